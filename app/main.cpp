@@ -1,0 +1,12 @@
+// Tessella: start-up.
+
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("TESSELLA"));
+    window.show();
+    return app.exec();
+}

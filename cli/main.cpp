@@ -1,0 +1,72 @@
+// tessella-cli: batch commands over the core, for pipelines and for checking operations.
+
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "cli/Commands.h"
+#include "platform/Error.h"
+
+namespace {
+
+using tessella::cli::PrintError;
+
+struct Command {
+    const char* name;
+    const char* usage;
+    int (*run)(const QStringList&);
+};
+
+const Command kCommands[] = {
+    {"info", "info FICHIER", tessella::cli::InfoCommand},
+    {"convert", "convert ENTREE SORTIE.(tga|bmp)", tessella::cli::ConvertCommand},
+    {"pack",
+     "pack [--import LxH | --free] [--max-width 256|512] [--onto PAGE [--fill-right]]\n"
+     "       [--yes-to-all | --no-to-all] -o SORTIE.tga FICHIER...",
+     tessella::cli::PackCommand},
+    {"extract", "extract [--import LxH] PAGE DEST.bmp", tessella::cli::ExtractCommand},
+    {"op", "op OPERATION [ARGUMENTS...] ENTREE SORTIE", tessella::cli::OpCommand},
+};
+
+int Usage() {
+    QString text = QStringLiteral("Usage : tessella-cli COMMANDE [ARGUMENTS...]\nCommandes :");
+    for (const Command& c : kCommands) text += QStringLiteral("\n  tessella-cli ") + c.usage;
+    PrintError(text);
+    return tessella::cli::kExitUsage;
+}
+
+}  // namespace
+
+namespace tessella::cli {
+
+void PrintError(const QString& text) {
+    std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stderr);
+}
+
+void PrintOut(const QString& text) {
+    std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stdout);
+}
+
+}  // namespace tessella::cli
+
+int main(int argc, char** argv) {
+    // Pictures are QImages and some decoders paint with QPainter: no display needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty()) return Usage();
+    const QString name = args.takeFirst();
+    for (const Command& c : kCommands) {
+        if (name != QLatin1String(c.name)) continue;
+        try {
+            return c.run(args);
+        } catch (const tessella::platform::TessellaError& e) {
+            PrintError(e.message());
+        } catch (const std::bad_alloc&) {
+            PrintError(tessella::platform::kOutOfMemoryMessage);
+        } catch (const std::exception& e) {
+            PrintError(QString::fromLocal8Bit(e.what()));
+        }
+        return tessella::cli::kExitFailure;
+    }
+    return Usage();
+}

@@ -1,0 +1,1 @@
+// The element operations of the editor live in this folder.

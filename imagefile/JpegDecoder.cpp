@@ -1,0 +1,93 @@
+#include "imagefile/JpegDecoder.h"
+
+#include <csetjmp>
+#include <cstdio>
+// jpeglib.h needs size_t and FILE declared before it.
+#include <jerror.h>
+#include <jpeglib.h>
+
+#include "platform/Error.h"
+#include "platform/ImageLimits.h"
+
+namespace tessella::imagefile {
+
+namespace {
+
+struct ErrorManager {
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+    int warnings;
+};
+
+extern "C" void OnError(j_common_ptr cinfo) {
+    auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
+    std::longjmp(err->jump, 1);
+}
+
+extern "C" void OnMessage(j_common_ptr cinfo, int level) {
+    if (level < 0) reinterpret_cast<ErrorManager*>(cinfo->err)->warnings++;
+}
+
+// Everything between setjmp and longjmp lives in plain C data; answers libjpeg's message
+// code (0 on success). The decompressor is created and destroyed by the caller.
+int ReadHeader(jpeg_decompress_struct* cinfo, ErrorManager* err, const QByteArray& data) {
+    if (setjmp(err->jump)) return err->pub.msg_code ? err->pub.msg_code : -1;
+    jpeg_mem_src(cinfo, reinterpret_cast<const unsigned char*>(data.constData()),
+                 static_cast<unsigned long>(data.size()));
+    jpeg_read_header(cinfo, TRUE);
+    cinfo->out_color_space = JCS_EXT_BGR;
+    jpeg_calc_output_dimensions(cinfo);
+    return 0;
+}
+
+int ReadPixels(jpeg_decompress_struct* cinfo, ErrorManager* err, QImage* image) {
+    if (setjmp(err->jump)) return err->pub.msg_code ? err->pub.msg_code : -1;
+    jpeg_start_decompress(cinfo);
+    while (cinfo->output_scanline < cinfo->output_height) {
+        JSAMPROW row = image->scanLine(static_cast<int>(cinfo->output_scanline));
+        jpeg_read_scanlines(cinfo, &row, 1);
+    }
+    jpeg_finish_decompress(cinfo);
+    return 0;
+}
+
+[[noreturn]] void Fail(int code) {
+    throw platform::TessellaError(QStringLiteral("Erreur JPEG #%1").arg(code));
+}
+
+}  // namespace
+
+QImage DecodeJpeg(const QByteArray& data) {
+    jpeg_decompress_struct cinfo{};
+    ErrorManager err{};
+    cinfo.err = jpeg_std_error(&err.pub);
+    err.pub.error_exit = OnError;
+    err.pub.emit_message = OnMessage;
+    jpeg_create_decompress(&cinfo);
+
+    if (data.isEmpty()) {
+        jpeg_destroy_decompress(&cinfo);
+        Fail(JERR_INPUT_EMPTY);
+    }
+    if (int code = ReadHeader(&cinfo, &err, data)) {
+        jpeg_destroy_decompress(&cinfo);
+        Fail(code);
+    }
+    const int64_t width = cinfo.output_width;
+    const int64_t height = cinfo.output_height;
+    if (!platform::ImageSizeAllowed(width, height) || cinfo.output_components != 3) {
+        jpeg_destroy_decompress(&cinfo);
+        Fail(JERR_IMAGE_TOO_BIG);
+    }
+    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_BGR888);
+    if (image.isNull()) {
+        jpeg_destroy_decompress(&cinfo);
+        throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    }
+    int code = ReadPixels(&cinfo, &err, &image);
+    jpeg_destroy_decompress(&cinfo);
+    if (code) Fail(code);
+    return image;
+}
+
+}  // namespace tessella::imagefile

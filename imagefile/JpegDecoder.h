@@ -1,0 +1,14 @@
+#pragma once
+// JPEG pictures through libjpeg, decoded straight to 24-bit blue-green-red.
+
+#include <QByteArray>
+#include <QImage>
+
+namespace tessella::imagefile {
+
+// A Format_BGR888 picture of the file's size. Throws TessellaError("Erreur JPEG #%d") with
+// libjpeg's message code on any failure. A truncated file decodes with warnings (the
+// missing part grey), as libjpeg does.
+QImage DecodeJpeg(const QByteArray& data);
+
+}  // namespace tessella::imagefile

@@ -1,0 +1,60 @@
+#pragma once
+// The working pixel array: rows of blue-green-red pixels, row 0 at the top, stored contiguously
+// with one spare row and spare columns beyond the picture.
+
+#include <cstdint>
+#include <vector>
+
+namespace tessella::pixels {
+
+struct Bgr {
+    uint8_t b = 0, g = 0, r = 0;
+    friend bool operator==(const Bgr&, const Bgr&) = default;
+};
+static_assert(sizeof(Bgr) == 3);
+
+class TabImage {
+public:
+    TabImage() = default;
+    TabImage(int width, int height) { resize(width, height); }
+
+    // Sizes the array for width x height pixels (contents zeroed). Callers check the size
+    // against the shared pixel limit first.
+    void resize(int width, int height) {
+        width_ = width;
+        height_ = height;
+        stride_ = width + kSpareColumns;
+        pixels_.assign(static_cast<size_t>(stride_) * static_cast<size_t>(height + 1), Bgr{});
+    }
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // Pixels from one row start to the next (width plus the spare columns).
+    int stride() const { return stride_; }
+    bool empty() const { return width_ <= 0 || height_ <= 0; }
+
+    Bgr* row(int y) { return pixels_.data() + static_cast<size_t>(y) * stride_; }
+    const Bgr* row(int y) const { return pixels_.data() + static_cast<size_t>(y) * stride_; }
+    Bgr& at(int x, int y) { return row(y)[x]; }
+    const Bgr& at(int x, int y) const { return row(y)[x]; }
+
+    // Same size and the same pixels in rows 0..H-1, columns 0..W-1 (spare cells ignored).
+    bool samePicture(const TabImage& other) const {
+        if (width_ != other.width_ || height_ != other.height_) return false;
+        for (int y = 0; y < height_; ++y)
+            for (int x = 0; x < width_; ++x)
+                if (!(at(x, y) == other.at(x, y))) return false;
+        return true;
+    }
+
+    // Enough for a BMP row's padding (at most 3 bytes) plus one.
+    static constexpr int kSpareColumns = 4;
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    int stride_ = 0;
+    std::vector<Bgr> pixels_;
+};
+
+}  // namespace tessella::pixels

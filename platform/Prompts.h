@@ -1,0 +1,61 @@
+#pragma once
+// Every message box and platform dialog goes through this seam, so windows run headless in tests.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "platform/ColourValue.h"
+
+class QPrinter;
+
+namespace tessella::platform {
+
+enum class MessageKind { Warning, Error, Information, Confirmation };
+
+// Values are the modal results of the original message boxes.
+enum class Answer { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7,
+                    All = 8, NoToAll = 9, YesToAll = 10 };
+
+using Buttons = std::vector<Answer>;
+inline const Buttons kOk{Answer::Ok};
+inline const Buttons kYesNo{Answer::Yes, Answer::No};
+inline const Buttons kYesNoCancel{Answer::Yes, Answer::No, Answer::Cancel};
+// The multi-file question: Yes, No, Abort, No-to-all, Yes-to-all.
+inline const Buttons kYesNoAbortNoToAllYesToAll{Answer::Yes, Answer::No, Answer::Abort,
+                                                Answer::NoToAll, Answer::YesToAll};
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // Texts keep the program's "\n\r" line breaks; implementations show each as one break.
+    virtual Answer message(MessageKind kind, const QString& text, const Buttons& buttons) = 0;
+
+    // File dialogs answer nothing when cancelled. Filters use the "Caption|*.a;*.b|..." form.
+    virtual std::optional<QString> openFileName(const QString& caption, const QString& filter,
+                                                const QString& initialPath) = 0;
+    virtual std::optional<QString> saveFileName(const QString& caption, const QString& filter,
+                                                const QString& initialPath) = 0;
+    virtual std::optional<ColourValue> chooseColour(ColourValue initial) = 0;
+    virtual std::optional<QString> chooseFolder(const QString& caption,
+                                                const QString& initialFolder) = 0;
+    // Lets the user set up the printer; false when cancelled.
+    virtual bool printerSetup(QPrinter& printer) = 0;
+
+    // Shorthands for the single-button boxes.
+    void warning(const QString& text) { message(MessageKind::Warning, text, kOk); }
+    void error(const QString& text) { message(MessageKind::Error, text, kOk); }
+    void information(const QString& text) { message(MessageKind::Information, text, kOk); }
+    bool confirm(const QString& text) {
+        return message(MessageKind::Confirmation, text, kYesNo) == Answer::Yes;
+    }
+};
+
+// "\n\r" (line feed, carriage return) shown as one line break.
+QString DisplayText(const QString& text);
+// Qt's "Caption (*.a *.b);;..." form of a "Caption|*.a;*.b|..." filter.
+QString QtFilter(const QString& filter);
+
+}  // namespace tessella::platform

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tessella needs, only those missing. Idempotent, non-interactive.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6test6 libqt6printsupport6 qt6-qpa-plugins
+  libjpeg62-turbo-dev
+  libmagick++-6.q16-dev libmagickcore-6.q16-6-extra
+  libgtest-dev googletest libbenchmark-dev
+  xvfb xauth imagemagick poppler-utils fonts-dejavu-core
+  clang-14 libclang-rt-14-dev
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+echo "Installation des paquets manquants : ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

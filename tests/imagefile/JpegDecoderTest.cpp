@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QImage>
+#include <cstdio>
+#include <jerror.h>
+
+#include "imagefile/JpegDecoder.h"
+#include "platform/Error.h"
+
+using tessella::imagefile::DecodeJpeg;
+using tessella::platform::TessellaError;
+
+namespace {
+// Encoded by Qt's own JPEG writer: an independent encoder.
+QByteArray QtJpeg(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(image.save(&buffer, "JPG", 100));
+    return bytes;
+}
+
+QString JpegError(const QByteArray& data) {
+    try {
+        DecodeJpeg(data);
+    } catch (const TessellaError& e) {
+        return e.message();
+    }
+    return {};
+}
+}  // namespace
+
+TEST(JpegDecoder, DecodesToBlueGreenRed) {
+    QImage source(40, 24, QImage::Format_RGB32);
+    source.fill(QColor(200, 40, 10));
+    QImage decoded = DecodeJpeg(QtJpeg(source));
+    ASSERT_EQ(decoded.size(), QSize(40, 24));
+    EXPECT_EQ(decoded.format(), QImage::Format_BGR888);
+    const uchar* p = decoded.constScanLine(12) + 20 * 3;
+    EXPECT_NEAR(p[0], 10, 4);   // blue
+    EXPECT_NEAR(p[1], 40, 4);   // green
+    EXPECT_NEAR(p[2], 200, 4);  // red
+}
+
+TEST(JpegDecoder, BadDataGivesTheLibraryCode) {
+    EXPECT_EQ(JpegError(QByteArray()), QStringLiteral("Erreur JPEG #%1").arg(JERR_INPUT_EMPTY));
+    EXPECT_EQ(JpegError(QByteArray("BM not a jpeg at all")),
+              QStringLiteral("Erreur JPEG #%1").arg(JERR_NO_SOI));
+}
+
+TEST(JpegDecoder, TruncatedFileStillDecodes) {
+    QImage source(64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y)  // busy picture, so that scan data is most of the file
+        for (int x = 0; x < 64; ++x) source.setPixel(x, y, qRgb(x * 4, (x * y) & 255, y * 4));
+    QByteArray data = QtJpeg(source);
+    try {
+        QImage decoded = DecodeJpeg(data.left(data.size() * 3 / 4));
+        EXPECT_EQ(decoded.size(), QSize(64, 64));
+    } catch (const TessellaError& e) {
+        FAIL() << e.message().toStdString() << " of " << data.size();
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The document of the main window: one texture page and its packing state.
+
+#include <QImage>
+#include <QString>
+
+namespace tessella::texture {
+
+struct TexturePage {
+    // The page picture; null until "new" or "open". Owned: pageOwned() says whether one exists.
+    QImage pageBitmap;
+    bool pageOwned() const { return !pageBitmap.isNull(); }
+
+    int32_t pageWidth = 0;  // the page size as last recorded
+    int32_t pageHeight = 0;
+    int32_t importWidth = 64;  // the size every element must have
+    int32_t importHeight = 64;
+    bool freeSize = false;  // "LIBRE Toutes dimensions"
+    int32_t maxPageWidth = 512;
+    int32_t insertX = 0;  // top-left corner of the next added element
+    int32_t insertY = 0;
+    int32_t rowStartX = 0;       // left edge of new rows while firstRowOpen
+    int32_t tallestElement = 0;  // row pitch while firstRowOpen
+    bool firstRowOpen = false;
+    bool widthMayGrow = false;
+    bool pageOpen = false;
+    bool modified = false;
+    QString textureFileName;  // full path of the page's TGA file
+    QString sourceFileName;   // full path of the source shown in the preview
+    QString sourceFolder;     // folder of the source list, ending with '/'
+    double zoomFactor = 1.0;
+    bool allSelected = false;
+    bool yesToAllSizes = false;  // answers remembered during one multi-file add
+    bool noToAllSizes = false;
+    QImage::Format workingPixelFormat = QImage::Format_BGR888;
+};
+
+}  // namespace tessella::texture
