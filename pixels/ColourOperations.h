@@ -1,0 +1,44 @@
+#pragma once
+// The three colour operations behind the colour adjustment window: RGB correction (uniform or
+// progressive), contrast about a reference grey and emboss. Each reads width x height pixels of
+// `source` and writes them to `destination`; the two may be the same array (the editor runs them
+// in place, the window from its preview source into its preview result). Both arrays must hold
+// at least width x height pixels, else TessellaError(kRangeMessage); an empty picture is left
+// alone.
+
+#include <QImage>
+#include <optional>
+
+#include "pixels/TabImage.h"
+#include "platform/ColourValue.h"
+
+namespace tessella::pixels {
+
+// Percentages 0..200 (100 = unchanged). Direction 0: every pixel scaled by percent / 100.
+// Directions 1..8 walk the picture in steps (1 columns left to right, 2 columns right to left,
+// 3 rows top down, 4 rows bottom up, 5..8 diagonals from the top-left, top-right, bottom-left,
+// bottom-right corner); each factor starts at 1 and grows by (percent - 100) / 100 / width
+// before every step, whatever the direction. Bytes are clamped then rounded half to even.
+void RgbCorrection(const TabImage& source, TabImage& destination, int width, int height,
+                   int redPercent, int greenPercent, int bluePercent, int direction);
+
+// Each channel c becomes c + (c - reference) x amount / 255, rounded half to even and clamped;
+// an amount of 0 acts as 1. The editor passes reference 127 and amount -200..200.
+void Contrast(const TabImage& source, TabImage& destination, int width, int height, int reference,
+              double amount);
+
+struct EmbossSettings {
+    int threshold = 255;                          // 100..255: xor-ed with the lower pixel's bytes
+    int mode = 1;                                 // 1 plain relief, 2 strong inverted relief
+    int saturation = 127;                         // 1..255, of the coloured background
+    std::optional<platform::ColourValue> colour;  // coloured background; none = plain relief
+    bool textured = false;  // lay the relief over the tiled texture; mode and colour ignored
+};
+
+// Relief of each pixel against the one below it; the bottom row of `destination` is not
+// written. With `textured`, `texture` (any format; empty counts as one white pixel) is tiled
+// from the top-left pixel, one texture pixel per picture pixel.
+void Emboss(const TabImage& source, TabImage& destination, int width, int height,
+            const EmbossSettings& settings, const QImage& texture = QImage());
+
+}  // namespace tessella::pixels
