@@ -14,7 +14,7 @@ struct Bgr {
 static_assert(sizeof(Bgr) == 3);
 
 class TabImage {
-public:
+  public:
     TabImage() = default;
     TabImage(int width, int height) { resize(width, height); }
 
@@ -25,6 +25,15 @@ public:
         height_ = height;
         stride_ = width + kSpareColumns;
         pixels_.assign(static_cast<size_t>(stride_) * static_cast<size_t>(height + 1), Bgr{});
+    }
+
+    // Sizes the array for width x height pixels, keeping the storage: the contents are left
+    // as they were (operations that rewrite every pixel use it to avoid clearing).
+    void reshape(int width, int height) {
+        width_ = width;
+        height_ = height;
+        stride_ = width + kSpareColumns;
+        pixels_.resize(static_cast<size_t>(stride_) * static_cast<size_t>(height + 1));
     }
 
     int width() const { return width_; }
@@ -50,7 +59,7 @@ public:
     // Enough for a BMP row's padding (at most 3 bytes) plus one.
     static constexpr int kSpareColumns = 4;
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     int stride_ = 0;

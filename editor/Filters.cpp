@@ -1,0 +1,163 @@
+#include "editor/Filters.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace tessella::editor {
+
+using pixels::Bgr;
+using pixels::TabImage;
+
+namespace {
+
+template <typename PixelFn>
+void ForEachPixel(TabImage& image, PixelFn fn) {
+    for (int y = 0; y < image.height(); ++y) {
+        Bgr* p = image.row(y);
+        for (int x = 0; x < image.width(); ++x) fn(p[x]);
+    }
+}
+
+void Negative(TabImage& image) {
+    // Byte by byte, so the loop runs on whole vectors.
+    const int bytes = image.width() * 3;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* p = reinterpret_cast<uint8_t*>(image.row(y));
+        for (int i = 0; i < bytes; ++i) p[i] = static_cast<uint8_t>(255 - p[i]);
+    }
+}
+
+uint8_t Mean(unsigned a, unsigned b) {
+    return static_cast<uint8_t>((a + b) / 2);
+}
+
+// The brightness of a pixel is L = (B + G + R + 3) / 3 and its neighbourhood's
+// A = (sum of the nine L + 9) / 9 = (S9 + 54) / 27, S9 being the sum of the nine channel sums.
+// Sharpen scales each channel by Lc / A = 9 (s + 3) / (S9 + 54), soften by the inverse: both
+// are a ratio num / den of small integers, rounded to nearest with ties to even.
+struct Ratio {
+    int num;
+    int den;
+};
+
+// factor is r.num / r.den in floating point.
+uint8_t ScaleChannel(int c, Ratio r, double factor) {
+    const double v = c * factor;
+    if (v >= 255.0) return 255;
+    const int whole = static_cast<int>(v);
+    const double frac = v - whole;
+    if (std::fabs(frac - 0.5) > 1e-6) return static_cast<uint8_t>(whole + (frac > 0.5));
+    // Close to a half: decide exactly in integers.
+    const int n = c * r.num;
+    int q = n / r.den;
+    const int twice = 2 * (n % r.den);
+    if (twice > r.den || (twice == r.den && (q & 1))) ++q;
+    return static_cast<uint8_t>(std::min(q, 255));
+}
+
+constexpr int kMaxS9 = 9 * 3 * 255;
+constexpr int kMaxSum = 3 * 255;
+
+}  // namespace
+
+void ChannelOperation(pixels::Traite& work, int operation) {
+    TabImage& image = work.image();
+    switch (operation) {
+        case 0:
+            ForEachPixel(image, [](Bgr& p) { std::swap(p.r, p.b); });
+            break;
+        case 1:
+            ForEachPixel(image, [](Bgr& p) { std::swap(p.g, p.b); });
+            break;
+        case 2:
+            ForEachPixel(image, [](Bgr& p) { std::swap(p.r, p.g); });
+            break;
+        case 3:
+            ForEachPixel(image, [](Bgr& p) {
+                const uint8_t g = static_cast<uint8_t>((unsigned{p.r} + p.g + p.b) / 3);
+                p = Bgr{g, g, g};
+            });
+            break;
+        case 4:
+            Negative(image);
+            break;
+        default:
+            break;
+    }
+}
+
+void FuseChannels(pixels::Traite& work, int operation) {
+    TabImage& image = work.image();
+    switch (operation) {
+        case 0:
+            ForEachPixel(image, [](Bgr& p) { p.r = p.b = Mean(p.r, p.b); });
+            break;
+        case 1:
+            ForEachPixel(image, [](Bgr& p) { p.g = p.b = Mean(p.g, p.b); });
+            break;
+        case 2:
+            ForEachPixel(image, [](Bgr& p) { p.r = p.g = Mean(p.r, p.g); });
+            break;
+        default:
+            break;
+    }
+}
+
+void AddVeil(pixels::Traite& work, platform::ColourValue colour) {
+    const unsigned b = colour.blue(), g = colour.green(), r = colour.red();
+    ForEachPixel(work.image(), [=](Bgr& p) {
+        p.b = static_cast<uint8_t>(std::min(255u, p.b + b));
+        p.g = static_cast<uint8_t>(std::min(255u, p.g + g));
+        p.r = static_cast<uint8_t>(std::min(255u, p.r + r));
+    });
+}
+
+void SharpenSoften(pixels::Traite& work, int mode) {
+    if (mode != 0 && mode != 1) return;
+    TabImage& image = work.image();
+    const int w = image.width(), h = image.height();
+    if (w < 3 || h < 3) return;
+    const bool sharpen = mode == 1;
+
+    // One reciprocal per possible denominator, so the pixel loop has no division.
+    std::vector<double> reciprocal(sharpen ? kMaxS9 + 1 : kMaxSum + 1);
+    for (size_t i = 0; i < reciprocal.size(); ++i)
+        reciprocal[i] = 1.0 / (sharpen ? static_cast<double>(i) + 54 : 9.0 * (i + 3));
+
+    // Channel sums of the rows above, at and below the current row, and their column sums.
+    // The row above may already be filtered: only its sums, taken before, are read.
+    std::vector<int> buffer(4 * static_cast<size_t>(w));
+    int* above = buffer.data();
+    int* centre = above + w;
+    int* below = centre + w;
+    int* column = below + w;
+    auto sumsOf = [&](int y, int* out) {
+        const Bgr* p = image.row(y);
+        for (int x = 0; x < w; ++x) out[x] = p[x].b + p[x].g + p[x].r;
+    };
+    sumsOf(0, above);
+    sumsOf(1, centre);
+    for (int y = 1; y < h - 1; ++y) {
+        sumsOf(y + 1, below);
+        for (int x = 0; x < w; ++x) column[x] = above[x] + centre[x] + below[x];
+        Bgr* p = image.row(y);
+        for (int x = 1; x < w - 1; ++x) {
+            const int s9 = column[x - 1] + column[x] + column[x + 1];
+            const int sc = centre[x];
+            const Ratio ratio =
+                sharpen ? Ratio{9 * (sc + 3), s9 + 54} : Ratio{s9 + 54, 9 * (sc + 3)};
+            const double f = ratio.num * reciprocal[sharpen ? s9 : sc];
+            p[x] = Bgr{ScaleChannel(p[x].b, ratio, f), ScaleChannel(p[x].g, ratio, f),
+                       ScaleChannel(p[x].r, ratio, f)};
+        }
+        int* oldAbove = above;
+        above = centre;
+        centre = below;
+        below = oldAbove;
+    }
+}
+
+}  // namespace tessella::editor

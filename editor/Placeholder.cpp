@@ -1,1 +1,0 @@
-// The element operations of the editor live in this folder.

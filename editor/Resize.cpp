@@ -1,0 +1,51 @@
+#include "editor/Resize.h"
+
+#include <cstring>
+#include <vector>
+
+#include "platform/Error.h"
+#include "platform/ImageLimits.h"
+
+namespace tessella::editor {
+
+using pixels::Bgr;
+using pixels::TabImage;
+
+namespace {
+
+// floor((i + 0.5) * from / to), exactly, in 64 bits.
+int SourceIndex(int i, int from, int to) {
+    return static_cast<int>((2 * int64_t{i} + 1) * from / (2 * int64_t{to}));
+}
+
+}  // namespace
+
+void ResizeNearest(pixels::Traite& work, int newWidth, int newHeight) {
+    platform::CheckImageSize(newWidth, newHeight, QStringLiteral("Redimensionnement"));
+    const TabImage& src = work.image();
+    if (src.empty())
+        throw platform::TessellaError(QStringLiteral("Redimensionnement : aucune image"));
+    const int w = src.width(), h = src.height();
+    std::vector<int> columns(static_cast<size_t>(newWidth));
+    for (int x = 0; x < newWidth; ++x) columns[x] = SourceIndex(x, w, newWidth);
+    TabImage& dst = work.scratch();
+    dst.reshape(newWidth, newHeight);
+    const size_t rowBytes = static_cast<size_t>(newWidth) * sizeof(Bgr);
+    int previous = -1;
+    for (int y = 0; y < newHeight; ++y) {
+        const int sy = SourceIndex(y, h, newHeight);
+        Bgr* out = dst.row(y);
+        if (sy == previous) {
+            std::memcpy(out, dst.row(y - 1), rowBytes);
+        } else if (newWidth == w) {
+            std::memcpy(out, src.row(sy), rowBytes);
+        } else {
+            const Bgr* in = src.row(sy);
+            for (int x = 0; x < newWidth; ++x) out[x] = in[columns[x]];
+        }
+        previous = sy;
+    }
+    work.adoptScratch();
+}
+
+}  // namespace tessella::editor

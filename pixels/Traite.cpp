@@ -1,0 +1,174 @@
+#include "pixels/Traite.h"
+
+#include <array>
+#include <cstring>
+
+#include "platform/Error.h"
+#include "platform/ImageLimits.h"
+
+namespace tessella::pixels {
+
+namespace {
+
+using Palette = std::array<Bgr, 256>;
+
+Bgr FromRgb(QRgb c) {
+    return Bgr{static_cast<uint8_t>(qBlue(c)), static_cast<uint8_t>(qGreen(c)),
+               static_cast<uint8_t>(qRed(c))};
+}
+
+// Entries the bitmap's colour table lacks stay black; a one-bit picture without a table is
+// black (0) and white (1).
+Palette PaletteOf(const QImage& bitmap) {
+    Palette palette{};
+    const QList<QRgb> table = bitmap.colorTable();
+    const bool mono =
+        bitmap.format() == QImage::Format_Mono || bitmap.format() == QImage::Format_MonoLSB;
+    if (mono && table.size() < 2) palette[1] = Bgr{255, 255, 255};
+    for (qsizetype i = 0; i < table.size() && i < 256; ++i) palette[i] = FromRgb(table[i]);
+    return palette;
+}
+
+void CopyBgr888(const QImage& bitmap, TabImage& image) {
+    const size_t bytes = static_cast<size_t>(image.width()) * 3;
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(image.row(y), bitmap.constScanLine(y), bytes);
+}
+
+void DecodeRgb32(const QImage& bitmap, TabImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* in = reinterpret_cast<const QRgb*>(bitmap.constScanLine(y));
+        Bgr* out = image.row(y);
+        for (int x = 0; x < image.width(); ++x) out[x] = FromRgb(in[x]);
+    }
+}
+
+// green5 is true for 5-5-5 (each channel times 8), false for 5-6-5 (green times 4).
+void Decode16(const QImage& bitmap, TabImage& image, bool green5) {
+    const int redShift = green5 ? 10 : 11;
+    const unsigned greenMask = green5 ? 31 : 63;
+    const int greenScale = green5 ? 8 : 4;
+    for (int y = 0; y < image.height(); ++y) {
+        const uint16_t* in = reinterpret_cast<const uint16_t*>(bitmap.constScanLine(y));
+        Bgr* out = image.row(y);
+        for (int x = 0; x < image.width(); ++x) {
+            const unsigned v = in[x];
+            out[x] = Bgr{static_cast<uint8_t>((v & 31) * 8),
+                         static_cast<uint8_t>(((v >> 5) & greenMask) * greenScale),
+                         static_cast<uint8_t>(((v >> redShift) & 31) * 8)};
+        }
+    }
+}
+
+void DecodeIndexed8(const QImage& bitmap, TabImage& image) {
+    const Palette palette = PaletteOf(bitmap);
+    for (int y = 0; y < image.height(); ++y) {
+        const uint8_t* in = bitmap.constScanLine(y);
+        Bgr* out = image.row(y);
+        for (int x = 0; x < image.width(); ++x) out[x] = palette[in[x]];
+    }
+}
+
+void DecodeMono(const QImage& bitmap, TabImage& image) {
+    const Palette palette = PaletteOf(bitmap);
+    const bool lsbFirst = bitmap.format() == QImage::Format_MonoLSB;
+    for (int y = 0; y < image.height(); ++y) {
+        const uint8_t* in = bitmap.constScanLine(y);
+        Bgr* out = image.row(y);
+        for (int x = 0; x < image.width(); ++x) {
+            const int shift = lsbFirst ? (x & 7) : 7 - (x & 7);
+            out[x] = palette[(in[x >> 3] >> shift) & 1];
+        }
+    }
+}
+
+void DecodeGrey(const QImage& bitmap, TabImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        const uint8_t* in = bitmap.constScanLine(y);
+        Bgr* out = image.row(y);
+        for (int x = 0; x < image.width(); ++x) out[x] = Bgr{in[x], in[x], in[x]};
+    }
+}
+
+}  // namespace
+
+void Traite::LoadWorkingArray(QImage& bitmap) {
+    platform::CheckImageSize(bitmap.width(), bitmap.height(), QStringLiteral("Image de travail"));
+    const QImage::Format format = bitmap.format();
+    switch (format) {
+        case QImage::Format_BGR888:
+        case QImage::Format_RGB32:
+        case QImage::Format_ARGB32:
+        case QImage::Format_RGB555:
+        case QImage::Format_RGB16:
+        case QImage::Format_Indexed8:
+        case QImage::Format_Mono:
+        case QImage::Format_MonoLSB:
+        case QImage::Format_Grayscale8:
+            break;
+        default:
+            // Every other format goes through Qt's own conversion to 24 bits.
+            bitmap.convertTo(QImage::Format_BGR888);
+            if (bitmap.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
+            break;
+    }
+    image_.reshape(bitmap.width(), bitmap.height());
+    switch (bitmap.format()) {
+        case QImage::Format_RGB32:
+        case QImage::Format_ARGB32:
+            DecodeRgb32(bitmap, image_);
+            break;
+        case QImage::Format_RGB555:
+            Decode16(bitmap, image_, true);
+            break;
+        case QImage::Format_RGB16:
+            Decode16(bitmap, image_, false);
+            break;
+        case QImage::Format_Indexed8:
+            DecodeIndexed8(bitmap, image_);
+            break;
+        case QImage::Format_Mono:
+        case QImage::Format_MonoLSB:
+            DecodeMono(bitmap, image_);
+            break;
+        case QImage::Format_Grayscale8:
+            DecodeGrey(bitmap, image_);
+            break;
+        default:
+            CopyBgr888(bitmap, image_);
+            break;
+    }
+    dotsPerMeterX_ = bitmap.dotsPerMeterX();
+    dotsPerMeterY_ = bitmap.dotsPerMeterY();
+    if (bitmap.format() != QImage::Format_BGR888) StoreWorkingArray(bitmap);
+}
+
+void Traite::StoreWorkingArray(QImage& bitmap) const {
+    if (image_.empty()) {
+        bitmap = QImage();
+        return;
+    }
+    QImage out(image_.width(), image_.height(), QImage::Format_BGR888);
+    if (out.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    const size_t bytes = static_cast<size_t>(image_.width()) * 3;
+    for (int y = 0; y < image_.height(); ++y) std::memcpy(out.scanLine(y), image_.row(y), bytes);
+    if (dotsPerMeterX_ > 0) out.setDotsPerMeterX(dotsPerMeterX_);
+    if (dotsPerMeterY_ > 0) out.setDotsPerMeterY(dotsPerMeterY_);
+    bitmap = std::move(out);
+}
+
+void Traite::SaveUndo() {
+    undo_ = image_;
+    undoDotsPerMeterX_ = dotsPerMeterX_;
+    undoDotsPerMeterY_ = dotsPerMeterY_;
+    hasUndo_ = true;
+}
+
+void Traite::RestoreUndo() {
+    if (!hasUndo_) return;
+    image_ = undo_;
+    dotsPerMeterX_ = undoDotsPerMeterX_;
+    dotsPerMeterY_ = undoDotsPerMeterY_;
+}
+
+}  // namespace tessella::pixels

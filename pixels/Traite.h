@@ -1,0 +1,59 @@
+#pragma once
+// The owner of the working pixel array: the picture every pixel operation works on, its
+// one-level undo copy, a scratch array, and the header fields that travel with the picture.
+
+#include <QImage>
+#include <utility>
+
+#include "pixels/TabImage.h"
+
+namespace tessella::pixels {
+
+class Traite {
+  public:
+    TabImage& image() { return image_; }
+    const TabImage& image() const { return image_; }
+    int width() const { return image_.width(); }
+    int height() const { return image_.height(); }
+
+    // Working space for operations that build a new picture; its contents are unspecified.
+    TabImage& scratch() { return scratch_; }
+    // The scratch becomes the picture (the old picture is left in the scratch).
+    void adoptScratch() { std::swap(image_, scratch_); }
+
+    // Resolution carried from the loaded bitmap to the stored one (pixels per metre).
+    int dotsPerMeterX() const { return dotsPerMeterX_; }
+    int dotsPerMeterY() const { return dotsPerMeterY_; }
+    void setDotsPerMeter(int x, int y) {
+        dotsPerMeterX_ = x;
+        dotsPerMeterY_ = y;
+    }
+
+    // Fills the array from bitmap, whatever its format, and leaves bitmap as 24 bits
+    // (Format_BGR888) with the same colours. 1, 4 and 8-bit pictures use their palette; 5-5-5
+    // and 5-6-5 pixels take each channel times 8 (green of 5-6-5 times 4); 32-bit pixels drop
+    // their fourth byte. Throws TessellaError on an empty or oversized bitmap (array unchanged).
+    void LoadWorkingArray(QImage& bitmap);
+    // Replaces bitmap with the array's W x H pixels as Format_BGR888 and the resolution.
+    // An empty array gives a null bitmap.
+    void StoreWorkingArray(QImage& bitmap) const;
+
+    // The undo copy becomes the picture as it stands, with its size and resolution.
+    void SaveUndo();
+    // The picture, size and resolution become the undo copy again; the copy stays valid.
+    // Does nothing when no copy was ever saved.
+    void RestoreUndo();
+    bool hasUndo() const { return hasUndo_; }
+
+  private:
+    TabImage image_;
+    TabImage scratch_;
+    TabImage undo_;
+    bool hasUndo_ = false;
+    int dotsPerMeterX_ = 0;
+    int dotsPerMeterY_ = 0;
+    int undoDotsPerMeterX_ = 0;
+    int undoDotsPerMeterY_ = 0;
+};
+
+}  // namespace tessella::pixels
