@@ -3,6 +3,8 @@
 // that limit coordinates to the picture (edge pixels repeat). The walk orders are part of the
 // result: each block sees the blocks already averaged.
 
+#include <cstddef>
+
 #include "pixels/TabImage.h"
 
 namespace tessella::pixels {

@@ -7,6 +7,7 @@
 // alone.
 
 #include <QImage>
+#include <cstddef>
 #include <optional>
 
 #include "pixels/TabImage.h"

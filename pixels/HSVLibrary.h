@@ -3,6 +3,7 @@
 // saturation and value. They keep the program's own quirks (see each function), on which the
 // emboss and the colour operations depend: do not replace them with textbook formulas.
 
+#include <cstddef>
 #include <cstdint>
 
 #include "pixels/TabImage.h"

@@ -1,0 +1,236 @@
+#include "pixels/ColourOperations.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <vector>
+
+#include "pixels/HSVLibrary.h"
+#include "platform/Error.h"
+#include "platform/Rounding.h"
+
+namespace tessella::pixels {
+
+namespace {
+
+using platform::RoundHalfEven;
+
+// False for an empty picture; throws when either array is smaller than the picture.
+bool CheckPicture(const TabImage& source, const TabImage& destination, int width, int height) {
+    if (width <= 0 || height <= 0) return false;
+    if (width > source.width() || height > source.height() || width > destination.width() ||
+        height > destination.height())
+        throw platform::TessellaError(platform::kRangeMessage);
+    return true;
+}
+
+uint8_t ScaleByte(int byte, double factor) {
+    double v = byte * factor;
+    if (v > 255) v = 255;
+    if (v < 0) v = 0;
+    return static_cast<uint8_t>(RoundHalfEven(v));
+}
+
+// Blue, green and red tables of one step, 256 entries each.
+using StepTable = std::array<uint8_t, 768>;
+
+void FillStepTable(StepTable& table, double fb, double fg, double fr) {
+    for (int c = 0; c < 256; ++c) {
+        table[c] = ScaleByte(c, fb);
+        table[256 + c] = ScaleByte(c, fg);
+        table[512 + c] = ScaleByte(c, fr);
+    }
+}
+
+struct Factors {
+    double b, g, r;
+};
+
+// The step of pixel (x, y) is first(y) + xStep * x; steps count from 1.
+struct StepWalk {
+    int steps;
+    int xStep;
+    int first(int y) const { return firstAtTop + yStep * y; }
+    int firstAtTop;
+    int yStep;
+};
+
+StepWalk WalkOf(int direction, int w, int h) {
+    switch (direction) {
+        case 1:
+            return {w, 1, 1, 0};
+        case 2:
+            return {w, -1, w, 0};
+        case 3:
+            return {h, 0, 1, 1};
+        case 4:
+            return {h, 0, h, -1};
+        case 5:
+            return {w + h, 1, 1, 1};
+        case 6:
+            return {w + h, -1, w, 1};
+        case 7:
+            return {w + h, 1, h, -1};
+        default:
+            return {w + h, -1, w + h - 1, -1};
+    }
+}
+
+}  // namespace
+
+void RgbCorrection(const TabImage& source, TabImage& destination, int width, int height,
+                   int redPercent, int greenPercent, int bluePercent, int direction) {
+    if (!CheckPicture(source, destination, width, height)) return;
+    if (direction < 0 || direction > 8) throw platform::TessellaError(platform::kRangeMessage);
+
+    StepWalk walk{1, 0, 0, 0};  // uniform: one step, table 0
+    std::vector<Factors> factors;
+    if (direction == 0) {
+        factors.push_back({bluePercent / 100.0, greenPercent / 100.0, redPercent / 100.0});
+    } else {
+        walk = WalkOf(direction, width, height);
+        // The factors grow by repeated addition before each step, so that every step sees
+        // exactly the accumulated value.
+        const Factors increment{(bluePercent - 100) / 100.0 / width,
+                                (greenPercent - 100) / 100.0 / width,
+                                (redPercent - 100) / 100.0 / width};
+        factors.resize(static_cast<size_t>(walk.steps) + 1);
+        Factors f{1.0, 1.0, 1.0};
+        factors[0] = f;
+        for (int k = 1; k <= walk.steps; ++k) {
+            f.b += increment.b;
+            f.g += increment.g;
+            f.r += increment.r;
+            factors[k] = f;
+        }
+    }
+
+    // A table per step pays when steps hold many pixels; small pictures round per pixel.
+    const int64_t pixels = int64_t{width} * height;
+    if (pixels >= int64_t{walk.steps} * 256) {
+        std::vector<StepTable> tables(factors.size());
+        for (size_t k = 0; k < factors.size(); ++k)
+            FillStepTable(tables[k], factors[k].b, factors[k].g, factors[k].r);
+        for (int y = 0; y < height; ++y) {
+            const Bgr* in = source.row(y);
+            Bgr* out = destination.row(y);
+            const uint8_t* t = tables[walk.first(y)].data();
+            const ptrdiff_t step = ptrdiff_t{walk.xStep} * 768;
+            for (int x = 0; x < width; ++x, t += step)
+                out[x] = {t[in[x].b], t[256 + in[x].g], t[512 + in[x].r]};
+        }
+    } else {
+        for (int y = 0; y < height; ++y) {
+            const Bgr* in = source.row(y);
+            Bgr* out = destination.row(y);
+            int k = walk.first(y);
+            for (int x = 0; x < width; ++x, k += walk.xStep) {
+                const Factors& f = factors[k];
+                out[x] = {ScaleByte(in[x].b, f.b), ScaleByte(in[x].g, f.g),
+                          ScaleByte(in[x].r, f.r)};
+            }
+        }
+    }
+}
+
+void Contrast(const TabImage& source, TabImage& destination, int width, int height, int reference,
+              double amount) {
+    if (!CheckPicture(source, destination, width, height)) return;
+    if (amount == 0) amount = 1.0;
+    std::array<uint8_t, 256> table;
+    for (int c = 0; c < 256; ++c) {
+        const double d = std::abs(reference - c) * amount / 255;
+        double v = c > reference ? c + d : c - d;
+        // Anything beyond -1..256 clamps to the same byte; limiting first keeps huge amounts
+        // from overflowing the rounding.
+        v = std::clamp(v, -1.0, 256.0);
+        table[c] = ClampByte(RoundHalfEven(v));
+    }
+    for (int y = 0; y < height; ++y) {
+        const Bgr* in = source.row(y);
+        Bgr* out = destination.row(y);
+        for (int x = 0; x < width; ++x) out[x] = {table[in[x].b], table[in[x].g], table[in[x].r]};
+    }
+}
+
+void Emboss(const TabImage& source, TabImage& destination, int width, int height,
+            const EmbossSettings& settings, const QImage& texture) {
+    if (!CheckPicture(source, destination, width, height)) return;
+    if (height < 2) return;  // only rows with a row below them are computed
+
+    const bool textured = settings.textured;
+    const bool coloured = !textured && settings.colour.has_value();
+    const bool strong = !textured && settings.mode == 2;
+    const int threshold = std::clamp(settings.threshold, 0, 255);
+
+    // Relief byte e to output byte.
+    std::array<uint8_t, 256> relief;
+    for (int e = 0; e < 256; ++e) {
+        if (!strong) {
+            relief[e] = static_cast<uint8_t>(e);
+        } else {
+            const int m = std::min(RoundHalfEven(e * 1.9), 255);
+            relief[e] = static_cast<uint8_t>(std::min(2 * (255 - m), 255));
+        }
+    }
+
+    // Coloured background: the output depends only on the relief's grey (sum div 3).
+    std::array<Bgr, 766> tint{};
+    if (coloured) {
+        const platform::ColourValue c = *settings.colour;
+        const Hsv hsv = RgbToHsv(c.blue(), c.green(), c.red());
+        const int hue = RoundHalfEven(hsv.h);
+        const int value = RoundHalfEven(hsv.v);
+        const int saturation = std::clamp(settings.saturation, 0, 255);
+        for (int sum = 0; sum < 766; ++sum)
+            tint[sum] = HsvToRgb(hue, saturation, std::abs(value - sum / 3));
+    }
+
+    // Textured background: each channel becomes relief + texture + shift[sum], where the shift
+    // takes away the relief's grey and pushes dark reliefs down and light ones up.
+    QImage tiles;
+    std::array<int, 766> shift{};
+    if (textured) {
+        if (texture.isNull() || texture.width() <= 0 || texture.height() <= 0) {
+            tiles = QImage(1, 1, QImage::Format_BGR888);
+            tiles.fill(Qt::white);
+        } else {
+            tiles = texture.convertToFormat(QImage::Format_BGR888);
+        }
+        for (int sum = 0; sum < 766; ++sum) {
+            const int g = sum / 3;
+            shift[sum] = -g + (g < 125 ? -(g / 2) : (g > 130 ? g / 2 : 0));
+        }
+    }
+    const int tilesWidth = tiles.width();
+    const int tilesHeight = tiles.height();
+    const auto limit = [](int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); };
+
+    // Row y reads rows y and y + 1 of the source and writes row y only, so running in place
+    // never reads a written pixel.
+    for (int y = 0; y < height - 1; ++y) {
+        const Bgr* p = source.row(y);
+        const Bgr* q = source.row(y + 1);
+        Bgr* out = destination.row(y);
+        const Bgr* tileRow =
+            textured ? reinterpret_cast<const Bgr*>(tiles.constScanLine(y % tilesHeight)) : nullptr;
+        int tx = 0;
+        for (int x = 0; x < width; ++x) {
+            const Bgr e{relief[(p[x].b + (q[x].b ^ threshold)) >> 1],
+                        relief[(p[x].g + (q[x].g ^ threshold)) >> 1],
+                        relief[(p[x].r + (q[x].r ^ threshold)) >> 1]};
+            if (coloured) {
+                out[x] = tint[e.b + e.g + e.r];
+            } else if (textured) {
+                const Bgr t = tileRow[tx];
+                if (++tx == tilesWidth) tx = 0;
+                const int s = shift[e.b + e.g + e.r];
+                out[x] = {limit(e.b + t.b + s), limit(e.g + t.g + s), limit(e.r + t.r + s)};
+            } else {
+                out[x] = e;
+            }
+        }
+    }
+}
+
+}  // namespace tessella::pixels
