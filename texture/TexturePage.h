@@ -4,11 +4,13 @@
 #include <QImage>
 #include <QString>
 
+#include "texture/PageBitmap.h"
+
 namespace tessella::texture {
 
 struct TexturePage {
-    // The page picture; null until "new" or "open". Owned: pageOwned() says whether one exists.
-    QImage pageBitmap;
+    // The page picture; empty until "new" or "open". pageOwned() says whether one exists.
+    PageBitmap pageBitmap;
     bool pageOwned() const { return !pageBitmap.isNull(); }
 
     int32_t pageWidth = 0;  // the page size as last recorded
@@ -33,6 +35,9 @@ struct TexturePage {
     bool yesToAllSizes = false;  // answers remembered during one multi-file add
     bool noToAllSizes = false;
     QImage::Format workingPixelFormat = QImage::Format_BGR888;
+
+    // The source preview's picture: the element that "Ajouter" and "Remplacer" place.
+    QImage sourcePicture;
 };
 
 }  // namespace tessella::texture

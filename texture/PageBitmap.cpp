@@ -1,0 +1,133 @@
+#include "texture/PageBitmap.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/Error.h"
+#include "platform/ImageLimits.h"
+
+namespace tessella::texture {
+
+using platform::ColourValue;
+
+namespace {
+const QString kPageWhat = QStringLiteral("Texture");
+}
+
+PageBitmap::PageBitmap(const PageBitmap& other) {
+    *this = other;
+}
+
+PageBitmap& PageBitmap::operator=(const PageBitmap& other) {
+    if (this == &other) return *this;
+    width_ = other.width_;
+    height_ = other.height_;
+    stride_ = other.stride_;
+    capacityRows_ = other.height_;
+    data_.reset();
+    if (!other.isNull()) {
+        data_ = std::make_unique_for_overwrite<uint8_t[]>(stride_ * capacityRows_);
+        std::memcpy(data_.get(), other.data_.get(), stride_ * capacityRows_);
+    }
+    return *this;
+}
+
+PageBitmap PageBitmap::filled(int32_t width, int32_t height, ColourValue fill) {
+    PageBitmap page;
+    page.resize(width, height, fill);
+    return page;
+}
+
+PageBitmap PageBitmap::fromPicture(const QImage& picture) {
+    PageBitmap page = filled(picture.width(), picture.height(), platform::kWhite);
+    page.draw(picture, 0, 0);
+    return page;
+}
+
+void PageBitmap::fillRow(int32_t y, int32_t from, int32_t to, ColourValue c) {
+    uint8_t* p = row(y) + static_cast<size_t>(from) * 3;
+    for (int32_t x = from; x < to; ++x, p += 3) {
+        p[0] = c.blue();
+        p[1] = c.green();
+        p[2] = c.red();
+    }
+}
+
+void PageBitmap::resize(int32_t width, int32_t height, ColourValue fill) {
+    platform::CheckImageSize(width, height, kPageWhat);
+    const size_t newStride = static_cast<size_t>(width) * 3;
+    const int32_t keptRows = std::min(height_, height);
+    if (newStride != stride_ || static_cast<size_t>(height) > capacityRows_) {
+        // Rows grow geometrically; a change of width re-lays the rows (only the first band
+        // of a page widens, so this stays rare).
+        size_t rows = static_cast<size_t>(height);
+        if (newStride == stride_) rows = std::max(rows, capacityRows_ + capacityRows_ / 2);
+        rows = std::min<size_t>(rows, static_cast<size_t>(platform::kMaxImagePixels / width));
+        auto grown = std::make_unique_for_overwrite<uint8_t[]>(newStride * rows);
+        const size_t keptBytes = std::min(newStride, stride_);
+        for (int32_t y = 0; y < keptRows; ++y)
+            std::memcpy(grown.get() + static_cast<size_t>(y) * newStride, row(y), keptBytes);
+        data_ = std::move(grown);
+        stride_ = newStride;
+        capacityRows_ = rows;
+    }
+    const int32_t oldWidth = std::min(width_, width);
+    for (int32_t y = 0; y < keptRows; ++y) fillRow(y, oldWidth, width, fill);
+    for (int32_t y = keptRows; y < height; ++y) fillRow(y, 0, width, fill);
+    width_ = width;
+    height_ = height;
+}
+
+void PageBitmap::draw(const QImage& picture, int32_t x, int32_t y) {
+    if (isNull() || picture.isNull()) return;
+    const QImage bgr = picture.format() == QImage::Format_BGR888
+                           ? picture
+                           : picture.convertToFormat(QImage::Format_BGR888);
+    const int64_t left = std::max<int64_t>(x, 0), top = std::max<int64_t>(y, 0);
+    const int64_t right = std::min<int64_t>(int64_t{x} + bgr.width(), width_);
+    const int64_t bottom = std::min<int64_t>(int64_t{y} + bgr.height(), height_);
+    if (left >= right || top >= bottom) return;
+    for (int64_t py = top; py < bottom; ++py) {
+        const uchar* from = bgr.constScanLine(static_cast<int>(py - y)) + (left - x) * 3;
+        std::memcpy(row(static_cast<int32_t>(py)) + left * 3, from,
+                    static_cast<size_t>(right - left) * 3);
+    }
+}
+
+void PageBitmap::fillRect(int32_t x, int32_t y, int32_t width, int32_t height, ColourValue c) {
+    const int32_t left = std::max(x, 0), top = std::max(y, 0);
+    const int32_t right = static_cast<int32_t>(std::min<int64_t>(int64_t{x} + width, width_));
+    const int32_t bottom = static_cast<int32_t>(std::min<int64_t>(int64_t{y} + height, height_));
+    for (int32_t py = top; py < bottom; ++py)
+        if (left < right) fillRow(py, left, right, c);
+}
+
+QImage PageBitmap::image() const {
+    if (isNull()) return {};
+    return copy(0, 0, width_, height_);
+}
+
+QImage PageBitmap::copy(int32_t x, int32_t y, int32_t width, int32_t height) const {
+    platform::CheckImageSize(width, height, kPageWhat);
+    QImage out(width, height, QImage::Format_BGR888);
+    if (out.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    out.fill(Qt::black);
+    const int64_t left = std::max<int64_t>(x, 0), top = std::max<int64_t>(y, 0);
+    const int64_t right = std::min<int64_t>(int64_t{x} + width, width_);
+    const int64_t bottom = std::min<int64_t>(int64_t{y} + height, height_);
+    if (left >= right || top >= bottom) return out;
+    for (int64_t py = top; py < bottom; ++py)
+        std::memcpy(out.scanLine(static_cast<int>(py - y)) + (left - x) * 3,
+                    row(static_cast<int32_t>(py)) + left * 3,
+                    static_cast<size_t>(right - left) * 3);
+    return out;
+}
+
+ColourValue PageBitmap::pixel(int32_t x, int32_t y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        throw platform::TessellaError(platform::kRangeMessage);
+    const uint8_t* p = row(y) + static_cast<size_t>(x) * 3;
+    return ColourValue::fromRgb(p[2], p[1], p[0]);
+}
+
+}  // namespace tessella::texture

@@ -1,0 +1,60 @@
+#pragma once
+// The texture page's pixels: 24-bit rows (blue, green, red) that grow in place. Rows are kept
+// with spare capacity that grows geometrically, so adding rows never copies the whole page each
+// time; the window gets a QImage copy only when it shows the page.
+
+#include <QImage>
+#include <cstdint>
+#include <memory>
+
+#include "platform/ColourValue.h"
+
+namespace tessella::texture {
+
+class PageBitmap {
+  public:
+    PageBitmap() = default;
+    PageBitmap(const PageBitmap& other);
+    PageBitmap& operator=(const PageBitmap& other);
+    PageBitmap(PageBitmap&&) noexcept = default;
+    PageBitmap& operator=(PageBitmap&&) noexcept = default;
+
+    // A width x height page filled with fill. Checks the shared pixel limit first.
+    static PageBitmap filled(int32_t width, int32_t height, platform::ColourValue fill);
+    // A page of the picture's size: white, with the picture drawn on it at (0, 0).
+    static PageBitmap fromPicture(const QImage& picture);
+
+    bool isNull() const { return width_ <= 0 || height_ <= 0; }
+    int32_t width() const { return width_; }
+    int32_t height() const { return height_; }
+
+    // Gives the page this size; new area takes fill, area outside the new size is dropped.
+    // Checks the shared pixel limit before it allocates.
+    void resize(int32_t width, int32_t height, platform::ColourValue fill);
+    // Draws picture pixel for pixel with its top-left corner at (x, y); what falls outside the
+    // page is cut off.
+    void draw(const QImage& picture, int32_t x, int32_t y);
+    // Fills the rectangle (clipped to the page).
+    void fillRect(int32_t x, int32_t y, int32_t width, int32_t height, platform::ColourValue c);
+
+    // A Format_BGR888 copy of the whole page (null when there is no page).
+    QImage image() const;
+    // A Format_BGR888 copy of a rectangle inside the page; parts outside stay black.
+    QImage copy(int32_t x, int32_t y, int32_t width, int32_t height) const;
+    // The colour of one pixel, for checks.
+    platform::ColourValue pixel(int32_t x, int32_t y) const;
+
+    const uint8_t* row(int32_t y) const { return data_.get() + static_cast<size_t>(y) * stride_; }
+
+  private:
+    uint8_t* row(int32_t y) { return data_.get() + static_cast<size_t>(y) * stride_; }
+    void fillRow(int32_t y, int32_t from, int32_t to, platform::ColourValue c);
+
+    int32_t width_ = 0;
+    int32_t height_ = 0;
+    size_t stride_ = 0;        // bytes from one row to the next (3 x width)
+    size_t capacityRows_ = 0;  // rows the buffer holds at this stride
+    std::unique_ptr<uint8_t[]> data_;
+};
+
+}  // namespace tessella::texture

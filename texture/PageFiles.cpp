@@ -1,0 +1,218 @@
+#include "texture/PageFiles.h"
+
+#include <QFileInfo>
+
+#include "imagefile/BmpWriter.h"
+#include "imagefile/ImageLoader.h"
+#include "imagefile/TgaWriter.h"
+#include "platform/CheckedMath.h"
+#include "platform/Error.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SafeFile.h"
+#include "texture/PageTexts.h"
+#include "texture/ReplaceMask.h"
+#include "texture/SourcePanel.h"
+
+namespace tessella::texture {
+
+using platform::CheckedDiv;
+using platform::CheckedMul;
+
+namespace {
+const QString kTgaExtension = QStringLiteral(".tga");
+const QString kBmpExtension = QStringLiteral(".bmp");
+
+qsizetype ExtensionStart(const QString& path) {
+    const qsizetype slash =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return dot > slash ? dot : path.size();
+}
+}  // namespace
+
+QString WithExtension(const QString& path, const QString& extension) {
+    return path.left(ExtensionStart(path)) + extension;
+}
+
+QString ElementFileName(const QString& destination, int number) {
+    return WithExtension(destination, QString()) +
+           QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0')) + kBmpExtension;
+}
+
+bool PageFiles::confirmAbandonModified() {
+    return !c_.page.modified || c_.prompts.confirm(kAbandonModifiedQuestion);
+}
+
+bool PageFiles::confirmReplaceFile(const QString& path) {
+    return !QFileInfo::exists(path) || c_.prompts.confirm(kReplaceFileQuestion.arg(path));
+}
+
+std::optional<QString> PageFiles::askSaveName(const QString& caption, const QString& filter) {
+    const auto name = c_.prompts.saveFileName(caption, filter, saveDialogName_);
+    if (name) saveDialogName_ = *name;
+    return name;
+}
+
+bool PageFiles::newPage() {
+    TexturePage& p = c_.page;
+    if (!confirmAbandonModified()) return false;
+    p.maxPageWidth = widthQuestion_.askWidth();
+    const auto name = askSaveName(kNewPageTitle, kTextureFilter);
+    if (!name) return false;
+    // White, then a magenta rectangle outlined in white whose right and bottom coordinates
+    // are excluded: a white line on top and left, a two-pixel white band right and bottom.
+    PageBitmap bitmap = PageBitmap::filled(p.importWidth, p.importHeight, platform::kWhite);
+    bitmap.fillRect(1, 1, p.importWidth - 3, p.importHeight - 3, platform::kMagenta);
+    p.textureFileName = WithExtension(*name, kTgaExtension);
+    p.pageBitmap = std::move(bitmap);
+    c_.events.showPage(p.pageBitmap.image(), true);
+    p.insertX = p.insertY = 0;
+    p.pageWidth = p.importWidth;
+    p.pageHeight = p.importHeight;
+    p.rowStartX = 0;
+    p.tallestElement = 0;
+    p.firstRowOpen = true;
+    p.widthMayGrow = true;
+    c_.events.showSourcePanel();
+    c_.events.setStatusPanel(kPanelFileName, QFileInfo(p.textureFileName).fileName());
+    c_.events.setEnabled(PageCommand::Save, true);
+    c_.events.setEnabled(PageCommand::SaveAs, true);
+    c_.events.setEnabled(PageCommand::PrintPage, true);
+    p.pageOpen = true;
+    return true;
+}
+
+bool PageFiles::openPage() {
+    TexturePage& p = c_.page;
+    if (!confirmAbandonModified()) return false;
+    const auto name =
+        c_.prompts.openFileName(kOpenPageTitle, kPictureOpenFilter, p.textureFileName);
+    if (!name) return false;
+    QImage picture;
+    if (!imagefile::LoadImageByExtension(*name, picture)) return false;
+    PageBitmap bitmap = PageBitmap::fromPicture(picture);
+    // Only a page that loaded takes the new name: a later save must not write the old page
+    // over the file that failed.
+    p.textureFileName = *name;
+    p.sourceFileName = *name;
+    p.pageBitmap = std::move(bitmap);
+    c_.events.showPage(p.pageBitmap.image(), true);
+    const int32_t w = picture.width(), h = picture.height();
+    p.pageWidth = w;
+    p.pageHeight = h;
+    c_.events.showSourcePanel();
+    if (h > w && w < 512 &&
+        c_.prompts.message(platform::MessageKind::Warning, kFillRightQuestion, platform::kYesNo) ==
+            platform::Answer::Yes) {
+        p.maxPageWidth = 512;
+        p.rowStartX = p.insertX = w;
+        p.insertY = 0;
+        p.tallestElement = 0;
+        p.firstRowOpen = true;
+        p.widthMayGrow = true;
+    } else {
+        if (h > w && w < 512) p.maxPageWidth = w;
+        p.insertX = 0;
+        p.insertY = h;
+        p.firstRowOpen = false;
+        p.widthMayGrow = false;
+    }
+    if (mask_) mask_->pageOpened();
+    c_.events.setStatusPanel(kPanelFileName, QFileInfo(*name).fileName());
+    c_.events.setStatusPanel(kPanelPageSize, QStringLiteral(" %1x%2").arg(w).arg(h));
+    const int32_t count = CheckedMul(CheckedDiv(w, p.importWidth), CheckedDiv(h, p.importHeight));
+    c_.events.setStatusPanel(kPanelElementCount, QStringLiteral(" %1").arg(count));
+    c_.events.setEnabled(PageCommand::SaveAs, true);
+    c_.events.setEnabled(PageCommand::Extract, true);
+    c_.events.setEnabled(PageCommand::Save, true);
+    c_.events.setEnabled(PageCommand::PrintPage, true);
+    p.pageOpen = true;
+    return true;
+}
+
+void PageFiles::savePageAsTga(const QString& path) {
+    TexturePage& p = c_.page;
+    if (!p.pageOwned()) return;
+    const int32_t w = p.pageBitmap.width(), h = p.pageBitmap.height();
+    if (w > kMaxTgaSide || h > kMaxTgaSide)
+        throw platform::TessellaError(kPageTooLargeForTga.arg(w).arg(h));
+    platform::WriteFileAtomically(path, imagefile::WritePageTga(p.pageBitmap.image()));
+    p.modified = false;
+}
+
+bool PageFiles::save() {
+    TexturePage& p = c_.page;
+    if (!p.pageOwned()) return false;
+    // A page opened from another format keeps its pixels in a TGA of the same name rather
+    // than TGA bytes under a .bmp (or other) name.
+    if (QFileInfo(p.textureFileName).suffix().compare(QStringLiteral("tga"), Qt::CaseInsensitive) !=
+        0)
+        return askSaveAs(WithExtension(p.textureFileName, kTgaExtension), true);
+    savePageAsTga(p.textureFileName);
+    return true;
+}
+
+bool PageFiles::saveAs() {
+    if (!c_.page.pageOwned()) return false;
+    return askSaveAs(saveDialogName_, false);
+}
+
+bool PageFiles::askSaveAs(const QString& proposed, bool renamePage) {
+    saveDialogName_ = proposed;
+    const auto name = askSaveName(kSaveAsTitle, kTextureFilter);
+    if (!name) return false;
+    const QString path = WithExtension(*name, kTgaExtension);
+    if (!confirmReplaceFile(path)) return false;
+    savePageAsTga(path);
+    c_.events.setStatusPanel(kPanelFileName, QFileInfo(path).fileName());
+    if (renamePage) c_.page.textureFileName = path;
+    return true;
+}
+
+bool PageFiles::extract() {
+    TexturePage& p = c_.page;
+    if (!p.pageOwned()) return false;
+    const QFileInfo page(p.textureFileName);
+    saveDialogName_ = platform::JoinPath(page.path(), WithExtension(page.fileName(), QString()));
+    const auto name = askSaveName(kExtractTitle, kBitmapFilter);
+    if (!name) return false;
+    const QString destination = WithExtension(*name, kBmpExtension);
+    if (!confirmReplaceFile(destination)) return false;
+    c_.events.setBusy(true);
+    try {
+        extractElements(destination);
+    } catch (...) {
+        c_.events.setBusy(false);
+        throw;
+    }
+    c_.events.setBusy(false);
+    c_.events.refreshCatalogue();
+    return true;
+}
+
+int PageFiles::extractElements(const QString& destination, int pauseMs) {
+    TexturePage& p = c_.page;
+    const int32_t w = p.importWidth, h = p.importHeight;
+    c_.events.setLabelDim(SizeText(w, h));
+    const int32_t columns = CheckedDiv(p.pageWidth, w);
+    const int32_t rows = CheckedDiv(p.pageHeight, h);
+    c_.events.setProgressMaximum(CheckedMul(columns, rows));
+    int n = 0;
+    for (int32_t row = 0; row < rows; ++row) {
+        for (int32_t column = 0; column < columns; ++column) {
+            c_.events.setProgress(n);
+            ++n;
+            const QString file = ElementFileName(destination, n);
+            const QImage element = p.pageBitmap.copy(column * w, row * h, w, h);
+            c_.pacer.processEvents();
+            p.sourcePicture = element;
+            c_.events.showSource(element, ClickPreviewBox(w, h), true);
+            platform::WriteFileAtomically(file, imagefile::WriteBmp24(element));
+            if (pauseMs > 0) c_.pacer.wait(pauseMs);
+        }
+    }
+    c_.events.setProgress(0);
+    return n;
+}
+
+}  // namespace tessella::texture

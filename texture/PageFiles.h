@@ -1,0 +1,63 @@
+#pragma once
+// The "Fichier" commands of the page: new, open, save, save as, and extraction into elements.
+
+#include <QString>
+
+#include "texture/PageContext.h"
+#include "texture/WidthQuestion.h"
+
+namespace tessella::texture {
+
+class ReplaceMask;
+
+// path with the extension (the part of its file name from the last dot) replaced by extension,
+// or extension appended when there is none. extension includes its dot.
+QString WithExtension(const QString& path, const QString& extension);
+
+// The file of element number (from 1): the destination without its extension, the number
+// padded with '0' to at least 3 digits, and ".bmp" (mur.bmp, 1 -> mur001.bmp).
+QString ElementFileName(const QString& destination, int number);
+
+// The widest and highest page a TGA header can hold.
+inline constexpr int32_t kMaxTgaSide = 65535;
+
+class PageFiles {
+  public:
+    // mask, when given, has the ranges of its position controls set by "open".
+    PageFiles(PageContext context, WidthQuestion& widthQuestion, ReplaceMask* mask = nullptr)
+        : c_(context), widthQuestion_(widthQuestion), mask_(mask) {}
+
+    // NouvelletextureTGA1Click. True when a new page was made.
+    bool newPage();
+    // OuvrirTGA1Click. True when a page was opened. Names change only once the file is loaded.
+    bool openPage();
+    // SauverTGA1Click. A page whose file is not a TGA is saved as a TGA through "save as".
+    bool save();
+    // SauverTextureSous1Click. True when the page was written.
+    bool saveAs();
+    // ExtraireBitmaps1Click. True when elements were written.
+    bool extract();
+
+    // Writes the page as a 24-bit TGA to path, replacing any file there only once the new one
+    // is complete, and clears Modified. Throws, with Modified and any old file untouched, when
+    // the page is larger than a TGA can hold or the file cannot be written.
+    void savePageAsTga(const QString& path);
+
+    // Cuts the page by the import size into element BMP files named after destination, row by
+    // row; partial elements at the right and bottom edges are left out. Answers the count.
+    // Between elements pending events run and the pacer waits pauseMs.
+    int extractElements(const QString& destination, int pauseMs = 200);
+
+  private:
+    bool confirmAbandonModified();
+    bool askSaveAs(const QString& proposed, bool renamePage);
+    bool confirmReplaceFile(const QString& path);
+    std::optional<QString> askSaveName(const QString& caption, const QString& filter);
+
+    PageContext c_;
+    WidthQuestion& widthQuestion_;
+    ReplaceMask* mask_;
+    QString saveDialogName_ = QStringLiteral("Sans nom");  // the save dialog keeps its name
+};
+
+}  // namespace tessella::texture

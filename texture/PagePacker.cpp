@@ -1,0 +1,234 @@
+#include "texture/PagePacker.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+#include "imagefile/ImageLoader.h"
+#include "platform/CheckedMath.h"
+#include "platform/ColourValue.h"
+#include "texture/PageTexts.h"
+
+namespace tessella::texture {
+
+using platform::Answer;
+using platform::CheckedAdd;
+using platform::MessageKind;
+
+bool IsMultipleOf8(int32_t width, int32_t height) {
+    return width % 8 == 0 && height % 8 == 0;
+}
+
+QSize AddPreviewBox(int32_t width, int32_t height, bool& stretch) {
+    const int32_t w = std::max(width, 1), h = std::max(height, 1);
+    if (w <= 128 && h <= 128) {
+        const int32_t k = 128 / std::max(w, h);
+        stretch = true;
+        return QSize(k * w, k * h);
+    }
+    stretch = false;
+    return QSize(128, 128);
+}
+
+bool PagePacker::placeAtInsertionPoint(const QImage& element, bool refresh) {
+    TexturePage& p = c_.page;
+    const struct {
+        int32_t insertX, insertY, tallestElement;
+        bool firstRowOpen, widthMayGrow;
+    } before{p.insertX, p.insertY, p.tallestElement, p.firstRowOpen, p.widthMayGrow};
+    try {
+        return placeElement(element, refresh);
+    } catch (...) {
+        // A fault (a page past the pixel limit, an overflow) leaves the packing where it was
+        // and the recorded size equal to the bitmap's.
+        p.insertX = before.insertX;
+        p.insertY = before.insertY;
+        p.tallestElement = before.tallestElement;
+        p.firstRowOpen = before.firstRowOpen;
+        p.widthMayGrow = before.widthMayGrow;
+        p.pageWidth = p.pageBitmap.width();
+        p.pageHeight = p.pageBitmap.height();
+        throw;
+    }
+}
+
+bool PagePacker::placeElement(const QImage& element, bool refresh) {
+    TexturePage& p = c_.page;
+    PageBitmap& bitmap = p.pageBitmap;
+    const platform::ColourValue fill = platform::kMagenta;  // newly grown area
+    const int32_t w = element.width(), h = element.height();
+
+    bool place = true;
+    if ((w != p.importWidth || h != p.importHeight) && !p.freeSize) {
+        const QString question = kFreeSizeQuestion + QString::number(p.maxPageWidth);
+        if (c_.prompts.message(MessageKind::Warning, question, platform::kYesNo) == Answer::Yes) {
+            p.freeSize = true;
+            c_.events.setImportSizeText(kFreeSizeEntry);
+        } else {
+            place = false;
+        }
+    }
+    if (place) {
+        p.importWidth = w;
+        p.importHeight = h;
+        if (p.firstRowOpen || p.widthMayGrow) {
+            if (CheckedAdd(p.insertY, h) > p.pageHeight) {
+                p.firstRowOpen = false;
+            } else if (p.widthMayGrow) {
+                if (CheckedAdd(bitmap.width(), w) <= p.maxPageWidth)
+                    bitmap.resize(bitmap.width() + w, bitmap.height(), fill);
+                else
+                    p.widthMayGrow = false;
+            }
+        }
+        if (bitmap.width() >= CheckedAdd(p.insertX, w)) {
+            if (CheckedAdd(p.insertY, h) > p.pageHeight) {
+                p.pageHeight = p.insertY + h;
+                bitmap.resize(bitmap.width(), p.pageHeight, fill);
+            }
+            p.tallestElement = std::max(p.tallestElement, h);
+        } else {
+            if (p.firstRowOpen) {
+                p.insertX = p.rowStartX;
+                p.insertY = CheckedAdd(p.insertY, p.tallestElement);
+                if (CheckedAdd(p.insertY, h) > p.pageHeight) {
+                    p.pageHeight = CheckedAdd(p.pageHeight, h);
+                    p.firstRowOpen = false;
+                }
+            } else {
+                p.insertX = 0;
+                p.insertY = p.pageHeight;
+                p.pageHeight = CheckedAdd(p.pageHeight, h);
+                p.tallestElement = std::max(p.tallestElement, h);
+            }
+            bitmap.resize(bitmap.width(), p.pageHeight, fill);
+        }
+        bitmap.draw(element, p.insertX, p.insertY);
+        p.insertX = CheckedAdd(p.insertX, w);
+        if (refresh) c_.events.showPage(bitmap.image(), false);
+        p.pageWidth = bitmap.width();
+        p.pageHeight = bitmap.height();
+    }
+    c_.events.setStatusPanel(kPanelPageSize, SizeText(p.pageWidth, p.pageHeight));
+    return place;
+}
+
+AddResult PagePacker::add(const std::vector<SourceEntry>& list) {
+    const auto selected =
+        std::count_if(list.begin(), list.end(), [](const SourceEntry& e) { return e.selected; });
+    if (selected == 1) return addPreviewed();
+    return addFiles(list);
+}
+
+void PagePacker::startCommand(int selectedCount) {
+    c_.page.yesToAllSizes = false;
+    c_.page.noToAllSizes = false;
+    c_.events.setProgressMaximum(selectedCount);
+}
+
+void PagePacker::finishCommand() {
+    c_.events.setStatusPanel(kPanelPageSize, SizeText(c_.page.pageWidth, c_.page.pageHeight));
+    c_.events.setProgress(0);
+}
+
+AddResult PagePacker::addPreviewed() {
+    TexturePage& p = c_.page;
+    AddResult result;
+    startCommand(1);
+    const QImage element = p.sourcePicture;
+    if (element.isNull()) return result;  // "Ajouter" is disabled until a source is previewed
+    const int32_t w = element.width(), h = element.height();
+    if (CheckedAdd(p.pageWidth, w) > p.maxPageWidth) c_.prompts.warning(kTooWideWarning.arg(w));
+    if (!IsMultipleOf8(w, h) && c_.prompts.message(MessageKind::Confirmation, kMultipleOf8Question,
+                                                   platform::kYesNo) != Answer::Yes) {
+        result.outcome = AddOutcome::Declined;
+        return result;
+    }
+    if (placeAtInsertionPoint(element, true)) result.placed = 1;
+    p.modified = true;
+    c_.events.setEnabled(PageCommand::Save, true);
+    c_.events.setEnabled(PageCommand::SaveAs, true);
+    finishCommand();
+    return result;
+}
+
+bool PagePacker::placeDespiteSize(bool& abort) {
+    TexturePage& p = c_.page;
+    if (p.noToAllSizes) return false;
+    if (p.yesToAllSizes) return true;
+    switch (c_.prompts.message(MessageKind::Warning, kMultipleOf8ManyQuestion,
+                               platform::kYesNoAbortNoToAllYesToAll)) {
+        case Answer::Yes:
+            return true;
+        case Answer::YesToAll:
+            p.yesToAllSizes = true;
+            return true;
+        case Answer::NoToAll:
+            p.noToAllSizes = true;
+            return false;
+        case Answer::Abort:
+            abort = true;
+            return false;
+        default:
+            return false;
+    }
+}
+
+AddResult PagePacker::addFiles(const std::vector<SourceEntry>& list) {
+    AddResult result;
+    const auto selected =
+        std::count_if(list.begin(), list.end(), [](const SourceEntry& e) { return e.selected; });
+    startCommand(static_cast<int>(selected));
+    try {
+        return placeFiles(list, result);
+    } catch (...) {
+        showPage();  // what was placed before the fault is on the page: show it
+        throw;
+    }
+}
+
+void PagePacker::showPage() {
+    if (c_.page.pageOwned()) c_.events.showPage(c_.page.pageBitmap.image(), true);
+}
+
+AddResult PagePacker::placeFiles(const std::vector<SourceEntry>& list, AddResult result) {
+    TexturePage& p = c_.page;
+    int counter = 0;
+    for (const SourceEntry& entry : list) {
+        if (entry.selected) {
+            c_.events.setProgress(++counter);
+            c_.events.setSourceCaption(QFileInfo(entry.path).fileName());
+            p.sourceFileName = entry.path;
+            if (!imagefile::LoadImageByExtension(entry.path, p.sourcePicture)) {
+                result.outcome = AddOutcome::RefusedExtension;
+                result.refusedPath = entry.path;
+                showPage();
+                return result;
+            }
+            c_.pacer.processEvents();
+            const int32_t w = p.sourcePicture.width(), h = p.sourcePicture.height();
+            bool stretch = false;
+            const QSize box = AddPreviewBox(w, h, stretch);
+            c_.events.showSource(p.sourcePicture, box, stretch);
+            if (p.freeSize) {
+                p.importWidth = w;
+                p.importHeight = h;
+            }
+            bool abort = false;
+            const bool place = IsMultipleOf8(w, h) || placeDespiteSize(abort);
+            if (abort) {
+                result.outcome = AddOutcome::Aborted;
+                showPage();
+                return result;
+            }
+            if (place && placeAtInsertionPoint(p.sourcePicture, false)) ++result.placed;
+        }
+        p.modified = true;
+        c_.events.setEnabled(PageCommand::Save, true);
+        c_.events.setEnabled(PageCommand::SaveAs, true);
+    }
+    showPage();
+    finishCommand();
+    return result;
+}
+
+}  // namespace tessella::texture

@@ -1,0 +1,68 @@
+#pragma once
+// "Ajouter": packing source pictures at the page's insertion point, one or many at a time.
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <vector>
+
+#include "texture/PageContext.h"
+
+namespace tessella::texture {
+
+// One entry of the source file list, in list order.
+struct SourceEntry {
+    QString path;  // folder + file name
+    bool selected = false;
+};
+
+enum class AddOutcome {
+    Done,              // the command ran to its end
+    Declined,          // No to the multiple-of-8 question of a single add
+    Aborted,           // Abort in a multi-file add
+    RefusedExtension,  // the loader does not accept a file's extension (multi-file add)
+};
+
+struct AddResult {
+    AddOutcome outcome = AddOutcome::Done;
+    int placed = 0;       // elements drawn on the page
+    QString refusedPath;  // the file whose extension was refused
+};
+
+// True when both sides are multiples of 8.
+bool IsMultipleOf8(int32_t width, int32_t height);
+
+// The preview box of a multi-file add: pictures up to 128 x 128 scaled by the whole factor
+// 128 div (larger side) and stretched; larger ones in a 128 x 128 box, not stretched.
+QSize AddPreviewBox(int32_t width, int32_t height, bool& stretch);
+
+class PagePacker {
+  public:
+    explicit PagePacker(PageContext context) : c_(context) {}
+
+    // The packing step PlaceAtInsertionPoint: draws element at the insertion point, growing
+    // the page; refresh copies the page into the view. False when the free-size question was
+    // answered No (nothing placed).
+    bool placeAtInsertionPoint(const QImage& element, bool refresh);
+
+    // BtAjouterClick: exactly one selected entry places the picture already in the source
+    // preview; otherwise every selected file is loaded and placed in list order.
+    AddResult add(const std::vector<SourceEntry>& list);
+    AddResult addPreviewed();
+    AddResult addFiles(const std::vector<SourceEntry>& list);
+
+  private:
+    bool placeElement(const QImage& element, bool refresh);
+    AddResult placeFiles(const std::vector<SourceEntry>& list, AddResult result);
+    // Copies the page into the view, auto-sized.
+    void showPage();
+    void startCommand(int selectedCount);
+    void finishCommand();
+    // The five-button multiple-of-8 question of a multi-file add; false skips the file, and
+    // abort is set on Abort.
+    bool placeDespiteSize(bool& abort);
+
+    PageContext c_;
+};
+
+}  // namespace tessella::texture

@@ -1,0 +1,91 @@
+#pragma once
+// The French texts of the page commands, exactly as the user sees them ("\n\r" is one break).
+
+#include <QString>
+#include <QStringList>
+
+namespace tessella::texture {
+
+// The import size list ComboBox1, in order; the last entry is free size.
+inline const QStringList kImportSizeEntries = {
+    QStringLiteral("32 x 32"),   QStringLiteral("32 x 64"),
+    QStringLiteral("32 x 128"),  QStringLiteral("64 x 32"),
+    QStringLiteral("64 x 64"),   QStringLiteral("64 x 128"),
+    QStringLiteral("128 x 32"),  QStringLiteral("128 x 64"),
+    QStringLiteral("128 x 128"), QStringLiteral("LIBRE Toutes dimensions")};
+inline const QString kFreeSizeEntry = QStringLiteral("LIBRE Toutes dimensions");
+
+// Followed by the maximum page width in decimal.
+inline const QString kFreeSizeQuestion = QStringLiteral(
+    "L'image à incruster a des dimensions incorrectes !\n\rVoulez vous passer en mode LIBRE, "
+    "c'est à dire\n\raccepter toutes dimensions d'image ?.\n\rATTENTION, vous êtes limité à une "
+    "largeur de ");
+// %1: the source width.
+inline const QString kTooWideWarning = QStringLiteral(
+    "L'image à importer est trop large ( %1 )\n\rpour être incruster correctement !");
+inline const QString kMultipleOf8Question = QStringLiteral(
+    "Les dimensions de l'image à importer\n\rne sont pas des multiples de 8  (16x16, 32x32 "
+    "ect...) !\n\rElle ne sera pas incrustée correctement !\n\rIncruster quand même ?");
+inline const QString kMultipleOf8ManyQuestion = QStringLiteral(
+    "Les dimensions de l'image à importer\n\rne sont pas des multiples de 8  (16x16, 32x32 "
+    "ect...) !\n\rElle ne sera pas incrustée correctement !\n\rINCRUSTER QUAND MEME ?");
+inline const QString kMultipleOf8ReplaceQuestion = QStringLiteral(
+    "Les dimensions de l'image à importer\n\rne sont pas des multiples de 8 (16x16, 32x32 "
+    "ect...) !\n\rElle ne sera pas incrustée correctement !\n\rIncruster quand même ?");
+inline const QString kReplaceInformation = QStringLiteral(
+    "Déplacez le masque grillagé sur la texture à remplacer\n\ret validez le changement ou "
+    "abandonnez.\n\r\n\r UN CLICK SUR L'IMAGE PRE-POSITIONNE LE MASQUE.\n\r\n\rVOUS POUVEZ "
+    "UTILISER LE ZOOM POUR UNE MEILLEUR PRECISION");
+// %1 x %2: the source size; %3 x %4: the import size.
+inline const QString kReplaceWrongSize = QStringLiteral(
+    "   L'image fait %1x%2. L'image doit faire %3 x %4 impérativement, ou bien\n\r\n\rPASSEZ LES "
+    "DIMENSIONS D'IMPORTATION EN MODE-LIBRE");
+inline const QString kLoadFailedWarning = QStringLiteral("Erreur de Chargement de l'image");
+
+inline const QString kFillRightQuestion = QStringLiteral(
+    "La largeure de la texture est inférieur à 512\n\rSouhaitez vous complèter la texture à "
+    "droite\n\ravant de la complèter en bas ? ATTENTION : Si\n\rvous utilisez déja cette texture "
+    "dans un projet,\n\rvous risquez de ne pas retrouver les mêmes\n\rtextures à leur emplacement "
+    "dans votre niveau");
+inline const QString kAbandonModifiedQuestion = QStringLiteral(
+    "La texture a été modifiée !\n\rVOULEZ VOUS VRAIMENT L'ABANDONNER SANS SAUVER ?");
+// %1: the chosen file name.
+inline const QString kReplaceFileQuestion =
+    QStringLiteral("Le fichier spécifié %1 existe !\n\r  FAUT IL LE REMPLACER ?");
+// %1 x %2: the page size.
+inline const QString kPageTooLargeForTga = QStringLiteral(
+    "La texture fait %1 x %2 pixels : un fichier TGA ne peut pas dépasser 65535 pixels de "
+    "côté.\n\rLa texture n'a pas été enregistrée.");
+
+inline const QString kNewPageTitle = QStringLiteral("CREER UN NOUVEAU FICHIER DE TEXTURES");
+inline const QString kOpenPageTitle = QStringLiteral("OUVRIR UN FICHIER DE TEXTURES");
+inline const QString kSaveAsTitle = QStringLiteral("ENREGISTRER UNE TEXTURE SOUS");
+inline const QString kExtractTitle = QStringLiteral("NOM EST DESTINATION DE LA PREMIERE IMAGE");
+inline const QString kTextureFilter = QStringLiteral("Fichier de textures|*.tga");
+inline const QString kBitmapFilter = QStringLiteral("Image bitmap|*.bmp");
+inline const QString kUntitledName = QStringLiteral("Sans nom");
+
+// The picture-open dialog's filter of "Ouvrir une texture (TGA ou autre)": 18 entries.
+inline const QString kPictureOpenFilter = QStringLiteral(
+    "Toutes images |*.bmp;*.jpg;*.win;*.vst;*.vda;*.tiff;*.tif;*.tga;*.sgi;*.rpf;*.rle;*.rla;"
+    "*.rgba;*.rgb;*.psd;*.ppm;*.pgm;*.pbm;*.pic;*.pcx;*.pdd;*.pcd;*.pcc;*.icb;*.gif;*.dib;*.cut;"
+    "*.cel;*.bw;"
+    "|Images WINDOWS bmp jpg rle dib|*.bmp;*.jpg;*.rle;*.dib"
+    "|Truevision images win vst vda tga icb|*.win;*.vst;*.vda;*.tga;*.icb"
+    "|TIFF images tiff tif|*.tif;*.tiff"
+    "|SGI true color images sgi|*.sgi"
+    "|SGI black/white images bw|*.bw"
+    "|SGI Wavefront images rpf rla rgb rgba|*.rpf;*.rla;*.rgb;*.rgba"
+    "|Photoshop images psd|*.psd"
+    "|Portable pixel map images ppm|*.ppm"
+    "|Portable grayscale images pgm|*.pgm"
+    "|Portable b&w images pbm|*.pbm"
+    "|Autodesk images pic cel|*.pic;*.cel"
+    "|ZSoft PCX images pcx|*.pcx"
+    "|Photoshop images pdd|*.pdd"
+    "|Kodak Photo-CD images pcd|*.pcd"
+    "|ZSoft PCC images pcc|*.pcc"
+    "|CompuServe images gif|*.gif"
+    "|Dr. Halo images cut|*.cut");
+
+}  // namespace tessella::texture

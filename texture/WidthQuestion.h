@@ -1,0 +1,25 @@
+#pragma once
+// The width question of "Nouvelle texture TGA" (TFicheConfirmeLargeur in the window).
+
+#include <cstdint>
+
+namespace tessella::texture {
+
+class WidthQuestion {
+  public:
+    virtual ~WidthQuestion() = default;
+    // Shows the question modally; answers the chosen width, 256 or 512, however it closed.
+    virtual int32_t askWidth() = 0;
+};
+
+// Answers a width fixed in advance (tessella-cli).
+class FixedWidth final : public WidthQuestion {
+  public:
+    explicit FixedWidth(int32_t width) : width_(width) {}
+    int32_t askWidth() override { return width_; }
+
+  private:
+    int32_t width_;
+};
+
+}  // namespace tessella::texture
