@@ -1,0 +1,19 @@
+#pragma once
+// Windows bitmaps, read at their own depth (Qt's reader turns 16-bit files into 32-bit).
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+namespace tessella::imagefile {
+
+inline const QString kBmpInvalidMessage = QStringLiteral("BMP : image invalide");
+
+// Decodes the Windows (40-byte and later) and OS/2 (12-byte) headers, top-down and bottom-up
+// rows, RLE8 and RLE4. 1 bit: Format_Mono, 4 and 8 bits: Format_Indexed8, both with the file's
+// palette (indexes past it are black); 16 bits 5-5-5: Format_RGB555; 16 bits with 5-6-5 bit
+// fields: Format_RGB16; 24: Format_BGR888; 32: Format_RGB32 (other bit fields: Format_RGB32).
+// Throws TessellaError(kBmpInvalidMessage) on anything it cannot decode whole.
+QImage ReadBmp(const QByteArray& data);
+
+}  // namespace tessella::imagefile

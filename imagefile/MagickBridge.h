@@ -1,0 +1,16 @@
+#pragma once
+// The formats that ImageMagick decodes for us, through Magick++.
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+namespace tessella::imagefile {
+
+// Decodes data with the ImageMagick coder named (for example "PCX", "SGI", "TIFF"), whatever
+// the file's extension says, and answers the first frame as a Format_BGR888 picture of the
+// file's size in sRGB, transparent parts over white. Any library failure, and a damaged file
+// that the library only warns about, throws TessellaError with a French message naming path.
+QImage DecodeWithMagick(const QByteArray& data, const QString& coder, const QString& path);
+
+}  // namespace tessella::imagefile

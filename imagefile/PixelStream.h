@@ -1,0 +1,36 @@
+#pragma once
+// Writes a file's pixels, in file order, into the rows of a picture: the row after the last
+// pixel of a row is the next row down (top-down files) or up (bottom-up files).
+
+#include <QImage>
+#include <cstdint>
+
+namespace tessella::imagefile {
+
+class PixelStream {
+  public:
+    // image is already sized; bytesPerPixel is the file's and the picture's pixel size.
+    PixelStream(QImage& image, int bytesPerPixel, bool topDown);
+
+    bool done() const { return row_ >= height_; }
+    int64_t pixelsLeft() const;
+
+    // count pixels copied from src; those past the last pixel of the picture are dropped.
+    void literal(const uchar* src, int64_t count);
+    // count copies of the one pixel at pixel; those past the last pixel are dropped.
+    void run(const uchar* pixel, int64_t count);
+
+  private:
+    uchar* rowStart() const;
+    void advance(int bytes);
+
+    QImage& image_;
+    int bpp_;
+    bool topDown_;
+    int height_;
+    int rowBytes_;
+    int row_ = 0;     // rows done, in file order
+    int column_ = 0;  // bytes done in the current row
+};
+
+}  // namespace tessella::imagefile

@@ -1,0 +1,165 @@
+#include "imagefile/TgaReader.h"
+
+#include <QtEndian>
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "imagefile/PixelStream.h"
+#include "platform/Error.h"
+#include "platform/ImageLimits.h"
+
+// 32-bit pixels are copied as blue, green, red, fourth byte straight into QImage's uint32s.
+static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN);
+
+namespace tessella::imagefile {
+
+namespace {
+
+constexpr int kHeaderSize = 18;
+
+struct TgaHeader {
+    int idLength;
+    int mapType;
+    int imageType;
+    int mapLength;
+    int mapEntryBits;
+    int width;
+    int height;
+    int bits;
+    int descriptor;
+};
+
+[[noreturn]] void Invalid() {
+    throw platform::TessellaError(kTgaInvalidMessage);
+}
+
+int Le16(const uchar* p) {
+    return p[0] | (p[1] << 8);
+}
+
+TgaHeader ParseHeader(const uchar* p) {
+    return {p[0], p[1], p[2], Le16(p + 5), p[7], Le16(p + 12), Le16(p + 14), p[16], p[17]};
+}
+
+QList<QRgb> GreyRamp() {
+    QList<QRgb> table(256);
+    for (int i = 0; i < 256; ++i) table[i] = qRgb(i, i, i);
+    return table;
+}
+
+bool IsGrey(int imageType) {
+    return imageType == 3 || imageType == 11;
+}
+bool IsRunLength(int imageType) {
+    return imageType >= 9;
+}
+
+QImage::Format FormatFor(const TgaHeader& h) {
+    switch (h.bits) {
+        case 8:
+            return QImage::Format_Indexed8;
+        case 15:
+        case 16:
+            return QImage::Format_RGB555;
+        case 24:
+            return QImage::Format_BGR888;
+        default:
+            return (h.descriptor & 0x0F) ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+    }
+}
+
+// Reads the colour map at p (checked by the caller to lie in the file) into 256 entries;
+// entries past the map stay black, entries past 256 are dropped.
+QList<QRgb> ColourMap(const uchar* p, int length, int entryBits) {
+    QList<QRgb> table(256, qRgb(0, 0, 0));
+    const int entryBytes = entryBits == 24 ? 3 : entryBits == 32 ? 4 : 2;
+    for (int i = 0; i < std::min(length, 256); ++i, p += entryBytes) {
+        if (entryBytes >= 3) {
+            table[i] = qRgb(p[2], p[1], p[0]);
+        } else {
+            const int v = Le16(p);
+            table[i] = qRgb(((v >> 10) & 31) * 8, ((v >> 5) & 31) * 8, (v & 31) * 8);
+        }
+    }
+    return table;
+}
+
+int ColourMapBytes(const TgaHeader& h) {
+    if (h.mapType != 1) return 0;
+    const int entryBytes = h.mapEntryBits == 24 ? 3 : h.mapEntryBits == 32 ? 4 : 2;
+    return h.mapLength * entryBytes;
+}
+
+// Run-length packets form one pixel stream over the whole picture: a packet may continue
+// into the next row, and whatever lies past the last pixel is ignored.
+void DecodeRunLength(const uchar* p, const uchar* end, int bpp, PixelStream& out) {
+    while (!out.done()) {
+        if (p >= end) Invalid();
+        const int header = *p++;
+        const int64_t count = std::min<int64_t>((header & 0x7F) + 1, out.pixelsLeft());
+        if (header & 0x80) {
+            if (end - p < bpp) Invalid();
+            out.run(p, count);
+            p += bpp;
+        } else {
+            if (end - p < count * bpp) Invalid();
+            out.literal(p, count);
+            p += count * bpp;
+        }
+    }
+}
+
+// TGA keeps 15/16-bit pixels as 5-5-5 with the top bit free; QImage wants it clear.
+void ClearTopBits(QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<quint16*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) row[x] = qFromLittleEndian(row[x]) & 0x7FFF;
+    }
+}
+
+}  // namespace
+
+QImage ReadTga(const QByteArray& data) {
+    if (data.size() < kHeaderSize) Invalid();
+    const auto* begin = reinterpret_cast<const uchar*>(data.constData());
+    const uchar* end = begin + data.size();
+    const TgaHeader h = ParseHeader(begin);
+
+    const bool typeKnown =
+        (h.imageType >= 1 && h.imageType <= 3) || (h.imageType >= 9 && h.imageType <= 11);
+    const bool bitsKnown =
+        h.bits == 8 || h.bits == 15 || h.bits == 16 || h.bits == 24 || h.bits == 32;
+    if (!typeKnown || !bitsKnown || !platform::ImageSizeAllowed(h.width, h.height)) Invalid();
+
+    const uchar* map = begin + kHeaderSize + h.idLength;
+    const uchar* pixels = map + ColourMapBytes(h);
+    if (pixels > end) Invalid();  // the ID field or the colour map ends early
+
+    // Refuse before allocating when the data cannot hold the picture: raw pixels need their
+    // bytes, run-length pixels at least one packet per 128 pixels.
+    const int bpp = (h.bits + 7) / 8;
+    const int64_t pixelCount = int64_t{h.width} * h.height;
+    const int64_t available = end - pixels;
+    const int64_t needed =
+        IsRunLength(h.imageType) ? (pixelCount + 127) / 128 * (1 + bpp) : pixelCount * bpp;
+    if (available < needed) Invalid();
+
+    QImage image(h.width, h.height, FormatFor(h));
+    if (image.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    if (h.bits == 8) {
+        image.setColorTable(IsGrey(h.imageType) ? GreyRamp()
+                            : h.mapType == 1    ? ColourMap(map, h.mapLength, h.mapEntryBits)
+                                                : QList<QRgb>(256, qRgb(0, 0, 0)));
+    }
+
+    PixelStream out(image, bpp, (h.descriptor & 0x20) != 0);
+    if (IsRunLength(h.imageType))
+        DecodeRunLength(pixels, end, bpp, out);
+    else
+        out.literal(pixels, pixelCount);
+    if (bpp == 2) ClearTopBits(image);
+    return image;
+}
+
+}  // namespace tessella::imagefile

@@ -1,0 +1,20 @@
+#pragma once
+// Truevision TGA pictures: every variant a page or a source may use.
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+namespace tessella::imagefile {
+
+// The one message of every TGA decoding failure.
+inline const QString kTgaInvalidMessage = QStringLiteral("Targa : image invalide");
+
+// Decodes image types 1, 2, 3 (raw) and 9, 10, 11 (run-length) at 8, 15, 16, 24 or 32 bits.
+// 8 bits: Format_Indexed8 (the file's colour map, or the grey ramp for types 3 and 11);
+// 15/16: Format_RGB555; 24: Format_BGR888; 32: Format_ARGB32 when the descriptor has alpha
+// bits, Format_RGB32 otherwise, the fourth byte as read. Anything else, a short file or a
+// size beyond the shared limit throws TessellaError(kTgaInvalidMessage).
+QImage ReadTga(const QByteArray& data);
+
+}  // namespace tessella::imagefile

@@ -1,0 +1,19 @@
+#pragma once
+// Writes pictures as Truevision TGA files with the program's 18-byte header.
+
+#include <QByteArray>
+#include <QImage>
+
+namespace tessella::imagefile {
+
+// The file bytes of image, top row first (descriptor 0x20). The depth follows the pixel
+// format: palette pictures 8 bits with a 256-entry colour map (type 1, or 9 compressed),
+// 15/16-bit formats 16 bits (5-5-5), 32-bit formats 32 bits, everything else 24 bits (type 2,
+// or 10 compressed). A 24-bit page gives 18 + 3 x width x height bytes. Throws TessellaError
+// when a side does not fit the format's 16-bit fields.
+QByteArray WriteTga(const QImage& image, bool compressed = false);
+
+// A texture page file: the picture converted to 24 bits, uncompressed, top row first.
+QByteArray WritePageTga(const QImage& image);
+
+}  // namespace tessella::imagefile
