@@ -1,10 +1,253 @@
+// tessella-cli op: one element operation on a picture file, through the working pixel array.
+
+#include <QFileInfo>
+#include <QImage>
+#include <cctype>
+#include <optional>
+#include <vector>
+
 #include "cli/Commands.h"
+#include "editor/Filters.h"
+#include "editor/Geometry.h"
+#include "editor/Resize.h"
+#include "imagefile/BmpWriter.h"
+#include "imagefile/ImageLoader.h"
+#include "imagefile/TgaWriter.h"
+#include "pixels/Blur.h"
+#include "pixels/ColourOperations.h"
+#include "pixels/Traite.h"
+#include "platform/ColourValue.h"
+#include "platform/Error.h"
+#include "platform/ImageLimits.h"
+#include "platform/SafeFile.h"
 
 namespace tessella::cli {
 
-int OpCommand(const QStringList&) {
-    PrintError(QStringLiteral("Commande pas encore disponible"));
+namespace {
+
+using pixels::Traite;
+using platform::ColourValue;
+
+enum class Kind {
+    Integer,       // a whole number between min and max
+    Colour,        // RRGGBB in hexadecimal, red first
+    ColourOrNone,  // the same, or "none"
+    Picture,       // an image file, loaded by its extension
+};
+
+struct Argument {
+    const char* name;
+    Kind kind;
+    int min = 0;
+    int max = 0;
+};
+
+// The arguments in the order given; colours and pictures in their own slots.
+struct Values {
+    std::vector<int> numbers;
+    std::optional<ColourValue> colour;
+    QImage picture;
+};
+
+struct Operation {
+    const char* name;
+    std::vector<Argument> arguments;
+    void (*run)(Traite&, const Values&);
+};
+
+// The colour operations read and write the working array in place.
+void RunEmboss(Traite& work, const pixels::EmbossSettings& settings, const QImage& texture) {
+    pixels::Emboss(work.image(), work.image(), work.width(), work.height(), settings, texture);
+}
+
+const std::vector<Operation>& Operations() {
+    using namespace editor;
+    static const std::vector<Operation> table = {
+        {"rotate-left", {}, [](Traite& w, const Values&) { RotateQuarter(w, 1); }},
+        {"rotate-right", {}, [](Traite& w, const Values&) { RotateQuarter(w, 2); }},
+        {"mirror", {}, [](Traite& w, const Values&) { MirrorHorizontal(w); }},
+        {"flip", {}, [](Traite& w, const Values&) { FlipVertical(w); }},
+        {"symmetry2", {}, [](Traite& w, const Values&) { MakeSymmetric(w, 2); }},
+        {"symmetry4", {}, [](Traite& w, const Values&) { MakeSymmetric(w, 4); }},
+        {"double-width", {}, [](Traite& w, const Values&) { DoubleTile(w, 1); }},
+        {"double-height", {}, [](Traite& w, const Values&) { DoubleTile(w, 2); }},
+        {"swap-rb", {}, [](Traite& w, const Values&) { ChannelOperation(w, 0); }},
+        {"swap-gb", {}, [](Traite& w, const Values&) { ChannelOperation(w, 1); }},
+        {"swap-rg", {}, [](Traite& w, const Values&) { ChannelOperation(w, 2); }},
+        {"grey", {}, [](Traite& w, const Values&) { ChannelOperation(w, 3); }},
+        {"negative", {}, [](Traite& w, const Values&) { ChannelOperation(w, 4); }},
+        {"fuse-rb", {}, [](Traite& w, const Values&) { FuseChannels(w, 0); }},
+        {"fuse-gb", {}, [](Traite& w, const Values&) { FuseChannels(w, 1); }},
+        {"fuse-rg", {}, [](Traite& w, const Values&) { FuseChannels(w, 2); }},
+        {"veil",
+         {{"RRGGBB", Kind::Colour}},
+         [](Traite& w, const Values& v) { AddVeil(w, *v.colour); }},
+        {"sharpen", {}, [](Traite& w, const Values&) { SharpenSoften(w, 1); }},
+        {"soften", {}, [](Traite& w, const Values&) { SharpenSoften(w, 0); }},
+        {"blur",
+         {{"VARIANTE", Kind::Integer, 0, 8}},
+         [](Traite& w, const Values& v) { pixels::Blur(w.image(), v.numbers[0]); }},
+        {"rgb",
+         {{"ROUGE", Kind::Integer, 0, 200},
+          {"VERT", Kind::Integer, 0, 200},
+          {"BLEU", Kind::Integer, 0, 200},
+          {"DIRECTION", Kind::Integer, 0, 8}},
+         [](Traite& w, const Values& v) {
+             pixels::RgbCorrection(w.image(), w.image(), w.width(), w.height(), v.numbers[0],
+                                   v.numbers[1], v.numbers[2], v.numbers[3]);
+         }},
+        {"contrast",
+         {{"QUANTITE", Kind::Integer, -200, 200}},
+         [](Traite& w, const Values& v) {
+             pixels::Contrast(w.image(), w.image(), w.width(), w.height(), 127, v.numbers[0]);
+         }},
+        {"emboss",
+         {{"SEUIL", Kind::Integer, 100, 255},
+          {"MODE", Kind::Integer, 1, 2},
+          {"SATURATION", Kind::Integer, 1, 255},
+          {"COULEUR", Kind::ColourOrNone}},
+         [](Traite& w, const Values& v) {
+             pixels::EmbossSettings settings;
+             settings.threshold = v.numbers[0];
+             settings.mode = v.numbers[1];
+             settings.saturation = v.numbers[2];
+             settings.colour = v.colour;
+             RunEmboss(w, settings, QImage());
+         }},
+        {"emboss-texture",
+         {{"SEUIL", Kind::Integer, 100, 255}, {"TEXTURE", Kind::Picture}},
+         [](Traite& w, const Values& v) {
+             pixels::EmbossSettings settings;
+             settings.threshold = v.numbers[0];
+             settings.mode = 1;
+             settings.textured = true;
+             RunEmboss(w, settings, v.picture);
+         }},
+        {"resize",
+         {{"LARGEUR", Kind::Integer, 1, static_cast<int>(platform::kMaxImageSide)},
+          {"HAUTEUR", Kind::Integer, 1, static_cast<int>(platform::kMaxImageSide)}},
+         [](Traite& w, const Values& v) { ResizeNearest(w, v.numbers[0], v.numbers[1]); }},
+    };
+    return table;
+}
+
+QString UsageLine(const Operation& op) {
+    QString line = QStringLiteral("tessella-cli op ") + QLatin1String(op.name);
+    for (const Argument& a : op.arguments) line += QLatin1Char(' ') + QLatin1String(a.name);
+    return line + QStringLiteral(" ENTREE SORTIE.(bmp|tga)");
+}
+
+int Usage() {
+    QString text = QStringLiteral("Usage :");
+    for (const Operation& op : Operations()) text += QStringLiteral("\n  ") + UsageLine(op);
+    PrintError(text);
     return kExitUsage;
+}
+
+// The picture in file; a refused extension or an unreadable file is a failure.
+QImage Load(const QString& file) {
+    QImage image;
+    if (!imagefile::LoadImageByExtension(file, image))
+        throw platform::TessellaError(
+            QStringLiteral("Erreur de Chargement de l'image : extension non reconnue (%1)")
+                .arg(file));
+    return image;
+}
+
+std::optional<ColourValue> ParseHexColour(const QString& text) {
+    if (text.size() != 6) return std::nullopt;
+    for (QChar c : text)
+        if (!isxdigit(c.toLatin1())) return std::nullopt;
+    const uint value = text.toUInt(nullptr, 16);
+    return ColourValue::fromRgb(static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 8),
+                                static_cast<uint8_t>(value));
+}
+
+// Checks one argument into values; answers the French complaint, empty when it is valid.
+// Pictures are only noted here: they are loaded once every argument has passed.
+QString Parse(const Argument& a, const QString& text, Values& values) {
+    switch (a.kind) {
+        case Kind::Integer: {
+            bool ok = false;
+            const int n = text.toInt(&ok);
+            if (!ok)
+                return QStringLiteral("%1 : nombre entier attendu, et non « %2 »")
+                    .arg(QLatin1String(a.name), text);
+            if (n < a.min || n > a.max)
+                return QStringLiteral("%1 : valeur hors limites (%2), attendu de %3 à %4")
+                    .arg(QLatin1String(a.name))
+                    .arg(n)
+                    .arg(a.min)
+                    .arg(a.max);
+            values.numbers.push_back(n);
+            return {};
+        }
+        case Kind::ColourOrNone:
+            if (text == QLatin1String("none")) return {};
+            [[fallthrough]];
+        case Kind::Colour:
+            values.colour = ParseHexColour(text);
+            if (!values.colour)
+                return QStringLiteral(
+                           "%1 : couleur hexadécimale attendue (RRGGBB, rouge en premier)%2, et "
+                           "non « %3 »")
+                    .arg(QLatin1String(a.name),
+                         a.kind == Kind::ColourOrNone ? QStringLiteral(" ou none") : QString(),
+                         text);
+            return {};
+        case Kind::Picture:
+            return {};
+    }
+    return {};
+}
+
+QByteArray Encode(const QImage& image, const QString& suffix) {
+    return suffix == QLatin1String("tga") ? imagefile::WritePageTga(image)
+                                          : imagefile::WriteBmp24(image);
+}
+
+}  // namespace
+
+int OpCommand(const QStringList& args) {
+    if (args.isEmpty()) return Usage();
+    const Operation* op = nullptr;
+    for (const Operation& candidate : Operations())
+        if (args[0] == QLatin1String(candidate.name)) op = &candidate;
+    if (!op) {
+        PrintError(QStringLiteral("Opération inconnue : %1").arg(args[0]));
+        return Usage();
+    }
+    const qsizetype count = static_cast<qsizetype>(op->arguments.size());
+    if (args.size() != count + 3) {
+        PrintError(QStringLiteral("Usage : ") + UsageLine(*op));
+        return kExitUsage;
+    }
+    const QString input = args[count + 1];
+    const QString output = args[count + 2];
+    const QString suffix = QFileInfo(output).suffix().toLower();
+    if (suffix != QLatin1String("bmp") && suffix != QLatin1String("tga")) {
+        PrintError(QStringLiteral("SORTIE : extension .bmp ou .tga attendue (%1)").arg(output));
+        return kExitUsage;
+    }
+    Values values;
+    for (qsizetype i = 0; i < count; ++i) {
+        const QString complaint = Parse(op->arguments[i], args[i + 1], values);
+        if (!complaint.isEmpty()) {
+            PrintError(complaint);
+            return kExitUsage;
+        }
+    }
+    for (qsizetype i = 0; i < count; ++i)
+        if (op->arguments[i].kind == Kind::Picture) values.picture = Load(args[i + 1]);
+
+    QImage bitmap = Load(input);
+    Traite work;
+    work.LoadWorkingArray(bitmap);
+    op->run(work, values);
+    work.StoreWorkingArray(bitmap);
+    // Encoded whole before writing, and written through a temporary file.
+    platform::WriteFileAtomically(output, Encode(bitmap, suffix));
+    return kExitOk;
 }
 
 }  // namespace tessella::cli
