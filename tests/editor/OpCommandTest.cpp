@@ -1,0 +1,239 @@
+// tessella-cli op, run as a process on files written and read back by hand.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "tests/editor/PictureRows.h"
+
+namespace tessella::editor {
+namespace {
+
+using namespace test;
+
+void Put16(QByteArray& b, int v) {
+    b.append(static_cast<char>(v & 0xFF));
+    b.append(static_cast<char>((v >> 8) & 0xFF));
+}
+void Put32(QByteArray& b, int v) {
+    Put16(b, v & 0xFFFF);
+    Put16(b, (v >> 16) & 0xFFFF);
+}
+int Get16(const QByteArray& b, int at) {
+    return static_cast<uint8_t>(b[at]) | (static_cast<uint8_t>(b[at + 1]) << 8);
+}
+int Get32(const QByteArray& b, int at) {
+    return Get16(b, at) | (Get16(b, at + 2) << 16);
+}
+
+// A 24-bit BMP: rows bottom-up, each padded to 4 bytes.
+QByteArray BmpOf(const Rows& rows) {
+    const int h = static_cast<int>(rows.size()), w = static_cast<int>(rows[0].size());
+    const int rowBytes = (w * 3 + 3) / 4 * 4;
+    QByteArray b("BM");
+    Put32(b, 54 + rowBytes * h);
+    Put32(b, 0);
+    Put32(b, 54);
+    Put32(b, 40);
+    Put32(b, w);
+    Put32(b, h);
+    Put16(b, 1);
+    Put16(b, 24);
+    Put32(b, 0);
+    Put32(b, rowBytes * h);
+    Put32(b, 2835);
+    Put32(b, 2835);
+    Put32(b, 0);
+    Put32(b, 0);
+    for (int y = h - 1; y >= 0; --y) {
+        for (const Bgr& p : rows[y]) b.append(reinterpret_cast<const char*>(&p), 3);
+        b.append(rowBytes - w * 3, '\0');
+    }
+    return b;
+}
+
+Rows RowsOfBmp(const QByteArray& b) {
+    EXPECT_EQ(b.left(2), QByteArray("BM"));
+    EXPECT_EQ(Get16(b, 28), 24);
+    const int offset = Get32(b, 10), w = Get32(b, 18), h = Get32(b, 22);
+    const int rowBytes = (w * 3 + 3) / 4 * 4;
+    if (b.size() < offset + rowBytes * h) return {};
+    Rows rows(h, std::vector<Bgr>(w));
+    for (int y = 0; y < h; ++y)
+        std::memcpy(rows[y].data(), b.constData() + offset + (h - 1 - y) * rowBytes, w * 3);
+    return rows;
+}
+
+// An uncompressed 24-bit TGA, top row first.
+QByteArray TgaOf(const Rows& rows) {
+    const int h = static_cast<int>(rows.size()), w = static_cast<int>(rows[0].size());
+    QByteArray b(2, '\0');
+    b.append('\2');
+    b.append(9, '\0');
+    Put16(b, w);
+    Put16(b, h);
+    b.append('\x18');
+    b.append('\x20');
+    for (const auto& row : rows)
+        for (const Bgr& p : row) b.append(reinterpret_cast<const char*>(&p), 3);
+    return b;
+}
+
+Rows RowsOfTga(const QByteArray& b) {
+    EXPECT_EQ(b[2], '\2');
+    EXPECT_EQ(b[16], '\x18');
+    EXPECT_EQ(static_cast<uint8_t>(b[17]) & 0x20, 0x20);  // top row first
+    const int w = Get16(b, 12), h = Get16(b, 14);
+    const int start = 18 + static_cast<uint8_t>(b[0]);
+    if (b.size() < start + w * h * 3) return {};
+    Rows rows(h, std::vector<Bgr>(w));
+    for (int y = 0; y < h; ++y)
+        std::memcpy(rows[y].data(), b.constData() + start + y * w * 3, w * 3);
+    return rows;
+}
+
+class OpCommand : public ::testing::Test {
+  protected:
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+    void Write(const QString& name, const QByteArray& bytes) const {
+        QFile f(Path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray Read(const QString& name) const {
+        QFile f(Path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    // Runs "tessella-cli op ARGS..." (names of files are taken in the temporary folder when
+    // they hold a dot) and answers the exit status.
+    int Op(const QStringList& args) {
+        QStringList full{QStringLiteral("op")};
+        for (const QString& a : args) full << (a.contains(QLatin1Char('.')) ? Path(a) : a);
+        QProcess process;
+        process.start(QStringLiteral(TESSELLA_CLI), full);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        errors_ = QString::fromUtf8(process.readAllStandardError());
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    QTemporaryDir dir_;
+    QString errors_;
+};
+
+const Rows kThreeByTwo{{A, B, C}, {D, E, F}};
+
+TEST_F(OpCommand, MirrorOfABmp) {
+    Write("in.bmp", BmpOf(kThreeByTwo));
+    ASSERT_EQ(Op({"mirror", "in.bmp", "out.bmp"}), 0) << errors_.toStdString();
+    EXPECT_EQ(RowsOfBmp(Read("out.bmp")), (Rows{{C, B, A}, {F, E, D}}));
+}
+
+TEST_F(OpCommand, TurnOfATgaWrittenAsBmpAndTga) {
+    Write("in.tga", TgaOf(kThreeByTwo));
+    ASSERT_EQ(Op({"rotate-right", "in.tga", "out.tga"}), 0) << errors_.toStdString();
+    EXPECT_EQ(RowsOfTga(Read("out.tga")), (Rows{{D, A}, {E, B}, {F, C}}));
+    ASSERT_EQ(Op({"rotate-left", "in.tga", "out.bmp"}), 0) << errors_.toStdString();
+    EXPECT_EQ(RowsOfBmp(Read("out.bmp")), (Rows{{C, F}, {B, E}, {A, D}}));
+}
+
+TEST_F(OpCommand, PixelOperations) {
+    struct Case {
+        QStringList op;
+        Bgr before, after;
+    };
+    const Case cases[] = {
+        {{"negative"}, {10, 20, 31}, {245, 235, 224}},
+        {{"grey"}, {10, 20, 31}, {20, 20, 20}},
+        {{"swap-rb"}, {1, 2, 3}, {3, 2, 1}},
+        {{"swap-gb"}, {1, 2, 3}, {2, 1, 3}},
+        {{"swap-rg"}, {1, 2, 3}, {1, 3, 2}},
+        {{"fuse-rb"}, {10, 50, 21}, {15, 50, 15}},
+        {{"fuse-gb"}, {10, 50, 21}, {30, 30, 21}},
+        {{"fuse-rg"}, {10, 50, 21}, {10, 35, 35}},
+        {{"veil", "FF0000"}, {0, 0, 200}, {0, 0, 255}},
+        {{"veil", "0a141E"}, {250, 5, 5}, {255, 25, 15}},  // red 10, green 20, blue 30
+        {{"contrast", "0"}, {0, 100, 255}, {0, 100, 255}},
+        {{"rgb", "200", "100", "50", "0"}, {100, 100, 100}, {50, 100, 200}},
+        {{"blur", "0"}, {9, 8, 7}, {9, 8, 7}},  // a flat picture stays flat
+    };
+    for (const Case& c : cases) {
+        Write("flat.bmp", BmpOf(Rows(3, std::vector<Bgr>(5, c.before))));
+        ASSERT_EQ(Op(c.op + QStringList{"flat.bmp", "out.bmp"}), 0)
+            << c.op.join(' ').toStdString() << errors_.toStdString();
+        EXPECT_EQ(RowsOfBmp(Read("out.bmp")), (Rows(3, std::vector<Bgr>(5, c.after))))
+            << c.op.join(' ').toStdString();
+    }
+}
+
+TEST_F(OpCommand, EmbossKeepsTheBottomRow) {
+    // Threshold 255, mode 1: (100 + (100 xor 255)) shr 1 = 127 on every row but the last.
+    Write("grey.tga", TgaOf(Rows(3, std::vector<Bgr>(2, Grey(100)))));
+    ASSERT_EQ(Op({"emboss", "255", "1", "1", "none", "grey.tga", "out.tga"}), 0)
+        << errors_.toStdString();
+    EXPECT_EQ(RowsOfTga(Read("out.tga")),
+              (Rows{{Grey(127), Grey(127)}, {Grey(127), Grey(127)}, {Grey(100), Grey(100)}}));
+}
+
+TEST_F(OpCommand, SharpenAndResize) {
+    Write("flat.bmp", BmpOf(Rows(3, std::vector<Bgr>(3, Grey(100)))));
+    ASSERT_EQ(Op({"sharpen", "flat.bmp", "out.bmp"}), 0) << errors_.toStdString();
+    EXPECT_EQ(RowsOfBmp(Read("out.bmp"))[1][1], Grey(99));
+    Write("in.bmp", BmpOf(kThreeByTwo));
+    ASSERT_EQ(Op({"resize", "6", "4", "in.bmp", "out.tga"}), 0) << errors_.toStdString();
+    EXPECT_EQ(
+        RowsOfTga(Read("out.tga")),
+        (Rows{{A, A, B, B, C, C}, {A, A, B, B, C, C}, {D, D, E, E, F, F}, {D, D, E, E, F, F}}));
+}
+
+TEST_F(OpCommand, BadArgumentsExitWithTwoAndWriteNothing) {
+    Write("in.bmp", BmpOf(kThreeByTwo));
+    const QStringList cases[] = {
+        {"blur", "9", "in.bmp", "out.bmp"},
+        {"blur", "x", "in.bmp", "out.bmp"},
+        {"contrast", "201", "in.bmp", "out.bmp"},
+        {"rgb", "100", "201", "100", "0", "in.bmp", "out.bmp"},
+        {"rgb", "100", "100", "100", "9", "in.bmp", "out.bmp"},
+        {"emboss", "99", "1", "1", "none", "in.bmp", "out.bmp"},
+        {"emboss", "200", "3", "1", "none", "in.bmp", "out.bmp"},
+        {"emboss", "200", "1", "0", "none", "in.bmp", "out.bmp"},
+        {"emboss", "200", "1", "1", "12345", "in.bmp", "out.bmp"},
+        {"veil", "12345G", "in.bmp", "out.bmp"},
+        {"resize", "0", "5", "in.bmp", "out.bmp"},
+        {"unknown", "in.bmp", "out.bmp"},
+        {"mirror", "in.bmp"},
+        {"mirror", "extra", "in.bmp", "out.bmp"},
+        {"mirror", "in.bmp", "out.png"},
+    };
+    for (const QStringList& args : cases) {
+        EXPECT_EQ(Op(args), 2) << args.join(' ').toStdString();
+        EXPECT_FALSE(errors_.isEmpty());
+        EXPECT_FALSE(QFile::exists(Path("out.bmp"))) << args.join(' ').toStdString();
+    }
+}
+
+TEST_F(OpCommand, FailuresExitWithOneAndKeepTheOldOutput) {
+    Write("in.bmp", BmpOf(kThreeByTwo));
+    Write("out.bmp", "old");
+    Write("broken.bmp", "BM not a bitmap");
+    const QStringList cases[] = {
+        {"mirror", "missing.bmp", "out.bmp"},
+        {"mirror", "in.xyz", "out.bmp"},
+        {"mirror", "broken.bmp", "out.bmp"},
+        {"emboss-texture", "200", "missing.tga", "in.bmp", "out.bmp"},
+        {"resize", "1048576", "1048576", "in.bmp", "out.bmp"},  // past the pixel limit
+    };
+    for (const QStringList& args : cases) {
+        EXPECT_EQ(Op(args), 1) << args.join(' ').toStdString();
+        EXPECT_FALSE(errors_.isEmpty());
+        EXPECT_EQ(Read("out.bmp"), QByteArray("old")) << args.join(' ').toStdString();
+    }
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 3);  // no temporary left
+}
+
+}  // namespace
+}  // namespace tessella::editor
