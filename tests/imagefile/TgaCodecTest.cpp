@@ -1,0 +1,274 @@
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "ImageTestSupport.h"
+#include "imagefile/TgaReader.h"
+#include "imagefile/TgaWriter.h"
+
+using namespace imagetest;
+using tessella::imagefile::kTgaInvalidMessage;
+using tessella::imagefile::ReadTga;
+using tessella::imagefile::WriteTga;
+
+namespace {
+
+struct TgaSpec {
+    int type = 2, bits = 24, descriptor = 0x20, width = 2, height = 2;
+    int mapType = 0, mapLength = 0, mapBits = 0;
+    QByteArray id{}, map{}, pixels{};
+};
+
+QByteArray Tga(const TgaSpec& s) {
+    QByteArray out;
+    out.append(static_cast<char>(s.id.size()));
+    out.append(static_cast<char>(s.mapType));
+    out.append(static_cast<char>(s.type));
+    Le16(out, 0);
+    Le16(out, s.mapLength);
+    out.append(static_cast<char>(s.mapBits));
+    Le32(out, 0);
+    Le16(out, s.width);
+    Le16(out, s.height);
+    out.append(static_cast<char>(s.bits));
+    out.append(static_cast<char>(s.descriptor));
+    return out + s.id + s.map + s.pixels;
+}
+
+QRgb At(const QImage& image, int x, int y) {
+    return image.pixel(x, y) | 0xFF000000u;
+}
+quint16 Raw16(const QImage& image, int x, int y) {
+    return reinterpret_cast<const quint16*>(image.constScanLine(y))[x];
+}
+
+}  // namespace
+
+TEST(TgaWriter, PageHeaderAndLayout) {
+    QImage page(64, 64, QImage::Format_BGR888);
+    page.fill(QColor(1, 2, 3));
+    page.setPixelColor(1, 0, QColor(10, 20, 30));
+    const QByteArray file = WriteTga(page);
+    ASSERT_EQ(file.size(), 12306);
+    EXPECT_EQ(file.left(18),
+              Bytes({0, 0, 2, 0, 0, 0, 1, 0x18, 0, 0, 0, 0, 0x40, 0, 0x40, 0, 0x18, 0x20}));
+    EXPECT_EQ(file.mid(18, 6), Bytes({3, 2, 1, 30, 20, 10}));  // top row first, blue first
+    EXPECT_EQ(file.right(3), Bytes({3, 2, 1}));
+}
+
+TEST(TgaReader, TrueColourVariants) {
+    // 24 bits, top-left origin: rows as stored.
+    QImage top = ReadTga(Tga({.pixels = Bytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})}));
+    ASSERT_EQ(top.format(), QImage::Format_BGR888);
+    EXPECT_EQ(At(top, 0, 0), qRgb(3, 2, 1));
+    EXPECT_EQ(At(top, 1, 1), qRgb(12, 11, 10));
+    // Bottom-left origin: the first stored row is the bottom one.
+    QImage bottom = ReadTga(
+        Tga({.descriptor = 0x00, .pixels = Bytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})}));
+    EXPECT_EQ(At(bottom, 0, 1), qRgb(3, 2, 1));
+    EXPECT_EQ(At(bottom, 1, 0), qRgb(12, 11, 10));
+    // 32 bits keep the fourth byte; alpha bits in the descriptor make it ARGB32.
+    const QByteArray bgra = Bytes({1, 2, 3, 0x40, 5, 6, 7, 0, 9, 10, 11, 12, 13, 14, 15, 16});
+    QImage argb = ReadTga(Tga({.bits = 32, .descriptor = 0x28, .pixels = bgra}));
+    ASSERT_EQ(argb.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(argb.pixel(0, 0), qRgba(3, 2, 1, 0x40));
+    QImage rgb = ReadTga(Tga({.bits = 32, .pixels = bgra}));
+    ASSERT_EQ(rgb.format(), QImage::Format_RGB32);
+    EXPECT_EQ(reinterpret_cast<const QRgb*>(rgb.constScanLine(0))[1], 0x00070605u);
+    // 15 and 16 bits: 5-5-5 with the top bit cleared.
+    for (int bits : {15, 16}) {
+        QImage img = ReadTga(
+            Tga({.bits = bits, .pixels = Bytes({0xFF, 0x7F, 0x1F, 0x00, 0x00, 0xFC, 0xE0, 0x03})}));
+        ASSERT_EQ(img.format(), QImage::Format_RGB555);
+        EXPECT_EQ(Raw16(img, 0, 0), 0x7FFF);
+        EXPECT_EQ(Raw16(img, 1, 0), 0x001F);
+        EXPECT_EQ(Raw16(img, 0, 1), 0x7C00);
+        EXPECT_EQ(Raw16(img, 1, 1), 0x03E0);
+    }
+}
+
+TEST(TgaReader, PaletteVariants) {
+    const QByteArray indices = Bytes({0, 1, 1, 0});
+    struct Row {
+        const char* name;
+        TgaSpec spec;
+        QRgb colour0, colour1;
+    } rows[] = {
+        {"grey ramp",
+         {.type = 3, .bits = 8, .pixels = Bytes({0, 128, 128, 0})},
+         qRgb(0, 0, 0),
+         qRgb(128, 128, 128)},
+        {"24-bit map",
+         {.type = 1,
+          .bits = 8,
+          .mapType = 1,
+          .mapLength = 2,
+          .mapBits = 24,
+          .map = Bytes({1, 2, 3, 4, 5, 6}),
+          .pixels = indices},
+         qRgb(3, 2, 1),
+         qRgb(6, 5, 4)},
+        {"32-bit map, fourth byte dropped",
+         {.type = 1,
+          .bits = 8,
+          .mapType = 1,
+          .mapLength = 2,
+          .mapBits = 32,
+          .map = Bytes({1, 2, 3, 9, 4, 5, 6, 9}),
+          .pixels = indices},
+         qRgb(3, 2, 1),
+         qRgb(6, 5, 4)},
+        {"16-bit map times 8",
+         {.type = 1,
+          .bits = 8,
+          .mapType = 1,
+          .mapLength = 2,
+          .mapBits = 16,
+          .map = Bytes({0x00, 0x7C, 0x1F, 0x00}),
+          .pixels = indices},
+         qRgb(248, 0, 0),
+         qRgb(0, 0, 248)},
+        {"ID field skipped",
+         {.type = 1,
+          .bits = 8,
+          .mapType = 1,
+          .mapLength = 2,
+          .mapBits = 24,
+          .id = QByteArray("hello"),
+          .map = Bytes({1, 2, 3, 4, 5, 6}),
+          .pixels = indices},
+         qRgb(3, 2, 1),
+         qRgb(6, 5, 4)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QImage img = ReadTga(Tga(row.spec));
+        ASSERT_EQ(img.format(), QImage::Format_Indexed8);
+        EXPECT_EQ(At(img, 0, 0), row.colour0);
+        EXPECT_EQ(At(img, 1, 0), row.colour1);
+    }
+}
+
+TEST(TgaReader, ColourMapFieldsWithoutMapAreIgnored) {
+    // The program's own header: map length 256 but map type 0; and a map before 24-bit pixels.
+    QImage page = ReadTga(Tga({.mapLength = 256, .mapBits = 24, .pixels = QByteArray(12, 7)}));
+    EXPECT_EQ(At(page, 1, 1), qRgb(7, 7, 7));
+    QImage mapped = ReadTga(Tga({.mapType = 1,
+                                 .mapLength = 1,
+                                 .mapBits = 24,
+                                 .map = Bytes({9, 9, 9}),
+                                 .pixels = QByteArray(12, 7)}));
+    EXPECT_EQ(At(mapped, 0, 0), qRgb(7, 7, 7));
+}
+
+TEST(TgaReader, RunLengthIsOnePixelStream) {
+    // 3 x 2: a run of 4 crosses into the second row, then 2 literals end the picture.
+    QImage img = ReadTga(Tga({.type = 10,
+                              .width = 3,
+                              .height = 2,
+                              .pixels = Bytes({0x83, 1, 2, 3, 0x01, 4, 5, 6, 7, 8, 9})}));
+    EXPECT_EQ(At(img, 2, 0), qRgb(3, 2, 1));
+    EXPECT_EQ(At(img, 0, 1), qRgb(3, 2, 1));
+    EXPECT_EQ(At(img, 1, 1), qRgb(6, 5, 4));
+    EXPECT_EQ(At(img, 2, 1), qRgb(9, 8, 7));
+    // A packet longer than the picture stops at its last pixel.
+    QImage over = ReadTga(
+        Tga({.type = 11, .bits = 8, .width = 2, .height = 1, .pixels = Bytes({0xFF, 200})}));
+    EXPECT_EQ(At(over, 1, 0), qRgb(200, 200, 200));
+    // Mapped run-length, bottom-left.
+    QImage mapped = ReadTga(Tga({.type = 9,
+                                 .bits = 8,
+                                 .descriptor = 0,
+                                 .height = 1,
+                                 .mapType = 1,
+                                 .mapLength = 2,
+                                 .mapBits = 24,
+                                 .map = Bytes({0, 0, 0, 0, 0, 255}),
+                                 .pixels = Bytes({0x81, 1})}));
+    EXPECT_EQ(At(mapped, 1, 0), qRgb(255, 0, 0));
+}
+
+TEST(TgaReader, BrokenFilesAreInvalid) {
+    const QByteArray four = QByteArray(12, 1);
+    struct Row {
+        const char* name;
+        QByteArray data;
+    } rows[] = {
+        {"empty", QByteArray()},
+        {"17 bytes", Tga({}).left(17)},
+        {"image type 0", Tga({.type = 0, .pixels = four})},
+        {"image type 4", Tga({.type = 4, .pixels = four})},
+        {"image type 32", Tga({.type = 32, .pixels = four})},
+        {"12 bits", Tga({.bits = 12, .pixels = four})},
+        {"0 bits", Tga({.bits = 0, .pixels = four})},
+        {"zero width", Tga({.width = 0, .pixels = four})},
+        {"row cut short", Tga({.pixels = four.left(11)})},
+        {"ID past the end", Tga({.id = QByteArray(3, 'x')}).left(20)},
+        {"colour map ends early", Tga({.type = 1,
+                                       .bits = 8,
+                                       .mapType = 1,
+                                       .mapLength = 256,
+                                       .mapBits = 24,
+                                       .map = QByteArray(700, 0)})},
+        {"ends inside a literal packet", Tga({.type = 10, .pixels = Bytes({0x03, 1, 2, 3, 4})})},
+        {"ends after a run", Tga({.type = 10, .pixels = Bytes({0x81, 1, 2, 3})})},
+        {"20 bytes claiming 65535 x 65535",
+         Tga({.width = 65535, .height = 65535, .pixels = Bytes({1, 2})})},
+        {"run-length 65535 x 2048 in a few bytes",
+         Tga({.type = 10, .width = 65535, .height = 2048, .pixels = Bytes({0xFF, 1, 2, 3})})},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(ErrorOf([&] { ReadTga(row.data); }), kTgaInvalidMessage);
+    }
+}
+
+TEST(TgaWriter, RunLengthPackets) {
+    QImage row(5, 1, QImage::Format_BGR888);
+    const QColor a(3, 2, 1), b(6, 5, 4), c(9, 8, 7);
+    for (int x = 0; x < 3; ++x) row.setPixelColor(x, 0, a);
+    row.setPixelColor(3, 0, b);
+    row.setPixelColor(4, 0, c);
+    const QByteArray file = WriteTga(row, true);
+    EXPECT_EQ(file[2], 10);
+    EXPECT_EQ(file.mid(18), Bytes({0x82, 1, 2, 3, 0x01, 4, 5, 6, 7, 8, 9}));
+}
+
+TEST(TgaWriter, EveryDepthReadsBackAndImageMagickAgrees) {
+    QImage rgb(37, 5, QImage::Format_RGB32);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 37; ++x)  // runs and literals both
+            rgb.setPixel(x, y, x < 20 ? qRgb(200, 10 * y, 30) : qRgb(x * 6, y * 40, 255 - x));
+    QImage indexed = rgb.convertToFormat(QImage::Format_Indexed8);
+    QImage rgb555 = rgb.convertToFormat(QImage::Format_RGB555);
+    QTemporaryDir dir;
+    struct Row {
+        const char* name;
+        QImage image;
+        int type, bits;
+    } rows[] = {
+        {"8-bit", indexed, 1, 8},
+        {"8-bit rle", indexed, 9, 8},
+        {"16-bit", rgb555, 2, 16},
+        {"16-bit rle", rgb555, 10, 16},
+        {"24-bit rle", rgb.convertToFormat(QImage::Format_BGR888), 10, 24},
+        {"32-bit", rgb, 2, 32},
+        {"32-bit rle", rgb, 10, 32},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QByteArray file = WriteTga(row.image, row.type >= 9);
+        EXPECT_EQ(file[2], row.type);
+        EXPECT_EQ(static_cast<uchar>(file[16]), row.bits);
+        const QByteArray expected = PackedBgr(row.image);
+        EXPECT_EQ(PackedBgr(ReadTga(file)), expected);
+        const QString path = dir.filePath(QStringLiteral("w.tga"));
+        WriteFile(path, file);
+        // ImageMagick widens 5-bit channels by rounding, Qt by repeating bits: 1 apart at most.
+        EXPECT_TRUE(NearBytes(MagickBgr(path), expected, row.bits == 16 ? 1 : 0));
+    }
+}
+
+TEST(TgaWriter, SidesPastSixteenBitsAreRefused) {
+    QImage tall(1, 70000, QImage::Format_BGR888);
+    EXPECT_NE(ErrorOf([&] { WriteTga(tall); }), QStringLiteral("(no error)"));
+}
