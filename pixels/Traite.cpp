@@ -148,13 +148,18 @@ void Traite::StoreWorkingArray(QImage& bitmap) const {
         bitmap = QImage();
         return;
     }
-    QImage out(image_.width(), image_.height(), QImage::Format_BGR888);
-    if (out.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    // A bitmap of the right size and format that shares its pixels with no other is written
+    // over rather than reallocated.
+    if (bitmap.size() != QSize(image_.width(), image_.height()) ||
+        bitmap.format() != QImage::Format_BGR888 || !bitmap.isDetached()) {
+        QImage out(image_.width(), image_.height(), QImage::Format_BGR888);
+        if (out.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
+        bitmap = std::move(out);
+    }
     const size_t bytes = static_cast<size_t>(image_.width()) * 3;
-    for (int y = 0; y < image_.height(); ++y) std::memcpy(out.scanLine(y), image_.row(y), bytes);
-    if (dotsPerMeterX_ > 0) out.setDotsPerMeterX(dotsPerMeterX_);
-    if (dotsPerMeterY_ > 0) out.setDotsPerMeterY(dotsPerMeterY_);
-    bitmap = std::move(out);
+    for (int y = 0; y < image_.height(); ++y) std::memcpy(bitmap.scanLine(y), image_.row(y), bytes);
+    if (dotsPerMeterX_ > 0) bitmap.setDotsPerMeterX(dotsPerMeterX_);
+    if (dotsPerMeterY_ > 0) bitmap.setDotsPerMeterY(dotsPerMeterY_);
 }
 
 void Traite::SaveUndo() {

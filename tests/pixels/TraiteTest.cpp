@@ -166,6 +166,26 @@ TEST(Traite, OddWidthRowsAndTopRowFirst) {
     EXPECT_EQ(stored.dotsPerMeterY(), 1000);
 }
 
+TEST(Traite, StoringLeavesOtherCopiesOfTheBitmapAlone) {
+    QImage bitmap(2, 2, QImage::Format_BGR888);
+    bitmap.fill(Qt::black);
+    Traite work;
+    work.LoadWorkingArray(bitmap);
+    work.image().at(1, 1) = kRed;
+    const QImage copy = bitmap;
+    work.StoreWorkingArray(bitmap);
+    EXPECT_EQ(bitmap.pixel(1, 1), qRgb(255, 0, 0));
+    EXPECT_EQ(copy.pixel(1, 1), qRgb(0, 0, 0));
+    // Written over in place when nothing else shares it; a new size reallocates.
+    work.image().at(0, 0) = kYellow;
+    work.StoreWorkingArray(bitmap);
+    EXPECT_EQ(bitmap.pixel(0, 0), qRgb(255, 255, 0));
+    work.image().resize(3, 1);
+    work.StoreWorkingArray(bitmap);
+    EXPECT_EQ(bitmap.size(), QSize(3, 1));
+    EXPECT_EQ(bitmap.pixel(2, 0), qRgb(0, 0, 0));
+}
+
 TEST(Traite, EmptyBitmapIsRefusedAndTheArrayKept) {
     QImage one(1, 1, QImage::Format_BGR888);
     one.setPixel(0, 0, qRgb(255, 0, 0));
