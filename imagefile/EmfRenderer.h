@@ -1,0 +1,19 @@
+#pragma once
+// Enhanced metafiles (EMF) painted into a bitmap by our own record player.
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+namespace tessella::imagefile {
+
+inline const QString kEmfInvalidMessage = QStringLiteral("Métafichier EMF invalide");
+
+// A Format_BGR888 picture, white underneath, of the header's frame in reference-device
+// pixels, with the common drawing, state, object, text and bitmap records played onto it;
+// other records are skipped. Throws TessellaError(kEmfInvalidMessage) when the header, a
+// record size, a count or an object index does not fit the data, and the shared size error
+// for an absurd frame.
+QImage RenderEmf(const QByteArray& data);
+
+}  // namespace tessella::imagefile

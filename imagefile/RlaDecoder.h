@@ -1,0 +1,17 @@
+#pragma once
+// Wavefront RLA and RPF pictures (run-length channels, 8 bits each), decoded by our own code.
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+namespace tessella::imagefile {
+
+inline const QString kRlaInvalidMessage = QStringLiteral("Image RLA invalide");
+
+// A Format_BGR888 picture of the active window's size; 1 colour channel gives grey, 3 give
+// red, green, blue; matte and auxiliary channels are dropped. Throws TessellaError
+// (kRlaInvalidMessage, or a message naming the unsupported depth) on anything else.
+QImage DecodeRla(const QByteArray& data);
+
+}  // namespace tessella::imagefile

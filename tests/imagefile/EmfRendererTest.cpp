@@ -1,0 +1,284 @@
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <initializer_list>
+#include <vector>
+
+#include "imagefile/EmfRenderer.h"
+#include "imagefile/PicDecoder.h"
+#include "imagefile/RlaDecoder.h"
+#include "platform/Error.h"
+
+using tessella::imagefile::RenderEmf;
+using tessella::platform::TessellaError;
+
+namespace {
+
+enum : uint32_t {
+    kEof = 14,
+    kSetMapMode = 17,
+    kSetWindowExt = 9,
+    kSetWindowOrg = 10,
+    kSetViewportExt = 11,
+    kSaveDc = 33,
+    kRestoreDc = 34,
+    kSelectObject = 37,
+    kCreatePen = 38,
+    kCreateBrush = 39,
+    kRectangle = 43,
+    kEllipse = 42,
+    kPolygon16 = 86,
+    kStretchDiBits = 81,
+    kSetPixelV = 15,
+    kNullPen = 0x80000008,
+    kBlackPen = 0x80000007,
+    kGrayBrush = 0x80000002,
+};
+
+// Little-endian EMF bytes: a header, then records given as 32-bit words (and raw tails).
+class EmfFile {
+  public:
+    // frame in hundredths of a millimetre; the reference device has 10 pixels a millimetre,
+    // so a frame of 400 x 300 is 40 x 30 pixels.
+    explicit EmfFile(int frameRight = 400, int frameBottom = 300, uint16_t handles = 4) {
+        std::vector<uint32_t> h(22, 0);
+        h[0] = 1, h[1] = 88;
+        h[6] = 0, h[7] = 0, h[8] = static_cast<uint32_t>(frameRight);
+        h[9] = static_cast<uint32_t>(frameBottom);
+        h[10] = 0x464D4520, h[11] = 0x10000;
+        h[14] = handles;
+        h[18] = 1000, h[19] = 1000, h[20] = 100, h[21] = 100;  // pixels and millimetres
+        for (uint32_t w : h) Word(w);
+    }
+    EmfFile& Add(uint32_t type, std::initializer_list<uint32_t> words, QByteArray tail = {}) {
+        Word(type);
+        Word(static_cast<uint32_t>(8 + words.size() * 4 + tail.size()));
+        for (uint32_t w : words) Word(w);
+        bytes_ += tail;
+        return *this;
+    }
+    QByteArray Bytes() const { return bytes_; }
+    QByteArray Finished() { return Add(kEof, {0, 16, 20}).Bytes(); }
+
+  private:
+    void Word(uint32_t w) {
+        for (int i = 0; i < 4; ++i) bytes_.append(static_cast<char>((w >> (8 * i)) & 0xFF));
+    }
+    QByteArray bytes_;
+};
+
+uint32_t U(int v) {
+    return static_cast<uint32_t>(v);
+}
+
+// The pixel as 0xRRGGBB from the 24-bit result.
+uint32_t Rgb(const QImage& image, int x, int y) {
+    const uchar* p = image.constScanLine(y) + x * 3;
+    return uint32_t{p[2]} << 16 | uint32_t{p[1]} << 8 | p[0];
+}
+
+QString Failure(const QByteArray& data) {
+    try {
+        RenderEmf(data);
+    } catch (const TessellaError& e) {
+        return e.message();
+    }
+    return {};
+}
+
+constexpr uint32_t kWhite = 0xFFFFFF, kRed = 0xFF0000, kBlack = 0, kBlue = 0x0000FF;
+
+}  // namespace
+
+TEST(EmfRenderer, FrameGivesTheSizeOnWhite) {
+    const QImage image = RenderEmf(EmfFile().Finished());
+    ASSERT_EQ(image.size(), QSize(40, 30));
+    EXPECT_EQ(image.format(), QImage::Format_BGR888);
+    EXPECT_EQ(Rgb(image, 0, 0), kWhite);
+    EXPECT_EQ(Rgb(image, 39, 29), kWhite);
+}
+
+TEST(EmfRenderer, RectangleWithoutPenFillsOnePixelLessRightAndBelow) {
+    EmfFile f;
+    f.Add(kCreateBrush, {1, 0, 0x000000FF, 0}).Add(kSelectObject, {1});  // solid red brush
+    f.Add(kSelectObject, {kNullPen}).Add(kRectangle, {2, 3, 8, 7});
+    const QImage image = RenderEmf(f.Finished());
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x) {
+            const bool inside = x >= 2 && x <= 6 && y >= 3 && y <= 5;
+            EXPECT_EQ(Rgb(image, x, y), inside ? kRed : kWhite) << x << "," << y;
+        }
+}
+
+TEST(EmfRenderer, RectangleWithPenHasItsBorderInside) {
+    EmfFile f;
+    f.Add(kCreateBrush, {1, 0, 0x000000FF, 0}).Add(kSelectObject, {1});
+    f.Add(kSelectObject, {kBlackPen}).Add(kRectangle, {2, 3, 8, 7});
+    const QImage image = RenderEmf(f.Finished());
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x) {
+            const bool area = x >= 2 && x <= 7 && y >= 3 && y <= 6;
+            const bool border = area && (x == 2 || x == 7 || y == 3 || y == 6);
+            EXPECT_EQ(Rgb(image, x, y), border ? kBlack : area ? kRed : kWhite) << x << "," << y;
+        }
+}
+
+TEST(EmfRenderer, AnisotropicMappingScalesLogicalUnits) {
+    // Window 100 x 100 onto a viewport of 40 x 30: (0,0)-(50,50) covers 20 x 15 pixels.
+    EmfFile f;
+    f.Add(kSetMapMode, {8}).Add(kSetWindowExt, {100, 100}).Add(kSetViewportExt, {40, 30});
+    f.Add(kSetWindowOrg, {U(-10), 0});  // logical x -10 lands on pixel 0
+    f.Add(kSelectObject, {kNullPen}).Add(kSelectObject, {kGrayBrush});
+    f.Add(kRectangle, {U(-10), 0, 40, 50});
+    const QImage image = RenderEmf(f.Finished());
+    EXPECT_EQ(Rgb(image, 0, 0), 0x808080u);
+    EXPECT_EQ(Rgb(image, 18, 13), 0x808080u);
+    EXPECT_EQ(Rgb(image, 20, 5), kWhite);
+    EXPECT_EQ(Rgb(image, 5, 15), kWhite);
+}
+
+TEST(EmfRenderer, RestoreDcBringsBackTheSavedBrush) {
+    EmfFile f;
+    f.Add(kCreateBrush, {1, 0, 0x000000FF, 0}).Add(kCreateBrush, {2, 0, 0x00FF0000, 0});
+    f.Add(kSelectObject, {1}).Add(kSaveDc, {}).Add(kSelectObject, {2});
+    f.Add(kRectangle, {0, 0, 5, 5}).Add(kRestoreDc, {U(-1)}).Add(kRectangle, {10, 0, 15, 5});
+    const QImage image = RenderEmf(f.Finished());
+    EXPECT_EQ(Rgb(image, 2, 2), kBlue);
+    EXPECT_EQ(Rgb(image, 12, 2), kRed);
+}
+
+TEST(EmfRenderer, PolygonAndPixelLandWhereExpected) {
+    EmfFile f;
+    f.Add(kSelectObject, {kNullPen}).Add(kCreateBrush, {1, 0, 0x0000FF00, 0});
+    f.Add(kSelectObject, {1});
+    // Triangle (0,0) (20,0) (0,20) as 16-bit points: bounds, count 3, points.
+    f.Add(kPolygon16, {0, 0, 20, 20, 3, 0, 20, 20 << 16});
+    f.Add(kSetPixelV, {30, 25, 0x00FF0000});
+    f.Add(0x7777, {1, 2, 3});  // an unknown record is skipped
+    const QImage image = RenderEmf(f.Finished());
+    EXPECT_EQ(Rgb(image, 3, 3), 0x00FF00u);
+    EXPECT_EQ(Rgb(image, 15, 15), kWhite);
+    EXPECT_EQ(Rgb(image, 30, 25), kBlue);
+    EXPECT_EQ(Rgb(image, 31, 25), kWhite);
+}
+
+namespace {
+// STRETCHDIBITS of a bitmap info (40-byte header plus colour table) and its rows.
+void AddDib(EmfFile& f, int x, int y, int cx, int cy, int w, int h, int bits,
+            const QByteArray& colours, const QByteArray& rows) {
+    QByteArray info(40, '\0');
+    auto put = [&info](int at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) info[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    put(0, 40), put(4, U(w)), put(8, U(h)), put(12, 1 | U(bits) << 16);
+    put(32, U(colours.size() / 4));
+    info += colours;
+    const uint32_t offBmi = 80, offBits = offBmi + static_cast<uint32_t>(info.size());
+    f.Add(kStretchDiBits,
+          {0, 0, 0, 0, U(x), U(y), 0, 0, U(w), U(std::abs(h)), offBmi, U(info.size()), offBits,
+           U(rows.size()), 0, 0x00CC0020, U(cx), U(cy)},
+          info + rows);
+}
+}  // namespace
+
+TEST(EmfRenderer, StretchDiBitsPlacesAndStretchesBottomUpRows) {
+    // 2 x 2 at 24 bits, rows padded to 8 bytes, bottom row first: blue, green / red, white.
+    const QByteArray rows(
+        "\xFF\x00\x00\x00\xFF\x00\x00\x00"
+        "\x00\x00\xFF\xFF\xFF\xFF\x00\x00",
+        16);
+    EmfFile f;
+    AddDib(f, 10, 10, 4, 4, 2, 2, 24, {}, rows);
+    const QImage image = RenderEmf(f.Finished());
+    const struct {
+        int x, y;
+        uint32_t rgb;
+    } expected[] = {{10, 10, kRed},  {11, 11, kRed},   {12, 10, kWhite},   {13, 11, kWhite},
+                    {10, 12, kBlue}, {11, 13, kBlue},  {12, 12, 0x00FF00}, {13, 13, 0x00FF00},
+                    {9, 10, kWhite}, {14, 13, kWhite}, {10, 14, kWhite}};
+    for (const auto& e : expected) EXPECT_EQ(Rgb(image, e.x, e.y), e.rgb) << e.x << "," << e.y;
+}
+
+TEST(EmfRenderer, EightBitDibUsesItsPalette) {
+    // Top-down (negative height) 3 x 1: indices 1, 0, 1 of the palette (black, red).
+    const QByteArray palette("\x00\x00\x00\x00\x00\x00\xFF\x00", 8);
+    EmfFile f;
+    AddDib(f, 0, 0, 3, 1, 3, -1, 8, palette, QByteArray("\x01\x00\x01\x00", 4));
+    const QImage image = RenderEmf(f.Finished());
+    EXPECT_EQ(Rgb(image, 0, 0), kRed);
+    EXPECT_EQ(Rgb(image, 1, 0), kBlack);
+    EXPECT_EQ(Rgb(image, 2, 0), kRed);
+    EXPECT_EQ(Rgb(image, 3, 0), kWhite);
+}
+
+TEST(EmfRenderer, RefusesBrokenFiles) {
+    const QString invalid = tessella::imagefile::kEmfInvalidMessage;
+    QByteArray badSignature = EmfFile().Finished();
+    badSignature[40] = 'X';
+    QByteArray zeroDevice = EmfFile().Finished();
+    zeroDevice[72] = 0, zeroDevice[73] = 0;
+    QByteArray pastEnd = EmfFile().Finished();
+    pastEnd[92] = '\x40';  // EOF record claims 64 bytes
+    QByteArray tooSmall = EmfFile().Finished();
+    tooSmall[92] = 4;
+    QByteArray dibPastRecord;
+    {
+        EmfFile f;
+        AddDib(f, 0, 0, 2, 2, 2, 2, 24, {}, QByteArray(8, '\0'));  // rows need 16 bytes
+        dibPastRecord = f.Finished();
+    }
+    const struct {
+        const char* what;
+        QByteArray data;
+    } cases[] = {
+        {"empty", QByteArray()},
+        {"not a header", QByteArray(100, '\x02')},
+        {"signature", badSignature},
+        {"zero device", zeroDevice},
+        {"record past the end", pastEnd},
+        {"record under 8 bytes", tooSmall},
+        {"polygon count past the record",
+         EmfFile().Add(kPolygon16, {0, 0, 1, 1, 1000, 0}).Finished()},
+        {"pen index past the table",
+         EmfFile(400, 300, 4).Add(kCreatePen, {4, 0, 1, 0, 0}).Finished()},
+        {"object index zero", EmfFile().Add(kSelectObject, {0}).Finished()},
+        {"record cut in its fields", EmfFile().Add(kRectangle, {1, 2}).Finished()},
+        {"bitmap rows past the record", dibPastRecord},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Failure(c.data), invalid) << c.what;
+    EXPECT_TRUE(Failure(EmfFile(2000000000, 2000000000).Finished())
+                    .startsWith(QStringLiteral("Métafichier EMF : dimensions")));
+}
+
+TEST(EmfRenderer, TruncatedFilesRenderOrFailCleanly) {
+    EmfFile f;
+    f.Add(kCreateBrush, {1, 0, 0x000000FF, 0}).Add(kSelectObject, {1});
+    f.Add(kEllipse, {1, 1, 30, 20});
+    AddDib(f, 10, 10, 4, 4, 2, 2, 24, {}, QByteArray(16, '\x7F'));
+    const QByteArray good = f.Finished();
+    for (qsizetype n = 0; n < good.size(); ++n) {
+        try {
+            RenderEmf(good.left(n));
+        } catch (const TessellaError&) {
+        }
+    }
+}
+
+// Inputs that once broke a decoder: each must decode or fail with our own error.
+TEST(DecoderRegressions, KeptInputsFailCleanly) {
+    const QDir dir(QStringLiteral(TESSELLA_SOURCE_DIR "/tests/imagefile/regressions"));
+    for (const QString& name : dir.entryList(QDir::Files)) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QByteArray data = file.readAll();
+        try {
+            if (name.startsWith(QStringLiteral("emf-"))) RenderEmf(data);
+            if (name.startsWith(QStringLiteral("pic-"))) tessella::imagefile::DecodePic(data);
+            if (name.startsWith(QStringLiteral("rla-"))) tessella::imagefile::DecodeRla(data);
+        } catch (const TessellaError&) {
+        }
+    }
+}
