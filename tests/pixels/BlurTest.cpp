@@ -1,0 +1,231 @@
+// Blur: every variant on small pictures traced by hand, block by block in the walk order.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "pixels/Blur.h"
+#include "platform/Error.h"
+
+namespace tessella::pixels {
+namespace {
+
+using Greys = std::vector<std::vector<int>>;
+
+// A grey picture: each value on the three channels.
+TabImage GreyPicture(const Greys& rows) {
+    TabImage image(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const auto v = static_cast<uint8_t>(rows[y][x]);
+            image.at(x, y) = {v, v, v};
+        }
+    return image;
+}
+
+// The blue channel as rows, after checking that the picture is still grey.
+Greys BlueOf(const TabImage& image) {
+    Greys rows(image.height(), std::vector<int>(image.width()));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const Bgr p = image.at(x, y);
+            EXPECT_TRUE(p.b == p.g && p.g == p.r) << x << "," << y;
+            rows[y][x] = p.b;
+        }
+    return rows;
+}
+
+Greys Blurred(const Greys& rows, int variant) {
+    TabImage image = GreyPicture(rows);
+    Blur(image, variant);
+    return BlueOf(image);
+}
+
+TEST(BlurTest, OnePixelIsUnchangedByEveryVariant) {
+    for (int variant = 0; variant <= 8; ++variant) {
+        TabImage image(1, 1);
+        image.at(0, 0) = {10, 20, 30};
+        Blur(image, variant);
+        EXPECT_EQ(image.at(0, 0), (Bgr{10, 20, 30})) << variant;
+    }
+}
+
+TEST(BlurTest, WholeTwoByOne) {
+    TabImage image(2, 1);
+    image.at(0, 0) = {0, 7, 9};
+    image.at(1, 0) = {255, 7, 10};
+    Blur(image, 0);
+    // (0 + 0 + 255 + 255) div 4 to both; red (9 + 9 + 10 + 10) div 4.
+    EXPECT_EQ(image.at(0, 0), (Bgr{127, 7, 9}));
+    EXPECT_EQ(image.at(1, 0), (Bgr{127, 7, 9}));
+}
+
+struct WalkCase {
+    const char* name;
+    int variant;
+    Greys before;
+    Greys after;
+};
+
+class BlurWalkTest : public ::testing::TestWithParam<WalkCase> {};
+
+TEST_P(BlurWalkTest, MatchesTheHandTrace) {
+    const WalkCase& c = GetParam();
+    EXPECT_EQ(Blurred(c.before, c.variant), c.after) << c.name;
+}
+
+// In the 6 x 6 cases, rows 0, 1 and 5 and columns 0, 1 and 5 are black, so the border pass
+// changes nothing and the single lit pixel shows where the walk moves block means.
+Greys Lit(int x, int y) {
+    Greys rows(6, std::vector<int>(6, 0));
+    rows[y][x] = 200;
+    return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BlurWalkTest,
+    ::testing::Values(
+        // Column 0 down: 45, 75 (301 div 4), 75; column 1: 60, 67 (270 div 4), 67.
+        WalkCase{"whole 2 x 3", 0, {{0, 100}, {50, 30}, {200, 11}}, {{45, 60}, {75, 67}, {75, 67}}},
+        // Column 0: 63, 31, 31; column 1: 23 (94 div 4), 19 (77 div 4); column 2: 21, 20.
+        WalkCase{"whole 3 x 3",
+                 0,
+                 {{0, 0, 0}, {0, 255, 0}, {0, 0, 0}},
+                 {{63, 23, 21}, {31, 19, 20}, {31, 19, 20}}},
+        // Borders: top 0 127 191 191 twice, bottom 0 127 191 191, left 63/31/47/47, right
+        // 191/223/207/207; then block (0, 0) gives 47 to columns 1 and 2 of rows 0 and 1 and
+        // block (2, 0) 127 to column 3; the lower blocks likewise.
+        WalkCase{"right, half white",
+                 1,
+                 {{0, 0, 255, 255}, {0, 0, 255, 255}, {0, 0, 255, 255}, {0, 0, 255, 255}},
+                 {{63, 47, 47, 127}, {31, 47, 47, 127}, {47, 47, 47, 127}, {47, 47, 47, 127}}},
+        // Same borders; the upward walk reads one block, (2..3, 2..3): 860 div 4 into
+        // columns 1 and 2 of rows 2 and 3.
+        WalkCase{
+            "left, half white",
+            5,
+            {{0, 0, 255, 255}, {0, 0, 255, 255}, {0, 0, 255, 255}, {0, 0, 255, 255}},
+            {{63, 63, 191, 191}, {31, 31, 191, 223}, {47, 215, 215, 207}, {47, 215, 215, 207}}},
+        WalkCase{"right by 1",
+                 1,
+                 Lit(3, 2),
+                 {{0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 50, 50, 25},
+                  {0, 0, 0, 50, 50, 25},
+                  {0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0}}},
+        WalkCase{"down by 1",
+                 2,
+                 Lit(2, 3),
+                 {{0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0},
+                  {0, 0, 50, 50, 0, 0},
+                  {0, 0, 50, 50, 0, 0},
+                  {0, 0, 25, 25, 0, 0}}},
+        WalkCase{"down and right by 1",
+                 3,
+                 Lit(3, 3),
+                 {{0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 50, 50, 12},
+                  {0, 0, 0, 50, 50, 12},
+                  {0, 0, 0, 12, 12, 18}}},
+        WalkCase{"down by 1, left by 2",
+                 4,
+                 Lit(2, 3),
+                 {{0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0},
+                  {50, 50, 0, 0, 0, 0},
+                  {50, 50, 0, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0}}},
+        WalkCase{"left by 1",
+                 5,
+                 Lit(2, 3),
+                 {{0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0},
+                  {0, 50, 50, 0, 0, 0},
+                  {0, 50, 50, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0}}},
+        WalkCase{"up by 1",
+                 6,
+                 Lit(3, 2),
+                 {{0, 0, 0, 0, 0, 0},
+                  {0, 0, 50, 50, 0, 0},
+                  {0, 0, 50, 50, 0, 0},
+                  {0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0}}},
+        WalkCase{"up and left by 1",
+                 7,
+                 Lit(2, 2),
+                 {{0, 0, 0, 0, 0, 0},
+                  {0, 50, 50, 0, 0, 0},
+                  {0, 50, 50, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0}}},
+        // The lit pixel is read but never written over.
+        WalkCase{"up by 1, right by 2",
+                 8,
+                 Lit(2, 2),
+                 {{0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 0, 50, 50},
+                  {0, 0, 200, 0, 50, 50},
+                  {0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0},
+                  {0, 0, 0, 0, 0, 0}}},
+        // One row: borders give 50 125 125, 87 106 106, 96 96 106; then the single upward
+        // block (404 div 4) goes to columns 0 and 1.
+        WalkCase{"one row, left", 5, {{0, 100, 200}}, {{101, 101, 106}}}));
+
+TEST(BlurTest, ChannelsAreIndependent) {
+    TabImage image(2, 2);
+    image.at(0, 0) = {0, 255, 1};
+    image.at(1, 0) = {0, 0, 1};
+    image.at(0, 1) = {0, 0, 1};
+    image.at(1, 1) = {255, 0, 2};
+    Blur(image, 0);
+    // Block (0, 0): blue 255 div 4, green 255 div 4, red 5 div 4; the rest rewrite the mean.
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 2; ++x) EXPECT_EQ(image.at(x, y), (Bgr{63, 63, 1})) << x << "," << y;
+}
+
+TEST(BlurTest, EmptyPictureIsLeftAlone) {
+    for (int variant = 0; variant <= 8; ++variant) {
+        TabImage empty;
+        EXPECT_NO_THROW(Blur(empty, variant));
+        TabImage noRows(3, 0);
+        EXPECT_NO_THROW(Blur(noRows, variant));
+    }
+}
+
+TEST(BlurTest, UnknownVariantIsRefused) {
+    TabImage image(2, 2);
+    EXPECT_THROW(Blur(image, 9), platform::TessellaError);
+    EXPECT_THROW(Blur(image, -1), platform::TessellaError);
+}
+
+TEST(BlurTest, SpareCellsAreNeverTouched) {
+    for (int variant = 0; variant <= 8; ++variant) {
+        TabImage image(5, 4);
+        for (int y = 0; y <= 4; ++y)
+            for (int x = 0; x < image.stride(); ++x) image.row(y)[x] = {1, 2, 3};
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 5; ++x)
+                image.at(x, y) = {static_cast<uint8_t>(40 * x), static_cast<uint8_t>(50 * y), 9};
+        Blur(image, variant);
+        for (int y = 0; y <= 4; ++y)
+            for (int x = 0; x < image.stride(); ++x)
+                if (x >= 5 || y >= 4) {
+                    EXPECT_EQ(image.row(y)[x], (Bgr{1, 2, 3})) << variant << ": " << x << "," << y;
+                }
+    }
+}
+
+}  // namespace
+}  // namespace tessella::pixels

@@ -1,0 +1,384 @@
+// RGB correction, contrast and emboss on small pictures worked out by hand.
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <functional>
+#include <vector>
+
+#include "pixels/ColourOperations.h"
+#include "platform/Error.h"
+
+namespace tessella::pixels {
+namespace {
+
+using Rows = std::vector<std::vector<Bgr>>;
+
+TabImage Picture(const Rows& rows) {
+    TabImage image(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) image.at(x, y) = rows[y][x];
+    return image;
+}
+
+TabImage Flat(int w, int h, Bgr pixel) {
+    return Picture(Rows(h, std::vector<Bgr>(w, pixel)));
+}
+
+Rows RowsOf(const TabImage& image) {
+    Rows rows(image.height(), std::vector<Bgr>(image.width()));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) rows[y][x] = image.at(x, y);
+    return rows;
+}
+
+Bgr Red(uint8_t r) {
+    return {0, 0, r};
+}
+
+Bgr Grey(uint8_t v) {
+    return {v, v, v};
+}
+
+// ---- RGB correction ----
+
+TEST(RgbCorrectionTest, UniformScalesClampsAndRoundsToEven) {
+    TabImage image = Picture({{{9, 7, 200}, {9, 33, 101}, {9, 35, 100}, {9, 0, 0}}});
+    RgbCorrection(image, image, 4, 1, 150, 50, 100, 0);
+    // Red x 1.5: 300 clamps to 255, 151.5 rounds to 152; green x 0.5: 16.5 -> 16, 17.5 -> 18.
+    EXPECT_EQ(RowsOf(image), (Rows{{{9, 4, 255}, {9, 16, 152}, {9, 18, 150}, {9, 0, 0}}}));
+}
+
+TEST(RgbCorrectionTest, ZeroPercentBlanksTheChannel) {
+    TabImage image = Flat(2, 2, {50, 60, 70});
+    RgbCorrection(image, image, 2, 2, 100, 100, 0, 0);
+    EXPECT_EQ(RowsOf(image), RowsOf(Flat(2, 2, {0, 60, 70})));
+}
+
+// Progressive along columns, picture 4 x 3, red 200 (+0.25 a step) and blue 0 (-0.25 a step).
+struct ColumnCase {
+    int direction;
+    std::vector<int> redOfColumn;
+    std::vector<int> blueOfColumn;
+};
+
+class RgbColumnsTest : public ::testing::TestWithParam<ColumnCase> {};
+
+TEST_P(RgbColumnsTest, EachColumnIsOneStep) {
+    const ColumnCase& c = GetParam();
+    TabImage image = Flat(4, 3, {100, 100, 100});
+    RgbCorrection(image, image, 4, 3, 200, 100, 0, c.direction);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(image.at(x, y), (Bgr{static_cast<uint8_t>(c.blueOfColumn[x]), 100,
+                                           static_cast<uint8_t>(c.redOfColumn[x])}))
+                << x << "," << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(Directions, RgbColumnsTest,
+                         ::testing::Values(
+                             // Factors 1.25, 1.5, 1.75, 2.0 (blue 0.75 .. 0.0) left to right.
+                             ColumnCase{1, {125, 150, 175, 200}, {75, 50, 25, 0}},
+                             ColumnCase{2, {200, 175, 150, 125}, {0, 25, 50, 75}}));
+
+// Progressive along rows of a 4 x 8 picture: the increment is still divided by the width 4.
+struct RowCase {
+    int direction;
+    std::vector<int> redOfRow;
+    std::vector<int> blueOfRow;
+};
+
+class RgbRowsTest : public ::testing::TestWithParam<RowCase> {};
+
+TEST_P(RgbRowsTest, EachRowIsOneStep) {
+    const RowCase& c = GetParam();
+    TabImage image = Flat(4, 8, {80, 80, 80});
+    RgbCorrection(image, image, 4, 8, 200, 100, 0, c.direction);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(image.at(x, y), (Bgr{static_cast<uint8_t>(c.blueOfRow[y]), 80,
+                                           static_cast<uint8_t>(c.redOfRow[y])}))
+                << x << "," << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Directions, RgbRowsTest,
+    ::testing::Values(
+        // Red factor 1.25 .. 3.0 (the last row walked), blue 0.75 down to negative, clamped.
+        RowCase{3, {100, 120, 140, 160, 180, 200, 220, 240}, {60, 40, 20, 0, 0, 0, 0, 0}},
+        RowCase{4, {240, 220, 200, 180, 160, 140, 120, 100}, {0, 0, 0, 0, 0, 20, 40, 60}}));
+
+// Diagonals of a 4 x 3 picture, red 200: step k gives 60 x (1 + 0.25 k) = 60 + 15 k.
+class RgbDiagonalsTest : public ::testing::TestWithParam<std::pair<int, Rows>> {};
+
+TEST_P(RgbDiagonalsTest, StartCornerGetsOneIncrement) {
+    TabImage image = Flat(4, 3, Red(60));
+    RgbCorrection(image, image, 4, 3, 200, 100, 100, GetParam().first);
+    EXPECT_EQ(RowsOf(image), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Directions, RgbDiagonalsTest,
+    ::testing::Values(std::pair{5, Rows{{Red(75), Red(90), Red(105), Red(120)},
+                                        {Red(90), Red(105), Red(120), Red(135)},
+                                        {Red(105), Red(120), Red(135), Red(150)}}},
+                      std::pair{6, Rows{{Red(120), Red(105), Red(90), Red(75)},
+                                        {Red(135), Red(120), Red(105), Red(90)},
+                                        {Red(150), Red(135), Red(120), Red(105)}}},
+                      std::pair{7, Rows{{Red(105), Red(120), Red(135), Red(150)},
+                                        {Red(90), Red(105), Red(120), Red(135)},
+                                        {Red(75), Red(90), Red(105), Red(120)}}},
+                      std::pair{8, Rows{{Red(150), Red(135), Red(120), Red(105)},
+                                        {Red(135), Red(120), Red(105), Red(90)},
+                                        {Red(120), Red(105), Red(90), Red(75)}}}));
+
+TEST(RgbCorrectionTest, TallAndShortPicturesRoundAlike) {
+    // 256 columns, red 200: column c gets 1 + (c + 1) / 256 exactly, so red 128 becomes
+    // 128 + (c + 1) / 2, ties to even, clamped from column 254 on. Whatever the height.
+    const std::vector<std::pair<int, int>> expected = {{0, 128},   {1, 129},  {2, 130}, {3, 130},
+                                                       {4, 130},   {5, 131},  {6, 132}, {253, 255},
+                                                       {254, 255}, {255, 255}};
+    for (int h : {1, 256}) {
+        TabImage image = Flat(256, h, Red(128));
+        RgbCorrection(image, image, 256, h, 200, 100, 100, 1);
+        for (auto [x, red] : expected) {
+            EXPECT_EQ(image.at(x, h - 1).r, red) << x << " height " << h;
+            EXPECT_EQ(image.at(x, 0).b, 0);
+        }
+    }
+}
+
+// ---- Contrast ----
+
+struct ContrastCase {
+    double amount;
+    int reference;
+    std::vector<std::pair<int, int>> bytes;  // in, out
+};
+
+class ContrastTest : public ::testing::TestWithParam<ContrastCase> {};
+
+TEST_P(ContrastTest, MovesChannelsFromTheReference) {
+    const ContrastCase& c = GetParam();
+    Rows row(1);
+    for (auto [in, out] : c.bytes) row[0].push_back({static_cast<uint8_t>(in), 0, 255});
+    TabImage image = Picture(row);
+    Contrast(image, image, image.width(), 1, c.reference, c.amount);
+    for (size_t i = 0; i < c.bytes.size(); ++i) {
+        EXPECT_EQ(image.at(static_cast<int>(i), 0).b, c.bytes[i].second) << c.bytes[i].first;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ContrastTest,
+    ::testing::Values(
+        // 255 + 128 x 100 / 255 clamps; 200 + 73 x 100 / 255 = 228.6; 100 - 10.59 = 89.4.
+        ContrastCase{100, 127, {{255, 255}, {0, 0}, {127, 127}, {200, 229}, {128, 128}, {100, 89}}},
+        // 0 acts as 1: 255.502 rounds to 256 and clamps; 0 - 0.498 rounds to 0.
+        ContrastCase{0, 127, {{255, 255}, {0, 0}, {1, 1}, {126, 126}, {128, 128}, {254, 254}}},
+        // Drawn toward 127: 255 - 100.39, 0 + 99.6.
+        ContrastCase{-200, 127, {{255, 155}, {0, 100}, {127, 127}}},
+        ContrastCase{200, 127, {{140, 150}, {100, 79}}},
+        // Amount 127.5: d is exactly half the distance, ties go to even.
+        ContrastCase{127.5, 127, {{128, 128}, {130, 132}, {126, 126}, {124, 122}}},
+        // Another reference: 150 + 50, 50 - 50.
+        ContrastCase{255, 100, {{150, 200}, {50, 0}, {100, 100}}},
+        // A huge amount saturates instead of overflowing.
+        ContrastCase{1e12, 127, {{0, 0}, {126, 0}, {127, 127}, {128, 255}}}));
+
+TEST(ContrastTest, AmountZeroLeavesEveryByte) {
+    Rows row(1);
+    for (int v = 0; v < 256; ++v)
+        row[0].push_back(
+            {static_cast<uint8_t>(v), static_cast<uint8_t>(255 - v), static_cast<uint8_t>(v)});
+    TabImage image = Picture(row);
+    Contrast(image, image, 256, 1, 127, 0.0);
+    EXPECT_EQ(RowsOf(image), row);
+}
+
+// ---- Emboss ----
+
+struct EmbossCase {
+    const char* name;
+    Bgr pixel;  // of a flat 4 x 3 picture
+    EmbossSettings settings;
+    Bgr computed;  // rows 0 and 1; row 2 keeps the pixel
+};
+
+class EmbossFlatTest : public ::testing::TestWithParam<EmbossCase> {};
+
+TEST_P(EmbossFlatTest, FlatPicture) {
+    const EmbossCase& c = GetParam();
+    TabImage image = Flat(4, 3, c.pixel);
+    Emboss(image, image, 4, 3, c.settings);
+    EXPECT_EQ(RowsOf(image), (Rows{std::vector<Bgr>(4, c.computed), std::vector<Bgr>(4, c.computed),
+                                   std::vector<Bgr>(4, c.pixel)}))
+        << c.name;
+}
+
+EmbossSettings Settings(int threshold, int mode, std::optional<uint32_t> colour = {},
+                        int saturation = 255) {
+    EmbossSettings s;
+    s.threshold = threshold;
+    s.mode = mode;
+    s.saturation = saturation;
+    if (colour) s.colour = platform::ColourValue(*colour);
+    return s;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EmbossFlatTest,
+    ::testing::Values(
+        // (100 + 155) shr 1.
+        EmbossCase{"mode 1", Grey(100), Settings(255, 1), Grey(127)},
+        // round(127 x 1.9) = 241, 2 x 14.
+        EmbossCase{"mode 2", Grey(100), Settings(255, 2), Grey(28)},
+        // Per channel: (10 + (10 xor 200)) shr 1 = (10 + 194) shr 1 = 102, and so on.
+        EmbossCase{"threshold 200", {10, 0, 255}, Settings(200, 1), {102, 100, 155}},
+        // Red background: hue 240 (third component), value 255; grey 127 gives value 128.
+        EmbossCase{"red", Grey(100), Settings(255, 1, 0x0000FFu), {0, 0, 128}},
+        // Saturation 127: p = t = 128 - 16256 / 255 = 65.
+        EmbossCase{
+            "red, saturation 127", Grey(100), Settings(255, 1, 0x0000FFu, 127), {65, 65, 128}},
+        EmbossCase{"green", Grey(100), Settings(255, 1, 0x00FF00u), {0, 128, 0}},
+        // Blue 100: hue round(60 / 99) = 1, value 100; |100 - 127| = 27; t = 27 - 26.
+        EmbossCase{"dark blue", Grey(100), Settings(255, 1, 0x640000u), {27, 1, 0}},
+        // Mode 2 first (grey 28), then the colour: value 255 - 28.
+        EmbossCase{"mode 2 red", Grey(100), Settings(255, 2, 0x0000FFu), {0, 0, 227}}));
+
+TEST(EmbossTest, ModeTwoRoundsHalfToEven) {
+    // Each column: P over Q with threshold 255, e = (P + 255 - Q) shr 1.
+    // e = 75: 142.5 -> 142, out 226; e = 95: 180.5 -> 180, out 150; e = 0: out 510 -> 255;
+    // e = 135: 256.5 -> 255 at most, out 0.
+    TabImage image = Picture(
+        {{Grey(100), Grey(100), Grey(0), Grey(135)}, {Grey(205), Grey(165), Grey(255), Grey(120)}});
+    Emboss(image, image, 4, 2, Settings(255, 2));
+    EXPECT_EQ(RowsOf(image), (Rows{{Grey(226), Grey(150), Grey(255), Grey(0)},
+                                   {Grey(205), Grey(165), Grey(255), Grey(120)}}));
+}
+
+QImage Texture2x2() {
+    QImage texture(2, 2, QImage::Format_RGB32);
+    texture.setPixelColor(0, 0, QColor(255, 0, 0));
+    texture.setPixelColor(1, 0, QColor(10, 20, 30));
+    texture.setPixelColor(0, 1, QColor(100, 100, 100));
+    texture.setPixelColor(1, 1, QColor(0, 0, 0));
+    return texture;
+}
+
+TEST(EmbossTest, TextureIsTiledAndIgnoresModeAndColour) {
+    // Grey 127 relief lies between 125 and 130: each pixel becomes the texture pixel.
+    TabImage image = Flat(3, 3, Grey(100));
+    EmbossSettings s = Settings(255, 2, 0x0000FFu);
+    s.textured = true;
+    Emboss(image, image, 3, 3, s, Texture2x2());
+    const Bgr red{0, 0, 255}, other{30, 20, 10};
+    EXPECT_EQ(RowsOf(image), (Rows{{red, other, red},
+                                   {Grey(100), Grey(0), Grey(100)},
+                                   {Grey(100), Grey(100), Grey(100)}}));
+}
+
+TEST(EmbossTest, TexturePushesDarkAndLightReliefs) {
+    // Left column: black over black, threshold 200: e = 100, v = t - 50.
+    // Right column: white over black, threshold 255: e = 255, v = t + 127.
+    TabImage dark = Flat(2, 2, Grey(0));
+    EmbossSettings s = Settings(200, 1);
+    s.textured = true;
+    Emboss(dark, dark, 2, 2, s, Texture2x2());
+    EXPECT_EQ(dark.at(0, 0), (Bgr{0, 0, 205}));
+    EXPECT_EQ(dark.at(1, 0), (Bgr{0, 0, 0}));  // 30 - 50 and the rest clamp to 0
+
+    TabImage light = Picture({{Grey(255), Grey(255)}, {Grey(0), Grey(0)}});
+    s.threshold = 255;
+    Emboss(light, light, 2, 2, s, Texture2x2());
+    EXPECT_EQ(light.at(0, 0), (Bgr{127, 127, 255}));
+    EXPECT_EQ(light.at(1, 0), (Bgr{157, 147, 137}));
+}
+
+TEST(EmbossTest, EmptyTextureCountsAsWhite) {
+    TabImage image = Flat(2, 2, Grey(100));
+    EmbossSettings s = Settings(255, 1);
+    s.textured = true;
+    Emboss(image, image, 2, 2, s, QImage());
+    EXPECT_EQ(image.at(0, 0), Grey(255));
+    EXPECT_EQ(image.at(1, 1), Grey(100));
+}
+
+TEST(EmbossTest, OneRowPictureIsUnchanged) {
+    TabImage image = Picture({{Grey(3), Grey(200)}});
+    Emboss(image, image, 2, 1, Settings(255, 2, 0x0000FFu));
+    EXPECT_EQ(RowsOf(image), (Rows{{Grey(3), Grey(200)}}));
+}
+
+// ---- Shared rules ----
+
+TabImage Noise(int w, int h, unsigned seed) {
+    TabImage image(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            seed = seed * 1103515245u + 12345u;
+            image.at(x, y) = {static_cast<uint8_t>(seed >> 24), static_cast<uint8_t>(seed >> 16),
+                              static_cast<uint8_t>(seed >> 8)};
+        }
+    return image;
+}
+
+TEST(ColourOperationsTest, InPlaceEqualsOutOfPlace) {
+    EmbossSettings coloured = Settings(180, 1, 0x3366CCu, 90);
+    EmbossSettings strong = Settings(120, 2);
+    EmbossSettings textured = Settings(255, 1);
+    textured.textured = true;
+    const QImage texture = Texture2x2();
+    const std::vector<std::function<void(const TabImage&, TabImage&)>> operations = {
+        [](const TabImage& s, TabImage& d) { RgbCorrection(s, d, 7, 5, 130, 60, 180, 0); },
+        [](const TabImage& s, TabImage& d) { RgbCorrection(s, d, 7, 5, 130, 60, 180, 6); },
+        [](const TabImage& s, TabImage& d) { Contrast(s, d, 7, 5, 127, -70); },
+        [&](const TabImage& s, TabImage& d) { Emboss(s, d, 7, 5, coloured); },
+        [&](const TabImage& s, TabImage& d) { Emboss(s, d, 7, 5, strong); },
+        [&](const TabImage& s, TabImage& d) { Emboss(s, d, 7, 5, textured, texture); },
+    };
+    for (size_t i = 0; i < operations.size(); ++i) {
+        const TabImage source = Noise(7, 5, 42);
+        TabImage apart = source;
+        operations[i](source, apart);
+        TabImage inPlace = source;
+        operations[i](inPlace, inPlace);
+        EXPECT_TRUE(inPlace.samePicture(apart)) << "operation " << i;
+        EXPECT_FALSE(inPlace.samePicture(source)) << "operation " << i;
+    }
+}
+
+TEST(ColourOperationsTest, TouchesOnlyThePicture) {
+    // A 4 x 3 picture inside 6 x 5 arrays, as in the colour window's previews.
+    const TabImage source = Noise(6, 5, 7);
+    TabImage destination = Flat(6, 5, Grey(9));
+    Emboss(source, destination, 4, 3, Settings(255, 1));
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 6; ++x)
+            if (x >= 4 || y >= 2) {
+                EXPECT_EQ(destination.at(x, y), Grey(9)) << x << "," << y;
+            }
+    destination = Flat(6, 5, Grey(9));
+    RgbCorrection(source, destination, 4, 3, 0, 0, 0, 8);
+    Contrast(source, destination, 4, 3, 127, 50);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 6; ++x)
+            if (x >= 4 || y >= 3) {
+                EXPECT_EQ(destination.at(x, y), Grey(9)) << x << "," << y;
+            }
+}
+
+TEST(ColourOperationsTest, PictureLargerThanTheArrayIsRefused) {
+    TabImage small = Flat(2, 2, Grey(1));
+    EXPECT_THROW(Contrast(small, small, 3, 2, 127, 10), platform::TessellaError);
+    EXPECT_THROW(RgbCorrection(small, small, 2, 3, 100, 100, 100, 0), platform::TessellaError);
+    EXPECT_THROW(Emboss(small, small, 3, 3, Settings(255, 1)), platform::TessellaError);
+    EXPECT_THROW(RgbCorrection(small, small, 2, 2, 100, 100, 100, 9), platform::TessellaError);
+    // Empty pictures are left alone.
+    EXPECT_NO_THROW(RgbCorrection(small, small, 0, 2, 200, 100, 100, 1));
+    EXPECT_EQ(small.at(0, 0), Grey(1));
+}
+
+}  // namespace
+}  // namespace tessella::pixels
