@@ -1,0 +1,270 @@
+#include <QBuffer>
+#include <QTemporaryDir>
+
+#include "ImageTestSupport.h"
+#include "imagefile/BmpReader.h"
+#include "imagefile/BmpWriter.h"
+
+using namespace imagetest;
+using tessella::imagefile::kBmpInvalidMessage;
+using tessella::imagefile::ReadBmp;
+using tessella::imagefile::WriteBmp24;
+
+namespace {
+
+struct BmpSpec {
+    int bits = 24, width = 2, height = 2, compression = 0, colours = 0, headerSize = 40;
+    QByteArray palette{}, masks{}, pixels{};
+};
+
+// File header, information header (or the OS/2 12-byte one), masks, palette, pixels.
+QByteArray Bmp(const BmpSpec& s) {
+    QByteArray info;
+    Le32(info, s.headerSize);
+    if (s.headerSize == 12) {
+        Le16(info, s.width);
+        Le16(info, s.height);
+        Le16(info, 1);
+        Le16(info, s.bits);
+    } else {
+        Le32(info, s.width);
+        Le32(info, s.height);
+        Le16(info, 1);
+        Le16(info, s.bits);
+        Le32(info, s.compression);
+        Le32(info, s.pixels.size());
+        Le32(info, 2835);
+        Le32(info, 2835);
+        Le32(info, s.colours);
+        Le32(info, 0);
+    }
+    const int offset = 14 + info.size() + s.masks.size() + s.palette.size();
+    QByteArray out("BM");
+    Le32(out, offset + s.pixels.size());
+    Le32(out, 0);
+    Le32(out, offset);
+    return out + info + s.masks + s.palette + s.pixels;
+}
+
+QRgb At(const QImage& image, int x, int y) {
+    return image.pixel(x, y) | 0xFF000000u;
+}
+quint16 Raw16(const QImage& image, int x, int y) {
+    return reinterpret_cast<const quint16*>(image.constScanLine(y))[x];
+}
+
+QByteArray Masks(uint32_t r, uint32_t g, uint32_t b) {
+    QByteArray out;
+    Le32(out, r);
+    Le32(out, g);
+    Le32(out, b);
+    return out;
+}
+
+}  // namespace
+
+TEST(BmpReader, PaletteDepthsKeepTheFilePalette) {
+    // 1 bit, red and yellow: Format_Mono with those two colours, most significant bit first.
+    QImage mono = ReadBmp(Bmp({.bits = 1,
+                               .width = 3,
+                               .height = 1,
+                               .palette = Bytes({0, 0, 255, 0, 0, 255, 255, 0}),
+                               .pixels = Bytes({0xA0, 0, 0, 0})}));
+    ASSERT_EQ(mono.format(), QImage::Format_Mono);
+    EXPECT_EQ(At(mono, 0, 0), qRgb(255, 255, 0));
+    EXPECT_EQ(At(mono, 1, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(At(mono, 2, 0), qRgb(255, 255, 0));
+    // 4 bits: high nibble first; 8 bits with 2 colours used: index 5 is black.
+    QImage four = ReadBmp(Bmp({.bits = 4,
+                               .width = 3,
+                               .height = 1,
+                               .colours = 2,
+                               .palette = Bytes({1, 2, 3, 0, 4, 5, 6, 0}),
+                               .pixels = Bytes({0x10, 0x00, 0, 0})}));
+    ASSERT_EQ(four.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(At(four, 0, 0), qRgb(6, 5, 4));
+    EXPECT_EQ(At(four, 1, 0), qRgb(3, 2, 1));
+    QImage eight = ReadBmp(Bmp({.bits = 8,
+                                .width = 2,
+                                .height = 1,
+                                .colours = 2,
+                                .palette = Bytes({1, 2, 3, 0, 4, 5, 6, 0}),
+                                .pixels = Bytes({1, 5, 0, 0})}));
+    EXPECT_EQ(At(eight, 0, 0), qRgb(6, 5, 4));
+    EXPECT_EQ(At(eight, 1, 0), qRgb(0, 0, 0));
+    // OS/2 header: 3-byte palette entries, 16-bit sizes.
+    QImage os2 = ReadBmp(Bmp({.bits = 8,
+                              .width = 1,
+                              .height = 1,
+                              .headerSize = 12,
+                              .palette = Bytes({7, 8, 9}) + QByteArray(255 * 3, 0),
+                              .pixels = Bytes({0, 0, 0, 0})}));
+    EXPECT_EQ(At(os2, 0, 0), qRgb(9, 8, 7));
+}
+
+TEST(BmpReader, DirectDepthsAndRowOrder) {
+    // 24 bits, 5 wide: 15 bytes of pixels and 1 of padding per row, bottom row first.
+    QByteArray rows;
+    for (int i = 0; i < 15; ++i) rows.append(static_cast<char>(i));
+    rows.append('\0');
+    for (int i = 0; i < 15; ++i) rows.append(static_cast<char>(100 + i));
+    rows.append('\0');
+    QImage bgr = ReadBmp(Bmp({.width = 5, .pixels = rows}));
+    ASSERT_EQ(bgr.format(), QImage::Format_BGR888);
+    EXPECT_EQ(At(bgr, 0, 1), qRgb(2, 1, 0));
+    EXPECT_EQ(At(bgr, 4, 0), qRgb(114, 113, 112));
+    // Top-down: the first stored row is the top one.
+    QImage topDown = ReadBmp(Bmp({.width = 5, .height = -2, .pixels = rows}));
+    EXPECT_EQ(At(topDown, 0, 0), qRgb(2, 1, 0));
+    // 16 bits without bit fields: 5-5-5, top bit cleared.
+    QImage rgb555 = ReadBmp(Bmp({.bits = 16, .height = 1, .pixels = Bytes({0xFF, 0xFF, 0x1F, 0})}));
+    ASSERT_EQ(rgb555.format(), QImage::Format_RGB555);
+    EXPECT_EQ(Raw16(rgb555, 0, 0), 0x7FFF);
+    EXPECT_EQ(Raw16(rgb555, 1, 0), 0x001F);
+    // 16 bits 5-6-5 bit fields.
+    QImage rgb565 = ReadBmp(Bmp({.bits = 16,
+                                 .height = 1,
+                                 .compression = 3,
+                                 .masks = Masks(0xF800, 0x07E0, 0x001F),
+                                 .pixels = Bytes({0xE0, 0x07, 0x00, 0xF8})}));
+    ASSERT_EQ(rgb565.format(), QImage::Format_RGB16);
+    EXPECT_EQ(At(rgb565, 0, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(At(rgb565, 1, 0), qRgb(255, 0, 0));
+    // 32 bits: blue, green, red and a fourth byte that is not alpha.
+    QImage rgb32 =
+        ReadBmp(Bmp({.bits = 32, .height = 1, .pixels = Bytes({1, 2, 3, 0, 4, 5, 6, 0})}));
+    ASSERT_EQ(rgb32.format(), QImage::Format_RGB32);
+    EXPECT_EQ(rgb32.pixel(1, 0), qRgb(6, 5, 4));
+    // Other bit fields: 10 bits per channel scaled to 8.
+    QImage wide = ReadBmp(Bmp({.bits = 32,
+                               .width = 1,
+                               .height = 1,
+                               .compression = 3,
+                               .masks = Masks(0x3FF00000, 0x000FFC00, 0x000003FF),
+                               .pixels = Bytes({0xFF, 0x03, 0x00, 0x20})}));
+    EXPECT_EQ(At(wide, 0, 0), qRgb(128, 0, 255));
+}
+
+TEST(BmpReader, RunLengthEncodings) {
+    const QByteArray palette = Bytes({0, 0, 0, 0, 0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0});
+    // RLE8, 4 x 3, bottom-up: row 0 (bottom) a run of 3 of index 1 then end of line; row 1 an
+    // absolute run 2,3,1 (padded), end of line; delta (1, 1) into row 2 at x = 1; a run of 9
+    // that runs past the row is cut; end of bitmap.
+    QImage rle8 = ReadBmp(
+        Bmp({.bits = 8,
+             .width = 4,
+             .height = 3,
+             .compression = 1,
+             .colours = 4,
+             .palette = palette,
+             .pixels = Bytes({3, 1, 0, 0, 0, 3, 2, 3, 1, 0, 0, 0, 0, 2, 1, 1, 9, 2, 0, 1})}));
+    ASSERT_EQ(rle8.format(), QImage::Format_Indexed8);
+    const uchar* bottom = rle8.constScanLine(2);
+    const uchar* middle = rle8.constScanLine(1);
+    const uchar* top = rle8.constScanLine(0);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(bottom), 4), Bytes({1, 1, 1, 0}));
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(middle), 4), Bytes({2, 3, 1, 0}));
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(top), 4), Bytes({0, 0, 0, 0}));
+    // RLE4, 5 x 1: a run of 3 alternating 1 and 2, an absolute run of 3 (3, 1, 2) whose last
+    // pixel falls outside the row.
+    QImage rle4 = ReadBmp(Bmp({.bits = 4,
+                               .width = 5,
+                               .height = 1,
+                               .compression = 2,
+                               .colours = 4,
+                               .palette = palette,
+                               .pixels = Bytes({3, 0x12, 0, 3, 0x31, 0x20, 0, 1})}));
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(rle4.constScanLine(0)), 5),
+              Bytes({1, 2, 1, 3, 1}));
+    EXPECT_EQ(At(rle4, 3, 0), qRgb(0, 0, 255));
+}
+
+TEST(BmpReader, BrokenFilesAreInvalid) {
+    const QByteArray rows(16, 1);
+    struct Row {
+        const char* name;
+        QByteArray data;
+    } rows_[] = {
+        {"empty", QByteArray()},
+        {"wrong magic", QByteArray("PM") + Bmp({.pixels = rows}).mid(2)},
+        {"header size 7", Bmp({.headerSize = 7})},
+        {"2 bits", Bmp({.bits = 2, .pixels = rows})},
+        {"24 bits run-length", Bmp({.compression = 1, .pixels = rows})},
+        {"rows cut short", Bmp({.pixels = rows.left(10)})},
+        {"palette past the end", Bmp({.bits = 8, .colours = 200}).left(100)},
+        {"run-length ends early", Bmp({.bits = 8,
+                                       .height = 2,
+                                       .compression = 1,
+                                       .palette = QByteArray(1024, 0),
+                                       .pixels = Bytes({2, 1, 0, 0})})},
+        {"absolute run past the end", Bmp({.bits = 8,
+                                           .compression = 1,
+                                           .palette = QByteArray(1024, 0),
+                                           .pixels = Bytes({0, 200, 1, 2})})},
+        {"claims 65535 x 65535 in a few bytes", Bmp({.width = 65535, .height = 65535})},
+        {"claims 2^31 rows", Bmp({.height = INT32_MIN, .pixels = rows})},
+    };
+    for (const Row& row : rows_) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(ErrorOf([&] { ReadBmp(row.data); }), kBmpInvalidMessage);
+    }
+}
+
+TEST(BmpWriter, TwentyFourBitLayout) {
+    QImage image(5, 2, QImage::Format_RGB32);
+    image.fill(qRgb(30, 20, 10));
+    image.setPixel(0, 1, qRgb(3, 2, 1));  // bottom-left
+    const QByteArray file = WriteBmp24(image);
+    ASSERT_EQ(file.size(), 54 + 16 * 2);
+    QByteArray header("BM");
+    Le32(header, 86);
+    Le32(header, 0);
+    Le32(header, 54);
+    Le32(header, 40);
+    Le32(header, 5);
+    Le32(header, 2);
+    Le16(header, 1);
+    Le16(header, 24);
+    Le32(header, 0);
+    Le32(header, 32);
+    EXPECT_EQ(file.left(38), header);
+    EXPECT_EQ(file.mid(54, 6), Bytes({1, 2, 3, 10, 20, 30}));  // the bottom row comes first
+    EXPECT_EQ(file.mid(54 + 15, 1), Bytes({0}));               // padding
+    // Qt's own reader agrees.
+    EXPECT_EQ(PackedBgr(QImage::fromData(file, "BMP")), PackedBgr(image));
+}
+
+TEST(BmpReader, AgreesWithQtOnImageMagickFiles) {
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("s.png"));
+    RunConvert({QStringLiteral("-size"), QStringLiteral("13x7"), QStringLiteral("plasma:"),
+                QStringLiteral("-seed"), QStringLiteral("4"), png});
+    // 24, 8, 4, 1 bits, RLE8, then 5-6-5 and 5-5-5 bit fields behind 124-byte headers. The
+    // 16-bit files last: Qt widens 5-bit channels by x 8, QImage by repeating bits.
+    const QStringList variants[] = {
+        {QStringLiteral("BMP3:%1")},
+        {QStringLiteral("-type"), QStringLiteral("Palette"), QStringLiteral("-compress"),
+         QStringLiteral("None"), QStringLiteral("BMP3:%1")},
+        {QStringLiteral("-colors"), QStringLiteral("16"), QStringLiteral("BMP3:%1")},
+        {QStringLiteral("-monochrome"), QStringLiteral("BMP3:%1")},
+        {QStringLiteral("-type"), QStringLiteral("Palette"), QStringLiteral("-compress"),
+         QStringLiteral("RLE"), QStringLiteral("BMP3:%1")},
+        {QStringLiteral("-define"), QStringLiteral("bmp:subtype=RGB565"), QStringLiteral("BMP:%1")},
+        {QStringLiteral("-define"), QStringLiteral("bmp:subtype=RGB555"), QStringLiteral("BMP:%1")},
+    };
+    int n = 0;
+    for (const QStringList& variant : variants) {
+        const QString out = dir.filePath(QStringLiteral("v%1.bmp").arg(n++));
+        QStringList args{png};
+        for (const QString& a : variant) args << QString(a).replace(QStringLiteral("%1"), out);
+        RunConvert(args);
+        SCOPED_TRACE(args.join(' ').toStdString());
+        QFile f(out);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        const QImage ours = ReadBmp(bytes);
+        EXPECT_EQ(ours.size(), QSize(13, 7));
+        EXPECT_TRUE(
+            NearBytes(PackedBgr(ours), PackedBgr(QImage::fromData(bytes, "BMP")), n > 5 ? 7 : 0));
+    }
+}
