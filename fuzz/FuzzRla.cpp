@@ -1,0 +1,6 @@
+#include "fuzz/FuzzOne.h"
+#include "imagefile/RlaDecoder.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    return FuzzOne(data, size, tessella::imagefile::DecodeRla);
+}

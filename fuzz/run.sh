@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang in build-fuzz/ and runs each for SECONDS seconds on a
+# copy of its seed corpus. Fails when a target finds a crash (the input is kept in
+# build-fuzz/artifacts/).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+SECONDS_PER_TARGET=${1:-60}
+BUILD=build-fuzz
+TARGETS=(tga bmp rla pic emf)
+
+CC=clang-14 CXX=clang++-14 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++-14 \
+  -DTESSELLA_BUILD_FUZZ=ON -DTESSELLA_BUILD_TESTS=OFF -DTESSELLA_BUILD_BENCH=OFF >/dev/null
+cmake --build "$BUILD" --target "${TARGETS[@]/#/fuzz_}"
+
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export QT_QPA_PLATFORM=offscreen
+mkdir -p "$BUILD/artifacts"
+failed=()
+for t in "${TARGETS[@]}"; do
+  work="$BUILD/corpus/$t"
+  rm -rf "$work"
+  mkdir -p "$work"
+  cp fuzz/corpus/"$t"/* "$work"/
+  echo "== fuzz_$t for ${SECONDS_PER_TARGET}s"
+  if ! "$BUILD/fuzz/fuzz_$t" -max_total_time="$SECONDS_PER_TARGET" -rss_limit_mb=2048 \
+      -timeout=10 -print_final_stats=1 -artifact_prefix="$BUILD/artifacts/$t-" \
+      "$work" 2>"$BUILD/fuzz_$t.log"; then
+    tail -n 60 "$BUILD/fuzz_$t.log"
+    failed+=("$t")
+  else
+    grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb' "$BUILD/fuzz_$t.log" || true
+  fi
+done
+
+passed=$((${#TARGETS[@]} - ${#failed[@]}))
+if [ ${#failed[@]} -ne 0 ]; then
+  echo "Plantages trouvés par : ${failed[*]} (entrées dans $BUILD/artifacts/)"
+  echo "Fuzzing: $passed passed, ${#failed[@]} failed"
+  exit 1
+fi
+echo "Fuzzing: $passed passed, 0 failed"
