@@ -1,15 +1,183 @@
+// tessella-cli pack and extract: the page commands of the main window, answered from options.
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSize>
+
+#include "cli/AnsweringPrompts.h"
 #include "cli/Commands.h"
+#include "imagefile/ImageLoader.h"
+#include "platform/Error.h"
+#include "texture/PageContext.h"
+#include "texture/PageFiles.h"
+#include "texture/PagePacker.h"
+#include "texture/PageTexts.h"
+#include "texture/QuietPageEvents.h"
+#include "texture/SourcePanel.h"
 
 namespace tessella::cli {
 
-int PackCommand(const QStringList&) {
-    PrintError(QStringLiteral("Commande pas encore disponible"));
+namespace {
+
+const QString kPackUsage = QStringLiteral(
+    "Usage : tessella-cli pack [--import LxH | --free] [--max-width 256|512] "
+    "[--onto PAGE [--fill-right]] [--yes-to-all | --no-to-all] -o SORTIE.tga FICHIER...");
+const QString kExtractUsage =
+    QStringLiteral("Usage : tessella-cli extract [--import LxH] PAGE DEST.bmp");
+
+int UsageError(const QString& usage, const QString& why) {
+    PrintError(why);
+    PrintError(usage);
     return kExitUsage;
 }
 
-int ExtractCommand(const QStringList&) {
-    PrintError(QStringLiteral("Commande pas encore disponible"));
-    return kExitUsage;
+std::optional<QSize> ParseSize(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
+    const auto match = pattern.match(text);
+    if (!match.hasMatch()) return std::nullopt;
+    const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
+    if (size.width() < 1 || size.height() < 1) return std::nullopt;
+    return size;
+}
+
+platform::TessellaError RefusedFile(const QString& path) {
+    return platform::TessellaError(
+        QStringLiteral("Format d'image non reconnu (extension refusée) : %1").arg(path));
+}
+
+struct PackOptions {
+    std::optional<QSize> import;
+    bool freeSize = false;
+    int32_t maxWidth = 512;
+    QString onto;
+    bool fillRight = false;
+    SizeAnswer sizes = SizeAnswer::Place;
+    QString out;
+    QStringList files;
+};
+
+// Answers an error text, empty when the options are sound.
+QString ParsePack(const QStringList& args, PackOptions& o) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == QLatin1String("--import")) {
+            if (!hasValue || !(o.import = ParseSize(args[++i])))
+                return QStringLiteral("--import attend une taille LxH (par exemple 64x64)");
+        } else if (a == QLatin1String("--free")) {
+            o.freeSize = true;
+        } else if (a == QLatin1String("--max-width")) {
+            const QString v = hasValue ? args[++i] : QString();
+            if (v != QLatin1String("256") && v != QLatin1String("512"))
+                return QStringLiteral("--max-width attend 256 ou 512");
+            o.maxWidth = v.toInt();
+        } else if (a == QLatin1String("--onto")) {
+            if (!hasValue) return QStringLiteral("--onto attend une texture");
+            o.onto = args[++i];
+        } else if (a == QLatin1String("--fill-right")) {
+            o.fillRight = true;
+        } else if (a == QLatin1String("--yes-to-all") || a == QLatin1String("--no-to-all")) {
+            const SizeAnswer s =
+                a == QLatin1String("--yes-to-all") ? SizeAnswer::YesToAll : SizeAnswer::NoToAll;
+            if (o.sizes != SizeAnswer::Place && o.sizes != s)
+                return QStringLiteral("--yes-to-all et --no-to-all s'excluent");
+            o.sizes = s;
+        } else if (a == QLatin1String("-o")) {
+            if (!hasValue) return QStringLiteral("-o attend le fichier de sortie");
+            o.out = args[++i];
+        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            return QStringLiteral("Option inconnue : %1").arg(a);
+        } else {
+            o.files << a;
+        }
+    }
+    if (o.import && o.freeSize) return QStringLiteral("--import et --free s'excluent");
+    if (o.fillRight && o.onto.isEmpty()) return QStringLiteral("--fill-right demande --onto");
+    if (o.out.isEmpty()) return QStringLiteral("Il manque -o SORTIE.tga");
+    if (QFileInfo(o.out).suffix().compare(QStringLiteral("tga"), Qt::CaseInsensitive) != 0)
+        return QStringLiteral("La sortie doit être un fichier .tga");
+    if (o.files.isEmpty()) return QStringLiteral("Aucun fichier à ajouter");
+    return {};
+}
+
+}  // namespace
+
+int PackCommand(const QStringList& args) {
+    PackOptions o;
+    if (const QString why = ParsePack(args, o); !why.isEmpty()) return UsageError(kPackUsage, why);
+
+    texture::TexturePage page;
+    AnsweringPrompts prompts({o.fillRight, o.sizes, o.onto, o.out});
+    ImmediatePacer pacer;
+    texture::QuietPageEvents events;
+    const texture::PageContext context{page, prompts, pacer, events};
+    texture::FixedWidth width(o.maxWidth);
+    texture::PageFiles files(context, width);
+
+    if (o.import) {
+        page.importWidth = o.import->width();
+        page.importHeight = o.import->height();
+    }
+    page.maxPageWidth = o.maxWidth;
+    if (o.freeSize) {
+        // As if the first file was previewed before free size was chosen.
+        if (!imagefile::LoadImageByExtension(o.files.front(), page.sourcePicture))
+            throw RefusedFile(o.files.front());
+        texture::SourcePanel(context).importSizeChanged(texture::kFreeSizeEntry);
+    }
+    if (!o.onto.isEmpty()) {
+        if (!files.openPage()) throw RefusedFile(o.onto);
+    } else if (!files.newPage()) {
+        throw platform::TessellaError(QStringLiteral("Texture non créée"));
+    }
+
+    std::vector<texture::SourceEntry> list;
+    for (const QString& file : o.files) list.push_back({file, true});
+    const texture::AddResult added = texture::PagePacker(context).addFiles(list);
+    if (added.outcome == texture::AddOutcome::RefusedExtension)
+        throw RefusedFile(added.refusedPath);
+
+    files.savePageAsTga(o.out);
+    PrintOut(QStringLiteral("%1 : %2 x %3, %4 élément(s) ajouté(s)")
+                 .arg(o.out)
+                 .arg(page.pageWidth)
+                 .arg(page.pageHeight)
+                 .arg(added.placed));
+    return kExitOk;
+}
+
+int ExtractCommand(const QStringList& args) {
+    std::optional<QSize> import;
+    QStringList positional;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--import")) {
+            if (i + 1 >= args.size() || !(import = ParseSize(args[++i])))
+                return UsageError(kExtractUsage, QStringLiteral("--import attend une taille LxH"));
+        } else if (args[i].startsWith(QLatin1Char('-')) && args[i].size() > 1) {
+            return UsageError(kExtractUsage, QStringLiteral("Option inconnue : %1").arg(args[i]));
+        } else {
+            positional << args[i];
+        }
+    }
+    if (positional.size() != 2)
+        return UsageError(kExtractUsage, QStringLiteral("Il faut une texture et une destination"));
+
+    texture::TexturePage page;
+    AnsweringPrompts prompts({false, SizeAnswer::Place, positional[0], std::nullopt});
+    ImmediatePacer pacer;
+    texture::QuietPageEvents events;
+    const texture::PageContext context{page, prompts, pacer, events};
+    texture::FixedWidth width(512);
+    texture::PageFiles files(context, width);
+    if (import) {
+        page.importWidth = import->width();
+        page.importHeight = import->height();
+    }
+    if (!files.openPage()) throw RefusedFile(positional[0]);
+    const QString destination = texture::WithExtension(positional[1], QStringLiteral(".bmp"));
+    const int count = files.extractElements(destination, 0);
+    PrintOut(QStringLiteral("%1 élément(s) extrait(s)").arg(count));
+    return kExitOk;
 }
 
 }  // namespace tessella::cli

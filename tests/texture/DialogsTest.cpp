@@ -1,0 +1,104 @@
+// The width question and the new element dialog, headless.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "tests/support/ScriptedPrompts.h"
+#include "texture/TFicheConfirmeLargeur.h"
+#include "texture/TFicheNouveau.h"
+
+using namespace tessella::texture;
+using tessella::platform::ColourValue;
+
+namespace tessella::testing {
+namespace {
+
+TEST(ConfirmeLargeur, RemembersTheRadioAndStoresTheWidthHoweverItCloses) {
+    TFicheConfirmeLargeur dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Largeur de la texture ?"));
+    EXPECT_TRUE(dialog.RadioButton256->isChecked());
+    dialog.open();
+    dialog.RadioButton512->click();
+    dialog.BtFermer->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.ChosenWidth, 512);
+    dialog.open();
+    EXPECT_TRUE(dialog.RadioButton512->isChecked());  // as the user left it
+    dialog.RadioButton256->click();
+    dialog.reject();  // closed without the button
+    EXPECT_EQ(dialog.ChosenWidth, 256);
+}
+
+class Nouveau : public ::testing::Test {
+  protected:
+    NewElementSettings settings;
+    ScriptedPrompts prompts;
+    TFicheNouveau dialog{settings, prompts};
+};
+
+TEST_F(Nouveau, StartsAt32By32OnWhite) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Nouvel élément de texture"));
+    EXPECT_EQ(dialog.UpDown1->value(), 32);
+    EXPECT_EQ(dialog.UpDown2->value(), 32);
+    EXPECT_EQ(dialog.StaticText1->text(), QStringLiteral("32"));
+    EXPECT_EQ(dialog.ComboBox1->currentText(), QStringLiteral("32 x 32"));
+    EXPECT_EQ(dialog.ComboBox1->count(), 5);
+    EXPECT_EQ(dialog.UpDown1->minimum(), 8);
+    EXPECT_EQ(dialog.UpDown1->maximum(), 128);
+    EXPECT_EQ(dialog.UpDown1->singleStep(), 8);
+    EXPECT_FALSE(dialog.UpDown1->wrapping());
+    EXPECT_EQ(
+        TFicheNouveau::Colours()[static_cast<size_t>(dialog.ColorBox1->currentIndex())].second,
+        tessella::platform::kWhite);
+}
+
+TEST_F(Nouveau, TheSizeListSetsBothSidesAndTheNextShowKeepsThem) {
+    emit dialog.ComboBox1->activated(4);
+    EXPECT_EQ(settings.elementWidth, 128);
+    EXPECT_EQ(settings.elementHeight, 128);
+    EXPECT_EQ(dialog.UpDown1->value(), 128);
+    EXPECT_EQ(dialog.UpDown2->value(), 128);
+    EXPECT_EQ(dialog.StaticText2->text(), QStringLiteral("128"));
+    dialog.UpDown1->stepUp();  // no wrap past 128
+    EXPECT_EQ(settings.elementWidth, 128);
+    dialog.UpDown2->stepDown();
+    EXPECT_EQ(settings.elementHeight, 120);
+    EXPECT_EQ(dialog.StaticText2->text(), QStringLiteral("120"));
+    dialog.open();
+    dialog.reject();
+    dialog.open();
+    EXPECT_EQ(dialog.UpDown1->value(), 128);
+    EXPECT_EQ(dialog.UpDown2->value(), 120);
+    dialog.reject();
+    settings.elementWidth = 16;  // the values live outside the dialog
+    dialog.open();
+    EXPECT_EQ(dialog.UpDown1->value(), 16);
+    EXPECT_EQ(dialog.StaticText1->text(), QStringLiteral("16"));
+    dialog.BtOK->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(Nouveau, ColoursComeFromTheListOrFromAutre) {
+    const auto& colours = TFicheNouveau::Colours();
+    const auto red = std::find_if(colours.begin(), colours.end(),
+                                  [](const auto& c) { return c.first == QStringLiteral("Rouge"); });
+    ASSERT_NE(red, colours.end());
+    emit dialog.ColorBox1->activated(static_cast<int>(red - colours.begin()));
+    EXPECT_EQ(settings.backgroundColour, ColourValue(0x0000FF));
+    EXPECT_EQ(dialog.Label4->palette().color(QPalette::Window), QColor(255, 0, 0));
+    prompts.expectColour(ColourValue(0x123456));
+    dialog.BtAutre->click();
+    EXPECT_EQ(settings.backgroundColour, ColourValue(0x123456));
+    EXPECT_EQ(dialog.Label4->palette().color(QPalette::Window), QColor(0x56, 0x34, 0x12));
+    prompts.expectColour(std::nullopt);  // cancelled: nothing changes
+    dialog.BtAutre->click();
+    EXPECT_EQ(settings.backgroundColour, ColourValue(0x123456));
+}
+
+}  // namespace
+}  // namespace tessella::testing

@@ -1,0 +1,326 @@
+// Packing: the insertion point, page growth, the questions of single and multi-file adds.
+
+#include "platform/Error.h"
+#include "tests/texture/PageFixture.h"
+#include "texture/PageTexts.h"
+
+using namespace tessella::texture;
+using tessella::platform::Answer;
+using tessella::platform::MessageKind;
+
+namespace tessella::testing {
+namespace {
+
+class Packing : public PageFixture {};
+
+TEST_F(Packing, Import64OnA512PageFillsRowZeroThenStartsRowOne) {
+    newPage(512);
+    PagePacker packer(context());
+    struct Expect {
+        int x, y, pageWidth, pageHeight;
+    };
+    const Expect rows[] = {
+        {0, 0, 128, 64},   {64, 0, 192, 64},  {128, 0, 256, 64},
+        {192, 0, 320, 64}, {256, 0, 384, 64}, {320, 0, 448, 64},
+        {384, 0, 512, 64}, {448, 0, 512, 64}, {0, 64, 512, 128},
+    };
+    int n = 0;
+    for (const Expect& e : rows) {
+        ++n;
+        ASSERT_TRUE(packer.placeAtInsertionPoint(Solid(64, 64, ElementColour(n)), false));
+        EXPECT_EQ(page.pageWidth, e.pageWidth) << "element " << n;
+        EXPECT_EQ(page.pageHeight, e.pageHeight) << "element " << n;
+        EXPECT_EQ(page.pageBitmap.width(), e.pageWidth);
+        EXPECT_EQ(page.pageBitmap.height(), e.pageHeight);
+        EXPECT_EQ(pagePixel(e.x, e.y), ElementColour(n)) << "element " << n;
+        EXPECT_EQ(pagePixel(e.x + 63, e.y + 63), ElementColour(n)) << "element " << n;
+        if (n < 8) {  // the first band runs one element ahead: its last slot is still magenta
+            EXPECT_EQ(pagePixel(e.pageWidth - 1, 10), kMagentaColour) << "element " << n;
+        }
+    }
+    EXPECT_EQ(events.panels[kPanelPageSize], QStringLiteral("512 x 128"));
+    EXPECT_EQ(pagePixel(64, 64), kMagentaColour);  // the rest of the new row
+    // Once the band is closed the page grows downward by whole element heights from x = 0.
+    for (n = 10; n <= 17; ++n) packer.placeAtInsertionPoint(Solid(64, 64, ElementColour(n)), false);
+    EXPECT_EQ(page.pageHeight, 192);
+    EXPECT_EQ(pagePixel(0, 128), ElementColour(17));
+    EXPECT_EQ(events.pageShows, 1);  // only the new page: no refresh was asked
+}
+
+TEST_F(Packing, FiveSingleAddsOnA256PageWarnTooWideOnTheFourthAndFifth) {
+    newPage(256);
+    const QString tooWide = QStringLiteral(
+        "L'image à importer est trop large ( 64 )\n\rpour être incruster correctement !");
+    for (int n = 1; n <= 5; ++n) {
+        if (n >= 4) prompts.expectMessage(MessageKind::Warning, tooWide);
+        const AddResult r = addOne(Solid(64, 64, ElementColour(n)));
+        EXPECT_EQ(r.placed, 1);
+    }
+    EXPECT_EQ(page.pageWidth, 256);
+    EXPECT_EQ(page.pageHeight, 128);
+    for (int n = 1; n <= 4; ++n) EXPECT_EQ(pagePixel(64 * (n - 1), 0), ElementColour(n));
+    EXPECT_EQ(pagePixel(0, 64), ElementColour(5));
+    EXPECT_EQ(pagePixel(64, 64), kMagentaColour);
+    EXPECT_EQ(events.panels[kPanelPageSize], QStringLiteral("256 x 128"));
+    EXPECT_TRUE(page.modified);
+    EXPECT_TRUE(events.isEnabled(PageCommand::Save));
+    EXPECT_TRUE(events.isEnabled(PageCommand::SaveAs));
+    EXPECT_EQ(events.pageShows, 6);  // new page, then every single add refreshes the view
+    EXPECT_EQ(events.progress.back(), 0);
+}
+
+TEST_F(Packing, A48SourceOnA64ImportSizeAsksToSwitchToFreeSize) {
+    const QString question = QStringLiteral(
+        "L'image à incruster a des dimensions incorrectes !\n\rVoulez vous passer en mode "
+        "LIBRE, c'est à dire\n\raccepter toutes dimensions d'image ?.\n\rATTENTION, vous êtes "
+        "limité à une largeur de 512");
+    for (const Answer answer : {Answer::Yes, Answer::No}) {
+        SCOPED_TRACE(static_cast<int>(answer));
+        TexturePage fresh;
+        page = fresh;
+        events.importSizeText.clear();
+        newPage(512);
+        prompts.expectMessage(MessageKind::Warning, question, answer);
+        const AddResult r = addOne(Solid(48, 48, Qt::green));
+        if (answer == Answer::Yes) {
+            EXPECT_EQ(r.placed, 1);
+            EXPECT_TRUE(page.freeSize);
+            EXPECT_EQ(events.importSizeText, kFreeSizeEntry);
+            EXPECT_EQ(page.importWidth, 48);
+            EXPECT_EQ(page.importHeight, 48);
+            EXPECT_EQ(page.pageWidth, 112);
+            EXPECT_EQ(pagePixel(47, 47), QColor(Qt::green));
+            EXPECT_EQ(pagePixel(48, 1), kMagentaColour);
+        } else {
+            EXPECT_EQ(r.placed, 0);
+            EXPECT_FALSE(page.freeSize);
+            EXPECT_TRUE(events.importSizeText.isEmpty());
+            EXPECT_EQ(page.importWidth, 64);
+            EXPECT_EQ(page.pageWidth, 64);
+            EXPECT_EQ(page.insertX, 0);
+            EXPECT_EQ(pagePixel(1, 1), kMagentaColour);
+        }
+    }
+}
+
+TEST_F(Packing, MultipleOf8QuestionOnlyForSidesThatAreNot) {
+    newPage(512);
+    page.freeSize = true;
+    prompts.expectMessage(MessageKind::Confirmation, kMultipleOf8Question, Answer::No);
+    EXPECT_EQ(addOne(Solid(36, 36, Qt::red)).outcome, AddOutcome::Declined);
+    EXPECT_EQ(page.pageWidth, 64);
+    EXPECT_EQ(page.insertX, 0);
+    prompts.expectMessage(MessageKind::Confirmation, kMultipleOf8Question, Answer::Yes);
+    EXPECT_EQ(addOne(Solid(36, 36, Qt::red)).placed, 1);
+    EXPECT_EQ(pagePixel(35, 35), QColor(Qt::red));
+    EXPECT_EQ(addOne(Solid(40, 40, Qt::blue)).placed, 1);  // no question
+    EXPECT_EQ(pagePixel(36, 0), QColor(Qt::blue));
+}
+
+class MultiAdd : public PageFixture {
+  protected:
+    // a, c, e are 64 x 64; b is 20 x 20; d is 36 x 36.
+    std::vector<SourceEntry> files() {
+        std::vector<SourceEntry> list;
+        const struct {
+            const char* name;
+            int side;
+            int colour;
+        } rows[] = {{"a.bmp", 64, 1},
+                    {"b.bmp", 20, 2},
+                    {"c.bmp", 64, 3},
+                    {"d.bmp", 36, 4},
+                    {"e.bmp", 64, 5}};
+        for (const auto& r : rows)
+            list.push_back({writeBmp(QString::fromLatin1(r.name),
+                                     Solid(r.side, r.side, ElementColour(r.colour))),
+                            true});
+        return list;
+    }
+};
+
+TEST_F(MultiAdd, NoToAllSkipsEveryLaterSideNotAMultipleOf8) {
+    newPage(512);
+    page.freeSize = true;
+    prompts.expectMessage(MessageKind::Warning, kMultipleOf8ManyQuestion, Answer::NoToAll);
+    const AddResult r = PagePacker(context()).add(files());
+    EXPECT_EQ(r.outcome, AddOutcome::Done);
+    EXPECT_EQ(r.placed, 3);
+    EXPECT_EQ(pagePixel(0, 0), ElementColour(1));
+    EXPECT_EQ(pagePixel(64, 0), ElementColour(3));
+    EXPECT_EQ(pagePixel(128, 0), ElementColour(5));
+    EXPECT_EQ(page.pageWidth, 256);
+    EXPECT_EQ(events.progressMaximum, 5);
+    EXPECT_EQ(events.progress, (std::vector<int>{1, 2, 3, 4, 5, 0}));
+    EXPECT_EQ(pacer.eventRuns, 5);
+    EXPECT_EQ(events.sourceCaption, QStringLiteral("e.bmp"));
+    EXPECT_EQ(page.sourceFileName, path(QStringLiteral("e.bmp")));
+    EXPECT_EQ(events.pageShows, 2);  // the new page, then once after the loop
+    EXPECT_TRUE(events.lastAutoSize);
+    EXPECT_EQ(events.panels[kPanelPageSize], QStringLiteral("256 x 64"));
+}
+
+TEST_F(MultiAdd, YesToAllPlacesEveryLaterOddSizeWithoutAsking) {
+    newPage(512);
+    page.freeSize = true;
+    prompts.expectMessage(MessageKind::Warning, kMultipleOf8ManyQuestion, Answer::YesToAll);
+    EXPECT_EQ(PagePacker(context()).add(files()).placed, 5);
+    EXPECT_EQ(pagePixel(64, 0), ElementColour(2));
+    EXPECT_EQ(pagePixel(84, 0), ElementColour(3));
+    EXPECT_EQ(pagePixel(148, 0), ElementColour(4));
+}
+
+TEST_F(MultiAdd, AbortStopsTheLoopWithEarlierFilesPlaced) {
+    newPage(512);
+    page.freeSize = true;
+    prompts.expectMessage(MessageKind::Warning, kMultipleOf8ManyQuestion, Answer::Abort);
+    const AddResult r = PagePacker(context()).add(files());
+    EXPECT_EQ(r.outcome, AddOutcome::Aborted);
+    EXPECT_EQ(r.placed, 1);
+    EXPECT_EQ(page.pageWidth, 128);
+    EXPECT_EQ(events.progress, (std::vector<int>{1, 2}));  // no reset after Abort
+    EXPECT_EQ(events.shownPage.width(), 128);              // but the view shows what was placed
+}
+
+TEST_F(MultiAdd, AnUnacceptedExtensionEndsTheLoopSilently) {
+    newPage(512);
+    std::vector<SourceEntry> list = files();
+    list.erase(list.begin() + 1, list.end());
+    list.push_back({writeBmp(QStringLiteral("x.rgba"), Solid(64, 64, Qt::red)), true});
+    list.push_back({path(QStringLiteral("c.bmp")), true});
+    const AddResult r = PagePacker(context()).add(list);
+    EXPECT_EQ(r.outcome, AddOutcome::RefusedExtension);
+    EXPECT_EQ(r.refusedPath, list[1].path);
+    EXPECT_EQ(r.placed, 1);
+    EXPECT_TRUE(prompts.shown().empty());
+}
+
+TEST_F(MultiAdd, UnselectedFilesAreNotLoadedButMarkThePage) {
+    newPage(512);
+    std::vector<SourceEntry> list = files();
+    for (SourceEntry& e : list) e.selected = false;
+    EXPECT_EQ(PagePacker(context()).add(list).placed, 0);
+    EXPECT_EQ(pacer.eventRuns, 0);
+    EXPECT_TRUE(page.modified);
+}
+
+TEST(PreviewBoxes, ClickedSourcesFitA128Box) {
+    const struct {
+        int w, h, boxW, boxH;
+    } rows[] = {
+        {256, 64, 128, 32}, {200, 300, 85, 128}, {16, 16, 128, 128},
+        {128, 64, 128, 64}, {40, 20, 120, 60},   {0, 0, 128, 128},
+        {256, 5, 128, 2},   {256, 3, 128, 2},    {129, 129, 128, 128},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(ClickPreviewBox(r.w, r.h), QSize(r.boxW, r.boxH)) << r.w << " x " << r.h;
+}
+
+TEST(PreviewBoxes, MultiAddScalesSmallPicturesOnly) {
+    const struct {
+        int w, h, boxW, boxH;
+        bool stretch;
+    } rows[] = {
+        {20, 20, 120, 120, true}, {128, 64, 128, 64, true},  {200, 100, 128, 128, false},
+        {40, 20, 120, 60, true},  {129, 1, 128, 128, false},
+    };
+    for (const auto& r : rows) {
+        bool stretch = !r.stretch;
+        EXPECT_EQ(AddPreviewBox(r.w, r.h, stretch), QSize(r.boxW, r.boxH)) << r.w;
+        EXPECT_EQ(stretch, r.stretch) << r.w;
+    }
+}
+
+class ImportList : public PageFixture {};
+
+TEST_F(ImportList, EntriesSetTheImportSizeWidthFirst) {
+    const QSize sizes[] = {{32, 32},  {32, 64},  {32, 128}, {64, 32},  {64, 64},
+                           {64, 128}, {128, 32}, {128, 64}, {128, 128}};
+    SourcePanel panel(context());
+    for (int i = 0; i < 9; ++i) {
+        page.freeSize = true;
+        panel.importSizeChanged(kImportSizeEntries[i]);
+        EXPECT_EQ(QSize(page.importWidth, page.importHeight), sizes[i]) << i;
+        EXPECT_FALSE(page.freeSize);
+    }
+    EXPECT_EQ(kImportSizeEntries.size(), 10);
+}
+
+TEST_F(ImportList, FreeSizeTakesThePreviewOrElseThePageOrElseKeepsTheSize) {
+    SourcePanel panel(context());
+    panel.importSizeChanged(QStringLiteral("32 x 128"));
+    panel.importSizeChanged(kFreeSizeEntry);  // nothing previewed, no page
+    EXPECT_EQ(QSize(page.importWidth, page.importHeight), QSize(32, 128));
+    EXPECT_TRUE(page.freeSize);
+    page.pageWidth = 300;
+    page.pageHeight = 200;
+    panel.importSizeChanged(kFreeSizeEntry);
+    EXPECT_EQ(QSize(page.importWidth, page.importHeight), QSize(300, 200));
+    page.sourcePicture = Solid(48, 80, Qt::red);
+    panel.importSizeChanged(kFreeSizeEntry);
+    EXPECT_EQ(QSize(page.importWidth, page.importHeight), QSize(48, 80));
+}
+
+TEST_F(ImportList, ChangingItWithAPageOpenKeepsEveryRowOfThePage) {
+    newPage(512);
+    PagePacker packer(context());
+    for (int n = 1; n <= 8; ++n)
+        packer.placeAtInsertionPoint(Solid(64, 64, ElementColour(n)), false);
+    const int shows = events.pageShows;
+    SourcePanel(context()).importSizeChanged(QStringLiteral("128 x 128"));
+    EXPECT_EQ(QSize(page.importWidth, page.importHeight), QSize(128, 128));
+    EXPECT_EQ(QSize(page.pageWidth, page.pageHeight), QSize(512, 64));
+    EXPECT_EQ(page.pageBitmap.height(), 64);
+    EXPECT_EQ(events.pageShows, shows);
+    packer.placeAtInsertionPoint(Solid(128, 128, Qt::yellow), false);
+    EXPECT_EQ(QSize(page.pageWidth, page.pageHeight), QSize(512, 192));
+    for (int n = 1; n <= 8; ++n) EXPECT_EQ(pagePixel(64 * (n - 1) + 5, 63), ElementColour(n));
+    EXPECT_EQ(pagePixel(0, 64), QColor(Qt::yellow));
+}
+
+TEST_F(PageFixture, PreviewOfAClickedSourceInFreeSizeSetsTheImportSize) {
+    const QString file = writeBmp(QStringLiteral("tall.bmp"), Solid(48, 80, Qt::red));
+    page.freeSize = true;
+    SourcePanel panel(context());
+    ASSERT_TRUE(panel.previewSource(file));
+    EXPECT_EQ(QSize(page.importWidth, page.importHeight), QSize(48, 80));
+    EXPECT_EQ(events.labelDim, QStringLiteral("48 x 80"));
+    EXPECT_EQ(events.sourceBox, QSize(48, 80));  // k = 128 div 80 = 1
+    EXPECT_TRUE(events.sourceStretched);
+    EXPECT_EQ(events.sourceCaption, QStringLiteral("tall.bmp"));
+    EXPECT_TRUE(events.isEnabled(PageCommand::EditSource));
+    EXPECT_FALSE(events.isEnabled(PageCommand::Add));  // no page open
+    page.pageOpen = true;
+    const QString refused = writeBmp(QStringLiteral("x.rgba"), Solid(8, 8, Qt::blue));
+    prompts.expectMessage(MessageKind::Warning, kLoadFailedWarning);
+    EXPECT_FALSE(panel.previewSource(refused));
+    EXPECT_EQ(page.sourcePicture.size(), QSize(48, 80));
+    EXPECT_EQ(page.sourceFileName, file);
+    ASSERT_TRUE(panel.previewSource(file));
+    EXPECT_TRUE(events.isEnabled(PageCommand::Add));
+    EXPECT_TRUE(events.isEnabled(PageCommand::Replace));
+}
+
+TEST(PageBitmapGrowth, KeepsRowsAndFillsNewAreaWithTheGivenColour) {
+    PageBitmap bitmap = PageBitmap::filled(2, 1, tessella::platform::kWhite);
+    bitmap.draw(Solid(1, 1, Qt::red), 1, 0);
+    for (int h = 2; h <= 200; ++h) bitmap.resize(2, h, tessella::platform::kMagenta);
+    bitmap.resize(3, 200, tessella::platform::kBlack);
+    EXPECT_EQ(bitmap.pixel(1, 0).toQColor(), QColor(Qt::red));
+    EXPECT_EQ(bitmap.pixel(0, 0).toQColor(), kWhiteColour);
+    EXPECT_EQ(bitmap.pixel(1, 199).toQColor(), kMagentaColour);
+    EXPECT_EQ(bitmap.pixel(2, 0).toQColor(), QColor(Qt::black));
+    const QImage image = bitmap.image();
+    EXPECT_EQ(image.size(), QSize(3, 200));
+    EXPECT_EQ(image.pixelColor(1, 0), QColor(Qt::red));
+    // Drawing past the right and bottom edges is cut off.
+    bitmap.draw(Solid(5, 5, Qt::blue), 2, 198);
+    EXPECT_EQ(bitmap.pixel(2, 199).toQColor(), QColor(Qt::blue));
+    EXPECT_EQ(bitmap.pixel(1, 199).toQColor(), kMagentaColour);
+    EXPECT_THROW(bitmap.resize(1 << 20, 1 << 20, tessella::platform::kBlack),
+                 tessella::platform::TessellaError);
+    EXPECT_EQ(bitmap.width(), 3);
+}
+
+}  // namespace
+}  // namespace tessella::testing

@@ -1,0 +1,310 @@
+// New, open, save, save as and extraction, with the faults of the old behaviour mended.
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "platform/Error.h"
+#include "tests/texture/PageFixture.h"
+#include "texture/PageTexts.h"
+
+using namespace tessella::texture;
+using tessella::platform::Answer;
+using tessella::platform::MessageKind;
+using tessella::platform::TessellaError;
+
+namespace tessella::testing {
+namespace {
+
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class CountingWidth final : public WidthQuestion {
+  public:
+    int32_t askWidth() override {
+        ++asked;
+        return 512;
+    }
+    int asked = 0;
+};
+
+class Files : public PageFixture {
+  protected:
+    PageFiles files() { return PageFiles(context(), width); }
+    // Opens a picture file written by Qt as the page.
+    bool open(const QString& file) {
+        prompts.expectFile(file);
+        return files().openPage();
+    }
+    CountingWidth width;
+};
+
+TEST_F(Files, NewPageIsMagentaFramedInWhiteAndSavesAs12306Bytes) {
+    prompts.expectFile(path(QStringLiteral("mur")));
+    ASSERT_TRUE(files().newPage());
+    EXPECT_EQ(prompts.dialogCaptions().back(), kNewPageTitle);
+    EXPECT_EQ(prompts.dialogFilters().back(), QStringLiteral("Fichier de textures|*.tga"));
+    EXPECT_EQ(prompts.dialogInitialPaths().back(), QStringLiteral("Sans nom"));
+    EXPECT_EQ(page.maxPageWidth, 512);
+    EXPECT_EQ(page.textureFileName, path(QStringLiteral("mur.tga")));
+    EXPECT_EQ(events.panels[kPanelFileName], QStringLiteral("mur.tga"));
+    EXPECT_TRUE(page.pageOpen && page.firstRowOpen && page.widthMayGrow);
+    for (const PageCommand c : {PageCommand::Save, PageCommand::SaveAs, PageCommand::PrintPage})
+        EXPECT_TRUE(events.isEnabled(c));
+    EXPECT_FALSE(events.isEnabled(PageCommand::Extract));
+    EXPECT_TRUE(events.sourcePanelShown);
+    const struct {
+        int x, y;
+        bool magenta;
+    } rows[] = {
+        {0, 0, false},   {1, 1, true},    {61, 61, true},  {62, 62, false},
+        {62, 10, false}, {63, 10, false}, {10, 62, false}, {10, 63, false},
+        {0, 30, false},  {30, 0, false},  {61, 1, true},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(pagePixel(r.x, r.y), r.magenta ? kMagentaColour : kWhiteColour)
+            << r.x << ", " << r.y;
+
+    page.modified = true;
+    ASSERT_TRUE(files().save());
+    const QByteArray bytes = ReadFile(page.textureFileName);
+    ASSERT_EQ(bytes.size(), 12306);
+    EXPECT_EQ(bytes.left(18).toHex(' '),
+              QByteArray("00 00 02 00 00 00 01 18 00 00 00 00 40 00 40 00 18 20"));
+    EXPECT_EQ(bytes.mid(18, 3).toHex(), QByteArray("ffffff"));           // (0, 0) white
+    EXPECT_EQ(bytes.mid(18 + 3 * 65, 3).toHex(), QByteArray("ff00ff"));  // (1, 1) magenta
+    EXPECT_FALSE(page.modified);
+}
+
+TEST_F(Files, CancellingNewKeepsOnlyTheNewMaximumWidth) {
+    page.maxPageWidth = 256;
+    prompts.expectFile(std::nullopt);
+    EXPECT_FALSE(files().newPage());
+    EXPECT_EQ(page.maxPageWidth, 512);
+    EXPECT_FALSE(page.pageOwned());
+}
+
+TEST_F(Files, OpeningANarrowTallPageAsksWhereToFill) {
+    const QString file = writeBmp(QStringLiteral("haute.bmp"), Solid(64, 256, Qt::cyan));
+    const struct {
+        Answer answer;
+        int x, y, w, h;
+    } rows[] = {
+        {Answer::Yes, 64, 0, 128, 256},
+        {Answer::No, 0, 256, 64, 320},
+    };
+    for (const auto& r : rows) {
+        prompts.expectFile(file);
+        prompts.expectMessage(MessageKind::Warning, kFillRightQuestion, r.answer);
+        ASSERT_TRUE(files().openPage());
+        EXPECT_EQ(events.panels[kPanelPageSize], QStringLiteral(" 64x256"));
+        EXPECT_EQ(events.panels[kPanelElementCount], QStringLiteral(" 4"));
+        EXPECT_EQ(page.maxPageWidth, r.answer == Answer::Yes ? 512 : 64);
+        PagePacker(context()).placeAtInsertionPoint(Solid(64, 64, Qt::red), false);
+        EXPECT_EQ(pagePixel(r.x, r.y), QColor(Qt::red));
+        EXPECT_EQ(QSize(page.pageWidth, page.pageHeight), QSize(r.w, r.h));
+        EXPECT_EQ(pagePixel(0, 0), QColor(Qt::cyan));
+        page.modified = false;
+    }
+    EXPECT_EQ(page.textureFileName, file);
+    EXPECT_EQ(page.sourceFileName, file);
+    for (const PageCommand c :
+         {PageCommand::Save, PageCommand::SaveAs, PageCommand::PrintPage, PageCommand::Extract})
+        EXPECT_TRUE(events.isEnabled(c));
+}
+
+TEST_F(Files, AWidePageOpensWithRowsUnderItAndCountsWholeElements) {
+    const QString file = writeBmp(QStringLiteral("large.bmp"), Solid(300, 200, Qt::cyan));
+    ReplaceMask mask(context());
+    prompts.expectFile(file);
+    ASSERT_TRUE(PageFiles(context(), width, &mask).openPage());
+    EXPECT_EQ(events.panels[kPanelElementCount], QStringLiteral(" 12"));
+    EXPECT_EQ(page.maxPageWidth, 512);
+    EXPECT_EQ(QPoint(page.insertX, page.insertY), QPoint(0, 200));
+    EXPECT_EQ(events.ranges, (PositionRanges{0, 300, -200, 0}));
+}
+
+TEST_F(Files, AFailedOpenKeepsTheOldPageAndItsNames) {
+    newPage(512);
+    const QString old = page.textureFileName;
+    const QString bad = path(QStringLiteral("bad.tga"));
+    // A 100 x 100 24-bit header followed by ten bytes of pixels.
+    QByteArray header(18, '\0');
+    header[2] = 2;
+    header[12] = 100;
+    header[14] = 100;
+    header[16] = 24;
+    WriteFile(bad, header + QByteArray(10, 'x'));
+    prompts.expectFile(bad);
+    EXPECT_THROW(files().openPage(), TessellaError);
+    EXPECT_EQ(page.textureFileName, old);
+    EXPECT_EQ(page.pageBitmap.width(), 64);
+    ASSERT_TRUE(files().save());
+    EXPECT_EQ(ReadFile(old).size(), 12306);
+    EXPECT_EQ(ReadFile(bad).size(), 28);
+}
+
+TEST_F(Files, AnUnacceptedExtensionStopsOpenSilently) {
+    prompts.expectFile(writeBmp(QStringLiteral("x.rgba"), Solid(8, 8, Qt::red)));
+    EXPECT_FALSE(files().openPage());
+    EXPECT_FALSE(page.pageOwned());
+    EXPECT_TRUE(page.textureFileName.isEmpty());
+}
+
+TEST_F(Files, AModifiedPageIsNotThrownAwayWithoutAsking) {
+    newPage(256);
+    addOne(Solid(64, 64, Qt::red));
+    ASSERT_TRUE(page.modified);
+    const QString name = page.textureFileName;
+    prompts.expectMessage(MessageKind::Confirmation, kAbandonModifiedQuestion, Answer::No);
+    EXPECT_FALSE(files().newPage());
+    prompts.expectMessage(MessageKind::Confirmation, kAbandonModifiedQuestion, Answer::No);
+    EXPECT_FALSE(files().openPage());
+    EXPECT_EQ(width.asked, 0);
+    EXPECT_EQ(page.maxPageWidth, 256);
+    EXPECT_EQ(page.textureFileName, name);
+    EXPECT_EQ(page.pageWidth, 128);
+    EXPECT_EQ(pagePixel(0, 0), QColor(Qt::red));
+    prompts.expectMessage(MessageKind::Confirmation, kAbandonModifiedQuestion, Answer::Yes);
+    prompts.expectFile(path(QStringLiteral("autre.tga")));
+    EXPECT_TRUE(files().newPage());
+    EXPECT_EQ(page.pageWidth, 64);
+}
+
+TEST_F(Files, SaveAsOntoAnExistingFileAnsweredNoWritesNothing) {
+    newPage(512);
+    page.modified = true;
+    const QString existing = path(QStringLiteral("autre.tga"));
+    WriteFile(existing, "old");
+    prompts.expectFile(path(QStringLiteral("autre.bmp")));
+    prompts.expectMessage(MessageKind::Confirmation,
+                          QStringLiteral("Le fichier spécifié %1 existe !\n\r  FAUT IL LE "
+                                         "REMPLACER ?")
+                              .arg(existing),
+                          Answer::No);
+    EXPECT_FALSE(files().saveAs());
+    EXPECT_EQ(ReadFile(existing), QByteArray("old"));
+    EXPECT_TRUE(page.modified);
+    EXPECT_FALSE(QFileInfo::exists(page.textureFileName));
+}
+
+TEST_F(Files, SaveAsWritesTheChosenTgaAndKeepsThePageName) {
+    newPage(512);
+    prompts.expectFile(path(QStringLiteral("copie.png")));
+    ASSERT_TRUE(files().saveAs());
+    EXPECT_EQ(prompts.dialogCaptions().back(), kSaveAsTitle);
+    EXPECT_EQ(ReadFile(path(QStringLiteral("copie.tga"))).size(), 12306);
+    EXPECT_EQ(events.panels[kPanelFileName], QStringLiteral("copie.tga"));
+    EXPECT_EQ(page.textureFileName, path(QStringLiteral("page.tga")));
+}
+
+TEST_F(Files, SavingAPageOpenedFromABmpWritesATgaBesideIt) {
+    const QString bmp = writeBmp(QStringLiteral("vieux.bmp"), Solid(128, 64, Qt::cyan));
+    const QByteArray original = ReadFile(bmp);
+    ASSERT_TRUE(open(bmp));
+    const QString tga = path(QStringLiteral("vieux.tga"));
+    prompts.expectFile(tga);  // the dialog proposes the same name as a TGA
+    ASSERT_TRUE(files().save());
+    EXPECT_EQ(prompts.dialogCaptions().back(), kSaveAsTitle);
+    EXPECT_EQ(prompts.dialogInitialPaths().back(), tga);
+    EXPECT_EQ(ReadFile(bmp), original);
+    EXPECT_EQ(ReadFile(tga).size(), 18 + 3 * 128 * 64);
+    EXPECT_EQ(page.textureFileName, tga);
+    ASSERT_TRUE(files().save());  // now an ordinary save, without a dialog
+}
+
+TEST_F(Files, APageTooLargeForATgaHeaderIsRefusedBeforeAnyFileIsTouched) {
+    newPage(512);
+    const QString name = page.textureFileName;
+    WriteFile(name, "old");
+    page.pageBitmap = PageBitmap::filled(65536, 2, tessella::platform::kWhite);
+    page.modified = true;
+    try {
+        files().save();
+        ADD_FAILURE() << "saved a page 65536 pixels wide";
+    } catch (const TessellaError& e) {
+        EXPECT_EQ(e.message(), kPageTooLargeForTga.arg(65536).arg(2));
+    }
+    EXPECT_EQ(ReadFile(name), QByteArray("old"));
+    EXPECT_TRUE(page.modified);
+    page.pageBitmap = PageBitmap::filled(2, 65536, tessella::platform::kWhite);
+    EXPECT_THROW(files().savePageAsTga(name), TessellaError);
+    EXPECT_EQ(ReadFile(name), QByteArray("old"));
+}
+
+TEST_F(Files, AFailedWriteKeepsThePageModified) {
+    newPage(512);
+    page.textureFileName = path(QStringLiteral("absent/page.tga"));
+    page.modified = true;
+    EXPECT_THROW(files().save(), TessellaError);
+    EXPECT_TRUE(page.modified);
+}
+
+TEST_F(Files, ExtractingA256By128PageWritesEightFilesRowByRow) {
+    QImage picture(256, 128, QImage::Format_BGR888);
+    for (int n = 1; n <= 8; ++n)
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x)
+                picture.setPixelColor((n - 1) % 4 * 64 + x, (n - 1) / 4 * 64 + y, ElementColour(n));
+    const QString file = path(QStringLiteral("page.bmp"));
+    ASSERT_TRUE(picture.save(file, "BMP"));
+    ASSERT_TRUE(open(file));
+    prompts.expectFile(path(QStringLiteral("mur")));
+    ASSERT_TRUE(files().extract());
+    EXPECT_EQ(prompts.dialogCaptions().back(), kExtractTitle);
+    EXPECT_EQ(prompts.dialogFilters().back(), QStringLiteral("Image bitmap|*.bmp"));
+    EXPECT_EQ(prompts.dialogInitialPaths().back(), path(QStringLiteral("page")));
+    for (int n = 1; n <= 8; ++n) {
+        const QString name = path(QStringLiteral("mur%1.bmp").arg(n, 3, 10, QLatin1Char('0')));
+        const QImage element(name, "BMP");
+        ASSERT_EQ(element.size(), QSize(64, 64)) << n;
+        EXPECT_EQ(ReadFile(name).mid(28, 2), QByteArray("\x18\x00", 2)) << n;  // 24 bits
+        EXPECT_EQ(element.pixelColor(0, 0), ElementColour(n)) << n;
+        EXPECT_EQ(element.pixelColor(63, 63), ElementColour(n)) << n;
+    }
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("mur009.bmp"))));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("mur.bmp"))));
+    EXPECT_EQ(pacer.waits, 8);
+    EXPECT_EQ(pacer.totalMs, 1600);
+    EXPECT_EQ(pacer.eventRuns, 8);
+    EXPECT_EQ(events.progressMaximum, 8);
+    EXPECT_EQ(events.progress, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 0}));
+    EXPECT_EQ(events.labelDim, QStringLiteral("64 x 64"));
+    EXPECT_EQ(events.sourcePicture.pixelColor(0, 0), ElementColour(8));
+    EXPECT_EQ(events.busyChanges, (std::vector<bool>{true, false}));
+    EXPECT_EQ(events.catalogueRefreshes, 1);
+}
+
+TEST_F(Files, ExtractingA100By100PageWritesOneFileAndAsksBeforeReplacing) {
+    ASSERT_TRUE(open(writeBmp(QStringLiteral("p.bmp"), Solid(100, 100, Qt::red))));
+    const QString dest = path(QStringLiteral("mur.bmp"));
+    WriteFile(dest, "x");
+    prompts.expectFile(path(QStringLiteral("mur.png")));
+    prompts.expectMessage(MessageKind::Confirmation, kReplaceFileQuestion.arg(dest), Answer::Yes);
+    ASSERT_TRUE(files().extract());
+    EXPECT_EQ(QImage(path(QStringLiteral("mur001.bmp")), "BMP").size(), QSize(64, 64));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("mur002.bmp"))));
+    EXPECT_EQ(ReadFile(dest), QByteArray("x"));
+}
+
+TEST(ElementFiles, NamesCarryAtLeastThreeDigits) {
+    EXPECT_EQ(ElementFileName(QStringLiteral("textures/mur.bmp"), 1),
+              QStringLiteral("textures/mur001.bmp"));
+    EXPECT_EQ(ElementFileName(QStringLiteral("mur.bmp"), 999), QStringLiteral("mur999.bmp"));
+    EXPECT_EQ(ElementFileName(QStringLiteral("mur.bmp"), 1000), QStringLiteral("mur1000.bmp"));
+    EXPECT_EQ(WithExtension(QStringLiteral("a.b/c"), QStringLiteral(".tga")),
+              QStringLiteral("a.b/c.tga"));
+    EXPECT_EQ(WithExtension(QStringLiteral("x.BMP"), QStringLiteral(".tga")),
+              QStringLiteral("x.tga"));
+    EXPECT_EQ(WithExtension(QStringLiteral("x.old.bmp"), QString()), QStringLiteral("x.old"));
+}
+
+}  // namespace
+}  // namespace tessella::testing

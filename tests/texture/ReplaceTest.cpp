@@ -1,0 +1,113 @@
+// Replace with the mask: ranges, positions, rounding, validation.
+
+#include "tests/texture/PageFixture.h"
+#include "texture/PageTexts.h"
+
+using namespace tessella::texture;
+using tessella::platform::Answer;
+using tessella::platform::MessageKind;
+
+namespace tessella::testing {
+namespace {
+
+class Replace : public PageFixture {
+  protected:
+    // A 256 x 128 page of five 64 x 64 elements.
+    void SetUp() override {
+        newPage(256);
+        PagePacker packer(context());
+        for (int n = 1; n <= 5; ++n)
+            packer.placeAtInsertionPoint(Solid(64, 64, ElementColour(n)), false);
+        ASSERT_EQ(QSize(page.pageWidth, page.pageHeight), QSize(256, 128));
+        page.sourcePicture = Solid(64, 64, Qt::yellow);
+    }
+    void startReplace() {
+        prompts.expectMessage(MessageKind::Information, kReplaceInformation);
+        ASSERT_TRUE(mask.replaceClicked());
+    }
+    ReplaceMask mask{context()};
+};
+
+TEST_F(Replace, AcceptedSizeShowsTheMaskWithInvertedVerticalRanges) {
+    startReplace();
+    EXPECT_TRUE(events.maskVisible);
+    EXPECT_EQ(events.ranges, (PositionRanges{0, 192, -64, 0}));
+    EXPECT_EQ(events.positionText, QStringLiteral("0 x 0"));
+    EXPECT_EQ(events.mask, QRect(0, 0, 64, 64));
+    EXPECT_TRUE(events.isEnabled(PageCommand::PositionControls));
+    EXPECT_TRUE(events.isEnabled(PageCommand::Validate));
+    EXPECT_TRUE(events.isEnabled(PageCommand::Abandon));
+    EXPECT_TRUE(events.crossCursor);
+}
+
+TEST_F(Replace, FlushWithTheRightEdgeCopiesTheWholeElement) {
+    startReplace();
+    mask.coarseXClicked(500);  // kept within the range
+    mask.fineYClicked(-64);    // the vertical controls hold -Y
+    EXPECT_EQ(QPoint(mask.x(), mask.y()), QPoint(192, 64));
+    EXPECT_EQ(events.positions, QPoint(192, 64));
+    EXPECT_EQ(events.positionText, QStringLiteral("192 x 64"));
+    EXPECT_EQ(events.mask, QRect(192, 64, 64, 64));
+    page.modified = false;
+    mask.validateClicked();
+    EXPECT_EQ(pagePixel(192, 64), QColor(Qt::yellow));
+    EXPECT_EQ(pagePixel(255, 127), QColor(Qt::yellow));
+    EXPECT_EQ(pagePixel(191, 64), kMagentaColour);
+    EXPECT_EQ(pagePixel(192, 63), ElementColour(4));
+    EXPECT_EQ(QSize(page.pageWidth, page.pageHeight), QSize(256, 128));
+    EXPECT_TRUE(page.modified);
+    EXPECT_FALSE(events.maskVisible);
+    EXPECT_TRUE(events.isEnabled(PageCommand::Save));
+    EXPECT_TRUE(events.isEnabled(PageCommand::SaveAs));
+    EXPECT_TRUE(events.isEnabled(PageCommand::Extract));
+    EXPECT_FALSE(events.isEnabled(PageCommand::PositionControls));
+    EXPECT_FALSE(events.isEnabled(PageCommand::Validate));
+    EXPECT_FALSE(events.isEnabled(PageCommand::Abandon));
+    EXPECT_EQ(events.shownPage.pixelColor(200, 100), QColor(Qt::yellow));
+}
+
+TEST_F(Replace, AClickPositionsTheMaskWithTiesToEvenAndNoText) {
+    startReplace();
+    page.zoomFactor = 2.0;
+    mask.pageMouseDown(101, 30);  // 50.5 -> 50, 15
+    EXPECT_EQ(QPoint(mask.x(), mask.y()), QPoint(50, 15));
+    EXPECT_EQ(events.mask, QRect(100, 30, 128, 128));
+    EXPECT_EQ(events.positionText, QStringLiteral("0 x 0"));
+    mask.pageMouseDown(1000, 1000);  // kept within the ranges
+    EXPECT_EQ(QPoint(mask.x(), mask.y()), QPoint(192, 64));
+    mask.abandonClicked();
+    EXPECT_FALSE(events.maskVisible);
+    mask.pageMouseDown(0, 0);  // only while the mask is visible
+    EXPECT_EQ(QPoint(mask.x(), mask.y()), QPoint(192, 64));
+    EXPECT_TRUE(events.isEnabled(PageCommand::Validate));  // Abandon leaves them enabled
+    mask.validateClicked();
+    EXPECT_EQ(pagePixel(192, 64), QColor(Qt::yellow));
+}
+
+TEST(MaskGeometryRounding, EveryProductRoundsTiesToEven) {
+    EXPECT_EQ(MaskGeometry(3, 5, 64, 64, 0.5), QRect(2, 2, 32, 32));  // 1.5, 2.5
+    EXPECT_EQ(MaskGeometry(1, 7, 33, 35, 0.5), QRect(0, 4, 16, 18));  // 0.5, 3.5, 16.5, 17.5
+    EXPECT_EQ(MaskGeometry(10, 10, 64, 32, 1.5), QRect(15, 15, 96, 48));
+}
+
+TEST_F(Replace, AWrongSizeIsRefusedWithTheExactMessage) {
+    page.sourcePicture = Solid(48, 40, Qt::yellow);
+    prompts.expectMessage(MessageKind::Error,
+                          QStringLiteral("   L'image fait 48x40. L'image doit faire 64 x 64 "
+                                         "impérativement, ou bien\n\r\n\rPASSEZ LES DIMENSIONS "
+                                         "D'IMPORTATION EN MODE-LIBRE"));
+    EXPECT_FALSE(mask.replaceClicked());
+    EXPECT_FALSE(events.maskVisible);
+    EXPECT_FALSE(events.isEnabled(PageCommand::Validate));
+}
+
+TEST_F(Replace, SidesNotMultipleOf8AskFirst) {
+    page.importWidth = page.importHeight = 36;
+    page.sourcePicture = Solid(36, 36, Qt::yellow);
+    prompts.expectMessage(MessageKind::Confirmation, kMultipleOf8ReplaceQuestion, Answer::No);
+    EXPECT_FALSE(mask.replaceClicked());
+    EXPECT_FALSE(events.maskVisible);
+}
+
+}  // namespace
+}  // namespace tessella::testing
