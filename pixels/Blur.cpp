@@ -1,5 +1,7 @@
 #include "pixels/Blur.h"
 
+#include <algorithm>
+
 #include "platform/Error.h"
 
 namespace tessella::pixels {
@@ -44,41 +46,58 @@ class LimitedPicture {
 // Variant 0. Going down column x, block (x, y) reads the mean m just written into row y by
 // block (x, y - 1) in both columns, so its mean is (2m + the two pixels of row y + 1) div 4, and
 // each row of the two columns ends with the mean of the block starting on it (the last row
-// keeps the one before, which the limited last block rewrites unchanged).
+// keeps the one before, which the limited last block rewrites unchanged). Column x reads column
+// x + 1 before column x + 1's own walk writes it, so strips of columns can run together on a
+// skewed front (step (x, y) at time 2x + y) with the same result and in a cache-sized window.
 void SmoothAll(TabImage& image) {
     const int w = image.width();
     const int h = image.height();
     const ptrdiff_t s = image.stride();
-    for (int x = 0; x < w; ++x) {
-        Bgr* a = image.row(0) + x;
-        Bgr* b = x + 1 < w ? a + 1 : a;  // the right neighbour, limited
-        int mb, mg, mr;
-        if (h == 1) {
-            mb = (a->b + b->b) >> 1;
-            mg = (a->g + b->g) >> 1;
-            mr = (a->r + b->r) >> 1;
-        } else {
-            mb = (a->b + a[s].b + b[s].b + b->b) >> 2;
-            mg = (a->g + a[s].g + b[s].g + b->g) >> 2;
-            mr = (a->r + a[s].r + b[s].r + b->r) >> 2;
+    if (h == 1) {
+        Bgr* row = image.row(0);
+        for (int x = 0; x < w; ++x) {
+            Bgr& a = row[x];
+            Bgr& b = row[x + 1 < w ? x + 1 : x];
+            const Bgr m{static_cast<uint8_t>((a.b + b.b) >> 1),
+                        static_cast<uint8_t>((a.g + b.g) >> 1),
+                        static_cast<uint8_t>((a.r + b.r) >> 1)};
+            a = m;
+            b = m;
         }
-        Bgr m{static_cast<uint8_t>(mb), static_cast<uint8_t>(mg), static_cast<uint8_t>(mr)};
-        *a = m;
-        *b = m;
-        for (int y = 1; y < h - 1; ++y) {
-            a += s;
-            b += s;
-            const Bgr na = a[s], nb = b[s];
-            mb = (2 * mb + na.b + nb.b) >> 2;
-            mg = (2 * mg + na.g + nb.g) >> 2;
-            mr = (2 * mr + na.r + nb.r) >> 2;
-            m = {static_cast<uint8_t>(mb), static_cast<uint8_t>(mg), static_cast<uint8_t>(mr)};
-            *a = m;
-            *b = m;
-        }
-        if (h > 1) {
-            a[s] = m;
-            b[s] = m;
+        return;
+    }
+    constexpr int kStrip = 16;
+    struct Mean {
+        int b, g, r;
+    };
+    Mean means[kStrip];
+    Bgr* const origin = image.row(0);
+    for (int x0 = 0; x0 < w; x0 += kStrip) {
+        const int lanes = std::min(kStrip, w - x0);
+        const int end = (h - 1) + 2 * (lanes - 1);
+        for (int t = 0; t <= end; ++t) {
+            // Lanes whose row y = t - 2c lies in 0..h-1.
+            const int first = std::max(0, (t - h + 2) / 2);
+            const int last = std::min(lanes - 1, t / 2);
+            for (int c = first; c <= last; ++c) {
+                const int x = x0 + c;
+                const int y = t - 2 * c;
+                Bgr* a = origin + y * s + x;
+                Bgr* b = x + 1 < w ? a + 1 : a;
+                Mean& m = means[c];
+                if (y == 0) {
+                    m = {(a->b + a[s].b + b[s].b + b->b) >> 2, (a->g + a[s].g + b[s].g + b->g) >> 2,
+                         (a->r + a[s].r + b[s].r + b->r) >> 2};
+                } else if (y < h - 1) {
+                    const Bgr na = a[s], nb = b[s];
+                    m = {(2 * m.b + na.b + nb.b) >> 2, (2 * m.g + na.g + nb.g) >> 2,
+                         (2 * m.r + na.r + nb.r) >> 2};
+                }
+                const Bgr out{static_cast<uint8_t>(m.b), static_cast<uint8_t>(m.g),
+                              static_cast<uint8_t>(m.r)};
+                *a = out;
+                *b = out;
+            }
         }
     }
 }
@@ -90,51 +109,64 @@ void SmoothBorders(LimitedPicture& p, int w, int h) {
     for (int y = 0; y < h; ++y) p.average(w - 1, y);
 }
 
-// Variants 1..4: each block mean goes to the block shifted by the variant, walking down.
-void ShiftDown(LimitedPicture& p, int w, int h, int variant) {
-    for (int y = 0; y < h - 1; y += 2) {
-        for (int x = 0; x < w - 1; x += 2) {
-            const Bgr m = p.mean(x, y);
-            switch (variant) {
-                case 1:
-                    p.fill(x + 1, y, m);
-                    break;
-                case 2:
-                    p.fill(x, y + 1, m);
-                    break;
-                case 3:
-                    p.fill(x + 1, y + 1, m);
-                    break;
-                default:
-                    p.fill(x - 2, y + 1, m);
-                    break;
-            }
+// Moves the mean of the block whose top-left pixel is (x, y) to the block at (x + dx, y + dy);
+// blocks wholly inside the picture skip the limits.
+class BlockMover {
+  public:
+    BlockMover(TabImage& image, int dx, int dy)
+        : image_(image),
+          limited_(image),
+          w_(image.width()),
+          h_(image.height()),
+          dx_(dx),
+          dy_(dy),
+          s_(image.stride()) {}
+
+    void move(int x, int y) {
+        const int wx = x + dx_, wy = y + dy_;
+        if (x >= 0 && y >= 0 && x + 1 < w_ && y + 1 < h_ && wx >= 0 && wy >= 0 && wx + 1 < w_ &&
+            wy + 1 < h_) {
+            const Bgr* r = image_.row(y) + x;
+            const Bgr a = r[0], b = r[s_], c = r[s_ + 1], d = r[1];
+            const Bgr m{static_cast<uint8_t>((a.b + b.b + c.b + d.b) >> 2),
+                        static_cast<uint8_t>((a.g + b.g + c.g + d.g) >> 2),
+                        static_cast<uint8_t>((a.r + b.r + c.r + d.r) >> 2)};
+            Bgr* o = image_.row(wy) + wx;
+            o[0] = m;
+            o[1] = m;
+            o[s_] = m;
+            o[s_ + 1] = m;
+        } else {
+            limited_.fill(wx, wy, limited_.mean(x, y));
         }
     }
+
+  private:
+    TabImage& image_;
+    LimitedPicture limited_;
+    int w_, h_, dx_, dy_;
+    ptrdiff_t s_;
+};
+
+// Variants 1..4 walk down from the top-left block; each block's mean goes to the block shifted
+// by the variant.
+void ShiftDown(TabImage& image, int variant) {
+    static constexpr int kShift[4][2] = {{1, 0}, {0, 1}, {1, 1}, {-2, 1}};
+    BlockMover mover(image, kShift[variant - 1][0], kShift[variant - 1][1]);
+    for (int y = 0; y < image.height() - 1; y += 2)
+        for (int x = 0; x < image.width() - 1; x += 2) mover.move(x, y);
 }
 
-// Variants 5..8: the same walking up from the bottom-right corner; the first row and column of
-// the walk are always done.
-void ShiftUp(LimitedPicture& p, int w, int h, int variant) {
-    int y = h - 1;
+// Variants 5..8 walk up from the bottom-right block (x, y the block's bottom-right pixel); the
+// first row and column of the walk are always done.
+void ShiftUp(TabImage& image, int variant) {
+    static constexpr int kShift[4][2] = {{-1, 0}, {0, -1}, {-1, -1}, {2, -1}};
+    BlockMover mover(image, kShift[variant - 5][0], kShift[variant - 5][1]);
+    int y = image.height() - 1;
     do {
-        int x = w - 1;
+        int x = image.width() - 1;
         do {
-            const Bgr m = p.mean(x - 1, y - 1);
-            switch (variant) {
-                case 5:
-                    p.fill(x - 2, y - 1, m);
-                    break;
-                case 6:
-                    p.fill(x - 1, y - 2, m);
-                    break;
-                case 7:
-                    p.fill(x - 2, y - 2, m);
-                    break;
-                default:
-                    p.fill(x + 1, y - 2, m);
-                    break;
-            }
+            mover.move(x - 1, y - 1);
             x -= 2;
         } while (x > 1);
         y -= 2;
@@ -155,9 +187,9 @@ void Blur(TabImage& picture, int variant) {
     LimitedPicture p(picture);
     SmoothBorders(p, w, h);
     if (variant <= 4)
-        ShiftDown(p, w, h, variant);
+        ShiftDown(picture, variant);
     else
-        ShiftUp(p, w, h, variant);
+        ShiftUp(picture, variant);
 }
 
 }  // namespace tessella::pixels

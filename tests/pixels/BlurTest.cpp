@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "pixels/Blur.h"
@@ -182,6 +184,83 @@ INSTANTIATE_TEST_SUITE_P(
         // One row: borders give 50 125 125, 87 106 106, 96 96 106; then the single upward
         // block (404 div 4) goes to columns 0 and 1.
         WalkCase{"one row, left", 5, {{0, 100, 200}}, {{101, 101, 106}}}));
+
+TEST(BlurTest, WholeWideRowsOfConstantColumns) {
+    // Columns constant down the picture stay so, and column x ends as
+    // m(x) = (m(x - 1) + v(x + 1)) div 2 with m(-1) = v(0); the last column keeps m(W - 2).
+    // 40 columns cross the walk's strips of 16.
+    const int w = 40;
+    Greys rows(5, std::vector<int>(w));
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < w; ++x) rows[y][x] = (x * 37) % 256;
+    std::vector<int> expected(w);
+    int m = rows[0][0];
+    for (int x = 0; x + 1 < w; ++x) expected[x] = m = (m + rows[0][x + 1]) / 2;
+    expected[w - 1] = expected[w - 2];
+    EXPECT_EQ(Blurred(rows, 0), Greys(5, expected));
+}
+
+// The rules read literally: every access limited, the blocks in the stated order.
+void LiteralBlur(TabImage& image, int variant) {
+    const int w = image.width(), h = image.height();
+    auto at = [&](int x, int y) -> Bgr& {
+        return image.at(std::clamp(x, 0, w - 1), std::clamp(y, 0, h - 1));
+    };
+    auto mean = [&](int x, int y) {
+        const Bgr p[4] = {at(x, y), at(x, y + 1), at(x + 1, y + 1), at(x + 1, y)};
+        return Bgr{static_cast<uint8_t>((p[0].b + p[1].b + p[2].b + p[3].b) / 4),
+                   static_cast<uint8_t>((p[0].g + p[1].g + p[2].g + p[3].g) / 4),
+                   static_cast<uint8_t>((p[0].r + p[1].r + p[2].r + p[3].r) / 4)};
+    };
+    auto fill = [&](int x, int y, Bgr m) {
+        at(x, y) = at(x, y + 1) = at(x + 1, y + 1) = at(x + 1, y) = m;
+    };
+    if (variant == 0) {
+        for (int x = 0; x < w; ++x)
+            for (int y = 0; y < h; ++y) fill(x, y, mean(x, y));
+        return;
+    }
+    for (int x = 0; x < w; ++x) fill(x, 0, mean(x, 0));
+    for (int x = 0; x < w; ++x) fill(x, h - 1, mean(x, h - 1));
+    for (int y = 0; y < h; ++y) fill(0, y, mean(0, y));
+    for (int y = 0; y < h; ++y) fill(w - 1, y, mean(w - 1, y));
+    const int down[5][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}, {-2, 1}};
+    const int up[5][2] = {{0, 0}, {-2, -1}, {-1, -2}, {-2, -2}, {1, -2}};
+    if (variant <= 4) {
+        for (int y = 0; y < h - 1; y += 2)
+            for (int x = 0; x < w - 1; x += 2)
+                fill(x + down[variant][0], y + down[variant][1], mean(x, y));
+    } else {
+        for (int y = h - 1;; y -= 2) {
+            for (int x = w - 1;; x -= 2) {
+                fill(x + up[variant - 4][0], y + up[variant - 4][1], mean(x - 1, y - 1));
+                if (x - 2 <= 1) break;
+            }
+            if (y - 2 <= 1) break;
+        }
+    }
+}
+
+TEST(BlurTest, NoisePicturesFollowTheLiteralRules) {
+    for (auto [w, h] : {std::pair{37, 23}, std::pair{16, 9}, std::pair{17, 2}, std::pair{2, 17},
+                        std::pair{1, 5}, std::pair{5, 1}, std::pair{33, 40}}) {
+        TabImage noise(w, h);
+        unsigned seed = 99u + w * 7u + h;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                seed = seed * 1103515245u + 12345u;
+                noise.at(x, y) = {static_cast<uint8_t>(seed >> 24),
+                                  static_cast<uint8_t>(seed >> 16),
+                                  static_cast<uint8_t>(seed >> 8)};
+            }
+        for (int variant = 0; variant <= 8; ++variant) {
+            TabImage ours = noise, literal = noise;
+            Blur(ours, variant);
+            LiteralBlur(literal, variant);
+            EXPECT_TRUE(ours.samePicture(literal)) << w << " x " << h << " variant " << variant;
+        }
+    }
+}
 
 TEST(BlurTest, ChannelsAreIndependent) {
     TabImage image(2, 2);
