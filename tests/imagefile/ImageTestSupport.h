@@ -61,11 +61,16 @@ inline QByteArray RunConvert(const QStringList& args) {
     return p.readAllStandardOutput();
 }
 
-// ImageMagick's decoding of file as w x h blue-green-red bytes, transparency over white.
-inline QByteArray MagickBgr(const QString& file) {
-    return RunConvert({file + QStringLiteral("[0]"), QStringLiteral("-background"),
-                       QStringLiteral("white"), QStringLiteral("-flatten"),
-                       QStringLiteral("-depth"), QStringLiteral("8"), QStringLiteral("bgr:-")});
+// ImageMagick's decoding of file with its coder (as "TGA"), as w x h blue-green-red bytes,
+// transparency over white. ImageMagick keeps a TGA's origin as an orientation tag:
+// -auto-orient applies it. The first frame, except for a Photo-CD whose first "frame" is its
+// smallest resolution.
+inline QByteArray MagickBgr(const QString& file, const QString& coder) {
+    const QString frame = coder == QLatin1String("PCD") ? QString() : QStringLiteral("[0]");
+    return RunConvert({coder + QLatin1Char(':') + file + frame, QStringLiteral("-auto-orient"),
+                       QStringLiteral("-background"), QStringLiteral("white"),
+                       QStringLiteral("-flatten"), QStringLiteral("-depth"), QStringLiteral("8"),
+                       QStringLiteral("bgr:-")});
 }
 
 // The picture's pixels as tightly packed blue-green-red bytes.

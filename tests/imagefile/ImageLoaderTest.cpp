@@ -1,0 +1,63 @@
+#include <QTemporaryDir>
+
+#include "ImageSamples.h"
+#include "imagefile/ImageLoader.h"
+
+using namespace imagetest;
+using tessella::imagefile::IsKnownImageExtension;
+using tessella::imagefile::KnownImageExtensions;
+using tessella::imagefile::LoadImageByExtension;
+
+TEST(ImageLoader, AcceptedExtensions) {
+    struct Row {
+        const char* path;
+        bool accepted;
+    } rows[] = {
+        {"photo.jpg", true},     {"photo.JPG", true},      {"photo.jpeg", false},
+        {"icon.ico", false},     {"pic.rgba", false},      {"pic.rgb", true},
+        {"scan.TiFf", true},     {"a.b.tga", true},        {"noextension", false},
+        {"dir.tga/file", false}, {"/x/page.Win", true},    {"emf", false},
+        {"trailingdot.", false}, {"image.bmp.bak", false}, {"screen.scr", true},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(IsKnownImageExtension(QString::fromLatin1(row.path)), row.accepted) << row.path;
+    EXPECT_EQ(KnownImageExtensions().size(), 31);
+}
+
+TEST(ImageLoader, RefusedExtensionLeavesThePictureAlone) {
+    QTemporaryDir dir;
+    const QString jpeg = dir.filePath(QStringLiteral("photo.jpeg"));
+    WriteFile(jpeg, QByteArray("whatever"));
+    QImage image(3, 3, QImage::Format_BGR888);
+    EXPECT_FALSE(LoadImageByExtension(jpeg, image));
+    EXPECT_EQ(image.size(), QSize(3, 3));
+}
+
+TEST(ImageLoader, EveryExtensionLoadsARealFile) {
+    QTemporaryDir dir;
+    for (const QString& upper : KnownImageExtensions()) {
+        const QString ext = upper.mid(1).toLower();
+        SCOPED_TRACE(ext.toStdString());
+        const Sample sample = MakeSample(QDir(dir.path()), ext);
+        QImage image;
+        ASSERT_TRUE(LoadImageByExtension(sample.path, image));
+        EXPECT_EQ(image.size(), sample.size);
+        if (ext == "gif" || ext == "jpg") {
+            EXPECT_EQ(image.format(), QImage::Format_BGR888);
+        }
+    }
+}
+
+TEST(ImageLoader, HandMadeSamplesDecodeAsBuilt) {
+    QTemporaryDir dir;
+    QImage image;
+    // The CUT rows are runs of index 1, 2, 3; without a palette file they are grey levels.
+    ASSERT_TRUE(LoadImageByExtension(MakeSample(QDir(dir.path()), "cut").path, image));
+    EXPECT_EQ(image.pixelColor(5, 2), QColor(3, 3, 3));
+    // RLA: bottom row stored first, both rows (10, 30, 50) (20, 40, 60).
+    ASSERT_TRUE(LoadImageByExtension(MakeSample(QDir(dir.path()), "rla").path, image));
+    EXPECT_EQ(image.pixelColor(1, 0), QColor(20, 40, 60));
+    // PIC: index 4 is palette levels 12, 13, 14 (6-bit), x 255 / 63 rounded: 48.6, 52.6, 56.7.
+    ASSERT_TRUE(LoadImageByExtension(MakeSample(QDir(dir.path()), "pic").path, image));
+    EXPECT_EQ(image.pixelColor(4, 0), QColor(49, 53, 57));
+}
