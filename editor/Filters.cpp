@@ -1,7 +1,6 @@
 #include "editor/Filters.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -15,16 +14,19 @@ namespace {
 
 template <typename PixelFn>
 void ForEachPixel(TabImage& image, PixelFn fn) {
-    for (int y = 0; y < image.height(); ++y) {
+    // Sizes held in locals: byte stores may alias the array's own fields, and a bound read
+    // again at each step would keep the loop from being vectorised.
+    const int w = image.width(), h = image.height();
+    for (int y = 0; y < h; ++y) {
         Bgr* p = image.row(y);
-        for (int x = 0; x < image.width(); ++x) fn(p[x]);
+        for (int x = 0; x < w; ++x) fn(p[x]);
     }
 }
 
 void Negative(TabImage& image) {
     // Byte by byte, so the loop runs on whole vectors.
-    const int bytes = image.width() * 3;
-    for (int y = 0; y < image.height(); ++y) {
+    const int bytes = image.width() * 3, h = image.height();
+    for (int y = 0; y < h; ++y) {
         auto* p = reinterpret_cast<uint8_t*>(image.row(y));
         for (int i = 0; i < bytes; ++i) p[i] = static_cast<uint8_t>(255 - p[i]);
     }
@@ -43,19 +45,30 @@ struct Ratio {
     int den;
 };
 
-// factor is r.num / r.den in floating point.
+// c x r.num / r.den rounded to nearest, ties to even, at most 255. The floating estimate
+// (factor is r.num / r.den) is exact but for the last unit near a half, which the integer
+// remainder then settles; no branch depends on the pixels.
 uint8_t ScaleChannel(int c, Ratio r, double factor) {
-    const double v = c * factor;
-    if (v >= 255.0) return 255;
-    const int whole = static_cast<int>(v);
-    const double frac = v - whole;
-    if (std::fabs(frac - 0.5) > 1e-6) return static_cast<uint8_t>(whole + (frac > 0.5));
-    // Close to a half: decide exactly in integers.
-    const int n = c * r.num;
-    int q = n / r.den;
-    const int twice = 2 * (n % r.den);
-    if (twice > r.den || (twice == r.den && (q & 1))) ++q;
+    int q = static_cast<int>(c * factor + 0.5);
+    const int twice = 2 * (c * r.num - q * r.den);  // 2 x (exact - q) x den
+    const int odd = q & 1;
+    q += ((twice > r.den) | ((twice == r.den) & odd)) -
+         ((twice < -r.den) | ((twice == -r.den) & odd));
     return static_cast<uint8_t>(std::min(q, 255));
+}
+
+// Filters the interior pixels of one row; centre holds the row's channel sums and column the
+// sums of each column of three. reciprocal is indexed by S9 to sharpen, by s to soften.
+template <bool kSharpen>
+void FilterRow(Bgr* p, const int* centre, const int* column, int w, const double* reciprocal) {
+    for (int x = 1; x < w - 1; ++x) {
+        const int s9 = column[x - 1] + column[x] + column[x + 1];
+        const int sc = centre[x];
+        const Ratio ratio = kSharpen ? Ratio{9 * (sc + 3), s9 + 54} : Ratio{s9 + 54, 9 * (sc + 3)};
+        const double f = ratio.num * reciprocal[kSharpen ? s9 : sc];
+        p[x] = Bgr{ScaleChannel(p[x].b, ratio, f), ScaleChannel(p[x].g, ratio, f),
+                   ScaleChannel(p[x].r, ratio, f)};
+    }
 }
 
 constexpr int kMaxS9 = 9 * 3 * 255;
@@ -143,16 +156,10 @@ void SharpenSoften(pixels::Traite& work, int mode) {
     for (int y = 1; y < h - 1; ++y) {
         sumsOf(y + 1, below);
         for (int x = 0; x < w; ++x) column[x] = above[x] + centre[x] + below[x];
-        Bgr* p = image.row(y);
-        for (int x = 1; x < w - 1; ++x) {
-            const int s9 = column[x - 1] + column[x] + column[x + 1];
-            const int sc = centre[x];
-            const Ratio ratio =
-                sharpen ? Ratio{9 * (sc + 3), s9 + 54} : Ratio{s9 + 54, 9 * (sc + 3)};
-            const double f = ratio.num * reciprocal[sharpen ? s9 : sc];
-            p[x] = Bgr{ScaleChannel(p[x].b, ratio, f), ScaleChannel(p[x].g, ratio, f),
-                       ScaleChannel(p[x].r, ratio, f)};
-        }
+        if (sharpen)
+            FilterRow<true>(image.row(y), centre, column, w, reciprocal.data());
+        else
+            FilterRow<false>(image.row(y), centre, column, w, reciprocal.data());
         int* oldAbove = above;
         above = centre;
         centre = below;

@@ -1,7 +1,9 @@
 #include "editor/Geometry.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "platform/CheckedMath.h"
 #include "platform/ImageLimits.h"
@@ -21,6 +23,14 @@ void CheckDoubled(int width, int height, int wFactor, int hFactor) {
                              platform::CheckedMul(height, hFactor), QStringLiteral("Doublement"));
 }
 
+// Copies a pixel as four bytes, the fourth landing on the next pixel (rewritten later) or on
+// the spare column that every row of a TabImage has.
+inline void Move4(uint8_t* to, const uint8_t* from) {
+    uint32_t v;
+    std::memcpy(&v, from, 4);
+    std::memcpy(to, &v, 4);
+}
+
 size_t RowBytes(int width) {
     return static_cast<size_t>(width) * sizeof(Bgr);
 }
@@ -31,21 +41,24 @@ void RotateQuarter(pixels::Traite& work, int direction) {
     if (direction != 1 && direction != 2) return;
     const TabImage& src = work.image();
     const int w = src.width(), h = src.height();
+    const bool clockwise = direction == 2;
     TabImage& dst = work.scratch();
     dst.reshape(h, w);
+    // Target (row y, column x) is source (row h-1-x, column y) clockwise, (row x, column
+    // w-1-y) counter-clockwise: along a target row the source walks down or up a column.
+    const ptrdiff_t stride = static_cast<ptrdiff_t>(src.stride()) * 3;
+    const auto* base = reinterpret_cast<const uint8_t*>(src.row(0));
+    const ptrdiff_t step = clockwise ? -stride : stride;
     for (int ty = 0; ty < w; ty += kTile) {
         const int tyEnd = std::min(ty + kTile, w);
         for (int tx = 0; tx < h; tx += kTile) {
             const int txEnd = std::min(tx + kTile, h);
+            const ptrdiff_t firstRow = clockwise ? h - 1 - tx : tx;
             for (int y = ty; y < tyEnd; ++y) {
-                Bgr* out = dst.row(y);
-                // Clockwise: target (y, x) is source (h-1-x, y); counter-clockwise: (x, w-1-y).
-                if (direction == 2) {
-                    for (int x = tx; x < txEnd; ++x) out[x] = src.row(h - 1 - x)[y];
-                } else {
-                    const int sx = w - 1 - y;
-                    for (int x = tx; x < txEnd; ++x) out[x] = src.row(x)[sx];
-                }
+                const int column = clockwise ? y : w - 1 - y;
+                const uint8_t* in = base + firstRow * stride + 3 * column;
+                auto* out = reinterpret_cast<uint8_t*>(dst.row(y) + tx);
+                for (int x = tx; x < txEnd; ++x, in += step, out += 3) Move4(out, in);
             }
         }
     }
@@ -54,8 +67,14 @@ void RotateQuarter(pixels::Traite& work, int direction) {
 
 void MirrorHorizontal(pixels::Traite& work) {
     TabImage& image = work.image();
-    for (int y = 0; y < image.height(); ++y)
-        std::reverse(image.row(y), image.row(y) + image.width());
+    const int w = image.width(), h = image.height();
+    std::vector<Bgr> reversed(static_cast<size_t>(w) + 1);  // Move4 spills one byte
+    auto* out = reinterpret_cast<uint8_t*>(reversed.data());
+    for (int y = 0; y < h; ++y) {
+        const auto* in = reinterpret_cast<const uint8_t*>(image.row(y));
+        for (int x = 0; x < w; ++x) Move4(out + 3 * x, in + 3 * (w - 1 - x));
+        std::memcpy(image.row(y), reversed.data(), RowBytes(w));
+    }
 }
 
 void FlipVertical(pixels::Traite& work) {

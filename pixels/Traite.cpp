@@ -30,28 +30,30 @@ Palette PaletteOf(const QImage& bitmap) {
 }
 
 void CopyBgr888(const QImage& bitmap, TabImage& image) {
-    const size_t bytes = static_cast<size_t>(image.width()) * 3;
-    for (int y = 0; y < image.height(); ++y)
-        std::memcpy(image.row(y), bitmap.constScanLine(y), bytes);
+    const int w = image.width(), h = image.height();
+    const size_t bytes = static_cast<size_t>(w) * 3;
+    for (int y = 0; y < h; ++y) std::memcpy(image.row(y), bitmap.constScanLine(y), bytes);
 }
 
 void DecodeRgb32(const QImage& bitmap, TabImage& image) {
-    for (int y = 0; y < image.height(); ++y) {
+    const int w = image.width(), h = image.height();
+    for (int y = 0; y < h; ++y) {
         const QRgb* in = reinterpret_cast<const QRgb*>(bitmap.constScanLine(y));
         Bgr* out = image.row(y);
-        for (int x = 0; x < image.width(); ++x) out[x] = FromRgb(in[x]);
+        for (int x = 0; x < w; ++x) out[x] = FromRgb(in[x]);
     }
 }
 
 // green5 is true for 5-5-5 (each channel times 8), false for 5-6-5 (green times 4).
 void Decode16(const QImage& bitmap, TabImage& image, bool green5) {
+    const int w = image.width(), h = image.height();
     const int redShift = green5 ? 10 : 11;
     const unsigned greenMask = green5 ? 31 : 63;
     const int greenScale = green5 ? 8 : 4;
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = 0; y < h; ++y) {
         const uint16_t* in = reinterpret_cast<const uint16_t*>(bitmap.constScanLine(y));
         Bgr* out = image.row(y);
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < w; ++x) {
             const unsigned v = in[x];
             out[x] = Bgr{static_cast<uint8_t>((v & 31) * 8),
                          static_cast<uint8_t>(((v >> 5) & greenMask) * greenScale),
@@ -61,21 +63,23 @@ void Decode16(const QImage& bitmap, TabImage& image, bool green5) {
 }
 
 void DecodeIndexed8(const QImage& bitmap, TabImage& image) {
+    const int w = image.width(), h = image.height();
     const Palette palette = PaletteOf(bitmap);
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = 0; y < h; ++y) {
         const uint8_t* in = bitmap.constScanLine(y);
         Bgr* out = image.row(y);
-        for (int x = 0; x < image.width(); ++x) out[x] = palette[in[x]];
+        for (int x = 0; x < w; ++x) out[x] = palette[in[x]];
     }
 }
 
 void DecodeMono(const QImage& bitmap, TabImage& image) {
+    const int w = image.width(), h = image.height();
     const Palette palette = PaletteOf(bitmap);
     const bool lsbFirst = bitmap.format() == QImage::Format_MonoLSB;
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = 0; y < h; ++y) {
         const uint8_t* in = bitmap.constScanLine(y);
         Bgr* out = image.row(y);
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < w; ++x) {
             const int shift = lsbFirst ? (x & 7) : 7 - (x & 7);
             out[x] = palette[(in[x >> 3] >> shift) & 1];
         }
@@ -83,10 +87,11 @@ void DecodeMono(const QImage& bitmap, TabImage& image) {
 }
 
 void DecodeGrey(const QImage& bitmap, TabImage& image) {
-    for (int y = 0; y < image.height(); ++y) {
+    const int w = image.width(), h = image.height();
+    for (int y = 0; y < h; ++y) {
         const uint8_t* in = bitmap.constScanLine(y);
         Bgr* out = image.row(y);
-        for (int x = 0; x < image.width(); ++x) out[x] = Bgr{in[x], in[x], in[x]};
+        for (int x = 0; x < w; ++x) out[x] = Bgr{in[x], in[x], in[x]};
     }
 }
 
