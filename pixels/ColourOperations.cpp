@@ -34,12 +34,18 @@ uint8_t ScaleByte(int byte, double factor) {
 // Blue, green and red tables of one step, 256 entries each.
 using StepTable = std::array<uint8_t, 768>;
 
-void FillStepTable(StepTable& table, double fb, double fg, double fr) {
-    for (int c = 0; c < 256; ++c) {
-        table[c] = ScaleByte(c, fb);
-        table[256 + c] = ScaleByte(c, fg);
-        table[512 + c] = ScaleByte(c, fr);
+void FillChannel(uint8_t* table, double factor) {
+    if (factor == 1.0) {  // an unchanged channel: no rounding to do
+        for (int c = 0; c < 256; ++c) table[c] = static_cast<uint8_t>(c);
+        return;
     }
+    for (int c = 0; c < 256; ++c) table[c] = ScaleByte(c, factor);
+}
+
+void FillStepTable(StepTable& table, double fb, double fg, double fr) {
+    FillChannel(table.data(), fb);
+    FillChannel(table.data() + 256, fg);
+    FillChannel(table.data() + 512, fr);
 }
 
 struct Factors {
@@ -111,11 +117,11 @@ void RgbCorrection(const TabImage& source, TabImage& destination, int width, int
         std::vector<StepTable> tables(factors.size());
         for (size_t k = 0; k < factors.size(); ++k)
             FillStepTable(tables[k], factors[k].b, factors[k].g, factors[k].r);
+        const ptrdiff_t step = ptrdiff_t{walk.xStep} * 768;
         for (int y = 0; y < height; ++y) {
             const Bgr* in = source.row(y);
             Bgr* out = destination.row(y);
             const uint8_t* t = tables[walk.first(y)].data();
-            const ptrdiff_t step = ptrdiff_t{walk.xStep} * 768;
             for (int x = 0; x < width; ++x, t += step)
                 out[x] = {t[in[x].b], t[256 + in[x].g], t[512 + in[x].r]};
         }

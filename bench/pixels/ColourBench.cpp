@@ -1,0 +1,184 @@
+// Colour operations and blur on the working array, beside ImageMagick (one thread) doing the
+// nearest operation it has and a plain memcpy of the same picture. 2048 x 2048 and 64 x 64.
+
+#include <benchmark/benchmark.h>
+
+#include <Magick++.h>
+#include <QImage>
+#include <cstring>
+#include <vector>
+
+#include "pixels/Blur.h"
+#include "pixels/ColourOperations.h"
+
+namespace {
+
+using namespace tessella::pixels;
+
+TabImage NoisePicture(int side) {
+    TabImage image(side, side);
+    uint32_t state = 4242;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            state = state * 1664525u + 1013904223u;
+            image.at(x, y) = {static_cast<uint8_t>(state >> 24), static_cast<uint8_t>(state >> 16),
+                              static_cast<uint8_t>(state >> 8)};
+        }
+    return image;
+}
+
+QImage NoiseTexture() {
+    QImage texture(50, 37, QImage::Format_RGB32);
+    for (int y = 0; y < texture.height(); ++y)
+        for (int x = 0; x < texture.width(); ++x)
+            texture.setPixel(x, y, qRgb(x * 5, y * 6, (x * y) & 255));
+    return texture;
+}
+
+void CountBytes(benchmark::State& state) {
+    state.SetBytesProcessed(state.iterations() * state.range(0) * state.range(0) * 3);
+}
+
+void ColourMemcpy(benchmark::State& state) {
+    const int side = static_cast<int>(state.range(0));
+    const TabImage source = NoisePicture(side);
+    TabImage destination(side, side);
+    const size_t bytes = size_t(source.stride()) * side * sizeof(Bgr);
+    for (auto _ : state) {
+        std::memcpy(destination.row(0), source.row(0), bytes);
+        benchmark::ClobberMemory();
+    }
+    CountBytes(state);
+}
+
+// Colour operations read one array and write another, so every iteration does the same work.
+template <class Op>
+void Colour(benchmark::State& state, Op op) {
+    const int side = static_cast<int>(state.range(0));
+    const TabImage source = NoisePicture(side);
+    TabImage destination(side, side);
+    for (auto _ : state) {
+        op(source, destination, side);
+        benchmark::ClobberMemory();
+    }
+    CountBytes(state);
+}
+
+// The blur works in place; its cost does not depend on the pixels, so it runs on its own result.
+void ColourBlur(benchmark::State& state, int variant) {
+    const int side = static_cast<int>(state.range(0));
+    TabImage picture = NoisePicture(side);
+    for (auto _ : state) {
+        Blur(picture, variant);
+        benchmark::ClobberMemory();
+    }
+    CountBytes(state);
+}
+
+template <class Op>
+void ColourMagick(benchmark::State& state, Op op) {
+    static const bool ready = [] {
+        Magick::InitializeMagick(nullptr);
+        Magick::ResourceLimits::thread(1);  // our operations use one core
+        return true;
+    }();
+    (void)ready;
+    const int side = static_cast<int>(state.range(0));
+    const TabImage source = NoisePicture(side);
+    std::vector<uint8_t> packed(size_t(side) * side * 3);
+    for (int y = 0; y < side; ++y)
+        std::memcpy(packed.data() + size_t(y) * side * 3, source.row(y), size_t(side) * 3);
+    Magick::Image original;
+    original.read(side, side, "BGR", Magick::CharPixel, packed.data());
+    for (auto _ : state) {
+        state.PauseTiming();
+        Magick::Image image = original;
+        image.modifyImage();
+        state.ResumeTiming();
+        op(image);
+        benchmark::ClobberMemory();
+    }
+    CountBytes(state);
+}
+
+EmbossSettings Coloured() {
+    EmbossSettings s;
+    s.threshold = 200;
+    s.saturation = 160;
+    s.colour = tessella::platform::ColourValue(0x3080C0u);
+    return s;
+}
+
+EmbossSettings Textured() {
+    EmbossSettings s;
+    s.threshold = 255;
+    s.textured = true;
+    return s;
+}
+
+#define SIZES ->Arg(2048)->Arg(64)->Unit(benchmark::kMicrosecond)
+
+BENCHMARK(ColourMemcpy) SIZES;
+
+BENCHMARK_CAPTURE(Colour, rgb_uniform, [](const TabImage& s, TabImage& d, int n) {
+    RgbCorrection(s, d, n, n, 150, 80, 120, 0);
+})
+SIZES;
+BENCHMARK_CAPTURE(Colour, rgb_progressive_columns, [](const TabImage& s, TabImage& d, int n) {
+    RgbCorrection(s, d, n, n, 150, 80, 120, 1);
+})
+SIZES;
+BENCHMARK_CAPTURE(Colour, rgb_progressive_diagonal, [](const TabImage& s, TabImage& d, int n) {
+    RgbCorrection(s, d, n, n, 150, 80, 120, 8);
+})
+SIZES;
+BENCHMARK_CAPTURE(ColourMagick, modulate, [](Magick::Image& m) { m.modulate(100, 120, 100); })
+SIZES;
+BENCHMARK_CAPTURE(ColourMagick, colorMatrix, [](Magick::Image& m) {
+    const double matrix[9] = {1.5, 0, 0, 0, 0.8, 0, 0, 0, 1.2};
+    m.colorMatrix(3, matrix);
+})
+SIZES;
+
+BENCHMARK_CAPTURE(Colour, contrast,
+                  [](const TabImage& s, TabImage& d, int n) { Contrast(s, d, n, n, 127, 60); })
+SIZES;
+BENCHMARK_CAPTURE(ColourMagick, sigmoidalContrast,
+                  [](Magick::Image& m) { m.sigmoidalContrast(true, 3.0); })
+SIZES;
+BENCHMARK_CAPTURE(ColourMagick, level, [](Magick::Image& m) {
+    using MagickCore::Quantum;  // QuantumRange names it
+    m.level(0.2 * QuantumRange, 0.8 * QuantumRange);
+})
+SIZES;
+
+BENCHMARK_CAPTURE(Colour, emboss_plain, [](const TabImage& s, TabImage& d, int n) {
+    EmbossSettings plain;
+    Emboss(s, d, n, n, plain);
+})
+SIZES;
+BENCHMARK_CAPTURE(Colour, emboss_coloured, [](const TabImage& s, TabImage& d, int n) {
+    static const EmbossSettings settings = Coloured();
+    Emboss(s, d, n, n, settings);
+})
+SIZES;
+BENCHMARK_CAPTURE(Colour, emboss_textured, [](const TabImage& s, TabImage& d, int n) {
+    static const EmbossSettings settings = Textured();
+    static const QImage texture = NoiseTexture();
+    Emboss(s, d, n, n, settings, texture);
+})
+SIZES;
+BENCHMARK_CAPTURE(ColourMagick, emboss, [](Magick::Image& m) { m.emboss(1, 0.5); }) SIZES;
+
+BENCHMARK_CAPTURE(ColourBlur, blur0, 0) SIZES;
+BENCHMARK_CAPTURE(ColourBlur, blur1, 1) SIZES;
+BENCHMARK_CAPTURE(ColourBlur, blur2, 2) SIZES;
+BENCHMARK_CAPTURE(ColourBlur, blur3, 3) SIZES;
+BENCHMARK_CAPTURE(ColourBlur, blur4, 4) SIZES;
+BENCHMARK_CAPTURE(ColourBlur, blur5, 5) SIZES;
+BENCHMARK_CAPTURE(ColourBlur, blur6, 6) SIZES;
+BENCHMARK_CAPTURE(ColourBlur, blur7, 7) SIZES;
+BENCHMARK_CAPTURE(ColourBlur, blur8, 8) SIZES;
+BENCHMARK_CAPTURE(ColourMagick, blur, [](Magick::Image& m) { m.blur(1, 0.5); }) SIZES;
+
+}  // namespace
