@@ -20,15 +20,16 @@ PageBitmap::PageBitmap(const PageBitmap& other) {
 
 PageBitmap& PageBitmap::operator=(const PageBitmap& other) {
     if (this == &other) return *this;
+    std::vector<Block> blocks;
+    const size_t blockBytes = other.stride_ * kBlockRows;
+    for (size_t i = 0; i < BlocksFor(other.height_); ++i) {
+        blocks.push_back(std::make_unique_for_overwrite<uint8_t[]>(blockBytes));
+        std::memcpy(blocks.back().get(), other.blocks_[i].get(), blockBytes);
+    }
+    blocks_ = std::move(blocks);
     width_ = other.width_;
     height_ = other.height_;
     stride_ = other.stride_;
-    capacityRows_ = other.height_;
-    data_.reset();
-    if (!other.isNull()) {
-        data_ = std::make_unique_for_overwrite<uint8_t[]>(stride_ * capacityRows_);
-        std::memcpy(data_.get(), other.data_.get(), stride_ * capacityRows_);
-    }
     return *this;
 }
 
@@ -57,22 +58,30 @@ void PageBitmap::resize(int32_t width, int32_t height, ColourValue fill) {
     platform::CheckImageSize(width, height, kPageWhat);
     const size_t newStride = static_cast<size_t>(width) * 3;
     const int32_t keptRows = std::min(height_, height);
-    if (newStride != stride_ || static_cast<size_t>(height) > capacityRows_) {
-        // Rows grow geometrically; a change of width re-lays the rows (only the first band
-        // of a page widens, so this stays rare).
-        size_t rows = static_cast<size_t>(height);
-        if (newStride == stride_) rows = std::max(rows, capacityRows_ + capacityRows_ / 2);
-        rows = std::min<size_t>(rows, static_cast<size_t>(platform::kMaxImagePixels / width));
-        auto grown = std::make_unique_for_overwrite<uint8_t[]>(newStride * rows);
+    if (newStride != stride_) {
+        // A change of width re-lays every row; only the first band of a page widens.
+        std::vector<Block> blocks;
         const size_t keptBytes = std::min(newStride, stride_);
-        for (int32_t y = 0; y < keptRows; ++y)
-            std::memcpy(grown.get() + static_cast<size_t>(y) * newStride, row(y), keptBytes);
-        data_ = std::move(grown);
+        for (size_t i = 0; i < BlocksFor(height); ++i) {
+            blocks.push_back(std::make_unique_for_overwrite<uint8_t[]>(newStride * kBlockRows));
+            for (size_t r = 0; r < kBlockRows; ++r) {
+                const size_t y = i * kBlockRows + r;
+                if (y >= static_cast<size_t>(keptRows)) break;
+                std::memcpy(blocks.back().get() + r * newStride, row(static_cast<int32_t>(y)),
+                            keptBytes);
+            }
+        }
+        blocks_ = std::move(blocks);
         stride_ = newStride;
-        capacityRows_ = rows;
+    } else {
+        // Growing downward adds blocks; the rows already there stay where they are.
+        blocks_.resize(BlocksFor(height));
+        for (Block& block : blocks_)
+            if (!block) block = std::make_unique_for_overwrite<uint8_t[]>(stride_ * kBlockRows);
     }
     const int32_t oldWidth = std::min(width_, width);
-    for (int32_t y = 0; y < keptRows; ++y) fillRow(y, oldWidth, width, fill);
+    if (oldWidth < width)
+        for (int32_t y = 0; y < keptRows; ++y) fillRow(y, oldWidth, width, fill);
     for (int32_t y = keptRows; y < height; ++y) fillRow(y, 0, width, fill);
     width_ = width;
     height_ = height;

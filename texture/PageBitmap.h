@@ -1,11 +1,13 @@
 #pragma once
-// The texture page's pixels: 24-bit rows (blue, green, red) that grow in place. Rows are kept
-// with spare capacity that grows geometrically, so adding rows never copies the whole page each
-// time; the window gets a QImage copy only when it shows the page.
+// The texture page's pixels: 24-bit rows (blue, green, red) that grow in place. Rows live in
+// blocks of a fixed number of rows, so growing the page downward only adds blocks and never
+// copies the rows already there; the window gets a QImage copy only when it shows the page.
 
 #include <QImage>
 #include <cstdint>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "platform/ColourValue.h"
 
@@ -44,17 +46,26 @@ class PageBitmap {
     // The colour of one pixel, for checks.
     platform::ColourValue pixel(int32_t x, int32_t y) const;
 
-    const uint8_t* row(int32_t y) const { return data_.get() + static_cast<size_t>(y) * stride_; }
+    const uint8_t* row(int32_t y) const {
+        return blocks_[static_cast<size_t>(y) >> kBlockShift].get() +
+               (static_cast<size_t>(y) & (kBlockRows - 1)) * stride_;
+    }
 
   private:
-    uint8_t* row(int32_t y) { return data_.get() + static_cast<size_t>(y) * stride_; }
+    static constexpr size_t kBlockShift = 8;
+    static constexpr size_t kBlockRows = size_t{1} << kBlockShift;
+    using Block = std::unique_ptr<uint8_t[]>;
+
+    uint8_t* row(int32_t y) { return const_cast<uint8_t*>(std::as_const(*this).row(y)); }
     void fillRow(int32_t y, int32_t from, int32_t to, platform::ColourValue c);
+    static size_t BlocksFor(int32_t rows) {
+        return (static_cast<size_t>(rows) + kBlockRows - 1) >> kBlockShift;
+    }
 
     int32_t width_ = 0;
     int32_t height_ = 0;
-    size_t stride_ = 0;        // bytes from one row to the next (3 x width)
-    size_t capacityRows_ = 0;  // rows the buffer holds at this stride
-    std::unique_ptr<uint8_t[]> data_;
+    size_t stride_ = 0;          // bytes of one row (3 x width)
+    std::vector<Block> blocks_;  // kBlockRows rows each
 };
 
 }  // namespace tessella::texture
