@@ -13,14 +13,14 @@ using pixels::TabImage;
 namespace {
 
 template <typename PixelFn>
+TESSELLA_PIXEL_LOOP void ForEachInRow(Bgr* p, int w, PixelFn fn) {
+    for (int x = 0; x < w; ++x) fn(p[x]);
+}
+
+template <typename PixelFn>
 void ForEachPixel(TabImage& image, PixelFn fn) {
-    // Sizes held in locals: byte stores may alias the array's own fields, and a bound read
-    // again at each step would keep the loop from being vectorised.
     const int w = image.width(), h = image.height();
-    for (int y = 0; y < h; ++y) {
-        Bgr* p = image.row(y);
-        for (int x = 0; x < w; ++x) fn(p[x]);
-    }
+    for (int y = 0; y < h; ++y) ForEachInRow(image.row(y), w, fn);
 }
 
 void Negative(TabImage& image) {

@@ -5,6 +5,15 @@
 #include <cstdint>
 #include <vector>
 
+// Loops over 3-byte pixels vectorise only with byte shuffles (AVX2): a row function marked so
+// is compiled twice and the processor's own version is chosen when the program loads.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && \
+    !defined(__SANITIZE_ADDRESS__)
+#define TESSELLA_PIXEL_LOOP __attribute__((target_clones("avx2", "default")))
+#else
+#define TESSELLA_PIXEL_LOOP
+#endif
+
 namespace tessella::pixels {
 
 struct Bgr {

@@ -35,41 +35,42 @@ void CopyBgr888(const QImage& bitmap, TabImage& image) {
     for (int y = 0; y < h; ++y) std::memcpy(image.row(y), bitmap.constScanLine(y), bytes);
 }
 
-void DecodeRgb32(const QImage& bitmap, TabImage& image) {
+// Each source pixel of a row decoded by fn into blue, green, red.
+template <typename In, typename PixelFn>
+TESSELLA_PIXEL_LOOP void DecodeRow(const In* in, Bgr* out, int w, PixelFn fn) {
+    for (int x = 0; x < w; ++x) out[x] = fn(in[x]);
+}
+
+template <typename In, typename PixelFn>
+void DecodeRows(const QImage& bitmap, TabImage& image, PixelFn fn) {
     const int w = image.width(), h = image.height();
-    for (int y = 0; y < h; ++y) {
-        const QRgb* in = reinterpret_cast<const QRgb*>(bitmap.constScanLine(y));
-        Bgr* out = image.row(y);
-        for (int x = 0; x < w; ++x) out[x] = FromRgb(in[x]);
-    }
+    for (int y = 0; y < h; ++y)
+        DecodeRow(reinterpret_cast<const In*>(bitmap.constScanLine(y)), image.row(y), w, fn);
+}
+
+void DecodeRgb32(const QImage& bitmap, TabImage& image) {
+    DecodeRows<QRgb>(bitmap, image, [](QRgb c) { return FromRgb(c); });
 }
 
 // green5 is true for 5-5-5 (each channel times 8), false for 5-6-5 (green times 4).
 void Decode16(const QImage& bitmap, TabImage& image, bool green5) {
-    const int w = image.width(), h = image.height();
     const int redShift = green5 ? 10 : 11;
     const unsigned greenMask = green5 ? 31 : 63;
-    const int greenScale = green5 ? 8 : 4;
-    for (int y = 0; y < h; ++y) {
-        const uint16_t* in = reinterpret_cast<const uint16_t*>(bitmap.constScanLine(y));
-        Bgr* out = image.row(y);
-        for (int x = 0; x < w; ++x) {
-            const unsigned v = in[x];
-            out[x] = Bgr{static_cast<uint8_t>((v & 31) * 8),
-                         static_cast<uint8_t>(((v >> 5) & greenMask) * greenScale),
-                         static_cast<uint8_t>(((v >> redShift) & 31) * 8)};
-        }
-    }
+    const unsigned greenScale = green5 ? 8 : 4;
+    DecodeRows<uint16_t>(bitmap, image, [=](unsigned v) {
+        return Bgr{static_cast<uint8_t>((v & 31) * 8),
+                   static_cast<uint8_t>(((v >> 5) & greenMask) * greenScale),
+                   static_cast<uint8_t>(((v >> redShift) & 31) * 8)};
+    });
 }
 
 void DecodeIndexed8(const QImage& bitmap, TabImage& image) {
-    const int w = image.width(), h = image.height();
     const Palette palette = PaletteOf(bitmap);
-    for (int y = 0; y < h; ++y) {
-        const uint8_t* in = bitmap.constScanLine(y);
-        Bgr* out = image.row(y);
-        for (int x = 0; x < w; ++x) out[x] = palette[in[x]];
-    }
+    DecodeRows<uint8_t>(bitmap, image, [&palette](uint8_t i) { return palette[i]; });
+}
+
+void DecodeGrey(const QImage& bitmap, TabImage& image) {
+    DecodeRows<uint8_t>(bitmap, image, [](uint8_t g) { return Bgr{g, g, g}; });
 }
 
 void DecodeMono(const QImage& bitmap, TabImage& image) {
@@ -83,15 +84,6 @@ void DecodeMono(const QImage& bitmap, TabImage& image) {
             const int shift = lsbFirst ? (x & 7) : 7 - (x & 7);
             out[x] = palette[(in[x >> 3] >> shift) & 1];
         }
-    }
-}
-
-void DecodeGrey(const QImage& bitmap, TabImage& image) {
-    const int w = image.width(), h = image.height();
-    for (int y = 0; y < h; ++y) {
-        const uint8_t* in = bitmap.constScanLine(y);
-        Bgr* out = image.row(y);
-        for (int x = 0; x < w; ++x) out[x] = Bgr{in[x], in[x], in[x]};
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/editor/PictureRows.h"
 
 namespace tessella::editor {
@@ -79,6 +81,74 @@ TEST(Filters, OnePixelRules) {
         c.run(work);
         EXPECT_EQ(RowsOf(work.image()), (Rows(2, std::vector<Bgr>(3, c.after)))) << c.what;
         EXPECT_EQ(work.image().row(0)[3], (Bgr{99, 98, 97})) << c.what;
+    }
+}
+
+// Wide rows of differing pixels go through the vector loops, which the small cases above
+// never reach; each rule is applied here pixel by pixel.
+TEST(Filters, WideRowsFollowTheRulesPixelByPixel) {
+    Rows noise(3, std::vector<Bgr>(67));
+    uint32_t state = 7;
+    for (auto& row : noise)
+        for (Bgr& p : row) {
+            state = state * 1103515245u + 12345u;
+            p = Bgr{static_cast<uint8_t>(state >> 8), static_cast<uint8_t>(state >> 16),
+                    static_cast<uint8_t>(state >> 24)};
+        }
+    struct Case {
+        const char* what;
+        void (*run)(pixels::Traite&);
+        Bgr (*rule)(Bgr);
+    };
+    const Case cases[] = {
+        {"swap rb", [](pixels::Traite& w) { ChannelOperation(w, 0); },
+         [](Bgr p) {
+             return Bgr{p.r, p.g, p.b};
+         }},
+        {"swap gb", [](pixels::Traite& w) { ChannelOperation(w, 1); },
+         [](Bgr p) {
+             return Bgr{p.g, p.b, p.r};
+         }},
+        {"swap rg", [](pixels::Traite& w) { ChannelOperation(w, 2); },
+         [](Bgr p) {
+             return Bgr{p.b, p.r, p.g};
+         }},
+        {"grey", [](pixels::Traite& w) { ChannelOperation(w, 3); },
+         [](Bgr p) { return Grey(static_cast<uint8_t>((p.b + p.g + p.r) / 3)); }},
+        {"negative", [](pixels::Traite& w) { ChannelOperation(w, 4); },
+         [](Bgr p) {
+             return Bgr{static_cast<uint8_t>(255 - p.b), static_cast<uint8_t>(255 - p.g),
+                        static_cast<uint8_t>(255 - p.r)};
+         }},
+        {"fuse rb", [](pixels::Traite& w) { FuseChannels(w, 0); },
+         [](Bgr p) {
+             const auto m = static_cast<uint8_t>((p.r + p.b) / 2);
+             return Bgr{m, p.g, m};
+         }},
+        {"fuse gb", [](pixels::Traite& w) { FuseChannels(w, 1); },
+         [](Bgr p) {
+             const auto m = static_cast<uint8_t>((p.g + p.b) / 2);
+             return Bgr{m, m, p.r};
+         }},
+        {"fuse rg", [](pixels::Traite& w) { FuseChannels(w, 2); },
+         [](Bgr p) {
+             const auto m = static_cast<uint8_t>((p.r + p.g) / 2);
+             return Bgr{p.b, m, m};
+         }},
+        {"veil", [](pixels::Traite& w) { AddVeil(w, ColourValue::fromRgb(100, 0, 200)); },
+         [](Bgr p) {
+             return Bgr{static_cast<uint8_t>(std::min(255, p.b + 200)), p.g,
+                        static_cast<uint8_t>(std::min(255, p.r + 100))};
+         }},
+    };
+    for (const Case& c : cases) {
+        auto work = Working(noise);
+        c.run(work);
+        Rows expected = noise;
+        for (auto& row : expected)
+            for (Bgr& p : row) p = c.rule(p);
+        EXPECT_EQ(RowsOf(work.image()), expected) << c.what;
+        EXPECT_EQ(work.image().row(1)[67], (Bgr{99, 98, 97})) << c.what;
     }
 }
 
