@@ -55,6 +55,28 @@ QByteArray BmpOf(const Rows& rows) {
     return b;
 }
 
+// A BMP of another depth: extra (palette or bit masks) follows the 40-byte header, then the
+// rows as given, bottom row first, each already padded.
+QByteArray RawBmp(int w, int h, int bits, int compression, const QByteArray& extra,
+                  const QByteArray& rows) {
+    QByteArray b("BM");
+    Put32(b, 54 + extra.size() + rows.size());
+    Put32(b, 0);
+    Put32(b, 54 + extra.size());
+    Put32(b, 40);
+    Put32(b, w);
+    Put32(b, h);
+    Put16(b, 1);
+    Put16(b, bits);
+    Put32(b, compression);
+    Put32(b, rows.size());
+    Put32(b, 2835);
+    Put32(b, 2835);
+    Put32(b, 0);
+    Put32(b, 0);
+    return b + extra + rows;
+}
+
 Rows RowsOfBmp(const QByteArray& b) {
     EXPECT_EQ(b.left(2), QByteArray("BM"));
     EXPECT_EQ(Get16(b, 28), 24);
@@ -131,6 +153,31 @@ TEST_F(OpCommand, MirrorOfABmp) {
     Write("in.bmp", BmpOf(kThreeByTwo));
     ASSERT_EQ(Op({"mirror", "in.bmp", "out.bmp"}), 0) << errors_.toStdString();
     EXPECT_EQ(RowsOfBmp(Read("out.bmp")), (Rows{{C, B, A}, {F, E, D}}));
+}
+
+TEST_F(OpCommand, SixteenBitFiveSixFiveBmp) {
+    // Bit fields red F800, green 07E0, blue 001F: pure red, pure green, and green 1 (times 4).
+    QByteArray masks;
+    Put32(masks, 0xF800);
+    Put32(masks, 0x07E0);
+    Put32(masks, 0x001F);
+    QByteArray row;
+    for (int v : {0xF800, 0x07E0, 0x0020}) Put16(row, v);
+    row.append(2, '\0');
+    Write("in.bmp", RawBmp(3, 1, 16, 3, masks, row));
+    ASSERT_EQ(Op({"flip", "in.bmp", "out.bmp"}), 0) << errors_.toStdString();
+    EXPECT_EQ(RowsOfBmp(Read("out.bmp")), (Rows{{{0, 0, 248}, {0, 252, 0}, {0, 4, 0}}}));
+}
+
+TEST_F(OpCommand, OneBitBmpKeepsItsPaletteColours) {
+    // Palette red, yellow (blue, green, red, reserved); nine pixels 0 1 0 0 0 0 0 0 1.
+    const QByteArray palette("\x00\x00\xFF\x00\x00\xFF\xFF\x00", 8);
+    const QByteArray row("\x40\x80\x00\x00", 4);
+    Write("in.bmp", RawBmp(9, 1, 1, 0, palette, row));
+    ASSERT_EQ(Op({"mirror", "in.bmp", "out.tga"}), 0) << errors_.toStdString();
+    const Bgr red{0, 0, 255}, yellow{0, 255, 255};
+    EXPECT_EQ(RowsOfTga(Read("out.tga")),
+              (Rows{{yellow, red, red, red, red, red, red, yellow, red}}));
 }
 
 TEST_F(OpCommand, TurnOfATgaWrittenAsBmpAndTga) {
