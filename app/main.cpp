@@ -1,12 +1,31 @@
 // Tessella: start-up.
 
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/AppContext.h"
+#include "app/Startup.h"
+#include "app/TFichePrincipale.h"
+#include "platform/Pacer.h"
+#include "platform/ProgramFolder.h"
+#include "platform/QtPrompts.h"
+#include "texture/TexturePage.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("TESSELLA"));
-    window.show();
-    return app.exec();
+    using namespace tessella;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessella"));
+    QApplication::setDesktopFileName(QStringLiteral("tessella"));
+
+    platform::QtPrompts prompts;
+    platform::EventLoopPacer pacer;
+    texture::TexturePage page;
+    page.sourceFolder = platform::FolderWithSlash(QStringLiteral("C:\\"));
+    app::AppContext context{prompts, pacer, platform::ProgramFolder(), page};
+
+    app::Startup startup(context);
+    startup.run();
+    prompts.setParent(startup.mainWindow());
+    QObject::connect(startup.mainWindow(), &app::TFichePrincipale::closed, &application,
+                     &QApplication::quit, Qt::QueuedConnection);
+    return application.exec();
 }

@@ -1,0 +1,31 @@
+#pragma once
+// What every window of the program is built with: the seams, the program's folder, the one
+// texture page, the screen cursors and the windows created at start-up.
+
+#include "app/Cursors.h"
+#include "platform/Pacer.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Prompts.h"
+#include "texture/TexturePage.h"
+
+namespace tessella::app {
+
+class TForm3;
+class TFicheAide;
+
+// The windows that exist for the whole run; null until start-up has created them.
+struct AppWindows {
+    TForm3* form3 = nullptr;
+    TFicheAide* ficheAide = nullptr;
+};
+
+struct AppContext {
+    platform::Prompts& prompts;
+    platform::Pacer& pacer;
+    platform::ProgramFolder programFolder;
+    texture::TexturePage& page;
+    Cursors cursors{};
+    AppWindows windows{};
+};
+
+}  // namespace tessella::app

@@ -1,0 +1,40 @@
+#pragma once
+// The start-up sequence: hourglass, splash, 2000 ms, main window, the other windows in their
+// fixed order, 1000 ms, splash gone, normal cursor. The caller then runs the event loop.
+
+#include <memory>
+
+#include "app/AppContext.h"
+
+namespace tessella::app {
+
+class TFichePrincipale;
+class TForm2;
+class TForm3;
+class TFicheAide;
+
+class Startup {
+  public:
+    static constexpr int kSplashWait = 2000;
+    static constexpr int kWindowsWait = 1000;
+
+    explicit Startup(AppContext& context);
+    ~Startup();
+
+    // Runs the sequence; the windows live as long as this object.
+    void run();
+
+    TFichePrincipale* mainWindow() const { return main_.get(); }
+    // The splash while it is on screen, null once released.
+    TForm2* splash() const { return splash_.get(); }
+
+  private:
+    AppContext& context_;
+    std::unique_ptr<TForm2> splash_;
+    std::unique_ptr<TFichePrincipale> main_;
+    // Owned by the main window (Qt parent), listed in context_.windows.
+    TForm3* form3_ = nullptr;
+    TFicheAide* ficheAide_ = nullptr;
+};
+
+}  // namespace tessella::app

@@ -1,0 +1,27 @@
+#pragma once
+// A label that shows an integer: setting the value rewrites the caption in plain decimal.
+
+#include <QLabel>
+
+namespace tessella::app {
+
+class TLabelNum : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(int value READ value WRITE setValue)
+    Q_PROPERTY(bool ReelFormate MEMBER ReelFormate)
+
+  public:
+    explicit TLabelNum(QWidget* parent = nullptr);
+
+    int value() const { return value_; }
+    // Stores v and shows it without padding or grouping ("-5", "0", "128"), even when equal.
+    void setValue(int v);
+
+    // Kept for layouts; nothing reads it.
+    bool ReelFormate = false;
+
+  private:
+    int value_ = 0;
+};
+
+}  // namespace tessella::app

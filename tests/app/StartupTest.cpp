@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/AppContext.h"
+#include "app/ImageBox.h"
+#include "app/PageView.h"
+#include "app/Resources.h"
+#include "app/Startup.h"
+#include "app/TFichePrincipale.h"
+#include "app/TForm2.h"
+#include "app/UpDown.h"
+#include "tests/support/ScriptedPrompts.h"
+
+using namespace tessella;
+
+namespace {
+
+// Records what is on screen at each wait of the start-up.
+class WatchingPacer final : public platform::Pacer {
+  public:
+    struct Seen {
+        int ms;
+        bool splashVisible;
+        bool mainVisible;
+        bool otherWindowsMade;
+        bool hourglass;
+    };
+    void wait(int ms) override {
+        const app::AppWindows& w = context->windows;
+        const QCursor* c = QApplication::overrideCursor();
+        seen.push_back({ms, startup->splash() && startup->splash()->isVisible(),
+                        startup->mainWindow() && startup->mainWindow()->isVisible(),
+                        w.form3 && w.ficheAide, c && c->shape() == Qt::WaitCursor});
+    }
+    void processEvents() override { ++eventRuns; }
+
+    app::Startup* startup = nullptr;
+    app::AppContext* context = nullptr;
+    std::vector<Seen> seen;
+    int eventRuns = 0;
+};
+
+}  // namespace
+
+TEST(Startup, SplashWaitsWindowsAndCursorsInOrder) {
+    tessella::testing::ScriptedPrompts prompts;
+    WatchingPacer pacer;
+    texture::TexturePage page;
+    QTemporaryDir folder;
+    app::AppContext context{prompts, pacer, platform::ProgramFolder(folder.path()), page};
+    app::Startup startup(context);
+    pacer.startup = &startup;
+    pacer.context = &context;
+    startup.run();
+
+    ASSERT_EQ(pacer.seen.size(), 2u);
+    EXPECT_EQ(pacer.seen[0].ms, 2000);
+    EXPECT_TRUE(pacer.seen[0].splashVisible);
+    EXPECT_FALSE(pacer.seen[0].mainVisible);
+    EXPECT_FALSE(pacer.seen[0].otherWindowsMade);
+    EXPECT_TRUE(pacer.seen[0].hourglass);
+    EXPECT_EQ(pacer.seen[1].ms, 1000);
+    EXPECT_TRUE(pacer.seen[1].splashVisible);
+    EXPECT_TRUE(pacer.seen[1].mainVisible);
+    EXPECT_TRUE(pacer.seen[1].otherWindowsMade);
+    EXPECT_TRUE(pacer.seen[1].hourglass);
+    EXPECT_GE(pacer.eventRuns, 2);  // the splash and the main window got to paint
+
+    EXPECT_EQ(startup.splash(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(startup.mainWindow()->isVisible());
+    for (int n : {22, 23, 24}) {
+        EXPECT_TRUE(context.cursors.installed(n)) << n;
+        EXPECT_EQ(context.cursors.cursor(n).pixmap().size(), QSize(32, 32));
+    }
+    EXPECT_FALSE(context.cursors.installed(21));
+    EXPECT_EQ(context.cursors.cursor(21).shape(), Qt::ArrowCursor);
+    EXPECT_TRUE(prompts.shown().empty());
+}
+
+TEST(Startup, SplashIsBorderlessOnTopAndShowsTheJpegResource) {
+    tessella::testing::ScriptedPrompts prompts;
+    struct NoWait final : platform::Pacer {
+        void wait(int) override {}
+        void processEvents() override {}
+    } pacer;
+    texture::TexturePage page;
+    app::AppContext context{prompts, pacer, platform::ProgramFolder(QDir::tempPath()), page};
+    app::TForm2 splash(context);
+    EXPECT_EQ(splash.size(), QSize(332, 313));
+    EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(splash.windowFlags() & Qt::WindowStaysOnTopHint);
+    splash.show();
+    const QImage& shown = splash.Image1->picture();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.format(), QImage::Format_BGR888);
+    // Qt's own JPEG reader, when it is there, must see the same picture.
+    app::EnsureResources();
+    QImage reference(QStringLiteral(":/Splash"));
+    if (!reference.isNull()) {
+        ASSERT_EQ(reference.size(), shown.size());
+        int worst = 0;
+        for (QPoint p : {QPoint(10, 10), QPoint(166, 120), QPoint(300, 290), QPoint(60, 200)}) {
+            const QColor a = reference.pixelColor(p), b = shown.pixelColor(p);
+            worst = std::max({worst, std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                              std::abs(a.blue() - b.blue())});
+        }
+        EXPECT_LE(worst, 4);
+    }
+    EXPECT_TRUE(prompts.shown().empty());
+}
+
+TEST(PageView, MaskIsPaintedNotXorInRed) {
+    app::PageView view;
+    const struct {
+        QRgb page;
+        QRgb border;
+    } rows[] = {
+        {qRgb(255, 255, 255), qRgb(255, 0, 0)},  // not(red xor white) = red
+        {qRgb(255, 0, 255), qRgb(255, 255, 0)},  // not(red xor magenta) = yellow
+        {qRgb(0, 0, 0), qRgb(0, 255, 255)},      // not(red xor black) = cyan
+    };
+    for (const auto& row : rows) {
+        QImage picture(40, 40, QImage::Format_BGR888);
+        picture.fill(QColor::fromRgb(row.page));
+        view.setPicture(picture);
+        view.setMask(8, 8, 16, 16);
+        view.setMaskVisible(true);
+        const QImage shot = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shot.size(), QSize(40, 40));
+        EXPECT_EQ(shot.pixel(8, 8) & 0xFFFFFF, row.border & 0xFFFFFF);
+        EXPECT_EQ(shot.pixel(23, 23) & 0xFFFFFF, row.border & 0xFFFFFF);
+        EXPECT_EQ(shot.pixel(7, 7) & 0xFFFFFF, row.page & 0xFFFFFF);  // outside
+        EXPECT_EQ(shot.pixel(24, 24) & 0xFFFFFF, row.page & 0xFFFFFF);
+        view.setMaskVisible(false);
+        const QImage hidden = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(hidden.pixel(8, 8) & 0xFFFFFF, row.page & 0xFFFFFF);
+    }
+}
+
+TEST(UpDown, StepsStayInsideTheRange) {
+    app::UpDown u(Qt::Vertical, -1024, 0, 0, 16);
+    int clicks = 0;
+    QObject::connect(&u, &app::UpDown::clicked, [&] { ++clicks; });
+    u.click(app::UpDown::Button::Next);
+    EXPECT_EQ(u.position(), 0);  // already at the top
+    u.click(app::UpDown::Button::Prev);
+    EXPECT_EQ(u.position(), -16);
+    u.setPosition(-1020);
+    u.click(app::UpDown::Button::Prev);
+    EXPECT_EQ(u.position(), -1024);
+    EXPECT_EQ(clicks, 3);
+    u.setPosition(5000);
+    EXPECT_EQ(u.position(), 0);
+    u.setRange(-100, -50);
+    EXPECT_EQ(u.position(), -50);
+}
