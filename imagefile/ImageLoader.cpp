@@ -14,14 +14,6 @@
 
 namespace tessella::imagefile {
 
-const QStringList& KnownImageExtensions() {
-    static const QStringList list = {
-        ".TIF", ".TIFF", ".GIF", ".PIC", ".CEL", ".SGI", ".BW",  ".TGA", ".VST", ".WIN", ".VDA",
-        ".ICB", ".PCD",  ".PPM", ".PBM", ".PGM", ".CUT", ".JPG", ".RLA", ".RPF", ".PDD", ".PSD",
-        ".PCX", ".SCR",  ".PCC", ".RGB", ".BMP", ".DIB", ".RLE", ".EMF", ".WMF"};
-    return list;
-}
-
 namespace {
 
 enum class Decoder { Tga, Bmp, Jpeg, Magick, Rla, Pic, Emf };
@@ -32,21 +24,21 @@ struct Route {
     const char* coder;  // the ImageMagick coder, forced whatever the extension says
 };
 
-// Which decoder reads each of the 31 extensions.
+// Which decoder reads each of the 31 extensions, in the program's order.
 constexpr Route kRoutes[] = {
     {".TIF", Decoder::Magick, "TIFF"}, {".TIFF", Decoder::Magick, "TIFF"},
     {".GIF", Decoder::Magick, "GIF"},  {".PIC", Decoder::Pic, nullptr},
     {".CEL", Decoder::Pic, nullptr},   {".SGI", Decoder::Magick, "SGI"},
-    {".BW", Decoder::Magick, "SGI"},   {".RGB", Decoder::Magick, "SGI"},
-    {".TGA", Decoder::Tga, nullptr},   {".VST", Decoder::Tga, nullptr},
-    {".WIN", Decoder::Tga, nullptr},   {".VDA", Decoder::Tga, nullptr},
-    {".ICB", Decoder::Tga, nullptr},   {".PCD", Decoder::Magick, "PCD"},
-    {".PPM", Decoder::Magick, "PPM"},  {".PBM", Decoder::Magick, "PBM"},
-    {".PGM", Decoder::Magick, "PGM"},  {".CUT", Decoder::Magick, "CUT"},
-    {".JPG", Decoder::Jpeg, nullptr},  {".RLA", Decoder::Rla, nullptr},
-    {".RPF", Decoder::Rla, nullptr},   {".PDD", Decoder::Magick, "PSD"},
-    {".PSD", Decoder::Magick, "PSD"},  {".PCX", Decoder::Magick, "PCX"},
-    {".SCR", Decoder::Magick, "PCX"},  {".PCC", Decoder::Magick, "PCX"},
+    {".BW", Decoder::Magick, "SGI"},   {".TGA", Decoder::Tga, nullptr},
+    {".VST", Decoder::Tga, nullptr},   {".WIN", Decoder::Tga, nullptr},
+    {".VDA", Decoder::Tga, nullptr},   {".ICB", Decoder::Tga, nullptr},
+    {".PCD", Decoder::Magick, "PCD"},  {".PPM", Decoder::Magick, "PPM"},
+    {".PBM", Decoder::Magick, "PBM"},  {".PGM", Decoder::Magick, "PGM"},
+    {".CUT", Decoder::Magick, "CUT"},  {".JPG", Decoder::Jpeg, nullptr},
+    {".RLA", Decoder::Rla, nullptr},   {".RPF", Decoder::Rla, nullptr},
+    {".PDD", Decoder::Magick, "PSD"},  {".PSD", Decoder::Magick, "PSD"},
+    {".PCX", Decoder::Magick, "PCX"},  {".SCR", Decoder::Magick, "PCX"},
+    {".PCC", Decoder::Magick, "PCX"},  {".RGB", Decoder::Magick, "SGI"},
     {".BMP", Decoder::Bmp, nullptr},   {".DIB", Decoder::Bmp, nullptr},
     {".RLE", Decoder::Bmp, nullptr},   {".EMF", Decoder::Emf, nullptr},
     {".WMF", Decoder::Magick, "WMF"},
@@ -97,6 +89,15 @@ QImage Decode(const Route& route, const QString& path, const QByteArray& bytes) 
 }
 
 }  // namespace
+
+const QStringList& KnownImageExtensions() {
+    static const QStringList list = [] {
+        QStringList out;
+        for (const Route& route : kRoutes) out << QString::fromLatin1(route.extension);
+        return out;
+    }();
+    return list;
+}
 
 bool IsKnownImageExtension(const QString& path) {
     return RouteFor(path) != nullptr;

@@ -21,7 +21,9 @@ TEST(ImageLoader, AcceptedExtensions) {
     };
     for (const Row& row : rows)
         EXPECT_EQ(IsKnownImageExtension(QString::fromLatin1(row.path)), row.accepted) << row.path;
-    EXPECT_EQ(KnownImageExtensions().size(), 31);
+    EXPECT_EQ(KnownImageExtensions().join(QString()),
+              QStringLiteral(".TIF.TIFF.GIF.PIC.CEL.SGI.BW.TGA.VST.WIN.VDA.ICB.PCD.PPM.PBM.PGM.CUT"
+                             ".JPG.RLA.RPF.PDD.PSD.PCX.SCR.PCC.RGB.BMP.DIB.RLE.EMF.WMF"));
 }
 
 TEST(ImageLoader, RefusedExtensionLeavesThePictureAlone) {
@@ -60,4 +62,22 @@ TEST(ImageLoader, HandMadeSamplesDecodeAsBuilt) {
     // PIC: index 4 is palette levels 12, 13, 14 (6-bit), x 255 / 63 rounded: 48.6, 52.6, 56.7.
     ASSERT_TRUE(LoadImageByExtension(MakeSample(QDir(dir.path()), "pic").path, image));
     EXPECT_EQ(image.pixelColor(4, 0), QColor(49, 53, 57));
+}
+
+TEST(ImageLoader, LibraryFormatsComeOutOpaqueInRgb) {
+    QTemporaryDir dir;
+    // A transparent GIF with one red pixel: the rest over white. A CMYK TIFF of pure red.
+    const QString gif = dir.filePath(QStringLiteral("t.gif"));
+    RunConvert({QStringLiteral("-size"), QStringLiteral("3x2"), QStringLiteral("xc:none"),
+                QStringLiteral("-fill"), QStringLiteral("red"), QStringLiteral("-draw"),
+                QStringLiteral("point 0,0"), gif});
+    const QString tif = dir.filePath(QStringLiteral("c.tif"));
+    RunConvert({QStringLiteral("-size"), QStringLiteral("3x2"), QStringLiteral("xc:red"),
+                QStringLiteral("-colorspace"), QStringLiteral("CMYK"), tif});
+    QImage image;
+    ASSERT_TRUE(LoadImageByExtension(gif, image));
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(2, 1), QColor(255, 255, 255));
+    ASSERT_TRUE(LoadImageByExtension(tif, image));
+    EXPECT_EQ(image.pixelColor(1, 1), QColor(255, 0, 0));
 }
