@@ -212,6 +212,48 @@ TEST(Filters, NeighboursAreReadBeforeTheyChange) {
     EXPECT_EQ(work.image().at(1, 1), Grey(21));
 }
 
+// The centre of random 3 x 3 fields against the rule in exact fractions: with
+// L = (s + 3) / 3 and A = (sum of L + 9) / 9, sharpen gives c x Lc / A and soften c x A / Lc,
+// rounded half to even and limited to 255.
+TEST(Filters, CentreMatchesTheRuleInExactFractions) {
+    uint32_t state = 99;
+    auto next = [&state] {
+        state = state * 1103515245u + 12345u;
+        return static_cast<uint8_t>(state >> 16);
+    };
+    auto roundHalfEven = [](int64_t num, int64_t den) {
+        int64_t q = num / den;
+        const int64_t twice = 2 * (num % den);
+        if (twice > den || (twice == den && (q & 1))) ++q;
+        return static_cast<uint8_t>(std::min<int64_t>(q, 255));
+    };
+    for (int trial = 0; trial < 3000; ++trial) {
+        Rows field(3, std::vector<Bgr>(3));
+        // Some fields flat or nearly so, where exact halves are likeliest.
+        const bool flat = trial % 3 == 0;
+        const Bgr base{next(), next(), next()};
+        for (auto& row : field)
+            for (Bgr& p : row) p = flat ? base : Bgr{next(), next(), next()};
+        if (flat) field[1][1] = Bgr{next(), next(), next()};
+        // Sums of L scaled by 3: 3 L = s + 3.
+        int64_t sumL3 = 0;
+        for (const auto& row : field)
+            for (const Bgr& p : row) sumL3 += p.b + p.g + p.r + 3;
+        const Bgr c = field[1][1];
+        const int64_t lc3 = c.b + c.g + c.r + 3;
+        // Lc / A = (lc3 / 3) / ((sumL3 / 3 + 9) / 9) = 9 lc3 / (sumL3 + 27).
+        for (int mode : {0, 1}) {
+            const int64_t num = mode == 1 ? 9 * lc3 : sumL3 + 27;
+            const int64_t den = mode == 1 ? sumL3 + 27 : 9 * lc3;
+            auto work = Working(field);
+            SharpenSoften(work, mode);
+            const Bgr expected{roundHalfEven(c.b * num, den), roundHalfEven(c.g * num, den),
+                               roundHalfEven(c.r * num, den)};
+            ASSERT_EQ(work.image().at(1, 1), expected) << "trial " << trial << " mode " << mode;
+        }
+    }
+}
+
 TEST(Filters, ExactHalvesRoundToEven) {
     // Centre (B 14, G 14, R 170) among black pixels: Lc = 67, A = (67 + 8 + 9) / 9 = 84 / 9;
     // sharpen gives 14 x 67 x 9 / 84 = 100.5 exactly, which rounds to 100; red saturates.
