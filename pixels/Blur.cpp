@@ -1,6 +1,11 @@
 #include "pixels/Blur.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
+#if defined(__SSE2__) && !defined(TESSELLA_NO_SIMD)
+#include <emmintrin.h>
+#endif
 
 #include "platform/Error.h"
 
@@ -43,16 +48,71 @@ class LimitedPicture {
     int h_;
 };
 
+// The running mean of one column of variant 0, over the pixel pair (x, x + 1), or over
+// pixel x alone in the last column (`single`).
+#if defined(__SSE2__) && !defined(TESSELLA_NO_SIMD)
+class ColumnMean {
+  public:
+    void start(const Bgr* a, ptrdiff_t s, bool single) {
+        m_ = _mm_srli_epi16(_mm_add_epi16(PairSum(a, single), PairSum(a + s, single)), 2);
+    }
+    void next(const Bgr* a, ptrdiff_t s, bool single) {
+        m_ = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(m_, m_), PairSum(a + s, single)), 2);
+    }
+    void store(Bgr* a, bool single) const {
+        const uint32_t v =
+            static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_packus_epi16(m_, m_))) & 0xFFFFFFu;
+        if (single) {
+            std::memcpy(static_cast<void*>(a), &v, 3);
+        } else {
+            const uint64_t both = v | (uint64_t{v} << 24);
+            std::memcpy(static_cast<void*>(a), &both, 6);
+        }
+    }
+
+  private:
+    // Blue, green and red of p[0] + p[1] (or 2 x p[0]) in the low 16-bit lanes. Reads 8 bytes:
+    // the last column's extra bytes fall in the spare columns.
+    static __m128i PairSum(const Bgr* p, bool single) {
+        const __m128i v = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)),
+                                            _mm_setzero_si128());
+        return _mm_add_epi16(v, single ? v : _mm_srli_si128(v, 6));
+    }
+    __m128i m_;
+};
+#else
+class ColumnMean {
+  public:
+    void start(const Bgr* a, ptrdiff_t s, bool single) {
+        const Bgr* b = single ? a : a + 1;
+        b_ = (a->b + a[s].b + b[s].b + b->b) >> 2;
+        g_ = (a->g + a[s].g + b[s].g + b->g) >> 2;
+        r_ = (a->r + a[s].r + b[s].r + b->r) >> 2;
+    }
+    void next(const Bgr* a, ptrdiff_t s, bool single) {
+        const Bgr na = a[s], nb = single ? a[s] : a[s + 1];
+        b_ = (2 * b_ + na.b + nb.b) >> 2;
+        g_ = (2 * g_ + na.g + nb.g) >> 2;
+        r_ = (2 * r_ + na.r + nb.r) >> 2;
+    }
+    void store(Bgr* a, bool single) const {
+        const Bgr out{static_cast<uint8_t>(b_), static_cast<uint8_t>(g_), static_cast<uint8_t>(r_)};
+        a[0] = out;
+        if (!single) a[1] = out;
+    }
+
+  private:
+    int b_ = 0, g_ = 0, r_ = 0;
+};
+#endif
+
 // Variant 0. Going down column x, block (x, y) reads the mean m just written into row y by
 // block (x, y - 1) in both columns, so its mean is (2m + the two pixels of row y + 1) div 4, and
 // each row of the two columns ends with the mean of the block starting on it (the last row
-// keeps the one before, which the limited last block rewrites unchanged). Column x reads column
-// x + 1 before column x + 1's own walk writes it, so strips of columns can run together on a
-// skewed front (step (x, y) at time 2x + y) with the same result and in a cache-sized window.
+// keeps the one before, which the limited last block rewrites unchanged).
 void SmoothAll(TabImage& image) {
     const int w = image.width();
     const int h = image.height();
-    const ptrdiff_t s = image.stride();
     if (h == 1) {
         Bgr* row = image.row(0);
         for (int x = 0; x < w; ++x) {
@@ -66,38 +126,17 @@ void SmoothAll(TabImage& image) {
         }
         return;
     }
-    constexpr int kStrip = 16;
-    struct Mean {
-        int b, g, r;
-    };
-    Mean means[kStrip];
-    Bgr* const origin = image.row(0);
-    for (int x0 = 0; x0 < w; x0 += kStrip) {
-        const int lanes = std::min(kStrip, w - x0);
-        const int end = (h - 1) + 2 * (lanes - 1);
-        for (int t = 0; t <= end; ++t) {
-            // Lanes whose row y = t - 2c lies in 0..h-1.
-            const int first = std::max(0, (t - h + 2) / 2);
-            const int last = std::min(lanes - 1, t / 2);
-            for (int c = first; c <= last; ++c) {
-                const int x = x0 + c;
-                const int y = t - 2 * c;
-                Bgr* a = origin + y * s + x;
-                Bgr* b = x + 1 < w ? a + 1 : a;
-                Mean& m = means[c];
-                if (y == 0) {
-                    m = {(a->b + a[s].b + b[s].b + b->b) >> 2, (a->g + a[s].g + b[s].g + b->g) >> 2,
-                         (a->r + a[s].r + b[s].r + b->r) >> 2};
-                } else if (y < h - 1) {
-                    const Bgr na = a[s], nb = b[s];
-                    m = {(2 * m.b + na.b + nb.b) >> 2, (2 * m.g + na.g + nb.g) >> 2,
-                         (2 * m.r + na.r + nb.r) >> 2};
-                }
-                const Bgr out{static_cast<uint8_t>(m.b), static_cast<uint8_t>(m.g),
-                              static_cast<uint8_t>(m.r)};
-                *a = out;
-                *b = out;
-            }
+    const ptrdiff_t s = image.stride();
+    for (int x = 0; x < w; ++x) {
+        const bool single = x + 1 == w;
+        Bgr* a = image.row(0) + x;
+        ColumnMean m;
+        m.start(a, s, single);
+        m.store(a, single);
+        for (int y = 1; y < h; ++y) {
+            a += s;
+            if (y < h - 1) m.next(a, s, single);
+            m.store(a, single);
         }
     }
 }
