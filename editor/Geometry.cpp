@@ -22,9 +22,9 @@ static_assert(std::endian::native == std::endian::little);
 // Rotation works in square tiles so that both the reads and the writes stay in cache.
 constexpr int kTile = 64;
 
-void CheckDoubled(int width, int height, int wFactor, int hFactor) {
+void CheckDoubled(int width, int height, int wFactor, int hFactor, const QString& what) {
     platform::CheckImageSize(platform::CheckedMul(width, wFactor),
-                             platform::CheckedMul(height, hFactor), QStringLiteral("Doublement"));
+                             platform::CheckedMul(height, hFactor), what);
 }
 
 // Stores or copies a pixel as four bytes, the fourth landing on the next pixel (rewritten later) or
@@ -122,7 +122,7 @@ void MakeSymmetric(pixels::Traite& work, int faces) {
     const int w = src.width(), h = src.height();
     if (src.empty()) return;
     const int hFactor = faces == 4 ? 2 : 1;
-    CheckDoubled(w, h, 2, hFactor);
+    CheckDoubled(w, h, 2, hFactor, QStringLiteral("Symétrie"));
     TabImage& dst = work.scratch();
     dst.reshape(2 * w, h * hFactor);
     for (int y = 0; y < h; ++y) {
@@ -143,7 +143,7 @@ void DoubleTile(pixels::Traite& work, int direction) {
     const int w = src.width(), h = src.height();
     if (src.empty()) return;
     const bool wide = direction == 1;
-    CheckDoubled(w, h, wide ? 2 : 1, wide ? 1 : 2);
+    CheckDoubled(w, h, wide ? 2 : 1, wide ? 1 : 2, QStringLiteral("Doublement"));
     TabImage& dst = work.scratch();
     dst.reshape(wide ? 2 * w : w, wide ? h : 2 * h);
     for (int y = 0; y < h; ++y) {
