@@ -265,9 +265,11 @@ class EmfPlayer {
         const QTransform page(sx, 0, 0, sy, s.viewportOrg.x() - windowOrg.x() * sx,
                               s.viewportOrg.y() - windowOrg.y() * sy);
         toBitmap_ = s.world * page * deviceToBitmap_;
-        usable_ = std::isfinite(toBitmap_.m11()) && std::isfinite(toBitmap_.m12()) &&
-                  std::isfinite(toBitmap_.m21()) && std::isfinite(toBitmap_.m22()) &&
-                  std::isfinite(toBitmap_.dx()) && std::isfinite(toBitmap_.dy());
+        // Beyond these, coordinates could overflow into infinities: nothing is drawn then.
+        const auto moderate = [](double v, double limit) { return std::fabs(v) <= limit; };
+        usable_ = moderate(toBitmap_.m11(), 1e6) && moderate(toBitmap_.m12(), 1e6) &&
+                  moderate(toBitmap_.m21(), 1e6) && moderate(toBitmap_.m22(), 1e6) &&
+                  moderate(toBitmap_.dx(), 1e10) && moderate(toBitmap_.dy(), 1e10);
     }
     double Scale() const { return std::sqrt(std::fabs(toBitmap_.determinant())); }
 
@@ -299,7 +301,7 @@ class EmfPlayer {
         if (style == 5) return Qt::NoPen;  // PS_NULL
         QPen pen(p.colour);
         const double width = p.width * Scale();
-        pen.setWidthF(width <= 1.5 || !p.geometric ? 0 : std::min(width, 65536.0));
+        pen.setWidthF(width > 1.5 && p.geometric ? std::min(width, 65536.0) : 0);
         static const Qt::PenStyle kStyles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
                                                Qt::DashDotLine, Qt::DashDotDotLine, Qt::NoPen,
                                                Qt::SolidLine,   Qt::DashLine};
@@ -532,6 +534,7 @@ class EmfPlayer {
         const QFontMetricsF metrics(font);
         const QPointF at =
             (dc_.textAlign & 1) ? toBitmap_.map(dc_.current) : toBitmap_.map(reference);
+        if (std::fabs(at.x()) > 1e6 || std::fabs(at.y()) > 1e6) return;  // far off the picture
         double x = 0, y = 0;
         const uint32_t horizontal = dc_.textAlign & 6, vertical = dc_.textAlign & 24;
         if (horizontal == 6) x = -metrics.horizontalAdvance(text) / 2;
@@ -539,7 +542,7 @@ class EmfPlayer {
         if (vertical == 0) y = metrics.ascent();    // TA_TOP
         if (vertical == 8) y = -metrics.descent();  // TA_BOTTOM
         painter_.translate(at);
-        painter_.rotate(-f.escapement / 10.0);
+        painter_.rotate(-(f.escapement / 10.0));
         painter_.setFont(font);
         painter_.setPen(dc_.textColour);
         painter_.setBackgroundMode(Qt::TransparentMode);
