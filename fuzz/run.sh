@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 SECONDS_PER_TARGET=${1:-60}
 BUILD=build-fuzz
 TARGETS=(tga bmp rla pic emf)
+bash scripts/setup.sh  # clang-14 and its sanitizer runtimes
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++-14 \
@@ -23,6 +24,7 @@ for t in "${TARGETS[@]}"; do
   rm -rf "$work"
   mkdir -p "$work"
   cp fuzz/corpus/"$t"/* "$work"/
+  cp tests/imagefile/regressions/"$t"-* "$work"/ 2>/dev/null || true  # inputs that once crashed
   echo "== fuzz_$t for ${SECONDS_PER_TARGET}s"
   if ! "$BUILD/fuzz/fuzz_$t" -max_total_time="$SECONDS_PER_TARGET" -rss_limit_mb=2048 \
       -timeout=10 -print_final_stats=1 -artifact_prefix="$BUILD/artifacts/$t-" \
