@@ -19,7 +19,8 @@ namespace tessella::pixels {
 // Directions 1..8 walk the picture in steps (1 columns left to right, 2 columns right to left,
 // 3 rows top down, 4 rows bottom up, 5..8 diagonals from the top-left, top-right, bottom-left,
 // bottom-right corner); each factor starts at 1 and grows by (percent - 100) / 100 / width
-// before every step, whatever the direction. Bytes are clamped then rounded half to even.
+// before every step, whatever the direction. Bytes are clamped then rounded half to even. A
+// direction outside 0..8 throws TessellaError(kRangeMessage).
 void RgbCorrection(const TabImage& source, TabImage& destination, int width, int height,
                    int redPercent, int greenPercent, int bluePercent, int direction);
 
@@ -29,9 +30,9 @@ void Contrast(const TabImage& source, TabImage& destination, int width, int heig
               double amount);
 
 struct EmbossSettings {
-    int threshold = 255;                          // 100..255: xor-ed with the lower pixel's bytes
-    int mode = 1;                                 // 1 plain relief, 2 strong inverted relief
-    int saturation = 127;                         // 1..255, of the coloured background
+    int threshold = 255;   // 100..255 (limited to 0..255): xor-ed with the lower pixel's bytes
+    int mode = 1;          // 2 strong inverted relief; anything else plain relief
+    int saturation = 127;  // 1..255 (limited to 0..255), of the coloured background
     std::optional<platform::ColourValue> colour;  // coloured background; none = plain relief
     bool textured = false;  // lay the relief over the tiled texture; mode and colour ignored
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -78,10 +79,18 @@ TEST_P(BlurWalkTest, MatchesTheHandTrace) {
 
 // In the 6 x 6 cases, rows 0, 1 and 5 and columns 0, 1 and 5 are black, so the border pass
 // changes nothing and the single lit pixel shows where the walk moves block means.
-Greys Lit(int x, int y) {
+struct Cell {
+    int x, y, v;
+};
+
+Greys SixBySix(std::initializer_list<Cell> cells) {
     Greys rows(6, std::vector<int>(6, 0));
-    rows[y][x] = 200;
+    for (const Cell& c : cells) rows[c.y][c.x] = c.v;
     return rows;
+}
+
+Greys Lit(int x, int y) {
+    return SixBySix({{x, y, 200}});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -108,79 +117,33 @@ INSTANTIATE_TEST_SUITE_P(
             5,
             {{0, 0, 255, 255}, {0, 0, 255, 255}, {0, 0, 255, 255}, {0, 0, 255, 255}},
             {{63, 63, 191, 191}, {31, 31, 191, 223}, {47, 215, 215, 207}, {47, 215, 215, 207}}},
-        WalkCase{"right by 1",
-                 1,
-                 Lit(3, 2),
-                 {{0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 50, 50, 25},
-                  {0, 0, 0, 50, 50, 25},
-                  {0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0}}},
-        WalkCase{"down by 1",
-                 2,
-                 Lit(2, 3),
-                 {{0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0},
-                  {0, 0, 50, 50, 0, 0},
-                  {0, 0, 50, 50, 0, 0},
-                  {0, 0, 25, 25, 0, 0}}},
-        WalkCase{"down and right by 1",
-                 3,
-                 Lit(3, 3),
-                 {{0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 50, 50, 12},
-                  {0, 0, 0, 50, 50, 12},
-                  {0, 0, 0, 12, 12, 18}}},
-        WalkCase{"down by 1, left by 2",
-                 4,
-                 Lit(2, 3),
-                 {{0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0},
-                  {50, 50, 0, 0, 0, 0},
-                  {50, 50, 0, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0}}},
-        WalkCase{"left by 1",
-                 5,
-                 Lit(2, 3),
-                 {{0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0},
-                  {0, 50, 50, 0, 0, 0},
-                  {0, 50, 50, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0}}},
-        WalkCase{"up by 1",
-                 6,
-                 Lit(3, 2),
-                 {{0, 0, 0, 0, 0, 0},
-                  {0, 0, 50, 50, 0, 0},
-                  {0, 0, 50, 50, 0, 0},
-                  {0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0}}},
-        WalkCase{"up and left by 1",
-                 7,
-                 Lit(2, 2),
-                 {{0, 0, 0, 0, 0, 0},
-                  {0, 50, 50, 0, 0, 0},
-                  {0, 50, 50, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0}}},
+        WalkCase{
+            "right by 1", 1, Lit(3, 2),
+            SixBySix({{3, 2, 50}, {4, 2, 50}, {5, 2, 25}, {3, 3, 50}, {4, 3, 50}, {5, 3, 25}})},
+        WalkCase{
+            "down by 1", 2, Lit(2, 3),
+            SixBySix({{2, 3, 50}, {3, 3, 50}, {2, 4, 50}, {3, 4, 50}, {2, 5, 25}, {3, 5, 25}})},
+        WalkCase{"down and right by 1", 3, Lit(3, 3),
+                 SixBySix({{3, 3, 50},
+                           {4, 3, 50},
+                           {5, 3, 12},
+                           {3, 4, 50},
+                           {4, 4, 50},
+                           {5, 4, 12},
+                           {3, 5, 12},
+                           {4, 5, 12},
+                           {5, 5, 18}})},
+        WalkCase{"down by 1, left by 2", 4, Lit(2, 3),
+                 SixBySix({{0, 3, 50}, {1, 3, 50}, {0, 4, 50}, {1, 4, 50}})},
+        WalkCase{"left by 1", 5, Lit(2, 3),
+                 SixBySix({{1, 2, 50}, {2, 2, 50}, {1, 3, 50}, {2, 3, 50}})},
+        WalkCase{"up by 1", 6, Lit(3, 2),
+                 SixBySix({{2, 1, 50}, {3, 1, 50}, {2, 2, 50}, {3, 2, 50}})},
+        WalkCase{"up and left by 1", 7, Lit(2, 2),
+                 SixBySix({{1, 1, 50}, {2, 1, 50}, {1, 2, 50}, {2, 2, 50}})},
         // The lit pixel is read but never written over.
-        WalkCase{"up by 1, right by 2",
-                 8,
-                 Lit(2, 2),
-                 {{0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 0, 50, 50},
-                  {0, 0, 200, 0, 50, 50},
-                  {0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0},
-                  {0, 0, 0, 0, 0, 0}}},
+        WalkCase{"up by 1, right by 2", 8, Lit(2, 2),
+                 SixBySix({{4, 1, 50}, {5, 1, 50}, {2, 2, 200}, {4, 2, 50}, {5, 2, 50}})},
         // One row: borders give 50 125 125, 87 106 106, 96 96 106; then the single upward
         // block (404 div 4) goes to columns 0 and 1.
         WalkCase{"one row, left", 5, {{0, 100, 200}}, {{101, 101, 106}}}));

@@ -245,7 +245,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Blue 100: hue round(60 / 99) = 1, value 100; |100 - 127| = 27; t = 27 - 26.
         EmbossCase{"dark blue", Grey(100), Settings(255, 1, 0x640000u), {27, 1, 0}},
         // Mode 2 first (grey 28), then the colour: value 255 - 28.
-        EmbossCase{"mode 2 red", Grey(100), Settings(255, 2, 0x0000FFu), {0, 0, 227}}));
+        EmbossCase{"mode 2 red", Grey(100), Settings(255, 2, 0x0000FFu), {0, 0, 227}},
+        // Settings beyond a byte are limited to 255 instead of wrapping the results.
+        EmbossCase{"threshold 300", Grey(100), Settings(300, 1), Grey(127)},
+        EmbossCase{"saturation 400", Grey(100), Settings(255, 1, 0x0000FFu, 400), {0, 0, 128}}));
 
 TEST(EmbossTest, ModeTwoRoundsHalfToEven) {
     // Each column: P over Q with threshold 255, e = (P + 255 - Q) shr 1.
