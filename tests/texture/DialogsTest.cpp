@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTimer>
 
 #include "tests/support/ScriptedPrompts.h"
 #include "texture/TFicheConfirmeLargeur.h"
@@ -32,6 +33,17 @@ TEST(ConfirmeLargeur, RemembersTheRadioAndStoresTheWidthHoweverItCloses) {
     dialog.RadioButton256->click();
     dialog.reject();  // closed without the button
     EXPECT_EQ(dialog.ChosenWidth, 256);
+}
+
+TEST(ConfirmeLargeur, AskWidthShowsItModallyAndAnswersTheChoice) {
+    TFicheConfirmeLargeur dialog;
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        dialog.RadioButton512->click();
+        dialog.BtFermer->click();
+    });
+    EXPECT_EQ(dialog.askWidth(), 512);
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.reject(); });
+    EXPECT_EQ(dialog.askWidth(), 512);
 }
 
 class Nouveau : public ::testing::Test {
