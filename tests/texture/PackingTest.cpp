@@ -301,6 +301,22 @@ TEST_F(PageFixture, PreviewOfAClickedSourceInFreeSizeSetsTheImportSize) {
     EXPECT_TRUE(events.isEnabled(PageCommand::Replace));
 }
 
+TEST_F(Packing, GrowthPastThePixelLimitIsAbandonedWithThePackingUnchanged) {
+    newPage(512);
+    page.freeSize = true;
+    PagePacker packer(context());
+    EXPECT_THROW(packer.placeAtInsertionPoint(Solid(8, (1 << 20) + 8, Qt::red), false),
+                 tessella::platform::TessellaError);
+    EXPECT_EQ(QSize(page.pageWidth, page.pageHeight), QSize(page.pageBitmap.width(), 64));
+    EXPECT_EQ(page.pageBitmap.height(), 64);
+    EXPECT_EQ(QPoint(page.insertX, page.insertY), QPoint(0, 0));
+    EXPECT_TRUE(page.firstRowOpen);
+    page.freeSize = false;
+    page.importWidth = page.importHeight = 64;
+    packer.placeAtInsertionPoint(Solid(64, 64, Qt::blue), false);
+    EXPECT_EQ(pagePixel(0, 0), QColor(Qt::blue));
+}
+
 TEST(PageBitmapGrowth, KeepsRowsAndFillsNewAreaWithTheGivenColour) {
     PageBitmap bitmap = PageBitmap::filled(2, 1, tessella::platform::kWhite);
     bitmap.draw(Solid(1, 1, Qt::red), 1, 0);
