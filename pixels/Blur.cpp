@@ -80,6 +80,61 @@ class ColumnMean {
     }
     __m128i m_;
 };
+
+// Columns x and x + 1 of variant 0 walked together (two rows or more): column x + 1's walk runs
+// one row behind and takes column x's means from a register instead of reading them back.
+// `secondIsLast`: column x + 1 is the last column, its right neighbour itself.
+void SmoothColumnPair(Bgr* top, ptrdiff_t s, int h, bool secondIsLast) {
+    const auto load = [](const Bgr* p) {
+        return _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)),
+                                 _mm_setzero_si128());
+    };
+    const auto pairSum = [&](const Bgr* p) {
+        const __m128i v = load(p);
+        return _mm_add_epi16(v, _mm_srli_si128(v, 6));
+    };
+    const auto packed = [](__m128i m) {
+        return static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_packus_epi16(m, m))) & 0xFFFFFFu;
+    };
+    const auto store1 = [&](Bgr* p, __m128i m) {
+        const uint32_t v = packed(m);
+        std::memcpy(static_cast<void*>(p), &v, 3);
+    };
+    const auto storeSecond = [&](Bgr* p, __m128i m) {
+        uint64_t v = packed(m);
+        if (secondIsLast) {
+            std::memcpy(static_cast<void*>(p), &v, 3);
+        } else {
+            v |= v << 24;
+            std::memcpy(static_cast<void*>(p), &v, 6);
+        }
+    };
+
+    __m128i m0 = _mm_srli_epi16(_mm_add_epi16(pairSum(top), pairSum(top + s)), 2);
+    store1(top, m0);
+    __m128i m1 = _mm_setzero_si128();
+    Bgr* above = top;  // row i - 1 at column x
+    for (int i = 1; i < h; ++i) {
+        Bgr* row = above + s;
+        const __m128i m0Above = m0;
+        if (i < h - 1)
+            m0 = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(m0, m0), pairSum(row + s)), 2);
+        store1(row, m0);
+        // Column x + 1 at row i - 1: its left pixels are column x's means of rows i - 1 and i,
+        // its right ones the untouched column x + 2.
+        const __m128i right = secondIsLast ? m0 : load(row + 2);
+        if (i == 1) {
+            const __m128i rightAbove = secondIsLast ? m0Above : load(above + 2);
+            m1 = _mm_srli_epi16(
+                _mm_add_epi16(_mm_add_epi16(m0Above, m0), _mm_add_epi16(rightAbove, right)), 2);
+        } else {
+            m1 = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(m1, m1), _mm_add_epi16(m0, right)), 2);
+        }
+        storeSecond(above + 1, m1);
+        above = row;
+    }
+    storeSecond(above + 1, m1);
+}
 #else
 class ColumnMean {
   public:
@@ -127,7 +182,11 @@ void SmoothAll(TabImage& image) {
         return;
     }
     const ptrdiff_t s = image.stride();
-    for (int x = 0; x < w; ++x) {
+    int x = 0;
+#if defined(__SSE2__) && !defined(TESSELLA_NO_SIMD)
+    for (; x + 1 < w; x += 2) SmoothColumnPair(image.row(0) + x, s, h, x + 2 == w);
+#endif
+    for (; x < w; ++x) {
         const bool single = x + 1 == w;
         Bgr* a = image.row(0) + x;
         ColumnMean m;
