@@ -372,7 +372,10 @@ class Parser {
         f.setTopMargin(Px(state_.para.spaceBefore));
         f.setBottomMargin(Px(state_.para.spaceAfter));
         QList<QTextOption::Tab> tabs;
-        for (int t : state_.para.tabStops) tabs << QTextOption::Tab(Px(t), QTextOption::LeftTab);
+        // RTF measures tab stops from the margin, Qt from where the first line starts.
+        const int lineStart = state_.para.leftIndent + state_.para.firstIndent;
+        for (int t : state_.para.tabStops)
+            if (t > lineStart) tabs << QTextOption::Tab(Px(t - lineStart), QTextOption::LeftTab);
         if (!tabs.isEmpty()) f.setTabPositions(tabs);
         return f;
     }

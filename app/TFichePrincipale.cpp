@@ -295,8 +295,12 @@ QGroupBox* TFichePrincipale::buildPageView() {
 }
 
 void TFichePrincipale::buildStatusBar() {
+    // The panels keep their widths; a smaller type lets the captions fit them.
+    QFont small = statusBar()->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
     for (size_t i = 0; i < panels_.size(); ++i) {
         auto* label = new QLabel(QString::fromUtf8(kPanels[i].text), statusBar());
+        label->setFont(small);
         label->setFixedWidth(kPanels[i].width);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         statusBar()->addWidget(label);
@@ -378,19 +382,27 @@ QString TFichePrincipale::FileListFolder() const {
 }
 
 void TFichePrincipale::ShowSourceFolder(const QString& folder) {
-    QString root = DriveComboBox1->itemText(0);
-    for (int i = 0; i < DriveComboBox1->count(); ++i) {
-        const QString drive = DriveComboBox1->itemText(i);
-        if (folder.startsWith(platform::FolderWithSlash(drive)) && drive.size() >= root.size()) {
-            root = drive;
-            DriveComboBox1->setCurrentIndex(i);
-        }
+    // The folder list always starts at the drive that holds the folder, so that every folder
+    // above it stays reachable; the home entry of the drive list is a shortcut.
+    QString drive = QDir::rootPath();
+    for (const QFileInfo& d : QDir::drives()) {
+        const QString path = platform::FolderWithSlash(d.absolutePath());
+        if (folder.startsWith(path, Qt::CaseInsensitive) && path.size() >= drive.size())
+            drive = path;
     }
-    DirectoryListBox1->setRootIndex(dirModel_->index(root));
+    int entry = -1;
+    for (int i = 0; i < DriveComboBox1->count(); ++i) {
+        const QString path = platform::FolderWithSlash(DriveComboBox1->itemText(i));
+        if (folder.startsWith(path, Qt::CaseInsensitive) &&
+            (entry < 0 || path.size() > DriveComboBox1->itemText(entry).size()))
+            entry = i;
+    }
+    if (entry >= 0) DriveComboBox1->setCurrentIndex(entry);
+    DirectoryListBox1->setRootIndex(dirModel_->index(drive));
     const QModelIndex dir = dirModel_->index(folder);
+    for (QModelIndex i = dir; i.isValid(); i = i.parent()) DirectoryListBox1->setExpanded(i, true);
     DirectoryListBox1->setCurrentIndex(dir);
-    DirectoryListBox1->setExpanded(dir, true);
-    DirectoryListBox1->scrollTo(dir);
+    DirectoryListBox1->scrollTo(dir, QAbstractItemView::PositionAtCenter);
     FileListBox1->setRootIndex(fileModel_->setRootPath(folder));
 }
 

@@ -138,6 +138,21 @@ TEST(RtfReader, ParagraphsAndAlignment) {
     EXPECT_TRUE(doc.findBlockByNumber(2).blockFormat().alignment() & Qt::AlignRight);
 }
 
+TEST(RtfReader, IndentsAndTabStops) {
+    // 1440 twips to the inch, 96 pixels to the inch: 15 twips a pixel.
+    QTextDocument doc;
+    Read(doc, "{\\rtf1\\pard\\li600\\fi-300\\tx600\\sb150\\sa300 \\bullet\\tab point\\par}");
+    const QTextBlockFormat f = doc.firstBlock().blockFormat();
+    EXPECT_DOUBLE_EQ(f.leftMargin(), 40.0);
+    EXPECT_DOUBLE_EQ(f.textIndent(), -20.0);
+    EXPECT_DOUBLE_EQ(f.topMargin(), 10.0);
+    EXPECT_DOUBLE_EQ(f.bottomMargin(), 20.0);
+    // The stop lines up with the indent: 20 pixels from where the first line starts.
+    ASSERT_EQ(f.tabPositions().size(), 1);
+    EXPECT_DOUBLE_EQ(f.tabPositions()[0].position, 20.0);
+    EXPECT_EQ(doc.firstBlock().text(), QString::fromUtf8("•\tpoint"));
+}
+
 TEST(RtfReader, MalformedInputIsReadAsFarAsItGoes) {
     const struct {
         const char* rtf;
