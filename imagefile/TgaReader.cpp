@@ -132,18 +132,19 @@ QImage ReadTga(const QByteArray& data) {
         h.bits == 8 || h.bits == 15 || h.bits == 16 || h.bits == 24 || h.bits == 32;
     if (!typeKnown || !bitsKnown || !platform::ImageSizeAllowed(h.width, h.height)) Invalid();
 
-    const uchar* map = begin + kHeaderSize + h.idLength;
-    const uchar* pixels = map + ColourMapBytes(h);
-    if (pixels > end) Invalid();  // the ID field or the colour map ends early
-
-    // Refuse before allocating when the data cannot hold the picture: raw pixels need their
-    // bytes, run-length pixels at least one packet per 128 pixels.
+    // The ID field and the colour map must lie in the file; then the pixels must fit what is
+    // left before anything is allocated: raw pixels their bytes, run-length pixels at least one
+    // packet per 128 pixels.
+    const int64_t mapOffset = kHeaderSize + h.idLength;
+    const int64_t pixelOffset = mapOffset + ColourMapBytes(h);
+    if (pixelOffset > data.size()) Invalid();
     const int bpp = (h.bits + 7) / 8;
     const int64_t pixelCount = int64_t{h.width} * h.height;
-    const int64_t available = end - pixels;
     const int64_t needed =
         IsRunLength(h.imageType) ? (pixelCount + 127) / 128 * (1 + bpp) : pixelCount * bpp;
-    if (available < needed) Invalid();
+    if (data.size() - pixelOffset < needed) Invalid();
+    const uchar* map = begin + mapOffset;
+    const uchar* pixels = begin + pixelOffset;
 
     QImage image(h.width, h.height, FormatFor(h));
     if (image.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
