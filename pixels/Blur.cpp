@@ -73,6 +73,7 @@ class ColumnMean {
   private:
     // Blue, green and red of p[0] + p[1] (or 2 x p[0]) in the low 16-bit lanes. Reads 8 bytes:
     // the last column's extra bytes fall in the spare columns.
+    static_assert(TabImage::kSpareColumns >= 2);
     static __m128i PairSum(const Bgr* p, bool single) {
         const __m128i v = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)),
                                             _mm_setzero_si128());
@@ -85,6 +86,7 @@ class ColumnMean {
 // one row behind and takes column x's means from a register instead of reading them back.
 // `secondIsLast`: column x + 1 is the last column, its right neighbour itself.
 void SmoothColumnPair(Bgr* top, ptrdiff_t s, int h, bool secondIsLast) {
+    static_assert(TabImage::kSpareColumns >= 2, "8-byte loads reach two pixels past the width");
     const auto load = [](const Bgr* p) {
         return _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)),
                                  _mm_setzero_si128());
