@@ -56,9 +56,9 @@ struct Factors {
 struct StepWalk {
     int steps;
     int xStep;
-    int first(int y) const { return firstAtTop + yStep * y; }
     int firstAtTop;
     int yStep;
+    int first(int y) const { return firstAtTop + yStep * y; }
 };
 
 StepWalk WalkOf(int direction, int w, int h) {
@@ -122,8 +122,13 @@ void RgbCorrection(const TabImage& source, TabImage& destination, int width, int
             const Bgr* in = source.row(y);
             Bgr* out = destination.row(y);
             const uint8_t* t = tables[walk.first(y)].data();
-            for (int x = 0; x < width; ++x, t += step)
-                out[x] = {t[in[x].b], t[256 + in[x].g], t[512 + in[x].r]};
+            if (step == 0) {  // one table for the whole row
+                const uint8_t *tb = t, *tg = t + 256, *tr = t + 512;
+                for (int x = 0; x < width; ++x) out[x] = {tb[in[x].b], tg[in[x].g], tr[in[x].r]};
+            } else {
+                for (int x = 0; x < width; ++x, t += step)
+                    out[x] = {t[in[x].b], t[256 + in[x].g], t[512 + in[x].r]};
+            }
         }
     } else {
         for (int y = 0; y < height; ++y) {
