@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "editor/PixelShuffle.h"
+
 namespace tessella::editor {
 
 using pixels::Bgr;
@@ -32,8 +34,12 @@ void Negative(TabImage& image) {
     }
 }
 
-uint8_t Mean(unsigned a, unsigned b) {
-    return static_cast<uint8_t>((a + b) / 2);
+// The byte orders that exchange the two channels of operations 0, 1 and 2: red and blue,
+// green and blue, red and green (bytes are blue, green, red).
+constexpr PixelOrder kPairs[3] = {{2, 1, 0}, {1, 0, 2}, {0, 2, 1}};
+
+uint8_t* FirstByte(TabImage& image) {
+    return reinterpret_cast<uint8_t*>(image.row(0));
 }
 
 // The brightness of a pixel is L = (B + G + R + 3) / 3 and its neighbourhood's
@@ -78,45 +84,24 @@ constexpr int kMaxSum = 3 * 255;
 
 void ChannelOperation(pixels::Traite& work, int operation) {
     TabImage& image = work.image();
-    switch (operation) {
-        case 0:
-            ForEachPixel(image, [](Bgr& p) { std::swap(p.r, p.b); });
-            break;
-        case 1:
-            ForEachPixel(image, [](Bgr& p) { std::swap(p.g, p.b); });
-            break;
-        case 2:
-            ForEachPixel(image, [](Bgr& p) { std::swap(p.r, p.g); });
-            break;
-        case 3:
-            ForEachPixel(image, [](Bgr& p) {
-                const uint8_t g = static_cast<uint8_t>((unsigned{p.r} + p.g + p.b) / 3);
-                p = Bgr{g, g, g};
-            });
-            break;
-        case 4:
-            Negative(image);
-            break;
-        default:
-            break;
+    if (operation >= 0 && operation < 3) {
+        PermutePixels(FirstByte(image), image.stride() * 3, image.width(), image.height(),
+                      kPairs[operation]);
+    } else if (operation == 3) {
+        ForEachPixel(image, [](Bgr& p) {
+            const uint8_t g = static_cast<uint8_t>((unsigned{p.r} + p.g + p.b) / 3);
+            p = Bgr{g, g, g};
+        });
+    } else if (operation == 4) {
+        Negative(image);
     }
 }
 
 void FuseChannels(pixels::Traite& work, int operation) {
+    if (operation < 0 || operation >= 3) return;
     TabImage& image = work.image();
-    switch (operation) {
-        case 0:
-            ForEachPixel(image, [](Bgr& p) { p.r = p.b = Mean(p.r, p.b); });
-            break;
-        case 1:
-            ForEachPixel(image, [](Bgr& p) { p.g = p.b = Mean(p.g, p.b); });
-            break;
-        case 2:
-            ForEachPixel(image, [](Bgr& p) { p.r = p.g = Mean(p.r, p.g); });
-            break;
-        default:
-            break;
-    }
+    MeanWithPermutedPixels(FirstByte(image), image.stride() * 3, image.width(), image.height(),
+                           kPairs[operation]);
 }
 
 void AddVeil(pixels::Traite& work, platform::ColourValue colour) {

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "editor/PixelShuffle.h"
 #include "platform/CheckedMath.h"
 #include "platform/ImageLimits.h"
 
@@ -97,11 +98,10 @@ void RotateQuarter(pixels::Traite& work, int direction) {
 void MirrorHorizontal(pixels::Traite& work) {
     TabImage& image = work.image();
     const int w = image.width(), h = image.height();
-    std::vector<Bgr> reversed(static_cast<size_t>(w) + 1);  // Move4 spills one byte
-    auto* out = reinterpret_cast<uint8_t*>(reversed.data());
+    std::vector<Bgr> reversed(static_cast<size_t>(w) + 1);  // with the spare byte it needs
     for (int y = 0; y < h; ++y) {
-        const auto* in = reinterpret_cast<const uint8_t*>(image.row(y));
-        for (int x = 0; x < w; ++x) Move4(out + 3 * x, in + 3 * (w - 1 - x));
+        ReverseRow(reinterpret_cast<const uint8_t*>(image.row(y)),
+                   reinterpret_cast<uint8_t*>(reversed.data()), w);
         std::memcpy(image.row(y), reversed.data(), RowBytes(w));
     }
 }
@@ -129,7 +129,7 @@ void MakeSymmetric(pixels::Traite& work, int faces) {
         const Bgr* in = src.row(y);
         Bgr* out = dst.row(y);
         std::memcpy(out, in, RowBytes(w));
-        std::reverse_copy(in, in + w, out + w);
+        ReverseRow(reinterpret_cast<const uint8_t*>(in), reinterpret_cast<uint8_t*>(out + w), w);
     }
     if (faces == 4)
         for (int y = 0; y < h; ++y)

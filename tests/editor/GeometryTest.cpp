@@ -71,6 +71,17 @@ TEST(Geometry, MirrorAndFlip) {
     EXPECT_EQ(RowsOf(even.image()), (Rows{{D}, {C}, {B}, {A}}));
 }
 
+TEST(Geometry, MirrorOfWideRows) {
+    // Wide enough for the five-pixel steps and a remainder.
+    const Rows original = Numbered(23, 3);
+    auto work = Working(original);
+    MirrorHorizontal(work);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 23; ++x)
+            EXPECT_EQ(work.image().at(x, y), original[y][22 - x]) << x << "," << y;
+    EXPECT_EQ(work.image().row(0)[23], (Bgr{99, 98, 97}));
+}
+
 TEST(Geometry, Symmetries) {
     auto two = Working({{A, B, C}});
     MakeSymmetric(two, 2);
