@@ -1,8 +1,10 @@
 // Tessella: start-up.
 
 #include <QApplication>
+#include <QIcon>
 
 #include "app/AppContext.h"
+#include "app/Resources.h"
 #include "app/Startup.h"
 #include "app/TFichePrincipale.h"
 #include "platform/Pacer.h"
@@ -15,6 +17,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessella"));
     QApplication::setDesktopFileName(QStringLiteral("tessella"));
+    app::EnsureResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tessella.png")));
 
     platform::QtPrompts prompts;
     platform::EventLoopPacer pacer;
