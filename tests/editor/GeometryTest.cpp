@@ -97,13 +97,22 @@ TEST(Geometry, Symmetries) {
 }
 
 TEST(Geometry, SymmetricEdgesMatch) {
-    auto work = Working(Numbered(7, 5));
+    const Rows original = Numbered(7, 5);
+    auto work = Working(original);
     MakeSymmetric(work, 4);
     const auto& image = work.image();
     ASSERT_EQ(image.width(), 14);
     ASSERT_EQ(image.height(), 10);
     for (int y = 0; y < 10; ++y) EXPECT_EQ(image.at(0, y), image.at(13, y));
     for (int x = 0; x < 14; ++x) EXPECT_EQ(image.at(x, 0), image.at(x, 9));
+    // Each quarter is the original seen in its mirror.
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x) {
+            EXPECT_EQ(image.at(x, y), original[y][x]);
+            EXPECT_EQ(image.at(13 - x, y), original[y][x]);
+            EXPECT_EQ(image.at(x, 9 - y), original[y][x]);
+            EXPECT_EQ(image.at(13 - x, 9 - y), original[y][x]);
+        }
 }
 
 TEST(Geometry, Doubling) {
