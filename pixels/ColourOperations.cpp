@@ -193,8 +193,8 @@ void Emboss(const TabImage& source, TabImage& destination, int width, int height
         const int hue = RoundHalfEven(hsv.h);
         const int value = RoundHalfEven(hsv.v);
         const int saturation = std::clamp(settings.saturation, 0, 255);
-        for (int sum = 0; sum < 766; ++sum)
-            tint[sum] = HsvToRgb(hue, saturation, std::abs(value - sum / 3));
+        for (int g = 0; g < 256; ++g) tint[3 * g] = HsvToRgb(hue, saturation, std::abs(value - g));
+        for (int sum = 0; sum < 766; ++sum) tint[sum] = tint[sum - sum % 3];
     }
 
     // Textured background: each channel becomes relief + texture + shift[sum], where the shift
@@ -213,34 +213,44 @@ void Emboss(const TabImage& source, TabImage& destination, int width, int height
             shift[sum] = -g + (g < 125 ? -(g / 2) : (g > 130 ? g / 2 : 0));
         }
     }
-    const int tilesWidth = tiles.width();
-    const int tilesHeight = tiles.height();
-    const auto limit = [](int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); };
-
     // Row y reads rows y and y + 1 of the source and writes row y only, so running in place
-    // never reads a written pixel.
-    for (int y = 0; y < height - 1; ++y) {
-        const Bgr* p = source.row(y);
-        const Bgr* q = source.row(y + 1);
-        Bgr* out = destination.row(y);
-        const Bgr* tileRow =
-            textured ? reinterpret_cast<const Bgr*>(tiles.constScanLine(y % tilesHeight)) : nullptr;
+    // never reads a written pixel. `write(x, e, out)` finishes pixel x from its relief e.
+    const auto eachRow = [&](auto&& startRow, auto&& write) {
+        for (int y = 0; y < height - 1; ++y) {
+            const Bgr* p = source.row(y);
+            const Bgr* q = source.row(y + 1);
+            Bgr* out = destination.row(y);
+            startRow(y);
+            for (int x = 0; x < width; ++x) {
+                const Bgr e{relief[(p[x].b + (q[x].b ^ threshold)) >> 1],
+                            relief[(p[x].g + (q[x].g ^ threshold)) >> 1],
+                            relief[(p[x].r + (q[x].r ^ threshold)) >> 1]};
+                write(e, out[x]);
+            }
+        }
+    };
+    const auto noStart = [](int) {};
+    if (coloured) {
+        eachRow(noStart, [&](Bgr e, Bgr& out) { out = tint[e.b + e.g + e.r]; });
+    } else if (textured) {
+        const int tilesWidth = tiles.width();
+        const int tilesHeight = tiles.height();
+        const Bgr* tileRow = nullptr;
         int tx = 0;
-        for (int x = 0; x < width; ++x) {
-            const Bgr e{relief[(p[x].b + (q[x].b ^ threshold)) >> 1],
-                        relief[(p[x].g + (q[x].g ^ threshold)) >> 1],
-                        relief[(p[x].r + (q[x].r ^ threshold)) >> 1]};
-            if (coloured) {
-                out[x] = tint[e.b + e.g + e.r];
-            } else if (textured) {
+        const auto limit = [](int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); };
+        eachRow(
+            [&](int y) {
+                tileRow = reinterpret_cast<const Bgr*>(tiles.constScanLine(y % tilesHeight));
+                tx = 0;
+            },
+            [&](Bgr e, Bgr& out) {
                 const Bgr t = tileRow[tx];
                 if (++tx == tilesWidth) tx = 0;
                 const int s = shift[e.b + e.g + e.r];
-                out[x] = {limit(e.b + t.b + s), limit(e.g + t.g + s), limit(e.r + t.r + s)};
-            } else {
-                out[x] = e;
-            }
-        }
+                out = {limit(e.b + t.b + s), limit(e.g + t.g + s), limit(e.r + t.r + s)};
+            });
+    } else {
+        eachRow(noStart, [](Bgr e, Bgr& out) { out = e; });
     }
 }
 

@@ -246,6 +246,9 @@ INSTANTIATE_TEST_SUITE_P(
         EmbossCase{"dark blue", Grey(100), Settings(255, 1, 0x640000u), {27, 1, 0}},
         // Mode 2 first (grey 28), then the colour: value 255 - 28.
         EmbossCase{"mode 2 red", Grey(100), Settings(255, 2, 0x0000FFu), {0, 0, 227}},
+        // Relief (103, 100, 155): grey 358 div 3 = 119, value 255 - 119 = 136.
+        EmbossCase{
+            "red over uneven relief", {11, 0, 255}, Settings(200, 1, 0x0000FFu), {0, 0, 136}},
         // Settings beyond a byte are limited to 255 instead of wrapping the results.
         EmbossCase{"threshold 300", Grey(100), Settings(300, 1), Grey(127)},
         EmbossCase{"saturation 400", Grey(100), Settings(255, 1, 0x0000FFu, 400), {0, 0, 128}}));
