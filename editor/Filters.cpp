@@ -52,9 +52,9 @@ struct Ratio {
 };
 
 // c x r.num / r.den rounded to nearest, ties to even, at most 255. factor is r.num / r.den in
-// floating point: its error (under 1e-11 here) is far below the distance 1 / (2 r.den) between
-// a half and any other fraction of denominator r.den, so only exact halves need the integer
-// test, which picks the even neighbour. No branch depends on the pixels.
+// floating point: the error of c x factor (under 1e-11 here) is far below the distance 1 / (2
+// r.den) between a half and any other fraction of denominator r.den, so only exact halves need the
+// integer test, which picks the even neighbour. No branch depends on the pixels.
 uint8_t ScaleChannel(int c, Ratio r, double factor) {
     int q = static_cast<int>(c * factor + 0.5);
     const int twice = 2 * (c * r.num - q * r.den);  // 2 x (exact - q) x den
@@ -64,21 +64,18 @@ uint8_t ScaleChannel(int c, Ratio r, double factor) {
 }
 
 // Filters the interior pixels of one row; centre holds the row's channel sums and column the
-// sums of each column of three. reciprocal is indexed by S9 to sharpen, by s to soften.
+// sums of each column of three. Written for vectors: the division runs on several pixels.
 template <bool kSharpen>
-void FilterRow(Bgr* p, const int* centre, const int* column, int w, const double* reciprocal) {
+TESSELLA_PIXEL_LOOP void FilterRow(Bgr* p, const int* centre, const int* column, int w) {
     for (int x = 1; x < w - 1; ++x) {
         const int s9 = column[x - 1] + column[x] + column[x + 1];
         const int sc = centre[x];
         const Ratio ratio = kSharpen ? Ratio{9 * (sc + 3), s9 + 54} : Ratio{s9 + 54, 9 * (sc + 3)};
-        const double f = ratio.num * reciprocal[kSharpen ? s9 : sc];
+        const double f = static_cast<double>(ratio.num) / ratio.den;
         p[x] = Bgr{ScaleChannel(p[x].b, ratio, f), ScaleChannel(p[x].g, ratio, f),
                    ScaleChannel(p[x].r, ratio, f)};
     }
 }
-
-constexpr int kMaxS9 = 9 * 3 * 255;
-constexpr int kMaxSum = 3 * 255;
 
 }  // namespace
 
@@ -120,11 +117,6 @@ void SharpenSoften(pixels::Traite& work, int mode) {
     if (w < 3 || h < 3) return;
     const bool sharpen = mode == 1;
 
-    // One reciprocal per possible denominator, so the pixel loop has no division.
-    std::vector<double> reciprocal(sharpen ? kMaxS9 + 1 : kMaxSum + 1);
-    for (size_t i = 0; i < reciprocal.size(); ++i)
-        reciprocal[i] = 1.0 / (sharpen ? static_cast<double>(i) + 54 : 9.0 * (i + 3));
-
     // Channel sums of the rows above, at and below the current row, and their column sums.
     // The row above may already be filtered: only its sums, taken before, are read.
     std::vector<int> buffer(4 * static_cast<size_t>(w));
@@ -142,9 +134,9 @@ void SharpenSoften(pixels::Traite& work, int mode) {
         sumsOf(y + 1, below);
         for (int x = 0; x < w; ++x) column[x] = above[x] + centre[x] + below[x];
         if (sharpen)
-            FilterRow<true>(image.row(y), centre, column, w, reciprocal.data());
+            FilterRow<true>(image.row(y), centre, column, w);
         else
-            FilterRow<false>(image.row(y), centre, column, w, reciprocal.data());
+            FilterRow<false>(image.row(y), centre, column, w);
         int* oldAbove = above;
         above = centre;
         centre = below;
