@@ -3,6 +3,7 @@
 #include <Magick++.h>
 
 #include <mutex>
+#include <string_view>
 
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
@@ -75,7 +76,13 @@ QImage DecodeWithMagick(const QByteArray& data, const QString& coder, const QStr
         if (!image.isValid() || image.columns() == 0 || image.rows() == 0) Fail(path);
         image.quiet(true);
         return ExportBgr(image, path);
-    } catch (const Magick::Exception&) {
+    } catch (const Magick::Exception& e) {
+        // The library's own limits (16000 pixels a side, its memory) refuse what it would not
+        // hold; the side limit comes as an image error that only its text tells apart.
+        if (dynamic_cast<const Magick::ErrorResourceLimit*>(&e) ||
+            std::string_view(e.what()).find("exceeds limit") != std::string_view::npos)
+            throw platform::TessellaError(
+                QStringLiteral("Impossible de décoder l'image %1 : image trop grande").arg(path));
         Fail(path);
     }
 }

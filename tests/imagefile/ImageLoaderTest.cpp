@@ -81,3 +81,12 @@ TEST(ImageLoader, LibraryFormatsComeOutOpaqueInRgb) {
     ASSERT_TRUE(LoadImageByExtension(tif, image));
     EXPECT_EQ(image.pixelColor(1, 1), QColor(255, 0, 0));
 }
+
+TEST(ImageLoader, TooLargeForTheLibraryIsSaidSo) {
+    QTemporaryDir dir;
+    const QString pgm = dir.filePath(QStringLiteral("wide.pgm"));
+    WriteFile(pgm, QByteArray("P5\n20000 1\n255\n") + QByteArray(20000, '\x80'));
+    QImage image;
+    EXPECT_EQ(ErrorOf([&] { LoadImageByExtension(pgm, image); }),
+              QStringLiteral("Impossible de décoder l'image %1 : image trop grande").arg(pgm));
+}

@@ -14,8 +14,14 @@
 #include <cstdlib>
 #include <functional>
 #include <initializer_list>
+#include <ostream>
 
 #include "platform/Error.h"
+
+// Failure messages show texts, not UTF-16 code units.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << text.toStdString();
+}
 
 namespace imagetest {
 
