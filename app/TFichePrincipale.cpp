@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -345,6 +346,10 @@ void TFichePrincipale::connectHandlers() {
     connect(DirectoryListBox1, &QTreeView::clicked, this,
             &TFichePrincipale::DirectoryListBox1Click);
     connect(FileListBox1, &QListView::clicked, this, &TFichePrincipale::FileListBox1Click);
+    connect(dirModel_, &QFileSystemModel::directoryLoaded, this,
+            &TFichePrincipale::DirectoryListBox1Loaded);
+    connect(dirModel_, &QFileSystemModel::layoutChanged, this,
+            &TFichePrincipale::DirectoryListBox1Loaded);
     connect(fileModel_, &QFileSystemModel::directoryLoaded, this,
             &TFichePrincipale::FileListBox1Change);
     connect(fileModel_, &QFileSystemModel::rowsInserted, this,
@@ -403,7 +408,17 @@ void TFichePrincipale::ShowSourceFolder(const QString& folder) {
     for (QModelIndex i = dir; i.isValid(); i = i.parent()) DirectoryListBox1->setExpanded(i, true);
     DirectoryListBox1->setCurrentIndex(dir);
     DirectoryListBox1->scrollTo(dir, QAbstractItemView::PositionAtCenter);
+    keepFolderInSight_ = true;
+    QTimer::singleShot(kSettleMs, this, [this] { keepFolderInSight_ = false; });
     FileListBox1->setRootIndex(fileModel_->setRootPath(folder));
+}
+
+void TFichePrincipale::DirectoryListBox1Loaded() {
+    // The folders above the shown one load and sort in the background; keep it in sight
+    // until the user takes over (a click) or the lists have settled.
+    if (!keepFolderInSight_) return;
+    DirectoryListBox1->scrollTo(DirectoryListBox1->currentIndex(),
+                                QAbstractItemView::PositionAtCenter);
 }
 
 bool TFichePrincipale::FormClose() {
@@ -501,6 +516,7 @@ void TFichePrincipale::DriveComboBox1Change() {
 
 void TFichePrincipale::DirectoryListBox1Click() {
     platform::Guard(context_.prompts, [this] {
+        keepFolderInSight_ = false;
         const QModelIndex index = DirectoryListBox1->currentIndex();
         if (!index.isValid()) return;
         DirectoryListBox1->setExpanded(index, true);

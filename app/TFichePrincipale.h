@@ -141,6 +141,7 @@ class TFichePrincipale : public QMainWindow {
     void BtToutClick();
     void DriveComboBox1Change();
     void DirectoryListBox1Click();
+    void DirectoryListBox1Loaded();
     void FileListBox1Click();
     void FileListBox1Change();
     void Image1MouseDown(Qt::MouseButton button, QPoint pos);
@@ -165,6 +166,8 @@ class TFichePrincipale : public QMainWindow {
     std::array<QLabel*, kStatusPanels> panels_{};
     QFileSystemModel* dirModel_ = nullptr;
     QFileSystemModel* fileModel_ = nullptr;
+    static constexpr int kSettleMs = 3000;
+    bool keepFolderInSight_ = false;  // the shown folder is scrolled back into view
 };
 
 }  // namespace tessella::app

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 #include <memory>
 
 #include "app/AppContext.h"
@@ -263,6 +264,32 @@ TEST_F(MainWindowTest, FileListShowsTheSourcesOfTheFolder) {
     EXPECT_TRUE(window->BtTout->isEnabled());
     EXPECT_EQ(page.sourceFolder, platform::FolderWithSlash(folder.path()));
     EXPECT_EQ(window->FileListBox1->selectionMode(), QAbstractItemView::ExtendedSelection);
+}
+
+TEST_F(MainWindowTest, AClickOnAFolderOpensItInTheFileList) {
+    QDir root(folder.path());
+    ASSERT_TRUE(root.mkpath("murs/vieux"));
+    for (const char* name : {"murs/a.bmp", "murs/b.pcx", "murs/c.doc"}) {
+        QFile f(root.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    window->ShowSourceFolder(platform::FolderWithSlash(folder.path()));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return window->DirectoryListBox1->model()->rowCount(
+                       window->DirectoryListBox1->currentIndex()) == 1;
+        },
+        5000));
+    const QModelIndex sub =
+        window->DirectoryListBox1->model()->index(0, 0, window->DirectoryListBox1->currentIndex());
+    EXPECT_EQ(sub.data().toString(), "murs");
+    window->DirectoryListBox1->setCurrentIndex(sub);
+    window->DirectoryListBox1Click();
+    const QString expected = platform::FolderWithSlash(root.filePath("murs"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->LabelNum2->value() == 2; }, 5000))
+        << window->LabelNum2->value();
+    EXPECT_EQ(window->FileListFolder(), expected);
+    EXPECT_EQ(page.sourceFolder, expected);
 }
 
 TEST_F(MainWindowTest, HelpItemShowsTheHelpWindowWithoutBlocking) {
