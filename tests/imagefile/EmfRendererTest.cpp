@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <bit>
 #include <initializer_list>
 #include <vector>
 
@@ -138,6 +139,65 @@ TEST(EmfRenderer, AnisotropicMappingScalesLogicalUnits) {
     EXPECT_EQ(Rgb(image, 18, 13), 0x808080u);
     EXPECT_EQ(Rgb(image, 20, 5), kWhite);
     EXPECT_EQ(Rgb(image, 5, 15), kWhite);
+}
+
+TEST(EmfRenderer, MappingModesAndWorldTransformPlaceAGreyRectangle) {
+    // The device has 10 pixels a millimetre. Each row draws one rectangle with the grey brush
+    // and no pen, and names a pixel inside it and one outside, worked by hand.
+    using Records = std::vector<std::pair<uint32_t, std::vector<uint32_t>>>;
+    const uint32_t two = std::bit_cast<uint32_t>(2.0f), five = std::bit_cast<uint32_t>(5.0f);
+    const struct {
+        const char* what;
+        Records records;
+        QPoint in, out;
+    } rows[] = {
+        // 0.1 mm a unit = 1 pixel, y upward from the viewport origin at pixel row 30
+        {"lometric",
+         {{kSetMapMode, {2}}, {12, {0, 30}}, {kRectangle, {0, 10, 10, 0}}},
+         {4, 25},
+         {4, 15}},
+        // 0.01 mm a unit = 0.1 pixel
+        {"himetric",
+         {{kSetMapMode, {3}}, {12, {0, 30}}, {kRectangle, {0, 100, 100, 0}}},
+         {8, 21},
+         {12, 25}},
+        // 1/1440 inch = 0.1764 pixel: 170 units are 30 pixels
+        {"twips",
+         {{kSetMapMode, {6}}, {12, {0, 30}}, {kRectangle, {0, 170, 170, 0}}},
+         {15, 15},
+         {35, 15}},
+        // isotropic keeps the smaller scale, 0.2, on both axes: 100 units are 20 pixels
+        {"isotropic",
+         {{kSetMapMode, {7}},
+          {kSetWindowExt, {100, 100}},
+          {kSetViewportExt, {40, 20}},
+          {kRectangle, {0, 0, 100, 100}}},
+         {15, 15},
+         {25, 5}},
+        // the same extents anisotropic: 40 x 20 pixels
+        {"anisotropic",
+         {{kSetMapMode, {8}},
+          {kSetWindowExt, {100, 100}},
+          {kSetViewportExt, {40, 20}},
+          {kRectangle, {0, 0, 100, 100}}},
+         {25, 5},
+         {25, 25}},
+        // world transform: scale 2, then move 5 right
+        {"world", {{35, {two, 0, 0, two, five, 0}}, {kRectangle, {0, 0, 5, 5}}}, {12, 8}, {3, 3}},
+    };
+    for (const auto& row : rows) {
+        EmfFile f;
+        f.Add(kSelectObject, {kNullPen}).Add(kSelectObject, {kGrayBrush});
+        for (const auto& [type, words] : row.records) {
+            QByteArray tail;
+            for (uint32_t w : words)
+                for (int i = 0; i < 4; ++i) tail.append(static_cast<char>((w >> (8 * i)) & 0xFF));
+            f.Add(type, {}, tail);
+        }
+        const QImage image = RenderEmf(f.Finished());
+        EXPECT_EQ(Rgb(image, row.in.x(), row.in.y()), 0x808080u) << row.what;
+        EXPECT_EQ(Rgb(image, row.out.x(), row.out.y()), kWhite) << row.what;
+    }
 }
 
 TEST(EmfRenderer, RestoreDcBringsBackTheSavedBrush) {
