@@ -21,7 +21,7 @@ namespace {
 static_assert(std::endian::native == std::endian::little);
 
 // Rotation works in square tiles so that both the reads and the writes stay in cache.
-constexpr int kTile = 64;
+constexpr int kTile = 32;
 
 void CheckDoubled(int width, int height, int wFactor, int hFactor, const QString& what) {
     platform::CheckImageSize(platform::CheckedMul(width, wFactor),
