@@ -101,7 +101,7 @@ TFichePrincipale::TFichePrincipale(AppContext& context, QWidget* parent)
 }
 
 void TFichePrincipale::buildMenus() {
-    auto add = [this](QMenu* menu, const char* text, QKeySequence key = {}) {
+    auto add = [](QMenu* menu, const char* text, QKeySequence key = {}) {
         QAction* a = menu->addAction(QString::fromUtf8(text));
         if (!key.isEmpty()) a->setShortcut(key);
         return a;
