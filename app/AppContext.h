@@ -6,7 +6,13 @@
 #include "platform/Pacer.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
+#include "texture/NewElementSettings.h"
 #include "texture/TexturePage.h"
+
+namespace tessella::texture {
+class TFicheNouveau;
+class TFicheConfirmeLargeur;
+}  // namespace tessella::texture
 
 namespace tessella::app {
 
@@ -16,6 +22,8 @@ class TFicheAide;
 // The windows that exist for the whole run; null until start-up has created them.
 struct AppWindows {
     TForm3* form3 = nullptr;
+    texture::TFicheNouveau* ficheNouveau = nullptr;
+    texture::TFicheConfirmeLargeur* ficheConfirmeLargeur = nullptr;
     TFicheAide* ficheAide = nullptr;
 };
 
@@ -25,6 +33,8 @@ struct AppContext {
     platform::ProgramFolder programFolder;
     texture::TexturePage& page;
     Cursors cursors{};
+    // What the new-element dialog offers; kept for the whole run.
+    texture::NewElementSettings newElement{};
     AppWindows windows{};
 };
 

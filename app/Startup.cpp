@@ -6,6 +6,8 @@
 #include "app/TFichePrincipale.h"
 #include "app/TForm2.h"
 #include "app/TForm3.h"
+#include "texture/TFicheConfirmeLargeur.h"
+#include "texture/TFicheNouveau.h"
 
 namespace tessella::app {
 
@@ -29,14 +31,14 @@ void Startup::run() {
     context_.pacer.processEvents();
 
     // The other windows, in their order; each exists for the whole run.
-    form3_ = new TForm3(context_, main_.get());
-    context_.windows.form3 = form3_;
-    // TFicheManipImage, TFicheRougeVertBleu, TFicheDessin, TFicheCatalogue, TFicheNouveau,
-    // TFicheConfirmeLargeur, TFicheChoixFlou, TFicheDimensions, TFichePlancheContact and
-    // TFicheImpression are created here, in this order.
-    ficheAide_ = new TFicheAide(context_, main_.get());
-    context_.windows.ficheAide = ficheAide_;
-    // TFicheTraiteCouleur is created here.
+    context_.windows.form3 = new TForm3(context_, main_.get());
+    // TFicheManipImage, TFicheRougeVertBleu, TFicheDessin and TFicheCatalogue come here.
+    context_.windows.ficheNouveau =
+        new texture::TFicheNouveau(context_.newElement, context_.prompts, main_.get());
+    context_.windows.ficheConfirmeLargeur = new texture::TFicheConfirmeLargeur(main_.get());
+    // TFicheChoixFlou, TFicheDimensions, TFichePlancheContact and TFicheImpression come here.
+    context_.windows.ficheAide = new TFicheAide(context_, main_.get());
+    // TFicheTraiteCouleur comes here.
 
     context_.pacer.wait(kWindowsWait);
     splash_->hide();

@@ -10,8 +10,6 @@ namespace tessella::app {
 
 class TFichePrincipale;
 class TForm2;
-class TForm3;
-class TFicheAide;
 
 class Startup {
   public:
@@ -31,10 +29,8 @@ class Startup {
   private:
     AppContext& context_;
     std::unique_ptr<TForm2> splash_;
+    // The other windows are children of the main window, listed in context_.windows.
     std::unique_ptr<TFichePrincipale> main_;
-    // Owned by the main window (Qt parent), listed in context_.windows.
-    TForm3* form3_ = nullptr;
-    TFicheAide* ficheAide_ = nullptr;
 };
 
 }  // namespace tessella::app

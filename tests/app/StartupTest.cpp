@@ -34,7 +34,8 @@ class WatchingPacer final : public platform::Pacer {
         const QCursor* c = QApplication::overrideCursor();
         seen.push_back({ms, startup->splash() && startup->splash()->isVisible(),
                         startup->mainWindow() && startup->mainWindow()->isVisible(),
-                        w.form3 && w.ficheAide, c && c->shape() == Qt::WaitCursor});
+                        w.form3 && w.ficheNouveau && w.ficheConfirmeLargeur && w.ficheAide,
+                        c && c->shape() == Qt::WaitCursor});
     }
     void processEvents() override { ++eventRuns; }
 
