@@ -202,9 +202,11 @@ TEST(Traite, UndoRestoresSizePixelsAndResolution) {
     bitmap.fill(QColor(1, 2, 3));
     bitmap.setDotsPerMeterX(100);
     Traite work;
-    work.RestoreUndo();  // nothing saved yet: nothing happens
     work.LoadWorkingArray(bitmap);
     EXPECT_FALSE(work.hasUndo());
+    work.RestoreUndo();  // nothing saved yet: the picture stays
+    ASSERT_EQ(work.width(), 4);
+    EXPECT_EQ(work.image().at(3, 1), (Bgr{3, 2, 1}));
     work.SaveUndo();
     work.image().resize(7, 9);
     work.setDotsPerMeter(5, 6);
