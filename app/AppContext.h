@@ -10,6 +10,7 @@
 #include "texture/TexturePage.h"
 
 namespace tessella::texture {
+class ElementEditorHost;
 class TFicheNouveau;
 class TFicheConfirmeLargeur;
 }  // namespace tessella::texture
@@ -25,6 +26,8 @@ struct AppWindows {
     texture::TFicheNouveau* ficheNouveau = nullptr;
     texture::TFicheConfirmeLargeur* ficheConfirmeLargeur = nullptr;
     TFicheAide* ficheAide = nullptr;
+    // The element editor; the main window stands in for it while there is none.
+    texture::ElementEditorHost* elementEditor = nullptr;
 };
 
 struct AppContext {

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "platform/Rounding.h"
+#include "texture/ReplaceMask.h"
 
 namespace tessella::app {
 
@@ -33,8 +34,7 @@ void PageView::setMaskVisible(bool visible) {
 }
 
 void PageView::placeMask() {
-    maskView_ = QRect(RoundHalfEven(mask_.x() * zoom_), RoundHalfEven(mask_.y() * zoom_),
-                      RoundHalfEven(mask_.width() * zoom_), RoundHalfEven(mask_.height() * zoom_));
+    maskView_ = texture::MaskGeometry(mask_.x(), mask_.y(), mask_.width(), mask_.height(), zoom_);
     update();
 }
 

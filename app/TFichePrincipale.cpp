@@ -21,9 +21,11 @@
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/FileMasks.h"
 #include "app/ImageBox.h"
+#include "app/PageCommands.h"
 #include "app/PageView.h"
 #include "app/TFicheAide.h"
 #include "app/TForm3.h"
@@ -32,6 +34,7 @@
 #include "platform/ColourValue.h"
 #include "platform/Guard.h"
 #include "texture/PageTexts.h"
+#include "texture/TFicheNouveau.h"
 
 namespace tessella::app {
 
@@ -78,6 +81,7 @@ QLabel* Caption(const QString& text, QWidget* parent) {
 
 TFichePrincipale::TFichePrincipale(AppContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context) {
+    commands_ = std::make_unique<PageCommands>(context, *this);
     setWindowTitle(QStringLiteral("TESSELLA"));
     buildMenus();
 
@@ -99,6 +103,8 @@ TFichePrincipale::TFichePrincipale(AppContext& context, QWidget* parent)
     resize(1000, 720);
     FormCreate();
 }
+
+TFichePrincipale::~TFichePrincipale() = default;
 
 void TFichePrincipale::buildMenus() {
     auto add = [](QMenu* menu, const char* text, QKeySequence key = {}) {
@@ -358,10 +364,8 @@ void TFichePrincipale::connectHandlers() {
             &TFichePrincipale::FileListBox1Change);
     connect(fileModel_, &QFileSystemModel::rootPathChanged, this,
             &TFichePrincipale::FileListBox1Change);
-    connect(FileListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        LabelNum1->setValue(
-            static_cast<int>(FileListBox1->selectionModel()->selectedIndexes().size()));
-    });
+    connect(FileListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { LabelNum1->setValue(SelectedFileCount()); });
 }
 
 void TFichePrincipale::setStartStates() {
@@ -370,6 +374,7 @@ void TFichePrincipale::setStartStates() {
         a->setEnabled(false);
     for (QPushButton* b : {BtAjouter, BtRemplacer, BtTout, BtValider, BtAbandon})
         b->setEnabled(false);
+    Image2->setEnabled(false);  // until a source is previewed
     Panel1->hide();
 }
 
@@ -410,7 +415,14 @@ void TFichePrincipale::ShowSourceFolder(const QString& folder) {
     DirectoryListBox1->scrollTo(dir, QAbstractItemView::PositionAtCenter);
     keepFolderInSight_ = true;
     QTimer::singleShot(kSettleMs, this, [this] { keepFolderInSight_ = false; });
-    FileListBox1->setRootIndex(fileModel_->setRootPath(folder));
+    ShowFileList(folder);
+}
+
+void TFichePrincipale::ShowFileList(const QString& folder) {
+    // A folder the model has not seen yet has no index until it is loaded: the list takes its
+    // root again when it is (FileListBox1Change).
+    fileModel_->setRootPath(folder);
+    FileListBox1->setRootIndex(fileModel_->index(fileModel_->rootPath()));
 }
 
 void TFichePrincipale::DirectoryListBox1Loaded() {
@@ -440,27 +452,141 @@ void TFichePrincipale::closeEvent(QCloseEvent* event) {
     emit closed();
 }
 
-// Commands built by the page, source-list, editor and printing modules.
-void TFichePrincipale::NouvelletextureTGA1Click() {}
-void TFichePrincipale::OuvrirTGA1Click() {}
-void TFichePrincipale::SauverTGA1Click() {}
-void TFichePrincipale::SauverTextureSous1Click() {}
-void TFichePrincipale::ExtraireBitmaps1Click() {}
+// Printing the page comes with the print layout window.
 void TFichePrincipale::TextureTGAenCours1Click() {}
-void TFichePrincipale::Image2DblClick() {}
-void TFichePrincipale::Nouveau1Click() {}
-void TFichePrincipale::ComboBox1Change() {}
-void TFichePrincipale::UpDown1Click() {}
-void TFichePrincipale::UpDown2Click() {}
-void TFichePrincipale::UpDown3Click() {}
-void TFichePrincipale::UpDown4Click() {}
-void TFichePrincipale::BtValiderClick() {}
-void TFichePrincipale::BtAbandonClick() {}
-void TFichePrincipale::BtAjouterClick() {}
-void TFichePrincipale::BtRemplacerClick() {}
-void TFichePrincipale::BtToutClick() {}
-void TFichePrincipale::FileListBox1Click() {}
-void TFichePrincipale::Image1MouseDown(Qt::MouseButton, QPoint) {}
+
+void TFichePrincipale::NouvelletextureTGA1Click() {
+    platform::Guard(context_.prompts, [this] { commands_->files().newPage(); });
+}
+
+void TFichePrincipale::OuvrirTGA1Click() {
+    platform::Guard(context_.prompts, [this] { commands_->files().openPage(); });
+}
+
+void TFichePrincipale::SauverTGA1Click() {
+    platform::Guard(context_.prompts, [this] { commands_->files().save(); });
+}
+
+void TFichePrincipale::SauverTextureSous1Click() {
+    platform::Guard(context_.prompts, [this] { commands_->files().saveAs(); });
+}
+
+void TFichePrincipale::ExtraireBitmaps1Click() {
+    platform::Guard(context_.prompts, [this] { commands_->files().extract(); });
+}
+
+void TFichePrincipale::Image2DblClick() {
+    platform::Guard(context_.prompts, [this] { commands_->elementFlow().editSource(); });
+}
+
+void TFichePrincipale::Nouveau1Click() {
+    platform::Guard(context_.prompts, [this] {
+        texture::TFicheNouveau* dialog = context_.windows.ficheNouveau;
+        if (!dialog || dialog->exec() != QDialog::Accepted) return;
+        commands_->elementFlow().newElement(context_.newElement);
+    });
+}
+
+void TFichePrincipale::ComboBox1Change() {
+    platform::Guard(context_.prompts, [this] {
+        commands_->sourcePanel().importSizeChanged(ComboBox1->currentText());
+    });
+}
+
+void TFichePrincipale::UpDown1Click() {
+    platform::Guard(context_.prompts,
+                    [this] { commands_->mask().fineXClicked(UpDown1->position()); });
+}
+
+void TFichePrincipale::UpDown2Click() {
+    platform::Guard(context_.prompts,
+                    [this] { commands_->mask().fineYClicked(UpDown2->position()); });
+}
+
+void TFichePrincipale::UpDown3Click() {
+    platform::Guard(context_.prompts,
+                    [this] { commands_->mask().coarseXClicked(UpDown3->position()); });
+}
+
+void TFichePrincipale::UpDown4Click() {
+    platform::Guard(context_.prompts,
+                    [this] { commands_->mask().coarseYClicked(UpDown4->position()); });
+}
+
+void TFichePrincipale::BtValiderClick() {
+    platform::Guard(context_.prompts, [this] { commands_->mask().validateClicked(); });
+}
+
+void TFichePrincipale::BtAbandonClick() {
+    platform::Guard(context_.prompts, [this] { commands_->mask().abandonClicked(); });
+}
+
+void TFichePrincipale::BtRemplacerClick() {
+    platform::Guard(context_.prompts, [this] { commands_->mask().replaceClicked(); });
+}
+
+void TFichePrincipale::BtAjouterClick() {
+    platform::Guard(context_.prompts, [this] { commands_->packer().add(SourceEntries()); });
+}
+
+void TFichePrincipale::Image1MouseDown(Qt::MouseButton, QPoint pos) {
+    platform::Guard(context_.prompts, [this, pos] {
+        if (commands_->mask().maskVisible()) commands_->mask().pageMouseDown(pos.x(), pos.y());
+    });
+}
+
+void TFichePrincipale::FileListBox1Click() {
+    platform::Guard(context_.prompts, [this] {
+        const QModelIndex index = FileListBox1->currentIndex();
+        if (!index.isValid() || !FileListBox1->selectionModel()->isSelected(index)) return;
+        LabelNum3->setValue(index.row());
+        commands_->sourcePanel().previewSource(
+            platform::JoinPath(FileListFolder(), fileModel_->fileName(index)));
+        LabelNum1->setValue(SelectedFileCount());
+    });
+}
+
+void TFichePrincipale::BtToutClick() {
+    platform::Guard(context_.prompts, [this] {
+        texture::TexturePage& page = context_.page;
+        page.allSelected = !page.allSelected;
+        if (page.allSelected) {
+            BtTout->setText(QString::fromUtf8("Tout déselectionner"));
+            if (page.pageOpen) BtAjouter->setEnabled(true);
+            FileListBox1->selectAll();
+        } else {
+            BtTout->setText(QString::fromUtf8("Tout sélectionner"));
+            FileListBox1->clearSelection();
+        }
+        LabelNum1->setValue(SelectedFileCount());
+    });
+}
+
+int TFichePrincipale::SelectedFileCount() const {
+    // Names only: "select all" also selects the model's size, type and date columns.
+    const QModelIndexList cells = FileListBox1->selectionModel()->selectedIndexes();
+    return static_cast<int>(std::count_if(cells.begin(), cells.end(),
+                                          [](const QModelIndex& i) { return i.column() == 0; }));
+}
+
+std::vector<texture::SourceEntry> TFichePrincipale::SourceEntries() const {
+    std::vector<texture::SourceEntry> entries;
+    const QModelIndex root = fileModel_->index(fileModel_->rootPath());
+    const QString folder = FileListFolder();
+    const QItemSelectionModel* selection = FileListBox1->selectionModel();
+    for (int row = 0; row < fileModel_->rowCount(root); ++row) {
+        const QModelIndex index = fileModel_->index(row, 0, root);
+        entries.push_back({platform::JoinPath(folder, fileModel_->fileName(index)),
+                           selection->isSelected(index)});
+    }
+    return entries;
+}
+
+void TFichePrincipale::RefreshSourceLists() {
+    // Both models watch their folders and list a new file by themselves; the counters and
+    // the select-all button follow now.
+    FileListBox1Change();
+}
 
 void TFichePrincipale::FenetreSources1Click() {
     Panel1->show();
@@ -520,12 +646,14 @@ void TFichePrincipale::DirectoryListBox1Click() {
         const QModelIndex index = DirectoryListBox1->currentIndex();
         if (!index.isValid()) return;
         DirectoryListBox1->setExpanded(index, true);
-        FileListBox1->setRootIndex(fileModel_->setRootPath(dirModel_->filePath(index)));
+        ShowFileList(dirModel_->filePath(index));
     });
 }
 
 void TFichePrincipale::FileListBox1Change() {
-    const int files = fileModel_->rowCount(fileModel_->index(fileModel_->rootPath()));
+    const QModelIndex root = fileModel_->index(fileModel_->rootPath());
+    if (FileListBox1->rootIndex() != root) FileListBox1->setRootIndex(root);
+    const int files = fileModel_->rowCount(root);
     BtTout->setEnabled(files > 0);
     LabelNum2->setValue(files);
     context_.page.sourceFolder = FileListFolder();

@@ -5,8 +5,11 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
+#include <vector>
 
 #include "app/AppContext.h"
+#include "texture/PagePacker.h"
 
 class QAction;
 class QComboBox;
@@ -24,6 +27,7 @@ class QTreeView;
 namespace tessella::app {
 
 class ImageBox;
+class PageCommands;
 class PageView;
 class TLabelNum;
 class UpDown;
@@ -35,6 +39,7 @@ class TFichePrincipale : public QMainWindow {
     static constexpr int kStatusPanels = 7;
 
     explicit TFichePrincipale(AppContext& context, QWidget* parent = nullptr);
+    ~TFichePrincipale() override;
 
     AppContext& context() { return context_; }
     // Status bar panel i (0 to 6).
@@ -44,6 +49,12 @@ class TFichePrincipale : public QMainWindow {
     // Shows folder in the drive, folder and file lists.
     void ShowSourceFolder(const QString& folder);
     QFileSystemModel* FileModel() const { return fileModel_; }
+    // Every file of the source list in list order, with its selection.
+    std::vector<texture::SourceEntry> SourceEntries() const;
+    int SelectedFileCount() const;
+    // Reads the folder and file lists again (a file was written into them).
+    void RefreshSourceLists();
+    PageCommands& Commands() { return *commands_; }
 
     // Menus.
     QMenu* Fichier1 = nullptr;
@@ -160,9 +171,11 @@ class TFichePrincipale : public QMainWindow {
     QGroupBox* buildPageView();
     void buildStatusBar();
     void connectHandlers();
+    void ShowFileList(const QString& folder);
     void setStartStates();
 
     AppContext& context_;
+    std::unique_ptr<PageCommands> commands_;
     std::array<QLabel*, kStatusPanels> panels_{};
     QFileSystemModel* dirModel_ = nullptr;
     QFileSystemModel* fileModel_ = nullptr;

@@ -1,0 +1,150 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "platform/Error.h"
+#include "tests/texture/PageFixture.h"
+#include "texture/ElementEditFlow.h"
+
+using namespace tessella;
+using namespace tessella::testing;
+using platform::Answer;
+using platform::MessageKind;
+using texture::EditResult;
+using texture::ElementRequest;
+
+namespace {
+
+// An editor that records what it was handed and answers a fixed result.
+class FakeEditor final : public texture::ElementEditorHost {
+  public:
+    EditResult edit(const ElementRequest& request) override {
+        requests.push_back(request);
+        return answer;
+    }
+    std::vector<ElementRequest> requests;
+    EditResult answer;
+};
+
+class ElementEditFlowTest : public PageFixture {
+  protected:
+    texture::ElementEditFlow flow() {
+        return texture::ElementEditFlow(context(), editor, [this] { ++listRefreshes; });
+    }
+    // A previewed source, as a click on sources/mur.jpg would leave it.
+    void previewSource() {
+        page.sourceFileName = path("sources/mur.jpg");
+        page.sourcePicture = Solid(16, 8, Qt::red);
+    }
+    FakeEditor editor;
+    int listRefreshes = 0;
+};
+
+}  // namespace
+
+TEST_F(ElementEditFlowTest, EditHandsOverTheSourceAndItsCopy) {
+    previewSource();
+    editor.answer = {texture::kEditorNoResult, {}};
+    EXPECT_TRUE(flow().editSource().isEmpty());
+    ASSERT_EQ(editor.requests.size(), 1u);
+    const ElementRequest& r = editor.requests[0];
+    EXPECT_EQ(r.sourceFileName, path("sources/mur.jpg"));
+    EXPECT_EQ(r.picture, page.sourcePicture);
+    EXPECT_FALSE(r.newElementMode);
+    EXPECT_TRUE(r.showDrawingTools);
+    // "No" from the editor asks nothing and writes nothing.
+    EXPECT_TRUE(prompts.shown().empty());
+    EXPECT_TRUE(prompts.dialogCaptions().empty());
+}
+
+TEST_F(ElementEditFlowTest, EditSavedWritesTheBmpAndBecomesThePreview) {
+    previewSource();
+    const QImage edited = Solid(24, 16, QColor(0, 0, 255));
+    editor.answer = {texture::kEditorSaveResult, edited};
+    prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", Answer::Yes)
+        .expectFile(path("elt.png"));
+    const QString written = flow().editSource();
+
+    // The chosen name takes .bmp; the dialog proposed the source's name with .bmp.
+    EXPECT_EQ(written, path("elt.bmp"));
+    ASSERT_EQ(prompts.dialogCaptions().size(), 1u);
+    EXPECT_EQ(prompts.dialogCaptions()[0], "SAUVER L'ELEMENT DE TEXTURE");
+    EXPECT_EQ(prompts.dialogFilters()[0], "Bitmaps (*.bmp)|*.bmp");
+    EXPECT_EQ(prompts.dialogInitialPaths()[0], path("sources/mur.bmp"));
+    EXPECT_FALSE(QFileInfo::exists(path("elt.png")));
+
+    // 24-bit BMP: 54-byte headers, 16 rows of 24 x 3 = 72 bytes (a multiple of 4).
+    QFile file(written);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_EQ(bytes.size(), 54 + 16 * 72);
+    EXPECT_EQ(bytes.left(2), "BM");
+    EXPECT_EQ(static_cast<uint8_t>(bytes[28]), 24);  // bits per pixel
+    // Blue, green, red: pure blue is FF 00 00.
+    EXPECT_EQ(bytes.mid(54, 3), QByteArray("\xFF\x00\x00", 3));
+
+    EXPECT_EQ(page.sourcePicture, edited);
+    EXPECT_EQ(page.sourceFileName, written);
+    EXPECT_EQ(events.sourceBox, QSize(120, 80));  // 128 div 24 = 5
+    EXPECT_EQ(events.labelDim, "24 x 16");
+    EXPECT_EQ(events.sourceCaption, "elt.bmp");
+    EXPECT_EQ(listRefreshes, 1);
+    EXPECT_EQ(events.catalogueRefreshes, 1);
+}
+
+TEST_F(ElementEditFlowTest, DecliningLeavesFilesAndPreviewAlone) {
+    const struct {
+        const char* name;
+        Answer save;
+        bool chooseName;
+    } rows[] = {{"No to Sauvegarde", Answer::No, false},
+                {"save dialog cancelled", Answer::Yes, true}};
+    for (const auto& row : rows) {
+        previewSource();
+        const QImage before = page.sourcePicture;
+        editor.answer = {texture::kEditorSaveResult, Solid(8, 8, Qt::green)};
+        prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", row.save);
+        if (row.chooseName) prompts.expectFile(std::nullopt);
+        EXPECT_TRUE(flow().editSource().isEmpty()) << row.name;
+        EXPECT_EQ(page.sourcePicture, before) << row.name;
+        EXPECT_EQ(listRefreshes, 0) << row.name;
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty()) << row.name;
+    }
+}
+
+TEST_F(ElementEditFlowTest, NothingPreviewedNothingEdited) {
+    EXPECT_TRUE(flow().editSource().isEmpty());
+    EXPECT_TRUE(editor.requests.empty());
+}
+
+TEST_F(ElementEditFlowTest, NewElementHandsOverTheSettingsAndSavesInTheSourceFolder) {
+    page.sourceFolder = dir.path() + '/';
+    texture::NewElementSettings settings{48, 16, platform::ColourValue(0x00123456u)};
+    editor.answer = {texture::kEditorSaveResult, Solid(48, 16, Qt::white)};
+    prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", Answer::Yes)
+        .expectFile(path("neuf"));
+    EXPECT_EQ(flow().newElement(settings), path("neuf.bmp"));
+    ASSERT_EQ(editor.requests.size(), 1u);
+    const ElementRequest& r = editor.requests[0];
+    EXPECT_TRUE(r.newElementMode);
+    EXPECT_TRUE(r.picture.isNull());
+    EXPECT_EQ(r.settings.elementWidth, 48);
+    EXPECT_EQ(r.settings.elementHeight, 16);
+    EXPECT_EQ(r.settings.backgroundColour, platform::ColourValue(0x00123456u));
+    EXPECT_EQ(prompts.dialogInitialPaths()[0], page.sourceFolder);
+    // 48 x 3 = 144 bytes a row, already a multiple of 4.
+    EXPECT_EQ(QFileInfo(path("neuf.bmp")).size(), 54 + 16 * 144);
+    EXPECT_EQ(events.catalogueRefreshes, 1);
+    // A new element does not replace the preview.
+    EXPECT_TRUE(page.sourcePicture.isNull());
+}
+
+TEST_F(ElementEditFlowTest, AnUnwritableNameThrowsAndKeepsThePreview) {
+    previewSource();
+    editor.answer = {texture::kEditorSaveResult, Solid(8, 8, Qt::green)};
+    prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", Answer::Yes)
+        .expectFile(path("missing/folder/elt.bmp"));
+    EXPECT_THROW(flow().editSource(), platform::TessellaError);
+    EXPECT_EQ(page.sourcePicture, Solid(16, 8, Qt::red));
+    EXPECT_EQ(page.sourceFileName, path("sources/mur.jpg"));
+}
