@@ -1,25 +1,21 @@
 // tessella-cli op: one element operation on a picture file, through the working pixel array.
 
-#include <QFileInfo>
 #include <QImage>
 #include <cctype>
 #include <optional>
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/PictureFiles.h"
 #include "editor/Filters.h"
 #include "editor/Geometry.h"
 #include "editor/Resize.h"
-#include "imagefile/BmpWriter.h"
-#include "imagefile/ImageLoader.h"
-#include "imagefile/TgaWriter.h"
 #include "pixels/Blur.h"
 #include "pixels/ColourOperations.h"
 #include "pixels/Traite.h"
 #include "platform/ColourValue.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
-#include "platform/SafeFile.h"
 
 namespace tessella::cli {
 
@@ -144,16 +140,6 @@ int Usage() {
     return kExitUsage;
 }
 
-// The picture in file; a refused extension or an unreadable file is a failure.
-QImage Load(const QString& file) {
-    QImage image;
-    if (!imagefile::LoadImageByExtension(file, image))
-        throw platform::TessellaError(
-            QStringLiteral("Erreur de Chargement de l'image : extension non reconnue (%1)")
-                .arg(file));
-    return image;
-}
-
 std::optional<ColourValue> ParseHexColour(const QString& text) {
     if (text.size() != 6) return std::nullopt;
     for (QChar c : text)
@@ -201,11 +187,6 @@ QString Parse(const Argument& a, const QString& text, Values& values) {
     return {};
 }
 
-QByteArray Encode(const QImage& image, const QString& suffix) {
-    return suffix == QLatin1String("tga") ? imagefile::WritePageTga(image)
-                                          : imagefile::WriteBmp24(image);
-}
-
 }  // namespace
 
 int OpCommand(const QStringList& args) {
@@ -224,8 +205,7 @@ int OpCommand(const QStringList& args) {
     }
     const QString input = args[count + 1];
     const QString output = args[count + 2];
-    const QString suffix = QFileInfo(output).suffix().toLower();
-    if (suffix != QLatin1String("bmp") && suffix != QLatin1String("tga")) {
+    if (!IsPictureOutput(output)) {
         PrintError(QStringLiteral("SORTIE : extension .bmp ou .tga attendue (%1)").arg(output));
         return kExitUsage;
     }
@@ -238,15 +218,14 @@ int OpCommand(const QStringList& args) {
         }
     }
     for (qsizetype i = 0; i < count; ++i)
-        if (op->arguments[i].kind == Kind::Picture) values.picture = Load(args[i + 1]);
+        if (op->arguments[i].kind == Kind::Picture) values.picture = LoadPicture(args[i + 1]);
 
-    QImage bitmap = Load(input);
+    QImage bitmap = LoadPicture(input);
     Traite work;
     work.LoadWorkingArray(bitmap);
     op->run(work, values);
     work.StoreWorkingArray(bitmap);
-    // Encoded whole before writing, and written through a temporary file.
-    platform::WriteFileAtomically(output, Encode(bitmap, suffix));
+    WritePicture(bitmap, output);
     return kExitOk;
 }
 

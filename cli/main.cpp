@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <cstdio>
+#include <cstdlib>
 
 #include "cli/Commands.h"
 #include "platform/Error.h"
@@ -48,9 +49,23 @@ void PrintOut(const QString& text) {
 
 }  // namespace tessella::cli
 
+namespace {
+
+// Standard error carries only the command's own messages: Qt's notes about the offscreen
+// platform (run-time folder, fonts) would read as failures in a pipeline.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtFatalMsg) {
+        PrintError(text);
+        std::abort();
+    }
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     // Pictures are QImages and some decoders paint with QPainter: no display needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietQtMessages);
     QGuiApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) return Usage();

@@ -1,0 +1,39 @@
+#include "cli/PictureFiles.h"
+
+#include <QFileInfo>
+
+#include "imagefile/BmpWriter.h"
+#include "imagefile/ImageLoader.h"
+#include "imagefile/TgaWriter.h"
+#include "platform/Error.h"
+#include "platform/SafeFile.h"
+
+namespace tessella::cli {
+
+namespace {
+QString SuffixOf(const QString& path) {
+    return QFileInfo(path).suffix().toLower();
+}
+}  // namespace
+
+QImage LoadPicture(const QString& file) {
+    QImage image;
+    if (!imagefile::LoadImageByExtension(file, image))
+        throw platform::TessellaError(
+            QStringLiteral("Erreur de Chargement de l'image : extension non reconnue (%1)")
+                .arg(file));
+    return image;
+}
+
+bool IsPictureOutput(const QString& path) {
+    const QString suffix = SuffixOf(path);
+    return suffix == QLatin1String("tga") || suffix == QLatin1String("bmp");
+}
+
+void WritePicture(const QImage& image, const QString& path) {
+    const QByteArray bytes = SuffixOf(path) == QLatin1String("tga") ? imagefile::WritePageTga(image)
+                                                                    : imagefile::WriteBmp24(image);
+    platform::WriteFileAtomically(path, bytes);
+}
+
+}  // namespace tessella::cli

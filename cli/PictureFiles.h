@@ -1,0 +1,19 @@
+#pragma once
+// Pictures in and out of the command line, as the program loads and writes them.
+
+#include <QImage>
+#include <QString>
+
+namespace tessella::cli {
+
+// The picture in file through the program's loader; a refused extension is a failure.
+QImage LoadPicture(const QString& file);
+
+// True when path ends in .tga or .bmp (any case), the two outputs of the commands.
+bool IsPictureOutput(const QString& path);
+
+// Writes a .tga as a page (24-bit, the program's header) or a .bmp as a 24-bit BMP, encoded
+// whole first and written through a temporary file.
+void WritePicture(const QImage& image, const QString& path);
+
+}  // namespace tessella::cli
