@@ -12,204 +12,126 @@ namespace {
 using namespace test;
 using platform::ColourValue;
 
-struct PixelCase {
-    const char* what;
-    void (*run)(pixels::Traite&);
-    Bgr before;
-    Bgr after;
-};
-
-TEST(Filters, OnePixelRules) {
-    const PixelCase cases[] = {
-        {"swap red and blue",
-         [](pixels::Traite& w) { ChannelOperation(w, 0); },
-         {1, 2, 3},
-         {3, 2, 1}},
-        {"swap green and blue",
-         [](pixels::Traite& w) { ChannelOperation(w, 1); },
-         {1, 2, 3},
-         {2, 1, 3}},
-        {"swap red and green",
-         [](pixels::Traite& w) { ChannelOperation(w, 2); },
-         {1, 2, 3},
-         {1, 3, 2}},
-        {"grey truncates",
-         [](pixels::Traite& w) { ChannelOperation(w, 3); },
-         {10, 20, 31},
-         {20, 20, 20}},
-        {"grey of white",
-         [](pixels::Traite& w) { ChannelOperation(w, 3); },
-         {255, 255, 255},
-         {255, 255, 255}},
-        {"negative",
-         [](pixels::Traite& w) { ChannelOperation(w, 4); },
-         {10, 20, 31},
-         {245, 235, 224}},
-        {"channel op 5",
-         [](pixels::Traite& w) { ChannelOperation(w, 5); },
-         {10, 20, 31},
-         {10, 20, 31}},
-        {"channel op -1",
-         [](pixels::Traite& w) { ChannelOperation(w, -1); },
-         {10, 20, 31},
-         {10, 20, 31}},
-        {"fuse red and blue",
-         [](pixels::Traite& w) { FuseChannels(w, 0); },
-         {10, 50, 21},
-         {15, 50, 15}},
-        {"fuse green and blue",
-         [](pixels::Traite& w) { FuseChannels(w, 1); },
-         {10, 50, 21},
-         {30, 30, 21}},
-        {"fuse red and green",
-         [](pixels::Traite& w) { FuseChannels(w, 2); },
-         {10, 50, 21},
-         {10, 35, 35}},
-        {"fuse 3", [](pixels::Traite& w) { FuseChannels(w, 3); }, {10, 50, 21}, {10, 50, 21}},
-        {"veil pure red",
-         [](pixels::Traite& w) { AddVeil(w, ColourValue::fromRgb(255, 0, 0)); },
-         {0, 0, 200},
-         {0, 0, 255}},
-        {"veil per channel",
-         [](pixels::Traite& w) { AddVeil(w, ColourValue::fromRgb(10, 20, 30)); },
-         {250, 5, 5},
-         {255, 25, 15}},
-    };
-    for (const PixelCase& c : cases) {
-        // Odd width: the rules must reach the last column and leave the spare cells alone.
-        auto work = Working({{c.before, c.before, c.before}, {c.before, c.before, c.before}});
-        c.run(work);
-        EXPECT_EQ(RowsOf(work.image()), (Rows(2, std::vector<Bgr>(3, c.after)))) << c.what;
-        EXPECT_EQ(work.image().row(0)[3], (Bgr{99, 98, 97})) << c.what;
-    }
+void Channel(pixels::Traite& work, int operation) {
+    ChannelOperation(work, operation);
+}
+void Veil(pixels::Traite& work, int rgb) {
+    AddVeil(work, ColourValue::fromRgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
 }
 
-// Wide rows of differing pixels go through the vector loops, which the small cases above
-// never reach; each rule is applied here pixel by pixel.
-TEST(Filters, WideRowsFollowTheRulesPixelByPixel) {
-    Rows noise(3, std::vector<Bgr>(67));
-    uint32_t state = 7;
-    for (auto& row : noise)
-        for (Bgr& p : row) {
-            state = state * 1103515245u + 12345u;
-            p = Bgr{static_cast<uint8_t>(state >> 8), static_cast<uint8_t>(state >> 16),
-                    static_cast<uint8_t>(state >> 24)};
-        }
-    struct Case {
+// Four pixels repeated along rows of 67: the vector loops, their remainder and the last column
+// all meet neighbours that differ; the spare cells keep their marker.
+TEST(Filters, PixelRulesWorkedByHand) {
+    const Bgr in[4] = {{10, 20, 31}, {10, 50, 21}, {250, 5, 5}, Grey(255)};
+    const struct {
         const char* what;
-        void (*run)(pixels::Traite&);
-        Bgr (*rule)(Bgr);
+        void (*op)(pixels::Traite&, int);
+        int argument;
+        Bgr out[4];
+    } cases[] = {
+        {"swap red and blue", Channel, 0, {{31, 20, 10}, {21, 50, 10}, {5, 5, 250}, Grey(255)}},
+        {"swap green and blue", Channel, 1, {{20, 10, 31}, {50, 10, 21}, {5, 250, 5}, Grey(255)}},
+        {"swap red and green", Channel, 2, {{10, 31, 20}, {10, 21, 50}, {250, 5, 5}, Grey(255)}},
+        // Sums 61, 81, 260, 765 div 3.
+        {"grey", Channel, 3, {Grey(20), Grey(27), Grey(86), Grey(255)}},
+        {"negative", Channel, 4, {{245, 235, 224}, {245, 205, 234}, {5, 250, 250}, Grey(0)}},
+        {"channel operation 5", Channel, 5, {in[0], in[1], in[2], in[3]}},
+        {"channel operation -1", Channel, -1, {in[0], in[1], in[2], in[3]}},
+        {"fuse red and blue", FuseChannels, 0, {Grey(20), {15, 50, 15}, {127, 5, 127}, Grey(255)}},
+        {"fuse green and blue",
+         FuseChannels,
+         1,
+         {{15, 15, 31}, {30, 30, 21}, {127, 127, 5}, Grey(255)}},
+        {"fuse red and green",
+         FuseChannels,
+         2,
+         {{10, 25, 25}, {10, 35, 35}, {250, 5, 5}, Grey(255)}},
+        {"fuse 3", FuseChannels, 3, {in[0], in[1], in[2], in[3]}},
+        {"veil pure red", Veil, 0xFF0000, {{10, 20, 255}, {10, 50, 255}, {250, 5, 255}, Grey(255)}},
+        {"veil per channel",
+         Veil,
+         0x0A141E,
+         {{40, 40, 41}, {40, 70, 31}, {255, 25, 15}, Grey(255)}},
     };
-    const Case cases[] = {
-        {"swap rb", [](pixels::Traite& w) { ChannelOperation(w, 0); },
-         [](Bgr p) {
-             return Bgr{p.r, p.g, p.b};
-         }},
-        {"swap gb", [](pixels::Traite& w) { ChannelOperation(w, 1); },
-         [](Bgr p) {
-             return Bgr{p.g, p.b, p.r};
-         }},
-        {"swap rg", [](pixels::Traite& w) { ChannelOperation(w, 2); },
-         [](Bgr p) {
-             return Bgr{p.b, p.r, p.g};
-         }},
-        {"grey", [](pixels::Traite& w) { ChannelOperation(w, 3); },
-         [](Bgr p) { return Grey(static_cast<uint8_t>((p.b + p.g + p.r) / 3)); }},
-        {"negative", [](pixels::Traite& w) { ChannelOperation(w, 4); },
-         [](Bgr p) {
-             return Bgr{static_cast<uint8_t>(255 - p.b), static_cast<uint8_t>(255 - p.g),
-                        static_cast<uint8_t>(255 - p.r)};
-         }},
-        {"fuse rb", [](pixels::Traite& w) { FuseChannels(w, 0); },
-         [](Bgr p) {
-             const auto m = static_cast<uint8_t>((p.r + p.b) / 2);
-             return Bgr{m, p.g, m};
-         }},
-        {"fuse gb", [](pixels::Traite& w) { FuseChannels(w, 1); },
-         [](Bgr p) {
-             const auto m = static_cast<uint8_t>((p.g + p.b) / 2);
-             return Bgr{m, m, p.r};
-         }},
-        {"fuse rg", [](pixels::Traite& w) { FuseChannels(w, 2); },
-         [](Bgr p) {
-             const auto m = static_cast<uint8_t>((p.r + p.g) / 2);
-             return Bgr{p.b, m, m};
-         }},
-        {"veil", [](pixels::Traite& w) { AddVeil(w, ColourValue::fromRgb(100, 0, 200)); },
-         [](Bgr p) {
-             return Bgr{static_cast<uint8_t>(std::min(255, p.b + 200)), p.g,
-                        static_cast<uint8_t>(std::min(255, p.r + 100))};
-         }},
-    };
-    for (const Case& c : cases) {
-        auto work = Working(noise);
-        c.run(work);
-        Rows expected = noise;
-        for (auto& row : expected)
-            for (Bgr& p : row) p = c.rule(p);
-        EXPECT_EQ(RowsOf(work.image()), expected) << c.what;
-        EXPECT_EQ(work.image().row(1)[67], (Bgr{99, 98, 97})) << c.what;
+    Rows before(3, std::vector<Bgr>(67));
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 67; ++x) before[y][x] = in[(x + y) % 4];
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Rows after = before;
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 67; ++x) after[y][x] = c.out[(x + y) % 4];
+        auto work = Working(before);
+        c.op(work, c.argument);
+        EXPECT_EQ(RowsOf(work.image()), after);
+        EXPECT_EQ(work.image().row(1)[67], (Bgr{99, 98, 97}));
     }
 }
 
-TEST(Filters, SharpenAndSoftenAFlatGrey) {
-    // L = 101 everywhere and A = 102: sharpen gives 100 x 101 / 102 = 99.02, soften 100.99.
-    for (auto [mode, inside] : {std::pair{1, 99}, std::pair{0, 101}}) {
-        auto work = Working(Rows(5, std::vector<Bgr>(5, Grey(100))));
-        SharpenSoften(work, mode);
-        for (int y = 0; y < 5; ++y)
-            for (int x = 0; x < 5; ++x) {
-                const bool frame = x == 0 || y == 0 || x == 4 || y == 4;
-                EXPECT_EQ(work.image().at(x, y), Grey(frame ? 100 : inside)) << x << "," << y;
-            }
-    }
+Rows Flat(int w, int h, Bgr pixel) {
+    return Rows(h, std::vector<Bgr>(w, pixel));
+}
+Rows Centred(Bgr centre, Bgr around) {
+    Rows field = Flat(3, 3, around);
+    field[1][1] = centre;
+    return field;
 }
 
-TEST(Filters, SharpenAndSoftenLeaveNarrowPicturesAlone) {
-    for (int mode : {0, 1, 2}) {
-        const Rows narrow(4, std::vector<Bgr>(2, Grey(100)));
-        auto work = Working(narrow);
-        SharpenSoften(work, mode);
-        EXPECT_EQ(RowsOf(work.image()), narrow);
-        const Rows flat(2, std::vector<Bgr>(6, Grey(100)));
-        auto low = Working(flat);
-        SharpenSoften(low, mode);
-        EXPECT_EQ(RowsOf(low.image()), flat);
-    }
-    // Mode 2 does nothing even on a large enough picture.
-    const Rows square(3, std::vector<Bgr>(3, Grey(100)));
-    auto work = Working(square);
-    SharpenSoften(work, 2);
-    EXPECT_EQ(RowsOf(work.image()), square);
-}
-
-TEST(Filters, BrightPixelOnADarkField) {
-    // Centre 200, neighbours 10: Lc = 201, sum of L = 8 x 11 + 201 = 289, A = 298 / 9.
-    // Sharpen: 200 x 201 x 9 / 298 = 1214 -> 255. Soften: 200 x 298 / (9 x 201) = 32.95 -> 33.
-    Rows field(3, std::vector<Bgr>(3, Grey(10)));
-    field[1][1] = Grey(200);
-    auto sharp = Working(field);
-    SharpenSoften(sharp, 1);
-    EXPECT_EQ(sharp.image().at(1, 1), Grey(255));
-    auto soft = Working(field);
-    SharpenSoften(soft, 0);
-    EXPECT_EQ(soft.image().at(1, 1), Grey(33));
-    EXPECT_EQ(soft.image().at(0, 0), Grey(10));
-}
-
-TEST(Filters, NeighboursAreReadBeforeTheyChange) {
-    // A 4 x 4 ramp: every interior pixel must see the original neighbours. Worked by hand for
-    // pixel (2, 2) under soften: channel sums 3v with v = 10 (x + y); around (2, 2) the nine
-    // values are 20..60, their L sum is (3 x (10 x 4 x 9) + 27) / 3 = 369, A = 378 / 9 = 42,
-    // Lc = (120 + 3) / 3 = 41: 40 x 42 / 41 = 40.98 -> 41.
+TEST(Filters, SharpenAndSoftenWorkedByHand) {
     Rows ramp(4, std::vector<Bgr>(4));
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x) ramp[y][x] = Grey(static_cast<uint8_t>(10 * (x + y)));
-    auto work = Working(ramp);
-    SharpenSoften(work, 0);
-    EXPECT_EQ(work.image().at(2, 2), Grey(41));
-    // (1, 1): values 0..40, L sum (3 x 180 + 27) / 3 = 189, A = 22, Lc = 21: 20 x 22 / 21 = 20.95.
-    EXPECT_EQ(work.image().at(1, 1), Grey(21));
+    struct Point {
+        int x, y;
+        Bgr expected;
+    };
+    const struct {
+        const char* what;
+        Rows picture;
+        int mode;
+        std::vector<Point> points;
+    } cases[] = {
+        // L = 101 everywhere and A = 102: sharpen gives 100 x 101 / 102 = 99.02, soften
+        // 100.99; the frame keeps its pixels.
+        {"flat, sharpen",
+         Flat(5, 5, Grey(100)),
+         1,
+         {{1, 1, Grey(99)}, {3, 3, Grey(99)}, {0, 0, Grey(100)}, {4, 2, Grey(100)}}},
+        {"flat, soften",
+         Flat(5, 5, Grey(100)),
+         0,
+         {{2, 2, Grey(101)}, {3, 1, Grey(101)}, {2, 4, Grey(100)}}},
+        // Centre 200, neighbours 10: Lc = 201, sum of L = 8 x 11 + 201 = 289, A = 298 / 9.
+        // Sharpen: 200 x 201 x 9 / 298 = 1214 -> 255. Soften: 200 x 298 / (9 x 201) = 32.95.
+        {"bright centre, sharpen", Centred(Grey(200), Grey(10)), 1, {{1, 1, Grey(255)}}},
+        {"bright centre, soften",
+         Centred(Grey(200), Grey(10)),
+         0,
+         {{1, 1, Grey(33)}, {0, 0, Grey(10)}}},
+        // Neighbours are read before they change. Around (2, 2) the nine values are 20..60,
+        // their L sum is (3 x 360 + 27) / 3 = 369, A = 42, Lc = 41: 40 x 42 / 41 = 40.98.
+        // Around (1, 1): L sum (3 x 180 + 27) / 3 = 189, A = 22, Lc = 21: 20 x 22 / 21 = 20.95.
+        {"ramp, soften", ramp, 0, {{2, 2, Grey(41)}, {1, 1, Grey(21)}}},
+        // (B 14, G 14, R 170) among black: Lc = 67, A = 84 / 9; 14 x 67 x 9 / 84 = 100.5
+        // exactly, to even 100; red saturates. A flat 1 softened: 1 x 3 / 2 = 1.5, to even 2.
+        {"exact half, sharpen", Centred({14, 14, 170}, Grey(0)), 1, {{1, 1, {100, 100, 255}}}},
+        {"exact half, soften", Flat(3, 3, Grey(1)), 0, {{1, 1, Grey(2)}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto work = Working(c.picture);
+        SharpenSoften(work, c.mode);
+        for (const Point& p : c.points)
+            EXPECT_EQ(work.image().at(p.x, p.y), p.expected) << p.x << "," << p.y;
+    }
+    // Pictures under 3 pixels a side, and mode 2 on any picture, are left alone.
+    const int unchanged[][3] = {{2, 4, 0}, {6, 2, 1}, {2, 4, 1}, {3, 3, 2}};  // w, h, mode
+    for (const auto& u : unchanged) {
+        const Rows flat = Flat(u[0], u[1], Grey(100));
+        auto work = Working(flat);
+        SharpenSoften(work, u[2]);
+        EXPECT_EQ(RowsOf(work.image()), flat) << u[0] << " x " << u[1] << " mode " << u[2];
+    }
 }
 
 // Random pictures against the rule in exact fractions: with L = (s + 3) / 3 and
@@ -263,20 +185,6 @@ TEST(Filters, InteriorMatchesTheRuleInExactFractions) {
                 }
         }
     }
-}
-
-TEST(Filters, ExactHalvesRoundToEven) {
-    // Centre (B 14, G 14, R 170) among black pixels: Lc = 67, A = (67 + 8 + 9) / 9 = 84 / 9;
-    // sharpen gives 14 x 67 x 9 / 84 = 100.5 exactly, which rounds to 100; red saturates.
-    Rows field(3, std::vector<Bgr>(3, Grey(0)));
-    field[1][1] = Bgr{14, 14, 170};
-    auto work = Working(field);
-    SharpenSoften(work, 1);
-    EXPECT_EQ(work.image().at(1, 1), (Bgr{100, 100, 255}));
-    // A flat grey of 1 softened: 1 x 3 / 2 = 1.5 exactly, which rounds to 2.
-    auto one = Working(Rows(3, std::vector<Bgr>(3, Grey(1))));
-    SharpenSoften(one, 0);
-    EXPECT_EQ(one.image().at(1, 1), Grey(2));
 }
 
 }  // namespace

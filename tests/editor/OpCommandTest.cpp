@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cstring>
 
 #include "tests/editor/PictureRows.h"
 
@@ -25,67 +26,40 @@ void Put32(QByteArray& b, int v) {
 int Get16(const QByteArray& b, int at) {
     return static_cast<uint8_t>(b[at]) | (static_cast<uint8_t>(b[at + 1]) << 8);
 }
-int Get32(const QByteArray& b, int at) {
-    return Get16(b, at) | (Get16(b, at + 2) << 16);
-}
 
-// A 24-bit BMP: rows bottom-up, each padded to 4 bytes.
-QByteArray BmpOf(const Rows& rows) {
-    const int h = static_cast<int>(rows.size()), w = static_cast<int>(rows[0].size());
-    const int rowBytes = (w * 3 + 3) / 4 * 4;
-    QByteArray b("BM");
-    Put32(b, 54 + rowBytes * h);
-    Put32(b, 0);
-    Put32(b, 54);
-    Put32(b, 40);
-    Put32(b, w);
-    Put32(b, h);
-    Put16(b, 1);
-    Put16(b, 24);
-    Put32(b, 0);
-    Put32(b, rowBytes * h);
-    Put32(b, 2835);
-    Put32(b, 2835);
-    Put32(b, 0);
-    Put32(b, 0);
-    for (int y = h - 1; y >= 0; --y) {
-        for (const Bgr& p : rows[y]) b.append(reinterpret_cast<const char*>(&p), 3);
-        b.append(rowBytes - w * 3, '\0');
-    }
-    return b;
-}
-
-// A BMP of another depth: extra (palette or bit masks) follows the 40-byte header, then the
-// rows as given, bottom row first, each already padded.
+// A BMP with the 40-byte header: extra (palette or bit masks), then the rows as given, bottom
+// row first, each already padded.
 QByteArray RawBmp(int w, int h, int bits, int compression, const QByteArray& extra,
                   const QByteArray& rows) {
     QByteArray b("BM");
-    Put32(b, 54 + extra.size() + rows.size());
-    Put32(b, 0);
-    Put32(b, 54 + extra.size());
-    Put32(b, 40);
-    Put32(b, w);
-    Put32(b, h);
+    for (int v : {54 + int(extra.size() + rows.size()), 0, 54 + int(extra.size()), 40, w, h})
+        Put32(b, v);
     Put16(b, 1);
     Put16(b, bits);
-    Put32(b, compression);
-    Put32(b, rows.size());
-    Put32(b, 2835);
-    Put32(b, 2835);
-    Put32(b, 0);
-    Put32(b, 0);
+    for (int v : {compression, int(rows.size()), 2835, 2835, 0, 0}) Put32(b, v);
     return b + extra + rows;
 }
 
+QByteArray BmpOf(const Rows& rows) {
+    const int h = static_cast<int>(rows.size()), w = static_cast<int>(rows[0].size());
+    QByteArray data;
+    for (int y = h - 1; y >= 0; --y) {
+        for (const Bgr& p : rows[y]) data.append(reinterpret_cast<const char*>(&p), 3);
+        data.append((4 - w * 3 % 4) % 4, '\0');
+    }
+    return RawBmp(w, h, 24, 0, {}, data);
+}
+
+// Read back by Qt's own reader; the file must be 24-bit.
 Rows RowsOfBmp(const QByteArray& b) {
-    EXPECT_EQ(b.left(2), QByteArray("BM"));
     EXPECT_EQ(Get16(b, 28), 24);
-    const int offset = Get32(b, 10), w = Get32(b, 18), h = Get32(b, 22);
-    const int rowBytes = (w * 3 + 3) / 4 * 4;
-    if (b.size() < offset + rowBytes * h) return {};
-    Rows rows(h, std::vector<Bgr>(w));
-    for (int y = 0; y < h; ++y)
-        std::memcpy(rows[y].data(), b.constData() + offset + (h - 1 - y) * rowBytes, w * 3);
+    const QImage image = QImage::fromData(b, "BMP");
+    Rows rows(image.height(), std::vector<Bgr>(image.width()));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            rows[y][x] = Bgr{uint8_t(qBlue(c)), uint8_t(qGreen(c)), uint8_t(qRed(c))};
+        }
     return rows;
 }
 
@@ -149,51 +123,51 @@ class OpCommand : public ::testing::Test {
 
 const Rows kThreeByTwo{{A, B, C}, {D, E, F}};
 
-TEST_F(OpCommand, MirrorOfABmp) {
-    Write("in.bmp", BmpOf(kThreeByTwo));
-    ASSERT_EQ(Op({"mirror", "in.bmp", "out.bmp"}), 0) << errors_.toStdString();
-    EXPECT_EQ(RowsOfBmp(Read("out.bmp")), (Rows{{C, B, A}, {F, E, D}}));
+Rows Flat(int w, int h, Bgr pixel) {
+    return Rows(h, std::vector<Bgr>(w, pixel));
 }
 
-TEST_F(OpCommand, SixteenBitFiveSixFiveBmp) {
-    // Bit fields red F800, green 07E0, blue 001F: pure red, pure green, and green 1 (times 4).
-    QByteArray masks;
-    Put32(masks, 0xF800);
-    Put32(masks, 0x07E0);
-    Put32(masks, 0x001F);
-    QByteArray row;
-    for (int v : {0xF800, 0x07E0, 0x0020}) Put16(row, v);
-    row.append(2, '\0');
-    Write("in.bmp", RawBmp(3, 1, 16, 3, masks, row));
-    ASSERT_EQ(Op({"flip", "in.bmp", "out.bmp"}), 0) << errors_.toStdString();
-    EXPECT_EQ(RowsOfBmp(Read("out.bmp")), (Rows{{{0, 0, 248}, {0, 252, 0}, {0, 4, 0}}}));
-}
-
-TEST_F(OpCommand, OneBitBmpKeepsItsPaletteColours) {
-    // Palette red, yellow (blue, green, red, reserved); nine pixels 0 1 0 0 0 0 0 0 1.
-    const QByteArray palette("\x00\x00\xFF\x00\x00\xFF\xFF\x00", 8);
-    const QByteArray row("\x40\x80\x00\x00", 4);
-    Write("in.bmp", RawBmp(9, 1, 1, 0, palette, row));
-    ASSERT_EQ(Op({"mirror", "in.bmp", "out.tga"}), 0) << errors_.toStdString();
-    const Bgr red{0, 0, 255}, yellow{0, 255, 255};
-    EXPECT_EQ(RowsOfTga(Read("out.tga")),
-              (Rows{{yellow, red, red, red, red, red, red, yellow, red}}));
-}
-
-TEST_F(OpCommand, TurnOfATgaWrittenAsBmpAndTga) {
-    Write("in.tga", TgaOf(kThreeByTwo));
-    ASSERT_EQ(Op({"rotate-right", "in.tga", "out.tga"}), 0) << errors_.toStdString();
-    EXPECT_EQ(RowsOfTga(Read("out.tga")), (Rows{{D, A}, {E, B}, {F, C}}));
-    ASSERT_EQ(Op({"rotate-left", "in.tga", "out.bmp"}), 0) << errors_.toStdString();
-    EXPECT_EQ(RowsOfBmp(Read("out.bmp")), (Rows{{C, F}, {B, E}, {A, D}}));
-}
-
-TEST_F(OpCommand, PixelOperations) {
+TEST_F(OpCommand, OperationsOnFiles) {
+    // 5-6-5 bit fields: pure red, pure green, and green 1 (times 4).
+    QByteArray masks, row565;
+    for (int v : {0xF800, 0x07E0, 0x001F}) Put32(masks, v);
+    for (int v : {0xF800, 0x07E0, 0x0020, 0}) Put16(row565, v);
+    // 1 bit, palette red, yellow (blue, green, red, reserved); pixels 0 1 0 0 0 0 0 0 1.
+    const QByteArray mono = RawBmp(9, 1, 1, 0, QByteArray("\x00\x00\xFF\x00\x00\xFF\xFF\x00", 8),
+                                   QByteArray("\x40\x80\x00\x00", 4));
+    const QByteArray bits565 = RawBmp(3, 1, 16, 3, masks, row565);
+    const QByteArray bmp = BmpOf(kThreeByTwo), tga = TgaOf(kThreeByTwo);
+    const Bgr red{0, 0, 255}, yellow{0, 255, 255}, g100 = Grey(100), g127 = Grey(127);
+    Rows sharpened = Flat(3, 3, g100);
+    sharpened[1][1] = Grey(99);
+    // The operation's arguments end with the input file, written first, and the output.
     struct Case {
+        QStringList args;
+        QByteArray input;
+        Rows expected;
+    };
+    std::vector<Case> cases = {
+        {{"mirror", "in.bmp", "out.bmp"}, bmp, {{C, B, A}, {F, E, D}}},
+        {{"flip", "in.bmp", "out.bmp"}, bits565, {{{0, 0, 248}, {0, 252, 0}, {0, 4, 0}}}},
+        {{"mirror", "in.bmp", "out.tga"},
+         mono,
+         {{yellow, red, red, red, red, red, red, yellow, red}}},
+        {{"rotate-right", "in.tga", "out.tga"}, tga, {{D, A}, {E, B}, {F, C}}},
+        {{"rotate-left", "in.tga", "out.bmp"}, tga, {{C, F}, {B, E}, {A, D}}},
+        {{"resize", "6", "4", "in.bmp", "out.tga"},
+         bmp,
+         {{A, A, B, B, C, C}, {A, A, B, B, C, C}, {D, D, E, E, F, F}, {D, D, E, E, F, F}}},
+        // Threshold 255, mode 1: (100 + (100 xor 255)) shr 1 = 127 on every row but the last.
+        {{"emboss", "255", "1", "1", "none", "in.tga", "out.tga"},
+         TgaOf(Flat(2, 3, g100)),
+         {{g127, g127}, {g127, g127}, {g100, g100}}},
+        {{"sharpen", "in.bmp", "out.bmp"}, BmpOf(Flat(3, 3, g100)), sharpened},
+    };
+    // Flat 5 x 3 pictures: the name of each operation reaches its rule.
+    const struct {
         QStringList op;
         Bgr before, after;
-    };
-    const Case cases[] = {
+    } flat[] = {
         {{"negative"}, {10, 20, 31}, {245, 235, 224}},
         {{"grey"}, {10, 20, 31}, {20, 20, 20}},
         {{"swap-rb"}, {1, 2, 3}, {3, 2, 1}},
@@ -208,33 +182,18 @@ TEST_F(OpCommand, PixelOperations) {
         {{"rgb", "200", "100", "50", "0"}, {100, 100, 100}, {50, 100, 200}},
         {{"blur", "0"}, {9, 8, 7}, {9, 8, 7}},  // a flat picture stays flat
     };
+    for (const auto& f : flat)
+        cases.push_back({f.op + QStringList{"in.bmp", "out.bmp"}, BmpOf(Flat(5, 3, f.before)),
+                         Flat(5, 3, f.after)});
     for (const Case& c : cases) {
-        Write("flat.bmp", BmpOf(Rows(3, std::vector<Bgr>(5, c.before))));
-        ASSERT_EQ(Op(c.op + QStringList{"flat.bmp", "out.bmp"}), 0)
-            << c.op.join(' ').toStdString() << errors_.toStdString();
-        EXPECT_EQ(RowsOfBmp(Read("out.bmp")), (Rows(3, std::vector<Bgr>(5, c.after))))
-            << c.op.join(' ').toStdString();
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const QString in = c.args[c.args.size() - 2], out = c.args.last();
+        Write(in, c.input);
+        QFile::remove(Path(out));
+        ASSERT_EQ(Op(c.args), 0) << errors_.toStdString();
+        const QByteArray written = Read(out);
+        EXPECT_EQ(out.endsWith(".bmp") ? RowsOfBmp(written) : RowsOfTga(written), c.expected);
     }
-}
-
-TEST_F(OpCommand, EmbossKeepsTheBottomRow) {
-    // Threshold 255, mode 1: (100 + (100 xor 255)) shr 1 = 127 on every row but the last.
-    Write("grey.tga", TgaOf(Rows(3, std::vector<Bgr>(2, Grey(100)))));
-    ASSERT_EQ(Op({"emboss", "255", "1", "1", "none", "grey.tga", "out.tga"}), 0)
-        << errors_.toStdString();
-    EXPECT_EQ(RowsOfTga(Read("out.tga")),
-              (Rows{{Grey(127), Grey(127)}, {Grey(127), Grey(127)}, {Grey(100), Grey(100)}}));
-}
-
-TEST_F(OpCommand, SharpenAndResize) {
-    Write("flat.bmp", BmpOf(Rows(3, std::vector<Bgr>(3, Grey(100)))));
-    ASSERT_EQ(Op({"sharpen", "flat.bmp", "out.bmp"}), 0) << errors_.toStdString();
-    EXPECT_EQ(RowsOfBmp(Read("out.bmp"))[1][1], Grey(99));
-    Write("in.bmp", BmpOf(kThreeByTwo));
-    ASSERT_EQ(Op({"resize", "6", "4", "in.bmp", "out.tga"}), 0) << errors_.toStdString();
-    EXPECT_EQ(
-        RowsOfTga(Read("out.tga")),
-        (Rows{{A, A, B, B, C, C}, {A, A, B, B, C, C}, {D, D, E, E, F, F}, {D, D, E, E, F, F}}));
 }
 
 TEST_F(OpCommand, BadArgumentsExitWithTwoAndWriteNothing) {

@@ -56,13 +56,6 @@ TEST(Resize, RowsFollowTheSameRule) {
     EXPECT_EQ(RowsOf(work.image()), (Rows{{B}, {D}}));
 }
 
-TEST(Resize, SameSizeIsTheIdentity) {
-    const Rows original = Numbered(13, 9);
-    auto work = Working(original);
-    ResizeNearest(work, 13, 9);
-    EXPECT_EQ(RowsOf(work.image()), original);
-}
-
 TEST(Resize, BadSizesAreRefusedAndChangeNothing) {
     const Rows original = Numbered(4, 3);
     const std::pair<int, int> sizes[] = {{0, 3},  {4, 0},       {-1, 5},
@@ -77,15 +70,6 @@ TEST(Resize, BadSizesAreRefusedAndChangeNothing) {
         }
         EXPECT_EQ(RowsOf(work.image()), original);
     }
-}
-
-TEST(Resize, UndoRestoresTheOldSize) {
-    const Rows original = Numbered(6, 4);
-    auto work = Working(original);
-    work.SaveUndo();
-    ResizeNearest(work, 17, 3);
-    work.RestoreUndo();
-    EXPECT_EQ(RowsOf(work.image()), original);
 }
 
 }  // namespace
