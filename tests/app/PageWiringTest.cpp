@@ -28,6 +28,7 @@
 #include "tests/support/CountingPacer.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "texture/TFicheConfirmeLargeur.h"
+#include "texture/TFicheNouveau.h"
 
 using namespace tessella;
 using app::TFichePrincipale;
@@ -339,4 +340,39 @@ TEST_F(PageWiringTest, EditingASourceSaysTheEditorIsNotThereYet) {
     window->ModifierSource1->trigger();
     EXPECT_TRUE(prompts.scriptDone());
     EXPECT_EQ(QDir(path("src")).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(PageWiringTest, ZoomKeepsTheReplaceMaskOnItsElement) {
+    ASSERT_TRUE(Solid(256, 192, Qt::green).save(path("base.bmp"), "BMP"));
+    source("bleu.bmp", Solid(64, 64, Qt::blue));
+    showSources(1);
+    openPage(path("base.bmp"));
+    clickSource("bleu.bmp");
+    prompts.expectMessage(MessageKind::Information, QString());
+    window->BtRemplacer->click();
+    window->UpDown3->click(UpDown::Button::Next);  // X 16
+    window->UpDown4->click(UpDown::Button::Prev);  // Y 16
+    window->UpDown5->setPosition(25);
+    window->UpDown5Click();
+    EXPECT_EQ(window->Image1->size(), QSize(640, 480));
+    EXPECT_EQ(window->Image1->maskRect(), QRect(40, 40, 160, 160));
+    // A click on the zoomed view is divided by the zoom: R(101 / 2.5) = R(40.4) = 40.
+    QTest::mouseClick(window->Image1, Qt::LeftButton, {}, QPoint(101, 250));
+    EXPECT_EQ(window->UpDown1->position(), 40);
+    EXPECT_EQ(window->UpDown2->position(), -100);
+    EXPECT_EQ(window->Image1->maskRect(), QRect(100, 250, 160, 160));
+}
+
+TEST_F(PageWiringTest, NewElementRunsOnlyAfterTheDialogsOk) {
+    texture::TFicheNouveau dialog(context->newElement, prompts, window.get());
+    context->windows.ficheNouveau = &dialog;
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.BtAnnuler->click(); });
+    window->Nouveau1->trigger();
+    EXPECT_TRUE(prompts.shown().empty());
+
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.BtOK->click(); });
+    prompts.expectMessage(MessageKind::Information, app::kEditorPendingText);
+    window->Nouveau1->trigger();
+    EXPECT_TRUE(prompts.scriptDone());
+    context->windows.ficheNouveau = nullptr;
 }
