@@ -56,82 +56,50 @@ TEST(RgbCorrectionTest, ZeroPercentBlanksTheChannel) {
     EXPECT_EQ(RowsOf(image), RowsOf(Flat(2, 2, {0, 60, 70})));
 }
 
-// Progressive along columns, picture 4 x 3, red 200 (+0.25 a step) and blue 0 (-0.25 a step).
-struct ColumnCase {
-    int direction;
-    std::vector<int> redOfColumn;
-    std::vector<int> blueOfColumn;
-};
-
-class RgbColumnsTest : public ::testing::TestWithParam<ColumnCase> {};
-
-TEST_P(RgbColumnsTest, EachColumnIsOneStep) {
-    const ColumnCase& c = GetParam();
-    TabImage image = Flat(4, 3, {100, 100, 100});
-    RgbCorrection(image, image, 4, 3, 200, 100, 0, c.direction);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x)
-            EXPECT_EQ(image.at(x, y), (Bgr{static_cast<uint8_t>(c.blueOfColumn[x]), 100,
-                                           static_cast<uint8_t>(c.redOfColumn[x])}))
-                << x << "," << y;
+// Progressive directions, red 200 % (+0.25 a step) and blue 0 % (-0.25 a step), the increment
+// always divided by the width 4. Along columns of a 4 x 3 picture of 100: factors 1.25, 1.5,
+// 1.75, 2.0 for red (blue 0.75 .. 0.0); along rows of a 4 x 8 picture of 80: red 1.25 .. 3.0
+// (the last row walked), blue 0.75 down to negative, clamped.
+TEST(RgbCorrectionTest, ProgressiveAlongColumnsAndRows) {
+    const struct {
+        int direction, w, h;
+        uint8_t grey;
+        std::vector<int> red, blue;  // by column (directions 1, 2) or by row (3, 4)
+    } cases[] = {
+        {1, 4, 3, 100, {125, 150, 175, 200}, {75, 50, 25, 0}},
+        {2, 4, 3, 100, {200, 175, 150, 125}, {0, 25, 50, 75}},
+        {3, 4, 8, 80, {100, 120, 140, 160, 180, 200, 220, 240}, {60, 40, 20, 0, 0, 0, 0, 0}},
+        {4, 4, 8, 80, {240, 220, 200, 180, 160, 140, 120, 100}, {0, 0, 0, 0, 0, 20, 40, 60}},
+    };
+    for (const auto& c : cases) {
+        TabImage image = Flat(c.w, c.h, Grey(c.grey));
+        RgbCorrection(image, image, c.w, c.h, 200, 100, 0, c.direction);
+        for (int y = 0; y < c.h; ++y)
+            for (int x = 0; x < c.w; ++x) {
+                const int step = c.direction <= 2 ? x : y;
+                EXPECT_EQ(image.at(x, y),
+                          (Bgr{uint8_t(c.blue[step]), c.grey, uint8_t(c.red[step])}))
+                    << "direction " << c.direction << " at " << x << "," << y;
+            }
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Directions, RgbColumnsTest,
-                         ::testing::Values(
-                             // Factors 1.25, 1.5, 1.75, 2.0 (blue 0.75 .. 0.0) left to right.
-                             ColumnCase{1, {125, 150, 175, 200}, {75, 50, 25, 0}},
-                             ColumnCase{2, {200, 175, 150, 125}, {0, 25, 50, 75}}));
-
-// Progressive along rows of a 4 x 8 picture: the increment is still divided by the width 4.
-struct RowCase {
-    int direction;
-    std::vector<int> redOfRow;
-    std::vector<int> blueOfRow;
-};
-
-class RgbRowsTest : public ::testing::TestWithParam<RowCase> {};
-
-TEST_P(RgbRowsTest, EachRowIsOneStep) {
-    const RowCase& c = GetParam();
-    TabImage image = Flat(4, 8, {80, 80, 80});
-    RgbCorrection(image, image, 4, 8, 200, 100, 0, c.direction);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 4; ++x)
-            EXPECT_EQ(image.at(x, y), (Bgr{static_cast<uint8_t>(c.blueOfRow[y]), 80,
-                                           static_cast<uint8_t>(c.redOfRow[y])}))
-                << x << "," << y;
+// Diagonals of a 4 x 3 picture, red 200: step k gives 60 x (1 + 0.25 k) = 60 + 15 k, the start
+// corner taking one increment.
+TEST(RgbCorrectionTest, ProgressiveAlongDiagonals) {
+    const std::pair<int, std::vector<int>> cases[] = {
+        {5, {75, 90, 105, 120, 90, 105, 120, 135, 105, 120, 135, 150}},
+        {6, {120, 105, 90, 75, 135, 120, 105, 90, 150, 135, 120, 105}},
+        {7, {105, 120, 135, 150, 90, 105, 120, 135, 75, 90, 105, 120}},
+        {8, {150, 135, 120, 105, 135, 120, 105, 90, 120, 105, 90, 75}},
+    };
+    for (const auto& [direction, reds] : cases) {
+        TabImage image = Flat(4, 3, Red(60));
+        RgbCorrection(image, image, 4, 3, 200, 100, 100, direction);
+        for (int i = 0; i < 12; ++i)
+            EXPECT_EQ(image.at(i % 4, i / 4), Red(uint8_t(reds[i]))) << direction << ": " << i;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Directions, RgbRowsTest,
-    ::testing::Values(
-        // Red factor 1.25 .. 3.0 (the last row walked), blue 0.75 down to negative, clamped.
-        RowCase{3, {100, 120, 140, 160, 180, 200, 220, 240}, {60, 40, 20, 0, 0, 0, 0, 0}},
-        RowCase{4, {240, 220, 200, 180, 160, 140, 120, 100}, {0, 0, 0, 0, 0, 20, 40, 60}}));
-
-// Diagonals of a 4 x 3 picture, red 200: step k gives 60 x (1 + 0.25 k) = 60 + 15 k.
-class RgbDiagonalsTest : public ::testing::TestWithParam<std::pair<int, Rows>> {};
-
-TEST_P(RgbDiagonalsTest, StartCornerGetsOneIncrement) {
-    TabImage image = Flat(4, 3, Red(60));
-    RgbCorrection(image, image, 4, 3, 200, 100, 100, GetParam().first);
-    EXPECT_EQ(RowsOf(image), GetParam().second);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Directions, RgbDiagonalsTest,
-    ::testing::Values(std::pair{5, Rows{{Red(75), Red(90), Red(105), Red(120)},
-                                        {Red(90), Red(105), Red(120), Red(135)},
-                                        {Red(105), Red(120), Red(135), Red(150)}}},
-                      std::pair{6, Rows{{Red(120), Red(105), Red(90), Red(75)},
-                                        {Red(135), Red(120), Red(105), Red(90)},
-                                        {Red(150), Red(135), Red(120), Red(105)}}},
-                      std::pair{7, Rows{{Red(105), Red(120), Red(135), Red(150)},
-                                        {Red(90), Red(105), Red(120), Red(135)},
-                                        {Red(75), Red(90), Red(105), Red(120)}}},
-                      std::pair{8, Rows{{Red(150), Red(135), Red(120), Red(105)},
-                                        {Red(135), Red(120), Red(105), Red(90)},
-                                        {Red(120), Red(105), Red(90), Red(75)}}}));
 
 TEST(RgbCorrectionTest, TallAndShortPicturesRoundAlike) {
     // 256 columns, red 200: column c gets 1 + (c + 1) / 256 exactly, so red 128 becomes
@@ -151,71 +119,38 @@ TEST(RgbCorrectionTest, TallAndShortPicturesRoundAlike) {
 
 // ---- Contrast ----
 
-struct ContrastCase {
-    double amount;
-    int reference;
-    std::vector<std::pair<int, int>> bytes;  // in, out
-};
-
-class ContrastTest : public ::testing::TestWithParam<ContrastCase> {};
-
-TEST_P(ContrastTest, MovesChannelsFromTheReference) {
-    const ContrastCase& c = GetParam();
-    Rows row(1);
-    for (auto [in, out] : c.bytes) row[0].push_back({static_cast<uint8_t>(in), 0, 255});
-    TabImage image = Picture(row);
-    Contrast(image, image, image.width(), 1, c.reference, c.amount);
-    for (size_t i = 0; i < c.bytes.size(); ++i) {
-        EXPECT_EQ(image.at(static_cast<int>(i), 0).b, c.bytes[i].second) << c.bytes[i].first;
+TEST(ContrastTest, MovesChannelsFromTheReference) {
+    const struct {
+        double amount;
+        int reference;
+        std::vector<std::pair<int, int>> bytes;  // in, out
+    } cases[] = {
+        // 255 + 128 x 100 / 255 clamps; 200 + 73 x 100 / 255 = 228.6; 100 - 10.59 = 89.4.
+        {100, 127, {{255, 255}, {0, 0}, {127, 127}, {200, 229}, {128, 128}, {100, 89}}},
+        // 0 acts as 1: 255.502 rounds to 256 and clamps; 0 - 0.498 rounds to 0.
+        {0, 127, {{255, 255}, {0, 0}, {1, 1}, {126, 126}, {128, 128}, {254, 254}}},
+        // Drawn toward 127: 255 - 100.39, 0 + 99.6.
+        {-200, 127, {{255, 155}, {0, 100}, {127, 127}}},
+        {200, 127, {{140, 150}, {100, 79}}},
+        // Amount 127.5: d is exactly half the distance, ties go to even.
+        {127.5, 127, {{128, 128}, {130, 132}, {126, 126}, {124, 122}}},
+        // Another reference: 150 + 50, 50 - 50.
+        {255, 100, {{150, 200}, {50, 0}, {100, 100}}},
+        // A huge amount saturates instead of overflowing.
+        {1e12, 127, {{0, 0}, {126, 0}, {127, 127}, {128, 255}}},
+    };
+    for (const auto& c : cases) {
+        Rows row(1);
+        for (auto [in, out] : c.bytes) row[0].push_back({static_cast<uint8_t>(in), 0, 255});
+        TabImage image = Picture(row);
+        Contrast(image, image, image.width(), 1, c.reference, c.amount);
+        for (size_t i = 0; i < c.bytes.size(); ++i)
+            EXPECT_EQ(image.at(static_cast<int>(i), 0).b, c.bytes[i].second)
+                << "amount " << c.amount << ", byte " << c.bytes[i].first;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ContrastTest,
-    ::testing::Values(
-        // 255 + 128 x 100 / 255 clamps; 200 + 73 x 100 / 255 = 228.6; 100 - 10.59 = 89.4.
-        ContrastCase{100, 127, {{255, 255}, {0, 0}, {127, 127}, {200, 229}, {128, 128}, {100, 89}}},
-        // 0 acts as 1: 255.502 rounds to 256 and clamps; 0 - 0.498 rounds to 0.
-        ContrastCase{0, 127, {{255, 255}, {0, 0}, {1, 1}, {126, 126}, {128, 128}, {254, 254}}},
-        // Drawn toward 127: 255 - 100.39, 0 + 99.6.
-        ContrastCase{-200, 127, {{255, 155}, {0, 100}, {127, 127}}},
-        ContrastCase{200, 127, {{140, 150}, {100, 79}}},
-        // Amount 127.5: d is exactly half the distance, ties go to even.
-        ContrastCase{127.5, 127, {{128, 128}, {130, 132}, {126, 126}, {124, 122}}},
-        // Another reference: 150 + 50, 50 - 50.
-        ContrastCase{255, 100, {{150, 200}, {50, 0}, {100, 100}}},
-        // A huge amount saturates instead of overflowing.
-        ContrastCase{1e12, 127, {{0, 0}, {126, 0}, {127, 127}, {128, 255}}}));
-
-TEST(ContrastTest, AmountZeroLeavesEveryByte) {
-    Rows row(1);
-    for (int v = 0; v < 256; ++v)
-        row[0].push_back(
-            {static_cast<uint8_t>(v), static_cast<uint8_t>(255 - v), static_cast<uint8_t>(v)});
-    TabImage image = Picture(row);
-    Contrast(image, image, 256, 1, 127, 0.0);
-    EXPECT_EQ(RowsOf(image), row);
-}
-
 // ---- Emboss ----
-
-struct EmbossCase {
-    const char* name;
-    Bgr pixel;  // of a flat 4 x 3 picture
-    EmbossSettings settings;
-    Bgr computed;  // rows 0 and 1; row 2 keeps the pixel
-};
-
-class EmbossFlatTest : public ::testing::TestWithParam<EmbossCase> {};
-
-TEST_P(EmbossFlatTest, FlatPicture) {
-    const EmbossCase& c = GetParam();
-    TabImage image = Flat(4, 3, c.pixel);
-    Emboss(image, image, 4, 3, c.settings);
-    EXPECT_EQ(RowsOf(image), (Rows{std::vector<Bgr>(4, c.computed), std::vector<Bgr>(4, c.computed),
-                                   std::vector<Bgr>(4, c.pixel)}))
-        << c.name;
-}
 
 EmbossSettings Settings(int threshold, int mode, std::optional<uint32_t> colour = {},
                         int saturation = 255) {
@@ -227,31 +162,43 @@ EmbossSettings Settings(int threshold, int mode, std::optional<uint32_t> colour 
     return s;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, EmbossFlatTest,
-    ::testing::Values(
+// Flat 4 x 3 pictures: rows 0 and 1 computed, row 2 keeps the pixel.
+TEST(EmbossTest, FlatPicture) {
+    const struct {
+        const char* name;
+        Bgr pixel;
+        EmbossSettings settings;
+        Bgr computed;
+    } cases[] = {
         // (100 + 155) shr 1.
-        EmbossCase{"mode 1", Grey(100), Settings(255, 1), Grey(127)},
+        {"mode 1", Grey(100), Settings(255, 1), Grey(127)},
         // round(127 x 1.9) = 241, 2 x 14.
-        EmbossCase{"mode 2", Grey(100), Settings(255, 2), Grey(28)},
+        {"mode 2", Grey(100), Settings(255, 2), Grey(28)},
         // Per channel: (10 + (10 xor 200)) shr 1 = (10 + 194) shr 1 = 102, and so on.
-        EmbossCase{"threshold 200", {10, 0, 255}, Settings(200, 1), {102, 100, 155}},
+        {"threshold 200", {10, 0, 255}, Settings(200, 1), {102, 100, 155}},
         // Red background: hue 240 (third component), value 255; grey 127 gives value 128.
-        EmbossCase{"red", Grey(100), Settings(255, 1, 0x0000FFu), {0, 0, 128}},
+        {"red", Grey(100), Settings(255, 1, 0x0000FFu), {0, 0, 128}},
         // Saturation 127: p = t = 128 - 16256 / 255 = 65.
-        EmbossCase{
-            "red, saturation 127", Grey(100), Settings(255, 1, 0x0000FFu, 127), {65, 65, 128}},
-        EmbossCase{"green", Grey(100), Settings(255, 1, 0x00FF00u), {0, 128, 0}},
+        {"red, saturation 127", Grey(100), Settings(255, 1, 0x0000FFu, 127), {65, 65, 128}},
+        {"green", Grey(100), Settings(255, 1, 0x00FF00u), {0, 128, 0}},
         // Blue 100: hue round(60 / 99) = 1, value 100; |100 - 127| = 27; t = 27 - 26.
-        EmbossCase{"dark blue", Grey(100), Settings(255, 1, 0x640000u), {27, 1, 0}},
+        {"dark blue", Grey(100), Settings(255, 1, 0x640000u), {27, 1, 0}},
         // Mode 2 first (grey 28), then the colour: value 255 - 28.
-        EmbossCase{"mode 2 red", Grey(100), Settings(255, 2, 0x0000FFu), {0, 0, 227}},
+        {"mode 2 red", Grey(100), Settings(255, 2, 0x0000FFu), {0, 0, 227}},
         // Relief (103, 100, 155): grey 358 div 3 = 119, value 255 - 119 = 136.
-        EmbossCase{
-            "red over uneven relief", {11, 0, 255}, Settings(200, 1, 0x0000FFu), {0, 0, 136}},
+        {"red over uneven relief", {11, 0, 255}, Settings(200, 1, 0x0000FFu), {0, 0, 136}},
         // Settings beyond a byte are limited to 255 instead of wrapping the results.
-        EmbossCase{"threshold 300", Grey(100), Settings(300, 1), Grey(127)},
-        EmbossCase{"saturation 400", Grey(100), Settings(255, 1, 0x0000FFu, 400), {0, 0, 128}}));
+        {"threshold 300", Grey(100), Settings(300, 1), Grey(127)},
+        {"saturation 400", Grey(100), Settings(255, 1, 0x0000FFu, 400), {0, 0, 128}},
+    };
+    for (const auto& c : cases) {
+        TabImage image = Flat(4, 3, c.pixel);
+        Emboss(image, image, 4, 3, c.settings);
+        const std::vector<Bgr> computed(4, c.computed);
+        EXPECT_EQ(RowsOf(image), (Rows{computed, computed, std::vector<Bgr>(4, c.pixel)}))
+            << c.name;
+    }
+}
 
 TEST(EmbossTest, ModeTwoRoundsHalfToEven) {
     // Each column: P over Q with threshold 255, e = (P + 255 - Q) shr 1.

@@ -10,7 +10,7 @@
 namespace tessella::pixels {
 namespace {
 
-constexpr Bgr kRed{0, 0, 255}, kYellow{0, 255, 255}, kBlue{255, 0, 0}, kBlack{0, 0, 0};
+constexpr Bgr kRed{0, 0, 255}, kYellow{0, 255, 255}, kBlack{0, 0, 0};
 
 // Writes 16-bit pixels into a 5-5-5 or 5-6-5 bitmap, row by row.
 QImage Bitmap16(QImage::Format format, const std::vector<std::vector<uint16_t>>& rows) {
@@ -91,20 +91,6 @@ TEST(Traite, OneBitPicturesUseTheirPalette) {
         EXPECT_EQ(bitmap.format(), QImage::Format_BGR888);
         EXPECT_EQ(bitmap.pixel(1, 0), qRgb(255, 255, 0));
     }
-}
-
-TEST(Traite, OneBitByteLayoutSetByHand) {
-    // 0b10100000 most significant bit first: pixels 0 and 2 take entry 1.
-    QImage bitmap(4, 1, QImage::Format_Mono);
-    bitmap.setColorTable({qRgb(0, 0, 255), qRgb(255, 255, 255)});
-    bitmap.scanLine(0)[0] = 0xA0;
-    Traite work;
-    work.LoadWorkingArray(bitmap);
-    const Bgr white{255, 255, 255};
-    EXPECT_EQ(work.image().at(0, 0), white);
-    EXPECT_EQ(work.image().at(1, 0), kBlue);
-    EXPECT_EQ(work.image().at(2, 0), white);
-    EXPECT_EQ(work.image().at(3, 0), kBlue);
 }
 
 TEST(Traite, ThirtyTwoBitPixelsDropTheFourthByte) {
