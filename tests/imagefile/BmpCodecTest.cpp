@@ -1,7 +1,7 @@
 #include <QBuffer>
 #include <QTemporaryDir>
 
-#include "ImageTestSupport.h"
+#include "ImageSamples.h"
 #include "imagefile/BmpReader.h"
 #include "imagefile/BmpWriter.h"
 

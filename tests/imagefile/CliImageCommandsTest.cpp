@@ -20,11 +20,6 @@ CliResult Cli(const QStringList& args) {
             QString::fromUtf8(p.readAllStandardError())};
 }
 
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 }  // namespace
 
 TEST(CliImageCommands, InfoPrintsSizeAndBits) {
@@ -32,11 +27,7 @@ TEST(CliImageCommands, InfoPrintsSizeAndBits) {
     struct Row {
         const char* ext;
         const char* expected;
-    } rows[] = {{"tga", "24x16 24\n"},
-                {"icb", "24x16 8\n"},
-                {"win", "24x16 8\n"},
-                {"pcd", "768x512 24\n"},
-                {"cut", "6x3 24\n"}};
+    } rows[] = {{"tga", "24x16 24\n"}, {"icb", "24x16 8\n"}, {"cut", "6x3 24\n"}};
     for (const Row& row : rows) {
         const CliResult r =
             Cli({QStringLiteral("info"), MakeSample(QDir(dir.path()), row.ext).path});

@@ -1,25 +1,17 @@
-#include <gtest/gtest.h>
-
-#include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QImage>
 #include <bit>
-#include <initializer_list>
-#include <vector>
 
+#include "ImageSamples.h"
 #include "imagefile/EmfRenderer.h"
 #include "imagefile/PicDecoder.h"
 #include "imagefile/RlaDecoder.h"
-#include "platform/Error.h"
 
+using namespace imagetest;
 using tessella::imagefile::RenderEmf;
 using tessella::platform::TessellaError;
 
 namespace {
 
 enum : uint32_t {
-    kEof = 14,
     kSetMapMode = 17,
     kSetWindowExt = 9,
     kSetWindowOrg = 10,
@@ -39,38 +31,6 @@ enum : uint32_t {
     kGrayBrush = 0x80000002,
 };
 
-// Little-endian EMF bytes: a header, then records given as 32-bit words (and raw tails).
-class EmfFile {
-  public:
-    // frame in hundredths of a millimetre; the reference device has 10 pixels a millimetre,
-    // so a frame of 400 x 300 is 40 x 30 pixels.
-    explicit EmfFile(int frameRight = 400, int frameBottom = 300, uint16_t handles = 4) {
-        std::vector<uint32_t> h(22, 0);
-        h[0] = 1, h[1] = 88;
-        h[6] = 0, h[7] = 0, h[8] = static_cast<uint32_t>(frameRight);
-        h[9] = static_cast<uint32_t>(frameBottom);
-        h[10] = 0x464D4520, h[11] = 0x10000;
-        h[14] = handles;
-        h[18] = 1000, h[19] = 1000, h[20] = 100, h[21] = 100;  // pixels and millimetres
-        for (uint32_t w : h) Word(w);
-    }
-    EmfFile& Add(uint32_t type, std::initializer_list<uint32_t> words, QByteArray tail = {}) {
-        Word(type);
-        Word(static_cast<uint32_t>(8 + words.size() * 4 + tail.size()));
-        for (uint32_t w : words) Word(w);
-        bytes_ += tail;
-        return *this;
-    }
-    QByteArray Bytes() const { return bytes_; }
-    QByteArray Finished() { return Add(kEof, {0, 16, 20}).Bytes(); }
-
-  private:
-    void Word(uint32_t w) {
-        for (int i = 0; i < 4; ++i) bytes_.append(static_cast<char>((w >> (8 * i)) & 0xFF));
-    }
-    QByteArray bytes_;
-};
-
 uint32_t U(int v) {
     return static_cast<uint32_t>(v);
 }
@@ -81,64 +41,32 @@ uint32_t Rgb(const QImage& image, int x, int y) {
     return uint32_t{p[2]} << 16 | uint32_t{p[1]} << 8 | p[0];
 }
 
-QString Failure(const QByteArray& data) {
-    try {
-        RenderEmf(data);
-    } catch (const TessellaError& e) {
-        return e.message();
-    }
-    return {};
-}
-
 constexpr uint32_t kWhite = 0xFFFFFF, kRed = 0xFF0000, kBlack = 0, kBlue = 0x0000FF;
 
 }  // namespace
 
-TEST(EmfRenderer, FrameGivesTheSizeOnWhite) {
-    const QImage image = RenderEmf(EmfFile().Finished());
-    ASSERT_EQ(image.size(), QSize(40, 30));
-    EXPECT_EQ(image.format(), QImage::Format_BGR888);
-    EXPECT_EQ(Rgb(image, 0, 0), kWhite);
-    EXPECT_EQ(Rgb(image, 39, 29), kWhite);
-}
-
-TEST(EmfRenderer, RectangleWithoutPenFillsOnePixelLessRightAndBelow) {
-    EmfFile f;
-    f.Add(kCreateBrush, {1, 0, 0x000000FF, 0}).Add(kSelectObject, {1});  // solid red brush
-    f.Add(kSelectObject, {kNullPen}).Add(kRectangle, {2, 3, 8, 7});
-    const QImage image = RenderEmf(f.Finished());
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 10; ++x) {
-            const bool inside = x >= 2 && x <= 6 && y >= 3 && y <= 5;
-            EXPECT_EQ(Rgb(image, x, y), inside ? kRed : kWhite) << x << "," << y;
-        }
-}
-
-TEST(EmfRenderer, RectangleWithPenHasItsBorderInside) {
-    EmfFile f;
-    f.Add(kCreateBrush, {1, 0, 0x000000FF, 0}).Add(kSelectObject, {1});
-    f.Add(kSelectObject, {kBlackPen}).Add(kRectangle, {2, 3, 8, 7});
-    const QImage image = RenderEmf(f.Finished());
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 10; ++x) {
-            const bool area = x >= 2 && x <= 7 && y >= 3 && y <= 6;
-            const bool border = area && (x == 2 || x == 7 || y == 3 || y == 6);
-            EXPECT_EQ(Rgb(image, x, y), border ? kBlack : area ? kRed : kWhite) << x << "," << y;
-        }
-}
-
-TEST(EmfRenderer, AnisotropicMappingScalesLogicalUnits) {
-    // Window 100 x 100 onto a viewport of 40 x 30: (0,0)-(50,50) covers 20 x 15 pixels.
-    EmfFile f;
-    f.Add(kSetMapMode, {8}).Add(kSetWindowExt, {100, 100}).Add(kSetViewportExt, {40, 30});
-    f.Add(kSetWindowOrg, {U(-10), 0});  // logical x -10 lands on pixel 0
-    f.Add(kSelectObject, {kNullPen}).Add(kSelectObject, {kGrayBrush});
-    f.Add(kRectangle, {U(-10), 0, 40, 50});
-    const QImage image = RenderEmf(f.Finished());
-    EXPECT_EQ(Rgb(image, 0, 0), 0x808080u);
-    EXPECT_EQ(Rgb(image, 18, 13), 0x808080u);
-    EXPECT_EQ(Rgb(image, 20, 5), kWhite);
-    EXPECT_EQ(Rgb(image, 5, 15), kWhite);
+TEST(EmfRenderer, RectangleOnWhiteFillsOnePixelLessRightAndBelow) {
+    // Without a pen the fill stops one pixel short; a pen draws its border inside.
+    for (uint32_t pen : {kNullPen, kBlackPen}) {
+        EmfFile f;
+        f.Add(kCreateBrush, {1, 0, 0x000000FF, 0}).Add(kSelectObject, {1});  // solid red brush
+        f.Add(kSelectObject, {pen}).Add(kRectangle, {2, 3, 8, 7});
+        const QImage image = RenderEmf(f.Finished());
+        ASSERT_EQ(image.size(), QSize(40, 30));
+        EXPECT_EQ(image.format(), QImage::Format_BGR888);
+        EXPECT_EQ(Rgb(image, 39, 29), kWhite);
+        const int right = pen == kNullPen ? 6 : 7, bottom = pen == kNullPen ? 5 : 6;
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 10; ++x) {
+                const bool area = x >= 2 && x <= right && y >= 3 && y <= bottom;
+                const bool border =
+                    pen == kBlackPen && area && (x == 2 || x == 7 || y == 3 || y == 6);
+                EXPECT_EQ(Rgb(image, x, y), border ? kBlack
+                                            : area ? kRed
+                                                   : kWhite)
+                    << pen << ": " << x << "," << y;
+            }
+    }
 }
 
 TEST(EmfRenderer, MappingModesAndWorldTransformPlaceAGreyRectangle) {
@@ -182,6 +110,16 @@ TEST(EmfRenderer, MappingModesAndWorldTransformPlaceAGreyRectangle) {
           {kRectangle, {0, 0, 100, 100}}},
          {25, 5},
          {25, 25}},
+        // window 100 x 100 onto 40 x 30 pixels, logical x -10 on pixel 0: (-10, 0)-(40, 50)
+        // covers 20 x 15 pixels
+        {"anisotropic with an origin",
+         {{kSetMapMode, {8}},
+          {kSetWindowExt, {100, 100}},
+          {kSetViewportExt, {40, 30}},
+          {kSetWindowOrg, {U(-10), 0}},
+          {kRectangle, {U(-10), 0, 40, 50}}},
+         {18, 13},
+         {20, 5}},
         // world transform: scale 2, then move 5 right
         {"world", {{35, {two, 0, 0, two, five, 0}}, {kRectangle, {0, 0, 5, 5}}}, {12, 8}, {3, 3}},
     };
@@ -200,29 +138,25 @@ TEST(EmfRenderer, MappingModesAndWorldTransformPlaceAGreyRectangle) {
     }
 }
 
-TEST(EmfRenderer, RestoreDcBringsBackTheSavedBrush) {
+TEST(EmfRenderer, RecordsLandWhereExpected) {
     EmfFile f;
-    f.Add(kCreateBrush, {1, 0, 0x000000FF, 0}).Add(kCreateBrush, {2, 0, 0x00FF0000, 0});
+    f.Add(kSelectObject, {kNullPen}).Add(kCreateBrush, {1, 0, 0x000000FF, 0});
+    f.Add(kCreateBrush, {2, 0, 0x00FF0000, 0}).Add(kCreateBrush, {3, 0, 0x0000FF00, 0});
+    // The brush saved before the blue one comes back with RESTOREDC.
     f.Add(kSelectObject, {1}).Add(kSaveDc, {}).Add(kSelectObject, {2});
     f.Add(kRectangle, {0, 0, 5, 5}).Add(kRestoreDc, {U(-1)}).Add(kRectangle, {10, 0, 15, 5});
-    const QImage image = RenderEmf(f.Finished());
-    EXPECT_EQ(Rgb(image, 2, 2), kBlue);
-    EXPECT_EQ(Rgb(image, 12, 2), kRed);
-}
-
-TEST(EmfRenderer, PolygonAndPixelLandWhereExpected) {
-    EmfFile f;
-    f.Add(kSelectObject, {kNullPen}).Add(kCreateBrush, {1, 0, 0x0000FF00, 0});
-    f.Add(kSelectObject, {1});
-    // Triangle (0,0) (20,0) (0,20) as 16-bit points: bounds, count 3, points.
-    f.Add(kPolygon16, {0, 0, 20, 20, 3, 0, 20, 20 << 16});
+    // Green triangle (0,10) (20,10) (0,30) as 16-bit points: bounds, count 3, points.
+    f.Add(kSelectObject, {3})
+        .Add(kPolygon16, {0, 10, 20, 30, 3, 10 << 16, 20 | 10 << 16, 30 << 16});
     f.Add(kSetPixelV, {30, 25, 0x00FF0000});
     f.Add(0x7777, {1, 2, 3});  // an unknown record is skipped
     const QImage image = RenderEmf(f.Finished());
-    EXPECT_EQ(Rgb(image, 3, 3), 0x00FF00u);
-    EXPECT_EQ(Rgb(image, 15, 15), kWhite);
-    EXPECT_EQ(Rgb(image, 30, 25), kBlue);
-    EXPECT_EQ(Rgb(image, 31, 25), kWhite);
+    const struct {
+        int x, y;
+        uint32_t rgb;
+    } expected[] = {{2, 2, kBlue},    {12, 2, kRed},   {3, 13, 0x00FF00u},
+                    {15, 25, kWhite}, {30, 25, kBlue}, {31, 25, kWhite}};
+    for (const auto& e : expected) EXPECT_EQ(Rgb(image, e.x, e.y), e.rgb) << e.x << "," << e.y;
 }
 
 TEST(EmfRenderer, OpaqueTextFillsItsBoxWithTheBackgroundColour) {
@@ -262,34 +196,27 @@ void AddDib(EmfFile& f, int x, int y, int cx, int cy, int w, int h, int bits,
 }
 }  // namespace
 
-TEST(EmfRenderer, StretchDiBitsPlacesAndStretchesBottomUpRows) {
-    // 2 x 2 at 24 bits, rows padded to 8 bytes, bottom row first: blue, green / red, white.
+TEST(EmfRenderer, StretchDiBitsPlacesStretchesAndUsesPalettes) {
+    // 2 x 2 at 24 bits, rows padded to 8 bytes, bottom row first: blue, green / red, white;
+    // stretched to 4 x 4 at (10, 10).
     const QByteArray rows(
         "\xFF\x00\x00\x00\xFF\x00\x00\x00"
         "\x00\x00\xFF\xFF\xFF\xFF\x00\x00",
         16);
     EmfFile f;
     AddDib(f, 10, 10, 4, 4, 2, 2, 24, {}, rows);
+    // Top-down (negative height) 3 x 1 at 8 bits: indices 1, 0, 1 of the palette black, red.
+    const QByteArray palette("\x00\x00\x00\x00\x00\x00\xFF\x00", 8);
+    AddDib(f, 0, 0, 3, 1, 3, -1, 8, palette, QByteArray("\x01\x00\x01\x00", 4));
     const QImage image = RenderEmf(f.Finished());
     const struct {
         int x, y;
         uint32_t rgb;
     } expected[] = {{10, 10, kRed},  {11, 11, kRed},   {12, 10, kWhite},   {13, 11, kWhite},
                     {10, 12, kBlue}, {11, 13, kBlue},  {12, 12, 0x00FF00}, {13, 13, 0x00FF00},
-                    {9, 10, kWhite}, {14, 13, kWhite}, {10, 14, kWhite}};
+                    {9, 10, kWhite}, {14, 13, kWhite}, {10, 14, kWhite},   {0, 0, kRed},
+                    {1, 0, kBlack},  {2, 0, kRed},     {3, 0, kWhite}};
     for (const auto& e : expected) EXPECT_EQ(Rgb(image, e.x, e.y), e.rgb) << e.x << "," << e.y;
-}
-
-TEST(EmfRenderer, EightBitDibUsesItsPalette) {
-    // Top-down (negative height) 3 x 1: indices 1, 0, 1 of the palette (black, red).
-    const QByteArray palette("\x00\x00\x00\x00\x00\x00\xFF\x00", 8);
-    EmfFile f;
-    AddDib(f, 0, 0, 3, 1, 3, -1, 8, palette, QByteArray("\x01\x00\x01\x00", 4));
-    const QImage image = RenderEmf(f.Finished());
-    EXPECT_EQ(Rgb(image, 0, 0), kRed);
-    EXPECT_EQ(Rgb(image, 1, 0), kBlack);
-    EXPECT_EQ(Rgb(image, 2, 0), kRed);
-    EXPECT_EQ(Rgb(image, 3, 0), kWhite);
 }
 
 TEST(EmfRenderer, RefusesBrokenFiles) {
@@ -326,9 +253,10 @@ TEST(EmfRenderer, RefusesBrokenFiles) {
         {"record cut in its fields", EmfFile().Add(kRectangle, {1, 2}).Finished()},
         {"bitmap rows past the record", dibPastRecord},
     };
-    for (const auto& c : cases) EXPECT_EQ(Failure(c.data), invalid) << c.what;
-    EXPECT_TRUE(Failure(EmfFile(2000000000, 2000000000).Finished())
-                    .startsWith(QStringLiteral("Métafichier EMF : dimensions")));
+    for (const auto& c : cases) EXPECT_EQ(ErrorOf([&] { RenderEmf(c.data); }), invalid) << c.what;
+    EXPECT_TRUE(ErrorOf([] {
+                    RenderEmf(EmfFile(2000000000, 2000000000).Finished());
+                }).startsWith(QStringLiteral("Métafichier EMF : dimensions")));
 }
 
 TEST(EmfRenderer, TruncatedFilesRenderOrFailCleanly) {

@@ -35,35 +35,6 @@ TEST(ImageLoader, RefusedExtensionLeavesThePictureAlone) {
     EXPECT_EQ(image.size(), QSize(3, 3));
 }
 
-TEST(ImageLoader, EveryExtensionLoadsARealFile) {
-    QTemporaryDir dir;
-    for (const QString& upper : KnownImageExtensions()) {
-        const QString ext = upper.mid(1).toLower();
-        SCOPED_TRACE(ext.toStdString());
-        const Sample sample = MakeSample(QDir(dir.path()), ext);
-        QImage image;
-        ASSERT_TRUE(LoadImageByExtension(sample.path, image));
-        EXPECT_EQ(image.size(), sample.size);
-        if (ext == "gif" || ext == "jpg") {
-            EXPECT_EQ(image.format(), QImage::Format_BGR888);
-        }
-    }
-}
-
-TEST(ImageLoader, HandMadeSamplesDecodeAsBuilt) {
-    QTemporaryDir dir;
-    QImage image;
-    // The CUT rows are runs of index 1, 2, 3; without a palette file they are grey levels.
-    ASSERT_TRUE(LoadImageByExtension(MakeSample(QDir(dir.path()), "cut").path, image));
-    EXPECT_EQ(image.pixelColor(5, 2), QColor(3, 3, 3));
-    // RLA: bottom row stored first, both rows (10, 30, 50) (20, 40, 60).
-    ASSERT_TRUE(LoadImageByExtension(MakeSample(QDir(dir.path()), "rla").path, image));
-    EXPECT_EQ(image.pixelColor(1, 0), QColor(20, 40, 60));
-    // PIC: index 4 is palette levels 12, 13, 14 (6-bit), x 255 / 63 rounded: 48.6, 52.6, 56.7.
-    ASSERT_TRUE(LoadImageByExtension(MakeSample(QDir(dir.path()), "pic").path, image));
-    EXPECT_EQ(image.pixelColor(4, 0), QColor(49, 53, 57));
-}
-
 TEST(ImageLoader, LibraryFormatsComeOutOpaqueInRgb) {
     QTemporaryDir dir;
     // A transparent GIF with one red pixel: the rest over white. A CMYK TIFF of pure red.

@@ -1,28 +1,48 @@
 #pragma once
-// One real file for each of the 31 extensions, made in a temporary folder: ImageMagick writes
-// the formats it can write, the others are built byte by byte here.
+// Shared by the image file tests: byte builders, files of our own formats built byte by byte,
+// one real file for each of the 31 extensions, and ImageMagick's own command line, the
+// independent tool that makes samples and decodes them for comparison.
 
+#include <gtest/gtest.h>
+
+#include <QByteArray>
 #include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
 #include <QSize>
+#include <QStandardPaths>
 #include <QString>
+#include <QStringList>
+#include <cstdlib>
+#include <functional>
+#include <initializer_list>
+#include <ostream>
+#include <vector>
 
-#include "ImageTestSupport.h"
+#include "platform/Error.h"
+
+// Failure messages show texts, not UTF-16 code units.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << text.toStdString();
+}
 
 namespace imagetest {
 
-struct Sample {
-    QString path;
-    QSize size;
-    QString coder;  // ImageMagick's coder for it, empty when ImageMagick cannot read it
-};
-
+// Appends v in little-endian (Le) or big-endian (Be) order, or writes it at a position (Put).
+inline void Le16(QByteArray& out, int v) {
+    out.append(static_cast<char>(v & 0xFF));
+    out.append(static_cast<char>((v >> 8) & 0xFF));
+}
+inline void Le32(QByteArray& out, int64_t v) {
+    for (int i = 0; i < 4; ++i) out.append(static_cast<char>((v >> (8 * i)) & 0xFF));
+}
 inline void Be16(QByteArray& out, int v) {
     out.append(static_cast<char>((v >> 8) & 0xFF));
     out.append(static_cast<char>(v & 0xFF));
 }
-inline void PutBe16(QByteArray& out, qsizetype at, int v) {
-    out[at] = static_cast<char>((v >> 8) & 0xFF);
-    out[at + 1] = static_cast<char>(v & 0xFF);
+inline void Be32(QByteArray& out, int64_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.append(static_cast<char>((v >> shift) & 0xFF));
 }
 inline void PutLe16(QByteArray& out, qsizetype at, int v) {
     out[at] = static_cast<char>(v & 0xFF);
@@ -31,13 +51,172 @@ inline void PutLe16(QByteArray& out, qsizetype at, int v) {
 inline void PutLe32(QByteArray& out, qsizetype at, int64_t v) {
     for (int i = 0; i < 4; ++i) out[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
 }
+inline void PutBe16(QByteArray& out, qsizetype at, int v) {
+    out[at] = static_cast<char>((v >> 8) & 0xFF);
+    out[at + 1] = static_cast<char>(v & 0xFF);
+}
+inline void PutBe32(QByteArray& out, qsizetype at, int64_t v) {
+    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<char>((v >> (24 - 8 * i)) & 0xFF);
+}
+inline QByteArray Bytes(std::initializer_list<int> values) {
+    QByteArray out;
+    for (int v : values) out.append(static_cast<char>(v));
+    return out;
+}
+
+inline const QString kNoError = QStringLiteral("(no error)");
+
+// The message of the TessellaError that f throws, or kNoError.
+inline QString ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const tessella::platform::TessellaError& e) {
+        return e.message();
+    }
+    return kNoError;
+}
+
+inline void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+inline QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// ---- ImageMagick ----
+
+// ImageMagick 6's convert (the versioned name: a plain "convert" may be something else).
+inline QString MagickConvert() {
+    for (const char* name : {"convert-im6.q16", "convert-im6"}) {
+        const QString found = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        if (!found.isEmpty()) return found;
+    }
+    return QStringLiteral("/usr/bin/convert");
+}
+
+// Runs convert with args; answers its standard output, failing the test on a non-zero exit.
+inline QByteArray RunConvert(const QStringList& args) {
+    QProcess p;
+    p.start(MagickConvert(), args);
+    const bool finished = p.waitForFinished(60000);
+    EXPECT_TRUE(finished && p.exitCode() == 0) << "convert " << args.join(' ').toStdString() << ": "
+                                               << p.readAllStandardError().toStdString();
+    return p.readAllStandardOutput();
+}
+
+// ImageMagick's decoding of file with its coder (as "TGA"), as w x h blue-green-red bytes,
+// transparency over white. ImageMagick keeps a TGA's origin as an orientation tag:
+// -auto-orient applies it. The first frame, except for a Photo-CD whose first "frame" is its
+// smallest resolution.
+inline QByteArray MagickBgr(const QString& file, const QString& coder) {
+    const QString frame = coder == QLatin1String("PCD") ? QString() : QStringLiteral("[0]");
+    return RunConvert({coder + QLatin1Char(':') + file + frame, QStringLiteral("-auto-orient"),
+                       QStringLiteral("-background"), QStringLiteral("white"),
+                       QStringLiteral("-flatten"), QStringLiteral("-depth"), QStringLiteral("8"),
+                       QStringLiteral("bgr:-")});
+}
+
+// The picture's pixels as tightly packed blue-green-red bytes.
+inline QByteArray PackedBgr(const QImage& image) {
+    const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
+    QByteArray out;
+    for (int y = 0; y < bgr.height(); ++y)
+        out.append(reinterpret_cast<const char*>(bgr.constScanLine(y)), bgr.width() * 3);
+    return out;
+}
+
+// True when a and b have the same length and no byte differs by more than tolerance.
+inline bool NearBytes(const QByteArray& a, const QByteArray& b, int tolerance) {
+    if (a.size() != b.size()) return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (std::abs(uchar(a[i]) - uchar(b[i])) > tolerance) return false;
+    return true;
+}
+
+// ---- Our own formats, byte by byte ----
+
+// Wavefront RLA: the 740-byte header, the offset table, then for each stored scanline (bottom
+// first) each channel's length and run-length bytes, as given.
+struct RlaFile {
+    int left = 0, right = 0, bottom = 0, top = 0;
+    int colourChannels = 3, matteChannels = 1, bits = 8;
+    std::vector<std::vector<QByteArray>> scanlines{};  // [stored row][channel]
+
+    QByteArray Build() const {
+        QByteArray out(740, '\0');
+        const int window[4] = {left, right, bottom, top};
+        for (int i = 0; i < 8; ++i) PutBe16(out, 2 * i, window[i % 4]);  // window, active window
+        PutBe16(out, 20, colourChannels);
+        PutBe16(out, 22, matteChannels);
+        PutBe16(out, 26, -2);  // revision 0xFFFE
+        PutBe16(out, 658, bits);
+        PutBe16(out, 662, bits);
+        int64_t offset = 740 + 4 * static_cast<int64_t>(scanlines.size());
+        for (const auto& line : scanlines) {
+            Be32(out, offset);
+            for (const QByteArray& channel : line) offset += 2 + channel.size();
+        }
+        for (const auto& line : scanlines)
+            for (const QByteArray& channel : line) {
+                Be16(out, static_cast<int>(channel.size()));
+                out += channel;
+            }
+        return out;
+    }
+};
+
+// Autodesk Animator picture with the 32-byte header, a palette of 6-bit levels and indices.
+inline QByteArray PicFile(int width, int height, const QByteArray& palette,
+                          const QByteArray& indices, int depth = 8, int compression = 0) {
+    QByteArray out(32, '\0');
+    PutLe16(out, 0, 0x9119);
+    PutLe16(out, 2, width);
+    PutLe16(out, 4, height);
+    out[10] = static_cast<char>(depth);
+    out[11] = static_cast<char>(compression);
+    PutLe16(out, 12, static_cast<int>(indices.size()));
+    return out + palette + indices;
+}
+
+// Little-endian EMF bytes: a header, then records given as 32-bit words (and raw tails).
+class EmfFile {
+  public:
+    // frame in hundredths of a millimetre; the reference device has 10 pixels a millimetre,
+    // so a frame of 400 x 300 is 40 x 30 pixels.
+    explicit EmfFile(int frameRight = 400, int frameBottom = 300, int handles = 4) {
+        for (int64_t v :
+             {1,       88, 0, 0,       0, 0, 0, 0,    frameRight, frameBottom, 0x464D4520,
+              0x10000, 0,  0, handles, 0, 0, 0, 1000, 1000,       100,         100})
+            Le32(bytes_, v);  // device of 1000 x 1000 pixels and 100 x 100 mm
+    }
+    EmfFile& Add(uint32_t type, std::initializer_list<uint32_t> words, QByteArray tail = {}) {
+        Le32(bytes_, type);
+        Le32(bytes_, static_cast<int64_t>(8 + words.size() * 4 + tail.size()));
+        for (uint32_t w : words) Le32(bytes_, w);
+        bytes_ += tail;
+        return *this;
+    }
+    QByteArray Finished() { return Add(14, {0, 16, 20}).bytes_; }  // EOF
+
+  private:
+    QByteArray bytes_;
+};
+
+// ---- One real file for each of the 31 extensions ----
+
+struct Sample {
+    QString path;
+    QSize size;
+    QString coder;  // ImageMagick's coder for it, empty when ImageMagick cannot read it
+};
 
 // Dr. Halo CUT, 6 x 3: each row a run of 6 pixels of index 1 + row, then the row's end.
 inline QByteArray CutFile() {
     QByteArray out;
-    Le16(out, 6);
-    Le16(out, 3);
-    Le16(out, 0);
+    for (int v : {6, 3, 0}) Le16(out, v);
     for (int y = 0; y < 3; ++y) {
         Le16(out, 3);
         out += Bytes({0x80 | 6, 1 + y, 0});
@@ -64,60 +243,6 @@ inline QByteArray WmfFile() {
     for (int v : {0x041B, 40, 50, 0, 0}) Le16(out, v);  // bottom, right, top, left
     Le32(out, 3);
     Le16(out, 0);
-    return out;
-}
-
-// Enhanced metafile: a frame of 10 x 8 mm on a device of 10 pixels per millimetre.
-inline QByteArray EmfFile() {
-    QByteArray out;
-    Le32(out, 1);
-    Le32(out, 88);
-    for (int v : {0, 0, 99, 79, 0, 0, 1000, 800}) Le32(out, v);
-    Le32(out, 0x464D4520);
-    Le32(out, 0x10000);
-    Le32(out, 88 + 20);
-    Le32(out, 2);
-    Le32(out, 1);  // handles, reserved
-    for (int v : {0, 0, 0, 1000, 1000, 100, 100}) Le32(out, v);
-    for (int v : {14, 20, 0, 16, 20}) Le32(out, v);
-    return out;
-}
-
-// Autodesk Animator picture with the 32-byte header: a palette of 6-bit levels, indices.
-inline QByteArray PicFile(int width, int height) {
-    QByteArray out(32, '\0');
-    PutLe16(out, 0, 0x9119);
-    PutLe16(out, 2, width);
-    PutLe16(out, 4, height);
-    out[10] = 8;
-    for (int i = 0; i < 768; ++i) out.append(static_cast<char>(i % 64));
-    for (int i = 0; i < width * height; ++i) out.append(static_cast<char>(i % 256));
-    return out;
-}
-
-// Wavefront RLA, 2 x 2, three colour channels and a matte, each scanline a literal of two.
-inline QByteArray RlaFile() {
-    QByteArray out(740, '\0');
-    for (int w = 0; w < 2; ++w) PutBe16(out, w * 8 + 2, 1), PutBe16(out, w * 8 + 6, 1);
-    PutBe16(out, 20, 3);
-    PutBe16(out, 22, 1);
-    PutBe16(out, 26, -2);
-    PutBe16(out, 658, 8);
-    PutBe16(out, 662, 8);
-    const QByteArray channels[] = {Bytes({0xFE, 10, 20}), Bytes({0xFE, 30, 40}),
-                                   Bytes({0xFE, 50, 60}), Bytes({0x01, 255})};
-    qsizetype lineSize = 0;
-    for (const QByteArray& c : channels) lineSize += 2 + c.size();
-    for (int line = 0; line < 2; ++line) {
-        const int64_t offset = 740 + 8 + line * lineSize;
-        for (int shift = 24; shift >= 0; shift -= 8)
-            out.append(static_cast<char>((offset >> shift) & 0xFF));
-    }
-    for (int line = 0; line < 2; ++line)
-        for (const QByteArray& c : channels) {
-            Be16(out, static_cast<int>(c.size()));
-            out += c;
-        }
     return out;
 }
 
@@ -161,10 +286,19 @@ inline Sample MakeSample(const QDir& dir, const QString& ext) {
     if (ext == "rle") return magick({type, palette, compress, rle}, QStringLiteral("BMP3"));
     if (ext == "cut") return bytes(CutFile(), QSize(6, 3), "CUT");
     if (ext == "wmf") return bytes(WmfFile(), QSize(100, 80), "WMF");
-    if (ext == "emf") return bytes(EmfFile(), QSize(100, 80), "");
-    if (ext == "pic") return bytes(PicFile(5, 3), QSize(5, 3), "");
-    if (ext == "cel") return bytes(PicFile(4, 2), QSize(4, 2), "");
-    if (ext == "rla" || ext == "rpf") return bytes(RlaFile(), QSize(2, 2), "");
+    if (ext == "emf") return bytes(EmfFile(1000, 800).Finished(), QSize(100, 80), "");
+    QByteArray levels;  // 6-bit levels 0..63 over and over
+    for (int i = 0; i < 768; ++i) levels.append(static_cast<char>(i % 64));
+    QByteArray indices(15, '\0');
+    for (int i = 0; i < 15; ++i) indices[i] = static_cast<char>(i);
+    if (ext == "pic") return bytes(PicFile(5, 3, levels, indices), QSize(5, 3), "");
+    if (ext == "cel") return bytes(PicFile(4, 2, levels, indices.left(8)), QSize(4, 2), "");
+    // 2 x 2, three colour channels and a matte, each scanline a literal of two.
+    RlaFile rla{.right = 1, .top = 1};
+    const std::vector<QByteArray> line = {Bytes({0xFE, 10, 20}), Bytes({0xFE, 30, 40}),
+                                          Bytes({0xFE, 50, 60}), Bytes({0x01, 255})};
+    rla.scanlines = {line, line};
+    if (ext == "rla" || ext == "rpf") return bytes(rla.Build(), QSize(2, 2), "");
     ADD_FAILURE() << "no sample for " << ext.toStdString();
     return {};
 }

@@ -1,7 +1,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "ImageTestSupport.h"
+#include "ImageSamples.h"
 #include "imagefile/TgaReader.h"
 #include "imagefile/TgaWriter.h"
 
