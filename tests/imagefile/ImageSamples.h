@@ -192,7 +192,7 @@ class EmfFile {
               0x10000, 0,  0, handles, 0, 0, 0, 1000, 1000,       100,         100})
             Le32(bytes_, v);  // device of 1000 x 1000 pixels and 100 x 100 mm
     }
-    EmfFile& Add(uint32_t type, std::initializer_list<uint32_t> words, QByteArray tail = {}) {
+    EmfFile& Add(uint32_t type, const std::vector<uint32_t>& words, QByteArray tail = {}) {
         Le32(bytes_, type);
         Le32(bytes_, static_cast<int64_t>(8 + words.size() * 4 + tail.size()));
         for (uint32_t w : words) Le32(bytes_, w);

@@ -34,9 +34,17 @@ QByteArray Tga(const TgaSpec& s) {
     return out + s.id + s.map + s.pixels;
 }
 
-QRgb At(const QImage& image, int x, int y) {
-    return image.pixel(x, y) | 0xFF000000u;
+// An 8-bit picture of two colours through a colour map of entries of bits.
+TgaSpec Mapped(int bits, const QByteArray& map, const QByteArray& pixels) {
+    return {.type = 1,
+            .bits = 8,
+            .mapType = 1,
+            .mapLength = 2,
+            .mapBits = bits,
+            .map = map,
+            .pixels = pixels};
 }
+
 quint16 Raw16(const QImage& image, int x, int y) {
     return reinterpret_cast<const quint16*>(image.constScanLine(y))[x];
 }
@@ -56,16 +64,13 @@ TEST(TgaWriter, PageHeaderAndLayout) {
 }
 
 TEST(TgaReader, TrueColourVariants) {
-    // 24 bits, top-left origin: rows as stored.
-    QImage top = ReadTga(Tga({.pixels = Bytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})}));
+    const QByteArray four = Bytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    // Top-left origin: rows as stored; bottom-left: the first stored row is the bottom one.
+    QImage top = ReadTga(Tga({.pixels = four}));
     ASSERT_EQ(top.format(), QImage::Format_BGR888);
-    EXPECT_EQ(At(top, 0, 0), qRgb(3, 2, 1));
-    EXPECT_EQ(At(top, 1, 1), qRgb(12, 11, 10));
-    // Bottom-left origin: the first stored row is the bottom one.
-    QImage bottom = ReadTga(
-        Tga({.descriptor = 0x00, .pixels = Bytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})}));
-    EXPECT_EQ(At(bottom, 0, 1), qRgb(3, 2, 1));
-    EXPECT_EQ(At(bottom, 1, 0), qRgb(12, 11, 10));
+    EXPECT_EQ(PackedBgr(top), four);
+    EXPECT_EQ(PackedBgr(ReadTga(Tga({.descriptor = 0x00, .pixels = four}))),
+              four.mid(6) + four.left(6));
     // 32 bits keep the fourth byte; alpha bits in the descriptor make it ARGB32.
     const QByteArray bgra = Bytes({1, 2, 3, 0x40, 5, 6, 7, 0, 9, 10, 11, 12, 13, 14, 15, 16});
     QImage argb = ReadTga(Tga({.bits = 32, .descriptor = 0x28, .pixels = bgra}));
@@ -88,76 +93,35 @@ TEST(TgaReader, TrueColourVariants) {
 
 TEST(TgaReader, PaletteVariants) {
     const QByteArray indices = Bytes({0, 1, 1, 0});
-    struct Row {
+    TgaSpec withId = Mapped(24, Bytes({1, 2, 3, 4, 5, 6}), indices);
+    withId.id = QByteArray("hello");
+    const struct {
         const char* name;
         TgaSpec spec;
-        QRgb colour0, colour1;
+        QByteArray colours;  // of indices 0 and 1, blue first
     } rows[] = {
-        {"grey ramp",
-         {.type = 3, .bits = 8, .pixels = Bytes({0, 128, 128, 0})},
-         qRgb(0, 0, 0),
-         qRgb(128, 128, 128)},
-        {"24-bit map",
-         {.type = 1,
-          .bits = 8,
-          .mapType = 1,
-          .mapLength = 2,
-          .mapBits = 24,
-          .map = Bytes({1, 2, 3, 4, 5, 6}),
-          .pixels = indices},
-         qRgb(3, 2, 1),
-         qRgb(6, 5, 4)},
-        {"32-bit map, fourth byte dropped",
-         {.type = 1,
-          .bits = 8,
-          .mapType = 1,
-          .mapLength = 2,
-          .mapBits = 32,
-          .map = Bytes({1, 2, 3, 9, 4, 5, 6, 9}),
-          .pixels = indices},
-         qRgb(3, 2, 1),
-         qRgb(6, 5, 4)},
-        {"16-bit map times 8",
-         {.type = 1,
-          .bits = 8,
-          .mapType = 1,
-          .mapLength = 2,
-          .mapBits = 16,
-          .map = Bytes({0x00, 0x7C, 0x1F, 0x00}),
-          .pixels = indices},
-         qRgb(248, 0, 0),
-         qRgb(0, 0, 248)},
-        {"ID field skipped",
-         {.type = 1,
-          .bits = 8,
-          .mapType = 1,
-          .mapLength = 2,
-          .mapBits = 24,
-          .id = QByteArray("hello"),
-          .map = Bytes({1, 2, 3, 4, 5, 6}),
-          .pixels = indices},
-         qRgb(3, 2, 1),
-         qRgb(6, 5, 4)},
+        // clang-format off
+        {"grey ramp", {.type = 3, .bits = 8, .pixels = Bytes({0, 128, 128, 0})}, Bytes({0, 0, 0, 128, 128, 128})},
+        {"24-bit map", Mapped(24, Bytes({1, 2, 3, 4, 5, 6}), indices), Bytes({1, 2, 3, 4, 5, 6})},
+        {"32-bit map, fourth byte dropped", Mapped(32, Bytes({1, 2, 3, 9, 4, 5, 6, 9}), indices),
+         Bytes({1, 2, 3, 4, 5, 6})},
+        {"16-bit map times 8", Mapped(16, Bytes({0x00, 0x7C, 0x1F, 0x00}), indices), Bytes({0, 0, 248, 248, 0, 0})},
+        {"ID field skipped", withId, Bytes({1, 2, 3, 4, 5, 6})},
+        // clang-format on
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         QImage img = ReadTga(Tga(row.spec));
         ASSERT_EQ(img.format(), QImage::Format_Indexed8);
-        EXPECT_EQ(At(img, 0, 0), row.colour0);
-        EXPECT_EQ(At(img, 1, 0), row.colour1);
+        EXPECT_EQ(PackedBgr(img).left(6), row.colours);
     }
-}
-
-TEST(TgaReader, ColourMapFieldsWithoutMapAreIgnored) {
     // The program's own header: map length 256 but map type 0; and a map before 24-bit pixels.
-    QImage page = ReadTga(Tga({.mapLength = 256, .mapBits = 24, .pixels = QByteArray(12, 7)}));
-    EXPECT_EQ(At(page, 1, 1), qRgb(7, 7, 7));
-    QImage mapped = ReadTga(Tga({.mapType = 1,
-                                 .mapLength = 1,
-                                 .mapBits = 24,
-                                 .map = Bytes({9, 9, 9}),
-                                 .pixels = QByteArray(12, 7)}));
-    EXPECT_EQ(At(mapped, 0, 0), qRgb(7, 7, 7));
+    EXPECT_EQ(
+        PackedBgr(ReadTga(Tga({.mapLength = 256, .mapBits = 24, .pixels = QByteArray(12, 7)}))),
+        QByteArray(12, 7));
+    TgaSpec mapped = Mapped(24, Bytes({9, 9, 9}), QByteArray(12, 7));
+    mapped.type = 2, mapped.bits = 24, mapped.mapLength = 1;
+    EXPECT_EQ(PackedBgr(ReadTga(Tga(mapped))), QByteArray(12, 7));
 }
 
 TEST(TgaReader, RunLengthIsOnePixelStream) {
@@ -166,25 +130,15 @@ TEST(TgaReader, RunLengthIsOnePixelStream) {
                               .width = 3,
                               .height = 2,
                               .pixels = Bytes({0x83, 1, 2, 3, 0x01, 4, 5, 6, 7, 8, 9})}));
-    EXPECT_EQ(At(img, 2, 0), qRgb(3, 2, 1));
-    EXPECT_EQ(At(img, 0, 1), qRgb(3, 2, 1));
-    EXPECT_EQ(At(img, 1, 1), qRgb(6, 5, 4));
-    EXPECT_EQ(At(img, 2, 1), qRgb(9, 8, 7));
+    EXPECT_EQ(PackedBgr(img).mid(6), Bytes({1, 2, 3, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     // A packet longer than the picture stops at its last pixel.
     QImage over = ReadTga(
         Tga({.type = 11, .bits = 8, .width = 2, .height = 1, .pixels = Bytes({0xFF, 200})}));
-    EXPECT_EQ(At(over, 1, 0), qRgb(200, 200, 200));
+    EXPECT_EQ(PackedBgr(over), QByteArray(6, char(200)));
     // Mapped run-length, bottom-left.
-    QImage mapped = ReadTga(Tga({.type = 9,
-                                 .bits = 8,
-                                 .descriptor = 0,
-                                 .height = 1,
-                                 .mapType = 1,
-                                 .mapLength = 2,
-                                 .mapBits = 24,
-                                 .map = Bytes({0, 0, 0, 0, 0, 255}),
-                                 .pixels = Bytes({0x81, 1})}));
-    EXPECT_EQ(At(mapped, 1, 0), qRgb(255, 0, 0));
+    TgaSpec mapped = Mapped(24, Bytes({0, 0, 0, 0, 0, 255}), Bytes({0x81, 1}));
+    mapped.type = 9, mapped.descriptor = 0, mapped.height = 1;
+    EXPECT_EQ(PackedBgr(ReadTga(Tga(mapped))), Bytes({0, 0, 255, 0, 0, 255}));
 }
 
 TEST(TgaReader, BrokenFilesAreInvalid) {
@@ -203,12 +157,12 @@ TEST(TgaReader, BrokenFilesAreInvalid) {
         {"zero width", Tga({.width = 0, .pixels = four})},
         {"row cut short", Tga({.pixels = four.left(11)})},
         {"ID past the end", Tga({.id = QByteArray(3, 'x')}).left(20)},
-        {"colour map ends early", Tga({.type = 1,
-                                       .bits = 8,
-                                       .mapType = 1,
-                                       .mapLength = 256,
-                                       .mapBits = 24,
-                                       .map = QByteArray(700, 0)})},
+        {"colour map ends early",
+         [] {
+             TgaSpec spec = Mapped(24, QByteArray(700, 0), {});
+             spec.mapLength = 256;
+             return Tga(spec);
+         }()},
         {"ends inside a literal packet", Tga({.type = 10, .pixels = Bytes({0x03, 1, 2, 3, 4})})},
         {"ends after a run", Tga({.type = 10, .pixels = Bytes({0x81, 1, 2, 3})})},
         {"20 bytes claiming 65535 x 65535",
