@@ -9,37 +9,18 @@
 #include <cstring>
 
 #include "tests/editor/PictureRows.h"
+#include "tests/imagefile/ImageSamples.h"
 
 namespace tessella::editor {
 namespace {
 
 using namespace test;
 
-void Put16(QByteArray& b, int v) {
-    b.append(static_cast<char>(v & 0xFF));
-    b.append(static_cast<char>((v >> 8) & 0xFF));
-}
-void Put32(QByteArray& b, int v) {
-    Put16(b, v & 0xFFFF);
-    Put16(b, (v >> 16) & 0xFFFF);
-}
 int Get16(const QByteArray& b, int at) {
     return static_cast<uint8_t>(b[at]) | (static_cast<uint8_t>(b[at + 1]) << 8);
 }
 
-// A BMP with the 40-byte header: extra (palette or bit masks), then the rows as given, bottom
-// row first, each already padded.
-QByteArray RawBmp(int w, int h, int bits, int compression, const QByteArray& extra,
-                  const QByteArray& rows) {
-    QByteArray b("BM");
-    for (int v : {54 + int(extra.size() + rows.size()), 0, 54 + int(extra.size()), 40, w, h})
-        Put32(b, v);
-    Put16(b, 1);
-    Put16(b, bits);
-    for (int v : {compression, int(rows.size()), 2835, 2835, 0, 0}) Put32(b, v);
-    return b + extra + rows;
-}
-
+// A 24-bit BMP, rows bottom-up and padded to 4 bytes.
 QByteArray BmpOf(const Rows& rows) {
     const int h = static_cast<int>(rows.size()), w = static_cast<int>(rows[0].size());
     QByteArray data;
@@ -47,7 +28,7 @@ QByteArray BmpOf(const Rows& rows) {
         for (const Bgr& p : rows[y]) data.append(reinterpret_cast<const char*>(&p), 3);
         data.append((4 - w * 3 % 4) % 4, '\0');
     }
-    return RawBmp(w, h, 24, 0, {}, data);
+    return imagetest::Bmp({.width = w, .height = h, .pixels = data});
 }
 
 // Read back by Qt's own reader; the file must be 24-bit.
@@ -65,17 +46,12 @@ Rows RowsOfBmp(const QByteArray& b) {
 
 // An uncompressed 24-bit TGA, top row first.
 QByteArray TgaOf(const Rows& rows) {
-    const int h = static_cast<int>(rows.size()), w = static_cast<int>(rows[0].size());
-    QByteArray b(2, '\0');
-    b.append('\2');
-    b.append(9, '\0');
-    Put16(b, w);
-    Put16(b, h);
-    b.append('\x18');
-    b.append('\x20');
+    QByteArray data;
     for (const auto& row : rows)
-        for (const Bgr& p : row) b.append(reinterpret_cast<const char*>(&p), 3);
-    return b;
+        for (const Bgr& p : row) data.append(reinterpret_cast<const char*>(&p), 3);
+    return imagetest::Tga({.width = static_cast<int>(rows[0].size()),
+                           .height = static_cast<int>(rows.size()),
+                           .pixels = data});
 }
 
 Rows RowsOfTga(const QByteArray& b) {
@@ -130,12 +106,17 @@ Rows Flat(int w, int h, Bgr pixel) {
 TEST_F(OpCommand, OperationsOnFiles) {
     // 5-6-5 bit fields: pure red, pure green, and green 1 (times 4).
     QByteArray masks, row565;
-    for (int v : {0xF800, 0x07E0, 0x001F}) Put32(masks, v);
-    for (int v : {0xF800, 0x07E0, 0x0020, 0}) Put16(row565, v);
+    for (int v : {0xF800, 0x07E0, 0x001F}) imagetest::Le32(masks, v);
+    for (int v : {0xF800, 0x07E0, 0x0020, 0}) imagetest::Le16(row565, v);
     // 1 bit, palette red, yellow (blue, green, red, reserved); pixels 0 1 0 0 0 0 0 0 1.
-    const QByteArray mono = RawBmp(9, 1, 1, 0, QByteArray("\x00\x00\xFF\x00\x00\xFF\xFF\x00", 8),
-                                   QByteArray("\x40\x80\x00\x00", 4));
-    const QByteArray bits565 = RawBmp(3, 1, 16, 3, masks, row565);
+    const QByteArray mono =
+        imagetest::Bmp({.bits = 1,
+                        .width = 9,
+                        .height = 1,
+                        .palette = imagetest::Bytes({0, 0, 255, 0, 0, 255, 255, 0}),
+                        .pixels = imagetest::Bytes({0x40, 0x80, 0, 0})});
+    const QByteArray bits565 = imagetest::Bmp(
+        {.bits = 16, .width = 3, .height = 1, .compression = 3, .masks = masks, .pixels = row565});
     const QByteArray bmp = BmpOf(kThreeByTwo), tga = TgaOf(kThreeByTwo);
     const Bgr red{0, 0, 255}, yellow{0, 255, 255}, g100 = Grey(100), g127 = Grey(127);
     Rows sharpened = Flat(3, 3, g100);

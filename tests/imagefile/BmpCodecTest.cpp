@@ -12,40 +12,6 @@ using tessella::imagefile::WriteBmp24;
 
 namespace {
 
-struct BmpSpec {
-    int bits = 24, width = 2, height = 2, compression = 0, colours = 0, headerSize = 40;
-    QByteArray palette{}, masks{}, pixels{};
-};
-
-// File header, information header (or the OS/2 12-byte one), masks, palette, pixels.
-QByteArray Bmp(const BmpSpec& s) {
-    QByteArray info;
-    Le32(info, s.headerSize);
-    if (s.headerSize == 12) {
-        Le16(info, s.width);
-        Le16(info, s.height);
-        Le16(info, 1);
-        Le16(info, s.bits);
-    } else {
-        Le32(info, s.width);
-        Le32(info, s.height);
-        Le16(info, 1);
-        Le16(info, s.bits);
-        Le32(info, s.compression);
-        Le32(info, s.pixels.size());
-        Le32(info, 2835);
-        Le32(info, 2835);
-        Le32(info, s.colours);
-        Le32(info, 0);
-    }
-    const int offset = 14 + info.size() + s.masks.size() + s.palette.size();
-    QByteArray out("BM");
-    Le32(out, offset + s.pixels.size());
-    Le32(out, 0);
-    Le32(out, offset);
-    return out + info + s.masks + s.palette + s.pixels;
-}
-
 quint16 Raw16(const QImage& image, int x, int y) {
     return reinterpret_cast<const quint16*>(image.constScanLine(y))[x];
 }

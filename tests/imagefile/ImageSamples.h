@@ -138,6 +138,43 @@ inline bool NearBytes(const QByteArray& a, const QByteArray& b, int tolerance) {
 
 // ---- Our own formats, byte by byte ----
 
+// A BMP: file header, information header (or the OS/2 12-byte one), masks, palette, pixels.
+struct BmpSpec {
+    int bits = 24, width = 2, height = 2, compression = 0, colours = 0, headerSize = 40;
+    QByteArray palette{}, masks{}, pixels{};
+};
+inline QByteArray Bmp(const BmpSpec& s) {
+    QByteArray info;
+    Le32(info, s.headerSize);
+    if (s.headerSize == 12) {
+        for (int v : {s.width, s.height, 1, s.bits}) Le16(info, v);
+    } else {
+        for (int64_t v : {s.width, s.height, 1 | s.bits << 16, s.compression}) Le32(info, v);
+        for (int64_t v : {int64_t(s.pixels.size()), int64_t(2835), int64_t(2835),
+                          int64_t(s.colours), int64_t(0)})
+            Le32(info, v);
+    }
+    const qsizetype offset = 14 + info.size() + s.masks.size() + s.palette.size();
+    QByteArray out("BM");
+    for (int64_t v : {offset + s.pixels.size(), qsizetype(0), offset}) Le32(out, v);
+    return out + info + s.masks + s.palette + s.pixels;
+}
+
+// A TGA: the 18-byte header, the ID field, the colour map, the pixels.
+struct TgaSpec {
+    int type = 2, bits = 24, descriptor = 0x20, width = 2, height = 2;
+    int mapType = 0, mapLength = 0, mapBits = 0;
+    QByteArray id{}, map{}, pixels{};
+};
+inline QByteArray Tga(const TgaSpec& s) {
+    QByteArray out = Bytes({int(s.id.size()), s.mapType, s.type, 0, 0});
+    Le16(out, s.mapLength);
+    out += Bytes({s.mapBits, 0, 0, 0, 0});
+    Le16(out, s.width);
+    Le16(out, s.height);
+    return out + Bytes({s.bits, s.descriptor}) + s.id + s.map + s.pixels;
+}
+
 // Wavefront RLA: the 740-byte header, the offset table, then for each stored scanline (bottom
 // first) each channel's length and run-length bytes, as given.
 struct RlaFile {
@@ -253,37 +290,40 @@ inline Sample MakeSample(const QDir& dir, const QString& ext) {
     if (!QFile::exists(source))
         RunConvert({QStringLiteral("-seed"), QStringLiteral("7"), QStringLiteral("-size"),
                     QStringLiteral("24x16"), QStringLiteral("plasma:"), source});
-    auto magick = [&](QStringList options, const QString& coder) {
-        RunConvert(QStringList{source} + options + QStringList{coder + QLatin1Char(':') + path});
-        return Sample{path, QSize(24, 16),
-                      coder.startsWith(QLatin1String("BMP")) ? QStringLiteral("BMP") : coder};
-    };
     auto bytes = [&](const QByteArray& data, QSize size, const char* coder) {
         WriteFile(path, data);
         return Sample{path, size, QString::fromLatin1(coder)};
     };
-    const QString gray = QStringLiteral("-colorspace"), grey = QStringLiteral("Gray");
-    const QString type = QStringLiteral("-type"), palette = QStringLiteral("Palette");
-    const QString compress = QStringLiteral("-compress"), rle = QStringLiteral("RLE");
-    if (ext == "tif" || ext == "tiff") return magick({}, QStringLiteral("TIFF"));
-    if (ext == "gif") return magick({}, QStringLiteral("GIF"));
-    if (ext == "sgi" || ext == "rgb") return magick({}, QStringLiteral("SGI"));
-    if (ext == "bw") return magick({gray, grey}, QStringLiteral("SGI"));
-    if (ext == "tga" || ext == "vst") return magick({}, QStringLiteral("TGA"));
-    if (ext == "vda") return magick({compress, rle}, QStringLiteral("TGA"));
-    if (ext == "icb") return magick({type, palette}, QStringLiteral("TGA"));
-    if (ext == "win") return magick({type, QStringLiteral("Grayscale")}, QStringLiteral("TGA"));
-    if (ext == "pcd") {
-        Sample s = magick({}, QStringLiteral("PCD"));
-        s.size = QSize(768, 512);  // a Photo-CD's base resolution
-        return s;
+    // Extensions, convert's options, its coder.
+    const char* const magick[][3] = {
+        {"tif tiff", "", "TIFF"},
+        {"gif", "", "GIF"},
+        {"sgi rgb", "", "SGI"},
+        {"bw", "-colorspace Gray", "SGI"},
+        {"tga vst", "", "TGA"},
+        {"vda", "-compress RLE", "TGA"},
+        {"icb", "-type Palette", "TGA"},
+        {"win", "-type Grayscale", "TGA"},
+        {"pcd", "", "PCD"},
+        {"ppm", "", "PPM"},
+        {"pgm", "", "PGM"},
+        {"pbm", "", "PBM"},
+        {"jpg", "", "JPG"},
+        {"psd pdd", "", "PSD"},
+        {"pcx scr pcc", "", "PCX"},
+        {"bmp dib", "", "BMP3"},
+        {"rle", "-type Palette -compress RLE", "BMP3"},
+    };
+    for (const auto& [exts, options, coder] : magick) {
+        if (!QString::fromLatin1(exts).split(' ').contains(ext)) continue;
+        const QString name = QString::fromLatin1(coder);
+        RunConvert(QStringList{source} +
+                   QString::fromLatin1(options).split(' ', Qt::SkipEmptyParts) +
+                   QStringList{name + QLatin1Char(':') + path});
+        // A Photo-CD has its base resolution whatever the source.
+        return Sample{path, ext == "pcd" ? QSize(768, 512) : QSize(24, 16),
+                      name.startsWith(QLatin1String("BMP")) ? QStringLiteral("BMP") : name};
     }
-    if (ext == "ppm" || ext == "pgm" || ext == "pbm") return magick({}, ext.toUpper());
-    if (ext == "jpg") return magick({}, QStringLiteral("JPG"));
-    if (ext == "psd" || ext == "pdd") return magick({}, QStringLiteral("PSD"));
-    if (ext == "pcx" || ext == "scr" || ext == "pcc") return magick({}, QStringLiteral("PCX"));
-    if (ext == "bmp" || ext == "dib") return magick({}, QStringLiteral("BMP3"));
-    if (ext == "rle") return magick({type, palette, compress, rle}, QStringLiteral("BMP3"));
     if (ext == "cut") return bytes(CutFile(), QSize(6, 3), "CUT");
     if (ext == "wmf") return bytes(WmfFile(), QSize(100, 80), "WMF");
     if (ext == "emf") return bytes(EmfFile(1000, 800).Finished(), QSize(100, 80), "");

@@ -12,28 +12,6 @@ using tessella::imagefile::WriteTga;
 
 namespace {
 
-struct TgaSpec {
-    int type = 2, bits = 24, descriptor = 0x20, width = 2, height = 2;
-    int mapType = 0, mapLength = 0, mapBits = 0;
-    QByteArray id{}, map{}, pixels{};
-};
-
-QByteArray Tga(const TgaSpec& s) {
-    QByteArray out;
-    out.append(static_cast<char>(s.id.size()));
-    out.append(static_cast<char>(s.mapType));
-    out.append(static_cast<char>(s.type));
-    Le16(out, 0);
-    Le16(out, s.mapLength);
-    out.append(static_cast<char>(s.mapBits));
-    Le32(out, 0);
-    Le16(out, s.width);
-    Le16(out, s.height);
-    out.append(static_cast<char>(s.bits));
-    out.append(static_cast<char>(s.descriptor));
-    return out + s.id + s.map + s.pixels;
-}
-
 // An 8-bit picture of two colours through a colour map of entries of bits.
 TgaSpec Mapped(int bits, const QByteArray& map, const QByteArray& pixels) {
     return {.type = 1,
