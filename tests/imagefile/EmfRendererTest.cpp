@@ -7,7 +7,6 @@
 
 using namespace imagetest;
 using tessella::imagefile::RenderEmf;
-using tessella::platform::TessellaError;
 
 namespace {
 
@@ -79,41 +78,23 @@ TEST(EmfRenderer, MappingModesAndWorldTransformPlaceAGreyRectangle) {
         Records records;
         QPoint in, out;
     } rows[] = {
+        // clang-format off
         // 0.1 mm a unit = 1 pixel, y upward from the viewport origin at pixel row 30
-        {"lometric",
-         {{kSetMapMode, {2}}, {12, {0, 30}}, {kRectangle, {0, 10, 10, 0}}},
-         {4, 25},
-         {4, 15}},
+        {"lometric", {{kSetMapMode, {2}}, {12, {0, 30}}, {kRectangle, {0, 10, 10, 0}}}, {4, 25}, {4, 15}},
         // 0.01 mm a unit = 0.1 pixel
-        {"himetric",
-         {{kSetMapMode, {3}}, {12, {0, 30}}, {kRectangle, {0, 100, 100, 0}}},
-         {8, 21},
-         {12, 25}},
+        {"himetric", {{kSetMapMode, {3}}, {12, {0, 30}}, {kRectangle, {0, 100, 100, 0}}}, {8, 21}, {12, 25}},
         // 1/1440 inch = 0.1764 pixel: 170 units are 30 pixels
-        {"twips",
-         {{kSetMapMode, {6}}, {12, {0, 30}}, {kRectangle, {0, 170, 170, 0}}},
-         {15, 15},
-         {35, 15}},
+        {"twips", {{kSetMapMode, {6}}, {12, {0, 30}}, {kRectangle, {0, 170, 170, 0}}}, {15, 15}, {35, 15}},
         // isotropic keeps the smaller scale, 0.2, on both axes: 100 units are 20 pixels
-        {"isotropic",
-         {{kSetMapMode, {7}},
-          {kSetWindowExt, {100, 100}},
-          {kSetViewportExt, {40, 20}},
-          {kRectangle, {0, 0, 100, 100}}},
-         {15, 15},
-         {25, 5}},
-        // window 100 x 100 onto 40 x 30 pixels, logical x -10 on pixel 0: (-10, 0)-(40, 50)
-        // covers 20 x 15 pixels
-        {"anisotropic with an origin",
-         {{kSetMapMode, {8}},
-          {kSetWindowExt, {100, 100}},
-          {kSetViewportExt, {40, 30}},
-          {kSetWindowOrg, {U(-10), 0}},
-          {kRectangle, {U(-10), 0, 40, 50}}},
-         {18, 13},
-         {20, 5}},
+        {"isotropic", {{kSetMapMode, {7}}, {kSetWindowExt, {100, 100}}, {kSetViewportExt, {40, 20}},
+                       {kRectangle, {0, 0, 100, 100}}}, {15, 15}, {25, 5}},
+        // anisotropic, window 100 x 100 onto 40 x 30 pixels, logical x -10 on pixel 0:
+        // (-10, 0)-(40, 50) covers 20 x 15 pixels
+        {"anisotropic", {{kSetMapMode, {8}}, {kSetWindowExt, {100, 100}}, {kSetViewportExt, {40, 30}},
+                         {kSetWindowOrg, {U(-10), 0}}, {kRectangle, {U(-10), 0, 40, 50}}}, {18, 13}, {20, 5}},
         // world transform: scale 2, then move 5 right
         {"world", {{35, {two, 0, 0, two, five, 0}}, {kRectangle, {0, 0, 5, 5}}}, {12, 8}, {3, 3}},
+        // clang-format on
     };
     for (const auto& row : rows) {
         EmfFile f;
@@ -205,14 +186,11 @@ TEST(EmfRenderer, StretchDiBitsPlacesStretchesAndUsesPalettes) {
 
 TEST(EmfRenderer, RefusesBrokenFiles) {
     const QString invalid = tessella::imagefile::kEmfInvalidMessage;
-    QByteArray badSignature = EmfFile().Finished();
-    badSignature[40] = 'X';
-    QByteArray zeroDevice = EmfFile().Finished();
-    zeroDevice[72] = 0, zeroDevice[73] = 0;
-    QByteArray pastEnd = EmfFile().Finished();
-    pastEnd[92] = '\x40';  // EOF record claims 64 bytes
-    QByteArray tooSmall = EmfFile().Finished();
-    tooSmall[92] = 4;
+    auto patched = [](std::initializer_list<std::pair<int, char>> bytes) {
+        QByteArray data = EmfFile().Finished();
+        for (auto [at, byte] : bytes) data[at] = byte;
+        return data;
+    };
     QByteArray dibPastRecord;
     {
         EmfFile f;
@@ -225,10 +203,10 @@ TEST(EmfRenderer, RefusesBrokenFiles) {
     } cases[] = {
         {"empty", QByteArray()},
         {"not a header", QByteArray(100, '\x02')},
-        {"signature", badSignature},
-        {"zero device", zeroDevice},
-        {"record past the end", pastEnd},
-        {"record under 8 bytes", tooSmall},
+        {"signature", patched({{40, 'X'}})},
+        {"zero device", patched({{72, 0}, {73, 0}})},
+        {"record past the end", patched({{92, '\x40'}})},  // EOF record claims 64 bytes
+        {"record under 8 bytes", patched({{92, 4}})},
         {"polygon count past the record",
          EmfFile().Add(kPolygon16, {0, 0, 1, 1, 1000, 0}).Finished()},
         {"pen index past the table",
@@ -249,26 +227,19 @@ TEST(EmfRenderer, TruncatedFilesRenderOrFailCleanly) {
     f.Add(kEllipse, {1, 1, 30, 20});
     AddDib(f, 10, 10, 4, 4, 2, 2, 24, {}, QByteArray(16, '\x7F'));
     const QByteArray good = f.Finished();
-    for (qsizetype n = 0; n < good.size(); ++n) {
-        try {
-            RenderEmf(good.left(n));
-        } catch (const TessellaError&) {
-        }
-    }
+    for (qsizetype n = 0; n < good.size(); ++n) ErrorOf([&] { RenderEmf(good.left(n)); });
 }
 
 // Inputs that once broke a decoder: each must decode or fail with our own error.
 TEST(DecoderRegressions, KeptInputsFailCleanly) {
     const QDir dir(QStringLiteral(TESSELLA_SOURCE_DIR "/tests/imagefile/regressions"));
     for (const QString& name : dir.entryList(QDir::Files)) {
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-        const QByteArray data = file.readAll();
-        try {
+        const QByteArray data = ReadFile(dir.filePath(name));
+        ASSERT_FALSE(data.isEmpty()) << name.toStdString();
+        ErrorOf([&] {
             if (name.startsWith(QStringLiteral("emf-"))) RenderEmf(data);
             if (name.startsWith(QStringLiteral("pic-"))) tessella::imagefile::DecodePic(data);
             if (name.startsWith(QStringLiteral("rla-"))) tessella::imagefile::DecodeRla(data);
-        } catch (const TessellaError&) {
-        }
+        });
     }
 }
