@@ -200,17 +200,6 @@ TEST(EmbossTest, FlatPicture) {
     }
 }
 
-TEST(EmbossTest, ModeTwoRoundsHalfToEven) {
-    // Each column: P over Q with threshold 255, e = (P + 255 - Q) shr 1.
-    // e = 75: 142.5 -> 142, out 226; e = 95: 180.5 -> 180, out 150; e = 0: out 510 -> 255;
-    // e = 135: 256.5 -> 255 at most, out 0.
-    TabImage image = Picture(
-        {{Grey(100), Grey(100), Grey(0), Grey(135)}, {Grey(205), Grey(165), Grey(255), Grey(120)}});
-    Emboss(image, image, 4, 2, Settings(255, 2));
-    EXPECT_EQ(RowsOf(image), (Rows{{Grey(226), Grey(150), Grey(255), Grey(0)},
-                                   {Grey(205), Grey(165), Grey(255), Grey(120)}}));
-}
-
 QImage Texture2x2() {
     QImage texture(2, 2, QImage::Format_RGB32);
     texture.setPixelColor(0, 0, QColor(255, 0, 0));
@@ -220,48 +209,47 @@ QImage Texture2x2() {
     return texture;
 }
 
-TEST(EmbossTest, TextureIsTiledAndIgnoresModeAndColour) {
-    // Grey 127 relief lies between 125 and 130: each pixel becomes the texture pixel.
-    TabImage image = Flat(3, 3, Grey(100));
-    EmbossSettings s = Settings(255, 2, 0x0000FFu);
+EmbossSettings Textured(EmbossSettings s) {
     s.textured = true;
-    Emboss(image, image, 3, 3, s, Texture2x2());
-    const Bgr red{0, 0, 255}, other{30, 20, 10};
-    EXPECT_EQ(RowsOf(image), (Rows{{red, other, red},
-                                   {Grey(100), Grey(0), Grey(100)},
-                                   {Grey(100), Grey(100), Grey(100)}}));
+    return s;
 }
 
-TEST(EmbossTest, TexturePushesDarkAndLightReliefs) {
-    // Left column: black over black, threshold 200: e = 100, v = t - 50.
-    // Right column: white over black, threshold 255: e = 255, v = t + 127.
-    TabImage dark = Flat(2, 2, Grey(0));
-    EmbossSettings s = Settings(200, 1);
-    s.textured = true;
-    Emboss(dark, dark, 2, 2, s, Texture2x2());
-    EXPECT_EQ(dark.at(0, 0), (Bgr{0, 0, 205}));
-    EXPECT_EQ(dark.at(1, 0), (Bgr{0, 0, 0}));  // 30 - 50 and the rest clamp to 0
-
-    TabImage light = Picture({{Grey(255), Grey(255)}, {Grey(0), Grey(0)}});
-    s.threshold = 255;
-    Emboss(light, light, 2, 2, s, Texture2x2());
-    EXPECT_EQ(light.at(0, 0), (Bgr{127, 127, 255}));
-    EXPECT_EQ(light.at(1, 0), (Bgr{157, 147, 137}));
-}
-
-TEST(EmbossTest, EmptyTextureCountsAsWhite) {
-    TabImage image = Flat(2, 2, Grey(100));
-    EmbossSettings s = Settings(255, 1);
-    s.textured = true;
-    Emboss(image, image, 2, 2, s, QImage());
-    EXPECT_EQ(image.at(0, 0), Grey(255));
-    EXPECT_EQ(image.at(1, 1), Grey(100));
-}
-
-TEST(EmbossTest, OneRowPictureIsUnchanged) {
-    TabImage image = Picture({{Grey(3), Grey(200)}});
-    Emboss(image, image, 2, 1, Settings(255, 2, 0x0000FFu));
-    EXPECT_EQ(RowsOf(image), (Rows{{Grey(3), Grey(200)}}));
+TEST(EmbossTest, PicturesWorkedByHand) {
+    const Bgr red{0, 0, 255}, other{30, 20, 10}, g0 = Grey(0), g100 = Grey(100), g255 = Grey(255);
+    const QImage texture = Texture2x2();
+    const struct {
+        const char* name;
+        Rows before;
+        EmbossSettings settings;
+        QImage texture;
+        Rows after;
+    } cases[] = {
+        // clang-format off
+        // Each column P over Q, threshold 255, e = (P + 255 - Q) shr 1. e = 75: 142.5 -> 142,
+        // out 226; e = 95: 180.5 -> 180, out 150; e = 0: out 510 -> 255; e = 135: 256.5 ->
+        // 255 at most, out 0.
+        {"mode 2 rounds half to even", {{g100, g100, g0, Grey(135)}, {Grey(205), Grey(165), g255, Grey(120)}},
+         Settings(255, 2), {}, {{Grey(226), Grey(150), g255, g0}, {Grey(205), Grey(165), g255, Grey(120)}}},
+        // Grey 127 relief lies between 125 and 130: each pixel becomes the texture pixel, tiled,
+        // whatever the mode and colour.
+        {"texture tiled", Rows(3, std::vector<Bgr>(3, g100)), Textured(Settings(255, 2, 0x0000FFu)),
+         texture, {{red, other, red}, {g100, g0, g100}, {g100, g100, g100}}},
+        // Black over black, threshold 200: e = 100, v = t - 50 (30 - 50 and the rest clamp).
+        {"texture, dark relief", Rows(2, std::vector<Bgr>(2, g0)), Textured(Settings(200, 1)), texture,
+         {{{0, 0, 205}, g0}, {g0, g0}}},
+        // White over black, threshold 255: e = 255, v = t + 127.
+        {"texture, light relief", {{g255, g255}, {g0, g0}}, Textured(Settings(255, 1)), texture,
+         {{{127, 127, 255}, {157, 147, 137}}, {g0, g0}}},
+        {"empty texture counts as white", Rows(2, std::vector<Bgr>(2, g100)), Textured(Settings(255, 1)),
+         QImage(), {{g255, g255}, {g100, g100}}},
+        {"one row is unchanged", {{Grey(3), Grey(200)}}, Settings(255, 2, 0x0000FFu), {}, {{Grey(3), Grey(200)}}},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        TabImage image = Picture(c.before);
+        Emboss(image, image, image.width(), image.height(), c.settings, c.texture);
+        EXPECT_EQ(RowsOf(image), c.after) << c.name;
+    }
 }
 
 // ---- Shared rules ----
