@@ -91,23 +91,16 @@ TEST(Filters, SharpenAndSoftenWorkedByHand) {
         int mode;
         std::vector<Point> points;
     } cases[] = {
+        // clang-format off
         // L = 101 everywhere and A = 102: sharpen gives 100 x 101 / 102 = 99.02, soften
         // 100.99; the frame keeps its pixels.
-        {"flat, sharpen",
-         Flat(5, 5, Grey(100)),
-         1,
+        {"flat, sharpen", Flat(5, 5, Grey(100)), 1,
          {{1, 1, Grey(99)}, {3, 3, Grey(99)}, {0, 0, Grey(100)}, {4, 2, Grey(100)}}},
-        {"flat, soften",
-         Flat(5, 5, Grey(100)),
-         0,
-         {{2, 2, Grey(101)}, {3, 1, Grey(101)}, {2, 4, Grey(100)}}},
+        {"flat, soften", Flat(5, 5, Grey(100)), 0, {{2, 2, Grey(101)}, {3, 1, Grey(101)}, {2, 4, Grey(100)}}},
         // Centre 200, neighbours 10: Lc = 201, sum of L = 8 x 11 + 201 = 289, A = 298 / 9.
         // Sharpen: 200 x 201 x 9 / 298 = 1214 -> 255. Soften: 200 x 298 / (9 x 201) = 32.95.
         {"bright centre, sharpen", Centred(Grey(200), Grey(10)), 1, {{1, 1, Grey(255)}}},
-        {"bright centre, soften",
-         Centred(Grey(200), Grey(10)),
-         0,
-         {{1, 1, Grey(33)}, {0, 0, Grey(10)}}},
+        {"bright centre, soften", Centred(Grey(200), Grey(10)), 0, {{1, 1, Grey(33)}, {0, 0, Grey(10)}}},
         // Neighbours are read before they change. Around (2, 2) the nine values are 20..60,
         // their L sum is (3 x 360 + 27) / 3 = 369, A = 42, Lc = 41: 40 x 42 / 41 = 40.98.
         // Around (1, 1): L sum (3 x 180 + 27) / 3 = 189, A = 22, Lc = 21: 20 x 22 / 21 = 20.95.
@@ -116,6 +109,7 @@ TEST(Filters, SharpenAndSoftenWorkedByHand) {
         // exactly, to even 100; red saturates. A flat 1 softened: 1 x 3 / 2 = 1.5, to even 2.
         {"exact half, sharpen", Centred({14, 14, 170}, Grey(0)), 1, {{1, 1, {100, 100, 255}}}},
         {"exact half, soften", Flat(3, 3, Grey(1)), 0, {{1, 1, Grey(2)}}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -76,49 +76,35 @@ TEST(BlurTest, MatchesTheHandTrace) {
         int variant;
         Greys before, after;
     } cases[] = {
+        // clang-format off
         // Column 0 down: 45, 75 (301 div 4), 75; column 1: 60, 67 (270 div 4), 67.
         {"whole 2 x 3", 0, {{0, 100}, {50, 30}, {200, 11}}, {{45, 60}, {75, 67}, {75, 67}}},
         // Column 0: 63, 31, 31; column 1: 23 (94 div 4), 19 (77 div 4); column 2: 21, 20.
-        {"whole 3 x 3",
-         0,
-         {{0, 0, 0}, {0, 255, 0}, {0, 0, 0}},
-         {{63, 23, 21}, {31, 19, 20}, {31, 19, 20}}},
+        {"whole 3 x 3", 0, {{0, 0, 0}, {0, 255, 0}, {0, 0, 0}}, {{63, 23, 21}, {31, 19, 20}, {31, 19, 20}}},
         // Borders: top 0 127 191 191 twice, bottom 0 127 191 191, left 63/31/47/47, right
         // 191/223/207/207; then block (0, 0) gives 47 to columns 1 and 2 of rows 0 and 1 and
         // block (2, 0) 127 to column 3; the lower blocks likewise.
-        {"right, half white",
-         1,
-         {{0, 0, 255, 255}, {0, 0, 255, 255}, {0, 0, 255, 255}, {0, 0, 255, 255}},
+        {"right, half white", 1, Greys(4, {0, 0, 255, 255}),
          {{63, 47, 47, 127}, {31, 47, 47, 127}, {47, 47, 47, 127}, {47, 47, 47, 127}}},
         // Same borders; the upward walk reads one block, (2..3, 2..3): 860 div 4 into
         // columns 1 and 2 of rows 2 and 3.
-        {"left, half white",
-         5,
-         {{0, 0, 255, 255}, {0, 0, 255, 255}, {0, 0, 255, 255}, {0, 0, 255, 255}},
+        {"left, half white", 5, Greys(4, {0, 0, 255, 255}),
          {{63, 63, 191, 191}, {31, 31, 191, 223}, {47, 215, 215, 207}, {47, 215, 215, 207}}},
         {"right by 1", 1, Lit(3, 2),
          SixBySix({{3, 2, 50}, {4, 2, 50}, {5, 2, 25}, {3, 3, 50}, {4, 3, 50}, {5, 3, 25}})},
         {"down by 1", 2, Lit(2, 3),
          SixBySix({{2, 3, 50}, {3, 3, 50}, {2, 4, 50}, {3, 4, 50}, {2, 5, 25}, {3, 5, 25}})},
         {"down and right by 1", 3, Lit(3, 3),
-         SixBySix({{3, 3, 50},
-                   {4, 3, 50},
-                   {5, 3, 12},
-                   {3, 4, 50},
-                   {4, 4, 50},
-                   {5, 4, 12},
-                   {3, 5, 12},
-                   {4, 5, 12},
-                   {5, 5, 18}})},
-        {"down by 1, left by 2", 4, Lit(2, 3),
-         SixBySix({{0, 3, 50}, {1, 3, 50}, {0, 4, 50}, {1, 4, 50}})},
+         SixBySix({{3, 3, 50}, {4, 3, 50}, {5, 3, 12}, {3, 4, 50}, {4, 4, 50}, {5, 4, 12},
+                   {3, 5, 12}, {4, 5, 12}, {5, 5, 18}})},
+        {"down by 1, left by 2", 4, Lit(2, 3), SixBySix({{0, 3, 50}, {1, 3, 50}, {0, 4, 50}, {1, 4, 50}})},
         {"left by 1", 5, Lit(2, 3), SixBySix({{1, 2, 50}, {2, 2, 50}, {1, 3, 50}, {2, 3, 50}})},
         {"up by 1", 6, Lit(3, 2), SixBySix({{2, 1, 50}, {3, 1, 50}, {2, 2, 50}, {3, 2, 50}})},
-        {"up and left by 1", 7, Lit(2, 2),
-         SixBySix({{1, 1, 50}, {2, 1, 50}, {1, 2, 50}, {2, 2, 50}})},
+        {"up and left by 1", 7, Lit(2, 2), SixBySix({{1, 1, 50}, {2, 1, 50}, {1, 2, 50}, {2, 2, 50}})},
         // The lit pixel is read but never written over.
         {"up by 1, right by 2", 8, Lit(2, 2),
          SixBySix({{4, 1, 50}, {5, 1, 50}, {2, 2, 200}, {4, 2, 50}, {5, 2, 50}})},
+        // clang-format on
         // One row: borders give 50 125 125, 87 106 106, 96 96 106; then the single upward
         // block (404 div 4) goes to columns 0 and 1.
         {"one row, left", 5, {{0, 100, 200}}, {{101, 101, 106}}},
