@@ -12,114 +12,88 @@ namespace {
 
 constexpr Bgr kRed{0, 0, 255}, kYellow{0, 255, 255}, kBlack{0, 0, 0};
 
-// Writes 16-bit pixels into a 5-5-5 or 5-6-5 bitmap, row by row.
-QImage Bitmap16(QImage::Format format, const std::vector<std::vector<uint16_t>>& rows) {
-    QImage bitmap(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), format);
-    for (int y = 0; y < bitmap.height(); ++y)
-        std::memcpy(bitmap.scanLine(y), rows[y].data(), rows[y].size() * 2);
+Bgr Grey(uint8_t v) {
+    return {v, v, v};
+}
+
+using Rows = std::vector<std::vector<Bgr>>;
+
+// A w x h bitmap of the format whose pixels, row by row, are the raw values: indices for 1 and
+// 8 bits, 16 and 32-bit words, 0xRRGGBB for 24 bits.
+QImage Bitmap(QImage::Format format, int w, int h, const std::vector<uint32_t>& values,
+              const QList<QRgb>& table = {}) {
+    QImage bitmap(w, h, format);
+    if (!table.isEmpty()) bitmap.setColorTable(table);
+    for (int i = 0; i < w * h; ++i) {
+        const int x = i % w, y = i / w;
+        uchar* line = bitmap.scanLine(y);
+        if (bitmap.depth() == 1) bitmap.setPixel(x, y, values[i]);
+        if (bitmap.depth() == 8) line[x] = static_cast<uchar>(values[i]);
+        if (bitmap.depth() == 16) reinterpret_cast<uint16_t*>(line)[x] = uint16_t(values[i]);
+        if (bitmap.depth() == 24)
+            for (int c = 0; c < 3; ++c) line[3 * x + c] = uchar(values[i] >> (16 - 8 * c));
+        if (bitmap.depth() == 32) reinterpret_cast<uint32_t*>(line)[x] = values[i];
+    }
     return bitmap;
 }
 
-struct SixteenCase {
-    QImage::Format format;
-    uint16_t value;
-    Bgr expected;
-};
-
-TEST(Traite, SixteenBitPixels) {
-    const SixteenCase cases[] = {
-        {QImage::Format_RGB555, 0x7FFF, {248, 248, 248}},
-        {QImage::Format_RGB555, 0x001F, {248, 0, 0}},
-        {QImage::Format_RGB555, 0x03E0, {0, 248, 0}},
-        {QImage::Format_RGB555, 0x7C00, {0, 0, 248}},
-        {QImage::Format_RGB555, 0x8000, {0, 0, 0}},  // top bit ignored
-        {QImage::Format_RGB555, 0x0421, {8, 8, 8}},
-        {QImage::Format_RGB16, 0xFFFF, {248, 252, 248}},
-        {QImage::Format_RGB16, 0x001F, {248, 0, 0}},
-        {QImage::Format_RGB16, 0x07E0, {0, 252, 0}},
-        {QImage::Format_RGB16, 0x0020, {0, 4, 0}},
-        {QImage::Format_RGB16, 0xF800, {0, 0, 248}},
-        {QImage::Format_RGB16, 0x0800, {0, 0, 8}},
+TEST(Traite, EveryDepthLoadsAsItsColours) {
+    const QImage::Format f555 = QImage::Format_RGB555, f565 = QImage::Format_RGB16;
+    const QList<QRgb> redYellow = {qRgb(255, 0, 0), qRgb(255, 255, 0)};
+    const Bgr r = kRed, y = kYellow, t{3, 2, 1};
+    const struct {
+        const char* name;
+        QImage bitmap;
+        Rows expected;
+    } cases[] = {
+        // clang-format off
+        // 5-5-5: each channel times 8, the top bit ignored.
+        {"555 white", Bitmap(f555, 3, 1, {0, 0x7FFF, 0}), {{kBlack, {248, 248, 248}, kBlack}}},
+        {"555 blue", Bitmap(f555, 3, 1, {0, 0x001F, 0}), {{kBlack, {248, 0, 0}, kBlack}}},
+        {"555 green", Bitmap(f555, 3, 1, {0, 0x03E0, 0}), {{kBlack, {0, 248, 0}, kBlack}}},
+        {"555 red", Bitmap(f555, 3, 1, {0, 0x7C00, 0}), {{kBlack, {0, 0, 248}, kBlack}}},
+        {"555 top bit", Bitmap(f555, 3, 1, {0, 0x8000, 0}), {{kBlack, kBlack, kBlack}}},
+        {"555 ones", Bitmap(f555, 3, 1, {0, 0x0421, 0}), {{kBlack, {8, 8, 8}, kBlack}}},
+        // 5-6-5: red and blue times 8, green times 4.
+        {"565 white", Bitmap(f565, 3, 1, {0, 0xFFFF, 0}), {{kBlack, {248, 252, 248}, kBlack}}},
+        {"565 blue", Bitmap(f565, 3, 1, {0, 0x001F, 0}), {{kBlack, {248, 0, 0}, kBlack}}},
+        {"565 green", Bitmap(f565, 3, 1, {0, 0x07E0, 0}), {{kBlack, {0, 252, 0}, kBlack}}},
+        {"565 green 1", Bitmap(f565, 3, 1, {0, 0x0020, 0}), {{kBlack, {0, 4, 0}, kBlack}}},
+        {"565 red", Bitmap(f565, 3, 1, {0, 0xF800, 0}), {{kBlack, {0, 0, 248}, kBlack}}},
+        {"565 red 1", Bitmap(f565, 3, 1, {0, 0x0800, 0}), {{kBlack, {0, 0, 8}, kBlack}}},
+        // Index 7 has no entry: black.
+        {"8 bits", Bitmap(QImage::Format_Indexed8, 3, 2, {0, 1, 0, 1, 7, 0}, {qRgb(255, 0, 0), qRgb(1, 2, 3)}),
+         {{r, t, r}, {t, kBlack, r}}},
+        // Nine pixels: the ninth sits in the second byte of the row.
+        {"1 bit", Bitmap(QImage::Format_Mono, 9, 2, {0, 1, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0}, redYellow),
+         {{r, y, r, r, r, r, r, r, y}, {y, r, r, r, r, r, r, r, r}}},
+        {"1 bit, least significant first",
+         Bitmap(QImage::Format_MonoLSB, 9, 2, {0, 1, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0}, redYellow),
+         {{r, y, r, r, r, r, r, r, y}, {y, r, r, r, r, r, r, r, r}}},
+        // 32 bits drop the fourth byte.
+        {"32 bits", Bitmap(QImage::Format_RGB32, 2, 1, {0x80102030, 0x00FFFFFF}), {{{0x30, 0x20, 0x10}, Grey(255)}}},
+        {"32 bits with alpha", Bitmap(QImage::Format_ARGB32, 2, 1, {0x80102030, 0x00FFFFFF}),
+         {{{0x30, 0x20, 0x10}, Grey(255)}}},
+        // Other formats go through Qt.
+        {"grey", Bitmap(QImage::Format_Grayscale8, 2, 1, {7, 200}), {{Grey(7), Grey(200)}}},
+        {"red first", Bitmap(QImage::Format_RGB888, 1, 1, {0x010203}), {{t}}},
+        // clang-format on
     };
-    for (const SixteenCase& c : cases) {
-        QImage bitmap = Bitmap16(c.format, {{0, c.value, 0}});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QImage bitmap = c.bitmap;
         Traite work;
         work.LoadWorkingArray(bitmap);
-        ASSERT_EQ(work.width(), 3);
-        EXPECT_EQ(work.image().at(1, 0), c.expected) << std::hex << c.value << " " << c.format;
-        EXPECT_EQ(work.image().at(0, 0), kBlack);
+        Rows loaded(work.height(), std::vector<Bgr>(work.width()));
+        for (int yy = 0; yy < work.height(); ++yy)
+            for (int x = 0; x < work.width(); ++x) loaded[yy][x] = work.image().at(x, yy);
+        EXPECT_EQ(loaded, c.expected);
         // The bitmap is now 24 bits and agrees with the array.
-        EXPECT_EQ(bitmap.format(), QImage::Format_BGR888);
-        EXPECT_EQ(std::memcmp(bitmap.constScanLine(0) + 3, &c.expected, 3), 0);
+        ASSERT_EQ(bitmap.format(), QImage::Format_BGR888);
+        for (int yy = 0; yy < bitmap.height(); ++yy)
+            EXPECT_EQ(std::memcmp(bitmap.constScanLine(yy), loaded[yy].data(), 3 * bitmap.width()),
+                      0);
     }
-}
-
-TEST(Traite, EightBitPaletteAndMissingEntries) {
-    QImage bitmap(3, 2, QImage::Format_Indexed8);
-    bitmap.setColorTable({qRgb(255, 0, 0), qRgb(1, 2, 3)});
-    const uint8_t rows[2][3] = {{0, 1, 0}, {1, 7, 0}};  // index 7 has no entry
-    for (int y = 0; y < 2; ++y) std::memcpy(bitmap.scanLine(y), rows[y], 3);
-    Traite work;
-    work.LoadWorkingArray(bitmap);
-    EXPECT_EQ(work.image().at(0, 0), kRed);
-    EXPECT_EQ(work.image().at(1, 0), (Bgr{3, 2, 1}));
-    EXPECT_EQ(work.image().at(0, 1), (Bgr{3, 2, 1}));
-    EXPECT_EQ(work.image().at(1, 1), kBlack);
-    // After loading, the bitmap reports 24 bits and shows the same colours.
-    EXPECT_EQ(bitmap.format(), QImage::Format_BGR888);
-    EXPECT_EQ(bitmap.pixel(0, 0), qRgb(255, 0, 0));
-    EXPECT_EQ(bitmap.pixel(1, 0), qRgb(1, 2, 3));
-    EXPECT_EQ(bitmap.pixel(1, 1), qRgb(0, 0, 0));
-}
-
-TEST(Traite, OneBitPicturesUseTheirPalette) {
-    // Nine pixels: the ninth sits in the second byte of the row.
-    for (QImage::Format format : {QImage::Format_Mono, QImage::Format_MonoLSB}) {
-        QImage bitmap(9, 2, format);
-        bitmap.setColorTable({qRgb(255, 0, 0), qRgb(255, 255, 0)});
-        bitmap.fill(0);
-        bitmap.setPixel(1, 0, 1);
-        bitmap.setPixel(8, 0, 1);
-        bitmap.setPixel(0, 1, 1);
-        Traite work;
-        work.LoadWorkingArray(bitmap);
-        const Bgr expected[2][9] = {{kRed, kYellow, kRed, kRed, kRed, kRed, kRed, kRed, kYellow},
-                                    {kYellow, kRed, kRed, kRed, kRed, kRed, kRed, kRed, kRed}};
-        for (int y = 0; y < 2; ++y)
-            for (int x = 0; x < 9; ++x)
-                EXPECT_EQ(work.image().at(x, y), expected[y][x]) << format << " " << x << "," << y;
-        EXPECT_EQ(bitmap.format(), QImage::Format_BGR888);
-        EXPECT_EQ(bitmap.pixel(1, 0), qRgb(255, 255, 0));
-    }
-}
-
-TEST(Traite, ThirtyTwoBitPixelsDropTheFourthByte) {
-    for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32}) {
-        QImage bitmap(2, 1, format);
-        reinterpret_cast<QRgb*>(bitmap.scanLine(0))[0] = 0x80102030;
-        reinterpret_cast<QRgb*>(bitmap.scanLine(0))[1] = 0x00FFFFFF;
-        Traite work;
-        work.LoadWorkingArray(bitmap);
-        EXPECT_EQ(work.image().at(0, 0), (Bgr{0x30, 0x20, 0x10})) << format;
-        EXPECT_EQ(work.image().at(1, 0), (Bgr{255, 255, 255})) << format;
-    }
-}
-
-TEST(Traite, OtherFormatsGoThroughQt) {
-    QImage grey(2, 1, QImage::Format_Grayscale8);
-    grey.scanLine(0)[0] = 7;
-    grey.scanLine(0)[1] = 200;
-    QImage rgb(1, 1, QImage::Format_RGB888);
-    rgb.scanLine(0)[0] = 1;  // red
-    rgb.scanLine(0)[1] = 2;
-    rgb.scanLine(0)[2] = 3;
-    Traite work;
-    work.LoadWorkingArray(grey);
-    EXPECT_EQ(work.image().at(0, 0), (Bgr{7, 7, 7}));
-    EXPECT_EQ(work.image().at(1, 0), (Bgr{200, 200, 200}));
-    work.LoadWorkingArray(rgb);
-    EXPECT_EQ(work.image().at(0, 0), (Bgr{3, 2, 1}));
-    EXPECT_EQ(rgb.format(), QImage::Format_BGR888);
 }
 
 TEST(Traite, OddWidthRowsAndTopRowFirst) {
