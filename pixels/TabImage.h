@@ -2,6 +2,7 @@
 // The working pixel array: rows of blue-green-red pixels, row 0 at the top, stored contiguously
 // with one spare row and spare columns beyond the picture.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
