@@ -16,26 +16,24 @@ class Packing : public PageFixture {};
 TEST_F(Packing, Import64OnA512PageFillsRowZeroThenStartsRowOne) {
     newPage(512);
     PagePacker packer(context());
-    struct Expect {
+    const struct {
         int x, y, pageWidth, pageHeight;
-    };
-    const Expect rows[] = {
+    } rows[] = {
         {0, 0, 128, 64},   {64, 0, 192, 64},  {128, 0, 256, 64},
         {192, 0, 320, 64}, {256, 0, 384, 64}, {320, 0, 448, 64},
         {384, 0, 512, 64}, {448, 0, 512, 64}, {0, 64, 512, 128},
     };
     int n = 0;
-    for (const Expect& e : rows) {
-        ++n;
+    for (const auto& e : rows) {
+        SCOPED_TRACE(++n);
         ASSERT_TRUE(packer.placeAtInsertionPoint(Solid(64, 64, ElementColour(n)), false));
-        EXPECT_EQ(page.pageWidth, e.pageWidth) << "element " << n;
-        EXPECT_EQ(page.pageHeight, e.pageHeight) << "element " << n;
-        EXPECT_EQ(page.pageBitmap.width(), e.pageWidth);
+        EXPECT_EQ(QSize(page.pageWidth, page.pageHeight), QSize(e.pageWidth, e.pageHeight));
         EXPECT_EQ(page.pageBitmap.height(), e.pageHeight);
-        EXPECT_EQ(pagePixel(e.x, e.y), ElementColour(n)) << "element " << n;
-        EXPECT_EQ(pagePixel(e.x + 63, e.y + 63), ElementColour(n)) << "element " << n;
-        if (n < 8) {  // the first band runs one element ahead: its last slot is still magenta
-            EXPECT_EQ(pagePixel(e.pageWidth - 1, 10), kMagentaColour) << "element " << n;
+        EXPECT_EQ(pagePixel(e.x, e.y), ElementColour(n));
+        EXPECT_EQ(pagePixel(e.x + 63, e.y + 63), ElementColour(n));
+        // The first band runs one element ahead: its last slot is still magenta.
+        if (n < 8) {
+            EXPECT_EQ(pagePixel(e.pageWidth - 1, 10), kMagentaColour);
         }
     }
     EXPECT_EQ(events.panels[kPanelPageSize], QStringLiteral("512 x 128"));
@@ -53,18 +51,15 @@ TEST_F(Packing, FiveSingleAddsOnA256PageWarnTooWideOnTheFourthAndFifth) {
         "L'image à importer est trop large ( 64 )\n\rpour être incruster correctement !");
     for (int n = 1; n <= 5; ++n) {
         if (n >= 4) prompts.expectMessage(MessageKind::Warning, tooWide);
-        const AddResult r = addOne(Solid(64, 64, ElementColour(n)));
-        EXPECT_EQ(r.placed, 1);
+        EXPECT_EQ(addOne(Solid(64, 64, ElementColour(n))).placed, 1);
     }
-    EXPECT_EQ(page.pageWidth, 256);
-    EXPECT_EQ(page.pageHeight, 128);
+    EXPECT_EQ(QSize(page.pageWidth, page.pageHeight), QSize(256, 128));
     for (int n = 1; n <= 4; ++n) EXPECT_EQ(pagePixel(64 * (n - 1), 0), ElementColour(n));
     EXPECT_EQ(pagePixel(0, 64), ElementColour(5));
     EXPECT_EQ(pagePixel(64, 64), kMagentaColour);
     EXPECT_EQ(events.panels[kPanelPageSize], QStringLiteral("256 x 128"));
     EXPECT_TRUE(page.modified);
     EXPECT_TRUE(events.isEnabled(PageCommand::Save));
-    EXPECT_TRUE(events.isEnabled(PageCommand::SaveAs));
     EXPECT_EQ(events.pageShows, 6);  // new page, then every single add refreshes the view
     EXPECT_EQ(events.progress.back(), 0);
 }
@@ -74,32 +69,26 @@ TEST_F(Packing, A48SourceOnA64ImportSizeAsksToSwitchToFreeSize) {
         "L'image à incruster a des dimensions incorrectes !\n\rVoulez vous passer en mode "
         "LIBRE, c'est à dire\n\raccepter toutes dimensions d'image ?.\n\rATTENTION, vous êtes "
         "limité à une largeur de 512");
-    for (const Answer answer : {Answer::Yes, Answer::No}) {
-        SCOPED_TRACE(static_cast<int>(answer));
-        TexturePage fresh;
-        page = fresh;
+    const struct {
+        Answer answer;
+        int placed, importSide, pageWidth;
+        bool freeSize;
+        QColor at47;
+    } rows[] = {{Answer::Yes, 1, 48, 112, true, Qt::green},
+                {Answer::No, 0, 64, 64, false, kMagentaColour}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(static_cast<int>(r.answer));
+        page = TexturePage();
         events.importSizeText.clear();
         newPage(512);
-        prompts.expectMessage(MessageKind::Warning, question, answer);
-        const AddResult r = addOne(Solid(48, 48, Qt::green));
-        if (answer == Answer::Yes) {
-            EXPECT_EQ(r.placed, 1);
-            EXPECT_TRUE(page.freeSize);
-            EXPECT_EQ(events.importSizeText, kFreeSizeEntry);
-            EXPECT_EQ(page.importWidth, 48);
-            EXPECT_EQ(page.importHeight, 48);
-            EXPECT_EQ(page.pageWidth, 112);
-            EXPECT_EQ(pagePixel(47, 47), QColor(Qt::green));
-            EXPECT_EQ(pagePixel(48, 1), kMagentaColour);
-        } else {
-            EXPECT_EQ(r.placed, 0);
-            EXPECT_FALSE(page.freeSize);
-            EXPECT_TRUE(events.importSizeText.isEmpty());
-            EXPECT_EQ(page.importWidth, 64);
-            EXPECT_EQ(page.pageWidth, 64);
-            EXPECT_EQ(page.insertX, 0);
-            EXPECT_EQ(pagePixel(1, 1), kMagentaColour);
-        }
+        prompts.expectMessage(MessageKind::Warning, question, r.answer);
+        EXPECT_EQ(addOne(Solid(48, 48, Qt::green)).placed, r.placed);
+        EXPECT_EQ(page.freeSize, r.freeSize);
+        EXPECT_EQ(events.importSizeText, r.freeSize ? kFreeSizeEntry : QString());
+        EXPECT_EQ(QSize(page.importWidth, page.importHeight), QSize(r.importSide, r.importSide));
+        EXPECT_EQ(page.pageWidth, r.pageWidth);
+        EXPECT_EQ(pagePixel(47, 47), r.at47);
+        EXPECT_EQ(pagePixel(48, 1), kMagentaColour);
     }
 }
 
@@ -122,67 +111,72 @@ class MultiAdd : public PageFixture {
     // a, c, e are 64 x 64; b is 20 x 20; d is 36 x 36.
     std::vector<SourceEntry> files() {
         std::vector<SourceEntry> list;
-        const struct {
-            const char* name;
-            int side;
-            int colour;
-        } rows[] = {{"a.bmp", 64, 1},
-                    {"b.bmp", 20, 2},
-                    {"c.bmp", 64, 3},
-                    {"d.bmp", 36, 4},
-                    {"e.bmp", 64, 5}};
-        for (const auto& r : rows)
-            list.push_back({writeBmp(QString::fromLatin1(r.name),
-                                     Solid(r.side, r.side, ElementColour(r.colour))),
-                            true});
+        const int sides[] = {64, 20, 64, 36, 64};
+        for (int n = 1; n <= 5; ++n)
+            list.push_back(
+                {writeBmp(QStringLiteral("%1.bmp").arg(QChar::fromLatin1(char('a' + n - 1))),
+                          Solid(sides[n - 1], sides[n - 1], ElementColour(n))),
+                 true});
         return list;
     }
 };
 
-TEST_F(MultiAdd, NoToAllSkipsEveryLaterSideNotAMultipleOf8) {
-    newPage(512);
-    page.freeSize = true;
-    prompts.expectMessage(MessageKind::Warning, kMultipleOf8ManyQuestion, Answer::NoToAll);
-    const AddResult r = PagePacker(context()).add(files());
-    EXPECT_EQ(r.outcome, AddOutcome::Done);
-    EXPECT_EQ(r.placed, 3);
-    EXPECT_EQ(pagePixel(0, 0), ElementColour(1));
-    EXPECT_EQ(pagePixel(64, 0), ElementColour(3));
-    EXPECT_EQ(pagePixel(128, 0), ElementColour(5));
-    EXPECT_EQ(page.pageWidth, 256);
-    EXPECT_EQ(events.progressMaximum, 5);
-    EXPECT_EQ(events.progress, (std::vector<int>{1, 2, 3, 4, 5, 0}));
-    EXPECT_EQ(pacer.eventRuns, 5);
-    EXPECT_EQ(events.sourceCaption, QStringLiteral("e.bmp"));
-    EXPECT_EQ(page.sourceFileName, path(QStringLiteral("e.bmp")));
-    EXPECT_EQ(events.pageShows, 2);  // the new page, then once after the loop
-    EXPECT_TRUE(events.lastAutoSize);
-    EXPECT_EQ(events.panels[kPanelPageSize], QStringLiteral("256 x 64"));
+TEST_F(MultiAdd, TheManyFilesQuestionAnswers) {
+    const struct {
+        Answer answer;
+        AddOutcome outcome;
+        int placed, pageWidth;  // 0: not worked out
+        std::vector<int> progress;
+        std::vector<std::pair<QPoint, int>> elements;
+        const char* preview;  // the last file loaded stays previewed
+    } rows[] = {
+        {Answer::NoToAll,
+         AddOutcome::Done,
+         3,
+         256,
+         {1, 2, 3, 4, 5, 0},
+         {{{0, 0}, 1}, {{64, 0}, 3}, {{128, 0}, 5}},
+         "e.bmp"},
+        {Answer::YesToAll,
+         AddOutcome::Done,
+         5,
+         0,
+         {1, 2, 3, 4, 5, 0},
+         {{{64, 0}, 2}, {{84, 0}, 3}, {{148, 0}, 4}},
+         "e.bmp"},
+        // No reset of the progress after Abort, but the view shows what was placed.
+        {Answer::Abort, AddOutcome::Aborted, 1, 128, {1, 2}, {{{0, 0}, 1}}, nullptr},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(static_cast<int>(r.answer));
+        page = TexturePage();
+        events.progress.clear();
+        newPage(512);
+        page.freeSize = true;
+        events.pageShows = pacer.eventRuns = 0;
+        prompts.expectMessage(MessageKind::Warning, kMultipleOf8ManyQuestion, r.answer);
+        const AddResult result = PagePacker(context()).add(files());
+        EXPECT_EQ(result.outcome, r.outcome);
+        EXPECT_EQ(result.placed, r.placed);
+        if (r.pageWidth) {
+            EXPECT_EQ(page.pageWidth, r.pageWidth);
+            EXPECT_EQ(events.shownPage.width(), r.pageWidth);
+            EXPECT_EQ(events.panels[kPanelPageSize], QStringLiteral("%1 x 64").arg(r.pageWidth));
+        }
+        EXPECT_EQ(events.progressMaximum, 5);
+        EXPECT_EQ(events.progress, r.progress);
+        for (const auto& [at, n] : r.elements)
+            EXPECT_EQ(pagePixel(at.x(), at.y()), ElementColour(n));
+        if (!r.preview) continue;
+        EXPECT_EQ(pacer.eventRuns, 5);
+        EXPECT_EQ(events.sourceCaption, QLatin1String(r.preview));
+        EXPECT_EQ(page.sourceFileName, path(QLatin1String(r.preview)));
+        EXPECT_EQ(events.pageShows, 1);  // once after the loop
+        EXPECT_TRUE(events.lastAutoSize);
+    }
 }
 
-TEST_F(MultiAdd, YesToAllPlacesEveryLaterOddSizeWithoutAsking) {
-    newPage(512);
-    page.freeSize = true;
-    prompts.expectMessage(MessageKind::Warning, kMultipleOf8ManyQuestion, Answer::YesToAll);
-    EXPECT_EQ(PagePacker(context()).add(files()).placed, 5);
-    EXPECT_EQ(pagePixel(64, 0), ElementColour(2));
-    EXPECT_EQ(pagePixel(84, 0), ElementColour(3));
-    EXPECT_EQ(pagePixel(148, 0), ElementColour(4));
-}
-
-TEST_F(MultiAdd, AbortStopsTheLoopWithEarlierFilesPlaced) {
-    newPage(512);
-    page.freeSize = true;
-    prompts.expectMessage(MessageKind::Warning, kMultipleOf8ManyQuestion, Answer::Abort);
-    const AddResult r = PagePacker(context()).add(files());
-    EXPECT_EQ(r.outcome, AddOutcome::Aborted);
-    EXPECT_EQ(r.placed, 1);
-    EXPECT_EQ(page.pageWidth, 128);
-    EXPECT_EQ(events.progress, (std::vector<int>{1, 2}));  // no reset after Abort
-    EXPECT_EQ(events.shownPage.width(), 128);              // but the view shows what was placed
-}
-
-TEST_F(MultiAdd, AnUnacceptedExtensionEndsTheLoopSilently) {
+TEST_F(MultiAdd, AnUnacceptedExtensionEndsTheLoopSilentlyAndUnselectedFilesAreNotLoaded) {
     newPage(512);
     std::vector<SourceEntry> list = files();
     list.erase(list.begin() + 1, list.end());
@@ -193,38 +187,27 @@ TEST_F(MultiAdd, AnUnacceptedExtensionEndsTheLoopSilently) {
     EXPECT_EQ(r.refusedPath, list[1].path);
     EXPECT_EQ(r.placed, 1);
     EXPECT_TRUE(prompts.shown().empty());
-}
 
-TEST_F(MultiAdd, UnselectedFilesAreNotLoadedButMarkThePage) {
+    page = TexturePage();
     newPage(512);
-    std::vector<SourceEntry> list = files();
+    const int runs = pacer.eventRuns;
     for (SourceEntry& e : list) e.selected = false;
     EXPECT_EQ(PagePacker(context()).add(list).placed, 0);
-    EXPECT_EQ(pacer.eventRuns, 0);
+    EXPECT_EQ(pacer.eventRuns, runs);
     EXPECT_TRUE(page.modified);
 }
 
-TEST(PreviewBoxes, ClickedSourcesFitA128Box) {
+TEST(PreviewBoxes, ClickedSourcesFitA128BoxAndMultiAddScalesSmallOnesOnly) {
     const struct {
         int w, h, boxW, boxH;
-    } rows[] = {
-        {256, 64, 128, 32}, {200, 300, 85, 128}, {16, 16, 128, 128},
-        {128, 64, 128, 64}, {40, 20, 120, 60},   {0, 0, 128, 128},
-        {256, 5, 128, 2},   {256, 3, 128, 2},    {129, 129, 128, 128},
-    };
-    for (const auto& r : rows)
+    } clicked[] = {{200, 300, 85, 128}, {0, 0, 128, 128}, {256, 3, 128, 2}, {129, 129, 128, 128}};
+    for (const auto& r : clicked)
         EXPECT_EQ(ClickPreviewBox(r.w, r.h), QSize(r.boxW, r.boxH)) << r.w << " x " << r.h;
-}
-
-TEST(PreviewBoxes, MultiAddScalesSmallPicturesOnly) {
     const struct {
         int w, h, boxW, boxH;
         bool stretch;
-    } rows[] = {
-        {20, 20, 120, 120, true}, {128, 64, 128, 64, true},  {200, 100, 128, 128, false},
-        {40, 20, 120, 60, true},  {129, 1, 128, 128, false},
-    };
-    for (const auto& r : rows) {
+    } added[] = {{20, 20, 120, 120, true}, {128, 64, 128, 64, true}, {129, 1, 128, 128, false}};
+    for (const auto& r : added) {
         bool stretch = !r.stretch;
         EXPECT_EQ(AddPreviewBox(r.w, r.h, stretch), QSize(r.boxW, r.boxH)) << r.w;
         EXPECT_EQ(stretch, r.stretch) << r.w;
@@ -234,16 +217,16 @@ TEST(PreviewBoxes, MultiAddScalesSmallPicturesOnly) {
 class ImportList : public PageFixture {};
 
 TEST_F(ImportList, EntriesSetTheImportSizeWidthFirst) {
-    const QSize sizes[] = {{32, 32},  {32, 64},  {32, 128}, {64, 32},  {64, 64},
-                           {64, 128}, {128, 32}, {128, 64}, {128, 128}};
+    ASSERT_EQ(kImportSizeEntries.size(), 10);
     SourcePanel panel(context());
-    for (int i = 0; i < 9; ++i) {
+    const std::pair<int, QSize> rows[] = {
+        {2, {32, 128}}, {4, {64, 64}}, {6, {128, 32}}, {8, {128, 128}}};
+    for (const auto& [i, size] : rows) {
         page.freeSize = true;
         panel.importSizeChanged(kImportSizeEntries[i]);
-        EXPECT_EQ(QSize(page.importWidth, page.importHeight), sizes[i]) << i;
+        EXPECT_EQ(QSize(page.importWidth, page.importHeight), size) << i;
         EXPECT_FALSE(page.freeSize);
     }
-    EXPECT_EQ(kImportSizeEntries.size(), 10);
 }
 
 TEST_F(ImportList, FreeSizeTakesThePreviewOrElseThePageOrElseKeepsTheSize) {
@@ -322,13 +305,10 @@ TEST(PageBitmapGrowth, KeepsRowsAndFillsNewAreaWithTheGivenColour) {
     bitmap.draw(Solid(1, 1, Qt::red), 1, 0);
     for (int h = 2; h <= 200; ++h) bitmap.resize(2, h, tessella::platform::kMagenta);
     bitmap.resize(3, 200, tessella::platform::kBlack);
-    EXPECT_EQ(bitmap.pixel(1, 0).toQColor(), QColor(Qt::red));
+    EXPECT_EQ(bitmap.image().pixelColor(1, 0), QColor(Qt::red));
     EXPECT_EQ(bitmap.pixel(0, 0).toQColor(), kWhiteColour);
     EXPECT_EQ(bitmap.pixel(1, 199).toQColor(), kMagentaColour);
     EXPECT_EQ(bitmap.pixel(2, 0).toQColor(), QColor(Qt::black));
-    const QImage image = bitmap.image();
-    EXPECT_EQ(image.size(), QSize(3, 200));
-    EXPECT_EQ(image.pixelColor(1, 0), QColor(Qt::red));
     // Drawing past the right and bottom edges is cut off.
     bitmap.draw(Solid(5, 5, Qt::blue), 2, 198);
     EXPECT_EQ(bitmap.pixel(2, 199).toQColor(), QColor(Qt::blue));

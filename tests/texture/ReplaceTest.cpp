@@ -28,20 +28,16 @@ class Replace : public PageFixture {
     ReplaceMask mask{context()};
 };
 
-TEST_F(Replace, AcceptedSizeShowsTheMaskWithInvertedVerticalRanges) {
+TEST_F(Replace, FlushWithTheRightEdgeCopiesTheWholeElement) {
     startReplace();
-    EXPECT_TRUE(events.maskVisible);
+    // The vertical ranges are inverted.
     EXPECT_EQ(events.ranges, (PositionRanges{0, 192, -64, 0}));
     EXPECT_EQ(events.positionText, QStringLiteral("0 x 0"));
     EXPECT_EQ(events.mask, QRect(0, 0, 64, 64));
-    EXPECT_TRUE(events.isEnabled(PageCommand::PositionControls));
-    EXPECT_TRUE(events.isEnabled(PageCommand::Validate));
-    EXPECT_TRUE(events.isEnabled(PageCommand::Abandon));
     EXPECT_TRUE(events.crossCursor);
-}
-
-TEST_F(Replace, FlushWithTheRightEdgeCopiesTheWholeElement) {
-    startReplace();
+    for (const PageCommand c :
+         {PageCommand::PositionControls, PageCommand::Validate, PageCommand::Abandon})
+        EXPECT_TRUE(events.isEnabled(c));
     mask.coarseXClicked(500);  // kept within the range
     mask.fineYClicked(-64);    // the vertical controls hold -Y
     EXPECT_EQ(QPoint(mask.x(), mask.y()), QPoint(192, 64));
@@ -60,9 +56,9 @@ TEST_F(Replace, FlushWithTheRightEdgeCopiesTheWholeElement) {
     EXPECT_TRUE(events.isEnabled(PageCommand::Save));
     EXPECT_TRUE(events.isEnabled(PageCommand::SaveAs));
     EXPECT_TRUE(events.isEnabled(PageCommand::Extract));
-    EXPECT_FALSE(events.isEnabled(PageCommand::PositionControls));
-    EXPECT_FALSE(events.isEnabled(PageCommand::Validate));
-    EXPECT_FALSE(events.isEnabled(PageCommand::Abandon));
+    for (const PageCommand c :
+         {PageCommand::PositionControls, PageCommand::Validate, PageCommand::Abandon})
+        EXPECT_FALSE(events.isEnabled(c));
     EXPECT_EQ(events.shownPage.pixelColor(200, 100), QColor(Qt::yellow));
 }
 
@@ -90,23 +86,28 @@ TEST(MaskGeometryRounding, EveryProductRoundsTiesToEven) {
     EXPECT_EQ(MaskGeometry(10, 10, 64, 32, 1.5), QRect(15, 15, 96, 48));
 }
 
-TEST_F(Replace, AWrongSizeIsRefusedWithTheExactMessage) {
-    page.sourcePicture = Solid(48, 40, Qt::yellow);
-    prompts.expectMessage(MessageKind::Error,
-                          QStringLiteral("   L'image fait 48x40. L'image doit faire 64 x 64 "
-                                         "impérativement, ou bien\n\r\n\rPASSEZ LES DIMENSIONS "
-                                         "D'IMPORTATION EN MODE-LIBRE"));
-    EXPECT_FALSE(mask.replaceClicked());
-    EXPECT_FALSE(events.maskVisible);
-    EXPECT_FALSE(events.isEnabled(PageCommand::Validate));
-}
-
-TEST_F(Replace, SidesNotMultipleOf8AskFirst) {
-    page.importWidth = page.importHeight = 36;
-    page.sourcePicture = Solid(36, 36, Qt::yellow);
-    prompts.expectMessage(MessageKind::Confirmation, kMultipleOf8ReplaceQuestion, Answer::No);
-    EXPECT_FALSE(mask.replaceClicked());
-    EXPECT_FALSE(events.maskVisible);
+TEST_F(Replace, AWrongSizeIsRefusedAndSidesNotMultipleOf8AskFirst) {
+    const struct {
+        int side, w, h;
+        MessageKind kind;
+        QString text;
+        Answer answer;
+    } rows[] = {
+        {64, 48, 40, MessageKind::Error,
+         QStringLiteral("   L'image fait 48x40. L'image doit faire 64 x 64 impérativement, ou "
+                        "bien\n\r\n\rPASSEZ LES DIMENSIONS D'IMPORTATION EN MODE-LIBRE"),
+         Answer::Ok},
+        {36, 36, 36, MessageKind::Confirmation, kMultipleOf8ReplaceQuestion, Answer::No},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.w);
+        page.importWidth = page.importHeight = r.side;
+        page.sourcePicture = Solid(r.w, r.h, Qt::yellow);
+        prompts.expectMessage(r.kind, r.text, r.answer);
+        EXPECT_FALSE(mask.replaceClicked());
+        EXPECT_FALSE(events.maskVisible);
+        EXPECT_FALSE(events.isEnabled(PageCommand::Validate));
+    }
 }
 
 }  // namespace
