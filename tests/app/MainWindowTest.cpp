@@ -1,69 +1,38 @@
-#include <gtest/gtest.h>
+// The main window's controls: menus, start values, status bar, zoom, quit, the source list.
 
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
-#include <QFrame>
 #include <QLabel>
-#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QToolButton>
 #include <QTreeView>
-#include <memory>
+#include <array>
 
-#include "app/AppContext.h"
-#include "app/PageView.h"
 #include "app/TFicheAide.h"
-#include "app/TFichePrincipale.h"
 #include "app/TLabelNum.h"
 #include "app/UpDown.h"
-#include "tests/support/CountingPacer.h"
-#include "tests/support/ScriptedPrompts.h"
+#include "tests/app/WindowFixture.h"
 
-using namespace tessella;
-using app::TFichePrincipale;
-using platform::Answer;
-using platform::MessageKind;
+using tessella::app::TFichePrincipale;
+using tessella::platform::Answer;
+using tessella::platform::MessageKind;
 
+namespace tessella::testing {
 namespace {
 
-const QString kQuitQuestion = QString::fromUtf8(
-    "\t          La texture a été modifiée !\n\r\nVOULEZ VOUS VRAIMENT QUITTER SANS SAUVER ?");
-
-class MainWindowTest : public ::testing::Test {
+class MainWindow : public WindowFixture {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        page.sourceFolder = platform::FolderWithSlash(folder.path());
-        context = std::make_unique<app::AppContext>(
-            app::AppContext{prompts, pacer, platform::ProgramFolder(folder.path()), page});
-        window = std::make_unique<TFichePrincipale>(*context);
+    void touch(const char* name) {
+        QFile f(path(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
-
-    QImage Picture(int w, int h) {
-        QImage image(w, h, QImage::Format_BGR888);
-        image.fill(Qt::white);
-        return image;
-    }
-
-    QTemporaryDir folder;
-    tessella::testing::ScriptedPrompts prompts;
-    tessella::testing::CountingPacer pacer;
-    texture::TexturePage page;
-    std::unique_ptr<app::AppContext> context;
-    std::unique_ptr<TFichePrincipale> window;
 };
 
-}  // namespace
-
-TEST_F(MainWindowTest, MenusCarryTheirCaptionsInOrder) {
-    const QList<QAction*> top = window->menuBar()->actions();
+TEST_F(MainWindow, MenusCarryTheirCaptionsInOrder) {
     QStringList titles;
-    for (QAction* a : top) titles << a->text();
+    for (QAction* a : window->menuBar()->actions()) titles << a->text();
     EXPECT_EQ(titles, (QStringList{"Fichier", "Imprimer", "Edit", "Aide", "A propos"}));
     auto items = [](QMenu* menu) {
         QStringList out;
@@ -84,37 +53,13 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsInOrder) {
     EXPECT_EQ(window->Aide1->shortcut(), QKeySequence("F1"));
 }
 
-TEST_F(MainWindowTest, EnabledStatesAtStart) {
-    const struct {
-        QAction* action;
-        bool enabled;
-    } actions[] = {
-        {window->NouvelletextureTGA1, true},
-        {window->OuvrirTGA1, true},
-        {window->FenetreSources1, true},
-        {window->Quitter1, true},
-        {window->PlancheContact1, true},
-        {window->Nouveau1, true},
-        {window->Aide1, true},
-        {window->APropos1, true},
-        {window->SauverTGA1, false},
-        {window->SauverTextureSous1, false},
-        {window->TextureTGAenCours1, false},
-        {window->ExtraireBitmaps1, false},
-        {window->ModifierSource1, false},
-    };
-    for (const auto& row : actions)
-        EXPECT_EQ(row.action->isEnabled(), row.enabled) << row.action->text().toStdString();
-    for (QPushButton* b : {window->BtAjouter, window->BtRemplacer, window->BtTout,
-                           window->BtValider, window->BtAbandon})
-        EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
-    for (app::UpDown* u : {window->UpDown1, window->UpDown2, window->UpDown3, window->UpDown4})
-        EXPECT_TRUE(u->isEnabled());
+// What the commands allow through the page's life is checked in PageWiringTest.
+TEST_F(MainWindow, StartValuesOfTheControlsAndTheDocument) {
+    for (QAction* a : {window->NouvelletextureTGA1, window->OuvrirTGA1, window->PlancheContact1,
+                       window->Nouveau1})
+        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+    EXPECT_FALSE(window->BtTout->isEnabled());
     EXPECT_TRUE(window->Panel1->isHidden());
-    EXPECT_FALSE(window->Image1->maskVisible());
-}
-
-TEST_F(MainWindowTest, StartValuesOfTheControlsAndTheDocument) {
     EXPECT_EQ(window->ComboBox1->count(), 10);
     EXPECT_EQ(window->ComboBox1->currentText(), "64 x 64");
     EXPECT_EQ(window->ComboBox1->itemText(9), "LIBRE Toutes dimensions");
@@ -127,23 +72,16 @@ TEST_F(MainWindowTest, StartValuesOfTheControlsAndTheDocument) {
         {window->UpDown3, 0, 448, 0, 16},   {window->UpDown2, -1024, 0, 0, 1},
         {window->UpDown4, -1024, 0, 0, 16},
     };
-    for (const auto& r : ranges) {
-        EXPECT_EQ(r.u->minimum(), r.min);
-        EXPECT_EQ(r.u->maximum(), r.max);
-        EXPECT_EQ(r.u->position(), r.pos);
-        EXPECT_EQ(r.u->increment(), r.step);
-    }
+    for (const auto& r : ranges)
+        EXPECT_EQ((std::array{r.u->minimum(), r.u->maximum(), r.u->position(), r.u->increment()}),
+                  (std::array{r.min, r.max, r.pos, r.step}));
     EXPECT_EQ(window->Image1->maskInPage(), QRect(0, 0, 64, 64));
-    EXPECT_EQ(page.zoomFactor, 1.0);
-    EXPECT_EQ(page.importWidth, 64);
-    EXPECT_EQ(page.importHeight, 64);
-    EXPECT_FALSE(page.freeSize);
+    EXPECT_EQ(QSize(page.importWidth, page.importHeight), QSize(64, 64));
     EXPECT_EQ(page.maxPageWidth, 512);
-    EXPECT_FALSE(page.pageOwned());
     EXPECT_EQ(window->Image2->toolTip(), "Double click pour édition");
 }
 
-TEST_F(MainWindowTest, StatusBarHasSevenPanelsOfFixedWidth) {
+TEST_F(MainWindow, StatusBarHasSevenPanelsOfFixedWidth) {
     const struct {
         const char* text;
         int width;
@@ -161,16 +99,13 @@ TEST_F(MainWindowTest, StatusBarHasSevenPanelsOfFixedWidth) {
     }
 }
 
-TEST_F(MainWindowTest, ZoomShowsTheFactorAndScalesTheView) {
-    window->Image1->setPicture(Picture(200, 100));
+TEST_F(MainWindow, ZoomShowsTheFactorAndScalesTheView) {
+    window->Image1->setPicture(Solid(200, 100, Qt::white));
     const struct {
         int position;
         const char* text;
         QSize size;
-    } rows[] = {
-        {5, "0.5", {100, 50}},   {50, "5.0", {1000, 500}}, {15, "1.5", {300, 150}},
-        {10, "1.0", {200, 100}}, {7, "0.7", {140, 70}},
-    };
+    } rows[] = {{5, "0.5", {100, 50}}, {50, "5.0", {1000, 500}}, {7, "0.7", {140, 70}}};
     for (const auto& row : rows) {
         window->UpDown5->setPosition(row.position);
         window->UpDown5Click();
@@ -180,84 +115,71 @@ TEST_F(MainWindowTest, ZoomShowsTheFactorAndScalesTheView) {
         EXPECT_TRUE(window->Image1->stretch());
         EXPECT_FALSE(window->Image1->autoSize());
     }
-}
-
-TEST_F(MainWindowTest, ZoomRoundsHalvesToEvenAndMovesTheMask) {
-    window->Image1->setPicture(Picture(3, 5));
-    window->Image1->setMask(3, 5, 64, 64);
-    window->UpDown5->setPosition(5);
-    window->UpDown5Click();
-    // 1.5 -> 2 and 2.5 -> 2 (ties to even); 32 x 32 mask at (2, 2).
-    EXPECT_EQ(window->Image1->size(), QSize(2, 2));
-    EXPECT_EQ(window->Image1->maskRect(), QRect(2, 2, 32, 32));
-    window->Image1->setMask(64, 448, 64, 64);
-    window->UpDown5->setPosition(15);
-    window->UpDown5Click();
-    EXPECT_EQ(window->Image1->maskRect(), QRect(96, 672, 96, 96));
-}
-
-TEST_F(MainWindowTest, ArrowsStepTheZoomAndButton1ResetsIt) {
-    window->Image1->setPicture(Picture(200, 100));
+    // The arrows step it within the range and Button1 resets it.
+    window->UpDown5->setPosition(10);
     window->UpDown5->nextButton()->click();
     EXPECT_EQ(window->StaticText2->text(), "1.1");
     EXPECT_EQ(window->Image1->size(), QSize(220, 110));
     for (int i = 0; i < 60; ++i) window->UpDown5->nextButton()->click();
-    EXPECT_EQ(window->StaticText2->text(), "5.0");  // stops at the top of the range
+    EXPECT_EQ(window->StaticText2->text(), "5.0");
     QTest::mouseClick(window->Button1, Qt::LeftButton);
-    EXPECT_EQ(window->UpDown5->position(), 10);
     EXPECT_EQ(window->StaticText2->text(), "1.0");
     EXPECT_EQ(window->Image1->size(), QSize(200, 100));
     EXPECT_DOUBLE_EQ(page.zoomFactor, 1.0);
     for (int i = 0; i < 60; ++i) window->UpDown5->prevButton()->click();
     EXPECT_EQ(window->StaticText2->text(), "0.5");
+    // 3 x 5 at 0.5: 1.5 -> 2 and 2.5 -> 2, ties to even.
+    window->Image1->setPicture(Solid(3, 5, Qt::white));
+    window->UpDown5Click();
+    EXPECT_EQ(window->Image1->size(), QSize(2, 2));
 }
 
-TEST_F(MainWindowTest, QuitClosesAtOnceWhenTheTextureIsClean) {
+TEST_F(MainWindow, QuitClosesAtOnceWhenCleanAndAsksWhenModified) {
     window->show();
     window->Quitter1->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(prompts.shown().empty());
-}
 
-TEST_F(MainWindowTest, QuitAsksWhenModifiedAndNoKeepsTheWindow) {
+    const QString question = QString::fromUtf8(
+        "\t          La texture a été modifiée !\n\r\nVOULEZ VOUS VRAIMENT QUITTER SANS SAUVER ?");
     page.pageBitmap = texture::PageBitmap::filled(64, 64, platform::kMagenta);
     page.modified = true;
     window->show();
-    prompts.expectMessage(MessageKind::Confirmation, kQuitQuestion, Answer::No);
+    prompts.expectMessage(MessageKind::Confirmation, question, Answer::No);
     window->Quitter1->trigger();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(page.pageOwned());
-    EXPECT_TRUE(page.modified);
+    EXPECT_TRUE(page.pageOwned() && page.modified);
     ASSERT_EQ(prompts.shown().size(), 1u);
     EXPECT_EQ(prompts.shown()[0].buttons, platform::kYesNo);
-
-    prompts.expectMessage(MessageKind::Confirmation, kQuitQuestion, Answer::Yes);
+    prompts.expectMessage(MessageKind::Confirmation, question, Answer::Yes);
     EXPECT_TRUE(window->close());  // the close box takes the same road
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(page.pageOwned());
 }
 
-TEST_F(MainWindowTest, OpeningTheSourceWindowShowsThePanel) {
+TEST_F(MainWindow, SourceWindowContactSheetAndHelpItems) {
     window->show();
     window->FenetreSources1->trigger();
     EXPECT_TRUE(window->Panel1->isVisible());
     EXPECT_TRUE(window->FileListBox1->isVisible());
     EXPECT_TRUE(window->Image2->isVisible());
-}
 
-TEST_F(MainWindowTest, ContactSheetWithoutSelectionWarns) {
     prompts.expectMessage(MessageKind::Warning,
                           QString::fromUtf8("Vous devez sélectionner les images à imprimer\n\r"
                                             "dans la liste des fichiers sources !"));
     window->PlancheContact1->trigger();
     EXPECT_TRUE(prompts.scriptDone());
+
+    app::TFicheAide aide(context, window.get());
+    context.windows.ficheAide = &aide;
+    window->Aide1->trigger();
+    EXPECT_TRUE(aide.isVisible());
+    EXPECT_FALSE(aide.isModal());
+    context.windows.ficheAide = nullptr;
 }
 
-TEST_F(MainWindowTest, FileListShowsTheSourcesOfTheFolder) {
-    for (const char* name : {"a.bmp", "b.JPG", "c.tga", "notes.txt", "d.bw"}) {
-        QFile f(QDir(folder.path()).filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
+TEST_F(MainWindow, FileListShowsTheSourcesOfTheFolder) {
+    for (const char* name : {"a.bmp", "b.JPG", "c.tga", "notes.txt", "d.bw"}) touch(name);
     window->ShowSourceFolder(platform::FolderWithSlash(folder.path()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->LabelNum2->value() == 4; }, 5000))
         << window->LabelNum2->value();
@@ -266,37 +188,22 @@ TEST_F(MainWindowTest, FileListShowsTheSourcesOfTheFolder) {
     EXPECT_EQ(window->FileListBox1->selectionMode(), QAbstractItemView::ExtendedSelection);
 }
 
-TEST_F(MainWindowTest, AClickOnAFolderOpensItInTheFileList) {
-    QDir root(folder.path());
-    ASSERT_TRUE(root.mkpath("murs/vieux"));
-    for (const char* name : {"murs/a.bmp", "murs/b.pcx", "murs/c.doc"}) {
-        QFile f(root.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
+TEST_F(MainWindow, AClickOnAFolderOpensItInTheFileList) {
+    ASSERT_TRUE(QDir(folder.path()).mkpath("src/vieux"));
+    for (const char* name : {"src/a.bmp", "src/b.pcx", "src/c.doc"}) touch(name);
     window->ShowSourceFolder(platform::FolderWithSlash(folder.path()));
+    QAbstractItemModel* folders = window->DirectoryListBox1->model();
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            return window->DirectoryListBox1->model()->rowCount(
-                       window->DirectoryListBox1->currentIndex()) == 1;
-        },
-        5000));
-    const QModelIndex sub =
-        window->DirectoryListBox1->model()->index(0, 0, window->DirectoryListBox1->currentIndex());
-    EXPECT_EQ(sub.data().toString(), "murs");
+        [&] { return folders->rowCount(window->DirectoryListBox1->currentIndex()) == 1; }, 5000));
+    const QModelIndex sub = folders->index(0, 0, window->DirectoryListBox1->currentIndex());
+    EXPECT_EQ(sub.data().toString(), "src");
     window->DirectoryListBox1->setCurrentIndex(sub);
     window->DirectoryListBox1Click();
-    const QString expected = platform::FolderWithSlash(root.filePath("murs"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->LabelNum2->value() == 2; }, 5000))
         << window->LabelNum2->value();
-    EXPECT_EQ(window->FileListFolder(), expected);
-    EXPECT_EQ(page.sourceFolder, expected);
+    EXPECT_EQ(window->FileListFolder(), path("src/"));
+    EXPECT_EQ(page.sourceFolder, path("src/"));
 }
 
-TEST_F(MainWindowTest, HelpItemShowsTheHelpWindowWithoutBlocking) {
-    app::TFicheAide aide(*context, window.get());
-    context->windows.ficheAide = &aide;
-    window->Aide1->trigger();
-    EXPECT_TRUE(aide.isVisible());
-    EXPECT_FALSE(aide.isModal());
-    context->windows.ficheAide = nullptr;
-}
+}  // namespace
+}  // namespace tessella::testing

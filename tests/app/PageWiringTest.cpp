@@ -1,137 +1,60 @@
 // The main window driving the page commands: new, add, replace, save, open, the source list.
 
-#include <gtest/gtest.h>
-
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
-#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListView>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <memory>
 
-#include "app/AppContext.h"
 #include "app/ImageBox.h"
-#include "app/PageView.h"
 #include "app/PendingElementEditor.h"
-#include "app/TFichePrincipale.h"
 #include "app/TLabelNum.h"
 #include "app/UpDown.h"
-#include "tests/support/CountingPacer.h"
-#include "tests/support/ScriptedPrompts.h"
-#include "texture/TFicheConfirmeLargeur.h"
+#include "tests/app/WindowFixture.h"
 #include "texture/TFicheNouveau.h"
 
-using namespace tessella;
-using app::TFichePrincipale;
-using app::UpDown;
-using platform::Answer;
-using platform::MessageKind;
+using tessella::app::UpDown;
+using tessella::platform::Answer;
+using tessella::platform::MessageKind;
 
+namespace tessella::testing {
 namespace {
 
-const QColor kMagenta(255, 0, 255);
-const QColor kWhite(255, 255, 255);
-
-QImage Solid(int w, int h, QColor c) {
-    QImage image(w, h, QImage::Format_RGB888);
-    image.fill(c);
-    return image;
-}
-
-class PageWiringTest : public ::testing::Test {
+class PageWiring : public WindowFixture {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        QDir(folder.path()).mkdir("src");
-        page.sourceFolder = platform::FolderWithSlash(folder.path());
-        context = std::make_unique<app::AppContext>(
-            app::AppContext{prompts, pacer, platform::ProgramFolder(folder.path()), page});
-        window = std::make_unique<TFichePrincipale>(*context);
-        widthDialog = new texture::TFicheConfirmeLargeur(window.get());
-        context->windows.ficheConfirmeLargeur = widthDialog;
+    // base.bmp, 256 x 192 green, opened as the page; src/bleu.bmp previewed.
+    void openGreenPageWithBlueSource() {
+        ASSERT_TRUE(Solid(256, 192, Qt::green).save(path("base.bmp"), "BMP"));
+        source("bleu.bmp", Solid(64, 64, Qt::blue));
+        showSources(1);
+        openPage(path("base.bmp"));
+        clickSource("bleu.bmp");
     }
-
-    QString path(const QString& name) const { return folder.filePath(name); }
-    QString source(const QString& name, const QImage& picture) {
-        const QString file = path("src/" + name);
-        EXPECT_TRUE(picture.save(file, "BMP"));
-        return file;
+    void startReplace() {
+        prompts.expectMessage(MessageKind::Information, QString());  // any instructions
+        window->BtRemplacer->click();
     }
-    // Shows src/ in the source list and waits until it lists its files.
-    void showSources(int files) {
-        window->ShowSourceFolder(path("src/"));
-        QFileSystemModel* model = window->FileModel();
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return model->rowCount(window->FileListBox1->rootIndex()) == files; }, 5000));
-    }
-    // A click on the file: it becomes the only selection and is previewed.
-    void clickSource(const QString& name) {
-        QModelIndex index;
-        ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return (index = window->FileModel()->index(path("src/" + name))).isValid(); },
-            5000))
-            << name.toStdString();
-        window->FileListBox1->selectionModel()->setCurrentIndex(
-            index, QItemSelectionModel::ClearAndSelect);
-        window->FileListBox1Click();
-    }
-    // "Nouvelle texture TGA" at the import size, answering "512" in the width dialog.
-    void newPage(const QString& name) {
-        QTimer::singleShot(0, widthDialog, [d = widthDialog] {
-            d->RadioButton512->setChecked(true);
-            d->BtFermer->click();
-        });
-        prompts.expectFile(path(name));
-        window->NouvelletextureTGA1->trigger();
-    }
-    void openPage(const QString& file) {
-        prompts.expectFile(file);
-        window->OuvrirTGA1->trigger();
-    }
-    QColor pagePixel(int x, int y) const { return page.pageBitmap.pixel(x, y).toQColor(); }
-    QColor viewPixel(int x, int y) const { return window->Image1->picture().pixelColor(x, y); }
-
-    QTemporaryDir folder;
-    tessella::testing::ScriptedPrompts prompts;
-    tessella::testing::CountingPacer pacer;
-    texture::TexturePage page;
-    std::unique_ptr<app::AppContext> context;
-    std::unique_ptr<TFichePrincipale> window;
-    texture::TFicheConfirmeLargeur* widthDialog = nullptr;
 };
 
-}  // namespace
-
-TEST_F(PageWiringTest, NewPageIsMagentaInAWhiteFrameAndSavesAs12306Bytes) {
+TEST_F(PageWiring, NewPageIsMagentaInAWhiteFrameAndSavesAs12306Bytes) {
     newPage("page.tga");
     EXPECT_EQ(page.maxPageWidth, 512);
     EXPECT_EQ(window->Image1->size(), QSize(64, 64));
     const struct {
         int x, y;
         QColor colour;
-    } pixels[] = {{0, 0, kWhite},     {30, 0, kWhite},   {0, 30, kWhite},  {1, 1, kMagenta},
-                  {61, 61, kMagenta}, {62, 62, kWhite},  {62, 30, kWhite}, {63, 30, kWhite},
-                  {30, 62, kWhite},   {30, 61, kMagenta}};
+    } pixels[] = {{0, 0, kWhite}, {1, 1, kMagenta}, {61, 61, kMagenta}, {62, 62, kWhite}};
     for (const auto& p : pixels) EXPECT_EQ(viewPixel(p.x, p.y), p.colour) << p.x << "," << p.y;
     EXPECT_EQ(window->StatusPanel(1)->text(), "page.tga");
     EXPECT_FALSE(window->Panel1->isHidden());
-
     window->SauverTGA1->trigger();
     // 18-byte header and 64 x 64 pixels of 3 bytes.
     EXPECT_EQ(QFileInfo(path("page.tga")).size(), 12306);
     EXPECT_TRUE(prompts.scriptDone());
 }
 
-TEST_F(PageWiringTest, AddingTheClickedSourceGrowsThePage) {
+TEST_F(PageWiring, AddingTheClickedSourceGrowsThePage) {
     source("rouge.bmp", Solid(64, 64, Qt::red));
     showSources(1);
     newPage("page.tga");
@@ -146,17 +69,9 @@ TEST_F(PageWiringTest, AddingTheClickedSourceGrowsThePage) {
     EXPECT_TRUE(page.modified);
 }
 
-TEST_F(PageWiringTest, ReplaceMovesByUpDownsAndByAClickThenValidates) {
-    QImage base = Solid(256, 192, Qt::green);
-    ASSERT_TRUE(base.save(path("base.bmp"), "BMP"));
-    source("bleu.bmp", Solid(64, 64, Qt::blue));
-    showSources(1);
-    openPage(path("base.bmp"));
-    clickSource("bleu.bmp");
-
-    const QString information = QString();  // any text: the instructions
-    prompts.expectMessage(MessageKind::Information, information);
-    window->BtRemplacer->click();
+TEST_F(PageWiring, ReplaceMovesByUpDownsAndByAClickThenValidates) {
+    openGreenPageWithBlueSource();
+    startReplace();
     EXPECT_TRUE(window->Image1->maskVisible());
     EXPECT_EQ(window->UpDown1->maximum(), 192);
     EXPECT_EQ(window->UpDown2->minimum(), -128);
@@ -178,8 +93,7 @@ TEST_F(PageWiringTest, ReplaceMovesByUpDownsAndByAClickThenValidates) {
     for (const auto& p : first) EXPECT_EQ(pagePixel(p.x, p.y), p.colour) << p.x << "," << p.y;
 
     // A click past the corner puts the mask flush with the right and bottom edges.
-    prompts.expectMessage(MessageKind::Information, information);
-    window->BtRemplacer->click();
+    startReplace();
     QTest::mouseClick(window->Image1, Qt::LeftButton, {}, QPoint(250, 190));
     EXPECT_EQ(window->UpDown1->position(), 192);
     EXPECT_EQ(window->UpDown2->position(), -128);
@@ -192,13 +106,23 @@ TEST_F(PageWiringTest, ReplaceMovesByUpDownsAndByAClickThenValidates) {
     EXPECT_TRUE(prompts.scriptDone());
 }
 
-TEST_F(PageWiringTest, ClicksOnThePageMoveNoHiddenMask) {
-    QTest::mouseClick(window->Image1, Qt::LeftButton, {}, QPoint(30, 30));
-    EXPECT_EQ(window->UpDown1->position(), 0);
-    EXPECT_EQ(window->StaticText1->text(), "0 x 0");
+TEST_F(PageWiring, ZoomKeepsTheReplaceMaskOnItsElement) {
+    openGreenPageWithBlueSource();
+    startReplace();
+    window->UpDown3->click(UpDown::Button::Next);  // X 16
+    window->UpDown4->click(UpDown::Button::Prev);  // Y 16
+    window->UpDown5->setPosition(25);
+    window->UpDown5Click();
+    EXPECT_EQ(window->Image1->size(), QSize(640, 480));
+    EXPECT_EQ(window->Image1->maskRect(), QRect(40, 40, 160, 160));
+    // A click on the zoomed view is divided by the zoom: R(101 / 2.5) = R(40.4) = 40.
+    QTest::mouseClick(window->Image1, Qt::LeftButton, {}, QPoint(101, 250));
+    EXPECT_EQ(window->UpDown1->position(), 40);
+    EXPECT_EQ(window->UpDown2->position(), -100);
+    EXPECT_EQ(window->Image1->maskRect(), QRect(100, 250, 160, 160));
 }
 
-TEST_F(PageWiringTest, SaveAsOverAnExistingFileAnsweredNoWritesNothing) {
+TEST_F(PageWiring, SaveAsOverAnExistingFileAnsweredNoWritesNothing) {
     newPage("page.tga");
     QFile old(path("autre.tga"));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
@@ -216,7 +140,7 @@ TEST_F(PageWiringTest, SaveAsOverAnExistingFileAnsweredNoWritesNothing) {
     EXPECT_TRUE(prompts.scriptDone());
 }
 
-TEST_F(PageWiringTest, EnabledStatesThroughThePagesLife) {
+TEST_F(PageWiring, EnabledStatesThroughThePagesLife) {
     source("bleu.bmp", Solid(64, 64, Qt::blue));
     showSources(1);
     struct States {
@@ -244,14 +168,13 @@ TEST_F(PageWiringTest, EnabledStatesThroughThePagesLife) {
     check("preview", {true, true, false, true, true, true, false, true});
     window->BtAjouter->click();
     check("add", {true, true, false, true, true, true, false, true});
-    prompts.expectMessage(MessageKind::Information, QString());
-    window->BtRemplacer->click();
+    startReplace();
     check("replace", {true, true, false, true, true, true, true, true});
     window->BtValider->click();
     check("validate", {true, true, true, true, true, true, false, false});
 }
 
-TEST_F(PageWiringTest, PreviewBoxesOfClickedSources) {
+TEST_F(PageWiring, PreviewBoxesOfClickedSources) {
     const struct {
         const char* name;
         QSize picture, box;
@@ -270,20 +193,18 @@ TEST_F(PageWiringTest, PreviewBoxesOfClickedSources) {
                   QStringLiteral("%1 x %2").arg(row.picture.width()).arg(row.picture.height()));
         EXPECT_EQ(window->GroupBoxSource->title(), row.name);
     }
-    // No page: the preview does not enable adding or replacing.
-    EXPECT_FALSE(window->BtAjouter->isEnabled());
-    EXPECT_FALSE(window->BtRemplacer->isEnabled());
-    // The clicked entry's place in the list, from 0.
+    // The clicked entry's place in the list, from 0, and the selection count.
     EXPECT_EQ(window->LabelNum3->value(), window->FileModel()->index(path("src/d.bmp")).row());
     EXPECT_EQ(window->LabelNum1->value(), 1);
 }
 
-TEST_F(PageWiringTest, SelectAllToggles) {
-    for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) source(name, Solid(8, 8, Qt::gray));
+TEST_F(PageWiring, SelectAllTogglesAndAddsEverySelectedFileInListOrder) {
+    source("1.bmp", Solid(64, 64, Qt::red));
+    source("2.bmp", Solid(64, 64, Qt::blue));
+    source("3.bmp", Solid(64, 64, Qt::yellow));
     showSources(3);
     EXPECT_TRUE(window->BtTout->isEnabled());
     EXPECT_EQ(window->LabelNum2->value(), 3);
-
     window->BtTout->click();
     EXPECT_EQ(window->BtTout->text(), QString::fromUtf8("Tout déselectionner"));
     EXPECT_EQ(window->LabelNum1->value(), 3);
@@ -296,16 +217,7 @@ TEST_F(PageWiringTest, SelectAllToggles) {
 
     newPage("page.tga");
     window->BtTout->click();
-    EXPECT_TRUE(window->BtAjouter->isEnabled());
-}
-
-TEST_F(PageWiringTest, AddingEverySelectedFileInListOrder) {
-    source("1.bmp", Solid(64, 64, Qt::red));
-    source("2.bmp", Solid(64, 64, Qt::blue));
-    source("3.bmp", Solid(64, 64, Qt::yellow));
-    showSources(3);
-    newPage("page.tga");
-    window->BtTout->click();
+    ASSERT_TRUE(window->BtAjouter->isEnabled());
     window->BtAjouter->click();
     EXPECT_EQ(pagePixel(0, 0), QColor(Qt::red));
     EXPECT_EQ(pagePixel(64, 0), QColor(Qt::blue));
@@ -315,24 +227,20 @@ TEST_F(PageWiringTest, AddingEverySelectedFileInListOrder) {
     EXPECT_EQ(window->ProgressBar1->value(), 0);
 }
 
-TEST_F(PageWiringTest, OpenShowsTheSizeAndTheElementCount) {
+TEST_F(PageWiring, OpenShowsTheSizeAndTheImportListSetsTheImportSize) {
     ASSERT_TRUE(Solid(300, 200, Qt::gray).save(path("grand.bmp"), "BMP"));
     openPage(path("grand.bmp"));
     EXPECT_EQ(window->StatusPanel(1)->text(), "grand.bmp");
     EXPECT_EQ(window->StatusPanel(3)->text(), " 300x200");
     EXPECT_EQ(window->StatusPanel(5)->text(), " 12");  // (300 div 64) x (200 div 64)
     EXPECT_EQ(window->Image1->size(), QSize(300, 200));
-}
-
-TEST_F(PageWiringTest, ImportSizeListSetsTheImportSize) {
     window->ComboBox1->setCurrentText("32 x 128");
     window->ComboBox1Change();
-    EXPECT_EQ(page.importWidth, 32);
-    EXPECT_EQ(page.importHeight, 128);
-    EXPECT_FALSE(page.freeSize);
+    EXPECT_EQ(QSize(page.importWidth, page.importHeight), QSize(32, 128));
+    EXPECT_EQ(page.pageWidth, 300);
 }
 
-TEST_F(PageWiringTest, EditingASourceSaysTheEditorIsNotThereYet) {
+TEST_F(PageWiring, EditingGoesToTheEditorOnlyAfterTheNewElementDialogsOk) {
     source("a.bmp", Solid(8, 8, Qt::gray));
     showSources(1);
     clickSource("a.bmp");
@@ -340,39 +248,18 @@ TEST_F(PageWiringTest, EditingASourceSaysTheEditorIsNotThereYet) {
     window->ModifierSource1->trigger();
     EXPECT_TRUE(prompts.scriptDone());
     EXPECT_EQ(QDir(path("src")).entryList(QDir::Files).size(), 1);
-}
 
-TEST_F(PageWiringTest, ZoomKeepsTheReplaceMaskOnItsElement) {
-    ASSERT_TRUE(Solid(256, 192, Qt::green).save(path("base.bmp"), "BMP"));
-    source("bleu.bmp", Solid(64, 64, Qt::blue));
-    showSources(1);
-    openPage(path("base.bmp"));
-    clickSource("bleu.bmp");
-    prompts.expectMessage(MessageKind::Information, QString());
-    window->BtRemplacer->click();
-    window->UpDown3->click(UpDown::Button::Next);  // X 16
-    window->UpDown4->click(UpDown::Button::Prev);  // Y 16
-    window->UpDown5->setPosition(25);
-    window->UpDown5Click();
-    EXPECT_EQ(window->Image1->size(), QSize(640, 480));
-    EXPECT_EQ(window->Image1->maskRect(), QRect(40, 40, 160, 160));
-    // A click on the zoomed view is divided by the zoom: R(101 / 2.5) = R(40.4) = 40.
-    QTest::mouseClick(window->Image1, Qt::LeftButton, {}, QPoint(101, 250));
-    EXPECT_EQ(window->UpDown1->position(), 40);
-    EXPECT_EQ(window->UpDown2->position(), -100);
-    EXPECT_EQ(window->Image1->maskRect(), QRect(100, 250, 160, 160));
-}
-
-TEST_F(PageWiringTest, NewElementRunsOnlyAfterTheDialogsOk) {
-    texture::TFicheNouveau dialog(context->newElement, prompts, window.get());
-    context->windows.ficheNouveau = &dialog;
+    texture::TFicheNouveau dialog(context.newElement, prompts, window.get());
+    context.windows.ficheNouveau = &dialog;
     QTimer::singleShot(0, &dialog, [&dialog] { dialog.BtAnnuler->click(); });
     window->Nouveau1->trigger();
-    EXPECT_TRUE(prompts.shown().empty());
-
+    EXPECT_EQ(prompts.shown().size(), 1u);
     QTimer::singleShot(0, &dialog, [&dialog] { dialog.BtOK->click(); });
     prompts.expectMessage(MessageKind::Information, app::kEditorPendingText);
     window->Nouveau1->trigger();
     EXPECT_TRUE(prompts.scriptDone());
-    context->windows.ficheNouveau = nullptr;
+    context.windows.ficheNouveau = nullptr;
 }
+
+}  // namespace
+}  // namespace tessella::testing

@@ -4,36 +4,21 @@
 
 using tessella::app::TLabelNum;
 
-TEST(TLabelNum, StartsAtZeroWithTheFlagOff) {
+TEST(TLabelNum, CaptionIsThePlainDecimalValue) {
     TLabelNum label;
     EXPECT_EQ(label.value(), 0);
     EXPECT_EQ(label.text(), "0");
     EXPECT_FALSE(label.ReelFormate);
-}
-
-TEST(TLabelNum, CaptionIsThePlainDecimalValue) {
     const struct {
         int value;
         const char* caption;
-    } rows[] = {
-        {0, "0"},
-        {-1, "-1"},
-        {128, "128"},
-        {-5, "-5"},
-        {1000000, "1000000"},
-        {2147483647, "2147483647"},
-        {-2147483647 - 1, "-2147483648"},
-    };
-    TLabelNum label;
+    } rows[] = {{-5, "-5"}, {1000000, "1000000"}, {-2147483647 - 1, "-2147483648"}};
     for (const auto& row : rows) {
         label.setValue(row.value);
         EXPECT_EQ(label.value(), row.value);
         EXPECT_EQ(label.text().toStdString(), row.caption);
     }
-}
-
-TEST(TLabelNum, SettingAnEqualValueRewritesTheCaption) {
-    TLabelNum label;
+    // Setting an equal value rewrites the caption.
     label.setValue(7);
     label.setText(QStringLiteral("autre"));
     label.setValue(7);

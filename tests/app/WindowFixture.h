@@ -1,0 +1,100 @@
+#pragma once
+// The program's context on a temporary folder with scripted prompts; the main window on it, and
+// the steps a person takes there.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileSystemModel>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "app/AppContext.h"
+#include "app/PageView.h"
+#include "app/TFichePrincipale.h"
+#include "tests/support/CountingPacer.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "texture/TFicheConfirmeLargeur.h"
+
+namespace tessella::testing {
+
+inline QImage Solid(int w, int h, QColor c) {
+    QImage image(w, h, QImage::Format_RGB888);
+    image.fill(c);
+    return image;
+}
+
+class AppFixture : public ::testing::Test {
+  protected:
+    AppFixture() { EXPECT_TRUE(folder.isValid()); }
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    QTemporaryDir folder;
+    ScriptedPrompts prompts;
+    CountingPacer pacer;
+    texture::TexturePage page;
+    app::AppContext context{prompts, pacer, platform::ProgramFolder(folder.path()), page};
+};
+
+class WindowFixture : public AppFixture {
+  protected:
+    void SetUp() override {
+        QDir(folder.path()).mkdir("src");
+        page.sourceFolder = platform::FolderWithSlash(folder.path());
+        window = std::make_unique<app::TFichePrincipale>(context);
+        widthDialog = new texture::TFicheConfirmeLargeur(window.get());
+        context.windows.ficheConfirmeLargeur = widthDialog;
+    }
+
+    QString source(const QString& name, const QImage& picture) {
+        const QString file = path("src/" + name);
+        EXPECT_TRUE(picture.save(file, "BMP"));
+        return file;
+    }
+    // Shows src/ in the source list and waits until it lists its files.
+    void showSources(int files) {
+        window->ShowSourceFolder(path("src/"));
+        QFileSystemModel* model = window->FileModel();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return model->rowCount(window->FileListBox1->rootIndex()) == files; }, 5000));
+    }
+    // A click on the file: it becomes the only selection and is previewed.
+    void clickSource(const QString& name) {
+        QModelIndex index;
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return (index = window->FileModel()->index(path("src/" + name))).isValid(); },
+            5000))
+            << name.toStdString();
+        window->FileListBox1->selectionModel()->setCurrentIndex(
+            index, QItemSelectionModel::ClearAndSelect);
+        window->FileListBox1Click();
+    }
+    // "Nouvelle texture TGA" at the import size, answering "512" in the width dialog.
+    void newPage(const QString& name) {
+        QTimer::singleShot(0, widthDialog, [d = widthDialog] {
+            d->RadioButton512->setChecked(true);
+            d->BtFermer->click();
+        });
+        prompts.expectFile(path(name));
+        window->NouvelletextureTGA1->trigger();
+    }
+    void openPage(const QString& file) {
+        prompts.expectFile(file);
+        window->OuvrirTGA1->trigger();
+    }
+    QColor pagePixel(int x, int y) const { return page.pageBitmap.pixel(x, y).toQColor(); }
+    QColor viewPixel(int x, int y) const { return window->Image1->picture().pixelColor(x, y); }
+
+    std::unique_ptr<app::TFichePrincipale> window;
+    texture::TFicheConfirmeLargeur* widthDialog = nullptr;
+};
+
+inline const QColor kMagenta(255, 0, 255);
+inline const QColor kWhite(255, 255, 255);
+
+}  // namespace tessella::testing
