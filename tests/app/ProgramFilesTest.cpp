@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QSet>
 #include <QTextDocument>
-#include <QtEndian>
 
 #include "app/RtfReader.h"
 #include "platform/ProgramFolder.h"
@@ -25,19 +24,14 @@ void ExpectTextures(const QString& folder, int atLeast) {
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QByteArray bytes = f.readAll();
         ASSERT_GE(bytes.size(), 54);
-        const auto* h = reinterpret_cast<const uchar*>(bytes.constData());
-        const int width = qFromLittleEndian<qint32>(h + 18);
-        const int height = qFromLittleEndian<qint32>(h + 22);
+        // A 24-bit square of 64 or 128 whose rows need no padding; Qt's own reader agrees, and
+        // the picture is a texture, not a few flat colours.
         EXPECT_EQ(bytes.left(2), "BM");
-        EXPECT_EQ(qFromLittleEndian<quint16>(h + 28), 24) << name.toStdString();
-        EXPECT_TRUE(width == 64 || width == 128) << name.toStdString();
-        EXPECT_EQ(std::abs(height), width) << name.toStdString();
-        // Rows of 64 and 128 pixels need no padding.
-        EXPECT_EQ(bytes.size(), 54 + width * width * 3) << name.toStdString();
-        // Qt's own reader agrees, and the picture is a texture, not a few flat colours.
+        EXPECT_EQ(bytes[28], 24) << name.toStdString();
         const QImage image = QImage::fromData(bytes, "BMP");
-        ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.size(), QSize(width, width));
+        ASSERT_TRUE(image.width() == 64 || image.width() == 128) << name.toStdString();
+        EXPECT_EQ(image.height(), image.width());
+        EXPECT_EQ(bytes.size(), 54 + image.width() * image.width() * 3) << name.toStdString();
         QSet<QRgb> colours;
         for (int y = 0; y < image.height(); y += 3)
             for (int x = 0; x < image.width(); x += 3) colours.insert(image.pixel(x, y));

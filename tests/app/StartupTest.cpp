@@ -14,6 +14,7 @@
 #include "app/TFichePrincipale.h"
 #include "app/TForm2.h"
 #include "app/UpDown.h"
+#include "tests/app/WindowFixture.h"
 #include "tests/support/ScriptedPrompts.h"
 
 using namespace tessella;
@@ -82,14 +83,9 @@ TEST(Startup, SplashWaitsWindowsAndCursorsInOrder) {
     EXPECT_TRUE(prompts.shown().empty());
 }
 
-TEST(Startup, SplashIsBorderlessOnTopAndShowsTheJpegResource) {
-    tessella::testing::ScriptedPrompts prompts;
-    struct NoWait final : platform::Pacer {
-        void wait(int) override {}
-        void processEvents() override {}
-    } pacer;
-    texture::TexturePage page;
-    app::AppContext context{prompts, pacer, platform::ProgramFolder(QDir::tempPath()), page};
+class Splash : public tessella::testing::AppFixture {};
+
+TEST_F(Splash, IsBorderlessOnTopAndShowsTheJpegResource) {
     app::TForm2 splash(context);
     EXPECT_EQ(splash.size(), QSize(332, 313));
     EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
