@@ -19,31 +19,22 @@ using tessella::platform::ColourValue;
 namespace tessella::testing {
 namespace {
 
-TEST(ConfirmeLargeur, RemembersTheRadioAndStoresTheWidthHoweverItCloses) {
+TEST(ConfirmeLargeur, RemembersTheRadioAndAnswersTheWidthHoweverItCloses) {
     TFicheConfirmeLargeur dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Largeur de la texture ?"));
     EXPECT_TRUE(dialog.RadioButton256->isChecked());
-    dialog.open();
-    dialog.RadioButton512->click();
-    dialog.BtFermer->click();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.ChosenWidth, 512);
-    dialog.open();
-    EXPECT_TRUE(dialog.RadioButton512->isChecked());  // as the user left it
-    dialog.RadioButton256->click();
-    dialog.reject();  // closed without the button
-    EXPECT_EQ(dialog.ChosenWidth, 256);
-}
-
-TEST(ConfirmeLargeur, AskWidthShowsItModallyAndAnswersTheChoice) {
-    TFicheConfirmeLargeur dialog;
     QTimer::singleShot(0, &dialog, [&dialog] {
         dialog.RadioButton512->click();
         dialog.BtFermer->click();
     });
-    EXPECT_EQ(dialog.askWidth(), 512);
+    EXPECT_EQ(dialog.askWidth(), 512);  // shown modally
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
     QTimer::singleShot(0, &dialog, [&dialog] { dialog.reject(); });
-    EXPECT_EQ(dialog.askWidth(), 512);
+    EXPECT_EQ(dialog.askWidth(), 512);  // as the user left it
+    dialog.open();
+    dialog.RadioButton256->click();
+    dialog.reject();  // closed without the button
+    EXPECT_EQ(dialog.ChosenWidth, 256);
 }
 
 class Nouveau : public ::testing::Test {

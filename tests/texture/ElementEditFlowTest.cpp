@@ -93,23 +93,30 @@ TEST_F(ElementEditFlowTest, EditSavedWritesTheBmpAndBecomesThePreview) {
     EXPECT_EQ(events.catalogueRefreshes, 1);
 }
 
-TEST_F(ElementEditFlowTest, DecliningLeavesFilesAndPreviewAlone) {
+TEST_F(ElementEditFlowTest, DecliningOrAFailedWriteLeavesFilesAndPreviewAlone) {
     const struct {
         const char* name;
         Answer save;
-        bool chooseName;
-    } rows[] = {{"No to Sauvegarde", Answer::No, false},
-                {"save dialog cancelled", Answer::Yes, true}};
+        std::optional<QString> file;  // the save dialog's answer, if it is shown
+        bool throws;
+    } rows[] = {{"No to Sauvegarde", Answer::No, {}, false},
+                {"save dialog cancelled", Answer::Yes, std::nullopt, false},
+                {"unwritable name", Answer::Yes, path("missing/folder/elt.bmp"), true}};
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
         previewSource();
-        const QImage before = page.sourcePicture;
         editor.answer = {texture::kEditorSaveResult, Solid(8, 8, Qt::green)};
         prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", row.save);
-        if (row.chooseName) prompts.expectFile(std::nullopt);
-        EXPECT_TRUE(flow().editSource().isEmpty()) << row.name;
-        EXPECT_EQ(page.sourcePicture, before) << row.name;
-        EXPECT_EQ(listRefreshes, 0) << row.name;
-        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty()) << row.name;
+        if (row.save == Answer::Yes) prompts.expectFile(row.file);
+        if (row.throws) {
+            EXPECT_THROW(flow().editSource(), platform::TessellaError);
+        } else {
+            EXPECT_TRUE(flow().editSource().isEmpty());
+        }
+        EXPECT_EQ(page.sourcePicture, Solid(16, 8, Qt::red));
+        EXPECT_EQ(page.sourceFileName, path("sources/mur.jpg"));
+        EXPECT_EQ(listRefreshes, 0);
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     }
 }
 
@@ -133,14 +140,4 @@ TEST_F(ElementEditFlowTest, NewElementHandsOverTheSettingsAndSavesInTheSourceFol
     EXPECT_EQ(events.catalogueRefreshes, 1);
     // A new element does not replace the preview.
     EXPECT_TRUE(page.sourcePicture.isNull());
-}
-
-TEST_F(ElementEditFlowTest, AnUnwritableNameThrowsAndKeepsThePreview) {
-    previewSource();
-    editor.answer = {texture::kEditorSaveResult, Solid(8, 8, Qt::green)};
-    prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", Answer::Yes)
-        .expectFile(path("missing/folder/elt.bmp"));
-    EXPECT_THROW(flow().editSource(), platform::TessellaError);
-    EXPECT_EQ(page.sourcePicture, Solid(16, 8, Qt::red));
-    EXPECT_EQ(page.sourceFileName, path("sources/mur.jpg"));
 }
