@@ -66,6 +66,11 @@ TEST_F(PageWiring, AddingTheClickedSourceGrowsThePage) {
     EXPECT_EQ(viewPixel(64, 1), kMagenta);
     EXPECT_EQ(window->StatusPanel(3)->text(), "128 x 64");
     EXPECT_TRUE(page.modified);
+    // A zoomed view follows the page's growth: 192 x 64 at 2.0.
+    window->UpDown5->setPosition(20);
+    window->UpDown5Click();
+    window->BtAjouter->click();
+    EXPECT_EQ(window->Image1->size(), QSize(384, 128));
 }
 
 TEST_F(PageWiring, ReplaceMovesByUpDownsAndByAClickThenValidates) {
