@@ -12,72 +12,6 @@ using tessella::imagefile::LoadImageByExtension;
 
 namespace {
 
-// The GIF image descriptor after the header, the global colour table and any extensions.
-qsizetype GifDescriptor(const QByteArray& d) {
-    qsizetype at = 13;
-    if (uchar(d[10]) & 0x80) at += 3 * (2 << (uchar(d[10]) & 7));
-    while (at < d.size() && d[at] == 0x21) {
-        at += 2;
-        while (at < d.size() && d[at] != 0) at += 1 + uchar(d[at]);
-        ++at;
-    }
-    return at < d.size() && d[at] == 0x2C ? at : -1;
-}
-
-// The sample with its header claiming an absurd size; empty when the format has fixed sizes.
-QByteArray AbsurdSize(const QString& ext, QByteArray d) {
-    if (ext == "tga" || ext == "vst" || ext == "vda" || ext == "icb" || ext == "win") {
-        PutLe16(d, 12, 65535), PutLe16(d, 14, 65535);
-    } else if (ext == "bmp" || ext == "dib" || ext == "rle") {
-        PutLe32(d, 18, 1000000), PutLe32(d, 22, 1000000);
-    } else if (ext == "gif") {
-        const qsizetype at = GifDescriptor(d);
-        if (at < 0) return {};
-        PutLe16(d, 6, 65535), PutLe16(d, 8, 65535);
-        PutLe16(d, at + 5, 65535), PutLe16(d, at + 7, 65535);
-    } else if (ext == "tif" || ext == "tiff") {
-        const qsizetype ifd = uchar(d[4]) | (uchar(d[5]) << 8);
-        const int entries = uchar(d[ifd]) | (uchar(d[ifd + 1]) << 8);
-        for (int i = 0; i < entries; ++i) {
-            const qsizetype e = ifd + 2 + 12 * i;
-            const int tag = uchar(d[e]) | (uchar(d[e + 1]) << 8);
-            if (tag != 256 && tag != 257) continue;
-            if (d[e + 2] == 3)
-                PutLe16(d, e + 8, 65535);
-            else
-                PutLe32(d, e + 8, 1000000);
-        }
-    } else if (ext == "pcx" || ext == "scr" || ext == "pcc") {
-        PutLe16(d, 8, 65534), PutLe16(d, 10, 65534);
-    } else if (ext == "sgi" || ext == "bw" || ext == "rgb") {
-        PutBe16(d, 6, 65535), PutBe16(d, 8, 65535);
-    } else if (ext == "ppm" || ext == "pgm" || ext == "pbm") {
-        d.replace("24 16", "65535 65535");
-    } else if (ext == "psd" || ext == "pdd") {
-        PutBe32(d, 14, 300000), PutBe32(d, 18, 300000);
-    } else if (ext == "cut") {
-        PutLe16(d, 0, 65535), PutLe16(d, 2, 65535);
-    } else if (ext == "jpg") {
-        const qsizetype sof = d.indexOf(QByteArray("\xFF\xC0", 2));
-        if (sof < 0) return {};
-        PutBe16(d, sof + 5, 65535), PutBe16(d, sof + 7, 65535);
-    } else if (ext == "rla" || ext == "rpf") {
-        for (int w = 0; w < 2; ++w) PutBe16(d, w * 8 + 2, 32767), PutBe16(d, w * 8 + 6, 32767);
-    } else if (ext == "pic" || ext == "cel") {
-        PutLe16(d, 2, 32767), PutLe16(d, 4, 32767);
-    } else if (ext == "emf") {
-        for (int at : {16, 20, 32, 36}) PutLe32(d, at, 2000000000);
-    } else if (ext == "wmf") {
-        PutLe16(d, 10, 32767), PutLe16(d, 12, 32767), PutLe16(d, 14, 1);
-        int checksum = 0;
-        for (int i = 0; i < 20; i += 2) checksum ^= uchar(d[i]) | (uchar(d[i + 1]) << 8);
-        PutLe16(d, 20, checksum);
-    } else {
-        return {};  // Photo-CD: its resolutions are fixed by the format
-    }
-    return d;
-}
-
 uint32_t Be32At(const QByteArray& d, qsizetype at) {
     return (uint32_t(uchar(d[at])) << 24) | (uchar(d[at + 1]) << 16) | (uchar(d[at + 2]) << 8) |
            uchar(d[at + 3]);
@@ -107,16 +41,6 @@ QByteArray WrongMagic(const QString& ext, QByteArray d) {
     return d;
 }
 
-QByteArray Garbage(int size) {
-    QByteArray out;
-    uint32_t x = 12345;
-    for (int i = 0; i < size; ++i) {
-        x = x * 1103515245u + 12345u;
-        out.append(static_cast<char>(x >> 24));
-    }
-    return out;
-}
-
 }  // namespace
 
 TEST(CorruptFiles, EveryFormatLoadsRealFilesAndRefusesDamagedOnesCleanly) {
@@ -135,8 +59,6 @@ TEST(CorruptFiles, EveryFormatLoadsRealFilesAndRefusesDamagedOnesCleanly) {
             {"empty", QByteArray()},
             {"truncated", Truncated(ext, good)},
             {"wrong magic", WrongMagic(ext, good)},
-            {"absurd size", AbsurdSize(ext, good)},
-            {"garbage", Garbage(300)},
         };
         for (const Case& c : cases) {
             if (c.data.isNull() && QLatin1String(c.name) != QLatin1String("empty")) continue;

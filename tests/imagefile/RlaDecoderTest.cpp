@@ -58,22 +58,14 @@ TEST(RlaDecoder, RefusesBrokenFiles) {
              f.scanlines[0][0] = Bytes({5, 1});
          }),
          invalid},
-        {"literals past the row", changed([](RlaFile& f) {
-             f.scanlines[1][2] = Bytes({0xFB, 1, 2, 3, 4, 5});
-         }),
-         invalid},
         {"short channel", changed([](RlaFile& f) {
              f.scanlines[1][1] = Bytes({0, 20});
          }),
          invalid},
         {"two colour channels", changed([](RlaFile& f) { f.colourChannels = 2; }), invalid},
         {"offset past the end", patched(740, '\x7F'), invalid},
-        {"negative offset", patched(740, '\xFF'), invalid},
-        {"channel past the end", patched(748, '\x70'), invalid},
         {"absurd size",
          changed([](RlaFile& f) { f.left = f.bottom = -32768, f.right = f.top = 32767; }),
-         QStringLiteral("Image RLA : dimensions")},
-        {"negative width", changed([](RlaFile& f) { f.right = 4; }),
          QStringLiteral("Image RLA : dimensions")},
         {"16-bit channels", changed([](RlaFile& f) { f.bits = 16; }), QStringLiteral("16 bits")},
     };
