@@ -86,7 +86,6 @@ TEST(Filters, SharpenAndSoftenWorkedByHand) {
         {"flat, soften", Flat(5, 5, Grey(100)), 0, {{2, 2, Grey(101)}, {3, 1, Grey(101)}, {2, 4, Grey(100)}}},
         // Centre 200, neighbours 10: Lc = 201, sum of L = 8 x 11 + 201 = 289, A = 298 / 9.
         // Sharpen: 200 x 201 x 9 / 298 = 1214 -> 255. Soften: 200 x 298 / (9 x 201) = 32.95.
-        {"bright centre, sharpen", Centred(Grey(200), Grey(10)), 1, {{1, 1, Grey(255)}}},
         {"bright centre, soften", Centred(Grey(200), Grey(10)), 0, {{1, 1, Grey(33)}, {0, 0, Grey(10)}}},
         // Neighbours are read before they change. Around (2, 2) the nine values are 20..60,
         // their L sum is (3 x 360 + 27) / 3 = 369, A = 42, Lc = 41: 40 x 42 / 41 = 40.98.

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <cstring>
 
 #include "tests/editor/PictureRows.h"
 #include "tests/imagefile/ImageSamples.h"
@@ -41,29 +40,6 @@ Rows RowsOfBmp(const QByteArray& b) {
             const QRgb c = image.pixel(x, y);
             rows[y][x] = Bgr{uint8_t(qBlue(c)), uint8_t(qGreen(c)), uint8_t(qRed(c))};
         }
-    return rows;
-}
-
-// An uncompressed 24-bit TGA, top row first.
-QByteArray TgaOf(const Rows& rows) {
-    QByteArray data;
-    for (const auto& row : rows)
-        for (const Bgr& p : row) data.append(reinterpret_cast<const char*>(&p), 3);
-    return imagetest::Tga({.width = static_cast<int>(rows[0].size()),
-                           .height = static_cast<int>(rows.size()),
-                           .pixels = data});
-}
-
-Rows RowsOfTga(const QByteArray& b) {
-    EXPECT_EQ(b[2], '\2');
-    EXPECT_EQ(b[16], '\x18');
-    EXPECT_EQ(static_cast<uint8_t>(b[17]) & 0x20, 0x20);  // top row first
-    const int w = Get16(b, 12), h = Get16(b, 14);
-    const int start = 18 + static_cast<uint8_t>(b[0]);
-    if (b.size() < start + w * h * 3) return {};
-    Rows rows(h, std::vector<Bgr>(w));
-    for (int y = 0; y < h; ++y)
-        std::memcpy(rows[y].data(), b.constData() + start + y * w * 3, w * 3);
     return rows;
 }
 
@@ -117,7 +93,7 @@ TEST_F(OpCommand, OperationsOnFiles) {
                         .pixels = imagetest::Bytes({0x40, 0x80, 0, 0})});
     const QByteArray bits565 = imagetest::Bmp(
         {.bits = 16, .width = 3, .height = 1, .compression = 3, .masks = masks, .pixels = row565});
-    const QByteArray bmp = BmpOf(kThreeByTwo), tga = TgaOf(kThreeByTwo);
+    const QByteArray bmp = BmpOf(kThreeByTwo);
     const Bgr red{0, 0, 255}, yellow{0, 255, 255}, g100 = Grey(100), g127 = Grey(127);
     Rows sharpened = Flat(3, 3, g100);
     sharpened[1][1] = Grey(99);
@@ -130,17 +106,16 @@ TEST_F(OpCommand, OperationsOnFiles) {
     std::vector<Case> cases = {
         {{"mirror", "in.bmp", "out.bmp"}, bmp, {{C, B, A}, {F, E, D}}},
         {{"flip", "in.bmp", "out.bmp"}, bits565, {{{0, 0, 248}, {0, 252, 0}, {0, 4, 0}}}},
-        {{"mirror", "in.bmp", "out.tga"},
+        {{"mirror", "in.bmp", "out.bmp"},
          mono,
          {{yellow, red, red, red, red, red, red, yellow, red}}},
-        {{"rotate-right", "in.tga", "out.tga"}, tga, {{D, A}, {E, B}, {F, C}}},
-        {{"rotate-left", "in.tga", "out.bmp"}, tga, {{C, F}, {B, E}, {A, D}}},
-        {{"resize", "6", "4", "in.bmp", "out.tga"},
+        {{"rotate-right", "in.bmp", "out.bmp"}, bmp, {{D, A}, {E, B}, {F, C}}},
+        {{"resize", "6", "4", "in.bmp", "out.bmp"},
          bmp,
          {{A, A, B, B, C, C}, {A, A, B, B, C, C}, {D, D, E, E, F, F}, {D, D, E, E, F, F}}},
         // Threshold 255, mode 1: (100 + (100 xor 255)) shr 1 = 127 on every row but the last.
-        {{"emboss", "255", "1", "1", "none", "in.tga", "out.tga"},
-         TgaOf(Flat(2, 3, g100)),
+        {{"emboss", "255", "1", "1", "none", "in.bmp", "out.bmp"},
+         BmpOf(Flat(2, 3, g100)),
          {{g127, g127}, {g127, g127}, {g100, g100}}},
         {{"sharpen", "in.bmp", "out.bmp"}, BmpOf(Flat(3, 3, g100)), sharpened},
     };
@@ -152,12 +127,9 @@ TEST_F(OpCommand, OperationsOnFiles) {
         {{"negative"}, {10, 20, 31}, {245, 235, 224}},
         {{"grey"}, {10, 20, 31}, {20, 20, 20}},
         {{"swap-rb"}, {1, 2, 3}, {3, 2, 1}},
-        {{"swap-gb"}, {1, 2, 3}, {2, 1, 3}},
-        {{"swap-rg"}, {1, 2, 3}, {1, 3, 2}},
         {{"fuse-rb"}, {10, 50, 21}, {15, 50, 15}},
         {{"fuse-gb"}, {10, 50, 21}, {30, 30, 21}},
         {{"fuse-rg"}, {10, 50, 21}, {10, 35, 35}},
-        {{"veil", "FF0000"}, {0, 0, 200}, {0, 0, 255}},
         {{"veil", "0a141E"}, {250, 5, 5}, {255, 25, 15}},  // red 10, green 20, blue 30
         {{"contrast", "0"}, {0, 100, 255}, {0, 100, 255}},
         {{"rgb", "200", "100", "50", "0"}, {100, 100, 100}, {50, 100, 200}},
@@ -168,12 +140,10 @@ TEST_F(OpCommand, OperationsOnFiles) {
                          Flat(5, 3, f.after)});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
-        const QString in = c.args[c.args.size() - 2], out = c.args.last();
-        Write(in, c.input);
-        QFile::remove(Path(out));
+        Write("in.bmp", c.input);
+        QFile::remove(Path("out.bmp"));
         ASSERT_EQ(Op(c.args), 0) << errors_.toStdString();
-        const QByteArray written = Read(out);
-        EXPECT_EQ(out.endsWith(".bmp") ? RowsOfBmp(written) : RowsOfTga(written), c.expected);
+        EXPECT_EQ(RowsOfBmp(Read("out.bmp")), c.expected);
     }
 }
 
