@@ -18,22 +18,6 @@ TEST(FileMasks, SourceMaskAndOpenFilter) {
     // Eighteen entries: "Toutes images" with the mask, then one per family.
     const QStringList parts = OpenPictureFilter().split('|');
     ASSERT_EQ(parts.size(), 36);
-    const struct {
-        int at;
-        const char* text;
-    } rows[] = {
-        {0, "Toutes images "},
-        {2, "Images WINDOWS bmp jpg rle dib"},
-        {3, "*.bmp;*.jpg;*.rle;*.dib"},
-        {4, "Truevision images win vst vda tga icb"},
-        {5, "*.win;*.vst;*.vda;*.tga;*.icb"},
-        {7, "*.tif;*.tiff"},
-        {10, "SGI black/white images bw"},
-        {22, "Autodesk images pic cel"},
-        {34, "Dr. Halo images cut"},
-        {35, "*.cut"},
-    };
     EXPECT_EQ(parts[1], mask);
-    for (const auto& r : rows) EXPECT_EQ(parts[r.at].toStdString(), r.text) << r.at;
     EXPECT_FALSE(OpenPictureFilter().contains("scr"));
 }

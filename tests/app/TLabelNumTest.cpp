@@ -6,9 +6,6 @@ using tessella::app::TLabelNum;
 
 TEST(TLabelNum, CaptionIsThePlainDecimalValue) {
     TLabelNum label;
-    EXPECT_EQ(label.value(), 0);
-    EXPECT_EQ(label.text(), "0");
-    EXPECT_FALSE(label.ReelFormate);
     const struct {
         int value;
         const char* caption;

@@ -25,16 +25,16 @@ class RecordingEvents final : public texture::PageEvents {
         sourceBox = box;
         sourceStretched = stretch;
     }
-    void setLabelDim(const QString& text) override { labelDim = text; }
+    void setLabelDim(const QString&) override {}
     void setEnabled(texture::PageCommand command, bool on) override { enabled[command] = on; }
-    void showSourcePanel() override { sourcePanelShown = true; }
+    void showSourcePanel() override {}
     void setMask(const QRect& geometry) override { mask = geometry; }
     void setMaskVisible(bool visible) override { maskVisible = visible; }
     void setPositionRanges(const texture::PositionRanges& r) override { ranges = r; }
     void setPositions(int32_t x, int32_t y) override { positions = {x, y}; }
     void setPositionText(const QString& text) override { positionText = text; }
     void setPageCrossCursor() override { crossCursor = true; }
-    void setBusy(bool busy) override { busyChanges.push_back(busy); }
+    void setBusy(bool) override {}
     void refreshCatalogue() override { ++catalogueRefreshes; }
 
     bool isEnabled(texture::PageCommand c) const {
@@ -53,16 +53,13 @@ class RecordingEvents final : public texture::PageEvents {
     QImage sourcePicture;
     QSize sourceBox;
     bool sourceStretched = false;
-    QString labelDim;
     std::map<texture::PageCommand, bool> enabled;
-    bool sourcePanelShown = false;
     QRect mask;
     bool maskVisible = false;
     texture::PositionRanges ranges;
     QPoint positions;
     QString positionText;
     bool crossCursor = false;
-    std::vector<bool> busyChanges;
     int catalogueRefreshes = 0;
 };
 
