@@ -33,7 +33,6 @@ TEST(Filters, PixelRulesWorkedByHand) {
         {"negative", Channel, 4, {{245, 235, 224}, {245, 205, 234}, {5, 250, 250}, Grey(0)}},
         {"channel operation 5", Channel, 5, {in[0], in[1], in[2], in[3]}},
         {"fuse red and blue", FuseChannels, 0, {Grey(20), {15, 50, 15}, {127, 5, 127}, Grey(255)}},
-        {"fuse 3", FuseChannels, 3, {in[0], in[1], in[2], in[3]}},
         {"veil pure red", Veil, 0xFF0000, {{10, 20, 255}, {10, 50, 255}, {250, 5, 255}, Grey(255)}},
         {"veil per channel",
          Veil,

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "platform/Error.h"
 #include "tests/editor/PictureRows.h"
 
@@ -54,7 +52,7 @@ TEST(Geometry, SmallPicturesWorkedByHand) {
     }
 }
 
-TEST(Geometry, LargePicturesCrossTilesAndVectorSteps) {
+TEST(Geometry, LargePicturesCrossTiles) {
     // 70 x 33 is larger than one rotation tile both ways: clockwise, (x, y) lands at column
     // H-1-y, row x; the counter-clockwise turn brings it back, and so do four turns.
     const Rows original = Numbered(70, 33);
@@ -66,14 +64,6 @@ TEST(Geometry, LargePicturesCrossTilesAndVectorSteps) {
     EXPECT_EQ(RowsOf(work.image()), turned);
     RotateQuarter(work, 1);
     EXPECT_EQ(RowsOf(work.image()), original);
-
-    // 23 pixels: five-pixel steps and a remainder; the spare cell keeps its marker.
-    Rows mirrored = Numbered(23, 3);
-    auto wide = Working(mirrored);
-    for (auto& row : mirrored) std::reverse(row.begin(), row.end());
-    MirrorHorizontal(wide);
-    EXPECT_EQ(RowsOf(wide.image()), mirrored);
-    EXPECT_EQ(wide.image().row(0)[23], (Bgr{99, 98, 97}));
 }
 
 TEST(Geometry, DoublingBeyondTheLimitIsRefusedAndChangesNothing) {

@@ -80,21 +80,8 @@ Rows Flat(int w, int h, Bgr pixel) {
 }
 
 TEST_F(OpCommand, OperationsOnFiles) {
-    // 5-6-5 bit fields: pure red, pure green, and green 1 (times 4).
-    QByteArray masks, row565;
-    for (int v : {0xF800, 0x07E0, 0x001F}) imagetest::Le32(masks, v);
-    for (int v : {0xF800, 0x07E0, 0x0020, 0}) imagetest::Le16(row565, v);
-    // 1 bit, palette red, yellow (blue, green, red, reserved); pixels 0 1 0 0 0 0 0 0 1.
-    const QByteArray mono =
-        imagetest::Bmp({.bits = 1,
-                        .width = 9,
-                        .height = 1,
-                        .palette = imagetest::Bytes({0, 0, 255, 0, 0, 255, 255, 0}),
-                        .pixels = imagetest::Bytes({0x40, 0x80, 0, 0})});
-    const QByteArray bits565 = imagetest::Bmp(
-        {.bits = 16, .width = 3, .height = 1, .compression = 3, .masks = masks, .pixels = row565});
     const QByteArray bmp = BmpOf(kThreeByTwo);
-    const Bgr red{0, 0, 255}, yellow{0, 255, 255}, g100 = Grey(100), g127 = Grey(127);
+    const Bgr g100 = Grey(100), g127 = Grey(127);
     Rows sharpened = Flat(3, 3, g100);
     sharpened[1][1] = Grey(99);
     // The operation's arguments end with the input file, written first, and the output.
@@ -105,10 +92,7 @@ TEST_F(OpCommand, OperationsOnFiles) {
     };
     std::vector<Case> cases = {
         {{"mirror", "in.bmp", "out.bmp"}, bmp, {{C, B, A}, {F, E, D}}},
-        {{"flip", "in.bmp", "out.bmp"}, bits565, {{{0, 0, 248}, {0, 252, 0}, {0, 4, 0}}}},
-        {{"mirror", "in.bmp", "out.bmp"},
-         mono,
-         {{yellow, red, red, red, red, red, red, yellow, red}}},
+        {{"flip", "in.bmp", "out.bmp"}, bmp, {{D, E, F}, {A, B, C}}},
         {{"rotate-right", "in.bmp", "out.bmp"}, bmp, {{D, A}, {E, B}, {F, C}}},
         {{"resize", "6", "4", "in.bmp", "out.bmp"},
          bmp,

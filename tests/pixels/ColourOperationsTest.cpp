@@ -197,9 +197,6 @@ TEST(EmbossTest, PicturesWorkedByHand) {
         // whatever the mode and colour.
         {"texture tiled", Rows(3, std::vector<Bgr>(3, g100)), Textured(Settings(255, 2, 0x0000FFu)),
          texture, {{red, other, red}, {g100, g0, g100}, {g100, g100, g100}}},
-        // Black over black, threshold 200: e = 100, v = t - 50 (30 - 50 and the rest clamp).
-        {"texture, dark relief", Rows(2, std::vector<Bgr>(2, g0)), Textured(Settings(200, 1)), texture,
-         {{{0, 0, 205}, g0}, {g0, g0}}},
         {"empty texture counts as white", Rows(2, std::vector<Bgr>(2, g100)), Textured(Settings(255, 1)),
          QImage(), {{g255, g255}, {g100, g100}}},
         {"one row is unchanged", {{Grey(3), Grey(200)}}, Settings(255, 2, 0x0000FFu), {}, {{Grey(3), Grey(200)}}},
