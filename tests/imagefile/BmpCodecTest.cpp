@@ -9,10 +9,6 @@ using tessella::imagefile::WriteBmp24;
 
 namespace {
 
-quint16 Raw16(const QImage& image, int x, int y) {
-    return reinterpret_cast<const quint16*>(image.constScanLine(y))[x];
-}
-
 QByteArray Masks(uint32_t r, uint32_t g, uint32_t b) {
     QByteArray out;
     for (uint32_t m : {r, g, b}) Le32(out, m);

@@ -119,6 +119,11 @@ inline QByteArray PackedBgr(const QImage& image) {
     return out;
 }
 
+// The 16-bit pixel at (x, y) as stored.
+inline quint16 Raw16(const QImage& image, int x, int y) {
+    return reinterpret_cast<const quint16*>(image.constScanLine(y))[x];
+}
+
 // True when a and b have the same length and no byte differs by more than tolerance.
 inline bool NearBytes(const QByteArray& a, const QByteArray& b, int tolerance) {
     if (a.size() != b.size()) return false;

@@ -14,17 +14,9 @@ namespace {
 
 // An 8-bit picture of two colours through a colour map of entries of bits.
 TgaSpec Mapped(int bits, const QByteArray& map, const QByteArray& pixels) {
-    return {.type = 1,
-            .bits = 8,
-            .mapType = 1,
-            .mapLength = 2,
-            .mapBits = bits,
-            .map = map,
-            .pixels = pixels};
-}
-
-quint16 Raw16(const QImage& image, int x, int y) {
-    return reinterpret_cast<const quint16*>(image.constScanLine(y))[x];
+    TgaSpec spec{.type = 1, .bits = 8, .mapType = 1, .mapLength = 2, .mapBits = bits};
+    spec.map = map, spec.pixels = pixels;
+    return spec;
 }
 
 }  // namespace
