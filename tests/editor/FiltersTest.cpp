@@ -33,7 +33,6 @@ TEST(Filters, PixelRulesWorkedByHand) {
         {"negative", Channel, 4, {{245, 235, 224}, {245, 205, 234}, {5, 250, 250}, Grey(0)}},
         {"channel operation 5", Channel, 5, {in[0], in[1], in[2], in[3]}},
         {"fuse red and blue", FuseChannels, 0, {Grey(20), {15, 50, 15}, {127, 5, 127}, Grey(255)}},
-        {"veil pure red", Veil, 0xFF0000, {{10, 20, 255}, {10, 50, 255}, {250, 5, 255}, Grey(255)}},
         {"veil per channel",
          Veil,
          0x0A141E,
@@ -54,9 +53,6 @@ TEST(Filters, PixelRulesWorkedByHand) {
     }
 }
 
-Rows Flat(int w, int h, Bgr pixel) {
-    return Rows(h, std::vector<Bgr>(w, pixel));
-}
 Rows Centred(Bgr centre, Bgr around) {
     Rows field = Flat(3, 3, around);
     field[1][1] = centre;
@@ -82,9 +78,8 @@ TEST(Filters, SharpenAndSoftenWorkedByHand) {
         // 100.99; the frame keeps its pixels.
         {"flat, sharpen", Flat(5, 5, Grey(100)), 1,
          {{1, 1, Grey(99)}, {3, 3, Grey(99)}, {0, 0, Grey(100)}, {4, 2, Grey(100)}}},
-        {"flat, soften", Flat(5, 5, Grey(100)), 0, {{2, 2, Grey(101)}, {3, 1, Grey(101)}, {2, 4, Grey(100)}}},
         // Centre 200, neighbours 10: Lc = 201, sum of L = 8 x 11 + 201 = 289, A = 298 / 9.
-        // Sharpen: 200 x 201 x 9 / 298 = 1214 -> 255. Soften: 200 x 298 / (9 x 201) = 32.95.
+        // Soften: 200 x 298 / (9 x 201) = 32.95.
         {"bright centre, soften", Centred(Grey(200), Grey(10)), 0, {{1, 1, Grey(33)}, {0, 0, Grey(10)}}},
         // Neighbours are read before they change. Around (2, 2) the nine values are 20..60,
         // their L sum is (3 x 360 + 27) / 3 = 369, A = 42, Lc = 41: 40 x 42 / 41 = 40.98.

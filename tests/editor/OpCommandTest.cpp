@@ -75,10 +75,6 @@ class OpCommand : public ::testing::Test {
 
 const Rows kThreeByTwo{{A, B, C}, {D, E, F}};
 
-Rows Flat(int w, int h, Bgr pixel) {
-    return Rows(h, std::vector<Bgr>(w, pixel));
-}
-
 TEST_F(OpCommand, OperationsOnFiles) {
     const QByteArray bmp = BmpOf(kThreeByTwo);
     const Bgr g100 = Grey(100), g127 = Grey(127);

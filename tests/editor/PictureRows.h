@@ -33,6 +33,10 @@ inline pixels::Traite Working(const Rows& rows) {
     return work;
 }
 
+inline Rows Flat(int w, int h, Bgr pixel) {
+    return Rows(h, std::vector<Bgr>(w, pixel));
+}
+
 inline Rows RowsOf(const pixels::TabImage& image) {
     Rows rows(image.height(), std::vector<Bgr>(image.width()));
     for (int y = 0; y < image.height(); ++y)

@@ -42,7 +42,6 @@ TEST(HsvToRgbTest, UsesIntegerSectors) {
         int h, s, v;
         Bgr expected;  // c1, c2, c3
     } cases[] = {
-        {0, 255, 255, {255, 0, 0}},
         // t uses 60 - f = 30: 200 - 51000 * 30 / 15300 = 100.
         {30, 255, 200, {200, 100, 0}},
         // Partial saturation: p = 200 - 25600 / 255 = 100, t = 200 - 768000 / 15300 = 150.
