@@ -117,24 +117,6 @@ TEST(EmfRenderer, RecordsLandWhereExpected) {
     for (const auto& e : expected) EXPECT_EQ(Rgb(image, e.x, e.y), e.rgb) << e.x << "," << e.y;
 }
 
-TEST(EmfRenderer, OpaqueTextFillsItsBoxWithTheBackgroundColour) {
-    const QString text = QStringLiteral("WW");
-    QByteArray utf16;
-    for (QChar c : text) utf16 += QByteArray(reinterpret_cast<const char*>(&c), 2);
-    EmfFile f;
-    f.Add(24, {0x000000FF}).Add(25, {0x00FFFF00});  // red text on cyan
-    f.Add(22, {0});                                 // TA_TOP | TA_LEFT
-    // bounds, graphics mode, two scales (1.0f), reference, count, offset, ETO_OPAQUE, box, dx
-    f.Add(84, {0, 0, 40, 30, 1, 0x3F800000, 0x3F800000, 2, 2, 2, 76, 2, 0, 0, 30, 25, 0}, utf16);
-    const QImage image = RenderEmf(f.Finished());
-    EXPECT_EQ(Rgb(image, 29, 24), 0x00FFFFu);
-    EXPECT_EQ(Rgb(image, 30, 25), kWhite);
-    int inked = 0;  // glyph pixels: red, or red blended into cyan at their edges
-    for (int y = 0; y < 25; ++y)
-        for (int x = 0; x < 30; ++x) inked += (Rgb(image, x, y) >> 16) > 0x80;
-    EXPECT_GT(inked, 5);
-}
-
 namespace {
 // STRETCHDIBITS of a bitmap info (40-byte header plus colour table) and its rows.
 void AddDib(EmfFile& f, int x, int y, int cx, int cy, int w, int h, int bits,

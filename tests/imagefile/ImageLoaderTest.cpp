@@ -20,15 +20,6 @@ TEST(ImageLoader, AcceptedExtensions) {
         EXPECT_EQ(IsKnownImageExtension(QString::fromLatin1(row.path)), row.accepted) << row.path;
 }
 
-TEST(ImageLoader, RefusedExtensionLeavesThePictureAlone) {
-    QTemporaryDir dir;
-    const QString jpeg = dir.filePath(QStringLiteral("photo.jpeg"));
-    WriteFile(jpeg, QByteArray("whatever"));
-    QImage image(3, 3, QImage::Format_BGR888);
-    EXPECT_FALSE(LoadImageByExtension(jpeg, image));
-    EXPECT_EQ(image.size(), QSize(3, 3));
-}
-
 TEST(ImageLoader, LibraryFormatsComeOutOpaqueInRgb) {
     QTemporaryDir dir;
     // A transparent GIF with one red pixel: the rest over white. A CMYK TIFF of pure red.

@@ -13,7 +13,6 @@
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
-#include <cstdlib>
 #include <functional>
 #include <initializer_list>
 #include <ostream>
@@ -103,13 +102,6 @@ inline QByteArray RunConvert(const QStringList& args) {
     return p.readAllStandardOutput();
 }
 
-// ImageMagick's decoding of a TGA file as w x h blue-green-red bytes. ImageMagick keeps a
-// TGA's origin as an orientation tag: -auto-orient applies it.
-inline QByteArray MagickTgaBgr(const QString& file) {
-    return RunConvert({QStringLiteral("TGA:") + file, QStringLiteral("-auto-orient"),
-                       QStringLiteral("-depth"), QStringLiteral("8"), QStringLiteral("bgr:-")});
-}
-
 // The picture's pixels as tightly packed blue-green-red bytes.
 inline QByteArray PackedBgr(const QImage& image) {
     const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
@@ -122,14 +114,6 @@ inline QByteArray PackedBgr(const QImage& image) {
 // The 16-bit pixel at (x, y) as stored.
 inline quint16 Raw16(const QImage& image, int x, int y) {
     return reinterpret_cast<const quint16*>(image.constScanLine(y))[x];
-}
-
-// True when a and b have the same length and no byte differs by more than tolerance.
-inline bool NearBytes(const QByteArray& a, const QByteArray& b, int tolerance) {
-    if (a.size() != b.size()) return false;
-    for (qsizetype i = 0; i < a.size(); ++i)
-        if (std::abs(uchar(a[i]) - uchar(b[i])) > tolerance) return false;
-    return true;
 }
 
 // ---- Our own formats, byte by byte ----
@@ -299,11 +283,8 @@ inline Sample MakeSample(const QDir& dir, const QString& ext) {
     if (ext == "cut") return bytes(CutFile(), QSize(6, 3));
     if (ext == "wmf") return bytes(WmfFile(), QSize(100, 80));
     if (ext == "emf") return bytes(EmfFile(1000, 800).Finished(), QSize(100, 80));
-    QByteArray levels;  // 6-bit levels 0..63 over and over
-    for (int i = 0; i < 768; ++i) levels.append(static_cast<char>(i % 64));
-    QByteArray indices(15, '\0');
-    for (int i = 0; i < 15; ++i) indices[i] = static_cast<char>(i);
-    if (ext == "pic") return bytes(PicFile(5, 3, levels, indices), QSize(5, 3));
+    if (ext == "pic")
+        return bytes(PicFile(5, 3, QByteArray(768, 33), QByteArray(15, 1)), QSize(5, 3));
     // 2 x 2, three colour channels and a matte, each scanline a literal of two.
     RlaFile rla{.right = 1, .top = 1};
     const std::vector<QByteArray> line = {Bytes({0xFE, 10, 20}), Bytes({0xFE, 30, 40}),

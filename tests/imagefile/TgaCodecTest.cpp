@@ -1,6 +1,3 @@
-#include <QDir>
-#include <QTemporaryDir>
-
 #include "ImageSamples.h"
 #include "imagefile/TgaReader.h"
 #include "imagefile/TgaWriter.h"
@@ -147,14 +144,13 @@ TEST(TgaWriter, RunLengthPackets) {
     EXPECT_EQ(file.mid(18), Bytes({0x82, 1, 2, 3, 0x01, 4, 5, 6, 7, 8, 9}));
 }
 
-TEST(TgaWriter, EveryDepthReadsBackAndImageMagickAgrees) {
+TEST(TgaWriter, EveryDepthReadsBack) {
     QImage rgb(37, 5, QImage::Format_RGB32);
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 37; ++x)  // runs and literals both
             rgb.setPixel(x, y, x < 20 ? qRgb(200, 10 * y, 30) : qRgb(x * 6, y * 40, 255 - x));
     QImage indexed = rgb.convertToFormat(QImage::Format_Indexed8);
     QImage rgb555 = rgb.convertToFormat(QImage::Format_RGB555);
-    QTemporaryDir dir;
     struct Row {
         const char* name;
         QImage image;
@@ -170,12 +166,7 @@ TEST(TgaWriter, EveryDepthReadsBackAndImageMagickAgrees) {
         const QByteArray file = WriteTga(row.image, row.type >= 9);
         EXPECT_EQ(file[2], row.type);
         EXPECT_EQ(static_cast<uchar>(file[16]), row.bits);
-        const QByteArray expected = PackedBgr(row.image);
-        EXPECT_EQ(PackedBgr(ReadTga(file)), expected);
-        const QString path = dir.filePath(QStringLiteral("w.tga"));
-        WriteFile(path, file);
-        // ImageMagick widens 5-bit channels by rounding, Qt by repeating bits: 1 apart at most.
-        EXPECT_TRUE(NearBytes(MagickTgaBgr(path), expected, row.bits == 16 ? 1 : 0));
+        EXPECT_EQ(PackedBgr(ReadTga(file)), PackedBgr(row.image));
     }
 }
 
