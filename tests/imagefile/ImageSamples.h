@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <functional>
 #include <initializer_list>
 #include <ostream>
@@ -27,31 +28,16 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace imagetest {
 
-// Appends v in little-endian (Le) or big-endian (Be) order, or writes it at a position (Put).
-inline void Le16(QByteArray& out, int v) {
-    out.append(static_cast<char>(v & 0xFF));
-    out.append(static_cast<char>((v >> 8) & 0xFF));
+// v as n bytes, least significant first (Le) or last (Be).
+inline QByteArray Le(int64_t v, int n) {
+    QByteArray out;
+    for (int i = 0; i < n; ++i) out.append(static_cast<char>((v >> (8 * i)) & 0xFF));
+    return out;
 }
-inline void Le32(QByteArray& out, int64_t v) {
-    for (int i = 0; i < 4; ++i) out.append(static_cast<char>((v >> (8 * i)) & 0xFF));
-}
-inline void Be16(QByteArray& out, int v) {
-    out.append(static_cast<char>((v >> 8) & 0xFF));
-    out.append(static_cast<char>(v & 0xFF));
-}
-inline void Be32(QByteArray& out, int64_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.append(static_cast<char>((v >> shift) & 0xFF));
-}
-inline void PutLe16(QByteArray& out, qsizetype at, int v) {
-    out[at] = static_cast<char>(v & 0xFF);
-    out[at + 1] = static_cast<char>((v >> 8) & 0xFF);
-}
-inline void PutLe32(QByteArray& out, qsizetype at, int64_t v) {
-    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-inline void PutBe16(QByteArray& out, qsizetype at, int v) {
-    out[at] = static_cast<char>((v >> 8) & 0xFF);
-    out[at + 1] = static_cast<char>(v & 0xFF);
+inline QByteArray Be(int64_t v, int n) {
+    QByteArray out = Le(v, n);
+    std::reverse(out.begin(), out.end());
+    return out;
 }
 inline QByteArray Bytes(std::initializer_list<int> values) {
     QByteArray out;
@@ -125,18 +111,18 @@ struct BmpSpec {
 };
 inline QByteArray Bmp(const BmpSpec& s) {
     QByteArray info;
-    Le32(info, s.headerSize);
+    info += Le(s.headerSize, 4);
     if (s.headerSize == 12) {
-        for (int v : {s.width, s.height, 1, s.bits}) Le16(info, v);
+        for (int v : {s.width, s.height, 1, s.bits}) info += Le(v, 2);
     } else {
-        for (int64_t v : {s.width, s.height, 1 | s.bits << 16, s.compression}) Le32(info, v);
+        for (int64_t v : {s.width, s.height, 1 | s.bits << 16, s.compression}) info += Le(v, 4);
         for (int64_t v : {int64_t(s.pixels.size()), int64_t(2835), int64_t(2835),
                           int64_t(s.colours), int64_t(0)})
-            Le32(info, v);
+            info += Le(v, 4);
     }
     const qsizetype offset = 14 + info.size() + s.masks.size() + s.palette.size();
     QByteArray out("BM");
-    for (int64_t v : {offset + s.pixels.size(), qsizetype(0), offset}) Le32(out, v);
+    for (int64_t v : {offset + s.pixels.size(), qsizetype(0), offset}) out += Le(v, 4);
     return out + info + s.masks + s.palette + s.pixels;
 }
 
@@ -148,10 +134,10 @@ struct TgaSpec {
 };
 inline QByteArray Tga(const TgaSpec& s) {
     QByteArray out = Bytes({int(s.id.size()), s.mapType, s.type, 0, 0});
-    Le16(out, s.mapLength);
+    out += Le(s.mapLength, 2);
     out += Bytes({s.mapBits, 0, 0, 0, 0});
-    Le16(out, s.width);
-    Le16(out, s.height);
+    out += Le(s.width, 2);
+    out += Le(s.height, 2);
     return out + Bytes({s.bits, s.descriptor}) + s.id + s.map + s.pixels;
 }
 
@@ -165,22 +151,18 @@ struct RlaFile {
     QByteArray Build() const {
         QByteArray out(740, '\0');
         const int window[4] = {left, right, bottom, top};
-        for (int i = 0; i < 8; ++i) PutBe16(out, 2 * i, window[i % 4]);  // window, active window
-        PutBe16(out, 20, colourChannels);
-        PutBe16(out, 22, matteChannels);
-        PutBe16(out, 26, -2);  // revision 0xFFFE
-        PutBe16(out, 658, bits);
-        PutBe16(out, 662, bits);
+        for (int i = 0; i < 8; ++i)
+            out.replace(2 * i, 2, Be(window[i % 4], 2));  // window, active window
+        out.replace(20, 4, Be(colourChannels, 2) + Be(matteChannels, 2));
+        out.replace(26, 2, Be(-2, 2));  // revision 0xFFFE
+        for (int at : {658, 662}) out.replace(at, 2, Be(bits, 2));
         int64_t offset = 740 + 4 * static_cast<int64_t>(scanlines.size());
         for (const auto& line : scanlines) {
-            Be32(out, offset);
+            out += Be(offset, 4);
             for (const QByteArray& channel : line) offset += 2 + channel.size();
         }
         for (const auto& line : scanlines)
-            for (const QByteArray& channel : line) {
-                Be16(out, static_cast<int>(channel.size()));
-                out += channel;
-            }
+            for (const QByteArray& channel : line) out += Be(channel.size(), 2) + channel;
         return out;
     }
 };
@@ -188,14 +170,9 @@ struct RlaFile {
 // Autodesk Animator picture with the 32-byte header, a palette of 6-bit levels and indices.
 inline QByteArray PicFile(int width, int height, const QByteArray& palette,
                           const QByteArray& indices, int depth = 8, int compression = 0) {
-    QByteArray out(32, '\0');
-    PutLe16(out, 0, 0x9119);
-    PutLe16(out, 2, width);
-    PutLe16(out, 4, height);
-    out[10] = static_cast<char>(depth);
-    out[11] = static_cast<char>(compression);
-    PutLe16(out, 12, static_cast<int>(indices.size()));
-    return out + palette + indices;
+    return Le(0x9119, 2) + Le(width, 2) + Le(height, 2) + QByteArray(4, '\0') +
+           Bytes({depth, compression}) + Le(indices.size(), 2) + QByteArray(18, '\0') + palette +
+           indices;
 }
 
 // Little-endian EMF bytes: a header, then records given as 32-bit words (and raw tails).
@@ -207,12 +184,12 @@ class EmfFile {
         for (int64_t v :
              {1,       88, 0, 0,       0, 0, 0, 0,    frameRight, frameBottom, 0x464D4520,
               0x10000, 0,  0, handles, 0, 0, 0, 1000, 1000,       100,         100})
-            Le32(bytes_, v);  // device of 1000 x 1000 pixels and 100 x 100 mm
+            bytes_ += Le(v, 4);  // device of 1000 x 1000 pixels and 100 x 100 mm
     }
     EmfFile& Add(uint32_t type, const std::vector<uint32_t>& words, QByteArray tail = {}) {
-        Le32(bytes_, type);
-        Le32(bytes_, static_cast<int64_t>(8 + words.size() * 4 + tail.size()));
-        for (uint32_t w : words) Le32(bytes_, w);
+        bytes_ += Le(type, 4);
+        bytes_ += Le(static_cast<int64_t>(8 + words.size() * 4 + tail.size()), 4);
+        for (uint32_t w : words) bytes_ += Le(w, 4);
         bytes_ += tail;
         return *this;
     }
@@ -232,9 +209,9 @@ struct Sample {
 // Dr. Halo CUT, 6 x 3: each row a run of 6 pixels of index 1 + row, then the row's end.
 inline QByteArray CutFile() {
     QByteArray out;
-    for (int v : {6, 3, 0}) Le16(out, v);
+    for (int v : {6, 3, 0}) out += Le(v, 2);
     for (int y = 0; y < 3; ++y) {
-        Le16(out, 3);
+        out += Le(3, 2);
         out += Bytes({0x80 | 6, 1 + y, 0});
     }
     return out;
@@ -243,22 +220,19 @@ inline QByteArray CutFile() {
 // Placeable Windows metafile of 100 x 80 units at 72 units per inch, one rectangle.
 inline QByteArray WmfFile() {
     QByteArray out;
-    Le32(out, 0x9AC6CDD7);
-    for (int v : {0, 0, 0, 100, 80, 72}) Le16(out, v);
-    Le32(out, 0);
+    out += Le(0x9AC6CDD7, 4);
+    for (int v : {0, 0, 0, 100, 80, 72}) out += Le(v, 2);
+    out += Le(0, 4);
     int checksum = 0;
     for (int i = 0; i < 20; i += 2) checksum ^= uchar(out[i]) | (uchar(out[i + 1]) << 8);
-    Le16(out, checksum);
+    out += Le(checksum, 2);
     const int records = 7 + 3;  // rectangle, end of file (in 16-bit words)
-    for (int v : {1, 9, 0x300}) Le16(out, v);
-    Le32(out, 9 + records);
-    Le16(out, 0);
-    Le32(out, 7);
-    Le16(out, 0);
-    Le32(out, 7);
-    for (int v : {0x041B, 40, 50, 0, 0}) Le16(out, v);  // bottom, right, top, left
-    Le32(out, 3);
-    Le16(out, 0);
+    // header (type, size, version, file size, objects, largest record), the rectangle (bottom,
+    // right, top, left), end of file, as (value, bytes).
+    const std::pair<int, int> fields[] = {{1, 2},  {9, 2}, {0x300, 2}, {9 + records, 4}, {0, 2},
+                                          {7, 4},  {0, 2}, {7, 4},     {0x041B, 2},      {40, 2},
+                                          {50, 2}, {0, 2}, {0, 2},     {3, 4},           {0, 2}};
+    for (auto [v, n] : fields) out += Le(v, n);
     return out;
 }
 

@@ -109,7 +109,6 @@ TEST(TgaReader, BrokenFilesAreInvalid) {
         const char* name;
         QByteArray data;
     } rows[] = {
-        {"empty", QByteArray()},
         {"image type 4", Tga({.type = 4, .pixels = four})},
         {"12 bits", Tga({.bits = 12, .pixels = four})},
         {"zero width", Tga({.width = 0, .pixels = four})},
