@@ -4,14 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QSize>
 #include <QStandardPaths>
-#include <QString>
 #include <QStringList>
 #include <algorithm>
 #include <functional>
@@ -210,19 +207,14 @@ struct Sample {
 inline QByteArray CutFile() {
     QByteArray out;
     for (int v : {6, 3, 0}) out += Le(v, 2);
-    for (int y = 0; y < 3; ++y) {
-        out += Le(3, 2);
-        out += Bytes({0x80 | 6, 1 + y, 0});
-    }
+    for (int y = 0; y < 3; ++y) out += Le(3, 2) + Bytes({0x80 | 6, 1 + y, 0});
     return out;
 }
 
 // Placeable Windows metafile of 100 x 80 units at 72 units per inch, one rectangle.
 inline QByteArray WmfFile() {
-    QByteArray out;
-    out += Le(0x9AC6CDD7, 4);
-    for (int v : {0, 0, 0, 100, 80, 72}) out += Le(v, 2);
-    out += Le(0, 4);
+    QByteArray out = Le(0x9AC6CDD7, 4);
+    for (int v : {0, 0, 0, 100, 80, 72, 0, 0}) out += Le(v, 2);  // the last two: reserved
     int checksum = 0;
     for (int i = 0; i < 20; i += 2) checksum ^= uchar(out[i]) | (uchar(out[i + 1]) << 8);
     out += Le(checksum, 2);

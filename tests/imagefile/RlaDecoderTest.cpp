@@ -42,11 +42,6 @@ TEST(RlaDecoder, RefusesBrokenFiles) {
         change(f);
         return f.Build();
     };
-    auto patched = [&good](qsizetype at, char byte) {
-        QByteArray data = good;
-        data[at] = byte;
-        return data;
-    };
     const struct {
         const char* what;
         QByteArray data;
@@ -62,7 +57,7 @@ TEST(RlaDecoder, RefusesBrokenFiles) {
          }),
          invalid},
         {"two colour channels", changed([](RlaFile& f) { f.colourChannels = 2; }), invalid},
-        {"offset past the end", patched(740, '\x7F'), invalid},
+        {"offset past the end", QByteArray(good).replace(740, 1, "\x7F"), invalid},
         {"absurd size",
          changed([](RlaFile& f) { f.left = f.bottom = -32768, f.right = f.top = 32767; }),
          QStringLiteral("Image RLA : dimensions")},

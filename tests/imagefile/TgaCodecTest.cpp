@@ -114,12 +114,12 @@ TEST(TgaReader, BrokenFilesAreInvalid) {
         {"zero width", Tga({.width = 0, .pixels = four})},
         {"row cut short", Tga({.pixels = four.left(11)})},
         {"ID past the end", Tga({.id = QByteArray(3, 'x')}).left(20)},
-        {"colour map ends early",
-         [] {
-             TgaSpec spec = Mapped(24, QByteArray(700, 0), {});
-             spec.mapLength = 256;
-             return Tga(spec);
-         }()},
+        {"colour map ends early", Tga({.type = 1,
+                                       .bits = 8,
+                                       .mapType = 1,
+                                       .mapLength = 256,
+                                       .mapBits = 24,
+                                       .map = QByteArray(700, 0)})},
         {"ends inside a literal packet", Tga({.type = 10, .pixels = Bytes({0x03, 1, 2, 3, 4})})},
         {"20 bytes claiming 65535 x 65535",
          Tga({.width = 65535, .height = 65535, .pixels = Bytes({1, 2})})},
