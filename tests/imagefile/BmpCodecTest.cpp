@@ -7,16 +7,6 @@ using tessella::imagefile::kBmpInvalidMessage;
 using tessella::imagefile::ReadBmp;
 using tessella::imagefile::WriteBmp24;
 
-namespace {
-
-QByteArray Masks(uint32_t r, uint32_t g, uint32_t b) {
-    QByteArray out;
-    for (uint32_t m : {r, g, b}) out += Le(m, 4);
-    return out;
-}
-
-}  // namespace
-
 TEST(BmpReader, EveryDepthKeepsItsFormat) {
     const QByteArray twoColours = Bytes({1, 2, 3, 0, 4, 5, 6, 0});  // blue, green, red, 0
     // 24 bits, 5 wide: 15 bytes of pixels and 1 of padding per row, bottom row first.
@@ -54,11 +44,12 @@ TEST(BmpReader, EveryDepthKeepsItsFormat) {
         {"32 bits", {.bits = 32, .height = 1, .pixels = Bytes({1, 2, 3, 0, 4, 5, 6, 0})},
          QImage::Format_RGB32, Bytes({1, 2, 3, 4, 5, 6})},
         {"5-6-5 bit fields", {.bits = 16, .height = 1, .compression = 3,
-                              .masks = Masks(0xF800, 0x07E0, 0x001F), .pixels = Bytes({0xE0, 0x07, 0x00, 0xF8})},
+                              .masks = Le(0xF800, 4) + Le(0x07E0, 4) + Le(0x001F, 4),
+                              .pixels = Bytes({0xE0, 0x07, 0x00, 0xF8})},
          QImage::Format_RGB16, Bytes({0, 255, 0, 0, 0, 255})},
         // Other bit fields: 10 bits per channel scaled to 8.
         {"10-bit fields", {.bits = 32, .width = 1, .height = 1, .compression = 3,
-                           .masks = Masks(0x3FF00000, 0x000FFC00, 0x000003FF),
+                           .masks = Le(0x3FF00000, 4) + Le(0x000FFC00, 4) + Le(0x000003FF, 4),
                            .pixels = Bytes({0xFF, 0x03, 0x00, 0x20})},
          QImage::Format_RGB32, Bytes({255, 0, 128})},
         // clang-format on
