@@ -78,6 +78,14 @@ TEST(BlurTest, MatchesTheHandTrace) {
          {{63, 63, 191, 191}, {31, 31, 191, 223}, {47, 215, 215, 207}, {47, 215, 215, 207}}},
         {"right by 1", 1, Lit(3, 2),
          SixBySix({{3, 2, 50}, {4, 2, 50}, {5, 2, 25}, {3, 3, 50}, {4, 3, 50}, {5, 3, 25}})},
+        {"down by 1", 2, Lit(2, 3),
+         SixBySix({{2, 3, 50}, {3, 3, 50}, {2, 4, 50}, {3, 4, 50}, {2, 5, 25}, {3, 5, 25}})},
+        // Block (2, 2) carries 50 to columns 0..1 of rows 3..4; block (4, 2) then clears the
+        // lit pixel, and the last row's blocks write 25, then 0, into (0, 5).
+        {"down by 1, left by 2", 4, Lit(3, 3),
+         SixBySix({{0, 3, 50}, {1, 3, 50}, {0, 4, 50}, {1, 4, 50}})},
+        {"up by 1", 6, Lit(3, 2), SixBySix({{2, 1, 50}, {3, 1, 50}, {2, 2, 50}, {3, 2, 50}})},
+        {"up and left by 1", 7, Lit(2, 2), SixBySix({{1, 1, 50}, {2, 1, 50}, {1, 2, 50}, {2, 2, 50}})},
         {"down and right by 1", 3, Lit(3, 3),
          SixBySix({{3, 3, 50}, {4, 3, 50}, {5, 3, 12}, {3, 4, 50}, {4, 4, 50}, {5, 4, 12},
                    {3, 5, 12}, {4, 5, 12}, {5, 5, 18}})},
