@@ -11,21 +11,21 @@
 
 namespace tessella::texture {
 class ElementEditorHost;
-class TFicheNouveau;
-class TFicheConfirmeLargeur;
+class NewElementDialog;
+class PageWidthDialog;
 }  // namespace tessella::texture
 
 namespace tessella::app {
 
-class TForm3;
-class TFicheAide;
+class AboutBox;
+class HelpWindow;
 
 // The windows that exist for the whole run; null until start-up has created them.
 struct AppWindows {
-    TForm3* form3 = nullptr;
-    texture::TFicheNouveau* ficheNouveau = nullptr;
-    texture::TFicheConfirmeLargeur* ficheConfirmeLargeur = nullptr;
-    TFicheAide* ficheAide = nullptr;
+    AboutBox* aboutBox = nullptr;
+    texture::NewElementDialog* newElementDialog = nullptr;
+    texture::PageWidthDialog* pageWidthDialog = nullptr;
+    HelpWindow* helpWindow = nullptr;
     // The element editor; the main window stands in for it while there is none.
     texture::ElementEditorHost* elementEditor = nullptr;
 };

@@ -10,11 +10,11 @@ struct TexturePage;
 
 namespace tessella::app {
 
-class TFichePrincipale;
+class MainWindow;
 
 class MainWindowPageEvents final : public texture::PageEvents {
   public:
-    MainWindowPageEvents(TFichePrincipale& window, const texture::TexturePage& page)
+    MainWindowPageEvents(MainWindow& window, const texture::TexturePage& page)
         : w_(window), page_(page) {}
     // The mask whose position the view keeps in page pixels, so that zooming moves it too.
     void attach(const texture::ReplaceMask& mask) { mask_ = &mask; }
@@ -26,7 +26,7 @@ class MainWindowPageEvents final : public texture::PageEvents {
     void setProgress(int position) override;
     void setSourceCaption(const QString& caption) override;
     void showSource(const QImage& picture, QSize box, bool stretch) override;
-    void setLabelDim(const QString& text) override;
+    void setSourceSizeText(const QString& text) override;
     void setEnabled(texture::PageCommand command, bool enabled) override;
     void showSourcePanel() override;
     // The view paints the mask itself (its own left and top are 0) at the same geometry,
@@ -42,7 +42,7 @@ class MainWindowPageEvents final : public texture::PageEvents {
     void refreshCatalogue() override {}
 
   private:
-    TFichePrincipale& w_;
+    MainWindow& w_;
     const texture::TexturePage& page_;
     const texture::ReplaceMask* mask_ = nullptr;
 };

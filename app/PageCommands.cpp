@@ -1,17 +1,16 @@
 #include "app/PageCommands.h"
 
-#include "app/TFichePrincipale.h"
-#include "texture/TFicheConfirmeLargeur.h"
+#include "app/MainWindow.h"
+#include "texture/PageWidthDialog.h"
 
 namespace tessella::app {
 
 int32_t PageCommands::DialogWidth::askWidth() {
-    if (texture::TFicheConfirmeLargeur* dialog = app_.windows.ficheConfirmeLargeur)
-        return dialog->askWidth();
+    if (texture::PageWidthDialog* dialog = app_.windows.pageWidthDialog) return dialog->askWidth();
     return app_.page.maxPageWidth;
 }
 
-PageCommands::PageCommands(AppContext& context, TFichePrincipale& window)
+PageCommands::PageCommands(AppContext& context, MainWindow& window)
     : app_(context),
       window_(window),
       events_(window, context.page),
@@ -26,7 +25,7 @@ PageCommands::PageCommands(AppContext& context, TFichePrincipale& window)
 texture::ElementEditFlow PageCommands::elementFlow() {
     texture::ElementEditorHost* editor = app_.windows.elementEditor;
     return texture::ElementEditFlow(context_, editor ? *editor : pendingEditor_,
-                                    [this] { window_.RefreshSourceLists(); });
+                                    [this] { window_.refreshSourceLists(); });
 }
 
 }  // namespace tessella::app

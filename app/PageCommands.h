@@ -16,11 +16,11 @@
 
 namespace tessella::app {
 
-class TFichePrincipale;
+class MainWindow;
 
 class PageCommands {
   public:
-    PageCommands(AppContext& context, TFichePrincipale& window);
+    PageCommands(AppContext& context, MainWindow& window);
 
     texture::PageContext& context() { return context_; }
     texture::ReplaceMask& mask() { return mask_; }
@@ -42,7 +42,7 @@ class PageCommands {
     };
 
     AppContext& app_;
-    TFichePrincipale& window_;
+    MainWindow& window_;
     MainWindowPageEvents events_;
     texture::PageContext context_;
     DialogWidth width_;

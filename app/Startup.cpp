@@ -2,12 +2,12 @@
 
 #include <QApplication>
 
-#include "app/TFicheAide.h"
-#include "app/TFichePrincipale.h"
-#include "app/TForm2.h"
-#include "app/TForm3.h"
-#include "texture/TFicheConfirmeLargeur.h"
-#include "texture/TFicheNouveau.h"
+#include "app/AboutBox.h"
+#include "app/HelpWindow.h"
+#include "app/MainWindow.h"
+#include "app/SplashScreen.h"
+#include "texture/NewElementDialog.h"
+#include "texture/PageWidthDialog.h"
 
 namespace tessella::app {
 
@@ -21,24 +21,24 @@ Startup::~Startup() {
 void Startup::run() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
-    splash_ = std::make_unique<TForm2>(context_);
+    splash_ = std::make_unique<SplashScreen>(context_);
     splash_->show();
     context_.pacer.processEvents();
     context_.pacer.wait(kSplashWait);
 
-    main_ = std::make_unique<TFichePrincipale>(context_);
+    main_ = std::make_unique<MainWindow>(context_);
     main_->show();
     context_.pacer.processEvents();
 
     // The other windows, in their order; each exists for the whole run.
-    context_.windows.form3 = new TForm3(context_, main_.get());
-    // TFicheManipImage, TFicheRougeVertBleu, TFicheDessin and TFicheCatalogue come here.
-    context_.windows.ficheNouveau =
-        new texture::TFicheNouveau(context_.newElement, context_.prompts, main_.get());
-    context_.windows.ficheConfirmeLargeur = new texture::TFicheConfirmeLargeur(main_.get());
-    // TFicheChoixFlou, TFicheDimensions, TFichePlancheContact and TFicheImpression come here.
-    context_.windows.ficheAide = new TFicheAide(context_, main_.get());
-    // TFicheTraiteCouleur comes here.
+    context_.windows.aboutBox = new AboutBox(context_, main_.get());
+    // The element editor, colour adjustment, drawing tools and catalogue come here.
+    context_.windows.newElementDialog =
+        new texture::NewElementDialog(context_.newElement, context_.prompts, main_.get());
+    context_.windows.pageWidthDialog = new texture::PageWidthDialog(main_.get());
+    // The blur choice, resize, contact sheet and print dialogs come here.
+    context_.windows.helpWindow = new HelpWindow(context_, main_.get());
+    // The channel dialog comes here.
 
     context_.pacer.wait(kWindowsWait);
     splash_->hide();

@@ -8,8 +8,8 @@
 
 namespace tessella::app {
 
-class TFichePrincipale;
-class TForm2;
+class MainWindow;
+class SplashScreen;
 
 class Startup {
   public:
@@ -22,15 +22,15 @@ class Startup {
     // Runs the sequence; the windows live as long as this object.
     void run();
 
-    TFichePrincipale* mainWindow() const { return main_.get(); }
+    MainWindow* mainWindow() const { return main_.get(); }
     // The splash while it is on screen, null once released.
-    TForm2* splash() const { return splash_.get(); }
+    SplashScreen* splash() const { return splash_.get(); }
 
   private:
     AppContext& context_;
-    std::unique_ptr<TForm2> splash_;
+    std::unique_ptr<SplashScreen> splash_;
     // The other windows are children of the main window, listed in context_.windows.
-    std::unique_ptr<TFichePrincipale> main_;
+    std::unique_ptr<MainWindow> main_;
 };
 
 }  // namespace tessella::app

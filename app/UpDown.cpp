@@ -39,6 +39,11 @@ UpDown::UpDown(Qt::Orientation orientation, int minimum, int maximum, int positi
     connect(prev_, &QToolButton::clicked, this, [this] { click(Button::Prev); });
 }
 
+void UpDown::setArrowNames(const QString& next, const QString& previous) {
+    next_->setAccessibleName(next);
+    prev_->setAccessibleName(previous);
+}
+
 void UpDown::setPosition(int position) {
     position_ = std::clamp(position, min_, max_);
 }

@@ -27,6 +27,9 @@ class UpDown : public QWidget {
     // Steps as a click on the arrow does and emits clicked.
     void click(Button button);
 
+    // Names the two arrows for screen readers (they show no text).
+    void setArrowNames(const QString& next, const QString& previous);
+
     QToolButton* nextButton() const { return next_; }
     QToolButton* prevButton() const { return prev_; }
 

@@ -4,9 +4,9 @@
 #include <QIcon>
 
 #include "app/AppContext.h"
+#include "app/MainWindow.h"
 #include "app/Resources.h"
 #include "app/Startup.h"
-#include "app/TFichePrincipale.h"
 #include "platform/Pacer.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtPrompts.h"
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     app::Startup startup(context);
     startup.run();
     prompts.setParent(startup.mainWindow());
-    QObject::connect(startup.mainWindow(), &app::TFichePrincipale::closed, &application,
+    QObject::connect(startup.mainWindow(), &app::MainWindow::closed, &application,
                      &QApplication::quit, Qt::QueuedConnection);
     return application.exec();
 }

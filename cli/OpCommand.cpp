@@ -12,7 +12,7 @@
 #include "editor/Resize.h"
 #include "pixels/Blur.h"
 #include "pixels/ColourOperations.h"
-#include "pixels/Traite.h"
+#include "pixels/WorkingPicture.h"
 #include "platform/ColourValue.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
@@ -21,7 +21,7 @@ namespace tessella::cli {
 
 namespace {
 
-using pixels::Traite;
+using pixels::WorkingPicture;
 using platform::ColourValue;
 
 enum class Kind {
@@ -48,53 +48,63 @@ struct Values {
 struct Operation {
     const char* name;
     std::vector<Argument> arguments;
-    void (*run)(Traite&, const Values&);
+    void (*run)(WorkingPicture&, const Values&);
 };
 
 // The colour operations read and write the working array in place.
-void RunEmboss(Traite& work, const pixels::EmbossSettings& settings, const QImage& texture) {
+void RunEmboss(WorkingPicture& work, const pixels::EmbossSettings& settings,
+               const QImage& texture) {
     pixels::Emboss(work.image(), work.image(), work.width(), work.height(), settings, texture);
+}
+
+// An operation without arguments that calls fn with one fixed choice.
+template <auto fn, auto choice>
+void WithChoice(WorkingPicture& work, const Values&) {
+    fn(work, choice);
 }
 
 const std::vector<Operation>& Operations() {
     using namespace editor;
     static const std::vector<Operation> table = {
-        {"rotate-left", {}, [](Traite& w, const Values&) { RotateQuarter(w, 1); }},
-        {"rotate-right", {}, [](Traite& w, const Values&) { RotateQuarter(w, 2); }},
-        {"mirror", {}, [](Traite& w, const Values&) { MirrorHorizontal(w); }},
-        {"flip", {}, [](Traite& w, const Values&) { FlipVertical(w); }},
-        {"symmetry2", {}, [](Traite& w, const Values&) { MakeSymmetric(w, 2); }},
-        {"symmetry4", {}, [](Traite& w, const Values&) { MakeSymmetric(w, 4); }},
-        {"double-width", {}, [](Traite& w, const Values&) { DoubleTile(w, 1); }},
-        {"double-height", {}, [](Traite& w, const Values&) { DoubleTile(w, 2); }},
-        {"swap-rb", {}, [](Traite& w, const Values&) { ChannelOperation(w, 0); }},
-        {"swap-gb", {}, [](Traite& w, const Values&) { ChannelOperation(w, 1); }},
-        {"swap-rg", {}, [](Traite& w, const Values&) { ChannelOperation(w, 2); }},
-        {"grey", {}, [](Traite& w, const Values&) { ChannelOperation(w, 3); }},
-        {"negative", {}, [](Traite& w, const Values&) { ChannelOperation(w, 4); }},
-        {"fuse-rb", {}, [](Traite& w, const Values&) { FuseChannels(w, 0); }},
-        {"fuse-gb", {}, [](Traite& w, const Values&) { FuseChannels(w, 1); }},
-        {"fuse-rg", {}, [](Traite& w, const Values&) { FuseChannels(w, 2); }},
+        {"rotate-left", {}, WithChoice<RotateQuarter, Turn::CounterClockwise>},
+        {"rotate-right", {}, WithChoice<RotateQuarter, Turn::Clockwise>},
+        {"mirror", {}, [](WorkingPicture& w, const Values&) { MirrorHorizontal(w); }},
+        {"flip", {}, [](WorkingPicture& w, const Values&) { FlipVertical(w); }},
+        {"symmetry2", {}, WithChoice<MakeSymmetric, Symmetry::TwoFaces>},
+        {"symmetry4", {}, WithChoice<MakeSymmetric, Symmetry::FourFaces>},
+        {"double-width", {}, WithChoice<DoubleTile, TileDirection::Right>},
+        {"double-height", {}, WithChoice<DoubleTile, TileDirection::Down>},
+        {"swap-rb", {}, WithChoice<ApplyChannelOperation, ChannelOperation::SwapRedBlue>},
+        {"swap-gb", {}, WithChoice<ApplyChannelOperation, ChannelOperation::SwapGreenBlue>},
+        {"swap-rg", {}, WithChoice<ApplyChannelOperation, ChannelOperation::SwapRedGreen>},
+        {"grey", {}, WithChoice<ApplyChannelOperation, ChannelOperation::Grey>},
+        {"negative", {}, WithChoice<ApplyChannelOperation, ChannelOperation::Negative>},
+        {"fuse-rb", {}, WithChoice<FuseChannels, ChannelPair::RedBlue>},
+        {"fuse-gb", {}, WithChoice<FuseChannels, ChannelPair::GreenBlue>},
+        {"fuse-rg", {}, WithChoice<FuseChannels, ChannelPair::RedGreen>},
         {"veil",
          {{"RRGGBB", Kind::Colour}},
-         [](Traite& w, const Values& v) { AddVeil(w, *v.colour); }},
-        {"sharpen", {}, [](Traite& w, const Values&) { SharpenSoften(w, 1); }},
-        {"soften", {}, [](Traite& w, const Values&) { SharpenSoften(w, 0); }},
+         [](WorkingPicture& w, const Values& v) { AddVeil(w, *v.colour); }},
+        {"sharpen", {}, WithChoice<SharpenSoften, Sharpness::Sharpen>},
+        {"soften", {}, WithChoice<SharpenSoften, Sharpness::Soften>},
         {"blur",
          {{"VARIANTE", Kind::Integer, 0, 8}},
-         [](Traite& w, const Values& v) { pixels::Blur(w.image(), v.numbers[0]); }},
+         [](WorkingPicture& w, const Values& v) {
+             pixels::Blur(w.image(), pixels::BlurVariantFromIndex(v.numbers[0]));
+         }},
         {"rgb",
          {{"ROUGE", Kind::Integer, 0, 200},
           {"VERT", Kind::Integer, 0, 200},
           {"BLEU", Kind::Integer, 0, 200},
           {"DIRECTION", Kind::Integer, 0, 8}},
-         [](Traite& w, const Values& v) {
+         [](WorkingPicture& w, const Values& v) {
              pixels::RgbCorrection(w.image(), w.image(), w.width(), w.height(), v.numbers[0],
-                                   v.numbers[1], v.numbers[2], v.numbers[3]);
+                                   v.numbers[1], v.numbers[2],
+                                   pixels::RgbDirectionFromIndex(v.numbers[3]));
          }},
         {"contrast",
          {{"QUANTITE", Kind::Integer, -200, 200}},
-         [](Traite& w, const Values& v) {
+         [](WorkingPicture& w, const Values& v) {
              pixels::Contrast(w.image(), w.image(), w.width(), w.height(), 127, v.numbers[0]);
          }},
         {"emboss",
@@ -102,27 +112,27 @@ const std::vector<Operation>& Operations() {
           {"MODE", Kind::Integer, 1, 2},
           {"SATURATION", Kind::Integer, 1, 255},
           {"COULEUR", Kind::ColourOrNone}},
-         [](Traite& w, const Values& v) {
+         [](WorkingPicture& w, const Values& v) {
              pixels::EmbossSettings settings;
              settings.threshold = v.numbers[0];
-             settings.mode = v.numbers[1];
+             settings.mode =
+                 v.numbers[1] == 2 ? pixels::EmbossMode::StrongInverted : pixels::EmbossMode::Plain;
              settings.saturation = v.numbers[2];
              settings.colour = v.colour;
              RunEmboss(w, settings, QImage());
          }},
         {"emboss-texture",
          {{"SEUIL", Kind::Integer, 100, 255}, {"TEXTURE", Kind::Picture}},
-         [](Traite& w, const Values& v) {
+         [](WorkingPicture& w, const Values& v) {
              pixels::EmbossSettings settings;
              settings.threshold = v.numbers[0];
-             settings.mode = 1;
              settings.textured = true;
              RunEmboss(w, settings, v.picture);
          }},
         {"resize",
          {{"LARGEUR", Kind::Integer, 1, static_cast<int>(platform::kMaxImageSide)},
           {"HAUTEUR", Kind::Integer, 1, static_cast<int>(platform::kMaxImageSide)}},
-         [](Traite& w, const Values& v) { ResizeNearest(w, v.numbers[0], v.numbers[1]); }},
+         [](WorkingPicture& w, const Values& v) { ResizeNearest(w, v.numbers[0], v.numbers[1]); }},
     };
     return table;
 }
@@ -221,7 +231,7 @@ int OpCommand(const QStringList& args) {
         if (op->arguments[i].kind == Kind::Picture) values.picture = LoadPicture(args[i + 1]);
 
     QImage bitmap = LoadPicture(input);
-    Traite work;
+    WorkingPicture work;
     work.LoadWorkingArray(bitmap);
     op->run(work, values);
     work.StoreWorkingArray(bitmap);

@@ -9,7 +9,7 @@
 namespace tessella::editor {
 
 using pixels::Bgr;
-using pixels::TabImage;
+using pixels::PixelGrid;
 
 namespace {
 
@@ -19,12 +19,12 @@ TESSELLA_PIXEL_LOOP void ForEachInRow(Bgr* p, int w, PixelFn fn) {
 }
 
 template <typename PixelFn>
-void ForEachPixel(TabImage& image, PixelFn fn) {
+void ForEachPixel(PixelGrid& image, PixelFn fn) {
     const int w = image.width(), h = image.height();
     for (int y = 0; y < h; ++y) ForEachInRow(image.row(y), w, fn);
 }
 
-void Negative(TabImage& image) {
+void Negative(PixelGrid& image) {
     // Byte by byte, so the loop runs on whole vectors.
     const int bytes = image.width() * 3, h = image.height();
     for (int y = 0; y < h; ++y) {
@@ -33,11 +33,20 @@ void Negative(TabImage& image) {
     }
 }
 
-// The byte orders that exchange the two channels of operations 0, 1 and 2: red and blue,
-// green and blue, red and green (bytes are blue, green, red).
-constexpr PixelOrder kPairs[3] = {{2, 1, 0}, {1, 0, 2}, {0, 2, 1}};
+// The byte order that exchanges the two channels of the pair (bytes are blue, green, red).
+PixelOrder Exchanging(ChannelPair pair) {
+    switch (pair) {
+        case ChannelPair::RedBlue:
+            return {2, 1, 0};
+        case ChannelPair::GreenBlue:
+            return {1, 0, 2};
+        case ChannelPair::RedGreen:
+            return {0, 2, 1};
+    }
+    return {0, 1, 2};  // not a pair: nothing moves
+}
 
-uint8_t* FirstByte(TabImage& image) {
+uint8_t* FirstByte(PixelGrid& image) {
     return reinterpret_cast<uint8_t*>(image.row(0));
 }
 
@@ -78,29 +87,41 @@ TESSELLA_PIXEL_LOOP void FilterRow(Bgr* p, const int* centre, const int* column,
 
 }  // namespace
 
-void ChannelOperation(pixels::Traite& work, int operation) {
-    TabImage& image = work.image();
-    if (operation >= 0 && operation < 3) {
+void ApplyChannelOperation(pixels::WorkingPicture& work, ChannelOperation operation) {
+    PixelGrid& image = work.image();
+    const auto exchange = [&](ChannelPair pair) {
         PermutePixels(FirstByte(image), image.stride() * 3, image.width(), image.height(),
-                      kPairs[operation]);
-    } else if (operation == 3) {
-        ForEachPixel(image, [](Bgr& p) {
-            const uint8_t g = static_cast<uint8_t>((unsigned{p.r} + p.g + p.b) / 3);
-            p = Bgr{g, g, g};
-        });
-    } else if (operation == 4) {
-        Negative(image);
+                      Exchanging(pair));
+    };
+    switch (operation) {
+        case ChannelOperation::SwapRedBlue:
+            exchange(ChannelPair::RedBlue);
+            break;
+        case ChannelOperation::SwapGreenBlue:
+            exchange(ChannelPair::GreenBlue);
+            break;
+        case ChannelOperation::SwapRedGreen:
+            exchange(ChannelPair::RedGreen);
+            break;
+        case ChannelOperation::Grey:
+            ForEachPixel(image, [](Bgr& p) {
+                const uint8_t g = static_cast<uint8_t>((unsigned{p.r} + p.g + p.b) / 3);
+                p = Bgr{g, g, g};
+            });
+            break;
+        case ChannelOperation::Negative:
+            Negative(image);
+            break;
     }
 }
 
-void FuseChannels(pixels::Traite& work, int operation) {
-    if (operation < 0 || operation >= 3) return;
-    TabImage& image = work.image();
+void FuseChannels(pixels::WorkingPicture& work, ChannelPair pair) {
+    PixelGrid& image = work.image();
     MeanWithPermutedPixels(FirstByte(image), image.stride() * 3, image.width(), image.height(),
-                           kPairs[operation]);
+                           Exchanging(pair));
 }
 
-void AddVeil(pixels::Traite& work, platform::ColourValue colour) {
+void AddVeil(pixels::WorkingPicture& work, platform::ColourValue colour) {
     const unsigned b = colour.blue(), g = colour.green(), r = colour.red();
     ForEachPixel(work.image(), [=](Bgr& p) {
         p.b = static_cast<uint8_t>(std::min(255u, p.b + b));
@@ -109,12 +130,11 @@ void AddVeil(pixels::Traite& work, platform::ColourValue colour) {
     });
 }
 
-void SharpenSoften(pixels::Traite& work, int mode) {
-    if (mode != 0 && mode != 1) return;
-    TabImage& image = work.image();
+void SharpenSoften(pixels::WorkingPicture& work, Sharpness sharpness) {
+    PixelGrid& image = work.image();
     const int w = image.width(), h = image.height();
     if (w < 3 || h < 3) return;
-    const bool sharpen = mode == 1;
+    const bool sharpen = sharpness == Sharpness::Sharpen;
 
     // Channel sums of the rows above, at and below the current row, and their column sums.
     // The row above may already be filtered: only its sums, taken before, are read.

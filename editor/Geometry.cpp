@@ -13,7 +13,7 @@
 namespace tessella::editor {
 
 using pixels::Bgr;
-using pixels::TabImage;
+using pixels::PixelGrid;
 
 namespace {
 
@@ -29,7 +29,7 @@ void CheckDoubled(int width, int height, int wFactor, int hFactor, const QString
 }
 
 // Stores or copies a pixel as four bytes, the fourth landing on the next pixel (rewritten later) or
-// on the spare column that every row of a TabImage has.
+// on the spare column that every row of a PixelGrid has.
 inline void Store4(uint8_t* to, uint32_t v) {
     std::memcpy(to, &v, 4);
 }
@@ -46,12 +46,11 @@ size_t RowBytes(int width) {
 
 }  // namespace
 
-void RotateQuarter(pixels::Traite& work, int direction) {
-    if (direction != 1 && direction != 2) return;
-    const TabImage& src = work.image();
+void RotateQuarter(pixels::WorkingPicture& work, Turn turn) {
+    const PixelGrid& src = work.image();
     const int w = src.width(), h = src.height();
-    const bool clockwise = direction == 2;
-    TabImage& dst = work.scratch();
+    const bool clockwise = turn == Turn::Clockwise;
+    PixelGrid& dst = work.scratch();
     dst.reshape(h, w);
     // Target (row y, column x) is source (row h-1-x, column y) clockwise, (row x, column
     // w-1-y) counter-clockwise: along a target row the source walks down or up a column.
@@ -95,8 +94,8 @@ void RotateQuarter(pixels::Traite& work, int direction) {
     work.adoptScratch();
 }
 
-void MirrorHorizontal(pixels::Traite& work) {
-    TabImage& image = work.image();
+void MirrorHorizontal(pixels::WorkingPicture& work) {
+    PixelGrid& image = work.image();
     const int w = image.width(), h = image.height();
     std::vector<Bgr> reversed(static_cast<size_t>(w) + 1);  // with the spare byte it needs
     for (int y = 0; y < h; ++y) {
@@ -106,8 +105,8 @@ void MirrorHorizontal(pixels::Traite& work) {
     }
 }
 
-void FlipVertical(pixels::Traite& work) {
-    TabImage& image = work.image();
+void FlipVertical(pixels::WorkingPicture& work) {
+    PixelGrid& image = work.image();
     const size_t bytes = RowBytes(image.width());
     for (int top = 0, bottom = image.height() - 1; top < bottom; ++top, --bottom) {
         auto* a = reinterpret_cast<uint8_t*>(image.row(top));
@@ -116,14 +115,14 @@ void FlipVertical(pixels::Traite& work) {
     }
 }
 
-void MakeSymmetric(pixels::Traite& work, int faces) {
-    if (faces != 2 && faces != 4) return;
-    const TabImage& src = work.image();
+void MakeSymmetric(pixels::WorkingPicture& work, Symmetry symmetry) {
+    const PixelGrid& src = work.image();
     const int w = src.width(), h = src.height();
     if (src.empty()) return;
-    const int hFactor = faces == 4 ? 2 : 1;
+    const bool fourFaces = symmetry == Symmetry::FourFaces;
+    const int hFactor = fourFaces ? 2 : 1;
     CheckDoubled(w, h, 2, hFactor, QStringLiteral("Symétrie"));
-    TabImage& dst = work.scratch();
+    PixelGrid& dst = work.scratch();
     dst.reshape(2 * w, h * hFactor);
     for (int y = 0; y < h; ++y) {
         const Bgr* in = src.row(y);
@@ -131,20 +130,19 @@ void MakeSymmetric(pixels::Traite& work, int faces) {
         std::memcpy(out, in, RowBytes(w));
         ReverseRow(reinterpret_cast<const uint8_t*>(in), reinterpret_cast<uint8_t*>(out + w), w);
     }
-    if (faces == 4)
+    if (fourFaces)
         for (int y = 0; y < h; ++y)
             std::memcpy(dst.row(2 * h - 1 - y), dst.row(y), RowBytes(2 * w));
     work.adoptScratch();
 }
 
-void DoubleTile(pixels::Traite& work, int direction) {
-    if (direction != 1 && direction != 2) return;
-    const TabImage& src = work.image();
+void DoubleTile(pixels::WorkingPicture& work, TileDirection direction) {
+    const PixelGrid& src = work.image();
     const int w = src.width(), h = src.height();
     if (src.empty()) return;
-    const bool wide = direction == 1;
+    const bool wide = direction == TileDirection::Right;
     CheckDoubled(w, h, wide ? 2 : 1, wide ? 1 : 2, QStringLiteral("Doublement"));
-    TabImage& dst = work.scratch();
+    PixelGrid& dst = work.scratch();
     dst.reshape(wide ? 2 * w : w, wide ? h : 2 * h);
     for (int y = 0; y < h; ++y) {
         std::memcpy(dst.row(y), src.row(y), RowBytes(w));

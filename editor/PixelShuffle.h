@@ -1,7 +1,7 @@
 #pragma once
 // Byte moves within rows of 3-byte pixels, five pixels per 16-byte shuffle where the processor
 // has one (SSSE3), pixel by pixel elsewhere. Rows must have at least one spare byte after
-// their last pixel (every TabImage row has): it is read and written back unchanged.
+// their last pixel (every PixelGrid row has): it is read and written back unchanged.
 
 #include <array>
 #include <cstddef>

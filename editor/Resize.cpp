@@ -9,7 +9,7 @@
 namespace tessella::editor {
 
 using pixels::Bgr;
-using pixels::TabImage;
+using pixels::PixelGrid;
 
 namespace {
 
@@ -20,15 +20,15 @@ int SourceIndex(int i, int from, int to) {
 
 }  // namespace
 
-void ResizeNearest(pixels::Traite& work, int newWidth, int newHeight) {
+void ResizeNearest(pixels::WorkingPicture& work, int newWidth, int newHeight) {
     platform::CheckImageSize(newWidth, newHeight, QStringLiteral("Redimensionnement"));
-    const TabImage& src = work.image();
+    const PixelGrid& src = work.image();
     if (src.empty())
         throw platform::TessellaError(QStringLiteral("Redimensionnement : aucune image"));
     const int w = src.width(), h = src.height();
     std::vector<int> columns(static_cast<size_t>(newWidth));
     for (int x = 0; x < newWidth; ++x) columns[x] = SourceIndex(x, w, newWidth);
-    TabImage& dst = work.scratch();
+    PixelGrid& dst = work.scratch();
     dst.reshape(newWidth, newHeight);
     const size_t rowBytes = static_cast<size_t>(newWidth) * sizeof(Bgr);
     int previous = -1;

@@ -1,7 +1,7 @@
 #pragma once
 // Point-sampled resizing of the working array.
 
-#include "pixels/Traite.h"
+#include "pixels/WorkingPicture.h"
 
 namespace tessella::editor {
 
@@ -10,6 +10,6 @@ namespace tessella::editor {
 // so the same size is the identity and doubling repeats every pixel twice. Throws
 // TessellaError, leaving the array unchanged, on a size below 1 or beyond the pixel limit, or
 // when there is no picture.
-void ResizeNearest(pixels::Traite& work, int newWidth, int newHeight);
+void ResizeNearest(pixels::WorkingPicture& work, int newWidth, int newHeight);
 
 }  // namespace tessella::editor

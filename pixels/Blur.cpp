@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #if defined(__SSE2__) && !defined(TESSELLA_NO_SIMD)
 #include <emmintrin.h>
 #endif
@@ -16,7 +17,7 @@ namespace {
 // Reads and writes with coordinates limited to the picture, so edge pixels repeat.
 class LimitedPicture {
   public:
-    explicit LimitedPicture(TabImage& image)
+    explicit LimitedPicture(PixelGrid& image)
         : image_(image), w_(image.width()), h_(image.height()) {}
 
     Bgr& at(int x, int y) {
@@ -43,12 +44,12 @@ class LimitedPicture {
     void average(int x, int y) { fill(x, y, mean(x, y)); }
 
   private:
-    TabImage& image_;
+    PixelGrid& image_;
     int w_;
     int h_;
 };
 
-// The running mean of one column of variant 0, over the pixel pair (x, x + 1), or over
+// The running mean of one column of the whole blur, over the pixel pair (x, x + 1), or over
 // pixel x alone in the last column (`single`).
 #if defined(__SSE2__) && !defined(TESSELLA_NO_SIMD)
 class ColumnMean {
@@ -73,7 +74,7 @@ class ColumnMean {
   private:
     // Blue, green and red of p[0] + p[1] (or 2 x p[0]) in the low 16-bit lanes. Reads 8 bytes:
     // the last column's extra bytes fall in the spare columns.
-    static_assert(TabImage::kSpareColumns >= 2);
+    static_assert(PixelGrid::kSpareColumns >= 2);
     static __m128i PairSum(const Bgr* p, bool single) {
         const __m128i v = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)),
                                             _mm_setzero_si128());
@@ -82,11 +83,11 @@ class ColumnMean {
     __m128i m_;
 };
 
-// Columns x and x + 1 of variant 0 walked together (two rows or more): column x + 1's walk runs
-// one row behind and takes column x's means from a register instead of reading them back.
+// Columns x and x + 1 of the whole blur walked together (two rows or more): column x + 1's walk
+// runs one row behind and takes column x's means from a register instead of reading them back.
 // `secondIsLast`: column x + 1 is the last column, its right neighbour itself.
 void SmoothColumnPair(Bgr* top, ptrdiff_t s, int h, bool secondIsLast) {
-    static_assert(TabImage::kSpareColumns >= 2, "8-byte loads reach two pixels past the width");
+    static_assert(PixelGrid::kSpareColumns >= 2, "8-byte loads reach two pixels past the width");
     const auto load = [](const Bgr* p) {
         return _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)),
                                  _mm_setzero_si128());
@@ -163,11 +164,11 @@ class ColumnMean {
 };
 #endif
 
-// Variant 0. Going down column x, block (x, y) reads the mean m just written into row y by
+// The whole blur. Going down column x, block (x, y) reads the mean m just written into row y by
 // block (x, y - 1) in both columns, so its mean is (2m + the two pixels of row y + 1) div 4, and
 // each row of the two columns ends with the mean of the block starting on it (the last row
 // keeps the one before, which the limited last block rewrites unchanged).
-void SmoothAll(TabImage& image) {
+void SmoothAll(PixelGrid& image) {
     const int w = image.width();
     const int h = image.height();
     if (h == 1) {
@@ -213,7 +214,7 @@ void SmoothBorders(LimitedPicture& p, int w, int h) {
 // blocks wholly inside the picture skip the limits.
 class BlockMover {
   public:
-    BlockMover(TabImage& image, int dx, int dy)
+    BlockMover(PixelGrid& image, int dx, int dy)
         : image_(image),
           limited_(image),
           w_(image.width()),
@@ -242,26 +243,27 @@ class BlockMover {
     }
 
   private:
-    TabImage& image_;
+    PixelGrid& image_;
     LimitedPicture limited_;
     int w_, h_, dx_, dy_;
     ptrdiff_t s_;
 };
 
-// Variants 1..4 walk down from the top-left block; each block's mean goes to the block shifted
-// by the variant.
-void ShiftDown(TabImage& image, int variant) {
-    static constexpr int kShift[4][2] = {{1, 0}, {0, 1}, {1, 1}, {-2, 1}};
-    BlockMover mover(image, kShift[variant - 1][0], kShift[variant - 1][1]);
+// Walks down from the top-left block; each block's mean goes to the block shifted by dx, dy.
+void ShiftDown(PixelGrid& image, int dx, int dy) {
+    LimitedPicture p(image);
+    SmoothBorders(p, image.width(), image.height());
+    BlockMover mover(image, dx, dy);
     for (int y = 0; y < image.height() - 1; y += 2)
         for (int x = 0; x < image.width() - 1; x += 2) mover.move(x, y);
 }
 
-// Variants 5..8 walk up from the bottom-right block (x, y the block's bottom-right pixel); the
-// first row and column of the walk are always done.
-void ShiftUp(TabImage& image, int variant) {
-    static constexpr int kShift[4][2] = {{-1, 0}, {0, -1}, {-1, -1}, {2, -1}};
-    BlockMover mover(image, kShift[variant - 5][0], kShift[variant - 5][1]);
+// Walks up from the bottom-right block (x, y the block's bottom-right pixel); the first row and
+// column of the walk are always done.
+void ShiftUp(PixelGrid& image, int dx, int dy) {
+    LimitedPicture p(image);
+    SmoothBorders(p, image.width(), image.height());
+    BlockMover mover(image, dx, dy);
     int y = image.height() - 1;
     do {
         int x = image.width() - 1;
@@ -275,21 +277,47 @@ void ShiftUp(TabImage& image, int variant) {
 
 }  // namespace
 
-void Blur(TabImage& picture, int variant) {
-    if (variant < 0 || variant > 8) throw platform::TessellaError(platform::kRangeMessage);
-    const int w = picture.width();
-    const int h = picture.height();
-    if (w <= 0 || h <= 0) return;
-    if (variant == 0) {
-        SmoothAll(picture);
-        return;
+BlurVariant BlurVariantFromIndex(int index) {
+    using enum BlurVariant;
+    static constexpr BlurVariant kByIndex[] = {
+        Whole, Right, Down, DownRight, DownOneLeftTwo, Left, Up, UpLeft, UpOneRightTwo,
+    };
+    if (index < 0 || index >= static_cast<int>(std::size(kByIndex)))
+        throw platform::TessellaError(platform::kRangeMessage);
+    return kByIndex[index];
+}
+
+void Blur(PixelGrid& picture, BlurVariant variant) {
+    if (picture.width() <= 0 || picture.height() <= 0) return;
+    switch (variant) {
+        case BlurVariant::Whole:
+            SmoothAll(picture);
+            break;
+        case BlurVariant::Right:
+            ShiftDown(picture, 1, 0);
+            break;
+        case BlurVariant::Down:
+            ShiftDown(picture, 0, 1);
+            break;
+        case BlurVariant::DownRight:
+            ShiftDown(picture, 1, 1);
+            break;
+        case BlurVariant::DownOneLeftTwo:
+            ShiftDown(picture, -2, 1);
+            break;
+        case BlurVariant::Left:
+            ShiftUp(picture, -1, 0);
+            break;
+        case BlurVariant::Up:
+            ShiftUp(picture, 0, -1);
+            break;
+        case BlurVariant::UpLeft:
+            ShiftUp(picture, -1, -1);
+            break;
+        case BlurVariant::UpOneRightTwo:
+            ShiftUp(picture, 2, -1);
+            break;
     }
-    LimitedPicture p(picture);
-    SmoothBorders(p, w, h);
-    if (variant <= 4)
-        ShiftDown(picture, variant);
-    else
-        ShiftUp(picture, variant);
 }
 
 }  // namespace tessella::pixels

@@ -5,16 +5,32 @@
 
 #include <cstddef>
 
-#include "pixels/TabImage.h"
+#include "pixels/PixelGrid.h"
 
 namespace tessella::pixels {
 
-// Variant 0 averages every block, columns left to right, each column top down. Variants 1..8
-// average the four borders, then move each even block's mean: 1 right by 1, 2 down by 1,
-// 3 down-right by 1, 4 down by 1 and left by 2 (walking down); 5 left by 1, 6 up by 1, 7 up-left
-// by 1, 8 up by 1 and right by 2 (walking up from the bottom-right). Works on the picture's own
-// width x height; needs no scratch array. An empty picture is left alone; a variant outside
-// 0..8 throws TessellaError(kRangeMessage).
-void Blur(TabImage& picture, int variant);
+// Whole averages every block, columns left to right, each column top down. The others average
+// the four borders, then move each even block's mean by the shift they name, one pixel unless
+// they say two: Right to DownOneLeftTwo walking down from the top-left, Left to UpOneRightTwo
+// walking up from the bottom-right.
+enum class BlurVariant {
+    Whole,
+    Right,
+    Down,
+    DownRight,
+    DownOneLeftTwo,
+    Left,
+    Up,
+    UpLeft,
+    UpOneRightTwo,
+};
+
+// The variant of the blur window's button 0..8, in the order above; another index throws
+// TessellaError(kRangeMessage).
+BlurVariant BlurVariantFromIndex(int index);
+
+// Works on the picture's own width x height; needs no scratch array. An empty picture is left
+// alone.
+void Blur(PixelGrid& picture, BlurVariant variant);
 
 }  // namespace tessella::pixels

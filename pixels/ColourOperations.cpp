@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <iterator>
 #include <vector>
 
-#include "pixels/HSVLibrary.h"
+#include "pixels/Hsv.h"
 #include "platform/Error.h"
 #include "platform/Rounding.h"
 
@@ -16,7 +17,7 @@ namespace {
 using platform::RoundHalfEven;
 
 // False for an empty picture; throws when either array is smaller than the picture.
-bool CheckPicture(const TabImage& source, const TabImage& destination, int width, int height) {
+bool CheckPicture(const PixelGrid& source, const PixelGrid& destination, int width, int height) {
     if (width <= 0 || height <= 0) return false;
     if (width > source.width() || height > source.height() || width > destination.width() ||
         height > destination.height())
@@ -61,40 +62,52 @@ struct StepWalk {
     int first(int y) const { return firstAtTop + yStep * y; }
 };
 
-StepWalk WalkOf(int direction, int w, int h) {
+StepWalk WalkOf(RgbDirection direction, int w, int h) {
     switch (direction) {
-        case 1:
+        case RgbDirection::Uniform:
+            return {1, 0, 0, 0};  // one step, table 0
+        case RgbDirection::LeftToRight:
             return {w, 1, 1, 0};
-        case 2:
+        case RgbDirection::RightToLeft:
             return {w, -1, w, 0};
-        case 3:
+        case RgbDirection::TopDown:
             return {h, 0, 1, 1};
-        case 4:
+        case RgbDirection::BottomUp:
             return {h, 0, h, -1};
-        case 5:
+        case RgbDirection::FromTopLeft:
             return {w + h, 1, 1, 1};
-        case 6:
+        case RgbDirection::FromTopRight:
             return {w + h, -1, w, 1};
-        case 7:
+        case RgbDirection::FromBottomLeft:
             return {w + h, 1, h, -1};
-        default:
+        case RgbDirection::FromBottomRight:
             return {w + h, -1, w + h - 1, -1};
     }
+    throw platform::TessellaError(platform::kRangeMessage);
 }
 
 }  // namespace
 
-void RgbCorrection(const TabImage& source, TabImage& destination, int width, int height,
-                   int redPercent, int greenPercent, int bluePercent, int direction) {
-    if (!CheckPicture(source, destination, width, height)) return;
-    if (direction < 0 || direction > 8) throw platform::TessellaError(platform::kRangeMessage);
+RgbDirection RgbDirectionFromIndex(int index) {
+    using enum RgbDirection;
+    static constexpr RgbDirection kByIndex[] = {
+        Uniform,     LeftToRight,  RightToLeft,    TopDown,         BottomUp,
+        FromTopLeft, FromTopRight, FromBottomLeft, FromBottomRight,
+    };
+    if (index < 0 || index >= static_cast<int>(std::size(kByIndex)))
+        throw platform::TessellaError(platform::kRangeMessage);
+    return kByIndex[index];
+}
 
-    StepWalk walk{1, 0, 0, 0};  // uniform: one step, table 0
+void RgbCorrection(const PixelGrid& source, PixelGrid& destination, int width, int height,
+                   int redPercent, int greenPercent, int bluePercent, RgbDirection direction) {
+    if (!CheckPicture(source, destination, width, height)) return;
+
+    const StepWalk walk = WalkOf(direction, width, height);
     std::vector<Factors> factors;
-    if (direction == 0) {
+    if (direction == RgbDirection::Uniform) {
         factors.push_back({bluePercent / 100.0, greenPercent / 100.0, redPercent / 100.0});
     } else {
-        walk = WalkOf(direction, width, height);
         // The factors grow by repeated addition before each step, so that every step sees
         // exactly the accumulated value.
         const Factors increment{(bluePercent - 100) / 100.0 / width,
@@ -144,7 +157,7 @@ void RgbCorrection(const TabImage& source, TabImage& destination, int width, int
     }
 }
 
-void Contrast(const TabImage& source, TabImage& destination, int width, int height, int reference,
+void Contrast(const PixelGrid& source, PixelGrid& destination, int width, int height, int reference,
               double amount) {
     if (!CheckPicture(source, destination, width, height)) return;
     if (amount == 0) amount = 1.0;
@@ -164,14 +177,14 @@ void Contrast(const TabImage& source, TabImage& destination, int width, int heig
     }
 }
 
-void Emboss(const TabImage& source, TabImage& destination, int width, int height,
+void Emboss(const PixelGrid& source, PixelGrid& destination, int width, int height,
             const EmbossSettings& settings, const QImage& texture) {
     if (!CheckPicture(source, destination, width, height)) return;
     if (height < 2) return;  // only rows with a row below them are computed
 
     const bool textured = settings.textured;
     const bool coloured = !textured && settings.colour.has_value();
-    const bool strong = !textured && settings.mode == 2;
+    const bool strong = !textured && settings.mode == EmbossMode::StrongInverted;
     const int threshold = std::clamp(settings.threshold, 0, 255);
 
     // Relief byte e to output byte.

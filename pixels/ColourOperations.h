@@ -10,28 +10,45 @@
 #include <cstddef>
 #include <optional>
 
-#include "pixels/TabImage.h"
+#include "pixels/PixelGrid.h"
 #include "platform/ColourValue.h"
 
 namespace tessella::pixels {
 
-// Percentages 0..200 (100 = unchanged). Direction 0: every pixel scaled by percent / 100.
-// Directions 1..8 walk the picture in steps (1 columns left to right, 2 columns right to left,
-// 3 rows top down, 4 rows bottom up, 5..8 diagonals from the top-left, top-right, bottom-left,
-// bottom-right corner); each factor starts at 1 and grows by (percent - 100) / 100 / width
-// before every step, whatever the direction. Bytes are clamped then rounded half to even. A
-// direction outside 0..8 throws TessellaError(kRangeMessage).
-void RgbCorrection(const TabImage& source, TabImage& destination, int width, int height,
-                   int redPercent, int greenPercent, int bluePercent, int direction);
+// Uniform scales every pixel by percent / 100. The others walk the picture in steps: columns
+// (LeftToRight, RightToLeft), rows (TopDown, BottomUp) or diagonals starting from a corner.
+enum class RgbDirection {
+    Uniform,
+    LeftToRight,
+    RightToLeft,
+    TopDown,
+    BottomUp,
+    FromTopLeft,
+    FromTopRight,
+    FromBottomLeft,
+    FromBottomRight,
+};
+
+// The direction of the RGB window's button 0..8, in the order above; another index throws
+// TessellaError(kRangeMessage).
+RgbDirection RgbDirectionFromIndex(int index);
+
+// Percentages 0..200 (100 = unchanged). Walking in steps, each factor starts at 1 and grows by
+// (percent - 100) / 100 / width before every step, whatever the direction. Bytes are clamped
+// then rounded half to even.
+void RgbCorrection(const PixelGrid& source, PixelGrid& destination, int width, int height,
+                   int redPercent, int greenPercent, int bluePercent, RgbDirection direction);
 
 // Each channel c becomes c + (c - reference) x amount / 255, rounded half to even and clamped;
 // an amount of 0 acts as 1. The editor passes reference 127 and amount -200..200.
-void Contrast(const TabImage& source, TabImage& destination, int width, int height, int reference,
+void Contrast(const PixelGrid& source, PixelGrid& destination, int width, int height, int reference,
               double amount);
 
+enum class EmbossMode { Plain, StrongInverted };
+
 struct EmbossSettings {
-    int threshold = 255;   // 100..255 (limited to 0..255): xor-ed with the lower pixel's bytes
-    int mode = 1;          // 2 strong inverted relief; anything else plain relief
+    int threshold = 255;  // 100..255 (limited to 0..255): xor-ed with the lower pixel's bytes
+    EmbossMode mode = EmbossMode::Plain;
     int saturation = 127;  // 1..255 (limited to 0..255), of the coloured background
     std::optional<platform::ColourValue> colour;  // coloured background; none = plain relief
     bool textured = false;  // lay the relief over the tiled texture; mode and colour ignored
@@ -40,7 +57,7 @@ struct EmbossSettings {
 // Relief of each pixel against the one below it; the bottom row of `destination` is not
 // written. With `textured`, `texture` (any format; empty counts as one white pixel) is tiled
 // from the top-left pixel, one texture pixel per picture pixel.
-void Emboss(const TabImage& source, TabImage& destination, int width, int height,
+void Emboss(const PixelGrid& source, PixelGrid& destination, int width, int height,
             const EmbossSettings& settings, const QImage& texture = QImage());
 
 }  // namespace tessella::pixels

@@ -14,7 +14,7 @@ namespace tessella::platform {
 
 enum class MessageKind { Warning, Error, Information, Confirmation };
 
-// Values are the modal results of the original message boxes.
+// Fixed values: a dialog's result code is one of these (the element editor closes with No = 7).
 enum class Answer { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7,
                     All = 8, NoToAll = 9, YesToAll = 10 };
 

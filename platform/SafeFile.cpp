@@ -1,27 +1,241 @@
 #include "platform/SafeFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <utility>
 
 #include "platform/Error.h"
 
 namespace tessella::platform {
 
-void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        file.cancelWriting();
-        throw TessellaError(QStringLiteral("Impossible d'écrire le fichier %1").arg(path));
+namespace detail {
+
+namespace {
+FileCalls& Calls() {
+    static FileCalls calls{
+        [](int fd, const void* data, std::size_t size) { return ::write(fd, data, size); },
+        [](int fd) { return ::fsync(fd); },
+        [](int fd) { return ::close(fd); },
+        [](const char* from, const char* to) { return std::rename(from, to); },
+    };
+    return calls;
+}
+}  // namespace
+
+const FileCalls& CurrentFileCalls() {
+    return Calls();
+}
+
+ScopedFileCalls::ScopedFileCalls(FileCalls calls)
+    : previous_(std::exchange(Calls(), std::move(calls))) {}
+
+ScopedFileCalls::~ScopedFileCalls() {
+    Calls() = std::move(previous_);
+}
+
+}  // namespace detail
+
+namespace {
+
+// What the user can act on: free some room, pick another folder, fix the name.
+QString Reason(int error, bool reading) {
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT:
+            return QStringLiteral("disque plein");
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return QStringLiteral("droits insuffisants");
+        case ENOENT:
+            // When writing, the file itself may be missing: only its folder can be.
+            return reading ? QStringLiteral("fichier introuvable")
+                           : QStringLiteral("dossier introuvable");
+        case ENOTDIR:
+            return QStringLiteral("dossier introuvable");
+        case EISDIR:
+            return QStringLiteral("c'est un dossier");
+        default:
+            return qt_error_string(error);
     }
 }
 
-QByteArray ReadWholeFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw TessellaError(QStringLiteral("Impossible de lire le fichier %1").arg(path));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw TessellaError(QStringLiteral("Impossible de lire le fichier %1").arg(path));
+TessellaError WriteError(const QString& path, const QString& reason) {
+    return TessellaError(
+        QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(path, reason));
+}
+
+TessellaError ReadError(const QString& path, const QString& reason) {
+    return TessellaError(QStringLiteral("Impossible de lire le fichier %1 : %2").arg(path, reason));
+}
+
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+// A link is kept and what it points to replaced, as users who link a texture expect.
+QByteArray ResolveLinks(const QString& path) {
+    QFileInfo info(path);
+    if (!info.isSymLink()) return QFile::encodeName(path);
+    for (int hops = 0; hops < 40 && info.isSymLink(); ++hops) info.setFile(info.symLinkTarget());
+    return QFile::encodeName(info.isSymLink() ? path : info.filePath());
+}
+
+class FileSink final : public ByteSink {
+  public:
+    FileSink(int fd, const QString& shownPath) : fd_(fd), shownPath_(shownPath) {}
+
+    void write(const char* data, std::size_t size) override {
+        if (error_ != 0) throw WriteError(shownPath_, Reason(error_, false));
+        const auto& calls = detail::CurrentFileCalls();
+        while (size > 0) {
+            const ssize_t n = calls.write(fd_, data, size);
+            if (n < 0 && errno == EINTR) continue;
+            // A regular file that takes nothing has no room left.
+            error_ = n < 0 ? errno : n == 0 ? ENOSPC : 0;
+            if (error_ != 0) throw WriteError(shownPath_, Reason(error_, false));
+            data += n;
+            size -= std::size_t(n);
+        }
+    }
+
+    // A producer that swallowed a refused write must not get a partial file renamed in place.
+    void checkWhole() const {
+        if (error_ != 0) throw WriteError(shownPath_, Reason(error_, false));
+    }
+
+  private:
+    int fd_;
+    const QString& shownPath_;
+    int error_ = 0;
+};
+
+// The temporary file beside the target; gone again unless it replaced the target.
+class TemporaryFile {
+  public:
+    TemporaryFile(const QString& shownPath, const QByteArray& target)
+        : shownPath_(shownPath), target_(target) {
+        const qsizetype slash = target.lastIndexOf('/');
+        folder_ = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
+        QByteArray name = target.mid(slash + 1);
+        if (name.size() > 200) name = "tessella";  // leaves room for the suffix within NAME_MAX
+        const QByteArray stem = target.left(slash + 1) + name + '.';
+        for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+            path_ = stem + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+            fd_ = ::open(path_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd_ < 0 && errno != EEXIST && errno != EINTR) throw fail(errno);
+        }
+        if (fd_ < 0) throw fail(EEXIST);
+        struct stat old;
+        if (::stat(target_.constData(), &old) == 0 && S_ISREG(old.st_mode))
+            (void)::fchmod(fd_, old.st_mode & 0777);  // a file that cannot take them is still saved
+    }
+
+    ~TemporaryFile() {
+        if (fd_ >= 0) ::close(fd_);
+        if (!placed_) ::unlink(path_.constData());
+    }
+
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    int fd() const { return fd_; }
+
+    void replaceTarget() {
+        const auto& calls = detail::CurrentFileCalls();
+        while (calls.fsync(fd_) != 0) {
+            if (errno == EINTR) continue;
+            // The filesystem cannot sync; close still reports data it lost.
+            if (errno == EINVAL || errno == ENOTSUP) break;
+            throw fail(errno);
+        }
+        // Never closed twice: Linux frees the descriptor even when close fails.
+        if (calls.close(std::exchange(fd_, -1)) != 0) throw fail(errno);
+        if (calls.rename(path_.constData(), target_.constData()) != 0) throw fail(errno);
+        placed_ = true;
+        // The rename outlives a power cut only once the folder is on disk; the file is saved
+        // either way, so this is best effort.
+        Descriptor folder(::open(folder_.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (folder.get() >= 0) (void)calls.fsync(folder.get());
+    }
+
+  private:
+    TessellaError fail(int error) const { return WriteError(shownPath_, Reason(error, false)); }
+
+    const QString& shownPath_;
+    QByteArray target_;
+    QByteArray folder_;
+    QByteArray path_;
+    int fd_ = -1;
+    bool placed_ = false;
+};
+
+}  // namespace
+
+void WriteFileAtomically(const QString& path, const std::function<void(ByteSink&)>& produce) {
+    TemporaryFile file(path, ResolveLinks(path));
+    FileSink sink(file.fd(), path);
+    produce(sink);
+    sink.checkWhole();
+    file.replaceTarget();
+}
+
+void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+    WriteFileAtomically(path, [&bytes](ByteSink& sink) { sink.write(bytes); });
+}
+
+QByteArray ReadWholeFile(const QString& path, qint64 maxBytes) {
+    const QByteArray native = QFile::encodeName(path);
+    const QString notRegular = QStringLiteral("ce n'est pas un fichier ordinaire");
+    const QString tooLarge = QStringLiteral("fichier trop grand");
+    // Looked at before opening: opening a device can have effects of its own.
+    struct stat info;
+    if (::stat(native.constData(), &info) != 0) throw ReadError(path, Reason(errno, true));
+    if (!S_ISREG(info.st_mode)) throw ReadError(path, notRegular);
+    if (info.st_size > maxBytes) throw ReadError(path, tooLarge);
+    // Should a FIFO have taken the file's place since, opening must not wait for a writer.
+    Descriptor fd(::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (fd.get() < 0) throw ReadError(path, Reason(errno, true));
+    if (::fstat(fd.get(), &info) != 0) throw ReadError(path, Reason(errno, true));
+    if (!S_ISREG(info.st_mode)) throw ReadError(path, notRegular);
+    if (info.st_size > maxBytes) throw ReadError(path, tooLarge);
+
+    // One byte past the limit is enough to know a file grew too large while read.
+    const qint64 cap = maxBytes < kNoSizeLimit ? maxBytes + 1 : kNoSizeLimit;
+    QByteArray bytes(qsizetype(std::min<qint64>(info.st_size + 1, cap)), Qt::Uninitialized);
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            // Grown since, or a file that tells no size, like those of /proc.
+            if (filled >= cap) throw ReadError(path, tooLarge);
+            bytes.resize(
+                qsizetype(std::min<qint64>(filled + std::max<qsizetype>(filled, 65536), cap)));
+        }
+        const ssize_t n =
+            ::read(fd.get(), bytes.data() + filled, std::size_t(bytes.size() - filled));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw ReadError(path, Reason(errno, true));
+        if (n == 0) break;
+        filled += n;
+    }
+    bytes.truncate(filled);
     return bytes;
 }
 

@@ -1,17 +1,64 @@
 #pragma once
-// Files are written beside their target and renamed over it only when complete, so a failed
-// write never leaves the user with less than they had.
+// Files are written beside their target and renamed over it only when complete and on disk, so
+// a failed write (full disk, lost rights, a network share refusing the data at close) never
+// leaves the user with less than they had.
 
+#include <sys/types.h>
 #include <QByteArray>
 #include <QString>
+#include <cstddef>
+#include <functional>
+#include <limits>
 
 namespace tessella::platform {
 
-// Writes bytes to path through a temporary file in the same folder. Throws TessellaError
-// ("Impossible d'écrire le fichier <path>") and leaves any old file untouched on failure.
+// Where a file's bytes go while it is being written. write() throws TessellaError when the disk
+// refuses them.
+class ByteSink {
+  public:
+    virtual ~ByteSink() = default;
+    virtual void write(const char* data, std::size_t size) = 0;
+    void write(const QByteArray& bytes) { write(bytes.constData(), std::size_t(bytes.size())); }
+};
+
+// Writes what produce hands to its sink to path, through a temporary file in the same folder.
+// On failure, whether the disk's or an exception of produce, the old file stays as it was, no
+// temporary file is left and the exception goes on; the disk's is TessellaError("Impossible
+// d'écrire le fichier <path> : <reason>"), the reason told from errno ("disque plein", ...).
+void WriteFileAtomically(const QString& path, const std::function<void(ByteSink&)>& produce);
 void WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
-// Reads a whole file; throws TessellaError ("Impossible de lire le fichier <path>").
-QByteArray ReadWholeFile(const QString& path);
+inline constexpr qint64 kNoSizeLimit = std::numeric_limits<qint64>::max();
+
+// Reads a whole regular file of at most maxBytes. Throws TessellaError("Impossible de lire le
+// fichier <path> : <reason>"), at once for a FIFO, a device, a folder or a file too large.
+QByteArray ReadWholeFile(const QString& path, qint64 maxBytes = kNoSizeLimit);
+
+namespace detail {
+
+// The calls through which a write can fail, so tests can play a failing disk.
+struct FileCalls {
+    std::function<ssize_t(int fd, const void* data, std::size_t size)> write;
+    std::function<int(int fd)> fsync;
+    std::function<int(int fd)> close;
+    std::function<int(const char* from, const char* to)> rename;
+};
+
+// The calls in force: the system's unless a ScopedFileCalls replaces them.
+const FileCalls& CurrentFileCalls();
+
+// Replaces the calls for its lifetime; not meant for use while other threads write files.
+class ScopedFileCalls {
+  public:
+    explicit ScopedFileCalls(FileCalls calls);
+    ~ScopedFileCalls();
+    ScopedFileCalls(const ScopedFileCalls&) = delete;
+    ScopedFileCalls& operator=(const ScopedFileCalls&) = delete;
+
+  private:
+    FileCalls previous_;
+};
+
+}  // namespace detail
 
 }  // namespace tessella::platform

@@ -34,7 +34,7 @@ QString ElementEditFlow::editSource() {
     p.sourceFileName = path;
     c_.events.showSource(result.picture,
                          ClickPreviewBox(result.picture.width(), result.picture.height()), true);
-    c_.events.setLabelDim(SizeText(result.picture.width(), result.picture.height()));
+    c_.events.setSourceSizeText(SizeText(result.picture.width(), result.picture.height()));
     c_.events.setSourceCaption(QFileInfo(path).fileName());
     return path;
 }

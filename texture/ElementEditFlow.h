@@ -21,12 +21,12 @@ class ElementEditFlow {
                     std::function<void()> refreshSourceLists = {})
         : c_(context), editor_(editor), refreshSourceLists_(std::move(refreshSourceLists)) {}
 
-    // Image2DblClick: edits the previewed source. On "Fermer et sauver " and Yes to
+    // openSourceForEditing: edits the previewed source. On "Fermer et sauver " and Yes to
     // "Sauvegarde" the element is written where the user chooses and becomes the preview.
     // Answers the written file, or an empty text when nothing was written.
     QString editSource();
 
-    // Nouveau1Click once TFicheNouveau closed with OK: a new blank element of settings.
+    // createNewElement once NewElementDialog closed with OK: a new blank element of settings.
     // Answers the written file, or an empty text when nothing was written.
     QString newElement(const NewElementSettings& settings);
 

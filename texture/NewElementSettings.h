@@ -1,5 +1,5 @@
 #pragma once
-// The values TFicheNouveau offers for a new blank element; they last for the whole run.
+// The values NewElementDialog offers for a new blank element; they last for the whole run.
 
 #include <cstdint>
 

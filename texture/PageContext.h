@@ -15,7 +15,7 @@ struct PageContext {
     PageEvents& events;
 };
 
-// "W x H", as the status bar and LabelDim show sizes.
+// "W x H", as the status bar and sourceSizeLabel show sizes.
 inline QString SizeText(int32_t width, int32_t height) {
     return QStringLiteral("%1 x %2").arg(width).arg(height);
 }

@@ -21,7 +21,7 @@ enum class PageCommand {
     Replace,           // "Remplacer"
     Validate,          // "Valider"
     Abandon,           // "Abandon"
-    PositionControls,  // the four position up-downs UpDown1..UpDown4
+    PositionControls,  // the four position up-downs replaceXFineArrows..replaceYCoarseArrows
 };
 
 // Ranges of the position up-downs as control values. The vertical ones hold -Y, so their up
@@ -46,26 +46,26 @@ class PageEvents {
     // Copies the page into the page view and repaints it. autoSize: turn the view's
     // stretching off and its auto-size on first (the end of a multi-file add, open, new).
     virtual void showPage(const QImage& page, bool autoSize) = 0;
-    // Sets the import size list's text (ComboBox1), without running its change handler.
+    // Sets the import size list's text (importSizeCombo), without running its change handler.
     virtual void setImportSizeText(const QString& text) = 0;
     virtual void setStatusPanel(int panel, const QString& text) = 0;
     virtual void setProgressMaximum(int maximum) = 0;
     virtual void setProgress(int position) = 0;
     // The caption of the " Source " group.
     virtual void setSourceCaption(const QString& caption) = 0;
-    // Puts picture into the source preview Image2, its box sized to box, stretched or not.
+    // Puts picture into the source preview, its box sized to box, stretched or not.
     virtual void showSource(const QImage& picture, QSize box, bool stretch) = 0;
-    virtual void setLabelDim(const QString& text) = 0;
+    virtual void setSourceSizeText(const QString& text) = 0;
     virtual void setEnabled(PageCommand command, bool enabled) = 0;
     virtual void showSourcePanel() = 0;
-    // The replace mask Shape1, in page-view coordinates: the window adds the view's own left
+    // The replace mask, in page-view coordinates: the window adds the view's own left
     // and top.
     virtual void setMask(const QRect& geometry) = 0;
     virtual void setMaskVisible(bool visible) = 0;
     virtual void setPositionRanges(const PositionRanges& ranges) = 0;
     // Sets the four up-downs to X and -Y (each control keeps its value within its range).
     virtual void setPositions(int32_t x, int32_t y) = 0;
-    // StaticText1: X " x " Y.
+    // replacePositionLabel: X " x " Y.
     virtual void setPositionText(const QString& text) = 0;
     virtual void setPageCrossCursor() = 0;
     // The hourglass cursor on or off.

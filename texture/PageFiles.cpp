@@ -193,7 +193,7 @@ bool PageFiles::extract() {
 int PageFiles::extractElements(const QString& destination, int pauseMs) {
     TexturePage& p = c_.page;
     const int32_t w = p.importWidth, h = p.importHeight;
-    c_.events.setLabelDim(SizeText(w, h));
+    c_.events.setSourceSizeText(SizeText(w, h));
     const int32_t columns = CheckedDiv(p.pageWidth, w);
     const int32_t rows = CheckedDiv(p.pageHeight, h);
     c_.events.setProgressMaximum(CheckedMul(columns, rows));

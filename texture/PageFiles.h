@@ -27,15 +27,15 @@ class PageFiles {
     PageFiles(PageContext context, WidthQuestion& widthQuestion, ReplaceMask* mask = nullptr)
         : c_(context), widthQuestion_(widthQuestion), mask_(mask) {}
 
-    // NouvelletextureTGA1Click. True when a new page was made.
+    // newPage. True when a new page was made.
     bool newPage();
-    // OuvrirTGA1Click. True when a page was opened. Names change only once the file is loaded.
+    // openPage. True when a page was opened. Names change only once the file is loaded.
     bool openPage();
-    // SauverTGA1Click. A page whose file is not a TGA is saved as a TGA through "save as".
+    // savePage. A page whose file is not a TGA is saved as a TGA through "save as".
     bool save();
-    // SauverTextureSous1Click. True when the page was written.
+    // savePageAs. True when the page was written.
     bool saveAs();
-    // ExtraireBitmaps1Click. True when elements were written.
+    // extractElements. True when elements were written.
     bool extract();
 
     // Writes the page as a 24-bit TGA to path, replacing any file there only once the new one

@@ -45,7 +45,7 @@ class PagePacker {
     // answered No (nothing placed).
     bool placeAtInsertionPoint(const QImage& element, bool refresh);
 
-    // BtAjouterClick: exactly one selected entry places the picture already in the source
+    // addSelectedSources: exactly one selected entry places the picture already in the source
     // preview; otherwise every selected file is loaded and placed in list order.
     AddResult add(const std::vector<SourceEntry>& list);
     AddResult addPreviewed();

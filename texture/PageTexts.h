@@ -6,7 +6,7 @@
 
 namespace tessella::texture {
 
-// The import size list ComboBox1, in order; the last entry is free size.
+// The import size list importSizeCombo, in order; the last entry is free size.
 inline const QStringList kImportSizeEntries = {
     QStringLiteral("32 x 32"),   QStringLiteral("32 x 64"),
     QStringLiteral("32 x 128"),  QStringLiteral("64 x 32"),

@@ -14,7 +14,7 @@ class QuietPageEvents final : public PageEvents {
     void setProgress(int) override {}
     void setSourceCaption(const QString&) override {}
     void showSource(const QImage&, QSize, bool) override {}
-    void setLabelDim(const QString&) override {}
+    void setSourceSizeText(const QString&) override {}
     void setEnabled(PageCommand, bool) override {}
     void showSourcePanel() override {}
     void setMask(const QRect&) override {}

@@ -15,20 +15,20 @@ class ReplaceMask {
   public:
     explicit ReplaceMask(PageContext context) : c_(context) {}
 
-    // BtRemplacerClick. True when the mask is shown and "Valider" may place the source.
+    // startReplacement. True when the mask is shown and "Valider" may place the source.
     bool replaceClicked();
-    // BtValiderClick: copies the source onto the page at (X, Y).
+    // validateReplacement: copies the source onto the page at (X, Y).
     void validateClicked();
-    // BtAbandonClick: hides the mask only.
+    // abandonReplacement: hides the mask only.
     void abandonClicked();
 
-    // UpDown1Click / UpDown3Click with the control's position (X).
+    // moveMaskXFine / moveMaskXCoarse with the control's position (X).
     void fineXClicked(int32_t position);
     void coarseXClicked(int32_t position);
-    // UpDown2Click / UpDown4Click with the control's position (-Y).
+    // moveMaskYFine / moveMaskYCoarse with the control's position (-Y).
     void fineYClicked(int32_t position);
     void coarseYClicked(int32_t position);
-    // Image1MouseDown at a point of the page view (without the view's offset).
+    // placeMaskAt at a point of the page view (without the view's offset).
     void pageMouseDown(int32_t viewX, int32_t viewY);
     // After "Ouvrir": the horizontal controls reach PageWidth, the vertical ones -PageHeight.
     void pageOpened();

@@ -43,7 +43,7 @@ bool SourcePanel::previewSource(const QString& path) {
         p.importWidth = picture.width();
         p.importHeight = picture.height();
     }
-    c_.events.setLabelDim(SizeText(picture.width(), picture.height()));
+    c_.events.setSourceSizeText(SizeText(picture.width(), picture.height()));
     if (p.pageOpen) {
         c_.events.setEnabled(PageCommand::Add, true);
         c_.events.setEnabled(PageCommand::Replace, true);

@@ -21,12 +21,12 @@ class SourcePanel {
   public:
     explicit SourcePanel(PageContext context) : c_(context) {}
 
-    // FileListBox1Click on a selected entry: loads path into the source preview. False, after
+    // previewCurrentSource on a selected entry: loads path into the source preview. False, after
     // the warning "Erreur de Chargement de l'image", when the extension is refused; decoding
     // failures throw.
     bool previewSource(const QString& path);
 
-    // ComboBox1Change with the list's text. Only the import size and free size change: the
+    // changeImportSize with the list's text. Only the import size and free size change: the
     // page, its recorded size and its view stay as they are.
     void importSizeChanged(const QString& text);
 

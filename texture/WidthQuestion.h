@@ -1,5 +1,5 @@
 #pragma once
-// The width question of "Nouvelle texture TGA" (TFicheConfirmeLargeur in the window).
+// The width question of "Nouvelle texture TGA" (PageWidthDialog in the window).
 
 #include <cstdint>
 

@@ -15,8 +15,8 @@ namespace {
 
 using namespace tessella::pixels;
 
-TabImage NoisePicture(int side) {
-    TabImage image(side, side);
+PixelGrid NoisePicture(int side) {
+    PixelGrid image(side, side);
     uint32_t state = 4242;
     for (int y = 0; y < side; ++y)
         for (int x = 0; x < side; ++x) {
@@ -41,8 +41,8 @@ void CountBytes(benchmark::State& state) {
 
 void ColourMemcpy(benchmark::State& state) {
     const int side = static_cast<int>(state.range(0));
-    const TabImage source = NoisePicture(side);
-    TabImage destination(side, side);
+    const PixelGrid source = NoisePicture(side);
+    PixelGrid destination(side, side);
     const size_t bytes = size_t(source.stride()) * side * sizeof(Bgr);
     for (auto _ : state) {
         std::memcpy(destination.row(0), source.row(0), bytes);
@@ -55,8 +55,8 @@ void ColourMemcpy(benchmark::State& state) {
 template <class Op>
 void Colour(benchmark::State& state, Op op) {
     const int side = static_cast<int>(state.range(0));
-    const TabImage source = NoisePicture(side);
-    TabImage destination(side, side);
+    const PixelGrid source = NoisePicture(side);
+    PixelGrid destination(side, side);
     for (auto _ : state) {
         op(source, destination, side);
         benchmark::ClobberMemory();
@@ -65,9 +65,9 @@ void Colour(benchmark::State& state, Op op) {
 }
 
 // The blur works in place; its cost does not depend on the pixels, so it runs on its own result.
-void ColourBlur(benchmark::State& state, int variant) {
+void ColourBlur(benchmark::State& state, BlurVariant variant) {
     const int side = static_cast<int>(state.range(0));
-    TabImage picture = NoisePicture(side);
+    PixelGrid picture = NoisePicture(side);
     for (auto _ : state) {
         Blur(picture, variant);
         benchmark::ClobberMemory();
@@ -84,7 +84,7 @@ void ColourMagick(benchmark::State& state, Op op) {
     }();
     (void)ready;
     const int side = static_cast<int>(state.range(0));
-    const TabImage source = NoisePicture(side);
+    const PixelGrid source = NoisePicture(side);
     std::vector<uint8_t> packed(size_t(side) * side * 3);
     for (int y = 0; y < side; ++y)
         std::memcpy(packed.data() + size_t(y) * side * 3, source.row(y), size_t(side) * 3);
@@ -120,16 +120,16 @@ EmbossSettings Textured() {
 
 BENCHMARK(ColourMemcpy) SIZES;
 
-BENCHMARK_CAPTURE(Colour, rgb_uniform, [](const TabImage& s, TabImage& d, int n) {
-    RgbCorrection(s, d, n, n, 150, 80, 120, 0);
+BENCHMARK_CAPTURE(Colour, rgb_uniform, [](const PixelGrid& s, PixelGrid& d, int n) {
+    RgbCorrection(s, d, n, n, 150, 80, 120, RgbDirection::Uniform);
 })
 SIZES;
-BENCHMARK_CAPTURE(Colour, rgb_progressive_columns, [](const TabImage& s, TabImage& d, int n) {
-    RgbCorrection(s, d, n, n, 150, 80, 120, 1);
+BENCHMARK_CAPTURE(Colour, rgb_progressive_columns, [](const PixelGrid& s, PixelGrid& d, int n) {
+    RgbCorrection(s, d, n, n, 150, 80, 120, RgbDirection::LeftToRight);
 })
 SIZES;
-BENCHMARK_CAPTURE(Colour, rgb_progressive_diagonal, [](const TabImage& s, TabImage& d, int n) {
-    RgbCorrection(s, d, n, n, 150, 80, 120, 8);
+BENCHMARK_CAPTURE(Colour, rgb_progressive_diagonal, [](const PixelGrid& s, PixelGrid& d, int n) {
+    RgbCorrection(s, d, n, n, 150, 80, 120, RgbDirection::FromBottomRight);
 })
 SIZES;
 BENCHMARK_CAPTURE(ColourMagick, modulate, [](Magick::Image& m) { m.modulate(100, 120, 100); })
@@ -141,7 +141,7 @@ BENCHMARK_CAPTURE(ColourMagick, colorMatrix, [](Magick::Image& m) {
 SIZES;
 
 BENCHMARK_CAPTURE(Colour, contrast,
-                  [](const TabImage& s, TabImage& d, int n) { Contrast(s, d, n, n, 127, 60); })
+                  [](const PixelGrid& s, PixelGrid& d, int n) { Contrast(s, d, n, n, 127, 60); })
 SIZES;
 BENCHMARK_CAPTURE(ColourMagick, sigmoidalContrast,
                   [](Magick::Image& m) { m.sigmoidalContrast(true, 3.0); })
@@ -152,17 +152,17 @@ BENCHMARK_CAPTURE(ColourMagick, level, [](Magick::Image& m) {
 })
 SIZES;
 
-BENCHMARK_CAPTURE(Colour, emboss_plain, [](const TabImage& s, TabImage& d, int n) {
+BENCHMARK_CAPTURE(Colour, emboss_plain, [](const PixelGrid& s, PixelGrid& d, int n) {
     EmbossSettings plain;
     Emboss(s, d, n, n, plain);
 })
 SIZES;
-BENCHMARK_CAPTURE(Colour, emboss_coloured, [](const TabImage& s, TabImage& d, int n) {
+BENCHMARK_CAPTURE(Colour, emboss_coloured, [](const PixelGrid& s, PixelGrid& d, int n) {
     static const EmbossSettings settings = Coloured();
     Emboss(s, d, n, n, settings);
 })
 SIZES;
-BENCHMARK_CAPTURE(Colour, emboss_textured, [](const TabImage& s, TabImage& d, int n) {
+BENCHMARK_CAPTURE(Colour, emboss_textured, [](const PixelGrid& s, PixelGrid& d, int n) {
     static const EmbossSettings settings = Textured();
     static const QImage texture = NoiseTexture();
     Emboss(s, d, n, n, settings, texture);
@@ -170,15 +170,15 @@ BENCHMARK_CAPTURE(Colour, emboss_textured, [](const TabImage& s, TabImage& d, in
 SIZES;
 BENCHMARK_CAPTURE(ColourMagick, emboss, [](Magick::Image& m) { m.emboss(1, 0.5); }) SIZES;
 
-BENCHMARK_CAPTURE(ColourBlur, blur0, 0) SIZES;
-BENCHMARK_CAPTURE(ColourBlur, blur1, 1) SIZES;
-BENCHMARK_CAPTURE(ColourBlur, blur2, 2) SIZES;
-BENCHMARK_CAPTURE(ColourBlur, blur3, 3) SIZES;
-BENCHMARK_CAPTURE(ColourBlur, blur4, 4) SIZES;
-BENCHMARK_CAPTURE(ColourBlur, blur5, 5) SIZES;
-BENCHMARK_CAPTURE(ColourBlur, blur6, 6) SIZES;
-BENCHMARK_CAPTURE(ColourBlur, blur7, 7) SIZES;
-BENCHMARK_CAPTURE(ColourBlur, blur8, 8) SIZES;
+BENCHMARK_CAPTURE(ColourBlur, blur_whole, BlurVariant::Whole) SIZES;
+BENCHMARK_CAPTURE(ColourBlur, blur_right, BlurVariant::Right) SIZES;
+BENCHMARK_CAPTURE(ColourBlur, blur_down, BlurVariant::Down) SIZES;
+BENCHMARK_CAPTURE(ColourBlur, blur_down_right, BlurVariant::DownRight) SIZES;
+BENCHMARK_CAPTURE(ColourBlur, blur_down_one_left_two, BlurVariant::DownOneLeftTwo) SIZES;
+BENCHMARK_CAPTURE(ColourBlur, blur_left, BlurVariant::Left) SIZES;
+BENCHMARK_CAPTURE(ColourBlur, blur_up, BlurVariant::Up) SIZES;
+BENCHMARK_CAPTURE(ColourBlur, blur_up_left, BlurVariant::UpLeft) SIZES;
+BENCHMARK_CAPTURE(ColourBlur, blur_up_one_right_two, BlurVariant::UpOneRightTwo) SIZES;
 BENCHMARK_CAPTURE(ColourMagick, blur, [](Magick::Image& m) { m.blur(1, 0.5); }) SIZES;
 
 }  // namespace

@@ -13,11 +13,11 @@
 #include "editor/Filters.h"
 #include "editor/Geometry.h"
 #include "editor/Resize.h"
-#include "pixels/Traite.h"
+#include "pixels/WorkingPicture.h"
 
 namespace {
 
-using tessella::pixels::Traite;
+using tessella::pixels::WorkingPicture;
 using namespace tessella::editor;
 
 QImage Noise(int side) {
@@ -39,9 +39,9 @@ void CountBytes(benchmark::State& state) {
 
 // Size-changing operations leave the original in the scratch: swapping back restores it at
 // no cost, so every iteration works on the same picture.
-void Ours(benchmark::State& state, void (*op)(Traite&), bool swapBack) {
+void Ours(benchmark::State& state, void (*op)(WorkingPicture&), bool swapBack) {
     QImage bitmap = Noise(static_cast<int>(state.range(0)));
-    Traite work;
+    WorkingPicture work;
     work.LoadWorkingArray(bitmap);
     for (auto _ : state) {
         op(work);
@@ -89,10 +89,10 @@ Magick::Geometry Exactly(int w, int h) {
 #define SIZES ->Arg(2048)->Arg(64)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime()
 
 BENCHMARK_CAPTURE(
-    Ours, rotate_right, [](Traite& w) { RotateQuarter(w, 2); }, false)
+    Ours, rotate_right, [](WorkingPicture& w) { RotateQuarter(w, Turn::Clockwise); }, false)
 SIZES;
 BENCHMARK_CAPTURE(
-    Ours, rotate_left, [](Traite& w) { RotateQuarter(w, 1); }, false)
+    Ours, rotate_left, [](WorkingPicture& w) { RotateQuarter(w, Turn::CounterClockwise); }, false)
 SIZES;
 BENCHMARK_CAPTURE(ImageMagick, rotate_90, [](Magick::Image& m, int) { m.rotate(90); }) SIZES;
 BENCHMARK_CAPTURE(QtImage, rotate_90,
@@ -100,34 +100,35 @@ BENCHMARK_CAPTURE(QtImage, rotate_90,
 SIZES;
 
 BENCHMARK_CAPTURE(
-    Ours, mirror, [](Traite& w) { MirrorHorizontal(w); }, false)
+    Ours, mirror, [](WorkingPicture& w) { MirrorHorizontal(w); }, false)
 SIZES;
 BENCHMARK_CAPTURE(ImageMagick, flop, [](Magick::Image& m, int) { m.flop(); }) SIZES;
 BENCHMARK_CAPTURE(QtImage, mirrored_h, [](const QImage& q, int) { return q.mirrored(true, false); })
 SIZES;
 
 BENCHMARK_CAPTURE(
-    Ours, flip, [](Traite& w) { FlipVertical(w); }, false)
+    Ours, flip, [](WorkingPicture& w) { FlipVertical(w); }, false)
 SIZES;
 BENCHMARK_CAPTURE(ImageMagick, flip, [](Magick::Image& m, int) { m.flip(); }) SIZES;
 BENCHMARK_CAPTURE(QtImage, mirrored_v, [](const QImage& q, int) { return q.mirrored(false, true); })
 SIZES;
 
 BENCHMARK_CAPTURE(
-    Ours, symmetry2, [](Traite& w) { MakeSymmetric(w, 2); }, true)
+    Ours, symmetry2, [](WorkingPicture& w) { MakeSymmetric(w, Symmetry::TwoFaces); }, true)
 SIZES;
 BENCHMARK_CAPTURE(
-    Ours, symmetry4, [](Traite& w) { MakeSymmetric(w, 4); }, true)
+    Ours, symmetry4, [](WorkingPicture& w) { MakeSymmetric(w, Symmetry::FourFaces); }, true)
 SIZES;
 BENCHMARK_CAPTURE(
-    Ours, double_width, [](Traite& w) { DoubleTile(w, 1); }, true)
+    Ours, double_width, [](WorkingPicture& w) { DoubleTile(w, TileDirection::Right); }, true)
 SIZES;
 BENCHMARK_CAPTURE(
-    Ours, double_height, [](Traite& w) { DoubleTile(w, 2); }, true)
+    Ours, double_height, [](WorkingPicture& w) { DoubleTile(w, TileDirection::Down); }, true)
 SIZES;
 
 BENCHMARK_CAPTURE(
-    Ours, negative, [](Traite& w) { ChannelOperation(w, 4); }, false)
+    Ours, negative, [](WorkingPicture& w) { ApplyChannelOperation(w, ChannelOperation::Negative); },
+    false)
 SIZES;
 BENCHMARK_CAPTURE(ImageMagick, negate, [](Magick::Image& m, int) { m.negate(); }) SIZES;
 BENCHMARK_CAPTURE(QtImage, invert_pixels, [](const QImage& q, int) {
@@ -138,7 +139,7 @@ BENCHMARK_CAPTURE(QtImage, invert_pixels, [](const QImage& q, int) {
 SIZES;
 
 BENCHMARK_CAPTURE(
-    Ours, grey, [](Traite& w) { ChannelOperation(w, 3); }, false)
+    Ours, grey, [](WorkingPicture& w) { ApplyChannelOperation(w, ChannelOperation::Grey); }, false)
 SIZES;
 BENCHMARK_CAPTURE(ImageMagick, grayscale, [](Magick::Image& m, int) {
     m.grayscale(MagickCore::AveragePixelIntensityMethod);
@@ -146,29 +147,31 @@ BENCHMARK_CAPTURE(ImageMagick, grayscale, [](Magick::Image& m, int) {
 SIZES;
 
 BENCHMARK_CAPTURE(
-    Ours, swap_rb, [](Traite& w) { ChannelOperation(w, 0); }, false)
+    Ours, swap_rb,
+    [](WorkingPicture& w) { ApplyChannelOperation(w, ChannelOperation::SwapRedBlue); }, false)
 SIZES;
 BENCHMARK_CAPTURE(
-    Ours, fuse_rb, [](Traite& w) { FuseChannels(w, 0); }, false)
+    Ours, fuse_rb, [](WorkingPicture& w) { FuseChannels(w, ChannelPair::RedBlue); }, false)
 SIZES;
 BENCHMARK_CAPTURE(
-    Ours, veil, [](Traite& w) { AddVeil(w, tessella::platform::ColourValue(0x00102030)); }, false)
+    Ours, veil, [](WorkingPicture& w) { AddVeil(w, tessella::platform::ColourValue(0x00102030)); },
+    false)
 SIZES;
 BENCHMARK_CAPTURE(
-    Ours, sharpen, [](Traite& w) { SharpenSoften(w, 1); }, false)
+    Ours, sharpen, [](WorkingPicture& w) { SharpenSoften(w, Sharpness::Sharpen); }, false)
 SIZES;
 BENCHMARK_CAPTURE(
-    Ours, soften, [](Traite& w) { SharpenSoften(w, 0); }, false)
+    Ours, soften, [](WorkingPicture& w) { SharpenSoften(w, Sharpness::Soften); }, false)
 SIZES;
 
 // Down to three quarters and up to one and a half times the side.
 BENCHMARK_CAPTURE(
-    Ours, resize_down, [](Traite& w) { ResizeNearest(w, w.width() * 3 / 4, w.height() * 3 / 4); },
-    true)
+    Ours, resize_down,
+    [](WorkingPicture& w) { ResizeNearest(w, w.width() * 3 / 4, w.height() * 3 / 4); }, true)
 SIZES;
 BENCHMARK_CAPTURE(
-    Ours, resize_up, [](Traite& w) { ResizeNearest(w, w.width() * 3 / 2, w.height() * 3 / 2); },
-    true)
+    Ours, resize_up,
+    [](WorkingPicture& w) { ResizeNearest(w, w.width() * 3 / 2, w.height() * 3 / 2); }, true)
 SIZES;
 BENCHMARK_CAPTURE(ImageMagick, sample_down, [](Magick::Image& m, int side) {
     Magick::Image copy = m;
@@ -191,7 +194,7 @@ SIZES;
 
 void LoadStore(benchmark::State& state) {
     QImage bitmap = Noise(static_cast<int>(state.range(0)));
-    Traite work;
+    WorkingPicture work;
     QImage stored;
     for (auto _ : state) {
         work.LoadWorkingArray(bitmap);
@@ -205,7 +208,7 @@ BENCHMARK(LoadStore) SIZES;
 void LoadIndexed8(benchmark::State& state) {
     const QImage source = Noise(static_cast<int>(state.range(0)))
                               .convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
-    Traite work;
+    WorkingPicture work;
     for (auto _ : state) {
         QImage bitmap = source;  // the load turns the bitmap itself into 24 bits
         work.LoadWorkingArray(bitmap);

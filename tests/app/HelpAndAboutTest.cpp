@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include "app/TFicheAide.h"
-#include "app/TForm3.h"
+#include "app/AboutBox.h"
+#include "app/HelpWindow.h"
 #include "tests/app/WindowFixture.h"
 
 namespace tessella::testing {
@@ -22,37 +22,37 @@ class HelpWindow : public AppFixture {
 };
 
 TEST_F(HelpWindow, ReloadsTheFileAtEachShowingAndKeepsItsTextWhenItIsMissing) {
-    app::TFicheAide aide(context);
-    aide.show();  // no file yet: empty, and no message
-    EXPECT_TRUE(aide.RichEdit1->toPlainText().isEmpty());
-    aide.hide();
+    app::HelpWindow help(context);
+    help.show();  // no file yet: empty, and no message
+    EXPECT_TRUE(help.helpText->toPlainText().isEmpty());
+    help.hide();
     writeHelp("{\\rtf1\\ansi premi\\'e8re version}");
-    aide.show();
-    EXPECT_EQ(aide.RichEdit1->toPlainText(), QString::fromUtf8("première version"));
-    aide.Fermer1->trigger();
-    EXPECT_FALSE(aide.isVisible());
+    help.show();
+    EXPECT_EQ(help.helpText->toPlainText(), QString::fromUtf8("première version"));
+    help.closeAction->trigger();
+    EXPECT_FALSE(help.isVisible());
     writeHelp("{\\rtf1\\ansi seconde}");
-    aide.show();
-    EXPECT_EQ(aide.RichEdit1->toPlainText(), "seconde");
-    aide.hide();
+    help.show();
+    EXPECT_EQ(help.helpText->toPlainText(), "seconde");
+    help.hide();
     ASSERT_TRUE(QFile::remove(path("Tessella.rtf")));
-    aide.show();
-    EXPECT_EQ(aide.RichEdit1->toPlainText(), "seconde");
+    help.show();
+    EXPECT_EQ(help.helpText->toPlainText(), "seconde");
     EXPECT_TRUE(prompts.shown().empty());
 }
 
 TEST_F(HelpWindow, PrintingStopsWhenThePrinterSetUpIsCancelled) {
-    app::TFicheAide aide(context);
+    app::HelpWindow help(context);
     prompts.expectPrinterSetup(false);
-    aide.Imprimer1->trigger();
+    help.printAction->trigger();
     EXPECT_TRUE(prompts.scriptDone());
     EXPECT_TRUE(prompts.shown().empty());
 }
 
 TEST_F(HelpWindow, AboutBoxCaptionVersionAndOk) {
-    app::TForm3 about(context);
+    app::AboutBox about(context);
     about.show();
-    about.BtOK->click();
+    about.okButton->click();
     EXPECT_FALSE(about.isVisible());
 }
 

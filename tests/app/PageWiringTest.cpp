@@ -7,11 +7,11 @@
 #include <QProgressBar>
 
 #include "app/ImageBox.h"
+#include "app/NumberLabel.h"
 #include "app/PendingElementEditor.h"
-#include "app/TLabelNum.h"
 #include "app/UpDown.h"
 #include "tests/app/WindowFixture.h"
-#include "texture/TFicheNouveau.h"
+#include "texture/NewElementDialog.h"
 
 using tessella::app::UpDown;
 using tessella::platform::Answer;
@@ -32,18 +32,18 @@ class PageWiring : public WindowFixture {
     }
     void startReplace() {
         prompts.expectMessage(MessageKind::Information, QString());  // any instructions
-        window->BtRemplacer->click();
+        window->replaceButton->click();
     }
 };
 
 TEST_F(PageWiring, NewPageIsMagentaInAWhiteFrameAndSavesAs12306Bytes) {
     newPage("page.tga");
     EXPECT_EQ(page.maxPageWidth, 512);
-    EXPECT_EQ(window->Image1->size(), QSize(64, 64));
+    EXPECT_EQ(window->pageView->size(), QSize(64, 64));
     EXPECT_EQ(viewPixel(61, 61), kMagenta);
-    EXPECT_EQ(window->StatusPanel(1)->text(), "page.tga");
-    EXPECT_FALSE(window->Panel1->isHidden());
-    window->SauverTGA1->trigger();
+    EXPECT_EQ(window->statusPanel(1)->text(), "page.tga");
+    EXPECT_FALSE(window->sourceFrame->isHidden());
+    window->savePageAction->trigger();
     // 18-byte header and 64 x 64 pixels of 3 bytes.
     EXPECT_EQ(QFileInfo(path("page.tga")).size(), 12306);
     EXPECT_TRUE(prompts.scriptDone());
@@ -54,35 +54,35 @@ TEST_F(PageWiring, AddingTheClickedSourceGrowsThePage) {
     showSources(1);
     newPage("page.tga");
     clickSource("rouge.bmp");
-    window->BtAjouter->click();
+    window->addButton->click();
     // The band grows one element ahead: 128 x 64, the right slot still magenta.
-    EXPECT_EQ(window->Image1->size(), QSize(128, 64));
+    EXPECT_EQ(window->pageView->size(), QSize(128, 64));
     EXPECT_EQ(viewPixel(0, 0), QColor(Qt::red));
     EXPECT_EQ(viewPixel(64, 1), kMagenta);
     EXPECT_TRUE(page.modified);
     // A zoomed view follows the page's growth: 192 x 64 at 2.0.
-    window->UpDown5->setPosition(20);
-    window->UpDown5Click();
-    window->BtAjouter->click();
-    EXPECT_EQ(window->Image1->size(), QSize(384, 128));
+    window->zoomArrows->setPosition(20);
+    window->applyZoom();
+    window->addButton->click();
+    EXPECT_EQ(window->pageView->size(), QSize(384, 128));
 }
 
 TEST_F(PageWiring, ReplaceMovesByUpDownsThenValidates) {
     openGreenPageWithBlueSource();
     startReplace();
-    EXPECT_TRUE(window->Image1->maskVisible());
-    EXPECT_EQ(window->UpDown1->maximum(), 192);
-    EXPECT_EQ(window->UpDown2->minimum(), -128);
-    window->UpDown3->click(UpDown::Button::Next);  // X 16
-    window->UpDown1->click(UpDown::Button::Next);  // X 17
-    window->UpDown4->click(UpDown::Button::Prev);  // -Y -16
-    window->UpDown2->click(UpDown::Button::Prev);  // -Y -17
-    EXPECT_EQ(window->StaticText1->text(), "17 x 17");
-    EXPECT_EQ(window->UpDown3->position(), 17);
-    EXPECT_EQ(window->UpDown4->position(), -17);
-    EXPECT_EQ(window->Image1->maskRect(), QRect(17, 17, 64, 64));
-    window->BtValider->click();
-    EXPECT_FALSE(window->Image1->maskVisible());
+    EXPECT_TRUE(window->pageView->maskVisible());
+    EXPECT_EQ(window->replaceXFineArrows->maximum(), 192);
+    EXPECT_EQ(window->replaceYFineArrows->minimum(), -128);
+    window->replaceXCoarseArrows->click(UpDown::Button::Next);  // X 16
+    window->replaceXFineArrows->click(UpDown::Button::Next);    // X 17
+    window->replaceYCoarseArrows->click(UpDown::Button::Prev);  // -Y -16
+    window->replaceYFineArrows->click(UpDown::Button::Prev);    // -Y -17
+    EXPECT_EQ(window->replacePositionLabel->text(), "17 x 17");
+    EXPECT_EQ(window->replaceXCoarseArrows->position(), 17);
+    EXPECT_EQ(window->replaceYCoarseArrows->position(), -17);
+    EXPECT_EQ(window->pageView->maskRect(), QRect(17, 17, 64, 64));
+    window->validateButton->click();
+    EXPECT_FALSE(window->pageView->maskVisible());
     EXPECT_EQ(pagePixel(17, 17), QColor(Qt::blue));
     EXPECT_EQ(pagePixel(80, 80), QColor(Qt::blue));
     EXPECT_EQ(pagePixel(16, 16), QColor(Qt::green));
@@ -94,17 +94,17 @@ TEST_F(PageWiring, ReplaceMovesByUpDownsThenValidates) {
 TEST_F(PageWiring, ZoomKeepsTheReplaceMaskOnItsElement) {
     openGreenPageWithBlueSource();
     startReplace();
-    window->UpDown3->click(UpDown::Button::Next);  // X 16
-    window->UpDown4->click(UpDown::Button::Prev);  // Y 16
-    window->UpDown5->setPosition(25);
-    window->UpDown5Click();
-    EXPECT_EQ(window->Image1->size(), QSize(640, 480));
-    EXPECT_EQ(window->Image1->maskRect(), QRect(40, 40, 160, 160));
+    window->replaceXCoarseArrows->click(UpDown::Button::Next);  // X 16
+    window->replaceYCoarseArrows->click(UpDown::Button::Prev);  // Y 16
+    window->zoomArrows->setPosition(25);
+    window->applyZoom();
+    EXPECT_EQ(window->pageView->size(), QSize(640, 480));
+    EXPECT_EQ(window->pageView->maskRect(), QRect(40, 40, 160, 160));
     // A click on the zoomed view is divided by the zoom: R(101 / 2.5) = R(40.4) = 40.
-    QTest::mouseClick(window->Image1, Qt::LeftButton, {}, QPoint(101, 250));
-    EXPECT_EQ(window->UpDown1->position(), 40);
-    EXPECT_EQ(window->UpDown2->position(), -100);
-    EXPECT_EQ(window->Image1->maskRect(), QRect(100, 250, 160, 160));
+    QTest::mousePress(window->pageView, Qt::LeftButton, {}, QPoint(101, 250));
+    EXPECT_EQ(window->replaceXFineArrows->position(), 40);
+    EXPECT_EQ(window->replaceYFineArrows->position(), -100);
+    EXPECT_EQ(window->pageView->maskRect(), QRect(100, 250, 160, 160));
 }
 
 TEST_F(PageWiring, SaveAsOverAnExistingFileAnsweredNoWritesNothing) {
@@ -119,7 +119,7 @@ TEST_F(PageWiring, SaveAsOverAnExistingFileAnsweredNoWritesNothing) {
             QString::fromUtf8("Le fichier spécifié %1 existe !\n\r  FAUT IL LE REMPLACER ?")
                 .arg(path("autre.tga")),
             Answer::No);
-    window->SauverTextureSous1->trigger();
+    window->savePageAsAction->trigger();
     EXPECT_EQ(QFileInfo(path("autre.tga")).size(), 3);
     EXPECT_FALSE(QFileInfo::exists(path("page.tga")));
     EXPECT_TRUE(prompts.scriptDone());
@@ -133,17 +133,18 @@ TEST_F(PageWiring, EnabledStatesThroughThePagesLife) {
     };
     auto check = [this](const char* stage, States s) {
         SCOPED_TRACE(stage);
-        EXPECT_EQ(window->SauverTGA1->isEnabled(), s.save);
-        EXPECT_EQ(window->SauverTextureSous1->isEnabled(), s.save);
-        EXPECT_EQ(window->TextureTGAenCours1->isEnabled(), s.print);
-        EXPECT_EQ(window->ExtraireBitmaps1->isEnabled(), s.extract);
-        EXPECT_EQ(window->ModifierSource1->isEnabled(), s.edit);
-        EXPECT_EQ(window->Image2->isEnabled(), s.edit);
-        EXPECT_EQ(window->BtAjouter->isEnabled(), s.add);
-        EXPECT_EQ(window->BtRemplacer->isEnabled(), s.replace);
-        EXPECT_EQ(window->BtValider->isEnabled(), s.validate);
-        EXPECT_EQ(window->BtAbandon->isEnabled(), s.validate);
-        for (UpDown* u : {window->UpDown1, window->UpDown2, window->UpDown3, window->UpDown4})
+        EXPECT_EQ(window->savePageAction->isEnabled(), s.save);
+        EXPECT_EQ(window->savePageAsAction->isEnabled(), s.save);
+        EXPECT_EQ(window->printPageAction->isEnabled(), s.print);
+        EXPECT_EQ(window->extractElementsAction->isEnabled(), s.extract);
+        EXPECT_EQ(window->editSourceAction->isEnabled(), s.edit);
+        EXPECT_EQ(window->sourcePreview->isEnabled(), s.edit);
+        EXPECT_EQ(window->addButton->isEnabled(), s.add);
+        EXPECT_EQ(window->replaceButton->isEnabled(), s.replace);
+        EXPECT_EQ(window->validateButton->isEnabled(), s.validate);
+        EXPECT_EQ(window->abandonButton->isEnabled(), s.validate);
+        for (UpDown* u : {window->replaceXFineArrows, window->replaceYFineArrows,
+                          window->replaceXCoarseArrows, window->replaceYCoarseArrows})
             EXPECT_EQ(u->isEnabled(), s.positions);
     };
     check("start", {false, false, false, false, false, false, false, true});
@@ -151,11 +152,11 @@ TEST_F(PageWiring, EnabledStatesThroughThePagesLife) {
     check("new", {true, true, false, false, false, false, false, true});
     clickSource("bleu.bmp");
     check("preview", {true, true, false, true, true, true, false, true});
-    window->BtAjouter->click();
+    window->addButton->click();
     check("add", {true, true, false, true, true, true, false, true});
     startReplace();
     check("replace", {true, true, false, true, true, true, true, true});
-    window->BtValider->click();
+    window->validateButton->click();
     check("validate", {true, true, true, true, true, true, false, false});
 }
 
@@ -164,47 +165,47 @@ TEST_F(PageWiring, SelectAllTogglesAndAddsEverySelectedFileInListOrder) {
     source("2.bmp", Solid(64, 64, Qt::blue));
     source("3.bmp", Solid(64, 64, Qt::yellow));
     showSources(3);
-    EXPECT_TRUE(window->BtTout->isEnabled());
-    window->BtTout->click();
-    EXPECT_EQ(window->BtTout->text(), QString::fromUtf8("Tout déselectionner"));
-    EXPECT_EQ(window->LabelNum1->value(), 3);
-    EXPECT_FALSE(window->BtAjouter->isEnabled());  // no page yet
-    window->BtTout->click();
-    EXPECT_EQ(window->BtTout->text(), QString::fromUtf8("Tout sélectionner"));
-    EXPECT_EQ(window->LabelNum1->value(), 0);
-    EXPECT_FALSE(window->FileListBox1->selectionModel()->hasSelection());
+    EXPECT_TRUE(window->selectAllButton->isEnabled());
+    window->selectAllButton->click();
+    EXPECT_EQ(window->selectAllButton->text(), QString::fromUtf8("Tout déselectionner"));
+    EXPECT_EQ(window->selectedCountLabel->value(), 3);
+    EXPECT_FALSE(window->addButton->isEnabled());  // no page yet
+    window->selectAllButton->click();
+    EXPECT_EQ(window->selectAllButton->text(), QString::fromUtf8("Tout sélectionner"));
+    EXPECT_EQ(window->selectedCountLabel->value(), 0);
+    EXPECT_FALSE(window->fileList->selectionModel()->hasSelection());
 
     newPage("page.tga");
-    window->BtTout->click();
-    ASSERT_TRUE(window->BtAjouter->isEnabled());
-    window->BtAjouter->click();
+    window->selectAllButton->click();
+    ASSERT_TRUE(window->addButton->isEnabled());
+    window->addButton->click();
     EXPECT_EQ(pagePixel(0, 0), QColor(Qt::red));
     EXPECT_EQ(pagePixel(64, 0), QColor(Qt::blue));
     EXPECT_EQ(pagePixel(128, 0), QColor(Qt::yellow));
-    EXPECT_EQ(window->Image1->size(), QSize(256, 64));
-    EXPECT_EQ(window->ProgressBar1->value(), 0);
+    EXPECT_EQ(window->pageView->size(), QSize(256, 64));
+    EXPECT_EQ(window->progressBar->value(), 0);
 }
 
 TEST_F(PageWiring, OpenShowsTheSizeAndTheImportListSetsTheImportSize) {
     ASSERT_TRUE(Solid(300, 200, Qt::gray).save(path("grand.bmp"), "BMP"));
     openPage(path("grand.bmp"));
-    window->ComboBox1->setCurrentText("32 x 128");
-    window->ComboBox1Change();
+    window->importSizeCombo->setCurrentText("32 x 128");
+    window->changeImportSize();
     EXPECT_EQ(QSize(page.importWidth, page.importHeight), QSize(32, 128));
     EXPECT_EQ(page.pageWidth, 300);
 }
 
 TEST_F(PageWiring, NewElementGoesToTheEditorOnlyAfterItsDialogsOk) {
-    texture::TFicheNouveau dialog(context.newElement, prompts, window.get());
-    context.windows.ficheNouveau = &dialog;
-    QTimer::singleShot(0, &dialog, [&dialog] { dialog.BtAnnuler->click(); });
-    window->Nouveau1->trigger();
+    texture::NewElementDialog dialog(context.newElement, prompts, window.get());
+    context.windows.newElementDialog = &dialog;
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.cancelButton->click(); });
+    window->newElementAction->trigger();
     EXPECT_TRUE(prompts.shown().empty());
-    QTimer::singleShot(0, &dialog, [&dialog] { dialog.BtOK->click(); });
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.okButton->click(); });
     prompts.expectMessage(MessageKind::Information, app::kEditorPendingText);
-    window->Nouveau1->trigger();
+    window->newElementAction->trigger();
     EXPECT_TRUE(prompts.scriptDone());
-    context.windows.ficheNouveau = nullptr;
+    context.windows.newElementDialog = nullptr;
 }
 
 }  // namespace

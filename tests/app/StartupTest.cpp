@@ -8,11 +8,11 @@
 
 #include "app/AppContext.h"
 #include "app/ImageBox.h"
+#include "app/MainWindow.h"
 #include "app/PageView.h"
 #include "app/Resources.h"
+#include "app/SplashScreen.h"
 #include "app/Startup.h"
-#include "app/TFichePrincipale.h"
-#include "app/TForm2.h"
 #include "app/UpDown.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/support/ScriptedPrompts.h"
@@ -36,7 +36,7 @@ class WatchingPacer final : public platform::Pacer {
         const QCursor* c = QApplication::overrideCursor();
         seen.push_back({ms, startup->splash() && startup->splash()->isVisible(),
                         startup->mainWindow() && startup->mainWindow()->isVisible(),
-                        w.form3 && w.ficheNouveau && w.ficheConfirmeLargeur && w.ficheAide,
+                        w.aboutBox && w.newElementDialog && w.pageWidthDialog && w.helpWindow,
                         c && c->shape() == Qt::WaitCursor});
     }
     void processEvents() override { ++eventRuns; }
@@ -86,12 +86,12 @@ TEST(Startup, SplashWaitsWindowsAndCursorsInOrder) {
 class Splash : public tessella::testing::AppFixture {};
 
 TEST_F(Splash, IsBorderlessOnTopAndShowsTheJpegResource) {
-    app::TForm2 splash(context);
+    app::SplashScreen splash(context);
     EXPECT_EQ(splash.size(), QSize(332, 313));
     EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(splash.windowFlags() & Qt::WindowStaysOnTopHint);
     splash.show();
-    const QImage& shown = splash.Image1->picture();
+    const QImage& shown = splash.picture->picture();
     ASSERT_FALSE(shown.isNull());
     EXPECT_EQ(shown.format(), QImage::Format_BGR888);
     // Qt's own JPEG reader, when it is there, must see the same picture.

@@ -15,11 +15,11 @@
 #include <memory>
 
 #include "app/AppContext.h"
+#include "app/MainWindow.h"
 #include "app/PageView.h"
-#include "app/TFichePrincipale.h"
 #include "tests/support/CountingPacer.h"
 #include "tests/support/ScriptedPrompts.h"
-#include "texture/TFicheConfirmeLargeur.h"
+#include "texture/PageWidthDialog.h"
 
 namespace tessella::testing {
 
@@ -46,9 +46,9 @@ class WindowFixture : public AppFixture {
     void SetUp() override {
         QDir(folder.path()).mkdir("src");
         page.sourceFolder = platform::FolderWithSlash(folder.path());
-        window = std::make_unique<app::TFichePrincipale>(context);
-        widthDialog = new texture::TFicheConfirmeLargeur(window.get());
-        context.windows.ficheConfirmeLargeur = widthDialog;
+        window = std::make_unique<app::MainWindow>(context);
+        widthDialog = new texture::PageWidthDialog(window.get());
+        context.windows.pageWidthDialog = widthDialog;
     }
 
     QString source(const QString& name, const QImage& picture) {
@@ -58,40 +58,40 @@ class WindowFixture : public AppFixture {
     }
     // Shows src/ in the source list and waits until it lists its files.
     void showSources(int files) {
-        window->ShowSourceFolder(path("src/"));
-        QFileSystemModel* model = window->FileModel();
+        window->showSourceFolder(path("src/"));
+        QFileSystemModel* model = window->fileModel();
         ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return model->rowCount(window->FileListBox1->rootIndex()) == files; }, 5000));
+            [&] { return model->rowCount(window->fileList->rootIndex()) == files; }, 5000));
     }
     // A click on the file: it becomes the only selection and is previewed.
     void clickSource(const QString& name) {
         QModelIndex index;
         ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return (index = window->FileModel()->index(path("src/" + name))).isValid(); },
+            [&] { return (index = window->fileModel()->index(path("src/" + name))).isValid(); },
             5000))
             << name.toStdString();
-        window->FileListBox1->selectionModel()->setCurrentIndex(
-            index, QItemSelectionModel::ClearAndSelect);
-        window->FileListBox1Click();
+        window->fileList->selectionModel()->setCurrentIndex(index,
+                                                            QItemSelectionModel::ClearAndSelect);
+        window->previewCurrentSource();
     }
     // "Nouvelle texture TGA" at the import size, answering "512" in the width dialog.
     void newPage(const QString& name) {
         QTimer::singleShot(0, widthDialog, [d = widthDialog] {
-            d->RadioButton512->setChecked(true);
-            d->BtFermer->click();
+            d->width512Radio->setChecked(true);
+            d->closeButton->click();
         });
         prompts.expectFile(path(name));
-        window->NouvelletextureTGA1->trigger();
+        window->newPageAction->trigger();
     }
     void openPage(const QString& file) {
         prompts.expectFile(file);
-        window->OuvrirTGA1->trigger();
+        window->openPageAction->trigger();
     }
     QColor pagePixel(int x, int y) const { return page.pageBitmap.pixel(x, y).toQColor(); }
-    QColor viewPixel(int x, int y) const { return window->Image1->picture().pixelColor(x, y); }
+    QColor viewPixel(int x, int y) const { return window->pageView->picture().pixelColor(x, y); }
 
-    std::unique_ptr<app::TFichePrincipale> window;
-    texture::TFicheConfirmeLargeur* widthDialog = nullptr;
+    std::unique_ptr<app::MainWindow> window;
+    texture::PageWidthDialog* widthDialog = nullptr;
 };
 
 inline const QColor kMagenta(255, 0, 255);

@@ -10,11 +10,8 @@ namespace {
 using namespace test;
 using platform::ColourValue;
 
-void Channel(pixels::Traite& work, int operation) {
-    ChannelOperation(work, operation);
-}
-void Veil(pixels::Traite& work, int rgb) {
-    AddVeil(work, ColourValue::fromRgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+void Veil(pixels::WorkingPicture& work) {
+    AddVeil(work, ColourValue::fromRgb(10, 20, 30));
 }
 
 // Four pixels repeated along rows of 67: the vector loops, their remainder and the last column
@@ -23,20 +20,22 @@ TEST(Filters, PixelRulesWorkedByHand) {
     const Bgr in[4] = {{10, 20, 31}, {10, 50, 21}, {250, 5, 5}, Grey(255)};
     const struct {
         const char* what;
-        void (*op)(pixels::Traite&, int);
-        int argument;
+        void (*op)(pixels::WorkingPicture&);
         Bgr out[4];
     } cases[] = {
-        {"swap red and blue", Channel, 0, {{31, 20, 10}, {21, 50, 10}, {5, 5, 250}, Grey(255)}},
+        // clang-format off
+        {"swap red and blue", With<ApplyChannelOperation, ChannelOperation::SwapRedBlue>,
+         {{31, 20, 10}, {21, 50, 10}, {5, 5, 250}, Grey(255)}},
         // Sums 61, 81, 260, 765 div 3.
-        {"grey", Channel, 3, {Grey(20), Grey(27), Grey(86), Grey(255)}},
-        {"negative", Channel, 4, {{245, 235, 224}, {245, 205, 234}, {5, 250, 250}, Grey(0)}},
-        {"channel operation 5", Channel, 5, {in[0], in[1], in[2], in[3]}},
-        {"fuse red and blue", FuseChannels, 0, {Grey(20), {15, 50, 15}, {127, 5, 127}, Grey(255)}},
-        {"veil per channel",
-         Veil,
-         0x0A141E,
-         {{40, 40, 41}, {40, 70, 31}, {255, 25, 15}, Grey(255)}},
+        {"grey", With<ApplyChannelOperation, ChannelOperation::Grey>,
+         {Grey(20), Grey(27), Grey(86), Grey(255)}},
+        {"negative", With<ApplyChannelOperation, ChannelOperation::Negative>,
+         {{245, 235, 224}, {245, 205, 234}, {5, 250, 250}, Grey(0)}},
+        {"fuse red and blue", With<FuseChannels, ChannelPair::RedBlue>,
+         {Grey(20), {15, 50, 15}, {127, 5, 127}, Grey(255)}},
+        // Red 10, green 20, blue 30.
+        {"veil per channel", Veil, {{40, 40, 41}, {40, 70, 31}, {255, 25, 15}, Grey(255)}},
+        // clang-format on
     };
     Rows before(3, std::vector<Bgr>(67));
     for (int y = 0; y < 3; ++y)
@@ -47,7 +46,7 @@ TEST(Filters, PixelRulesWorkedByHand) {
         for (int y = 0; y < 3; ++y)
             for (int x = 0; x < 67; ++x) after[y][x] = c.out[(x + y) % 4];
         auto work = Working(before);
-        c.op(work, c.argument);
+        c.op(work);
         EXPECT_EQ(RowsOf(work.image()), after);
         EXPECT_EQ(work.image().row(1)[67], (Bgr{99, 98, 97}));
     }
@@ -70,42 +69,45 @@ TEST(Filters, SharpenAndSoftenWorkedByHand) {
     const struct {
         const char* what;
         Rows picture;
-        int mode;
+        Sharpness sharpness;
         std::vector<Point> points;
     } cases[] = {
         // clang-format off
         // L = 101 everywhere and A = 102: sharpen gives 100 x 101 / 102 = 99.02, soften
         // 100.99; the frame keeps its pixels.
-        {"flat, sharpen", Flat(5, 5, Grey(100)), 1,
+        {"flat, sharpen", Flat(5, 5, Grey(100)), Sharpness::Sharpen,
          {{1, 1, Grey(99)}, {3, 3, Grey(99)}, {0, 0, Grey(100)}, {4, 2, Grey(100)}}},
         // Centre 200, neighbours 10: Lc = 201, sum of L = 8 x 11 + 201 = 289, A = 298 / 9.
         // Soften: 200 x 298 / (9 x 201) = 32.95.
-        {"bright centre, soften", Centred(Grey(200), Grey(10)), 0, {{1, 1, Grey(33)}, {0, 0, Grey(10)}}},
+        {"bright centre, soften", Centred(Grey(200), Grey(10)), Sharpness::Soften,
+         {{1, 1, Grey(33)}, {0, 0, Grey(10)}}},
         // Neighbours are read before they change. Around (2, 2) the nine values are 20..60,
         // their L sum is (3 x 360 + 27) / 3 = 369, A = 42, Lc = 41: 40 x 42 / 41 = 40.98.
         // Around (1, 1): L sum (3 x 180 + 27) / 3 = 189, A = 22, Lc = 21: 20 x 22 / 21 = 20.95.
-        {"ramp, soften", ramp, 0, {{2, 2, Grey(41)}, {1, 1, Grey(21)}}},
+        {"ramp, soften", ramp, Sharpness::Soften, {{2, 2, Grey(41)}, {1, 1, Grey(21)}}},
         // (B 14, G 14, R 170) among black: Lc = 67, A = 84 / 9; 14 x 67 x 9 / 84 = 100.5
         // exactly, to even 100; red saturates. A flat 1 softened: 1 x 3 / 2 = 1.5, to even 2.
-        {"exact half, sharpen", Centred({14, 14, 170}, Grey(0)), 1, {{1, 1, {100, 100, 255}}}},
-        {"exact half, soften", Flat(3, 3, Grey(1)), 0, {{1, 1, Grey(2)}}},
+        {"exact half, sharpen", Centred({14, 14, 170}, Grey(0)), Sharpness::Sharpen,
+         {{1, 1, {100, 100, 255}}}},
+        {"exact half, soften", Flat(3, 3, Grey(1)), Sharpness::Soften, {{1, 1, Grey(2)}}},
         // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         auto work = Working(c.picture);
-        SharpenSoften(work, c.mode);
+        SharpenSoften(work, c.sharpness);
         for (const Point& p : c.points)
             EXPECT_EQ(work.image().at(p.x, p.y), p.expected) << p.x << "," << p.y;
     }
-    // Pictures under 3 pixels a side, and mode 2 on any picture, are left alone.
-    const int unchanged[][3] = {{2, 4, 0}, {6, 2, 1}, {2, 4, 1}, {3, 3, 2}};  // w, h, mode
-    for (const auto& u : unchanged) {
-        const Rows flat = Flat(u[0], u[1], Grey(100));
-        auto work = Working(flat);
-        SharpenSoften(work, u[2]);
-        EXPECT_EQ(RowsOf(work.image()), flat) << u[0] << " x " << u[1] << " mode " << u[2];
-    }
+    // Pictures under 3 pixels a side are left alone.
+    const int small[][2] = {{2, 4}, {6, 2}};
+    for (const auto& [w, h] : small)
+        for (const Sharpness sharpness : {Sharpness::Sharpen, Sharpness::Soften}) {
+            const Rows flat = Flat(w, h, Grey(100));
+            auto work = Working(flat);
+            SharpenSoften(work, sharpness);
+            EXPECT_EQ(RowsOf(work.image()), flat) << w << " x " << h;
+        }
 }
 
 }  // namespace

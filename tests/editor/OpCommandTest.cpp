@@ -93,7 +93,7 @@ TEST_F(OpCommand, OperationsOnFiles) {
         {{"resize", "6", "4", "in.bmp", "out.bmp"},
          bmp,
          {{A, A, B, B, C, C}, {A, A, B, B, C, C}, {D, D, E, E, F, F}, {D, D, E, E, F, F}}},
-        // Threshold 255, mode 1: (100 + (100 xor 255)) shr 1 = 127 on every row but the last.
+        // Threshold 255, mode 1: (100 + (100 ^ 255)) >> 1 = 127 on every row but the last.
         {{"emboss", "255", "1", "1", "none", "in.bmp", "out.bmp"},
          BmpOf(Flat(2, 3, g100)),
          {{g127, g127}, {g127, g127}, {g100, g100}}},
@@ -107,6 +107,8 @@ TEST_F(OpCommand, OperationsOnFiles) {
         {{"negative"}, {10, 20, 31}, {245, 235, 224}},
         {{"grey"}, {10, 20, 31}, {20, 20, 20}},
         {{"swap-rb"}, {1, 2, 3}, {3, 2, 1}},
+        {{"swap-gb"}, {1, 2, 3}, {2, 1, 3}},
+        {{"swap-rg"}, {1, 2, 3}, {1, 3, 2}},
         {{"fuse-rb"}, {10, 50, 21}, {15, 50, 15}},
         {{"fuse-gb"}, {10, 50, 21}, {30, 30, 21}},
         {{"fuse-rg"}, {10, 50, 21}, {10, 35, 35}},

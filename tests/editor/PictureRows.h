@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "pixels/Traite.h"
+#include "pixels/WorkingPicture.h"
 
 namespace tessella::editor::test {
 
@@ -21,8 +21,8 @@ inline Bgr Grey(uint8_t v) {
 
 // A working array holding the rows (all of the same length); the spare cells are filled with
 // a marker so that an operation reading them would show.
-inline pixels::Traite Working(const Rows& rows) {
-    pixels::Traite work;
+inline pixels::WorkingPicture Working(const Rows& rows) {
+    pixels::WorkingPicture work;
     const int h = static_cast<int>(rows.size());
     const int w = h ? static_cast<int>(rows[0].size()) : 0;
     work.image().resize(w, h);
@@ -33,11 +33,15 @@ inline pixels::Traite Working(const Rows& rows) {
     return work;
 }
 
+// fn with one fixed choice, to list operations in a table.
+template <auto fn, auto choice>
+inline constexpr auto With = [](pixels::WorkingPicture& work) { fn(work, choice); };
+
 inline Rows Flat(int w, int h, Bgr pixel) {
     return Rows(h, std::vector<Bgr>(w, pixel));
 }
 
-inline Rows RowsOf(const pixels::TabImage& image) {
+inline Rows RowsOf(const pixels::PixelGrid& image) {
     Rows rows(image.height(), std::vector<Bgr>(image.width()));
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) rows[y][x] = image.at(x, y);

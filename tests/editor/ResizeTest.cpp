@@ -17,7 +17,7 @@ Rows Columns(int w) {
     return rows;
 }
 
-std::vector<int> SampledColumns(const pixels::TabImage& image) {
+std::vector<int> SampledColumns(const pixels::PixelGrid& image) {
     std::vector<int> columns;
     for (int x = 0; x < image.width(); ++x) columns.push_back(image.at(x, 0).b);
     return columns;

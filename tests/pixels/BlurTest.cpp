@@ -14,8 +14,8 @@ namespace {
 using Greys = std::vector<std::vector<int>>;
 
 // A grey picture: each value on the three channels.
-TabImage GreyPicture(const Greys& rows) {
-    TabImage image(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+PixelGrid GreyPicture(const Greys& rows) {
+    PixelGrid image(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const auto v = static_cast<uint8_t>(rows[y][x]);
@@ -25,7 +25,7 @@ TabImage GreyPicture(const Greys& rows) {
 }
 
 // The blue channel as rows, after checking that the picture is still grey.
-Greys BlueOf(const TabImage& image) {
+Greys BlueOf(const PixelGrid& image) {
     Greys rows(image.height(), std::vector<int>(image.width()));
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
@@ -36,8 +36,8 @@ Greys BlueOf(const TabImage& image) {
     return rows;
 }
 
-Greys Blurred(const Greys& rows, int variant) {
-    TabImage image = GreyPicture(rows);
+Greys Blurred(const Greys& rows, BlurVariant variant) {
+    PixelGrid image = GreyPicture(rows);
     Blur(image, variant);
     return BlueOf(image);
 }
@@ -59,53 +59,57 @@ Greys Lit(int x, int y) {
 }
 
 TEST(BlurTest, MatchesTheHandTrace) {
+    using enum BlurVariant;
     const struct {
         const char* name;
-        int variant;
+        BlurVariant variant;
         Greys before, after;
     } cases[] = {
         // clang-format off
         // Column 0 down: 45, 75 (301 div 4), 75; column 1: 60, 67 (270 div 4), 67.
-        {"whole 2 x 3", 0, {{0, 100}, {50, 30}, {200, 11}}, {{45, 60}, {75, 67}, {75, 67}}},
+        {"whole 2 x 3", Whole, {{0, 100}, {50, 30}, {200, 11}}, {{45, 60}, {75, 67}, {75, 67}}},
         // Borders: top 0 127 191 191 twice, bottom 0 127 191 191, left 63/31/47/47, right
         // 191/223/207/207; then block (0, 0) gives 47 to columns 1 and 2 of rows 0 and 1 and
         // block (2, 0) 127 to column 3; the lower blocks likewise.
-        {"right, half white", 1, Greys(4, {0, 0, 255, 255}),
+        {"right, half white", Right, Greys(4, {0, 0, 255, 255}),
          {{63, 47, 47, 127}, {31, 47, 47, 127}, {47, 47, 47, 127}, {47, 47, 47, 127}}},
         // Same borders; the upward walk reads one block, (2..3, 2..3): 860 div 4 into
         // columns 1 and 2 of rows 2 and 3.
-        {"left, half white", 5, Greys(4, {0, 0, 255, 255}),
+        {"left, half white", Left, Greys(4, {0, 0, 255, 255}),
          {{63, 63, 191, 191}, {31, 31, 191, 223}, {47, 215, 215, 207}, {47, 215, 215, 207}}},
-        {"right by 1", 1, Lit(3, 2),
+        {"right by 1", Right, Lit(3, 2),
          SixBySix({{3, 2, 50}, {4, 2, 50}, {5, 2, 25}, {3, 3, 50}, {4, 3, 50}, {5, 3, 25}})},
-        {"down by 1", 2, Lit(2, 3),
+        {"down by 1", Down, Lit(2, 3),
          SixBySix({{2, 3, 50}, {3, 3, 50}, {2, 4, 50}, {3, 4, 50}, {2, 5, 25}, {3, 5, 25}})},
         // Block (2, 2) carries 50 to columns 0..1 of rows 3..4; block (4, 2) then clears the
         // lit pixel, and the last row's blocks write 25, then 0, into (0, 5).
-        {"down by 1, left by 2", 4, Lit(3, 3),
+        {"down by 1, left by 2", DownOneLeftTwo, Lit(3, 3),
          SixBySix({{0, 3, 50}, {1, 3, 50}, {0, 4, 50}, {1, 4, 50}})},
-        {"up by 1", 6, Lit(3, 2), SixBySix({{2, 1, 50}, {3, 1, 50}, {2, 2, 50}, {3, 2, 50}})},
-        {"up and left by 1", 7, Lit(2, 2), SixBySix({{1, 1, 50}, {2, 1, 50}, {1, 2, 50}, {2, 2, 50}})},
-        {"down and right by 1", 3, Lit(3, 3),
+        {"up by 1", Up, Lit(3, 2), SixBySix({{2, 1, 50}, {3, 1, 50}, {2, 2, 50}, {3, 2, 50}})},
+        {"up and left by 1", UpLeft, Lit(2, 2),
+         SixBySix({{1, 1, 50}, {2, 1, 50}, {1, 2, 50}, {2, 2, 50}})},
+        {"down and right by 1", DownRight, Lit(3, 3),
          SixBySix({{3, 3, 50}, {4, 3, 50}, {5, 3, 12}, {3, 4, 50}, {4, 4, 50}, {5, 4, 12},
                    {3, 5, 12}, {4, 5, 12}, {5, 5, 18}})},
         // The lit pixel is read but never written over.
-        {"up by 1, right by 2", 8, Lit(2, 2),
+        {"up by 1, right by 2", UpOneRightTwo, Lit(2, 2),
          SixBySix({{4, 1, 50}, {5, 1, 50}, {2, 2, 200}, {4, 2, 50}, {5, 2, 50}})},
         // clang-format on
         // One row: borders give 50 125 125, 87 106 106, 96 96 106; then the single upward
         // block (404 div 4) goes to columns 0 and 1.
-        {"one row, left", 5, {{0, 100, 200}}, {{101, 101, 106}}},
+        {"one row, left", Left, {{0, 100, 200}}, {{101, 101, 106}}},
     };
     for (const auto& c : cases) EXPECT_EQ(Blurred(c.before, c.variant), c.after) << c.name;
 }
 
-TEST(BlurTest, EmptyPicturesAreLeftAloneAndUnknownVariantsRefused) {
-    TabImage empty, noRows(3, 0);
-    EXPECT_NO_THROW(Blur(empty, 0));
-    EXPECT_NO_THROW(Blur(noRows, 5));
-    TabImage image(2, 2);
-    EXPECT_THROW(Blur(image, 9), platform::TessellaError);
+TEST(BlurTest, EmptyPicturesAreLeftAloneAndUnknownButtonsRefused) {
+    PixelGrid empty, noRows(3, 0);
+    EXPECT_NO_THROW(Blur(empty, BlurVariant::Whole));
+    EXPECT_NO_THROW(Blur(noRows, BlurVariant::Left));
+    // The blur window's buttons are 0..8.
+    EXPECT_EQ(BlurVariantFromIndex(8), BlurVariant::UpOneRightTwo);
+    EXPECT_THROW(BlurVariantFromIndex(9), platform::TessellaError);
+    EXPECT_THROW(BlurVariantFromIndex(-1), platform::TessellaError);
 }
 
 }  // namespace

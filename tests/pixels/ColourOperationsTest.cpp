@@ -13,27 +13,25 @@ namespace tessella::pixels {
 namespace {
 
 using Rows = std::vector<std::vector<Bgr>>;
+using enum EmbossMode;
+using enum RgbDirection;
 
-TabImage Picture(const Rows& rows) {
-    TabImage image(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+PixelGrid Picture(const Rows& rows) {
+    PixelGrid image(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) image.at(x, y) = rows[y][x];
     return image;
 }
 
-TabImage Flat(int w, int h, Bgr pixel) {
+PixelGrid Flat(int w, int h, Bgr pixel) {
     return Picture(Rows(h, std::vector<Bgr>(w, pixel)));
 }
 
-Rows RowsOf(const TabImage& image) {
+Rows RowsOf(const PixelGrid& image) {
     Rows rows(image.height(), std::vector<Bgr>(image.width()));
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) rows[y][x] = image.at(x, y);
     return rows;
-}
-
-Bgr Red(uint8_t r) {
-    return {0, 0, r};
 }
 
 Bgr Grey(uint8_t v) {
@@ -43,51 +41,43 @@ Bgr Grey(uint8_t v) {
 // ---- RGB correction ----
 
 TEST(RgbCorrectionTest, UniformScalesClampsAndRoundsToEven) {
-    TabImage image = Picture({{{9, 7, 200}, {9, 33, 101}, {9, 35, 100}, {9, 0, 0}}});
-    RgbCorrection(image, image, 4, 1, 150, 50, 100, 0);
-    // Red x 1.5: 300 clamps to 255, 151.5 rounds to 152; green x 0.5: 16.5 -> 16, 17.5 -> 18.
-    EXPECT_EQ(RowsOf(image), (Rows{{{9, 4, 255}, {9, 16, 152}, {9, 18, 150}, {9, 0, 0}}}));
+    PixelGrid image = Picture({{{9, 7, 200}, {9, 33, 101}, {9, 35, 100}, {9, 0, 0}}});
+    RgbCorrection(image, image, 4, 1, 150, 50, 0, Uniform);
+    // Red x 1.5: 300 clamps to 255, 151.5 rounds to 152; green x 0.5: 16.5 -> 16, 17.5 -> 18;
+    // blue x 0 blanks the channel.
+    EXPECT_EQ(RowsOf(image), (Rows{{{0, 4, 255}, {0, 16, 152}, {0, 18, 150}, {0, 0, 0}}}));
 }
 
-TEST(RgbCorrectionTest, ZeroPercentBlanksTheChannel) {
-    TabImage image = Flat(2, 2, {50, 60, 70});
-    RgbCorrection(image, image, 2, 2, 100, 100, 0, 0);
-    EXPECT_EQ(RowsOf(image), RowsOf(Flat(2, 2, {0, 60, 70})));
-}
-
-// Progressive directions, red 200 % (+0.25 a step) and blue 0 % (-0.25 a step), the increment
-// always divided by the width 4. Along columns of a 4 x 3 picture of 100: factors 1.25, 1.5,
-// 1.75, 2.0 for red (blue 0.75 .. 0.0); along rows of a 4 x 8 picture of 80: red 1.25 .. 3.0
-// (the last row walked), blue 0.75 down to negative, clamped.
-TEST(RgbCorrectionTest, ProgressiveAlongColumnsAndRows) {
+// Red 200 % (+0.25 a step) and blue 0 % (-0.25 a step), the increment always divided by the
+// width 4, the first pixel walked taking one step: along columns of a 4 x 3 picture of 100, red
+// 1.25 .. 2.0 and blue 0.75 .. 0; along rows of a 4 x 8 picture of 80, red up to 3.0 and blue
+// down to negative, clamped; from the top-left corner of a 4 x 3 picture of 60, six steps.
+TEST(RgbCorrectionTest, ProgressiveWalks) {
     const struct {
-        int direction, w, h;
+        RgbDirection direction;
+        int across, down;  // steps from one column, from one row to the next
+        int w, h;
         uint8_t grey;
-        std::vector<int> red, blue;  // by column (directions 1, 2) or by row (3, 4)
+        std::vector<int> red, blue;  // by step
     } cases[] = {
-        {1, 4, 3, 100, {125, 150, 175, 200}, {75, 50, 25, 0}},
-        {3, 4, 8, 80, {100, 120, 140, 160, 180, 200, 220, 240}, {60, 40, 20, 0, 0, 0, 0, 0}},
+        // clang-format off
+        {LeftToRight, 1, 0, 4, 3, 100, {125, 150, 175, 200}, {75, 50, 25, 0}},
+        {TopDown, 0, 1, 4, 8, 80, {100, 120, 140, 160, 180, 200, 220, 240},
+         {60, 40, 20, 0, 0, 0, 0, 0}},
+        {FromTopLeft, 1, 1, 4, 3, 60, {75, 90, 105, 120, 135, 150}, {45, 30, 15, 0, 0, 0}},
+        // clang-format on
     };
     for (const auto& c : cases) {
-        TabImage image = Flat(c.w, c.h, Grey(c.grey));
+        PixelGrid image = Flat(c.w, c.h, Grey(c.grey));
         RgbCorrection(image, image, c.w, c.h, 200, 100, 0, c.direction);
         for (int y = 0; y < c.h; ++y)
             for (int x = 0; x < c.w; ++x) {
-                const int step = c.direction <= 2 ? x : y;
+                const int step = c.across * x + c.down * y;
                 EXPECT_EQ(image.at(x, y),
                           (Bgr{uint8_t(c.blue[step]), c.grey, uint8_t(c.red[step])}))
-                    << "direction " << c.direction << " at " << x << "," << y;
+                    << "picture of " << int{c.grey} << ", at " << x << "," << y;
             }
     }
-}
-
-// Diagonals of a 4 x 3 picture, red 200: step k gives 60 x (1 + 0.25 k) = 60 + 15 k, the start
-// corner taking one increment.
-TEST(RgbCorrectionTest, ProgressiveAlongADiagonal) {
-    const int reds[] = {75, 90, 105, 120, 90, 105, 120, 135, 105, 120, 135, 150};
-    TabImage image = Flat(4, 3, Red(60));
-    RgbCorrection(image, image, 4, 3, 200, 100, 100, 5);
-    for (int i = 0; i < 12; ++i) EXPECT_EQ(image.at(i % 4, i / 4), Red(uint8_t(reds[i]))) << i;
 }
 
 // ---- Contrast ----
@@ -110,7 +100,7 @@ TEST(ContrastTest, MovesChannelsFromTheReference) {
     for (const auto& c : cases) {
         Rows row(1);
         for (auto [in, out] : c.bytes) row[0].push_back({static_cast<uint8_t>(in), 0, 255});
-        TabImage image = Picture(row);
+        PixelGrid image = Picture(row);
         Contrast(image, image, image.width(), 1, c.reference, c.amount);
         for (size_t i = 0; i < c.bytes.size(); ++i)
             EXPECT_EQ(image.at(static_cast<int>(i), 0).b, c.bytes[i].second)
@@ -120,7 +110,7 @@ TEST(ContrastTest, MovesChannelsFromTheReference) {
 
 // ---- Emboss ----
 
-EmbossSettings Settings(int threshold, int mode, std::optional<uint32_t> colour = {},
+EmbossSettings Settings(int threshold, EmbossMode mode, std::optional<uint32_t> colour = {},
                         int saturation = 255) {
     EmbossSettings s;
     s.threshold = threshold;
@@ -138,21 +128,21 @@ TEST(EmbossTest, FlatPicture) {
         EmbossSettings settings;
         Bgr computed;
     } cases[] = {
-        // (100 + 155) shr 1.
-        {"mode 1", Grey(100), Settings(255, 1), Grey(127)},
+        // (100 + 155) >> 1.
+        {"plain", Grey(100), Settings(255, Plain), Grey(127)},
         // round(127 x 1.9) = 241, 2 x 14.
-        {"mode 2", Grey(100), Settings(255, 2), Grey(28)},
-        // Per channel: (10 + (10 xor 200)) shr 1 = (10 + 194) shr 1 = 102, and so on.
-        {"threshold 200", {10, 0, 255}, Settings(200, 1), {102, 100, 155}},
+        {"strong inverted", Grey(100), Settings(255, StrongInverted), Grey(28)},
+        // Per channel: (10 + (10 ^ 200)) >> 1 = (10 + 194) >> 1 = 102, and so on.
+        {"threshold 200", {10, 0, 255}, Settings(200, Plain), {102, 100, 155}},
         // Red background: hue 240 (third component), value 255; grey 127 gives value 128.
         // Saturation 127: p = t = 128 - 16256 / 255 = 65.
-        {"red, saturation 127", Grey(100), Settings(255, 1, 0x0000FFu, 127), {65, 65, 128}},
+        {"red, saturation 127", Grey(100), Settings(255, Plain, 0x0000FFu, 127), {65, 65, 128}},
         // Settings beyond a byte are limited to 255 instead of wrapping the results.
-        {"threshold 300", Grey(100), Settings(300, 1), Grey(127)},
-        {"saturation 400", Grey(100), Settings(255, 1, 0x0000FFu, 400), {0, 0, 128}},
+        {"threshold 300", Grey(100), Settings(300, Plain), Grey(127)},
+        {"saturation 400", Grey(100), Settings(255, Plain, 0x0000FFu, 400), {0, 0, 128}},
     };
     for (const auto& c : cases) {
-        TabImage image = Flat(4, 3, c.pixel);
+        PixelGrid image = Flat(4, 3, c.pixel);
         Emboss(image, image, 4, 3, c.settings);
         const std::vector<Bgr> computed(4, c.computed);
         EXPECT_EQ(RowsOf(image), (Rows{computed, computed, std::vector<Bgr>(4, c.pixel)}))
@@ -185,22 +175,26 @@ TEST(EmbossTest, PicturesWorkedByHand) {
         Rows after;
     } cases[] = {
         // clang-format off
-        // Each column P over Q, threshold 255, e = (P + 255 - Q) shr 1. e = 75: 142.5 -> 142,
+        // Each column P over Q, threshold 255, e = (P + 255 - Q) >> 1. e = 75: 142.5 -> 142,
         // out 226; e = 95: 180.5 -> 180, out 150; e = 0: out 510 -> 255; e = 135: 256.5 ->
         // 255 at most, out 0.
-        {"mode 2 rounds half to even", {{g100, g100, g0, Grey(135)}, {Grey(205), Grey(165), g255, Grey(120)}},
-         Settings(255, 2), {}, {{Grey(226), Grey(150), g255, g0}, {Grey(205), Grey(165), g255, Grey(120)}}},
+        {"strong inverted rounds half to even",
+         {{g100, g100, g0, Grey(135)}, {Grey(205), Grey(165), g255, Grey(120)}},
+         Settings(255, StrongInverted), {},
+         {{Grey(226), Grey(150), g255, g0}, {Grey(205), Grey(165), g255, Grey(120)}}},
         // Grey 127 relief lies between 125 and 130: each pixel becomes the texture pixel, tiled,
         // whatever the mode and colour.
-        {"texture tiled", Rows(3, std::vector<Bgr>(3, g100)), Textured(Settings(255, 2, 0x0000FFu)),
-         texture, {{red, other, red}, {g100, g0, g100}, {g100, g100, g100}}},
-        {"empty texture counts as white", Rows(2, std::vector<Bgr>(2, g100)), Textured(Settings(255, 1)),
-         QImage(), {{g255, g255}, {g100, g100}}},
-        {"one row is unchanged", {{Grey(3), Grey(200)}}, Settings(255, 2, 0x0000FFu), {}, {{Grey(3), Grey(200)}}},
+        {"texture tiled", Rows(3, std::vector<Bgr>(3, g100)),
+         Textured(Settings(255, StrongInverted, 0x0000FFu)), texture,
+         {{red, other, red}, {g100, g0, g100}, {g100, g100, g100}}},
+        {"empty texture counts as white", Rows(2, std::vector<Bgr>(2, g100)),
+         Textured(Settings(255, Plain)), QImage(), {{g255, g255}, {g100, g100}}},
+        {"one row is unchanged", {{Grey(3), Grey(200)}}, Settings(255, StrongInverted, 0x0000FFu),
+         {}, {{Grey(3), Grey(200)}}},
         // clang-format on
     };
     for (const auto& c : cases) {
-        TabImage image = Picture(c.before);
+        PixelGrid image = Picture(c.before);
         Emboss(image, image, image.width(), image.height(), c.settings, c.texture);
         EXPECT_EQ(RowsOf(image), c.after) << c.name;
     }
@@ -210,10 +204,10 @@ TEST(EmbossTest, PicturesWorkedByHand) {
 
 TEST(ColourOperationsTest, TouchesOnlyThePicture) {
     // A 4 x 3 picture inside 6 x 5 arrays, as in the colour window's previews.
-    const TabImage source = Flat(6, 5, {10, 20, 30});
-    TabImage destination = Flat(6, 5, Grey(9));
-    Emboss(source, destination, 4, 3, Settings(255, 1));
-    RgbCorrection(source, destination, 4, 3, 0, 0, 0, 8);
+    const PixelGrid source = Flat(6, 5, {10, 20, 30});
+    PixelGrid destination = Flat(6, 5, Grey(9));
+    Emboss(source, destination, 4, 3, Settings(255, Plain));
+    RgbCorrection(source, destination, 4, 3, 0, 0, 0, FromBottomRight);
     Contrast(source, destination, 4, 3, 127, 50);
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 6; ++x)
@@ -222,15 +216,19 @@ TEST(ColourOperationsTest, TouchesOnlyThePicture) {
             }
 }
 
-TEST(ColourOperationsTest, PictureLargerThanTheArrayIsRefused) {
-    TabImage small = Flat(2, 2, Grey(1));
+TEST(ColourOperationsTest, PictureLargerThanTheArrayAndUnknownButtonsAreRefused) {
+    PixelGrid small = Flat(2, 2, Grey(1));
     EXPECT_THROW(Contrast(small, small, 3, 2, 127, 10), platform::TessellaError);
-    EXPECT_THROW(RgbCorrection(small, small, 2, 3, 100, 100, 100, 0), platform::TessellaError);
-    EXPECT_THROW(Emboss(small, small, 3, 3, Settings(255, 1)), platform::TessellaError);
-    EXPECT_THROW(RgbCorrection(small, small, 2, 2, 100, 100, 100, 9), platform::TessellaError);
+    EXPECT_THROW(RgbCorrection(small, small, 2, 3, 100, 100, 100, Uniform),
+                 platform::TessellaError);
+    EXPECT_THROW(Emboss(small, small, 3, 3, Settings(255, Plain)), platform::TessellaError);
     // Empty pictures are left alone.
-    EXPECT_NO_THROW(RgbCorrection(small, small, 0, 2, 200, 100, 100, 1));
+    EXPECT_NO_THROW(RgbCorrection(small, small, 0, 2, 200, 100, 100, LeftToRight));
     EXPECT_EQ(small.at(0, 0), Grey(1));
+    // The RGB window's buttons are 0..8.
+    EXPECT_EQ(RgbDirectionFromIndex(8), FromBottomRight);
+    EXPECT_THROW(RgbDirectionFromIndex(9), platform::TessellaError);
+    EXPECT_THROW(RgbDirectionFromIndex(-1), platform::TessellaError);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "pixels/HSVLibrary.h"
+#include "pixels/Hsv.h"
 
 namespace tessella::pixels {
 namespace {

@@ -98,24 +98,3 @@ TEST(Guard, ShowsTheFaultAndGoesOn) {
     EXPECT_TRUE(Guard(prompts, [&] { ++reached; }));
     EXPECT_EQ(reached, 2);
 }
-
-#include <QDir>
-#include <QTemporaryDir>
-
-#include "platform/SafeFile.h"
-
-TEST(SafeFile, FailedWriteKeepsTheOldFile) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("page.tga");
-    WriteFileAtomically(path, "old contents");
-    EXPECT_EQ(ReadWholeFile(path), "old contents");
-    // A folder in the way of the temporary file's rename: the write must fail cleanly.
-    QDir(dir.path()).mkdir("blocked.tga");
-    EXPECT_THROW(WriteFileAtomically(dir.filePath("blocked.tga"), "new"), TessellaError);
-    EXPECT_THROW(WriteFileAtomically(dir.filePath("missing/x.tga"), "new"), TessellaError);
-    EXPECT_EQ(ReadWholeFile(path), "old contents");
-    WriteFileAtomically(path, "new contents");
-    EXPECT_EQ(ReadWholeFile(path), "new contents");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"page.tga"});
-    EXPECT_THROW(ReadWholeFile(dir.filePath("none.tga")), TessellaError);
-}

@@ -10,8 +10,8 @@
 #include <QTimer>
 
 #include "tests/support/ScriptedPrompts.h"
-#include "texture/TFicheConfirmeLargeur.h"
-#include "texture/TFicheNouveau.h"
+#include "texture/NewElementDialog.h"
+#include "texture/PageWidthDialog.h"
 
 using namespace tessella::texture;
 using tessella::platform::ColourValue;
@@ -20,63 +20,63 @@ namespace tessella::testing {
 namespace {
 
 TEST(ConfirmeLargeur, RemembersTheRadioAndAnswersTheWidthHoweverItCloses) {
-    TFicheConfirmeLargeur dialog;
-    EXPECT_TRUE(dialog.RadioButton256->isChecked());
+    PageWidthDialog dialog;
+    EXPECT_TRUE(dialog.width256Radio->isChecked());
     QTimer::singleShot(0, &dialog, [&dialog] {
-        dialog.RadioButton512->click();
-        dialog.BtFermer->click();
+        dialog.width512Radio->click();
+        dialog.closeButton->click();
     });
     EXPECT_EQ(dialog.askWidth(), 512);  // shown modally
     QTimer::singleShot(0, &dialog, [&dialog] { dialog.reject(); });
     EXPECT_EQ(dialog.askWidth(), 512);  // as the user left it
     dialog.open();
-    dialog.RadioButton256->click();
+    dialog.width256Radio->click();
     dialog.reject();  // closed without the button
-    EXPECT_EQ(dialog.ChosenWidth, 256);
+    EXPECT_EQ(dialog.chosenWidth, 256);
 }
 
 class Nouveau : public ::testing::Test {
   protected:
     NewElementSettings settings;
     ScriptedPrompts prompts;
-    TFicheNouveau dialog{settings, prompts};
+    NewElementDialog dialog{settings, prompts};
 };
 
 TEST_F(Nouveau, TheSizeListSetsBothSidesAndTheNextShowKeepsThem) {
-    emit dialog.ComboBox1->activated(4);
+    emit dialog.presetCombo->activated(4);
     EXPECT_EQ(settings.elementWidth, 128);
     EXPECT_EQ(settings.elementHeight, 128);
-    EXPECT_EQ(dialog.UpDown1->value(), 128);
-    EXPECT_EQ(dialog.UpDown2->value(), 128);
-    dialog.UpDown1->stepUp();  // no wrap past 128
+    EXPECT_EQ(dialog.widthSpin->value(), 128);
+    EXPECT_EQ(dialog.heightSpin->value(), 128);
+    dialog.widthSpin->stepUp();  // no wrap past 128
     EXPECT_EQ(settings.elementWidth, 128);
-    dialog.UpDown2->stepDown();
+    dialog.heightSpin->stepDown();
     EXPECT_EQ(settings.elementHeight, 120);
     dialog.open();
     dialog.reject();
     dialog.open();
-    EXPECT_EQ(dialog.UpDown1->value(), 128);
-    EXPECT_EQ(dialog.UpDown2->value(), 120);
+    EXPECT_EQ(dialog.widthSpin->value(), 128);
+    EXPECT_EQ(dialog.heightSpin->value(), 120);
     dialog.reject();
     dialog.open();
-    dialog.BtOK->click();
+    dialog.okButton->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST_F(Nouveau, ColoursComeFromTheListOrFromAutre) {
-    const auto& colours = TFicheNouveau::Colours();
+    const auto& colours = NewElementDialog::Colours();
     const auto red = std::find_if(colours.begin(), colours.end(),
                                   [](const auto& c) { return c.first == QStringLiteral("Rouge"); });
     ASSERT_NE(red, colours.end());
-    emit dialog.ColorBox1->activated(static_cast<int>(red - colours.begin()));
+    emit dialog.colourCombo->activated(static_cast<int>(red - colours.begin()));
     EXPECT_EQ(settings.backgroundColour, ColourValue(0x0000FF));
-    EXPECT_EQ(dialog.Label4->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(dialog.colourSwatch->palette().color(QPalette::Window), QColor(255, 0, 0));
     prompts.expectColour(ColourValue(0x123456));
-    dialog.BtAutre->click();
+    dialog.otherColourButton->click();
     EXPECT_EQ(settings.backgroundColour, ColourValue(0x123456));
-    EXPECT_EQ(dialog.Label4->palette().color(QPalette::Window), QColor(0x56, 0x34, 0x12));
+    EXPECT_EQ(dialog.colourSwatch->palette().color(QPalette::Window), QColor(0x56, 0x34, 0x12));
     prompts.expectColour(std::nullopt);  // cancelled: nothing changes
-    dialog.BtAutre->click();
+    dialog.otherColourButton->click();
     EXPECT_EQ(settings.backgroundColour, ColourValue(0x123456));
 }
 

@@ -25,7 +25,7 @@ class RecordingEvents final : public texture::PageEvents {
         sourceBox = box;
         sourceStretched = stretch;
     }
-    void setLabelDim(const QString&) override {}
+    void setSourceSizeText(const QString&) override {}
     void setEnabled(texture::PageCommand command, bool on) override { enabled[command] = on; }
     void showSourcePanel() override {}
     void setMask(const QRect& geometry) override { mask = geometry; }

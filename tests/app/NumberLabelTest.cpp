@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "app/TLabelNum.h"
+#include "app/NumberLabel.h"
 
-using tessella::app::TLabelNum;
+using tessella::app::NumberLabel;
 
-TEST(TLabelNum, CaptionIsThePlainDecimalValue) {
-    TLabelNum label;
+TEST(NumberLabel, CaptionIsThePlainDecimalValue) {
+    NumberLabel label;
     const struct {
         int value;
         const char* caption;

@@ -1,4 +1,4 @@
-#include "pixels/Traite.h"
+#include "pixels/WorkingPicture.h"
 
 #include <array>
 #include <cstring>
@@ -29,7 +29,7 @@ Palette PaletteOf(const QImage& bitmap) {
     return palette;
 }
 
-void CopyBgr888(const QImage& bitmap, TabImage& image) {
+void CopyBgr888(const QImage& bitmap, PixelGrid& image) {
     const int w = image.width(), h = image.height();
     const size_t bytes = static_cast<size_t>(w) * 3;
     for (int y = 0; y < h; ++y) std::memcpy(image.row(y), bitmap.constScanLine(y), bytes);
@@ -42,18 +42,18 @@ TESSELLA_PIXEL_LOOP void DecodeRow(const In* in, Bgr* out, int w, PixelFn fn) {
 }
 
 template <typename In, typename PixelFn>
-void DecodeRows(const QImage& bitmap, TabImage& image, PixelFn fn) {
+void DecodeRows(const QImage& bitmap, PixelGrid& image, PixelFn fn) {
     const int w = image.width(), h = image.height();
     for (int y = 0; y < h; ++y)
         DecodeRow(reinterpret_cast<const In*>(bitmap.constScanLine(y)), image.row(y), w, fn);
 }
 
-void DecodeRgb32(const QImage& bitmap, TabImage& image) {
+void DecodeRgb32(const QImage& bitmap, PixelGrid& image) {
     DecodeRows<QRgb>(bitmap, image, [](QRgb c) { return FromRgb(c); });
 }
 
 // green5 is true for 5-5-5 (each channel times 8), false for 5-6-5 (green times 4).
-void Decode16(const QImage& bitmap, TabImage& image, bool green5) {
+void Decode16(const QImage& bitmap, PixelGrid& image, bool green5) {
     const int redShift = green5 ? 10 : 11;
     const unsigned greenMask = green5 ? 31 : 63;
     const unsigned greenScale = green5 ? 8 : 4;
@@ -64,16 +64,16 @@ void Decode16(const QImage& bitmap, TabImage& image, bool green5) {
     });
 }
 
-void DecodeIndexed8(const QImage& bitmap, TabImage& image) {
+void DecodeIndexed8(const QImage& bitmap, PixelGrid& image) {
     const Palette palette = PaletteOf(bitmap);
     DecodeRows<uint8_t>(bitmap, image, [&palette](uint8_t i) { return palette[i]; });
 }
 
-void DecodeGrey(const QImage& bitmap, TabImage& image) {
+void DecodeGrey(const QImage& bitmap, PixelGrid& image) {
     DecodeRows<uint8_t>(bitmap, image, [](uint8_t g) { return Bgr{g, g, g}; });
 }
 
-void DecodeMono(const QImage& bitmap, TabImage& image) {
+void DecodeMono(const QImage& bitmap, PixelGrid& image) {
     const int w = image.width(), h = image.height();
     const Palette palette = PaletteOf(bitmap);
     const bool lsbFirst = bitmap.format() == QImage::Format_MonoLSB;
@@ -89,7 +89,7 @@ void DecodeMono(const QImage& bitmap, TabImage& image) {
 
 }  // namespace
 
-void Traite::LoadWorkingArray(QImage& bitmap) {
+void WorkingPicture::LoadWorkingArray(QImage& bitmap) {
     platform::CheckImageSize(bitmap.width(), bitmap.height(), QStringLiteral("Image de travail"));
     const QImage::Format format = bitmap.format();
     switch (format) {
@@ -140,7 +140,7 @@ void Traite::LoadWorkingArray(QImage& bitmap) {
     if (bitmap.format() != QImage::Format_BGR888) StoreWorkingArray(bitmap);
 }
 
-void Traite::StoreWorkingArray(QImage& bitmap) const {
+void WorkingPicture::StoreWorkingArray(QImage& bitmap) const {
     if (image_.empty()) {
         bitmap = QImage();
         return;
@@ -159,14 +159,14 @@ void Traite::StoreWorkingArray(QImage& bitmap) const {
     if (dotsPerMeterY_ > 0) bitmap.setDotsPerMeterY(dotsPerMeterY_);
 }
 
-void Traite::SaveUndo() {
+void WorkingPicture::SaveUndo() {
     undo_ = image_;
     undoDotsPerMeterX_ = dotsPerMeterX_;
     undoDotsPerMeterY_ = dotsPerMeterY_;
     hasUndo_ = true;
 }
 
-void Traite::RestoreUndo() {
+void WorkingPicture::RestoreUndo() {
     if (!hasUndo_) return;
     image_ = undo_;
     dotsPerMeterX_ = undoDotsPerMeterX_;

@@ -5,13 +5,13 @@
 
 namespace tessella::app {
 
-class TLabelNum : public QLabel {
+class NumberLabel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(int value READ value WRITE setValue)
     Q_PROPERTY(bool ReelFormate MEMBER ReelFormate)
 
   public:
-    explicit TLabelNum(QWidget* parent = nullptr);
+    explicit NumberLabel(QWidget* parent = nullptr);
 
     int value() const { return value_; }
     // Stores v and shows it without padding or grouping ("-5", "0", "128"), even when equal.

@@ -1,12 +1,12 @@
-#include "app/TLabelNum.h"
+#include "app/NumberLabel.h"
 
 namespace tessella::app {
 
-TLabelNum::TLabelNum(QWidget* parent) : QLabel(parent) {
+NumberLabel::NumberLabel(QWidget* parent) : QLabel(parent) {
     setValue(0);
 }
 
-void TLabelNum::setValue(int v) {
+void NumberLabel::setValue(int v) {
     value_ = v;
     setText(QString::number(v));
 }

@@ -16,34 +16,34 @@ class Prompts;
 
 namespace tessella::texture {
 
-class TFicheNouveau final : public QDialog {
+class NewElementDialog final : public QDialog {
     Q_OBJECT
 
   public:
     // settings lasts for the run; the dialog reads and changes it.
-    TFicheNouveau(NewElementSettings& settings, platform::Prompts& prompts,
-                  QWidget* parent = nullptr);
+    NewElementDialog(NewElementSettings& settings, platform::Prompts& prompts,
+                     QWidget* parent = nullptr);
 
-    // The colours of ColorBox1, in order, with their names.
+    // The colours of colourCombo, in order, with their names.
     static const std::vector<std::pair<QString, platform::ColourValue>>& Colours();
 
-    QLabel* StaticText1;  // ElementWidth
-    QSpinBox* UpDown1;
-    QLabel* StaticText2;  // ElementHeight
-    QSpinBox* UpDown2;
-    QComboBox* ComboBox1;
-    QComboBox* ColorBox1;
-    QLabel* Label4;  // the background swatch
-    QPushButton* BtAutre;
-    QPushButton* BtOK;
-    QPushButton* BtAnnuler;
+    QLabel* widthLabel;  // ElementWidth
+    QSpinBox* widthSpin;
+    QLabel* heightLabel;  // ElementHeight
+    QSpinBox* heightSpin;
+    QComboBox* presetCombo;
+    QComboBox* colourCombo;
+    QLabel* colourSwatch;  // the background swatch
+    QPushButton* otherColourButton;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
 
   public slots:
-    void UpDown1Click();
-    void UpDown2Click();
-    void ComboBox1Change(int index);
-    void ColorBox1Change(int index);
-    void BtAutreClick();
+    void applyWidth();
+    void applyHeight();
+    void applyPresetSize(int index);
+    void applyListColour(int index);
+    void chooseOtherColour();
 
   protected:
     void showEvent(QShowEvent* event) override;

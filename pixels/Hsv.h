@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "pixels/TabImage.h"
+#include "pixels/PixelGrid.h"
 
 namespace tessella::pixels {
 

@@ -11,24 +11,24 @@ class QAction;
 
 namespace tessella::app {
 
-class TFicheAide : public QMainWindow {
+class HelpWindow : public QMainWindow {
     Q_OBJECT
 
   public:
     static constexpr int kWidth = 592;
     static constexpr int kHeight = 364;
 
-    explicit TFicheAide(AppContext& context, QWidget* parent = nullptr);
+    explicit HelpWindow(AppContext& context, QWidget* parent = nullptr);
 
-    QTextEdit* RichEdit1 = nullptr;
-    QAction* Imprimer1 = nullptr;
-    QAction* Fermer1 = nullptr;
+    QTextEdit* helpText = nullptr;
+    QAction* printAction = nullptr;
+    QAction* closeAction = nullptr;
 
   public slots:
     // Loads the help file when it exists; otherwise the box keeps what it holds.
-    void FormShow();
-    void Imprimer1Click();
-    void Fermer1Click();
+    void loadHelpFile();
+    void printHelp();
+    void closeHelp();
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -5,19 +5,19 @@
 #include <QImage>
 #include <utility>
 
-#include "pixels/TabImage.h"
+#include "pixels/PixelGrid.h"
 
 namespace tessella::pixels {
 
-class Traite {
+class WorkingPicture {
   public:
-    TabImage& image() { return image_; }
-    const TabImage& image() const { return image_; }
+    PixelGrid& image() { return image_; }
+    const PixelGrid& image() const { return image_; }
     int width() const { return image_.width(); }
     int height() const { return image_.height(); }
 
     // Working space for operations that build a new picture; its contents are unspecified.
-    TabImage& scratch() { return scratch_; }
+    PixelGrid& scratch() { return scratch_; }
     // The scratch becomes the picture (the old picture is left in the scratch).
     void adoptScratch() { std::swap(image_, scratch_); }
 
@@ -46,9 +46,9 @@ class Traite {
     bool hasUndo() const { return hasUndo_; }
 
   private:
-    TabImage image_;
-    TabImage scratch_;
-    TabImage undo_;
+    PixelGrid image_;
+    PixelGrid scratch_;
+    PixelGrid undo_;
     bool hasUndo_ = false;
     int dotsPerMeterX_ = 0;
     int dotsPerMeterY_ = 0;

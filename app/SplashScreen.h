@@ -12,21 +12,21 @@ namespace tessella::app {
 
 class ImageBox;
 
-class TForm2 : public QWidget {
+class SplashScreen : public QWidget {
     Q_OBJECT
 
   public:
     static constexpr int kClientWidth = 332;
     static constexpr int kClientHeight = 313;
 
-    explicit TForm2(AppContext& context, QWidget* parent = nullptr);
+    explicit SplashScreen(AppContext& context, QWidget* parent = nullptr);
 
-    QFrame* Bevel1 = nullptr;
-    ImageBox* Image1 = nullptr;
+    QFrame* bevel = nullptr;
+    ImageBox* picture = nullptr;
 
   public slots:
     // Reads the "Splash" resource and decodes it as JPEG into the image.
-    void FormShow();
+    void showSplashPicture();
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -23,10 +23,10 @@ struct Bgr {
 };
 static_assert(sizeof(Bgr) == 3);
 
-class TabImage {
+class PixelGrid {
   public:
-    TabImage() = default;
-    TabImage(int width, int height) { resize(width, height); }
+    PixelGrid() = default;
+    PixelGrid(int width, int height) { resize(width, height); }
 
     // Sizes the array for width x height pixels (contents zeroed). Callers check the size
     // against the shared pixel limit first.
@@ -58,7 +58,7 @@ class TabImage {
     const Bgr& at(int x, int y) const { return row(y)[x]; }
 
     // Same size and the same pixels in rows 0..H-1, columns 0..W-1 (spare cells ignored).
-    bool samePicture(const TabImage& other) const {
+    bool samePicture(const PixelGrid& other) const {
         if (width_ != other.width_ || height_ != other.height_) return false;
         for (int y = 0; y < height_; ++y)
             for (int x = 0; x < width_; ++x)

@@ -1,4 +1,4 @@
-#include "pixels/Traite.h"
+#include "pixels/WorkingPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,7 @@ QImage Bitmap(QImage::Format format, int w, int h, const std::vector<uint32_t>& 
     return bitmap;
 }
 
-TEST(Traite, EveryDepthLoadsAsItsColours) {
+TEST(WorkingPicture, EveryDepthLoadsAsItsColours) {
     const QImage::Format f555 = QImage::Format_RGB555, f565 = QImage::Format_RGB16;
     const QList<QRgb> redYellow = {qRgb(255, 0, 0), qRgb(255, 255, 0)};
     const Bgr r = kRed, y = kYellow, t{3, 2, 1};
@@ -71,7 +71,7 @@ TEST(Traite, EveryDepthLoadsAsItsColours) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         QImage bitmap = c.bitmap;
-        Traite work;
+        WorkingPicture work;
         work.LoadWorkingArray(bitmap);
         Rows loaded(work.height(), std::vector<Bgr>(work.width()));
         for (int yy = 0; yy < work.height(); ++yy)
@@ -85,7 +85,7 @@ TEST(Traite, EveryDepthLoadsAsItsColours) {
     }
 }
 
-TEST(Traite, OddWidthRowsAndTopRowFirst) {
+TEST(WorkingPicture, OddWidthRowsAndTopRowFirst) {
     // Five pixels make 15 bytes a row, padded to 16 in the bitmap.
     QImage bitmap(5, 3, QImage::Format_BGR888);
     ASSERT_EQ(bitmap.bytesPerLine(), 16);
@@ -96,7 +96,7 @@ TEST(Traite, OddWidthRowsAndTopRowFirst) {
     }
     bitmap.setPixel(0, 0, qRgb(255, 0, 0));
     bitmap.setDotsPerMeterX(2835);
-    Traite work;
+    WorkingPicture work;
     work.LoadWorkingArray(bitmap);
     EXPECT_EQ(work.image().at(0, 0), kRed);
     EXPECT_EQ(work.image().at(4, 0), (Bgr{12, 13, 14}));
@@ -113,10 +113,10 @@ TEST(Traite, OddWidthRowsAndTopRowFirst) {
     EXPECT_EQ(stored.dotsPerMeterX(), 2835);
 }
 
-TEST(Traite, StoringLeavesOtherCopiesOfTheBitmapAlone) {
+TEST(WorkingPicture, StoringLeavesOtherCopiesOfTheBitmapAlone) {
     QImage bitmap(2, 2, QImage::Format_BGR888);
     bitmap.fill(Qt::black);
-    Traite work;
+    WorkingPicture work;
     work.LoadWorkingArray(bitmap);
     work.image().at(1, 1) = kRed;
     const QImage copy = bitmap;
@@ -125,10 +125,10 @@ TEST(Traite, StoringLeavesOtherCopiesOfTheBitmapAlone) {
     EXPECT_EQ(copy.pixel(1, 1), qRgb(0, 0, 0));
 }
 
-TEST(Traite, EmptyBitmapIsRefusedAndTheArrayKept) {
+TEST(WorkingPicture, EmptyBitmapIsRefusedAndTheArrayKept) {
     QImage one(1, 1, QImage::Format_BGR888);
     one.setPixel(0, 0, qRgb(255, 0, 0));
-    Traite work;
+    WorkingPicture work;
     work.LoadWorkingArray(one);
     QImage empty;
     EXPECT_THROW(work.LoadWorkingArray(empty), platform::TessellaError);
@@ -136,11 +136,11 @@ TEST(Traite, EmptyBitmapIsRefusedAndTheArrayKept) {
     EXPECT_EQ(work.image().at(0, 0), kRed);
 }
 
-TEST(Traite, UndoRestoresSizePixelsAndResolution) {
+TEST(WorkingPicture, UndoRestoresSizePixelsAndResolution) {
     QImage bitmap(4, 2, QImage::Format_BGR888);
     bitmap.fill(QColor(1, 2, 3));
     bitmap.setDotsPerMeterX(100);
-    Traite work;
+    WorkingPicture work;
     work.LoadWorkingArray(bitmap);
     work.SaveUndo();
     work.image().resize(7, 9);

@@ -1,4 +1,4 @@
-#include "app/TForm2.h"
+#include "app/SplashScreen.h"
 
 #include <QFile>
 #include <QFrame>
@@ -14,22 +14,23 @@
 
 namespace tessella::app {
 
-TForm2::TForm2(AppContext& context, QWidget* parent)
+SplashScreen::SplashScreen(AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       context_(context) {
     setFixedSize(kClientWidth, kClientHeight);
-    Bevel1 = new QFrame(this);
-    Bevel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Bevel1->setLineWidth(2);
-    auto* inner = new QVBoxLayout(Bevel1);
+    bevel = new QFrame(this);
+    bevel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    bevel->setLineWidth(2);
+    auto* inner = new QVBoxLayout(bevel);
     inner->setContentsMargins(0, 0, 0, 0);
-    Image1 = new ImageBox(Bevel1);
-    Image1->setAutoSize(true);
-    Image1->setCenter(true);
-    inner->addWidget(Image1, 0, Qt::AlignCenter);
+    picture = new ImageBox(bevel);
+    picture->setAutoSize(true);
+    picture->setAccessibleName(QStringLiteral("TESSELLA"));
+    picture->setCenter(true);
+    inner->addWidget(picture, 0, Qt::AlignCenter);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Bevel1);
+    layout->addWidget(bevel);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect r(QPoint(0, 0), size());
         r.moveCenter(screen->availableGeometry().center());
@@ -37,18 +38,18 @@ TForm2::TForm2(AppContext& context, QWidget* parent)
     }
 }
 
-void TForm2::showEvent(QShowEvent* event) {
+void SplashScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    FormShow();
+    showSplashPicture();
 }
 
-void TForm2::FormShow() {
+void SplashScreen::showSplashPicture() {
     platform::Guard(context_.prompts, [this] {
         EnsureResources();
         QFile file(QStringLiteral(":/Splash"));
         if (!file.open(QIODevice::ReadOnly))
             throw platform::TessellaError(QStringLiteral("Image d'accueil introuvable"));
-        Image1->setPicture(imagefile::DecodeJpeg(file.readAll()));
+        picture->setPicture(imagefile::DecodeJpeg(file.readAll()));
     });
 }
 

@@ -1,4 +1,4 @@
-#include "app/TFicheAide.h"
+#include "app/HelpWindow.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -19,28 +19,29 @@ namespace {
 constexpr platform::ColourValue kLightGrey(0x00E3E3E3u);
 }
 
-TFicheAide::TFicheAide(AppContext& context, QWidget* parent)
+HelpWindow::HelpWindow(AppContext& context, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                               Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
       context_(context) {
     setWindowTitle(QStringLiteral("TESSELLA   Aide"));
-    Imprimer1 = menuBar()->addAction(QStringLiteral("Imprimer"));
-    Fermer1 = menuBar()->addAction(QStringLiteral("Fermer"));
-    connect(Imprimer1, &QAction::triggered, this, &TFicheAide::Imprimer1Click);
-    connect(Fermer1, &QAction::triggered, this, &TFicheAide::Fermer1Click);
+    printAction = menuBar()->addAction(QStringLiteral("Imprimer"));
+    closeAction = menuBar()->addAction(QStringLiteral("Fermer"));
+    connect(printAction, &QAction::triggered, this, &HelpWindow::printHelp);
+    connect(closeAction, &QAction::triggered, this, &HelpWindow::closeHelp);
 
-    RichEdit1 = new QTextEdit(this);
-    RichEdit1->setReadOnly(true);
-    RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
-    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RichEdit1->setAcceptRichText(true);
-    QPalette pal = RichEdit1->palette();
+    helpText = new QTextEdit(this);
+    helpText->setReadOnly(true);
+    helpText->setAccessibleName(QStringLiteral("Aide"));
+    helpText->setLineWrapMode(QTextEdit::NoWrap);
+    helpText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    helpText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    helpText->setAcceptRichText(true);
+    QPalette pal = helpText->palette();
     pal.setColor(QPalette::Base, kLightGrey.toQColor());
     pal.setColor(QPalette::Text, Qt::black);
-    RichEdit1->setPalette(pal);
-    setCentralWidget(RichEdit1);
+    helpText->setPalette(pal);
+    setCentralWidget(helpText);
 
     resize(kWidth, kHeight);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -50,30 +51,30 @@ TFicheAide::TFicheAide(AppContext& context, QWidget* parent)
     }
 }
 
-void TFicheAide::showEvent(QShowEvent* event) {
+void HelpWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!event->spontaneous()) FormShow();
+    if (!event->spontaneous()) loadHelpFile();
 }
 
-void TFicheAide::FormShow() {
+void HelpWindow::loadHelpFile() {
     platform::Guard(context_.prompts, [this] {
         const QString path = context_.programFolder.helpFile();
         if (!QFileInfo(path).isFile()) return;
-        RtfReader::Read(platform::ReadWholeFile(path), *RichEdit1->document());
-        RichEdit1->moveCursor(QTextCursor::Start);
+        RtfReader::Read(platform::ReadWholeFile(path), *helpText->document());
+        helpText->moveCursor(QTextCursor::Start);
     });
 }
 
-void TFicheAide::Imprimer1Click() {
+void HelpWindow::printHelp() {
     platform::Guard(context_.prompts, [this] {
         QPrinter printer(QPrinter::HighResolution);
         printer.setDocName(QString());
         if (!context_.prompts.printerSetup(printer)) return;
-        RichEdit1->document()->print(&printer);
+        helpText->document()->print(&printer);
     });
 }
 
-void TFicheAide::Fermer1Click() {
+void HelpWindow::closeHelp() {
     hide();
 }
 

@@ -1,4 +1,4 @@
-#include "pixels/HSVLibrary.h"
+#include "pixels/Hsv.h"
 
 #include <algorithm>
 

@@ -1,0 +1,680 @@
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QListView>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/AboutBox.h"
+#include "app/FileMasks.h"
+#include "app/HelpWindow.h"
+#include "app/ImageBox.h"
+#include "app/NumberLabel.h"
+#include "app/PageCommands.h"
+#include "app/PageView.h"
+#include "app/UpDown.h"
+#include "platform/ColourValue.h"
+#include "platform/Guard.h"
+#include "texture/NewElementDialog.h"
+#include "texture/PageTexts.h"
+
+namespace tessella::app {
+
+namespace {
+
+const QString kQuitQuestion = QStringLiteral(
+    "\t          La texture a été modifiée !\n\r\nVOULEZ VOUS VRAIMENT QUITTER SANS "
+    "SAUVER ?");
+const QString kNothingToPrint = QStringLiteral(
+    "Vous devez sélectionner les images à imprimer\n\rdans la liste des fichiers sources !");
+
+struct PanelSpec {
+    const char* text;
+    int width;
+    const char* accessibleName;  // what a screen reader says of the panel
+};
+constexpr PanelSpec kPanels[MainWindow::kStatusPanels] = {
+    {"  Fichier texture", 100, "Fichier texture"},
+    {"", 200, "Nom du fichier texture"},
+    {" Dimensions", 80, "Dimensions"},
+    {"", 100, "Dimensions de la texture"},
+    {" Nombre de textures", 120, "Nombre de textures"},
+    {"", 50, "Nombre d'éléments"},
+    {"", 50, "Message"}};
+
+constexpr platform::ColourValue kPaleYellow(0x00B3FFFFu);
+
+// A counter or readout on a coloured background, centred.
+void Paint(QLabel* label, const QColor& colour) {
+    label->setAutoFillBackground(true);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, colour);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(pal);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+}
+
+QLabel* Caption(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppContext& context, QWidget* parent)
+    : QMainWindow(parent), context_(context) {
+    commands_ = std::make_unique<PageCommands>(context, *this);
+    setWindowTitle(QStringLiteral("TESSELLA"));
+    buildMenus();
+
+    auto* central = new QWidget(this);
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(4, 4, 4, 4);
+    outer->setSpacing(4);
+    outer->addWidget(buildTopBand());
+    auto* body = new QHBoxLayout;
+    body->setSpacing(4);
+    body->addWidget(buildSourcePanel());
+    body->addWidget(buildPageView(), 1);
+    outer->addLayout(body, 1);
+    setCentralWidget(central);
+    buildStatusBar();
+
+    connectHandlers();
+    setStartStates();
+    resize(1000, 720);
+    applyStartSettings();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus() {
+    auto add = [](QMenu* menu, const char* text, QKeySequence key = {}) {
+        QAction* a = menu->addAction(QString::fromUtf8(text));
+        if (!key.isEmpty()) a->setShortcut(key);
+        return a;
+    };
+    fileMenu = menuBar()->addMenu(QStringLiteral("Fichier"));
+    newPageAction = add(fileMenu, "Nouvelle texture TGA", QKeySequence::New);
+    openPageAction = add(fileMenu, "Ouvrir une texture (TGA ou autre)", QKeySequence::Open);
+    savePageAction = add(fileMenu, "Sauver la texture TGA", QKeySequence::Save);
+    savePageAsAction =
+        add(fileMenu, "Sauver la texture TGA Sous", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    fileMenu->addSeparator();
+    extractElementsAction = add(fileMenu, "Extraire les images d'une texture");
+    showSourcesAction = add(fileMenu, "Ouvrir la fenêtre des sources");
+    fileMenu->addSeparator();
+    quitAction = add(fileMenu, "Quitter", QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    printMenu = menuBar()->addMenu(QStringLiteral("Imprimer"));
+    printPageAction = add(printMenu, "Texture TGA en cours", QKeySequence::Print);
+    contactSheetAction = add(printMenu, "Planche contact des sources BMP");
+
+    editMenu = menuBar()->addMenu(QStringLiteral("Edit"));
+    editSourceAction = add(editMenu, "Modifier le source BMP", QKeySequence(Qt::CTRL | Qt::Key_E));
+    newElementAction =
+        add(editMenu, "Nouvel élément de texture", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+
+    helpAction = menuBar()->addAction(QStringLiteral("Aide"));
+    helpAction->setShortcut(QKeySequence(Qt::Key_F1));
+    helpAction->setShortcutContext(Qt::ApplicationShortcut);
+    aboutAction = menuBar()->addAction(QStringLiteral("A propos"));
+}
+
+QWidget* MainWindow::buildTopBand() {
+    auto* band = new QWidget(this);
+    auto* row = new QHBoxLayout(band);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    importGroup = new QGroupBox(QStringLiteral("Dimensions d'importation"), band);
+    auto* importLayout = new QVBoxLayout(importGroup);
+    importSizeCombo = new QComboBox(importGroup);
+    importSizeCombo->addItems(texture::kImportSizeEntries);
+    importSizeCombo->setCurrentText(QStringLiteral("64 x 64"));
+    importSizeCombo->setMinimumContentsLength(22);
+    importSizeCombo->setAccessibleName(QStringLiteral("Dimensions d'importation"));
+    importLayout->addWidget(importSizeCombo);
+    importLayout->addStretch();
+    row->addWidget(importGroup);
+
+    zoomGroup = new QGroupBox(QStringLiteral("Zoom"), band);
+    auto* zoomLayout = new QHBoxLayout(zoomGroup);
+    zoomArrows = new UpDown(Qt::Vertical, 5, 50, 10, 1, zoomGroup);
+    zoomLabel = new QLabel(QStringLiteral("1"), zoomGroup);
+    zoomLabel->setFixedWidth(36);
+    Paint(zoomLabel, Qt::white);
+    zoomResetButton = new QPushButton(QStringLiteral("1"), zoomGroup);
+    zoomResetButton->setFixedWidth(28);
+    zoomResetButton->setToolTip(QStringLiteral("Zoom 1"));
+    zoomResetButton->setAccessibleName(QStringLiteral("Zoom 1"));
+    zoomArrows->setArrowNames(QStringLiteral("Zoom +"), QStringLiteral("Zoom -"));
+    zoomLabel->setAccessibleName(QStringLiteral("Zoom"));
+    zoomLayout->addWidget(zoomArrows);
+    zoomLayout->addWidget(zoomLabel);
+    zoomLayout->addWidget(zoomResetButton);
+    row->addWidget(zoomGroup);
+
+    replaceGroup = new QGroupBox(QStringLiteral("Remplacer"), band);
+    auto* replace = new QHBoxLayout(replaceGroup);
+    replacePositionLabel = new QLabel(QStringLiteral("0 x 0"), replaceGroup);
+    replacePositionLabel->setFixedWidth(80);
+    Paint(replacePositionLabel, Qt::white);
+    replaceXFineArrows = new UpDown(Qt::Horizontal, 0, 448, 0, 1, replaceGroup);
+    replaceXCoarseArrows = new UpDown(Qt::Horizontal, 0, 448, 0, 16, replaceGroup);
+    replaceYFineArrows = new UpDown(Qt::Vertical, -1024, 0, 0, 1, replaceGroup);
+    replaceYCoarseArrows = new UpDown(Qt::Vertical, -1024, 0, 0, 16, replaceGroup);
+    replaceXFineArrows->setToolTip(QStringLiteral("X : pas de 1"));
+    replaceXCoarseArrows->setToolTip(QStringLiteral("X : pas de 16"));
+    replaceYFineArrows->setToolTip(QStringLiteral("Y : pas de 1"));
+    replaceYCoarseArrows->setToolTip(QStringLiteral("Y : pas de 16"));
+    // The vertical arrows hold -Y: the up arrow moves the mask up.
+    replaceXFineArrows->setArrowNames(QStringLiteral("Position X +"),
+                                      QStringLiteral("Position X -"));
+    replaceXCoarseArrows->setArrowNames(QStringLiteral("Position X +16"),
+                                        QStringLiteral("Position X -16"));
+    replaceYFineArrows->setArrowNames(QStringLiteral("Position Y -"),
+                                      QStringLiteral("Position Y +"));
+    replaceYCoarseArrows->setArrowNames(QStringLiteral("Position Y -16"),
+                                        QStringLiteral("Position Y +16"));
+    replacePositionLabel->setAccessibleName(QStringLiteral("Position du masque"));
+    validateButton = new QPushButton(QStringLiteral("Valider"), replaceGroup);
+    abandonButton = new QPushButton(QStringLiteral("Abandon"), replaceGroup);
+    replace->addWidget(replacePositionLabel);
+    replace->addSpacing(6);
+    replace->addWidget(new QLabel(QStringLiteral("X"), replaceGroup));
+    replace->addWidget(replaceXFineArrows);
+    replace->addWidget(replaceXCoarseArrows);
+    replace->addSpacing(6);
+    replace->addWidget(new QLabel(QStringLiteral("Y"), replaceGroup));
+    replace->addWidget(replaceYFineArrows);
+    replace->addWidget(replaceYCoarseArrows);
+    replace->addSpacing(6);
+    replace->addWidget(validateButton);
+    replace->addWidget(abandonButton);
+    row->addWidget(replaceGroup);
+    row->addStretch(1);
+    return band;
+}
+
+QFrame* MainWindow::buildSourcePanel() {
+    sourceFrame = new QFrame(this);
+    sourceFrame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    sourceFrame->setFixedWidth(300);
+    auto* column = new QVBoxLayout(sourceFrame);
+    column->setContentsMargins(4, 4, 4, 4);
+
+    auto* top = new QHBoxLayout;
+    sourceGroup = new QGroupBox(QStringLiteral(" Source "), sourceFrame);
+    auto* sourceLayout = new QVBoxLayout(sourceGroup);
+    sourceLayout->setContentsMargins(4, 4, 4, 4);
+    auto* holder = new QWidget(sourceGroup);
+    holder->setFixedSize(128, 128);
+    auto* holderLayout = new QVBoxLayout(holder);
+    holderLayout->setContentsMargins(0, 0, 0, 0);
+    sourcePreview = new ImageBox(holder);
+    sourcePreview->setStretch(true);
+    sourcePreview->setCenter(true);
+    sourcePreview->setBoxSize(128, 128);
+    sourcePreview->setToolTip(QStringLiteral("Double click pour édition"));
+    sourcePreview->setAccessibleName(QString::fromUtf8("Aperçu de la source"));
+    holderLayout->addWidget(sourcePreview, 0, Qt::AlignCenter);
+    sourceLayout->addWidget(holder);
+    top->addWidget(sourceGroup);
+
+    auto* side = new QVBoxLayout;
+    addButton = new QPushButton(QStringLiteral("Ajouter"), sourceFrame);
+    replaceButton = new QPushButton(QStringLiteral("Remplacer"), sourceFrame);
+    selectedCountLabel = new NumberLabel(sourceFrame);
+    Paint(selectedCountLabel, Qt::white);
+    selectedCountLabel->setAccessibleName(QString::fromUtf8("Sélections"));
+    sourceSizeLabel = new QLabel(sourceFrame);
+    Paint(sourceSizeLabel, kPaleYellow.toQColor());
+    sourceSizeLabel->setAccessibleName(QStringLiteral("Dimensions de la source"));
+    side->addWidget(addButton);
+    side->addWidget(replaceButton);
+    side->addSpacing(4);
+    side->addWidget(Caption(QStringLiteral("Sélections"), sourceFrame));
+    side->addWidget(selectedCountLabel);
+    side->addWidget(Caption(QStringLiteral("Dimensions"), sourceFrame));
+    side->addWidget(sourceSizeLabel);
+    side->addStretch();
+    top->addLayout(side);
+    column->addLayout(top);
+
+    driveCombo = new QComboBox(sourceFrame);
+    for (const QFileInfo& drive : QDir::drives()) driveCombo->addItem(drive.absolutePath());
+    if (driveCombo->findText(QDir::homePath()) < 0) driveCombo->addItem(QDir::homePath());
+    driveCombo->setAccessibleName(QStringLiteral("Lecteur"));
+    column->addWidget(driveCombo);
+
+    dirModel_ = new QFileSystemModel(this);
+    dirModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    dirModel_->setRootPath(QDir::rootPath());
+    folderList = new QTreeView(sourceFrame);
+    folderList->setModel(dirModel_);
+    folderList->setHeaderHidden(true);
+    folderList->setAccessibleName(QStringLiteral("Dossiers"));
+    for (int c = 1; c < dirModel_->columnCount(); ++c) folderList->hideColumn(c);
+    column->addWidget(folderList, 2);
+
+    fileModel_ = new QFileSystemModel(this);
+    fileModel_->setFilter(QDir::Files);
+    fileModel_->setNameFilterDisables(false);
+    fileList = new QListView(sourceFrame);
+    fileList->setModel(fileModel_);
+    fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    fileList->setAccessibleName(QStringLiteral("Fichiers sources"));
+    column->addWidget(fileList, 3);
+
+    auto* bottom = new QHBoxLayout;
+    selectAllButton = new QPushButton(QStringLiteral("Tout sélectionner"), sourceFrame);
+    bottom->addWidget(selectAllButton, 1);
+    auto* counters = new QGridLayout;
+    fileIndexLabel = new NumberLabel(sourceFrame);
+    fileCountLabel = new NumberLabel(sourceFrame);
+    for (NumberLabel* l : {fileIndexLabel, fileCountLabel}) {
+        Paint(l, Qt::white);
+        l->setMinimumWidth(40);
+    }
+    fileIndexLabel->setAccessibleName(QStringLiteral("Numéro du fichier"));
+    fileCountLabel->setAccessibleName(QStringLiteral("Nombre de fichiers"));
+    counters->addWidget(fileIndexLabel, 0, 0);
+    counters->addWidget(Caption(QStringLiteral("/"), sourceFrame), 0, 1);
+    counters->addWidget(fileCountLabel, 0, 2);
+    counters->addWidget(Caption(QStringLiteral("Fichiers"), sourceFrame), 1, 0, 1, 3);
+    bottom->addLayout(counters);
+    column->addLayout(bottom);
+    return sourceFrame;
+}
+
+QGroupBox* MainWindow::buildPageView() {
+    pageGroup = new QGroupBox(QStringLiteral(" Texture TGA "), this);
+    auto* layout = new QVBoxLayout(pageGroup);
+    pageScroll = new QScrollArea(pageGroup);
+    pageScroll->setWidgetResizable(false);
+    pageScroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pageView = new PageView;
+    pageView->setAccessibleName(QStringLiteral("Texture TGA"));
+    pageScroll->setAccessibleName(QStringLiteral("Vue de la texture"));
+    pageScroll->setWidget(pageView);
+    progressBar = new QProgressBar(pageGroup);
+    progressBar->setRange(0, 100);
+    progressBar->setValue(0);
+    progressBar->setTextVisible(false);
+    progressBar->setMaximumHeight(14);
+    progressBar->setAccessibleName(QStringLiteral("Progression"));
+    layout->addWidget(pageScroll, 1);
+    layout->addWidget(progressBar);
+    return pageGroup;
+}
+
+void MainWindow::buildStatusBar() {
+    // The panels keep their widths; a smaller type lets the captions fit them.
+    QFont small = statusBar()->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    for (size_t i = 0; i < panels_.size(); ++i) {
+        auto* label = new QLabel(QString::fromUtf8(kPanels[i].text), statusBar());
+        label->setFont(small);
+        label->setFixedWidth(kPanels[i].width);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setAccessibleName(QString::fromUtf8(kPanels[i].accessibleName));
+        statusBar()->addWidget(label);
+        panels_[i] = label;
+    }
+}
+
+void MainWindow::connectHandlers() {
+    connect(newPageAction, &QAction::triggered, this, &MainWindow::newPage);
+    connect(openPageAction, &QAction::triggered, this, &MainWindow::openPage);
+    connect(savePageAction, &QAction::triggered, this, &MainWindow::savePage);
+    connect(savePageAsAction, &QAction::triggered, this, &MainWindow::savePageAs);
+    connect(extractElementsAction, &QAction::triggered, this, &MainWindow::extractElements);
+    connect(showSourcesAction, &QAction::triggered, this, &MainWindow::showSourcePanel);
+    connect(quitAction, &QAction::triggered, this, &MainWindow::quit);
+    connect(printPageAction, &QAction::triggered, this, &MainWindow::printPage);
+    connect(contactSheetAction, &QAction::triggered, this, &MainWindow::printContactSheet);
+    connect(editSourceAction, &QAction::triggered, this, &MainWindow::openSourceForEditing);
+    connect(newElementAction, &QAction::triggered, this, &MainWindow::createNewElement);
+    connect(helpAction, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+
+    connect(importSizeCombo, &QComboBox::activated, this, &MainWindow::changeImportSize);
+    connect(zoomArrows, &UpDown::clicked, this, &MainWindow::applyZoom);
+    connect(zoomResetButton, &QPushButton::clicked, this, &MainWindow::resetZoom);
+    connect(replaceXFineArrows, &UpDown::clicked, this, &MainWindow::moveMaskXFine);
+    connect(replaceYFineArrows, &UpDown::clicked, this, &MainWindow::moveMaskYFine);
+    connect(replaceXCoarseArrows, &UpDown::clicked, this, &MainWindow::moveMaskXCoarse);
+    connect(replaceYCoarseArrows, &UpDown::clicked, this, &MainWindow::moveMaskYCoarse);
+    connect(validateButton, &QPushButton::clicked, this, &MainWindow::validateReplacement);
+    connect(abandonButton, &QPushButton::clicked, this, &MainWindow::abandonReplacement);
+
+    connect(addButton, &QPushButton::clicked, this, &MainWindow::addSelectedSources);
+    connect(replaceButton, &QPushButton::clicked, this, &MainWindow::startReplacement);
+    connect(selectAllButton, &QPushButton::clicked, this, &MainWindow::toggleSelectAll);
+    connect(sourcePreview, &ImageBox::doubleClicked, this, &MainWindow::openSourceForEditing);
+    connect(pageView, &ImageBox::mouseDown, this, &MainWindow::placeMaskAt);
+    connect(driveCombo, &QComboBox::activated, this, &MainWindow::openDrive);
+    connect(folderList, &QTreeView::clicked, this, &MainWindow::openClickedFolder);
+    connect(fileList, &QListView::clicked, this, &MainWindow::previewCurrentSource);
+    connect(dirModel_, &QFileSystemModel::directoryLoaded, this, &MainWindow::keepFolderInSight);
+    connect(dirModel_, &QFileSystemModel::layoutChanged, this, &MainWindow::keepFolderInSight);
+    connect(fileModel_, &QFileSystemModel::directoryLoaded, this, &MainWindow::refreshFileCounters);
+    connect(fileModel_, &QFileSystemModel::rowsInserted, this, &MainWindow::refreshFileCounters);
+    connect(fileModel_, &QFileSystemModel::rowsRemoved, this, &MainWindow::refreshFileCounters);
+    connect(fileModel_, &QFileSystemModel::rootPathChanged, this, &MainWindow::refreshFileCounters);
+    connect(fileList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { selectedCountLabel->setValue(selectedFileCount()); });
+}
+
+void MainWindow::setStartStates() {
+    for (QAction* a : {savePageAction, savePageAsAction, printPageAction, extractElementsAction,
+                       editSourceAction})
+        a->setEnabled(false);
+    for (QPushButton* b :
+         {addButton, replaceButton, selectAllButton, validateButton, abandonButton})
+        b->setEnabled(false);
+    sourcePreview->setEnabled(false);  // until a source is previewed
+    sourceFrame->hide();
+}
+
+void MainWindow::applyStartSettings() {
+    platform::Guard(context_.prompts, [this] {
+        context_.page.zoomFactor = 1.0;
+        fileModel_->setNameFilters(SourceNameFilters());
+        context_.cursors.install();
+        showSourceFolder(platform::FolderWithSlash(context_.page.sourceFolder));
+    });
+}
+
+QString MainWindow::fileListFolder() const {
+    return platform::FolderWithSlash(fileModel_->rootPath());
+}
+
+void MainWindow::showSourceFolder(const QString& folder) {
+    // The folder list always starts at the drive that holds the folder, so that every folder
+    // above it stays reachable; the home entry of the drive list is a shortcut.
+    QString drive = QDir::rootPath();
+    for (const QFileInfo& d : QDir::drives()) {
+        const QString path = platform::FolderWithSlash(d.absolutePath());
+        if (folder.startsWith(path, Qt::CaseInsensitive) && path.size() >= drive.size())
+            drive = path;
+    }
+    int entry = -1;
+    for (int i = 0; i < driveCombo->count(); ++i) {
+        const QString path = platform::FolderWithSlash(driveCombo->itemText(i));
+        if (folder.startsWith(path, Qt::CaseInsensitive) &&
+            (entry < 0 || path.size() > driveCombo->itemText(entry).size()))
+            entry = i;
+    }
+    if (entry >= 0) driveCombo->setCurrentIndex(entry);
+    folderList->setRootIndex(dirModel_->index(drive));
+    const QModelIndex dir = dirModel_->index(folder);
+    for (QModelIndex i = dir; i.isValid(); i = i.parent()) folderList->setExpanded(i, true);
+    folderList->setCurrentIndex(dir);
+    folderList->scrollTo(dir, QAbstractItemView::PositionAtCenter);
+    keepFolderInSight_ = true;
+    QTimer::singleShot(kSettleMs, this, [this] { keepFolderInSight_ = false; });
+    showFileList(folder);
+}
+
+void MainWindow::showFileList(const QString& folder) {
+    // A folder the model has not seen yet has no index until it is loaded: the list takes its
+    // root again when it is (refreshFileCounters).
+    fileModel_->setRootPath(folder);
+    fileList->setRootIndex(fileModel_->index(fileModel_->rootPath()));
+}
+
+void MainWindow::keepFolderInSight() {
+    // The folders above the shown one load and sort in the background; keep it in sight
+    // until the user takes over (a click) or the lists have settled.
+    if (!keepFolderInSight_) return;
+    folderList->scrollTo(folderList->currentIndex(), QAbstractItemView::PositionAtCenter);
+}
+
+bool MainWindow::confirmClose() {
+    bool mayClose = false;
+    platform::Guard(context_.prompts, [this, &mayClose] {
+        if (context_.page.modified && !context_.prompts.confirm(kQuitQuestion)) return;
+        context_.page.pageBitmap = texture::PageBitmap();
+        mayClose = true;
+    });
+    return mayClose;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!confirmClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closed();
+}
+
+// Printing the page comes with the print layout window.
+void MainWindow::printPage() {}
+
+void MainWindow::newPage() {
+    platform::Guard(context_.prompts, [this] { commands_->files().newPage(); });
+}
+
+void MainWindow::openPage() {
+    platform::Guard(context_.prompts, [this] { commands_->files().openPage(); });
+}
+
+void MainWindow::savePage() {
+    platform::Guard(context_.prompts, [this] { commands_->files().save(); });
+}
+
+void MainWindow::savePageAs() {
+    platform::Guard(context_.prompts, [this] { commands_->files().saveAs(); });
+}
+
+void MainWindow::extractElements() {
+    platform::Guard(context_.prompts, [this] { commands_->files().extract(); });
+}
+
+void MainWindow::openSourceForEditing() {
+    platform::Guard(context_.prompts, [this] { commands_->elementFlow().editSource(); });
+}
+
+void MainWindow::createNewElement() {
+    platform::Guard(context_.prompts, [this] {
+        texture::NewElementDialog* dialog = context_.windows.newElementDialog;
+        if (!dialog || dialog->exec() != QDialog::Accepted) return;
+        commands_->elementFlow().newElement(context_.newElement);
+    });
+}
+
+void MainWindow::changeImportSize() {
+    platform::Guard(context_.prompts, [this] {
+        commands_->sourcePanel().importSizeChanged(importSizeCombo->currentText());
+    });
+}
+
+void MainWindow::moveMaskXFine() {
+    platform::Guard(context_.prompts,
+                    [this] { commands_->mask().fineXClicked(replaceXFineArrows->position()); });
+}
+
+void MainWindow::moveMaskYFine() {
+    platform::Guard(context_.prompts,
+                    [this] { commands_->mask().fineYClicked(replaceYFineArrows->position()); });
+}
+
+void MainWindow::moveMaskXCoarse() {
+    platform::Guard(context_.prompts,
+                    [this] { commands_->mask().coarseXClicked(replaceXCoarseArrows->position()); });
+}
+
+void MainWindow::moveMaskYCoarse() {
+    platform::Guard(context_.prompts,
+                    [this] { commands_->mask().coarseYClicked(replaceYCoarseArrows->position()); });
+}
+
+void MainWindow::validateReplacement() {
+    platform::Guard(context_.prompts, [this] { commands_->mask().validateClicked(); });
+}
+
+void MainWindow::abandonReplacement() {
+    platform::Guard(context_.prompts, [this] { commands_->mask().abandonClicked(); });
+}
+
+void MainWindow::startReplacement() {
+    platform::Guard(context_.prompts, [this] { commands_->mask().replaceClicked(); });
+}
+
+void MainWindow::addSelectedSources() {
+    platform::Guard(context_.prompts, [this] { commands_->packer().add(sourceEntries()); });
+}
+
+void MainWindow::placeMaskAt(Qt::MouseButton, QPoint pos) {
+    platform::Guard(context_.prompts, [this, pos] {
+        if (commands_->mask().maskVisible()) commands_->mask().pageMouseDown(pos.x(), pos.y());
+    });
+}
+
+void MainWindow::previewCurrentSource() {
+    platform::Guard(context_.prompts, [this] {
+        const QModelIndex index = fileList->currentIndex();
+        if (!index.isValid() || !fileList->selectionModel()->isSelected(index)) return;
+        fileIndexLabel->setValue(index.row());
+        commands_->sourcePanel().previewSource(
+            platform::JoinPath(fileListFolder(), fileModel_->fileName(index)));
+        selectedCountLabel->setValue(selectedFileCount());
+    });
+}
+
+void MainWindow::toggleSelectAll() {
+    platform::Guard(context_.prompts, [this] {
+        texture::TexturePage& page = context_.page;
+        page.allSelected = !page.allSelected;
+        if (page.allSelected) {
+            selectAllButton->setText(QString::fromUtf8("Tout déselectionner"));
+            if (page.pageOpen) addButton->setEnabled(true);
+            fileList->selectAll();
+        } else {
+            selectAllButton->setText(QString::fromUtf8("Tout sélectionner"));
+            fileList->clearSelection();
+        }
+        selectedCountLabel->setValue(selectedFileCount());
+    });
+}
+
+int MainWindow::selectedFileCount() const {
+    // Names only: "select all" also selects the model's size, type and date columns.
+    const QModelIndexList cells = fileList->selectionModel()->selectedIndexes();
+    return static_cast<int>(std::count_if(cells.begin(), cells.end(),
+                                          [](const QModelIndex& i) { return i.column() == 0; }));
+}
+
+std::vector<texture::SourceEntry> MainWindow::sourceEntries() const {
+    std::vector<texture::SourceEntry> entries;
+    const QModelIndex root = fileModel_->index(fileModel_->rootPath());
+    const QString folder = fileListFolder();
+    const QItemSelectionModel* selection = fileList->selectionModel();
+    for (int row = 0; row < fileModel_->rowCount(root); ++row) {
+        const QModelIndex index = fileModel_->index(row, 0, root);
+        entries.push_back({platform::JoinPath(folder, fileModel_->fileName(index)),
+                           selection->isSelected(index)});
+    }
+    return entries;
+}
+
+void MainWindow::refreshSourceLists() {
+    // Both models watch their folders and list a new file by themselves; the counters and
+    // the select-all button follow now.
+    refreshFileCounters();
+}
+
+void MainWindow::showSourcePanel() {
+    sourceFrame->show();
+}
+
+void MainWindow::quit() {
+    close();
+}
+
+void MainWindow::printContactSheet() {
+    platform::Guard(context_.prompts, [this] {
+        if (!fileList->selectionModel()->hasSelection()) {
+            context_.prompts.warning(kNothingToPrint);
+            return;
+        }
+        // The contact-sheet window starts its run here.
+    });
+}
+
+void MainWindow::showHelp() {
+    if (HelpWindow* aide = context_.windows.helpWindow) {
+        aide->show();
+        aide->raise();
+        aide->activateWindow();
+    }
+}
+
+void MainWindow::showAbout() {
+    if (AboutBox* about = context_.windows.aboutBox) about->exec();
+}
+
+void MainWindow::applyZoom() {
+    platform::Guard(context_.prompts, [this] {
+        const double zoom = zoomArrows->position() / 10.0;
+        context_.page.zoomFactor = zoom;
+        zoomLabel->setText(QString::number(zoom, 'f', 1));
+        pageView->applyZoom(zoom);
+    });
+}
+
+void MainWindow::resetZoom() {
+    zoomArrows->setPosition(10);
+    pageView->setStretch(false);
+    pageView->setAutoSize(true);
+    applyZoom();
+}
+
+void MainWindow::openDrive() {
+    platform::Guard(context_.prompts, [this] {
+        showSourceFolder(platform::FolderWithSlash(driveCombo->currentText()));
+    });
+}
+
+void MainWindow::openClickedFolder() {
+    platform::Guard(context_.prompts, [this] {
+        keepFolderInSight_ = false;
+        const QModelIndex index = folderList->currentIndex();
+        if (!index.isValid()) return;
+        folderList->setExpanded(index, true);
+        showFileList(dirModel_->filePath(index));
+    });
+}
+
+void MainWindow::refreshFileCounters() {
+    const QModelIndex root = fileModel_->index(fileModel_->rootPath());
+    if (fileList->rootIndex() != root) fileList->setRootIndex(root);
+    const int files = fileModel_->rowCount(root);
+    selectAllButton->setEnabled(files > 0);
+    fileCountLabel->setValue(files);
+    context_.page.sourceFolder = fileListFolder();
+}
+
+}  // namespace tessella::app

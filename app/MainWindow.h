@@ -1,0 +1,186 @@
+#pragma once
+// The main window: menus, the top band (import size, zoom, replace position), the source
+// panel, the page view with its mask and progress bar, and the status bar. Controls keep
+// their layout names; handlers are named after the control and the event.
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "texture/PagePacker.h"
+
+class QAction;
+class QComboBox;
+class QFileSystemModel;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QListView;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QScrollArea;
+class QTreeView;
+
+namespace tessella::app {
+
+class ImageBox;
+class PageCommands;
+class PageView;
+class NumberLabel;
+class UpDown;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    static constexpr int kStatusPanels = 7;
+
+    explicit MainWindow(AppContext& context, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    AppContext& context() { return context_; }
+    // Status bar panel i (0 to 6).
+    QLabel* statusPanel(int i) const { return panels_.at(static_cast<size_t>(i)); }
+    // The folder shown by the file list, ending with '/'.
+    QString fileListFolder() const;
+    // Shows folder in the drive, folder and file lists.
+    void showSourceFolder(const QString& folder);
+    QFileSystemModel* fileModel() const { return fileModel_; }
+    // Every file of the source list in list order, with its selection.
+    std::vector<texture::SourceEntry> sourceEntries() const;
+    int selectedFileCount() const;
+    // Reads the folder and file lists again (a file was written into them).
+    void refreshSourceLists();
+    PageCommands& commands() { return *commands_; }
+
+    // Menus.
+    QMenu* fileMenu = nullptr;
+    QMenu* printMenu = nullptr;
+    QMenu* editMenu = nullptr;
+    QAction* newPageAction = nullptr;
+    QAction* openPageAction = nullptr;
+    QAction* savePageAction = nullptr;
+    QAction* savePageAsAction = nullptr;
+    QAction* extractElementsAction = nullptr;
+    QAction* showSourcesAction = nullptr;
+    QAction* quitAction = nullptr;
+    QAction* printPageAction = nullptr;
+    QAction* contactSheetAction = nullptr;
+    QAction* editSourceAction = nullptr;
+    QAction* newElementAction = nullptr;
+    QAction* helpAction = nullptr;
+    QAction* aboutAction = nullptr;
+
+    // Top band.
+    QGroupBox* importGroup = nullptr;
+    QComboBox* importSizeCombo = nullptr;
+    QGroupBox* zoomGroup = nullptr;
+    UpDown* zoomArrows = nullptr;
+    QLabel* zoomLabel = nullptr;
+    QPushButton* zoomResetButton = nullptr;
+    QGroupBox* replaceGroup = nullptr;
+    QLabel* replacePositionLabel = nullptr;
+    UpDown* replaceXFineArrows = nullptr;    // X, step 1
+    UpDown* replaceXCoarseArrows = nullptr;  // X, step 16
+    UpDown* replaceYFineArrows = nullptr;    // Y, step 1
+    UpDown* replaceYCoarseArrows = nullptr;  // Y, step 16
+    QPushButton* validateButton = nullptr;
+    QPushButton* abandonButton = nullptr;
+
+    // Source panel.
+    QFrame* sourceFrame = nullptr;
+    QGroupBox* sourceGroup = nullptr;
+    ImageBox* sourcePreview = nullptr;
+    QPushButton* addButton = nullptr;
+    QPushButton* replaceButton = nullptr;
+    NumberLabel* selectedCountLabel = nullptr;
+    QLabel* sourceSizeLabel = nullptr;
+    QComboBox* driveCombo = nullptr;
+    QTreeView* folderList = nullptr;
+    QListView* fileList = nullptr;
+    QPushButton* selectAllButton = nullptr;
+    NumberLabel* fileIndexLabel = nullptr;
+    NumberLabel* fileCountLabel = nullptr;
+
+    // Page view.
+    QGroupBox* pageGroup = nullptr;
+    QScrollArea* pageScroll = nullptr;
+    PageView* pageView = nullptr;  // the page picture; the replace mask is painted over it
+    QProgressBar* progressBar = nullptr;
+
+  public slots:
+    // Start-up settings: zoom 1, file mask, open filter, cursors.
+    void applyStartSettings();
+    // The closing rule: answers whether the window may close (asks when the page is modified).
+    bool confirmClose();
+
+    // Fichier.
+    void newPage();
+    void openPage();
+    void savePage();
+    void savePageAs();
+    void extractElements();
+    void showSourcePanel();
+    void quit();
+    // Imprimer.
+    void printPage();
+    void printContactSheet();
+    // Edit ("Modifier le source BMP" is the preview's double click).
+    void openSourceForEditing();
+    void createNewElement();
+    // Aide, A propos.
+    void showHelp();
+    void showAbout();
+
+    // Top band.
+    void changeImportSize();
+    void applyZoom();
+    void resetZoom();
+    void moveMaskXFine();
+    void moveMaskYFine();
+    void moveMaskXCoarse();
+    void moveMaskYCoarse();
+    void validateReplacement();
+    void abandonReplacement();
+
+    // Source panel and page view.
+    void addSelectedSources();
+    void startReplacement();
+    void toggleSelectAll();
+    void openDrive();
+    void openClickedFolder();
+    void keepFolderInSight();
+    void previewCurrentSource();
+    void refreshFileCounters();
+    void placeMaskAt(Qt::MouseButton button, QPoint pos);
+
+  signals:
+    // The window has closed for good: the run ends.
+    void closed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildMenus();
+    QWidget* buildTopBand();
+    QFrame* buildSourcePanel();
+    QGroupBox* buildPageView();
+    void buildStatusBar();
+    void connectHandlers();
+    void showFileList(const QString& folder);
+    void setStartStates();
+
+    AppContext& context_;
+    std::unique_ptr<PageCommands> commands_;
+    std::array<QLabel*, kStatusPanels> panels_{};
+    QFileSystemModel* dirModel_ = nullptr;
+    QFileSystemModel* fileModel_ = nullptr;
+    static constexpr int kSettleMs = 3000;
+    bool keepFolderInSight_ = false;  // the shown folder is scrolled back into view
+};
+
+}  // namespace tessella::app

@@ -1,0 +1,33 @@
+#pragma once
+// "Largeur de la texture ?": the maximum width of a new page, 256 or 512.
+
+#include <QDialog>
+
+#include "texture/WidthQuestion.h"
+
+class QPushButton;
+class QRadioButton;
+
+namespace tessella::texture {
+
+class PageWidthDialog final : public QDialog, public WidthQuestion {
+    Q_OBJECT
+
+  public:
+    explicit PageWidthDialog(QWidget* parent = nullptr);
+
+    // Shows the dialog modally and answers chosenWidth.
+    int32_t askWidth() override;
+    // Stores chosenWidth however the dialog closes.
+    void done(int result) override;
+
+    QRadioButton* width256Radio;
+    QRadioButton* width512Radio;
+    QPushButton* closeButton;
+    int32_t chosenWidth = 256;
+
+  public slots:
+    void acceptChoice();
+};
+
+}  // namespace tessella::texture
