@@ -1,7 +1,7 @@
 #pragma once
 // The main window: menus, the top band (import size, zoom, replace position), the source
-// panel, the page view with its mask and progress bar, and the status bar. Controls keep
-// their layout names; handlers are named after the control and the event.
+// panel, the page view with its mask and progress bar, and the status bar. Slots are named
+// for what they do and are connected in connectHandlers().
 
 #include <QMainWindow>
 #include <array>

@@ -8,7 +8,6 @@ namespace tessella::app {
 class NumberLabel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(int value READ value WRITE setValue)
-    Q_PROPERTY(bool ReelFormate MEMBER ReelFormate)
 
   public:
     explicit NumberLabel(QWidget* parent = nullptr);
@@ -16,9 +15,6 @@ class NumberLabel : public QLabel {
     int value() const { return value_; }
     // Stores v and shows it without padding or grouping ("-5", "0", "128"), even when equal.
     void setValue(int v);
-
-    // Kept for layouts; nothing reads it.
-    bool ReelFormate = false;
 
   private:
     int value_ = 0;
