@@ -11,6 +11,8 @@ int ConvertCommand(const QStringList& args);
 int PackCommand(const QStringList& args);
 int ExtractCommand(const QStringList& args);
 int OpCommand(const QStringList& args);
+int PrintCommand(const QStringList& args);
+int ContactSheetCommand(const QStringList& args);
 
 // Prints text and a line break on standard error / standard output (UTF-8).
 void PrintError(const QString& text);

@@ -230,12 +230,21 @@ int OpCommand(const QStringList& args) {
     for (qsizetype i = 0; i < count; ++i)
         if (op->arguments[i].kind == Kind::Picture) values.picture = LoadPicture(args[i + 1]);
 
-    QImage bitmap = LoadPicture(input);
     WorkingPicture work;
-    work.LoadWorkingArray(bitmap);
+    {
+        // Only the working array is kept: the loaded picture goes once copied into it, and the
+        // result is written from the array's rows.
+        QImage bitmap = LoadPicture(input);
+        work.LoadWorkingArray(bitmap);
+    }
     op->run(work, values);
-    work.StoreWorkingArray(bitmap);
-    WritePicture(bitmap, output);
+    const pixels::PixelGrid& result = work.image();
+    const QImage fresh(1, 1, QImage::Format_BGR888);  // a new picture's resolution
+    imagefile::BgrRows rows{result.width(), result.height(),
+                            work.dotsPerMeterX() > 0 ? work.dotsPerMeterX() : fresh.dotsPerMeterX(),
+                            work.dotsPerMeterY() > 0 ? work.dotsPerMeterY() : fresh.dotsPerMeterY(),
+                            [&result](int y) { return reinterpret_cast<const uchar*>(result.row(y)); }};
+    WritePicture(rows, output);
     return kExitOk;
 }
 

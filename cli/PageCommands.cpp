@@ -56,11 +56,22 @@ struct PackOptions {
     QStringList files;
 };
 
+// A second -o (or any option given twice) would silently overrule the first: the command
+// line is refused instead. Answers the complaint, empty the first time.
+QString Repeated(QStringList& seen, const QString& option) {
+    if (!option.startsWith(QLatin1Char('-')) || option.size() < 2) return {};
+    if (seen.contains(option)) return QStringLiteral("Option répétée : %1").arg(option);
+    seen << option;
+    return {};
+}
+
 // Answers an error text, empty when the options are sound.
 QString ParsePack(const QStringList& args, PackOptions& o) {
+    QStringList seen;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         const bool hasValue = i + 1 < args.size();
+        if (const QString twice = Repeated(seen, a); !twice.isEmpty()) return twice;
         if (a == QLatin1String("--import")) {
             if (!hasValue || !(o.import = ParseSize(args[++i])))
                 return QStringLiteral("--import attend une taille LxH (par exemple 64x64)");
@@ -149,7 +160,10 @@ int PackCommand(const QStringList& args) {
 int ExtractCommand(const QStringList& args) {
     std::optional<QSize> import;
     QStringList positional;
+    QStringList seen;
     for (qsizetype i = 0; i < args.size(); ++i) {
+        if (const QString twice = Repeated(seen, args[i]); !twice.isEmpty())
+            return UsageError(kExtractUsage, twice);
         if (args[i] == QLatin1String("--import")) {
             if (i + 1 >= args.size() || !(import = ParseSize(args[++i])))
                 return UsageError(kExtractUsage, QStringLiteral("--import attend une taille LxH"));
@@ -161,6 +175,10 @@ int ExtractCommand(const QStringList& args) {
     }
     if (positional.size() != 2)
         return UsageError(kExtractUsage, QStringLiteral("Il faut une texture et une destination"));
+    // An empty destination would scatter 001.bmp, 002.bmp... over the current folder.
+    if (positional[0].isEmpty() || positional[1].isEmpty())
+        return UsageError(kExtractUsage, QStringLiteral("La texture et la destination ne peuvent "
+                                                        "pas être vides"));
 
     texture::TexturePage page;
     AnsweringPrompts prompts({false, SizeAnswer::Place, positional[0], std::nullopt});

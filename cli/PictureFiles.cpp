@@ -30,10 +30,19 @@ bool IsPictureOutput(const QString& path) {
     return suffix == QLatin1String("tga") || suffix == QLatin1String("bmp");
 }
 
+void WritePicture(const imagefile::BgrRows& rows, const QString& path) {
+    const bool page = SuffixOf(path) == QLatin1String("tga");
+    platform::WriteFileAtomically(path, [&](platform::ByteSink& sink) {
+        if (page)
+            imagefile::WritePageTga(rows, sink);
+        else
+            imagefile::WriteBmp24(rows, sink);
+    });
+}
+
 void WritePicture(const QImage& image, const QString& path) {
-    const QByteArray bytes = SuffixOf(path) == QLatin1String("tga") ? imagefile::WritePageTga(image)
-                                                                    : imagefile::WriteBmp24(image);
-    platform::WriteFileAtomically(path, bytes);
+    if (image.isNull()) throw platform::TessellaError(QStringLiteral("Image vide : %1").arg(path));
+    WritePicture(imagefile::RowsOf(image), path);
 }
 
 }  // namespace tessella::cli

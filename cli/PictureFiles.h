@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include "imagefile/BgrRows.h"
+
 namespace tessella::cli {
 
 // The picture in file through the program's loader; a refused extension is a failure.
@@ -12,8 +14,9 @@ QImage LoadPicture(const QString& file);
 // True when path ends in .tga or .bmp (any case), the two outputs of the commands.
 bool IsPictureOutput(const QString& path);
 
-// Writes a .tga as a page (24-bit, the program's header) or a .bmp as a 24-bit BMP, encoded
-// whole first and written through a temporary file.
+// Writes a .tga as a page (24-bit, the program's header) or a .bmp as a 24-bit BMP, row by
+// row through a temporary file: no encoded copy of a large picture is held.
 void WritePicture(const QImage& image, const QString& path);
+void WritePicture(const imagefile::BgrRows& rows, const QString& path);
 
 }  // namespace tessella::cli

@@ -26,6 +26,10 @@ const Command kCommands[] = {
      tessella::cli::PackCommand},
     {"extract", "extract [--import LxH] PAGE DEST.bmp", tessella::cli::ExtractCommand},
     {"op", "op OPERATION [ARGUMENTS...] ENTREE SORTIE", tessella::cli::OpCommand},
+    {"print",
+     "print PAGE [--width-mm L] [--x-mm X] [--y-mm Y] [--landscape] [--name] -o SORTIE.pdf",
+     tessella::cli::PrintCommand},
+    {"contact-sheet", "contact-sheet -o SORTIE.pdf FICHIER...", tessella::cli::ContactSheetCommand},
 };
 
 int Usage() {

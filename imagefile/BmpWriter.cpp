@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "imagefile/BgrRows.h"
+
 #include "platform/CheckedMath.h"
 #include "platform/Error.h"
 
@@ -23,21 +25,17 @@ void PutLe32(char* p, int32_t v) {
 
 }  // namespace
 
-QByteArray WriteBmp24(const QImage& source) {
-    if (source.isNull()) throw platform::TessellaError(QStringLiteral("BMP : image vide"));
-    const QImage image = source.format() == QImage::Format_BGR888
-                             ? source
-                             : source.convertToFormat(QImage::Format_BGR888);
-    if (image.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
-    const int width = image.width();
-    const int height = image.height();
+void WriteBmp24(const BgrRows& rows, platform::ByteSink& sink) {
+    if (rows.width <= 0 || rows.height <= 0)
+        throw platform::TessellaError(QStringLiteral("BMP : image vide"));
+    const int width = rows.width;
+    const int height = rows.height;
     const int32_t rowBytes = platform::CheckedMul(width, 3);
     const int32_t stride = platform::CheckedAdd(rowBytes, 3) & ~3;
     const int32_t imageSize = platform::CheckedMul(stride, height);
     const int32_t fileSize = platform::CheckedAdd(imageSize, kHeadersSize);
 
-    QByteArray out(fileSize, '\0');
-    char* p = out.data();
+    char p[kHeadersSize] = {};
     p[0] = 'B';
     p[1] = 'M';
     PutLe32(p + 2, fileSize);
@@ -48,11 +46,23 @@ QByteArray WriteBmp24(const QImage& source) {
     PutLe16(p + 26, 1);
     PutLe16(p + 28, 24);
     PutLe32(p + 34, imageSize);
-    PutLe32(p + 38, image.dotsPerMeterX());
-    PutLe32(p + 42, image.dotsPerMeterY());
-    char* row = p + kHeadersSize;
-    for (int y = height - 1; y >= 0; --y, row += stride)
-        std::memcpy(row, image.constScanLine(y), rowBytes);  // padding stays zero
+    PutLe32(p + 38, rows.dotsPerMeterX);
+    PutLe32(p + 42, rows.dotsPerMeterY);
+    BufferedSink out(sink);
+    out.write(p, kHeadersSize);
+    const char padding[3] = {};
+    for (int y = height - 1; y >= 0; --y) {
+        out.write(reinterpret_cast<const char*>(rows.row(y)), std::size_t(rowBytes));
+        out.write(padding, std::size_t(stride - rowBytes));
+    }
+    out.flush();
+}
+
+QByteArray WriteBmp24(const QImage& source) {
+    if (source.isNull()) throw platform::TessellaError(QStringLiteral("BMP : image vide"));
+    QByteArray out;
+    AppendingSink sink(out);
+    WriteBmp24(RowsOf(source), sink);
     return out;
 }
 

@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <numbers>
 #include <variant>
 #include <vector>
@@ -94,6 +96,11 @@ enum Record : uint32_t {
 constexpr uint32_t kSignature = 0x464D4520;  // " EMF"
 constexpr qsizetype kHeaderMinSize = 88;
 constexpr uint32_t kStockObject = 0x80000000u;
+// The pixels one picture may paint, summed over its records: sixteen frames of the largest
+// size. Painting costs in proportion to the area covered, so a small file of many full-frame
+// records (2,000 rectangles over 16384 x 8192) would otherwise keep the renderer busy for a
+// minute; real metafiles paint their frame a few times over.
+constexpr double kPaintBudget = 16.0 * double(platform::kMaxImagePixels);
 
 // Bounds-checked little-endian fields of one record: a field outside it makes the file invalid.
 class Fields {
@@ -348,16 +355,35 @@ class EmfPlayer {
         Prepare();
         QPainterPath shape = path;
         shape.setFillRule(dc_.fillRule);
+        const QRectF extent = shape.controlPointRect();
         if (fill) {
+            Charge(extent);
             painter_.setPen(Qt::NoPen);
             painter_.setBrush(MakeBrush());
             painter_.drawPath(shape);
         }
         if (stroke) {
-            painter_.setPen(MakePen());
+            const QPen pen = MakePen();
+            if (pen.style() != Qt::NoPen) {
+                const double reach = pen.widthF() / 2 + 1;
+                Charge(extent.adjusted(-reach, -reach, reach, reach));
+            }
+            painter_.setPen(pen);
             painter_.setBrush(Qt::NoBrush);
             painter_.drawPath(shape.translated(0.5, 0.5));
         }
+    }
+
+    // Counts the pixels of the picture that a device rectangle covers against the budget.
+    void Charge(const QRectF& device) {
+        const QRectF visible =
+            device.normalized().adjusted(-1, -1, 1, 1) & QRectF(canvas_.rect());
+        const double area = visible.width() * visible.height();
+        Spend(std::isfinite(area) && area >= 0 ? area : double(canvas_.width()) * canvas_.height());
+    }
+    void Spend(double pixels) {
+        painted_ += pixels;
+        if (painted_ > kPaintBudget) throw platform::TessellaError(kEmfTooMuchWorkMessage);
     }
 
     std::vector<QPointF> Points(const Fields& r, qsizetype at, uint32_t count, bool small) const {
@@ -519,12 +545,16 @@ class EmfPlayer {
         if (!usable_ || inPath_) return;
         Prepare();
         const QRectF deviceBox = toBitmap_.mapRect(box.normalized());
-        if (options & 0x2) painter_.fillRect(deviceBox, dc_.bkColour);  // ETO_OPAQUE
+        if (options & 0x2) {  // ETO_OPAQUE
+            Charge(deviceBox);
+            painter_.fillRect(deviceBox, dc_.bkColour);
+        }
         if (options & 0x4) painter_.setClipRect(deviceBox, Qt::IntersectClip);
         const FontSpec& f = dc_.font;
         const double pixels = std::fabs(static_cast<double>(f.height ? f.height : 12)) * Scale();
         const double limit = std::max(canvas_.width(), canvas_.height()) * 2.0;
         if (text.isEmpty() || pixels < 1 || pixels > std::min(limit, 4096.0)) return;
+        Spend(double(text.size()) * std::min(pixels * pixels, double(canvas_.width()) * canvas_.height()));
         QFont font(f.face.isEmpty() ? QStringLiteral("DejaVu Sans") : f.face);
         font.setPixelSize(static_cast<int>(pixels));
         font.setWeight(static_cast<QFont::Weight>(std::clamp(f.weight / 10 * 10, 100, 900)));
@@ -579,6 +609,7 @@ class EmfPlayer {
         const QRectF to(target.left() + (clipped.left() - source.left()) * kx,
                         target.top() + (clipped.top() - source.top()) * ky, clipped.width() * kx,
                         clipped.height() * ky);
+        Charge(toBitmap_.mapRect(to));
         Prepare();
         painter_.setTransform(toBitmap_);
         painter_.setCompositionMode(RopMode(rop));
@@ -604,6 +635,7 @@ class EmfPlayer {
         Prepare();
         painter_.setTransform(toBitmap_);
         const QRectF box = target.normalized();
+        Charge(toBitmap_.mapRect(box));
         if (rop == 0x00F00021) painter_.fillRect(box, MakeBrush());  // PATCOPY
         if (rop == 0x00000042) painter_.fillRect(box, Qt::black);    // BLACKNESS
         if (rop == 0x00FF0062) painter_.fillRect(box, Qt::white);    // WHITENESS
@@ -643,6 +675,7 @@ class EmfPlayer {
     bool usable_ = true;
     bool inPath_ = false;
     QPainterPath path_;
+    double painted_ = 0;  // pixels covered so far, against kPaintBudget
 };
 
 void EmfPlayer::Play(uint32_t type, const Fields& r) {
@@ -787,6 +820,7 @@ void EmfPlayer::Play(uint32_t type, const Fields& r) {
         case kSetPixelV: {
             const QPointF p = toBitmap_.map(r.Point(8));
             if (!usable_ || inPath_ || !(std::fabs(p.x()) < 1e9 && std::fabs(p.y()) < 1e9)) return;
+            Spend(1);
             Prepare();
             painter_.fillRect(QRectF(std::floor(p.x()), std::floor(p.y()), 1, 1), r.Colour(16));
             return;
@@ -859,6 +893,31 @@ Frame ReadFrame(const Fields& h, double pxPerMmX, double pxPerMmY) {
     return f;
 }
 
+// Rewrites the 32-bit rows of buffer as padded 24-bit rows from its start (each row moves to
+// an offset no larger than its own, each pixel to a byte no later than its own) and hands the
+// buffer to the answer, trimmed to its new size.
+QImage ToBgrInPlace(std::unique_ptr<uchar, decltype(&std::free)> buffer, int width, int height) {
+    const size_t stride = (size_t(width) * 3 + 3) & ~size_t{3};
+    uchar* base = buffer.get();
+    for (size_t y = 0; y < size_t(height); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(base + y * size_t(width) * 4);
+        uchar* out = base + y * stride;
+        for (int x = 0; x < width; ++x) {
+            const QRgb c = in[x];
+            out[x * 3] = uchar(qBlue(c));
+            out[x * 3 + 1] = uchar(qGreen(c));
+            out[x * 3 + 2] = uchar(qRed(c));
+        }
+    }
+    if (void* smaller = std::realloc(base, stride * size_t(height))) {
+        buffer.release();
+        buffer.reset(static_cast<uchar*>(smaller));
+    }
+    uchar* pixels = buffer.release();
+    return QImage(pixels, width, height, qsizetype(stride), QImage::Format_BGR888, &std::free,
+                  pixels);
+}
+
 }  // namespace
 
 QImage RenderEmf(const QByteArray& data) {
@@ -874,8 +933,13 @@ QImage RenderEmf(const QByteArray& data) {
     const double pxPerMmX = double(deviceX) / mmX, pxPerMmY = double(deviceY) / mmY;
     const Frame frame = ReadFrame(header, pxPerMmX, pxPerMmY);
 
-    QImage canvas(frame.width, frame.height, QImage::Format_RGB32);
-    if (canvas.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    // The canvas lives in a buffer of ours, so that its 32-bit rows can become the answer's
+    // 24-bit rows in place: no second picture is held at the end.
+    const qsizetype canvasStride = qsizetype{frame.width} * 4;
+    std::unique_ptr<uchar, decltype(&std::free)> buffer(
+        static_cast<uchar*>(std::malloc(size_t(canvasStride) * size_t(frame.height))), &std::free);
+    if (!buffer) throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    QImage canvas(buffer.get(), frame.width, frame.height, canvasStride, QImage::Format_RGB32);
     canvas.fill(Qt::white);
     {
         EmfPlayer player(canvas, frame.deviceToBitmap, pxPerMmX, pxPerMmY, header.U16(56));
@@ -889,7 +953,7 @@ QImage RenderEmf(const QByteArray& data) {
             at += size;
         }
     }
-    return canvas.convertToFormat(QImage::Format_BGR888);
+    return ToBgrInPlace(std::move(buffer), frame.width, frame.height);
 }
 
 }  // namespace tessella::imagefile

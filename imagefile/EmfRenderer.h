@@ -8,12 +8,15 @@
 namespace tessella::imagefile {
 
 inline const QString kEmfInvalidMessage = QStringLiteral("Métafichier EMF invalide");
+inline const QString kEmfTooMuchWorkMessage =
+    QStringLiteral("Métafichier EMF trop lourd à dessiner : surface peinte excessive");
 
 // A Format_BGR888 picture, white underneath, of the header's frame in reference-device
 // pixels, with the common drawing, state, object, text and bitmap records played onto it;
 // other records are skipped. Throws TessellaError(kEmfInvalidMessage) when the header, a
-// record size, a count or an object index does not fit the data, and the shared size error
-// for an absurd frame.
+// record size, a count or an object index does not fit the data, the shared size error for
+// an absurd frame, and TessellaError(kEmfTooMuchWorkMessage) when the areas its records paint
+// add up to more than sixteen pictures of the largest size.
 QImage RenderEmf(const QByteArray& data);
 
 }  // namespace tessella::imagefile

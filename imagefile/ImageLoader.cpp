@@ -10,6 +10,7 @@
 #include "imagefile/RlaDecoder.h"
 #include "imagefile/TgaReader.h"
 #include "platform/Error.h"
+#include "platform/ImageLimits.h"
 #include "platform/SafeFile.h"
 
 namespace tessella::imagefile {
@@ -23,6 +24,31 @@ struct Route {
     Decoder decoder;
     const char* coder;  // the ImageMagick coder, forced whatever the extension says
 };
+
+// The most bytes a file of each decoder can take for a picture within the pixel limit: the
+// worst coding of one pixel (a run-length literal of one 32-bit pixel, 16-bit RGBA, a
+// metafile's full-frame bitmap, JPEG at its least compressed) and room for headers, palettes,
+// row tables and records. A larger file cannot be a picture we would load: it is refused
+// unread, where reading it whole could take all the memory (or, from a device, never end).
+qint64 MaxFileBytes(Decoder decoder) {
+    constexpr int64_t kMegabyte = 1024 * 1024;
+    switch (decoder) {
+        case Decoder::Tga:
+            return platform::MaxImageFileBytes(5, kMegabyte);
+        case Decoder::Bmp:
+            return platform::MaxImageFileBytes(4, 16 * kMegabyte);
+        case Decoder::Pic:
+            return platform::MaxImageFileBytes(1, kMegabyte);
+        case Decoder::Jpeg:
+            return platform::MaxImageFileBytes(6, 16 * kMegabyte);
+        case Decoder::Rla:
+        case Decoder::Magick:
+            return platform::MaxImageFileBytes(8, 64 * kMegabyte);
+        case Decoder::Emf:
+            return platform::MaxImageFileBytes(4, 64 * kMegabyte);
+    }
+    return 0;
+}
 
 // Which decoder reads each of the 31 extensions, in the program's order.
 constexpr Route kRoutes[] = {
@@ -106,10 +132,11 @@ bool IsKnownImageExtension(const QString& path) {
 bool LoadImageByExtension(const QString& path, QImage& image) {
     const Route* route = RouteFor(path);
     if (!route) return false;
-    QImage decoded = Decode(*route, path, platform::ReadWholeFile(path));
+    QImage decoded =
+        Decode(*route, path, platform::ReadWholeFile(path, MaxFileBytes(route->decoder)));
     if (decoded.isNull())
         throw platform::TessellaError(QStringLiteral("Image illisible : %1").arg(path));
-    image = decoded;
+    image = std::move(decoded);
     return true;
 }
 

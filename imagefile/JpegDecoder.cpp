@@ -16,7 +16,6 @@ namespace {
 struct ErrorManager {
     jpeg_error_mgr pub;
     std::jmp_buf jump;
-    int warnings;
 };
 
 extern "C" void OnError(j_common_ptr cinfo) {
@@ -24,8 +23,12 @@ extern "C" void OnError(j_common_ptr cinfo) {
     std::longjmp(err->jump, 1);
 }
 
+// A file that ends early is refused, as a TGA or BMP cut short is: libjpeg would go on and
+// paint the missing part grey. Other warnings (stray bytes between markers) leave a whole
+// picture.
 extern "C" void OnMessage(j_common_ptr cinfo, int level) {
-    if (level < 0) reinterpret_cast<ErrorManager*>(cinfo->err)->warnings++;
+    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF)
+        std::longjmp(reinterpret_cast<ErrorManager*>(cinfo->err)->jump, 1);
 }
 
 // Everything between setjmp and longjmp lives in plain C data; answers libjpeg's message

@@ -3,6 +3,7 @@
 #include <QtEndian>
 #include <cstring>
 
+#include "imagefile/BgrRows.h"
 #include "platform/Error.h"
 
 static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN);
@@ -115,6 +116,25 @@ QByteArray WriteTga(const QImage& source, bool compressed) {
             out.append(reinterpret_cast<const char*>(row), rowBytes);
     }
     return out;
+}
+
+void WritePageTga(const BgrRows& rows, platform::ByteSink& sink) {
+    if (rows.width <= 0 || rows.height <= 0)
+        throw platform::TessellaError(QStringLiteral("Targa : image vide"));
+    if (rows.width > kMaxSide || rows.height > kMaxSide)
+        throw platform::TessellaError(
+            QStringLiteral("Targa : image trop grande pour le format (%1 x %2)")
+                .arg(rows.width)
+                .arg(rows.height));
+    char header[kHeaderSize];
+    PutHeader(header, QImage(1, 1, QImage::Format_BGR888), 3, false);
+    PutLe16(header + 12, rows.width);
+    PutLe16(header + 14, rows.height);
+    BufferedSink out(sink);
+    out.write(header, kHeaderSize);
+    for (int y = 0; y < rows.height; ++y)
+        out.write(reinterpret_cast<const char*>(rows.row(y)), std::size_t(rows.width) * 3);
+    out.flush();
 }
 
 QByteArray WritePageTga(const QImage& image) {

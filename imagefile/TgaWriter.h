@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QImage>
 
+#include "imagefile/BgrRows.h"
+
 namespace tessella::imagefile {
 
 // The file bytes of image, top row first (descriptor 0x20). The depth follows the pixel
@@ -15,5 +17,7 @@ QByteArray WriteTga(const QImage& image, bool compressed = false);
 
 // A texture page file: the picture converted to 24 bits, uncompressed, top row first.
 QByteArray WritePageTga(const QImage& image);
+// The same file sent to sink row by row.
+void WritePageTga(const BgrRows& rows, platform::ByteSink& sink);
 
 }  // namespace tessella::imagefile

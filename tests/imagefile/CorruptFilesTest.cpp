@@ -13,11 +13,9 @@ using tessella::imagefile::LoadImageByExtension;
 
 namespace {
 
-// The sample cut in its pixel data. libjpeg fills a scan cut short with grey, as the JPEG
-// decoder documents: the JPEG file ends before its scan instead. ImageMagick composes a PSD
-// whose merged picture is cut short from its whole layers: the PSD ends inside its layers.
+// The sample cut in its pixel data. ImageMagick composes a PSD whose merged picture is cut
+// short from its whole layers: the PSD ends inside its layers.
 QByteArray Truncated(const QString& ext, const QByteArray& d) {
-    if (ext == "jpg") return d.left(d.indexOf(QByteArray("\xFF\xDA", 2)));
     if (ext != "psd") return d.left(d.size() / 2);
     qsizetype at = 26;
     for (int skip = 0; skip < 2; ++skip)  // colour mode data, image resources

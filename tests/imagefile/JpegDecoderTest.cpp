@@ -38,12 +38,15 @@ TEST(JpegDecoder, BadDataGivesTheLibraryCode) {
               QStringLiteral("Erreur JPEG #%1").arg(JERR_NO_SOI));
 }
 
-TEST(JpegDecoder, TruncatedFileStillDecodes) {
+// A file cut anywhere in its scan is refused, as a TGA or BMP cut short is, and not painted
+// grey from the cut on; a whole file with stray bytes after its end still loads.
+TEST(JpegDecoder, TruncatedFileIsRefused) {
     QImage source(64, 64, QImage::Format_RGB32);
     for (int y = 0; y < 64; ++y)  // busy picture, so that scan data is most of the file
         for (int x = 0; x < 64; ++x) source.setPixel(x, y, qRgb(x * 4, (x * y) & 255, y * 4));
-    QByteArray data = QtJpeg(source);
-    QImage decoded;
-    EXPECT_EQ(ErrorOf([&] { decoded = DecodeJpeg(data.left(data.size() * 3 / 4)); }), kNoError);
-    EXPECT_EQ(decoded.size(), QSize(64, 64));
+    const QByteArray data = QtJpeg(source);
+    const QString truncated = QStringLiteral("Erreur JPEG #%1").arg(JWRN_JPEG_EOF);
+    for (const qsizetype kept : {data.size() / 4, data.size() * 3 / 4, data.size() - 2})
+        EXPECT_EQ(ErrorOf([&] { DecodeJpeg(data.left(kept)); }), truncated) << kept;
+    EXPECT_EQ(DecodeJpeg(data + QByteArray(100, '\0')).size(), QSize(64, 64));
 }

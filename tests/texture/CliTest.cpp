@@ -82,6 +82,10 @@ TEST_F(Cli, ExitStatusAndFilesLeft) {
         {"pack -o out.tga e.bmp absent.bmp", 1, "", "out.tga", ""},
         {"pack -o out.tga e.bmp broken.bmp", 1, "", "out.tga", ""},
         {"pack -o out.tga", 2, "", "out.tga", ""},
+        {"pack -o a.tga -o out.tga e.bmp", 2, "", "out.tga", "Option répétée : -o"},
+        {"pack --free --free -o out.tga e.bmp", 2, "", "out.tga", "Option répétée : --free"},
+        {"extract --import 8x8 --import 8x8 page.bmp x.bmp", 2, "", "x001.bmp", "répétée"},
+        {"extract page.bmp ", 2, "", "001.bmp", "vides"},  // an empty destination
         {"extract page.bmp mur.bmp", 0, "mur008.bmp", "mur009.bmp", ""},
         {"extract absent.tga x.bmp", 1, "", "x001.bmp", ""},
     };
@@ -89,7 +93,8 @@ TEST_F(Cli, ExitStatusAndFilesLeft) {
         SCOPED_TRACE(row.line);
         EXPECT_EQ(run(row.line), row.exitCode);
         EXPECT_EQ(err.isEmpty(), row.exitCode == 0) << err.toStdString();
-        EXPECT_TRUE(err.contains(QLatin1String(row.inError)));
+        EXPECT_TRUE(err.contains(QString::fromUtf8(row.inError))) << err.toStdString();
+        EXPECT_EQ(err.contains(QLatin1String("Usage")), row.exitCode == 2);
         EXPECT_TRUE(!*row.made || exists(row.made));
         EXPECT_FALSE(exists(row.absent));
     }
