@@ -15,6 +15,14 @@ class NewElementDialog;
 class PageWidthDialog;
 }  // namespace tessella::texture
 
+namespace tessella::print {
+class ContactSheetWindow;
+class PrintDialog;
+}  // namespace tessella::print
+namespace tessella::platform {
+class PrinterService;
+}
+
 namespace tessella::app {
 
 class AboutBox;
@@ -28,6 +36,10 @@ struct AppWindows {
     HelpWindow* helpWindow = nullptr;
     // The element editor; the main window stands in for it while there is none.
     texture::ElementEditorHost* elementEditor = nullptr;
+    // The printer both print windows use, and the two windows.
+    platform::PrinterService* printer = nullptr;
+    print::ContactSheetWindow* contactSheetWindow = nullptr;
+    print::PrintDialog* printDialog = nullptr;
 };
 
 struct AppContext {

@@ -33,6 +33,8 @@
 #include "app/UpDown.h"
 #include "platform/ColourValue.h"
 #include "platform/Guard.h"
+#include "print/ContactSheetWindow.h"
+#include "print/PrintDialog.h"
 #include "texture/NewElementDialog.h"
 #include "texture/PageTexts.h"
 
@@ -471,7 +473,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 // Printing the page comes with the print layout window.
-void MainWindow::printPage() {}
+void MainWindow::printPage() {
+    if (print::PrintDialog* dialog = context_.windows.printDialog)
+        dialog->printPage(context_.page.pageBitmap.image(), context_.page.sourceFileName);
+}
 
 void MainWindow::newPage() {
     platform::Guard(context_.prompts, [this] { commands_->files().newPage(); });
@@ -616,11 +621,17 @@ void MainWindow::quit() {
 
 void MainWindow::printContactSheet() {
     platform::Guard(context_.prompts, [this] {
+        print::ContactSheetWindow* sheet = context_.windows.contactSheetWindow;
+        // During a run the command only brings the window forward.
+        if (sheet && sheet->running()) return sheet->startRun({});
         if (!fileList->selectionModel()->hasSelection()) {
             context_.prompts.warning(kNothingToPrint);
             return;
         }
-        // The contact-sheet window starts its run here.
+        QStringList paths;  // taken once: the run keeps its own list
+        for (const texture::SourceEntry& entry : sourceEntries())
+            if (entry.selected) paths << entry.path;
+        if (sheet) sheet->startRun(paths);
     });
 }
 

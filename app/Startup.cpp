@@ -6,6 +6,9 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/SplashScreen.h"
+#include "platform/QtPrinter.h"
+#include "print/ContactSheetWindow.h"
+#include "print/PrintDialog.h"
 #include "texture/NewElementDialog.h"
 #include "texture/PageWidthDialog.h"
 
@@ -36,7 +39,13 @@ void Startup::run() {
     context_.windows.newElementDialog =
         new texture::NewElementDialog(context_.newElement, context_.prompts, main_.get());
     context_.windows.pageWidthDialog = new texture::PageWidthDialog(main_.get());
-    // The blur choice, resize, contact sheet and print dialogs come here.
+    // The blur choice and resize dialogs come here.
+    auto* printer = new platform::QtPrinter(main_.get());
+    context_.windows.printer = printer;
+    context_.windows.contactSheetWindow = new print::ContactSheetWindow(
+        context_.prompts, context_.pacer, *printer, main_.get());
+    context_.windows.printDialog =
+        new print::PrintDialog(context_.prompts, context_.pacer, *printer, main_.get());
     context_.windows.helpWindow = new HelpWindow(context_, main_.get());
     // The channel dialog comes here.
 

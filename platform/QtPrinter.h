@@ -1,0 +1,43 @@
+#pragma once
+// The platform's printers (and Qt's PDF output) behind the printer service. The object lives
+// as a child of a window, so it goes with the windows at the end of the run.
+
+#include <QObject>
+#include <QPainter>
+#include <QPrinter>
+#include <memory>
+
+#include "platform/PrinterService.h"
+
+namespace tessella::platform {
+
+class QtPrinter final : public QObject, public PrinterService {
+  public:
+    explicit QtPrinter(QObject* parent = nullptr);
+    ~QtPrinter() override;
+
+    bool isAvailable() const override;
+    int dotsPerInch() const override;
+    QSize printableSize() const override;
+    QPoint physicalOffset() const override;
+    QSize paperSize() const override;
+    PaperOrientation orientation() const override;
+    void setOrientation(PaperOrientation orientation) override;
+
+    void beginDocument(const QString& title) override;
+    void endDocument() override;
+    void abortDocument() noexcept override;
+    void drawText(QPoint topLeft, const QString& text) override;
+    void drawPicture(const QRect& target, const QImage& picture) override;
+
+    QPrinter* platformPrinter() override { return &printer_; }
+
+  private:
+    QPainter& painter();
+
+    // Device pixels at the printer's own resolution.
+    mutable QPrinter printer_{QPrinter::HighResolution};
+    std::unique_ptr<QPainter> painter_;
+};
+
+}  // namespace tessella::platform

@@ -1,0 +1,38 @@
+#include "print/PagePrinting.h"
+
+#include "editor/Resize.h"
+#include "pixels/WorkingPicture.h"
+#include "platform/Error.h"
+#include "platform/Pacer.h"
+#include "platform/PrinterService.h"
+#include "platform/PrinterTexts.h"
+
+namespace tessella::print {
+
+void RequirePrinter(const platform::PrinterService& printer) {
+    if (!printer.isAvailable() || printer.dotsPerInch() <= 0)
+        throw platform::TessellaError(platform::kNoPrinterMessage);
+}
+
+void PrintPage(platform::PrinterService& printer, const QImage& page,
+               const PagePlacement& placement, const QString& name, platform::Pacer* pacer) {
+    RequirePrinter(printer);
+    const QRect target = PrintedRect(page.size(), placement, printer.dotsPerInch());
+
+    // Resampled before the document begins, so a failure here leaves nothing open. The
+    // program's working picture is not touched: the element editor's undo stays as it was.
+    pixels::WorkingPicture work;
+    QImage bitmap = page;
+    work.LoadWorkingArray(bitmap);
+    editor::ResizeNearest(work, target.width(), target.height());
+    QImage printed;
+    work.StoreWorkingArray(printed);
+    if (pacer) pacer->processEvents();
+
+    platform::PrintDocument document(printer, name.isEmpty() ? QStringLiteral("Tessella") : name);
+    if (!name.isEmpty()) printer.drawText(kNameOrigin, name);
+    printer.drawPicture(target, printed);
+    document.end();
+}
+
+}  // namespace tessella::print

@@ -1,0 +1,85 @@
+// The "Imprimer" menu of the main window on the two print windows, and the accessible names
+// of their controls.
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+
+#include "app/ImageBox.h"
+#include "print/ContactSheetWindow.h"
+#include "print/PrintDialog.h"
+#include "print/PrintTexts.h"
+#include "tests/app/WindowFixture.h"
+#include "tests/support/RecordingPrinter.h"
+
+namespace tessella::testing {
+namespace {
+
+class PrintMenu : public WindowFixture {
+  protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        sheetWindow = new print::ContactSheetWindow(prompts, pacer, printer, window.get());
+        printDialog = new print::PrintDialog(prompts, pacer, printer, window.get());
+        context.windows.contactSheetWindow = sheetWindow;
+        context.windows.printDialog = printDialog;
+    }
+
+    RecordingPrinter printer;
+    print::ContactSheetWindow* sheetWindow = nullptr;
+    print::PrintDialog* printDialog = nullptr;
+};
+
+TEST_F(PrintMenu, ContactSheetRunKeepsThePreviewedSourceName) {
+    source("a.bmp", Solid(40, 20, Qt::red));
+    source("b.bmp", Solid(20, 40, Qt::blue));
+    showSources(2);
+    clickSource("a.bmp");
+    window->fileList->selectAll();
+    prompts.expectMessage(platform::MessageKind::Confirmation,
+                          print::kPreviewQuestion.arg(1), platform::Answer::No);
+    window->contactSheetAction->trigger();
+    ASSERT_TRUE(sheetWindow->running());
+    sheetWindow->composeNextSheet();
+    ASSERT_EQ(printer.documents.size(), 1u);
+    // Both files in list order: a.bmp (40 x 20) in cell 0, b.bmp (20 x 40) in cell 1.
+    EXPECT_EQ(sheetWindow->sheet().pixelColor(41, 21), QColor(Qt::red));
+    EXPECT_EQ(sheetWindow->sheet().pixelColor(162 + 19, 2 + 39), QColor(Qt::blue));
+    EXPECT_EQ(page.sourceFileName, path("src/a.bmp"));
+}
+
+TEST_F(PrintMenu, PageCommandPrintsThePage) {
+    newPage("mur.tga");
+    source("a.bmp", Solid(64, 64, Qt::red));
+    showSources(1);
+    clickSource("a.bmp");
+    window->addButton->click();
+    QTimer::singleShot(0, printDialog, [this] { printDialog->okButton->click(); });
+    window->printPageAction->trigger();
+    ASSERT_EQ(printer.documents.size(), 1u);
+    const auto& printed = printer.documents[0].pictures.at(0);
+    // 150 mm of a 128 x 64 page: 3543.3 x 1771.65 pixels, the element at the top left.
+    ASSERT_EQ(QSize(page.pageBitmap.width(), page.pageBitmap.height()), QSize(128, 64));
+    EXPECT_EQ(printed.target.size(), QSize(3543, 1772));
+    EXPECT_EQ(printed.picture.pixelColor(0, 0), QColor(Qt::red));
+}
+
+TEST_F(PrintMenu, EveryControlHasAnAccessibleName) {
+    printDialog->show();
+    sheetWindow->confirmationBar->show();
+    for (QWidget* root : {static_cast<QWidget*>(printDialog), static_cast<QWidget*>(sheetWindow)}) {
+        for (QWidget* w : root->findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<QLabel*>(w);
+            const bool control = qobject_cast<QAbstractButton*>(w) ||
+                                 qobject_cast<app::ImageBox*>(w) ||
+                                 (label && label->frameShape() != QFrame::NoFrame);
+            if (!control) continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty())
+                << w->metaObject()->className();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tessella::testing
