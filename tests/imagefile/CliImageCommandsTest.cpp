@@ -1,3 +1,6 @@
+#include <sys/stat.h>
+
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include "ImageSamples.h"
@@ -12,8 +15,13 @@ struct CliResult {
     QString out, err;
 };
 
-CliResult Cli(const QStringList& args) {
+CliResult Cli(const QStringList& args, const QString& temporaryFolder = {}) {
     QProcess p;
+    if (!temporaryFolder.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TMPDIR"), temporaryFolder);
+        p.setProcessEnvironment(env);
+    }
     p.start(QStringLiteral(TESSELLA_CLI), args);
     if (!p.waitForFinished(120000)) return {};
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
@@ -63,6 +71,50 @@ TEST(CliImageCommands, FailedConvertLeavesTheOldOutput) {
     EXPECT_EQ(Cli({QStringLiteral("convert"), broken, out}).code, 1);
     EXPECT_EQ(ReadFile(out), QByteArray("old contents"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);  // no temporary left over
+}
+
+// Files that would take all the memory, block or keep a library busy fail at once, or within
+// a few seconds, with our one French line: a valid BMP followed by 3 GB (sparse) of padding, a
+// pipe and a device behind image names, a 60-byte WMF that declares 11585 x 11585 pixels.
+// Nothing is left in the temporary folder.
+TEST(CliImageCommands, HostileFilesFailFastAndQuietly) {
+    QTemporaryDir dir;
+    const QString padded = dir.filePath(QStringLiteral("padded.bmp"));
+    WriteFile(padded, Bmp({.bits = 24, .width = 64, .height = 64, .pixels = QByteArray(64 * 64 * 3, 9)}));
+    ASSERT_TRUE(QFile::resize(padded, qint64{3} << 30));
+    const QString pipe = dir.filePath(QStringLiteral("pipe.bmp"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString zero = dir.filePath(QStringLiteral("zero.tga"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    const QString wmf = dir.filePath(QStringLiteral("huge.wmf"));
+    WriteFile(wmf, WmfFile(11585, 11585));
+    const QString temporary = dir.filePath(QStringLiteral("tmp"));
+    ASSERT_TRUE(QDir().mkpath(temporary));
+    const struct {
+        QString file;
+        const char* error;
+        int seconds;
+    } rows[] = {
+        {padded, "fichier trop grand", 2},
+        {pipe, "ce n'est pas un fichier ordinaire", 2},
+        {zero, "ce n'est pas un fichier ordinaire", 2},
+        {wmf, "Impossible de décoder l'image", 9},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file.toStdString());
+        QElapsedTimer clock;
+        clock.start();
+        const CliResult r = Cli({QStringLiteral("info"), row.file}, temporary);
+        EXPECT_LT(clock.elapsed(), row.seconds * 1000);
+        EXPECT_EQ(r.code, 1);
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(row.error))) << r.err.toStdString();
+        EXPECT_EQ(r.err.count(QLatin1Char('\n')), 1) << r.err.toStdString();
+        EXPECT_EQ(r.out, QString());
+    }
+    // Qt's offscreen platform makes its run-time folder there; the library's files are ours.
+    EXPECT_EQ(QDir(temporary).entryList({QStringLiteral("*magick*")},
+                                        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList());
 }
 
 // convert gives, for each format ImageMagick also reads, the pixels ImageMagick decodes (the

@@ -4,6 +4,7 @@
 #include "imagefile/EmfRenderer.h"
 #include "imagefile/PicDecoder.h"
 #include "imagefile/RlaDecoder.h"
+#include "platform/ImageLimits.h"
 
 using namespace imagetest;
 using tessella::imagefile::RenderEmf;
@@ -183,6 +184,22 @@ TEST(EmfRenderer, RefusesBrokenFiles) {
     EXPECT_TRUE(ErrorOf([] {
                     RenderEmf(EmfFile(2000000000, 2000000000).Finished());
                 }).startsWith(QStringLiteral("Métafichier EMF : dimensions")));
+}
+
+// Painting costs in proportion to the area covered: the records' areas add up against a
+// budget of sixteen pictures of the largest size, 128 frames of 4096 x 4096 (the rectangles
+// paint with the null brush and pen, so that the test costs nothing but the count).
+TEST(EmfRenderer, PaintedAreaPastTheBudgetIsRefused) {
+    const int64_t frames = 16 * tessella::platform::kMaxImagePixels / (4096 * 4096);
+    auto rectangles = [](int64_t n) {
+        EmfFile f(40960, 40960);
+        f.Add(kSelectObject, {0x80000005}).Add(kSelectObject, {0x80000008});
+        for (int64_t i = 0; i < n; ++i) f.Add(kRectangle, {0, 0, 4096, 4096});
+        return f.Finished();
+    };
+    EXPECT_EQ(RenderEmf(rectangles(frames - 8)).size(), QSize(4096, 4096));
+    EXPECT_EQ(ErrorOf([&] { RenderEmf(rectangles(frames + 8)); }),
+              tessella::imagefile::kEmfTooMuchWorkMessage);
 }
 
 TEST(EmfRenderer, TruncatedFilesRenderOrFailCleanly) {

@@ -211,10 +211,10 @@ inline QByteArray CutFile() {
     return out;
 }
 
-// Placeable Windows metafile of 100 x 80 units at 72 units per inch, one rectangle.
-inline QByteArray WmfFile() {
+// Placeable Windows metafile of width x height units at 72 units per inch, one rectangle.
+inline QByteArray WmfFile(int width = 100, int height = 80) {
     QByteArray out = Le(0x9AC6CDD7, 4);
-    for (int v : {0, 0, 0, 100, 80, 72, 0, 0}) out += Le(v, 2);  // the last two: reserved
+    for (int v : {0, 0, 0, width, height, 72, 0, 0}) out += Le(v, 2);  // the last two: reserved
     int checksum = 0;
     for (int i = 0; i < 20; i += 2) checksum ^= uchar(out[i]) | (uchar(out[i + 1]) << 8);
     out += Le(checksum, 2);
