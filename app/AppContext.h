@@ -3,6 +3,7 @@
 // texture page, the screen cursors and the windows created at start-up.
 
 #include "app/Cursors.h"
+#include "pixels/WorkingPicture.h"
 #include "platform/Pacer.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
@@ -14,6 +15,10 @@ class ElementEditorHost;
 class NewElementDialog;
 class PageWidthDialog;
 }  // namespace tessella::texture
+namespace tessella::editor {
+class BlurDialog;
+class ChannelDialog;
+}  // namespace tessella::editor
 
 namespace tessella::print {
 class ContactSheetWindow;
@@ -36,6 +41,8 @@ struct AppWindows {
     HelpWindow* helpWindow = nullptr;
     // The element editor; the main window stands in for it while there is none.
     texture::ElementEditorHost* elementEditor = nullptr;
+    editor::BlurDialog* blurDialog = nullptr;
+    editor::ChannelDialog* channelDialog = nullptr;
     // The printer both print windows use, and the two windows.
     platform::PrinterService* printer = nullptr;
     print::ContactSheetWindow* contactSheetWindow = nullptr;
@@ -50,6 +57,9 @@ struct AppContext {
     Cursors cursors{};
     // What the new-element dialog offers; kept for the whole run.
     texture::NewElementSettings newElement{};
+    // The picture every pixel operation works on, with its undo copy: the element editor's
+    // and the colour windows'.
+    pixels::WorkingPicture workingPicture{};
     AppWindows windows{};
 };
 

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <optional>
 
 namespace tessella::app {
 
@@ -30,16 +31,33 @@ class ImageBox : public QWidget {
     // Where the picture is drawn inside the box.
     QRect pictureRect() const;
 
+    // The whole source pixels of a picture drawn into target that cover exposed, and the part
+    // of target they fill at the same scale; nothing when they do not meet.
+    struct PaintPart {
+        QRect source;
+        QRectF target;
+    };
+    static std::optional<PaintPart> ExposedPart(const QRect& exposed, const QRect& target,
+                                                QSize picture);
+
   signals:
     void mouseDown(Qt::MouseButton button, QPoint pos);
+    // Moves are reported while a button is down, or always with mouse tracking on.
+    void mouseMoved(Qt::MouseButtons buttons, QPoint pos);
+    void mouseUp(Qt::MouseButton button, QPoint pos);
     void doubleClicked();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     // Paints the picture into a painter on the box (or on a buffer of the box's size).
-    void paintPicture(QPainter& painter) const;
+    void paintPicture(QPainter& painter) const { paintPicture(painter, rect()); }
+    // Only the part that covers exposed, scaled at paint time with nearest neighbours: an
+    // enlarged copy of the picture is never made.
+    void paintPicture(QPainter& painter, const QRect& exposed) const;
 
   private:
     void fitToPicture();

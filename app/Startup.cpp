@@ -6,6 +6,9 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/SplashScreen.h"
+#include "editor/BlurDialog.h"
+#include "editor/ChannelDialog.h"
+#include "editor/ElementEditor.h"
 #include "platform/QtPrinter.h"
 #include "print/ContactSheetWindow.h"
 #include "print/PrintDialog.h"
@@ -35,11 +38,13 @@ void Startup::run() {
 
     // The other windows, in their order; each exists for the whole run.
     context_.windows.aboutBox = new AboutBox(context_, main_.get());
-    // The element editor, colour adjustment, drawing tools and catalogue come here.
+    context_.windows.elementEditor = new editor::ElementEditor(context_, main_.get());
+    // The colour adjustment, drawing tools and catalogue come here.
     context_.windows.newElementDialog =
         new texture::NewElementDialog(context_.newElement, context_.prompts, main_.get());
     context_.windows.pageWidthDialog = new texture::PageWidthDialog(main_.get());
-    // The blur choice and resize dialogs come here.
+    context_.windows.blurDialog = new editor::BlurDialog(main_.get());
+    // The resize dialog comes here.
     auto* printer = new platform::QtPrinter(main_.get());
     context_.windows.printer = printer;
     context_.windows.contactSheetWindow = new print::ContactSheetWindow(
@@ -47,7 +52,7 @@ void Startup::run() {
     context_.windows.printDialog =
         new print::PrintDialog(context_.prompts, context_.pacer, *printer, main_.get());
     context_.windows.helpWindow = new HelpWindow(context_, main_.get());
-    // The channel dialog comes here.
+    context_.windows.channelDialog = new editor::ChannelDialog(main_.get());
 
     context_.pacer.wait(kWindowsWait);
     splash_->hide();

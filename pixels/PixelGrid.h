@@ -30,20 +30,20 @@ class PixelGrid {
 
     // Sizes the array for width x height pixels (contents zeroed). Callers check the size
     // against the shared pixel limit first.
+    // The storage is sized before the fields change, so a failed allocation leaves the array
+    // as it was.
     void resize(int width, int height) {
-        width_ = width;
-        height_ = height;
-        stride_ = width + kSpareColumns;
-        pixels_.assign(static_cast<size_t>(stride_) * static_cast<size_t>(height + 1), Bgr{});
+        const int stride = width + kSpareColumns;
+        pixels_.assign(static_cast<size_t>(stride) * static_cast<size_t>(height + 1), Bgr{});
+        setSize(width, height, stride);
     }
 
     // Sizes the array for width x height pixels, keeping the storage: the contents are left
     // as they were (operations that rewrite every pixel use it to avoid clearing).
     void reshape(int width, int height) {
-        width_ = width;
-        height_ = height;
-        stride_ = width + kSpareColumns;
-        pixels_.resize(static_cast<size_t>(stride_) * static_cast<size_t>(height + 1));
+        const int stride = width + kSpareColumns;
+        pixels_.resize(static_cast<size_t>(stride) * static_cast<size_t>(height + 1));
+        setSize(width, height, stride);
     }
 
     int width() const { return width_; }
@@ -70,6 +70,12 @@ class PixelGrid {
     static constexpr int kSpareColumns = 4;
 
   private:
+    void setSize(int width, int height, int stride) {
+        width_ = width;
+        height_ = height;
+        stride_ = stride;
+    }
+
     int width_ = 0;
     int height_ = 0;
     int stride_ = 0;

@@ -159,18 +159,19 @@ void WorkingPicture::StoreWorkingArray(QImage& bitmap) const {
     if (dotsPerMeterY_ > 0) bitmap.setDotsPerMeterY(dotsPerMeterY_);
 }
 
-void WorkingPicture::SaveUndo() {
-    undo_ = image_;
-    undoDotsPerMeterX_ = dotsPerMeterX_;
-    undoDotsPerMeterY_ = dotsPerMeterY_;
-    hasUndo_ = true;
+WorkingPicture::UndoCopy WorkingPicture::SaveUndo() {
+    UndoCopy copy{image_, dotsPerMeterX_, dotsPerMeterY_, true};
+    std::swap(copy, undo_);
+    return copy;
 }
 
 void WorkingPicture::RestoreUndo() {
-    if (!hasUndo_) return;
-    image_ = undo_;
-    dotsPerMeterX_ = undoDotsPerMeterX_;
-    dotsPerMeterY_ = undoDotsPerMeterY_;
+    if (!undo_.valid) return;
+    // Copied first, so the picture and its size never part company.
+    PixelGrid restored = undo_.picture;
+    image_ = std::move(restored);
+    dotsPerMeterX_ = undo_.dotsPerMeterX;
+    dotsPerMeterY_ = undo_.dotsPerMeterY;
 }
 
 }  // namespace tessella::pixels

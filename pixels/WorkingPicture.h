@@ -38,22 +38,33 @@ class WorkingPicture {
     // An empty array gives a null bitmap.
     void StoreWorkingArray(QImage& bitmap) const;
 
-    // The undo copy becomes the picture as it stands, with its size and resolution.
-    void SaveUndo();
+    // An undo copy with the resolution that goes with it.
+    struct UndoCopy {
+        PixelGrid picture;
+        int dotsPerMeterX = 0;
+        int dotsPerMeterY = 0;
+        bool valid = false;
+    };
+
+    // The undo copy becomes the picture as it stands, with its size and resolution. Answers
+    // the copy it replaces, for PutBackUndo when the operation that follows fails. A failed
+    // allocation leaves the old copy in place.
+    UndoCopy SaveUndo();
+    // The copy SaveUndo replaced becomes the undo copy again.
+    void PutBackUndo(UndoCopy previous) { undo_ = std::move(previous); }
     // The picture, size and resolution become the undo copy again; the copy stays valid.
-    // Does nothing when no copy was ever saved.
+    // Does nothing when no copy was ever saved; a failed allocation changes nothing.
     void RestoreUndo();
-    bool hasUndo() const { return hasUndo_; }
+    // Forgets the undo copy (a new element is being edited).
+    void DiscardUndo() { undo_ = UndoCopy{}; }
+    bool hasUndo() const { return undo_.valid; }
 
   private:
     PixelGrid image_;
     PixelGrid scratch_;
-    PixelGrid undo_;
-    bool hasUndo_ = false;
+    UndoCopy undo_;
     int dotsPerMeterX_ = 0;
     int dotsPerMeterY_ = 0;
-    int undoDotsPerMeterX_ = 0;
-    int undoDotsPerMeterY_ = 0;
 };
 
 }  // namespace tessella::pixels

@@ -1,0 +1,81 @@
+#pragma once
+// The French texts of the element editor and its dialogs, exactly as the user sees them.
+
+#include <QString>
+
+namespace tessella::editor {
+
+inline const QString kEditorTitle = QStringLiteral("Traitement d'images");
+
+// Operation buttons.
+inline const QString kRotateCaption = QStringLiteral("Rotation");
+inline const QString kSymmetry2Caption = QStringLiteral("Symétrie 2 faces");
+inline const QString kSymmetry4Caption = QStringLiteral("Symétrie 4 faces");
+inline const QString kMirrorCaption = QStringLiteral("Miroir");
+inline const QString kFlipCaption = QStringLiteral("Inverser");
+inline const QString kDoubleCaption = QStringLiteral("Double");
+inline const QString kSwapChannelsCaption = QStringLiteral("Inverser RVB");
+inline const QString kGreyCaption = QStringLiteral("Noir et blanc");
+inline const QString kNegativeCaption = QStringLiteral("Négatif");
+inline const QString kVeilCaption = QStringLiteral("Ajouter voile");
+inline const QString kFuseCaption = QStringLiteral("Fusionner");
+inline const QString kAdjustCaption = QStringLiteral("Ajuster RVB");
+inline const QString kBlurCaption = QStringLiteral("Flou");
+inline const QString kSharpenCaption = QStringLiteral("Accentuer");
+inline const QString kSoftenCaption = QStringLiteral("Adoucir");
+inline const QString kResizeCaption = QStringLiteral("Dimensions");
+inline const QString kEmbossCaption = QStringLiteral("Estamper");
+inline const QString kContrastCaption = QStringLiteral("Contraste");
+inline const QString kUndoCaption = QStringLiteral("Défaire");
+inline const QString kReloadCaption = QStringLiteral("Recharger");
+inline const QString kZoomCaption = QStringLiteral("Zoom");
+inline const QString kDimensionsCaption = QStringLiteral(" Dimensions ");
+inline const QString kRulersCaption = QStringLiteral("Lignes des regles visibles ");
+
+// What the controls without a caption of their own do (accessible names).
+inline const QString kRotateLeftName = QStringLiteral("Rotation à gauche");
+inline const QString kRotateRightName = QStringLiteral("Rotation à droite");
+inline const QString kDoubleRightName = QStringLiteral("Double à droite");
+inline const QString kDoubleDownName = QStringLiteral("Double en bas");
+inline const QString kZoomValueName = QStringLiteral("Zoom actuel");
+inline const QString kDimensionsName = QStringLiteral("Dimensions de l'image");
+inline const QString kSwatchName = QStringLiteral("Couleur sous le pointeur");
+inline const QString kViewName = QStringLiteral("Image en cours");
+inline const QString kPasteOverlayName = QStringLiteral("Image à coller");
+inline const QString kHorizontalRulerName = QStringLiteral("Règle horizontale");
+inline const QString kVerticalRulerName = QStringLiteral("Règle verticale");
+inline const QString kStatusPanelName = QStringLiteral("Barre d'état %1");
+
+// Menu.
+inline const QString kCloseAndSaveCaption = QStringLiteral("Fermer et sauver ");
+inline const QString kCloseCaption = QStringLiteral("Fermer");
+inline const QString kNewElementCaption = QStringLiteral("Nouvel élément");
+inline const QString kEditMenuCaption = QStringLiteral("Edit");
+inline const QString kCopyCaption = QStringLiteral("Copier");
+inline const QString kCopySelectionCaption = QStringLiteral("Copier la sélection");
+inline const QString kPasteAsNewCaption = QStringLiteral("Coller comme nouvelle image");
+inline const QString kPasteIntoCaption = QStringLiteral("Coller dans l'image");
+inline const QString kZoneCaption = QStringLiteral("Zone");
+inline const QString kPropertiesCaption = QStringLiteral("Proprietés de l'image");
+inline const QString kHelpCaption = QStringLiteral("Aide");
+
+// The reload path once a pasted picture has replaced the element.
+inline const QString kPastedFileName = QStringLiteral("SansNom.bmp");
+inline const QString kReloadFailed = QStringLiteral("Erreur de Chargement de l'image");
+
+// %1 x %2: the pointer's element pixel, in the status bar and in the label.
+inline const QString kStatusPosition = QStringLiteral("%1 x %2");
+inline const QString kLabelPosition = QStringLiteral("%1x%2");
+inline const QString kDimensionsText = QStringLiteral("%1x%2");
+
+// Blur window.
+inline const QString kBlurTitle = QStringLiteral("Flou");
+inline const QString kBlurUndoCaption = QStringLiteral("Défaire");
+
+// Colour treatment window.
+inline const QString kChannelTitle = QStringLiteral("Parametre de couleur");
+inline const QString kSwapGroupCaption = QStringLiteral(" Inversion de couleurs primaires ");
+inline const QString kFuseGroupCaption = QStringLiteral(" Fusionner ");
+inline const QString kOkCaption = QStringLiteral("OK");
+
+}  // namespace tessella::editor
