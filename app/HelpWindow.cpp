@@ -60,7 +60,9 @@ void HelpWindow::loadHelpFile() {
     platform::Guard(context_.prompts, [this] {
         const QString path = context_.programFolder.helpFile();
         if (!QFileInfo(path).isFile()) return;
-        RtfReader::Read(platform::ReadWholeFile(path), *helpText->document());
+        // The help is a few hundred kilobytes; a file far larger is not ours to hold in memory.
+        constexpr qint64 kMaxHelpBytes = qint64{64} << 20;
+        RtfReader::Read(platform::ReadWholeFile(path, kMaxHelpBytes), *helpText->document());
         helpText->moveCursor(QTextCursor::Start);
     });
 }

@@ -34,7 +34,7 @@ for t in "${TARGETS[@]}"; do
     tail -n 60 "$BUILD/fuzz_$t.log"
     failed+=("$t")
   else
-    grep -E '^#[0-9]+ +DONE|^stat::number_of_executed_units|^stat::peak_rss_mb' \
+    grep -E '^#[0-9]+[[:space:]]+DONE|^stat::number_of_executed_units|^stat::peak_rss_mb' \
       "$BUILD/fuzz_$t.log" || true
   fi
 done
