@@ -1,0 +1,73 @@
+#pragma once
+// The element editor on a scripted context, and the steps a person takes in it.
+
+#include <gtest/gtest.h>
+
+#include <QMouseEvent>
+#include <QTimer>
+#include <memory>
+
+#include "app/AppContext.h"
+#include "app/ImageBox.h"
+#include "app/UpDown.h"
+#include "editor/ElementEditor.h"
+#include "tests/support/CountingPacer.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "texture/NewElementDialog.h"
+
+namespace tessella::testing {
+
+// w x h, every pixel different: red x * 3, green y * 5, blue x + y.
+inline QImage Ramp(int w, int h) {
+    QImage picture(w, h, QImage::Format_BGR888);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) picture.setPixelColor(x, y, QColor((x * 3) % 256, (y * 5) % 256, (x + y) % 256));
+    return picture;
+}
+
+class EditorWindow : public ::testing::Test {
+  protected:
+    EditorWindow() {
+        newElementDialog = new texture::NewElementDialog(context.newElement, prompts);
+        context.windows.newElementDialog = newElementDialog;
+        editor = std::make_unique<editor::ElementEditor>(context);
+    }
+    ~EditorWindow() override { delete newElementDialog; }
+
+    // The main window hands over a source to edit.
+    void open(const QImage& picture, const QString& path = QString()) {
+        texture::ElementRequest request;
+        request.picture = picture;
+        request.sourceFileName = path;
+        request.showDrawingTools = true;
+        editor->begin(request);
+    }
+    void openNew(int w, int h, platform::ColourValue background) {
+        texture::ElementRequest request;
+        request.newElementMode = true;
+        request.settings = {w, h, background};
+        editor->begin(request);
+    }
+    // Runs step once the next modal window has started.
+    static void whenModal(std::function<void()> step) { QTimer::singleShot(0, std::move(step)); }
+
+    void pointer(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::NoButton) {
+        QMouseEvent event(type, at, editor->view->mapToGlobal(at), button,
+                          type == QEvent::MouseMove ? Qt::MouseButtons() : button, Qt::NoModifier);
+        QCoreApplication::sendEvent(editor->view, &event);
+    }
+    void setZoom(int zoom) {
+        while (editor->zoom() < zoom) editor->zoomArrows->click(app::UpDown::Button::Next);
+        while (editor->zoom() > zoom) editor->zoomArrows->click(app::UpDown::Button::Prev);
+    }
+    QString status() const { return editor->statusPanels[1]->text(); }
+
+    ScriptedPrompts prompts;
+    CountingPacer pacer;
+    texture::TexturePage page;
+    app::AppContext context{prompts, pacer, platform::ProgramFolder(), page};
+    texture::NewElementDialog* newElementDialog;
+    std::unique_ptr<editor::ElementEditor> editor;
+};
+
+}  // namespace tessella::testing

@@ -1,0 +1,386 @@
+// The element editor pressed as a person would: its buttons, dialogs and menu, through the
+// scripted prompts.
+
+#include <QAccessible>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+
+#include "editor/BlurDialog.h"
+#include "editor/ChannelDialog.h"
+#include "editor/Filters.h"
+#include "editor/Geometry.h"
+#include "drawing/ShapeOverlay.h"
+#include "tests/editor/EditorWindowFixture.h"
+#include "texture/ElementEditFlow.h"
+#include "texture/QuietPageEvents.h"
+
+using namespace tessella;
+using namespace tessella::testing;
+using editor::ElementEditor;
+using platform::MessageKind;
+
+namespace {
+
+using Core = std::function<void(pixels::WorkingPicture&)>;
+
+// What the core operation makes of picture.
+QImage CoreResult(QImage picture, const Core& op) {
+    pixels::WorkingPicture work;
+    work.LoadWorkingArray(picture);
+    op(work);
+    work.StoreWorkingArray(picture);
+    return picture;
+}
+
+}  // namespace
+
+TEST_F(EditorWindow, EachOperationButtonShowsWhatItsCoreOperationMakes) {
+    using namespace editor;
+    struct Row {
+        QPushButton* ElementEditor::*button;
+        Core op;
+        const char* size;  // of the 6 x 4 element afterwards
+    } rows[] = {
+        {&ElementEditor::rotateLeftButton, [](auto& w) { RotateQuarter(w, Turn::CounterClockwise); }, "4x6"},
+        {&ElementEditor::rotateRightButton, [](auto& w) { RotateQuarter(w, Turn::Clockwise); }, "4x6"},
+        {&ElementEditor::symmetry2Button, [](auto& w) { MakeSymmetric(w, Symmetry::TwoFaces); }, "12x4"},
+        {&ElementEditor::symmetry4Button, [](auto& w) { MakeSymmetric(w, Symmetry::FourFaces); }, "12x8"},
+        {&ElementEditor::mirrorButton, [](auto& w) { MirrorHorizontal(w); }, "6x4"},
+        {&ElementEditor::flipButton, [](auto& w) { FlipVertical(w); }, "6x4"},
+        {&ElementEditor::doubleRightButton, [](auto& w) { DoubleTile(w, TileDirection::Right); }, "12x4"},
+        {&ElementEditor::doubleDownButton, [](auto& w) { DoubleTile(w, TileDirection::Down); }, "6x8"},
+        {&ElementEditor::greyButton, [](auto& w) { ApplyChannelOperation(w, ChannelOperation::Grey); }, "6x4"},
+        {&ElementEditor::negativeButton, [](auto& w) { ApplyChannelOperation(w, ChannelOperation::Negative); }, "6x4"},
+        {&ElementEditor::sharpenButton, [](auto& w) { SharpenSoften(w, Sharpness::Sharpen); }, "6x4"},
+        {&ElementEditor::softenButton, [](auto& w) { SharpenSoften(w, Sharpness::Soften); }, "6x4"},
+    };
+    const QImage element = Ramp(6, 4);
+    for (const Row& r : rows) {
+        open(element);
+        QPushButton* button = editor.get()->*r.button;
+        SCOPED_TRACE(button->accessibleName().toStdString() + button->text().toStdString());
+        ASSERT_TRUE(button->isEnabled());
+        EXPECT_FALSE(editor->undoButton->isEnabled());
+        button->click();
+        EXPECT_EQ(editor->picture(), CoreResult(element, r.op));
+        EXPECT_NE(editor->picture(), element);
+        EXPECT_EQ(editor->view->picture(), editor->picture());
+        EXPECT_EQ(editor->dimensionsLabel->text(), r.size);
+        EXPECT_TRUE(editor->undoButton->isEnabled());
+        EXPECT_TRUE(editor->reloadButton->isEnabled());
+    }
+}
+
+TEST_F(EditorWindow, UndoAfterARotationBringsBackTheElementTwice) {
+    const QImage element = Ramp(64, 32);
+    open(element);
+    editor->rotateRightButton->click();
+    EXPECT_EQ(editor->dimensionsLabel->text(), "32x64");
+    editor->undoButton->click();
+    EXPECT_EQ(editor->picture(), element);
+    EXPECT_EQ(editor->dimensionsLabel->text(), "64x32");
+    EXPECT_FALSE(editor->undoButton->isEnabled());
+    // The copy stays: the blur window's "Défaire" runs the same restore again.
+    editor->mirrorButton->click();
+    editor->undo();
+    editor->undo();
+    EXPECT_EQ(editor->picture(), element);
+}
+
+TEST_F(EditorWindow, CloseBoxAnswersNoAndCloseAndSaveHandsThePictureToTheCaller) {
+    const QImage element = Ramp(8, 8);
+    texture::ElementRequest request;
+    request.picture = element;
+    whenModal([this] {
+        editor->negativeButton->click();
+        editor->close();  // the window's close box
+    });
+    texture::EditResult result = editor->edit(request);
+    EXPECT_EQ(result.modalResult, texture::kEditorNoResult);
+    EXPECT_TRUE(result.picture.isNull());
+
+    // Through the main window's flow: "Sauvegarde", then the BMP is written.
+    QTemporaryDir folder;
+    page.sourceFileName = folder.filePath("mur.bmp");
+    page.sourcePicture = element;
+    texture::QuietPageEvents events;
+    texture::ElementEditFlow flow({page, prompts, pacer, events}, *editor);
+    prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", platform::Answer::Yes)
+        .expectFile(folder.filePath("nouveau"));
+    whenModal([this] {
+        editor->negativeButton->click();
+        editor->closeAndSaveAction->trigger();
+    });
+    EXPECT_EQ(flow.editSource(), folder.filePath("nouveau.bmp"));
+    QImage written(folder.filePath("nouveau.bmp"));
+    ASSERT_FALSE(written.isNull());
+    // Pixel (1, 0) of the ramp is red 3, green 0, blue 1; its negative 252, 255, 254.
+    EXPECT_EQ(written.pixelColor(1, 0), QColor(252, 255, 254));
+}
+
+TEST_F(EditorWindow, ThePointerIsReadInElementPixelsAtTheZoom) {
+    open(Ramp(64, 64));
+    setZoom(3);
+    EXPECT_EQ(editor->zoomLabel->text(), "3");
+    EXPECT_EQ(editor->view->size(), QSize(192, 192));
+    pointer(QEvent::MouseMove, {10, 7});
+    EXPECT_EQ(status(), "3 x 2");
+    EXPECT_EQ(editor->pointerLabel->caption(), "3x2");
+    EXPECT_EQ(editor->pointerLabel->pos(), QPoint(30, 2));
+    EXPECT_EQ(editor->verticalRulerLine->geometry(), QRect(10, 0, 1, 0));  // 7 - 10 clamped
+    // x = W is not a pixel of the picture: nothing follows it.
+    pointer(QEvent::MouseMove, {192, 7});
+    EXPECT_EQ(status(), "3 x 2");
+    // The swatch reads the pixel under the pointer, the last column included.
+    editor->requestColourPick();
+    pointer(QEvent::MouseMove, {191, 191});
+    EXPECT_EQ(editor->colourSwatch->palette().color(QPalette::Window),
+              Ramp(64, 64).pixelColor(63, 63));
+    // Without the rulers, the lines and the label are hidden.
+    editor->rulersCheck->setChecked(false);
+    EXPECT_TRUE(editor->pointerLabel->isHidden());
+    EXPECT_TRUE(editor->verticalRulerLine->isHidden());
+}
+
+TEST_F(EditorWindow, TheZoomKeptBetweenShowingsIsTheOneShown) {
+    open(Ramp(16, 8));
+    setZoom(4);
+    open(Ramp(10, 10));
+    EXPECT_EQ(editor->view->size(), QSize(40, 40));
+    pointer(QEvent::MouseMove, {39, 5});
+    EXPECT_EQ(status(), "9 x 1");
+}
+
+TEST_F(EditorWindow, BlurStepsAccumulateOverOneUndoCopyTakenAtTheFirstStep) {
+    const QImage element = Ramp(16, 16);
+    open(element);
+    editor->negativeButton->click();
+    const QImage negative = editor->picture();
+    editor::BlurDialog* blur = editor->blurDialog();
+
+    // Opened and closed without a step: the negative can still be undone.
+    whenModal([blur] {
+        EXPECT_FALSE(blur->undoButton->isEnabled());
+        blur->close();
+    });
+    editor->blurButton->click();
+    editor->undo();
+    EXPECT_EQ(editor->picture(), element);
+    editor->negativeButton->click();
+
+    // Button 3 from the left is the down-and-right blur.
+    using pixels::BlurVariant;
+    auto twice = [](pixels::WorkingPicture& w) {
+        pixels::Blur(w.image(), BlurVariant::Whole);
+        pixels::Blur(w.image(), BlurVariant::DownRight);
+    };
+    QImage afterSteps;
+    whenModal([&] {
+        blur->stepButtons[0]->click();
+        EXPECT_TRUE(blur->undoButton->isEnabled());
+        blur->stepButtons[2]->click();
+        afterSteps = editor->picture();
+        blur->undoButton->click();
+        blur->close();
+    });
+    editor->blurButton->click();
+    EXPECT_EQ(afterSteps, CoreResult(negative, twice));
+    EXPECT_NE(afterSteps, CoreResult(negative, [](auto& w) {
+                  pixels::Blur(w.image(), BlurVariant::DownRight);
+              }));
+    EXPECT_EQ(editor->picture(), negative);
+}
+
+TEST_F(EditorWindow, ChannelDialogAppliesOnlyAChoiceMadeAndStartsCleared) {
+    QImage element(1, 1, QImage::Format_BGR888);
+    element.setPixelColor(0, 0, QColor(10, 20, 30));
+    open(element);
+    editor::ChannelDialog* dialog = editor->channelDialog();
+    whenModal([dialog] {
+        EXPECT_TRUE(dialog->swapGroup->isEnabled());
+        EXPECT_FALSE(dialog->fuseGroup->isEnabled());
+        dialog->okButton->click();
+    });
+    editor->swapChannelsButton->click();
+    EXPECT_EQ(editor->picture(), element);
+    EXPECT_FALSE(editor->undoButton->isEnabled());
+
+    // "Rouge <-> Vert" on red 10, green 20, blue 30.
+    whenModal([dialog] {
+        dialog->swapRedGreenRadio->setChecked(true);
+        dialog->okButton->click();
+    });
+    editor->swapChannelsButton->click();
+    EXPECT_EQ(editor->picture().pixelColor(0, 0), QColor(20, 10, 30));
+    EXPECT_TRUE(editor->undoButton->isEnabled());
+
+    // The next showing starts with nothing chosen; "Rouge = Bleu": (20 + 30) / 2 = 25.
+    whenModal([dialog] {
+        EXPECT_FALSE(dialog->swapRedGreenRadio->isChecked());
+        EXPECT_FALSE(dialog->swapGroup->isEnabled());
+        dialog->fuseRedBlueRadio->setChecked(true);
+        dialog->okButton->click();
+    });
+    editor->fuseButton->click();
+    EXPECT_EQ(editor->picture().pixelColor(0, 0), QColor(25, 10, 25));
+}
+
+TEST_F(EditorWindow, VeilAddsTheChosenColourAndCancelAppliesNothing) {
+    QImage element(1, 1, QImage::Format_BGR888);
+    element.setPixelColor(0, 0, QColor(200, 0, 0));
+    open(element);
+    prompts.expectColour(std::nullopt);
+    editor->veilButton->click();
+    EXPECT_EQ(editor->picture(), element);
+    prompts.expectColour(platform::ColourValue::fromRgb(255, 0, 0));
+    editor->veilButton->click();
+    EXPECT_EQ(editor->picture().pixelColor(0, 0), QColor(255, 0, 0));
+    EXPECT_TRUE(editor->undoButton->isEnabled());
+}
+
+TEST_F(EditorWindow, PropertiesCropWithoutScalingWhiteningWhatIsAddedAndKeepTheUndoCopy) {
+    const QImage element = Ramp(64, 64);
+    open(element);
+    editor->negativeButton->click();
+    const QImage negative = editor->picture();
+    setZoom(2);
+    QWidget* colourGroup = newElementDialog->colourCombo->parentWidget();
+    whenModal([&] {
+        EXPECT_TRUE(colourGroup->isHidden());
+        EXPECT_EQ(newElementDialog->widthSpin->value(), 64);
+        newElementDialog->widthSpin->setValue(32);
+        newElementDialog->heightSpin->setValue(72);
+        newElementDialog->okButton->click();
+    });
+    editor->propertiesAction->trigger();
+    EXPECT_FALSE(colourGroup->isHidden());
+    EXPECT_EQ(editor->dimensionsLabel->text(), "32x72");
+    EXPECT_EQ(editor->picture().copy(0, 0, 32, 64), negative.copy(0, 0, 32, 64));
+    EXPECT_EQ(editor->picture().pixelColor(5, 70), QColor(Qt::white));
+    EXPECT_EQ(editor->view->size(), QSize(64, 144));  // still at zoom 2
+    editor->undoButton->click();
+    EXPECT_EQ(editor->picture(), element);  // the negative's copy, not the crop's
+}
+
+TEST_F(EditorWindow, NewElementIsFilledWithTheBackgroundAndStartsAtZoomOne) {
+    open(Ramp(8, 8));
+    setZoom(5);
+    context.newElement.backgroundColour = platform::ColourValue::fromRgb(0, 0, 255);
+    whenModal([this] {
+        newElementDialog->presetCombo->activated(1);  // "16 x 16"
+        newElementDialog->okButton->click();
+    });
+    editor->newElementAction->trigger();
+    EXPECT_EQ(editor->picture().size(), QSize(16, 16));
+    EXPECT_EQ(editor->picture().pixelColor(15, 15), QColor(Qt::blue));
+    EXPECT_EQ(editor->zoom(), 1);
+    EXPECT_EQ(editor->zoomLabel->text(), "1");
+    EXPECT_EQ(editor->dimensionsLabel->text(), "16x16");
+    EXPECT_TRUE(editor->newElementMode());
+}
+
+TEST_F(EditorWindow, ANewElementWaitsForADrawingToolToEnableTheOperations) {
+    int drawingToolsShown = 0;
+    QObject::connect(editor.get(), &ElementEditor::drawingToolsWanted, [&] { ++drawingToolsShown; });
+    openNew(24, 16, platform::kWhite);
+    EXPECT_EQ(drawingToolsShown, 1);
+    EXPECT_EQ(editor->picture().pixelColor(0, 0), QColor(Qt::white));
+    EXPECT_EQ(editor->dimensionsLabel->text(), "24x16");
+    EXPECT_FALSE(editor->greyButton->isEnabled());
+    EXPECT_TRUE(editor->propertiesAction->isEnabled());
+    pointer(QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton);
+    EXPECT_FALSE(editor->greyButton->isEnabled());
+    editor->setDrawingToolActive(true);
+    pointer(QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton);
+    for (QPushButton* b : editor->operationButtons()) EXPECT_TRUE(b->isEnabled());
+    EXPECT_FALSE(editor->undoButton->isEnabled());
+    EXPECT_FALSE(editor->reloadButton->isEnabled());
+}
+
+TEST_F(EditorWindow, UndoDoesNothingWithoutACopyAndIsOffAtEachShowing) {
+    const QImage element = Ramp(8, 4);
+    open(element);
+    editor->undo();
+    EXPECT_EQ(editor->picture(), element);
+    EXPECT_EQ(context.workingPicture.width(), 8);
+    editor->greyButton->click();
+    open(Ramp(5, 5));
+    EXPECT_FALSE(editor->undoButton->isEnabled());
+    editor->undo();  // the grey's copy belongs to the element before
+    EXPECT_EQ(editor->picture(), Ramp(5, 5));
+}
+
+TEST_F(EditorWindow, ASizeTooLargeChangesNothingAndSaysWhy) {
+    // 600 000 doubled passes the 2^20 side limit.
+    const QImage element = Ramp(600'000, 1);
+    open(element);
+    editor->negativeButton->click();
+    const QImage negative = editor->picture();
+    prompts.expectMessage(MessageKind::Error, QString());
+    editor->doubleRightButton->click();
+    EXPECT_TRUE(prompts.scriptDone());
+    EXPECT_EQ(editor->picture(), negative);
+    EXPECT_EQ(context.workingPicture.width(), 600'000);
+    EXPECT_EQ(editor->dimensionsLabel->text(), "600000x1");
+    editor->undo();
+    EXPECT_EQ(editor->picture(), element);
+}
+
+TEST_F(EditorWindow, ReloadAndPasteKeepTheirPathsApart) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath("source.bmp");
+    ASSERT_TRUE(Ramp(6, 6).save(file, "BMP"));
+    open(Ramp(4, 4), file);
+    editor->flipButton->click();
+    editor->reloadButton->click();
+    EXPECT_EQ(editor->picture(), Ramp(6, 6));
+    EXPECT_EQ(editor->dimensionsLabel->text(), "6x6");
+
+    // A clipboard picture at activation offers the paste but keeps the reload path.
+    QGuiApplication::clipboard()->setImage(Ramp(3, 2));
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(editor.get(), &activate);
+    EXPECT_TRUE(editor->pasteAsNewAction->isEnabled());
+    EXPECT_EQ(editor->reloadPath(), file);
+    editor->pasteAsNewAction->trigger();
+    EXPECT_EQ(editor->picture(), Ramp(3, 2));
+    EXPECT_EQ(editor->reloadPath(), "SansNom.bmp");
+
+    // Nothing to reload: the message, and the element stays.
+    prompts.expectMessage(MessageKind::Error, QString());
+    editor->reloadButton->click();
+    EXPECT_TRUE(prompts.scriptDone());
+    EXPECT_EQ(editor->picture(), Ramp(3, 2));
+}
+
+TEST_F(EditorWindow, EveryControlHasAnAccessibleName) {
+    auto unnamed = [](QWidget* root) {
+        QStringList names;
+        for (QWidget* w : root->findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<QLabel*>(w);
+            const bool control = qobject_cast<QAbstractButton*>(w) ||
+                                 qobject_cast<QAbstractSpinBox*>(w) ||
+                                 qobject_cast<app::ImageBox*>(w) ||
+                                 (label && label->frameShape() != QFrame::NoFrame);
+            if (!control || w->isHidden()) continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
+                names << QString::fromUtf8(w->metaObject()->className());
+        }
+        return names.join(", ").toStdString();
+    };
+    EXPECT_EQ(unnamed(editor.get()), "");
+    EXPECT_EQ(unnamed(editor->blurDialog()), "");
+    EXPECT_EQ(unnamed(editor->channelDialog()), "");
+    EXPECT_EQ(editor->rotateLeftButton->accessibleName(), QString::fromUtf8("Rotation à gauche"));
+}
