@@ -17,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSortFilterProxyModel>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeView>
@@ -33,6 +34,7 @@
 #include "app/UpDown.h"
 #include "platform/ColourValue.h"
 #include "platform/Guard.h"
+#include "platform/QtPrompts.h"
 #include "print/ContactSheetWindow.h"
 #include "print/PrintDialog.h"
 #include "texture/NewElementDialog.h"
@@ -83,6 +85,27 @@ QLabel* Caption(const QString& text, QWidget* parent) {
 
 }  // namespace
 
+// The file list's view of its folder: files only. The file model keeps showing a subfolder
+// that was once opened among its parent's entries, whatever its filter says.
+class FilesOnlyModel final : public QSortFilterProxyModel {
+  public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    void setFolder(const QModelIndex& folder) {
+        folder_ = folder;
+        invalidateFilter();
+    }
+
+  protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        if (parent != folder_) return true;  // the folder itself and those above it
+        const auto* files = static_cast<const QFileSystemModel*>(sourceModel());
+        return !files->isDir(files->index(row, 0, parent));
+    }
+
+  private:
+    QPersistentModelIndex folder_;
+};
+
 MainWindow::MainWindow(AppContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context) {
     commands_ = std::make_unique<PageCommands>(context, *this);
@@ -116,7 +139,7 @@ void MainWindow::buildMenus() {
         if (!key.isEmpty()) a->setShortcut(key);
         return a;
     };
-    fileMenu = menuBar()->addMenu(QStringLiteral("Fichier"));
+    fileMenu = menuBar()->addMenu(QStringLiteral("&Fichier"));
     newPageAction = add(fileMenu, "Nouvelle texture TGA", QKeySequence::New);
     openPageAction = add(fileMenu, "Ouvrir une texture (TGA ou autre)", QKeySequence::Open);
     savePageAction = add(fileMenu, "Sauver la texture TGA", QKeySequence::Save);
@@ -128,19 +151,19 @@ void MainWindow::buildMenus() {
     fileMenu->addSeparator();
     quitAction = add(fileMenu, "Quitter", QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    printMenu = menuBar()->addMenu(QStringLiteral("Imprimer"));
+    printMenu = menuBar()->addMenu(QStringLiteral("&Imprimer"));
     printPageAction = add(printMenu, "Texture TGA en cours", QKeySequence::Print);
     contactSheetAction = add(printMenu, "Planche contact des sources BMP");
 
-    editMenu = menuBar()->addMenu(QStringLiteral("Edit"));
+    editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
     editSourceAction = add(editMenu, "Modifier le source BMP", QKeySequence(Qt::CTRL | Qt::Key_E));
     newElementAction =
         add(editMenu, "Nouvel élément de texture", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
 
-    helpAction = menuBar()->addAction(QStringLiteral("Aide"));
+    helpAction = menuBar()->addAction(QStringLiteral("A&ide"));
     helpAction->setShortcut(QKeySequence(Qt::Key_F1));
     helpAction->setShortcutContext(Qt::ApplicationShortcut);
-    aboutAction = menuBar()->addAction(QStringLiteral("A propos"));
+    aboutAction = menuBar()->addAction(QStringLiteral("A &propos"));
 }
 
 QWidget* MainWindow::buildTopBand() {
@@ -282,8 +305,11 @@ QFrame* MainWindow::buildSourcePanel() {
     fileModel_ = new QFileSystemModel(this);
     fileModel_->setFilter(QDir::Files);
     fileModel_->setNameFilterDisables(false);
+    filesOnly_ = new FilesOnlyModel(this);
+    filesOnly_->setSourceModel(fileModel_);
     fileList = new QListView(sourceFrame);
-    fileList->setModel(fileModel_);
+    fileList->setModel(filesOnly_);
+    fileList->viewport()->installEventFilter(this);
     fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     fileList->setAccessibleName(QStringLiteral("Fichiers sources"));
     column->addWidget(fileList, 3);
@@ -376,8 +402,13 @@ void MainWindow::connectHandlers() {
     connect(sourcePreview, &ImageBox::doubleClicked, this, &MainWindow::openSourceForEditing);
     connect(pageView, &ImageBox::mouseDown, this, &MainWindow::placeMaskAt);
     connect(driveCombo, &QComboBox::activated, this, &MainWindow::openDrive);
+    // A click opens a folder; so do Enter and a double click.
     connect(folderList, &QTreeView::clicked, this, &MainWindow::openClickedFolder);
-    connect(fileList, &QListView::clicked, this, &MainWindow::previewCurrentSource);
+    connect(folderList, &QTreeView::activated, this, &MainWindow::openClickedFolder);
+    connect(fileList, &QListView::clicked, this, &MainWindow::previewClickedSource);
+    // The keyboard moves the current file as a click does, and previews it the same way.
+    connect(fileList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &MainWindow::previewCurrentSource);
     connect(dirModel_, &QFileSystemModel::directoryLoaded, this, &MainWindow::keepFolderInSight);
     connect(dirModel_, &QFileSystemModel::layoutChanged, this, &MainWindow::keepFolderInSight);
     connect(fileModel_, &QFileSystemModel::directoryLoaded, this, &MainWindow::refreshFileCounters);
@@ -385,7 +416,10 @@ void MainWindow::connectHandlers() {
     connect(fileModel_, &QFileSystemModel::rowsRemoved, this, &MainWindow::refreshFileCounters);
     connect(fileModel_, &QFileSystemModel::rootPathChanged, this, &MainWindow::refreshFileCounters);
     connect(fileList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { selectedCountLabel->setValue(selectedFileCount()); });
+            [this](const QItemSelection& selected) {
+                selectedCountLabel->setValue(selectedFileCount());
+                if (selected.contains(fileList->currentIndex())) previewCurrentSource();
+            });
 }
 
 void MainWindow::setStartStates() {
@@ -413,20 +447,17 @@ QString MainWindow::fileListFolder() const {
 }
 
 void MainWindow::showSourceFolder(const QString& folder) {
-    // The folder list always starts at the drive that holds the folder, so that every folder
-    // above it stays reachable; the home entry of the drive list is a shortcut.
+    // The folder list starts at the entry of the drive list that holds the folder (the
+    // closest one: the home folder before "/"), and the drive list shows that entry.
     QString drive = QDir::rootPath();
-    for (const QFileInfo& d : QDir::drives()) {
-        const QString path = platform::FolderWithSlash(d.absolutePath());
-        if (folder.startsWith(path, Qt::CaseInsensitive) && path.size() >= drive.size())
-            drive = path;
-    }
     int entry = -1;
     for (int i = 0; i < driveCombo->count(); ++i) {
         const QString path = platform::FolderWithSlash(driveCombo->itemText(i));
         if (folder.startsWith(path, Qt::CaseInsensitive) &&
-            (entry < 0 || path.size() > driveCombo->itemText(entry).size()))
+            (entry < 0 || path.size() > drive.size())) {
             entry = i;
+            drive = path;
+        }
     }
     if (entry >= 0) driveCombo->setCurrentIndex(entry);
     folderList->setRootIndex(dirModel_->index(drive));
@@ -442,8 +473,21 @@ void MainWindow::showSourceFolder(const QString& folder) {
 void MainWindow::showFileList(const QString& folder) {
     // A folder the model has not seen yet has no index until it is loaded: the list takes its
     // root again when it is (refreshFileCounters).
+    previewed_ = QPersistentModelIndex();
     fileModel_->setRootPath(folder);
-    fileList->setRootIndex(fileModel_->index(fileModel_->rootPath()));
+    const QModelIndex root = fileModel_->index(fileModel_->rootPath());
+    filesOnly_->setFolder(root);
+    fileList->setRootIndex(filesOnly_->mapFromSource(root));
+}
+
+QModelIndex MainWindow::fileListIndex(const QString& path) const {
+    return filesOnly_->mapFromSource(fileModel_->index(path));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == fileList->viewport() && event->type() == QEvent::MouseButtonPress)
+        previewsAtPress_ = previews_;
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::keepFolderInSight() {
@@ -505,7 +549,7 @@ void MainWindow::openSourceForEditing() {
 void MainWindow::createNewElement() {
     platform::Guard(context_.prompts, [this] {
         texture::NewElementDialog* dialog = context_.windows.newElementDialog;
-        if (!dialog || dialog->exec() != QDialog::Accepted) return;
+        if (!dialog || platform::ExecInFront(*dialog) != QDialog::Accepted) return;
         commands_->elementFlow().newElement(context_.newElement);
     });
 }
@@ -561,12 +605,27 @@ void MainWindow::placeMaskAt(Qt::MouseButton, QPoint pos) {
 void MainWindow::previewCurrentSource() {
     platform::Guard(context_.prompts, [this] {
         const QModelIndex index = fileList->currentIndex();
-        if (!index.isValid() || !fileList->selectionModel()->isSelected(index)) return;
+        if (!index.isValid() || !fileList->selectionModel()->isSelected(index)) {
+            previewed_ = QPersistentModelIndex();
+            return;
+        }
+        // Moving the current file selects it too: the two signals preview it once.
+        if (index == previewed_) return;
+        previewed_ = index;
+        ++previews_;
         fileIndexLabel->setValue(index.row());
-        commands_->sourcePanel().previewSource(
-            platform::JoinPath(fileListFolder(), fileModel_->fileName(index)));
+        commands_->sourcePanel().previewSource(platform::JoinPath(
+            fileListFolder(), fileModel_->fileName(filesOnly_->mapToSource(index))));
         selectedCountLabel->setValue(selectedFileCount());
     });
+}
+
+void MainWindow::previewClickedSource() {
+    // A click that made its file current has previewed it; a click on the current file
+    // previews it again (a page may have opened since, which enables "Ajouter").
+    if (previews_ != previewsAtPress_) return;
+    previewed_ = QPersistentModelIndex();
+    previewCurrentSource();
 }
 
 void MainWindow::toggleSelectAll() {
@@ -594,13 +653,14 @@ int MainWindow::selectedFileCount() const {
 
 std::vector<texture::SourceEntry> MainWindow::sourceEntries() const {
     std::vector<texture::SourceEntry> entries;
-    const QModelIndex root = fileModel_->index(fileModel_->rootPath());
+    const QModelIndex root = fileList->rootIndex();
     const QString folder = fileListFolder();
     const QItemSelectionModel* selection = fileList->selectionModel();
-    for (int row = 0; row < fileModel_->rowCount(root); ++row) {
-        const QModelIndex index = fileModel_->index(row, 0, root);
-        entries.push_back({platform::JoinPath(folder, fileModel_->fileName(index)),
-                           selection->isSelected(index)});
+    for (int row = 0; row < filesOnly_->rowCount(root); ++row) {
+        const QModelIndex index = filesOnly_->index(row, 0, root);
+        entries.push_back(
+            {platform::JoinPath(folder, fileModel_->fileName(filesOnly_->mapToSource(index))),
+             selection->isSelected(index)});
     }
     return entries;
 }
@@ -644,7 +704,7 @@ void MainWindow::showHelp() {
 }
 
 void MainWindow::showAbout() {
-    if (AboutBox* about = context_.windows.aboutBox) about->exec();
+    if (AboutBox* about = context_.windows.aboutBox) platform::ExecInFront(*about);
 }
 
 void MainWindow::applyZoom() {
@@ -680,9 +740,13 @@ void MainWindow::openClickedFolder() {
 }
 
 void MainWindow::refreshFileCounters() {
-    const QModelIndex root = fileModel_->index(fileModel_->rootPath());
-    if (fileList->rootIndex() != root) fileList->setRootIndex(root);
-    const int files = fileModel_->rowCount(root);
+    const QModelIndex folder = fileModel_->index(fileModel_->rootPath());
+    const QModelIndex root = filesOnly_->mapFromSource(folder);
+    if (fileList->rootIndex() != root) {
+        filesOnly_->setFolder(folder);
+        fileList->setRootIndex(filesOnly_->mapFromSource(folder));
+    }
+    const int files = filesOnly_->rowCount(fileList->rootIndex());
     selectAllButton->setEnabled(files > 0);
     fileCountLabel->setValue(files);
     context_.page.sourceFolder = fileListFolder();

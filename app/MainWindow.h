@@ -4,6 +4,7 @@
 // for what they do and are connected in connectHandlers().
 
 #include <QMainWindow>
+#include <QPersistentModelIndex>
 #include <array>
 #include <memory>
 #include <vector>
@@ -26,6 +27,7 @@ class QTreeView;
 
 namespace tessella::app {
 
+class FilesOnlyModel;
 class ImageBox;
 class PageCommands;
 class PageView;
@@ -49,6 +51,8 @@ class MainWindow : public QMainWindow {
     // Shows folder in the drive, folder and file lists.
     void showSourceFolder(const QString& folder);
     QFileSystemModel* fileModel() const { return fileModel_; }
+    // The file list's entry for a file of its folder (invalid until the folder has loaded it).
+    QModelIndex fileListIndex(const QString& path) const;
     // Every file of the source list in list order, with its selection.
     std::vector<texture::SourceEntry> sourceEntries() const;
     int selectedFileCount() const;
@@ -153,7 +157,9 @@ class MainWindow : public QMainWindow {
     void openDrive();
     void openClickedFolder();
     void keepFolderInSight();
+    // Previews the current file of the list when it is selected (a click or the keyboard).
     void previewCurrentSource();
+    void previewClickedSource();
     void refreshFileCounters();
     void placeMaskAt(Qt::MouseButton button, QPoint pos);
 
@@ -163,6 +169,7 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildMenus();
@@ -179,6 +186,10 @@ class MainWindow : public QMainWindow {
     std::array<QLabel*, kStatusPanels> panels_{};
     QFileSystemModel* dirModel_ = nullptr;
     QFileSystemModel* fileModel_ = nullptr;
+    FilesOnlyModel* filesOnly_ = nullptr;
+    QPersistentModelIndex previewed_;  // the file the preview shows
+    int previews_ = 0;                 // previews so far; a click compares it with its press
+    int previewsAtPress_ = -1;
     static constexpr int kSettleMs = 3000;
     bool keepFolderInSight_ = false;  // the shown folder is scrolled back into view
 };

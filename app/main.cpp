@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
@@ -17,6 +20,12 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessella"));
     QApplication::setDesktopFileName(QStringLiteral("tessella"));
+    // The standard dialogs (files, colours, printing) speak French like the rest.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     app::EnsureResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tessella.png")));
 

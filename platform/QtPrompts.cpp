@@ -1,11 +1,15 @@
 #include "platform/QtPrompts.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTreeView>
+#include <algorithm>
 
 namespace tessella::platform {
 
@@ -56,10 +60,56 @@ const ButtonText& TextOf(Answer a) {
     return kButtonTexts[0];
 }
 
+// Room for long texture names and their dates in the file dialogs.
+constexpr int kFileDialogWidth = 820;
+constexpr int kFileDialogHeight = 520;
+constexpr int kFileNameColumnWidth = 340;
+
+// Qt's own dialog, so that it speaks the program's language, sits in front of its owner and
+// shows its columns wide enough to read.
+std::optional<QString> RunFileDialog(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.resize(kFileDialogWidth, kFileDialogHeight);
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView")))
+        details->header()->resizeSection(0, kFileNameColumnWidth);
+    KeepAboveStayOnTopWindows(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString name = dialog.selectedFiles().constFirst();
+    if (name.isEmpty()) return std::nullopt;
+    return name;
+}
+
 }  // namespace
 
+QWidget* FrontWindow(QWidget* fallback) {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return fallback;
+}
+
+void KeepAboveStayOnTopWindows(QWidget& dialog) {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const bool onTopShowing = std::any_of(windows.begin(), windows.end(), [&](QWidget* w) {
+        return w != &dialog && w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    });
+    if (onTopShowing != dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint, onTopShowing);
+}
+
+int ExecInFront(QDialog& dialog) {
+    QPointer<QWidget> owner = dialog.parentWidget();
+    QWidget* front = FrontWindow(owner);
+    const bool moved = front && front != owner && front != &dialog;
+    if (moved) dialog.setParent(front, dialog.windowFlags());
+    KeepAboveStayOnTopWindows(dialog);
+    const int result = dialog.exec();
+    if (moved) dialog.setParent(owner, dialog.windowFlags());
+    return result;
+}
+
 Answer QtPrompts::message(MessageKind kind, const QString& text, const Buttons& buttons) {
-    QMessageBox box(Icon(kind), Title(kind), DisplayText(text), QMessageBox::NoButton, parent_);
+    QMessageBox box(Icon(kind), Title(kind), DisplayText(text), QMessageBox::NoButton, owner());
+    KeepAboveStayOnTopWindows(box);
     std::vector<std::pair<QAbstractButton*, Answer>> made;
     for (Answer a : buttons) {
         const ButtonText& bt = TextOf(a);
@@ -78,35 +128,43 @@ Answer QtPrompts::message(MessageKind kind, const QString& text, const Buttons& 
 
 std::optional<QString> QtPrompts::openFileName(const QString& caption, const QString& filter,
                                                const QString& initialPath) {
-    QString name = QFileDialog::getOpenFileName(parent_, caption, initialPath, QtFilter(filter));
-    if (name.isEmpty()) return std::nullopt;
-    return name;
+    QFileDialog dialog(owner(), caption, initialPath, QtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return RunFileDialog(dialog);
 }
 
 std::optional<QString> QtPrompts::saveFileName(const QString& caption, const QString& filter,
                                                const QString& initialPath) {
+    QFileDialog dialog(owner(), caption, initialPath, QtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
     // The program asks its own replace question.
-    QString name = QFileDialog::getSaveFileName(parent_, caption, initialPath, QtFilter(filter),
-                                                nullptr, QFileDialog::DontConfirmOverwrite);
-    if (name.isEmpty()) return std::nullopt;
-    return name;
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    return RunFileDialog(dialog);
 }
 
 std::optional<ColourValue> QtPrompts::chooseColour(ColourValue initial) {
-    QColor c = QColorDialog::getColor(initial.toQColor(), parent_);
+    QColorDialog dialog(initial.toQColor(), owner());
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    KeepAboveStayOnTopWindows(dialog);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QColor c = dialog.selectedColor();
     if (!c.isValid()) return std::nullopt;
     return ColourValue::fromQColor(c);
 }
 
 std::optional<QString> QtPrompts::chooseFolder(const QString& caption,
                                                const QString& initialFolder) {
-    QString dir = QFileDialog::getExistingDirectory(parent_, caption, initialFolder);
-    if (dir.isEmpty()) return std::nullopt;
-    return dir;
+    QFileDialog dialog(owner(), caption, initialFolder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return RunFileDialog(dialog);
 }
 
 bool QtPrompts::printerSetup(QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent_);
+    QPrintDialog dialog(&printer, owner());
+    KeepAboveStayOnTopWindows(dialog);
     return dialog.exec() == QDialog::Accepted;
 }
 

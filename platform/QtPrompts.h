@@ -1,16 +1,32 @@
 #pragma once
-// The real prompts: Qt message boxes and dialogs.
+// The real prompts: Qt message boxes and dialogs, each in front of the window the user is
+// working in.
 
 #include <QPointer>
 #include <QWidget>
 
 #include "platform/Prompts.h"
 
+class QDialog;
+
 namespace tessella::platform {
+
+// The window the user is working in: the modal dialog in front, else the active window, else
+// fallback.
+QWidget* FrontWindow(QWidget* fallback = nullptr);
+
+// Gives dialog, before it shows, what keeps it in front of its owner: the stay-on-top hint
+// while a window of the program that stays on top is showing (a box under the help window
+// would leave the program looking frozen).
+void KeepAboveStayOnTopWindows(QWidget& dialog);
+
+// Runs a dialog made once for the whole run modally in front of the window the user is
+// working in; it goes back to its owner afterwards. Answers exec()'s result.
+int ExecInFront(QDialog& dialog);
 
 class QtPrompts final : public Prompts {
 public:
-    // Boxes are centred on parent when one is set.
+    // parent owns the boxes when no window of the program is active.
     explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
@@ -25,6 +41,8 @@ public:
     bool printerSetup(QPrinter& printer) override;
 
 private:
+    QWidget* owner() const { return FrontWindow(parent_); }
+
     QPointer<QWidget> parent_;
 };
 

@@ -47,8 +47,19 @@ bool PageFiles::confirmReplaceFile(const QString& path) {
     return !QFileInfo::exists(path) || c_.prompts.confirm(kReplaceFileQuestion.arg(path));
 }
 
+QString PageFiles::dialogFolder() const {
+    const TexturePage& p = c_.page;
+    if (!p.textureFileName.isEmpty()) return QFileInfo(p.textureFileName).absolutePath();
+    return p.sourceFolder;
+}
+
 std::optional<QString> PageFiles::askSaveName(const QString& caption, const QString& filter) {
-    const auto name = c_.prompts.saveFileName(caption, filter, saveDialogName_);
+    // A bare name opens the dialog in the page's folder (or the sources'), not wherever the
+    // program was started.
+    const QString proposed = QFileInfo(saveDialogName_).isRelative()
+                                 ? platform::JoinPath(dialogFolder(), saveDialogName_)
+                                 : saveDialogName_;
+    const auto name = c_.prompts.saveFileName(caption, filter, proposed);
     if (name) saveDialogName_ = *name;
     return name;
 }
@@ -79,14 +90,17 @@ bool PageFiles::newPage() {
     c_.events.setEnabled(PageCommand::SaveAs, true);
     c_.events.setEnabled(PageCommand::PrintPage, true);
     p.pageOpen = true;
+    // A page just made has nothing to lose: "new" and "open" ask no question about it.
+    p.modified = false;
     return true;
 }
 
 bool PageFiles::openPage() {
     TexturePage& p = c_.page;
     if (!confirmAbandonModified()) return false;
-    const auto name =
-        c_.prompts.openFileName(kOpenPageTitle, kPictureOpenFilter, p.textureFileName);
+    const auto name = c_.prompts.openFileName(
+        kOpenPageTitle, kPictureOpenFilter,
+        p.textureFileName.isEmpty() ? p.sourceFolder : p.textureFileName);
     if (!name) return false;
     QImage picture;
     if (!imagefile::LoadImageByExtension(*name, picture)) return false;
@@ -127,6 +141,7 @@ bool PageFiles::openPage() {
     c_.events.setEnabled(PageCommand::Save, true);
     c_.events.setEnabled(PageCommand::PrintPage, true);
     p.pageOpen = true;
+    p.modified = false;  // nothing done to the page yet
     return true;
 }
 

@@ -27,9 +27,10 @@ class PageFiles {
     PageFiles(PageContext context, WidthQuestion& widthQuestion, ReplaceMask* mask = nullptr)
         : c_(context), widthQuestion_(widthQuestion), mask_(mask) {}
 
-    // newPage. True when a new page was made.
+    // newPage. True when a new page was made; it starts unmodified.
     bool newPage();
-    // openPage. True when a page was opened. Names change only once the file is loaded.
+    // openPage. True when a page was opened, unmodified. Names change only once the file is
+    // loaded.
     bool openPage();
     // savePage. A page whose file is not a TGA is saved as a TGA through "save as".
     bool save();
@@ -50,6 +51,8 @@ class PageFiles {
 
   private:
     bool confirmAbandonModified();
+    // Where the file dialogs open: the page's folder, else the sources' folder.
+    QString dialogFolder() const;
     bool askSaveAs(const QString& proposed, bool renamePage);
     bool confirmReplaceFile(const QString& path);
     std::optional<QString> askSaveName(const QString& caption, const QString& filter);

@@ -179,11 +179,15 @@ AddResult PagePacker::addFiles(const std::vector<SourceEntry>& list) {
         std::count_if(list.begin(), list.end(), [](const SourceEntry& e) { return e.selected; });
     startCommand(static_cast<int>(selected));
     try {
-        return placeFiles(list, result);
+        result = placeFiles(list, result);
     } catch (...) {
         showPage();  // what was placed before the fault is on the page: show it
+        c_.events.setProgress(0);
         throw;
     }
+    // However the run ends (a file that would not load, Abort), the bar goes back to empty.
+    c_.events.setProgress(0);
+    return result;
 }
 
 void PagePacker::showPage() {

@@ -57,6 +57,8 @@ inline const QString kPageTooLargeForTga = QStringLiteral(
     "La texture fait %1 x %2 pixels : un fichier TGA ne peut pas dépasser 65535 pixels de "
     "côté.\n\rLa texture n'a pas été enregistrée.");
 
+// The width dialog's caption, which is also its question.
+inline const QString kPageWidthQuestion = QStringLiteral("Largeur de la texture ?");
 inline const QString kNewPageTitle = QStringLiteral("CREER UN NOUVEAU FICHIER DE TEXTURES");
 inline const QString kOpenPageTitle = QStringLiteral("OUVRIR UN FICHIER DE TEXTURES");
 inline const QString kSaveAsTitle = QStringLiteral("ENREGISTRER UNE TEXTURE SOUS");

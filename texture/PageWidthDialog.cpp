@@ -1,15 +1,27 @@
 #include "texture/PageWidthDialog.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/QtPrompts.h"
+#include "texture/PageTexts.h"
+
 namespace tessella::texture {
 
+namespace {
+// Room beside the caption for the title bar's icon and buttons, so the caption shows whole.
+constexpr int kTitleBarExtra = 110;
+}  // namespace
+
 PageWidthDialog::PageWidthDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Largeur de la texture ?"));
+    setWindowTitle(kPageWidthQuestion);
     setModal(true);
+    // The caption alone is cut short by small title bars: the question is in the dialog too.
+    questionLabel = new QLabel(kPageWidthQuestion, this);
+    questionLabel->setAlignment(Qt::AlignCenter);
     width256Radio = new QRadioButton(QStringLiteral("256"), this);
     width512Radio = new QRadioButton(QStringLiteral("512"), this);
     width256Radio->setChecked(true);
@@ -17,12 +29,20 @@ PageWidthDialog::PageWidthDialog(QWidget* parent) : QDialog(parent) {
     closeButton->setDefault(true);
 
     auto* radios = new QHBoxLayout;
+    radios->addStretch();
     radios->addWidget(width256Radio);
+    radios->addSpacing(12);
     radios->addWidget(width512Radio);
+    radios->addStretch();
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 14, 16, 12);
+    layout->setSpacing(10);
+    layout->addWidget(questionLabel);
     layout->addLayout(radios);
     layout->addWidget(closeButton, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    questionLabel->setMinimumWidth(fontMetrics().horizontalAdvance(kPageWidthQuestion) +
+                                   kTitleBarExtra);
 
     connect(closeButton, &QPushButton::clicked, this, &PageWidthDialog::acceptChoice);
 }
@@ -37,7 +57,7 @@ void PageWidthDialog::done(int result) {
 }
 
 int32_t PageWidthDialog::askWidth() {
-    exec();
+    platform::ExecInFront(*this);
     return chosenWidth;
 }
 

@@ -5,6 +5,7 @@
 
 #include "texture/WidthQuestion.h"
 
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -21,6 +22,7 @@ class PageWidthDialog final : public QDialog, public WidthQuestion {
     // Stores chosenWidth however the dialog closes.
     void done(int result) override;
 
+    QLabel* questionLabel;
     QRadioButton* width256Radio;
     QRadioButton* width512Radio;
     QPushButton* closeButton;

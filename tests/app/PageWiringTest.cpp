@@ -67,6 +67,45 @@ TEST_F(PageWiring, AddingTheClickedSourceGrowsThePage) {
     EXPECT_EQ(window->pageView->size(), QSize(384, 128));
 }
 
+TEST_F(PageWiring, NewAndOpenAskAboutATouchedPageOnly) {
+    const QString abandon = QString::fromUtf8(
+        "La texture a été modifiée !\n\rVOULEZ VOUS VRAIMENT L'ABANDONNER SANS SAUVER ?");
+    ASSERT_TRUE(Solid(64, 64, Qt::gray).save(path("gris.bmp"), "BMP"));
+    source("rouge.bmp", Solid(64, 64, Qt::red));
+    showSources(1);
+    newPage("page.tga");
+    clickSource("rouge.bmp");
+    window->addButton->click();
+    // A touched page: the question, answered Oui, then the file opens untouched.
+    prompts.expectMessage(MessageKind::Confirmation, abandon, Answer::Yes);
+    openPage(path("gris.bmp"));
+    EXPECT_FALSE(page.modified);
+    // Neither the page just opened nor the one just made asks again (the script refuses any
+    // question).
+    newPage("autre.tga");
+    EXPECT_FALSE(page.modified);
+    openPage(path("gris.bmp"));
+    EXPECT_TRUE(prompts.scriptDone());
+    EXPECT_EQ(prompts.shown().size(), 1u);
+}
+
+TEST_F(PageWiring, AnAddThatStopsOnADamagedFileEmptiesTheProgressBar) {
+    source("1.bmp", Solid(64, 64, Qt::red));
+    QFile damaged(path("src/2.bmp"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("BM not a bitmap at all");
+    damaged.close();
+    source("3.bmp", Solid(64, 64, Qt::blue));
+    showSources(3);
+    newPage("page.tga");
+    window->selectAllButton->click();
+    prompts.acceptUnscriptedOkBoxes(true);  // the loader's message
+    window->addButton->click();
+    EXPECT_FALSE(prompts.shown().empty());
+    EXPECT_EQ(pagePixel(0, 0), QColor(Qt::red));  // what came before the damaged file
+    EXPECT_EQ(window->progressBar->value(), 0);
+}
+
 TEST_F(PageWiring, ReplaceMovesByUpDownsThenValidates) {
     openGreenPageWithBlueSource();
     startReplace();

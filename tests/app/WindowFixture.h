@@ -59,20 +59,24 @@ class WindowFixture : public AppFixture {
     // Shows src/ in the source list and waits until it lists its files.
     void showSources(int files) {
         window->showSourceFolder(path("src/"));
-        QFileSystemModel* model = window->fileModel();
         ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return model->rowCount(window->fileList->rootIndex()) == files; }, 5000));
+            [&] {
+                return window->fileList->model()->rowCount(window->fileList->rootIndex()) == files;
+            },
+            5000));
     }
-    // A click on the file: it becomes the only selection and is previewed.
+    // A click on the file with the mouse: it becomes the only selection and is previewed.
     void clickSource(const QString& name) {
         QModelIndex index;
         ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return (index = window->fileModel()->index(path("src/" + name))).isValid(); },
-            5000))
+            [&] { return (index = window->fileListIndex(path("src/" + name))).isValid(); }, 5000))
             << name.toStdString();
-        window->fileList->selectionModel()->setCurrentIndex(index,
-                                                            QItemSelectionModel::ClearAndSelect);
-        window->previewCurrentSource();
+        window->show();
+        window->sourceFrame->show();
+        window->fileList->scrollTo(index);
+        const QPoint at = window->fileList->visualRect(index).center();
+        QTest::mousePress(window->fileList->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(window->fileList->viewport(), Qt::LeftButton, {}, at);
     }
     // "Nouvelle texture TGA" at the import size, answering "512" in the width dialog.
     void newPage(const QString& name) {

@@ -1,0 +1,135 @@
+// Dialogs and message boxes come up in front of the window the user is working in, even with
+// the help window, which stays on top, showing.
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QRadioButton>
+#include <functional>
+
+#include "app/AboutBox.h"
+#include "app/HelpWindow.h"
+#include "platform/QtPrompts.h"
+#include "tests/app/WindowFixture.h"
+
+namespace tessella::testing {
+namespace {
+
+// The modal dialog that comes up while `act` runs: its owner and whether it stays on top;
+// it is closed at once.
+struct ShownDialog {
+    QString className;
+    QWidget* owner = nullptr;
+    bool onTop = false;
+};
+
+ShownDialog DialogShownBy(const std::function<void()>& act) {
+    ShownDialog shown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) return;
+        poll.stop();
+        shown = {modal->metaObject()->className(), modal->parentWidget(),
+                 modal->windowFlags().testFlag(Qt::WindowStaysOnTopHint)};
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+    });
+    poll.start(10);
+    act();
+    return shown;
+}
+
+class DialogsInFront : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        window = std::make_unique<app::MainWindow>(context);
+        widthDialog = new texture::PageWidthDialog(window.get());
+        context.windows.pageWidthDialog = widthDialog;
+        help = new app::HelpWindow(context, window.get());
+        context.windows.helpWindow = help;
+        prompts.setParent(window.get());
+        window->show();
+        help->show();
+    }
+    void activate(QWidget* w) {
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    }
+
+    QTemporaryDir folder;
+    platform::QtPrompts prompts;
+    CountingPacer pacer;
+    texture::TexturePage page;
+    app::AppContext context{prompts, pacer, platform::ProgramFolder(folder.path()), page};
+    std::unique_ptr<app::MainWindow> window;
+    texture::PageWidthDialog* widthDialog = nullptr;
+    app::HelpWindow* help = nullptr;
+};
+
+TEST_F(DialogsInFront, OfTheHelpWindowAndOfTheMainWindowWhileHelpShows) {
+    // "Imprimer" of the help window: the printer set-up belongs to the help window.
+    activate(help);
+    ShownDialog shown = DialogShownBy([&] { help->printAction->trigger(); });
+    EXPECT_EQ(shown.className, "QPrintDialog");
+    EXPECT_EQ(shown.owner, help);
+    EXPECT_TRUE(shown.onTop);
+
+    // Quitting a modified page from the main window: the question stays above the help.
+    page.pageBitmap = texture::PageBitmap::filled(64, 64, platform::kMagenta);
+    page.modified = true;
+    activate(window.get());
+    shown = DialogShownBy([&] { window->quitAction->trigger(); });
+    EXPECT_EQ(shown.className, "QMessageBox");
+    EXPECT_EQ(shown.owner, window.get());
+    EXPECT_TRUE(shown.onTop);
+    EXPECT_TRUE(window->isVisible());  // closing the box answers No
+}
+
+TEST_F(DialogsInFront, ADialogMadeAtStartUpComesBeforeTheActiveWindowThenGoesBack) {
+    page.modified = false;
+    activate(help);
+    QWidget* ownerWhileShown = nullptr;
+    bool onTop = false;
+    QTimer::singleShot(0, widthDialog, [&] {
+        ownerWhileShown = widthDialog->parentWidget();
+        onTop = widthDialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        widthDialog->reject();
+    });
+    widthDialog->askWidth();
+    EXPECT_EQ(ownerWhileShown, help);
+    EXPECT_TRUE(onTop);
+    EXPECT_EQ(widthDialog->parentWidget(), window.get());
+    // With the help hidden, nothing stays on top.
+    help->hide();
+    activate(window.get());
+    QTimer::singleShot(0, widthDialog, [&] {
+        onTop = widthDialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        widthDialog->reject();
+    });
+    widthDialog->askWidth();
+    EXPECT_FALSE(onTop);
+}
+
+TEST_F(DialogsInFront, ThePageWidthQuestionIsReadableInTheDialog) {
+    help->hide();
+    int titleRoom = 0;
+    bool questionShown = false;
+    QTimer::singleShot(0, widthDialog, [&] {
+        const QString question = QString::fromUtf8("Largeur de la texture ?");
+        EXPECT_EQ(widthDialog->windowTitle(), question);
+        questionShown = widthDialog->questionLabel->isVisible() &&
+                        widthDialog->questionLabel->text() == question;
+        titleRoom = widthDialog->width() - widthDialog->fontMetrics().horizontalAdvance(question);
+        widthDialog->width512Radio->setChecked(true);
+        widthDialog->closeButton->click();
+    });
+    EXPECT_EQ(widthDialog->askWidth(), 512);
+    EXPECT_TRUE(questionShown);
+    // Beside the caption: an icon and three buttons of a title bar, about 100 pixels.
+    EXPECT_GE(titleRoom, 100);
+}
+
+}  // namespace
+}  // namespace tessella::testing

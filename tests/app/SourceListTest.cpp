@@ -1,0 +1,108 @@
+// The source panel driven as a person drives it: folders, the keyboard, the drive list.
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTreeView>
+
+#include "app/NumberLabel.h"
+#include "tests/app/WindowFixture.h"
+
+namespace tessella::testing {
+namespace {
+
+class SourceList : public WindowFixture {
+  protected:
+    // Opens a folder of the folder list with the Enter key.
+    void enterFolder(const QString& folder) {
+        const auto* folders = static_cast<const QFileSystemModel*>(window->folderList->model());
+        QModelIndex index;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return (index = folders->index(folder)).isValid(); },
+                                    5000));
+        window->folderList->setCurrentIndex(index);
+        QTest::keyClick(window->folderList, Qt::Key_Return);
+        ASSERT_EQ(window->fileListFolder(), platform::FolderWithSlash(folder));
+    }
+    QStringList listedNames() const {
+        QStringList names;
+        for (const texture::SourceEntry& e : window->sourceEntries())
+            names << QFileInfo(e.path).fileName();
+        return names;
+    }
+};
+
+TEST_F(SourceList, AFolderOnceOpenedIsNeverListedAmongTheFiles) {
+    source("a.bmp", Solid(8, 8, Qt::red));
+    source("b.bmp", Solid(8, 8, Qt::red));
+    ASSERT_TRUE(QDir(path("src")).mkdir("sous"));
+    showSources(2);
+    enterFolder(path("src/sous"));
+    enterFolder(path("src"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->fileCountLabel->value() == 2; }, 5000));
+    QTest::qWait(50);  // the model has settled on the folder's entries
+    EXPECT_EQ(listedNames().join(' ').toStdString(), "a.bmp b.bmp");
+    EXPECT_EQ(window->fileCountLabel->value(), 2);
+}
+
+TEST_F(SourceList, TheKeyboardPreviewsAndAddsTheFileItMovesTo) {
+    source("a.bmp", Solid(64, 64, Qt::red));
+    source("b.bmp", Solid(64, 64, Qt::green));
+    source("c.bmp", Solid(32, 32, Qt::blue));
+    showSources(3);
+    newPage("page.tga");
+    clickSource("a.bmp");
+    EXPECT_EQ(window->sourceGroup->title(), "a.bmp");
+    window->fileList->setFocus();
+    QTest::keyClick(window->fileList, Qt::Key_Down);
+    QTest::keyClick(window->fileList, Qt::Key_Down);
+    EXPECT_EQ(window->sourceGroup->title(), "c.bmp");
+    EXPECT_EQ(window->fileIndexLabel->value(), 2);
+    EXPECT_EQ(window->sourceSizeLabel->text(), "32 x 32");
+    EXPECT_EQ(window->selectedCountLabel->value(), 1);
+    // 32 x 32 is not the import size: placing it asks to go free size first.
+    prompts.expectMessage(platform::MessageKind::Warning, QString(), platform::Answer::Yes);
+    window->addButton->click();
+    EXPECT_EQ(pagePixel(0, 0), QColor(Qt::blue));  // the first element covers the new page
+    // A second click on the file shown loads it again, once.
+    clickSource("c.bmp");
+    EXPECT_EQ(window->sourceGroup->title(), "c.bmp");
+    EXPECT_TRUE(prompts.scriptDone());
+}
+
+TEST_F(SourceList, MenusOpenWithAltAndTheirLetter) {
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const std::pair<Qt::Key, QMenu*> rows[] = {{Qt::Key_F, window->fileMenu},
+                                               {Qt::Key_I, window->printMenu},
+                                               {Qt::Key_E, window->editMenu}};
+    for (const auto& [key, menu] : rows) {
+        QTest::keyClick(window.get(), key, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([m = menu] { return m->isVisible(); }, 2000))
+            << menu->title().toStdString();
+        menu->hide();
+    }
+    // The two items of the bar itself.
+    EXPECT_EQ(window->helpAction->text(), "A&ide");
+    EXPECT_EQ(window->aboutAction->text(), "A &propos");
+}
+
+TEST_F(SourceList, TheDriveListNamesTheFolderTheFolderListStartsAt) {
+    const QString home = platform::FolderWithSlash(QDir::homePath());
+    const struct {
+        QString folder;
+        QString drive;  // shown by the drive list and at the top of the folder list
+    } rows[] = {{home, home}, {platform::FolderWithSlash(folder.path()), "/"}};
+    for (const auto& row : rows) {
+        window->showSourceFolder(row.folder);
+        const auto* folders = static_cast<const QFileSystemModel*>(window->folderList->model());
+        EXPECT_EQ(platform::FolderWithSlash(window->driveCombo->currentText()), row.drive);
+        EXPECT_EQ(platform::FolderWithSlash(folders->filePath(window->folderList->rootIndex())),
+                  row.drive);
+    }
+}
+
+}  // namespace
+}  // namespace tessella::testing
