@@ -163,7 +163,8 @@ void ElementEditor::buildControls() {
     auto* buttons = new QGridLayout;
     buttons->setSpacing(3);
     const QList<QPushButton*> panel = operationButtons() << undoButton << reloadButton;
-    for (int i = 0; i < panel.size(); ++i) buttons->addWidget(panel[i], i / 11, i % 11);
+    constexpr int kColumns = 8;
+    for (int i = 0; i < panel.size(); ++i) buttons->addWidget(panel[i], i / kColumns, i % kColumns);
     auto* top = new QHBoxLayout;
     top->addLayout(buttons, 1);
     top->addWidget(zoomGroup);
