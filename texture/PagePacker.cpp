@@ -179,15 +179,14 @@ AddResult PagePacker::addFiles(const std::vector<SourceEntry>& list) {
         std::count_if(list.begin(), list.end(), [](const SourceEntry& e) { return e.selected; });
     startCommand(static_cast<int>(selected));
     try {
-        result = placeFiles(list, result);
+        return placeFiles(list, result);
     } catch (...) {
-        showPage();  // what was placed before the fault is on the page: show it
+        // What was placed before the fault is on the page: show it, and empty the bar as
+        // the normal end does.
+        showPage();
         c_.events.setProgress(0);
         throw;
     }
-    // However the run ends (a file that would not load, Abort), the bar goes back to empty.
-    c_.events.setProgress(0);
-    return result;
 }
 
 void PagePacker::showPage() {
@@ -206,6 +205,7 @@ AddResult PagePacker::placeFiles(const std::vector<SourceEntry>& list, AddResult
                 result.outcome = AddOutcome::RefusedExtension;
                 result.refusedPath = entry.path;
                 showPage();
+                c_.events.setProgress(0);  // a file that would not load ends the run
                 return result;
             }
             c_.pacer.processEvents();

@@ -14,6 +14,12 @@
 namespace tessella::testing {
 namespace {
 
+// A key pressed and let go, as a person types it.
+void Type(QWidget* w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyPress(w, key, modifiers);
+    QTest::keyRelease(w, key, modifiers);
+}
+
 class SourceList : public WindowFixture {
   protected:
     // Opens a folder of the folder list with the Enter key.
@@ -23,7 +29,7 @@ class SourceList : public WindowFixture {
         ASSERT_TRUE(QTest::qWaitFor([&] { return (index = folders->index(folder)).isValid(); },
                                     5000));
         window->folderList->setCurrentIndex(index);
-        QTest::keyClick(window->folderList, Qt::Key_Return);
+        Type(window->folderList, Qt::Key_Return);
         ASSERT_EQ(window->fileListFolder(), platform::FolderWithSlash(folder));
     }
     QStringList listedNames() const {
@@ -56,8 +62,8 @@ TEST_F(SourceList, TheKeyboardPreviewsAndAddsTheFileItMovesTo) {
     clickSource("a.bmp");
     EXPECT_EQ(window->sourceGroup->title(), "a.bmp");
     window->fileList->setFocus();
-    QTest::keyClick(window->fileList, Qt::Key_Down);
-    QTest::keyClick(window->fileList, Qt::Key_Down);
+    Type(window->fileList, Qt::Key_Down);
+    Type(window->fileList, Qt::Key_Down);
     EXPECT_EQ(window->sourceGroup->title(), "c.bmp");
     EXPECT_EQ(window->fileIndexLabel->value(), 2);
     EXPECT_EQ(window->sourceSizeLabel->text(), "32 x 32");
@@ -79,7 +85,7 @@ TEST_F(SourceList, MenusOpenWithAltAndTheirLetter) {
                                                {Qt::Key_I, window->printMenu},
                                                {Qt::Key_E, window->editMenu}};
     for (const auto& [key, menu] : rows) {
-        QTest::keyClick(window.get(), key, Qt::AltModifier);
+        Type(window.get(), key, Qt::AltModifier);
         EXPECT_TRUE(QTest::qWaitFor([m = menu] { return m->isVisible(); }, 2000))
             << menu->title().toStdString();
         menu->hide();

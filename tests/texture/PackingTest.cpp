@@ -179,6 +179,7 @@ TEST_F(MultiAdd, AnUnacceptedExtensionEndsTheLoopSilentlyAndUnselectedFilesAreNo
     EXPECT_EQ(r.refusedPath, list[1].path);
     EXPECT_EQ(r.placed, 1);
     EXPECT_TRUE(prompts.shown().empty());
+    EXPECT_EQ(events.progress.back(), 0);  // the bar is emptied as at the normal end
 
     page = TexturePage();
     newPage(512);
