@@ -61,17 +61,20 @@ const ButtonText& TextOf(Answer a) {
 }
 
 // Room for long texture names and their dates in the file dialogs.
-constexpr int kFileDialogWidth = 820;
-constexpr int kFileDialogHeight = 520;
-constexpr int kFileNameColumnWidth = 340;
+constexpr int kFileDialogWidth = 920;
+constexpr int kFileDialogHeight = 540;
+// Name, size, type, date of change.
+constexpr int kFileColumnWidths[] = {360, 90, 100, 170};
 
 // Qt's own dialog, so that it speaks the program's language, sits in front of its owner and
 // shows its columns wide enough to read.
 std::optional<QString> RunFileDialog(QFileDialog& dialog) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.resize(kFileDialogWidth, kFileDialogHeight);
-    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView")))
-        details->header()->resizeSection(0, kFileNameColumnWidth);
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        int column = 0;
+        for (int width : kFileColumnWidths) details->header()->resizeSection(column++, width);
+    }
     KeepAboveStayOnTopWindows(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString name = dialog.selectedFiles().constFirst();
