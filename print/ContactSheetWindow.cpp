@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -119,6 +120,8 @@ void ContactSheetWindow::startRun(const QStringList& paths) {
         sheet_ = BlankSheet();
         showSheet();
         setWindowTitle(kRunCaption);
+        if (const QScreen* screen = this->screen())
+            move(screen->availableGeometry().center() - rect().center());
         show();
         const platform::Answer answer = prompts_.message(
             platform::MessageKind::Confirmation,

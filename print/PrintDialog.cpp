@@ -25,9 +25,9 @@ using platform::PaperOrientation;
 namespace {
 
 // The sheet and its paper outline inside the position area (pixels).
-constexpr QRect kSheetPictureRect{18, 46, 130, 160};
-constexpr QRect kPaperRect{20, 62, 101, 141};
-constexpr QSize kPositionArea{160, 215};
+constexpr QRect kSheetPictureRect{8, 6, 130, 160};
+constexpr QRect kPaperRect{10, 22, 101, 141};
+constexpr QSize kPositionArea{145, 175};
 
 // The paper area: a dash-dot-dot outline, no fill.
 class PaperOutline final : public QWidget {
@@ -44,8 +44,8 @@ class PaperOutline final : public QWidget {
 
 // A sheet of paper with its shadow, on the dialog's background.
 QImage SheetDrawing() {
-    QImage sheet(kSheetPictureRect.size(), QImage::Format_RGB32);
-    sheet.fill(QColor(0xC0, 0xC0, 0xC0));
+    QImage sheet(kSheetPictureRect.size(), QImage::Format_ARGB32_Premultiplied);
+    sheet.fill(Qt::transparent);
     QPainter painter(&sheet);
     const QRect paper(kPaperRect.topLeft() - kSheetPictureRect.topLeft(), kPaperRect.size());
     painter.fillRect(paper.translated(4, 4), QColor(0x80, 0x80, 0x80));
@@ -81,6 +81,8 @@ PrintDialog::PrintDialog(platform::Prompts& prompts, platform::Pacer& pacer,
     widthCoarseArrows = new app::UpDown(Qt::Horizontal, 1, 400, 150, 10, sizeGroup);
     widthCoarseArrows->setArrowNames(QStringLiteral("Largeur + 1 cm"),
                                      QStringLiteral("Largeur - 1 cm"));
+    widthFineArrows->setToolTip(QStringLiteral("Largeur au millimètre"));
+    widthCoarseArrows->setToolTip(QStringLiteral("Largeur au centimètre"));
     widthText = Readout(QStringLiteral("Largeur en cm"), sizeGroup);
     heightText = Readout(QStringLiteral("Hauteur en cm"), sizeGroup);
     heightText->setText(QStringLiteral("10"));

@@ -29,6 +29,17 @@ QStringList Files(int n) {
     return paths;
 }
 
+// Runs pending events as the event loop would: here, a timer tick that falls due.
+class TickingPacer final : public platform::Pacer {
+  public:
+    void wait(int ms) override { totalMs += ms; }
+    void processEvents() override {
+        if (window) window->composeNextSheet();
+    }
+    Window* window = nullptr;
+    long long totalMs = 0;
+};
+
 class ContactSheetRun : public ::testing::Test {
   protected:
     ContactSheetRun() {
@@ -40,15 +51,18 @@ class ContactSheetRun : public ::testing::Test {
             return picture;
         });
     }
-    // Starts a run over n files, answering the question.
-    void start(int n, Answer answer) {
+    void start(int files, Answer answer) {
         prompts.expectMessage(MessageKind::Confirmation,
-                              print::kPreviewQuestion.arg((n + 23) / 24), answer);
-        window.startRun(Files(n));
+                              print::kPreviewQuestion.arg((files + 23) / 24), answer);
+        window.startRun(Files(files));
+    }
+    bool ended() const {
+        return !window.running() && !window.tickTimer->isActive() &&
+               !window.printButton->isEnabled();
     }
 
     ScriptedPrompts prompts;
-    CountingPacer pacer;
+    TickingPacer pacer;
     RecordingPrinter printer;
     Window window{prompts, pacer, printer};
     QString failing;
@@ -57,34 +71,35 @@ class ContactSheetRun : public ::testing::Test {
 
 TEST_F(ContactSheetRun, PreviewPrintThenSkipTheLastPage) {
     start(25, Answer::Yes);
-    EXPECT_TRUE(window.running());
     EXPECT_FALSE(window.confirmationBar->isHidden());
     EXPECT_TRUE(window.tickTimer->isActive());
+    pacer.window = &window;  // a tick falling due while the page is composed waits its turn
     window.composeNextSheet();
     EXPECT_EQ(window.windowTitle(), print::kRunPageCaption + "1");
     EXPECT_EQ(loads, 24);
-    EXPECT_TRUE(window.printButton->isEnabled());
     EXPECT_EQ(window.sheet().pixelColor(162, 172), QColor(Qt::darkGreen));
     window.printButton->click();
     ASSERT_EQ(printer.documents.size(), 1u);
     EXPECT_EQ(printer.documents[0].pictures.at(0).target, QRect(300, 50, 3125, 5205));
     EXPECT_EQ(window.tickTimer->interval(), Window::kAfterPrintMs);
     window.composeNextSheet();
-    EXPECT_EQ(loads, 25);
-    window.skipShownSheet();
-    EXPECT_FALSE(window.running());
+    EXPECT_EQ(window.pageNumber(), 2);
+    window.skipButton->click();
+    EXPECT_TRUE(ended());
     EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(window.tickTimer->isActive());
     EXPECT_EQ(printer.documents.size(), 1u);
+    // The menu command during a run only brings the window forward: no second question.
+    start(2, Answer::Yes);
+    window.startRun(Files(5));
+    EXPECT_TRUE(prompts.scriptDone());
 }
 
 TEST_F(ContactSheetRun, AbandonInPreviewPrintsNothingMore) {
     start(30, Answer::Yes);
     window.composeNextSheet();
     window.abandonButton->click();
-    EXPECT_FALSE(window.running());
+    EXPECT_TRUE(ended());
     EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(window.tickTimer->isActive());
     window.composeNextSheet();  // a late tick does nothing
     EXPECT_TRUE(printer.documents.empty());
     EXPECT_EQ(loads, 24);
@@ -95,53 +110,28 @@ TEST_F(ContactSheetRun, AutomaticModePrintsEveryPageWithPauses) {
     EXPECT_TRUE(window.confirmationBar->isHidden());
     window.composeNextSheet();
     EXPECT_EQ(printer.documents.size(), 1u);
-    EXPECT_EQ(pacer.waits, 1);
     EXPECT_EQ(pacer.totalMs, Window::kPrintedPauseMs);
     EXPECT_EQ(window.tickTimer->interval(), Window::kAutomaticTickMs);
     EXPECT_TRUE(window.tickTimer->isActive());
     window.composeNextSheet();
     EXPECT_EQ(printer.documents.size(), 2u);
-    EXPECT_FALSE(window.running());
-    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(ended());
 }
 
-TEST_F(ContactSheetRun, DismissedQuestionCancelsTheRun) {
-    start(3, Answer::Cancel);
-    EXPECT_FALSE(window.running());
+TEST_F(ContactSheetRun, RunsThatNeverPrint) {
+    start(3, Answer::Cancel);  // the question dismissed
+    EXPECT_TRUE(ended());
     EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(window.tickTimer->isActive());
-}
-
-TEST_F(ContactSheetRun, ClosingActsAsAbandon) {
     start(30, Answer::No);
-    window.close();
-    EXPECT_FALSE(window.running());
-    EXPECT_FALSE(window.tickTimer->isActive());
+    window.close();  // closing acts as Abandon
+    EXPECT_TRUE(ended());
     window.composeNextSheet();
+    printer.available = false;
+    prompts.expectMessage(MessageKind::Error, platform::kNoPrinterMessage);
+    window.startRun(Files(3));
+    EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(printer.documents.empty());
-}
-
-TEST_F(ContactSheetRun, NoTickInsideAnotherAndNoSecondRun) {
-    start(30, Answer::Yes);
-    // Pending events run after each thumbnail; a timer tick among them must wait its turn.
-    struct ReentrantPacer final : platform::Pacer {
-        Window* window = nullptr;
-        void wait(int) override {}
-        void processEvents() override { window->composeNextSheet(); }
-    };
-    ReentrantPacer reentrant;
-    reentrant.window = &window;
-    Window nested{prompts, reentrant, printer};
-    nested.setLoader([](const QString&) { return QImage(8, 8, QImage::Format_BGR888); });
-    prompts.expectMessage(MessageKind::Confirmation, {}, Answer::Yes);
-    nested.startRun(Files(2));
-    reentrant.window = &nested;
-    nested.composeNextSheet();
-    EXPECT_EQ(nested.pageNumber(), 1);
-    // The menu command during a run only brings the window forward: no second question.
-    window.startRun(Files(5));
     EXPECT_TRUE(prompts.scriptDone());
-    EXPECT_TRUE(window.running());
 }
 
 TEST_F(ContactSheetRun, UnreadableFileEndsTheRunCleanly) {
@@ -150,21 +140,12 @@ TEST_F(ContactSheetRun, UnreadableFileEndsTheRunCleanly) {
     prompts.expectMessage(MessageKind::Error, "illisible");
     window.composeNextSheet();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_FALSE(window.running());
+    EXPECT_TRUE(ended());
     EXPECT_TRUE(window.isVisible());  // on the partial page
-    EXPECT_FALSE(window.printButton->isEnabled());
-    window.abandonButton->click();  // closes without composing the same file again
+    window.abandonButton->click();    // closes without loading the same file again
     EXPECT_EQ(loads, 3);
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(prompts.scriptDone());
-}
-
-TEST_F(ContactSheetRun, WithoutAPrinterNothingStarts) {
-    printer.available = false;
-    prompts.expectMessage(MessageKind::Error, platform::kNoPrinterMessage);
-    window.startRun(Files(3));
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(window.running());
 }
 
 }  // namespace

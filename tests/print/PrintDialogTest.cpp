@@ -1,5 +1,5 @@
 // "Parametres d'impression" driven through its controls, with scripted prompts and the
-// recording printer (600 dpi A4, printable area from (80, 100): 3 and 4 mm).
+// recording printer (600 dpi A4, printable area from (80, 100) pixels: 3 and 4 mm).
 
 #include <gtest/gtest.h>
 
@@ -33,13 +33,23 @@ QImage TallPage() {
 
 class PrintDialogTest : public ::testing::Test {
   protected:
-    // OK (or Cancel) once the dialog is up.
+    void showPage(const QImage& page) {
+        dialog.setPage(page);
+        dialog.show();
+    }
+    // The size texts and the miniature's size, as one line.
+    QString shownSize() const {
+        const QSize m = dialog.miniatureView->size();
+        return QStringLiteral("%1 x %2 cm, %3 x %4")
+            .arg(dialog.widthText->text(), dialog.heightText->text())
+            .arg(m.width())
+            .arg(m.height());
+    }
     void answerDialog(bool ok) {
         QTimer::singleShot(0, &dialog, [this, ok] {
             (ok ? dialog.okButton : dialog.cancelButton)->click();
         });
     }
-    QSize miniatureSize() const { return dialog.miniatureView->size(); }
 
     ScriptedPrompts prompts;
     CountingPacer pacer;
@@ -47,89 +57,67 @@ class PrintDialogTest : public ::testing::Test {
     print::PrintDialog dialog{prompts, pacer, printer};
 };
 
-TEST_F(PrintDialogTest, ShowingAndTheUpDowns) {
-    dialog.setPage(TallPage());
-    dialog.show();
-    EXPECT_EQ(dialog.widthText->text(), "15.0");
-    EXPECT_EQ(dialog.heightText->text(), "30.0");
-    EXPECT_EQ(miniatureSize(), QSize(69, 138));
-    // 2 cm from the outline's corner at (20, 62): R(9.2) = 9.
-    EXPECT_EQ(dialog.miniatureView->pos(), QPoint(29, 71));
+TEST_F(PrintDialogTest, UpDownsAndOk) {
+    showPage(TallPage());
+    EXPECT_EQ(shownSize(), "15.0 x 30.0 cm, 69 x 138");
+    // 2 cm from the outline's corner at (10, 22): R(9.2) = 9.
+    EXPECT_EQ(dialog.miniatureView->pos(), QPoint(19, 31));
     EXPECT_EQ(dialog.xArrows->minimum(), 3);  // the printable area's offsets
     EXPECT_EQ(dialog.yArrows->minimum(), 4);
 
     dialog.widthFineArrows->click(Button::Next);
     EXPECT_EQ(dialog.widthCoarseArrows->position(), 151);
-    EXPECT_EQ(dialog.heightText->text(), "30.2");
+    EXPECT_EQ(shownSize(), "15.1 x 30.2 cm, 69 x 139");
     dialog.widthCoarseArrows->click(Button::Prev);
     EXPECT_EQ(dialog.widthFineArrows->position(), 141);
-    EXPECT_EQ(dialog.widthText->text(), "14.1");
     dialog.xArrows->click(Button::Next);  // 21 mm: R(9.66) = 10
     dialog.yArrows->click(Button::Prev);  // 19 mm: R(8.74) = 9
-    EXPECT_EQ(dialog.xText->text(), "2.1");
-    EXPECT_EQ(dialog.yText->text(), "1.9");
-    EXPECT_EQ(dialog.miniatureView->pos(), QPoint(30, 71));
-    for (int i = 0; i < 30; ++i) dialog.xArrows->click(Button::Prev);
-    EXPECT_EQ(dialog.xArrows->position(), 3);
+    EXPECT_EQ(dialog.xText->text() + " " + dialog.yText->text(), "2.1 1.9");
+    EXPECT_EQ(dialog.miniatureView->pos(), QPoint(20, 31));
     dialog.printNameCheck->setChecked(true);
     dialog.okButton->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.placement().widthMm, 141);
-    EXPECT_EQ(dialog.placement().xMm, 0);   // 3 - 3
-    EXPECT_EQ(dialog.placement().yMm, 15);  // 19 - 4
+    const print::PagePlacement& p = dialog.placement();
+    EXPECT_EQ(QRect(p.xMm, p.yMm, p.widthMm, 0), QRect(21 - 3, 19 - 4, 141, 0));
     EXPECT_TRUE(dialog.printNameChosen());
 }
 
 TEST_F(PrintDialogTest, OrientationTurnsTheMiniatureAndPrintsUnturned) {
-    dialog.setPage(TallPage());
-    dialog.show();
+    showPage(TallPage());
     dialog.orientationButton->click();
     EXPECT_EQ(printer.orientation(), PaperOrientation::Landscape);
-    EXPECT_EQ(dialog.widthText->text(), "15.0");
-    EXPECT_EQ(dialog.heightText->text(), "7.5");
-    EXPECT_EQ(miniatureSize(), QSize(69, 34));
+    EXPECT_EQ(shownSize(), "15.0 x 7.5 cm, 69 x 34");
     // Clockwise: the top-left pixel goes to the top-right corner.
-    const QImage& turned = dialog.miniature();
-    ASSERT_EQ(turned.size(), QSize(512, 256));
-    EXPECT_EQ(turned.pixelColor(511, 0), QColor(Qt::blue));
+    EXPECT_EQ(dialog.miniature().pixelColor(511, 0), QColor(Qt::blue));
     dialog.okButton->click();
-    // Landscape offsets: 100 px across (4 mm), 80 down (3 mm); paper 21 cm high.
-    EXPECT_EQ(dialog.placement().widthMm, 75);
-    EXPECT_EQ(dialog.placement().xMm, 20 - 4);
-    EXPECT_EQ(dialog.placement().yMm, 210 - 150 - 20 - 3);
+    // Landscape offsets: 100 pixels across (4 mm), 80 down (3 mm); the paper is 21 cm high.
+    const print::PagePlacement& p = dialog.placement();
+    EXPECT_EQ(QRect(p.xMm, p.yMm, p.widthMm, 0), QRect(20 - 4, 210 - 150 - 20 - 3, 75, 0));
     EXPECT_FALSE(dialog.landscape());  // not kept
+
+    QImage square(512, 512, QImage::Format_BGR888);
+    square.fill(Qt::green);
+    showPage(square);
+    dialog.orientationButton->click();  // 15 x 15 cm fitted into 15 x 10
+    EXPECT_EQ(dialog.widthFineArrows->position(), 100);
+    EXPECT_EQ(shownSize(), "10.0 x 10.0 cm, 46 x 46");
 }
 
 TEST_F(PrintDialogTest, KeptLandscapeTurnsTheSameWayAtTheNextShowing) {
     dialog.keepSettingsCheck->setChecked(true);
-    dialog.setPage(TallPage());
-    dialog.show();
+    showPage(TallPage());
     dialog.orientationButton->click();
     dialog.okButton->click();
-    EXPECT_TRUE(dialog.landscape());
-    dialog.setPage(TallPage());
-    dialog.show();
+    showPage(TallPage());
     EXPECT_EQ(dialog.miniature().pixelColor(511, 0), QColor(Qt::blue));
-    EXPECT_EQ(dialog.heightText->text(), "7.5");
+    EXPECT_EQ(shownSize(), "15.0 x 7.5 cm, 69 x 34");
     EXPECT_EQ(printer.orientation(), PaperOrientation::Landscape);
-}
-
-TEST_F(PrintDialogTest, SquarePageFitsThePhotoFormat) {
-    QImage square(512, 512, QImage::Format_BGR888);
-    square.fill(Qt::green);
-    dialog.setPage(square);
-    dialog.show();
-    dialog.orientationButton->click();
-    EXPECT_EQ(dialog.widthFineArrows->position(), 100);
-    EXPECT_EQ(dialog.widthText->text(), "10.0");
-    EXPECT_EQ(dialog.heightText->text(), "10.0");
 }
 
 TEST_F(PrintDialogTest, PrinterSetupKeepsTheDialogsOrientation) {
     QPrinter platformPrinter;
     printer.setupPrinter = &platformPrinter;
-    dialog.setPage(TallPage());
-    dialog.show();
+    showPage(TallPage());
     dialog.orientationButton->click();
     printer.orientations.clear();
     prompts.expectPrinterSetup(true);
@@ -146,31 +134,22 @@ TEST_F(PrintDialogTest, MenuCommandPrintsTheNamedPage) {
     ASSERT_EQ(printer.documents.size(), 1u);
     const auto& doc = printer.documents[0];
     EXPECT_TRUE(doc.ended);
-    EXPECT_EQ(doc.texts.at(0).second, "mur.GIF");
+    EXPECT_EQ(doc.texts.at(0), std::make_pair(QPoint(50, 1), QString("mur.GIF")));
     // 150 mm wide at (20 - 3, 20 - 4) mm: 3543 x 7087 at R(401.6), R(377.95).
     EXPECT_EQ(doc.pictures.at(0).target, QRect(402, 378, 3543, 7087));
-    EXPECT_EQ(pacer.eventRuns, 1);
 
+    QImage large(600, 600, QImage::Format_BGR888);  // 360000 pixels
+    large.fill(Qt::green);
     answerDialog(false);
-    dialog.printPage(TallPage(), {});
-    EXPECT_EQ(printer.documents.size(), 1u);  // Cancel prints nothing
-}
-
-TEST_F(PrintDialogTest, LargePageShowsFromAReducedCopy) {
-    QImage page(600, 600, QImage::Format_BGR888);
-    page.fill(Qt::green);
-    answerDialog(false);
-    dialog.printPage(page, {});
-    EXPECT_EQ(dialog.pictureWidth(), 60);
+    dialog.printPage(large, {});
     EXPECT_EQ(dialog.miniature().size(), QSize(60, 60));
+    EXPECT_EQ(printer.documents.size(), 1u);  // Cancel prints nothing
 }
 
 TEST_F(PrintDialogTest, NoPrinterOrARefusedStartIsReported) {
     printer.available = false;
     prompts.expectMessage(platform::MessageKind::Error, platform::kNoPrinterMessage);
-    dialog.printPage(TallPage(), {});  // no dialog: nothing answers it
-    EXPECT_FALSE(dialog.isVisible());
-
+    dialog.printPage(TallPage(), {});  // no dialog: nothing would answer it
     printer.available = true;
     printer.refuseStart = true;
     answerDialog(true);
