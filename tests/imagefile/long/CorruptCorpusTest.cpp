@@ -187,7 +187,7 @@ TEST(CorruptCorpus, InfoAndConvertStayWithinTimeAndMemory) {
                 ++runs;
                 SCOPED_TRACE(path.toStdString() + (info ? " info" : " convert"));
                 EXPECT_FALSE(WIFSIGNALED(r.status)) << "signal " << WTERMSIG(r.status);
-                EXPECT_TRUE(WIFEXITED(r.status) && WEXITSTATUS(r.status) <= 1);
+                EXPECT_TRUE(WIFEXITED(r.status) && WEXITSTATUS(r.status) <= 1) << r.status;
                 EXPECT_LE(r.seconds, 10.0);
                 int64_t limit = refusedBound;
                 const QStringList size = r.out.section(QLatin1Char(' '), 0, 0).split('x');
