@@ -46,9 +46,8 @@ PaperOrientation QtPrinter::orientation() const {
 }
 
 void QtPrinter::setOrientation(PaperOrientation orientation) {
-    printer_.setPageOrientation(orientation == PaperOrientation::Landscape
-                                    ? QPageLayout::Landscape
-                                    : QPageLayout::Portrait);
+    printer_.setPageOrientation(orientation == PaperOrientation::Landscape ? QPageLayout::Landscape
+                                                                           : QPageLayout::Portrait);
 }
 
 void QtPrinter::beginDocument(const QString& title) {

@@ -58,8 +58,8 @@ void DrawThumbnail(QImage& sheet, int indexOnSheet, const QImage& picture, const
                                 Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const QRect thumbnail(ThumbnailOrigin(indexOnSheet), size);
     QPainter painter(&sheet);
-    painter.drawImage(thumbnail, source.scaled(size, Qt::IgnoreAspectRatio,
-                                               Qt::SmoothTransformation));
+    painter.drawImage(thumbnail,
+                      source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     painter.setPen(Qt::black);
     painter.drawText(QRect(thumbnail.left(), thumbnail.top() + size.height() + kNameGap,
                            kCellWidth - 2, kCellHeight),
@@ -86,8 +86,7 @@ QImage LoadSheetPicture(const QString& path) {
 ContactSheetComposer::ContactSheetComposer(QStringList paths, Loader loader)
     : paths_(std::move(paths)), loader_(loader ? std::move(loader) : Loader(LoadSheetPicture)) {}
 
-void ContactSheetComposer::composeNextSheet(QImage& sheet,
-                                            const std::function<bool()>& afterEach) {
+void ContactSheetComposer::composeNextSheet(QImage& sheet, const std::function<bool()>& afterEach) {
     sheet = BlankSheet();
     for (int onSheet = 0; onSheet < kThumbnailsPerSheet && !allProcessed(); ++onSheet) {
         const QString path = paths_[processed_++];

@@ -6,8 +6,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -123,9 +123,9 @@ void ContactSheetWindow::startRun(const QStringList& paths) {
         if (const QScreen* screen = this->screen())
             move(screen->availableGeometry().center() - rect().center());
         show();
-        const platform::Answer answer = prompts_.message(
-            platform::MessageKind::Confirmation,
-            kPreviewQuestion.arg(composer_->sheetCount()), platform::kYesNoCancel);
+        const platform::Answer answer =
+            prompts_.message(platform::MessageKind::Confirmation,
+                             kPreviewQuestion.arg(composer_->sheetCount()), platform::kYesNoCancel);
         if (answer != platform::Answer::Yes && answer != platform::Answer::No) {
             // Dismissed: nothing is printed unattended.
             composer_.reset();
@@ -158,8 +158,7 @@ void ContactSheetWindow::composeNextSheet() {
         skipButton->setEnabled(true);
         return;
     }
-    if (!platform::Guard(prompts_, [this] { PrintSheet(printer_, sheet_); }))
-        return endRun(false);
+    if (!platform::Guard(prompts_, [this] { PrintSheet(printer_, sheet_); })) return endRun(false);
     pacer_.wait(kPrintedPauseMs);
     if (abandon_ || composer_->allProcessed()) return endRun(true);
     restartTimer(kAutomaticTickMs);
@@ -178,8 +177,7 @@ void ContactSheetWindow::printShownSheet() {
     if (!running_ || inTick_) return;
     printButton->setEnabled(false);
     skipButton->setEnabled(false);
-    if (!platform::Guard(prompts_, [this] { PrintSheet(printer_, sheet_); }))
-        return endRun(false);
+    if (!platform::Guard(prompts_, [this] { PrintSheet(printer_, sheet_); })) return endRun(false);
     if (composer_->allProcessed()) return endRun(true);
     restartTimer(kAfterPrintMs);
 }

@@ -14,7 +14,7 @@ inline constexpr double kMiniaturePixelsPerCm = 4.6;
 inline constexpr qint64 kFullMiniatureLimit = 300000;
 inline constexpr int kPhotoWidthCm = 15;
 inline constexpr int kPhotoHeightCm = 10;
-inline constexpr int kPortraitTurnWidthMm = 150;  // width set when the paper turns landscape
+inline constexpr int kPortraitTurnWidthMm = 150;   // width set when the paper turns landscape
 inline constexpr int kLandscapeTurnWidthMm = 100;  // and when it turns back
 
 // The page as the dialog shows it: the miniature's picture and the size whose proportion it
@@ -31,8 +31,8 @@ MiniatureSource MakeMiniatureSource(const QImage& page);
 struct ShownSize {
     double widthCm = 0;
     double heightCm = 0;
-    int heightMm = 1;      // R(height cm x 10), at least 1
-    QSize miniatureSize;   // R(4.6 x cm) each way, at least 1
+    int heightMm = 1;     // R(height cm x 10), at least 1
+    QSize miniatureSize;  // R(4.6 x cm) each way, at least 1
 };
 // The height follows the width through the picture's proportion.
 ShownSize SizeForWidth(int widthMm, double pictureWidth, double pictureHeight);
@@ -59,8 +59,8 @@ struct OkSettings {
     double shownHeightCm = 10;  // the height shown
     int xMm = 20;               // the positions set, from the paper's corner
     int yMm = 20;
-    int paperHeightCm = 30;     // R(physical height / pixels per cm)
-    int offsetXMm = 0;          // the printable area's offsets, in whole millimetres
+    int paperHeightCm = 30;  // R(physical height / pixels per cm)
+    int offsetXMm = 0;       // the printable area's offsets, in whole millimetres
     int offsetYMm = 0;
 };
 // The printed width and the position in the printable area, in millimetres.

@@ -57,9 +57,9 @@ class PrintDialog final : public QDialog {
     QCheckBox* keepSettingsCheck;
     QCheckBox* printNameCheck;
     QGroupBox* positionGroup;
-    app::ImageBox* sheetPicture;     // the sheet under the miniature
-    QWidget* paperOutline;           // positions are measured from its corner
-    app::ImageBox* miniatureView;    // the page at scale
+    app::ImageBox* sheetPicture;   // the sheet under the miniature
+    QWidget* paperOutline;         // positions are measured from its corner
+    app::ImageBox* miniatureView;  // the page at scale
     app::UpDown* xArrows;
     QLabel* xText;
     app::UpDown* yArrows;

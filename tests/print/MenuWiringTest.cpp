@@ -36,8 +36,8 @@ TEST_F(PrintMenu, ContactSheetRunKeepsThePreviewedSourceName) {
     showSources(2);
     clickSource("a.bmp");
     window->fileList->selectAll();
-    prompts.expectMessage(platform::MessageKind::Confirmation,
-                          print::kPreviewQuestion.arg(1), platform::Answer::No);
+    prompts.expectMessage(platform::MessageKind::Confirmation, print::kPreviewQuestion.arg(1),
+                          platform::Answer::No);
     window->contactSheetAction->trigger();
     ASSERT_TRUE(sheetWindow->running());
     sheetWindow->composeNextSheet();

@@ -46,9 +46,8 @@ class PrintDialogTest : public ::testing::Test {
             .arg(m.height());
     }
     void answerDialog(bool ok) {
-        QTimer::singleShot(0, &dialog, [this, ok] {
-            (ok ? dialog.okButton : dialog.cancelButton)->click();
-        });
+        QTimer::singleShot(0, &dialog,
+                           [this, ok] { (ok ? dialog.okButton : dialog.cancelButton)->click(); });
     }
 
     ScriptedPrompts prompts;

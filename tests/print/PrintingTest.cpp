@@ -79,8 +79,8 @@ class PdfOutput : public ::testing::Test {
 
 TEST_F(PdfOutput, PrintedPageKeepsPlaceSizeAndColours) {
     ASSERT_TRUE(HalfAndHalf().save(path("page.bmp"), "BMP"));
-    Run(TESSELLA_CLI, {"print", path("page.bmp"), "--width-mm", "100", "--x-mm", "20",
-                       "--y-mm", "30", "--name", "-o", path("page.pdf")});
+    Run(TESSELLA_CLI, {"print", path("page.bmp"), "--width-mm", "100", "--x-mm", "20", "--y-mm",
+                       "30", "--name", "-o", path("page.pdf")});
     // 100 mm at 600 dpi: 2362.2 x 1181.1, stored losslessly at that size.
     EXPECT_EQ(storedPictures(path("page.pdf")), QStringList{"2362 1181 image"});
     Run("pdfimages", {"-png", path("page.pdf"), path("stored")});

@@ -54,7 +54,8 @@ class RecordingPrinter final : public platform::PrinterService {
         documents.back().texts.emplace_back(topLeft, text);
     }
     void drawPicture(const QRect& target, const QImage& picture) override {
-        documents.back().pictures.push_back({target, platform::PictureForDevice(picture, target.size())});
+        documents.back().pictures.push_back(
+            {target, platform::PictureForDevice(picture, target.size())});
     }
 
     QPrinter* platformPrinter() override { return setupPrinter; }
@@ -63,7 +64,7 @@ class RecordingPrinter final : public platform::PrinterService {
     bool available = true;
     bool refuseStart = false;
     int dpi = 600;
-    QSize paper{4960, 7016};      // A4 at 600 dpi
+    QSize paper{4960, 7016};  // A4 at 600 dpi
     QSize printable{4800, 6800};
     QPoint offset{80, 100};
     QPrinter* setupPrinter = nullptr;  // what the set-up dialog is shown on
