@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
@@ -178,6 +179,7 @@ QWidget* MainWindow::buildTopBand() {
     importSizeCombo->setCurrentText(QStringLiteral("64 x 64"));
     importSizeCombo->setMinimumContentsLength(22);
     importSizeCombo->setAccessibleName(QStringLiteral("Dimensions d'importation"));
+    importSizeCombo->view()->setAccessibleName(importSizeCombo->accessibleName());
     importLayout->addWidget(importSizeCombo);
     importLayout->addStretch();
     row->addWidget(importGroup);
@@ -290,6 +292,7 @@ QFrame* MainWindow::buildSourcePanel() {
     for (const QFileInfo& drive : QDir::drives()) driveCombo->addItem(drive.absolutePath());
     if (driveCombo->findText(QDir::homePath()) < 0) driveCombo->addItem(QDir::homePath());
     driveCombo->setAccessibleName(QStringLiteral("Lecteur"));
+    driveCombo->view()->setAccessibleName(driveCombo->accessibleName());
     column->addWidget(driveCombo);
 
     dirModel_ = new QFileSystemModel(this);

@@ -1,5 +1,6 @@
 #include "texture/NewElementDialog.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -81,6 +82,7 @@ NewElementDialog::NewElementDialog(NewElementSettings& settings, platform::Promp
     heightLabel->setAccessibleName(QStringLiteral("Hauteur choisie"));
     presetCombo = new QComboBox(this);
     presetCombo->setAccessibleName(QString::fromUtf8("Dimensions prédéfinies"));
+    presetCombo->view()->setAccessibleName(presetCombo->accessibleName());
     presetCombo->addItems({QStringLiteral("8 x 8"), QStringLiteral("16 x 16"),
                            QStringLiteral("32 x 32"), QStringLiteral("64 x 64"),
                            QStringLiteral("128 x 128")});
@@ -88,6 +90,7 @@ NewElementDialog::NewElementDialog(NewElementSettings& settings, platform::Promp
 
     colourCombo = new QComboBox(this);
     colourCombo->setAccessibleName(QStringLiteral("Couleur du fond"));
+    colourCombo->view()->setAccessibleName(colourCombo->accessibleName());
     for (const auto& [name, colour] : Colours()) colourCombo->addItem(Swatch(colour), name);
     colourCombo->setCurrentIndex(static_cast<int>(Colours().size()) - 1);  // white
     colourSwatch = new QLabel(this);
