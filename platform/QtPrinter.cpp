@@ -1,5 +1,7 @@
 #include "platform/QtPrinter.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinterInfo>
 
@@ -7,6 +9,17 @@
 #include "platform/PrinterTexts.h"
 
 namespace tessella::platform {
+
+namespace {
+// "dossier/planche.pdf" for the first document, "dossier/planche-2.pdf" for the second, ...
+QString NumberedFile(const QString& chosen, int document) {
+    if (document <= 1) return chosen;
+    const QFileInfo info(chosen);
+    const QString suffix = info.suffix().isEmpty() ? QString() : "." + info.suffix();
+    return info.dir().filePath(
+        QStringLiteral("%1-%2%3").arg(info.completeBaseName()).arg(document).arg(suffix));
+}
+}  // namespace
 
 QtPrinter::QtPrinter(QObject* parent) : QObject(parent) {}
 
@@ -54,18 +67,36 @@ void QtPrinter::beginDocument(const QString& title) {
     if (painter_) throw TessellaError(kPrintRefusedMessage);
     if (printer_.outputFormat() == QPrinter::PdfFormat && printer_.outputFileName().isEmpty())
         throw TessellaError(kPdfFileMissingMessage);
+    chooseDocumentFile();
     printer_.setDocName(title);
     auto painter = std::make_unique<QPainter>();
-    if (!painter->begin(&printer_)) throw TessellaError(kPrintRefusedMessage);
+    if (!painter->begin(&printer_)) {
+        restoreChosenFile();
+        throw TessellaError(kPrintRefusedMessage);
+    }
     // Otherwise Qt stores pictures as lossy JPEG in PDF output.
     painter->setRenderHint(QPainter::LosslessImageRendering);
     painter_ = std::move(painter);
+}
+
+void QtPrinter::chooseDocumentFile() {
+    if (printer_.outputFormat() != QPrinter::PdfFormat) return;
+    const QString chosen = printer_.outputFileName();
+    pdfDocuments_ = chosen == chosenPdfFile_ ? pdfDocuments_ + 1 : 1;
+    chosenPdfFile_ = chosen;
+    printer_.setOutputFileName(NumberedFile(chosen, pdfDocuments_));
+}
+
+void QtPrinter::restoreChosenFile() {
+    if (printer_.outputFormat() == QPrinter::PdfFormat && !chosenPdfFile_.isEmpty())
+        printer_.setOutputFileName(chosenPdfFile_);
 }
 
 void QtPrinter::endDocument() {
     if (!painter_) return;
     const bool done = painter_->end();
     painter_.reset();
+    restoreChosenFile();
     if (!done || printer_.printerState() == QPrinter::Error)
         throw TessellaError(kPrintFailedMessage);
 }
@@ -75,6 +106,7 @@ void QtPrinter::abortDocument() noexcept {
     printer_.abort();
     painter_->end();
     painter_.reset();
+    restoreChosenFile();
 }
 
 QPainter& QtPrinter::painter() {

@@ -34,10 +34,17 @@ class QtPrinter final : public QObject, public PrinterService {
 
   private:
     QPainter& painter();
+    // With PDF output every document is a file of its own: documents after the first one
+    // written to the chosen name go beside it, numbered, instead of overwriting it.
+    void chooseDocumentFile();
+    // The printer shows the chosen name again once a document is over.
+    void restoreChosenFile();
 
     // Device pixels at the printer's own resolution.
     mutable QPrinter printer_{QPrinter::HighResolution};
     std::unique_ptr<QPainter> painter_;
+    QString chosenPdfFile_;  // the PDF file name last chosen
+    int pdfDocuments_ = 0;   // documents written under that name
 };
 
 }  // namespace tessella::platform

@@ -10,6 +10,7 @@
 
 #include "platform/Error.h"
 #include "platform/PrinterTexts.h"
+#include "platform/QtPrinter.h"
 #include "print/ContactSheet.h"
 #include "print/PagePrinting.h"
 #include "tests/support/RecordingPrinter.h"
@@ -128,6 +129,18 @@ TEST_F(PdfOutput, ContactSheetOfTwentyFiveFilesHasTwoPages) {
     // An unreadable file: a failure, and no file left behind.
     Run(TESSELLA_CLI, {"contact-sheet", "-o", path("x.pdf"), path("missing.xyz")}, 1);
     EXPECT_FALSE(QFile::exists(path("x.pdf")));
+}
+
+TEST_F(PdfOutput, QtPrinterWritesEachDocumentToAFileOfItsOwn) {
+    platform::QtPrinter printer;
+    QPrinter* pdf = printer.platformPrinter();
+    pdf->setOutputFormat(QPrinter::PdfFormat);
+    pdf->setOutputFileName(path("planche.pdf"));
+    print::PrintSheet(printer, print::BlankSheet());
+    print::PrintSheet(printer, print::BlankSheet());
+    EXPECT_EQ(pdf->outputFileName(), path("planche.pdf"));  // the choice stays as it was
+    EXPECT_EQ(storedPictures(path("planche.pdf")), QStringList{"3125 5205 image"});
+    EXPECT_EQ(storedPictures(path("planche-2.pdf")), QStringList{"3125 5205 image"});
 }
 
 }  // namespace
