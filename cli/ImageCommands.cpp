@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/PictureFiles.h"
+#include "imagefile/ImageLoader.h"
 
 namespace tessella::cli {
 
@@ -16,15 +17,25 @@ int UsageOf(const char* usage) {
 
 int InfoCommand(const QStringList& args) {
     if (args.size() != 1) return UsageOf("info FICHIER");
-    const QImage image = LoadPicture(args[0]);
-    PrintOut(QStringLiteral("%1x%2 %3").arg(image.width()).arg(image.height()).arg(image.depth()));
+    QImage image;
+    int depth = 0;
+    if (!imagefile::LoadImageByExtension(args[0], image, depth)) LoadPicture(args[0]);  // throws
+    PrintOut(QStringLiteral("%1x%2 %3").arg(image.width()).arg(image.height()).arg(depth));
     return kExitOk;
 }
 
 int ConvertCommand(const QStringList& args) {
     if (args.size() != 2) return UsageOf("convert ENTREE SORTIE.(tga|bmp)");
     if (!IsPictureOutput(args[1])) return UsageOf("convert ENTREE SORTIE.(tga|bmp)");
-    WritePicture(LoadPicture(args[0]), args[1]);
+    // 24-bit TGA and BMP files go through the rows of one working array.
+    pixels::WorkingPicture work;
+    int dotsPerMeterX = 0, dotsPerMeterY = 0;
+    if (imagefile::LoadIntoGrid(args[0], work.image(), dotsPerMeterX, dotsPerMeterY)) {
+        work.setDotsPerMeter(dotsPerMeterX, dotsPerMeterY);
+        WritePicture(work, args[1]);
+    } else {
+        WritePicture(LoadPicture(args[0]), args[1]);
+    }
     return kExitOk;
 }
 

@@ -230,21 +230,12 @@ int OpCommand(const QStringList& args) {
     for (qsizetype i = 0; i < count; ++i)
         if (op->arguments[i].kind == Kind::Picture) values.picture = LoadPicture(args[i + 1]);
 
+    // One picture buffer from file to file: the rows are read in, worked on in place (or in the
+    // kept scratch array) and written out.
     WorkingPicture work;
-    {
-        // Only the working array is kept: the loaded picture goes once copied into it, and the
-        // result is written from the array's rows.
-        QImage bitmap = LoadPicture(input);
-        work.LoadWorkingArray(bitmap);
-    }
+    LoadWorkingPicture(input, work);
     op->run(work, values);
-    const pixels::PixelGrid& result = work.image();
-    const QImage fresh(1, 1, QImage::Format_BGR888);  // a new picture's resolution
-    imagefile::BgrRows rows{result.width(), result.height(),
-                            work.dotsPerMeterX() > 0 ? work.dotsPerMeterX() : fresh.dotsPerMeterX(),
-                            work.dotsPerMeterY() > 0 ? work.dotsPerMeterY() : fresh.dotsPerMeterY(),
-                            [&result](int y) { return reinterpret_cast<const uchar*>(result.row(y)); }};
-    WritePicture(rows, output);
+    WritePicture(work, output);
     return kExitOk;
 }
 

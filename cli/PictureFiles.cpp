@@ -40,6 +40,28 @@ void WritePicture(const imagefile::BgrRows& rows, const QString& path) {
     });
 }
 
+void LoadWorkingPicture(const QString& file, pixels::WorkingPicture& work) {
+    int dotsPerMeterX = 0, dotsPerMeterY = 0;
+    if (imagefile::LoadIntoGrid(file, work.image(), dotsPerMeterX, dotsPerMeterY)) {
+        work.setDotsPerMeter(dotsPerMeterX, dotsPerMeterY);
+        return;
+    }
+    QImage bitmap = LoadPicture(file);
+    work.LoadWorkingArray(bitmap);
+}
+
+void WritePicture(const pixels::WorkingPicture& work, const QString& path) {
+    const pixels::PixelGrid& picture = work.image();
+    if (picture.empty()) throw platform::TessellaError(QStringLiteral("Image vide : %1").arg(path));
+    const QImage fresh(1, 1, QImage::Format_BGR888);  // a new picture's resolution
+    const imagefile::BgrRows rows{
+        picture.width(), picture.height(),
+        work.dotsPerMeterX() > 0 ? work.dotsPerMeterX() : fresh.dotsPerMeterX(),
+        work.dotsPerMeterY() > 0 ? work.dotsPerMeterY() : fresh.dotsPerMeterY(),
+        [&picture](int y) { return reinterpret_cast<const uchar*>(picture.row(y)); }};
+    WritePicture(rows, path);
+}
+
 void WritePicture(const QImage& image, const QString& path) {
     if (image.isNull()) throw platform::TessellaError(QStringLiteral("Image vide : %1").arg(path));
     WritePicture(imagefile::RowsOf(image), path);

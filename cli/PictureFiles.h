@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "imagefile/BgrRows.h"
+#include "pixels/WorkingPicture.h"
 
 namespace tessella::cli {
 
@@ -18,5 +19,12 @@ bool IsPictureOutput(const QString& path);
 // row through a temporary file: no encoded copy of a large picture is held.
 void WritePicture(const QImage& image, const QString& path);
 void WritePicture(const imagefile::BgrRows& rows, const QString& path);
+
+// Loads file into the working array: a 24-bit TGA or BMP straight into its rows, any other
+// picture through LoadPicture and the working array's loading rule.
+void LoadWorkingPicture(const QString& file, pixels::WorkingPicture& work);
+// Writes the working array's picture from its own rows, with its resolution (a new picture's
+// where it has none).
+void WritePicture(const pixels::WorkingPicture& work, const QString& path);
 
 }  // namespace tessella::cli

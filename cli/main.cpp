@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "cli/Commands.h"
 #include "platform/Error.h"
@@ -64,13 +65,19 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& t
     }
 }
 
-}  // namespace
+// Commands on pictures need no display: a plain core application, with the resolution a new
+// picture gets under the offscreen platform (96 dpi), starts in a fraction of the time. Pages,
+// printing and metafiles (whose text needs fonts) take the GUI application.
+bool NeedsGuiApplication(int argc, char** argv) {
+    if (argc < 2) return false;
+    const QByteArray name = argv[1];
+    if (name != "info" && name != "convert" && name != "op" && name != "extract") return true;
+    for (int i = 2; i < argc; ++i)
+        if (QByteArray(argv[i]).toLower().endsWith(".emf")) return true;
+    return false;
+}
 
-int main(int argc, char** argv) {
-    // Pictures are QImages and some decoders paint with QPainter: no display needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietQtMessages);
-    QGuiApplication app(argc, argv);
+int RunCommand() {
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) return Usage();
     const QString name = args.takeFirst();
@@ -88,4 +95,24 @@ int main(int argc, char** argv) {
         return tessella::cli::kExitFailure;
     }
     return Usage();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Pictures are QImages and some decoders paint with QPainter: no display needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietQtMessages);
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
+    std::unique_ptr<QCoreApplication> app;
+    if (NeedsGuiApplication(argc, argv))
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    const int status = RunCommand();
+    // Every file is written and synced by now; the GUI application's teardown would only load
+    // fontconfig to unload it.
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(status);
 }

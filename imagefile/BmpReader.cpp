@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstring>
 
+#include "pixels/PixelGrid.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
 
@@ -151,6 +152,9 @@ int Channel(uint32_t value, uint32_t mask) {
     const int width = std::popcount(mask);
     const uint32_t v = (value & mask) >> shift;
     if (width >= 8) return static_cast<int>(v >> (width - 8));
+    // 5 and 6-bit channels follow the program's one rule for 15/16-bit pictures.
+    if (width == 5) return pixels::FiveBitChannel(v);
+    if (width == 6) return pixels::SixBitChannel(v);
     return static_cast<int>(v * 255 / ((1u << width) - 1));
 }
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "pixels/PixelGrid.h"
+
 namespace tessella::imagefile {
 
 // The 31 accepted extensions, upper case with their dot, in the program's order.
@@ -17,6 +19,23 @@ bool IsKnownImageExtension(const QString& path);
 // False, with image untouched, when the extension is not accepted. Otherwise decodes the
 // file into image and answers true. Decoding failures throw TessellaError with a French
 // message naming the file (for TGA "Targa : image invalide"; for JPEG "Erreur JPEG #n").
+// 15 and 16-bit pictures come out as Format_BGR888, each 5-bit channel times 8 (green of 5-6-5
+// times 4), so they show the same colours wherever they are used.
 bool LoadImageByExtension(const QString& path, QImage& image);
+
+// The same, and depth receives the picture's depth as loaded: the file's bits per pixel for
+// palette and 15/16-bit pictures (4 for a 16-colour BMP), else the depth of image.
+bool LoadImageByExtension(const QString& path, QImage& image, int& depth);
+
+// A 24-bit TGA or raw 24-bit BMP read straight into grid, for callers that want the working
+// array alone. False for any other file (and for one that would not load): then grid's contents
+// are unspecified and LoadImageByExtension is the way. dotsPerMeterX/Y receive the file's
+// resolution, 0 where it tells none.
+bool LoadIntoGrid(const QString& path, pixels::PixelGrid& grid, int& dotsPerMeterX,
+                  int& dotsPerMeterY);
+
+// A 15/16-bit picture (Format_RGB555, Format_RGB16) as Format_BGR888 by the 5-bit rule; any
+// other picture as it is.
+QImage ExpandFiveBitChannels(const QImage& image);
 
 }  // namespace tessella::imagefile

@@ -6,11 +6,17 @@
 namespace tessella::imagefile {
 
 PixelStream::PixelStream(QImage& image, int bytesPerPixel, bool topDown)
-    : image_(image),
+    : PixelStream(image.height() > 0 ? image.scanLine(0) : nullptr, image.bytesPerLine(),
+                  image.width(), image.height(), bytesPerPixel, topDown) {}
+
+PixelStream::PixelStream(uchar* firstRow, qsizetype bytesPerLine, int width, int height,
+                         int bytesPerPixel, bool topDown)
+    : firstRow_(firstRow),
+      bytesPerLine_(bytesPerLine),
       bpp_(bytesPerPixel),
       topDown_(topDown),
-      height_(image.height()),
-      rowBytes_(image.width() * bytesPerPixel) {}
+      height_(height),
+      rowBytes_(width * bytesPerPixel) {}
 
 int64_t PixelStream::pixelsLeft() const {
     if (done()) return 0;
@@ -19,7 +25,7 @@ int64_t PixelStream::pixelsLeft() const {
 }
 
 uchar* PixelStream::rowStart() const {
-    return image_.scanLine(topDown_ ? row_ : height_ - 1 - row_);
+    return firstRow_ + (topDown_ ? row_ : height_ - 1 - row_) * bytesPerLine_;
 }
 
 void PixelStream::advance(int bytes) {

@@ -11,6 +11,9 @@ class PixelStream {
   public:
     // image is already sized; bytesPerPixel is the file's and the picture's pixel size.
     PixelStream(QImage& image, int bytesPerPixel, bool topDown);
+    // Rows of width pixels of bytesPerPixel bytes, bytesPerLine apart from firstRow down.
+    PixelStream(uchar* firstRow, qsizetype bytesPerLine, int width, int height, int bytesPerPixel,
+                bool topDown);
 
     bool done() const { return row_ >= height_; }
     int64_t pixelsLeft() const;
@@ -24,7 +27,8 @@ class PixelStream {
     uchar* rowStart() const;
     void advance(int bytes);
 
-    QImage& image_;
+    uchar* firstRow_;
+    qsizetype bytesPerLine_;
     int bpp_;
     bool topDown_;
     int height_;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "imagefile/PixelStream.h"
+#include "pixels/PixelGrid.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
 
@@ -79,7 +80,8 @@ QList<QRgb> ColourMap(const uchar* p, int length, int entryBits) {
             table[i] = qRgb(p[2], p[1], p[0]);
         } else {
             const int v = Le16(p);
-            table[i] = qRgb(((v >> 10) & 31) * 8, ((v >> 5) & 31) * 8, (v & 31) * 8);
+            table[i] = qRgb(pixels::FiveBitChannel(v >> 10), pixels::FiveBitChannel(v >> 5),
+                                pixels::FiveBitChannel(v));
         }
     }
     return table;

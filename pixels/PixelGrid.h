@@ -2,9 +2,13 @@
 // The working pixel array: rows of blue-green-red pixels, row 0 at the top, stored contiguously
 // with one spare row and spare columns beyond the picture.
 
+#include <sys/mman.h>
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <utility>
 
 // Loops over 3-byte pixels vectorise only with byte shuffles (AVX2): a row function marked so
 // is compiled twice and the processor's own version is chosen when the program loads.
@@ -23,10 +27,95 @@ struct Bgr {
 };
 static_assert(sizeof(Bgr) == 3);
 
+// How a 5-bit channel (15/16-bit pictures) becomes 8 bits: times 8, so 31 gives 248. The one
+// rule for every reader and every conversion, so a file shows one colour wherever it is used.
+constexpr uint8_t FiveBitChannel(unsigned value) {
+    return static_cast<uint8_t>((value & 31) * 8);
+}
+// The 6-bit green of 5-6-5 pixels: times 4.
+constexpr uint8_t SixBitChannel(unsigned value) {
+    return static_cast<uint8_t>((value & 63) * 4);
+}
+
+namespace detail {
+
+// Pixel storage. Large blocks come straight from the system, 2 MB-aligned and marked for huge
+// pages: they arrive zeroed, cost one page fault per 2 MB instead of per 4 KB where the system
+// grants huge pages, and go back to the system when freed. Small blocks use the heap.
+class PixelStorage {
+  public:
+    static constexpr std::size_t kHugePage = std::size_t{2} << 20;
+    static constexpr std::size_t kMappedFrom = std::size_t{1} << 20;
+
+    // Room for count pixels, or nullptr. zeroed tells whether the block arrived cleared.
+    static Bgr* allocate(std::size_t count, bool& zeroed) {
+        const std::size_t bytes = count * sizeof(Bgr);
+        if (bytes < kMappedFrom) {
+            zeroed = true;
+            return static_cast<Bgr*>(std::calloc(count ? count : 1, sizeof(Bgr)));
+        }
+        zeroed = true;
+        const std::size_t mapped = MappedBytes(count);
+        void* raw = ::mmap(nullptr, mapped + kHugePage, PROT_READ | PROT_WRITE,
+                           MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (raw == MAP_FAILED) return nullptr;
+        // Trim to a 2 MB boundary on both sides.
+        const auto start = reinterpret_cast<std::uintptr_t>(raw);
+        const std::uintptr_t aligned = (start + kHugePage - 1) & ~(kHugePage - 1);
+        if (aligned > start) ::munmap(raw, aligned - start);
+        const std::size_t tail = start + mapped + kHugePage - (aligned + mapped);
+        if (tail > 0) ::munmap(reinterpret_cast<void*>(aligned + mapped), tail);
+#ifdef MADV_HUGEPAGE
+        (void)::madvise(reinterpret_cast<void*>(aligned), mapped, MADV_HUGEPAGE);  // a hint
+#endif
+        return reinterpret_cast<Bgr*>(aligned);
+    }
+
+    static void release(Bgr* block, std::size_t count) {
+        if (!block) return;
+        if (count * sizeof(Bgr) < kMappedFrom)
+            std::free(block);
+        else
+            ::munmap(block, MappedBytes(count));
+    }
+
+  private:
+    static std::size_t MappedBytes(std::size_t count) {
+        return (count * sizeof(Bgr) + kHugePage - 1) & ~(kHugePage - 1);
+    }
+};
+
+}  // namespace detail
+
 class PixelGrid {
   public:
     PixelGrid() = default;
     PixelGrid(int width, int height) { resize(width, height); }
+    PixelGrid(const PixelGrid& other) { copyFrom(other); }
+    PixelGrid(PixelGrid&& other) noexcept { swap(other); }
+    PixelGrid& operator=(const PixelGrid& other) {
+        if (this != &other) {
+            PixelGrid copy(other);  // a failed allocation leaves this one as it was
+            swap(copy);
+        }
+        return *this;
+    }
+    PixelGrid& operator=(PixelGrid&& other) noexcept {
+        PixelGrid taken(std::move(other));
+        swap(taken);
+        return *this;
+    }
+    ~PixelGrid() { detail::PixelStorage::release(pixels_, capacity_); }
+
+    friend void swap(PixelGrid& a, PixelGrid& b) noexcept { a.swap(b); }
+    void swap(PixelGrid& other) noexcept {
+        std::swap(width_, other.width_);
+        std::swap(height_, other.height_);
+        std::swap(stride_, other.stride_);
+        std::swap(pixels_, other.pixels_);
+        std::swap(used_, other.used_);
+        std::swap(capacity_, other.capacity_);
+    }
 
     // Sizes the array for width x height pixels (contents zeroed). Callers check the size
     // against the shared pixel limit first.
@@ -34,15 +123,21 @@ class PixelGrid {
     // as it was.
     void resize(int width, int height) {
         const int stride = width + kSpareColumns;
-        pixels_.assign(static_cast<size_t>(stride) * static_cast<size_t>(height + 1), Bgr{});
+        const std::size_t count = Count(stride, height);
+        if (!grow(count, false)) std::memset(static_cast<void*>(pixels_), 0, count * sizeof(Bgr));
+        used_ = count;
         setSize(width, height, stride);
     }
 
     // Sizes the array for width x height pixels, keeping the storage: the contents are left
-    // as they were (operations that rewrite every pixel use it to avoid clearing).
+    // as they were (operations that rewrite every pixel use it to avoid clearing). Cells
+    // beyond the previous size read as zero.
     void reshape(int width, int height) {
         const int stride = width + kSpareColumns;
-        pixels_.resize(static_cast<size_t>(stride) * static_cast<size_t>(height + 1));
+        const std::size_t count = Count(stride, height);
+        if (!grow(count, true) && count > used_)
+            std::memset(static_cast<void*>(pixels_ + used_), 0, (count - used_) * sizeof(Bgr));
+        used_ = count;
         setSize(width, height, stride);
     }
 
@@ -52,8 +147,8 @@ class PixelGrid {
     int stride() const { return stride_; }
     bool empty() const { return width_ <= 0 || height_ <= 0; }
 
-    Bgr* row(int y) { return pixels_.data() + static_cast<size_t>(y) * stride_; }
-    const Bgr* row(int y) const { return pixels_.data() + static_cast<size_t>(y) * stride_; }
+    Bgr* row(int y) { return pixels_ + static_cast<size_t>(y) * stride_; }
+    const Bgr* row(int y) const { return pixels_ + static_cast<size_t>(y) * stride_; }
     Bgr& at(int x, int y) { return row(y)[x]; }
     const Bgr& at(int x, int y) const { return row(y)[x]; }
 
@@ -70,6 +165,33 @@ class PixelGrid {
     static constexpr int kSpareColumns = 4;
 
   private:
+    static std::size_t Count(int stride, int height) {
+        return static_cast<size_t>(stride) * static_cast<size_t>(height + 1);
+    }
+
+    // Makes room for count pixels. Answers true when it took a new, zeroed block; keep tells
+    // whether the old contents move along.
+    bool grow(std::size_t count, bool keep) {
+        if (count <= capacity_ && pixels_) return false;
+        bool zeroed = false;
+        Bgr* block = detail::PixelStorage::allocate(count, zeroed);
+        if (!block) throw std::bad_alloc();
+        if (!zeroed) std::memset(static_cast<void*>(block), 0, count * sizeof(Bgr));
+        if (keep && used_ > 0) std::memcpy(static_cast<void*>(block), pixels_, used_ * sizeof(Bgr));
+        detail::PixelStorage::release(pixels_, capacity_);
+        pixels_ = block;
+        capacity_ = count;
+        return true;
+    }
+
+    void copyFrom(const PixelGrid& other) {
+        if (!other.pixels_) return;
+        grow(other.used_, false);
+        std::memcpy(static_cast<void*>(pixels_), other.pixels_, other.used_ * sizeof(Bgr));
+        used_ = other.used_;
+        setSize(other.width_, other.height_, other.stride_);
+    }
+
     void setSize(int width, int height, int stride) {
         width_ = width;
         height_ = height;
@@ -79,7 +201,9 @@ class PixelGrid {
     int width_ = 0;
     int height_ = 0;
     int stride_ = 0;
-    std::vector<Bgr> pixels_;
+    Bgr* pixels_ = nullptr;
+    std::size_t used_ = 0;      // pixels in use, spare cells included
+    std::size_t capacity_ = 0;  // pixels the block holds
 };
 
 }  // namespace tessella::pixels

@@ -55,12 +55,9 @@ void DecodeRgb32(const QImage& bitmap, PixelGrid& image) {
 // green5 is true for 5-5-5 (each channel times 8), false for 5-6-5 (green times 4).
 void Decode16(const QImage& bitmap, PixelGrid& image, bool green5) {
     const int redShift = green5 ? 10 : 11;
-    const unsigned greenMask = green5 ? 31 : 63;
-    const unsigned greenScale = green5 ? 8 : 4;
     DecodeRows<uint16_t>(bitmap, image, [=](unsigned v) {
-        return Bgr{static_cast<uint8_t>((v & 31) * 8),
-                   static_cast<uint8_t>(((v >> 5) & greenMask) * greenScale),
-                   static_cast<uint8_t>(((v >> redShift) & 31) * 8)};
+        return Bgr{FiveBitChannel(v), green5 ? FiveBitChannel(v >> 5) : SixBitChannel(v >> 5),
+                   FiveBitChannel(v >> redShift)};
     });
 }
 

@@ -15,6 +15,15 @@
 
 namespace tessella::platform {
 
+// The folders a batch wrote to, noted as each file is placed.
+struct BatchAccess {
+    static void note(SyncedBatch& batch, const QByteArray& folder, const QString& shownPath) {
+        for (const auto& known : batch.folders_)
+            if (known.first == folder) return;
+        batch.folders_.append({folder, shownPath});
+    }
+};
+
 namespace detail {
 
 namespace {
@@ -75,6 +84,8 @@ TessellaError WriteError(const QString& path, const QString& reason) {
 TessellaError ReadError(const QString& path, const QString& reason) {
     return TessellaError(QStringLiteral("Impossible de lire le fichier %1 : %2").arg(path, reason));
 }
+
+thread_local SyncedBatch* currentBatch = nullptr;
 
 class Descriptor {
   public:
@@ -160,7 +171,8 @@ class TemporaryFile {
 
     void replaceTarget() {
         const auto& calls = detail::CurrentFileCalls();
-        while (calls.fsync(fd_) != 0) {
+        SyncedBatch* batch = currentBatch;
+        while (!batch && calls.fsync(fd_) != 0) {
             if (errno == EINTR) continue;
             // The filesystem cannot sync; close still reports data it lost.
             if (errno == EINVAL || errno == ENOTSUP) break;
@@ -170,6 +182,10 @@ class TemporaryFile {
         if (calls.close(std::exchange(fd_, -1)) != 0) throw fail(errno);
         if (calls.rename(path_.constData(), target_.constData()) != 0) throw fail(errno);
         placed_ = true;
+        if (batch) {
+            BatchAccess::note(*batch, folder_, shownPath_);
+            return;
+        }
         // The rename outlives a power cut only once the folder is on disk; the file is saved
         // either way, so this is best effort.
         Descriptor folder(::open(folder_.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -188,6 +204,29 @@ class TemporaryFile {
 };
 
 }  // namespace
+
+SyncedBatch::SyncedBatch() : outer_(currentBatch) {
+    if (!outer_) currentBatch = this;
+}
+
+SyncedBatch::~SyncedBatch() {
+    if (currentBatch == this) currentBatch = nullptr;
+}
+
+void SyncedBatch::finish() {
+    if (currentBatch != this) return;
+    currentBatch = nullptr;
+    const auto& calls = detail::CurrentFileCalls();
+    // One sync of each folder's file system writes every file of the batch and the renames.
+    for (const auto& [folder, shownPath] : std::exchange(folders_, {})) {
+        Descriptor fd(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (fd.get() < 0) throw WriteError(shownPath, Reason(errno, false));
+        while ((calls.syncfs ? calls.syncfs(fd.get()) : ::syncfs(fd.get())) != 0) {
+            if (errno == EINTR) continue;
+            throw WriteError(shownPath, Reason(errno, false));
+        }
+    }
+}
 
 void WriteFileAtomically(const QString& path, const std::function<void(ByteSink&)>& produce) {
     TemporaryFile file(path, ResolveLinks(path));

@@ -5,6 +5,8 @@
 
 #include <sys/types.h>
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <cstddef>
 #include <functional>
@@ -28,6 +30,27 @@ class ByteSink {
 void WriteFileAtomically(const QString& path, const std::function<void(ByteSink&)>& produce);
 void WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
+// A batch of files written together (the elements cut from a page): while one is alive on a
+// thread, WriteFileAtomically still writes each file to a temporary file and renames it into
+// place complete, but leaves the disk to finish() instead of syncing every file. finish() puts
+// every folder the batch wrote to on disk at once and throws TessellaError("Impossible
+// d'écrire le fichier <path> : <reason>") when it cannot: report success only after it. A batch
+// inside another leaves the sync to the outer one.
+class SyncedBatch {
+  public:
+    SyncedBatch();
+    ~SyncedBatch();
+    SyncedBatch(const SyncedBatch&) = delete;
+    SyncedBatch& operator=(const SyncedBatch&) = delete;
+
+    void finish();
+
+  private:
+    friend struct BatchAccess;
+    SyncedBatch* outer_;
+    QList<QPair<QByteArray, QString>> folders_;  // each folder, and a file shown for it
+};
+
 inline constexpr qint64 kNoSizeLimit = std::numeric_limits<qint64>::max();
 
 // Reads a whole regular file of at most maxBytes. Throws TessellaError("Impossible de lire le
@@ -42,6 +65,7 @@ struct FileCalls {
     std::function<int(int fd)> fsync;
     std::function<int(int fd)> close;
     std::function<int(const char* from, const char* to)> rename;
+    std::function<int(int fd)> syncfs = nullptr;  // empty: the system's
 };
 
 // The calls in force: the system's unless a ScopedFileCalls replaces them.

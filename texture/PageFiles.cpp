@@ -213,6 +213,8 @@ int PageFiles::extractElements(const QString& destination, int pauseMs) {
     const int32_t rows = CheckedDiv(p.pageHeight, h);
     c_.events.setProgressMaximum(CheckedMul(columns, rows));
     int n = 0;
+    // Each element lands whole under its name; the disk is synced once for them all.
+    platform::SyncedBatch batch;
     for (int32_t row = 0; row < rows; ++row) {
         for (int32_t column = 0; column < columns; ++column) {
             c_.events.setProgress(n);
@@ -226,6 +228,7 @@ int PageFiles::extractElements(const QString& destination, int pauseMs) {
             if (pauseMs > 0) c_.pacer.wait(pauseMs);
         }
     }
+    batch.finish();
     c_.events.setProgress(0);
     return n;
 }

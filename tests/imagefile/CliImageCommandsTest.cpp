@@ -38,6 +38,9 @@ TEST(CliImageCommands, InfoUsageAndFailures) {
     const QString jpeg = dir.filePath(QStringLiteral("photo.jpeg"));
     WriteFile(jpeg, QByteArray("x"));
     const QString out = dir.filePath(QStringLiteral("out.bmp"));
+    const QString fourBits = dir.filePath(QStringLiteral("four.bmp"));
+    WriteFile(fourBits, Bmp({.bits = 4, .width = 3, .height = 1, .colours = 2,
+                             .palette = QByteArray(8, 1), .pixels = QByteArray(4, 0)}));
     struct Row {
         QStringList args;
         int code;
@@ -45,6 +48,7 @@ TEST(CliImageCommands, InfoUsageAndFailures) {
         QString output = {};
     } rows[] = {
         {{QStringLiteral("info"), good}, 0, QString(), QStringLiteral("24x16 24\n")},
+        {{QStringLiteral("info"), fourBits}, 0, QString(), QStringLiteral("3x1 4\n")},
         {{QStringLiteral("info")}, 2, QStringLiteral("Usage")},
         {{QStringLiteral("convert"), good}, 2, QStringLiteral("Usage")},
         {{QStringLiteral("info"), broken}, 1, QStringLiteral("Targa : image invalide")},

@@ -154,3 +154,40 @@ TEST(WorkingPicture, UndoRestoresSizePixelsAndResolution) {
 
 }  // namespace
 }  // namespace tessella::pixels
+
+namespace tessella::pixels {
+namespace {
+
+// Storage comes small from the heap and large (past 1 MB) from the system: either way resize
+// clears, reshape keeps what was there and reads zero past it, copies are deep and moves take
+// the storage.
+TEST(PixelGrid, ResizeClearsReshapeKeepsCopiesAreDeep) {
+    for (const int side : {3, 700}) {
+        SCOPED_TRACE(side);
+        PixelGrid grid(side, side);
+        grid.at(0, 0) = kRed;
+        grid.at(side - 1, side - 1) = kYellow;
+        // Same row length: every cell keeps its place; the new rows below read black.
+        grid.reshape(side, 2 * side);
+        EXPECT_EQ(grid.at(0, 0), kRed);
+        EXPECT_EQ(grid.at(side - 1, side - 1), kYellow);
+        EXPECT_EQ(grid.at(side - 1, 2 * side - 1), kBlack);
+
+        const PixelGrid copy = grid;
+        grid.at(0, 0) = kBlack;
+        EXPECT_EQ(copy.at(0, 0), kRed);
+        EXPECT_TRUE(copy.samePicture(copy));
+        EXPECT_FALSE(copy.samePicture(grid));
+
+        PixelGrid moved = std::move(grid);
+        EXPECT_TRUE(grid.empty());
+        EXPECT_EQ(moved.at(side - 1, side - 1), kYellow);
+        moved.resize(side, side);
+        EXPECT_EQ(moved.at(side - 1, side - 1), kBlack);
+        moved = copy;
+        EXPECT_TRUE(moved.samePicture(copy));
+    }
+}
+
+}  // namespace
+}  // namespace tessella::pixels

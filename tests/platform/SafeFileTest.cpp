@@ -154,6 +154,44 @@ TEST(SafeFile, SurvivesInterruptionsShortWritesAndFoldersThatCannotSync) {
     EXPECT_EQ(ReadWholeFile(dir.filePath("page.tga")), "new contents");
 }
 
+// Within a batch every file is still placed whole under its name, but the disk is synced once,
+// at finish(), for the whole folder; a sync that fails there is the batch's failure. Batches
+// inside another and writes after it sync as before.
+TEST(SafeFile, BatchPlacesEachFileAndSyncsOnce) {
+    QTemporaryDir dir;
+    int fileSyncs = 0, folderSyncs = 0;
+    int syncError = 0;
+    FileCalls calls = detail::CurrentFileCalls();
+    calls.fsync = [&fileSyncs](int) { return ++fileSyncs, 0; };
+    calls.syncfs = [&](int) {
+        ++folderSyncs;
+        errno = syncError;
+        return syncError ? -1 : 0;
+    };
+    detail::ScopedFileCalls counted(calls);
+    const QStringList names = {"el001.bmp", "el002.bmp", "el003.bmp"};
+    {
+        SyncedBatch batch;
+        SyncedBatch inner;
+        for (const QString& name : names) WriteFileAtomically(dir.filePath(name), WriteInTwoChunks);
+        inner.finish();
+        EXPECT_EQ(folderSyncs, 0);
+        batch.finish();
+    }
+    EXPECT_EQ(fileSyncs, 0);
+    EXPECT_EQ(folderSyncs, 1);
+    EXPECT_EQ(Entries(dir.path()), names);
+    for (const QString& name : names) EXPECT_EQ(ReadWholeFile(dir.filePath(name)), "new contents");
+
+    syncError = EIO;
+    SyncedBatch failing;
+    WriteFileAtomically(dir.filePath("el004.bmp"), WriteInTwoChunks);
+    EXPECT_EQ(Failure([&] { failing.finish(); }),
+              WriteMessage(dir.filePath("el004.bmp"), qt_error_string(EIO)));
+    WriteFileAtomically(dir.filePath("after.bmp"), WriteInTwoChunks);
+    EXPECT_GE(fileSyncs, 1);
+}
+
 TEST(SafeFile, MissingFolderIsNamed) {
     QTemporaryDir dir;
     const QString page = dir.filePath("page.tga");
