@@ -2,8 +2,11 @@
 // What every window of the program is built with: the seams, the program's folder, the one
 // texture page, the screen cursors and the windows created at start-up.
 
+#include <functional>
+
 #include "app/Cursors.h"
 #include "pixels/WorkingPicture.h"
+#include "platform/Clipboard.h"
 #include "platform/Pacer.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
@@ -18,7 +21,21 @@ class PageWidthDialog;
 namespace tessella::editor {
 class BlurDialog;
 class ChannelDialog;
+class ResizeDialog;
 }  // namespace tessella::editor
+
+// The catalogue of base textures and the drawing tools.
+namespace tessella::catalogue {
+class CatalogueWindow;
+}
+namespace tessella::drawing {
+class DrawingTools;
+}
+
+// The colour adjustment window (RGB correction, contrast, emboss).
+namespace tessella::pixels {
+class ColourAdjustWindow;
+}
 
 namespace tessella::print {
 class ContactSheetWindow;
@@ -43,10 +60,18 @@ struct AppWindows {
     texture::ElementEditorHost* elementEditor = nullptr;
     editor::BlurDialog* blurDialog = nullptr;
     editor::ChannelDialog* channelDialog = nullptr;
+    pixels::ColourAdjustWindow* colourAdjustWindow = nullptr;
+    editor::ResizeDialog* resizeDialog = nullptr;
     // The printer both print windows use, and the two windows.
     platform::PrinterService* printer = nullptr;
     print::ContactSheetWindow* contactSheetWindow = nullptr;
     print::PrintDialog* printDialog = nullptr;
+    // The catalogue of base textures and the drawing tools beside the element editor; a
+    // texture the catalogue picks for the colour adjustment window goes to
+    // textureForColourWindow (picture, file path), which that window sets.
+    catalogue::CatalogueWindow* catalogueWindow = nullptr;
+    drawing::DrawingTools* drawingTools = nullptr;
+    std::function<void(const QImage&, const QString&)> textureForColourWindow;
 };
 
 struct AppContext {
@@ -61,6 +86,8 @@ struct AppContext {
     // and the colour windows'.
     pixels::WorkingPicture workingPicture{};
     AppWindows windows{};
+    // The clipboard the element editor copies to and pastes from; tests put a fake here.
+    platform::Clipboard* clipboard = &platform::SystemClipboard();
 };
 
 }  // namespace tessella::app

@@ -13,6 +13,7 @@
 #include "app/MainWindow.h"
 #include "app/PageView.h"
 #include "app/UpDown.h"
+#include "catalogue/CatalogueWindow.h"
 #include "texture/ReplaceMask.h"
 #include "texture/TexturePage.h"
 
@@ -140,6 +141,11 @@ void MainWindowPageEvents::setBusy(bool busy) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
+}
+
+void MainWindowPageEvents::refreshCatalogue() {
+    if (catalogue::CatalogueWindow* catalogue = w_.context().windows.catalogueWindow)
+        catalogue->refresh();
 }
 
 }  // namespace tessella::app

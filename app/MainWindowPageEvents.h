@@ -38,8 +38,7 @@ class MainWindowPageEvents final : public texture::PageEvents {
     void setPositionText(const QString& text) override;
     void setPageCrossCursor() override;
     void setBusy(bool busy) override;
-    // No catalogue window yet.
-    void refreshCatalogue() override {}
+    void refreshCatalogue() override;
 
   private:
     MainWindow& w_;

@@ -6,9 +6,13 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "app/SplashScreen.h"
+#include "catalogue/CatalogueWindow.h"
+#include "drawing/DrawingTools.h"
 #include "editor/BlurDialog.h"
 #include "editor/ChannelDialog.h"
 #include "editor/ElementEditor.h"
+#include "pixels/ColourAdjustWindow.h"
+#include "editor/ResizeDialog.h"
 #include "platform/QtPrinter.h"
 #include "print/ContactSheetWindow.h"
 #include "print/PrintDialog.h"
@@ -39,12 +43,20 @@ void Startup::run() {
     // The other windows, in their order; each exists for the whole run.
     context_.windows.aboutBox = new AboutBox(context_, main_.get());
     context_.windows.elementEditor = new editor::ElementEditor(context_, main_.get());
-    // The colour adjustment, drawing tools and catalogue come here.
+    context_.windows.colourAdjustWindow = new pixels::ColourAdjustWindow(context_, main_.get());
+    // The drawing tools beside the editor (its child, so the modal editor lets them work) and
+    // the catalogue, whose textures go to the editor.
+    auto* editor = static_cast<editor::ElementEditor*>(context_.windows.elementEditor);
+    context_.windows.drawingTools = new drawing::DrawingTools(context_, *editor, editor);
+    context_.windows.catalogueWindow = new catalogue::CatalogueWindow(context_, main_.get());
+    QObject::connect(context_.windows.catalogueWindow,
+                     &catalogue::CatalogueWindow::textureForEditor, editor,
+                     &editor::ElementEditor::takeTexture);
     context_.windows.newElementDialog =
         new texture::NewElementDialog(context_.newElement, context_.prompts, main_.get());
     context_.windows.pageWidthDialog = new texture::PageWidthDialog(main_.get());
     context_.windows.blurDialog = new editor::BlurDialog(main_.get());
-    // The resize dialog comes here.
+    context_.windows.resizeDialog = new editor::ResizeDialog(context_.prompts, main_.get());
     auto* printer = new platform::QtPrinter(main_.get());
     context_.windows.printer = printer;
     context_.windows.contactSheetWindow = new print::ContactSheetWindow(

@@ -3,14 +3,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QClipboard>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -28,8 +26,11 @@
 #include "editor/EditorTexts.h"
 #include "editor/Filters.h"
 #include "editor/Geometry.h"
+#include "editor/Resize.h"
+#include "editor/ResizeDialog.h"
 #include "editor/ViewGeometry.h"
 #include "imagefile/ImageLoader.h"
+#include "pixels/ColourAdjustWindow.h"
 #include "pixels/WorkingPicture.h"
 #include "platform/Error.h"
 #include "platform/Guard.h"
@@ -391,8 +392,7 @@ bool ElementEditor::event(QEvent* event) {
 }
 
 void ElementEditor::clipboardChecked() {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (data && data->hasImage()) {
+    if (clipboard().hasImage()) {
         editMenu->setEnabled(true);
         pasteAsNewAction->setEnabled(true);
     }
@@ -400,6 +400,7 @@ void ElementEditor::clipboardChecked() {
 
 void ElementEditor::done(int) {
     showTimer->stop();
+    if (pastePending_) endZone();  // a paste still floating is given up with the window
     QDialog::done(closeResult_);
 }
 
@@ -438,6 +439,7 @@ void ElementEditor::applyZoom(int zoom) {
     const QImage& overlay = pasteOverlay->picture();
     const QSize overlaySize = ZoomedSize(overlay.width(), overlay.height(), zoom);
     pasteOverlay->setBoxSize(overlaySize.width(), overlaySize.height());
+    if (zoneFixed_ && !pastePending_) placeZoneFrame();  // the zone keeps its element pixels
     fitCanvas();
     view->show();
     view->update();
@@ -559,6 +561,49 @@ void ElementEditor::applyBlurStep(pixels::BlurVariant variant) {
     });
 }
 
+// --- Colour adjustment window ----------------------------------------------------------
+
+void ElementEditor::adjustRgb() {
+    adjustColours(pixels::ColourAdjustment::Rgb);
+}
+
+void ElementEditor::adjustContrast() {
+    adjustColours(pixels::ColourAdjustment::Contrast);
+}
+
+void ElementEditor::emboss() {
+    adjustColours(pixels::ColourAdjustment::Emboss);
+}
+
+void ElementEditor::adjustColours(pixels::ColourAdjustment adjustment) {
+    pixels::ColourAdjustWindow*& colourWindow = context_.windows.colourAdjustWindow;
+    if (!colourWindow) colourWindow = new pixels::ColourAdjustWindow(context_, this);
+    // Cancel leaves the element and the undo copy as they were.
+    if (!colourWindow->ask(adjustment)) return;
+    runOperation([&] {
+        pixels::PixelGrid& picture = work_.image();
+        pixels::ApplyColourAdjustment(adjustment, colourWindow->settings(),
+                                      colourWindow->texture(), picture, picture, picture.width(),
+                                      picture.height());
+    });
+}
+
+// --- Resize ----------------------------------------------------------------------------
+
+ResizeDialog* ElementEditor::resizeDialog() {
+    if (!context_.windows.resizeDialog)
+        context_.windows.resizeDialog = new ResizeDialog(context_.prompts, this);
+    return context_.windows.resizeDialog;
+}
+
+void ElementEditor::resizeElement() {
+    const QSize current(work_.width(), work_.height());
+    const std::optional<QSize> size = resizeDialog()->ask(current);
+    // The same size changes nothing, and no size below 1 gets as far as the undo copy.
+    if (!size || *size == current || size->width() < 1 || size->height() < 1) return;
+    runOperation([&] { ResizeNearest(work_, size->width(), size->height()); });
+}
+
 // --- Undo, reload, zoom ----------------------------------------------------------------
 
 void ElementEditor::undo() {
@@ -645,18 +690,6 @@ void ElementEditor::showHelp() {
     }
 }
 
-void ElementEditor::pasteAsNewPicture() {
-    platform::Guard(context_.prompts, [this] {
-        const QImage pasted = QGuiApplication::clipboard()->image();
-        if (pasted.isNull()) return;
-        QImage picture = pasted.convertToFormat(QImage::Format_BGR888);
-        work_.LoadWorkingArray(picture);
-        display_ = picture;
-        reloadPath_ = kPastedFileName;
-        showWorkingPicture();
-    });
-}
-
 void ElementEditor::pictureDrawn() {
     platform::Guard(context_.prompts, [this] {
         work_.LoadWorkingArray(display_);
@@ -693,15 +726,8 @@ void ElementEditor::pressOnView(Qt::MouseButton button, QPoint pos) {
     platform::Guard(context_.prompts, [&] {
         const QPoint pixel = ViewToPixel(pos, zoom_);
         if (!IsOnPicture(pixel, work_.width(), work_.height())) return;
-        if (drawingToolActive_) {
-            setOperationButtonsEnabled(true);
-            emit drawingPressed(pixel, button);
-        }
-        // Zone selection and dragging plug in here.
-        if (colourPickPending_) {
-            colourPickPending_ = false;
-            emit colourPicked(colourUnderPointer_);
-        }
+        pressForDrawing(button, pixel);
+        pressForZone(button, pos);
     });
 }
 
@@ -719,25 +745,17 @@ void ElementEditor::moveOnView(Qt::MouseButtons buttons, QPoint pos) {
             pointerLabel->setGeometry(QRect(lines.labelTopLeft, text.size() + QSize(10, 4)));
             pointerLabel->raise();
         }
-        if (colourPickPending_ && !display_.isNull()) {
-            const QPoint at = ClampToPicture(pixel, display_.width(), display_.height());
-            colourUnderPointer_ = display_.pixelColor(at);
-            QPalette palette = colourSwatch->palette();
-            palette.setColor(QPalette::Window, colourUnderPointer_);
-            colourSwatch->setPalette(palette);
-        }
-        if (drawingToolActive_) emit drawingMoved(pixel, buttons);
+        moveForDrawing(buttons, pixel);
         statusPanels[1]->setText(kStatusPosition.arg(pixel.x()).arg(pixel.y()));
-        // Zone dragging and the floating paste plug in here.
+        moveForZone(buttons, pos);
     });
 }
 
 void ElementEditor::releaseOnView(Qt::MouseButton button, QPoint pos) {
     platform::Guard(context_.prompts, [&] {
         const QPoint pixel = ViewToPixel(pos, zoom_);
-        if (!IsOnPicture(pixel, work_.width(), work_.height())) return;
-        if (drawingToolActive_) emit drawingReleased(pixel, button);
-        // Zone release plugs in here.
+        if (!drawingToolActive_) releaseForZone(button, pos);  // also past the view's edge
+        if (drawingToolActive_) releaseForDrawing(button, pixel);  // also past the view's edge
     });
 }
 

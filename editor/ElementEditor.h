@@ -22,6 +22,7 @@ class QTimer;
 
 namespace tessella::pixels {
 class WorkingPicture;
+enum class ColourAdjustment;
 }
 namespace tessella::app {
 class ImageBox;
@@ -35,6 +36,7 @@ namespace tessella::editor {
 
 class BlurDialog;
 class ChannelDialog;
+class ResizeDialog;
 
 class ElementEditor final : public QDialog, public texture::ElementEditorHost {
     Q_OBJECT
@@ -130,7 +132,8 @@ class ElementEditor final : public QDialog, public texture::ElementEditorHost {
     void drawingToolsWanted();
     void drawingPressed(QPoint pixel, Qt::MouseButton button);
     void drawingMoved(QPoint pixel, Qt::MouseButtons buttons);
-    void drawingReleased(QPoint pixel, Qt::MouseButton button);
+    // Also past the picture's edge: pixel is then the nearest one and onPicture false.
+    void drawingReleased(QPoint pixel, Qt::MouseButton button, bool onPicture);
     void colourPicked(QColor colour);
 
   public slots:
@@ -150,11 +153,12 @@ class ElementEditor final : public QDialog, public texture::ElementEditorHost {
     void sharpen();
     void soften();
     void openBlur();
-    // Where the colour adjustment window (RGB, contrast, emboss) and the resize dialog plug in.
-    void adjustRgb() {}
-    void adjustContrast() {}
-    void emboss() {}
-    void resizeElement() {}
+    // The colour adjustment window's operations, applied to the element on its OK.
+    void adjustRgb();
+    void adjustContrast();
+    void emboss();
+    // Where the resize dialog plugs in.
+    void resizeElement();
 
     void undo();
     void reload();
@@ -165,11 +169,11 @@ class ElementEditor final : public QDialog, public texture::ElementEditorHost {
     void newElement();
     void editProperties();
     void showHelp();
-    // The clipboard and zone commands plug in here.
-    void copyElement() {}
-    void copySelection() {}
-    void pasteIntoPicture() {}
-    void toggleZoneMode() {}
+    // The clipboard and zone commands (ZoneCommands.cpp).
+    void copyElement();
+    void copySelection();
+    void pasteIntoPicture();
+    void toggleZoneMode();
     // The clipboard's picture becomes the element (no undo copy); only then is the reload path
     // "SansNom.bmp".
     void pasteAsNewPicture();
@@ -206,6 +210,9 @@ class ElementEditor final : public QDialog, public texture::ElementEditorHost {
     void drawRulers();
     void fitCanvas();
     void clipboardChecked();
+    // Shows the colour adjustment window in adjustment's configuration; on OK its settings
+    // are applied to the element in the common pattern.
+    void adjustColours(pixels::ColourAdjustment adjustment);
 
     app::AppContext& context_;
     pixels::WorkingPicture& work_;
@@ -221,6 +228,58 @@ class ElementEditor final : public QDialog, public texture::ElementEditorHost {
     QColor colourUnderPointer_;
     platform::ColourValue veilColour_{};
     bool blurStepTaken_ = false;
+
+    // --- Resizing, zones and the clipboard (zones: ZoneCommands.cpp) ---
+  public:
+    ResizeDialog* resizeDialog();
+    // The zone kept in element pixels (empty when none), and whether a pasted picture floats.
+    QRect zone() const { return zone_; }
+    bool zoneFixed() const { return zoneFixed_; }
+    bool pastePending() const { return pastePending_; }
+
+  signals:
+    // A zone or a paste takes the pointer: the drawing tools go back to their neutral tool.
+    void drawingToolDropped();
+
+  private:
+    platform::Clipboard& clipboard() { return *context_.clipboard; }
+    void pressForZone(Qt::MouseButton button, QPoint pos);
+    void moveForZone(Qt::MouseButtons buttons, QPoint pos);
+    void releaseForZone(Qt::MouseButton button, QPoint pos);
+    void placeZoneFrame();
+    void showZoneBand(const QRect& view);
+    void dropPaste();
+    // Zone, band and floating paste gone; the view takes presses for a new zone.
+    void resetZone();
+    // Back to plain editing: "Zone" unchecked, "Copier" enabled.
+    void endZone();
+    void cleanUpFixedZone();
+    void enablePasteItems();
+
+    bool zoneMenuOn_ = false;    // "Zone" checked, or a paste floats
+    bool zoneMode_ = false;      // presses make or move a zone
+    bool drawingBand_ = false;
+    bool zoneFixed_ = false;
+    bool pastePending_ = false;
+    QPoint bandStart_;           // view pixels
+    QRect zone_;                 // element pixels; kept between showings
+
+    // --- Drawing tools and the catalogue's textures (ElementEditorDrawing.cpp) ---
+  public:
+    // The drawing tools are about to change the picture: the undo copy becomes the picture
+    // as it stands.
+    void keepUndoCopy();
+    // draw paints into the displayed picture, which is shown again; pictureDrawn ends it.
+    void drawOnPicture(const std::function<void(QImage&)>& draw);
+    void cancelColourPick() { colourPickPending_ = false; }
+    // A texture from the catalogue becomes the element in the common pattern (undo copy
+    // first); its path becomes the reload path when there was none.
+    void takeTexture(const QImage& picture, const QString& path);
+
+  private:
+    void pressForDrawing(Qt::MouseButton button, QPoint pixel);
+    void moveForDrawing(Qt::MouseButtons buttons, QPoint pixel);
+    void releaseForDrawing(Qt::MouseButton button, QPoint pixel);
 };
 
 }  // namespace tessella::editor

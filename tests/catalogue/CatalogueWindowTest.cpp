@@ -1,0 +1,233 @@
+// The catalogue window used as a person would: showing, paging, zoom, the folder questions and
+// the hand-over of a texture, through the scripted prompts.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include "app/ImageBox.h"
+#include "catalogue/CatalogueTexts.h"
+#include "catalogue/CatalogueWindow.h"
+#include "catalogue/ThumbnailBox.h"
+#include "editor/ElementEditor.h"
+#include "tests/support/CountingPacer.h"
+#include "tests/support/ScriptedPrompts.h"
+
+using namespace tessella;
+using namespace tessella::testing;
+using catalogue::CatalogueWindow;
+using platform::Answer;
+using platform::MessageKind;
+
+namespace {
+
+QImage Plain(int w, int h, QColor colour) {
+    QImage picture(w, h, QImage::Format_BGR888);
+    picture.fill(colour);
+    return picture;
+}
+
+class Catalogue : public ::testing::Test {
+  protected:
+    Catalogue() { window = std::make_unique<CatalogueWindow>(context); }
+
+    QString textures() const { return root.filePath("Clips_Textures"); }
+    // name.bmp, w x h, in folder.
+    static void writeBitmap(const QString& folder, const QString& name, QSize size,
+                            QColor colour = Qt::darkCyan) {
+        QDir().mkpath(folder);
+        ASSERT_TRUE(Plain(size.width(), size.height(), colour).save(QDir(folder).filePath(name), "BMP"));
+    }
+    void writeTextures(int count) {
+        for (int i = 1; i <= count; ++i)
+            writeBitmap(textures(), QStringLiteral("t%1.bmp").arg(i, 2, 10, QChar('0')), {50, 20});
+    }
+    static void doubleClick(catalogue::ThumbnailBox* box) {
+        QMouseEvent event(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(box->picture, &event);
+    }
+    static void click(catalogue::ThumbnailBox* box) {
+        QMouseEvent event(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(box->picture, &event);
+    }
+    QStringList captions() const {
+        QStringList titles;
+        for (auto* box : window->boxes) titles << box->title();
+        return titles;
+    }
+
+    QTemporaryDir root;
+    ScriptedPrompts prompts;
+    CountingPacer pacer;
+    texture::TexturePage page;
+    app::AppContext context{prompts, pacer, platform::ProgramFolder(root.path()), page};
+    std::unique_ptr<CatalogueWindow> window;
+};
+
+TEST_F(Catalogue, FourteenFilesPageBySixAndTheLastPageIsTheLastSix) {
+    writeTextures(14);
+    window->begin();
+    EXPECT_EQ(window->summaryLabel->text(), "  [ Clips_Textures ]      14 texture(s)");
+    EXPECT_TRUE(window->gridPanel->isEnabled());
+    struct Step {
+        QToolButton* CatalogueWindow::*button;
+        const char* range;
+        QStringList captions;
+    } steps[] = {
+        {&CatalogueWindow::nextPageButton, "7 à 12", {"t07.bmp", "t08.bmp", "t09.bmp", "t10.bmp", "t11.bmp", "t12.bmp"}},
+        {&CatalogueWindow::nextPageButton, "13 à 14", {"t13.bmp", "t14.bmp", " ", " ", " ", " "}},
+        {&CatalogueWindow::nextPageButton, "13 à 14", {" ", " ", " ", " ", " ", " "}},
+        {&CatalogueWindow::firstPageButton, "1 à 6", {"t01.bmp", "t02.bmp", "t03.bmp", "t04.bmp", "t05.bmp", "t06.bmp"}},
+        {&CatalogueWindow::lastPageButton, "9 à 14", {"t09.bmp", "t10.bmp", "t11.bmp", "t12.bmp", "t13.bmp", "t14.bmp"}},
+        {&CatalogueWindow::previousPageButton, "3 à 8", {"t03.bmp", "t04.bmp", "t05.bmp", "t06.bmp", "t07.bmp", "t08.bmp"}},
+    };
+    EXPECT_EQ(window->rangeLabel->text(), "1 à 6");
+    for (const Step& s : steps) {
+        (window.get()->*s.button)->click();
+        EXPECT_EQ(window->rangeLabel->text(), s.range);
+        EXPECT_EQ(captions(), s.captions);
+    }
+}
+
+TEST_F(Catalogue, TheZoomBoxRefitsWithoutReadingAgainAndAClickShowsTheFile) {
+    writeBitmap(textures(), "mur.bmp", {50, 20});
+    window->begin();
+    auto* box = window->boxes[0];
+    EXPECT_EQ(box->picture->geometry(), QRect(2, 45, 100, 40));
+    ASSERT_TRUE(QDir(textures()).removeRecursively());
+    window->zoomSmallCheck->setChecked(false);
+    EXPECT_EQ(box->picture->geometry(), QRect(27, 55, 50, 20));
+    EXPECT_FALSE(box->picture->picture().isNull());
+    click(box);
+    EXPECT_EQ(window->statusPanels[1]->text(), "mur.bmp");
+    EXPECT_EQ(window->statusPanels[2]->text(), "50 x 20  ");
+    click(window->boxes[1]);  // empty: nothing
+    EXPECT_EQ(window->statusPanels[1]->text(), "mur.bmp");
+}
+
+TEST_F(Catalogue, AMissingFolderIsCreatedOnYesAndIsAnEmptyCatalogueOtherwise) {
+    const QString question = catalogue::kMissingFolderQuestion.arg("Clips_Textures");
+    prompts.expectMessage(MessageKind::Confirmation, question, Answer::Yes)
+        .expectMessage(MessageKind::Warning, catalogue::kEmptyFolderWarning);
+    window->begin();
+    EXPECT_TRUE(QFileInfo(textures()).isDir());
+    EXPECT_FALSE(window->gridPanel->isEnabled());
+
+    ASSERT_TRUE(QDir(textures()).removeRecursively());
+    prompts.expectMessage(MessageKind::Confirmation, question, Answer::No);
+    window->begin();
+    EXPECT_FALSE(QFileInfo(textures()).exists());
+    EXPECT_EQ(window->summaryLabel->text(), "  [ Clips_Textures ]      0 texture(s)");
+    EXPECT_FALSE(window->gridPanel->isEnabled());
+    EXPECT_TRUE(prompts.scriptDone());
+}
+
+TEST_F(Catalogue, AFolderThatCannotBeCreatedIsSaidAndEmpty) {
+    // The program's folder is a file: nothing can be made inside it.
+    QFile blocker(root.filePath("program"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    context.programFolder = platform::ProgramFolder(blocker.fileName());
+    const QString folder = blocker.fileName() + "/Clips_Textures";
+    prompts.expectMessage(MessageKind::Confirmation, {}, Answer::Yes)
+        .expectMessage(MessageKind::Error, catalogue::kFolderNotCreated.arg(folder));
+    window->begin();
+    EXPECT_EQ(window->summaryLabel->text(), "  [ Clips_Textures ]      0 texture(s)");
+    EXPECT_FALSE(window->gridPanel->isEnabled());
+    EXPECT_TRUE(prompts.scriptDone());
+}
+
+TEST_F(Catalogue, AnUnreadableFileLeavesItsBoxEmptyAndTheOthersFollow) {
+    writeBitmap(textures(), "a.bmp", {8, 8});
+    writeBitmap(textures(), "c.bmp", {8, 8});
+    QFile broken(QDir(textures()).filePath("b.bmp"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("BM not a bitmap");
+    broken.close();
+    prompts.expectMessage(MessageKind::Error, catalogue::kUnreadableTextures.arg("b.bmp"));
+    window->begin();
+    EXPECT_EQ(captions(), QStringList({"a.bmp", " ", "c.bmp", " ", " ", " "}));
+    EXPECT_EQ(window->rangeLabel->text(), "1 à 3");
+    doubleClick(window->boxes[1]);  // an empty box: nothing happens
+    EXPECT_TRUE(prompts.scriptDone());
+}
+
+TEST_F(Catalogue, TheMenuChoosesAnotherFolderAndRefreshFindsNewFiles) {
+    writeTextures(2);
+    window->begin();
+    const QString other = root.filePath("autres");
+    writeBitmap(other, "x.bmp", {4, 4});
+    prompts.expectFolder(other);
+    window->chooseFolderAction->trigger();
+    EXPECT_EQ(window->summaryLabel->text(), "  [ autres ]      1 texture(s)");
+    EXPECT_EQ(captions().first(), "x.bmp");
+    writeBitmap(other, "y.bmp", {4, 4});
+    window->refresh();
+    EXPECT_EQ(window->summaryLabel->text(), "  [ autres ]      2 texture(s)");
+    // An empty folder chosen: the grid is off, without a message.
+    QDir().mkpath(root.filePath("vide"));
+    prompts.expectFolder(root.filePath("vide"));
+    window->chooseFolderAction->trigger();
+    EXPECT_FALSE(window->gridPanel->isEnabled());
+    EXPECT_TRUE(prompts.scriptDone());
+}
+
+TEST_F(Catalogue, ADoubleClickHandsTheTextureToTheColourWindowAndCloses) {
+    const QString folder = root.filePath("TextureFond");
+    writeBitmap(folder, "fond.bmp", {16, 16}, Qt::darkRed);
+    QImage received;
+    QString receivedPath;
+    context.windows.textureForColourWindow = [&](const QImage& picture, const QString& path) {
+        received = picture;
+        receivedPath = path;
+    };
+    window->show();
+    window->begin(folder);
+    doubleClick(window->boxes[0]);
+    EXPECT_EQ(receivedPath, QDir(folder).filePath("fond.bmp"));
+    EXPECT_EQ(received.pixelColor(3, 3), QColor(Qt::darkRed));
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Catalogue, ADoubleClickHandsTheTextureToTheEditorWhichKeepsAnUndoCopy) {
+    writeBitmap(textures(), "bois.bmp", {16, 8}, Qt::darkYellow);
+    writeBitmap(textures(), "pierre.bmp", {16, 8}, Qt::gray);
+    editor::ElementEditor editor(context);
+    QObject::connect(window.get(), &CatalogueWindow::textureForEditor, &editor,
+                     &editor::ElementEditor::takeTexture);
+    texture::ElementRequest request;
+    request.picture = Plain(4, 4, Qt::white);
+    editor.begin(request);
+    window->show();
+    window->begin();
+    doubleClick(window->boxes[0]);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(editor.picture(), Plain(16, 8, Qt::darkYellow));
+    EXPECT_EQ(editor.reloadPath(), QDir(textures()).filePath("bois.bmp"));
+    EXPECT_EQ(editor.dimensionsLabel->text(), "16x8");
+    ASSERT_TRUE(editor.undoButton->isEnabled());
+
+    // A file spoilt since the page was shown: a message, and the element stays.
+    QFile spoilt(QDir(textures()).filePath("pierre.bmp"));
+    ASSERT_TRUE(spoilt.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    spoilt.close();
+    prompts.expectMessage(MessageKind::Error, {});
+    doubleClick(window->boxes[1]);
+    EXPECT_EQ(editor.picture(), Plain(16, 8, Qt::darkYellow));
+
+    editor.undoButton->click();
+    EXPECT_EQ(editor.picture(), Plain(4, 4, Qt::white));
+    EXPECT_TRUE(prompts.scriptDone());
+}
+
+}  // namespace
