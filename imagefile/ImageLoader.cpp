@@ -138,14 +138,20 @@ QImage ReadWithQt(const QByteArray& bytes, const char* coder) {
     const QByteArray name(coder);
     const bool gif = name == "GIF";
     if (!gif && name != "PBM" && name != "PGM" && name != "PPM") return {};
-    if (!gif && !PortableMapOfBytes(bytes)) return {};
+    if (gif ? !bytes.startsWith("GIF87a") && !bytes.startsWith("GIF89a")
+            : !PortableMapOfBytes(bytes))
+        return {};
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, gif ? "gif" : name.toLower());
     reader.setAutoTransform(false);
     const QSize size = reader.size();
-    if (!platform::ImageSizeAllowed(size.width(), size.height())) return {};
+    // Within ImageMagick's own caps too, so a picture it refuses is refused by its message.
+    constexpr int kLibrarySide = 16000;
+    if (!platform::ImageSizeAllowed(size.width(), size.height()) || size.width() > kLibrarySide ||
+        size.height() > kLibrarySide)
+        return {};
     QImage image;
     if (!reader.read(&image) || image.isNull() || image.hasAlphaChannel()) return {};
     return image.convertToFormat(QImage::Format_BGR888);
