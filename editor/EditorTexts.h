@@ -78,4 +78,25 @@ inline const QString kSwapGroupCaption = QStringLiteral(" Inversion de couleurs 
 inline const QString kFuseGroupCaption = QStringLiteral(" Fusionner ");
 inline const QString kOkCaption = QStringLiteral("OK");
 
+// Dimensions window, zones and clipboard.
+inline const QString kResizeTitle = QStringLiteral("Redimenssionner");
+inline const QString kResizeSizeText = QStringLiteral("%1 x %2");
+inline const QString kResizeSizeName = QStringLiteral("Dimensions actuelles");
+inline const QString kResizeWarningName = QStringLiteral("Avertissement de taille");
+inline const QString kResizeWidthCaption = QStringLiteral("Largeur");
+inline const QString kResizeHeightCaption = QStringLiteral("Hauteur");
+inline const QString kKeepRatioCaption = QStringLiteral("Conserver le ratio");
+inline const QString kPercentageCaption = QStringLiteral("Pourcentage");
+inline const QString kPercentSign = QStringLiteral("%");
+inline const QString kCancelCaption = QStringLiteral("Annuler");
+// %1: the megapixels, rounded down.
+inline const QString kResizeWarning =
+    QStringLiteral("Le total dépasse 8 Méga pixel\n\r( %1 Méga pixels )");
+inline const QString kResizeQuestion = QStringLiteral(
+    "Le redimensionement que vous demandez,\n\rdépasse les 8 méga pixels.\n\rCette version de "
+    "Pictavel\n\rgère difficilement ces grands formats\n\rVoulez vous continuer ?");
+// The "Zone" item while a zone is being made.
+inline const QString kZoneCloseCaption = QStringLiteral("Fermer");
+inline const QString kPastedPictureWhat = QStringLiteral("Presse-papiers");
+
 }  // namespace tessella::editor

@@ -1,0 +1,216 @@
+// "Redimenssionner" with its real one-second timer, run through the event loop, and the
+// editor's "Dimensions" that applies the size chosen.
+
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+
+#include "editor/Resize.h"
+#include "editor/ResizeDialog.h"
+#include "tests/editor/EditorWindowFixture.h"
+
+using namespace tessella;
+using namespace tessella::testing;
+using editor::ResizeDialog;
+using platform::Answer;
+using platform::MessageKind;
+
+namespace {
+
+const QString kQuestion = QString::fromUtf8(
+    "Le redimensionement que vous demandez,\n\rdépasse les 8 méga pixels.\n\rCette version de "
+    "Pictavel\n\rgère difficilement ces grands formats\n\rVoulez vous continuer ?");
+
+// Lets the event loop run for ms milliseconds, timers included.
+void RunEvents(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Replaces the spin's text by typing text into it, key by key.
+void Type(QAbstractSpinBox* spin, const QString& text) {
+    spin->selectAll();
+    for (QChar c : text) {
+        const int key = c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_A + (c.toUpper().unicode() - 'A');
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(spin, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(spin, &release);
+    }
+}
+
+class ResizeWindow : public ::testing::Test {
+  protected:
+    // Shows the window for w x h, runs steps in it and answers what OK gave.
+    std::optional<QSize> ask(int w, int h, std::function<void()> steps) {
+        QTimer::singleShot(0, std::move(steps));
+        return dialog.ask(QSize(w, h));
+    }
+    bool warningShown() const {
+        return !dialog.warningLabel->text().isEmpty() &&
+               dialog.warningLabel->palette().color(QPalette::Window) == QColor(Qt::red);
+    }
+
+    ScriptedPrompts prompts;
+    ResizeDialog dialog{prompts};
+};
+
+TEST_F(ResizeWindow, TheOtherSideFollowsOneSecondAfterTyping) {
+    struct Row {
+        const char* what;
+        bool keepRatio;
+        std::function<void(ResizeDialog&)> type;
+        int width, height;  // shown after the timer
+    } rows[] = {
+        // round(32 x 100 / 64) = 50.
+        {"width 100", true, [](ResizeDialog& d) { Type(d.widthSpin, "100"); }, 100, 50},
+        // round(64 x 48 / 32) = 96.
+        {"height 48", true, [](ResizeDialog& d) { Type(d.heightSpin, "48"); }, 96, 48},
+        {"ratio off", false, [](ResizeDialog& d) { Type(d.widthSpin, "100"); }, 100, 32},
+        // 50 % of 64 is 32 at once; the ratio box is ticked and the height follows: 16.
+        {"percentage", false, [](ResizeDialog& d) { Type(d.percentageSpin, "50"); }, 32, 16},
+        // The letter is dropped: "5a0" types 50.
+        {"letter", true, [](ResizeDialog& d) { Type(d.percentageSpin, "5a0"); }, 32, 16},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        const auto size = ask(64, 32, [&] {
+            EXPECT_EQ(dialog.sizeText->text(), "64 x 32");
+            dialog.keepRatioCheck->setChecked(r.keepRatio);
+            r.type(dialog);
+            EXPECT_TRUE(dialog.reconcileTimer->isActive());
+            RunEvents(ResizeDialog::kReconcileDelayMs / 2);
+            EXPECT_TRUE(dialog.reconcileTimer->isActive());  // not yet
+            RunEvents(ResizeDialog::kReconcileDelayMs);
+            EXPECT_EQ(dialog.widthSpin->value(), r.width);
+            EXPECT_EQ(dialog.heightSpin->value(), r.height);
+            dialog.okButton->click();
+        });
+        EXPECT_EQ(size, QSize(r.width, r.height));
+    }
+    EXPECT_TRUE(dialog.keepRatioCheck->isChecked());
+}
+
+TEST_F(ResizeWindow, WarnsOnRedBeyondEightMegapixelsAndOkAsksFirst) {
+    const auto size = ask(64, 32, [&] {
+        dialog.keepRatioCheck->setChecked(false);
+        Type(dialog.widthSpin, "4000");
+        Type(dialog.heightSpin, "2000");
+        RunEvents(ResizeDialog::kReconcileDelayMs + 200);
+        EXPECT_FALSE(warningShown());  // 8 000 000 exactly
+        Type(dialog.heightSpin, "2001");
+        RunEvents(ResizeDialog::kReconcileDelayMs + 200);
+        EXPECT_TRUE(warningShown());
+        EXPECT_EQ(dialog.warningLabel->text(),
+                  QString::fromUtf8("Le total dépasse 8 Méga pixel\n( 8 Méga pixels )"));
+        prompts.expectMessage(MessageKind::Warning, kQuestion, Answer::Yes);
+        dialog.okButton->click();
+    });
+    EXPECT_EQ(size, QSize(4000, 2001));
+    EXPECT_TRUE(prompts.scriptDone());
+
+    // The next showing speaks of its own size.
+    ask(64, 32, [&] {
+        EXPECT_FALSE(warningShown());
+        EXPECT_EQ(dialog.percentageSpin->value(), 100);
+        dialog.cancelButton->click();
+    });
+}
+
+TEST_F(ResizeWindow, OkWithinASecondOfTypingKeepsTheRatioAndStillWarns) {
+    // Kept ratio: 64 x 32 typed to 100 wide and OK at once gives 100 x 50.
+    EXPECT_EQ(ask(64, 32, [&] {
+                  Type(dialog.widthSpin, "100");
+                  dialog.okButton->click();
+              }),
+              QSize(100, 50));
+    EXPECT_FALSE(dialog.reconcileTimer->isActive());
+
+    // 4000 x 2001 typed and OK at once: the question comes, and No gives nothing.
+    prompts.expectMessage(MessageKind::Warning, kQuestion, Answer::No);
+    EXPECT_EQ(ask(2000, 1000, [&] {
+                  Type(dialog.widthSpin, "4000");
+                  Type(dialog.heightSpin, "2001");
+                  dialog.okButton->click();
+              }),
+              std::nullopt);
+    EXPECT_TRUE(prompts.scriptDone());
+
+    // Closed within the second: the timer goes with the window.
+    ask(64, 32, [&] {
+        Type(dialog.widthSpin, "10");
+        dialog.cancelButton->click();
+    });
+    EXPECT_FALSE(dialog.reconcileTimer->isActive());
+    EXPECT_EQ(dialog.heightSpin->value(), 32);
+}
+
+TEST_F(ResizeWindow, EveryControlHasAnAccessibleName) {
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(w);
+        if (label && label->frameShape() == QFrame::NoFrame && label != dialog.warningLabel)
+            continue;
+        if (!label && !qobject_cast<QAbstractButton*>(w) && !qobject_cast<QAbstractSpinBox*>(w))
+            continue;
+        const QString name = w->accessibleName().isEmpty()
+                                 ? (qobject_cast<QAbstractButton*>(w)
+                                        ? qobject_cast<QAbstractButton*>(w)->text()
+                                        : QString())
+                                 : w->accessibleName();
+        EXPECT_FALSE(name.trimmed().isEmpty()) << w->metaObject()->className();
+    }
+}
+
+// --- "Dimensions" in the editor -----------------------------------------------------------
+
+TEST_F(EditorWindow, DimensionsResamplesTheElementInTheOperationPattern) {
+    const QImage element = Ramp(64, 32);
+    open(element);
+    editor->negativeButton->click();
+    const QImage negative = editor->picture();
+    ResizeDialog* dialog = editor->resizeDialog();
+
+    // OK with the size unchanged, or with a 0 typed, changes nothing and takes no undo copy;
+    // OK answered No to the question neither.
+    whenModal([dialog] { dialog->okButton->click(); });
+    editor->resizeButton->click();
+    whenModal([dialog] {
+        Type(dialog->widthSpin, "0");
+        dialog->okButton->click();
+    });
+    editor->resizeButton->click();
+    prompts.expectMessage(MessageKind::Warning, kQuestion, Answer::No);
+    whenModal([dialog] {
+        dialog->keepRatioCheck->setChecked(false);
+        Type(dialog->widthSpin, "9000");
+        Type(dialog->heightSpin, "1000");
+        dialog->okButton->click();
+    });
+    editor->resizeButton->click();
+    EXPECT_TRUE(prompts.scriptDone());
+    EXPECT_EQ(editor->picture(), negative);
+    editor->undoButton->click();
+    EXPECT_EQ(editor->picture(), element);  // still the negative's copy
+
+    // 50 %: 32 x 16, each pixel the one at the centre of its 2 x 2 footprint.
+    whenModal([dialog] {
+        Type(dialog->percentageSpin, "50");
+        dialog->okButton->click();
+    });
+    editor->resizeButton->click();
+    ASSERT_EQ(editor->picture().size(), QSize(32, 16));
+    EXPECT_EQ(editor->picture().pixelColor(5, 3), element.pixelColor(11, 7));
+    EXPECT_EQ(editor->dimensionsLabel->text(), "32x16");
+    EXPECT_TRUE(editor->undoButton->isEnabled());
+    editor->undoButton->click();
+    EXPECT_EQ(editor->picture(), element);
+}
+
+}  // namespace

@@ -1,0 +1,304 @@
+// Zones and the clipboard in the element editor: the arithmetic, then the menu and the
+// pointer as a person uses them, on a fake clipboard and on the real one.
+
+#include <QAction>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QGuiApplication>
+#include <QPushButton>
+
+#include "drawing/ShapeOverlay.h"
+#include "editor/ZoneGeometry.h"
+#include "tests/editor/EditorWindowFixture.h"
+#include "tests/support/FakeClipboard.h"
+
+using namespace tessella;
+using namespace tessella::testing;
+using namespace tessella::editor;
+
+namespace {
+
+TEST(ZoneGeometry, BandsBecomeElementRectanglesAtTheZoomClippedToTheElement) {
+    struct Row {
+        QPoint from, to;
+        int zoom;
+        QRect element;  // (left, top, width, height)
+    } rows[] = {
+        {{40, 30}, {10, 20}, 1, {10, 20, 30, 10}},
+        {{10, 10}, {30, 50}, 2, {5, 5, 10, 20}},
+        {{11, 11}, {30, 50}, 2, {5, 5, 10, 20}},   // corners divided, rounding down
+        {{4, 4}, {5, 9}, 3, {}},                    // narrower than one pixel: empty
+        {{7, 7}, {7, 7}, 1, {}},                    // a plain click
+        {{50, 10}, {90, 20}, 1, {50, 10, 14, 10}},  // past the 64-pixel element
+    };
+    for (const Row& r : rows) {
+        const QRect got = ElementRectOf(BandRect(r.from, r.to), r.zoom, QSize(64, 64));
+        EXPECT_EQ(got.isEmpty() ? QRect() : got, r.element) << r.from.x() << "," << r.from.y();
+    }
+}
+
+TEST(ZoneGeometry, ZonesArePlacedAroundThePointerInsideTheElement) {
+    struct Row {
+        QPoint centre;
+        QSize zone;
+        QRect placed;
+    } rows[] = {
+        {{30, 30}, {20, 10}, {20, 25, 20, 10}},
+        {{63, 30}, {20, 10}, {44, 25, 20, 10}},  // right side on the right edge
+        {{2, 1}, {20, 10}, {0, 0, 20, 10}},
+        {{30, 30}, {80, 10}, {0, 25, 64, 10}},  // a zone kept from a wider element
+    };
+    for (const Row& r : rows) EXPECT_EQ(PlaceZone(r.centre, r.zone, QSize(64, 64)), r.placed);
+    EXPECT_EQ(ZoneInView(QRect(5, 5, 10, 20), 2), QRect(10, 10, 20, 40));
+    const ZoneFrame f = FrameAround(QRect(10, 20, 30, 10));
+    EXPECT_EQ(f.top, QRect(10, 20, 30, 1));
+    EXPECT_EQ(f.bottom, QRect(10, 30, 30, 1));
+    EXPECT_EQ(f.left, QRect(10, 20, 1, 10));
+    EXPECT_EQ(f.right, QRect(40, 20, 1, 10));
+    EXPECT_EQ(DropPosition(QPoint(-3, 5), 2), QPoint(-2, 2));
+}
+
+TEST(ZoneGeometry, PastedPicturesAre24BitsOverWhite) {
+    QImage clip(2, 1, QImage::Format_ARGB32);
+    clip.setPixelColor(0, 0, QColor(0, 0, 0, 0));
+    clip.setPixelColor(1, 0, QColor(10, 20, 30));
+    const QImage pasted = PastedPicture(clip);
+    EXPECT_EQ(pasted.format(), QImage::Format_BGR888);
+    EXPECT_EQ(pasted.pixelColor(0, 0), QColor(Qt::white));
+    EXPECT_EQ(pasted.pixelColor(1, 0), QColor(10, 20, 30));
+}
+
+QImage Filled(int w, int h, Qt::GlobalColor colour) {
+    QImage picture(w, h, QImage::Format_BGR888);
+    picture.fill(colour);
+    return picture;
+}
+
+class Zones : public EditorWindow {
+  protected:
+    Zones() { context.clipboard = &clipboard; }
+
+    void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        pointer(QEvent::MouseButtonPress, at, button);
+    }
+    void release(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        pointer(QEvent::MouseButtonRelease, at, button);
+    }
+    void move(QPoint at, Qt::MouseButtons buttons = Qt::LeftButton) {
+        QMouseEvent event(QEvent::MouseMove, at, editor->view->mapToGlobal(at), Qt::NoButton,
+                          buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(editor->view, &event);
+    }
+    void drag(QPoint from, QPoint to) {
+        press(from);
+        move(to);
+        release(to);
+    }
+    QRect edge(int i) const { return editor->zoneEdges[i]->geometry(); }
+
+    FakeClipboard clipboard;
+};
+
+TEST_F(Zones, ABandMakesAZoneWhoseCopyIsThePartOfTheElementUnderIt) {
+    struct Row {
+        int zoom;
+        QPoint from, to;
+        QRect zone;   // element pixels
+        QRect frame;  // the rectangle the four edges stand around, in view pixels
+    } rows[] = {
+        {1, {40, 30}, {10, 20}, {10, 20, 30, 10}, {10, 20, 30, 10}},
+        {2, {10, 10}, {30, 50}, {5, 5, 10, 20}, {10, 10, 20, 40}},
+    };
+    const QImage element = Ramp(64, 64);
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.zoom);
+        open(element);
+        setZoom(r.zoom);
+        editor->zoneAction->trigger();
+        EXPECT_EQ(editor->zoneAction->text(), "Fermer");
+        EXPECT_TRUE(editor->zoneAction->isChecked());
+        EXPECT_FALSE(editor->copyAction->isEnabled());
+        EXPECT_EQ(editor->view->cursor().shape(), Qt::SizeAllCursor);
+        press(r.from);
+        move(r.to);
+        EXPECT_EQ(editor->zoneBand->geometry(), BandRect(r.from, r.to));
+        release(r.to);
+        EXPECT_TRUE(editor->zoneFixed());
+        EXPECT_EQ(editor->zone(), r.zone);
+        EXPECT_TRUE(editor->zoneBand->isHidden());
+        EXPECT_EQ(edge(0), QRect(r.frame.topLeft(), QSize(r.frame.width(), 1)));
+        EXPECT_EQ(edge(3).x(), r.frame.x() + r.frame.width());
+        EXPECT_EQ(editor->view->cursor().shape(), Qt::PointingHandCursor);
+        EXPECT_TRUE(editor->copySelectionAction->isEnabled());
+        EXPECT_EQ(editor->pasteIntoAction->isEnabled(), r.zoom != 1);  // until the first copy
+
+        editor->copySelectionAction->trigger();
+        EXPECT_EQ(clipboard.picture, element.copy(r.zone));
+        // The copy ends the zone and offers both pastes.
+        EXPECT_FALSE(editor->zoneFixed());
+        EXPECT_EQ(editor->zoneAction->text(), "Zone");
+        EXPECT_FALSE(editor->zoneAction->isChecked());
+        EXPECT_TRUE(editor->copyAction->isEnabled());
+        EXPECT_TRUE(editor->pasteAsNewAction->isEnabled());
+        EXPECT_TRUE(editor->pasteIntoAction->isEnabled());
+    }
+}
+
+TEST_F(Zones, AFixedZoneMovesWithThePointerAndStopsAtTheViewsEdge) {
+    open(Ramp(64, 64));
+    setZoom(2);
+    editor->zoneAction->trigger();
+    drag({20, 20}, {60, 40});  // 20 x 10 element pixels at (10, 10)
+    ASSERT_EQ(editor->zone(), QRect(10, 10, 20, 10));
+    press({60, 30});
+    move({127, 30});
+    EXPECT_TRUE(editor->zoneEdges[0]->isHidden());
+    EXPECT_EQ(editor->zoneBand->geometry(), QRect(88, 20, 40, 20));  // right side at 128
+    release({200, 30});  // let go past the edge
+    EXPECT_EQ(editor->zone(), QRect(44, 10, 20, 10));
+    EXPECT_EQ(edge(3), QRect(128, 20, 1, 20));
+    setZoom(1);  // the frame follows the zoom
+    EXPECT_EQ(edge(3), QRect(64, 10, 1, 10));
+
+    // A right click leaves zone mode.
+    release({5, 5}, Qt::RightButton);
+    EXPECT_FALSE(editor->zoneFixed());
+    EXPECT_EQ(editor->zoneAction->text(), "Zone");
+    EXPECT_EQ(editor->view->cursor().shape(), Qt::CrossCursor);
+}
+
+TEST_F(Zones, AnEmptyZoneCopiesNothingAndAZoneFromAWiderElementIsCutDown) {
+    open(Ramp(64, 64));
+    setZoom(3);
+    clipboard.setImage(Filled(2, 2, Qt::red));
+    editor->zoneAction->trigger();
+    drag({7, 7}, {8, 8});  // inside one element pixel
+    EXPECT_FALSE(editor->zoneFixed());
+    EXPECT_FALSE(editor->copySelectionAction->isEnabled());
+    editor->copySelection();
+    EXPECT_EQ(clipboard.writes, 1);
+
+    // A zone over the right part of a 64-wide element, kept for a 48-wide one.
+    setZoom(1);
+    drag({40, 0}, {60, 10});
+    editor->zoneAction->trigger();  // "Fermer"
+    const QImage narrow = Ramp(48, 48);
+    open(narrow);
+    editor->copySelection();
+    EXPECT_EQ(clipboard.picture, narrow.copy(40, 0, 8, 10));
+}
+
+TEST_F(Zones, APasteFloatsUnderThePointerAndIsDrawnInAtTheLeftRelease) {
+    const QImage element = Ramp(16, 16);
+    open(element);
+    setZoom(2);
+    editor->negativeButton->click();
+    const QImage negative = editor->picture();
+    clipboard.setImage(Filled(4, 4, Qt::red));
+    editor->copyElement();  // enables the paste items...
+    clipboard.setImage(Filled(4, 4, Qt::red));  // ...while the clipboard holds the red square
+
+    editor->pasteIntoAction->trigger();
+    EXPECT_TRUE(editor->pastePending());
+    EXPECT_FALSE(editor->pasteOverlay->isHidden());
+    EXPECT_EQ(editor->pasteOverlay->size(), QSize(8, 8));
+    move({12, 12}, Qt::NoButton);  // pixel (6, 6): the square from (4, 4)
+    EXPECT_EQ(editor->pasteOverlay->pos(), QPoint(8, 8));
+    press({12, 12});
+    release({12, 12});
+    EXPECT_FALSE(editor->pastePending());
+    EXPECT_TRUE(editor->pasteOverlay->isHidden());
+    QImage expected = negative;
+    for (int y = 4; y < 8; ++y)
+        for (int x = 4; x < 8; ++x) expected.setPixelColor(x, y, Qt::red);
+    EXPECT_EQ(editor->picture(), expected);
+    EXPECT_TRUE(editor->undoButton->isEnabled());
+
+    // Past the bottom-right corner: only the part on the element is drawn in.
+    editor->pasteIntoAction->trigger();
+    move({30, 30}, Qt::NoButton);
+    release({30, 30});
+    EXPECT_EQ(editor->picture().size(), QSize(16, 16));
+    EXPECT_EQ(editor->picture().pixelColor(15, 15), QColor(Qt::red));
+    EXPECT_EQ(editor->picture().pixelColor(12, 12), negative.pixelColor(12, 12));
+
+    editor->undoButton->click();
+    EXPECT_EQ(editor->picture(), expected);
+}
+
+TEST_F(Zones, AGivenUpPasteKeepsTheUndoCopyOfTheOperationBefore) {
+    const QImage element = Ramp(16, 16);
+    open(element);
+    editor->negativeButton->click();
+    const QImage negative = editor->picture();
+    clipboard.setImage(Filled(4, 4, Qt::red));
+    editor->pasteIntoPicture();
+
+    // A right click discards the floating picture.
+    move({5, 5}, Qt::NoButton);
+    press({5, 5}, Qt::RightButton);
+    release({5, 5}, Qt::RightButton);
+    EXPECT_FALSE(editor->pastePending());
+    EXPECT_TRUE(editor->pasteOverlay->isHidden());
+    EXPECT_EQ(editor->picture(), negative);
+
+    editor->undoButton->click();
+    EXPECT_EQ(editor->picture(), element);
+
+    // So does closing the editor.
+    whenModal([this] {
+        editor->pasteIntoPicture();
+        EXPECT_TRUE(editor->pastePending());
+        editor->close();
+    });
+    texture::ElementRequest request;
+    request.picture = element;
+    editor->edit(request);
+    EXPECT_FALSE(editor->pastePending());
+    EXPECT_TRUE(editor->pasteOverlay->isHidden());
+}
+
+TEST_F(Zones, PasteAsNewReplacesTheElementWithoutAnUndoCopy) {
+    const QImage element = Ramp(16, 16);
+    open(element);
+    editor->negativeButton->click();
+    clipboard.setImage(Ramp(5, 3));
+    editor->pasteAsNewPicture();
+    EXPECT_EQ(editor->picture(), Ramp(5, 3));
+    EXPECT_EQ(editor->dimensionsLabel->text(), "5x3");
+    editor->undoButton->click();
+    EXPECT_EQ(editor->picture(), element);  // the negative's copy
+}
+
+TEST(ZonesOnTheSystemClipboard, CopiesAndPastesGoThroughTheRealClipboard) {
+    ScriptedPrompts prompts;
+    CountingPacer pacer;
+    texture::TexturePage page;
+    app::AppContext context{prompts, pacer, platform::ProgramFolder(), page};
+    editor::ElementEditor editor(context);
+    texture::ElementRequest request;
+    request.picture = Ramp(20, 10);
+    editor.begin(request);
+    QClipboard* system = QGuiApplication::clipboard();
+
+    editor.copyElement();
+    EXPECT_EQ(system->image().convertToFormat(QImage::Format_BGR888), Ramp(20, 10));
+    editor.zoneAction->trigger();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 1), editor.view->mapToGlobal(QPointF(2, 1)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(editor.view, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(7, 4),
+                        editor.view->mapToGlobal(QPointF(7, 4)), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(editor.view, &release);
+    editor.copySelection();
+    EXPECT_EQ(system->image().convertToFormat(QImage::Format_BGR888), Ramp(20, 10).copy(2, 1, 5, 3));
+
+    system->setImage(Ramp(6, 6));
+    editor.pasteAsNewPicture();
+    EXPECT_EQ(editor.picture(), Ramp(6, 6));
+}
+
+}  // namespace
