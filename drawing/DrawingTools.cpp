@@ -261,6 +261,7 @@ void DrawingTools::connectControls() {
     connect(&editor_, &editor::ElementEditor::drawingMoved, this, &DrawingTools::moveOnPicture);
     connect(&editor_, &editor::ElementEditor::drawingReleased, this, &DrawingTools::releaseOnPicture);
     connect(&editor_, &editor::ElementEditor::colourPicked, this, &DrawingTools::takePickedColour);
+    connect(&editor_, &editor::ElementEditor::drawingToolDropped, this, &DrawingTools::selectNoTool);
     connect(&editor_, &QDialog::finished, this, &QWidget::close);
 }
 

@@ -50,7 +50,7 @@ class Catalogue : public ::testing::Test {
         for (int i = 1; i <= count; ++i)
             writeBitmap(textures(), QStringLiteral("t%1.bmp").arg(i, 2, 10, QChar('0')), {50, 20});
     }
-    static void doubleClick(catalogue::ThumbnailBox* box) {
+    static void doubleClickOn(catalogue::ThumbnailBox* box) {
         QMouseEvent event(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(box->picture, &event);
@@ -158,7 +158,7 @@ TEST_F(Catalogue, AnUnreadableFileLeavesItsBoxEmptyAndTheOthersFollow) {
     window->begin();
     EXPECT_EQ(captions(), QStringList({"a.bmp", " ", "c.bmp", " ", " ", " "}));
     EXPECT_EQ(window->rangeLabel->text(), "1 à 3");
-    doubleClick(window->boxes[1]);  // an empty box: nothing happens
+    doubleClickOn(window->boxes[1]);  // an empty box: nothing happens
     EXPECT_TRUE(prompts.scriptDone());
 }
 
@@ -193,7 +193,7 @@ TEST_F(Catalogue, ADoubleClickHandsTheTextureToTheColourWindowAndCloses) {
     };
     window->show();
     window->begin(folder);
-    doubleClick(window->boxes[0]);
+    doubleClickOn(window->boxes[0]);
     EXPECT_EQ(receivedPath, QDir(folder).filePath("fond.bmp"));
     EXPECT_EQ(received.pixelColor(3, 3), QColor(Qt::darkRed));
     EXPECT_FALSE(window->isVisible());
@@ -210,7 +210,7 @@ TEST_F(Catalogue, ADoubleClickHandsTheTextureToTheEditorWhichKeepsAnUndoCopy) {
     editor.begin(request);
     window->show();
     window->begin();
-    doubleClick(window->boxes[0]);
+    doubleClickOn(window->boxes[0]);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(editor.picture(), Plain(16, 8, Qt::darkYellow));
     EXPECT_EQ(editor.reloadPath(), QDir(textures()).filePath("bois.bmp"));
@@ -222,7 +222,7 @@ TEST_F(Catalogue, ADoubleClickHandsTheTextureToTheEditorWhichKeepsAnUndoCopy) {
     ASSERT_TRUE(spoilt.open(QIODevice::WriteOnly | QIODevice::Truncate));
     spoilt.close();
     prompts.expectMessage(MessageKind::Error, {});
-    doubleClick(window->boxes[1]);
+    doubleClickOn(window->boxes[1]);
     EXPECT_EQ(editor.picture(), Plain(16, 8, Qt::darkYellow));
 
     editor.undoButton->click();
