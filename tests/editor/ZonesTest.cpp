@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QToolButton>
 
+#include "drawing/DrawingTools.h"
 #include "drawing/ShapeOverlay.h"
 #include "editor/ZoneGeometry.h"
 #include "tests/editor/EditorWindowFixture.h"
@@ -149,7 +151,11 @@ TEST_F(Zones, ABandMakesAZoneWhoseCopyIsThePartOfTheElementUnderIt) {
 TEST_F(Zones, AFixedZoneMovesWithThePointerAndStopsAtTheViewsEdge) {
     open(Ramp(64, 64));
     setZoom(2);
+    // "Zone" puts the drawing tools back on no tool: presses now make zones.
+    auto* tools = new drawing::DrawingTools(context, *editor, editor.get());
+    tools->toolButtons[0]->click();
     editor->zoneAction->trigger();
+    EXPECT_TRUE(tools->noToolButton->isChecked());
     drag({20, 20}, {60, 40});  // 20 x 10 element pixels at (10, 10)
     ASSERT_EQ(editor->zone(), QRect(10, 10, 20, 10));
     press({60, 30});
