@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_PER_TARGET=${1:-60}
 BUILD=build-fuzz
-TARGETS=(tga bmp rla pic emf)
+TARGETS=(tga bmp rla pic emf grid)
 bash scripts/setup.sh  # clang-14 and its sanitizer runtimes
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -25,7 +25,11 @@ for t in "${TARGETS[@]}"; do
   work="$BUILD/corpus/$t"
   rm -rf "$work"
   mkdir -p "$work"
-  cp fuzz/corpus/"$t"/* "$work"/
+  if [ "$t" = grid ]; then  # the direct path reads 24-bit TGA and BMP files
+    cp fuzz/corpus/tga/* fuzz/corpus/bmp/* "$work"/
+  else
+    cp fuzz/corpus/"$t"/* "$work"/
+  fi
   cp tests/imagefile/regressions/"$t"-* "$work"/ 2>/dev/null || true  # inputs that once crashed
   echo "== fuzz_$t for ${SECONDS_PER_TARGET}s"
   if ! "$BUILD/fuzz/fuzz_$t" -max_total_time="$SECONDS_PER_TARGET" -rss_limit_mb=2048 \
