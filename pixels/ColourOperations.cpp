@@ -29,7 +29,7 @@ uint8_t ScaleByte(int byte, double factor) {
     double v = byte * factor;
     if (v > 255) v = 255;
     if (v < 0) v = 0;
-    return static_cast<uint8_t>(RoundHalfEven(v));
+    return platform::RoundByteHalfEven(v);
 }
 
 // Blue, green and red tables of one step, 256 entries each.

@@ -1,0 +1,377 @@
+// The colour adjustment window: its reduced preview, its controls as a person moves them, and
+// the element editor applying its settings on OK.
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include "app/ImageBox.h"
+#include "app/NumberLabel.h"
+#include "pixels/ColourAdjustWindow.h"
+#include "pixels/ColourAdjustment.h"
+#include "tests/editor/EditorWindowFixture.h"
+
+using namespace tessella;
+using namespace tessella::pixels;
+using namespace tessella::testing;
+using platform::ColourValue;
+using platform::MessageKind;
+
+namespace {
+
+QImage Flat(int w, int h, QColor colour) {
+    QImage picture(w, h, QImage::Format_BGR888);
+    picture.fill(colour);
+    return picture;
+}
+
+PixelGrid GridOf(QImage picture) {
+    WorkingPicture work;
+    work.LoadWorkingArray(picture);
+    return work.image();
+}
+
+// --- The preview arithmetic --------------------------------------------------------------
+
+TEST(ColourPreview, FitsInto160AndShowsWholeMultiplesOf8) {
+    struct Row {
+        QSize element, preview;
+        int shownColumns;
+    } rows[] = {
+        {{128, 64}, {128, 64}, 128},
+        {{320, 200}, {160, 100}, 160},
+        {{100, 170}, {94, 160}, 88},  // scale 170 / 160 = 1.0625
+        {{61, 20}, {61, 20}, 56},
+        {{5, 3}, {5, 3}, 5},  // narrower than 8: never 0 wide
+        {{2000, 4}, {160, 1}, 160},  // 4 / 12.5 rounds to 0: one row is kept
+        {{0, 0}, {0, 0}, 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.element.width());
+        EXPECT_EQ(PreviewSize(r.element.width(), r.element.height()), r.preview);
+        EXPECT_EQ(ShownPreviewColumns(r.preview.width()), r.shownColumns);
+    }
+    EXPECT_EQ(PreviewOffset(205, 128), 38);
+    EXPECT_EQ(PreviewOffset(205, 202), 1);
+    EXPECT_EQ(PreviewOffset(205, 320), 2);  // zoomed past the panel: from its corner
+}
+
+TEST(ColourPreview, TakesThePixelUnderEachPreviewPixelsCentre) {
+    const PixelGrid unscaled = GridOf(Ramp(128, 64));
+    PixelGrid preview;
+    SamplePreview(unscaled, preview);
+    EXPECT_TRUE(preview.samePicture(unscaled));
+
+    // Halved: preview pixel (x, y) covers element pixels 2x..2x+1, centre 2x + 1.
+    const PixelGrid element = GridOf(Ramp(320, 200));
+    SamplePreview(element, preview);
+    for (QPoint p : {QPoint(0, 0), QPoint(7, 3), QPoint(159, 99)})
+        EXPECT_EQ(preview.at(p.x(), p.y()), element.at(2 * p.x() + 1, 2 * p.y() + 1));
+}
+
+// --- The window --------------------------------------------------------------------------
+
+class ColourWindow : public ::testing::Test {
+  protected:
+    ColourWindow() { window = std::make_unique<ColourAdjustWindow>(context); }
+
+    void show(const QImage& element, ColourAdjustment adjustment) {
+        QImage copy = element;
+        context.workingPicture.LoadWorkingArray(copy);
+        window->begin(adjustment);
+    }
+    QColor shown(int x, int y) const { return window->preview->picture().pixelColor(x, y); }
+
+    QTemporaryDir programDir;
+    ScriptedPrompts prompts;
+    CountingPacer pacer;
+    texture::TexturePage page;
+    app::AppContext context{prompts, pacer, platform::ProgramFolder(programDir.path()), page};
+    std::unique_ptr<ColourAdjustWindow> window;
+};
+
+TEST_F(ColourWindow, PreviewShownAtItsRoundedWidthAndTheEmbossOneRowShorter) {
+    struct Row {
+        QSize element;
+        ColourAdjustment adjustment;
+        QSize shown;
+    } rows[] = {
+        {{128, 64}, ColourAdjustment::Rgb, {128, 64}},
+        {{320, 200}, ColourAdjustment::Contrast, {160, 100}},
+        {{100, 170}, ColourAdjustment::Rgb, {88, 160}},
+        {{61, 20}, ColourAdjustment::Rgb, {56, 20}},
+        {{61, 20}, ColourAdjustment::Emboss, {56, 19}},
+        {{5, 1}, ColourAdjustment::Emboss, {5, 1}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.element.width());
+        show(Ramp(r.element.width(), r.element.height()), r.adjustment);
+        EXPECT_EQ(window->preview->picture().size(), r.shown);
+        EXPECT_EQ(window->preview->size(), r.shown);
+    }
+    window->zoomCheck->setChecked(true);
+    EXPECT_EQ(window->preview->size(), QSize(10, 2));
+    EXPECT_EQ(window->preview->pos(), QPoint(97, 101));
+}
+
+TEST_F(ColourWindow, ConfigurationsShowTheirControls) {
+    show(Ramp(16, 16), ColourAdjustment::Rgb);
+    EXPECT_TRUE(window->redBar->isEnabled());
+    EXPECT_FALSE(window->contrastBar->isEnabled());
+    EXPECT_FALSE(window->progressivePanel->isHidden());
+    EXPECT_TRUE(window->embossGroup->isHidden());
+    EXPECT_TRUE(window->backgroundGroup->isHidden());
+    show(Ramp(16, 16), ColourAdjustment::Contrast);
+    EXPECT_FALSE(window->allChannelsBar->isEnabled());
+    EXPECT_TRUE(window->contrastBar->isEnabled());
+    EXPECT_TRUE(window->progressivePanel->isHidden());
+    show(Ramp(16, 16), ColourAdjustment::Emboss);
+    EXPECT_TRUE(window->correctionGroup->isHidden());
+    EXPECT_FALSE(window->backgroundGroup->isHidden());
+    EXPECT_TRUE(window->thresholdBar->isEnabled());
+    EXPECT_TRUE(window->mode2Radio->isEnabled());
+}
+
+TEST_F(ColourWindow, AllChannelsBarMovesTheThreeAndScalesThePreview) {
+    show(Flat(16, 8, QColor(100, 60, 200)), ColourAdjustment::Rgb);
+    window->allChannelsBar->setValue(150);
+    for (QScrollBar* bar : {window->redBar, window->greenBar, window->blueBar})
+        EXPECT_EQ(bar->value(), 150);
+    for (QLabel* label : {window->redLabel, window->greenLabel, window->blueLabel,
+                          window->allChannelsLabel})
+        EXPECT_EQ(label->text(), "150");
+    EXPECT_EQ(shown(0, 0), QColor(150, 90, 255));  // 300 clamped
+    EXPECT_EQ(shown(15, 7), QColor(150, 90, 255));
+
+    // The RGB settings start again at 100 at each showing.
+    show(Flat(16, 8, QColor(100, 60, 200)), ColourAdjustment::Rgb);
+    EXPECT_EQ(window->redBar->value(), 100);
+    EXPECT_EQ(window->redLabel->text(), "100");
+    EXPECT_EQ(window->settings().bluePercent, 100);
+    EXPECT_EQ(shown(0, 0), QColor(100, 60, 200));
+}
+
+TEST_F(ColourWindow, DirectionCountsOnlyWithProgressiveCorrection) {
+    show(Flat(4, 2, QColor(100, 100, 100)), ColourAdjustment::Rgb);
+    window->redBar->setValue(200);
+    window->directionButtons[0]->click();
+    EXPECT_EQ(window->settings().direction, RgbDirection::Uniform);
+    EXPECT_FALSE(window->directionButtons[0]->isChecked());
+    EXPECT_EQ(shown(0, 1).red(), 200);
+
+    // Left to right on 4 columns: red factors 1.25, 1.5, 1.75, 2.
+    window->progressiveCheck->setChecked(true);
+    window->directionButtons[0]->click();
+    EXPECT_EQ(window->settings().direction, RgbDirection::LeftToRight);
+    EXPECT_TRUE(window->directionButtons[0]->isChecked());
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(shown(x, 1).red(), 125 + 25 * x);
+    EXPECT_EQ(shown(3, 1).green(), 100);
+
+    window->progressiveCheck->setChecked(false);
+    EXPECT_EQ(window->settings().direction, RgbDirection::Uniform);
+    EXPECT_FALSE(window->directionButtons[0]->isChecked());
+    EXPECT_EQ(shown(0, 1).red(), 200);
+}
+
+TEST_F(ColourWindow, ContrastKeepsItsAmountAndOpensWithItsPreview) {
+    show(Flat(8, 8, QColor(200, 127, 0)), ColourAdjustment::Contrast);
+    window->contrastBar->setValue(100);
+    EXPECT_EQ(window->contrastLabel->text(), "100");
+    // 200 + 73 x 100 / 255 = 228.6; 0 - 127 x 100 / 255 clamped.
+    EXPECT_EQ(shown(0, 0), QColor(229, 127, 0));
+    show(Flat(8, 8, QColor(200, 127, 0)), ColourAdjustment::Rgb);
+    show(Flat(8, 8, QColor(200, 127, 0)), ColourAdjustment::Contrast);
+    EXPECT_EQ(window->contrastBar->value(), 100);
+    EXPECT_EQ(window->settings().contrastAmount, 100);
+    EXPECT_EQ(shown(0, 0), QColor(229, 127, 0));
+}
+
+TEST_F(ColourWindow, BackgroundChoiceDecidesColourTextureAndModes) {
+    show(Flat(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
+    // Mode 1, threshold 255 on grey 100: (100 + 155) >> 1.
+    EXPECT_EQ(shown(0, 0), QColor(127, 127, 127));
+    window->paletteButtons[15]->click();  // pure red
+    EXPECT_EQ(window->hexLabel->text(), "0000FF");
+    EXPECT_EQ(window->settings().backgroundColour, ColourValue::fromRgb(255, 0, 0));
+    EXPECT_FALSE(window->settings().emboss.colour);  // "Non" passes no colour
+
+    window->colouredRadio->click();
+    EXPECT_EQ(window->settings().emboss.colour, ColourValue::fromRgb(255, 0, 0));
+    prompts.expectColour(ColourValue::fromRgb(0x12, 0x34, 0x56));
+    window->otherColourButton->click();
+    EXPECT_EQ(window->hexLabel->text(), "563412");
+    EXPECT_EQ(window->settings().emboss.colour, ColourValue::fromRgb(0x12, 0x34, 0x56));
+
+    window->mode2Radio->click();
+    window->texturedRadio->click();
+    EXPECT_TRUE(window->settings().emboss.textured);
+    EXPECT_FALSE(window->settings().emboss.colour);
+    EXPECT_FALSE(window->mode1Radio->isEnabled());
+    EXPECT_FALSE(window->mode2Radio->isEnabled());
+    // Still so once the next emboss showing has set its controls.
+    show(Flat(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
+    EXPECT_FALSE(window->mode2Radio->isEnabled());
+    window->noBackgroundRadio->click();
+    EXPECT_TRUE(window->mode2Radio->isEnabled());
+    // Mode 2: round(127 x 1.9) = 241, 2 x (255 - 241).
+    EXPECT_EQ(shown(0, 0), QColor(28, 28, 28));
+}
+
+TEST_F(ColourWindow, TextureComesFromTheTextureFolderAndAFailedOneIsNotKept) {
+    EXPECT_EQ(window->texture().size(), QSize(32, 32));
+    show(Flat(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
+    ASSERT_TRUE(QDir(programDir.path()).mkdir("TextureFond"));
+    const QString folder = programDir.filePath("TextureFond/");
+    const QString good = folder + "Fond.bmp";
+    ASSERT_TRUE(Flat(3, 2, Qt::blue).save(good, "BMP"));
+    const QString broken = folder + "Abime.bmp";
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BM not a bitmap");
+    file.close();
+
+    prompts.expectFile(good);
+    window->textureButton->click();
+    EXPECT_EQ(prompts.dialogInitialPaths().back(), folder);
+    EXPECT_EQ(window->texture().size(), QSize(3, 2));
+    EXPECT_EQ(window->textureThumbnail->picture().size(), QSize(3, 2));
+
+    prompts.expectFile(broken).expectMessage(MessageKind::Error, QString());
+    window->textureButton->click();
+    prompts.expectFile(folder + "notes.txt").expectMessage(MessageKind::Warning, QString());
+    window->textureButton->click();
+    prompts.expectMessage(MessageKind::Warning, "Impossible de lire la texture vide.bmp");
+    window->setTexture(QImage(), "vide.bmp");
+    EXPECT_EQ(window->texture().size(), QSize(3, 2));
+    EXPECT_TRUE(prompts.scriptDone());
+
+    // The catalogue hands its texture over through the context.
+    context.windows.textureForColourWindow(Flat(5, 5, Qt::red), "Clips_Textures/Brique.bmp");
+    EXPECT_EQ(window->texture().size(), QSize(5, 5));
+}
+
+TEST_F(ColourWindow, EveryControlHasAnAccessibleName) {
+    QStringList unnamed;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(w);
+        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QScrollBar*>(w) ||
+                             qobject_cast<app::ImageBox*>(w) ||
+                             (label && (label->frameShape() != QFrame::NoFrame ||
+                                        label->text().isEmpty()));
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        if (control && (!a || a->text(QAccessible::Name).trimmed().isEmpty()))
+            unnamed << w->metaObject()->className();
+    }
+    EXPECT_EQ(unnamed.join(", ").toStdString(), "");
+}
+
+// --- In the element editor ---------------------------------------------------------------
+
+class ColourEditor : public EditorWindow {
+  protected:
+    ColourAdjustWindow* colourWindow() { return context.windows.colourAdjustWindow; }
+    // Clicks button; step moves the window's controls once it is showing, then it closes.
+    void adjust(QPushButton* button, std::function<void(ColourAdjustWindow&)> step, bool ok) {
+        whenModal([this, step, ok] {
+            step(*colourWindow());
+            (ok ? colourWindow()->okButton : colourWindow()->cancelButton)->click();
+        });
+        button->click();
+    }
+    static QImage Core(QImage picture, const std::function<void(PixelGrid&)>& op) {
+        WorkingPicture work;
+        work.LoadWorkingArray(picture);
+        op(work.image());
+        work.StoreWorkingArray(picture);
+        return picture;
+    }
+};
+
+TEST_F(ColourEditor, OkAppliesWhatTheCoreMakesOfTheSettings) {
+    const QImage texture = Ramp(5, 3);
+    struct Row {
+        const char* name;
+        QPushButton* editor::ElementEditor::*button;
+        std::function<void(ColourAdjustWindow&)> step;
+        std::function<void(PixelGrid&)> expected;
+    } rows[] = {
+        {"rgb", &editor::ElementEditor::adjustButton,
+         [](ColourAdjustWindow& w) {
+             w.redBar->setValue(150);
+             w.greenBar->setValue(40);
+             w.progressiveCheck->setChecked(true);
+             w.directionButtons[7]->click();
+         },
+         [](PixelGrid& p) {
+             RgbCorrection(p, p, 20, 12, 150, 40, 100, RgbDirection::FromBottomRight);
+         }},
+        {"contrast", &editor::ElementEditor::contrastButton,
+         [](ColourAdjustWindow& w) { w.contrastBar->setValue(-120); },
+         [](PixelGrid& p) { Contrast(p, p, 20, 12, 127, -120.0); }},
+        {"coloured emboss", &editor::ElementEditor::embossButton,
+         [](ColourAdjustWindow& w) {
+             w.mode2Radio->click();
+             w.thresholdBar->setValue(180);
+             w.saturationBar->setValue(90);
+             w.colouredRadio->click();
+             w.paletteButtons[6]->click();
+         },
+         [](PixelGrid& p) {
+             EmbossSettings s;
+             s.mode = EmbossMode::StrongInverted;
+             s.threshold = 180;
+             s.saturation = 90;
+             s.colour = ColourValue::fromRgb(255, 128, 0);
+             Emboss(p, p, 20, 12, s);
+         }},
+        {"textured emboss", &editor::ElementEditor::embossButton,
+         [&](ColourAdjustWindow& w) {
+             w.texturedRadio->click();
+             w.setTexture(texture, "Fond.bmp");
+         },
+         [&](PixelGrid& p) {
+             EmbossSettings s;
+             s.mode = EmbossMode::StrongInverted;  // ignored with a texture
+             s.threshold = 180;
+             s.saturation = 90;
+             s.textured = true;
+             Emboss(p, p, 20, 12, s, texture);
+         }},
+    };
+    const QImage element = Ramp(20, 12);
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        open(element);
+        adjust(editor.get()->*r.button, r.step, true);
+        EXPECT_EQ(editor->picture(), Core(element, r.expected));
+        EXPECT_TRUE(editor->undoButton->isEnabled());
+        editor->undoButton->click();
+        EXPECT_EQ(editor->picture(), element);
+    }
+}
+
+TEST_F(ColourEditor, CancelLeavesTheElementAndTheUndoCopy) {
+    const QImage element = Ramp(20, 12);
+    open(element);
+    editor->mirrorButton->click();
+    const QImage mirrored = editor->picture();
+    for (QPushButton* button : {editor->adjustButton, editor->contrastButton, editor->embossButton})
+        adjust(button, [](ColourAdjustWindow& w) {
+            w.allChannelsBar->setValue(30);
+            w.contrastBar->setValue(90);
+            w.thresholdBar->setValue(120);
+        }, false);
+    EXPECT_EQ(editor->picture(), mirrored);
+    editor->undoButton->click();
+    EXPECT_EQ(editor->picture(), element);
+}
+
+}  // namespace
