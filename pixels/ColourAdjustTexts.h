@@ -45,8 +45,10 @@ inline const QString kPaletteName = QStringLiteral("Couleur %1, %2, %3");
 
 // The progressive directions, in the order of their buttons.
 inline const QString kDirectionNames[8] = {
-    QStringLiteral("De gauche à droite"),   QStringLiteral("De droite à gauche"),
-    QStringLiteral("De haut en bas"),       QStringLiteral("De bas en haut"),
+    QStringLiteral("De gauche à droite"),
+    QStringLiteral("De droite à gauche"),
+    QStringLiteral("De haut en bas"),
+    QStringLiteral("De bas en haut"),
     QStringLiteral("Depuis le coin en haut à gauche"),
     QStringLiteral("Depuis le coin en haut à droite"),
     QStringLiteral("Depuis le coin en bas à gauche"),

@@ -72,6 +72,7 @@ app::NumberLabel* ValueLabel(int value, const QString& name, QWidget* parent) {
 QLabel* Swatch(const QColor& colour, const QString& name, QWidget* parent) {
     auto* swatch = new QLabel(parent);
     swatch->setFixedSize(12, 12);
+    swatch->setFrameStyle(QFrame::Box | QFrame::Plain);  // white shows on the window too
     swatch->setAutoFillBackground(true);
     QPalette palette = swatch->palette();
     palette.setColor(QPalette::Window, colour);
@@ -117,8 +118,8 @@ QIcon DirectionGlyph(int index) {
 }
 
 // One labelled bar row of the correction group: swatches, bar, value and "%".
-void AddBarRow(QGridLayout* grid, int row, std::initializer_list<QLabel*> swatches,
-               QScrollBar* bar, QLabel* value, QWidget* parent) {
+void AddBarRow(QGridLayout* grid, int row, std::initializer_list<QLabel*> swatches, QScrollBar* bar,
+               QLabel* value, QWidget* parent) {
     auto* swatchRow = new QHBoxLayout;
     swatchRow->setSpacing(1);
     for (QLabel* s : swatches) swatchRow->addWidget(s);
@@ -348,8 +349,7 @@ void ColourAdjustWindow::connectControls() {
     for (size_t i = 0; i < paletteButtons.size(); ++i)
         connect(paletteButtons[i], &QToolButton::clicked, this,
                 [this, i] { choosePaletteColour(int(i)); });
-    connect(otherColourButton, &QPushButton::clicked, this,
-            &ColourAdjustWindow::chooseOtherColour);
+    connect(otherColourButton, &QPushButton::clicked, this, &ColourAdjustWindow::chooseOtherColour);
     connect(textureButton, &QPushButton::clicked, this, &ColourAdjustWindow::chooseTexture);
 }
 
@@ -496,8 +496,8 @@ void ColourAdjustWindow::updateEmboss() {
         emboss.saturation = saturationBar->value();
         const int choice = backgroundChoice_->checkedId();
         settings_.background = choice < 0 ? EmbossBackground::None : EmbossBackground(choice);
-        settings_.emboss = EmbossSettingsFor(emboss, settings_.background,
-                                             settings_.backgroundColour);
+        settings_.emboss =
+            EmbossSettingsFor(emboss, settings_.background, settings_.backgroundColour);
         recompute(ColourAdjustment::Emboss);
     });
 }

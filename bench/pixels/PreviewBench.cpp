@@ -45,8 +45,8 @@ void PreviewRecompute(benchmark::State& state, ColourAdjustment adjustment,
     const ColourAdjustSettings settings = Settings(background);
     QImage texture(32, 32, QImage::Format_BGR888);
     texture.fill(Qt::gray);
-    const int rows = adjustment == ColourAdjustment::Emboss ? EmbossedRows(kPreviewSide)
-                                                            : kPreviewSide;
+    const int rows =
+        adjustment == ColourAdjustment::Emboss ? EmbossedRows(kPreviewSide) : kPreviewSide;
     for (auto _ : state) {
         ApplyColourAdjustment(adjustment, settings, texture, source, result, kPreviewSide,
                               kPreviewSide);

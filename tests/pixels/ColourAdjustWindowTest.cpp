@@ -46,12 +46,10 @@ TEST(ColourPreview, FitsInto160AndShowsWholeMultiplesOf8) {
         QSize element, preview;
         int shownColumns;
     } rows[] = {
-        {{128, 64}, {128, 64}, 128},
-        {{320, 200}, {160, 100}, 160},
-        {{100, 170}, {94, 160}, 88},  // scale 170 / 160 = 1.0625
-        {{61, 20}, {61, 20}, 56},
-        {{5, 3}, {5, 3}, 5},  // narrower than 8: never 0 wide
-        {{2000, 4}, {160, 1}, 160},  // 4 / 12.5 rounds to 0: one row is kept
+        {{128, 64}, {128, 64}, 128}, {{320, 200}, {160, 100}, 160},
+        {{100, 170}, {94, 160}, 88},                       // scale 170 / 160 = 1.0625
+        {{61, 20}, {61, 20}, 56},    {{5, 3}, {5, 3}, 5},  // narrower than 8: never 0 wide
+        {{2000, 4}, {160, 1}, 160},                        // 4 / 12.5 rounds to 0: one row is kept
         {{0, 0}, {0, 0}, 0},
     };
     for (const Row& r : rows) {
@@ -145,8 +143,8 @@ TEST_F(ColourWindow, AllChannelsBarMovesTheThreeAndScalesThePreview) {
     window->allChannelsBar->setValue(150);
     for (QScrollBar* bar : {window->redBar, window->greenBar, window->blueBar})
         EXPECT_EQ(bar->value(), 150);
-    for (QLabel* label : {window->redLabel, window->greenLabel, window->blueLabel,
-                          window->allChannelsLabel})
+    for (QLabel* label :
+         {window->redLabel, window->greenLabel, window->blueLabel, window->allChannelsLabel})
         EXPECT_EQ(label->text(), "150");
     EXPECT_EQ(shown(0, 0), QColor(150, 90, 255));  // 300 clamped
     EXPECT_EQ(shown(15, 7), QColor(150, 90, 255));
@@ -262,10 +260,10 @@ TEST_F(ColourWindow, EveryControlHasAnAccessibleName) {
     QStringList unnamed;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         const auto* label = qobject_cast<QLabel*>(w);
-        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QScrollBar*>(w) ||
-                             qobject_cast<app::ImageBox*>(w) ||
-                             (label && (label->frameShape() != QFrame::NoFrame ||
-                                        label->text().isEmpty()));
+        const bool control =
+            qobject_cast<QAbstractButton*>(w) || qobject_cast<QScrollBar*>(w) ||
+            qobject_cast<app::ImageBox*>(w) ||
+            (label && (label->frameShape() != QFrame::NoFrame || label->text().isEmpty()));
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         if (control && (!a || a->text(QAccessible::Name).trimmed().isEmpty()))
             unnamed << w->metaObject()->className();
@@ -364,11 +362,14 @@ TEST_F(ColourEditor, CancelLeavesTheElementAndTheUndoCopy) {
     editor->mirrorButton->click();
     const QImage mirrored = editor->picture();
     for (QPushButton* button : {editor->adjustButton, editor->contrastButton, editor->embossButton})
-        adjust(button, [](ColourAdjustWindow& w) {
-            w.allChannelsBar->setValue(30);
-            w.contrastBar->setValue(90);
-            w.thresholdBar->setValue(120);
-        }, false);
+        adjust(
+            button,
+            [](ColourAdjustWindow& w) {
+                w.allChannelsBar->setValue(30);
+                w.contrastBar->setValue(90);
+                w.thresholdBar->setValue(120);
+            },
+            false);
     EXPECT_EQ(editor->picture(), mirrored);
     editor->undoButton->click();
     EXPECT_EQ(editor->picture(), element);
