@@ -20,6 +20,7 @@
 #include "app/FileMasks.h"
 #include "app/ImageBox.h"
 #include "app/NumberLabel.h"
+#include "catalogue/CatalogueWindow.h"
 #include "imagefile/ImageLoader.h"
 #include "pixels/ColourAdjustTexts.h"
 #include "pixels/WorkingPicture.h"
@@ -540,6 +541,13 @@ QString ColourAdjustWindow::textureFolder() const {
 }
 
 void ColourAdjustWindow::chooseTexture() {
+    // The catalogue hands the texture picked over through setTexture.
+    if (catalogue::CatalogueWindow* catalogue = context_.windows.catalogueWindow) {
+        catalogue->chooseTexture(textureFolder());
+        updateEmboss();
+        return;
+    }
+    // Without a catalogue, the platform's file dialog on the same folder.
     platform::Guard(prompts_, [&] {
         const std::optional<QString> name =
             prompts_.openFileName(kTextureDialogCaption, app::OpenPictureFilter(), textureFolder());

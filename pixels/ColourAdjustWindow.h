@@ -122,6 +122,7 @@ class ColourAdjustWindow final : public QDialog {
     void chooseBackground();
     void choosePaletteColour(int index);
     void chooseOtherColour();
+    // The catalogue, or the file dialog without one, on the texture folder.
     void chooseTexture();
     // The preview's size and place for the zoom.
     void fitPreview();

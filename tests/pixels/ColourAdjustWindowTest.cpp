@@ -15,6 +15,7 @@
 
 #include "app/ImageBox.h"
 #include "app/NumberLabel.h"
+#include "catalogue/CatalogueWindow.h"
 #include "pixels/ColourAdjustWindow.h"
 #include "pixels/ColourAdjustment.h"
 #include "tests/editor/EditorWindowFixture.h"
@@ -254,6 +255,26 @@ TEST_F(ColourWindow, TextureComesFromTheTextureFolderAndAFailedOneIsNotKept) {
     // The catalogue hands its texture over through the context.
     context.windows.textureForColourWindow(Flat(5, 5, Qt::red), "Clips_Textures/Brique.bmp");
     EXPECT_EQ(window->texture().size(), QSize(5, 5));
+}
+
+TEST_F(ColourWindow, TextureButtonOpensTheCatalogueOnTheTextureFolder) {
+    ASSERT_TRUE(QDir(programDir.path()).mkdir("TextureFond"));
+    const QString folder = programDir.filePath("TextureFond/");
+    ASSERT_TRUE(Flat(6, 4, Qt::darkGreen).save(folder + "Herbe.bmp", "BMP"));
+    catalogue::CatalogueWindow catalogue(context);
+    context.windows.catalogueWindow = &catalogue;
+    show(Flat(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
+    window->texturedRadio->click();
+    QTimer::singleShot(0, [&] {
+        EXPECT_TRUE(catalogue.colourWindowRequest());
+        EXPECT_EQ(QDir(catalogue.folder()), QDir(folder));
+        catalogue.handOver(catalogue.boxes[0]);
+    });
+    window->textureButton->click();
+    context.windows.catalogueWindow = nullptr;
+    EXPECT_FALSE(catalogue.colourWindowRequest());
+    EXPECT_EQ(window->texture(), Flat(6, 4, Qt::darkGreen));
+    EXPECT_EQ(window->textureThumbnail->toolTip(), folder + "Herbe.bmp");
 }
 
 TEST_F(ColourWindow, EveryControlHasAnAccessibleName) {
