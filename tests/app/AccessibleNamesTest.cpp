@@ -15,29 +15,11 @@
 #include "app/ImageBox.h"
 #include "app/UpDown.h"
 #include "tests/app/WindowFixture.h"
+#include "tests/support/UnnamedControls.h"
 #include "texture/NewElementDialog.h"
 
 namespace tessella::testing {
 namespace {
-
-// The controls under root that a screen reader would announce without a name.
-QStringList UnnamedControls(QWidget* root) {
-    QStringList unnamed;
-    for (QWidget* w : root->findChildren<QWidget*>()) {
-        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
-                             qobject_cast<QAbstractSpinBox*>(w) ||
-                             qobject_cast<QAbstractItemView*>(w) ||
-                             qobject_cast<QProgressBar*>(w) || qobject_cast<app::ImageBox*>(w);
-        // Panels that are captions or readouts must be named too when they start empty.
-        const auto* label = qobject_cast<QLabel*>(w);
-        const bool readout = label && label->frameShape() != QFrame::NoFrame;
-        if ((!control && !readout) || w->isHidden()) continue;
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
-            unnamed << QStringLiteral("%1 %2").arg(w->metaObject()->className(), w->objectName());
-    }
-    return unnamed;
-}
 
 class AccessibleNames : public WindowFixture {};
 
@@ -51,7 +33,7 @@ TEST_F(AccessibleNames, EveryControlOfTheWindowsHasOne) {
                                                         {"new element", &newElement},
                                                         {"page width", widthDialog}};
     for (const auto& [name, w] : windows)
-        EXPECT_EQ(UnnamedControls(w).join(", ").toStdString(), "") << name;
+        EXPECT_EQ(UnnamedControls(w), "") << name;
     // The arrows say which way they move the mask (the vertical ones hold -Y).
     QAccessibleInterface* up =
         QAccessible::queryAccessibleInterface(window->replaceYFineArrows->nextButton());

@@ -21,6 +21,7 @@
 #include "editor/Geometry.h"
 #include "drawing/ShapeOverlay.h"
 #include "tests/editor/EditorWindowFixture.h"
+#include "tests/support/UnnamedControls.h"
 #include "texture/ElementEditFlow.h"
 #include "texture/QuietPageEvents.h"
 
@@ -364,23 +365,8 @@ TEST_F(EditorWindow, ReloadAndPasteKeepTheirPathsApart) {
 }
 
 TEST_F(EditorWindow, EveryControlHasAnAccessibleName) {
-    auto unnamed = [](QWidget* root) {
-        QStringList names;
-        for (QWidget* w : root->findChildren<QWidget*>()) {
-            const auto* label = qobject_cast<QLabel*>(w);
-            const bool control = qobject_cast<QAbstractButton*>(w) ||
-                                 qobject_cast<QAbstractSpinBox*>(w) ||
-                                 qobject_cast<app::ImageBox*>(w) ||
-                                 (label && label->frameShape() != QFrame::NoFrame);
-            if (!control || w->isHidden()) continue;
-            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-            if (!a || a->text(QAccessible::Name).trimmed().isEmpty())
-                names << QString::fromUtf8(w->metaObject()->className());
-        }
-        return names.join(", ").toStdString();
-    };
-    EXPECT_EQ(unnamed(editor.get()), "");
-    EXPECT_EQ(unnamed(editor->blurDialog()), "");
-    EXPECT_EQ(unnamed(editor->channelDialog()), "");
+    EXPECT_EQ(UnnamedControls(editor.get()), "");
+    EXPECT_EQ(UnnamedControls(editor->blurDialog()), "");
+    EXPECT_EQ(UnnamedControls(editor->channelDialog()), "");
     EXPECT_EQ(editor->rotateLeftButton->accessibleName(), QString::fromUtf8("Rotation à gauche"));
 }

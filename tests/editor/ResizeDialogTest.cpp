@@ -14,6 +14,7 @@
 #include "editor/Resize.h"
 #include "editor/ResizeDialog.h"
 #include "tests/editor/EditorWindowFixture.h"
+#include "tests/support/UnnamedControls.h"
 
 using namespace tessella;
 using namespace tessella::testing;
@@ -153,19 +154,7 @@ TEST_F(ResizeWindow, OkWithinASecondOfTypingKeepsTheRatioAndStillWarns) {
 }
 
 TEST_F(ResizeWindow, EveryControlHasAnAccessibleName) {
-    for (QWidget* w : dialog.findChildren<QWidget*>()) {
-        const auto* label = qobject_cast<QLabel*>(w);
-        if (label && label->frameShape() == QFrame::NoFrame && label != dialog.warningLabel)
-            continue;
-        if (!label && !qobject_cast<QAbstractButton*>(w) && !qobject_cast<QAbstractSpinBox*>(w))
-            continue;
-        const QString name = w->accessibleName().isEmpty()
-                                 ? (qobject_cast<QAbstractButton*>(w)
-                                        ? qobject_cast<QAbstractButton*>(w)->text()
-                                        : QString())
-                                 : w->accessibleName();
-        EXPECT_FALSE(name.trimmed().isEmpty()) << w->metaObject()->className();
-    }
+    EXPECT_EQ(UnnamedControls(&dialog), "");
 }
 
 // --- "Dimensions" in the editor -----------------------------------------------------------

@@ -19,6 +19,7 @@
 #include "pixels/ColourAdjustWindow.h"
 #include "pixels/ColourAdjustment.h"
 #include "tests/editor/EditorWindowFixture.h"
+#include "tests/support/UnnamedControls.h"
 
 using namespace tessella;
 using namespace tessella::pixels;
@@ -278,18 +279,7 @@ TEST_F(ColourWindow, TextureButtonOpensTheCatalogueOnTheTextureFolder) {
 }
 
 TEST_F(ColourWindow, EveryControlHasAnAccessibleName) {
-    QStringList unnamed;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        const auto* label = qobject_cast<QLabel*>(w);
-        const bool control =
-            qobject_cast<QAbstractButton*>(w) || qobject_cast<QScrollBar*>(w) ||
-            qobject_cast<app::ImageBox*>(w) ||
-            (label && (label->frameShape() != QFrame::NoFrame || label->text().isEmpty()));
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        if (control && (!a || a->text(QAccessible::Name).trimmed().isEmpty()))
-            unnamed << w->metaObject()->className();
-    }
-    EXPECT_EQ(unnamed.join(", ").toStdString(), "");
+    EXPECT_EQ(UnnamedControls(window.get()), "");
 }
 
 // --- In the element editor ---------------------------------------------------------------

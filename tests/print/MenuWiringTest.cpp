@@ -11,6 +11,7 @@
 #include "print/PrintTexts.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/support/RecordingPrinter.h"
+#include "tests/support/UnnamedControls.h"
 
 namespace tessella::testing {
 namespace {
@@ -67,18 +68,8 @@ TEST_F(PrintMenu, PageCommandPrintsThePage) {
 TEST_F(PrintMenu, EveryControlHasAnAccessibleName) {
     printDialog->show();
     sheetWindow->confirmationBar->show();
-    for (QWidget* root : {static_cast<QWidget*>(printDialog), static_cast<QWidget*>(sheetWindow)}) {
-        for (QWidget* w : root->findChildren<QWidget*>()) {
-            const auto* label = qobject_cast<QLabel*>(w);
-            const bool control = qobject_cast<QAbstractButton*>(w) ||
-                                 qobject_cast<app::ImageBox*>(w) ||
-                                 (label && label->frameShape() != QFrame::NoFrame);
-            if (!control) continue;
-            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-            EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty())
-                << w->metaObject()->className();
-        }
-    }
+    EXPECT_EQ(UnnamedControls(printDialog), "");
+    EXPECT_EQ(UnnamedControls(sheetWindow), "");
 }
 
 }  // namespace
