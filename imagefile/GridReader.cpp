@@ -57,27 +57,26 @@ bool ReadPieces(int fd, int64_t offset, std::vector<iovec>& pieces) {
     return true;
 }
 
-uchar* RowBytes(PixelGrid& grid, int y) {
-    return reinterpret_cast<uchar*>(grid.row(y));
-}
-
-// Spare cells may have taken row padding or held an earlier picture; operations find them
-// zero, as after a fresh load.
-void ClearSpareCells(PixelGrid& grid) {
-    const std::size_t spare = std::size_t(PixelGrid::kSpareColumns) * sizeof(pixels::Bgr);
-    for (int y = 0; y < grid.height(); ++y) std::memset(static_cast<void*>(grid.row(y) + grid.width()), 0, spare);
-    std::memset(static_cast<void*>(grid.row(grid.height())), 0, std::size_t(grid.stride()) * sizeof(pixels::Bgr));
-}
-
 // The raw rows of a file, rowBytes of pixels rowStride apart (the last one may lack its
-// padding), into the grid's rows from the top or from the bottom.
+// padding), into the target's rows from the top or from the bottom. Padding that does not fit
+// in a row's spare bytes is read into a scratch buffer.
 bool ReadRawRows(int fd, int64_t offset, int64_t rowStride, int64_t rowBytes, bool topDown,
-                 PixelGrid& grid) {
-    const int h = grid.height();
-    std::vector<iovec> pieces(static_cast<std::size_t>(h));
-    for (int i = 0; i < h; ++i) {
-        pieces[std::size_t(i)].iov_base = RowBytes(grid, topDown ? i : h - 1 - i);
-        pieces[std::size_t(i)].iov_len = std::size_t(i + 1 < h ? rowStride : rowBytes);
+                 int height, RowTarget& target) {
+    const auto padding = std::size_t(rowStride - rowBytes);
+    const bool padInRow = padding <= target.spareBytes();
+    uchar scratch[8];
+    if (padding > sizeof scratch) return false;
+    std::vector<iovec> pieces;
+    pieces.reserve(std::size_t(height) * (padInRow ? 1 : 2));
+    for (int i = 0; i < height; ++i) {
+        const bool last = i + 1 == height;
+        uchar* row = target.row(topDown ? i : height - 1 - i);
+        if (padInRow || last || padding == 0) {
+            pieces.push_back({row, std::size_t(last ? rowBytes : rowStride)});
+        } else {
+            pieces.push_back({row, std::size_t(rowBytes)});
+            pieces.push_back({scratch, padding});
+        }
     }
     return ReadPieces(fd, offset, pieces);
 }
@@ -87,10 +86,10 @@ int Le16(const uchar* p) {
 }
 
 // TGA run-length packets over the whole picture, as ReadTga decodes them.
-bool DecodeTgaRuns(const uchar* p, const uchar* end, PixelGrid& grid, bool topDown) {
+bool DecodeTgaRuns(const uchar* p, const uchar* end, RowTarget& target, int width, int height,
+                   bool topDown) {
     constexpr int bpp = 3;
-    PixelStream out(RowBytes(grid, 0), qsizetype(grid.stride()) * bpp, grid.width(),
-                    grid.height(), bpp, topDown);
+    PixelStream out(target, width, height, bpp, topDown);
     while (!out.done()) {
         if (p >= end) return false;
         const int header = *p++;
@@ -108,9 +107,43 @@ bool DecodeTgaRuns(const uchar* p, const uchar* end, PixelGrid& grid, bool topDo
     return true;
 }
 
+// Spare cells may have taken row padding or held an earlier picture; operations find them
+// zero, as after a fresh load.
+void ClearSpareCells(PixelGrid& grid) {
+    const std::size_t spare = std::size_t(PixelGrid::kSpareColumns) * sizeof(pixels::Bgr);
+    for (int y = 0; y < grid.height(); ++y) std::memset(static_cast<void*>(grid.row(y) + grid.width()), 0, spare);
+    std::memset(static_cast<void*>(grid.row(grid.height())), 0, std::size_t(grid.stride()) * sizeof(pixels::Bgr));
+}
+
 }  // namespace
 
+void GridRows::reshape(int width, int height) {
+    grid_.reshape(width, height);
+}
+
+uchar* GridRows::row(int y) {
+    return reinterpret_cast<uchar*>(grid_.row(y));
+}
+
+std::size_t GridRows::spareBytes() const {
+    return std::size_t(PixelGrid::kSpareColumns) * sizeof(pixels::Bgr);
+}
+
+void GridRows::finish() {
+    ClearSpareCells(grid_);
+}
+
 bool ReadTgaIntoGrid(int fd, int64_t size, PixelGrid& grid, GridHeader& header) {
+    GridRows rows(grid);
+    return ReadTgaRows(fd, size, rows, header);
+}
+
+bool ReadBmpIntoGrid(int fd, int64_t size, PixelGrid& grid, GridHeader& header) {
+    GridRows rows(grid);
+    return ReadBmpRows(fd, size, rows, header);
+}
+
+bool ReadTgaRows(int fd, int64_t size, RowTarget& target, GridHeader& header) {
     uchar h[kTgaHeaderSize];
     if (size < kTgaHeaderSize || !ReadAt(fd, 0, h, sizeof h)) return false;
     const int idLength = h[0], mapType = h[1], imageType = h[2];
@@ -125,23 +158,25 @@ bool ReadTgaIntoGrid(int fd, int64_t size, PixelGrid& grid, GridHeader& header) 
     const int64_t needed = runLength ? (pixelCount + 127) / 128 * 4 : pixelCount * 3;
     if (offset > size || size - offset < needed) return false;
 
-    grid.reshape(width, height);
+    target.reshape(width, height);
     const bool topDown = (descriptor & 0x20) != 0;
     if (runLength) {
         // Packets are smaller than the picture they make: read whole, then unrolled into rows.
         const auto bytes = std::size_t(size - offset);
         std::unique_ptr<uchar[]> packets(new uchar[bytes]);
         if (!ReadAt(fd, offset, packets.get(), bytes)) return false;
-        if (!DecodeTgaRuns(packets.get(), packets.get() + bytes, grid, topDown)) return false;
-    } else if (!ReadRawRows(fd, offset, int64_t{width} * 3, int64_t{width} * 3, topDown, grid)) {
+        if (!DecodeTgaRuns(packets.get(), packets.get() + bytes, target, width, height, topDown))
+            return false;
+    } else if (!ReadRawRows(fd, offset, int64_t{width} * 3, int64_t{width} * 3, topDown, height,
+                            target)) {
         return false;
     }
-    ClearSpareCells(grid);
+    target.finish();
     header = GridHeader{};
     return true;
 }
 
-bool ReadBmpIntoGrid(int fd, int64_t size, PixelGrid& grid, GridHeader& header) {
+bool ReadBmpRows(int fd, int64_t size, RowTarget& target, GridHeader& header) {
     uchar h[kBmpHeadersSize] = {};
     const auto got = std::size_t(std::min<int64_t>(size, kBmpHeadersSize));
     if (got < 18 || !ReadAt(fd, 0, h, got)) return false;
@@ -176,9 +211,10 @@ bool ReadBmpIntoGrid(int fd, int64_t size, PixelGrid& grid, GridHeader& header) 
     const int64_t used = width * 3;
     if (offset > size || size - offset < stride * (height - 1) + used) return false;
 
-    grid.reshape(static_cast<int>(width), static_cast<int>(height));
-    if (!ReadRawRows(fd, offset, stride, used, topDown, grid)) return false;
-    ClearSpareCells(grid);
+    target.reshape(static_cast<int>(width), static_cast<int>(height));
+    if (!ReadRawRows(fd, offset, stride, used, topDown, static_cast<int>(height), target))
+        return false;
+    target.finish();
     header = found;
     return true;
 }

@@ -237,8 +237,7 @@ bool LoadImageByExtension(const QString& path, QImage& image) {
     return LoadImageByExtension(path, image, depth);
 }
 
-bool LoadIntoGrid(const QString& path, pixels::PixelGrid& grid, int& dotsPerMeterX,
-                  int& dotsPerMeterY) {
+bool LoadRowsDirectly(const QString& path, RowTarget& target, GridHeader& header) {
     const Route* route = RouteFor(path);
     if (!route || (route->decoder != Decoder::Tga && route->decoder != Decoder::Bmp)) return false;
     // The checks of ReadWholeFile: any doubt leaves the file to it and its messages.
@@ -247,13 +246,27 @@ bool LoadIntoGrid(const QString& path, pixels::PixelGrid& grid, int& dotsPerMete
     if (::stat(native.constData(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) return false;
-    GridHeader header;
-    const bool read = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-                      info.st_size <= MaxFileBytes(route->decoder) &&
-                      (route->decoder == Decoder::Tga
-                           ? ReadTgaIntoGrid(fd, info.st_size, grid, header)
-                           : ReadBmpIntoGrid(fd, info.st_size, grid, header));
+    GridHeader found;
+    bool read = false;
+    try {
+        read = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+               info.st_size <= MaxFileBytes(route->decoder) &&
+               (route->decoder == Decoder::Tga ? ReadTgaRows(fd, info.st_size, target, found)
+                                               : ReadBmpRows(fd, info.st_size, target, found));
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
     ::close(fd);
+    if (read) header = found;
+    return read;
+}
+
+bool LoadIntoGrid(const QString& path, pixels::PixelGrid& grid, int& dotsPerMeterX,
+                  int& dotsPerMeterY) {
+    GridHeader header;
+    GridRows rows(grid);
+    const bool read = LoadRowsDirectly(path, rows, header);
     dotsPerMeterX = header.dotsPerMeterX;
     dotsPerMeterY = header.dotsPerMeterY;
     return read;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "imagefile/GridReader.h"
 #include "pixels/PixelGrid.h"
 
 namespace tessella::imagefile {
@@ -33,6 +34,11 @@ bool LoadImageByExtension(const QString& path, QImage& image, int& depth);
 // resolution, 0 where it tells none.
 bool LoadIntoGrid(const QString& path, pixels::PixelGrid& grid, int& dotsPerMeterX,
                   int& dotsPerMeterY);
+
+// A 24-bit TGA or raw 24-bit BMP read straight into target's rows; false, header untouched,
+// for any other file and for one that would not load (the general loader then gives its
+// message). Memory refused while sizing the target throws.
+bool LoadRowsDirectly(const QString& path, RowTarget& target, GridHeader& header);
 
 // A 15/16-bit picture (Format_RGB555, Format_RGB16) as Format_BGR888 by the 5-bit rule; any
 // other picture as it is.

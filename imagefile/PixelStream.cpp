@@ -18,6 +18,12 @@ PixelStream::PixelStream(uchar* firstRow, qsizetype bytesPerLine, int width, int
       height_(height),
       rowBytes_(width * bytesPerPixel) {}
 
+PixelStream::PixelStream(RowTarget& target, int width, int height, int bytesPerPixel,
+                         bool topDown)
+    : PixelStream(nullptr, 0, width, height, bytesPerPixel, topDown) {
+    target_ = &target;
+}
+
 int64_t PixelStream::pixelsLeft() const {
     if (done()) return 0;
     const int64_t width = rowBytes_ / bpp_;
@@ -25,7 +31,8 @@ int64_t PixelStream::pixelsLeft() const {
 }
 
 uchar* PixelStream::rowStart() const {
-    return firstRow_ + (topDown_ ? row_ : height_ - 1 - row_) * bytesPerLine_;
+    const int y = topDown_ ? row_ : height_ - 1 - row_;
+    return target_ ? target_->row(y) : firstRow_ + y * bytesPerLine_;
 }
 
 void PixelStream::advance(int bytes) {

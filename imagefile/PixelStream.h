@@ -5,6 +5,8 @@
 #include <QImage>
 #include <cstdint>
 
+#include "imagefile/RowTarget.h"
+
 namespace tessella::imagefile {
 
 class PixelStream {
@@ -14,6 +16,8 @@ class PixelStream {
     // Rows of width pixels of bytesPerPixel bytes, bytesPerLine apart from firstRow down.
     PixelStream(uchar* firstRow, qsizetype bytesPerLine, int width, int height, int bytesPerPixel,
                 bool topDown);
+    // Rows wherever target keeps them; target is already sized.
+    PixelStream(RowTarget& target, int width, int height, int bytesPerPixel, bool topDown);
 
     bool done() const { return row_ >= height_; }
     int64_t pixelsLeft() const;
@@ -27,7 +31,8 @@ class PixelStream {
     uchar* rowStart() const;
     void advance(int bytes);
 
-    uchar* firstRow_;
+    uchar* firstRow_ = nullptr;
+    RowTarget* target_ = nullptr;
     qsizetype bytesPerLine_;
     int bpp_;
     bool topDown_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "imagefile/ImageLoader.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
 
@@ -43,6 +44,35 @@ PageBitmap PageBitmap::fromPicture(const QImage& picture) {
     PageBitmap page = filled(picture.width(), picture.height(), platform::kWhite);
     page.draw(picture, 0, 0);
     return page;
+}
+
+std::optional<PageBitmap> PageBitmap::readFile(const QString& path) {
+    class PageRows final : public imagefile::RowTarget {
+      public:
+        explicit PageRows(PageBitmap& page) : page_(page) {}
+        void reshape(int width, int height) override { page_.resizeForOverwrite(width, height); }
+        uchar* row(int y) override { return page_.row(y); }
+        std::size_t spareBytes() const override { return 0; }
+
+      private:
+        PageBitmap& page_;
+    };
+    PageBitmap page;
+    PageRows rows(page);
+    imagefile::GridHeader header;
+    if (!imagefile::LoadRowsDirectly(path, rows, header)) return std::nullopt;
+    return page;
+}
+
+void PageBitmap::resizeForOverwrite(int32_t width, int32_t height) {
+    platform::CheckImageSize(width, height, kPageWhat);
+    const size_t stride = static_cast<size_t>(width) * 3;
+    std::vector<Block> blocks(BlocksFor(height));
+    for (Block& block : blocks) block = std::make_unique_for_overwrite<uint8_t[]>(stride * kBlockRows);
+    blocks_ = std::move(blocks);
+    width_ = width;
+    height_ = height;
+    stride_ = stride;
 }
 
 void PageBitmap::fillRow(int32_t y, int32_t from, int32_t to, ColourValue c) {
@@ -120,7 +150,9 @@ QImage PageBitmap::copy(int32_t x, int32_t y, int32_t width, int32_t height) con
     platform::CheckImageSize(width, height, kPageWhat);
     QImage out(width, height, QImage::Format_BGR888);
     if (out.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
-    out.fill(Qt::black);
+    // Parts outside the page are black; a rectangle inside it is overwritten whole.
+    if (x < 0 || y < 0 || int64_t{x} + width > width_ || int64_t{y} + height > height_)
+        out.fill(Qt::black);
     const int64_t left = std::max<int64_t>(x, 0), top = std::max<int64_t>(y, 0);
     const int64_t right = std::min<int64_t>(int64_t{x} + width, width_);
     const int64_t bottom = std::min<int64_t>(int64_t{y} + height, height_);

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -25,6 +26,10 @@ class PageBitmap {
     static PageBitmap filled(int32_t width, int32_t height, platform::ColourValue fill);
     // A page of the picture's size: white, with the picture drawn on it at (0, 0).
     static PageBitmap fromPicture(const QImage& picture);
+    // A 24-bit TGA or raw 24-bit BMP file read straight into a page's rows; nothing for any
+    // other file, or one that would not load that way (the general loader then reads it and
+    // gives its message).
+    static std::optional<PageBitmap> readFile(const QString& path);
 
     bool isNull() const { return width_ <= 0 || height_ <= 0; }
     int32_t width() const { return width_; }
@@ -58,6 +63,8 @@ class PageBitmap {
 
     uint8_t* row(int32_t y) { return const_cast<uint8_t*>(std::as_const(*this).row(y)); }
     void fillRow(int32_t y, int32_t from, int32_t to, platform::ColourValue c);
+    // New rows whose every pixel is about to be written: no fill.
+    void resizeForOverwrite(int32_t width, int32_t height);
     static size_t BlocksFor(int32_t rows) {
         return (static_cast<size_t>(rows) + kBlockRows - 1) >> kBlockShift;
     }

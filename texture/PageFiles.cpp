@@ -102,16 +102,22 @@ bool PageFiles::openPage() {
         kOpenPageTitle, kPictureOpenFilter,
         p.textureFileName.isEmpty() ? p.sourceFolder : p.textureFileName);
     if (!name) return false;
-    QImage picture;
-    if (!imagefile::LoadImageByExtension(*name, picture)) return false;
-    PageBitmap bitmap = PageBitmap::fromPicture(picture);
+    // TGA and BMP pages go from the file straight into the page's rows; other pictures are
+    // decoded first.
+    std::optional<PageBitmap> direct = PageBitmap::readFile(*name);
+    if (!direct) {
+        QImage picture;
+        if (!imagefile::LoadImageByExtension(*name, picture)) return false;
+        direct = PageBitmap::fromPicture(picture);
+    }
+    PageBitmap bitmap = std::move(*direct);
     // Only a page that loaded takes the new name: a later save must not write the old page
     // over the file that failed.
     p.textureFileName = *name;
     p.sourceFileName = *name;
     p.pageBitmap = std::move(bitmap);
     c_.events.showPage(p.pageBitmap.image(), true);
-    const int32_t w = picture.width(), h = picture.height();
+    const int32_t w = p.pageBitmap.width(), h = p.pageBitmap.height();
     p.pageWidth = w;
     p.pageHeight = h;
     c_.events.showSourcePanel();

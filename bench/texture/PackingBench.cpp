@@ -1,5 +1,6 @@
 // Page packing: 4000 adds of 64 x 64 elements onto a new 512-wide page (ends 512 x 32000),
 // beside QPainter compositing the same elements; and opening a page beside reading its bytes.
+// Every side gets fresh memory at every iteration.
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +12,7 @@
 #include <chrono>
 #include <utility>
 
+#include "../FreshMemory.h"
 #include "imagefile/TgaWriter.h"
 #include "platform/Prompts.h"
 #include "platform/SafeFile.h"
@@ -89,6 +91,10 @@ void BM_PackOntoNewPage(benchmark::State& state) {
         if (page.pageWidth != 512 || page.pageHeight != 32000)
             state.SkipWithError("wrong page size");
         benchmark::DoNotOptimize(std::as_const(page.pageBitmap).row(0));
+        state.PauseTiming();
+        page = {};
+        tessella::bench::ReturnFreedMemory();
+        state.ResumeTiming();
     }
     const double runs = static_cast<double>(state.iterations());
     state.counters["first1000_ms"] = first / runs;
@@ -111,6 +117,10 @@ void BM_QPainterCompositing(benchmark::State& state) {
             painter.drawImage((n % 8) * 64, (n / 8) * 64, elements[static_cast<size_t>(n % 16)]);
         painter.end();
         benchmark::DoNotOptimize(page.constBits());
+        state.PauseTiming();
+        page = QImage();
+        tessella::bench::ReturnFreedMemory();
+        state.ResumeTiming();
     }
 }
 BENCHMARK(BM_QPainterCompositing)->Unit(benchmark::kMillisecond)->Iterations(5);
@@ -139,12 +149,19 @@ void BM_OpenPage(benchmark::State& state) {
         prompts.openName = PageFile();
         if (!texture::PageFiles(context, width).openPage()) state.SkipWithError("not opened");
         benchmark::DoNotOptimize(std::as_const(page.pageBitmap).row(0));
+        state.PauseTiming();
+        page = {};
+        tessella::bench::ReturnFreedMemory();
+        state.ResumeTiming();
     }
 }
 BENCHMARK(BM_OpenPage)->Unit(benchmark::kMillisecond);
 
 void BM_ReadPageBytes(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(platform::ReadWholeFile(PageFile()).size());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(platform::ReadWholeFile(PageFile()).size());
+        tessella::bench::ReturnFreedMemory();
+    }
 }
 BENCHMARK(BM_ReadPageBytes)->Unit(benchmark::kMillisecond);
 
@@ -152,6 +169,7 @@ BENCHMARK(BM_ReadPageBytes)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    tessella::bench::UseFreshMemory();
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "imagefile/TgaWriter.h"
 #include "platform/Error.h"
+#include "platform/SafeFile.h"
 #include "tests/texture/PageFixture.h"
 #include "texture/PageTexts.h"
 
@@ -116,6 +118,23 @@ TEST_F(Files, AWidePageOpensWithRowsUnderItAndCountsWholeElements) {
     EXPECT_EQ(page.maxPageWidth, 512);
     EXPECT_EQ(QPoint(page.insertX, page.insertY), QPoint(0, 200));
     EXPECT_EQ(events.ranges, (PositionRanges{0, 300, -200, 0}));
+}
+
+// TGA and BMP pages are read straight into the page's rows, other pictures through their
+// decoder: every way gives the same page, row padding and bottom-up order included.
+TEST_F(Files, APageOpensTheSameFromEveryFormat) {
+    QImage picture(5, 3, QImage::Format_BGR888);  // 15 bytes a row: one byte of BMP padding
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x) picture.setPixelColor(x, y, QColor(40 * x, 80 * y, 7 + x + y));
+    const QString tga = path(QStringLiteral("p.tga")), ppm = path(QStringLiteral("p.ppm"));
+    platform::WriteFileAtomically(tga, imagefile::WritePageTga(picture));
+    ASSERT_TRUE(picture.save(ppm, "PPM"));
+    for (const QString& file : {tga, writeBmp(QStringLiteral("p.bmp"), picture), ppm}) {
+        SCOPED_TRACE(file.toStdString());
+        prompts.expectFile(file);
+        ASSERT_TRUE(files().openPage());
+        EXPECT_EQ(page.pageBitmap.image(), picture);
+    }
 }
 
 TEST_F(Files, AFailedOpenKeepsTheOldPageAndItsNames) {
