@@ -32,6 +32,7 @@
 #include "app/NumberLabel.h"
 #include "app/PageCommands.h"
 #include "app/PageView.h"
+#include "app/StatusPanels.h"
 #include "app/UpDown.h"
 #include "platform/ColourValue.h"
 #include "platform/Guard.h"
@@ -364,13 +365,10 @@ void MainWindow::buildStatusBar() {
     QFont small = statusBar()->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     for (size_t i = 0; i < panels_.size(); ++i) {
-        auto* label = new QLabel(QString::fromUtf8(kPanels[i].text), statusBar());
-        label->setFont(small);
-        label->setFixedWidth(kPanels[i].width);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setAccessibleName(QString::fromUtf8(kPanels[i].accessibleName));
-        statusBar()->addWidget(label);
-        panels_[i] = label;
+        panels_[i] = AddStatusPanel(statusBar(), kPanels[i].width,
+                                    QString::fromUtf8(kPanels[i].accessibleName),
+                                    QString::fromUtf8(kPanels[i].text));
+        panels_[i]->setFont(small);
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/StatusPanels.h"
 #include "catalogue/CatalogueTexts.h"
 #include "catalogue/ThumbnailBox.h"
 #include "imagefile/ImageLoader.h"
@@ -106,17 +107,12 @@ void CatalogueWindow::buildControls() {
     gridLayout->addWidget(area, 0, Qt::AlignHCenter);
     gridLayout->addWidget(navigation);
 
-    auto* statusBar = new QStatusBar(this);
-    for (size_t i = 0; i < statusPanels.size(); ++i) {
-        statusPanels[i] = new QLabel(statusBar);
-        statusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        statusPanels[i]->setFixedWidth(kStatusPanelWidths[i]);
-        statusPanels[i]->setAccessibleName(kStatusPanelName.arg(i + 1));
-        statusBar->addWidget(statusPanels[i]);
-    }
+    QStatusBar* statusBar = app::NewStatusBar(this);
+    for (size_t i = 0; i < statusPanels.size(); ++i)
+        statusPanels[i] =
+            app::AddStatusPanel(statusBar, kStatusPanelWidths[i], kStatusPanelName.arg(i + 1));
     statusPanels[0]->setAlignment(Qt::AlignCenter);
     statusPanels[0]->setText(kPathPanelText);
-    statusBar->setSizeGripEnabled(false);
 
     auto* menu = new QMenuBar(this);
     chooseFolderAction = menu->addAction(kCatalogueMenuCaption);

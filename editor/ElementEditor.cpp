@@ -19,6 +19,7 @@
 
 #include "app/HelpWindow.h"
 #include "app/ImageBox.h"
+#include "app/StatusPanels.h"
 #include "app/UpDown.h"
 #include "drawing/ShapeOverlay.h"
 #include "editor/BlurDialog.h"
@@ -228,15 +229,10 @@ void ElementEditor::buildControls() {
     lower->addWidget(verticalRuler, 1, 0);
     lower->addWidget(scrollArea, 1, 1);
 
-    auto* statusBar = new QStatusBar(this);
-    for (size_t i = 0; i < statusPanels.size(); ++i) {
-        statusPanels[i] = new QLabel(statusBar);
-        statusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        statusPanels[i]->setFixedWidth(kStatusPanelWidths[i]);
-        statusPanels[i]->setAccessibleName(kStatusPanelName.arg(i + 1));
-        statusBar->addWidget(statusPanels[i]);
-    }
-    statusBar->setSizeGripEnabled(false);
+    QStatusBar* statusBar = app::NewStatusBar(this);
+    for (size_t i = 0; i < statusPanels.size(); ++i)
+        statusPanels[i] =
+            app::AddStatusPanel(statusBar, kStatusPanelWidths[i], kStatusPanelName.arg(i + 1));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 0);

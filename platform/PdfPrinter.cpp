@@ -14,6 +14,7 @@ PdfPrinter::PdfPrinter(int dotsPerInch, QPageSize::PageSizeId paper)
 
 PdfPrinter::~PdfPrinter() {
     if (painter_) painter_->end();
+    painter_.reset();  // before the writer and the buffer it paints into
 }
 
 QSize PdfPrinter::paperSize() const {
@@ -51,9 +52,7 @@ void PdfPrinter::beginDocument(const QString& title) {
         writer_->setPageLayout(QPageLayout(paper_, layoutOrientation, QMarginsF()));
         if (!writer_->newPage()) throw TessellaError(kPrintRefusedMessage);
     }
-    // Otherwise Qt stores pictures as lossy JPEG.
-    painter_->setRenderHint(QPainter::LosslessImageRendering);
-    documentOpen_ = true;
+    documentBegun();
     ++pages_;
 }
 
@@ -63,21 +62,6 @@ void PdfPrinter::endDocument() {
 
 void PdfPrinter::abortDocument() noexcept {
     documentOpen_ = false;
-}
-
-QPainter& PdfPrinter::painter() {
-    if (!documentOpen_ || !painter_) throw TessellaError(kPrintFailedMessage);
-    return *painter_;
-}
-
-void PdfPrinter::drawText(QPoint topLeft, const QString& text) {
-    QPainter& p = painter();
-    p.setPen(Qt::black);
-    p.drawText(QRect(topLeft, paperSize()), Qt::AlignLeft | Qt::AlignTop, text);
-}
-
-void PdfPrinter::drawPicture(const QRect& target, const QImage& picture) {
-    painter().drawImage(target.topLeft(), PictureForDevice(picture, target.size()));
 }
 
 QByteArray PdfPrinter::finish() {

@@ -4,15 +4,14 @@
 
 #include <QBuffer>
 #include <QPageSize>
-#include <QPainter>
 #include <QPdfWriter>
 #include <memory>
 
-#include "platform/PrinterService.h"
+#include "platform/PaintingPrinter.h"
 
 namespace tessella::platform {
 
-class PdfPrinter final : public PrinterService {
+class PdfPrinter final : public PaintingPrinter {
   public:
     explicit PdfPrinter(int dotsPerInch = 600, QPageSize::PageSizeId paper = QPageSize::A4);
     ~PdfPrinter() override;
@@ -28,23 +27,17 @@ class PdfPrinter final : public PrinterService {
     void beginDocument(const QString& title) override;
     void endDocument() override;
     void abortDocument() noexcept override;
-    void drawText(QPoint topLeft, const QString& text) override;
-    void drawPicture(const QRect& target, const QImage& picture) override;
 
     int pageCount() const { return pages_; }
     // Finishes the file and answers its bytes (empty when no page was printed).
     QByteArray finish();
 
   private:
-    QPainter& painter();
-
     int dotsPerInch_;
     QPageSize paper_;
     PaperOrientation orientation_ = PaperOrientation::Portrait;
     QBuffer buffer_;
     std::unique_ptr<QPdfWriter> writer_;
-    std::unique_ptr<QPainter> painter_;
-    bool documentOpen_ = false;
     int pages_ = 0;
 };
 

@@ -74,9 +74,8 @@ void QtPrinter::beginDocument(const QString& title) {
         restoreChosenFile();
         throw TessellaError(kPrintRefusedMessage);
     }
-    // Otherwise Qt stores pictures as lossy JPEG in PDF output.
-    painter->setRenderHint(QPainter::LosslessImageRendering);
     painter_ = std::move(painter);
+    documentBegun();
 }
 
 void QtPrinter::chooseDocumentFile() {
@@ -96,6 +95,7 @@ void QtPrinter::endDocument() {
     if (!painter_) return;
     const bool done = painter_->end();
     painter_.reset();
+    documentOpen_ = false;
     restoreChosenFile();
     if (!done || printer_.printerState() == QPrinter::Error)
         throw TessellaError(kPrintFailedMessage);
@@ -106,22 +106,8 @@ void QtPrinter::abortDocument() noexcept {
     printer_.abort();
     painter_->end();
     painter_.reset();
+    documentOpen_ = false;
     restoreChosenFile();
-}
-
-QPainter& QtPrinter::painter() {
-    if (!painter_) throw TessellaError(kPrintFailedMessage);
-    return *painter_;
-}
-
-void QtPrinter::drawText(QPoint topLeft, const QString& text) {
-    QPainter& p = painter();
-    p.setPen(Qt::black);
-    p.drawText(QRect(topLeft, printableSize()), Qt::AlignLeft | Qt::AlignTop, text);
-}
-
-void QtPrinter::drawPicture(const QRect& target, const QImage& picture) {
-    painter().drawImage(target.topLeft(), PictureForDevice(picture, target.size()));
 }
 
 }  // namespace tessella::platform

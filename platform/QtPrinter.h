@@ -3,15 +3,13 @@
 // as a child of a window, so it goes with the windows at the end of the run.
 
 #include <QObject>
-#include <QPainter>
 #include <QPrinter>
-#include <memory>
 
-#include "platform/PrinterService.h"
+#include "platform/PaintingPrinter.h"
 
 namespace tessella::platform {
 
-class QtPrinter final : public QObject, public PrinterService {
+class QtPrinter final : public QObject, public PaintingPrinter {
   public:
     explicit QtPrinter(QObject* parent = nullptr);
     ~QtPrinter() override;
@@ -27,13 +25,10 @@ class QtPrinter final : public QObject, public PrinterService {
     void beginDocument(const QString& title) override;
     void endDocument() override;
     void abortDocument() noexcept override;
-    void drawText(QPoint topLeft, const QString& text) override;
-    void drawPicture(const QRect& target, const QImage& picture) override;
 
     QPrinter* platformPrinter() override { return &printer_; }
 
   private:
-    QPainter& painter();
     // With PDF output every document is a file of its own: documents after the first one
     // written to the chosen name go beside it, numbered, instead of overwriting it.
     void chooseDocumentFile();
@@ -42,7 +37,6 @@ class QtPrinter final : public QObject, public PrinterService {
 
     // Device pixels at the printer's own resolution.
     mutable QPrinter printer_{QPrinter::HighResolution};
-    std::unique_ptr<QPainter> painter_;
     QString chosenPdfFile_;  // the PDF file name last chosen
     int pdfDocuments_ = 0;   // documents written under that name
 };

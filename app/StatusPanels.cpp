@@ -1,0 +1,24 @@
+#include "app/StatusPanels.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+namespace tessella::app {
+
+QStatusBar* NewStatusBar(QWidget* parent) {
+    auto* bar = new QStatusBar(parent);
+    bar->setSizeGripEnabled(false);
+    return bar;
+}
+
+QLabel* AddStatusPanel(QStatusBar* bar, int width, const QString& accessibleName,
+                       const QString& text) {
+    auto* panel = new QLabel(text, bar);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setFixedWidth(width);
+    panel->setAccessibleName(accessibleName);
+    bar->addWidget(panel);
+    return panel;
+}
+
+}  // namespace tessella::app

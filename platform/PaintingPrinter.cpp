@@ -1,0 +1,29 @@
+#include "platform/PaintingPrinter.h"
+
+#include "platform/Error.h"
+#include "platform/PrinterTexts.h"
+
+namespace tessella::platform {
+
+void PaintingPrinter::documentBegun() {
+    // Otherwise Qt stores pictures as lossy JPEG in PDF output.
+    painter_->setRenderHint(QPainter::LosslessImageRendering);
+    documentOpen_ = true;
+}
+
+QPainter& PaintingPrinter::painter() {
+    if (!documentOpen_ || !painter_) throw TessellaError(kPrintFailedMessage);
+    return *painter_;
+}
+
+void PaintingPrinter::drawText(QPoint topLeft, const QString& text) {
+    QPainter& p = painter();
+    p.setPen(Qt::black);
+    p.drawText(QRect(topLeft, printableSize()), Qt::AlignLeft | Qt::AlignTop, text);
+}
+
+void PaintingPrinter::drawPicture(const QRect& target, const QImage& picture) {
+    painter().drawImage(target.topLeft(), PictureForDevice(picture, target.size()));
+}
+
+}  // namespace tessella::platform
