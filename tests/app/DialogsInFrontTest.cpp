@@ -1,15 +1,9 @@
 // Dialogs and message boxes come up in front of the window the user is working in, even with
 // the help window, which stays on top, showing.
 
-#include <QAction>
 #include <QApplication>
-#include <QLabel>
-#include <QMessageBox>
-#include <QPrintDialog>
-#include <QRadioButton>
 #include <functional>
 
-#include "app/AboutBox.h"
 #include "app/HelpWindow.h"
 #include "platform/QtPrompts.h"
 #include "tests/app/WindowFixture.h"
@@ -41,7 +35,7 @@ ShownDialog DialogShownBy(const std::function<void()>& act) {
     return shown;
 }
 
-class DialogsInFront : public ::testing::Test {
+class DialogsInFront : public ContextFixture<platform::QtPrompts> {
   protected:
     void SetUp() override {
         window = std::make_unique<app::MainWindow>(context);
@@ -58,11 +52,6 @@ class DialogsInFront : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     }
 
-    QTemporaryDir folder;
-    platform::QtPrompts prompts;
-    CountingPacer pacer;
-    texture::TexturePage page;
-    app::AppContext context{prompts, pacer, platform::ProgramFolder(folder.path()), page};
     std::unique_ptr<app::MainWindow> window;
     texture::PageWidthDialog* widthDialog = nullptr;
     app::HelpWindow* help = nullptr;

@@ -1,11 +1,8 @@
-// The help window and the about box.
+// The help window.
 
-#include <QAction>
 #include <QFile>
-#include <QPushButton>
 #include <QTextEdit>
 
-#include "app/AboutBox.h"
 #include "app/HelpWindow.h"
 #include "tests/app/WindowFixture.h"
 
@@ -47,13 +44,6 @@ TEST_F(HelpWindow, PrintingStopsWhenThePrinterSetUpIsCancelled) {
     help.printAction->trigger();
     EXPECT_TRUE(prompts.scriptDone());
     EXPECT_TRUE(prompts.shown().empty());
-}
-
-TEST_F(HelpWindow, AboutBoxCaptionVersionAndOk) {
-    app::AboutBox about(context);
-    about.show();
-    about.okButton->click();
-    EXPECT_FALSE(about.isVisible());
 }
 
 }  // namespace

@@ -51,13 +51,8 @@ TEST(PageView, APartRepaintedAloneMatchesTheWholeAndTheMaskIsQtsCrossPattern) {
         EXPECT_EQ(Render(view, row.part), whole.copy(row.part))
             << row.part.x() << "," << row.part.y();
 
-    // On white at zoom 1 the mask's marks are red where Qt draws the outline and the
-    // diagonal-cross brush, white elsewhere.
-    QImage white(64, 64, QImage::Format_BGR888);
-    white.fill(Qt::white);
-    view.setPicture(white);
-    view.applyZoom(1.0);
-    view.setMask(5, 3, 40, 24);
+    // At zoom 1 the mask is drawn not-xor in red where Qt draws the outline and the
+    // diagonal-cross brush: red on white, cyan on black; the page elsewhere and once hidden.
     QImage shape(40, 24, QImage::Format_ARGB32);
     shape.fill(Qt::transparent);
     {
@@ -66,14 +61,27 @@ TEST(PageView, APartRepaintedAloneMatchesTheWholeAndTheMaskIsQtsCrossPattern) {
         p.setBrush(QBrush(Qt::red, Qt::DiagCrossPattern));
         p.drawRect(0, 0, 39, 23);
     }
-    const QImage shot = Render(view, QRect(5, 3, 40, 24));
-    int differences = 0;
-    for (int y = 0; y < 24; ++y)
-        for (int x = 0; x < 40; ++x) {
-            const QRgb expected = qAlpha(shape.pixel(x, y)) ? qRgb(255, 0, 0) : qRgb(255, 255, 255);
-            differences += (shot.pixel(x, y) & 0xFFFFFF) != (expected & 0xFFFFFF);
-        }
-    EXPECT_EQ(differences, 0);
+    const struct {
+        QRgb page, mark;
+    } backgrounds[] = {{qRgb(255, 255, 255), qRgb(255, 0, 0)}, {qRgb(0, 0, 0), qRgb(0, 255, 255)}};
+    for (const auto& b : backgrounds) {
+        QImage plain(64, 64, QImage::Format_BGR888);
+        plain.fill(b.page);
+        view.setPicture(plain);
+        view.applyZoom(1.0);
+        view.setMask(5, 3, 40, 24);
+        view.setMaskVisible(true);
+        const QImage shot = Render(view, view.rect());
+        int differences = 0;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x) {
+                const bool marked = shape.rect().contains(x - 5, y - 3) && qAlpha(shape.pixel(x - 5, y - 3));
+                differences += (shot.pixel(x, y) & 0xFFFFFF) != ((marked ? b.mark : b.page) & 0xFFFFFF);
+            }
+        EXPECT_EQ(differences, 0) << std::hex << b.page;
+        view.setMaskVisible(false);
+        EXPECT_EQ(Render(view, view.rect()).pixel(5, 3) & 0xFFFFFF, b.page & 0xFFFFFF);
+    }
 }
 
 }  // namespace

@@ -1,24 +1,16 @@
 // The main window driving the page commands: new, add, replace, save, open, the source list.
 
-#include <QAction>
-#include <QComboBox>
 #include <QFile>
-#include <QLabel>
-#include <QProgressBar>
 
 #include "app/ImageBox.h"
-#include "app/NumberLabel.h"
 #include "app/PendingElementEditor.h"
-#include "app/UpDown.h"
 #include "tests/app/WindowFixture.h"
 #include "texture/NewElementDialog.h"
 
-using tessella::app::UpDown;
-using tessella::platform::Answer;
-using tessella::platform::MessageKind;
-
 namespace tessella::testing {
 namespace {
+
+using app::UpDown;
 
 class PageWiring : public WindowFixture {
   protected:
@@ -49,7 +41,10 @@ TEST_F(PageWiring, NewPageIsMagentaInAWhiteFrameAndSavesAs12306Bytes) {
     EXPECT_TRUE(prompts.scriptDone());
 }
 
-TEST_F(PageWiring, AddingTheClickedSourceGrowsThePage) {
+TEST_F(PageWiring, AddingTheClickedSourceGrowsThePageAndNewOrOpenAskOnlyThen) {
+    const QString abandon = QString::fromUtf8(
+        "La texture a été modifiée !\n\rVOULEZ VOUS VRAIMENT L'ABANDONNER SANS SAUVER ?");
+    ASSERT_TRUE(Solid(64, 64, Qt::gray).save(path("gris.bmp"), "BMP"));
     source("rouge.bmp", Solid(64, 64, Qt::red));
     showSources(1);
     newPage("page.tga");
@@ -65,17 +60,6 @@ TEST_F(PageWiring, AddingTheClickedSourceGrowsThePage) {
     window->applyZoom();
     window->addButton->click();
     EXPECT_EQ(window->pageView->size(), QSize(384, 128));
-}
-
-TEST_F(PageWiring, NewAndOpenAskAboutATouchedPageOnly) {
-    const QString abandon = QString::fromUtf8(
-        "La texture a été modifiée !\n\rVOULEZ VOUS VRAIMENT L'ABANDONNER SANS SAUVER ?");
-    ASSERT_TRUE(Solid(64, 64, Qt::gray).save(path("gris.bmp"), "BMP"));
-    source("rouge.bmp", Solid(64, 64, Qt::red));
-    showSources(1);
-    newPage("page.tga");
-    clickSource("rouge.bmp");
-    window->addButton->click();
     // A touched page: the question, answered Oui, then the file opens untouched.
     prompts.expectMessage(MessageKind::Confirmation, abandon, Answer::Yes);
     openPage(path("gris.bmp"));

@@ -3,6 +3,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <memory>
 
 #include "app/RtfReader.h"
 
@@ -17,9 +18,10 @@ struct Run {
     QTextCharFormat format;
 };
 
-QTextDocument* Read(QTextDocument& doc, const char* rtf) {
-    RtfReader::Read(QByteArray(rtf), doc);
-    return &doc;
+std::unique_ptr<QTextDocument> Read(const char* rtf) {
+    auto doc = std::make_unique<QTextDocument>();
+    RtfReader::Read(QByteArray(rtf), *doc);
+    return doc;
 }
 
 std::vector<Run> Runs(const QTextDocument& doc) {
@@ -37,12 +39,10 @@ std::vector<Run> Runs(const QTextDocument& doc) {
 }  // namespace
 
 TEST(RtfReader, BoldItalicAndUnderlineRuns) {
-    QTextDocument doc;
-    Read(doc,
-         "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs24 Normal \\b gras\\b0  "
+    const auto doc = Read("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs24 Normal \\b gras\\b0  "
          "\\i italique\\i0  \\ul soulign\\'e9\\ulnone  fin\\par}");
-    EXPECT_EQ(doc.toPlainText().trimmed(), QString::fromUtf8("Normal gras italique souligné fin"));
-    const auto runs = Runs(doc);
+    EXPECT_EQ(doc->toPlainText().trimmed(), QString::fromUtf8("Normal gras italique souligné fin"));
+    const auto runs = Runs(*doc);
     const struct {
         const char* text;
         bool b, i, u;
@@ -61,9 +61,8 @@ TEST(RtfReader, BoldItalicAndUnderlineRuns) {
 }
 
 TEST(RtfReader, GroupsRestoreTheFormattingAround) {
-    QTextDocument doc;
-    Read(doc, "{\\rtf1 {\\b gras {\\i tous deux} gras}normal \\fs36 grand\\plain  simple}");
-    const auto runs = Runs(doc);
+    const auto doc = Read("{\\rtf1 {\\b gras {\\i tous deux} gras}normal \\fs36 grand\\plain  simple}");
+    const auto runs = Runs(*doc);
     ASSERT_EQ(runs.size(), 6u);
     EXPECT_TRUE(runs[0].bold && !runs[0].italic);
     EXPECT_EQ(runs[1].text, "tous deux");
@@ -101,18 +100,15 @@ TEST(RtfReader, PlainTextOfEscapesDestinationsAndMalformedInput) {
         {"{\\rtf1 x\\u99999999999 y}", "x"},  // out of range: nothing, then the stand-in
     };
     for (const auto& row : rows) {
-        QTextDocument doc;
-        Read(doc, row.rtf);
-        EXPECT_EQ(doc.toPlainText().toStdString(), row.text) << row.rtf;
+        const auto doc = Read(row.rtf);
+        EXPECT_EQ(doc->toPlainText().toStdString(), row.text) << row.rtf;
     }
 }
 
 TEST(RtfReader, ColourTableAndForegroundRuns) {
-    QTextDocument doc;
-    Read(doc,
-         "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue255;}"
+    const auto doc = Read("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue255;}"
          "\\cf1 rouge\\cf2  bleu\\cf0  auto\\cf9  hors}");
-    const auto runs = Runs(doc);
+    const auto runs = Runs(*doc);
     // Entry 0 and indexes past the table keep the default colour: one run for both.
     ASSERT_EQ(runs.size(), 3u);
     EXPECT_EQ(runs[0].text, "rouge");
@@ -120,26 +116,24 @@ TEST(RtfReader, ColourTableAndForegroundRuns) {
     EXPECT_EQ(runs[1].format.foreground().color(), QColor(0, 128, 255));
     EXPECT_EQ(runs[2].text, " auto hors");
     EXPECT_FALSE(runs[2].format.hasProperty(QTextFormat::ForegroundBrush));
-    EXPECT_EQ(doc.toPlainText(), "rouge bleu auto hors");
+    EXPECT_EQ(doc->toPlainText(), "rouge bleu auto hors");
 }
 
 TEST(RtfReader, ParagraphsAndAlignment) {
-    QTextDocument doc;
-    Read(doc, "{\\rtf1\\pard\\qc Titre\\par\\pard un\\line deux\\par\\qr trois}");
-    ASSERT_EQ(doc.blockCount(), 3);
-    EXPECT_EQ(doc.findBlockByNumber(0).text(), "Titre");
-    EXPECT_TRUE(doc.findBlockByNumber(0).blockFormat().alignment() & Qt::AlignHCenter);
-    EXPECT_EQ(doc.findBlockByNumber(1).text(),
+    const auto doc = Read("{\\rtf1\\pard\\qc Titre\\par\\pard un\\line deux\\par\\qr trois}");
+    ASSERT_EQ(doc->blockCount(), 3);
+    EXPECT_EQ(doc->findBlockByNumber(0).text(), "Titre");
+    EXPECT_TRUE(doc->findBlockByNumber(0).blockFormat().alignment() & Qt::AlignHCenter);
+    EXPECT_EQ(doc->findBlockByNumber(1).text(),
               QString("un") + QChar(QChar::LineSeparator) + "deux");
-    EXPECT_TRUE(doc.findBlockByNumber(1).blockFormat().alignment() & Qt::AlignLeft);
-    EXPECT_TRUE(doc.findBlockByNumber(2).blockFormat().alignment() & Qt::AlignRight);
+    EXPECT_TRUE(doc->findBlockByNumber(1).blockFormat().alignment() & Qt::AlignLeft);
+    EXPECT_TRUE(doc->findBlockByNumber(2).blockFormat().alignment() & Qt::AlignRight);
 }
 
 TEST(RtfReader, IndentsAndTabStops) {
     // 1440 twips to the inch, 96 pixels to the inch: 15 twips a pixel.
-    QTextDocument doc;
-    Read(doc, "{\\rtf1\\pard\\li600\\fi-300\\tx600\\sb150\\sa300 \\bullet\\tab point\\par}");
-    const QTextBlockFormat f = doc.firstBlock().blockFormat();
+    const auto doc = Read("{\\rtf1\\pard\\li600\\fi-300\\tx600\\sb150\\sa300 \\bullet\\tab point\\par}");
+    const QTextBlockFormat f = doc->firstBlock().blockFormat();
     EXPECT_DOUBLE_EQ(f.leftMargin(), 40.0);
     EXPECT_DOUBLE_EQ(f.textIndent(), -20.0);
     EXPECT_DOUBLE_EQ(f.topMargin(), 10.0);
@@ -147,13 +141,12 @@ TEST(RtfReader, IndentsAndTabStops) {
     // The stop lines up with the indent: 20 pixels from where the first line starts.
     ASSERT_EQ(f.tabPositions().size(), 1);
     EXPECT_DOUBLE_EQ(f.tabPositions()[0].position, 20.0);
-    EXPECT_EQ(doc.firstBlock().text(), QString::fromUtf8("•\tpoint"));
+    EXPECT_EQ(doc->firstBlock().text(), QString::fromUtf8("•\tpoint"));
 }
 
 TEST(RtfReader, DeepNestingNeitherCrashesNorLosesTheText) {
     const QByteArray deep = "{\\rtf1 " + QByteArray(5000, '{') + "fond" + QByteArray(5001, '}');
-    QTextDocument doc;
-    Read(doc, "{\\rtf1 premier}");
-    RtfReader::Read(deep, doc);  // and reading again replaces the content
-    EXPECT_EQ(doc.toPlainText(), "fond");
+    const auto doc = Read("{\\rtf1 premier}");
+    RtfReader::Read(deep, *doc);  // and reading again replaces the content
+    EXPECT_EQ(doc->toPlainText(), "fond");
 }

@@ -1,14 +1,8 @@
 // The source panel driven as a person drives it: folders, the keyboard, the drive list.
 
-#include <QComboBox>
-#include <QFile>
-#include <QGroupBox>
-#include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QTreeView>
 
-#include "app/NumberLabel.h"
 #include "tests/app/WindowFixture.h"
 
 namespace tessella::testing {
@@ -69,7 +63,7 @@ TEST_F(SourceList, TheKeyboardPreviewsAndAddsTheFileItMovesTo) {
     EXPECT_EQ(window->sourceSizeLabel->text(), "32 x 32");
     EXPECT_EQ(window->selectedCountLabel->value(), 1);
     // 32 x 32 is not the import size: placing it asks to go free size first.
-    prompts.expectMessage(platform::MessageKind::Warning, QString(), platform::Answer::Yes);
+    prompts.expectMessage(MessageKind::Warning, QString(), Answer::Yes);
     window->addButton->click();
     EXPECT_EQ(pagePixel(0, 0), QColor(Qt::blue));  // the first element covers the new page
     // A second click on the file shown loads it again, once.

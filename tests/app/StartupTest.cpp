@@ -1,21 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
-#include <QTemporaryDir>
 #include <array>
-#include <memory>
 
-#include "app/AppContext.h"
 #include "app/ImageBox.h"
-#include "app/MainWindow.h"
-#include "app/PageView.h"
 #include "app/Resources.h"
 #include "app/SplashScreen.h"
 #include "app/Startup.h"
-#include "app/UpDown.h"
 #include "tests/app/WindowFixture.h"
-#include "tests/support/ScriptedPrompts.h"
 
 using namespace tessella;
 
@@ -49,12 +41,9 @@ class WatchingPacer final : public platform::Pacer {
 
 }  // namespace
 
-TEST(Startup, SplashWaitsWindowsAndCursorsInOrder) {
-    tessella::testing::ScriptedPrompts prompts;
-    WatchingPacer pacer;
-    texture::TexturePage page;
-    QTemporaryDir folder;
-    app::AppContext context{prompts, pacer, platform::ProgramFolder(folder.path()), page};
+using Startup = tessella::testing::ContextFixture<tessella::testing::ScriptedPrompts, WatchingPacer>;
+
+TEST_F(Startup, SplashWaitsWindowsAndCursorsInOrder) {
     app::Startup startup(context);
     pacer.startup = &startup;
     pacer.context = &context;
@@ -108,31 +97,6 @@ TEST_F(Splash, IsBorderlessOnTopAndShowsTheJpegResource) {
         EXPECT_LE(worst, 4);
     }
     EXPECT_TRUE(prompts.shown().empty());
-}
-
-TEST(PageView, MaskIsPaintedNotXorInRed) {
-    app::PageView view;
-    const struct {
-        QRgb page;
-        QRgb border;
-    } rows[] = {
-        {qRgb(255, 255, 255), qRgb(255, 0, 0)},  // not(red xor white) = red
-        {qRgb(0, 0, 0), qRgb(0, 255, 255)},      // not(red xor black) = cyan
-    };
-    for (const auto& row : rows) {
-        QImage picture(40, 40, QImage::Format_BGR888);
-        picture.fill(QColor::fromRgb(row.page));
-        view.setPicture(picture);
-        view.setMask(8, 8, 16, 16);
-        view.setMaskVisible(true);
-        const QImage shot = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        ASSERT_EQ(shot.size(), QSize(40, 40));
-        EXPECT_EQ(shot.pixel(8, 8) & 0xFFFFFF, row.border & 0xFFFFFF);
-        EXPECT_EQ(shot.pixel(7, 7) & 0xFFFFFF, row.page & 0xFFFFFF);  // outside
-        view.setMaskVisible(false);
-        const QImage hidden = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        EXPECT_EQ(hidden.pixel(8, 8) & 0xFFFFFF, row.page & 0xFFFFFF);
-    }
 }
 
 TEST(UpDown, StepsStayInsideTheRange) {

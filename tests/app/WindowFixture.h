@@ -1,45 +1,35 @@
 #pragma once
-// The program's context on a temporary folder with scripted prompts; the main window on it, and
-// the steps a person takes there.
+// The main window on the program's context, and the steps a person takes there.
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
+#include <QGroupBox>
+#include <QLabel>
 #include <QListView>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <memory>
 
-#include "app/AppContext.h"
 #include "app/MainWindow.h"
+#include "app/NumberLabel.h"
 #include "app/PageView.h"
-#include "tests/support/CountingPacer.h"
-#include "tests/support/ScriptedPrompts.h"
+#include "app/UpDown.h"
+#include "tests/support/ContextFixture.h"
+#include "tests/support/Pictures.h"
 #include "texture/PageWidthDialog.h"
 
 namespace tessella::testing {
 
-inline QImage Solid(int w, int h, QColor c) {
-    QImage image(w, h, QImage::Format_RGB888);
-    image.fill(c);
-    return image;
-}
-
-class AppFixture : public ::testing::Test {
-  protected:
-    AppFixture() { EXPECT_TRUE(folder.isValid()); }
-    QString path(const QString& name) const { return folder.filePath(name); }
-
-    QTemporaryDir folder;
-    ScriptedPrompts prompts;
-    CountingPacer pacer;
-    texture::TexturePage page;
-    app::AppContext context{prompts, pacer, platform::ProgramFolder(folder.path()), page};
-};
+using platform::Answer;
+using platform::MessageKind;
 
 class WindowFixture : public AppFixture {
   protected:
@@ -99,6 +89,5 @@ class WindowFixture : public AppFixture {
 };
 
 inline const QColor kMagenta(255, 0, 255);
-inline const QColor kWhite(255, 255, 255);
 
 }  // namespace tessella::testing

@@ -1,16 +1,11 @@
 // The catalogue window used as a person would: showing, paging, zoom, the folder questions and
 // the hand-over of a texture, through the scripted prompts.
 
-#include <gtest/gtest.h>
-
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 
 #include "app/ImageBox.h"
@@ -18,8 +13,8 @@
 #include "catalogue/CatalogueWindow.h"
 #include "catalogue/ThumbnailBox.h"
 #include "editor/ElementEditor.h"
-#include "tests/support/CountingPacer.h"
-#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/ContextFixture.h"
+#include "tests/support/Pictures.h"
 
 using namespace tessella;
 using namespace tessella::testing;
@@ -29,22 +24,16 @@ using platform::MessageKind;
 
 namespace {
 
-QImage Plain(int w, int h, QColor colour) {
-    QImage picture(w, h, QImage::Format_BGR888);
-    picture.fill(colour);
-    return picture;
-}
-
-class Catalogue : public ::testing::Test {
+class Catalogue : public AppFixture {
   protected:
     Catalogue() { window = std::make_unique<CatalogueWindow>(context); }
 
-    QString textures() const { return root.filePath("Clips_Textures"); }
+    QString textures() const { return path("Clips_Textures"); }
     // name.bmp, w x h, in folder.
     static void writeBitmap(const QString& folder, const QString& name, QSize size,
                             QColor colour = Qt::darkCyan) {
         QDir().mkpath(folder);
-        ASSERT_TRUE(Plain(size.width(), size.height(), colour).save(QDir(folder).filePath(name), "BMP"));
+        ASSERT_TRUE(Solid(size.width(), size.height(), colour).save(QDir(folder).filePath(name), "BMP"));
     }
     void writeTextures(int count) {
         for (int i = 1; i <= count; ++i)
@@ -63,11 +52,6 @@ class Catalogue : public ::testing::Test {
         return titles;
     }
 
-    QTemporaryDir root;
-    ScriptedPrompts prompts;
-    CountingPacer pacer;
-    texture::TexturePage page;
-    app::AppContext context{prompts, pacer, platform::ProgramFolder(root.path()), page};
     std::unique_ptr<CatalogueWindow> window;
 };
 
@@ -131,7 +115,7 @@ TEST_F(Catalogue, AMissingFolderIsCreatedOnYesAndIsAnEmptyCatalogueOtherwise) {
 
 TEST_F(Catalogue, AFolderThatCannotBeCreatedIsSaidAndEmpty) {
     // The program's folder is a file: nothing can be made inside it.
-    QFile blocker(root.filePath("program"));
+    QFile blocker(path("program"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     context.programFolder = platform::ProgramFolder(blocker.fileName());
@@ -162,7 +146,7 @@ TEST_F(Catalogue, AnUnreadableFileLeavesItsBoxEmptyAndTheOthersFollow) {
 TEST_F(Catalogue, TheMenuChoosesAnotherFolderAndRefreshFindsNewFiles) {
     writeTextures(2);
     window->begin();
-    const QString other = root.filePath("autres");
+    const QString other = path("autres");
     writeBitmap(other, "x.bmp", {4, 4});
     prompts.expectFolder(other);
     window->chooseFolderAction->trigger();
@@ -172,15 +156,15 @@ TEST_F(Catalogue, TheMenuChoosesAnotherFolderAndRefreshFindsNewFiles) {
     window->refresh();
     EXPECT_EQ(window->summaryLabel->text(), "  [ autres ]      2 texture(s)");
     // An empty folder chosen: the grid is off, without a message.
-    QDir().mkpath(root.filePath("vide"));
-    prompts.expectFolder(root.filePath("vide"));
+    QDir().mkpath(path("vide"));
+    prompts.expectFolder(path("vide"));
     window->chooseFolderAction->trigger();
     EXPECT_FALSE(window->gridPanel->isEnabled());
     EXPECT_TRUE(prompts.scriptDone());
 }
 
 TEST_F(Catalogue, ADoubleClickHandsTheTextureToTheColourWindowAndCloses) {
-    const QString folder = root.filePath("TextureFond");
+    const QString folder = path("TextureFond");
     writeBitmap(folder, "fond.bmp", {16, 16}, Qt::darkRed);
     QImage received;
     QString receivedPath;
@@ -203,13 +187,13 @@ TEST_F(Catalogue, ADoubleClickHandsTheTextureToTheEditorWhichKeepsAnUndoCopy) {
     QObject::connect(window.get(), &CatalogueWindow::textureForEditor, &editor,
                      &editor::ElementEditor::takeTexture);
     texture::ElementRequest request;
-    request.picture = Plain(4, 4, Qt::white);
+    request.picture = Solid(4, 4, Qt::white);
     editor.begin(request);
     window->show();
     window->begin();
     doubleClickOn(window->boxes[0]);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(editor.picture(), Plain(16, 8, Qt::darkYellow));
+    EXPECT_EQ(editor.picture(), Solid(16, 8, Qt::darkYellow));
     EXPECT_EQ(editor.reloadPath(), QDir(textures()).filePath("bois.bmp"));
     EXPECT_EQ(editor.dimensionsLabel->text(), "16x8");
     ASSERT_TRUE(editor.undoButton->isEnabled());
@@ -220,10 +204,10 @@ TEST_F(Catalogue, ADoubleClickHandsTheTextureToTheEditorWhichKeepsAnUndoCopy) {
     spoilt.close();
     prompts.expectMessage(MessageKind::Error, {});
     doubleClickOn(window->boxes[1]);
-    EXPECT_EQ(editor.picture(), Plain(16, 8, Qt::darkYellow));
+    EXPECT_EQ(editor.picture(), Solid(16, 8, Qt::darkYellow));
 
     editor.undoButton->click();
-    EXPECT_EQ(editor.picture(), Plain(4, 4, Qt::white));
+    EXPECT_EQ(editor.picture(), Solid(4, 4, Qt::white));
     EXPECT_TRUE(prompts.scriptDone());
 }
 

@@ -9,10 +9,11 @@
 #include <QTimer>
 
 #include "platform/Error.h"
+#include "platform/Pacer.h"
 #include "platform/PrinterTexts.h"
 #include "print/ContactSheetWindow.h"
 #include "print/PrintTexts.h"
-#include "tests/support/CountingPacer.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/RecordingPrinter.h"
 #include "tests/support/ScriptedPrompts.h"
 
@@ -46,9 +47,7 @@ class ContactSheetRun : public ::testing::Test {
         window.setLoader([this](const QString& path) {
             ++loads;
             if (path == failing) throw platform::TessellaError("illisible");
-            QImage picture(64, 64, QImage::Format_BGR888);
-            picture.fill(Qt::darkGreen);
-            return picture;
+            return Solid(64, 64, Qt::darkGreen);
         });
     }
     void start(int files, Answer answer) {

@@ -1,11 +1,6 @@
 // The "Imprimer" menu of the main window on the two print windows, and the accessible names
 // of their controls.
 
-#include <QAbstractButton>
-#include <QAccessible>
-#include <QLabel>
-
-#include "app/ImageBox.h"
 #include "print/ContactSheetWindow.h"
 #include "print/PrintDialog.h"
 #include "print/PrintTexts.h"

@@ -14,6 +14,7 @@
 #include "platform/PrinterTexts.h"
 #include "print/PrintDialog.h"
 #include "tests/support/CountingPacer.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/RecordingPrinter.h"
 #include "tests/support/ScriptedPrompts.h"
 
@@ -25,8 +26,7 @@ using Button = app::UpDown::Button;
 
 // 256 x 512, red with a blue top-left pixel (to see which way the miniature turns).
 QImage TallPage() {
-    QImage page(256, 512, QImage::Format_BGR888);
-    page.fill(Qt::red);
+    QImage page = Solid(256, 512, Qt::red);
     page.setPixelColor(0, 0, Qt::blue);
     return page;
 }
@@ -94,9 +94,7 @@ TEST_F(PrintDialogTest, OrientationTurnsTheMiniatureAndPrintsUnturned) {
     EXPECT_EQ(QRect(p.xMm, p.yMm, p.widthMm, 0), QRect(20 - 4, 210 - 150 - 20 - 3, 75, 0));
     EXPECT_FALSE(dialog.landscape());  // not kept
 
-    QImage square(512, 512, QImage::Format_BGR888);
-    square.fill(Qt::green);
-    showPage(square);
+    showPage(Solid(512, 512, Qt::green));
     dialog.orientationButton->click();  // 15 x 15 cm fitted into 15 x 10
     EXPECT_EQ(dialog.widthFineArrows->position(), 100);
     EXPECT_EQ(shownSize(), "10.0 x 10.0 cm, 46 x 46");
@@ -137,10 +135,8 @@ TEST_F(PrintDialogTest, MenuCommandPrintsTheNamedPage) {
     // 150 mm wide at (20 - 3, 20 - 4) mm: 3543 x 7087 at R(401.6), R(377.95).
     EXPECT_EQ(doc.pictures.at(0).target, QRect(402, 378, 3543, 7087));
 
-    QImage large(600, 600, QImage::Format_BGR888);  // 360000 pixels
-    large.fill(Qt::green);
     answerDialog(false);
-    dialog.printPage(large, {});
+    dialog.printPage(Solid(600, 600, Qt::green), {});  // 360000 pixels
     EXPECT_EQ(dialog.miniature().size(), QSize(60, 60));
     EXPECT_EQ(printer.documents.size(), 1u);  // Cancel prints nothing
 }

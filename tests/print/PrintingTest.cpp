@@ -13,6 +13,7 @@
 #include "platform/QtPrinter.h"
 #include "print/ContactSheet.h"
 #include "print/PagePrinting.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/RecordingPrinter.h"
 
 namespace tessella::testing {
@@ -20,8 +21,7 @@ namespace {
 
 // 256 x 128: the left half red, the right half blue.
 QImage HalfAndHalf() {
-    QImage page(256, 128, QImage::Format_BGR888);
-    page.fill(Qt::blue);
+    QImage page = Solid(256, 128, Qt::blue);
     for (int y = 0; y < 128; ++y)
         for (int x = 0; x < 128; ++x) page.setPixelColor(x, y, Qt::red);
     return page;
@@ -38,9 +38,8 @@ TEST(PagePrinting, FailuresLeaveNoDocumentOpen) {
     }
     printer.refuseStart = false;
     // Beyond the pixel limit the resampling fails before any document begins.
-    QImage tall(1, 30000, QImage::Format_BGR888);
-    tall.fill(Qt::red);
-    EXPECT_THROW(print::PrintPage(printer, tall, {400, 0, 0}, {}), platform::TessellaError);
+    EXPECT_THROW(print::PrintPage(printer, Solid(1, 30000, Qt::red), {400, 0, 0}, {}),
+                 platform::TessellaError);
     printer.available = false;
     EXPECT_THROW(print::PrintSheet(printer, print::BlankSheet()), platform::TessellaError);
     EXPECT_TRUE(printer.documents.empty());
@@ -108,10 +107,8 @@ TEST_F(PdfOutput, PrintedPageKeepsPlaceSizeAndColours) {
 TEST_F(PdfOutput, ContactSheetOfTwentyFiveFilesHasTwoPages) {
     QStringList args{"contact-sheet", "-o", path("sheet.pdf")};
     for (int i = 1; i <= 25; ++i) {
-        QImage picture(64, 64, QImage::Format_RGB888);
-        picture.fill(QColor(i * 9, 0, 0));
         args << path(QStringLiteral("s%1.bmp").arg(i, 2, 10, QChar('0')));
-        ASSERT_TRUE(picture.save(args.last(), "BMP"));
+        ASSERT_TRUE(Solid(64, 64, QColor(i * 9, 0, 0)).save(args.last(), "BMP"));
     }
     Run(TESSELLA_CLI, args);
     // A4 at 600 dpi is 4961 pixels wide: magnification 5, each sheet 3125 x 5205.
