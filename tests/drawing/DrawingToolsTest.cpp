@@ -1,9 +1,6 @@
 // The drawing tools beside the element editor, used with the mouse on the element as a person
 // would, and the accessible names of the drawing tools and the catalogue.
 
-#include <QAbstractButton>
-#include <QAbstractSpinBox>
-#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,26 +19,10 @@ using drawing::DrawingTools;
 
 namespace {
 
-QImage Plain(int w, int h, QColor colour = Qt::white) {
-    QImage picture(w, h, QImage::Format_BGR888);
-    picture.fill(colour);
-    return picture;
-}
-
 class Drawing : public EditorWindow {
   protected:
     Drawing() { tools = new DrawingTools(context, *editor, editor.get()); }
 
-    void mouse(QEvent::Type type, QPoint at, Qt::MouseButtons held = Qt::LeftButton) {
-        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, at, editor->view->mapToGlobal(at), button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(editor->view, &event);
-    }
-    void drag(QPoint from, std::initializer_list<QPoint> moves, QPoint to) {
-        mouse(QEvent::MouseButtonPress, from);
-        for (QPoint at : moves) mouse(QEvent::MouseMove, at);
-        mouse(QEvent::MouseButtonRelease, to, Qt::NoButton);
-    }
     QImage working() const {
         QImage picture;
         context.workingPicture.StoreWorkingArray(picture);
@@ -52,13 +33,13 @@ class Drawing : public EditorWindow {
 };
 
 TEST_F(Drawing, ALineDragLeavesOnlyTheLineAndUndoGoesBackToBeforeTheStroke) {
-    open(Plain(16, 8));
+    open(Filled(16, 8));
     editor->negativeButton->click();  // an operation before the stroke: black now
     tools->toolButtons[int(DrawingTool::Line)]->click();
     prompts.expectColour(platform::ColourValue::fromRgb(255, 0, 0));
     tools->penColourButton->click();
     drag({2, 3}, {{6, 5}, {9, 1}, {10, 3}}, {10, 3});
-    QImage expected = Plain(16, 8, Qt::black);
+    QImage expected = Filled(16, 8, Qt::black);
     for (int x = 2; x <= 10; ++x) expected.setPixelColor(x, 3, Qt::red);
     EXPECT_EQ(editor->picture(), expected);
     EXPECT_EQ(working(), expected);
@@ -67,16 +48,16 @@ TEST_F(Drawing, ALineDragLeavesOnlyTheLineAndUndoGoesBackToBeforeTheStroke) {
     EXPECT_EQ(tools->penSwatch->palette().color(QPalette::Window), QColor(Qt::red));
     ASSERT_TRUE(editor->undoButton->isEnabled());
     editor->undoButton->click();
-    EXPECT_EQ(editor->picture(), Plain(16, 8, Qt::black));
+    EXPECT_EQ(editor->picture(), Filled(16, 8, Qt::black));
 }
 
 TEST_F(Drawing, ThePencilSetsPixelsOnlyInsideThePicture) {
-    open(Plain(8, 4));
+    open(Filled(8, 4));
     setZoom(2);
     tools->toolButtons[int(DrawingTool::Pencil)]->click();
     EXPECT_EQ(editor->view->cursor().shape(), context.cursors.cursor(app::Cursors::kPencil).shape());
     drag({2, 2}, {{4, 2}, {6, 4}}, {40, 2});  // released past the right edge
-    QImage expected = Plain(8, 4);
+    QImage expected = Filled(8, 4);
     expected.setPixelColor(2, 1, Qt::black);
     expected.setPixelColor(3, 2, Qt::black);
     EXPECT_EQ(editor->picture(), expected);
@@ -91,8 +72,8 @@ TEST_F(Drawing, TheEyedroppersTakeThePixelUnderThePressAndReturnToNoTool) {
     tools->penPickButton->click();
     EXPECT_EQ(editor->view->cursor().shape(),
               context.cursors.cursor(app::Cursors::kColourPicker).shape());
-    mouse(QEvent::MouseButtonPress, {4, 2});  // no move before: the pixel under the press
-    mouse(QEvent::MouseButtonRelease, {4, 2}, Qt::NoButton);
+    press({4, 2});  // no move before: the pixel under the press
+    release({4, 2});
     EXPECT_EQ(tools->pen().color(), element.pixelColor(4, 2));
     EXPECT_EQ(tools->penSwatch->palette().color(QPalette::Window), element.pixelColor(4, 2));
     EXPECT_TRUE(tools->noToolButton->isChecked());
@@ -101,27 +82,27 @@ TEST_F(Drawing, TheEyedroppersTakeThePixelUnderThePressAndReturnToNoTool) {
     EXPECT_EQ(editor->picture(), element);
 
     tools->brushPickButton->click();
-    mouse(QEvent::MouseMove, {7, 7}, Qt::NoButton);
-    mouse(QEvent::MouseButtonPress, {7, 7});
+    move({7, 7});
+    press({7, 7});
     EXPECT_EQ(tools->brush().color(), element.pixelColor(7, 7));
     EXPECT_EQ(tools->fillColour(), element.pixelColor(7, 7));
     EXPECT_EQ(editor->picture(), element);
 }
 
 TEST_F(Drawing, TheFillPaintsTheAreaWithAnUndoCopyAndOnlyInsideThePicture) {
-    QImage element = Plain(6, 4);
+    QImage element = Filled(6, 4);
     for (int y = 0; y < 4; ++y) element.setPixelColor(3, y, Qt::black);
     open(element);
     prompts.expectColour(platform::ColourValue::fromRgb(0, 0, 255));
     tools->brushColourButton->click();
     tools->fillButton->click();
     EXPECT_EQ(editor->view->cursor().shape(), context.cursors.cursor(app::Cursors::kPaintPot).shape());
-    mouse(QEvent::MouseButtonPress, {20, 1});
-    mouse(QEvent::MouseButtonRelease, {20, 1}, Qt::NoButton);  // outside: nothing
+    press({20, 1});
+    release({20, 1});  // outside: nothing
     EXPECT_EQ(editor->picture(), element);
     EXPECT_FALSE(editor->undoButton->isEnabled());
-    mouse(QEvent::MouseButtonPress, {1, 1});
-    mouse(QEvent::MouseButtonRelease, {1, 1}, Qt::NoButton);
+    press({1, 1});
+    release({1, 1});
     QImage expected = element;
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 3; ++x) expected.setPixelColor(x, y, Qt::blue);
@@ -132,14 +113,14 @@ TEST_F(Drawing, TheFillPaintsTheAreaWithAnUndoCopyAndOnlyInsideThePicture) {
 }
 
 TEST_F(Drawing, ClosingTheToolsWhileTheEditorStaysLeavesNoToolActive) {
-    open(Plain(8, 8));
+    open(Filled(8, 8));
     tools->showBesideEditor();
     tools->toolButtons[int(DrawingTool::Pencil)]->click();
     tools->close();
     EXPECT_TRUE(tools->noToolButton->isChecked());
     EXPECT_EQ(editor->view->cursor().shape(), Qt::CrossCursor);
     drag({1, 1}, {{2, 2}}, {3, 3});
-    EXPECT_EQ(editor->picture(), Plain(8, 8));
+    EXPECT_EQ(editor->picture(), Filled(8, 8));
     EXPECT_FALSE(editor->undoButton->isEnabled());
 }
 

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 
 #include "app/AppContext.h"
@@ -22,6 +26,21 @@ inline QImage Ramp(int w, int h) {
     QImage picture(w, h, QImage::Format_BGR888);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) picture.setPixelColor(x, y, QColor((x * 3) % 256, (y * 5) % 256, (x + y) % 256));
+    return picture;
+}
+
+inline QImage Filled(int w, int h, QColor colour = Qt::white) {
+    QImage picture(w, h, QImage::Format_BGR888);
+    picture.fill(colour);
+    return picture;
+}
+
+// What the core operation makes of picture.
+inline QImage CoreResult(QImage picture, const std::function<void(pixels::WorkingPicture&)>& op) {
+    pixels::WorkingPicture work;
+    work.LoadWorkingArray(picture);
+    op(work);
+    work.StoreWorkingArray(picture);
     return picture;
 }
 
@@ -51,9 +70,24 @@ class EditorWindow : public ::testing::Test {
     // Runs step once the next modal window has started.
     static void whenModal(std::function<void()> step) { QTimer::singleShot(0, std::move(step)); }
 
-    void pointer(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::NoButton) {
-        QMouseEvent event(type, at, editor->view->mapToGlobal(at), button,
-                          type == QEvent::MouseMove ? Qt::MouseButtons() : button, Qt::NoModifier);
+    // The mouse on the element's view.
+    void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        pointer(QEvent::MouseButtonPress, at, button, button);
+    }
+    void release(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        pointer(QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+    }
+    void move(QPoint at, Qt::MouseButtons held = Qt::NoButton) {
+        pointer(QEvent::MouseMove, at, Qt::NoButton, held);
+    }
+    // Pressed with the left button at from, moved through moves with it held, released at to.
+    void drag(QPoint from, std::initializer_list<QPoint> moves, QPoint to) {
+        press(from);
+        for (QPoint at : moves) move(at, Qt::LeftButton);
+        release(to);
+    }
+    void pointer(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, editor->view->mapToGlobal(at), button, held, Qt::NoModifier);
         QCoreApplication::sendEvent(editor->view, &event);
     }
     void setZoom(int zoom) {

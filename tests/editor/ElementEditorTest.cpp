@@ -1,14 +1,11 @@
 // The element editor pressed as a person would: its buttons, dialogs and menu, through the
 // scripted prompts.
 
-#include <QAccessible>
-#include <QAbstractSpinBox>
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,37 +16,21 @@
 #include "editor/ChannelDialog.h"
 #include "editor/Filters.h"
 #include "editor/Geometry.h"
+#include "editor/ResizeDialog.h"
 #include "drawing/ShapeOverlay.h"
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/support/UnnamedControls.h"
-#include "texture/ElementEditFlow.h"
-#include "texture/QuietPageEvents.h"
 
 using namespace tessella;
 using namespace tessella::testing;
 using editor::ElementEditor;
 using platform::MessageKind;
 
-namespace {
-
-using Core = std::function<void(pixels::WorkingPicture&)>;
-
-// What the core operation makes of picture.
-QImage CoreResult(QImage picture, const Core& op) {
-    pixels::WorkingPicture work;
-    work.LoadWorkingArray(picture);
-    op(work);
-    work.StoreWorkingArray(picture);
-    return picture;
-}
-
-}  // namespace
-
 TEST_F(EditorWindow, EachOperationButtonShowsWhatItsCoreOperationMakes) {
     using namespace editor;
     struct Row {
         QPushButton* ElementEditor::*button;
-        Core op;
+        std::function<void(pixels::WorkingPicture&)> op;
         const char* size;  // of the 6 x 4 element afterwards
     } rows[] = {
         {&ElementEditor::rotateLeftButton, [](auto& w) { RotateQuarter(w, Turn::CounterClockwise); }, "4x6"},
@@ -82,9 +63,12 @@ TEST_F(EditorWindow, EachOperationButtonShowsWhatItsCoreOperationMakes) {
     }
 }
 
-TEST_F(EditorWindow, UndoAfterARotationBringsBackTheElementTwice) {
+TEST_F(EditorWindow, UndoRestoresTheOneCopyOfThisShowingAsOftenAsAsked) {
     const QImage element = Ramp(64, 32);
     open(element);
+    editor->undo();  // no copy yet: nothing happens
+    EXPECT_EQ(editor->picture(), element);
+    EXPECT_EQ(context.workingPicture.width(), 64);
     editor->rotateRightButton->click();
     EXPECT_EQ(editor->dimensionsLabel->text(), "32x64");
     editor->undoButton->click();
@@ -96,9 +80,15 @@ TEST_F(EditorWindow, UndoAfterARotationBringsBackTheElementTwice) {
     editor->undo();
     editor->undo();
     EXPECT_EQ(editor->picture(), element);
+    // The copy belongs to its element: the next showing starts without one.
+    editor->greyButton->click();
+    open(Ramp(5, 5));
+    EXPECT_FALSE(editor->undoButton->isEnabled());
+    editor->undo();
+    EXPECT_EQ(editor->picture(), Ramp(5, 5));
 }
 
-TEST_F(EditorWindow, CloseBoxAnswersNoAndCloseAndSaveHandsThePictureToTheCaller) {
+TEST_F(EditorWindow, CloseBoxAnswersNoAndCloseAndSaveHandsTheEditedPictureOver) {
     const QImage element = Ramp(8, 8);
     texture::ElementRequest request;
     request.picture = element;
@@ -110,23 +100,16 @@ TEST_F(EditorWindow, CloseBoxAnswersNoAndCloseAndSaveHandsThePictureToTheCaller)
     EXPECT_EQ(result.modalResult, texture::kEditorNoResult);
     EXPECT_TRUE(result.picture.isNull());
 
-    // Through the main window's flow: "Sauvegarde", then the BMP is written.
-    QTemporaryDir folder;
-    page.sourceFileName = folder.filePath("mur.bmp");
-    page.sourcePicture = element;
-    texture::QuietPageEvents events;
-    texture::ElementEditFlow flow({page, prompts, pacer, events}, *editor);
-    prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", platform::Answer::Yes)
-        .expectFile(folder.filePath("nouveau"));
+    // The flow's own test writes what "Fermer et sauver " hands over.
     whenModal([this] {
         editor->negativeButton->click();
         editor->closeAndSaveAction->trigger();
     });
-    EXPECT_EQ(flow.editSource(), folder.filePath("nouveau.bmp"));
-    QImage written(folder.filePath("nouveau.bmp"));
-    ASSERT_FALSE(written.isNull());
+    result = editor->edit(request);
+    EXPECT_EQ(result.modalResult, texture::kEditorSaveResult);
+    ASSERT_EQ(result.picture.size(), QSize(8, 8));
     // Pixel (1, 0) of the ramp is red 3, green 0, blue 1; its negative 252, 255, 254.
-    EXPECT_EQ(written.pixelColor(1, 0), QColor(252, 255, 254));
+    EXPECT_EQ(result.picture.pixelColor(1, 0), QColor(252, 255, 254));
 }
 
 TEST_F(EditorWindow, ThePointerIsReadInElementPixelsAtTheZoom) {
@@ -134,31 +117,27 @@ TEST_F(EditorWindow, ThePointerIsReadInElementPixelsAtTheZoom) {
     setZoom(3);
     EXPECT_EQ(editor->zoomLabel->text(), "3");
     EXPECT_EQ(editor->view->size(), QSize(192, 192));
-    pointer(QEvent::MouseMove, {10, 7});
+    move({10, 7});
     EXPECT_EQ(status(), "3 x 2");
     EXPECT_EQ(editor->pointerLabel->caption(), "3x2");
     EXPECT_EQ(editor->pointerLabel->pos(), QPoint(30, 2));
     EXPECT_EQ(editor->verticalRulerLine->geometry(), QRect(10, 0, 1, 0));  // 7 - 10 clamped
     // x = W is not a pixel of the picture: nothing follows it.
-    pointer(QEvent::MouseMove, {192, 7});
+    move({192, 7});
     EXPECT_EQ(status(), "3 x 2");
     // The swatch reads the pixel under the pointer, the last column included.
     editor->requestColourPick();
-    pointer(QEvent::MouseMove, {191, 191});
+    move({191, 191});
     EXPECT_EQ(editor->colourSwatch->palette().color(QPalette::Window),
               Ramp(64, 64).pixelColor(63, 63));
     // Without the rulers, the lines and the label are hidden.
     editor->rulersCheck->setChecked(false);
     EXPECT_TRUE(editor->pointerLabel->isHidden());
     EXPECT_TRUE(editor->verticalRulerLine->isHidden());
-}
-
-TEST_F(EditorWindow, TheZoomKeptBetweenShowingsIsTheOneShown) {
-    open(Ramp(16, 8));
-    setZoom(4);
+    // The zoom kept for the next showing is the one its view and pointer use.
     open(Ramp(10, 10));
-    EXPECT_EQ(editor->view->size(), QSize(40, 40));
-    pointer(QEvent::MouseMove, {39, 5});
+    EXPECT_EQ(editor->view->size(), QSize(30, 30));
+    move({29, 5});
     EXPECT_EQ(status(), "9 x 1");
 }
 
@@ -299,26 +278,13 @@ TEST_F(EditorWindow, ANewElementWaitsForADrawingToolToEnableTheOperations) {
     EXPECT_EQ(editor->dimensionsLabel->text(), "24x16");
     EXPECT_FALSE(editor->greyButton->isEnabled());
     EXPECT_TRUE(editor->propertiesAction->isEnabled());
-    pointer(QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton);
+    press({3, 3});
     EXPECT_FALSE(editor->greyButton->isEnabled());
     editor->setDrawingToolActive(true);
-    pointer(QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton);
+    press({3, 3});
     for (QPushButton* b : editor->operationButtons()) EXPECT_TRUE(b->isEnabled());
     EXPECT_FALSE(editor->undoButton->isEnabled());
     EXPECT_FALSE(editor->reloadButton->isEnabled());
-}
-
-TEST_F(EditorWindow, UndoDoesNothingWithoutACopyAndIsOffAtEachShowing) {
-    const QImage element = Ramp(8, 4);
-    open(element);
-    editor->undo();
-    EXPECT_EQ(editor->picture(), element);
-    EXPECT_EQ(context.workingPicture.width(), 8);
-    editor->greyButton->click();
-    open(Ramp(5, 5));
-    EXPECT_FALSE(editor->undoButton->isEnabled());
-    editor->undo();  // the grey's copy belongs to the element before
-    EXPECT_EQ(editor->picture(), Ramp(5, 5));
 }
 
 TEST_F(EditorWindow, ASizeTooLargeChangesNothingAndSaysWhy) {
@@ -368,5 +334,6 @@ TEST_F(EditorWindow, EveryControlHasAnAccessibleName) {
     EXPECT_EQ(UnnamedControls(editor.get()), "");
     EXPECT_EQ(UnnamedControls(editor->blurDialog()), "");
     EXPECT_EQ(UnnamedControls(editor->channelDialog()), "");
+    EXPECT_EQ(UnnamedControls(editor->resizeDialog()), "");
     EXPECT_EQ(editor->rotateLeftButton->accessibleName(), QString::fromUtf8("Rotation à gauche"));
 }

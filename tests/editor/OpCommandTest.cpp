@@ -15,10 +15,6 @@ namespace {
 
 using namespace test;
 
-int Get16(const QByteArray& b, int at) {
-    return static_cast<uint8_t>(b[at]) | (static_cast<uint8_t>(b[at + 1]) << 8);
-}
-
 // A 24-bit BMP, rows bottom-up and padded to 4 bytes.
 QByteArray BmpOf(const Rows& rows) {
     const int h = static_cast<int>(rows.size()), w = static_cast<int>(rows[0].size());
@@ -32,7 +28,7 @@ QByteArray BmpOf(const Rows& rows) {
 
 // Read back by Qt's own reader; the file must be 24-bit.
 Rows RowsOfBmp(const QByteArray& b) {
-    EXPECT_EQ(Get16(b, 28), 24);
+    EXPECT_EQ(uint8_t(b[28]) | uint8_t(b[29]) << 8, 24);
     const QImage image = QImage::fromData(b, "BMP");
     Rows rows(image.height(), std::vector<Bgr>(image.width()));
     for (int y = 0; y < image.height(); ++y)

@@ -1,20 +1,15 @@
 // "Redimenssionner" with its real one-second timer, run through the event loop, and the
 // editor's "Dimensions" that applies the size chosen.
 
-#include <QAbstractSpinBox>
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QTimer>
 
-#include "editor/Resize.h"
 #include "editor/ResizeDialog.h"
 #include "tests/editor/EditorWindowFixture.h"
-#include "tests/support/UnnamedControls.h"
 
 using namespace tessella;
 using namespace tessella::testing;
@@ -28,23 +23,10 @@ const QString kQuestion = QString::fromUtf8(
     "Le redimensionement que vous demandez,\n\rdépasse les 8 méga pixels.\n\rCette version de "
     "Pictavel\n\rgère difficilement ces grands formats\n\rVoulez vous continuer ?");
 
-// Lets the event loop run for ms milliseconds, timers included.
-void RunEvents(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 // Replaces the spin's text by typing text into it, key by key.
-void Type(QAbstractSpinBox* spin, const QString& text) {
+void Type(QAbstractSpinBox* spin, const char* text) {
     spin->selectAll();
-    for (QChar c : text) {
-        const int key = c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_A + (c.toUpper().unicode() - 'A');
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(spin, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(spin, &release);
-    }
+    QTest::keyClicks(spin, text);
 }
 
 class ResizeWindow : public ::testing::Test {
@@ -87,9 +69,9 @@ TEST_F(ResizeWindow, TheOtherSideFollowsOneSecondAfterTyping) {
             dialog.keepRatioCheck->setChecked(r.keepRatio);
             r.type(dialog);
             EXPECT_TRUE(dialog.reconcileTimer->isActive());
-            RunEvents(ResizeDialog::kReconcileDelayMs / 2);
+            QTest::qWait(ResizeDialog::kReconcileDelayMs / 2);
             EXPECT_TRUE(dialog.reconcileTimer->isActive());  // not yet
-            RunEvents(ResizeDialog::kReconcileDelayMs);
+            QTest::qWait(ResizeDialog::kReconcileDelayMs);
             EXPECT_EQ(dialog.widthSpin->value(), r.width);
             EXPECT_EQ(dialog.heightSpin->value(), r.height);
             dialog.okButton->click();
@@ -104,10 +86,10 @@ TEST_F(ResizeWindow, WarnsOnRedBeyondEightMegapixelsAndOkAsksFirst) {
         dialog.keepRatioCheck->setChecked(false);
         Type(dialog.widthSpin, "4000");
         Type(dialog.heightSpin, "2000");
-        RunEvents(ResizeDialog::kReconcileDelayMs + 200);
+        QTest::qWait(ResizeDialog::kReconcileDelayMs + 200);
         EXPECT_FALSE(warningShown());  // 8 000 000 exactly
         Type(dialog.heightSpin, "2001");
-        RunEvents(ResizeDialog::kReconcileDelayMs + 200);
+        QTest::qWait(ResizeDialog::kReconcileDelayMs + 200);
         EXPECT_TRUE(warningShown());
         EXPECT_EQ(dialog.warningLabel->text(),
                   QString::fromUtf8("Le total dépasse 8 Méga pixel\n( 8 Méga pixels )"));
@@ -151,10 +133,6 @@ TEST_F(ResizeWindow, OkWithinASecondOfTypingKeepsTheRatioAndStillWarns) {
     });
     EXPECT_FALSE(dialog.reconcileTimer->isActive());
     EXPECT_EQ(dialog.heightSpin->value(), 32);
-}
-
-TEST_F(ResizeWindow, EveryControlHasAnAccessibleName) {
-    EXPECT_EQ(UnnamedControls(&dialog), "");
 }
 
 // --- "Dimensions" in the editor -----------------------------------------------------------

@@ -60,7 +60,6 @@ TEST(ViewGeometry, RulerLinesStopShortOfThePointerAndNeverGoNegative) {
 }
 
 TEST(ViewGeometry, OnlyTheSourcePixelsUnderTheExposedPartArePainted) {
-    using Part = app::ImageBox::PaintPart;
     // 512 x 512 at zoom 10, a 1000 x 800 viewport scrolled to (100, 50).
     auto part = app::ImageBox::ExposedPart({100, 50, 1000, 800}, {0, 0, 5120, 5120}, {512, 512});
     ASSERT_TRUE(part);
@@ -72,5 +71,4 @@ TEST(ViewGeometry, OnlyTheSourcePixelsUnderTheExposedPartArePainted) {
     EXPECT_EQ(part->source, QRect(1, 0, 2, 1));
     EXPECT_EQ(part->target, QRectF(10, 0, 20, 10));
     EXPECT_FALSE(app::ImageBox::ExposedPart({50, 50, 10, 10}, {0, 0, 40, 40}, {4, 4}));
-    (void)sizeof(Part);
 }

@@ -1,8 +1,6 @@
 // The colour adjustment window: its reduced preview, its controls as a person moves them, and
 // the element editor applying its settings on OK.
 
-#include <QAbstractButton>
-#include <QAccessible>
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
@@ -28,12 +26,6 @@ using platform::ColourValue;
 using platform::MessageKind;
 
 namespace {
-
-QImage Flat(int w, int h, QColor colour) {
-    QImage picture(w, h, QImage::Format_BGR888);
-    picture.fill(colour);
-    return picture;
-}
 
 PixelGrid GridOf(QImage picture) {
     WorkingPicture work;
@@ -141,7 +133,7 @@ TEST_F(ColourWindow, ConfigurationsShowTheirControls) {
 }
 
 TEST_F(ColourWindow, AllChannelsBarMovesTheThreeAndScalesThePreview) {
-    show(Flat(16, 8, QColor(100, 60, 200)), ColourAdjustment::Rgb);
+    show(Filled(16, 8, QColor(100, 60, 200)), ColourAdjustment::Rgb);
     window->allChannelsBar->setValue(150);
     for (QScrollBar* bar : {window->redBar, window->greenBar, window->blueBar})
         EXPECT_EQ(bar->value(), 150);
@@ -152,7 +144,7 @@ TEST_F(ColourWindow, AllChannelsBarMovesTheThreeAndScalesThePreview) {
     EXPECT_EQ(shown(15, 7), QColor(150, 90, 255));
 
     // The RGB settings start again at 100 at each showing.
-    show(Flat(16, 8, QColor(100, 60, 200)), ColourAdjustment::Rgb);
+    show(Filled(16, 8, QColor(100, 60, 200)), ColourAdjustment::Rgb);
     EXPECT_EQ(window->redBar->value(), 100);
     EXPECT_EQ(window->redLabel->text(), "100");
     EXPECT_EQ(window->settings().bluePercent, 100);
@@ -160,7 +152,7 @@ TEST_F(ColourWindow, AllChannelsBarMovesTheThreeAndScalesThePreview) {
 }
 
 TEST_F(ColourWindow, DirectionCountsOnlyWithProgressiveCorrection) {
-    show(Flat(4, 2, QColor(100, 100, 100)), ColourAdjustment::Rgb);
+    show(Filled(4, 2, QColor(100, 100, 100)), ColourAdjustment::Rgb);
     window->redBar->setValue(200);
     window->directionButtons[0]->click();
     EXPECT_EQ(window->settings().direction, RgbDirection::Uniform);
@@ -182,20 +174,20 @@ TEST_F(ColourWindow, DirectionCountsOnlyWithProgressiveCorrection) {
 }
 
 TEST_F(ColourWindow, ContrastKeepsItsAmountAndOpensWithItsPreview) {
-    show(Flat(8, 8, QColor(200, 127, 0)), ColourAdjustment::Contrast);
+    show(Filled(8, 8, QColor(200, 127, 0)), ColourAdjustment::Contrast);
     window->contrastBar->setValue(100);
     EXPECT_EQ(window->contrastLabel->text(), "100");
     // 200 + 73 x 100 / 255 = 228.6; 0 - 127 x 100 / 255 clamped.
     EXPECT_EQ(shown(0, 0), QColor(229, 127, 0));
-    show(Flat(8, 8, QColor(200, 127, 0)), ColourAdjustment::Rgb);
-    show(Flat(8, 8, QColor(200, 127, 0)), ColourAdjustment::Contrast);
+    show(Filled(8, 8, QColor(200, 127, 0)), ColourAdjustment::Rgb);
+    show(Filled(8, 8, QColor(200, 127, 0)), ColourAdjustment::Contrast);
     EXPECT_EQ(window->contrastBar->value(), 100);
     EXPECT_EQ(window->settings().contrastAmount, 100);
     EXPECT_EQ(shown(0, 0), QColor(229, 127, 0));
 }
 
 TEST_F(ColourWindow, BackgroundChoiceDecidesColourTextureAndModes) {
-    show(Flat(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
+    show(Filled(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
     // Mode 1, threshold 255 on grey 100: (100 + 155) >> 1.
     EXPECT_EQ(shown(0, 0), QColor(127, 127, 127));
     window->paletteButtons[15]->click();  // pure red
@@ -217,7 +209,7 @@ TEST_F(ColourWindow, BackgroundChoiceDecidesColourTextureAndModes) {
     EXPECT_FALSE(window->mode1Radio->isEnabled());
     EXPECT_FALSE(window->mode2Radio->isEnabled());
     // Still so once the next emboss showing has set its controls.
-    show(Flat(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
+    show(Filled(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
     EXPECT_FALSE(window->mode2Radio->isEnabled());
     window->noBackgroundRadio->click();
     EXPECT_TRUE(window->mode2Radio->isEnabled());
@@ -227,11 +219,11 @@ TEST_F(ColourWindow, BackgroundChoiceDecidesColourTextureAndModes) {
 
 TEST_F(ColourWindow, TextureComesFromTheTextureFolderAndAFailedOneIsNotKept) {
     EXPECT_EQ(window->texture().size(), QSize(32, 32));
-    show(Flat(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
+    show(Filled(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
     ASSERT_TRUE(QDir(programDir.path()).mkdir("TextureFond"));
     const QString folder = programDir.filePath("TextureFond/");
     const QString good = folder + "Fond.bmp";
-    ASSERT_TRUE(Flat(3, 2, Qt::blue).save(good, "BMP"));
+    ASSERT_TRUE(Filled(3, 2, Qt::blue).save(good, "BMP"));
     const QString broken = folder + "Abime.bmp";
     QFile file(broken);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -252,19 +244,15 @@ TEST_F(ColourWindow, TextureComesFromTheTextureFolderAndAFailedOneIsNotKept) {
     window->setTexture(QImage(), "vide.bmp");
     EXPECT_EQ(window->texture().size(), QSize(3, 2));
     EXPECT_TRUE(prompts.scriptDone());
-
-    // The catalogue hands its texture over through the context.
-    context.windows.textureForColourWindow(Flat(5, 5, Qt::red), "Clips_Textures/Brique.bmp");
-    EXPECT_EQ(window->texture().size(), QSize(5, 5));
 }
 
 TEST_F(ColourWindow, TextureButtonOpensTheCatalogueOnTheTextureFolder) {
     ASSERT_TRUE(QDir(programDir.path()).mkdir("TextureFond"));
     const QString folder = programDir.filePath("TextureFond/");
-    ASSERT_TRUE(Flat(6, 4, Qt::darkGreen).save(folder + "Herbe.bmp", "BMP"));
+    ASSERT_TRUE(Filled(6, 4, Qt::darkGreen).save(folder + "Herbe.bmp", "BMP"));
     catalogue::CatalogueWindow catalogue(context);
     context.windows.catalogueWindow = &catalogue;
-    show(Flat(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
+    show(Filled(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
     window->texturedRadio->click();
     QTimer::singleShot(0, [&] {
         EXPECT_TRUE(catalogue.colourWindowRequest());
@@ -274,7 +262,7 @@ TEST_F(ColourWindow, TextureButtonOpensTheCatalogueOnTheTextureFolder) {
     window->textureButton->click();
     context.windows.catalogueWindow = nullptr;
     EXPECT_FALSE(catalogue.colourWindowRequest());
-    EXPECT_EQ(window->texture(), Flat(6, 4, Qt::darkGreen));
+    EXPECT_EQ(window->texture(), Filled(6, 4, Qt::darkGreen));
     EXPECT_EQ(window->textureThumbnail->toolTip(), folder + "Herbe.bmp");
 }
 
@@ -294,13 +282,6 @@ class ColourEditor : public EditorWindow {
             (ok ? colourWindow()->okButton : colourWindow()->cancelButton)->click();
         });
         button->click();
-    }
-    static QImage Core(QImage picture, const std::function<void(PixelGrid&)>& op) {
-        WorkingPicture work;
-        work.LoadWorkingArray(picture);
-        op(work.image());
-        work.StoreWorkingArray(picture);
-        return picture;
     }
 };
 
@@ -360,7 +341,8 @@ TEST_F(ColourEditor, OkAppliesWhatTheCoreMakesOfTheSettings) {
         SCOPED_TRACE(r.name);
         open(element);
         adjust(editor.get()->*r.button, r.step, true);
-        EXPECT_EQ(editor->picture(), Core(element, r.expected));
+        EXPECT_EQ(editor->picture(),
+                  CoreResult(element, [&](WorkingPicture& w) { r.expected(w.image()); }));
         EXPECT_TRUE(editor->undoButton->isEnabled());
         editor->undoButton->click();
         EXPECT_EQ(editor->picture(), element);
