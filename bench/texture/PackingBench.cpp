@@ -12,7 +12,7 @@
 #include <chrono>
 #include <utility>
 
-#include "../FreshMemory.h"
+#include "../Fairness.h"
 #include "imagefile/TgaWriter.h"
 #include "platform/Prompts.h"
 #include "platform/SafeFile.h"
