@@ -75,8 +75,10 @@ TEST(PageView, APartRepaintedAloneMatchesTheWholeAndTheMaskIsQtsCrossPattern) {
         int differences = 0;
         for (int y = 0; y < 64; ++y)
             for (int x = 0; x < 64; ++x) {
-                const bool marked = shape.rect().contains(x - 5, y - 3) && qAlpha(shape.pixel(x - 5, y - 3));
-                differences += (shot.pixel(x, y) & 0xFFFFFF) != ((marked ? b.mark : b.page) & 0xFFFFFF);
+                const QPoint s(x - 5, y - 3);
+                const bool marked = shape.rect().contains(s) && qAlpha(shape.pixel(s));
+                const QRgb expected = marked ? b.mark : b.page;
+                differences += (shot.pixel(x, y) & 0xFFFFFF) != (expected & 0xFFFFFF);
             }
         EXPECT_EQ(differences, 0) << std::hex << b.page;
         view.setMaskVisible(false);

@@ -39,9 +39,11 @@ std::vector<Run> Runs(const QTextDocument& doc) {
 }  // namespace
 
 TEST(RtfReader, BoldItalicAndUnderlineRuns) {
-    const auto doc = Read("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs24 Normal \\b gras\\b0  "
+    const auto doc =
+        Read("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs24 Normal \\b gras\\b0  "
          "\\i italique\\i0  \\ul soulign\\'e9\\ulnone  fin\\par}");
-    EXPECT_EQ(doc->toPlainText().trimmed(), QString::fromUtf8("Normal gras italique souligné fin"));
+    EXPECT_EQ(doc->toPlainText().trimmed(),
+              QString::fromUtf8("Normal gras italique souligné fin"));
     const auto runs = Runs(*doc);
     const struct {
         const char* text;
@@ -61,7 +63,8 @@ TEST(RtfReader, BoldItalicAndUnderlineRuns) {
 }
 
 TEST(RtfReader, GroupsRestoreTheFormattingAround) {
-    const auto doc = Read("{\\rtf1 {\\b gras {\\i tous deux} gras}normal \\fs36 grand\\plain  simple}");
+    const auto doc =
+        Read("{\\rtf1 {\\b gras {\\i tous deux} gras}normal \\fs36 grand\\plain  simple}");
     const auto runs = Runs(*doc);
     ASSERT_EQ(runs.size(), 6u);
     EXPECT_TRUE(runs[0].bold && !runs[0].italic);
@@ -132,7 +135,8 @@ TEST(RtfReader, ParagraphsAndAlignment) {
 
 TEST(RtfReader, IndentsAndTabStops) {
     // 1440 twips to the inch, 96 pixels to the inch: 15 twips a pixel.
-    const auto doc = Read("{\\rtf1\\pard\\li600\\fi-300\\tx600\\sb150\\sa300 \\bullet\\tab point\\par}");
+    const auto doc =
+        Read("{\\rtf1\\pard\\li600\\fi-300\\tx600\\sb150\\sa300 \\bullet\\tab point\\par}");
     const QTextBlockFormat f = doc->firstBlock().blockFormat();
     EXPECT_DOUBLE_EQ(f.leftMargin(), 40.0);
     EXPECT_DOUBLE_EQ(f.textIndent(), -20.0);

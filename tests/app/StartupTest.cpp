@@ -41,7 +41,8 @@ class WatchingPacer final : public platform::Pacer {
 
 }  // namespace
 
-using Startup = tessella::testing::ContextFixture<tessella::testing::ScriptedPrompts, WatchingPacer>;
+using Startup =
+    tessella::testing::ContextFixture<tessella::testing::ScriptedPrompts, WatchingPacer>;
 
 TEST_F(Startup, SplashWaitsWindowsAndCursorsInOrder) {
     app::Startup startup(context);
