@@ -1,48 +1,42 @@
 #include "imagefile/MagickBridge.h"
 
-#include <Magick++.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <spawn.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <climits>
 #include <cstdint>
-#include <cstdlib>
-#include <string_view>
 #include <vector>
 
+#include "imagefile/MagickProtocol.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
 
-// The library runs in a child process of its own: its time limit ends the process it runs in
-// (the limit is a fatal error there), some of its coders print on the standard streams
-// directly, and a coder stopped midway leaves its temporary files behind. The child reads the
-// file, answers the picture's rows through a pipe and exits; the parent never loads the
-// library's state, and removes the child's temporary folder whatever happened.
+extern char** environ;
+
+// ImageMagick runs in tessella-decode, a process of its own (see there why); the program
+// hands it the file's bytes, reads the picture's rows back, and removes the decoder's
+// temporary folder whatever happened.
 
 namespace tessella::imagefile {
 
 namespace {
 
-// A damaged file that describes a huge picture (a 60-byte WMF of 11585 x 11585) keeps the
-// library busy for tens of seconds; no real picture within our limit needs this long.
-constexpr int kTimeLimitSeconds = 5;
-// The child is killed past this, should it loop where the library does not look at the clock.
+using magick::Answer;
+using magick::Outcome;
+
+// The decoder is killed past this, should it loop where the library does not look at the clock.
 constexpr int kHardLimitMilliseconds = 8000;
-
-enum class Outcome : int32_t { Picture, Damaged, TooLarge };
-
-struct Answer {
-    Outcome outcome;
-    int32_t width;
-    int32_t height;
-};
 
 [[noreturn]] void Fail(const QString& path) {
     throw platform::TessellaError(
@@ -58,106 +52,34 @@ struct Answer {
         QStringLiteral("Impossible de décoder l'image %1 : décodage trop long, fichier endommagé")
             .arg(path));
 }
-
-// ---- In the child ----
-
-bool WriteAll(int fd, const void* data, size_t size) {
-    const auto* p = static_cast<const char*>(data);
-    while (size > 0) {
-        const ssize_t n = ::write(fd, p, size);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        p += n;
-        size -= size_t(n);
-    }
-    return true;
+[[noreturn]] void FailToStart(const QString& path) {
+    throw platform::TessellaError(
+        QStringLiteral("Impossible de décoder l'image %1 : ressources du système épuisées")
+            .arg(path));
+}
+[[noreturn]] void FailNoDecoder(const QString& path, const QString& decoder) {
+    throw platform::TessellaError(
+        QStringLiteral("Impossible de décoder l'image %1 : programme de décodage %2 introuvable")
+            .arg(path, decoder));
 }
 
-void SetUpLibrary(const QByteArray& temporaryFolder) {
-    ::setenv("MAGICK_TEMPORARY_PATH", temporaryFolder.constData(), 1);
-    Magick::InitializeMagick(nullptr);
-    // Its warnings and errors come back to us as exceptions; nothing is to be printed.
-    MagickCore::SetWarningHandler(nullptr);
-    MagickCore::SetErrorHandler(nullptr);
-    // The library refuses, before allocating, what our own limit would refuse anyway. Limits
-    // only ever lower the system's policy.
-    Magick::ResourceLimits::width(platform::kMaxImageSide);
-    Magick::ResourceLimits::height(platform::kMaxImageSide);
-    Magick::ResourceLimits::area(platform::kMaxImagePixels);
-    Magick::ResourceLimits::thread(1);
-    MagickCore::SetMagickResourceLimit(MagickCore::TimeResource, kTimeLimitSeconds);
-}
-
-// Reads the first frame. Warnings do not stop a read, except that the file is damaged.
-void ReadFirstFrame(Magick::Image& image, const QByteArray& data, const QString& coder) {
-    const Magick::Blob blob(data.constData(), static_cast<size_t>(data.size()));
-    image.quiet(false);
-    // Asking a Photo-CD for one scene would pick its smallest resolution, not the base one.
-    if (coder != QLatin1String("PCD")) {
-        image.subImage(0);
-        image.subRange(1);
-    }
-    try {
-        image.read(blob, Magick::Geometry(), coder.toStdString());
-    } catch (const Magick::WarningCorruptImage&) {
-        throw;
-    } catch (const Magick::Warning&) {
-        // A tag the coder does not know, a missing profile: the picture is complete.
-    }
-}
-
-// Sends the answer, then for a picture its rows as blue, green, red, transparent parts over
-// white. Answers false when the parent went away.
-bool SendPicture(Magick::Image& image, int fd) {
-    const size_t width = image.columns();
-    const size_t height = image.rows();
-    if (!platform::ImageSizeAllowed(int64_t(width), int64_t(height))) {
-        const Answer answer{Outcome::TooLarge, 0, 0};
-        return WriteAll(fd, &answer, sizeof answer);
-    }
-    image.colorSpace(Magick::sRGBColorspace);
-    if (image.matte()) {
-        Magick::Image white(Magick::Geometry(width, height), Magick::Color("white"));
-        white.composite(image, 0, 0, Magick::OverCompositeOp);
-        image = white;
-    }
-    const Answer answer{Outcome::Picture, int32_t(width), int32_t(height)};
-    if (!WriteAll(fd, &answer, sizeof answer)) return false;
-    std::vector<char> row(width * 3);
-    for (size_t y = 0; y < height; ++y) {
-        image.write(0, ssize_t(y), width, 1, "BGR", Magick::CharPixel, row.data());
-        if (!WriteAll(fd, row.data(), row.size())) return false;
-    }
-    return true;
-}
-
-[[noreturn]] void RunChild(const QByteArray& data, const QString& coder, int fd,
-                           const QByteArray& temporaryFolder) {
-    // The library's diagnostics, and those its coders print themselves, go nowhere.
-    const int null = ::open("/dev/null", O_RDWR | O_CLOEXEC);
-    if (null >= 0) {
-        ::dup2(null, STDOUT_FILENO);
-        ::dup2(null, STDERR_FILENO);
-    }
-    Answer answer{Outcome::Damaged, 0, 0};
-    try {
-        SetUpLibrary(temporaryFolder);
-        Magick::Image image;
-        ReadFirstFrame(image, data, coder);
-        if (image.isValid() && image.columns() > 0 && image.rows() > 0) {
-            image.quiet(true);
-            ::_exit(SendPicture(image, fd) ? 0 : 1);
+// tessella-decode: named by TESSELLA_DECODER, else beside the running program (as installed),
+// else where the build made it.
+QString DecoderProgram() {
+    static const QString program = [] {
+        const QByteArray named = qgetenv("TESSELLA_DECODER");
+        if (!named.isEmpty()) return QFile::decodeName(named);
+        char self[PATH_MAX];
+        const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+        if (n > 0) {
+            self[n] = '\0';
+            const QString beside = QFileInfo(QFile::decodeName(self)).absolutePath() +
+                                   QStringLiteral("/tessella-decode");
+            if (QFileInfo(beside).isExecutable()) return beside;
         }
-    } catch (const Magick::Exception& e) {
-        // The library's own limits (its sides, its memory) refuse what it would not hold; the
-        // side limit comes as an image error that only its text tells apart.
-        if (dynamic_cast<const Magick::ErrorResourceLimit*>(&e) ||
-            std::string_view(e.what()).find("exceeds limit") != std::string_view::npos)
-            answer.outcome = Outcome::TooLarge;
-    } catch (...) {
-    }
-    WriteAll(fd, &answer, sizeof answer);
-    ::_exit(0);
+        return QStringLiteral(TESSELLA_DECODER_BUILD_PATH);
+    }();
+    return program;
 }
 
 // ---- In the parent ----
@@ -234,10 +156,37 @@ class Pipe {
     int fds_[2];
 };
 
-[[noreturn]] void FailToStart(const QString& path) {
-    throw platform::TessellaError(
-        QStringLiteral("Impossible de décoder l'image %1 : ressources du système épuisées")
-            .arg(path));
+// A descriptor of its own above the standard ones and the answer's, closed on exec.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd >= 0 ? ::fcntl(fd, F_DUPFD_CLOEXEC, 10) : -1) {
+        if (fd >= 0) ::close(fd);
+    }
+    ~Descriptor() { close(); }
+    int get() const { return fd_; }
+    void close() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+  private:
+    int fd_;
+};
+
+// The file's bytes in an anonymous file the decoder reads as its standard input.
+bool WriteInput(int fd, const QByteArray& data) {
+    const char* p = data.constData();
+    size_t left = size_t(data.size());
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        p += n;
+        left -= size_t(n);
+    }
+    return ::lseek(fd, 0, SEEK_SET) == 0;
 }
 
 }  // namespace
@@ -248,17 +197,38 @@ QImage DecodeWithMagick(const QByteArray& data, const QString& coder, const QStr
     QTemporaryDir temporary(QDir::tempPath() + QStringLiteral("/tessella-magick-XXXXXX"));
     if (!temporary.isValid()) FailToStart(path);
     const QByteArray temporaryFolder = QFile::encodeName(temporary.path());
+    const QString program = DecoderProgram();
+    if (!QFileInfo(program).isExecutable()) FailNoDecoder(path, program);
+    const Descriptor input(::memfd_create("tessella-picture", MFD_CLOEXEC));
+    if (input.get() < 0 || !WriteInput(input.get(), data)) FailToStart(path);
     Pipe pipe;
     if (!pipe.ok()) FailToStart(path);
-    const pid_t pid = ::fork();
-    if (pid < 0) FailToStart(path);
-    if (pid == 0) {
-        pipe.CloseReading();
-        RunChild(data, coder, pipe.writing(), temporaryFolder);
-    }
-    Child child(pid);
+    Descriptor answerEnd(::dup(pipe.writing()));
     pipe.CloseWriting();
+    if (answerEnd.get() < 0) FailToStart(path);
 
+    const QByteArray programName = QFile::encodeName(program);
+    const QByteArray coderName = coder.toLatin1();
+    const QByteArray maxSide = QByteArray::number(qlonglong(platform::kMaxImageSide));
+    const QByteArray maxPixels = QByteArray::number(qlonglong(platform::kMaxImagePixels));
+    char* argv[] = {const_cast<char*>(programName.constData()),
+                    const_cast<char*>(coderName.constData()),
+                    const_cast<char*>(temporaryFolder.constData()),
+                    const_cast<char*>(maxSide.constData()),
+                    const_cast<char*>(maxPixels.constData()), nullptr};
+    posix_spawn_file_actions_t actions;
+    if (posix_spawn_file_actions_init(&actions) != 0) FailToStart(path);
+    // What the library and its coders print goes nowhere.
+    posix_spawn_file_actions_adddup2(&actions, input.get(), STDIN_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, answerEnd.get(), magick::kAnswerDescriptor);
+    pid_t pid = -1;
+    const int spawned = ::posix_spawn(&pid, programName.constData(), &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) FailToStart(path);
+    Child child(pid);
+    answerEnd.close();  // the decoder holds the only writing end: its end is ours to see
     QElapsedTimer clock;
     clock.start();
     bool timedOut = false;
@@ -266,7 +236,8 @@ QImage DecodeWithMagick(const QByteArray& data, const QString& coder, const QStr
     if (!ReadAll(pipe.reading(), reinterpret_cast<char*>(&answer), sizeof answer, clock,
                  timedOut)) {
         // Silent death: the library's time limit ends its process, as our deadline does.
-        if (timedOut || clock.elapsed() >= kTimeLimitSeconds * 1000 - 500) FailTooLong(path);
+        if (timedOut || clock.elapsed() >= magick::kTimeLimitSeconds * 1000 - 500)
+            FailTooLong(path);
         Fail(path);
     }
     if (answer.outcome == Outcome::TooLarge) FailTooLarge(path);

@@ -15,13 +15,13 @@ struct CliResult {
     QString out, err;
 };
 
-CliResult Cli(const QStringList& args, const QString& temporaryFolder = {}) {
+CliResult Cli(const QStringList& args, const QString& temporaryFolder = {},
+              const QString& decoder = {}) {
     QProcess p;
-    if (!temporaryFolder.isEmpty()) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("TMPDIR"), temporaryFolder);
-        p.setProcessEnvironment(env);
-    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!temporaryFolder.isEmpty()) env.insert(QStringLiteral("TMPDIR"), temporaryFolder);
+    if (!decoder.isEmpty()) env.insert(QStringLiteral("TESSELLA_DECODER"), decoder);
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(TESSELLA_CLI), args);
     if (!p.waitForFinished(120000)) return {};
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
@@ -119,6 +119,22 @@ TEST(CliImageCommands, HostileFilesFailFastAndQuietly) {
     EXPECT_EQ(QDir(temporary).entryList({QStringLiteral("*magick*")},
                                         QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList());
+}
+
+// Without its decoder program, a format ImageMagick decodes fails with one French line that
+// names what is missing; the old output stays.
+TEST(CliImageCommands, AMissingDecoderIsToldAndNothingIsWritten) {
+    QTemporaryDir dir;
+    const QString pcx = MakeSample(QDir(dir.path()), QStringLiteral("pcx")).path;
+    const QString out = dir.filePath(QStringLiteral("out.bmp"));
+    WriteFile(out, QByteArray("old"));
+    const QString missing = dir.filePath(QStringLiteral("no-decoder"));
+    const CliResult r = Cli({QStringLiteral("convert"), pcx, out}, {}, missing);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, QStringLiteral("Impossible de décoder l'image %1 : programme de décodage %2 "
+                                    "introuvable\n")
+                         .arg(pcx, missing));
+    EXPECT_EQ(ReadFile(out), QByteArray("old"));
 }
 
 // convert gives, for each format ImageMagick also reads, the pixels ImageMagick decodes (the
