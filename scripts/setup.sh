@@ -8,7 +8,7 @@ PACKAGES=(
   libjpeg62-turbo-dev
   libmagick++-6.q16-dev libmagickcore-6.q16-6-extra
   libgtest-dev googletest libbenchmark-dev
-  qt6-translations-l10n
+  qt6-translations-l10n qt6-image-formats-plugins
   xvfb xauth imagemagick poppler-utils fonts-dejavu-core
   clang-14 libclang-rt-14-dev
 )

@@ -2,6 +2,7 @@
 
 #include "ImageSamples.h"
 #include "imagefile/ImageLoader.h"
+#include "imagefile/MagickBridge.h"
 
 using namespace imagetest;
 using tessella::imagefile::IsKnownImageExtension;
@@ -45,4 +46,61 @@ TEST(ImageLoader, TooLargeForTheLibraryIsSaidSo) {
     QImage image;
     EXPECT_EQ(ErrorOf([&] { LoadImageByExtension(pgm, image); }),
               QStringLiteral("Impossible de décoder l'image %1 : image trop grande").arg(pgm));
+}
+
+// Every kind of TIFF gives the pixels ImageMagick decodes, whichever reader takes it: exactly
+// where Qt's reader takes it (opaque, 8 bits a sample or fewer); 1 apart at most where the
+// decoder program does (a palette's 16-bit colours, transparency over white), whose export
+// rounds a few samples otherwise than convert's.
+TEST(ImageLoader, TiffVariantsGiveImageMagicksPixels) {
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("source.png"));
+    RunConvert({QStringLiteral("-seed"), QStringLiteral("3"), QStringLiteral("-size"),
+                QStringLiteral("37x23"), QStringLiteral("plasma:"), QStringLiteral("-depth"),
+                QStringLiteral("8"), source});
+    const struct {
+        const char* name;
+        QStringList options;
+        int tolerance = 0;
+    } variants[] = {
+        {"plain", {QStringLiteral("-compress"), QStringLiteral("None")}},
+        {"lzw", {QStringLiteral("-compress"), QStringLiteral("LZW")}},
+        {"zip", {QStringLiteral("-compress"), QStringLiteral("Zip")}},
+        {"packbits", {QStringLiteral("-compress"), QStringLiteral("RLE")}},
+        {"jpeg", {QStringLiteral("-compress"), QStringLiteral("JPEG")}},
+        {"palette", {QStringLiteral("-type"), QStringLiteral("Palette")}, 1},
+        {"grey", {QStringLiteral("-type"), QStringLiteral("Grayscale"), QStringLiteral("-depth"),
+                  QStringLiteral("8")}},
+        {"bilevel", {QStringLiteral("-type"), QStringLiteral("Bilevel")}},
+        {"tiled", {QStringLiteral("-define"), QStringLiteral("tiff:tile-geometry=16x16")}},
+        {"planes", {QStringLiteral("-interlace"), QStringLiteral("Plane")}},
+        {"bottom-up", {QStringLiteral("-orient"), QStringLiteral("BottomLeft")}},
+        {"16-bit", {QStringLiteral("-depth"), QStringLiteral("16")}},
+        {"alpha", {QStringLiteral("-alpha"), QStringLiteral("set"), QStringLiteral("-channel"),
+                   QStringLiteral("A"), QStringLiteral("-evaluate"), QStringLiteral("set"),
+                   QStringLiteral("60%"), QStringLiteral("+channel")},
+         1},
+        {"cmyk", {QStringLiteral("-colorspace"), QStringLiteral("CMYK")}},
+    };
+    for (const auto& v : variants) {
+        SCOPED_TRACE(v.name);
+        const QString tif = dir.filePath(QString::fromLatin1(v.name) + QStringLiteral(".tif"));
+        RunConvert(QStringList{source} + v.options + QStringList{tif});
+        QImage image;
+        ASSERT_TRUE(LoadImageByExtension(tif, image));
+        const QByteArray theirs = RunConvert(
+            {tif + QStringLiteral("[0]"), QStringLiteral("-background"), QStringLiteral("white"),
+             QStringLiteral("-flatten"), QStringLiteral("-depth"), QStringLiteral("8"),
+             QStringLiteral("bgr:-")});
+        EXPECT_EQ(image.size(), QSize(37, 23));
+        const QByteArray ours = PackedBgr(image);
+        ASSERT_EQ(ours.size(), theirs.size());
+        int worst = 0;
+        for (qsizetype i = 0; i < ours.size(); ++i)
+            worst = std::max(worst, std::abs(uchar(ours[i]) - uchar(theirs[i])));
+        EXPECT_LE(worst, v.tolerance);
+        // And whichever reader took it, the same picture as the decoder program gives.
+        EXPECT_EQ(PackedBgr(image), PackedBgr(tessella::imagefile::DecodeWithMagick(
+                                        ReadFile(tif), QStringLiteral("TIFF"), tif)));
+    }
 }
