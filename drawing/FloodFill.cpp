@@ -96,22 +96,8 @@ void FillBgr(QImage& picture, QPoint seed, const QBrush& brush) {
     std::vector<uchar> fillRow(size_t(w) * 3);
     for (int x = 0; x < w; ++x) std::memcpy(fillRow.data() + x * 3, fill, 3);
 
-    // Each entry starts a run of the area on its row; a run is widened both ways, painted,
-    // and the runs above and below it are queued.
-    std::vector<QPoint> pending{seed};
-    while (!pending.empty()) {
-        const QPoint at = pending.back();
-        pending.pop_back();
-        const int y = at.y();
-        uint8_t* marks = open.row(y);
-        if (!marks[at.x()]) continue;
-        int left = at.x();
-        while (left > 0 && marks[left - 1]) --left;
-        const auto* end = static_cast<const uint8_t*>(std::memchr(marks + at.x(), 0, size_t(w - at.x())));
-        const int right = (end ? int(end - marks) : w) - 1;
-        // Both neighbour rows are read before this run is painted.
-        uint8_t* above = y > 0 ? open.row(y - 1) : nullptr;
-        uint8_t* below = y < h - 1 ? open.row(y + 1) : nullptr;
+    // Paints an open run of row y and closes it.
+    auto paint = [&](uint8_t* marks, int y, int left, int right) {
         std::memset(marks + left, 0, size_t(right - left + 1));
         uchar* row = bits + y * stride;
         if (pattern.solid) {
@@ -121,28 +107,44 @@ void FillBgr(QImage& picture, QPoint seed, const QBrush& brush) {
             for (int x = left; x <= right; ++x)
                 if (tileRow[size_t(x % kPatternSide)]) std::memcpy(row + x * 3, fill, 3);
         }
-        for (auto [neighbour, ny] : {std::pair{above, y - 1}, std::pair{below, y + 1}}) {
-            if (!neighbour) continue;
-            // The start of each open run over [left, right]; long stretches are skipped with
-            // memchr, short runs looked at byte by byte.
-            for (int x = left; x <= right;) {
-                if (!neighbour[x]) {
-                    const auto* found = static_cast<const uint8_t*>(
-                        std::memchr(neighbour + x, 1, size_t(right - x + 1)));
-                    if (!found) break;
-                    x = int(found - neighbour);
-                }
-                pending.emplace_back(x, ny);
-                while (x <= right && neighbour[x]) {
-                    if (right - x > 64) {
-                        const auto* gap = static_cast<const uint8_t*>(
-                            std::memchr(neighbour + x, 0, size_t(right - x + 1)));
-                        x = gap ? int(gap - neighbour) : right + 1;
-                        break;
-                    }
-                    ++x;
-                }
+    };
+    // The first closed pixel of marks from x on (w when the row is open to its end).
+    auto runEnd = [w](const uint8_t* marks, int x) {
+        const auto* end = static_cast<const uint8_t*>(std::memchr(marks + x, 0, size_t(w - x)));
+        return end ? int(end - marks) : w;
+    };
+
+    // Span filling: each entry is a span [x1, x2] of row y whose row y - dy was just painted
+    // over it. Row y is looked at under the span, and where the painted runs reach past it, the
+    // row they came from is looked at again beyond the span only: no pixel is tested from the
+    // side it was reached from.
+    struct Span {
+        int x1, x2, y, dy;
+    };
+    std::vector<Span> pending{{seed.x(), seed.x(), seed.y(), 1}, {seed.x(), seed.x(), seed.y() - 1, -1}};
+    while (!pending.empty()) {
+        auto [x1, x2, y, dy] = pending.back();
+        pending.pop_back();
+        if (y < 0 || y >= h) continue;
+        uint8_t* marks = open.row(y);
+        int x = x1;
+        if (marks[x]) {
+            int left = x;
+            while (left > 0 && marks[left - 1]) --left;
+            if (left < x) {
+                paint(marks, y, left, x - 1);
+                pending.push_back({left, x1 - 1, y - dy, -dy});
             }
+            x = left;
+        }
+        while (x1 <= x2) {
+            const int end = marks[x1] ? runEnd(marks, x1) : x1;
+            if (end > x1) paint(marks, y, x1, end - 1);
+            if (end > x) pending.push_back({x, end - 1, y + dy, dy});
+            if (end - 1 > x2) pending.push_back({x2 + 1, end - 1, y - dy, -dy});
+            x1 = end + 1;
+            while (x1 < x2 && !marks[x1]) ++x1;
+            x = x1;
         }
     }
 }

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <set>
+#include <vector>
 
 #include "drawing/FloodFill.h"
 #include "drawing/ShapePainting.h"
@@ -120,6 +121,47 @@ TEST(FloodFill, FillsTheFourConnectedAreaOnly) {
             const QColor expected = x + y < 5 ? Qt::red : x + y == 5 ? Qt::black : Qt::white;
             EXPECT_EQ(picture.pixelColor(x, y), expected) << x << "," << y;
         }
+}
+
+// Random walls of every density, seeds anywhere: the fill paints exactly the pixels a plain
+// breadth-first walk over the four neighbours reaches from the seed.
+TEST(FloodFill, PaintsWhatAFourNeighbourWalkReachesOnRandomWalls) {
+    uint32_t state = 99;
+    auto next = [&state](uint32_t n) {
+        state = state * 1664525u + 1013904223u;
+        return (state >> 8) % n;
+    };
+    for (int round = 0; round < 300; ++round) {
+        SCOPED_TRACE(round);
+        const int w = 1 + int(next(23)), h = 1 + int(next(23));
+        const uint32_t density = next(70);  // percent of wall pixels
+        QImage picture = White(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (next(100) < density) picture.setPixelColor(x, y, Qt::black);
+        const QPoint seed{int(next(uint32_t(w))), int(next(uint32_t(h)))};
+        const QColor area = picture.pixelColor(seed);
+        std::vector<bool> reached(size_t(w * h));
+        std::vector<QPoint> walk{seed};
+        reached[size_t(seed.y() * w + seed.x())] = true;
+        while (!walk.empty()) {
+            const QPoint p = walk.back();
+            walk.pop_back();
+            for (QPoint n : {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
+                if (picture.rect().contains(n) && !reached[size_t(n.y() * w + n.x())] &&
+                    picture.pixelColor(n) == area) {
+                    reached[size_t(n.y() * w + n.x())] = true;
+                    walk.push_back(n);
+                }
+        }
+        QImage filled = picture;
+        FloodFill(filled, seed, QBrush(Qt::red));
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                ASSERT_EQ(filled.pixelColor(x, y),
+                          reached[size_t(y * w + x)] ? QColor(Qt::red) : picture.pixelColor(x, y))
+                    << x << "," << y;
+    }
 }
 
 TEST(FloodFill, AHatchedBrushGivesAHatchedFill) {
