@@ -4,6 +4,8 @@
 // here none of that reaches the program, which also never loads the library itself.
 
 #include <Magick++.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -35,16 +37,43 @@ bool WriteAll(int fd, const void* data, size_t size) {
     return true;
 }
 
-bool ReadInput(std::string& data) {
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) return true;
-        data.append(buffer, size_t(n));
+// The file's bytes: mapped where the input is a file (the program hands an anonymous one),
+// so that the library's own copy is the only one; read otherwise.
+class Input {
+  public:
+    Input() {
+        struct stat info;
+        if (::fstat(STDIN_FILENO, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+            void* mapped = ::mmap(nullptr, size_t(info.st_size), PROT_READ, MAP_PRIVATE,
+                                  STDIN_FILENO, 0);
+            if (mapped != MAP_FAILED) {
+                mapped_ = static_cast<const char*>(mapped);
+                size_ = size_t(info.st_size);
+                return;
+            }
+        }
+        char buffer[1 << 16];
+        for (;;) {
+            const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            read_.append(buffer, size_t(n));
+        }
     }
-}
+    ~Input() {
+        if (mapped_) ::munmap(const_cast<char*>(mapped_), size_);
+    }
+    Input(const Input&) = delete;
+    Input& operator=(const Input&) = delete;
+
+    const char* data() const { return mapped_ ? mapped_ : read_.data(); }
+    size_t size() const { return mapped_ ? size_ : read_.size(); }
+
+  private:
+    const char* mapped_ = nullptr;
+    size_t size_ = 0;
+    std::string read_;
+};
 
 void SetUpLibrary(const char* temporaryFolder, const Limits& limits) {
     ::setenv("MAGICK_TEMPORARY_PATH", temporaryFolder, 1);
@@ -62,8 +91,8 @@ void SetUpLibrary(const char* temporaryFolder, const Limits& limits) {
 }
 
 // Reads the first frame. Warnings do not stop a read, except that the file is damaged.
-void ReadFirstFrame(Magick::Image& image, const std::string& data, const std::string& coder) {
-    const Magick::Blob blob(data.data(), data.size());
+void ReadFirstFrame(Magick::Image& image, const Input& input, const std::string& coder) {
+    const Magick::Blob blob(input.data(), input.size());
     image.quiet(false);
     // Asking a Photo-CD for one scene would pick its smallest resolution, not the base one.
     if (coder != "PCD") {
@@ -115,12 +144,12 @@ int main(int argc, char** argv) {
     if (argc != 5) return 2;
     const Limits limits{std::atoll(argv[3]), std::atoll(argv[4])};
     Answer answer{Outcome::Damaged, 0, 0};
-    std::string data;
     try {
-        if (ReadInput(data) && !data.empty()) {
+        const Input input;
+        if (input.size() > 0) {
             SetUpLibrary(argv[2], limits);
             Magick::Image image;
-            ReadFirstFrame(image, data, argv[1]);
+            ReadFirstFrame(image, input, argv[1]);
             if (image.isValid() && image.columns() > 0 && image.rows() > 0) {
                 image.quiet(true);
                 return SendPicture(image, limits) ? 0 : 1;
