@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstring>
 
+#include "pixels/LargeImage.h"
 #include "pixels/PixelGrid.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
@@ -274,7 +275,8 @@ QImage ReadBmp(const QByteArray& data) {
         Invalid();
 
     const QImage::Format format = FormatFor(info);
-    QImage image(static_cast<int>(info.width), static_cast<int>(info.height), format);
+    QImage image =
+        pixels::NewImage(static_cast<int>(info.width), static_cast<int>(info.height), format);
     if (image.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
     if (info.bits <= 8) image.setColorTable(Palette(in, info, info.bits == 1 ? 2 : 256));
     if (runLength) {

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "imagefile/MagickProtocol.h"
+#include "pixels/LargeImage.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
 
@@ -243,7 +244,7 @@ QImage DecodeWithMagick(const QByteArray& data, const QString& coder, const QStr
     if (answer.outcome == Outcome::TooLarge) FailTooLarge(path);
     if (answer.outcome != Outcome::Picture) Fail(path);
     platform::CheckImageSize(answer.width, answer.height, path);
-    QImage out(answer.width, answer.height, QImage::Format_BGR888);
+    QImage out = pixels::NewImage(answer.width, answer.height, QImage::Format_BGR888);
     if (out.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
     const size_t rowBytes = size_t(answer.width) * 3;
     for (int y = 0; y < out.height(); ++y) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "pixels/LargeImage.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
 
@@ -95,7 +96,7 @@ QImage DecodeRla(const QByteArray& data) {
     // The offset table alone must fit the file before anything is allocated.
     if (height64 * 4 > file.size() - kHeaderSize) Invalid();
 
-    QImage image(width, height, QImage::Format_BGR888);
+    QImage image = pixels::NewImage(width, height, QImage::Format_BGR888);
     if (image.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
     QByteArray channelRow(width, Qt::Uninitialized);
     uint8_t* channel = reinterpret_cast<uint8_t*>(channelRow.data());

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "imagefile/PixelStream.h"
+#include "pixels/LargeImage.h"
 #include "pixels/PixelGrid.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
@@ -148,7 +149,7 @@ QImage ReadTga(const QByteArray& data) {
     const uchar* map = begin + mapOffset;
     const uchar* pixels = begin + pixelOffset;
 
-    QImage image(h.width, h.height, FormatFor(h));
+    QImage image = pixels::NewImage(h.width, h.height, FormatFor(h));
     if (image.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
     if (h.bits == 8) {
         image.setColorTable(IsGrey(h.imageType) ? GreyRamp()

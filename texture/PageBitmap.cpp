@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "imagefile/ImageLoader.h"
+#include "pixels/LargeImage.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
 
@@ -148,7 +149,7 @@ QImage PageBitmap::image() const {
 
 QImage PageBitmap::copy(int32_t x, int32_t y, int32_t width, int32_t height) const {
     platform::CheckImageSize(width, height, kPageWhat);
-    QImage out(width, height, QImage::Format_BGR888);
+    QImage out = pixels::NewImage(width, height, QImage::Format_BGR888);
     if (out.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
     // Parts outside the page are black; a rectangle inside it is overwritten whole.
     if (x < 0 || y < 0 || int64_t{x} + width > width_ || int64_t{y} + height > height_)
