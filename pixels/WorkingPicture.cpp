@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 
+#include "pixels/LargeImage.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
 
@@ -146,7 +147,7 @@ void WorkingPicture::StoreWorkingArray(QImage& bitmap) const {
     // over rather than reallocated.
     if (bitmap.size() != QSize(image_.width(), image_.height()) ||
         bitmap.format() != QImage::Format_BGR888 || !bitmap.isDetached()) {
-        QImage out(image_.width(), image_.height(), QImage::Format_BGR888);
+        QImage out = NewImage(image_.width(), image_.height(), QImage::Format_BGR888);
         if (out.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
         bitmap = std::move(out);
     }
