@@ -121,7 +121,8 @@ void FillBgr(QImage& picture, QPoint seed, const QBrush& brush) {
     struct Span {
         int x1, x2, y, dy;
     };
-    std::vector<Span> pending{{seed.x(), seed.x(), seed.y(), 1}, {seed.x(), seed.x(), seed.y() - 1, -1}};
+    std::vector<Span> pending{{seed.x(), seed.x(), seed.y(), 1},
+                              {seed.x(), seed.x(), seed.y() - 1, -1}};
     while (!pending.empty()) {
         auto [x1, x2, y, dy] = pending.back();
         pending.pop_back();

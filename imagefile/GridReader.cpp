@@ -111,8 +111,10 @@ bool DecodeTgaRuns(const uchar* p, const uchar* end, RowTarget& target, int widt
 // zero, as after a fresh load.
 void ClearSpareCells(PixelGrid& grid) {
     const std::size_t spare = std::size_t(PixelGrid::kSpareColumns) * sizeof(pixels::Bgr);
-    for (int y = 0; y < grid.height(); ++y) std::memset(static_cast<void*>(grid.row(y) + grid.width()), 0, spare);
-    std::memset(static_cast<void*>(grid.row(grid.height())), 0, std::size_t(grid.stride()) * sizeof(pixels::Bgr));
+    for (int y = 0; y < grid.height(); ++y)
+        std::memset(static_cast<void*>(grid.row(y) + grid.width()), 0, spare);
+    std::memset(static_cast<void*>(grid.row(grid.height())), 0,
+                std::size_t(grid.stride()) * sizeof(pixels::Bgr));
 }
 
 }  // namespace

@@ -255,8 +255,9 @@ bool LoadImageByExtension(const QString& path, QImage& image, int& depth) {
     // Palette pictures are 8 bits a pixel once decoded, whatever the file held.
     if (route->decoder == Decoder::Bmp && decoded.format() == QImage::Format_Indexed8 &&
         bytes.size() >= 30) {
-        const bool os2 = qFromLittleEndian<quint32>(bytes.constData() + 14) == 12;
-        depth = qFromLittleEndian<quint16>(bytes.constData() + (os2 ? 24 : 28));
+        auto le16 = [&bytes](int at) { return uchar(bytes.at(at)) | uchar(bytes.at(at + 1)) << 8; };
+        const bool os2 = le16(14) == 12 && le16(16) == 0;  // the 32-bit header size
+        depth = le16(os2 ? 24 : 28);
     }
     image = ExpandFiveBitChannels(decoded);
     return true;

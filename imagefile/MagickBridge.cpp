@@ -212,11 +212,10 @@ QImage DecodeWithMagick(const QByteArray& data, const QString& coder, const QStr
     const QByteArray coderName = coder.toLatin1();
     const QByteArray maxSide = QByteArray::number(qlonglong(platform::kMaxImageSide));
     const QByteArray maxPixels = QByteArray::number(qlonglong(platform::kMaxImagePixels));
-    char* argv[] = {const_cast<char*>(programName.constData()),
-                    const_cast<char*>(coderName.constData()),
-                    const_cast<char*>(temporaryFolder.constData()),
-                    const_cast<char*>(maxSide.constData()),
-                    const_cast<char*>(maxPixels.constData()), nullptr};
+    char* argv[] = {
+        const_cast<char*>(programName.constData()),     const_cast<char*>(coderName.constData()),
+        const_cast<char*>(temporaryFolder.constData()), const_cast<char*>(maxSide.constData()),
+        const_cast<char*>(maxPixels.constData()),       nullptr};
     posix_spawn_file_actions_t actions;
     if (posix_spawn_file_actions_init(&actions) != 0) FailToStart(path);
     // What the library and its coders print goes nowhere.
@@ -225,7 +224,8 @@ QImage DecodeWithMagick(const QByteArray& data, const QString& coder, const QStr
     posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
     posix_spawn_file_actions_adddup2(&actions, answerEnd.get(), magick::kAnswerDescriptor);
     pid_t pid = -1;
-    const int spawned = ::posix_spawn(&pid, programName.constData(), &actions, nullptr, argv, environ);
+    const int spawned =
+        ::posix_spawn(&pid, programName.constData(), &actions, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) FailToStart(path);
     Child child(pid);

@@ -44,8 +44,8 @@ class Input {
     Input() {
         struct stat info;
         if (::fstat(STDIN_FILENO, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
-            void* mapped = ::mmap(nullptr, size_t(info.st_size), PROT_READ, MAP_PRIVATE,
-                                  STDIN_FILENO, 0);
+            void* mapped =
+                ::mmap(nullptr, size_t(info.st_size), PROT_READ, MAP_PRIVATE, STDIN_FILENO, 0);
             if (mapped != MAP_FAILED) {
                 mapped_ = static_cast<const char*>(mapped);
                 size_ = size_t(info.st_size);
@@ -110,7 +110,8 @@ void ReadFirstFrame(Magick::Image& image, const Input& input, const std::string&
 
 bool SizeAllowed(size_t width, size_t height, const Limits& limits) {
     return width >= 1 && height >= 1 && int64_t(width) <= limits.maxSide &&
-           int64_t(height) <= limits.maxSide && int64_t(width) * int64_t(height) <= limits.maxPixels;
+           int64_t(height) <= limits.maxSide &&
+           int64_t(width) * int64_t(height) <= limits.maxPixels;
 }
 
 // Sends the answer, then for a picture its rows, transparent parts over white. False when the

@@ -18,8 +18,7 @@ PixelStream::PixelStream(uchar* firstRow, qsizetype bytesPerLine, int width, int
       height_(height),
       rowBytes_(width * bytesPerPixel) {}
 
-PixelStream::PixelStream(RowTarget& target, int width, int height, int bytesPerPixel,
-                         bool topDown)
+PixelStream::PixelStream(RowTarget& target, int width, int height, int bytesPerPixel, bool topDown)
     : PixelStream(nullptr, 0, width, height, bytesPerPixel, topDown) {
     target_ = &target;
 }

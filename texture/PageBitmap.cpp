@@ -69,7 +69,8 @@ void PageBitmap::resizeForOverwrite(int32_t width, int32_t height) {
     platform::CheckImageSize(width, height, kPageWhat);
     const size_t stride = static_cast<size_t>(width) * 3;
     std::vector<Block> blocks(BlocksFor(height));
-    for (Block& block : blocks) block = std::make_unique_for_overwrite<uint8_t[]>(stride * kBlockRows);
+    for (Block& block : blocks)
+        block = std::make_unique_for_overwrite<uint8_t[]>(stride * kBlockRows);
     blocks_ = std::move(blocks);
     width_ = width;
     height_ = height;

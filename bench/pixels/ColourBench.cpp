@@ -56,7 +56,8 @@ void Colour(benchmark::State& state, Op op) {
     const int side = static_cast<int>(state.range(0));
     const PixelGrid source = NoisePicture(side);
     PixelGrid destination(side, side);
-    tessella::bench::TimeEach(state, [] {}, [&] { op(source, destination, side); });
+    tessella::bench::TimeEach(
+        state, [] {}, [&] { op(source, destination, side); });
     CountBytes(state);
 }
 
@@ -64,7 +65,8 @@ void Colour(benchmark::State& state, Op op) {
 void ColourBlur(benchmark::State& state, BlurVariant variant) {
     const int side = static_cast<int>(state.range(0));
     PixelGrid picture = NoisePicture(side);
-    tessella::bench::TimeEach(state, [] {}, [&] { Blur(picture, variant); });
+    tessella::bench::TimeEach(
+        state, [] {}, [&] { Blur(picture, variant); });
     CountBytes(state);
 }
 

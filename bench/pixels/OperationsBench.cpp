@@ -89,7 +89,8 @@ void QtImage(benchmark::State& state, QImage (*op)(const QImage&, int)) {
     const int side = static_cast<int>(state.range(0));
     const QImage bitmap = Noise(side);
     QImage result;
-    TimeEach(state, [&] { result = QImage(); }, [&] { result = op(bitmap, side); });
+    TimeEach(
+        state, [&] { result = QImage(); }, [&] { result = op(bitmap, side); });
     CountBytes(state);
 }
 
@@ -101,46 +102,41 @@ Magick::Geometry Exactly(int w, int h) {
 
 #define SIZES ->Arg(2048)->Arg(64)->Unit(benchmark::kMicrosecond)->UseManualTime()
 
-BENCHMARK_CAPTURE(
-    Ours, rotate_right, [](WorkingPicture& w) { RotateQuarter(w, Turn::Clockwise); })
+BENCHMARK_CAPTURE(Ours, rotate_right, [](WorkingPicture& w) { RotateQuarter(w, Turn::Clockwise); })
 SIZES;
-BENCHMARK_CAPTURE(
-    Ours, rotate_left, [](WorkingPicture& w) { RotateQuarter(w, Turn::CounterClockwise); })
+BENCHMARK_CAPTURE(Ours, rotate_left,
+                  [](WorkingPicture& w) { RotateQuarter(w, Turn::CounterClockwise); })
 SIZES;
 BENCHMARK_CAPTURE(ImageMagick, rotate_90, [](Magick::Image& m, int) { m.rotate(90); }) SIZES;
 BENCHMARK_CAPTURE(QtImage, rotate_90,
                   [](const QImage& q, int) { return q.transformed(QTransform().rotate(90)); })
 SIZES;
 
-BENCHMARK_CAPTURE(
-    Ours, mirror, [](WorkingPicture& w) { MirrorHorizontal(w); })
+BENCHMARK_CAPTURE(Ours, mirror, [](WorkingPicture& w) { MirrorHorizontal(w); })
 SIZES;
 BENCHMARK_CAPTURE(ImageMagick, flop, [](Magick::Image& m, int) { m.flop(); }) SIZES;
 BENCHMARK_CAPTURE(QtImage, mirrored_h, [](const QImage& q, int) { return q.mirrored(true, false); })
 SIZES;
 
-BENCHMARK_CAPTURE(
-    Ours, flip, [](WorkingPicture& w) { FlipVertical(w); })
+BENCHMARK_CAPTURE(Ours, flip, [](WorkingPicture& w) { FlipVertical(w); })
 SIZES;
 BENCHMARK_CAPTURE(ImageMagick, flip, [](Magick::Image& m, int) { m.flip(); }) SIZES;
 BENCHMARK_CAPTURE(QtImage, mirrored_v, [](const QImage& q, int) { return q.mirrored(false, true); })
 SIZES;
 
-BENCHMARK_CAPTURE(
-    Ours, symmetry2, [](WorkingPicture& w) { MakeSymmetric(w, Symmetry::TwoFaces); })
+BENCHMARK_CAPTURE(Ours, symmetry2, [](WorkingPicture& w) { MakeSymmetric(w, Symmetry::TwoFaces); })
 SIZES;
-BENCHMARK_CAPTURE(
-    Ours, symmetry4, [](WorkingPicture& w) { MakeSymmetric(w, Symmetry::FourFaces); })
+BENCHMARK_CAPTURE(Ours, symmetry4, [](WorkingPicture& w) { MakeSymmetric(w, Symmetry::FourFaces); })
 SIZES;
-BENCHMARK_CAPTURE(
-    Ours, double_width, [](WorkingPicture& w) { DoubleTile(w, TileDirection::Right); })
+BENCHMARK_CAPTURE(Ours, double_width,
+                  [](WorkingPicture& w) { DoubleTile(w, TileDirection::Right); })
 SIZES;
-BENCHMARK_CAPTURE(
-    Ours, double_height, [](WorkingPicture& w) { DoubleTile(w, TileDirection::Down); })
+BENCHMARK_CAPTURE(Ours, double_height,
+                  [](WorkingPicture& w) { DoubleTile(w, TileDirection::Down); })
 SIZES;
 
-BENCHMARK_CAPTURE(
-    Ours, negative, [](WorkingPicture& w) { ApplyChannelOperation(w, ChannelOperation::Negative); })
+BENCHMARK_CAPTURE(Ours, negative,
+                  [](WorkingPicture& w) { ApplyChannelOperation(w, ChannelOperation::Negative); })
 SIZES;
 BENCHMARK_CAPTURE(ImageMagick, negate, [](Magick::Image& m, int) { m.negate(); }) SIZES;
 // Qt inverts in place: the copy it works on is made untimed, as ours is loaded untimed.
@@ -158,39 +154,37 @@ void QtInvertPixels(benchmark::State& state) {
 }
 BENCHMARK(QtInvertPixels) SIZES;
 
-BENCHMARK_CAPTURE(
-    Ours, grey, [](WorkingPicture& w) { ApplyChannelOperation(w, ChannelOperation::Grey); })
+BENCHMARK_CAPTURE(Ours, grey,
+                  [](WorkingPicture& w) { ApplyChannelOperation(w, ChannelOperation::Grey); })
 SIZES;
 BENCHMARK_CAPTURE(ImageMagick, grayscale, [](Magick::Image& m, int) {
     m.grayscale(MagickCore::AveragePixelIntensityMethod);
 })
 SIZES;
 
-BENCHMARK_CAPTURE(
-    Ours, swap_rb,
-    [](WorkingPicture& w) { ApplyChannelOperation(w, ChannelOperation::SwapRedBlue); })
+BENCHMARK_CAPTURE(Ours, swap_rb, [](WorkingPicture& w) {
+    ApplyChannelOperation(w, ChannelOperation::SwapRedBlue);
+})
 SIZES;
-BENCHMARK_CAPTURE(
-    Ours, fuse_rb, [](WorkingPicture& w) { FuseChannels(w, ChannelPair::RedBlue); })
+BENCHMARK_CAPTURE(Ours, fuse_rb, [](WorkingPicture& w) { FuseChannels(w, ChannelPair::RedBlue); })
 SIZES;
-BENCHMARK_CAPTURE(
-    Ours, veil, [](WorkingPicture& w) { AddVeil(w, tessella::platform::ColourValue(0x00102030)); })
+BENCHMARK_CAPTURE(Ours, veil, [](WorkingPicture& w) {
+    AddVeil(w, tessella::platform::ColourValue(0x00102030));
+})
 SIZES;
-BENCHMARK_CAPTURE(
-    Ours, sharpen, [](WorkingPicture& w) { SharpenSoften(w, Sharpness::Sharpen); })
+BENCHMARK_CAPTURE(Ours, sharpen, [](WorkingPicture& w) { SharpenSoften(w, Sharpness::Sharpen); })
 SIZES;
-BENCHMARK_CAPTURE(
-    Ours, soften, [](WorkingPicture& w) { SharpenSoften(w, Sharpness::Soften); })
+BENCHMARK_CAPTURE(Ours, soften, [](WorkingPicture& w) { SharpenSoften(w, Sharpness::Soften); })
 SIZES;
 
 // Down to three quarters and up to one and a half times the side.
-BENCHMARK_CAPTURE(
-    Ours, resize_down,
-    [](WorkingPicture& w) { ResizeNearest(w, w.width() * 3 / 4, w.height() * 3 / 4); })
+BENCHMARK_CAPTURE(Ours, resize_down, [](WorkingPicture& w) {
+    ResizeNearest(w, w.width() * 3 / 4, w.height() * 3 / 4);
+})
 SIZES;
-BENCHMARK_CAPTURE(
-    Ours, resize_up,
-    [](WorkingPicture& w) { ResizeNearest(w, w.width() * 3 / 2, w.height() * 3 / 2); })
+BENCHMARK_CAPTURE(Ours, resize_up, [](WorkingPicture& w) {
+    ResizeNearest(w, w.width() * 3 / 2, w.height() * 3 / 2);
+})
 SIZES;
 BENCHMARK_CAPTURE(ImageMagick, sample_down,
                   [](Magick::Image& m, int side) { m.sample(Exactly(side * 3 / 4, side * 3 / 4)); })

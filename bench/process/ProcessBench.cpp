@@ -18,9 +18,9 @@
 
 #include <fcntl.h>
 #include <spawn.h>
-#include <unistd.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <QByteArray>
 #include <QDir>
 #include <QStandardPaths>
@@ -181,10 +181,11 @@ void BM_Extract_Magick(benchmark::State& state, bool synced) {
     if (synced)
         for (int i = 0; i < 512; ++i)
             made << f.out("theirs/") + QStringLiteral("el%1.bmp").arg(i, 3, 10, QLatin1Char('0'));
-    Measure(state,
-            Theirs({f.page, QStringLiteral("-crop"), QStringLiteral("64x64"), QStringLiteral("+repage"),
-                    QStringLiteral("BMP3:") + f.out("theirs/el%03d.bmp")}),
-            made);
+    Measure(
+        state,
+        Theirs({f.page, QStringLiteral("-crop"), QStringLiteral("64x64"), QStringLiteral("+repage"),
+                QStringLiteral("BMP3:") + f.out("theirs/el%03d.bmp")}),
+        made);
 }
 
 int Register() {

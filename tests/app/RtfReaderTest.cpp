@@ -39,11 +39,10 @@ std::vector<Run> Runs(const QTextDocument& doc) {
 }  // namespace
 
 TEST(RtfReader, BoldItalicAndUnderlineRuns) {
-    const auto doc =
-        Read("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs24 Normal \\b gras\\b0  "
-         "\\i italique\\i0  \\ul soulign\\'e9\\ulnone  fin\\par}");
-    EXPECT_EQ(doc->toPlainText().trimmed(),
-              QString::fromUtf8("Normal gras italique souligné fin"));
+    const auto doc = Read(
+        "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs24 Normal \\b gras\\b0  "
+        "\\i italique\\i0  \\ul soulign\\'e9\\ulnone  fin\\par}");
+    EXPECT_EQ(doc->toPlainText().trimmed(), QString::fromUtf8("Normal gras italique souligné fin"));
     const auto runs = Runs(*doc);
     const struct {
         const char* text;
@@ -109,8 +108,9 @@ TEST(RtfReader, PlainTextOfEscapesDestinationsAndMalformedInput) {
 }
 
 TEST(RtfReader, ColourTableAndForegroundRuns) {
-    const auto doc = Read("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue255;}"
-         "\\cf1 rouge\\cf2  bleu\\cf0  auto\\cf9  hors}");
+    const auto doc = Read(
+        "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue255;}"
+        "\\cf1 rouge\\cf2  bleu\\cf0  auto\\cf9  hors}");
     const auto runs = Runs(*doc);
     // Entry 0 and indexes past the table keep the default colour: one run for both.
     ASSERT_EQ(runs.size(), 3u);

@@ -33,7 +33,8 @@ class Catalogue : public AppFixture {
     static void writeBitmap(const QString& folder, const QString& name, QSize size,
                             QColor colour = Qt::darkCyan) {
         QDir().mkpath(folder);
-        ASSERT_TRUE(Solid(size.width(), size.height(), colour).save(QDir(folder).filePath(name), "BMP"));
+        ASSERT_TRUE(
+            Solid(size.width(), size.height(), colour).save(QDir(folder).filePath(name), "BMP"));
     }
     void writeTextures(int count) {
         for (int i = 1; i <= count; ++i)

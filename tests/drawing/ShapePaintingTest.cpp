@@ -147,7 +147,8 @@ TEST(FloodFill, PaintsWhatAFourNeighbourWalkReachesOnRandomWalls) {
         while (!walk.empty()) {
             const QPoint p = walk.back();
             walk.pop_back();
-            for (QPoint n : {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
+            for (QPoint n :
+                 {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
                 if (picture.rect().contains(n) && !reached[size_t(n.y() * w + n.x())] &&
                     picture.pixelColor(n) == area) {
                     reached[size_t(n.y() * w + n.x())] = true;

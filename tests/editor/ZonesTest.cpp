@@ -27,7 +27,7 @@ TEST(ZoneGeometry, BandsBecomeElementRectanglesAtTheZoomClippedToTheElement) {
         QRect element;  // (left, top, width, height)
     } rows[] = {
         // (The window's test takes the plain bands through the view.)
-        {{11, 11}, {30, 50}, 2, {5, 5, 10, 20}},   // corners divided, rounding down
+        {{11, 11}, {30, 50}, 2, {5, 5, 10, 20}},    // corners divided, rounding down
         {{4, 4}, {5, 9}, 3, {}},                    // narrower than one pixel: empty
         {{7, 7}, {7, 7}, 1, {}},                    // a plain click
         {{50, 10}, {90, 20}, 1, {50, 10, 14, 10}},  // past the 64-pixel element

@@ -69,16 +69,18 @@ TEST(ImageLoader, TiffVariantsGiveImageMagicksPixels) {
         {"packbits", {QStringLiteral("-compress"), QStringLiteral("RLE")}},
         {"jpeg", {QStringLiteral("-compress"), QStringLiteral("JPEG")}},
         {"palette", {QStringLiteral("-type"), QStringLiteral("Palette")}, 1},
-        {"grey", {QStringLiteral("-type"), QStringLiteral("Grayscale"), QStringLiteral("-depth"),
-                  QStringLiteral("8")}},
+        {"grey",
+         {QStringLiteral("-type"), QStringLiteral("Grayscale"), QStringLiteral("-depth"),
+          QStringLiteral("8")}},
         {"bilevel", {QStringLiteral("-type"), QStringLiteral("Bilevel")}},
         {"tiled", {QStringLiteral("-define"), QStringLiteral("tiff:tile-geometry=16x16")}},
         {"planes", {QStringLiteral("-interlace"), QStringLiteral("Plane")}},
         {"bottom-up", {QStringLiteral("-orient"), QStringLiteral("BottomLeft")}},
         {"16-bit", {QStringLiteral("-depth"), QStringLiteral("16")}},
-        {"alpha", {QStringLiteral("-alpha"), QStringLiteral("set"), QStringLiteral("-channel"),
-                   QStringLiteral("A"), QStringLiteral("-evaluate"), QStringLiteral("set"),
-                   QStringLiteral("60%"), QStringLiteral("+channel")},
+        {"alpha",
+         {QStringLiteral("-alpha"), QStringLiteral("set"), QStringLiteral("-channel"),
+          QStringLiteral("A"), QStringLiteral("-evaluate"), QStringLiteral("set"),
+          QStringLiteral("60%"), QStringLiteral("+channel")},
          1},
         {"cmyk", {QStringLiteral("-colorspace"), QStringLiteral("CMYK")}},
     };
@@ -88,10 +90,10 @@ TEST(ImageLoader, TiffVariantsGiveImageMagicksPixels) {
         RunConvert(QStringList{source} + v.options + QStringList{tif});
         QImage image;
         ASSERT_TRUE(LoadImageByExtension(tif, image));
-        const QByteArray theirs = RunConvert(
-            {tif + QStringLiteral("[0]"), QStringLiteral("-background"), QStringLiteral("white"),
-             QStringLiteral("-flatten"), QStringLiteral("-depth"), QStringLiteral("8"),
-             QStringLiteral("bgr:-")});
+        const QByteArray theirs =
+            RunConvert({tif + QStringLiteral("[0]"), QStringLiteral("-background"),
+                        QStringLiteral("white"), QStringLiteral("-flatten"),
+                        QStringLiteral("-depth"), QStringLiteral("8"), QStringLiteral("bgr:-")});
         EXPECT_EQ(image.size(), QSize(37, 23));
         const QByteArray ours = PackedBgr(image);
         ASSERT_EQ(ours.size(), theirs.size());
