@@ -21,4 +21,8 @@ QLabel* AddStatusPanel(QStatusBar* bar, int width, const QString& accessibleName
     return panel;
 }
 
+QString NumberedPanelName(int number) {
+    return QStringLiteral("Barre d'état %1").arg(number);
+}
+
 }  // namespace tessella::app

@@ -37,6 +37,5 @@ inline const QString kLastPageName = QStringLiteral("Dernière page");
 inline const QString kRangeName = QStringLiteral("Images affichées");
 inline const QString kSummaryName = QStringLiteral("Dossier du catalogue");
 inline const QString kThumbnailName = QStringLiteral("Miniature %1");
-inline const QString kStatusPanelName = QStringLiteral("Barre d'état %1");
 
 }  // namespace tessella::catalogue

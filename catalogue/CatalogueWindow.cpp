@@ -108,9 +108,7 @@ void CatalogueWindow::buildControls() {
     gridLayout->addWidget(navigation);
 
     QStatusBar* statusBar = app::NewStatusBar(this);
-    for (size_t i = 0; i < statusPanels.size(); ++i)
-        statusPanels[i] =
-            app::AddStatusPanel(statusBar, kStatusPanelWidths[i], kStatusPanelName.arg(i + 1));
+    statusPanels = app::AddNumberedStatusPanels(statusBar, kStatusPanelWidths);
     statusPanels[0]->setAlignment(Qt::AlignCenter);
     statusPanels[0]->setText(kPathPanelText);
 

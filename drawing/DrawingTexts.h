@@ -40,6 +40,5 @@ inline const QString kBrushStyleNames[] = {
     QStringLiteral("Hachures diagonales \\"), QStringLiteral("Hachures diagonales /"),
     QStringLiteral("Hachures croisées"),      QStringLiteral("Hachures croisées en diagonale"),
 };
-inline const QString kStatusPanelName = QStringLiteral("Barre d'état %1");
 
 }  // namespace tessella::drawing

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/ImageBox.h"
+#include "app/StatusPanels.h"
 #include "app/UpDown.h"
 #include "catalogue/CatalogueWindow.h"
 #include "drawing/DrawingTexts.h"
@@ -27,7 +28,7 @@ namespace {
 
 constexpr int kGlyphSide = 16;
 constexpr int kSwatchSide = 17;
-constexpr std::array<int, 2> kStatusPanelWidths = {150, 50};
+constexpr std::array<int, 2> kStatusPanelWidths = {150, 110};
 constexpr Qt::PenStyle kPenStyles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
                                        Qt::DashDotLine, Qt::DashDotDotLine, Qt::NoPen};
 constexpr Qt::BrushStyle kBrushStyles[] = {Qt::SolidPattern, Qt::NoBrush,     Qt::HorPattern,
@@ -221,15 +222,8 @@ void DrawingTools::buildControls() {
     top->addLayout(rows, 1);
     top->addWidget(catalogueButton);
 
-    auto* statusBar = new QStatusBar(this);
-    for (size_t i = 0; i < statusPanels.size(); ++i) {
-        statusPanels[i] = new QLabel(statusBar);
-        statusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        statusPanels[i]->setFixedWidth(kStatusPanelWidths[i] + (i == 1 ? 60 : 0));
-        statusPanels[i]->setAccessibleName(kStatusPanelName.arg(i + 1));
-        statusBar->addWidget(statusPanels[i]);
-    }
-    statusBar->setSizeGripEnabled(false);
+    QStatusBar* statusBar = app::NewStatusBar(this);
+    statusPanels = app::AddNumberedStatusPanels(statusBar, kStatusPanelWidths);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 0);

@@ -44,7 +44,6 @@ inline const QString kViewName = QStringLiteral("Image en cours");
 inline const QString kPasteOverlayName = QStringLiteral("Image à coller");
 inline const QString kHorizontalRulerName = QStringLiteral("Règle horizontale");
 inline const QString kVerticalRulerName = QStringLiteral("Règle verticale");
-inline const QString kStatusPanelName = QStringLiteral("Barre d'état %1");
 
 // Menu.
 inline const QString kCloseAndSaveCaption = QStringLiteral("Fermer et sauver ");

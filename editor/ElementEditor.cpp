@@ -230,9 +230,7 @@ void ElementEditor::buildControls() {
     lower->addWidget(scrollArea, 1, 1);
 
     QStatusBar* statusBar = app::NewStatusBar(this);
-    for (size_t i = 0; i < statusPanels.size(); ++i)
-        statusPanels[i] =
-            app::AddStatusPanel(statusBar, kStatusPanelWidths[i], kStatusPanelName.arg(i + 1));
+    statusPanels = app::AddNumberedStatusPanels(statusBar, kStatusPanelWidths);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 0);

@@ -71,7 +71,7 @@ bool ReadRawRows(int fd, int64_t offset, int64_t rowStride, int64_t rowBytes, bo
     for (int i = 0; i < height; ++i) {
         const bool last = i + 1 == height;
         uchar* row = target.row(topDown ? i : height - 1 - i);
-        if (padInRow || last || padding == 0) {
+        if (padInRow || last) {
             pieces.push_back({row, std::size_t(last ? rowBytes : rowStride)});
         } else {
             pieces.push_back({row, std::size_t(rowBytes)});

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "NoiseGrid.h"
 #include "../Fairness.h"
 #include "pixels/Blur.h"
 #include "pixels/ColourOperations.h"
@@ -17,15 +18,7 @@ namespace {
 using namespace tessella::pixels;
 
 PixelGrid NoisePicture(int side) {
-    PixelGrid image(side, side);
-    uint32_t state = 4242;
-    for (int y = 0; y < side; ++y)
-        for (int x = 0; x < side; ++x) {
-            state = state * 1664525u + 1013904223u;
-            image.at(x, y) = {static_cast<uint8_t>(state >> 24), static_cast<uint8_t>(state >> 16),
-                              static_cast<uint8_t>(state >> 8)};
-        }
-    return image;
+    return tessella::bench::NoiseGrid(side, 4242);
 }
 
 QImage NoiseTexture() {

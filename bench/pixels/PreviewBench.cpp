@@ -7,6 +7,7 @@
 
 #include <QImage>
 
+#include "NoiseGrid.h"
 #include "pixels/ColourAdjustment.h"
 
 namespace {
@@ -14,14 +15,7 @@ namespace {
 using namespace tessella::pixels;
 
 PixelGrid Noise(int side) {
-    PixelGrid picture(side, side);
-    uint32_t state = 1234;
-    for (int y = 0; y < side; ++y)
-        for (int x = 0; x < side; ++x) {
-            state = state * 1664525u + 1013904223u;
-            picture.at(x, y) = {uint8_t(state >> 24), uint8_t(state >> 16), uint8_t(state >> 8)};
-        }
-    return picture;
+    return tessella::bench::NoiseGrid(side, 1234);
 }
 
 ColourAdjustSettings Settings(EmbossBackground background) {

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <cstring>
+#include <memory>
 #include <chrono>
 #include <utility>
 
@@ -54,6 +55,18 @@ class NoPacer final : public platform::Pacer {
     void processEvents() override {}
 };
 
+// A page and the services its commands need, answering as the benchmarks ask.
+struct BenchPage {
+    texture::TexturePage page;
+    BenchPrompts prompts;
+    NoPacer pacer;
+    texture::QuietPageEvents events;
+    texture::FixedWidth width{512};
+
+    texture::PageContext context() { return {page, prompts, pacer, events}; }
+    texture::PageFiles files() { return texture::PageFiles(context(), width); }
+};
+
 constexpr int kAdds = 4000;
 
 QImage Element(int n) {
@@ -67,14 +80,10 @@ void BM_PackOntoNewPage(benchmark::State& state) {
     for (int n = 0; n < 16; ++n) elements.push_back(Element(n));
     double first = 0, last = 0;
     for (auto _ : state) {
-        texture::TexturePage page;
-        BenchPrompts prompts;
-        NoPacer pacer;
-        texture::QuietPageEvents events;
-        const texture::PageContext context{page, prompts, pacer, events};
-        texture::FixedWidth width(512);
-        texture::PageFiles(context, width).newPage();
-        texture::PagePacker packer(context);
+        BenchPage bench;
+        texture::TexturePage& page = bench.page;
+        bench.files().newPage();
+        texture::PagePacker packer(bench.context());
         using Clock = std::chrono::steady_clock;
         auto quarterStart = Clock::now();
         for (int n = 0; n < kAdds; ++n) {
@@ -139,31 +148,25 @@ const QString& PageFile() {
 }
 
 void BM_OpenPage(benchmark::State& state) {
-    for (auto _ : state) {
-        texture::TexturePage page;
-        BenchPrompts prompts;
-        NoPacer pacer;
-        texture::QuietPageEvents events;
-        const texture::PageContext context{page, prompts, pacer, events};
-        texture::FixedWidth width(512);
-        prompts.openName = PageFile();
-        if (!texture::PageFiles(context, width).openPage()) state.SkipWithError("not opened");
-        benchmark::DoNotOptimize(std::as_const(page.pageBitmap).row(0));
-        state.PauseTiming();
-        page = {};
-        tessella::bench::ReturnFreedMemory();
-        state.ResumeTiming();
-    }
+    std::unique_ptr<BenchPage> bench;
+    tessella::bench::TimeEach(
+        state,
+        [&] {
+            bench = std::make_unique<BenchPage>();
+            bench->prompts.openName = PageFile();
+        },
+        [&] {
+            if (!bench->files().openPage()) state.SkipWithError("not opened");
+        });
 }
-BENCHMARK(BM_OpenPage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenPage)->Unit(benchmark::kMillisecond)->UseManualTime();
 
 void BM_ReadPageBytes(benchmark::State& state) {
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(platform::ReadWholeFile(PageFile()).size());
-        tessella::bench::ReturnFreedMemory();
-    }
+    QByteArray bytes;
+    tessella::bench::TimeEach(
+        state, [&] { bytes = QByteArray(); }, [&] { bytes = platform::ReadWholeFile(PageFile()); });
 }
-BENCHMARK(BM_ReadPageBytes)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadPageBytes)->Unit(benchmark::kMillisecond)->UseManualTime();
 
 }  // namespace
 

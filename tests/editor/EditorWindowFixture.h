@@ -16,6 +16,7 @@
 #include "app/UpDown.h"
 #include "editor/ElementEditor.h"
 #include "tests/support/CountingPacer.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "texture/NewElementDialog.h"
 
@@ -29,10 +30,9 @@ inline QImage Ramp(int w, int h) {
     return picture;
 }
 
+// A solid picture, white unless told otherwise.
 inline QImage Filled(int w, int h, QColor colour = Qt::white) {
-    QImage picture(w, h, QImage::Format_BGR888);
-    picture.fill(colour);
-    return picture;
+    return Solid(w, h, colour);
 }
 
 // What the core operation makes of picture.

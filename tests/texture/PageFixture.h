@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "tests/support/CountingPacer.h"
+#include "tests/support/Pictures.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/texture/RecordingEvents.h"
 #include "texture/PageContext.h"
@@ -18,13 +19,6 @@
 #include "texture/SourcePanel.h"
 
 namespace tessella::testing {
-
-// A solid 24-bit picture.
-inline QImage Solid(int w, int h, QColor c) {
-    QImage image(w, h, QImage::Format_BGR888);
-    image.fill(c);
-    return image;
-}
 
 // Distinct colours for element n (from 1).
 inline QColor ElementColour(int n) {
