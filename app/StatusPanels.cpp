@@ -17,6 +17,8 @@ QLabel* AddStatusPanel(QStatusBar* bar, int width, const QString& accessibleName
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setFixedWidth(width);
     panel->setAccessibleName(accessibleName);
+    // Screen readers announce the bar that holds the panels too.
+    if (bar->accessibleName().isEmpty()) bar->setAccessibleName(QStringLiteral("Barre d'état"));
     bar->addWidget(panel);
     return panel;
 }
