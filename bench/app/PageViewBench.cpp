@@ -9,11 +9,11 @@
 #include <QImage>
 #include <QRegion>
 
-#include "app/PageView.h"
+#include "ui/texture/PageView.h"
 
 namespace {
 
-using tessella::app::PageView;
+using tessella::texture::PageView;
 
 // A page with something on every row, so that no row is a copy of its neighbour.
 QImage Page(int width, int height) {

@@ -12,11 +12,11 @@
 #include <QPainter>
 #include <QRegion>
 
-#include "app/ImageBox.h"
+#include "ui/widgets/ImageBox.h"
 
 namespace {
 
-using tessella::app::ImageBox;
+using tessella::widgets::ImageBox;
 
 constexpr QSize kViewport(1000, 800);
 

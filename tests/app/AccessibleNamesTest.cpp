@@ -3,11 +3,11 @@
 
 #include <QAccessible>
 
-#include "app/AboutBox.h"
-#include "app/HelpWindow.h"
+#include "ui/app/AboutBox.h"
+#include "ui/app/HelpWindow.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/support/UnnamedControls.h"
-#include "texture/NewElementDialog.h"
+#include "ui/editor/NewElementDialog.h"
 
 namespace tessella::testing {
 namespace {
@@ -15,9 +15,9 @@ namespace {
 class AccessibleNames : public WindowFixture {};
 
 TEST_F(AccessibleNames, EveryControlOfTheWindowsHasOne) {
-    app::AboutBox about(context);
-    app::HelpWindow help(context);
-    texture::NewElementDialog newElement(context.newElement, prompts);
+    app::AboutBox about;
+    app::HelpWindow help(prompts, context.programFolder.helpFile());
+    editor::NewElementDialog newElement(context.newElement, prompts);
     const std::pair<const char*, QWidget*> windows[] = {{"main", window.get()},
                                                         {"about", &about},
                                                         {"help", &help},

@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <functional>
 
-#include "app/HelpWindow.h"
-#include "platform/QtPrompts.h"
+#include "ui/app/HelpWindow.h"
+#include "ui/widgets/QtPrompts.h"
 #include "tests/app/WindowFixture.h"
 
 namespace tessella::testing {
@@ -35,14 +35,12 @@ ShownDialog DialogShownBy(const std::function<void()>& act) {
     return shown;
 }
 
-class DialogsInFront : public ContextFixture<platform::QtPrompts> {
+class DialogsInFront : public ContextFixture<widgets::QtPrompts> {
   protected:
     void SetUp() override {
-        window = std::make_unique<app::MainWindow>(context);
-        widthDialog = new texture::PageWidthDialog(window.get());
-        context.windows.pageWidthDialog = widthDialog;
-        help = new app::HelpWindow(context, window.get());
-        context.windows.helpWindow = help;
+        window = std::make_unique<app::MainWindow>(context.mainWindowServices(printer));
+        widthDialog = window->pageWidthDialog;
+        help = new app::HelpWindow(prompts, context.programFolder.helpFile(), window.get());
         prompts.setParent(window.get());
         window->show();
         help->show();

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/FileMasks.h"
+#include "texture/FileMasks.h"
 
-using namespace tessella::app;
+using namespace tessella::texture;
 
 TEST(FileMasks, SourceMaskAndOpenFilter) {
     // The 29 patterns of the source list, in order, written out by hand.

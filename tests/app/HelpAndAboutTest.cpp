@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTextEdit>
 
-#include "app/HelpWindow.h"
+#include "ui/app/HelpWindow.h"
 #include "tests/app/WindowFixture.h"
 
 namespace tessella::testing {
@@ -19,7 +19,7 @@ class HelpWindow : public AppFixture {
 };
 
 TEST_F(HelpWindow, ReloadsTheFileAtEachShowingAndKeepsItsTextWhenItIsMissing) {
-    app::HelpWindow help(context);
+    app::HelpWindow help(prompts, context.programFolder.helpFile());
     help.show();  // no file yet: empty, and no message
     EXPECT_TRUE(help.helpText->toPlainText().isEmpty());
     help.hide();
@@ -39,7 +39,7 @@ TEST_F(HelpWindow, ReloadsTheFileAtEachShowingAndKeepsItsTextWhenItIsMissing) {
 }
 
 TEST_F(HelpWindow, PrintingStopsWhenThePrinterSetUpIsCancelled) {
-    app::HelpWindow help(context);
+    app::HelpWindow help(prompts, context.programFolder.helpFile());
     prompts.expectPrinterSetup(false);
     help.printAction->trigger();
     EXPECT_TRUE(prompts.scriptDone());

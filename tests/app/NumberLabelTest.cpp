@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/NumberLabel.h"
+#include "ui/widgets/NumberLabel.h"
 
-using tessella::app::NumberLabel;
+using tessella::widgets::NumberLabel;
 
 TEST(NumberLabel, CaptionIsThePlainDecimalValue) {
     NumberLabel label;

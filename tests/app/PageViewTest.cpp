@@ -5,9 +5,11 @@
 #include <QPainter>
 #include <QRegion>
 
-#include "app/PageView.h"
+#include "ui/texture/PageView.h"
 
 namespace tessella::app {
+
+using texture::PageView;
 namespace {
 
 QImage Render(PageView& view, const QRect& part) {

@@ -2,15 +2,14 @@
 
 #include <QFile>
 
-#include "app/ImageBox.h"
-#include "app/PendingElementEditor.h"
+#include "ui/widgets/ImageBox.h"
 #include "tests/app/WindowFixture.h"
-#include "texture/NewElementDialog.h"
+#include "ui/editor/NewElementDialog.h"
 
 namespace tessella::testing {
 namespace {
 
-using app::UpDown;
+using widgets::StepArrows;
 
 class PageWiring : public WindowFixture {
   protected:
@@ -96,10 +95,10 @@ TEST_F(PageWiring, ReplaceMovesByUpDownsThenValidates) {
     EXPECT_TRUE(window->pageView->maskVisible());
     EXPECT_EQ(window->replaceXFineArrows->maximum(), 192);
     EXPECT_EQ(window->replaceYFineArrows->minimum(), -128);
-    window->replaceXCoarseArrows->click(UpDown::Button::Next);  // X 16
-    window->replaceXFineArrows->click(UpDown::Button::Next);    // X 17
-    window->replaceYCoarseArrows->click(UpDown::Button::Prev);  // -Y -16
-    window->replaceYFineArrows->click(UpDown::Button::Prev);    // -Y -17
+    window->replaceXCoarseArrows->click(StepArrows::Button::Next);  // X 16
+    window->replaceXFineArrows->click(StepArrows::Button::Next);    // X 17
+    window->replaceYCoarseArrows->click(StepArrows::Button::Prev);  // -Y -16
+    window->replaceYFineArrows->click(StepArrows::Button::Prev);    // -Y -17
     EXPECT_EQ(window->replacePositionLabel->text(), "17 x 17");
     EXPECT_EQ(window->replaceXCoarseArrows->position(), 17);
     EXPECT_EQ(window->replaceYCoarseArrows->position(), -17);
@@ -117,8 +116,8 @@ TEST_F(PageWiring, ReplaceMovesByUpDownsThenValidates) {
 TEST_F(PageWiring, ZoomKeepsTheReplaceMaskOnItsElement) {
     openGreenPageWithBlueSource();
     startReplace();
-    window->replaceXCoarseArrows->click(UpDown::Button::Next);  // X 16
-    window->replaceYCoarseArrows->click(UpDown::Button::Prev);  // Y 16
+    window->replaceXCoarseArrows->click(StepArrows::Button::Next);  // X 16
+    window->replaceYCoarseArrows->click(StepArrows::Button::Prev);  // Y 16
     window->zoomArrows->setPosition(25);
     window->applyZoom();
     EXPECT_EQ(window->pageView->size(), QSize(640, 480));
@@ -166,7 +165,7 @@ TEST_F(PageWiring, EnabledStatesThroughThePagesLife) {
         EXPECT_EQ(window->replaceButton->isEnabled(), s.replace);
         EXPECT_EQ(window->validateButton->isEnabled(), s.validate);
         EXPECT_EQ(window->abandonButton->isEnabled(), s.validate);
-        for (UpDown* u : {window->replaceXFineArrows, window->replaceYFineArrows,
+        for (StepArrows* u : {window->replaceXFineArrows, window->replaceYFineArrows,
                           window->replaceXCoarseArrows, window->replaceYCoarseArrows})
             EXPECT_EQ(u->isEnabled(), s.positions);
     };
@@ -219,16 +218,15 @@ TEST_F(PageWiring, OpenShowsTheSizeAndTheImportListSetsTheImportSize) {
 }
 
 TEST_F(PageWiring, NewElementGoesToTheEditorOnlyAfterItsDialogsOk) {
-    texture::NewElementDialog dialog(context.newElement, prompts, window.get());
-    context.windows.newElementDialog = &dialog;
+    editor::NewElementDialog& dialog = *window->newElementDialog;
     QTimer::singleShot(0, &dialog, [&dialog] { dialog.cancelButton->click(); });
     window->newElementAction->trigger();
-    EXPECT_TRUE(prompts.shown().empty());
+    EXPECT_TRUE(elementEditor.requests.empty());
     QTimer::singleShot(0, &dialog, [&dialog] { dialog.okButton->click(); });
-    prompts.expectMessage(MessageKind::Information, app::kEditorPendingText);
     window->newElementAction->trigger();
-    EXPECT_TRUE(prompts.scriptDone());
-    context.windows.newElementDialog = nullptr;
+    ASSERT_EQ(elementEditor.requests.size(), 1u);
+    EXPECT_TRUE(elementEditor.requests[0].newElementMode);
+    EXPECT_TRUE(prompts.shown().empty());
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <QSet>
 #include <QTextDocument>
 
-#include "app/RtfReader.h"
+#include "helpfile/RtfReader.h"
 #include "platform/ProgramFolder.h"
 
 using namespace tessella;

@@ -5,7 +5,7 @@
 #include <QTextFragment>
 #include <memory>
 
-#include "app/RtfReader.h"
+#include "helpfile/RtfReader.h"
 
 using tessella::app::RtfReader;
 

@@ -3,10 +3,21 @@
 #include <QApplication>
 #include <array>
 
-#include "app/ImageBox.h"
-#include "app/Resources.h"
-#include "app/SplashScreen.h"
-#include "app/Startup.h"
+#include "ui/widgets/ImageBox.h"
+#include "ui/widgets/Resources.h"
+#include "ui/app/SplashScreen.h"
+#include "ui/app/Startup.h"
+#include "ui/catalogue/CatalogueWindow.h"
+#include "ui/editor/BlurDialog.h"
+#include "ui/editor/ChannelDialog.h"
+#include "ui/editor/ColourAdjustWindow.h"
+#include "ui/editor/DrawingTools.h"
+#include "ui/editor/ResizeDialog.h"
+#include "ui/editor/NewElementDialog.h"
+#include "ui/app/AboutBox.h"
+#include "ui/print/ContactSheetWindow.h"
+#include "ui/print/PrintDialog.h"
+#include "ui/app/HelpWindow.h"
 #include "tests/app/WindowFixture.h"
 
 using namespace tessella;
@@ -24,17 +35,16 @@ class WatchingPacer final : public platform::Pacer {
         bool hourglass;
     };
     void wait(int ms) override {
-        const app::AppWindows& w = context->windows;
         const QCursor* c = QApplication::overrideCursor();
         seen.push_back({ms, startup->splash() && startup->splash()->isVisible(),
                         startup->mainWindow() && startup->mainWindow()->isVisible(),
-                        w.aboutBox && w.newElementDialog && w.pageWidthDialog && w.helpWindow,
+                        startup->elementEditor() && startup->catalogueWindow() &&
+                            startup->helpWindow(),
                         c && c->shape() == Qt::WaitCursor});
     }
     void processEvents() override { ++eventRuns; }
 
     app::Startup* startup = nullptr;
-    app::AppContext* context = nullptr;
     std::vector<Seen> seen;
     int eventRuns = 0;
 };
@@ -47,7 +57,6 @@ using Startup =
 TEST_F(Startup, SplashWaitsWindowsAndCursorsInOrder) {
     app::Startup startup(context);
     pacer.startup = &startup;
-    pacer.context = &context;
     startup.run();
 
     // The splash waits 2 s alone, then 1 s over the main window, under the hourglass.
@@ -71,12 +80,28 @@ TEST_F(Startup, SplashWaitsWindowsAndCursorsInOrder) {
     EXPECT_FALSE(context.cursors.installed(21));
     EXPECT_EQ(context.cursors.cursor(21).shape(), Qt::ArrowCursor);
     EXPECT_TRUE(prompts.shown().empty());
+
+    // Each dialog belongs to the window that opens it, so that it stacks above that window.
+    app::MainWindow* main = startup.mainWindow();
+    editor::ElementEditor* editor = startup.elementEditor();
+    EXPECT_EQ(editor->parentWidget(), main);
+    EXPECT_EQ(startup.helpWindow()->parentWidget(), main);
+    for (QWidget* ownedByMain :
+         std::initializer_list<QWidget*>{main->aboutBox, main->pageWidthDialog,
+                                         main->newElementDialog, main->printDialog,
+                                         main->contactSheetWindow})
+        EXPECT_EQ(ownedByMain->parentWidget(), main) << ownedByMain->metaObject()->className();
+    for (QWidget* ownedByEditor : std::initializer_list<QWidget*>{
+             editor->blurDialog(), editor->channelDialog(), editor->resizeDialog(),
+             editor->newElementDialog(), editor->colourWindow(), editor->drawingTools(),
+             startup.catalogueWindow()})
+        EXPECT_EQ(ownedByEditor->parentWidget(), editor) << ownedByEditor->metaObject()->className();
 }
 
 class Splash : public tessella::testing::AppFixture {};
 
 TEST_F(Splash, IsBorderlessOnTopAndShowsTheJpegResource) {
-    app::SplashScreen splash(context);
+    app::SplashScreen splash(prompts);
     EXPECT_EQ(splash.size(), QSize(332, 313));
     EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(splash.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -85,7 +110,7 @@ TEST_F(Splash, IsBorderlessOnTopAndShowsTheJpegResource) {
     ASSERT_FALSE(shown.isNull());
     EXPECT_EQ(shown.format(), QImage::Format_BGR888);
     // Qt's own JPEG reader, when it is there, must see the same picture.
-    app::EnsureResources();
+    widgets::EnsureResources();
     QImage reference(QStringLiteral(":/Splash"));
     if (!reference.isNull()) {
         ASSERT_EQ(reference.size(), shown.size());
@@ -100,16 +125,16 @@ TEST_F(Splash, IsBorderlessOnTopAndShowsTheJpegResource) {
     EXPECT_TRUE(prompts.shown().empty());
 }
 
-TEST(UpDown, StepsStayInsideTheRange) {
-    app::UpDown u(Qt::Vertical, -1024, 0, 0, 16);
+TEST(StepArrows, StepsStayInsideTheRange) {
+    widgets::StepArrows u(Qt::Vertical, -1024, 0, 0, 16);
     int clicks = 0;
-    QObject::connect(&u, &app::UpDown::clicked, [&] { ++clicks; });
-    u.click(app::UpDown::Button::Next);
+    QObject::connect(&u, &widgets::StepArrows::clicked, [&] { ++clicks; });
+    u.click(widgets::StepArrows::Button::Next);
     EXPECT_EQ(u.position(), 0);  // already at the top
-    u.click(app::UpDown::Button::Prev);
+    u.click(widgets::StepArrows::Button::Prev);
     EXPECT_EQ(u.position(), -16);
     u.setPosition(-1020);
-    u.click(app::UpDown::Button::Prev);
+    u.click(widgets::StepArrows::Button::Prev);
     EXPECT_EQ(u.position(), -1024);
     EXPECT_EQ(clicks, 3);
     u.setPosition(5000);

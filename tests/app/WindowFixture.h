@@ -18,13 +18,13 @@
 #include <QToolButton>
 #include <memory>
 
-#include "app/MainWindow.h"
-#include "app/NumberLabel.h"
-#include "app/PageView.h"
-#include "app/UpDown.h"
+#include "ui/app/MainWindow.h"
+#include "ui/widgets/NumberLabel.h"
+#include "ui/texture/PageView.h"
+#include "ui/widgets/StepArrows.h"
 #include "tests/support/ContextFixture.h"
 #include "tests/support/Pictures.h"
-#include "texture/PageWidthDialog.h"
+#include "ui/texture/PageWidthDialog.h"
 
 namespace tessella::testing {
 
@@ -36,9 +36,9 @@ class WindowFixture : public AppFixture {
     void SetUp() override {
         QDir(folder.path()).mkdir("src");
         page.sourceFolder = platform::FolderWithSlash(folder.path());
-        window = std::make_unique<app::MainWindow>(context);
-        widthDialog = new texture::PageWidthDialog(window.get());
-        context.windows.pageWidthDialog = widthDialog;
+        window = std::make_unique<app::MainWindow>(context.mainWindowServices(printer));
+        window->setElementEditor(elementEditor);
+        widthDialog = window->pageWidthDialog;
     }
 
     QString source(const QString& name, const QImage& picture) {

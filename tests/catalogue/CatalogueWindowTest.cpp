@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/ImageBox.h"
-#include "catalogue/CatalogueTexts.h"
-#include "catalogue/CatalogueWindow.h"
-#include "catalogue/ThumbnailBox.h"
-#include "editor/ElementEditor.h"
+#include "ui/widgets/ImageBox.h"
+#include "ui/catalogue/CatalogueTexts.h"
+#include "ui/catalogue/CatalogueWindow.h"
+#include "ui/catalogue/ThumbnailBox.h"
+#include "ui/editor/ElementEditor.h"
 #include "tests/support/ContextFixture.h"
 #include "tests/support/Pictures.h"
 
@@ -26,7 +26,7 @@ namespace {
 
 class Catalogue : public AppFixture {
   protected:
-    Catalogue() { window = std::make_unique<CatalogueWindow>(context); }
+    Catalogue() { window = std::make_unique<CatalogueWindow>(prompts, context.programFolder); }
 
     QString textures() const { return path("Clips_Textures"); }
     // name.bmp, w x h, in folder.
@@ -169,10 +169,11 @@ TEST_F(Catalogue, ADoubleClickHandsTheTextureToTheColourWindowAndCloses) {
     writeBitmap(folder, "fond.bmp", {16, 16}, Qt::darkRed);
     QImage received;
     QString receivedPath;
-    context.windows.textureForColourWindow = [&](const QImage& picture, const QString& path) {
-        received = picture;
-        receivedPath = path;
-    };
+    QObject::connect(window.get(), &CatalogueWindow::textureForColourWindow,
+                     [&](const QImage& picture, const QString& path) {
+                         received = picture;
+                         receivedPath = path;
+                     });
     window->show();
     window->begin(folder);
     doubleClickOn(window->boxes[0]);
@@ -184,7 +185,7 @@ TEST_F(Catalogue, ADoubleClickHandsTheTextureToTheColourWindowAndCloses) {
 TEST_F(Catalogue, ADoubleClickHandsTheTextureToTheEditorWhichKeepsAnUndoCopy) {
     writeBitmap(textures(), "bois.bmp", {16, 8}, Qt::darkYellow);
     writeBitmap(textures(), "pierre.bmp", {16, 8}, Qt::gray);
-    editor::ElementEditor editor(context);
+    editor::ElementEditor editor(context.editorServices());
     QObject::connect(window.get(), &CatalogueWindow::textureForEditor, &editor,
                      &editor::ElementEditor::takeTexture);
     texture::ElementRequest request;

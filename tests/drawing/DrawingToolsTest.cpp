@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/UpDown.h"
-#include "catalogue/CatalogueWindow.h"
-#include "drawing/DrawingTools.h"
+#include "ui/widgets/StepArrows.h"
+#include "ui/catalogue/CatalogueWindow.h"
+#include "ui/editor/DrawingTools.h"
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/support/UnnamedControls.h"
 
@@ -21,7 +21,7 @@ namespace {
 
 class Drawing : public EditorWindow {
   protected:
-    Drawing() { tools = new DrawingTools(context, *editor, editor.get()); }
+    Drawing() { tools = editor->drawingTools(); }
 
     QImage working() const {
         QImage picture;
@@ -55,7 +55,7 @@ TEST_F(Drawing, ThePencilSetsPixelsOnlyInsideThePicture) {
     open(Filled(8, 4));
     setZoom(2);
     tools->toolButtons[int(DrawingTool::Pencil)]->click();
-    EXPECT_EQ(editor->view->cursor().shape(), context.cursors.cursor(app::Cursors::kPencil).shape());
+    EXPECT_EQ(editor->view->cursor().shape(), context.cursors.cursor(widgets::Cursors::kPencil).shape());
     drag({2, 2}, {{4, 2}, {6, 4}}, {40, 2});  // released past the right edge
     QImage expected = Filled(8, 4);
     expected.setPixelColor(2, 1, Qt::black);
@@ -71,7 +71,7 @@ TEST_F(Drawing, TheEyedroppersTakeThePixelUnderThePressAndReturnToNoTool) {
     tools->toolButtons[int(DrawingTool::Rectangle)]->click();
     tools->penPickButton->click();
     EXPECT_EQ(editor->view->cursor().shape(),
-              context.cursors.cursor(app::Cursors::kColourPicker).shape());
+              context.cursors.cursor(widgets::Cursors::kColourPicker).shape());
     press({4, 2});  // no move before: the pixel under the press
     release({4, 2});
     EXPECT_EQ(tools->pen().color(), element.pixelColor(4, 2));
@@ -96,7 +96,7 @@ TEST_F(Drawing, TheFillPaintsTheAreaWithAnUndoCopyAndOnlyInsideThePicture) {
     prompts.expectColour(platform::ColourValue::fromRgb(0, 0, 255));
     tools->brushColourButton->click();
     tools->fillButton->click();
-    EXPECT_EQ(editor->view->cursor().shape(), context.cursors.cursor(app::Cursors::kPaintPot).shape());
+    EXPECT_EQ(editor->view->cursor().shape(), context.cursors.cursor(widgets::Cursors::kPaintPot).shape());
     press({20, 1});
     release({20, 1});  // outside: nothing
     EXPECT_EQ(editor->picture(), element);
@@ -125,11 +125,11 @@ TEST_F(Drawing, ClosingTheToolsWhileTheEditorStaysLeavesNoToolActive) {
 }
 
 TEST_F(Drawing, ThePenWidthFollowsItsArrowsDownToZero) {
-    tools->penWidthArrows->click(app::UpDown::Button::Next);
-    tools->penWidthArrows->click(app::UpDown::Button::Next);
+    tools->penWidthArrows->click(widgets::StepArrows::Button::Next);
+    tools->penWidthArrows->click(widgets::StepArrows::Button::Next);
     EXPECT_EQ(tools->penWidthEdit->text(), "3");
     EXPECT_EQ(tools->pen().width(), 3);
-    for (int i = 0; i < 5; ++i) tools->penWidthArrows->click(app::UpDown::Button::Prev);
+    for (int i = 0; i < 5; ++i) tools->penWidthArrows->click(widgets::StepArrows::Button::Prev);
     EXPECT_EQ(tools->penWidthEdit->text(), "0");
     EXPECT_EQ(tools->pen().width(), 0);
     EXPECT_TRUE(tools->penWidthEdit->isReadOnly());
@@ -137,8 +137,9 @@ TEST_F(Drawing, ThePenWidthFollowsItsArrowsDownToZero) {
 
 TEST_F(Drawing, TheCatalogueButtonShowsTheCatalogueAndEnablesTheOperations) {
     openNew(8, 8, platform::kWhite);
-    catalogue::CatalogueWindow catalogueWindow(context);
-    context.windows.catalogueWindow = &catalogueWindow;
+    catalogue::CatalogueWindow catalogueWindow(prompts, context.programFolder, editor.get());
+    QObject::connect(tools, &DrawingTools::catalogueWanted, &catalogueWindow,
+                     &catalogue::CatalogueWindow::openForEditor);
     prompts.acceptUnscriptedOkBoxes(true);
     prompts.expectMessage(platform::MessageKind::Confirmation, {}, platform::Answer::No);
     bool shown = false;
@@ -152,7 +153,7 @@ TEST_F(Drawing, TheCatalogueButtonShowsTheCatalogueAndEnablesTheOperations) {
 }
 
 TEST_F(Drawing, EveryControlOfTheToolsAndTheCatalogueHasAName) {
-    catalogue::CatalogueWindow catalogueWindow(context);
+    catalogue::CatalogueWindow catalogueWindow(prompts, context.programFolder);
     EXPECT_EQ(UnnamedControls(tools), "");
     EXPECT_EQ(UnnamedControls(&catalogueWindow), "");
 }

@@ -4,9 +4,10 @@
 #include <QPainter>
 
 #include "drawing/ShapeGeometry.h"
-#include "drawing/ShapeOverlay.h"
+#include "ui/widgets/ShapeOverlay.h"
 
 using namespace tessella::drawing;
+using tessella::widgets::ShapeOverlay;
 
 TEST(ShapeGeometry, OutlinesOfTheExamples) {
     struct Row {

@@ -11,14 +11,14 @@
 #include <initializer_list>
 #include <memory>
 
-#include "app/AppContext.h"
-#include "app/ImageBox.h"
-#include "app/UpDown.h"
-#include "editor/ElementEditor.h"
+#include "ui/app/AppContext.h"
+#include "ui/widgets/ImageBox.h"
+#include "ui/widgets/StepArrows.h"
+#include "ui/editor/ElementEditor.h"
 #include "tests/support/CountingPacer.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/ScriptedPrompts.h"
-#include "texture/NewElementDialog.h"
+#include "ui/editor/NewElementDialog.h"
 
 namespace tessella::testing {
 
@@ -46,12 +46,12 @@ inline QImage CoreResult(QImage picture, const std::function<void(pixels::Workin
 
 class EditorWindow : public ::testing::Test {
   protected:
-    EditorWindow() {
-        newElementDialog = new texture::NewElementDialog(context.newElement, prompts);
-        context.windows.newElementDialog = newElementDialog;
-        editor = std::make_unique<editor::ElementEditor>(context);
+    // On clipboard when given, else on the system's.
+    explicit EditorWindow(platform::Clipboard* clipboard = nullptr) {
+        if (clipboard) context.clipboard = clipboard;
+        editor = std::make_unique<editor::ElementEditor>(context.editorServices());
+        newElementDialog = editor->newElementDialog();
     }
-    ~EditorWindow() override { delete newElementDialog; }
 
     // The main window hands over a source to edit.
     void open(const QImage& picture, const QString& path = QString()) {
@@ -91,8 +91,8 @@ class EditorWindow : public ::testing::Test {
         QCoreApplication::sendEvent(editor->view, &event);
     }
     void setZoom(int zoom) {
-        while (editor->zoom() < zoom) editor->zoomArrows->click(app::UpDown::Button::Next);
-        while (editor->zoom() > zoom) editor->zoomArrows->click(app::UpDown::Button::Prev);
+        while (editor->zoom() < zoom) editor->zoomArrows->click(widgets::StepArrows::Button::Next);
+        while (editor->zoom() > zoom) editor->zoomArrows->click(widgets::StepArrows::Button::Prev);
     }
     QString status() const { return editor->statusPanels[1]->text(); }
 
@@ -100,7 +100,7 @@ class EditorWindow : public ::testing::Test {
     CountingPacer pacer;
     texture::TexturePage page;
     app::AppContext context{prompts, pacer, platform::ProgramFolder(), page};
-    texture::NewElementDialog* newElementDialog;
+    editor::NewElementDialog* newElementDialog;
     std::unique_ptr<editor::ElementEditor> editor;
 };
 

@@ -12,12 +12,12 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 
-#include "drawing/ShapeOverlay.h"
-#include "editor/BlurDialog.h"
-#include "editor/ChannelDialog.h"
+#include "ui/widgets/ShapeOverlay.h"
+#include "ui/editor/BlurDialog.h"
+#include "ui/editor/ChannelDialog.h"
 #include "editor/Filters.h"
 #include "editor/Geometry.h"
-#include "editor/ResizeDialog.h"
+#include "ui/editor/ResizeDialog.h"
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/support/UnnamedControls.h"
 

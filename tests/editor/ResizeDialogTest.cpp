@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "editor/ResizeDialog.h"
+#include "ui/editor/ResizeDialog.h"
 #include "tests/editor/EditorWindowFixture.h"
 
 using namespace tessella;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/ImageBox.h"
+#include "ui/widgets/ImageBox.h"
 #include "editor/ViewGeometry.h"
 #include "platform/Error.h"
 
@@ -61,14 +61,14 @@ TEST(ViewGeometry, RulerLinesStopShortOfThePointerAndNeverGoNegative) {
 
 TEST(ViewGeometry, OnlyTheSourcePixelsUnderTheExposedPartArePainted) {
     // 512 x 512 at zoom 10, a 1000 x 800 viewport scrolled to (100, 50).
-    auto part = app::ImageBox::ExposedPart({100, 50, 1000, 800}, {0, 0, 5120, 5120}, {512, 512});
+    auto part = widgets::ImageBox::ExposedPart({100, 50, 1000, 800}, {0, 0, 5120, 5120}, {512, 512});
     ASSERT_TRUE(part);
     EXPECT_EQ(part->source, QRect(10, 5, 100, 80));
     EXPECT_EQ(part->target, QRectF(100, 50, 1000, 800));
     // An exposed strip that starts and ends inside element pixels takes both whole pixels.
-    part = app::ImageBox::ExposedPart({15, 0, 10, 10}, {0, 0, 40, 40}, {4, 4});
+    part = widgets::ImageBox::ExposedPart({15, 0, 10, 10}, {0, 0, 40, 40}, {4, 4});
     ASSERT_TRUE(part);
     EXPECT_EQ(part->source, QRect(1, 0, 2, 1));
     EXPECT_EQ(part->target, QRectF(10, 0, 20, 10));
-    EXPECT_FALSE(app::ImageBox::ExposedPart({50, 50, 10, 10}, {0, 0, 40, 40}, {4, 4}));
+    EXPECT_FALSE(widgets::ImageBox::ExposedPart({50, 50, 10, 10}, {0, 0, 40, 40}, {4, 4}));
 }

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "drawing/DrawingTools.h"
-#include "drawing/ShapeOverlay.h"
+#include "ui/editor/DrawingTools.h"
+#include "ui/widgets/ShapeOverlay.h"
 #include "editor/ZoneGeometry.h"
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/support/FakeClipboard.h"
@@ -71,7 +71,7 @@ TEST(ZoneGeometry, PastedPicturesAre24BitsOverWhite) {
 
 class Zones : public EditorWindow {
   protected:
-    Zones() { context.clipboard = &clipboard; }
+    Zones() : EditorWindow(&clipboard) {}
 
     QRect edge(int i) const { return editor->zoneEdges[i]->geometry(); }
 
@@ -127,7 +127,7 @@ TEST_F(Zones, AFixedZoneMovesWithThePointerAndStopsAtTheViewsEdge) {
     open(Ramp(64, 64));
     setZoom(2);
     // "Zone" puts the drawing tools back on no tool: presses now make zones.
-    auto* tools = new drawing::DrawingTools(context, *editor, editor.get());
+    drawing::DrawingTools* tools = editor->drawingTools();
     tools->toolButtons[0]->click();
     editor->zoneAction->trigger();
     EXPECT_TRUE(tools->noToolButton->isChecked());

@@ -11,10 +11,10 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
-#include "app/ImageBox.h"
-#include "app/NumberLabel.h"
-#include "catalogue/CatalogueWindow.h"
-#include "pixels/ColourAdjustWindow.h"
+#include "ui/widgets/ImageBox.h"
+#include "ui/widgets/NumberLabel.h"
+#include "ui/catalogue/CatalogueWindow.h"
+#include "ui/editor/ColourAdjustWindow.h"
 #include "pixels/ColourAdjustment.h"
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/support/UnnamedControls.h"
@@ -73,7 +73,10 @@ TEST(ColourPreview, TakesThePixelUnderEachPreviewPixelsCentre) {
 
 class ColourWindow : public ::testing::Test {
   protected:
-    ColourWindow() { window = std::make_unique<ColourAdjustWindow>(context); }
+    ColourWindow() {
+        window = std::make_unique<ColourAdjustWindow>(prompts, context.programFolder,
+                                                      context.workingPicture);
+    }
 
     void show(const QImage& element, ColourAdjustment adjustment) {
         QImage copy = element;
@@ -250,8 +253,11 @@ TEST_F(ColourWindow, TextureButtonOpensTheCatalogueOnTheTextureFolder) {
     ASSERT_TRUE(QDir(programDir.path()).mkdir("TextureFond"));
     const QString folder = programDir.filePath("TextureFond/");
     ASSERT_TRUE(Filled(6, 4, Qt::darkGreen).save(folder + "Herbe.bmp", "BMP"));
-    catalogue::CatalogueWindow catalogue(context);
-    context.windows.catalogueWindow = &catalogue;
+    catalogue::CatalogueWindow catalogue(prompts, context.programFolder);
+    QObject::connect(window.get(), &ColourAdjustWindow::textureWanted, &catalogue,
+                     &catalogue::CatalogueWindow::chooseTexture);
+    QObject::connect(&catalogue, &catalogue::CatalogueWindow::textureForColourWindow, window.get(),
+                     &ColourAdjustWindow::setTexture);
     show(Filled(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
     window->texturedRadio->click();
     QTimer::singleShot(0, [&] {
@@ -260,7 +266,6 @@ TEST_F(ColourWindow, TextureButtonOpensTheCatalogueOnTheTextureFolder) {
         catalogue.handOver(catalogue.boxes[0]);
     });
     window->textureButton->click();
-    context.windows.catalogueWindow = nullptr;
     EXPECT_FALSE(catalogue.colourWindowRequest());
     EXPECT_EQ(window->texture(), Filled(6, 4, Qt::darkGreen));
     EXPECT_EQ(window->textureThumbnail->toolTip(), folder + "Herbe.bmp");
@@ -274,7 +279,7 @@ TEST_F(ColourWindow, EveryControlHasAnAccessibleName) {
 
 class ColourEditor : public EditorWindow {
   protected:
-    ColourAdjustWindow* colourWindow() { return context.windows.colourAdjustWindow; }
+    ColourAdjustWindow* colourWindow() { return editor->colourWindow(); }
     // Clicks button; step moves the window's controls once it is showing, then it closes.
     void adjust(QPushButton* button, std::function<void(ColourAdjustWindow&)> step, bool ok) {
         whenModal([this, step, ok] {

@@ -11,7 +11,7 @@
 #include "platform/Error.h"
 #include "platform/Pacer.h"
 #include "platform/PrinterTexts.h"
-#include "print/ContactSheetWindow.h"
+#include "ui/print/ContactSheetWindow.h"
 #include "print/PrintTexts.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/RecordingPrinter.h"

@@ -1,8 +1,8 @@
 // The "Imprimer" menu of the main window on the two print windows, and the accessible names
 // of their controls.
 
-#include "print/ContactSheetWindow.h"
-#include "print/PrintDialog.h"
+#include "ui/print/ContactSheetWindow.h"
+#include "ui/print/PrintDialog.h"
 #include "print/PrintTexts.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/support/RecordingPrinter.h"
@@ -15,13 +15,10 @@ class PrintMenu : public WindowFixture {
   protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        sheetWindow = new print::ContactSheetWindow(prompts, pacer, printer, window.get());
-        printDialog = new print::PrintDialog(prompts, pacer, printer, window.get());
-        context.windows.contactSheetWindow = sheetWindow;
-        context.windows.printDialog = printDialog;
+        sheetWindow = window->contactSheetWindow;
+        printDialog = window->printDialog;
     }
 
-    RecordingPrinter printer;
     print::ContactSheetWindow* sheetWindow = nullptr;
     print::PrintDialog* printDialog = nullptr;
 };

@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/ImageBox.h"
-#include "app/UpDown.h"
+#include "ui/widgets/ImageBox.h"
+#include "ui/widgets/StepArrows.h"
 #include "platform/PrinterTexts.h"
-#include "print/PrintDialog.h"
+#include "ui/print/PrintDialog.h"
 #include "tests/support/CountingPacer.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/RecordingPrinter.h"
@@ -22,7 +22,7 @@ namespace tessella::testing {
 namespace {
 
 using platform::PaperOrientation;
-using Button = app::UpDown::Button;
+using Button = widgets::StepArrows::Button;
 
 // 256 x 512, red with a blue top-left pixel (to see which way the miniature turns).
 QImage TallPage() {

@@ -10,7 +10,7 @@
 
 #include "platform/Error.h"
 #include "platform/PrinterTexts.h"
-#include "platform/QtPrinter.h"
+#include "ui/widgets/QtPrinter.h"
 #include "print/ContactSheet.h"
 #include "print/PagePrinting.h"
 #include "tests/support/Pictures.h"
@@ -129,7 +129,7 @@ TEST_F(PdfOutput, ContactSheetOfTwentyFiveFilesHasTwoPages) {
 }
 
 TEST_F(PdfOutput, QtPrinterWritesEachDocumentToAFileOfItsOwn) {
-    platform::QtPrinter printer;
+    widgets::QtPrinter printer;
     QPrinter* pdf = printer.platformPrinter();
     pdf->setOutputFormat(QPrinter::PdfFormat);
     pdf->setOutputFileName(path("planche.pdf"));

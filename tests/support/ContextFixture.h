@@ -1,13 +1,16 @@
 #pragma once
 // The program's context for a window test: its program folder is a fresh temporary folder,
 // its prompts and pacer the test's own (scripted prompts and an instant pacer by default).
+// A main window made here gets a recording printer and a fake element editor.
 
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
-#include "app/AppContext.h"
+#include "ui/app/AppContext.h"
 #include "tests/support/CountingPacer.h"
+#include "tests/support/FakeElementEditor.h"
+#include "tests/support/RecordingPrinter.h"
 #include "tests/support/ScriptedPrompts.h"
 
 namespace tessella::testing {
@@ -23,6 +26,9 @@ class ContextFixture : public ::testing::Test {
     PacerKind pacer;
     texture::TexturePage page;
     app::AppContext context{prompts, pacer, platform::ProgramFolder(folder.path()), page};
+    // The printer and the element editor a main window of the test is wired to.
+    RecordingPrinter printer;
+    FakeElementEditor elementEditor;
 };
 using AppFixture = ContextFixture<ScriptedPrompts>;
 

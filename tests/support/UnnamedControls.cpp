@@ -31,7 +31,7 @@ std::string UnnamedControls(QWidget* root) {
             qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
             qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QAbstractItemView*>(w) ||
             qobject_cast<QAbstractSlider*>(w) || qobject_cast<QProgressBar*>(w) ||
-            qobject_cast<QLineEdit*>(w) || w->inherits("tessella::app::ImageBox") ||
+            qobject_cast<QLineEdit*>(w) || w->inherits("tessella::widgets::ImageBox") ||
             (label && (label->frameShape() != QFrame::NoFrame || label->text().isEmpty()));
         if (!control || w->isHidden() || PartOfAnotherControl(w)) continue;
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);

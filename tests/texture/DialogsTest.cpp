@@ -10,11 +10,12 @@
 #include <QTimer>
 
 #include "tests/support/ScriptedPrompts.h"
-#include "texture/NewElementDialog.h"
-#include "texture/PageWidthDialog.h"
+#include "ui/editor/NewElementDialog.h"
+#include "ui/texture/PageWidthDialog.h"
 
 using namespace tessella::texture;
 using tessella::platform::ColourValue;
+using tessella::editor::NewElementDialog;
 
 namespace tessella::testing {
 namespace {

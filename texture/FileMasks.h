@@ -1,0 +1,16 @@
+#pragma once
+// The file mask of the source list and the filter of the picture-open dialog.
+
+#include <QString>
+#include <QStringList>
+
+namespace tessella::texture {
+
+// "*.bmp;*.jpg;...;*.bw;": the patterns of the source list, in the program's order.
+const QString& SourceFileMask();
+// The same patterns as a list ("*.bmp", "*.jpg", ...), for QFileSystemModel name filters.
+QStringList SourceNameFilters();
+// The picture-open dialog's 18 entries "Caption|patterns" joined by "|", "Toutes images " first.
+const QString& OpenPictureFilter();
+
+}  // namespace tessella::texture

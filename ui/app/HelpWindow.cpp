@@ -1,0 +1,85 @@
+#include "ui/app/HelpWindow.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTextEdit>
+
+#include "helpfile/RtfReader.h"
+#include "platform/ColourValue.h"
+#include "platform/Guard.h"
+#include "platform/Prompts.h"
+#include "platform/SafeFile.h"
+
+namespace tessella::app {
+
+namespace {
+constexpr platform::ColourValue kLightGrey(0x00E3E3E3u);
+}
+
+HelpWindow::HelpWindow(platform::Prompts& prompts, QString helpFile, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                              Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      prompts_(prompts),
+      helpFile_(std::move(helpFile)) {
+    setWindowTitle(QStringLiteral("TESSELLA   Aide"));
+    printAction = menuBar()->addAction(QStringLiteral("Imprimer"));
+    closeAction = menuBar()->addAction(QStringLiteral("Fermer"));
+    connect(printAction, &QAction::triggered, this, &HelpWindow::printHelp);
+    connect(closeAction, &QAction::triggered, this, &HelpWindow::closeHelp);
+
+    helpText = new QTextEdit(this);
+    helpText->setReadOnly(true);
+    helpText->setAccessibleName(QStringLiteral("Aide"));
+    helpText->setLineWrapMode(QTextEdit::NoWrap);
+    helpText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    helpText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    helpText->setAcceptRichText(true);
+    QPalette pal = helpText->palette();
+    pal.setColor(QPalette::Base, kLightGrey.toQColor());
+    pal.setColor(QPalette::Text, Qt::black);
+    helpText->setPalette(pal);
+    setCentralWidget(helpText);
+
+    resize(kWidth, kHeight);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r(QPoint(0, 0), size());
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
+}
+
+void HelpWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous()) loadHelpFile();
+}
+
+void HelpWindow::loadHelpFile() {
+    platform::Guard(prompts_, [this] {
+        const QString path = helpFile_;
+        if (!QFileInfo(path).isFile()) return;
+        // The help is a few hundred kilobytes; a file far larger is not ours to hold in memory.
+        constexpr qint64 kMaxHelpBytes = qint64{64} << 20;
+        RtfReader::Read(platform::ReadWholeFile(path, kMaxHelpBytes), *helpText->document());
+        helpText->moveCursor(QTextCursor::Start);
+    });
+}
+
+void HelpWindow::printHelp() {
+    platform::Guard(prompts_, [this] {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(QString());
+        if (!prompts_.printerSetup(printer)) return;
+        helpText->document()->print(&printer);
+    });
+}
+
+void HelpWindow::closeHelp() {
+    hide();
+}
+
+}  // namespace tessella::app

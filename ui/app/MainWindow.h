@@ -1,0 +1,253 @@
+#pragma once
+// The main window: menus, the top band (import size, zoom, replace position), the source
+// panel, the page view with its mask and progress bar, and the status bar. Slots are named
+// for what they do and are connected in connectHandlers().
+
+#include <QMainWindow>
+#include <QPersistentModelIndex>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "texture/NewElementSettings.h"
+#include "texture/PagePacker.h"
+#include "texture/TexturePage.h"
+
+class QAction;
+class QComboBox;
+class QFileSystemModel;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QListView;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QScrollArea;
+class QTreeView;
+
+namespace tessella::platform {
+class Pacer;
+class PrinterService;
+class Prompts;
+}  // namespace tessella::platform
+namespace tessella::texture {
+class ElementEditorHost;
+class PageWidthDialog;
+}  // namespace tessella::texture
+namespace tessella::editor {
+class NewElementDialog;
+}
+namespace tessella::print {
+class ContactSheetWindow;
+class PrintDialog;
+}  // namespace tessella::print
+namespace tessella::widgets {
+class Cursors;
+class ImageBox;
+class NumberLabel;
+class StepArrows;
+}  // namespace tessella::widgets
+namespace tessella::texture {
+class PageView;
+}
+
+namespace tessella::app {
+
+class AboutBox;
+class FilesOnlyModel;
+class PageCommands;
+using widgets::ImageBox;
+using widgets::NumberLabel;
+using widgets::StepArrows;
+using texture::PageView;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    static constexpr int kStatusPanels = 7;
+
+    // What the main window works with; each lasts for the run.
+    struct Services {
+        platform::Prompts& prompts;
+        platform::Pacer& pacer;
+        texture::TexturePage& page;
+        widgets::Cursors& cursors;
+        // The new-element dialog's size and background, shared with the element editor's.
+        texture::NewElementSettings& newElement;
+        // The printer of the page print and the contact sheets.
+        platform::PrinterService& printer;
+    };
+
+    // Creates the dialogs the main window opens, which it owns.
+    explicit MainWindow(const Services& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const Services& services() const { return services_; }
+    // The editor that "Modifier le source BMP" and "Nouvel élément de texture" open.
+    void setElementEditor(texture::ElementEditorHost& editor) { elementEditor_ = &editor; }
+    texture::ElementEditorHost* elementEditor() const { return elementEditor_; }
+    // Status bar panel i (0 to 6).
+    QLabel* statusPanel(int i) const { return panels_.at(static_cast<size_t>(i)); }
+    // The folder shown by the file list, ending with '/'.
+    QString fileListFolder() const;
+    // Shows folder in the drive, folder and file lists.
+    void showSourceFolder(const QString& folder);
+    QFileSystemModel* fileModel() const { return fileModel_; }
+    // The file list's entry for a file of its folder (invalid until the folder has loaded it).
+    QModelIndex fileListIndex(const QString& path) const;
+    // Every file of the source list in list order, with its selection.
+    std::vector<texture::SourceEntry> sourceEntries() const;
+    int selectedFileCount() const;
+    // Reads the folder and file lists again (a file was written into them).
+    void refreshSourceLists();
+    PageCommands& commands() { return *commands_; }
+
+    // The dialogs and windows the main window opens.
+    AboutBox* aboutBox = nullptr;
+    texture::PageWidthDialog* pageWidthDialog = nullptr;
+    editor::NewElementDialog* newElementDialog = nullptr;
+    print::PrintDialog* printDialog = nullptr;
+    print::ContactSheetWindow* contactSheetWindow = nullptr;
+
+    // Menus.
+    QMenu* fileMenu = nullptr;
+    QMenu* printMenu = nullptr;
+    QMenu* editMenu = nullptr;
+    QAction* newPageAction = nullptr;
+    QAction* openPageAction = nullptr;
+    QAction* savePageAction = nullptr;
+    QAction* savePageAsAction = nullptr;
+    QAction* extractElementsAction = nullptr;
+    QAction* showSourcesAction = nullptr;
+    QAction* quitAction = nullptr;
+    QAction* printPageAction = nullptr;
+    QAction* contactSheetAction = nullptr;
+    QAction* editSourceAction = nullptr;
+    QAction* newElementAction = nullptr;
+    QAction* helpAction = nullptr;
+    QAction* aboutAction = nullptr;
+
+    // Top band.
+    QGroupBox* importGroup = nullptr;
+    QComboBox* importSizeCombo = nullptr;
+    QGroupBox* zoomGroup = nullptr;
+    StepArrows* zoomArrows = nullptr;
+    QLabel* zoomLabel = nullptr;
+    QPushButton* zoomResetButton = nullptr;
+    QGroupBox* replaceGroup = nullptr;
+    QLabel* replacePositionLabel = nullptr;
+    StepArrows* replaceXFineArrows = nullptr;    // X, step 1
+    StepArrows* replaceXCoarseArrows = nullptr;  // X, step 16
+    StepArrows* replaceYFineArrows = nullptr;    // Y, step 1
+    StepArrows* replaceYCoarseArrows = nullptr;  // Y, step 16
+    QPushButton* validateButton = nullptr;
+    QPushButton* abandonButton = nullptr;
+
+    // Source panel.
+    QFrame* sourceFrame = nullptr;
+    QGroupBox* sourceGroup = nullptr;
+    ImageBox* sourcePreview = nullptr;
+    QPushButton* addButton = nullptr;
+    QPushButton* replaceButton = nullptr;
+    NumberLabel* selectedCountLabel = nullptr;
+    QLabel* sourceSizeLabel = nullptr;
+    QComboBox* driveCombo = nullptr;
+    QTreeView* folderList = nullptr;
+    QListView* fileList = nullptr;
+    QPushButton* selectAllButton = nullptr;
+    NumberLabel* fileIndexLabel = nullptr;
+    NumberLabel* fileCountLabel = nullptr;
+
+    // Page view.
+    QGroupBox* pageGroup = nullptr;
+    QScrollArea* pageScroll = nullptr;
+    PageView* pageView = nullptr;  // the page picture; the replace mask is painted over it
+    QProgressBar* progressBar = nullptr;
+
+  public slots:
+    // Start-up settings: zoom 1, file mask, open filter, cursors.
+    void applyStartSettings();
+    // The closing rule: answers whether the window may close (asks when the page is modified).
+    bool confirmClose();
+
+    // Fichier.
+    void newPage();
+    void openPage();
+    void savePage();
+    void savePageAs();
+    void extractElements();
+    void showSourcePanel();
+    void quit();
+    // Imprimer.
+    void printPage();
+    void printContactSheet();
+    // Edit ("Modifier le source BMP" is the preview's double click).
+    void openSourceForEditing();
+    void createNewElement();
+    // Aide, A propos.
+    void showHelp();
+    void showAbout();
+
+    // Top band.
+    void changeImportSize();
+    void applyZoom();
+    void resetZoom();
+    void moveMaskXFine();
+    void moveMaskYFine();
+    void moveMaskXCoarse();
+    void moveMaskYCoarse();
+    void validateReplacement();
+    void abandonReplacement();
+
+    // Source panel and page view.
+    void addSelectedSources();
+    void startReplacement();
+    void toggleSelectAll();
+    void openDrive();
+    void openClickedFolder();
+    void keepFolderInSight();
+    // Previews the current file of the list when it is selected (a click or the keyboard).
+    void previewCurrentSource();
+    void previewClickedSource();
+    void refreshFileCounters();
+    void placeMaskAt(Qt::MouseButton button, QPoint pos);
+
+  signals:
+    // The window has closed for good: the run ends.
+    void closed();
+    // "Aide": the help window should be shown.
+    void helpWanted();
+    // Element files were written into the source folder: lists of files may have changed.
+    void sourceFilesWritten();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildMenus();
+    QWidget* buildTopBand();
+    QFrame* buildSourcePanel();
+    QGroupBox* buildPageView();
+    void buildStatusBar();
+    void connectHandlers();
+    void showFileList(const QString& folder);
+    void setStartStates();
+
+    Services services_;
+    texture::ElementEditorHost* elementEditor_ = nullptr;
+    std::unique_ptr<PageCommands> commands_;
+    std::array<QLabel*, kStatusPanels> panels_{};
+    QFileSystemModel* dirModel_ = nullptr;
+    QFileSystemModel* fileModel_ = nullptr;
+    FilesOnlyModel* filesOnly_ = nullptr;
+    QPersistentModelIndex previewed_;  // the file the preview shows
+    int previews_ = 0;                 // previews so far; a click compares it with its press
+    int previewsAtPress_ = -1;
+    static constexpr int kSettleMs = 3000;
+    bool keepFolderInSight_ = false;  // the shown folder is scrolled back into view
+};
+
+}  // namespace tessella::app

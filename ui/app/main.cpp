@@ -1,0 +1,44 @@
+// Tessella: start-up.
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "ui/app/AppContext.h"
+#include "ui/app/MainWindow.h"
+#include "ui/widgets/Resources.h"
+#include "ui/app/Startup.h"
+#include "platform/Pacer.h"
+#include "platform/ProgramFolder.h"
+#include "ui/widgets/QtPrompts.h"
+#include "texture/TexturePage.h"
+
+int main(int argc, char** argv) {
+    using namespace tessella;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessella"));
+    QApplication::setDesktopFileName(QStringLiteral("tessella"));
+    // The standard dialogs (files, colours, printing) speak French like the rest.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+    widgets::EnsureResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tessella.png")));
+
+    widgets::QtPrompts prompts;
+    platform::EventLoopPacer pacer;
+    texture::TexturePage page;
+    page.sourceFolder = platform::FolderWithSlash(QStringLiteral("C:\\"));
+    app::AppContext context{prompts, pacer, platform::ProgramFolder(), page};
+
+    app::Startup startup(context);
+    startup.run();
+    prompts.setParent(startup.mainWindow());
+    QObject::connect(startup.mainWindow(), &app::MainWindow::closed, &application,
+                     &QApplication::quit, Qt::QueuedConnection);
+    return application.exec();
+}

@@ -1,0 +1,176 @@
+#include "ui/widgets/QtPrompts.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTreeView>
+#include <algorithm>
+
+namespace tessella::widgets {
+
+using namespace tessella::platform;
+
+namespace {
+
+QString Title(MessageKind kind) {
+    switch (kind) {
+        case MessageKind::Warning: return QStringLiteral("Avertissement");
+        case MessageKind::Error: return QStringLiteral("Erreur");
+        case MessageKind::Information: return QStringLiteral("Information");
+        case MessageKind::Confirmation: return QStringLiteral("Confirmation");
+    }
+    return {};
+}
+
+QMessageBox::Icon Icon(MessageKind kind) {
+    switch (kind) {
+        case MessageKind::Warning: return QMessageBox::Warning;
+        case MessageKind::Error: return QMessageBox::Critical;
+        case MessageKind::Information: return QMessageBox::Information;
+        case MessageKind::Confirmation: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonText {
+    Answer answer;
+    const char* text;
+    QMessageBox::ButtonRole role;
+};
+
+constexpr ButtonText kButtonTexts[] = {
+    {Answer::Ok, "OK", QMessageBox::AcceptRole},
+    {Answer::Cancel, "Annuler", QMessageBox::RejectRole},
+    {Answer::Abort, "Abandonner", QMessageBox::RejectRole},
+    {Answer::Retry, "Réessayer", QMessageBox::AcceptRole},
+    {Answer::Ignore, "Ignorer", QMessageBox::AcceptRole},
+    {Answer::Yes, "&Oui", QMessageBox::YesRole},
+    {Answer::No, "&Non", QMessageBox::NoRole},
+    {Answer::All, "Tous", QMessageBox::YesRole},
+    {Answer::NoToAll, "Non à tout", QMessageBox::NoRole},
+    {Answer::YesToAll, "Oui à tout", QMessageBox::YesRole},
+};
+
+const ButtonText& TextOf(Answer a) {
+    for (const auto& b : kButtonTexts)
+        if (b.answer == a) return b;
+    return kButtonTexts[0];
+}
+
+// Room for long texture names and their dates in the file dialogs.
+constexpr int kFileDialogWidth = 920;
+constexpr int kFileDialogHeight = 540;
+// Name, size, type, date of change.
+constexpr int kFileColumnWidths[] = {360, 90, 100, 170};
+
+// Qt's own dialog, so that it speaks the program's language, sits in front of its owner and
+// shows its columns wide enough to read.
+std::optional<QString> RunFileDialog(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.resize(kFileDialogWidth, kFileDialogHeight);
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        int column = 0;
+        for (int width : kFileColumnWidths) details->header()->resizeSection(column++, width);
+    }
+    KeepAboveStayOnTopWindows(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString name = dialog.selectedFiles().constFirst();
+    if (name.isEmpty()) return std::nullopt;
+    return name;
+}
+
+}  // namespace
+
+QWidget* FrontWindow(QWidget* fallback) {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return fallback;
+}
+
+void KeepAboveStayOnTopWindows(QWidget& dialog) {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const bool onTopShowing = std::any_of(windows.begin(), windows.end(), [&](QWidget* w) {
+        return w != &dialog && w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    });
+    if (onTopShowing != dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint, onTopShowing);
+}
+
+int ExecInFront(QDialog& dialog) {
+    QPointer<QWidget> owner = dialog.parentWidget();
+    QWidget* front = FrontWindow(owner);
+    const bool moved = front && front != owner && front != &dialog;
+    if (moved) dialog.setParent(front, dialog.windowFlags());
+    KeepAboveStayOnTopWindows(dialog);
+    const int result = dialog.exec();
+    if (moved) dialog.setParent(owner, dialog.windowFlags());
+    return result;
+}
+
+Answer QtPrompts::message(MessageKind kind, const QString& text, const Buttons& buttons) {
+    QMessageBox box(Icon(kind), Title(kind), DisplayText(text), QMessageBox::NoButton, owner());
+    KeepAboveStayOnTopWindows(box);
+    std::vector<std::pair<QAbstractButton*, Answer>> made;
+    for (Answer a : buttons) {
+        const ButtonText& bt = TextOf(a);
+        made.emplace_back(box.addButton(QString::fromUtf8(bt.text), bt.role), a);
+    }
+    if (!made.empty()) box.setDefaultButton(static_cast<QPushButton*>(made.front().first));
+    box.exec();
+    for (const auto& [button, answer] : made)
+        if (box.clickedButton() == button) return answer;
+    // Closed with Escape or the close box: the last button that cancels, else the last one.
+    for (Answer a : {Answer::Cancel, Answer::No, Answer::Abort, Answer::Ok})
+        for (Answer b : buttons)
+            if (a == b) return a;
+    return buttons.empty() ? Answer::Ok : buttons.back();
+}
+
+std::optional<QString> QtPrompts::openFileName(const QString& caption, const QString& filter,
+                                               const QString& initialPath) {
+    QFileDialog dialog(owner(), caption, initialPath, QtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return RunFileDialog(dialog);
+}
+
+std::optional<QString> QtPrompts::saveFileName(const QString& caption, const QString& filter,
+                                               const QString& initialPath) {
+    QFileDialog dialog(owner(), caption, initialPath, QtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The program asks its own replace question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    return RunFileDialog(dialog);
+}
+
+std::optional<ColourValue> QtPrompts::chooseColour(ColourValue initial) {
+    QColorDialog dialog(initial.toQColor(), owner());
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    KeepAboveStayOnTopWindows(dialog);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QColor c = dialog.selectedColor();
+    if (!c.isValid()) return std::nullopt;
+    return ColourValue::fromQColor(c);
+}
+
+std::optional<QString> QtPrompts::chooseFolder(const QString& caption,
+                                               const QString& initialFolder) {
+    QFileDialog dialog(owner(), caption, initialFolder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return RunFileDialog(dialog);
+}
+
+bool QtPrompts::printerSetup(QPrinter& printer) {
+    QPrintDialog dialog(&printer, owner());
+    KeepAboveStayOnTopWindows(dialog);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace tessella::widgets
