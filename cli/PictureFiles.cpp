@@ -47,7 +47,7 @@ void LoadWorkingPicture(const QString& file, pixels::WorkingPicture& work) {
         return;
     }
     QImage bitmap = LoadPicture(file);
-    work.LoadWorkingArray(bitmap);
+    work.load(bitmap);
 }
 
 void WritePicture(const pixels::WorkingPicture& work, const QString& path) {

@@ -87,7 +87,7 @@ void DecodeMono(const QImage& bitmap, PixelGrid& image) {
 
 }  // namespace
 
-void WorkingPicture::LoadWorkingArray(QImage& bitmap) {
+void WorkingPicture::load(QImage& bitmap) {
     platform::CheckImageSize(bitmap.width(), bitmap.height(), QStringLiteral("Image de travail"));
     const QImage::Format format = bitmap.format();
     switch (format) {
@@ -135,10 +135,10 @@ void WorkingPicture::LoadWorkingArray(QImage& bitmap) {
     }
     dotsPerMeterX_ = bitmap.dotsPerMeterX();
     dotsPerMeterY_ = bitmap.dotsPerMeterY();
-    if (bitmap.format() != QImage::Format_BGR888) StoreWorkingArray(bitmap);
+    if (bitmap.format() != QImage::Format_BGR888) store(bitmap);
 }
 
-void WorkingPicture::StoreWorkingArray(QImage& bitmap) const {
+void WorkingPicture::store(QImage& bitmap) const {
     if (image_.empty()) {
         bitmap = QImage();
         return;
@@ -157,13 +157,13 @@ void WorkingPicture::StoreWorkingArray(QImage& bitmap) const {
     if (dotsPerMeterY_ > 0) bitmap.setDotsPerMeterY(dotsPerMeterY_);
 }
 
-WorkingPicture::UndoCopy WorkingPicture::SaveUndo() {
+WorkingPicture::UndoCopy WorkingPicture::saveUndo() {
     UndoCopy copy{image_, dotsPerMeterX_, dotsPerMeterY_, true};
     std::swap(copy, undo_);
     return copy;
 }
 
-void WorkingPicture::RestoreUndo() {
+void WorkingPicture::restoreUndo() {
     if (!undo_.valid) return;
     // Copied first, so the picture and its size never part company.
     PixelGrid restored = undo_.picture;

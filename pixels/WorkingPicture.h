@@ -33,10 +33,10 @@ class WorkingPicture {
     // (Format_BGR888) with the same colours. 1, 4 and 8-bit pictures use their palette; 5-5-5
     // and 5-6-5 pixels take each channel times 8 (green of 5-6-5 times 4); 32-bit pixels drop
     // their fourth byte. Throws TessellaError on an empty or oversized bitmap (array unchanged).
-    void LoadWorkingArray(QImage& bitmap);
+    void load(QImage& bitmap);
     // Replaces bitmap with the array's W x H pixels as Format_BGR888 and the resolution.
     // An empty array gives a null bitmap.
-    void StoreWorkingArray(QImage& bitmap) const;
+    void store(QImage& bitmap) const;
 
     // An undo copy with the resolution that goes with it.
     struct UndoCopy {
@@ -47,16 +47,16 @@ class WorkingPicture {
     };
 
     // The undo copy becomes the picture as it stands, with its size and resolution. Answers
-    // the copy it replaces, for PutBackUndo when the operation that follows fails. A failed
+    // the copy it replaces, for putBackUndo when the operation that follows fails. A failed
     // allocation leaves the old copy in place.
-    UndoCopy SaveUndo();
-    // The copy SaveUndo replaced becomes the undo copy again.
-    void PutBackUndo(UndoCopy previous) { undo_ = std::move(previous); }
+    UndoCopy saveUndo();
+    // The copy saveUndo replaced becomes the undo copy again.
+    void putBackUndo(UndoCopy previous) { undo_ = std::move(previous); }
     // The picture, size and resolution become the undo copy again; the copy stays valid.
     // Does nothing when no copy was ever saved; a failed allocation changes nothing.
-    void RestoreUndo();
+    void restoreUndo();
     // Forgets the undo copy (a new element is being edited).
-    void DiscardUndo() { undo_ = UndoCopy{}; }
+    void discardUndo() { undo_ = UndoCopy{}; }
     bool hasUndo() const { return undo_.valid; }
 
   private:

@@ -23,10 +23,10 @@ void PrintPage(platform::PrinterService& printer, const QImage& page,
     // program's working picture is not touched: the element editor's undo stays as it was.
     pixels::WorkingPicture work;
     QImage bitmap = page;
-    work.LoadWorkingArray(bitmap);
+    work.load(bitmap);
     editor::ResizeNearest(work, target.width(), target.height());
     QImage printed;
-    work.StoreWorkingArray(printed);
+    work.store(printed);
     if (pacer) pacer->processEvents();
 
     platform::PrintDocument document(printer, name.isEmpty() ? QStringLiteral("Tessella") : name);

@@ -31,7 +31,7 @@ void ReplaceMask::showPositionText() {
     c_.events.setPositionText(QStringLiteral("%1 x %2").arg(x_).arg(y_));
 }
 
-bool ReplaceMask::replaceClicked() {
+bool ReplaceMask::start() {
     const TexturePage& p = c_.page;
     c_.events.setEnabled(PageCommand::PositionControls, true);
     moveMask();
@@ -58,7 +58,7 @@ bool ReplaceMask::replaceClicked() {
     return true;
 }
 
-void ReplaceMask::validateClicked() {
+void ReplaceMask::validate() {
     TexturePage& p = c_.page;
     maskVisible_ = false;
     c_.events.setMaskVisible(false);
@@ -74,32 +74,32 @@ void ReplaceMask::validateClicked() {
     c_.events.setEnabled(PageCommand::Abandon, false);
 }
 
-void ReplaceMask::abandonClicked() {
+void ReplaceMask::abandon() {
     maskVisible_ = false;
     c_.events.setMaskVisible(false);
 }
 
-void ReplaceMask::fineXClicked(int32_t position) {
+void ReplaceMask::moveToX(int32_t position) {
     setPosition(position, y_);
     moveMask();
     showPositionText();
 }
 
-void ReplaceMask::coarseXClicked(int32_t position) {
-    fineXClicked(position);
+void ReplaceMask::moveToXCoarse(int32_t position) {
+    moveToX(position);
 }
 
-void ReplaceMask::fineYClicked(int32_t position) {
+void ReplaceMask::moveToY(int32_t position) {
     setPosition(x_, -position);
     moveMask();
     showPositionText();
 }
 
-void ReplaceMask::coarseYClicked(int32_t position) {
-    fineYClicked(position);
+void ReplaceMask::moveToYCoarse(int32_t position) {
+    moveToY(position);
 }
 
-void ReplaceMask::pageMouseDown(int32_t viewX, int32_t viewY) {
+void ReplaceMask::placeAtViewPoint(int32_t viewX, int32_t viewY) {
     if (!maskVisible_) return;
     const double zoom = c_.page.zoomFactor;
     setPosition(RoundHalfEven(viewX / zoom), RoundHalfEven(viewY / zoom));

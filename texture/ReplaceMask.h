@@ -16,20 +16,20 @@ class ReplaceMask {
     explicit ReplaceMask(PageContext context) : c_(context) {}
 
     // startReplacement. True when the mask is shown and "Valider" may place the source.
-    bool replaceClicked();
+    bool start();
     // validateReplacement: copies the source onto the page at (X, Y).
-    void validateClicked();
+    void validate();
     // abandonReplacement: hides the mask only.
-    void abandonClicked();
+    void abandon();
 
     // moveMaskXFine / moveMaskXCoarse with the control's position (X).
-    void fineXClicked(int32_t position);
-    void coarseXClicked(int32_t position);
+    void moveToX(int32_t position);
+    void moveToXCoarse(int32_t position);
     // moveMaskYFine / moveMaskYCoarse with the control's position (-Y).
-    void fineYClicked(int32_t position);
-    void coarseYClicked(int32_t position);
+    void moveToY(int32_t position);
+    void moveToYCoarse(int32_t position);
     // placeMaskAt at a point of the page view (without the view's offset).
-    void pageMouseDown(int32_t viewX, int32_t viewY);
+    void placeAtViewPoint(int32_t viewX, int32_t viewY);
     // After "Ouvrir": the horizontal controls reach PageWidth, the vertical ones -PageHeight.
     void pageOpened();
 

@@ -62,7 +62,7 @@ void Ours(benchmark::State& state, void (*op)(WorkingPicture&)) {
         [&] {
             work.reset();
             work = std::make_unique<WorkingPicture>();
-            work->LoadWorkingArray(bitmap);
+            work->load(bitmap);
         },
         [&] { op(*work); });
     CountBytes(state);
@@ -215,8 +215,8 @@ void LoadStore(benchmark::State& state) {
         },
         [&] {
             work = std::make_unique<WorkingPicture>();
-            work->LoadWorkingArray(bitmap);
-            work->StoreWorkingArray(stored);
+            work->load(bitmap);
+            work->store(stored);
         });
     CountBytes(state);
 }
@@ -236,7 +236,7 @@ void LoadIndexed8(benchmark::State& state) {
         },
         [&] {
             work = std::make_unique<WorkingPicture>();
-            work->LoadWorkingArray(bitmap);
+            work->load(bitmap);
         });
     CountBytes(state);
 }

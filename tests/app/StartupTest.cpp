@@ -73,12 +73,11 @@ TEST_F(Startup, SplashWaitsWindowsAndCursorsInOrder) {
     EXPECT_EQ(startup.splash(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(startup.mainWindow()->isVisible());
-    for (int n : {22, 23, 24}) {
-        EXPECT_TRUE(context.cursors.installed(n)) << n;
-        EXPECT_EQ(context.cursors.cursor(n).pixmap().size(), QSize(32, 32));
+    for (auto which : {widgets::ToolCursor::Pencil, widgets::ToolCursor::PaintPot,
+                       widgets::ToolCursor::ColourPicker}) {
+        EXPECT_TRUE(context.cursors.installed(which)) << int(which);
+        EXPECT_EQ(context.cursors.cursor(which).pixmap().size(), QSize(32, 32));
     }
-    EXPECT_FALSE(context.cursors.installed(21));
-    EXPECT_EQ(context.cursors.cursor(21).shape(), Qt::ArrowCursor);
     EXPECT_TRUE(prompts.shown().empty());
 
     // Each dialog belongs to the window that opens it, so that it stacks above that window.

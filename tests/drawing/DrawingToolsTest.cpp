@@ -25,7 +25,7 @@ class Drawing : public EditorWindow {
 
     QImage working() const {
         QImage picture;
-        context.workingPicture.StoreWorkingArray(picture);
+        context.workingPicture.store(picture);
         return picture;
     }
 
@@ -55,7 +55,7 @@ TEST_F(Drawing, ThePencilSetsPixelsOnlyInsideThePicture) {
     open(Filled(8, 4));
     setZoom(2);
     tools->toolButtons[int(DrawingTool::Pencil)]->click();
-    EXPECT_EQ(editor->view->cursor().shape(), context.cursors.cursor(widgets::Cursors::kPencil).shape());
+    EXPECT_EQ(editor->view->cursor().shape(), context.cursors.cursor(widgets::ToolCursor::Pencil).shape());
     drag({2, 2}, {{4, 2}, {6, 4}}, {40, 2});  // released past the right edge
     QImage expected = Filled(8, 4);
     expected.setPixelColor(2, 1, Qt::black);
@@ -71,7 +71,7 @@ TEST_F(Drawing, TheEyedroppersTakeThePixelUnderThePressAndReturnToNoTool) {
     tools->toolButtons[int(DrawingTool::Rectangle)]->click();
     tools->penPickButton->click();
     EXPECT_EQ(editor->view->cursor().shape(),
-              context.cursors.cursor(widgets::Cursors::kColourPicker).shape());
+              context.cursors.cursor(widgets::ToolCursor::ColourPicker).shape());
     press({4, 2});  // no move before: the pixel under the press
     release({4, 2});
     EXPECT_EQ(tools->pen().color(), element.pixelColor(4, 2));
@@ -96,7 +96,7 @@ TEST_F(Drawing, TheFillPaintsTheAreaWithAnUndoCopyAndOnlyInsideThePicture) {
     prompts.expectColour(platform::ColourValue::fromRgb(0, 0, 255));
     tools->brushColourButton->click();
     tools->fillButton->click();
-    EXPECT_EQ(editor->view->cursor().shape(), context.cursors.cursor(widgets::Cursors::kPaintPot).shape());
+    EXPECT_EQ(editor->view->cursor().shape(), context.cursors.cursor(widgets::ToolCursor::PaintPot).shape());
     press({20, 1});
     release({20, 1});  // outside: nothing
     EXPECT_EQ(editor->picture(), element);

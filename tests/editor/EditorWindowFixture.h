@@ -38,9 +38,9 @@ inline QImage Filled(int w, int h, QColor colour = Qt::white) {
 // What the core operation makes of picture.
 inline QImage CoreResult(QImage picture, const std::function<void(pixels::WorkingPicture&)>& op) {
     pixels::WorkingPicture work;
-    work.LoadWorkingArray(picture);
+    work.load(picture);
     op(work);
-    work.StoreWorkingArray(picture);
+    work.store(picture);
     return picture;
 }
 

@@ -29,7 +29,7 @@ namespace {
 
 PixelGrid GridOf(QImage picture) {
     WorkingPicture work;
-    work.LoadWorkingArray(picture);
+    work.load(picture);
     return work.image();
 }
 
@@ -80,7 +80,7 @@ class ColourWindow : public ::testing::Test {
 
     void show(const QImage& element, ColourAdjustment adjustment) {
         QImage copy = element;
-        context.workingPicture.LoadWorkingArray(copy);
+        context.workingPicture.load(copy);
         window->begin(adjustment);
     }
     QColor shown(int x, int y) const { return window->preview->picture().pixelColor(x, y); }
@@ -132,7 +132,7 @@ TEST_F(ColourWindow, ConfigurationsShowTheirControls) {
     EXPECT_TRUE(window->correctionGroup->isHidden());
     EXPECT_FALSE(window->backgroundGroup->isHidden());
     EXPECT_TRUE(window->thresholdBar->isEnabled());
-    EXPECT_TRUE(window->mode2Radio->isEnabled());
+    EXPECT_TRUE(window->strongInvertedEmbossRadio->isEnabled());
 }
 
 TEST_F(ColourWindow, AllChannelsBarMovesTheThreeAndScalesThePreview) {
@@ -205,17 +205,17 @@ TEST_F(ColourWindow, BackgroundChoiceDecidesColourTextureAndModes) {
     EXPECT_EQ(window->hexLabel->text(), "563412");
     EXPECT_EQ(window->settings().emboss.colour, ColourValue::fromRgb(0x12, 0x34, 0x56));
 
-    window->mode2Radio->click();
+    window->strongInvertedEmbossRadio->click();
     window->texturedRadio->click();
     EXPECT_TRUE(window->settings().emboss.textured);
     EXPECT_FALSE(window->settings().emboss.colour);
-    EXPECT_FALSE(window->mode1Radio->isEnabled());
-    EXPECT_FALSE(window->mode2Radio->isEnabled());
+    EXPECT_FALSE(window->plainEmbossRadio->isEnabled());
+    EXPECT_FALSE(window->strongInvertedEmbossRadio->isEnabled());
     // Still so once the next emboss showing has set its controls.
     show(Filled(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
-    EXPECT_FALSE(window->mode2Radio->isEnabled());
+    EXPECT_FALSE(window->strongInvertedEmbossRadio->isEnabled());
     window->noBackgroundRadio->click();
-    EXPECT_TRUE(window->mode2Radio->isEnabled());
+    EXPECT_TRUE(window->strongInvertedEmbossRadio->isEnabled());
     // Mode 2: round(127 x 1.9) = 241, 2 x (255 - 241).
     EXPECT_EQ(shown(0, 0), QColor(28, 28, 28));
 }
@@ -313,7 +313,7 @@ TEST_F(ColourEditor, OkAppliesWhatTheCoreMakesOfTheSettings) {
          [](PixelGrid& p) { Contrast(p, p, 20, 12, 127, -120.0); }},
         {"coloured emboss", &editor::ElementEditor::embossButton,
          [](ColourAdjustWindow& w) {
-             w.mode2Radio->click();
+             w.strongInvertedEmbossRadio->click();
              w.thresholdBar->setValue(180);
              w.saturationBar->setValue(90);
              w.colouredRadio->click();

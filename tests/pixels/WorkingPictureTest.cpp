@@ -72,7 +72,7 @@ TEST(WorkingPicture, EveryDepthLoadsAsItsColours) {
         SCOPED_TRACE(c.name);
         QImage bitmap = c.bitmap;
         WorkingPicture work;
-        work.LoadWorkingArray(bitmap);
+        work.load(bitmap);
         Rows loaded(work.height(), std::vector<Bgr>(work.width()));
         for (int yy = 0; yy < work.height(); ++yy)
             for (int x = 0; x < work.width(); ++x) loaded[yy][x] = work.image().at(x, yy);
@@ -97,14 +97,14 @@ TEST(WorkingPicture, OddWidthRowsAndTopRowFirst) {
     bitmap.setPixel(0, 0, qRgb(255, 0, 0));
     bitmap.setDotsPerMeterX(2835);
     WorkingPicture work;
-    work.LoadWorkingArray(bitmap);
+    work.load(bitmap);
     EXPECT_EQ(work.image().at(0, 0), kRed);
     EXPECT_EQ(work.image().at(4, 0), (Bgr{12, 13, 14}));
     EXPECT_EQ(work.image().at(1, 2), (Bgr{35, 36, 37}));
     EXPECT_EQ(work.image().at(4, 2), (Bgr{44, 45, 46}));
 
     QImage stored;
-    work.StoreWorkingArray(stored);
+    work.store(stored);
     ASSERT_EQ(stored.format(), QImage::Format_BGR888);
     ASSERT_EQ(stored.size(), QSize(5, 3));
     EXPECT_EQ(stored.bytesPerLine(), 16);
@@ -117,10 +117,10 @@ TEST(WorkingPicture, StoringLeavesOtherCopiesOfTheBitmapAlone) {
     QImage bitmap(2, 2, QImage::Format_BGR888);
     bitmap.fill(Qt::black);
     WorkingPicture work;
-    work.LoadWorkingArray(bitmap);
+    work.load(bitmap);
     work.image().at(1, 1) = kRed;
     const QImage copy = bitmap;
-    work.StoreWorkingArray(bitmap);
+    work.store(bitmap);
     EXPECT_EQ(bitmap.pixel(1, 1), qRgb(255, 0, 0));
     EXPECT_EQ(copy.pixel(1, 1), qRgb(0, 0, 0));
 }
@@ -129,9 +129,9 @@ TEST(WorkingPicture, EmptyBitmapIsRefusedAndTheArrayKept) {
     QImage one(1, 1, QImage::Format_BGR888);
     one.setPixel(0, 0, qRgb(255, 0, 0));
     WorkingPicture work;
-    work.LoadWorkingArray(one);
+    work.load(one);
     QImage empty;
-    EXPECT_THROW(work.LoadWorkingArray(empty), platform::TessellaError);
+    EXPECT_THROW(work.load(empty), platform::TessellaError);
     ASSERT_EQ(work.width(), 1);
     EXPECT_EQ(work.image().at(0, 0), kRed);
 }
@@ -141,11 +141,11 @@ TEST(WorkingPicture, UndoRestoresSizePixelsAndResolution) {
     bitmap.fill(QColor(1, 2, 3));
     bitmap.setDotsPerMeterX(100);
     WorkingPicture work;
-    work.LoadWorkingArray(bitmap);
-    work.SaveUndo();
+    work.load(bitmap);
+    work.saveUndo();
     work.image().resize(7, 9);
     work.setDotsPerMeter(5, 6);
-    work.RestoreUndo();
+    work.restoreUndo();
     ASSERT_EQ(work.width(), 4);
     ASSERT_EQ(work.height(), 2);
     EXPECT_EQ(work.image().at(3, 1), (Bgr{3, 2, 1}));

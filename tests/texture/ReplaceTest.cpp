@@ -23,7 +23,7 @@ class Replace : public PageFixture {
     }
     void startReplace() {
         prompts.expectMessage(MessageKind::Information, kReplaceInformation);
-        ASSERT_TRUE(mask.replaceClicked());
+        ASSERT_TRUE(mask.start());
     }
     ReplaceMask mask{context()};
 };
@@ -35,14 +35,14 @@ TEST_F(Replace, FlushWithTheRightEdgeCopiesTheWholeElement) {
     EXPECT_EQ(events.positionText, QStringLiteral("0 x 0"));
     EXPECT_EQ(events.mask, QRect(0, 0, 64, 64));
     EXPECT_TRUE(events.crossCursor);
-    mask.coarseXClicked(500);  // kept within the range
-    mask.fineYClicked(-64);    // the vertical controls hold -Y
+    mask.moveToXCoarse(500);  // kept within the range
+    mask.moveToY(-64);    // the vertical controls hold -Y
     EXPECT_EQ(QPoint(mask.x(), mask.y()), QPoint(192, 64));
     EXPECT_EQ(events.positions, QPoint(192, 64));
     EXPECT_EQ(events.positionText, QStringLiteral("192 x 64"));
     EXPECT_EQ(events.mask, QRect(192, 64, 64, 64));
     page.modified = false;
-    mask.validateClicked();
+    mask.validate();
     EXPECT_EQ(pagePixel(192, 64), QColor(Qt::yellow));
     EXPECT_EQ(pagePixel(255, 127), QColor(Qt::yellow));
     EXPECT_EQ(pagePixel(191, 64), kMagentaColour);
@@ -56,18 +56,18 @@ TEST_F(Replace, FlushWithTheRightEdgeCopiesTheWholeElement) {
 TEST_F(Replace, AClickPositionsTheMaskWithTiesToEvenAndNoText) {
     startReplace();
     page.zoomFactor = 2.0;
-    mask.pageMouseDown(101, 30);  // 50.5 -> 50, 15
+    mask.placeAtViewPoint(101, 30);  // 50.5 -> 50, 15
     EXPECT_EQ(QPoint(mask.x(), mask.y()), QPoint(50, 15));
     EXPECT_EQ(events.mask, QRect(100, 30, 128, 128));
     EXPECT_EQ(events.positionText, QStringLiteral("0 x 0"));
-    mask.pageMouseDown(1000, 1000);  // kept within the ranges
+    mask.placeAtViewPoint(1000, 1000);  // kept within the ranges
     EXPECT_EQ(QPoint(mask.x(), mask.y()), QPoint(192, 64));
-    mask.abandonClicked();
+    mask.abandon();
     EXPECT_FALSE(events.maskVisible);
-    mask.pageMouseDown(0, 0);  // only while the mask is visible
+    mask.placeAtViewPoint(0, 0);  // only while the mask is visible
     EXPECT_EQ(QPoint(mask.x(), mask.y()), QPoint(192, 64));
     EXPECT_TRUE(events.isEnabled(PageCommand::Validate));  // Abandon leaves them enabled
-    mask.validateClicked();
+    mask.validate();
     EXPECT_EQ(pagePixel(192, 64), QColor(Qt::yellow));
 }
 
@@ -95,7 +95,7 @@ TEST_F(Replace, AWrongSizeIsRefusedAndSidesNotMultipleOf8AskFirst) {
         page.importWidth = page.importHeight = r.side;
         page.sourcePicture = Solid(r.w, r.h, Qt::yellow);
         prompts.expectMessage(r.kind, r.text, r.answer);
-        EXPECT_FALSE(mask.replaceClicked());
+        EXPECT_FALSE(mask.start());
         EXPECT_FALSE(events.maskVisible);
         EXPECT_FALSE(events.isEnabled(PageCommand::Validate));
     }

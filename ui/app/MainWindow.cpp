@@ -569,34 +569,34 @@ void MainWindow::changeImportSize() {
 
 void MainWindow::moveMaskXFine() {
     platform::Guard(services_.prompts,
-                    [this] { commands_->mask().fineXClicked(replaceXFineArrows->position()); });
+                    [this] { commands_->mask().moveToX(replaceXFineArrows->position()); });
 }
 
 void MainWindow::moveMaskYFine() {
     platform::Guard(services_.prompts,
-                    [this] { commands_->mask().fineYClicked(replaceYFineArrows->position()); });
+                    [this] { commands_->mask().moveToY(replaceYFineArrows->position()); });
 }
 
 void MainWindow::moveMaskXCoarse() {
     platform::Guard(services_.prompts,
-                    [this] { commands_->mask().coarseXClicked(replaceXCoarseArrows->position()); });
+                    [this] { commands_->mask().moveToXCoarse(replaceXCoarseArrows->position()); });
 }
 
 void MainWindow::moveMaskYCoarse() {
     platform::Guard(services_.prompts,
-                    [this] { commands_->mask().coarseYClicked(replaceYCoarseArrows->position()); });
+                    [this] { commands_->mask().moveToYCoarse(replaceYCoarseArrows->position()); });
 }
 
 void MainWindow::validateReplacement() {
-    platform::Guard(services_.prompts, [this] { commands_->mask().validateClicked(); });
+    platform::Guard(services_.prompts, [this] { commands_->mask().validate(); });
 }
 
 void MainWindow::abandonReplacement() {
-    platform::Guard(services_.prompts, [this] { commands_->mask().abandonClicked(); });
+    platform::Guard(services_.prompts, [this] { commands_->mask().abandon(); });
 }
 
 void MainWindow::startReplacement() {
-    platform::Guard(services_.prompts, [this] { commands_->mask().replaceClicked(); });
+    platform::Guard(services_.prompts, [this] { commands_->mask().start(); });
 }
 
 void MainWindow::addSelectedSources() {
@@ -605,7 +605,7 @@ void MainWindow::addSelectedSources() {
 
 void MainWindow::placeMaskAt(Qt::MouseButton, QPoint pos) {
     platform::Guard(services_.prompts, [this, pos] {
-        if (commands_->mask().maskVisible()) commands_->mask().pageMouseDown(pos.x(), pos.y());
+        if (commands_->mask().maskVisible()) commands_->mask().placeAtViewPoint(pos.x(), pos.y());
     });
 }
 

@@ -15,8 +15,8 @@ inline const QString kPercentCaption = QStringLiteral("%");
 inline const QString kProgressiveCaption = QStringLiteral("Correction progressive");
 
 inline const QString kEmbossCaption = QStringLiteral(" Estamper ");
-inline const QString kMode1Caption = QStringLiteral("Mode 1");
-inline const QString kMode2Caption = QStringLiteral("Mode 2");
+inline const QString kPlainEmbossCaption = QStringLiteral("Mode 1");
+inline const QString kStrongInvertedEmbossCaption = QStringLiteral("Mode 2");
 inline const QString kThresholdCaption = QStringLiteral("Seuil");
 inline const QString kBackgroundChoiceCaption = QStringLiteral(" Fond ");
 inline const QString kNoBackgroundCaption = QStringLiteral("Non");

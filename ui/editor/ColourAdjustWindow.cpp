@@ -237,9 +237,9 @@ QGroupBox* ColourAdjustWindow::buildCorrectionGroup() {
 
 QGroupBox* ColourAdjustWindow::buildEmbossGroup() {
     auto* group = new QGroupBox(kEmbossCaption, this);
-    mode1Radio = new QRadioButton(kMode1Caption, group);
-    mode1Radio->setChecked(true);
-    mode2Radio = new QRadioButton(kMode2Caption, group);
+    plainEmbossRadio = new QRadioButton(kPlainEmbossCaption, group);
+    plainEmbossRadio->setChecked(true);
+    strongInvertedEmbossRadio = new QRadioButton(kStrongInvertedEmbossCaption, group);
     thresholdBar = Bar(100, 255, 255, kThresholdCaption, group);
     thresholdLabel = ValueLabel(255, kThresholdCaption, group);
 
@@ -264,8 +264,8 @@ QGroupBox* ColourAdjustWindow::buildEmbossGroup() {
     textureThumbnail->setAccessibleName(kTextureName);
 
     auto* modes = new QHBoxLayout;
-    modes->addWidget(mode1Radio);
-    modes->addWidget(mode2Radio);
+    modes->addWidget(plainEmbossRadio);
+    modes->addWidget(strongInvertedEmbossRadio);
     auto* threshold = new QHBoxLayout;
     threshold->addWidget(new QLabel(kThresholdCaption, group));
     threshold->addWidget(thresholdBar);
@@ -336,8 +336,8 @@ void ColourAdjustWindow::connectControls() {
     connect(progressiveCheck, &QCheckBox::toggled, this, &ColourAdjustWindow::setProgressive);
     connect(directionGroup_, &QButtonGroup::idClicked, this, &ColourAdjustWindow::chooseDirection);
     connect(thresholdBar, &QScrollBar::valueChanged, this, &ColourAdjustWindow::updateEmboss);
-    connect(mode1Radio, &QRadioButton::clicked, this, &ColourAdjustWindow::updateEmboss);
-    connect(mode2Radio, &QRadioButton::clicked, this, &ColourAdjustWindow::updateEmboss);
+    connect(plainEmbossRadio, &QRadioButton::clicked, this, &ColourAdjustWindow::updateEmboss);
+    connect(strongInvertedEmbossRadio, &QRadioButton::clicked, this, &ColourAdjustWindow::updateEmboss);
     connect(saturationBar, &QScrollBar::valueChanged, this, &ColourAdjustWindow::updateEmboss);
     connect(backgroundChoice_, &QButtonGroup::idClicked, this,
             &ColourAdjustWindow::chooseBackground);
@@ -376,7 +376,7 @@ void ColourAdjustWindow::configure(ColourAdjustment adjustment) {
     progressivePanel->setVisible(rgb);
     embossGroup->setVisible(emboss);
     backgroundGroup->setVisible(emboss);
-    for (QWidget* w : std::initializer_list<QWidget*>{thresholdBar, mode1Radio, mode2Radio,
+    for (QWidget* w : std::initializer_list<QWidget*>{thresholdBar, plainEmbossRadio, strongInvertedEmbossRadio,
                                                       backgroundChoiceGroup})
         w->setEnabled(emboss);
 }
@@ -485,7 +485,7 @@ void ColourAdjustWindow::setProgressive(bool on) {
 void ColourAdjustWindow::updateEmboss() {
     platform::Guard(prompts_, [&] {
         EmbossSettings emboss = settings_.emboss;
-        emboss.mode = mode1Radio->isChecked() ? EmbossMode::Plain : EmbossMode::StrongInverted;
+        emboss.mode = plainEmbossRadio->isChecked() ? EmbossMode::Plain : EmbossMode::StrongInverted;
         emboss.threshold = thresholdBar->value();
         thresholdLabel->setValue(emboss.threshold);
         emboss.saturation = saturationBar->value();
@@ -501,8 +501,8 @@ void ColourAdjustWindow::chooseBackground() {
     updateEmboss();
     // The textured relief has one mode only.
     const bool modes = thresholdBar->isEnabled() && !texturedRadio->isChecked();
-    mode1Radio->setEnabled(modes);
-    mode2Radio->setEnabled(modes);
+    plainEmbossRadio->setEnabled(modes);
+    strongInvertedEmbossRadio->setEnabled(modes);
 }
 
 void ColourAdjustWindow::choosePaletteColour(int index) {

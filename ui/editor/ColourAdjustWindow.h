@@ -89,8 +89,8 @@ class ColourAdjustWindow final : public QDialog {
     std::array<QToolButton*, 8> directionButtons{};
 
     QGroupBox* embossGroup;
-    QRadioButton* mode1Radio;
-    QRadioButton* mode2Radio;
+    QRadioButton* plainEmbossRadio;
+    QRadioButton* strongInvertedEmbossRadio;
     QScrollBar* thresholdBar;
     widgets::NumberLabel* thresholdLabel;
     QGroupBox* backgroundChoiceGroup;

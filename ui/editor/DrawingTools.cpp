@@ -130,7 +130,7 @@ void DrawingTools::buildControls() {
         const auto tool = static_cast<DrawingTool>(i);
         toolButtons[i] = GroupedButton(ToolGlyph(tool), toolNames[i], toolGroup_, int(i));
     }
-    toolButtons[0]->setIcon(QIcon(cursors_.cursor(widgets::Cursors::kPencil).pixmap()));
+    toolButtons[0]->setIcon(QIcon(cursors_.cursor(widgets::ToolCursor::Pencil).pixmap()));
     noToolButton = GroupedButton(Glyph([](QPainter& p) {
                                      p.setBrush(Qt::white);
                                      p.drawPolygon(QPolygon({{4, 1}, {4, 13}, {7, 10}, {10, 14},
@@ -139,7 +139,7 @@ void DrawingTools::buildControls() {
                                  kNoToolName, toolGroup_, -2);
     noToolButton->setChecked(true);
     drawButton = ToolButton(ToolGlyph(DrawingTool::Pencil), kDrawHint, kDrawHint, this);
-    fillButton = ToolButton(QIcon(cursors_.cursor(widgets::Cursors::kPaintPot).pixmap()),
+    fillButton = ToolButton(QIcon(cursors_.cursor(widgets::ToolCursor::PaintPot).pixmap()),
                             kFillHint, kFillHint, this);
 
     auto* penStyles = new QButtonGroup(this);
@@ -156,7 +156,7 @@ void DrawingTools::buildControls() {
         pen_.setStyle(kPenStyles[id]);
     });
 
-    const QIcon picker(cursors_.cursor(widgets::Cursors::kColourPicker).pixmap());
+    const QIcon picker(cursors_.cursor(widgets::ToolCursor::ColourPicker).pixmap());
     const QIcon palette = style()->standardIcon(QStyle::SP_DesktopIcon);
     penColourButton = ToolButton(palette, kPenColourHint, kPenColourHint, this);
     penPickButton = ToolButton(picker, kPenPickName, kPickHint, this);
@@ -263,12 +263,12 @@ void DrawingTools::connectControls() {
 
 // --- Modes -------------------------------------------------------------------------------
 
-void DrawingTools::useEditorPointer(bool toTools, int cursor) {
+void DrawingTools::useEditorPointer(bool toTools, std::optional<widgets::ToolCursor> cursor) {
     editor_.setDrawingToolActive(toTools);
     editor_.cancelColourPick();
     pickPen_ = pickBrush_ = false;
     drawing_ = stroking_ = false;
-    editor_.view->setCursor(cursor ? cursors_.cursor(cursor) : QCursor(Qt::CrossCursor));
+    editor_.view->setCursor(cursor ? cursors_.cursor(*cursor) : QCursor(Qt::CrossCursor));
 }
 
 void DrawingTools::selectTool(DrawingTool tool) {
@@ -280,31 +280,31 @@ void DrawingTools::selectTool(DrawingTool tool) {
 void DrawingTools::drawWithCurrentTool() {
     drawMode_ = true;
     fillMode_ = false;
-    useEditorPointer(true, widgets::Cursors::kPencil);
+    useEditorPointer(true, widgets::ToolCursor::Pencil);
 }
 
 void DrawingTools::selectFill() {
     fillMode_ = true;
     drawMode_ = false;
-    useEditorPointer(true, widgets::Cursors::kPaintPot);
+    useEditorPointer(true, widgets::ToolCursor::PaintPot);
 }
 
 void DrawingTools::selectNoTool() {
     drawMode_ = fillMode_ = false;
     noToolButton->setChecked(true);
-    useEditorPointer(false, 0);
+    useEditorPointer(false, std::nullopt);
 }
 
 void DrawingTools::pickPenColour() {
     drawMode_ = fillMode_ = false;
-    useEditorPointer(false, widgets::Cursors::kColourPicker);
+    useEditorPointer(false, widgets::ToolCursor::ColourPicker);
     pickPen_ = true;
     editor_.requestColourPick();
 }
 
 void DrawingTools::pickBrushColour() {
     drawMode_ = fillMode_ = false;
-    useEditorPointer(false, widgets::Cursors::kColourPicker);
+    useEditorPointer(false, widgets::ToolCursor::ColourPicker);
     pickBrush_ = true;
     editor_.requestColourPick();
 }

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QPen>
 #include <array>
+#include <optional>
 
 #include "drawing/ShapePainting.h"
 
@@ -17,6 +18,7 @@ class QToolButton;
 
 namespace tessella::widgets {
 class Cursors;
+enum class ToolCursor;
 class StepArrows;
 }  // namespace tessella::widgets
 namespace tessella::platform {
@@ -94,7 +96,7 @@ class DrawingTools final : public QDialog {
     void buildControls();
     void connectControls();
     // The editor's presses go to a tool (draw or fill) or not, with its cursor.
-    void useEditorPointer(bool toTools, int cursor);
+    void useEditorPointer(bool toTools, std::optional<widgets::ToolCursor> cursor);
     void showSwatches();
     void drawRubberBand();
 

@@ -354,7 +354,7 @@ void ElementEditor::begin(const texture::ElementRequest& request) {
     newElementMode_ = request.newElementMode;
     showDrawingTools_ = request.showDrawingTools;
     // The undo copy belongs to the element edited before: nothing here can bring it back.
-    work_.DiscardUndo();
+    work_.discardUndo();
     undoButton->setEnabled(false);
     if (showDrawingTools_) {
         view->update();
@@ -362,13 +362,13 @@ void ElementEditor::begin(const texture::ElementRequest& request) {
     }
     if (!newElementMode_) {
         display_ = request.picture;
-        work_.LoadWorkingArray(display_);
+        work_.load(display_);
         setOperationButtonsEnabled(true);
     } else {
         // The buttons wait for the first press with a drawing tool.
         display_ = BlankPicture(request.settings.elementWidth, request.settings.elementHeight,
                                 request.settings.backgroundColour);
-        work_.LoadWorkingArray(display_);
+        work_.load(display_);
         emit drawingToolsWanted();
     }
     // The zoom kept from the last showing is the one presses are divided by: show it.
@@ -410,11 +410,11 @@ void ElementEditor::closeAndSave() {
 
 void ElementEditor::runOperation(const std::function<void()>& op) {
     platform::Guard(services_.prompts, [&] {
-        pixels::WorkingPicture::UndoCopy previous = work_.SaveUndo();
+        pixels::WorkingPicture::UndoCopy previous = work_.saveUndo();
         try {
             op();
         } catch (...) {
-            work_.PutBackUndo(std::move(previous));
+            work_.putBackUndo(std::move(previous));
             throw;
         }
         showWorkingPicture();
@@ -424,7 +424,7 @@ void ElementEditor::runOperation(const std::function<void()>& op) {
 }
 
 void ElementEditor::showWorkingPicture() {
-    work_.StoreWorkingArray(display_);
+    work_.store(display_);
     view->setPicture(display_);
     applyZoom(zoom_);
     showDimensions();
@@ -548,7 +548,7 @@ void ElementEditor::applyBlurStep(pixels::BlurVariant variant) {
         // One undo copy for all the steps of a showing, taken only once there is a step, so
         // closing the window without one keeps the previous operation's copy.
         if (!blurStepTaken_) {
-            work_.SaveUndo();
+            work_.saveUndo();
             blurStepTaken_ = true;
             blurDialog()->undoButton->setEnabled(true);
         }
@@ -599,7 +599,7 @@ void ElementEditor::resizeElement() {
 void ElementEditor::undo() {
     platform::Guard(services_.prompts, [this] {
         if (!work_.hasUndo()) return;
-        work_.RestoreUndo();
+        work_.restoreUndo();
         showWorkingPicture();
         undoButton->setEnabled(false);
         reloadButton->setEnabled(true);
@@ -614,7 +614,7 @@ void ElementEditor::reload() {
             services_.prompts.warning(kReloadFailed);
             return;
         }
-        work_.LoadWorkingArray(loaded);
+        work_.load(loaded);
         display_ = loaded;
         showWorkingPicture();
     });
@@ -635,7 +635,7 @@ void ElementEditor::newElement() {
         if (!newElementDialog_->askNewElement()) return;
         const texture::NewElementSettings& s = services_.newElement;
         QImage blank = BlankPicture(s.elementWidth, s.elementHeight, s.backgroundColour);
-        work_.LoadWorkingArray(blank);
+        work_.load(blank);
         display_ = blank;
         closeResult_ = texture::kEditorNoResult;
         newElementMode_ = true;
@@ -658,7 +658,7 @@ void ElementEditor::editProperties() {
             QPainter p(&resized);
             p.drawImage(0, 0, display_);
         }
-        work_.LoadWorkingArray(resized);
+        work_.load(resized);
         display_ = resized;
         showWorkingPicture();
     });
@@ -670,7 +670,7 @@ void ElementEditor::showHelp() {
 
 void ElementEditor::pictureDrawn() {
     platform::Guard(services_.prompts, [this] {
-        work_.LoadWorkingArray(display_);
+        work_.load(display_);
         undoButton->setEnabled(true);
         reloadButton->setEnabled(true);
     });

@@ -46,7 +46,7 @@ void ElementEditor::releaseForDrawing(Qt::MouseButton button, QPoint pixel) {
 }
 
 void ElementEditor::keepUndoCopy() {
-    work_.SaveUndo();
+    work_.saveUndo();
 }
 
 void ElementEditor::drawOnPicture(const std::function<void(QImage&)>& draw) {
@@ -60,7 +60,7 @@ void ElementEditor::drawOnPicture(const std::function<void(QImage&)>& draw) {
 void ElementEditor::takeTexture(const QImage& picture, const QString& path) {
     if (reloadPath_.isEmpty()) reloadPath_ = path;
     QImage texture = picture;
-    runOperation([&] { work_.LoadWorkingArray(texture); });
+    runOperation([&] { work_.load(texture); });
     showTimer->start();
 }
 

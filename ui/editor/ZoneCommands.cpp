@@ -192,7 +192,7 @@ void ElementEditor::dropPaste() {
     runOperation([&] {
         QImage merged = display_;
         QPainter(&merged).drawImage(at, picture);  // what lies past the edges is left out
-        work_.LoadWorkingArray(merged);
+        work_.load(merged);
     });
     endZone();
 }
@@ -233,7 +233,7 @@ void ElementEditor::pasteAsNewPicture() {
         if (picture.isNull()) return;
         platform::CheckImageSize(picture.width(), picture.height(), kPastedPictureWhat);
         // No undo copy: "Défaire" still brings back the last operation's.
-        work_.LoadWorkingArray(picture);
+        work_.load(picture);
         display_ = picture;
         reloadPath_ = kPastedFileName;
         showWorkingPicture();

@@ -8,14 +8,14 @@ namespace tessella::widgets {
 
 namespace {
 struct CursorPicture {
-    int number;
+    ToolCursor which;
     const char* resource;
     int hotX, hotY;  // the tip of the tool
 };
 constexpr CursorPicture kPictures[] = {
-    {Cursors::kPencil, ":/cursors/CRAYON1", 1, 30},
-    {Cursors::kPaintPot, ":/cursors/POT1", 3, 29},
-    {Cursors::kColourPicker, ":/cursors/PIPETTE1", 1, 30},
+    {ToolCursor::Pencil, ":/cursors/CRAYON1", 1, 30},
+    {ToolCursor::PaintPot, ":/cursors/POT1", 3, 29},
+    {ToolCursor::ColourPicker, ":/cursors/PIPETTE1", 1, 30},
 };
 }  // namespace
 
@@ -23,13 +23,13 @@ void Cursors::install() {
     EnsureResources();
     for (const auto& p : kPictures) {
         QPixmap pixmap(QString::fromLatin1(p.resource));
-        if (pixmap.isNull()) continue;  // a missing picture leaves the arrow for that number
-        cursors_[p.number] = QCursor(pixmap, p.hotX, p.hotY);
+        if (pixmap.isNull()) continue;  // a missing picture leaves the arrow for that tool
+        cursors_[p.which] = QCursor(pixmap, p.hotX, p.hotY);
     }
 }
 
-QCursor Cursors::cursor(int number) const {
-    auto it = cursors_.find(number);
+QCursor Cursors::cursor(ToolCursor which) const {
+    auto it = cursors_.find(which);
     return it == cursors_.end() ? QCursor(Qt::ArrowCursor) : it->second;
 }
 
