@@ -1,5 +1,6 @@
 #include <QImage>
 
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/PictureFiles.h"
 #include "imagefile/ImageLoader.h"
@@ -8,15 +9,20 @@ namespace tessella::cli {
 
 namespace {
 
-int UsageOf(const char* usage) {
-    PrintError(QStringLiteral("Usage : tessella-cli %1").arg(QLatin1String(usage)));
-    return kExitUsage;
+// Both commands take only files, whose names may start with a dash (convert -in.bmp out.bmp):
+// -h and --help as the first word are the only options.
+CommandSyntax FilesOnly(const QString& usage) {
+    return {.usage = usage, .optionsBeforeArgumentsOnly = true, .refusedWordsAreFiles = true};
 }
 
 }  // namespace
 
-int InfoCommand(const QStringList& args) {
-    if (args.size() != 1) return UsageOf("info FICHIER");
+int InfoCommand(const QStringList& words) {
+    const QString usage = QStringLiteral("Usage : tessella-cli info FICHIER");
+    QCommandLineParser parser;
+    if (const auto stop = ParseCommandLine(parser, words, FilesOnly(usage))) return *stop;
+    const QStringList args = parser.positionalArguments();
+    if (args.size() != 1) return UsageError(usage);
     QImage image;
     int depth = 0;
     if (!imagefile::LoadImageByExtension(args[0], image, depth)) LoadPicture(args[0]);  // throws
@@ -24,9 +30,12 @@ int InfoCommand(const QStringList& args) {
     return kExitOk;
 }
 
-int ConvertCommand(const QStringList& args) {
-    if (args.size() != 2) return UsageOf("convert ENTREE SORTIE.(tga|bmp)");
-    if (!IsPictureOutput(args[1])) return UsageOf("convert ENTREE SORTIE.(tga|bmp)");
+int ConvertCommand(const QStringList& words) {
+    const QString usage = QStringLiteral("Usage : tessella-cli convert ENTREE SORTIE.(tga|bmp)");
+    QCommandLineParser parser;
+    if (const auto stop = ParseCommandLine(parser, words, FilesOnly(usage))) return *stop;
+    const QStringList args = parser.positionalArguments();
+    if (args.size() != 2 || !IsPictureOutput(args[1])) return UsageError(usage);
     // 24-bit TGA and BMP files go through the rows of one working array.
     pixels::WorkingPicture work;
     int dotsPerMeterX = 0, dotsPerMeterY = 0;

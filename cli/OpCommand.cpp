@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/PictureFiles.h"
 #include "editor/Filters.h"
@@ -143,11 +144,10 @@ QString UsageLine(const Operation& op) {
     return line + QStringLiteral(" ENTREE SORTIE.(bmp|tga)");
 }
 
-int Usage() {
+QString UsageText() {
     QString text = QStringLiteral("Usage :");
     for (const Operation& op : Operations()) text += QStringLiteral("\n  ") + UsageLine(op);
-    PrintError(text);
-    return kExitUsage;
+    return text;
 }
 
 std::optional<ColourValue> ParseHexColour(const QString& text) {
@@ -199,15 +199,20 @@ QString Parse(const Argument& a, const QString& text, Values& values) {
 
 }  // namespace
 
-int OpCommand(const QStringList& args) {
-    if (args.isEmpty()) return Usage();
+int OpCommand(const QStringList& words) {
+    // Options end at the operation's name: its arguments may be negative numbers (contrast -50)
+    // and its files may start with a dash, all read here in order.
+    QCommandLineParser parser;
+    const QString unknown = QStringLiteral("Opération inconnue : %1");
+    const CommandSyntax syntax{
+        .usage = UsageText(), .unknownOption = unknown, .optionsBeforeArgumentsOnly = true};
+    if (const auto stop = ParseCommandLine(parser, words, syntax)) return *stop;
+    const QStringList args = parser.positionalArguments();
+    if (args.isEmpty()) return UsageError(UsageText());
     const Operation* op = nullptr;
     for (const Operation& candidate : Operations())
         if (args[0] == QLatin1String(candidate.name)) op = &candidate;
-    if (!op) {
-        PrintError(QStringLiteral("Opération inconnue : %1").arg(args[0]));
-        return Usage();
-    }
+    if (!op) return UsageError(UsageText(), unknown.arg(args[0]));
     const qsizetype count = static_cast<qsizetype>(op->arguments.size());
     if (args.size() != count + 3) {
         PrintError(QStringLiteral("Usage : ") + UsageLine(*op));

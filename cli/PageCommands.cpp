@@ -5,6 +5,7 @@
 #include <QSize>
 
 #include "cli/AnsweringPrompts.h"
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "imagefile/ImageLoader.h"
 #include "platform/Error.h"
@@ -24,11 +25,11 @@ const QString kPackUsage = QStringLiteral(
     "[--onto PAGE [--fill-right]] [--yes-to-all | --no-to-all] -o SORTIE.tga FICHIER...");
 const QString kExtractUsage =
     QStringLiteral("Usage : tessella-cli extract [--import LxH] PAGE DEST.bmp");
+const QString kUnknownOption = QStringLiteral("Option inconnue : %1");
 
-int UsageError(const QString& usage, const QString& why) {
-    PrintError(why);
-    PrintError(usage);
-    return kExitUsage;
+QCommandLineOption ImportOption() {
+    return {QStringLiteral("import"), QStringLiteral("taille des éléments (64x64 par défaut)"),
+            QStringLiteral("LxH")};
 }
 
 std::optional<QSize> ParseSize(const QString& text) {
@@ -58,50 +59,69 @@ struct PackOptions {
 
 // A second -o (or any option given twice) would silently overrule the first: the command
 // line is refused instead. Answers the complaint, empty the first time.
-QString Repeated(QStringList& seen, const QString& option) {
-    if (!option.startsWith(QLatin1Char('-')) || option.size() < 2) return {};
-    if (seen.contains(option)) return QStringLiteral("Option répétée : %1").arg(option);
-    seen << option;
+QString Repeated(QStringList& seen, const GivenOption& option) {
+    if (seen.contains(option.name))
+        return QStringLiteral("Option répétée : %1").arg(option.spelled);
+    seen << option.name;
     return {};
 }
 
-// Answers an error text, empty when the options are sound.
-QString ParsePack(const QStringList& args, PackOptions& o) {
+CommandSyntax PackSyntax() {
+    const QString notMultipleOf8 =
+        QStringLiteral("les fichiers dont les côtés ne sont pas multiples de 8");
+    return {
+        .usage = kPackUsage,
+        .options = {ImportOption(),
+                    {QStringLiteral("free"),
+                     QStringLiteral("taille libre, celle de chaque fichier")},
+                    {QStringLiteral("max-width"),
+                     QStringLiteral("largeur maximale de la texture (512 par défaut)"),
+                     QStringLiteral("256|512")},
+                    {QStringLiteral("onto"), QStringLiteral("ajoute à cette texture"),
+                     QStringLiteral("PAGE")},
+                    {QStringLiteral("fill-right"),
+                     QStringLiteral("complète d'abord une texture étroite à droite (avec --onto)")},
+                    {QStringLiteral("yes-to-all"), QStringLiteral("place ") + notMultipleOf8},
+                    {QStringLiteral("no-to-all"), QStringLiteral("écarte ") + notMultipleOf8},
+                    {QStringLiteral("o"), QStringLiteral("texture à écrire"),
+                     QStringLiteral("SORTIE.tga")}},
+        .unknownOption = kUnknownOption};
+}
+
+// Answers an error text, empty when the options are sound. The options are checked in the
+// order given, so the first fault of the line is the one reported.
+QString ParsePack(const QCommandLineParser& parser, PackOptions& o) {
     QStringList seen;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (const QString twice = Repeated(seen, a); !twice.isEmpty()) return twice;
-        if (a == QLatin1String("--import")) {
-            if (!hasValue || !(o.import = ParseSize(args[++i])))
+    for (const GivenOption& option : OptionsInOrder(parser)) {
+        const QString& a = option.name;
+        if (const QString twice = Repeated(seen, option); !twice.isEmpty()) return twice;
+        if (a == QLatin1String("import")) {
+            if (!option.value || !(o.import = ParseSize(*option.value)))
                 return QStringLiteral("--import attend une taille LxH (par exemple 64x64)");
-        } else if (a == QLatin1String("--free")) {
+        } else if (a == QLatin1String("free")) {
             o.freeSize = true;
-        } else if (a == QLatin1String("--max-width")) {
-            const QString v = hasValue ? args[++i] : QString();
+        } else if (a == QLatin1String("max-width")) {
+            const QString v = option.value.value_or(QString());
             if (v != QLatin1String("256") && v != QLatin1String("512"))
                 return QStringLiteral("--max-width attend 256 ou 512");
             o.maxWidth = v.toInt();
-        } else if (a == QLatin1String("--onto")) {
-            if (!hasValue) return QStringLiteral("--onto attend une texture");
-            o.onto = args[++i];
-        } else if (a == QLatin1String("--fill-right")) {
+        } else if (a == QLatin1String("onto")) {
+            if (!option.value) return QStringLiteral("--onto attend une texture");
+            o.onto = *option.value;
+        } else if (a == QLatin1String("fill-right")) {
             o.fillRight = true;
-        } else if (a == QLatin1String("--yes-to-all") || a == QLatin1String("--no-to-all")) {
+        } else if (a == QLatin1String("yes-to-all") || a == QLatin1String("no-to-all")) {
             const SizeAnswer s =
-                a == QLatin1String("--yes-to-all") ? SizeAnswer::YesToAll : SizeAnswer::NoToAll;
+                a == QLatin1String("yes-to-all") ? SizeAnswer::YesToAll : SizeAnswer::NoToAll;
             if (o.sizes != SizeAnswer::Place && o.sizes != s)
                 return QStringLiteral("--yes-to-all et --no-to-all s'excluent");
             o.sizes = s;
-        } else if (a == QLatin1String("-o")) {
-            if (!hasValue) return QStringLiteral("-o attend le fichier de sortie");
-            o.out = args[++i];
-        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            return QStringLiteral("Option inconnue : %1").arg(a);
-        } else {
-            o.files << a;
+        } else if (a == QLatin1String("o")) {
+            if (!option.value) return QStringLiteral("-o attend le fichier de sortie");
+            o.out = *option.value;
         }
     }
+    o.files = parser.positionalArguments();
     if (o.import && o.freeSize) return QStringLiteral("--import et --free s'excluent");
     if (o.fillRight && o.onto.isEmpty()) return QStringLiteral("--fill-right demande --onto");
     if (o.out.isEmpty()) return QStringLiteral("Il manque -o SORTIE.tga");
@@ -114,8 +134,11 @@ QString ParsePack(const QStringList& args, PackOptions& o) {
 }  // namespace
 
 int PackCommand(const QStringList& args) {
+    QCommandLineParser parser;
+    if (const auto stop = ParseCommandLine(parser, args, PackSyntax())) return *stop;
     PackOptions o;
-    if (const QString why = ParsePack(args, o); !why.isEmpty()) return UsageError(kPackUsage, why);
+    if (const QString why = ParsePack(parser, o); !why.isEmpty())
+        return UsageError(kPackUsage, why);
 
     texture::TexturePage page;
     AnsweringPrompts prompts({o.fillRight, o.sizes, o.onto, o.out});
@@ -158,21 +181,20 @@ int PackCommand(const QStringList& args) {
 }
 
 int ExtractCommand(const QStringList& args) {
+    QCommandLineParser parser;
+    if (const auto stop = ParseCommandLine(
+            parser, args,
+            {.usage = kExtractUsage, .options = {ImportOption()}, .unknownOption = kUnknownOption}))
+        return *stop;
     std::optional<QSize> import;
-    QStringList positional;
     QStringList seen;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (const QString twice = Repeated(seen, args[i]); !twice.isEmpty())
+    for (const GivenOption& option : OptionsInOrder(parser)) {  // only --import
+        if (const QString twice = Repeated(seen, option); !twice.isEmpty())
             return UsageError(kExtractUsage, twice);
-        if (args[i] == QLatin1String("--import")) {
-            if (i + 1 >= args.size() || !(import = ParseSize(args[++i])))
-                return UsageError(kExtractUsage, QStringLiteral("--import attend une taille LxH"));
-        } else if (args[i].startsWith(QLatin1Char('-')) && args[i].size() > 1) {
-            return UsageError(kExtractUsage, QStringLiteral("Option inconnue : %1").arg(args[i]));
-        } else {
-            positional << args[i];
-        }
+        if (!option.value || !(import = ParseSize(*option.value)))
+            return UsageError(kExtractUsage, QStringLiteral("--import attend une taille LxH"));
     }
+    const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2)
         return UsageError(kExtractUsage, QStringLiteral("Il faut une texture et une destination"));
     // An empty destination would scatter 001.bmp, 002.bmp... over the current folder.

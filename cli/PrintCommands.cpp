@@ -2,7 +2,9 @@
 // (600 dpi, A4, no margins).
 
 #include <QFileInfo>
+#include <algorithm>
 
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/PictureFiles.h"
 #include "platform/PdfPrinter.h"
@@ -15,24 +17,25 @@ namespace tessella::cli {
 namespace {
 
 constexpr int kPdfDotsPerInch = 600;
-constexpr const char* kPrintUsage =
-    "print PAGE [--width-mm L] [--x-mm X] [--y-mm Y] [--landscape] [--name] -o SORTIE.pdf";
-constexpr const char* kContactSheetUsage = "contact-sheet -o SORTIE.pdf FICHIER...";
+const QString kPrintUsage = QStringLiteral(
+    "Usage : tessella-cli print PAGE [--width-mm L] [--x-mm X] [--y-mm Y] [--landscape] [--name] "
+    "-o SORTIE.pdf");
+const QString kContactSheetUsage =
+    QStringLiteral("Usage : tessella-cli contact-sheet -o SORTIE.pdf FICHIER...");
 
-int UsageOf(const char* usage) {
-    PrintError(QStringLiteral("Usage : tessella-cli %1").arg(QLatin1String(usage)));
-    return kExitUsage;
+QCommandLineOption PdfOutput() {
+    return {QStringLiteral("o"), QStringLiteral("fichier PDF à écrire"),
+            QStringLiteral("SORTIE.pdf")};
 }
 
 bool IsPdf(const QString& path) {
     return QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
 }
 
-// Reads the number after an option; false on a missing or malformed value.
-bool TakeNumber(const QStringList& args, qsizetype& i, int minimum, int maximum, int& value) {
-    if (i + 1 >= args.size()) return false;
+// Reads the number given to an option; false on a missing or malformed value.
+bool TakeNumber(const std::optional<QString>& text, int minimum, int maximum, int& value) {
     bool ok = false;
-    const int v = args[++i].toInt(&ok);
+    const int v = text ? text->toInt(&ok) : 0;
     if (!ok || v < minimum || v > maximum) return false;
     value = v;
     return true;
@@ -45,31 +48,47 @@ void WritePdf(platform::PdfPrinter& printer, const QString& output) {
 }  // namespace
 
 int PrintCommand(const QStringList& args) {
-    QString page, output;
+    const QString mm = QStringLiteral("en mm, de %1 à 400 (%2 par défaut)");
+    QCommandLineParser parser;
+    const CommandSyntax syntax{
+        .usage = kPrintUsage,
+        .options = {{QStringLiteral("width-mm"), QStringLiteral("largeur ") + mm.arg(1).arg(150),
+                     QStringLiteral("L")},
+                    {QStringLiteral("x-mm"), QStringLiteral("marge gauche ") + mm.arg(0).arg(20),
+                     QStringLiteral("X")},
+                    {QStringLiteral("y-mm"), QStringLiteral("marge haute ") + mm.arg(0).arg(20),
+                     QStringLiteral("Y")},
+                    {QStringLiteral("landscape"), QStringLiteral("papier en paysage")},
+                    {QStringLiteral("name"), QStringLiteral("imprime le nom du fichier")},
+                    PdfOutput()}};
+    if (const auto stop = ParseCommandLine(parser, args, syntax)) return *stop;
+    QString output;
     print::PagePlacement placement{150, 20, 20};
     bool landscape = false, withName = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
+    // Every value is checked; the last of a repeated option wins.
+    for (const GivenOption& option : OptionsInOrder(parser)) {
+        const QString& name = option.name;
         bool ok = true;
-        if (a == QLatin1String("--width-mm"))
-            ok = TakeNumber(args, i, 1, 400, placement.widthMm);
-        else if (a == QLatin1String("--x-mm"))
-            ok = TakeNumber(args, i, 0, 400, placement.xMm);
-        else if (a == QLatin1String("--y-mm"))
-            ok = TakeNumber(args, i, 0, 400, placement.yMm);
-        else if (a == QLatin1String("--landscape"))
+        if (name == QLatin1String("width-mm"))
+            ok = TakeNumber(option.value, 1, 400, placement.widthMm);
+        else if (name == QLatin1String("x-mm"))
+            ok = TakeNumber(option.value, 0, 400, placement.xMm);
+        else if (name == QLatin1String("y-mm"))
+            ok = TakeNumber(option.value, 0, 400, placement.yMm);
+        else if (name == QLatin1String("landscape"))
             landscape = true;
-        else if (a == QLatin1String("--name"))
+        else if (name == QLatin1String("name"))
             withName = true;
-        else if (a == QLatin1String("-o") && i + 1 < args.size())
-            output = args[++i];
-        else if (!a.startsWith(QLatin1Char('-')) && page.isEmpty())
-            page = a;
-        else
-            ok = false;
-        if (!ok) return UsageOf(kPrintUsage);
+        else if ((ok = option.value.has_value()))
+            output = *option.value;
+        if (!ok) return UsageError(kPrintUsage);
     }
-    if (page.isEmpty() || !IsPdf(output)) return UsageOf(kPrintUsage);
+    const QStringList pages = parser.positionalArguments();
+    // As before, a word starting with a dash (a lone "-" too) is never taken for the page.
+    if (pages.size() != 1 || pages[0].isEmpty() || pages[0].startsWith(QLatin1Char('-')) ||
+        !IsPdf(output))
+        return UsageError(kPrintUsage);
+    const QString& page = pages[0];
 
     const QImage picture = LoadPicture(page);
     platform::PdfPrinter printer(kPdfDotsPerInch);
@@ -85,17 +104,19 @@ int PrintCommand(const QStringList& args) {
 }
 
 int ContactSheetCommand(const QStringList& args) {
+    QCommandLineParser parser;
+    if (const auto stop =
+            ParseCommandLine(parser, args, {.usage = kContactSheetUsage, .options = {PdfOutput()}}))
+        return *stop;
     QString output;
-    QStringList files;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("-o") && i + 1 < args.size())
-            output = args[++i];
-        else if (args[i].startsWith(QLatin1Char('-')))
-            return UsageOf(kContactSheetUsage);
-        else
-            files << args[i];
+    for (const GivenOption& option : OptionsInOrder(parser)) {  // only -o: the last one wins
+        if (!option.value) return UsageError(kContactSheetUsage);
+        output = *option.value;
     }
-    if (files.isEmpty() || !IsPdf(output)) return UsageOf(kContactSheetUsage);
+    const QStringList files = parser.positionalArguments();
+    const auto dashed = [](const QString& file) { return file.startsWith(QLatin1Char('-')); };
+    if (files.isEmpty() || std::any_of(files.begin(), files.end(), dashed) || !IsPdf(output))
+        return UsageError(kContactSheetUsage);
 
     platform::PdfPrinter printer(kPdfDotsPerInch);
     print::ContactSheetComposer composer(files);

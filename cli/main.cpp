@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "platform/Error.h"
 
@@ -33,11 +34,10 @@ const Command kCommands[] = {
     {"contact-sheet", "contact-sheet -o SORTIE.pdf FICHIER...", tessella::cli::ContactSheetCommand},
 };
 
-int Usage() {
+QString UsageText() {
     QString text = QStringLiteral("Usage : tessella-cli COMMANDE [ARGUMENTS...]\nCommandes :");
     for (const Command& c : kCommands) text += QStringLiteral("\n  tessella-cli ") + c.usage;
-    PrintError(text);
-    return tessella::cli::kExitUsage;
+    return text;
 }
 
 }  // namespace
@@ -78,8 +78,21 @@ bool NeedsGuiApplication(int argc, char** argv) {
 }
 
 int RunCommand() {
-    QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.isEmpty()) return Usage();
+    // The command's name ends the program's own options: what follows is the command's.
+    QCommandLineParser parser;
+    const QCommandLineOption version(QStringLiteral("version"),
+                                     QStringLiteral("affiche la version"));
+    const tessella::cli::CommandSyntax syntax{
+        .usage = UsageText(), .options = {version}, .optionsBeforeArgumentsOnly = true};
+    if (const auto stop =
+            tessella::cli::ParseCommandLine(parser, QCoreApplication::arguments().mid(1), syntax))
+        return *stop;
+    if (parser.isSet(version)) {
+        tessella::cli::PrintOut(QStringLiteral("tessella-cli " TESSELLA_VERSION));
+        return tessella::cli::kExitOk;
+    }
+    QStringList args = parser.positionalArguments();
+    if (args.isEmpty()) return tessella::cli::UsageError(syntax.usage);
     const QString name = args.takeFirst();
     for (const Command& c : kCommands) {
         if (name != QLatin1String(c.name)) continue;
@@ -94,7 +107,7 @@ int RunCommand() {
         }
         return tessella::cli::kExitFailure;
     }
-    return Usage();
+    return tessella::cli::UsageError(syntax.usage);
 }
 
 }  // namespace

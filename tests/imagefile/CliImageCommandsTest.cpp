@@ -66,6 +66,56 @@ TEST(CliImageCommands, InfoUsageAndFailures) {
     }
 }
 
+// Help and version go to standard output with status 0; bad usage to standard error with
+// status 2. Operation arguments, print values and info's file names that look like options
+// reach the command.
+TEST(CliImageCommands, HelpVersionAndBadUsage) {
+    QTemporaryDir dir;
+    const QString good = MakeSample(QDir(dir.path()), QStringLiteral("tga")).path;
+    const QString out = dir.filePath(QStringLiteral("out.bmp"));
+    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    const struct {
+        QStringList args;
+        int code;
+        const char* inOutput;
+        const char* inError;
+    } rows[] = {
+        {{"--help"}, 0, "Usage : tessella-cli COMMANDE", ""},
+        {{"-h"}, 0, "tessella-cli contact-sheet -o SORTIE.pdf FICHIER...", ""},
+        {{"--version"}, 0, "4.0", ""},
+        {{"info", "--help"}, 0, "Usage : tessella-cli info FICHIER", ""},
+        {{"convert", "-h"}, 0, "convert ENTREE SORTIE.(tga|bmp)", ""},
+        {{"op", "--help"}, 0, "tessella-cli op contrast QUANTITE ENTREE", ""},
+        {{"print", "-h"}, 0, "--width-mm L", ""},
+        {{"contact-sheet", "--help"}, 0, "Usage : tessella-cli contact-sheet", ""},
+        {{"--bogus"}, 2, "", "Usage : tessella-cli COMMANDE"},
+        {{"contact-sheet", "--bogus", "-o", pdf, good},
+         2,
+         "",
+         "Usage : tessella-cli contact-sheet"},
+        {{"info", "-x.tga"}, 1, "", "-x.tga"},  // still a file name, as it always was
+        {{"op", "--bogus"}, 2, "", "Opération inconnue : --bogus"},
+        {{"print", good, "--bogus", "-o", pdf}, 2, "", "Usage : tessella-cli print"},
+        {{"print", good, "--x-mm", "-5", "-o", pdf}, 2, "", "Usage : tessella-cli print"},
+        {{"op", "rgb", "-10", "5", "0", "1", good, out},
+         2,
+         "",
+         "ROUGE : valeur hors limites (-10)"},
+        {{"op", "contrast", "-50", good, out}, 0, "", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.join(' ').toStdString());
+        const CliResult r = Cli(row.args);
+        EXPECT_EQ(r.code, row.code);
+        EXPECT_TRUE(r.out.contains(QString::fromUtf8(row.inOutput))) << r.out.toStdString();
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(row.inError))) << r.err.toStdString();
+        EXPECT_EQ(r.out.isEmpty(), row.code != 0 || !*row.inOutput);
+        EXPECT_EQ(r.err.isEmpty(), row.code == 0) << r.err.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo::exists(out));
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+}
+
 TEST(CliImageCommands, FailedConvertLeavesTheOldOutput) {
     QTemporaryDir dir;
     const QString broken = dir.filePath(QStringLiteral("broken.bmp"));

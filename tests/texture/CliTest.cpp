@@ -35,12 +35,13 @@ class Cli : public ::testing::Test {
         p.setWorkingDirectory(dir.path());
         p.start(QStringLiteral(TESSELLA_CLI), QString::fromLatin1(line).split(' '));
         p.waitForFinished(60000);
+        out = QString::fromUtf8(p.readAllStandardOutput());
         err = QString::fromUtf8(p.readAllStandardError());
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     }
     bool exists(const char* name) const { return QFileInfo::exists(dir.filePath(name)); }
     QTemporaryDir dir;
-    QString err;
+    QString out, err;
 };
 
 // Size from the 18-byte header and the colour of one pixel (rows top first, blue-green-red).
@@ -100,6 +101,33 @@ TEST_F(Cli, ExitStatusAndFilesLeft) {
     }
     for (const char* name : {"mur001.bmp", "mur004.bmp", "mur007.bmp"}) EXPECT_TRUE(exists(name));
     EXPECT_EQ(QImage(dir.filePath("mur008.bmp")).pixelColor(5, 5), QColor(Qt::red));
+}
+
+// Help goes to standard output; an unknown option, or a value option ending the line, is bad
+// usage with the command's own line; options may come after the files.
+TEST_F(Cli, HelpUnknownOptionsAndOptionOrder) {
+    const struct {
+        const char* line;
+        int exitCode;
+        const char* inOutput;
+        const char* inError;
+    } rows[] = {
+        {"pack --help", 0, "Usage : tessella-cli pack [--import LxH", ""},
+        {"extract -h", 0, "Usage : tessella-cli extract [--import LxH] PAGE DEST.bmp", ""},
+        {"pack --bogus -o out.tga e.bmp", 2, "", "Option inconnue : --bogus"},
+        {"extract page.bmp x.bmp -x", 2, "", "Option inconnue : -x"},
+        {"pack -o out.tga e.bmp --max-width", 2, "", "--max-width attend 256 ou 512"},
+        {"extract page.bmp x.bmp --import", 2, "", "--import attend une taille LxH"},
+        {"pack e.bmp -o out.tga --max-width 256 e.bmp", 0, "2 élément(s) ajouté(s)", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.line);
+        EXPECT_EQ(run(row.line), row.exitCode);
+        EXPECT_TRUE(out.contains(QString::fromUtf8(row.inOutput))) << out.toStdString();
+        EXPECT_TRUE(err.contains(QString::fromUtf8(row.inError))) << err.toStdString();
+        EXPECT_EQ(err.isEmpty(), row.exitCode == 0) << err.toStdString();
+        EXPECT_EQ(err.contains(QLatin1String("Usage")), row.exitCode == 2);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,96 @@
+#include "cli/CommandLine.h"
+
+#include <QHash>
+
+#include "cli/Commands.h"
+
+namespace tessella::cli {
+
+namespace {
+
+QString Spelled(const QString& name) {
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// The word the parser refused, as typed: an unknown option, or a value given to a switch
+// (--free=1). Empty when the parse failed only for want of the last option's value.
+QString RefusedWord(const QCommandLineParser& parser, const QStringList& args,
+                    const QList<QCommandLineOption>& options) {
+    const auto isSwitch = [&](const QString& name) {
+        for (const QCommandLineOption& option : options)
+            if (option.names().contains(name)) return option.valueName().isEmpty();
+        return false;
+    };
+    for (const QString& word : args) {
+        if (word == QLatin1String("--")) break;
+        if (word.size() < 2 || !word.startsWith(QLatin1Char('-'))) continue;
+        const QString name =
+            word.mid(word.startsWith(QLatin1String("--")) ? 2 : 1).section(QLatin1Char('='), 0, 0);
+        if (parser.unknownOptionNames().contains(name) ||
+            (word.contains(QLatin1Char('=')) && isSwitch(name)))
+            return word;
+    }
+    return {};
+}
+
+QString HelpText(const QString& usage, const QList<QCommandLineOption>& options) {
+    QString text = usage + QStringLiteral("\nOptions :");
+    for (const QCommandLineOption& option : options) {
+        QStringList names;
+        for (const QString& name : option.names()) names << Spelled(name);
+        QString left = names.join(QStringLiteral(", "));
+        if (!option.valueName().isEmpty()) left += QLatin1Char(' ') + option.valueName();
+        text += QStringLiteral("\n  %1  %2").arg(left.leftJustified(22), option.description());
+    }
+    return text;
+}
+
+}  // namespace
+
+std::optional<int> ParseCommandLine(QCommandLineParser& parser, const QStringList& args,
+                                    const CommandSyntax& syntax) {
+    // -import is --import, and -xo one unknown option rather than -x and -o.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (syntax.optionsBeforeArgumentsOnly)
+        parser.setOptionsAfterPositionalArgumentsMode(
+            QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("affiche cette aide"));
+    const QList<QCommandLineOption> options = syntax.options + QList{help};
+    parser.addOptions(options);
+    // The parser skips the first word, the program's name.
+    if (!parser.parse(QStringList{QString()} + args)) {
+        const QString refused = RefusedWord(parser, args, options);
+        if (!refused.isEmpty() && syntax.refusedWordsAreFiles)  // again, every word positional
+            parser.parse(QStringList{QString(), QStringLiteral("--")} + args);
+        else if (!refused.isEmpty())
+            return UsageError(syntax.usage, syntax.unknownOption.isEmpty()
+                                                ? QString()
+                                                : syntax.unknownOption.arg(refused));
+    }
+    if (parser.isSet(help)) {
+        PrintOut(HelpText(syntax.usage, options));
+        return kExitOk;
+    }
+    return std::nullopt;
+}
+
+int UsageError(const QString& usage, const QString& why) {
+    if (!why.isEmpty()) PrintError(why);
+    PrintError(usage);
+    return kExitUsage;
+}
+
+std::vector<GivenOption> OptionsInOrder(const QCommandLineParser& parser) {
+    std::vector<GivenOption> given;
+    QHash<QString, qsizetype> taken;  // values of each option handed out so far
+    for (const QString& name : parser.optionNames()) {
+        const QStringList values = parser.values(name);
+        const qsizetype index = taken[name]++;
+        given.push_back({name, Spelled(name),
+                         index < values.size() ? std::optional(values[index]) : std::nullopt});
+    }
+    return given;
+}
+
+}  // namespace tessella::cli

@@ -1,0 +1,47 @@
+#pragma once
+// How every command of tessella-cli reads its words: a QCommandLineParser with the command's
+// options and -h/--help, the usage text printed on standard output for help and on standard
+// error for bad usage.
+
+#include <QCommandLineParser>
+#include <optional>
+#include <vector>
+
+namespace tessella::cli {
+
+struct CommandSyntax {
+    QString usage;                           // as printed on bad usage: "Usage : tessella-cli ..."
+    QList<QCommandLineOption> options = {};  // the command's own; -h/--help is added
+    // The command's line for an option it does not know, %1 the word as typed
+    // ("Option inconnue : %1"); empty when the usage alone is printed.
+    QString unknownOption = {};
+    // After the first positional argument every word is positional: operation arguments may be
+    // negative numbers (contrast -50) and file names may start with a dash.
+    bool optionsBeforeArgumentsOnly = false;
+    // A word the parser refuses is a file name, as it always was for commands that take only
+    // files (info -x.bmp): then only -h, --help and "--" are options.
+    bool refusedWordsAreFiles = false;
+};
+
+// Parses args, the words after the command name, into parser. Answers the exit status when the
+// command ends here: 0 once the help is printed, 2 once a refused option is reported. A value
+// option that ends the line is not refused here: OptionsInOrder shows it without its value, so
+// that the command complains in its own words.
+std::optional<int> ParseCommandLine(QCommandLineParser& parser, const QStringList& args,
+                                    const CommandSyntax& syntax);
+
+// Prints why (when there is one) and the usage on standard error; answers the bad-usage status.
+int UsageError(const QString& usage, const QString& why = {});
+
+// One option as given on the command line.
+struct GivenOption {
+    QString name;                  // without dashes, as declared: "o", "import"
+    QString spelled;               // with them, as the usage writes it: "-o", "--import"
+    std::optional<QString> value;  // none for a switch, or for a value option that ends the line
+};
+
+// The options in the order given, repeats included: a command checks them one by one and
+// reports the first fault, as a reader of the line meets it.
+std::vector<GivenOption> OptionsInOrder(const QCommandLineParser& parser);
+
+}  // namespace tessella::cli
