@@ -1,5 +1,6 @@
 #include "platform/SafeFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,9 +10,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
 #include <utility>
 
 #include "platform/Error.h"
+#include "platform/FileTexts.h"
 
 namespace tessella::platform {
 
@@ -151,7 +154,75 @@ class FileSink final : public ByteSink {
     off_t started_ = 0;  // bytes handed to the disk so far
 };
 
-// The temporary file beside the target; gone again unless it replaced the target.
+// A write bit for the process's class (owner, group or others) in the file's mode: what root,
+// whom access() always lets write, is refused by.
+bool ModeLetsWrite(const struct stat& file) {
+    if (file.st_uid == geteuid()) return file.st_mode & S_IWUSR;
+    bool inGroup = file.st_gid == getegid();
+    gid_t groups[256];
+    const int count = ::getgroups(256, groups);
+    for (int i = 0; i < count && !inGroup; ++i) inGroup = groups[i] == file.st_gid;
+    return file.st_mode & (inGroup ? S_IWGRP : S_IWOTH);
+}
+
+// The folder allows replacing a file its owner protected; the user meant it to stay.
+bool WriteProtected(const QByteArray& target, const struct stat& file) {
+    if (geteuid() == 0) return !ModeLetsWrite(file);
+    // access() also weighs access lists; a read-only file system is the folder's refusal.
+    return ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
+}
+
+// NAME.<1 to 7 of [0-9a-z]>.tmp: the names TemporaryFile gives.
+bool IsTemporaryName(const char* entry, const QByteArray& stem) {
+    const QByteArray name(entry);
+    if (!name.startsWith(stem) || !name.endsWith(".tmp")) return false;
+    const QByteArray random = name.mid(stem.size(), name.size() - stem.size() - 4);
+    if (random.isEmpty() || random.size() > 7) return false;
+    return std::all_of(random.begin(), random.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
+    });
+}
+
+// Removes the named temporary files of this target that a killed run left: those not written
+// for a minute, so that a save under way in another process keeps its own.
+void RemoveStaleTemporaries(const QByteArray& folder, const QByteArray& stem) {
+    constexpr time_t kStaleSeconds = 60;
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    DIR* entries = ::fdopendir(fd);
+    if (!entries) {
+        ::close(fd);
+        return;
+    }
+    const time_t now = ::time(nullptr);
+    while (const dirent* entry = ::readdir(entries)) {
+        if (!IsTemporaryName(entry->d_name, stem)) continue;
+        struct stat info;
+        if (::fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && now - info.st_mtime > kStaleSeconds)
+            (void)::unlinkat(fd, entry->d_name, 0);
+    }
+    ::closedir(entries);
+}
+
+int OpenUnnamed(const char* folder) {
+    const auto& calls = detail::CurrentFileCalls();
+    if (calls.openUnnamed) return calls.openUnnamed(folder);
+    return ::open(folder, O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+}
+
+int LinkUnnamed(int fd, const char* to) {
+    const auto& calls = detail::CurrentFileCalls();
+    if (calls.link) return calls.link(fd, to);
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, to, AT_SYMLINK_FOLLOW) == 0) return 0;
+    if (errno != ENOENT) return -1;
+    // Without /proc: needs a privilege ordinary users lack.
+    return ::linkat(fd, "", AT_FDCWD, to, AT_EMPTY_PATH);
+}
+
+// The temporary file beside the target: unnamed until it is whole where the file system
+// allows, so that a killed run leaves nothing; gone again unless it replaced the target.
 class TemporaryFile {
   public:
     TemporaryFile(const QString& shownPath, const QByteArray& target)
@@ -160,21 +231,24 @@ class TemporaryFile {
         folder_ = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
         QByteArray name = target.mid(slash + 1);
         if (name.size() > 200) name = "tessella";  // leaves room for the suffix within NAME_MAX
-        const QByteArray stem = target.left(slash + 1) + name + '.';
-        for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-            path_ = stem + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
-            fd_ = ::open(path_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd_ < 0 && errno != EEXIST && errno != EINTR) throw fail(errno);
-        }
-        if (fd_ < 0) throw fail(EEXIST);
+        stem_ = name + '.';
         struct stat old;
-        if (::stat(target_.constData(), &old) == 0 && S_ISREG(old.st_mode))
-            (void)::fchmod(fd_, old.st_mode & 0777);  // a file that cannot take them is still saved
+        const bool replacing = ::stat(target_.constData(), &old) == 0 && S_ISREG(old.st_mode);
+        if (replacing && WriteProtected(target_, old))
+            throw WriteError(shownPath_, kWriteProtectedReason);
+        RemoveStaleTemporaries(folder_, stem_);
+
+        fd_ = OpenUnnamed(folder_.constData());
+        // Older kernels and some file systems (NFS, FUSE, ...) have no unnamed files.
+        if (fd_ < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+            throw fail(errno);
+        if (fd_ < 0) createNamed();
+        if (replacing) keepAttributes(old);
     }
 
     ~TemporaryFile() {
         if (fd_ >= 0) ::close(fd_);
-        if (!placed_) ::unlink(path_.constData());
+        if (!placed_ && !path_.isEmpty()) ::unlink(path_.constData());
     }
 
     TemporaryFile(const TemporaryFile&) = delete;
@@ -191,6 +265,7 @@ class TemporaryFile {
             if (errno == EINVAL || errno == ENOTSUP) break;
             throw fail(errno);
         }
+        if (path_.isEmpty()) giveName();
         // Never closed twice: Linux frees the descriptor even when close fails.
         if (calls.close(std::exchange(fd_, -1)) != 0) throw fail(errno);
         if (calls.rename(path_.constData(), target_.constData()) != 0) throw fail(errno);
@@ -208,10 +283,51 @@ class TemporaryFile {
   private:
     TessellaError fail(int error) const { return WriteError(shownPath_, Reason(error, false)); }
 
+    QByteArray randomPath() const {
+        const QByteArray random = QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        return (folder_ == "/" ? folder_ : folder_ + '/') + stem_ + random + ".tmp";
+    }
+
+    void createNamed() {
+        for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+            path_ = randomPath();
+            fd_ = ::open(path_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd_ < 0 && errno != EEXIST && errno != EINTR) {
+                path_.clear();
+                throw fail(errno);
+            }
+        }
+        if (fd_ < 0) {
+            path_.clear();
+            throw fail(EEXIST);
+        }
+    }
+
+    // The whole unnamed file gets a name beside the target, to be renamed over it.
+    void giveName() {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QByteArray path = randomPath();
+            if (LinkUnnamed(fd_, path.constData()) == 0) {
+                path_ = path;
+                return;
+            }
+            if (errno != EEXIST && errno != EINTR) throw fail(errno);
+        }
+        throw fail(EEXIST);
+    }
+
+    // Owner and group first: changing them may clear mode bits. A file that cannot take them
+    // is still saved.
+    void keepAttributes(const struct stat& old) {
+        if (::fchown(fd_, old.st_uid, old.st_gid) != 0) (void)::fchown(fd_, uid_t(-1), old.st_gid);
+        (void)::fchmod(fd_, old.st_mode & 0777);
+    }
+
     const QString& shownPath_;
     QByteArray target_;
     QByteArray folder_;
-    QByteArray path_;
+    QByteArray stem_;  // "NAME."
+    QByteArray path_;  // the named temporary file; empty while unnamed
     int fd_ = -1;
     bool placed_ = false;
 };

@@ -1,7 +1,8 @@
 #pragma once
 // Files are written beside their target and renamed over it only when complete and on disk, so
 // a failed write (full disk, lost rights, a network share refusing the data at close) never
-// leaves the user with less than they had.
+// leaves the user with less than they had. The temporary file has no name until it is whole
+// where the file system allows it, so a run killed while writing leaves nothing behind.
 
 #include <sys/types.h>
 #include <QByteArray>
@@ -27,6 +28,11 @@ class ByteSink {
 // On failure, whether the disk's or an exception of produce, the old file stays as it was, no
 // temporary file is left and the exception goes on; the disk's is TessellaError("Impossible
 // d'écrire le fichier <path> : <reason>"), the reason told from errno ("disque plein", ...).
+// A file the process may not write is refused before anything is written (reason "fichier
+// protégé en écriture"), even though the folder would let it be replaced; a replaced file
+// keeps its permission bits, and its owner and group where the process may set them.
+// The named temporary files that killed runs left beside the target (NAME.<random>.tmp,
+// untouched for a minute, where the file system gives no unnamed ones) are removed.
 void WriteFileAtomically(const QString& path, const std::function<void(ByteSink&)>& produce);
 void WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
@@ -66,6 +72,10 @@ struct FileCalls {
     std::function<int(int fd)> close;
     std::function<int(const char* from, const char* to)> rename;
     std::function<int(int fd)> syncfs = nullptr;  // empty: the system's
+    // An unnamed file in folder (O_TMPFILE); empty: the system's.
+    std::function<int(const char* folder)> openUnnamed = nullptr;
+    // Gives the unnamed file behind fd the name to; empty: the system's.
+    std::function<int(int fd, const char* to)> link = nullptr;
 };
 
 // The calls in force: the system's unless a ScopedFileCalls replaces them.
