@@ -154,20 +154,11 @@ class FileSink final : public ByteSink {
     off_t started_ = 0;  // bytes handed to the disk so far
 };
 
-// A write bit for the process's class (owner, group or others) in the file's mode: what root,
-// whom access() always lets write, is refused by.
-bool ModeLetsWrite(const struct stat& file) {
-    if (file.st_uid == geteuid()) return file.st_mode & S_IWUSR;
-    bool inGroup = file.st_gid == getegid();
-    gid_t groups[256];
-    const int count = ::getgroups(256, groups);
-    for (int i = 0; i < count && !inGroup; ++i) inGroup = groups[i] == file.st_gid;
-    return file.st_mode & (inGroup ? S_IWGRP : S_IWOTH);
-}
-
-// The folder allows replacing a file its owner protected; the user meant it to stay.
+// The folder allows replacing a file its owner protected; the user meant it to stay. Root,
+// whom access() always lets write, is held to the mode: a file nobody may write is protected
+// (one its owner may write is not, even when root falls among the others).
 bool WriteProtected(const QByteArray& target, const struct stat& file) {
-    if (geteuid() == 0) return !ModeLetsWrite(file);
+    if (geteuid() == 0) return (file.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
     // access() also weighs access lists; a read-only file system is the folder's refusal.
     return ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
 }

@@ -2,12 +2,15 @@
 
 #include <fcntl.h>
 #include <sched.h>
+#include <signal.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cerrno>
@@ -79,6 +82,16 @@ TEST(SafeFile, ReplacesTheTargetWholeKeepingItsRightsAndLinks) {
     EXPECT_EQ(ModeOf(page), 0640u);
     EXPECT_TRUE(QFileInfo(dir.filePath("link.tga")).isSymLink());
     EXPECT_EQ(Entries(dir.path()), (QStringList{"link.tga", "page.tga"}));
+    if (geteuid() != 0) return;
+    // Root may give the new file the old one's owner and group.
+    ASSERT_EQ(chown(QFile::encodeName(page).constData(), 65534, 65534), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(page).constData(), 0664), 0);
+    WriteFileAtomically(page, "newer");
+    struct stat info {};
+    stat(QFile::encodeName(page).constData(), &info);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(info.st_gid, 65534u);
+    EXPECT_EQ(ModeOf(page), 0664u);
 }
 
 TEST(SafeFile, RefusedWriteKeepsTheOldFile) {
@@ -138,6 +151,85 @@ TEST(SafeFile, RefusedWriteKeepsTheOldFile) {
         EXPECT_EQ(ReadWholeFile(page), "old contents") << row.what;
         EXPECT_EQ(Entries(dir.path()), QStringList{"page.tga"}) << row.what;
     }
+}
+
+// Each fault of the last steps on its own: the write must stop at the first refusal.
+TEST(SafeFile, RefusedSyncStopsTheWrite) {
+    QTemporaryDir dir;
+    const QString page = dir.filePath("page.tga");
+    WriteFileAtomically(page, "old contents");
+    int renames = 0;
+    FileCalls calls = detail::CurrentFileCalls();
+    calls.fsync = Failing(EIO);
+    calls.rename = [&renames](const char*, const char*) { return ++renames, 0; };
+    detail::ScopedFileCalls broken(calls);
+    EXPECT_EQ(Failure([&] { WriteFileAtomically(page, "new"); }),
+              WriteMessage(page, qt_error_string(EIO)));
+    EXPECT_EQ(renames, 0);
+    EXPECT_EQ(ReadWholeFile(page), "old contents");
+    EXPECT_EQ(Entries(dir.path()), QStringList{"page.tga"});
+}
+
+// The rename comes only after a close that reported no loss: NFS tells of a full disk at close.
+TEST(SafeFile, RenamesOnlyAfterACleanClose) {
+    QTemporaryDir dir;
+    const QString page = dir.filePath("page.tga");
+    QStringList steps;
+    int closeError = 0;
+    FileCalls calls = detail::CurrentFileCalls();
+    calls.fsync = [&steps, real = calls.fsync](int fd) { return steps << "fsync", real(fd); };
+    calls.close = [&](int fd) {
+        steps << "close";
+        close(fd);
+        errno = closeError;
+        return closeError ? -1 : 0;
+    };
+    calls.rename = [&steps, real = calls.rename](const char* from, const char* to) {
+        return steps << "rename", real(from, to);
+    };
+    detail::ScopedFileCalls recorded(calls);
+    WriteFileAtomically(page, "old contents");
+    // The last sync is the folder's, for the rename.
+    EXPECT_EQ(steps, (QStringList{"fsync", "close", "rename", "fsync"}));
+    steps.clear();
+    closeError = EIO;
+    EXPECT_EQ(Failure([&] { WriteFileAtomically(page, "new"); }),
+              WriteMessage(page, qt_error_string(EIO)));
+    EXPECT_EQ(steps, (QStringList{"fsync", "close"}));
+    EXPECT_EQ(ReadWholeFile(page), "old contents");
+}
+
+// Every byte handed to the sink reaches the file, or the file is not placed.
+TEST(SafeFile, PlacesOnlyAWholeFile) {
+    QTemporaryDir dir;
+    const QString page = dir.filePath("page.tga");
+    const QByteArray data = "0123456789";
+    {  // The disk takes a byte at a time: the sink writes the rest.
+        FileCalls calls = detail::CurrentFileCalls();
+        calls.write = [real = calls.write](int fd, const void* bytes, std::size_t) {
+            return real(fd, bytes, 1);
+        };
+        detail::ScopedFileCalls oneByte(calls);
+        WriteFileAtomically(page, data);
+    }
+    EXPECT_EQ(ReadWholeFile(page), data);
+    // The second chunk is refused and the producer goes on as if it had not been.
+    FileCalls calls = detail::CurrentFileCalls();
+    calls.write = [real = calls.write, count = 0](int fd, const void* bytes,
+                                                 std::size_t size) mutable {
+        return ++count == 2 ? Failing(ENOSPC)() : real(fd, bytes, size);
+    };
+    detail::ScopedFileCalls secondRefused(calls);
+    const auto swallowing = [](ByteSink& sink) {
+        sink.write("new ", 4);
+        try {
+            sink.write("contents", 8);
+        } catch (const TessellaError&) {
+        }
+    };
+    EXPECT_EQ(Failure([&] { WriteFileAtomically(page, swallowing); }),
+              WriteMessage(page, "disque plein"));
+    EXPECT_EQ(ReadWholeFile(page), data);
 }
 
 TEST(SafeFile, SurvivesInterruptionsShortWritesAndFoldersThatCannotSync) {
@@ -308,4 +400,126 @@ TEST_F(TinyDisk, ReadOnlyFolderIsRefused) {
               WriteMessage(page, "droits insuffisants"));
     EXPECT_EQ(ReadWholeFile(page), "old contents");
     EXPECT_EQ(Entries(dir_.path()), QStringList{"page.tga"});
+}
+
+namespace {
+
+void SetMode(const QString& path, mode_t mode) {
+    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), mode), 0);
+}
+
+// Sets the file's last write back by `seconds`.
+void Age(const QString& path, int seconds) {
+    const timespec times[2] = {{time(nullptr) - seconds, 0}, {time(nullptr) - seconds, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+}
+
+// A 24-bit BMP of width x height grey pixels (width a multiple of 4: rows need no padding).
+QByteArray GreyBmp(int width, int height) {
+    const auto le32 = [](QByteArray& out, quint32 v) {
+        for (int i = 0; i < 4; ++i) out += char((v >> (8 * i)) & 0xFF);
+    };
+    const quint32 pixels = quint32(width) * 3 * quint32(height);
+    QByteArray bmp("BM");
+    for (quint32 v : {54 + pixels, 0u, 54u, 40u, quint32(width), quint32(height)}) le32(bmp, v);
+    le32(bmp, 1 | 24 << 16);
+    for (quint32 v : {0u, pixels, 2835u, 2835u, 0u, 0u}) le32(bmp, v);
+    return bmp + QByteArray(qsizetype(pixels), '\x80');
+}
+
+// True when the process has a file of folder open other than `except`.
+bool HasFileOpenIn(pid_t pid, const QString& folder, const QString& except) {
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(pid);
+    for (const QString& fd : QDir(fds).entryList(QDir::Files | QDir::System)) {
+        const QString target = QFile::symLinkTarget(fds + '/' + fd);
+        if (target.startsWith(folder + '/') && target != except) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+// The folder would let anyone replace the file; its mode says its owner protected it. Root,
+// whom the system lets write anything, is refused a file nobody may write.
+TEST(SafeFile, WriteProtectedFileIsRefused) {
+    QTemporaryDir dir;
+    const QString page = dir.filePath("page.tga");
+    WriteFileAtomically(page, "old contents");
+    SetMode(page, 0444);
+    EXPECT_EQ(Failure([&] { WriteFileAtomically(page, "new"); }),
+              WriteMessage(page, "fichier protégé en écriture"));
+    EXPECT_EQ(ReadWholeFile(page), "old contents");
+    EXPECT_EQ(Entries(dir.path()), QStringList{"page.tga"});
+    SetMode(page, 0644);
+    WriteFileAtomically(page, "new");
+    EXPECT_EQ(ReadWholeFile(page), "new");
+}
+
+// An ordinary user converting onto root's mode-444 file, in a folder open to all.
+TEST(SafeFile, OrdinaryUserCannotReplaceAProtectedFile) {
+    if (geteuid() != 0 || QStandardPaths::findExecutable("setpriv").isEmpty())
+        GTEST_SKIP() << "needs root and setpriv to run the command line as another user";
+    QTemporaryDir dir;
+    SetMode(dir.path(), 0777);
+    const QString input = dir.filePath("in.bmp"), old = dir.filePath("old.tga");
+    WriteFileAtomically(input, GreyBmp(4, 2));
+    WriteFileAtomically(old, "root's file");
+    SetMode(old, 0444);
+    QProcess cli;
+    cli.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", TESSELLA_CLI,
+                          "convert", input, old});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(cli.readAllStandardError())
+                    .contains(WriteMessage(old, "fichier protégé en écriture")));
+    EXPECT_EQ(ReadWholeFile(old), "root's file");
+    EXPECT_EQ(QFileInfo(old).ownerId(), 0u);
+}
+
+// Where the file system has no unnamed files, what killed runs left is removed, but neither a
+// temporary file still being written nor files of other names.
+TEST(SafeFile, StaleTemporariesOfKilledRunsAreRemoved) {
+    QTemporaryDir dir;
+    const QString page = dir.filePath("page.tga");
+    const QStringList stale = {"page.tga.1x9qz.tmp", "page.tga.a5tiwe.tmp"};
+    const QStringList kept = {"other.tga.a5tiwe.tmp", "page.tga.A5TIWE.tmp",
+                              "page.tga.a5tiwe.tmp.bak", "page.tga.fresh.tmp",
+                              "page.tga.toolong1.tmp"};
+    for (const QString& name : stale + kept) WriteFileAtomically(dir.filePath(name), "left");
+    for (const QString& name : stale + kept)
+        if (name != "page.tga.fresh.tmp") Age(dir.filePath(name), 120);
+    FileCalls calls = detail::CurrentFileCalls();
+    calls.openUnnamed = Failing(EOPNOTSUPP);
+    detail::ScopedFileCalls named(calls);
+    WriteFileAtomically(page, "new");
+    EXPECT_EQ(ReadWholeFile(page), "new");
+    QStringList expected = kept + QStringList{"page.tga"};
+    expected.sort();
+    EXPECT_EQ(Entries(dir.path()), expected);
+}
+
+// A command line killed while it writes a 48 MB picture leaves only what was there before.
+TEST(SafeFile, KilledWriterLeavesNothing) {
+    QTemporaryDir dir;
+    const QString input = dir.filePath("in.bmp"), output = dir.filePath("out.tga");
+    WriteFileAtomically(input, GreyBmp(16384, 1024));
+    WriteFileAtomically(output, "old contents");
+    int killedWhileWriting = 0;
+    for (int attempt = 0; attempt < 10 && killedWhileWriting < 3; ++attempt) {
+        QProcess cli;
+        cli.start(TESSELLA_CLI, {"convert", input, output});
+        ASSERT_TRUE(cli.waitForStarted());
+        const pid_t pid = pid_t(cli.processId());
+        while (cli.state() == QProcess::Running && !HasFileOpenIn(pid, dir.path(), input))
+            cli.waitForFinished(1);
+        if (cli.state() == QProcess::Running) {
+            kill(pid, SIGKILL);
+            ++killedWhileWriting;
+        }
+        cli.waitForFinished(60000);
+        EXPECT_EQ(Entries(dir.path()).join(" ").toStdString(), "in.bmp out.tga");
+    }
+    EXPECT_GT(killedWhileWriting, 0) << "the writer always finished before it could be killed";
+    const QByteArray left = ReadWholeFile(output);
+    EXPECT_TRUE(left == "old contents" || left.size() == 18 + 16384 * 1024 * 3);
 }
