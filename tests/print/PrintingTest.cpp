@@ -4,12 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cstring>
 
 #include "platform/Error.h"
 #include "platform/PrinterTexts.h"
+#include "platform/SafeFile.h"
 #include "ui/widgets/QtPrinter.h"
 #include "print/ContactSheet.h"
 #include "print/PagePrinting.h"
@@ -138,6 +145,73 @@ TEST_F(PdfOutput, QtPrinterWritesEachDocumentToAFileOfItsOwn) {
     EXPECT_EQ(pdf->outputFileName(), path("planche.pdf"));  // the choice stays as it was
     EXPECT_EQ(storedPictures(path("planche.pdf")), QStringList{"3125 5205 image"});
     EXPECT_EQ(storedPictures(path("planche-2.pdf")), QStringList{"3125 5205 image"});
+}
+
+QString FullDiskMessage(const QString& file) {
+    return QStringLiteral("Impossible d'écrire le fichier %1 : disque plein").arg(file);
+}
+
+// A PDF refused by the disk leaves the older file whole and no other file, with one message.
+TEST_F(PdfOutput, QtPrinterKeepsTheOlderFileWhenTheDiskRefuses) {
+    const QString old = path("planche.pdf");
+    platform::WriteFileAtomically(old, "%PDF older");
+    widgets::QtPrinter printer;
+    printer.platformPrinter()->setOutputFormat(QPrinter::PdfFormat);
+    printer.platformPrinter()->setOutputFileName(old);
+    platform::detail::FileCalls calls = platform::detail::CurrentFileCalls();
+    calls.write = [real = calls.write, count = 0](int fd, const void* data,
+                                                 std::size_t size) mutable {
+        if (++count == 1) return real(fd, data, std::min<std::size_t>(size, 4096));
+        errno = ENOSPC;
+        return ssize_t(-1);
+    };
+    platform::detail::ScopedFileCalls fullAfterFourKilobytes(calls);
+    try {
+        print::PrintSheet(printer, print::BlankSheet());
+        ADD_FAILURE() << "a full disk is a failure";
+    } catch (const platform::TessellaError& e) {
+        EXPECT_EQ(e.message(), FullDiskMessage(old));
+    }
+    EXPECT_EQ(platform::ReadWholeFile(old), "%PDF older");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"planche.pdf"});
+}
+
+// The same on a real full disk, for the command line and the program's printer: a 200 KiB
+// tmpfs in a mount namespace of the test's own.
+TEST_F(PdfOutput, FullDiskKeepsTheOlderPdf) {
+    const QByteArray folder = QFile::encodeName(path("disk"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("disk"));
+    if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) ||
+        mount("tmpfs", folder.constData(), "tmpfs", 0, "size=200k") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+    const QString old = path("disk/page.pdf"), filler = path("disk/filler");
+    ASSERT_TRUE(HalfAndHalf().save(path("page.bmp"), "BMP"));
+    Run(TESSELLA_CLI, {"print", path("page.bmp"), "-o", old});
+    const QByteArray older = platform::ReadWholeFile(old);
+    // Everything but 4 KiB taken: far less than a page's PDF.
+    const int fd = open(QFile::encodeName(filler).constData(), O_WRONLY | O_CREAT, 0644);
+    const QByteArray block(4096, 'f');
+    off_t size = 0;
+    for (ssize_t n; (n = write(fd, block.constData(), block.size())) > 0;) size += n;
+    ASSERT_EQ(ftruncate(fd, size - 4096), 0);
+    close(fd);
+
+    QProcess cli;
+    cli.start(TESSELLA_CLI, {"print", path("page.bmp"), "--x-mm", "40", "-o", old});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(cli.readAllStandardError()).trimmed(), FullDiskMessage(old));
+    EXPECT_EQ(platform::ReadWholeFile(old), older);
+
+    widgets::QtPrinter printer;
+    printer.platformPrinter()->setOutputFormat(QPrinter::PdfFormat);
+    printer.platformPrinter()->setOutputFileName(old);
+    EXPECT_THROW(print::PrintPage(printer, HalfAndHalf(), {100, 20, 30}, {}),
+                 platform::TessellaError);
+    EXPECT_EQ(platform::ReadWholeFile(old), older);
+    EXPECT_EQ(QDir(path("disk")).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"filler", "page.pdf"}));
+    umount2(folder.constData(), MNT_DETACH);
 }
 
 }  // namespace

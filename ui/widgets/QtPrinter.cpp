@@ -7,6 +7,7 @@
 
 #include "platform/Error.h"
 #include "platform/PrinterTexts.h"
+#include "platform/SafeFile.h"
 
 namespace tessella::widgets {
 
@@ -22,6 +23,24 @@ QString NumberedFile(const QString& chosen, int document) {
         QStringLiteral("%1-%2%3").arg(info.completeBaseName()).arg(document).arg(suffix));
 }
 }  // namespace
+
+bool PrintsToFile(const QPrinter& printer) {
+    // Qt's printers write straight into the named file, whatever the format.
+    return printer.outputFormat() == QPrinter::PdfFormat || !printer.outputFileName().isEmpty();
+}
+
+std::unique_ptr<QPdfWriter> PdfInMemoryFor(const QPrinter& printer, QBuffer& bytes) {
+    bytes.close();
+    bytes.setData(QByteArray());
+    bytes.open(QIODevice::WriteOnly);
+    auto pdf = std::make_unique<QPdfWriter>(&bytes);
+    pdf->setResolution(printer.resolution());
+    pdf->setPageLayout(printer.pageLayout());
+    pdf->setPdfVersion(printer.pdfVersion());
+    pdf->setCreator(printer.creator());
+    pdf->setTitle(printer.docName());
+    return pdf;
+}
 
 QtPrinter::QtPrinter(QObject* parent) : QObject(parent) {}
 
@@ -67,30 +86,29 @@ void QtPrinter::setOrientation(PaperOrientation orientation) {
 
 void QtPrinter::beginDocument(const QString& title) {
     if (painter_) throw TessellaError(kPrintRefusedMessage);
-    if (printer_.outputFormat() == QPrinter::PdfFormat && printer_.outputFileName().isEmpty())
-        throw TessellaError(kPdfFileMissingMessage);
-    chooseDocumentFile();
+    const bool toFile = PrintsToFile(printer_);
+    if (toFile && printer_.outputFileName().isEmpty()) throw TessellaError(kPdfFileMissingMessage);
     printer_.setDocName(title);
+    QPaintDevice* device = &printer_;
+    if (toFile) {
+        pdf_ = PdfInMemoryFor(printer_, pdfBytes_);
+        device = pdf_.get();
+    }
     auto painter = std::make_unique<QPainter>();
-    if (!painter->begin(&printer_)) {
-        restoreChosenFile();
+    if (!painter->begin(device)) {
+        pdf_.reset();
         throw TessellaError(kPrintRefusedMessage);
     }
+    if (toFile) pdfFile_ = nextDocumentFile();
     painter_ = std::move(painter);
     documentBegun();
 }
 
-void QtPrinter::chooseDocumentFile() {
-    if (printer_.outputFormat() != QPrinter::PdfFormat) return;
+QString QtPrinter::nextDocumentFile() {
     const QString chosen = printer_.outputFileName();
     pdfDocuments_ = chosen == chosenPdfFile_ ? pdfDocuments_ + 1 : 1;
     chosenPdfFile_ = chosen;
-    printer_.setOutputFileName(NumberedFile(chosen, pdfDocuments_));
-}
-
-void QtPrinter::restoreChosenFile() {
-    if (printer_.outputFormat() == QPrinter::PdfFormat && !chosenPdfFile_.isEmpty())
-        printer_.setOutputFileName(chosenPdfFile_);
+    return NumberedFile(chosen, pdfDocuments_);
 }
 
 void QtPrinter::endDocument() {
@@ -98,18 +116,27 @@ void QtPrinter::endDocument() {
     const bool done = painter_->end();
     painter_.reset();
     documentOpen_ = false;
-    restoreChosenFile();
-    if (!done || printer_.printerState() == QPrinter::Error)
-        throw TessellaError(kPrintFailedMessage);
+    if (!pdf_) {
+        if (!done || printer_.printerState() == QPrinter::Error)
+            throw TessellaError(kPrintFailedMessage);
+        return;
+    }
+    pdf_.reset();
+    pdfBytes_.close();
+    const QByteArray bytes = pdfBytes_.data();
+    pdfBytes_.setData(QByteArray());
+    if (!done) throw TessellaError(kPrintFailedMessage);
+    platform::WriteFileAtomically(pdfFile_, bytes);
 }
 
 void QtPrinter::abortDocument() noexcept {
     if (!painter_) return;
-    printer_.abort();
+    if (!pdf_) printer_.abort();
     painter_->end();
     painter_.reset();
+    pdf_.reset();
+    pdfBytes_.close();
     documentOpen_ = false;
-    restoreChosenFile();
 }
 
 }  // namespace tessella::widgets
