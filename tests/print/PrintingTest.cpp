@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <cstring>
 
 #include "platform/Error.h"
@@ -174,6 +175,33 @@ TEST_F(PdfOutput, QtPrinterKeepsTheOlderFileWhenTheDiskRefuses) {
     }
     EXPECT_EQ(platform::ReadWholeFile(old), "%PDF older");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"planche.pdf"});
+}
+
+// The help window's text printed to a file: written whole, or the older file kept.
+TEST_F(PdfOutput, TextDocumentPrintedToAFileIsWrittenWhole) {
+    QTextDocument help;
+    help.setPlainText("Aide de Tessella");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path("aide.pdf"));
+    widgets::PrintTextDocument(help, printer);
+    EXPECT_TRUE(Run("pdftotext", {path("aide.pdf"), "-"}).contains("Aide de Tessella"));
+    const QByteArray older = platform::ReadWholeFile(path("aide.pdf"));
+
+    platform::detail::FileCalls calls = platform::detail::CurrentFileCalls();
+    calls.write = [](int, const void*, std::size_t) {
+        errno = ENOSPC;
+        return ssize_t(-1);
+    };
+    platform::detail::ScopedFileCalls fullDisk(calls);
+    help.setPlainText("Autre texte");
+    try {
+        widgets::PrintTextDocument(help, printer);
+        ADD_FAILURE() << "a full disk is a failure";
+    } catch (const platform::TessellaError& e) {
+        EXPECT_EQ(e.message(), FullDiskMessage(path("aide.pdf")));
+    }
+    EXPECT_EQ(platform::ReadWholeFile(path("aide.pdf")), older);
 }
 
 // The same on a real full disk, for the command line and the program's printer: a 200 KiB

@@ -13,6 +13,7 @@
 #include "platform/Guard.h"
 #include "platform/Prompts.h"
 #include "platform/SafeFile.h"
+#include "ui/widgets/QtPrinter.h"
 
 namespace tessella::app {
 
@@ -74,7 +75,7 @@ void HelpWindow::printHelp() {
         QPrinter printer(QPrinter::HighResolution);
         printer.setDocName(QString());
         if (!prompts_.printerSetup(printer)) return;
-        helpText->document()->print(&printer);
+        widgets::PrintTextDocument(*helpText->document(), printer);
     });
 }
 

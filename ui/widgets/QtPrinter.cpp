@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinterInfo>
+#include <QTextDocument>
 
 #include "platform/Error.h"
 #include "platform/PrinterTexts.h"
@@ -37,9 +38,24 @@ std::unique_ptr<QPdfWriter> PdfInMemoryFor(const QPrinter& printer, QBuffer& byt
     pdf->setResolution(printer.resolution());
     pdf->setPageLayout(printer.pageLayout());
     pdf->setPdfVersion(printer.pdfVersion());
+    pdf->setPageRanges(printer.pageRanges());
     pdf->setCreator(printer.creator());
     pdf->setTitle(printer.docName());
     return pdf;
+}
+
+void PrintTextDocument(QTextDocument& document, QPrinter& printer) {
+    if (!PrintsToFile(printer)) {
+        document.print(&printer);
+        return;
+    }
+    if (printer.outputFileName().isEmpty()) throw TessellaError(kPdfFileMissingMessage);
+    QBuffer bytes;
+    {
+        const std::unique_ptr<QPdfWriter> pdf = PdfInMemoryFor(printer, bytes);
+        document.print(pdf.get());
+    }
+    platform::WriteFileAtomically(printer.outputFileName(), bytes.data());
 }
 
 QtPrinter::QtPrinter(QObject* parent) : QObject(parent) {}

@@ -12,6 +12,8 @@
 
 #include "platform/PaintingPrinter.h"
 
+class QTextDocument;
+
 namespace tessella::widgets {
 
 class QtPrinter final : public QObject, public platform::PaintingPrinter {
@@ -53,5 +55,8 @@ bool PrintsToFile(const QPrinter& printer);
 // A PDF writer into bytes with the printer's paper, margins, resolution and PDF version, for
 // a document that must reach the file whole.
 std::unique_ptr<QPdfWriter> PdfInMemoryFor(const QPrinter& printer, QBuffer& bytes);
+// Prints document on printer; a file is written whole through the atomic writer (throws
+// TessellaError when it cannot be).
+void PrintTextDocument(QTextDocument& document, QPrinter& printer);
 
 }  // namespace tessella::widgets
