@@ -131,3 +131,26 @@ TEST(BmpWriter, TwentyFourBitLayout) {
     // Qt's own reader agrees.
     EXPECT_EQ(PackedBgr(QImage::fromData(file, "BMP")), PackedBgr(image));
 }
+
+// Each row of 3 x width bytes is padded with zeros to the next multiple of 4.
+TEST(BmpWriter, RowsArePaddedToFourBytes) {
+    const struct {
+        int width, padding, fileSize;  // 2 rows: 54 + 2 x (3 x width + padding)
+    } rows[] = {{1, 1, 62}, {2, 2, 70}, {3, 3, 78}, {5, 1, 86}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.width);
+        QImage image(r.width, 2, QImage::Format_RGB32);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < r.width; ++x) image.setPixel(x, y, qRgb(x + 1, y + 1, 9));
+        const QByteArray file = WriteBmp24(image);
+        ASSERT_EQ(file.size(), r.fileSize);
+        EXPECT_EQ(file.mid(2, 4), Le(r.fileSize, 4));
+        EXPECT_EQ(file.mid(34, 4), Le(r.fileSize - 54, 4));
+        QByteArray expected;
+        for (int y : {1, 0}) {  // bottom row first, blue green red
+            for (int x = 0; x < r.width; ++x) expected += Bytes({9, y + 1, x + 1});
+            expected += QByteArray(r.padding, '\0');
+        }
+        EXPECT_EQ(file.mid(54), expected);
+    }
+}

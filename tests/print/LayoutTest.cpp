@@ -83,6 +83,30 @@ TEST(PageLayout, PlacementAtOkAndOnTheDevice) {
     EXPECT_THROW(DeviceToMm(80, 0), platform::TessellaError);
 }
 
+// Millimetres to device pixels, each rounded to the nearest, halves to even.
+TEST(PageLayout, MillimetresRoundToDevicePixels) {
+    const struct {
+        QSize page;
+        PagePlacement placement;
+        int dpi;
+        QRect printed;
+    } rows[] = {
+        // 254 dpi is 10 pixels a millimetre: 4 columns in 1 mm are 2.5 pixels each, so one
+        // row is 2.5 -> 2 and three rows 7.5 -> 8.
+        {{4, 1}, {1, 3, 7}, 254, {30, 70, 10, 2}},
+        {{4, 3}, {1, 0, 0}, 254, {0, 0, 10, 8}},
+        // 600 dpi, 23.622 a millimetre: 1 mm 23.6 -> 24, 3 mm 70.9 -> 71, 150 mm 3543.3.
+        {{100, 100}, {150, 1, 3}, 600, {24, 71, 3543, 3543}},
+        // 72 dpi, 2.8346 a millimetre: 7 mm 19.8 -> 20, 5 mm 14.2 -> 14, 11 mm 31.2 -> 31.
+        {{11, 5}, {11, 7, 5}, 72, {20, 14, 31, 14}},
+        // A 1 mm print of a 1000-pixel-wide page: 0.003 pixels high, kept at 1.
+        {{1000, 1}, {1, 0, 0}, 72, {0, 0, 3, 1}},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(PrintedRect(r.page, r.placement, r.dpi), r.printed)
+            << r.page.width() << "x" << r.page.height() << " at " << r.dpi;
+}
+
 TEST(ContactSheetLayout, ThumbnailsCellsAndMagnification) {
     const struct {
         QSize picture, thumbnail;
