@@ -55,7 +55,7 @@ TEST_F(Drawing, ThePencilSetsPixelsOnlyInsideThePicture) {
     open(Filled(8, 4));
     setZoom(2);
     tools->toolButtons[int(DrawingTool::Pencil)]->click();
-    EXPECT_EQ(editor->view->cursor().shape(), context.cursors.cursor(widgets::ToolCursor::Pencil).shape());
+    EXPECT_EQ(editor->viewArea().view->cursor().shape(), context.cursors.cursor(widgets::ToolCursor::Pencil).shape());
     drag({2, 2}, {{4, 2}, {6, 4}}, {40, 2});  // released past the right edge
     QImage expected = Filled(8, 4);
     expected.setPixelColor(2, 1, Qt::black);
@@ -70,7 +70,7 @@ TEST_F(Drawing, TheEyedroppersTakeThePixelUnderThePressAndReturnToNoTool) {
     open(element);
     tools->toolButtons[int(DrawingTool::Rectangle)]->click();
     tools->penPickButton->click();
-    EXPECT_EQ(editor->view->cursor().shape(),
+    EXPECT_EQ(editor->viewArea().view->cursor().shape(),
               context.cursors.cursor(widgets::ToolCursor::ColourPicker).shape());
     press({4, 2});  // no move before: the pixel under the press
     release({4, 2});
@@ -78,7 +78,7 @@ TEST_F(Drawing, TheEyedroppersTakeThePixelUnderThePressAndReturnToNoTool) {
     EXPECT_EQ(tools->penSwatch->palette().color(QPalette::Window), element.pixelColor(4, 2));
     EXPECT_TRUE(tools->noToolButton->isChecked());
     EXPECT_FALSE(tools->drawMode());
-    EXPECT_EQ(editor->view->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(editor->viewArea().view->cursor().shape(), Qt::CrossCursor);
     EXPECT_EQ(editor->picture(), element);
 
     tools->brushPickButton->click();
@@ -96,7 +96,7 @@ TEST_F(Drawing, TheFillPaintsTheAreaWithAnUndoCopyAndOnlyInsideThePicture) {
     prompts.expectColour(platform::ColourValue::fromRgb(0, 0, 255));
     tools->brushColourButton->click();
     tools->fillButton->click();
-    EXPECT_EQ(editor->view->cursor().shape(), context.cursors.cursor(widgets::ToolCursor::PaintPot).shape());
+    EXPECT_EQ(editor->viewArea().view->cursor().shape(), context.cursors.cursor(widgets::ToolCursor::PaintPot).shape());
     press({20, 1});
     release({20, 1});  // outside: nothing
     EXPECT_EQ(editor->picture(), element);
@@ -118,7 +118,7 @@ TEST_F(Drawing, ClosingTheToolsWhileTheEditorStaysLeavesNoToolActive) {
     tools->toolButtons[int(DrawingTool::Pencil)]->click();
     tools->close();
     EXPECT_TRUE(tools->noToolButton->isChecked());
-    EXPECT_EQ(editor->view->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(editor->viewArea().view->cursor().shape(), Qt::CrossCursor);
     drag({1, 1}, {{2, 2}}, {3, 3});
     EXPECT_EQ(editor->picture(), Filled(8, 8));
     EXPECT_FALSE(editor->undoButton->isEnabled());
