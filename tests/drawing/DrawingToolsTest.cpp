@@ -1,6 +1,9 @@
 // The drawing tools beside the element editor, used with the mouse on the element as a person
 // would, and the accessible names of the drawing tools and the catalogue.
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -150,6 +153,52 @@ TEST_F(Drawing, TheCatalogueButtonShowsTheCatalogueAndEnablesTheOperations) {
     tools->catalogueButton->click();
     EXPECT_TRUE(shown);
     for (QPushButton* b : editor->operationButtons()) EXPECT_TRUE(b->isEnabled());
+}
+
+TEST(DrawingToolsPlace, BesideTheEditorWhereTheScreenHasRoom) {
+    const QSize palette(300, 400);
+    const struct {
+        const char* name;
+        QRect window, screen;
+        QPoint expected;
+    } rows[] = {
+        // Right edge 999, a gap of 4: 1004 + 300 fits in 1920.
+        {"room on the right", {100, 50, 900, 640}, {0, 0, 1920, 1080}, {1004, 50}},
+        // 1504 + 300 passes 1280; on the left 600 - 4 - 300 = 296.
+        {"room on the left only", {600, 50, 900, 640}, {0, 0, 1280, 1024}, {296, 50}},
+        // Neither side: right of it, off the screen rather than over the editor.
+        {"no room", {0, 0, 1280, 1000}, {0, 0, 1280, 1024}, {1284, 0}},
+        // The top kept on the screen: 1080 - 400 = 680.
+        {"low window", {100, 900, 400, 100}, {0, 0, 1920, 1080}, {504, 680}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(DrawingTools::PlaceBeside(row.window, palette, row.screen), row.expected);
+    }
+}
+
+TEST_F(Drawing, ThePaletteCoversNoControlOfTheEditorAndItsMenuBringsItBack) {
+    editor->show();
+    open(Filled(8, 8));
+    ASSERT_TRUE(tools->isVisible());
+    const QRect palette = tools->frameGeometry();
+    int checked = 0;
+    for (QWidget* control : editor->findChildren<QWidget*>()) {
+        if (!control->isVisible() || control->window() != editor.get()) continue;
+        if (!qobject_cast<QAbstractButton*>(control) && control != editor->viewArea().view &&
+            control != editor->viewArea().zoomArrows)
+            continue;
+        const QRect onScreen(control->mapToGlobal(QPoint()), control->size());
+        ++checked;
+        EXPECT_FALSE(onScreen.intersects(palette)) << control->accessibleName().toStdString()
+                                                   << control->objectName().toStdString();
+    }
+    EXPECT_GE(checked, 24);  // the 22 buttons of the panel, the rulers' check, the view
+    tools->close();
+    EXPECT_FALSE(tools->isVisible());
+    editor->drawingToolsAction->trigger();
+    EXPECT_TRUE(tools->isVisible());
+    editor->hide();
 }
 
 TEST_F(Drawing, EveryControlOfTheToolsAndTheCatalogueHasAName) {
