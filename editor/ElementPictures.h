@@ -6,6 +6,7 @@
 #include <QLine>
 #include <QPoint>
 #include <QSize>
+#include <QString>
 #include <vector>
 
 #include "platform/ColourValue.h"

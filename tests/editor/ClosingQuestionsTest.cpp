@@ -20,7 +20,8 @@ using texture::EditorResult;
 
 namespace {
 
-const QString kUnsaved = QString::fromUtf8("L'élément a été modifié.\n\rVoulez-vous l'enregistrer ?");
+const QString kUnsaved =
+    QString::fromUtf8("L'élément a été modifié.\n\rVoulez-vous l'enregistrer ?");
 
 // Pixel (1, 0) of the ramp is red 3, green 0, blue 1; its negative 252, 255, 254.
 const QColor kNegativeOfRampPixel(252, 255, 254);

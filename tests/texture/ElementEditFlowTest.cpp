@@ -98,9 +98,10 @@ TEST_F(ElementEditFlowTest, DecliningOrAFailedWriteLeavesFilesAndPreviewAlone) {
         editor.answer = {EditorResult::SaveAsked, Solid(8, 8, Qt::green), row.modified};
         prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", row.save);
         if (row.unsaved)
-            prompts.expectMessage(MessageKind::Confirmation,
-                                  QString::fromUtf8("L'élément a été modifié.\n\rVoulez-vous l'enregistrer ?"),
-                                  *row.unsaved);
+            prompts.expectMessage(
+                MessageKind::Confirmation,
+                QString::fromUtf8("L'élément a été modifié.\n\rVoulez-vous l'enregistrer ?"),
+                *row.unsaved);
         if (row.save == Answer::Yes) prompts.expectFile(row.file);
         if (row.failedWrite) prompts.expectMessage(MessageKind::Error, QString());
         EXPECT_TRUE(flow().editSource().isEmpty());

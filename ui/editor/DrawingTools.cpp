@@ -115,7 +115,10 @@ QString PixelText(const QString& text, QPoint pixel) {
 
 DrawingTools::DrawingTools(platform::Prompts& prompts, const widgets::Cursors& cursors,
                            editor::DrawingSurface& editor, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), prompts_(prompts), cursors_(cursors), editor_(editor) {
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+      prompts_(prompts),
+      cursors_(cursors),
+      editor_(editor) {
     setWindowTitle(kDrawingToolsTitle);
     buildControls();
     connectControls();

@@ -118,7 +118,8 @@ void EditorOperations::openBlur() {
     blurDialog_->move(window_->pos() + BlurDialog::kOffsetFromEditor);
     const auto step =
         connect(blurDialog_, &BlurDialog::stepRequested, this, &EditorOperations::applyBlurStep);
-    const auto back = connect(blurDialog_, &BlurDialog::undoRequested, this, &EditorOperations::undo);
+    const auto back =
+        connect(blurDialog_, &BlurDialog::undoRequested, this, &EditorOperations::undo);
     blurDialog_->exec();
     disconnect(step);
     disconnect(back);

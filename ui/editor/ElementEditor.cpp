@@ -240,7 +240,8 @@ void ElementEditor::connectControls() {
     connect(showTimer, &QTimer::timeout, this, &ElementEditor::finishShowing);
 
     drawing::DrawingTools* tools = drawingTools_;
-    connect(this, &ElementEditor::drawingToolsWanted, tools, &drawing::DrawingTools::showBesideEditor);
+    connect(this, &ElementEditor::drawingToolsWanted, tools,
+            &drawing::DrawingTools::showBesideEditor);
     connect(this, &ElementEditor::drawingPressed, tools, &drawing::DrawingTools::pressOnPicture);
     connect(this, &ElementEditor::drawingMoved, tools, &drawing::DrawingTools::moveOnPicture);
     connect(this, &ElementEditor::drawingReleased, tools, &drawing::DrawingTools::releaseOnPicture);
