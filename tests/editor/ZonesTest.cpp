@@ -263,3 +263,52 @@ TEST_F(EditorWindow, ZoneCopiesAndPastesGoThroughTheSystemClipboard) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Zones, EachStepOfThePointerLeadsToOneZoneState) {
+    using editor::ZoneState;
+    open(Ramp(32, 32));
+    setZoom(1);
+    clipboard.picture = Filled(2, 2, Qt::black);
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        ZoneState state;
+    } steps[] = {
+        {"Zone", [&] { editor->zoneAction->trigger(); }, ZoneState::Waiting},
+        {"left press", [&] { press({4, 4}); }, ZoneState::DrawingBand},
+        {"release at the press", [&] { release({4, 4}); }, ZoneState::Waiting},
+        {"a band", [&] { drag({4, 4}, {{12, 10}}, {12, 10}); }, ZoneState::Fixed},
+        {"the zone dragged", [&] { drag({20, 20}, {{22, 22}}, {22, 22}); }, ZoneState::Fixed},
+        {"right release", [&] { release({5, 5}, Qt::RightButton); }, ZoneState::Off},
+        {"a press without Zone", [&] { press({4, 4}); }, ZoneState::Off},
+        {"Coller dans l'image", [&] { editor->zones().pasteIntoPicture(); },
+         ZoneState::PasteFloating},
+        {"Zone gives the paste up", [&] { editor->zoneAction->trigger(); }, ZoneState::Off},
+        {"Coller dans l'image again", [&] { editor->zones().pasteIntoPicture(); },
+         ZoneState::PasteFloating},
+        {"moved, then dropped by a left release",
+         [&] {
+             move({6, 6});
+             release({6, 6});
+         },
+         ZoneState::Off},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.step);
+        s.act();
+        EXPECT_EQ(editor->zones().state(), s.state);
+        // "Zone" is checked while a zone is made, and only then named for closing it.
+        const bool making = s.state == ZoneState::Waiting || s.state == ZoneState::DrawingBand ||
+                            s.state == ZoneState::Fixed;
+        EXPECT_EQ(editor->zoneAction->isChecked(), making);
+        EXPECT_EQ(editor->zoneAction->text(), making ? "Fermer la zone" : "Zone");
+    }
+    // The paste dropped once, centred on the pointer: its corner on (6 - 1, 6 - 1).
+    EXPECT_EQ(editor->picture().pixelColor(5, 5), QColor(Qt::black));
+    EXPECT_EQ(editor->picture().pixelColor(6, 6), QColor(Qt::black));
+    EXPECT_EQ(editor->picture().pixelColor(7, 7), Ramp(32, 32).pixelColor(7, 7));
+}
+
+}  // namespace
