@@ -11,7 +11,7 @@
 namespace tessella::texture {
 
 inline const QString kSaveElementQuestion = QStringLiteral("Sauvegarde");
-inline const QString kSaveElementTitle = QStringLiteral("SAUVER L'ELEMENT DE TEXTURE");
+inline const QString kSaveElementTitle = QStringLiteral("SAUVER L'ÉLÉMENT DE TEXTURE");
 inline const QString kElementFilter = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
 
 class ElementEditFlow {
@@ -23,6 +23,8 @@ class ElementEditFlow {
 
     // openSourceForEditing: edits the previewed source. On "Fermer et sauver " and Yes to
     // "Sauvegarde" the element is written where the user chooses and becomes the preview.
+    // An edited element is never given up without a question: "Non" to "Sauvegarde" asks
+    // again, and a cancelled or failed save goes back to the editor.
     // Answers the written file, or an empty text when nothing was written.
     QString editSource();
 
@@ -31,8 +33,15 @@ class ElementEditFlow {
     QString newElement(const NewElementSettings& settings);
 
   private:
-    // "Sauvegarde", then the save dialog proposing proposed; writes picture as a 24-bit BMP.
-    QString saveElement(const QImage& picture, const QString& proposed);
+    enum class Choice { Save, Discard, BackToEditor };
+    // What to do with an element the editor handed back to be saved.
+    Choice askToSave(const EditResult& result);
+    // Edits request until the element is written (answers its file and sets written) or given
+    // up (answers an empty text); the save dialog proposes proposed.
+    QString editAndSave(const ElementRequest& request, const QString& proposed, QImage& written);
+    // The save dialog, then picture written as a 24-bit BMP; an empty text when cancelled or
+    // when the write failed (which the user is told).
+    QString writeElement(const QImage& picture, const QString& proposed);
 
     PageContext c_;
     ElementEditorHost& editor_;

@@ -1,6 +1,9 @@
 // The drawing tools beside the element editor, used with the mouse on the element as a person
 // would, and the accessible names of the drawing tools and the catalogue.
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,7 +58,7 @@ TEST_F(Drawing, ThePencilSetsPixelsOnlyInsideThePicture) {
     open(Filled(8, 4));
     setZoom(2);
     tools->toolButtons[int(DrawingTool::Pencil)]->click();
-    EXPECT_EQ(editor->view->cursor().shape(), context.cursors.cursor(widgets::ToolCursor::Pencil).shape());
+    EXPECT_EQ(editor->viewArea().view->cursor().shape(), context.cursors.cursor(widgets::ToolCursor::Pencil).shape());
     drag({2, 2}, {{4, 2}, {6, 4}}, {40, 2});  // released past the right edge
     QImage expected = Filled(8, 4);
     expected.setPixelColor(2, 1, Qt::black);
@@ -70,7 +73,7 @@ TEST_F(Drawing, TheEyedroppersTakeThePixelUnderThePressAndReturnToNoTool) {
     open(element);
     tools->toolButtons[int(DrawingTool::Rectangle)]->click();
     tools->penPickButton->click();
-    EXPECT_EQ(editor->view->cursor().shape(),
+    EXPECT_EQ(editor->viewArea().view->cursor().shape(),
               context.cursors.cursor(widgets::ToolCursor::ColourPicker).shape());
     press({4, 2});  // no move before: the pixel under the press
     release({4, 2});
@@ -78,7 +81,7 @@ TEST_F(Drawing, TheEyedroppersTakeThePixelUnderThePressAndReturnToNoTool) {
     EXPECT_EQ(tools->penSwatch->palette().color(QPalette::Window), element.pixelColor(4, 2));
     EXPECT_TRUE(tools->noToolButton->isChecked());
     EXPECT_FALSE(tools->drawMode());
-    EXPECT_EQ(editor->view->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(editor->viewArea().view->cursor().shape(), Qt::CrossCursor);
     EXPECT_EQ(editor->picture(), element);
 
     tools->brushPickButton->click();
@@ -96,7 +99,7 @@ TEST_F(Drawing, TheFillPaintsTheAreaWithAnUndoCopyAndOnlyInsideThePicture) {
     prompts.expectColour(platform::ColourValue::fromRgb(0, 0, 255));
     tools->brushColourButton->click();
     tools->fillButton->click();
-    EXPECT_EQ(editor->view->cursor().shape(), context.cursors.cursor(widgets::ToolCursor::PaintPot).shape());
+    EXPECT_EQ(editor->viewArea().view->cursor().shape(), context.cursors.cursor(widgets::ToolCursor::PaintPot).shape());
     press({20, 1});
     release({20, 1});  // outside: nothing
     EXPECT_EQ(editor->picture(), element);
@@ -118,7 +121,7 @@ TEST_F(Drawing, ClosingTheToolsWhileTheEditorStaysLeavesNoToolActive) {
     tools->toolButtons[int(DrawingTool::Pencil)]->click();
     tools->close();
     EXPECT_TRUE(tools->noToolButton->isChecked());
-    EXPECT_EQ(editor->view->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(editor->viewArea().view->cursor().shape(), Qt::CrossCursor);
     drag({1, 1}, {{2, 2}}, {3, 3});
     EXPECT_EQ(editor->picture(), Filled(8, 8));
     EXPECT_FALSE(editor->undoButton->isEnabled());
@@ -150,6 +153,52 @@ TEST_F(Drawing, TheCatalogueButtonShowsTheCatalogueAndEnablesTheOperations) {
     tools->catalogueButton->click();
     EXPECT_TRUE(shown);
     for (QPushButton* b : editor->operationButtons()) EXPECT_TRUE(b->isEnabled());
+}
+
+TEST(DrawingToolsPlace, BesideTheEditorWhereTheScreenHasRoom) {
+    const QSize palette(300, 400);
+    const struct {
+        const char* name;
+        QRect window, screen;
+        QPoint expected;
+    } rows[] = {
+        // Right edge 999, a gap of 4: 1004 + 300 fits in 1920.
+        {"room on the right", {100, 50, 900, 640}, {0, 0, 1920, 1080}, {1004, 50}},
+        // 1504 + 300 passes 1280; on the left 600 - 4 - 300 = 296.
+        {"room on the left only", {600, 50, 900, 640}, {0, 0, 1280, 1024}, {296, 50}},
+        // Neither side: right of it, off the screen rather than over the editor.
+        {"no room", {0, 0, 1280, 1000}, {0, 0, 1280, 1024}, {1284, 0}},
+        // The top kept on the screen: 1080 - 400 = 680.
+        {"low window", {100, 900, 400, 100}, {0, 0, 1920, 1080}, {504, 680}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(DrawingTools::PlaceBeside(row.window, palette, row.screen), row.expected);
+    }
+}
+
+TEST_F(Drawing, ThePaletteCoversNoControlOfTheEditorAndItsMenuBringsItBack) {
+    editor->show();
+    open(Filled(8, 8));
+    ASSERT_TRUE(tools->isVisible());
+    const QRect palette = tools->frameGeometry();
+    int checked = 0;
+    for (QWidget* control : editor->findChildren<QWidget*>()) {
+        if (!control->isVisible() || control->window() != editor.get()) continue;
+        if (!qobject_cast<QAbstractButton*>(control) && control != editor->viewArea().view &&
+            control != editor->viewArea().zoomArrows)
+            continue;
+        const QRect onScreen(control->mapToGlobal(QPoint()), control->size());
+        ++checked;
+        EXPECT_FALSE(onScreen.intersects(palette)) << control->accessibleName().toStdString()
+                                                   << control->objectName().toStdString();
+    }
+    EXPECT_GE(checked, 24);  // the 22 buttons of the panel, the rulers' check, the view
+    tools->close();
+    EXPECT_FALSE(tools->isVisible());
+    editor->drawingToolsAction->trigger();
+    EXPECT_TRUE(tools->isVisible());
+    editor->hide();
 }
 
 TEST_F(Drawing, EveryControlOfTheToolsAndTheCatalogueHasAName) {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
+#include <deque>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -14,7 +15,10 @@
 #include "ui/app/AppContext.h"
 #include "ui/widgets/ImageBox.h"
 #include "ui/widgets/StepArrows.h"
+#include "ui/editor/EditorOperations.h"
+#include "ui/editor/EditorView.h"
 #include "ui/editor/ElementEditor.h"
+#include "ui/editor/ZoneTool.h"
 #include "tests/support/CountingPacer.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/ScriptedPrompts.h"
@@ -69,6 +73,11 @@ class EditorWindow : public ::testing::Test {
     }
     // Runs step once the next modal window has started.
     static void whenModal(std::function<void()> step) { QTimer::singleShot(0, std::move(step)); }
+    // Runs the steps in turn, each once the editor has been shown (modally) again.
+    void onEachShowing(std::initializer_list<std::function<void()>> steps) {
+        showings_ = std::make_unique<ShowingSteps>(steps);
+        editor->installEventFilter(showings_.get());
+    }
 
     // The mouse on the element's view.
     void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
@@ -87,12 +96,12 @@ class EditorWindow : public ::testing::Test {
         release(to);
     }
     void pointer(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent event(type, at, editor->view->mapToGlobal(at), button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(editor->view, &event);
+        QMouseEvent event(type, at, editor->viewArea().view->mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(editor->viewArea().view, &event);
     }
     void setZoom(int zoom) {
-        while (editor->zoom() < zoom) editor->zoomArrows->click(widgets::StepArrows::Button::Next);
-        while (editor->zoom() > zoom) editor->zoomArrows->click(widgets::StepArrows::Button::Prev);
+        while (editor->zoom() < zoom) editor->viewArea().zoomArrows->click(widgets::StepArrows::Button::Next);
+        while (editor->zoom() > zoom) editor->viewArea().zoomArrows->click(widgets::StepArrows::Button::Prev);
     }
     QString status() const { return editor->statusPanels[1]->text(); }
 
@@ -102,6 +111,23 @@ class EditorWindow : public ::testing::Test {
     app::AppContext context{prompts, pacer, platform::ProgramFolder(), page};
     editor::NewElementDialog* newElementDialog;
     std::unique_ptr<editor::ElementEditor> editor;
+
+  private:
+    class ShowingSteps final : public QObject {
+      public:
+        explicit ShowingSteps(std::initializer_list<std::function<void()>> steps) : steps_(steps) {}
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Show && !steps_.empty()) {
+                QTimer::singleShot(0, steps_.front());
+                steps_.pop_front();
+            }
+            return false;
+        }
+
+      private:
+        std::deque<std::function<void()>> steps_;
+    };
+    std::unique_ptr<ShowingSteps> showings_;
 };
 
 }  // namespace tessella::testing

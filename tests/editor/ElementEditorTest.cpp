@@ -56,17 +56,17 @@ TEST_F(EditorWindow, EachOperationButtonShowsWhatItsCoreOperationMakes) {
         button->click();
         EXPECT_EQ(editor->picture(), CoreResult(element, r.op));
         EXPECT_NE(editor->picture(), element);
-        EXPECT_EQ(editor->view->picture(), editor->picture());
+        EXPECT_EQ(editor->viewArea().view->picture(), editor->picture());
         EXPECT_EQ(editor->dimensionsLabel->text(), r.size);
         EXPECT_TRUE(editor->undoButton->isEnabled());
-        EXPECT_TRUE(editor->reloadButton->isEnabled());
+        EXPECT_FALSE(editor->reloadButton->isEnabled());  // no file to read again
     }
 }
 
 TEST_F(EditorWindow, UndoRestoresTheOneCopyOfThisShowingAsOftenAsAsked) {
     const QImage element = Ramp(64, 32);
     open(element);
-    editor->undo();  // no copy yet: nothing happens
+    editor->operations().undo();  // no copy yet: nothing happens
     EXPECT_EQ(editor->picture(), element);
     EXPECT_EQ(context.workingPicture.width(), 64);
     editor->rotateRightButton->click();
@@ -77,27 +77,26 @@ TEST_F(EditorWindow, UndoRestoresTheOneCopyOfThisShowingAsOftenAsAsked) {
     EXPECT_FALSE(editor->undoButton->isEnabled());
     // The copy stays: the blur window's "Défaire" runs the same restore again.
     editor->mirrorButton->click();
-    editor->undo();
-    editor->undo();
+    editor->operations().undo();
+    editor->operations().undo();
     EXPECT_EQ(editor->picture(), element);
     // The copy belongs to its element: the next showing starts without one.
     editor->greyButton->click();
     open(Ramp(5, 5));
     EXPECT_FALSE(editor->undoButton->isEnabled());
-    editor->undo();
+    editor->operations().undo();
     EXPECT_EQ(editor->picture(), Ramp(5, 5));
 }
 
-TEST_F(EditorWindow, CloseBoxAnswersNoAndCloseAndSaveHandsTheEditedPictureOver) {
+TEST_F(EditorWindow, CloseAndSaveHandsTheEditedPictureOver) {
     const QImage element = Ramp(8, 8);
     texture::ElementRequest request;
     request.picture = element;
-    whenModal([this] {
-        editor->negativeButton->click();
-        editor->close();  // the window's close box
-    });
+    // Unchanged, the close box asks nothing and nothing is to be saved.
+    whenModal([this] { editor->close(); });
     texture::EditResult result = editor->edit(request);
-    EXPECT_EQ(result.modalResult, texture::kEditorNoResult);
+    EXPECT_EQ(result.result, texture::EditorResult::Closed);
+    EXPECT_FALSE(result.modified);
     EXPECT_TRUE(result.picture.isNull());
 
     // The flow's own test writes what "Fermer et sauver " hands over.
@@ -106,7 +105,8 @@ TEST_F(EditorWindow, CloseBoxAnswersNoAndCloseAndSaveHandsTheEditedPictureOver) 
         editor->closeAndSaveAction->trigger();
     });
     result = editor->edit(request);
-    EXPECT_EQ(result.modalResult, texture::kEditorSaveResult);
+    EXPECT_EQ(result.result, texture::EditorResult::SaveAsked);
+    EXPECT_TRUE(result.modified);
     ASSERT_EQ(result.picture.size(), QSize(8, 8));
     // Pixel (1, 0) of the ramp is red 3, green 0, blue 1; its negative 252, 255, 254.
     EXPECT_EQ(result.picture.pixelColor(1, 0), QColor(252, 255, 254));
@@ -115,28 +115,28 @@ TEST_F(EditorWindow, CloseBoxAnswersNoAndCloseAndSaveHandsTheEditedPictureOver) 
 TEST_F(EditorWindow, ThePointerIsReadInElementPixelsAtTheZoom) {
     open(Ramp(64, 64));
     setZoom(3);
-    EXPECT_EQ(editor->zoomLabel->text(), "3");
-    EXPECT_EQ(editor->view->size(), QSize(192, 192));
+    EXPECT_EQ(editor->viewArea().zoomLabel->text(), "3");
+    EXPECT_EQ(editor->viewArea().view->size(), QSize(192, 192));
     move({10, 7});
     EXPECT_EQ(status(), "3 x 2");
-    EXPECT_EQ(editor->pointerLabel->caption(), "3x2");
-    EXPECT_EQ(editor->pointerLabel->pos(), QPoint(30, 2));
-    EXPECT_EQ(editor->verticalRulerLine->geometry(), QRect(10, 0, 1, 0));  // 7 - 10 clamped
+    EXPECT_EQ(editor->viewArea().pointerLabel->caption(), "3x2");
+    EXPECT_EQ(editor->viewArea().pointerLabel->pos(), QPoint(30, 2));
+    EXPECT_EQ(editor->viewArea().verticalRulerLine->geometry(), QRect(10, 0, 1, 0));  // 7 - 10 clamped
     // x = W is not a pixel of the picture: nothing follows it.
     move({192, 7});
     EXPECT_EQ(status(), "3 x 2");
     // The swatch reads the pixel under the pointer, the last column included.
     editor->requestColourPick();
     move({191, 191});
-    EXPECT_EQ(editor->colourSwatch->palette().color(QPalette::Window),
+    EXPECT_EQ(editor->viewArea().colourSwatch->palette().color(QPalette::Window),
               Ramp(64, 64).pixelColor(63, 63));
     // Without the rulers, the lines and the label are hidden.
-    editor->rulersCheck->setChecked(false);
-    EXPECT_TRUE(editor->pointerLabel->isHidden());
-    EXPECT_TRUE(editor->verticalRulerLine->isHidden());
+    editor->viewArea().rulersCheck->setChecked(false);
+    EXPECT_TRUE(editor->viewArea().pointerLabel->isHidden());
+    EXPECT_TRUE(editor->viewArea().verticalRulerLine->isHidden());
     // The zoom kept for the next showing is the one its view and pointer use.
     open(Ramp(10, 10));
-    EXPECT_EQ(editor->view->size(), QSize(30, 30));
+    EXPECT_EQ(editor->viewArea().view->size(), QSize(30, 30));
     move({29, 5});
     EXPECT_EQ(status(), "9 x 1");
 }
@@ -154,7 +154,7 @@ TEST_F(EditorWindow, BlurStepsAccumulateOverOneUndoCopyTakenAtTheFirstStep) {
         blur->close();
     });
     editor->blurButton->click();
-    editor->undo();
+    editor->operations().undo();
     EXPECT_EQ(editor->picture(), element);
     editor->negativeButton->click();
 
@@ -247,7 +247,7 @@ TEST_F(EditorWindow, PropertiesCropWithoutScalingWhiteningWhatIsAddedAndKeepTheU
     EXPECT_EQ(editor->dimensionsLabel->text(), "32x72");
     EXPECT_EQ(editor->picture().copy(0, 0, 32, 64), negative.copy(0, 0, 32, 64));
     EXPECT_EQ(editor->picture().pixelColor(5, 70), QColor(Qt::white));
-    EXPECT_EQ(editor->view->size(), QSize(64, 144));  // still at zoom 2
+    EXPECT_EQ(editor->viewArea().view->size(), QSize(64, 144));  // still at zoom 2
     editor->undoButton->click();
     EXPECT_EQ(editor->picture(), element);  // the negative's copy, not the crop's
 }
@@ -264,7 +264,7 @@ TEST_F(EditorWindow, NewElementIsFilledWithTheBackgroundAndStartsAtZoomOne) {
     EXPECT_EQ(editor->picture().size(), QSize(16, 16));
     EXPECT_EQ(editor->picture().pixelColor(15, 15), QColor(Qt::blue));
     EXPECT_EQ(editor->zoom(), 1);
-    EXPECT_EQ(editor->zoomLabel->text(), "1");
+    EXPECT_EQ(editor->viewArea().zoomLabel->text(), "1");
     EXPECT_EQ(editor->dimensionsLabel->text(), "16x16");
     EXPECT_TRUE(editor->newElementMode());
 }
@@ -299,19 +299,25 @@ TEST_F(EditorWindow, ASizeTooLargeChangesNothingAndSaysWhy) {
     EXPECT_EQ(editor->picture(), negative);
     EXPECT_EQ(context.workingPicture.width(), 600'000);
     EXPECT_EQ(editor->dimensionsLabel->text(), "600000x1");
-    editor->undo();
+    editor->operations().undo();
     EXPECT_EQ(editor->picture(), element);
 }
 
-TEST_F(EditorWindow, ReloadAndPasteKeepTheirPathsApart) {
+TEST_F(EditorWindow, ReloadKeepsAnUndoCopyAndPasteLeavesNoFileToReload) {
     QTemporaryDir folder;
     const QString file = folder.filePath("source.bmp");
     ASSERT_TRUE(Ramp(6, 6).save(file, "BMP"));
     open(Ramp(4, 4), file);
+    EXPECT_TRUE(editor->reloadButton->isEnabled());
     editor->flipButton->click();
+    const QImage flipped = editor->picture();
     editor->reloadButton->click();
     EXPECT_EQ(editor->picture(), Ramp(6, 6));
     EXPECT_EQ(editor->dimensionsLabel->text(), "6x6");
+    // The reload can be undone: the flipped element comes back.
+    ASSERT_TRUE(editor->undoButton->isEnabled());
+    editor->undoButton->click();
+    EXPECT_EQ(editor->picture(), flipped);
 
     // A clipboard picture at activation offers the paste but keeps the reload path.
     QGuiApplication::clipboard()->setImage(Ramp(3, 2));
@@ -321,13 +327,41 @@ TEST_F(EditorWindow, ReloadAndPasteKeepTheirPathsApart) {
     EXPECT_EQ(editor->reloadPath(), file);
     editor->pasteAsNewAction->trigger();
     EXPECT_EQ(editor->picture(), Ramp(3, 2));
-    EXPECT_EQ(editor->reloadPath(), "SansNom.bmp");
+    // The pasted picture has no file: nothing to reload, and the title says so.
+    EXPECT_TRUE(editor->reloadPath().isEmpty());
+    EXPECT_FALSE(editor->reloadButton->isEnabled());
+    EXPECT_EQ(editor->windowTitle(), QString::fromUtf8("Traitement d'images — SansNom"));
+}
 
-    // Nothing to reload: the message, and the element stays.
-    prompts.expectMessage(MessageKind::Error, QString());
-    editor->reloadButton->click();
-    EXPECT_TRUE(prompts.scriptDone());
-    EXPECT_EQ(editor->picture(), Ramp(3, 2));
+TEST_F(EditorWindow, ReloadIsEnabledOnlyWithAFileAndTheTitleNamesIt) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath("brique.bmp");
+    ASSERT_TRUE(Ramp(6, 6).save(file, "BMP"));
+    const struct {
+        const char* name;
+        QString path;
+        bool newElement;
+        bool reload;
+        const char* title;
+    } rows[] = {
+        {"a source file", file, false, true, "Traitement d'images — brique.bmp"},
+        {"a name without a file", folder.filePath("parti.bmp"), false, false,
+         "Traitement d'images — parti.bmp"},
+        {"no name", QString(), false, false, "Traitement d'images"},
+        // The main window hands the previewed source over with a new element too.
+        {"a new element", file, true, false, "Traitement d'images — SansNom"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        texture::ElementRequest request;
+        request.picture = Ramp(4, 4);
+        request.sourceFileName = row.path;
+        request.newElementMode = row.newElement;
+        request.settings = {8, 8, platform::kWhite};
+        editor->begin(request);
+        EXPECT_EQ(editor->reloadButton->isEnabled(), row.reload);
+        EXPECT_EQ(editor->windowTitle(), QString::fromUtf8(row.title));
+    }
 }
 
 TEST_F(EditorWindow, EveryControlHasAnAccessibleName) {

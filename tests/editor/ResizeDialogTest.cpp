@@ -1,4 +1,4 @@
-// "Redimenssionner" with its real one-second timer, run through the event loop, and the
+// "Redimensionner" with its real one-second timer, run through the event loop, and the
 // editor's "Dimensions" that applies the size chosen.
 
 #include <QCheckBox>
@@ -21,7 +21,7 @@ namespace {
 
 const QString kQuestion = QString::fromUtf8(
     "Le redimensionement que vous demandez,\n\rdépasse les 8 méga pixels.\n\rCette version de "
-    "Pictavel\n\rgère difficilement ces grands formats\n\rVoulez vous continuer ?");
+    "Tessella\n\rgère difficilement ces grands formats\n\rVoulez vous continuer ?");
 
 // Replaces the spin's text by typing text into it, key by key.
 void Type(QAbstractSpinBox* spin, const char* text) {

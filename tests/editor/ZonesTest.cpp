@@ -73,7 +73,7 @@ class Zones : public EditorWindow {
   protected:
     Zones() : EditorWindow(&clipboard) {}
 
-    QRect edge(int i) const { return editor->zoneEdges[i]->geometry(); }
+    QRect edge(int i) const { return editor->viewArea().zoneEdges[i]->geometry(); }
 
     FakeClipboard clipboard;
 };
@@ -94,27 +94,27 @@ TEST_F(Zones, ABandMakesAZoneWhoseCopyIsThePartOfTheElementUnderIt) {
         open(element);
         setZoom(r.zoom);
         editor->zoneAction->trigger();
-        EXPECT_EQ(editor->zoneAction->text(), "Fermer");
+        EXPECT_EQ(editor->zoneAction->text(), "Fermer la zone");
         EXPECT_TRUE(editor->zoneAction->isChecked());
         EXPECT_FALSE(editor->copyAction->isEnabled());
-        EXPECT_EQ(editor->view->cursor().shape(), Qt::SizeAllCursor);
+        EXPECT_EQ(editor->viewArea().view->cursor().shape(), Qt::SizeAllCursor);
         press(r.from);
         move(r.to, Qt::LeftButton);
-        EXPECT_EQ(editor->zoneBand->geometry(), BandRect(r.from, r.to));
+        EXPECT_EQ(editor->viewArea().zoneBand->geometry(), BandRect(r.from, r.to));
         release(r.to);
-        EXPECT_TRUE(editor->zoneFixed());
-        EXPECT_EQ(editor->zone(), r.zone);
-        EXPECT_TRUE(editor->zoneBand->isHidden());
+        EXPECT_EQ(editor->zones().state(), editor::ZoneState::Fixed);
+        EXPECT_EQ(editor->zones().zone(), r.zone);
+        EXPECT_TRUE(editor->viewArea().zoneBand->isHidden());
         EXPECT_EQ(edge(0), QRect(r.frame.topLeft(), QSize(r.frame.width(), 1)));
         EXPECT_EQ(edge(3).x(), r.frame.x() + r.frame.width());
-        EXPECT_EQ(editor->view->cursor().shape(), Qt::PointingHandCursor);
+        EXPECT_EQ(editor->viewArea().view->cursor().shape(), Qt::PointingHandCursor);
         EXPECT_TRUE(editor->copySelectionAction->isEnabled());
         EXPECT_EQ(editor->pasteIntoAction->isEnabled(), r.zoom != 1);  // until the first copy
 
         editor->copySelectionAction->trigger();
         EXPECT_EQ(clipboard.picture, element.copy(r.zone));
         // The copy ends the zone and offers both pastes.
-        EXPECT_FALSE(editor->zoneFixed());
+        EXPECT_NE(editor->zones().state(), editor::ZoneState::Fixed);
         EXPECT_EQ(editor->zoneAction->text(), "Zone");
         EXPECT_FALSE(editor->zoneAction->isChecked());
         EXPECT_TRUE(editor->copyAction->isEnabled());
@@ -132,22 +132,22 @@ TEST_F(Zones, AFixedZoneMovesWithThePointerAndStopsAtTheViewsEdge) {
     editor->zoneAction->trigger();
     EXPECT_TRUE(tools->noToolButton->isChecked());
     drag({20, 20}, {{60, 40}}, {60, 40});  // 20 x 10 element pixels at (10, 10)
-    ASSERT_EQ(editor->zone(), QRect(10, 10, 20, 10));
+    ASSERT_EQ(editor->zones().zone(), QRect(10, 10, 20, 10));
     press({60, 30});
     move({127, 30}, Qt::LeftButton);
-    EXPECT_TRUE(editor->zoneEdges[0]->isHidden());
-    EXPECT_EQ(editor->zoneBand->geometry(), QRect(88, 20, 40, 20));  // right side at 128
+    EXPECT_TRUE(editor->viewArea().zoneEdges[0]->isHidden());
+    EXPECT_EQ(editor->viewArea().zoneBand->geometry(), QRect(88, 20, 40, 20));  // right side at 128
     release({200, 30});  // let go past the edge
-    EXPECT_EQ(editor->zone(), QRect(44, 10, 20, 10));
+    EXPECT_EQ(editor->zones().zone(), QRect(44, 10, 20, 10));
     EXPECT_EQ(edge(3), QRect(128, 20, 1, 20));
     setZoom(1);  // the frame follows the zoom
     EXPECT_EQ(edge(3), QRect(64, 10, 1, 10));
 
     // A right click leaves zone mode.
     release({5, 5}, Qt::RightButton);
-    EXPECT_FALSE(editor->zoneFixed());
+    EXPECT_NE(editor->zones().state(), editor::ZoneState::Fixed);
     EXPECT_EQ(editor->zoneAction->text(), "Zone");
-    EXPECT_EQ(editor->view->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(editor->viewArea().view->cursor().shape(), Qt::CrossCursor);
 }
 
 TEST_F(Zones, AnEmptyZoneCopiesNothingAndAZoneFromAWiderElementIsCutDown) {
@@ -156,18 +156,18 @@ TEST_F(Zones, AnEmptyZoneCopiesNothingAndAZoneFromAWiderElementIsCutDown) {
     clipboard.setImage(Filled(2, 2, Qt::red));
     editor->zoneAction->trigger();
     drag({7, 7}, {{8, 8}}, {8, 8});  // inside one element pixel
-    EXPECT_FALSE(editor->zoneFixed());
+    EXPECT_NE(editor->zones().state(), editor::ZoneState::Fixed);
     EXPECT_FALSE(editor->copySelectionAction->isEnabled());
-    editor->copySelection();
+    editor->zones().copySelection();
     EXPECT_EQ(clipboard.writes, 1);
 
     // A zone over the right part of a 64-wide element, kept for a 48-wide one.
     setZoom(1);
     drag({40, 0}, {{60, 10}}, {60, 10});
-    editor->zoneAction->trigger();  // "Fermer"
+    editor->zoneAction->trigger();  // "Fermer la zone"
     const QImage narrow = Ramp(48, 48);
     open(narrow);
-    editor->copySelection();
+    editor->zones().copySelection();
     EXPECT_EQ(clipboard.picture, narrow.copy(40, 0, 8, 10));
 }
 
@@ -178,19 +178,19 @@ TEST_F(Zones, APasteFloatsUnderThePointerAndIsDrawnInAtTheLeftRelease) {
     editor->negativeButton->click();
     const QImage negative = editor->picture();
     clipboard.setImage(Filled(4, 4, Qt::red));
-    editor->copyElement();  // enables the paste items...
+    editor->zones().copyElement();  // enables the paste items...
     clipboard.setImage(Filled(4, 4, Qt::red));  // ...while the clipboard holds the red square
 
     editor->pasteIntoAction->trigger();
-    EXPECT_TRUE(editor->pastePending());
-    EXPECT_FALSE(editor->pasteOverlay->isHidden());
-    EXPECT_EQ(editor->pasteOverlay->size(), QSize(8, 8));
+    EXPECT_EQ(editor->zones().state(), editor::ZoneState::PasteFloating);
+    EXPECT_FALSE(editor->viewArea().pasteOverlay->isHidden());
+    EXPECT_EQ(editor->viewArea().pasteOverlay->size(), QSize(8, 8));
     move({12, 12});  // pixel (6, 6): the square from (4, 4)
-    EXPECT_EQ(editor->pasteOverlay->pos(), QPoint(8, 8));
+    EXPECT_EQ(editor->viewArea().pasteOverlay->pos(), QPoint(8, 8));
     press({12, 12});
     release({12, 12});
-    EXPECT_FALSE(editor->pastePending());
-    EXPECT_TRUE(editor->pasteOverlay->isHidden());
+    EXPECT_NE(editor->zones().state(), editor::ZoneState::PasteFloating);
+    EXPECT_TRUE(editor->viewArea().pasteOverlay->isHidden());
     QImage expected = negative;
     for (int y = 4; y < 8; ++y)
         for (int x = 4; x < 8; ++x) expected.setPixelColor(x, y, Qt::red);
@@ -215,14 +215,14 @@ TEST_F(Zones, AGivenUpPasteKeepsTheUndoCopyOfTheOperationBefore) {
     editor->negativeButton->click();
     const QImage negative = editor->picture();
     clipboard.setImage(Filled(4, 4, Qt::red));
-    editor->pasteIntoPicture();
+    editor->zones().pasteIntoPicture();
 
     // A right click discards the floating picture.
     move({5, 5});
     press({5, 5}, Qt::RightButton);
     release({5, 5}, Qt::RightButton);
-    EXPECT_FALSE(editor->pastePending());
-    EXPECT_TRUE(editor->pasteOverlay->isHidden());
+    EXPECT_NE(editor->zones().state(), editor::ZoneState::PasteFloating);
+    EXPECT_TRUE(editor->viewArea().pasteOverlay->isHidden());
     EXPECT_EQ(editor->picture(), negative);
 
     editor->undoButton->click();
@@ -230,36 +230,85 @@ TEST_F(Zones, AGivenUpPasteKeepsTheUndoCopyOfTheOperationBefore) {
 
     // So does closing the editor.
     whenModal([this] {
-        editor->pasteIntoPicture();
-        EXPECT_TRUE(editor->pastePending());
+        editor->zones().pasteIntoPicture();
+        EXPECT_EQ(editor->zones().state(), editor::ZoneState::PasteFloating);
         editor->close();
     });
     texture::ElementRequest request;
     request.picture = element;
     editor->edit(request);
-    EXPECT_FALSE(editor->pastePending());
-    EXPECT_TRUE(editor->pasteOverlay->isHidden());
+    EXPECT_NE(editor->zones().state(), editor::ZoneState::PasteFloating);
+    EXPECT_TRUE(editor->viewArea().pasteOverlay->isHidden());
 }
 
 TEST_F(EditorWindow, ZoneCopiesAndPastesGoThroughTheSystemClipboard) {
     open(Ramp(20, 10));
     QClipboard* system = QGuiApplication::clipboard();
-    editor->copyElement();
+    editor->zones().copyElement();
     EXPECT_EQ(system->image().convertToFormat(QImage::Format_BGR888), Ramp(20, 10));
     editor->zoneAction->trigger();
     press({2, 1});
     release({7, 4});
-    editor->copySelection();
+    editor->zones().copySelection();
     EXPECT_EQ(system->image().convertToFormat(QImage::Format_BGR888), Ramp(20, 10).copy(2, 1, 5, 3));
 
     // Paste as new replaces the element and takes no undo copy.
     editor->negativeButton->click();
     system->setImage(Ramp(6, 6));
-    editor->pasteAsNewPicture();
+    editor->zones().pasteAsNewPicture();
     EXPECT_EQ(editor->picture(), Ramp(6, 6));
     EXPECT_EQ(editor->dimensionsLabel->text(), "6x6");
     editor->undoButton->click();
     EXPECT_EQ(editor->picture(), Ramp(20, 10));  // the negative's copy
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Zones, EachStepOfThePointerLeadsToOneZoneState) {
+    using editor::ZoneState;
+    open(Ramp(32, 32));
+    setZoom(1);
+    clipboard.picture = Filled(2, 2, Qt::black);
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        ZoneState state;
+    } steps[] = {
+        {"Zone", [&] { editor->zoneAction->trigger(); }, ZoneState::Waiting},
+        {"left press", [&] { press({4, 4}); }, ZoneState::DrawingBand},
+        {"release at the press", [&] { release({4, 4}); }, ZoneState::Waiting},
+        {"a band", [&] { drag({4, 4}, {{12, 10}}, {12, 10}); }, ZoneState::Fixed},
+        {"the zone dragged", [&] { drag({20, 20}, {{22, 22}}, {22, 22}); }, ZoneState::Fixed},
+        {"right release", [&] { release({5, 5}, Qt::RightButton); }, ZoneState::Off},
+        {"a press without Zone", [&] { press({4, 4}); }, ZoneState::Off},
+        {"Coller dans l'image", [&] { editor->zones().pasteIntoPicture(); },
+         ZoneState::PasteFloating},
+        {"Zone gives the paste up", [&] { editor->zoneAction->trigger(); }, ZoneState::Off},
+        {"Coller dans l'image again", [&] { editor->zones().pasteIntoPicture(); },
+         ZoneState::PasteFloating},
+        {"moved, then dropped by a left release",
+         [&] {
+             move({6, 6});
+             release({6, 6});
+         },
+         ZoneState::Off},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.step);
+        s.act();
+        EXPECT_EQ(editor->zones().state(), s.state);
+        // "Zone" is checked while a zone is made, and only then named for closing it.
+        const bool making = s.state == ZoneState::Waiting || s.state == ZoneState::DrawingBand ||
+                            s.state == ZoneState::Fixed;
+        EXPECT_EQ(editor->zoneAction->isChecked(), making);
+        EXPECT_EQ(editor->zoneAction->text(), making ? "Fermer la zone" : "Zone");
+    }
+    // The paste dropped once, centred on the pointer: its corner on (6 - 1, 6 - 1).
+    EXPECT_EQ(editor->picture().pixelColor(5, 5), QColor(Qt::black));
+    EXPECT_EQ(editor->picture().pixelColor(6, 6), QColor(Qt::black));
+    EXPECT_EQ(editor->picture().pixelColor(7, 7), Ramp(32, 32).pixelColor(7, 7));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // An element editor of the test alone: records each request and answers what the test set.
 
+#include <deque>
 #include <vector>
 
 #include "texture/ElementEditorHost.h"
@@ -13,9 +14,19 @@ public:
         requests.push_back(request);
         return answer;
     }
+    // The answers of the showings after the first, in turn; then closed without saving.
+    texture::EditResult resume() override {
+        ++resumed;
+        if (resumeAnswers.empty()) return {};
+        texture::EditResult next = resumeAnswers.front();
+        resumeAnswers.pop_front();
+        return next;
+    }
 
     std::vector<texture::ElementRequest> requests;
-    texture::EditResult answer;  // closed with "No" unless the test says otherwise
+    texture::EditResult answer;  // closed without saving unless the test says otherwise
+    std::deque<texture::EditResult> resumeAnswers;
+    int resumed = 0;
 };
 
 }  // namespace tessella::testing

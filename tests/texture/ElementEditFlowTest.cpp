@@ -2,6 +2,7 @@
 #include <QFileInfo>
 
 #include "platform/Error.h"
+#include "tests/support/FakeElementEditor.h"
 #include "tests/texture/PageFixture.h"
 #include "texture/ElementEditFlow.h"
 
@@ -14,16 +15,7 @@ using texture::ElementRequest;
 
 namespace {
 
-// An editor that records what it was handed and answers a fixed result.
-class FakeEditor final : public texture::ElementEditorHost {
-  public:
-    EditResult edit(const ElementRequest& request) override {
-        requests.push_back(request);
-        return answer;
-    }
-    std::vector<ElementRequest> requests;
-    EditResult answer;
-};
+using texture::EditorResult;
 
 class ElementEditFlowTest : public PageFixture {
   protected:
@@ -35,7 +27,7 @@ class ElementEditFlowTest : public PageFixture {
         page.sourceFileName = path("sources/mur.jpg");
         page.sourcePicture = Solid(16, 8, Qt::red);
     }
-    FakeEditor editor;
+    FakeElementEditor editor;
     int listRefreshes = 0;
 };
 
@@ -45,7 +37,7 @@ TEST_F(ElementEditFlowTest, EditHandsOverTheSourceAndItsCopy) {
     EXPECT_TRUE(flow().editSource().isEmpty());  // nothing previewed, nothing edited
     EXPECT_TRUE(editor.requests.empty());
     previewSource();
-    editor.answer = {texture::kEditorNoResult, {}};
+    editor.answer = {EditorResult::Closed, {}};
     EXPECT_TRUE(flow().editSource().isEmpty());
     ASSERT_EQ(editor.requests.size(), 1u);
     const ElementRequest& r = editor.requests[0];
@@ -61,7 +53,7 @@ TEST_F(ElementEditFlowTest, EditHandsOverTheSourceAndItsCopy) {
 TEST_F(ElementEditFlowTest, EditSavedWritesTheBmpAndBecomesThePreview) {
     previewSource();
     const QImage edited = Solid(24, 16, QColor(0, 0, 255));
-    editor.answer = {texture::kEditorSaveResult, edited};
+    editor.answer = {EditorResult::SaveAsked, edited};
     prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", Answer::Yes)
         .expectFile(path("elt.png"));
     const QString written = flow().editSource();
@@ -86,23 +78,36 @@ TEST_F(ElementEditFlowTest, EditSavedWritesTheBmpAndBecomesThePreview) {
 TEST_F(ElementEditFlowTest, DecliningOrAFailedWriteLeavesFilesAndPreviewAlone) {
     const struct {
         const char* name;
+        bool modified;
         Answer save;
-        std::optional<QString> file;  // the save dialog's answer, if it is shown
-        bool throws;
-    } rows[] = {{"No to Sauvegarde", Answer::No, {}, false},
-                {"save dialog cancelled", Answer::Yes, std::nullopt, false},
-                {"unwritable name", Answer::Yes, path("missing/folder/elt.bmp"), true}};
+        std::optional<Answer> unsaved;  // the answer to the unsaved-changes question, if asked
+        std::optional<QString> file;    // the save dialog's answer, if it is shown
+        bool failedWrite;
+        int resumed;  // showings of the editor after the first
+    } rows[] = {
+        {"No to Sauvegarde, unchanged", false, Answer::No, {}, {}, false, 0},
+        {"No to Sauvegarde, then Non", true, Answer::No, Answer::No, {}, false, 0},
+        {"No to Sauvegarde, then Annuler", true, Answer::No, Answer::Cancel, {}, false, 1},
+        {"save dialog cancelled", true, Answer::Yes, {}, std::nullopt, false, 1},
+        {"unwritable name", true, Answer::Yes, {}, path("missing/folder/elt.bmp"), true, 1},
+    };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         previewSource();
-        editor.answer = {texture::kEditorSaveResult, Solid(8, 8, Qt::green)};
+        editor.resumed = 0;
+        editor.answer = {EditorResult::SaveAsked, Solid(8, 8, Qt::green), row.modified};
         prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", row.save);
+        if (row.unsaved)
+            prompts.expectMessage(
+                MessageKind::Confirmation,
+                QString::fromUtf8("L'élément a été modifié.\n\rVoulez-vous l'enregistrer ?"),
+                *row.unsaved);
         if (row.save == Answer::Yes) prompts.expectFile(row.file);
-        if (row.throws) {
-            EXPECT_THROW(flow().editSource(), platform::TessellaError);
-        } else {
-            EXPECT_TRUE(flow().editSource().isEmpty());
-        }
+        if (row.failedWrite) prompts.expectMessage(MessageKind::Error, QString());
+        EXPECT_TRUE(flow().editSource().isEmpty());
+        EXPECT_TRUE(prompts.scriptDone());
+        // Back in the editor with the edit, which the fake then closes without saving.
+        EXPECT_EQ(editor.resumed, row.resumed);
         EXPECT_EQ(page.sourcePicture, Solid(16, 8, Qt::red));
         EXPECT_EQ(page.sourceFileName, path("sources/mur.jpg"));
         EXPECT_EQ(listRefreshes, 0);
@@ -110,16 +115,34 @@ TEST_F(ElementEditFlowTest, DecliningOrAFailedWriteLeavesFilesAndPreviewAlone) {
     }
 }
 
+TEST_F(ElementEditFlowTest, AFailedWriteGoesBackToTheEditorAndTheNextPlaceIsWritten) {
+    previewSource();
+    const QImage edited = Solid(4, 4, Qt::blue);
+    editor.answer = {EditorResult::SaveAsked, edited, true};
+    // Back in the editor the user says "Oui" to its own question: no second "Sauvegarde".
+    editor.resumeAnswers.push_back({EditorResult::SaveConfirmed, edited, true});
+    prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", Answer::Yes)
+        .expectFile(path("missing/folder/elt.bmp"))
+        .expectMessage(MessageKind::Error, QString())
+        .expectFile(path("elt.bmp"));
+    EXPECT_EQ(flow().editSource(), path("elt.bmp"));
+    EXPECT_TRUE(prompts.scriptDone());
+    EXPECT_EQ(editor.resumed, 1);
+    EXPECT_EQ(page.sourcePicture, edited);
+}
+
 TEST_F(ElementEditFlowTest, NewElementHandsOverTheSettingsAndSavesInTheSourceFolder) {
     page.sourceFolder = dir.path() + '/';
+    page.sourceFileName = path("sources/mur.jpg");  // the preview of before
     texture::NewElementSettings settings{48, 16, platform::ColourValue(0x00123456u)};
-    editor.answer = {texture::kEditorSaveResult, Solid(48, 16, Qt::white)};
+    editor.answer = {EditorResult::SaveAsked, Solid(48, 16, Qt::white)};
     prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", Answer::Yes)
         .expectFile(path("neuf"));
     EXPECT_EQ(flow().newElement(settings), path("neuf.bmp"));
     ASSERT_EQ(editor.requests.size(), 1u);
     const ElementRequest& r = editor.requests[0];
     EXPECT_TRUE(r.newElementMode);
+    EXPECT_TRUE(r.sourceFileName.isEmpty());  // nothing for "Recharger" to read
     EXPECT_TRUE(r.picture.isNull());
     EXPECT_EQ(r.settings.elementWidth, 48);
     EXPECT_EQ(r.settings.elementHeight, 16);

@@ -1,5 +1,5 @@
 #pragma once
-// "Parametre de couleur": one channel swap or one channel fusion for the element, the editor
+// "Paramètre de couleur": one channel swap or one channel fusion for the element, the editor
 // enabling only the group it asks for.
 
 #include <QDialog>

@@ -7,12 +7,12 @@ namespace tessella::drawing {
 
 inline const QString kDrawingToolsTitle = QStringLiteral("Outils de dessin");
 inline const QString kPencilHint = QStringLiteral("Crayon");
-inline const QString kDrawHint = QStringLiteral("Dessinner");
+inline const QString kDrawHint = QStringLiteral("Dessiner");
 inline const QString kFillHint = QStringLiteral("Remplir");
 inline const QString kPenColourHint = QStringLiteral("Nouvelle couleur du crayon");
-inline const QString kBrushColourHint = QStringLiteral("Nouvelle couleur du peinceau");
+inline const QString kBrushColourHint = QStringLiteral("Nouvelle couleur du pinceau");
 inline const QString kPickHint = QStringLiteral("Pipette");
-inline const QString kPenWidthHint = QStringLiteral("Epaisseur du trai");
+inline const QString kPenWidthHint = QStringLiteral("Épaisseur du trait");
 inline const QString kCatalogueCaption = QStringLiteral("Catalogue");
 // The element pixel of the press and of the pointer.
 inline const QString kOriginText = QStringLiteral("Origine : (%1, %2)");
@@ -26,7 +26,7 @@ inline const QString kRoundedRectangleName = QStringLiteral("Rectangle arrondi")
 inline const QString kNoToolName = QStringLiteral("Aucun outil");
 inline const QString kPenPickName = QStringLiteral("Pipette du crayon");
 inline const QString kBrushPickName = QStringLiteral("Pipette du pinceau");
-inline const QString kPenWidthName = QStringLiteral("Epaisseur du trait");
+inline const QString kPenWidthName = QStringLiteral("Épaisseur du trait");
 inline const QString kPenSwatchName = QStringLiteral("Couleur du crayon");
 inline const QString kBrushSwatchName = QStringLiteral("Couleur du pinceau");
 inline const QString kPenStyleNames[] = {

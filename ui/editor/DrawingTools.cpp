@@ -1,6 +1,7 @@
 #include "ui/editor/DrawingTools.h"
 
 #include <QButtonGroup>
+#include <algorithm>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
@@ -18,7 +20,7 @@
 #include "ui/widgets/StepArrows.h"
 #include "ui/editor/DrawingTexts.h"
 #include "drawing/FloodFill.h"
-#include "ui/editor/ElementEditor.h"
+#include "ui/editor/DrawingSurface.h"
 #include "platform/Guard.h"
 #include "platform/Prompts.h"
 #include "ui/widgets/Cursors.h"
@@ -112,9 +114,11 @@ QString PixelText(const QString& text, QPoint pixel) {
 }  // namespace
 
 DrawingTools::DrawingTools(platform::Prompts& prompts, const widgets::Cursors& cursors,
-                           editor::ElementEditor& editor,
-                           QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), prompts_(prompts), cursors_(cursors), editor_(editor) {
+                           editor::DrawingSurface& editor, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+      prompts_(prompts),
+      cursors_(cursors),
+      editor_(editor) {
     setWindowTitle(kDrawingToolsTitle);
     buildControls();
     connectControls();
@@ -250,15 +254,6 @@ void DrawingTools::connectControls() {
     connect(brushPickButton, &QToolButton::clicked, this, &DrawingTools::pickBrushColour);
     connect(penWidthArrows, &widgets::StepArrows::clicked, this, &DrawingTools::applyPenWidth);
     connect(catalogueButton, &QToolButton::clicked, this, &DrawingTools::openCatalogue);
-
-    connect(&editor_, &editor::ElementEditor::drawingToolsWanted, this,
-            &DrawingTools::showBesideEditor);
-    connect(&editor_, &editor::ElementEditor::drawingPressed, this, &DrawingTools::pressOnPicture);
-    connect(&editor_, &editor::ElementEditor::drawingMoved, this, &DrawingTools::moveOnPicture);
-    connect(&editor_, &editor::ElementEditor::drawingReleased, this, &DrawingTools::releaseOnPicture);
-    connect(&editor_, &editor::ElementEditor::colourPicked, this, &DrawingTools::takePickedColour);
-    connect(&editor_, &editor::ElementEditor::drawingToolDropped, this, &DrawingTools::selectNoTool);
-    connect(&editor_, &QDialog::finished, this, &QWidget::close);
 }
 
 // --- Modes -------------------------------------------------------------------------------
@@ -268,7 +263,7 @@ void DrawingTools::useEditorPointer(bool toTools, std::optional<widgets::ToolCur
     editor_.cancelColourPick();
     pickPen_ = pickBrush_ = false;
     drawing_ = stroking_ = false;
-    editor_.view->setCursor(cursor ? cursors_.cursor(*cursor) : QCursor(Qt::CrossCursor));
+    editor_.setPointerCursor(cursor ? cursors_.cursor(*cursor) : QCursor(Qt::CrossCursor));
 }
 
 void DrawingTools::selectTool(DrawingTool tool) {
@@ -355,17 +350,35 @@ void DrawingTools::showSwatches() {
 
 // --- Showing -----------------------------------------------------------------------------
 
+QPoint DrawingTools::PlaceBeside(const QRect& window, QSize palette, const QRect& screen) {
+    const int top = std::clamp(window.top(), screen.top(),
+                               std::max(screen.top(), screen.bottom() + 1 - palette.height()));
+    const int right = window.right() + 1 + kGapToEditor;
+    const int left = window.left() - kGapToEditor - palette.width();
+    if (right + palette.width() <= screen.right() + 1 || left < screen.left())
+        return {right, top};
+    return {left, top};
+}
+
 void DrawingTools::showBesideEditor() {
     showSwatches();
     drawing_ = stroking_ = false;
+    // Beside the editor's window, never over its buttons; its frame is known once shown.
     show();
+    if (QWidget* editor = parentWidget()) {
+        QScreen* screen = editor->screen();
+        const QRect available = screen ? screen->availableGeometry() : QRect();
+        const QSize frame = frameGeometry().size();
+        move(PlaceBeside(editor->window()->frameGeometry(), frame, available) +
+             (pos() - frameGeometry().topLeft()));
+    }
     raise();
 }
 
 void DrawingTools::openCatalogue() {
     platform::Guard(prompts_, [this] {
         emit catalogueWanted();
-        for (QPushButton* button : editor_.operationButtons()) button->setEnabled(true);
+        editor_.enableOperations();
     });
 }
 

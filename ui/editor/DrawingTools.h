@@ -25,7 +25,7 @@ namespace tessella::platform {
 class Prompts;
 }
 namespace tessella::editor {
-class ElementEditor;
+class DrawingSurface;
 }
 
 namespace tessella::drawing {
@@ -36,9 +36,16 @@ class DrawingTools final : public QDialog {
   public:
     static constexpr QPoint kInitialPosition{200, 30};
     static constexpr int kMaxPenWidth = 100;
+    static constexpr int kGapToEditor = 4;
 
+    // The tools draw on editor; the editor hands them its pointer's events.
     DrawingTools(platform::Prompts& prompts, const widgets::Cursors& cursors,
-                 editor::ElementEditor& editor, QWidget* parent = nullptr);
+                 editor::DrawingSurface& editor, QWidget* parent = nullptr);
+
+    // The top-left corner of a palette of the given frame size beside the window's frame:
+    // right of it when the screen has room there (or none on the left), else left of it; the
+    // top level with the window's, kept on the screen.
+    static QPoint PlaceBeside(const QRect& window, QSize palette, const QRect& screen);
 
     DrawingTool tool() const { return tool_; }
     bool drawMode() const { return drawMode_; }
@@ -80,7 +87,7 @@ class DrawingTools final : public QDialog {
     void pickBrushColour();
     void applyPenWidth();
     void openCatalogue();
-    // Shown beside the editor, the swatches showing the current colours.
+    // Shown beside the editor covering none of it, the swatches showing the current colours.
     void showBesideEditor();
 
     // The editor's mouse events on the element, in element pixels.
@@ -102,7 +109,7 @@ class DrawingTools final : public QDialog {
 
     platform::Prompts& prompts_;
     const widgets::Cursors& cursors_;
-    editor::ElementEditor& editor_;
+    editor::DrawingSurface& editor_;
     QButtonGroup* toolGroup_;
 
     DrawingTool tool_ = DrawingTool::Pencil;

@@ -30,7 +30,7 @@ inline const QString kUndoCaption = QStringLiteral("Défaire");
 inline const QString kReloadCaption = QStringLiteral("Recharger");
 inline const QString kZoomCaption = QStringLiteral("Zoom");
 inline const QString kDimensionsCaption = QStringLiteral(" Dimensions ");
-inline const QString kRulersCaption = QStringLiteral("Lignes des regles visibles ");
+inline const QString kRulersCaption = QStringLiteral("Lignes des règles visibles ");
 
 // What the controls without a caption of their own do (accessible names).
 inline const QString kRotateLeftName = QStringLiteral("Rotation à gauche");
@@ -55,11 +55,13 @@ inline const QString kCopySelectionCaption = QStringLiteral("Copier la sélectio
 inline const QString kPasteAsNewCaption = QStringLiteral("Coller comme nouvelle image");
 inline const QString kPasteIntoCaption = QStringLiteral("Coller dans l'image");
 inline const QString kZoneCaption = QStringLiteral("Zone");
-inline const QString kPropertiesCaption = QStringLiteral("Proprietés de l'image");
+inline const QString kPropertiesCaption = QStringLiteral("Propriétés de l'image");
+inline const QString kDrawingToolsCaption = QStringLiteral("Outils de dessin");
 inline const QString kHelpCaption = QStringLiteral("Aide");
 
-// The reload path once a pasted picture has replaced the element.
-inline const QString kPastedFileName = QStringLiteral("SansNom.bmp");
+// The title with the element's file (%2), or kUntitledName for an element without one.
+inline const QString kTitleWithFile = QStringLiteral("%1 — %2");
+inline const QString kUntitledName = QStringLiteral("SansNom");
 inline const QString kReloadFailed = QStringLiteral("Erreur de Chargement de l'image");
 
 // %1 x %2: the pointer's element pixel, in the status bar and in the label.
@@ -72,13 +74,13 @@ inline const QString kBlurTitle = QStringLiteral("Flou");
 inline const QString kBlurUndoCaption = QStringLiteral("Défaire");
 
 // Colour treatment window.
-inline const QString kChannelTitle = QStringLiteral("Parametre de couleur");
+inline const QString kChannelTitle = QStringLiteral("Paramètre de couleur");
 inline const QString kSwapGroupCaption = QStringLiteral(" Inversion de couleurs primaires ");
 inline const QString kFuseGroupCaption = QStringLiteral(" Fusionner ");
 inline const QString kOkCaption = QStringLiteral("OK");
 
 // Dimensions window, zones and clipboard.
-inline const QString kResizeTitle = QStringLiteral("Redimenssionner");
+inline const QString kResizeTitle = QStringLiteral("Redimensionner");
 inline const QString kResizeSizeText = QStringLiteral("%1 x %2");
 inline const QString kResizeSizeName = QStringLiteral("Dimensions actuelles");
 inline const QString kResizeWarningName = QStringLiteral("Avertissement de taille");
@@ -93,9 +95,9 @@ inline const QString kResizeWarning =
     QStringLiteral("Le total dépasse 8 Méga pixel\n\r( %1 Méga pixels )");
 inline const QString kResizeQuestion = QStringLiteral(
     "Le redimensionement que vous demandez,\n\rdépasse les 8 méga pixels.\n\rCette version de "
-    "Pictavel\n\rgère difficilement ces grands formats\n\rVoulez vous continuer ?");
+    "Tessella\n\rgère difficilement ces grands formats\n\rVoulez vous continuer ?");
 // The "Zone" item while a zone is being made.
-inline const QString kZoneCloseCaption = QStringLiteral("Fermer");
+inline const QString kZoneCloseCaption = QStringLiteral("Fermer la zone");
 inline const QString kPastedPictureWhat = QStringLiteral("Presse-papiers");
 
 }  // namespace tessella::editor

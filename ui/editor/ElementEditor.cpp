@@ -1,72 +1,42 @@
 #include "ui/editor/ElementEditor.h"
 
-#include <QApplication>
+#include <QCloseEvent>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "ui/editor/DrawingTools.h"
-#include "ui/widgets/ImageBox.h"
-#include "ui/widgets/StatusPanels.h"
-#include "ui/widgets/StepArrows.h"
-#include "ui/widgets/ShapeOverlay.h"
-#include "ui/editor/BlurDialog.h"
-#include "ui/editor/ChannelDialog.h"
-#include "ui/editor/EditorTexts.h"
-#include "editor/Filters.h"
-#include "editor/Geometry.h"
-#include "editor/Resize.h"
-#include "ui/editor/ResizeDialog.h"
+#include "editor/ElementPictures.h"
 #include "editor/ViewGeometry.h"
 #include "imagefile/ImageLoader.h"
-#include "ui/editor/ColourAdjustWindow.h"
 #include "pixels/WorkingPicture.h"
-#include "platform/Error.h"
 #include "platform/Guard.h"
-#include "platform/Clipboard.h"
 #include "platform/Pacer.h"
-#include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
-#include "platform/ImageLimits.h"
+#include "ui/editor/DrawingTools.h"
+#include "ui/editor/EditorOperations.h"
+#include "ui/editor/EditorTexts.h"
+#include "ui/editor/EditorView.h"
 #include "ui/editor/NewElementDialog.h"
+#include "ui/editor/ZoneTool.h"
+#include "ui/widgets/ImageBox.h"
+#include "ui/widgets/StatusPanels.h"
 
 namespace tessella::editor {
 
 namespace {
 
 constexpr std::array<int, 3> kStatusPanelWidths = {50, 100, 50};
-constexpr QSize kZoneEdgeAcross(50, 1);
-constexpr QSize kZoneEdgeDown(1, 50);
-
-// A red dash-dot-dot line one pixel thick along the widget, for the ruler lines.
-class RulerLine final : public QWidget {
-  public:
-    explicit RulerLine(QWidget* parent) : QWidget(parent) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.setPen(QPen(Qt::red, 1, Qt::DashDotDotLine));
-        if (width() >= height())
-            p.drawLine(0, 0, width() - 1, 0);
-        else
-            p.drawLine(0, 0, 0, height() - 1);
-    }
-};
 
 QPushButton* OperationButton(const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -85,44 +55,37 @@ QPushButton* GlyphButton(const QString& caption, const QString& name, QStyle::St
     return button;
 }
 
-QImage BlankPicture(int width, int height, platform::ColourValue colour) {
-    platform::CheckImageSize(width, height, kNewElementCaption);
-    QImage picture(width, height, QImage::Format_BGR888);
-    if (picture.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
-    picture.fill(colour.toQColor());
-    return picture;
-}
-
-QImage RulerPicture(QSize size, const std::vector<QLine>& ticks) {
-    QImage picture(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter p(&picture);
-    p.setPen(Qt::black);
-    for (const QLine& tick : ticks) p.drawLine(tick);
-    return picture;
-}
-
 }  // namespace
 
 ElementEditor::ElementEditor(const Services& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
       services_(services),
       work_(services.workingPicture),
-      blurDialog_(new BlurDialog(this)),
-      channelDialog_(new ChannelDialog(this)),
-      resizeDialog_(new ResizeDialog(services.prompts, this)),
-      newElementDialog_(new NewElementDialog(services.newElement, services.prompts, this)),
-      colourWindow_(new pixels::ColourAdjustWindow(services.prompts, services.programFolder,
-                                                   services.workingPicture, this)) {
+      view_(new EditorView(services.prompts, services.pacer, this)),
+      operations_(new EditorOperations(services.prompts, services.programFolder,
+                                       services.workingPicture, this)),
+      newElementDialog_(new NewElementDialog(services.newElement, services.prompts, this)) {
     setWindowTitle(kEditorTitle);
     setModal(true);
     buildControls();
     buildMenu();
-    connectControls();
-    resize(900, 640);
+    zones_ = new ZoneTool(services.prompts, services.clipboard, *view_, display_,
+                          {editMenu, zoneAction, copyAction, copySelectionAction, pasteAsNewAction,
+                           pasteIntoAction},
+                          this);
     // The palette beside the editor is its child, so that the modal editor lets it work.
     drawingTools_ = new drawing::DrawingTools(services.prompts, services.cursors, *this, this);
+    connectControls();
+    resize(900, 640);
 }
+
+BlurDialog* ElementEditor::blurDialog() const { return operations_->blurDialog(); }
+ChannelDialog* ElementEditor::channelDialog() const { return operations_->channelDialog(); }
+ResizeDialog* ElementEditor::resizeDialog() const { return operations_->resizeDialog(); }
+pixels::ColourAdjustWindow* ElementEditor::colourWindow() const {
+    return operations_->colourWindow();
+}
+int ElementEditor::zoom() const { return view_->zoom(); }
 
 void ElementEditor::buildControls() {
     rotateLeftButton = GlyphButton(kRotateCaption, kRotateLeftName, QStyle::SP_ArrowLeft, this);
@@ -148,32 +111,12 @@ void ElementEditor::buildControls() {
     undoButton = OperationButton(kUndoCaption, this);
     reloadButton = OperationButton(kReloadCaption, this);
 
-    zoomArrows = new widgets::StepArrows(Qt::Vertical, kMinZoom, kMaxZoom, kMinZoom, 1, this);
-    zoomArrows->setArrowNames(QStringLiteral("Zoom +"), QStringLiteral("Zoom -"));
-    zoomLabel = new QLabel(QString::number(zoom_), this);
-    zoomLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    zoomLabel->setAlignment(Qt::AlignCenter);
-    zoomLabel->setMinimumWidth(28);
-    zoomLabel->setAccessibleName(kZoomValueName);
-    auto* zoomGroup = new QGroupBox(kZoomCaption, this);
-    auto* zoomRow = new QHBoxLayout(zoomGroup);
-    zoomRow->addWidget(zoomLabel);
-    zoomRow->addWidget(zoomArrows);
-
     auto* dimensionsGroup = new QGroupBox(kDimensionsCaption, this);
     dimensionsLabel = new QLabel(dimensionsGroup);
     dimensionsLabel->setAlignment(Qt::AlignCenter);
     dimensionsLabel->setMinimumWidth(70);
     dimensionsLabel->setAccessibleName(kDimensionsName);
     (new QHBoxLayout(dimensionsGroup))->addWidget(dimensionsLabel);
-
-    colourSwatch = new QLabel(this);
-    colourSwatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    colourSwatch->setFixedSize(32, 32);
-    colourSwatch->setAutoFillBackground(true);
-    colourSwatch->setAccessibleName(kSwatchName);
-    rulersCheck = new QCheckBox(kRulersCaption, this);
-    rulersCheck->setChecked(true);
 
     auto* buttons = new QGridLayout;
     buttons->setSpacing(3);
@@ -182,65 +125,12 @@ void ElementEditor::buildControls() {
     for (int i = 0; i < panel.size(); ++i) buttons->addWidget(panel[i], i / kColumns, i % kColumns);
     auto* top = new QHBoxLayout;
     top->addLayout(buttons, 1);
-    top->addWidget(zoomGroup);
+    top->addWidget(view_->zoomGroup);
     top->addWidget(dimensionsGroup);
     auto* checks = new QVBoxLayout;
-    checks->addWidget(colourSwatch);
-    checks->addWidget(rulersCheck);
+    checks->addWidget(view_->colourSwatch);
+    checks->addWidget(view_->rulersCheck);
     top->addLayout(checks);
-
-    // The rulers mark pixels of the viewport: fixed geometry, redrawn with its size.
-    horizontalRuler = new widgets::ImageBox(this);
-    horizontalRuler->setFixedHeight(kRulerThickness);
-    horizontalRuler->setAccessibleName(kHorizontalRulerName);
-    verticalRuler = new widgets::ImageBox(this);
-    verticalRuler->setFixedWidth(kRulerThickness);
-    verticalRuler->setAccessibleName(kVerticalRulerName);
-    scrollArea = new QScrollArea(this);
-    scrollArea->setFrameShape(QFrame::NoFrame);
-    scrollArea->setWidgetResizable(false);
-
-    // The view and everything drawn over it share one canvas, so their positions are view
-    // coordinates however the area is scrolled.
-    canvas_ = new QWidget;
-    view = new widgets::ImageBox(canvas_);
-    view->setStretch(true);
-    view->setCursor(Qt::CrossCursor);
-    view->setMouseTracking(true);
-    view->setAccessibleName(kViewName);
-    pasteOverlay = new widgets::ImageBox(canvas_);
-    pasteOverlay->setStretch(true);
-    pasteOverlay->setAccessibleName(kPasteOverlayName);
-    pasteOverlay->hide();
-    zoneBand = new widgets::ShapeOverlay(canvas_);
-    zoneBand->setPen(QPen(Qt::black, 1, Qt::DashDotDotLine));
-    zoneBand->setBrush(Qt::NoBrush);
-    zoneBand->hide();
-    for (size_t i = 0; i < zoneEdges.size(); ++i) {
-        zoneEdges[i] = new QFrame(canvas_);
-        zoneEdges[i]->setFrameShape(QFrame::Box);
-        zoneEdges[i]->resize(i < 2 ? kZoneEdgeAcross : kZoneEdgeDown);
-        zoneEdges[i]->hide();
-    }
-    verticalRulerLine = new RulerLine(canvas_);
-    horizontalRulerLine = new RulerLine(canvas_);
-    verticalRulerLine->setGeometry(0, 0, 1, 0);
-    horizontalRulerLine->setGeometry(0, 0, 0, 1);
-    pointerLabel = new widgets::ShapeOverlay(canvas_);
-    pointerLabel->setShape(drawing::ShapeKind::RoundedRectangle);
-    pointerLabel->setBrush(platform::ColourValue(kLabelColour).toQColor());
-    QFont courier(QStringLiteral("Courier New"));
-    courier.setStyleHint(QFont::Monospace);
-    courier.setPointSize(8);
-    pointerLabel->setFont(courier);
-    pointerLabel->resize(0, 0);
-    scrollArea->setWidget(canvas_);
-
-    auto* lower = new QGridLayout;
-    lower->setSpacing(0);
-    lower->addWidget(horizontalRuler, 0, 0, 1, 2);
-    lower->addWidget(verticalRuler, 1, 0);
-    lower->addWidget(scrollArea, 1, 1);
 
     QStatusBar* statusBar = widgets::NewStatusBar(this);
     statusPanels = widgets::AddNumberedStatusPanels(statusBar, kStatusPanelWidths);
@@ -248,7 +138,7 @@ void ElementEditor::buildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 0);
     layout->addLayout(top);
-    layout->addLayout(lower, 1);
+    layout->addLayout(view_->area, 1);
     layout->addWidget(statusBar);
 
     showTimer = new QTimer(this);
@@ -278,6 +168,8 @@ void ElementEditor::buildMenu() {
     zoneAction->setCheckable(true);
     propertiesAction = bar->addAction(kPropertiesCaption);
     propertiesAction->setEnabled(false);
+    // Brings the palette back after its close box closed it.
+    drawingToolsAction = bar->addAction(kDrawingToolsCaption);
     helpAction = bar->addAction(kHelpCaption);
     // The shortcuts work while the view has the focus, not only with the menu open.
     addActions({copyAction, copySelectionAction, pasteAsNewAction, pasteIntoAction});
@@ -285,47 +177,77 @@ void ElementEditor::buildMenu() {
 }
 
 void ElementEditor::connectControls() {
-    const std::pair<QPushButton*, void (ElementEditor::*)()> handlers[] = {
-        {rotateLeftButton, &ElementEditor::rotateLeft},
-        {rotateRightButton, &ElementEditor::rotateRight},
-        {symmetry2Button, &ElementEditor::makeTwoFaceSymmetry},
-        {symmetry4Button, &ElementEditor::makeFourFaceSymmetry},
-        {mirrorButton, &ElementEditor::mirror},
-        {flipButton, &ElementEditor::flip},
-        {doubleRightButton, &ElementEditor::doubleRight},
-        {doubleDownButton, &ElementEditor::doubleDown},
-        {swapChannelsButton, &ElementEditor::swapChannels},
-        {greyButton, &ElementEditor::makeGrey},
-        {negativeButton, &ElementEditor::makeNegative},
-        {veilButton, &ElementEditor::addVeil},
-        {fuseButton, &ElementEditor::fuseChannels},
-        {adjustButton, &ElementEditor::adjustRgb},
-        {blurButton, &ElementEditor::openBlur},
-        {sharpenButton, &ElementEditor::sharpen},
-        {softenButton, &ElementEditor::soften},
-        {resizeButton, &ElementEditor::resizeElement},
-        {embossButton, &ElementEditor::emboss},
-        {contrastButton, &ElementEditor::adjustContrast},
-        {undoButton, &ElementEditor::undo},
-        {reloadButton, &ElementEditor::reload},
+    EditorOperations* ops = operations_;
+    const std::pair<QPushButton*, void (EditorOperations::*)()> handlers[] = {
+        {rotateLeftButton, &EditorOperations::rotateLeft},
+        {rotateRightButton, &EditorOperations::rotateRight},
+        {symmetry2Button, &EditorOperations::makeTwoFaceSymmetry},
+        {symmetry4Button, &EditorOperations::makeFourFaceSymmetry},
+        {mirrorButton, &EditorOperations::mirror},
+        {flipButton, &EditorOperations::flip},
+        {doubleRightButton, &EditorOperations::doubleRight},
+        {doubleDownButton, &EditorOperations::doubleDown},
+        {swapChannelsButton, &EditorOperations::swapChannels},
+        {greyButton, &EditorOperations::makeGrey},
+        {negativeButton, &EditorOperations::makeNegative},
+        {veilButton, &EditorOperations::addVeil},
+        {fuseButton, &EditorOperations::fuseChannels},
+        {adjustButton, &EditorOperations::adjustRgb},
+        {blurButton, &EditorOperations::openBlur},
+        {sharpenButton, &EditorOperations::sharpen},
+        {softenButton, &EditorOperations::soften},
+        {resizeButton, &EditorOperations::resizeElement},
+        {embossButton, &EditorOperations::emboss},
+        {contrastButton, &EditorOperations::adjustContrast},
+        {undoButton, &EditorOperations::undo},
     };
-    for (const auto& [button, slot] : handlers) connect(button, &QPushButton::clicked, this, slot);
-    connect(zoomArrows, &widgets::StepArrows::clicked, this, &ElementEditor::applyZoomArrows);
-    connect(rulersCheck, &QCheckBox::toggled, this, &ElementEditor::showRulers);
-    connect(view, &widgets::ImageBox::mouseDown, this, &ElementEditor::pressOnView);
-    connect(view, &widgets::ImageBox::mouseMoved, this, &ElementEditor::moveOnView);
-    connect(view, &widgets::ImageBox::mouseUp, this, &ElementEditor::releaseOnView);
+    for (const auto& [button, slot] : handlers) connect(button, &QPushButton::clicked, ops, slot);
+    connect(ops, &EditorOperations::pictureChanged, this, &ElementEditor::showWorkingPicture);
+    connect(ops, &EditorOperations::undoAvailable, undoButton, &QPushButton::setEnabled);
+    connect(reloadButton, &QPushButton::clicked, this, &ElementEditor::reload);
+
+    connect(view_->view, &widgets::ImageBox::mouseDown, this, &ElementEditor::pressOnView);
+    connect(view_->view, &widgets::ImageBox::mouseMoved, this, &ElementEditor::moveOnView);
+    connect(view_->view, &widgets::ImageBox::mouseUp, this, &ElementEditor::releaseOnView);
+
+    connect(zones_, &ZoneTool::pointerTaken, this, [this] {
+        setDrawingToolActive(false);
+        emit drawingToolDropped();
+    });
+    connect(zones_, &ZoneTool::pasteDropped, this, [this](const QImage& pasted, QPoint at) {
+        QImage merged = PasteInto(display_, pasted, at);
+        operations_->run([&] { work_.load(merged); });
+    });
+    connect(zones_, &ZoneTool::pictureReplaced, this, [this](const QImage& picture) {
+        // No undo copy: "Défaire" still brings back the last operation's. The picture has no
+        // file of its own: nothing to reload.
+        reloadPath_.clear();
+        replacePicture(picture);
+        showFileName();
+    });
+    connect(copyAction, &QAction::triggered, zones_, &ZoneTool::copyElement);
+    connect(copySelectionAction, &QAction::triggered, zones_, &ZoneTool::copySelection);
+    connect(pasteAsNewAction, &QAction::triggered, zones_, &ZoneTool::pasteAsNewPicture);
+    connect(pasteIntoAction, &QAction::triggered, zones_, &ZoneTool::pasteIntoPicture);
+    connect(zoneAction, &QAction::triggered, zones_, &ZoneTool::toggleZoneMode);
+
     connect(closeAndSaveAction, &QAction::triggered, this, &ElementEditor::closeAndSave);
     connect(closeAction, &QAction::triggered, this, &QDialog::close);
     connect(newElementAction, &QAction::triggered, this, &ElementEditor::newElement);
-    connect(copyAction, &QAction::triggered, this, &ElementEditor::copyElement);
-    connect(copySelectionAction, &QAction::triggered, this, &ElementEditor::copySelection);
-    connect(pasteAsNewAction, &QAction::triggered, this, &ElementEditor::pasteAsNewPicture);
-    connect(pasteIntoAction, &QAction::triggered, this, &ElementEditor::pasteIntoPicture);
-    connect(zoneAction, &QAction::triggered, this, &ElementEditor::toggleZoneMode);
     connect(propertiesAction, &QAction::triggered, this, &ElementEditor::editProperties);
-    connect(helpAction, &QAction::triggered, this, &ElementEditor::showHelp);
+    connect(drawingToolsAction, &QAction::triggered, this, &ElementEditor::drawingToolsWanted);
+    connect(helpAction, &QAction::triggered, this, &ElementEditor::helpWanted);
     connect(showTimer, &QTimer::timeout, this, &ElementEditor::finishShowing);
+
+    drawing::DrawingTools* tools = drawingTools_;
+    connect(this, &ElementEditor::drawingToolsWanted, tools,
+            &drawing::DrawingTools::showBesideEditor);
+    connect(this, &ElementEditor::drawingPressed, tools, &drawing::DrawingTools::pressOnPicture);
+    connect(this, &ElementEditor::drawingMoved, tools, &drawing::DrawingTools::moveOnPicture);
+    connect(this, &ElementEditor::drawingReleased, tools, &drawing::DrawingTools::releaseOnPicture);
+    connect(this, &ElementEditor::colourPicked, tools, &drawing::DrawingTools::takePickedColour);
+    connect(this, &ElementEditor::drawingToolDropped, tools, &drawing::DrawingTools::selectNoTool);
+    connect(this, &QDialog::finished, tools, &QWidget::close);
 }
 
 QList<QPushButton*> ElementEditor::operationButtons() const {
@@ -336,28 +258,41 @@ QList<QPushButton*> ElementEditor::operationButtons() const {
             resizeButton,     embossButton,      contrastButton};
 }
 
-// --- Hand-over and showing -------------------------------------------------------------
+// --- Hand-over, showing and closing ----------------------------------------------------
 
 texture::EditResult ElementEditor::edit(const texture::ElementRequest& request) {
     begin(request);
-    const int result = exec();
+    return runModal();
+}
+
+texture::EditResult ElementEditor::resume() {
+    closeResult_ = texture::EditorResult::Closed;
+    if (showDrawingTools_ || newElementMode_) emit drawingToolsWanted();
+    showTimer->start();
+    return runModal();
+}
+
+texture::EditResult ElementEditor::runModal() {
+    exec();
     texture::EditResult answer;
-    answer.modalResult = result;
-    if (result == texture::kEditorSaveResult) answer.picture = display_;
+    answer.result = closeResult_;
+    answer.modified = modified();
+    if (closeResult_ != texture::EditorResult::Closed) answer.picture = display_;
     return answer;
 }
 
 void ElementEditor::begin(const texture::ElementRequest& request) {
     services_.pacer.processEvents();
-    closeResult_ = texture::kEditorNoResult;
-    reloadPath_ = request.sourceFileName;
+    closeResult_ = texture::EditorResult::Closed;
     newElementMode_ = request.newElementMode;
+    // A new element has no file: "Recharger" would read another one in its place.
+    reloadPath_ = newElementMode_ ? QString() : request.sourceFileName;
     showDrawingTools_ = request.showDrawingTools;
     // The undo copy belongs to the element edited before: nothing here can bring it back.
     work_.discardUndo();
     undoButton->setEnabled(false);
     if (showDrawingTools_) {
-        view->update();
+        view_->view->update();
         emit drawingToolsWanted();
     }
     if (!newElementMode_) {
@@ -366,85 +301,87 @@ void ElementEditor::begin(const texture::ElementRequest& request) {
         setOperationButtonsEnabled(true);
     } else {
         // The buttons wait for the first press with a drawing tool.
-        display_ = BlankPicture(request.settings.elementWidth, request.settings.elementHeight,
-                                request.settings.backgroundColour);
+        display_ = BlankElement(request.settings.elementWidth, request.settings.elementHeight,
+                                request.settings.backgroundColour, kNewElementCaption);
         work_.load(display_);
         emit drawingToolsWanted();
     }
     // The zoom kept from the last showing is the one presses are divided by: show it.
     showWorkingPicture();
+    original_ = display_;
+    showFileName();
     propertiesAction->setEnabled(true);
     showTimer->start();
 }
 
 void ElementEditor::finishShowing() {
     showTimer->stop();
-    view->update();
+    view_->view->update();
     showDimensions();
 }
 
 bool ElementEditor::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) clipboardChecked();
+    if (event->type() == QEvent::WindowActivate) zones_->clipboardChecked();
     return QDialog::event(event);
 }
 
-void ElementEditor::clipboardChecked() {
-    if (clipboard().hasImage()) {
-        editMenu->setEnabled(true);
-        pasteAsNewAction->setEnabled(true);
-    }
-}
-
-void ElementEditor::done(int) {
+void ElementEditor::done(int result) {
     showTimer->stop();
-    if (pastePending_) endZone();  // a paste still floating is given up with the window
-    QDialog::done(closeResult_);
+    zones_->dropFloatingPaste();  // a paste still floating is given up with the window
+    QDialog::done(result);
 }
 
 void ElementEditor::closeAndSave() {
-    closeResult_ = texture::kEditorSaveResult;
+    closeResult_ = texture::EditorResult::SaveAsked;
     close();
 }
 
-// --- The common pattern ----------------------------------------------------------------
-
-void ElementEditor::runOperation(const std::function<void()>& op) {
-    platform::Guard(services_.prompts, [&] {
-        pixels::WorkingPicture::UndoCopy previous = work_.saveUndo();
-        try {
-            op();
-        } catch (...) {
-            work_.putBackUndo(std::move(previous));
-            throw;
+void ElementEditor::closeEvent(QCloseEvent* event) {
+    if (closeResult_ == texture::EditorResult::Closed && modified()) {
+        const platform::Answer answer = services_.prompts.message(
+            platform::MessageKind::Confirmation, texture::kUnsavedElementQuestion,
+            texture::kUnsavedElementButtons);
+        if (answer == platform::Answer::Yes) {
+            closeResult_ = texture::EditorResult::SaveConfirmed;
+        } else if (answer != platform::Answer::No) {
+            event->ignore();  // back to the editor, the edit intact
+            return;
         }
-        showWorkingPicture();
-        undoButton->setEnabled(true);
-        reloadButton->setEnabled(true);
-    });
+    }
+    QDialog::closeEvent(event);
 }
+
+void ElementEditor::keyPressEvent(QKeyEvent* event) {
+    // Escape would close the window: one key too easily pressed to lose the work.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void ElementEditor::showFileName() {
+    reloadButton->setEnabled(!reloadPath_.isEmpty() && QFileInfo(reloadPath_).isFile());
+    if (!reloadPath_.isEmpty())
+        setWindowTitle(kTitleWithFile.arg(kEditorTitle, QFileInfo(reloadPath_).fileName()));
+    else if (newElementMode_ || original_ != display_)
+        setWindowTitle(kTitleWithFile.arg(kEditorTitle, kUntitledName));
+    else
+        setWindowTitle(kEditorTitle);
+}
+
+// --- The picture -----------------------------------------------------------------------
 
 void ElementEditor::showWorkingPicture() {
     work_.store(display_);
-    view->setPicture(display_);
-    applyZoom(zoom_);
+    view_->showPicture(display_);
     showDimensions();
 }
 
-void ElementEditor::applyZoom(int zoom) {
-    const QSize size = ZoomedSize(work_.width(), work_.height(), zoom);
-    view->setBoxSize(size.width(), size.height());
-    const QImage& overlay = pasteOverlay->picture();
-    const QSize overlaySize = ZoomedSize(overlay.width(), overlay.height(), zoom);
-    pasteOverlay->setBoxSize(overlaySize.width(), overlaySize.height());
-    if (zoneFixed_ && !pastePending_) placeZoneFrame();  // the zone keeps its element pixels
-    fitCanvas();
-    view->show();
-    view->update();
-    services_.pacer.processEvents();
-}
-
-void ElementEditor::fitCanvas() {
-    canvas_->resize(view->size().expandedTo(scrollArea->viewport()->size()));
+void ElementEditor::replacePicture(const QImage& picture) {
+    QImage replacement = picture;
+    work_.load(replacement);
+    showWorkingPicture();
 }
 
 void ElementEditor::showDimensions() {
@@ -455,157 +392,6 @@ void ElementEditor::setOperationButtonsEnabled(bool on) {
     for (QPushButton* button : operationButtons()) button->setEnabled(on);
 }
 
-// --- Geometry and filters --------------------------------------------------------------
-
-void ElementEditor::rotateLeft() {
-    runOperation([this] { RotateQuarter(work_, Turn::CounterClockwise); });
-}
-
-void ElementEditor::rotateRight() {
-    runOperation([this] { RotateQuarter(work_, Turn::Clockwise); });
-}
-
-void ElementEditor::makeTwoFaceSymmetry() {
-    runOperation([this] { MakeSymmetric(work_, Symmetry::TwoFaces); });
-}
-
-void ElementEditor::makeFourFaceSymmetry() {
-    runOperation([this] { MakeSymmetric(work_, Symmetry::FourFaces); });
-}
-
-void ElementEditor::mirror() {
-    runOperation([this] { MirrorHorizontal(work_); });
-}
-
-void ElementEditor::flip() {
-    runOperation([this] { FlipVertical(work_); });
-}
-
-void ElementEditor::doubleRight() {
-    runOperation([this] { DoubleTile(work_, TileDirection::Right); });
-}
-
-void ElementEditor::doubleDown() {
-    runOperation([this] { DoubleTile(work_, TileDirection::Down); });
-}
-
-void ElementEditor::makeGrey() {
-    runOperation([this] { ApplyChannelOperation(work_, ChannelOperation::Grey); });
-}
-
-void ElementEditor::makeNegative() {
-    runOperation([this] { ApplyChannelOperation(work_, ChannelOperation::Negative); });
-}
-
-void ElementEditor::sharpen() {
-    runOperation([this] { SharpenSoften(work_, Sharpness::Sharpen); });
-}
-
-void ElementEditor::soften() {
-    runOperation([this] { SharpenSoften(work_, Sharpness::Soften); });
-}
-
-void ElementEditor::swapChannels() {
-    if (const auto swap = channelDialog()->askSwap())
-        runOperation([&] { ApplyChannelOperation(work_, *swap); });
-}
-
-void ElementEditor::fuseChannels() {
-    if (const auto pair = channelDialog()->askFusion())
-        runOperation([&] { FuseChannels(work_, *pair); });
-}
-
-void ElementEditor::addVeil() {
-    std::optional<platform::ColourValue> colour;
-    if (!platform::Guard(services_.prompts,
-                         [&] { colour = services_.prompts.chooseColour(veilColour_); }) ||
-        !colour)
-        return;
-    veilColour_ = *colour;
-    runOperation([&] { AddVeil(work_, *colour); });
-}
-
-// --- Blur ------------------------------------------------------------------------------
-
-void ElementEditor::openBlur() {
-    BlurDialog* dialog = blurDialog();
-    blurStepTaken_ = false;
-    dialog->undoButton->setEnabled(false);
-    dialog->move(pos() + BlurDialog::kOffsetFromEditor);
-    const auto step = connect(dialog, &BlurDialog::stepRequested, this, &ElementEditor::applyBlurStep);
-    const auto back = connect(dialog, &BlurDialog::undoRequested, this, &ElementEditor::undo);
-    dialog->exec();
-    disconnect(step);
-    disconnect(back);
-    if (blurStepTaken_) {
-        undoButton->setEnabled(true);
-        reloadButton->setEnabled(true);
-    }
-}
-
-void ElementEditor::applyBlurStep(pixels::BlurVariant variant) {
-    platform::Guard(services_.prompts, [&] {
-        // One undo copy for all the steps of a showing, taken only once there is a step, so
-        // closing the window without one keeps the previous operation's copy.
-        if (!blurStepTaken_) {
-            work_.saveUndo();
-            blurStepTaken_ = true;
-            blurDialog()->undoButton->setEnabled(true);
-        }
-        pixels::Blur(work_.image(), variant);
-        showWorkingPicture();
-        undoButton->setEnabled(true);
-    });
-}
-
-// --- Colour adjustment window ----------------------------------------------------------
-
-void ElementEditor::adjustRgb() {
-    adjustColours(pixels::ColourAdjustment::Rgb);
-}
-
-void ElementEditor::adjustContrast() {
-    adjustColours(pixels::ColourAdjustment::Contrast);
-}
-
-void ElementEditor::emboss() {
-    adjustColours(pixels::ColourAdjustment::Emboss);
-}
-
-void ElementEditor::adjustColours(pixels::ColourAdjustment adjustment) {
-    pixels::ColourAdjustWindow* colourWindow = colourWindow_;
-    // Cancel leaves the element and the undo copy as they were.
-    if (!colourWindow->ask(adjustment)) return;
-    runOperation([&] {
-        pixels::PixelGrid& picture = work_.image();
-        pixels::ApplyColourAdjustment(adjustment, colourWindow->settings(),
-                                      colourWindow->texture(), picture, picture, picture.width(),
-                                      picture.height());
-    });
-}
-
-// --- Resize ----------------------------------------------------------------------------
-
-void ElementEditor::resizeElement() {
-    const QSize current(work_.width(), work_.height());
-    const std::optional<QSize> size = resizeDialog()->ask(current);
-    // The same size changes nothing, and no size below 1 gets as far as the undo copy.
-    if (!size || *size == current || size->width() < 1 || size->height() < 1) return;
-    runOperation([&] { ResizeNearest(work_, size->width(), size->height()); });
-}
-
-// --- Undo, reload, zoom ----------------------------------------------------------------
-
-void ElementEditor::undo() {
-    platform::Guard(services_.prompts, [this] {
-        if (!work_.hasUndo()) return;
-        work_.restoreUndo();
-        showWorkingPicture();
-        undoButton->setEnabled(false);
-        reloadButton->setEnabled(true);
-    });
-}
-
 void ElementEditor::reload() {
     platform::Guard(services_.prompts, [this] {
         // Read aside first: an unreadable file leaves the element as it is.
@@ -614,35 +400,21 @@ void ElementEditor::reload() {
             services_.prompts.warning(kReloadFailed);
             return;
         }
-        work_.load(loaded);
-        display_ = loaded;
-        showWorkingPicture();
+        operations_->run([&] { work_.load(loaded); });
     });
 }
-
-void ElementEditor::applyZoomArrows() {
-    platform::Guard(services_.prompts, [this] {
-        zoom_ = zoomArrows->position();
-        zoomLabel->setText(QString::number(zoom_));
-        applyZoom(zoom_);
-    });
-}
-
-// --- Menu ------------------------------------------------------------------------------
 
 void ElementEditor::newElement() {
     platform::Guard(services_.prompts, [this] {
         if (!newElementDialog_->askNewElement()) return;
         const texture::NewElementSettings& s = services_.newElement;
-        QImage blank = BlankPicture(s.elementWidth, s.elementHeight, s.backgroundColour);
-        work_.load(blank);
-        display_ = blank;
-        closeResult_ = texture::kEditorNoResult;
+        replacePicture(BlankElement(s.elementWidth, s.elementHeight, s.backgroundColour,
+                                    kNewElementCaption));
+        closeResult_ = texture::EditorResult::Closed;
         newElementMode_ = true;
-        zoom_ = kMinZoom;
-        zoomArrows->setPosition(zoom_);
-        zoomLabel->setText(QString::number(zoom_));
-        showWorkingPicture();
+        reloadPath_.clear();
+        view_->setZoom(kMinZoom);
+        showFileName();
         emit drawingToolsWanted();
         propertiesAction->setEnabled(true);
     });
@@ -651,89 +423,107 @@ void ElementEditor::newElement() {
 void ElementEditor::editProperties() {
     platform::Guard(services_.prompts, [this] {
         if (!newElementDialog_->askSize(display_.size())) return;
-        const int w = services_.newElement.elementWidth, h = services_.newElement.elementHeight;
-        // Cropped or extended, never scaled; the added area is white.
-        QImage resized = BlankPicture(w, h, platform::kWhite);
-        {
-            QPainter p(&resized);
-            p.drawImage(0, 0, display_);
-        }
-        work_.load(resized);
-        display_ = resized;
-        showWorkingPicture();
+        const texture::NewElementSettings& s = services_.newElement;
+        replacePicture(
+            CropOrExtend(display_, QSize(s.elementWidth, s.elementHeight), kNewElementCaption));
     });
 }
 
-void ElementEditor::showHelp() {
-    emit helpWanted();
+void ElementEditor::takeTexture(const QImage& picture, const QString& path) {
+    if (reloadPath_.isEmpty()) reloadPath_ = path;
+    QImage texture = picture;
+    operations_->run([&] { work_.load(texture); });
+    showFileName();
+    showTimer->start();
+}
+
+void ElementEditor::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    view_->windowResized();
+}
+
+// --- The pointer on the view -----------------------------------------------------------
+
+void ElementEditor::pressOnView(Qt::MouseButton button, QPoint pos) {
+    platform::Guard(services_.prompts, [&] {
+        const QPoint pixel = view_->pixelAt(pos);
+        if (!IsOnPicture(pixel, work_.width(), work_.height())) return;
+        pressForDrawing(button, pixel);
+        zones_->press(button, pos);
+    });
+}
+
+void ElementEditor::moveOnView(Qt::MouseButtons buttons, QPoint pos) {
+    platform::Guard(services_.prompts, [&] {
+        const QPoint pixel = view_->pixelAt(pos);
+        if (pos.x() < 0 || pos.y() < 0 || !IsOnPicture(pixel, work_.width(), work_.height()))
+            return;
+        view_->followPointer(pos, pixel);
+        moveForDrawing(buttons, pixel);
+        statusPanels[1]->setText(kStatusPosition.arg(pixel.x()).arg(pixel.y()));
+        zones_->move(buttons, pos);
+    });
+}
+
+void ElementEditor::releaseOnView(Qt::MouseButton button, QPoint pos) {
+    platform::Guard(services_.prompts, [&] {
+        // Both also past the view's edge.
+        if (drawingToolActive_)
+            releaseForDrawing(button, view_->pixelAt(pos));
+        else
+            zones_->release(button, pos);
+    });
+}
+
+// --- The drawing tools' side -----------------------------------------------------------
+
+void ElementEditor::pressForDrawing(Qt::MouseButton button, QPoint pixel) {
+    if (drawingToolActive_) {
+        setOperationButtonsEnabled(true);
+        emit drawingPressed(pixel, button);
+    }
+    if (colourPickPending_) {
+        // A press without a move before it picks the pixel under the press.
+        const QColor colour =
+            display_.pixelColor(ClampToPicture(pixel, display_.width(), display_.height()));
+        colourPickPending_ = false;
+        emit colourPicked(colour);
+    }
+}
+
+void ElementEditor::moveForDrawing(Qt::MouseButtons buttons, QPoint pixel) {
+    if (colourPickPending_ && !display_.isNull())
+        view_->showSwatch(
+            display_.pixelColor(ClampToPicture(pixel, display_.width(), display_.height())));
+    if (drawingToolActive_) emit drawingMoved(pixel, buttons);
+}
+
+void ElementEditor::releaseForDrawing(Qt::MouseButton button, QPoint pixel) {
+    if (display_.isNull()) return;
+    const bool onPicture = IsOnPicture(pixel, display_.width(), display_.height());
+    emit drawingReleased(ClampToPicture(pixel, display_.width(), display_.height()), button,
+                         onPicture);
+}
+
+void ElementEditor::setPointerCursor(const QCursor& cursor) {
+    view_->view->setCursor(cursor);
+}
+
+void ElementEditor::keepUndoCopy() {
+    work_.saveUndo();
+}
+
+void ElementEditor::drawOnPicture(const std::function<void(QImage&)>& draw) {
+    platform::Guard(services_.prompts, [&] {
+        draw(display_);
+        view_->repaintPicture(display_);
+    });
 }
 
 void ElementEditor::pictureDrawn() {
     platform::Guard(services_.prompts, [this] {
         work_.load(display_);
         undoButton->setEnabled(true);
-        reloadButton->setEnabled(true);
-    });
-}
-
-// --- Rulers and pointer ----------------------------------------------------------------
-
-void ElementEditor::showRulers() {
-    const bool on = rulersCheck->isChecked();
-    verticalRulerLine->setVisible(on);
-    horizontalRulerLine->setVisible(on);
-    pointerLabel->setVisible(on);
-    if (on) drawRulers();
-}
-
-void ElementEditor::drawRulers() {
-    const QSize box = scrollArea->size();
-    horizontalRuler->setPicture(RulerPicture(QSize(horizontalRuler->width(), kRulerThickness),
-                                             HorizontalRulerTicks(box.width())));
-    verticalRuler->setPicture(
-        RulerPicture(QSize(kRulerThickness, box.height()), VerticalRulerTicks(box.height())));
-}
-
-void ElementEditor::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    fitCanvas();
-    if (rulersCheck->isChecked()) drawRulers();
-}
-
-void ElementEditor::pressOnView(Qt::MouseButton button, QPoint pos) {
-    platform::Guard(services_.prompts, [&] {
-        const QPoint pixel = ViewToPixel(pos, zoom_);
-        if (!IsOnPicture(pixel, work_.width(), work_.height())) return;
-        pressForDrawing(button, pixel);
-        pressForZone(button, pos);
-    });
-}
-
-void ElementEditor::moveOnView(Qt::MouseButtons buttons, QPoint pos) {
-    platform::Guard(services_.prompts, [&] {
-        const QPoint pixel = ViewToPixel(pos, zoom_);
-        if (pos.x() < 0 || pos.y() < 0 || !IsOnPicture(pixel, work_.width(), work_.height()))
-            return;
-        if (rulersCheck->isChecked()) {
-            const RulerLines lines = RulerLinesAt(pos);
-            verticalRulerLine->setGeometry(lines.vertical);
-            horizontalRulerLine->setGeometry(lines.horizontal);
-            pointerLabel->setCaption(kLabelPosition.arg(pixel.x()).arg(pixel.y()));
-            const QRect text = pointerLabel->fontMetrics().boundingRect(pointerLabel->caption());
-            pointerLabel->setGeometry(QRect(lines.labelTopLeft, text.size() + QSize(10, 4)));
-            pointerLabel->raise();
-        }
-        moveForDrawing(buttons, pixel);
-        statusPanels[1]->setText(kStatusPosition.arg(pixel.x()).arg(pixel.y()));
-        moveForZone(buttons, pos);
-    });
-}
-
-void ElementEditor::releaseOnView(Qt::MouseButton button, QPoint pos) {
-    platform::Guard(services_.prompts, [&] {
-        const QPoint pixel = ViewToPixel(pos, zoom_);
-        if (!drawingToolActive_) releaseForZone(button, pos);  // also past the view's edge
-        if (drawingToolActive_) releaseForDrawing(button, pixel);  // also past the view's edge
     });
 }
 

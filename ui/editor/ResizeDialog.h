@@ -1,5 +1,5 @@
 #pragma once
-// "Redimenssionner": asks for the element's new size, as a width and height or as a
+// "Redimensionner": asks for the element's new size, as a width and height or as a
 // percentage of the width, keeps the aspect ratio on request and warns beyond 8 megapixels.
 // A second after the last keystroke, the other side follows the one typed.
 
