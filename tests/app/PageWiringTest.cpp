@@ -189,7 +189,7 @@ TEST_F(PageWiring, SelectAllTogglesAndAddsEverySelectedFileInListOrder) {
     showSources(3);
     EXPECT_TRUE(window->selectAllButton->isEnabled());
     window->selectAllButton->click();
-    EXPECT_EQ(window->selectAllButton->text(), QString::fromUtf8("Tout déselectionner"));
+    EXPECT_EQ(window->selectAllButton->text(), QString::fromUtf8("Tout désélectionner"));
     EXPECT_EQ(window->selectedCountLabel->value(), 3);
     EXPECT_FALSE(window->addButton->isEnabled());  // no page yet
     window->selectAllButton->click();

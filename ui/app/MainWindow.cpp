@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QFrame>
 #include <QGridLayout>
@@ -51,6 +52,7 @@ namespace {
 const QString kQuitQuestion = QStringLiteral(
     "\t          La texture a été modifiée !\n\r\nVOULEZ VOUS VRAIMENT QUITTER SANS "
     "SAUVER ?");
+const QString kProgramTitle = QStringLiteral("TESSELLA");
 const QString kNothingToPrint = QStringLiteral(
     "Vous devez sélectionner les images à imprimer\n\rdans la liste des fichiers sources !");
 
@@ -89,6 +91,24 @@ QLabel* Caption(const QString& text, QWidget* parent) {
 
 }  // namespace
 
+QString MainWindowTitle(const texture::TexturePage& page) {
+    if (!page.pageOpen || page.textureFileName.isEmpty()) return kProgramTitle;
+    return QStringLiteral("%1%2 — %3")
+        .arg(QFileInfo(page.textureFileName).fileName(),
+             page.modified ? QStringLiteral("*") : QString(), kProgramTitle);
+}
+
+template <class Body>
+void MainWindow::runCommand(Body&& body) {
+    platform::Guard(services_.prompts, std::forward<Body>(body));
+    // The commands are what change the page's name and modified state.
+    refreshTitle();
+}
+
+void MainWindow::refreshTitle() {
+    setWindowTitle(MainWindowTitle(services_.page));
+}
+
 // The file list's view of its folder: files only. The file model keeps showing a subfolder
 // that was once opened among its parent's entries, whatever its filter says.
 class FilesOnlyModel final : public QSortFilterProxyModel {
@@ -100,6 +120,9 @@ class FilesOnlyModel final : public QSortFilterProxyModel {
     }
 
   protected:
+    // The name column only: the accessibility layer reads a list's rows through the model's
+    // columns, and would take the size, type and date for rows of their own.
+    bool filterAcceptsColumn(int column, const QModelIndex&) const override { return column == 0; }
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
         if (parent != folder_) return true;  // the folder itself and those above it
         const auto* files = static_cast<const QFileSystemModel*>(sourceModel());
@@ -119,7 +142,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     printDialog = new print::PrintDialog(services.prompts, services.pacer, services.printer, this);
     contactSheetWindow =
         new print::ContactSheetWindow(services.prompts, services.pacer, services.printer, this);
-    setWindowTitle(QStringLiteral("TESSELLA"));
+    refreshTitle();
     buildMenus();
 
     auto* central = new QWidget(this);
@@ -443,7 +466,7 @@ void MainWindow::setStartStates() {
 }
 
 void MainWindow::applyStartSettings() {
-    platform::Guard(services_.prompts, [this] {
+    runCommand([this] {
         services_.page.zoomFactor = 1.0;
         fileModel_->setNameFilters(texture::SourceNameFilters());
         services_.cursors.install();
@@ -508,8 +531,8 @@ void MainWindow::keepFolderInSight() {
 
 bool MainWindow::confirmClose() {
     bool mayClose = false;
-    platform::Guard(services_.prompts, [this, &mayClose] {
-        if (services_.page.modified && !services_.prompts.confirm(kQuitQuestion)) return;
+    runCommand([this, &mayClose] {
+        if (services_.page.modified && !services_.prompts.confirmDiscard(kQuitQuestion)) return;
         services_.page.pageBitmap = texture::PageBitmap();
         mayClose = true;
     });
@@ -531,86 +554,82 @@ void MainWindow::printPage() {
 }
 
 void MainWindow::newPage() {
-    platform::Guard(services_.prompts, [this] { commands_->files().newPage(); });
+    runCommand([this] { commands_->files().newPage(); });
 }
 
 void MainWindow::openPage() {
-    platform::Guard(services_.prompts, [this] { commands_->files().openPage(); });
+    runCommand([this] { commands_->files().openPage(); });
 }
 
 void MainWindow::savePage() {
-    platform::Guard(services_.prompts, [this] { commands_->files().save(); });
+    runCommand([this] { commands_->files().save(); });
 }
 
 void MainWindow::savePageAs() {
-    platform::Guard(services_.prompts, [this] { commands_->files().saveAs(); });
+    runCommand([this] { commands_->files().saveAs(); });
 }
 
 void MainWindow::extractElements() {
-    platform::Guard(services_.prompts, [this] { commands_->files().extract(); });
+    runCommand([this] { commands_->files().extract(); });
 }
 
 void MainWindow::openSourceForEditing() {
-    platform::Guard(services_.prompts, [this] { commands_->elementFlow().editSource(); });
+    runCommand([this] { commands_->elementFlow().editSource(); });
 }
 
 void MainWindow::createNewElement() {
-    platform::Guard(services_.prompts, [this] {
+    runCommand([this] {
         if (!newElementDialog->askNewElement()) return;
         commands_->elementFlow().newElement(services_.newElement);
     });
 }
 
 void MainWindow::changeImportSize() {
-    platform::Guard(services_.prompts, [this] {
+    runCommand([this] {
         commands_->sourcePanel().importSizeChanged(importSizeCombo->currentText());
     });
 }
 
 void MainWindow::moveMaskXFine() {
-    platform::Guard(services_.prompts,
-                    [this] { commands_->mask().moveToX(replaceXFineArrows->position()); });
+    runCommand([this] { commands_->mask().moveToX(replaceXFineArrows->position()); });
 }
 
 void MainWindow::moveMaskYFine() {
-    platform::Guard(services_.prompts,
-                    [this] { commands_->mask().moveToY(replaceYFineArrows->position()); });
+    runCommand([this] { commands_->mask().moveToY(replaceYFineArrows->position()); });
 }
 
 void MainWindow::moveMaskXCoarse() {
-    platform::Guard(services_.prompts,
-                    [this] { commands_->mask().moveToXCoarse(replaceXCoarseArrows->position()); });
+    runCommand([this] { commands_->mask().moveToXCoarse(replaceXCoarseArrows->position()); });
 }
 
 void MainWindow::moveMaskYCoarse() {
-    platform::Guard(services_.prompts,
-                    [this] { commands_->mask().moveToYCoarse(replaceYCoarseArrows->position()); });
+    runCommand([this] { commands_->mask().moveToYCoarse(replaceYCoarseArrows->position()); });
 }
 
 void MainWindow::validateReplacement() {
-    platform::Guard(services_.prompts, [this] { commands_->mask().validate(); });
+    runCommand([this] { commands_->mask().validate(); });
 }
 
 void MainWindow::abandonReplacement() {
-    platform::Guard(services_.prompts, [this] { commands_->mask().abandon(); });
+    runCommand([this] { commands_->mask().abandon(); });
 }
 
 void MainWindow::startReplacement() {
-    platform::Guard(services_.prompts, [this] { commands_->mask().start(); });
+    runCommand([this] { commands_->mask().start(); });
 }
 
 void MainWindow::addSelectedSources() {
-    platform::Guard(services_.prompts, [this] { commands_->packer().add(sourceEntries()); });
+    runCommand([this] { commands_->packer().add(sourceEntries()); });
 }
 
 void MainWindow::placeMaskAt(Qt::MouseButton, QPoint pos) {
-    platform::Guard(services_.prompts, [this, pos] {
+    runCommand([this, pos] {
         if (commands_->mask().maskVisible()) commands_->mask().placeAtViewPoint(pos.x(), pos.y());
     });
 }
 
 void MainWindow::previewCurrentSource() {
-    platform::Guard(services_.prompts, [this] {
+    runCommand([this] {
         const QModelIndex index = fileList->currentIndex();
         if (!index.isValid() || !fileList->selectionModel()->isSelected(index)) {
             previewed_ = QPersistentModelIndex();
@@ -636,11 +655,11 @@ void MainWindow::previewClickedSource() {
 }
 
 void MainWindow::toggleSelectAll() {
-    platform::Guard(services_.prompts, [this] {
+    runCommand([this] {
         texture::TexturePage& page = services_.page;
         page.allSelected = !page.allSelected;
         if (page.allSelected) {
-            selectAllButton->setText(QString::fromUtf8("Tout déselectionner"));
+            selectAllButton->setText(QString::fromUtf8("Tout désélectionner"));
             if (page.pageOpen) addButton->setEnabled(true);
             fileList->selectAll();
         } else {
@@ -687,7 +706,7 @@ void MainWindow::quit() {
 }
 
 void MainWindow::printContactSheet() {
-    platform::Guard(services_.prompts, [this] {
+    runCommand([this] {
         print::ContactSheetWindow* sheet = contactSheetWindow;
         // During a run the command only brings the window forward.
         if (sheet && sheet->running()) return sheet->startRun({});
@@ -711,7 +730,7 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::applyZoom() {
-    platform::Guard(services_.prompts, [this] {
+    runCommand([this] {
         const double zoom = zoomArrows->position() / 10.0;
         services_.page.zoomFactor = zoom;
         zoomLabel->setText(QString::number(zoom, 'f', 1));
@@ -727,13 +746,13 @@ void MainWindow::resetZoom() {
 }
 
 void MainWindow::openDrive() {
-    platform::Guard(services_.prompts, [this] {
+    runCommand([this] {
         showSourceFolder(platform::FolderWithSlash(driveCombo->currentText()));
     });
 }
 
 void MainWindow::openClickedFolder() {
-    platform::Guard(services_.prompts, [this] {
+    runCommand([this] {
         keepFolderInSight_ = false;
         const QModelIndex index = folderList->currentIndex();
         if (!index.isValid()) return;

@@ -62,6 +62,10 @@ using widgets::NumberLabel;
 using widgets::StepArrows;
 using texture::PageView;
 
+// "mur.tga* — TESSELLA": the open page's file name, "*" when it is modified; "TESSELLA" alone
+// without a page.
+QString MainWindowTitle(const texture::TexturePage& page);
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -235,6 +239,10 @@ class MainWindow : public QMainWindow {
     void connectHandlers();
     void showFileList(const QString& folder);
     void setStartStates();
+    // Runs a command's body through the guard, then brings the title up to date.
+    template <class Body>
+    void runCommand(Body&& body);
+    void refreshTitle();
 
     Services services_;
     texture::ElementEditorHost* elementEditor_ = nullptr;
