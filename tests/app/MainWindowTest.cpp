@@ -52,7 +52,7 @@ TEST_F(MainWindow, QuitClosesAtOnceWhenCleanAndAsksWhenModified) {
     EXPECT_TRUE(prompts.shown().empty());
 
     const QString question = QString::fromUtf8(
-        "\t          La texture a été modifiée !\n\r\nVOULEZ VOUS VRAIMENT QUITTER SANS SAUVER ?");
+        "\t          La texture a été modifiée !\n\r\nVOULEZ-VOUS VRAIMENT QUITTER SANS SAUVER ?");
     page.pageBitmap = texture::PageBitmap::filled(64, 64, platform::kMagenta);
     page.modified = true;
     window->show();

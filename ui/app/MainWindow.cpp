@@ -19,7 +19,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSortFilterProxyModel>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeView>
@@ -27,6 +26,7 @@
 #include <algorithm>
 
 #include "ui/app/AboutBox.h"
+#include "ui/app/MainWindowFileList.h"
 #include "texture/FileMasks.h"
 #include "ui/texture/PageWidthDialog.h"
 #include "ui/widgets/ImageBox.h"
@@ -50,9 +50,10 @@ namespace tessella::app {
 namespace {
 
 const QString kQuitQuestion = QStringLiteral(
-    "\t          La texture a été modifiée !\n\r\nVOULEZ VOUS VRAIMENT QUITTER SANS "
+    "\t          La texture a été modifiée !\n\r\nVOULEZ-VOUS VRAIMENT QUITTER SANS "
     "SAUVER ?");
 const QString kProgramTitle = QStringLiteral("TESSELLA");
+const QString kParentFolderCaption = QStringLiteral("Dossier parent");
 const QString kNothingToPrint = QStringLiteral(
     "Vous devez sélectionner les images à imprimer\n\rdans la liste des fichiers sources !");
 
@@ -108,30 +109,6 @@ void MainWindow::runCommand(Body&& body) {
 void MainWindow::refreshTitle() {
     setWindowTitle(MainWindowTitle(services_.page));
 }
-
-// The file list's view of its folder: files only. The file model keeps showing a subfolder
-// that was once opened among its parent's entries, whatever its filter says.
-class FilesOnlyModel final : public QSortFilterProxyModel {
-  public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
-    void setFolder(const QModelIndex& folder) {
-        folder_ = folder;
-        invalidateFilter();
-    }
-
-  protected:
-    // The name column only: the accessibility layer reads a list's rows through the model's
-    // columns, and would take the size, type and date for rows of their own.
-    bool filterAcceptsColumn(int column, const QModelIndex&) const override { return column == 0; }
-    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
-        if (parent != folder_) return true;  // the folder itself and those above it
-        const auto* files = static_cast<const QFileSystemModel*>(sourceModel());
-        return !files->isDir(files->index(row, 0, parent));
-    }
-
-  private:
-    QPersistentModelIndex folder_;
-};
 
 MainWindow::MainWindow(const Services& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
@@ -196,7 +173,7 @@ void MainWindow::buildMenus() {
     helpAction = menuBar()->addAction(QStringLiteral("A&ide"));
     helpAction->setShortcut(QKeySequence(Qt::Key_F1));
     helpAction->setShortcutContext(Qt::ApplicationShortcut);
-    aboutAction = menuBar()->addAction(QStringLiteral("A &propos"));
+    aboutAction = menuBar()->addAction(QStringLiteral("À &propos"));
 }
 
 QWidget* MainWindow::buildTopBand() {
@@ -325,7 +302,13 @@ QFrame* MainWindow::buildSourcePanel() {
     if (driveCombo->findText(QDir::homePath()) < 0) driveCombo->addItem(QDir::homePath());
     driveCombo->setAccessibleName(QStringLiteral("Lecteur"));
     driveCombo->view()->setAccessibleName(driveCombo->accessibleName());
-    column->addWidget(driveCombo);
+    parentFolderButton = new QPushButton(kParentFolderCaption, sourceFrame);
+    parentFolderButton->setAccessibleName(kParentFolderCaption);
+    parentFolderButton->setToolTip(kParentFolderCaption);
+    auto* drives = new QHBoxLayout;
+    drives->addWidget(driveCombo, 1);
+    drives->addWidget(parentFolderButton);
+    column->addLayout(drives);
 
     dirModel_ = new QFileSystemModel(this);
     dirModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
@@ -342,8 +325,10 @@ QFrame* MainWindow::buildSourcePanel() {
     fileModel_->setNameFilterDisables(false);
     filesOnly_ = new FilesOnlyModel(this);
     filesOnly_->setSourceModel(fileModel_);
+    folderRows_ = new FolderRowsModel(this);
+    folderRows_->setSourceModel(filesOnly_);
     fileList = new QListView(sourceFrame);
-    fileList->setModel(filesOnly_);
+    fileList->setModel(folderRows_);
     fileList->viewport()->installEventFilter(this);
     fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     fileList->setAccessibleName(QStringLiteral("Fichiers sources"));
@@ -434,6 +419,7 @@ void MainWindow::connectHandlers() {
     connect(sourcePreview, &ImageBox::doubleClicked, this, &MainWindow::openSourceForEditing);
     connect(pageView, &ImageBox::mouseDown, this, &MainWindow::placeMaskAt);
     connect(driveCombo, &QComboBox::activated, this, &MainWindow::openDrive);
+    connect(parentFolderButton, &QPushButton::clicked, this, &MainWindow::openParentFolder);
     // A click opens a folder; so do Enter and a double click.
     connect(folderList, &QTreeView::clicked, this, &MainWindow::openClickedFolder);
     connect(folderList, &QTreeView::activated, this, &MainWindow::openClickedFolder);
@@ -508,12 +494,20 @@ void MainWindow::showFileList(const QString& folder) {
     previewed_ = QPersistentModelIndex();
     fileModel_->setRootPath(folder);
     const QModelIndex root = fileModel_->index(fileModel_->rootPath());
-    filesOnly_->setFolder(root);
-    fileList->setRootIndex(filesOnly_->mapFromSource(root));
+    showFolderRows(root);
 }
 
 QModelIndex MainWindow::fileListIndex(const QString& path) const {
-    return filesOnly_->mapFromSource(fileModel_->index(path));
+    return folderRows_->mapFromSource(filesOnly_->mapFromSource(fileModel_->index(path)));
+}
+
+void MainWindow::showFolderRows(const QModelIndex& folder) {
+    filesOnly_->setFolder(folder);
+    folderRows_->setFolder(filesOnly_->mapFromSource(folder));
+}
+
+QModelIndex MainWindow::fileModelIndex(const QModelIndex& listIndex) const {
+    return filesOnly_->mapToSource(folderRows_->mapToSource(listIndex));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -641,7 +635,7 @@ void MainWindow::previewCurrentSource() {
         ++previews_;
         fileIndexLabel->setValue(index.row());
         commands_->sourcePanel().previewSource(platform::JoinPath(
-            fileListFolder(), fileModel_->fileName(filesOnly_->mapToSource(index))));
+            fileListFolder(), fileModel_->fileName(fileModelIndex(index))));
         selectedCountLabel->setValue(selectedFileCount());
     });
 }
@@ -679,13 +673,12 @@ int MainWindow::selectedFileCount() const {
 
 std::vector<texture::SourceEntry> MainWindow::sourceEntries() const {
     std::vector<texture::SourceEntry> entries;
-    const QModelIndex root = fileList->rootIndex();
     const QString folder = fileListFolder();
     const QItemSelectionModel* selection = fileList->selectionModel();
-    for (int row = 0; row < filesOnly_->rowCount(root); ++row) {
-        const QModelIndex index = filesOnly_->index(row, 0, root);
+    for (int row = 0; row < folderRows_->rowCount(); ++row) {
+        const QModelIndex index = folderRows_->index(row, 0);
         entries.push_back(
-            {platform::JoinPath(folder, fileModel_->fileName(filesOnly_->mapToSource(index))),
+            {platform::JoinPath(folder, fileModel_->fileName(fileModelIndex(index))),
              selection->isSelected(index)});
     }
     return entries;
@@ -751,6 +744,13 @@ void MainWindow::openDrive() {
     });
 }
 
+void MainWindow::openParentFolder() {
+    runCommand([this] {
+        QDir folder(fileListFolder());
+        if (folder.cdUp()) showSourceFolder(platform::FolderWithSlash(folder.absolutePath()));
+    });
+}
+
 void MainWindow::openClickedFolder() {
     runCommand([this] {
         keepFolderInSight_ = false;
@@ -763,12 +763,8 @@ void MainWindow::openClickedFolder() {
 
 void MainWindow::refreshFileCounters() {
     const QModelIndex folder = fileModel_->index(fileModel_->rootPath());
-    const QModelIndex root = filesOnly_->mapFromSource(folder);
-    if (fileList->rootIndex() != root) {
-        filesOnly_->setFolder(folder);
-        fileList->setRootIndex(filesOnly_->mapFromSource(folder));
-    }
-    const int files = filesOnly_->rowCount(fileList->rootIndex());
+    if (folderRows_->folder() != filesOnly_->mapFromSource(folder)) showFolderRows(folder);
+    const int files = folderRows_->rowCount();
     selectAllButton->setEnabled(files > 0);
     fileCountLabel->setValue(files);
     services_.page.sourceFolder = fileListFolder();

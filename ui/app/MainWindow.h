@@ -56,6 +56,7 @@ namespace tessella::app {
 
 class AboutBox;
 class FilesOnlyModel;
+class FolderRowsModel;
 class PageCommands;
 using widgets::ImageBox;
 using widgets::NumberLabel;
@@ -158,6 +159,7 @@ class MainWindow : public QMainWindow {
     NumberLabel* selectedCountLabel = nullptr;
     QLabel* sourceSizeLabel = nullptr;
     QComboBox* driveCombo = nullptr;
+    QPushButton* parentFolderButton = nullptr;  // "Dossier parent": up from the shown folder
     QTreeView* folderList = nullptr;
     QListView* fileList = nullptr;
     QPushButton* selectAllButton = nullptr;
@@ -210,6 +212,7 @@ class MainWindow : public QMainWindow {
     void startReplacement();
     void toggleSelectAll();
     void openDrive();
+    void openParentFolder();
     void openClickedFolder();
     void keepFolderInSight();
     // Previews the current file of the list when it is selected (a click or the keyboard).
@@ -238,6 +241,10 @@ class MainWindow : public QMainWindow {
     void buildStatusBar();
     void connectHandlers();
     void showFileList(const QString& folder);
+    // Lists the files of folder (an index of the file model).
+    void showFolderRows(const QModelIndex& folder);
+    // The file model's entry of a row of the file list.
+    QModelIndex fileModelIndex(const QModelIndex& listIndex) const;
     void setStartStates();
     // Runs a command's body through the guard, then brings the title up to date.
     template <class Body>
@@ -251,6 +258,7 @@ class MainWindow : public QMainWindow {
     QFileSystemModel* dirModel_ = nullptr;
     QFileSystemModel* fileModel_ = nullptr;
     FilesOnlyModel* filesOnly_ = nullptr;
+    FolderRowsModel* folderRows_ = nullptr;  // the folder's files, the file list's model
     QPersistentModelIndex previewed_;  // the file the preview shows
     int previews_ = 0;                 // previews so far; a click compares it with its press
     int previewsAtPress_ = -1;
