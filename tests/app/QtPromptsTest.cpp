@@ -62,8 +62,8 @@ TEST(QtPrompts, TheSaveDialogAsksBeforeReplacingAndAddsTheExtension) {
         suffix = dialog.defaultSuffix();
         filters = dialog.nameFilters().join(QStringLiteral(";;"));
     });
-    EXPECT_FALSE(prompts.saveFileName(QStringLiteral("SAUVER"), QStringLiteral("Bitmaps (*.bmp)|*.bmp"),
-                                      QString()));
+    EXPECT_FALSE(prompts.saveFileName(QStringLiteral("SAUVER"),
+                                      QStringLiteral("Bitmaps (*.bmp)|*.bmp"), QString()));
     EXPECT_TRUE(confirms);
     EXPECT_EQ(suffix, "bmp");
     EXPECT_EQ(filters, "Bitmaps (*.bmp)");
@@ -74,8 +74,8 @@ TEST(QtPrompts, FiltersShowEachPatternOnceAndSuggestTheFirstExtension) {
         // filter, Qt's filter, default suffix
         {"Bitmaps (*.bmp)|*.bmp", "Bitmaps (*.bmp)", "bmp"},
         {"Fichier de textures|*.tga", "Fichier de textures (*.tga)", "tga"},
-        {"Toutes images |*.bmp;*.jpg|Truevision|*.tga", "Toutes images (*.bmp *.jpg);;Truevision (*.tga)",
-         "bmp"},
+        {"Toutes images |*.bmp;*.jpg|Truevision|*.tga",
+         "Toutes images (*.bmp *.jpg);;Truevision (*.tga)", "bmp"},
         {"Tous (avec notes)|*.*", "Tous (avec notes) (*.*)", ""},
     };
     for (const auto& [filter, qt, suffix] : rows) {
