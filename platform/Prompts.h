@@ -31,7 +31,15 @@ public:
     virtual ~Prompts() = default;
 
     // Texts keep the program's "\n\r" line breaks; implementations show each as one break.
+    // The first button is the default one (Enter).
     virtual Answer message(MessageKind kind, const QString& text, const Buttons& buttons) = 0;
+    // The same box with defaultAnswer, one of buttons, as the default button. Implementations
+    // that cannot choose it show message().
+    virtual Answer ask(MessageKind kind, const QString& text, const Buttons& buttons,
+                       Answer defaultAnswer) {
+        static_cast<void>(defaultAnswer);
+        return message(kind, text, buttons);
+    }
 
     // File dialogs answer nothing when cancelled. Filters use the "Caption|*.a;*.b|..." form.
     virtual std::optional<QString> openFileName(const QString& caption, const QString& filter,
@@ -51,11 +59,19 @@ public:
     bool confirm(const QString& text) {
         return message(MessageKind::Confirmation, text, kYesNo) == Answer::Yes;
     }
+    // A question whose "Oui" throws work away (a modified page, a file replaced): "Non" is the
+    // default, so that Enter keeps the work.
+    bool confirmDiscard(const QString& text) {
+        return ask(MessageKind::Confirmation, text, kYesNo, Answer::No) == Answer::Yes;
+    }
 };
 
 // "\n\r" (line feed, carriage return) shown as one line break.
 QString DisplayText(const QString& text);
 // Qt's "Caption (*.a *.b);;..." form of a "Caption|*.a;*.b|..." filter.
 QString QtFilter(const QString& filter);
+// The extension a save dialog adds to a name typed without one: that of the first pattern of
+// the filter's first entry ("tga" for "Fichier de textures|*.tga"), empty when it has none.
+QString DefaultSuffix(const QString& filter);
 
 }  // namespace tessella::platform

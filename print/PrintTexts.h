@@ -5,7 +5,7 @@
 
 namespace tessella::print {
 
-inline const QString kPrintDialogCaption = QStringLiteral("Parametres d'impression");
+inline const QString kPrintDialogCaption = QStringLiteral("Paramètres d'impression");
 inline const QString kSizeGroupCaption = QStringLiteral(" Dimensions de l'image ");
 inline const QString kPositionGroupCaption = QStringLiteral(" Position en Cm  ");
 inline const QString kWidthCaption = QStringLiteral("Largeur");
@@ -29,7 +29,7 @@ inline const QString kPrintCaption = QStringLiteral("Imprimer");
 inline const QString kSkipCaption = QStringLiteral("Passer");
 // %1: the page count.
 inline const QString kPreviewQuestion =
-    QStringLiteral("Apperçu et confirmation avant impression des %1 pages ?");
+    QStringLiteral("Aperçu et confirmation avant impression des %1 pages ?");
 // %1: the file whose extension the loader does not accept.
 inline const QString kRefusedExtension =
     QStringLiteral("Erreur de Chargement de l'image : extension non reconnue (%1)");

@@ -40,11 +40,14 @@ QString ElementFileName(const QString& destination, int number) {
 }
 
 bool PageFiles::confirmAbandonModified() {
-    return !c_.page.modified || c_.prompts.confirm(kAbandonModifiedQuestion);
+    return !c_.page.modified || c_.prompts.confirmDiscard(kAbandonModifiedQuestion);
 }
 
-bool PageFiles::confirmReplaceFile(const QString& path) {
-    return !QFileInfo::exists(path) || c_.prompts.confirm(kReplaceFileQuestion.arg(path));
+bool PageFiles::confirmReplaceFileRenamed(const QString& chosen, const QString& path) {
+    // The save dialog has asked about the name it answered; a file under another extension
+    // is asked about here.
+    if (chosen == path || !QFileInfo::exists(path)) return true;
+    return c_.prompts.confirmDiscard(kReplaceFileQuestion.arg(path));
 }
 
 QString PageFiles::dialogFolder() const {
@@ -183,7 +186,7 @@ bool PageFiles::askSaveAs(const QString& proposed, bool renamePage) {
     const auto name = askSaveName(kSaveAsTitle, kTextureFilter);
     if (!name) return false;
     const QString path = WithExtension(*name, kTgaExtension);
-    if (!confirmReplaceFile(path)) return false;
+    if (!confirmReplaceFileRenamed(*name, path)) return false;
     savePageAsTga(path);
     c_.events.setStatusPanel(kPanelFileName, QFileInfo(path).fileName());
     if (renamePage) c_.page.textureFileName = path;
@@ -198,7 +201,7 @@ bool PageFiles::extract() {
     const auto name = askSaveName(kExtractTitle, kBitmapFilter);
     if (!name) return false;
     const QString destination = WithExtension(*name, kBmpExtension);
-    if (!confirmReplaceFile(destination)) return false;
+    if (!confirmReplaceFileRenamed(*name, destination)) return false;
     c_.events.setBusy(true);
     try {
         extractElements(destination);

@@ -54,7 +54,8 @@ class PageFiles {
     // Where the file dialogs open: the page's folder, else the sources' folder.
     QString dialogFolder() const;
     bool askSaveAs(const QString& proposed, bool renamePage);
-    bool confirmReplaceFile(const QString& path);
+    // Asks before path, which the dialog answered as chosen, replaces a file.
+    bool confirmReplaceFileRenamed(const QString& chosen, const QString& path);
     std::optional<QString> askSaveName(const QString& caption, const QString& filter);
 
     PageContext c_;

@@ -17,25 +17,25 @@ inline const QString kFreeSizeEntry = QStringLiteral("LIBRE Toutes dimensions");
 
 // Followed by the maximum page width in decimal.
 inline const QString kFreeSizeQuestion = QStringLiteral(
-    "L'image à incruster a des dimensions incorrectes !\n\rVoulez vous passer en mode LIBRE, "
+    "L'image à incruster a des dimensions incorrectes !\n\rVoulez-vous passer en mode LIBRE, "
     "c'est à dire\n\raccepter toutes dimensions d'image ?.\n\rATTENTION, vous êtes limité à une "
     "largeur de ");
 // %1: the source width.
 inline const QString kTooWideWarning = QStringLiteral(
-    "L'image à importer est trop large ( %1 )\n\rpour être incruster correctement !");
+    "L'image à importer est trop large ( %1 )\n\rpour être incrustée correctement !");
 inline const QString kMultipleOf8Question = QStringLiteral(
     "Les dimensions de l'image à importer\n\rne sont pas des multiples de 8  (16x16, 32x32 "
-    "ect...) !\n\rElle ne sera pas incrustée correctement !\n\rIncruster quand même ?");
+    "etc.) !\n\rElle ne sera pas incrustée correctement !\n\rIncruster quand même ?");
 inline const QString kMultipleOf8ManyQuestion = QStringLiteral(
     "Les dimensions de l'image à importer\n\rne sont pas des multiples de 8  (16x16, 32x32 "
-    "ect...) !\n\rElle ne sera pas incrustée correctement !\n\rINCRUSTER QUAND MEME ?");
+    "etc.) !\n\rElle ne sera pas incrustée correctement !\n\rINCRUSTER QUAND MÊME ?");
 inline const QString kMultipleOf8ReplaceQuestion = QStringLiteral(
     "Les dimensions de l'image à importer\n\rne sont pas des multiples de 8 (16x16, 32x32 "
-    "ect...) !\n\rElle ne sera pas incrustée correctement !\n\rIncruster quand même ?");
+    "etc.) !\n\rElle ne sera pas incrustée correctement !\n\rIncruster quand même ?");
 inline const QString kReplaceInformation = QStringLiteral(
     "Déplacez le masque grillagé sur la texture à remplacer\n\ret validez le changement ou "
-    "abandonnez.\n\r\n\r UN CLICK SUR L'IMAGE PRE-POSITIONNE LE MASQUE.\n\r\n\rVOUS POUVEZ "
-    "UTILISER LE ZOOM POUR UNE MEILLEUR PRECISION");
+    "abandonnez.\n\r\n\r UN CLICK SUR L'IMAGE PRÉ-POSITIONNE LE MASQUE.\n\r\n\rVOUS POUVEZ "
+    "UTILISER LE ZOOM POUR UNE MEILLEURE PRÉCISION");
 // %1 x %2: the source size; %3 x %4: the import size.
 inline const QString kReplaceWrongSize = QStringLiteral(
     "   L'image fait %1x%2. L'image doit faire %3 x %4 impérativement, ou bien\n\r\n\rPASSEZ LES "
@@ -43,15 +43,15 @@ inline const QString kReplaceWrongSize = QStringLiteral(
 inline const QString kLoadFailedWarning = QStringLiteral("Erreur de Chargement de l'image");
 
 inline const QString kFillRightQuestion = QStringLiteral(
-    "La largeure de la texture est inférieur à 512\n\rSouhaitez vous complèter la texture à "
-    "droite\n\ravant de la complèter en bas ? ATTENTION : Si\n\rvous utilisez déja cette texture "
+    "La largeur de la texture est inférieure à 512\n\rSouhaitez vous compléter la texture à "
+    "droite\n\ravant de la compléter en bas ? ATTENTION : Si\n\rvous utilisez déjà cette texture "
     "dans un projet,\n\rvous risquez de ne pas retrouver les mêmes\n\rtextures à leur emplacement "
     "dans votre niveau");
 inline const QString kAbandonModifiedQuestion = QStringLiteral(
-    "La texture a été modifiée !\n\rVOULEZ VOUS VRAIMENT L'ABANDONNER SANS SAUVER ?");
+    "La texture a été modifiée !\n\rVOULEZ-VOUS VRAIMENT L'ABANDONNER SANS SAUVER ?");
 // %1: the chosen file name.
 inline const QString kReplaceFileQuestion =
-    QStringLiteral("Le fichier spécifié %1 existe !\n\r  FAUT IL LE REMPLACER ?");
+    QStringLiteral("Le fichier spécifié %1 existe !\n\r  FAUT-IL LE REMPLACER ?");
 // %1 x %2: the page size.
 inline const QString kPageTooLargeForTga = QStringLiteral(
     "La texture fait %1 x %2 pixels : un fichier TGA ne peut pas dépasser 65535 pixels de "
@@ -59,10 +59,10 @@ inline const QString kPageTooLargeForTga = QStringLiteral(
 
 // The width dialog's caption, which is also its question.
 inline const QString kPageWidthQuestion = QStringLiteral("Largeur de la texture ?");
-inline const QString kNewPageTitle = QStringLiteral("CREER UN NOUVEAU FICHIER DE TEXTURES");
+inline const QString kNewPageTitle = QStringLiteral("CRÉER UN NOUVEAU FICHIER DE TEXTURES");
 inline const QString kOpenPageTitle = QStringLiteral("OUVRIR UN FICHIER DE TEXTURES");
 inline const QString kSaveAsTitle = QStringLiteral("ENREGISTRER UNE TEXTURE SOUS");
-inline const QString kExtractTitle = QStringLiteral("NOM EST DESTINATION DE LA PREMIERE IMAGE");
+inline const QString kExtractTitle = QStringLiteral("NOM ET DESTINATION DE LA PREMIÈRE IMAGE");
 inline const QString kTextureFilter = QStringLiteral("Fichier de textures|*.tga");
 inline const QString kBitmapFilter = QStringLiteral("Image bitmap|*.bmp");
 inline const QString kUntitledName = QStringLiteral("Sans nom");

@@ -52,7 +52,7 @@ TEST_F(MainWindow, QuitClosesAtOnceWhenCleanAndAsksWhenModified) {
     EXPECT_TRUE(prompts.shown().empty());
 
     const QString question = QString::fromUtf8(
-        "\t          La texture a été modifiée !\n\r\nVOULEZ VOUS VRAIMENT QUITTER SANS SAUVER ?");
+        "\t          La texture a été modifiée !\n\r\nVOULEZ-VOUS VRAIMENT QUITTER SANS SAUVER ?");
     page.pageBitmap = texture::PageBitmap::filled(64, 64, platform::kMagenta);
     page.modified = true;
     window->show();
@@ -62,6 +62,7 @@ TEST_F(MainWindow, QuitClosesAtOnceWhenCleanAndAsksWhenModified) {
     EXPECT_TRUE(page.pageOwned() && page.modified);
     ASSERT_EQ(prompts.shown().size(), 1u);
     EXPECT_EQ(prompts.shown()[0].buttons, platform::kYesNo);
+    EXPECT_EQ(prompts.shown()[0].defaultAnswer, Answer::No);  // Enter keeps the page
     prompts.expectMessage(MessageKind::Confirmation, question, Answer::Yes);
     EXPECT_TRUE(window->close());  // the close box takes the same road
     EXPECT_FALSE(window->isVisible());

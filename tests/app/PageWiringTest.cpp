@@ -42,7 +42,7 @@ TEST_F(PageWiring, NewPageIsMagentaInAWhiteFrameAndSavesAs12306Bytes) {
 
 TEST_F(PageWiring, AddingTheClickedSourceGrowsThePageAndNewOrOpenAskOnlyThen) {
     const QString abandon = QString::fromUtf8(
-        "La texture a été modifiée !\n\rVOULEZ VOUS VRAIMENT L'ABANDONNER SANS SAUVER ?");
+        "La texture a été modifiée !\n\rVOULEZ-VOUS VRAIMENT L'ABANDONNER SANS SAUVER ?");
     ASSERT_TRUE(Solid(64, 64, Qt::gray).save(path("gris.bmp"), "BMP"));
     source("rouge.bmp", Solid(64, 64, Qt::red));
     showSources(1);
@@ -135,13 +135,17 @@ TEST_F(PageWiring, SaveAsOverAnExistingFileAnsweredNoWritesNothing) {
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("old");
     old.close();
-    prompts.expectFile(path("autre.tga"))
+    // The dialog asks about the name it answers; the program asks about the .tga it makes of
+    // another name.
+    prompts.expectFile(path("autre.png"))
         .expectMessage(
             MessageKind::Confirmation,
-            QString::fromUtf8("Le fichier spécifié %1 existe !\n\r  FAUT IL LE REMPLACER ?")
+            QString::fromUtf8("Le fichier spécifié %1 existe !\n\r  FAUT-IL LE REMPLACER ?")
                 .arg(path("autre.tga")),
             Answer::No);
     window->savePageAsAction->trigger();
+    ASSERT_EQ(prompts.shown().size(), 1u);
+    EXPECT_EQ(prompts.shown()[0].defaultAnswer, Answer::No);
     EXPECT_EQ(QFileInfo(path("autre.tga")).size(), 3);
     EXPECT_FALSE(QFileInfo::exists(path("page.tga")));
     EXPECT_TRUE(prompts.scriptDone());
@@ -189,7 +193,7 @@ TEST_F(PageWiring, SelectAllTogglesAndAddsEverySelectedFileInListOrder) {
     showSources(3);
     EXPECT_TRUE(window->selectAllButton->isEnabled());
     window->selectAllButton->click();
-    EXPECT_EQ(window->selectAllButton->text(), QString::fromUtf8("Tout déselectionner"));
+    EXPECT_EQ(window->selectAllButton->text(), QString::fromUtf8("Tout désélectionner"));
     EXPECT_EQ(window->selectedCountLabel->value(), 3);
     EXPECT_FALSE(window->addButton->isEnabled());  // no page yet
     window->selectAllButton->click();

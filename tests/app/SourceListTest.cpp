@@ -86,7 +86,7 @@ TEST_F(SourceList, MenusOpenWithAltAndTheirLetter) {
     }
     // The two items of the bar itself.
     EXPECT_EQ(window->helpAction->text(), "A&ide");
-    EXPECT_EQ(window->aboutAction->text(), "A &propos");
+    EXPECT_EQ(window->aboutAction->text(), "À &propos");
 }
 
 TEST_F(SourceList, TheDriveListNamesTheFolderTheFolderListStartsAt) {

@@ -13,6 +13,8 @@
 #include "ui/catalogue/CatalogueWindow.h"
 #include "ui/catalogue/ThumbnailBox.h"
 #include "ui/editor/ElementEditor.h"
+#include <QAccessible>
+
 #include "tests/support/ContextFixture.h"
 #include "tests/support/Pictures.h"
 
@@ -74,6 +76,9 @@ TEST_F(Catalogue, FourteenFilesPageBySixAndTheLastPageIsTheLastSix) {
         {&CatalogueWindow::previousPageButton, "3 à 8", {"t03.bmp", "t04.bmp", "t05.bmp", "t06.bmp", "t07.bmp", "t08.bmp"}},
     };
     EXPECT_EQ(window->rangeLabel->text(), "1 à 6");
+    // A screen reader reads the range with its name.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window->rangeLabel)->text(QAccessible::Name),
+              QString::fromUtf8("Images affichées : 1 à 6"));
     for (const Step& s : steps) {
         (window.get()->*s.button)->click();
         EXPECT_EQ(window->rangeLabel->text(), s.range);

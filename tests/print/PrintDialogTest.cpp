@@ -1,4 +1,4 @@
-// "Parametres d'impression" driven through its controls, with scripted prompts and the
+// "Paramètres d'impression" driven through its controls, with scripted prompts and the
 // recording printer (600 dpi A4, printable area from (80, 100) pixels: 3 and 4 mm).
 
 #include <gtest/gtest.h>

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tessella::testing {
 
 using platform::Answer;
@@ -57,7 +59,15 @@ bool ScriptedPrompts::next(Step step, const QString& what, Entry& entry) {
 
 Answer ScriptedPrompts::message(MessageKind kind, const QString& text,
                                 const platform::Buttons& buttons) {
-    shown_.push_back({kind, text, buttons});
+    return ask(kind, text, buttons, buttons.empty() ? Answer::Ok : buttons.front());
+}
+
+Answer ScriptedPrompts::ask(MessageKind kind, const QString& text,
+                            const platform::Buttons& buttons, Answer defaultAnswer) {
+    EXPECT_TRUE(buttons.empty() ||
+                std::find(buttons.begin(), buttons.end(), defaultAnswer) != buttons.end())
+        << "the default answer is not one of the buttons of \"" << text.toStdString() << "\"";
+    shown_.push_back({kind, text, buttons, defaultAnswer});
     const bool okOnly = buttons.size() == 1 && buttons.front() == Answer::Ok;
     if (acceptOkBoxes_ && okOnly &&
         (script_.empty() || script_.front().step != Step::Message ||

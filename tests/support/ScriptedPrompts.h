@@ -13,6 +13,8 @@ struct ShownMessage {
     platform::MessageKind kind;
     QString text;
     platform::Buttons buttons;
+    // The button Enter presses: the first one unless the question chose another.
+    platform::Answer defaultAnswer = platform::Answer::Ok;
 };
 
 class ScriptedPrompts final : public platform::Prompts {
@@ -41,6 +43,8 @@ public:
 
     platform::Answer message(platform::MessageKind kind, const QString& text,
                              const platform::Buttons& buttons) override;
+    platform::Answer ask(platform::MessageKind kind, const QString& text,
+                         const platform::Buttons& buttons, platform::Answer defaultAnswer) override;
     std::optional<QString> openFileName(const QString& caption, const QString& filter,
                                         const QString& initialPath) override;
     std::optional<QString> saveFileName(const QString& caption, const QString& filter,

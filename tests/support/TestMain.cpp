@@ -5,10 +5,14 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "ui/widgets/AccessibleLabels.h"
+
 int main(int argc, char** argv) {
     // Test discovery and CI run the binary without the test environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // Labels read their values to screen readers, as in the program.
+    tessella::widgets::InstallAccessibleLabels();
     return RUN_ALL_TESTS();
 }

@@ -47,7 +47,7 @@ TEST_F(Packing, Import64OnA512PageFillsRowZeroThenStartsRowOne) {
 TEST_F(Packing, FiveSingleAddsOnA256PageWarnTooWideOnTheFourthAndFifth) {
     newPage(256);
     const QString tooWide = QStringLiteral(
-        "L'image à importer est trop large ( 64 )\n\rpour être incruster correctement !");
+        "L'image à importer est trop large ( 64 )\n\rpour être incrustée correctement !");
     for (int n = 1; n <= 5; ++n) {
         if (n >= 4) prompts.expectMessage(MessageKind::Warning, tooWide);
         EXPECT_EQ(addOne(Solid(64, 64, ElementColour(n))).placed, 1);
@@ -61,7 +61,7 @@ TEST_F(Packing, FiveSingleAddsOnA256PageWarnTooWideOnTheFourthAndFifth) {
 
 TEST_F(Packing, A48SourceOnA64ImportSizeAsksToSwitchToFreeSize) {
     const QString question = QStringLiteral(
-        "L'image à incruster a des dimensions incorrectes !\n\rVoulez vous passer en mode "
+        "L'image à incruster a des dimensions incorrectes !\n\rVoulez-vous passer en mode "
         "LIBRE, c'est à dire\n\raccepter toutes dimensions d'image ?.\n\rATTENTION, vous êtes "
         "limité à une largeur de 512");
     const struct {

@@ -7,7 +7,7 @@
 namespace tessella::app {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("A PROPOS"));
+    setWindowTitle(QStringLiteral("À PROPOS"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     productLabel =
         new QLabel(QStringLiteral("TESSELLA\nÉditeur de textures pour l'éditeur de niveaux "

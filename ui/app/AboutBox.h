@@ -1,5 +1,5 @@
 #pragma once
-// The about box: "A PROPOS", the product line, the version line and OK.
+// The about box: "À PROPOS", the product line, the version line and OK.
 
 #include <QDialog>
 

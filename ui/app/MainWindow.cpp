@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QFrame>
 #include <QGridLayout>
@@ -18,7 +19,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSortFilterProxyModel>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeView>
@@ -26,6 +26,7 @@
 #include <algorithm>
 
 #include "ui/app/AboutBox.h"
+#include "ui/app/MainWindowFileList.h"
 #include "texture/FileMasks.h"
 #include "ui/texture/PageWidthDialog.h"
 #include "ui/widgets/ImageBox.h"
@@ -49,8 +50,10 @@ namespace tessella::app {
 namespace {
 
 const QString kQuitQuestion = QStringLiteral(
-    "\t          La texture a été modifiée !\n\r\nVOULEZ VOUS VRAIMENT QUITTER SANS "
+    "\t          La texture a été modifiée !\n\r\nVOULEZ-VOUS VRAIMENT QUITTER SANS "
     "SAUVER ?");
+const QString kProgramTitle = QStringLiteral("TESSELLA");
+const QString kParentFolderCaption = QStringLiteral("Dossier parent");
 const QString kNothingToPrint = QStringLiteral(
     "Vous devez sélectionner les images à imprimer\n\rdans la liste des fichiers sources !");
 
@@ -89,26 +92,23 @@ QLabel* Caption(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-// The file list's view of its folder: files only. The file model keeps showing a subfolder
-// that was once opened among its parent's entries, whatever its filter says.
-class FilesOnlyModel final : public QSortFilterProxyModel {
-  public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
-    void setFolder(const QModelIndex& folder) {
-        folder_ = folder;
-        invalidateFilter();
-    }
+QString MainWindowTitle(const texture::TexturePage& page) {
+    if (!page.pageOpen || page.textureFileName.isEmpty()) return kProgramTitle;
+    return QStringLiteral("%1%2 — %3")
+        .arg(QFileInfo(page.textureFileName).fileName(),
+             page.modified ? QStringLiteral("*") : QString(), kProgramTitle);
+}
 
-  protected:
-    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
-        if (parent != folder_) return true;  // the folder itself and those above it
-        const auto* files = static_cast<const QFileSystemModel*>(sourceModel());
-        return !files->isDir(files->index(row, 0, parent));
-    }
+template <class Body>
+void MainWindow::runCommand(Body&& body) {
+    platform::Guard(services_.prompts, std::forward<Body>(body));
+    // The commands are what change the page's name and modified state.
+    refreshTitle();
+}
 
-  private:
-    QPersistentModelIndex folder_;
-};
+void MainWindow::refreshTitle() {
+    setWindowTitle(MainWindowTitle(services_.page));
+}
 
 MainWindow::MainWindow(const Services& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
@@ -119,7 +119,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     printDialog = new print::PrintDialog(services.prompts, services.pacer, services.printer, this);
     contactSheetWindow =
         new print::ContactSheetWindow(services.prompts, services.pacer, services.printer, this);
-    setWindowTitle(QStringLiteral("TESSELLA"));
+    refreshTitle();
     buildMenus();
 
     auto* central = new QWidget(this);
@@ -173,7 +173,7 @@ void MainWindow::buildMenus() {
     helpAction = menuBar()->addAction(QStringLiteral("A&ide"));
     helpAction->setShortcut(QKeySequence(Qt::Key_F1));
     helpAction->setShortcutContext(Qt::ApplicationShortcut);
-    aboutAction = menuBar()->addAction(QStringLiteral("A &propos"));
+    aboutAction = menuBar()->addAction(QStringLiteral("À &propos"));
 }
 
 QWidget* MainWindow::buildTopBand() {
@@ -302,7 +302,13 @@ QFrame* MainWindow::buildSourcePanel() {
     if (driveCombo->findText(QDir::homePath()) < 0) driveCombo->addItem(QDir::homePath());
     driveCombo->setAccessibleName(QStringLiteral("Lecteur"));
     driveCombo->view()->setAccessibleName(driveCombo->accessibleName());
-    column->addWidget(driveCombo);
+    parentFolderButton = new QPushButton(kParentFolderCaption, sourceFrame);
+    parentFolderButton->setAccessibleName(kParentFolderCaption);
+    parentFolderButton->setToolTip(kParentFolderCaption);
+    auto* drives = new QHBoxLayout;
+    drives->addWidget(driveCombo, 1);
+    drives->addWidget(parentFolderButton);
+    column->addLayout(drives);
 
     dirModel_ = new QFileSystemModel(this);
     dirModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
@@ -319,8 +325,10 @@ QFrame* MainWindow::buildSourcePanel() {
     fileModel_->setNameFilterDisables(false);
     filesOnly_ = new FilesOnlyModel(this);
     filesOnly_->setSourceModel(fileModel_);
+    folderRows_ = new FolderRowsModel(this);
+    folderRows_->setSourceModel(filesOnly_);
     fileList = new QListView(sourceFrame);
-    fileList->setModel(filesOnly_);
+    fileList->setModel(folderRows_);
     fileList->viewport()->installEventFilter(this);
     fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     fileList->setAccessibleName(QStringLiteral("Fichiers sources"));
@@ -411,6 +419,7 @@ void MainWindow::connectHandlers() {
     connect(sourcePreview, &ImageBox::doubleClicked, this, &MainWindow::openSourceForEditing);
     connect(pageView, &ImageBox::mouseDown, this, &MainWindow::placeMaskAt);
     connect(driveCombo, &QComboBox::activated, this, &MainWindow::openDrive);
+    connect(parentFolderButton, &QPushButton::clicked, this, &MainWindow::openParentFolder);
     // A click opens a folder; so do Enter and a double click.
     connect(folderList, &QTreeView::clicked, this, &MainWindow::openClickedFolder);
     connect(folderList, &QTreeView::activated, this, &MainWindow::openClickedFolder);
@@ -443,7 +452,7 @@ void MainWindow::setStartStates() {
 }
 
 void MainWindow::applyStartSettings() {
-    platform::Guard(services_.prompts, [this] {
+    runCommand([this] {
         services_.page.zoomFactor = 1.0;
         fileModel_->setNameFilters(texture::SourceNameFilters());
         services_.cursors.install();
@@ -485,12 +494,20 @@ void MainWindow::showFileList(const QString& folder) {
     previewed_ = QPersistentModelIndex();
     fileModel_->setRootPath(folder);
     const QModelIndex root = fileModel_->index(fileModel_->rootPath());
-    filesOnly_->setFolder(root);
-    fileList->setRootIndex(filesOnly_->mapFromSource(root));
+    showFolderRows(root);
 }
 
 QModelIndex MainWindow::fileListIndex(const QString& path) const {
-    return filesOnly_->mapFromSource(fileModel_->index(path));
+    return folderRows_->mapFromSource(filesOnly_->mapFromSource(fileModel_->index(path)));
+}
+
+void MainWindow::showFolderRows(const QModelIndex& folder) {
+    filesOnly_->setFolder(folder);
+    folderRows_->setFolder(filesOnly_->mapFromSource(folder));
+}
+
+QModelIndex MainWindow::fileModelIndex(const QModelIndex& listIndex) const {
+    return filesOnly_->mapToSource(folderRows_->mapToSource(listIndex));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -508,8 +525,8 @@ void MainWindow::keepFolderInSight() {
 
 bool MainWindow::confirmClose() {
     bool mayClose = false;
-    platform::Guard(services_.prompts, [this, &mayClose] {
-        if (services_.page.modified && !services_.prompts.confirm(kQuitQuestion)) return;
+    runCommand([this, &mayClose] {
+        if (services_.page.modified && !services_.prompts.confirmDiscard(kQuitQuestion)) return;
         services_.page.pageBitmap = texture::PageBitmap();
         mayClose = true;
     });
@@ -531,86 +548,82 @@ void MainWindow::printPage() {
 }
 
 void MainWindow::newPage() {
-    platform::Guard(services_.prompts, [this] { commands_->files().newPage(); });
+    runCommand([this] { commands_->files().newPage(); });
 }
 
 void MainWindow::openPage() {
-    platform::Guard(services_.prompts, [this] { commands_->files().openPage(); });
+    runCommand([this] { commands_->files().openPage(); });
 }
 
 void MainWindow::savePage() {
-    platform::Guard(services_.prompts, [this] { commands_->files().save(); });
+    runCommand([this] { commands_->files().save(); });
 }
 
 void MainWindow::savePageAs() {
-    platform::Guard(services_.prompts, [this] { commands_->files().saveAs(); });
+    runCommand([this] { commands_->files().saveAs(); });
 }
 
 void MainWindow::extractElements() {
-    platform::Guard(services_.prompts, [this] { commands_->files().extract(); });
+    runCommand([this] { commands_->files().extract(); });
 }
 
 void MainWindow::openSourceForEditing() {
-    platform::Guard(services_.prompts, [this] { commands_->elementFlow().editSource(); });
+    runCommand([this] { commands_->elementFlow().editSource(); });
 }
 
 void MainWindow::createNewElement() {
-    platform::Guard(services_.prompts, [this] {
+    runCommand([this] {
         if (!newElementDialog->askNewElement()) return;
         commands_->elementFlow().newElement(services_.newElement);
     });
 }
 
 void MainWindow::changeImportSize() {
-    platform::Guard(services_.prompts, [this] {
+    runCommand([this] {
         commands_->sourcePanel().importSizeChanged(importSizeCombo->currentText());
     });
 }
 
 void MainWindow::moveMaskXFine() {
-    platform::Guard(services_.prompts,
-                    [this] { commands_->mask().moveToX(replaceXFineArrows->position()); });
+    runCommand([this] { commands_->mask().moveToX(replaceXFineArrows->position()); });
 }
 
 void MainWindow::moveMaskYFine() {
-    platform::Guard(services_.prompts,
-                    [this] { commands_->mask().moveToY(replaceYFineArrows->position()); });
+    runCommand([this] { commands_->mask().moveToY(replaceYFineArrows->position()); });
 }
 
 void MainWindow::moveMaskXCoarse() {
-    platform::Guard(services_.prompts,
-                    [this] { commands_->mask().moveToXCoarse(replaceXCoarseArrows->position()); });
+    runCommand([this] { commands_->mask().moveToXCoarse(replaceXCoarseArrows->position()); });
 }
 
 void MainWindow::moveMaskYCoarse() {
-    platform::Guard(services_.prompts,
-                    [this] { commands_->mask().moveToYCoarse(replaceYCoarseArrows->position()); });
+    runCommand([this] { commands_->mask().moveToYCoarse(replaceYCoarseArrows->position()); });
 }
 
 void MainWindow::validateReplacement() {
-    platform::Guard(services_.prompts, [this] { commands_->mask().validate(); });
+    runCommand([this] { commands_->mask().validate(); });
 }
 
 void MainWindow::abandonReplacement() {
-    platform::Guard(services_.prompts, [this] { commands_->mask().abandon(); });
+    runCommand([this] { commands_->mask().abandon(); });
 }
 
 void MainWindow::startReplacement() {
-    platform::Guard(services_.prompts, [this] { commands_->mask().start(); });
+    runCommand([this] { commands_->mask().start(); });
 }
 
 void MainWindow::addSelectedSources() {
-    platform::Guard(services_.prompts, [this] { commands_->packer().add(sourceEntries()); });
+    runCommand([this] { commands_->packer().add(sourceEntries()); });
 }
 
 void MainWindow::placeMaskAt(Qt::MouseButton, QPoint pos) {
-    platform::Guard(services_.prompts, [this, pos] {
+    runCommand([this, pos] {
         if (commands_->mask().maskVisible()) commands_->mask().placeAtViewPoint(pos.x(), pos.y());
     });
 }
 
 void MainWindow::previewCurrentSource() {
-    platform::Guard(services_.prompts, [this] {
+    runCommand([this] {
         const QModelIndex index = fileList->currentIndex();
         if (!index.isValid() || !fileList->selectionModel()->isSelected(index)) {
             previewed_ = QPersistentModelIndex();
@@ -622,7 +635,7 @@ void MainWindow::previewCurrentSource() {
         ++previews_;
         fileIndexLabel->setValue(index.row());
         commands_->sourcePanel().previewSource(platform::JoinPath(
-            fileListFolder(), fileModel_->fileName(filesOnly_->mapToSource(index))));
+            fileListFolder(), fileModel_->fileName(fileModelIndex(index))));
         selectedCountLabel->setValue(selectedFileCount());
     });
 }
@@ -636,11 +649,11 @@ void MainWindow::previewClickedSource() {
 }
 
 void MainWindow::toggleSelectAll() {
-    platform::Guard(services_.prompts, [this] {
+    runCommand([this] {
         texture::TexturePage& page = services_.page;
         page.allSelected = !page.allSelected;
         if (page.allSelected) {
-            selectAllButton->setText(QString::fromUtf8("Tout déselectionner"));
+            selectAllButton->setText(QString::fromUtf8("Tout désélectionner"));
             if (page.pageOpen) addButton->setEnabled(true);
             fileList->selectAll();
         } else {
@@ -660,13 +673,12 @@ int MainWindow::selectedFileCount() const {
 
 std::vector<texture::SourceEntry> MainWindow::sourceEntries() const {
     std::vector<texture::SourceEntry> entries;
-    const QModelIndex root = fileList->rootIndex();
     const QString folder = fileListFolder();
     const QItemSelectionModel* selection = fileList->selectionModel();
-    for (int row = 0; row < filesOnly_->rowCount(root); ++row) {
-        const QModelIndex index = filesOnly_->index(row, 0, root);
+    for (int row = 0; row < folderRows_->rowCount(); ++row) {
+        const QModelIndex index = folderRows_->index(row, 0);
         entries.push_back(
-            {platform::JoinPath(folder, fileModel_->fileName(filesOnly_->mapToSource(index))),
+            {platform::JoinPath(folder, fileModel_->fileName(fileModelIndex(index))),
              selection->isSelected(index)});
     }
     return entries;
@@ -687,7 +699,7 @@ void MainWindow::quit() {
 }
 
 void MainWindow::printContactSheet() {
-    platform::Guard(services_.prompts, [this] {
+    runCommand([this] {
         print::ContactSheetWindow* sheet = contactSheetWindow;
         // During a run the command only brings the window forward.
         if (sheet && sheet->running()) return sheet->startRun({});
@@ -711,7 +723,7 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::applyZoom() {
-    platform::Guard(services_.prompts, [this] {
+    runCommand([this] {
         const double zoom = zoomArrows->position() / 10.0;
         services_.page.zoomFactor = zoom;
         zoomLabel->setText(QString::number(zoom, 'f', 1));
@@ -727,13 +739,20 @@ void MainWindow::resetZoom() {
 }
 
 void MainWindow::openDrive() {
-    platform::Guard(services_.prompts, [this] {
+    runCommand([this] {
         showSourceFolder(platform::FolderWithSlash(driveCombo->currentText()));
     });
 }
 
+void MainWindow::openParentFolder() {
+    runCommand([this] {
+        QDir folder(fileListFolder());
+        if (folder.cdUp()) showSourceFolder(platform::FolderWithSlash(folder.absolutePath()));
+    });
+}
+
 void MainWindow::openClickedFolder() {
-    platform::Guard(services_.prompts, [this] {
+    runCommand([this] {
         keepFolderInSight_ = false;
         const QModelIndex index = folderList->currentIndex();
         if (!index.isValid()) return;
@@ -744,12 +763,8 @@ void MainWindow::openClickedFolder() {
 
 void MainWindow::refreshFileCounters() {
     const QModelIndex folder = fileModel_->index(fileModel_->rootPath());
-    const QModelIndex root = filesOnly_->mapFromSource(folder);
-    if (fileList->rootIndex() != root) {
-        filesOnly_->setFolder(folder);
-        fileList->setRootIndex(filesOnly_->mapFromSource(folder));
-    }
-    const int files = filesOnly_->rowCount(fileList->rootIndex());
+    if (folderRows_->folder() != filesOnly_->mapFromSource(folder)) showFolderRows(folder);
+    const int files = folderRows_->rowCount();
     selectAllButton->setEnabled(files > 0);
     fileCountLabel->setValue(files);
     services_.page.sourceFolder = fileListFolder();

@@ -56,11 +56,16 @@ namespace tessella::app {
 
 class AboutBox;
 class FilesOnlyModel;
+class FolderRowsModel;
 class PageCommands;
 using widgets::ImageBox;
 using widgets::NumberLabel;
 using widgets::StepArrows;
 using texture::PageView;
+
+// "mur.tga* — TESSELLA": the open page's file name, "*" when it is modified; "TESSELLA" alone
+// without a page.
+QString MainWindowTitle(const texture::TexturePage& page);
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -154,6 +159,7 @@ class MainWindow : public QMainWindow {
     NumberLabel* selectedCountLabel = nullptr;
     QLabel* sourceSizeLabel = nullptr;
     QComboBox* driveCombo = nullptr;
+    QPushButton* parentFolderButton = nullptr;  // "Dossier parent": up from the shown folder
     QTreeView* folderList = nullptr;
     QListView* fileList = nullptr;
     QPushButton* selectAllButton = nullptr;
@@ -206,6 +212,7 @@ class MainWindow : public QMainWindow {
     void startReplacement();
     void toggleSelectAll();
     void openDrive();
+    void openParentFolder();
     void openClickedFolder();
     void keepFolderInSight();
     // Previews the current file of the list when it is selected (a click or the keyboard).
@@ -234,7 +241,15 @@ class MainWindow : public QMainWindow {
     void buildStatusBar();
     void connectHandlers();
     void showFileList(const QString& folder);
+    // Lists the files of folder (an index of the file model).
+    void showFolderRows(const QModelIndex& folder);
+    // The file model's entry of a row of the file list.
+    QModelIndex fileModelIndex(const QModelIndex& listIndex) const;
     void setStartStates();
+    // Runs a command's body through the guard, then brings the title up to date.
+    template <class Body>
+    void runCommand(Body&& body);
+    void refreshTitle();
 
     Services services_;
     texture::ElementEditorHost* elementEditor_ = nullptr;
@@ -243,6 +258,7 @@ class MainWindow : public QMainWindow {
     QFileSystemModel* dirModel_ = nullptr;
     QFileSystemModel* fileModel_ = nullptr;
     FilesOnlyModel* filesOnly_ = nullptr;
+    FolderRowsModel* folderRows_ = nullptr;  // the folder's files, the file list's model
     QPersistentModelIndex previewed_;  // the file the preview shows
     int previews_ = 0;                 // previews so far; a click compares it with its press
     int previewsAtPress_ = -1;

@@ -8,6 +8,7 @@
 
 #include "ui/app/AppContext.h"
 #include "ui/app/MainWindow.h"
+#include "ui/widgets/AccessibleLabels.h"
 #include "ui/widgets/Resources.h"
 #include "ui/app/Startup.h"
 #include "platform/Pacer.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
     widgets::EnsureResources();
+    widgets::InstallAccessibleLabels();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tessella.png")));
 
     widgets::QtPrompts prompts;

@@ -19,7 +19,7 @@ inline const QString kCatalogueMenuCaption = QStringLiteral("Catalogue");
 inline const QString kEmptyBoxCaption = QStringLiteral(" ");
 
 inline const QString kMissingFolderQuestion =
-    QStringLiteral("Le dossier <%1> n'existe pas !\n\rFaut il le créer ?");
+    QStringLiteral("Le dossier <%1> n'existe pas !\n\rFaut-il le créer ?");
 inline const QString kEmptyFolderWarning =
     QStringLiteral("Le dossier des textures de base est vide !\n\rChoisissez un dossier contenant "
                    "des images BMP\n\rcomme catalogue de textures de base .");

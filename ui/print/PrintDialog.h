@@ -1,5 +1,5 @@
 #pragma once
-// "Parametres d'impression": the printed width, position and paper orientation of the texture
+// "Paramètres d'impression": the printed width, position and paper orientation of the texture
 // page, set on a miniature of the sheet at 4.6 pixels per centimetre; on OK the page prints.
 // Settings last for the whole run.
 

@@ -113,6 +113,11 @@ int ExecInFront(QDialog& dialog) {
 }
 
 Answer QtPrompts::message(MessageKind kind, const QString& text, const Buttons& buttons) {
+    return ask(kind, text, buttons, buttons.empty() ? Answer::Ok : buttons.front());
+}
+
+Answer QtPrompts::ask(MessageKind kind, const QString& text, const Buttons& buttons,
+                      Answer defaultAnswer) {
     QMessageBox box(Icon(kind), Title(kind), DisplayText(text), QMessageBox::NoButton, owner());
     KeepAboveStayOnTopWindows(box);
     std::vector<std::pair<QAbstractButton*, Answer>> made;
@@ -120,7 +125,11 @@ Answer QtPrompts::message(MessageKind kind, const QString& text, const Buttons& 
         const ButtonText& bt = TextOf(a);
         made.emplace_back(box.addButton(QString::fromUtf8(bt.text), bt.role), a);
     }
-    if (!made.empty()) box.setDefaultButton(static_cast<QPushButton*>(made.front().first));
+    // Enter presses the default answer's button; the first one when it has none.
+    QAbstractButton* defaultButton = made.empty() ? nullptr : made.front().first;
+    for (const auto& [button, answer] : made)
+        if (answer == defaultAnswer) defaultButton = button;
+    if (defaultButton) box.setDefaultButton(static_cast<QPushButton*>(defaultButton));
     box.exec();
     for (const auto& [button, answer] : made)
         if (box.clickedButton() == button) return answer;
@@ -144,8 +153,10 @@ std::optional<QString> QtPrompts::saveFileName(const QString& caption, const QSt
     QFileDialog dialog(owner(), caption, initialPath, QtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // The program asks its own replace question.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // The dialog asks before it replaces a file (its question defaults to "No"); it adds the
+    // extension first, so that it asks about the file that will be written.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setDefaultSuffix(DefaultSuffix(filter));
     return RunFileDialog(dialog);
 }
 

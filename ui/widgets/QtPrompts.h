@@ -31,6 +31,8 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     platform::Answer message(platform::MessageKind kind, const QString& text, const platform::Buttons& buttons) override;
+    platform::Answer ask(platform::MessageKind kind, const QString& text,
+                         const platform::Buttons& buttons, platform::Answer defaultAnswer) override;
     std::optional<QString> openFileName(const QString& caption, const QString& filter,
                                         const QString& initialPath) override;
     std::optional<QString> saveFileName(const QString& caption, const QString& filter,
