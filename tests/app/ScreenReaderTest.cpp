@@ -41,10 +41,10 @@ TEST_F(ScreenReader, LabelsReadTheirNameWithTheValueTheyShow) {
     EXPECT_EQ(ReadName(editor.dimensionsLabel).toStdString(), "Dimensions de l'image : 64x32");
     QLabel* red = nullptr;
     for (QLabel* l : editor.colourWindow()->findChildren<QLabel*>())
-        if (l->accessibleName() == QStringLiteral("Rouge : valeur")) red = l;
+        if (l->accessibleName() == QStringLiteral("Valeur rouge")) red = l;
     ASSERT_NE(red, nullptr);
     red->setText(QStringLiteral("128"));
-    EXPECT_EQ(ReadName(red).toStdString(), "Rouge : valeur : 128");
+    EXPECT_EQ(ReadName(red).toStdString(), "Valeur rouge : 128");
 }
 
 TEST_F(ScreenReader, TheTitleNamesThePageAndMarksItModified) {

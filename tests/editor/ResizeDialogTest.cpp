@@ -20,8 +20,8 @@ using platform::MessageKind;
 namespace {
 
 const QString kQuestion = QString::fromUtf8(
-    "Le redimensionement que vous demandez,\n\rdépasse les 8 méga pixels.\n\rCette version de "
-    "Tessella\n\rgère difficilement ces grands formats\n\rVoulez vous continuer ?");
+    "Le redimensionnement que vous demandez,\n\rdépasse les 8 méga pixels.\n\rCette version de "
+    "Tessella\n\rgère difficilement ces grands formats\n\rVoulez-vous continuer ?");
 
 // Replaces the spin's text by typing text into it, key by key.
 void Type(QAbstractSpinBox* spin, const char* text) {

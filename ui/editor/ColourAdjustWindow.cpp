@@ -66,7 +66,7 @@ widgets::NumberLabel* ValueLabel(int value, const QString& name, QWidget* parent
     label->setValue(value);
     label->setMinimumWidth(28);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setAccessibleName(kValueName.arg(name));
+    label->setAccessibleName(kValueName.arg(name.toLower()));
     return label;
 }
 

@@ -94,8 +94,8 @@ inline const QString kCancelCaption = QStringLiteral("Annuler");
 inline const QString kResizeWarning =
     QStringLiteral("Le total dépasse 8 Méga pixel\n\r( %1 Méga pixels )");
 inline const QString kResizeQuestion = QStringLiteral(
-    "Le redimensionement que vous demandez,\n\rdépasse les 8 méga pixels.\n\rCette version de "
-    "Tessella\n\rgère difficilement ces grands formats\n\rVoulez vous continuer ?");
+    "Le redimensionnement que vous demandez,\n\rdépasse les 8 méga pixels.\n\rCette version de "
+    "Tessella\n\rgère difficilement ces grands formats\n\rVoulez-vous continuer ?");
 // The "Zone" item while a zone is being made.
 inline const QString kZoneCloseCaption = QStringLiteral("Fermer la zone");
 inline const QString kPastedPictureWhat = QStringLiteral("Presse-papiers");
