@@ -38,7 +38,7 @@ namespace tessella::testing {
 namespace {
 
 // How long the window manager gets to map, raise and focus a window.
-constexpr int kWindowManagerMs = 3000;
+constexpr int kWindowManagerMs = 5000;
 
 // What the window manager says: client windows bottom to top, and the focused one.
 struct WmState {
