@@ -11,6 +11,8 @@ PACKAGES=(
   qt6-translations-l10n qt6-image-formats-plugins
   xvfb xauth imagemagick poppler-utils fonts-dejavu-core
   clang-14 libclang-rt-14-dev
+  # The desktop tests: a window manager, the X tools that ask it and click, accessibility.
+  openbox x11-utils xdotool at-spi2-core python3-pyatspi dbus-daemon dbus-x11 libvips-tools
 )
 
 missing=()

@@ -118,5 +118,31 @@ TEST_F(DialogsInFront, ThePageWidthQuestionIsReadableInTheDialog) {
     EXPECT_GE(titleRoom, 100);
 }
 
+// A modal window with a palette of its own that the user clicked (the element editor and its
+// drawing tools): what the palette opens belongs to the palette, or the window manager keeps it
+// under the palette, which stays on top.
+TEST(DialogsOfAPalette, BelongToThePaletteNotToTheModalWindowBehindIt) {
+    QDialog modal;
+    auto* palette = new QDialog(&modal, Qt::Tool | Qt::WindowStaysOnTopHint);
+    auto* catalogue = new QDialog(palette);
+    QWidget* frontWhileModal = nullptr;
+    QWidget* ownerWhileShown = nullptr;
+    QTimer::singleShot(0, &modal, [&] {
+        palette->show();
+        palette->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(palette));
+        frontWhileModal = widgets::FrontWindow();
+        QTimer::singleShot(0, catalogue, [&] {
+            ownerWhileShown = catalogue->parentWidget();
+            catalogue->reject();
+        });
+        widgets::ExecInFront(*catalogue);
+        modal.reject();
+    });
+    modal.exec();
+    EXPECT_EQ(frontWhileModal, palette);
+    EXPECT_EQ(ownerWhileShown, palette);
+}
+
 }  // namespace
 }  // namespace tessella::testing

@@ -33,10 +33,11 @@ void Startup::run() {
     context_.pacer.processEvents();
 
     // The element editor opens its own dialogs, the colour window and the drawing tools; the
-    // catalogue is opened from those, so it belongs to the editor too.
+    // catalogue is opened from the drawing tools, so it belongs to them (the window manager
+    // would keep it under the palette, which stays on top) and to the editor with them.
     editor_ = new editor::ElementEditor(context_.editorServices(), main_.get());
-    catalogue_ =
-        new catalogue::CatalogueWindow(context_.prompts, context_.programFolder, editor_);
+    catalogue_ = new catalogue::CatalogueWindow(context_.prompts, context_.programFolder,
+                                                editor_->drawingTools());
     help_ = new HelpWindow(context_.prompts, context_.programFolder.helpFile(), main_.get());
     wireWindows();
 

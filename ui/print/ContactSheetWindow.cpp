@@ -101,12 +101,7 @@ ContactSheetWindow::ContactSheetWindow(platform::Prompts& prompts, platform::Pac
 ContactSheetWindow::~ContactSheetWindow() = default;
 
 void ContactSheetWindow::startRun(const QStringList& paths) {
-    if (running_) {
-        show();
-        raise();
-        activateWindow();
-        return;
-    }
+    if (running_) return bringForward();
     platform::Guard(prompts_, [&] {
         RequirePrinter(printer_);
         if (paths.isEmpty()) return;
@@ -132,11 +127,20 @@ void ContactSheetWindow::startRun(const QStringList& paths) {
             hide();
             return;
         }
+        // The question belonged to the window the user was in: the sheet comes back in front
+        // of it, or its buttons wait behind the main window.
+        bringForward();
         mode_ = answer == platform::Answer::Yes ? Mode::Preview : Mode::Automatic;
         confirmationBar->setVisible(mode_ == Mode::Preview);
         running_ = true;
         tickTimer->start();
     });
+}
+
+void ContactSheetWindow::bringForward() {
+    show();
+    raise();
+    activateWindow();
 }
 
 void ContactSheetWindow::composeNextSheet() {

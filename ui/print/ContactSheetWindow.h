@@ -77,6 +77,7 @@ class ContactSheetWindow final : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void bringForward();
     void compose();
     // The run is over: timer stopped, buttons off, cursor back; hides the window unless a
     // failure keeps the partial page in view.

@@ -84,12 +84,23 @@ std::optional<QString> RunFileDialog(QFileDialog& dialog) {
     return name;
 }
 
+// Whether window is owner or one of the windows it owns, at any depth.
+bool OwnedBy(const QWidget* window, const QWidget* owner) {
+    for (; window; window = window->parentWidget())
+        if (window == owner) return true;
+    return false;
+}
+
 }  // namespace
 
 QWidget* FrontWindow(QWidget* fallback) {
-    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-    if (QWidget* active = QApplication::activeWindow()) return active;
-    return fallback;
+    QWidget* active = QApplication::activeWindow();
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        // A window the modal one owns, its drawing palette say, is where the user works: what
+        // it opens must be owned by it, or the window manager leaves it underneath.
+        return OwnedBy(active, modal) ? active : modal;
+    }
+    return active ? active : fallback;
 }
 
 void KeepAboveStayOnTopWindows(QWidget& dialog) {
@@ -104,6 +115,9 @@ void KeepAboveStayOnTopWindows(QWidget& dialog) {
 int ExecInFront(QDialog& dialog) {
     QPointer<QWidget> owner = dialog.parentWidget();
     QWidget* front = FrontWindow(owner);
+    // An owner that the front window owns in turn (the modal editor's drawing palette) is in
+    // front as well, and the dialog stays above it.
+    if (owner && owner->isVisible() && OwnedBy(owner, front)) front = owner;
     const bool moved = front && front != owner && front != &dialog;
     if (moved) dialog.setParent(front, dialog.windowFlags());
     KeepAboveStayOnTopWindows(dialog);
