@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "platform/ImageLimits.h"
+
 int main(int argc, char** argv) {
     // Test discovery and CI run the binary without the test environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    tessella::platform::ApplyImageAllocationLimit();
     return RUN_ALL_TESTS();
 }
