@@ -8,6 +8,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "platform/Error.h"
+#include "platform/ImageLimits.h"
 
 namespace {
 
@@ -117,6 +118,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietQtMessages);
     QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
+    tessella::platform::ApplyImageAllocationLimit();
     std::unique_ptr<QCoreApplication> app;
     if (NeedsGuiApplication(argc, argv))
         app = std::make_unique<QGuiApplication>(argc, argv);

@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <cctype>
 #include <QtEndian>
+#include <tiffio.h>
 
 #include "imagefile/BmpReader.h"
 #include "imagefile/EmfRenderer.h"
@@ -166,20 +167,29 @@ bool EightBitOpaque(QImage::Format format, bool tiff) {
     }
 }
 
+// Qt's TIFF reader runs libtiff, whose warnings and errors are printed in English on the
+// standard error by default. The file's outcome alone reaches the user, in our words.
+void SilenceTiffLibrary() {
+    static const bool silenced = [] {
+        TIFFSetWarningHandler(nullptr);
+        TIFFSetErrorHandler(nullptr);
+        return true;
+    }();
+    (void)silenced;
+}
+
 QImage ReadWithQt(const QByteArray& bytes, const char* coder) {
     const QByteArray name(coder);
     if (!QtReadsTheSamePixels(name, bytes)) return {};
+    if (name == "TIFF") SilenceTiffLibrary();
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, name == "GIF" ? QByteArray("gif") : name.toLower());
     reader.setAutoTransform(false);
     const QSize size = reader.size();
-    // Within ImageMagick's own caps too, so a picture it refuses is refused by its message.
-    constexpr int kLibrarySide = 16000;
-    if (!platform::ImageSizeAllowed(size.width(), size.height()) || size.width() > kLibrarySide ||
-        size.height() > kLibrarySide)
-        return {};
+    // Beyond the limit, ImageMagick's refusal gives the message.
+    if (!platform::ImageSizeAllowed(size.width(), size.height())) return {};
     QImage image;
     if (!reader.read(&image) || image.isNull() || image.hasAlphaChannel() ||
         !EightBitOpaque(image.format(), name == "TIFF"))

@@ -5,10 +5,12 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -176,6 +178,16 @@ class Descriptor {
     int fd_;
 };
 
+// A decoder killed with its program leaves its private folder behind: the folders of programs
+// that no longer run go, once per run. A folder not ours, or a link, stays.
+void RemoveStaleFoldersOnce() {
+    static const bool done = [] {
+        RemoveStaleDecoderFolders(QDir::tempPath());
+        return true;
+    }();
+    (void)done;
+}
+
 // The file's bytes in an anonymous file the decoder reads as its standard input.
 bool WriteInput(int fd, const QByteArray& data) {
     const char* p = data.constData();
@@ -192,10 +204,33 @@ bool WriteInput(int fd, const QByteArray& data) {
 
 }  // namespace
 
+void RemoveStaleDecoderFolders(const QString& folder) {
+    const QString prefix = QString::fromLatin1(magick::kPrivateFolderPrefix.data(),
+                                               qsizetype(magick::kPrivateFolderPrefix.size()));
+    QDirIterator entries(folder, {prefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoSymLinks |
+                                                                   QDir::Hidden);
+    while (entries.hasNext()) {
+        const QFileInfo entry(entries.nextFileInfo());
+        const QString rest = entry.fileName().mid(prefix.size());
+        bool isNumber = false;
+        const qint64 pid = rest.section(QLatin1Char('-'), 0, 0).toLongLong(&isNumber);
+        if (!isNumber || pid <= 0 || pid > INT_MAX || entry.isSymLink() ||
+            entry.ownerId() != ::getuid())
+            continue;
+        if (::kill(pid_t(pid), 0) == 0 || errno != ESRCH) continue;
+        QDir(entry.absoluteFilePath()).removeRecursively();
+    }
+}
+
 QImage DecodeWithMagick(const QByteArray& data, const QString& coder, const QString& path) {
     if (data.isEmpty()) Fail(path);
-    // Removed on the way out, with whatever the library left in it.
-    QTemporaryDir temporary(QDir::tempPath() + QStringLiteral("/tessella-magick-XXXXXX"));
+    RemoveStaleFoldersOnce();
+    // Removed on the way out, with whatever the library left in it. Named with our pid, so
+    // that a later run removes it should we be killed first.
+    QTemporaryDir temporary(QDir::tempPath() + QLatin1Char('/') +
+                            QLatin1String(magick::kPrivateFolderPrefix.data(),
+                                          qsizetype(magick::kPrivateFolderPrefix.size())) +
+                            QString::number(::getpid()) + QStringLiteral("-XXXXXX"));
     if (!temporary.isValid()) FailToStart(path);
     const QByteArray temporaryFolder = QFile::encodeName(temporary.path());
     const QString program = DecoderProgram();
@@ -212,10 +247,16 @@ QImage DecodeWithMagick(const QByteArray& data, const QString& coder, const QStr
     const QByteArray coderName = coder.toLatin1();
     const QByteArray maxSide = QByteArray::number(qlonglong(platform::kMaxImageSide));
     const QByteArray maxPixels = QByteArray::number(qlonglong(platform::kMaxImagePixels));
-    char* argv[] = {
-        const_cast<char*>(programName.constData()),     const_cast<char*>(coderName.constData()),
-        const_cast<char*>(temporaryFolder.constData()), const_cast<char*>(maxSide.constData()),
-        const_cast<char*>(maxPixels.constData()),       nullptr};
+    const QByteArray maxBytes = QByteArray::number(qlonglong(platform::kMaxDecodeBytes));
+    const QByteArray parent = QByteArray::number(qlonglong(::getpid()));
+    char* argv[] = {const_cast<char*>(programName.constData()),
+                    const_cast<char*>(coderName.constData()),
+                    const_cast<char*>(temporaryFolder.constData()),
+                    const_cast<char*>(maxSide.constData()),
+                    const_cast<char*>(maxPixels.constData()),
+                    const_cast<char*>(maxBytes.constData()),
+                    const_cast<char*>(parent.constData()),
+                    nullptr};
     posix_spawn_file_actions_t actions;
     if (posix_spawn_file_actions_init(&actions) != 0) FailToStart(path);
     // What the library and its coders print goes nowhere.

@@ -13,4 +13,8 @@ namespace tessella::imagefile {
 // that the library only warns about, throws TessellaError with a French message naming path.
 QImage DecodeWithMagick(const QByteArray& data, const QString& coder, const QString& path);
 
+// Removes, in folder, the decoder's private folders left by programs no longer running (killed
+// in the middle of a decode). Decoding does it once per run in the temporary folder.
+void RemoveStaleDecoderFolders(const QString& folder);
+
 }  // namespace tessella::imagefile

@@ -2,13 +2,21 @@
 // process it runs in (the limit is a fatal error there), some of its coders print on the
 // standard streams directly, and a coder stopped midway leaves its temporary files behind;
 // here none of that reaches the program, which also never loads the library itself.
+// It runs locked down: an ImageMagick policy of its own allows only the coders the loader
+// forces, no delegate, no file but those of its private folder, and keeps the pixel cache in
+// memory; it dies with the program.
 
 #include <Magick++.h>
+#include <signal.h>
 #include <sys/mman.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -23,6 +31,7 @@ using namespace tessella::imagefile::magick;
 struct Limits {
     int64_t maxSide;
     int64_t maxPixels;
+    int64_t maxBytes;
 };
 
 bool WriteAll(int fd, const void* data, size_t size) {
@@ -75,19 +84,87 @@ class Input {
     std::string read_;
 };
 
-void SetUpLibrary(const char* temporaryFolder, const Limits& limits) {
-    ::setenv("MAGICK_TEMPORARY_PATH", temporaryFolder, 1);
+std::string UpperCase(std::string text) {
+    for (char& c : text) c = char(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+bool CoderAllowed(const std::string& coder) {
+    return std::find(std::begin(kAllowedCoders), std::end(kAllowedCoders), coder) !=
+           std::end(kAllowedCoders);
+}
+
+// The library's policy, read before any other from the private folder. Resource values of the
+// first policy read win over the system's; rights are the last matching rule's, and the
+// system's rules only ever take rights away. The pixel cache stays in memory within our bound,
+// never on disk; no delegate program runs; no coder but ours reads; no path but the private
+// folder's is opened (nor an @file list, an URL or another file named inside a picture).
+std::string PolicyText(const std::string& folder, const Limits& limits) {
+    std::string coders;
+    for (std::string_view coder : kAllowedCoders) {
+        if (!coders.empty()) coders += ',';
+        coders += coder;
+    }
+    auto resource = [](const char* name, int64_t value) {
+        return std::string("  <policy domain=\"resource\" name=\"") + name + "\" value=\"" +
+               std::to_string(value) + "\"/>\n";
+    };
+    return "<policymap>\n" + resource("memory", limits.maxBytes) +
+           resource("map", limits.maxBytes) + resource("disk", 0) +
+           resource("width", limits.maxSide) + resource("height", limits.maxSide) +
+           resource("area", limits.maxPixels) + resource("thread", 1) +
+           resource("time", kTimeLimitSeconds) +
+           "  <policy domain=\"delegate\" rights=\"none\" pattern=\"*\"/>\n"
+           "  <policy domain=\"filter\" rights=\"none\" pattern=\"*\"/>\n"
+           "  <policy domain=\"coder\" rights=\"none\" pattern=\"*\"/>\n"
+           "  <policy domain=\"coder\" rights=\"read\" pattern=\"{" + coders + "}\"/>\n"
+           "  <policy domain=\"path\" rights=\"none\" pattern=\"*\"/>\n"
+           "  <policy domain=\"path\" rights=\"read|write\" pattern=\"" + folder + "/*\"/>\n"
+           // CUT looks for its palette as "CUT:.PAL" (then .pal, then none) in the current
+           // folder, the private one, and reads it from the picture's own bytes anyway, as it
+           // reads from memory; the library refuses "../" in any path.
+           "  <policy domain=\"path\" rights=\"read\" pattern=\"CUT:*\"/>\n"
+           "</policymap>\n";
+}
+
+bool WritePolicy(const std::string& folder, const Limits& limits) {
+    const std::string text = PolicyText(folder, limits);
+    std::FILE* file = std::fopen((folder + "/policy.xml").c_str(), "wx");
+    if (!file) return false;
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    return std::fclose(file) == 0 && written;
+}
+
+// True once the library holds our policy: a coder outside ours refused, no disk for pixels.
+bool PolicyInForce() {
+    return !MagickCore::IsRightsAuthorized(MagickCore::CoderPolicyDomain,
+                                           MagickCore::ReadPolicyRights, "MVG") &&
+           !MagickCore::IsRightsAuthorized(MagickCore::DelegatePolicyDomain,
+                                           MagickCore::ExecutePolicyRights, "svg:decode") &&
+           MagickCore::IsRightsAuthorized(MagickCore::CoderPolicyDomain,
+                                          MagickCore::ReadPolicyRights, "TIFF") &&
+           MagickCore::GetMagickResourceLimit(MagickCore::DiskResource) == 0;
+}
+
+// False when the library could not be locked down; nothing may then be read.
+bool SetUpLibrary(const std::string& folder, const Limits& limits) {
+    // The configuration, temporary files and current folder are the private folder's alone:
+    // the user's own configuration cannot loosen the policy, other coder modules cannot be
+    // named, and a coder that looks for a companion file (CUT's palette) finds nothing.
+    for (const char* name : {"MAGICK_CODER_MODULE_PATH", "MAGICK_CODER_FILTER_PATH",
+                             "MAGICK_HOME", "MAGICK_FONT_PATH", "MAGICK_MEMORY_LIMIT",
+                             "MAGICK_MAP_LIMIT", "MAGICK_DISK_LIMIT", "MAGICK_AREA_LIMIT"})
+        ::unsetenv(name);
+    ::setenv("MAGICK_CONFIGURE_PATH", folder.c_str(), 1);
+    ::setenv("MAGICK_TEMPORARY_PATH", folder.c_str(), 1);
+    ::setenv("HOME", folder.c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    if (::chdir(folder.c_str()) != 0 || !WritePolicy(folder, limits)) return false;
     Magick::InitializeMagick(nullptr);
     // Its warnings and errors come back to us as exceptions; nothing is to be printed.
     MagickCore::SetWarningHandler(nullptr);
     MagickCore::SetErrorHandler(nullptr);
-    // The library refuses, before allocating, what our own limit would refuse anyway. Limits
-    // only ever lower the system's policy.
-    Magick::ResourceLimits::width(static_cast<MagickCore::MagickSizeType>(limits.maxSide));
-    Magick::ResourceLimits::height(static_cast<MagickCore::MagickSizeType>(limits.maxSide));
-    Magick::ResourceLimits::area(static_cast<MagickCore::MagickSizeType>(limits.maxPixels));
-    Magick::ResourceLimits::thread(1);
-    MagickCore::SetMagickResourceLimit(MagickCore::TimeResource, kTimeLimitSeconds);
+    return PolicyInForce();
 }
 
 // Reads the first frame. Warnings do not stop a read, except that the file is damaged.
@@ -125,7 +202,11 @@ bool SendPicture(Magick::Image& image, const Limits& limits) {
     }
     image.colorSpace(Magick::sRGBColorspace);
     if (image.matte()) {
-        Magick::Image white(Magick::Geometry(width, height), Magick::Color("white"));
+        // A white canvas made from the picture itself: the "xc:" coder stays forbidden.
+        Magick::Image white(image);
+        white.matte(false);
+        white.backgroundColor(Magick::Color("white"));
+        white.erase();
         white.composite(image, 0, 0, Magick::OverCompositeOp);
         image = white;
     }
@@ -142,25 +223,34 @@ bool SendPicture(Magick::Image& image, const Limits& limits) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5) return 2;
-    const Limits limits{std::atoll(argv[3]), std::atoll(argv[4])};
+    if (argc != 7) return 2;
+    // Dies with the program; a program already gone before this took hold is checked after.
+    if (::prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || ::getppid() != pid_t(std::atoll(argv[6])))
+        return 1;
+    const std::string coder = UpperCase(argv[1]);
+    const std::string folder = argv[2];
+    const Limits limits{std::atoll(argv[3]), std::atoll(argv[4]), std::atoll(argv[5])};
     Answer answer{Outcome::Damaged, 0, 0};
     try {
         const Input input;
-        if (input.size() > 0) {
-            SetUpLibrary(argv[2], limits);
+        if (input.size() > 0 && CoderAllowed(coder) && !folder.empty() && folder[0] == '/' &&
+            SetUpLibrary(folder, limits)) {
             Magick::Image image;
-            ReadFirstFrame(image, input, argv[1]);
+            ReadFirstFrame(image, input, coder);
             if (image.isValid() && image.columns() > 0 && image.rows() > 0) {
                 image.quiet(true);
                 return SendPicture(image, limits) ? 0 : 1;
             }
         }
     } catch (const Magick::Exception& e) {
-        // The library's own limits (its sides, its memory) refuse what it would not hold; the
-        // side limit comes as an image error that only its text tells apart.
+        // The library's own limits (its sides, its memory) refuse what it would not hold: a
+        // pixel cache beyond our memory, which may not go to disk, is a picture too large.
+        // The side limit comes as an image error that only its text tells apart.
+        const std::string_view text(e.what());
         if (dynamic_cast<const Magick::ErrorResourceLimit*>(&e) ||
-            std::string_view(e.what()).find("exceeds limit") != std::string_view::npos)
+            text.find("exceeds limit") != std::string_view::npos ||
+            (dynamic_cast<const Magick::ErrorCache*>(&e) &&
+             text.find("resources exhausted") != std::string_view::npos))
             answer.outcome = Outcome::TooLarge;
     } catch (...) {
     }

@@ -15,6 +15,14 @@ inline constexpr int64_t kMaxImagePixels = int64_t{128} * 1024 * 1024;
 #endif
 inline constexpr int64_t kMaxImageSide = int64_t{1} << 20;
 
+// The most memory a decoder may hold for a picture: 1.6 times the largest picture at 24 bits.
+// What does not fit is too large, never spilled to disk.
+inline constexpr int64_t kMaxDecodeBytes = kMaxImagePixels * 3 * 8 / 5;
+
+// Lets Qt's image readers allocate any picture within the pixel limit at 32 bits (their own
+// default stops at 128 MB). Each program's main calls it once, before reading pictures.
+void ApplyImageAllocationLimit();
+
 // Throws TessellaError("<what> : dimensions d'image invalides (W x H)") unless
 // 1 <= width, height <= kMaxImageSide and width * height <= kMaxImagePixels.
 void CheckImageSize(int64_t width, int64_t height, const QString& what);

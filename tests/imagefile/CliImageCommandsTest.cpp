@@ -129,8 +129,9 @@ TEST(CliImageCommands, FailedConvertLeavesTheOldOutput) {
 
 // Files that would take all the memory, block or keep a library busy fail at once, or within
 // a few seconds, with our one French line: a valid BMP followed by 3 GB (sparse) of padding, a
-// pipe and a device behind image names, a 60-byte WMF that declares 11585 x 11585 pixels.
-// Nothing is left in the temporary folder.
+// pipe and a device behind image names, a 60-byte WMF that declares 11585 x 11585 pixels; and
+// a TIFF cut in half says so in our words alone, not in libtiff's. Nothing is left in the
+// temporary folder.
 TEST(CliImageCommands, HostileFilesFailFastAndQuietly) {
     QTemporaryDir dir;
     const QString padded = dir.filePath(QStringLiteral("padded.bmp"));
@@ -142,6 +143,9 @@ TEST(CliImageCommands, HostileFilesFailFastAndQuietly) {
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
     const QString wmf = dir.filePath(QStringLiteral("huge.wmf"));
     WriteFile(wmf, WmfFile(11585, 11585));
+    const QString cutTiff = MakeSample(QDir(dir.path()), QStringLiteral("tif")).path;
+    const QByteArray tiff = ReadFile(cutTiff);
+    WriteFile(cutTiff, tiff.left(tiff.size() / 2));
     const QString temporary = dir.filePath(QStringLiteral("tmp"));
     ASSERT_TRUE(QDir().mkpath(temporary));
     const struct {
@@ -153,6 +157,7 @@ TEST(CliImageCommands, HostileFilesFailFastAndQuietly) {
         {pipe, "ce n'est pas un fichier ordinaire", 2},
         {zero, "ce n'est pas un fichier ordinaire", 2},
         {wmf, "Impossible de décoder l'image", 9},
+        {cutTiff, "fichier endommagé ou format invalide", 2},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file.toStdString());

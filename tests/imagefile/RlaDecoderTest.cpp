@@ -52,6 +52,15 @@ TEST(RlaDecoder, RefusesBrokenFiles) {
              f.scanlines[0][0] = Bytes({5, 1});
          }),
          invalid},
+        // The bottom row is 3 pixels wide: 4 overrun it by exactly one.
+        {"run one past the row", changed([](RlaFile& f) {
+             f.scanlines[0][0] = Bytes({3, 1});
+         }),
+         invalid},
+        {"literal one past the row", changed([](RlaFile& f) {
+             f.scanlines[0][0] = Bytes({0xFC, 1, 4, 7, 9});
+         }),
+         invalid},
         {"short channel", changed([](RlaFile& f) {
              f.scanlines[1][1] = Bytes({0, 20});
          }),

@@ -143,6 +143,24 @@ TEST(TgaWriter, RunLengthPackets) {
     EXPECT_EQ(file.mid(18), Bytes({0x82, 1, 2, 3, 0x01, 4, 5, 6, 7, 8, 9}));
 }
 
+// A run packet holds 128 pixels at most: 129 equal pixels are a run of 128 and a literal of
+// one, 130 a run of 128 and a run of 2.
+TEST(TgaWriter, RunsStopAt128Pixels) {
+    const QByteArray pixel = Bytes({3, 2, 1});
+    const struct {
+        int width;
+        QByteArray packets;
+    } rows[] = {
+        {129, Bytes({0xFF}) + pixel + Bytes({0x00}) + pixel},
+        {130, Bytes({0xFF}) + pixel + Bytes({0x81}) + pixel},
+    };
+    for (const auto& row : rows) {
+        QImage image(row.width, 1, QImage::Format_BGR888);
+        image.fill(QColor(1, 2, 3));
+        EXPECT_EQ(WriteTga(image, true).mid(18), row.packets) << row.width;
+    }
+}
+
 TEST(TgaWriter, EveryDepthReadsBack) {
     QImage rgb(37, 5, QImage::Format_RGB32);
     for (int y = 0; y < 5; ++y)

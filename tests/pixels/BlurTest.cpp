@@ -98,6 +98,21 @@ TEST(BlurTest, MatchesTheHandTrace) {
         // One row: borders give 50 125 125, 87 106 106, 96 96 106; then the single upward
         // block (404 div 4) goes to columns 0 and 1.
         {"one row, left", Left, {{0, 100, 200}}, {{101, 101, 106}}},
+        // Five wide (rows 0, 1, 5 and columns 0, 1, 4 black): each row of blocks is walked at
+        // x = 3 then x = 1. Left: block (3, 2) moves 160 div 4 to columns 2..3 of rows 2..3,
+        // then block (1, 2) reads two of those, 80 div 4, into columns 0..1.
+        {"five wide, left", Left,
+         {{0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 160, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0},
+          {0, 0, 0, 0, 0}},
+         {{0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {20, 20, 40, 40, 0}, {20, 20, 40, 40, 0},
+          {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}}},
+        // Up: the rows of blocks walked are 4 and 2 (the walk stops at y = 1); block (1, 2)
+        // moves 200 div 4 to columns 1..2 of rows 1..2, over the lit pixel.
+        {"five wide, up", Up,
+         {{0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 200, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0},
+          {0, 0, 0, 0, 0}},
+         {{0, 0, 0, 0, 0}, {0, 50, 50, 0, 0}, {0, 50, 50, 0, 0}, {0, 0, 0, 0, 0},
+          {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}}},
     };
     for (const auto& c : cases) EXPECT_EQ(Blurred(c.before, c.variant), c.after) << c.name;
 }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "platform/ImageLimits.h"
 #include "ui/widgets/AccessibleLabels.h"
 
 int main(int argc, char** argv) {
@@ -12,7 +13,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    // Labels read their values to screen readers, as in the program.
+    // Labels read their values to screen readers, and pictures get the program's limits, as
+    // in the program.
     tessella::widgets::InstallAccessibleLabels();
+    tessella::platform::ApplyImageAllocationLimit();
     return RUN_ALL_TESTS();
 }

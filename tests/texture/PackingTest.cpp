@@ -267,6 +267,25 @@ TEST_F(Packing, GrowthPastThePixelLimitIsAbandonedWithThePackingUnchanged) {
     EXPECT_EQ(pagePixel(0, 0), QColor(Qt::blue));
 }
 
+// In the first band the next row starts below the band's tallest element, not its last one.
+// On a 128-wide page in free size: 64x64 at (0,0) widens the page to 128; 64x32 at (64,0)
+// fills the band; 64x16 starts the next row at y = 0 + 64 and grows the page to 64 + 16.
+TEST_F(Packing, TheNextRowStartsBelowTheTallestElementOfTheBand) {
+    newPage(128);
+    page.freeSize = true;
+    PagePacker packer(context());
+    const QSize sizes[] = {{64, 64}, {64, 32}, {64, 16}};
+    for (int n = 0; n < 3; ++n)
+        ASSERT_TRUE(packer.placeAtInsertionPoint(
+            Solid(sizes[n].width(), sizes[n].height(), ElementColour(n + 1)), false));
+    EXPECT_EQ(QSize(page.pageWidth, page.pageHeight), QSize(128, 80));
+    EXPECT_EQ(pagePixel(0, 63), ElementColour(1));
+    EXPECT_EQ(pagePixel(64, 31), ElementColour(2));
+    EXPECT_EQ(pagePixel(64, 32), kMagentaColour);
+    EXPECT_EQ(pagePixel(0, 64), ElementColour(3));
+    EXPECT_EQ(pagePixel(63, 79), ElementColour(3));
+}
+
 TEST(PageBitmapGrowth, KeepsRowsAndFillsNewAreaWithTheGivenColour) {
     PageBitmap bitmap = PageBitmap::filled(2, 1, tessella::platform::kWhite);
     bitmap.draw(Solid(1, 1, Qt::red), 1, 0);

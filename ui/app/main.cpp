@@ -11,6 +11,7 @@
 #include "ui/widgets/AccessibleLabels.h"
 #include "ui/widgets/Resources.h"
 #include "ui/app/Startup.h"
+#include "platform/ImageLimits.h"
 #include "platform/Pacer.h"
 #include "platform/ProgramFolder.h"
 #include "ui/widgets/QtPrompts.h"
@@ -29,6 +30,8 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtTexts);
     widgets::EnsureResources();
     widgets::InstallAccessibleLabels();
+    // Pictures up to the program's own limits, not Qt's smaller default.
+    platform::ApplyImageAllocationLimit();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tessella.png")));
 
     widgets::QtPrompts prompts;

@@ -1,0 +1,233 @@
+// tessella-decode locked down: run directly as the loader runs it, it reads with the coders the
+// loader forces and nothing else; hostile bodies under accepted extensions are damaged files;
+// it dies with the program that started it and leaves nothing behind.
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cstring>
+
+#include "ImageSamples.h"
+#include "imagefile/ImageLoader.h"
+#include "imagefile/MagickBridge.h"
+#include "imagefile/MagickProtocol.h"
+#include "platform/ImageLimits.h"
+
+extern char** environ;
+
+using namespace imagetest;
+using tessella::imagefile::magick::Answer;
+using tessella::imagefile::magick::Outcome;
+using tessella::imagefile::LoadImageByExtension;
+
+namespace {
+
+// Bodies that name other files, URLs or programs, in the languages of the indirect formats.
+const QByteArray kMvgReadingAFile =
+    "push graphic-context\nviewbox 0 0 10 10\nimage over 0,0 10,10 '/etc/passwd'\n"
+    "pop graphic-context\n";
+const QByteArray kMvgReadingAnUrl =
+    "viewbox 0 0 10 10\nimage over 0,0 10,10 'https://127.0.0.1:9/x.png'\n";
+const QByteArray kSvgReadingAFile =
+    "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+    "width=\"10\" height=\"10\"><image xlink:href=\"/etc/passwd\" width=\"10\" height=\"10\"/>"
+    "</svg>";
+const QByteArray kMslReadingAFile =
+    "<?xml version=\"1.0\"?><image><read filename=\"/etc/passwd\"/></image>";
+const QByteArray kFileList = "@/etc/passwd";
+
+struct DecoderRun {
+    bool answered = false;
+    Answer answer{};
+    QStringList leftInFolder;
+};
+
+// Runs tessella-decode as the loader does: the body on its standard input, the answer on
+// descriptor 3, its private folder, our limits, and parent as the program's pid.
+DecoderRun RunDecoder(const QByteArray& coder, const QByteArray& body, pid_t parent = getpid()) {
+    QTemporaryDir work;
+    const QString folder = work.filePath(QStringLiteral("private"));
+    EXPECT_TRUE(QDir().mkdir(folder));
+    WriteFile(work.filePath(QStringLiteral("in")), body);
+    const QByteArray in = QFile::encodeName(work.filePath(QStringLiteral("in")));
+    const QByteArray out = QFile::encodeName(work.filePath(QStringLiteral("out")));
+    std::vector<QByteArray> args = {TESSELLA_DECODER,
+                                    coder,
+                                    QFile::encodeName(folder),
+                                    QByteArray::number(qlonglong(tessella::platform::kMaxImageSide)),
+                                    QByteArray::number(qlonglong(tessella::platform::kMaxImagePixels)),
+                                    QByteArray::number(qlonglong(tessella::platform::kMaxDecodeBytes)),
+                                    QByteArray::number(parent)};
+    std::vector<char*> argv;
+    for (QByteArray& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, in.constData(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 3, out.constData(), O_WRONLY | O_CREAT, 0600);
+    pid_t pid = -1;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    EXPECT_EQ(spawned, 0);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    DecoderRun run;
+    const QByteArray answer = ReadFile(work.filePath(QStringLiteral("out")));
+    run.answered = answer.size() >= qsizetype(sizeof(Answer));
+    if (run.answered) std::memcpy(&run.answer, answer.constData(), sizeof(Answer));
+    run.leftInFolder = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    run.leftInFolder.removeAll(QStringLiteral("policy.xml"));
+    return run;
+}
+
+// The pid and state letter of the processes whose parent is parent and whose name is name.
+std::vector<pid_t> ChildrenNamed(pid_t parent, const QByteArray& name) {
+    std::vector<pid_t> found;
+    QDirIterator processes(QStringLiteral("/proc"), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (processes.hasNext()) {
+        const QString dir = processes.next();
+        const QByteArray stat = ReadFile(dir + QStringLiteral("/stat"));
+        const qsizetype open = stat.indexOf('('), close = stat.lastIndexOf(')');
+        if (open < 0 || close < 0) continue;
+        const QList<QByteArray> rest = stat.mid(close + 2).split(' ');
+        if (stat.mid(open + 1, close - open - 1) == name && rest.size() > 1 &&
+            rest[1].toInt() == parent)
+            found.push_back(stat.left(open).trimmed().toInt());
+    }
+    return found;
+}
+
+// True when pid no longer runs: gone, or a zombie its new parent has not reaped yet.
+bool Ended(pid_t pid) {
+    const QByteArray stat = ReadFile(QStringLiteral("/proc/%1/stat").arg(pid));
+    const qsizetype close = stat.lastIndexOf(')');
+    return stat.isEmpty() || (close > 0 && stat.mid(close + 2, 1) == "Z");
+}
+
+QStringList DecoderFolders(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral("tessella-magick-*")},
+                                  QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+}  // namespace
+
+// Called directly, the decoder reads with the loader's coders only: the indirect formats (by
+// any case), a coder with a prefix or a file list as its name, and a program already gone are
+// refused without reading anything.
+TEST(MagickDecoder, OnlyTheLoadersCodersRead) {
+    QTemporaryDir dir;
+    const QByteArray tiff = ReadFile(MakeSample(QDir(dir.path()), QStringLiteral("tif")).path);
+    const DecoderRun good = RunDecoder("TIFF", tiff);
+    ASSERT_TRUE(good.answered);
+    EXPECT_EQ(good.answer.outcome, Outcome::Picture);
+    EXPECT_EQ(good.answer.width, 24);
+    EXPECT_EQ(good.answer.height, 16);
+    const struct {
+        QByteArray coder, body;
+    } rows[] = {
+        {"MVG", kMvgReadingAFile},   {"mvg", kMvgReadingAnUrl},  {"SVG", kSvgReadingAFile},
+        {"MSVG", kSvgReadingAFile},  {"msl", kMslReadingAFile},  {"TEXT", "hello\n"},
+        {"LABEL", kFileList},        {"CAPTION", kFileList},     {"EPHEMERAL", kMvgReadingAFile},
+        {"URL", "https://127.0.0.1:9/"}, {"HTTPS", "x"},         {"HTTP", "x"},
+        {"XC", "white"},             {"MVG:TIFF", tiff},         {"TIFF:MVG", kMvgReadingAFile},
+        {"@/etc/passwd", tiff},      {"PCX", kMvgReadingAFile},  {"TIFF", kSvgReadingAFile},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.coder.toStdString());
+        const DecoderRun run = RunDecoder(row.coder, row.body);
+        ASSERT_TRUE(run.answered);
+        EXPECT_EQ(run.answer.outcome, Outcome::Damaged);
+        EXPECT_EQ(run.leftInFolder, QStringList());
+    }
+    // Its program already gone when it starts (another pid): it ends without a word.
+    EXPECT_FALSE(RunDecoder("TIFF", tiff, getppid()).answered);
+}
+
+// Through the loader, those bodies under every extension ImageMagick reads are damaged files.
+TEST(MagickDecoder, HostileBodiesUnderAcceptedExtensionsAreDamagedFiles) {
+    QTemporaryDir dir;
+    int n = 0;
+    for (const QByteArray& body : {kMvgReadingAFile, kMvgReadingAnUrl, kSvgReadingAFile,
+                                   kMslReadingAFile, kFileList}) {
+        for (const char* extension :
+             {"tif", "gif", "sgi", "pcd", "ppm", "pbm", "pgm", "cut", "psd", "pcx", "wmf"}) {
+            const QString path = dir.filePath(QStringLiteral("hostile%1.%2").arg(++n).arg(extension));
+            WriteFile(path, body);
+            QImage image;
+            EXPECT_EQ(ErrorOf([&] { LoadImageByExtension(path, image); }),
+                      QStringLiteral("Impossible de décoder l'image %1 : fichier endommagé ou "
+                                     "format invalide")
+                          .arg(path));
+        }
+    }
+}
+
+// A program killed in the middle of a decode takes its decoder with it; its private folder,
+// which the pixel cache never fills, goes with the next decode of another program, while the
+// folders of running programs and folders not named by a pid stay.
+TEST(MagickDecoder, AKilledProgramTakesItsDecoderAndLeavesNothing) {
+    QTemporaryDir dir;
+    const QString temporary = dir.filePath(QStringLiteral("tmp"));
+    ASSERT_TRUE(QDir().mkpath(temporary));
+    // A metafile of 6000 x 6000 points keeps the library drawing for seconds.
+    const QString slow = dir.filePath(QStringLiteral("slow.wmf"));
+    WriteFile(slow, WmfFile(6000, 6000));
+    const QByteArray tmpdir = "TMPDIR=" + QFile::encodeName(temporary);
+    std::vector<QByteArray> env = {tmpdir, "QT_QPA_PLATFORM=offscreen"};
+    for (char** e = environ; *e; ++e)
+        if (!QByteArray(*e).startsWith("TMPDIR=")) env.emplace_back(*e);
+    std::vector<char*> envp;
+    for (QByteArray& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    QByteArray program(TESSELLA_CLI), command("info"), file = QFile::encodeName(slow);
+    char* argv[] = {program.data(), command.data(), file.data(), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t cli = -1;
+    ASSERT_EQ(posix_spawn(&cli, argv[0], &actions, nullptr, argv, envp.data()), 0);
+    posix_spawn_file_actions_destroy(&actions);
+
+    QElapsedTimer clock;
+    clock.start();
+    std::vector<pid_t> decoders;
+    while (decoders.empty() && clock.elapsed() < 4000) {
+        QThread::msleep(20);
+        decoders = ChildrenNamed(cli, "tessella-decode");
+    }
+    ASSERT_EQ(decoders.size(), 1u);
+    QThread::msleep(300);  // well into the decode
+    ASSERT_FALSE(Ended(decoders[0]));
+    kill(cli, SIGKILL);
+    int status = 0;
+    waitpid(cli, &status, 0);
+    clock.restart();
+    while (!Ended(decoders[0]) && clock.elapsed() < 2000) QThread::msleep(10);
+    EXPECT_TRUE(Ended(decoders[0]));
+
+    // Left behind: the private folder of the killed program, without any pixels in it.
+    const QStringList left = DecoderFolders(temporary);
+    ASSERT_EQ(left.size(), 1);
+    EXPECT_TRUE(left[0].startsWith(QStringLiteral("tessella-magick-%1-").arg(cli)));
+    qint64 bytes = 0;
+    QDirIterator files(temporary + QLatin1Char('/') + left[0], QDir::Files | QDir::Hidden,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) bytes += QFileInfo(files.next()).size();
+    EXPECT_LT(bytes, 64 * 1024);
+
+    const QString running = QStringLiteral("tessella-magick-%1-kept").arg(getpid());
+    const QString unnamed = QStringLiteral("tessella-magick-kept");
+    for (const QString& name : {running, unnamed}) ASSERT_TRUE(QDir(temporary).mkdir(name));
+    tessella::imagefile::RemoveStaleDecoderFolders(temporary);
+    EXPECT_EQ(DecoderFolders(temporary), (QStringList{running, unnamed}));
+}
