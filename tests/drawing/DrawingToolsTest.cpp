@@ -166,8 +166,12 @@ TEST(DrawingToolsPlace, BesideTheEditorWhereTheScreenHasRoom) {
         {"room on the right", {100, 50, 900, 640}, {0, 0, 1920, 1080}, {1004, 50}},
         // 1504 + 300 passes 1280; on the left 600 - 4 - 300 = 296.
         {"room on the left only", {600, 50, 900, 640}, {0, 0, 1280, 1024}, {296, 50}},
-        // Neither side: right of it, off the screen rather than over the editor.
-        {"no room", {0, 0, 1280, 1000}, {0, 0, 1280, 1024}, {1284, 0}},
+        // Neither side, but under it: 50 + 500 + 4 = 554, and 554 + 400 fits in 1024.
+        {"room below only", {100, 50, 900, 500}, {0, 0, 1280, 1024}, {100, 554}},
+        // Over it when the bottom is full: 700 - 4 - 400 = 296.
+        {"room above only", {100, 700, 900, 300}, {0, 0, 1280, 1024}, {100, 296}},
+        // No room anywhere: on the screen at its bottom right, 1280 - 300 and 1024 - 400.
+        {"no room", {0, 0, 1280, 1000}, {0, 0, 1280, 1024}, {980, 624}},
         // The top kept on the screen: 1080 - 400 = 680.
         {"low window", {100, 900, 400, 100}, {0, 0, 1920, 1080}, {504, 680}},
     };

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
@@ -351,28 +352,44 @@ void DrawingTools::showSwatches() {
 // --- Showing -----------------------------------------------------------------------------
 
 QPoint DrawingTools::PlaceBeside(const QRect& window, QSize palette, const QRect& screen) {
-    const int top = std::clamp(window.top(), screen.top(),
-                               std::max(screen.top(), screen.bottom() + 1 - palette.height()));
-    const int right = window.right() + 1 + kGapToEditor;
-    const int left = window.left() - kGapToEditor - palette.width();
-    if (right + palette.width() <= screen.right() + 1 || left < screen.left())
-        return {right, top};
-    return {left, top};
+    const int lastLeft = std::max(screen.left(), screen.right() + 1 - palette.width());
+    const int lastTop = std::max(screen.top(), screen.bottom() + 1 - palette.height());
+    const int top = std::clamp(window.top(), screen.top(), lastTop);
+    const int x = std::clamp(window.left(), screen.left(), lastLeft);
+    // Beside the editor first, then under or over it; a palette off the screen is out of reach,
+    // so without room anywhere it takes the screen's bottom right corner, far from the buttons.
+    const QPoint places[] = {{window.right() + 1 + kGapToEditor, top},
+                             {window.left() - kGapToEditor - palette.width(), top},
+                             {x, window.bottom() + 1 + kGapToEditor},
+                             {x, window.top() - kGapToEditor - palette.height()}};
+    for (QPoint place : places)
+        if (screen.contains(QRect(place, palette))) return place;
+    return {lastLeft, lastTop};
 }
 
 void DrawingTools::showBesideEditor() {
     showSwatches();
     drawing_ = stroking_ = false;
-    // Beside the editor's window, never over its buttons; its frame is known once shown.
     show();
-    if (QWidget* editor = parentWidget()) {
-        QScreen* screen = editor->screen();
-        const QRect available = screen ? screen->availableGeometry() : QRect();
-        const QSize frame = frameGeometry().size();
-        move(PlaceBeside(editor->window()->frameGeometry(), frame, available) +
-             (pos() - frameGeometry().topLeft()));
-    }
+    placeBesideEditor();
+    // The palette comes up before the modal editor does, and the window manager places the
+    // editor only once it is mapped: place it again once both stand on the screen.
+    for (int delay : {0, 200})
+        QTimer::singleShot(delay, this, [this] {
+            if (isVisible()) placeBesideEditor();
+        });
     raise();
+}
+
+void DrawingTools::placeBesideEditor() {
+    // Beside the editor's window, never over its buttons; frames are known once shown.
+    QWidget* editor = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!editor) return;
+    QScreen* screen = editor->screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    const QSize frame = frameGeometry().size();
+    move(PlaceBeside(editor->frameGeometry(), frame, available) +
+         (pos() - frameGeometry().topLeft()));
 }
 
 void DrawingTools::openCatalogue() {

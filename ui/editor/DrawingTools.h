@@ -100,6 +100,9 @@ class DrawingTools final : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Moves the palette beside the editor's window as it now stands on the screen.
+    void placeBesideEditor();
+
     void buildControls();
     void connectControls();
     // The editor's presses go to a tool (draw or fill) or not, with its cursor.
