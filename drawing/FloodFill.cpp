@@ -2,8 +2,8 @@
 
 #include <QPainter>
 #include <array>
-#include <memory>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace tessella::drawing {
@@ -45,79 +45,110 @@ inline uint32_t ColourAt(const uchar* p) {
     return uint32_t{p[0]} | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16);
 }
 
-// The pixels still to paint, one byte each (1: of the area's colour and not painted yet); a
-// row is read from the picture the first time the fill reaches it.
-class OpenPixels {
+// A solid fill: a pixel is still to paint while it has the area's colour, since the fill colour
+// differs from it. The picture alone is read, so a fill that winds through narrow corridors
+// touches one buffer, not two.
+class SolidArea {
   public:
-    OpenPixels(const QImage& picture, uint32_t target)
-        : picture_(picture), target_(target), w_(picture.width()),
-          open_(new uint8_t[size_t(picture.width()) * size_t(picture.height())]),
-          ready_(size_t(picture.height()), false) {}
+    SolidArea(QImage& picture, uint32_t target, const uchar fill[3])
+        : bits_(picture.bits()), stride_(picture.bytesPerLine()), w_(picture.width()),
+          fillRow_(size_t(picture.width()) * 3) {
+        for (int i = 0; i < 3; ++i) target_[i] = uchar(target >> (8 * i));
+        for (size_t i = 0; i < sizeof block_; ++i) block_[i] = target_[i % 3];
+        for (int x = 0; x < w_; ++x) std::memcpy(fillRow_.data() + x * 3, fill, 3);
+    }
 
-    uint8_t* row(int y) {
-        uint8_t* open = open_.get() + size_t(y) * w_;
-        if (!ready_[size_t(y)]) {
-            const uchar* pixels = picture_.constScanLine(y);
-            // Four bytes read at once, the fourth dropped; the last pixel alone, as its row
-            // may end the picture's buffer.
-            for (int x = 0; x + 1 < w_; ++x) {
-                uint32_t v;
-                std::memcpy(&v, pixels + x * 3, 4);
-                open[x] = (v & 0xFFFFFFu) == target_;
-            }
-            open[w_ - 1] = ColourAt(pixels + (w_ - 1) * 3) == target_;
-            ready_[size_t(y)] = true;
-        }
-        return open;
+    void select(int y) { row_ = bits_ + y * stride_; }
+    bool open(int x) const {
+        const uchar* p = row_ + x * 3;
+        return p[0] == target_[0] && p[1] == target_[1] && p[2] == target_[2];
+    }
+    // The first closed pixel from x on (w when the row is open to its end).
+    int runEnd(int x) const {
+        for (const int first = std::min(w_, x + kBlock); x < first; ++x)
+            if (!open(x)) return x;
+        // A long run: a block of pixels at once.
+        while (x + kBlock <= w_ && std::memcmp(row_ + x * 3, block_, sizeof block_) == 0)
+            x += kBlock;
+        while (x < w_ && open(x)) ++x;
+        return x;
+    }
+    // Paints [left, right] of the selected row, which closes it.
+    void paint(int left, int right) {
+        std::memcpy(row_ + left * 3, fillRow_.data() + left * 3, size_t(right - left + 1) * 3);
     }
 
   private:
-    const QImage& picture_;
-    uint32_t target_;
+    static constexpr int kBlock = 16;
+    uchar* bits_;
+    qsizetype stride_;
     int w_;
-    std::unique_ptr<uint8_t[]> open_;
-    std::vector<bool> ready_;
+    std::vector<uchar> fillRow_;  // one row of the fill colour, copied span by span
+    uchar target_[3];
+    uchar block_[kBlock * 3];  // kBlock pixels of the area's colour
+    uchar* row_ = nullptr;
 };
 
-void FillBgr(QImage& picture, QPoint seed, const QBrush& brush) {
-    const Pattern pattern = PatternOf(brush);
-    if (!pattern.any) return;
-    const QColor colour = brush.color();
-    const uchar fill[3] = {uchar(colour.blue()), uchar(colour.green()), uchar(colour.red())};
-    const uint32_t target = ColourAt(picture.constScanLine(seed.y()) + seed.x() * 3);
-    if (pattern.solid && target == ColourAt(fill)) return;
+// A hatched fill leaves pixels between its lines in the area's colour: the pixels still to
+// paint are kept beside the picture, one byte each (1: of the area's colour and not painted
+// yet); a row is read from the picture the first time the fill reaches it.
+class HatchedArea {
+  public:
+    HatchedArea(QImage& picture, uint32_t target, const uchar fill[3], const Pattern& pattern)
+        : bits_(picture.bits()), stride_(picture.bytesPerLine()), target_(target),
+          w_(picture.width()), pattern_(pattern),
+          open_(new uint8_t[size_t(picture.width()) * size_t(picture.height())]),
+          ready_(size_t(picture.height()), false) {
+        std::memcpy(fill_, fill, 3);
+    }
 
-    // Reads go through the open rows, built before their pixels are painted.
-    const int w = picture.width(), h = picture.height();
-    uchar* bits = picture.bits();
-    const qsizetype stride = picture.bytesPerLine();
-    OpenPixels open(picture, target);
-    // One row of the fill colour, copied span by span.
-    std::vector<uchar> fillRow(size_t(w) * 3);
-    for (int x = 0; x < w; ++x) std::memcpy(fillRow.data() + x * 3, fill, 3);
-
-    // Paints an open run of row y and closes it.
-    auto paint = [&](uint8_t* marks, int y, int left, int right) {
-        std::memset(marks + left, 0, size_t(right - left + 1));
-        uchar* row = bits + y * stride;
-        if (pattern.solid) {
-            std::memcpy(row + left * 3, fillRow.data() + left * 3, size_t(right - left + 1) * 3);
-        } else {
-            const auto& tileRow = pattern.on[size_t(y % kPatternSide)];
-            for (int x = left; x <= right; ++x)
-                if (tileRow[size_t(x % kPatternSide)]) std::memcpy(row + x * 3, fill, 3);
+    void select(int y) {
+        y_ = y;
+        marks_ = open_.get() + size_t(y) * w_;
+        if (ready_[size_t(y)]) return;
+        const uchar* pixels = bits_ + y * stride_;
+        // Four bytes read at once, the fourth dropped; the last pixel alone, as its row may end
+        // the picture's buffer.
+        for (int x = 0; x + 1 < w_; ++x) {
+            uint32_t v;
+            std::memcpy(&v, pixels + x * 3, 4);
+            marks_[x] = (v & 0xFFFFFFu) == target_;
         }
-    };
-    // The first closed pixel of marks from x on (w when the row is open to its end).
-    auto runEnd = [w](const uint8_t* marks, int x) {
-        const auto* end = static_cast<const uint8_t*>(std::memchr(marks + x, 0, size_t(w - x)));
-        return end ? int(end - marks) : w;
-    };
+        marks_[w_ - 1] = ColourAt(pixels + (w_ - 1) * 3) == target_;
+        ready_[size_t(y)] = true;
+    }
+    bool open(int x) const { return marks_[x] != 0; }
+    int runEnd(int x) const {
+        const auto* end = static_cast<const uint8_t*>(std::memchr(marks_ + x, 0, size_t(w_ - x)));
+        return end ? int(end - marks_) : w_;
+    }
+    void paint(int left, int right) {
+        std::memset(marks_ + left, 0, size_t(right - left + 1));
+        uchar* row = bits_ + y_ * stride_;
+        const auto& tileRow = pattern_.on[size_t(y_ % kPatternSide)];
+        for (int x = left; x <= right; ++x)
+            if (tileRow[size_t(x % kPatternSide)]) std::memcpy(row + x * 3, fill_, 3);
+    }
 
-    // Span filling: each entry is a span [x1, x2] of row y whose row y - dy was just painted
-    // over it. Row y is looked at under the span, and where the painted runs reach past it, the
-    // row they came from is looked at again beyond the span only: no pixel is tested from the
-    // side it was reached from.
+  private:
+    uchar* bits_;
+    qsizetype stride_;
+    uint32_t target_;
+    int w_;
+    const Pattern& pattern_;
+    uchar fill_[3];
+    std::unique_ptr<uint8_t[]> open_;
+    std::vector<bool> ready_;
+    int y_ = 0;
+    uint8_t* marks_ = nullptr;
+};
+
+// Span filling: each entry is a span [x1, x2] of row y whose row y - dy was just painted over
+// it. Row y is looked at under the span, and where the painted runs reach past it, the row they
+// came from is looked at again beyond the span only: no pixel is tested from the side it was
+// reached from.
+template <class Area>
+void SpanFill(Area& area, QPoint seed, int h) {
     struct Span {
         int x1, x2, y, dy;
     };
@@ -127,26 +158,42 @@ void FillBgr(QImage& picture, QPoint seed, const QBrush& brush) {
         auto [x1, x2, y, dy] = pending.back();
         pending.pop_back();
         if (y < 0 || y >= h) continue;
-        uint8_t* marks = open.row(y);
+        area.select(y);
         int x = x1;
-        if (marks[x]) {
+        if (area.open(x)) {
             int left = x;
-            while (left > 0 && marks[left - 1]) --left;
+            while (left > 0 && area.open(left - 1)) --left;
             if (left < x) {
-                paint(marks, y, left, x - 1);
+                area.paint(left, x - 1);
                 pending.push_back({left, x1 - 1, y - dy, -dy});
             }
             x = left;
         }
         while (x1 <= x2) {
-            const int end = marks[x1] ? runEnd(marks, x1) : x1;
-            if (end > x1) paint(marks, y, x1, end - 1);
+            const int end = area.open(x1) ? area.runEnd(x1) : x1;
+            if (end > x1) area.paint(x1, end - 1);
             if (end > x) pending.push_back({x, end - 1, y + dy, dy});
             if (end - 1 > x2) pending.push_back({x2 + 1, end - 1, y - dy, -dy});
             x1 = end + 1;
-            while (x1 < x2 && !marks[x1]) ++x1;
+            while (x1 < x2 && !area.open(x1)) ++x1;
             x = x1;
         }
+    }
+}
+
+void FillBgr(QImage& picture, QPoint seed, const QBrush& brush) {
+    const Pattern pattern = PatternOf(brush);
+    if (!pattern.any) return;
+    const QColor colour = brush.color();
+    const uchar fill[3] = {uchar(colour.blue()), uchar(colour.green()), uchar(colour.red())};
+    const uint32_t target = ColourAt(picture.constScanLine(seed.y()) + seed.x() * 3);
+    if (pattern.solid) {
+        if (target == ColourAt(fill)) return;
+        SolidArea area(picture, target, fill);
+        SpanFill(area, seed, picture.height());
+    } else {
+        HatchedArea area(picture, target, fill, pattern);
+        SpanFill(area, seed, picture.height());
     }
 }
 

@@ -23,7 +23,17 @@ void PaintingPrinter::drawText(QPoint topLeft, const QString& text) {
 }
 
 void PaintingPrinter::drawPicture(const QRect& target, const QImage& picture) {
-    painter().drawImage(target.topLeft(), PictureForDevice(picture, target.size()));
+    QPainter& p = painter();
+    if (!scalesPictures() || picture.size() == target.size()) {
+        p.drawImage(target.topLeft(), PictureForDevice(picture, target.size()));
+        return;
+    }
+    // Placed by the device's transform: smoothing off, so the file asks for no interpolation
+    // and every pixel stays a sharp block.
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(QRectF(target), picture);
+    p.restore();
 }
 
 }  // namespace tessella::platform

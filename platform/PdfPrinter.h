@@ -1,6 +1,7 @@
 #pragma once
 // A printer that writes one PDF file: every document is one page of it. A4 by default, no
-// hardware margins, pictures stored without loss.
+// hardware margins, pictures stored without loss at their own pixels and scaled sharp by the
+// file's placement.
 
 #include <QBuffer>
 #include <QPageSize>
@@ -23,6 +24,7 @@ class PdfPrinter final : public PaintingPrinter {
     QSize paperSize() const override;
     PaperOrientation orientation() const override { return orientation_; }
     void setOrientation(PaperOrientation orientation) override;
+    bool scalesPictures() const override { return true; }
 
     void beginDocument(const QString& title) override;
     void endDocument() override;

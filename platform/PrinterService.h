@@ -1,7 +1,7 @@
 #pragma once
 // The printer as the print windows see it: resolution, printable area and offsets, paper,
-// orientation, documents, text, and pictures drawn one to one into device rectangles.
-// Implementations: the platform's printers (QPrinter), PDF files (QPdfWriter), a recording fake.
+// orientation, documents, text, and pictures drawn into device rectangles (one to one, or
+// scaled sharp by the device itself, as a PDF file does). Implementations: the platform's printers (QPrinter), PDF files (QPdfWriter), a recording fake.
 
 #include <QImage>
 #include <QPoint>
@@ -40,9 +40,13 @@ class PrinterService {
     virtual void abortDocument() noexcept = 0;
     // Text with its top-left corner at topLeft (device pixels).
     virtual void drawText(QPoint topLeft, const QString& text) = 0;
-    // The picture into target (device pixels); a picture of another size is first resampled
-    // to the target's size, point by point, so that the device receives it one to one.
+    // The picture into target (device pixels). A device that scales pictures places it at its
+    // own size, each pixel a sharp block; on the others a picture of another size is first
+    // resampled to the target's size, point by point, so that the device receives it one to one.
     virtual void drawPicture(const QRect& target, const QImage& picture) = 0;
+    // True when the device scales pictures into their targets itself, without interpolation
+    // (a PDF file: the picture is stored once, at its own pixels, and placed by the file).
+    virtual bool scalesPictures() const { return false; }
 
     // The platform printer behind the service, for its set-up dialog; null when there is none.
     virtual QPrinter* platformPrinter() { return nullptr; }

@@ -69,8 +69,10 @@ void DrawThumbnail(QImage& sheet, int indexOnSheet, const QImage& picture, const
 void PrintSheet(platform::PrinterService& printer, const QImage& sheet) {
     RequirePrinter(printer);
     const QRect target = SheetPrintRect(printer.printableSize().width());
-    // Enlarged by a whole number, so every sheet pixel becomes an m x m square.
-    const QImage printed = platform::PictureForDevice(sheet, target.size());
+    // Enlarged by a whole number, so every sheet pixel becomes an m x m square: by the device
+    // when it scales pictures (the sheet is stored once at its own pixels), by us otherwise.
+    const QImage printed =
+        printer.scalesPictures() ? sheet : platform::PictureForDevice(sheet, target.size());
     platform::PrintDocument document(printer, kContactSheetCaption);
     printer.drawPicture(target, printed);
     document.end();

@@ -19,12 +19,14 @@ void PrintPage(platform::PrinterService& printer, const QImage& page,
     RequirePrinter(printer);
     const QRect target = PrintedRect(page.size(), placement, printer.dotsPerInch());
 
-    // Resampled before the document begins, so a failure here leaves nothing open. The
-    // program's working picture is not touched: the element editor's undo stays as it was.
+    // A device that scales pictures gets the page at its own pixels (in the working picture's
+    // 24 bits); the others get it resampled to the device size. Either way the picture is ready
+    // before the document begins, so a failure here leaves nothing open. The program's working
+    // picture is not touched: the element editor's undo stays as it was.
     pixels::WorkingPicture work;
     QImage bitmap = page;
     work.load(bitmap);
-    editor::ResizeNearest(work, target.width(), target.height());
+    if (!printer.scalesPictures()) editor::ResizeNearest(work, target.width(), target.height());
     QImage printed;
     work.store(printed);
     if (pacer) pacer->processEvents();

@@ -17,9 +17,10 @@ namespace tessella::print {
 inline constexpr QPoint kNameOrigin{50, 1};
 
 // Prints page at placement as one document: the page is resampled to the device size first
-// (point-sampled, through the working picture), then the name when not empty, then the page
-// one to one. Throws TessellaError (no printer, refused start, failure); a begun document is
-// always ended or aborted. pacer, when given, lets the windows paint after the resampling.
+// (point-sampled, through the working picture) unless the device scales pictures itself, then
+// the name when not empty, then the page into its device rectangle. Throws TessellaError (no
+// printer, refused start, failure); a begun document is always ended or aborted. pacer, when
+// given, lets the windows paint after the resampling.
 void PrintPage(platform::PrinterService& printer, const QImage& page,
                const PagePlacement& placement, const QString& name,
                platform::Pacer* pacer = nullptr);

@@ -13,6 +13,8 @@ PACKAGES=(
   clang-14 libclang-rt-14-dev
   # The desktop tests: a window manager, the X tools that ask it and click, accessibility.
   openbox x11-utils xdotool at-spi2-core python3-pyatspi dbus-daemon dbus-x11 libvips-tools
+  # Peers of the process benchmark; libtiff for silencing the TIFF reader.
+  graphicsmagick libtiff-dev
 )
 
 missing=()

@@ -1,6 +1,10 @@
 // The paint pot on a 2048 x 2048 element. Target: under 20 ms for a fill that covers the
 // whole picture, and for one that winds through a maze of walls. The peer is Qt filling the
 // same number of pixels as one rectangle, the floor of what any fill can cost.
+// The maze is bound by memory latency (its corridors run down the columns, one row a span), so
+// on a machine loaded by other work its wall-clock Time column grows several times over its
+// CPU column: compare both sides in the same run, and build with -DCMAKE_BUILD_TYPE=Release
+// (an unoptimised build is about six times slower).
 
 #include <benchmark/benchmark.h>
 

@@ -1,12 +1,15 @@
 // Whole processes side by side on the same files, as a user meets them: tessella-cli against
-// ImageMagick's convert doing the same work and cp of the same file. Each run is a new process
+// ImageMagick's convert, GraphicsMagick's gm convert and libvips's vips doing the same work,
+// and cp of the same file. libvips reads and writes BMP only through ImageMagick, so it works
+// on the same picture in its own format (.v) and writes .v, or PPM where ours converts: the
+// rows' names say so (mirror_v_to_v). Each run is a new process
 // with fresh memory and the same input (in the page cache for all alike); times are wall
 // clock, cpu_ms is the child's user + system time and peak_MiB its largest resident size (Linux
 // counts the spawning benchmark's own size into it: read it as an upper bound; /usr/bin/time -v
 // gives the program's alone).
 //
 // tessella-cli makes its files durable (written to a temporary file, synced, renamed, the
-// folder synced) before it reports success; convert and cp leave them in the page cache. The
+// folder synced) before it reports success; the peers and cp leave them in the page cache. The
 // "_synced" peers add what ours pays: the output synced to the disk after the program ends,
 // inside the measured time.
 //
@@ -47,6 +50,15 @@ QString Magick() {
     return QStringLiteral("/usr/bin/convert");
 }
 
+// The first of the names found on the path; empty when none is installed.
+QString Program(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        const QString found = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        if (!found.isEmpty()) return found;
+    }
+    return {};
+}
+
 QImage Picture(int width, int height) {
     QImage image(width, height, QImage::Format_BGR888);
     for (int y = 0; y < height; ++y) {
@@ -56,15 +68,39 @@ QImage Picture(int width, int height) {
     return image;
 }
 
+// A binary PPM of the picture, which libvips reads with its own loader.
+QByteArray Ppm(const QImage& picture) {
+    QByteArray bytes = QStringLiteral("P6\n%1 %2\n255\n")
+                           .arg(picture.width())
+                           .arg(picture.height())
+                           .toLatin1();
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    for (int y = 0; y < rgb.height(); ++y)
+        bytes.append(reinterpret_cast<const char*>(rgb.constScanLine(y)), rgb.width() * 3);
+    return bytes;
+}
+
+bool Run(const QStringList& command, rusage& usage);
+
 // The files every run reads, made once.
 struct Files {
     QTemporaryDir dir;
-    QString bmp, page;
+    QString bmp, page, vips;  // vips: the same picture as the BMP, in libvips's format
+    QString printed;          // a 512 x 512 page to print
     Files() {
         bmp = dir.filePath(QStringLiteral("photo.bmp"));
         page = dir.filePath(QStringLiteral("page.tga"));
-        platform::WriteFileAtomically(bmp, imagefile::WriteBmp24(Picture(2048, 2048)));
+        vips = dir.filePath(QStringLiteral("photo.v"));
+        printed = dir.filePath(QStringLiteral("printed.bmp"));
+        platform::WriteFileAtomically(printed, imagefile::WriteBmp24(Picture(512, 512)));
+        const QImage photo = Picture(2048, 2048);
+        platform::WriteFileAtomically(bmp, imagefile::WriteBmp24(photo));
         platform::WriteFileAtomically(page, imagefile::WritePageTga(Picture(512, 4096)));
+        const QString ppm = dir.filePath(QStringLiteral("photo.ppm"));
+        platform::WriteFileAtomically(ppm, Ppm(photo));
+        rusage usage{};
+        if (const QString program = Program({"vips"}); !program.isEmpty())
+            Run({program, QStringLiteral("copy"), ppm, vips}, usage);
         QDir().mkpath(dir.filePath(QStringLiteral("ours")));
         QDir().mkpath(dir.filePath(QStringLiteral("theirs")));
     }
@@ -127,26 +163,45 @@ QStringList Ours(QStringList args) {
 QStringList Theirs(QStringList args) {
     return QStringList{Magick()} + args;
 }
+// GraphicsMagick takes ImageMagick's options for this work.
+QStringList Graphics(QStringList args) {
+    return QStringList{Program({"gm"}), QStringLiteral("convert")} + args;
+}
 
-// Our operation and ImageMagick's option for the same work on the 2048 x 2048 BMP.
+// Our operation and the peers' for the same work on the 2048 x 2048 BMP.
 struct Work {
     const char* name;
     QStringList ours;    // op arguments before the files, or {"convert"}
-    QStringList theirs;  // convert options between the files
+    QStringList theirs;  // convert options between the files (ImageMagick and GraphicsMagick)
     const char* output;
+    QStringList vips;        // the vips operation, then its arguments after the files
+    const char* vipsOutput;  // what libvips writes: .v, or PPM where ours converts
+    const char* vipsName;    // the row's name, with libvips's formats
 };
 
 const Work kWorks[] = {
-    {"convert", {QStringLiteral("convert")}, {}, "out.tga"},
-    {"negative", {QStringLiteral("op"), QStringLiteral("negative")}, {QStringLiteral("-negate")}, "out.bmp"},
-    {"mirror", {QStringLiteral("op"), QStringLiteral("mirror")}, {QStringLiteral("-flop")}, "out.bmp"},
+    {"convert", {QStringLiteral("convert")}, {}, "out.tga", {QStringLiteral("copy")}, "out.ppm",
+     "convert_v_to_ppm"},
+    {"negative", {QStringLiteral("op"), QStringLiteral("negative")}, {QStringLiteral("-negate")},
+     "out.bmp", {QStringLiteral("invert")}, "out.v", "negative_v_to_v"},
+    {"mirror", {QStringLiteral("op"), QStringLiteral("mirror")}, {QStringLiteral("-flop")},
+     "out.bmp", {QStringLiteral("flip"), QStringLiteral("horizontal")}, "out.v", "mirror_v_to_v"},
+    {"flip", {QStringLiteral("op"), QStringLiteral("flip")}, {QStringLiteral("-flip")}, "out.bmp",
+     {QStringLiteral("flip"), QStringLiteral("vertical")}, "out.v", "flip_v_to_v"},
     {"rotate_left", {QStringLiteral("op"), QStringLiteral("rotate-left")},
-     {QStringLiteral("-rotate"), QStringLiteral("-90")}, "out.bmp"},
+     {QStringLiteral("-rotate"), QStringLiteral("-90")}, "out.bmp",
+     {QStringLiteral("rot"), QStringLiteral("d270")}, "out.v", "rotate_left_v_to_v"},
+    {"rotate_right", {QStringLiteral("op"), QStringLiteral("rotate-right")},
+     {QStringLiteral("-rotate"), QStringLiteral("90")}, "out.bmp",
+     {QStringLiteral("rot"), QStringLiteral("d90")}, "out.v", "rotate_right_v_to_v"},
+    // libvips's grey has one band where the others write three.
     {"grey", {QStringLiteral("op"), QStringLiteral("grey")},
      {QStringLiteral("-colorspace"), QStringLiteral("Gray"), QStringLiteral("-type"), QStringLiteral("TrueColor")},
-     "out.bmp"},
+     "out.bmp", {QStringLiteral("colourspace"), QStringLiteral("b-w")}, "out.v",
+     "grey_v_to_v_one_band"},
     {"blur", {QStringLiteral("op"), QStringLiteral("blur"), QStringLiteral("0")},
-     {QStringLiteral("-blur"), QStringLiteral("1x1")}, "out.bmp"},
+     {QStringLiteral("-blur"), QStringLiteral("1x1")}, "out.bmp",
+     {QStringLiteral("gaussblur"), QStringLiteral("1")}, "out.v", "blur_v_to_v"},
 };
 
 void BM_Ours(benchmark::State& state, const Work& work) {
@@ -154,14 +209,28 @@ void BM_Ours(benchmark::State& state, const Work& work) {
     Measure(state, Ours(work.ours + QStringList{f.bmp, f.out(work.output)}));
 }
 
-void BM_Magick(benchmark::State& state, const Work& work, bool synced) {
+// ImageMagick (graphics false) or GraphicsMagick.
+void BM_Magick(benchmark::State& state, const Work& work, bool graphics, bool synced) {
     const Files& f = Samples();
     // BMP3: the same 24-bit file with a 40-byte header.
     const QString out = QString::fromLatin1(work.output).endsWith(QLatin1String(".bmp"))
                             ? QStringLiteral("BMP3:") + f.out(work.output)
                             : f.out(work.output);
-    Measure(state, Theirs(QStringList{f.bmp} + work.theirs + QStringList{out}),
+    const QStringList args = QStringList{f.bmp} + work.theirs + QStringList{out};
+    Measure(state, graphics ? Graphics(args) : Theirs(args),
             synced ? QStringList{f.out(work.output)} : QStringList{});
+}
+
+void BM_Vips(benchmark::State& state, const Work& work, bool synced) {
+    const Files& f = Samples();
+    if (!QFile::exists(f.vips)) {
+        state.SkipWithError("vips is not installed");
+        return;
+    }
+    const QString out = f.out(work.vipsOutput);
+    Measure(state,
+            QStringList{Program({"vips"}), work.vips[0], f.vips, out} + work.vips.mid(1),
+            synced ? QStringList{out} : QStringList{});
 }
 
 void BM_Cp(benchmark::State& state, bool synced) {
@@ -175,17 +244,32 @@ void BM_Extract_Ours(benchmark::State& state) {
     Measure(state, Ours({QStringLiteral("extract"), f.page, f.out("ours/el.bmp")}));
 }
 
-void BM_Extract_Magick(benchmark::State& state, bool synced) {
+// The page printed 150 mm wide into a PDF at 600 dpi. Target: under 100 ms and 60 MB.
+void BM_Print_Ours(benchmark::State& state) {
+    const Files& f = Samples();
+    Measure(state, Ours({QStringLiteral("print"), f.printed, QStringLiteral("--width-mm"),
+                         QStringLiteral("150"), QStringLiteral("-o"), f.out("printed.pdf")}));
+}
+
+// One contact sheet of 24 copies of the page.
+void BM_ContactSheet_Ours(benchmark::State& state) {
+    const Files& f = Samples();
+    QStringList args{QStringLiteral("contact-sheet"), QStringLiteral("-o"), f.out("sheet.pdf")};
+    for (int i = 0; i < 24; ++i) args << f.printed;
+    Measure(state, Ours(args));
+}
+
+void BM_Extract_Magick(benchmark::State& state, bool graphics, bool synced) {
     const Files& f = Samples();
     QStringList made;
     if (synced)
         for (int i = 0; i < 512; ++i)
             made << f.out("theirs/") + QStringLiteral("el%1.bmp").arg(i, 3, 10, QLatin1Char('0'));
-    Measure(
-        state,
-        Theirs({f.page, QStringLiteral("-crop"), QStringLiteral("64x64"), QStringLiteral("+repage"),
-                QStringLiteral("BMP3:") + f.out("theirs/el%03d.bmp")}),
-        made);
+    // +adjoin: GraphicsMagick writes one file a tile only when asked.
+    const QStringList args{f.page, QStringLiteral("-crop"), QStringLiteral("64x64"),
+                           QStringLiteral("+repage"), QStringLiteral("+adjoin"),
+                           QStringLiteral("BMP3:") + f.out("theirs/el%03d.bmp")};
+    Measure(state, graphics ? Graphics(args) : Theirs(args), made);
 }
 
 int Register() {
@@ -193,21 +277,32 @@ int Register() {
         benchmark::RegisterBenchmark((std::string("BM_Ours/") + w.name).c_str(), BM_Ours, w)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
-        for (const bool synced : {false, true})
-            benchmark::RegisterBenchmark(
-                (std::string("BM_Magick/") + w.name + (synced ? "_synced" : "")).c_str(), BM_Magick,
-                w, synced)
+        for (const bool synced : {false, true}) {
+            const std::string suffix = synced ? "_synced" : "";
+            for (const bool graphics : {false, true})
+                benchmark::RegisterBenchmark(
+                    ((graphics ? "BM_GraphicsMagick/" : "BM_Magick/") + (w.name + suffix)).c_str(),
+                    BM_Magick, w, graphics, synced)
+                    ->Unit(benchmark::kMillisecond)
+                    ->UseRealTime();
+            benchmark::RegisterBenchmark(("BM_Vips/" + (w.vipsName + suffix)).c_str(), BM_Vips, w,
+                                         synced)
                 ->Unit(benchmark::kMillisecond)
                 ->UseRealTime();
+        }
     }
     for (const bool synced : {false, true}) {
         benchmark::RegisterBenchmark(synced ? "BM_Cp_synced" : "BM_Cp", BM_Cp, synced)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
-        benchmark::RegisterBenchmark(synced ? "BM_Extract_Magick_synced" : "BM_Extract_Magick",
-                                     BM_Extract_Magick, synced)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
+        for (const bool graphics : {false, true})
+            benchmark::RegisterBenchmark(
+                (std::string(graphics ? "BM_Extract_GraphicsMagick" : "BM_Extract_Magick") +
+                 (synced ? "_synced" : ""))
+                    .c_str(),
+                BM_Extract_Magick, graphics, synced)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime();
     }
     return 0;
 }
@@ -216,5 +311,7 @@ const int registered = Register();
 }  // namespace
 
 BENCHMARK(BM_Extract_Ours)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Print_Ours)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ContactSheet_Ours)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK_MAIN();

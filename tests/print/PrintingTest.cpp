@@ -35,6 +35,18 @@ QImage HalfAndHalf() {
     return page;
 }
 
+// 64 x 64 pixels of noise: a page whose PDF takes some 12 KiB even compressed.
+QImage Noise() {
+    QImage page = Solid(64, 64, Qt::black);
+    uint32_t state = 7;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            state = state * 1664525u + 1013904223u;
+            page.setPixel(x, y, state >> 8);
+        }
+    return page;
+}
+
 TEST(PagePrinting, FailuresLeaveNoDocumentOpen) {
     RecordingPrinter printer;
     printer.refuseStart = true;
@@ -65,21 +77,30 @@ class PdfOutput : public ::testing::Test {
                                         << p.readAllStandardError().toStdString();
         return QString::fromUtf8(p.readAllStandardOutput());
     }
-    // "width height encoding" of each picture stored in the PDF.
+    // "width height encoding interpolation" of each picture stored in the PDF.
     QStringList storedPictures(const QString& pdf) const {
         QStringList pictures;
         for (const QString& line : Run("pdfimages", {"-list", pdf}).split('\n').mid(2)) {
             const QStringList f = line.simplified().split(' ');
-            if (f.size() > 8) pictures << f[3] + ' ' + f[4] + ' ' + f[8];
+            if (f.size() > 9) pictures << f[3] + ' ' + f[4] + ' ' + f[8] + ' ' + f[9];
         }
         return pictures;
     }
-    // Page `page` rendered at 600 dpi, its top-left 800 x 800 pixels.
-    QImage render(const QString& pdf, int page) const {
+    // Page `page` rendered at 600 dpi, its top-left corner of the given size.
+    QImage render(const QString& pdf, int page, QSize size = {800, 800}) const {
         const QString n = QString::number(page);
-        Run("pdftoppm", {"-r", "600", "-f", n, "-l", n, "-W", "800", "-H", "800", "-singlefile",
-                         "-png", pdf, path("render")});
+        Run("pdftoppm", {"-r", "600", "-f", n, "-l", n, "-W", QString::number(size.width()), "-H",
+                         QString::number(size.height()), "-singlefile", "-png", pdf,
+                         path("render")});
         return QImage(path("render.png"));
+    }
+    // The pictures stored in the PDF, as pdfimages gives them back, in 32 bits.
+    QList<QImage> stored(const QString& pdf) const {
+        Run("pdfimages", {"-png", pdf, path("stored")});
+        QList<QImage> pictures;
+        for (const QString& file : QDir(dir.path()).entryList({"stored-*.png"}, QDir::Files))
+            pictures << QImage(path(file)).convertToFormat(QImage::Format_RGB32);
+        return pictures;
     }
 
     QTemporaryDir dir;
@@ -89,20 +110,23 @@ TEST_F(PdfOutput, PrintedPageKeepsPlaceSizeAndColours) {
     ASSERT_TRUE(HalfAndHalf().save(path("page.bmp"), "BMP"));
     Run(TESSELLA_CLI, {"print", path("page.bmp"), "--width-mm", "100", "--x-mm", "20", "--y-mm",
                        "30", "--name", "-o", path("page.pdf")});
-    // 100 mm at 600 dpi: 2362.2 x 1181.1, stored losslessly at that size.
-    EXPECT_EQ(storedPictures(path("page.pdf")), QStringList{"2362 1181 image"});
-    Run("pdfimages", {"-png", path("page.pdf"), path("stored")});
-    const QImage stored(path("stored-000.png"));
-    // Point sampling: column x takes source column floor((x + 0.5) x 256 / 2362).
-    EXPECT_EQ(stored.pixelColor(1180, 600), QColor(Qt::red));
-    EXPECT_EQ(stored.pixelColor(1181, 600), QColor(Qt::blue));
+    // The page is stored once, at its own pixels, losslessly, not to be interpolated.
+    EXPECT_EQ(storedPictures(path("page.pdf")), QStringList{"256 128 image no"});
+    EXPECT_EQ(stored(path("page.pdf")),
+              QList<QImage>{HalfAndHalf().convertToFormat(QImage::Format_RGB32)});
 
-    // Its corner lands at (472, 709): 20 and 30 mm; the name is written near (50, 1).
-    const QImage sheet = render(path("page.pdf"), 1);
-    EXPECT_EQ(sheet.pixelColor(471, 750), QColor(Qt::white));
-    EXPECT_EQ(sheet.pixelColor(472, 750), QColor(Qt::red));
-    EXPECT_EQ(sheet.pixelColor(500, 708), QColor(Qt::white));
-    EXPECT_EQ(sheet.pixelColor(500, 709), QColor(Qt::red));
+    // 100 mm at 600 dpi: 2362 x 1181 device pixels from (472, 709), 20 and 30 mm; the red
+    // half ends sharp at 472 + 1181. poppler rounds the far edges out by a pixel, so those are
+    // looked at two pixels out. The name is written near (50, 1).
+    const QImage sheet = render(path("page.pdf"), 1, {2900, 1950});
+    const struct {
+        QPoint at;
+        QColor colour;
+    } points[] = {{{471, 750}, Qt::white},   {{472, 750}, Qt::red},     {{500, 708}, Qt::white},
+                  {{500, 709}, Qt::red},     {{1652, 1000}, Qt::red},   {{1653, 1000}, Qt::blue},
+                  {{2833, 1889}, Qt::blue},  {{2836, 1000}, Qt::white}, {{2000, 1892}, Qt::white}};
+    for (const auto& p : points)
+        EXPECT_EQ(sheet.pixelColor(p.at), p.colour) << p.at.x() << "," << p.at.y();
     int dark = 0;
     for (int y = 1; y < 60; ++y)
         for (int x = 50; x < 300; ++x) dark += sheet.pixelColor(x, y).lightness() < 128;
@@ -119,9 +143,16 @@ TEST_F(PdfOutput, ContactSheetOfTwentyFiveFilesHasTwoPages) {
         ASSERT_TRUE(Solid(64, 64, QColor(i * 9, 0, 0)).save(args.last(), "BMP"));
     }
     Run(TESSELLA_CLI, args);
-    // A4 at 600 dpi is 4961 pixels wide: magnification 5, each sheet 3125 x 5205.
+    // Each sheet stored once at its own 625 x 1041 pixels; the first thumbnail at (2, 2).
     EXPECT_EQ(storedPictures(path("sheet.pdf")),
-              QStringList({"3125 5205 image", "3125 5205 image"}));
+              QStringList({"625 1041 image no", "625 1041 image no"}));
+    const QList<QImage> sheets = stored(path("sheet.pdf"));
+    ASSERT_EQ(sheets.size(), 2);
+    EXPECT_EQ(sheets[0].pixelColor(1, 1), QColor(Qt::white));
+    EXPECT_EQ(sheets[0].pixelColor(2, 2), QColor(9, 0, 0));
+    EXPECT_EQ(sheets[0].pixelColor(65, 65), QColor(9, 0, 0));
+    EXPECT_EQ(sheets[0].pixelColor(66, 30), QColor(Qt::white));
+    // A4 at 600 dpi is 4961 pixels wide: magnification 5, each sheet 3125 x 5205 from (300, 50).
     // The first thumbnail, at sheet (2, 2), lands at (310, 60), 320 pixels a side.
     const QImage first = render(path("sheet.pdf"), 1);
     EXPECT_EQ(first.pixelColor(309, 200), QColor(Qt::white));
@@ -144,8 +175,8 @@ TEST_F(PdfOutput, QtPrinterWritesEachDocumentToAFileOfItsOwn) {
     print::PrintSheet(printer, print::BlankSheet());
     print::PrintSheet(printer, print::BlankSheet());
     EXPECT_EQ(pdf->outputFileName(), path("planche.pdf"));  // the choice stays as it was
-    EXPECT_EQ(storedPictures(path("planche.pdf")), QStringList{"3125 5205 image"});
-    EXPECT_EQ(storedPictures(path("planche-2.pdf")), QStringList{"3125 5205 image"});
+    EXPECT_EQ(storedPictures(path("planche.pdf")), QStringList{"3125 5205 image no"});
+    EXPECT_EQ(storedPictures(path("planche-2.pdf")), QStringList{"3125 5205 image no"});
 }
 
 QString FullDiskMessage(const QString& file) {
@@ -213,7 +244,7 @@ TEST_F(PdfOutput, FullDiskKeepsTheOlderPdf) {
         mount("tmpfs", folder.constData(), "tmpfs", 0, "size=200k") != 0)
         GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
     const QString old = path("disk/page.pdf"), filler = path("disk/filler");
-    ASSERT_TRUE(HalfAndHalf().save(path("page.bmp"), "BMP"));
+    ASSERT_TRUE(Noise().save(path("page.bmp"), "BMP"));
     Run(TESSELLA_CLI, {"print", path("page.bmp"), "-o", old});
     const QByteArray older = platform::ReadWholeFile(old);
     // Everything but 4 KiB taken: far less than a page's PDF.
