@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <vector>
 
 namespace tessella::editor {
@@ -137,15 +136,15 @@ double SeamFigure(const uint8_t* first, std::ptrdiff_t bytesPerLine, int w, int 
         seamCount += 3 * static_cast<uint64_t>(w);
         insideCount += 3 * static_cast<uint64_t>(w) * (h - 1);
     }
-    if (seamCount == 0) return 1.0;
-    if (insideSum == 0) return seamSum == 0 ? 1.0 : std::numeric_limits<double>::infinity();
+    // Every pixel is joined to every other by inside pairs along the axes that have them: a
+    // flat inside is a flat picture, whose seams are flat too.
+    if (seamCount == 0 || insideSum == 0) return 1.0;
     const double seamMean = static_cast<double>(seamSum) / static_cast<double>(seamCount);
     const double insideMean = static_cast<double>(insideSum) / static_cast<double>(insideCount);
     return seamMean / insideMean;
 }
 
 QString SeamFigureText(double figure) {
-    if (figure == std::numeric_limits<double>::infinity()) return QStringLiteral("∞");
     return QString::number(figure, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
 }
 

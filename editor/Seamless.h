@@ -30,13 +30,14 @@ void MakeTileable(pixels::WorkingPicture& work, int band);
 // row, divided by the same mean over every pair of neighbouring pixels inside the element.
 // 1: the seam looks like the inside; well above 1: it shows.
 // An axis of one pixel meets only itself when repeated: it has neither a seam nor inside pairs
-// and is left out. With no pair at all (one pixel, or an empty picture) the figure is 1. When
-// the inside is flat (its mean is 0) the figure is 1 for a flat seam and infinite otherwise.
+// and is left out. With no pair at all (one pixel, or an empty picture) the figure is 1. An
+// inside mean of 0 can only come from a flat picture (the inside pairs join every pixel to
+// every other), whose seams are flat too: the figure is then 1, never a division by 0.
 double SeamFigure(const pixels::PixelGrid& picture);
 // The same over rows of 3-byte pixels, bytesPerLine apart (a 24-bit QImage's bits).
 double SeamFigure(const uint8_t* first, std::ptrdiff_t bytesPerLine, int width, int height);
 
-// The figure with one decimal and a French decimal comma ("3,2"); "∞" for an infinite one.
+// The figure with one decimal and a French decimal comma ("3,2").
 QString SeamFigureText(double figure);
 
 }  // namespace tessella::editor
