@@ -138,11 +138,11 @@ QPoint TiledPreview::Place(const QRect& editor, QSize preview, const QRect& scre
     }
     for (QPoint at : candidates)
         if (onScreen(at) && clearOfPalette(at)) return at;
+    // Over the palette rather than over the editor; no room at all: off the screen on the right
+    // rather than over the editor's controls, as the palette does.
     for (QPoint at : {right, left})
         if (onScreen(at)) return at;
-    return {std::clamp(right.x(), screen.left(),
-                       std::max(screen.left(), screen.right() + 1 - preview.width())),
-            top};
+    return right;
 }
 
 void TiledPreview::showBesideEditor(const std::optional<QRect>& palette) {

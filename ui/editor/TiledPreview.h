@@ -52,8 +52,8 @@ class TiledPreview final : public QDialog {
     explicit TiledPreview(QWidget* editor);
 
     // Where the window goes beside editor's frame: to the right or the left, on the screen, and
-    // clear of the palette when there is one and room allows. Both sides full: the right,
-    // moved onto the screen.
+    // clear of the palette when there is one and room allows (else beside or below it). No
+    // room on the screen: the right, off the screen rather than over the editor.
     static QPoint Place(const QRect& editor, QSize preview, const QRect& screen,
                         const std::optional<QRect>& palette);
 
