@@ -140,15 +140,21 @@ TEST(TiledPreviewPlace, BesideTheEditorAndClearOfThePalette) {
         {"below the palette on the left", QRect(700, 50, 900, 640), QRect(396, 50, 300, 500), screen, {296, 554}},
         // On the right: 1508 + 400 passes 1800; below it (50 + 300 + 4).
         {"below the palette on the right", QRect(300, 50, 900, 640), QRect(1204, 50, 300, 300), QRect(0, 0, 1800, 1080), {1204, 354}},
-        // No room at all: off the screen on the right, not over the editor.
-        {"no room", QRect(0, 0, 1280, 1000), std::nullopt, QRect(0, 0, 1280, 1024), {1284, 0}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        const QPoint at = TiledPreview::Place(r.editor, preview, r.screen, r.palette);
+        const QPoint at = TiledPreview::Place(r.editor, preview, r.screen, r.palette, 200);
         EXPECT_EQ(at, r.expected);
         EXPECT_FALSE(QRect(at, preview).intersects(r.editor));
     }
+    // No room beside: over the picture in the editor's bottom right corner (1280 - 400,
+    // 1000 - 440), below the buttons that end at 200; a short editor: at 200 + 4.
+    EXPECT_EQ(TiledPreview::Place(QRect(0, 0, 1280, 1000), preview, QRect(0, 0, 1280, 1024),
+                                  std::nullopt, 200),
+              QPoint(880, 560));
+    EXPECT_EQ(TiledPreview::Place(QRect(0, 0, 1280, 500), preview, QRect(0, 0, 1280, 1024),
+                                  std::nullopt, 200),
+              QPoint(880, 204));
 }
 
 TEST_F(EditorWindow, EachStepIsUndoneAndRedoneInTurnAndANewStepClearsRedo) {

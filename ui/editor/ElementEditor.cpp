@@ -416,7 +416,8 @@ void ElementEditor::showTiledPreview() {
     std::optional<QRect> palette;
     if (drawingTools_->isVisible()) palette = drawingTools_->frameGeometry();
     tiledPreview_->showPicture(display_);
-    tiledPreview_->showBesideEditor(palette);
+    // The buttons end where the element's view begins.
+    tiledPreview_->showBesideEditor(palette, view_->view->parentWidget()->mapToGlobal(QPoint()).y());
 }
 
 void ElementEditor::replacePicture(const QImage& picture) {

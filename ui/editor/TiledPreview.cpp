@@ -115,7 +115,7 @@ TiledPreview::TiledPreview(QWidget* editor) : QDialog(editor, Qt::Tool) {
 }
 
 QPoint TiledPreview::Place(const QRect& editor, QSize preview, const QRect& screen,
-                           const std::optional<QRect>& palette) {
+                           const std::optional<QRect>& palette, int controlsBottom) {
     const int top = std::clamp(editor.top(), screen.top(),
                                std::max(screen.top(), screen.bottom() + 1 - preview.height()));
     const QPoint right(editor.right() + 1 + kGapToEditor, top);
@@ -138,20 +138,22 @@ QPoint TiledPreview::Place(const QRect& editor, QSize preview, const QRect& scre
     }
     for (QPoint at : candidates)
         if (onScreen(at) && clearOfPalette(at)) return at;
-    // Over the palette rather than over the editor; no room at all: off the screen on the right
-    // rather than over the editor's controls, as the palette does.
+    // Over the palette rather than over the editor.
     for (QPoint at : {right, left})
         if (onScreen(at)) return at;
-    return right;
+    // Over the picture, below the buttons, in the corner away from the element's top left.
+    const int x = std::min(editor.right(), screen.right()) + 1 - preview.width();
+    const int y = std::min(editor.bottom(), screen.bottom()) + 1 - preview.height();
+    return {std::max(x, screen.left()), std::max(y, controlsBottom + kGapToEditor)};
 }
 
-void TiledPreview::showBesideEditor(const std::optional<QRect>& palette) {
+void TiledPreview::showBesideEditor(const std::optional<QRect>& palette, int controlsBottom) {
     show();
     if (QWidget* editor = parentWidget()) {
         QScreen* screen = editor->screen();
         const QRect available = screen ? screen->availableGeometry() : QRect();
         move(Place(editor->window()->frameGeometry(), frameGeometry().size(), available,
-                   palette) +
+                   palette, controlsBottom) +
              (pos() - frameGeometry().topLeft()));
     }
     raise();

@@ -53,12 +53,14 @@ class TiledPreview final : public QDialog {
 
     // Where the window goes beside editor's frame: to the right or the left, on the screen, and
     // clear of the palette when there is one and room allows (else beside or below it). No
-    // room on the screen: the right, off the screen rather than over the editor.
+    // room beside the editor on the screen: over the editor's picture, in its bottom right
+    // corner, below controlsBottom (where the editor's buttons end), so it covers no control.
     static QPoint Place(const QRect& editor, QSize preview, const QRect& screen,
-                        const std::optional<QRect>& palette);
+                        const std::optional<QRect>& palette, int controlsBottom);
 
-    // Shows the window beside the editor, clear of palette (its frame) when given.
-    void showBesideEditor(const std::optional<QRect>& palette);
+    // Shows the window beside the editor, clear of palette (its frame) when given and of the
+    // editor's controls, which end at controlsBottom (global).
+    void showBesideEditor(const std::optional<QRect>& palette, int controlsBottom);
 
     QSpinBox* zoomSpin;
     QCheckBox* outlineCheck;
