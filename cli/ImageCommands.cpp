@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/PictureFiles.h"
+#include "editor/Seamless.h"
 #include "imagefile/ImageLoader.h"
 
 namespace tessella::cli {
@@ -18,11 +19,22 @@ CommandSyntax FilesOnly(const QString& usage) {
 }  // namespace
 
 int InfoCommand(const QStringList& words) {
-    const QString usage = QStringLiteral("Usage : tessella-cli info FICHIER");
+    const QString usage = QStringLiteral("Usage : tessella-cli info [--seams] FICHIER");
+    const QCommandLineOption seams(QStringLiteral("seams"),
+                                   QStringLiteral("Le raccord de l'élément répété, 1 : invisible"));
+    CommandSyntax syntax = FilesOnly(usage);
+    syntax.options = {seams};
     QCommandLineParser parser;
-    if (const auto stop = ParseCommandLine(parser, words, FilesOnly(usage))) return *stop;
+    if (const auto stop = ParseCommandLine(parser, words, syntax)) return *stop;
     const QStringList args = parser.positionalArguments();
     if (args.size() != 1) return UsageError(usage);
+    if (parser.isSet(seams)) {
+        pixels::WorkingPicture work;
+        LoadWorkingPicture(args[0], work);
+        PrintOut(QStringLiteral("Raccord : %1")
+                     .arg(editor::SeamFigureText(editor::SeamFigure(work.image()))));
+        return kExitOk;
+    }
     QImage image;
     int depth = 0;
     if (!imagefile::LoadImageByExtension(args[0], image, depth)) LoadPicture(args[0]);  // throws

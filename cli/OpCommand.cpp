@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <cctype>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "editor/Filters.h"
 #include "editor/Geometry.h"
 #include "editor/Resize.h"
+#include "editor/Seamless.h"
 #include "pixels/Blur.h"
 #include "pixels/ColourOperations.h"
 #include "pixels/WorkingPicture.h"
@@ -134,6 +136,14 @@ const std::vector<Operation>& Operations() {
          {{"LARGEUR", Kind::Integer, 1, static_cast<int>(platform::kMaxImageSide)},
           {"HAUTEUR", Kind::Integer, 1, static_cast<int>(platform::kMaxImageSide)}},
          [](WorkingPicture& w, const Values& v) { ResizeNearest(w, v.numbers[0], v.numbers[1]); }},
+        // Any amount: the picture wraps around; negative values move left and up.
+        {"offset",
+         {{"DX", Kind::Integer, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()},
+          {"DY", Kind::Integer, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}},
+         [](WorkingPicture& w, const Values& v) { OffsetWrap(w, v.numbers[0], v.numbers[1]); }},
+        {"make-tileable",
+         {{"BANDE", Kind::Integer, 1, static_cast<int>(platform::kMaxImageSide)}},
+         [](WorkingPicture& w, const Values& v) { MakeTileable(w, v.numbers[0]); }},
     };
     return table;
 }

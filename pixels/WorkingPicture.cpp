@@ -1,5 +1,6 @@
 #include "pixels/WorkingPicture.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -157,19 +158,99 @@ void WorkingPicture::store(QImage& bitmap) const {
     if (dotsPerMeterY_ > 0) bitmap.setDotsPerMeterY(dotsPerMeterY_);
 }
 
-WorkingPicture::UndoCopy WorkingPicture::saveUndo() {
-    UndoCopy copy{image_, dotsPerMeterX_, dotsPerMeterY_, true};
-    std::swap(copy, undo_);
-    return copy;
+namespace {
+
+std::size_t GridBytes(const PixelGrid& p) {
+    if (p.empty()) return 0;
+    return static_cast<std::size_t>(p.stride()) * static_cast<std::size_t>(p.height() + 1) *
+           sizeof(Bgr);
 }
 
-void WorkingPicture::restoreUndo() {
-    if (!undo_.valid) return;
-    // Copied first, so the picture and its size never part company.
-    PixelGrid restored = undo_.picture;
-    image_ = std::move(restored);
-    dotsPerMeterX_ = undo_.dotsPerMeterX;
-    dotsPerMeterY_ = undo_.dotsPerMeterY;
+std::size_t CopyBytes(const WorkingPicture::UndoCopy& copy) {
+    return GridBytes(copy.picture);
+}
+
+std::size_t ListBytes(const std::deque<WorkingPicture::UndoCopy>& list) {
+    std::size_t bytes = 0;
+    for (const auto& copy : list) bytes += CopyBytes(copy);
+    return bytes;
+}
+
+}  // namespace
+
+void WorkingPicture::setHistoryLimits(std::size_t bytes, int steps) {
+    historyLimitBytes_ = bytes;
+    historyLimitSteps_ = std::max(1, steps);
+    trimHistory();
+}
+
+std::size_t WorkingPicture::historyBytes() const {
+    return ListBytes(undo_) + ListBytes(redo_);
+}
+
+void WorkingPicture::trimHistory() {
+    const auto steps = static_cast<std::size_t>(historyLimitSteps_);
+    std::size_t bytes = historyBytes();
+    auto over = [&] {
+        return bytes > historyLimitBytes_ || undo_.size() > steps || redo_.size() > steps;
+    };
+    // The oldest undo steps go first, then the farthest redo ones; the nearest step stays.
+    while (over() && undo_.size() + redo_.size() > 1) {
+        const bool fromUndo = redo_.size() <= steps && (undo_.size() > 1 || redo_.empty());
+        std::deque<UndoCopy>& list = fromUndo ? undo_ : redo_;
+        bytes -= CopyBytes(list.front());
+        list.pop_front();
+    }
+}
+
+WorkingPicture::SavedStep WorkingPicture::saveUndo() {
+    SavedStep saved;
+    // Room among the undo steps before the copy is made; the redo list goes with the new step.
+    const std::size_t newBytes = GridBytes(image_);
+    std::size_t undoBytes = ListBytes(undo_);
+    while (!undo_.empty() && (undoBytes + newBytes > historyLimitBytes_ ||
+                              static_cast<int>(undo_.size()) + 1 > historyLimitSteps_)) {
+        undoBytes -= CopyBytes(undo_.front());
+        undo_.pop_front();
+    }
+    UndoCopy copy{image_, dotsPerMeterX_, dotsPerMeterY_};
+    saved.redo = std::move(redo_);
+    redo_.clear();
+    undo_.push_back(std::move(copy));
+    saved.pushed = true;
+    return saved;
+}
+
+void WorkingPicture::putBackUndo(SavedStep saved) {
+    if (saved.pushed && !undo_.empty()) undo_.pop_back();
+    redo_ = std::move(saved.redo);
+}
+
+bool WorkingPicture::undo() {
+    if (undo_.empty()) return false;
+    redo_.push_back(UndoCopy{std::move(image_), dotsPerMeterX_, dotsPerMeterY_});
+    image_ = std::move(undo_.back().picture);
+    dotsPerMeterX_ = undo_.back().dotsPerMeterX;
+    dotsPerMeterY_ = undo_.back().dotsPerMeterY;
+    undo_.pop_back();
+    trimHistory();
+    return true;
+}
+
+bool WorkingPicture::redo() {
+    if (redo_.empty()) return false;
+    undo_.push_back(UndoCopy{std::move(image_), dotsPerMeterX_, dotsPerMeterY_});
+    image_ = std::move(redo_.back().picture);
+    dotsPerMeterX_ = redo_.back().dotsPerMeterX;
+    dotsPerMeterY_ = redo_.back().dotsPerMeterY;
+    redo_.pop_back();
+    trimHistory();
+    return true;
+}
+
+void WorkingPicture::discardUndo() {
+    undo_.clear();
+    redo_.clear();
 }
 
 }  // namespace tessella::pixels

@@ -1,8 +1,10 @@
 #pragma once
 // The owner of the working pixel array: the picture every pixel operation works on, its
-// one-level undo copy, a scratch array, and the header fields that travel with the picture.
+// undo and redo history, a scratch array, and the header fields that travel with the picture.
 
 #include <QImage>
+#include <cstddef>
+#include <deque>
 #include <utility>
 
 #include "pixels/PixelGrid.h"
@@ -38,31 +40,56 @@ class WorkingPicture {
     // An empty array gives a null bitmap.
     void store(QImage& bitmap) const;
 
-    // An undo copy with the resolution that goes with it.
+    // One step of the history: a picture with its resolution.
     struct UndoCopy {
         PixelGrid picture;
         int dotsPerMeterX = 0;
         int dotsPerMeterY = 0;
-        bool valid = false;
+    };
+    // What saveUndo set aside, for putBackUndo when the operation that follows fails.
+    struct SavedStep {
+        std::deque<UndoCopy> redo;
+        bool pushed = false;
     };
 
-    // The undo copy becomes the picture as it stands, with its size and resolution. Answers
-    // the copy it replaces, for putBackUndo when the operation that follows fails. A failed
-    // allocation leaves the old copy in place.
-    UndoCopy saveUndo();
-    // The copy saveUndo replaced becomes the undo copy again.
-    void putBackUndo(UndoCopy previous) { undo_ = std::move(previous); }
-    // The picture, size and resolution become the undo copy again; the copy stays valid.
-    // Does nothing when no copy was ever saved; a failed allocation changes nothing.
-    void restoreUndo();
-    // Forgets the undo copy (a new element is being edited).
-    void discardUndo() { undo_ = UndoCopy{}; }
-    bool hasUndo() const { return undo_.valid; }
+    // The history keeps at most this many bytes of copies (undo and redo together) and this
+    // many steps each way; the oldest go first. One step is always kept, however large, so
+    // that the last change of a very large element can still be undone.
+    static constexpr std::size_t kHistoryBytes = std::size_t{256} << 20;
+    static constexpr int kHistorySteps = 100;
+    void setHistoryLimits(std::size_t bytes, int steps);
+
+    // A new step: the picture as it stands, with its size and resolution, goes on the undo
+    // list, the redo list is emptied, and the oldest steps go past the limits. A failed
+    // allocation leaves the lists as they were, but for the oldest steps dropped for room.
+    SavedStep saveUndo();
+    // Takes back the step saveUndo made and brings the redo list back.
+    void putBackUndo(SavedStep saved);
+    // The last step comes back (the picture as it stood goes on the redo list), or the last
+    // undone one goes again. Both only move pictures: no copy. They answer false when there
+    // is nothing to bring back.
+    bool undo();
+    bool redo();
+    // Forgets the history (a new element is being edited).
+    void discardUndo();
+    bool hasUndo() const { return !undo_.empty(); }
+    bool hasRedo() const { return !redo_.empty(); }
+    int undoSteps() const { return static_cast<int>(undo_.size()); }
+    int redoSteps() const { return static_cast<int>(redo_.size()); }
+    // Bytes held by the copies of both lists.
+    std::size_t historyBytes() const;
 
   private:
+    // Drops the oldest steps until both lists are within the limits.
+    void trimHistory();
+
     PixelGrid image_;
     PixelGrid scratch_;
-    UndoCopy undo_;
+    // Oldest first on both: undo_.back() is the last step, redo_.back() the last undone.
+    std::deque<UndoCopy> undo_;
+    std::deque<UndoCopy> redo_;
+    std::size_t historyLimitBytes_ = kHistoryBytes;
+    int historyLimitSteps_ = kHistorySteps;
     int dotsPerMeterX_ = 0;
     int dotsPerMeterY_ = 0;
 };

@@ -94,6 +94,14 @@ TEST_F(OpCommand, OperationsOnFiles) {
          BmpOf(Flat(2, 3, g100)),
          {{g127, g127}, {g127, g127}, {g100, g100}}},
         {{"sharpen", "in.bmp", "out.bmp"}, BmpOf(Flat(3, 3, g100)), sharpened},
+        // (x, y) lands at ((x + 1) mod 3, (y - 1) mod 2); -4 and 3 move the other way.
+        {{"offset", "1", "-1", "in.bmp", "out.bmp"}, bmp, {{F, D, E}, {C, A, B}}},
+        {{"offset", "-4", "3", "in.bmp", "out.bmp"}, bmp, {{E, F, D}, {B, C, A}}},
+        // Band 2 on 8 columns: copy weights 256, 128, 0, 0, 0, 0, 128, 256 over the copy moved
+        // by 4; (10 + 50) / 2 and (60 + 20) / 2 round down.
+        {{"make-tileable", "2", "in.bmp", "out.bmp"},
+         BmpOf({{Grey(0), Grey(10), Grey(20), Grey(30), Grey(40), Grey(50), Grey(60), Grey(70)}}),
+         {{Grey(40), Grey(30), Grey(20), Grey(30), Grey(40), Grey(50), Grey(40), Grey(30)}}},
     };
     // Flat 5 x 3 pictures: the name of each operation reaches its rule.
     const struct {
@@ -133,6 +141,9 @@ TEST_F(OpCommand, BadArgumentsExitWithTwoAndWriteNothing) {
         {"emboss", "99", "1", "1", "none", "in.bmp", "out.bmp"},
         {"veil", "12345G", "in.bmp", "out.bmp"},
         {"resize", "0", "5", "in.bmp", "out.bmp"},
+        {"make-tileable", "0", "in.bmp", "out.bmp"},
+        {"offset", "1", "in.bmp", "out.bmp"},
+        {"offset", "1", "half", "in.bmp", "out.bmp"},
         {"unknown", "in.bmp", "out.bmp"},
         {"mirror", "in.bmp"},
         {"mirror", "in.bmp", "out.png"},
@@ -161,6 +172,21 @@ TEST_F(OpCommand, FailuresExitWithOneAndKeepTheOldOutput) {
         EXPECT_EQ(Read("out.bmp"), QByteArray("old")) << args.join(' ').toStdString();
     }
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 3);  // no temporary left
+}
+
+TEST_F(OpCommand, InfoSeamsPrintsTheSeamFigure) {
+    // Seam |40 - 0| = 40 against inside steps (10 + 30) / 2 = 20; a flat picture gives 1.
+    Write("row.bmp", BmpOf({{Grey(0), Grey(10), Grey(40)}}));
+    Write("flat.bmp", BmpOf(Flat(4, 4, Grey(9))));
+    for (const auto& [file, expected] : {std::pair{"row.bmp", "Raccord : 2,0\n"},
+                                         std::pair{"flat.bmp", "Raccord : 1,0\n"}}) {
+        QProcess process;
+        process.start(QStringLiteral(TESSELLA_CLI),
+                      {QStringLiteral("info"), QStringLiteral("--seams"), Path(file)});
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 0);
+        EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(expected));
+    }
 }
 
 }  // namespace

@@ -252,14 +252,17 @@ TEST_F(EditorWindow, ZoneCopiesAndPastesGoThroughTheSystemClipboard) {
     editor->zones().copySelection();
     EXPECT_EQ(system->image().convertToFormat(QImage::Format_BGR888), Ramp(20, 10).copy(2, 1, 5, 3));
 
-    // Paste as new replaces the element and takes no undo copy.
+    // Paste as new replaces the element in one step of the history, the negative's before it.
     editor->negativeButton->click();
+    const QImage negative = editor->picture();
     system->setImage(Ramp(6, 6));
     editor->zones().pasteAsNewPicture();
     EXPECT_EQ(editor->picture(), Ramp(6, 6));
     EXPECT_EQ(editor->dimensionsLabel->text(), "6x6");
     editor->undoButton->click();
-    EXPECT_EQ(editor->picture(), Ramp(20, 10));  // the negative's copy
+    EXPECT_EQ(editor->picture(), negative);
+    editor->undoButton->click();
+    EXPECT_EQ(editor->picture(), Ramp(20, 10));
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ TEST(CliImageCommands, HelpVersionAndBadUsage) {
         {{"--help"}, 0, "Usage : tessella-cli COMMANDE", ""},
         {{"-h"}, 0, "tessella-cli contact-sheet -o SORTIE.pdf FICHIER...", ""},
         {{"--version"}, 0, "4.0", ""},
-        {{"info", "--help"}, 0, "Usage : tessella-cli info FICHIER", ""},
+        {{"info", "--help"}, 0, "Usage : tessella-cli info [--seams] FICHIER", ""},
         {{"convert", "-h"}, 0, "convert ENTREE SORTIE.(tga|bmp)", ""},
         {{"op", "--help"}, 0, "tessella-cli op contrast QUANTITE ENTREE", ""},
         {{"print", "-h"}, 0, "--width-mm L", ""},

@@ -145,11 +145,94 @@ TEST(WorkingPicture, UndoRestoresSizePixelsAndResolution) {
     work.saveUndo();
     work.image().resize(7, 9);
     work.setDotsPerMeter(5, 6);
-    work.restoreUndo();
+    ASSERT_TRUE(work.undo());
     ASSERT_EQ(work.width(), 4);
     ASSERT_EQ(work.height(), 2);
     EXPECT_EQ(work.image().at(3, 1), (Bgr{3, 2, 1}));
     EXPECT_EQ(work.dotsPerMeterX(), 100);
+    ASSERT_TRUE(work.redo());
+    EXPECT_EQ(work.width(), 7);
+    EXPECT_EQ(work.dotsPerMeterY(), 6);
+}
+
+// A w x h picture whose every pixel is grey v, taken as a new step over what was there.
+void Step(WorkingPicture& work, uint8_t v, int w = 2, int h = 2) {
+    work.saveUndo();
+    work.image().resize(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) work.image().at(x, y) = Grey(v);
+}
+
+uint8_t Shown(const WorkingPicture& work) {
+    return work.image().at(0, 0).g;
+}
+
+TEST(WorkingPicture, UndoAndRedoWalkTheStepsAndANewStepClearsRedo) {
+    WorkingPicture work;
+    Step(work, 0);
+    work.discardUndo();  // the element handed over: grey 0, no step
+    for (uint8_t v = 1; v <= 5; ++v) Step(work, v);
+    EXPECT_EQ(work.undoSteps(), 5);
+    for (int expected = 4; expected >= 0; --expected) {
+        ASSERT_TRUE(work.undo());
+        EXPECT_EQ(Shown(work), expected);
+    }
+    EXPECT_FALSE(work.undo());
+    EXPECT_EQ(Shown(work), 0);
+    EXPECT_EQ(work.redoSteps(), 5);
+    ASSERT_TRUE(work.redo());
+    ASSERT_TRUE(work.redo());
+    EXPECT_EQ(Shown(work), 2);
+    // A new step drops 3, 4 and 5 for good.
+    Step(work, 9);
+    EXPECT_FALSE(work.hasRedo());
+    EXPECT_FALSE(work.redo());
+    ASSERT_TRUE(work.undo());
+    EXPECT_EQ(Shown(work), 2);
+    // A step that failed is taken back with the redo list it cleared.
+    pixels::WorkingPicture::SavedStep saved = work.saveUndo();
+    EXPECT_FALSE(work.hasRedo());
+    work.putBackUndo(std::move(saved));
+    EXPECT_EQ(work.undoSteps(), 2);
+    ASSERT_TRUE(work.redo());
+    EXPECT_EQ(Shown(work), 9);
+}
+
+TEST(WorkingPicture, TheOldestStepsGoPastTheLimits) {
+    // A 10 x 10 copy holds (10 + 4 spare columns) x (10 + 1 spare row) x 3 = 462 bytes.
+    const struct {
+        const char* name;
+        std::size_t bytes;
+        int steps;
+        int side;
+        int keptSteps;
+    } rows[] = {
+        {"100 steps at most", WorkingPicture::kHistoryBytes, WorkingPicture::kHistorySteps, 10, 100},
+        {"two copies fit in 1000 bytes", 1000, 100, 10, 2},
+        {"3 steps", 1 << 20, 3, 10, 3},
+        // 20 x 20: 24 x 21 x 3 = 1512 bytes, over the limit alone: the last step still stays.
+        {"one copy larger than the limit", 1000, 100, 20, 1},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        WorkingPicture work;
+        work.setHistoryLimits(r.bytes, r.steps);
+        for (int v = 0; v <= 120; ++v) Step(work, static_cast<uint8_t>(v), r.side, r.side);
+        EXPECT_EQ(work.undoSteps(), r.keptSteps);
+        // The newest are kept: the last undo reaches 120 - kept.
+        while (work.undo()) {
+        }
+        EXPECT_EQ(Shown(work), 120 - r.keptSteps);
+        EXPECT_LE(work.historyBytes(), std::max<std::size_t>(r.bytes, 1512));
+    }
+    // A small element after a large one: the large copy goes to make room.
+    WorkingPicture work;
+    work.setHistoryLimits(1000, 100);
+    Step(work, 1, 20, 20);
+    Step(work, 2, 10, 10);
+    Step(work, 3, 10, 10);
+    EXPECT_EQ(work.undoSteps(), 1);
+    EXPECT_EQ(work.historyBytes(), 462u);
 }
 
 }  // namespace

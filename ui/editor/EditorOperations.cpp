@@ -6,6 +6,7 @@
 #include "editor/Filters.h"
 #include "editor/Geometry.h"
 #include "editor/Resize.h"
+#include "editor/Seamless.h"
 #include "pixels/WorkingPicture.h"
 #include "platform/Guard.h"
 #include "platform/Prompts.h"
@@ -13,6 +14,7 @@
 #include "ui/editor/ChannelDialog.h"
 #include "ui/editor/ColourAdjustWindow.h"
 #include "ui/editor/ResizeDialog.h"
+#include "ui/editor/TiledPreview.h"
 
 namespace tessella::editor {
 
@@ -26,11 +28,12 @@ EditorOperations::EditorOperations(platform::Prompts& prompts,
       blurDialog_(new BlurDialog(window)),
       channelDialog_(new ChannelDialog(window)),
       resizeDialog_(new ResizeDialog(prompts, window)),
+      blendBandDialog_(new BlendBandDialog(window)),
       colourWindow_(new pixels::ColourAdjustWindow(prompts, programFolder, work, window)) {}
 
 void EditorOperations::run(const std::function<void()>& op) {
     platform::Guard(prompts_, [&] {
-        pixels::WorkingPicture::UndoCopy previous = work_.saveUndo();
+        pixels::WorkingPicture::SavedStep previous = work_.saveUndo();
         try {
             op();
         } catch (...) {
@@ -38,7 +41,7 @@ void EditorOperations::run(const std::function<void()>& op) {
             throw;
         }
         emit pictureChanged();
-        emit undoAvailable(true);
+        emit historyChanged();
     });
 }
 
@@ -118,18 +121,30 @@ void EditorOperations::openBlur() {
     blurDialog_->move(window_->pos() + BlurDialog::kOffsetFromEditor);
     const auto step =
         connect(blurDialog_, &BlurDialog::stepRequested, this, &EditorOperations::applyBlurStep);
-    const auto back =
-        connect(blurDialog_, &BlurDialog::undoRequested, this, &EditorOperations::undo);
+    const auto back = connect(blurDialog_, &BlurDialog::undoRequested, this,
+                              &EditorOperations::undoBlurSteps);
     blurDialog_->exec();
     disconnect(step);
     disconnect(back);
-    if (blurStepTaken_) emit undoAvailable(true);
+    emit historyChanged();
+}
+
+void EditorOperations::undoBlurSteps() {
+    platform::Guard(prompts_, [this] {
+        // Only this showing's step: the steps before the window stay for "Annuler".
+        if (!blurStepTaken_) return;
+        work_.undo();
+        blurStepTaken_ = false;
+        blurDialog_->undoButton->setEnabled(false);
+        emit pictureChanged();
+        emit historyChanged();
+    });
 }
 
 void EditorOperations::applyBlurStep(pixels::BlurVariant variant) {
     platform::Guard(prompts_, [&] {
-        // One undo copy for all the steps of a showing, taken only once there is a step, so
-        // closing the window without one keeps the previous operation's copy.
+        // One step of the history for all the blur steps of a showing, taken only once there
+        // is a blur step, so closing the window without one adds nothing.
         if (!blurStepTaken_) {
             work_.saveUndo();
             blurStepTaken_ = true;
@@ -137,7 +152,7 @@ void EditorOperations::applyBlurStep(pixels::BlurVariant variant) {
         }
         pixels::Blur(work_.image(), variant);
         emit pictureChanged();
-        emit undoAvailable(true);
+        emit historyChanged();
     });
 }
 
@@ -178,11 +193,30 @@ void EditorOperations::resizeElement() {
 
 void EditorOperations::undo() {
     platform::Guard(prompts_, [this] {
-        if (!work_.hasUndo()) return;
-        work_.restoreUndo();
+        if (!work_.undo()) return;
         emit pictureChanged();
-        emit undoAvailable(false);
+        emit historyChanged();
     });
+}
+
+void EditorOperations::redo() {
+    platform::Guard(prompts_, [this] {
+        if (!work_.redo()) return;
+        emit pictureChanged();
+        emit historyChanged();
+    });
+}
+
+// --- Seamless textures -----------------------------------------------------------------
+
+void EditorOperations::offsetHalf() {
+    run([this] { OffsetWrap(work_, work_.width() / 2, work_.height() / 2); });
+}
+
+void EditorOperations::makeTileable() {
+    const std::optional<int> band = blendBandDialog_->ask(QSize(work_.width(), work_.height()));
+    if (!band) return;
+    run([&] { MakeTileable(work_, *band); });
 }
 
 }  // namespace tessella::editor

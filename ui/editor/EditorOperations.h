@@ -1,6 +1,6 @@
 #pragma once
-// The element editor's operations on the shared working picture, each in one pattern: undo
-// copy, operation, then pictureChanged so the editor stores and shows the result at its zoom.
+// The element editor's operations on the shared working picture, each in one pattern: a step
+// of the history, operation, then pictureChanged so the editor stores and shows the result at its zoom.
 // On a fault the picture and the undo copy are left as they were.
 
 #include <QObject>
@@ -23,6 +23,7 @@ class ProgramFolder;
 
 namespace tessella::editor {
 
+class BlendBandDialog;
 class BlurDialog;
 class ChannelDialog;
 class ResizeDialog;
@@ -41,13 +42,14 @@ class EditorOperations final : public QObject {
     BlurDialog* blurDialog() const { return blurDialog_; }
     ChannelDialog* channelDialog() const { return channelDialog_; }
     ResizeDialog* resizeDialog() const { return resizeDialog_; }
+    BlendBandDialog* blendBandDialog() const { return blendBandDialog_; }
     pixels::ColourAdjustWindow* colourWindow() const { return colourWindow_; }
 
   signals:
     // The working picture changed: the editor shows it.
     void pictureChanged();
-    // Whether "Défaire" has a copy to bring back.
-    void undoAvailable(bool available);
+    // The history gained or lost a step: what "Défaire", "Annuler" and "Rétablir" offer.
+    void historyChanged();
 
   public slots:
     void rotateLeft();
@@ -71,9 +73,16 @@ class EditorOperations final : public QObject {
     void adjustContrast();
     void emboss();
     void resizeElement();
-    // Brings the undo copy back, as often as asked.
+    // "Décaler de moitié": moved by half its size with wrap-around, the seams to the middle.
+    void offsetHalf();
+    // "Rendre raccordable", with the band asked first.
+    void makeTileable();
+    // One step back, or forward again; nothing when there is none.
     void undo();
+    void redo();
     void applyBlurStep(pixels::BlurVariant variant);
+    // The blur window's "Défaire": the element as it was before this showing's steps.
+    void undoBlurSteps();
 
   private:
     // Shows the colour adjustment window in adjustment's configuration; on OK its settings
@@ -86,6 +95,7 @@ class EditorOperations final : public QObject {
     BlurDialog* blurDialog_;
     ChannelDialog* channelDialog_;
     ResizeDialog* resizeDialog_;
+    BlendBandDialog* blendBandDialog_;
     pixels::ColourAdjustWindow* colourWindow_;
     platform::ColourValue veilColour_{};
     bool blurStepTaken_ = false;

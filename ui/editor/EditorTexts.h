@@ -100,4 +100,21 @@ inline const QString kResizeQuestion = QStringLiteral(
 inline const QString kZoneCloseCaption = QStringLiteral("Fermer la zone");
 inline const QString kPastedPictureWhat = QStringLiteral("Presse-papiers");
 
+// Seamless textures and the history.
+inline const QString kOffsetHalfCaption = QStringLiteral("Décaler de moitié");
+inline const QString kMakeTileableCaption = QStringLiteral("Rendre raccordable");
+inline const QString kTiledPreviewCaption = QStringLiteral("Aperçu en mosaïque");
+inline const QString kTiledPreviewTitle = QStringLiteral("Aperçu en mosaïque");
+inline const QString kPreviewZoomCaption = QStringLiteral("Zoom");
+inline const QString kPreviewZoomName = QStringLiteral("Zoom de l'aperçu");
+inline const QString kTileOutlineCaption = QStringLiteral("Contour d'une tuile");
+inline const QString kSeamFigureText = QStringLiteral("Raccord : %1");
+inline const QString kSeamFigureName = QStringLiteral("Raccord");
+inline const QString kTiledViewName = QStringLiteral("Élément répété 3 x 3");
+inline const QString kBlendBandTitle = QStringLiteral("Rendre raccordable");
+inline const QString kBlendBandCaption = QStringLiteral("Largeur de la bande de fondu (pixels) :");
+inline const QString kBlendBandName = QStringLiteral("Largeur de la bande de fondu");
+inline const QString kUndoStepCaption = QStringLiteral("Annuler");
+inline const QString kRedoStepCaption = QStringLiteral("Rétablir");
+
 }  // namespace tessella::editor

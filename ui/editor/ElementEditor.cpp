@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "editor/ElementPictures.h"
 #include "editor/ViewGeometry.h"
@@ -28,6 +29,7 @@
 #include "ui/editor/EditorTexts.h"
 #include "ui/editor/EditorView.h"
 #include "ui/editor/NewElementDialog.h"
+#include "ui/editor/TiledPreview.h"
 #include "ui/editor/ZoneTool.h"
 #include "ui/widgets/ImageBox.h"
 #include "ui/widgets/StatusPanels.h"
@@ -75,6 +77,7 @@ ElementEditor::ElementEditor(const Services& services, QWidget* parent)
                           this);
     // The palette beside the editor is its child, so that the modal editor lets it work.
     drawingTools_ = new drawing::DrawingTools(services.prompts, services.cursors, *this, this);
+    tiledPreview_ = new TiledPreview(this);
     connectControls();
     resize(900, 640);
 }
@@ -108,8 +111,12 @@ void ElementEditor::buildControls() {
     resizeButton = OperationButton(kResizeCaption, this);
     embossButton = OperationButton(kEmbossCaption, this);
     contrastButton = OperationButton(kContrastCaption, this);
+    offsetHalfButton = OperationButton(kOffsetHalfCaption, this);
+    makeTileableButton = OperationButton(kMakeTileableCaption, this);
     undoButton = OperationButton(kUndoCaption, this);
     reloadButton = OperationButton(kReloadCaption, this);
+    tiledPreviewButton = new QPushButton(kTiledPreviewCaption, this);
+    tiledPreviewButton->setAutoDefault(false);
 
     auto* dimensionsGroup = new QGroupBox(kDimensionsCaption, this);
     dimensionsLabel = new QLabel(dimensionsGroup);
@@ -130,6 +137,7 @@ void ElementEditor::buildControls() {
     auto* checks = new QVBoxLayout;
     checks->addWidget(view_->colourSwatch);
     checks->addWidget(view_->rulersCheck);
+    checks->addWidget(tiledPreviewButton);
     top->addLayout(checks);
 
     QStatusBar* statusBar = widgets::NewStatusBar(this);
@@ -152,6 +160,14 @@ void ElementEditor::buildMenu() {
     closeAction = bar->addAction(kCloseCaption);
     newElementAction = bar->addAction(kNewElementCaption);
     editMenu = bar->addMenu(kEditMenuCaption);
+    undoAction = editMenu->addAction(kUndoStepCaption);
+    undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undoAction->setEnabled(false);
+    redoAction = editMenu->addAction(kRedoStepCaption);
+    redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redoAction->setEnabled(false);
+    editMenu->addSeparator();
     copyAction = editMenu->addAction(kCopyCaption);
     copyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     copySelectionAction = editMenu->addAction(kCopySelectionCaption);
@@ -170,9 +186,11 @@ void ElementEditor::buildMenu() {
     propertiesAction->setEnabled(false);
     // Brings the palette back after its close box closed it.
     drawingToolsAction = bar->addAction(kDrawingToolsCaption);
+    tiledPreviewAction = bar->addAction(kTiledPreviewCaption);
     helpAction = bar->addAction(kHelpCaption);
     // The shortcuts work while the view has the focus, not only with the menu open.
-    addActions({copyAction, copySelectionAction, pasteAsNewAction, pasteIntoAction});
+    addActions({undoAction, redoAction, copyAction, copySelectionAction, pasteAsNewAction,
+                pasteIntoAction});
     layout()->setMenuBar(bar);
 }
 
@@ -199,11 +217,19 @@ void ElementEditor::connectControls() {
         {resizeButton, &EditorOperations::resizeElement},
         {embossButton, &EditorOperations::emboss},
         {contrastButton, &EditorOperations::adjustContrast},
+        {offsetHalfButton, &EditorOperations::offsetHalf},
+        {makeTileableButton, &EditorOperations::makeTileable},
         {undoButton, &EditorOperations::undo},
     };
     for (const auto& [button, slot] : handlers) connect(button, &QPushButton::clicked, ops, slot);
     connect(ops, &EditorOperations::pictureChanged, this, &ElementEditor::showWorkingPicture);
-    connect(ops, &EditorOperations::undoAvailable, undoButton, &QPushButton::setEnabled);
+    connect(ops, &EditorOperations::historyChanged, this, &ElementEditor::showHistory);
+    connect(undoAction, &QAction::triggered, ops, &EditorOperations::undo);
+    connect(redoAction, &QAction::triggered, ops, &EditorOperations::redo);
+    connect(tiledPreviewAction, &QAction::triggered, this, &ElementEditor::showTiledPreview);
+    connect(tiledPreviewButton, &QPushButton::clicked, this, &ElementEditor::showTiledPreview);
+    connect(this, &ElementEditor::pictureShown, tiledPreview_, &TiledPreview::showPicture);
+    connect(this, &QDialog::finished, tiledPreview_, &QWidget::close);
     connect(reloadButton, &QPushButton::clicked, this, &ElementEditor::reload);
 
     connect(view_->view, &widgets::ImageBox::mouseDown, this, &ElementEditor::pressOnView);
@@ -219,10 +245,10 @@ void ElementEditor::connectControls() {
         operations_->run([&] { work_.load(merged); });
     });
     connect(zones_, &ZoneTool::pictureReplaced, this, [this](const QImage& picture) {
-        // No undo copy: "Défaire" still brings back the last operation's. The picture has no
-        // file of its own: nothing to reload.
+        // A step like every paste. The picture has no file of its own: nothing to reload.
         reloadPath_.clear();
-        replacePicture(picture);
+        QImage replacement = picture;
+        operations_->run([&] { work_.load(replacement); });
         showFileName();
     });
     connect(copyAction, &QAction::triggered, zones_, &ZoneTool::copyElement);
@@ -255,7 +281,8 @@ QList<QPushButton*> ElementEditor::operationButtons() const {
             flipButton,       doubleRightButton, doubleDownButton, swapChannelsButton,
             greyButton,       negativeButton,    veilButton,       fuseButton,
             adjustButton,     blurButton,        sharpenButton,    softenButton,
-            resizeButton,     embossButton,      contrastButton};
+            resizeButton,     embossButton,      contrastButton,   offsetHalfButton,
+            makeTileableButton};
 }
 
 // --- Hand-over, showing and closing ----------------------------------------------------
@@ -288,9 +315,9 @@ void ElementEditor::begin(const texture::ElementRequest& request) {
     // A new element has no file: "Recharger" would read another one in its place.
     reloadPath_ = newElementMode_ ? QString() : request.sourceFileName;
     showDrawingTools_ = request.showDrawingTools;
-    // The undo copy belongs to the element edited before: nothing here can bring it back.
+    // The history belongs to the element edited before: nothing here can bring it back.
     work_.discardUndo();
-    undoButton->setEnabled(false);
+    showHistory();
     if (showDrawingTools_) {
         view_->view->update();
         emit drawingToolsWanted();
@@ -376,6 +403,21 @@ void ElementEditor::showWorkingPicture() {
     work_.store(display_);
     view_->showPicture(display_);
     showDimensions();
+    emit pictureShown(display_);
+}
+
+void ElementEditor::showHistory() {
+    undoButton->setEnabled(work_.hasUndo());
+    undoAction->setEnabled(work_.hasUndo());
+    redoAction->setEnabled(work_.hasRedo());
+}
+
+void ElementEditor::showTiledPreview() {
+    std::optional<QRect> palette;
+    if (drawingTools_->isVisible()) palette = drawingTools_->frameGeometry();
+    tiledPreview_->showPicture(display_);
+    // The buttons end where the element's view begins.
+    tiledPreview_->showBesideEditor(palette, view_->view->parentWidget()->mapToGlobal(QPoint()).y());
 }
 
 void ElementEditor::replacePicture(const QImage& picture) {
@@ -511,19 +553,22 @@ void ElementEditor::setPointerCursor(const QCursor& cursor) {
 
 void ElementEditor::keepUndoCopy() {
     work_.saveUndo();
+    showHistory();
 }
 
 void ElementEditor::drawOnPicture(const std::function<void(QImage&)>& draw) {
     platform::Guard(services_.prompts, [&] {
         draw(display_);
         view_->repaintPicture(display_);
+        emit pictureShown(display_);
     });
 }
 
 void ElementEditor::pictureDrawn() {
     platform::Guard(services_.prompts, [this] {
         work_.load(display_);
-        undoButton->setEnabled(true);
+        showHistory();
+        emit pictureShown(display_);
     });
 }
 

@@ -44,6 +44,7 @@ class EditorOperations;
 class EditorView;
 class NewElementDialog;
 class ResizeDialog;
+class TiledPreview;
 class ZoneTool;
 
 class ElementEditor final : public QDialog,
@@ -86,7 +87,7 @@ class ElementEditor final : public QDialog,
     const QString& reloadPath() const { return reloadPath_; }
     bool newElementMode() const { return newElementMode_; }
 
-    // The 20 buttons that change pixels, in the panel's order.
+    // The 22 buttons that change pixels, in the panel's order.
     QList<QPushButton*> operationButtons() const;
 
     QPushButton* rotateLeftButton;
@@ -109,8 +110,11 @@ class ElementEditor final : public QDialog,
     QPushButton* resizeButton;
     QPushButton* embossButton;
     QPushButton* contrastButton;
+    QPushButton* offsetHalfButton;
+    QPushButton* makeTileableButton;
     QPushButton* undoButton;
     QPushButton* reloadButton;
+    QPushButton* tiledPreviewButton;
     QLabel* dimensionsLabel;
     std::array<QLabel*, 3> statusPanels{};
     QTimer* showTimer;
@@ -119,6 +123,8 @@ class ElementEditor final : public QDialog,
     QAction* closeAction;
     QAction* newElementAction;
     QMenu* editMenu;
+    QAction* undoAction;
+    QAction* redoAction;
     QAction* copyAction;
     QAction* copySelectionAction;
     QAction* pasteAsNewAction;
@@ -126,6 +132,7 @@ class ElementEditor final : public QDialog,
     QAction* zoneAction;
     QAction* propertiesAction;
     QAction* drawingToolsAction;
+    QAction* tiledPreviewAction;
     QAction* helpAction;
 
     EditorView& viewArea() const { return *view_; }
@@ -137,6 +144,7 @@ class ElementEditor final : public QDialog,
     pixels::ColourAdjustWindow* colourWindow() const;
     NewElementDialog* newElementDialog() const { return newElementDialog_; }
     drawing::DrawingTools* drawingTools() const { return drawingTools_; }
+    TiledPreview* tiledPreview() const { return tiledPreview_; }
 
     // DrawingSurface.
     void setDrawingToolActive(bool active) override { drawingToolActive_ = active; }
@@ -151,6 +159,8 @@ class ElementEditor final : public QDialog,
     void done(int result) override;
 
   signals:
+    // The element shown changed (operation, stroke, paste, undo, reload, texture...).
+    void pictureShown(const QImage& picture);
     // The drawing tools window should be shown beside the editor.
     void drawingToolsWanted();
     void drawingPressed(QPoint pixel, Qt::MouseButton button);
@@ -173,6 +183,8 @@ class ElementEditor final : public QDialog,
     // first); its path becomes the reload path when there was none.
     void takeTexture(const QImage& picture, const QString& path);
     void finishShowing();
+    // "Aperçu en mosaïque": the preview beside the editor, clear of the palette.
+    void showTiledPreview();
 
   protected:
     bool event(QEvent* event) override;
@@ -193,6 +205,8 @@ class ElementEditor final : public QDialog,
     // A picture that replaces the element without an undo copy.
     void replacePicture(const QImage& picture);
     void showDimensions();
+    // "Défaire", "Annuler" and "Rétablir" enabled as the history allows.
+    void showHistory();
     void setOperationButtonsEnabled(bool on);
     // "Recharger" is enabled when the reload path names a file; the title names it.
     void showFileName();
@@ -210,6 +224,7 @@ class ElementEditor final : public QDialog,
     ZoneTool* zones_ = nullptr;
     NewElementDialog* newElementDialog_;
     drawing::DrawingTools* drawingTools_ = nullptr;
+    TiledPreview* tiledPreview_ = nullptr;
     QImage display_;
     // The element as handed over, to tell whether it was changed.
     QImage original_;

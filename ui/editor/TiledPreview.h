@@ -1,0 +1,104 @@
+#pragma once
+// "Aperçu en mosaïque": the element repeated 3 x 3 at zoom 1 to 4, so that its seams show, with
+// the seam figure. A non-modal child of the editor that follows each picture it shows.
+
+#include <QDialog>
+#include <QImage>
+#include <optional>
+
+class QCheckBox;
+class QLabel;
+class QSpinBox;
+
+namespace tessella::editor {
+
+// The 3 x 3 mosaic, its middle tile in the middle of the widget, cut at the widget's edges.
+class TiledView final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit TiledView(QWidget* parent = nullptr);
+
+    void setPicture(const QImage& picture);
+    void setZoom(int zoom);
+    void setOutlined(bool outlined);
+    int zoom() const { return zoom_; }
+    // Where the middle tile's top-left corner is drawn.
+    QPoint middleTileOrigin() const;
+    // The mosaic drawn into painter over the widget's rect (what paintEvent does).
+    void paintMosaic(QPainter& painter, const QRect& exposed);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    // The tile at the zoom, in the painter's fastest format; made once per picture and zoom.
+    void makeTile();
+
+    QImage picture_;
+    QImage tile_;
+    int zoom_ = 1;
+    bool outlined_ = false;
+};
+
+class TiledPreview final : public QDialog {
+    Q_OBJECT
+
+  public:
+    static constexpr int kMinZoom = 1;
+    static constexpr int kMaxZoom = 4;
+    static constexpr int kGapToEditor = 4;
+
+    explicit TiledPreview(QWidget* editor);
+
+    // Where the window goes beside editor's frame: to the right or the left, on the screen, and
+    // clear of the palette when there is one and room allows (else beside or below it). No
+    // room beside the editor on the screen: over the editor's picture, in its bottom right
+    // corner, below controlsBottom (where the editor's buttons end), so it covers no control.
+    static QPoint Place(const QRect& editor, QSize preview, const QRect& screen,
+                        const std::optional<QRect>& palette, int controlsBottom);
+
+    // Shows the window beside the editor, clear of palette (its frame) when given and of the
+    // editor's controls, which end at controlsBottom (global).
+    void showBesideEditor(const std::optional<QRect>& palette, int controlsBottom);
+
+    QSpinBox* zoomSpin;
+    QCheckBox* outlineCheck;
+    QLabel* seamLabel;
+    TiledView* view;
+
+    // The picture shown and the seam figure its text was made from.
+    const QImage& picture() const { return picture_; }
+
+  public slots:
+    // The editor's picture changed; a hidden window only keeps it for its next showing.
+    void showPicture(const QImage& picture);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void refresh();
+
+    QImage picture_;
+    bool stale_ = true;
+};
+
+// "Rendre raccordable": asks the width of the blend band.
+class BlendBandDialog final : public QDialog {
+    Q_OBJECT
+
+  public:
+    static constexpr int kDefaultBand = 32;
+
+    explicit BlendBandDialog(QWidget* parent = nullptr);
+
+    // Shows the window for an element of size; answers the band chosen with OK.
+    std::optional<int> ask(QSize size);
+
+    QSpinBox* bandSpin;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
+};
+
+}  // namespace tessella::editor
