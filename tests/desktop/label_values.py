@@ -13,6 +13,7 @@ Usage: label_values.py <path to tessella>
 """
 
 import os
+import shutil
 import struct
 import subprocess
 import sys
@@ -29,9 +30,10 @@ WINDOW_SECONDS = 10.0
 # program in, worked out from the program's rules: the main window's source folder is the
 # home folder, which holds two BMP files and nothing selected, at zoom 1 and with the mask at
 # its origin; the page opened then is a 128 x 64 picture, two 64 x 64 elements (the import
-# size the main window starts with); a new element is 32 x 32 pixels at zoom 1; the colour window opens with each
-# channel at 100 %, no contrast and the threshold at 255; the catalogue shows the six base
-# textures of Clips_Textures beside the program, twelve, six boxes to a page.
+# size the main window starts with); a new element is 32 x 32 pixels at zoom 1; the catalogue
+# shows the twelve textures of Clips_Textures beside the program, six boxes to a page; the
+# colour window opens with each channel at 100 %, no contrast, the threshold at 255 and a
+# black background.
 MAIN_WINDOW = [
     ("Zoom", "1"),
     ("Position du masque", "0 x 0"),
@@ -55,6 +57,7 @@ COLOUR_WINDOW = [
     ("Valeur rouge, vert et bleu", "100"),
     ("Valeur contraste", "0"),
     ("Valeur seuil", "255"),
+    ("Couleur du fond en hexadécimal", "000000"),
 ]
 CATALOGUE = [
     ("Images affichées", "1 à 6"),
@@ -125,7 +128,7 @@ def do_action(node, what):
     so the answer is not awaited."""
     action = node.queryAction()
     if action.nActions == 0:
-        raise RuntimeError("%s has no action" % what)
+        raise RuntimeError("\"%s\" cannot be pressed (disabled)" % what)
     Atspi.set_timeout(500, -1)
     try:
         action.doAction(0)
@@ -150,8 +153,12 @@ def press(window, role, name):
 
 
 def check(window_name, window, expected, failures, read):
-    """Compares each expected value label of window with what a screen reader reads."""
+    """Compares each expected value label of window with what a screen reader reads. The
+    window's other labels are listed too, to show a value label missing from the table."""
     names = labels(window) if window is not None else []
+    prefixes = tuple(prefix for prefix, _ in expected)
+    others = [n for n in names if n and not n.startswith(prefixes)]
+    log("%s, other labels: %s" % (window_name, " | ".join(others) or "(none)"))
     for prefix, value in expected:
         wanted = "%s : %s" % (prefix, value)
         got = [n for n in names if n == prefix or n.startswith(prefix + " : ")]
@@ -207,7 +214,8 @@ def run(program):
         name.queryEditableText().setTextContents(page)
         press(chooser, pyatspi.ROLE_PUSH_BUTTON, "Ouvrir")
         wait_for(lambda: any(n.startswith("Dimensions de la texture : ") for n in labels(main)))
-        check("barre d'état", main, STATUS_BAR, failures, read)
+        status_bar = next(iter(roles(main, pyatspi.ROLE_STATUS_BAR)), None)
+        check("barre d'état", status_bar, STATUS_BAR, failures, read)
 
         # Edit > "Nouvel élément de texture", then OK: the element editor on a new element.
         press(main, pyatspi.ROLE_MENU_ITEM, "Nouvel élément de texture")
@@ -259,7 +267,7 @@ def run(program):
         except subprocess.TimeoutExpired:
             process.kill()
             process.wait()
-        subprocess.run(["rm", "-rf", home])
+        shutil.rmtree(home, ignore_errors=True)
 
 
 def main():
