@@ -82,12 +82,18 @@ def wait_for(find, seconds=WINDOW_SECONDS):
         time.sleep(0.2)
 
 
+# Item views hold rows and cells, never a label: not walking into them keeps each look short.
+ITEM_VIEWS = {pyatspi.ROLE_LIST, pyatspi.ROLE_TREE, pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE}
+
+
 def walk(node):
-    """node and every accessible below it."""
+    """node and every accessible below it, item views' rows aside."""
     if node is None:
         return
     yield node
     try:
+        if node.getRole() in ITEM_VIEWS:
+            return
         children = list(node)
     except Exception:
         return
