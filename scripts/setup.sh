@@ -11,6 +11,7 @@ PACKAGES=(
   qt6-translations-l10n qt6-image-formats-plugins
   xvfb xauth imagemagick poppler-utils fonts-dejavu-core
   clang-14 libclang-rt-14-dev
+  clang-format clang-tidy
 )
 
 missing=()
