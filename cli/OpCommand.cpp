@@ -228,8 +228,8 @@ int OpCommand(const QStringList& words) {
         PrintError(QStringLiteral("Usage : ") + UsageLine(*op));
         return kExitUsage;
     }
-    const QString input = args[count + 1];
-    const QString output = args[count + 2];
+    const QString& input = args[count + 1];
+    const QString& output = args[count + 2];
     if (!IsPictureOutput(output)) {
         PrintError(QStringLiteral("SORTIE : extension .bmp ou .tga attendue (%1)").arg(output));
         return kExitUsage;

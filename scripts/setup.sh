@@ -15,6 +15,8 @@ PACKAGES=(
   openbox x11-utils xdotool at-spi2-core python3-pyatspi dbus-daemon dbus-x11 libvips-tools
   # Peers of the process benchmark; libtiff for silencing the TIFF reader.
   graphicsmagick libtiff-dev
+  # The format check and the tidy script.
+  clang-format clang-tidy
 )
 
 missing=()
