@@ -61,10 +61,11 @@ QString FolderName(const QString& folder) {
 
 QStringList BitmapFiles(const QString& folder) {
     QDir dir(folder);
-    dir.setNameFilters({QStringLiteral("*.bmp")});
+    dir.setNameFilters({QStringLiteral("*.bmp"), QStringLiteral("*.png"), QStringLiteral("*.jpeg"),
+                        QStringLiteral("*.jpe"), QStringLiteral("*.webp")});
     dir.setFilter(QDir::Files | QDir::Readable | QDir::Hidden);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    // Name filters ignore case by default, so "*.BMP" files are listed too.
+    // Name filters ignore case by default, so "*.BMP" or "*.PNG" files are listed too.
     return dir.entryList();
 }
 

@@ -35,7 +35,8 @@ QRect FitThumbnail(QSize picture, bool zoomSmall, int side = kThumbnailSide);
 // root).
 QString FolderName(const QString& folder);
 
-// The names of the folder's "*.bmp" files whatever the case of the extension, sorted by name.
+// The names of the folder's "*.bmp" files, and of today's formats (png, jpeg, jpe, webp),
+// whatever the case of the extension, sorted by name.
 QStringList BitmapFiles(const QString& folder);
 
 }  // namespace tessella::catalogue

@@ -151,7 +151,7 @@ const std::vector<Operation>& Operations() {
 QString UsageLine(const Operation& op) {
     QString line = QStringLiteral("tessella-cli op ") + QLatin1String(op.name);
     for (const Argument& a : op.arguments) line += QLatin1Char(' ') + QLatin1String(a.name);
-    return line + QStringLiteral(" ENTREE SORTIE.(bmp|tga)");
+    return line + QStringLiteral(" ENTREE SORTIE.(bmp|tga|png)");
 }
 
 QString UsageText() {
@@ -231,7 +231,8 @@ int OpCommand(const QStringList& words) {
     const QString& input = args[count + 1];
     const QString& output = args[count + 2];
     if (!IsPictureOutput(output)) {
-        PrintError(QStringLiteral("SORTIE : extension .bmp ou .tga attendue (%1)").arg(output));
+        PrintError(
+            QStringLiteral("SORTIE : extension .bmp, .tga ou .png attendue (%1)").arg(output));
         return kExitUsage;
     }
     Values values;

@@ -1,5 +1,6 @@
 // tessella-cli pack and extract: the page commands of the main window, answered from options.
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSize>
@@ -9,6 +10,8 @@
 #include "cli/Commands.h"
 #include "imagefile/ImageLoader.h"
 #include "platform/Error.h"
+#include "platform/SafeFile.h"
+#include "texture/AtlasData.h"
 #include "texture/PageContext.h"
 #include "texture/PageFiles.h"
 #include "texture/PagePacker.h"
@@ -22,9 +25,10 @@ namespace {
 
 const QString kPackUsage = QStringLiteral(
     "Usage : tessella-cli pack [--import LxH | --free] [--max-width 256|512] "
-    "[--onto PAGE [--fill-right]] [--yes-to-all | --no-to-all] -o SORTIE.tga FICHIER...");
-const QString kExtractUsage =
-    QStringLiteral("Usage : tessella-cli extract [--import LxH] PAGE DEST.bmp");
+    "[--onto PAGE [--fill-right]] [--yes-to-all | --no-to-all] -o SORTIE.(tga|png) FICHIER...");
+const QString kExtractUsage = QStringLiteral(
+    "Usage : tessella-cli extract [--import LxH] PAGE DEST.(bmp|png)\n"
+    "        tessella-cli extract --names PAGE DOSSIER");
 const QString kUnknownOption = QStringLiteral("Option inconnue : %1");
 
 QCommandLineOption ImportOption() {
@@ -83,8 +87,8 @@ CommandSyntax PackSyntax() {
                      QStringLiteral("complète d'abord une texture étroite à droite (avec --onto)")},
                     {QStringLiteral("yes-to-all"), QStringLiteral("place ") + notMultipleOf8},
                     {QStringLiteral("no-to-all"), QStringLiteral("écarte ") + notMultipleOf8},
-                    {QStringLiteral("o"), QStringLiteral("texture à écrire"),
-                     QStringLiteral("SORTIE.tga")}},
+                    {QStringLiteral("o"), QStringLiteral("texture à écrire (.tga ou .png)"),
+                     QStringLiteral("SORTIE")}},
         .unknownOption = kUnknownOption};
 }
 
@@ -125,10 +129,48 @@ QString ParsePack(const QCommandLineParser& parser, PackOptions& o) {
     if (o.import && o.freeSize) return QStringLiteral("--import et --free s'excluent");
     if (o.fillRight && o.onto.isEmpty()) return QStringLiteral("--fill-right demande --onto");
     if (o.out.isEmpty()) return QStringLiteral("Il manque -o SORTIE.tga");
-    if (QFileInfo(o.out).suffix().compare(QStringLiteral("tga"), Qt::CaseInsensitive) != 0)
-        return QStringLiteral("La sortie doit être un fichier .tga");
+    const QString suffix = QFileInfo(o.out).suffix().toLower();
+    if (suffix != QLatin1String("tga") && suffix != QLatin1String("png"))
+        return QStringLiteral("La sortie doit être un fichier .tga ou .png");
     if (o.files.isEmpty()) return QStringLiteral("Aucun fichier à ajouter");
     return {};
+}
+
+bool IsPngPath(const QString& path) {
+    return QFileInfo(path).suffix().compare(QStringLiteral("png"), Qt::CaseInsensitive) == 0;
+}
+
+// Each frame of the page's atlas as FOLDER/<name>.png. A name that would leave the folder, or
+// that another frame's file already took, is refused with a message and the rest are written;
+// a folder that cannot take the files stops everything before the first is written.
+int ExtractByName(const texture::TexturePage& page, const QString& pagePath,
+                  const QString& folder) {
+    if (page.frames.empty())
+        throw platform::TessellaError(
+            QStringLiteral("Aucun élément nommé : pas de liste d'éléments (%1)")
+                .arg(texture::AtlasPathFor(pagePath)));
+    const QFileInfo place(folder);
+    if (!QDir().mkpath(folder) || !place.isDir() || !QFileInfo(folder).isWritable())
+        throw platform::TessellaError(
+            QStringLiteral("Impossible d'écrire dans le dossier %1").arg(folder));
+    int written = 0, refused = 0;
+    QStringList taken;
+    platform::SyncedBatch batch;
+    for (const texture::AtlasFrame& frame : page.frames) {
+        const std::optional<QString> file = texture::ElementPathForName(folder, frame.name);
+        if (!file || taken.contains(*file)) {
+            PrintError(QStringLiteral("Nom d'élément refusé : %1").arg(frame.name));
+            ++refused;
+            continue;
+        }
+        taken << *file;
+        const QRect& r = frame.rect;
+        texture::WriteElementFile(*file, page.pageBitmap.copy(r.x(), r.y(), r.width(), r.height()));
+        ++written;
+    }
+    batch.finish();
+    PrintOut(QStringLiteral("%1 élément(s) extrait(s)").arg(written));
+    return refused > 0 ? kExitFailure : kExitOk;
 }
 
 }  // namespace
@@ -171,7 +213,7 @@ int PackCommand(const QStringList& args) {
     if (added.outcome == texture::AddOutcome::RefusedExtension)
         throw RefusedFile(added.refusedPath);
 
-    files.savePageAsTga(o.out);
+    files.savePageFile(o.out);
     PrintOut(QStringLiteral("%1 : %2 x %3, %4 élément(s) ajouté(s)")
                  .arg(o.out)
                  .arg(page.pageWidth)
@@ -182,18 +224,28 @@ int PackCommand(const QStringList& args) {
 
 int ExtractCommand(const QStringList& args) {
     QCommandLineParser parser;
-    if (const auto stop = ParseCommandLine(
-            parser, args,
-            {.usage = kExtractUsage, .options = {ImportOption()}, .unknownOption = kUnknownOption}))
+    const QCommandLineOption names(QStringLiteral("names"),
+                                   QStringLiteral("un fichier .png par élément nommé de la "
+                                                  "texture, dans DOSSIER"));
+    if (const auto stop = ParseCommandLine(parser, args,
+                                           {.usage = kExtractUsage,
+                                            .options = {ImportOption(), names},
+                                            .unknownOption = kUnknownOption}))
         return *stop;
     std::optional<QSize> import;
+    bool byName = false;
     QStringList seen;
-    for (const GivenOption& option : OptionsInOrder(parser)) {  // only --import
+    for (const GivenOption& option : OptionsInOrder(parser)) {
         if (const QString twice = Repeated(seen, option); !twice.isEmpty())
             return UsageError(kExtractUsage, twice);
-        if (!option.value || !(import = ParseSize(*option.value)))
+        if (option.name == QLatin1String("names")) {
+            byName = true;
+        } else if (!option.value || !(import = ParseSize(*option.value))) {
             return UsageError(kExtractUsage, QStringLiteral("--import attend une taille LxH"));
+        }
     }
+    if (byName && import)
+        return UsageError(kExtractUsage, QStringLiteral("--names et --import s'excluent"));
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2)
         return UsageError(kExtractUsage, QStringLiteral("Il faut une texture et une destination"));
@@ -214,7 +266,9 @@ int ExtractCommand(const QStringList& args) {
         page.importHeight = import->height();
     }
     if (!files.openPage()) throw RefusedFile(positional[0]);
-    const QString destination = texture::WithExtension(positional[1], QStringLiteral(".bmp"));
+    if (byName) return ExtractByName(page, positional[0], positional[1]);
+    const QString destination = texture::WithExtension(
+        positional[1], IsPngPath(positional[1]) ? QStringLiteral(".png") : QStringLiteral(".bmp"));
     const int count = files.extractElements(destination, 0);
     PrintOut(QStringLiteral("%1 élément(s) extrait(s)").arg(count));
     return kExitOk;

@@ -4,6 +4,7 @@
 
 #include "imagefile/BmpWriter.h"
 #include "imagefile/ImageLoader.h"
+#include "imagefile/PngWriter.h"
 #include "imagefile/TgaWriter.h"
 #include "platform/Error.h"
 #include "platform/SafeFile.h"
@@ -27,14 +28,17 @@ QImage LoadPicture(const QString& file) {
 
 bool IsPictureOutput(const QString& path) {
     const QString suffix = SuffixOf(path);
-    return suffix == QLatin1String("tga") || suffix == QLatin1String("bmp");
+    return suffix == QLatin1String("tga") || suffix == QLatin1String("bmp") ||
+           suffix == QLatin1String("png");
 }
 
 void WritePicture(const imagefile::BgrRows& rows, const QString& path) {
-    const bool page = SuffixOf(path) == QLatin1String("tga");
+    const QString suffix = SuffixOf(path);
     platform::WriteFileAtomically(path, [&](platform::ByteSink& sink) {
-        if (page)
+        if (suffix == QLatin1String("tga"))
             imagefile::WritePageTga(rows, sink);
+        else if (suffix == QLatin1String("png"))
+            imagefile::WritePng24(rows, sink);
         else
             imagefile::WriteBmp24(rows, sink);
     });

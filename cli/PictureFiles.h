@@ -12,11 +12,11 @@ namespace tessella::cli {
 // The picture in file through the program's loader; a refused extension is a failure.
 QImage LoadPicture(const QString& file);
 
-// True when path ends in .tga or .bmp (any case), the two outputs of the commands.
+// True when path ends in .tga, .bmp or .png (any case), the outputs of the commands.
 bool IsPictureOutput(const QString& path);
 
-// Writes a .tga as a page (24-bit, the program's header) or a .bmp as a 24-bit BMP, row by
-// row through a temporary file: no encoded copy of a large picture is held.
+// Writes a .tga as a page (24-bit, the program's header), a .png as a 24-bit PNG or a .bmp as
+// a 24-bit BMP, through a temporary file: TGA and BMP row by row, holding no encoded copy.
 void WritePicture(const QImage& image, const QString& path);
 void WritePicture(const imagefile::BgrRows& rows, const QString& path);
 

@@ -22,12 +22,13 @@ struct Command {
 
 const Command kCommands[] = {
     {"info", "info FICHIER", tessella::cli::InfoCommand},
-    {"convert", "convert ENTREE SORTIE.(tga|bmp)", tessella::cli::ConvertCommand},
+    {"convert", "convert ENTREE SORTIE.(tga|bmp|png)", tessella::cli::ConvertCommand},
     {"pack",
      "pack [--import LxH | --free] [--max-width 256|512] [--onto PAGE [--fill-right]]\n"
-     "       [--yes-to-all | --no-to-all] -o SORTIE.tga FICHIER...",
+     "       [--yes-to-all | --no-to-all] -o SORTIE.(tga|png) FICHIER...",
      tessella::cli::PackCommand},
-    {"extract", "extract [--import LxH] PAGE DEST.bmp", tessella::cli::ExtractCommand},
+    {"extract", "extract [--import LxH] PAGE DEST.(bmp|png) | extract --names PAGE DOSSIER",
+     tessella::cli::ExtractCommand},
     {"op", "op OPERATION [ARGUMENTS...] ENTREE SORTIE", tessella::cli::OpCommand},
     {"print",
      "print PAGE [--width-mm L] [--x-mm X] [--y-mm Y] [--landscape] [--name] -o SORTIE.pdf",

@@ -17,6 +17,7 @@
 #include "imagefile/JpegDecoder.h"
 #include "imagefile/MagickBridge.h"
 #include "imagefile/PicDecoder.h"
+#include "imagefile/QtFormatReader.h"
 #include "imagefile/RlaDecoder.h"
 #include "imagefile/TgaReader.h"
 #include "platform/Error.h"
@@ -27,7 +28,7 @@ namespace tessella::imagefile {
 
 namespace {
 
-enum class Decoder { Tga, Bmp, Jpeg, Magick, Rla, Pic, Emf };
+enum class Decoder { Tga, Bmp, Jpeg, Magick, Rla, Pic, Emf, Png, Webp };
 
 struct Route {
     const char* extension;
@@ -56,11 +57,15 @@ qint64 MaxFileBytes(Decoder decoder) {
             return platform::MaxImageFileBytes(8, 64 * kMegabyte);
         case Decoder::Emf:
             return platform::MaxImageFileBytes(4, 64 * kMegabyte);
+        case Decoder::Png:  // 16-bit RGBA stored, ancillary chunks around it
+        case Decoder::Webp:
+            return platform::MaxImageFileBytes(8, 64 * kMegabyte);
     }
     return 0;
 }
 
-// Which decoder reads each of the 31 extensions, in the program's order.
+// Which decoder reads each of the 35 extensions: the program's 31 in its order, then today's
+// formats.
 constexpr Route kRoutes[] = {
     {".TIF", Decoder::Magick, "TIFF"}, {".TIFF", Decoder::Magick, "TIFF"},
     {".GIF", Decoder::Magick, "GIF"},  {".PIC", Decoder::Pic, nullptr},
@@ -78,6 +83,8 @@ constexpr Route kRoutes[] = {
     {".BMP", Decoder::Bmp, nullptr},   {".DIB", Decoder::Bmp, nullptr},
     {".RLE", Decoder::Bmp, nullptr},   {".EMF", Decoder::Emf, nullptr},
     {".WMF", Decoder::Magick, "WMF"},
+    {".PNG", Decoder::Png, nullptr},   {".JPEG", Decoder::Jpeg, nullptr},
+    {".JPE", Decoder::Jpeg, nullptr},  {".WEBP", Decoder::Webp, nullptr},
 };
 
 // True for a portable map whose samples fit in a byte: the bitmap kinds, and grey and colour
@@ -211,6 +218,12 @@ QImage Decode(const Route& route, const QString& path, const QByteArray& bytes) 
             return NamingTheFile(path, [&] { return DecodePic(bytes); });
         case Decoder::Emf:
             return NamingTheFile(path, [&] { return RenderEmf(bytes); });
+        case Decoder::Png:
+            return NamingTheFile(
+                path, [&] { return ReadWithQtFormat(bytes, "png", kPngInvalidMessage); });
+        case Decoder::Webp:
+            return NamingTheFile(
+                path, [&] { return ReadWithQtFormat(bytes, "webp", kWebpInvalidMessage); });
         case Decoder::Magick:
             if (QImage read = ReadWithQt(bytes, route.coder); !read.isNull()) return read;
             return DecodeWithMagick(bytes, QString::fromLatin1(route.coder), path);

@@ -11,15 +11,17 @@
 
 namespace tessella::imagefile {
 
-// The 31 accepted extensions, upper case with their dot, in the program's order.
+// The 35 accepted extensions, upper case with their dot: the program's 31 in its order, then
+// .PNG, .JPEG, .JPE and .WEBP.
 const QStringList& KnownImageExtensions();
 
-// True when the part of path from its last dot is one of the 31 (any case).
+// True when the part of path from its last dot is one of the 35 (any case).
 bool IsKnownImageExtension(const QString& path);
 
 // False, with image untouched, when the extension is not accepted. Otherwise decodes the
 // file into image and answers true. Decoding failures throw TessellaError with a French
-// message naming the file (for TGA "Targa : image invalide"; for JPEG "Erreur JPEG #n").
+// message naming the file (for TGA "Targa : image invalide"; for JPEG, .jpeg and .jpe too,
+// "Erreur JPEG #n"; PNG and WebP as ReadWithQtFormat tells).
 // 15 and 16-bit pictures come out as Format_BGR888, each 5-bit channel times 8 (green of 5-6-5
 // times 4), so they show the same colours wherever they are used.
 bool LoadImageByExtension(const QString& path, QImage& image);

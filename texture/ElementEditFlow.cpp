@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "imagefile/BmpWriter.h"
+#include "imagefile/PngWriter.h"
 #include "platform/Error.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SafeFile.h"
@@ -82,9 +83,14 @@ QString ElementEditFlow::editAndSave(const ElementRequest& request, const QStrin
 QString ElementEditFlow::writeElement(const QImage& picture, const QString& proposed) {
     const auto name = c_.prompts.saveFileName(kSaveElementTitle, kElementFilter, proposed);
     if (!name) return {};
-    const QString path = WithExtension(*name, kBmpExtension);
+    const bool png = imagefile::IsPngPath(*name);
+    const QString path = png ? *name : WithExtension(*name, kBmpExtension);
     try {
-        platform::WriteFileAtomically(path, imagefile::WriteBmp24(picture));
+        if (png)
+            platform::WriteFileAtomically(
+                path, [&](platform::ByteSink& sink) { imagefile::WritePng24(picture, sink); });
+        else
+            platform::WriteFileAtomically(path, imagefile::WriteBmp24(picture));
     } catch (const platform::TessellaError& error) {
         c_.prompts.error(error.message());
         return {};

@@ -1,6 +1,6 @@
 #pragma once
 // Handing a source or a new blank element to the element editor and saving what comes back
-// as a BMP file ("Modifier le source BMP", "Nouvel élément de texture").
+// as a BMP or PNG file ("Modifier le source BMP", "Nouvel élément de texture").
 
 #include <QString>
 #include <functional>
@@ -12,7 +12,9 @@ namespace tessella::texture {
 
 inline const QString kSaveElementQuestion = QStringLiteral("Sauvegarde");
 inline const QString kSaveElementTitle = QStringLiteral("SAUVER L'ÉLÉMENT DE TEXTURE");
-inline const QString kElementFilter = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
+// BMP first (the default), then PNG; the extension chosen decides.
+inline const QString kElementFilter =
+    QStringLiteral("Bitmaps (*.bmp)|*.bmp|Images PNG (*.png)|*.png");
 
 class ElementEditFlow {
   public:
@@ -39,8 +41,9 @@ class ElementEditFlow {
     // Edits request until the element is written (answers its file and sets written) or given
     // up (answers an empty text); the save dialog proposes proposed.
     QString editAndSave(const ElementRequest& request, const QString& proposed, QImage& written);
-    // The save dialog, then picture written as a 24-bit BMP; an empty text when cancelled or
-    // when the write failed (which the user is told).
+    // The save dialog, then picture written as a 24-bit PNG when the name chosen ends in .png,
+    // else as a 24-bit BMP (.bmp put in place of any other extension); an empty text when
+    // cancelled or when the write failed (which the user is told).
     QString writeElement(const QImage& picture, const QString& proposed);
 
     PageContext c_;

@@ -6,11 +6,12 @@
 
 namespace tessella::texture {
 
-// "*.bmp;*.jpg;...;*.bw;": the patterns of the source list, in the program's order.
+// "*.bmp;*.jpg;...;*.bw;*.png;*.jpeg;*.jpe;*.webp;": the patterns of the source list, the
+// program's 29 in its order and today's formats after them. Matched whatever the case.
 const QString& SourceFileMask();
 // The same patterns as a list ("*.bmp", "*.jpg", ...), for QFileSystemModel name filters.
 QStringList SourceNameFilters();
-// The picture-open dialog's 18 entries "Caption|patterns" joined by "|", "Toutes images " first.
+// The picture-open dialog's 19 entries "Caption|patterns" joined by "|", "Toutes images " first.
 const QString& OpenPictureFilter();
 
 }  // namespace tessella::texture

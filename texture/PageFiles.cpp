@@ -4,11 +4,13 @@
 
 #include "imagefile/BmpWriter.h"
 #include "imagefile/ImageLoader.h"
+#include "imagefile/PngWriter.h"
 #include "imagefile/TgaWriter.h"
 #include "platform/CheckedMath.h"
 #include "platform/Error.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SafeFile.h"
+#include "texture/AtlasData.h"
 #include "texture/PageTexts.h"
 #include "texture/ReplaceMask.h"
 #include "texture/SourcePanel.h"
@@ -21,6 +23,12 @@ using platform::CheckedMul;
 namespace {
 const QString kTgaExtension = QStringLiteral(".tga");
 const QString kBmpExtension = QStringLiteral(".bmp");
+const QString kPngExtension = QStringLiteral(".png");
+
+bool IsPagePath(const QString& path) {
+    return imagefile::IsPngPath(path) ||
+           QFileInfo(path).suffix().compare(QStringLiteral("tga"), Qt::CaseInsensitive) == 0;
+}
 
 qsizetype ExtensionStart(const QString& path) {
     const qsizetype slash =
@@ -36,7 +44,16 @@ QString WithExtension(const QString& path, const QString& extension) {
 
 QString ElementFileName(const QString& destination, int number) {
     return WithExtension(destination, QString()) +
-           QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0')) + kBmpExtension;
+           QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0')) +
+           (imagefile::IsPngPath(destination) ? kPngExtension : kBmpExtension);
+}
+
+void WriteElementFile(const QString& path, const QImage& element) {
+    if (imagefile::IsPngPath(path))
+        platform::WriteFileAtomically(
+            path, [&](platform::ByteSink& sink) { imagefile::WritePng24(element, sink); });
+    else
+        platform::WriteFileAtomically(path, imagefile::WriteBmp24(element));
 }
 
 bool PageFiles::confirmAbandonModified() {
@@ -79,6 +96,7 @@ bool PageFiles::newPage() {
     bitmap.fillRect(1, 1, p.importWidth - 3, p.importHeight - 3, platform::kMagenta);
     p.textureFileName = WithExtension(*name, kTgaExtension);
     p.pageBitmap = std::move(bitmap);
+    p.frames.clear();
     c_.events.showPage(p.pageBitmap.image(), true);
     p.insertX = p.insertY = 0;
     p.pageWidth = p.importWidth;
@@ -119,6 +137,7 @@ bool PageFiles::openPage() {
     p.textureFileName = *name;
     p.sourceFileName = *name;
     p.pageBitmap = std::move(bitmap);
+    const bool atlasMatches = readAtlasBeside(*name);
     c_.events.showPage(p.pageBitmap.image(), true);
     const int32_t w = p.pageBitmap.width(), h = p.pageBitmap.height();
     p.pageWidth = w;
@@ -151,7 +170,34 @@ bool PageFiles::openPage() {
     c_.events.setEnabled(PageCommand::PrintPage, true);
     p.pageOpen = true;
     p.modified = false;  // nothing done to the page yet
+    if (!atlasMatches) c_.prompts.warning(kAtlasMismatchWarning.arg(AtlasPathFor(*name)));
     return true;
+}
+
+bool PageFiles::readAtlasBeside(const QString& pagePath) {
+    TexturePage& p = c_.page;
+    p.frames.clear();
+    const QString atlas = AtlasPathFor(pagePath);
+    // A page without its atlas file opens as it always has, with no element list.
+    if (!QFileInfo::exists(atlas)) return true;
+    std::optional<std::vector<AtlasFrame>> frames;
+    try {
+        frames = ParseAtlasJson(platform::ReadWholeFile(atlas, kMaxAtlasFileBytes),
+                                QSize(p.pageBitmap.width(), p.pageBitmap.height()));
+    } catch (const platform::TessellaError&) {
+        // Unreadable is one more way not to match: the same single message.
+    }
+    if (!frames) return false;
+    p.frames = std::move(*frames);
+    return true;
+}
+
+void PageFiles::writeAtlasBeside(const QString& pagePath) {
+    const TexturePage& p = c_.page;
+    platform::WriteFileAtomically(
+        AtlasPathFor(pagePath),
+        AtlasJson(p.frames, QFileInfo(pagePath).fileName(),
+                  QSize(p.pageBitmap.width(), p.pageBitmap.height())));
 }
 
 void PageFiles::savePageAsTga(const QString& path) {
@@ -161,18 +207,35 @@ void PageFiles::savePageAsTga(const QString& path) {
     if (w > kMaxTgaSide || h > kMaxTgaSide)
         throw platform::TessellaError(kPageTooLargeForTga.arg(w).arg(h));
     platform::WriteFileAtomically(path, imagefile::WritePageTga(p.pageBitmap.image()));
+    writeAtlasBeside(path);
     p.modified = false;
+}
+
+void PageFiles::savePageAsPng(const QString& path) {
+    TexturePage& p = c_.page;
+    if (!p.pageOwned()) return;
+    const QImage page = p.pageBitmap.image();
+    platform::WriteFileAtomically(
+        path, [&](platform::ByteSink& sink) { imagefile::WritePng24(page, sink); });
+    writeAtlasBeside(path);
+    p.modified = false;
+}
+
+void PageFiles::savePageFile(const QString& path) {
+    if (imagefile::IsPngPath(path))
+        savePageAsPng(path);
+    else
+        savePageAsTga(path);
 }
 
 bool PageFiles::save() {
     TexturePage& p = c_.page;
     if (!p.pageOwned()) return false;
     // A page opened from another format keeps its pixels in a TGA of the same name rather
-    // than TGA bytes under a .bmp (or other) name.
-    if (QFileInfo(p.textureFileName).suffix().compare(QStringLiteral("tga"), Qt::CaseInsensitive) !=
-        0)
+    // than TGA bytes under a .bmp (or other) name; a PNG page stays a PNG.
+    if (!IsPagePath(p.textureFileName))
         return askSaveAs(WithExtension(p.textureFileName, kTgaExtension), true);
-    savePageAsTga(p.textureFileName);
+    savePageFile(p.textureFileName);
     return true;
 }
 
@@ -183,11 +246,12 @@ bool PageFiles::saveAs() {
 
 bool PageFiles::askSaveAs(const QString& proposed, bool renamePage) {
     saveDialogName_ = proposed;
-    const auto name = askSaveName(kSaveAsTitle, kTextureFilter);
+    const auto name = askSaveName(kSaveAsTitle, kTextureSaveFilter);
     if (!name) return false;
-    const QString path = WithExtension(*name, kTgaExtension);
+    // The extension chosen decides: .png writes a PNG, anything else a TGA.
+    const QString path = imagefile::IsPngPath(*name) ? *name : WithExtension(*name, kTgaExtension);
     if (!confirmReplaceFileRenamed(*name, path)) return false;
-    savePageAsTga(path);
+    savePageFile(path);
     c_.events.setStatusPanel(kPanelFileName, QFileInfo(path).fileName());
     if (renamePage) c_.page.textureFileName = path;
     return true;
@@ -233,7 +297,7 @@ int PageFiles::extractElements(const QString& destination, int pauseMs) {
             c_.pacer.processEvents();
             p.sourcePicture = element;
             c_.events.showSource(element, ClickPreviewBox(w, h), true);
-            platform::WriteFileAtomically(file, imagefile::WriteBmp24(element));
+            WriteElementFile(file, element);
             if (pauseMs > 0) c_.pacer.wait(pauseMs);
         }
     }

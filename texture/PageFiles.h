@@ -1,6 +1,7 @@
 #pragma once
 // The "Fichier" commands of the page: new, open, save, save as, and extraction into elements.
 
+#include <QImage>
 #include <QString>
 
 #include "texture/PageContext.h"
@@ -15,8 +16,12 @@ class ReplaceMask;
 QString WithExtension(const QString& path, const QString& extension);
 
 // The file of element number (from 1): the destination without its extension, the number
-// padded with '0' to at least 3 digits, and ".bmp" (mur.bmp, 1 -> mur001.bmp).
+// padded with '0' to at least 3 digits, and ".png" for a .png destination, else ".bmp"
+// (mur.bmp, 1 -> mur001.bmp).
 QString ElementFileName(const QString& destination, int number);
+
+// Writes element as a 24-bit PNG when path ends in .png, else as a 24-bit BMP.
+void WriteElementFile(const QString& path, const QImage& element);
 
 // The widest and highest page a TGA header can hold.
 inline constexpr int32_t kMaxTgaSide = 65535;
@@ -30,9 +35,11 @@ class PageFiles {
     // newPage. True when a new page was made; it starts unmodified.
     bool newPage();
     // openPage. True when a page was opened, unmodified. Names change only once the file is
-    // loaded.
+    // loaded. The atlas file beside the page brings its element list back; one that does not
+    // match the page is told about once, and left as it is until the page is saved.
     bool openPage();
-    // savePage. A page whose file is not a TGA is saved as a TGA through "save as".
+    // savePage. A page whose file is neither a TGA nor a PNG is saved as a TGA through "save
+    // as". Every save writes the atlas file beside the page.
     bool save();
     // savePageAs. True when the page was written.
     bool saveAs();
@@ -40,9 +47,14 @@ class PageFiles {
     bool extract();
 
     // Writes the page as a 24-bit TGA to path, replacing any file there only once the new one
-    // is complete, and clears Modified. Throws, with Modified and any old file untouched, when
-    // the page is larger than a TGA can hold or the file cannot be written.
+    // is complete, then the atlas file beside it (AtlasPathFor), and clears Modified. Throws,
+    // with Modified and any old file untouched, when the page is larger than a TGA can hold or
+    // a file cannot be written.
     void savePageAsTga(const QString& path);
+    // The same as a 24-bit PNG.
+    void savePageAsPng(const QString& path);
+    // A PNG when path ends in .png, else a TGA.
+    void savePageFile(const QString& path);
 
     // Cuts the page by the import size into element BMP files named after destination, row by
     // row; partial elements at the right and bottom edges are left out. Answers the count.
@@ -51,6 +63,10 @@ class PageFiles {
 
   private:
     bool confirmAbandonModified();
+    // Reads the atlas file beside the page into its element list. False, the list empty,
+    // when the file is there but does not match the page; without one the list is empty.
+    bool readAtlasBeside(const QString& pagePath);
+    void writeAtlasBeside(const QString& pagePath);
     // Where the file dialogs open: the page's folder, else the sources' folder.
     QString dialogFolder() const;
     bool askSaveAs(const QString& proposed, bool renamePage);

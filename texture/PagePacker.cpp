@@ -104,6 +104,7 @@ bool PagePacker::placeElement(const QImage& element, bool refresh) {
         }
         bitmap.draw(element, p.insertX, p.insertY);
         p.insertX = CheckedAdd(p.insertX, w);
+        RecordPlacedFrame(p.frames, QRect(p.insertX - w, p.insertY, w, h), p.sourceFileName);
         if (refresh) c_.events.showPage(bitmap.image(), false);
         p.pageWidth = bitmap.width();
         p.pageHeight = bitmap.height();

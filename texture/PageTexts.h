@@ -64,14 +64,18 @@ inline const QString kOpenPageTitle = QStringLiteral("OUVRIR UN FICHIER DE TEXTU
 inline const QString kSaveAsTitle = QStringLiteral("ENREGISTRER UNE TEXTURE SOUS");
 inline const QString kExtractTitle = QStringLiteral("NOM ET DESTINATION DE LA PREMIÈRE IMAGE");
 inline const QString kTextureFilter = QStringLiteral("Fichier de textures|*.tga");
+// "Enregistrer sous": TGA first (the default), then PNG; the extension chosen decides.
+inline const QString kTextureSaveFilter =
+    QStringLiteral("Fichier de textures|*.tga|Fichier de textures PNG|*.png");
 inline const QString kBitmapFilter = QStringLiteral("Image bitmap|*.bmp");
 inline const QString kUntitledName = QStringLiteral("Sans nom");
 
-// The picture-open dialog's filter of "Ouvrir une texture (TGA ou autre)": 18 entries.
+// The picture-open dialog's filter of "Ouvrir une texture (TGA ou autre)": 19 entries.
 inline const QString kPictureOpenFilter = QStringLiteral(
     "Toutes images |*.bmp;*.jpg;*.win;*.vst;*.vda;*.tiff;*.tif;*.tga;*.sgi;*.rpf;*.rle;*.rla;"
     "*.rgba;*.rgb;*.psd;*.ppm;*.pgm;*.pbm;*.pic;*.pcx;*.pdd;*.pcd;*.pcc;*.icb;*.gif;*.dib;*.cut;"
-    "*.cel;*.bw;"
+    "*.cel;*.bw;*.png;*.jpeg;*.jpe;*.webp;"
+    "|Images PNG JPEG WebP png jpeg jpe webp|*.png;*.jpeg;*.jpe;*.webp"
     "|Images WINDOWS bmp jpg rle dib|*.bmp;*.jpg;*.rle;*.dib"
     "|Truevision images win vst vda tga icb|*.win;*.vst;*.vda;*.tga;*.icb"
     "|TIFF images tiff tif|*.tif;*.tiff"
@@ -89,5 +93,10 @@ inline const QString kPictureOpenFilter = QStringLiteral(
     "|ZSoft PCC images pcc|*.pcc"
     "|CompuServe images gif|*.gif"
     "|Dr. Halo images cut|*.cut");
+
+// %1: the atlas file beside the page.
+inline const QString kAtlasMismatchWarning = QStringLiteral(
+    "Le fichier %1 ne correspond pas à la texture : la liste des éléments n'a pas été "
+    "reprise.\n\rIl restera tel quel jusqu'au prochain enregistrement de la texture.");
 
 }  // namespace tessella::texture

@@ -64,6 +64,10 @@ void ReplaceMask::validate() {
     c_.events.setMaskVisible(false);
     if (!p.pageOwned()) return;
     p.pageBitmap.draw(p.sourcePicture.copy(0, 0, p.importWidth, p.importHeight), x_, y_);
+    RecordReplacedFrame(p.frames,
+                        QRect(x_, y_, p.importWidth, p.importHeight)
+                            .intersected(QRect(0, 0, p.pageBitmap.width(), p.pageBitmap.height())),
+                        p.sourceFileName);
     c_.events.showPage(p.pageBitmap.image(), false);
     p.modified = true;
     c_.events.setEnabled(PageCommand::Save, true);

@@ -4,6 +4,9 @@
 #include <QImage>
 #include <QString>
 
+#include <vector>
+
+#include "texture/AtlasData.h"
 #include "texture/PageBitmap.h"
 
 namespace tessella::texture {
@@ -27,7 +30,7 @@ struct TexturePage {
     bool widthMayGrow = false;
     bool pageOpen = false;
     bool modified = false;
-    QString textureFileName;  // full path of the page's TGA file
+    QString textureFileName;  // full path of the page's file (TGA, PNG or a picture opened)
     QString sourceFileName;   // full path of the source shown in the preview
     QString sourceFolder;     // folder of the source list, ending with '/'
     double zoomFactor = 1.0;
@@ -38,6 +41,10 @@ struct TexturePage {
 
     // The source preview's picture: the element that "Ajouter" and "Remplacer" place.
     QImage sourcePicture;
+
+    // Every element placed this session, or read from the atlas file beside the page: written
+    // beside the page on every save.
+    std::vector<AtlasFrame> frames;
 };
 
 }  // namespace tessella::texture

@@ -137,7 +137,7 @@ TEST_F(PageWiring, SaveAsOverAnExistingFileAnsweredNoWritesNothing) {
     old.close();
     // The dialog asks about the name it answers; the program asks about the .tga it makes of
     // another name.
-    prompts.expectFile(path("autre.png"))
+    prompts.expectFile(path("autre.bmp"))
         .expectMessage(
             MessageKind::Confirmation,
             QString::fromUtf8("Le fichier spécifié %1 existe !\n\r  FAUT-IL LE REMPLACER ?")

@@ -72,11 +72,12 @@ TEST(CataloguePaging, BoxesStandInTwoRowsOfThree) {
 
 TEST(CataloguePaging, BitmapsAreListedWhateverTheCaseAndSortedByName) {
     QTemporaryDir dir;
-    for (const char* name : {"b.BMP", "a.bmp", "notes.txt", "D.Bmp", "c.bmp.txt"}) {
+    for (const char* name : {"b.BMP", "a.bmp", "notes.txt", "D.Bmp", "c.bmp.txt", "e.PNG", "f.jpe",
+                             "g.webp", "h.jpeg", "i.jpg"}) {
         QFile file(dir.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    EXPECT_EQ(BitmapFiles(dir.path()), QStringList({"a.bmp", "b.BMP", "D.Bmp"}));
+    EXPECT_EQ(BitmapFiles(dir.path()), QStringList({"a.bmp", "b.BMP", "D.Bmp", "e.PNG", "f.jpe", "g.webp", "h.jpeg"}));
     EXPECT_EQ(FolderName("/opt/tessella/Clips_Textures"), "Clips_Textures");
     EXPECT_EQ(FolderName("/"), "");
 }

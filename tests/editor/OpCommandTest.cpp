@@ -146,7 +146,7 @@ TEST_F(OpCommand, BadArgumentsExitWithTwoAndWriteNothing) {
         {"offset", "1", "half", "in.bmp", "out.bmp"},
         {"unknown", "in.bmp", "out.bmp"},
         {"mirror", "in.bmp"},
-        {"mirror", "in.bmp", "out.png"},
+        {"mirror", "in.bmp", "out.gif"},
     };
     for (const QStringList& args : cases) {
         EXPECT_EQ(Op(args), 2) << args.join(' ').toStdString();

@@ -35,7 +35,7 @@ TEST(CliImageCommands, InfoUsageAndFailures) {
     const QString good = MakeSample(QDir(dir.path()), QStringLiteral("tga")).path;
     const QString broken = dir.filePath(QStringLiteral("broken.tga"));
     WriteFile(broken, QByteArray(40, '\x07'));
-    const QString jpeg = dir.filePath(QStringLiteral("photo.jpeg"));
+    const QString jpeg = dir.filePath(QStringLiteral("photo.jfif"));
     WriteFile(jpeg, QByteArray("x"));
     const QString out = dir.filePath(QStringLiteral("out.bmp"));
     const QString fourBits = dir.filePath(QStringLiteral("four.bmp"));
@@ -84,7 +84,7 @@ TEST(CliImageCommands, HelpVersionAndBadUsage) {
         {{"-h"}, 0, "tessella-cli contact-sheet -o SORTIE.pdf FICHIER...", ""},
         {{"--version"}, 0, "4.0", ""},
         {{"info", "--help"}, 0, "Usage : tessella-cli info [--seams] FICHIER", ""},
-        {{"convert", "-h"}, 0, "convert ENTREE SORTIE.(tga|bmp)", ""},
+        {{"convert", "-h"}, 0, "convert ENTREE SORTIE.(tga|bmp|png)", ""},
         {{"op", "--help"}, 0, "tessella-cli op contrast QUANTITE ENTREE", ""},
         {{"print", "-h"}, 0, "--width-mm L", ""},
         {{"contact-sheet", "--help"}, 0, "Usage : tessella-cli contact-sheet", ""},

@@ -13,7 +13,7 @@ TEST(ImageLoader, AcceptedExtensions) {
         const char* path;
         bool accepted;
     } rows[] = {
-        {"photo.jpg", true}, {"photo.JPG", true}, {"photo.jpeg", false},
+        {"photo.jpg", true}, {"photo.JPG", true}, {"photo.jfif", false},
         {"icon.ico", false}, {"pic.rgba", false}, {"pic.rgb", true},
         {"scan.TiFf", true}, {"a.b.tga", true},   {"noextension", false},
     };

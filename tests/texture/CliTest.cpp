@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
@@ -113,7 +116,7 @@ TEST_F(Cli, HelpUnknownOptionsAndOptionOrder) {
         const char* inError;
     } rows[] = {
         {"pack --help", 0, "Usage : tessella-cli pack [--import LxH", ""},
-        {"extract -h", 0, "Usage : tessella-cli extract [--import LxH] PAGE DEST.bmp", ""},
+        {"extract -h", 0, "Usage : tessella-cli extract [--import LxH] PAGE DEST.(bmp|png)", ""},
         {"pack --bogus -o out.tga e.bmp", 2, "", "Option inconnue : --bogus"},
         {"extract page.bmp x.bmp -x", 2, "", "Option inconnue : -x"},
         {"pack -o out.tga e.bmp --max-width", 2, "", "--max-width attend 256 ou 512"},
@@ -128,6 +131,107 @@ TEST_F(Cli, HelpUnknownOptionsAndOptionOrder) {
         EXPECT_EQ(err.isEmpty(), row.exitCode == 0) << err.toStdString();
         EXPECT_EQ(err.contains(QLatin1String("Usage")), row.exitCode == 2);
     }
+}
+
+// The atlas file beside the page: written by pack, read back by --onto and extract --names.
+TEST_F(Cli, PackWritesTheAtlasAndExtractByNameReadsIt) {
+    bmp("b.bmp", 64, 64, Qt::blue);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    bmp("sub/e.bmp", 64, 64, Qt::green);
+    ASSERT_EQ(run("pack -o mur.png e.bmp b.bmp sub/e.bmp"), 0) << err.toStdString();
+    ASSERT_EQ(run("pack --onto mur.png -o mur2.tga e.bmp"), 0) << err.toStdString();
+    QFile json(dir.filePath("mur2.json"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    const QJsonObject atlas = QJsonDocument::fromJson(json.readAll()).object();
+    // The new page of 64 x 64 grows one element wide per add (4 x 64), then --onto puts the
+    // fourth element on a new row.
+    const QJsonObject frames = atlas["frames"].toObject();
+    const struct {
+        const char* name;
+        int x, y;
+    } expected[] = {{"e.bmp", 0, 0}, {"b.bmp", 64, 0}, {"e-2.bmp", 128, 0}, {"e-3.bmp", 0, 64}};
+    EXPECT_EQ(frames.size(), 4);
+    for (const auto& f : expected) {
+        const QJsonObject frame = frames[f.name].toObject();
+        EXPECT_EQ(frame["frame"].toObject(),
+                  QJsonObject({{"x", f.x}, {"y", f.y}, {"w", 64}, {"h", 64}}))
+            << f.name;
+        EXPECT_EQ(frame["rotated"], QJsonValue(false));
+        EXPECT_EQ(frame["sourceSize"].toObject(), QJsonObject({{"w", 64}, {"h", 64}}));
+    }
+    const QJsonObject meta = atlas["meta"].toObject();
+    EXPECT_EQ(meta["image"].toString(), "mur2.tga");
+    EXPECT_EQ(meta["size"].toObject(), QJsonObject({{"w", 256}, {"h", 128}}));
+
+    ASSERT_EQ(run("extract --names mur2.tga elements"), 0) << err.toStdString();
+    EXPECT_EQ(QImage(dir.filePath("elements/b.png")).pixelColor(9, 9), QColor(Qt::blue));
+    EXPECT_EQ(QImage(dir.filePath("elements/e-2.png")).pixelColor(9, 9), QColor(Qt::green));
+    EXPECT_EQ(QImage(dir.filePath("elements/e-3.png")).size(), QSize(64, 64));
+
+    // Names that would leave the folder are refused; the others are written.
+    QFile bad(dir.filePath("mur2.json"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    bad.write(R"({"frames": {"../x.bmp": {"frame": {"x":0,"y":0,"w":8,"h":8}},
+                            "/tmp/abs.bmp": {"frame": {"x":0,"y":0,"w":8,"h":8}},
+                            "": {"frame": {"x":0,"y":0,"w":8,"h":8}},
+                            "ok.bmp": {"frame": {"x":64,"y":0,"w":8,"h":8}}}})");
+    bad.close();
+    EXPECT_EQ(run("extract --names mur2.tga out"), 1);
+    EXPECT_TRUE(err.contains("Nom d'élément refusé : ../x.bmp")) << err.toStdString();
+    EXPECT_TRUE(err.contains("Nom d'élément refusé : /tmp/abs.bmp"));
+    EXPECT_EQ(QImage(dir.filePath("out/ok.png")).size(), QSize(8, 8));
+    EXPECT_FALSE(exists("x.png"));
+    EXPECT_EQ(QDir(dir.filePath("out")).entryList(QDir::Files), QStringList({"ok.png"}));
+
+    // A folder that cannot be made: one message, nothing written.
+    QFile(dir.filePath("plain")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(run("extract --names mur2.tga plain/sub"), 1);
+    EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+}
+
+// An atlas that does not match its page: one message, the page still opens and the file stays
+// until the page is saved.
+TEST_F(Cli, MismatchedAtlasIsToldOnceAndKeptUntilSaved) {
+    const struct {
+        const char* name;
+        QByteArray json;
+    } rows[] = {
+        {"syntax", "{\"frames\": {"},
+        {"outside", R"({"frames": {"a.bmp": {"frame": {"x":200,"y":0,"w":64,"h":64}}}})"},
+        {"empty", R"({"frames": {"a.bmp": {"frame": {"x":0,"y":0,"w":0,"h":64}}}})"},
+        {"fraction", R"({"frames": {"a.bmp": {"frame": {"x":0.5,"y":0,"w":8,"h":8}}}})"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QFile json(dir.filePath("page.json"));
+        ASSERT_TRUE(json.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        json.write(row.json);
+        json.close();
+        EXPECT_EQ(run("extract page.bmp x.bmp"), 0);  // page.bmp is 256 x 128
+        EXPECT_TRUE(err.contains("ne correspond pas")) << err.toStdString();
+        EXPECT_EQ(err.count("ne correspond pas"), 1);
+        ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+        EXPECT_EQ(json.readAll(), row.json);
+        json.close();
+    }
+    // Saved under its own name, the page's list is written again (empty now).
+    ASSERT_EQ(run("pack --onto page.bmp -o page.png e.bmp"), 0);
+    QFile json(dir.filePath("page.json"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QJsonDocument::fromJson(json.readAll())["frames"].toObject().keys(),
+              QStringList({"e.bmp"}));
+}
+
+// convert and extract write PNG files that read back pixel for pixel.
+TEST_F(Cli, PngOutputsRoundTrip) {
+    ASSERT_EQ(run("convert page.bmp page.png"), 0) << err.toStdString();
+    ASSERT_EQ(run("convert page.png back.bmp"), 0) << err.toStdString();
+    EXPECT_EQ(QImage(dir.filePath("back.bmp")), QImage(dir.filePath("page.bmp")));
+    ASSERT_EQ(run("extract page.png el.png"), 0) << err.toStdString();
+    EXPECT_EQ(QImage(dir.filePath("el008.png")).pixelColor(63, 63), QColor(Qt::red));
+    EXPECT_EQ(QImage(dir.filePath("el001.png")).convertToFormat(QImage::Format_RGB32),
+              QImage(dir.filePath("page.bmp")).copy(0, 0, 64, 64).convertToFormat(
+                  QImage::Format_RGB32));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "platform/Error.h"
@@ -55,14 +56,14 @@ TEST_F(ElementEditFlowTest, EditSavedWritesTheBmpAndBecomesThePreview) {
     const QImage edited = Solid(24, 16, QColor(0, 0, 255));
     editor.answer = {EditorResult::SaveAsked, edited};
     prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", Answer::Yes)
-        .expectFile(path("elt.png"));
+        .expectFile(path("elt.gif"));
     const QString written = flow().editSource();
 
     // The chosen name takes .bmp; the dialog proposed the source's name with .bmp.
     EXPECT_EQ(written, path("elt.bmp"));
     ASSERT_EQ(prompts.dialogCaptions().size(), 1u);
     EXPECT_EQ(prompts.dialogInitialPaths()[0], path("sources/mur.bmp"));
-    EXPECT_FALSE(QFileInfo::exists(path("elt.png")));
+    EXPECT_FALSE(QFileInfo::exists(path("elt.gif")));
 
     // 24-bit BMP: 54-byte headers, 16 rows of 24 x 3 = 72 bytes; Qt's reader sees blue.
     EXPECT_EQ(QFileInfo(written).size(), 54 + 16 * 72);
@@ -73,6 +74,23 @@ TEST_F(ElementEditFlowTest, EditSavedWritesTheBmpAndBecomesThePreview) {
     EXPECT_EQ(events.sourceBox, QSize(120, 80));  // 128 div 24 = 5
     EXPECT_EQ(listRefreshes, 1);
     EXPECT_EQ(events.catalogueRefreshes, 1);
+}
+
+TEST_F(ElementEditFlowTest, AnElementNamedPngIsWrittenAsAPng) {
+    previewSource();
+    const QImage edited = Solid(24, 16, QColor(10, 200, 30));
+    editor.answer = {EditorResult::SaveAsked, edited};
+    prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", Answer::Yes)
+        .expectFile(path("elt.PNG"));
+    const QString written = flow().editSource();
+    EXPECT_EQ(written, path("elt.PNG"));
+    EXPECT_FALSE(QFileInfo::exists(path("elt.bmp")));
+    QFile file(written);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    // IHDR: 8 bits a sample (byte 24), colour type 2, RGB without alpha (byte 25).
+    EXPECT_EQ(file.read(26).mid(24).toHex(), QByteArray("0802"));
+    const QImage back(written, "PNG");
+    EXPECT_EQ(back.convertToFormat(edited.format()), edited);
 }
 
 TEST_F(ElementEditFlowTest, DecliningOrAFailedWriteLeavesFilesAndPreviewAlone) {

@@ -176,11 +176,28 @@ TEST_F(Files, AModifiedPageIsNotThrownAwayWithoutAsking) {
 
 TEST_F(Files, SaveAsWritesTheChosenTgaAndKeepsThePageName) {
     newPage(512);
-    prompts.expectFile(path(QStringLiteral("copie.png")));
+    prompts.expectFile(path(QStringLiteral("copie.bmp")));
     ASSERT_TRUE(files().saveAs());
     EXPECT_EQ(ReadFile(path(QStringLiteral("copie.tga"))).size(), 12306);
     EXPECT_EQ(events.panels[kPanelFileName], QStringLiteral("copie.tga"));
     EXPECT_EQ(page.textureFileName, path(QStringLiteral("page.tga")));
+    EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("copie.json"))));
+}
+
+TEST_F(Files, SaveAsPngWritesTheSamePixelsAndTheAtlasBesideThem) {
+    newPage(512);
+    page.frames = {{QRect(1, 2, 8, 8), QStringLiteral("brique.png")}};
+    prompts.expectFile(path(QStringLiteral("copie.PNG")));
+    ASSERT_TRUE(files().saveAs());
+    const QImage png(path(QStringLiteral("copie.PNG")), "PNG");
+    EXPECT_EQ(png.convertToFormat(QImage::Format_BGR888), page.pageBitmap.image());
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("copie.tga"))));
+    EXPECT_TRUE(ReadFile(path(QStringLiteral("copie.json"))).contains("\"image\": \"copie.PNG\""));
+    // Opened again, the page brings its element list back.
+    page.frames.clear();
+    ASSERT_TRUE(open(path(QStringLiteral("copie.PNG"))));
+    ASSERT_EQ(page.frames.size(), 1u);
+    EXPECT_EQ(page.frames[0].rect, QRect(1, 2, 8, 8));
 }
 
 TEST_F(Files, SavingAPageOpenedFromABmpWritesATgaBesideIt) {

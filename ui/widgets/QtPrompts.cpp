@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTreeView>
 #include <algorithm>
 
@@ -171,6 +172,14 @@ std::optional<QString> QtPrompts::saveFileName(const QString& caption, const QSt
     // extension first, so that it asks about the file that will be written.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     dialog.setDefaultSuffix(DefaultSuffix(filter));
+    // A bare name takes the extension of the entry chosen in the list (TGA or PNG).
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& entry) {
+                         static const QRegularExpression kOnePattern(
+                             QStringLiteral("\\(\\*\\.(\\w+)\\)$"));
+                         const auto match = kOnePattern.match(entry);
+                         if (match.hasMatch()) dialog.setDefaultSuffix(match.captured(1));
+                     });
     return RunFileDialog(dialog);
 }
 

@@ -1,0 +1,21 @@
+#pragma once
+// Pages and elements as PNG files: 24-bit RGB, lossless, through Qt's PNG writer.
+
+#include <QImage>
+#include <QString>
+
+#include "imagefile/BgrRows.h"
+#include "platform/SafeFile.h"
+
+namespace tessella::imagefile {
+
+// The PNG file of rows (8-bit RGB, no alpha) sent to sink. Throws TessellaError when Qt's
+// writer refuses it or memory runs out.
+void WritePng24(const BgrRows& rows, platform::ByteSink& sink);
+// The same for a picture of any format, its alpha dropped.
+void WritePng24(const QImage& image, platform::ByteSink& sink);
+
+// True when path's extension is .png (any case).
+bool IsPngPath(const QString& path);
+
+}  // namespace tessella::imagefile

@@ -1,0 +1,77 @@
+#include "imagefile/QtFormatReader.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+#include "pixels/LargeImage.h"
+#include "platform/Error.h"
+#include "platform/ImageLimits.h"
+
+namespace tessella::imagefile {
+
+namespace {
+
+bool SixteenBitSamples(QImage::Format format) {
+    return format == QImage::Format_RGBA64 || format == QImage::Format_RGBX64 ||
+           format == QImage::Format_RGBA64_Premultiplied || format == QImage::Format_Grayscale16;
+}
+
+// Qt keeps 16-bit samples in RGBA64 (or grey 16); our rounding makes the 8-bit picture.
+QImage FromSixteenBits(const QImage& decoded, bool alpha) {
+    const QImage wide = decoded.format() == QImage::Format_RGBA64
+                            ? decoded
+                            : decoded.convertToFormat(QImage::Format_RGBA64);
+    if (wide.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    QImage out = pixels::NewImage(wide.width(), wide.height(),
+                                  alpha ? QImage::Format_ARGB32 : QImage::Format_BGR888);
+    if (out.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    for (int y = 0; y < wide.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgba64*>(wide.constScanLine(y));
+        uchar* o = out.scanLine(y);
+        for (int x = 0; x < wide.width(); ++x) {
+            const QRgba64 c = in[x];
+            const uint8_t r = EightBitSample(c.red()), g = EightBitSample(c.green()),
+                          b = EightBitSample(c.blue());
+            if (alpha) {
+                reinterpret_cast<QRgb*>(o)[x] = qRgba(r, g, b, EightBitSample(c.alpha()));
+            } else {
+                o[3 * x] = b;
+                o[3 * x + 1] = g;
+                o[3 * x + 2] = r;
+            }
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+QImage ReadWithQtFormat(const QByteArray& bytes, const QByteArray& format,
+                        const QString& invalidMessage) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setAutoTransform(false);
+    reader.setDecideFormatFromContent(false);
+    const QSize size = reader.size();
+    if (!platform::ImageSizeAllowed(size.width(), size.height()))
+        throw platform::TessellaError(invalidMessage);
+    QImage decoded;
+    if (!reader.read(&decoded) || decoded.isNull() || decoded.size() != size)
+        throw platform::TessellaError(invalidMessage);
+    const bool alpha = decoded.hasAlphaChannel();
+    QImage out;
+    if (SixteenBitSamples(decoded.format())) {
+        out = FromSixteenBits(decoded, alpha);
+    } else {
+        // Non-premultiplied ARGB32 keeps the stored colour of every pixel, whatever its alpha.
+        out = decoded.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_BGR888);
+        if (out.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    }
+    out.setDotsPerMeterX(decoded.dotsPerMeterX());
+    out.setDotsPerMeterY(decoded.dotsPerMeterY());
+    return out;
+}
+
+}  // namespace tessella::imagefile
