@@ -314,4 +314,19 @@ TEST_F(Zones, EachStepOfThePointerLeadsToOneZoneState) {
     EXPECT_EQ(editor->picture().pixelColor(7, 7), Ramp(32, 32).pixelColor(7, 7));
 }
 
+TEST_F(Zones, AClipboardPictureThatCannotBeReadIsSaidAndChangesNothing) {
+    open(Ramp(16, 16));
+    clipboard.unreadable = true;  // as Qt leaves a picture past its allocation limit
+    const QString text = QString::fromUtf8(
+        "Le presse-papiers contient une image trop grande ou illisible :\n\rrien n'a été collé.");
+    for (const auto& paste : {&editor::ZoneTool::pasteAsNewPicture,
+                              &editor::ZoneTool::pasteIntoPicture}) {
+        prompts.expectMessage(platform::MessageKind::Error, text);
+        (editor->zones().*paste)();
+        EXPECT_EQ(editor->picture(), Ramp(16, 16));
+        EXPECT_EQ(editor->zones().state(), editor::ZoneState::Off);
+    }
+    EXPECT_TRUE(prompts.scriptDone());
+}
+
 }  // namespace

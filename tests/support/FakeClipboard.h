@@ -7,7 +7,7 @@ namespace tessella::testing {
 
 class FakeClipboard final : public platform::Clipboard {
 public:
-    bool hasImage() const override { return !picture.isNull(); }
+    bool hasImage() const override { return !picture.isNull() || unreadable; }
     QImage image() const override { return picture; }
     void setImage(const QImage& image) override {
         picture = image;
@@ -16,6 +16,8 @@ public:
 
     QImage picture;
     int writes = 0;
+    // Offers a picture that cannot be read, as a too large one is.
+    bool unreadable = false;
 };
 
 }  // namespace tessella::testing

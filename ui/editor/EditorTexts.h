@@ -99,6 +99,9 @@ inline const QString kResizeQuestion = QStringLiteral(
 // The "Zone" item while a zone is being made.
 inline const QString kZoneCloseCaption = QStringLiteral("Fermer la zone");
 inline const QString kPastedPictureWhat = QStringLiteral("Presse-papiers");
+// The clipboard holds a picture that could not be read, most often one beyond the pixel limit.
+inline const QString kUnreadableClipboard = QStringLiteral(
+    "Le presse-papiers contient une image trop grande ou illisible :\n\rrien n'a été collé.");
 
 // Seamless textures and the history.
 inline const QString kOffsetHalfCaption = QStringLiteral("Décaler de moitié");

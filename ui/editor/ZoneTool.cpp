@@ -11,6 +11,7 @@
 #include "editor/ViewGeometry.h"
 #include "editor/ZoneGeometry.h"
 #include "platform/Clipboard.h"
+#include "platform/Error.h"
 #include "platform/Guard.h"
 #include "platform/ImageLimits.h"
 #include "ui/editor/EditorTexts.h"
@@ -260,16 +261,21 @@ void ZoneTool::pasteAsNewPicture() {
     platform::Guard(prompts_, [this] {
         const QImage picture = PastedPicture(clipboard_.image());
         enter(ZoneState::Off);
-        if (picture.isNull()) return;
+        if (picture.isNull()) return refuseUnreadableClipboard();
         platform::CheckImageSize(picture.width(), picture.height(), kPastedPictureWhat);
         emit pictureReplaced(picture);
     });
 }
 
+void ZoneTool::refuseUnreadableClipboard() {
+    // Qt hands back no picture for one it could not allocate or decode: say so, not nothing.
+    if (clipboard_.hasImage()) throw platform::TessellaError(kUnreadableClipboard);
+}
+
 void ZoneTool::pasteIntoPicture() {
     platform::Guard(prompts_, [this] {
         const QImage picture = PastedPicture(clipboard_.image());
-        if (picture.isNull()) return;
+        if (picture.isNull()) return refuseUnreadableClipboard();
         platform::CheckImageSize(picture.width(), picture.height(), kPastedPictureWhat);
         emit pointerTaken();
         widgets::ImageBox* overlay = view_.pasteOverlay;

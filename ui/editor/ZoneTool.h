@@ -77,6 +77,8 @@ class ZoneTool final : public QObject {
     void pictureReplaced(const QImage& picture);
 
   private:
+    // Throws the message for a clipboard that holds a picture Qt could not read.
+    void refuseUnreadableClipboard();
     // Every change of state goes through here, with what the window shows in the new state.
     void enter(ZoneState next);
     void placeZoneFrame();
