@@ -19,6 +19,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
+#include <QFileSystemWatcher>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeView>
@@ -113,6 +115,7 @@ void MainWindow::refreshTitle() {
 MainWindow::MainWindow(const Services& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
     commands_ = std::make_unique<PageCommands>(*this);
+    folderWatcher_ = new QFileSystemWatcher(this);
     aboutBox = new AboutBox(this);
     pageWidthDialog = new texture::PageWidthDialog(this);
     newElementDialog = new editor::NewElementDialog(services.newElement, services.prompts, this);
@@ -371,8 +374,15 @@ QGroupBox* MainWindow::buildPageView() {
     progressBar->setTextVisible(false);
     progressBar->setMaximumHeight(14);
     progressBar->setAccessibleName(QStringLiteral("Progression"));
+    stopButton = new QPushButton(texture::kStopCaption, pageGroup);
+    stopButton->setAccessibleName(texture::kStopName);
+    stopButton->setToolTip(texture::kStopName);
+    stopButton->setEnabled(false);  // only during a run
     layout->addWidget(pageScroll, 1);
-    layout->addWidget(progressBar);
+    auto* progressRow = new QHBoxLayout;
+    progressRow->addWidget(progressBar, 1);
+    progressRow->addWidget(stopButton);
+    layout->addLayout(progressRow);
     return pageGroup;
 }
 
@@ -412,6 +422,15 @@ void MainWindow::connectHandlers() {
     connect(replaceYCoarseArrows, &StepArrows::clicked, this, &MainWindow::moveMaskYCoarse);
     connect(validateButton, &QPushButton::clicked, this, &MainWindow::validateReplacement);
     connect(abandonButton, &QPushButton::clicked, this, &MainWindow::abandonReplacement);
+
+    connect(stopButton, &QPushButton::clicked, this, &MainWindow::stopRun);
+    // Escape stops a run too; the shortcut reaches the window while a run processes events.
+    auto* stopKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(stopKey, &QShortcut::activated, this, [this] {
+        if (stopButton->isEnabled()) stopRun();
+    });
+    connect(folderWatcher_, &QFileSystemWatcher::directoryChanged, this,
+            &MainWindow::shownFolderChanged);
 
     connect(addButton, &QPushButton::clicked, this, &MainWindow::addSelectedSources);
     connect(replaceButton, &QPushButton::clicked, this, &MainWindow::startReplacement);
@@ -492,6 +511,7 @@ void MainWindow::showFileList(const QString& folder) {
     // A folder the model has not seen yet has no index until it is loaded: the list takes its
     // root again when it is (refreshFileCounters).
     previewed_ = QPersistentModelIndex();
+    watchFolder(folder);
     fileModel_->setRootPath(folder);
     const QModelIndex root = fileModel_->index(fileModel_->rootPath());
     showFolderRows(root);
@@ -548,11 +568,19 @@ void MainWindow::printPage() {
 }
 
 void MainWindow::newPage() {
-    runCommand([this] { commands_->files().newPage(); });
+    runCommand([this] {
+        if (commands_->files().newPage()) commands_->sourcePanel().enablePlacing();
+    });
 }
 
 void MainWindow::openPage() {
-    runCommand([this] { commands_->files().openPage(); });
+    runCommand([this] {
+        if (commands_->files().openPage()) commands_->sourcePanel().enablePlacing();
+    });
+}
+
+void MainWindow::stopRun() {
+    commands_->requestStop();
 }
 
 void MainWindow::savePage() {
@@ -758,6 +786,34 @@ void MainWindow::openClickedFolder() {
         if (!index.isValid()) return;
         folderList->setExpanded(index, true);
         showFileList(dirModel_->filePath(index));
+    });
+}
+
+void MainWindow::watchFolder(const QString& folder) {
+    const QStringList watched = folderWatcher_->directories();
+    if (!watched.isEmpty()) folderWatcher_->removePaths(watched);
+    if (QFileInfo(folder).isDir()) folderWatcher_->addPath(folder);
+}
+
+void MainWindow::shownFolderChanged() {
+    runCommand([this] {
+        const QString shown = fileListFolder();
+        if (QFileInfo(shown).isDir()) {
+            refreshSourceLists();
+            return;
+        }
+        // The folder has gone: say so, then show the nearest folder that still exists.
+        QString nearest = QDir::cleanPath(shown);
+        while (!QFileInfo(nearest).isDir()) {
+            const QString parent = QFileInfo(nearest).absolutePath();
+            if (parent == nearest) break;
+            nearest = parent;
+        }
+        nearest = platform::FolderWithSlash(nearest);
+        watchFolder(nearest);  // no second message while the box is open
+        services_.prompts.warning(texture::kFolderGoneWarning.arg(
+            QDir::toNativeSeparators(shown), QDir::toNativeSeparators(nearest)));
+        showSourceFolder(nearest);
     });
 }
 

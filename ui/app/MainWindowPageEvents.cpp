@@ -142,6 +142,11 @@ void MainWindowPageEvents::setBusy(bool busy) {
         QApplication::restoreOverrideCursor();
 }
 
+void MainWindowPageEvents::setStoppable(bool stoppable) {
+    stopRequested_ = false;
+    w_.stopButton->setEnabled(stoppable);
+}
+
 void MainWindowPageEvents::refreshCatalogue() {
     emit w_.sourceFilesWritten();
 }
