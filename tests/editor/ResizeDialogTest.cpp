@@ -128,6 +128,7 @@ TEST_F(ResizeWindow, AFieldKeepsWhatIsTypedAndOkSaysWhyItRefusesIt) {
                                           range[0], range[1]));
         const auto size = ask(64, 32, [&] {
             Type(spin, r.typed);
+            if (!*r.typed) QTest::keyClick(spin, Qt::Key_Backspace);  // the field emptied
             // Leaving the field keeps the text as typed.
             dialog.heightSpin->setFocus();
             EXPECT_EQ(spin->cleanText(), r.typed);
@@ -185,13 +186,15 @@ TEST_F(EditorWindow, DimensionsResamplesTheElementInTheOperationPattern) {
     const QImage negative = editor->picture();
     ResizeDialog* dialog = editor->resizeDialog();
 
-    // OK with the size unchanged, or with a 0 typed, changes nothing and takes no undo copy;
-    // OK answered No to the question neither.
+    // OK with the size unchanged, or a 0 refused and the window cancelled, changes nothing and
+    // takes no undo copy; OK answered No to the question neither.
     whenModal([dialog] { dialog->okButton->click(); });
     editor->resizeButton->click();
+    prompts.expectMessage(MessageKind::Warning, QString());  // why 0 is refused
     whenModal([dialog] {
         Type(dialog->widthSpin, "0");
         dialog->okButton->click();
+        dialog->cancelButton->click();
     });
     editor->resizeButton->click();
     prompts.expectMessage(MessageKind::Warning, kQuestion, Answer::No);

@@ -19,7 +19,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QShortcut>
+#include <QKeyEvent>
+#include <QApplication>
 #include <QFileSystemWatcher>
 #include <QStatusBar>
 #include <QTimer>
@@ -424,11 +425,6 @@ void MainWindow::connectHandlers() {
     connect(abandonButton, &QPushButton::clicked, this, &MainWindow::abandonReplacement);
 
     connect(stopButton, &QPushButton::clicked, this, &MainWindow::stopRun);
-    // Escape stops a run too; the shortcut reaches the window while a run processes events.
-    auto* stopKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(stopKey, &QShortcut::activated, this, [this] {
-        if (stopButton->isEnabled()) stopRun();
-    });
     connect(folderWatcher_, &QFileSystemWatcher::directoryChanged, this,
             &MainWindow::shownFolderChanged);
 
@@ -533,6 +529,16 @@ QModelIndex MainWindow::fileModelIndex(const QModelIndex& listIndex) const {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == fileList->viewport() && event->type() == QEvent::MouseButtonPress)
         previewsAtPress_ = previews_;
+    // During a run Escape in this window stops it, whichever control has the focus (a list
+    // or a combo box would keep the key for itself).
+    if (event->type() == QEvent::KeyPress && stopButton->isEnabled() &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) {
+            stopRun();
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -581,6 +587,13 @@ void MainWindow::openPage() {
 
 void MainWindow::stopRun() {
     commands_->requestStop();
+}
+
+void MainWindow::watchEscape(bool on) {
+    if (on)
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
 }
 
 void MainWindow::savePage() {

@@ -224,6 +224,8 @@ class MainWindow : public QMainWindow {
     void placeMaskAt(Qt::MouseButton button, QPoint pos);
     // "Arrêter" (or Escape): the extraction or multi-file add ends after the step in hand.
     void stopRun();
+    // Escape reaches stopRun while a run lasts, whichever control has the focus.
+    void watchEscape(bool on);
     // The shown folder changed on disk: the lists follow, and a folder that has gone is said
     // and replaced by its nearest existing parent.
     void shownFolderChanged();

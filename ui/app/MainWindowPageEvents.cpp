@@ -145,6 +145,7 @@ void MainWindowPageEvents::setBusy(bool busy) {
 void MainWindowPageEvents::setStoppable(bool stoppable) {
     stopRequested_ = false;
     w_.stopButton->setEnabled(stoppable);
+    w_.watchEscape(stoppable);
 }
 
 void MainWindowPageEvents::refreshCatalogue() {
