@@ -16,8 +16,8 @@ inline constexpr int kBoxCount = 6;
 enum class PageMove { First, Previous, Next, Last };
 
 // The page start after move from start in a list of fileCount files. Nothing when Next or Last
-// is asked while the last file is already shown: the boxes are then emptied and the range
-// label keeps its text. Last shows the last six files, not a multiple of six.
+// is asked while the last file is already shown: the page then stays as it is. Last shows the
+// last six files, not a multiple of six.
 std::optional<int> PageStartAfter(PageMove move, int start, int fileCount);
 
 // How many files a page that starts at start shows (0 to kBoxCount).

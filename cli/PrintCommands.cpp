@@ -2,12 +2,15 @@
 // (600 dpi, A4, no margins).
 
 #include <QFileInfo>
+#include <QLocale>
 #include <algorithm>
+#include <type_traits>
 
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/PictureFiles.h"
 #include "platform/PdfPrinter.h"
+#include "platform/Rounding.h"
 #include "platform/SafeFile.h"
 #include "print/ContactSheet.h"
 #include "print/PagePrinting.h"
@@ -32,12 +35,28 @@ bool IsPdf(const QString& path) {
     return QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
 }
 
-// Reads the number given to an option; false on a missing or malformed value.
-bool TakeNumber(const std::optional<QString>& text, int minimum, int maximum, int& value) {
+// Reads the number given to an option, with a decimal point or a decimal comma ("100,5" as
+// "100.5"); false on a missing or malformed value or one outside minimum..maximum. A whole
+// millimetre setting takes the nearest whole number, ties to even.
+template <class Number>
+bool TakeNumber(const std::optional<QString>& text, int minimum, int maximum, Number& value) {
+    if (!text) return false;
+    QString decimal = text->trimmed();
+    // One separator at most, and digits only around it: no sign, exponent or grouping.
+    if (decimal.count(QLatin1Char(',')) + decimal.count(QLatin1Char('.')) > 1) return false;
+    decimal.replace(QLatin1Char(','), QLatin1Char('.'));
+    if (decimal.isEmpty() || decimal.startsWith(QLatin1Char('.')) ||
+        decimal.endsWith(QLatin1Char('.')) ||
+        !std::all_of(decimal.begin(), decimal.end(),
+                     [](QChar c) { return c == u'.' || (c >= u'0' && c <= u'9'); }))
+        return false;
     bool ok = false;
-    const int v = text ? text->toInt(&ok) : 0;
+    const double v = QLocale::c().toDouble(decimal, &ok);
     if (!ok || v < minimum || v > maximum) return false;
-    value = v;
+    if constexpr (std::is_integral_v<Number>)
+        value = static_cast<Number>(platform::RoundHalfEven(v));
+    else
+        value = static_cast<Number>(v);
     return true;
 }
 

@@ -72,6 +72,11 @@ class PageEvents {
     virtual void setBusy(bool busy) = 0;
     // Refreshes the catalogue window's file list (new element files may be there).
     virtual void refreshCatalogue() = 0;
+    // A long run (extraction, multi-file add) starts or ends: "Arrêter" works only during one,
+    // and a start forgets an earlier request.
+    virtual void setStoppable(bool) {}
+    // True once "Arrêter" was asked for during the run; the run ends after the step in hand.
+    virtual bool stopRequested() { return false; }
 };
 
 }  // namespace tessella::texture

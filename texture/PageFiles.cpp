@@ -87,7 +87,9 @@ std::optional<QString> PageFiles::askSaveName(const QString& caption, const QStr
 bool PageFiles::newPage() {
     TexturePage& p = c_.page;
     if (!confirmAbandonModified()) return false;
-    p.maxPageWidth = widthQuestion_.askWidth();
+    const int32_t maxWidth = widthQuestion_.askWidth();
+    if (maxWidth <= 0) return false;  // the width question was cancelled
+    p.maxPageWidth = maxWidth;
     const auto name = askSaveName(kNewPageTitle, kTextureFilter);
     if (!name) return false;
     // White, then a magenta rectangle outlined in white whose right and bottom coordinates
@@ -285,25 +287,42 @@ int PageFiles::extractElements(const QString& destination, int pauseMs) {
     const int32_t columns = CheckedDiv(p.pageWidth, w);
     const int32_t rows = CheckedDiv(p.pageHeight, h);
     c_.events.setProgressMaximum(CheckedMul(columns, rows));
+    c_.events.setStoppable(true);
     int n = 0;
-    // Each element lands whole under its name; the disk is synced once for them all.
-    platform::SyncedBatch batch;
-    for (int32_t row = 0; row < rows; ++row) {
-        for (int32_t column = 0; column < columns; ++column) {
-            c_.events.setProgress(n);
-            ++n;
-            const QString file = ElementFileName(destination, n);
-            const QImage element = p.pageBitmap.copy(column * w, row * h, w, h);
-            c_.pacer.processEvents();
-            p.sourcePicture = element;
-            c_.events.showSource(element, ClickPreviewBox(w, h), true);
-            WriteElementFile(file, element);
-            if (pauseMs > 0) c_.pacer.wait(pauseMs);
+    try {
+        // Each element lands whole under its name; the disk is synced once for them all.
+        platform::SyncedBatch batch;
+        for (int32_t row = 0; row < rows && !c_.events.stopRequested(); ++row) {
+            for (int32_t column = 0; column < columns && !c_.events.stopRequested(); ++column) {
+                c_.events.setProgress(n);
+                ++n;
+                const QString file = ElementFileName(destination, n);
+                const QImage element = p.pageBitmap.copy(column * w, row * h, w, h);
+                c_.pacer.processEvents();
+                // The preview follows the run; the previewed source stays what "Ajouter" places.
+                c_.events.showSource(element, ClickPreviewBox(w, h), true);
+                WriteElementFile(file, element);
+                if (pauseMs > 0) c_.pacer.wait(pauseMs);
+            }
         }
+        batch.finish();
+    } catch (...) {
+        endExtraction();
+        throw;
     }
-    batch.finish();
-    c_.events.setProgress(0);
+    endExtraction();
     return n;
+}
+
+void PageFiles::endExtraction() {
+    // The preview, its size and its caption speak of the previewed source again.
+    const TexturePage& p = c_.page;
+    c_.events.setStoppable(false);
+    c_.events.setProgress(0);
+    const QImage& source = p.sourcePicture;
+    c_.events.showSource(source, ClickPreviewBox(source.width(), source.height()), true);
+    c_.events.setSourceSizeText(source.isNull() ? QString()
+                                                : SizeText(source.width(), source.height()));
 }
 
 }  // namespace tessella::texture

@@ -58,7 +58,9 @@ class PageFiles {
 
     // Cuts the page by the import size into element BMP files named after destination, row by
     // row; partial elements at the right and bottom edges are left out. Answers the count.
-    // Between elements pending events run and the pacer waits pauseMs.
+    // Between elements pending events run and the pacer waits pauseMs. "Arrêter" ends the run
+    // after the element in hand: the files written stay whole. The preview shows the previewed
+    // source again at the end.
     int extractElements(const QString& destination, int pauseMs = 200);
 
   private:
@@ -67,6 +69,7 @@ class PageFiles {
     // when the file is there but does not match the page; without one the list is empty.
     bool readAtlasBeside(const QString& pagePath);
     void writeAtlasBeside(const QString& pagePath);
+    void endExtraction();
     // Where the file dialogs open: the page's folder, else the sources' folder.
     QString dialogFolder() const;
     bool askSaveAs(const QString& proposed, bool renamePage);

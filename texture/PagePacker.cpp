@@ -51,6 +51,23 @@ bool PagePacker::placeAtInsertionPoint(const QImage& element, bool refresh) {
     }
 }
 
+bool PagePacker::wouldBeCut(int32_t width, int32_t height) const {
+    // The landing that placeElement works out, without changing anything.
+    const TexturePage& p = c_.page;
+    int64_t pageWidth = p.pageBitmap.width();
+    bool firstRowOpen = p.firstRowOpen;
+    if (firstRowOpen || p.widthMayGrow) {
+        if (int64_t{p.insertY} + height > p.pageHeight)
+            firstRowOpen = false;
+        else if (p.widthMayGrow && pageWidth + width <= p.maxPageWidth)
+            pageWidth += width;
+    }
+    const int64_t left = pageWidth >= int64_t{p.insertX} + width ? p.insertX
+                         : firstRowOpen                           ? p.rowStartX
+                                                                  : 0;
+    return left + width > pageWidth;
+}
+
 bool PagePacker::placeElement(const QImage& element, bool refresh) {
     TexturePage& p = c_.page;
     PageBitmap& bitmap = p.pageBitmap;
@@ -138,7 +155,7 @@ AddResult PagePacker::addPreviewed() {
     const QImage element = p.sourcePicture;
     if (element.isNull()) return result;  // "Ajouter" is disabled until a source is previewed
     const int32_t w = element.width(), h = element.height();
-    if (CheckedAdd(p.pageWidth, w) > p.maxPageWidth) c_.prompts.warning(kTooWideWarning.arg(w));
+    if (wouldBeCut(w, h)) c_.prompts.warning(kTooWideWarning.arg(w));
     if (!IsMultipleOf8(w, h) && c_.prompts.message(MessageKind::Confirmation, kMultipleOf8Question,
                                                    platform::kYesNo) != Answer::Yes) {
         result.outcome = AddOutcome::Declined;
@@ -150,6 +167,27 @@ AddResult PagePacker::addPreviewed() {
     c_.events.setEnabled(PageCommand::SaveAs, true);
     finishCommand();
     return result;
+}
+
+bool PagePacker::placeDespiteWidth(const QString& fileName, int32_t width, bool& abort) {
+    if (noToAllWide_) return false;
+    if (yesToAllWide_) return true;
+    switch (c_.prompts.message(MessageKind::Warning, kTooWideManyQuestion.arg(fileName).arg(width),
+                               platform::kYesNoAbortNoToAllYesToAll)) {
+        case Answer::Yes:
+            return true;
+        case Answer::YesToAll:
+            yesToAllWide_ = true;
+            return true;
+        case Answer::NoToAll:
+            noToAllWide_ = true;
+            return false;
+        case Answer::Abort:
+            abort = true;
+            return false;
+        default:
+            return false;
+    }
 }
 
 bool PagePacker::placeDespiteSize(bool& abort) {
@@ -179,15 +217,21 @@ AddResult PagePacker::addFiles(const std::vector<SourceEntry>& list) {
     const auto selected =
         std::count_if(list.begin(), list.end(), [](const SourceEntry& e) { return e.selected; });
     startCommand(static_cast<int>(selected));
+    c_.events.setStoppable(true);
     try {
-        return placeFiles(list, result);
+        result = placeFiles(list, result);
     } catch (...) {
         // What was placed before the fault is on the page: show it, and empty the bar as
         // the normal end does.
+        c_.events.setStoppable(false);
         showPage();
         c_.events.setProgress(0);
         throw;
     }
+    c_.events.setStoppable(false);
+    if (!result.leftOut.isEmpty())
+        c_.prompts.warning(kTooWideLeftOut.arg(result.leftOut.join(QStringLiteral("\n\r"))));
+    return result;
 }
 
 void PagePacker::showPage() {
@@ -219,13 +263,27 @@ AddResult PagePacker::placeFiles(const std::vector<SourceEntry>& list, AddResult
                 p.importHeight = h;
             }
             bool abort = false;
-            const bool place = IsMultipleOf8(w, h) || placeDespiteSize(abort);
+            bool place = IsMultipleOf8(w, h) || placeDespiteSize(abort);
+            const QString fileName = QFileInfo(entry.path).fileName();
+            if (place && !abort && wouldBeCut(w, h)) {
+                place = placeDespiteWidth(fileName, w, abort);
+                if (!place && !abort) result.leftOut << fileName;
+            }
             if (abort) {
                 result.outcome = AddOutcome::Aborted;
                 showPage();
                 return result;
             }
             if (place && placeAtInsertionPoint(p.sourcePicture, false)) ++result.placed;
+            if (c_.events.stopRequested()) {
+                result.outcome = AddOutcome::Stopped;
+                p.modified = true;
+                c_.events.setEnabled(PageCommand::Save, true);
+                c_.events.setEnabled(PageCommand::SaveAs, true);
+                showPage();
+                finishCommand();
+                return result;
+            }
         }
         p.modified = true;
         c_.events.setEnabled(PageCommand::Save, true);

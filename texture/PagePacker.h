@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "texture/PageContext.h"
@@ -21,12 +22,14 @@ enum class AddOutcome {
     Declined,          // No to the multiple-of-8 question of a single add
     Aborted,           // Abort in a multi-file add
     RefusedExtension,  // the loader does not accept a file's extension (multi-file add)
+    Stopped,           // "Arrêter" during a multi-file add: the files placed before stay
 };
 
 struct AddResult {
     AddOutcome outcome = AddOutcome::Done;
     int placed = 0;       // elements drawn on the page
     QString refusedPath;  // the file whose extension was refused
+    QStringList leftOut;  // files of a multi-file add left out as too wide for the page
 };
 
 // True when both sides are multiples of 8.
@@ -44,6 +47,9 @@ class PagePacker {
     // the page; refresh copies the page into the view. False when the free-size question was
     // answered No (nothing placed).
     bool placeAtInsertionPoint(const QImage& element, bool refresh);
+    // True when an element of width x height would be cut by the page's right edge where the
+    // packing would put it (the page cannot grow wide enough there).
+    bool wouldBeCut(int32_t width, int32_t height) const;
 
     // addSelectedSources: exactly one selected entry places the picture already in the source
     // preview; otherwise every selected file is loaded and placed in list order.
@@ -61,8 +67,13 @@ class PagePacker {
     // The five-button multiple-of-8 question of a multi-file add; false skips the file, and
     // abort is set on Abort.
     bool placeDespiteSize(bool& abort);
+    // The same question for a file too wide for the page (fileName, width).
+    bool placeDespiteWidth(const QString& fileName, int32_t width, bool& abort);
 
     PageContext c_;
+    // The too-wide answers "Oui pour tous" and "Non pour tous" of one multi-file add.
+    bool yesToAllWide_ = false;
+    bool noToAllWide_ = false;
 };
 
 }  // namespace tessella::texture

@@ -23,6 +23,13 @@ inline const QString kFreeSizeQuestion = QStringLiteral(
 // %1: the source width.
 inline const QString kTooWideWarning = QStringLiteral(
     "L'image à importer est trop large ( %1 )\n\rpour être incrustée correctement !");
+// %1: the file name; %2: its width. Asked in a multi-file add, with the five answers.
+inline const QString kTooWideManyQuestion = QStringLiteral(
+    "L'image %1 est trop large ( %2 )\n\rpour être incrustée correctement : la texture "
+    "la couperait !\n\rINCRUSTER QUAND MÊME ?");
+// %1: the files left out, one a line.
+inline const QString kTooWideLeftOut = QStringLiteral(
+    "Ces images, trop larges pour la texture, n'ont pas été incrustées :\n\r%1");
 inline const QString kMultipleOf8Question = QStringLiteral(
     "Les dimensions de l'image à importer\n\rne sont pas des multiples de 8  (16x16, 32x32 "
     "etc.) !\n\rElle ne sera pas incrustée correctement !\n\rIncruster quand même ?");
@@ -56,6 +63,13 @@ inline const QString kReplaceFileQuestion =
 inline const QString kPageTooLargeForTga = QStringLiteral(
     "La texture fait %1 x %2 pixels : un fichier TGA ne peut pas dépasser 65535 pixels de "
     "côté.\n\rLa texture n'a pas été enregistrée.");
+
+// The button beside the progress bar that stops an extraction or a multi-file add.
+inline const QString kStopCaption = QStringLiteral("Arrêter");
+inline const QString kStopName = QStringLiteral("Arrêter l'opération en cours");
+// %1: the folder that has gone; %2: the folder shown instead.
+inline const QString kFolderGoneWarning = QStringLiteral(
+    "Le dossier %1 n'existe plus !\n\rLe dossier %2 est affiché à sa place.");
 
 // The width dialog's caption, which is also its question.
 inline const QString kPageWidthQuestion = QStringLiteral("Largeur de la texture ?");

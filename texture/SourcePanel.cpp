@@ -44,12 +44,16 @@ bool SourcePanel::previewSource(const QString& path) {
         p.importHeight = picture.height();
     }
     c_.events.setSourceSizeText(SizeText(picture.width(), picture.height()));
-    if (p.pageOpen) {
-        c_.events.setEnabled(PageCommand::Add, true);
-        c_.events.setEnabled(PageCommand::Replace, true);
-    }
+    enablePlacing();
     c_.events.setSourceCaption(QFileInfo(path).fileName());
     return true;
+}
+
+void SourcePanel::enablePlacing() {
+    const TexturePage& p = c_.page;
+    if (!p.pageOpen || p.sourcePicture.isNull()) return;
+    c_.events.setEnabled(PageCommand::Add, true);
+    c_.events.setEnabled(PageCommand::Replace, true);
 }
 
 void SourcePanel::importSizeChanged(const QString& text) {

@@ -25,6 +25,9 @@ class SourcePanel {
     // the warning "Erreur de Chargement de l'image", when the extension is refused; decoding
     // failures throw.
     bool previewSource(const QString& path);
+    // "Ajouter" and "Remplacer" once a page exists and a source is previewed, whichever came
+    // first.
+    void enablePlacing();
 
     // changeImportSize with the list's text. Only the import size and free size change: the
     // page, its recorded size and its view stay as they are.

@@ -8,7 +8,8 @@ namespace tessella::texture {
 class WidthQuestion {
   public:
     virtual ~WidthQuestion() = default;
-    // Shows the question modally; answers the chosen width, 256 or 512, however it closed.
+    // Shows the question modally; answers the chosen width, 256 or 512, or 0 when it was
+    // cancelled (its close box or Escape).
     virtual int32_t askWidth() = 0;
 };
 

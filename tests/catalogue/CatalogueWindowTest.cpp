@@ -70,7 +70,8 @@ TEST_F(Catalogue, FourteenFilesPageBySixAndTheLastPageIsTheLastSix) {
     } steps[] = {
         {&CatalogueWindow::nextPageButton, "7 à 12", {"t07.bmp", "t08.bmp", "t09.bmp", "t10.bmp", "t11.bmp", "t12.bmp"}},
         {&CatalogueWindow::nextPageButton, "13 à 14", {"t13.bmp", "t14.bmp", " ", " ", " ", " "}},
-        {&CatalogueWindow::nextPageButton, "13 à 14", {" ", " ", " ", " ", " ", " "}},
+        // On the last page "Suivante" is disabled: a click changes nothing.
+        {&CatalogueWindow::nextPageButton, "13 à 14", {"t13.bmp", "t14.bmp", " ", " ", " ", " "}},
         {&CatalogueWindow::firstPageButton, "1 à 6", {"t01.bmp", "t02.bmp", "t03.bmp", "t04.bmp", "t05.bmp", "t06.bmp"}},
         {&CatalogueWindow::lastPageButton, "9 à 14", {"t09.bmp", "t10.bmp", "t11.bmp", "t12.bmp", "t13.bmp", "t14.bmp"}},
         {&CatalogueWindow::previousPageButton, "3 à 8", {"t03.bmp", "t04.bmp", "t05.bmp", "t06.bmp", "t07.bmp", "t08.bmp"}},
@@ -79,11 +80,35 @@ TEST_F(Catalogue, FourteenFilesPageBySixAndTheLastPageIsTheLastSix) {
     // A screen reader reads the range with its name.
     EXPECT_EQ(QAccessible::queryAccessibleInterface(window->rangeLabel)->text(QAccessible::Name),
               QString::fromUtf8("Images affichées : 1 à 6"));
+    auto enabled = [this] {
+        return std::vector<bool>{
+            window->firstPageButton->isEnabled(), window->previousPageButton->isEnabled(),
+            window->nextPageButton->isEnabled(), window->lastPageButton->isEnabled()};
+    };
+    EXPECT_EQ(enabled(), (std::vector<bool>{false, false, true, true}));
     for (const Step& s : steps) {
         (window.get()->*s.button)->click();
         EXPECT_EQ(window->rangeLabel->text(), s.range);
         EXPECT_EQ(captions(), s.captions);
+        const bool last = s.range == QStringLiteral("13 à 14") || s.range == QString("9 à 14");
+        const bool first = s.range == QStringLiteral("1 à 6");
+        EXPECT_EQ(enabled(), (std::vector<bool>{!first, !first, !last, !last})) << s.range;
     }
+}
+
+TEST_F(Catalogue, TheSizePanelFitsItsTextAndForgetsAnotherFoldersTexture) {
+    writeBitmap(textures(), "grand.bmp", {128, 128});
+    writeBitmap(path("autre"), "petit.bmp", {8, 8});
+    window->begin();
+    click(window->boxes[0]);
+    QLabel* size = window->statusPanels[2];
+    EXPECT_EQ(window->statusPanels[1]->text(), "grand.bmp");
+    EXPECT_EQ(size->text(), "128 x 128  ");
+    EXPECT_GE(size->contentsRect().width(), size->fontMetrics().horizontalAdvance("128 x 128"));
+    prompts.expectFolder(path("autre"));
+    window->chooseFolderAction->trigger();
+    EXPECT_EQ(window->statusPanels[1]->text(), "");
+    EXPECT_EQ(size->text(), "");
 }
 
 TEST_F(Catalogue, TheZoomBoxRefitsWithoutReadingAgainAndAClickShowsTheFile) {

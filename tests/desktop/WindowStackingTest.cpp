@@ -210,14 +210,19 @@ class WindowStacking : public ::testing::Test {
     }
 
     // Closes the dialog in front; the modal dialog of className that comes next is checked.
-    std::function<void(QWidget*)> rejectThenExpect(const QString& next, const char* className) {
-        return [this, next, className](QWidget* w) {
+    // Closes the dialog (accepted when acceptFirst), then expects the next one on top.
+    std::function<void(QWidget*)> rejectThenExpect(const QString& next, const char* className,
+                                                   bool acceptFirst = false) {
+        return [this, next, className, acceptFirst](QWidget* w) {
             QTimer::singleShot(0, main, [this, next, className] {
                 expectOnTop(
                     next, [] {}, [className] { return ModalOf(className); },
                     [](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
             });
-            qobject_cast<QDialog*>(w)->reject();
+            if (acceptFirst)
+                qobject_cast<QDialog*>(w)->accept();
+            else
+                qobject_cast<QDialog*>(w)->reject();
         };
     }
 
@@ -267,7 +272,8 @@ TEST_F(WindowStacking, EveryWindowComesUpOnTopOfItsOpenerAndFocused) {
     expectOnTop(
         "Nouvelle texture: largeur", [this] { RealClick(main->newPageAction); },
         [] { return ModalOf("tessella::texture::PageWidthDialog"); },
-        rejectThenExpect("Nouvelle texture: fichier", "QFileDialog"));
+        // Its close box cancels; its button goes on to the file name.
+        rejectThenExpect("Nouvelle texture: fichier", "QFileDialog", true));
     expectModal("Nouvel élément (fenêtre principale)", main->newElementAction,
                 "tessella::editor::NewElementDialog");
     expectModal("Impression de la texture", main->printPageAction,

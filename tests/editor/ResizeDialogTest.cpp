@@ -59,8 +59,6 @@ TEST_F(ResizeWindow, TheOtherSideFollowsOneSecondAfterTyping) {
         {"ratio off", false, [](ResizeDialog& d) { Type(d.widthSpin, "100"); }, 100, 32},
         // 50 % of 64 is 32 at once; the ratio box is ticked and the height follows: 16.
         {"percentage", false, [](ResizeDialog& d) { Type(d.percentageSpin, "50"); }, 32, 16},
-        // The letter is dropped: "5a0" types 50.
-        {"letter", true, [](ResizeDialog& d) { Type(d.percentageSpin, "5a0"); }, 32, 16},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
@@ -107,6 +105,50 @@ TEST_F(ResizeWindow, WarnsOnRedBeyondEightMegapixelsAndOkAsksFirst) {
     });
 }
 
+TEST_F(ResizeWindow, AFieldKeepsWhatIsTypedAndOkSaysWhyItRefusesIt) {
+    const QString refused = QString::fromUtf8(
+        "%1 : « %2 » n'est pas accepté.\n\rTapez un nombre entier de %3 à %4, sans signe, sans "
+        "virgule ni lettre.");
+    const struct {
+        const char* typed;
+        bool inPercentage;
+        const char* range;  // "min à max" of the field
+    } rows[] = {
+        {"-5", false, "1 32767"},   {"12,5", false, "1 32767"}, {"12.5", false, "1 32767"},
+        {"1e3", false, "1 32767"},  {"0", false, "1 32767"},    {"abc", false, "1 32767"},
+        {"", false, "1 32767"},     {"40000", false, "1 32767"}, {"5a0", true, "1 1000"},
+        {"1001", true, "1 1000"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.typed);
+        QSpinBox* spin = r.inPercentage ? dialog.percentageSpin : dialog.widthSpin;
+        const QStringList range = QString(r.range).split(' ');
+        prompts.expectMessage(MessageKind::Warning,
+                              refused.arg(r.inPercentage ? "Pourcentage" : "Largeur", r.typed,
+                                          range[0], range[1]));
+        const auto size = ask(64, 32, [&] {
+            Type(spin, r.typed);
+            if (!*r.typed) QTest::keyClick(spin, Qt::Key_Backspace);  // the field emptied
+            // Leaving the field keeps the text as typed.
+            dialog.heightSpin->setFocus();
+            EXPECT_EQ(spin->cleanText(), r.typed);
+            dialog.okButton->click();
+            EXPECT_TRUE(dialog.isVisible());  // refused: the window stays for a correction
+            EXPECT_EQ(spin->cleanText(), r.typed);
+            dialog.cancelButton->click();
+        });
+        EXPECT_EQ(size, std::nullopt);
+        EXPECT_TRUE(prompts.scriptDone());
+    }
+    // A whole number in range is taken as typed.
+    EXPECT_EQ(ask(64, 32, [&] {
+                  dialog.keepRatioCheck->setChecked(false);
+                  Type(dialog.widthSpin, "32767");
+                  dialog.okButton->click();
+              }),
+              QSize(32767, 32));
+}
+
 TEST_F(ResizeWindow, OkWithinASecondOfTypingKeepsTheRatioAndStillWarns) {
     // Kept ratio: 64 x 32 typed to 100 wide and OK at once gives 100 x 50.
     EXPECT_EQ(ask(64, 32, [&] {
@@ -144,13 +186,15 @@ TEST_F(EditorWindow, DimensionsResamplesTheElementInTheOperationPattern) {
     const QImage negative = editor->picture();
     ResizeDialog* dialog = editor->resizeDialog();
 
-    // OK with the size unchanged, or with a 0 typed, changes nothing and takes no undo copy;
-    // OK answered No to the question neither.
+    // OK with the size unchanged, or a 0 refused and the window cancelled, changes nothing and
+    // takes no undo copy; OK answered No to the question neither.
     whenModal([dialog] { dialog->okButton->click(); });
     editor->resizeButton->click();
+    prompts.expectMessage(MessageKind::Warning, QString());  // why 0 is refused
     whenModal([dialog] {
         Type(dialog->widthSpin, "0");
         dialog->okButton->click();
+        dialog->cancelButton->click();
     });
     editor->resizeButton->click();
     prompts.expectMessage(MessageKind::Warning, kQuestion, Answer::No);

@@ -52,13 +52,15 @@ TEST_F(Cli, PackOptionsDecideThePageAndTheAnswers) {
     const struct {
         const char* line;
         int w, h;
-        QPoint red;
+        QPoint red;           // (-1, -1): no red element on the page
+        const char* leftOut;  // the file said to be left out as too wide, if any
     } rows[] = {
-        {"pack -o o.tga e.bmp e.bmp e.bmp", 256, 64, {128, 0}},
-        {"pack --onto haute.bmp --fill-right -o o.tga e.bmp", 128, 256, {64, 0}},
-        {"pack --onto haute.bmp -o o.tga e.bmp", 64, 320, {0, 256}},
-        {"pack --no-to-all -o o.tga odd.bmp e.bmp", 128, 64, {0, 0}},
-        {"pack --import 20x20 -o o.tga odd.bmp e.bmp", 40, 84, {0, 20}},
+        {"pack -o o.tga e.bmp e.bmp e.bmp", 256, 64, {128, 0}, ""},
+        {"pack --onto haute.bmp --fill-right -o o.tga e.bmp", 128, 256, {64, 0}, ""},
+        {"pack --onto haute.bmp -o o.tga e.bmp", 64, 320, {0, 256}, ""},
+        {"pack --no-to-all -o o.tga odd.bmp e.bmp", 128, 64, {0, 0}, ""},
+        // 64 wide under a 40-wide band of 20 x 20 would be cut: it is left out, and said.
+        {"pack --import 20x20 -o o.tga odd.bmp e.bmp", 40, 20, {-1, -1}, "e.bmp"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.line);
@@ -69,8 +71,12 @@ TEST_F(Cli, PackOptionsDecideThePageAndTheAnswers) {
         ASSERT_EQ(b.size(), 18 + 3 * row.w * row.h);
         EXPECT_EQ(QSize(uchar(b[12]) | (uchar(b[13]) << 8), uchar(b[14]) | (uchar(b[15]) << 8)),
                   QSize(row.w, row.h));
-        const qsizetype at = 18 + (qsizetype(row.red.y()) * row.w + row.red.x()) * 3;
-        EXPECT_EQ(b.mid(at, 3).toHex(), QByteArray("0000ff"));
+        if (row.red.x() >= 0) {
+            const qsizetype at = 18 + (qsizetype(row.red.y()) * row.w + row.red.x()) * 3;
+            EXPECT_EQ(b.mid(at, 3).toHex(), QByteArray("0000ff"));
+        }
+        EXPECT_EQ(err.contains(QLatin1String("trop larges")), *row.leftOut != 0);
+        EXPECT_TRUE(err.contains(QLatin1String(row.leftOut)));
     }
 }
 
@@ -232,6 +238,24 @@ TEST_F(Cli, PngOutputsRoundTrip) {
     EXPECT_EQ(QImage(dir.filePath("el001.png")).convertToFormat(QImage::Format_RGB32),
               QImage(dir.filePath("page.bmp")).copy(0, 0, 64, 64).convertToFormat(
                   QImage::Format_RGB32));
+}
+
+TEST_F(Cli, PrintTakesADecimalCommaOrPointInMillimetres) {
+    const struct {
+        const char* width;
+        int exitCode;
+    } rows[] = {
+        {"100,5", 0}, {"100.5", 0}, {"100", 0}, {"400,0", 0},
+        {"400,5", 2}, {"1,0,5", 2}, {"1e2", 2}, {"-5", 2}, {",5", 2}, {"5,", 2},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.width);
+        QFile::remove(dir.filePath("p.pdf"));
+        EXPECT_EQ(run((std::string("print page.bmp -o p.pdf --width-mm ") + row.width).c_str()),
+                  row.exitCode)
+            << err.toStdString();
+        EXPECT_EQ(exists("p.pdf"), row.exitCode == 0);
+    }
 }
 
 }  // namespace

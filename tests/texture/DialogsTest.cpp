@@ -20,7 +20,7 @@ using tessella::editor::NewElementDialog;
 namespace tessella::testing {
 namespace {
 
-TEST(ConfirmeLargeur, RemembersTheRadioAndAnswersTheWidthHoweverItCloses) {
+TEST(ConfirmeLargeur, RemembersTheRadioAndOnlyFermerAnswersTheWidth) {
     PageWidthDialog dialog;
     EXPECT_TRUE(dialog.width256Radio->isChecked());
     QTimer::singleShot(0, &dialog, [&dialog] {
@@ -28,8 +28,10 @@ TEST(ConfirmeLargeur, RemembersTheRadioAndAnswersTheWidthHoweverItCloses) {
         dialog.closeButton->click();
     });
     EXPECT_EQ(dialog.askWidth(), 512);  // shown modally
-    QTimer::singleShot(0, &dialog, [&dialog] { dialog.reject(); });
-    EXPECT_EQ(dialog.askWidth(), 512);  // as the user left it
+    // The close box (and Escape) cancel: no width.
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.close(); });
+    EXPECT_EQ(dialog.askWidth(), 0);
+    EXPECT_EQ(dialog.chosenWidth, 512);  // the radio as the user left it
     dialog.open();
     dialog.width256Radio->click();
     dialog.reject();  // closed without the button

@@ -44,19 +44,23 @@ TEST_F(Packing, Import64OnA512PageFillsRowZeroThenStartsRowOne) {
     EXPECT_EQ(events.pageShows, 1);  // only the new page: no refresh was asked
 }
 
-TEST_F(Packing, FiveSingleAddsOnA256PageWarnTooWideOnTheFourthAndFifth) {
+TEST_F(Packing, OnlyAnElementThePageWouldCutWarnsTooWide) {
     newPage(256);
     const QString tooWide = QStringLiteral(
-        "L'image à importer est trop large ( 64 )\n\rpour être incrustée correctement !");
-    for (int n = 1; n <= 5; ++n) {
-        if (n >= 4) prompts.expectMessage(MessageKind::Warning, tooWide);
-        EXPECT_EQ(addOne(Solid(64, 64, ElementColour(n))).placed, 1);
-    }
+        "L'image à importer est trop large ( %1 )\n\rpour être incrustée correctement !");
+    // Four 64 x 64 fill the first row of 256 and the fifth starts the second: none is cut.
+    for (int n = 1; n <= 5; ++n) EXPECT_EQ(addOne(Solid(64, 64, ElementColour(n))).placed, 1);
+    EXPECT_TRUE(prompts.shown().empty());
     EXPECT_EQ(QSize(page.pageWidth, page.pageHeight), QSize(256, 128));
     for (int n = 1; n <= 4; ++n) EXPECT_EQ(pagePixel(64 * (n - 1), 0), ElementColour(n));
     EXPECT_EQ(pagePixel(0, 64), ElementColour(5));
     EXPECT_EQ(pagePixel(64, 64), kMagentaColour);
     EXPECT_EQ(events.pageShows, 6);  // new page, then every single add refreshes the view
+    // 320 wide lands on a row of its own from x = 0 on a page of 256: cut, so it warns.
+    page.freeSize = true;
+    prompts.expectMessage(MessageKind::Warning, tooWide.arg(320));
+    EXPECT_EQ(addOne(Solid(320, 64, ElementColour(6))).placed, 1);
+    EXPECT_TRUE(prompts.scriptDone());
 }
 
 TEST_F(Packing, A48SourceOnA64ImportSizeAsksToSwitchToFreeSize) {

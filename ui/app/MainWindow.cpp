@@ -19,6 +19,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QKeyEvent>
+#include <QApplication>
+#include <QFileSystemWatcher>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeView>
@@ -113,6 +116,7 @@ void MainWindow::refreshTitle() {
 MainWindow::MainWindow(const Services& services, QWidget* parent)
     : QMainWindow(parent), services_(services) {
     commands_ = std::make_unique<PageCommands>(*this);
+    folderWatcher_ = new QFileSystemWatcher(this);
     aboutBox = new AboutBox(this);
     pageWidthDialog = new texture::PageWidthDialog(this);
     newElementDialog = new editor::NewElementDialog(services.newElement, services.prompts, this);
@@ -371,8 +375,15 @@ QGroupBox* MainWindow::buildPageView() {
     progressBar->setTextVisible(false);
     progressBar->setMaximumHeight(14);
     progressBar->setAccessibleName(QStringLiteral("Progression"));
+    stopButton = new QPushButton(texture::kStopCaption, pageGroup);
+    stopButton->setAccessibleName(texture::kStopName);
+    stopButton->setToolTip(texture::kStopName);
+    stopButton->setEnabled(false);  // only during a run
     layout->addWidget(pageScroll, 1);
-    layout->addWidget(progressBar);
+    auto* progressRow = new QHBoxLayout;
+    progressRow->addWidget(progressBar, 1);
+    progressRow->addWidget(stopButton);
+    layout->addLayout(progressRow);
     return pageGroup;
 }
 
@@ -412,6 +423,10 @@ void MainWindow::connectHandlers() {
     connect(replaceYCoarseArrows, &StepArrows::clicked, this, &MainWindow::moveMaskYCoarse);
     connect(validateButton, &QPushButton::clicked, this, &MainWindow::validateReplacement);
     connect(abandonButton, &QPushButton::clicked, this, &MainWindow::abandonReplacement);
+
+    connect(stopButton, &QPushButton::clicked, this, &MainWindow::stopRun);
+    connect(folderWatcher_, &QFileSystemWatcher::directoryChanged, this,
+            &MainWindow::shownFolderChanged);
 
     connect(addButton, &QPushButton::clicked, this, &MainWindow::addSelectedSources);
     connect(replaceButton, &QPushButton::clicked, this, &MainWindow::startReplacement);
@@ -492,6 +507,7 @@ void MainWindow::showFileList(const QString& folder) {
     // A folder the model has not seen yet has no index until it is loaded: the list takes its
     // root again when it is (refreshFileCounters).
     previewed_ = QPersistentModelIndex();
+    watchFolder(folder);
     fileModel_->setRootPath(folder);
     const QModelIndex root = fileModel_->index(fileModel_->rootPath());
     showFolderRows(root);
@@ -513,6 +529,16 @@ QModelIndex MainWindow::fileModelIndex(const QModelIndex& listIndex) const {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == fileList->viewport() && event->type() == QEvent::MouseButtonPress)
         previewsAtPress_ = previews_;
+    // During a run Escape in this window stops it, whichever control has the focus (a list
+    // or a combo box would keep the key for itself).
+    if (event->type() == QEvent::KeyPress && stopButton->isEnabled() &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) {
+            stopRun();
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -548,11 +574,26 @@ void MainWindow::printPage() {
 }
 
 void MainWindow::newPage() {
-    runCommand([this] { commands_->files().newPage(); });
+    runCommand([this] {
+        if (commands_->files().newPage()) commands_->sourcePanel().enablePlacing();
+    });
 }
 
 void MainWindow::openPage() {
-    runCommand([this] { commands_->files().openPage(); });
+    runCommand([this] {
+        if (commands_->files().openPage()) commands_->sourcePanel().enablePlacing();
+    });
+}
+
+void MainWindow::stopRun() {
+    commands_->requestStop();
+}
+
+void MainWindow::watchEscape(bool on) {
+    if (on)
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
 }
 
 void MainWindow::savePage() {
@@ -758,6 +799,34 @@ void MainWindow::openClickedFolder() {
         if (!index.isValid()) return;
         folderList->setExpanded(index, true);
         showFileList(dirModel_->filePath(index));
+    });
+}
+
+void MainWindow::watchFolder(const QString& folder) {
+    const QStringList watched = folderWatcher_->directories();
+    if (!watched.isEmpty()) folderWatcher_->removePaths(watched);
+    if (QFileInfo(folder).isDir()) folderWatcher_->addPath(folder);
+}
+
+void MainWindow::shownFolderChanged() {
+    runCommand([this] {
+        const QString shown = fileListFolder();
+        if (QFileInfo(shown).isDir()) {
+            refreshSourceLists();
+            return;
+        }
+        // The folder has gone: say so, then show the nearest folder that still exists.
+        QString nearest = QDir::cleanPath(shown);
+        while (!QFileInfo(nearest).isDir()) {
+            const QString parent = QFileInfo(nearest).absolutePath();
+            if (parent == nearest) break;
+            nearest = parent;
+        }
+        nearest = platform::FolderWithSlash(nearest);
+        watchFolder(nearest);  // no second message while the box is open
+        services_.prompts.warning(texture::kFolderGoneWarning.arg(
+            QDir::toNativeSeparators(shown), QDir::toNativeSeparators(nearest)));
+        showSourceFolder(nearest);
     });
 }
 

@@ -16,6 +16,7 @@
 class QAction;
 class QComboBox;
 class QFileSystemModel;
+class QFileSystemWatcher;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -171,6 +172,7 @@ class MainWindow : public QMainWindow {
     QScrollArea* pageScroll = nullptr;
     PageView* pageView = nullptr;  // the page picture; the replace mask is painted over it
     QProgressBar* progressBar = nullptr;
+    QPushButton* stopButton = nullptr;  // "Arrêter": enabled only during a run
 
   public slots:
     // Start-up settings: zoom 1, file mask, open filter, cursors.
@@ -220,6 +222,13 @@ class MainWindow : public QMainWindow {
     void previewClickedSource();
     void refreshFileCounters();
     void placeMaskAt(Qt::MouseButton button, QPoint pos);
+    // "Arrêter" (or Escape): the extraction or multi-file add ends after the step in hand.
+    void stopRun();
+    // Escape reaches stopRun while a run lasts, whichever control has the focus.
+    void watchEscape(bool on);
+    // The shown folder changed on disk: the lists follow, and a folder that has gone is said
+    // and replaced by its nearest existing parent.
+    void shownFolderChanged();
 
   signals:
     // The window has closed for good: the run ends.
@@ -241,6 +250,8 @@ class MainWindow : public QMainWindow {
     void buildStatusBar();
     void connectHandlers();
     void showFileList(const QString& folder);
+    // The shown folder is the one the watcher watches.
+    void watchFolder(const QString& folder);
     // Lists the files of folder (an index of the file model).
     void showFolderRows(const QModelIndex& folder);
     // The file model's entry of a row of the file list.
@@ -257,6 +268,7 @@ class MainWindow : public QMainWindow {
     std::array<QLabel*, kStatusPanels> panels_{};
     QFileSystemModel* dirModel_ = nullptr;
     QFileSystemModel* fileModel_ = nullptr;
+    QFileSystemWatcher* folderWatcher_ = nullptr;
     FilesOnlyModel* filesOnly_ = nullptr;
     FolderRowsModel* folderRows_ = nullptr;  // the folder's files, the file list's model
     QPersistentModelIndex previewed_;  // the file the preview shows

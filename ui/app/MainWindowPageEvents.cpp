@@ -142,6 +142,12 @@ void MainWindowPageEvents::setBusy(bool busy) {
         QApplication::restoreOverrideCursor();
 }
 
+void MainWindowPageEvents::setStoppable(bool stoppable) {
+    stopRequested_ = false;
+    w_.stopButton->setEnabled(stoppable);
+    w_.watchEscape(stoppable);
+}
+
 void MainWindowPageEvents::refreshCatalogue() {
     emit w_.sourceFilesWritten();
 }

@@ -39,11 +39,16 @@ class MainWindowPageEvents final : public texture::PageEvents {
     void setPageCrossCursor() override;
     void setBusy(bool busy) override;
     void refreshCatalogue() override;
+    // Enables "Arrêter" during a run; a new run forgets an earlier request.
+    void setStoppable(bool stoppable) override;
+    bool stopRequested() override { return stopRequested_; }
+    void requestStop() { stopRequested_ = true; }
 
   private:
     MainWindow& w_;
     const texture::TexturePage& page_;
     const texture::ReplaceMask* mask_ = nullptr;
+    bool stopRequested_ = false;
 };
 
 }  // namespace tessella::app

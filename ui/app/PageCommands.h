@@ -25,6 +25,8 @@ class PageCommands {
     texture::PageFiles& files() { return files_; }
     texture::PagePacker packer() { return texture::PagePacker(context_); }
     texture::SourcePanel sourcePanel() { return texture::SourcePanel(context_); }
+    // "Arrêter": the run in progress stops after its step in hand.
+    void requestStop() { events_.requestStop(); }
     // The hand-over to the window's element editor; throws when it has none.
     texture::ElementEditFlow elementFlow();
 

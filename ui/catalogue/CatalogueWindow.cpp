@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/widgets/QtPrompts.h"
 #include "ui/widgets/StatusPanels.h"
@@ -133,6 +134,7 @@ void CatalogueWindow::buildControls() {
     connect(lastPageButton, &QToolButton::clicked, this, &CatalogueWindow::showLastPage);
     connect(zoomSmallCheck, &QCheckBox::toggled, this, &CatalogueWindow::refitThumbnails);
     connect(chooseFolderAction, &QAction::triggered, this, &CatalogueWindow::chooseFolder);
+    enablePageButtons();
 }
 
 // --- Showing -----------------------------------------------------------------------------
@@ -175,11 +177,15 @@ bool CatalogueWindow::folderReady(const QString& folder) {
 }
 
 bool CatalogueWindow::useFolder(const QString& folder) {
+    // A texture clicked in another folder is not named under this one.
+    if (folder != folder_) showFileText(QString(), QString());
     folder_ = folder;
     files_ = QFileInfo(folder_).isDir() ? BitmapFiles(folder_) : QStringList();
     summaryLabel->setText(kSummaryText.arg(FolderName(folder_)).arg(files_.size()));
     if (files_.isEmpty()) {
         clearBoxes();
+        pageStart_ = 0;
+        enablePageButtons();
         gridPanel->setEnabled(false);
         return true;
     }
@@ -215,9 +221,27 @@ void CatalogueWindow::clearBoxes() {
 
 void CatalogueWindow::turnPage(PageMove move) {
     platform::Guard(prompts_, [&] {
-        clearBoxes();
+        // Past either end the page stays as it is (the buttons are disabled there anyway).
         if (const auto start = PageStartAfter(move, pageStart_, files_.size())) showPage(*start);
     });
+}
+
+void CatalogueWindow::enablePageButtons() {
+    const bool back = !files_.isEmpty() && pageStart_ > 0;
+    const bool forward = pageStart_ + kBoxCount < files_.size();
+    firstPageButton->setEnabled(back);
+    previousPageButton->setEnabled(back);
+    nextPageButton->setEnabled(forward);
+    lastPageButton->setEnabled(forward);
+}
+
+void CatalogueWindow::showFileText(const QString& name, const QString& size) {
+    statusPanels[1]->setText(name);
+    statusPanels[2]->setText(size);
+    // The size panel grows to its text ("128 x 128" is wider than its 50 pixels).
+    const int needed = statusPanels[2]->fontMetrics().horizontalAdvance(size) +
+                       2 * statusPanels[2]->frameWidth() + 2 * statusPanels[2]->margin() + 6;
+    statusPanels[2]->setFixedWidth(std::max(kStatusPanelWidths[2], needed));
 }
 
 void CatalogueWindow::showPage(int start) {
@@ -237,6 +261,7 @@ void CatalogueWindow::showPage(int start) {
         boxes[i]->showFile(files_[k], k, picture, zoomSmallCheck->isChecked());
     }
     if (count > 0) rangeLabel->setText(kRangeText.arg(start + 1).arg(start + count));
+    enablePageButtons();
     if (!unreadable.isEmpty()) prompts_.error(kUnreadableTextures.arg(unreadable.join("\n\r")));
 }
 
@@ -248,8 +273,7 @@ void CatalogueWindow::refitThumbnails() {
 
 void CatalogueWindow::showFileOf(ThumbnailBox* box) {
     if (box->isEmpty()) return;
-    statusPanels[1]->setText(box->title());
-    statusPanels[2]->setText(box->dimensionText() + QStringLiteral("  "));
+    showFileText(box->title(), box->dimensionText() + QStringLiteral("  "));
 }
 
 void CatalogueWindow::handOver(ThumbnailBox* box) {

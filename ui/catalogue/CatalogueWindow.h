@@ -81,6 +81,11 @@ class CatalogueWindow final : public QDialog {
     void turnPage(PageMove move);
     void showPage(int start);
     void clearBoxes();
+    // "Première"/"Précédente" only past the first page, "Suivante"/"Dernière" only before the
+    // last.
+    void enablePageButtons();
+    // The clicked texture's name and size in the status bar.
+    void showFileText(const QString& name, const QString& size);
     // The folder becomes the catalogue: its list read (none when it does not exist), the
     // summary written, the first page shown or the grid disabled. Answers whether it is empty.
     bool useFolder(const QString& folder);

@@ -89,6 +89,10 @@ inline const QString kResizeHeightCaption = QStringLiteral("Hauteur");
 inline const QString kKeepRatioCaption = QStringLiteral("Conserver le ratio");
 inline const QString kPercentageCaption = QStringLiteral("Pourcentage");
 inline const QString kPercentSign = QStringLiteral("%");
+// %1: the field; %2: what was typed; %3 and %4: the accepted range.
+inline const QString kResizeFieldRefused = QStringLiteral(
+    "%1 : « %2 » n'est pas accepté.\n\rTapez un nombre entier de %3 à %4, sans signe, "
+    "sans virgule ni lettre.");
 inline const QString kCancelCaption = QStringLiteral("Annuler");
 // %1: the megapixels, rounded down.
 inline const QString kResizeWarning =

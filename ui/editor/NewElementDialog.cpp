@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/Guard.h"
 #include "platform/Prompts.h"
@@ -22,9 +23,12 @@ namespace tessella::editor {
 using platform::ColourValue;
 
 namespace {
+constexpr int kSmallestSide = 8;
+constexpr int kLargestNewSide = 128;  // a new element's arrows stop here
+
 QSpinBox* SizeUpDown(QWidget* parent) {
     auto* upDown = new QSpinBox(parent);
-    upDown->setRange(8, 128);
+    upDown->setRange(kSmallestSide, kLargestNewSide);
     upDown->setSingleStep(8);
     upDown->setValue(32);
     upDown->setWrapping(false);
@@ -195,11 +199,21 @@ void NewElementDialog::chooseOtherColour() {
 }
 
 bool NewElementDialog::askNewElement() {
+    widthSpin->setRange(kSmallestSide, kLargestNewSide);
+    heightSpin->setRange(kSmallestSide, kLargestNewSide);
+    // A larger element's properties may have been shown since: a new one stays in range.
+    settings_.elementWidth = std::clamp(settings_.elementWidth, kSmallestSide, kLargestNewSide);
+    settings_.elementHeight = std::clamp(settings_.elementHeight, kSmallestSide, kLargestNewSide);
     colourGroup->show();
     return widgets::ExecInFront(*this) == QDialog::Accepted;
 }
 
 bool NewElementDialog::askSize(QSize size) {
+    // The arrows reach the element's own size, so that they show it as it is.
+    widthSpin->setRange(std::min(kSmallestSide, size.width()),
+                        std::max(kLargestNewSide, size.width()));
+    heightSpin->setRange(std::min(kSmallestSide, size.height()),
+                         std::max(kLargestNewSide, size.height()));
     settings_.elementWidth = size.width();
     settings_.elementHeight = size.height();
     colourGroup->hide();

@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTimer>
+#include <QValidator>
 #include <algorithm>
 
 #include "ui/editor/EditorTexts.h"
@@ -20,24 +21,59 @@ namespace tessella::editor {
 
 namespace {
 
-QSpinBox* SideSpin(const QString& name, int maximum, QWidget* parent) {
-    auto* spin = new QSpinBox(parent);
-    spin->setRange(1, maximum);
-    spin->setAccessibleName(name);
-    return spin;
-}
-
-// The number typed in a spin, when its text holds digits only and is at least 1.
-std::optional<int> TypedValue(const QSpinBox* spin) {
-    const QString text = spin->cleanText();
+// The whole number a spin's text holds, when it is digits only within the spin's range.
+std::optional<int> NumberInRange(const QString& text, const QSpinBox& spin) {
     if (text.isEmpty() || !std::all_of(text.begin(), text.end(), [](QChar c) {
             return c >= u'0' && c <= u'9';
         }))
         return std::nullopt;
     bool ok = false;
     const int value = text.toInt(&ok);
-    if (!ok || value < 1) return std::nullopt;
+    if (!ok || value < spin.minimum() || value > spin.maximum()) return std::nullopt;
     return value;
+}
+
+// A spin that keeps whatever is typed: the window takes it or says why it refuses it. A
+// plain spin drops signs, letters and separators as they are typed ("12,5" read 125) and
+// puts its last value back when it loses the focus.
+class TypedSpin final : public QSpinBox {
+  public:
+    using QSpinBox::QSpinBox;
+    QValidator::State validate(QString& text, int&) const override {
+        return NumberInRange(text.trimmed(), *this) ? QValidator::Acceptable
+                                                    : QValidator::Intermediate;
+    }
+    void fixup(QString&) const override {}
+
+  protected:
+    void focusOutEvent(QFocusEvent* event) override {
+        if (NumberInRange(cleanText(), *this))
+            QSpinBox::focusOutEvent(event);
+        else
+            QWidget::focusOutEvent(event);  // the text stays for OK to refuse
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        // Enter on a refused text goes to OK, which says why, rather than to the spin, which
+        // would put the last value back.
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && !NumberInRange(cleanText(), *this)) {
+            event->ignore();
+            return;
+        }
+        QSpinBox::keyPressEvent(event);
+    }
+};
+
+QSpinBox* SideSpin(const QString& name, int maximum, QWidget* parent) {
+    auto* spin = new TypedSpin(parent);
+    spin->setRange(1, maximum);
+    spin->setAccessibleName(name);
+    return spin;
+}
+
+// The number typed in a spin, when the spin takes it.
+std::optional<int> TypedValue(const QSpinBox* spin) {
+    return NumberInRange(spin->cleanText(), *spin);
 }
 
 }  // namespace
@@ -64,7 +100,6 @@ ResizeDialog::ResizeDialog(platform::Prompts& prompts, QWidget* parent)
     keepRatioCheck->setChecked(true);
     percentageSpin = SideSpin(kPercentageCaption, kMaxPercentage, this);
     percentageSpin->setValue(100);
-    percentageSpin->installEventFilter(this);
     okButton = new QPushButton(kOkCaption, this);
     okButton->setDefault(true);
     cancelButton = new QPushButton(kCancelCaption, this);
@@ -177,7 +212,22 @@ void ResizeDialog::showWarning(int64_t area) {
     warningLabel->setPalette(palette);
 }
 
+bool ResizeDialog::refuseTypedText() {
+    for (QSpinBox* spin : {widthSpin, heightSpin, percentageSpin}) {
+        if (TypedValue(spin)) continue;
+        prompts_.warning(kResizeFieldRefused.arg(spin->accessibleName(), spin->cleanText(),
+                                                 QString::number(spin->minimum()),
+                                                 QString::number(spin->maximum())));
+        spin->setFocus();
+        spin->selectAll();
+        return true;
+    }
+    return false;
+}
+
 void ResizeDialog::accept() {
+    // A field whose text is refused says so; the window stays open for it to be corrected.
+    if (refuseTypedText()) return;
     // OK within a second of typing: the sizes are reconciled first, so the ratio is kept and
     // the warning speaks of the size OK applies.
     if (reconcileTimer->isActive() || percentagePending_) reconcileSizes();
@@ -198,17 +248,6 @@ void ResizeDialog::done(int result) {
     reconcileTimer->stop();
     percentagePending_ = false;
     QDialog::done(result);
-}
-
-bool ResizeDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == percentageSpin && event->type() == QEvent::KeyPress) {
-        const QString text = static_cast<QKeyEvent*>(event)->text();
-        // Keys that type a character other than a digit are dropped; backspace, the arrows
-        // and the dialog's keys (Tab, Enter, Escape) pass.
-        if (!text.isEmpty() && text[0].isPrint() && !(text[0] >= u'0' && text[0] <= u'9'))
-            return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace tessella::editor

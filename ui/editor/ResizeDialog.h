@@ -1,7 +1,8 @@
 #pragma once
 // "Redimensionner": asks for the element's new size, as a width and height or as a
 // percentage of the width, keeps the aspect ratio on request and warns beyond 8 megapixels.
-// A second after the last keystroke, the other side follows the one typed.
+// A second after the last keystroke, the other side follows the one typed. A field keeps what
+// is typed; OK refuses a text that is not a whole number in the field's range, and says why.
 
 #include <QDialog>
 #include <QSize>
@@ -58,13 +59,11 @@ class ResizeDialog final : public QDialog {
     // The side not typed follows the one typed (when the ratio is kept); the warning follows.
     void reconcileSizes();
 
-  protected:
-    // The percentage takes digits and editing keys only.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     enum class Side { Width, Height };
     void showWarning(int64_t area);
+    // Says which field holds a text it refuses, and why; true when one does.
+    bool refuseTypedText();
 
     platform::Prompts& prompts_;
     QSize current_{1, 1};

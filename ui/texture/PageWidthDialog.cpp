@@ -57,7 +57,8 @@ void PageWidthDialog::done(int result) {
 }
 
 int32_t PageWidthDialog::askWidth() {
-    widgets::ExecInFront(*this);
+    // Only "Fermer" (or Enter) answers: the close box and Escape cancel the new page.
+    if (widgets::ExecInFront(*this) != QDialog::Accepted) return 0;
     return chosenWidth;
 }
 

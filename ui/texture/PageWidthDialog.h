@@ -17,7 +17,8 @@ class PageWidthDialog final : public QDialog, public WidthQuestion {
   public:
     explicit PageWidthDialog(QWidget* parent = nullptr);
 
-    // Shows the dialog modally and answers chosenWidth.
+    // Shows the dialog modally and answers chosenWidth, or 0 when it was closed otherwise than
+    // by "Fermer".
     int32_t askWidth() override;
     // Stores chosenWidth however the dialog closes.
     void done(int result) override;
