@@ -43,7 +43,8 @@ int InfoCommand(const QStringList& words) {
 }
 
 int ConvertCommand(const QStringList& words) {
-    const QString usage = QStringLiteral("Usage : tessella-cli convert ENTREE SORTIE.(tga|bmp|png)");
+    const QString usage =
+        QStringLiteral("Usage : tessella-cli convert ENTREE SORTIE.(tga|bmp|png)");
     QCommandLineParser parser;
     if (const auto stop = ParseCommandLine(parser, words, FilesOnly(usage))) return *stop;
     const QStringList args = parser.positionalArguments();

@@ -51,7 +51,9 @@ inline uint32_t ColourAt(const uchar* p) {
 class SolidArea {
   public:
     SolidArea(QImage& picture, uint32_t target, const uchar fill[3])
-        : bits_(picture.bits()), stride_(picture.bytesPerLine()), w_(picture.width()),
+        : bits_(picture.bits()),
+          stride_(picture.bytesPerLine()),
+          w_(picture.width()),
           fillRow_(size_t(picture.width()) * 3) {
         for (int i = 0; i < 3; ++i) target_[i] = uchar(target >> (8 * i));
         for (size_t i = 0; i < sizeof block_; ++i) block_[i] = target_[i % 3];
@@ -95,8 +97,11 @@ class SolidArea {
 class HatchedArea {
   public:
     HatchedArea(QImage& picture, uint32_t target, const uchar fill[3], const Pattern& pattern)
-        : bits_(picture.bits()), stride_(picture.bytesPerLine()), target_(target),
-          w_(picture.width()), pattern_(pattern),
+        : bits_(picture.bits()),
+          stride_(picture.bytesPerLine()),
+          target_(target),
+          w_(picture.width()),
+          pattern_(pattern),
           open_(new uint8_t[size_t(picture.width()) * size_t(picture.height())]),
           ready_(size_t(picture.height()), false) {
         std::memcpy(fill_, fill, 3);

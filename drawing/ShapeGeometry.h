@@ -30,7 +30,7 @@ struct ShapeBox {
 
 struct ShapeOutline {
     ShapeBox box;
-    int corner = 0;  // width and height of the rounded kinds' corner ellipse
+    int corner = 0;                   // width and height of the rounded kinds' corner ellipse
     std::array<QPoint, 4> diamond{};  // top, right, bottom, left points of the diamonds
 };
 

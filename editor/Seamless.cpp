@@ -42,8 +42,8 @@ TESSELLA_PIXEL_LOOP void MixBytes(const uint8_t* a, const uint8_t* b, const uint
 }
 
 // The same with one weight for the whole row.
-TESSELLA_PIXEL_LOOP void MixBytes(const uint8_t* a, const uint8_t* b, unsigned weight,
-                                  uint8_t* out, int count) {
+TESSELLA_PIXEL_LOOP void MixBytes(const uint8_t* a, const uint8_t* b, unsigned weight, uint8_t* out,
+                                  int count) {
     for (int i = 0; i < count; ++i)
         out[i] = static_cast<uint8_t>((a[i] * (256 - weight) + b[i] * weight + 128) >> 8);
 }
@@ -84,8 +84,7 @@ void MakeTileable(pixels::WorkingPicture& work, int band) {
     // Columns: each byte of a pixel takes its column's weight.
     const std::vector<uint16_t> columnWeights = CopyWeights(w, band);
     std::vector<uint16_t> byteWeights(static_cast<size_t>(w) * 3);
-    for (int x = 0; x < w; ++x)
-        std::fill_n(byteWeights.begin() + 3 * x, 3, columnWeights[x]);
+    for (int x = 0; x < w; ++x) std::fill_n(byteWeights.begin() + 3 * x, 3, columnWeights[x]);
     std::vector<Bgr> moved(static_cast<size_t>(w));
     PixelGrid& picture = work.image();
     PixelGrid& blended = work.scratch();
@@ -110,8 +109,8 @@ void MakeTileable(pixels::WorkingPicture& work, int band) {
 double SeamFigure(const PixelGrid& picture) {
     if (picture.empty()) return 1.0;
     return SeamFigure(Bytes(picture.row(0)),
-                      static_cast<std::ptrdiff_t>(picture.stride()) * sizeof(Bgr),
-                      picture.width(), picture.height());
+                      static_cast<std::ptrdiff_t>(picture.stride()) * sizeof(Bgr), picture.width(),
+                      picture.height());
 }
 
 double SeamFigure(const uint8_t* first, std::ptrdiff_t bytesPerLine, int w, int h) {

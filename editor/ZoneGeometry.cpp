@@ -14,7 +14,9 @@ int FloorDiv(int value, int divisor) {
     return (value % divisor != 0 && value < 0) ? q - 1 : q;
 }
 
-QRect ElementArea(QSize element) { return QRect(QPoint(0, 0), element); }
+QRect ElementArea(QSize element) {
+    return QRect(QPoint(0, 0), element);
+}
 
 }  // namespace
 

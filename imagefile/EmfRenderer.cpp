@@ -376,8 +376,7 @@ class EmfPlayer {
 
     // Counts the pixels of the picture that a device rectangle covers against the budget.
     void Charge(const QRectF& device) {
-        const QRectF visible =
-            device.normalized().adjusted(-1, -1, 1, 1) & QRectF(canvas_.rect());
+        const QRectF visible = device.normalized().adjusted(-1, -1, 1, 1) & QRectF(canvas_.rect());
         const double area = visible.width() * visible.height();
         Spend(std::isfinite(area) && area >= 0 ? area : double(canvas_.width()) * canvas_.height());
     }
@@ -554,7 +553,8 @@ class EmfPlayer {
         const double pixels = std::fabs(static_cast<double>(f.height ? f.height : 12)) * Scale();
         const double limit = std::max(canvas_.width(), canvas_.height()) * 2.0;
         if (text.isEmpty() || pixels < 1 || pixels > std::min(limit, 4096.0)) return;
-        Spend(double(text.size()) * std::min(pixels * pixels, double(canvas_.width()) * canvas_.height()));
+        Spend(double(text.size()) *
+              std::min(pixels * pixels, double(canvas_.width()) * canvas_.height()));
         QFont font(f.face.isEmpty() ? QStringLiteral("DejaVu Sans") : f.face);
         font.setPixelSize(static_cast<int>(pixels));
         font.setWeight(static_cast<QFont::Weight>(std::clamp(f.weight / 10 * 10, 100, 900)));

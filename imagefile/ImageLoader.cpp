@@ -2,14 +2,14 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <tiffio.h>
 #include <unistd.h>
-#include <QFile>
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <cctype>
 #include <QtEndian>
-#include <tiffio.h>
+#include <cctype>
 
 #include "imagefile/BmpReader.h"
 #include "imagefile/EmfRenderer.h"
@@ -82,9 +82,9 @@ constexpr Route kRoutes[] = {
     {".PCC", Decoder::Magick, "PCX"},  {".RGB", Decoder::Magick, "SGI"},
     {".BMP", Decoder::Bmp, nullptr},   {".DIB", Decoder::Bmp, nullptr},
     {".RLE", Decoder::Bmp, nullptr},   {".EMF", Decoder::Emf, nullptr},
-    {".WMF", Decoder::Magick, "WMF"},
-    {".PNG", Decoder::Png, nullptr},   {".JPEG", Decoder::Jpeg, nullptr},
-    {".JPE", Decoder::Jpeg, nullptr},  {".WEBP", Decoder::Webp, nullptr},
+    {".WMF", Decoder::Magick, "WMF"},  {".PNG", Decoder::Png, nullptr},
+    {".JPEG", Decoder::Jpeg, nullptr}, {".JPE", Decoder::Jpeg, nullptr},
+    {".WEBP", Decoder::Webp, nullptr},
 };
 
 // True for a portable map whose samples fit in a byte: the bitmap kinds, and grey and colour
@@ -108,7 +108,9 @@ bool PortableMapOfBytes(const QByteArray& bytes) {
             }
         }
         if (i >= bytes.size() || !std::isdigit(static_cast<unsigned char>(bytes[i]))) return false;
-        for (; i < bytes.size() && std::isdigit(static_cast<unsigned char>(bytes[i])) && n < 1000000; ++i)
+        for (;
+             i < bytes.size() && std::isdigit(static_cast<unsigned char>(bytes[i])) && n < 1000000;
+             ++i)
             n = n * 10 + (bytes[i] - '0');
     }
     return numbers[2] >= 1 && numbers[2] <= 255;

@@ -207,8 +207,8 @@ bool WriteInput(int fd, const QByteArray& data) {
 void RemoveStaleDecoderFolders(const QString& folder) {
     const QString prefix = QString::fromLatin1(magick::kPrivateFolderPrefix.data(),
                                                qsizetype(magick::kPrivateFolderPrefix.size()));
-    QDirIterator entries(folder, {prefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoSymLinks |
-                                                                   QDir::Hidden);
+    QDirIterator entries(folder, {prefix + QLatin1Char('*')},
+                         QDir::Dirs | QDir::NoSymLinks | QDir::Hidden);
     while (entries.hasNext()) {
         const QFileInfo entry(entries.nextFileInfo());
         const QString rest = entry.fileName().mid(prefix.size());
@@ -249,14 +249,11 @@ QImage DecodeWithMagick(const QByteArray& data, const QString& coder, const QStr
     const QByteArray maxPixels = QByteArray::number(qlonglong(platform::kMaxImagePixels));
     const QByteArray maxBytes = QByteArray::number(qlonglong(platform::kMaxDecodeBytes));
     const QByteArray parent = QByteArray::number(qlonglong(::getpid()));
-    char* argv[] = {const_cast<char*>(programName.constData()),
-                    const_cast<char*>(coderName.constData()),
-                    const_cast<char*>(temporaryFolder.constData()),
-                    const_cast<char*>(maxSide.constData()),
-                    const_cast<char*>(maxPixels.constData()),
-                    const_cast<char*>(maxBytes.constData()),
-                    const_cast<char*>(parent.constData()),
-                    nullptr};
+    char* argv[] = {
+        const_cast<char*>(programName.constData()),     const_cast<char*>(coderName.constData()),
+        const_cast<char*>(temporaryFolder.constData()), const_cast<char*>(maxSide.constData()),
+        const_cast<char*>(maxPixels.constData()),       const_cast<char*>(maxBytes.constData()),
+        const_cast<char*>(parent.constData()),          nullptr};
     posix_spawn_file_actions_t actions;
     if (posix_spawn_file_actions_init(&actions) != 0) FailToStart(path);
     // What the library and its coders print goes nowhere.

@@ -117,9 +117,13 @@ std::string PolicyText(const std::string& folder, const Limits& limits) {
            "  <policy domain=\"delegate\" rights=\"none\" pattern=\"*\"/>\n"
            "  <policy domain=\"filter\" rights=\"none\" pattern=\"*\"/>\n"
            "  <policy domain=\"coder\" rights=\"none\" pattern=\"*\"/>\n"
-           "  <policy domain=\"coder\" rights=\"read\" pattern=\"{" + coders + "}\"/>\n"
+           "  <policy domain=\"coder\" rights=\"read\" pattern=\"{" +
+           coders +
+           "}\"/>\n"
            "  <policy domain=\"path\" rights=\"none\" pattern=\"*\"/>\n"
-           "  <policy domain=\"path\" rights=\"read|write\" pattern=\"" + folder + "/*\"/>\n"
+           "  <policy domain=\"path\" rights=\"read|write\" pattern=\"" +
+           folder +
+           "/*\"/>\n"
            // CUT looks for its palette as "CUT:.PAL" (then .pal, then none) in the current
            // folder, the private one, and reads it from the picture's own bytes anyway, as it
            // reads from memory; the library refuses "../" in any path.
@@ -151,9 +155,9 @@ bool SetUpLibrary(const std::string& folder, const Limits& limits) {
     // The configuration, temporary files and current folder are the private folder's alone:
     // the user's own configuration cannot loosen the policy, other coder modules cannot be
     // named, and a coder that looks for a companion file (CUT's palette) finds nothing.
-    for (const char* name : {"MAGICK_CODER_MODULE_PATH", "MAGICK_CODER_FILTER_PATH",
-                             "MAGICK_HOME", "MAGICK_FONT_PATH", "MAGICK_MEMORY_LIMIT",
-                             "MAGICK_MAP_LIMIT", "MAGICK_DISK_LIMIT", "MAGICK_AREA_LIMIT"})
+    for (const char* name :
+         {"MAGICK_CODER_MODULE_PATH", "MAGICK_CODER_FILTER_PATH", "MAGICK_HOME", "MAGICK_FONT_PATH",
+          "MAGICK_MEMORY_LIMIT", "MAGICK_MAP_LIMIT", "MAGICK_DISK_LIMIT", "MAGICK_AREA_LIMIT"})
         ::unsetenv(name);
     ::setenv("MAGICK_CONFIGURE_PATH", folder.c_str(), 1);
     ::setenv("MAGICK_TEMPORARY_PATH", folder.c_str(), 1);

@@ -82,7 +82,7 @@ QList<QRgb> ColourMap(const uchar* p, int length, int entryBits) {
         } else {
             const int v = Le16(p);
             table[i] = qRgb(pixels::FiveBitChannel(v >> 10), pixels::FiveBitChannel(v >> 5),
-                                pixels::FiveBitChannel(v));
+                            pixels::FiveBitChannel(v));
         }
     }
     return table;

@@ -6,7 +6,7 @@
 namespace tessella::platform {
 
 class Clipboard {
-public:
+  public:
     virtual ~Clipboard() = default;
     // Whether the clipboard holds a picture now.
     virtual bool hasImage() const = 0;

@@ -9,7 +9,7 @@ namespace tessella::platform {
 namespace {
 
 class QtClipboard final : public Clipboard {
-public:
+  public:
     bool hasImage() const override {
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
         return data && data->hasImage();

@@ -7,7 +7,7 @@
 namespace tessella::platform {
 
 class ColourValue {
-public:
+  public:
     constexpr ColourValue() = default;
     constexpr explicit ColourValue(uint32_t bbggrr) : value_(bbggrr & 0x00FFFFFFu) {}
     static constexpr ColourValue fromRgb(uint8_t r, uint8_t g, uint8_t b) {
@@ -30,7 +30,7 @@ public:
 
     friend constexpr bool operator==(ColourValue a, ColourValue b) = default;
 
-private:
+  private:
     uint32_t value_ = 0;
 };
 

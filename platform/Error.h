@@ -7,12 +7,12 @@
 namespace tessella::platform {
 
 class TessellaError : public std::runtime_error {
-public:
+  public:
     explicit TessellaError(const QString& message)
         : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const noexcept { return message_; }
 
-private:
+  private:
     QString message_;
 };
 

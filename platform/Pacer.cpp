@@ -13,6 +13,8 @@ void EventLoopPacer::wait(int ms) {
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-void EventLoopPacer::processEvents() { QCoreApplication::processEvents(); }
+void EventLoopPacer::processEvents() {
+    QCoreApplication::processEvents();
+}
 
 }  // namespace tessella::platform

@@ -4,7 +4,7 @@
 namespace tessella::platform {
 
 class Pacer {
-public:
+  public:
     virtual ~Pacer() = default;
     // Waits ms milliseconds while the windows keep painting and answering.
     virtual void wait(int ms) = 0;
@@ -14,7 +14,7 @@ public:
 
 // The real pacer, on the Qt event loop.
 class EventLoopPacer final : public Pacer {
-public:
+  public:
     void wait(int ms) override;
     void processEvents() override;
 };

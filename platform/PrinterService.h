@@ -1,7 +1,8 @@
 #pragma once
 // The printer as the print windows see it: resolution, printable area and offsets, paper,
 // orientation, documents, text, and pictures drawn into device rectangles (one to one, or
-// scaled sharp by the device itself, as a PDF file does). Implementations: the platform's printers (QPrinter), PDF files (QPdfWriter), a recording fake.
+// scaled sharp by the device itself, as a PDF file does). Implementations: the platform's printers
+// (QPrinter), PDF files (QPdfWriter), a recording fake.
 
 #include <QImage>
 #include <QPoint>

@@ -9,7 +9,9 @@ ProgramFolder::ProgramFolder() : ProgramFolder(QCoreApplication::applicationDirP
 
 ProgramFolder::ProgramFolder(const QString& folder) : folder_(FolderWithSlash(folder)) {}
 
-QString ProgramFolder::file(const QString& name) const { return JoinPath(folder_, name); }
+QString ProgramFolder::file(const QString& name) const {
+    return JoinPath(folder_, name);
+}
 
 QString JoinPath(const QString& folder, const QString& name) {
     if (folder.isEmpty()) return name;

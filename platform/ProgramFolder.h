@@ -6,7 +6,7 @@
 namespace tessella::platform {
 
 class ProgramFolder {
-public:
+  public:
     // The folder of the running executable.
     ProgramFolder();
     explicit ProgramFolder(const QString& folder);
@@ -18,7 +18,7 @@ public:
     QString catalogueFolder() const { return file(QStringLiteral("Clips_Textures")) + '/'; }
     QString backgroundFolder() const { return file(QStringLiteral("TextureFond")) + '/'; }
 
-private:
+  private:
     QString folder_;
 };
 

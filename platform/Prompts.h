@@ -15,8 +15,18 @@ namespace tessella::platform {
 enum class MessageKind { Warning, Error, Information, Confirmation };
 
 // Fixed values: a dialog's result code is one of these (the element editor closes with No = 7).
-enum class Answer { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7,
-                    All = 8, NoToAll = 9, YesToAll = 10 };
+enum class Answer {
+    Ok = 1,
+    Cancel = 2,
+    Abort = 3,
+    Retry = 4,
+    Ignore = 5,
+    Yes = 6,
+    No = 7,
+    All = 8,
+    NoToAll = 9,
+    YesToAll = 10
+};
 
 using Buttons = std::vector<Answer>;
 inline const Buttons kOk{Answer::Ok};
@@ -27,7 +37,7 @@ inline const Buttons kYesNoAbortNoToAllYesToAll{Answer::Yes, Answer::No, Answer:
                                                 Answer::NoToAll, Answer::YesToAll};
 
 class Prompts {
-public:
+  public:
     virtual ~Prompts() = default;
 
     // Texts keep the program's "\n\r" line breaks; implementations show each as one break.

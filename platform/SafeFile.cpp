@@ -169,9 +169,8 @@ bool IsTemporaryName(const char* entry, const QByteArray& stem) {
     if (!name.startsWith(stem) || !name.endsWith(".tmp")) return false;
     const QByteArray random = name.mid(stem.size(), name.size() - stem.size() - 4);
     if (random.isEmpty() || random.size() > 7) return false;
-    return std::all_of(random.begin(), random.end(), [](char c) {
-        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
-    });
+    return std::all_of(random.begin(), random.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'); });
 }
 
 // Removes the named temporary files of this target that a killed run left: those not written
@@ -231,8 +230,7 @@ class TemporaryFile {
 
         fd_ = OpenUnnamed(folder_.constData());
         // Older kernels and some file systems (NFS, FUSE, ...) have no unnamed files.
-        if (fd_ < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
-            throw fail(errno);
+        if (fd_ < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) throw fail(errno);
         if (fd_ < 0) createNamed();
         if (replacing) keepAttributes(old);
     }

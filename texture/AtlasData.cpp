@@ -90,15 +90,15 @@ QByteArray AtlasJson(const std::vector<AtlasFrame>& frames, const QString& image
                                 {QStringLiteral("spriteSourceSize"), RectObject(QRect(0, 0, w, h))},
                                 {QStringLiteral("sourceSize"), SizeObject(w, h)}});
     }
-    const QJsonObject meta{{QStringLiteral("app"), QStringLiteral("Tessella")},
-                           {QStringLiteral("version"), QStringLiteral("4.0")},
-                           {QStringLiteral("image"), imageName},
-                           {QStringLiteral("format"), QStringLiteral("RGB888")},
-                           {QStringLiteral("size"),
-                            SizeObject(pageSize.width(), pageSize.height())},
-                           {QStringLiteral("scale"), QStringLiteral("1")}};
-    return QJsonDocument(QJsonObject{{QStringLiteral("frames"), list},
-                                     {QStringLiteral("meta"), meta}})
+    const QJsonObject meta{
+        {QStringLiteral("app"), QStringLiteral("Tessella")},
+        {QStringLiteral("version"), QStringLiteral("4.0")},
+        {QStringLiteral("image"), imageName},
+        {QStringLiteral("format"), QStringLiteral("RGB888")},
+        {QStringLiteral("size"), SizeObject(pageSize.width(), pageSize.height())},
+        {QStringLiteral("scale"), QStringLiteral("1")}};
+    return QJsonDocument(
+               QJsonObject{{QStringLiteral("frames"), list}, {QStringLiteral("meta"), meta}})
         .toJson(QJsonDocument::Indented);
 }
 

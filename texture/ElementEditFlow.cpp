@@ -55,9 +55,12 @@ ElementEditFlow::Choice ElementEditFlow::askToSave(const EditResult& result) {
     if (!result.modified) return Choice::Discard;
     switch (c_.prompts.message(platform::MessageKind::Confirmation, kUnsavedElementQuestion,
                                kUnsavedElementButtons)) {
-    case platform::Answer::Yes: return Choice::Save;
-    case platform::Answer::No: return Choice::Discard;
-    default: return Choice::BackToEditor;
+        case platform::Answer::Yes:
+            return Choice::Save;
+        case platform::Answer::No:
+            return Choice::Discard;
+        default:
+            return Choice::BackToEditor;
     }
 }
 

@@ -121,9 +121,9 @@ bool PageFiles::newPage() {
 bool PageFiles::openPage() {
     TexturePage& p = c_.page;
     if (!confirmAbandonModified()) return false;
-    const auto name = c_.prompts.openFileName(
-        kOpenPageTitle, kPictureOpenFilter,
-        p.textureFileName.isEmpty() ? p.sourceFolder : p.textureFileName);
+    const auto name =
+        c_.prompts.openFileName(kOpenPageTitle, kPictureOpenFilter,
+                                p.textureFileName.isEmpty() ? p.sourceFolder : p.textureFileName);
     if (!name) return false;
     // TGA and BMP pages go from the file straight into the page's rows; other pictures are
     // decoded first.
@@ -196,10 +196,9 @@ bool PageFiles::readAtlasBeside(const QString& pagePath) {
 
 void PageFiles::writeAtlasBeside(const QString& pagePath) {
     const TexturePage& p = c_.page;
-    platform::WriteFileAtomically(
-        AtlasPathFor(pagePath),
-        AtlasJson(p.frames, QFileInfo(pagePath).fileName(),
-                  QSize(p.pageBitmap.width(), p.pageBitmap.height())));
+    platform::WriteFileAtomically(AtlasPathFor(pagePath),
+                                  AtlasJson(p.frames, QFileInfo(pagePath).fileName(),
+                                            QSize(p.pageBitmap.width(), p.pageBitmap.height())));
 }
 
 void PageFiles::savePageAsTga(const QString& path) {

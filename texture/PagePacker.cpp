@@ -63,8 +63,8 @@ bool PagePacker::wouldBeCut(int32_t width, int32_t height) const {
             pageWidth += width;
     }
     const int64_t left = pageWidth >= int64_t{p.insertX} + width ? p.insertX
-                         : firstRowOpen                           ? p.rowStartX
-                                                                  : 0;
+                         : firstRowOpen                          ? p.rowStartX
+                                                                 : 0;
     return left + width > pageWidth;
 }
 

@@ -28,8 +28,8 @@ inline const QString kTooWideManyQuestion = QStringLiteral(
     "L'image %1 est trop large ( %2 )\n\rpour être incrustée correctement : la texture "
     "la couperait !\n\rINCRUSTER QUAND MÊME ?");
 // %1: the files left out, one a line.
-inline const QString kTooWideLeftOut = QStringLiteral(
-    "Ces images, trop larges pour la texture, n'ont pas été incrustées :\n\r%1");
+inline const QString kTooWideLeftOut =
+    QStringLiteral("Ces images, trop larges pour la texture, n'ont pas été incrustées :\n\r%1");
 inline const QString kMultipleOf8Question = QStringLiteral(
     "Les dimensions de l'image à importer\n\rne sont pas des multiples de 8  (16x16, 32x32 "
     "etc.) !\n\rElle ne sera pas incrustée correctement !\n\rIncruster quand même ?");
@@ -68,8 +68,8 @@ inline const QString kPageTooLargeForTga = QStringLiteral(
 inline const QString kStopCaption = QStringLiteral("Arrêter");
 inline const QString kStopName = QStringLiteral("Arrêter l'opération en cours");
 // %1: the folder that has gone; %2: the folder shown instead.
-inline const QString kFolderGoneWarning = QStringLiteral(
-    "Le dossier %1 n'existe plus !\n\rLe dossier %2 est affiché à sa place.");
+inline const QString kFolderGoneWarning =
+    QStringLiteral("Le dossier %1 n'existe plus !\n\rLe dossier %2 est affiché à sa place.");
 
 // The width dialog's caption, which is also its question.
 inline const QString kPageWidthQuestion = QStringLiteral("Largeur de la texture ?");

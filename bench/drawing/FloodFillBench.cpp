@@ -45,8 +45,12 @@ void Fill(benchmark::State& state, const QImage& start) {
     state.SetItemsProcessed(state.iterations() * kSide * kSide);
 }
 
-void BM_FloodFillWholePicture(benchmark::State& state) { Fill(state, Blank()); }
-void BM_FloodFillMaze(benchmark::State& state) { Fill(state, Maze()); }
+void BM_FloodFillWholePicture(benchmark::State& state) {
+    Fill(state, Blank());
+}
+void BM_FloodFillMaze(benchmark::State& state) {
+    Fill(state, Maze());
+}
 void BM_FloodFillHatched(benchmark::State& state) {
     QImage picture = Blank();
     for (auto _ : state) {

@@ -64,14 +64,16 @@ void QtNineScaledDraws(benchmark::State& state) {
     const QImage element = Element(kSide, 0);
     QImage window(kWindow, QImage::Format_RGB32);
     const QSize tile = element.size() * kZoom;
-    const QPoint origin((kWindow.width() - tile.width()) / 2, (kWindow.height() - tile.height()) / 2);
+    const QPoint origin((kWindow.width() - tile.width()) / 2,
+                        (kWindow.height() - tile.height()) / 2);
     for (auto _ : state) {
         QPainter p(&window);
         p.setClipRect(QRect(QPoint(), kWindow));
         for (int row = -1; row <= 1; ++row)
             for (int column = -1; column <= 1; ++column)
-                p.drawImage(QRect(origin + QPoint(column * tile.width(), row * tile.height()), tile),
-                            element);
+                p.drawImage(
+                    QRect(origin + QPoint(column * tile.width(), row * tile.height()), tile),
+                    element);
         benchmark::DoNotOptimize(window.constBits());
     }
 }

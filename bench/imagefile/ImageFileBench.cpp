@@ -16,10 +16,10 @@
 #include "imagefile/BmpReader.h"
 #include "imagefile/BmpWriter.h"
 #include "imagefile/ImageLoader.h"
-#include "platform/SafeFile.h"
 #include "imagefile/MagickBridge.h"
 #include "imagefile/TgaReader.h"
 #include "imagefile/TgaWriter.h"
+#include "platform/SafeFile.h"
 
 namespace {
 

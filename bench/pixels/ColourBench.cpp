@@ -8,8 +8,8 @@
 #include <cstring>
 #include <vector>
 
-#include "NoiseGrid.h"
 #include "../Fairness.h"
+#include "NoiseGrid.h"
 #include "pixels/Blur.h"
 #include "pixels/ColourOperations.h"
 

@@ -63,17 +63,16 @@ QImage Picture(int width, int height) {
     QImage image(width, height, QImage::Format_BGR888);
     for (int y = 0; y < height; ++y) {
         uchar* row = image.scanLine(y);
-        for (int i = 0; i < width * 3; ++i) row[i] = static_cast<uchar>(i * 7 + y * 3 + (i * y >> 9));
+        for (int i = 0; i < width * 3; ++i)
+            row[i] = static_cast<uchar>(i * 7 + y * 3 + (i * y >> 9));
     }
     return image;
 }
 
 // A binary PPM of the picture, which libvips reads with its own loader.
 QByteArray Ppm(const QImage& picture) {
-    QByteArray bytes = QStringLiteral("P6\n%1 %2\n255\n")
-                           .arg(picture.width())
-                           .arg(picture.height())
-                           .toLatin1();
+    QByteArray bytes =
+        QStringLiteral("P6\n%1 %2\n255\n").arg(picture.width()).arg(picture.height()).toLatin1();
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
     for (int y = 0; y < rgb.height(); ++y)
         bytes.append(reinterpret_cast<const char*>(rgb.constScanLine(y)), rgb.width() * 3);
@@ -180,28 +179,64 @@ struct Work {
 };
 
 const Work kWorks[] = {
-    {"convert", {QStringLiteral("convert")}, {}, "out.tga", {QStringLiteral("copy")}, "out.ppm",
+    {"convert",
+     {QStringLiteral("convert")},
+     {},
+     "out.tga",
+     {QStringLiteral("copy")},
+     "out.ppm",
      "convert_v_to_ppm"},
-    {"negative", {QStringLiteral("op"), QStringLiteral("negative")}, {QStringLiteral("-negate")},
-     "out.bmp", {QStringLiteral("invert")}, "out.v", "negative_v_to_v"},
-    {"mirror", {QStringLiteral("op"), QStringLiteral("mirror")}, {QStringLiteral("-flop")},
-     "out.bmp", {QStringLiteral("flip"), QStringLiteral("horizontal")}, "out.v", "mirror_v_to_v"},
-    {"flip", {QStringLiteral("op"), QStringLiteral("flip")}, {QStringLiteral("-flip")}, "out.bmp",
-     {QStringLiteral("flip"), QStringLiteral("vertical")}, "out.v", "flip_v_to_v"},
-    {"rotate_left", {QStringLiteral("op"), QStringLiteral("rotate-left")},
-     {QStringLiteral("-rotate"), QStringLiteral("-90")}, "out.bmp",
-     {QStringLiteral("rot"), QStringLiteral("d270")}, "out.v", "rotate_left_v_to_v"},
-    {"rotate_right", {QStringLiteral("op"), QStringLiteral("rotate-right")},
-     {QStringLiteral("-rotate"), QStringLiteral("90")}, "out.bmp",
-     {QStringLiteral("rot"), QStringLiteral("d90")}, "out.v", "rotate_right_v_to_v"},
+    {"negative",
+     {QStringLiteral("op"), QStringLiteral("negative")},
+     {QStringLiteral("-negate")},
+     "out.bmp",
+     {QStringLiteral("invert")},
+     "out.v",
+     "negative_v_to_v"},
+    {"mirror",
+     {QStringLiteral("op"), QStringLiteral("mirror")},
+     {QStringLiteral("-flop")},
+     "out.bmp",
+     {QStringLiteral("flip"), QStringLiteral("horizontal")},
+     "out.v",
+     "mirror_v_to_v"},
+    {"flip",
+     {QStringLiteral("op"), QStringLiteral("flip")},
+     {QStringLiteral("-flip")},
+     "out.bmp",
+     {QStringLiteral("flip"), QStringLiteral("vertical")},
+     "out.v",
+     "flip_v_to_v"},
+    {"rotate_left",
+     {QStringLiteral("op"), QStringLiteral("rotate-left")},
+     {QStringLiteral("-rotate"), QStringLiteral("-90")},
+     "out.bmp",
+     {QStringLiteral("rot"), QStringLiteral("d270")},
+     "out.v",
+     "rotate_left_v_to_v"},
+    {"rotate_right",
+     {QStringLiteral("op"), QStringLiteral("rotate-right")},
+     {QStringLiteral("-rotate"), QStringLiteral("90")},
+     "out.bmp",
+     {QStringLiteral("rot"), QStringLiteral("d90")},
+     "out.v",
+     "rotate_right_v_to_v"},
     // libvips's grey has one band where the others write three.
-    {"grey", {QStringLiteral("op"), QStringLiteral("grey")},
-     {QStringLiteral("-colorspace"), QStringLiteral("Gray"), QStringLiteral("-type"), QStringLiteral("TrueColor")},
-     "out.bmp", {QStringLiteral("colourspace"), QStringLiteral("b-w")}, "out.v",
+    {"grey",
+     {QStringLiteral("op"), QStringLiteral("grey")},
+     {QStringLiteral("-colorspace"), QStringLiteral("Gray"), QStringLiteral("-type"),
+      QStringLiteral("TrueColor")},
+     "out.bmp",
+     {QStringLiteral("colourspace"), QStringLiteral("b-w")},
+     "out.v",
      "grey_v_to_v_one_band"},
-    {"blur", {QStringLiteral("op"), QStringLiteral("blur"), QStringLiteral("0")},
-     {QStringLiteral("-blur"), QStringLiteral("1x1")}, "out.bmp",
-     {QStringLiteral("gaussblur"), QStringLiteral("1")}, "out.v", "blur_v_to_v"},
+    {"blur",
+     {QStringLiteral("op"), QStringLiteral("blur"), QStringLiteral("0")},
+     {QStringLiteral("-blur"), QStringLiteral("1x1")},
+     "out.bmp",
+     {QStringLiteral("gaussblur"), QStringLiteral("1")},
+     "out.v",
+     "blur_v_to_v"},
 };
 
 void BM_Ours(benchmark::State& state, const Work& work) {
@@ -228,8 +263,7 @@ void BM_Vips(benchmark::State& state, const Work& work, bool synced) {
         return;
     }
     const QString out = f.out(work.vipsOutput);
-    Measure(state,
-            QStringList{Program({"vips"}), work.vips[0], f.vips, out} + work.vips.mid(1),
+    Measure(state, QStringList{Program({"vips"}), work.vips[0], f.vips, out} + work.vips.mid(1),
             synced ? QStringList{out} : QStringList{});
 }
 
@@ -266,8 +300,11 @@ void BM_Extract_Magick(benchmark::State& state, bool graphics, bool synced) {
         for (int i = 0; i < 512; ++i)
             made << f.out("theirs/") + QStringLiteral("el%1.bmp").arg(i, 3, 10, QLatin1Char('0'));
     // +adjoin: GraphicsMagick writes one file a tile only when asked.
-    const QStringList args{f.page, QStringLiteral("-crop"), QStringLiteral("64x64"),
-                           QStringLiteral("+repage"), QStringLiteral("+adjoin"),
+    const QStringList args{f.page,
+                           QStringLiteral("-crop"),
+                           QStringLiteral("64x64"),
+                           QStringLiteral("+repage"),
+                           QStringLiteral("+adjoin"),
                            QStringLiteral("BMP3:") + f.out("theirs/el%03d.bmp")};
     Measure(state, graphics ? Graphics(args) : Theirs(args), made);
 }

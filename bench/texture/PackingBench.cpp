@@ -8,9 +8,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <chrono>
 #include <cstring>
 #include <memory>
-#include <chrono>
 #include <utility>
 
 #include "../Fairness.h"

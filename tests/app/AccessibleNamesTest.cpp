@@ -3,10 +3,10 @@
 
 #include <QAccessible>
 
-#include "ui/app/AboutBox.h"
-#include "ui/app/HelpWindow.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/support/UnnamedControls.h"
+#include "ui/app/AboutBox.h"
+#include "ui/app/HelpWindow.h"
 #include "ui/editor/NewElementDialog.h"
 
 namespace tessella::testing {
@@ -23,8 +23,7 @@ TEST_F(AccessibleNames, EveryControlOfTheWindowsHasOne) {
                                                         {"help", &help},
                                                         {"new element", &newElement},
                                                         {"page width", widthDialog}};
-    for (const auto& [name, w] : windows)
-        EXPECT_EQ(UnnamedControls(w), "") << name;
+    for (const auto& [name, w] : windows) EXPECT_EQ(UnnamedControls(w), "") << name;
     // The arrows say which way they move the mask (the vertical ones hold -Y).
     QAccessibleInterface* up =
         QAccessible::queryAccessibleInterface(window->replaceYFineArrows->nextButton());

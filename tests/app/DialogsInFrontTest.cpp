@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <functional>
 
+#include "tests/app/WindowFixture.h"
 #include "ui/app/HelpWindow.h"
 #include "ui/widgets/QtPrompts.h"
-#include "tests/app/WindowFixture.h"
 
 namespace tessella::testing {
 namespace {

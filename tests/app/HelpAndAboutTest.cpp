@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QTextEdit>
 
-#include "ui/app/HelpWindow.h"
 #include "tests/app/WindowFixture.h"
+#include "ui/app/HelpWindow.h"
 
 namespace tessella::testing {
 namespace {

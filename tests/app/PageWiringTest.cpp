@@ -2,9 +2,9 @@
 
 #include <QFile>
 
-#include "ui/widgets/ImageBox.h"
 #include "tests/app/WindowFixture.h"
 #include "ui/editor/NewElementDialog.h"
+#include "ui/widgets/ImageBox.h"
 
 namespace tessella::testing {
 namespace {
@@ -170,7 +170,7 @@ TEST_F(PageWiring, EnabledStatesThroughThePagesLife) {
         EXPECT_EQ(window->validateButton->isEnabled(), s.validate);
         EXPECT_EQ(window->abandonButton->isEnabled(), s.validate);
         for (StepArrows* u : {window->replaceXFineArrows, window->replaceYFineArrows,
-                          window->replaceXCoarseArrows, window->replaceYCoarseArrows})
+                              window->replaceXCoarseArrows, window->replaceYCoarseArrows})
             EXPECT_EQ(u->isEnabled(), s.positions);
     };
     check("start", {false, false, false, false, false, false, false, true});

@@ -24,8 +24,8 @@ TEST_F(ScreenReader, LabelsReadTheirNameWithTheValueTheyShow) {
     openPage(path("src/a.bmp"));
     const std::pair<QWidget*, const char*> rows[] = {
         {window->statusPanel(3), "Dimensions de la texture : 64x32"},  // shown " 64x32"
-        {window->statusPanel(0), "Fichier texture"},  // a caption read as it shows
-        {window->fileCountLabel, "Nombre de fichiers : 2"},  // a counter
+        {window->statusPanel(0), "Fichier texture"},                   // a caption read as it shows
+        {window->fileCountLabel, "Nombre de fichiers : 2"},            // a counter
         {window->zoomLabel, "Zoom : 1"},
     };
     for (const auto& [label, name] : rows) EXPECT_EQ(ReadName(label).toStdString(), name);

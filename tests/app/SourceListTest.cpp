@@ -20,8 +20,8 @@ class SourceList : public WindowFixture {
     void enterFolder(const QString& folder) {
         const auto* folders = static_cast<const QFileSystemModel*>(window->folderList->model());
         QModelIndex index;
-        ASSERT_TRUE(QTest::qWaitFor([&] { return (index = folders->index(folder)).isValid(); },
-                                    5000));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return (index = folders->index(folder)).isValid(); }, 5000));
         window->folderList->setCurrentIndex(index);
         Type(window->folderList, Qt::Key_Return);
         ASSERT_EQ(window->fileListFolder(), platform::FolderWithSlash(folder));

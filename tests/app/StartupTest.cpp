@@ -3,8 +3,9 @@
 #include <QApplication>
 #include <array>
 
-#include "ui/widgets/ImageBox.h"
-#include "ui/widgets/Resources.h"
+#include "tests/app/WindowFixture.h"
+#include "ui/app/AboutBox.h"
+#include "ui/app/HelpWindow.h"
 #include "ui/app/SplashScreen.h"
 #include "ui/app/Startup.h"
 #include "ui/catalogue/CatalogueWindow.h"
@@ -12,13 +13,12 @@
 #include "ui/editor/ChannelDialog.h"
 #include "ui/editor/ColourAdjustWindow.h"
 #include "ui/editor/DrawingTools.h"
-#include "ui/editor/ResizeDialog.h"
 #include "ui/editor/NewElementDialog.h"
-#include "ui/app/AboutBox.h"
+#include "ui/editor/ResizeDialog.h"
 #include "ui/print/ContactSheetWindow.h"
 #include "ui/print/PrintDialog.h"
-#include "ui/app/HelpWindow.h"
-#include "tests/app/WindowFixture.h"
+#include "ui/widgets/ImageBox.h"
+#include "ui/widgets/Resources.h"
 
 using namespace tessella;
 
@@ -36,11 +36,11 @@ class WatchingPacer final : public platform::Pacer {
     };
     void wait(int ms) override {
         const QCursor* c = QApplication::overrideCursor();
-        seen.push_back({ms, startup->splash() && startup->splash()->isVisible(),
-                        startup->mainWindow() && startup->mainWindow()->isVisible(),
-                        startup->elementEditor() && startup->catalogueWindow() &&
-                            startup->helpWindow(),
-                        c && c->shape() == Qt::WaitCursor});
+        seen.push_back(
+            {ms, startup->splash() && startup->splash()->isVisible(),
+             startup->mainWindow() && startup->mainWindow()->isVisible(),
+             startup->elementEditor() && startup->catalogueWindow() && startup->helpWindow(),
+             c && c->shape() == Qt::WaitCursor});
     }
     void processEvents() override { ++eventRuns; }
 
@@ -85,15 +85,15 @@ TEST_F(Startup, SplashWaitsWindowsAndCursorsInOrder) {
     editor::ElementEditor* editor = startup.elementEditor();
     EXPECT_EQ(editor->parentWidget(), main);
     EXPECT_EQ(startup.helpWindow()->parentWidget(), main);
-    for (QWidget* ownedByMain :
-         std::initializer_list<QWidget*>{main->aboutBox, main->pageWidthDialog,
-                                         main->newElementDialog, main->printDialog,
-                                         main->contactSheetWindow})
+    for (QWidget* ownedByMain : std::initializer_list<QWidget*>{
+             main->aboutBox, main->pageWidthDialog, main->newElementDialog, main->printDialog,
+             main->contactSheetWindow})
         EXPECT_EQ(ownedByMain->parentWidget(), main) << ownedByMain->metaObject()->className();
     for (QWidget* ownedByEditor : std::initializer_list<QWidget*>{
              editor->blurDialog(), editor->channelDialog(), editor->resizeDialog(),
              editor->newElementDialog(), editor->colourWindow(), editor->drawingTools()})
-        EXPECT_EQ(ownedByEditor->parentWidget(), editor) << ownedByEditor->metaObject()->className();
+        EXPECT_EQ(ownedByEditor->parentWidget(), editor)
+            << ownedByEditor->metaObject()->className();
     // The catalogue opens from the drawing palette, which stays on top.
     EXPECT_EQ(startup.catalogueWindow()->parentWidget(), editor->drawingTools());
 }

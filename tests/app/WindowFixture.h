@@ -18,13 +18,13 @@
 #include <QToolButton>
 #include <memory>
 
-#include "ui/app/MainWindow.h"
-#include "ui/widgets/NumberLabel.h"
-#include "ui/texture/PageView.h"
-#include "ui/widgets/StepArrows.h"
 #include "tests/support/ContextFixture.h"
 #include "tests/support/Pictures.h"
+#include "ui/app/MainWindow.h"
+#include "ui/texture/PageView.h"
 #include "ui/texture/PageWidthDialog.h"
+#include "ui/widgets/NumberLabel.h"
+#include "ui/widgets/StepArrows.h"
 
 namespace tessella::testing {
 

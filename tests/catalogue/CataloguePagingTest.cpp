@@ -31,7 +31,8 @@ TEST(CataloguePaging, PagesStepBySixAndTheLastPageIsTheLastSixFiles) {
         {PageMove::Last, 0, 7, 1, 6},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(::testing::Message() << int(r.move) << " from " << r.start << " of " << r.files);
+        SCOPED_TRACE(::testing::Message()
+                     << int(r.move) << " from " << r.start << " of " << r.files);
         EXPECT_EQ(PageStartAfter(r.move, r.start, r.files), r.next);
         if (r.next) {
             EXPECT_EQ(FilesOnPage(*r.next, r.files), r.shown);
@@ -51,15 +52,15 @@ TEST(CataloguePaging, PicturesAreFittedIntoTheirBox) {
         {{300, 200}, false, {2, 31, 100, 67}},
         {{100, 100}, false, {2, 15, 100, 100}},
         {{25, 25}, true, {2, 15, 100, 100}},
-        {{33, 10}, true, {2, 50, 100, 30}},   // 30.30
+        {{33, 10}, true, {2, 50, 100, 30}},  // 30.30
         {{10, 33}, true, {37, 15, 30, 100}},
-        {{200, 5}, true, {2, 64, 100, 2}},    // 2.5 rounds to even
-        {{200, 7}, true, {2, 63, 100, 4}},    // 3.5 rounds to even
-        {{0, 0}, true, {}},                   // nothing to fit, nothing divided by zero
+        {{200, 5}, true, {2, 64, 100, 2}},  // 2.5 rounds to even
+        {{200, 7}, true, {2, 63, 100, 4}},  // 3.5 rounds to even
+        {{0, 0}, true, {}},                 // nothing to fit, nothing divided by zero
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(::testing::Message() << r.picture.width() << "x" << r.picture.height()
-                                          << (r.zoom ? " zoom" : ""));
+        SCOPED_TRACE(::testing::Message()
+                     << r.picture.width() << "x" << r.picture.height() << (r.zoom ? " zoom" : ""));
         EXPECT_EQ(FitThumbnail(r.picture, r.zoom), r.place);
     }
 }
@@ -77,7 +78,8 @@ TEST(CataloguePaging, BitmapsAreListedWhateverTheCaseAndSortedByName) {
         QFile file(dir.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    EXPECT_EQ(BitmapFiles(dir.path()), QStringList({"a.bmp", "b.BMP", "D.Bmp", "e.PNG", "f.jpe", "g.webp", "h.jpeg"}));
+    EXPECT_EQ(BitmapFiles(dir.path()),
+              QStringList({"a.bmp", "b.BMP", "D.Bmp", "e.PNG", "f.jpe", "g.webp", "h.jpeg"}));
     EXPECT_EQ(FolderName("/opt/tessella/Clips_Textures"), "Clips_Textures");
     EXPECT_EQ(FolderName("/"), "");
 }

@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "ui/widgets/ImageBox.h"
+#include <QAccessible>
 #include "ui/catalogue/CatalogueTexts.h"
 #include "ui/catalogue/CatalogueWindow.h"
 #include "ui/catalogue/ThumbnailBox.h"
 #include "ui/editor/ElementEditor.h"
-#include <QAccessible>
+#include "ui/widgets/ImageBox.h"
 
 #include "tests/support/ContextFixture.h"
 #include "tests/support/Pictures.h"
@@ -68,13 +68,21 @@ TEST_F(Catalogue, FourteenFilesPageBySixAndTheLastPageIsTheLastSix) {
         const char* range;
         QStringList captions;
     } steps[] = {
-        {&CatalogueWindow::nextPageButton, "7 à 12", {"t07.bmp", "t08.bmp", "t09.bmp", "t10.bmp", "t11.bmp", "t12.bmp"}},
+        {&CatalogueWindow::nextPageButton,
+         "7 à 12",
+         {"t07.bmp", "t08.bmp", "t09.bmp", "t10.bmp", "t11.bmp", "t12.bmp"}},
         {&CatalogueWindow::nextPageButton, "13 à 14", {"t13.bmp", "t14.bmp", " ", " ", " ", " "}},
         // On the last page "Suivante" is disabled: a click changes nothing.
         {&CatalogueWindow::nextPageButton, "13 à 14", {"t13.bmp", "t14.bmp", " ", " ", " ", " "}},
-        {&CatalogueWindow::firstPageButton, "1 à 6", {"t01.bmp", "t02.bmp", "t03.bmp", "t04.bmp", "t05.bmp", "t06.bmp"}},
-        {&CatalogueWindow::lastPageButton, "9 à 14", {"t09.bmp", "t10.bmp", "t11.bmp", "t12.bmp", "t13.bmp", "t14.bmp"}},
-        {&CatalogueWindow::previousPageButton, "3 à 8", {"t03.bmp", "t04.bmp", "t05.bmp", "t06.bmp", "t07.bmp", "t08.bmp"}},
+        {&CatalogueWindow::firstPageButton,
+         "1 à 6",
+         {"t01.bmp", "t02.bmp", "t03.bmp", "t04.bmp", "t05.bmp", "t06.bmp"}},
+        {&CatalogueWindow::lastPageButton,
+         "9 à 14",
+         {"t09.bmp", "t10.bmp", "t11.bmp", "t12.bmp", "t13.bmp", "t14.bmp"}},
+        {&CatalogueWindow::previousPageButton,
+         "3 à 8",
+         {"t03.bmp", "t04.bmp", "t05.bmp", "t06.bmp", "t07.bmp", "t08.bmp"}},
     };
     EXPECT_EQ(window->rangeLabel->text(), "1 à 6");
     // A screen reader reads the range with its name.

@@ -23,9 +23,9 @@
 #include <functional>
 #include <map>
 
-#include "texture/TexturePage.h"
 #include "tests/support/CountingPacer.h"
 #include "tests/support/Pictures.h"
+#include "texture/TexturePage.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/MainWindow.h"
 #include "ui/app/Startup.h"
@@ -48,8 +48,8 @@ struct WmState {
 
 WmState AskWindowManager() {
     QProcess xprop;
-    xprop.start(QStringLiteral("xprop"), {"-root", "-notype", "_NET_CLIENT_LIST_STACKING",
-                                          "_NET_ACTIVE_WINDOW"});
+    xprop.start(QStringLiteral("xprop"),
+                {"-root", "-notype", "_NET_CLIENT_LIST_STACKING", "_NET_ACTIVE_WINDOW"});
     xprop.waitForFinished(2000);
     WmState state;
     const QRegularExpression id(QStringLiteral("0x[0-9a-fA-F]+"));
@@ -77,11 +77,12 @@ QString Describe(const QWidget* w) {
 // A press and release of the left button at a point of widget, through the X server.
 void RealClick(QWidget* widget, QPoint at) {
     const QPoint global = widget->mapToGlobal(at);
-    QProcess::execute(QStringLiteral("xdotool"),
-                      {"mousemove", QString::number(global.x()), QString::number(global.y()),
-                       "click", "1"});
+    QProcess::execute(QStringLiteral("xdotool"), {"mousemove", QString::number(global.x()),
+                                                  QString::number(global.y()), "click", "1"});
 }
-void RealClick(QWidget* widget) { RealClick(widget, widget->rect().center()); }
+void RealClick(QWidget* widget) {
+    RealClick(widget, widget->rect().center());
+}
 
 // The action chosen with the mouse: from the menu bar, or from its menu opened there.
 void RealClick(QAction* action) {
@@ -188,8 +189,7 @@ class WindowStacking : public ::testing::Test {
     void expectModal(const QString& name, Opener* opener, const char* className,
                      const std::function<void(QWidget*)>& inside = {}) {
         expectOnTop(
-            name, [opener] { RealClick(opener); },
-            [className] { return ModalOf(className); },
+            name, [opener] { RealClick(opener); }, [className] { return ModalOf(className); },
             [](QWidget* w) {
                 if (w->isVisible()) qobject_cast<QDialog*>(w)->reject();
             },
@@ -276,8 +276,7 @@ TEST_F(WindowStacking, EveryWindowComesUpOnTopOfItsOpenerAndFocused) {
         rejectThenExpect("Nouvelle texture: fichier", "QFileDialog", true));
     expectModal("Nouvel élément (fenêtre principale)", main->newElementAction,
                 "tessella::editor::NewElementDialog");
-    expectModal("Impression de la texture", main->printPageAction,
-                "tessella::print::PrintDialog");
+    expectModal("Impression de la texture", main->printPageAction, "tessella::print::PrintDialog");
     // No source selected: a warning box.
     expectModal("Message (fenêtre principale)", main->contactSheetAction, "QMessageBox");
 
@@ -285,8 +284,8 @@ TEST_F(WindowStacking, EveryWindowComesUpOnTopOfItsOpenerAndFocused) {
     RealClick(main->showSourcesAction);
     ASSERT_TRUE(QTest::qWaitFor([&] { return main->fileList->isVisible(); }, 3000));
     QModelIndex index;
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return (index = main->fileListIndex(sourceFile)).isValid(); }, 5000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return (index = main->fileListIndex(sourceFile)).isValid(); }, 5000));
     RealClick(main->fileList->viewport(), main->fileList->visualRect(index).center());
     ASSERT_TRUE(QTest::qWaitFor([&] { return main->selectedFileCount() == 1; }, 3000));
 
@@ -302,8 +301,7 @@ TEST_F(WindowStacking, EveryWindowComesUpOnTopOfItsOpenerAndFocused) {
         "Planche contact", [] {}, [sheet] { return sheet->running() ? sheet : nullptr; },
         [sheet](QWidget*) {
             // Abandon once the first page is shown: no printing.
-            EXPECT_TRUE(
-                QTest::qWaitFor([sheet] { return sheet->printButton->isEnabled(); }, 5000));
+            EXPECT_TRUE(QTest::qWaitFor([sheet] { return sheet->printButton->isEnabled(); }, 5000));
             RealClick(sheet->abandonButton);
             EXPECT_TRUE(QTest::qWaitFor([sheet] { return !sheet->isVisible(); }, 3000));
         });
@@ -336,13 +334,24 @@ TEST_F(WindowStacking, EveryWindowComesUpOnTopOfItsOpenerAndFocused) {
 
     std::printf("total %lld ms\n", static_cast<long long>(total.elapsed()));
 
-    const char* expected[] = {
-        "A propos", "Nouvelle texture: largeur", "Nouvelle texture: fichier",
-        "Nouvel élément (fenêtre principale)", "Impression de la texture",
-        "Message (fenêtre principale)", "Message (planche contact)",
-        "Planche contact", "Editeur d'élément", "Flou", "Inverser RVB", "Fusionner",
-        "Dimensions", "Nouvel élément (éditeur)", "Propriétés de l'image", "Ajuster RVB",
-        "Message (catalogue absent)", "Catalogue"};
+    const char* expected[] = {"A propos",
+                              "Nouvelle texture: largeur",
+                              "Nouvelle texture: fichier",
+                              "Nouvel élément (fenêtre principale)",
+                              "Impression de la texture",
+                              "Message (fenêtre principale)",
+                              "Message (planche contact)",
+                              "Planche contact",
+                              "Editeur d'élément",
+                              "Flou",
+                              "Inverser RVB",
+                              "Fusionner",
+                              "Dimensions",
+                              "Nouvel élément (éditeur)",
+                              "Propriétés de l'image",
+                              "Ajuster RVB",
+                              "Message (catalogue absent)",
+                              "Catalogue"};
     for (const char* name : expected) {
         const auto at = seen.find(QString::fromUtf8(name));
         ASSERT_NE(at, seen.end()) << name;

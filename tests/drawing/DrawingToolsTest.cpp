@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "ui/widgets/StepArrows.h"
-#include "ui/catalogue/CatalogueWindow.h"
-#include "ui/editor/DrawingTools.h"
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/support/UnnamedControls.h"
+#include "ui/catalogue/CatalogueWindow.h"
+#include "ui/editor/DrawingTools.h"
+#include "ui/widgets/StepArrows.h"
 
 using namespace tessella;
 using namespace tessella::testing;
@@ -58,7 +58,8 @@ TEST_F(Drawing, ThePencilSetsPixelsOnlyInsideThePicture) {
     open(Filled(8, 4));
     setZoom(2);
     tools->toolButtons[int(DrawingTool::Pencil)]->click();
-    EXPECT_EQ(editor->viewArea().view->cursor().shape(), context.cursors.cursor(widgets::ToolCursor::Pencil).shape());
+    EXPECT_EQ(editor->viewArea().view->cursor().shape(),
+              context.cursors.cursor(widgets::ToolCursor::Pencil).shape());
     drag({2, 2}, {{4, 2}, {6, 4}}, {40, 2});  // released past the right edge
     QImage expected = Filled(8, 4);
     expected.setPixelColor(2, 1, Qt::black);
@@ -99,7 +100,8 @@ TEST_F(Drawing, TheFillPaintsTheAreaWithAnUndoCopyAndOnlyInsideThePicture) {
     prompts.expectColour(platform::ColourValue::fromRgb(0, 0, 255));
     tools->brushColourButton->click();
     tools->fillButton->click();
-    EXPECT_EQ(editor->viewArea().view->cursor().shape(), context.cursors.cursor(widgets::ToolCursor::PaintPot).shape());
+    EXPECT_EQ(editor->viewArea().view->cursor().shape(),
+              context.cursors.cursor(widgets::ToolCursor::PaintPot).shape());
     press({20, 1});
     release({20, 1});  // outside: nothing
     EXPECT_EQ(editor->picture(), element);
@@ -194,8 +196,8 @@ TEST_F(Drawing, ThePaletteCoversNoControlOfTheEditorAndItsMenuBringsItBack) {
             continue;
         const QRect onScreen(control->mapToGlobal(QPoint()), control->size());
         ++checked;
-        EXPECT_FALSE(onScreen.intersects(palette)) << control->accessibleName().toStdString()
-                                                   << control->objectName().toStdString();
+        EXPECT_FALSE(onScreen.intersects(palette))
+            << control->accessibleName().toStdString() << control->objectName().toStdString();
     }
     EXPECT_GE(checked, 24);  // the 22 buttons of the panel, the rulers' check, the view
     tools->close();

@@ -39,8 +39,8 @@ TEST(ShapeGeometry, OutlinesOfTheExamples) {
 TEST(ShapeGeometry, BorderIsClampedToTheRangeAndTheSize) {
     struct Row {
         int border, w, h, expected;
-    } rows[] = {{25, 30, 60, 15}, {-3, 30, 60, 0}, {12, 30, 60, 12}, {30, 100, 100, 20},
-                {18, 60, 30, 15}};
+    } rows[] = {
+        {25, 30, 60, 15}, {-3, 30, 60, 0}, {12, 30, 60, 12}, {30, 100, 100, 20}, {18, 60, 30, 15}};
     for (const Row& r : rows) EXPECT_EQ(ClampBorder(r.border, r.w, r.h), r.expected) << r.border;
 }
 

@@ -58,8 +58,10 @@ TEST(ShapePainting, ALineCoversBothEndsAndNotXorTwicePutsThePixelsBack) {
 TEST(ShapePainting, AReleaseAwayFromTheLastMoveLeavesTheLastOutlineUnderTheShape) {
     QImage picture = White(16, 12);
     // The rubber band last drawn to (8, 6), the release at (12, 9).
-    DrawShape(picture, DrawingTool::Rectangle, {2, 2}, {8, 6}, kBlackPen, Qt::NoBrush, PenMode::NotXor);
-    DrawShape(picture, DrawingTool::Rectangle, {2, 2}, {12, 9}, kBlackPen, Qt::NoBrush, PenMode::Copy);
+    DrawShape(picture, DrawingTool::Rectangle, {2, 2}, {8, 6}, kBlackPen, Qt::NoBrush,
+              PenMode::NotXor);
+    DrawShape(picture, DrawingTool::Rectangle, {2, 2}, {12, 9}, kBlackPen, Qt::NoBrush,
+              PenMode::Copy);
     Pixels expected = Outline(2, 2, 7, 5);
     expected.merge(Outline(2, 2, 11, 8));
     EXPECT_EQ(Marked(picture), expected);
@@ -70,13 +72,16 @@ TEST(ShapePainting, RoundedCornersAreHalfTheBoxWhicheverWayItIsDragged) {
     EXPECT_EQ(RoundedCorner({10, 10}, {40, 30}), QSize(15, 10));
     EXPECT_EQ(RoundedCorner({10, 10}, {13, 10}), QSize(1, 0));
     QImage up = White(50, 40), down = White(50, 40);
-    DrawShape(up, DrawingTool::RoundedRectangle, {40, 30}, {10, 10}, kBlackPen, Qt::NoBrush, PenMode::Copy);
-    DrawShape(down, DrawingTool::RoundedRectangle, {10, 10}, {40, 30}, kBlackPen, Qt::NoBrush, PenMode::Copy);
+    DrawShape(up, DrawingTool::RoundedRectangle, {40, 30}, {10, 10}, kBlackPen, Qt::NoBrush,
+              PenMode::Copy);
+    DrawShape(down, DrawingTool::RoundedRectangle, {10, 10}, {40, 30}, kBlackPen, Qt::NoBrush,
+              PenMode::Copy);
     EXPECT_EQ(up, down);
     // Straight edges in the middle of each side, none at the corners.
     for (QPoint edge : {QPoint(25, 10), QPoint(25, 29), QPoint(10, 20), QPoint(39, 20)})
         EXPECT_EQ(up.pixelColor(edge), QColor(Qt::black)) << edge.x() << "," << edge.y();
-    for (QPoint corner : {QPoint(10, 10), QPoint(39, 10), QPoint(10, 29), QPoint(39, 29), QPoint(11, 11)})
+    for (QPoint corner :
+         {QPoint(10, 10), QPoint(39, 10), QPoint(10, 29), QPoint(39, 29), QPoint(11, 11)})
         EXPECT_EQ(up.pixelColor(corner), QColor(Qt::white)) << corner.x() << "," << corner.y();
 }
 
@@ -85,10 +90,8 @@ TEST(ShapePainting, ShapesWithoutWidthOrHeightDrawNothing) {
         DrawingTool tool;
         QPoint a, b;
     } rows[] = {
-        {DrawingTool::Rectangle, {5, 5}, {5, 12}},
-        {DrawingTool::Ellipse, {3, 4}, {9, 4}},
-        {DrawingTool::RoundedRectangle, {6, 6}, {6, 6}},
-        {DrawingTool::Line, {6, 6}, {6, 6}},
+        {DrawingTool::Rectangle, {5, 5}, {5, 12}},       {DrawingTool::Ellipse, {3, 4}, {9, 4}},
+        {DrawingTool::RoundedRectangle, {6, 6}, {6, 6}}, {DrawingTool::Line, {6, 6}, {6, 6}},
         {DrawingTool::Pencil, {1, 1}, {9, 9}},
     };
     for (const auto& r : rows) {
@@ -100,7 +103,8 @@ TEST(ShapePainting, ShapesWithoutWidthOrHeightDrawNothing) {
 
 TEST(ShapePainting, ARectangleIsOutlinedWithThePenAndFilledWithTheBrush) {
     QImage picture = White(12, 12);
-    DrawShape(picture, DrawingTool::Rectangle, {8, 7}, {2, 1}, kBlackPen, QBrush(Qt::red), PenMode::Copy);
+    DrawShape(picture, DrawingTool::Rectangle, {8, 7}, {2, 1}, kBlackPen, QBrush(Qt::red),
+              PenMode::Copy);
     for (int y = 0; y < 12; ++y)
         for (int x = 0; x < 12; ++x) {
             const bool edge = Outline(2, 1, 7, 6).count({x, y}) != 0;

@@ -142,7 +142,8 @@ TEST_F(EditorFlow, ACancelledOrFailedSaveGoesBackToTheEditToBeSavedElsewhere) {
         const QString good = folder.filePath(QString("elt-%1.bmp").arg(row.fails));
         onEachShowing({[&] {
                            editor->negativeButton->click();
-                           prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", Answer::Yes)
+                           prompts
+                               .expectMessage(MessageKind::Confirmation, "Sauvegarde", Answer::Yes)
                                .expectFile(row.firstFile);
                            if (row.fails) prompts.expectMessage(MessageKind::Error, QString());
                            editor->closeAndSaveAction->trigger();

@@ -12,17 +12,17 @@
 #include <initializer_list>
 #include <memory>
 
-#include "ui/app/AppContext.h"
-#include "ui/widgets/ImageBox.h"
-#include "ui/widgets/StepArrows.h"
-#include "ui/editor/EditorOperations.h"
-#include "ui/editor/EditorView.h"
-#include "ui/editor/ElementEditor.h"
-#include "ui/editor/ZoneTool.h"
 #include "tests/support/CountingPacer.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/ScriptedPrompts.h"
+#include "ui/app/AppContext.h"
+#include "ui/editor/EditorOperations.h"
+#include "ui/editor/EditorView.h"
+#include "ui/editor/ElementEditor.h"
 #include "ui/editor/NewElementDialog.h"
+#include "ui/editor/ZoneTool.h"
+#include "ui/widgets/ImageBox.h"
+#include "ui/widgets/StepArrows.h"
 
 namespace tessella::testing {
 
@@ -30,7 +30,8 @@ namespace tessella::testing {
 inline QImage Ramp(int w, int h) {
     QImage picture(w, h, QImage::Format_BGR888);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) picture.setPixelColor(x, y, QColor((x * 3) % 256, (y * 5) % 256, (x + y) % 256));
+        for (int x = 0; x < w; ++x)
+            picture.setPixelColor(x, y, QColor((x * 3) % 256, (y * 5) % 256, (x + y) % 256));
     return picture;
 }
 
@@ -96,12 +97,15 @@ class EditorWindow : public ::testing::Test {
         release(to);
     }
     void pointer(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent event(type, at, editor->viewArea().view->mapToGlobal(at), button, held, Qt::NoModifier);
+        QMouseEvent event(type, at, editor->viewArea().view->mapToGlobal(at), button, held,
+                          Qt::NoModifier);
         QCoreApplication::sendEvent(editor->viewArea().view, &event);
     }
     void setZoom(int zoom) {
-        while (editor->zoom() < zoom) editor->viewArea().zoomArrows->click(widgets::StepArrows::Button::Next);
-        while (editor->zoom() > zoom) editor->viewArea().zoomArrows->click(widgets::StepArrows::Button::Prev);
+        while (editor->zoom() < zoom)
+            editor->viewArea().zoomArrows->click(widgets::StepArrows::Button::Next);
+        while (editor->zoom() > zoom)
+            editor->viewArea().zoomArrows->click(widgets::StepArrows::Button::Prev);
     }
     QString status() const { return editor->statusPanels[1]->text(); }
 

@@ -12,14 +12,14 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 
-#include "ui/widgets/ShapeOverlay.h"
-#include "ui/editor/BlurDialog.h"
-#include "ui/editor/ChannelDialog.h"
 #include "editor/Filters.h"
 #include "editor/Geometry.h"
-#include "ui/editor/ResizeDialog.h"
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/support/UnnamedControls.h"
+#include "ui/editor/BlurDialog.h"
+#include "ui/editor/ChannelDialog.h"
+#include "ui/editor/ResizeDialog.h"
+#include "ui/widgets/ShapeOverlay.h"
 
 using namespace tessella;
 using namespace tessella::testing;
@@ -33,17 +33,26 @@ TEST_F(EditorWindow, EachOperationButtonShowsWhatItsCoreOperationMakes) {
         std::function<void(pixels::WorkingPicture&)> op;
         const char* size;  // of the 6 x 4 element afterwards
     } rows[] = {
-        {&ElementEditor::rotateLeftButton, [](auto& w) { RotateQuarter(w, Turn::CounterClockwise); }, "4x6"},
-        {&ElementEditor::rotateRightButton, [](auto& w) { RotateQuarter(w, Turn::Clockwise); }, "4x6"},
-        {&ElementEditor::symmetry2Button, [](auto& w) { MakeSymmetric(w, Symmetry::TwoFaces); }, "12x4"},
-        {&ElementEditor::symmetry4Button, [](auto& w) { MakeSymmetric(w, Symmetry::FourFaces); }, "12x8"},
+        {&ElementEditor::rotateLeftButton,
+         [](auto& w) { RotateQuarter(w, Turn::CounterClockwise); }, "4x6"},
+        {&ElementEditor::rotateRightButton, [](auto& w) { RotateQuarter(w, Turn::Clockwise); },
+         "4x6"},
+        {&ElementEditor::symmetry2Button, [](auto& w) { MakeSymmetric(w, Symmetry::TwoFaces); },
+         "12x4"},
+        {&ElementEditor::symmetry4Button, [](auto& w) { MakeSymmetric(w, Symmetry::FourFaces); },
+         "12x8"},
         {&ElementEditor::mirrorButton, [](auto& w) { MirrorHorizontal(w); }, "6x4"},
         {&ElementEditor::flipButton, [](auto& w) { FlipVertical(w); }, "6x4"},
-        {&ElementEditor::doubleRightButton, [](auto& w) { DoubleTile(w, TileDirection::Right); }, "12x4"},
-        {&ElementEditor::doubleDownButton, [](auto& w) { DoubleTile(w, TileDirection::Down); }, "6x8"},
-        {&ElementEditor::greyButton, [](auto& w) { ApplyChannelOperation(w, ChannelOperation::Grey); }, "6x4"},
-        {&ElementEditor::negativeButton, [](auto& w) { ApplyChannelOperation(w, ChannelOperation::Negative); }, "6x4"},
-        {&ElementEditor::sharpenButton, [](auto& w) { SharpenSoften(w, Sharpness::Sharpen); }, "6x4"},
+        {&ElementEditor::doubleRightButton, [](auto& w) { DoubleTile(w, TileDirection::Right); },
+         "12x4"},
+        {&ElementEditor::doubleDownButton, [](auto& w) { DoubleTile(w, TileDirection::Down); },
+         "6x8"},
+        {&ElementEditor::greyButton,
+         [](auto& w) { ApplyChannelOperation(w, ChannelOperation::Grey); }, "6x4"},
+        {&ElementEditor::negativeButton,
+         [](auto& w) { ApplyChannelOperation(w, ChannelOperation::Negative); }, "6x4"},
+        {&ElementEditor::sharpenButton, [](auto& w) { SharpenSoften(w, Sharpness::Sharpen); },
+         "6x4"},
         {&ElementEditor::softenButton, [](auto& w) { SharpenSoften(w, Sharpness::Soften); }, "6x4"},
     };
     const QImage element = Ramp(6, 4);
@@ -121,7 +130,8 @@ TEST_F(EditorWindow, ThePointerIsReadInElementPixelsAtTheZoom) {
     EXPECT_EQ(status(), "3 x 2");
     EXPECT_EQ(editor->viewArea().pointerLabel->caption(), "3x2");
     EXPECT_EQ(editor->viewArea().pointerLabel->pos(), QPoint(30, 2));
-    EXPECT_EQ(editor->viewArea().verticalRulerLine->geometry(), QRect(10, 0, 1, 0));  // 7 - 10 clamped
+    EXPECT_EQ(editor->viewArea().verticalRulerLine->geometry(),
+              QRect(10, 0, 1, 0));  // 7 - 10 clamped
     // x = W is not a pixel of the picture: nothing follows it.
     move({192, 7});
     EXPECT_EQ(status(), "3 x 2");
@@ -271,7 +281,8 @@ TEST_F(EditorWindow, NewElementIsFilledWithTheBackgroundAndStartsAtZoomOne) {
 
 TEST_F(EditorWindow, ANewElementWaitsForADrawingToolToEnableTheOperations) {
     int drawingToolsShown = 0;
-    QObject::connect(editor.get(), &ElementEditor::drawingToolsWanted, [&] { ++drawingToolsShown; });
+    QObject::connect(editor.get(), &ElementEditor::drawingToolsWanted,
+                     [&] { ++drawingToolsShown; });
     openNew(24, 16, platform::kWhite);
     EXPECT_EQ(drawingToolsShown, 1);
     EXPECT_EQ(editor->picture().pixelColor(0, 0), QColor(Qt::white));

@@ -40,8 +40,8 @@ TEST(ElementPictures, CropOrExtendKeepsTheTopLeftPixelsAndWhitensWhatIsAdded) {
         QPoint at;
         QColor expected;
     } rows[] = {
-        {{3, 1}, {0, 0}, Qt::red},   {{3, 1}, {1, 0}, Qt::green}, {{3, 1}, {2, 0}, Qt::white},
-        {{1, 3}, {0, 1}, Qt::blue},  {{1, 3}, {0, 2}, Qt::white}, {{2, 2}, {1, 1}, Qt::black},
+        {{3, 1}, {0, 0}, Qt::red},  {{3, 1}, {1, 0}, Qt::green}, {{3, 1}, {2, 0}, Qt::white},
+        {{1, 3}, {0, 1}, Qt::blue}, {{1, 3}, {0, 2}, Qt::white}, {{2, 2}, {1, 1}, Qt::black},
     };
     for (const auto& row : rows) {
         const QImage resized = CropOrExtend(FourColours(), row.size, kWhat);

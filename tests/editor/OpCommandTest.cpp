@@ -178,8 +178,8 @@ TEST_F(OpCommand, InfoSeamsPrintsTheSeamFigure) {
     // Seam |40 - 0| = 40 against inside steps (10 + 30) / 2 = 20; a flat picture gives 1.
     Write("row.bmp", BmpOf({{Grey(0), Grey(10), Grey(40)}}));
     Write("flat.bmp", BmpOf(Flat(4, 4, Grey(9))));
-    for (const auto& [file, expected] : {std::pair{"row.bmp", "Raccord : 2,0\n"},
-                                         std::pair{"flat.bmp", "Raccord : 1,0\n"}}) {
+    for (const auto& [file, expected] :
+         {std::pair{"row.bmp", "Raccord : 2,0\n"}, std::pair{"flat.bmp", "Raccord : 1,0\n"}}) {
         QProcess process;
         process.start(QStringLiteral(TESSELLA_CLI),
                       {QStringLiteral("info"), QStringLiteral("--seams"), Path(file)});

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/editor/ResizeDialog.h"
 #include "tests/editor/EditorWindowFixture.h"
+#include "ui/editor/ResizeDialog.h"
 
 using namespace tessella;
 using namespace tessella::testing;
@@ -114,18 +114,18 @@ TEST_F(ResizeWindow, AFieldKeepsWhatIsTypedAndOkSaysWhyItRefusesIt) {
         bool inPercentage;
         const char* range;  // "min à max" of the field
     } rows[] = {
-        {"-5", false, "1 32767"},   {"12,5", false, "1 32767"}, {"12.5", false, "1 32767"},
-        {"1e3", false, "1 32767"},  {"0", false, "1 32767"},    {"abc", false, "1 32767"},
-        {"", false, "1 32767"},     {"40000", false, "1 32767"}, {"5a0", true, "1 1000"},
+        {"-5", false, "1 32767"},  {"12,5", false, "1 32767"},  {"12.5", false, "1 32767"},
+        {"1e3", false, "1 32767"}, {"0", false, "1 32767"},     {"abc", false, "1 32767"},
+        {"", false, "1 32767"},    {"40000", false, "1 32767"}, {"5a0", true, "1 1000"},
         {"1001", true, "1 1000"},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.typed);
         QSpinBox* spin = r.inPercentage ? dialog.percentageSpin : dialog.widthSpin;
         const QStringList range = QString(r.range).split(' ');
-        prompts.expectMessage(MessageKind::Warning,
-                              refused.arg(r.inPercentage ? "Pourcentage" : "Largeur", r.typed,
-                                          range[0], range[1]));
+        prompts.expectMessage(
+            MessageKind::Warning,
+            refused.arg(r.inPercentage ? "Pourcentage" : "Largeur", r.typed, range[0], range[1]));
         const auto size = ask(64, 32, [&] {
             Type(spin, r.typed);
             if (!*r.typed) QTest::keyClick(spin, Qt::Key_Backspace);  // the field emptied
@@ -141,30 +141,33 @@ TEST_F(ResizeWindow, AFieldKeepsWhatIsTypedAndOkSaysWhyItRefusesIt) {
         EXPECT_TRUE(prompts.scriptDone());
     }
     // A whole number in range is taken as typed.
-    EXPECT_EQ(ask(64, 32, [&] {
-                  dialog.keepRatioCheck->setChecked(false);
-                  Type(dialog.widthSpin, "32767");
-                  dialog.okButton->click();
-              }),
+    EXPECT_EQ(ask(64, 32,
+                  [&] {
+                      dialog.keepRatioCheck->setChecked(false);
+                      Type(dialog.widthSpin, "32767");
+                      dialog.okButton->click();
+                  }),
               QSize(32767, 32));
 }
 
 TEST_F(ResizeWindow, OkWithinASecondOfTypingKeepsTheRatioAndStillWarns) {
     // Kept ratio: 64 x 32 typed to 100 wide and OK at once gives 100 x 50.
-    EXPECT_EQ(ask(64, 32, [&] {
-                  Type(dialog.widthSpin, "100");
-                  dialog.okButton->click();
-              }),
+    EXPECT_EQ(ask(64, 32,
+                  [&] {
+                      Type(dialog.widthSpin, "100");
+                      dialog.okButton->click();
+                  }),
               QSize(100, 50));
     EXPECT_FALSE(dialog.reconcileTimer->isActive());
 
     // 4000 x 2001 typed and OK at once: the question comes, and No gives nothing.
     prompts.expectMessage(MessageKind::Warning, kQuestion, Answer::No);
-    EXPECT_EQ(ask(2000, 1000, [&] {
-                  Type(dialog.widthSpin, "4000");
-                  Type(dialog.heightSpin, "2001");
-                  dialog.okButton->click();
-              }),
+    EXPECT_EQ(ask(2000, 1000,
+                  [&] {
+                      Type(dialog.widthSpin, "4000");
+                      Type(dialog.heightSpin, "2001");
+                      dialog.okButton->click();
+                  }),
               std::nullopt);
     EXPECT_TRUE(prompts.scriptDone());
 

@@ -31,11 +31,16 @@ Rows Offset(const Rows& rows, long long dx, long long dy) {
 TEST(Offset, EveryPixelMovesWithWrapAroundByAnyAmount) {
     const Rows p = GreyNumbered(3, 2);  // 0 1 2 / 10 11 12
     EXPECT_EQ(Offset(p, 1, 0), (Rows{{Grey(2), Grey(0), Grey(1)}, {Grey(12), Grey(10), Grey(11)}}));
-    EXPECT_EQ(Offset(p, -1, 1), (Rows{{Grey(11), Grey(12), Grey(10)}, {Grey(1), Grey(2), Grey(0)}}));
+    EXPECT_EQ(Offset(p, -1, 1),
+              (Rows{{Grey(11), Grey(12), Grey(10)}, {Grey(1), Grey(2), Grey(0)}}));
     const struct {
         long long dx, dy, sameAsDx, sameAsDy;
     } rows[] = {
-        {0, 0, 3, 2}, {4, 0, 1, 0}, {-2, 0, 1, 0}, {0, -3, 0, 1}, {3'000'000'001LL, -2'000'000'001LL, 1, 1},
+        {0, 0, 3, 2},
+        {4, 0, 1, 0},
+        {-2, 0, 1, 0},
+        {0, -3, 0, 1},
+        {3'000'000'001LL, -2'000'000'001LL, 1, 1},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.dx);
@@ -59,7 +64,9 @@ TEST(SeamFigure, HandWorkedPictures) {
         double expected;
     } rows[] = {
         // Seam |2 - 0| on each of 3 rows and 3 columns: mean 2; inside every pair differs by 1.
-        {"x + y", {{Grey(0), Grey(1), Grey(2)}, {Grey(1), Grey(2), Grey(3)}, {Grey(2), Grey(3), Grey(4)}}, 2.0},
+        {"x + y",
+         {{Grey(0), Grey(1), Grey(2)}, {Grey(1), Grey(2), Grey(3)}, {Grey(2), Grey(3), Grey(4)}},
+         2.0},
         // Seam 40 over one pair; inside (10 + 30) / 2 = 20.
         {"one row", {{Grey(0), Grey(10), Grey(40)}}, 2.0},
         {"one column", {{Grey(0)}, {Grey(10)}, {Grey(40)}}, 2.0},
@@ -85,8 +92,9 @@ TEST(MakeTileable, AHandWorkedRowCrossFadesWithItsHalfOffsetCopy) {
     Rows row = {{Grey(0), Grey(10), Grey(20), Grey(30), Grey(40), Grey(50), Grey(60), Grey(70)}};
     pixels::WorkingPicture work = Working(row);
     MakeTileable(work, 2);
-    EXPECT_EQ(RowsOf(work.image()),
-              (Rows{{Grey(40), Grey(30), Grey(20), Grey(30), Grey(40), Grey(50), Grey(40), Grey(30)}}));
+    EXPECT_EQ(
+        RowsOf(work.image()),
+        (Rows{{Grey(40), Grey(30), Grey(20), Grey(30), Grey(40), Grey(50), Grey(40), Grey(30)}}));
     // Three pixels or fewer along an axis: nothing to blend.
     const Rows narrow = Numbered(3, 3);
     pixels::WorkingPicture small = Working(narrow);
@@ -100,7 +108,8 @@ Rows Noise(int w, int h) {
     std::uniform_int_distribution<int> byte(0, 255);
     Rows rows(h, std::vector<Bgr>(w));
     for (auto& row : rows)
-        for (Bgr& p : row) p = Bgr{uint8_t(byte(random)), uint8_t(byte(random)), uint8_t(byte(random))};
+        for (Bgr& p : row)
+            p = Bgr{uint8_t(byte(random)), uint8_t(byte(random)), uint8_t(byte(random))};
     return rows;
 }
 
@@ -112,8 +121,8 @@ Rows PhotoLike(int w, int h) {
     Rows rows(h, std::vector<Bgr>(w));
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            const double v = 120 + 50 * std::sin(x / 7.3 + y / 11.1) + 40 * std::cos(x / 17.9 - y / 5.7) +
-                             20 * std::sin((x + 2 * y) / 23.0);
+            const double v = 120 + 50 * std::sin(x / 7.3 + y / 11.1) +
+                             40 * std::cos(x / 17.9 - y / 5.7) + 20 * std::sin((x + 2 * y) / 23.0);
             const auto c = [&](double shift) {
                 return uint8_t(std::clamp(v + shift + grain(random), 0.0, 255.0));
             };

@@ -12,9 +12,9 @@
 #include <QTemporaryDir>
 
 #include "editor/Seamless.h"
+#include "tests/editor/EditorWindowFixture.h"
 #include "ui/editor/ResizeDialog.h"
 #include "ui/editor/TiledPreview.h"
-#include "tests/editor/EditorWindowFixture.h"
 
 using namespace tessella;
 using namespace tessella::testing;
@@ -132,14 +132,30 @@ TEST(TiledPreviewPlace, BesideTheEditorAndClearOfThePalette) {
         // The palette on the right: the left has no room (100 - 4 - 400 < 0), so beside it.
         {"palette on the right", editorFrame, QRect(1004, 50, 300, 500), screen, {1308, 50}},
         // Moved right: 700 - 404 = 296 on the left.
-        {"palette right, room left", QRect(700, 50, 900, 640), QRect(1604, 50, 300, 500), screen, {296, 50}},
+        {"palette right, room left",
+         QRect(700, 50, 900, 640),
+         QRect(1604, 50, 300, 500),
+         screen,
+         {296, 50}},
         // Palette on the left: the right is free.
-        {"palette on the left", QRect(600, 50, 900, 640), QRect(296, 50, 300, 500), screen, {1504, 50}},
+        {"palette on the left",
+         QRect(600, 50, 900, 640),
+         QRect(296, 50, 300, 500),
+         screen,
+         {1504, 50}},
         // The right off the screen (1604 + 400), the left over the palette, left of the
         // palette off the screen: below the palette (50 + 500 + 4).
-        {"below the palette on the left", QRect(700, 50, 900, 640), QRect(396, 50, 300, 500), screen, {296, 554}},
+        {"below the palette on the left",
+         QRect(700, 50, 900, 640),
+         QRect(396, 50, 300, 500),
+         screen,
+         {296, 554}},
         // On the right: 1508 + 400 passes 1800; below it (50 + 300 + 4).
-        {"below the palette on the right", QRect(300, 50, 900, 640), QRect(1204, 50, 300, 300), QRect(0, 0, 1800, 1080), {1204, 354}},
+        {"below the palette on the right",
+         QRect(300, 50, 900, 640),
+         QRect(1204, 50, 300, 300),
+         QRect(0, 0, 1800, 1080),
+         {1204, 354}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
@@ -173,12 +189,14 @@ TEST_F(EditorWindow, EachStepIsUndoneAndRedoneInTurnAndANewStepClearsRedo) {
     std::vector<QImage> seen = {editor->picture()};
     const std::pair<const char*, std::function<void()>> steps[] = {
         {"operation", [&] { editor->negativeButton->click(); }},
-        {"stroke", [&] {
+        {"stroke",
+         [&] {
              editor->keepUndoCopy();
              editor->drawOnPicture([](QImage& p) { p.setPixelColor(2, 2, Qt::green); });
              editor->pictureDrawn();
          }},
-        {"resize", [&] {
+        {"resize",
+         [&] {
              whenModal([this] {
                  editor->resizeDialog()->widthSpin->setValue(6);
                  editor->resizeDialog()->keepRatioCheck->setChecked(false);
@@ -189,12 +207,14 @@ TEST_F(EditorWindow, EachStepIsUndoneAndRedoneInTurnAndANewStepClearsRedo) {
          }},
         {"reload", [&] { editor->reloadButton->click(); }},
         {"offset", [&] { editor->offsetHalfButton->click(); }},
-        {"make tileable", [&] {
+        {"make tileable",
+         [&] {
              whenModal([this] { editor->operations().blendBandDialog()->okButton->click(); });
              editor->makeTileableButton->click();
          }},
         {"texture", [&] { editor->takeTexture(Ramp(7, 7), QString()); }},
-        {"paste", [&] {
+        {"paste",
+         [&] {
              QGuiApplication::clipboard()->setImage(Ramp(3, 3));
              editor->zones().pasteAsNewPicture();
          }},

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "ui/widgets/ImageBox.h"
 #include "editor/ViewGeometry.h"
 #include "platform/Error.h"
+#include "ui/widgets/ImageBox.h"
 
 using namespace tessella;
 using namespace tessella::editor;
@@ -14,10 +14,9 @@ TEST(ViewGeometry, PointerToPixelTruncatesAndStaysInsideThePicture) {
         QPoint pixel;
         bool onPicture;  // of a 4 x 3 picture
     } rows[] = {
-        {{10, 7}, 3, {3, 2}, true},   // 10 / 3 = 3, 7 / 3 = 2
-        {{11, 8}, 4, {2, 2}, true},
-        {{12, 5}, 3, {4, 1}, false},  // x = W is past the last column
-        {{3, 9}, 3, {1, 3}, false},   // y = H likewise
+        {{10, 7}, 3, {3, 2}, true},                               // 10 / 3 = 3, 7 / 3 = 2
+        {{11, 8}, 4, {2, 2}, true}, {{12, 5}, 3, {4, 1}, false},  // x = W is past the last column
+        {{3, 9}, 3, {1, 3}, false},                               // y = H likewise
         {{0, 0}, 10, {0, 0}, true},
     };
     for (const Row& r : rows) {
@@ -61,7 +60,8 @@ TEST(ViewGeometry, RulerLinesStopShortOfThePointerAndNeverGoNegative) {
 
 TEST(ViewGeometry, OnlyTheSourcePixelsUnderTheExposedPartArePainted) {
     // 512 x 512 at zoom 10, a 1000 x 800 viewport scrolled to (100, 50).
-    auto part = widgets::ImageBox::ExposedPart({100, 50, 1000, 800}, {0, 0, 5120, 5120}, {512, 512});
+    auto part =
+        widgets::ImageBox::ExposedPart({100, 50, 1000, 800}, {0, 0, 5120, 5120}, {512, 512});
     ASSERT_TRUE(part);
     EXPECT_EQ(part->source, QRect(10, 5, 100, 80));
     EXPECT_EQ(part->target, QRectF(100, 50, 1000, 800));

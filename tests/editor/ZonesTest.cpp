@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "ui/editor/DrawingTools.h"
-#include "ui/widgets/ShapeOverlay.h"
 #include "editor/ZoneGeometry.h"
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/support/FakeClipboard.h"
+#include "ui/editor/DrawingTools.h"
+#include "ui/widgets/ShapeOverlay.h"
 
 using namespace tessella;
 using namespace tessella::testing;
@@ -178,7 +178,7 @@ TEST_F(Zones, APasteFloatsUnderThePointerAndIsDrawnInAtTheLeftRelease) {
     editor->negativeButton->click();
     const QImage negative = editor->picture();
     clipboard.setImage(Filled(4, 4, Qt::red));
-    editor->zones().copyElement();  // enables the paste items...
+    editor->zones().copyElement();              // enables the paste items...
     clipboard.setImage(Filled(4, 4, Qt::red));  // ...while the clipboard holds the red square
 
     editor->pasteIntoAction->trigger();
@@ -250,7 +250,8 @@ TEST_F(EditorWindow, ZoneCopiesAndPastesGoThroughTheSystemClipboard) {
     press({2, 1});
     release({7, 4});
     editor->zones().copySelection();
-    EXPECT_EQ(system->image().convertToFormat(QImage::Format_BGR888), Ramp(20, 10).copy(2, 1, 5, 3));
+    EXPECT_EQ(system->image().convertToFormat(QImage::Format_BGR888),
+              Ramp(20, 10).copy(2, 1, 5, 3));
 
     // Paste as new replaces the element in one step of the history, the negative's before it.
     editor->negativeButton->click();
@@ -280,12 +281,36 @@ TEST_F(Zones, EachStepOfThePointerLeadsToOneZoneState) {
         ZoneState state;
     } steps[] = {
         {"Zone", [&] { editor->zoneAction->trigger(); }, ZoneState::Waiting},
-        {"left press", [&] { press({4, 4}); }, ZoneState::DrawingBand},
-        {"release at the press", [&] { release({4, 4}); }, ZoneState::Waiting},
-        {"a band", [&] { drag({4, 4}, {{12, 10}}, {12, 10}); }, ZoneState::Fixed},
-        {"the zone dragged", [&] { drag({20, 20}, {{22, 22}}, {22, 22}); }, ZoneState::Fixed},
-        {"right release", [&] { release({5, 5}, Qt::RightButton); }, ZoneState::Off},
-        {"a press without Zone", [&] { press({4, 4}); }, ZoneState::Off},
+        {"left press",
+         [&] {
+             press({4, 4});
+         },
+         ZoneState::DrawingBand},
+        {"release at the press",
+         [&] {
+             release({4, 4});
+         },
+         ZoneState::Waiting},
+        {"a band",
+         [&] {
+             drag({4, 4}, {{12, 10}}, {12, 10});
+         },
+         ZoneState::Fixed},
+        {"the zone dragged",
+         [&] {
+             drag({20, 20}, {{22, 22}}, {22, 22});
+         },
+         ZoneState::Fixed},
+        {"right release",
+         [&] {
+             release({5, 5}, Qt::RightButton);
+         },
+         ZoneState::Off},
+        {"a press without Zone",
+         [&] {
+             press({4, 4});
+         },
+         ZoneState::Off},
         {"Coller dans l'image", [&] { editor->zones().pasteIntoPicture(); },
          ZoneState::PasteFloating},
         {"Zone gives the paste up", [&] { editor->zoneAction->trigger(); }, ZoneState::Off},
@@ -319,8 +344,8 @@ TEST_F(Zones, AClipboardPictureThatCannotBeReadIsSaidAndChangesNothing) {
     clipboard.unreadable = true;  // as Qt leaves a picture past its allocation limit
     const QString text = QString::fromUtf8(
         "Le presse-papiers contient une image trop grande ou illisible :\n\rrien n'a été collé.");
-    for (const auto& paste : {&editor::ZoneTool::pasteAsNewPicture,
-                              &editor::ZoneTool::pasteIntoPicture}) {
+    for (const auto& paste :
+         {&editor::ZoneTool::pasteAsNewPicture, &editor::ZoneTool::pasteIntoPicture}) {
         prompts.expectMessage(platform::MessageKind::Error, text);
         (editor->zones().*paste)();
         EXPECT_EQ(editor->picture(), Ramp(16, 16));

@@ -39,8 +39,12 @@ TEST(CliImageCommands, InfoUsageAndFailures) {
     WriteFile(jpeg, QByteArray("x"));
     const QString out = dir.filePath(QStringLiteral("out.bmp"));
     const QString fourBits = dir.filePath(QStringLiteral("four.bmp"));
-    WriteFile(fourBits, Bmp({.bits = 4, .width = 3, .height = 1, .colours = 2,
-                             .palette = QByteArray(8, 1), .pixels = QByteArray(4, 0)}));
+    WriteFile(fourBits, Bmp({.bits = 4,
+                             .width = 3,
+                             .height = 1,
+                             .colours = 2,
+                             .palette = QByteArray(8, 1),
+                             .pixels = QByteArray(4, 0)}));
     struct Row {
         QStringList args;
         int code;
@@ -135,7 +139,8 @@ TEST(CliImageCommands, FailedConvertLeavesTheOldOutput) {
 TEST(CliImageCommands, HostileFilesFailFastAndQuietly) {
     QTemporaryDir dir;
     const QString padded = dir.filePath(QStringLiteral("padded.bmp"));
-    WriteFile(padded, Bmp({.bits = 24, .width = 64, .height = 64, .pixels = QByteArray(64 * 64 * 3, 9)}));
+    WriteFile(padded,
+              Bmp({.bits = 24, .width = 64, .height = 64, .pixels = QByteArray(64 * 64 * 3, 9)}));
     ASSERT_TRUE(QFile::resize(padded, qint64{3} << 30));
     const QString pipe = dir.filePath(QStringLiteral("pipe.bmp"));
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);

@@ -85,15 +85,22 @@ TEST(GridReader, TwentyFourBitFilesLandInTheRows) {
         int dotsPerMeter;
     } cases[] = {
         {"a.tga", Tga({.pixels = four}), 2, 2, four, 0},
-        {"bottom-up.tga", Tga({.descriptor = 0, .pixels = four}), 2, 2, four.mid(6) + four.left(6), 0},
+        {"bottom-up.tga", Tga({.descriptor = 0, .pixels = four}), 2, 2, four.mid(6) + four.left(6),
+         0},
         // An ID field and a colour map before the pixels are skipped.
-        {"mapped.tga", Tga({.mapType = 1, .mapLength = 2, .mapBits = 24, .id = "id",
-                            .map = QByteArray(6, 'm'), .pixels = four}),
+        {"mapped.tga",
+         Tga({.mapType = 1,
+              .mapLength = 2,
+              .mapBits = 24,
+              .id = "id",
+              .map = QByteArray(6, 'm'),
+              .pixels = four}),
          2, 2, four, 0},
         // A run of 3 across the row end, then a literal of 1.
         {"runs.tga", Tga({.type = 10, .pixels = Bytes({0x82, 1, 2, 3, 0x00, 4, 5, 6})}), 2, 2,
          Bytes({1, 2, 3, 1, 2, 3, 1, 2, 3, 4, 5, 6}), 0},
-        {"b.bmp", Bmp({.width = 5, .pixels = bottom + '\0' + top + '\0'}), 5, 2, top + bottom, 2835},
+        {"b.bmp", Bmp({.width = 5, .pixels = bottom + '\0' + top + '\0'}), 5, 2, top + bottom,
+         2835},
         {"top-down.bmp", Bmp({.width = 5, .height = -2, .pixels = top + '\0' + bottom}), 5, 2,
          top + bottom, 2835},
         {"os2.bmp", Bmp({.width = 2, .height = 1, .headerSize = 12, .pixels = four.left(6)}), 2, 1,
@@ -135,7 +142,10 @@ TEST(GridReader, OtherFilesAreLeftToTheGeneralReaders) {
         {"runs-out.tga", Tga({.type = 10, .pixels = Bytes({0x82, 1, 2, 3})})},
         {"empty.tga", Tga({.width = 0, .pixels = four})},
         {"32.bmp", Bmp({.bits = 32, .width = 1, .height = 1, .pixels = Bytes({1, 2, 3, 4})})},
-        {"fields.bmp", Bmp({.width = 1, .height = 1, .compression = 3, .masks = QByteArray(12, 0),
+        {"fields.bmp", Bmp({.width = 1,
+                            .height = 1,
+                            .compression = 3,
+                            .masks = QByteArray(12, 0),
                             .pixels = Bytes({1, 2, 3, 0})})},
         {"short.bmp", Bmp({.width = 5, .height = 2, .pixels = Counting(0, 30)})},
         {"a.png", Tga({.pixels = four})},
@@ -159,12 +169,19 @@ TEST(GridReader, OtherFilesAreLeftToTheGeneralReaders) {
 TEST(ImageLoader, FifteenAndSixteenBitPicturesFollowOneRule) {
     QTemporaryDir dir;
     // red 29, green 31, blue 1 as 5-5-5: 0x77E1.
-    const QByteArray tga = Tga({.bits = 16, .width = 1, .height = 1, .pixels = Bytes({0xE1, 0x77})});
+    const QByteArray tga =
+        Tga({.bits = 16, .width = 1, .height = 1, .pixels = Bytes({0xE1, 0x77})});
     // red 31, green 63, blue 2 as 5-6-5: 0xFFE2.
-    const QByteArray bmp =
-        Bmp({.bits = 16, .width = 1, .height = 1, .compression = 3,
-             .masks = Le(0xF800, 4) + Le(0x07E0, 4) + Le(0x001F, 4), .pixels = Bytes({0xE2, 0xFF, 0, 0})});
-    const QByteArray fourBits = Bmp({.bits = 4, .width = 3, .height = 1, .colours = 2,
+    const QByteArray bmp = Bmp({.bits = 16,
+                                .width = 1,
+                                .height = 1,
+                                .compression = 3,
+                                .masks = Le(0xF800, 4) + Le(0x07E0, 4) + Le(0x001F, 4),
+                                .pixels = Bytes({0xE2, 0xFF, 0, 0})});
+    const QByteArray fourBits = Bmp({.bits = 4,
+                                     .width = 3,
+                                     .height = 1,
+                                     .colours = 2,
                                      .palette = Bytes({1, 2, 3, 0, 4, 5, 6, 0}),
                                      .pixels = Bytes({0x10, 0x00, 0, 0})});
     const struct {

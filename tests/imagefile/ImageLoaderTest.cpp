@@ -67,8 +67,9 @@ TEST(ImageLoader, TooLargeOnlyPastTheProgramsLimits) {
         QImage image;
         const QString error = ErrorOf([&] { LoadImageByExtension(path, image); });
         if (row.loaded.isEmpty()) {
-            EXPECT_EQ(error, QStringLiteral("Impossible de décoder l'image %1 : image trop grande")
-                                 .arg(path));
+            EXPECT_EQ(
+                error,
+                QStringLiteral("Impossible de décoder l'image %1 : image trop grande").arg(path));
         } else {
             EXPECT_EQ(error, kNoError);
             EXPECT_EQ(image.size(), row.loaded);

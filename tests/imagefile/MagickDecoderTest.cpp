@@ -23,9 +23,9 @@
 extern char** environ;
 
 using namespace imagetest;
+using tessella::imagefile::LoadImageByExtension;
 using tessella::imagefile::magick::Answer;
 using tessella::imagefile::magick::Outcome;
-using tessella::imagefile::LoadImageByExtension;
 
 namespace {
 
@@ -58,13 +58,14 @@ DecoderRun RunDecoder(const QByteArray& coder, const QByteArray& body, pid_t par
     WriteFile(work.filePath(QStringLiteral("in")), body);
     const QByteArray in = QFile::encodeName(work.filePath(QStringLiteral("in")));
     const QByteArray out = QFile::encodeName(work.filePath(QStringLiteral("out")));
-    std::vector<QByteArray> args = {TESSELLA_DECODER,
-                                    coder,
-                                    QFile::encodeName(folder),
-                                    QByteArray::number(qlonglong(tessella::platform::kMaxImageSide)),
-                                    QByteArray::number(qlonglong(tessella::platform::kMaxImagePixels)),
-                                    QByteArray::number(qlonglong(tessella::platform::kMaxDecodeBytes)),
-                                    QByteArray::number(parent)};
+    std::vector<QByteArray> args = {
+        TESSELLA_DECODER,
+        coder,
+        QFile::encodeName(folder),
+        QByteArray::number(qlonglong(tessella::platform::kMaxImageSide)),
+        QByteArray::number(qlonglong(tessella::platform::kMaxImagePixels)),
+        QByteArray::number(qlonglong(tessella::platform::kMaxDecodeBytes)),
+        QByteArray::number(parent)};
     std::vector<char*> argv;
     for (QByteArray& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -84,7 +85,8 @@ DecoderRun RunDecoder(const QByteArray& coder, const QByteArray& body, pid_t par
     const QByteArray answer = ReadFile(work.filePath(QStringLiteral("out")));
     run.answered = answer.size() >= qsizetype(sizeof(Answer));
     if (run.answered) std::memcpy(&run.answer, answer.constData(), sizeof(Answer));
-    run.leftInFolder = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    run.leftInFolder =
+        QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     run.leftInFolder.removeAll(QStringLiteral("policy.xml"));
     return run;
 }
@@ -134,12 +136,24 @@ TEST(MagickDecoder, OnlyTheLoadersCodersRead) {
     const struct {
         QByteArray coder, body;
     } rows[] = {
-        {"MVG", kMvgReadingAFile},   {"mvg", kMvgReadingAnUrl},  {"SVG", kSvgReadingAFile},
-        {"MSVG", kSvgReadingAFile},  {"msl", kMslReadingAFile},  {"TEXT", "hello\n"},
-        {"LABEL", kFileList},        {"CAPTION", kFileList},     {"EPHEMERAL", kMvgReadingAFile},
-        {"URL", "https://127.0.0.1:9/"}, {"HTTPS", "x"},         {"HTTP", "x"},
-        {"XC", "white"},             {"MVG:TIFF", tiff},         {"TIFF:MVG", kMvgReadingAFile},
-        {"@/etc/passwd", tiff},      {"PCX", kMvgReadingAFile},  {"TIFF", kSvgReadingAFile},
+        {"MVG", kMvgReadingAFile},
+        {"mvg", kMvgReadingAnUrl},
+        {"SVG", kSvgReadingAFile},
+        {"MSVG", kSvgReadingAFile},
+        {"msl", kMslReadingAFile},
+        {"TEXT", "hello\n"},
+        {"LABEL", kFileList},
+        {"CAPTION", kFileList},
+        {"EPHEMERAL", kMvgReadingAFile},
+        {"URL", "https://127.0.0.1:9/"},
+        {"HTTPS", "x"},
+        {"HTTP", "x"},
+        {"XC", "white"},
+        {"MVG:TIFF", tiff},
+        {"TIFF:MVG", kMvgReadingAFile},
+        {"@/etc/passwd", tiff},
+        {"PCX", kMvgReadingAFile},
+        {"TIFF", kSvgReadingAFile},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.coder.toStdString());
@@ -156,11 +170,12 @@ TEST(MagickDecoder, OnlyTheLoadersCodersRead) {
 TEST(MagickDecoder, HostileBodiesUnderAcceptedExtensionsAreDamagedFiles) {
     QTemporaryDir dir;
     int n = 0;
-    for (const QByteArray& body : {kMvgReadingAFile, kMvgReadingAnUrl, kSvgReadingAFile,
-                                   kMslReadingAFile, kFileList}) {
+    for (const QByteArray& body :
+         {kMvgReadingAFile, kMvgReadingAnUrl, kSvgReadingAFile, kMslReadingAFile, kFileList}) {
         for (const char* extension :
              {"tif", "gif", "sgi", "pcd", "ppm", "pbm", "pgm", "cut", "psd", "pcx", "wmf"}) {
-            const QString path = dir.filePath(QStringLiteral("hostile%1.%2").arg(++n).arg(extension));
+            const QString path =
+                dir.filePath(QStringLiteral("hostile%1.%2").arg(++n).arg(extension));
             WriteFile(path, body);
             QImage image;
             EXPECT_EQ(ErrorOf([&] { LoadImageByExtension(path, image); }),

@@ -48,8 +48,8 @@ TEST(QtFormats, SixteenBitSamplesRoundToNearest) {
     const struct {
         uint16_t v16;
         uint8_t v8;
-    } rows[] = {{0, 0},     {128, 0},     {129, 1},     {257, 1},     {385, 1},
-                {386, 2},   {65278, 254}, {65407, 255}, {65535, 255}};
+    } rows[] = {{0, 0},   {128, 0},     {129, 1},     {257, 1},    {385, 1},
+                {386, 2}, {65278, 254}, {65407, 255}, {65535, 255}};
     for (const auto& row : rows) EXPECT_EQ(EightBitSample(row.v16), row.v8) << row.v16;
 }
 
@@ -68,9 +68,9 @@ TEST(QtFormats, PicturesMatchImageMagick) {
     RunConvert({QStringLiteral("-seed"), QStringLiteral("3"), QStringLiteral("-size"),
                 QStringLiteral("37x23"), QStringLiteral("plasma:"), QStringLiteral("-depth"),
                 QStringLiteral("16"), source});
-    const QStringList alpha = {QStringLiteral("-alpha"), QStringLiteral("set"),
+    const QStringList alpha = {QStringLiteral("-alpha"),   QStringLiteral("set"),
                                QStringLiteral("-channel"), QStringLiteral("A"),
-                               QStringLiteral("-fx"), QStringLiteral("i/w"),
+                               QStringLiteral("-fx"),      QStringLiteral("i/w"),
                                QStringLiteral("+channel")};
     const struct {
         const char* name;
@@ -84,27 +84,38 @@ TEST(QtFormats, PicturesMatchImageMagick) {
         {"rgba 8", alpha, "PNG32:rgba8.png", 0, true},
         {"rgba 16", alpha, "PNG64:rgba16.png", 0, false},
         {"palette", {}, "PNG8:palette.png", 0, true},
-        {"grey 8", {QStringLiteral("-colorspace"), QStringLiteral("Gray"), QStringLiteral("-depth"),
-                    QStringLiteral("8")}, "grey8.png", 0, true},
-        {"grey 16", {QStringLiteral("-colorspace"), QStringLiteral("Gray"), QStringLiteral("-depth"),
-                     QStringLiteral("16")}, "grey16.png", 0, false},
+        {"grey 8",
+         {QStringLiteral("-colorspace"), QStringLiteral("Gray"), QStringLiteral("-depth"),
+          QStringLiteral("8")},
+         "grey8.png",
+         0,
+         true},
+        {"grey 16",
+         {QStringLiteral("-colorspace"), QStringLiteral("Gray"), QStringLiteral("-depth"),
+          QStringLiteral("16")},
+         "grey16.png",
+         0,
+         false},
         {"jpeg", {}, "JPEG:photo.jpeg", 1, false},
         {"jpe", {}, "JPEG:photo.JPE", 1, false},
-        {"webp lossless", {QStringLiteral("-define"), QStringLiteral("webp:lossless=true")},
-         "lossless.webp", 0, true},
+        {"webp lossless",
+         {QStringLiteral("-define"), QStringLiteral("webp:lossless=true")},
+         "lossless.webp",
+         0,
+         true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const QString target = QString::fromLatin1(row.file);
         const QString path = dir.filePath(target.section(QLatin1Char(':'), -1));
-        RunConvert(QStringList{source} + row.options +
-                   QStringList{target.contains(':') ? target.section(':', 0, 0) + ':' + path
-                                                    : path});
+        RunConvert(
+            QStringList{source} + row.options +
+            QStringList{target.contains(':') ? target.section(':', 0, 0) + ':' + path : path});
         const QImage ours = Load(path);
         ASSERT_EQ(ours.size(), QSize(37, 23));
         const QByteArray mine = StoredBgr(ours);
-        QByteArray theirs =
-            RunConvert({path, QStringLiteral("-depth"), QStringLiteral("16"), QStringLiteral("bgr:-")});
+        QByteArray theirs = RunConvert(
+            {path, QStringLiteral("-depth"), QStringLiteral("16"), QStringLiteral("bgr:-")});
         // ImageMagick's 16-bit samples (little-endian), by the rule worked by hand:
         // (v * 255 + 32767) / 65535.
         QByteArray rounded;

@@ -11,13 +11,13 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
-#include "ui/widgets/ImageBox.h"
-#include "ui/widgets/NumberLabel.h"
-#include "ui/catalogue/CatalogueWindow.h"
-#include "ui/editor/ColourAdjustWindow.h"
 #include "pixels/ColourAdjustment.h"
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/support/UnnamedControls.h"
+#include "ui/catalogue/CatalogueWindow.h"
+#include "ui/editor/ColourAdjustWindow.h"
+#include "ui/widgets/ImageBox.h"
+#include "ui/widgets/NumberLabel.h"
 
 using namespace tessella;
 using namespace tessella::pixels;

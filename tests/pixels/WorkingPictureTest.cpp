@@ -207,7 +207,8 @@ TEST(WorkingPicture, TheOldestStepsGoPastTheLimits) {
         int side;
         int keptSteps;
     } rows[] = {
-        {"100 steps at most", WorkingPicture::kHistoryBytes, WorkingPicture::kHistorySteps, 10, 100},
+        {"100 steps at most", WorkingPicture::kHistoryBytes, WorkingPicture::kHistorySteps, 10,
+         100},
         {"two copies fit in 1000 bytes", 1000, 100, 10, 2},
         {"3 steps", 1 << 20, 3, 10, 3},
         // 20 x 20: 24 x 21 x 3 = 1512 bytes, over the limit alone: the last step still stays.

@@ -16,9 +16,12 @@ using namespace tessella::platform;
 using tessella::testing::ScriptedPrompts;
 
 TEST(Rounding, TiesGoToTheEvenNeighbour) {
-    const struct { double v; int32_t r; } rows[] = {
-        {0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2},
-        {2.4999, 2}, {2.5001, 3}, {-2.6, -3}, {12.8, 13}, {0.0, 0}, {31.5, 32},
+    const struct {
+        double v;
+        int32_t r;
+    } rows[] = {
+        {0.5, 0},    {1.5, 2},    {2.5, 2},   {-0.5, 0},  {-1.5, -2}, {-2.5, -2},
+        {2.4999, 2}, {2.5001, 3}, {-2.6, -3}, {12.8, 13}, {0.0, 0},   {31.5, 32},
     };
     for (const auto& row : rows) EXPECT_EQ(RoundHalfEven(row.v), row.r) << row.v;
 }

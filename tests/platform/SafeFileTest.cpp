@@ -216,7 +216,7 @@ TEST(SafeFile, PlacesOnlyAWholeFile) {
     // The second chunk is refused and the producer goes on as if it had not been.
     FileCalls calls = detail::CurrentFileCalls();
     calls.write = [real = calls.write, count = 0](int fd, const void* bytes,
-                                                 std::size_t size) mutable {
+                                                  std::size_t size) mutable {
         return ++count == 2 ? Failing(ENOSPC)() : real(fd, bytes, size);
     };
     detail::ScopedFileCalls secondRefused(calls);

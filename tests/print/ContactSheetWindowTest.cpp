@@ -11,11 +11,11 @@
 #include "platform/Error.h"
 #include "platform/Pacer.h"
 #include "platform/PrinterTexts.h"
-#include "ui/print/ContactSheetWindow.h"
 #include "print/PrintTexts.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/RecordingPrinter.h"
 #include "tests/support/ScriptedPrompts.h"
+#include "ui/print/ContactSheetWindow.h"
 
 namespace tessella::testing {
 namespace {

@@ -1,12 +1,12 @@
 // The "Imprimer" menu of the main window on the two print windows, and the accessible names
 // of their controls.
 
-#include "ui/print/ContactSheetWindow.h"
-#include "ui/print/PrintDialog.h"
 #include "print/PrintTexts.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/support/RecordingPrinter.h"
 #include "tests/support/UnnamedControls.h"
+#include "ui/print/ContactSheetWindow.h"
+#include "ui/print/PrintDialog.h"
 
 namespace tessella::testing {
 namespace {

@@ -9,14 +9,14 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "ui/widgets/ImageBox.h"
-#include "ui/widgets/StepArrows.h"
 #include "platform/PrinterTexts.h"
-#include "ui/print/PrintDialog.h"
 #include "tests/support/CountingPacer.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/RecordingPrinter.h"
 #include "tests/support/ScriptedPrompts.h"
+#include "ui/print/PrintDialog.h"
+#include "ui/widgets/ImageBox.h"
+#include "ui/widgets/StepArrows.h"
 
 namespace tessella::testing {
 namespace {

@@ -18,11 +18,11 @@
 #include "platform/Error.h"
 #include "platform/PrinterTexts.h"
 #include "platform/SafeFile.h"
-#include "ui/widgets/QtPrinter.h"
 #include "print/ContactSheet.h"
 #include "print/PagePrinting.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/RecordingPrinter.h"
+#include "ui/widgets/QtPrinter.h"
 
 namespace tessella::testing {
 namespace {
@@ -89,9 +89,9 @@ class PdfOutput : public ::testing::Test {
     // Page `page` rendered at 600 dpi, its top-left corner of the given size.
     QImage render(const QString& pdf, int page, QSize size = {800, 800}) const {
         const QString n = QString::number(page);
-        Run("pdftoppm", {"-r", "600", "-f", n, "-l", n, "-W", QString::number(size.width()), "-H",
-                         QString::number(size.height()), "-singlefile", "-png", pdf,
-                         path("render")});
+        Run("pdftoppm",
+            {"-r", "600", "-f", n, "-l", n, "-W", QString::number(size.width()), "-H",
+             QString::number(size.height()), "-singlefile", "-png", pdf, path("render")});
         return QImage(path("render.png"));
     }
     // The pictures stored in the PDF, as pdfimages gives them back, in 32 bits.
@@ -122,9 +122,9 @@ TEST_F(PdfOutput, PrintedPageKeepsPlaceSizeAndColours) {
     const struct {
         QPoint at;
         QColor colour;
-    } points[] = {{{471, 750}, Qt::white},   {{472, 750}, Qt::red},     {{500, 708}, Qt::white},
-                  {{500, 709}, Qt::red},     {{1652, 1000}, Qt::red},   {{1653, 1000}, Qt::blue},
-                  {{2833, 1889}, Qt::blue},  {{2836, 1000}, Qt::white}, {{2000, 1892}, Qt::white}};
+    } points[] = {{{471, 750}, Qt::white},  {{472, 750}, Qt::red},     {{500, 708}, Qt::white},
+                  {{500, 709}, Qt::red},    {{1652, 1000}, Qt::red},   {{1653, 1000}, Qt::blue},
+                  {{2833, 1889}, Qt::blue}, {{2836, 1000}, Qt::white}, {{2000, 1892}, Qt::white}};
     for (const auto& p : points)
         EXPECT_EQ(sheet.pixelColor(p.at), p.colour) << p.at.x() << "," << p.at.y();
     int dark = 0;
@@ -192,7 +192,7 @@ TEST_F(PdfOutput, QtPrinterKeepsTheOlderFileWhenTheDiskRefuses) {
     printer.platformPrinter()->setOutputFileName(old);
     platform::detail::FileCalls calls = platform::detail::CurrentFileCalls();
     calls.write = [real = calls.write, count = 0](int fd, const void* data,
-                                                 std::size_t size) mutable {
+                                                  std::size_t size) mutable {
         if (++count == 1) return real(fd, data, std::min<std::size_t>(size, 4096));
         errno = ENOSPC;
         return ssize_t(-1);

@@ -7,11 +7,11 @@
 
 #include <QTemporaryDir>
 
-#include "ui/app/AppContext.h"
 #include "tests/support/CountingPacer.h"
 #include "tests/support/FakeElementEditor.h"
 #include "tests/support/RecordingPrinter.h"
 #include "tests/support/ScriptedPrompts.h"
+#include "ui/app/AppContext.h"
 
 namespace tessella::testing {
 

@@ -8,7 +8,7 @@
 namespace tessella::testing {
 
 class CountingPacer final : public platform::Pacer {
-public:
+  public:
     void wait(int ms) override {
         ++waits;
         totalMs += ms;

@@ -6,7 +6,7 @@
 namespace tessella::testing {
 
 class FakeClipboard final : public platform::Clipboard {
-public:
+  public:
     bool hasImage() const override { return !picture.isNull() || unreadable; }
     QImage image() const override { return picture; }
     void setImage(const QImage& image) override {

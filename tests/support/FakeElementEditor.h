@@ -9,7 +9,7 @@
 namespace tessella::testing {
 
 class FakeElementEditor final : public texture::ElementEditorHost {
-public:
+  public:
     texture::EditResult edit(const texture::ElementRequest& request) override {
         requests.push_back(request);
         return answer;

@@ -12,10 +12,14 @@ using platform::MessageKind;
 namespace {
 const char* KindName(MessageKind k) {
     switch (k) {
-        case MessageKind::Warning: return "warning";
-        case MessageKind::Error: return "error";
-        case MessageKind::Information: return "information";
-        case MessageKind::Confirmation: return "confirmation";
+        case MessageKind::Warning:
+            return "warning";
+        case MessageKind::Error:
+            return "error";
+        case MessageKind::Information:
+            return "information";
+        case MessageKind::Confirmation:
+            return "confirmation";
     }
     return "?";
 }
@@ -62,16 +66,15 @@ Answer ScriptedPrompts::message(MessageKind kind, const QString& text,
     return ask(kind, text, buttons, buttons.empty() ? Answer::Ok : buttons.front());
 }
 
-Answer ScriptedPrompts::ask(MessageKind kind, const QString& text,
-                            const platform::Buttons& buttons, Answer defaultAnswer) {
+Answer ScriptedPrompts::ask(MessageKind kind, const QString& text, const platform::Buttons& buttons,
+                            Answer defaultAnswer) {
     EXPECT_TRUE(buttons.empty() ||
                 std::find(buttons.begin(), buttons.end(), defaultAnswer) != buttons.end())
         << "the default answer is not one of the buttons of \"" << text.toStdString() << "\"";
     shown_.push_back({kind, text, buttons, defaultAnswer});
     const bool okOnly = buttons.size() == 1 && buttons.front() == Answer::Ok;
     if (acceptOkBoxes_ && okOnly &&
-        (script_.empty() || script_.front().step != Step::Message ||
-         script_.front().kind != kind ||
+        (script_.empty() || script_.front().step != Step::Message || script_.front().kind != kind ||
          (!script_.front().text.isEmpty() && script_.front().text != text)))
         return Answer::Ok;
     Entry e;
@@ -97,14 +100,12 @@ std::optional<QString> ScriptedPrompts::fileDialog(const QString& caption, const
     return e.name;
 }
 
-std::optional<QString> ScriptedPrompts::openFileName(const QString& caption,
-                                                     const QString& filter,
+std::optional<QString> ScriptedPrompts::openFileName(const QString& caption, const QString& filter,
                                                      const QString& initialPath) {
     return fileDialog(caption, filter, initialPath);
 }
 
-std::optional<QString> ScriptedPrompts::saveFileName(const QString& caption,
-                                                     const QString& filter,
+std::optional<QString> ScriptedPrompts::saveFileName(const QString& caption, const QString& filter,
                                                      const QString& initialPath) {
     return fileDialog(caption, filter, initialPath);
 }

@@ -18,7 +18,7 @@ struct ShownMessage {
 };
 
 class ScriptedPrompts final : public platform::Prompts {
-public:
+  public:
     ~ScriptedPrompts() override;
 
     // The next message box must be of this kind; it answers `answer`. An empty text matches
@@ -54,7 +54,7 @@ public:
                                         const QString& initialFolder) override;
     bool printerSetup(QPrinter& printer) override;
 
-private:
+  private:
     enum class Step { Message, File, Colour, Folder, Printer };
     struct Entry {
         Step step = Step::Message;

@@ -14,9 +14,12 @@ TEST(AtlasData, RepeatedNamesTakeTheFirstFreeNumber) {
     const struct {
         const char* source;
         const char* name;
-    } rows[] = {{"/a/brique.png", "brique.png"},   {"/b/brique.png", "brique-2.png"},
-                {"/c/brique.png", "brique-3.png"}, {"/a/sol", "sol"},
-                {"/b/sol", "sol-2"},               {"/x/brique-2.png", "brique-2-2.png"}};
+    } rows[] = {{"/a/brique.png", "brique.png"},
+                {"/b/brique.png", "brique-2.png"},
+                {"/c/brique.png", "brique-3.png"},
+                {"/a/sol", "sol"},
+                {"/b/sol", "sol-2"},
+                {"/x/brique-2.png", "brique-2-2.png"}};
     int x = 0;
     for (const auto& row : rows) {
         RecordPlacedFrame(frames, QRect(x, 0, 8, 8), QString::fromLatin1(row.source));
@@ -26,8 +29,8 @@ TEST(AtlasData, RepeatedNamesTakeTheFirstFreeNumber) {
 }
 
 TEST(AtlasData, ReplaceRenamesTheFrameAtTheSameRectangle) {
-    std::vector<AtlasFrame> frames = {{QRect(0, 0, 8, 8), "a.png"}, {QRect(8, 0, 8, 8), "b.png"},
-                                      {QRect(16, 0, 4, 4), "c.png"}};
+    std::vector<AtlasFrame> frames = {
+        {QRect(0, 0, 8, 8), "a.png"}, {QRect(8, 0, 8, 8), "b.png"}, {QRect(16, 0, 4, 4), "c.png"}};
     RecordReplacedFrame(frames, QRect(8, 0, 8, 8), "/x/a.png");
     EXPECT_EQ(frames[1], (AtlasFrame{QRect(8, 0, 8, 8), "a-2.png"}));
     // Renamed to its own name: it keeps it.
@@ -44,20 +47,19 @@ TEST(AtlasData, JsonRoundTripAndLayout) {
                                             {QRect(64, 0, 32, 16), "sol.png"}};
     const QByteArray json = AtlasJson(frames, "mur.png", QSize(256, 128));
     const QJsonObject root = QJsonDocument::fromJson(json).object();
-    EXPECT_EQ(root["frames"]["sol.png"].toObject(),
-              QJsonObject({{"frame", QJsonObject({{"x", 64}, {"y", 0}, {"w", 32}, {"h", 16}})},
-                           {"rotated", false},
-                           {"trimmed", false},
-                           {"spriteSourceSize",
-                            QJsonObject({{"x", 0}, {"y", 0}, {"w", 32}, {"h", 16}})},
-                           {"sourceSize", QJsonObject({{"w", 32}, {"h", 16}})}}));
-    EXPECT_EQ(root["meta"].toObject(),
-              QJsonObject({{"app", "Tessella"},
-                           {"version", "4.0"},
-                           {"image", "mur.png"},
-                           {"format", "RGB888"},
-                           {"size", QJsonObject({{"w", 256}, {"h", 128}})},
-                           {"scale", "1"}}));
+    EXPECT_EQ(
+        root["frames"]["sol.png"].toObject(),
+        QJsonObject({{"frame", QJsonObject({{"x", 64}, {"y", 0}, {"w", 32}, {"h", 16}})},
+                     {"rotated", false},
+                     {"trimmed", false},
+                     {"spriteSourceSize", QJsonObject({{"x", 0}, {"y", 0}, {"w", 32}, {"h", 16}})},
+                     {"sourceSize", QJsonObject({{"w", 32}, {"h", 16}})}}));
+    EXPECT_EQ(root["meta"].toObject(), QJsonObject({{"app", "Tessella"},
+                                                    {"version", "4.0"},
+                                                    {"image", "mur.png"},
+                                                    {"format", "RGB888"},
+                                                    {"size", QJsonObject({{"w", 256}, {"h", 128}})},
+                                                    {"scale", "1"}}));
     EXPECT_EQ(ParseAtlasJson(json, QSize(256, 128)), frames);
     // One pixel narrower, sol.png (64 + 32 = 96) still fits; at 95 it does not.
     EXPECT_TRUE(ParseAtlasJson(json, QSize(96, 64)));
@@ -74,9 +76,10 @@ TEST(AtlasData, FrameListsBeyondTheBoundAreRefused) {
     const auto list = [](int count) {
         QJsonObject frames;
         for (int i = 0; i < count; ++i)
-            frames.insert(QString::number(i),
-                          QJsonObject({{"frame", QJsonObject({{"x", 0}, {"y", 0}, {"w", 8192},
-                                                              {"h", 8192}})}}));
+            frames.insert(
+                QString::number(i),
+                QJsonObject(
+                    {{"frame", QJsonObject({{"x", 0}, {"y", 0}, {"w", 8192}, {"h", 8192}})}}));
         return QJsonDocument(QJsonObject({{"frames", frames}})).toJson();
     };
     EXPECT_TRUE(ParseAtlasJson(list(2), QSize(8192, 8192)));
@@ -87,10 +90,18 @@ TEST(AtlasData, ElementFilesStayInTheFolder) {
     const struct {
         const char* name;
         const char* file;  // "" when refused
-    } rows[] = {{"brique.png", "/d/brique.png"}, {"sol.tga", "/d/sol.png"}, {"mur", "/d/mur.png"},
-                {"a.b.bmp", "/d/a.b.png"},       {"../x", ""},              {"/etc/x", ""},
-                {"a/b.png", ""},                 {"a\\b.png", ""},          {"", ""},
-                {"..", ""},                      {".", ""},                 {".png", ""},
+    } rows[] = {{"brique.png", "/d/brique.png"},
+                {"sol.tga", "/d/sol.png"},
+                {"mur", "/d/mur.png"},
+                {"a.b.bmp", "/d/a.b.png"},
+                {"../x", ""},
+                {"/etc/x", ""},
+                {"a/b.png", ""},
+                {"a\\b.png", ""},
+                {"", ""},
+                {"..", ""},
+                {".", ""},
+                {".png", ""},
                 {"a\nb", ""}};
     for (const auto& row : rows) {
         const auto file = ElementPathForName("/d", QString::fromUtf8(row.name));

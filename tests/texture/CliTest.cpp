@@ -4,10 +4,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QFileInfo>
 #include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -235,9 +235,9 @@ TEST_F(Cli, PngOutputsRoundTrip) {
     EXPECT_EQ(QImage(dir.filePath("back.bmp")), QImage(dir.filePath("page.bmp")));
     ASSERT_EQ(run("extract page.png el.png"), 0) << err.toStdString();
     EXPECT_EQ(QImage(dir.filePath("el008.png")).pixelColor(63, 63), QColor(Qt::red));
-    EXPECT_EQ(QImage(dir.filePath("el001.png")).convertToFormat(QImage::Format_RGB32),
-              QImage(dir.filePath("page.bmp")).copy(0, 0, 64, 64).convertToFormat(
-                  QImage::Format_RGB32));
+    EXPECT_EQ(
+        QImage(dir.filePath("el001.png")).convertToFormat(QImage::Format_RGB32),
+        QImage(dir.filePath("page.bmp")).copy(0, 0, 64, 64).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(Cli, PrintTakesADecimalCommaOrPointInMillimetres) {
@@ -245,8 +245,8 @@ TEST_F(Cli, PrintTakesADecimalCommaOrPointInMillimetres) {
         const char* width;
         int exitCode;
     } rows[] = {
-        {"100,5", 0}, {"100.5", 0}, {"100", 0}, {"400,0", 0},
-        {"400,5", 2}, {"1,0,5", 2}, {"1e2", 2}, {"-5", 2}, {",5", 2}, {"5,", 2},
+        {"100,5", 0}, {"100.5", 0}, {"100", 0}, {"400,0", 0}, {"400,5", 2},
+        {"1,0,5", 2}, {"1e2", 2},   {"-5", 2},  {",5", 2},    {"5,", 2},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.width);

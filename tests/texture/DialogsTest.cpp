@@ -14,8 +14,8 @@
 #include "ui/texture/PageWidthDialog.h"
 
 using namespace tessella::texture;
-using tessella::platform::ColourValue;
 using tessella::editor::NewElementDialog;
+using tessella::platform::ColourValue;
 
 namespace tessella::testing {
 namespace {

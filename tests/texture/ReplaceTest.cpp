@@ -36,7 +36,7 @@ TEST_F(Replace, FlushWithTheRightEdgeCopiesTheWholeElement) {
     EXPECT_EQ(events.mask, QRect(0, 0, 64, 64));
     EXPECT_TRUE(events.crossCursor);
     mask.moveToXCoarse(500);  // kept within the range
-    mask.moveToY(-64);    // the vertical controls hold -Y
+    mask.moveToY(-64);        // the vertical controls hold -Y
     EXPECT_EQ(QPoint(mask.x(), mask.y()), QPoint(192, 64));
     EXPECT_EQ(events.positions, QPoint(192, 64));
     EXPECT_EQ(events.positionText, QStringLiteral("192 x 64"));

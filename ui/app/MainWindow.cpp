@@ -1,52 +1,52 @@
 #include "ui/app/MainWindow.h"
 
-#include <QAction>
-#include <QCloseEvent>
 #include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFileSystemWatcher>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QKeyEvent>
-#include <QApplication>
-#include <QFileSystemWatcher>
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/app/AboutBox.h"
-#include "ui/app/MainWindowFileList.h"
-#include "texture/FileMasks.h"
-#include "ui/texture/PageWidthDialog.h"
-#include "ui/widgets/ImageBox.h"
-#include "ui/widgets/NumberLabel.h"
-#include "ui/app/PageCommands.h"
-#include "ui/texture/PageView.h"
-#include "ui/widgets/StatusPanels.h"
-#include "ui/widgets/StepArrows.h"
 #include "platform/ColourValue.h"
 #include "platform/Guard.h"
 #include "platform/ProgramFolder.h"
-#include "ui/widgets/Cursors.h"
-#include "ui/widgets/QtPrompts.h"
+#include "texture/FileMasks.h"
+#include "texture/PageTexts.h"
+#include "ui/app/AboutBox.h"
+#include "ui/app/MainWindowFileList.h"
+#include "ui/app/PageCommands.h"
+#include "ui/editor/NewElementDialog.h"
 #include "ui/print/ContactSheetWindow.h"
 #include "ui/print/PrintDialog.h"
-#include "ui/editor/NewElementDialog.h"
-#include "texture/PageTexts.h"
+#include "ui/texture/PageView.h"
+#include "ui/texture/PageWidthDialog.h"
+#include "ui/widgets/Cursors.h"
+#include "ui/widgets/ImageBox.h"
+#include "ui/widgets/NumberLabel.h"
+#include "ui/widgets/QtPrompts.h"
+#include "ui/widgets/StatusPanels.h"
+#include "ui/widgets/StepArrows.h"
 
 namespace tessella::app {
 
@@ -393,8 +393,8 @@ void MainWindow::buildStatusBar() {
     small.setPointSizeF(small.pointSizeF() * 0.85);
     for (size_t i = 0; i < panels_.size(); ++i) {
         panels_[i] = widgets::AddStatusPanel(statusBar(), kPanels[i].width,
-                                    QString::fromUtf8(kPanels[i].accessibleName),
-                                    QString::fromUtf8(kPanels[i].text));
+                                             QString::fromUtf8(kPanels[i].accessibleName),
+                                             QString::fromUtf8(kPanels[i].text));
         panels_[i]->setFont(small);
     }
 }
@@ -620,9 +620,8 @@ void MainWindow::createNewElement() {
 }
 
 void MainWindow::changeImportSize() {
-    runCommand([this] {
-        commands_->sourcePanel().importSizeChanged(importSizeCombo->currentText());
-    });
+    runCommand(
+        [this] { commands_->sourcePanel().importSizeChanged(importSizeCombo->currentText()); });
 }
 
 void MainWindow::moveMaskXFine() {
@@ -675,8 +674,8 @@ void MainWindow::previewCurrentSource() {
         previewed_ = index;
         ++previews_;
         fileIndexLabel->setValue(index.row());
-        commands_->sourcePanel().previewSource(platform::JoinPath(
-            fileListFolder(), fileModel_->fileName(fileModelIndex(index))));
+        commands_->sourcePanel().previewSource(
+            platform::JoinPath(fileListFolder(), fileModel_->fileName(fileModelIndex(index))));
         selectedCountLabel->setValue(selectedFileCount());
     });
 }
@@ -718,9 +717,8 @@ std::vector<texture::SourceEntry> MainWindow::sourceEntries() const {
     const QItemSelectionModel* selection = fileList->selectionModel();
     for (int row = 0; row < folderRows_->rowCount(); ++row) {
         const QModelIndex index = folderRows_->index(row, 0);
-        entries.push_back(
-            {platform::JoinPath(folder, fileModel_->fileName(fileModelIndex(index))),
-             selection->isSelected(index)});
+        entries.push_back({platform::JoinPath(folder, fileModel_->fileName(fileModelIndex(index))),
+                           selection->isSelected(index)});
     }
     return entries;
 }
@@ -780,9 +778,7 @@ void MainWindow::resetZoom() {
 }
 
 void MainWindow::openDrive() {
-    runCommand([this] {
-        showSourceFolder(platform::FolderWithSlash(driveCombo->currentText()));
-    });
+    runCommand([this] { showSourceFolder(platform::FolderWithSlash(driveCombo->currentText())); });
 }
 
 void MainWindow::openParentFolder() {

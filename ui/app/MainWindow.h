@@ -59,10 +59,10 @@ class AboutBox;
 class FilesOnlyModel;
 class FolderRowsModel;
 class PageCommands;
+using texture::PageView;
 using widgets::ImageBox;
 using widgets::NumberLabel;
 using widgets::StepArrows;
-using texture::PageView;
 
 // "mur.tga* — TESSELLA": the open page's file name, "*" when it is modified; "TESSELLA" alone
 // without a page.
@@ -271,8 +271,8 @@ class MainWindow : public QMainWindow {
     QFileSystemWatcher* folderWatcher_ = nullptr;
     FilesOnlyModel* filesOnly_ = nullptr;
     FolderRowsModel* folderRows_ = nullptr;  // the folder's files, the file list's model
-    QPersistentModelIndex previewed_;  // the file the preview shows
-    int previews_ = 0;                 // previews so far; a click compares it with its press
+    QPersistentModelIndex previewed_;        // the file the preview shows
+    int previews_ = 0;                       // previews so far; a click compares it with its press
     int previewsAtPress_ = -1;
     static constexpr int kSettleMs = 3000;
     bool keepFolderInSight_ = false;  // the shown folder is scrolled back into view

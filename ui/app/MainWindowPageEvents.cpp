@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "ui/widgets/ImageBox.h"
-#include "ui/app/MainWindow.h"
-#include "ui/texture/PageView.h"
-#include "ui/widgets/StepArrows.h"
 #include "texture/ReplaceMask.h"
 #include "texture/TexturePage.h"
+#include "ui/app/MainWindow.h"
+#include "ui/texture/PageView.h"
+#include "ui/widgets/ImageBox.h"
+#include "ui/widgets/StepArrows.h"
 
 namespace tessella::app {
 
@@ -94,8 +94,8 @@ void MainWindowPageEvents::setEnabled(PageCommand command, bool enabled) {
             w_.abandonButton->setEnabled(enabled);
             break;
         case PageCommand::PositionControls:
-            for (StepArrows* u : {w_.replaceXFineArrows, w_.replaceYFineArrows, w_.replaceXCoarseArrows,
-                              w_.replaceYCoarseArrows})
+            for (StepArrows* u : {w_.replaceXFineArrows, w_.replaceYFineArrows,
+                                  w_.replaceXCoarseArrows, w_.replaceYCoarseArrows})
                 u->setEnabled(enabled);
             break;
     }

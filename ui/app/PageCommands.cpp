@@ -13,8 +13,7 @@ int32_t PageCommands::DialogWidth::askWidth() {
 PageCommands::PageCommands(MainWindow& window)
     : window_(window),
       events_(window, window.services().page),
-      context_{window.services().page, window.services().prompts, window.services().pacer,
-               events_},
+      context_{window.services().page, window.services().prompts, window.services().pacer, events_},
       width_(window),
       mask_(context_),
       files_(context_, width_, &mask_) {

@@ -6,12 +6,12 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "ui/widgets/ImageBox.h"
-#include "ui/widgets/Resources.h"
 #include "imagefile/JpegDecoder.h"
 #include "platform/Error.h"
 #include "platform/Guard.h"
 #include "platform/Prompts.h"
+#include "ui/widgets/ImageBox.h"
+#include "ui/widgets/Resources.h"
 
 namespace tessella::app {
 

@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-
 class QFrame;
 
 namespace tessella::platform {

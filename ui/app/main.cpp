@@ -6,16 +6,16 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "ui/app/AppContext.h"
-#include "ui/app/MainWindow.h"
-#include "ui/widgets/AccessibleLabels.h"
-#include "ui/widgets/Resources.h"
-#include "ui/app/Startup.h"
 #include "platform/ImageLimits.h"
 #include "platform/Pacer.h"
 #include "platform/ProgramFolder.h"
-#include "ui/widgets/QtPrompts.h"
 #include "texture/TexturePage.h"
+#include "ui/app/AppContext.h"
+#include "ui/app/MainWindow.h"
+#include "ui/app/Startup.h"
+#include "ui/widgets/AccessibleLabels.h"
+#include "ui/widgets/QtPrompts.h"
+#include "ui/widgets/Resources.h"
 
 int main(int argc, char** argv) {
     using namespace tessella;

@@ -20,11 +20,10 @@ inline const QString kEmptyBoxCaption = QStringLiteral(" ");
 
 inline const QString kMissingFolderQuestion =
     QStringLiteral("Le dossier <%1> n'existe pas !\n\rFaut-il le créer ?");
-inline const QString kEmptyFolderWarning =
-    QStringLiteral("Le dossier des textures de base est vide !\n\rChoisissez un dossier contenant "
-                   "des images BMP\n\rcomme catalogue de textures de base .");
-inline const QString kFolderNotCreated =
-    QStringLiteral("Impossible de créer le dossier :\n\r%1");
+inline const QString kEmptyFolderWarning = QStringLiteral(
+    "Le dossier des textures de base est vide !\n\rChoisissez un dossier contenant "
+    "des images BMP\n\rcomme catalogue de textures de base .");
+inline const QString kFolderNotCreated = QStringLiteral("Impossible de créer le dossier :\n\r%1");
 inline const QString kUnreadableTextures =
     QStringLiteral("Ces images n'ont pas pu être lues :\n\r%1");
 inline const QString kUnreadableTexture = QStringLiteral("Impossible de lire l'image :\n\r%1");

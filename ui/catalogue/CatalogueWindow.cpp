@@ -12,15 +12,15 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/widgets/QtPrompts.h"
-#include "ui/widgets/StatusPanels.h"
-#include "ui/catalogue/CatalogueTexts.h"
-#include "ui/catalogue/ThumbnailBox.h"
 #include "imagefile/ImageLoader.h"
 #include "platform/Error.h"
 #include "platform/Guard.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
+#include "ui/catalogue/CatalogueTexts.h"
+#include "ui/catalogue/ThumbnailBox.h"
+#include "ui/widgets/QtPrompts.h"
+#include "ui/widgets/StatusPanels.h"
 
 namespace tessella::catalogue {
 
@@ -100,9 +100,9 @@ void CatalogueWindow::buildControls() {
     auto* navigationRow = new QHBoxLayout(navigation);
     navigationRow->setContentsMargins(4, 0, 4, 0);
     navigationRow->setSpacing(2);
-    for (QWidget* w : std::initializer_list<QWidget*>{firstPageButton, previousPageButton,
-                                                      nextPageButton, lastPageButton, rangeLabel,
-                                                      zoomSmallCheck})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{firstPageButton, previousPageButton, nextPageButton,
+                                         lastPageButton, rangeLabel, zoomSmallCheck})
         navigationRow->addWidget(w);
     navigationRow->addStretch(1);
 
@@ -158,8 +158,7 @@ void CatalogueWindow::begin(const std::optional<QString>& textureFolder) {
         if (textureFolder) {
             folder = CleanFolder(*textureFolder);
         } else {
-            folder = CleanFolder(platform::JoinPath(program_.path(),
-                                                    kCatalogueFolderName));
+            folder = CleanFolder(platform::JoinPath(program_.path(), kCatalogueFolderName));
             present = folderReady(folder);
         }
         // A folder declined or not created is an empty catalogue, without more words.

@@ -1,8 +1,8 @@
 #include "ui/catalogue/ThumbnailBox.h"
 
-#include "ui/widgets/ImageBox.h"
 #include "catalogue/CataloguePaging.h"
 #include "ui/catalogue/CatalogueTexts.h"
+#include "ui/widgets/ImageBox.h"
 
 namespace tessella::catalogue {
 

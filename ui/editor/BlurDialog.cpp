@@ -16,21 +16,28 @@ using pixels::BlurVariant;
 constexpr QSize kStepButtonSize(33, 22);
 
 struct StepLook {
-    QString name;  // what the button does
+    QString name;   // what the button does
     QPointF arrow;  // direction of the arrow on its glyph; none for the whole picture
 };
 
 StepLook LookOf(BlurVariant v) {
     switch (v) {
-        case BlurVariant::Whole: return {QStringLiteral("Flou uniforme"), {0, 0}};
-        case BlurVariant::Right: return {QStringLiteral("Flou vers la droite"), {1, 0}};
-        case BlurVariant::Down: return {QStringLiteral("Flou vers le bas"), {0, 1}};
-        case BlurVariant::DownRight: return {QStringLiteral("Flou en bas à droite"), {1, 1}};
+        case BlurVariant::Whole:
+            return {QStringLiteral("Flou uniforme"), {0, 0}};
+        case BlurVariant::Right:
+            return {QStringLiteral("Flou vers la droite"), {1, 0}};
+        case BlurVariant::Down:
+            return {QStringLiteral("Flou vers le bas"), {0, 1}};
+        case BlurVariant::DownRight:
+            return {QStringLiteral("Flou en bas à droite"), {1, 1}};
         case BlurVariant::DownOneLeftTwo:
             return {QStringLiteral("Flou en bas, deux à gauche"), {-2, 1}};
-        case BlurVariant::Left: return {QStringLiteral("Flou vers la gauche"), {-1, 0}};
-        case BlurVariant::Up: return {QStringLiteral("Flou vers le haut"), {0, -1}};
-        case BlurVariant::UpLeft: return {QStringLiteral("Flou en haut à gauche"), {-1, -1}};
+        case BlurVariant::Left:
+            return {QStringLiteral("Flou vers la gauche"), {-1, 0}};
+        case BlurVariant::Up:
+            return {QStringLiteral("Flou vers le haut"), {0, -1}};
+        case BlurVariant::UpLeft:
+            return {QStringLiteral("Flou en haut à gauche"), {-1, -1}};
         case BlurVariant::UpOneRightTwo:
             return {QStringLiteral("Flou en haut, deux à droite"), {2, -1}};
     }
@@ -84,7 +91,8 @@ BlurDialog::BlurDialog(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::WindowS
         button->setAutoDefault(false);
         layout->addWidget(button);
         stepButtons[i] = button;
-        connect(button, &QPushButton::clicked, this, [this, variant] { emit stepRequested(variant); });
+        connect(button, &QPushButton::clicked, this,
+                [this, variant] { emit stepRequested(variant); });
     }
     undoButton = new QPushButton(kBlurUndoCaption, this);
     undoButton->setFixedHeight(kStepButtonSize.height());

@@ -24,10 +24,10 @@ class BlurDialog final : public QDialog {
 
     // The variants of the buttons from left to right.
     static constexpr std::array<pixels::BlurVariant, 9> kButtonOrder = {
-        pixels::BlurVariant::Whole,         pixels::BlurVariant::Right,
-        pixels::BlurVariant::DownRight,     pixels::BlurVariant::Down,
+        pixels::BlurVariant::Whole,          pixels::BlurVariant::Right,
+        pixels::BlurVariant::DownRight,      pixels::BlurVariant::Down,
         pixels::BlurVariant::DownOneLeftTwo, pixels::BlurVariant::Left,
-        pixels::BlurVariant::UpLeft,        pixels::BlurVariant::Up,
+        pixels::BlurVariant::UpLeft,         pixels::BlurVariant::Up,
         pixels::BlurVariant::UpOneRightTwo};
 
     explicit BlurDialog(QWidget* parent = nullptr);

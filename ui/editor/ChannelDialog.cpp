@@ -88,9 +88,9 @@ void ChannelDialog::showFor(QGroupBox* group) {
 
 std::optional<ChannelOperation> ChannelDialog::askSwap() {
     showFor(swapGroup);
-    static constexpr ChannelOperation swaps[] = {
-        ChannelOperation::SwapRedBlue, ChannelOperation::SwapGreenBlue,
-        ChannelOperation::SwapRedGreen};
+    static constexpr ChannelOperation swaps[] = {ChannelOperation::SwapRedBlue,
+                                                 ChannelOperation::SwapGreenBlue,
+                                                 ChannelOperation::SwapRedGreen};
     if (swapChoice_ < 0) return std::nullopt;
     return swaps[swapChoice_];
 }

@@ -17,15 +17,15 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "texture/FileMasks.h"
-#include "ui/widgets/ImageBox.h"
-#include "ui/widgets/NumberLabel.h"
 #include "imagefile/ImageLoader.h"
-#include "ui/editor/ColourAdjustTexts.h"
 #include "pixels/WorkingPicture.h"
 #include "platform/Error.h"
 #include "platform/Guard.h"
 #include "platform/ProgramFolder.h"
+#include "texture/FileMasks.h"
+#include "ui/editor/ColourAdjustTexts.h"
+#include "ui/widgets/ImageBox.h"
+#include "ui/widgets/NumberLabel.h"
 #include "ui/widgets/QtPrompts.h"
 
 namespace tessella::pixels {
@@ -337,7 +337,8 @@ void ColourAdjustWindow::connectControls() {
     connect(directionGroup_, &QButtonGroup::idClicked, this, &ColourAdjustWindow::chooseDirection);
     connect(thresholdBar, &QScrollBar::valueChanged, this, &ColourAdjustWindow::updateEmboss);
     connect(plainEmbossRadio, &QRadioButton::clicked, this, &ColourAdjustWindow::updateEmboss);
-    connect(strongInvertedEmbossRadio, &QRadioButton::clicked, this, &ColourAdjustWindow::updateEmboss);
+    connect(strongInvertedEmbossRadio, &QRadioButton::clicked, this,
+            &ColourAdjustWindow::updateEmboss);
     connect(saturationBar, &QScrollBar::valueChanged, this, &ColourAdjustWindow::updateEmboss);
     connect(backgroundChoice_, &QButtonGroup::idClicked, this,
             &ColourAdjustWindow::chooseBackground);
@@ -376,8 +377,8 @@ void ColourAdjustWindow::configure(ColourAdjustment adjustment) {
     progressivePanel->setVisible(rgb);
     embossGroup->setVisible(emboss);
     backgroundGroup->setVisible(emboss);
-    for (QWidget* w : std::initializer_list<QWidget*>{thresholdBar, plainEmbossRadio, strongInvertedEmbossRadio,
-                                                      backgroundChoiceGroup})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             thresholdBar, plainEmbossRadio, strongInvertedEmbossRadio, backgroundChoiceGroup})
         w->setEnabled(emboss);
 }
 
@@ -485,7 +486,8 @@ void ColourAdjustWindow::setProgressive(bool on) {
 void ColourAdjustWindow::updateEmboss() {
     platform::Guard(prompts_, [&] {
         EmbossSettings emboss = settings_.emboss;
-        emboss.mode = plainEmbossRadio->isChecked() ? EmbossMode::Plain : EmbossMode::StrongInverted;
+        emboss.mode =
+            plainEmbossRadio->isChecked() ? EmbossMode::Plain : EmbossMode::StrongInverted;
         emboss.threshold = thresholdBar->value();
         thresholdLabel->setValue(emboss.threshold);
         emboss.saturation = saturationBar->value();
@@ -543,8 +545,8 @@ void ColourAdjustWindow::chooseTexture() {
     }
     // Without a catalogue, the platform's file dialog on the same folder.
     platform::Guard(prompts_, [&] {
-        const std::optional<QString> name =
-            prompts_.openFileName(kTextureDialogCaption, texture::OpenPictureFilter(), textureFolder());
+        const std::optional<QString> name = prompts_.openFileName(
+            kTextureDialogCaption, texture::OpenPictureFilter(), textureFolder());
         if (!name) return;
         // Read aside: a file that does not load leaves the texture as it was.
         QImage loaded;

@@ -28,7 +28,7 @@ class NumberLabel;
 namespace tessella::platform {
 class Prompts;
 class ProgramFolder;
-}
+}  // namespace tessella::platform
 
 namespace tessella::pixels {
 

@@ -30,8 +30,8 @@ inline const QString kPenWidthName = QStringLiteral("Épaisseur du trait");
 inline const QString kPenSwatchName = QStringLiteral("Couleur du crayon");
 inline const QString kBrushSwatchName = QStringLiteral("Couleur du pinceau");
 inline const QString kPenStyleNames[] = {
-    QStringLiteral("Trait plein"),     QStringLiteral("Tirets"),
-    QStringLiteral("Pointillés"),      QStringLiteral("Tiret point"),
+    QStringLiteral("Trait plein"),       QStringLiteral("Tirets"),
+    QStringLiteral("Pointillés"),        QStringLiteral("Tiret point"),
     QStringLiteral("Tiret point point"), QStringLiteral("Sans trait"),
 };
 inline const QString kBrushStyleNames[] = {

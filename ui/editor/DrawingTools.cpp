@@ -1,7 +1,6 @@
 #include "ui/editor/DrawingTools.h"
 
 #include <QButtonGroup>
-#include <algorithm>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,21 +9,22 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "drawing/FloodFill.h"
+#include "platform/Guard.h"
+#include "platform/Prompts.h"
+#include "ui/editor/DrawingSurface.h"
+#include "ui/editor/DrawingTexts.h"
+#include "ui/widgets/Cursors.h"
 #include "ui/widgets/ImageBox.h"
 #include "ui/widgets/StatusPanels.h"
 #include "ui/widgets/StepArrows.h"
-#include "ui/editor/DrawingTexts.h"
-#include "drawing/FloodFill.h"
-#include "ui/editor/DrawingSurface.h"
-#include "platform/Guard.h"
-#include "platform/Prompts.h"
-#include "ui/widgets/Cursors.h"
 
 namespace tessella::drawing {
 
@@ -35,8 +35,8 @@ constexpr int kSwatchSide = 17;
 constexpr std::array<int, 2> kStatusPanelWidths = {150, 110};
 constexpr Qt::PenStyle kPenStyles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
                                        Qt::DashDotLine, Qt::DashDotDotLine, Qt::NoPen};
-constexpr Qt::BrushStyle kBrushStyles[] = {Qt::SolidPattern, Qt::NoBrush,     Qt::HorPattern,
-                                           Qt::VerPattern,   Qt::FDiagPattern, Qt::BDiagPattern,
+constexpr Qt::BrushStyle kBrushStyles[] = {Qt::SolidPattern, Qt::NoBrush,         Qt::HorPattern,
+                                           Qt::VerPattern,   Qt::FDiagPattern,    Qt::BDiagPattern,
                                            Qt::CrossPattern, Qt::DiagCrossPattern};
 
 // A glyph drawn in black on a transparent square.
@@ -136,12 +136,13 @@ void DrawingTools::buildControls() {
         toolButtons[i] = GroupedButton(ToolGlyph(tool), toolNames[i], toolGroup_, int(i));
     }
     toolButtons[0]->setIcon(QIcon(cursors_.cursor(widgets::ToolCursor::Pencil).pixmap()));
-    noToolButton = GroupedButton(Glyph([](QPainter& p) {
-                                     p.setBrush(Qt::white);
-                                     p.drawPolygon(QPolygon({{4, 1}, {4, 13}, {7, 10}, {10, 14},
-                                                             {11, 13}, {9, 9}, {13, 9}}));
-                                 }),
-                                 kNoToolName, toolGroup_, -2);
+    noToolButton = GroupedButton(
+        Glyph([](QPainter& p) {
+            p.setBrush(Qt::white);
+            p.drawPolygon(
+                QPolygon({{4, 1}, {4, 13}, {7, 10}, {10, 14}, {11, 13}, {9, 9}, {13, 9}}));
+        }),
+        kNoToolName, toolGroup_, -2);
     noToolButton->setChecked(true);
     drawButton = ToolButton(ToolGlyph(DrawingTool::Pencil), kDrawHint, kDrawHint, this);
     fillButton = ToolButton(QIcon(cursors_.cursor(widgets::ToolCursor::PaintPot).pixmap()),
@@ -157,9 +158,8 @@ void DrawingTools::buildControls() {
                                            kPenStyleNames[i], penStyles, int(i));
     }
     penStyleButtons[0]->setChecked(true);
-    connect(penStyles, &QButtonGroup::idClicked, this, [this](int id) {
-        pen_.setStyle(kPenStyles[id]);
-    });
+    connect(penStyles, &QButtonGroup::idClicked, this,
+            [this](int id) { pen_.setStyle(kPenStyles[id]); });
 
     const QIcon picker(cursors_.cursor(widgets::ToolCursor::ColourPicker).pixmap());
     const QIcon palette = style()->standardIcon(QStyle::SP_DesktopIcon);
@@ -186,9 +186,8 @@ void DrawingTools::buildControls() {
                                              kBrushStyleNames[i], brushStyles, int(i));
     }
     brushStyleButtons[0]->setChecked(true);
-    connect(brushStyles, &QButtonGroup::idClicked, this, [this](int id) {
-        brush_.setStyle(kBrushStyles[id]);
-    });
+    connect(brushStyles, &QButtonGroup::idClicked, this,
+            [this](int id) { brush_.setStyle(kBrushStyles[id]); });
     brushColourButton = ToolButton(palette, kBrushColourHint, kBrushColourHint, this);
     brushPickButton = ToolButton(picker, kBrushPickName, kPickHint, this);
     brushSwatch = Swatch(kBrushSwatchName, this);
@@ -319,8 +318,7 @@ void DrawingTools::takePickedColour(QColor colour) {
 
 void DrawingTools::choosePenColour() {
     platform::Guard(prompts_, [this] {
-        const auto chosen =
-            prompts_.chooseColour(platform::ColourValue::fromQColor(pen_.color()));
+        const auto chosen = prompts_.chooseColour(platform::ColourValue::fromQColor(pen_.color()));
         if (!chosen) return;
         pen_.setColor(chosen->toQColor());
         showSwatches();
@@ -456,7 +454,8 @@ void DrawingTools::releaseOnPicture(QPoint pixel, Qt::MouseButton, bool onPictur
         editor_.pictureDrawn();
     } else if (stroking_) {
         if (onPicture)
-            editor_.drawOnPicture([&](QImage& picture) { picture.setPixelColor(pixel, pen_.color()); });
+            editor_.drawOnPicture(
+                [&](QImage& picture) { picture.setPixelColor(pixel, pen_.color()); });
         stroking_ = false;
         editor_.pictureDrawn();
     }

@@ -58,7 +58,8 @@ class DrawingTools final : public QDialog {
     QToolButton* noToolButton;
     QToolButton* drawButton;
     QToolButton* fillButton;
-    std::array<QToolButton*, 6> penStyleButtons{};  // solid, dash, dot, dash-dot, dash-dot-dot, none
+    std::array<QToolButton*, 6>
+        penStyleButtons{};  // solid, dash, dot, dash-dot, dash-dot-dot, none
     QToolButton* penColourButton;
     QToolButton* penPickButton;
     QLineEdit* penWidthEdit;

@@ -106,8 +106,7 @@ void EditorOperations::fuseChannels() {
 
 void EditorOperations::addVeil() {
     std::optional<platform::ColourValue> colour;
-    if (!platform::Guard(prompts_, [&] { colour = prompts_.chooseColour(veilColour_); }) ||
-        !colour)
+    if (!platform::Guard(prompts_, [&] { colour = prompts_.chooseColour(veilColour_); }) || !colour)
         return;
     veilColour_ = *colour;
     run([&] { AddVeil(work_, *colour); });
@@ -121,8 +120,8 @@ void EditorOperations::openBlur() {
     blurDialog_->move(window_->pos() + BlurDialog::kOffsetFromEditor);
     const auto step =
         connect(blurDialog_, &BlurDialog::stepRequested, this, &EditorOperations::applyBlurStep);
-    const auto back = connect(blurDialog_, &BlurDialog::undoRequested, this,
-                              &EditorOperations::undoBlurSteps);
+    const auto back =
+        connect(blurDialog_, &BlurDialog::undoRequested, this, &EditorOperations::undoBlurSteps);
     blurDialog_->exec();
     disconnect(step);
     disconnect(back);

@@ -1,7 +1,7 @@
 #pragma once
 // The element editor's operations on the shared working picture, each in one pattern: a step
-// of the history, operation, then pictureChanged so the editor stores and shows the result at its zoom.
-// On a fault the picture and the undo copy are left as they were.
+// of the history, operation, then pictureChanged so the editor stores and shows the result at its
+// zoom. On a fault the picture and the undo copy are left as they were.
 
 #include <QObject>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "ui/editor/ElementEditor.h"
 
-#include <QCloseEvent>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -71,10 +71,10 @@ ElementEditor::ElementEditor(const Services& services, QWidget* parent)
     setModal(true);
     buildControls();
     buildMenu();
-    zones_ = new ZoneTool(services.prompts, services.clipboard, *view_, display_,
-                          {editMenu, zoneAction, copyAction, copySelectionAction, pasteAsNewAction,
-                           pasteIntoAction},
-                          this);
+    zones_ = new ZoneTool(
+        services.prompts, services.clipboard, *view_, display_,
+        {editMenu, zoneAction, copyAction, copySelectionAction, pasteAsNewAction, pasteIntoAction},
+        this);
     // The palette beside the editor is its child, so that the modal editor lets it work.
     drawingTools_ = new drawing::DrawingTools(services.prompts, services.cursors, *this, this);
     tiledPreview_ = new TiledPreview(this);
@@ -82,13 +82,21 @@ ElementEditor::ElementEditor(const Services& services, QWidget* parent)
     resize(900, 640);
 }
 
-BlurDialog* ElementEditor::blurDialog() const { return operations_->blurDialog(); }
-ChannelDialog* ElementEditor::channelDialog() const { return operations_->channelDialog(); }
-ResizeDialog* ElementEditor::resizeDialog() const { return operations_->resizeDialog(); }
+BlurDialog* ElementEditor::blurDialog() const {
+    return operations_->blurDialog();
+}
+ChannelDialog* ElementEditor::channelDialog() const {
+    return operations_->channelDialog();
+}
+ResizeDialog* ElementEditor::resizeDialog() const {
+    return operations_->resizeDialog();
+}
 pixels::ColourAdjustWindow* ElementEditor::colourWindow() const {
     return operations_->colourWindow();
 }
-int ElementEditor::zoom() const { return view_->zoom(); }
+int ElementEditor::zoom() const {
+    return view_->zoom();
+}
 
 void ElementEditor::buildControls() {
     rotateLeftButton = GlyphButton(kRotateCaption, kRotateLeftName, QStyle::SP_ArrowLeft, this);
@@ -164,8 +172,8 @@ void ElementEditor::buildMenu() {
     undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     undoAction->setEnabled(false);
     redoAction = editMenu->addAction(kRedoStepCaption);
-    redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
-                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     redoAction->setEnabled(false);
     editMenu->addSeparator();
     copyAction = editMenu->addAction(kCopyCaption);
@@ -277,12 +285,12 @@ void ElementEditor::connectControls() {
 }
 
 QList<QPushButton*> ElementEditor::operationButtons() const {
-    return {rotateLeftButton, rotateRightButton, symmetry2Button, symmetry4Button, mirrorButton,
-            flipButton,       doubleRightButton, doubleDownButton, swapChannelsButton,
-            greyButton,       negativeButton,    veilButton,       fuseButton,
-            adjustButton,     blurButton,        sharpenButton,    softenButton,
-            resizeButton,     embossButton,      contrastButton,   offsetHalfButton,
-            makeTileableButton};
+    return {rotateLeftButton,   rotateRightButton, symmetry2Button,   symmetry4Button,
+            mirrorButton,       flipButton,        doubleRightButton, doubleDownButton,
+            swapChannelsButton, greyButton,        negativeButton,    veilButton,
+            fuseButton,         adjustButton,      blurButton,        sharpenButton,
+            softenButton,       resizeButton,      embossButton,      contrastButton,
+            offsetHalfButton,   makeTileableButton};
 }
 
 // --- Hand-over, showing and closing ----------------------------------------------------
@@ -417,7 +425,8 @@ void ElementEditor::showTiledPreview() {
     if (drawingTools_->isVisible()) palette = drawingTools_->frameGeometry();
     tiledPreview_->showPicture(display_);
     // The buttons end where the element's view begins.
-    tiledPreview_->showBesideEditor(palette, view_->view->parentWidget()->mapToGlobal(QPoint()).y());
+    tiledPreview_->showBesideEditor(palette,
+                                    view_->view->parentWidget()->mapToGlobal(QPoint()).y());
 }
 
 void ElementEditor::replacePicture(const QImage& picture) {
@@ -450,8 +459,8 @@ void ElementEditor::newElement() {
     platform::Guard(services_.prompts, [this] {
         if (!newElementDialog_->askNewElement()) return;
         const texture::NewElementSettings& s = services_.newElement;
-        replacePicture(BlankElement(s.elementWidth, s.elementHeight, s.backgroundColour,
-                                    kNewElementCaption));
+        replacePicture(
+            BlankElement(s.elementWidth, s.elementHeight, s.backgroundColour, kNewElementCaption));
         closeResult_ = texture::EditorResult::Closed;
         newElementMode_ = true;
         reloadPath_.clear();

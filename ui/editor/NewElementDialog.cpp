@@ -66,8 +66,8 @@ const std::vector<std::pair<QString, ColourValue>>& NewElementDialog::Colours() 
     return colours;
 }
 
-NewElementDialog::NewElementDialog(texture::NewElementSettings& settings, platform::Prompts& prompts,
-                                   QWidget* parent)
+NewElementDialog::NewElementDialog(texture::NewElementSettings& settings,
+                                   platform::Prompts& prompts, QWidget* parent)
     : QDialog(parent), settings_(settings), prompts_(prompts) {
     setWindowTitle(QStringLiteral("Nouvel élément de texture"));
     setModal(true);

@@ -12,10 +12,10 @@
 #include <QValidator>
 #include <algorithm>
 
-#include "ui/editor/EditorTexts.h"
 #include "platform/Guard.h"
 #include "platform/Prompts.h"
 #include "platform/Rounding.h"
+#include "ui/editor/EditorTexts.h"
 
 namespace tessella::editor {
 
@@ -23,9 +23,8 @@ namespace {
 
 // The whole number a spin's text holds, when it is digits only within the spin's range.
 std::optional<int> NumberInRange(const QString& text, const QSpinBox& spin) {
-    if (text.isEmpty() || !std::all_of(text.begin(), text.end(), [](QChar c) {
-            return c >= u'0' && c <= u'9';
-        }))
+    if (text.isEmpty() ||
+        !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return std::nullopt;
     bool ok = false;
     const int value = text.toInt(&ok);

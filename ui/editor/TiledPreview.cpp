@@ -4,8 +4,8 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -132,9 +132,8 @@ QPoint TiledPreview::Place(const QRect& editor, QSize preview, const QRect& scre
         else
             candidates.push_back({palette->left() - kGapToEditor - preview.width(), top});
         // Below the palette, on its side.
-        candidates.push_back(
-            {palette->left() > editor.center().x() ? right.x() : left.x(),
-             palette->bottom() + 1 + kGapToEditor});
+        candidates.push_back({palette->left() > editor.center().x() ? right.x() : left.x(),
+                              palette->bottom() + 1 + kGapToEditor});
     }
     for (QPoint at : candidates)
         if (onScreen(at) && clearOfPalette(at)) return at;
@@ -152,8 +151,8 @@ void TiledPreview::showBesideEditor(const std::optional<QRect>& palette, int con
     if (QWidget* editor = parentWidget()) {
         QScreen* screen = editor->screen();
         const QRect available = screen ? screen->availableGeometry() : QRect();
-        move(Place(editor->window()->frameGeometry(), frameGeometry().size(), available,
-                   palette, controlsBottom) +
+        move(Place(editor->window()->frameGeometry(), frameGeometry().size(), available, palette,
+                   controlsBottom) +
              (pos() - frameGeometry().topLeft()));
     }
     raise();

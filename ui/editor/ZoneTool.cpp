@@ -73,36 +73,36 @@ ZoneTool::ZoneTool(platform::Prompts& prompts, platform::Clipboard& clipboard, E
 void ZoneTool::enter(ZoneState next) {
     state_ = next;
     switch (next) {
-    case ZoneState::Off:
-        hideOverlays();
-        view_.view->setCursor(Qt::CrossCursor);
-        emit pointerTaken();
-        menu_.copyAction->setEnabled(true);
-        menu_.zoneAction->setChecked(false);
-        menu_.zoneAction->setText(kZoneCaption);
-        break;
-    case ZoneState::Waiting:
-        // A floating paste or a zone of before is given up for the new zone.
-        hideOverlays();
-        view_.view->setCursor(Qt::SizeAllCursor);
-        menu_.zoneAction->setChecked(true);
-        menu_.zoneAction->setText(kZoneCloseCaption);
-        menu_.copyAction->setEnabled(false);
-        break;
-    case ZoneState::DrawingBand:
-        showZoneBand(QRect(bandStart_, QSize(1, 1)));
-        break;
-    case ZoneState::Fixed:
-        placeZoneFrame();
-        menu_.copySelectionAction->setEnabled(true);
-        break;
-    case ZoneState::PasteFloating:
-        hideOverlays();
-        PassPointerThrough(view_.pasteOverlay);
-        view_.pasteOverlay->show();
-        view_.pasteOverlay->raise();
-        view_.view->setCursor(Qt::PointingHandCursor);
-        break;
+        case ZoneState::Off:
+            hideOverlays();
+            view_.view->setCursor(Qt::CrossCursor);
+            emit pointerTaken();
+            menu_.copyAction->setEnabled(true);
+            menu_.zoneAction->setChecked(false);
+            menu_.zoneAction->setText(kZoneCaption);
+            break;
+        case ZoneState::Waiting:
+            // A floating paste or a zone of before is given up for the new zone.
+            hideOverlays();
+            view_.view->setCursor(Qt::SizeAllCursor);
+            menu_.zoneAction->setChecked(true);
+            menu_.zoneAction->setText(kZoneCloseCaption);
+            menu_.copyAction->setEnabled(false);
+            break;
+        case ZoneState::DrawingBand:
+            showZoneBand(QRect(bandStart_, QSize(1, 1)));
+            break;
+        case ZoneState::Fixed:
+            placeZoneFrame();
+            menu_.copySelectionAction->setEnabled(true);
+            break;
+        case ZoneState::PasteFloating:
+            hideOverlays();
+            PassPointerThrough(view_.pasteOverlay);
+            view_.pasteOverlay->show();
+            view_.pasteOverlay->raise();
+            view_.view->setCursor(Qt::PointingHandCursor);
+            break;
     }
 }
 
@@ -193,31 +193,31 @@ void ZoneTool::release(Qt::MouseButton button, QPoint pos) {
                         std::clamp(pos.y(), 0, view_.view->height()));
     view_.view->setCursor(Qt::PointingHandCursor);
     switch (state_) {
-    case ZoneState::PasteFloating: {
-        const BusyCursor busy;
-        const QImage picture = view_.pasteOverlay->picture();
-        const QPoint at = DropPosition(view_.pasteOverlay->pos(), view_.zoom());
-        // The undo copy is taken at the drop, not at "Coller dans l'image": a paste given up
-        // keeps the copy of the operation before it.
-        emit pasteDropped(picture, at);
-        enter(ZoneState::Off);
-        break;
-    }
-    case ZoneState::Fixed: {
-        const QPoint pixel =
-            ClampToPicture(view_.pixelAt(inView), element.width(), element.height());
-        zone_ = PlaceZone(pixel, zone_.size(), element);
-        enter(ZoneState::Fixed);
-        break;
-    }
-    case ZoneState::DrawingBand:
-        zone_ = ElementRectOf(BandRect(bandStart_, inView), view_.zoom(), element);
-        // A click, or a band narrower than one element pixel, makes no zone.
-        enter(zone_.isEmpty() ? ZoneState::Waiting : ZoneState::Fixed);
-        break;
-    case ZoneState::Waiting:
-    case ZoneState::Off:
-        break;
+        case ZoneState::PasteFloating: {
+            const BusyCursor busy;
+            const QImage picture = view_.pasteOverlay->picture();
+            const QPoint at = DropPosition(view_.pasteOverlay->pos(), view_.zoom());
+            // The undo copy is taken at the drop, not at "Coller dans l'image": a paste given up
+            // keeps the copy of the operation before it.
+            emit pasteDropped(picture, at);
+            enter(ZoneState::Off);
+            break;
+        }
+        case ZoneState::Fixed: {
+            const QPoint pixel =
+                ClampToPicture(view_.pixelAt(inView), element.width(), element.height());
+            zone_ = PlaceZone(pixel, zone_.size(), element);
+            enter(ZoneState::Fixed);
+            break;
+        }
+        case ZoneState::DrawingBand:
+            zone_ = ElementRectOf(BandRect(bandStart_, inView), view_.zoom(), element);
+            // A click, or a band narrower than one element pixel, makes no zone.
+            enter(zone_.isEmpty() ? ZoneState::Waiting : ZoneState::Fixed);
+            break;
+        case ZoneState::Waiting:
+        case ZoneState::Off:
+            break;
     }
 }
 

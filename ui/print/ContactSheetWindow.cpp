@@ -12,13 +12,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "ui/widgets/ImageBox.h"
 #include "platform/Guard.h"
 #include "platform/Pacer.h"
 #include "platform/PrinterService.h"
 #include "platform/Prompts.h"
 #include "print/PagePrinting.h"
 #include "print/PrintTexts.h"
+#include "ui/widgets/ImageBox.h"
 
 namespace tessella::print {
 

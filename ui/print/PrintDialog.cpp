@@ -10,13 +10,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/widgets/ImageBox.h"
-#include "ui/widgets/StepArrows.h"
 #include "platform/Guard.h"
 #include "platform/PrinterService.h"
 #include "platform/Prompts.h"
 #include "print/PagePrinting.h"
 #include "print/PrintTexts.h"
+#include "ui/widgets/ImageBox.h"
+#include "ui/widgets/StepArrows.h"
 
 namespace tessella::print {
 

@@ -51,14 +51,14 @@ class PrintDialog final : public QDialog {
     QGroupBox* sizeGroup;
     widgets::StepArrows* widthFineArrows;    // millimetres
     widgets::StepArrows* widthCoarseArrows;  // centimetres
-    QLabel* widthText;               // width in cm
-    QLabel* heightText;              // height in cm (follows)
+    QLabel* widthText;                       // width in cm
+    QLabel* heightText;                      // height in cm (follows)
     QPushButton* orientationButton;
     QCheckBox* keepSettingsCheck;
     QCheckBox* printNameCheck;
     QGroupBox* positionGroup;
     widgets::ImageBox* sheetPicture;   // the sheet under the miniature
-    QWidget* paperOutline;         // positions are measured from its corner
+    QWidget* paperOutline;             // positions are measured from its corner
     widgets::ImageBox* miniatureView;  // the page at scale
     widgets::StepArrows* xArrows;
     QLabel* xText;

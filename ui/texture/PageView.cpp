@@ -95,7 +95,8 @@ std::vector<int> SourceIndices(int from, int count, int destinationSize, int sou
     for (int i = 0; i < count; ++i) {
         const int64_t d = int64_t{from} + i;
         const int64_t s = ((2 * d + 1) * sourceSize) / (2 * int64_t{destinationSize});
-        indices[static_cast<size_t>(i)] = static_cast<int>(std::clamp<int64_t>(s, 0, sourceSize - 1));
+        indices[static_cast<size_t>(i)] =
+            static_cast<int>(std::clamp<int64_t>(s, 0, sourceSize - 1));
     }
     return indices;
 }
@@ -145,10 +146,10 @@ void PageView::paintEvent(QPaintEvent* event) {
     const QRect placed = pictureRect();
     const QRect drawn = placed.intersected(exposed);
     if (!page.isNull() && !drawn.isEmpty()) {
-        const std::vector<int> columns =
-            SourceIndices(drawn.left() - placed.left(), drawn.width(), placed.width(), page.width());
-        const std::vector<int> rows =
-            SourceIndices(drawn.top() - placed.top(), drawn.height(), placed.height(), page.height());
+        const std::vector<int> columns = SourceIndices(drawn.left() - placed.left(), drawn.width(),
+                                                       placed.width(), page.width());
+        const std::vector<int> rows = SourceIndices(drawn.top() - placed.top(), drawn.height(),
+                                                    placed.height(), page.height());
         for (int i = 0; i < drawn.height(); ++i) {
             auto* out = reinterpret_cast<QRgb*>(buffer.scanLine(drawn.top() - exposed.top() + i)) +
                         (drawn.left() - exposed.left());

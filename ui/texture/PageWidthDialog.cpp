@@ -6,8 +6,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "ui/widgets/QtPrompts.h"
 #include "texture/PageTexts.h"
+#include "ui/widgets/QtPrompts.h"
 
 namespace tessella::texture {
 

@@ -30,14 +30,17 @@ class AccessibleLabel final : public QAccessibleWidget {
     QAccessible::Role role() const override {
         const QLabel* l = label();
         return l->text().isEmpty() && !l->pixmap().isNull() ? QAccessible::Graphic
-                                                             : QAccessible::StaticText;
+                                                            : QAccessible::StaticText;
     }
 
     QString text(QAccessible::Text t) const override {
         switch (t) {
-            case QAccessible::Name: return AccessibleLabelName(*label());
-            case QAccessible::Value: return ShownText(*label());
-            default: return QAccessibleWidget::text(t);
+            case QAccessible::Name:
+                return AccessibleLabelName(*label());
+            case QAccessible::Value:
+                return ShownText(*label());
+            default:
+                return QAccessibleWidget::text(t);
         }
     }
 

@@ -1,8 +1,8 @@
 #include "ui/widgets/ImageBox.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <cmath>
 
 namespace tessella::widgets {
@@ -48,7 +48,7 @@ QRect ImageBox::pictureRect() const {
 }
 
 std::optional<ImageBox::PaintPart> ImageBox::ExposedPart(const QRect& exposed, const QRect& target,
-                                                          QSize picture) {
+                                                         QSize picture) {
     const QRect visible = exposed & target;
     if (visible.isEmpty() || picture.isEmpty()) return std::nullopt;
     const double sx = double(target.width()) / picture.width();
@@ -61,8 +61,8 @@ std::optional<ImageBox::PaintPart> ImageBox::ExposedPart(const QRect& exposed, c
         std::min(picture.height(), int(std::ceil((visible.bottom() + 1 - target.top()) / sy)));
     if (right <= left || bottom <= top) return std::nullopt;
     return PaintPart{QRect(left, top, right - left, bottom - top),
-                     QRectF(target.left() + left * sx, target.top() + top * sy,
-                            (right - left) * sx, (bottom - top) * sy)};
+                     QRectF(target.left() + left * sx, target.top() + top * sy, (right - left) * sx,
+                            (bottom - top) * sy)};
 }
 
 void ImageBox::paintPicture(QPainter& painter, const QRect& exposed) const {

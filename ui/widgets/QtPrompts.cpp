@@ -20,20 +20,28 @@ namespace {
 
 QString Title(MessageKind kind) {
     switch (kind) {
-        case MessageKind::Warning: return QStringLiteral("Avertissement");
-        case MessageKind::Error: return QStringLiteral("Erreur");
-        case MessageKind::Information: return QStringLiteral("Information");
-        case MessageKind::Confirmation: return QStringLiteral("Confirmation");
+        case MessageKind::Warning:
+            return QStringLiteral("Avertissement");
+        case MessageKind::Error:
+            return QStringLiteral("Erreur");
+        case MessageKind::Information:
+            return QStringLiteral("Information");
+        case MessageKind::Confirmation:
+            return QStringLiteral("Confirmation");
     }
     return {};
 }
 
 QMessageBox::Icon Icon(MessageKind kind) {
     switch (kind) {
-        case MessageKind::Warning: return QMessageBox::Warning;
-        case MessageKind::Error: return QMessageBox::Critical;
-        case MessageKind::Information: return QMessageBox::Information;
-        case MessageKind::Confirmation: return QMessageBox::Question;
+        case MessageKind::Warning:
+            return QMessageBox::Warning;
+        case MessageKind::Error:
+            return QMessageBox::Critical;
+        case MessageKind::Information:
+            return QMessageBox::Information;
+        case MessageKind::Confirmation:
+            return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -107,7 +115,8 @@ QWidget* FrontWindow(QWidget* fallback) {
 void KeepAboveStayOnTopWindows(QWidget& dialog) {
     const QWidgetList windows = QApplication::topLevelWidgets();
     const bool onTopShowing = std::any_of(windows.begin(), windows.end(), [&](QWidget* w) {
-        return w != &dialog && w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        return w != &dialog && w->isVisible() &&
+               w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     });
     if (onTopShowing != dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint))
         dialog.setWindowFlag(Qt::WindowStaysOnTopHint, onTopShowing);
@@ -173,13 +182,12 @@ std::optional<QString> QtPrompts::saveFileName(const QString& caption, const QSt
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     dialog.setDefaultSuffix(DefaultSuffix(filter));
     // A bare name takes the extension of the entry chosen in the list (TGA or PNG).
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog](const QString& entry) {
-                         static const QRegularExpression kOnePattern(
-                             QStringLiteral("\\(\\*\\.(\\w+)\\)$"));
-                         const auto match = kOnePattern.match(entry);
-                         if (match.hasMatch()) dialog.setDefaultSuffix(match.captured(1));
-                     });
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& entry) {
+            static const QRegularExpression kOnePattern(QStringLiteral("\\(\\*\\.(\\w+)\\)$"));
+            const auto match = kOnePattern.match(entry);
+            if (match.hasMatch()) dialog.setDefaultSuffix(match.captured(1));
+        });
     return RunFileDialog(dialog);
 }
 

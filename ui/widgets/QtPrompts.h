@@ -25,12 +25,13 @@ void KeepAboveStayOnTopWindows(QWidget& dialog);
 int ExecInFront(QDialog& dialog);
 
 class QtPrompts final : public platform::Prompts {
-public:
+  public:
     // parent owns the boxes when no window of the program is active.
     explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    platform::Answer message(platform::MessageKind kind, const QString& text, const platform::Buttons& buttons) override;
+    platform::Answer message(platform::MessageKind kind, const QString& text,
+                             const platform::Buttons& buttons) override;
     platform::Answer ask(platform::MessageKind kind, const QString& text,
                          const platform::Buttons& buttons, platform::Answer defaultAnswer) override;
     std::optional<QString> openFileName(const QString& caption, const QString& filter,
@@ -42,7 +43,7 @@ public:
                                         const QString& initialFolder) override;
     bool printerSetup(QPrinter& printer) override;
 
-private:
+  private:
     QWidget* owner() const { return FrontWindow(parent_); }
 
     QPointer<QWidget> parent_;

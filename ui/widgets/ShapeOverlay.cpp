@@ -100,7 +100,8 @@ void ShapeOverlay::paintEvent(QPaintEvent*) {
     painter.setPen(pen_);
     DrawOutline(painter, shape_, outlines.inner);
 
-    painter.setPen(isEnabled() ? pen_.color() : palette().color(QPalette::Disabled, QPalette::Text));
+    painter.setPen(isEnabled() ? pen_.color()
+                               : palette().color(QPalette::Disabled, QPalette::Text));
     painter.setBrush(Qt::NoBrush);
     painter.drawText(captionRect(), kCaptionFlags, caption_);
 }

@@ -6,8 +6,8 @@
 
 namespace tessella::widgets {
 
-StepArrows::StepArrows(Qt::Orientation orientation, int minimum, int maximum, int position, int increment,
-               QWidget* parent)
+StepArrows::StepArrows(Qt::Orientation orientation, int minimum, int maximum, int position,
+                       int increment, QWidget* parent)
     : QWidget(parent),
       min_(minimum),
       max_(std::max(minimum, maximum)),

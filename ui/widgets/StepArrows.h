@@ -15,7 +15,7 @@ class StepArrows : public QWidget {
     enum class Button { Next, Prev };  // Next raises the position, Prev lowers it
 
     StepArrows(Qt::Orientation orientation, int minimum, int maximum, int position, int increment,
-           QWidget* parent = nullptr);
+               QWidget* parent = nullptr);
 
     int minimum() const { return min_; }
     int maximum() const { return max_; }

@@ -41,10 +41,10 @@ TEST(BigPictures, LoadAtTheirSizeWithinThePixelLimit) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const QString path = dir.filePath(QString::fromLatin1(row.name));
-        RunConvert(QStringList{QStringLiteral("-size"), QStringLiteral("%1x%2")
-                                                            .arg(row.size.width())
-                                                            .arg(row.size.height())} +
-                   row.options + QStringList{path});
+        RunConvert(
+            QStringList{QStringLiteral("-size"),
+                        QStringLiteral("%1x%2").arg(row.size.width()).arg(row.size.height())} +
+            row.options + QStringList{path});
         QImage image;
         EXPECT_EQ(ErrorOf([&] { LoadImageByExtension(path, image); }), kNoError);
         EXPECT_EQ(image.size(), row.size);

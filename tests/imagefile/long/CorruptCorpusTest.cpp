@@ -121,8 +121,8 @@ std::vector<QByteArray> Damaged(const QString& family, const QByteArray& good, q
     }
     // 0, -1, 65535 and 2^31 (in two bytes: 0x8000).
     for (const Field& f : SizeFields(family, good))
-        for (int64_t v : {int64_t{0}, int64_t{-1}, int64_t{65535}, f.bytes == 4 ? int64_t{1} << 31
-                                                                                : int64_t{0x8000}}) {
+        for (int64_t v : {int64_t{0}, int64_t{-1}, int64_t{65535},
+                          f.bytes == 4 ? int64_t{1} << 31 : int64_t{0x8000}}) {
             const QByteArray d = Patched(good, f, v);
             if (!d.isEmpty()) out.push_back(d);
         }
@@ -149,7 +149,10 @@ TEST(CorruptCorpus, InfoAndConvertStayWithinTimeAndMemory) {
         family[ext] = ReadFile(MakeSample(samples, QString::fromLatin1(ext)).path);
     family["pbm"] = Convert(samples, QStringLiteral("pbm"));
     family["pgm"] = Convert(samples, QStringLiteral("pgm"));
-    family["rle"] = Bmp({.bits = 8, .width = 4, .height = 2, .compression = 1,
+    family["rle"] = Bmp({.bits = 8,
+                         .width = 4,
+                         .height = 2,
+                         .compression = 1,
                          .palette = QByteArray(1024, 0x40),
                          .pixels = Bytes({4, 1, 0, 0, 2, 2, 2, 3, 0, 1})});
     QImage tgaSource(24, 16, QImage::Format_BGR888);
@@ -166,7 +169,9 @@ TEST(CorruptCorpus, InfoAndConvertStayWithinTimeAndMemory) {
     ASSERT_EQ(extensions.size(), 31);
 
     constexpr int64_t kMegabyte = 1024 * 1024;
-    const auto bound = [](int64_t pixels) { return int64_t(1.6 * 3 * double(pixels)) + 60 * kMegabyte; };
+    const auto bound = [](int64_t pixels) {
+        return int64_t(1.6 * 3 * double(pixels)) + 60 * kMegabyte;
+    };
     const int64_t refusedBound = bound(tessella::platform::kMaxImagePixels);
     int runs = 0;
     double slowest = 0;
@@ -183,7 +188,7 @@ TEST(CorruptCorpus, InfoAndConvertStayWithinTimeAndMemory) {
             WriteFile(path, files[i]);
             for (const bool info : {true, false}) {
                 const CliRun r = info ? RunCli({QStringLiteral("info"), path}, out)
-                                   : RunCli({QStringLiteral("convert"), path, converted}, out);
+                                      : RunCli({QStringLiteral("convert"), path, converted}, out);
                 ++runs;
                 SCOPED_TRACE(path.toStdString() + (info ? " info" : " convert"));
                 EXPECT_FALSE(WIFSIGNALED(r.status)) << "signal " << WTERMSIG(r.status);
@@ -201,7 +206,8 @@ TEST(CorruptCorpus, InfoAndConvertStayWithinTimeAndMemory) {
             QFile::remove(path);
         }
     }
-    std::printf("corrupt corpus: %d runs over 31 extensions, slowest %.2f s, peak %.1f MB, "
-                "worst %.0f%% of the memory bound\n",
-                runs, slowest, double(peak) / kMegabyte, worstShare * 100);
+    std::printf(
+        "corrupt corpus: %d runs over 31 extensions, slowest %.2f s, peak %.1f MB, "
+        "worst %.0f%% of the memory bound\n",
+        runs, slowest, double(peak) / kMegabyte, worstShare * 100);
 }
