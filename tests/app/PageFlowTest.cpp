@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "tests/app/WindowFixture.h"
 #include "ui/editor/NewElementDialog.h"
@@ -72,6 +73,15 @@ TEST_F(PageFlow, AMultiAddAsksBeforeCuttingAWideSource) {
     source("3.bmp", Solid(64, 64, Colour(3)));
     source("4.bmp", Solid(48, 40, Colour(4)));
     showSources(4);
+    // The list sorts its names once it has read them: the add goes in that order.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const auto entries = window->sourceEntries();
+            return entries.size() == 4 &&
+                   std::is_sorted(entries.begin(), entries.end(),
+                                  [](const auto& a, const auto& b) { return a.path < b.path; });
+        },
+        5000));
     ASSERT_TRUE(Solid(128, 256, Qt::gray).save(path("haute.bmp"), "BMP"));
     // 1 goes under the page's 256 rows at (0, 256).
     struct Row {
