@@ -14,7 +14,7 @@ namespace tessella::platform {
 
 enum class MessageKind { Warning, Error, Information, Confirmation };
 
-// Fixed values: a dialog's result code is one of these (the element editor closes with No = 7).
+// Fixed values: a dialog's result code is one of these.
 enum class Answer {
     Ok = 1,
     Cancel = 2,
