@@ -181,9 +181,10 @@ TEST_F(PageFlow, ArreterOrEscapeEndsAMultiAddWithTheElementsPlacedSoFar) {
         // The second file is loaded when the user stops: it is placed, the third is not.
         pacer.onPause = [&] {
             if (pacer.eventRuns != 2) return;
-            if (escape)
-                QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
-            else
+            if (escape) {
+                QTest::keyPress(window->windowHandle(), Qt::Key_Escape);
+                QTest::keyRelease(window->windowHandle(), Qt::Key_Escape);
+            } else
                 window->stopButton->click();
         };
         const int startX = page.insertX;

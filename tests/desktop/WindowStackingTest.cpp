@@ -75,20 +75,20 @@ QString Describe(const QWidget* w) {
 }
 
 // A press and release of the left button at a point of widget, through the X server.
-void RealClick(QWidget* widget, QPoint at) {
+void UseWithMouse(QWidget* widget, QPoint at) {
     const QPoint global = widget->mapToGlobal(at);
     QProcess::execute(QStringLiteral("xdotool"), {"mousemove", QString::number(global.x()),
                                                   QString::number(global.y()), "click", "1"});
 }
-void RealClick(QWidget* widget) {
-    RealClick(widget, widget->rect().center());
+void UseWithMouse(QWidget* widget) {
+    UseWithMouse(widget, widget->rect().center());
 }
 
 // The action chosen with the mouse: from the menu bar, or from its menu opened there.
-void RealClick(QAction* action) {
+void UseWithMouse(QAction* action) {
     for (QObject* holder : action->associatedObjects()) {
         if (auto* bar = qobject_cast<QMenuBar*>(holder)) {
-            RealClick(bar, bar->actionGeometry(action).center());
+            UseWithMouse(bar, bar->actionGeometry(action).center());
             return;
         }
         auto* menu = qobject_cast<QMenu*>(holder);
@@ -96,12 +96,12 @@ void RealClick(QAction* action) {
         for (QObject* barHolder : menu->menuAction()->associatedObjects()) {
             auto* bar = qobject_cast<QMenuBar*>(barHolder);
             if (!bar) continue;
-            RealClick(bar, bar->actionGeometry(menu->menuAction()).center());
+            UseWithMouse(bar, bar->actionGeometry(menu->menuAction()).center());
             if (!QTest::qWaitFor([&] { return menu->isVisible(); }, kWindowManagerMs)) {
                 ADD_FAILURE() << "menu did not open: " << menu->title().toStdString();
                 return;
             }
-            RealClick(menu, menu->actionGeometry(action).center());
+            UseWithMouse(menu, menu->actionGeometry(action).center());
             return;
         }
     }
@@ -189,7 +189,7 @@ class WindowStacking : public ::testing::Test {
     void expectModal(const QString& name, Opener* opener, const char* className,
                      const std::function<void(QWidget*)>& inside = {}) {
         expectOnTop(
-            name, [opener] { RealClick(opener); }, [className] { return ModalOf(className); },
+            name, [opener] { UseWithMouse(opener); }, [className] { return ModalOf(className); },
             [](QWidget* w) {
                 if (w->isVisible()) qobject_cast<QDialog*>(w)->reject();
             },
@@ -270,7 +270,7 @@ TEST_F(WindowStacking, EveryWindowComesUpOnTopOfItsOpenerAndFocused) {
     expectModal("A propos", main->aboutAction, "tessella::app::AboutBox");
     // The width question, then the file name of the new page.
     expectOnTop(
-        "Nouvelle texture: largeur", [this] { RealClick(main->newPageAction); },
+        "Nouvelle texture: largeur", [this] { UseWithMouse(main->newPageAction); },
         [] { return ModalOf("tessella::texture::PageWidthDialog"); },
         // Its close box cancels; its button goes on to the file name.
         rejectThenExpect("Nouvelle texture: fichier", "QFileDialog", true));
@@ -281,12 +281,12 @@ TEST_F(WindowStacking, EveryWindowComesUpOnTopOfItsOpenerAndFocused) {
     expectModal("Message (fenêtre principale)", main->contactSheetAction, "QMessageBox");
 
     // A source chosen with the mouse in the sources' panel.
-    RealClick(main->showSourcesAction);
+    UseWithMouse(main->showSourcesAction);
     ASSERT_TRUE(QTest::qWaitFor([&] { return main->fileList->isVisible(); }, 3000));
     QModelIndex index;
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return (index = main->fileListIndex(sourceFile)).isValid(); }, 5000));
-    RealClick(main->fileList->viewport(), main->fileList->visualRect(index).center());
+    UseWithMouse(main->fileList->viewport(), main->fileList->visualRect(index).center());
     ASSERT_TRUE(QTest::qWaitFor([&] { return main->selectedFileCount() == 1; }, 3000));
 
     // "Planche contact": the question of the run, answered Yes (preview), then the window.
@@ -294,7 +294,7 @@ TEST_F(WindowStacking, EveryWindowComesUpOnTopOfItsOpenerAndFocused) {
     expectModal("Message (planche contact)", main->contactSheetAction, "QMessageBox",
                 [](QWidget* box) {
                     for (QAbstractButton* b : qobject_cast<QMessageBox*>(box)->buttons())
-                        if (b->text() == QString::fromUtf8("&Oui")) RealClick(b);
+                        if (b->text() == QString::fromUtf8("&Oui")) UseWithMouse(b);
                     EXPECT_TRUE(QTest::qWaitFor([box] { return !box->isVisible(); }, 3000));
                 });
     expectOnTop(
@@ -302,13 +302,13 @@ TEST_F(WindowStacking, EveryWindowComesUpOnTopOfItsOpenerAndFocused) {
         [sheet](QWidget*) {
             // Abandon once the first page is shown: no printing.
             EXPECT_TRUE(QTest::qWaitFor([sheet] { return sheet->printButton->isEnabled(); }, 5000));
-            RealClick(sheet->abandonButton);
+            UseWithMouse(sheet->abandonButton);
             EXPECT_TRUE(QTest::qWaitFor([sheet] { return !sheet->isVisible(); }, 3000));
         });
 
     // The element editor, and what it opens while it is up.
     expectOnTop(
-        "Editeur d'élément", [&] { RealClick(main->editSourceAction); },
+        "Editeur d'élément", [&] { UseWithMouse(main->editSourceAction); },
         [this]() -> QWidget* { return editor->isVisible() ? editor : nullptr; },
         [](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); },
         [this](QWidget*) {
@@ -327,7 +327,7 @@ TEST_F(WindowStacking, EveryWindowComesUpOnTopOfItsOpenerAndFocused) {
                         "tessella::pixels::ColourAdjustWindow");
             // No catalogue folder yet: the question whether to make it, answered No.
             expectOnTop(
-                "Message (catalogue absent)", [tools] { RealClick(tools->catalogueButton); },
+                "Message (catalogue absent)", [tools] { UseWithMouse(tools->catalogueButton); },
                 [] { return ModalOf("QMessageBox"); },
                 rejectThenExpect("Catalogue", "tessella::catalogue::CatalogueWindow"));
         });

@@ -128,7 +128,10 @@ TEST_F(ResizeWindow, AFieldKeepsWhatIsTypedAndOkSaysWhyItRefusesIt) {
             refused.arg(r.inPercentage ? "Pourcentage" : "Largeur", r.typed, range[0], range[1]));
         const auto size = ask(64, 32, [&] {
             Type(spin, r.typed);
-            if (!*r.typed) QTest::keyClick(spin, Qt::Key_Backspace);  // the field emptied
+            if (!*r.typed) {  // the field emptied
+                QTest::keyPress(spin, Qt::Key_Backspace);
+                QTest::keyRelease(spin, Qt::Key_Backspace);
+            }
             // Leaving the field keeps the text as typed.
             dialog.heightSpin->setFocus();
             EXPECT_EQ(spin->cleanText(), r.typed);
