@@ -25,18 +25,31 @@ wait_for() {
   return 1
 }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-if ! wait_for test -s "$work/display"; then
-  echo "Xvfb did not start:"; cat "$work/xvfb.log"; exit 1
-fi
-export DISPLAY=":$(head -n1 "$work/display")"
 export HOME="$work"  # openbox keeps its state there, not in the user's home
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-if ! wait_for sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'; then
-  echo "openbox did not start:"; cat "$work/openbox.log"; exit 1
+# Starts Xvfb on a free display and openbox on it. Two servers started at the same moment can
+# race for one display number and one of them gives up: then start again.
+start_desktop() {
+  rm -f "$work/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  pids+=($!)
+  wait_for grep -q '^[0-9][0-9]*$' "$work/display" || return 1
+  export DISPLAY=":$(head -n1 "$work/display")"
+  # The server must answer before the window manager connects.
+  wait_for xprop -root _NET_SUPPORTED >/dev/null 2>&1 || return 1
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  pids+=($!)
+  wait_for sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
+}
+
+started=no
+for _ in 1 2 3; do
+  if start_desktop; then started=yes; break; fi
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  pids=()
+done
+if [ "$started" != yes ]; then
+  echo "The desktop did not start:"; cat "$work/xvfb.log" "$work/openbox.log" 2>/dev/null; exit 1
 fi
 
 QT_QPA_PLATFORM=xcb "$@"
