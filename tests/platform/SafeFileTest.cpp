@@ -153,23 +153,6 @@ TEST(SafeFile, RefusedWriteKeepsTheOldFile) {
     }
 }
 
-// Each fault of the last steps on its own: the write must stop at the first refusal.
-TEST(SafeFile, RefusedSyncStopsTheWrite) {
-    QTemporaryDir dir;
-    const QString page = dir.filePath("page.tga");
-    WriteFileAtomically(page, "old contents");
-    int renames = 0;
-    FileCalls calls = detail::CurrentFileCalls();
-    calls.fsync = Failing(EIO);
-    calls.rename = [&renames](const char*, const char*) { return ++renames, 0; };
-    detail::ScopedFileCalls broken(calls);
-    EXPECT_EQ(Failure([&] { WriteFileAtomically(page, "new"); }),
-              WriteMessage(page, qt_error_string(EIO)));
-    EXPECT_EQ(renames, 0);
-    EXPECT_EQ(ReadWholeFile(page), "old contents");
-    EXPECT_EQ(Entries(dir.path()), QStringList{"page.tga"});
-}
-
 // The rename comes only after a close that reported no loss: NFS tells of a full disk at close.
 TEST(SafeFile, RenamesOnlyAfterACleanClose) {
     QTemporaryDir dir;
@@ -197,39 +180,6 @@ TEST(SafeFile, RenamesOnlyAfterACleanClose) {
               WriteMessage(page, qt_error_string(EIO)));
     EXPECT_EQ(steps, (QStringList{"fsync", "close"}));
     EXPECT_EQ(ReadWholeFile(page), "old contents");
-}
-
-// Every byte handed to the sink reaches the file, or the file is not placed.
-TEST(SafeFile, PlacesOnlyAWholeFile) {
-    QTemporaryDir dir;
-    const QString page = dir.filePath("page.tga");
-    const QByteArray data = "0123456789";
-    {  // The disk takes a byte at a time: the sink writes the rest.
-        FileCalls calls = detail::CurrentFileCalls();
-        calls.write = [real = calls.write](int fd, const void* bytes, std::size_t) {
-            return real(fd, bytes, 1);
-        };
-        detail::ScopedFileCalls oneByte(calls);
-        WriteFileAtomically(page, data);
-    }
-    EXPECT_EQ(ReadWholeFile(page), data);
-    // The second chunk is refused and the producer goes on as if it had not been.
-    FileCalls calls = detail::CurrentFileCalls();
-    calls.write = [real = calls.write, count = 0](int fd, const void* bytes,
-                                                  std::size_t size) mutable {
-        return ++count == 2 ? Failing(ENOSPC)() : real(fd, bytes, size);
-    };
-    detail::ScopedFileCalls secondRefused(calls);
-    const auto swallowing = [](ByteSink& sink) {
-        sink.write("new ", 4);
-        try {
-            sink.write("contents", 8);
-        } catch (const TessellaError&) {
-        }
-    };
-    EXPECT_EQ(Failure([&] { WriteFileAtomically(page, swallowing); }),
-              WriteMessage(page, "disque plein"));
-    EXPECT_EQ(ReadWholeFile(page), data);
 }
 
 TEST(SafeFile, SurvivesInterruptionsShortWritesAndFoldersThatCannotSync) {
