@@ -117,6 +117,53 @@ TEST_F(Drawing, TheFillPaintsTheAreaWithAnUndoCopyAndOnlyInsideThePicture) {
     EXPECT_EQ(editor->picture(), element);
 }
 
+TEST_F(Drawing, WithoutFillingStyleThePotFillsSolidWithTheFillColour) {
+    QImage element = Filled(6, 4);
+    for (int y = 0; y < 4; ++y) element.setPixelColor(3, y, Qt::black);
+    open(element);
+    prompts.expectColour(platform::ColourValue::fromRgb(0, 255, 0));
+    tools->brushColourButton->click();
+    tools->brushStyleButtons[1]->click();  // "Sans remplissage"
+    EXPECT_EQ(tools->brush().style(), Qt::NoBrush);
+    tools->fillButton->click();
+    press({4, 1});
+    release({4, 1});
+    QImage expected = element;
+    for (int y = 0; y < 4; ++y)
+        for (int x = 4; x < 6; ++x) expected.setPixelColor(x, y, Qt::green);
+    EXPECT_EQ(editor->picture(), expected);
+}
+
+TEST_F(Drawing, TheToolChosenComesBackWithTheNextEditing) {
+    struct Row {
+        const char* what;
+        std::function<void()> choose;
+        widgets::ToolCursor cursor;
+    } rows[] = {
+        {"rectangle", [&] { tools->toolButtons[int(DrawingTool::Rectangle)]->click(); },
+         widgets::ToolCursor::Pencil},
+        {"fill", [&] { tools->fillButton->click(); }, widgets::ToolCursor::PaintPot},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        open(Filled(8, 8));
+        r.choose();
+        const bool drawing = tools->drawMode();
+        editor->reject();  // the editor closes; its palette goes with it
+        EXPECT_FALSE(tools->isVisible());
+        open(Filled(8, 8));
+        EXPECT_EQ(tools->drawMode(), drawing);
+        EXPECT_EQ(tools->fillMode(), !drawing);
+        EXPECT_EQ(tools->tool(), DrawingTool::Rectangle);
+        EXPECT_EQ(editor->viewArea().view->cursor().shape(),
+                  context.cursors.cursor(r.cursor).shape());
+        // The tool draws again at once.
+        press({1, 1});
+        release({1, 1});
+        EXPECT_TRUE(editor->undoButton->isEnabled());
+    }
+}
+
 TEST_F(Drawing, ClosingTheToolsWhileTheEditorStaysLeavesNoToolActive) {
     open(Filled(8, 8));
     tools->showBesideEditor();
