@@ -93,45 +93,33 @@ TEST_F(Drawing, TheEyedroppersTakeThePixelUnderThePressAndReturnToNoTool) {
     EXPECT_EQ(editor->picture(), element);
 }
 
+// "Sans remplissage" would paint nothing: the pot fills solid with the fill colour then.
 TEST_F(Drawing, TheFillPaintsTheAreaWithAnUndoCopyAndOnlyInsideThePicture) {
     QImage element = Filled(6, 4);
     for (int y = 0; y < 4; ++y) element.setPixelColor(3, y, Qt::black);
-    open(element);
-    prompts.expectColour(platform::ColourValue::fromRgb(0, 0, 255));
-    tools->brushColourButton->click();
-    tools->fillButton->click();
-    EXPECT_EQ(editor->viewArea().view->cursor().shape(),
-              context.cursors.cursor(widgets::ToolCursor::PaintPot).shape());
-    press({20, 1});
-    release({20, 1});  // outside: nothing
-    EXPECT_EQ(editor->picture(), element);
-    EXPECT_FALSE(editor->undoButton->isEnabled());
-    press({1, 1});
-    release({1, 1});
     QImage expected = element;
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 3; ++x) expected.setPixelColor(x, y, Qt::blue);
-    EXPECT_EQ(editor->picture(), expected);
-    EXPECT_EQ(working(), expected);
-    editor->undoButton->click();
-    EXPECT_EQ(editor->picture(), element);
-}
-
-TEST_F(Drawing, WithoutFillingStyleThePotFillsSolidWithTheFillColour) {
-    QImage element = Filled(6, 4);
-    for (int y = 0; y < 4; ++y) element.setPixelColor(3, y, Qt::black);
-    open(element);
-    prompts.expectColour(platform::ColourValue::fromRgb(0, 255, 0));
-    tools->brushColourButton->click();
-    tools->brushStyleButtons[1]->click();  // "Sans remplissage"
-    EXPECT_EQ(tools->brush().style(), Qt::NoBrush);
-    tools->fillButton->click();
-    press({4, 1});
-    release({4, 1});
-    QImage expected = element;
-    for (int y = 0; y < 4; ++y)
-        for (int x = 4; x < 6; ++x) expected.setPixelColor(x, y, Qt::green);
-    EXPECT_EQ(editor->picture(), expected);
+    for (const int style : {0, 1}) {  // "Remplissage plein", "Sans remplissage"
+        SCOPED_TRACE(style);
+        open(element);
+        prompts.expectColour(platform::ColourValue::fromRgb(0, 0, 255));
+        tools->brushColourButton->click();
+        tools->brushStyleButtons[style]->click();
+        tools->fillButton->click();
+        EXPECT_EQ(editor->viewArea().view->cursor().shape(),
+                  context.cursors.cursor(widgets::ToolCursor::PaintPot).shape());
+        press({20, 1});
+        release({20, 1});  // outside: nothing
+        EXPECT_EQ(editor->picture(), element);
+        EXPECT_FALSE(editor->undoButton->isEnabled());
+        press({1, 1});
+        release({1, 1});
+        EXPECT_EQ(editor->picture(), expected);
+        EXPECT_EQ(working(), expected);
+        editor->undoButton->click();
+        EXPECT_EQ(editor->picture(), element);
+    }
 }
 
 TEST_F(Drawing, TheToolChosenComesBackWithTheNextEditing) {

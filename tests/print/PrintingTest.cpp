@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <cstring>
+#include <span>
 
 #include "platform/Error.h"
 #include "platform/PrinterTexts.h"
@@ -64,6 +65,15 @@ TEST(PagePrinting, FailuresLeaveNoDocumentOpen) {
     printer.available = false;
     EXPECT_THROW(print::PrintSheet(printer, print::BlankSheet()), platform::TessellaError);
     EXPECT_TRUE(printer.documents.empty());
+}
+
+struct ColourAt {
+    QPoint at;
+    QColor colour;
+};
+void ExpectColours(const QImage& picture, std::span<const ColourAt> points) {
+    for (const ColourAt& p : points)
+        EXPECT_EQ(picture.pixelColor(p.at), p.colour) << p.at.x() << "," << p.at.y();
 }
 
 class PdfOutput : public ::testing::Test {
@@ -120,14 +130,11 @@ TEST_F(PdfOutput, PrintedPageKeepsPlaceSizeAndColours) {
     // half ends sharp at 472 + 1181. poppler rounds the far edges out by a pixel, so those are
     // looked at two pixels out. The name is written near (50, 1).
     const QImage sheet = render(path("page.pdf"), 1, {2900, 1950});
-    const struct {
-        QPoint at;
-        QColor colour;
-    } points[] = {{{471, 750}, Qt::white},  {{472, 750}, Qt::red},     {{500, 708}, Qt::white},
-                  {{500, 709}, Qt::red},    {{1652, 1000}, Qt::red},   {{1653, 1000}, Qt::blue},
-                  {{2833, 1889}, Qt::blue}, {{2836, 1000}, Qt::white}, {{2000, 1892}, Qt::white}};
-    for (const auto& p : points)
-        EXPECT_EQ(sheet.pixelColor(p.at), p.colour) << p.at.x() << "," << p.at.y();
+    const ColourAt points[] = {
+        {{471, 750}, Qt::white},  {{472, 750}, Qt::red},     {{500, 708}, Qt::white},
+        {{500, 709}, Qt::red},    {{1652, 1000}, Qt::red},   {{1653, 1000}, Qt::blue},
+        {{2833, 1889}, Qt::blue}, {{2836, 1000}, Qt::white}, {{2000, 1892}, Qt::white}};
+    ExpectColours(sheet, points);
     int dark = 0;
     for (int y = 1; y < 60; ++y)
         for (int x = 50; x < 300; ++x) dark += sheet.pixelColor(x, y).lightness() < 128;
@@ -151,14 +158,11 @@ TEST_F(PdfOutput, LandscapePrintsThePageTurnedOnPortraitPaper) {
     // 150 mm wide is 3543 pixels, 37.5 mm high 886, from (472, 472): blue, then red from
     // 472 + 3543 / 2 = 2243.5.
     const QImage sheet = render(path("wide.pdf"), 1, {4100, 1450});
-    const struct {
-        QPoint at;
-        QColor colour;
-    } points[] = {{{471, 600}, Qt::white}, {{472, 600}, Qt::blue},   {{2242, 600}, Qt::blue},
-                  {{2245, 600}, Qt::red},  {{1000, 471}, Qt::white}, {{1000, 472}, Qt::blue},
-                  {{4012, 1355}, Qt::red}, {{4018, 900}, Qt::white}, {{3000, 1361}, Qt::white}};
-    for (const auto& p : points)
-        EXPECT_EQ(sheet.pixelColor(p.at), p.colour) << p.at.x() << "," << p.at.y();
+    const ColourAt points[] = {
+        {{471, 600}, Qt::white}, {{472, 600}, Qt::blue},   {{2242, 600}, Qt::blue},
+        {{2245, 600}, Qt::red},  {{1000, 471}, Qt::white}, {{1000, 472}, Qt::blue},
+        {{4012, 1355}, Qt::red}, {{4018, 900}, Qt::white}, {{3000, 1361}, Qt::white}};
+    ExpectColours(sheet, points);
 }
 
 // A picture that leaves the paper is refused unless cutting is allowed; a wrong value is named.
@@ -257,14 +261,11 @@ TEST_F(PdfOutput, QtPrinterSheetsKeepTheirSizeAtEveryResolution) {
         // Rendered at 120 dpi one sheet pixel is one rendered pixel (5 at 600 dpi): the sheet
         // covers (60, 10) to (684, 1050), 132.3 x 220.3 mm.
         const QImage page = render(path(name + ".pdf"), 1, {720, 1080}, 120);
-        const struct {
-            QPoint at;
-            QColor colour;
-        } points[] = {{{59, 500}, Qt::white},  {{61, 500}, Qt::green},   {{300, 9}, Qt::white},
-                      {{300, 11}, Qt::green},  {{683, 1049}, Qt::green}, {{686, 500}, Qt::white},
-                      {{300, 1052}, Qt::white}};
-        for (const auto& p : points)
-            EXPECT_EQ(page.pixelColor(p.at), p.colour) << p.at.x() << "," << p.at.y();
+        const ColourAt points[] = {{{59, 500}, Qt::white},   {{61, 500}, Qt::green},
+                                   {{300, 9}, Qt::white},    {{300, 11}, Qt::green},
+                                   {{683, 1049}, Qt::green}, {{686, 500}, Qt::white},
+                                   {{300, 1052}, Qt::white}};
+        ExpectColours(page, points);
     }
 }
 

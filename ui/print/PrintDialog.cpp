@@ -343,6 +343,9 @@ void PrintDialog::setUpPrinter() {
         if (printer) prompts_.printerSetup(*printer);
         // The dialog's own orientation wins over the set-up's.
         applyOrientation();
+        // Another paper or printer: the position's minimums and the overflow follow.
+        if (printer_.isAvailable()) measurePrinter();
+        showOverflow();
     });
 }
 
