@@ -70,8 +70,6 @@ TEST(PageLayout, PlacementAtOkAndOnTheDevice) {
     const PagePlacement landscape = PlacementAtOk(s);
     EXPECT_EQ(QRect(landscape.xMm, landscape.yMm, landscape.widthMm, 0), QRect(17, 26, 150, 0));
     EXPECT_TRUE(landscape.turned);
-    // 240 x 640 turned is 640 x 240: 150 mm (3543.3 px) wide, 3543.3 x 240 / 640 = 1328.7 high.
-    EXPECT_EQ(PrintedRect({240, 640}, landscape, 600).size(), QSize(3543, 1329));
 
     // 600 dpi: 150 mm is 3543.3 pixels, 20 mm 472.4; 512 rows x 13.841 = 7086.6.
     EXPECT_EQ(PrintedRect({256, 512}, {150, 20, 0}, 600), QRect(472, 0, 3543, 7087));
@@ -124,19 +122,6 @@ TEST(ContactSheetLayout, ThumbnailsCellsAndMagnification) {
                     {1200, {600, 100, 6250, 10410}},
                     {300, {150, 25, 1562, 2602}}};  // 1562.5 and 2602.5, halves to even
     for (const auto& r : printers) EXPECT_EQ(SheetPrintRect(r.dpi), r.printed) << r.dpi;
-}
-
-// The largest width at which a page stays on the printable area, from where it stands.
-TEST(PageLayout, OffThePaperAndTheWidthThatFits) {
-    const QSize a4(4961, 7016);  // 600 dpi, no margins
-    // 240 x 640 at 150 mm is 400 mm high on 297 mm paper.
-    EXPECT_FALSE(FitsOnPaper(PrintedRect({240, 640}, {150, 20, 20}, 600), a4));
-    // Fits when (20 + w x 640 / 240) mm <= 297 mm: w = 103 gives 294.7, 104 gives 297.3.
-    EXPECT_EQ(LargestFittingWidthMm({240, 640}, {150, 20, 20}, 600, a4, 400), 103);
-    // X 150 on 210 mm paper leaves 60 mm.
-    EXPECT_FALSE(FitsOnPaper(PrintedRect({100, 100}, {100, 150, 20}, 600), a4));
-    EXPECT_EQ(LargestFittingWidthMm({100, 100}, {100, 150, 20}, 600, a4, 400), 60);
-    EXPECT_EQ(LargestFittingWidthMm({100, 100}, {100, 220, 20}, 600, a4, 400), 0);
 }
 
 TEST(ContactSheetLayout, ComposerClearsTheWholeSheet) {

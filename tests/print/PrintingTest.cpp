@@ -235,9 +235,9 @@ TEST_F(PdfOutput, ContactSheetOfTwentyFiveFilesHasTwoPages) {
     EXPECT_FALSE(QFile::exists(path("x.pdf")));
 }
 
-// The program's printer on a PDF file stores each sheet once at its own pixels, on portrait
-// paper whatever the page print chose, each document in a file of its own; the sheet lands at
-// the same place and size at 600 and 1200 dpi.
+// The program's printer on a PDF file stores each sheet and page once at its own pixels, on
+// portrait paper whatever the page print chose, each document in a file of its own; the sheet lands
+// at the same place and size at 600 and 1200 dpi.
 TEST_F(PdfOutput, QtPrinterSheetsKeepTheirSizeAtEveryResolution) {
     QImage sheet = print::BlankSheet();
     sheet.fill(Qt::green);
@@ -256,6 +256,9 @@ TEST_F(PdfOutput, QtPrinterSheetsKeepTheirSizeAtEveryResolution) {
         EXPECT_EQ(pdf->outputFileName(), path(name + ".pdf"));  // the choice stays as it was
         EXPECT_EQ(storedPictures(path(name + ".pdf")), QStringList{"625 1041 image no"});
         EXPECT_EQ(storedPictures(path(name + "-2.pdf")), QStringList{"625 1041 image no"});
+        // A page too: its own pixels, not the 2362 x 1181 or 4724 x 2362 of the device.
+        print::PrintPage(printer, HalfAndHalf(), {100, 20, 30}, {"mur.tga", false, false});
+        EXPECT_EQ(storedPictures(path(name + "-3.pdf")), QStringList{"256 128 image no"});
         EXPECT_TRUE(Run("pdfinfo", {path(name + ".pdf")})
                         .contains(QRegularExpression("595(\\.\\d+)? x 84[12]")));
         // Rendered at 120 dpi one sheet pixel is one rendered pixel (5 at 600 dpi): the sheet

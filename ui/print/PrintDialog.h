@@ -1,7 +1,8 @@
 #pragma once
-// "Paramètres d'impression": the printed width, position and paper orientation of the texture
-// page, set on a miniature of the sheet at 4.6 pixels per centimetre; on OK the page prints.
-// Settings last for the whole run.
+// "Paramètres d'impression": the printed width, position and orientation of the texture page,
+// set on a miniature of the sheet at 4.6 pixels per centimetre; on OK the page prints as the
+// miniature shows it (turned on portrait paper after "Orientation"). Settings last for the
+// whole run.
 
 #include <QDialog>
 #include <QImage>
