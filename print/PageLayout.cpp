@@ -89,11 +89,6 @@ int DeviceToMm(int pixels, int dotsPerInch) {
     return RoundHalfEven(pixels / (dotsPerInch / 2.54) * 10);
 }
 
-int DeviceToCm(int pixels, int dotsPerInch) {
-    if (dotsPerInch <= 0) throw platform::TessellaError(platform::kDivisionByZeroMessage);
-    return RoundHalfEven(pixels / (dotsPerInch / 2.54));
-}
-
 QRect PrintedRect(QSize page, const PagePlacement& placement, int dotsPerInch) {
     if (page.isEmpty() || dotsPerInch <= 0)
         throw platform::TessellaError(platform::kDivisionByZeroMessage);

@@ -75,8 +75,6 @@ PagePlacement PlacementAtOk(const OkSettings& settings);
 
 // Millimetres in whole units from device pixels: R(pixels / (dpi / 2.54) x 10).
 int DeviceToMm(int pixels, int dotsPerInch);
-// The paper height in whole centimetres: R(pixels / (dpi / 2.54)).
-int DeviceToCm(int pixels, int dotsPerInch);
 
 // The device rectangle of a W x H page printed widthMm wide at (xMm, yMm): the size is
 // R(W x s) x R(H x s) with s = widthMm x dpi / 25.4 / W, each at least 1; W and H swap when

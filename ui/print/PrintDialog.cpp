@@ -240,10 +240,13 @@ PagePlacement PrintDialog::currentPlacement() const {
     return PlacementAtOk(settings);
 }
 
+bool PrintDialog::fits(const PagePlacement& placement) const {
+    return FitsOnPaper(PrintedRect(pageSize_, placement, printer_.dotsPerInch()),
+                       printer_.printableSize());
+}
+
 void PrintDialog::showOverflow() {
-    overflows_ = printer_.isAvailable() &&
-                 !FitsOnPaper(PrintedRect(pageSize_, currentPlacement(), printer_.dotsPerInch()),
-                              printer_.printableSize());
+    overflows_ = printer_.isAvailable() && !fits(currentPlacement());
     overflowText->setVisible(overflows_);
     const QString red = overflows_ ? QStringLiteral("color: red") : QString();
     for (QLabel* readout : {widthText, heightText, xText, yText}) readout->setStyleSheet(red);
@@ -355,14 +358,14 @@ void PrintDialog::acceptSettings() {
         applyOrientation();
         measurePrinter();
         const PagePlacement placement = currentPlacement();
-        const bool fits = FitsOnPaper(PrintedRect(pageSize_, placement, printer_.dotsPerInch()),
-                                      printer_.printableSize());
-        if (!fits && prompts_.ask(platform::MessageKind::Confirmation, kPrintCutQuestion,
-                                  platform::kYesNo, platform::Answer::No) != platform::Answer::Yes)
+        const bool onPaper = fits(placement);
+        if (!onPaper &&
+            prompts_.ask(platform::MessageKind::Confirmation, kPrintCutQuestion, platform::kYesNo,
+                         platform::Answer::No) != platform::Answer::Yes)
             return;
         savedWidthMm_ = widthMm_;
         placement_ = placement;
-        allowCut_ = !fits;
+        allowCut_ = !onPaper;
         printName_ = printNameCheck->isChecked();
         if (!keepSettings_) landscape_ = false;
         accepted = true;

@@ -101,6 +101,8 @@ class PrintDialog final : public QDialog {
     void applyOrientation();
     // The placement that OK would take now.
     PagePlacement currentPlacement() const;
+    // True when the page at placement stays on the printable area.
+    bool fits(const PagePlacement& placement) const;
     // Red size and a warning while the picture leaves the printable area.
     void showOverflow();
     // The printable area's offsets in whole millimetres.
