@@ -259,6 +259,8 @@ TEST_F(PdfOutput, QtPrinterSheetsKeepTheirSizeAtEveryResolution) {
         // A page too: its own pixels, not the 2362 x 1181 or 4724 x 2362 of the device.
         print::PrintPage(printer, HalfAndHalf(), {100, 20, 30}, {"mur.tga", false, false});
         EXPECT_EQ(storedPictures(path(name + "-3.pdf")), QStringList{"256 128 image no"});
+        EXPECT_TRUE(Run("pdfinfo", {path(name + "-3.pdf")})
+                        .contains(QRegularExpression("Title: +mur.tga\\n")));
         EXPECT_TRUE(Run("pdfinfo", {path(name + ".pdf")})
                         .contains(QRegularExpression("595(\\.\\d+)? x 84[12]")));
         // Rendered at 120 dpi one sheet pixel is one rendered pixel (5 at 600 dpi): the sheet
