@@ -22,7 +22,10 @@ namespace {
 constexpr int kPdfDotsPerInch = 600;
 const QString kPrintUsage = QStringLiteral(
     "Usage : tessella-cli print PAGE [--width-mm L] [--x-mm X] [--y-mm Y] [--landscape] [--name] "
-    "-o SORTIE.pdf");
+    "[--allow-cut] -o SORTIE.pdf");
+// %1 the option, %2 the value given, %3 and %4 the bounds.
+const QString kBadValue = QStringLiteral("Valeur refusée pour %1 : « %2 » (un nombre de %3 à %4)");
+const QString kMissingValue = QStringLiteral("Valeur manquante pour %1");
 const QString kContactSheetUsage =
     QStringLiteral("Usage : tessella-cli contact-sheet -o SORTIE.pdf FICHIER...");
 
@@ -77,30 +80,43 @@ int PrintCommand(const QStringList& args) {
                      QStringLiteral("X")},
                     {QStringLiteral("y-mm"), QStringLiteral("marge haute ") + mm.arg(0).arg(20),
                      QStringLiteral("Y")},
-                    {QStringLiteral("landscape"), QStringLiteral("papier en paysage")},
+                    {QStringLiteral("landscape"),
+                     QStringLiteral("image tournée d'un quart, comme après « Orientation »")},
                     {QStringLiteral("name"), QStringLiteral("imprime le nom du fichier")},
+                    {QStringLiteral("allow-cut"),
+                     QStringLiteral("imprime coupée une image qui dépasse de la feuille")},
                     PdfOutput()}};
     if (const auto stop = ParseCommandLine(parser, args, syntax)) return *stop;
     QString output;
     print::PagePlacement placement{150, 20, 20};
-    bool landscape = false, withName = false;
+    bool withName = false, allowCut = false;
     // Every value is checked; the last of a repeated option wins.
     for (const GivenOption& option : OptionsInOrder(parser)) {
         const QString& name = option.name;
-        bool ok = true;
+        const auto millimetres = [&](int minimum, int& value) {
+            if (!option.value) return UsageError(kPrintUsage, kMissingValue.arg(option.spelled));
+            if (TakeNumber(option.value, minimum, 400, value)) return kExitOk;
+            return UsageError(kPrintUsage,
+                              kBadValue.arg(option.spelled, *option.value).arg(minimum).arg(400));
+        };
+        int status = kExitOk;
         if (name == QLatin1String("width-mm"))
-            ok = TakeNumber(option.value, 1, 400, placement.widthMm);
+            status = millimetres(1, placement.widthMm);
         else if (name == QLatin1String("x-mm"))
-            ok = TakeNumber(option.value, 0, 400, placement.xMm);
+            status = millimetres(0, placement.xMm);
         else if (name == QLatin1String("y-mm"))
-            ok = TakeNumber(option.value, 0, 400, placement.yMm);
+            status = millimetres(0, placement.yMm);
         else if (name == QLatin1String("landscape"))
-            landscape = true;
+            placement.turned = true;  // as the print dialog's "Orientation": turned on the paper
         else if (name == QLatin1String("name"))
             withName = true;
-        else if ((ok = option.value.has_value()))
+        else if (name == QLatin1String("allow-cut"))
+            allowCut = true;
+        else if (option.value)
             output = *option.value;
-        if (!ok) return UsageError(kPrintUsage);
+        else
+            status = UsageError(kPrintUsage);
+        if (status != kExitOk) return status;
     }
     const QStringList pages = parser.positionalArguments();
     // As before, a word starting with a dash (a lone "-" too) is never taken for the page.
@@ -111,13 +127,10 @@ int PrintCommand(const QStringList& args) {
 
     const QImage picture = LoadPicture(page);
     platform::PdfPrinter printer(kPdfDotsPerInch);
-    printer.setOrientation(landscape ? platform::PaperOrientation::Landscape
-                                     : platform::PaperOrientation::Portrait);
     // Positions count from the paper's corner, as in the print dialog.
     placement.xMm -= print::DeviceToMm(printer.physicalOffset().x(), kPdfDotsPerInch);
     placement.yMm -= print::DeviceToMm(printer.physicalOffset().y(), kPdfDotsPerInch);
-    print::PrintPage(printer, picture, placement,
-                     withName ? QFileInfo(page).fileName() : QString());
+    print::PrintPage(printer, picture, placement, {QFileInfo(page).fileName(), withName, allowCut});
     WritePdf(printer, output);
     return kExitOk;
 }

@@ -31,7 +31,8 @@ const Command kCommands[] = {
      tessella::cli::ExtractCommand},
     {"op", "op OPERATION [ARGUMENTS...] ENTREE SORTIE", tessella::cli::OpCommand},
     {"print",
-     "print PAGE [--width-mm L] [--x-mm X] [--y-mm Y] [--landscape] [--name] -o SORTIE.pdf",
+     "print PAGE [--width-mm L] [--x-mm X] [--y-mm Y] [--landscape] [--name] [--allow-cut] -o "
+     "SORTIE.pdf",
      tessella::cli::PrintCommand},
     {"contact-sheet", "contact-sheet -o SORTIE.pdf FICHIER...", tessella::cli::ContactSheetCommand},
 };

@@ -34,13 +34,12 @@ QPoint ThumbnailOrigin(int indexOnSheet) {
     return QPoint(2 + kCellWidth * column, 2 + kCellHeight * row);
 }
 
-int SheetMagnification(int printableWidth) {
-    return std::clamp(printableWidth / kSheetWidth, 1, kMaxMagnification);
-}
-
-QRect SheetPrintRect(int printableWidth) {
-    const int m = SheetMagnification(printableWidth);
-    return QRect(kSheetPrintOrigin, QSize(kSheetWidth * m, kSheetHeight * m));
+QRect SheetPrintRect(int dotsPerInch) {
+    const double k = double(dotsPerInch) / kSheetReferenceDpi;
+    const auto scaled = [k](int v) { return RoundHalfEven(v * k); };
+    return QRect(scaled(kSheetPrintOrigin.x()), scaled(kSheetPrintOrigin.y()),
+                 scaled(kSheetWidth * kSheetMagnification),
+                 scaled(kSheetHeight * kSheetMagnification));
 }
 
 QImage BlankSheet() {
@@ -68,9 +67,11 @@ void DrawThumbnail(QImage& sheet, int indexOnSheet, const QImage& picture, const
 
 void PrintSheet(platform::PrinterService& printer, const QImage& sheet) {
     RequirePrinter(printer);
-    const QRect target = SheetPrintRect(printer.printableSize().width());
-    // Enlarged by a whole number, so every sheet pixel becomes an m x m square: by the device
-    // when it scales pictures (the sheet is stored once at its own pixels), by us otherwise.
+    // Whatever the page print last chose, a sheet is portrait.
+    printer.setOrientation(platform::PaperOrientation::Portrait);
+    const QRect target = SheetPrintRect(printer.dotsPerInch());
+    // By the device when it scales pictures (the sheet is stored once at its own pixels, each
+    // a sharp block), by us otherwise.
     const QImage printed =
         printer.scalesPictures() ? sheet : platform::PictureForDevice(sheet, target.size());
     platform::PrintDocument document(printer, kContactSheetCaption);

@@ -24,8 +24,11 @@ inline constexpr int kThumbnailBox = 130;
 inline constexpr int kNameGap = 5;  // from a thumbnail's bottom edge to its name
 // Larger pictures are reduced to a quarter each way before they are scaled into their cell.
 inline constexpr qint64 kLargePictureLimit = 2250000;
-inline constexpr int kMaxMagnification = 5;
+// Printed at five device pixels per sheet pixel from device pixel (300, 50), counted at
+// 600 dpi: the same size and place on paper (about 132 x 220 mm) at every resolution.
+inline constexpr int kSheetMagnification = 5;
 inline constexpr QPoint kSheetPrintOrigin{300, 50};
+inline constexpr int kSheetReferenceDpi = 600;
 
 // ceil(n / 24).
 int SheetCount(int pictures);
@@ -33,16 +36,15 @@ int SheetCount(int pictures);
 QSize ThumbnailSize(QSize picture);
 // Top-left corner of thumbnail i (0 to 23) of a sheet: (2 + 160 c, 2 + 170 r).
 QPoint ThumbnailOrigin(int indexOnSheet);
-// HORZRES div 625, at most 5 and at least 1 (a narrow printer still prints).
-int SheetMagnification(int printableWidth);
-// The device rectangle of a printed sheet: at (300, 50), 625 m x 1041 m.
-QRect SheetPrintRect(int printableWidth);
+// The device rectangle of a printed sheet on a printer of this resolution: at 600 dpi
+// (300, 50), 3125 x 5205; at others the same on paper, R(v x dpi / 600) each.
+QRect SheetPrintRect(int dotsPerInch);
 
 // A white 625 x 1041 sheet.
 QImage BlankSheet();
 // Draws picture as thumbnail i of sheet, with name under it.
 void DrawThumbnail(QImage& sheet, int indexOnSheet, const QImage& picture, const QString& name);
-// Prints the sheet as one document on the printer.
+// Prints the sheet as one document on portrait paper.
 void PrintSheet(platform::PrinterService& printer, const QImage& sheet);
 
 // The pictures of a run, taken once, composed sheet by sheet.

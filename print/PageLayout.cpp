@@ -71,8 +71,8 @@ TurnedSize FitAfterTurn(bool toLandscape, double pictureWidth, double pictureHei
     return t;
 }
 
-QImage TurnMiniature(const QImage& miniature, bool toLandscape) {
-    return miniature.transformed(QTransform().rotate(toLandscape ? 90 : -90));
+QImage TurnQuarter(const QImage& picture, bool clockwise) {
+    return picture.transformed(QTransform().rotate(clockwise ? 90 : -90));
 }
 
 int MiniatureOffset(int positionMm) {
@@ -80,19 +80,8 @@ int MiniatureOffset(int positionMm) {
 }
 
 PagePlacement PlacementAtOk(const OkSettings& s) {
-    PagePlacement p;
-    int x = s.xMm;
-    int y = s.yMm;
-    if (s.landscape) {
-        p.widthMm = AtLeastOne(RoundHalfEven(s.shownHeightCm * 10));
-        std::swap(x, y);
-        y = s.paperHeightCm * 10 - s.widthMm - y;
-    } else {
-        p.widthMm = AtLeastOne(s.widthMm);
-    }
-    p.xMm = x - s.offsetXMm;
-    p.yMm = y - s.offsetYMm;
-    return p;
+    return PagePlacement{AtLeastOne(s.widthMm), s.xMm - s.offsetXMm, s.yMm - s.offsetYMm,
+                         s.landscape};
 }
 
 int DeviceToMm(int pixels, int dotsPerInch) {
@@ -100,20 +89,28 @@ int DeviceToMm(int pixels, int dotsPerInch) {
     return RoundHalfEven(pixels / (dotsPerInch / 2.54) * 10);
 }
 
-int DeviceToCm(int pixels, int dotsPerInch) {
-    if (dotsPerInch <= 0) throw platform::TessellaError(platform::kDivisionByZeroMessage);
-    return RoundHalfEven(pixels / (dotsPerInch / 2.54));
-}
-
 QRect PrintedRect(QSize page, const PagePlacement& placement, int dotsPerInch) {
     if (page.isEmpty() || dotsPerInch <= 0)
         throw platform::TessellaError(platform::kDivisionByZeroMessage);
+    if (placement.turned) page.transpose();
     const double pixelsPerMm = dotsPerInch / 25.4;
     const double scale = placement.widthMm * pixelsPerMm / page.width();
     return QRect(RoundHalfEven(placement.xMm * pixelsPerMm),
                  RoundHalfEven(placement.yMm * pixelsPerMm),
                  AtLeastOne(RoundHalfEven(page.width() * scale)),
                  AtLeastOne(RoundHalfEven(page.height() * scale)));
+}
+
+bool FitsOnPaper(const QRect& printed, QSize printableSize) {
+    return QRect(QPoint(0, 0), printableSize).contains(printed);
+}
+
+int LargestFittingWidthMm(QSize page, PagePlacement placement, int dotsPerInch, QSize printableSize,
+                          int maxWidthMm) {
+    for (placement.widthMm = maxWidthMm; placement.widthMm >= 1; --placement.widthMm)
+        if (FitsOnPaper(PrintedRect(page, placement, dotsPerInch), printableSize))
+            return placement.widthMm;
+    return 0;
 }
 
 }  // namespace tessella::print

@@ -46,21 +46,19 @@ struct TurnedSize {
 // picture size is the one after the turn.
 TurnedSize FitAfterTurn(bool toLandscape, double pictureWidth, double pictureHeight);
 
-// The miniature turned a quarter: clockwise when the paper turns landscape, back otherwise.
-QImage TurnMiniature(const QImage& miniature, bool toLandscape);
+// The picture turned a quarter: clockwise (the miniature and the page on landscape), or back.
+QImage TurnQuarter(const QImage& picture, bool clockwise);
 
 // Where the miniature sits from the paper outline's corner: R(4.6 x cm) each way.
 int MiniatureOffset(int positionMm);
 
-// What the dialog holds at OK, with the printer measured for the orientation chosen.
+// What the dialog holds at OK, with the printer measured on portrait paper.
 struct OkSettings {
     bool landscape = false;
-    int widthMm = 150;          // the width shown (across the miniature)
-    double shownHeightCm = 10;  // the height shown
-    int xMm = 20;               // the positions set, from the paper's corner
+    int widthMm = 150;  // the width shown (across the miniature)
+    int xMm = 20;       // the positions set, from the paper's corner
     int yMm = 20;
-    int paperHeightCm = 30;  // R(physical height / pixels per cm)
-    int offsetXMm = 0;       // the printable area's offsets, in whole millimetres
+    int offsetXMm = 0;  // the printable area's offsets, in whole millimetres
     int offsetYMm = 0;
 };
 // The printed width and the position in the printable area, in millimetres.
@@ -68,19 +66,26 @@ struct PagePlacement {
     int widthMm = 150;
     int xMm = 0;
     int yMm = 0;
+    // Printed a quarter turn clockwise, as the miniature shows it after "Orientation".
+    bool turned = false;
 };
-// On landscape paper the page prints unturned: its width is the height shown, X comes from
-// the Y setting and Y from the paper height less the shown width less the X setting. Both
-// offsets are then subtracted on their own axis.
+// The page prints as the miniature shows it: at the width shown, from the position set less
+// the printable area's offsets, turned when the orientation is landscape.
 PagePlacement PlacementAtOk(const OkSettings& settings);
 
 // Millimetres in whole units from device pixels: R(pixels / (dpi / 2.54) x 10).
 int DeviceToMm(int pixels, int dotsPerInch);
-// The paper height in whole centimetres: R(pixels / (dpi / 2.54)).
-int DeviceToCm(int pixels, int dotsPerInch);
 
 // The device rectangle of a W x H page printed widthMm wide at (xMm, yMm): the size is
-// R(W x s) x R(H x s) with s = widthMm x dpi / 25.4 / W, each at least 1.
+// R(W x s) x R(H x s) with s = widthMm x dpi / 25.4 / W, each at least 1; W and H swap when
+// the page prints turned.
 QRect PrintedRect(QSize page, const PagePlacement& placement, int dotsPerInch);
+
+// True when the printed rectangle lies wholly inside the printable area.
+bool FitsOnPaper(const QRect& printed, QSize printableSize);
+// The largest width in millimetres, up to maxWidthMm, at which the page fits on the paper at
+// the placement's position; 0 when none does.
+int LargestFittingWidthMm(QSize page, PagePlacement placement, int dotsPerInch, QSize printableSize,
+                          int maxWidthMm);
 
 }  // namespace tessella::print

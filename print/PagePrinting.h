@@ -16,13 +16,21 @@ namespace tessella::print {
 // The name printed above the page sits here (device pixels).
 inline constexpr QPoint kNameOrigin{50, 1};
 
-// Prints page at placement as one document: the page is resampled to the device size first
-// (point-sampled, through the working picture) unless the device scales pictures itself, then
-// the name when not empty, then the page into its device rectangle. Throws TessellaError (no
-// printer, refused start, failure); a begun document is always ended or aborted. pacer, when
-// given, lets the windows paint after the resampling.
+// What a page print says about the page, and whether it may come out cut.
+struct PrintOptions {
+    QString pageName;        // the page's file name: the document's title
+    bool printName = false;  // also printed above the page
+    bool allowCut = false;   // a picture that leaves the paper prints cut instead of refused
+};
+
+// Prints page at placement as one document on portrait paper: turned first when the placement
+// says so, resampled to the device size (point-sampled, through the working picture) unless
+// the device scales pictures itself, then the name when asked, then the page into its device
+// rectangle. Throws TessellaError (no printer, a picture off the paper unless allowed, refused
+// start, failure); a begun document is always ended or aborted. pacer, when given, lets the
+// windows paint after the resampling.
 void PrintPage(platform::PrinterService& printer, const QImage& page,
-               const PagePlacement& placement, const QString& name,
+               const PagePlacement& placement, const PrintOptions& options,
                platform::Pacer* pacer = nullptr);
 
 // Throws TessellaError with the no-printer message when the service has no printer.

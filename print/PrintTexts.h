@@ -16,6 +16,12 @@ inline const QString kOrientationCaption = QStringLiteral("Orientation");
 inline const QString kKeepSettingsCaption = QStringLiteral("Conserver les paramètres");
 inline const QString kPrintNameCaption = QStringLiteral("Imprimer le nom de l'image");
 inline const QString kPrinterSetupCaption = QStringLiteral("Configurer l'imprimante");
+inline const QString kFitToPageCaption = QStringLiteral("Ajuster à la page");
+inline const QString kOverflowText = QStringLiteral("L'image dépasse de la feuille");
+inline const QString kPictureCutMessage =
+    QStringLiteral("L'image dépasse de la feuille : elle serait imprimée coupée.");
+inline const QString kPrintCutQuestion = QStringLiteral(
+    "L'image dépasse de la feuille\n\ret ne sera imprimée qu'en partie.\n\rImprimer quand même ?");
 inline const QString kOkCaption = QStringLiteral("OK");
 inline const QString kCancelCaption = QStringLiteral("Annuler");
 

@@ -57,7 +57,7 @@ COLOUR_WINDOW = [
     ("Valeur rouge, vert et bleu", "100"),
     ("Valeur contraste", "0"),
     ("Valeur seuil", "255"),
-    ("Couleur du fond en hexadécimal", "000000"),
+    ("Couleur du fond en hexadécimal", "#000000"),
 ]
 CATALOGUE = [
     ("Images affichées", "1 à 6"),

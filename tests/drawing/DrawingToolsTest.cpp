@@ -93,28 +93,63 @@ TEST_F(Drawing, TheEyedroppersTakeThePixelUnderThePressAndReturnToNoTool) {
     EXPECT_EQ(editor->picture(), element);
 }
 
+// "Sans remplissage" would paint nothing: the pot fills solid with the fill colour then.
 TEST_F(Drawing, TheFillPaintsTheAreaWithAnUndoCopyAndOnlyInsideThePicture) {
     QImage element = Filled(6, 4);
     for (int y = 0; y < 4; ++y) element.setPixelColor(3, y, Qt::black);
-    open(element);
-    prompts.expectColour(platform::ColourValue::fromRgb(0, 0, 255));
-    tools->brushColourButton->click();
-    tools->fillButton->click();
-    EXPECT_EQ(editor->viewArea().view->cursor().shape(),
-              context.cursors.cursor(widgets::ToolCursor::PaintPot).shape());
-    press({20, 1});
-    release({20, 1});  // outside: nothing
-    EXPECT_EQ(editor->picture(), element);
-    EXPECT_FALSE(editor->undoButton->isEnabled());
-    press({1, 1});
-    release({1, 1});
     QImage expected = element;
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 3; ++x) expected.setPixelColor(x, y, Qt::blue);
-    EXPECT_EQ(editor->picture(), expected);
-    EXPECT_EQ(working(), expected);
-    editor->undoButton->click();
-    EXPECT_EQ(editor->picture(), element);
+    for (const int style : {0, 1}) {  // "Remplissage plein", "Sans remplissage"
+        SCOPED_TRACE(style);
+        open(element);
+        prompts.expectColour(platform::ColourValue::fromRgb(0, 0, 255));
+        tools->brushColourButton->click();
+        tools->brushStyleButtons[style]->click();
+        tools->fillButton->click();
+        EXPECT_EQ(editor->viewArea().view->cursor().shape(),
+                  context.cursors.cursor(widgets::ToolCursor::PaintPot).shape());
+        press({20, 1});
+        release({20, 1});  // outside: nothing
+        EXPECT_EQ(editor->picture(), element);
+        EXPECT_FALSE(editor->undoButton->isEnabled());
+        press({1, 1});
+        release({1, 1});
+        EXPECT_EQ(editor->picture(), expected);
+        EXPECT_EQ(working(), expected);
+        editor->undoButton->click();
+        EXPECT_EQ(editor->picture(), element);
+    }
+}
+
+TEST_F(Drawing, TheToolChosenComesBackWithTheNextEditing) {
+    struct Row {
+        const char* what;
+        std::function<void()> choose;
+        widgets::ToolCursor cursor;
+    } rows[] = {
+        {"rectangle", [&] { tools->toolButtons[int(DrawingTool::Rectangle)]->click(); },
+         widgets::ToolCursor::Pencil},
+        {"fill", [&] { tools->fillButton->click(); }, widgets::ToolCursor::PaintPot},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        open(Filled(8, 8));
+        r.choose();
+        const bool drawing = tools->drawMode();
+        editor->reject();  // the editor closes; its palette goes with it
+        EXPECT_FALSE(tools->isVisible());
+        open(Filled(8, 8));
+        EXPECT_EQ(tools->drawMode(), drawing);
+        EXPECT_EQ(tools->fillMode(), !drawing);
+        EXPECT_EQ(tools->tool(), DrawingTool::Rectangle);
+        EXPECT_EQ(editor->viewArea().view->cursor().shape(),
+                  context.cursors.cursor(r.cursor).shape());
+        // The tool draws again at once.
+        press({1, 1});
+        release({1, 1});
+        EXPECT_TRUE(editor->undoButton->isEnabled());
+    }
 }
 
 TEST_F(Drawing, ClosingTheToolsWhileTheEditorStaysLeavesNoToolActive) {

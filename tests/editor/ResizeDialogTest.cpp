@@ -77,6 +77,12 @@ TEST_F(ResizeWindow, TheOtherSideFollowsOneSecondAfterTyping) {
         EXPECT_EQ(size, QSize(r.width, r.height));
     }
     EXPECT_TRUE(dialog.keepRatioCheck->isChecked());
+    // The next showing keeps the percentage last typed, beside the new element's own size.
+    ask(20, 10, [&] {
+        EXPECT_EQ(dialog.percentageSpin->value(), 50);
+        EXPECT_EQ(dialog.widthSpin->value(), 20);
+        dialog.cancelButton->click();
+    });
 }
 
 TEST_F(ResizeWindow, WarnsOnRedBeyondEightMegapixelsAndOkAsksFirst) {

@@ -194,7 +194,7 @@ TEST_F(ColourWindow, BackgroundChoiceDecidesColourTextureAndModes) {
     // Mode 1, threshold 255 on grey 100: (100 + 155) >> 1.
     EXPECT_EQ(shown(0, 0), QColor(127, 127, 127));
     window->paletteButtons[15]->click();  // pure red
-    EXPECT_EQ(window->hexLabel->text(), "0000FF");
+    EXPECT_EQ(window->hexLabel->text(), "#FF0000");
     EXPECT_EQ(window->settings().backgroundColour, ColourValue::fromRgb(255, 0, 0));
     EXPECT_FALSE(window->settings().emboss.colour);  // "Non" passes no colour
 
@@ -202,7 +202,7 @@ TEST_F(ColourWindow, BackgroundChoiceDecidesColourTextureAndModes) {
     EXPECT_EQ(window->settings().emboss.colour, ColourValue::fromRgb(255, 0, 0));
     prompts.expectColour(ColourValue::fromRgb(0x12, 0x34, 0x56));
     window->otherColourButton->click();
-    EXPECT_EQ(window->hexLabel->text(), "563412");
+    EXPECT_EQ(window->hexLabel->text(), "#123456");
     EXPECT_EQ(window->settings().emboss.colour, ColourValue::fromRgb(0x12, 0x34, 0x56));
 
     window->strongInvertedEmbossRadio->click();

@@ -65,21 +65,15 @@ TEST(PageLayout, PlacementAtOkAndOnTheDevice) {
     s.offsetYMm = 4;
     const PagePlacement portrait = PlacementAtOk(s);
     EXPECT_EQ(QRect(portrait.xMm, portrait.yMm, portrait.widthMm, 0), QRect(17, 26, 150, 0));
-    // 256 x 512 after Orientation shows 15.0 x 7.5: printed 75 mm wide, X from the Y
-    // setting, Y = 21 cm of paper - 150 - the X setting; then the offsets.
+    // On landscape the page prints as the miniature shows it: turned, at the width shown.
     s.landscape = true;
-    s.shownHeightCm = 7.5;
-    s.paperHeightCm = 21;
     const PagePlacement landscape = PlacementAtOk(s);
-    EXPECT_EQ(QRect(landscape.xMm, landscape.yMm, landscape.widthMm, 0),
-              QRect(30 - 3, 210 - 150 - 20 - 4, 75, 0));
-    s.shownHeightCm = 7.45;  // read as a number: 74.5 mm, even rounding
-    EXPECT_EQ(PlacementAtOk(s).widthMm, 74);
+    EXPECT_EQ(QRect(landscape.xMm, landscape.yMm, landscape.widthMm, 0), QRect(17, 26, 150, 0));
+    EXPECT_TRUE(landscape.turned);
 
     // 600 dpi: 150 mm is 3543.3 pixels, 20 mm 472.4; 512 rows x 13.841 = 7086.6.
     EXPECT_EQ(PrintedRect({256, 512}, {150, 20, 0}, 600), QRect(472, 0, 3543, 7087));
-    EXPECT_EQ(DeviceToMm(80, 600), 3);     // 3.39 mm
-    EXPECT_EQ(DeviceToCm(7016, 600), 30);  // 29.7 cm
+    EXPECT_EQ(DeviceToMm(80, 600), 3);  // 3.39 mm
     EXPECT_THROW(DeviceToMm(80, 0), platform::TessellaError);
 }
 
@@ -119,13 +113,14 @@ TEST(ContactSheetLayout, ThumbnailsCellsAndMagnification) {
     EXPECT_EQ(ThumbnailOrigin(23), QPoint(482, 852));
     EXPECT_EQ(SheetCount(24), 1);
     EXPECT_EQ(SheetCount(25), 2);
+    // The same place and size on paper at every resolution: 5 pixels a sheet pixel at 600.
     const struct {
-        int printableWidth;
+        int dpi;
         QRect printed;
-    } printers[] = {{4960, {300, 50, 3125, 5205}},  // factor 7, at most 5
-                    {2480, {300, 50, 1875, 3123}},  // factor 3
-                    {600, {300, 50, 625, 1041}}};   // factor 0 would print nothing
-    for (const auto& r : printers) EXPECT_EQ(SheetPrintRect(r.printableWidth), r.printed);
+    } printers[] = {{600, {300, 50, 3125, 5205}},
+                    {1200, {600, 100, 6250, 10410}},
+                    {300, {150, 25, 1562, 2602}}};  // 1562.5 and 2602.5, halves to even
+    for (const auto& r : printers) EXPECT_EQ(SheetPrintRect(r.dpi), r.printed) << r.dpi;
 }
 
 TEST(ContactSheetLayout, ComposerClearsTheWholeSheet) {

@@ -1,6 +1,8 @@
 // The "Imprimer" menu of the main window on the two print windows, and the accessible names
 // of their controls.
 
+#include <QCheckBox>
+
 #include "print/PrintTexts.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/support/RecordingPrinter.h"
@@ -47,9 +49,13 @@ TEST_F(PrintMenu, PageCommandPrintsThePage) {
     showSources(1);
     clickSource("a.bmp");
     window->addButton->click();
+    printDialog->printNameCheck->setChecked(true);
     QTimer::singleShot(0, printDialog, [this] { printDialog->okButton->click(); });
     window->printPageAction->trigger();
     ASSERT_EQ(printer.documents.size(), 1u);
+    // Named after the page, not after the source last added.
+    EXPECT_EQ(printer.documents[0].title, "mur.tga");
+    EXPECT_EQ(printer.documents[0].texts.at(0).second, "mur.tga");
     const auto& printed = printer.documents[0].pictures.at(0);
     // 150 mm of a 128 x 64 page: 3543.3 x 1771.65 pixels, the element at the top left.
     ASSERT_EQ(QSize(page.pageBitmap.width(), page.pageBitmap.height()), QSize(128, 64));

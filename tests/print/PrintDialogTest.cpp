@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "platform/PrinterTexts.h"
+#include "print/PrintTexts.h"
 #include "tests/support/CountingPacer.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/RecordingPrinter.h"
@@ -21,6 +22,8 @@
 namespace tessella::testing {
 namespace {
 
+using platform::Answer;
+using platform::MessageKind;
 using platform::PaperOrientation;
 using Button = widgets::StepArrows::Button;
 
@@ -74,25 +77,37 @@ TEST_F(PrintDialogTest, UpDownsAndOk) {
     EXPECT_EQ(dialog.xText->text() + " " + dialog.yText->text(), "2.1 1.9");
     EXPECT_EQ(dialog.miniatureView->pos(), QPoint(20, 31));
     dialog.printNameCheck->setChecked(true);
+    // 28.2 cm high from 1.5 cm leaves the 28.8 cm printable: printed cut once agreed.
+    prompts.expectMessage(MessageKind::Confirmation, print::kPrintCutQuestion, Answer::Yes);
     dialog.okButton->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     const print::PagePlacement& p = dialog.placement();
     EXPECT_EQ(QRect(p.xMm, p.yMm, p.widthMm, 0), QRect(21 - 3, 19 - 4, 141, 0));
     EXPECT_TRUE(dialog.printNameChosen());
+    EXPECT_TRUE(dialog.cutAccepted());
 }
 
-TEST_F(PrintDialogTest, OrientationTurnsTheMiniatureAndPrintsUnturned) {
-    showPage(TallPage());
-    dialog.orientationButton->click();
-    EXPECT_EQ(printer.orientation(), PaperOrientation::Landscape);
-    EXPECT_EQ(shownSize(), "15.0 x 7.5 cm, 69 x 34");
-    // Clockwise: the top-left pixel goes to the top-right corner.
-    EXPECT_EQ(dialog.miniature().pixelColor(511, 0), QColor(Qt::blue));
-    dialog.okButton->click();
-    // Landscape offsets: 100 pixels across (4 mm), 80 down (3 mm); the paper is 21 cm high.
-    const print::PagePlacement& p = dialog.placement();
-    EXPECT_EQ(QRect(p.xMm, p.yMm, p.widthMm, 0), QRect(20 - 4, 210 - 150 - 20 - 3, 75, 0));
+TEST_F(PrintDialogTest, OrientationTurnsTheMiniatureAndThePrintAlike) {
+    dialog.printNameCheck->setChecked(true);
+    QTimer::singleShot(0, &dialog, [this] {
+        dialog.orientationButton->click();
+        EXPECT_EQ(shownSize(), "15.0 x 7.5 cm, 69 x 34");
+        // Clockwise: the top-left pixel goes to the top-right corner.
+        EXPECT_EQ(dialog.miniature().pixelColor(511, 0), QColor(Qt::blue));
+        dialog.okButton->click();
+    });
+    dialog.printPage(TallPage(), "/textures/mur.tga");
     EXPECT_FALSE(dialog.landscape());  // not kept
+    // On portrait paper, turned as the miniature shows it: 150 mm wide (3543.3 pixels), 75 mm
+    // high (1771.65), at (20 - 3, 20 - 4) mm.
+    ASSERT_EQ(printer.documents.size(), 1u);
+    const auto& doc = printer.documents[0];
+    EXPECT_EQ(doc.orientation, PaperOrientation::Portrait);
+    EXPECT_EQ(doc.title, "mur.tga");
+    const auto& printed = doc.pictures.at(0);
+    EXPECT_EQ(printed.target, QRect(402, 378, 3543, 1772));
+    EXPECT_EQ(printed.picture.pixelColor(3542, 0), QColor(Qt::blue));
+    EXPECT_EQ(printed.picture.pixelColor(0, 0), QColor(Qt::red));
 
     showPage(Solid(512, 512, Qt::green));
     dialog.orientationButton->click();  // 15 x 15 cm fitted into 15 x 10
@@ -108,10 +123,10 @@ TEST_F(PrintDialogTest, KeptLandscapeTurnsTheSameWayAtTheNextShowing) {
     showPage(TallPage());
     EXPECT_EQ(dialog.miniature().pixelColor(511, 0), QColor(Qt::blue));
     EXPECT_EQ(shownSize(), "15.0 x 7.5 cm, 69 x 34");
-    EXPECT_EQ(printer.orientation(), PaperOrientation::Landscape);
+    EXPECT_TRUE(dialog.placement().turned);
 }
 
-TEST_F(PrintDialogTest, PrinterSetupKeepsTheDialogsOrientation) {
+TEST_F(PrintDialogTest, PrinterSetupKeepsThePaperPortrait) {
     QPrinter platformPrinter;
     printer.setupPrinter = &platformPrinter;
     showPage(TallPage());
@@ -121,16 +136,47 @@ TEST_F(PrintDialogTest, PrinterSetupKeepsTheDialogsOrientation) {
     dialog.printerSetupButton->click();
     EXPECT_TRUE(prompts.scriptDone());
     EXPECT_EQ(printer.orientations,
-              std::vector({PaperOrientation::Landscape, PaperOrientation::Landscape}));
+              std::vector({PaperOrientation::Portrait, PaperOrientation::Portrait}));
+}
+
+// The printable area is 4800 x 6800 pixels (203.2 x 287.9 mm) from the paper's (3, 4) mm.
+TEST_F(PrintDialogTest, OverflowShowsRedAsksAtOkAndFitsToThePage) {
+    showPage(TallPage());  // 30 cm high from 2 cm
+    EXPECT_TRUE(dialog.overflows());
+    EXPECT_TRUE(dialog.overflowText->isVisibleTo(&dialog));
+    EXPECT_TRUE(dialog.heightText->styleSheet().contains("red"));
+    prompts.expectMessage(MessageKind::Confirmation, print::kPrintCutQuestion, Answer::No);
+    dialog.okButton->click();
+    EXPECT_TRUE(prompts.scriptDone());
+    EXPECT_TRUE(dialog.isVisible());  // "Non": back to the settings
+
+    // Y 16 mm is 378 pixels; the height is 2 x 23.622 pixels a millimetre of width, so
+    // w <= (6800 - 378) / 47.244 = 135.9.
+    dialog.fitButton->click();
+    EXPECT_EQ(dialog.widthFineArrows->position(), 135);
+    EXPECT_EQ(dialog.widthCoarseArrows->position(), 135);
+    EXPECT_FALSE(dialog.overflows());
+    EXPECT_FALSE(dialog.overflowText->isVisibleTo(&dialog));
+    EXPECT_FALSE(dialog.heightText->styleSheet().contains("red"));
+    dialog.okButton->click();  // no question now
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.cutAccepted());
+
+    // Moved right past the paper's edge: red again.
+    showPage(TallPage());
+    for (int i = 0; i < 190; ++i) dialog.xArrows->click(widgets::StepArrows::Button::Next);
+    EXPECT_TRUE(dialog.overflows());
 }
 
 TEST_F(PrintDialogTest, MenuCommandPrintsTheNamedPage) {
     dialog.printNameCheck->setChecked(true);
     answerDialog(true);
+    prompts.expectMessage(MessageKind::Confirmation, print::kPrintCutQuestion, Answer::Yes);
     dialog.printPage(TallPage(), "/textures/mur.GIF");
     ASSERT_EQ(printer.documents.size(), 1u);
     const auto& doc = printer.documents[0];
     EXPECT_TRUE(doc.ended);
+    EXPECT_EQ(doc.title, "mur.GIF");
     EXPECT_EQ(doc.texts.at(0), std::make_pair(QPoint(50, 1), QString("mur.GIF")));
     // 150 mm wide at (20 - 3, 20 - 4) mm: 3543 x 7087 at R(401.6), R(377.95).
     EXPECT_EQ(doc.pictures.at(0).target, QRect(402, 378, 3543, 7087));
@@ -148,6 +194,7 @@ TEST_F(PrintDialogTest, NoPrinterOrARefusedStartIsReported) {
     printer.available = true;
     printer.refuseStart = true;
     answerDialog(true);
+    prompts.expectMessage(MessageKind::Confirmation, print::kPrintCutQuestion, Answer::Yes);
     prompts.expectMessage(platform::MessageKind::Error, platform::kPrintRefusedMessage);
     dialog.printPage(TallPage(), {});
     EXPECT_TRUE(printer.documents.empty());

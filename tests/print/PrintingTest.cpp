@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <cstring>
+#include <span>
 
 #include "platform/Error.h"
 #include "platform/PrinterTexts.h"
@@ -35,12 +36,12 @@ QImage HalfAndHalf() {
     return page;
 }
 
-// 64 x 64 pixels of noise: a page whose PDF takes some 12 KiB even compressed.
-QImage Noise() {
-    QImage page = Solid(64, 64, Qt::black);
+// Pixels of noise: 64 x 64 of them take some 12 KiB of PDF even compressed.
+QImage Noise(int width = 64, int height = 64) {
+    QImage page = Solid(width, height, Qt::black);
     uint32_t state = 7;
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x) {
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
             state = state * 1664525u + 1013904223u;
             page.setPixel(x, y, state >> 8);
         }
@@ -58,11 +59,21 @@ TEST(PagePrinting, FailuresLeaveNoDocumentOpen) {
     }
     printer.refuseStart = false;
     // Beyond the pixel limit the resampling fails before any document begins.
-    EXPECT_THROW(print::PrintPage(printer, Solid(1, 30000, Qt::red), {400, 0, 0}, {}),
-                 platform::TessellaError);
+    EXPECT_THROW(
+        print::PrintPage(printer, Solid(1, 30000, Qt::red), {400, 0, 0}, {QString(), false, true}),
+        platform::TessellaError);
     printer.available = false;
     EXPECT_THROW(print::PrintSheet(printer, print::BlankSheet()), platform::TessellaError);
     EXPECT_TRUE(printer.documents.empty());
+}
+
+struct ColourAt {
+    QPoint at;
+    QColor colour;
+};
+void ExpectColours(const QImage& picture, std::span<const ColourAt> points) {
+    for (const ColourAt& p : points)
+        EXPECT_EQ(picture.pixelColor(p.at), p.colour) << p.at.x() << "," << p.at.y();
 }
 
 class PdfOutput : public ::testing::Test {
@@ -86,12 +97,12 @@ class PdfOutput : public ::testing::Test {
         }
         return pictures;
     }
-    // Page `page` rendered at 600 dpi, its top-left corner of the given size.
-    QImage render(const QString& pdf, int page, QSize size = {800, 800}) const {
+    // Page `page` rendered at dpi, its top-left corner of the given size.
+    QImage render(const QString& pdf, int page, QSize size = {800, 800}, int dpi = 600) const {
         const QString n = QString::number(page);
         Run("pdftoppm",
-            {"-r", "600", "-f", n, "-l", n, "-W", QString::number(size.width()), "-H",
-             QString::number(size.height()), "-singlefile", "-png", pdf, path("render")});
+            {"-r", QString::number(dpi), "-f", n, "-l", n, "-W", QString::number(size.width()),
+             "-H", QString::number(size.height()), "-singlefile", "-png", pdf, path("render")});
         return QImage(path("render.png"));
     }
     // The pictures stored in the PDF, as pdfimages gives them back, in 32 bits.
@@ -119,21 +130,78 @@ TEST_F(PdfOutput, PrintedPageKeepsPlaceSizeAndColours) {
     // half ends sharp at 472 + 1181. poppler rounds the far edges out by a pixel, so those are
     // looked at two pixels out. The name is written near (50, 1).
     const QImage sheet = render(path("page.pdf"), 1, {2900, 1950});
-    const struct {
-        QPoint at;
-        QColor colour;
-    } points[] = {{{471, 750}, Qt::white},  {{472, 750}, Qt::red},     {{500, 708}, Qt::white},
-                  {{500, 709}, Qt::red},    {{1652, 1000}, Qt::red},   {{1653, 1000}, Qt::blue},
-                  {{2833, 1889}, Qt::blue}, {{2836, 1000}, Qt::white}, {{2000, 1892}, Qt::white}};
-    for (const auto& p : points)
-        EXPECT_EQ(sheet.pixelColor(p.at), p.colour) << p.at.x() << "," << p.at.y();
+    const ColourAt points[] = {
+        {{471, 750}, Qt::white},  {{472, 750}, Qt::red},     {{500, 708}, Qt::white},
+        {{500, 709}, Qt::red},    {{1652, 1000}, Qt::red},   {{1653, 1000}, Qt::blue},
+        {{2833, 1889}, Qt::blue}, {{2836, 1000}, Qt::white}, {{2000, 1892}, Qt::white}};
+    ExpectColours(sheet, points);
     int dark = 0;
     for (int y = 1; y < 60; ++y)
         for (int x = 50; x < 300; ++x) dark += sheet.pixelColor(x, y).lightness() < 128;
     EXPECT_GT(dark, 50);
+    // The file is titled with the page's name.
+    EXPECT_TRUE(
+        Run("pdfinfo", {path("page.pdf")}).contains(QRegularExpression("Title: +page.bmp\n")));
+}
 
-    Run(TESSELLA_CLI, {"print", path("page.bmp"), "--landscape", "-o", path("wide.pdf")});
-    EXPECT_TRUE(Run("pdfinfo", {path("wide.pdf")}).contains(QRegularExpression("842 x 595")));
+// "Orientation" prints what the miniature shows: the page turned clockwise on portrait paper.
+TEST_F(PdfOutput, LandscapePrintsThePageTurnedOnPortraitPaper) {
+    // 64 x 256: the top half red, the bottom half blue. Turned clockwise the top goes right.
+    QImage page = Solid(64, 256, Qt::blue);
+    for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 64; ++x) page.setPixelColor(x, y, Qt::red);
+    ASSERT_TRUE(page.save(path("tall.bmp"), "BMP"));
+    Run(TESSELLA_CLI, {"print", path("tall.bmp"), "--landscape", "-o", path("wide.pdf")});
+    EXPECT_TRUE(
+        Run("pdfinfo", {path("wide.pdf")}).contains(QRegularExpression("595(\\.\\d+)? x 84[12]")));
+    EXPECT_EQ(storedPictures(path("wide.pdf")), QStringList{"256 64 image no"});
+    // 150 mm wide is 3543 pixels, 37.5 mm high 886, from (472, 472): blue, then red from
+    // 472 + 3543 / 2 = 2243.5.
+    const QImage sheet = render(path("wide.pdf"), 1, {4100, 1450});
+    const ColourAt points[] = {
+        {{471, 600}, Qt::white}, {{472, 600}, Qt::blue},   {{2242, 600}, Qt::blue},
+        {{2245, 600}, Qt::red},  {{1000, 471}, Qt::white}, {{1000, 472}, Qt::blue},
+        {{4012, 1355}, Qt::red}, {{4018, 900}, Qt::white}, {{3000, 1361}, Qt::white}};
+    ExpectColours(sheet, points);
+}
+
+// A picture that leaves the paper is refused unless cutting is allowed; a wrong value is named.
+TEST_F(PdfOutput, OffThePaperAndWrongValuesAreRefused) {
+    ASSERT_TRUE(Solid(240, 640, Qt::red).save(path("tall.bmp"), "BMP"));
+    const QString cut =
+        QStringLiteral("L'image dépasse de la feuille : elle serait imprimée coupée.");
+    const struct {
+        QStringList options;
+        int status;
+        QString error;  // the first line on standard error
+    } rows[] = {
+        {{}, 1, cut},  // 150 mm wide is 400 mm high
+        {{"--allow-cut"}, 0, {}},
+        {{"--width-mm", "50", "--x-mm", "150", "--width-mm", "100"}, 1, cut},  // 250 mm of 210
+        // Qt's A4 is 595 points, 209.9 mm: 59 mm from 150 fits, 60 would not.
+        {{"--width-mm", "59", "--x-mm", "150", "--y-mm", "5"}, 0, {}},
+        {{"--width-mm", "0"},
+         2,
+         QStringLiteral("Valeur refusée pour --width-mm : « 0 » (un nombre de 1 à 400)")},
+        {{"--x-mm=-5"},
+         2,
+         QStringLiteral("Valeur refusée pour --x-mm : « -5 » (un nombre de 0 à 400)")},
+        {{"--y-mm", "-1"},
+         2,
+         QStringLiteral("Valeur refusée pour --y-mm : « -1 » (un nombre de 0 à 400)")},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.options.join(' ').toStdString());
+        QFile::remove(path("out.pdf"));
+        QProcess cli;
+        cli.start(TESSELLA_CLI, QStringList{"print", path("tall.bmp")} + r.options +
+                                    QStringList{"-o", path("out.pdf")});
+        ASSERT_TRUE(cli.waitForFinished(60000));
+        EXPECT_EQ(cli.exitCode(), r.status);
+        const QString error = QString::fromUtf8(cli.readAllStandardError());
+        EXPECT_EQ(error.section('\n', 0, 0), r.error);
+        EXPECT_EQ(QFile::exists(path("out.pdf")), r.status == 0);
+    }
 }
 
 TEST_F(PdfOutput, ContactSheetOfTwentyFiveFilesHasTwoPages) {
@@ -152,7 +220,7 @@ TEST_F(PdfOutput, ContactSheetOfTwentyFiveFilesHasTwoPages) {
     EXPECT_EQ(sheets[0].pixelColor(2, 2), QColor(9, 0, 0));
     EXPECT_EQ(sheets[0].pixelColor(65, 65), QColor(9, 0, 0));
     EXPECT_EQ(sheets[0].pixelColor(66, 30), QColor(Qt::white));
-    // A4 at 600 dpi is 4961 pixels wide: magnification 5, each sheet 3125 x 5205 from (300, 50).
+    // At 600 dpi each sheet pixel is 5 device pixels: 3125 x 5205 from (300, 50).
     // The first thumbnail, at sheet (2, 2), lands at (310, 60), 320 pixels a side.
     const QImage first = render(path("sheet.pdf"), 1);
     EXPECT_EQ(first.pixelColor(309, 200), QColor(Qt::white));
@@ -167,16 +235,43 @@ TEST_F(PdfOutput, ContactSheetOfTwentyFiveFilesHasTwoPages) {
     EXPECT_FALSE(QFile::exists(path("x.pdf")));
 }
 
-TEST_F(PdfOutput, QtPrinterWritesEachDocumentToAFileOfItsOwn) {
-    widgets::QtPrinter printer;
-    QPrinter* pdf = printer.platformPrinter();
-    pdf->setOutputFormat(QPrinter::PdfFormat);
-    pdf->setOutputFileName(path("planche.pdf"));
-    print::PrintSheet(printer, print::BlankSheet());
-    print::PrintSheet(printer, print::BlankSheet());
-    EXPECT_EQ(pdf->outputFileName(), path("planche.pdf"));  // the choice stays as it was
-    EXPECT_EQ(storedPictures(path("planche.pdf")), QStringList{"3125 5205 image no"});
-    EXPECT_EQ(storedPictures(path("planche-2.pdf")), QStringList{"3125 5205 image no"});
+// The program's printer on a PDF file stores each sheet and page once at its own pixels, on
+// portrait paper whatever the page print chose, each document in a file of its own; the sheet lands
+// at the same place and size at 600 and 1200 dpi.
+TEST_F(PdfOutput, QtPrinterSheetsKeepTheirSizeAtEveryResolution) {
+    QImage sheet = print::BlankSheet();
+    sheet.fill(Qt::green);
+    for (const int dpi : {600, 1200}) {
+        SCOPED_TRACE(dpi);
+        const QString name = QStringLiteral("planche%1").arg(dpi);
+        widgets::QtPrinter printer;
+        QPrinter* pdf = printer.platformPrinter();
+        pdf->setOutputFormat(QPrinter::PdfFormat);
+        pdf->setOutputFileName(path(name + ".pdf"));
+        pdf->setResolution(dpi);
+        pdf->setPageMargins(QMarginsF());  // device pixels from the paper's corner
+        printer.setOrientation(platform::PaperOrientation::Landscape);
+        print::PrintSheet(printer, sheet);
+        print::PrintSheet(printer, sheet);
+        EXPECT_EQ(pdf->outputFileName(), path(name + ".pdf"));  // the choice stays as it was
+        EXPECT_EQ(storedPictures(path(name + ".pdf")), QStringList{"625 1041 image no"});
+        EXPECT_EQ(storedPictures(path(name + "-2.pdf")), QStringList{"625 1041 image no"});
+        // A page too: its own pixels, not the 2362 x 1181 or 4724 x 2362 of the device.
+        print::PrintPage(printer, HalfAndHalf(), {100, 20, 30}, {"mur.tga", false, false});
+        EXPECT_EQ(storedPictures(path(name + "-3.pdf")), QStringList{"256 128 image no"});
+        EXPECT_TRUE(Run("pdfinfo", {path(name + "-3.pdf")})
+                        .contains(QRegularExpression("Title: +mur.tga\\n")));
+        EXPECT_TRUE(Run("pdfinfo", {path(name + ".pdf")})
+                        .contains(QRegularExpression("595(\\.\\d+)? x 84[12]")));
+        // Rendered at 120 dpi one sheet pixel is one rendered pixel (5 at 600 dpi): the sheet
+        // covers (60, 10) to (684, 1050), 132.3 x 220.3 mm.
+        const QImage page = render(path(name + ".pdf"), 1, {720, 1080}, 120);
+        const ColourAt points[] = {{{59, 500}, Qt::white},   {{61, 500}, Qt::green},
+                                   {{300, 9}, Qt::white},    {{300, 11}, Qt::green},
+                                   {{683, 1049}, Qt::green}, {{686, 500}, Qt::white},
+                                   {{300, 1052}, Qt::white}};
+        ExpectColours(page, points);
+    }
 }
 
 QString FullDiskMessage(const QString& file) {
@@ -199,7 +294,7 @@ TEST_F(PdfOutput, QtPrinterKeepsTheOlderFileWhenTheDiskRefuses) {
     };
     platform::detail::ScopedFileCalls fullAfterFourKilobytes(calls);
     try {
-        print::PrintSheet(printer, print::BlankSheet());
+        print::PrintSheet(printer, Noise(print::kSheetWidth, print::kSheetHeight));
         ADD_FAILURE() << "a full disk is a failure";
     } catch (const platform::TessellaError& e) {
         EXPECT_EQ(e.message(), FullDiskMessage(old));
@@ -265,7 +360,7 @@ TEST_F(PdfOutput, FullDiskKeepsTheOlderPdf) {
     widgets::QtPrinter printer;
     printer.platformPrinter()->setOutputFormat(QPrinter::PdfFormat);
     printer.platformPrinter()->setOutputFileName(old);
-    EXPECT_THROW(print::PrintPage(printer, HalfAndHalf(), {100, 20, 30}, {}),
+    EXPECT_THROW(print::PrintPage(printer, Noise(256, 128), {100, 20, 30}, {}),
                  platform::TessellaError);
     EXPECT_EQ(platform::ReadWholeFile(old), older);
     EXPECT_EQ(QDir(path("disk")).entryList(QDir::Files | QDir::Hidden),

@@ -251,7 +251,8 @@ TEST_F(Cli, PrintTakesADecimalCommaOrPointInMillimetres) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.width);
         QFile::remove(dir.filePath("p.pdf"));
-        EXPECT_EQ(run((std::string("print page.bmp -o p.pdf --width-mm ") + row.width).c_str()),
+        EXPECT_EQ(run((std::string("print page.bmp --allow-cut -o p.pdf --width-mm ") + row.width)
+                          .c_str()),
                   row.exitCode)
             << err.toStdString();
         EXPECT_EQ(exists("p.pdf"), row.exitCode == 0);

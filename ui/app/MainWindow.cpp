@@ -570,7 +570,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 // Printing the page comes with the print layout window.
 void MainWindow::printPage() {
-    printDialog->printPage(services_.page.pageBitmap.image(), services_.page.sourceFileName);
+    printDialog->printPage(services_.page.pageBitmap.image(), services_.page.textureFileName);
 }
 
 void MainWindow::newPage() {

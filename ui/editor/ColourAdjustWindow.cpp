@@ -527,7 +527,8 @@ void ColourAdjustWindow::setBackgroundColour(ColourValue colour) {
 
 void ColourAdjustWindow::showBackgroundColour(ColourValue colour) {
     Paint(chosenColourSwatch, colour.toQColor());
-    hexLabel->setText(QStringLiteral("%1").arg(colour.value(), 6, 16, QChar('0')).toUpper());
+    // Red first, as colours are written everywhere else on screen.
+    hexLabel->setText(colour.toQColor().name(QColor::HexRgb).toUpper());
 }
 
 QString ColourAdjustWindow::textureFolder() const {

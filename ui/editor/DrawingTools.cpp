@@ -368,6 +368,9 @@ QPoint DrawingTools::PlaceBeside(const QRect& window, QSize palette, const QRect
 void DrawingTools::showBesideEditor() {
     showSwatches();
     drawing_ = stroking_ = false;
+    // The tool kept from the editor's last showing takes the pointer again.
+    if (drawMode_) drawWithCurrentTool();
+    if (fillMode_) selectFill();
     show();
     placeBesideEditor();
     // The palette comes up before the modal editor does, and the window manager places the
@@ -395,6 +398,13 @@ void DrawingTools::openCatalogue() {
         emit catalogueWanted();
         editor_.enableOperations();
     });
+}
+
+void DrawingTools::putAway() {
+    // The editor closed: nothing draws meanwhile, but the tool and the fill stay chosen.
+    editor_.setDrawingToolActive(false);
+    drawing_ = stroking_ = false;
+    hide();
 }
 
 void DrawingTools::closeEvent(QCloseEvent* event) {
@@ -440,7 +450,10 @@ void DrawingTools::releaseOnPicture(QPoint pixel, Qt::MouseButton, bool onPictur
         if (!onPicture) return;
         editor_.keepUndoCopy();
         editor_.drawOnPicture([&](QImage& picture) {
-            FloodFill(picture, pixel, QBrush(fillColour_, brush_.style()));
+            // "Sans remplissage" would paint nothing: the pot fills solid then.
+            const Qt::BrushStyle style =
+                brush_.style() == Qt::NoBrush ? Qt::SolidPattern : brush_.style();
+            FloodFill(picture, pixel, QBrush(fillColour_, style));
         });
         editor_.pictureDrawn();
         return;

@@ -90,6 +90,8 @@ class DrawingTools final : public QDialog {
     void openCatalogue();
     // Shown beside the editor covering none of it, the swatches showing the current colours.
     void showBesideEditor();
+    // Hidden with its editor: the tool chosen comes back with the next showing.
+    void putAway();
 
     // The editor's mouse events on the element, in element pixels.
     void pressOnPicture(QPoint pixel, Qt::MouseButton button);

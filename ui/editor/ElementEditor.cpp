@@ -281,7 +281,7 @@ void ElementEditor::connectControls() {
     connect(this, &ElementEditor::drawingReleased, tools, &drawing::DrawingTools::releaseOnPicture);
     connect(this, &ElementEditor::colourPicked, tools, &drawing::DrawingTools::takePickedColour);
     connect(this, &ElementEditor::drawingToolDropped, tools, &drawing::DrawingTools::selectNoTool);
-    connect(this, &QDialog::finished, tools, &QWidget::close);
+    connect(this, &QDialog::finished, tools, &drawing::DrawingTools::putAway);
 }
 
 QList<QPushButton*> ElementEditor::operationButtons() const {

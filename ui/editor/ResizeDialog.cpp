@@ -152,10 +152,10 @@ std::optional<QSize> ResizeDialog::ask(QSize current) {
     percentagePending_ = false;
     sizeText->setText(kResizeSizeText.arg(current.width()).arg(current.height()));
     {
-        const QSignalBlocker w(widthSpin), h(heightSpin), p(percentageSpin);
+        // The percentage keeps the value last typed.
+        const QSignalBlocker w(widthSpin), h(heightSpin);
         widthSpin->setValue(current.width());
         heightSpin->setValue(current.height());
-        percentageSpin->setValue(100);
     }
     // The warning speaks of the size shown, not of an earlier showing's.
     showWarning(int64_t{widthSpin->value()} * heightSpin->value());

@@ -86,6 +86,11 @@ PrintDialog::PrintDialog(platform::Prompts& prompts, platform::Pacer& pacer,
     widthText = Readout(QStringLiteral("Largeur en cm"), sizeGroup);
     heightText = Readout(QStringLiteral("Hauteur en cm"), sizeGroup);
     heightText->setText(QStringLiteral("10"));
+    overflowText = new QLabel(kOverflowText, sizeGroup);
+    overflowText->setAccessibleName(kOverflowText);
+    overflowText->setStyleSheet(QStringLiteral("color: red; font-weight: bold"));
+    overflowText->setVisible(false);
+    fitButton = new QPushButton(kFitToPageCaption, sizeGroup);
     auto* sizeGrid = new QGridLayout(sizeGroup);
     sizeGrid->addWidget(new QLabel(kWidthCaption, sizeGroup), 0, 0, Qt::AlignCenter);
     sizeGrid->addWidget(new QLabel(kHeightCaption, sizeGroup), 0, 2, Qt::AlignCenter);
@@ -98,6 +103,8 @@ PrintDialog::PrintDialog(platform::Prompts& prompts, platform::Pacer& pacer,
     arrowsRow->addWidget(widthCoarseArrows);
     arrowsRow->addStretch();
     sizeGrid->addLayout(arrowsRow, 2, 0, 1, 4);
+    sizeGrid->addWidget(fitButton, 3, 0, 1, 4);
+    sizeGrid->addWidget(overflowText, 4, 0, 1, 4);
 
     orientationButton = new QPushButton(kOrientationCaption, this);
     keepSettingsCheck = new QCheckBox(kKeepSettingsCaption, this);
@@ -161,10 +168,11 @@ PrintDialog::PrintDialog(platform::Prompts& prompts, platform::Pacer& pacer,
     connect(keepSettingsCheck, &QCheckBox::toggled, this, &PrintDialog::keepSettings);
     connect(printerSetupButton, &QPushButton::clicked, this, &PrintDialog::setUpPrinter);
     connect(okButton, &QPushButton::clicked, this, &PrintDialog::acceptSettings);
+    connect(fitButton, &QPushButton::clicked, this, &PrintDialog::fitToPage);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void PrintDialog::printPage(const QImage& page, const QString& sourceFileName) {
+void PrintDialog::printPage(const QImage& page, const QString& pageFileName) {
     platform::Guard(prompts_, [&] {
         if (page.isNull()) return;
         // Checked first: every size of the dialog is measured on the printer.
@@ -173,12 +181,13 @@ void PrintDialog::printPage(const QImage& page, const QString& sourceFileName) {
         const QImage plain = page.convertToFormat(QImage::Format_BGR888);
         setPage(plain);
         if (exec() != QDialog::Accepted) return;
-        const QString name = printName_ ? QFileInfo(sourceFileName).fileName() : QString();
-        PrintPage(printer_, plain, placement_, name, &pacer_);
+        const PrintOptions options{QFileInfo(pageFileName).fileName(), printName_, allowCut_};
+        PrintPage(printer_, plain, placement_, options, &pacer_);
     });
 }
 
 void PrintDialog::setPage(const QImage& page) {
+    pageSize_ = page.size();
     MiniatureSource source = MakeMiniatureSource(page);
     miniature_ = source.picture;
     pictureWidth_ = source.pictureWidth;
@@ -218,7 +227,41 @@ void PrintDialog::measurePrinter() {
     const QPoint offset = printer_.physicalOffset();
     offsetXMm_ = DeviceToMm(offset.x(), dpi);
     offsetYMm_ = DeviceToMm(offset.y(), dpi);
-    paperHeightCm_ = DeviceToCm(printer_.paperSize().height(), dpi);
+}
+
+PagePlacement PrintDialog::currentPlacement() const {
+    OkSettings settings;
+    settings.landscape = landscape_;
+    settings.widthMm = widthMm_;
+    settings.xMm = xArrows->position();
+    settings.yMm = yArrows->position();
+    settings.offsetXMm = offsetXMm_;
+    settings.offsetYMm = offsetYMm_;
+    return PlacementAtOk(settings);
+}
+
+bool PrintDialog::fits(const PagePlacement& placement) const {
+    return FitsOnPaper(PrintedRect(pageSize_, placement, printer_.dotsPerInch()),
+                       printer_.printableSize());
+}
+
+void PrintDialog::showOverflow() {
+    overflows_ = printer_.isAvailable() && !fits(currentPlacement());
+    overflowText->setVisible(overflows_);
+    const QString red = overflows_ ? QStringLiteral("color: red") : QString();
+    for (QLabel* readout : {widthText, heightText, xText, yText}) readout->setStyleSheet(red);
+}
+
+void PrintDialog::fitToPage() {
+    platform::Guard(prompts_, [this] {
+        RequirePrinter(printer_);
+        const int fitting =
+            LargestFittingWidthMm(pageSize_, currentPlacement(), printer_.dotsPerInch(),
+                                  printer_.printableSize(), widthFineArrows->maximum());
+        if (fitting < 1) return;  // the position itself is off the paper
+        widthFineArrows->setPosition(fitting);
+        applyFineWidth();
+    });
 }
 
 void PrintDialog::recompute() {
@@ -230,6 +273,7 @@ void PrintDialog::showSize() {
     heightText->setText(Cm(shown_.heightCm));
     widthText->setText(Cm(shown_.widthCm));
     miniatureView->setBoxSize(shown_.miniatureSize.width(), shown_.miniatureSize.height());
+    showOverflow();
 }
 
 void PrintDialog::showPosition() {
@@ -239,10 +283,11 @@ void PrintDialog::showPosition() {
                         kPaperRect.top() + MiniatureOffset(y));
     xText->setText(Cm(x / 10.0));
     yText->setText(Cm(y / 10.0));
+    showOverflow();
 }
 
 void PrintDialog::turn(bool toLandscape) {
-    miniature_ = TurnMiniature(miniature_, toLandscape);
+    miniature_ = TurnQuarter(miniature_, toLandscape);
     miniatureView->setPicture(miniature_);
     std::swap(pictureWidth_, pictureHeight_);
     const TurnedSize turned = FitAfterTurn(toLandscape, pictureWidth_, pictureHeight_);
@@ -253,7 +298,7 @@ void PrintDialog::turn(bool toLandscape) {
 }
 
 void PrintDialog::applyOrientation() {
-    printer_.setOrientation(landscape_ ? PaperOrientation::Landscape : PaperOrientation::Portrait);
+    printer_.setOrientation(PaperOrientation::Portrait);
 }
 
 void PrintDialog::applyFineWidth() {
@@ -301,28 +346,31 @@ void PrintDialog::setUpPrinter() {
         if (printer) prompts_.printerSetup(*printer);
         // The dialog's own orientation wins over the set-up's.
         applyOrientation();
+        // Another paper or printer: the position's minimums and the overflow follow.
+        if (printer_.isAvailable()) measurePrinter();
+        showOverflow();
     });
 }
 
 void PrintDialog::acceptSettings() {
-    const bool done = platform::Guard(prompts_, [this] {
+    bool accepted = false;
+    platform::Guard(prompts_, [&] {
         applyOrientation();
-        savedWidthMm_ = widthMm_;
         measurePrinter();
-        OkSettings settings;
-        settings.landscape = landscape_;
-        settings.widthMm = widthMm_;
-        settings.shownHeightCm = shown_.heightCm;
-        settings.xMm = xArrows->position();
-        settings.yMm = yArrows->position();
-        settings.paperHeightCm = paperHeightCm_;
-        settings.offsetXMm = offsetXMm_;
-        settings.offsetYMm = offsetYMm_;
-        placement_ = PlacementAtOk(settings);
+        const PagePlacement placement = currentPlacement();
+        const bool onPaper = fits(placement);
+        if (!onPaper &&
+            prompts_.ask(platform::MessageKind::Confirmation, kPrintCutQuestion, platform::kYesNo,
+                         platform::Answer::No) != platform::Answer::Yes)
+            return;
+        savedWidthMm_ = widthMm_;
+        placement_ = placement;
+        allowCut_ = !onPaper;
         printName_ = printNameCheck->isChecked();
         if (!keepSettings_) landscape_ = false;
+        accepted = true;
     });
-    if (done) accept();
+    if (accepted) accept();
 }
 
 }  // namespace tessella::print

@@ -100,6 +100,10 @@ void QtPrinter::setOrientation(PaperOrientation orientation) {
                                                                            : QPageLayout::Portrait);
 }
 
+bool QtPrinter::scalesPictures() const {
+    return PrintsToFile(printer_);
+}
+
 void QtPrinter::beginDocument(const QString& title) {
     if (painter_) throw TessellaError(kPrintRefusedMessage);
     const bool toFile = PrintsToFile(printer_);

@@ -33,6 +33,10 @@ class QtPrinter final : public QObject, public platform::PaintingPrinter {
     void endDocument() override;
     void abortDocument() noexcept override;
 
+    // A PDF file stores each picture once at its own pixels and places it sharp; a printer
+    // gets pictures at its own resolution.
+    bool scalesPictures() const override;
+
     QPrinter* platformPrinter() override { return &printer_; }
 
   private:
