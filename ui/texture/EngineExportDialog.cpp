@@ -1,11 +1,13 @@
 #include "ui/texture/EngineExportDialog.h"
 
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QPushButton>
 #include <QSpinBox>
 
 #include "texture/PageTexts.h"
+#include "ui/texture/PageWidthDialog.h"
 #include "ui/widgets/QtPrompts.h"
 
 namespace tessella::texture {
@@ -34,7 +36,11 @@ EngineExportDialog::EngineExportDialog(QWidget* parent) : QDialog(parent) {
     layout->addRow(kEnginePaddingCaption, paddingSpin);
     layout->addRow(kEngineExtrudeCaption, extrudeSpin);
     layout->addRow(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Title bars often set their caption in bold.
+    QFont bold = font();
+    bold.setBold(true);
+    setMinimumWidth(QFontMetrics(bold).horizontalAdvance(kEngineExportTitle) + kTitleBarRoom);
+    setFixedHeight(sizeHint().height());
 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
