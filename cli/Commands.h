@@ -10,6 +10,7 @@ int InfoCommand(const QStringList& args);
 int ConvertCommand(const QStringList& args);
 int PackCommand(const QStringList& args);
 int ExtractCommand(const QStringList& args);
+int ExportCommand(const QStringList& args);
 int OpCommand(const QStringList& args);
 int PrintCommand(const QStringList& args);
 int ContactSheetCommand(const QStringList& args);

@@ -10,8 +10,10 @@
 #include "cli/Commands.h"
 #include "imagefile/ImageLoader.h"
 #include "platform/Error.h"
+#include "platform/ImageLimits.h"
 #include "platform/SafeFile.h"
 #include "texture/AtlasData.h"
+#include "texture/EngineAtlas.h"
 #include "texture/PageContext.h"
 #include "texture/PageFiles.h"
 #include "texture/PagePacker.h"
@@ -140,40 +142,103 @@ bool IsPngPath(const QString& path) {
     return QFileInfo(path).suffix().compare(QStringLiteral("png"), Qt::CaseInsensitive) == 0;
 }
 
-// Each frame of the page's atlas as FOLDER/<name>.png. A name that would leave the folder, or
-// that another frame's file already took, is refused with a message and the rest are written;
-// a folder that cannot take the files stops everything before the first is written.
-int ExtractByName(const texture::TexturePage& page, const QString& pagePath,
-                  const QString& folder) {
-    if (page.frames.empty())
-        throw platform::TessellaError(
-            QStringLiteral("Aucun élément nommé : pas de liste d'éléments (%1)")
-                .arg(texture::AtlasPathFor(pagePath)));
-    const QFileInfo place(folder);
-    if (!QDir().mkpath(folder) || !place.isDir() || !QFileInfo(folder).isWritable())
-        throw platform::TessellaError(
-            QStringLiteral("Impossible d'écrire dans le dossier %1").arg(folder));
-    int written = 0, refused = 0;
-    QStringList taken;
-    platform::SyncedBatch batch;
-    for (const texture::AtlasFrame& frame : page.frames) {
-        const std::optional<QString> file = texture::ElementPathForName(folder, frame.name);
-        if (!file || taken.contains(*file)) {
-            PrintError(QStringLiteral("Nom d'élément refusé : %1").arg(frame.name));
-            ++refused;
-            continue;
+// Opens the page (and the atlas file beside it) as the program does, answering from the
+// command line.
+struct OpenedPage {
+    texture::TexturePage page;
+    AnsweringPrompts prompts;
+    ImmediatePacer pacer;
+    texture::QuietPageEvents events;
+    texture::FixedWidth width{512};
+    texture::PageFiles files{texture::PageContext{page, prompts, pacer, events}, width};
+
+    OpenedPage(const QString& path, std::optional<QSize> import)
+        : prompts({false, SizeAnswer::Place, path, std::nullopt}) {
+        if (import) {
+            page.importWidth = import->width();
+            page.importHeight = import->height();
         }
-        taken << *file;
-        const QRect& r = frame.rect;
-        texture::WriteElementFile(*file, page.pageBitmap.copy(r.x(), r.y(), r.width(), r.height()));
-        ++written;
+        if (!files.openPage()) throw RefusedFile(path);
     }
-    batch.finish();
-    PrintOut(QStringLiteral("%1 élément(s) extrait(s)").arg(written));
-    return refused > 0 ? kExitFailure : kExitOk;
+};
+
+const QString kExportUsage = QStringLiteral(
+    "Usage : tessella-cli export [--padding P] [--extrude E] [--max-width L] -o ATLAS.png PAGE");
+
+// A whole number from 0 to most, or nothing.
+std::optional<int32_t> ParseCount(const std::optional<QString>& text, int32_t most) {
+    static const QRegularExpression digits(QStringLiteral("^\\d{1,7}$"));
+    if (!text || !digits.match(*text).hasMatch()) return std::nullopt;
+    const int32_t v = text->toInt();
+    return v <= most ? std::optional(v) : std::nullopt;
+}
+
+CommandSyntax ExportSyntax() {
+    return {
+        .usage = kExportUsage,
+        .options = {{QStringLiteral("padding"),
+                     QStringLiteral("pixels libres entre les éléments et aux bords (2 par "
+                                    "défaut)"),
+                     QStringLiteral("P")},
+                    {QStringLiteral("extrude"),
+                     QStringLiteral("pixels du bord de chaque élément répétés autour (2 par "
+                                    "défaut)"),
+                     QStringLiteral("E")},
+                    {QStringLiteral("max-width"),
+                     QStringLiteral("largeur maximale de l'atlas (4096 par défaut)"),
+                     QStringLiteral("L")},
+                    {QStringLiteral("o"), QStringLiteral("atlas à écrire (.png), avec son .json"),
+                     QStringLiteral("ATLAS")}},
+        .unknownOption = kUnknownOption};
 }
 
 }  // namespace
+
+int ExportCommand(const QStringList& args) {
+    QCommandLineParser parser;
+    if (const auto stop = ParseCommandLine(parser, args, ExportSyntax())) return *stop;
+    texture::EngineAtlasSettings settings;
+    QString out;
+    QStringList seen;
+    for (const GivenOption& option : OptionsInOrder(parser)) {
+        if (const QString twice = Repeated(seen, option); !twice.isEmpty())
+            return UsageError(kExportUsage, twice);
+        const QString& a = option.name;
+        if (a == QLatin1String("padding") || a == QLatin1String("extrude")) {
+            const auto v = ParseCount(option.value, texture::kMaxEngineMargin);
+            if (!v)
+                return UsageError(kExportUsage, QStringLiteral("%1 attend un nombre de 0 à %2")
+                                                    .arg(option.spelled)
+                                                    .arg(texture::kMaxEngineMargin));
+            (a == QLatin1String("padding") ? settings.padding : settings.extrude) = *v;
+        } else if (a == QLatin1String("max-width")) {
+            const auto v = ParseCount(option.value, static_cast<int32_t>(platform::kMaxImageSide));
+            if (!v || *v < 1)
+                return UsageError(kExportUsage,
+                                  QStringLiteral("--max-width attend une largeur de 1 à %1")
+                                      .arg(platform::kMaxImageSide));
+            settings.maxWidth = *v;
+        } else if (a == QLatin1String("o")) {
+            if (!option.value) return UsageError(kExportUsage, QStringLiteral("-o attend l'atlas"));
+            out = *option.value;
+        }
+    }
+    if (out.isEmpty()) return UsageError(kExportUsage, QStringLiteral("Il manque -o ATLAS.png"));
+    if (!IsPngPath(out))
+        return UsageError(kExportUsage, QStringLiteral("L'atlas doit être un fichier .png"));
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1 || positional[0].isEmpty())
+        return UsageError(kExportUsage, QStringLiteral("Il faut une texture, et une seule"));
+    OpenedPage opened(positional[0], std::nullopt);
+    if (opened.page.frames.empty())
+        throw platform::TessellaError(
+            QStringLiteral("Aucun élément à exporter : pas de liste d'éléments (%1)")
+                .arg(texture::AtlasPathFor(positional[0])));
+    texture::WriteEngineAtlas(opened.page.pageBitmap, opened.page.frames, settings, out,
+                              positional[0]);
+    PrintOut(QStringLiteral("%1 : %2 élément(s)").arg(out).arg(opened.page.frames.size()));
+    return kExitOk;
+}
 
 int PackCommand(const QStringList& args) {
     QCommandLineParser parser;
@@ -254,22 +319,17 @@ int ExtractCommand(const QStringList& args) {
         return UsageError(kExtractUsage, QStringLiteral("La texture et la destination ne peuvent "
                                                         "pas être vides"));
 
-    texture::TexturePage page;
-    AnsweringPrompts prompts({false, SizeAnswer::Place, positional[0], std::nullopt});
-    ImmediatePacer pacer;
-    texture::QuietPageEvents events;
-    const texture::PageContext context{page, prompts, pacer, events};
-    texture::FixedWidth width(512);
-    texture::PageFiles files(context, width);
-    if (import) {
-        page.importWidth = import->width();
-        page.importHeight = import->height();
+    OpenedPage opened(positional[0], import);
+    if (byName) {
+        const texture::NamedExtraction done = opened.files.extractByNames(positional[1], 0);
+        for (const QString& name : done.refused)
+            PrintError(QStringLiteral("Nom d'élément refusé : %1").arg(name));
+        PrintOut(QStringLiteral("%1 élément(s) extrait(s)").arg(done.written));
+        return done.refused.isEmpty() ? kExitOk : kExitFailure;
     }
-    if (!files.openPage()) throw RefusedFile(positional[0]);
-    if (byName) return ExtractByName(page, positional[0], positional[1]);
     const QString destination = texture::WithExtension(
         positional[1], IsPngPath(positional[1]) ? QStringLiteral(".png") : QStringLiteral(".bmp"));
-    const int count = files.extractElements(destination, 0);
+    const int count = opened.files.extractElements(destination, 0);
     PrintOut(QStringLiteral("%1 élément(s) extrait(s)").arg(count));
     return kExitOk;
 }

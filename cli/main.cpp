@@ -29,6 +29,8 @@ const Command kCommands[] = {
      tessella::cli::PackCommand},
     {"extract", "extract [--import LxH] PAGE DEST.(bmp|png) | extract --names PAGE DOSSIER",
      tessella::cli::ExtractCommand},
+    {"export", "export [--padding P] [--extrude E] [--max-width L] -o ATLAS.png PAGE",
+     tessella::cli::ExportCommand},
     {"op", "op OPERATION [ARGUMENTS...] ENTREE SORTIE", tessella::cli::OpCommand},
     {"print",
      "print PAGE [--width-mm L] [--x-mm X] [--y-mm Y] [--landscape] [--name] [--allow-cut] -o "
@@ -74,7 +76,9 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& t
 bool NeedsGuiApplication(int argc, char** argv) {
     if (argc < 2) return false;
     const QByteArray name = argv[1];
-    if (name != "info" && name != "convert" && name != "op" && name != "extract") return true;
+    if (name != "info" && name != "convert" && name != "op" && name != "extract" &&
+        name != "export")
+        return true;
     for (int i = 2; i < argc; ++i)
         if (QByteArray(argv[i]).toLower().endsWith(".emf")) return true;
     return false;

@@ -1,7 +1,10 @@
 #include "imagefile/QtFormatReader.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QBuffer>
 #include <QImageReader>
+#include <cstdio>
 
 #include "pixels/LargeImage.h"
 #include "platform/Error.h"
@@ -44,6 +47,31 @@ QImage FromSixteenBits(const QImage& decoded, bool alpha) {
     return out;
 }
 
+// libpng writes its English error text straight to the standard error stream, past Qt's
+// message handler: while a picture is read, that stream goes to /dev/null, so the user gets
+// our one French message alone. The program reads pictures on one thread.
+class SilencedStandardError {
+  public:
+    SilencedStandardError() {
+        std::fflush(stderr);
+        saved_ = ::dup(STDERR_FILENO);
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && null >= 0) ::dup2(null, STDERR_FILENO);
+        if (null >= 0) ::close(null);
+    }
+    ~SilencedStandardError() {
+        std::fflush(stderr);
+        if (saved_ < 0) return;
+        ::dup2(saved_, STDERR_FILENO);
+        ::close(saved_);
+    }
+    SilencedStandardError(const SilencedStandardError&) = delete;
+    SilencedStandardError& operator=(const SilencedStandardError&) = delete;
+
+  private:
+    int saved_ = -1;
+};
+
 }  // namespace
 
 QImage ReadWithQtFormat(const QByteArray& bytes, const QByteArray& format,
@@ -54,11 +82,15 @@ QImage ReadWithQtFormat(const QByteArray& bytes, const QByteArray& format,
     QImageReader reader(&buffer, format);
     reader.setAutoTransform(false);
     reader.setDecideFormatFromContent(false);
-    const QSize size = reader.size();
-    if (!platform::ImageSizeAllowed(size.width(), size.height()))
-        throw platform::TessellaError(invalidMessage);
+    QSize size;
     QImage decoded;
-    if (!reader.read(&decoded) || decoded.isNull() || decoded.size() != size)
+    bool read = false;
+    {
+        const SilencedStandardError quiet;
+        size = reader.size();
+        read = platform::ImageSizeAllowed(size.width(), size.height()) && reader.read(&decoded);
+    }
+    if (!read || decoded.isNull() || decoded.size() != size)
         throw platform::TessellaError(invalidMessage);
     const bool alpha = decoded.hasAlphaChannel();
     QImage out;

@@ -1,6 +1,8 @@
 #include "texture/PageFiles.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "imagefile/BmpWriter.h"
 #include "imagefile/ImageLoader.h"
@@ -11,6 +13,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/SafeFile.h"
 #include "texture/AtlasData.h"
+#include "texture/EngineAtlas.h"
 #include "texture/PageTexts.h"
 #include "texture/ReplaceMask.h"
 #include "texture/SourcePanel.h"
@@ -24,6 +27,18 @@ namespace {
 const QString kTgaExtension = QStringLiteral(".tga");
 const QString kBmpExtension = QStringLiteral(".bmp");
 const QString kPngExtension = QStringLiteral(".png");
+
+// The hourglass for the time of a command, however it ends.
+class BusyScope {
+  public:
+    explicit BusyScope(PageEvents& events) : events_(events) { events_.setBusy(true); }
+    ~BusyScope() { events_.setBusy(false); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+  private:
+    PageEvents& events_;
+};
 
 bool IsPagePath(const QString& path) {
     return imagefile::IsPngPath(path) ||
@@ -99,6 +114,7 @@ bool PageFiles::newPage() {
     p.textureFileName = WithExtension(*name, kTgaExtension);
     p.pageBitmap = std::move(bitmap);
     p.frames.clear();
+    p.framesCoverPage = true;
     c_.events.showPage(p.pageBitmap.image(), true);
     p.insertX = p.insertY = 0;
     p.pageWidth = p.importWidth;
@@ -179,6 +195,7 @@ bool PageFiles::openPage() {
 bool PageFiles::readAtlasBeside(const QString& pagePath) {
     TexturePage& p = c_.page;
     p.frames.clear();
+    p.framesCoverPage = false;
     const QString atlas = AtlasPathFor(pagePath);
     // A page without its atlas file opens as it always has, with no element list.
     if (!QFileInfo::exists(atlas)) return true;
@@ -191,6 +208,7 @@ bool PageFiles::readAtlasBeside(const QString& pagePath) {
     }
     if (!frames) return false;
     p.frames = std::move(*frames);
+    p.framesCoverPage = true;
     return true;
 }
 
@@ -261,48 +279,117 @@ bool PageFiles::askSaveAs(const QString& proposed, bool renamePage) {
 bool PageFiles::extract() {
     TexturePage& p = c_.page;
     if (!p.pageOwned()) return false;
-    const QFileInfo page(p.textureFileName);
+    if (p.cutsAtFrames()) {
+        const platform::Answer choice = c_.prompts.message(
+            platform::MessageKind::Confirmation, kExtractChoiceQuestion, platform::kYesNoCancel);
+        if (choice == platform::Answer::Yes) return extractNamed();
+        if (choice != platform::Answer::No) return false;
+    }
+    return extractNumbered();
+}
+
+bool PageFiles::extractNumbered() {
+    const QFileInfo page(c_.page.textureFileName);
     saveDialogName_ = platform::JoinPath(page.path(), WithExtension(page.fileName(), QString()));
     const auto name = askSaveName(kExtractTitle, kBitmapFilter);
     if (!name) return false;
     const QString destination = WithExtension(*name, kBmpExtension);
     if (!confirmReplaceFileRenamed(*name, destination)) return false;
-    c_.events.setBusy(true);
-    try {
+    {
+        const BusyScope busy(c_.events);
         extractElements(destination);
-    } catch (...) {
-        c_.events.setBusy(false);
-        throw;
     }
-    c_.events.setBusy(false);
     c_.events.refreshCatalogue();
     return true;
 }
 
+bool PageFiles::extractNamed() {
+    const TexturePage& p = c_.page;
+    const auto folder = c_.prompts.chooseFolder(kExtractNamesTitle, dialogFolder());
+    if (!folder) return false;
+    int existing = 0;
+    for (const AtlasFrame& f : p.frames)
+        if (const auto file = ElementPathForName(*folder, f.name); file && QFileInfo::exists(*file))
+            ++existing;
+    if (existing > 0 && !c_.prompts.confirmDiscard(kExtractNamesReplace.arg(existing)))
+        return false;
+    NamedExtraction done;
+    {
+        const BusyScope busy(c_.events);
+        done = extractByNames(*folder);
+    }
+    c_.events.refreshCatalogue();
+    if (!done.refused.isEmpty())
+        c_.prompts.warning(kExtractNamesRefused.arg(done.refused.join(QStringLiteral("\n\r"))));
+    return true;
+}
+
 int PageFiles::extractElements(const QString& destination, int pauseMs) {
-    TexturePage& p = c_.page;
+    const TexturePage& p = c_.page;
+    const auto file = [&](int i) { return ElementFileName(destination, i + 1); };
+    if (p.cutsAtFrames()) {
+        // Row by row, as the grid is numbered: a page packed on the grid gives the same files.
+        std::vector<QRect> rects;
+        for (const AtlasFrame& f : p.frames) rects.push_back(f.rect);
+        std::stable_sort(rects.begin(), rects.end(), [](const QRect& a, const QRect& b) {
+            return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x());
+        });
+        return writeElements(
+            static_cast<int>(rects.size()), [&](int i) { return rects[i]; }, file, pauseMs);
+    }
     const int32_t w = p.importWidth, h = p.importHeight;
-    c_.events.setSourceSizeText(SizeText(w, h));
     const int32_t columns = CheckedDiv(p.pageWidth, w);
     const int32_t rows = CheckedDiv(p.pageHeight, h);
-    c_.events.setProgressMaximum(CheckedMul(columns, rows));
+    return writeElements(
+        CheckedMul(columns, rows),
+        [&](int i) { return QRect((i % columns) * w, (i / columns) * h, w, h); }, file, pauseMs);
+}
+
+NamedExtraction PageFiles::extractByNames(const QString& folder, int pauseMs) {
+    const TexturePage& p = c_.page;
+    if (p.frames.empty())
+        throw platform::TessellaError(kNoNamedElements.arg(AtlasPathFor(p.textureFileName)));
+    if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir() || !QFileInfo(folder).isWritable())
+        throw platform::TessellaError(kFolderNotWritable.arg(folder));
+    NamedExtraction done;
+    QStringList taken;
+    const auto file = [&](int i) {
+        const QString& name = p.frames[i].name;
+        const std::optional<QString> path = ElementPathForName(folder, name);
+        if (!path || taken.contains(*path)) {
+            done.refused << name;
+            return QString();
+        }
+        taken << *path;
+        return *path;
+    };
+    done.written = writeElements(
+        static_cast<int>(p.frames.size()), [&](int i) { return p.frames[i].rect; }, file, pauseMs);
+    return done;
+}
+
+int PageFiles::writeElements(int count, const std::function<QRect(int)>& rectAt,
+                             const std::function<QString(int)>& fileAt, int pauseMs) {
+    const TexturePage& p = c_.page;
+    c_.events.setProgressMaximum(count);
     c_.events.setStoppable(true);
-    int n = 0;
+    int written = 0;
     try {
         // Each element lands whole under its name; the disk is synced once for them all.
         platform::SyncedBatch batch;
-        for (int32_t row = 0; row < rows && !c_.events.stopRequested(); ++row) {
-            for (int32_t column = 0; column < columns && !c_.events.stopRequested(); ++column) {
-                c_.events.setProgress(n);
-                ++n;
-                const QString file = ElementFileName(destination, n);
-                const QImage element = p.pageBitmap.copy(column * w, row * h, w, h);
-                c_.pacer.processEvents();
-                // The preview follows the run; the previewed source stays what "Ajouter" places.
-                c_.events.showSource(element, ClickPreviewBox(w, h), true);
-                WriteElementFile(file, element);
-                if (pauseMs > 0) c_.pacer.wait(pauseMs);
-            }
+        for (int i = 0; i < count && !c_.events.stopRequested(); ++i) {
+            c_.events.setProgress(i);
+            const QString file = fileAt(i);
+            if (file.isEmpty()) continue;
+            const QRect r = rectAt(i);
+            const QImage element = p.pageBitmap.copy(r.x(), r.y(), r.width(), r.height());
+            c_.pacer.processEvents();
+            // The preview follows the run; the previewed source stays what "Ajouter" places.
+            c_.events.setSourceSizeText(SizeText(r.width(), r.height()));
+            c_.events.showSource(element, ClickPreviewBox(r.width(), r.height()), true);
+            WriteElementFile(file, element);
+            ++written;
+            if (pauseMs > 0) c_.pacer.wait(pauseMs);
         }
         batch.finish();
     } catch (...) {
@@ -310,7 +397,25 @@ int PageFiles::extractElements(const QString& destination, int pauseMs) {
         throw;
     }
     endExtraction();
-    return n;
+    return written;
+}
+
+bool PageFiles::exportForEngine(EngineSettingsQuestion& question) {
+    const TexturePage& p = c_.page;
+    if (!p.pageOwned()) return false;
+    if (p.frames.empty()) throw platform::TessellaError(kEngineNoFrames);
+    const std::optional<EngineAtlasSettings> settings = question.askEngineSettings();
+    if (!settings) return false;
+    const QFileInfo page(p.textureFileName);
+    const QString proposed = platform::JoinPath(
+        page.path(), WithExtension(page.fileName(), QString()) + QStringLiteral("-atlas.png"));
+    const auto name = c_.prompts.saveFileName(kEngineExportTitle, kEngineAtlasFilter, proposed);
+    if (!name) return false;
+    const QString path = WithExtension(*name, kPngExtension);
+    if (!confirmReplaceFileRenamed(*name, path)) return false;
+    const BusyScope busy(c_.events);
+    WriteEngineAtlas(p.pageBitmap, p.frames, *settings, path, p.textureFileName);
+    return true;
 }
 
 void PageFiles::endExtraction() {

@@ -2,7 +2,10 @@
 // The "Fichier" commands of the page: new, open, save, save as, and extraction into elements.
 
 #include <QImage>
+#include <QRect>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 #include "texture/PageContext.h"
 #include "texture/WidthQuestion.h"
@@ -10,6 +13,14 @@
 namespace tessella::texture {
 
 class ReplaceMask;
+class EngineSettingsQuestion;
+
+// What an extraction by names wrote, and the names it refused (leaving the folder, or a file
+// another element had taken).
+struct NamedExtraction {
+    int written = 0;
+    QStringList refused;
+};
 
 // path with the extension (the part of its file name from the last dot) replaced by extension,
 // or extension appended when there is none. extension includes its dot.
@@ -43,8 +54,12 @@ class PageFiles {
     bool save();
     // savePageAs. True when the page was written.
     bool saveAs();
-    // extractElements. True when elements were written.
+    // extractElements. True when elements were written. A page whose element list covers it
+    // first asks whether its elements go to files named after them, in a folder, or numbered.
     bool extract();
+    // "Exporter pour moteur de jeu…": the settings, then the atlas file (.png), then
+    // WriteEngineAtlas. True when the atlas was written.
+    bool exportForEngine(EngineSettingsQuestion& question);
 
     // Writes the page as a 24-bit TGA to path, replacing any file there only once the new one
     // is complete, then the atlas file beside it (AtlasPathFor), and clears Modified. Throws,
@@ -57,11 +72,16 @@ class PageFiles {
     void savePageFile(const QString& path);
 
     // Cuts the page by the import size into element BMP files named after destination, row by
-    // row; partial elements at the right and bottom edges are left out. Answers the count.
-    // Between elements pending events run and the pacer waits pauseMs. "Arrêter" ends the run
-    // after the element in hand: the files written stay whole. The preview shows the previewed
-    // source again at the end.
+    // row; partial elements at the right and bottom edges are left out. When the element list
+    // covers the page (cutsAtFrames), it cuts at the frames instead, numbered row by row. Answers
+    // the count. Between elements pending events run and the pacer waits pauseMs. "Arrêter" ends
+    // the run after the element in hand: the files written stay whole. The preview shows the
+    // previewed source again at the end.
     int extractElements(const QString& destination, int pauseMs = 200);
+    // Each frame of the element list as folder/<name>.png (ElementPathForName), created when
+    // missing, with the same progress, pause and stop. Throws before the first file when the
+    // folder cannot take the files, or when the page has no element list.
+    NamedExtraction extractByNames(const QString& folder, int pauseMs = 200);
 
   private:
     bool confirmAbandonModified();
@@ -70,6 +90,12 @@ class PageFiles {
     bool readAtlasBeside(const QString& pagePath);
     void writeAtlasBeside(const QString& pagePath);
     void endExtraction();
+    // The run shared by both extractions: element i of count is rectAt(i) on the page, written
+    // to fileAt(i) unless that is empty. Answers the elements written.
+    int writeElements(int count, const std::function<QRect(int)>& rectAt,
+                      const std::function<QString(int)>& fileAt, int pauseMs);
+    bool extractNumbered();
+    bool extractNamed();
     // Where the file dialogs open: the page's folder, else the sources' folder.
     QString dialogFolder() const;
     bool askSaveAs(const QString& proposed, bool renamePage);

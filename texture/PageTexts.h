@@ -113,4 +113,47 @@ inline const QString kAtlasMismatchWarning = QStringLiteral(
     "Le fichier %1 ne correspond pas à la texture : la liste des éléments n'a pas été "
     "reprise.\n\rIl restera tel quel jusqu'au prochain enregistrement de la texture.");
 
+// Extraction of a page whose element list covers it.
+inline const QString kExtractChoiceQuestion = QStringLiteral(
+    "Cette texture a une liste d'éléments.\n\rOUI : un fichier PNG par élément, à son nom, "
+    "dans un dossier\n\rNON : des fichiers numérotés");
+inline const QString kExtractNamesTitle = QStringLiteral("DOSSIER DES ÉLÉMENTS NOMMÉS");
+// %1: how many files would be replaced.
+inline const QString kExtractNamesReplace = QStringLiteral(
+    "%1 fichier(s) de ce dossier porte(nt) déjà le nom d'un élément !\n\r  FAUT-IL LES "
+    "REMPLACER ?");
+// %1: the names refused, one a line.
+inline const QString kExtractNamesRefused = QStringLiteral(
+    "Ces noms d'éléments ont été refusés (ils sortiraient du dossier, ou un autre élément a "
+    "déjà ce fichier) :\n\r%1");
+// %1: the atlas file beside the page.
+inline const QString kNoNamedElements =
+    QStringLiteral("Aucun élément nommé : pas de liste d'éléments (%1)");
+// %1: the folder.
+inline const QString kFolderNotWritable = QStringLiteral("Impossible d'écrire dans le dossier %1");
+
+// Export for a game engine.
+inline const QString kEngineExportAction = QStringLiteral("Exporter pour moteur de jeu…");
+inline const QString kEngineExportTitle = QStringLiteral("EXPORTER POUR MOTEUR DE JEU");
+inline const QString kEnginePaddingCaption = QStringLiteral("Marge entre les éléments (pixels)");
+inline const QString kEngineExtrudeCaption = QStringLiteral("Bord répété autour (pixels)");
+inline const QString kEngineAtlasFilter = QStringLiteral("Image PNG|*.png");
+inline const QString kEngineNoFrames = QStringLiteral(
+    "Cette texture n'a pas de liste d'éléments (fichier .json à côté d'elle) :\n\rrien à "
+    "exporter.");
+// %1: the element's name; %2: the width it needs; %3: the maximum width.
+inline const QString kEngineFrameTooWide = QStringLiteral(
+    "L'élément %1 demande %2 pixels de large avec ses marges : l'atlas est limité à %3.");
+// %1 x %2: the atlas size.
+inline const QString kEngineAtlasTooLarge =
+    QStringLiteral("L'atlas ferait %1 x %2 pixels : c'est trop grand.\n\rRien n'a été écrit.");
+// %1: the largest margin.
+inline const QString kEngineMarginRange =
+    QStringLiteral("La marge et le bord répété vont de 0 à %1 pixels.");
+// %1: the element's name.
+inline const QString kEngineFrameOutside =
+    QStringLiteral("L'élément %1 sort de la texture : rien n'a été exporté.");
+inline const QString kEngineTargetIsPage =
+    QStringLiteral("L'atlas ne peut pas remplacer la texture elle-même.");
+
 }  // namespace tessella::texture

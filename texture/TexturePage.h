@@ -45,6 +45,10 @@ struct TexturePage {
     // Every element placed this session, or read from the atlas file beside the page: written
     // beside the page on every save.
     std::vector<AtlasFrame> frames;
+    // frames name every element of the page (a new page, or one opened with its matching atlas
+    // file): extraction may cut at them. A page opened without one had elements before the list.
+    bool framesCoverPage = false;
+    bool cutsAtFrames() const { return framesCoverPage && !frames.empty(); }
 };
 
 }  // namespace tessella::texture

@@ -2,12 +2,16 @@
 // wide sources, stopping a long run, the enabled buttons, the width question's close box,
 // the properties of a large element and a source folder that disappears.
 
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QSpinBox>
 #include <algorithm>
 
 #include "tests/app/WindowFixture.h"
+#include "texture/AtlasData.h"
+#include "texture/PageTexts.h"
 #include "ui/editor/NewElementDialog.h"
+#include "ui/texture/EngineExportDialog.h"
 #include "ui/widgets/ImageBox.h"
 
 namespace tessella::testing {
@@ -137,6 +141,68 @@ TEST_F(PageFlow, SingleAddsThatFitA256PageWarnOfNothing) {
     EXPECT_EQ(QSize(page.pageWidth, page.pageHeight), QSize(256, 128));
     EXPECT_EQ(pagePixel(192, 0), QColor(Qt::red));
     EXPECT_EQ(pagePixel(0, 64), QColor(Qt::red));
+}
+
+// A PNG page with its atlas data: rouge.bmp red at (0, 0), bleu.bmp blue at (64, 0).
+TEST_F(PageFlow, EngineExportAndExtractionUnderTheElementsNames) {
+    QImage picture(128, 64, QImage::Format_BGR888);
+    picture.fill(Qt::red);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 64; x < 128; ++x) picture.setPixelColor(x, y, Qt::blue);
+    ASSERT_TRUE(picture.save(path("page.png"), "PNG"));
+    QFile json(path("page.json"));
+    ASSERT_TRUE(json.open(QIODevice::WriteOnly));
+    json.write(
+        texture::AtlasJson({{QRect(0, 0, 64, 64), "rouge.bmp"}, {QRect(64, 0, 64, 64), "bleu.bmp"}},
+                           "page.png", QSize(128, 64)));
+    json.close();
+    openPage(path("page.png"));
+
+    texture::EngineExportDialog* dialog = window->engineExportDialog;
+    EXPECT_EQ(dialog->paddingSpin->value(), 2);
+    EXPECT_EQ(dialog->extrudeSpin->value(), 2);
+    QTimer::singleShot(0, dialog, [dialog] {
+        dialog->paddingSpin->setValue(4);
+        dialog->extrudeSpin->setValue(3);
+        dialog->buttons->button(QDialogButtonBox::Ok)->click();
+    });
+    prompts.expectFile(path("atlas"));  // typed without its extension
+    window->engineExportAction->trigger();
+    // Name order, cells of 70: bleu at 4, rouge at 4 + 70 + 4 = 78; 78 + 70 + 4 wide.
+    const QImage atlas(path("atlas.png"));
+    EXPECT_EQ(atlas.size(), QSize(152, 78));
+    EXPECT_EQ(atlas.pixelColor(4, 4), QColor(Qt::blue));
+    EXPECT_EQ(atlas.pixelColor(147, 73), QColor(Qt::red));
+    EXPECT_EQ(atlas.pixelColor(75, 40), kMagenta);
+    EXPECT_TRUE(QFileInfo::exists(path("atlas.json")));
+    EXPECT_EQ(prompts.dialogCaptions().back(), texture::kEngineExportTitle);
+    // Cancelled: no file dialog follows.
+    QTimer::singleShot(0, dialog, [dialog] { dialog->reject(); });
+    window->engineExportAction->trigger();
+    EXPECT_TRUE(prompts.scriptDone());
+
+    // "Arrêter" after the first element, bleu: rouge is not written.
+    pacer.onPause = [&] { window->stopButton->click(); };
+    prompts.expectMessage(MessageKind::Confirmation, texture::kExtractChoiceQuestion, Answer::Yes)
+        .expectFolder(path("noms"));
+    window->extractElementsAction->trigger();
+    EXPECT_EQ(QImage(path("noms/bleu.png")).pixelColor(9, 9), QColor(Qt::blue));
+    EXPECT_FALSE(QFileInfo::exists(path("noms/rouge.png")));
+    // Again: a question before the one file there is replaced.
+    pacer.onPause = nullptr;
+    prompts.expectMessage(MessageKind::Confirmation, texture::kExtractChoiceQuestion, Answer::Yes)
+        .expectFolder(path("noms"))
+        .expectMessage(MessageKind::Confirmation, texture::kExtractNamesReplace.arg(1),
+                       Answer::Yes);
+    window->extractElementsAction->trigger();
+    EXPECT_EQ(QImage(path("noms/rouge.png")).pixelColor(9, 9), QColor(Qt::red));
+    // Numbered files are cut at the frames too, row by row.
+    prompts.expectMessage(MessageKind::Confirmation, texture::kExtractChoiceQuestion, Answer::No);
+    extract();
+    EXPECT_EQ(QImage(path("mur001.bmp")).pixelColor(9, 9), QColor(Qt::red));
+    EXPECT_EQ(QImage(path("mur002.bmp")).pixelColor(9, 9), QColor(Qt::blue));
+    EXPECT_FALSE(extracted(3));
+    EXPECT_TRUE(prompts.scriptDone());
 }
 
 TEST_F(PageFlow, ArreterEndsAnExtractionAndKeepsTheFilesWritten) {

@@ -161,6 +161,7 @@ TEST_F(PageWiring, EnabledStatesThroughThePagesLife) {
         SCOPED_TRACE(stage);
         EXPECT_EQ(window->savePageAction->isEnabled(), s.save);
         EXPECT_EQ(window->savePageAsAction->isEnabled(), s.save);
+        EXPECT_EQ(window->engineExportAction->isEnabled(), s.save);
         EXPECT_EQ(window->printPageAction->isEnabled(), s.print);
         EXPECT_EQ(window->extractElementsAction->isEnabled(), s.extract);
         EXPECT_EQ(window->editSourceAction->isEnabled(), s.edit);

@@ -145,12 +145,15 @@ TEST(QtFormats, DamagedFilesGiveOneFrenchMessage) {
     QFile file(png);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray whole = file.readAll();
+    QByteArray flipped = whole;
+    flipped[whole.size() / 2] = char(flipped[whole.size() / 2] ^ 0x10);
     const struct {
         const char* name;
         QByteArray bytes;
         QString message;
     } rows[] = {
         {"cut.png", whole.left(whole.size() / 2), kPngInvalidMessage},
+        {"flipped.png", flipped, kPngInvalidMessage},
         {"header.png", whole.left(20), kPngInvalidMessage},
         {"empty.png", QByteArray(), kPngInvalidMessage},
         {"text.webp", QByteArray("RIFF\x10\0\0\0WEBPVP8L garbage", 25), kWebpInvalidMessage},
@@ -160,12 +163,15 @@ TEST(QtFormats, DamagedFilesGiveOneFrenchMessage) {
         const QString path = dir.filePath(QString::fromLatin1(row.name));
         WriteFile(path, row.bytes);
         QImage image;
+        // The decoders' own English text ("libpng error: ...") stays off the standard error.
+        ::testing::internal::CaptureStderr();
         try {
             LoadImageByExtension(path, image);
             ADD_FAILURE() << row.name << " loaded";
         } catch (const tessella::platform::TessellaError& e) {
             EXPECT_EQ(e.message(), QStringLiteral("%1 (%2)").arg(row.message, path)) << row.name;
         }
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << row.name;
     }
 }
 

@@ -240,6 +240,92 @@ TEST_F(Cli, PngOutputsRoundTrip) {
         QImage(dir.filePath("page.bmp")).copy(0, 0, 64, 64).convertToFormat(QImage::Format_RGB32));
 }
 
+// Two 64-square elements, b.bmp and e.bmp (name order), padding 2 and ring 1: cells of 66,
+// b's at (2, 2), e's 2 + 66 + 2 = 70 further right, 2 clear pixels before the right edge.
+TEST_F(Cli, ExportPacksTheFramesAgainWithRingsAndRoom) {
+    bmp("b.bmp", 64, 64, Qt::blue);
+    ASSERT_EQ(run("pack -o mur.png e.bmp b.bmp"), 0) << err.toStdString();
+    const auto pageBytes = [&] {
+        QFile page(dir.filePath("mur.png"));
+        EXPECT_TRUE(page.open(QIODevice::ReadOnly));
+        return page.readAll();
+    };
+    const QByteArray before = pageBytes();
+    const auto frame = [&](const char* json, const char* name) {
+        QFile f(dir.filePath(json));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        const QJsonObject atlas = QJsonDocument::fromJson(f.readAll()).object();
+        return atlas["frames"][name]["frame"].toObject();
+    };
+    const struct {
+        const char* line;
+        QSize size;
+        QJsonObject e;
+    } cases[] = {
+        {"export --padding 2 --extrude 1 -o atlas.png mur.png", QSize(138, 70),
+         QJsonObject({{"x", 71}, {"y", 3}, {"w", 64}, {"h", 64}})},
+        {"export --padding 2 --extrude 1 --max-width 137 -o atlas.png mur.png", QSize(70, 138),
+         QJsonObject({{"x", 3}, {"y", 71}, {"w", 64}, {"h", 64}})},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(run(c.line), 0) << c.line << err.toStdString();
+        const QImage atlas(dir.filePath("atlas.png"));
+        EXPECT_EQ(atlas.size(), c.size) << c.line;
+        EXPECT_EQ(frame("atlas.json", "b.bmp"),
+                  QJsonObject({{"x", 3}, {"y", 3}, {"w", 64}, {"h", 64}}));
+        EXPECT_EQ(frame("atlas.json", "e.bmp"), c.e) << c.line;
+        EXPECT_EQ(atlas.pixelColor(2, 2), QColor(Qt::blue));  // b's ring corner
+        EXPECT_EQ(atlas.pixelColor(1, 2), QColor(Qt::magenta));
+        EXPECT_EQ(atlas.pixelColor(c.e["x"].toInt() - 1, c.e["y"].toInt() + 63), QColor(Qt::red));
+    }
+    QFile json(dir.filePath("atlas.json"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QJsonDocument::fromJson(json.readAll())["meta"]["image"].toString(), "atlas.png");
+    EXPECT_EQ(pageBytes(), before);
+
+    const struct {
+        const char* line;
+        int status;
+        const char* said;
+    } refusals[] = {
+        {"export --padding 2 --extrude 1 --max-width 69 -o x.png mur.png", 1, "b.bmp"},
+        {"export -o x.png page.bmp", 1, "pas de liste d'éléments"},
+        {"export -o mur.png mur.png", 1, "la texture elle-même"},
+        {"export --extrude 300 -o x.png mur.png", 2, "--extrude attend un nombre de 0 à 256"},
+        {"export -o x.tga mur.png", 2, ".png"},
+    };
+    for (const auto& r : refusals) {
+        EXPECT_EQ(run(r.line), r.status) << r.line;
+        EXPECT_TRUE(err.contains(QString::fromUtf8(r.said))) << r.line << err.toStdString();
+        EXPECT_FALSE(exists("x.png"));
+    }
+    EXPECT_EQ(pageBytes(), before);
+    EXPECT_EQ(run("export --help"), 0);
+    EXPECT_TRUE(out.contains("--extrude E")) << out.toStdString();
+
+    // Without --names, a page with its atlas data is cut at its frames, row by row, whatever
+    // the import size: 32x32 would have made eight files.
+    ASSERT_EQ(run("extract --import 32x32 mur.png el.bmp"), 0) << err.toStdString();
+    EXPECT_EQ(QImage(dir.filePath("el001.bmp")).pixelColor(5, 5), QColor(Qt::red));
+    EXPECT_EQ(QImage(dir.filePath("el002.bmp")).size(), QSize(64, 64));
+    EXPECT_EQ(QImage(dir.filePath("el002.bmp")).pixelColor(5, 5), QColor(Qt::blue));
+    EXPECT_FALSE(exists("el003.bmp"));
+}
+
+// libpng's own English complaint never reaches the user: only the French message.
+TEST_F(Cli, DamagedPngGivesOneFrenchLine) {
+    ASSERT_EQ(run("convert page.bmp page.png"), 0) << err.toStdString();
+    QFile png(dir.filePath("page.png"));
+    ASSERT_TRUE(png.open(QIODevice::ReadOnly));
+    const QByteArray whole = png.readAll();
+    QFile cut(dir.filePath("cut.png"));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(whole.left(whole.size() / 2));
+    cut.close();
+    EXPECT_EQ(run("info cut.png"), 1);
+    EXPECT_EQ(err, "PNG : image invalide (cut.png)\n");
+}
+
 TEST_F(Cli, PrintTakesADecimalCommaOrPointInMillimetres) {
     const struct {
         const char* width;

@@ -274,6 +274,17 @@ TEST_F(Files, ExtractingA100By100PageWritesOneFileAndAsksBeforeReplacing) {
     EXPECT_EQ(ReadFile(dest), QByteArray("x"));
 }
 
+// Elements placed on a page opened without its atlas data are not all its elements: the grid
+// still cuts it, and no question about names is asked.
+TEST_F(Files, AListStartedOnAPageOpenedWithoutOneKeepsTheGrid) {
+    ASSERT_TRUE(open(writeBmp(QStringLiteral("p.bmp"), Solid(128, 64, Qt::red))));
+    page.frames.push_back({QRect(0, 0, 32, 32), QStringLiteral("x.bmp")});
+    prompts.expectFile(path(QStringLiteral("mur")));
+    ASSERT_TRUE(files().extract());
+    EXPECT_EQ(QImage(path(QStringLiteral("mur002.bmp")), "BMP").size(), QSize(64, 64));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("mur003.bmp"))));
+}
+
 TEST(ElementFiles, NamesCarryAtLeastThreeDigits) {
     EXPECT_EQ(ElementFileName(QStringLiteral("textures/mur.bmp"), 1),
               QStringLiteral("textures/mur001.bmp"));

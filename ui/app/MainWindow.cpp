@@ -39,6 +39,7 @@
 #include "ui/editor/NewElementDialog.h"
 #include "ui/print/ContactSheetWindow.h"
 #include "ui/print/PrintDialog.h"
+#include "ui/texture/EngineExportDialog.h"
 #include "ui/texture/PageView.h"
 #include "ui/texture/PageWidthDialog.h"
 #include "ui/widgets/Cursors.h"
@@ -119,6 +120,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     folderWatcher_ = new QFileSystemWatcher(this);
     aboutBox = new AboutBox(this);
     pageWidthDialog = new texture::PageWidthDialog(this);
+    engineExportDialog = new texture::EngineExportDialog(this);
     newElementDialog = new editor::NewElementDialog(services.newElement, services.prompts, this);
     printDialog = new print::PrintDialog(services.prompts, services.pacer, services.printer, this);
     contactSheetWindow =
@@ -161,6 +163,7 @@ void MainWindow::buildMenus() {
         add(fileMenu, "Sauver la texture TGA Sous", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     fileMenu->addSeparator();
     extractElementsAction = add(fileMenu, "Extraire les images d'une texture");
+    engineExportAction = fileMenu->addAction(texture::kEngineExportAction);
     showSourcesAction = add(fileMenu, "Ouvrir la fenêtre des sources");
     fileMenu->addSeparator();
     quitAction = add(fileMenu, "Quitter", QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -405,6 +408,7 @@ void MainWindow::connectHandlers() {
     connect(savePageAction, &QAction::triggered, this, &MainWindow::savePage);
     connect(savePageAsAction, &QAction::triggered, this, &MainWindow::savePageAs);
     connect(extractElementsAction, &QAction::triggered, this, &MainWindow::extractElements);
+    connect(engineExportAction, &QAction::triggered, this, &MainWindow::exportForEngine);
     connect(showSourcesAction, &QAction::triggered, this, &MainWindow::showSourcePanel);
     connect(quitAction, &QAction::triggered, this, &MainWindow::quit);
     connect(printPageAction, &QAction::triggered, this, &MainWindow::printPage);
@@ -457,7 +461,7 @@ void MainWindow::connectHandlers() {
 
 void MainWindow::setStartStates() {
     for (QAction* a : {savePageAction, savePageAsAction, printPageAction, extractElementsAction,
-                       editSourceAction})
+                       engineExportAction, editSourceAction})
         a->setEnabled(false);
     for (QPushButton* b :
          {addButton, replaceButton, selectAllButton, validateButton, abandonButton})
@@ -606,6 +610,10 @@ void MainWindow::savePageAs() {
 
 void MainWindow::extractElements() {
     runCommand([this] { commands_->files().extract(); });
+}
+
+void MainWindow::exportForEngine() {
+    runCommand([this] { commands_->files().exportForEngine(*engineExportDialog); });
 }
 
 void MainWindow::openSourceForEditing() {

@@ -35,6 +35,7 @@ class Prompts;
 namespace tessella::texture {
 class ElementEditorHost;
 class PageWidthDialog;
+class EngineExportDialog;
 }  // namespace tessella::texture
 namespace tessella::editor {
 class NewElementDialog;
@@ -113,6 +114,7 @@ class MainWindow : public QMainWindow {
     // The dialogs and windows the main window opens.
     AboutBox* aboutBox = nullptr;
     texture::PageWidthDialog* pageWidthDialog = nullptr;
+    texture::EngineExportDialog* engineExportDialog = nullptr;
     editor::NewElementDialog* newElementDialog = nullptr;
     print::PrintDialog* printDialog = nullptr;
     print::ContactSheetWindow* contactSheetWindow = nullptr;
@@ -126,6 +128,7 @@ class MainWindow : public QMainWindow {
     QAction* savePageAction = nullptr;
     QAction* savePageAsAction = nullptr;
     QAction* extractElementsAction = nullptr;
+    QAction* engineExportAction = nullptr;
     QAction* showSourcesAction = nullptr;
     QAction* quitAction = nullptr;
     QAction* printPageAction = nullptr;
@@ -186,6 +189,7 @@ class MainWindow : public QMainWindow {
     void savePage();
     void savePageAs();
     void extractElements();
+    void exportForEngine();
     void showSourcePanel();
     void quit();
     // Imprimer.

@@ -68,8 +68,9 @@ void MainWindowPageEvents::setEnabled(PageCommand command, bool enabled) {
         case PageCommand::Save:
             w_.savePageAction->setEnabled(enabled);
             break;
-        case PageCommand::SaveAs:
+        case PageCommand::SaveAs:  // any page may be exported for an engine
             w_.savePageAsAction->setEnabled(enabled);
+            w_.engineExportAction->setEnabled(enabled);
             break;
         case PageCommand::PrintPage:
             w_.printPageAction->setEnabled(enabled);

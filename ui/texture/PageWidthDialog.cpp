@@ -11,11 +11,6 @@
 
 namespace tessella::texture {
 
-namespace {
-// Room beside the caption for the title bar's icon and buttons, so the caption shows whole.
-constexpr int kTitleBarExtra = 110;
-}  // namespace
-
 PageWidthDialog::PageWidthDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(kPageWidthQuestion);
     setModal(true);
@@ -42,7 +37,7 @@ PageWidthDialog::PageWidthDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(closeButton, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     questionLabel->setMinimumWidth(fontMetrics().horizontalAdvance(kPageWidthQuestion) +
-                                   kTitleBarExtra);
+                                   kTitleBarRoom);
 
     connect(closeButton, &QPushButton::clicked, this, &PageWidthDialog::acceptChoice);
 }

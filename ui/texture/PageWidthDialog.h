@@ -11,6 +11,10 @@ class QRadioButton;
 
 namespace tessella::texture {
 
+// Room beside a dialog's caption for the title bar's icon and buttons, so the caption shows
+// whole.
+inline constexpr int kTitleBarRoom = 110;
+
 class PageWidthDialog final : public QDialog, public WidthQuestion {
     Q_OBJECT
 

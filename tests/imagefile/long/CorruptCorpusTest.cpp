@@ -1,4 +1,4 @@
-// The long corrupt-corpus run: damaged files in all 31 extensions (truncations, bit flips,
+// The long corrupt-corpus run: damaged files in all 35 extensions (truncations, bit flips,
 // size fields patched to 0, -1, 65535 and 2^31) through tessella-cli info and convert. No run
 // may end on a signal, take over 10 s, or peak over 1.6 x the picture's 24-bit size + 60 MB
 // (for a refused file, the largest picture the pixel limit allows). Runs only with
@@ -92,6 +92,8 @@ std::vector<Field> SizeFields(const QString& family, const QByteArray& d) {
         if (sof >= 0) return {{int(sof) + 5, 2, true}, {int(sof) + 7, 2, true}};
     }
     if (family == "pcd") return {{2048 + 8, 4, false}};
+    if (family == "png") return {{16, 4, true}, {20, 4, true}};  // IHDR width, height
+    if (family == "webp") return {{4, 4, false}, {26, 2, false}, {28, 2, false}};
     return {{0, 4, false}, {4, 4, false}};
 }
 
@@ -142,13 +144,15 @@ TEST(CorruptCorpus, InfoAndConvertStayWithinTimeAndMemory) {
         GTEST_SKIP() << "long test: run with TESSELLA_LONG_TESTS=1 (ctest -L long)";
     QTemporaryDir dir;
     const QDir samples(dir.path());
-    // One good file per family; the 31 extensions map onto them.
+    // One good file per family; the 35 extensions map onto them.
     QHash<QString, QByteArray> family;
     for (const char* ext : {"tif", "gif", "sgi", "tga", "pcd", "ppm", "jpg", "psd", "pcx", "bmp",
                             "cut", "wmf", "emf", "pic", "rla"})
         family[ext] = ReadFile(MakeSample(samples, QString::fromLatin1(ext)).path);
     family["pbm"] = Convert(samples, QStringLiteral("pbm"));
     family["pgm"] = Convert(samples, QStringLiteral("pgm"));
+    family["png"] = ReadFile(samples.filePath(QStringLiteral("source.png")));
+    family["webp"] = Convert(samples, QStringLiteral("webp"));
     family["rle"] = Bmp({.bits = 8,
                          .width = 4,
                          .height = 2,
@@ -159,14 +163,14 @@ TEST(CorruptCorpus, InfoAndConvertStayWithinTimeAndMemory) {
     tgaSource.fill(QColor(10, 200, 30));
     family["vda"] = tessella::imagefile::WriteTga(tgaSource, true);  // run-length
     const QList<std::pair<const char*, const char*>> extensions = {
-        {"TIF", "tif"}, {"TIFF", "tif"}, {"GIF", "gif"}, {"PIC", "pic"}, {"CEL", "pic"},
-        {"SGI", "sgi"}, {"BW", "sgi"},   {"TGA", "tga"}, {"VST", "tga"}, {"WIN", "tga"},
-        {"VDA", "vda"}, {"ICB", "tga"},  {"PCD", "pcd"}, {"PPM", "ppm"}, {"PBM", "pbm"},
-        {"PGM", "pgm"}, {"CUT", "cut"},  {"JPG", "jpg"}, {"RLA", "rla"}, {"RPF", "rla"},
-        {"PDD", "psd"}, {"PSD", "psd"},  {"PCX", "pcx"}, {"SCR", "pcx"}, {"PCC", "pcx"},
-        {"RGB", "sgi"}, {"BMP", "bmp"},  {"DIB", "bmp"}, {"RLE", "rle"}, {"EMF", "emf"},
-        {"WMF", "wmf"}};
-    ASSERT_EQ(extensions.size(), 31);
+        {"TIF", "tif"}, {"TIFF", "tif"}, {"GIF", "gif"},  {"PIC", "pic"}, {"CEL", "pic"},
+        {"SGI", "sgi"}, {"BW", "sgi"},   {"TGA", "tga"},  {"VST", "tga"}, {"WIN", "tga"},
+        {"VDA", "vda"}, {"ICB", "tga"},  {"PCD", "pcd"},  {"PPM", "ppm"}, {"PBM", "pbm"},
+        {"PGM", "pgm"}, {"CUT", "cut"},  {"JPG", "jpg"},  {"RLA", "rla"}, {"RPF", "rla"},
+        {"PDD", "psd"}, {"PSD", "psd"},  {"PCX", "pcx"},  {"SCR", "pcx"}, {"PCC", "pcx"},
+        {"RGB", "sgi"}, {"BMP", "bmp"},  {"DIB", "bmp"},  {"RLE", "rle"}, {"EMF", "emf"},
+        {"WMF", "wmf"}, {"PNG", "png"},  {"JPEG", "jpg"}, {"JPE", "jpg"}, {"WEBP", "webp"}};
+    ASSERT_EQ(extensions.size(), 35);
 
     constexpr int64_t kMegabyte = 1024 * 1024;
     const auto bound = [](int64_t pixels) {
@@ -207,7 +211,7 @@ TEST(CorruptCorpus, InfoAndConvertStayWithinTimeAndMemory) {
         }
     }
     std::printf(
-        "corrupt corpus: %d runs over 31 extensions, slowest %.2f s, peak %.1f MB, "
+        "corrupt corpus: %d runs over 35 extensions, slowest %.2f s, peak %.1f MB, "
         "worst %.0f%% of the memory bound\n",
         runs, slowest, double(peak) / kMegabyte, worstShare * 100);
 }
