@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <cstdio>
+#include <mutex>
 
 #include "pixels/LargeImage.h"
 #include "platform/Error.h"
@@ -48,11 +49,14 @@ QImage FromSixteenBits(const QImage& decoded, bool alpha) {
 }
 
 // libpng writes its English error text straight to the standard error stream, past Qt's
-// message handler: while a picture is read, that stream goes to /dev/null, so the user gets
-// our one French message alone. The program reads pictures on one thread.
+// message handler: while pictures are read, that stream goes to /dev/null, so the user gets our
+// one French message alone. Pictures may be read on several threads at once: the first reader
+// in turns the stream off and the last one out turns it back on.
 class SilencedStandardError {
   public:
     SilencedStandardError() {
+        const std::lock_guard lock(mutex_);
+        if (readers_++ > 0) return;
         std::fflush(stderr);
         saved_ = ::dup(STDERR_FILENO);
         const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
@@ -60,16 +64,21 @@ class SilencedStandardError {
         if (null >= 0) ::close(null);
     }
     ~SilencedStandardError() {
+        const std::lock_guard lock(mutex_);
+        if (--readers_ > 0) return;
         std::fflush(stderr);
         if (saved_ < 0) return;
         ::dup2(saved_, STDERR_FILENO);
         ::close(saved_);
+        saved_ = -1;
     }
     SilencedStandardError(const SilencedStandardError&) = delete;
     SilencedStandardError& operator=(const SilencedStandardError&) = delete;
 
   private:
-    int saved_ = -1;
+    static inline std::mutex mutex_;
+    static inline int readers_ = 0;
+    static inline int saved_ = -1;
 };
 
 }  // namespace

@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <thread>
+#include <vector>
 
 #include "ImageSamples.h"
 #include "imagefile/BgrRows.h"
@@ -173,6 +176,21 @@ TEST(QtFormats, DamagedFilesGiveOneFrenchMessage) {
         }
         EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << row.name;
     }
+    // Threads reading at once still hand the stream back when the last one is done.
+    ::testing::internal::CaptureStderr();
+    std::vector<std::thread> readers;
+    for (int t = 0; t < 8; ++t)
+        readers.emplace_back([&dir] {
+            for (int i = 0; i < 20; ++i) try {
+                    QImage image;
+                    LoadImageByExtension(dir.filePath(QStringLiteral("cut.png")), image);
+                } catch (const tessella::platform::TessellaError&) {
+                }
+        });
+    for (std::thread& reader : readers) reader.join();
+    std::fputs("after", stderr);
+    std::fflush(stderr);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "after");
 }
 
 TEST(QtFormats, PngWrittenReadsBackPixelForPixel) {
