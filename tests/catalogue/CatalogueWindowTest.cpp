@@ -61,6 +61,7 @@ class Catalogue : public AppFixture {
 TEST_F(Catalogue, FourteenFilesPageBySixAndTheLastPageIsTheLastSix) {
     writeTextures(14);
     window->begin();
+    window->finishReading();
     EXPECT_EQ(window->summaryLabel->text(), "  [ Clips_Textures ]      14 texture(s)");
     EXPECT_TRUE(window->gridPanel->isEnabled());
     struct Step {
@@ -96,6 +97,7 @@ TEST_F(Catalogue, FourteenFilesPageBySixAndTheLastPageIsTheLastSix) {
     EXPECT_EQ(enabled(), (std::vector<bool>{false, false, true, true}));
     for (const Step& s : steps) {
         (window.get()->*s.button)->click();
+        window->finishReading();
         EXPECT_EQ(window->rangeLabel->text(), s.range);
         EXPECT_EQ(captions(), s.captions);
         const bool last = s.range == QStringLiteral("13 à 14") || s.range == QString("9 à 14");
@@ -108,6 +110,7 @@ TEST_F(Catalogue, TheSizePanelFitsItsTextAndForgetsAnotherFoldersTexture) {
     writeBitmap(textures(), "grand.bmp", {128, 128});
     writeBitmap(path("autre"), "petit.bmp", {8, 8});
     window->begin();
+    window->finishReading();
     click(window->boxes[0]);
     QLabel* size = window->statusPanels[2];
     EXPECT_EQ(window->statusPanels[1]->text(), "grand.bmp");
@@ -122,6 +125,7 @@ TEST_F(Catalogue, TheSizePanelFitsItsTextAndForgetsAnotherFoldersTexture) {
 TEST_F(Catalogue, TheZoomBoxRefitsWithoutReadingAgainAndAClickShowsTheFile) {
     writeBitmap(textures(), "mur.bmp", {50, 20});
     window->begin();
+    window->finishReading();
     auto* box = window->boxes[0];
     EXPECT_EQ(box->picture->geometry(), QRect(2, 45, 100, 40));
     ASSERT_TRUE(QDir(textures()).removeRecursively());
@@ -140,12 +144,14 @@ TEST_F(Catalogue, AMissingFolderIsCreatedOnYesAndIsAnEmptyCatalogueOtherwise) {
     prompts.expectMessage(MessageKind::Confirmation, question, Answer::Yes)
         .expectMessage(MessageKind::Warning, catalogue::kEmptyFolderWarning);
     window->begin();
+    window->finishReading();
     EXPECT_TRUE(QFileInfo(textures()).isDir());
     EXPECT_FALSE(window->gridPanel->isEnabled());
 
     ASSERT_TRUE(QDir(textures()).removeRecursively());
     prompts.expectMessage(MessageKind::Confirmation, question, Answer::No);
     window->begin();
+    window->finishReading();
     EXPECT_FALSE(QFileInfo(textures()).exists());
     EXPECT_EQ(window->summaryLabel->text(), "  [ Clips_Textures ]      0 texture(s)");
     EXPECT_FALSE(window->gridPanel->isEnabled());
@@ -162,6 +168,7 @@ TEST_F(Catalogue, AFolderThatCannotBeCreatedIsSaidAndEmpty) {
     prompts.expectMessage(MessageKind::Confirmation, {}, Answer::Yes)
         .expectMessage(MessageKind::Error, catalogue::kFolderNotCreated.arg(folder));
     window->begin();
+    window->finishReading();
     EXPECT_EQ(window->summaryLabel->text(), "  [ Clips_Textures ]      0 texture(s)");
     EXPECT_FALSE(window->gridPanel->isEnabled());
     EXPECT_TRUE(prompts.scriptDone());
@@ -176,6 +183,7 @@ TEST_F(Catalogue, AnUnreadableFileLeavesItsBoxEmptyAndTheOthersFollow) {
     broken.close();
     prompts.expectMessage(MessageKind::Error, catalogue::kUnreadableTextures.arg("b.bmp"));
     window->begin();
+    window->finishReading();
     EXPECT_EQ(captions(), QStringList({"a.bmp", " ", "c.bmp", " ", " ", " "}));
     EXPECT_EQ(window->rangeLabel->text(), "1 à 3");
     doubleClickOn(window->boxes[1]);  // an empty box: nothing happens
@@ -185,10 +193,12 @@ TEST_F(Catalogue, AnUnreadableFileLeavesItsBoxEmptyAndTheOthersFollow) {
 TEST_F(Catalogue, TheMenuChoosesAnotherFolderAndRefreshFindsNewFiles) {
     writeTextures(2);
     window->begin();
+    window->finishReading();
     const QString other = path("autres");
     writeBitmap(other, "x.bmp", {4, 4});
     prompts.expectFolder(other);
     window->chooseFolderAction->trigger();
+    window->finishReading();
     EXPECT_EQ(window->summaryLabel->text(), "  [ autres ]      1 texture(s)");
     EXPECT_EQ(captions().first(), "x.bmp");
     writeBitmap(other, "y.bmp", {4, 4});
@@ -214,6 +224,7 @@ TEST_F(Catalogue, ADoubleClickHandsTheTextureToTheColourWindowAndCloses) {
                      });
     window->show();
     window->begin(folder);
+    window->finishReading();
     doubleClickOn(window->boxes[0]);
     EXPECT_EQ(receivedPath, QDir(folder).filePath("fond.bmp"));
     EXPECT_EQ(received.pixelColor(3, 3), QColor(Qt::darkRed));
@@ -231,6 +242,7 @@ TEST_F(Catalogue, ADoubleClickHandsTheTextureToTheEditorWhichKeepsAnUndoCopy) {
     editor.begin(request);
     window->show();
     window->begin();
+    window->finishReading();
     doubleClickOn(window->boxes[0]);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(editor.picture(), Solid(16, 8, Qt::darkYellow));
