@@ -106,6 +106,28 @@ TEST_F(Catalogue, FourteenFilesPageBySixAndTheLastPageIsTheLastSix) {
     }
 }
 
+TEST_F(Catalogue, ThePagesBesideTheOneShownAreReadAheadAndAPageSeenShowsAtOnce) {
+    writeTextures(14);
+    window->begin();
+    window->finishReading();
+    // Without waiting for the worker: the pictures were read with the first page.
+    window->showNextPage();
+    EXPECT_EQ(captions(),
+              QStringList({"t07.bmp", "t08.bmp", "t09.bmp", "t10.bmp", "t11.bmp", "t12.bmp"}));
+    window->finishReading();
+    window->showFirstPage();
+    EXPECT_EQ(captions().first(), "t01.bmp");
+    // A texture changed since: its box waits for the new picture, the others do not.
+    writeBitmap(textures(), "t02.bmp", {30, 30});
+    window->showNextPage();
+    window->showFirstPage();
+    EXPECT_EQ(captions(),
+              QStringList({"t01.bmp", " ", "t03.bmp", "t04.bmp", "t05.bmp", "t06.bmp"}));
+    window->finishReading();
+    EXPECT_EQ(window->boxes[1]->title(), "t02.bmp");
+    EXPECT_EQ(window->boxes[1]->dimensionText(), "30 x 30");
+}
+
 TEST_F(Catalogue, TheSizePanelFitsItsTextAndForgetsAnotherFoldersTexture) {
     writeBitmap(textures(), "grand.bmp", {128, 128});
     writeBitmap(path("autre"), "petit.bmp", {8, 8});
