@@ -64,7 +64,8 @@ struct Ratio {
 // floating point: the error of c x factor (under 1e-11 here) is far below the distance 1 / (2
 // r.den) between a half and any other fraction of denominator r.den, so only exact halves need the
 // integer test, which picks the even neighbour. No branch depends on the pixels.
-uint8_t ScaleChannel(int c, Ratio r, double factor) {
+// Inlined, so that the row loop that calls it runs on vectors.
+[[gnu::always_inline]] inline uint8_t ScaleChannel(int c, Ratio r, double factor) {
     int q = static_cast<int>(c * factor + 0.5);
     const int twice = 2 * (c * r.num - q * r.den);  // 2 x (exact - q) x den
     const int odd = q & 1;
