@@ -408,6 +408,10 @@ void ElementEditor::showFileName() {
 // --- The picture -----------------------------------------------------------------------
 
 void ElementEditor::showWorkingPicture() {
+    // Nothing else holds the picture while it is stored, so one of the same size is written
+    // over in place: a fresh one costs more than the copy itself on a large element.
+    view_->view->setPicture(QImage());
+    tiledPreview_->dropHiddenPicture();
     work_.store(display_);
     view_->showPicture(display_);
     showDimensions();

@@ -164,6 +164,13 @@ void TiledPreview::showPicture(const QImage& picture) {
     if (isVisible()) refresh();
 }
 
+void TiledPreview::dropHiddenPicture() {
+    if (isVisible()) return;
+    picture_ = QImage();
+    view->setPicture(QImage());
+    stale_ = true;
+}
+
 void TiledPreview::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (stale_) refresh();

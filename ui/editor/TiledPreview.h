@@ -73,6 +73,8 @@ class TiledPreview final : public QDialog {
   public slots:
     // The editor's picture changed; a hidden window only keeps it for its next showing.
     void showPicture(const QImage& picture);
+    // A hidden window lets go of its picture until showPicture gives it the next one.
+    void dropHiddenPicture();
 
   protected:
     void showEvent(QShowEvent* event) override;
