@@ -1,4 +1,5 @@
-// The catalogue of base textures on a folder of 60 textures (128 x 128 BMP files): opening
+// The catalogue of base textures on a folder of 60 textures (128 x 128 BMP files, or with the
+// second argument 1, 1024 x 1024 JPEG photographs, slower to decode): opening
 // the window until it is shown and painted (target: 100 ms), a page turn until the new page is
 // painted (target: 30 ms). The Filled rows go on until every thumbnail of the page is in its
 // box (the pictures arrive from a worker thread).
@@ -21,23 +22,21 @@ namespace {
 using tessella::catalogue::CatalogueWindow;
 
 constexpr int kTextures = 60;
-constexpr int kSide = 128;
 
 // The program's folder with Clips_Textures holding kTextures different textures.
 class TextureFolder {
   public:
-    TextureFolder() {
+    TextureFolder(int side, const char* format) {
         const QString textures = folder_.filePath(QStringLiteral("Clips_Textures"));
         QDir().mkpath(textures);
+        const QString name = QStringLiteral("t%1.") + QString::fromLatin1(format).toLower();
         for (int i = 0; i < kTextures; ++i) {
-            QImage texture(kSide, kSide, QImage::Format_RGB888);
-            for (int y = 0; y < kSide; ++y) {
+            QImage texture(side, side, QImage::Format_RGB888);
+            for (int y = 0; y < side; ++y) {
                 uchar* line = texture.scanLine(y);
-                for (int x = 0; x < 3 * kSide; ++x) line[x] = static_cast<uchar>(x * 7 + y * i);
+                for (int x = 0; x < 3 * side; ++x) line[x] = static_cast<uchar>(x * 7 + y * i);
             }
-            texture.save(
-                QDir(textures).filePath(QStringLiteral("t%1.bmp").arg(i, 2, 10, QChar('0'))),
-                "BMP");
+            texture.save(QDir(textures).filePath(name.arg(i, 2, 10, QChar('0'))), format);
         }
     }
     QString path() const { return folder_.path(); }
@@ -46,9 +45,11 @@ class TextureFolder {
     QTemporaryDir folder_;
 };
 
-const TextureFolder& Folder() {
-    static const TextureFolder folder;
-    return folder;
+// 0: small bitmaps; 1: photographs.
+const TextureFolder& Folder(int64_t kind) {
+    static const TextureFolder bitmaps(128, "BMP");
+    static const TextureFolder photographs(1024, "JPEG");
+    return kind == 0 ? bitmaps : photographs;
 }
 
 // Shows the window as the editor's "Catalogue" button does, without the modal loop.
@@ -69,7 +70,7 @@ void Close(CatalogueWindow& window) {
 void OpenFirstTime(benchmark::State& state) {
     const bool filled = state.range(0) != 0;
     tessella::bench::QuietPrompts prompts;
-    const tessella::platform::ProgramFolder program(Folder().path());
+    const tessella::platform::ProgramFolder program(Folder(state.range(1)).path());
     for (auto _ : state) {
         state.PauseTiming();
         auto window = std::make_unique<CatalogueWindow>(prompts, program);
@@ -89,7 +90,7 @@ void OpenFirstTime(benchmark::State& state) {
 // Showing again the window the program made once.
 void OpenAgain(benchmark::State& state) {
     tessella::bench::QuietPrompts prompts;
-    const tessella::platform::ProgramFolder program(Folder().path());
+    const tessella::platform::ProgramFolder program(Folder(state.range(1)).path());
     CatalogueWindow window(prompts, program);
     Open(window);
     Close(window);
@@ -105,7 +106,7 @@ void OpenAgain(benchmark::State& state) {
 void TurnPage(benchmark::State& state) {
     const bool filled = state.range(0) != 0;
     tessella::bench::QuietPrompts prompts;
-    const tessella::platform::ProgramFolder program(Folder().path());
+    const tessella::platform::ProgramFolder program(Folder(state.range(1)).path());
     CatalogueWindow window(prompts, program);
     Open(window);
     for (auto _ : state) {
@@ -120,9 +121,10 @@ void TurnPage(benchmark::State& state) {
     Close(window);
 }
 
-BENCHMARK(OpenFirstTime)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(OpenAgain)->Unit(benchmark::kMillisecond);
-BENCHMARK(TurnPage)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+// {filled, folder kind}.
+BENCHMARK(OpenFirstTime)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenAgain)->Args({0, 0})->Args({0, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(TurnPage)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
