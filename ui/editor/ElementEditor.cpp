@@ -412,7 +412,12 @@ void ElementEditor::showWorkingPicture() {
     // over in place: a fresh one costs more than the copy itself on a large element.
     view_->view->setPicture(QImage());
     tiledPreview_->dropHiddenPicture();
-    work_.store(display_);
+    try {
+        work_.store(display_);
+    } catch (...) {
+        view_->showPicture(display_);  // memory refused: the element as it stood stays in view
+        throw;
+    }
     view_->showPicture(display_);
     showDimensions();
     emit pictureShown(display_);
