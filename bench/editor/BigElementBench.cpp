@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <functional>
 #include <memory>
 
@@ -28,6 +29,7 @@
 #include "ui/editor/EditorOperations.h"
 #include "ui/editor/EditorView.h"
 #include "ui/editor/ElementEditor.h"
+#include "ui/editor/TiledPreview.h"
 #include "ui/widgets/StepArrows.h"
 
 namespace {
@@ -210,6 +212,18 @@ void ColourAdjustmentInEditor(benchmark::State& state) {
         });
     });
 }
+// With the tiled preview open beside the editor, at its zoom 2: it follows every change.
+void NegativeWithPreviewInEditor(benchmark::State& state) {
+    ShownEditor shown;
+    shown.editor->showTiledPreview();
+    shown.editor->tiledPreview()->zoomSpin->setValue(2);
+    shown.settle();
+    for (auto _ : state) {
+        shown.ops().makeNegative();
+        shown.settle();
+        shown.editor->tiledPreview()->repaint();
+    }
+}
 // Undo and redo in turn, so that there is always a step to take.
 void UndoRedoInEditor(benchmark::State& state) {
     ShownEditor shown;
@@ -299,6 +313,7 @@ BENCHMARK(ColourAdjustmentInEditor)
     ->Arg(2)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(NegativeWithPreviewInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BlurStepInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(UndoRedoInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(ResizeInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
