@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "editor/PixelShuffle.h"
+#include "editor/RowBands.h"
 
 namespace tessella::editor {
 
@@ -63,7 +64,8 @@ struct Ratio {
 // floating point: the error of c x factor (under 1e-11 here) is far below the distance 1 / (2
 // r.den) between a half and any other fraction of denominator r.den, so only exact halves need the
 // integer test, which picks the even neighbour. No branch depends on the pixels.
-uint8_t ScaleChannel(int c, Ratio r, double factor) {
+// Inlined, so that the row loop that calls it runs on vectors.
+[[gnu::always_inline]] inline uint8_t ScaleChannel(int c, Ratio r, double factor) {
     int q = static_cast<int>(c * factor + 0.5);
     const int twice = 2 * (c * r.num - q * r.den);  // 2 x (exact - q) x den
     const int odd = q & 1;
@@ -135,32 +137,49 @@ void SharpenSoften(pixels::WorkingPicture& work, Sharpness sharpness) {
     const int w = image.width(), h = image.height();
     if (w < 3 || h < 3) return;
     const bool sharpen = sharpness == Sharpness::Sharpen;
-
-    // Channel sums of the rows above, at and below the current row, and their column sums.
-    // The row above may already be filtered: only its sums, taken before, are read.
-    std::vector<int> buffer(4 * static_cast<size_t>(w));
-    int* above = buffer.data();
-    int* centre = above + w;
-    int* below = centre + w;
-    int* column = below + w;
+    const auto width = static_cast<size_t>(w);
     auto sumsOf = [&](int y, int* out) {
         const Bgr* p = image.row(y);
         for (int x = 0; x < w; ++x) out[x] = p[x].b + p[x].g + p[x].r;
     };
-    sumsOf(0, above);
-    sumsOf(1, centre);
-    for (int y = 1; y < h - 1; ++y) {
-        sumsOf(y + 1, below);
-        for (int x = 0; x < w; ++x) column[x] = above[x] + centre[x] + below[x];
-        if (sharpen)
-            FilterRow<true>(image.row(y), centre, column, w);
-        else
-            FilterRow<false>(image.row(y), centre, column, w);
-        int* oldAbove = above;
-        above = centre;
-        centre = below;
-        below = oldAbove;
+
+    // Rows 1 to h - 2 are filtered, in bands side by side. A band reads the row above its first
+    // and the row below its last, which its neighbours filter: their sums are taken before any
+    // band starts.
+    const std::vector<int> cuts = BandCuts(h - 2, width * static_cast<size_t>(h));
+    const int bands = static_cast<int>(cuts.size()) - 1;
+    std::vector<int> edges(2 * static_cast<size_t>(bands) * width);
+    for (int b = 0; b < bands; ++b) {
+        sumsOf(cuts[b], edges.data() + 2 * b * width);
+        sumsOf(cuts[b + 1] + 1, edges.data() + (2 * b + 1) * width);
     }
+    RunBands(bands, [&](int b) {
+        const int first = cuts[b] + 1, last = cuts[b + 1];
+        // Channel sums of the rows above, at and below the current row, and their column
+        // sums. The row above may already be filtered: only its sums, taken before, are read.
+        std::vector<int> buffer(4 * width);
+        int* above = buffer.data();
+        int* centre = above + w;
+        int* below = centre + w;
+        int* column = below + w;
+        std::copy_n(edges.data() + 2 * b * width, width, above);
+        sumsOf(first, centre);
+        for (int y = first; y <= last; ++y) {
+            if (y < last)
+                sumsOf(y + 1, below);
+            else
+                std::copy_n(edges.data() + (2 * b + 1) * width, width, below);
+            for (int x = 0; x < w; ++x) column[x] = above[x] + centre[x] + below[x];
+            if (sharpen)
+                FilterRow<true>(image.row(y), centre, column, w);
+            else
+                FilterRow<false>(image.row(y), centre, column, w);
+            int* oldAbove = above;
+            above = centre;
+            centre = below;
+            below = oldAbove;
+        }
+    });
 }
 
 }  // namespace tessella::editor

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editor/PixelShuffle.h"
+#include "editor/RowBands.h"
 #include "platform/CheckedMath.h"
 #include "platform/ImageLimits.h"
 
@@ -57,40 +58,47 @@ void RotateQuarter(pixels::WorkingPicture& work, Turn turn) {
     const ptrdiff_t stride = static_cast<ptrdiff_t>(src.stride()) * 3;
     const auto* base = reinterpret_cast<const uint8_t*>(src.row(0));
     const ptrdiff_t step = clockwise ? -stride : stride;
-    for (int ty = 0; ty < w; ty += kTile) {
-        const int tyEnd = std::min(ty + kTile, w);
-        for (int tx = 0; tx < h; tx += kTile) {
-            const int txEnd = std::min(tx + kTile, h);
-            const ptrdiff_t firstRow = clockwise ? h - 1 - tx : tx;
-            int y = ty;
-            // Four target rows at a time take four neighbouring source pixels of one row,
-            // read as twelve bytes (the spare columns cover the read past the last pixel).
-            for (; y + 4 <= tyEnd; y += 4) {
-                const int first = clockwise ? y : w - 4 - y;
-                const uint8_t* in = base + firstRow * stride + 3 * first;
-                uint8_t* out[4];
-                for (int k = 0; k < 4; ++k)
-                    out[k] = reinterpret_cast<uint8_t*>(dst.row(y + (clockwise ? k : 3 - k)) + tx);
-                for (int x = tx; x < txEnd; ++x, in += step) {
-                    uint64_t low;
-                    uint32_t high;
-                    std::memcpy(&low, in, 8);
-                    std::memcpy(&high, in + 8, 4);
-                    Store4(out[0], static_cast<uint32_t>(low));
-                    Store4(out[1], static_cast<uint32_t>(low >> 24));
-                    Store4(out[2], static_cast<uint32_t>(low >> 48) | (high << 16));
-                    Store4(out[3], high >> 8);
-                    for (uint8_t*& o : out) o += 3;
+    // Bands of whole tile rows of the target, side by side: each writes its own rows.
+    const int tileRows = (w + kTile - 1) / kTile;
+    const std::vector<int> cuts =
+        BandCuts(tileRows, static_cast<size_t>(w) * static_cast<size_t>(h));
+    RunBands(static_cast<int>(cuts.size()) - 1, [&](int band) {
+        for (int ty = cuts[band] * kTile; ty < std::min(w, cuts[band + 1] * kTile); ty += kTile) {
+            const int tyEnd = std::min(ty + kTile, w);
+            for (int tx = 0; tx < h; tx += kTile) {
+                const int txEnd = std::min(tx + kTile, h);
+                const ptrdiff_t firstRow = clockwise ? h - 1 - tx : tx;
+                int y = ty;
+                // Four target rows at a time take four neighbouring source pixels of one row,
+                // read as twelve bytes (the spare columns cover the read past the last pixel).
+                for (; y + 4 <= tyEnd; y += 4) {
+                    const int first = clockwise ? y : w - 4 - y;
+                    const uint8_t* in = base + firstRow * stride + 3 * first;
+                    uint8_t* out[4];
+                    for (int k = 0; k < 4; ++k)
+                        out[k] =
+                            reinterpret_cast<uint8_t*>(dst.row(y + (clockwise ? k : 3 - k)) + tx);
+                    for (int x = tx; x < txEnd; ++x, in += step) {
+                        uint64_t low;
+                        uint32_t high;
+                        std::memcpy(&low, in, 8);
+                        std::memcpy(&high, in + 8, 4);
+                        Store4(out[0], static_cast<uint32_t>(low));
+                        Store4(out[1], static_cast<uint32_t>(low >> 24));
+                        Store4(out[2], static_cast<uint32_t>(low >> 48) | (high << 16));
+                        Store4(out[3], high >> 8);
+                        for (uint8_t*& o : out) o += 3;
+                    }
+                }
+                for (; y < tyEnd; ++y) {
+                    const int column = clockwise ? y : w - 1 - y;
+                    const uint8_t* in = base + firstRow * stride + 3 * column;
+                    auto* out = reinterpret_cast<uint8_t*>(dst.row(y) + tx);
+                    for (int x = tx; x < txEnd; ++x, in += step, out += 3) Move4(out, in);
                 }
             }
-            for (; y < tyEnd; ++y) {
-                const int column = clockwise ? y : w - 1 - y;
-                const uint8_t* in = base + firstRow * stride + 3 * column;
-                auto* out = reinterpret_cast<uint8_t*>(dst.row(y) + tx);
-                for (int x = tx; x < txEnd; ++x, in += step, out += 3) Move4(out, in);
-            }
         }
-    }
+    });
     work.adoptScratch();
 }
 

@@ -208,12 +208,23 @@ WorkingPicture::SavedStep WorkingPicture::saveUndo() {
     // Room among the undo steps before the copy is made; the redo list goes with the new step.
     const std::size_t newBytes = GridBytes(image_);
     std::size_t undoBytes = ListBytes(undo_);
+    // The last copy dropped for room takes the new one when it has the same layout: memory
+    // already in use costs less than fresh pages on a large picture.
+    PixelGrid dropped;
     while (!undo_.empty() && (undoBytes + newBytes > historyLimitBytes_ ||
                               static_cast<int>(undo_.size()) + 1 > historyLimitSteps_)) {
         undoBytes -= CopyBytes(undo_.front());
+        dropped = std::move(undo_.front().picture);
         undo_.pop_front();
     }
-    UndoCopy copy{image_, dotsPerMeterX_, dotsPerMeterY_};
+    UndoCopy copy{{}, dotsPerMeterX_, dotsPerMeterY_};
+    if (!image_.empty() && dropped.width() == image_.width() &&
+        dropped.height() == image_.height()) {
+        copy.picture = std::move(dropped);
+        std::memcpy(static_cast<void*>(copy.picture.row(0)), image_.row(0), GridBytes(image_));
+    } else {
+        copy.picture = image_;
+    }
     saved.redo = std::move(redo_);
     redo_.clear();
     undo_.push_back(std::move(copy));

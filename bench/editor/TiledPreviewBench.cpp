@@ -1,7 +1,6 @@
 // The tiled preview of a 512 x 512 element at zoom 2 in a 1000 x 800 window: one repaint, and a
-// change of the element followed by its repaint (the tile made again at the zoom, the seam
-// figure computed). Target: under 8 ms for the redraw. The peer is Qt drawing the enlarged
-// element nine times, clipped to the window.
+// change of the element followed by its repaint (the seam figure computed). Target: under 8 ms
+// for the redraw. The peer is Qt drawing the enlarged element nine times, clipped to the window.
 
 #include <benchmark/benchmark.h>
 

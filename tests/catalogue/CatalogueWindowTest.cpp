@@ -61,6 +61,7 @@ class Catalogue : public AppFixture {
 TEST_F(Catalogue, FourteenFilesPageBySixAndTheLastPageIsTheLastSix) {
     writeTextures(14);
     window->begin();
+    window->finishReading();
     EXPECT_EQ(window->summaryLabel->text(), "  [ Clips_Textures ]      14 texture(s)");
     EXPECT_TRUE(window->gridPanel->isEnabled());
     struct Step {
@@ -96,6 +97,7 @@ TEST_F(Catalogue, FourteenFilesPageBySixAndTheLastPageIsTheLastSix) {
     EXPECT_EQ(enabled(), (std::vector<bool>{false, false, true, true}));
     for (const Step& s : steps) {
         (window.get()->*s.button)->click();
+        window->finishReading();
         EXPECT_EQ(window->rangeLabel->text(), s.range);
         EXPECT_EQ(captions(), s.captions);
         const bool last = s.range == QStringLiteral("13 à 14") || s.range == QString("9 à 14");
@@ -104,10 +106,33 @@ TEST_F(Catalogue, FourteenFilesPageBySixAndTheLastPageIsTheLastSix) {
     }
 }
 
+TEST_F(Catalogue, ThePagesBesideTheOneShownAreReadAheadAndAPageSeenShowsAtOnce) {
+    writeTextures(14);
+    window->begin();
+    window->finishReading();
+    // Without waiting for the worker: the pictures were read with the first page.
+    window->showNextPage();
+    EXPECT_EQ(captions(),
+              QStringList({"t07.bmp", "t08.bmp", "t09.bmp", "t10.bmp", "t11.bmp", "t12.bmp"}));
+    window->finishReading();
+    window->showFirstPage();
+    EXPECT_EQ(captions().first(), "t01.bmp");
+    // A texture changed since: its box waits for the new picture, the others do not.
+    writeBitmap(textures(), "t02.bmp", {30, 30});
+    window->showNextPage();
+    window->showFirstPage();
+    EXPECT_EQ(captions(),
+              QStringList({"t01.bmp", " ", "t03.bmp", "t04.bmp", "t05.bmp", "t06.bmp"}));
+    window->finishReading();
+    EXPECT_EQ(window->boxes[1]->title(), "t02.bmp");
+    EXPECT_EQ(window->boxes[1]->dimensionText(), "30 x 30");
+}
+
 TEST_F(Catalogue, TheSizePanelFitsItsTextAndForgetsAnotherFoldersTexture) {
     writeBitmap(textures(), "grand.bmp", {128, 128});
     writeBitmap(path("autre"), "petit.bmp", {8, 8});
     window->begin();
+    window->finishReading();
     click(window->boxes[0]);
     QLabel* size = window->statusPanels[2];
     EXPECT_EQ(window->statusPanels[1]->text(), "grand.bmp");
@@ -122,6 +147,7 @@ TEST_F(Catalogue, TheSizePanelFitsItsTextAndForgetsAnotherFoldersTexture) {
 TEST_F(Catalogue, TheZoomBoxRefitsWithoutReadingAgainAndAClickShowsTheFile) {
     writeBitmap(textures(), "mur.bmp", {50, 20});
     window->begin();
+    window->finishReading();
     auto* box = window->boxes[0];
     EXPECT_EQ(box->picture->geometry(), QRect(2, 45, 100, 40));
     ASSERT_TRUE(QDir(textures()).removeRecursively());
@@ -140,12 +166,14 @@ TEST_F(Catalogue, AMissingFolderIsCreatedOnYesAndIsAnEmptyCatalogueOtherwise) {
     prompts.expectMessage(MessageKind::Confirmation, question, Answer::Yes)
         .expectMessage(MessageKind::Warning, catalogue::kEmptyFolderWarning);
     window->begin();
+    window->finishReading();
     EXPECT_TRUE(QFileInfo(textures()).isDir());
     EXPECT_FALSE(window->gridPanel->isEnabled());
 
     ASSERT_TRUE(QDir(textures()).removeRecursively());
     prompts.expectMessage(MessageKind::Confirmation, question, Answer::No);
     window->begin();
+    window->finishReading();
     EXPECT_FALSE(QFileInfo(textures()).exists());
     EXPECT_EQ(window->summaryLabel->text(), "  [ Clips_Textures ]      0 texture(s)");
     EXPECT_FALSE(window->gridPanel->isEnabled());
@@ -162,6 +190,7 @@ TEST_F(Catalogue, AFolderThatCannotBeCreatedIsSaidAndEmpty) {
     prompts.expectMessage(MessageKind::Confirmation, {}, Answer::Yes)
         .expectMessage(MessageKind::Error, catalogue::kFolderNotCreated.arg(folder));
     window->begin();
+    window->finishReading();
     EXPECT_EQ(window->summaryLabel->text(), "  [ Clips_Textures ]      0 texture(s)");
     EXPECT_FALSE(window->gridPanel->isEnabled());
     EXPECT_TRUE(prompts.scriptDone());
@@ -176,6 +205,7 @@ TEST_F(Catalogue, AnUnreadableFileLeavesItsBoxEmptyAndTheOthersFollow) {
     broken.close();
     prompts.expectMessage(MessageKind::Error, catalogue::kUnreadableTextures.arg("b.bmp"));
     window->begin();
+    window->finishReading();
     EXPECT_EQ(captions(), QStringList({"a.bmp", " ", "c.bmp", " ", " ", " "}));
     EXPECT_EQ(window->rangeLabel->text(), "1 à 3");
     doubleClickOn(window->boxes[1]);  // an empty box: nothing happens
@@ -185,10 +215,12 @@ TEST_F(Catalogue, AnUnreadableFileLeavesItsBoxEmptyAndTheOthersFollow) {
 TEST_F(Catalogue, TheMenuChoosesAnotherFolderAndRefreshFindsNewFiles) {
     writeTextures(2);
     window->begin();
+    window->finishReading();
     const QString other = path("autres");
     writeBitmap(other, "x.bmp", {4, 4});
     prompts.expectFolder(other);
     window->chooseFolderAction->trigger();
+    window->finishReading();
     EXPECT_EQ(window->summaryLabel->text(), "  [ autres ]      1 texture(s)");
     EXPECT_EQ(captions().first(), "x.bmp");
     writeBitmap(other, "y.bmp", {4, 4});
@@ -214,6 +246,7 @@ TEST_F(Catalogue, ADoubleClickHandsTheTextureToTheColourWindowAndCloses) {
                      });
     window->show();
     window->begin(folder);
+    window->finishReading();
     doubleClickOn(window->boxes[0]);
     EXPECT_EQ(receivedPath, QDir(folder).filePath("fond.bmp"));
     EXPECT_EQ(received.pixelColor(3, 3), QColor(Qt::darkRed));
@@ -231,6 +264,7 @@ TEST_F(Catalogue, ADoubleClickHandsTheTextureToTheEditorWhichKeepsAnUndoCopy) {
     editor.begin(request);
     window->show();
     window->begin();
+    window->finishReading();
     doubleClickOn(window->boxes[0]);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(editor.picture(), Solid(16, 8, Qt::darkYellow));

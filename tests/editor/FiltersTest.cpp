@@ -110,5 +110,35 @@ TEST(Filters, SharpenAndSoftenWorkedByHand) {
         }
 }
 
+// A picture large enough to be filtered in bands on several threads: grey rows of a period of
+// seven, each pixel by the rule worked with integers, ties to even. A band that read its
+// neighbour's row after the neighbour filtered it would give other values at its edge.
+TEST(Filters, SharpenAndSoftenOfALargePictureFollowTheRuleOnEveryRow) {
+    constexpr int kWidth = 1100, kHeight = 2100;
+    const int period[] = {30, 40, 200, 90, 250, 10, 130};
+    auto grey = [&](int y) { return period[y % 7]; };
+    Rows rows(kHeight, std::vector<Bgr>(kWidth));
+    for (int y = 0; y < kHeight; ++y) rows[y].assign(kWidth, Grey(static_cast<uint8_t>(grey(y))));
+    for (const Sharpness sharpness : {Sharpness::Sharpen, Sharpness::Soften}) {
+        auto work = Working(rows);
+        SharpenSoften(work, sharpness);
+        for (int y = 1; y < kHeight - 1; ++y) {
+            const long long v = grey(y);
+            // Channel sum 3v at the centre, nine times the three rows' channel sums around it.
+            const long long lc = 9 * (3 * v + 3);
+            const long long a = 9 * (grey(y - 1) + v + grey(y + 1)) + 54;
+            const long long num = v * (sharpness == Sharpness::Sharpen ? lc : a);
+            const long long den = sharpness == Sharpness::Sharpen ? a : lc;
+            long long q = (2 * num + den) / (2 * den);
+            if ((2 * num + den) % (2 * den) == 0 && q % 2 == 1) --q;
+            const Bgr expected = Grey(static_cast<uint8_t>(std::min(q, 255LL)));
+            for (const int x : {1, kWidth / 2, kWidth - 2})
+                ASSERT_EQ(work.image().at(x, y), expected) << x << "," << y;
+        }
+        EXPECT_EQ(work.image().at(5, 0), Grey(30));
+        EXPECT_EQ(work.image().at(5, kHeight - 1), Grey(static_cast<uint8_t>(grey(kHeight - 1))));
+    }
+}
+
 }  // namespace
 }  // namespace tessella::editor

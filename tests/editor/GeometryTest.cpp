@@ -43,17 +43,21 @@ TEST(Geometry, SmallPicturesWorkedByHand) {
 }
 
 TEST(Geometry, LargePicturesCrossTiles) {
-    // 70 x 33 is larger than one rotation tile both ways: clockwise, (x, y) lands at column
-    // H-1-y, row x; the counter-clockwise turn brings it back, and so do four turns.
-    const Rows original = Numbered(70, 33);
-    Rows turned(70, std::vector<Bgr>(33));
-    for (int y = 0; y < 33; ++y)
-        for (int x = 0; x < 70; ++x) turned[x][32 - y] = original[y][x];
-    auto work = Working(original);
-    RotateQuarter(work, Turn::Clockwise);
-    EXPECT_EQ(RowsOf(work.image()), turned);
-    RotateQuarter(work, Turn::CounterClockwise);
-    EXPECT_EQ(RowsOf(work.image()), original);
+    // 70 x 33 is larger than one rotation tile both ways, and 1500 x 1401 is turned in bands on
+    // several threads: clockwise, (x, y) lands at column H-1-y, row x; the counter-clockwise
+    // turn brings it back.
+    for (const auto& [w, h] : {std::pair{70, 33}, std::pair{1500, 1401}}) {
+        SCOPED_TRACE(w);
+        const Rows original = Numbered(w, h);
+        Rows turned(w, std::vector<Bgr>(h));
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) turned[x][h - 1 - y] = original[y][x];
+        auto work = Working(original);
+        RotateQuarter(work, Turn::Clockwise);
+        EXPECT_TRUE(RowsOf(work.image()) == turned);
+        RotateQuarter(work, Turn::CounterClockwise);
+        EXPECT_TRUE(RowsOf(work.image()) == original);
+    }
 }
 
 TEST(Geometry, DoublingBeyondTheLimitIsRefusedAndChangesNothing) {

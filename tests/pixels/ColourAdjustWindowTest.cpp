@@ -263,6 +263,7 @@ TEST_F(ColourWindow, TextureButtonOpensTheCatalogueOnTheTextureFolder) {
     QTimer::singleShot(0, [&] {
         EXPECT_TRUE(catalogue.colourWindowRequest());
         EXPECT_EQ(QDir(catalogue.folder()), QDir(folder));
+        catalogue.finishReading();
         catalogue.handOver(catalogue.boxes[0]);
     });
     window->textureButton->click();

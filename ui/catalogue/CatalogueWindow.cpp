@@ -12,8 +12,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "imagefile/ImageLoader.h"
-#include "platform/Error.h"
 #include "platform/Guard.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
@@ -47,23 +45,16 @@ QString CleanFolder(const QString& folder) {
     return QDir::cleanPath(QDir::fromNativeSeparators(folder));
 }
 
-// Reads one catalogue file; a null picture when it cannot be read as a picture.
-QImage ReadTexture(const QString& path) {
-    QImage picture;
-    try {
-        if (!imagefile::LoadImageByExtension(path, picture)) return {};
-    } catch (const platform::TessellaError&) {
-        return {};
-    }
-    return picture.width() > 0 && picture.height() > 0 ? picture : QImage();
-}
-
 }  // namespace
 
 CatalogueWindow::CatalogueWindow(platform::Prompts& prompts, const platform::ProgramFolder& program,
                                  QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), prompts_(prompts), program_(program) {
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint),
+      prompts_(prompts),
+      program_(program),
+      reader_(new ThumbnailReader(this)) {
     setWindowTitle(kCatalogueTitle);
+    connect(reader_, &ThumbnailReader::thumbnailRead, this, &CatalogueWindow::thumbnailArrived);
     setModal(true);
     folder_ = CleanFolder(program_.path());
     buildControls();
@@ -216,6 +207,9 @@ void CatalogueWindow::chooseFolder() {
 
 void CatalogueWindow::clearBoxes() {
     for (ThumbnailBox* box : boxes) box->clear();
+    // What arrives later for the page left behind is kept, but shown nowhere.
+    waiting_.fill(QString());
+    unreadable_.fill(false);
 }
 
 void CatalogueWindow::turnPage(PageMove move) {
@@ -247,21 +241,67 @@ void CatalogueWindow::showPage(int start) {
     clearBoxes();
     pageStart_ = start;
     const int count = FilesOnPage(start, files_.size());
-    QStringList unreadable;
+    QStringList wanted;
     for (int i = 0; i < count; ++i) {
-        const int k = start + i;
-        const QString path = platform::JoinPath(folder_, files_[k]);
+        const QString path = platform::JoinPath(folder_, files_[start + i]);
         if (!QFileInfo::exists(path)) continue;  // gone since the list was read
-        const QImage picture = ReadTexture(path);
-        if (picture.isNull()) {
-            unreadable << files_[k];
-            continue;
+        if (const auto picture = reader_->kept(path)) {
+            fillBox(i, *picture);
+        } else {
+            waiting_[i] = path;
+            wanted << path;
         }
-        boxes[i]->showFile(files_[k], k, picture, zoomSmallCheck->isChecked());
     }
     if (count > 0) rangeLabel->setText(kRangeText.arg(start + 1).arg(start + count));
     enablePageButtons();
-    if (!unreadable.isEmpty()) prompts_.error(kUnreadableTextures.arg(unreadable.join("\n\r")));
+    reader_->request(wanted, true);
+    // The pages either side, so that turning to them finds their pictures ready.
+    QStringList near;
+    for (int k = std::max(0, start - kBoxCount);
+         k < std::min<qsizetype>(files_.size(), start + 2 * kBoxCount); ++k)
+        near << platform::JoinPath(folder_, files_[k]);
+    reader_->request(near, false);
+    reportUnreadable();
+}
+
+void CatalogueWindow::fillBox(int index, const QImage& picture) {
+    if (picture.isNull())
+        unreadable_[index] = true;
+    else
+        boxes[index]->showFile(files_[pageStart_ + index], pageStart_ + index, picture,
+                               zoomSmallCheck->isChecked());
+}
+
+void CatalogueWindow::thumbnailArrived(const QString& path) {
+    platform::Guard(prompts_, [&] {
+        for (int i = 0; i < kBoxCount; ++i) {
+            if (waiting_[i] != path) continue;
+            // Changed again since it was read: read once more.
+            const auto picture = reader_->kept(path);
+            if (!picture) {
+                reader_->request({path}, true);
+                continue;
+            }
+            waiting_[i].clear();
+            fillBox(i, *picture);
+        }
+        reportUnreadable();
+    });
+}
+
+void CatalogueWindow::reportUnreadable() {
+    QStringList names;
+    for (int i = 0; i < kBoxCount; ++i) {
+        if (!waiting_[i].isEmpty()) return;
+        if (unreadable_[i]) names << files_[pageStart_ + i];
+    }
+    if (names.isEmpty()) return;
+    unreadable_.fill(false);
+    prompts_.error(kUnreadableTextures.arg(names.join("\n\r")));
+}
+
+void CatalogueWindow::finishReading() {
+    reader_->waitForAll();
 }
 
 void CatalogueWindow::refitThumbnails() {
@@ -280,7 +320,7 @@ void CatalogueWindow::handOver(ThumbnailBox* box) {
     platform::Guard(prompts_, [&] {
         const QString path = platform::JoinPath(folder_, files_[box->fileIndex()]);
         // Read aside: a file that cannot be read changes nothing where it was going.
-        const QImage picture = ReadTexture(path);
+        const QImage picture = ReadCatalogueFile(path);
         if (picture.isNull()) {
             prompts_.error(kUnreadableTexture.arg(path));
             return;

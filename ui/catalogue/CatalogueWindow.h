@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "catalogue/CataloguePaging.h"
+#include "catalogue/ThumbnailReader.h"
 
 class QAction;
 class QCheckBox;
@@ -42,6 +43,8 @@ class CatalogueWindow final : public QDialog {
     void begin(const std::optional<QString>& textureFolder = std::nullopt);
     // Reads the folder's list again (new element files may be there).
     void refresh();
+    // The pictures of the page arrive from a worker thread; this waits until the page is whole.
+    void finishReading();
 
     const QString& folder() const { return folder_; }
     const QStringList& files() const { return files_; }
@@ -80,6 +83,11 @@ class CatalogueWindow final : public QDialog {
     void buildControls();
     void turnPage(PageMove move);
     void showPage(int start);
+    // Box index shows its file's picture, or stays empty when it could not be read.
+    void fillBox(int index, const QImage& picture);
+    void thumbnailArrived(const QString& path);
+    // Once no box waits any more, the page's unreadable files are said in one message.
+    void reportUnreadable();
     void clearBoxes();
     // "Première"/"Précédente" only past the first page, "Suivante"/"Dernière" only before the
     // last.
@@ -98,6 +106,11 @@ class CatalogueWindow final : public QDialog {
     QStringList files_;
     int pageStart_ = 0;
     bool colourWindowRequest_ = false;
+    ThumbnailReader* reader_;
+    // The file each box of the page waits for (empty when none), and the boxes whose file
+    // could not be read.
+    std::array<QString, kBoxCount> waiting_;
+    std::array<bool, kBoxCount> unreadable_{};
 };
 
 }  // namespace tessella::catalogue

@@ -408,7 +408,16 @@ void ElementEditor::showFileName() {
 // --- The picture -----------------------------------------------------------------------
 
 void ElementEditor::showWorkingPicture() {
-    work_.store(display_);
+    // Nothing else holds the picture while it is stored, so one of the same size is written
+    // over in place: a fresh one costs more than the copy itself on a large element.
+    view_->view->setPicture(QImage());
+    tiledPreview_->dropHiddenPicture();
+    try {
+        work_.store(display_);
+    } catch (...) {
+        view_->showPicture(display_);  // memory refused: the element as it stood stays in view
+        throw;
+    }
     view_->showPicture(display_);
     showDimensions();
     emit pictureShown(display_);

@@ -14,6 +14,7 @@
 
 #include "editor/Seamless.h"
 #include "ui/editor/EditorTexts.h"
+#include "ui/widgets/ImageBox.h"
 
 namespace tessella::editor {
 
@@ -27,13 +28,11 @@ TiledView::TiledView(QWidget* parent) : QWidget(parent) {
 
 void TiledView::setPicture(const QImage& picture) {
     picture_ = picture;
-    makeTile();
     update();
 }
 
 void TiledView::setZoom(int zoom) {
     zoom_ = zoom;
-    makeTile();
     update();
 }
 
@@ -42,35 +41,27 @@ void TiledView::setOutlined(bool outlined) {
     update();
 }
 
-void TiledView::makeTile() {
-    if (picture_.isNull()) {
-        tile_ = QImage();
-        return;
-    }
-    // Scaled by whole pixels, without smoothing: the seam must show as it is.
-    tile_ = picture_.convertToFormat(QImage::Format_RGB32)
-                .scaled(picture_.size() * zoom_, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
 QPoint TiledView::middleTileOrigin() const {
-    return QPoint((width() - tile_.width()) / 2, (height() - tile_.height()) / 2);
+    const QSize tile = tileSize();
+    return QPoint((width() - tile.width()) / 2, (height() - tile.height()) / 2);
 }
 
 void TiledView::paintMosaic(QPainter& painter, const QRect& exposed) {
     painter.fillRect(exposed, palette().color(QPalette::Window));
-    if (tile_.isNull()) return;
+    if (picture_.isNull()) return;
     const QPoint origin = middleTileOrigin();
+    const QSize tile = tileSize();
+    // Whole pixels, without smoothing: the seam must show as it is.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (int row = -1; row <= 1; ++row)
         for (int column = -1; column <= 1; ++column) {
-            const QRect target(origin + QPoint(column * tile_.width(), row * tile_.height()),
-                               tile_.size());
-            const QRect part = target.intersected(exposed);
-            if (!part.isEmpty())
-                painter.drawImage(part.topLeft(), tile_, part.translated(-target.topLeft()));
+            const QRect target(origin + QPoint(column * tile.width(), row * tile.height()), tile);
+            if (const auto part = widgets::ImageBox::ExposedPart(exposed, target, picture_.size()))
+                painter.drawImage(part->target, picture_, QRectF(part->source));
         }
     if (outlined_) {
         // One pixel just outside the middle tile, in two colours so it shows on any picture.
-        const QRect frame(origin - QPoint(1, 1), tile_.size() + QSize(1, 1));
+        const QRect frame(origin - QPoint(1, 1), tile + QSize(1, 1));
         painter.setPen(QPen(Qt::white, 1));
         painter.drawRect(frame);
         painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
@@ -162,6 +153,13 @@ void TiledPreview::showPicture(const QImage& picture) {
     picture_ = picture;
     stale_ = true;
     if (isVisible()) refresh();
+}
+
+void TiledPreview::dropHiddenPicture() {
+    if (isVisible()) return;
+    picture_ = QImage();
+    view->setPicture(QImage());
+    stale_ = true;
 }
 
 void TiledPreview::showEvent(QShowEvent* event) {

@@ -32,11 +32,12 @@ class TiledView final : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    // The tile at the zoom, in the painter's fastest format; made once per picture and zoom.
-    void makeTile();
+    // The picture's size at the zoom.
+    QSize tileSize() const { return picture_.size() * zoom_; }
 
+    // Scaled at paint time, only where exposed: an enlarged copy of a large element would cost
+    // more than the change it follows.
     QImage picture_;
-    QImage tile_;
     int zoom_ = 1;
     bool outlined_ = false;
 };
@@ -73,6 +74,8 @@ class TiledPreview final : public QDialog {
   public slots:
     // The editor's picture changed; a hidden window only keeps it for its next showing.
     void showPicture(const QImage& picture);
+    // A hidden window lets go of its picture until showPicture gives it the next one.
+    void dropHiddenPicture();
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -1,0 +1,58 @@
+// The catalogue's pictures read in the background: kept while their file is unchanged, read
+// again once it changes, and a file that is not a picture kept as unreadable.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "catalogue/ThumbnailReader.h"
+#include "tests/support/Pictures.h"
+
+using namespace tessella;
+using catalogue::ThumbnailReader;
+
+namespace {
+
+TEST(ThumbnailReader, KeepsAPictureUntilItsFileChangesAndKeepsUnreadableFilesAsNull) {
+    QTemporaryDir folder;
+    const QString wall = folder.filePath("mur.bmp");
+    const QString broken = folder.filePath("casse.bmp");
+    ASSERT_TRUE(tessella::testing::Solid(6, 4, Qt::darkRed).save(wall, "BMP"));
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BM not a bitmap");
+    file.close();
+
+    ThumbnailReader reader;
+    QStringList announced;
+    QObject::connect(&reader, &ThumbnailReader::thumbnailRead,
+                     [&](const QString& path) { announced << path; });
+    EXPECT_FALSE(reader.kept(wall));
+    reader.request({wall, broken}, true);
+    // Asked again while on its way: read once.
+    reader.request({wall}, false);
+    reader.waitForAll();
+    EXPECT_EQ(announced, QStringList({wall, broken}));
+    ASSERT_TRUE(reader.kept(wall));
+    EXPECT_EQ(*reader.kept(wall), tessella::testing::Solid(6, 4, Qt::darkRed));
+    ASSERT_TRUE(reader.kept(broken));
+    EXPECT_TRUE(reader.kept(broken)->isNull());
+
+    // Kept: asking again reads nothing.
+    reader.request({wall}, true);
+    reader.waitForAll();
+    EXPECT_EQ(announced.size(), 2);
+
+    // Another size is another file size: the kept picture no longer counts.
+    ASSERT_TRUE(tessella::testing::Solid(3, 2, Qt::darkBlue).save(wall, "BMP"));
+    EXPECT_FALSE(reader.kept(wall));
+    reader.request({wall}, true);
+    reader.waitForAll();
+    EXPECT_EQ(*reader.kept(wall), tessella::testing::Solid(3, 2, Qt::darkBlue));
+    ASSERT_TRUE(QFile::remove(wall));
+    EXPECT_FALSE(reader.kept(wall));
+}
+
+}  // namespace
