@@ -7,7 +7,6 @@
 
 #include <algorithm>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
@@ -78,12 +77,3 @@ BENCHMARK(RepaintView)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(QtWholePictureClipped)->Arg(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
