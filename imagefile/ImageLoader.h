@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "imagefile/GridReader.h"
+#include "imagefile/PictureHeader.h"
 #include "pixels/PixelGrid.h"
 
 namespace tessella::imagefile {
@@ -29,6 +30,12 @@ bool LoadImageByExtension(const QString& path, QImage& image);
 // The same, and depth receives the picture's depth as loaded: the file's bits per pixel for
 // palette and 15/16-bit pictures (4 for a 16-colour BMP), else the depth of image.
 bool LoadImageByExtension(const QString& path, QImage& image, int& depth);
+
+// The width, height and depth LoadImageByExtension would give, read from the header alone,
+// for TGA, BMP, JPEG, PNG, GIF, TIFF and PCX files. False for other formats and wherever the
+// header leaves a doubt (a fault the full load would refuse, a large file): the full load
+// then answers, with its own message.
+bool ReadPictureHeader(const QString& path, PictureHeader& header);
 
 // A 24-bit TGA or raw 24-bit BMP read straight into grid, for callers that want the working
 // array alone. False for any other file (and for one that would not load): then grid's contents
