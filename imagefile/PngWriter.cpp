@@ -13,10 +13,10 @@ namespace tessella::imagefile {
 
 namespace {
 
-// libdeflate's level 2, with every row filtered by its left neighbour ("sub"): on photos and
-// textures as small as zlib's level 6 with adaptive filters, at a small part of the time.
+// libdeflate's level 2, every row filtered by the row above ("up"): on photos and textures
+// about as small as zlib's level 6 with adaptive filters, in a small part of the time.
 constexpr int kLevel = 2;
-constexpr uchar kSubFilter = 1;
+constexpr uchar kUpFilter = 2;
 
 void AppendBe32(std::vector<uchar>& out, uint32_t v) {
     uchar b[4];
@@ -38,29 +38,31 @@ void WriteChunk(platform::ByteSink& sink, const char type[4], const uchar* data,
     sink.write(reinterpret_cast<const char*>(tail), 4);
 }
 
-// The filtered rows PNG compresses: a filter byte, then red, green, blue less the pixel to the
-// left (modulo 256).
+// The filtered rows PNG compresses: a filter byte, then red, green, blue less the same bytes
+// of the row above (modulo 256; the first row less zeros).
 std::vector<uchar> FilteredRows(const BgrRows& rows) {
-    const std::size_t rowBytes = 1 + std::size_t(rows.width) * 3;
+    const std::size_t rgbBytes = std::size_t(rows.width) * 3;
     std::vector<uchar> out;
+    std::vector<uchar> above, current;
     try {
-        out.resize(rowBytes * std::size_t(rows.height));
+        out.resize((1 + rgbBytes) * std::size_t(rows.height));
+        above.assign(rgbBytes, 0);
+        current.resize(rgbBytes);
     } catch (const std::bad_alloc&) {
         throw platform::TessellaError(platform::kOutOfMemoryMessage);
     }
+    uchar* o = out.data();
     for (int y = 0; y < rows.height; ++y) {
         const uchar* in = rows.row(y);
-        uchar* o = out.data() + rowBytes * std::size_t(y);
-        *o++ = kSubFilter;
-        uchar r = 0, g = 0, b = 0;
-        for (int x = 0; x < rows.width; ++x, in += 3, o += 3) {
-            o[0] = static_cast<uchar>(in[2] - r);
-            o[1] = static_cast<uchar>(in[1] - g);
-            o[2] = static_cast<uchar>(in[0] - b);
-            r = in[2];
-            g = in[1];
-            b = in[0];
+        for (std::size_t i = 0; i < rgbBytes; i += 3) {
+            current[i] = in[i + 2];
+            current[i + 1] = in[i + 1];
+            current[i + 2] = in[i];
         }
+        *o++ = kUpFilter;
+        for (std::size_t i = 0; i < rgbBytes; ++i) o[i] = static_cast<uchar>(current[i] - above[i]);
+        o += rgbBytes;
+        above.swap(current);
     }
     return out;
 }
