@@ -5,6 +5,7 @@
 #include <QtEndian>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "platform/Error.h"
@@ -71,20 +72,23 @@ struct CompressorFree {
     void operator()(libdeflate_compressor* c) const { libdeflate_free_compressor(c); }
 };
 
-std::vector<uchar> Deflated(const std::vector<uchar>& data) {
+// The zlib stream of data. Its buffer is left uninitialised: the pages past what the stream
+// fills are never touched.
+struct Deflated {
+    std::unique_ptr<uchar[]> bytes;
+    std::size_t size = 0;
+};
+
+Deflated Deflate(const std::vector<uchar>& data) {
     const std::unique_ptr<libdeflate_compressor, CompressorFree> compressor(
         libdeflate_alloc_compressor(kLevel));
     if (!compressor) throw platform::TessellaError(platform::kOutOfMemoryMessage);
-    std::vector<uchar> out;
-    try {
-        out.resize(libdeflate_zlib_compress_bound(compressor.get(), data.size()));
-    } catch (const std::bad_alloc&) {
-        throw platform::TessellaError(platform::kOutOfMemoryMessage);
-    }
-    const std::size_t size = libdeflate_zlib_compress(compressor.get(), data.data(), data.size(),
-                                                      out.data(), out.size());
-    if (size == 0) throw platform::TessellaError(platform::kOutOfMemoryMessage);
-    out.resize(size);
+    const std::size_t bound = libdeflate_zlib_compress_bound(compressor.get(), data.size());
+    Deflated out{std::unique_ptr<uchar[]>(new (std::nothrow) uchar[bound]), 0};
+    if (!out.bytes) throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    out.size = libdeflate_zlib_compress(compressor.get(), data.data(), data.size(), out.bytes.get(),
+                                        bound);
+    if (out.size == 0) throw platform::TessellaError(platform::kOutOfMemoryMessage);
     return out;
 }
 
@@ -107,10 +111,10 @@ void WritePng24(const BgrRows& rows, platform::ByteSink& sink) {
         resolution.push_back(1);  // per metre
         WriteChunk(sink, "pHYs", resolution.data(), resolution.size());
     }
-    const std::vector<uchar> pixels = Deflated(FilteredRows(rows));
+    const Deflated pixels = Deflate(FilteredRows(rows));
     constexpr std::size_t kChunk = 1 << 20;
-    for (std::size_t at = 0; at < pixels.size(); at += kChunk)
-        WriteChunk(sink, "IDAT", pixels.data() + at, std::min(kChunk, pixels.size() - at));
+    for (std::size_t at = 0; at < pixels.size; at += kChunk)
+        WriteChunk(sink, "IDAT", pixels.bytes.get() + at, std::min(kChunk, pixels.size - at));
     WriteChunk(sink, "IEND", nullptr, 0);
 }
 
