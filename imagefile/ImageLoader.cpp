@@ -19,6 +19,7 @@
 #include "imagefile/JpegDecoder.h"
 #include "imagefile/MagickBridge.h"
 #include "imagefile/PicDecoder.h"
+#include "imagefile/PngReader.h"
 #include "imagefile/QtFormatReader.h"
 #include "imagefile/RlaDecoder.h"
 #include "imagefile/TgaReader.h"
@@ -298,9 +299,8 @@ bool LoadImageByExtension(const QString& path, QImage& image) {
 namespace {
 
 // Reads count bytes at offset; empty when they are not all there.
-QByteArray ReadBytesAt(int fd, int64_t offset, int64_t count) {
-    constexpr int64_t kMostBytes = 1 << 20;  // a header's tables, never a picture
-    if (offset < 0 || count <= 0 || count > kMostBytes) return {};
+QByteArray ReadBytesAt(int fd, int64_t offset, int64_t count, int64_t mostBytes = 1 << 20) {
+    if (offset < 0 || count <= 0 || count > mostBytes) return {};
     QByteArray bytes(count, Qt::Uninitialized);
     for (int64_t done = 0; done < count;) {
         const ssize_t n =
@@ -338,6 +338,19 @@ bool ReadHeaderOf(const Route& route, int fd, int64_t size, PictureHeader& heade
     }
 }
 
+bool ReadRowsOf(const Route& route, int fd, int64_t size, RowTarget& target, GridHeader& header) {
+    switch (route.decoder) {
+        case Decoder::Tga:
+            return ReadTgaRows(fd, size, target, header);
+        case Decoder::Bmp:
+            return ReadBmpRows(fd, size, target, header);
+        case Decoder::Png:
+            return ReadPngRows(ReadBytesAt(fd, 0, size, size), target, header);
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 bool ReadPictureHeader(const QString& path, PictureHeader& header) {
@@ -357,7 +370,9 @@ bool ReadPictureHeader(const QString& path, PictureHeader& header) {
 
 bool LoadRowsDirectly(const QString& path, RowTarget& target, GridHeader& header) {
     const Route* route = RouteFor(path);
-    if (!route || (route->decoder != Decoder::Tga && route->decoder != Decoder::Bmp)) return false;
+    if (!route || (route->decoder != Decoder::Tga && route->decoder != Decoder::Bmp &&
+                   route->decoder != Decoder::Png))
+        return false;
     // The checks of ReadWholeFile: any doubt leaves the file to it and its messages.
     const QByteArray native = QFile::encodeName(path);
     struct stat info;
@@ -369,8 +384,7 @@ bool LoadRowsDirectly(const QString& path, RowTarget& target, GridHeader& header
     try {
         read = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
                info.st_size <= MaxFileBytes(route->decoder) &&
-               (route->decoder == Decoder::Tga ? ReadTgaRows(fd, info.st_size, target, found)
-                                               : ReadBmpRows(fd, info.st_size, target, found));
+               ReadRowsOf(*route, fd, info.st_size, target, found);
     } catch (...) {
         ::close(fd);
         throw;
