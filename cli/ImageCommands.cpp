@@ -35,10 +35,17 @@ int InfoCommand(const QStringList& words) {
                      .arg(editor::SeamFigureText(editor::SeamFigure(work.image()))));
         return kExitOk;
     }
-    QImage image;
-    int depth = 0;
-    if (!imagefile::LoadImageByExtension(args[0], image, depth)) LoadPicture(args[0]);  // throws
-    PrintOut(QStringLiteral("%1x%2 %3").arg(image.width()).arg(image.height()).arg(depth));
+    // The header alone where it tells everything; otherwise the whole picture, which also
+    // gives the refusals their messages.
+    imagefile::PictureHeader header;
+    if (!imagefile::ReadPictureHeader(args[0], header)) {
+        QImage image;
+        if (!imagefile::LoadImageByExtension(args[0], image, header.depth))
+            LoadPicture(args[0]);  // throws
+        header.width = image.width();
+        header.height = image.height();
+    }
+    PrintOut(QStringLiteral("%1x%2 %3").arg(header.width).arg(header.height).arg(header.depth));
     return kExitOk;
 }
 

@@ -58,6 +58,7 @@ void RotateQuarter(pixels::WorkingPicture& work, Turn turn) {
     const ptrdiff_t stride = static_cast<ptrdiff_t>(src.stride()) * 3;
     const auto* base = reinterpret_cast<const uint8_t*>(src.row(0));
     const ptrdiff_t step = clockwise ? -stride : stride;
+    const ptrdiff_t dstStride = static_cast<ptrdiff_t>(dst.stride()) * 3;
     // Bands of whole tile rows of the target, side by side: each writes its own rows.
     const int tileRows = (w + kTile - 1) / kTile;
     const std::vector<int> cuts =
@@ -71,23 +72,22 @@ void RotateQuarter(pixels::WorkingPicture& work, Turn turn) {
                 int y = ty;
                 // Four target rows at a time take four neighbouring source pixels of one row,
                 // read as twelve bytes (the spare columns cover the read past the last pixel).
+                // One pointer and a fixed step between the four target rows: an array of four
+                // pointers stepped together went through the stack on every pixel.
+                const ptrdiff_t down = clockwise ? dstStride : -dstStride;
                 for (; y + 4 <= tyEnd; y += 4) {
                     const int first = clockwise ? y : w - 4 - y;
                     const uint8_t* in = base + firstRow * stride + 3 * first;
-                    uint8_t* out[4];
-                    for (int k = 0; k < 4; ++k)
-                        out[k] =
-                            reinterpret_cast<uint8_t*>(dst.row(y + (clockwise ? k : 3 - k)) + tx);
-                    for (int x = tx; x < txEnd; ++x, in += step) {
+                    auto* out = reinterpret_cast<uint8_t*>(dst.row(clockwise ? y : y + 3) + tx);
+                    for (int x = tx; x < txEnd; ++x, in += step, out += 3) {
                         uint64_t low;
                         uint32_t high;
                         std::memcpy(&low, in, 8);
                         std::memcpy(&high, in + 8, 4);
-                        Store4(out[0], static_cast<uint32_t>(low));
-                        Store4(out[1], static_cast<uint32_t>(low >> 24));
-                        Store4(out[2], static_cast<uint32_t>(low >> 48) | (high << 16));
-                        Store4(out[3], high >> 8);
-                        for (uint8_t*& o : out) o += 3;
+                        Store4(out, static_cast<uint32_t>(low));
+                        Store4(out + down, static_cast<uint32_t>(low >> 24));
+                        Store4(out + 2 * down, static_cast<uint32_t>(low >> 48) | (high << 16));
+                        Store4(out + 3 * down, high >> 8);
                     }
                 }
                 for (; y < tyEnd; ++y) {

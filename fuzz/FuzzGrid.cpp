@@ -9,6 +9,7 @@
 
 #include "imagefile/BmpReader.h"
 #include "imagefile/GridReader.h"
+#include "imagefile/PngReader.h"
 #include "imagefile/TgaReader.h"
 #include "platform/Error.h"
 
@@ -51,5 +52,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     Check(fd, bytes, imagefile::ReadTgaIntoGrid, imagefile::ReadTga);
     Check(fd, bytes, imagefile::ReadBmpIntoGrid, imagefile::ReadBmp);
+    // The PNG path against Qt's reader, which must take whatever it takes.
+    Check(
+        fd, bytes,
+        [&bytes](int, int64_t, pixels::PixelGrid& grid, imagefile::GridHeader& header) {
+            imagefile::GridRows rows(grid);
+            return imagefile::ReadPngRows(bytes, rows, header);
+        },
+        [](const QByteArray& file) {
+            const QImage image = QImage::fromData(file, "PNG");
+            if (image.isNull()) throw platform::TessellaError(QStringLiteral("PNG"));
+            return image;
+        });
     return 0;
 }

@@ -25,8 +25,8 @@ for t in "${TARGETS[@]}"; do
   work="$BUILD/corpus/$t"
   rm -rf "$work"
   mkdir -p "$work"
-  if [ "$t" = grid ]; then  # the direct path reads 24-bit TGA and BMP files
-    cp fuzz/corpus/tga/* fuzz/corpus/bmp/* "$work"/
+  if [ "$t" = grid ]; then  # the direct path reads 24-bit TGA and BMP, and RGB PNG files
+    cp fuzz/corpus/tga/* fuzz/corpus/bmp/* fuzz/corpus/png/* "$work"/
   else
     cp fuzz/corpus/"$t"/* "$work"/
   fi

@@ -41,14 +41,19 @@ struct BmpInfo {
 // Bounds-checked little-endian reads from the file.
 class Bytes {
   public:
-    explicit Bytes(const QByteArray& data)
-        : p_(reinterpret_cast<const uchar*>(data.constData())), size_(data.size()) {}
+    explicit Bytes(const QByteArray& data) : Bytes(data, data.size()) {}
+    // The first bytes of a file of fileSize bytes: has() answers for the whole file, at()
+    // reaches only what data holds.
+    Bytes(const QByteArray& data, int64_t fileSize)
+        : p_(reinterpret_cast<const uchar*>(data.constData())),
+          held_(data.size()),
+          size_(fileSize) {}
     int64_t size() const { return size_; }
     bool has(int64_t offset, int64_t count) const {
         return offset >= 0 && count >= 0 && offset <= size_ && count <= size_ - offset;
     }
     const uchar* at(int64_t offset, int64_t count) const {
-        if (!has(offset, count)) Invalid();
+        if (!has(offset, count) || offset + count > held_) Invalid();
         return p_ + offset;
     }
     uint32_t u16(int64_t offset) const { return qFromLittleEndian<quint16>(at(offset, 2)); }
@@ -57,6 +62,7 @@ class Bytes {
 
   private:
     const uchar* p_;
+    int64_t held_;
     int64_t size_;
 };
 
@@ -259,10 +265,8 @@ void DecodeRunLength(const Bytes& in, const BmpInfo& info, QImage& image) {
     }
 }
 
-}  // namespace
-
-QImage ReadBmp(const QByteArray& data) {
-    const Bytes in(data);
+// Throws kBmpInvalidMessage for headers that ReadBmp refuses before decoding the pixels.
+BmpInfo CheckedInfo(const Bytes& in) {
     const BmpInfo info = ParseHeaders(in);
     if (!DepthAndCompressionKnown(info) || !platform::ImageSizeAllowed(info.width, info.height))
         Invalid();
@@ -273,6 +277,30 @@ QImage ReadBmp(const QByteArray& data) {
             : !in.has(info.pixelOffset, (info.width * info.bits + 31) / 32 * 4 * (info.height - 1) +
                                             (info.width * info.bits + 7) / 8))
         Invalid();
+    return info;
+}
+
+}  // namespace
+
+bool ReadBmpHeader(const QByteArray& start, int64_t fileSize, PictureHeader& header) {
+    try {
+        const Bytes in(start, fileSize);
+        const BmpInfo info = CheckedInfo(in);
+        if (info.bits <= 8) Palette(in, info, 256);  // it must lie in the file too
+        // Palette pictures report the file's bits per pixel, as the loader does.
+        header = {
+            static_cast<int>(info.width), static_cast<int>(info.height),
+            info.bits <= 8 ? info.bits : QImage::toPixelFormat(FormatFor(info)).bitsPerPixel()};
+        return true;
+    } catch (const platform::TessellaError&) {
+        return false;
+    }
+}
+
+QImage ReadBmp(const QByteArray& data) {
+    const Bytes in(data);
+    const BmpInfo info = CheckedInfo(in);
+    const bool runLength = info.compression == kRle8 || info.compression == kRle4;
 
     const QImage::Format format = FormatFor(info);
     QImage image =

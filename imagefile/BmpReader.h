@@ -4,6 +4,9 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <cstdint>
+
+#include "imagefile/PictureHeader.h"
 
 namespace tessella::imagefile {
 
@@ -15,5 +18,9 @@ inline const QString kBmpInvalidMessage = QStringLiteral("BMP : image invalide")
 // fields: Format_RGB16; 24: Format_BGR888; 32: Format_RGB32 (other bit fields: Format_RGB32).
 // Throws TessellaError(kBmpInvalidMessage) on anything it cannot decode whole.
 QImage ReadBmp(const QByteArray& data);
+
+// The size and depth the loader gives for the file, from its first bytes (start) and its size;
+// false where ReadBmp would refuse the file before decoding its pixels.
+bool ReadBmpHeader(const QByteArray& start, int64_t fileSize, PictureHeader& header);
 
 }  // namespace tessella::imagefile

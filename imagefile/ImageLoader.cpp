@@ -10,13 +10,16 @@
 #include <QImageReader>
 #include <QtEndian>
 #include <cctype>
+#include <cerrno>
 
 #include "imagefile/BmpReader.h"
 #include "imagefile/EmfRenderer.h"
+#include "imagefile/ForeignHeaders.h"
 #include "imagefile/GridReader.h"
 #include "imagefile/JpegDecoder.h"
 #include "imagefile/MagickBridge.h"
 #include "imagefile/PicDecoder.h"
+#include "imagefile/PngReader.h"
 #include "imagefile/QtFormatReader.h"
 #include "imagefile/RlaDecoder.h"
 #include "imagefile/TgaReader.h"
@@ -293,9 +296,83 @@ bool LoadImageByExtension(const QString& path, QImage& image) {
     return LoadImageByExtension(path, image, depth);
 }
 
+namespace {
+
+// Reads count bytes at offset; empty when they are not all there.
+QByteArray ReadBytesAt(int fd, int64_t offset, int64_t count, int64_t mostBytes = 1 << 20) {
+    if (offset < 0 || count <= 0 || count > mostBytes) return {};
+    QByteArray bytes(count, Qt::Uninitialized);
+    for (int64_t done = 0; done < count;) {
+        const ssize_t n =
+            ::pread(fd, bytes.data() + done, std::size_t(count - done), offset + done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return {};
+        done += n;
+    }
+    return bytes;
+}
+
+bool ReadHeaderOf(const Route& route, int fd, int64_t size, PictureHeader& header) {
+    // Enough for every header and what stands before the pixels in usual files.
+    constexpr int64_t kStartBytes = 256 * 1024;
+    const QByteArray start = ReadBytesAt(fd, 0, std::min(size, kStartBytes));
+    switch (route.decoder) {
+        case Decoder::Tga:
+            return ReadTgaHeader(start, size, header);
+        case Decoder::Bmp:
+            return ReadBmpHeader(start, size, header);
+        case Decoder::Jpeg:
+            return ReadJpegHeader(start, header);
+        case Decoder::Png:
+            return ReadPngHeader(start, header);
+        case Decoder::Magick:
+            if (route.coder == QByteArrayLiteral("GIF")) return ReadGifHeader(start, header);
+            if (route.coder == QByteArrayLiteral("PCX")) return ReadPcxHeader(start, header);
+            if (route.coder == QByteArrayLiteral("TIFF"))
+                return ReadTiffHeader(
+                    [fd](int64_t offset, int64_t count) { return ReadBytesAt(fd, offset, count); },
+                    size, header);
+            return false;
+        default:
+            return false;
+    }
+}
+
+bool ReadRowsOf(const Route& route, int fd, int64_t size, RowTarget& target, GridHeader& header) {
+    switch (route.decoder) {
+        case Decoder::Tga:
+            return ReadTgaRows(fd, size, target, header);
+        case Decoder::Bmp:
+            return ReadBmpRows(fd, size, target, header);
+        case Decoder::Png:
+            return ReadPngRows(ReadBytesAt(fd, 0, size, size), target, header);
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+bool ReadPictureHeader(const QString& path, PictureHeader& header) {
+    const Route* route = RouteFor(path);
+    if (!route) return false;
+    // ReadWholeFile's checks: any doubt leaves the file to it and its messages.
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return false;
+    struct stat info;
+    const bool read = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                      info.st_size <= MaxFileBytes(route->decoder) &&
+                      ReadHeaderOf(*route, fd, info.st_size, header);
+    ::close(fd);
+    return read;
+}
+
 bool LoadRowsDirectly(const QString& path, RowTarget& target, GridHeader& header) {
     const Route* route = RouteFor(path);
-    if (!route || (route->decoder != Decoder::Tga && route->decoder != Decoder::Bmp)) return false;
+    if (!route || (route->decoder != Decoder::Tga && route->decoder != Decoder::Bmp &&
+                   route->decoder != Decoder::Png))
+        return false;
     // The checks of ReadWholeFile: any doubt leaves the file to it and its messages.
     const QByteArray native = QFile::encodeName(path);
     struct stat info;
@@ -307,8 +384,7 @@ bool LoadRowsDirectly(const QString& path, RowTarget& target, GridHeader& header
     try {
         read = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
                info.st_size <= MaxFileBytes(route->decoder) &&
-               (route->decoder == Decoder::Tga ? ReadTgaRows(fd, info.st_size, target, found)
-                                               : ReadBmpRows(fd, info.st_size, target, found));
+               ReadRowsOf(*route, fd, info.st_size, target, found);
     } catch (...) {
         ::close(fd);
         throw;

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "imagefile/GridReader.h"
+#include "imagefile/PictureHeader.h"
 #include "pixels/PixelGrid.h"
 
 namespace tessella::imagefile {
@@ -30,16 +31,22 @@ bool LoadImageByExtension(const QString& path, QImage& image);
 // palette and 15/16-bit pictures (4 for a 16-colour BMP), else the depth of image.
 bool LoadImageByExtension(const QString& path, QImage& image, int& depth);
 
-// A 24-bit TGA or raw 24-bit BMP read straight into grid, for callers that want the working
-// array alone. False for any other file (and for one that would not load): then grid's contents
-// are unspecified and LoadImageByExtension is the way. dotsPerMeterX/Y receive the file's
-// resolution, 0 where it tells none.
+// The width, height and depth LoadImageByExtension would give, read from the header alone,
+// for TGA, BMP, JPEG, PNG, GIF, TIFF and PCX files. False for other formats and wherever the
+// header leaves a doubt (a fault the full load would refuse, a large file): the full load
+// then answers, with its own message.
+bool ReadPictureHeader(const QString& path, PictureHeader& header);
+
+// A 24-bit TGA, raw 24-bit BMP or 8-bit RGB PNG read straight into grid, for callers that
+// want the working array alone. False for any other file (and for one that would not load):
+// then grid's contents are unspecified and LoadImageByExtension is the way. dotsPerMeterX/Y
+// receive the file's resolution, 0 where it tells none.
 bool LoadIntoGrid(const QString& path, pixels::PixelGrid& grid, int& dotsPerMeterX,
                   int& dotsPerMeterY);
 
-// A 24-bit TGA or raw 24-bit BMP read straight into target's rows; false, header untouched,
-// for any other file and for one that would not load (the general loader then gives its
-// message). Memory refused while sizing the target throws.
+// A 24-bit TGA, raw 24-bit BMP or 8-bit RGB PNG read straight into target's rows; false,
+// header untouched, for any other file and for one that would not load (the general loader
+// then gives its message). Memory refused while sizing the target throws.
 bool LoadRowsDirectly(const QString& path, RowTarget& target, GridHeader& header);
 
 // A 15/16-bit picture (Format_RGB555, Format_RGB16) as Format_BGR888 by the 5-bit rule; any

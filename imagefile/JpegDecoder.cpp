@@ -58,38 +58,46 @@ int ReadPixels(jpeg_decompress_struct* cinfo, ErrorManager* err, QImage* image) 
     throw platform::TessellaError(QStringLiteral("Erreur JPEG #%1").arg(code));
 }
 
-}  // namespace
-
-QImage DecodeJpeg(const QByteArray& data) {
+// A decompressor that longjmps out of libjpeg on failure, destroyed with it.
+struct Decompressor {
     jpeg_decompress_struct cinfo{};
     ErrorManager err{};
-    cinfo.err = jpeg_std_error(&err.pub);
-    err.pub.error_exit = OnError;
-    err.pub.emit_message = OnMessage;
-    jpeg_create_decompress(&cinfo);
+    Decompressor() {
+        cinfo.err = jpeg_std_error(&err.pub);
+        err.pub.error_exit = OnError;
+        err.pub.emit_message = OnMessage;
+        jpeg_create_decompress(&cinfo);
+    }
+    ~Decompressor() { jpeg_destroy_decompress(&cinfo); }
+    Decompressor(const Decompressor&) = delete;
+    Decompressor& operator=(const Decompressor&) = delete;
+    // libjpeg's message code for a header DecodeJpeg refuses, else 0.
+    int readHeader(const QByteArray& data) {
+        if (data.isEmpty()) return JERR_INPUT_EMPTY;
+        if (const int code = ReadHeader(&cinfo, &err, data)) return code;
+        if (!platform::ImageSizeAllowed(cinfo.output_width, cinfo.output_height) ||
+            cinfo.output_components != 3)
+            return JERR_IMAGE_TOO_BIG;
+        return 0;
+    }
+};
 
-    if (data.isEmpty()) {
-        jpeg_destroy_decompress(&cinfo);
-        Fail(JERR_INPUT_EMPTY);
-    }
-    if (int code = ReadHeader(&cinfo, &err, data)) {
-        jpeg_destroy_decompress(&cinfo);
-        Fail(code);
-    }
-    const int64_t width = cinfo.output_width;
-    const int64_t height = cinfo.output_height;
-    if (!platform::ImageSizeAllowed(width, height) || cinfo.output_components != 3) {
-        jpeg_destroy_decompress(&cinfo);
-        Fail(JERR_IMAGE_TOO_BIG);
-    }
-    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_BGR888);
-    if (image.isNull()) {
-        jpeg_destroy_decompress(&cinfo);
-        throw platform::TessellaError(platform::kOutOfMemoryMessage);
-    }
-    int code = ReadPixels(&cinfo, &err, &image);
-    jpeg_destroy_decompress(&cinfo);
-    if (code) Fail(code);
+}  // namespace
+
+bool ReadJpegHeader(const QByteArray& start, PictureHeader& header) {
+    Decompressor d;
+    if (d.readHeader(start) != 0) return false;
+    header = {static_cast<int>(d.cinfo.output_width), static_cast<int>(d.cinfo.output_height), 24};
+    return true;
+}
+
+QImage DecodeJpeg(const QByteArray& data) {
+    Decompressor d;
+    if (const int code = d.readHeader(data)) Fail(code);
+    QImage image(static_cast<int>(d.cinfo.output_width), static_cast<int>(d.cinfo.output_height),
+                 QImage::Format_BGR888);
+    if (image.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    if (const int code = ReadPixels(&d.cinfo, &d.err, &image)) Fail(code);
     return image;
 }
 

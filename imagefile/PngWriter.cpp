@@ -1,78 +1,125 @@
 #include "imagefile/PngWriter.h"
 
+#include <libdeflate.h>
 #include <QFileInfo>
-#include <QIODevice>
-#include <QImageWriter>
-#include <exception>
+#include <QtEndian>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <vector>
 
-#include "pixels/LargeImage.h"
 #include "platform/Error.h"
 
 namespace tessella::imagefile {
 
 namespace {
 
-// Qt's writer writes to a device; this one hands every byte to the atomic writer's sink, so
-// the encoded file is never held whole.
-class SinkDevice final : public QIODevice {
-  public:
-    explicit SinkDevice(platform::ByteSink& sink) : sink_(sink) { open(QIODevice::WriteOnly); }
-    // The sink's failure, kept: an exception must not cross libpng's C frames.
-    void rethrowFailure() const {
-        if (failure_) std::rethrow_exception(failure_);
-    }
+// libdeflate's level 2, every row filtered by the row above ("up"): on photos and textures
+// about as small as zlib's level 6 with adaptive filters, in a small part of the time.
+constexpr int kLevel = 2;
+constexpr uchar kUpFilter = 2;
 
-  protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override {
-        if (failure_) return -1;
-        try {
-            sink_.write(data, std::size_t(size));
-        } catch (...) {
-            failure_ = std::current_exception();
-            return -1;
+void AppendBe32(std::vector<uchar>& out, uint32_t v) {
+    uchar b[4];
+    qToBigEndian(v, b);
+    out.insert(out.end(), b, b + 4);
+}
+
+// One chunk: length, type, data, then the CRC of type and data.
+void WriteChunk(platform::ByteSink& sink, const char type[4], const uchar* data, std::size_t size) {
+    std::vector<uchar> head;
+    AppendBe32(head, static_cast<uint32_t>(size));
+    head.insert(head.end(), type, type + 4);
+    uint32_t crc = libdeflate_crc32(0, type, 4);
+    if (size > 0) crc = libdeflate_crc32(crc, data, size);  // a null buffer restarts the CRC
+    uchar tail[4];
+    qToBigEndian(crc, tail);
+    sink.write(reinterpret_cast<const char*>(head.data()), head.size());
+    if (size > 0) sink.write(reinterpret_cast<const char*>(data), size);
+    sink.write(reinterpret_cast<const char*>(tail), 4);
+}
+
+// The filtered rows PNG compresses: a filter byte, then red, green, blue less the same bytes
+// of the row above (modulo 256; the first row less zeros).
+std::vector<uchar> FilteredRows(const BgrRows& rows) {
+    const std::size_t rgbBytes = std::size_t(rows.width) * 3;
+    std::vector<uchar> out;
+    std::vector<uchar> above, current;
+    try {
+        out.resize((1 + rgbBytes) * std::size_t(rows.height));
+        above.assign(rgbBytes, 0);
+        current.resize(rgbBytes);
+    } catch (const std::bad_alloc&) {
+        throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    }
+    uchar* o = out.data();
+    for (int y = 0; y < rows.height; ++y) {
+        const uchar* in = rows.row(y);
+        for (std::size_t i = 0; i < rgbBytes; i += 3) {
+            current[i] = in[i + 2];
+            current[i + 1] = in[i + 1];
+            current[i + 2] = in[i];
         }
-        return size;
+        *o++ = kUpFilter;
+        for (std::size_t i = 0; i < rgbBytes; ++i) o[i] = static_cast<uchar>(current[i] - above[i]);
+        o += rgbBytes;
+        above.swap(current);
     }
+    return out;
+}
 
-  private:
-    platform::ByteSink& sink_;
-    std::exception_ptr failure_;
+struct CompressorFree {
+    void operator()(libdeflate_compressor* c) const { libdeflate_free_compressor(c); }
 };
+
+// The zlib stream of data. Its buffer is left uninitialised: the pages past what the stream
+// fills are never touched.
+struct Deflated {
+    std::unique_ptr<uchar[]> bytes;
+    std::size_t size = 0;
+};
+
+Deflated Deflate(const std::vector<uchar>& data) {
+    const std::unique_ptr<libdeflate_compressor, CompressorFree> compressor(
+        libdeflate_alloc_compressor(kLevel));
+    if (!compressor) throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    const std::size_t bound = libdeflate_zlib_compress_bound(compressor.get(), data.size());
+    Deflated out{std::unique_ptr<uchar[]>(new (std::nothrow) uchar[bound]), 0};
+    if (!out.bytes) throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    out.size = libdeflate_zlib_compress(compressor.get(), data.data(), data.size(), out.bytes.get(),
+                                        bound);
+    if (out.size == 0) throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    return out;
+}
 
 }  // namespace
 
-void WritePng24(const QImage& image, platform::ByteSink& sink) {
-    // RGB888 is the one format Qt writes as 8-bit RGB as it stands.
-    const QImage rgb = image.format() == QImage::Format_RGB888
-                           ? image
-                           : image.convertToFormat(QImage::Format_RGB888);
-    if (rgb.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
-    SinkDevice device(sink);
-    QImageWriter writer(&device, "png");
-    writer.setQuality(50);  // zlib level: the pixels are the same at every level
-    const bool written = writer.write(rgb);
-    device.rethrowFailure();
-    if (!written)
-        throw platform::TessellaError(
-            QStringLiteral("PNG : écriture impossible (%1)").arg(writer.errorString()));
+void WritePng24(const BgrRows& rows, platform::ByteSink& sink) {
+    if (rows.width <= 0 || rows.height <= 0)
+        throw platform::TessellaError(QStringLiteral("PNG : écriture impossible (image vide)"));
+    static constexpr uchar kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    sink.write(reinterpret_cast<const char*>(kSignature), sizeof kSignature);
+    std::vector<uchar> header;
+    AppendBe32(header, static_cast<uint32_t>(rows.width));
+    AppendBe32(header, static_cast<uint32_t>(rows.height));
+    header.insert(header.end(), {8, 2, 0, 0, 0});  // 8-bit RGB, deflate, filtered, not interlaced
+    WriteChunk(sink, "IHDR", header.data(), header.size());
+    if (rows.dotsPerMeterX > 0 && rows.dotsPerMeterY > 0) {
+        std::vector<uchar> resolution;
+        AppendBe32(resolution, static_cast<uint32_t>(rows.dotsPerMeterX));
+        AppendBe32(resolution, static_cast<uint32_t>(rows.dotsPerMeterY));
+        resolution.push_back(1);  // per metre
+        WriteChunk(sink, "pHYs", resolution.data(), resolution.size());
+    }
+    const Deflated pixels = Deflate(FilteredRows(rows));
+    constexpr std::size_t kChunk = 1 << 20;
+    for (std::size_t at = 0; at < pixels.size; at += kChunk)
+        WriteChunk(sink, "IDAT", pixels.bytes.get() + at, std::min(kChunk, pixels.size - at));
+    WriteChunk(sink, "IEND", nullptr, 0);
 }
 
-void WritePng24(const BgrRows& rows, platform::ByteSink& sink) {
-    QImage image = pixels::NewImage(rows.width, rows.height, QImage::Format_RGB888);
-    if (image.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
-    for (int y = 0; y < rows.height; ++y) {
-        const uchar* in = rows.row(y);
-        uchar* out = image.scanLine(y);
-        for (int x = 0; x < rows.width; ++x) {
-            out[3 * x] = in[3 * x + 2];
-            out[3 * x + 1] = in[3 * x + 1];
-            out[3 * x + 2] = in[3 * x];
-        }
-    }
-    if (rows.dotsPerMeterX > 0) image.setDotsPerMeterX(rows.dotsPerMeterX);
-    if (rows.dotsPerMeterY > 0) image.setDotsPerMeterY(rows.dotsPerMeterY);
-    WritePng24(image, sink);
+void WritePng24(const QImage& image, platform::ByteSink& sink) {
+    WritePng24(RowsOf(image), sink);
 }
 
 bool IsPngPath(const QString& path) {

@@ -1,5 +1,6 @@
 #pragma once
-// Pages and elements as PNG files: 24-bit RGB, lossless, through Qt's PNG writer.
+// Pages and elements as PNG files: 24-bit RGB, lossless, deflated by libdeflate in one call
+// (the filtered rows and their compressed form are held whole while writing).
 
 #include <QImage>
 #include <QString>
@@ -9,8 +10,8 @@
 
 namespace tessella::imagefile {
 
-// The PNG file of rows (8-bit RGB, no alpha) sent to sink. Throws TessellaError when Qt's
-// writer refuses it or memory runs out.
+// The PNG file of rows (8-bit RGB, no alpha) sent to sink. Throws TessellaError for an empty
+// picture or when memory runs out.
 void WritePng24(const BgrRows& rows, platform::ByteSink& sink);
 // The same for a picture of any format, its alpha dropped.
 void WritePng24(const QImage& image, platform::ByteSink& sink);

@@ -123,12 +123,22 @@ void ClearTopBits(QImage& image) {
 
 }  // namespace
 
-QImage ReadTga(const QByteArray& data) {
-    if (data.size() < kHeaderSize) Invalid();
-    const auto* begin = reinterpret_cast<const uchar*>(data.constData());
-    const uchar* end = begin + data.size();
-    const TgaHeader h = ParseHeader(begin);
+namespace {
 
+// Where the colour map and the pixels start, once the header has passed every check that can be
+// made before the pixels are read.
+struct TgaLayout {
+    TgaHeader header;
+    int64_t mapOffset;
+    int64_t pixelOffset;
+    int bpp;
+    int64_t pixelCount;
+};
+
+// Throws kTgaInvalidMessage for a header that ReadTga refuses in a file of fileSize bytes.
+TgaLayout CheckedLayout(const uchar* begin, int64_t fileSize) {
+    if (fileSize < kHeaderSize) Invalid();
+    const TgaHeader h = ParseHeader(begin);
     const bool typeKnown =
         (h.imageType >= 1 && h.imageType <= 3) || (h.imageType >= 9 && h.imageType <= 11);
     const bool bitsKnown =
@@ -140,12 +150,34 @@ QImage ReadTga(const QByteArray& data) {
     // packet per 128 pixels.
     const int64_t mapOffset = kHeaderSize + h.idLength;
     const int64_t pixelOffset = mapOffset + ColourMapBytes(h);
-    if (pixelOffset > data.size()) Invalid();
+    if (pixelOffset > fileSize) Invalid();
     const int bpp = (h.bits + 7) / 8;
     const int64_t pixelCount = int64_t{h.width} * h.height;
     const int64_t needed =
         IsRunLength(h.imageType) ? (pixelCount + 127) / 128 * (1 + bpp) : pixelCount * bpp;
-    if (data.size() - pixelOffset < needed) Invalid();
+    if (fileSize - pixelOffset < needed) Invalid();
+    return {h, mapOffset, pixelOffset, bpp, pixelCount};
+}
+
+}  // namespace
+
+bool ReadTgaHeader(const QByteArray& start, int64_t fileSize, PictureHeader& header) {
+    if (start.size() < kHeaderSize) return false;
+    try {
+        const TgaHeader h =
+            CheckedLayout(reinterpret_cast<const uchar*>(start.constData()), fileSize).header;
+        header = {h.width, h.height, QImage::toPixelFormat(FormatFor(h)).bitsPerPixel()};
+        return true;
+    } catch (const platform::TessellaError&) {
+        return false;
+    }
+}
+
+QImage ReadTga(const QByteArray& data) {
+    if (data.size() < kHeaderSize) Invalid();
+    const auto* begin = reinterpret_cast<const uchar*>(data.constData());
+    const uchar* end = begin + data.size();
+    const auto [h, mapOffset, pixelOffset, bpp, pixelCount] = CheckedLayout(begin, data.size());
     const uchar* map = begin + mapOffset;
     const uchar* pixels = begin + pixelOffset;
 

@@ -4,6 +4,9 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <cstdint>
+
+#include "imagefile/PictureHeader.h"
 
 namespace tessella::imagefile {
 
@@ -16,5 +19,9 @@ inline const QString kTgaInvalidMessage = QStringLiteral("Targa : image invalide
 // bits, Format_RGB32 otherwise, the fourth byte as read. Anything else, a short file or a
 // size beyond the shared limit throws TessellaError(kTgaInvalidMessage).
 QImage ReadTga(const QByteArray& data);
+
+// The size and depth ReadTga gives, from the file's first bytes (start) and its size; false
+// where ReadTga would refuse the file before reading its pixels.
+bool ReadTgaHeader(const QByteArray& start, int64_t fileSize, PictureHeader& header);
 
 }  // namespace tessella::imagefile

@@ -18,8 +18,19 @@
 
 namespace tessella::platform {
 
-// The folders a batch wrote to, noted as each file is placed.
+namespace {
+QList<QByteArray> TemporaryLookingNames(const QByteArray& folder);
+}  // namespace
+
+// The folders a batch wrote to, noted as each file is placed, and the temporary-looking names
+// found in each when the batch first wrote there.
 struct BatchAccess {
+    static const QList<QByteArray>& temporaries(SyncedBatch& batch, const QByteArray& folder) {
+        for (const auto& known : batch.scanned_)
+            if (known.first == folder) return known.second;
+        batch.scanned_.append({folder, TemporaryLookingNames(folder)});
+        return batch.scanned_.back().second;
+    }
     static void note(SyncedBatch& batch, const QByteArray& folder, const QString& shownPath) {
         for (const auto& known : batch.folders_)
             if (known.first == folder) return;
@@ -173,26 +184,33 @@ bool IsTemporaryName(const char* entry, const QByteArray& stem) {
                        [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'); });
 }
 
+// The names in folder that may be temporary files (NAME.<random>.tmp).
+QList<QByteArray> TemporaryLookingNames(const QByteArray& folder) {
+    QList<QByteArray> names;
+    DIR* entries = ::opendir(folder.constData());
+    if (!entries) return names;
+    while (const dirent* entry = ::readdir(entries))
+        if (QByteArray(entry->d_name).endsWith(".tmp")) names.append(entry->d_name);
+    ::closedir(entries);
+    return names;
+}
+
 // Removes the named temporary files of this target that a killed run left: those not written
-// for a minute, so that a save under way in another process keeps its own.
+// for a minute, so that a save under way in another process keeps its own. A batch reads each
+// folder once: reading it for every file would make cutting a page quadratic in its elements.
 void RemoveStaleTemporaries(const QByteArray& folder, const QByteArray& stem) {
     constexpr time_t kStaleSeconds = 60;
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    DIR* entries = ::fdopendir(fd);
-    if (!entries) {
-        ::close(fd);
-        return;
-    }
+    const QList<QByteArray> names = currentBatch ? BatchAccess::temporaries(*currentBatch, folder)
+                                                 : TemporaryLookingNames(folder);
     const time_t now = ::time(nullptr);
-    while (const dirent* entry = ::readdir(entries)) {
-        if (!IsTemporaryName(entry->d_name, stem)) continue;
+    for (const QByteArray& name : names) {
+        if (!IsTemporaryName(name.constData(), stem)) continue;
+        const QByteArray path = folder + '/' + name;
         struct stat info;
-        if (::fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(info.st_mode) && now - info.st_mtime > kStaleSeconds)
-            (void)::unlinkat(fd, entry->d_name, 0);
+        if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+            now - info.st_mtime > kStaleSeconds)
+            (void)::unlink(path.constData());
     }
-    ::closedir(entries);
 }
 
 int OpenUnnamed(const char* folder) {

@@ -55,6 +55,7 @@ class SyncedBatch {
     friend struct BatchAccess;
     SyncedBatch* outer_;
     QList<QPair<QByteArray, QString>> folders_;  // each folder, and a file shown for it
+    QList<QPair<QByteArray, QList<QByteArray>>> scanned_;
 };
 
 inline constexpr qint64 kNoSizeLimit = std::numeric_limits<qint64>::max();

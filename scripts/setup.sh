@@ -6,6 +6,8 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6test6 libqt6printsupport6 qt6-qpa-plugins
   libjpeg62-turbo-dev
+  # PNG writing: one-call deflate.
+  libdeflate-dev
   libmagick++-6.q16-dev libmagickcore-6.q16-6-extra
   libgtest-dev googletest libbenchmark-dev
   qt6-translations-l10n qt6-image-formats-plugins

@@ -8,28 +8,6 @@
 
 using namespace imagetest;
 
-namespace {
-
-struct CliResult {
-    int code = -1;
-    QString out, err;
-};
-
-CliResult Cli(const QStringList& args, const QString& temporaryFolder = {},
-              const QString& decoder = {}) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (!temporaryFolder.isEmpty()) env.insert(QStringLiteral("TMPDIR"), temporaryFolder);
-    if (!decoder.isEmpty()) env.insert(QStringLiteral("TESSELLA_DECODER"), decoder);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(TESSELLA_CLI), args);
-    if (!p.waitForFinished(120000)) return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-}  // namespace
-
 TEST(CliImageCommands, InfoUsageAndFailures) {
     QTemporaryDir dir;
     const QString good = MakeSample(QDir(dir.path()), QStringLiteral("tga")).path;

@@ -10,6 +10,8 @@
 
 using namespace imagetest;
 using tessella::imagefile::LoadImageByExtension;
+using tessella::imagefile::PictureHeader;
+using tessella::imagefile::ReadPictureHeader;
 
 namespace {
 
@@ -49,5 +51,70 @@ TEST(CorruptFiles, EveryFormatLoadsRealFilesAndRefusesDamagedOnesCleanly) {
             EXPECT_NE(ErrorOf([&] { LoadImageByExtension(path, image); }), kNoError);
             EXPECT_TRUE(image.isNull());
         }
+    }
+}
+
+// info reads only the header of these formats. It must give what the full load gives, and
+// refuse, with the full load's message, every file whose header the full load refuses; a file
+// damaged past its header (cut short) may pass, at its true size.
+TEST(CorruptFiles, HeaderReadingAgreesWithTheFullLoad) {
+    QTemporaryDir dir;
+    for (const char* name : {"tif", "gif", "tga", "jpg", "pcx", "bmp", "png"}) {
+        const QString ext = QString::fromLatin1(name);
+        const Sample sample = MakeSample(QDir(dir.path()), ext);
+        PictureHeader header;
+        ASSERT_TRUE(ReadPictureHeader(sample.path, header)) << name;
+        QImage loaded;
+        int depth = 0;
+        ASSERT_TRUE(LoadImageByExtension(sample.path, loaded, depth)) << name;
+        EXPECT_EQ(QSize(header.width, header.height), sample.size) << name;
+        EXPECT_EQ(header.depth, depth) << name;
+
+        const QByteArray good = ReadFile(sample.path);
+        const std::pair<const char*, QByteArray> cases[] = {
+            {"empty", QByteArray()},
+            {"header cut", good.left(12)},
+            {"signature", QByteArray(good).replace(0, 4, QByteArray(4, '\xEE'))},
+            {"truncated", Truncated(ext, good)}};
+        for (const auto& [what, data] : cases) {
+            SCOPED_TRACE(std::string(name) + " " + what);
+            const QString path = dir.filePath(QStringLiteral("damaged.") + ext);
+            WriteFile(path, data);
+            QImage image;
+            const QString refusal = ErrorOf([&] { LoadImageByExtension(path, image); });
+            ASSERT_NE(refusal, kNoError);
+            PictureHeader damaged;
+            const bool read = ReadPictureHeader(path, damaged);
+            if (std::string(what) != "truncated") {
+                EXPECT_FALSE(read);
+            }
+            const CliResult info = Cli({QStringLiteral("info"), path});
+            if (read) {
+                EXPECT_EQ(QSize(damaged.width, damaged.height), sample.size);
+                EXPECT_EQ(info.code, 0);
+            } else {
+                EXPECT_EQ(info.code, 1);
+                EXPECT_TRUE(info.err.contains(refusal)) << info.err.toStdString();
+            }
+        }
+    }
+}
+
+// Depths worked from the files: PNG's alpha gives 32 bits, grey and palette files load as 24.
+TEST(CorruptFiles, HeaderDepthsOfPngKinds) {
+    QTemporaryDir dir;
+    const Sample sample = MakeSample(QDir(dir.path()), QStringLiteral("png"));
+    const struct {
+        const char* prefix;
+        int depth;
+    } rows[] = {{"PNG32:", 32}, {"PNG24:", 24}, {"PNG8:", 24}};
+    for (const auto& row : rows) {
+        const QString path = dir.filePath(QStringLiteral("kind.png"));
+        QFile::remove(path);
+        RunConvert({sample.path, QString::fromLatin1(row.prefix) + path});
+        PictureHeader header;
+        ASSERT_TRUE(ReadPictureHeader(path, header)) << row.prefix;
+        EXPECT_EQ(header.depth, row.depth) << row.prefix;
+        EXPECT_EQ(QSize(header.width, header.height), QSize(24, 16));
     }
 }

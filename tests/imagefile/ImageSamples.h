@@ -54,6 +54,27 @@ inline QString ErrorOf(const std::function<void()>& f) {
     return kNoError;
 }
 
+#ifdef TESSELLA_CLI
+struct CliResult {
+    int code = -1;
+    QString out, err;
+};
+
+// Runs tessella-cli to its end; TMPDIR and the decoder program as given.
+inline CliResult Cli(const QStringList& args, const QString& temporaryFolder = {},
+                     const QString& decoder = {}) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!temporaryFolder.isEmpty()) env.insert(QStringLiteral("TMPDIR"), temporaryFolder);
+    if (!decoder.isEmpty()) env.insert(QStringLiteral("TESSELLA_DECODER"), decoder);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TESSELLA_CLI), args);
+    if (!p.waitForFinished(120000)) return {};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+#endif
+
 inline void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -240,8 +261,8 @@ inline Sample MakeSample(const QDir& dir, const QString& ext) {
         return Sample{path, size};
     };
     // convert takes the format from the extension; BMP3 for the 40-byte header.
-    if (QStringList{"tif", "gif", "sgi", "tga", "pcd", "ppm", "jpg", "psd", "pcx", "bmp"}.contains(
-            ext)) {
+    if (QStringList{"tif", "gif", "sgi", "tga", "pcd", "ppm", "jpg", "psd", "pcx", "bmp", "png"}
+            .contains(ext)) {
         RunConvert({source, (ext == "bmp" ? QStringLiteral("BMP3:") : QString()) + path});
         // A Photo-CD has its base resolution whatever the source.
         return Sample{path, ext == "pcd" ? QSize(768, 512) : QSize(24, 16)};

@@ -211,3 +211,58 @@ TEST(QtFormats, PngWrittenReadsBackPixelForPixel) {
                           QStringLiteral("info:")}),
               QByteArray("srgb 8"));
 }
+
+// 8-bit RGB PNG files go straight into the working array: files that libvips writes with each
+// row filter, and ImageMagick's (filters mixed, a resolution), decode to ImageMagick's own
+// pixels. Any other kind of PNG, or a damaged one, is left to the general loader.
+TEST(QtFormats, RgbPngGoesStraightToTheGridWithEveryFilter) {
+    const QString vips = QStandardPaths::findExecutable(QStringLiteral("vips"));
+    if (vips.isEmpty()) GTEST_SKIP() << "vips is not installed";
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("source.ppm"));
+    RunConvert({QStringLiteral("-seed"), QStringLiteral("3"), QStringLiteral("-size"),
+                QStringLiteral("61x23"), QStringLiteral("plasma:"), QStringLiteral("-depth"),
+                QStringLiteral("8"), source});
+    const QByteArray expected = RunConvert({source, QStringLiteral("bgr:-")});
+    const QString path = dir.filePath(QStringLiteral("in.png"));
+    tessella::pixels::PixelGrid grid;
+    int dpmX = 0, dpmY = 0;
+    auto gridBytes = [&] {
+        QByteArray out;
+        for (int y = 0; y < grid.height(); ++y)
+            out.append(reinterpret_cast<const char*>(grid.row(y)), grid.width() * 3);
+        return out;
+    };
+    for (const char* filter : {"none", "sub", "up", "avg", "paeth", "all"}) {
+        SCOPED_TRACE(filter);
+        QFile::remove(path);
+        EXPECT_EQ(QProcess::execute(
+                      vips, {QStringLiteral("pngsave"), source, path, QStringLiteral("--filter"),
+                             QString::fromLatin1(filter), QStringLiteral("--strip")}),
+                  0);
+        ASSERT_TRUE(LoadIntoGrid(path, grid, dpmX, dpmY));
+        EXPECT_EQ(QSize(grid.width(), grid.height()), QSize(61, 23));
+        EXPECT_EQ(gridBytes(), expected);
+    }
+    QFile::remove(path);
+    RunConvert({source, QStringLiteral("-units"), QStringLiteral("PixelsPerCentimeter"),
+                QStringLiteral("-density"), QStringLiteral("30"), QStringLiteral("PNG24:") + path});
+    ASSERT_TRUE(LoadIntoGrid(path, grid, dpmX, dpmY));
+    EXPECT_EQ(gridBytes(), expected);
+    EXPECT_EQ(dpmX, 3000);  // 30 dots a centimetre
+    const QByteArray good = ReadFile(path);
+    QByteArray badCrc = good;
+    badCrc[good.indexOf("IDAT") + 10] = char(badCrc[good.indexOf("IDAT") + 10] ^ 1);
+    const std::pair<const char*, QByteArray> refused[] = {
+        {"cut", good.left(good.size() - 20)},
+        {"crc", badCrc},
+        {"alpha", RunConvert({source, QStringLiteral("PNG32:-")})},
+        {"grey", RunConvert({source, QStringLiteral("-colorspace"), QStringLiteral("Gray"),
+                             QStringLiteral("PNG8:-")})},
+    };
+    for (const auto& [what, bytes] : refused) {
+        SCOPED_TRACE(what);
+        WriteFile(path, bytes);
+        EXPECT_FALSE(LoadIntoGrid(path, grid, dpmX, dpmY));
+    }
+}

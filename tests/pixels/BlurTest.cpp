@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "pixels/Blur.h"
@@ -143,6 +145,43 @@ TEST(BlurTest, EmptyPicturesAreLeftAloneAndUnknownButtonsRefused) {
     EXPECT_EQ(BlurVariantFromIndex(8), BlurVariant::UpOneRightTwo);
     EXPECT_THROW(BlurVariantFromIndex(9), platform::TessellaError);
     EXPECT_THROW(BlurVariantFromIndex(-1), platform::TessellaError);
+}
+
+// The whole blur on larger noisy pictures, against its rule followed literally: for each column
+// left to right and each row top down, the four pixels of the block (limited to the picture)
+// replaced by their mean per channel.
+TEST(BlurTest, WholeFollowsTheBlockRuleOnNoisyPictures) {
+    uint32_t seed = 12345;
+    auto noise = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<uint8_t>(seed >> 16);
+    };
+    for (const auto& [w, h] :
+         {std::pair{1, 7}, {7, 1}, {2, 2}, {5, 3}, {6, 9}, {13, 11}, {64, 40}}) {
+        PixelGrid picture(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) picture.at(x, y) = {noise(), noise(), noise()};
+        std::vector<std::vector<Bgr>> rule(h, std::vector<Bgr>(w));
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) rule[y][x] = picture.at(x, y);
+        auto at = [&](int x, int y) -> Bgr& {
+            return rule[std::clamp(y, 0, h - 1)][std::clamp(x, 0, w - 1)];
+        };
+        for (int x = 0; x < w; ++x)
+            for (int y = 0; y < h; ++y) {
+                Bgr* block[] = {&at(x, y), &at(x, y + 1), &at(x + 1, y + 1), &at(x + 1, y)};
+                int b = 0, g = 0, r = 0;
+                for (const Bgr* p : block) b += p->b, g += p->g, r += p->r;
+                const Bgr mean{static_cast<uint8_t>(b / 4), static_cast<uint8_t>(g / 4),
+                               static_cast<uint8_t>(r / 4)};
+                for (Bgr* p : block) *p = mean;
+            }
+        Blur(picture, BlurVariant::Whole);
+        int differing = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) differing += !(picture.at(x, y) == rule[y][x]);
+        EXPECT_EQ(differing, 0) << w << " x " << h;
+    }
 }
 
 }  // namespace

@@ -446,6 +446,19 @@ TEST(SafeFile, StaleTemporariesOfKilledRunsAreRemoved) {
     QStringList expected = kept + QStringList{"page.tga"};
     expected.sort();
     EXPECT_EQ(Entries(dir.path()), expected);
+
+    // A batch reads the folder once, and still finds each of its targets' leftovers.
+    QDir(dir.path()).removeRecursively();
+    ASSERT_TRUE(QDir().mkpath(dir.path()));
+    for (const char* name : {"el001.bmp.q1.tmp", "el002.bmp.q2.tmp", "el003.bmp.q3.tmp"}) {
+        WriteFileAtomically(dir.filePath(name), "left");
+        Age(dir.filePath(name), 120);
+    }
+    SyncedBatch batch;
+    WriteFileAtomically(dir.filePath("el001.bmp"), "1");
+    WriteFileAtomically(dir.filePath("el002.bmp"), "2");
+    batch.finish();
+    EXPECT_EQ(Entries(dir.path()), (QStringList{"el001.bmp", "el002.bmp", "el003.bmp.q3.tmp"}));
 }
 
 // A command line killed while it writes a 48 MB picture leaves only what was there before.
