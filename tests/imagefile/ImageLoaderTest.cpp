@@ -8,29 +8,24 @@ using namespace imagetest;
 using tessella::imagefile::IsKnownImageExtension;
 using tessella::imagefile::LoadImageByExtension;
 
-TEST(ImageLoader, AcceptedExtensions) {
-    struct Row {
-        const char* path;
-        bool accepted;
-    } rows[] = {
-        {"photo.jpg", true}, {"photo.JPG", true}, {"photo.jfif", false},
-        {"icon.ico", false}, {"pic.rgba", false}, {"pic.rgb", true},
-        {"scan.TiFf", true}, {"a.b.tga", true},   {"noextension", false},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(IsKnownImageExtension(QString::fromLatin1(row.path)), row.accepted) << row.path;
+TEST(ImageLoader, AcceptedExtensionsWhateverTheCase) {
+    const char* const accepted[] = {"photo.jpg", "photo.JPG", "pic.rgb", "scan.TiFf",
+                                    "a.b.tga",   "a.png",     "b.PNG",   "c.jpeg",
+                                    "d.JPE",     "e.webp",    "f.WebP"};
+    const char* const refused[] = {"photo.jfif", "icon.ico", "pic.rgba", "noextension",
+                                   "a.pngx",     "b.jp",     "c.web"};
+    for (const char* path : accepted) EXPECT_TRUE(IsKnownImageExtension(path)) << path;
+    for (const char* path : refused) EXPECT_FALSE(IsKnownImageExtension(path)) << path;
+    EXPECT_EQ(tessella::imagefile::KnownImageExtensions().size(), 35);
 }
 
 TEST(ImageLoader, LibraryFormatsComeOutOpaqueInRgb) {
     QTemporaryDir dir;
     // A transparent GIF with one red pixel: the rest over white. A CMYK TIFF of pure red.
-    const QString gif = dir.filePath(QStringLiteral("t.gif"));
-    RunConvert({QStringLiteral("-size"), QStringLiteral("3x2"), QStringLiteral("xc:none"),
-                QStringLiteral("-fill"), QStringLiteral("red"), QStringLiteral("-draw"),
-                QStringLiteral("point 0,0"), gif});
-    const QString tif = dir.filePath(QStringLiteral("c.tif"));
-    RunConvert({QStringLiteral("-size"), QStringLiteral("3x2"), QStringLiteral("xc:red"),
-                QStringLiteral("-colorspace"), QStringLiteral("CMYK"), tif});
+    const QString gif = dir.filePath("t.gif");
+    RunConvert({"-size", "3x2", "xc:none", "-fill", "red", "-draw", "point 0,0", gif});
+    const QString tif = dir.filePath("c.tif");
+    RunConvert({"-size", "3x2", "xc:red", "-colorspace", "CMYK", tif});
     QImage image;
     ASSERT_TRUE(LoadImageByExtension(gif, image));
     EXPECT_EQ(image.pixelColor(0, 0), QColor(255, 0, 0));
@@ -83,46 +78,36 @@ TEST(ImageLoader, TooLargeOnlyPastTheProgramsLimits) {
 // rounds a few samples otherwise than convert's.
 TEST(ImageLoader, TiffVariantsGiveImageMagicksPixels) {
     QTemporaryDir dir;
-    const QString source = dir.filePath(QStringLiteral("source.png"));
-    RunConvert({QStringLiteral("-seed"), QStringLiteral("3"), QStringLiteral("-size"),
-                QStringLiteral("37x23"), QStringLiteral("plasma:"), QStringLiteral("-depth"),
-                QStringLiteral("8"), source});
+    const QString source = dir.filePath("source.png");
+    RunConvert({"-seed", "3", "-size", "37x23", "plasma:", "-depth", "8", source});
     const struct {
         const char* name;
         QStringList options;
         int tolerance = 0;
     } variants[] = {
-        {"plain", {QStringLiteral("-compress"), QStringLiteral("None")}},
-        {"lzw", {QStringLiteral("-compress"), QStringLiteral("LZW")}},
-        {"zip", {QStringLiteral("-compress"), QStringLiteral("Zip")}},
-        {"packbits", {QStringLiteral("-compress"), QStringLiteral("RLE")}},
-        {"jpeg", {QStringLiteral("-compress"), QStringLiteral("JPEG")}},
-        {"palette", {QStringLiteral("-type"), QStringLiteral("Palette")}, 1},
-        {"grey",
-         {QStringLiteral("-type"), QStringLiteral("Grayscale"), QStringLiteral("-depth"),
-          QStringLiteral("8")}},
-        {"bilevel", {QStringLiteral("-type"), QStringLiteral("Bilevel")}},
-        {"tiled", {QStringLiteral("-define"), QStringLiteral("tiff:tile-geometry=16x16")}},
-        {"planes", {QStringLiteral("-interlace"), QStringLiteral("Plane")}},
-        {"bottom-up", {QStringLiteral("-orient"), QStringLiteral("BottomLeft")}},
-        {"16-bit", {QStringLiteral("-depth"), QStringLiteral("16")}},
-        {"alpha",
-         {QStringLiteral("-alpha"), QStringLiteral("set"), QStringLiteral("-channel"),
-          QStringLiteral("A"), QStringLiteral("-evaluate"), QStringLiteral("set"),
-          QStringLiteral("60%"), QStringLiteral("+channel")},
-         1},
-        {"cmyk", {QStringLiteral("-colorspace"), QStringLiteral("CMYK")}},
+        {"plain", {"-compress", "None"}},
+        {"lzw", {"-compress", "LZW"}},
+        {"zip", {"-compress", "Zip"}},
+        {"packbits", {"-compress", "RLE"}},
+        {"jpeg", {"-compress", "JPEG"}},
+        {"palette", {"-type", "Palette"}, 1},
+        {"grey", {"-type", "Grayscale", "-depth", "8"}},
+        {"bilevel", {"-type", "Bilevel"}},
+        {"tiled", {"-define", "tiff:tile-geometry=16x16"}},
+        {"planes", {"-interlace", "Plane"}},
+        {"bottom-up", {"-orient", "BottomLeft"}},
+        {"16-bit", {"-depth", "16"}},
+        {"alpha", {"-alpha", "set", "-channel", "A", "-evaluate", "set", "60%", "+channel"}, 1},
+        {"cmyk", {"-colorspace", "CMYK"}},
     };
     for (const auto& v : variants) {
         SCOPED_TRACE(v.name);
-        const QString tif = dir.filePath(QString::fromLatin1(v.name) + QStringLiteral(".tif"));
+        const QString tif = dir.filePath(QString::fromLatin1(v.name) + ".tif");
         RunConvert(QStringList{source} + v.options + QStringList{tif});
         QImage image;
         ASSERT_TRUE(LoadImageByExtension(tif, image));
         const QByteArray theirs =
-            RunConvert({tif + QStringLiteral("[0]"), QStringLiteral("-background"),
-                        QStringLiteral("white"), QStringLiteral("-flatten"),
-                        QStringLiteral("-depth"), QStringLiteral("8"), QStringLiteral("bgr:-")});
+            RunConvert({tif + "[0]", "-background", "white", "-flatten", "-depth", "8", "bgr:-"});
         EXPECT_EQ(image.size(), QSize(37, 23));
         const QByteArray ours = PackedBgr(image);
         ASSERT_EQ(ours.size(), theirs.size());
@@ -131,7 +116,7 @@ TEST(ImageLoader, TiffVariantsGiveImageMagicksPixels) {
             worst = std::max(worst, std::abs(uchar(ours[i]) - uchar(theirs[i])));
         EXPECT_LE(worst, v.tolerance);
         // And whichever reader took it, the same picture as the decoder program gives.
-        EXPECT_EQ(PackedBgr(image), PackedBgr(tessella::imagefile::DecodeWithMagick(
-                                        ReadFile(tif), QStringLiteral("TIFF"), tif)));
+        EXPECT_EQ(PackedBgr(image),
+                  PackedBgr(tessella::imagefile::DecodeWithMagick(ReadFile(tif), "TIFF", tif)));
     }
 }
