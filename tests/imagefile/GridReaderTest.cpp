@@ -39,12 +39,6 @@ PixelGrid UsedGrid() {
     return grid;
 }
 
-QByteArray Counting(int from, int count) {
-    QByteArray out;
-    for (int i = 0; i < count; ++i) out.append(static_cast<char>(from + i));
-    return out;
-}
-
 // Rows of exactly their pixels, each its own allocation, as the texture page keeps them: a
 // file's row padding must not spill into them (the sanitizer build sees any overflow).
 class TightRows final : public tessella::imagefile::RowTarget {
@@ -130,7 +124,7 @@ TEST(GridReader, TwentyFourBitFilesLandInTheRows) {
 TEST(GridReader, OtherFilesAreLeftToTheGeneralReaders) {
     QTemporaryDir dir;
     const QByteArray four = Counting(1, 12);
-    const QString pipe = dir.filePath(QStringLiteral("pipe.tga"));
+    const QString pipe = dir.filePath("pipe.tga");
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const struct {
         const char* name;
@@ -161,7 +155,7 @@ TEST(GridReader, OtherFilesAreLeftToTheGeneralReaders) {
     PixelGrid grid;
     int dpmX = 0, dpmY = 0;
     EXPECT_FALSE(LoadIntoGrid(pipe, grid, dpmX, dpmY));  // returns at once, never opened
-    EXPECT_FALSE(LoadIntoGrid(dir.filePath(QStringLiteral("missing.bmp")), grid, dpmX, dpmY));
+    EXPECT_FALSE(LoadIntoGrid(dir.filePath("missing.bmp"), grid, dpmX, dpmY));
 }
 
 // A 5-bit channel becomes 8 bits times 8 (29 gives 232, 31 gives 248), a 6-bit green times 4,

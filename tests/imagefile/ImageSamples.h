@@ -42,6 +42,13 @@ inline QByteArray Bytes(std::initializer_list<int> values) {
     return out;
 }
 
+// count bytes from, from + 1, ...
+inline QByteArray Counting(int from, int count) {
+    QByteArray out;
+    for (int i = 0; i < count; ++i) out.append(static_cast<char>(from + i));
+    return out;
+}
+
 inline const QString kNoError = QStringLiteral("(no error)");
 
 // The message of the TessellaError that f throws, or kNoError.
