@@ -50,8 +50,9 @@ struct Cell {
     int x, y, v;
 };
 
-Greys SixBySix(std::initializer_list<Cell> cells) {
-    Greys rows(6, std::vector<int>(6, 0));
+// A black picture six rows high with the cells given lit.
+Greys SixBySix(std::initializer_list<Cell> cells, int width = 6) {
+    Greys rows(6, std::vector<int>(width, 0));
     for (const Cell& c : cells) rows[c.y][c.x] = c.v;
     return rows;
 }
@@ -96,43 +97,20 @@ TEST(BlurTest, MatchesTheHandTrace) {
         // The lit pixel is read but never written over.
         {"up by 1, right by 2", UpOneRightTwo, Lit(2, 2),
          SixBySix({{4, 1, 50}, {5, 1, 50}, {2, 2, 200}, {4, 2, 50}, {5, 2, 50}})},
-        // clang-format on
         // One row: borders give 50 125 125, 87 106 106, 96 96 106; then the single upward
         // block (404 div 4) goes to columns 0 and 1.
         {"one row, left", Left, {{0, 100, 200}}, {{101, 101, 106}}},
         // Five wide (rows 0, 1, 5 and columns 0, 1, 4 black): each row of blocks is walked at
         // x = 3 then x = 1. Left: block (3, 2) moves 160 div 4 to columns 2..3 of rows 2..3,
         // then block (1, 2) reads two of those, 80 div 4, into columns 0..1.
-        {"five wide, left",
-         Left,
-         {{0, 0, 0, 0, 0},
-          {0, 0, 0, 0, 0},
-          {0, 0, 0, 160, 0},
-          {0, 0, 0, 0, 0},
-          {0, 0, 0, 0, 0},
-          {0, 0, 0, 0, 0}},
-         {{0, 0, 0, 0, 0},
-          {0, 0, 0, 0, 0},
-          {20, 20, 40, 40, 0},
-          {20, 20, 40, 40, 0},
-          {0, 0, 0, 0, 0},
-          {0, 0, 0, 0, 0}}},
+        {"five wide, left", Left, SixBySix({{3, 2, 160}}, 5),
+         SixBySix({{0, 2, 20}, {1, 2, 20}, {2, 2, 40}, {3, 2, 40},
+                   {0, 3, 20}, {1, 3, 20}, {2, 3, 40}, {3, 3, 40}}, 5)},
         // Up: the rows of blocks walked are 4 and 2 (the walk stops at y = 1); block (1, 2)
         // moves 200 div 4 to columns 1..2 of rows 1..2, over the lit pixel.
-        {"five wide, up",
-         Up,
-         {{0, 0, 0, 0, 0},
-          {0, 0, 0, 0, 0},
-          {0, 0, 200, 0, 0},
-          {0, 0, 0, 0, 0},
-          {0, 0, 0, 0, 0},
-          {0, 0, 0, 0, 0}},
-         {{0, 0, 0, 0, 0},
-          {0, 50, 50, 0, 0},
-          {0, 50, 50, 0, 0},
-          {0, 0, 0, 0, 0},
-          {0, 0, 0, 0, 0},
-          {0, 0, 0, 0, 0}}},
+        {"five wide, up", Up, SixBySix({{2, 2, 200}}, 5),
+         SixBySix({{1, 1, 50}, {2, 1, 50}, {1, 2, 50}, {2, 2, 50}}, 5)},
+        // clang-format on
     };
     for (const auto& c : cases) EXPECT_EQ(Blurred(c.before, c.variant), c.after) << c.name;
 }

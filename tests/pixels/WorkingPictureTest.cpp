@@ -236,12 +236,6 @@ TEST(WorkingPicture, TheOldestStepsGoPastTheLimits) {
     EXPECT_EQ(work.historyBytes(), 462u);
 }
 
-}  // namespace
-}  // namespace tessella::pixels
-
-namespace tessella::pixels {
-namespace {
-
 // Storage comes small from the heap and large (past 1 MB) from the system: either way resize
 // clears, reshape keeps what was there and reads zero past it, copies are deep and moves take
 // the storage.
