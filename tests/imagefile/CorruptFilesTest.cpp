@@ -27,68 +27,50 @@ QByteArray Truncated(const QString& ext, const QByteArray& d) {
 
 }  // namespace
 
+// info reads only the header of the formats in `headerFirst`. It must give what the full load
+// gives, and refuse, with the full load's message, every file whose header the full load
+// refuses; a file damaged past its header (cut short) may pass, at its true size.
 TEST(CorruptFiles, EveryFormatLoadsRealFilesAndRefusesDamagedOnesCleanly) {
     QTemporaryDir dir;
+    const QStringList headerFirst = {"tif", "gif", "tga", "jpg", "pcx", "bmp", "png"};
     for (const char* name : {"tif", "gif", "sgi", "tga", "pcd", "ppm", "jpg", "psd", "pcx", "bmp",
-                             "cut", "wmf", "emf", "pic", "rla"}) {
+                             "cut", "wmf", "emf", "pic", "rla", "png"}) {
         const QString ext = QString::fromLatin1(name);
         const Sample sample = MakeSample(QDir(dir.path()), ext);
         QImage loaded;
-        ASSERT_TRUE(LoadImageByExtension(sample.path, loaded)) << name;
+        int depth = 0;
+        ASSERT_TRUE(LoadImageByExtension(sample.path, loaded, depth)) << name;
         EXPECT_EQ(loaded.size(), sample.size) << name;
+        const bool header = headerFirst.contains(ext);
+        if (header) {
+            PictureHeader read;
+            ASSERT_TRUE(ReadPictureHeader(sample.path, read)) << name;
+            EXPECT_EQ(QSize(read.width, read.height), sample.size) << name;
+            EXPECT_EQ(read.depth, depth) << name;
+        }
         const QByteArray good = ReadFile(sample.path);
         // The signature overwritten (a Photo-CD's is at 2048); RLA has none: its header is.
         const int n = ext == "rla" ? 740 : 4;
         const QByteArray garbage =
             QByteArray(good).replace(ext == "pcd" ? 2048 : 0, n, QByteArray(n, '\xEE'));
-        const std::pair<const char*, QByteArray> cases[] = {
+        std::vector<std::pair<const char*, QByteArray>> cases = {
             {"empty", QByteArray()}, {"truncated", Truncated(ext, good)}, {"garbage", garbage}};
+        if (header) cases.push_back({"header cut", good.left(12)});
         for (const auto& [what, data] : cases) {
             SCOPED_TRACE(std::string(name) + " " + what);
-            const QString path = dir.filePath(QStringLiteral("damaged.") + ext);
-            WriteFile(path, data);
-            QImage image;
-            EXPECT_NE(ErrorOf([&] { LoadImageByExtension(path, image); }), kNoError);
-            EXPECT_TRUE(image.isNull());
-        }
-    }
-}
-
-// info reads only the header of these formats. It must give what the full load gives, and
-// refuse, with the full load's message, every file whose header the full load refuses; a file
-// damaged past its header (cut short) may pass, at its true size.
-TEST(CorruptFiles, HeaderReadingAgreesWithTheFullLoad) {
-    QTemporaryDir dir;
-    for (const char* name : {"tif", "gif", "tga", "jpg", "pcx", "bmp", "png"}) {
-        const QString ext = QString::fromLatin1(name);
-        const Sample sample = MakeSample(QDir(dir.path()), ext);
-        PictureHeader header;
-        ASSERT_TRUE(ReadPictureHeader(sample.path, header)) << name;
-        QImage loaded;
-        int depth = 0;
-        ASSERT_TRUE(LoadImageByExtension(sample.path, loaded, depth)) << name;
-        EXPECT_EQ(QSize(header.width, header.height), sample.size) << name;
-        EXPECT_EQ(header.depth, depth) << name;
-
-        const QByteArray good = ReadFile(sample.path);
-        const std::pair<const char*, QByteArray> cases[] = {
-            {"empty", QByteArray()},
-            {"header cut", good.left(12)},
-            {"signature", QByteArray(good).replace(0, 4, QByteArray(4, '\xEE'))},
-            {"truncated", Truncated(ext, good)}};
-        for (const auto& [what, data] : cases) {
-            SCOPED_TRACE(std::string(name) + " " + what);
-            const QString path = dir.filePath(QStringLiteral("damaged.") + ext);
+            const QString path = dir.filePath("damaged." + ext);
             WriteFile(path, data);
             QImage image;
             const QString refusal = ErrorOf([&] { LoadImageByExtension(path, image); });
             ASSERT_NE(refusal, kNoError);
+            EXPECT_TRUE(image.isNull());
+            if (!header) continue;
             PictureHeader damaged;
             const bool read = ReadPictureHeader(path, damaged);
             if (std::string(what) != "truncated") {
                 EXPECT_FALSE(read);
             }
-            const CliResult info = Cli({QStringLiteral("info"), path});
+            const CliResult info = Cli({"info", path});
             if (read) {
                 EXPECT_EQ(QSize(damaged.width, damaged.height), sample.size);
                 EXPECT_EQ(info.code, 0);
