@@ -80,54 +80,35 @@ TEST_F(Cli, PackOptionsDecideThePageAndTheAnswers) {
     }
 }
 
-TEST_F(Cli, ExitStatusAndFilesLeft) {
-    const struct {
-        const char* line;
-        int exitCode;
-        const char* made;    // a file that must exist afterwards, or ""
-        const char* absent;  // one that must not
-        const char* inError;
-    } rows[] = {
-        {"pack -o out.tga e.bmp e.rgba", 1, "", "out.tga", "e.rgba"},
-        {"pack -o out.tga e.bmp absent.bmp", 1, "", "out.tga", ""},
-        {"pack -o out.tga e.bmp broken.bmp", 1, "", "out.tga", ""},
-        {"pack -o out.tga", 2, "", "out.tga", ""},
-        {"pack -o a.tga -o out.tga e.bmp", 2, "", "out.tga", "Option répétée : -o"},
-        {"pack --free --free -o out.tga e.bmp", 2, "", "out.tga", "Option répétée : --free"},
-        {"extract --import 8x8 --import 8x8 page.bmp x.bmp", 2, "", "x001.bmp", "répétée"},
-        {"extract page.bmp ", 2, "", "001.bmp", "vides"},  // an empty destination
-        {"extract page.bmp mur.bmp", 0, "mur008.bmp", "mur009.bmp", ""},
-        {"extract absent.tga x.bmp", 1, "", "x001.bmp", ""},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.line);
-        EXPECT_EQ(run(row.line), row.exitCode);
-        EXPECT_EQ(err.isEmpty(), row.exitCode == 0) << err.toStdString();
-        EXPECT_TRUE(err.contains(QString::fromUtf8(row.inError))) << err.toStdString();
-        EXPECT_EQ(err.contains(QLatin1String("Usage")), row.exitCode == 2);
-        EXPECT_TRUE(!*row.made || exists(row.made));
-        EXPECT_FALSE(exists(row.absent));
-    }
-    for (const char* name : {"mur001.bmp", "mur004.bmp", "mur007.bmp"}) EXPECT_TRUE(exists(name));
-    EXPECT_EQ(QImage(dir.filePath("mur008.bmp")).pixelColor(5, 5), QColor(Qt::red));
-}
-
 // Help goes to standard output; an unknown option, or a value option ending the line, is bad
 // usage with the command's own line; options may come after the files.
-TEST_F(Cli, HelpUnknownOptionsAndOptionOrder) {
+TEST_F(Cli, ExitStatusAnswersAndFilesLeft) {
     const struct {
         const char* line;
         int exitCode;
-        const char* inOutput;
         const char* inError;
+        const char* inOutput = "";
+        const char* made = "";           // a file that must exist afterwards, or ""
+        const char* absent = "out.tga";  // one that must not, or ""
     } rows[] = {
-        {"pack --help", 0, "Usage : tessella-cli pack [--import LxH", ""},
-        {"extract -h", 0, "Usage : tessella-cli extract [--import LxH] PAGE DEST.(bmp|png)", ""},
-        {"pack --bogus -o out.tga e.bmp", 2, "", "Option inconnue : --bogus"},
-        {"extract page.bmp x.bmp -x", 2, "", "Option inconnue : -x"},
-        {"pack -o out.tga e.bmp --max-width", 2, "", "--max-width attend 256 ou 512"},
-        {"extract page.bmp x.bmp --import", 2, "", "--import attend une taille LxH"},
-        {"pack e.bmp -o out.tga --max-width 256 e.bmp", 0, "2 élément(s) ajouté(s)", ""},
+        {"pack -o out.tga e.bmp e.rgba", 1, "e.rgba"},
+        {"pack -o out.tga e.bmp absent.bmp", 1, ""},
+        {"pack -o out.tga e.bmp broken.bmp", 1, ""},
+        {"pack -o out.tga", 2, ""},
+        {"pack -o a.tga -o out.tga e.bmp", 2, "Option répétée : -o"},
+        {"pack --free --free -o out.tga e.bmp", 2, "Option répétée : --free"},
+        {"extract --import 8x8 --import 8x8 page.bmp x.bmp", 2, "répétée", "", "", "x001.bmp"},
+        {"extract page.bmp ", 2, "vides", "", "", "001.bmp"},  // an empty destination
+        {"extract page.bmp mur.bmp", 0, "", "", "mur008.bmp", "mur009.bmp"},
+        {"extract absent.tga x.bmp", 1, "", "", "", "x001.bmp"},
+        {"pack --help", 0, "", "Usage : tessella-cli pack [--import LxH"},
+        {"extract -h", 0, "", "Usage : tessella-cli extract [--import LxH] PAGE DEST.(bmp|png)"},
+        {"pack --bogus -o out.tga e.bmp", 2, "Option inconnue : --bogus"},
+        {"extract page.bmp x.bmp -x", 2, "Option inconnue : -x"},
+        {"pack -o out.tga e.bmp --max-width", 2, "--max-width attend 256 ou 512"},
+        {"extract page.bmp x.bmp --import", 2, "--import attend une taille LxH"},
+        {"pack e.bmp -o out.tga --max-width 256 e.bmp", 0, "", "2 élément(s) ajouté(s)", "out.tga",
+         ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.line);
@@ -136,7 +117,11 @@ TEST_F(Cli, HelpUnknownOptionsAndOptionOrder) {
         EXPECT_TRUE(err.contains(QString::fromUtf8(row.inError))) << err.toStdString();
         EXPECT_EQ(err.isEmpty(), row.exitCode == 0) << err.toStdString();
         EXPECT_EQ(err.contains(QLatin1String("Usage")), row.exitCode == 2);
+        EXPECT_TRUE(!*row.made || exists(row.made));
+        EXPECT_TRUE(!*row.absent || !exists(row.absent)) << row.absent;
     }
+    for (const char* name : {"mur001.bmp", "mur004.bmp", "mur007.bmp"}) EXPECT_TRUE(exists(name));
+    EXPECT_EQ(QImage(dir.filePath("mur008.bmp")).pixelColor(5, 5), QColor(Qt::red));
 }
 
 // The atlas file beside the page: written by pack, read back by --onto and extract --names.
