@@ -141,13 +141,9 @@ TEST_F(Files, AFailedOpenKeepsTheOldPageAndItsNames) {
     newPage(512);
     const QString old = page.textureFileName;
     const QString bad = path(QStringLiteral("bad.tga"));
-    // A 100 x 100 24-bit header followed by ten bytes of pixels.
-    QByteArray header(18, '\0');
-    header[2] = 2;
-    header[12] = 100;
-    header[14] = 100;
-    header[16] = 24;
-    WriteFile(bad, header + QByteArray(10, 'x'));
+    // A 100 x 100 24-bit header (type 2, sides 0x64, 0x18 bits) followed by ten bytes of pixels.
+    WriteFile(bad,
+              QByteArray::fromHex("000002000000000000000000 6400 6400 1800") + QByteArray(10, 'x'));
     prompts.expectFile(bad);
     EXPECT_THROW(files().openPage(), TessellaError);
     EXPECT_EQ(page.textureFileName, old);
