@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "tests/app/WindowFixture.h"
+#include "tests/support/TestFiles.h"
 #include "texture/AtlasData.h"
 #include "texture/PageTexts.h"
 #include "ui/editor/NewElementDialog.h"
@@ -150,12 +151,10 @@ TEST_F(PageFlow, EngineExportAndExtractionUnderTheElementsNames) {
     for (int y = 0; y < 64; ++y)
         for (int x = 64; x < 128; ++x) picture.setPixelColor(x, y, Qt::blue);
     ASSERT_TRUE(picture.save(path("page.png"), "PNG"));
-    QFile json(path("page.json"));
-    ASSERT_TRUE(json.open(QIODevice::WriteOnly));
-    json.write(
+    ASSERT_TRUE(WriteBytes(
+        path("page.json"),
         texture::AtlasJson({{QRect(0, 0, 64, 64), "rouge.bmp"}, {QRect(64, 0, 64, 64), "bleu.bmp"}},
-                           "page.png", QSize(128, 64)));
-    json.close();
+                           "page.png", QSize(128, 64))));
     openPage(path("page.png"));
 
     texture::EngineExportDialog* dialog = window->engineExportDialog;

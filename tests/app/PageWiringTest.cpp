@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "tests/app/WindowFixture.h"
+#include "tests/support/TestFiles.h"
 #include "ui/editor/NewElementDialog.h"
 #include "ui/widgets/ImageBox.h"
 
@@ -74,10 +75,7 @@ TEST_F(PageWiring, AddingTheClickedSourceGrowsThePageAndNewOrOpenAskOnlyThen) {
 
 TEST_F(PageWiring, AnAddThatStopsOnADamagedFileEmptiesTheProgressBar) {
     source("1.bmp", Solid(64, 64, Qt::red));
-    QFile damaged(path("src/2.bmp"));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write("BM not a bitmap at all");
-    damaged.close();
+    ASSERT_TRUE(WriteBytes(path("src/2.bmp"), "BM not a bitmap at all"));
     source("3.bmp", Solid(64, 64, Qt::blue));
     showSources(3);
     newPage("page.tga");
@@ -131,10 +129,7 @@ TEST_F(PageWiring, ZoomKeepsTheReplaceMaskOnItsElement) {
 
 TEST_F(PageWiring, SaveAsOverAnExistingFileAnsweredNoWritesNothing) {
     newPage("page.tga");
-    QFile old(path("autre.tga"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old");
-    old.close();
+    ASSERT_TRUE(WriteBytes(path("autre.tga"), "old"));
     // The dialog asks about the name it answers; the program asks about the .tga it makes of
     // another name.
     prompts.expectFile(path("autre.bmp"))

@@ -17,6 +17,7 @@
 
 #include "tests/support/ContextFixture.h"
 #include "tests/support/Pictures.h"
+#include "tests/support/TestFiles.h"
 
 using namespace tessella;
 using namespace tessella::testing;
@@ -182,11 +183,9 @@ TEST_F(Catalogue, AMissingFolderIsCreatedOnYesAndIsAnEmptyCatalogueOtherwise) {
 
 TEST_F(Catalogue, AFolderThatCannotBeCreatedIsSaidAndEmpty) {
     // The program's folder is a file: nothing can be made inside it.
-    QFile blocker(path("program"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    context.programFolder = platform::ProgramFolder(blocker.fileName());
-    const QString folder = blocker.fileName() + "/Clips_Textures";
+    ASSERT_TRUE(WriteBytes(path("program")));
+    context.programFolder = platform::ProgramFolder(path("program"));
+    const QString folder = path("program") + "/Clips_Textures";
     prompts.expectMessage(MessageKind::Confirmation, {}, Answer::Yes)
         .expectMessage(MessageKind::Error, catalogue::kFolderNotCreated.arg(folder));
     window->begin();
@@ -199,10 +198,7 @@ TEST_F(Catalogue, AFolderThatCannotBeCreatedIsSaidAndEmpty) {
 TEST_F(Catalogue, AnUnreadableFileLeavesItsBoxEmptyAndTheOthersFollow) {
     writeBitmap(textures(), "a.bmp", {8, 8});
     writeBitmap(textures(), "c.bmp", {8, 8});
-    QFile broken(QDir(textures()).filePath("b.bmp"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("BM not a bitmap");
-    broken.close();
+    ASSERT_TRUE(WriteBytes(QDir(textures()).filePath("b.bmp"), "BM not a bitmap"));
     prompts.expectMessage(MessageKind::Error, catalogue::kUnreadableTextures.arg("b.bmp"));
     window->begin();
     window->finishReading();
@@ -273,9 +269,7 @@ TEST_F(Catalogue, ADoubleClickHandsTheTextureToTheEditorWhichKeepsAnUndoCopy) {
     ASSERT_TRUE(editor.undoButton->isEnabled());
 
     // A file spoilt since the page was shown: a message, and the element stays.
-    QFile spoilt(QDir(textures()).filePath("pierre.bmp"));
-    ASSERT_TRUE(spoilt.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    spoilt.close();
+    ASSERT_TRUE(WriteBytes(QDir(textures()).filePath("pierre.bmp")));
     prompts.expectMessage(MessageKind::Error, {});
     doubleClickOn(window->boxes[1]);
     EXPECT_EQ(editor.picture(), Solid(16, 8, Qt::darkYellow));
