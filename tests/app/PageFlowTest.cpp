@@ -1,6 +1,6 @@
 // The page's flow as a person walks through it: what the preview shows after an extraction,
-// wide sources, stopping a long run, the enabled buttons, the width question's close box,
-// the properties of a large element and a source folder that disappears.
+// wide sources, stopping a long run, the width question's close box, the properties of a large
+// element and a source folder that disappears.
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -261,19 +261,6 @@ TEST_F(PageFlow, ArreterOrEscapeEndsAMultiAddWithTheElementsPlacedSoFar) {
         EXPECT_FALSE(window->stopButton->isEnabled());
         EXPECT_EQ(window->progressBar->value(), 0);
     }
-}
-
-TEST_F(PageFlow, AddAndReplaceAreEnabledOnceAPageAndAPreviewBothExist) {
-    source("bleu.bmp", Solid(64, 64, Qt::blue));
-    showSources(1);
-    clickSource("bleu.bmp");
-    EXPECT_FALSE(window->addButton->isEnabled());
-    EXPECT_FALSE(window->replaceButton->isEnabled());
-    newPage("page.tga");
-    EXPECT_TRUE(window->addButton->isEnabled());
-    EXPECT_TRUE(window->replaceButton->isEnabled());
-    window->addButton->click();
-    EXPECT_EQ(pagePixel(0, 0), QColor(Qt::blue));
 }
 
 TEST_F(PageFlow, TheWidthQuestionsCloseBoxCancelsTheNewPage) {

@@ -47,8 +47,11 @@ TEST_F(PageWiring, AddingTheClickedSourceGrowsThePageAndNewOrOpenAskOnlyThen) {
     ASSERT_TRUE(Solid(64, 64, Qt::gray).save(path("gris.bmp"), "BMP"));
     source("rouge.bmp", Solid(64, 64, Qt::red));
     showSources(1);
-    newPage("page.tga");
+    // Previewed before there is a page: "Ajouter" and "Remplacer" wake with the new page.
     clickSource("rouge.bmp");
+    EXPECT_FALSE(window->addButton->isEnabled());
+    newPage("page.tga");
+    EXPECT_TRUE(window->replaceButton->isEnabled());
     window->addButton->click();
     // The band grows one element ahead: 128 x 64, the right slot still magenta.
     EXPECT_EQ(window->pageView->size(), QSize(128, 64));
