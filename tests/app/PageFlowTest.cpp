@@ -158,8 +158,6 @@ TEST_F(PageFlow, EngineExportAndExtractionUnderTheElementsNames) {
     openPage(path("page.png"));
 
     texture::EngineExportDialog* dialog = window->engineExportDialog;
-    EXPECT_EQ(dialog->paddingSpin->value(), 2);
-    EXPECT_EQ(dialog->extrudeSpin->value(), 2);
     QTimer::singleShot(0, dialog, [dialog] {
         dialog->paddingSpin->setValue(4);
         dialog->extrudeSpin->setValue(3);
