@@ -4,6 +4,7 @@
 #include <QTextEdit>
 
 #include "tests/app/WindowFixture.h"
+#include "tests/support/TestFiles.h"
 #include "ui/app/HelpWindow.h"
 
 namespace tessella::testing {
@@ -11,11 +12,7 @@ namespace {
 
 class HelpWindow : public AppFixture {
   protected:
-    void writeHelp(const QByteArray& rtf) {
-        QFile f(path("Tessella.rtf"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(rtf);
-    }
+    void writeHelp(const QByteArray& rtf) { ASSERT_TRUE(WriteBytes(path("Tessella.rtf"), rtf)); }
 };
 
 TEST_F(HelpWindow, ReloadsTheFileAtEachShowingAndKeepsItsTextWhenItIsMissing) {

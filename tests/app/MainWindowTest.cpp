@@ -3,17 +3,12 @@
 #include <QFile>
 
 #include "tests/app/WindowFixture.h"
+#include "tests/support/TestFiles.h"
 
 namespace tessella::testing {
 namespace {
 
-class MainWindow : public WindowFixture {
-  protected:
-    void touch(const char* name) {
-        QFile f(path(QString::fromLatin1(name)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
-};
+class MainWindow : public WindowFixture {};
 
 TEST_F(MainWindow, ZoomShowsTheFactorAndScalesTheView) {
     window->pageView->setPicture(Solid(200, 100, Qt::white));
@@ -82,7 +77,8 @@ TEST_F(MainWindow, SourceWindowContactSheetAndHelpItems) {
 }
 
 TEST_F(MainWindow, FileListShowsTheSourcesOfTheFolder) {
-    for (const char* name : {"a.bmp", "b.JPG", "c.tga", "notes.txt", "d.bw"}) touch(name);
+    for (const char* name : {"a.bmp", "b.JPG", "c.tga", "notes.txt", "d.bw"})
+        ASSERT_TRUE(WriteBytes(path(name)));
     window->showSourceFolder(platform::FolderWithSlash(folder.path()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->fileCountLabel->value() == 4; }, 5000))
         << window->fileCountLabel->value();

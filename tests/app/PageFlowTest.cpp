@@ -1,6 +1,6 @@
 // The page's flow as a person walks through it: what the preview shows after an extraction,
-// wide sources, stopping a long run, the enabled buttons, the width question's close box,
-// the properties of a large element and a source folder that disappears.
+// wide sources, stopping a long run, the width question's close box, the properties of a large
+// element and a source folder that disappears.
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "tests/app/WindowFixture.h"
+#include "tests/support/TestFiles.h"
 #include "texture/AtlasData.h"
 #include "texture/PageTexts.h"
 #include "ui/editor/NewElementDialog.h"
@@ -150,17 +151,13 @@ TEST_F(PageFlow, EngineExportAndExtractionUnderTheElementsNames) {
     for (int y = 0; y < 64; ++y)
         for (int x = 64; x < 128; ++x) picture.setPixelColor(x, y, Qt::blue);
     ASSERT_TRUE(picture.save(path("page.png"), "PNG"));
-    QFile json(path("page.json"));
-    ASSERT_TRUE(json.open(QIODevice::WriteOnly));
-    json.write(
+    ASSERT_TRUE(WriteBytes(
+        path("page.json"),
         texture::AtlasJson({{QRect(0, 0, 64, 64), "rouge.bmp"}, {QRect(64, 0, 64, 64), "bleu.bmp"}},
-                           "page.png", QSize(128, 64)));
-    json.close();
+                           "page.png", QSize(128, 64))));
     openPage(path("page.png"));
 
     texture::EngineExportDialog* dialog = window->engineExportDialog;
-    EXPECT_EQ(dialog->paddingSpin->value(), 2);
-    EXPECT_EQ(dialog->extrudeSpin->value(), 2);
     QTimer::singleShot(0, dialog, [dialog] {
         dialog->paddingSpin->setValue(4);
         dialog->extrudeSpin->setValue(3);
@@ -262,19 +259,6 @@ TEST_F(PageFlow, ArreterOrEscapeEndsAMultiAddWithTheElementsPlacedSoFar) {
         EXPECT_FALSE(window->stopButton->isEnabled());
         EXPECT_EQ(window->progressBar->value(), 0);
     }
-}
-
-TEST_F(PageFlow, AddAndReplaceAreEnabledOnceAPageAndAPreviewBothExist) {
-    source("bleu.bmp", Solid(64, 64, Qt::blue));
-    showSources(1);
-    clickSource("bleu.bmp");
-    EXPECT_FALSE(window->addButton->isEnabled());
-    EXPECT_FALSE(window->replaceButton->isEnabled());
-    newPage("page.tga");
-    EXPECT_TRUE(window->addButton->isEnabled());
-    EXPECT_TRUE(window->replaceButton->isEnabled());
-    window->addButton->click();
-    EXPECT_EQ(pagePixel(0, 0), QColor(Qt::blue));
 }
 
 TEST_F(PageFlow, TheWidthQuestionsCloseBoxCancelsTheNewPage) {

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "tests/app/WindowFixture.h"
+#include "tests/support/TestFiles.h"
 #include "ui/editor/NewElementDialog.h"
 #include "ui/widgets/ImageBox.h"
 
@@ -46,8 +47,11 @@ TEST_F(PageWiring, AddingTheClickedSourceGrowsThePageAndNewOrOpenAskOnlyThen) {
     ASSERT_TRUE(Solid(64, 64, Qt::gray).save(path("gris.bmp"), "BMP"));
     source("rouge.bmp", Solid(64, 64, Qt::red));
     showSources(1);
-    newPage("page.tga");
+    // Previewed before there is a page: "Ajouter" and "Remplacer" wake with the new page.
     clickSource("rouge.bmp");
+    EXPECT_FALSE(window->addButton->isEnabled());
+    newPage("page.tga");
+    EXPECT_TRUE(window->replaceButton->isEnabled());
     window->addButton->click();
     // The band grows one element ahead: 128 x 64, the right slot still magenta.
     EXPECT_EQ(window->pageView->size(), QSize(128, 64));
@@ -74,10 +78,7 @@ TEST_F(PageWiring, AddingTheClickedSourceGrowsThePageAndNewOrOpenAskOnlyThen) {
 
 TEST_F(PageWiring, AnAddThatStopsOnADamagedFileEmptiesTheProgressBar) {
     source("1.bmp", Solid(64, 64, Qt::red));
-    QFile damaged(path("src/2.bmp"));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write("BM not a bitmap at all");
-    damaged.close();
+    ASSERT_TRUE(WriteBytes(path("src/2.bmp"), "BM not a bitmap at all"));
     source("3.bmp", Solid(64, 64, Qt::blue));
     showSources(3);
     newPage("page.tga");
@@ -131,10 +132,7 @@ TEST_F(PageWiring, ZoomKeepsTheReplaceMaskOnItsElement) {
 
 TEST_F(PageWiring, SaveAsOverAnExistingFileAnsweredNoWritesNothing) {
     newPage("page.tga");
-    QFile old(path("autre.tga"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old");
-    old.close();
+    ASSERT_TRUE(WriteBytes(path("autre.tga"), "old"));
     // The dialog asks about the name it answers; the program asks about the .tga it makes of
     // another name.
     prompts.expectFile(path("autre.bmp"))

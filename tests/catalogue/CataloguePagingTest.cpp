@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "catalogue/CataloguePaging.h"
+#include "tests/support/TestFiles.h"
 
 using namespace tessella::catalogue;
 
@@ -74,10 +75,8 @@ TEST(CataloguePaging, BoxesStandInTwoRowsOfThree) {
 TEST(CataloguePaging, BitmapsAreListedWhateverTheCaseAndSortedByName) {
     QTemporaryDir dir;
     for (const char* name : {"b.BMP", "a.bmp", "notes.txt", "D.Bmp", "c.bmp.txt", "e.PNG", "f.jpe",
-                             "g.webp", "h.jpeg", "i.jpg"}) {
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+                             "g.webp", "h.jpeg", "i.jpg"})
+        ASSERT_TRUE(tessella::testing::WriteBytes(dir.filePath(name)));
     EXPECT_EQ(BitmapFiles(dir.path()),
               QStringList({"a.bmp", "b.BMP", "D.Bmp", "e.PNG", "f.jpe", "g.webp", "h.jpeg"}));
     EXPECT_EQ(FolderName("/opt/tessella/Clips_Textures"), "Clips_Textures");

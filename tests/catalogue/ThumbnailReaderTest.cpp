@@ -9,6 +9,7 @@
 
 #include "catalogue/ThumbnailReader.h"
 #include "tests/support/Pictures.h"
+#include "tests/support/TestFiles.h"
 
 using namespace tessella;
 using catalogue::ThumbnailReader;
@@ -20,10 +21,7 @@ TEST(ThumbnailReader, KeepsAPictureUntilItsFileChangesAndKeepsUnreadableFilesAsN
     const QString wall = folder.filePath("mur.bmp");
     const QString broken = folder.filePath("casse.bmp");
     ASSERT_TRUE(tessella::testing::Solid(6, 4, Qt::darkRed).save(wall, "BMP"));
-    QFile file(broken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("BM not a bitmap");
-    file.close();
+    ASSERT_TRUE(tessella::testing::WriteBytes(broken, "BM not a bitmap"));
 
     ThumbnailReader reader;
     QStringList announced;

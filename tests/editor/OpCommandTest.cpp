@@ -9,6 +9,7 @@
 
 #include "tests/editor/PictureRows.h"
 #include "tests/imagefile/ImageSamples.h"
+#include "tests/support/TestFiles.h"
 
 namespace tessella::editor {
 namespace {
@@ -44,9 +45,7 @@ class OpCommand : public ::testing::Test {
     QString Path(const QString& name) const { return dir_.filePath(name); }
 
     void Write(const QString& name, const QByteArray& bytes) const {
-        QFile f(Path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        ASSERT_TRUE(tessella::testing::WriteBytes(Path(name), bytes));
     }
     QByteArray Read(const QString& name) const {
         QFile f(Path(name));

@@ -27,10 +27,12 @@ TEST(ZoneGeometry, BandsBecomeElementRectanglesAtTheZoomClippedToTheElement) {
         QRect element;  // (left, top, width, height)
     } rows[] = {
         // (The window's test takes the plain bands through the view.)
-        {{11, 11}, {30, 50}, 2, {5, 5, 10, 20}},    // corners divided, rounding down
-        {{4, 4}, {5, 9}, 3, {}},                    // narrower than one pixel: empty
-        {{7, 7}, {7, 7}, 1, {}},                    // a plain click
-        {{50, 10}, {90, 20}, 1, {50, 10, 14, 10}},  // past the 64-pixel element
+        {{11, 11}, {30, 50}, 2, {5, 5, 10, 20}},     // corners divided, rounding down
+        {{4, 4}, {5, 9}, 3, {}},                     // narrower than one pixel: empty
+        {{7, 7}, {7, 7}, 1, {}},                     // a plain click
+        {{50, 10}, {90, 20}, 1, {50, 10, 14, 10}},   // past the 64-pixel element
+        {{10, 50}, {20, 90}, 1, {10, 50, 10, 14}},   // past the bottom edge: rows 50 to 63
+        {{20, 60}, {40, 140}, 2, {10, 30, 10, 34}},  // bottom 140 is row 70: cut to 64
     };
     for (const Row& r : rows) {
         const QRect got = ElementRectOf(BandRect(r.from, r.to), r.zoom, QSize(64, 64));
@@ -47,7 +49,10 @@ TEST(ZoneGeometry, ZonesArePlacedAroundThePointerInsideTheElement) {
         {{30, 30}, {20, 10}, {20, 25, 20, 10}},
         {{63, 30}, {20, 10}, {44, 25, 20, 10}},  // right side on the right edge
         {{2, 1}, {20, 10}, {0, 0, 20, 10}},
-        {{30, 30}, {80, 10}, {0, 25, 64, 10}},  // a zone kept from a wider element
+        {{30, 30}, {80, 10}, {0, 25, 64, 10}},   // a zone kept from a wider element
+        {{30, 62}, {20, 10}, {20, 54, 20, 10}},  // would end past row 64: pulled up
+        {{30, 63}, {20, 10}, {20, 54, 20, 10}},
+        {{30, 30}, {10, 80}, {25, 0, 10, 64}},  // taller than the element: cut from the top
     };
     for (const Row& r : rows) EXPECT_EQ(PlaceZone(r.centre, r.zone, QSize(64, 64)), r.placed);
     EXPECT_EQ(ZoneInView(QRect(5, 5, 10, 20), 2), QRect(10, 10, 20, 40));
@@ -266,73 +271,43 @@ TEST_F(EditorWindow, ZoneCopiesAndPastesGoThroughTheSystemClipboard) {
     EXPECT_EQ(editor->picture(), Ramp(20, 10));
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(Zones, EachStepOfThePointerLeadsToOneZoneState) {
     using editor::ZoneState;
     open(Ramp(32, 32));
     setZoom(1);
     clipboard.picture = Filled(2, 2, Qt::black);
-    const struct {
-        const char* step;
-        std::function<void()> act;
-        ZoneState state;
-    } steps[] = {
-        {"Zone", [&] { editor->zoneAction->trigger(); }, ZoneState::Waiting},
-        {"left press",
-         [&] {
-             press({4, 4});
-         },
-         ZoneState::DrawingBand},
-        {"release at the press",
-         [&] {
-             release({4, 4});
-         },
-         ZoneState::Waiting},
-        {"a band",
-         [&] {
-             drag({4, 4}, {{12, 10}}, {12, 10});
-         },
-         ZoneState::Fixed},
-        {"the zone dragged",
-         [&] {
-             drag({20, 20}, {{22, 22}}, {22, 22});
-         },
-         ZoneState::Fixed},
-        {"right release",
-         [&] {
-             release({5, 5}, Qt::RightButton);
-         },
-         ZoneState::Off},
-        {"a press without Zone",
-         [&] {
-             press({4, 4});
-         },
-         ZoneState::Off},
-        {"Coller dans l'image", [&] { editor->zones().pasteIntoPicture(); },
-         ZoneState::PasteFloating},
-        {"Zone gives the paste up", [&] { editor->zoneAction->trigger(); }, ZoneState::Off},
-        {"Coller dans l'image again", [&] { editor->zones().pasteIntoPicture(); },
-         ZoneState::PasteFloating},
-        {"moved, then dropped by a left release",
-         [&] {
-             move({6, 6});
-             release({6, 6});
-         },
-         ZoneState::Off},
-    };
-    for (const auto& s : steps) {
-        SCOPED_TRACE(s.step);
-        s.act();
-        EXPECT_EQ(editor->zones().state(), s.state);
+    auto expectState = [&](const char* step, ZoneState state) {
+        SCOPED_TRACE(step);
+        EXPECT_EQ(editor->zones().state(), state);
         // "Zone" is checked while a zone is made, and only then named for closing it.
-        const bool making = s.state == ZoneState::Waiting || s.state == ZoneState::DrawingBand ||
-                            s.state == ZoneState::Fixed;
+        const bool making = state == ZoneState::Waiting || state == ZoneState::DrawingBand ||
+                            state == ZoneState::Fixed;
         EXPECT_EQ(editor->zoneAction->isChecked(), making);
         EXPECT_EQ(editor->zoneAction->text(), making ? "Fermer la zone" : "Zone");
-    }
+    };
+    editor->zoneAction->trigger();
+    expectState("Zone", ZoneState::Waiting);
+    press({4, 4});
+    expectState("left press", ZoneState::DrawingBand);
+    release({4, 4});
+    expectState("release at the press", ZoneState::Waiting);
+    drag({4, 4}, {{12, 10}}, {12, 10});
+    expectState("a band", ZoneState::Fixed);
+    drag({20, 20}, {{22, 22}}, {22, 22});
+    expectState("the zone dragged", ZoneState::Fixed);
+    release({5, 5}, Qt::RightButton);
+    expectState("right release", ZoneState::Off);
+    press({4, 4});
+    expectState("a press without Zone", ZoneState::Off);
+    editor->zones().pasteIntoPicture();
+    expectState("Coller dans l'image", ZoneState::PasteFloating);
+    editor->zoneAction->trigger();
+    expectState("Zone gives the paste up", ZoneState::Off);
+    editor->zones().pasteIntoPicture();
+    expectState("Coller dans l'image again", ZoneState::PasteFloating);
+    move({6, 6});
+    release({6, 6});
+    expectState("moved, then dropped by a left release", ZoneState::Off);
     // The paste dropped once, centred on the pointer: its corner on (6 - 1, 6 - 1).
     EXPECT_EQ(editor->picture().pixelColor(5, 5), QColor(Qt::black));
     EXPECT_EQ(editor->picture().pixelColor(6, 6), QColor(Qt::black));

@@ -13,6 +13,7 @@
 
 #include "pixels/ColourAdjustment.h"
 #include "tests/editor/EditorWindowFixture.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/UnnamedControls.h"
 #include "ui/catalogue/CatalogueWindow.h"
 #include "ui/editor/ColourAdjustWindow.h"
@@ -228,10 +229,7 @@ TEST_F(ColourWindow, TextureComesFromTheTextureFolderAndAFailedOneIsNotKept) {
     const QString good = folder + "Fond.bmp";
     ASSERT_TRUE(Filled(3, 2, Qt::blue).save(good, "BMP"));
     const QString broken = folder + "Abime.bmp";
-    QFile file(broken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("BM not a bitmap");
-    file.close();
+    ASSERT_TRUE(WriteBytes(broken, "BM not a bitmap"));
 
     prompts.expectFile(good);
     window->textureButton->click();
