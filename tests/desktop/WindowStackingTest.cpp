@@ -37,8 +37,9 @@
 namespace tessella::testing {
 namespace {
 
-// How long the window manager gets to map, raise and focus a window.
-constexpr int kWindowManagerMs = 5000;
+// How long the window manager gets to map, raise and focus a window: generous, for a machine
+// busy with a parallel build and test run.
+constexpr int kWindowManagerMs = 15000;
 
 // What the window manager says: client windows bottom to top, and the focused one.
 struct WmState {
