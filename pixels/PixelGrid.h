@@ -11,9 +11,10 @@
 #include <utility>
 
 // Loops over 3-byte pixels vectorise only with byte shuffles (AVX2): a row function marked so
-// is compiled twice and the processor's own version is chosen when the program loads.
+// is compiled twice and the processor's own version is chosen when the program loads. The
+// choosing code runs before a sanitizer's runtime is ready, so sanitized builds keep one version.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && \
-    !defined(__SANITIZE_ADDRESS__)
+    !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
 #define TESSELLA_PIXEL_LOOP __attribute__((target_clones("avx2", "default")))
 #else
 #define TESSELLA_PIXEL_LOOP
