@@ -169,18 +169,22 @@ AddResult PagePacker::addPreviewed() {
     return result;
 }
 
-bool PagePacker::placeDespiteWidth(const QString& fileName, int32_t width, bool& abort) {
-    if (noToAllWide_) return false;
-    if (yesToAllWide_) return true;
-    switch (c_.prompts.message(MessageKind::Warning, kTooWideManyQuestion.arg(fileName).arg(width),
-                               platform::kYesNoAbortNoToAllYesToAll)) {
+namespace {
+
+// One question of a multi-add that has "Oui pour tous" and "Non pour tous": a standing answer
+// stops the asking for the rest of the run.
+bool PlaceDespite(platform::Prompts& prompts, const QString& question, bool& yesToAll,
+                  bool& noToAll, bool& abort) {
+    if (noToAll) return false;
+    if (yesToAll) return true;
+    switch (prompts.message(MessageKind::Warning, question, platform::kYesNoAbortNoToAllYesToAll)) {
         case Answer::Yes:
             return true;
         case Answer::YesToAll:
-            yesToAllWide_ = true;
+            yesToAll = true;
             return true;
         case Answer::NoToAll:
-            noToAllWide_ = true;
+            noToAll = true;
             return false;
         case Answer::Abort:
             abort = true;
@@ -190,26 +194,16 @@ bool PagePacker::placeDespiteWidth(const QString& fileName, int32_t width, bool&
     }
 }
 
+}  // namespace
+
+bool PagePacker::placeDespiteWidth(const QString& fileName, int32_t width, bool& abort) {
+    return PlaceDespite(c_.prompts, kTooWideManyQuestion.arg(fileName).arg(width), yesToAllWide_,
+                        noToAllWide_, abort);
+}
+
 bool PagePacker::placeDespiteSize(bool& abort) {
-    TexturePage& p = c_.page;
-    if (p.noToAllSizes) return false;
-    if (p.yesToAllSizes) return true;
-    switch (c_.prompts.message(MessageKind::Warning, kMultipleOf8ManyQuestion,
-                               platform::kYesNoAbortNoToAllYesToAll)) {
-        case Answer::Yes:
-            return true;
-        case Answer::YesToAll:
-            p.yesToAllSizes = true;
-            return true;
-        case Answer::NoToAll:
-            p.noToAllSizes = true;
-            return false;
-        case Answer::Abort:
-            abort = true;
-            return false;
-        default:
-            return false;
-    }
+    return PlaceDespite(c_.prompts, kMultipleOf8ManyQuestion, c_.page.yesToAllSizes,
+                        c_.page.noToAllSizes, abort);
 }
 
 AddResult PagePacker::addFiles(const std::vector<SourceEntry>& list) {
