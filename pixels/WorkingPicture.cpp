@@ -237,26 +237,23 @@ void WorkingPicture::putBackUndo(SavedStep saved) {
     redo_ = std::move(saved.redo);
 }
 
-bool WorkingPicture::undo() {
-    if (undo_.empty()) return false;
-    redo_.push_back(UndoCopy{std::move(image_), dotsPerMeterX_, dotsPerMeterY_});
-    image_ = std::move(undo_.back().picture);
-    dotsPerMeterX_ = undo_.back().dotsPerMeterX;
-    dotsPerMeterY_ = undo_.back().dotsPerMeterY;
-    undo_.pop_back();
+bool WorkingPicture::stepHistory(std::deque<UndoCopy>& from, std::deque<UndoCopy>& to) {
+    if (from.empty()) return false;
+    to.push_back(UndoCopy{std::move(image_), dotsPerMeterX_, dotsPerMeterY_});
+    image_ = std::move(from.back().picture);
+    dotsPerMeterX_ = from.back().dotsPerMeterX;
+    dotsPerMeterY_ = from.back().dotsPerMeterY;
+    from.pop_back();
     trimHistory();
     return true;
 }
 
+bool WorkingPicture::undo() {
+    return stepHistory(undo_, redo_);
+}
+
 bool WorkingPicture::redo() {
-    if (redo_.empty()) return false;
-    undo_.push_back(UndoCopy{std::move(image_), dotsPerMeterX_, dotsPerMeterY_});
-    image_ = std::move(redo_.back().picture);
-    dotsPerMeterX_ = redo_.back().dotsPerMeterX;
-    dotsPerMeterY_ = redo_.back().dotsPerMeterY;
-    redo_.pop_back();
-    trimHistory();
-    return true;
+    return stepHistory(redo_, undo_);
 }
 
 void WorkingPicture::discardUndo() {

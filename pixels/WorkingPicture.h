@@ -82,6 +82,8 @@ class WorkingPicture {
   private:
     // Drops the oldest steps until both lists are within the limits.
     void trimHistory();
+    // Takes the last copy of from as the picture, the picture going onto to.
+    bool stepHistory(std::deque<UndoCopy>& from, std::deque<UndoCopy>& to);
 
     PixelGrid image_;
     PixelGrid scratch_;
