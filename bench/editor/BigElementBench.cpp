@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "bench/QuietPrompts.h"
+#include "bench/editor/PatternedElement.h"
 #include "editor/Filters.h"
 #include "editor/Geometry.h"
 #include "editor/Resize.h"
@@ -41,15 +42,6 @@ using tessella::pixels::WorkingPicture;
 constexpr int kWidth = 4000;
 constexpr int kHeight = 2001;
 
-QImage Element(int width, int height) {
-    QImage element(width, height, QImage::Format_BGR888);
-    for (int y = 0; y < height; ++y) {
-        uchar* line = element.scanLine(y);
-        for (int x = 0; x < 3 * width; ++x) line[x] = static_cast<uchar>(x * 7 + y * 13);
-    }
-    return element;
-}
-
 // The editor window shown on a 4000 x 2001 element, as the program shows it.
 struct ShownEditor {
     tessella::bench::QuietPrompts prompts;
@@ -62,7 +54,7 @@ struct ShownEditor {
     ShownEditor() {
         editor = std::make_unique<ElementEditor>(context.editorServices());
         tessella::texture::ElementRequest request;
-        request.picture = Element(kWidth, kHeight);
+        request.picture = tessella::bench::PatternedElement(kWidth, kHeight);
         editor->begin(request);
         editor->show();
         settle();
@@ -255,7 +247,7 @@ void ResizeInEditor(benchmark::State& state) {
 // The pixel work alone on the working picture.
 void CoreRow(benchmark::State& state, const std::function<void(WorkingPicture&)>& operation) {
     WorkingPicture work;
-    QImage element = Element(kWidth, kHeight);
+    QImage element = tessella::bench::PatternedElement(kWidth, kHeight);
     work.load(element);
     for (auto _ : state) {
         operation(work);
@@ -275,7 +267,7 @@ void CoreBlur(benchmark::State& s) {
 }
 void CoreResizeUp(benchmark::State& state) {
     WorkingPicture work;
-    QImage half = Element(kWidth / 2, kHeight / 2);
+    QImage half = tessella::bench::PatternedElement(kWidth / 2, kHeight / 2);
     for (auto _ : state) {
         state.PauseTiming();
         work.load(half);

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QRegion>
 
+#include "bench/editor/PatternedElement.h"
 #include "ui/widgets/ImageBox.h"
 
 namespace {
@@ -18,15 +19,6 @@ namespace {
 using tessella::widgets::ImageBox;
 
 constexpr QSize kViewport(1000, 800);
-
-QImage Element(int side) {
-    QImage element(side, side, QImage::Format_BGR888);
-    for (int y = 0; y < side; ++y) {
-        uchar* line = element.scanLine(y);
-        for (int x = 0; x < 3 * side; ++x) line[x] = static_cast<uchar>(x * 7 + y * 13);
-    }
-    return element;
-}
 
 double PeakResidentMegabytes() {
     rusage usage{};
@@ -45,7 +37,7 @@ void RepaintView(benchmark::State& state) {
     const int zoom = static_cast<int>(state.range(0));
     ImageBox view;
     view.setStretch(true);
-    view.setPicture(Element(512));
+    view.setPicture(tessella::bench::PatternedElement(512, 512));
     view.setBoxSize(512 * zoom, 512 * zoom);
     QImage window(kViewport, QImage::Format_RGB32);
     // Scrolled to the middle where the view is larger than the viewport.
@@ -60,7 +52,7 @@ void RepaintView(benchmark::State& state) {
 // Qt's own scaling of the whole picture into the whole view, clipped to the viewport.
 void QtWholePictureClipped(benchmark::State& state) {
     const int zoom = static_cast<int>(state.range(0));
-    const QImage element = Element(512);
+    const QImage element = tessella::bench::PatternedElement(512, 512);
     QImage window(kViewport, QImage::Format_RGB32);
     const QPoint topLeft = ScrolledTo(512 * zoom);
     for (auto _ : state) {

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QRegion>
 
+#include "bench/editor/PatternedElement.h"
 #include "editor/Seamless.h"
 #include "ui/editor/TiledPreview.h"
 
@@ -20,21 +21,12 @@ constexpr QSize kWindow(1000, 800);
 constexpr int kSide = 512;
 constexpr int kZoom = 2;
 
-QImage Element(int side, int seed) {
-    QImage element(side, side, QImage::Format_BGR888);
-    for (int y = 0; y < side; ++y) {
-        uchar* line = element.scanLine(y);
-        for (int x = 0; x < 3 * side; ++x) line[x] = static_cast<uchar>(x * 7 + y * 13 + seed);
-    }
-    return element;
-}
-
 void RepaintTiled(benchmark::State& state) {
     TiledView view;
     view.resize(kWindow);
     view.setZoom(kZoom);
     view.setOutlined(true);
-    view.setPicture(Element(kSide, 0));
+    view.setPicture(tessella::bench::PatternedElement(kSide, kSide, 0));
     QImage window(kWindow, QImage::Format_RGB32);
     for (auto _ : state) {
         view.render(&window, QPoint(), QRegion(QRect(QPoint(), kWindow)));
@@ -46,7 +38,8 @@ void ChangeAndRepaintTiled(benchmark::State& state) {
     TiledView view;
     view.resize(kWindow);
     view.setZoom(kZoom);
-    const QImage pictures[2] = {Element(kSide, 0), Element(kSide, 1)};
+    const QImage pictures[2] = {tessella::bench::PatternedElement(kSide, kSide, 0),
+                                tessella::bench::PatternedElement(kSide, kSide, 1)};
     QImage window(kWindow, QImage::Format_RGB32);
     int i = 0;
     for (auto _ : state) {
@@ -60,7 +53,7 @@ void ChangeAndRepaintTiled(benchmark::State& state) {
 }
 
 void QtNineScaledDraws(benchmark::State& state) {
-    const QImage element = Element(kSide, 0);
+    const QImage element = tessella::bench::PatternedElement(kSide, kSide, 0);
     QImage window(kWindow, QImage::Format_RGB32);
     const QSize tile = element.size() * kZoom;
     const QPoint origin((kWindow.width() - tile.width()) / 2,
