@@ -1,11 +1,9 @@
-// What a screen reader reads of the main window: labels with their values, every file of the
-// source list, the title with the page's name.
+// What a screen reader reads of the main window: every file of the source list, the title with
+// the page's name. The labels' values are read on the real desktop (tests/desktop).
 
 #include <QAccessible>
 
 #include "tests/app/WindowFixture.h"
-#include "ui/editor/ColourAdjustWindow.h"
-#include "ui/editor/ElementEditor.h"
 
 namespace tessella::testing {
 namespace {
@@ -15,36 +13,6 @@ class ScreenReader : public WindowFixture {};
 QString ReadName(QWidget* w) {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
     return a ? a->text(QAccessible::Name) : QStringLiteral("<none>");
-}
-
-TEST_F(ScreenReader, LabelsReadTheirNameWithTheValueTheyShow) {
-    source("a.bmp", Solid(64, 32, Qt::red));
-    source("b.bmp", Solid(8, 8, Qt::red));
-    showSources(2);
-    openPage(path("src/a.bmp"));
-    const std::pair<QWidget*, const char*> rows[] = {
-        {window->statusPanel(3), "Dimensions de la texture : 64x32"},  // shown " 64x32"
-        {window->statusPanel(0), "Fichier texture"},                   // a caption read as it shows
-        {window->fileCountLabel, "Nombre de fichiers : 2"},            // a counter
-        {window->zoomLabel, "Zoom : 1"},
-    };
-    for (const auto& [label, name] : rows) EXPECT_EQ(ReadName(label).toStdString(), name);
-    // A counter tells its new value.
-    window->fileCountLabel->setValue(7);
-    EXPECT_EQ(ReadName(window->fileCountLabel).toStdString(), "Nombre de fichiers : 7");
-    QAccessibleInterface* counter = QAccessible::queryAccessibleInterface(window->fileCountLabel);
-    EXPECT_EQ(counter->text(QAccessible::Value), "7");
-
-    // The element editor's and the colour window's labels, left as they are made.
-    editor::ElementEditor editor(context.editorServices());
-    editor.dimensionsLabel->setText(QStringLiteral("64x32"));
-    EXPECT_EQ(ReadName(editor.dimensionsLabel).toStdString(), "Dimensions de l'image : 64x32");
-    QLabel* red = nullptr;
-    for (QLabel* l : editor.colourWindow()->findChildren<QLabel*>())
-        if (l->accessibleName() == QStringLiteral("Valeur rouge")) red = l;
-    ASSERT_NE(red, nullptr);
-    red->setText(QStringLiteral("128"));
-    EXPECT_EQ(ReadName(red).toStdString(), "Valeur rouge : 128");
 }
 
 TEST_F(ScreenReader, TheTitleNamesThePageAndMarksItModified) {
