@@ -85,58 +85,131 @@ class ColumnMean {
 
 // Columns x and x + 1 of the whole blur walked together (two rows or more): column x + 1's walk
 // runs one row behind and takes column x's means from a register instead of reading them back.
-// `secondIsLast`: column x + 1 is the last column, its right neighbour itself.
-void SmoothColumnPair(Bgr* top, ptrdiff_t s, int h, bool secondIsLast) {
+// `secondIsLast`: column x + 1 is the last column, its right neighbour itself. Step i (0..h) reads
+// rows i and i + 1 of columns x..x + 2 and writes row i of column x and row i - 1 of columns x + 1
+// and x + 2; step h writes the last row of those two.
+class ColumnPairWalk {
+  public:
+    ColumnPairWalk() = default;
+    ColumnPairWalk(Bgr* top, ptrdiff_t s, int h, bool secondIsLast)
+        : top_(top), s_(s), h_(h), secondIsLast_(secondIsLast) {}
+
+    void step(int i) {
+        Bgr* row = top_ + i * s_;
+        if (i == 0) {
+            m0_ = _mm_srli_epi16(_mm_add_epi16(PairSum(row), PairSum(row + s_)), 2);
+            Store1(row, m0_);
+            return;
+        }
+        Bgr* above = row - s_;
+        if (i == h_) {
+            storeSecond(above + 1, m1_);
+            return;
+        }
+        if (i > 1 && i < h_ - 1 && !secondIsLast_) return Middle(row, s_, m0_, m1_);
+        const __m128i m0Above = m0_;
+        if (i < h_ - 1)
+            m0_ = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(m0_, m0_), PairSum(row + s_)), 2);
+        Store1(row, m0_);
+        // Column x + 1 at row i - 1: its left pixels are column x's means of rows i - 1 and i,
+        // its right ones the untouched column x + 2.
+        const __m128i right = secondIsLast_ ? m0_ : Load(row + 2);
+        if (i == 1) {
+            const __m128i rightAbove = secondIsLast_ ? m0Above : Load(above + 2);
+            m1_ = _mm_srli_epi16(
+                _mm_add_epi16(_mm_add_epi16(m0Above, m0_), _mm_add_epi16(rightAbove, right)), 2);
+        } else {
+            m1_ = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(m1_, m1_), _mm_add_epi16(m0_, right)),
+                                 2);
+        }
+        storeSecond(above + 1, m1_);
+    }
+
+    // Step i of a pair with a right neighbour, 1 < i < h - 1: the walk's steady state.
+    static void Middle(Bgr* row, ptrdiff_t s, __m128i& m0, __m128i& m1) {
+        m0 = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(m0, m0), PairSum(row + s)), 2);
+        Store1(row, m0);
+        m1 = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(m1, m1), _mm_add_epi16(m0, Load(row + 2))),
+                            2);
+        uint64_t v = Packed(m1);
+        v |= v << 24;
+        std::memcpy(static_cast<void*>(row - s + 1), &v, 6);
+    }
+
+    __m128i& m0() { return m0_; }
+    __m128i& m1() { return m1_; }
+
+  private:
     static_assert(PixelGrid::kSpareColumns >= 2, "8-byte loads reach two pixels past the width");
-    const auto load = [](const Bgr* p) {
+    static __m128i Load(const Bgr* p) {
         return _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)),
                                  _mm_setzero_si128());
-    };
-    const auto pairSum = [&](const Bgr* p) {
-        const __m128i v = load(p);
+    }
+    static __m128i PairSum(const Bgr* p) {
+        const __m128i v = Load(p);
         return _mm_add_epi16(v, _mm_srli_si128(v, 6));
-    };
-    const auto packed = [](__m128i m) {
+    }
+    static uint32_t Packed(__m128i m) {
         return static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_packus_epi16(m, m))) & 0xFFFFFFu;
-    };
-    const auto store1 = [&](Bgr* p, __m128i m) {
-        const uint32_t v = packed(m);
+    }
+    static void Store1(Bgr* p, __m128i m) {
+        const uint32_t v = Packed(m);
         std::memcpy(static_cast<void*>(p), &v, 3);
-    };
-    const auto storeSecond = [&](Bgr* p, __m128i m) {
-        uint64_t v = packed(m);
-        if (secondIsLast) {
+    }
+    void storeSecond(Bgr* p, __m128i m) const {
+        uint64_t v = Packed(m);
+        if (secondIsLast_) {
             std::memcpy(static_cast<void*>(p), &v, 3);
         } else {
             v |= v << 24;
             std::memcpy(static_cast<void*>(p), &v, 6);
         }
-    };
-
-    __m128i m0 = _mm_srli_epi16(_mm_add_epi16(pairSum(top), pairSum(top + s)), 2);
-    store1(top, m0);
-    __m128i m1 = _mm_setzero_si128();
-    Bgr* above = top;  // row i - 1 at column x
-    for (int i = 1; i < h; ++i) {
-        Bgr* row = above + s;
-        const __m128i m0Above = m0;
-        if (i < h - 1)
-            m0 = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(m0, m0), pairSum(row + s)), 2);
-        store1(row, m0);
-        // Column x + 1 at row i - 1: its left pixels are column x's means of rows i - 1 and i,
-        // its right ones the untouched column x + 2.
-        const __m128i right = secondIsLast ? m0 : load(row + 2);
-        if (i == 1) {
-            const __m128i rightAbove = secondIsLast ? m0Above : load(above + 2);
-            m1 = _mm_srli_epi16(
-                _mm_add_epi16(_mm_add_epi16(m0Above, m0), _mm_add_epi16(rightAbove, right)), 2);
-        } else {
-            m1 = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(m1, m1), _mm_add_epi16(m0, right)), 2);
-        }
-        storeSecond(above + 1, m1);
-        above = row;
     }
-    storeSecond(above + 1, m1);
+
+    Bgr* top_ = nullptr;
+    ptrdiff_t s_ = 0;
+    int h_ = 0;
+    bool secondIsLast_ = false;
+    __m128i m0_ = _mm_setzero_si128();
+    __m128i m1_ = _mm_setzero_si128();
+};
+
+// Every column pair, kPairs at a time. Pair x + 2 reads what pair x writes two rows further
+// down, so within a group each pair runs kLag rows behind the one on its left: the result is that
+// of walking the pairs one after the other, while the group's walks overlap in time and share the
+// rows they bring into the cache.
+void SmoothColumnPairs(PixelGrid& image) {
+    constexpr int kPairs = 32;
+    constexpr int kLag = 4;  // rows; 2 would do, 4 keeps each read clear of the stores just made
+    const int w = image.width(), h = image.height();
+    const ptrdiff_t s = image.stride();
+    ColumnPairWalk walks[kPairs];
+    for (int x = 0; x + 1 < w; x += 2 * kPairs) {
+        const int n = std::min(kPairs, (w - x) / 2);
+        for (int k = 0; k < n; ++k) {
+            const int column = x + 2 * k;
+            walks[k] = ColumnPairWalk(image.row(0) + column, s, h, column + 2 == w);
+        }
+        const auto stepAll = [&](int t) {
+            for (int k = std::max(0, (t - h + kLag - 1) / kLag); k < n && t - kLag * k >= 0; ++k)
+                walks[k].step(t - kLag * k);
+        };
+        // Steps where every pair of the group is in its steady state run without the tests.
+        const int steadyFrom = 2 + kLag * (n - 1);
+        const int steadyTo = x + 2 * n == w ? steadyFrom - 1 : h - 2;
+        int t = 0;
+        for (; t < steadyFrom; ++t) stepAll(t);
+        for (; t <= steadyTo; ++t) {
+            Bgr* row = image.row(t) + x;
+            // The rows ahead are a stride apart, no stream the hardware prefetcher follows.
+            const char* ahead =
+                reinterpret_cast<const char*>(image.row(std::min(t + 8, h - 1)) + x);
+            for (int b = 0; b < 6 * kPairs + 8; b += 64) _mm_prefetch(ahead + b, _MM_HINT_T0);
+            for (int k = 0; k < n; ++k, row += 2 - kLag * s)
+                ColumnPairWalk::Middle(row, s, walks[k].m0(), walks[k].m1());
+        }
+        for (; t <= h + kLag * (n - 1); ++t) stepAll(t);
+    }
 }
 #else
 class ColumnMean {
@@ -187,7 +260,8 @@ void SmoothAll(PixelGrid& image) {
     const ptrdiff_t s = image.stride();
     int x = 0;
 #if defined(__SSE2__) && !defined(TESSELLA_NO_SIMD)
-    for (; x + 1 < w; x += 2) SmoothColumnPair(image.row(0) + x, s, h, x + 2 == w);
+    SmoothColumnPairs(image);
+    x = w - w % 2;
 #endif
     for (; x < w; ++x) {
         const bool single = x + 1 == w;

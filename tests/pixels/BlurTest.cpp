@@ -127,15 +127,25 @@ TEST(BlurTest, EmptyPicturesAreLeftAloneAndUnknownButtonsRefused) {
 
 // The whole blur on larger noisy pictures, against its rule followed literally: for each column
 // left to right and each row top down, the four pixels of the block (limited to the picture)
-// replaced by their mean per channel.
+// replaced by their mean per channel. Widths past 64 columns, with few and many rows, cross the
+// groups of columns that the blur walks together.
 TEST(BlurTest, WholeFollowsTheBlockRuleOnNoisyPictures) {
     uint32_t seed = 12345;
     auto noise = [&seed] {
         seed = seed * 1103515245u + 12345u;
         return static_cast<uint8_t>(seed >> 16);
     };
-    for (const auto& [w, h] :
-         {std::pair{1, 7}, {7, 1}, {2, 2}, {5, 3}, {6, 9}, {13, 11}, {64, 40}}) {
+    for (const auto& [w, h] : {std::pair{1, 7},
+                               {7, 1},
+                               {2, 2},
+                               {5, 3},
+                               {6, 9},
+                               {13, 11},
+                               {64, 40},
+                               {97, 2},
+                               {100, 3},
+                               {67, 70},
+                               {131, 300}}) {
         PixelGrid picture(w, h);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) picture.at(x, y) = {noise(), noise(), noise()};
