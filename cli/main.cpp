@@ -72,14 +72,18 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& t
 
 // Commands on pictures need no display: a plain core application, with the resolution a new
 // picture gets under the offscreen platform (96 dpi), starts in a fraction of the time. Pages,
-// printing and metafiles (whose text needs fonts) take the GUI application.
+// printing and metafiles (whose text needs fonts) take the GUI application; the program's own
+// options (--version, --help) need none.
 bool NeedsGuiApplication(int argc, char** argv) {
-    if (argc < 2) return false;
-    const QByteArray name = argv[1];
+    int first = 1;  // the command's name, after the program's options
+    while (first < argc && argv[first][0] == '-' && QByteArray(argv[first]) != "--") ++first;
+    if (first < argc && QByteArray(argv[first]) == "--") ++first;
+    if (first >= argc) return false;
+    const QByteArray name = argv[first];
     if (name != "info" && name != "convert" && name != "op" && name != "extract" &&
         name != "export")
         return true;
-    for (int i = 2; i < argc; ++i)
+    for (int i = first + 1; i < argc; ++i)
         if (QByteArray(argv[i]).toLower().endsWith(".emf")) return true;
     return false;
 }
