@@ -1,6 +1,6 @@
 // The page's flow as a person walks through it: what the preview shows after an extraction,
-// wide sources, stopping a long run, the width question's close box, the properties of a large
-// element and a source folder that disappears.
+// wide sources in a multi-add, stopping a long run, the width question's close box, the properties
+// of a large element and a source folder that disappears.
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -124,24 +124,6 @@ TEST_F(PageFlow, AMultiAddAsksBeforeCuttingAWideSource) {
         EXPECT_EQ(pagePixel(r.fourth.x(), r.fourth.y()), Colour(4));
         page.modified = false;
     }
-}
-
-TEST_F(PageFlow, SingleAddsThatFitA256PageWarnOfNothing) {
-    source("rouge.bmp", Solid(64, 64, Qt::red));
-    showSources(1);
-    QTimer::singleShot(0, widthDialog, [d = widthDialog] {
-        d->width256Radio->setChecked(true);
-        d->closeButton->click();
-    });
-    prompts.expectFile(path("page.tga"));
-    window->newPageAction->trigger();
-    clickSource("rouge.bmp");
-    // Four fill the first row of 256, the fifth starts the second: no question at all.
-    for (int n = 1; n <= 5; ++n) window->addButton->click();
-    EXPECT_TRUE(prompts.shown().empty());
-    EXPECT_EQ(QSize(page.pageWidth, page.pageHeight), QSize(256, 128));
-    EXPECT_EQ(pagePixel(192, 0), QColor(Qt::red));
-    EXPECT_EQ(pagePixel(0, 64), QColor(Qt::red));
 }
 
 // A PNG page with its atlas data: rouge.bmp red at (0, 0), bleu.bmp blue at (64, 0).
