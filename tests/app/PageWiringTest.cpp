@@ -63,9 +63,11 @@ TEST_F(PageWiring, AddingTheClickedSourceGrowsThePageAndNewOrOpenAskOnlyThen) {
     window->applyZoom();
     window->addButton->click();
     EXPECT_EQ(window->pageView->size(), QSize(384, 128));
-    // A touched page: the question, answered Oui, then the file opens untouched.
+    // A touched page: the question, answered Oui, then the file opens untouched. Enter on it
+    // would keep the page.
     prompts.expectMessage(MessageKind::Confirmation, abandon, Answer::Yes);
     openPage(path("gris.bmp"));
+    EXPECT_EQ(prompts.shown().at(0).defaultAnswer, Answer::No);
     EXPECT_FALSE(page.modified);
     // Neither the page just opened nor the one just made asks again (the script refuses any
     // question).

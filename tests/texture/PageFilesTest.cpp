@@ -210,10 +210,11 @@ TEST_F(Files, SavingAPageOpenedFromABmpWritesATgaBesideIt) {
     ASSERT_TRUE(files().save());  // now an ordinary save, without a dialog
 }
 
-TEST_F(Files, APageTooLargeForATgaHeaderIsRefusedBeforeAnyFileIsTouched) {
+TEST_F(Files, AFailedSaveTouchesNoFileAndKeepsThePageModified) {
     newPage(512);
     const QString name = page.textureFileName;
     WriteFile(name, "old");
+    // Too large for a TGA header: refused before any file is touched.
     page.pageBitmap = PageBitmap::filled(65536, 2, tessella::platform::kWhite);
     page.modified = true;
     EXPECT_THROW(files().save(), TessellaError);
@@ -222,12 +223,9 @@ TEST_F(Files, APageTooLargeForATgaHeaderIsRefusedBeforeAnyFileIsTouched) {
     page.pageBitmap = PageBitmap::filled(2, 65536, tessella::platform::kWhite);
     EXPECT_THROW(files().savePageAsTga(name), TessellaError);
     EXPECT_EQ(ReadFile(name), QByteArray("old"));
-}
-
-TEST_F(Files, AFailedWriteKeepsThePageModified) {
-    newPage(512);
+    // A folder that is not there.
+    page.pageBitmap = PageBitmap::filled(2, 2, tessella::platform::kWhite);
     page.textureFileName = path(QStringLiteral("absent/page.tga"));
-    page.modified = true;
     EXPECT_THROW(files().save(), TessellaError);
     EXPECT_TRUE(page.modified);
 }
