@@ -83,6 +83,7 @@ TEST_F(EditorWindow, EscapeNeitherClosesNorAsks) {
     const texture::EditResult result = editor->edit(request);
     EXPECT_TRUE(prompts.shown().empty());
     EXPECT_EQ(result.result, EditorResult::SaveAsked);
+    EXPECT_TRUE(result.modified);
     EXPECT_EQ(result.picture.pixelColor(1, 0), kNegativeOfRampPixel);
 }
 

@@ -142,7 +142,7 @@ TEST_F(Zones, AFixedZoneMovesWithThePointerAndStopsAtTheViewsEdge) {
 TEST_F(Zones, AnEmptyZoneCopiesNothingAndAZoneFromAWiderElementIsCutDown) {
     open(Ramp(64, 64));
     setZoom(3);
-    clipboard.setImage(Filled(2, 2, Qt::red));
+    clipboard.setImage(Solid(2, 2, Qt::red));
     editor->zoneAction->trigger();
     drag({7, 7}, {{8, 8}}, {8, 8});  // inside one element pixel
     EXPECT_NE(editor->zones().state(), editor::ZoneState::Fixed);
@@ -166,9 +166,9 @@ TEST_F(Zones, APasteFloatsUnderThePointerAndIsDrawnInAtTheLeftRelease) {
     setZoom(2);
     editor->negativeButton->click();
     const QImage negative = editor->picture();
-    clipboard.setImage(Filled(4, 4, Qt::red));
-    editor->zones().copyElement();              // enables the paste items...
-    clipboard.setImage(Filled(4, 4, Qt::red));  // ...while the clipboard holds the red square
+    clipboard.setImage(Solid(4, 4, Qt::red));
+    editor->zones().copyElement();             // enables the paste items...
+    clipboard.setImage(Solid(4, 4, Qt::red));  // ...while the clipboard holds the red square
 
     editor->pasteIntoAction->trigger();
     EXPECT_EQ(editor->zones().state(), editor::ZoneState::PasteFloating);
@@ -203,7 +203,7 @@ TEST_F(Zones, AGivenUpPasteKeepsTheUndoCopyOfTheOperationBefore) {
     open(element);
     editor->negativeButton->click();
     const QImage negative = editor->picture();
-    clipboard.setImage(Filled(4, 4, Qt::red));
+    clipboard.setImage(Solid(4, 4, Qt::red));
     editor->zones().pasteIntoPicture();
 
     // A right click discards the floating picture.
@@ -259,7 +259,7 @@ TEST_F(Zones, EachStepOfThePointerLeadsToOneZoneState) {
     using editor::ZoneState;
     open(Ramp(32, 32));
     setZoom(1);
-    clipboard.picture = Filled(2, 2, Qt::black);
+    clipboard.picture = Solid(2, 2, Qt::black);
     auto expectState = [&](const char* step, ZoneState state) {
         SCOPED_TRACE(step);
         EXPECT_EQ(editor->zones().state(), state);

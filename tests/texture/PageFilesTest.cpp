@@ -67,9 +67,7 @@ TEST_F(Files, NewPageIsMagentaFramedInWhiteAndSavesAs12306Bytes) {
     page.modified = true;
     ASSERT_TRUE(files().save());
     const QByteArray bytes = ReadFile(page.textureFileName);
-    ASSERT_EQ(bytes.size(), 12306);
-    EXPECT_EQ(bytes.left(18).toHex(' '),
-              QByteArray("00 00 02 00 00 00 01 18 00 00 00 00 40 00 40 00 18 20"));
+    ASSERT_EQ(bytes.size(), 12306);  // the header is the TGA writer's test
     EXPECT_EQ(bytes.mid(18, 3).toHex(), QByteArray("ffffff"));           // (0, 0) white
     EXPECT_EQ(bytes.mid(18 + 3 * 65, 3).toHex(), QByteArray("ff00ff"));  // (1, 1) magenta
     EXPECT_FALSE(page.modified);
