@@ -195,12 +195,8 @@ TEST_F(PageFlow, ArreterEndsAnExtractionAndKeepsTheFilesWritten) {
     };
     extract();
     EXPECT_TRUE(enabledDuringRun);
-    for (int n = 1; n <= 3; ++n) {
-        EXPECT_TRUE(extracted(n)) << n;
-        const QImage element(path(QStringLiteral("mur%1.bmp").arg(n, 3, 10, QChar('0'))), "BMP");
-        EXPECT_EQ(element.size(), QSize(64, 64));
-        EXPECT_EQ(element.pixelColor(63, 63), Colour(n));
-    }
+    // What each file holds is the page files' own test.
+    for (int n = 1; n <= 3; ++n) EXPECT_TRUE(extracted(n)) << n;
     EXPECT_FALSE(extracted(4));
     EXPECT_FALSE(window->stopButton->isEnabled());
     EXPECT_EQ(window->progressBar->value(), 0);
