@@ -35,6 +35,11 @@ inline QImage Ramp(int w, int h) {
     return picture;
 }
 
+// A solid picture, white unless told otherwise.
+inline QImage Filled(int w, int h, QColor colour = Qt::white) {
+    return Solid(w, h, colour);
+}
+
 // What the core operation makes of picture.
 inline QImage CoreResult(QImage picture, const std::function<void(pixels::WorkingPicture&)>& op) {
     pixels::WorkingPicture work;
