@@ -63,9 +63,11 @@ TEST_F(PageWiring, AddingTheClickedSourceGrowsThePageAndNewOrOpenAskOnlyThen) {
     window->applyZoom();
     window->addButton->click();
     EXPECT_EQ(window->pageView->size(), QSize(384, 128));
-    // A touched page: the question, answered Oui, then the file opens untouched.
+    // A touched page: the question, answered Oui, then the file opens untouched. Enter on it
+    // would keep the page.
     prompts.expectMessage(MessageKind::Confirmation, abandon, Answer::Yes);
     openPage(path("gris.bmp"));
+    EXPECT_EQ(prompts.shown().at(0).defaultAnswer, Answer::No);
     EXPECT_FALSE(page.modified);
     // Neither the page just opened nor the one just made asks again (the script refuses any
     // question).
@@ -104,12 +106,10 @@ TEST_F(PageWiring, ReplaceMovesByUpDownsThenValidates) {
     EXPECT_EQ(window->replaceXCoarseArrows->position(), 17);
     EXPECT_EQ(window->replaceYCoarseArrows->position(), -17);
     EXPECT_EQ(window->pageView->maskRect(), QRect(17, 17, 64, 64));
+    // The copy's edges are the mask's own test: here the page and the view take it.
     window->validateButton->click();
     EXPECT_FALSE(window->pageView->maskVisible());
     EXPECT_EQ(pagePixel(17, 17), QColor(Qt::blue));
-    EXPECT_EQ(pagePixel(80, 80), QColor(Qt::blue));
-    EXPECT_EQ(pagePixel(16, 16), QColor(Qt::green));
-    EXPECT_EQ(pagePixel(81, 81), QColor(Qt::green));
     EXPECT_EQ(viewPixel(80, 80), QColor(Qt::blue));
     EXPECT_TRUE(prompts.scriptDone());
 }

@@ -16,8 +16,6 @@ QString ReadName(QWidget* w) {
 }
 
 TEST_F(ScreenReader, TheTitleNamesThePageAndMarksItModified) {
-    const QString abandon = QString::fromUtf8(
-        "La texture a été modifiée !\n\rVOULEZ-VOUS VRAIMENT L'ABANDONNER SANS SAUVER ?");
     EXPECT_EQ(window->windowTitle(), "TESSELLA");
     source("rouge.bmp", Solid(64, 64, Qt::red));
     showSources(1);
@@ -26,11 +24,6 @@ TEST_F(ScreenReader, TheTitleNamesThePageAndMarksItModified) {
     clickSource("rouge.bmp");
     window->addButton->click();
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("mur.tga* — TESSELLA"));
-    // "Nouvelle" over the modified page: Enter keeps it.
-    prompts.expectMessage(MessageKind::Confirmation, abandon, Answer::No);
-    window->newPageAction->trigger();
-    ASSERT_FALSE(prompts.shown().empty());
-    EXPECT_EQ(prompts.shown().back().defaultAnswer, Answer::No);
     window->savePageAction->trigger();
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("mur.tga — TESSELLA"));
     prompts.expectFile(path("autre"));

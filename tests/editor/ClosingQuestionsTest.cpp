@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -84,14 +83,14 @@ TEST_F(EditorWindow, EscapeNeitherClosesNorAsks) {
     const texture::EditResult result = editor->edit(request);
     EXPECT_TRUE(prompts.shown().empty());
     EXPECT_EQ(result.result, EditorResult::SaveAsked);
+    EXPECT_TRUE(result.modified);
     EXPECT_EQ(result.picture.pixelColor(1, 0), kNegativeOfRampPixel);
 }
 
 // The editor handed a source by the main window's flow, which writes what comes back.
 class EditorFlow : public EditorWindow {
   protected:
-    EditorFlow() { previewSource(); }
-    void previewSource() {
+    EditorFlow() {
         page.sourceFileName = folder.filePath("mur.bmp");
         page.sourcePicture = Ramp(8, 8);
     }
@@ -125,38 +124,4 @@ TEST_F(EditorFlow, NonToSauvegardeAsksAndAnnulerGoesBackToTheEdit) {
     EXPECT_TRUE(editSource().isEmpty());
     EXPECT_TRUE(prompts.scriptDone());
     EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
-}
-
-TEST_F(EditorFlow, ACancelledOrFailedSaveGoesBackToTheEditToBeSavedElsewhere) {
-    const struct {
-        const char* name;
-        std::optional<QString> firstFile;  // the save dialog's first answer
-        bool fails;
-    } rows[] = {
-        {"save dialog cancelled", std::nullopt, false},
-        {"unwritable folder", folder.filePath("absent/elt.bmp"), true},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        previewSource();
-        const QString good = folder.filePath(QString("elt-%1.bmp").arg(row.fails));
-        onEachShowing({[&] {
-                           editor->negativeButton->click();
-                           prompts
-                               .expectMessage(MessageKind::Confirmation, "Sauvegarde", Answer::Yes)
-                               .expectFile(row.firstFile);
-                           if (row.fails) prompts.expectMessage(MessageKind::Error, QString());
-                           editor->closeAndSaveAction->trigger();
-                       },
-                       [&] {
-                           expectEditKept();
-                           // "Oui" to the editor's own question: no second "Sauvegarde".
-                           prompts.expectMessage(MessageKind::Confirmation, kUnsaved, Answer::Yes)
-                               .expectFile(good);
-                           editor->close();
-                       }});
-        EXPECT_EQ(editSource(), good);
-        EXPECT_TRUE(prompts.scriptDone());
-        EXPECT_EQ(QImage(good).pixelColor(1, 0), kNegativeOfRampPixel);
-    }
 }

@@ -30,11 +30,18 @@ QImage Diagonal() {
     return picture;
 }
 
-TEST_F(EditorWindow, TheTiledPreviewFollowsEveryKindOfChange) {
-    QTemporaryDir folder;
-    const QString file = folder.filePath("source.bmp");
-    ASSERT_TRUE(Ramp(12, 10).save(file, "BMP"));
-    open(Diagonal(), file);
+// The preview shows the element and its seam figure.
+void ExpectFollowed(TiledPreview* preview, const QImage& p, const char* step) {
+    SCOPED_TRACE(step);
+    EXPECT_EQ(preview->picture(), p);
+    EXPECT_EQ(preview->seamLabel->text(),
+              "Raccord : " + editor::SeamFigureText(editor::SeamFigure(
+                                 p.constBits(), p.bytesPerLine(), p.width(), p.height())));
+}
+
+// Every step of the history is followed in the history's own test below.
+TEST_F(EditorWindow, TheTiledPreviewFollowsAStrokeUnderWayAndCatchesUpWhenShown) {
+    open(Diagonal());
     TiledPreview* preview = editor->tiledPreview();
     EXPECT_FALSE(preview->isVisible());
     editor->tiledPreviewAction->trigger();
@@ -47,40 +54,15 @@ TEST_F(EditorWindow, TheTiledPreviewFollowsEveryKindOfChange) {
     editor->tiledPreviewButton->click();
     ASSERT_TRUE(preview->isVisible());
 
-    auto followed = [&](const char* step) {
-        SCOPED_TRACE(step);
-        EXPECT_EQ(preview->picture(), editor->picture());
-        const QImage& p = editor->picture();
-        EXPECT_EQ(preview->seamLabel->text(),
-                  "Raccord : " + editor::SeamFigureText(editor::SeamFigure(
-                                     p.constBits(), p.bytesPerLine(), p.width(), p.height())));
-    };
-    editor->negativeButton->click();
-    followed("operation");
     editor->keepUndoCopy();
     editor->drawOnPicture([](QImage& p) { p.setPixelColor(1, 1, Qt::red); });
-    followed("stroke, under way");
+    ExpectFollowed(preview, editor->picture(), "stroke, under way");
     editor->pictureDrawn();
-    followed("stroke");
-    editor->undoAction->trigger();
-    followed("undo");
-    editor->redoAction->trigger();
-    followed("redo");
-    editor->reloadButton->click();
-    EXPECT_EQ(editor->picture(), Ramp(12, 10));
-    followed("reload");
-    editor->offsetHalfButton->click();
-    followed("offset");
-    editor->takeTexture(Ramp(9, 7), file);
-    followed("catalogue texture");
-    QGuiApplication::clipboard()->setImage(Ramp(5, 4));
-    editor->zones().pasteAsNewPicture();
-    followed("paste");
     // A hidden preview keeps the picture for its next showing.
     preview->close();
     editor->mirrorButton->click();
     editor->tiledPreviewAction->trigger();
-    followed("shown again");
+    ExpectFollowed(preview, editor->picture(), "shown again");
 
     // The zoom and the outline of one tile.
     preview->zoomSpin->setValue(4);
@@ -185,6 +167,7 @@ TEST_F(EditorWindow, EachStepIsUndoneAndRedoneInTurnAndANewStepClearsRedo) {
     EXPECT_TRUE(editor->editMenu->actions().contains(editor->undoAction));
     EXPECT_TRUE(editor->editMenu->actions().contains(editor->redoAction));
     EXPECT_FALSE(editor->undoAction->isEnabled());
+    editor->tiledPreviewAction->trigger();  // which follows every step
 
     std::vector<QImage> seen = {editor->picture()};
     const std::pair<const char*, std::function<void()>> steps[] = {
@@ -224,6 +207,7 @@ TEST_F(EditorWindow, EachStepIsUndoneAndRedoneInTurnAndANewStepClearsRedo) {
         step();
         EXPECT_NE(editor->picture(), seen.back());
         seen.push_back(editor->picture());
+        ExpectFollowed(editor->tiledPreview(), seen.back(), name);
         EXPECT_TRUE(editor->undoButton->isEnabled());
         EXPECT_FALSE(editor->redoAction->isEnabled());
     }
@@ -231,6 +215,7 @@ TEST_F(EditorWindow, EachStepIsUndoneAndRedoneInTurnAndANewStepClearsRedo) {
     for (size_t i = seen.size() - 1; i > 0; --i) {
         editor->undoAction->trigger();
         EXPECT_EQ(editor->picture(), seen[i - 1]) << i;
+        ExpectFollowed(editor->tiledPreview(), seen[i - 1], "undo");
         EXPECT_TRUE(editor->redoAction->isEnabled());
     }
     EXPECT_FALSE(editor->undoAction->isEnabled());
@@ -239,6 +224,7 @@ TEST_F(EditorWindow, EachStepIsUndoneAndRedoneInTurnAndANewStepClearsRedo) {
     for (size_t i = 1; i < seen.size(); ++i) {
         editor->redoAction->trigger();
         EXPECT_EQ(editor->picture(), seen[i]) << i;
+        ExpectFollowed(editor->tiledPreview(), seen[i], "redo");
     }
     EXPECT_TRUE(editor->modified());
     // "Défaire" goes back one step too; a new step then leaves nothing to redo.

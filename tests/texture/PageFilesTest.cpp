@@ -67,9 +67,7 @@ TEST_F(Files, NewPageIsMagentaFramedInWhiteAndSavesAs12306Bytes) {
     page.modified = true;
     ASSERT_TRUE(files().save());
     const QByteArray bytes = ReadFile(page.textureFileName);
-    ASSERT_EQ(bytes.size(), 12306);
-    EXPECT_EQ(bytes.left(18).toHex(' '),
-              QByteArray("00 00 02 00 00 00 01 18 00 00 00 00 40 00 40 00 18 20"));
+    ASSERT_EQ(bytes.size(), 12306);  // the header is the TGA writer's test
     EXPECT_EQ(bytes.mid(18, 3).toHex(), QByteArray("ffffff"));           // (0, 0) white
     EXPECT_EQ(bytes.mid(18 + 3 * 65, 3).toHex(), QByteArray("ff00ff"));  // (1, 1) magenta
     EXPECT_FALSE(page.modified);
@@ -210,10 +208,11 @@ TEST_F(Files, SavingAPageOpenedFromABmpWritesATgaBesideIt) {
     ASSERT_TRUE(files().save());  // now an ordinary save, without a dialog
 }
 
-TEST_F(Files, APageTooLargeForATgaHeaderIsRefusedBeforeAnyFileIsTouched) {
+TEST_F(Files, AFailedSaveTouchesNoFileAndKeepsThePageModified) {
     newPage(512);
     const QString name = page.textureFileName;
     WriteFile(name, "old");
+    // Too large for a TGA header: refused before any file is touched.
     page.pageBitmap = PageBitmap::filled(65536, 2, tessella::platform::kWhite);
     page.modified = true;
     EXPECT_THROW(files().save(), TessellaError);
@@ -222,12 +221,9 @@ TEST_F(Files, APageTooLargeForATgaHeaderIsRefusedBeforeAnyFileIsTouched) {
     page.pageBitmap = PageBitmap::filled(2, 65536, tessella::platform::kWhite);
     EXPECT_THROW(files().savePageAsTga(name), TessellaError);
     EXPECT_EQ(ReadFile(name), QByteArray("old"));
-}
-
-TEST_F(Files, AFailedWriteKeepsThePageModified) {
-    newPage(512);
+    // A folder that is not there.
+    page.pageBitmap = PageBitmap::filled(2, 2, tessella::platform::kWhite);
     page.textureFileName = path(QStringLiteral("absent/page.tga"));
-    page.modified = true;
     EXPECT_THROW(files().save(), TessellaError);
     EXPECT_TRUE(page.modified);
 }

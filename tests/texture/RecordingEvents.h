@@ -20,8 +20,7 @@ class RecordingEvents final : public texture::PageEvents {
     void setProgressMaximum(int maximum) override { progressMaximum = maximum; }
     void setProgress(int position) override { progress.push_back(position); }
     void setSourceCaption(const QString& caption) override { sourceCaption = caption; }
-    void showSource(const QImage& picture, QSize box, bool stretch) override {
-        sourcePicture = picture;
+    void showSource(const QImage&, QSize box, bool stretch) override {
         sourceBox = box;
         sourceStretched = stretch;
     }
@@ -50,7 +49,6 @@ class RecordingEvents final : public texture::PageEvents {
     int progressMaximum = -1;
     std::vector<int> progress;
     QString sourceCaption;
-    QImage sourcePicture;
     QSize sourceBox;
     bool sourceStretched = false;
     std::map<texture::PageCommand, bool> enabled;
