@@ -9,9 +9,11 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QToolButton>
 #include <functional>
 #include <memory>
 
@@ -27,10 +29,12 @@
 #include "platform/Pacer.h"
 #include "texture/TexturePage.h"
 #include "ui/app/AppContext.h"
+#include "ui/editor/DrawingTools.h"
 #include "ui/editor/EditorOperations.h"
 #include "ui/editor/EditorView.h"
 #include "ui/editor/ElementEditor.h"
 #include "ui/editor/TiledPreview.h"
+#include "ui/widgets/ImageBox.h"
 #include "ui/widgets/StepArrows.h"
 
 namespace {
@@ -216,6 +220,26 @@ void NegativeWithPreviewInEditor(benchmark::State& state) {
         shown.editor->tiledPreview()->repaint();
     }
 }
+// One step of a pencil stroke (the mouse moved with the button held), the preview open: the
+// pixel painted into the shown picture and the view painted.
+void PencilStepInEditor(benchmark::State& state) {
+    ShownEditor shown;
+    shown.editor->showTiledPreview();
+    shown.editor->drawingTools()->toolButtons[int(tessella::drawing::DrawingTool::Pencil)]->click();
+    QWidget* view = shown.editor->viewArea().view;
+    const auto send = [view](QEvent::Type type, QPoint at, Qt::MouseButton button) {
+        QMouseEvent event(type, at, view->mapToGlobal(at), button, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &event);
+    };
+    send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+    shown.settle();
+    int x = 10;
+    for (auto _ : state) {
+        x = x < 400 ? x + 1 : 10;
+        send(QEvent::MouseMove, {x, 10}, Qt::NoButton);
+        shown.settle();
+    }
+}
 // Undo and redo in turn, so that there is always a step to take.
 void UndoRedoInEditor(benchmark::State& state) {
     ShownEditor shown;
@@ -307,6 +331,7 @@ BENCHMARK(ColourAdjustmentInEditor)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(NegativeWithPreviewInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BlurStepInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(PencilStepInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(UndoRedoInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(ResizeInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(CoreRotate)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);

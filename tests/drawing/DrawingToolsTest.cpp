@@ -13,6 +13,7 @@
 #include "tests/support/UnnamedControls.h"
 #include "ui/catalogue/CatalogueWindow.h"
 #include "ui/editor/DrawingTools.h"
+#include "ui/editor/TiledPreview.h"
 #include "ui/widgets/StepArrows.h"
 
 using namespace tessella;
@@ -60,11 +61,21 @@ TEST_F(Drawing, ThePencilSetsPixelsOnlyInsideThePicture) {
     tools->toolButtons[int(DrawingTool::Pencil)]->click();
     EXPECT_EQ(editor->viewArea().view->cursor().shape(),
               context.cursors.cursor(widgets::ToolCursor::Pencil).shape());
-    drag({2, 2}, {{4, 2}, {6, 4}}, {40, 2});  // released past the right edge
+    editor->tiledPreview()->show();
+    press({2, 2});
+    move({4, 2}, Qt::LeftButton);
+    // Each step paints into the shown picture itself, which the view and the preview let go
+    // of meanwhile: no copy of the whole picture per step.
+    const uchar* shown = editor->picture().constBits();
+    move({6, 4}, Qt::LeftButton);
+    EXPECT_EQ(editor->picture().constBits(), shown);
+    release({40, 2});  // past the right edge
     QImage expected = Filled(8, 4);
     expected.setPixelColor(2, 1, Qt::black);
     expected.setPixelColor(3, 2, Qt::black);
     EXPECT_EQ(editor->picture(), expected);
+    EXPECT_EQ(editor->viewArea().view->picture(), expected);
+    EXPECT_EQ(editor->tiledPreview()->picture(), expected);
     EXPECT_EQ(working(), expected);
     EXPECT_TRUE(editor->undoButton->isEnabled());
 }

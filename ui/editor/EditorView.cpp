@@ -153,6 +153,10 @@ void EditorView::repaintPicture(const QImage& picture) {
     view->update();
 }
 
+void EditorView::releasePicture() {
+    view->releasePicture();
+}
+
 void EditorView::applyZoom() {
     const QImage& picture = view->picture();
     const QSize size = ZoomedSize(picture.width(), picture.height(), zoom_);

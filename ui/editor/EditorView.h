@@ -51,6 +51,8 @@ class EditorView final : public QObject {
     void showPicture(const QImage& picture);
     // Shows picture at its size as it stands (a drawing under way).
     void repaintPicture(const QImage& picture);
+    // Lets go of the picture until repaintPicture gives it back drawn on.
+    void releasePicture();
     // The view and the floating paste take the zoom's size.
     void applyZoom();
     // The editor window changed size.

@@ -575,8 +575,12 @@ void ElementEditor::keepUndoCopy() {
 }
 
 void ElementEditor::drawOnPicture(const std::function<void(QImage&)>& draw) {
+    // The view and the preview share the shown picture: holding on, they would make each pencil
+    // step copy the whole picture (24 MB for a large element) before it paints one pixel.
+    view_->releasePicture();
+    tiledPreview_->releasePicture();
+    platform::Guard(services_.prompts, [&] { draw(display_); });
     platform::Guard(services_.prompts, [&] {
-        draw(display_);
         view_->repaintPicture(display_);
         emit pictureShown(display_);
     });

@@ -162,6 +162,11 @@ void TiledPreview::dropHiddenPicture() {
     stale_ = true;
 }
 
+void TiledPreview::releasePicture() {
+    picture_ = QImage();
+    view->releasePicture();
+}
+
 void TiledPreview::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (stale_) refresh();

@@ -20,6 +20,8 @@ class TiledView final : public QWidget {
     explicit TiledView(QWidget* parent = nullptr);
 
     void setPicture(const QImage& picture);
+    // As ImageBox::releasePicture.
+    void releasePicture() { picture_ = QImage(); }
     void setZoom(int zoom);
     void setOutlined(bool outlined);
     int zoom() const { return zoom_; }
@@ -76,6 +78,8 @@ class TiledPreview final : public QDialog {
     void showPicture(const QImage& picture);
     // A hidden window lets go of its picture until showPicture gives it the next one.
     void dropHiddenPicture();
+    // Lets go of the picture, unpainted, until showPicture gives it back drawn on.
+    void releasePicture();
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -16,6 +16,9 @@ class ImageBox : public QWidget {
     const QImage& picture() const { return picture_; }
     // With auto-size on, the box takes the picture's size.
     void setPicture(const QImage& picture);
+    // Lets go of the picture, unpainted and unsized, until the next setPicture: its owner is
+    // about to paint into it, which a shared picture would first copy whole.
+    void releasePicture() { picture_ = QImage(); }
 
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool on);
