@@ -108,8 +108,7 @@ class ColumnPairWalk {
         }
         if (i > 1 && i < h_ - 1 && !secondIsLast_) return Middle(row, s_, m0_, m1_);
         const __m128i m0Above = m0_;
-        if (i < h_ - 1)
-            m0_ = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(m0_, m0_), PairSum(row + s_)), 2);
+        if (i < h_ - 1) m0_ = NextMean(m0_, PairSum(row + s_));
         Store1(row, m0_);
         // Column x + 1 at row i - 1: its left pixels are column x's means of rows i - 1 and i,
         // its right ones the untouched column x + 2.
@@ -119,18 +118,16 @@ class ColumnPairWalk {
             m1_ = _mm_srli_epi16(
                 _mm_add_epi16(_mm_add_epi16(m0Above, m0_), _mm_add_epi16(rightAbove, right)), 2);
         } else {
-            m1_ = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(m1_, m1_), _mm_add_epi16(m0_, right)),
-                                 2);
+            m1_ = NextMean(m1_, _mm_add_epi16(m0_, right));
         }
         storeSecond(above + 1, m1_);
     }
 
     // Step i of a pair with a right neighbour, 1 < i < h - 1: the walk's steady state.
     static void Middle(Bgr* row, ptrdiff_t s, __m128i& m0, __m128i& m1) {
-        m0 = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(m0, m0), PairSum(row + s)), 2);
+        m0 = NextMean(m0, PairSum(row + s));
         Store1(row, m0);
-        m1 = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(m1, m1), _mm_add_epi16(m0, Load(row + 2))),
-                            2);
+        m1 = NextMean(m1, _mm_add_epi16(m0, Load(row + 2)));
         uint64_t v = Packed(m1);
         v |= v << 24;
         std::memcpy(static_cast<void*>(row - s + 1), &v, 6);
@@ -148,6 +145,10 @@ class ColumnPairWalk {
     static __m128i PairSum(const Bgr* p) {
         const __m128i v = Load(p);
         return _mm_add_epi16(v, _mm_srli_si128(v, 6));
+    }
+    // A block whose upper half already holds mean m: (2m + the lower pixels' sum) div 4.
+    static __m128i NextMean(__m128i m, __m128i lowerSum) {
+        return _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(m, m), lowerSum), 2);
     }
     static uint32_t Packed(__m128i m) {
         return static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_packus_epi16(m, m))) & 0xFFFFFFu;
