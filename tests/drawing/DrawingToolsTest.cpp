@@ -175,6 +175,22 @@ TEST_F(Drawing, ClosingTheToolsWhileTheEditorStaysLeavesNoToolActive) {
     EXPECT_FALSE(editor->undoButton->isEnabled());
 }
 
+// A screen reader toggles a checkable button through its accessibility action, which checks
+// it without a click: the tool and the styles must follow all the same.
+TEST_F(Drawing, ToolsAndStylesChosenThroughTheirAccessibilityActions) {
+    open(Filled(8, 8));
+    ASSERT_TRUE(DoAccessibleAction(tools->toolButtons[int(DrawingTool::Rectangle)]));
+    EXPECT_EQ(tools->tool(), DrawingTool::Rectangle);
+    EXPECT_TRUE(tools->drawMode());
+    DoAccessibleAction(tools->penStyleButtons[1]);
+    EXPECT_EQ(tools->pen().style(), Qt::DashLine);
+    DoAccessibleAction(tools->brushStyleButtons[1]);
+    EXPECT_EQ(tools->brush().style(), Qt::NoBrush);
+    DoAccessibleAction(tools->noToolButton);
+    EXPECT_FALSE(tools->drawMode());
+    EXPECT_EQ(editor->viewArea().view->cursor().shape(), Qt::CrossCursor);
+}
+
 TEST_F(Drawing, ThePenWidthFollowsItsArrowsDownToZero) {
     tools->penWidthArrows->click(widgets::StepArrows::Button::Next);
     tools->penWidthArrows->click(widgets::StepArrows::Button::Next);

@@ -161,9 +161,10 @@ TEST_F(ColourWindow, DirectionCountsOnlyWithProgressiveCorrection) {
     EXPECT_FALSE(window->directionButtons[0]->isChecked());
     EXPECT_EQ(shown(0, 1).red(), 200);
 
-    // Left to right on 4 columns: red factors 1.25, 1.5, 1.75, 2.
+    // Left to right on 4 columns: red factors 1.25, 1.5, 1.75, 2. Chosen as a screen reader
+    // does, by toggling the button.
     window->progressiveCheck->setChecked(true);
-    window->directionButtons[0]->click();
+    DoAccessibleAction(window->directionButtons[0]);
     EXPECT_EQ(window->settings().direction, RgbDirection::LeftToRight);
     EXPECT_TRUE(window->directionButtons[0]->isChecked());
     for (int x = 0; x < 4; ++x) EXPECT_EQ(shown(x, 1).red(), 125 + 25 * x);
@@ -197,14 +198,14 @@ TEST_F(ColourWindow, BackgroundChoiceDecidesColourTextureAndModes) {
     EXPECT_EQ(window->settings().backgroundColour, ColourValue::fromRgb(255, 0, 0));
     EXPECT_FALSE(window->settings().emboss.colour);  // "Non" passes no colour
 
-    window->colouredRadio->click();
+    DoAccessibleAction(window->colouredRadio);  // as a screen reader chooses
     EXPECT_EQ(window->settings().emboss.colour, ColourValue::fromRgb(255, 0, 0));
     prompts.expectColour(ColourValue::fromRgb(0x12, 0x34, 0x56));
     window->otherColourButton->click();
     EXPECT_EQ(window->hexLabel->text(), "#123456");
     EXPECT_EQ(window->settings().emboss.colour, ColourValue::fromRgb(0x12, 0x34, 0x56));
 
-    window->strongInvertedEmbossRadio->click();
+    DoAccessibleAction(window->strongInvertedEmbossRadio);
     window->texturedRadio->click();
     EXPECT_TRUE(window->settings().emboss.textured);
     EXPECT_FALSE(window->settings().emboss.colour);

@@ -13,6 +13,14 @@
 
 namespace tessella::testing {
 
+bool DoAccessibleAction(QWidget* control) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    QAccessibleActionInterface* actions = face ? face->actionInterface() : nullptr;
+    if (!actions || actions->actionNames().isEmpty()) return false;
+    actions->doAction(actions->actionNames().first());
+    return true;
+}
+
 namespace {
 // A spin box's field and a scroll area's bars speak through the control that holds them.
 bool PartOfAnotherControl(const QWidget* w) {

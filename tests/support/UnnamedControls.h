@@ -13,4 +13,8 @@ namespace tessella::testing {
 // "ClassName objectName" joined by ", "; empty when every one has a name.
 std::string UnnamedControls(QWidget* root);
 
+// Triggers the first accessibility action of control, as a screen reader does (a checkable
+// button is toggled, not clicked); false when it offers none.
+bool DoAccessibleAction(QWidget* control);
+
 }  // namespace tessella::testing

@@ -24,6 +24,7 @@
 #include "platform/ProgramFolder.h"
 #include "texture/FileMasks.h"
 #include "ui/editor/ColourAdjustTexts.h"
+#include "ui/widgets/ButtonChoice.h"
 #include "ui/widgets/ImageBox.h"
 #include "ui/widgets/NumberLabel.h"
 #include "ui/widgets/QtPrompts.h"
@@ -334,14 +335,15 @@ void ColourAdjustWindow::connectControls() {
     connect(allChannelsBar, &QScrollBar::valueChanged, this, &ColourAdjustWindow::setAllChannels);
     connect(contrastBar, &QScrollBar::valueChanged, this, &ColourAdjustWindow::setContrastAmount);
     connect(progressiveCheck, &QCheckBox::toggled, this, &ColourAdjustWindow::setProgressive);
-    connect(directionGroup_, &QButtonGroup::idClicked, this, &ColourAdjustWindow::chooseDirection);
+    // Clicked again, a direction stays the one in force.
+    widgets::OnChosen(directionGroup_, this, [this](int id) { chooseDirection(id); });
     connect(thresholdBar, &QScrollBar::valueChanged, this, &ColourAdjustWindow::updateEmboss);
-    connect(plainEmbossRadio, &QRadioButton::clicked, this, &ColourAdjustWindow::updateEmboss);
-    connect(strongInvertedEmbossRadio, &QRadioButton::clicked, this,
-            &ColourAdjustWindow::updateEmboss);
+    for (QRadioButton* mode : {plainEmbossRadio, strongInvertedEmbossRadio})
+        connect(mode, &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked) updateEmboss();
+        });
     connect(saturationBar, &QScrollBar::valueChanged, this, &ColourAdjustWindow::updateEmboss);
-    connect(backgroundChoice_, &QButtonGroup::idClicked, this,
-            &ColourAdjustWindow::chooseBackground);
+    widgets::OnChecked(backgroundChoice_, this, [this](int) { chooseBackground(); });
     for (size_t i = 0; i < paletteButtons.size(); ++i)
         connect(paletteButtons[i], &QToolButton::clicked, this,
                 [this, i] { choosePaletteColour(int(i)); });
@@ -391,6 +393,7 @@ void ColourAdjustWindow::resetRgb() {
     }
     for (widgets::NumberLabel* label : {redLabel, greenLabel, blueLabel, allChannelsLabel})
         label->setValue(100);
+    const QSignalBlocker quiet(directionGroup_);
     for (QToolButton* button : directionButtons) button->setChecked(false);
 }
 
@@ -467,6 +470,7 @@ void ColourAdjustWindow::chooseDirection(int index) {
         const bool progressive = progressiveCheck->isChecked();
         settings_.direction = progressive ? RgbDirectionFromIndex(index) : RgbDirection::Uniform;
         // The buttons show the direction in force, none when the correction is uniform.
+        const QSignalBlocker quiet(directionGroup_);
         for (int i = 0; i < 8; ++i) directionButtons[i]->setChecked(progressive && i + 1 == index);
         if (progressive) recompute(ColourAdjustment::Rgb);
     });
@@ -476,7 +480,10 @@ void ColourAdjustWindow::setProgressive(bool on) {
     if (on) return;
     platform::Guard(prompts_, [&] {
         settings_.direction = RgbDirection::Uniform;
-        for (QToolButton* button : directionButtons) button->setChecked(false);
+        {
+            const QSignalBlocker quiet(directionGroup_);
+            for (QToolButton* button : directionButtons) button->setChecked(false);
+        }
         recompute(ColourAdjustment::Rgb);
     });
 }

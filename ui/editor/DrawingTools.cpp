@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -21,6 +22,7 @@
 #include "platform/Prompts.h"
 #include "ui/editor/DrawingSurface.h"
 #include "ui/editor/DrawingTexts.h"
+#include "ui/widgets/ButtonChoice.h"
 #include "ui/widgets/Cursors.h"
 #include "ui/widgets/ImageBox.h"
 #include "ui/widgets/StatusPanels.h"
@@ -158,8 +160,7 @@ void DrawingTools::buildControls() {
                                            kPenStyleNames[i], penStyles, int(i));
     }
     penStyleButtons[0]->setChecked(true);
-    connect(penStyles, &QButtonGroup::idClicked, this,
-            [this](int id) { pen_.setStyle(kPenStyles[id]); });
+    widgets::OnChecked(penStyles, this, [this](int id) { pen_.setStyle(kPenStyles[id]); });
 
     const QIcon picker(cursors_.cursor(widgets::ToolCursor::ColourPicker).pixmap());
     const QIcon palette = style()->standardIcon(QStyle::SP_DesktopIcon);
@@ -186,8 +187,7 @@ void DrawingTools::buildControls() {
                                              kBrushStyleNames[i], brushStyles, int(i));
     }
     brushStyleButtons[0]->setChecked(true);
-    connect(brushStyles, &QButtonGroup::idClicked, this,
-            [this](int id) { brush_.setStyle(kBrushStyles[id]); });
+    widgets::OnChecked(brushStyles, this, [this](int id) { brush_.setStyle(kBrushStyles[id]); });
     brushColourButton = ToolButton(palette, kBrushColourHint, kBrushColourHint, this);
     brushPickButton = ToolButton(picker, kBrushPickName, kPickHint, this);
     brushSwatch = Swatch(kBrushSwatchName, this);
@@ -240,7 +240,8 @@ void DrawingTools::buildControls() {
 }
 
 void DrawingTools::connectControls() {
-    connect(toolGroup_, &QButtonGroup::idClicked, this, [this](int id) {
+    // Clicked again, the checked tool takes the pointer back (from a colour pick, say).
+    widgets::OnChosen(toolGroup_, this, [this](int id) {
         if (id < 0)
             selectNoTool();
         else
@@ -268,6 +269,7 @@ void DrawingTools::useEditorPointer(bool toTools, std::optional<widgets::ToolCur
 
 void DrawingTools::selectTool(DrawingTool tool) {
     tool_ = tool;
+    const QSignalBlocker quiet(toolGroup_);
     toolButtons[size_t(tool)]->setChecked(true);
     drawWithCurrentTool();
 }
@@ -286,7 +288,10 @@ void DrawingTools::selectFill() {
 
 void DrawingTools::selectNoTool() {
     drawMode_ = fillMode_ = false;
-    noToolButton->setChecked(true);
+    {
+        const QSignalBlocker quiet(toolGroup_);
+        noToolButton->setChecked(true);
+    }
     useEditorPointer(false, std::nullopt);
 }
 
