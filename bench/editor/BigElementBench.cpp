@@ -124,31 +124,48 @@ void EditorRow(benchmark::State& state, const std::function<void(ShownEditor&)>&
     }
 }
 
-void RotateInEditor(benchmark::State& s) {
-    EditorRow(s, [](ShownEditor& e) { e.ops().rotateLeft(); });
-}
-void MirrorInEditor(benchmark::State& s) {
-    EditorRow(s, [](ShownEditor& e) { e.ops().mirror(); });
-}
-void GreyInEditor(benchmark::State& s) {
-    EditorRow(s, [](ShownEditor& e) { e.ops().makeGrey(); });
-}
-void NegativeInEditor(benchmark::State& s) {
-    EditorRow(s, [](ShownEditor& e) { e.ops().makeNegative(); });
-}
-void SharpenInEditor(benchmark::State& s) {
-    EditorRow(s, [](ShownEditor& e) { e.ops().sharpen(); });
-}
-void OffsetHalfInEditor(benchmark::State& s) {
-    EditorRow(s, [](ShownEditor& e) { e.ops().offsetHalf(); });
-}
-void BlurStepInEditor(benchmark::State& s) {
-    EditorRow(s,
-              [](ShownEditor& e) { e.ops().applyBlurStep(tessella::pixels::BlurVariant::Whole); });
-}
-void FlipInEditor(benchmark::State& s) {
-    EditorRow(s, [](ShownEditor& e) { e.ops().flip(); });
-}
+// Operations timed through the editor's plumbing, each in its common pattern.
+const struct {
+    const char* name;
+    void (*run)(ShownEditor&);
+} kEditorRows[] = {
+    {"RotateInEditor", [](ShownEditor& e) { e.ops().rotateLeft(); }},
+    {"MirrorInEditor", [](ShownEditor& e) { e.ops().mirror(); }},
+    {"GreyInEditor", [](ShownEditor& e) { e.ops().makeGrey(); }},
+    {"NegativeInEditor", [](ShownEditor& e) { e.ops().makeNegative(); }},
+    {"SharpenInEditor", [](ShownEditor& e) { e.ops().sharpen(); }},
+    {"OffsetHalfInEditor", [](ShownEditor& e) { e.ops().offsetHalf(); }},
+    {"BlurStepInEditor",
+     [](ShownEditor& e) { e.ops().applyBlurStep(tessella::pixels::BlurVariant::Whole); }},
+    {"FlipInEditor", [](ShownEditor& e) { e.ops().flip(); }},
+    {"SoftenInEditor", [](ShownEditor& e) { e.ops().soften(); }},
+    {"SwapChannelsInEditor",
+     [](ShownEditor& e) {
+         e.ops().run([&] {
+             tessella::editor::ApplyChannelOperation(
+                 e.context.workingPicture, tessella::editor::ChannelOperation::SwapRedBlue);
+         });
+     }},
+    {"FuseInEditor",
+     [](ShownEditor& e) {
+         e.ops().run([&] {
+             tessella::editor::FuseChannels(e.context.workingPicture,
+                                            tessella::editor::ChannelPair::RedGreen);
+         });
+     }},
+    {"VeilInEditor",
+     [](ShownEditor& e) {
+         e.ops().run([&] {
+             tessella::editor::AddVeil(e.context.workingPicture,
+                                       tessella::platform::ColourValue(0x00102030));
+         });
+     }},
+    {"MakeTileableInEditor",
+     [](ShownEditor& e) {
+         e.ops().run([&] { tessella::editor::MakeTileable(e.context.workingPicture, 20); });
+     }},
+};
+
 // Four faces from 8 megapixels make 32; the element is put back, untimed, for the next one.
 void SymmetryInEditor(benchmark::State& state) {
     ShownEditor shown;
@@ -160,38 +177,6 @@ void SymmetryInEditor(benchmark::State& state) {
         shown.settle();
         state.ResumeTiming();
     }
-}
-void SoftenInEditor(benchmark::State& s) {
-    EditorRow(s, [](ShownEditor& e) { e.ops().soften(); });
-}
-void SwapChannelsInEditor(benchmark::State& s) {
-    EditorRow(s, [](ShownEditor& e) {
-        e.ops().run([&] {
-            tessella::editor::ApplyChannelOperation(
-                e.context.workingPicture, tessella::editor::ChannelOperation::SwapRedBlue);
-        });
-    });
-}
-void FuseInEditor(benchmark::State& s) {
-    EditorRow(s, [](ShownEditor& e) {
-        e.ops().run([&] {
-            tessella::editor::FuseChannels(e.context.workingPicture,
-                                           tessella::editor::ChannelPair::RedGreen);
-        });
-    });
-}
-void VeilInEditor(benchmark::State& s) {
-    EditorRow(s, [](ShownEditor& e) {
-        e.ops().run([&] {
-            tessella::editor::AddVeil(e.context.workingPicture,
-                                      tessella::platform::ColourValue(0x00102030));
-        });
-    });
-}
-void MakeTileableInEditor(benchmark::State& s) {
-    EditorRow(s, [](ShownEditor& e) {
-        e.ops().run([&] { tessella::editor::MakeTileable(e.context.workingPicture, 20); });
-    });
 }
 // The colour window's three operations with its settings moved off their neutral values.
 void ColourAdjustmentInEditor(benchmark::State& state) {
@@ -279,16 +264,37 @@ void CoreRow(benchmark::State& state, const std::function<void(WorkingPicture&)>
     }
 }
 
-void CoreRotate(benchmark::State& s) {
-    CoreRow(s,
-            [](WorkingPicture& w) { RotateQuarter(w, tessella::editor::Turn::CounterClockwise); });
-}
-void CoreSharpen(benchmark::State& s) {
-    CoreRow(s, [](WorkingPicture& w) { SharpenSoften(w, tessella::editor::Sharpness::Sharpen); });
-}
-void CoreBlur(benchmark::State& s) {
-    CoreRow(s, [](WorkingPicture& w) { Blur(w.image(), tessella::pixels::BlurVariant::Whole); });
-}
+// The pixel work alone.
+const struct {
+    const char* name;
+    void (*run)(WorkingPicture&);
+} kCoreRows[] = {
+    {"CoreRotate",
+     [](WorkingPicture& w) { RotateQuarter(w, tessella::editor::Turn::CounterClockwise); }},
+    {"CoreSharpen",
+     [](WorkingPicture& w) { SharpenSoften(w, tessella::editor::Sharpness::Sharpen); }},
+    {"CoreBlur", [](WorkingPicture& w) { Blur(w.image(), tessella::pixels::BlurVariant::Whole); }},
+    {"CoreUndoCopy",
+     [](WorkingPicture& w) {
+         w.saveUndo();
+         w.discardUndo();
+     }},
+};
+
+[[maybe_unused]] const bool kRowsRegistered = [] {
+    for (const auto& row : kEditorRows)
+        benchmark::RegisterBenchmark(row.name,
+                                     [run = row.run](benchmark::State& s) { EditorRow(s, run); })
+            ->MeasureProcessCPUTime()
+            ->Unit(benchmark::kMillisecond);
+    for (const auto& row : kCoreRows)
+        benchmark::RegisterBenchmark(row.name,
+                                     [run = row.run](benchmark::State& s) { CoreRow(s, run); })
+            ->MeasureProcessCPUTime()
+            ->Unit(benchmark::kMillisecond);
+    return true;
+}();
+
 void CoreResizeUp(benchmark::State& state) {
     WorkingPicture work;
     QImage half = tessella::bench::PatternedElement(kWidth / 2, kHeight / 2);
@@ -299,29 +305,11 @@ void CoreResizeUp(benchmark::State& state) {
         tessella::editor::ResizeNearest(work, kWidth, kHeight);
     }
 }
-void CoreUndoCopy(benchmark::State& s) {
-    CoreRow(s, [](WorkingPicture& w) {
-        w.saveUndo();
-        w.discardUndo();
-    });
-}
 
 BENCHMARK(ZoomStep)->Arg(1)->Arg(8)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(ScrollStep)->Arg(1)->Arg(4)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Repaint)->Arg(1)->Arg(4)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(RotateInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(MirrorInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(GreyInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(NegativeInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(SharpenInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(OffsetHalfInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(FlipInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(SymmetryInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(SoftenInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(SwapChannelsInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(FuseInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(VeilInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(MakeTileableInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 // Rgb, Contrast, Emboss.
 BENCHMARK(ColourAdjustmentInEditor)
     ->Arg(0)
@@ -330,14 +318,9 @@ BENCHMARK(ColourAdjustmentInEditor)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(NegativeWithPreviewInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(BlurStepInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(PencilStepInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(UndoRedoInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(ResizeInEditor)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(CoreRotate)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(CoreSharpen)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(CoreBlur)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(CoreResizeUp)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(CoreUndoCopy)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
