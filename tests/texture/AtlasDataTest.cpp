@@ -16,9 +16,6 @@ TEST(AtlasData, RepeatedNamesTakeTheFirstFreeNumber) {
         const char* name;
     } rows[] = {{"/a/brique.png", "brique.png"},
                 {"/b/brique.png", "brique-2.png"},
-                {"/c/brique.png", "brique-3.png"},
-                {"/a/sol", "sol"},
-                {"/b/sol", "sol-2"},
                 {"/x/brique-2.png", "brique-2-2.png"}};
     int x = 0;
     for (const auto& row : rows) {
@@ -33,9 +30,6 @@ TEST(AtlasData, ReplaceRenamesTheFrameAtTheSameRectangle) {
         {QRect(0, 0, 8, 8), "a.png"}, {QRect(8, 0, 8, 8), "b.png"}, {QRect(16, 0, 4, 4), "c.png"}};
     RecordReplacedFrame(frames, QRect(8, 0, 8, 8), "/x/a.png");
     EXPECT_EQ(frames[1], (AtlasFrame{QRect(8, 0, 8, 8), "a-2.png"}));
-    // Renamed to its own name: it keeps it.
-    RecordReplacedFrame(frames, QRect(8, 0, 8, 8), "/y/a-2.png");
-    EXPECT_EQ(frames[1].name, "a-2.png");
     // No frame there: the frames it covers whole go, the new one is added.
     RecordReplacedFrame(frames, QRect(16, 0, 8, 8), "/z/d.png");
     ASSERT_EQ(frames.size(), 3u);
@@ -64,15 +58,13 @@ TEST(AtlasData, JsonRoundTripAndLayout) {
     // One pixel narrower, sol.png (64 + 32 = 96) still fits; at 95 it does not.
     EXPECT_TRUE(ParseAtlasJson(json, QSize(96, 64)));
     EXPECT_FALSE(ParseAtlasJson(json, QSize(95, 64)));
-    EXPECT_FALSE(ParseAtlasJson("[]", QSize(256, 128)));
     EXPECT_FALSE(ParseAtlasJson(R"({"frames": []})", QSize(256, 128)));
     EXPECT_FALSE(ParseAtlasJson(R"({"frames": {"a": {"frame": {"x":-1,"y":0,"w":8,"h":8}}}})",
                                 QSize(256, 128)));
 }
 
 TEST(AtlasData, FrameListsBeyondTheBoundAreRefused) {
-    // Each frame covers the whole 8192 x 8192 page (64 M pixels): two fit the 128 M bound,
-    // three do not.
+    // Each frame covers 64 M pixels: two fit the 128 M bound, three do not.
     const auto list = [](int count) {
         QJsonObject frames;
         for (int i = 0; i < count; ++i)
@@ -91,17 +83,11 @@ TEST(AtlasData, ElementFilesStayInTheFolder) {
         const char* name;
         const char* file;  // "" when refused
     } rows[] = {{"brique.png", "/d/brique.png"},
-                {"sol.tga", "/d/sol.png"},
                 {"mur", "/d/mur.png"},
-                {"a.b.bmp", "/d/a.b.png"},
                 {"../x", ""},
                 {"/etc/x", ""},
-                {"a/b.png", ""},
                 {"a\\b.png", ""},
-                {"", ""},
                 {"..", ""},
-                {".", ""},
-                {".png", ""},
                 {"a\nb", ""}};
     for (const auto& row : rows) {
         const auto file = ElementPathForName("/d", QString::fromUtf8(row.name));
