@@ -69,7 +69,6 @@ TEST_F(Cli, PackOptionsDecideThePageAndTheAnswers) {
     } rows[] = {
         {"pack -o o.tga e.bmp e.bmp e.bmp", 256, 64, {128, 0}, ""},
         {"pack --onto haute.bmp --fill-right -o o.tga e.bmp", 128, 256, {64, 0}, ""},
-        {"pack --onto haute.bmp -o o.tga e.bmp", 64, 320, {0, 256}, ""},
         {"pack --no-to-all -o o.tga odd.bmp e.bmp", 128, 64, {0, 0}, ""},
         // 64 wide under a 40-wide band of 20 x 20 would be cut: it is left out, and said.
         {"pack --import 20x20 -o o.tga odd.bmp e.bmp", 40, 20, {-1, -1}, "e.bmp"},
@@ -90,8 +89,7 @@ TEST_F(Cli, PackOptionsDecideThePageAndTheAnswers) {
     }
 }
 
-// Help goes to standard output; an unknown option, or a value option ending the line, is bad
-// usage with the command's own line; options may come after the files.
+// Bad usage (status 2) prints the command's usage line; options may come after the files.
 TEST_F(Cli, ExitStatusAnswersAndFilesLeft) {
     const struct {
         const char* line;
@@ -102,14 +100,10 @@ TEST_F(Cli, ExitStatusAnswersAndFilesLeft) {
         const char* absent = "out.tga";  // one that must not, or ""
     } rows[] = {
         {"pack -o out.tga e.bmp e.rgba", 1, "e.rgba"},
-        {"pack -o out.tga e.bmp broken.bmp", 1, ""},
-        {"pack -o out.tga", 2, ""},
         {"pack -o a.tga -o out.tga e.bmp", 2, "Option répétée : -o"},
         {"extract page.bmp ", 2, "vides", "", "", "001.bmp"},  // an empty destination
         {"extract page.bmp mur.bmp", 0, "", "", "mur008.bmp", "mur009.bmp"},
-        {"extract -h", 0, "", "Usage : tessella-cli extract [--import LxH] PAGE DEST.(bmp|png)"},
         {"pack --bogus -o out.tga e.bmp", 2, "Option inconnue : --bogus"},
-        {"pack -o out.tga e.bmp --max-width", 2, "--max-width attend 256 ou 512"},
         {"pack e.bmp -o out.tga --max-width 256 e.bmp", 0, "", "2 élément(s) ajouté(s)", "out.tga",
          ""},
     };
@@ -143,31 +137,19 @@ TEST_F(Cli, PackWritesTheAtlasAndExtractByNameReadsIt) {
 
     // Names that would leave the folder are refused; the others are written.
     write("mur2.json", R"({"frames": {"../x.bmp": {"frame": {"x":0,"y":0,"w":8,"h":8}},
-                            "/tmp/abs.bmp": {"frame": {"x":0,"y":0,"w":8,"h":8}},
                             "ok.bmp": {"frame": {"x":64,"y":0,"w":8,"h":8}}}})");
     EXPECT_EQ(run("extract --names mur2.tga out"), 1);
     EXPECT_TRUE(err.contains("Nom d'élément refusé : ../x.bmp")) << err.toStdString();
-    EXPECT_TRUE(err.contains("Nom d'élément refusé : /tmp/abs.bmp"));
     EXPECT_EQ(QDir(dir.filePath("out")).entryList(QDir::Files), QStringList({"ok.png"}));
 }
 
 // An atlas that does not match its page: one message, the page still opens and the file stays
 // until the page is saved.
 TEST_F(Cli, MismatchedAtlasIsToldOnceAndKeptUntilSaved) {
-    const struct {
-        const char* name;
-        QByteArray json;
-    } rows[] = {
-        {"syntax", "{\"frames\": {"},
-        {"outside", R"({"frames": {"a.bmp": {"frame": {"x":200,"y":0,"w":64,"h":64}}}})"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        write("page.json", row.json);
-        EXPECT_EQ(run("extract page.bmp x.bmp"), 0);  // page.bmp is 256 x 128
-        EXPECT_EQ(err.count("ne correspond pas"), 1) << err.toStdString();
-        EXPECT_EQ(read("page.json"), row.json);
-    }
+    write("page.json", "{\"frames\": {");
+    EXPECT_EQ(run("extract page.bmp x.bmp"), 0);
+    EXPECT_EQ(err.count("ne correspond pas"), 1) << err.toStdString();
+    EXPECT_EQ(read("page.json"), "{\"frames\": {");
     // Saved under its own name, the page's list is written again (empty now).
     ASSERT_EQ(run("pack --onto page.bmp -o page.png e.bmp"), 0);
     EXPECT_EQ(QJsonDocument::fromJson(read("page.json"))["frames"].toObject().keys(),
@@ -184,33 +166,17 @@ TEST_F(Cli, PngOutputsRoundTripAndADamagedOneGivesOneFrenchLine) {
     EXPECT_EQ(err, "PNG : image invalide (cut.png)\n");
 }
 
-// Two 64-square elements, b.bmp and e.bmp (name order), padding 2 and ring 1: cells of 66,
-// b's at (2, 2), e's 2 + 66 + 2 = 70 further right, 2 clear pixels before the right edge.
+// b.bmp and e.bmp (name order), padding 2 and ring 1: cells of 66, e's 70 right of b's.
 TEST_F(Cli, ExportPacksTheFramesAgainWithRingsAndRoom) {
     bmp("b.bmp", 64, 64, Qt::blue);
     ASSERT_EQ(run("pack -o mur.png e.bmp b.bmp"), 0) << err.toStdString();
-    const QByteArray before = read("mur.png");
     ASSERT_EQ(run("export --padding 2 --extrude 1 -o atlas.png mur.png"), 0) << err.toStdString();
     const QImage atlas(dir.filePath("atlas.png"));
     EXPECT_EQ(atlas.size(), QSize(138, 70));
     EXPECT_EQ(atlas.pixelColor(3, 3), QColor(Qt::blue));
     EXPECT_EQ(frame("atlas.json", "e.bmp"),
               QJsonObject({{"x", 71}, {"y", 3}, {"w", 64}, {"h", 64}}));
-
-    const struct {
-        const char* line;
-        int status;
-        const char* said;
-    } refusals[] = {
-        {"export --padding 2 --extrude 1 --max-width 69 -o x.png mur.png", 1, "b.bmp"},
-        {"export --extrude 300 -o x.png mur.png", 2, "--extrude attend un nombre de 0 à 256"},
-    };
-    for (const auto& r : refusals) {
-        EXPECT_EQ(run(r.line), r.status) << r.line;
-        EXPECT_TRUE(err.contains(QString::fromUtf8(r.said))) << r.line << err.toStdString();
-        EXPECT_FALSE(exists("x.png"));
-    }
-    EXPECT_EQ(read("mur.png"), before);
+    // Refusals and the page left alone are EngineAtlasTest's.
 
     // Without --names, a page with its atlas data is cut at its frames, row by row, whatever
     // the import size: 32x32 would have made eight files.

@@ -1,4 +1,4 @@
-// Packing: the insertion point, page growth, the questions of single and multi-file adds.
+// Packing (the insertion point, page growth, the questions of adds) and replacing with the mask.
 
 #include "platform/Error.h"
 #include "tests/texture/PageFixture.h"
@@ -33,9 +33,7 @@ TEST_F(Packing, Import64OnA512PageFillsRowZeroThenGrowsDownward) {
 TEST_F(Packing, OnlyAnElementThePageWouldCutWarnsTooWide) {
     newPage(256);
     for (int n = 1; n <= 5; ++n) EXPECT_EQ(addOne(Solid(64, 64, ElementColour(n))).placed, 1);
-    EXPECT_TRUE(prompts.shown().empty());
-    EXPECT_EQ(pagePixel(192, 0), ElementColour(4));
-    EXPECT_EQ(pagePixel(0, 64), ElementColour(5));
+    EXPECT_TRUE(prompts.shown().empty());  // the fifth starts a row: nothing is cut
     page.freeSize = true;
     prompts.expectMessage(MessageKind::Warning,
                           QStringLiteral("L'image à importer est trop large ( 320 )\n\rpour être "
@@ -121,7 +119,7 @@ TEST_F(MultiAdd, AnUnacceptedExtensionEndsTheLoopSilently) {
     EXPECT_EQ(r.refusedPath, list[1].path);
     EXPECT_EQ(r.placed, 1);
     EXPECT_TRUE(prompts.shown().empty());
-    EXPECT_EQ(events.progress.back(), 0);
+    EXPECT_EQ(events.progress.back(), 0);  // the bar is emptied
 }
 
 TEST_F(PageFixture, ChangingTheImportSizeWithAPageOpenKeepsEveryRow) {
@@ -178,19 +176,74 @@ TEST_F(Packing, TheNextRowStartsBelowTheTallestElementOfTheBand) {
     EXPECT_EQ(pagePixel(63, 79), ElementColour(3));
 }
 
-TEST(PageBitmapGrowth, KeepsRowsAndFillsNewAreaWithTheGivenColour) {
-    PageBitmap bitmap = PageBitmap::filled(2, 1, tessella::platform::kWhite);
-    bitmap.draw(Solid(1, 1, Qt::red), 1, 0);
-    for (int h = 2; h <= 200; ++h) bitmap.resize(2, h, tessella::platform::kMagenta);
-    bitmap.resize(3, 200, tessella::platform::kBlack);
-    EXPECT_EQ(bitmap.image().pixelColor(1, 0), QColor(Qt::red));
-    EXPECT_EQ(bitmap.pixel(1, 199).toQColor(), kMagentaColour);
-    EXPECT_EQ(bitmap.pixel(2, 0).toQColor(), QColor(Qt::black));
-    bitmap.draw(Solid(5, 5, Qt::blue), 2, 198);  // cut at the edges
-    EXPECT_EQ(bitmap.pixel(2, 199).toQColor(), QColor(Qt::blue));
-    EXPECT_THROW(bitmap.resize(1 << 20, 1 << 20, tessella::platform::kBlack),
-                 tessella::platform::TessellaError);
-    EXPECT_EQ(bitmap.width(), 3);
+class Replace : public PageFixture {
+  protected:
+    // A 256 x 128 page of five 64 x 64 elements.
+    void SetUp() override {
+        newPage(256);
+        PagePacker packer(context());
+        for (int n = 1; n <= 5; ++n)
+            packer.placeAtInsertionPoint(Solid(64, 64, ElementColour(n)), false);
+        ASSERT_EQ(QSize(page.pageWidth, page.pageHeight), QSize(256, 128));
+        page.sourcePicture = Solid(64, 64, Qt::yellow);
+    }
+    void startReplace() {
+        prompts.expectMessage(MessageKind::Information, kReplaceInformation);
+        ASSERT_TRUE(mask.start());
+    }
+    ReplaceMask mask{context()};
+};
+
+TEST_F(Replace, FlushWithTheRightEdgeCopiesTheWholeElement) {
+    startReplace();
+    EXPECT_EQ(events.ranges, (PositionRanges{0, 192, -64, 0}));  // vertical ranges inverted
+    mask.moveToXCoarse(500);                                     // kept within the range
+    mask.moveToY(-64);                                           // the vertical controls hold -Y
+    EXPECT_EQ(QPoint(mask.x(), mask.y()), QPoint(192, 64));
+    EXPECT_EQ(events.positionText, QStringLiteral("192 x 64"));
+    page.modified = false;
+    mask.validate();
+    EXPECT_EQ(pagePixel(192, 64), QColor(Qt::yellow));
+    EXPECT_EQ(pagePixel(255, 127), QColor(Qt::yellow));
+    EXPECT_EQ(pagePixel(191, 64), kMagentaColour);
+    EXPECT_EQ(pagePixel(192, 63), ElementColour(4));
+    EXPECT_EQ(QSize(page.pageWidth, page.pageHeight), QSize(256, 128));
+    EXPECT_TRUE(page.modified);
+}
+
+TEST_F(Replace, AClickPositionsTheMaskWithTiesToEven) {
+    startReplace();
+    page.zoomFactor = 2.0;
+    mask.placeAtViewPoint(101, 30);  // 50.5 -> 50, 15
+    EXPECT_EQ(QPoint(mask.x(), mask.y()), QPoint(50, 15));
+    EXPECT_EQ(events.mask, QRect(100, 30, 128, 128));
+    mask.placeAtViewPoint(1000, 1000);  // kept within the ranges
+    EXPECT_EQ(QPoint(mask.x(), mask.y()), QPoint(192, 64));
+    EXPECT_EQ(MaskGeometry(1, 7, 33, 35, 0.5), QRect(0, 4, 16, 18));  // 0.5, 3.5, 16.5, 17.5
+}
+
+TEST_F(Replace, AWrongSizeIsRefusedAndSidesNotMultipleOf8AskFirst) {
+    const struct {
+        int side, w, h;
+        MessageKind kind;
+        QString text;
+        Answer answer;
+    } rows[] = {
+        {64, 48, 40, MessageKind::Error,
+         QStringLiteral("   L'image fait 48x40. L'image doit faire 64 x 64 impérativement, ou "
+                        "bien\n\r\n\rPASSEZ LES DIMENSIONS D'IMPORTATION EN MODE-LIBRE"),
+         Answer::Ok},
+        {36, 36, 36, MessageKind::Confirmation, kMultipleOf8ReplaceQuestion, Answer::No},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.w);
+        page.importWidth = page.importHeight = r.side;
+        page.sourcePicture = Solid(r.w, r.h, Qt::yellow);
+        prompts.expectMessage(r.kind, r.text, r.answer);
+        EXPECT_FALSE(mask.start());
+        EXPECT_FALSE(events.maskVisible);
+        EXPECT_FALSE(events.enabled[PageCommand::Validate]);
+    }
 }
 
 }  // namespace
