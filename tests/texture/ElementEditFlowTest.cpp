@@ -95,36 +95,20 @@ TEST_F(ElementEditFlowTest, AnElementNamedPngIsWrittenAsAPng) {
     EXPECT_EQ(QImage(written, "PNG").convertToFormat(edited.format()), edited);
 }
 
-TEST_F(ElementEditFlowTest, DecliningOrAFailedWriteLeavesFilesAndPreviewAlone) {
-    const struct {
-        const char* name;
-        bool modified;
-        Answer save;
-        std::optional<Answer> unsaved;  // the answer to the unsaved-changes question, if asked
-        std::optional<QString> file;    // the save dialog's answer, if it is shown
-        int resumed;                    // showings of the editor after the first
-    } rows[] = {
-        {"No to Sauvegarde, unchanged", false, Answer::No, {}, {}, 0},
-        {"No to Sauvegarde, then Non", true, Answer::No, Answer::No, {}, 0},
-        {"No to Sauvegarde, then Annuler", true, Answer::No, Answer::Cancel, {}, 1},
-        {"save dialog cancelled", true, Answer::Yes, {}, std::nullopt, 1},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+// "Non" to "Sauvegarde" on an unchanged element, or the save dialog cancelled: nothing written,
+// the preview kept. The unsaved-changes question after "Non" is editor/ClosingQuestionsTest's.
+TEST_F(ElementEditFlowTest, DecliningLeavesFilesAndPreviewAlone) {
+    for (const bool save : {false, true}) {
+        SCOPED_TRACE(save);
         previewSource();
         editor.resumed = 0;
-        editor.answer = {EditorResult::SaveAsked, Solid(8, 8, Qt::green), row.modified};
-        prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", row.save);
-        if (row.unsaved)
-            prompts.expectMessage(
-                MessageKind::Confirmation,
-                QString::fromUtf8("L'élément a été modifié.\n\rVoulez-vous l'enregistrer ?"),
-                *row.unsaved);
-        if (row.save == Answer::Yes) prompts.expectFile(row.file);
+        editor.answer = {EditorResult::SaveAsked, Solid(8, 8, Qt::green), save};
+        prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde",
+                              save ? Answer::Yes : Answer::No);
+        if (save) prompts.expectFile(std::nullopt);
         EXPECT_TRUE(flow().editSource().isEmpty());
         EXPECT_TRUE(prompts.scriptDone());
-        // Back in the editor with the edit, which the fake then closes without saving.
-        EXPECT_EQ(editor.resumed, row.resumed);
+        EXPECT_EQ(editor.resumed, save ? 1 : 0);  // back in the editor with the edit
         EXPECT_EQ(page.sourcePicture, Solid(16, 8, Qt::red));
         EXPECT_EQ(page.sourceFileName, path("sources/mur.jpg"));
         EXPECT_EQ(listRefreshes, 0);

@@ -27,18 +27,11 @@ QString ErrorOf(const std::function<void()>& f) {
 
 TEST(AtlasData, RepeatedNamesTakeTheFirstFreeNumber) {
     std::vector<AtlasFrame> frames;
-    const struct {
-        const char* source;
-        const char* name;
-    } rows[] = {{"/a/brique.png", "brique.png"},
-                {"/b/brique.png", "brique-2.png"},
-                {"/x/brique-2.png", "brique-2-2.png"}};
-    int x = 0;
-    for (const auto& row : rows) {
-        RecordPlacedFrame(frames, QRect(x, 0, 8, 8), QString::fromLatin1(row.source));
-        EXPECT_EQ(frames.back().name, QString::fromLatin1(row.name)) << row.source;
-        x += 8;
-    }
+    for (const char* source : {"/a/brique.png", "/b/brique.png", "/x/brique-2.png"})
+        RecordPlacedFrame(frames, QRect(8 * int(frames.size()), 0, 8, 8), source);
+    ASSERT_EQ(frames.size(), 3u);
+    EXPECT_EQ(frames[1].name, "brique-2.png");
+    EXPECT_EQ(frames[2].name, "brique-2-2.png");  // not the taken brique-2.png
 }
 
 TEST(AtlasData, ReplaceRenamesTheFrameAtTheSameRectangle) {
