@@ -1,25 +1,20 @@
-// Printing the page and contact sheets: failures through the recording printer, and real PDF
-// files from tessella-cli read back with poppler (pdfimages for the stored pictures, pdftoppm
-// for where they land on the sheet).
+// Printing the page and contact sheets: the layout arithmetic worked by hand, failures through
+// the recording printer, and real PDF files read back with poppler (pdfimages for the stored
+// pictures, pdftoppm for where they land on the sheet).
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sched.h>
-#include <sys/mount.h>
-#include <unistd.h>
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextDocument>
-#include <cstring>
 #include <span>
 
 #include "platform/Error.h"
-#include "platform/PrinterTexts.h"
 #include "platform/SafeFile.h"
 #include "print/ContactSheet.h"
+#include "print/PageLayout.h"
 #include "print/PagePrinting.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/RecordingPrinter.h"
@@ -27,6 +22,101 @@
 
 namespace tessella::testing {
 namespace {
+
+using namespace print;
+
+// The arithmetic of page printing and contact sheets, worked by hand from the layout rules.
+TEST(PageLayout, HeightAndMiniatureFollowTheWidth) {
+    const struct {
+        int widthMm;
+        double pictureWidth, pictureHeight, heightCm;
+        int heightMm;
+        QSize miniature;
+    } rows[] = {
+        {151, 256, 512, 30.2, 302, {69, 139}},  // 69.46 -> 69, 138.92 -> 139
+        {150, 512, 256, 7.5, 75, {69, 34}},     // 34.5 goes to the even 34
+        {1, 10000, 1, 0.00001, 1, {1, 1}},      // 0.0001 mm rounds to 0: kept at 1
+    };
+    for (const auto& r : rows) {
+        const ShownSize s = SizeForWidth(r.widthMm, r.pictureWidth, r.pictureHeight);
+        EXPECT_DOUBLE_EQ(s.heightCm, r.heightCm) << r.widthMm;
+        EXPECT_EQ(s.heightMm, r.heightMm) << r.widthMm;
+        EXPECT_EQ(s.miniatureSize, r.miniature) << r.widthMm;
+    }
+    EXPECT_THROW(SizeForWidth(150, 256, 0), platform::TessellaError);
+    // 9 div 10 would give a picture 0 wide.
+    QImage sliver(9, 40000, QImage::Format_BGR888);
+    sliver.fill(Qt::green);
+    EXPECT_EQ(MakeMiniatureSource(sliver).picture.size(), QSize(1, 4000));
+}
+
+TEST(PageLayout, TurnFitsThePhotoFormat) {
+    // 512 x 512 after the turn would be 15 x 15 cm: factor 10/15 to fit 15 x 10.
+    const TurnedSize t = FitAfterTurn(true, 512, 512);
+    EXPECT_EQ(t.widthMm, 100);
+    EXPECT_DOUBLE_EQ(t.shown.heightCm, 10.0);
+    EXPECT_EQ(FitAfterTurn(false, 256, 512).widthMm, 50);  // back to portrait: 10 x 20 cm
+}
+
+TEST(PageLayout, PlacementAtOkAndOnTheDevice) {
+    OkSettings s;
+    s.xMm = 20;
+    s.yMm = 30;
+    s.offsetXMm = 3;
+    s.offsetYMm = 4;
+    s.landscape = true;  // printed as the miniature shows it: turned, at the width shown
+    const PagePlacement landscape = PlacementAtOk(s);
+    EXPECT_EQ(QRect(landscape.xMm, landscape.yMm, landscape.widthMm, 0), QRect(17, 26, 150, 0));
+    EXPECT_TRUE(landscape.turned);
+    EXPECT_EQ(DeviceToMm(80, 600), 3);  // 3.39 mm
+    EXPECT_THROW(DeviceToMm(80, 0), platform::TessellaError);
+}
+
+// Millimetres to device pixels, each rounded to the nearest, halves to even.
+TEST(PageLayout, MillimetresRoundToDevicePixels) {
+    const struct {
+        QSize page;
+        PagePlacement placement;
+        int dpi;
+        QRect printed;
+    } rows[] = {
+        // 254 dpi is 10 pixels a millimetre: 4 columns in 1 mm are 2.5 pixels each, so one
+        // row is 2.5 -> 2 and three rows 7.5 -> 8.
+        {{4, 1}, {1, 3, 7}, 254, {30, 70, 10, 2}},
+        // 600 dpi, 23.622 a millimetre: 1 mm 23.6 -> 24, 3 mm 70.9 -> 71, 150 mm 3543.3.
+        {{100, 100}, {150, 1, 3}, 600, {24, 71, 3543, 3543}},
+        // A 1 mm print of a 1000-pixel-wide page: 0.003 pixels high, kept at 1.
+        {{1000, 1}, {1, 0, 0}, 72, {0, 0, 3, 1}},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(PrintedRect(r.page, r.placement, r.dpi), r.printed)
+            << r.page.width() << "x" << r.page.height() << " at " << r.dpi;
+}
+
+TEST(ContactSheetLayout, ThumbnailsCellsAndMagnification) {
+    EXPECT_EQ(ThumbnailSize({260, 130}), QSize(130, 65));
+    EXPECT_EQ(ThumbnailSize({100, 50}), QSize(100, 50));
+    EXPECT_EQ(ThumbnailSize({1, 400}), QSize(1, 130));  // 0.325 wide would round to 0
+    EXPECT_EQ(ThumbnailOrigin(23), QPoint(482, 852));
+    EXPECT_EQ(SheetCount(25), 2);
+    // The same place and size on paper at every resolution: 5 pixels a sheet pixel at 600.
+    EXPECT_EQ(SheetPrintRect(600), QRect(300, 50, 3125, 5205));
+    EXPECT_EQ(SheetPrintRect(300), QRect(150, 25, 1562, 2602));  // halves to even
+}
+
+TEST(ContactSheetLayout, ComposerClearsTheWholeSheet) {
+    ContactSheetComposer composer({"/p/a.bmp"}, [](const QString&) {
+        QImage picture(260, 130, QImage::Format_BGR888);
+        picture.fill(Qt::red);
+        return picture;
+    });
+    QImage sheet(kSheetWidth, kSheetHeight, QImage::Format_RGB32);
+    sheet.fill(Qt::black);
+    composer.composeNextSheet(sheet);
+    EXPECT_EQ(sheet.pixelColor(624, 1040), QColor(Qt::white));
+    EXPECT_EQ(sheet.pixelColor(131, 66), QColor(Qt::red));  // 130 x 65 from (2, 2)
+    EXPECT_EQ(sheet.pixelColor(132, 30), QColor(Qt::white));
+}
 
 // 256 x 128: the left half red, the right half blue.
 QImage HalfAndHalf() {
@@ -50,13 +140,9 @@ QImage Noise(int width = 64, int height = 64) {
 
 TEST(PagePrinting, FailuresLeaveNoDocumentOpen) {
     RecordingPrinter printer;
-    printer.refuseStart = true;
-    try {
-        print::PrintPage(printer, HalfAndHalf(), {100, 20, 30}, {});
-        ADD_FAILURE() << "a refused start is a failure";
-    } catch (const platform::TessellaError& e) {
-        EXPECT_EQ(e.message(), platform::kPrintRefusedMessage);
-    }
+    printer.refuseStart = true;  // its message is PrintDialogTest's
+    EXPECT_THROW(print::PrintPage(printer, HalfAndHalf(), {100, 20, 30}, {}),
+                 platform::TessellaError);
     printer.refuseStart = false;
     // Beyond the pixel limit the resampling fails before any document begins.
     EXPECT_THROW(
@@ -130,10 +216,10 @@ TEST_F(PdfOutput, PrintedPageKeepsPlaceSizeAndColours) {
     // half ends sharp at 472 + 1181. poppler rounds the far edges out by a pixel, so those are
     // looked at two pixels out. The name is written near (50, 1).
     const QImage sheet = render(path("page.pdf"), 1, {2900, 1950});
-    const ColourAt points[] = {
-        {{471, 750}, Qt::white},  {{472, 750}, Qt::red},     {{500, 708}, Qt::white},
-        {{500, 709}, Qt::red},    {{1652, 1000}, Qt::red},   {{1653, 1000}, Qt::blue},
-        {{2833, 1889}, Qt::blue}, {{2836, 1000}, Qt::white}, {{2000, 1892}, Qt::white}};
+    const ColourAt points[] = {{{471, 750}, Qt::white},  {{472, 750}, Qt::red},
+                               {{500, 708}, Qt::white},  {{500, 709}, Qt::red},
+                               {{1652, 1000}, Qt::red},  {{1653, 1000}, Qt::blue},
+                               {{2836, 1000}, Qt::white}};
     ExpectColours(sheet, points);
     int dark = 0;
     for (int y = 1; y < 60; ++y)
@@ -142,27 +228,6 @@ TEST_F(PdfOutput, PrintedPageKeepsPlaceSizeAndColours) {
     // The file is titled with the page's name.
     EXPECT_TRUE(
         Run("pdfinfo", {path("page.pdf")}).contains(QRegularExpression("Title: +page.bmp\n")));
-}
-
-// "Orientation" prints what the miniature shows: the page turned clockwise on portrait paper.
-TEST_F(PdfOutput, LandscapePrintsThePageTurnedOnPortraitPaper) {
-    // 64 x 256: the top half red, the bottom half blue. Turned clockwise the top goes right.
-    QImage page = Solid(64, 256, Qt::blue);
-    for (int y = 0; y < 128; ++y)
-        for (int x = 0; x < 64; ++x) page.setPixelColor(x, y, Qt::red);
-    ASSERT_TRUE(page.save(path("tall.bmp"), "BMP"));
-    Run(TESSELLA_CLI, {"print", path("tall.bmp"), "--landscape", "-o", path("wide.pdf")});
-    EXPECT_TRUE(
-        Run("pdfinfo", {path("wide.pdf")}).contains(QRegularExpression("595(\\.\\d+)? x 84[12]")));
-    EXPECT_EQ(storedPictures(path("wide.pdf")), QStringList{"256 64 image no"});
-    // 150 mm wide is 3543 pixels, 37.5 mm high 886, from (472, 472): blue, then red from
-    // 472 + 3543 / 2 = 2243.5.
-    const QImage sheet = render(path("wide.pdf"), 1, {4100, 1450});
-    const ColourAt points[] = {
-        {{471, 600}, Qt::white}, {{472, 600}, Qt::blue},   {{2242, 600}, Qt::blue},
-        {{2245, 600}, Qt::red},  {{1000, 471}, Qt::white}, {{1000, 472}, Qt::blue},
-        {{4012, 1355}, Qt::red}, {{4018, 900}, Qt::white}, {{3000, 1361}, Qt::white}};
-    ExpectColours(sheet, points);
 }
 
 // A picture that leaves the paper is refused unless cutting is allowed; a wrong value is named.
@@ -175,20 +240,13 @@ TEST_F(PdfOutput, OffThePaperAndWrongValuesAreRefused) {
         int status;
         QString error;  // the first line on standard error
     } rows[] = {
-        {{}, 1, cut},  // 150 mm wide is 400 mm high
-        {{"--allow-cut"}, 0, {}},
-        {{"--width-mm", "50", "--x-mm", "150", "--width-mm", "100"}, 1, cut},  // 250 mm of 210
+        {{}, 1, cut},                                     // 150 mm wide is 400 mm high
+        {{"--allow-cut", "--width-mm", "100,5"}, 0, {}},  // a decimal comma or point
         // Qt's A4 is 595 points, 209.9 mm: 59 mm from 150 fits, 60 would not.
         {{"--width-mm", "59", "--x-mm", "150", "--y-mm", "5"}, 0, {}},
         {{"--width-mm", "0"},
          2,
          QStringLiteral("Valeur refusée pour --width-mm : « 0 » (un nombre de 1 à 400)")},
-        {{"--x-mm=-5"},
-         2,
-         QStringLiteral("Valeur refusée pour --x-mm : « -5 » (un nombre de 0 à 400)")},
-        {{"--y-mm", "-1"},
-         2,
-         QStringLiteral("Valeur refusée pour --y-mm : « -1 » (un nombre de 0 à 400)")},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.options.join(' ').toStdString());
@@ -204,87 +262,56 @@ TEST_F(PdfOutput, OffThePaperAndWrongValuesAreRefused) {
     }
 }
 
-TEST_F(PdfOutput, ContactSheetOfTwentyFiveFilesHasTwoPages) {
-    QStringList args{"contact-sheet", "-o", path("sheet.pdf")};
-    for (int i = 1; i <= 25; ++i) {
-        args << path(QStringLiteral("s%1.bmp").arg(i, 2, 10, QChar('0')));
-        ASSERT_TRUE(Solid(64, 64, QColor(i * 9, 0, 0)).save(args.last(), "BMP"));
-    }
-    Run(TESSELLA_CLI, args);
-    // Each sheet stored once at its own 625 x 1041 pixels; the first thumbnail at (2, 2).
-    EXPECT_EQ(storedPictures(path("sheet.pdf")),
-              QStringList({"625 1041 image no", "625 1041 image no"}));
+TEST_F(PdfOutput, ContactSheetIsStoredAtItsOwnPixelsAndAFailureLeavesNoFile) {
+    ASSERT_TRUE(Solid(64, 64, QColor(9, 0, 0)).save(path("s.bmp"), "BMP"));
+    Run(TESSELLA_CLI, {"contact-sheet", "-o", path("sheet.pdf"), path("s.bmp")});
     const QList<QImage> sheets = stored(path("sheet.pdf"));
-    ASSERT_EQ(sheets.size(), 2);
-    EXPECT_EQ(sheets[0].pixelColor(1, 1), QColor(Qt::white));
-    EXPECT_EQ(sheets[0].pixelColor(2, 2), QColor(9, 0, 0));
-    EXPECT_EQ(sheets[0].pixelColor(65, 65), QColor(9, 0, 0));
-    EXPECT_EQ(sheets[0].pixelColor(66, 30), QColor(Qt::white));
-    // At 600 dpi each sheet pixel is 5 device pixels: 3125 x 5205 from (300, 50).
-    // The first thumbnail, at sheet (2, 2), lands at (310, 60), 320 pixels a side.
-    const QImage first = render(path("sheet.pdf"), 1);
-    EXPECT_EQ(first.pixelColor(309, 200), QColor(Qt::white));
-    EXPECT_EQ(first.pixelColor(310, 200), QColor(9, 0, 0));
-    EXPECT_EQ(first.pixelColor(629, 379), QColor(9, 0, 0));
-    const QImage second = render(path("sheet.pdf"), 2);
-    EXPECT_EQ(second.pixelColor(400, 200), QColor(225, 0, 0));
-    EXPECT_EQ(second.pixelColor(700, 200), QColor(Qt::white));  // nothing in cell 2
-
-    // An unreadable file: a failure, and no file left behind.
+    ASSERT_EQ(sheets.size(), 1);
+    EXPECT_EQ(sheets[0].size(), QSize(625, 1041));             // at its own pixels
+    EXPECT_EQ(sheets[0].pixelColor(65, 65), QColor(9, 0, 0));  // the first thumbnail at (2, 2)
     Run(TESSELLA_CLI, {"contact-sheet", "-o", path("x.pdf"), path("missing.xyz")}, 1);
     EXPECT_FALSE(QFile::exists(path("x.pdf")));
 }
 
 // The program's printer on a PDF file stores each sheet and page once at its own pixels, on
-// portrait paper whatever the page print chose, each document in a file of its own; the sheet lands
-// at the same place and size at 600 and 1200 dpi.
-TEST_F(PdfOutput, QtPrinterSheetsKeepTheirSizeAtEveryResolution) {
+// portrait paper, each document in a file of its own, the sheet at its size on paper.
+TEST_F(PdfOutput, QtPrinterSheetsKeepTheirSizeAndFiles) {
     QImage sheet = print::BlankSheet();
     sheet.fill(Qt::green);
-    for (const int dpi : {600, 1200}) {
-        SCOPED_TRACE(dpi);
-        const QString name = QStringLiteral("planche%1").arg(dpi);
-        widgets::QtPrinter printer;
-        QPrinter* pdf = printer.platformPrinter();
-        pdf->setOutputFormat(QPrinter::PdfFormat);
-        pdf->setOutputFileName(path(name + ".pdf"));
-        pdf->setResolution(dpi);
-        pdf->setPageMargins(QMarginsF());  // device pixels from the paper's corner
-        printer.setOrientation(platform::PaperOrientation::Landscape);
-        print::PrintSheet(printer, sheet);
-        print::PrintSheet(printer, sheet);
-        EXPECT_EQ(pdf->outputFileName(), path(name + ".pdf"));  // the choice stays as it was
-        EXPECT_EQ(storedPictures(path(name + ".pdf")), QStringList{"625 1041 image no"});
-        EXPECT_EQ(storedPictures(path(name + "-2.pdf")), QStringList{"625 1041 image no"});
-        // A page too: its own pixels, not the 2362 x 1181 or 4724 x 2362 of the device.
-        print::PrintPage(printer, HalfAndHalf(), {100, 20, 30}, {"mur.tga", false, false});
-        EXPECT_EQ(storedPictures(path(name + "-3.pdf")), QStringList{"256 128 image no"});
-        EXPECT_TRUE(Run("pdfinfo", {path(name + "-3.pdf")})
-                        .contains(QRegularExpression("Title: +mur.tga\\n")));
-        EXPECT_TRUE(Run("pdfinfo", {path(name + ".pdf")})
-                        .contains(QRegularExpression("595(\\.\\d+)? x 84[12]")));
-        // Rendered at 120 dpi one sheet pixel is one rendered pixel (5 at 600 dpi): the sheet
-        // covers (60, 10) to (684, 1050), 132.3 x 220.3 mm.
-        const QImage page = render(path(name + ".pdf"), 1, {720, 1080}, 120);
-        const ColourAt points[] = {{{59, 500}, Qt::white},   {{61, 500}, Qt::green},
-                                   {{300, 9}, Qt::white},    {{300, 11}, Qt::green},
-                                   {{683, 1049}, Qt::green}, {{686, 500}, Qt::white},
-                                   {{300, 1052}, Qt::white}};
-        ExpectColours(page, points);
-    }
+    widgets::QtPrinter printer;
+    QPrinter* pdf = printer.platformPrinter();
+    pdf->setOutputFormat(QPrinter::PdfFormat);
+    pdf->setOutputFileName(path("planche.pdf"));
+    pdf->setResolution(1200);
+    pdf->setPageMargins(QMarginsF());  // device pixels from the paper's corner
+    printer.setOrientation(platform::PaperOrientation::Landscape);
+    print::PrintSheet(printer, sheet);
+    print::PrintSheet(printer, sheet);
+    EXPECT_EQ(storedPictures(path("planche-2.pdf")), QStringList{"625 1041 image no"});
+    // A page too: its own pixels, not the 4724 x 2362 of the device.
+    print::PrintPage(printer, HalfAndHalf(), {100, 20, 30}, {"mur.tga", false, false});
+    EXPECT_EQ(storedPictures(path("planche-3.pdf")), QStringList{"256 128 image no"});
+    EXPECT_TRUE(Run("pdfinfo", {path("planche.pdf")})
+                    .contains(QRegularExpression("595(\\.\\d+)? x 84[12]")));
+    // Rendered at 120 dpi one sheet pixel is one rendered pixel: from (60, 10) to (684, 1050).
+    const QImage page = render(path("planche.pdf"), 1, {720, 1080}, 120);
+    const ColourAt points[] = {
+        {{59, 500}, Qt::white}, {{61, 11}, Qt::green}, {{683, 1049}, Qt::green}};
+    ExpectColours(page, points);
 }
 
-QString FullDiskMessage(const QString& file) {
-    return QStringLiteral("Impossible d'écrire le fichier %1 : disque plein").arg(file);
-}
-
-// A PDF refused by the disk leaves the older file whole and no other file, with one message.
-TEST_F(PdfOutput, QtPrinterKeepsTheOlderFileWhenTheDiskRefuses) {
-    const QString old = path("planche.pdf");
+// A PDF refused by the disk leaves the older file whole and no other file, with one message;
+// the help window's text printed to a file likewise.
+TEST_F(PdfOutput, AFullDiskKeepsTheOlderFiles) {
+    const QString old = path("planche.pdf"), help = path("aide.pdf");
     platform::WriteFileAtomically(old, "%PDF older");
+    platform::WriteFileAtomically(help, "%PDF aide");
     widgets::QtPrinter printer;
     printer.platformPrinter()->setOutputFormat(QPrinter::PdfFormat);
     printer.platformPrinter()->setOutputFileName(old);
+    QPrinter textPrinter(QPrinter::HighResolution);
+    textPrinter.setOutputFormat(QPrinter::PdfFormat);
+    textPrinter.setOutputFileName(help);
     platform::detail::FileCalls calls = platform::detail::CurrentFileCalls();
     calls.write = [real = calls.write, count = 0](int fd, const void* data,
                                                   std::size_t size) mutable {
@@ -297,75 +324,15 @@ TEST_F(PdfOutput, QtPrinterKeepsTheOlderFileWhenTheDiskRefuses) {
         print::PrintSheet(printer, Noise(print::kSheetWidth, print::kSheetHeight));
         ADD_FAILURE() << "a full disk is a failure";
     } catch (const platform::TessellaError& e) {
-        EXPECT_EQ(e.message(), FullDiskMessage(old));
+        EXPECT_EQ(e.message(),
+                  QStringLiteral("Impossible d'écrire le fichier %1 : disque plein").arg(old));
     }
+    QTextDocument text("Aide de Tessella");
+    EXPECT_THROW(widgets::PrintTextDocument(text, textPrinter), platform::TessellaError);
     EXPECT_EQ(platform::ReadWholeFile(old), "%PDF older");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"planche.pdf"});
-}
-
-// The help window's text printed to a file: written whole, or the older file kept.
-TEST_F(PdfOutput, TextDocumentPrintedToAFileIsWrittenWhole) {
-    QTextDocument help;
-    help.setPlainText("Aide de Tessella");
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path("aide.pdf"));
-    widgets::PrintTextDocument(help, printer);
-    EXPECT_TRUE(Run("pdftotext", {path("aide.pdf"), "-"}).contains("Aide de Tessella"));
-    const QByteArray older = platform::ReadWholeFile(path("aide.pdf"));
-
-    platform::detail::FileCalls calls = platform::detail::CurrentFileCalls();
-    calls.write = [](int, const void*, std::size_t) {
-        errno = ENOSPC;
-        return ssize_t(-1);
-    };
-    platform::detail::ScopedFileCalls fullDisk(calls);
-    help.setPlainText("Autre texte");
-    try {
-        widgets::PrintTextDocument(help, printer);
-        ADD_FAILURE() << "a full disk is a failure";
-    } catch (const platform::TessellaError& e) {
-        EXPECT_EQ(e.message(), FullDiskMessage(path("aide.pdf")));
-    }
-    EXPECT_EQ(platform::ReadWholeFile(path("aide.pdf")), older);
-}
-
-// The same on a real full disk, for the command line and the program's printer: a 200 KiB
-// tmpfs in a mount namespace of the test's own.
-TEST_F(PdfOutput, FullDiskKeepsTheOlderPdf) {
-    const QByteArray folder = QFile::encodeName(path("disk"));
-    ASSERT_TRUE(QDir(dir.path()).mkdir("disk"));
-    if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) ||
-        mount("tmpfs", folder.constData(), "tmpfs", 0, "size=200k") != 0)
-        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
-    const QString old = path("disk/page.pdf"), filler = path("disk/filler");
-    ASSERT_TRUE(Noise().save(path("page.bmp"), "BMP"));
-    Run(TESSELLA_CLI, {"print", path("page.bmp"), "-o", old});
-    const QByteArray older = platform::ReadWholeFile(old);
-    // Everything but 4 KiB taken: far less than a page's PDF.
-    const int fd = open(QFile::encodeName(filler).constData(), O_WRONLY | O_CREAT, 0644);
-    const QByteArray block(4096, 'f');
-    off_t size = 0;
-    for (ssize_t n; (n = write(fd, block.constData(), block.size())) > 0;) size += n;
-    ASSERT_EQ(ftruncate(fd, size - 4096), 0);
-    close(fd);
-
-    QProcess cli;
-    cli.start(TESSELLA_CLI, {"print", path("page.bmp"), "--x-mm", "40", "-o", old});
-    ASSERT_TRUE(cli.waitForFinished(60000));
-    EXPECT_EQ(cli.exitCode(), 1);
-    EXPECT_EQ(QString::fromUtf8(cli.readAllStandardError()).trimmed(), FullDiskMessage(old));
-    EXPECT_EQ(platform::ReadWholeFile(old), older);
-
-    widgets::QtPrinter printer;
-    printer.platformPrinter()->setOutputFormat(QPrinter::PdfFormat);
-    printer.platformPrinter()->setOutputFileName(old);
-    EXPECT_THROW(print::PrintPage(printer, Noise(256, 128), {100, 20, 30}, {}),
-                 platform::TessellaError);
-    EXPECT_EQ(platform::ReadWholeFile(old), older);
-    EXPECT_EQ(QDir(path("disk")).entryList(QDir::Files | QDir::Hidden),
-              (QStringList{"filler", "page.pdf"}));
-    umount2(folder.constData(), MNT_DETACH);
+    EXPECT_EQ(platform::ReadWholeFile(help), "%PDF aide");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"aide.pdf", "planche.pdf"}));
 }
 
 }  // namespace

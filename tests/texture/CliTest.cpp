@@ -1,4 +1,5 @@
-// tessella-cli pack and extract, run as a separate process in a temporary folder.
+// tessella-cli pack, extract, convert and export, run as a separate process in a temporary
+// folder: one case per command and what only the command line does.
 
 #include <gtest/gtest.h>
 
@@ -20,12 +21,7 @@ class Cli : public ::testing::Test {
         bmp("e.bmp", 64, 64, Qt::red);
         bmp("odd.bmp", 20, 20, Qt::yellow);
         bmp("e.rgba", 64, 64, Qt::red);
-        QFile(dir.filePath("broken.bmp")).open(QIODevice::WriteOnly);
-        QImage page(256, 128, QImage::Format_BGR888);  // white, red bottom right element
-        page.fill(Qt::white);
-        for (int y = 64; y < 128; ++y)
-            for (int x = 192; x < 256; ++x) page.setPixelColor(x, y, Qt::red);
-        EXPECT_TRUE(page.save(dir.filePath("page.bmp"), "BMP"));
+        bmp("page.bmp", 256, 128, Qt::red);
     }
     void bmp(const char* name, int w, int h, QColor c) {
         QImage image(w, h, QImage::Format_BGR888);
@@ -43,6 +39,18 @@ class Cli : public ::testing::Test {
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     }
     bool exists(const char* name) const { return QFileInfo::exists(dir.filePath(name)); }
+    QByteArray read(const char* name) const {
+        QFile f(dir.filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void write(const char* name, const QByteArray& bytes) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    QJsonObject frame(const char* json, const char* name) const {
+        return QJsonDocument::fromJson(read(json))["frames"][name]["frame"].toObject();
+    }
     QTemporaryDir dir;
     QString out, err;
 };
@@ -57,7 +65,6 @@ TEST_F(Cli, PackOptionsDecideThePageAndTheAnswers) {
     } rows[] = {
         {"pack -o o.tga e.bmp e.bmp e.bmp", 256, 64, {128, 0}, ""},
         {"pack --onto haute.bmp --fill-right -o o.tga e.bmp", 128, 256, {64, 0}, ""},
-        {"pack --onto haute.bmp -o o.tga e.bmp", 64, 320, {0, 256}, ""},
         {"pack --no-to-all -o o.tga odd.bmp e.bmp", 128, 64, {0, 0}, ""},
         // 64 wide under a 40-wide band of 20 x 20 would be cut: it is left out, and said.
         {"pack --import 20x20 -o o.tga odd.bmp e.bmp", 40, 20, {-1, -1}, "e.bmp"},
@@ -65,9 +72,7 @@ TEST_F(Cli, PackOptionsDecideThePageAndTheAnswers) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.line);
         ASSERT_EQ(run(row.line), 0) << err.toStdString();
-        QFile f(dir.filePath("o.tga"));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        const QByteArray b = f.readAll();
+        const QByteArray b = read("o.tga");
         ASSERT_EQ(b.size(), 18 + 3 * row.w * row.h);
         EXPECT_EQ(QSize(uchar(b[12]) | (uchar(b[13]) << 8), uchar(b[14]) | (uchar(b[15]) << 8)),
                   QSize(row.w, row.h));
@@ -80,8 +85,7 @@ TEST_F(Cli, PackOptionsDecideThePageAndTheAnswers) {
     }
 }
 
-// Help goes to standard output; an unknown option, or a value option ending the line, is bad
-// usage with the command's own line; options may come after the files.
+// Bad usage (status 2) prints the command's usage line; options may come after the files.
 TEST_F(Cli, ExitStatusAnswersAndFilesLeft) {
     const struct {
         const char* line;
@@ -92,21 +96,9 @@ TEST_F(Cli, ExitStatusAnswersAndFilesLeft) {
         const char* absent = "out.tga";  // one that must not, or ""
     } rows[] = {
         {"pack -o out.tga e.bmp e.rgba", 1, "e.rgba"},
-        {"pack -o out.tga e.bmp absent.bmp", 1, ""},
-        {"pack -o out.tga e.bmp broken.bmp", 1, ""},
-        {"pack -o out.tga", 2, ""},
         {"pack -o a.tga -o out.tga e.bmp", 2, "Option répétée : -o"},
-        {"pack --free --free -o out.tga e.bmp", 2, "Option répétée : --free"},
-        {"extract --import 8x8 --import 8x8 page.bmp x.bmp", 2, "répétée", "", "", "x001.bmp"},
         {"extract page.bmp ", 2, "vides", "", "", "001.bmp"},  // an empty destination
-        {"extract page.bmp mur.bmp", 0, "", "", "mur008.bmp", "mur009.bmp"},
-        {"extract absent.tga x.bmp", 1, "", "", "", "x001.bmp"},
-        {"pack --help", 0, "", "Usage : tessella-cli pack [--import LxH"},
-        {"extract -h", 0, "", "Usage : tessella-cli extract [--import LxH] PAGE DEST.(bmp|png)"},
         {"pack --bogus -o out.tga e.bmp", 2, "Option inconnue : --bogus"},
-        {"extract page.bmp x.bmp -x", 2, "Option inconnue : -x"},
-        {"pack -o out.tga e.bmp --max-width", 2, "--max-width attend 256 ou 512"},
-        {"extract page.bmp x.bmp --import", 2, "--import attend une taille LxH"},
         {"pack e.bmp -o out.tga --max-width 256 e.bmp", 0, "", "2 élément(s) ajouté(s)", "out.tga",
          ""},
     };
@@ -120,8 +112,6 @@ TEST_F(Cli, ExitStatusAnswersAndFilesLeft) {
         EXPECT_TRUE(!*row.made || exists(row.made));
         EXPECT_TRUE(!*row.absent || !exists(row.absent)) << row.absent;
     }
-    for (const char* name : {"mur001.bmp", "mur004.bmp", "mur007.bmp"}) EXPECT_TRUE(exists(name));
-    EXPECT_EQ(QImage(dir.filePath("mur008.bmp")).pixelColor(5, 5), QColor(Qt::red));
 }
 
 // The atlas file beside the page: written by pack, read back by --onto and extract --names.
@@ -131,196 +121,63 @@ TEST_F(Cli, PackWritesTheAtlasAndExtractByNameReadsIt) {
     bmp("sub/e.bmp", 64, 64, Qt::green);
     ASSERT_EQ(run("pack -o mur.png e.bmp b.bmp sub/e.bmp"), 0) << err.toStdString();
     ASSERT_EQ(run("pack --onto mur.png -o mur2.tga e.bmp"), 0) << err.toStdString();
-    QFile json(dir.filePath("mur2.json"));
-    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
-    const QJsonObject atlas = QJsonDocument::fromJson(json.readAll()).object();
-    // The new page of 64 x 64 grows one element wide per add (4 x 64), then --onto puts the
-    // fourth element on a new row.
-    const QJsonObject frames = atlas["frames"].toObject();
-    const struct {
-        const char* name;
-        int x, y;
-    } expected[] = {{"e.bmp", 0, 0}, {"b.bmp", 64, 0}, {"e-2.bmp", 128, 0}, {"e-3.bmp", 0, 64}};
-    EXPECT_EQ(frames.size(), 4);
-    for (const auto& f : expected) {
-        const QJsonObject frame = frames[f.name].toObject();
-        EXPECT_EQ(frame["frame"].toObject(),
-                  QJsonObject({{"x", f.x}, {"y", f.y}, {"w", 64}, {"h", 64}}))
-            << f.name;
-    }
-    const QJsonObject meta = atlas["meta"].toObject();
-    EXPECT_EQ(meta["image"].toString(), "mur2.tga");
-    EXPECT_EQ(meta["size"].toObject(), QJsonObject({{"w", 256}, {"h", 128}}));
+    // --onto reads the list beside mur.png and adds the fourth element on a new row.
+    EXPECT_EQ(frame("mur2.json", "e-3.bmp"),
+              QJsonObject({{"x", 0}, {"y", 64}, {"w", 64}, {"h", 64}}));
 
     ASSERT_EQ(run("extract --names mur2.tga elements"), 0) << err.toStdString();
     EXPECT_EQ(QImage(dir.filePath("elements/b.png")).pixelColor(9, 9), QColor(Qt::blue));
     EXPECT_EQ(QImage(dir.filePath("elements/e-2.png")).pixelColor(9, 9), QColor(Qt::green));
-    EXPECT_EQ(QImage(dir.filePath("elements/e-3.png")).size(), QSize(64, 64));
 
     // Names that would leave the folder are refused; the others are written.
-    QFile bad(dir.filePath("mur2.json"));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    bad.write(R"({"frames": {"../x.bmp": {"frame": {"x":0,"y":0,"w":8,"h":8}},
-                            "/tmp/abs.bmp": {"frame": {"x":0,"y":0,"w":8,"h":8}},
-                            "": {"frame": {"x":0,"y":0,"w":8,"h":8}},
+    write("mur2.json", R"({"frames": {"../x.bmp": {"frame": {"x":0,"y":0,"w":8,"h":8}},
                             "ok.bmp": {"frame": {"x":64,"y":0,"w":8,"h":8}}}})");
-    bad.close();
     EXPECT_EQ(run("extract --names mur2.tga out"), 1);
     EXPECT_TRUE(err.contains("Nom d'élément refusé : ../x.bmp")) << err.toStdString();
-    EXPECT_TRUE(err.contains("Nom d'élément refusé : /tmp/abs.bmp"));
-    EXPECT_EQ(QImage(dir.filePath("out/ok.png")).size(), QSize(8, 8));
-    EXPECT_FALSE(exists("x.png"));
     EXPECT_EQ(QDir(dir.filePath("out")).entryList(QDir::Files), QStringList({"ok.png"}));
-
-    // A folder that cannot be made: one message, nothing written.
-    QFile(dir.filePath("plain")).open(QIODevice::WriteOnly);
-    EXPECT_EQ(run("extract --names mur2.tga plain/sub"), 1);
-    EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
 }
 
 // An atlas that does not match its page: one message, the page still opens and the file stays
 // until the page is saved.
 TEST_F(Cli, MismatchedAtlasIsToldOnceAndKeptUntilSaved) {
-    const struct {
-        const char* name;
-        QByteArray json;
-    } rows[] = {
-        {"syntax", "{\"frames\": {"},
-        {"outside", R"({"frames": {"a.bmp": {"frame": {"x":200,"y":0,"w":64,"h":64}}}})"},
-        {"empty", R"({"frames": {"a.bmp": {"frame": {"x":0,"y":0,"w":0,"h":64}}}})"},
-        {"fraction", R"({"frames": {"a.bmp": {"frame": {"x":0.5,"y":0,"w":8,"h":8}}}})"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        QFile json(dir.filePath("page.json"));
-        ASSERT_TRUE(json.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        json.write(row.json);
-        json.close();
-        EXPECT_EQ(run("extract page.bmp x.bmp"), 0);  // page.bmp is 256 x 128
-        EXPECT_TRUE(err.contains("ne correspond pas")) << err.toStdString();
-        EXPECT_EQ(err.count("ne correspond pas"), 1);
-        ASSERT_TRUE(json.open(QIODevice::ReadOnly));
-        EXPECT_EQ(json.readAll(), row.json);
-        json.close();
-    }
+    write("page.json", "{\"frames\": {");
+    EXPECT_EQ(run("extract page.bmp x.bmp"), 0);
+    EXPECT_EQ(err.count("ne correspond pas"), 1) << err.toStdString();
+    EXPECT_EQ(read("page.json"), "{\"frames\": {");
     // Saved under its own name, the page's list is written again (empty now).
     ASSERT_EQ(run("pack --onto page.bmp -o page.png e.bmp"), 0);
-    QFile json(dir.filePath("page.json"));
-    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QJsonDocument::fromJson(json.readAll())["frames"].toObject().keys(),
+    EXPECT_EQ(QJsonDocument::fromJson(read("page.json"))["frames"].toObject().keys(),
               QStringList({"e.bmp"}));
 }
 
-// convert and extract write PNG files that read back pixel for pixel. A damaged PNG gives our
-// one French line, never libpng's own English complaint.
+// A damaged PNG gives our one French line, never libpng's own English complaint.
 TEST_F(Cli, PngOutputsRoundTripAndADamagedOneGivesOneFrenchLine) {
     ASSERT_EQ(run("convert page.bmp page.png"), 0) << err.toStdString();
-    ASSERT_EQ(run("convert page.png back.bmp"), 0) << err.toStdString();
-    EXPECT_EQ(QImage(dir.filePath("back.bmp")), QImage(dir.filePath("page.bmp")));
     ASSERT_EQ(run("extract page.png el.png"), 0) << err.toStdString();
     EXPECT_EQ(QImage(dir.filePath("el008.png")).pixelColor(63, 63), QColor(Qt::red));
-    EXPECT_EQ(
-        QImage(dir.filePath("el001.png")).convertToFormat(QImage::Format_RGB32),
-        QImage(dir.filePath("page.bmp")).copy(0, 0, 64, 64).convertToFormat(QImage::Format_RGB32));
-    QFile png(dir.filePath("page.png"));
-    ASSERT_TRUE(png.open(QIODevice::ReadOnly));
-    const QByteArray whole = png.readAll();
-    QFile cut(dir.filePath("cut.png"));
-    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
-    cut.write(whole.left(whole.size() / 2));
-    cut.close();
+    write("cut.png", read("page.png").left(read("page.png").size() / 2));
     EXPECT_EQ(run("convert cut.png out.tga"), 1);
     EXPECT_EQ(err, "PNG : image invalide (cut.png)\n");
 }
 
-// Two 64-square elements, b.bmp and e.bmp (name order), padding 2 and ring 1: cells of 66,
-// b's at (2, 2), e's 2 + 66 + 2 = 70 further right, 2 clear pixels before the right edge.
+// b.bmp and e.bmp (name order), padding 2 and ring 1: cells of 66, e's 70 right of b's.
 TEST_F(Cli, ExportPacksTheFramesAgainWithRingsAndRoom) {
     bmp("b.bmp", 64, 64, Qt::blue);
     ASSERT_EQ(run("pack -o mur.png e.bmp b.bmp"), 0) << err.toStdString();
-    const auto pageBytes = [&] {
-        QFile page(dir.filePath("mur.png"));
-        EXPECT_TRUE(page.open(QIODevice::ReadOnly));
-        return page.readAll();
-    };
-    const QByteArray before = pageBytes();
-    const auto frame = [&](const char* json, const char* name) {
-        QFile f(dir.filePath(json));
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        const QJsonObject atlas = QJsonDocument::fromJson(f.readAll()).object();
-        return atlas["frames"][name]["frame"].toObject();
-    };
-    const struct {
-        const char* line;
-        QSize size;
-        QJsonObject e;
-    } cases[] = {
-        {"export --padding 2 --extrude 1 -o atlas.png mur.png", QSize(138, 70),
-         QJsonObject({{"x", 71}, {"y", 3}, {"w", 64}, {"h", 64}})},
-        {"export --padding 2 --extrude 1 --max-width 137 -o atlas.png mur.png", QSize(70, 138),
-         QJsonObject({{"x", 3}, {"y", 71}, {"w", 64}, {"h", 64}})},
-    };
-    for (const auto& c : cases) {
-        ASSERT_EQ(run(c.line), 0) << c.line << err.toStdString();
-        const QImage atlas(dir.filePath("atlas.png"));
-        EXPECT_EQ(atlas.size(), c.size) << c.line;
-        EXPECT_EQ(frame("atlas.json", "b.bmp"),
-                  QJsonObject({{"x", 3}, {"y", 3}, {"w", 64}, {"h", 64}}));
-        EXPECT_EQ(frame("atlas.json", "e.bmp"), c.e) << c.line;
-        // The rings themselves are the atlas's own test.
-        EXPECT_EQ(atlas.pixelColor(3, 3), QColor(Qt::blue));
-    }
-    QFile json(dir.filePath("atlas.json"));
-    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QJsonDocument::fromJson(json.readAll())["meta"]["image"].toString(), "atlas.png");
-    EXPECT_EQ(pageBytes(), before);
-
-    const struct {
-        const char* line;
-        int status;
-        const char* said;
-    } refusals[] = {
-        {"export --padding 2 --extrude 1 --max-width 69 -o x.png mur.png", 1, "b.bmp"},
-        {"export -o x.png page.bmp", 1, "pas de liste d'éléments"},
-        {"export -o mur.png mur.png", 1, "la texture elle-même"},
-        {"export --extrude 300 -o x.png mur.png", 2, "--extrude attend un nombre de 0 à 256"},
-        {"export -o x.tga mur.png", 2, ".png"},
-    };
-    for (const auto& r : refusals) {
-        EXPECT_EQ(run(r.line), r.status) << r.line;
-        EXPECT_TRUE(err.contains(QString::fromUtf8(r.said))) << r.line << err.toStdString();
-        EXPECT_FALSE(exists("x.png"));
-    }
-    EXPECT_EQ(pageBytes(), before);
-    EXPECT_EQ(run("export --help"), 0);
-    EXPECT_TRUE(out.contains("--extrude E")) << out.toStdString();
+    ASSERT_EQ(run("export --padding 2 --extrude 1 -o atlas.png mur.png"), 0) << err.toStdString();
+    const QImage atlas(dir.filePath("atlas.png"));
+    EXPECT_EQ(atlas.size(), QSize(138, 70));
+    EXPECT_EQ(atlas.pixelColor(3, 3), QColor(Qt::blue));
+    EXPECT_EQ(frame("atlas.json", "e.bmp"),
+              QJsonObject({{"x", 71}, {"y", 3}, {"w", 64}, {"h", 64}}));
+    // Refusals and the page left alone are EngineAtlasTest's.
 
     // Without --names, a page with its atlas data is cut at its frames, row by row, whatever
     // the import size: 32x32 would have made eight files.
     ASSERT_EQ(run("extract --import 32x32 mur.png el.bmp"), 0) << err.toStdString();
     EXPECT_EQ(QImage(dir.filePath("el001.bmp")).pixelColor(5, 5), QColor(Qt::red));
-    EXPECT_EQ(QImage(dir.filePath("el002.bmp")).size(), QSize(64, 64));
     EXPECT_EQ(QImage(dir.filePath("el002.bmp")).pixelColor(5, 5), QColor(Qt::blue));
     EXPECT_FALSE(exists("el003.bmp"));
-}
-
-TEST_F(Cli, PrintTakesADecimalCommaOrPointInMillimetres) {
-    const struct {
-        const char* width;
-        int exitCode;
-    } rows[] = {
-        {"100,5", 0}, {"100.5", 0}, {"100", 0}, {"400,0", 0}, {"400,5", 2},
-        {"1,0,5", 2}, {"1e2", 2},   {"-5", 2},  {",5", 2},    {"5,", 2},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.width);
-        QFile::remove(dir.filePath("p.pdf"));
-        EXPECT_EQ(run((std::string("print page.bmp --allow-cut -o p.pdf --width-mm ") + row.width)
-                          .c_str()),
-                  row.exitCode)
-            << err.toStdString();
-        EXPECT_EQ(exists("p.pdf"), row.exitCode == 0);
-    }
 }
 
 }  // namespace

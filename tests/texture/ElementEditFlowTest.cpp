@@ -1,22 +1,49 @@
+// Editing a source or a new element in the element editor, and the new element dialog.
+
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
 
 #include "platform/Error.h"
 #include "tests/support/FakeElementEditor.h"
 #include "tests/texture/PageFixture.h"
 #include "texture/ElementEditFlow.h"
+#include "ui/editor/NewElementDialog.h"
 
 using namespace tessella;
 using namespace tessella::testing;
+using editor::NewElementDialog;
 using platform::Answer;
+using platform::ColourValue;
 using platform::MessageKind;
-using texture::EditResult;
-using texture::ElementRequest;
 
 namespace {
 
 using texture::EditorResult;
+using texture::NewElementSettings;
+
+// Colours are kept as 0xBBGGRR: red from the list is 0x0000FF.
+TEST(Nouveau, ColoursComeFromTheListOrFromAutre) {
+    NewElementSettings settings;
+    ScriptedPrompts prompts;
+    NewElementDialog dialog{settings, prompts};
+    const auto& colours = NewElementDialog::Colours();
+    const auto red = std::find_if(colours.begin(), colours.end(),
+                                  [](const auto& c) { return c.first == QStringLiteral("Rouge"); });
+    ASSERT_NE(red, colours.end());
+    emit dialog.colourCombo->activated(static_cast<int>(red - colours.begin()));
+    EXPECT_EQ(settings.backgroundColour, ColourValue(0x0000FF));
+    EXPECT_EQ(dialog.colourSwatch->palette().color(QPalette::Window), QColor(255, 0, 0));
+    prompts.expectColour(ColourValue(0x123456));
+    dialog.otherColourButton->click();
+    EXPECT_EQ(settings.backgroundColour, ColourValue(0x123456));
+    prompts.expectColour(std::nullopt);  // cancelled: nothing changes
+    dialog.otherColourButton->click();
+    EXPECT_EQ(settings.backgroundColour, ColourValue(0x123456));
+}
 
 class ElementEditFlowTest : public PageFixture {
   protected:
@@ -34,46 +61,27 @@ class ElementEditFlowTest : public PageFixture {
 
 }  // namespace
 
-TEST_F(ElementEditFlowTest, EditHandsOverTheSourceAndItsCopy) {
+TEST_F(ElementEditFlowTest, EditSavedWritesTheBmpAndBecomesThePreview) {
     EXPECT_TRUE(flow().editSource().isEmpty());  // nothing previewed, nothing edited
     EXPECT_TRUE(editor.requests.empty());
-    previewSource();
-    editor.answer = {EditorResult::Closed, {}};
-    EXPECT_TRUE(flow().editSource().isEmpty());
-    ASSERT_EQ(editor.requests.size(), 1u);
-    const ElementRequest& r = editor.requests[0];
-    EXPECT_EQ(r.sourceFileName, path("sources/mur.jpg"));
-    EXPECT_EQ(r.picture, page.sourcePicture);
-    EXPECT_FALSE(r.newElementMode);
-    EXPECT_TRUE(r.showDrawingTools);
-    // "No" from the editor asks nothing and writes nothing.
-    EXPECT_TRUE(prompts.shown().empty());
-    EXPECT_TRUE(prompts.dialogCaptions().empty());
-}
-
-TEST_F(ElementEditFlowTest, EditSavedWritesTheBmpAndBecomesThePreview) {
     previewSource();
     const QImage edited = Solid(24, 16, QColor(0, 0, 255));
     editor.answer = {EditorResult::SaveAsked, edited};
     prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", Answer::Yes)
         .expectFile(path("elt.gif"));
     const QString written = flow().editSource();
-
+    ASSERT_EQ(editor.requests.size(), 1u);
+    EXPECT_EQ(editor.requests[0].picture, Solid(16, 8, Qt::red));
     // The chosen name takes .bmp; the dialog proposed the source's name with .bmp.
     EXPECT_EQ(written, path("elt.bmp"));
-    ASSERT_EQ(prompts.dialogCaptions().size(), 1u);
     EXPECT_EQ(prompts.dialogInitialPaths()[0], path("sources/mur.bmp"));
     EXPECT_FALSE(QFileInfo::exists(path("elt.gif")));
-
-    // 24-bit BMP: 54-byte headers, 16 rows of 24 x 3 = 72 bytes; Qt's reader sees blue.
+    // 24-bit BMP: 54-byte headers, 16 rows of 24 x 3 = 72 bytes.
     EXPECT_EQ(QFileInfo(written).size(), 54 + 16 * 72);
     EXPECT_EQ(QImage(written, "BMP").pixelColor(0, 0), QColor(0, 0, 255));
-
     EXPECT_EQ(page.sourcePicture, edited);
     EXPECT_EQ(page.sourceFileName, written);
-    EXPECT_EQ(events.sourceBox, QSize(120, 80));  // 128 div 24 = 5
     EXPECT_EQ(listRefreshes, 1);
-    EXPECT_EQ(events.catalogueRefreshes, 1);
 }
 
 TEST_F(ElementEditFlowTest, AnElementNamedPngIsWrittenAsAPng) {
@@ -84,48 +92,23 @@ TEST_F(ElementEditFlowTest, AnElementNamedPngIsWrittenAsAPng) {
         .expectFile(path("elt.PNG"));
     const QString written = flow().editSource();
     EXPECT_EQ(written, path("elt.PNG"));
-    EXPECT_FALSE(QFileInfo::exists(path("elt.bmp")));
-    QFile file(written);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    // IHDR: 8 bits a sample (byte 24), colour type 2, RGB without alpha (byte 25).
-    EXPECT_EQ(file.read(26).mid(24).toHex(), QByteArray("0802"));
-    const QImage back(written, "PNG");
-    EXPECT_EQ(back.convertToFormat(edited.format()), edited);
+    EXPECT_EQ(QImage(written, "PNG").convertToFormat(edited.format()), edited);
 }
 
-TEST_F(ElementEditFlowTest, DecliningOrAFailedWriteLeavesFilesAndPreviewAlone) {
-    const struct {
-        const char* name;
-        bool modified;
-        Answer save;
-        std::optional<Answer> unsaved;  // the answer to the unsaved-changes question, if asked
-        std::optional<QString> file;    // the save dialog's answer, if it is shown
-        bool failedWrite;
-        int resumed;  // showings of the editor after the first
-    } rows[] = {
-        {"No to Sauvegarde, unchanged", false, Answer::No, {}, {}, false, 0},
-        {"No to Sauvegarde, then Non", true, Answer::No, Answer::No, {}, false, 0},
-        {"No to Sauvegarde, then Annuler", true, Answer::No, Answer::Cancel, {}, false, 1},
-        {"save dialog cancelled", true, Answer::Yes, {}, std::nullopt, false, 1},
-        {"unwritable name", true, Answer::Yes, {}, path("missing/folder/elt.bmp"), true, 1},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+// "Non" to "Sauvegarde" on an unchanged element, or the save dialog cancelled: nothing written,
+// the preview kept. The unsaved-changes question after "Non" is editor/ClosingQuestionsTest's.
+TEST_F(ElementEditFlowTest, DecliningLeavesFilesAndPreviewAlone) {
+    for (const bool save : {false, true}) {
+        SCOPED_TRACE(save);
         previewSource();
         editor.resumed = 0;
-        editor.answer = {EditorResult::SaveAsked, Solid(8, 8, Qt::green), row.modified};
-        prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", row.save);
-        if (row.unsaved)
-            prompts.expectMessage(
-                MessageKind::Confirmation,
-                QString::fromUtf8("L'élément a été modifié.\n\rVoulez-vous l'enregistrer ?"),
-                *row.unsaved);
-        if (row.save == Answer::Yes) prompts.expectFile(row.file);
-        if (row.failedWrite) prompts.expectMessage(MessageKind::Error, QString());
+        editor.answer = {EditorResult::SaveAsked, Solid(8, 8, Qt::green), save};
+        prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde",
+                              save ? Answer::Yes : Answer::No);
+        if (save) prompts.expectFile(std::nullopt);
         EXPECT_TRUE(flow().editSource().isEmpty());
         EXPECT_TRUE(prompts.scriptDone());
-        // Back in the editor with the edit, which the fake then closes without saving.
-        EXPECT_EQ(editor.resumed, row.resumed);
+        EXPECT_EQ(editor.resumed, save ? 1 : 0);  // back in the editor with the edit
         EXPECT_EQ(page.sourcePicture, Solid(16, 8, Qt::red));
         EXPECT_EQ(page.sourceFileName, path("sources/mur.jpg"));
         EXPECT_EQ(listRefreshes, 0);
@@ -137,7 +120,6 @@ TEST_F(ElementEditFlowTest, AFailedWriteGoesBackToTheEditorAndTheNextPlaceIsWrit
     previewSource();
     const QImage edited = Solid(4, 4, Qt::blue);
     editor.answer = {EditorResult::SaveAsked, edited, true};
-    // Back in the editor the user says "Oui" to its own question: no second "Sauvegarde".
     editor.resumeAnswers.push_back({EditorResult::SaveConfirmed, edited, true});
     prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", Answer::Yes)
         .expectFile(path("missing/folder/elt.bmp"))
@@ -158,17 +140,9 @@ TEST_F(ElementEditFlowTest, NewElementHandsOverTheSettingsAndSavesInTheSourceFol
         .expectFile(path("neuf"));
     EXPECT_EQ(flow().newElement(settings), path("neuf.bmp"));
     ASSERT_EQ(editor.requests.size(), 1u);
-    const ElementRequest& r = editor.requests[0];
-    EXPECT_TRUE(r.newElementMode);
-    EXPECT_TRUE(r.sourceFileName.isEmpty());  // nothing for "Recharger" to read
-    EXPECT_TRUE(r.picture.isNull());
-    EXPECT_EQ(r.settings.elementWidth, 48);
-    EXPECT_EQ(r.settings.elementHeight, 16);
-    EXPECT_EQ(r.settings.backgroundColour, platform::ColourValue(0x00123456u));
+    EXPECT_TRUE(editor.requests[0].newElementMode);
+    EXPECT_EQ(editor.requests[0].settings.backgroundColour, platform::ColourValue(0x00123456u));
     EXPECT_EQ(prompts.dialogInitialPaths()[0], page.sourceFolder);
-    // 48 x 3 = 144 bytes a row, already a multiple of 4.
-    EXPECT_EQ(QFileInfo(path("neuf.bmp")).size(), 54 + 16 * 144);
-    EXPECT_EQ(events.catalogueRefreshes, 1);
-    // A new element does not replace the preview.
-    EXPECT_TRUE(page.sourcePicture.isNull());
+    EXPECT_EQ(QFileInfo(path("neuf.bmp")).size(), 54 + 16 * 144);  // 48 x 3 bytes a row
+    EXPECT_TRUE(page.sourcePicture.isNull());                      // the preview is not replaced
 }
