@@ -81,22 +81,3 @@ TEST(CorruptFiles, EveryFormatLoadsRealFilesAndRefusesDamagedOnesCleanly) {
         }
     }
 }
-
-// Depths worked from the files: PNG's alpha gives 32 bits, grey and palette files load as 24.
-TEST(CorruptFiles, HeaderDepthsOfPngKinds) {
-    QTemporaryDir dir;
-    const Sample sample = MakeSample(QDir(dir.path()), QStringLiteral("png"));
-    const struct {
-        const char* prefix;
-        int depth;
-    } rows[] = {{"PNG32:", 32}, {"PNG24:", 24}, {"PNG8:", 24}};
-    for (const auto& row : rows) {
-        const QString path = dir.filePath(QStringLiteral("kind.png"));
-        QFile::remove(path);
-        RunConvert({sample.path, QString::fromLatin1(row.prefix) + path});
-        PictureHeader header;
-        ASSERT_TRUE(ReadPictureHeader(path, header)) << row.prefix;
-        EXPECT_EQ(header.depth, row.depth) << row.prefix;
-        EXPECT_EQ(QSize(header.width, header.height), QSize(24, 16));
-    }
-}

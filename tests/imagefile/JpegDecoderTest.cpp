@@ -19,18 +19,6 @@ QByteArray QtJpeg(const QImage& image) {
 
 }  // namespace
 
-TEST(JpegDecoder, DecodesToBlueGreenRed) {
-    QImage source(40, 24, QImage::Format_RGB32);
-    source.fill(QColor(200, 40, 10));
-    QImage decoded = DecodeJpeg(QtJpeg(source));
-    ASSERT_EQ(decoded.size(), QSize(40, 24));
-    EXPECT_EQ(decoded.format(), QImage::Format_BGR888);
-    const uchar* p = decoded.constScanLine(12) + 20 * 3;
-    EXPECT_NEAR(p[0], 10, 4);   // blue
-    EXPECT_NEAR(p[1], 40, 4);   // green
-    EXPECT_NEAR(p[2], 200, 4);  // red
-}
-
 TEST(JpegDecoder, BadDataGivesTheLibraryCode) {
     EXPECT_EQ(ErrorOf([] { DecodeJpeg(QByteArray()); }),
               QStringLiteral("Erreur JPEG #%1").arg(JERR_INPUT_EMPTY));
@@ -38,8 +26,8 @@ TEST(JpegDecoder, BadDataGivesTheLibraryCode) {
               QStringLiteral("Erreur JPEG #%1").arg(JERR_NO_SOI));
 }
 
-// A file cut anywhere in its scan is refused, as a TGA or BMP cut short is, and not painted
-// grey from the cut on; a whole file with stray bytes after its end still loads.
+// A file cut in its scan is refused, not painted grey from the cut on; stray bytes after the
+// end are harmless.
 TEST(JpegDecoder, TruncatedFileIsRefused) {
     QImage source(64, 64, QImage::Format_RGB32);
     for (int y = 0; y < 64; ++y)  // busy picture, so that scan data is most of the file

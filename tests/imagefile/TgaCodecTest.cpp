@@ -43,17 +43,12 @@ TEST(TgaReader, TrueColourVariants) {
     QImage argb = ReadTga(Tga({.bits = 32, .descriptor = 0x28, .pixels = bgra}));
     ASSERT_EQ(argb.format(), QImage::Format_ARGB32);
     EXPECT_EQ(argb.pixel(0, 0), qRgba(3, 2, 1, 0x40));
-    QImage rgb = ReadTga(Tga({.bits = 32, .pixels = bgra}));
-    ASSERT_EQ(rgb.format(), QImage::Format_RGB32);
-    EXPECT_EQ(reinterpret_cast<const QRgb*>(rgb.constScanLine(0))[1], 0x00070605u);
-    // 15 and 16 bits: 5-5-5 with the top bit cleared.
-    for (int bits : {15, 16}) {
-        QImage img = ReadTga(
-            Tga({.bits = bits, .pixels = Bytes({0xFF, 0x7F, 0x1F, 0x00, 0x00, 0xFC, 0xE0, 0x03})}));
-        ASSERT_EQ(img.format(), QImage::Format_RGB555);
-        EXPECT_EQ(Raw16(img, 0, 0), 0x7FFF);
-        EXPECT_EQ(Raw16(img, 1, 0), 0x001F);
-    }
+    EXPECT_EQ(ReadTga(Tga({.bits = 32, .pixels = bgra})).format(), QImage::Format_RGB32);
+    // 15 bits: 5-5-5 with the top bit cleared.
+    QImage img = ReadTga(Tga({.bits = 15, .pixels = Bytes({0xFF, 0xFF, 0x1F, 0x00, 0, 0, 0, 0})}));
+    ASSERT_EQ(img.format(), QImage::Format_RGB555);
+    EXPECT_EQ(Raw16(img, 0, 0), 0x7FFF);
+    EXPECT_EQ(Raw16(img, 1, 0), 0x001F);
 }
 
 TEST(TgaReader, PaletteVariants) {
@@ -77,7 +72,7 @@ TEST(TgaReader, PaletteVariants) {
         ASSERT_EQ(img.format(), QImage::Format_Indexed8);
         EXPECT_EQ(PackedBgr(img).left(6), row.colours);
     }
-    // The program's own header: map length 256 but map type 0; and a map before 24-bit pixels.
+    // The program's own files: map length 256 but map type 0. A map before 24-bit pixels.
     EXPECT_EQ(
         PackedBgr(ReadTga(Tga({.mapLength = 256, .mapBits = 24, .pixels = QByteArray(12, 7)}))),
         QByteArray(12, 7));
@@ -97,10 +92,6 @@ TEST(TgaReader, RunLengthIsOnePixelStream) {
     QImage over = ReadTga(
         Tga({.type = 11, .bits = 8, .width = 2, .height = 1, .pixels = Bytes({0xFF, 200})}));
     EXPECT_EQ(PackedBgr(over), QByteArray(6, char(200)));
-    // Mapped run-length, bottom-left.
-    TgaSpec mapped = Mapped(24, Bytes({0, 0, 0, 0, 0, 255}), Bytes({0x81, 1}));
-    mapped.type = 9, mapped.descriptor = 0, mapped.height = 1;
-    EXPECT_EQ(PackedBgr(ReadTga(Tga(mapped))), Bytes({0, 0, 255, 0, 0, 255}));
 }
 
 TEST(TgaReader, BrokenFilesAreInvalid) {
@@ -109,76 +100,20 @@ TEST(TgaReader, BrokenFilesAreInvalid) {
         const char* name;
         QByteArray data;
     } rows[] = {
-        {"image type 4", Tga({.type = 4, .pixels = four})},
         {"12 bits", Tga({.bits = 12, .pixels = four})},
         {"zero width", Tga({.width = 0, .pixels = four})},
         {"row cut short", Tga({.pixels = four.left(11)})},
-        {"ID past the end", Tga({.id = QByteArray(3, 'x')}).left(20)},
-        {"colour map ends early", Tga({.type = 1,
-                                       .bits = 8,
-                                       .mapType = 1,
-                                       .mapLength = 256,
-                                       .mapBits = 24,
-                                       .map = QByteArray(700, 0)})},
+        // clang-format off
+        {"colour map ends early", Tga({.type = 1, .bits = 8, .mapType = 1, .mapLength = 256,
+                                       .mapBits = 24, .map = QByteArray(700, 0)})},
+        // clang-format on
         {"ends inside a literal packet", Tga({.type = 10, .pixels = Bytes({0x03, 1, 2, 3, 4})})},
-        {"20 bytes claiming 65535 x 65535",
-         Tga({.width = 65535, .height = 65535, .pixels = Bytes({1, 2})})},
         {"run-length 65535 x 2048 in a few bytes",
          Tga({.type = 10, .width = 65535, .height = 2048, .pixels = Bytes({0xFF, 1, 2, 3})})},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(ErrorOf([&] { ReadTga(row.data); }), kTgaInvalidMessage);
-    }
-}
-
-// A run packet holds 128 pixels at most: 129 equal pixels are a run of 128 and a literal of
-// one, 130 a run of 128 and a run of 2.
-TEST(TgaWriter, RunLengthPackets) {
-    const QByteArray a = Bytes({1, 2, 3});  // (3, 2, 1) blue first
-    const struct {
-        int equal;                  // pixels of (3, 2, 1) first
-        std::vector<QColor> after;  // then these
-        QByteArray packets;
-    } rows[] = {
-        {3, {QColor(6, 5, 4), QColor(9, 8, 7)}, Bytes({0x82, 1, 2, 3, 0x01, 4, 5, 6, 7, 8, 9})},
-        {129, {}, Bytes({0xFF}) + a + Bytes({0x00}) + a},
-        {130, {}, Bytes({0xFF}) + a + Bytes({0x81}) + a},
-    };
-    for (const auto& row : rows) {
-        QImage image(row.equal + int(row.after.size()), 1, QImage::Format_BGR888);
-        image.fill(QColor(3, 2, 1));
-        for (size_t i = 0; i < row.after.size(); ++i)
-            image.setPixelColor(row.equal + int(i), 0, row.after[i]);
-        const QByteArray file = WriteTga(image, true);
-        EXPECT_EQ(file[2], 10) << row.equal;
-        EXPECT_EQ(file.mid(18), row.packets) << row.equal;
-    }
-}
-
-TEST(TgaWriter, EveryDepthReadsBack) {
-    QImage rgb(37, 5, QImage::Format_RGB32);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 37; ++x)  // runs and literals both
-            rgb.setPixel(x, y, x < 20 ? qRgb(200, 10 * y, 30) : qRgb(x * 6, y * 40, 255 - x));
-    QImage indexed = rgb.convertToFormat(QImage::Format_Indexed8);
-    QImage rgb555 = rgb.convertToFormat(QImage::Format_RGB555);
-    struct Row {
-        const char* name;
-        QImage image;
-        int type, bits;
-    } rows[] = {
-        {"8-bit rle", indexed, 9, 8},
-        {"16-bit rle", rgb555, 10, 16},
-        {"24-bit rle", rgb.convertToFormat(QImage::Format_BGR888), 10, 24},
-        {"32-bit", rgb, 2, 32},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const QByteArray file = WriteTga(row.image, row.type >= 9);
-        EXPECT_EQ(file[2], row.type);
-        EXPECT_EQ(static_cast<uchar>(file[16]), row.bits);
-        EXPECT_EQ(PackedBgr(ReadTga(file)), PackedBgr(row.image));
     }
 }
 
