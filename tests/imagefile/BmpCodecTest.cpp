@@ -1,11 +1,9 @@
 #include "ImageSamples.h"
 #include "imagefile/BmpReader.h"
-#include "imagefile/BmpWriter.h"
 
 using namespace imagetest;
 using tessella::imagefile::kBmpInvalidMessage;
 using tessella::imagefile::ReadBmp;
-using tessella::imagefile::WriteBmp24;
 
 TEST(BmpReader, EveryDepthKeepsItsFormat) {
     const QByteArray twoColours = Bytes({1, 2, 3, 0, 4, 5, 6, 0});  // blue, green, red, 0
@@ -103,28 +101,5 @@ TEST(BmpReader, BrokenFilesAreInvalid) {
     for (const Row& row : rows_) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(ErrorOf([&] { ReadBmp(row.data); }), kBmpInvalidMessage);
-    }
-}
-
-// Rows padded with zeros to 4 bytes, the bottom row first; Qt's own reader agrees.
-TEST(BmpWriter, RowsArePaddedToFourBytes) {
-    const struct {
-        int width, padding, fileSize;  // 2 rows: 54 + 2 x (3 x width + padding)
-    } rows[] = {{1, 1, 62}, {2, 2, 70}, {5, 1, 86}};
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.width);
-        QImage image(r.width, 2, QImage::Format_RGB32);
-        for (int y = 0; y < 2; ++y)
-            for (int x = 0; x < r.width; ++x) image.setPixel(x, y, qRgb(x + 1, y + 1, 9));
-        const QByteArray file = WriteBmp24(image);
-        ASSERT_EQ(file.size(), r.fileSize);
-        EXPECT_EQ(file.left(6), "BM" + Le(r.fileSize, 4));
-        QByteArray expected;
-        for (int y : {1, 0}) {  // bottom row first, blue green red
-            for (int x = 0; x < r.width; ++x) expected += Bytes({9, y + 1, x + 1});
-            expected += QByteArray(r.padding, '\0');
-        }
-        EXPECT_EQ(file.mid(54), expected);
-        EXPECT_EQ(PackedBgr(QImage::fromData(file, "BMP")), PackedBgr(image));
     }
 }

@@ -122,22 +122,3 @@ TEST(CliImageCommands, AMissingDecoderIsToldAndNothingIsWritten) {
                          .arg(pcx, missing));
     EXPECT_EQ(ReadFile(out), QByteArray("old"));
 }
-
-// convert gives ImageMagick's pixels: ours exactly for TGA and BMP, else 1 apart at most
-// (ImageMagick's 8-bit export rounds 16-bit samples otherwise).
-TEST(CliImageCommands, ConvertMatchesImageMagick) {
-    QTemporaryDir dir;
-    const QString out = dir.filePath("out.bmp");
-    for (const char* ext :
-         {"tga", "bmp", "jpg", "gif", "tif", "sgi", "ppm", "psd", "pcx", "pcd", "cut", "wmf"}) {
-        SCOPED_TRACE(ext);
-        const Sample sample = MakeSample(QDir(dir.path()), QString::fromLatin1(ext));
-        const CliResult r = Cli({"convert", sample.path, out});
-        ASSERT_EQ(r.code, 0) << r.err.toStdString();
-        const QByteArray ours = PackedBgr(QImage::fromData(ReadFile(out), "BMP"));
-        const QByteArray theirs = RunConvert({sample.path, "-auto-orient", "-depth", "8",
-                                              "-background", "white", "-flatten", "bgr:-"});
-        EXPECT_LE(MaxDifference(ours, theirs),
-                  QByteArray(ext) == "tga" || QByteArray(ext) == "bmp" ? 0 : 1);
-    }
-}

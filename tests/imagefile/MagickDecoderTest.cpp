@@ -83,17 +83,10 @@ DecoderRun RunDecoder(const QByteArray& coder, const QByteArray& body, pid_t par
 
 std::vector<pid_t> ChildrenNamed(pid_t parent, const QByteArray& name) {
     std::vector<pid_t> found;
-    QDirIterator processes(QStringLiteral("/proc"), QDir::Dirs | QDir::NoDotAndDotDot);
-    while (processes.hasNext()) {
-        const QString dir = processes.next();
-        const QByteArray stat = ReadFile(dir + QStringLiteral("/stat"));
-        const qsizetype open = stat.indexOf('('), close = stat.lastIndexOf(')');
-        if (open < 0 || close < 0) continue;
-        const QList<QByteArray> rest = stat.mid(close + 2).split(' ');
-        if (stat.mid(open + 1, close - open - 1) == name && rest.size() > 1 &&
-            rest[1].toInt() == parent)
-            found.push_back(stat.left(open).trimmed().toInt());
-    }
+    const QString tasks = QStringLiteral("/proc/%1/task/").arg(parent);
+    for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        for (const QByteArray& pid : ReadFile(tasks + task + "/children").split(' '))
+            if (ReadFile("/proc/" + pid + "/comm").trimmed() == name) found.push_back(pid.toInt());
     return found;
 }
 

@@ -80,7 +80,7 @@ TEST(QtFormats, DamagedFilesGiveOneFrenchMessage) {
     RunConvert({"-size", "40x30", "plasma:", png});
     const QByteArray whole = ReadFile(png);
     QByteArray flipped = whole;
-    flipped[whole.size() / 2] = char(flipped[whole.size() / 2] ^ 0x10);
+    flipped[whole.size() / 2] ^= 0x10;
     const struct {
         const char* name;
         QByteArray bytes;
@@ -150,14 +150,9 @@ TEST(QtFormats, RgbPngGoesStraightToTheGridWithEveryFilter) {
         EXPECT_EQ(QSize(grid.width(), grid.height()), QSize(61, 23));
         EXPECT_EQ(gridBytes(), expected);
     }
-    QFile::remove(path);
-    RunConvert({source, "-units", "PixelsPerCentimeter", "-density", "30", "PNG24:" + path});
-    ASSERT_TRUE(LoadIntoGrid(path, grid, dpmX, dpmY));
-    EXPECT_EQ(gridBytes(), expected);
-    EXPECT_EQ(dpmX, 3000);  // 30 dots a centimetre
     const QByteArray good = ReadFile(path);
     QByteArray badCrc = good;
-    badCrc[good.indexOf("IDAT") + 10] = char(badCrc[good.indexOf("IDAT") + 10] ^ 1);
+    badCrc[good.indexOf("IDAT") + 10] ^= 1;
     const std::pair<const char*, QByteArray> refused[] = {
         {"cut", good.left(good.size() - 20)},
         {"crc", badCrc},

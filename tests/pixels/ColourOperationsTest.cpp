@@ -103,59 +103,26 @@ TEST(ContrastTest, MovesChannelsFromTheReference) {
 }
 
 EmbossSettings Settings(int threshold, EmbossMode mode, std::optional<uint32_t> colour = {},
-                        int saturation = 255) {
+                        int saturation = 255, bool textured = false) {
     EmbossSettings s;
     s.threshold = threshold;
     s.mode = mode;
     s.saturation = saturation;
+    s.textured = textured;
     if (colour) s.colour = platform::ColourValue(*colour);
-    return s;
-}
-
-// Flat 4 x 3 pictures: rows 0 and 1 computed, row 2 keeps the pixel.
-TEST(EmbossTest, FlatPicture) {
-    const struct {
-        const char* name;
-        Bgr pixel;
-        EmbossSettings settings;
-        Bgr computed;
-    } cases[] = {
-        // (100 + 155) >> 1.
-        {"plain", Grey(100), Settings(255, Plain), Grey(127)},
-        // Per channel: (10 + (10 ^ 200)) >> 1 = (10 + 194) >> 1 = 102, and so on.
-        {"threshold 200", {10, 0, 255}, Settings(200, Plain), {102, 100, 155}},
-        // Red background: hue 240 (third component), value 255; grey 127 gives value 128.
-        // Saturation 127: p = t = 128 - 16256 / 255 = 65.
-        {"red, saturation 127", Grey(100), Settings(255, Plain, 0x0000FFu, 127), {65, 65, 128}},
-        // Settings beyond a byte are limited to 255 instead of wrapping the results.
-        {"saturation 400", Grey(100), Settings(255, Plain, 0x0000FFu, 400), {0, 0, 128}},
-    };
-    for (const auto& c : cases) {
-        PixelGrid image = Flat(4, 3, c.pixel);
-        Emboss(image, image, 4, 3, c.settings);
-        const std::vector<Bgr> computed(4, c.computed);
-        EXPECT_EQ(RowsOf(image), (Rows{computed, computed, std::vector<Bgr>(4, c.pixel)}))
-            << c.name;
-    }
-}
-
-QImage Texture2x2() {
-    QImage texture(2, 2, QImage::Format_RGB32);
-    texture.setPixelColor(0, 0, QColor(255, 0, 0));
-    texture.setPixelColor(1, 0, QColor(10, 20, 30));
-    texture.setPixelColor(0, 1, QColor(100, 100, 100));
-    texture.setPixelColor(1, 1, QColor(0, 0, 0));
-    return texture;
-}
-
-EmbossSettings Textured(EmbossSettings s) {
-    s.textured = true;
     return s;
 }
 
 TEST(EmbossTest, PicturesWorkedByHand) {
     const Bgr red{0, 0, 255}, other{30, 20, 10}, g0 = Grey(0), g100 = Grey(100), g255 = Grey(255);
-    const QImage texture = Texture2x2();
+    QImage texture(2, 2, QImage::Format_RGB32);
+    texture.fill(Qt::black);
+    texture.setPixelColor(0, 0, QColor(255, 0, 0));
+    texture.setPixelColor(1, 0, QColor(10, 20, 30));
+    texture.setPixelColor(0, 1, QColor(100, 100, 100));
+    // Flat 2 x 2: the top row computed from the pixel over the same pixel, the bottom one kept.
+    auto flat = [](Bgr pixel) { return Rows(2, std::vector<Bgr>(2, pixel)); };
+    auto computed = [](Bgr top, Bgr pixel) { return Rows{{top, top}, {pixel, pixel}}; };
     const struct {
         const char* name;
         Rows before;
@@ -164,6 +131,15 @@ TEST(EmbossTest, PicturesWorkedByHand) {
         Rows after;
     } cases[] = {
         // clang-format off
+        // (100 + 155) >> 1.
+        {"plain", flat(g100), Settings(255, Plain), {}, computed(Grey(127), g100)},
+        // Per channel: (10 + (10 ^ 200)) >> 1 = (10 + 194) >> 1 = 102, and so on.
+        {"threshold 200", flat({10, 0, 255}), Settings(200, Plain), {}, computed({102, 100, 155}, {10, 0, 255})},
+        // Red background: hue 240 (third component), value 255; grey 127 gives value 128.
+        // Saturation 127: p = t = 128 - 16256 / 255 = 65.
+        {"red, saturation 127", flat(g100), Settings(255, Plain, 0x0000FFu, 127), {}, computed({65, 65, 128}, g100)},
+        // Settings beyond a byte are limited to 255 instead of wrapping the results.
+        {"saturation 400", flat(g100), Settings(255, Plain, 0x0000FFu, 400), {}, computed({0, 0, 128}, g100)},
         // Each column P over Q, threshold 255, e = (P + 255 - Q) >> 1. e = 75: 142.5 -> 142,
         // out 226; e = 95: 180.5 -> 180, out 150; e = 0: out 510 -> 255; e = 135: 256.5 ->
         // 255 at most, out 0.
@@ -174,10 +150,10 @@ TEST(EmbossTest, PicturesWorkedByHand) {
         // Grey 127 relief lies between 125 and 130: each pixel becomes the texture pixel, tiled,
         // whatever the mode and colour.
         {"texture tiled", Rows(3, std::vector<Bgr>(3, g100)),
-         Textured(Settings(255, StrongInverted, 0x0000FFu)), texture,
+         Settings(255, StrongInverted, 0x0000FFu, 255, true), texture,
          {{red, other, red}, {g100, g0, g100}, {g100, g100, g100}}},
-        {"empty texture counts as white", Rows(2, std::vector<Bgr>(2, g100)),
-         Textured(Settings(255, Plain)), QImage(), {{g255, g255}, {g100, g100}}},
+        {"empty texture counts as white", flat(g100), Settings(255, Plain, {}, 255, true), QImage(),
+         computed(g255, g100)},
         {"one row is unchanged", {{Grey(3), Grey(200)}}, Settings(255, StrongInverted, 0x0000FFu),
          {}, {{Grey(3), Grey(200)}}},
         // clang-format on

@@ -215,16 +215,12 @@ TEST(PixelGrid, ResizeClearsReshapeKeepsCopiesAreDeep) {
         const PixelGrid copy = grid;
         grid.at(0, 0) = kBlack;
         EXPECT_EQ(copy.at(0, 0), kRed);
-        EXPECT_TRUE(copy.samePicture(copy));
-        EXPECT_FALSE(copy.samePicture(grid));
 
         PixelGrid moved = std::move(grid);
         EXPECT_TRUE(grid.empty());
         EXPECT_EQ(moved.at(side - 1, side - 1), kYellow);
         moved.resize(side, side);
         EXPECT_EQ(moved.at(side - 1, side - 1), kBlack);
-        moved = copy;
-        EXPECT_TRUE(moved.samePicture(copy));
     }
 }
 
