@@ -47,17 +47,15 @@ TEST(RlaDecoder, RefusesBrokenFiles) {
         QByteArray data;
         QString message;  // all of it, or a part for the size and depth errors
     } cases[] = {
+        // clang-format off
         {"header only", good.left(740), invalid},
         // The bottom row is 3 pixels wide: 4 overrun it by exactly one.
-        {"run one past the row", changed([](RlaFile& f) {
-             f.scanlines[0][0] = Bytes({3, 1});
-         }),
-         invalid},
+        {"run one past the row", changed([](RlaFile& f) { f.scanlines[0][0] = Bytes({3, 1}); }), invalid},
         {"two colour channels", changed([](RlaFile& f) { f.colourChannels = 2; }), invalid},
-        {"absurd size",
-         changed([](RlaFile& f) { f.left = f.bottom = -32768, f.right = f.top = 32767; }),
+        {"absurd size", changed([](RlaFile& f) { f.left = f.bottom = -32768, f.right = f.top = 32767; }),
          QStringLiteral("Image RLA : dimensions")},
         {"16-bit channels", changed([](RlaFile& f) { f.bits = 16; }), QStringLiteral("16 bits")},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
