@@ -31,13 +31,6 @@ bool SpareCellsClear(const PixelGrid& grid) {
     return true;
 }
 
-// A grid that held a larger picture of garbage, as a kept working array does.
-PixelGrid UsedGrid() {
-    PixelGrid grid(9, 9);
-    std::memset(static_cast<void*>(grid.row(0)), 0xAB, size_t(grid.stride()) * 10 * 3);
-    return grid;
-}
-
 }  // namespace
 
 // 24-bit files land in the rows top row first, padding and garbage gone from the spare cells,
@@ -77,7 +70,8 @@ TEST(GridReader, TwentyFourBitFilesLandInTheRowsOthersAreLeft) {
         SCOPED_TRACE(c.name);
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         WriteFile(path, c.file);
-        PixelGrid grid = UsedGrid();
+        PixelGrid grid(9, 9);  // garbage of a larger picture, as a kept working array holds
+        std::memset(static_cast<void*>(grid.row(0)), 0xAB, size_t(grid.stride()) * 10 * 3);
         int dpmX = -1, dpmY = -1;
         ASSERT_EQ(LoadIntoGrid(path, grid, dpmX, dpmY), !c.rows.isEmpty());
         if (c.rows.isEmpty()) continue;

@@ -7,18 +7,6 @@
 using namespace imagetest;
 using tessella::imagefile::DecodeJpeg;
 
-namespace {
-// Encoded by Qt's own JPEG writer: an independent encoder.
-QByteArray QtJpeg(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&buffer, "JPG", 100));
-    return bytes;
-}
-
-}  // namespace
-
 TEST(JpegDecoder, BadDataGivesTheLibraryCode) {
     EXPECT_EQ(ErrorOf([] { DecodeJpeg(QByteArray()); }),
               QStringLiteral("Erreur JPEG #%1").arg(JERR_INPUT_EMPTY));
@@ -32,7 +20,9 @@ TEST(JpegDecoder, TruncatedFileIsRefused) {
     QImage source(64, 64, QImage::Format_RGB32);
     for (int y = 0; y < 64; ++y)  // busy picture, so that scan data is most of the file
         for (int x = 0; x < 64; ++x) source.setPixel(x, y, qRgb(x * 4, (x * y) & 255, y * 4));
-    const QByteArray data = QtJpeg(source);
+    QByteArray data;  // from Qt's own JPEG writer, an independent encoder
+    QBuffer buffer(&data);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && source.save(&buffer, "JPG", 100));
     const QString truncated = QStringLiteral("Erreur JPEG #%1").arg(JWRN_JPEG_EOF);
     for (const qsizetype kept : {data.size() / 4, data.size() * 3 / 4, data.size() - 2})
         EXPECT_EQ(ErrorOf([&] { DecodeJpeg(data.left(kept)); }), truncated) << kept;

@@ -1,5 +1,4 @@
-// Colour conversions: the program's own quirks (zero components as 1, the +1 in each hue
-// bracket, integer sectors) worked by hand.
+// HSV: the program's quirks (zero components as 1, +1 in each hue bracket, integer sectors).
 
 #include <gtest/gtest.h>
 

@@ -172,11 +172,12 @@ TEST(WorkingPicture, TheOldestStepsGoPastTheLimits) {
         int side;
         int keptSteps;
     } rows[] = {
-        {"100 steps at most", WorkingPicture::kHistoryBytes, WorkingPicture::kHistorySteps, 10,
-         100},
+        // clang-format off
+        {"100 steps at most", WorkingPicture::kHistoryBytes, WorkingPicture::kHistorySteps, 10, 100},
         {"two copies fit in 1000 bytes", 1000, 100, 10, 2},
         // 20 x 20: 24 x 21 x 3 = 1512 bytes, over the limit alone: the last step still stays.
         {"one copy larger than the limit", 1000, 100, 20, 1},
+        // clang-format on
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
