@@ -1,11 +1,9 @@
 #include "ImageSamples.h"
 #include "imagefile/BmpReader.h"
-#include "imagefile/BmpWriter.h"
 
 using namespace imagetest;
 using tessella::imagefile::kBmpInvalidMessage;
 using tessella::imagefile::ReadBmp;
-using tessella::imagefile::WriteBmp24;
 
 TEST(BmpReader, EveryDepthKeepsItsFormat) {
     const QByteArray twoColours = Bytes({1, 2, 3, 0, 4, 5, 6, 0});  // blue, green, red, 0
@@ -29,10 +27,6 @@ TEST(BmpReader, EveryDepthKeepsItsFormat) {
         {"8 bits", {.bits = 8, .height = 1, .colours = 2, .palette = twoColours,
                     .pixels = Bytes({1, 5, 0, 0})},
          QImage::Format_Indexed8, Bytes({4, 5, 6, 0, 0, 0})},
-        // 3-byte palette entries, 16-bit sizes.
-        {"OS/2 header", {.bits = 8, .width = 1, .height = 1, .headerSize = 12,
-                         .palette = Bytes({7, 8, 9}) + QByteArray(765, 0), .pixels = Bytes({0, 0, 0, 0})},
-         QImage::Format_Indexed8, Bytes({7, 8, 9})},
         {"24 bits, bottom-up", {.width = 5, .pixels = rows}, QImage::Format_BGR888, rows.mid(16, 15)},
         {"24 bits, top-down", {.width = 5, .height = -2, .pixels = rows}, QImage::Format_BGR888,
          rows.left(15)},
@@ -96,46 +90,16 @@ TEST(BmpReader, BrokenFilesAreInvalid) {
         const char* name;
         QByteArray data;
     } rows_[] = {
-        {"wrong magic", QByteArray("PM") + Bmp({.pixels = rows}).mid(2)},
         {"2 bits", Bmp({.bits = 2, .pixels = rows})},
         {"rows cut short", Bmp({.pixels = rows.left(10)})},
-        {"palette past the end", Bmp({.bits = 8, .colours = 200}).left(100)},
         // clang-format off
         {"run-length ends early", Bmp({.bits = 8, .height = 2, .compression = 1,
                                        .palette = QByteArray(1024, 0), .pixels = Bytes({2, 1, 0, 0})})},
         // clang-format on
-        {"claims 65535 x 65535 in a few bytes", Bmp({.width = 65535, .height = 65535})},
         {"claims 2^31 rows", Bmp({.height = INT32_MIN, .pixels = rows})},
     };
     for (const Row& row : rows_) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(ErrorOf([&] { ReadBmp(row.data); }), kBmpInvalidMessage);
-    }
-}
-
-// Each row of 3 x width bytes is padded with zeros to the next multiple of 4, the bottom row
-// first; Qt's own reader agrees.
-TEST(BmpWriter, RowsArePaddedToFourBytes) {
-    const struct {
-        int width, padding, fileSize;  // 2 rows: 54 + 2 x (3 x width + padding)
-    } rows[] = {{1, 1, 62}, {2, 2, 70}, {3, 3, 78}, {5, 1, 86}};
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.width);
-        QImage image(r.width, 2, QImage::Format_RGB32);
-        for (int y = 0; y < 2; ++y)
-            for (int x = 0; x < r.width; ++x) image.setPixel(x, y, qRgb(x + 1, y + 1, 9));
-        const QByteArray file = WriteBmp24(image);
-        ASSERT_EQ(file.size(), r.fileSize);
-        QByteArray header("BM");
-        for (int v : {r.fileSize, 0, 54, 40, r.width, 2, 1 | 24 << 16, 0, r.fileSize - 54})
-            header += Le(v, 4);
-        EXPECT_EQ(file.left(38), header);
-        QByteArray expected;
-        for (int y : {1, 0}) {  // bottom row first, blue green red
-            for (int x = 0; x < r.width; ++x) expected += Bytes({9, y + 1, x + 1});
-            expected += QByteArray(r.padding, '\0');
-        }
-        EXPECT_EQ(file.mid(54), expected);
-        EXPECT_EQ(PackedBgr(QImage::fromData(file, "BMP")), PackedBgr(image));
     }
 }

@@ -1,7 +1,3 @@
-// A real file of every accepted format loads at its size; damaged ones (empty, cut short, or
-// with a garbage signature) must end in a clean TessellaError, never a crash, a hang or a
-// picture reported as loaded.
-
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -27,9 +23,11 @@ QByteArray Truncated(const QString& ext, const QByteArray& d) {
 
 }  // namespace
 
-// info reads only the header of the formats in `headerFirst`. It must give what the full load
-// gives, and refuse, with the full load's message, every file whose header the full load
-// refuses; a file damaged past its header (cut short) may pass, at its true size.
+// A real file of every format loads at its size, with ImageMagick's pixels where it reads the
+// format (ours exactly for TGA and BMP, else 1 apart at most: its 8-bit export rounds 16-bit
+// samples otherwise). info reads only the header of the formats in `headerFirst`: it must give
+// what the full load gives, and refuse, with the full load's message, every file whose header
+// the full load refuses; a file damaged past its header (cut short) may pass, at its true size.
 TEST(CorruptFiles, EveryFormatLoadsRealFilesAndRefusesDamagedOnesCleanly) {
     QTemporaryDir dir;
     const QStringList headerFirst = {"tif", "gif", "tga", "jpg", "pcx", "bmp", "png"};
@@ -41,6 +39,13 @@ TEST(CorruptFiles, EveryFormatLoadsRealFilesAndRefusesDamagedOnesCleanly) {
         int depth = 0;
         ASSERT_TRUE(LoadImageByExtension(sample.path, loaded, depth)) << name;
         EXPECT_EQ(loaded.size(), sample.size) << name;
+        if (!QStringList{"emf", "pic", "rla"}.contains(ext)) {
+            EXPECT_LE(MaxDifference(PackedBgr(loaded),
+                                    RunConvert({sample.path, "-auto-orient", "-depth", "8",
+                                                "-background", "white", "-flatten", "bgr:-"})),
+                      ext == "tga" || ext == "bmp" ? 0 : 1)
+                << name;
+        }
         const bool header = headerFirst.contains(ext);
         if (header) {
             PictureHeader read;
@@ -79,24 +84,5 @@ TEST(CorruptFiles, EveryFormatLoadsRealFilesAndRefusesDamagedOnesCleanly) {
                 EXPECT_TRUE(info.err.contains(refusal)) << info.err.toStdString();
             }
         }
-    }
-}
-
-// Depths worked from the files: PNG's alpha gives 32 bits, grey and palette files load as 24.
-TEST(CorruptFiles, HeaderDepthsOfPngKinds) {
-    QTemporaryDir dir;
-    const Sample sample = MakeSample(QDir(dir.path()), QStringLiteral("png"));
-    const struct {
-        const char* prefix;
-        int depth;
-    } rows[] = {{"PNG32:", 32}, {"PNG24:", 24}, {"PNG8:", 24}};
-    for (const auto& row : rows) {
-        const QString path = dir.filePath(QStringLiteral("kind.png"));
-        QFile::remove(path);
-        RunConvert({sample.path, QString::fromLatin1(row.prefix) + path});
-        PictureHeader header;
-        ASSERT_TRUE(ReadPictureHeader(path, header)) << row.prefix;
-        EXPECT_EQ(header.depth, row.depth) << row.prefix;
-        EXPECT_EQ(QSize(header.width, header.height), QSize(24, 16));
     }
 }

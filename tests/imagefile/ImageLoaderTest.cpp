@@ -9,37 +9,28 @@ using tessella::imagefile::IsKnownImageExtension;
 using tessella::imagefile::LoadImageByExtension;
 
 TEST(ImageLoader, AcceptedExtensionsWhateverTheCase) {
-    const char* const accepted[] = {"photo.jpg", "photo.JPG", "pic.rgb", "scan.TiFf",
-                                    "a.b.tga",   "a.png",     "b.PNG",   "c.jpeg",
-                                    "d.JPE",     "e.webp",    "f.WebP"};
-    const char* const refused[] = {"photo.jfif", "icon.ico", "pic.rgba", "noextension",
-                                   "a.pngx",     "b.jp",     "c.web"};
+    const char* const accepted[] = {"photo.JPG", "pic.rgb", "scan.TiFf",
+                                    "a.b.tga",   "d.JPE",   "f.WebP"};
+    const char* const refused[] = {"photo.jfif", "pic.rgba", "noextension", "a.pngx"};
     for (const char* path : accepted) EXPECT_TRUE(IsKnownImageExtension(path)) << path;
     for (const char* path : refused) EXPECT_FALSE(IsKnownImageExtension(path)) << path;
-    EXPECT_EQ(tessella::imagefile::KnownImageExtensions().size(), 35);
 }
 
 TEST(ImageLoader, LibraryFormatsComeOutOpaqueInRgb) {
     QTemporaryDir dir;
-    // A transparent GIF with one red pixel: the rest over white. A CMYK TIFF of pure red.
+    // A transparent GIF with one red pixel: the rest over white.
     const QString gif = dir.filePath("t.gif");
     RunConvert({"-size", "3x2", "xc:none", "-fill", "red", "-draw", "point 0,0", gif});
-    const QString tif = dir.filePath("c.tif");
-    RunConvert({"-size", "3x2", "xc:red", "-colorspace", "CMYK", tif});
     QImage image;
     ASSERT_TRUE(LoadImageByExtension(gif, image));
     EXPECT_EQ(image.pixelColor(0, 0), QColor(255, 0, 0));
     EXPECT_EQ(image.pixelColor(2, 1), QColor(255, 255, 255));
-    ASSERT_TRUE(LoadImageByExtension(tif, image));
-    EXPECT_EQ(image.pixelColor(1, 1), QColor(255, 0, 0));
 }
 
-// Only what passes the program's own limits is too large: a side past 2^20, more than 128
-// megapixels, or a pixel cache past the decode memory (11585^2 pixels at 8 bytes each). Wider
-// than ImageMagick's usual 16000 is no reason.
+// Too large only past our limits: a side past 2^20, 128 megapixels, or the decode memory
+// (11585^2 pixels at 8 bytes); wider than ImageMagick's usual 16000 is no reason.
 TEST(ImageLoader, TooLargeOnlyPastTheProgramsLimits) {
     QTemporaryDir dir;
-    // A PSD header of width x height, 8-bit RGB, raw, then a few bytes of its pixels.
     const auto psd = [](int width, int height) {
         return QByteArray("8BPS") + Be(1, 2) + QByteArray(6, '\0') + Be(3, 2) + Be(height, 4) +
                Be(width, 4) + Be(8, 2) + Be(3, 2) + QByteArray(12, '\0') + Be(0, 2) +
@@ -72,10 +63,8 @@ TEST(ImageLoader, TooLargeOnlyPastTheProgramsLimits) {
     }
 }
 
-// Every kind of TIFF gives the pixels ImageMagick decodes, whichever reader takes it: exactly
-// where Qt's reader takes it (opaque, 8 bits a sample or fewer); 1 apart at most where the
-// decoder program does (a palette's 16-bit colours, transparency over white), whose export
-// rounds a few samples otherwise than convert's.
+// Every kind of TIFF gives ImageMagick's pixels, whichever reader takes it (1 apart at most
+// where the decoder program rounds 16-bit colours).
 TEST(ImageLoader, TiffVariantsGiveImageMagicksPixels) {
     QTemporaryDir dir;
     const QString source = dir.filePath("source.png");
@@ -85,16 +74,9 @@ TEST(ImageLoader, TiffVariantsGiveImageMagicksPixels) {
         QStringList options;
         int tolerance = 0;
     } variants[] = {
-        {"plain", {"-compress", "None"}},
         {"lzw", {"-compress", "LZW"}},
-        {"zip", {"-compress", "Zip"}},
-        {"packbits", {"-compress", "RLE"}},
-        {"jpeg", {"-compress", "JPEG"}},
         {"palette", {"-type", "Palette"}, 1},
-        {"grey", {"-type", "Grayscale", "-depth", "8"}},
-        {"bilevel", {"-type", "Bilevel"}},
         {"tiled", {"-define", "tiff:tile-geometry=16x16"}},
-        {"planes", {"-interlace", "Plane"}},
         {"bottom-up", {"-orient", "BottomLeft"}},
         {"16-bit", {"-depth", "16"}},
         {"alpha", {"-alpha", "set", "-channel", "A", "-evaluate", "set", "60%", "+channel"}, 1},
@@ -109,13 +91,7 @@ TEST(ImageLoader, TiffVariantsGiveImageMagicksPixels) {
         const QByteArray theirs =
             RunConvert({tif + "[0]", "-background", "white", "-flatten", "-depth", "8", "bgr:-"});
         EXPECT_EQ(image.size(), QSize(37, 23));
-        const QByteArray ours = PackedBgr(image);
-        ASSERT_EQ(ours.size(), theirs.size());
-        int worst = 0;
-        for (qsizetype i = 0; i < ours.size(); ++i)
-            worst = std::max(worst, std::abs(uchar(ours[i]) - uchar(theirs[i])));
-        EXPECT_LE(worst, v.tolerance);
-        // And whichever reader took it, the same picture as the decoder program gives.
+        EXPECT_LE(MaxDifference(PackedBgr(image), theirs), v.tolerance);
         EXPECT_EQ(PackedBgr(image),
                   PackedBgr(tessella::imagefile::DecodeWithMagick(ReadFile(tif), "TIFF", tif)));
     }

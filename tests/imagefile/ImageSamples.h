@@ -1,6 +1,5 @@
 #pragma once
-// Shared by the image file tests: byte builders, files of our own formats built byte by byte,
-// one real file for each decoder, and ImageMagick, the independent tool that makes samples.
+// Byte builders, our own formats byte by byte, one real file per decoder, and ImageMagick.
 
 #include <gtest/gtest.h>
 
@@ -12,7 +11,6 @@
 #include <QStringList>
 #include <algorithm>
 #include <functional>
-#include <initializer_list>
 #include <ostream>
 #include <vector>
 
@@ -42,7 +40,6 @@ inline QByteArray Bytes(std::initializer_list<int> values) {
     return out;
 }
 
-// count bytes from, from + 1, ...
 inline QByteArray Counting(int from, int count) {
     QByteArray out;
     for (int i = 0; i < count; ++i) out.append(static_cast<char>(from + i));
@@ -67,7 +64,6 @@ struct CliResult {
     QString out, err;
 };
 
-// Runs tessella-cli to its end; TMPDIR and the decoder program as given.
 inline CliResult Cli(const QStringList& args, const QString& temporaryFolder = {},
                      const QString& decoder = {}) {
     QProcess p;
@@ -92,28 +88,17 @@ inline QByteArray ReadFile(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// ---- ImageMagick ----
-
-// ImageMagick 6's convert (the versioned name: a plain "convert" may be something else).
-inline QString MagickConvert() {
-    for (const char* name : {"convert-im6.q16", "convert-im6"}) {
-        const QString found = QStandardPaths::findExecutable(QString::fromLatin1(name));
-        if (!found.isEmpty()) return found;
-    }
-    return QStringLiteral("/usr/bin/convert");
-}
-
-// Runs convert with args; answers its standard output, failing the test on a non-zero exit.
+// ImageMagick 6's convert (a plain "convert" may be something else): its standard output.
 inline QByteArray RunConvert(const QStringList& args) {
+    const QString convert = QStandardPaths::findExecutable(QStringLiteral("convert-im6.q16"));
     QProcess p;
-    p.start(MagickConvert(), args);
+    p.start(convert.isEmpty() ? QStringLiteral("/usr/bin/convert") : convert, args);
     const bool finished = p.waitForFinished(60000);
     EXPECT_TRUE(finished && p.exitCode() == 0) << "convert " << args.join(' ').toStdString() << ": "
                                                << p.readAllStandardError().toStdString();
     return p.readAllStandardOutput();
 }
 
-// The picture's pixels as tightly packed blue-green-red bytes.
 inline QByteArray PackedBgr(const QImage& image) {
     const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
     QByteArray out;
@@ -122,12 +107,18 @@ inline QByteArray PackedBgr(const QImage& image) {
     return out;
 }
 
-// The 16-bit pixel at (x, y) as stored.
+// The largest difference between two byte strings of one size.
+inline int MaxDifference(const QByteArray& a, const QByteArray& b) {
+    EXPECT_EQ(a.size(), b.size());
+    int worst = a.size() == b.size() ? 0 : 256;
+    for (qsizetype i = 0; i < a.size() && worst < 256; ++i)
+        worst = std::max(worst, std::abs(uchar(a[i]) - uchar(b[i])));
+    return worst;
+}
+
 inline quint16 Raw16(const QImage& image, int x, int y) {
     return reinterpret_cast<const quint16*>(image.constScanLine(y))[x];
 }
-
-// ---- Our own formats, byte by byte ----
 
 // A BMP: file header, information header (or the OS/2 12-byte one), masks, palette, pixels.
 struct BmpSpec {
@@ -151,7 +142,6 @@ inline QByteArray Bmp(const BmpSpec& s) {
     return out + info + s.masks + s.palette + s.pixels;
 }
 
-// A TGA: the 18-byte header, the ID field, the colour map, the pixels.
 struct TgaSpec {
     int type = 2, bits = 24, descriptor = 0x20, width = 2, height = 2;
     int mapType = 0, mapLength = 0, mapBits = 0;
@@ -166,8 +156,7 @@ inline QByteArray Tga(const TgaSpec& s) {
     return out + Bytes({s.bits, s.descriptor}) + s.id + s.map + s.pixels;
 }
 
-// Wavefront RLA: the 740-byte header, the offset table, then for each stored scanline (bottom
-// first) each channel's length and run-length bytes, as given.
+// Wavefront RLA: header, offset table, then each stored scanline's (bottom first) channels.
 struct RlaFile {
     int left = 0, right = 0, bottom = 0, top = 0;
     int colourChannels = 3, matteChannels = 1, bits = 8;
@@ -192,7 +181,7 @@ struct RlaFile {
     }
 };
 
-// Autodesk Animator picture with the 32-byte header, a palette of 6-bit levels and indices.
+// Autodesk Animator picture: 32-byte header, palette of 6-bit levels, indices.
 inline QByteArray PicFile(int width, int height, const QByteArray& palette,
                           const QByteArray& indices, int depth = 8, int compression = 0) {
     return Le(0x9119, 2) + Le(width, 2) + Le(height, 2) + QByteArray(4, '\0') +
@@ -200,11 +189,10 @@ inline QByteArray PicFile(int width, int height, const QByteArray& palette,
            indices;
 }
 
-// Little-endian EMF bytes: a header, then records given as 32-bit words (and raw tails).
+// EMF: a header, then records as 32-bit words (and raw tails).
 class EmfFile {
   public:
-    // frame in hundredths of a millimetre; the reference device has 10 pixels a millimetre,
-    // so a frame of 400 x 300 is 40 x 30 pixels.
+    // Frame in hundredths of a millimetre, 10 pixels a millimetre: 400 x 300 is 40 x 30 pixels.
     explicit EmfFile(int frameRight = 400, int frameBottom = 300, int handles = 4) {
         for (int64_t v :
              {1,       88, 0, 0,       0, 0, 0, 0,    frameRight, frameBottom, 0x464D4520,
@@ -224,14 +212,12 @@ class EmfFile {
     QByteArray bytes_;
 };
 
-// ---- One real file for each decoder ----
-
 struct Sample {
     QString path;
     QSize size;
 };
 
-// Dr. Halo CUT, 6 x 3: each row a run of 6 pixels of index 1 + row, then the row's end.
+// Dr. Halo CUT, 6 x 3: each row a run of 6 pixels.
 inline QByteArray CutFile() {
     QByteArray out;
     for (int v : {6, 3, 0}) out += Le(v, 2);
@@ -267,11 +253,9 @@ inline Sample MakeSample(const QDir& dir, const QString& ext) {
         WriteFile(path, data);
         return Sample{path, size};
     };
-    // convert takes the format from the extension; BMP3 for the 40-byte header.
     if (QStringList{"tif", "gif", "sgi", "tga", "pcd", "ppm", "jpg", "psd", "pcx", "bmp", "png"}
             .contains(ext)) {
         RunConvert({source, (ext == "bmp" ? QStringLiteral("BMP3:") : QString()) + path});
-        // A Photo-CD has its base resolution whatever the source.
         return Sample{path, ext == "pcd" ? QSize(768, 512) : QSize(24, 16)};
     }
     if (ext == "cut") return bytes(CutFile(), QSize(6, 3));
@@ -279,7 +263,6 @@ inline Sample MakeSample(const QDir& dir, const QString& ext) {
     if (ext == "emf") return bytes(EmfFile(1000, 800).Finished(), QSize(100, 80));
     if (ext == "pic")
         return bytes(PicFile(5, 3, QByteArray(768, 33), QByteArray(15, 1)), QSize(5, 3));
-    // 2 x 2, three colour channels and a matte, each scanline a literal of two.
     RlaFile rla{.right = 1, .top = 1};
     const std::vector<QByteArray> line = {Bytes({0xFE, 10, 20}), Bytes({0xFE, 30, 40}),
                                           Bytes({0xFE, 50, 60}), Bytes({0x01, 255})};

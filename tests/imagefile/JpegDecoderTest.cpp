@@ -7,30 +7,6 @@
 using namespace imagetest;
 using tessella::imagefile::DecodeJpeg;
 
-namespace {
-// Encoded by Qt's own JPEG writer: an independent encoder.
-QByteArray QtJpeg(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(image.save(&buffer, "JPG", 100));
-    return bytes;
-}
-
-}  // namespace
-
-TEST(JpegDecoder, DecodesToBlueGreenRed) {
-    QImage source(40, 24, QImage::Format_RGB32);
-    source.fill(QColor(200, 40, 10));
-    QImage decoded = DecodeJpeg(QtJpeg(source));
-    ASSERT_EQ(decoded.size(), QSize(40, 24));
-    EXPECT_EQ(decoded.format(), QImage::Format_BGR888);
-    const uchar* p = decoded.constScanLine(12) + 20 * 3;
-    EXPECT_NEAR(p[0], 10, 4);   // blue
-    EXPECT_NEAR(p[1], 40, 4);   // green
-    EXPECT_NEAR(p[2], 200, 4);  // red
-}
-
 TEST(JpegDecoder, BadDataGivesTheLibraryCode) {
     EXPECT_EQ(ErrorOf([] { DecodeJpeg(QByteArray()); }),
               QStringLiteral("Erreur JPEG #%1").arg(JERR_INPUT_EMPTY));
@@ -38,13 +14,15 @@ TEST(JpegDecoder, BadDataGivesTheLibraryCode) {
               QStringLiteral("Erreur JPEG #%1").arg(JERR_NO_SOI));
 }
 
-// A file cut anywhere in its scan is refused, as a TGA or BMP cut short is, and not painted
-// grey from the cut on; a whole file with stray bytes after its end still loads.
+// A file cut in its scan is refused, not painted grey from the cut on; stray bytes after the
+// end are harmless.
 TEST(JpegDecoder, TruncatedFileIsRefused) {
     QImage source(64, 64, QImage::Format_RGB32);
     for (int y = 0; y < 64; ++y)  // busy picture, so that scan data is most of the file
         for (int x = 0; x < 64; ++x) source.setPixel(x, y, qRgb(x * 4, (x * y) & 255, y * 4));
-    const QByteArray data = QtJpeg(source);
+    QByteArray data;  // from Qt's own JPEG writer, an independent encoder
+    QBuffer buffer(&data);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && source.save(&buffer, "JPG", 100));
     const QString truncated = QStringLiteral("Erreur JPEG #%1").arg(JWRN_JPEG_EOF);
     for (const qsizetype kept : {data.size() / 4, data.size() * 3 / 4, data.size() - 2})
         EXPECT_EQ(ErrorOf([&] { DecodeJpeg(data.left(kept)); }), truncated) << kept;

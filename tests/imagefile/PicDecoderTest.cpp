@@ -4,7 +4,6 @@
 
 using namespace imagetest;
 using tessella::imagefile::DecodePic;
-using tessella::imagefile::ScaleVgaLevel;
 
 namespace {
 
@@ -24,13 +23,6 @@ QByteArray Screen() {
 }
 
 }  // namespace
-
-TEST(PicDecoder, ScalesSixBitLevelsToNearest) {
-    // v * 255 / 63 by hand: 4.05, 125.48, 129.52, 250.95; values above 63 count as 63.
-    const std::pair<int, int> table[] = {{0, 0},    {1, 4},    {31, 125}, {32, 130},
-                                         {62, 251}, {63, 255}, {64, 255}, {255, 255}};
-    for (auto [in, out] : table) EXPECT_EQ(ScaleVgaLevel(static_cast<uint8_t>(in)), out) << in;
-}
 
 TEST(PicDecoder, HeaderFormKeepsIndicesAndPalette) {
     const QImage image = DecodePic(PicFile(3, 2, Palette(), Bytes({5, 0, 1, 2, 5, 255})));
@@ -62,9 +54,7 @@ TEST(PicDecoder, RefusesBrokenFiles) {
     } cases[] = {
         {"indices cut", good.chopped(1)},
         {"compressed", PicFile(3, 2, Palette(), six, 8, 1)},
-        {"negative height", PicFile(3, -2, Palette(), six)},
         {"huge and short", PicFile(32767, 32767, Palette(), six)},
-        {"screen without palette", QByteArray(64768, '\xFF')},
         {"screen one byte short", (Screen() + Palette()).chopped(1)},
     };
     for (const auto& c : cases)

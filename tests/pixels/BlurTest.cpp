@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <initializer_list>
-#include <utility>
 #include <vector>
 
 #include "pixels/Blur.h"
@@ -15,20 +13,15 @@ namespace {
 
 using Greys = std::vector<std::vector<int>>;
 
-// A grey picture: each value on the three channels.
-PixelGrid GreyPicture(const Greys& rows) {
+// The grey picture blurred, checked still grey.
+Greys Blurred(Greys rows, BlurVariant variant) {
     PixelGrid image(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const auto v = static_cast<uint8_t>(rows[y][x]);
             image.at(x, y) = {v, v, v};
         }
-    return image;
-}
-
-// The blue channel as rows, after checking that the picture is still grey.
-Greys BlueOf(const PixelGrid& image) {
-    Greys rows(image.height(), std::vector<int>(image.width()));
+    Blur(image, variant);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const Bgr p = image.at(x, y);
@@ -38,19 +31,12 @@ Greys BlueOf(const PixelGrid& image) {
     return rows;
 }
 
-Greys Blurred(const Greys& rows, BlurVariant variant) {
-    PixelGrid image = GreyPicture(rows);
-    Blur(image, variant);
-    return BlueOf(image);
-}
-
-// In the 6 x 6 cases, rows 0, 1 and 5 and columns 0, 1 and 5 are black, so the border pass
-// changes nothing and the single lit pixel shows where the walk moves block means.
 struct Cell {
     int x, y, v;
 };
 
-// A black picture six rows high with the cells given lit.
+// Six rows, black but for the cells given: rows 0, 1, 5 and columns 0, 1, 5 black, the border
+// pass changes nothing and the lit pixel shows where the walk moves block means.
 Greys SixBySix(std::initializer_list<Cell> cells, int width = 6) {
     Greys rows(6, std::vector<int>(width, 0));
     for (const Cell& c : cells) rows[c.y][c.x] = c.v;
@@ -80,8 +66,6 @@ TEST(BlurTest, MatchesTheHandTrace) {
         // columns 1 and 2 of rows 2 and 3.
         {"left, half white", Left, Greys(4, {0, 0, 255, 255}),
          {{63, 63, 191, 191}, {31, 31, 191, 223}, {47, 215, 215, 207}, {47, 215, 215, 207}}},
-        {"right by 1", Right, Lit(3, 2),
-         SixBySix({{3, 2, 50}, {4, 2, 50}, {5, 2, 25}, {3, 3, 50}, {4, 3, 50}, {5, 3, 25}})},
         {"down by 1", Down, Lit(2, 3),
          SixBySix({{2, 3, 50}, {3, 3, 50}, {2, 4, 50}, {3, 4, 50}, {2, 5, 25}, {3, 5, 25}})},
         // Block (2, 2) carries 50 to columns 0..1 of rows 3..4; block (4, 2) then clears the
@@ -97,19 +81,12 @@ TEST(BlurTest, MatchesTheHandTrace) {
         // The lit pixel is read but never written over.
         {"up by 1, right by 2", UpOneRightTwo, Lit(2, 2),
          SixBySix({{4, 1, 50}, {5, 1, 50}, {2, 2, 200}, {4, 2, 50}, {5, 2, 50}})},
-        // One row: borders give 50 125 125, 87 106 106, 96 96 106; then the single upward
-        // block (404 div 4) goes to columns 0 and 1.
-        {"one row, left", Left, {{0, 100, 200}}, {{101, 101, 106}}},
         // Five wide (rows 0, 1, 5 and columns 0, 1, 4 black): each row of blocks is walked at
         // x = 3 then x = 1. Left: block (3, 2) moves 160 div 4 to columns 2..3 of rows 2..3,
         // then block (1, 2) reads two of those, 80 div 4, into columns 0..1.
         {"five wide, left", Left, SixBySix({{3, 2, 160}}, 5),
          SixBySix({{0, 2, 20}, {1, 2, 20}, {2, 2, 40}, {3, 2, 40},
                    {0, 3, 20}, {1, 3, 20}, {2, 3, 40}, {3, 3, 40}}, 5)},
-        // Up: the rows of blocks walked are 4 and 2 (the walk stops at y = 1); block (1, 2)
-        // moves 200 div 4 to columns 1..2 of rows 1..2, over the lit pixel.
-        {"five wide, up", Up, SixBySix({{2, 2, 200}}, 5),
-         SixBySix({{1, 1, 50}, {2, 1, 50}, {1, 2, 50}, {2, 2, 50}}, 5)},
         // clang-format on
     };
     for (const auto& c : cases) EXPECT_EQ(Blurred(c.before, c.variant), c.after) << c.name;
@@ -119,41 +96,27 @@ TEST(BlurTest, EmptyPicturesAreLeftAloneAndUnknownButtonsRefused) {
     PixelGrid empty, noRows(3, 0);
     EXPECT_NO_THROW(Blur(empty, BlurVariant::Whole));
     EXPECT_NO_THROW(Blur(noRows, BlurVariant::Left));
-    // The blur window's buttons are 0..8.
-    EXPECT_EQ(BlurVariantFromIndex(8), BlurVariant::UpOneRightTwo);
     EXPECT_THROW(BlurVariantFromIndex(9), platform::TessellaError);
     EXPECT_THROW(BlurVariantFromIndex(-1), platform::TessellaError);
 }
 
-// The whole blur on larger noisy pictures, against its rule followed literally: for each column
-// left to right and each row top down, the four pixels of the block (limited to the picture)
-// replaced by their mean per channel. Widths past 64 columns, with few and many rows, cross the
-// groups of columns that the blur walks together.
+// The whole blur on noisy pictures against its rule followed literally: column by column, row
+// by row, the block's four pixels (limited to the picture) replaced by their mean. Widths past
+// 64 cross the groups of columns the blur walks together.
 TEST(BlurTest, WholeFollowsTheBlockRuleOnNoisyPictures) {
     uint32_t seed = 12345;
     auto noise = [&seed] {
         seed = seed * 1103515245u + 12345u;
         return static_cast<uint8_t>(seed >> 16);
     };
-    for (const auto& [w, h] : {std::pair{1, 7},
-                               {7, 1},
-                               {2, 2},
-                               {5, 3},
-                               {6, 9},
-                               {13, 11},
-                               {64, 40},
-                               {97, 2},
-                               {100, 3},
-                               {67, 70},
-                               {131, 300}}) {
+    const std::pair<int, int> sizes[] = {{1, 7}, {7, 1}, {5, 3}, {64, 40}, {97, 2}, {131, 300}};
+    for (const auto& [w, h] : sizes) {
         PixelGrid picture(w, h);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) picture.at(x, y) = {noise(), noise(), noise()};
-        std::vector<std::vector<Bgr>> rule(h, std::vector<Bgr>(w));
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) rule[y][x] = picture.at(x, y);
+        PixelGrid rule = picture;
         auto at = [&](int x, int y) -> Bgr& {
-            return rule[std::clamp(y, 0, h - 1)][std::clamp(x, 0, w - 1)];
+            return rule.at(std::clamp(x, 0, w - 1), std::clamp(y, 0, h - 1));
         };
         for (int x = 0; x < w; ++x)
             for (int y = 0; y < h; ++y) {
@@ -165,10 +128,7 @@ TEST(BlurTest, WholeFollowsTheBlockRuleOnNoisyPictures) {
                 for (Bgr* p : block) *p = mean;
             }
         Blur(picture, BlurVariant::Whole);
-        int differing = 0;
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) differing += !(picture.at(x, y) == rule[y][x]);
-        EXPECT_EQ(differing, 0) << w << " x " << h;
+        EXPECT_TRUE(picture.samePicture(rule)) << w << " x " << h;
     }
 }
 

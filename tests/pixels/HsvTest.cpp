@@ -1,5 +1,4 @@
-// Colour conversions: the program's own quirks (zero components as 1, the +1 in each hue
-// bracket, integer sectors) worked by hand.
+// HSV: the program's quirks (zero components as 1, +1 in each hue bracket, integer sectors).
 
 #include <gtest/gtest.h>
 
@@ -15,10 +14,6 @@ TEST(RgbToHsvTest, GivesTheQuirkyHue) {
     } cases[] = {
         // Black: every component counts as 1, delta as 1.
         {0, 0, 0, 60, 1, 1},
-        // Grey: S = 1/g, hue 60 from the +1.
-        {128, 128, 128, 60, 1.0 / 128, 128},
-        // Pure first component: zeros become 1, delta 254.
-        {255, 0, 0, 60.0 / 254, 254.0 / 255, 255},
         // Third line: (1 - 1 + 1) * 60 / 254 + 240.
         {0, 0, 255, 240 + 60.0 / 254, 254.0 / 255, 255},
         // Negative first-line hue wrapped once: (1 - 100 + 1) * 60 / 199 + 360.
@@ -44,8 +39,6 @@ TEST(HsvToRgbTest, UsesIntegerSectors) {
     } cases[] = {
         // t uses 60 - f = 30: 200 - 51000 * 30 / 15300 = 100.
         {30, 255, 200, {200, 100, 0}},
-        // Partial saturation: p = 200 - 25600 / 255 = 100, t = 200 - 768000 / 15300 = 150.
-        {30, 128, 200, {200, 150, 100}},
         // One case per remaining sector, the truncating divisions worked out.
         {250, 255, 255, {43, 0, 255}},  // t = 255 - 3251250 / 15300 = 43
         // 360 counts as 0; p = t = 200 - 78 = 122.
