@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/Error.h"
 #include "tests/editor/PictureRows.h"
 
 namespace tessella::editor {
@@ -58,17 +57,6 @@ TEST(Geometry, LargePicturesCrossTiles) {
         RotateQuarter(work, Turn::CounterClockwise);
         EXPECT_TRUE(RowsOf(work.image()) == original);
     }
-}
-
-TEST(Geometry, DoublingBeyondTheLimitIsRefusedAndChangesNothing) {
-    // A side of 2^20 pixels is the largest allowed; doubling it is refused.
-    auto work = Working({{A}});
-    work.image().resize(1 << 20, 1);
-    work.image().at(5, 0) = B;
-    EXPECT_THROW(MakeSymmetric(work, Symmetry::TwoFaces), platform::TessellaError);
-    EXPECT_THROW(DoubleTile(work, TileDirection::Right), platform::TessellaError);
-    EXPECT_EQ(work.width(), 1 << 20);
-    EXPECT_EQ(work.image().at(5, 0), B);
 }
 
 }  // namespace
