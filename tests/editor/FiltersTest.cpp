@@ -73,14 +73,7 @@ TEST(Filters, SharpenAndSoftenWorkedByHand) {
         std::vector<Point> points;
     } cases[] = {
         // clang-format off
-        // L = 101 everywhere and A = 102: sharpen gives 100 x 101 / 102 = 99.02, soften
-        // 100.99; the frame keeps its pixels.
-        {"flat, sharpen", Flat(5, 5, Grey(100)), Sharpness::Sharpen,
-         {{1, 1, Grey(99)}, {3, 3, Grey(99)}, {0, 0, Grey(100)}, {4, 2, Grey(100)}}},
-        // Centre 200, neighbours 10: Lc = 201, sum of L = 8 x 11 + 201 = 289, A = 298 / 9.
-        // Soften: 200 x 298 / (9 x 201) = 32.95.
-        {"bright centre, soften", Centred(Grey(200), Grey(10)), Sharpness::Soften,
-         {{1, 1, Grey(33)}, {0, 0, Grey(10)}}},
+        // (Flat rows, and the frame kept: the large picture's test below.)
         // Neighbours are read before they change. Around (2, 2) the nine values are 20..60,
         // their L sum is (3 x 360 + 27) / 3 = 369, A = 42, Lc = 41: 40 x 42 / 41 = 40.98.
         {"ramp, soften", ramp, Sharpness::Soften, {{2, 2, Grey(41)}}},

@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -89,7 +88,6 @@ TEST(TiledPreviewPlace, BesideTheEditorAndClearOfThePalette) {
         std::optional<QRect> palette;
         QPoint expected;
     } rows[] = {
-        {"no palette", editorFrame, std::nullopt, {1004, 50}},  // right edge 999, a gap of 4
         // The palette on the right: the left has no room (100 - 4 - 400 < 0), so beside it.
         {"palette on the right", editorFrame, QRect(1004, 50, 300, 500), {1308, 50}},
         // No room on either side: below the palette (50 + 500 + 4).
