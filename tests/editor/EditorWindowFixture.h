@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 
 #include "tests/support/CountingPacer.h"
@@ -35,11 +34,6 @@ inline QImage Ramp(int w, int h) {
     return picture;
 }
 
-// A solid picture, white unless told otherwise.
-inline QImage Filled(int w, int h, QColor colour = Qt::white) {
-    return Solid(w, h, colour);
-}
-
 // What the core operation makes of picture.
 inline QImage CoreResult(QImage picture, const std::function<void(pixels::WorkingPicture&)>& op) {
     pixels::WorkingPicture work;
@@ -58,7 +52,6 @@ class EditorWindow : public ::testing::Test {
         newElementDialog = editor->newElementDialog();
     }
 
-    // The main window hands over a source to edit.
     void open(const QImage& picture, const QString& path = QString()) {
         texture::ElementRequest request;
         request.picture = picture;
@@ -72,15 +65,14 @@ class EditorWindow : public ::testing::Test {
         request.settings = {w, h, background};
         editor->begin(request);
     }
-    // Runs step once the next modal window has started.
+    // Runs step once the next modal window has started; onEachShowing, once the editor shows.
     static void whenModal(std::function<void()> step) { QTimer::singleShot(0, std::move(step)); }
-    // Runs the steps in turn, each once the editor has been shown (modally) again.
     void onEachShowing(std::initializer_list<std::function<void()>> steps) {
         showings_ = std::make_unique<ShowingSteps>(steps);
         editor->installEventFilter(showings_.get());
     }
 
-    // The mouse on the element's view.
+    // The mouse on the element's view; a drag holds the left button.
     void press(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
         pointer(QEvent::MouseButtonPress, at, button, button);
     }
@@ -90,7 +82,6 @@ class EditorWindow : public ::testing::Test {
     void move(QPoint at, Qt::MouseButtons held = Qt::NoButton) {
         pointer(QEvent::MouseMove, at, Qt::NoButton, held);
     }
-    // Pressed with the left button at from, moved through moves with it held, released at to.
     void drag(QPoint from, std::initializer_list<QPoint> moves, QPoint to) {
         press(from);
         for (QPoint at : moves) move(at, Qt::LeftButton);

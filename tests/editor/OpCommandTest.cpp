@@ -70,60 +70,30 @@ class OpCommand : public ::testing::Test {
 
 const Rows kThreeByTwo{{A, B, C}, {D, E, F}};
 
+// Each operation's name and arguments reach its rule (the rules themselves are tested on the
+// core); the arguments end with the input file, written first, and the output.
 TEST_F(OpCommand, OperationsOnFiles) {
     const QByteArray bmp = BmpOf(kThreeByTwo);
     const Bgr g100 = Grey(100), g127 = Grey(127);
-    Rows sharpened = Flat(3, 3, g100);
-    sharpened[1][1] = Grey(99);
-    // The operation's arguments end with the input file, written first, and the output.
-    struct Case {
+    const struct {
         QStringList args;
         QByteArray input;
         Rows expected;
-    };
-    std::vector<Case> cases = {
+    } cases[] = {
         {{"mirror", "in.bmp", "out.bmp"}, bmp, {{C, B, A}, {F, E, D}}},
-        {{"flip", "in.bmp", "out.bmp"}, bmp, {{D, E, F}, {A, B, C}}},
-        {{"rotate-right", "in.bmp", "out.bmp"}, bmp, {{D, A}, {E, B}, {F, C}}},
-        {{"resize", "6", "4", "in.bmp", "out.bmp"},
-         bmp,
-         {{A, A, B, B, C, C}, {A, A, B, B, C, C}, {D, D, E, E, F, F}, {D, D, E, E, F, F}}},
+        {{"resize", "6", "2", "in.bmp", "out.bmp"}, bmp, {{A, A, B, B, C, C}, {D, D, E, E, F, F}}},
         // Threshold 255, mode 1: (100 + (100 ^ 255)) >> 1 = 127 on every row but the last.
         {{"emboss", "255", "1", "1", "none", "in.bmp", "out.bmp"},
          BmpOf(Flat(2, 3, g100)),
          {{g127, g127}, {g127, g127}, {g100, g100}}},
-        {{"sharpen", "in.bmp", "out.bmp"}, BmpOf(Flat(3, 3, g100)), sharpened},
-        // (x, y) lands at ((x + 1) mod 3, (y - 1) mod 2); -4 and 3 move the other way.
+        // (x, y) lands at ((x + 1) mod 3, (y - 1) mod 2): negative amounts parse.
         {{"offset", "1", "-1", "in.bmp", "out.bmp"}, bmp, {{F, D, E}, {C, A, B}}},
-        {{"offset", "-4", "3", "in.bmp", "out.bmp"}, bmp, {{E, F, D}, {B, C, A}}},
-        // Band 2 on 8 columns: copy weights 256, 128, 0, 0, 0, 0, 128, 256 over the copy moved
-        // by 4; (10 + 50) / 2 and (60 + 20) / 2 round down.
-        {{"make-tileable", "2", "in.bmp", "out.bmp"},
-         BmpOf({{Grey(0), Grey(10), Grey(20), Grey(30), Grey(40), Grey(50), Grey(60), Grey(70)}}),
-         {{Grey(40), Grey(30), Grey(20), Grey(30), Grey(40), Grey(50), Grey(40), Grey(30)}}},
+        {{"veil", "0a141E", "in.bmp", "out.bmp"},  // red 10, green 20, blue 30
+         BmpOf({{Bgr{250, 5, 5}}}),
+         {{Bgr{255, 25, 15}}}},
+        {{"swap-gb", "in.bmp", "out.bmp"}, BmpOf({{Bgr{1, 2, 3}}}), {{Bgr{2, 1, 3}}}},
     };
-    // Flat 5 x 3 pictures: the name of each operation reaches its rule.
-    const struct {
-        QStringList op;
-        Bgr before, after;
-    } flat[] = {
-        {{"negative"}, {10, 20, 31}, {245, 235, 224}},
-        {{"grey"}, {10, 20, 31}, {20, 20, 20}},
-        {{"swap-rb"}, {1, 2, 3}, {3, 2, 1}},
-        {{"swap-gb"}, {1, 2, 3}, {2, 1, 3}},
-        {{"swap-rg"}, {1, 2, 3}, {1, 3, 2}},
-        {{"fuse-rb"}, {10, 50, 21}, {15, 50, 15}},
-        {{"fuse-gb"}, {10, 50, 21}, {30, 30, 21}},
-        {{"fuse-rg"}, {10, 50, 21}, {10, 35, 35}},
-        {{"veil", "0a141E"}, {250, 5, 5}, {255, 25, 15}},  // red 10, green 20, blue 30
-        {{"contrast", "0"}, {0, 100, 255}, {0, 100, 255}},
-        {{"rgb", "200", "100", "50", "0"}, {100, 100, 100}, {50, 100, 200}},
-        {{"blur", "0"}, {9, 8, 7}, {9, 8, 7}},  // a flat picture stays flat
-    };
-    for (const auto& f : flat)
-        cases.push_back({f.op + QStringList{"in.bmp", "out.bmp"}, BmpOf(Flat(5, 3, f.before)),
-                         Flat(5, 3, f.after)});
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
         Write("in.bmp", c.input);
         QFile::remove(Path("out.bmp"));
@@ -141,21 +111,9 @@ TEST_F(OpCommand, BadArgumentsAndFailuresKeepTheOldOutput) {
         QStringList args;
         int code;
     } cases[] = {
-        {{"blur", "9", "in.bmp", "out.bmp"}, 2},
         {{"contrast", "201", "in.bmp", "out.bmp"}, 2},
-        {{"emboss", "99", "1", "1", "none", "in.bmp", "out.bmp"}, 2},
-        {{"veil", "12345G", "in.bmp", "out.bmp"}, 2},
-        {{"resize", "0", "5", "in.bmp", "out.bmp"}, 2},
-        {{"make-tileable", "0", "in.bmp", "out.bmp"}, 2},
-        {{"offset", "1", "in.bmp", "out.bmp"}, 2},
-        {{"offset", "1", "half", "in.bmp", "out.bmp"}, 2},
-        {{"unknown", "in.bmp", "out.bmp"}, 2},
-        {{"mirror", "in.bmp"}, 2},
         {{"mirror", "in.bmp", "out.gif"}, 2},
-        {{"mirror", "missing.bmp", "out.bmp"}, 1},
-        {{"mirror", "in.xyz", "out.bmp"}, 1},
         {{"mirror", "broken.bmp", "out.bmp"}, 1},
-        {{"emboss-texture", "200", "missing.tga", "in.bmp", "out.bmp"}, 1},
         {{"resize", "1048576", "1048576", "in.bmp", "out.bmp"}, 1},  // past the pixel limit
     };
     for (const auto& c : cases) {
