@@ -1,5 +1,4 @@
-// The real prompts, shown and read from a timer while they are open: the default button of a
-// question, the save dialog's replace question, the filters it offers.
+// The real prompts, read from a timer while they are open.
 
 #include <gtest/gtest.h>
 
@@ -36,21 +35,14 @@ void WhenShown(const std::function<void(T&)>& look) {
 
 TEST(QtPrompts, TheDefaultButtonIsTheFirstUnlessTheQuestionChoosesAnother) {
     widgets::QtPrompts prompts;
-    const struct {
-        bool discarding;
-        const char* defaultText;
-    } rows[] = {{false, "&Oui"}, {true, "&Non"}};
-    for (const auto& row : rows) {
-        QString shownDefault;
-        WhenShown<QMessageBox>([&](QMessageBox& box) {
-            shownDefault = box.defaultButton() ? box.defaultButton()->text() : QString();
-        });
-        if (row.discarding)
-            EXPECT_FALSE(prompts.confirmDiscard(QStringLiteral("Abandonner ?")));
-        else
-            EXPECT_FALSE(prompts.confirm(QStringLiteral("Continuer ?")));
-        EXPECT_EQ(shownDefault.toStdString(), row.defaultText);
-    }
+    QString shownDefault;
+    const auto look = [&](QMessageBox& box) { shownDefault = box.defaultButton()->text(); };
+    WhenShown<QMessageBox>(look);
+    EXPECT_FALSE(prompts.confirm(QStringLiteral("Continuer ?")));
+    EXPECT_EQ(shownDefault, "&Oui");
+    WhenShown<QMessageBox>(look);
+    EXPECT_FALSE(prompts.confirmDiscard(QStringLiteral("Abandonner ?")));
+    EXPECT_EQ(shownDefault, "&Non");
 }
 
 TEST(QtPrompts, TheSaveDialogAsksBeforeReplacingAndAddsTheExtension) {
@@ -69,19 +61,12 @@ TEST(QtPrompts, TheSaveDialogAsksBeforeReplacingAndAddsTheExtension) {
     EXPECT_EQ(filters, "Bitmaps (*.bmp)");
 }
 
-TEST(QtPrompts, FiltersShowEachPatternOnceAndSuggestTheFirstExtension) {
-    const char* const rows[][3] = {
-        // filter, Qt's filter, default suffix
-        {"Bitmaps (*.bmp)|*.bmp", "Bitmaps (*.bmp)", "bmp"},
-        {"Fichier de textures|*.tga", "Fichier de textures (*.tga)", "tga"},
-        {"Toutes images |*.bmp;*.jpg|Truevision|*.tga",
-         "Toutes images (*.bmp *.jpg);;Truevision (*.tga)", "bmp"},
-        {"Tous (avec notes)|*.*", "Tous (avec notes) (*.*)", ""},
-    };
-    for (const auto& [filter, qt, suffix] : rows) {
-        EXPECT_EQ(platform::QtFilter(filter).toStdString(), qt);
-        EXPECT_EQ(platform::DefaultSuffix(filter).toStdString(), suffix);
-    }
+TEST(QtPrompts, FiltersShowEachPatternOnceAndTextsTheirLineBreaks) {
+    EXPECT_EQ(platform::QtFilter("Toutes images |*.bmp;*.jpg|Truevision|*.tga"),
+              "Toutes images (*.bmp *.jpg);;Truevision (*.tga)");
+    EXPECT_EQ(platform::DefaultSuffix("Toutes images |*.bmp;*.jpg|Truevision|*.tga"), "bmp");
+    EXPECT_EQ(platform::DefaultSuffix("Tous (avec notes)|*.*"), "");
+    EXPECT_EQ(platform::DisplayText("A\n\rB\n\r\n\rC"), "A\nB\n\nC");
 }
 
 }  // namespace
