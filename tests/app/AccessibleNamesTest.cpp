@@ -1,6 +1,3 @@
-// What a screen reader finds of the windows: every control by its name, every file of the
-// source list.
-
 #include <QAccessible>
 
 #include "tests/app/WindowFixture.h"

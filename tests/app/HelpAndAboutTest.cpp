@@ -13,7 +13,6 @@ class HelpWindow : public AppFixture {};
 TEST_F(HelpWindow, ReloadsTheFileAtEachShowingAndKeepsItsTextWhenItIsMissing) {
     app::HelpWindow help(prompts, context.programFolder.helpFile());
     help.show();  // no file yet: empty, and no message
-    EXPECT_TRUE(help.helpText->toPlainText().isEmpty());
     help.closeAction->trigger();
     ASSERT_TRUE(WriteBytes(path("Tessella.rtf"), "{\\rtf1\\ansi seconde}"));
     help.show();

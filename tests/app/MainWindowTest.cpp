@@ -1,5 +1,3 @@
-// The main window's controls: zoom, quit and the contact sheet item.
-
 #include "tests/app/WindowFixture.h"
 
 namespace tessella::testing {

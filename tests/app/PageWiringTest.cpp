@@ -1,5 +1,3 @@
-// The main window driving the page commands: new, add, replace, save, open.
-
 #include <QFile>
 
 #include "tests/app/WindowFixture.h"

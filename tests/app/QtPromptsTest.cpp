@@ -1,5 +1,3 @@
-// The real prompts, read from a timer while they are open.
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,6 +7,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "texture/FileMasks.h"
 #include "ui/widgets/QtPrompts.h"
 
 namespace tessella::testing {
@@ -67,6 +66,17 @@ TEST(QtPrompts, FiltersShowEachPatternOnceAndTextsTheirLineBreaks) {
     EXPECT_EQ(platform::DefaultSuffix("Toutes images |*.bmp;*.jpg|Truevision|*.tga"), "bmp");
     EXPECT_EQ(platform::DefaultSuffix("Tous (avec notes)|*.*"), "");
     EXPECT_EQ(platform::DisplayText("A\n\rB\n\r\n\rC"), "A\nB\n\nC");
+}
+
+TEST(FileMasks, SourceMaskAndOpenFilter) {
+    const QString mask = texture::SourceFileMask();
+    EXPECT_TRUE(mask.startsWith("*.bmp;*.jpg;*.win;"));
+    EXPECT_TRUE(mask.endsWith(";*.bw;*.png;*.jpeg;*.jpe;*.webp;"));
+    EXPECT_EQ(texture::SourceNameFilters().join(';') + ';', mask);
+    // "Toutes images" with the mask first, then one entry per family.
+    const QStringList parts = texture::OpenPictureFilter().split('|');
+    EXPECT_EQ(parts[1], mask);
+    EXPECT_FALSE(texture::OpenPictureFilter().contains("scr"));
 }
 
 }  // namespace

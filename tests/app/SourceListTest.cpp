@@ -1,5 +1,3 @@
-// The source panel driven as a person drives it: folders, the keyboard, the menus.
-
 #include <QMenu>
 #include <QTreeView>
 
@@ -8,7 +6,6 @@
 namespace tessella::testing {
 namespace {
 
-// A key pressed and let go, as a person types it.
 void Type(QWidget* w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyPress(w, key, modifiers);
     QTest::keyRelease(w, key, modifiers);
@@ -16,7 +13,7 @@ void Type(QWidget* w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModif
 
 class SourceList : public WindowFixture {
   protected:
-    // Opens a folder of the folder list with the Enter key.
+    // Opens a folder with the Enter key.
     void enterFolder(const QString& folder) {
         const auto* folders = static_cast<const QFileSystemModel*>(window->folderList->model());
         QModelIndex index;
@@ -34,7 +31,7 @@ class SourceList : public WindowFixture {
     }
 };
 
-TEST_F(SourceList, AFolderOnceOpenedIsNeverListedAmongTheFiles) {
+TEST_F(SourceList, AFolderOnceOpenedIsNeverListedAmongTheFilesAndTheParentButtonGoesUp) {
     source("a.bmp", Solid(8, 8, Qt::red));
     source("b.bmp", Solid(8, 8, Qt::red));
     ASSERT_TRUE(QDir(path("src")).mkdir("sous"));
@@ -45,6 +42,8 @@ TEST_F(SourceList, AFolderOnceOpenedIsNeverListedAmongTheFiles) {
     QTest::qWait(50);  // the model has settled on the folder's entries
     EXPECT_EQ(listedNames().join(' ').toStdString(), "a.bmp b.bmp");
     EXPECT_EQ(window->fileCountLabel->value(), 2);
+    window->parentFolderButton->click();
+    EXPECT_EQ(window->fileListFolder(), platform::FolderWithSlash(folder.path()));
 }
 
 TEST_F(SourceList, TheKeyboardPreviewsAndAddsTheFileItMovesTo) {
@@ -63,12 +62,6 @@ TEST_F(SourceList, TheKeyboardPreviewsAndAddsTheFileItMovesTo) {
     window->addButton->click();
     EXPECT_EQ(pagePixel(0, 0), QColor(Qt::blue));  // the first element covers the new page
     EXPECT_TRUE(prompts.scriptDone());
-}
-
-TEST_F(SourceList, TheParentFolderButtonGoesUpFromTheShownFolder) {
-    showSources(0);
-    window->parentFolderButton->click();
-    EXPECT_EQ(window->fileListFolder(), platform::FolderWithSlash(folder.path()));
 }
 
 }  // namespace

@@ -3,13 +3,10 @@
 #include <QApplication>
 
 #include "tests/app/WindowFixture.h"
-#include "ui/app/HelpWindow.h"
 #include "ui/app/SplashScreen.h"
 #include "ui/app/Startup.h"
 #include "ui/catalogue/CatalogueWindow.h"
-#include "ui/editor/ColourAdjustWindow.h"
 #include "ui/editor/DrawingTools.h"
-#include "ui/print/PrintDialog.h"
 
 using namespace tessella;
 

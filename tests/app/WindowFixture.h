@@ -14,7 +14,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <memory>
 
 #include "tests/support/ContextFixture.h"
 #include "tests/support/Pictures.h"

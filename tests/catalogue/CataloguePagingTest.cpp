@@ -1,8 +1,5 @@
-// The catalogue's paging and fitting rules, worked by hand.
-
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "catalogue/CataloguePaging.h"
@@ -25,9 +22,8 @@ TEST(CataloguePaging, PagesStepBySixAndTheLastPageIsTheLastSixFiles) {
         {PageMove::Next, 0, 6, std::nullopt, 0},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(::testing::Message()
-                     << int(r.move) << " from " << r.start << " of " << r.files);
-        EXPECT_EQ(PageStartAfter(r.move, r.start, r.files), r.next);
+        EXPECT_EQ(PageStartAfter(r.move, r.start, r.files), r.next)
+            << int(r.move) << " " << r.start;
         if (r.next) {
             EXPECT_EQ(FilesOnPage(*r.next, r.files), r.shown);
         }
@@ -48,9 +44,7 @@ TEST(CataloguePaging, PicturesAreFittedIntoTheirBox) {
         {{0, 0}, true, {}},                 // nothing to fit, nothing divided by zero
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(::testing::Message()
-                     << r.picture.width() << "x" << r.picture.height() << (r.zoom ? " zoom" : ""));
-        EXPECT_EQ(FitThumbnail(r.picture, r.zoom), r.place);
+        EXPECT_EQ(FitThumbnail(r.picture, r.zoom), r.place) << r.picture.width() << " " << r.zoom;
     }
 }
 

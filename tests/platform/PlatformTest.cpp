@@ -6,7 +6,6 @@
 #include "platform/Error.h"
 #include "platform/Guard.h"
 #include "platform/ImageLimits.h"
-#include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "platform/Rounding.h"
 #include "tests/support/ScriptedPrompts.h"
@@ -37,12 +36,6 @@ TEST(CheckedMath, OverflowThrowsInsteadOfWrapping) {
     } catch (const TessellaError& e) {
         EXPECT_EQ(e.message(), kOverflowMessage);
     }
-}
-
-TEST(ProgramFolder, JoinsWithOneSlash) {
-    EXPECT_EQ(JoinPath("/a/b/", "/c.rtf"), "/a/b/c.rtf");
-    EXPECT_EQ(ProgramFolder("/opt/tessella").helpFile(), "/opt/tessella/Tessella.rtf");
-    EXPECT_FALSE(FolderWithSlash("C:\\").contains('\\'));
 }
 
 TEST(ImageLimits, RefusesAbsurdSizesBeforeAllocating) {
