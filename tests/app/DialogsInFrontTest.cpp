@@ -11,8 +11,7 @@
 namespace tessella::testing {
 namespace {
 
-// The modal dialog that comes up while `act` runs: its owner and whether it stays on top;
-// it is closed at once.
+// The modal dialog that comes up while `act` runs, closed at once.
 struct ShownDialog {
     QString className;
     QWidget* owner = nullptr;
@@ -39,7 +38,6 @@ class DialogsInFront : public ContextFixture<widgets::QtPrompts> {
   protected:
     void SetUp() override {
         window = std::make_unique<app::MainWindow>(context.mainWindowServices(printer));
-        widthDialog = window->pageWidthDialog;
         help = new app::HelpWindow(prompts, context.programFolder.helpFile(), window.get());
         prompts.setParent(window.get());
         window->show();
@@ -51,7 +49,6 @@ class DialogsInFront : public ContextFixture<widgets::QtPrompts> {
     }
 
     std::unique_ptr<app::MainWindow> window;
-    texture::PageWidthDialog* widthDialog = nullptr;
     app::HelpWindow* help = nullptr;
 };
 
@@ -72,76 +69,6 @@ TEST_F(DialogsInFront, OfTheHelpWindowAndOfTheMainWindowWhileHelpShows) {
     EXPECT_EQ(shown.owner, window.get());
     EXPECT_TRUE(shown.onTop);
     EXPECT_TRUE(window->isVisible());  // closing the box answers No
-}
-
-TEST_F(DialogsInFront, ADialogMadeAtStartUpComesBeforeTheActiveWindowThenGoesBack) {
-    page.modified = false;
-    activate(help);
-    QWidget* ownerWhileShown = nullptr;
-    bool onTop = false;
-    QTimer::singleShot(0, widthDialog, [&] {
-        ownerWhileShown = widthDialog->parentWidget();
-        onTop = widthDialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-        widthDialog->reject();
-    });
-    widthDialog->askWidth();
-    EXPECT_EQ(ownerWhileShown, help);
-    EXPECT_TRUE(onTop);
-    EXPECT_EQ(widthDialog->parentWidget(), window.get());
-    // With the help hidden, nothing stays on top.
-    help->hide();
-    activate(window.get());
-    QTimer::singleShot(0, widthDialog, [&] {
-        onTop = widthDialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-        widthDialog->reject();
-    });
-    widthDialog->askWidth();
-    EXPECT_FALSE(onTop);
-}
-
-TEST_F(DialogsInFront, ThePageWidthQuestionIsReadableInTheDialog) {
-    help->hide();
-    int titleRoom = 0;
-    bool questionShown = false;
-    QTimer::singleShot(0, widthDialog, [&] {
-        const QString question = QString::fromUtf8("Largeur de la texture ?");
-        EXPECT_EQ(widthDialog->windowTitle(), question);
-        questionShown = widthDialog->questionLabel->isVisible() &&
-                        widthDialog->questionLabel->text() == question;
-        titleRoom = widthDialog->width() - widthDialog->fontMetrics().horizontalAdvance(question);
-        widthDialog->width512Radio->setChecked(true);
-        widthDialog->closeButton->click();
-    });
-    EXPECT_EQ(widthDialog->askWidth(), 512);
-    EXPECT_TRUE(questionShown);
-    // Beside the caption: an icon and three buttons of a title bar, about 100 pixels.
-    EXPECT_GE(titleRoom, 100);
-}
-
-// A modal window with a palette of its own that the user clicked (the element editor and its
-// drawing tools): what the palette opens belongs to the palette, or the window manager keeps it
-// under the palette, which stays on top.
-TEST(DialogsOfAPalette, BelongToThePaletteNotToTheModalWindowBehindIt) {
-    QDialog modal;
-    auto* palette = new QDialog(&modal, Qt::Tool | Qt::WindowStaysOnTopHint);
-    auto* catalogue = new QDialog(palette);
-    QWidget* frontWhileModal = nullptr;
-    QWidget* ownerWhileShown = nullptr;
-    QTimer::singleShot(0, &modal, [&] {
-        palette->show();
-        palette->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(palette));
-        frontWhileModal = widgets::FrontWindow();
-        QTimer::singleShot(0, catalogue, [&] {
-            ownerWhileShown = catalogue->parentWidget();
-            catalogue->reject();
-        });
-        widgets::ExecInFront(*catalogue);
-        modal.reject();
-    });
-    modal.exec();
-    EXPECT_EQ(frontWhileModal, palette);
-    EXPECT_EQ(ownerWhileShown, palette);
 }
 
 }  // namespace

@@ -1,5 +1,3 @@
-// The page view paints the exposed part of the page at the zoom, and the mask over it.
-
 #include <gtest/gtest.h>
 
 #include <QPainter>
@@ -45,13 +43,8 @@ TEST(PageView, APartRepaintedAloneMatchesTheWholeAndTheMaskIsQtsCrossPattern) {
     view.applyZoom(2.2);
     view.setMask(10, 6, 32, 24);
     view.setMaskVisible(true);
-    const QImage whole = Render(view, view.rect());
-    const struct {
-        QRect part;
-    } rows[] = {{{0, 0, 50, 40}}, {{33, 17, 71, 29}}, {{150, 100, 63, 34}}};
-    for (const auto& row : rows)
-        EXPECT_EQ(Render(view, row.part), whole.copy(row.part))
-            << row.part.x() << "," << row.part.y();
+    const QRect part(33, 17, 71, 29);
+    EXPECT_EQ(Render(view, part), Render(view, view.rect()).copy(part));
 
     // At zoom 1 the mask is drawn not-xor in red where Qt draws the outline and the
     // diagonal-cross brush: red on white, cyan on black; the page elsewhere and once hidden.

@@ -1,6 +1,3 @@
-// The real prompts, shown and read from a timer while they are open: the default button of a
-// question, the save dialog's replace question, the filters it offers.
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,6 +7,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "texture/FileMasks.h"
 #include "ui/widgets/QtPrompts.h"
 
 namespace tessella::testing {
@@ -36,21 +34,14 @@ void WhenShown(const std::function<void(T&)>& look) {
 
 TEST(QtPrompts, TheDefaultButtonIsTheFirstUnlessTheQuestionChoosesAnother) {
     widgets::QtPrompts prompts;
-    const struct {
-        bool discarding;
-        const char* defaultText;
-    } rows[] = {{false, "&Oui"}, {true, "&Non"}};
-    for (const auto& row : rows) {
-        QString shownDefault;
-        WhenShown<QMessageBox>([&](QMessageBox& box) {
-            shownDefault = box.defaultButton() ? box.defaultButton()->text() : QString();
-        });
-        if (row.discarding)
-            EXPECT_FALSE(prompts.confirmDiscard(QStringLiteral("Abandonner ?")));
-        else
-            EXPECT_FALSE(prompts.confirm(QStringLiteral("Continuer ?")));
-        EXPECT_EQ(shownDefault.toStdString(), row.defaultText);
-    }
+    QString shownDefault;
+    const auto look = [&](QMessageBox& box) { shownDefault = box.defaultButton()->text(); };
+    WhenShown<QMessageBox>(look);
+    EXPECT_FALSE(prompts.confirm(QStringLiteral("Continuer ?")));
+    EXPECT_EQ(shownDefault, "&Oui");
+    WhenShown<QMessageBox>(look);
+    EXPECT_FALSE(prompts.confirmDiscard(QStringLiteral("Abandonner ?")));
+    EXPECT_EQ(shownDefault, "&Non");
 }
 
 TEST(QtPrompts, TheSaveDialogAsksBeforeReplacingAndAddsTheExtension) {
@@ -69,19 +60,23 @@ TEST(QtPrompts, TheSaveDialogAsksBeforeReplacingAndAddsTheExtension) {
     EXPECT_EQ(filters, "Bitmaps (*.bmp)");
 }
 
-TEST(QtPrompts, FiltersShowEachPatternOnceAndSuggestTheFirstExtension) {
-    const char* const rows[][3] = {
-        // filter, Qt's filter, default suffix
-        {"Bitmaps (*.bmp)|*.bmp", "Bitmaps (*.bmp)", "bmp"},
-        {"Fichier de textures|*.tga", "Fichier de textures (*.tga)", "tga"},
-        {"Toutes images |*.bmp;*.jpg|Truevision|*.tga",
-         "Toutes images (*.bmp *.jpg);;Truevision (*.tga)", "bmp"},
-        {"Tous (avec notes)|*.*", "Tous (avec notes) (*.*)", ""},
-    };
-    for (const auto& [filter, qt, suffix] : rows) {
-        EXPECT_EQ(platform::QtFilter(filter).toStdString(), qt);
-        EXPECT_EQ(platform::DefaultSuffix(filter).toStdString(), suffix);
-    }
+TEST(QtPrompts, FiltersShowEachPatternOnceAndTextsTheirLineBreaks) {
+    EXPECT_EQ(platform::QtFilter("Toutes images |*.bmp;*.jpg|Truevision|*.tga"),
+              "Toutes images (*.bmp *.jpg);;Truevision (*.tga)");
+    EXPECT_EQ(platform::DefaultSuffix("Toutes images |*.bmp;*.jpg|Truevision|*.tga"), "bmp");
+    EXPECT_EQ(platform::DefaultSuffix("Tous (avec notes)|*.*"), "");
+    EXPECT_EQ(platform::DisplayText("A\n\rB\n\r\n\rC"), "A\nB\n\nC");
+}
+
+TEST(FileMasks, SourceMaskAndOpenFilter) {
+    const QString mask = texture::SourceFileMask();
+    EXPECT_TRUE(mask.startsWith("*.bmp;*.jpg;*.win;"));
+    EXPECT_TRUE(mask.endsWith(";*.bw;*.png;*.jpeg;*.jpe;*.webp;"));
+    EXPECT_EQ(texture::SourceNameFilters().join(';') + ';', mask);
+    // "Toutes images" with the mask first, then one entry per family.
+    const QStringList parts = texture::OpenPictureFilter().split('|');
+    EXPECT_EQ(parts[1], mask);
+    EXPECT_FALSE(texture::OpenPictureFilter().contains("scr"));
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
 #pragma once
-// The main window on the program's context, and the steps a person takes there.
 
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QGroupBox>
@@ -16,7 +14,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <memory>
 
 #include "tests/support/ContextFixture.h"
 #include "tests/support/Pictures.h"
@@ -41,10 +38,8 @@ class WindowFixture : public AppFixture {
         widthDialog = window->pageWidthDialog;
     }
 
-    QString source(const QString& name, const QImage& picture) {
-        const QString file = path("src/" + name);
-        EXPECT_TRUE(picture.save(file, "BMP"));
-        return file;
+    void source(const QString& name, const QImage& picture) {
+        EXPECT_TRUE(picture.save(path("src/" + name), "BMP"));
     }
     // Shows src/ in the source list and waits until it lists its files.
     void showSources(int files) {

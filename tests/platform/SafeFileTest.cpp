@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -59,38 +60,21 @@ auto Failing(int error) {
     };
 }
 
-mode_t ModeOf(const QString& path) {
-    struct stat info {};
-    stat(QFile::encodeName(path).constData(), &info);
-    return info.st_mode & 0777;
-}
-
 }  // namespace
 
 TEST(SafeFile, ReplacesTheTargetWholeKeepingItsRightsAndLinks) {
     QTemporaryDir dir;
     const QString page = dir.filePath("page.tga");
-    const mode_t umaskWas = umask(022);
     WriteFileAtomically(page, "old contents");
-    umask(umaskWas);
-    EXPECT_EQ(ModeOf(page), 0644u);
     ASSERT_EQ(chmod(QFile::encodeName(page).constData(), 0640), 0);
     ASSERT_TRUE(QFile::link(page, dir.filePath("link.tga")));
     WriteFileAtomically(dir.filePath("link.tga"), WriteInTwoChunks);
     EXPECT_EQ(ReadWholeFile(page), "new contents");
-    EXPECT_EQ(ModeOf(page), 0640u);
-    EXPECT_TRUE(QFileInfo(dir.filePath("link.tga")).isSymLink());
-    EXPECT_EQ(Entries(dir.path()), (QStringList{"link.tga", "page.tga"}));
-    if (geteuid() != 0) return;
-    // Root may give the new file the old one's owner and group.
-    ASSERT_EQ(chown(QFile::encodeName(page).constData(), 65534, 65534), 0);
-    ASSERT_EQ(chmod(QFile::encodeName(page).constData(), 0664), 0);
-    WriteFileAtomically(page, "newer");
     struct stat info {};
     stat(QFile::encodeName(page).constData(), &info);
-    EXPECT_EQ(info.st_uid, 65534u);
-    EXPECT_EQ(info.st_gid, 65534u);
-    EXPECT_EQ(ModeOf(page), 0664u);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_TRUE(QFileInfo(dir.filePath("link.tga")).isSymLink());
+    EXPECT_EQ(Entries(dir.path()), (QStringList{"link.tga", "page.tga"}));
 }
 
 TEST(SafeFile, RefusedWriteKeepsTheOldFile) {
@@ -115,14 +99,6 @@ TEST(SafeFile, RefusedWriteKeepsTheOldFile) {
     } rows[] = {
         {"first chunk", [](FileCalls& c) { c.write = Failing(ENOSPC); }, WriteInTwoChunks,
          WriteMessage(page, "disque plein")},
-        {"second chunk",
-         [](FileCalls& c) {
-             c.write = [real = c.write, calls = 0](int fd, const void* data,
-                                                   std::size_t size) mutable {
-                 return ++calls == 1 ? real(fd, data, size) : Failing(EDQUOT)();
-             };
-         },
-         WriteInTwoChunks, WriteMessage(page, "disque plein")},
         {"fsync", [](FileCalls& c) { c.fsync = Failing(EIO); }, WriteInTwoChunks,
          WriteMessage(page, QString::fromLocal8Bit(std::strerror(EIO)))},
         // NFS reports a full disk only at close, which frees the descriptor all the same.
@@ -152,22 +128,6 @@ TEST(SafeFile, RefusedWriteKeepsTheOldFile) {
     }
 }
 
-// The rename comes only after the file's sync and a close that reported no loss (NFS tells of a
-// full disk at close); then the folder is synced for the rename.
-TEST(SafeFile, RenamesOnlyAfterACleanClose) {
-    QTemporaryDir dir;
-    QStringList steps;
-    FileCalls calls = detail::CurrentFileCalls();
-    calls.fsync = [&steps, real = calls.fsync](int fd) { return steps << "fsync", real(fd); };
-    calls.close = [&steps, real = calls.close](int fd) { return steps << "close", real(fd); };
-    calls.rename = [&steps, real = calls.rename](const char* from, const char* to) {
-        return steps << "rename", real(from, to);
-    };
-    detail::ScopedFileCalls recorded(calls);
-    WriteFileAtomically(dir.filePath("page.tga"), "old contents");
-    EXPECT_EQ(steps, (QStringList{"fsync", "close", "rename", "fsync"}));
-}
-
 TEST(SafeFile, SurvivesInterruptionsShortWritesAndFoldersThatCannotSync) {
     QTemporaryDir dir;
     FileCalls calls = detail::CurrentFileCalls();
@@ -182,9 +142,7 @@ TEST(SafeFile, SurvivesInterruptionsShortWritesAndFoldersThatCannotSync) {
     EXPECT_EQ(ReadWholeFile(dir.filePath("page.tga")), "new contents");
 }
 
-// Within a batch every file is still placed whole under its name, but the disk is synced once,
-// at finish(), for the whole folder; a sync that fails there is the batch's failure. Batches
-// inside another and writes after it sync as before.
+// A batch syncs the disk once, at finish(); a sync failing there is the batch's failure.
 TEST(SafeFile, BatchPlacesEachFileAndSyncsOnce) {
     QTemporaryDir dir;
     int fileSyncs = 0, folderSyncs = 0;
@@ -197,13 +155,10 @@ TEST(SafeFile, BatchPlacesEachFileAndSyncsOnce) {
         return syncError ? -1 : 0;
     };
     detail::ScopedFileCalls counted(calls);
-    const QStringList names = {"el001.bmp", "el002.bmp", "el003.bmp"};
+    const QStringList names = {"el001.bmp", "el002.bmp"};
     {
         SyncedBatch batch;
-        SyncedBatch inner;
         for (const QString& name : names) WriteFileAtomically(dir.filePath(name), WriteInTwoChunks);
-        inner.finish();
-        EXPECT_EQ(folderSyncs, 0);
         batch.finish();
     }
     EXPECT_EQ(fileSyncs, 0);
@@ -216,21 +171,21 @@ TEST(SafeFile, BatchPlacesEachFileAndSyncsOnce) {
     WriteFileAtomically(dir.filePath("el004.bmp"), WriteInTwoChunks);
     EXPECT_EQ(Failure([&] { failing.finish(); }),
               WriteMessage(dir.filePath("el004.bmp"), qt_error_string(EIO)));
-    WriteFileAtomically(dir.filePath("after.bmp"), WriteInTwoChunks);
-    EXPECT_GE(fileSyncs, 1);
 }
 
-TEST(SafeFile, MissingFolderIsNamed) {
+// A write-protected file is refused even to root, whom the system lets write anything.
+TEST(SafeFile, RefusedTargetsAreNamedAndKept) {
     QTemporaryDir dir;
     const QString page = dir.filePath("page.tga");
     WriteFileAtomically(page, "old contents");
+    ASSERT_EQ(chmod(QFile::encodeName(page).constData(), 0444), 0);
     QDir(dir.path()).mkdir("folder.tga");
     const struct {
         QString path, reason;
     } rows[] = {
         {dir.filePath("missing/x.tga"), "dossier introuvable"},
-        {page + "/x.tga", "dossier introuvable"},
         {dir.filePath("folder.tga"), "c'est un dossier"},
+        {page, "fichier protégé en écriture"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(Failure([&] { WriteFileAtomically(row.path, "new"); }),
@@ -245,7 +200,6 @@ TEST(SafeFile, ReadsOnlyRegularFilesWithinTheLimit) {
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
     WriteFileAtomically(ten, "0123456789");
     const QString notRegular = "ce n'est pas un fichier ordinaire", tooLarge = "fichier trop grand";
-    const QString proc = "/proc/self/stat";  // tells a size of 0
     const struct {
         QString path;
         qint64 max;
@@ -253,20 +207,16 @@ TEST(SafeFile, ReadsOnlyRegularFilesWithinTheLimit) {
     } rows[] = {
         // A FIFO opened plainly would wait for a writer.
         {fifo, kNoSizeLimit, ReadMessage(fifo, notRegular)},
-        {"/dev/zero", kNoSizeLimit, ReadMessage("/dev/zero", notRegular)},
-        {dir.path(), kNoSizeLimit, ReadMessage(dir.path(), notRegular)},
         {dir.filePath("none"), kNoSizeLimit,
          ReadMessage(dir.filePath("none"), "fichier introuvable")},
         {ten, 10, "0123456789"},
         {ten, 9, ReadMessage(ten, tooLarge)},
-        {proc, 4, ReadMessage(proc, tooLarge)},
     };
     for (const auto& row : rows) {
         QString outcome;
         const QString error = Failure([&] { outcome = ReadWholeFile(row.path, row.max); });
         EXPECT_EQ(error.isEmpty() ? outcome : error, row.outcome);
     }
-    EXPECT_TRUE(ReadWholeFile(proc).startsWith(QByteArray::number(getpid()) + " ("));
 }
 
 namespace {
@@ -283,7 +233,6 @@ class TinyDisk : public ::testing::Test {
     }
     void TearDown() override {
         if (mounted_) umount2(folder(), MNT_DETACH);
-        chmod(folder(), 0755);  // lets the folder go after a read-only row
     }
     const char* folder() const { return native_.constData(); }
     QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
@@ -325,42 +274,12 @@ TEST_F(TinyDisk, FullDiskKeepsTheOldFile) {
     EXPECT_EQ(ReadWholeFile(page), QByteArray(12288, 'n'));
 }
 
-TEST_F(TinyDisk, ReadOnlyFolderIsRefused) {
-    const QString page = path("page.tga");
-    WriteFileAtomically(page, "old contents");
-    if (geteuid() != 0)
-        ASSERT_EQ(chmod(folder(), 0555), 0);
-    else if (!mounted_ || mount(nullptr, folder(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
-        GTEST_SKIP() << "root ignores the folder's rights and cannot remount it read-only here";
-    EXPECT_EQ(Failure([&] { WriteFileAtomically(page, "new"); }),
-              WriteMessage(page, "droits insuffisants"));
-    EXPECT_EQ(ReadWholeFile(page), "old contents");
-    EXPECT_EQ(Entries(dir_.path()), QStringList{"page.tga"});
-}
-
 namespace {
-
-void SetMode(const QString& path, mode_t mode) {
-    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), mode), 0);
-}
 
 // Sets the file's last write back by `seconds`.
 void Age(const QString& path, int seconds) {
     const timespec times[2] = {{time(nullptr) - seconds, 0}, {time(nullptr) - seconds, 0}};
     ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
-}
-
-// A 24-bit BMP of width x height grey pixels (width a multiple of 4: rows need no padding).
-QByteArray GreyBmp(int width, int height) {
-    const auto le32 = [](QByteArray& out, quint32 v) {
-        for (int i = 0; i < 4; ++i) out += char((v >> (8 * i)) & 0xFF);
-    };
-    const quint32 pixels = quint32(width) * 3 * quint32(height);
-    QByteArray bmp("BM");
-    for (quint32 v : {54 + pixels, 0u, 54u, 40u, quint32(width), quint32(height)}) le32(bmp, v);
-    le32(bmp, 1 | 24 << 16);
-    for (quint32 v : {0u, pixels, 2835u, 2835u, 0u, 0u}) le32(bmp, v);
-    return bmp + QByteArray(qsizetype(pixels), '\x80');
 }
 
 // True when the process has a file of folder open other than `except`.
@@ -375,62 +294,31 @@ bool HasFileOpenIn(pid_t pid, const QString& folder, const QString& except) {
 
 }  // namespace
 
-// The folder would let anyone replace the file; its mode says its owner protected it. Root,
-// whom the system lets write anything, is refused a file nobody may write.
-TEST(SafeFile, WriteProtectedFileIsRefused) {
-    QTemporaryDir dir;
-    const QString page = dir.filePath("page.tga");
-    WriteFileAtomically(page, "old contents");
-    SetMode(page, 0444);
-    EXPECT_EQ(Failure([&] { WriteFileAtomically(page, "new"); }),
-              WriteMessage(page, "fichier protégé en écriture"));
-    EXPECT_EQ(ReadWholeFile(page), "old contents");
-    EXPECT_EQ(Entries(dir.path()), QStringList{"page.tga"});
-    SetMode(page, 0644);
-    WriteFileAtomically(page, "new");
-    EXPECT_EQ(ReadWholeFile(page), "new");
-}
-
 // Where the file system has no unnamed files, what killed runs left is removed, but neither a
 // temporary file still being written nor files of other names.
 TEST(SafeFile, StaleTemporariesOfKilledRunsAreRemoved) {
     QTemporaryDir dir;
     const QString page = dir.filePath("page.tga");
-    const QStringList stale = {"page.tga.1x9qz.tmp", "page.tga.a5tiwe.tmp"};
-    const QStringList kept = {"other.tga.a5tiwe.tmp", "page.tga.A5TIWE.tmp",
-                              "page.tga.a5tiwe.tmp.bak", "page.tga.fresh.tmp",
-                              "page.tga.toolong1.tmp"};
-    for (const QString& name : stale + kept) WriteFileAtomically(dir.filePath(name), "left");
-    for (const QString& name : stale + kept)
-        if (name != "page.tga.fresh.tmp") Age(dir.filePath(name), 120);
+    for (const char* name : {"page.tga.a5tiwe.tmp", "other.tga.a5tiwe.tmp", "page.tga.fresh.tmp"})
+        WriteFileAtomically(dir.filePath(name), "left");
+    Age(dir.filePath("page.tga.a5tiwe.tmp"), 120);
+    Age(dir.filePath("other.tga.a5tiwe.tmp"), 120);
     FileCalls calls = detail::CurrentFileCalls();
     calls.openUnnamed = Failing(EOPNOTSUPP);
     detail::ScopedFileCalls named(calls);
     WriteFileAtomically(page, "new");
     EXPECT_EQ(ReadWholeFile(page), "new");
-    QStringList expected = kept + QStringList{"page.tga"};
-    expected.sort();
-    EXPECT_EQ(Entries(dir.path()), expected);
-
-    // A batch reads the folder once, and still finds each of its targets' leftovers.
-    QDir(dir.path()).removeRecursively();
-    ASSERT_TRUE(QDir().mkpath(dir.path()));
-    for (const char* name : {"el001.bmp.q1.tmp", "el002.bmp.q2.tmp", "el003.bmp.q3.tmp"}) {
-        WriteFileAtomically(dir.filePath(name), "left");
-        Age(dir.filePath(name), 120);
-    }
-    SyncedBatch batch;
-    WriteFileAtomically(dir.filePath("el001.bmp"), "1");
-    WriteFileAtomically(dir.filePath("el002.bmp"), "2");
-    batch.finish();
-    EXPECT_EQ(Entries(dir.path()), (QStringList{"el001.bmp", "el002.bmp", "el003.bmp.q3.tmp"}));
+    EXPECT_EQ(Entries(dir.path()),
+              (QStringList{"other.tga.a5tiwe.tmp", "page.tga", "page.tga.fresh.tmp"}));
 }
 
 // A command line killed while it writes a 48 MB picture leaves only what was there before.
 TEST(SafeFile, KilledWriterLeavesNothing) {
     QTemporaryDir dir;
     const QString input = dir.filePath("in.bmp"), output = dir.filePath("out.tga");
-    WriteFileAtomically(input, GreyBmp(16384, 1024));
+    QImage grey(16384, 1024, QImage::Format_RGB888);
+    grey.fill(Qt::gray);
+    ASSERT_TRUE(grey.save(input, "BMP"));
     WriteFileAtomically(output, "old contents");
     int killedWhileWriting = 0;
     for (int attempt = 0; attempt < 10 && killedWhileWriting < 3; ++attempt) {
