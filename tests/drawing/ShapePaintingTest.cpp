@@ -128,6 +128,40 @@ TEST(FloodFill, FillsTheFourConnectedAreaOnly) {
         }
 }
 
+// Random walls, seeds anywhere: the span fill paints exactly what a plain walk over the four
+// neighbours reaches (a span fill that skips the rows beyond its span fails here).
+TEST(FloodFill, PaintsWhatAFourNeighbourWalkReachesOnRandomWalls) {
+    uint32_t state = 99;
+    auto next = [&state](uint32_t n) {
+        return ((state = state * 1664525u + 1013904223u) >> 8) % n;
+    };
+    for (int round = 0; round < 300; ++round) {
+        const int w = 1 + int(next(23)), h = 1 + int(next(23));
+        const uint32_t density = next(70);
+        QImage picture = White(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (next(100) < density) picture.setPixelColor(x, y, Qt::black);
+        const QPoint seed{int(next(uint32_t(w))), int(next(uint32_t(h)))};
+        QImage expected = picture;
+        std::vector<QPoint> walk{seed};
+        const QColor area = picture.pixelColor(seed);
+        expected.setPixelColor(seed, Qt::red);
+        while (!walk.empty()) {
+            const QPoint p = walk.back();
+            walk.pop_back();
+            for (QPoint n :
+                 {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
+                if (picture.rect().contains(n) && expected.pixelColor(n) == area) {
+                    expected.setPixelColor(n, Qt::red);
+                    walk.push_back(n);
+                }
+        }
+        FloodFill(picture, seed, QBrush(Qt::red));
+        ASSERT_EQ(picture, expected) << "round " << round;
+    }
+}
+
 TEST(FloodFill, AHatchedBrushGivesAHatchedFill) {
     QImage picture = White(16, 16);
     FloodFill(picture, {5, 5}, QBrush(Qt::red, Qt::HorPattern));
