@@ -1,8 +1,11 @@
 #include "cli/CommandLine.h"
 
 #include <QHash>
+#include <cstdio>
+#include <cstdlib>
 
 #include "cli/Commands.h"
+#include "platform/Error.h"
 
 namespace tessella::cli {
 
@@ -91,6 +94,34 @@ std::vector<GivenOption> OptionsInOrder(const QCommandLineParser& parser) {
                          index < values.size() ? std::optional(values[index]) : std::nullopt});
     }
     return given;
+}
+
+void PrintError(const QString& text) {
+    std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stderr);
+}
+
+void PrintOut(const QString& text) {
+    std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stdout);
+}
+
+int RunReportingFailures(int (*command)(const QStringList&), const QStringList& args) {
+    try {
+        return command(args);
+    } catch (const platform::TessellaError& e) {
+        PrintError(e.message());
+    } catch (const std::bad_alloc&) {
+        PrintError(platform::kOutOfMemoryMessage);
+    } catch (const std::exception& e) {
+        PrintError(QString::fromLocal8Bit(e.what()));
+    }
+    return kExitFailure;
+}
+
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtFatalMsg) {
+        PrintError(text);
+        std::abort();
+    }
 }
 
 }  // namespace tessella::cli

@@ -30,6 +30,12 @@ struct CommandSyntax {
 std::optional<int> ParseCommandLine(QCommandLineParser& parser, const QStringList& args,
                                     const CommandSyntax& syntax);
 
+// Commands that take only files, whose names may start with a dash (convert -in.bmp out.bmp):
+// -h and --help as the first word are the only options.
+inline CommandSyntax FilesOnly(const QString& usage) {
+    return {.usage = usage, .optionsBeforeArgumentsOnly = true, .refusedWordsAreFiles = true};
+}
+
 // Prints why (when there is one) and the usage on standard error; answers the bad-usage status.
 int UsageError(const QString& usage, const QString& why = {});
 
@@ -43,5 +49,13 @@ struct GivenOption {
 // The options in the order given, repeats included: a command checks them one by one and
 // reports the first fault, as a reader of the line meets it.
 std::vector<GivenOption> OptionsInOrder(const QCommandLineParser& parser);
+
+// Runs command on args; a failure prints its French message on standard error and answers 1.
+int RunReportingFailures(int (*command)(const QStringList&), const QStringList& args);
+
+// Standard error carries only the commands' own messages: Qt's notes (about the offscreen
+// platform's run-time folder, fonts) would read as failures in a pipeline. A fatal message is
+// printed before the program stops.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text);
 
 }  // namespace tessella::cli

@@ -2,21 +2,11 @@
 
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
-#include "cli/PictureFiles.h"
+#include "cli/ImageLibrary.h"
 #include "editor/Seamless.h"
 #include "imagefile/ImageLoader.h"
 
 namespace tessella::cli {
-
-namespace {
-
-// Both commands take only files, whose names may start with a dash (convert -in.bmp out.bmp):
-// -h and --help as the first word are the only options.
-CommandSyntax FilesOnly(const QString& usage) {
-    return {.usage = usage, .optionsBeforeArgumentsOnly = true, .refusedWordsAreFiles = true};
-}
-
-}  // namespace
 
 int InfoCommand(const QStringList& words) {
     const QString usage = QStringLiteral("Usage : tessella-cli info [--seams] FICHIER");
@@ -46,25 +36,6 @@ int InfoCommand(const QStringList& words) {
         header.height = image.height();
     }
     PrintOut(QStringLiteral("%1x%2 %3").arg(header.width).arg(header.height).arg(header.depth));
-    return kExitOk;
-}
-
-int ConvertCommand(const QStringList& words) {
-    const QString usage =
-        QStringLiteral("Usage : tessella-cli convert ENTREE SORTIE.(tga|bmp|png)");
-    QCommandLineParser parser;
-    if (const auto stop = ParseCommandLine(parser, words, FilesOnly(usage))) return *stop;
-    const QStringList args = parser.positionalArguments();
-    if (args.size() != 2 || !IsPictureOutput(args[1])) return UsageError(usage);
-    // 24-bit TGA and BMP files go through the rows of one working array.
-    pixels::WorkingPicture work;
-    int dotsPerMeterX = 0, dotsPerMeterY = 0;
-    if (imagefile::LoadIntoGrid(args[0], work.image(), dotsPerMeterX, dotsPerMeterY)) {
-        work.setDotsPerMeter(dotsPerMeterX, dotsPerMeterY);
-        WritePicture(work, args[1]);
-    } else {
-        WritePicture(LoadPicture(args[0]), args[1]);
-    }
     return kExitOk;
 }
 

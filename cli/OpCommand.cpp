@@ -1,6 +1,6 @@
 // tessella-cli op: one element operation on a picture file, through the working pixel array.
 
-#include <QImage>
+#include <any>
 #include <cctype>
 #include <limits>
 #include <optional>
@@ -45,7 +45,7 @@ struct Argument {
 struct Values {
     std::vector<int> numbers;
     std::optional<ColourValue> colour;
-    QImage picture;
+    std::any texture;  // the emboss texture, loaded by ImageLibrary()
 };
 
 struct Operation {
@@ -53,12 +53,6 @@ struct Operation {
     std::vector<Argument> arguments;
     void (*run)(WorkingPicture&, const Values&);
 };
-
-// The colour operations read and write the working array in place.
-void RunEmboss(WorkingPicture& work, const pixels::EmbossSettings& settings,
-               const QImage& texture) {
-    pixels::Emboss(work.image(), work.image(), work.width(), work.height(), settings, texture);
-}
 
 // An operation without arguments that calls fn with one fixed choice.
 template <auto fn, auto choice>
@@ -122,7 +116,7 @@ const std::vector<Operation>& Operations() {
                  v.numbers[1] == 2 ? pixels::EmbossMode::StrongInverted : pixels::EmbossMode::Plain;
              settings.saturation = v.numbers[2];
              settings.colour = v.colour;
-             RunEmboss(w, settings, QImage());
+             ImageLibrary().emboss(w, settings, {});
          }},
         {"emboss-texture",
          {{"SEUIL", Kind::Integer, 100, 255}, {"TEXTURE", Kind::Picture}},
@@ -130,7 +124,7 @@ const std::vector<Operation>& Operations() {
              pixels::EmbossSettings settings;
              settings.threshold = v.numbers[0];
              settings.textured = true;
-             RunEmboss(w, settings, v.picture);
+             ImageLibrary().emboss(w, settings, v.texture);
          }},
         {"resize",
          {{"LARGEUR", Kind::Integer, 1, static_cast<int>(platform::kMaxImageSide)},
@@ -244,7 +238,8 @@ int OpCommand(const QStringList& words) {
         }
     }
     for (qsizetype i = 0; i < count; ++i)
-        if (op->arguments[i].kind == Kind::Picture) values.picture = LoadPicture(args[i + 1]);
+        if (op->arguments[i].kind == Kind::Picture)
+            values.texture = ImageLibrary().loadTexture(args[i + 1]);
 
     // One picture buffer from file to file: the rows are read in, worked on in place (or in the
     // kept scratch array) and written out.

@@ -12,18 +12,21 @@
 namespace tessella::cli {
 
 namespace {
+
+ImageLibraryWork* imageLibrary = nullptr;
+
 QString SuffixOf(const QString& path) {
     return QFileInfo(path).suffix().toLower();
 }
+
 }  // namespace
 
-QImage LoadPicture(const QString& file) {
-    QImage image;
-    if (!imagefile::LoadImageByExtension(file, image))
-        throw platform::TessellaError(
-            QStringLiteral("Erreur de Chargement de l'image : extension non reconnue (%1)")
-                .arg(file));
-    return image;
+void UseImageLibraryWork(ImageLibraryWork& work) {
+    imageLibrary = &work;
+}
+
+ImageLibraryWork& ImageLibrary() {
+    return *imageLibrary;
 }
 
 bool IsPictureOutput(const QString& path) {
@@ -50,25 +53,18 @@ void LoadWorkingPicture(const QString& file, pixels::WorkingPicture& work) {
         work.setDotsPerMeter(dotsPerMeterX, dotsPerMeterY);
         return;
     }
-    QImage bitmap = LoadPicture(file);
-    work.load(bitmap);
+    ImageLibrary().loadWorkingPicture(file, work);
 }
 
 void WritePicture(const pixels::WorkingPicture& work, const QString& path) {
     const pixels::PixelGrid& picture = work.image();
     if (picture.empty()) throw platform::TessellaError(QStringLiteral("Image vide : %1").arg(path));
-    const QImage fresh(1, 1, QImage::Format_BGR888);  // a new picture's resolution
     const imagefile::BgrRows rows{
         picture.width(), picture.height(),
-        work.dotsPerMeterX() > 0 ? work.dotsPerMeterX() : fresh.dotsPerMeterX(),
-        work.dotsPerMeterY() > 0 ? work.dotsPerMeterY() : fresh.dotsPerMeterY(),
+        work.dotsPerMeterX() > 0 ? work.dotsPerMeterX() : kNewPictureDotsPerMeter,
+        work.dotsPerMeterY() > 0 ? work.dotsPerMeterY() : kNewPictureDotsPerMeter,
         [&picture](int y) { return reinterpret_cast<const uchar*>(picture.row(y)); }};
     WritePicture(rows, path);
-}
-
-void WritePicture(const QImage& image, const QString& path) {
-    if (image.isNull()) throw platform::TessellaError(QStringLiteral("Image vide : %1").arg(path));
-    WritePicture(imagefile::RowsOf(image), path);
 }
 
 }  // namespace tessella::cli

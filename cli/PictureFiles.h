@@ -1,28 +1,54 @@
 #pragma once
-// Pictures in and out of the command line, as the program loads and writes them.
+// Pictures in and out of the command line, as the program loads and writes them. This part
+// needs only Qt Core: 24-bit TGA and BMP files and plain RGB PNG go straight between the file
+// and the working array's rows, so the quick program (tessella-cli) starts without Qt's image
+// library. What needs that library goes through ImageLibraryWork.
 
-#include <QImage>
 #include <QString>
+#include <any>
 
 #include "imagefile/BgrRows.h"
+#include "pixels/ColourOperations.h"
 #include "pixels/WorkingPicture.h"
 
 namespace tessella::cli {
 
-// The picture in file through the program's loader; a refused extension is a failure.
-QImage LoadPicture(const QString& file);
+// The work that needs Qt's image library: every other decoder, and the emboss filter. The
+// full program (tessella-cli-full) does it; the quick one hands the whole command over to the
+// full program instead, before it has written anything.
+class ImageLibraryWork {
+  public:
+    virtual ~ImageLibraryWork() = default;
+    // Loads any accepted picture into work, by the working array's loading rule; a refused
+    // extension is a failure.
+    virtual void loadWorkingPicture(const QString& file, pixels::WorkingPicture& work) = 0;
+    // The emboss texture in file, for emboss.
+    virtual std::any loadTexture(const QString& file) = 0;
+    // The emboss filter on the working array; texture is empty or from loadTexture.
+    virtual void emboss(pixels::WorkingPicture& work, const pixels::EmbossSettings& settings,
+                        const std::any& texture) = 0;
+    // Writes input, a picture the row readers do not take, to output.
+    virtual void convert(const QString& input, const QString& output) = 0;
+};
+
+// Set once by each program's main, before any command runs.
+void UseImageLibraryWork(ImageLibraryWork& work);
+ImageLibraryWork& ImageLibrary();
 
 // True when path ends in .tga, .bmp or .png (any case), the outputs of the commands.
 bool IsPictureOutput(const QString& path);
 
 // Writes a .tga as a page (24-bit, the program's header), a .png as a 24-bit PNG or a .bmp as
-// a 24-bit BMP, through a temporary file: TGA and BMP row by row, holding no encoded copy.
-void WritePicture(const QImage& image, const QString& path);
+// a 24-bit BMP, through a temporary file, row by row, holding no encoded copy.
 void WritePicture(const imagefile::BgrRows& rows, const QString& path);
 
-// Loads file into the working array: a 24-bit TGA or BMP straight into its rows, any other
-// picture through LoadPicture and the working array's loading rule.
+// Loads file into the working array: a 24-bit TGA or BMP or a plain RGB PNG straight into its
+// rows, any other picture through ImageLibrary().
 void LoadWorkingPicture(const QString& file, pixels::WorkingPicture& work);
+
+// The resolution a new picture gets (96 dots per inch), written where the source tells none.
+inline constexpr int kNewPictureDotsPerMeter = 3780;
+
 // Writes the working array's picture from its own rows, with its resolution (a new picture's
 // where it has none).
 void WritePicture(const pixels::WorkingPicture& work, const QString& path);

@@ -8,7 +8,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
-#include "cli/PictureFiles.h"
+#include "cli/ImageLibrary.h"
 #include "platform/PdfPrinter.h"
 #include "platform/Rounding.h"
 #include "platform/SafeFile.h"

@@ -1,4 +1,6 @@
-// tessella-cli: batch commands over the core, for pipelines and for checking operations.
+// tessella-cli-full: every command of tessella-cli, over the core, for pipelines and for checking
+// operations. tessella-cli itself runs op and convert on the files it reads straight into rows,
+// and hands everything else to this program.
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -7,12 +9,11 @@
 
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/ImageLibrary.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
 
 namespace {
-
-using tessella::cli::PrintError;
 
 struct Command {
     const char* name;
@@ -43,31 +44,6 @@ QString UsageText() {
     QString text = QStringLiteral("Usage : tessella-cli COMMANDE [ARGUMENTS...]\nCommandes :");
     for (const Command& c : kCommands) text += QStringLiteral("\n  tessella-cli ") + c.usage;
     return text;
-}
-
-}  // namespace
-
-namespace tessella::cli {
-
-void PrintError(const QString& text) {
-    std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stderr);
-}
-
-void PrintOut(const QString& text) {
-    std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stdout);
-}
-
-}  // namespace tessella::cli
-
-namespace {
-
-// Standard error carries only the command's own messages: Qt's notes about the offscreen
-// platform (run-time folder, fonts) would read as failures in a pipeline.
-void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtFatalMsg) {
-        PrintError(text);
-        std::abort();
-    }
 }
 
 // Commands on pictures need no display: a plain core application, with the resolution a new
@@ -107,16 +83,7 @@ int RunCommand() {
     const QString name = args.takeFirst();
     for (const Command& c : kCommands) {
         if (name != QLatin1String(c.name)) continue;
-        try {
-            return c.run(args);
-        } catch (const tessella::platform::TessellaError& e) {
-            PrintError(e.message());
-        } catch (const std::bad_alloc&) {
-            PrintError(tessella::platform::kOutOfMemoryMessage);
-        } catch (const std::exception& e) {
-            PrintError(QString::fromLocal8Bit(e.what()));
-        }
-        return tessella::cli::kExitFailure;
+        return tessella::cli::RunReportingFailures(c.run, args);
     }
     return tessella::cli::UsageError(syntax.usage);
 }
@@ -126,7 +93,8 @@ int RunCommand() {
 int main(int argc, char** argv) {
     // Pictures are QImages and some decoders paint with QPainter: no display needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietQtMessages);
+    qInstallMessageHandler(tessella::cli::QuietQtMessages);
+    tessella::cli::UseImageLibraryWork(tessella::cli::FullImageLibrary());
     QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
     tessella::platform::ApplyImageAllocationLimit();
     std::unique_ptr<QCoreApplication> app;

@@ -5,10 +5,6 @@
 
 namespace tessella::imagefile {
 
-PixelStream::PixelStream(QImage& image, int bytesPerPixel, bool topDown)
-    : PixelStream(image.height() > 0 ? image.scanLine(0) : nullptr, image.bytesPerLine(),
-                  image.width(), image.height(), bytesPerPixel, topDown) {}
-
 PixelStream::PixelStream(uchar* firstRow, qsizetype bytesPerLine, int width, int height,
                          int bytesPerPixel, bool topDown)
     : firstRow_(firstRow),

@@ -12,7 +12,10 @@ namespace tessella::imagefile {
 class PixelStream {
   public:
     // image is already sized; bytesPerPixel is the file's and the picture's pixel size.
-    PixelStream(QImage& image, int bytesPerPixel, bool topDown);
+    // Inline: the row readers use this class without Qt's image library.
+    PixelStream(QImage& image, int bytesPerPixel, bool topDown)
+        : PixelStream(image.height() > 0 ? image.scanLine(0) : nullptr, image.bytesPerLine(),
+                      image.width(), image.height(), bytesPerPixel, topDown) {}
     // Rows of width pixels of bytesPerPixel bytes, bytesPerLine apart from firstRow down.
     PixelStream(uchar* firstRow, qsizetype bytesPerLine, int width, int height, int bytesPerPixel,
                 bool topDown);

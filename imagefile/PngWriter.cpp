@@ -118,10 +118,6 @@ void WritePng24(const BgrRows& rows, platform::ByteSink& sink) {
     WriteChunk(sink, "IEND", nullptr, 0);
 }
 
-void WritePng24(const QImage& image, platform::ByteSink& sink) {
-    WritePng24(RowsOf(image), sink);
-}
-
 bool IsPngPath(const QString& path) {
     return QFileInfo(path).suffix().compare(QStringLiteral("png"), Qt::CaseInsensitive) == 0;
 }

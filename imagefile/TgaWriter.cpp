@@ -12,8 +12,7 @@ namespace tessella::imagefile {
 
 namespace {
 
-constexpr int kHeaderSize = 18;
-constexpr int kMaxSide = 0xFFFF;
+constexpr int kHeaderSize = kTgaHeaderSize;
 
 // The picture in the format whose bytes go to the file as they are.
 QImage FileFormatCopy(const QImage& image) {
@@ -36,26 +35,6 @@ QImage FileFormatCopy(const QImage& image) {
         return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
                                                              : QImage::Format_RGB32);
     return image.convertToFormat(QImage::Format_BGR888);
-}
-
-void PutLe16(char* p, int v) {
-    p[0] = static_cast<char>(v & 0xFF);
-    p[1] = static_cast<char>((v >> 8) & 0xFF);
-}
-
-// Colour map fields read 256 entries of 24 bits even when no map follows, as the program's
-// page files always have.
-void PutHeader(char* p, const QImage& image, int bpp, bool compressed) {
-    const bool mapped = bpp == 1;
-    std::memset(p, 0, kHeaderSize);
-    p[1] = mapped ? 1 : 0;
-    p[2] = static_cast<char>((mapped ? 1 : 2) + (compressed ? 8 : 0));
-    PutLe16(p + 5, 256);
-    p[7] = 24;
-    PutLe16(p + 12, image.width());
-    PutLe16(p + 14, image.height());
-    p[16] = static_cast<char>(bpp == 2 ? 16 : bpp * 8);
-    p[17] = static_cast<char>(0x20 | (image.format() == QImage::Format_ARGB32 ? 8 : 0));
 }
 
 void AppendColourMap(QByteArray& out, const QImage& image) {
@@ -93,7 +72,7 @@ void AppendRunLengthRow(QByteArray& out, const uchar* row, int width, int bpp) {
 
 QByteArray WriteTga(const QImage& source, bool compressed) {
     if (source.isNull()) throw platform::TessellaError(QStringLiteral("Targa : image vide"));
-    if (source.width() > kMaxSide || source.height() > kMaxSide)
+    if (source.width() > kTgaMaxSide || source.height() > kTgaMaxSide)
         throw platform::TessellaError(
             QStringLiteral("Targa : image trop grande pour le format (%1 x %2)")
                 .arg(source.width())
@@ -106,7 +85,8 @@ QByteArray WriteTga(const QImage& source, bool compressed) {
     QByteArray out;
     out.reserve(kHeaderSize + 768 + rowBytes * image.height());
     out.resize(kHeaderSize);
-    PutHeader(out.data(), image, bpp, compressed);
+    PutTgaHeader(out.data(), image.width(), image.height(), bpp, compressed,
+                 image.format() == QImage::Format_ARGB32);
     if (bpp == 1) AppendColourMap(out, image);
     for (int y = 0; y < image.height(); ++y) {
         const uchar* row = image.constScanLine(y);
@@ -116,25 +96,6 @@ QByteArray WriteTga(const QImage& source, bool compressed) {
             out.append(reinterpret_cast<const char*>(row), rowBytes);
     }
     return out;
-}
-
-void WritePageTga(const BgrRows& rows, platform::ByteSink& sink) {
-    if (rows.width <= 0 || rows.height <= 0)
-        throw platform::TessellaError(QStringLiteral("Targa : image vide"));
-    if (rows.width > kMaxSide || rows.height > kMaxSide)
-        throw platform::TessellaError(
-            QStringLiteral("Targa : image trop grande pour le format (%1 x %2)")
-                .arg(rows.width)
-                .arg(rows.height));
-    char header[kHeaderSize];
-    PutHeader(header, QImage(1, 1, QImage::Format_BGR888), 3, false);
-    PutLe16(header + 12, rows.width);
-    PutLe16(header + 14, rows.height);
-    BufferedSink out(sink);
-    out.write(header, kHeaderSize);
-    for (int y = 0; y < rows.height; ++y)
-        out.write(reinterpret_cast<const char*>(rows.row(y)), std::size_t(rows.width) * 3);
-    out.flush();
 }
 
 QByteArray WritePageTga(const QImage& image) {

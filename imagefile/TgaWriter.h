@@ -20,4 +20,9 @@ QByteArray WritePageTga(const QImage& image);
 // The same file sent to sink row by row.
 void WritePageTga(const BgrRows& rows, platform::ByteSink& sink);
 
+inline constexpr int kTgaHeaderSize = 18;
+inline constexpr int kTgaMaxSide = 0xFFFF;
+// The 18 header bytes at p for pixels of bpp bytes (1: a 256-entry colour map follows).
+void PutTgaHeader(char* p, int width, int height, int bpp, bool compressed, bool alpha);
+
 }  // namespace tessella::imagefile

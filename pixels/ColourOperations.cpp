@@ -178,7 +178,7 @@ void Contrast(const PixelGrid& source, PixelGrid& destination, int width, int he
 }
 
 void Emboss(const PixelGrid& source, PixelGrid& destination, int width, int height,
-            const EmbossSettings& settings, const QImage& texture) {
+            const EmbossSettings& settings, const BgrPicture& texture) {
     if (!CheckPicture(source, destination, width, height)) return;
     if (height < 2) return;  // only rows with a row below them are computed
 
@@ -212,15 +212,13 @@ void Emboss(const PixelGrid& source, PixelGrid& destination, int width, int heig
 
     // Textured background: each channel becomes relief + texture + shift[sum], where the shift
     // takes away the relief's grey and pushes dark reliefs down and light ones up.
-    QImage tiles;
+    static constexpr Bgr kWhite{255, 255, 255};
+    const BgrPicture tiles =
+        texture.bits && texture.width > 0 && texture.height > 0
+            ? texture
+            : BgrPicture{reinterpret_cast<const uint8_t*>(&kWhite), 1, 1, sizeof kWhite};
     std::array<int, 766> shift{};
     if (textured) {
-        if (texture.isNull() || texture.width() <= 0 || texture.height() <= 0) {
-            tiles = QImage(1, 1, QImage::Format_BGR888);
-            tiles.fill(Qt::white);
-        } else {
-            tiles = texture.convertToFormat(QImage::Format_BGR888);
-        }
         for (int sum = 0; sum < 766; ++sum) {
             const int g = sum / 3;
             shift[sum] = -g + (g < 125 ? -(g / 2) : (g > 130 ? g / 2 : 0));
@@ -246,14 +244,15 @@ void Emboss(const PixelGrid& source, PixelGrid& destination, int width, int heig
     if (coloured) {
         eachRow(noStart, [&](Bgr e, Bgr& out) { out = tint[e.b + e.g + e.r]; });
     } else if (textured) {
-        const int tilesWidth = tiles.width();
-        const int tilesHeight = tiles.height();
+        const int tilesWidth = tiles.width;
+        const int tilesHeight = tiles.height;
         const Bgr* tileRow = nullptr;
         int tx = 0;
         const auto limit = [](int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); };
         eachRow(
             [&](int y) {
-                tileRow = reinterpret_cast<const Bgr*>(tiles.constScanLine(y % tilesHeight));
+                tileRow = reinterpret_cast<const Bgr*>(tiles.bits + (y % tilesHeight) *
+                                                                        tiles.bytesPerLine);
                 tx = 0;
             },
             [&](Bgr e, Bgr& out) {

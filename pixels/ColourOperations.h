@@ -54,10 +54,27 @@ struct EmbossSettings {
     bool textured = false;  // lay the relief over the tiled texture; mode and colour ignored
 };
 
+// A picture's rows of blue-green-red pixels, bytesPerLine apart.
+struct BgrPicture {
+    const uint8_t* bits = nullptr;
+    int width = 0;
+    int height = 0;
+    std::ptrdiff_t bytesPerLine = 0;
+};
+
 // Relief of each pixel against the one below it; the bottom row of `destination` is not
-// written. With `textured`, `texture` (any format; empty counts as one white pixel) is tiled
-// from the top-left pixel, one texture pixel per picture pixel.
+// written. With `textured`, `texture` (empty counts as one white pixel) is tiled from the
+// top-left pixel, one texture pixel per picture pixel.
 void Emboss(const PixelGrid& source, PixelGrid& destination, int width, int height,
-            const EmbossSettings& settings, const QImage& texture = QImage());
+            const EmbossSettings& settings, const BgrPicture& texture);
+// The same with a texture of any format. Inline, so that the pixel code needs only Qt Core.
+inline void Emboss(const PixelGrid& source, PixelGrid& destination, int width, int height,
+                   const EmbossSettings& settings, const QImage& texture = QImage()) {
+    const QImage tiles = settings.textured && !texture.isNull()
+                             ? texture.convertToFormat(QImage::Format_BGR888)
+                             : QImage();
+    Emboss(source, destination, width, height, settings,
+           BgrPicture{tiles.constBits(), tiles.width(), tiles.height(), tiles.bytesPerLine()});
+}
 
 }  // namespace tessella::pixels

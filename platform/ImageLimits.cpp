@@ -1,7 +1,5 @@
 #include "platform/ImageLimits.h"
 
-#include <QImageReader>
-
 #include "platform/Error.h"
 
 namespace tessella::platform {
@@ -17,11 +15,6 @@ void CheckImageSize(int64_t width, int64_t height, const QString& what) {
                                 .arg(what)
                                 .arg(width)
                                 .arg(height));
-}
-
-void ApplyImageAllocationLimit() {
-    constexpr int64_t kMegabyte = 1024 * 1024;
-    QImageReader::setAllocationLimit(int((kMaxImagePixels * 4 + kMegabyte - 1) / kMegabyte));
 }
 
 }  // namespace tessella::platform

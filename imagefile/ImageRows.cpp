@@ -1,8 +1,13 @@
+// A QImage's rows handed to the row writers. Apart from them, so that the writers need only Qt
+// Core.
+
 #include "imagefile/BgrRows.h"
 
 #include <algorithm>
 #include <memory>
 
+#include "imagefile/BmpWriter.h"
+#include "imagefile/PngWriter.h"
 #include "platform/Error.h"
 
 namespace tessella::imagefile {
@@ -28,18 +33,16 @@ BgrRows RowsOf(const QImage& image) {
     return rows;
 }
 
-void BufferedSink::write(const char* data, std::size_t size) {
-    if (buffer_.size() + qsizetype(size) > kSize) flush();
-    if (qsizetype(size) >= kSize)
-        out_.write(data, size);
-    else
-        buffer_.append(data, qsizetype(size));
+QByteArray WriteBmp24(const QImage& source) {
+    if (source.isNull()) throw platform::TessellaError(QStringLiteral("BMP : image vide"));
+    QByteArray out;
+    AppendingSink sink(out);
+    WriteBmp24(RowsOf(source), sink);
+    return out;
 }
 
-void BufferedSink::flush() {
-    if (buffer_.isEmpty()) return;
-    out_.write(buffer_.constData(), std::size_t(buffer_.size()));
-    buffer_.resize(0);  // keeps its room
+void WritePng24(const QImage& image, platform::ByteSink& sink) {
+    WritePng24(RowsOf(image), sink);
 }
 
 }  // namespace tessella::imagefile
