@@ -61,7 +61,6 @@ bool PortableMapOfBytes(const QByteArray& bytes) {
     return numbers[2] >= 1 && numbers[2] <= 255;
 }
 
-
 // Our own decoders' messages do not know the file: add its name. The TGA and JPEG messages
 // stay exactly as they are, since callers match them.
 template <typename Decode>
@@ -168,7 +167,6 @@ QImage Decode(const Route& route, const QString& path, const QByteArray& bytes) 
 
 }  // namespace
 
-
 QImage ExpandFiveBitChannels(const QImage& image) {
     const bool green5 = image.format() == QImage::Format_RGB555;
     if (!green5 && image.format() != QImage::Format_RGB16) return image;
@@ -216,7 +214,6 @@ bool LoadImageByExtension(const QString& path, QImage& image) {
 
 namespace {
 
-
 bool ReadHeaderOf(const Route& route, int fd, int64_t size, PictureHeader& header) {
     // Enough for every header and what stands before the pixels in usual files.
     constexpr int64_t kStartBytes = 256 * 1024;
@@ -243,7 +240,6 @@ bool ReadHeaderOf(const Route& route, int fd, int64_t size, PictureHeader& heade
     }
 }
 
-
 }  // namespace
 
 bool ReadPictureHeader(const QString& path, PictureHeader& header) {
@@ -260,6 +256,5 @@ bool ReadPictureHeader(const QString& path, PictureHeader& header) {
     ::close(fd);
     return read;
 }
-
 
 }  // namespace tessella::imagefile

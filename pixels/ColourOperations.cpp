@@ -251,8 +251,8 @@ void Emboss(const PixelGrid& source, PixelGrid& destination, int width, int heig
         const auto limit = [](int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); };
         eachRow(
             [&](int y) {
-                tileRow = reinterpret_cast<const Bgr*>(tiles.bits + (y % tilesHeight) *
-                                                                        tiles.bytesPerLine);
+                tileRow = reinterpret_cast<const Bgr*>(tiles.bits +
+                                                       (y % tilesHeight) * tiles.bytesPerLine);
                 tx = 0;
             },
             [&](Bgr e, Bgr& out) {

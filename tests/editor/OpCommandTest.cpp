@@ -54,11 +54,11 @@ class OpCommand : public ::testing::Test {
 
     // Runs "tessella-cli op ARGS..." (names of files are taken in the temporary folder when
     // they hold a dot) and answers the exit status.
-    int Op(const QStringList& args) {
+    int Op(const QStringList& args, const char* program = TESSELLA_CLI) {
         QStringList full{QStringLiteral("op")};
         for (const QString& a : args) full << (a.contains(QLatin1Char('.')) ? Path(a) : a);
         QProcess process;
-        process.start(QStringLiteral(TESSELLA_CLI), full);
+        process.start(QString::fromUtf8(program), full);
         EXPECT_TRUE(process.waitForFinished(30000));
         errors_ = QString::fromUtf8(process.readAllStandardError());
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
@@ -123,6 +123,41 @@ TEST_F(OpCommand, BadArgumentsAndFailuresKeepTheOldOutput) {
         EXPECT_EQ(Read("out.bmp"), QByteArray("old"));
     }
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 3);  // nothing else written
+}
+
+// tessella-cli runs op itself on the files it reads straight into rows and hands the rest (the
+// emboss texture, other formats) to tessella-cli-full: either way the same command writes the
+// same bytes. A file that tells no resolution (TGA) gives a new picture's 96 dpi.
+TEST_F(OpCommand, QuickAndFullProgramsWriteTheSameFiles) {
+    QByteArray tga(18, '\0');  // 3 x 2, 24 bits, top row first
+    tga[2] = 2, tga[12] = 3, tga[14] = 2, tga[16] = 24, tga[17] = 0x20;
+    for (const auto& row : kThreeByTwo)
+        for (const Bgr& p : row) tga.append(reinterpret_cast<const char*>(&p), 3);
+    Write("in.tga", tga);
+    Write("in.jpg", QByteArray("not a JPEG"));
+    const QStringList cases[] = {
+        {"rotate-left", "in.tga", "out.bmp"},
+        {"blur", "2", "in.tga", "out.bmp"},
+        {"emboss-texture", "200", "in.tga", "in.tga", "out.bmp"},
+        {"negative", "in.jpg", "out.bmp"},
+    };
+    for (const QStringList& args : cases) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        QFile::remove(Path("out.bmp"));
+        const int quick = Op(args);
+        const QString quickErrors = errors_;
+        const QByteArray quickFile = Read("out.bmp");
+        QFile::remove(Path("out.bmp"));
+        EXPECT_EQ(Op(args, TESSELLA_CLI_FULL), quick);
+        EXPECT_EQ(errors_, quickErrors);
+        EXPECT_EQ(Read("out.bmp"), quickFile);
+        if (quick != 0) continue;
+        EXPECT_EQ(quickFile.mid(38, 8), QByteArray::fromHex("c40e0000c40e0000"));
+        if (args[0] == "rotate-left") {
+            EXPECT_EQ(RowsOfBmp(quickFile), (Rows{{C, F}, {B, E}, {A, D}}));
+        }
+    }
+    EXPECT_TRUE(errors_.contains("Erreur JPEG")) << errors_.toStdString();
 }
 
 TEST_F(OpCommand, InfoSeamsPrintsTheSeamFigure) {
