@@ -1,11 +1,9 @@
-// tessella-cli: op and convert on pictures read straight into rows, started with Qt Core alone.
-// Loading Qt's image library and the libraries it brings costs more than turning a 2048 x 2048
-// picture, so every other command, format and option is handed, unchanged, to tessella-cli-full.
+// tessella-cli-quick: op and convert on pictures read straight into rows, started with Qt Core
+// alone. Any other format, and the emboss filter, need Qt's image library: the command is then
+// handed, unchanged, to tessella-cli-full before anything is written.
 
 #include <unistd.h>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -14,7 +12,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/PictureFiles.h"
-#include "platform/ProgramFolder.h"
+#include "cli/Siblings.h"
 
 namespace {
 
@@ -36,26 +34,15 @@ class HandingOver final : public ImageLibraryWork {
     void convert(const QString&, const QString&) override { throw HandOver(); }
 };
 
-// tessella-cli-full beside this program (as installed), else where the build made it.
-QByteArray FullProgram() {
-    char self[4096];
-    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n > 0) {
-        self[n] = '\0';
-        const QString beside = QFileInfo(QFile::decodeName(self)).absolutePath() +
-                               QStringLiteral("/tessella-cli-full");
-        if (QFileInfo(beside).isExecutable()) return QFile::encodeName(beside);
-    }
-    return TESSELLA_CLI_FULL_BUILD_PATH;
-}
-
 [[noreturn]] void RunFullProgram(char** argv) {
     std::fflush(stdout);
     std::fflush(stderr);
-    const QByteArray program = FullProgram();
-    ::execv(program.constData(), argv);
+    char path[PATH_MAX];
+    const char* program = SiblingProgram("tessella-cli-full", TESSELLA_CLI_FULL_BUILD_PATH, path);
+    ::execv(program, argv);
     PrintError(QStringLiteral("Impossible de lancer %1 : %2")
-                   .arg(QFile::decodeName(program), QString::fromLocal8Bit(std::strerror(errno))));
+                   .arg(QString::fromLocal8Bit(program),
+                        QString::fromLocal8Bit(std::strerror(errno))));
     std::_Exit(kExitFailure);
 }
 

@@ -1,0 +1,25 @@
+// tessella-cli: starts the program that runs the command. Loading Qt's image library and the
+// libraries it brings costs more than turning a 2048 x 2048 picture, so op and convert go to
+// tessella-cli-quick, which starts with Qt Core alone; everything else to tessella-cli-full.
+// This launcher links no Qt, so choosing costs nothing measurable.
+
+#include <unistd.h>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "cli/Siblings.h"
+
+int main(int argc, char** argv) {
+    const bool quick =
+        argc >= 2 && (std::strcmp(argv[1], "op") == 0 || std::strcmp(argv[1], "convert") == 0);
+    char path[PATH_MAX];
+    const char* program =
+        quick ? tessella::cli::SiblingProgram("tessella-cli-quick", TESSELLA_CLI_QUICK_BUILD_PATH,
+                                              path)
+              : tessella::cli::SiblingProgram("tessella-cli-full", TESSELLA_CLI_FULL_BUILD_PATH,
+                                              path);
+    ::execv(program, argv);
+    std::fprintf(stderr, "Impossible de lancer %s : %s\n", program, std::strerror(errno));
+    return 1;
+}
