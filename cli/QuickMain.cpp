@@ -40,9 +40,9 @@ class HandingOver final : public ImageLibraryWork {
     char path[PATH_MAX];
     const char* program = SiblingProgram("tessella-cli-full", TESSELLA_CLI_FULL_BUILD_PATH, path);
     ::execv(program, argv);
-    PrintError(QStringLiteral("Impossible de lancer %1 : %2")
-                   .arg(QString::fromLocal8Bit(program),
-                        QString::fromLocal8Bit(std::strerror(errno))));
+    PrintError(
+        QStringLiteral("Impossible de lancer %1 : %2")
+            .arg(QString::fromLocal8Bit(program), QString::fromLocal8Bit(std::strerror(errno))));
     std::_Exit(kExitFailure);
 }
 
