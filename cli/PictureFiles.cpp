@@ -54,16 +54,21 @@ void LoadWorkingPicture(const QString& file, pixels::WorkingPicture& work) {
     work.load(bitmap);
 }
 
+void WritePicture(imagefile::BgrRows rows, const pixels::WorkingPicture& work,
+                  const QString& path) {
+    if (rows.width <= 0 || rows.height <= 0)
+        throw platform::TessellaError(QStringLiteral("Image vide : %1").arg(path));
+    const QImage fresh(1, 1, QImage::Format_BGR888);  // a new picture's resolution
+    rows.dotsPerMeterX = work.dotsPerMeterX() > 0 ? work.dotsPerMeterX() : fresh.dotsPerMeterX();
+    rows.dotsPerMeterY = work.dotsPerMeterY() > 0 ? work.dotsPerMeterY() : fresh.dotsPerMeterY();
+    WritePicture(rows, path);
+}
+
 void WritePicture(const pixels::WorkingPicture& work, const QString& path) {
     const pixels::PixelGrid& picture = work.image();
-    if (picture.empty()) throw platform::TessellaError(QStringLiteral("Image vide : %1").arg(path));
-    const QImage fresh(1, 1, QImage::Format_BGR888);  // a new picture's resolution
-    const imagefile::BgrRows rows{
-        picture.width(), picture.height(),
-        work.dotsPerMeterX() > 0 ? work.dotsPerMeterX() : fresh.dotsPerMeterX(),
-        work.dotsPerMeterY() > 0 ? work.dotsPerMeterY() : fresh.dotsPerMeterY(),
-        [&picture](int y) { return reinterpret_cast<const uchar*>(picture.row(y)); }};
-    WritePicture(rows, path);
+    WritePicture({picture.width(), picture.height(), 0, 0,
+                  [&picture](int y) { return reinterpret_cast<const uchar*>(picture.row(y)); }},
+                 work, path);
 }
 
 void WritePicture(const QImage& image, const QString& path) {
