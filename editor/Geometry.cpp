@@ -102,17 +102,6 @@ void TurnTile(const TurnedSource& s, int ty, int tyEnd, int tx, int txEnd, uint8
     }
 }
 
-// Target rows [first, end) of the turn, tile by tile, into out (whose row 0 is target row
-// origin).
-void TurnRows(const TurnedSource& s, int first, int end, uint8_t* out, ptrdiff_t outStride,
-              int origin) {
-    for (int ty = first; ty < end; ty += kTile) {
-        const int tyEnd = std::min(ty + kTile, end);
-        for (int tx = 0; tx < s.h; tx += kTile)
-            TurnTile(s, ty, tyEnd, tx, std::min(tx + kTile, s.h), out, outStride, origin);
-    }
-}
-
 }  // namespace
 
 void RotateQuarter(pixels::WorkingPicture& work, Turn turn) {
@@ -127,8 +116,10 @@ void RotateQuarter(pixels::WorkingPicture& work, Turn turn) {
     const std::vector<int> cuts =
         BandCuts(tileRows, static_cast<size_t>(w) * static_cast<size_t>(h));
     RunBands(static_cast<int>(cuts.size()) - 1, [&](int band) {
-        TurnRows(source, cuts[band] * kTile, std::min(w, cuts[band + 1] * kTile), out, outStride,
-                 0);
+        for (int ty = cuts[band] * kTile; ty < std::min(w, cuts[band + 1] * kTile); ty += kTile)
+            for (int tx = 0; tx < h; tx += kTile)
+                TurnTile(source, ty, std::min(ty + kTile, w), tx, std::min(tx + kTile, h), out,
+                         outStride, 0);
     });
     work.adoptScratch();
 }
