@@ -72,8 +72,8 @@ TEST(Geometry, LargePicturesCrossTiles) {
 // The row source against the operations it stands for, on noisy pictures of awkward sizes:
 // one pixel wide or high, odd widths, sizes that are not multiples of the tile (32) or of the
 // block of turned rows (64), and a turn of fewer than four rows. The rows are asked bottom-up
-// (as the BMP writer does), top-down and shuffled with repeats, so a block kept from an earlier
-// call must still be the right one; the source must come out unchanged.
+// (as the BMP writer does), then shuffled with repeats, so a block kept from an earlier call
+// must still be the right one; the source must come out unchanged.
 TEST(MovedRows, RowsAreThoseOfTheMovedPicture) {
     const struct {
         const char* what;
@@ -90,12 +90,7 @@ TEST(MovedRows, RowsAreThoseOfTheMovedPicture) {
                                          {2, 67}, {67, 130}, {130, 67}, {97, 33}};
     std::mt19937 random(7);
     for (const auto& [w, h] : sizes) {
-        Rows noisy(h, std::vector<Bgr>(w));
-        for (auto& row : noisy)
-            for (Bgr& p : row) {
-                const auto v = random();
-                p = Bgr{uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16)};
-            }
+        const Rows noisy = Noisy(w, h, random());
         for (const auto& m : moves) {
             SCOPED_TRACE(::testing::Message() << m.what << ' ' << w << " x " << h);
             auto expected = Working(noisy);
@@ -105,10 +100,10 @@ TEST(MovedRows, RowsAreThoseOfTheMovedPicture) {
             MovedRows moved(source.image(), m.move);
             ASSERT_EQ(moved.width(), want.width());
             ASSERT_EQ(moved.height(), want.height());
-            std::vector<int> order(want.height());
+            std::vector<int> order(want.height()), shuffled(2 * want.height());
             std::iota(order.rbegin(), order.rend(), 0);
-            for (int y = 0; y < want.height(); ++y) order.push_back(y);
-            std::vector<int> shuffled = order;
+            std::iota(shuffled.begin(), shuffled.end(), 0);
+            for (int& y : shuffled) y %= want.height();  // each row twice
             std::shuffle(shuffled.begin(), shuffled.end(), random);
             order.insert(order.end(), shuffled.begin(), shuffled.end());
             int wrong = 0;

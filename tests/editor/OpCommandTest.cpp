@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <random>
 
 #include "editor/Geometry.h"
 #include "imagefile/ImageLoader.h"
@@ -112,13 +111,7 @@ TEST_F(OpCommand, OperationsOnFiles) {
 // equal the picture moved in memory, and the BMP keeps the source's resolution (not turned).
 // 67 x 35 pads its BMP rows, and turned it is more than one block of 64 rows high.
 TEST_F(OpCommand, MovesWrittenRowByRowEqualThePictureMovedInMemory) {
-    Rows noisy(35, std::vector<Bgr>(67));
-    std::mt19937 random(11);
-    for (auto& row : noisy)
-        for (Bgr& p : row) {
-            const auto v = random();
-            p = Bgr{uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16)};
-        }
+    const Rows noisy = Noisy(67, 35, 11);
     QByteArray bmp = BmpOf(noisy);
     bmp.replace(38, 8, imagetest::Le(1000, 4) + imagetest::Le(2000, 4));
     Write("in.bmp", bmp);
