@@ -52,6 +52,8 @@ struct Operation {
     const char* name;
     std::vector<Argument> arguments;
     void (*run)(WorkingPicture&, const Values&);
+    // A move that the output can be written with straight from the loaded rows, without run.
+    std::optional<editor::Move> move = std::nullopt;
 };
 
 // An operation without arguments that calls fn with one fixed choice.
@@ -63,10 +65,13 @@ void WithChoice(WorkingPicture& work, const Values&) {
 const std::vector<Operation>& Operations() {
     using namespace editor;
     static const std::vector<Operation> table = {
-        {"rotate-left", {}, WithChoice<RotateQuarter, Turn::CounterClockwise>},
-        {"rotate-right", {}, WithChoice<RotateQuarter, Turn::Clockwise>},
-        {"mirror", {}, [](WorkingPicture& w, const Values&) { MirrorHorizontal(w); }},
-        {"flip", {}, [](WorkingPicture& w, const Values&) { FlipVertical(w); }},
+        {"rotate-left",
+         {},
+         WithChoice<RotateQuarter, Turn::CounterClockwise>,
+         Move::TurnCounterClockwise},
+        {"rotate-right", {}, WithChoice<RotateQuarter, Turn::Clockwise>, Move::TurnClockwise},
+        {"mirror", {}, [](WorkingPicture& w, const Values&) { MirrorHorizontal(w); }, Move::Mirror},
+        {"flip", {}, [](WorkingPicture& w, const Values&) { FlipVertical(w); }, Move::Flip},
         {"symmetry2", {}, WithChoice<MakeSymmetric, Symmetry::TwoFaces>},
         {"symmetry4", {}, WithChoice<MakeSymmetric, Symmetry::FourFaces>},
         {"double-width", {}, WithChoice<DoubleTile, TileDirection::Right>},
@@ -242,9 +247,17 @@ int OpCommand(const QStringList& words) {
             values.texture = ImageLibrary().loadTexture(args[i + 1]);
 
     // One picture buffer from file to file: the rows are read in, worked on in place (or in the
-    // kept scratch array) and written out.
+    // kept scratch array) and written out. A move is made row by row as the writer asks, which
+    // spares a full pass over the picture (and for a turn, a second full-size array).
     WorkingPicture work;
     LoadWorkingPicture(input, work);
+    if (op->move) {
+        editor::MovedRows moved(work.image(), *op->move);
+        WritePicture(
+            {moved.width(), moved.height(), 0, 0, [&moved](int y) { return moved.row(y); }}, work,
+            output);
+        return kExitOk;
+    }
     op->run(work, values);
     WritePicture(work, output);
     return kExitOk;

@@ -56,15 +56,20 @@ void LoadWorkingPicture(const QString& file, pixels::WorkingPicture& work) {
     ImageLibrary().loadWorkingPicture(file, work);
 }
 
+void WritePicture(imagefile::BgrRows rows, const pixels::WorkingPicture& work,
+                  const QString& path) {
+    if (rows.width <= 0 || rows.height <= 0)
+        throw platform::TessellaError(QStringLiteral("Image vide : %1").arg(path));
+    rows.dotsPerMeterX = work.dotsPerMeterX() > 0 ? work.dotsPerMeterX() : kNewPictureDotsPerMeter;
+    rows.dotsPerMeterY = work.dotsPerMeterY() > 0 ? work.dotsPerMeterY() : kNewPictureDotsPerMeter;
+    WritePicture(rows, path);
+}
+
 void WritePicture(const pixels::WorkingPicture& work, const QString& path) {
     const pixels::PixelGrid& picture = work.image();
-    if (picture.empty()) throw platform::TessellaError(QStringLiteral("Image vide : %1").arg(path));
-    const imagefile::BgrRows rows{
-        picture.width(), picture.height(),
-        work.dotsPerMeterX() > 0 ? work.dotsPerMeterX() : kNewPictureDotsPerMeter,
-        work.dotsPerMeterY() > 0 ? work.dotsPerMeterY() : kNewPictureDotsPerMeter,
-        [&picture](int y) { return reinterpret_cast<const uchar*>(picture.row(y)); }};
-    WritePicture(rows, path);
+    WritePicture({picture.width(), picture.height(), 0, 0,
+                  [&picture](int y) { return reinterpret_cast<const uchar*>(picture.row(y)); }},
+                 work, path);
 }
 
 }  // namespace tessella::cli

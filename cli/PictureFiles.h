@@ -52,5 +52,8 @@ inline constexpr int kNewPictureDotsPerMeter = 3780;
 // Writes the working array's picture from its own rows, with its resolution (a new picture's
 // where it has none).
 void WritePicture(const pixels::WorkingPicture& work, const QString& path);
+// Writes rows (made from the working array, their resolution ignored) with the working
+// array's resolution, as above.
+void WritePicture(imagefile::BgrRows rows, const pixels::WorkingPicture& work, const QString& path);
 
 }  // namespace tessella::cli

@@ -107,6 +107,15 @@ SIZES;
 BENCHMARK_CAPTURE(Ours, rotate_left,
                   [](WorkingPicture& w) { RotateQuarter(w, Turn::CounterClockwise); })
 SIZES;
+// The same turn made for a writer, a block of rows at a time as the rows are asked (bottom-up,
+// as the BMP writer does), without a second full-size array.
+template <Move move>
+void AllMovedRows(WorkingPicture& w) {
+    MovedRows moved(w.image(), move);
+    for (int y = moved.height() - 1; y >= 0; --y) benchmark::DoNotOptimize(moved.row(y));
+}
+BENCHMARK_CAPTURE(Ours, rotate_left_rows, AllMovedRows<Move::TurnCounterClockwise>) SIZES;
+BENCHMARK_CAPTURE(Ours, mirror_rows, AllMovedRows<Move::Mirror>) SIZES;
 BENCHMARK_CAPTURE(ImageMagick, rotate_90, [](Magick::Image& m, int) { m.rotate(90); }) SIZES;
 BENCHMARK_CAPTURE(QtImage, rotate_90,
                   [](const QImage& q, int) { return q.transformed(QTransform().rotate(90)); })

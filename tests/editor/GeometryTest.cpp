@@ -1,9 +1,15 @@
-// The geometry operations and nearest-neighbour resizing, on pictures worked by hand.
+// The geometry operations and nearest-neighbour resizing, on pictures worked by hand; the row
+// source of the moves against the operations themselves.
 
 #include "editor/Geometry.h"
 #include "editor/Resize.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <numeric>
+#include <random>
 
 #include "platform/Error.h"
 #include "tests/editor/PictureRows.h"
@@ -60,6 +66,54 @@ TEST(Geometry, LargePicturesCrossTiles) {
         EXPECT_TRUE(RowsOf(work.image()) == turned);
         RotateQuarter(work, Turn::CounterClockwise);
         EXPECT_TRUE(RowsOf(work.image()) == original);
+    }
+}
+
+// The row source against the operations it stands for, on noisy pictures of awkward sizes:
+// one pixel wide or high, odd widths, sizes that are not multiples of the tile (32) or of the
+// block of turned rows (64), and a turn of fewer than four rows. The rows are asked bottom-up
+// (as the BMP writer does), then shuffled with repeats, so a block kept from an earlier call
+// must still be the right one; the source must come out unchanged.
+TEST(MovedRows, RowsAreThoseOfTheMovedPicture) {
+    const struct {
+        const char* what;
+        void (*op)(WorkingPicture&);
+        Move move;
+    } moves[] = {
+        {"clockwise", With<RotateQuarter, Turn::Clockwise>, Move::TurnClockwise},
+        {"counter-clockwise", With<RotateQuarter, Turn::CounterClockwise>,
+         Move::TurnCounterClockwise},
+        {"mirror", MirrorHorizontal, Move::Mirror},
+        {"flip", FlipVertical, Move::Flip},
+    };
+    const std::pair<int, int> sizes[] = {{1, 1},  {1, 70},   {70, 1},   {3, 5},
+                                         {2, 67}, {67, 130}, {130, 67}, {97, 33}};
+    std::mt19937 random(7);
+    for (const auto& [w, h] : sizes) {
+        const Rows noisy = Noisy(w, h, random());
+        for (const auto& m : moves) {
+            SCOPED_TRACE(::testing::Message() << m.what << ' ' << w << " x " << h);
+            auto expected = Working(noisy);
+            m.op(expected);
+            const pixels::PixelGrid& want = expected.image();
+            const auto source = Working(noisy);
+            MovedRows moved(source.image(), m.move);
+            ASSERT_EQ(moved.width(), want.width());
+            ASSERT_EQ(moved.height(), want.height());
+            std::vector<int> order(want.height()), shuffled(2 * want.height());
+            std::iota(order.rbegin(), order.rend(), 0);
+            std::iota(shuffled.begin(), shuffled.end(), 0);
+            for (int& y : shuffled) y %= want.height();  // each row twice
+            std::shuffle(shuffled.begin(), shuffled.end(), random);
+            order.insert(order.end(), shuffled.begin(), shuffled.end());
+            int wrong = 0;
+            for (int y : order)
+                if (std::memcmp(moved.row(y), want.row(y), size_t(want.width()) * 3) != 0 &&
+                    ++wrong <= 3)
+                    ADD_FAILURE() << "row " << y;
+            EXPECT_EQ(wrong, 0);
+            EXPECT_EQ(RowsOf(source.image()), noisy);
+        }
     }
 }
 

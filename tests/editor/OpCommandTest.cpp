@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "editor/Geometry.h"
+#include "imagefile/ImageLoader.h"
 #include "tests/editor/PictureRows.h"
 #include "tests/imagefile/ImageSamples.h"
 #include "tests/support/TestFiles.h"
@@ -27,10 +29,7 @@ QByteArray BmpOf(const Rows& rows) {
     return imagetest::Bmp({.width = w, .height = h, .pixels = data});
 }
 
-// Read back by Qt's own reader; the file must be 24-bit.
-Rows RowsOfBmp(const QByteArray& b) {
-    EXPECT_EQ(uint8_t(b[28]) | uint8_t(b[29]) << 8, 24);
-    const QImage image = QImage::fromData(b, "BMP");
+Rows RowsOfImage(const QImage& image) {
     Rows rows(image.height(), std::vector<Bgr>(image.width()));
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
@@ -38,6 +37,12 @@ Rows RowsOfBmp(const QByteArray& b) {
             rows[y][x] = Bgr{uint8_t(qBlue(c)), uint8_t(qGreen(c)), uint8_t(qRed(c))};
         }
     return rows;
+}
+
+// Read back by Qt's own reader; the file must be 24-bit.
+Rows RowsOfBmp(const QByteArray& b) {
+    EXPECT_EQ(uint8_t(b[28]) | uint8_t(b[29]) << 8, 24);
+    return RowsOfImage(QImage::fromData(b, "BMP"));
 }
 
 class OpCommand : public ::testing::Test {
@@ -99,6 +104,39 @@ TEST_F(OpCommand, OperationsOnFiles) {
         QFile::remove(Path("out.bmp"));
         ASSERT_EQ(Op(c.args), 0) << errors_.toStdString();
         EXPECT_EQ(RowsOfBmp(Read("out.bmp")), c.expected);
+    }
+}
+
+// The moves are written from the loaded rows as the writer asks for them: the BMP and the TGA
+// equal the picture moved in memory, and the BMP keeps the source's resolution (not turned).
+// 67 x 35 pads its BMP rows, and turned it is more than one block of 64 rows high.
+TEST_F(OpCommand, MovesWrittenRowByRowEqualThePictureMovedInMemory) {
+    const Rows noisy = Noisy(67, 35, 11);
+    QByteArray bmp = BmpOf(noisy);
+    bmp.replace(38, 8, imagetest::Le(1000, 4) + imagetest::Le(2000, 4));
+    Write("in.bmp", bmp);
+    const struct {
+        const char* name;
+        void (*op)(pixels::WorkingPicture&);
+    } moves[] = {
+        {"rotate-left", With<RotateQuarter, Turn::CounterClockwise>},
+        {"rotate-right", With<RotateQuarter, Turn::Clockwise>},
+        {"mirror", MirrorHorizontal},
+        {"flip", FlipVertical},
+    };
+    for (const auto& m : moves) {
+        SCOPED_TRACE(m.name);
+        auto work = Working(noisy);
+        m.op(work);
+        const Rows expected = RowsOf(work.image());
+        ASSERT_EQ(Op({m.name, "in.bmp", "out.bmp"}), 0) << errors_.toStdString();
+        const QByteArray out = Read("out.bmp");
+        EXPECT_EQ(RowsOfBmp(out), expected);
+        EXPECT_EQ(out.mid(38, 8), bmp.mid(38, 8));
+        ASSERT_EQ(Op({m.name, "in.bmp", "out.tga"}), 0) << errors_.toStdString();
+        QImage tga;
+        ASSERT_TRUE(imagefile::LoadImageByExtension(Path("out.tga"), tga));
+        EXPECT_EQ(RowsOfImage(tga), expected);
     }
 }
 

@@ -2,6 +2,7 @@
 // Small pictures written as rows of pixels, for the editor's tests.
 
 #include <initializer_list>
+#include <random>
 #include <vector>
 
 #include "pixels/WorkingPicture.h"
@@ -55,6 +56,18 @@ inline Rows Numbered(int w, int h) {
         for (int x = 0; x < w; ++x)
             rows[y][x] = Bgr{static_cast<uint8_t>(x), static_cast<uint8_t>(y),
                              static_cast<uint8_t>(x * 7 + y * 13)};
+    return rows;
+}
+
+// w x h pseudo-random pixels, the same for a given seed.
+inline Rows Noisy(int w, int h, unsigned seed) {
+    std::mt19937 random(seed);
+    Rows rows(h, std::vector<Bgr>(w));
+    for (auto& row : rows)
+        for (Bgr& p : row) {
+            const auto v = random();
+            p = Bgr{uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16)};
+        }
     return rows;
 }
 
