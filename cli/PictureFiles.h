@@ -1,8 +1,8 @@
 #pragma once
 // Pictures in and out of the command line, as the program loads and writes them. This part
 // needs only Qt Core: 24-bit TGA and BMP files and plain RGB PNG go straight between the file
-// and the working array's rows, so the quick program (tessella-cli) starts without Qt's image
-// library. What needs that library goes through ImageLibraryWork.
+// and the working array's rows, so that tessella-cli-quick starts without Qt's image library.
+// What needs that library goes through ImageLibraryWork.
 
 #include <QString>
 #include <any>

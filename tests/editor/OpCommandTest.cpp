@@ -163,8 +163,8 @@ TEST_F(OpCommand, BadArgumentsAndFailuresKeepTheOldOutput) {
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 3);  // nothing else written
 }
 
-// tessella-cli runs op itself on the files it reads straight into rows and hands the rest (the
-// emboss texture, other formats) to tessella-cli-full: either way the same command writes the
+// tessella-cli-quick runs op itself on the files it reads straight into rows and hands the rest
+// (the emboss texture, other formats) to tessella-cli-full: either way the same command writes the
 // same bytes. A file that tells no resolution (TGA) gives a new picture's 96 dpi.
 TEST_F(OpCommand, QuickAndFullProgramsWriteTheSameFiles) {
     QByteArray tga(18, '\0');  // 3 x 2, 24 bits, top row first
