@@ -108,7 +108,7 @@ TEST_F(PageFlow, ArreterOrEscapeEndsAMultiAddWithTheElementsPlacedSoFar) {
         pacer.onPause = [&] {
             if (pacer.eventRuns != 2) return;
             if (escape)
-                QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
+                QTest::keyPress(window->windowHandle(), Qt::Key_Escape);
             else
                 window->stopButton->click();
         };
