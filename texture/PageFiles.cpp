@@ -429,4 +429,6 @@ void PageFiles::endExtraction() {
                                                 : SizeText(source.width(), source.height()));
 }
 
+bool PageFiles::compactPage() { return false; }
+
 }  // namespace tessella::texture

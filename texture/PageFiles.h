@@ -60,6 +60,9 @@ class PageFiles {
     // "Exporter pour moteur de jeu…": the settings, then the atlas file (.png), then
     // WriteEngineAtlas. True when the atlas was written.
     bool exportForEngine(EngineSettingsQuestion& question);
+    // "Compacter la texture": the page's elements placed again by the rectangle packer within
+    // the page's width, the page as short as it can be. True when the page changed.
+    bool compactPage();
 
     // Writes the page as a 24-bit TGA to path, replacing any file there only once the new one
     // is complete, then the atlas file beside it (AtlasPathFor), and clears Modified. Throws,

@@ -134,6 +134,7 @@ inline const QString kFolderNotWritable = QStringLiteral("Impossible d'écrire d
 
 // Export for a game engine.
 inline const QString kEngineExportAction = QStringLiteral("Exporter pour moteur de jeu…");
+inline const QString kCompactPageAction = QStringLiteral("Compacter la texture");
 inline const QString kEngineExportTitle = QStringLiteral("EXPORTER POUR MOTEUR DE JEU");
 inline const QString kEnginePaddingCaption = QStringLiteral("Marge entre les éléments (pixels)");
 inline const QString kEngineExtrudeCaption = QStringLiteral("Bord répété autour (pixels)");

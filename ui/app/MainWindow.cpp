@@ -176,6 +176,8 @@ void MainWindow::buildMenus() {
     editSourceAction = add(editMenu, "Modifier le source BMP", QKeySequence(Qt::CTRL | Qt::Key_E));
     newElementAction =
         add(editMenu, "Nouvel élément de texture", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    editMenu->addSeparator();
+    compactPageAction = editMenu->addAction(texture::kCompactPageAction);
 
     helpAction = menuBar()->addAction(QStringLiteral("A&ide"));
     helpAction->setShortcut(QKeySequence(Qt::Key_F1));
@@ -409,6 +411,7 @@ void MainWindow::connectHandlers() {
     connect(savePageAsAction, &QAction::triggered, this, &MainWindow::savePageAs);
     connect(extractElementsAction, &QAction::triggered, this, &MainWindow::extractElements);
     connect(engineExportAction, &QAction::triggered, this, &MainWindow::exportForEngine);
+    connect(compactPageAction, &QAction::triggered, this, &MainWindow::compactPage);
     connect(showSourcesAction, &QAction::triggered, this, &MainWindow::showSourcePanel);
     connect(quitAction, &QAction::triggered, this, &MainWindow::quit);
     connect(printPageAction, &QAction::triggered, this, &MainWindow::printPage);
@@ -461,7 +464,7 @@ void MainWindow::connectHandlers() {
 
 void MainWindow::setStartStates() {
     for (QAction* a : {savePageAction, savePageAsAction, printPageAction, extractElementsAction,
-                       engineExportAction, editSourceAction})
+                       engineExportAction, compactPageAction, editSourceAction})
         a->setEnabled(false);
     for (QPushButton* b :
          {addButton, replaceButton, selectAllButton, validateButton, abandonButton})
@@ -614,6 +617,10 @@ void MainWindow::extractElements() {
 
 void MainWindow::exportForEngine() {
     runCommand([this] { commands_->files().exportForEngine(*engineExportDialog); });
+}
+
+void MainWindow::compactPage() {
+    runCommand([this] { commands_->files().compactPage(); });
 }
 
 void MainWindow::openSourceForEditing() {

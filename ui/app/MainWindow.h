@@ -129,6 +129,7 @@ class MainWindow : public QMainWindow {
     QAction* savePageAsAction = nullptr;
     QAction* extractElementsAction = nullptr;
     QAction* engineExportAction = nullptr;
+    QAction* compactPageAction = nullptr;
     QAction* showSourcesAction = nullptr;
     QAction* quitAction = nullptr;
     QAction* printPageAction = nullptr;
@@ -190,6 +191,7 @@ class MainWindow : public QMainWindow {
     void savePageAs();
     void extractElements();
     void exportForEngine();
+    void compactPage();
     void showSourcePanel();
     void quit();
     // Imprimer.

@@ -71,6 +71,7 @@ void MainWindowPageEvents::setEnabled(PageCommand command, bool enabled) {
         case PageCommand::SaveAs:  // any page may be exported for an engine
             w_.savePageAsAction->setEnabled(enabled);
             w_.engineExportAction->setEnabled(enabled);
+            w_.compactPageAction->setEnabled(enabled);
             break;
         case PageCommand::PrintPage:
             w_.printPageAction->setEnabled(enabled);
