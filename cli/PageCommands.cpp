@@ -163,7 +163,8 @@ struct OpenedPage {
 };
 
 const QString kExportUsage = QStringLiteral(
-    "Usage : tessella-cli export [--padding P] [--extrude E] [--max-width L] -o ATLAS.png PAGE");
+    "Usage : tessella-cli export [--padding P] [--extrude E] [--max-size N] [--max-width L] "
+    "[--pot] [--square] [--mip-levels N] -o ATLAS.png PAGE");
 
 // A whole number from 0 to most, or nothing.
 std::optional<int32_t> ParseCount(const std::optional<QString>& text, int32_t most) {
@@ -184,12 +185,66 @@ CommandSyntax ExportSyntax() {
                      QStringLiteral("pixels du bord de chaque élément répétés autour (2 par "
                                     "défaut)"),
                      QStringLiteral("E")},
+                    {QStringLiteral("max-size"),
+                     QStringLiteral("chaque atlas tient dans N x N (4096 par défaut) ; au-delà, "
+                                    "plusieurs atlas"),
+                     QStringLiteral("N")},
                     {QStringLiteral("max-width"),
-                     QStringLiteral("largeur maximale de l'atlas (4096 par défaut)"),
+                     QStringLiteral("largeur maximale de l'atlas (N par défaut)"),
                      QStringLiteral("L")},
+                    {QStringLiteral("pot"), QStringLiteral("côtés en puissances de deux")},
+                    {QStringLiteral("square"), QStringLiteral("atlas carré")},
+                    {QStringLiteral("mip-levels"),
+                     QStringLiteral("niveaux de mipmap sans mélange entre éléments (0 à 10)"),
+                     QStringLiteral("N")},
                     {QStringLiteral("o"), QStringLiteral("atlas à écrire (.png), avec son .json"),
                      QStringLiteral("ATLAS")}},
         .unknownOption = kUnknownOption};
+}
+
+// Reads export's options into settings and out; answers the complaint, empty when they are
+// sound.
+QString ParseExport(const QCommandLineParser& parser, texture::EngineAtlasSettings& settings,
+                    QString& out) {
+    QStringList seen;
+    std::optional<int32_t> maxSize, maxWidth;
+    for (const GivenOption& option : OptionsInOrder(parser)) {
+        if (const QString twice = Repeated(seen, option); !twice.isEmpty()) return twice;
+        const QString& a = option.name;
+        if (a == QLatin1String("padding") || a == QLatin1String("extrude")) {
+            const auto v = ParseCount(option.value, texture::kMaxEngineMargin);
+            if (!v)
+                return QStringLiteral("%1 attend un nombre de 0 à %2")
+                    .arg(option.spelled)
+                    .arg(texture::kMaxEngineMargin);
+            (a == QLatin1String("padding") ? settings.padding : settings.extrude) = *v;
+        } else if (a == QLatin1String("max-size") || a == QLatin1String("max-width")) {
+            const auto v = ParseCount(option.value, static_cast<int32_t>(platform::kMaxImageSide));
+            if (!v || *v < 1)
+                return QStringLiteral("%1 attend une taille de 1 à %2")
+                    .arg(option.spelled)
+                    .arg(platform::kMaxImageSide);
+            (a == QLatin1String("max-size") ? maxSize : maxWidth) = *v;
+        } else if (a == QLatin1String("pot")) {
+            settings.powerOfTwo = true;
+        } else if (a == QLatin1String("square")) {
+            settings.square = true;
+        } else if (a == QLatin1String("mip-levels")) {
+            const auto v = ParseCount(option.value, texture::kMaxEngineMipLevels);
+            if (!v)
+                return QStringLiteral("--mip-levels attend un nombre de 0 à %1")
+                    .arg(texture::kMaxEngineMipLevels);
+            settings.mipLevels = *v;
+        } else if (a == QLatin1String("o")) {
+            if (!option.value) return QStringLiteral("-o attend l'atlas");
+            out = *option.value;
+        }
+    }
+    settings.maxWidth = settings.maxHeight = maxSize.value_or(texture::kDefaultEngineMaxSize);
+    if (maxWidth) settings.maxWidth = *maxWidth;
+    if (out.isEmpty()) return QStringLiteral("Il manque -o ATLAS.png");
+    if (!IsPngPath(out)) return QStringLiteral("L'atlas doit être un fichier .png");
+    return {};
 }
 
 }  // namespace
@@ -199,33 +254,8 @@ int ExportCommand(const QStringList& args) {
     if (const auto stop = ParseCommandLine(parser, args, ExportSyntax())) return *stop;
     texture::EngineAtlasSettings settings;
     QString out;
-    QStringList seen;
-    for (const GivenOption& option : OptionsInOrder(parser)) {
-        if (const QString twice = Repeated(seen, option); !twice.isEmpty())
-            return UsageError(kExportUsage, twice);
-        const QString& a = option.name;
-        if (a == QLatin1String("padding") || a == QLatin1String("extrude")) {
-            const auto v = ParseCount(option.value, texture::kMaxEngineMargin);
-            if (!v)
-                return UsageError(kExportUsage, QStringLiteral("%1 attend un nombre de 0 à %2")
-                                                    .arg(option.spelled)
-                                                    .arg(texture::kMaxEngineMargin));
-            (a == QLatin1String("padding") ? settings.padding : settings.extrude) = *v;
-        } else if (a == QLatin1String("max-width")) {
-            const auto v = ParseCount(option.value, static_cast<int32_t>(platform::kMaxImageSide));
-            if (!v || *v < 1)
-                return UsageError(kExportUsage,
-                                  QStringLiteral("--max-width attend une largeur de 1 à %1")
-                                      .arg(platform::kMaxImageSide));
-            settings.maxWidth = *v;
-        } else if (a == QLatin1String("o")) {
-            if (!option.value) return UsageError(kExportUsage, QStringLiteral("-o attend l'atlas"));
-            out = *option.value;
-        }
-    }
-    if (out.isEmpty()) return UsageError(kExportUsage, QStringLiteral("Il manque -o ATLAS.png"));
-    if (!IsPngPath(out))
-        return UsageError(kExportUsage, QStringLiteral("L'atlas doit être un fichier .png"));
+    if (const QString why = ParseExport(parser, settings, out); !why.isEmpty())
+        return UsageError(kExportUsage, why);
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1 || positional[0].isEmpty())
         return UsageError(kExportUsage, QStringLiteral("Il faut une texture, et une seule"));
@@ -234,9 +264,16 @@ int ExportCommand(const QStringList& args) {
         throw platform::TessellaError(
             QStringLiteral("Aucun élément à exporter : pas de liste d'éléments (%1)")
                 .arg(texture::AtlasPathFor(positional[0])));
-    texture::WriteEngineAtlas(opened.page.pageBitmap, opened.page.frames, settings, out,
-                              positional[0]);
-    PrintOut(QStringLiteral("%1 : %2 élément(s)").arg(out).arg(opened.page.frames.size()));
+    const texture::EngineLayout layout = texture::WriteEngineAtlas(
+        opened.page.pageBitmap, opened.page.frames, settings, out, positional[0]);
+    const QStringList paths =
+        texture::EngineSheetPaths(out, static_cast<int>(layout.sheets.size()));
+    for (size_t i = 0; i < layout.sheets.size(); ++i)
+        PrintOut(QStringLiteral("%1 : %2 x %3, %4 élément(s)")
+                     .arg(paths[static_cast<qsizetype>(i)])
+                     .arg(layout.sheets[i].size.width())
+                     .arg(layout.sheets[i].size.height())
+                     .arg(layout.sheets[i].cells.size()));
     return kExitOk;
 }
 

@@ -30,7 +30,9 @@ const Command kCommands[] = {
      tessella::cli::PackCommand},
     {"extract", "extract [--import LxH] PAGE DEST.(bmp|png) | extract --names PAGE DOSSIER",
      tessella::cli::ExtractCommand},
-    {"export", "export [--padding P] [--extrude E] [--max-width L] -o ATLAS.png PAGE",
+    {"export",
+     "export [--padding P] [--extrude E] [--max-size N] [--max-width L] [--pot] [--square]\n"
+     "       [--mip-levels N] -o ATLAS.png PAGE",
      tessella::cli::ExportCommand},
     {"op", "op OPERATION [ARGUMENTS...] ENTREE SORTIE", tessella::cli::OpCommand},
     {"print",

@@ -79,7 +79,7 @@ void RecordReplacedFrame(std::vector<AtlasFrame>& frames, const QRect& rect,
 }
 
 QByteArray AtlasJson(const std::vector<AtlasFrame>& frames, const QString& imageName,
-                     const QSize& pageSize) {
+                     const QSize& pageSize, const QJsonObject& extraMeta) {
     QJsonObject list;
     for (const AtlasFrame& f : frames) {
         const int w = f.rect.width(), h = f.rect.height();
@@ -90,13 +90,14 @@ QByteArray AtlasJson(const std::vector<AtlasFrame>& frames, const QString& image
                                 {QStringLiteral("spriteSourceSize"), RectObject(QRect(0, 0, w, h))},
                                 {QStringLiteral("sourceSize"), SizeObject(w, h)}});
     }
-    const QJsonObject meta{
-        {QStringLiteral("app"), QStringLiteral("Tessella")},
-        {QStringLiteral("version"), QStringLiteral("4.0")},
-        {QStringLiteral("image"), imageName},
-        {QStringLiteral("format"), QStringLiteral("RGB888")},
-        {QStringLiteral("size"), SizeObject(pageSize.width(), pageSize.height())},
-        {QStringLiteral("scale"), QStringLiteral("1")}};
+    QJsonObject meta{{QStringLiteral("app"), QStringLiteral("Tessella")},
+                     {QStringLiteral("version"), QStringLiteral("4.0")},
+                     {QStringLiteral("image"), imageName},
+                     {QStringLiteral("format"), QStringLiteral("RGB888")},
+                     {QStringLiteral("size"), SizeObject(pageSize.width(), pageSize.height())},
+                     {QStringLiteral("scale"), QStringLiteral("1")}};
+    for (auto it = extraMeta.begin(); it != extraMeta.end(); ++it)
+        meta.insert(it.key(), it.value());
     return QJsonDocument(
                QJsonObject{{QStringLiteral("frames"), list}, {QStringLiteral("meta"), meta}})
         .toJson(QJsonDocument::Indented);

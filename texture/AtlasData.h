@@ -4,6 +4,7 @@
 // ({"frames": {...}, "meta": {...}}).
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -46,8 +47,9 @@ void RecordReplacedFrame(std::vector<AtlasFrame>& frames, const QRect& rect,
 
 // The JSON text: every frame under its name (never rotated or trimmed), meta naming imageName (the
 // page's own file name), its size, the format RGB888 and scale 1.
+// extraMeta's entries join meta (an engine atlas's mipmap levels and sibling files).
 QByteArray AtlasJson(const std::vector<AtlasFrame>& frames, const QString& imageName,
-                     const QSize& pageSize);
+                     const QSize& pageSize, const QJsonObject& extraMeta = {});
 
 // The frames of an atlas text, in name order, for a page of pageSize. Nothing when
 // the text is not such JSON, a frame lies outside the page or is empty, or the list is beyond

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <algorithm>
 #include <cstring>
 
@@ -10,18 +11,13 @@
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
 #include "platform/SafeFile.h"
+#include "texture/PageFiles.h"
 #include "texture/PageTexts.h"
+#include "texture/RectPacker.h"
 
 namespace tessella::texture {
 
 namespace {
-
-// Tallest first keeps each shelf's wasted height small; the name makes the order total.
-bool PacksBefore(const AtlasFrame& a, const AtlasFrame& b) {
-    if (a.rect.height() != b.rect.height()) return a.rect.height() > b.rect.height();
-    if (a.rect.width() != b.rect.width()) return a.rect.width() > b.rect.width();
-    return a.name < b.name;
-}
 
 // Through links and "..": the files as the system finds them.
 bool SameFile(const QString& a, const QString& b) {
@@ -29,6 +25,27 @@ bool SameFile(const QString& a, const QString& b) {
     const QFileInfo x(a), y(b);
     if (x.exists() && y.exists()) return x.canonicalFilePath() == y.canonicalFilePath();
     return QDir::cleanPath(x.absoluteFilePath()) == QDir::cleanPath(y.absoluteFilePath());
+}
+
+int64_t RoundUp(int64_t value, int64_t step) {
+    return (value + step - 1) / step * step;
+}
+
+// The room of one element along one axis: the ring before and after its length pixels.
+struct AxisRoom {
+    int64_t before = 0, after = 0;
+};
+
+// Without mipmaps, the ring is the extrude on both sides. With them, the element starts on a
+// multiple of step = 2^levels, and at the last level its texels (it touches roundUp(length,
+// step) / step of them) and one texel on each side must hold only its own pixels: the ring
+// runs one step before it and to one step past its last texel, or further for the extrude.
+AxisRoom RoomFor(int64_t length, const EngineAtlasSettings& s) {
+    if (s.mipLevels == 0) return {s.extrude, s.extrude};
+    const int64_t step = int64_t{1} << s.mipLevels;
+    const int64_t before = RoundUp(std::max<int64_t>(s.extrude, step), step);
+    const int64_t end = std::max(RoundUp(length, step) + step, RoundUp(length + s.extrude, step));
+    return {before, end - length};
 }
 
 }  // namespace
@@ -39,80 +56,133 @@ EngineLayout LayOutEngineAtlas(const std::vector<AtlasFrame>& frames,
     if (settings.padding < 0 || settings.padding > kMaxEngineMargin || settings.extrude < 0 ||
         settings.extrude > kMaxEngineMargin)
         throw platform::TessellaError(kEngineMarginRange.arg(kMaxEngineMargin));
-    const int64_t pad = settings.padding, ring = settings.extrude;
+    if (settings.mipLevels < 0 || settings.mipLevels > kMaxEngineMipLevels)
+        throw platform::TessellaError(kEngineMipRange.arg(kMaxEngineMipLevels));
+    // Name order: the layout does not hang on the order the elements were placed in.
     std::vector<AtlasFrame> order = frames;
-    std::stable_sort(order.begin(), order.end(), PacksBefore);
-    EngineLayout layout;
-    int64_t x = pad, y = pad, shelfHeight = 0, width = 0;
+    std::stable_sort(order.begin(), order.end(),
+                     [](const AtlasFrame& a, const AtlasFrame& b) { return a.name < b.name; });
+    const int64_t unit = int64_t{1} << settings.mipLevels;
+    const int64_t padding = RoundUp(settings.padding, unit);
+    BinLimits limits;
+    limits.maxWidth = static_cast<int32_t>(std::max<int64_t>(1, settings.maxWidth / unit));
+    limits.maxHeight = static_cast<int32_t>(std::max<int64_t>(1, settings.maxHeight / unit));
+    limits.lead = static_cast<int32_t>(padding / unit);
+    limits.powerOfTwo = settings.powerOfTwo;
+    limits.square = settings.square;
+
+    std::vector<QSize> cells;  // in units, trailing padding included
+    std::vector<std::pair<AxisRoom, AxisRoom>> rooms;
     for (const AtlasFrame& f : order) {
-        const int64_t cellWidth = f.rect.width() + 2 * ring;
-        const int64_t cellHeight = f.rect.height() + 2 * ring;
-        if (pad + cellWidth + pad > settings.maxWidth)
-            throw platform::TessellaError(
-                kEngineFrameTooWide.arg(f.name).arg(pad + cellWidth + pad).arg(settings.maxWidth));
-        if (x + cellWidth + pad > settings.maxWidth) {  // a new shelf
-            y += shelfHeight + pad;
-            x = pad;
-            shelfHeight = 0;
-        }
-        const QRect inner(static_cast<int>(x + ring), static_cast<int>(y + ring), f.rect.width(),
-                          f.rect.height());
-        layout.cells.push_back({{inner, f.name}, f.rect});
-        x += cellWidth + pad;
-        width = std::max(width, x);
-        shelfHeight = std::max(shelfHeight, cellHeight);
+        const AxisRoom across = RoomFor(f.rect.width(), settings);
+        const AxisRoom down = RoomFor(f.rect.height(), settings);
+        const int64_t w = across.before + f.rect.width() + across.after + padding;
+        const int64_t h = down.before + f.rect.height() + down.after + padding;
+        const QSize cell(static_cast<int>(std::min<int64_t>(w / unit, INT32_MAX)),
+                         static_cast<int>(std::min<int64_t>(h / unit, INT32_MAX)));
+        if (w / unit > INT32_MAX || h / unit > INT32_MAX || !FitsEmptyBin(cell, limits))
+            throw platform::TessellaError(kEngineFrameTooLarge.arg(f.name)
+                                              .arg(padding + w)
+                                              .arg(padding + h)
+                                              .arg(settings.maxWidth)
+                                              .arg(settings.maxHeight));
+        cells.push_back(cell);
+        rooms.push_back({across, down});
     }
-    const int64_t height = y + shelfHeight + pad;
-    if (!platform::ImageSizeAllowed(width, height))
-        throw platform::TessellaError(kEngineAtlasTooLarge.arg(width).arg(height));
-    layout.size = QSize(static_cast<int>(width), static_cast<int>(height));
+
+    EngineLayout layout;
+    for (const PackedBin& bin : PackIntoBins(cells, limits)) {
+        EngineSheet sheet;
+        const int64_t w = bin.packing.size.width() * unit, h = bin.packing.size.height() * unit;
+        if (!platform::ImageSizeAllowed(w, h))
+            throw platform::TessellaError(kEngineAtlasTooLarge.arg(w).arg(h));
+        sheet.size = QSize(static_cast<int>(w), static_cast<int>(h));
+        for (size_t k = 0; k < bin.indices.size(); ++k) {
+            const int i = bin.indices[k];
+            const AtlasFrame& f = order[i];
+            const auto& [across, down] = rooms[i];
+            const QPoint cell = bin.packing.positions[k] * static_cast<int>(unit);
+            const QRect inner(cell.x() + static_cast<int>(across.before),
+                              cell.y() + static_cast<int>(down.before), f.rect.width(),
+                              f.rect.height());
+            const QMargins ring(static_cast<int>(across.before), static_cast<int>(down.before),
+                                static_cast<int>(across.after), static_cast<int>(down.after));
+            sheet.cells.push_back({{inner, f.name}, f.rect, ring});
+        }
+        layout.sheets.push_back(std::move(sheet));
+    }
     return layout;
 }
 
-void DrawExtruded(const PageBitmap& page, const QRect& source, QImage& atlas, QPoint inner,
-                  int32_t extrude) {
+void DrawRinged(const PageBitmap& page, const QRect& source, QImage& atlas, QPoint inner,
+                const QMargins& ring) {
     const int w = source.width(), h = source.height();
-    for (int dy = -extrude; dy < h + extrude; ++dy) {
+    for (int dy = -ring.top(); dy < h + ring.bottom(); ++dy) {
         const int sy = std::clamp(dy, 0, h - 1);
         const uint8_t* in = page.row(source.y() + sy) + 3 * static_cast<size_t>(source.x());
         uint8_t* out = atlas.scanLine(inner.y() + dy) + 3 * static_cast<size_t>(inner.x());
         std::memcpy(out, in, 3 * static_cast<size_t>(w));
-        for (int e = 1; e <= extrude; ++e) {
-            std::memcpy(out - 3 * e, in, 3);
+        for (int e = 1; e <= ring.left(); ++e) std::memcpy(out - 3 * e, in, 3);
+        for (int e = 1; e <= ring.right(); ++e)
             std::memcpy(out + 3 * (w - 1 + e), in + 3 * (w - 1), 3);
-        }
     }
 }
 
-QImage ComposeEngineAtlas(const PageBitmap& page, const EngineLayout& layout, int32_t extrude) {
-    QImage atlas =
-        pixels::NewImage(layout.size.width(), layout.size.height(), QImage::Format_BGR888);
+QImage ComposeEngineSheet(const PageBitmap& page, const EngineSheet& sheet) {
+    QImage atlas = pixels::NewImage(sheet.size.width(), sheet.size.height(), QImage::Format_BGR888);
     if (atlas.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
     atlas.fill(platform::kMagenta.toQColor());
-    for (const EngineCell& cell : layout.cells)
-        DrawExtruded(page, cell.source, atlas, cell.frame.rect.topLeft(), extrude);
+    for (const EngineCell& cell : sheet.cells)
+        DrawRinged(page, cell.source, atlas, cell.frame.rect.topLeft(), cell.ring);
     return atlas;
 }
 
-void WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFrame>& frames,
-                      const EngineAtlasSettings& settings, const QString& atlasPath,
-                      const QString& pagePath) {
-    const QString ownFiles[] = {pagePath, AtlasPathFor(pagePath)};
-    for (const QString& own : ownFiles)
-        if (SameFile(own, atlasPath) || SameFile(own, AtlasPathFor(atlasPath)))
-            throw platform::TessellaError(kEngineTargetIsPage);
+QStringList EngineSheetPaths(const QString& atlasPath, int count) {
+    QStringList paths{atlasPath};
+    const QFileInfo info(atlasPath);
+    const QString suffix = info.suffix();
+    const QString stem = WithExtension(atlasPath, QString());
+    for (int i = 1; i < count; ++i)
+        paths << (suffix.isEmpty() ? QStringLiteral("%1-%2").arg(stem).arg(i)
+                                   : QStringLiteral("%1-%2.%3").arg(stem).arg(i).arg(suffix));
+    return paths;
+}
+
+EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFrame>& frames,
+                              const EngineAtlasSettings& settings, const QString& atlasPath,
+                              const QString& pagePath) {
     const QRect whole(0, 0, page.width(), page.height());
     for (const AtlasFrame& f : frames)
         if (!whole.contains(f.rect)) throw platform::TessellaError(kEngineFrameOutside.arg(f.name));
     const EngineLayout layout = LayOutEngineAtlas(frames, settings);
-    const QImage atlas = ComposeEngineAtlas(page, layout, settings.extrude);
-    platform::WriteFileAtomically(
-        atlasPath, [&](platform::ByteSink& sink) { imagefile::WritePng24(atlas, sink); });
-    std::vector<AtlasFrame> placed;
-    placed.reserve(layout.cells.size());
-    for (const EngineCell& cell : layout.cells) placed.push_back(cell.frame);
-    platform::WriteFileAtomically(AtlasPathFor(atlasPath),
-                                  AtlasJson(placed, QFileInfo(atlasPath).fileName(), layout.size));
+    const QStringList paths = EngineSheetPaths(atlasPath, static_cast<int>(layout.sheets.size()));
+    const QString ownFiles[] = {pagePath, AtlasPathFor(pagePath)};
+    for (const QString& path : paths)
+        for (const QString& own : ownFiles)
+            if (SameFile(own, path) || SameFile(own, AtlasPathFor(path)))
+                throw platform::TessellaError(kEngineTargetIsPage);
+    for (size_t s = 0; s < layout.sheets.size(); ++s) {
+        const EngineSheet& sheet = layout.sheets[s];
+        const QImage atlas = ComposeEngineSheet(page, sheet);
+        platform::WriteFileAtomically(
+            paths[s], [&](platform::ByteSink& sink) { imagefile::WritePng24(atlas, sink); });
+        QJsonObject extra;
+        if (settings.mipLevels > 0) extra.insert(QStringLiteral("mipLevels"), settings.mipLevels);
+        if (paths.size() > 1) {
+            QJsonArray others;
+            for (qsizetype k = 0; k < paths.size(); ++k)
+                if (k != static_cast<qsizetype>(s))
+                    others.append(QFileInfo(AtlasPathFor(paths[k])).fileName());
+            extra.insert(QStringLiteral("related_multi_packs"), others);
+        }
+        std::vector<AtlasFrame> placed;
+        placed.reserve(sheet.cells.size());
+        for (const EngineCell& cell : sheet.cells) placed.push_back(cell.frame);
+        platform::WriteFileAtomically(
+            AtlasPathFor(paths[s]),
+            AtlasJson(placed, QFileInfo(paths[s]).fileName(), sheet.size, extra));
+    }
+    return layout;
 }
 
 }  // namespace tessella::texture

@@ -4,9 +4,11 @@
 // never mix two elements.
 
 #include <QImage>
+#include <QMargins>
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -18,50 +20,71 @@ namespace tessella::texture {
 
 // The widest ring and gap accepted: far beyond what any mipmap chain needs.
 inline constexpr int32_t kMaxEngineMargin = 256;
-inline constexpr int32_t kDefaultEngineMaxWidth = 4096;
+inline constexpr int32_t kDefaultEngineMaxSize = 4096;
+// Level 10 already asks every element to start on a multiple of 1024.
+inline constexpr int32_t kMaxEngineMipLevels = 10;
 
 struct EngineAtlasSettings {
     int32_t padding = 2;  // clear pixels between two rings, and between a ring and the edges
     int32_t extrude = 2;  // ring width: border pixels repeated outwards
-    int32_t maxWidth = kDefaultEngineMaxWidth;
+    int32_t maxWidth = kDefaultEngineMaxSize;  // each atlas fits in maxWidth x maxHeight
+    int32_t maxHeight = kDefaultEngineMaxSize;
+    bool powerOfTwo = false;  // both sides powers of two
+    bool square = false;
+    // The mipmap levels the atlas stays clean for: each element starts on a multiple of
+    // 2^mipLevels and its ring is wide enough that, halved that many times with a 2 x 2 box
+    // filter, no texel it touches, nor the texels around those, holds another element or the
+    // background. Padding and ring then grow to multiples of 2^mipLevels.
+    int32_t mipLevels = 0;
 };
 
-// One element in the new atlas: frame.rect is its own pixels there (not the ring), source
-// where they are on the page.
+// One element in an atlas: frame.rect is its own pixels there, source where they are on the
+// page, ring how far its border pixels repeat on each side.
 struct EngineCell {
     AtlasFrame frame;
     QRect source;
+    QMargins ring;
 };
 
-struct EngineLayout {
+// One atlas picture. Its size is a multiple of 2^mipLevels on both sides.
+struct EngineSheet {
     QSize size;
     std::vector<EngineCell> cells;
 };
 
-// Shelf packing, tallest elements first (then widest, then by name): each ringed element sits
-// padding pixels after the one before it on its shelf, shelves padding pixels apart, and
-// padding pixels clear along all four edges, so that a repeating sampler meets the same gap
-// across the atlas edges. The atlas is as wide as its widest shelf. Throws TessellaError, naming
-// the element, when one cannot fit in maxWidth, and when the atlas would pass the pixel limit.
+// The atlases in file order: more than one when the elements do not fit one under the limits.
+struct EngineLayout {
+    std::vector<EngineSheet> sheets;
+};
+
+// The elements packed by the rectangle packer into as few atlases as the limits allow, each
+// as small as found; the same frames and settings always give the same layout. Throws
+// TessellaError, naming the element, when one cannot fit an atlas on its own, and when the
+// settings are out of range.
 EngineLayout LayOutEngineAtlas(const std::vector<AtlasFrame>& frames,
                                const EngineAtlasSettings& settings);
 
-// Copies source of page into atlas with its top-left at inner, and fills the extrude pixels
-// around it with the nearest border pixel (corners take the corner pixel). Both pictures are
-// atlas is Format_BGR888; the ring must lie inside atlas.
-void DrawExtruded(const PageBitmap& page, const QRect& source, QImage& atlas, QPoint inner,
-                  int32_t extrude);
+// Copies source of page into atlas with its top-left at inner, and fills ring around it with
+// the nearest border pixel (corners take the corner pixel). atlas is Format_BGR888; the ring
+// must lie inside atlas.
+void DrawRinged(const PageBitmap& page, const QRect& source, QImage& atlas, QPoint inner,
+                const QMargins& ring);
 
-// The atlas picture of layout, magenta wherever no element or ring lies.
-QImage ComposeEngineAtlas(const PageBitmap& page, const EngineLayout& layout, int32_t extrude);
+// The picture of one atlas, magenta wherever no element or ring lies.
+QImage ComposeEngineSheet(const PageBitmap& page, const EngineSheet& sheet);
 
-// Writes the atlas of page's frames to atlasPath (a .png, 24-bit) and its atlas data beside
-// it, each through the atomic writer. Throws, writing nothing, when there are no frames, a
-// frame lies outside the page, or either file would be pagePath's page or atlas data; throws
-// when a file cannot be written.
-void WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFrame>& frames,
-                      const EngineAtlasSettings& settings, const QString& atlasPath,
-                      const QString& pagePath);
+// The files of count atlases: atlasPath, then its name with "-1", "-2", ... before the
+// extension.
+QStringList EngineSheetPaths(const QString& atlasPath, int count);
+
+// Writes the atlases of page's frames (.png, 24-bit) from atlasPath on, each with its atlas
+// data beside it, listing the others in meta.related_multi_packs, each through the atomic
+// writer. Throws, writing nothing, when there are no frames, a frame lies outside the page or
+// cannot fit, or a file would be pagePath's page or atlas data; throws when a file cannot be
+// written. Answers the layout written.
+EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFrame>& frames,
+                              const EngineAtlasSettings& settings, const QString& atlasPath,
+                              const QString& pagePath);
 
 // The question of "Exporter pour moteur de jeu…" (a dialog in the window).
 class EngineSettingsQuestion {

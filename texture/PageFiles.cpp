@@ -429,6 +429,8 @@ void PageFiles::endExtraction() {
                                                 : SizeText(source.width(), source.height()));
 }
 
-bool PageFiles::compactPage() { return false; }
+bool PageFiles::compactPage() {
+    return false;
+}
 
 }  // namespace tessella::texture

@@ -142,9 +142,18 @@ inline const QString kEngineAtlasFilter = QStringLiteral("Image PNG|*.png");
 inline const QString kEngineNoFrames = QStringLiteral(
     "Cette texture n'a pas de liste d'éléments (fichier .json à côté d'elle) :\n\rrien à "
     "exporter.");
-// %1: the element's name; %2: the width it needs; %3: the maximum width.
-inline const QString kEngineFrameTooWide = QStringLiteral(
-    "L'élément %1 demande %2 pixels de large avec ses marges : l'atlas est limité à %3.");
+// %1: the element's name; %2 x %3: the room it needs; %4 x %5: the largest atlas.
+inline const QString kEngineFrameTooLarge = QStringLiteral(
+    "L'élément %1 demande %2 x %3 pixels avec ses marges : l'atlas est limité à %4 x %5.\n\r"
+    "Rien n'a été écrit.");
+// %1: the most levels.
+inline const QString kEngineMipRange =
+    QStringLiteral("Le nombre de niveaux de mipmap va de 0 à %1.");
+inline const QString kEngineMaxSizeCaption = QStringLiteral("Taille maximale de l'atlas (pixels)");
+inline const QString kEnginePowerOfTwoCaption = QStringLiteral("Côtés en puissances de deux");
+inline const QString kEngineSquareCaption = QStringLiteral("Atlas carré");
+inline const QString kEngineMipLevelsCaption =
+    QStringLiteral("Niveaux de mipmap protégés (0 : aucun)");
 // %1 x %2: the atlas size.
 inline const QString kEngineAtlasTooLarge =
     QStringLiteral("L'atlas ferait %1 x %2 pixels : c'est trop grand.\n\rRien n'a été écrit.");

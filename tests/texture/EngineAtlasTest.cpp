@@ -99,21 +99,59 @@ TEST(AtlasData, ElementFilesStayInTheFolder) {
     }
 }
 
-// Padding 1, ring 1, 13 wide. Tallest first: dalle (cell 4 x 5) at (1, 1), brique (cell 6 x 4)
-// after one clear column at x = 6, ending at 11 with one clear column before the edge at 13;
-// pave (cell 4 x 4) no longer fits (6 + 6 + 1 + 4 + 1 > 13): a new shelf at 1 + 5 + 1 = 7.
-TEST(EngineAtlas, ShelvesKeepThePaddingBetweenRingsAndAlongTheEdges) {
+// Padding 1, ring 1: each element's cell is its size + 2 + 1 (trailing padding), after one
+// column and row of padding. A 4 x 2 and a 2 x 3 element (cells 7 x 5 and 5 x 6) sit best side
+// by side: 1 + 7 + 5 = 13 wide, 1 + 6 = 7 high.
+TEST(EngineAtlas, CellsKeepThePaddingBetweenRingsAndAlongTheEdges) {
     const std::vector<AtlasFrame> frames = {{QRect(0, 0, 4, 2), "brique.png"},
-                                            {QRect(4, 0, 2, 3), "dalle.png"},
-                                            {QRect(6, 0, 2, 2), "pave.png"}};
-    const EngineLayout layout =
-        LayOutEngineAtlas(frames, {.padding = 1, .extrude = 1, .maxWidth = 13});
-    EXPECT_EQ(layout.size, QSize(13, 12));  // 7 + 4 + 1 high
-    ASSERT_EQ(layout.cells.size(), 3u);
-    EXPECT_EQ(layout.cells[0].frame, (AtlasFrame{QRect(2, 2, 2, 3), "dalle.png"}));
-    EXPECT_EQ(layout.cells[1].frame, (AtlasFrame{QRect(7, 2, 4, 2), "brique.png"}));
-    EXPECT_EQ(layout.cells[1].source, QRect(0, 0, 4, 2));
-    EXPECT_EQ(layout.cells[2].frame, (AtlasFrame{QRect(2, 8, 2, 2), "pave.png"}));
+                                            {QRect(4, 0, 2, 3), "dalle.png"}};
+    const EngineLayout layout = LayOutEngineAtlas(frames, {.padding = 1, .extrude = 1});
+    ASSERT_EQ(layout.sheets.size(), 1u);
+    const EngineSheet& sheet = layout.sheets[0];
+    EXPECT_EQ(sheet.size, QSize(13, 7));
+    ASSERT_EQ(sheet.cells.size(), 2u);
+    for (const EngineCell& cell : sheet.cells) {
+        EXPECT_EQ(cell.ring, QMargins(1, 1, 1, 1));
+        // Every ring starts past the padding and ends one column and row before the edge.
+        const QRect ringed = cell.frame.rect.marginsAdded(cell.ring);
+        EXPECT_GE(ringed.left(), 1);
+        EXPECT_GE(ringed.top(), 1);
+        EXPECT_LE(ringed.right(), 13 - 2);
+        EXPECT_LE(ringed.bottom(), 7 - 2);
+    }
+    const QRect a =
+        sheet.cells[0].frame.rect.marginsAdded(sheet.cells[0].ring + QMargins(0, 0, 1, 1));
+    const QRect b =
+        sheet.cells[1].frame.rect.marginsAdded(sheet.cells[1].ring + QMargins(0, 0, 1, 1));
+    EXPECT_FALSE(a.intersects(b));
+    EXPECT_EQ(sheet.cells[0].source, QRect(0, 0, 4, 2));  // brique: name order
+}
+
+// The engine atlas is never wider, nor taller, than the maximum asked for, ring and padding
+// included, and a full row's right padding counts.
+TEST(EngineAtlas, NeverPassesTheMaximum) {
+    std::vector<AtlasFrame> frames;
+    for (int i = 0; i < 40; ++i)
+        frames.push_back({QRect(0, 0, 8 + 8 * (i % 5), 8 + 4 * (i % 3)),
+                          QStringLiteral("e%1").arg(i, 2, 10, QLatin1Char('0'))});
+    for (const int most : {64, 100, 128}) {
+        const EngineLayout layout = LayOutEngineAtlas(
+            frames, {.padding = 3, .extrude = 2, .maxWidth = most, .maxHeight = most});
+        size_t cells = 0;
+        for (const EngineSheet& sheet : layout.sheets) {
+            EXPECT_LE(sheet.size.width(), most);
+            EXPECT_LE(sheet.size.height(), most);
+            for (const EngineCell& c : sheet.cells) {
+                const QRect ringed = c.frame.rect.marginsAdded(c.ring);
+                EXPECT_GE(ringed.left(), 3);
+                EXPECT_LE(ringed.right() + 1 + 3, sheet.size.width()) << c.frame.name.toStdString();
+                EXPECT_LE(ringed.bottom() + 1 + 3, sheet.size.height());
+            }
+            cells += sheet.cells.size();
+        }
+        EXPECT_EQ(cells, frames.size());
+        EXPECT_GT(layout.sheets.size(), 1u);
+    }
 }
 
 TEST(EngineAtlas, RefusesWhatCannotFit) {
@@ -121,10 +159,25 @@ TEST(EngineAtlas, RefusesWhatCannotFit) {
     // 2 + 2 + 10 + 2 + 2 = 18 needed.
     EXPECT_TRUE(ErrorOf([&] { LayOutEngineAtlas(frames, {2, 2, 17}); }).contains("large.png"));
     EXPECT_NO_THROW(LayOutEngineAtlas(frames, {2, 2, 18}));
-    // Two 10000-square elements, one per shelf: 10002 x 20003 is past the pixel limit.
-    const std::vector<AtlasFrame> huge = {{QRect(0, 0, 10000, 10000), "a"},
-                                          {QRect(0, 0, 10000, 10000), "b"}};
-    EXPECT_TRUE(ErrorOf([&] { LayOutEngineAtlas(huge, {1, 0, 15000}); }).contains("10002 x 20003"));
+    // A power of two below 18 leaves 16: refused even with 31.
+    EXPECT_TRUE(ErrorOf([&] {
+                    LayOutEngineAtlas(frames, {.maxWidth = 31, .powerOfTwo = true});
+                }).contains("large.png"));
+    EXPECT_FALSE(ErrorOf([&] { LayOutEngineAtlas(frames, {.mipLevels = 11}); }).isEmpty());
+}
+
+TEST(EngineAtlas, PowerOfTwoAndSquareShapes) {
+    const std::vector<AtlasFrame> frames = {{QRect(0, 0, 40, 20), "a"}, {QRect(0, 0, 30, 10), "b"}};
+    const auto size = [&](bool pot, bool square) {
+        const EngineLayout l = LayOutEngineAtlas(
+            frames, {.padding = 0, .extrude = 0, .powerOfTwo = pot, .square = square});
+        return l.sheets.at(0).size;
+    };
+    // 1200 pixels: 40 x 30 stacked at best.
+    EXPECT_EQ(size(false, false), QSize(40, 30));
+    EXPECT_EQ(size(true, false), QSize(64, 32));
+    EXPECT_EQ(size(false, true), QSize(40, 40));
+    EXPECT_EQ(size(true, true), QSize(64, 64));
 }
 
 // A 3 x 2 element (A B C over D E F) at (1, 1) of the page, ring 2, padding 1: its corners fill
@@ -139,7 +192,7 @@ TEST(EngineAtlas, TheRingRepeatsTheBorderPixels) {
         for (int x = 0; x < 3; ++x) source.setPixelColor(1 + x, 1 + y, element[y][x]);
     const PageBitmap page = PageBitmap::fromPicture(source);
     const EngineLayout layout = LayOutEngineAtlas({{QRect(1, 1, 3, 2), "e"}}, {1, 2, 100});
-    const QImage atlas = ComposeEngineAtlas(page, layout, 2);
+    const QImage atlas = ComposeEngineSheet(page, layout.sheets.at(0));
     // Rows 1-3 are M A A A B C C C M, rows 4-6 M D D D E F F F M, rows 0 and 7 all M.
     const QColor top[9] = {M, A, A, A, B, C, C, C, M}, bottom[9] = {M, D, D, D, E, F, F, F, M};
     ASSERT_EQ(atlas.size(), QSize(9, 8));
@@ -163,16 +216,26 @@ TEST(EngineAtlas, WritesThePictureAndItsDataButNeverOverThePage) {
     const QString pagePath = dir.filePath("mur.png");
     const QString atlasPath = dir.filePath("atlas.png");
     WriteEngineAtlas(page, frames, {2, 1, 4096}, atlasPath, pagePath);
-    // Same heights and widths: name order, bleu then rouge, 2 + 6 + 2 apart.
+    // Two 6 x 6 rings with 2 clear pixels around and between: 2 + 6 + 2 + 6 + 2 by 2 + 6 + 2
+    // (or its transpose).
     const QImage atlas(atlasPath);
-    EXPECT_EQ(atlas.size(), QSize(2 + 6 + 2 + 6 + 2, 2 + 6 + 2));
-    EXPECT_EQ(atlas.pixelColor(10, 7), QColor(Qt::red));  // rouge's ring, bottom left
+    EXPECT_EQ(atlas.width() * atlas.height(), 18 * 10);
     QFile json(dir.filePath("atlas.json"));
     ASSERT_TRUE(json.open(QIODevice::ReadOnly));
-    const auto read = ParseAtlasJson(json.readAll(), atlas.size());
+    const QByteArray text = json.readAll();
+    const auto read = ParseAtlasJson(text, atlas.size());
     ASSERT_TRUE(read);
-    EXPECT_EQ(*read, (std::vector<AtlasFrame>{{QRect(3, 3, 4, 4), "bleu.bmp"},
-                                              {QRect(11, 3, 4, 4), "rouge.bmp"}}));
+    ASSERT_EQ(read->size(), 2u);
+    for (const AtlasFrame& f : *read) {
+        EXPECT_EQ(f.rect.size(), QSize(4, 4));
+        const QColor inside = f.name == "rouge.bmp" ? QColor(Qt::red) : QColor(Qt::blue);
+        EXPECT_EQ(atlas.pixelColor(f.rect.topLeft()), inside);
+        EXPECT_EQ(atlas.pixelColor(f.rect.topLeft() - QPoint(1, 1)), inside);  // the ring
+        EXPECT_EQ(atlas.pixelColor(f.rect.topLeft() - QPoint(2, 2)), QColor(255, 0, 255));
+    }
+    const QJsonObject meta = QJsonDocument::fromJson(text).object()["meta"].toObject();
+    EXPECT_FALSE(meta.contains("related_multi_packs"));
+    EXPECT_FALSE(meta.contains("mipLevels"));
     // The page's own files are refused, directly or through the atlas data beside them.
     for (const QString& target : {pagePath, dir.filePath("mur.json")})
         EXPECT_FALSE(

@@ -1,11 +1,13 @@
 #pragma once
-// "Exporter pour moteur de jeu…": the room left between elements and the width of the ring
-// of repeated border pixels around each one.
+// "Exporter pour moteur de jeu…": the room left between elements, the width of the ring of
+// repeated border pixels around each one, the atlas's largest size and shape, and the mipmap
+// levels it stays clean for.
 
 #include <QDialog>
 
 #include "texture/EngineAtlas.h"
 
+class QCheckBox;
 class QDialogButtonBox;
 class QSpinBox;
 
@@ -17,12 +19,16 @@ class EngineExportDialog final : public QDialog, public EngineSettingsQuestion {
   public:
     explicit EngineExportDialog(QWidget* parent = nullptr);
 
-    // Shows the dialog modally; the two numbers when it ends with OK (they stay for the next
+    // Shows the dialog modally; the settings when it ends with OK (they stay for the next
     // showing), nothing otherwise.
     std::optional<EngineAtlasSettings> askEngineSettings() override;
 
     QSpinBox* paddingSpin;
     QSpinBox* extrudeSpin;
+    QSpinBox* maxSizeSpin;
+    QCheckBox* powerOfTwoCheck;
+    QCheckBox* squareCheck;
+    QSpinBox* mipLevelsSpin;
     QDialogButtonBox* buttons;
 };
 
