@@ -9,7 +9,9 @@
 
 namespace tessella::cli {
 
-// The answer to the multiple-of-8 question of a multi-file add.
+// The standing answer to the questions of a multi-file add about a file's size (not multiples
+// of 8, too wide for the page). Without one, a file not a multiple of 8 is placed and a file
+// too wide is left out, the command then failing.
 enum class SizeAnswer { Place, YesToAll, NoToAll };
 
 struct PromptAnswers {
@@ -23,8 +25,8 @@ class AnsweringPrompts final : public platform::Prompts {
   public:
     explicit AnsweringPrompts(PromptAnswers answers) : answers_(std::move(answers)) {}
 
-    // The free-size question answers Yes; OK boxes are printed on standard error; any other
-    // question answers No.
+    // The free-size question and "Compacter la texture" answer Yes; OK boxes are printed on
+    // standard error; any other question answers No.
     platform::Answer message(platform::MessageKind kind, const QString& text,
                              const platform::Buttons& buttons) override;
     std::optional<QString> openFileName(const QString&, const QString&, const QString&) override {

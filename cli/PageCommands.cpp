@@ -27,7 +27,8 @@ namespace {
 
 const QString kPackUsage = QStringLiteral(
     "Usage : tessella-cli pack [--import LxH | --free] [--max-width 256|512] "
-    "[--onto PAGE [--fill-right]] [--yes-to-all | --no-to-all] -o SORTIE.(tga|png) FICHIER...");
+    "[--onto PAGE [--fill-right]] [--yes-to-all | --no-to-all] -o SORTIE.(tga|png) FICHIER...\n"
+    "        tessella-cli pack --tight -o SORTIE.(tga|png) PAGE");
 const QString kExtractUsage = QStringLiteral(
     "Usage : tessella-cli extract [--import LxH] PAGE DEST.(bmp|png)\n"
     "        tessella-cli extract --names PAGE DOSSIER");
@@ -56,8 +57,10 @@ struct PackOptions {
     std::optional<QSize> import;
     bool freeSize = false;
     int32_t maxWidth = 512;
+    bool maxWidthGiven = false;
     QString onto;
     bool fillRight = false;
+    bool tight = false;
     SizeAnswer sizes = SizeAnswer::Place;
     QString out;
     QStringList files;
@@ -73,8 +76,8 @@ QString Repeated(QStringList& seen, const GivenOption& option) {
 }
 
 CommandSyntax PackSyntax() {
-    const QString notMultipleOf8 =
-        QStringLiteral("les fichiers dont les côtés ne sont pas multiples de 8");
+    const QString notMultipleOf8 = QStringLiteral(
+        "les fichiers dont les côtés ne sont pas multiples de 8, ou trop larges pour la texture");
     return {
         .usage = kPackUsage,
         .options = {ImportOption(),
@@ -87,7 +90,11 @@ CommandSyntax PackSyntax() {
                      QStringLiteral("PAGE")},
                     {QStringLiteral("fill-right"),
                      QStringLiteral("complète d'abord une texture étroite à droite (avec --onto)")},
-                    {QStringLiteral("yes-to-all"), QStringLiteral("place ") + notMultipleOf8},
+                    {QStringLiteral("tight"),
+                     QStringLiteral("replace au plus serré les éléments de PAGE (sa liste "
+                                    "d'éléments), dans sa largeur")},
+                    {QStringLiteral("yes-to-all"),
+                     QStringLiteral("place (coupés s'il le faut) ") + notMultipleOf8},
                     {QStringLiteral("no-to-all"), QStringLiteral("écarte ") + notMultipleOf8},
                     {QStringLiteral("o"), QStringLiteral("texture à écrire (.tga ou .png)"),
                      QStringLiteral("SORTIE")}},
@@ -111,11 +118,14 @@ QString ParsePack(const QCommandLineParser& parser, PackOptions& o) {
             if (v != QLatin1String("256") && v != QLatin1String("512"))
                 return QStringLiteral("--max-width attend 256 ou 512");
             o.maxWidth = v.toInt();
+            o.maxWidthGiven = true;
         } else if (a == QLatin1String("onto")) {
             if (!option.value) return QStringLiteral("--onto attend une texture");
             o.onto = *option.value;
         } else if (a == QLatin1String("fill-right")) {
             o.fillRight = true;
+        } else if (a == QLatin1String("tight")) {
+            o.tight = true;
         } else if (a == QLatin1String("yes-to-all") || a == QLatin1String("no-to-all")) {
             const SizeAnswer s =
                 a == QLatin1String("yes-to-all") ? SizeAnswer::YesToAll : SizeAnswer::NoToAll;
@@ -128,6 +138,11 @@ QString ParsePack(const QCommandLineParser& parser, PackOptions& o) {
         }
     }
     o.files = parser.positionalArguments();
+    if (o.tight && (o.import || o.freeSize || !o.onto.isEmpty() || o.fillRight ||
+                    o.sizes != SizeAnswer::Place || o.maxWidthGiven))
+        return QStringLiteral("--tight ne prend que -o SORTIE et la texture");
+    if (o.tight && o.files.size() != 1)
+        return QStringLiteral("--tight prend une texture, et une seule");
     if (o.import && o.freeSize) return QStringLiteral("--import et --free s'excluent");
     if (o.fillRight && o.onto.isEmpty()) return QStringLiteral("--fill-right demande --onto");
     if (o.out.isEmpty()) return QStringLiteral("Il manque -o SORTIE.tga");
@@ -161,6 +176,27 @@ struct OpenedPage {
         if (!files.openPage()) throw RefusedFile(path);
     }
 };
+
+// %1: the files.
+const QString kTooWideRefused = QStringLiteral(
+    "Trop larges pour la texture : %1\nRien n'a été écrit. --yes-to-all les incruste coupés, "
+    "--no-to-all les écarte.");
+
+// pack --tight: the page's elements packed again within its width, saved to o.out.
+int CompactCommand(const PackOptions& o) {
+    OpenedPage opened(o.files.front(), std::nullopt);
+    texture::TexturePage& page = opened.page;
+    const int32_t height = page.pageHeight;
+    opened.files.compactPage();
+    opened.files.savePageFile(o.out);
+    PrintOut(QStringLiteral("%1 : %2 x %3 (%4 avant), %5 élément(s)")
+                 .arg(o.out)
+                 .arg(page.pageWidth)
+                 .arg(page.pageHeight)
+                 .arg(height)
+                 .arg(page.frames.size()));
+    return kExitOk;
+}
 
 const QString kExportUsage = QStringLiteral(
     "Usage : tessella-cli export [--padding P] [--extrude E] [--max-size N] [--max-width L] "
@@ -284,6 +320,8 @@ int PackCommand(const QStringList& args) {
     if (const QString why = ParsePack(parser, o); !why.isEmpty())
         return UsageError(kPackUsage, why);
 
+    if (o.tight) return CompactCommand(o);
+
     texture::TexturePage page;
     AnsweringPrompts prompts({o.fillRight, o.sizes, o.onto, o.out});
     ImmediatePacer pacer;
@@ -314,6 +352,11 @@ int PackCommand(const QStringList& args) {
     const texture::AddResult added = texture::PagePacker(context).addFiles(list);
     if (added.outcome == texture::AddOutcome::RefusedExtension)
         throw RefusedFile(added.refusedPath);
+    // Without a standing answer, a source too wide is not dropped quietly: nothing is written.
+    if (!added.leftOut.isEmpty() && o.sizes == SizeAnswer::Place) {
+        PrintError(kTooWideRefused.arg(added.leftOut.join(QStringLiteral(", "))));
+        return kExitFailure;
+    }
 
     files.savePageFile(o.out);
     PrintOut(QStringLiteral("%1 : %2 x %3, %4 élément(s) ajouté(s)")

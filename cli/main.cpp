@@ -26,7 +26,8 @@ const Command kCommands[] = {
     {"convert", "convert ENTREE SORTIE.(tga|bmp|png)", tessella::cli::ConvertCommand},
     {"pack",
      "pack [--import LxH | --free] [--max-width 256|512] [--onto PAGE [--fill-right]]\n"
-     "       [--yes-to-all | --no-to-all] -o SORTIE.(tga|png) FICHIER...",
+     "       [--yes-to-all | --no-to-all] -o SORTIE.(tga|png) FICHIER...\n"
+     "  tessella-cli pack --tight -o SORTIE.(tga|png) PAGE",
      tessella::cli::PackCommand},
     {"extract", "extract [--import LxH] PAGE DEST.(bmp|png) | extract --names PAGE DOSSIER",
      tessella::cli::ExtractCommand},

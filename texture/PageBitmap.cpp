@@ -173,4 +173,11 @@ ColourValue PageBitmap::pixel(int32_t x, int32_t y) const {
     return ColourValue::fromRgb(p[2], p[1], p[0]);
 }
 
+void PageBitmap::drawFrom(const PageBitmap& source, const QRect& rect, QPoint at) {
+    for (int y = 0; y < rect.height(); ++y)
+        std::memcpy(row(at.y() + y) + 3 * static_cast<size_t>(at.x()),
+                    source.row(rect.y() + y) + 3 * static_cast<size_t>(rect.x()),
+                    3 * static_cast<size_t>(rect.width()));
+}
+
 }  // namespace tessella::texture

@@ -4,6 +4,7 @@
 // copies the rows already there; the window gets a QImage copy only when it shows the page.
 
 #include <QImage>
+#include <QRect>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -44,6 +45,8 @@ class PageBitmap {
     // Fills the rectangle (clipped to the page).
     void fillRect(int32_t x, int32_t y, int32_t width, int32_t height, platform::ColourValue c);
 
+    // Copies the rect of source (inside it) here with its top-left at at; it must fit.
+    void drawFrom(const PageBitmap& source, const QRect& rect, QPoint at);
     // A Format_BGR888 copy of the whole page (null when there is no page).
     QImage image() const;
     // A Format_BGR888 copy of a rectangle inside the page; parts outside stay black.

@@ -14,6 +14,7 @@
 #include "platform/SafeFile.h"
 #include "texture/AtlasData.h"
 #include "texture/EngineAtlas.h"
+#include "texture/PageCompaction.h"
 #include "texture/PageTexts.h"
 #include "texture/ReplaceMask.h"
 #include "texture/SourcePanel.h"
@@ -430,7 +431,38 @@ void PageFiles::endExtraction() {
 }
 
 bool PageFiles::compactPage() {
-    return false;
+    TexturePage& p = c_.page;
+    if (!p.pageOwned()) return false;
+    if (p.frames.empty()) throw platform::TessellaError(kCompactNoFrames);
+    if (!p.framesCoverPage) throw platform::TessellaError(kCompactFramesIncomplete);
+    if (c_.prompts.message(platform::MessageKind::Confirmation,
+                           kCompactQuestion.arg(p.frames.size()).arg(p.pageBitmap.width()),
+                           platform::kYesNo) != platform::Answer::Yes)
+        return false;
+    std::optional<CompactedPage> compacted;
+    {
+        const BusyScope busy(c_.events);
+        compacted = CompactPage(p.pageBitmap, p.frames);
+    }
+    if (!compacted) {
+        c_.prompts.information(kCompactAlreadyTight);
+        return false;
+    }
+    p.pageBitmap = std::move(compacted->bitmap);
+    p.frames = std::move(compacted->frames);
+    p.pageWidth = p.pageBitmap.width();
+    p.pageHeight = p.pageBitmap.height();
+    // Later additions start a row under the packed elements, as on an opened page.
+    p.insertX = 0;
+    p.insertY = p.pageHeight;
+    p.firstRowOpen = false;
+    p.widthMayGrow = false;
+    p.modified = true;
+    c_.events.showPage(p.pageBitmap.image(), true);
+    if (mask_) mask_->pageOpened();
+    c_.events.setStatusPanel(kPanelPageSize, SizeText(p.pageWidth, p.pageHeight));
+    c_.events.setEnabled(PageCommand::Save, true);
+    return true;
 }
 
 }  // namespace tessella::texture

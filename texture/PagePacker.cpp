@@ -121,7 +121,11 @@ bool PagePacker::placeElement(const QImage& element, bool refresh) {
         }
         bitmap.draw(element, p.insertX, p.insertY);
         p.insertX = CheckedAdd(p.insertX, w);
-        RecordPlacedFrame(p.frames, QRect(p.insertX - w, p.insertY, w, h), p.sourceFileName);
+        // A cut element's frame is the part that is on the page: the list never points past
+        // the page's edge.
+        const QRect onPage = QRect(p.insertX - w, p.insertY, w, h)
+                                 .intersected(QRect(0, 0, bitmap.width(), bitmap.height()));
+        if (!onPage.isEmpty()) RecordPlacedFrame(p.frames, onPage, p.sourceFileName);
         if (refresh) c_.events.showPage(bitmap.image(), false);
         p.pageWidth = bitmap.width();
         p.pageHeight = bitmap.height();

@@ -135,6 +135,19 @@ inline const QString kFolderNotWritable = QStringLiteral("Impossible d'écrire d
 // Export for a game engine.
 inline const QString kEngineExportAction = QStringLiteral("Exporter pour moteur de jeu…");
 inline const QString kCompactPageAction = QStringLiteral("Compacter la texture");
+// %1: the number of elements; %2: the page's width.
+inline const QString kCompactQuestion = QStringLiteral(
+    "Compacter la texture ?\n\rSes %1 éléments seront replacés au plus serré dans sa largeur "
+    "(%2 pixels), avec leurs noms.\n\rLa texture sera modifiée : sauvez-la pour garder le "
+    "changement.");
+inline const QString kCompactNoFrames = QStringLiteral(
+    "Cette texture n'a pas de liste d'éléments (fichier .json à côté d'elle) :\n\rla place de "
+    "ses éléments n'est pas connue, elle ne peut pas être compactée.");
+inline const QString kCompactFramesIncomplete = QStringLiteral(
+    "La liste d'éléments de cette texture ne couvre pas toute la texture (des éléments y ont été "
+    "placés avant elle) :\n\rla compacter perdrait ceux qui n'y figurent pas. Rien n'a changé.");
+inline const QString kCompactAlreadyTight =
+    QStringLiteral("La texture est déjà aussi compacte que possible : rien n'a changé.");
 inline const QString kEngineExportTitle = QStringLiteral("EXPORTER POUR MOTEUR DE JEU");
 inline const QString kEnginePaddingCaption = QStringLiteral("Marge entre les éléments (pixels)");
 inline const QString kEngineExtrudeCaption = QStringLiteral("Bord répété autour (pixels)");

@@ -66,8 +66,6 @@ TEST_F(Cli, PackOptionsDecideThePageAndTheAnswers) {
         {"pack -o o.tga e.bmp e.bmp e.bmp", 256, 64, {128, 0}, ""},
         {"pack --onto haute.bmp --fill-right -o o.tga e.bmp", 128, 256, {64, 0}, ""},
         {"pack --no-to-all -o o.tga odd.bmp e.bmp", 128, 64, {0, 0}, ""},
-        // 64 wide under a 40-wide band of 20 x 20 would be cut: it is left out, and said.
-        {"pack --import 20x20 -o o.tga odd.bmp e.bmp", 40, 20, {-1, -1}, "e.bmp"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.line);
@@ -160,16 +158,17 @@ TEST_F(Cli, PngOutputsRoundTripAndADamagedOneGivesOneFrenchLine) {
     EXPECT_EQ(err, "PNG : image invalide (cut.png)\n");
 }
 
-// b.bmp and e.bmp (name order), padding 2 and ring 1: cells of 66, e's 70 right of b's.
+// b.bmp and e.bmp (name order), padding 2 and ring 1: cells of 66 + 2. Side by side or one
+// over the other take the same area; the narrower wins, b on top.
 TEST_F(Cli, ExportPacksTheFramesAgainWithRingsAndRoom) {
     bmp("b.bmp", 64, 64, Qt::blue);
     ASSERT_EQ(run("pack -o mur.png e.bmp b.bmp"), 0) << err.toStdString();
     ASSERT_EQ(run("export --padding 2 --extrude 1 -o atlas.png mur.png"), 0) << err.toStdString();
     const QImage atlas(dir.filePath("atlas.png"));
-    EXPECT_EQ(atlas.size(), QSize(138, 70));
+    EXPECT_EQ(atlas.size(), QSize(70, 138));
     EXPECT_EQ(atlas.pixelColor(3, 3), QColor(Qt::blue));
     EXPECT_EQ(frame("atlas.json", "e.bmp"),
-              QJsonObject({{"x", 71}, {"y", 3}, {"w", 64}, {"h", 64}}));
+              QJsonObject({{"x", 3}, {"y", 71}, {"w", 64}, {"h", 64}}));
     // Refusals and the page left alone are EngineAtlasTest's.
 
     // Without --names, a page with its atlas data is cut at its frames, row by row, whatever
@@ -178,6 +177,64 @@ TEST_F(Cli, ExportPacksTheFramesAgainWithRingsAndRoom) {
     EXPECT_EQ(QImage(dir.filePath("el001.bmp")).pixelColor(5, 5), QColor(Qt::red));
     EXPECT_EQ(QImage(dir.filePath("el002.bmp")).pixelColor(5, 5), QColor(Qt::blue));
     EXPECT_FALSE(exists("el003.bmp"));
+}
+
+// A source too wide for the page (128 wide on a 64 x 64 import): each standing answer, and
+// none, which writes nothing and fails.
+TEST_F(Cli, TooWideSourcesAreNeverDroppedQuietly) {
+    bmp("r128.bmp", 128, 128, Qt::green);
+    EXPECT_EQ(run("pack -o p.tga r128.bmp e.bmp"), 1);
+    EXPECT_TRUE(err.contains("r128.bmp")) << err.toStdString();
+    EXPECT_FALSE(exists("p.tga"));
+    EXPECT_FALSE(exists("p.json"));
+
+    EXPECT_EQ(run("pack --no-to-all -o p.tga r128.bmp e.bmp"), 0) << err.toStdString();
+    EXPECT_TRUE(err.contains("r128.bmp"));  // named, left out
+    EXPECT_TRUE(out.contains("1 élément(s) ajouté(s)")) << out.toStdString();
+    EXPECT_FALSE(QJsonDocument::fromJson(read("p.json"))["frames"].toObject().contains("r128.bmp"));
+
+    // Placed and cut at the page's 64-pixel width: its frame is the part on the page.
+    EXPECT_EQ(run("pack --yes-to-all -o p.tga r128.bmp"), 0) << err.toStdString();
+    EXPECT_EQ(frame("p.json", "r128.bmp"),
+              QJsonObject({{"x", 0}, {"y", 64}, {"w", 64}, {"h", 128}}));
+}
+
+// --tight packs the page's elements again in its width; the list follows, names kept. Four
+// 64 x 64 elements under a 256 x 64 one, in a 256 column: 256 x 64 + 256 x 64 after.
+TEST_F(Cli, PackTightShortensThePageAndKeepsTheNames) {
+    // One element per row: 64 wide each, 256 at the bottom.
+    write("tall.json", R"({"frames": {"a.bmp": {"frame": {"x":0,"y":0,"w":64,"h":64}},
+        "b.bmp": {"frame": {"x":0,"y":64,"w":64,"h":64}},
+        "c.bmp": {"frame": {"x":0,"y":128,"w":64,"h":64}},
+        "d.bmp": {"frame": {"x":0,"y":192,"w":64,"h":64}},
+        "large.bmp": {"frame": {"x":0,"y":256,"w":256,"h":64}}}})");
+    QImage tall(256, 320, QImage::Format_BGR888);
+    tall.fill(Qt::white);
+    for (int i = 0; i < 4; ++i)
+        for (int y = 0; y < 64; ++y) tall.setPixelColor(i * 10, i * 64 + y, QColor(i * 60, 0, 0));
+    for (int x = 0; x < 256; ++x) tall.setPixelColor(x, 300, Qt::blue);
+    ASSERT_TRUE(tall.save(dir.filePath("tall.bmp"), "BMP"));
+
+    ASSERT_EQ(run("pack --tight -o tight.png tall.bmp"), 0) << err.toStdString();
+    const QImage tight(dir.filePath("tight.png"));
+    EXPECT_EQ(tight.size(), QSize(256, 128));
+    const QJsonObject frames = QJsonDocument::fromJson(read("tight.json"))["frames"].toObject();
+    EXPECT_EQ(frames.keys(), QStringList({"a.bmp", "b.bmp", "c.bmp", "d.bmp", "large.bmp"}));
+    for (int i = 0; i < 4; ++i) {
+        const QJsonObject f =
+            frames[QStringLiteral("%1.bmp").arg(QChar('a' + i))]["frame"].toObject();
+        EXPECT_EQ(f["w"].toInt(), 64);
+        // Its marked column came along: the pixels moved with the frame.
+        EXPECT_EQ(tight.pixelColor(f["x"].toInt() + i * 10, f["y"].toInt() + 5),
+                  QColor(i * 60, 0, 0));
+    }
+    const QJsonObject large = frames["large.bmp"]["frame"].toObject();
+    EXPECT_EQ(tight.pixelColor(100, large["y"].toInt() + 300 - 256), QColor(Qt::blue));
+
+    // A page without its list is refused, and says why; nothing is written.
+    EXPECT_EQ(run("pack --tight -o x.tga page.bmp"), 1);
+    EXPECT_TRUE(err.contains("liste d'éléments")) << err.toStdString();
+    EXPECT_FALSE(exists("x.tga"));
 }
 
 }  // namespace

@@ -40,6 +40,9 @@ TEST_F(Packing, OnlyAnElementThePageWouldCutWarnsTooWide) {
                                          "incrustée correctement !"));
     EXPECT_EQ(addOne(Solid(320, 64, ElementColour(6))).placed, 1);
     EXPECT_TRUE(prompts.scriptDone());
+    // Its frame is the part on the page, the row under the five: an engine must not sample
+    // past the page's edge.
+    EXPECT_EQ(page.frames.back().rect, QRect(0, 128, 256, 64));
 }
 
 TEST_F(Packing, A48SourceOnA64ImportSizeAsksToSwitchToFreeSize) {

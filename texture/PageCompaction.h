@@ -1,0 +1,23 @@
+#pragma once
+// "Compacter la texture": the page's elements placed again by the rectangle packer within the
+// page's width, the page as short as the packer can make it.
+
+#include <optional>
+#include <vector>
+
+#include "texture/AtlasData.h"
+#include "texture/PageBitmap.h"
+
+namespace tessella::texture {
+
+struct CompactedPage {
+    PageBitmap bitmap;               // as wide as the page, magenta where no element lies
+    std::vector<AtlasFrame> frames;  // the same names, in the same order, at their new places
+};
+
+// The page with its frames packed again; nothing when that would not make it shorter. Every
+// frame must lie inside the page.
+std::optional<CompactedPage> CompactPage(const PageBitmap& page,
+                                         const std::vector<AtlasFrame>& frames);
+
+}  // namespace tessella::texture
