@@ -1,4 +1,8 @@
+#include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPainter>
 #include <QSpinBox>
 #include <algorithm>
@@ -72,8 +76,17 @@ TEST_F(PageFlow, EngineExportAndAStoppedExtractionUnderTheElementsNames) {
     QTimer::singleShot(0, dialog,
                        [dialog] { dialog->buttons->button(QDialogButtonBox::Ok)->click(); });
     prompts.expectFile(path("atlas"));  // typed without its extension
+    dialog->mipLevelsSpin->setValue(2);
+    dialog->powerOfTwoCheck->setChecked(true);
     window->engineExportAction->trigger();
-    EXPECT_TRUE(QFileInfo::exists(path("atlas.json")));
+    // Two 64 x 64 frames, rings of 4 (one step of 4 before, one step past the last texel after)
+    // and padding 4: cells of 76, 4 + 76 + 76 = 156 by 80 one over the other, grown to powers
+    // of two: 128 x 256, the narrower of two equal bins.
+    QFile json(path("atlas.json"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    const QJsonObject meta = QJsonDocument::fromJson(json.readAll())["meta"].toObject();
+    EXPECT_EQ(meta["mipLevels"].toInt(), 2);
+    EXPECT_EQ(meta["size"].toObject(), QJsonObject({{"w", 128}, {"h", 256}}));
 
     // "Arrêter" after the first element, bleu: rouge is not written.
     pacer.onPause = [&] { window->stopButton->click(); };
@@ -132,6 +145,55 @@ TEST_F(PageFlow, AShownFolderThatDisappearsIsSaidAndItsParentShown) {
     ASSERT_TRUE(QDir(path("src/sous")).removeRecursively());
     EXPECT_TRUE(QTest::qWaitFor([&] { return prompts.scriptDone(); }, 5000));
     EXPECT_EQ(window->fileListFolder(), path("src/"));
+}
+
+// Three 64 x 64 elements in a column of a 256-wide page: compacted, they make one row. The
+// program asks first, and the page is then modified, not saved.
+TEST_F(PageFlow, CompactingAPageAsksThenPacksItsElementsInItsWidth) {
+    QImage picture(256, 192, QImage::Format_BGR888);
+    picture.fill(Qt::white);
+    const QColor colours[3] = {Qt::red, Qt::green, Qt::blue};
+    for (int i = 0; i < 3; ++i) QPainter(&picture).fillRect(0, 64 * i, 64, 64, colours[i]);
+    ASSERT_TRUE(picture.save(path("page.png"), "PNG"));
+    ASSERT_TRUE(WriteBytes(path("page.json"), texture::AtlasJson({{QRect(0, 0, 64, 64), "a.bmp"},
+                                                                  {QRect(0, 64, 64, 64), "b.bmp"},
+                                                                  {QRect(0, 128, 64, 64), "c.bmp"}},
+                                                                 "page.png", QSize(256, 192))));
+    openPage(path("page.png"));
+    ASSERT_TRUE(window->compactPageAction->isEnabled());
+
+    const QString question = texture::kCompactQuestion.arg(3).arg(256);
+    prompts.expectMessage(MessageKind::Confirmation, question, Answer::No);
+    window->compactPageAction->trigger();
+    EXPECT_EQ(page.pageBitmap.height(), 192);
+
+    prompts.expectMessage(MessageKind::Confirmation, question, Answer::Yes);
+    window->compactPageAction->trigger();
+    EXPECT_TRUE(prompts.scriptDone());
+    EXPECT_EQ(page.pageBitmap.height(), 64);
+    EXPECT_EQ(page.pageBitmap.width(), 256);
+    EXPECT_TRUE(page.modified);
+    for (const texture::AtlasFrame& f : page.frames) {
+        EXPECT_EQ(f.rect.y(), 0);
+        EXPECT_EQ(pagePixel(f.rect.x() + 5, 5), colours[f.name[0].unicode() - 'a']);
+    }
+    EXPECT_EQ(viewPixel(255, 0), kMagenta);  // a quarter of the row is free
+    // Saved, the list follows.
+    window->savePageAction->trigger();
+    QFile json(path("page.json"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    EXPECT_EQ(texture::ParseAtlasJson(json.readAll(), QSize(256, 64))
+                  .value_or(std::vector<texture::AtlasFrame>{}),
+              page.frames);
+}
+
+TEST_F(PageFlow, APageWithoutItsElementListIsNotCompacted) {
+    ASSERT_TRUE(Solid(128, 128, Qt::red).save(path("nue.bmp"), "BMP"));
+    openPage(path("nue.bmp"));
+    prompts.expectMessage(MessageKind::Error, texture::kCompactNoFrames);
+    window->compactPageAction->trigger();
+    EXPECT_TRUE(prompts.scriptDone());
+    EXPECT_EQ(page.pageBitmap.height(), 128);
 }
 
 }  // namespace
