@@ -1,26 +1,37 @@
 // Page packing: 4000 adds of 64 x 64 elements onto a new 512-wide page (ends 512 x 32000),
-// beside QPainter compositing the same elements; and opening a page beside reading its bytes.
-// Every side gets fresh memory at every iteration.
+// beside QPainter compositing the same elements; opening a page beside reading its bytes; the
+// engine export and "Compacter la texture" of 4096 and 8192 frames of mixed sizes; and the
+// occupancy of the rectangle packer beside free-tex-packer's MaxRects on the same sets
+// (bench/texture/occupancy.sh). Every side gets fresh memory at every iteration.
 
 #include <benchmark/benchmark.h>
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
+#include <map>
 #include <memory>
+#include <random>
 #include <utility>
 
 #include "../Fairness.h"
 #include "imagefile/TgaWriter.h"
 #include "platform/Prompts.h"
 #include "platform/SafeFile.h"
+#include "texture/EngineAtlas.h"
 #include "texture/PageContext.h"
 #include "texture/PageFiles.h"
 #include "texture/PagePacker.h"
 #include "texture/QuietPageEvents.h"
+#include "texture/RectPacker.h"
 
 namespace {
 
@@ -179,3 +190,146 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     return 0;
 }
+
+// A 512-wide page holding count frames of mixed sizes (sides multiples of 8 from 8 to 64, each
+// frame a flat colour with a lighter diagonal), written with its atlas data.
+QString MixedPage(int count) {
+    static QTemporaryDir dir;
+    static std::map<int, QString> made;
+    if (const auto it = made.find(count); it != made.end()) return it->second;
+    std::mt19937 random(static_cast<unsigned>(count));
+    std::vector<QSize> sizes;
+    for (int i = 0; i < count; ++i)
+        sizes.emplace_back(8 * (1 + static_cast<int>(random() % 8)),
+                           8 * (1 + static_cast<int>(random() % 8)));
+    // Loosely placed on shelves, as "Ajouter" would in free size: left to right, a new row
+    // under the tallest when the next would pass the page's right edge.
+    std::vector<QRect> places;
+    int x = 0, y = 0, rowHeight = 0;
+    for (const QSize size : sizes) {
+        if (x + size.width() > 512) {
+            x = 0;
+            y += rowHeight;
+            rowHeight = 0;
+        }
+        places.emplace_back(QPoint(x, y), size);
+        x += size.width();
+        rowHeight = std::max(rowHeight, size.height());
+    }
+    std::vector<texture::AtlasFrame> frames;
+    QImage page(512, y + rowHeight, QImage::Format_BGR888);
+    page.fill(Qt::magenta);
+    QPainter painter(&page);
+    for (int i = 0; i < count; ++i) {
+        const QRect r = places[static_cast<size_t>(i)];
+        frames.push_back({r, QStringLiteral("f%1.bmp").arg(i, 5, 10, QLatin1Char('0'))});
+        painter.fillRect(r, QColor::fromHsv(i % 360, 160, 200));
+        painter.setPen(Qt::white);
+        painter.drawLine(r.topLeft(), r.bottomRight());
+    }
+    painter.end();
+    const QString file = dir.filePath(QStringLiteral("mixed%1.tga").arg(count));
+    platform::WriteFileAtomically(file, imagefile::WritePageTga(page));
+    platform::WriteFileAtomically(texture::AtlasPathFor(file),
+                                  texture::AtlasJson(frames, QStringLiteral("page"), page.size()));
+    return made[count] = file;
+}
+
+// tessella-cli export: the page opened with its list, packed, composed and written as PNG with
+// its atlas data.
+void BM_ExportMixedFrames(benchmark::State& state) {
+    const QString pagePath = MixedPage(static_cast<int>(state.range(0)));
+    QTemporaryDir out;
+    std::unique_ptr<BenchPage> bench;
+    tessella::bench::TimeEach(
+        state,
+        [&] {
+            bench = std::make_unique<BenchPage>();
+            bench->prompts.openName = pagePath;
+        },
+        [&] {
+            if (!bench->files().openPage()) state.SkipWithError("not opened");
+            const texture::EngineLayout layout =
+                texture::WriteEngineAtlas(bench->page.pageBitmap, bench->page.frames, {},
+                                          out.filePath("atlas.png"), pagePath);
+            state.counters["atlases"] = static_cast<double>(layout.sheets.size());
+        });
+}
+BENCHMARK(BM_ExportMixedFrames)
+    ->Arg(4096)
+    ->Arg(8192)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime();
+
+// tessella-cli pack --tight: the page opened with its list, compacted, saved with its list.
+void BM_CompactMixedFrames(benchmark::State& state) {
+    const QString pagePath = MixedPage(static_cast<int>(state.range(0)));
+    QTemporaryDir out;
+    std::unique_ptr<BenchPage> bench;
+    tessella::bench::TimeEach(
+        state,
+        [&] {
+            bench = std::make_unique<BenchPage>();
+            bench->prompts.openName = pagePath;
+        },
+        [&] {
+            if (!bench->files().openPage() || !bench->files().compactPage())
+                state.SkipWithError("not compacted");
+            bench->files().savePageFile(out.filePath("tight.tga"));
+        });
+    state.counters["page_height"] = bench ? bench->page.pageHeight : 0;
+}
+BENCHMARK(BM_CompactMixedFrames)
+    ->Arg(4096)
+    ->Arg(8192)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime();
+
+// The sets of free-tex-packer-sets.js, with its results, packed again here as the export packs
+// them (padding 0, ring 0): the occupancy of both, by kind of set, least and mean.
+void BM_OccupancyBesideFreeTexPacker(benchmark::State& state) {
+    QFile file(qEnvironmentVariable("TESSELLA_OCCUPANCY_SETS"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("TESSELLA_OCCUPANCY_SETS: run bench/texture/occupancy.sh");
+        return;
+    }
+    const QJsonArray sets = QJsonDocument::fromJson(file.readAll())["sets"].toArray();
+    struct Figures {
+        double oursLeast = 1, theirsLeast = 1, oursSum = 0, theirsSum = 0;
+        int count = 0;
+    };
+    std::map<QString, Figures> byKind;
+    for (auto _ : state) {
+        byKind.clear();
+        for (const QJsonValue set : sets) {
+            std::vector<texture::AtlasFrame> frames;
+            double area = 0;
+            for (const QJsonValue size : set["sizes"].toArray()) {
+                const int w = size[0].toInt(), h = size[1].toInt();
+                frames.push_back({QRect(0, 0, w, h), QString::number(frames.size())});
+                area += double(w) * h;
+            }
+            const texture::EngineLayout layout =
+                texture::LayOutEngineAtlas(frames, {.padding = 0, .extrude = 0});
+            const QSize bin = layout.sheets.at(0).size;
+            const double ours = area / (double(bin.width()) * bin.height());
+            const double theirs = set["freeTexPacker"]["occupancy"].toDouble();
+            Figures& f = byKind[set["kind"].toString()];
+            f.oursLeast = std::min(f.oursLeast, ours);
+            f.theirsLeast = std::min(f.theirsLeast, theirs);
+            f.oursSum += ours;
+            f.theirsSum += theirs;
+            ++f.count;
+        }
+    }
+    int k = 0;
+    for (const auto& [kind, f] : byKind) {
+        const std::string name = "set" + std::to_string(k++) + "_";
+        state.counters[name + "ours_mean_pct"] = 100 * f.oursSum / f.count;
+        state.counters[name + "theirs_mean_pct"] = 100 * f.theirsSum / f.count;
+        state.counters[name + "ours_least_pct"] = 100 * f.oursLeast;
+        state.counters[name + "theirs_least_pct"] = 100 * f.theirsLeast;
+        std::fprintf(stderr, "%s: %s\n", name.c_str(), kind.toUtf8().constData());
+    }
+}
+BENCHMARK(BM_OccupancyBesideFreeTexPacker)->Unit(benchmark::kMillisecond)->Iterations(1);
