@@ -235,11 +235,10 @@ QString MixedPage(int count) {
     return made[count] = file;
 }
 
-// tessella-cli export: the page opened with its list, packed, composed and written as PNG with
-// its atlas data.
-void BM_ExportMixedFrames(benchmark::State& state) {
+// Times work on the mixed page of state.range(0) frames, opened afresh (and timed) each time.
+template <class Work>
+void TimeOnMixedPage(benchmark::State& state, Work work) {
     const QString pagePath = MixedPage(static_cast<int>(state.range(0)));
-    QTemporaryDir out;
     std::unique_ptr<BenchPage> bench;
     tessella::bench::TimeEach(
         state,
@@ -249,11 +248,19 @@ void BM_ExportMixedFrames(benchmark::State& state) {
         },
         [&] {
             if (!bench->files().openPage()) state.SkipWithError("not opened");
-            const texture::EngineLayout layout =
-                texture::WriteEngineAtlas(bench->page.pageBitmap, bench->page.frames, {},
-                                          out.filePath("atlas.png"), pagePath);
-            state.counters["atlases"] = static_cast<double>(layout.sheets.size());
+            work(*bench, pagePath);
         });
+}
+
+// tessella-cli export: the page opened with its list, packed, composed and written as PNG with
+// its atlas data.
+void BM_ExportMixedFrames(benchmark::State& state) {
+    QTemporaryDir out;
+    TimeOnMixedPage(state, [&](BenchPage& bench, const QString& pagePath) {
+        const texture::EngineLayout layout = texture::WriteEngineAtlas(
+            bench.page.pageBitmap, bench.page.frames, {}, out.filePath("atlas.png"), pagePath);
+        state.counters["atlases"] = static_cast<double>(layout.sheets.size());
+    });
 }
 BENCHMARK(BM_ExportMixedFrames)
     ->Arg(4096)
@@ -263,21 +270,12 @@ BENCHMARK(BM_ExportMixedFrames)
 
 // tessella-cli pack --tight: the page opened with its list, compacted, saved with its list.
 void BM_CompactMixedFrames(benchmark::State& state) {
-    const QString pagePath = MixedPage(static_cast<int>(state.range(0)));
     QTemporaryDir out;
-    std::unique_ptr<BenchPage> bench;
-    tessella::bench::TimeEach(
-        state,
-        [&] {
-            bench = std::make_unique<BenchPage>();
-            bench->prompts.openName = pagePath;
-        },
-        [&] {
-            if (!bench->files().openPage() || !bench->files().compactPage())
-                state.SkipWithError("not compacted");
-            bench->files().savePageFile(out.filePath("tight.tga"));
-        });
-    state.counters["page_height"] = bench ? bench->page.pageHeight : 0;
+    TimeOnMixedPage(state, [&](BenchPage& bench, const QString&) {
+        if (!bench.files().compactPage()) state.SkipWithError("not compacted");
+        bench.files().savePageFile(out.filePath("tight.tga"));
+        state.counters["page_height"] = bench.page.pageHeight;
+    });
 }
 BENCHMARK(BM_CompactMixedFrames)
     ->Arg(4096)
