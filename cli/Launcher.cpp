@@ -14,10 +14,8 @@ int main(int argc, char** argv) {
     const bool quick =
         argc >= 2 && (std::strcmp(argv[1], "op") == 0 || std::strcmp(argv[1], "convert") == 0);
     char path[PATH_MAX];
-    const char* program = quick ? tessella::cli::SiblingProgram("tessella-cli-quick",
-                                                                TESSELLA_CLI_QUICK_BUILD_PATH, path)
-                                : tessella::cli::SiblingProgram("tessella-cli-full",
-                                                                TESSELLA_CLI_FULL_BUILD_PATH, path);
+    const char* program =
+        tessella::cli::SiblingProgram(quick ? "tessella-cli-quick" : "tessella-cli-full", path);
     ::execv(program, argv);
     std::fprintf(stderr, "Impossible de lancer %s : %s\n", program, std::strerror(errno));
     return 1;

@@ -38,7 +38,7 @@ class HandingOver final : public ImageLibraryWork {
     std::fflush(stdout);
     std::fflush(stderr);
     char path[PATH_MAX];
-    const char* program = SiblingProgram("tessella-cli-full", TESSELLA_CLI_FULL_BUILD_PATH, path);
+    const char* program = SiblingProgram("tessella-cli-full", path);
     ::execv(program, argv);
     PrintError(
         QStringLiteral("Impossible de lancer %1 : %2")

@@ -24,6 +24,7 @@
 #include "pixels/LargeImage.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
+#include "platform/InstalledLayout.h"
 
 extern char** environ;
 
@@ -66,20 +67,14 @@ constexpr int kHardLimitMilliseconds = 8000;
             .arg(path, decoder));
 }
 
-// tessella-decode: named by TESSELLA_DECODER, else beside the running program (as installed),
-// else where the build made it.
+// tessella-decode: named by TESSELLA_DECODER, else beside the running program or in the
+// installed helper folder, else where the build made it.
 QString DecoderProgram() {
     static const QString program = [] {
         const QByteArray named = qgetenv("TESSELLA_DECODER");
         if (!named.isEmpty()) return QFile::decodeName(named);
-        char self[PATH_MAX];
-        const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
-        if (n > 0) {
-            self[n] = '\0';
-            const QString beside = QFileInfo(QFile::decodeName(self)).absolutePath() +
-                                   QStringLiteral("/tessella-decode");
-            if (QFileInfo(beside).isExecutable()) return beside;
-        }
+        char path[PATH_MAX];
+        if (platform::FindHelperProgram("tessella-decode", path)) return QFile::decodeName(path);
         return QStringLiteral(TESSELLA_DECODER_BUILD_PATH);
     }();
     return program;

@@ -2,15 +2,25 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+
+#include "platform/InstalledLayout.h"
 
 namespace tessella::platform {
 
-ProgramFolder::ProgramFolder() : ProgramFolder(QCoreApplication::applicationDirPath()) {}
+ProgramFolder::ProgramFolder()
+    : ProgramFolder(ProgramFilesFolder(QCoreApplication::applicationDirPath())) {}
 
 ProgramFolder::ProgramFolder(const QString& folder) : folder_(FolderWithSlash(folder)) {}
 
 QString ProgramFolder::file(const QString& name) const {
     return JoinPath(folder_, name);
+}
+
+QString ProgramFilesFolder(const QString& executableFolder) {
+    const QString installed = QDir::cleanPath(executableFolder + QStringLiteral("/../") +
+                                              QLatin1String(kInstalledDataFolder));
+    return QFileInfo(installed).isDir() ? installed : executableFolder;
 }
 
 QString JoinPath(const QString& folder, const QString& name) {

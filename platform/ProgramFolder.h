@@ -1,5 +1,6 @@
 #pragma once
-// Where the program finds its help file and its two texture folders: beside its executable.
+// Where the program finds its help file and its two texture folders: in the data folder of the
+// installed tree, else beside its executable (the build tree).
 
 #include <QString>
 
@@ -7,7 +8,7 @@ namespace tessella::platform {
 
 class ProgramFolder {
   public:
-    // The folder of the running executable.
+    // The program files' folder of the running executable.
     ProgramFolder();
     explicit ProgramFolder(const QString& folder);
 
@@ -22,6 +23,8 @@ class ProgramFolder {
     QString folder_;
 };
 
+// share/tessella/ of the prefix above executableFolder when it exists, else executableFolder.
+QString ProgramFilesFolder(const QString& executableFolder);
 // The one place that joins a folder and a name: exactly one '/' between them.
 QString JoinPath(const QString& folder, const QString& name);
 // A folder text ending with '/'; "C:\" and empty become the user's home folder.

@@ -19,6 +19,8 @@ PACKAGES=(
   graphicsmagick libtiff-dev
   # The format check and the tidy script.
   clang-format clang-tidy
+  # The Debian package and the checks of it, its manual pages and its desktop entries.
+  dpkg-dev fakeroot lintian appstream desktop-file-utils man-db
 )
 
 missing=()

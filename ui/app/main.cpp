@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     using namespace tessella;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessella"));
-    QApplication::setDesktopFileName(QStringLiteral("tessella"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Tessella"));
     // The standard dialogs (files, colours, printing) speak French like the rest.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QTranslator qtTexts;

@@ -1,0 +1,50 @@
+#!/bin/bash
+# The bash completion of tessella-cli, word by word, in a folder of sample files.
+# Usage: completion_test.sh COMPLETION_FILE
+set -u
+source "$1"
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+cd "$folder" && touch a.png b.DDS c.bmp d.tga e.txt f.pdf g.KTX2 && mkdir sub
+failures=0
+# Each row: the words typed (the last one being completed) | the sorted answer expected.
+while IFS='|' read -r typed expected; do
+  read -ra COMP_WORDS <<<"$typed"
+  [[ $typed == *' ' ]] && COMP_WORDS+=("")
+  COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+  COMPREPLY=()
+  _tessella_cli
+  got=$(printf '%s\n' "${COMPREPLY[@]}" | sort | tr '\n' ' ')
+  if [[ $got != "$expected " ]]; then
+    echo "FAIL: '$typed' gave '$got', expected '$expected '"
+    failures=$((failures + 1))
+  fi
+done <<'ROWS'
+tessella-cli ex|export extract
+tessella-cli --v|--version
+tessella-cli pack --t|--tight
+tessella-cli pack --ma|--max-width
+tessella-cli pack --max-width |256 512
+tessella-cli pack -o |a.png d.tga sub/
+tessella-cli pack --onto |a.png d.tga sub/
+tessella-cli pack |a.png c.bmp d.tga sub/
+tessella-cli export --m|--max-size --max-width --mip-levels
+tessella-cli export --b|--bc1 --bc3 --bc5
+tessella-cli export -o |a.png b.DDS g.KTX2 sub/
+tessella-cli export |a.png d.tga sub/
+tessella-cli convert --no|--no-mipmaps
+tessella-cli convert a.png |a.png b.DDS c.bmp d.tga g.KTX2 sub/
+tessella-cli convert |a.png c.bmp d.tga sub/
+tessella-cli op neg|negative
+tessella-cli op normal-map --|--directx --help --strength
+tessella-cli op negative --|--help
+tessella-cli op blur 3 |a.png c.bmp d.tga sub/
+tessella-cli extract d.tga |a.png c.bmp sub/
+tessella-cli extract --names d.tga |sub/
+tessella-cli print -o |f.pdf sub/
+tessella-cli print --l|--landscape
+tessella-cli contact-sheet -o |f.pdf sub/
+tessella-cli info --s|--seams
+ROWS
+[[ $failures -eq 0 ]] && echo "OK"
+exit $((failures > 0))
