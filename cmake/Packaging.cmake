@@ -13,9 +13,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tessella.example.org/")
+# The synopsis is the summary above; CPack puts it before these lines.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "texture page editor for 3-D game levels (French interface)
-Tessella assembles small textures into texture pages, 24-bit TGA or PNG images
+    "Tessella assembles small textures into texture pages, 24-bit TGA or PNG images
 that hold many elements in rows, with their atlas data beside them. It cuts
 pages back into numbered or named files, edits one element with a tiled
 preview and seamless tiling, exports atlases for game engines, and prints

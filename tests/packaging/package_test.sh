@@ -2,11 +2,12 @@
 # Builds the Debian package, unpacks it into a scratch root with dpkg -x, checks where each file
 # went, and runs tessella-cli from there: the launcher must find its helpers under the scratch
 # root's lib/tessella, since the installed programs know no path of the build.
-# Usage: package_test.sh BUILD_DIR VERSION
+# Usage: package_test.sh BUILD_DIR VERSION CPACK
 set -eu
 build=$1
 version=$2
-for tool in cpack dpkg-deb dpkg-shlibdeps; do
+cpack=$3
+for tool in "$cpack" dpkg-deb dpkg-shlibdeps; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "SKIP: $tool manquant (paquets cmake, dpkg-dev)"
     exit 77
@@ -17,7 +18,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
+"$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
   { cat "$scratch/cpack.log"; fail "cpack"; }
 deb=$scratch/out/tessella_${version}_amd64.deb
 [ -f "$deb" ] || fail "no $deb: $(ls "$scratch/out")"
@@ -53,4 +54,17 @@ env PATH=/usr/bin:/bin "$usr/bin/tessella-cli" op negative in.bmp out.bmp || fai
 offset=$(od -An -tu4 -j10 -N4 out.bmp | tr -d ' ')
 pixels=$(od -An -tu1 -j"$offset" -N6 out.bmp | tr -s ' ' | sed 's/^ //')
 [ "$pixels" = "245 235 225 55 155 255" ] || fail "negative gave: $pixels"
+# The decoder too comes from the scratch root (the programs would fall back on the build's).
+if command -v strace >/dev/null 2>&1 && command -v convert >/dev/null 2>&1; then
+  convert -size 4x2 xc:'#0080ff' in.pcx
+  strace -f -qq -e trace=execve -o trace.log "$usr/bin/tessella-cli" convert in.pcx out.bmp ||
+    fail "convert in.pcx"
+  grep -q "execve(\"$usr/lib/tessella/tessella-decode\"" trace.log ||
+    fail "tessella-decode not started from $usr/lib/tessella: $(grep -o 'execve("[^"]*"' trace.log)"
+  offset=$(od -An -tu4 -j10 -N4 out.bmp | tr -d ' ')
+  pixels=$(od -An -tu1 -j"$offset" -N3 out.bmp | tr -s ' ' | sed 's/^ //')
+  [ "$pixels" = "255 128 0" ] || fail "in.pcx read as: $pixels"
+else
+  echo "strace or ImageMagick missing: the decoder's path is not checked"
+fi
 echo "OK: $(basename "$deb"), $(dpkg-deb -f "$deb" Installed-Size) KiB installed"

@@ -1,6 +1,8 @@
 // Tessella: start-up.
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -37,7 +39,11 @@ int main(int argc, char** argv) {
     widgets::QtPrompts prompts;
     platform::EventLoopPacer pacer;
     texture::TexturePage page;
-    page.sourceFolder = platform::FolderWithSlash(QStringLiteral("C:\\"));
+    // A file given (as a file manager's "open with" does): the source panel starts in its folder.
+    const QStringList arguments = QApplication::arguments();
+    const QFileInfo given(arguments.size() > 1 ? arguments.at(1) : QString());
+    page.sourceFolder = platform::FolderWithSlash(given.exists() ? given.absoluteDir().path()
+                                                                 : QStringLiteral("C:\\"));
     app::AppContext context{prompts, pacer, platform::ProgramFolder(), page};
 
     app::Startup startup(context);
