@@ -28,6 +28,7 @@ tessella-cli pack --max-width |256 512
 tessella-cli pack -o |a.png d.tga sub/
 tessella-cli pack --onto |a.png d.tga sub/
 tessella-cli pack |a.png c.bmp d.tga sub/
+tessella-cli pack --tight |a.png d.tga sub/
 tessella-cli export --m|--max-size --max-width --mip-levels
 tessella-cli export --b|--bc1 --bc3 --bc5
 tessella-cli export -o |a.png b.DDS g.KTX2 sub/
