@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRect>
+#include <QTemporaryDir>
 #include <random>
 
 #include "texture/EngineAtlas.h"
@@ -162,56 +167,112 @@ TEST(RectPacker, OccupancyOfMixedSets) {
         }
 }
 
-// Each frame one flat colour on the page; the atlas halved levels times with a 2 x 2 box: at
-// every level, every texel the frame touches and the ring of texels around them covers only
-// that frame's colour (its own pixels or its ring), never another frame's or the magenta.
+// The atlas halved with a 2 x 2 box, channel by channel.
+QImage Halved(const QImage& image) {
+    QImage half(image.width() / 2, image.height() / 2, QImage::Format_RGB32);
+    for (int y = 0; y < half.height(); ++y)
+        for (int x = 0; x < half.width(); ++x) {
+            int r = 0, g = 0, b = 0;
+            for (const QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+                const QColor c = image.pixelColor(2 * x + d.x(), 2 * y + d.y());
+                r += c.red();
+                g += c.green();
+                b += c.blue();
+            }
+            half.setPixelColor(x, y, QColor(r / 4, g / 4, b / 4));
+        }
+    return half;
+}
+
+// Each frame one flat colour of its own on the page. The atlas is halved levels times: at
+// every level, every texel the frame touches, and the ring of texels around them, still has
+// exactly the frame's colour, so holds nothing of another frame or of the magenta.
 TEST(RectPacker, MipmapSafeAtlasesStayCleanWhenHalved) {
     std::mt19937 random(3);
     std::vector<AtlasFrame> frames;
-    QImage picture(400, 40, QImage::Format_BGR888);
-    picture.fill(Qt::black);
+    QImage picture(12 * 40, 40, QImage::Format_BGR888);
     for (int i = 0; i < 12; ++i) {
-        const int w = 1 + int(random() % 36), h = 1 + int(random() % 36);
-        frames.push_back({QRect(i * 33 % 360, 0, w, h), QStringLiteral("f%1").arg(i)});
+        const int w = 1 + int(random() % 39), h = 1 + int(random() % 39);
+        frames.push_back({QRect(i * 40, 0, w, h), QStringLiteral("f%1").arg(i, 2, 10, QChar('0'))});
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                picture.setPixelColor(i * 40 + x, y, QColor(20 * i, 255 - 20 * i, 7 * i));
     }
-    // Frames of the page overlap there; give each its own page instead, drawn per frame.
+    const PageBitmap page = PageBitmap::fromPicture(picture);
     for (const int levels : {1, 2, 4}) {
         SCOPED_TRACE(levels);
-        EngineAtlasSettings settings{
-            .padding = 1, .extrude = 1, .maxWidth = 512, .maxHeight = 512, .mipLevels = levels};
+        const EngineAtlasSettings settings{
+            .padding = 1, .extrude = 1, .maxWidth = 256, .maxHeight = 256, .mipLevels = levels};
         const EngineLayout layout = LayOutEngineAtlas(frames, settings);
+        EXPECT_GT(layout.sheets.size(), levels == 4 ? 1u : 0u);  // 12 cells of 80+ take two
         for (const EngineSheet& sheet : layout.sheets) {
-            ASSERT_EQ(sheet.size.width() % (1 << levels), 0);
-            ASSERT_EQ(sheet.size.height() % (1 << levels), 0);
-            // Who owns each pixel: the frame whose pixels or ring lie there, -1 for none.
-            std::vector<int> owner(size_t(sheet.size.width()) * sheet.size.height(), -1);
-            for (size_t c = 0; c < sheet.cells.size(); ++c) {
-                const QRect ringed = sheet.cells[c].frame.rect.marginsAdded(sheet.cells[c].ring);
-                EXPECT_EQ(sheet.cells[c].frame.rect.x() % (1 << levels), 0);
-                for (int y = ringed.top(); y <= ringed.bottom(); ++y)
-                    for (int x = ringed.left(); x <= ringed.right(); ++x) {
-                        int& o = owner[size_t(y) * sheet.size.width() + x];
-                        EXPECT_EQ(o, -1) << "rings overlap";
-                        o = int(c);
-                    }
-            }
+            QImage level = ComposeEngineSheet(page, sheet);
+            ASSERT_EQ(level.width() % (1 << levels), 0);
+            ASSERT_EQ(level.height() % (1 << levels), 0);
             for (int k = 1; k <= levels; ++k) {
+                level = Halved(level);
                 const int t = 1 << k;
-                for (size_t c = 0; c < sheet.cells.size(); ++c) {
-                    const QRect f = sheet.cells[c].frame.rect;
+                for (const EngineCell& cell : sheet.cells) {
+                    const QRect f = cell.frame.rect;
+                    EXPECT_EQ(f.x() % (1 << levels), 0);
+                    EXPECT_EQ(f.y() % (1 << levels), 0);
+                    const QColor own = picture.pixelColor(cell.source.topLeft());
                     for (int ty = f.top() / t - 1; ty <= f.bottom() / t + 1; ++ty)
-                        for (int tx = f.left() / t - 1; tx <= f.right() / t + 1; ++tx) {
-                            ASSERT_GE(tx, 0);
-                            ASSERT_GE(ty, 0);
-                            for (int y = ty * t; y < (ty + 1) * t; ++y)
-                                for (int x = tx * t; x < (tx + 1) * t; ++x)
-                                    ASSERT_EQ(owner[size_t(y) * sheet.size.width() + x], int(c))
-                                        << "level " << k << " texel " << tx << "," << ty;
-                        }
+                        for (int tx = f.left() / t - 1; tx <= f.right() / t + 1; ++tx)
+                            ASSERT_EQ(level.pixelColor(tx, ty), own)
+                                << cell.frame.name.toStdString() << " level " << k << " texel "
+                                << tx << "," << ty;
                 }
             }
         }
     }
+}
+
+// Frames that need more than one atlas: ATLAS.png, ATLAS-1.png, ..., each with its json, each
+// json naming the others; every frame in exactly one, with its pixels.
+TEST(RectPacker, MultipackIsReadBack) {
+    QTemporaryDir dir;
+    QImage picture(10 * 30, 30, QImage::Format_BGR888);
+    std::vector<AtlasFrame> frames;
+    for (int i = 0; i < 10; ++i) {
+        frames.push_back({QRect(30 * i, 0, 30, 30), QStringLiteral("e%1.png").arg(i)});
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 30; ++x) picture.setPixelColor(30 * i + x, y, QColor(i * 25, x, y));
+    }
+    const PageBitmap page = PageBitmap::fromPicture(picture);
+    // 34 x 34 cells, 2 + 34 k across in 80: two a row, two rows: four frames an atlas.
+    WriteEngineAtlas(page, frames, {.padding = 2, .extrude = 1, .maxWidth = 80, .maxHeight = 80},
+                     dir.filePath("atlas.png"), dir.filePath("mur.png"));
+    const QStringList jsons = {"atlas.json", "atlas-1.json", "atlas-2.json"};
+    EXPECT_FALSE(QFile::exists(dir.filePath("atlas-3.json")));
+    QStringList seen;
+    for (const QString& json : jsons) {
+        QFile file(dir.filePath(json));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << json.toStdString();
+        const QByteArray text = file.readAll();
+        const QJsonObject meta = QJsonDocument::fromJson(text)["meta"].toObject();
+        QStringList others = jsons;
+        others.removeOne(json);
+        QStringList related;
+        for (const QJsonValue v : meta["related_multi_packs"].toArray()) related << v.toString();
+        EXPECT_EQ(related, others);
+        const QString imageName = meta["image"].toString();
+        EXPECT_EQ(imageName, QString(json).replace(".json", ".png"));
+        const QImage atlas(dir.filePath(imageName));
+        EXPECT_LE(atlas.width(), 80);
+        EXPECT_LE(atlas.height(), 80);
+        const auto read = ParseAtlasJson(text, atlas.size());
+        ASSERT_TRUE(read);
+        for (const AtlasFrame& f : *read) {
+            seen << f.name;
+            const int i = f.name.mid(1, 1).toInt();
+            EXPECT_EQ(atlas.pixelColor(f.rect.topLeft() + QPoint(29, 3)), QColor(i * 25, 29, 3));
+        }
+    }
+    seen.sort();
+    QStringList all;
+    for (const AtlasFrame& f : frames) all << f.name;
+    EXPECT_EQ(seen, all);
 }
 
 }  // namespace
