@@ -52,10 +52,11 @@ void LitSurface::paint(uint8_t* first, std::ptrdiff_t bytesPerLine, int w, int h
                 const auto lx = static_cast<float>(light.x - (px + 0.5));
                 const float facing =
                     (t.x * lx + t.y * ly + t.z * lz) / std::sqrt(lx * lx + ly * ly + lz * lz);
-                const float shade = ambient + diffuse * std::max(facing, 0.0f);
-                out[px] = 0xff000000u | static_cast<uint32_t>(t.red * shade) << 16 |
-                          static_cast<uint32_t>(t.green * shade) << 8 |
-                          static_cast<uint32_t>(t.blue * shade);
+                // At most 1 but for rounding, so no channel passes 255.
+                const float shade = std::min(ambient + diffuse * std::max(facing, 0.0f), 1.0f);
+                out[px] = 0xff000000u | static_cast<uint32_t>(t.red * shade + 0.5f) << 16 |
+                          static_cast<uint32_t>(t.green * shade + 0.5f) << 8 |
+                          static_cast<uint32_t>(t.blue * shade + 0.5f);
             }
         }
     });

@@ -33,7 +33,7 @@ class LitSurface {
     // pixels per element pixel, into rows of 0xffRRGGBB pixels bytesPerLine apart. Painted
     // pixel (px, py) shows element pixel (floor((px + 0.5) / scale) mod W, the same in y),
     // its colour times ambient + (1 - ambient) max(0, n . l), n its normal and l the unit
-    // vector from (px + 0.5, py + 0.5, 0) to the light; channels truncated.
+    // vector from (px + 0.5, py + 0.5, 0) to the light; channels rounded.
     void paint(uint8_t* first, std::ptrdiff_t bytesPerLine, int w, int h, double scale,
                const PointLight& light) const;
 

@@ -1,8 +1,8 @@
 #include "editor/NormalMap.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <memory>
 #include <vector>
 
 #include "editor/RowBands.h"
@@ -56,32 +56,42 @@ void MakeNormalMap(const PixelGrid& in, PixelGrid& out, const NormalMapSettings&
         return;
     }
     const auto width = static_cast<std::size_t>(w);
-    const std::size_t pixels = width * static_cast<std::size_t>(h);
-    // All heights first, so that out may be in and the bands may read each other's rows.
-    const std::unique_ptr<float[]> heights(new float[pixels]);
-    const std::vector<int> cuts = BandCuts(h, pixels);
+    const std::vector<int> cuts = BandCuts(h, width * static_cast<std::size_t>(h));
     const int bands = static_cast<int>(cuts.size()) - 1;
-    RunBands(bands, [&](int b) {
-        for (int y = cuts[b]; y < cuts[b + 1]; ++y)
-            HeightsOfRow(in.row(y), heights.get() + y * width, w);
-    });
+    // The heights of the rows just above and just below each band (wrapping), taken before
+    // any band writes: out may be in, and a band overwrites its rows as it goes.
+    std::vector<float> edges(2 * static_cast<std::size_t>(bands) * width);
+    for (int b = 0; b < bands; ++b) {
+        HeightsOfRow(in.row((cuts[b] + h - 1) % h), edges.data() + 2 * b * width, w);
+        HeightsOfRow(in.row(cuts[b + 1] % h), edges.data() + (2 * b + 1) * width, w);
+    }
     out.reshape(w, h);
 
     // Image rows run down; the OpenGL normal's y runs up, so a rise down the rows leans it up.
     const float ySign = settings.directX ? -1.0f : 1.0f;
     const auto k = static_cast<float>(settings.strength / 8);
     RunBands(bands, [&](int b) {
-        std::vector<float> sums(2 * (width + 2));
-        float* column = sums.data();
+        const int first = cuts[b], last = cuts[b + 1];
+        // Heights of the rows above, at and below the current one; the sums with the
+        // neighbours that wrap at both ends; the stored channels.
+        std::vector<float> buffer(3 * width + 2 * (width + 2));
+        float* above = buffer.data();
+        float* centre = above + width;
+        float* below = centre + width;
+        float* column = below + width;
         float* rise = column + width + 2;
         std::vector<uint8_t> channels(3 * width);
         uint8_t* red = channels.data();
         uint8_t* green = red + width;
         uint8_t* blue = green + width;
-        for (int y = cuts[b]; y < cuts[b + 1]; ++y) {
-            const float* above = heights.get() + ((y + h - 1) % h) * width;
-            const float* centre = heights.get() + y * width;
-            const float* below = heights.get() + ((y + 1) % h) * width;
+        std::copy_n(edges.data() + 2 * b * width, width, above);
+        HeightsOfRow(in.row(first), centre, w);
+        for (int y = first; y < last; ++y) {
+            // The next row is read before this one is written: it may be the same array.
+            if (y + 1 < last)
+                HeightsOfRow(in.row(y + 1), below, w);
+            else
+                std::copy_n(edges.data() + (2 * b + 1) * width, width, below);
             for (int x = 0; x < w; ++x) {
                 column[x + 1] = above[x] + 2 * centre[x] + below[x];
                 rise[x + 1] = below[x] - above[x];
@@ -92,6 +102,10 @@ void MakeNormalMap(const PixelGrid& in, PixelGrid& out, const NormalMapSettings&
             rise[w + 1] = rise[1];
             NormalsOfRow(column, rise, k, ySign, red, green, blue, w);
             Interleave(red, green, blue, out.row(y), w);
+            float* oldAbove = above;
+            above = centre;
+            centre = below;
+            below = oldAbove;
         }
     });
 }
