@@ -27,7 +27,7 @@ class LitSurface {
 
     int width() const { return width_; }
     int height() const { return height_; }
-    bool empty() const { return texels_.empty(); }
+    bool empty() const { return colours_.empty(); }
 
     // Paints w x h pixels of the element repeated from its top-left corner, scale painted
     // pixels per element pixel, into rows of 0xffRRGGBB pixels bytesPerLine apart. Painted
@@ -38,15 +38,12 @@ class LitSurface {
                const PointLight& light) const;
 
   private:
-    // The unit normal in the picture's axes (y down, z towards the viewer) and the colour.
-    struct Texel {
-        float x, y, z;
-        uint8_t red, green, blue, spare;
-    };
-
     int width_ = 0;
     int height_ = 0;
-    std::vector<Texel> texels_;
+    // Per element pixel, apart so that a row of the painting runs on vectors: the unit normal
+    // in the picture's axes (y down, z towards the viewer), and the colour as 0xRRGGBB.
+    std::vector<float> normalX_, normalY_, normalZ_;
+    std::vector<uint32_t> colours_;
 };
 
 }  // namespace tessella::editor
