@@ -38,8 +38,10 @@ QImage Flat(int side, QColor colour) {
 TEST_F(EditorWindow, TheNormalMapReplacesTheElementInOneStepAndCancelChangesNothing) {
     open(BlackWhiteBlack());
     NormalMapDialog* dialog = editor->normalMapTools()->dialog();
-    EXPECT_EQ(dialog->strengthSpin->accessibleName(), "Force du relief");
-    EXPECT_FALSE(dialog->previewBox->accessibleName().isEmpty());
+    for (const QWidget* control : std::initializer_list<const QWidget*>{
+             dialog->strengthSpin, dialog->directXCheck, dialog->previewBox, dialog->okButton,
+             dialog->cancelButton})
+        EXPECT_FALSE(control->accessibleName().isEmpty());
     whenModal([dialog] {
         // S 20, DirectX: the top pixel leans down the picture, green 1, z 140.
         dialog->strengthSpin->setValue(20);
@@ -71,6 +73,7 @@ TEST_F(EditorWindow, TheLitPreviewFollowsEveryEditAndTheDialogsStrength) {
     EXPECT_EQ(preview->view->surface().width(), 10);
     EXPECT_EQ(preview->hintLabel->text(), "La lumière suit le pointeur. Force du relief : 2,0");
     EXPECT_FALSE(preview->view->accessibleName().isEmpty());
+    EXPECT_FALSE(preview->hintLabel->accessibleName().isEmpty());
 
     editor->normalMapTools()->dialog()->strengthSpin->setValue(5);
     EXPECT_EQ(preview->strength(), 5.0);

@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,6 +20,7 @@ NormalMapDialog::NormalMapDialog(platform::Prompts& prompts, QWidget* parent)
     setWindowTitle(kNormalMapTitle);
     strengthSpin = new QDoubleSpinBox(this);
     strengthSpin->setRange(kMinNormalStrength, kMaxNormalStrength);
+    strengthSpin->setLocale(QLocale(QLocale::French));  // "2,5", as the texts around it
     strengthSpin->setDecimals(1);
     strengthSpin->setSingleStep(0.1);
     strengthSpin->setValue(NormalMapSettings{}.strength);
