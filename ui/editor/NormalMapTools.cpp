@@ -3,14 +3,19 @@
 #include <QAction>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
+#include <optional>
 
 #include "editor/NormalMap.h"
 #include "pixels/WorkingPicture.h"
 #include "ui/editor/EditorOperations.h"
+#include "ui/editor/EditorView.h"
 #include "ui/editor/ElementEditor.h"
 #include "ui/editor/LitPreview.h"
 #include "ui/editor/NormalMapDialog.h"
 #include "ui/editor/NormalMapTexts.h"
+#include "ui/editor/TiledPreview.h"
+#include "ui/widgets/ImageBox.h"
 
 namespace tessella::editor {
 
@@ -43,6 +48,18 @@ void NormalMapTools::makeNormalMap() {
 void NormalMapTools::showLitPreview() {
     litPreview_->show();
     litPreview_->showPicture(editor_.picture());
+    // Where the tiled preview goes, clear of it when it is up, and of the editor's buttons,
+    // which end where the element's view begins.
+    if (QScreen* screen = editor_.screen()) {
+        std::optional<QRect> other;
+        if (editor_.tiledPreview()->isVisible()) other = editor_.tiledPreview()->frameGeometry();
+        const int controlsBottom =
+            editor_.viewArea().view->parentWidget()->mapToGlobal(QPoint()).y();
+        litPreview_->move(TiledPreview::Place(editor_.frameGeometry(),
+                                              litPreview_->frameGeometry().size(),
+                                              screen->availableGeometry(), other, controlsBottom) +
+                          (litPreview_->pos() - litPreview_->frameGeometry().topLeft()));
+    }
     litPreview_->raise();
 }
 
