@@ -1,7 +1,9 @@
 // tessella-cli op: one element operation on a picture file, through the working pixel array.
 
+#include <QLocale>
 #include <any>
 #include <cctype>
+#include <cmath>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "cli/PictureFiles.h"
 #include "editor/Filters.h"
 #include "editor/Geometry.h"
+#include "editor/NormalMap.h"
 #include "editor/Resize.h"
 #include "editor/Seamless.h"
 #include "pixels/Blur.h"
@@ -41,11 +44,24 @@ struct Argument {
     int max = 0;
 };
 
+// An option of one operation, given after its name: a switch, or one with a decimal value
+// between min and max ("2.5" or "2,5").
+struct OperationOption {
+    const char* name;       // with its dashes: "--strength"
+    const char* valueName;  // nullptr for a switch
+    double min = 0;
+    double max = 0;
+    double byDefault = 0;
+};
+
 // The arguments in the order given; colours and pictures in their own slots.
 struct Values {
     std::vector<int> numbers;
     std::optional<ColourValue> colour;
     std::any texture;  // the emboss texture, loaded by ImageLibrary()
+    // One per option of the operation, in its order: the value given, or the default; a
+    // switch is 1 when given.
+    std::vector<double> options;
 };
 
 struct Operation {
@@ -54,6 +70,7 @@ struct Operation {
     void (*run)(WorkingPicture&, const Values&);
     // A move that the output can be written with straight from the loaded rows, without run.
     std::optional<editor::Move> move = std::nullopt;
+    std::vector<OperationOption> options = {};
 };
 
 // An operation without arguments that calls fn with one fixed choice.
@@ -143,12 +160,24 @@ const std::vector<Operation>& Operations() {
         {"make-tileable",
          {{"BANDE", Kind::Integer, 1, static_cast<int>(platform::kMaxImageSide)}},
          [](WorkingPicture& w, const Values& v) { MakeTileable(w, v.numbers[0]); }},
+        {"normal-map",
+         {},
+         [](WorkingPicture& w, const Values& v) {
+             MakeNormalMap(w.image(), w.image(), {v.options[0], v.options[1] != 0});
+         },
+         std::nullopt,
+         {{"--strength", "S", kMinNormalStrength, kMaxNormalStrength, NormalMapSettings{}.strength},
+          {"--directx", nullptr}}},
     };
     return table;
 }
 
 QString UsageLine(const Operation& op) {
     QString line = QStringLiteral("tessella-cli op ") + QLatin1String(op.name);
+    for (const OperationOption& o : op.options)
+        line += QStringLiteral(" [%1%2]").arg(
+            QLatin1String(o.name),
+            o.valueName ? QStringLiteral(" ") + QLatin1String(o.valueName) : QString());
     for (const Argument& a : op.arguments) line += QLatin1Char(' ') + QLatin1String(a.name);
     return line + QStringLiteral(" ENTREE SORTIE.(bmp|tga|png)");
 }
@@ -206,6 +235,49 @@ QString Parse(const Argument& a, const QString& text, Values& values) {
     return {};
 }
 
+// A decimal number as the French or the English write it.
+std::optional<double> ParseDecimal(QString text) {
+    bool ok = false;
+    const double value = text.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    return ok && std::isfinite(value) ? std::optional(value) : std::nullopt;
+}
+
+// Takes the operation's options out of words (the words after its name; "--" ends them) into
+// values.options; answers the French complaint, empty when they are valid.
+QString TakeOptions(const Operation& op, QStringList& words, Values& values) {
+    for (const OperationOption& o : op.options) values.options.push_back(o.byDefault);
+    for (qsizetype i = 0; i < words.size();) {
+        if (words[i] == QLatin1String("--")) {
+            words.removeAt(i);
+            break;
+        }
+        std::size_t index = 0;
+        while (index < op.options.size() && words[i] != QLatin1String(op.options[index].name))
+            ++index;
+        if (index == op.options.size()) {
+            ++i;
+            continue;
+        }
+        const OperationOption& o = op.options[index];
+        words.removeAt(i);
+        if (!o.valueName) {
+            values.options[index] = 1;
+            continue;
+        }
+        const QString name = QLatin1String(o.name);
+        if (i == words.size()) return QStringLiteral("%1 : valeur attendue").arg(name);
+        const QString text = words.takeAt(i);
+        const std::optional<double> value = ParseDecimal(text);
+        if (!value) return QStringLiteral("%1 : nombre attendu, et non « %2 »").arg(name, text);
+        const QLocale french(QLocale::French);
+        if (*value < o.min || *value > o.max)
+            return QStringLiteral("%1 : valeur hors limites (%2), attendu de %3 à %4")
+                .arg(name, text, french.toString(o.min), french.toString(o.max));
+        values.options[index] = *value;
+    }
+    return {};
+}
+
 }  // namespace
 
 int OpCommand(const QStringList& words) {
@@ -216,12 +288,23 @@ int OpCommand(const QStringList& words) {
     const CommandSyntax syntax{
         .usage = UsageText(), .unknownOption = unknown, .optionsBeforeArgumentsOnly = true};
     if (const auto stop = ParseCommandLine(parser, words, syntax)) return *stop;
-    const QStringList args = parser.positionalArguments();
+    QStringList args = parser.positionalArguments();
     if (args.isEmpty()) return UsageError(UsageText());
     const Operation* op = nullptr;
     for (const Operation& candidate : Operations())
         if (args[0] == QLatin1String(candidate.name)) op = &candidate;
     if (!op) return UsageError(UsageText(), unknown.arg(args[0]));
+    Values values;
+    if (!op->options.empty()) {
+        QStringList words = args.mid(1);
+        const QString complaint = TakeOptions(*op, words, values);
+        if (!complaint.isEmpty()) {
+            PrintError(complaint);
+            PrintError(QStringLiteral("Usage : ") + UsageLine(*op));
+            return kExitUsage;
+        }
+        args = QStringList{args[0]} + words;
+    }
     const qsizetype count = static_cast<qsizetype>(op->arguments.size());
     if (args.size() != count + 3) {
         PrintError(QStringLiteral("Usage : ") + UsageLine(*op));
@@ -234,7 +317,6 @@ int OpCommand(const QStringList& words) {
             QStringLiteral("SORTIE : extension .bmp, .tga ou .png attendue (%1)").arg(output));
         return kExitUsage;
     }
-    Values values;
     for (qsizetype i = 0; i < count; ++i) {
         const QString complaint = Parse(op->arguments[i], args[i + 1], values);
         if (!complaint.isEmpty()) {

@@ -74,6 +74,7 @@ class OpCommand : public ::testing::Test {
 };
 
 const Rows kThreeByTwo{{A, B, C}, {D, E, F}};
+const QByteArray kBlackWhiteBlack = BmpOf({{Grey(0)}, {Grey(255)}, {Grey(0)}});
 
 // Each operation's name and arguments reach its rule (the rules themselves are tested on the
 // core); the arguments end with the input file, written first, and the output.
@@ -97,6 +98,18 @@ TEST_F(OpCommand, OperationsOnFiles) {
          BmpOf({{Bgr{250, 5, 5}}}),
          {{Bgr{255, 25, 15}}}},
         {{"swap-gb", "in.bmp", "out.bmp"}, BmpOf({{Bgr{1, 2, 3}}}), {{Bgr{2, 1, 3}}}},
+        // White between black rows: slopes +-(1 - 0) x 4 / 8 down the rows. S 2: (0, +-1, 1)
+        // / 1.4142 stores 218 or 37, z 218. S 20: (0, +-10, 1) / 10.05 stores 254 or 1, z 140.
+        // OpenGL leans the top pixel up the picture (218), DirectX down (37).
+        {{"normal-map", "in.bmp", "out.bmp"},
+         kBlackWhiteBlack,
+         {{Bgr{218, 218, 128}}, {Bgr{255, 128, 128}}, {Bgr{218, 37, 128}}}},
+        {{"normal-map", "--strength", "20", "--directx", "in.bmp", "out.bmp"},
+         kBlackWhiteBlack,
+         {{Bgr{140, 1, 128}}, {Bgr{255, 128, 128}}, {Bgr{140, 254, 128}}}},
+        {{"normal-map", "in.bmp", "out.bmp", "--directx"},
+         kBlackWhiteBlack,
+         {{Bgr{218, 37, 128}}, {Bgr{255, 128, 128}}, {Bgr{218, 218, 128}}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
@@ -153,6 +166,12 @@ TEST_F(OpCommand, BadArgumentsAndFailuresKeepTheOldOutput) {
         {{"mirror", "in.bmp", "out.gif"}, 2},
         {{"mirror", "broken.bmp", "out.bmp"}, 1},
         {{"resize", "1048576", "1048576", "in.bmp", "out.bmp"}, 1},  // past the pixel limit
+        {{"normal-map", "--strength", "0,09", "in.bmp", "out.bmp"}, 2},
+        {{"normal-map", "--strength", "20,01", "in.bmp", "out.bmp"}, 2},
+        {{"normal-map", "--strength", "-1", "in.bmp", "out.bmp"}, 2},
+        {{"normal-map", "--strength", "fort", "in.bmp", "out.bmp"}, 2},
+        {{"normal-map", "in.bmp", "out.bmp", "--strength"}, 2},
+        {{"normal-map", "--directx", "in.bmp"}, 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
@@ -161,6 +180,9 @@ TEST_F(OpCommand, BadArgumentsAndFailuresKeepTheOldOutput) {
         EXPECT_EQ(Read("out.bmp"), QByteArray("old"));
     }
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 3);  // nothing else written
+    // The strength's bounds themselves are taken.
+    for (const char* strength : {"0,1", "20"})
+        EXPECT_EQ(Op({"normal-map", "--strength", strength, "in.bmp", "out.bmp"}), 0) << strength;
 }
 
 // tessella-cli-quick runs op itself on the files it reads straight into rows and hands the rest

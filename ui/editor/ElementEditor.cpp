@@ -29,6 +29,7 @@
 #include "ui/editor/EditorTexts.h"
 #include "ui/editor/EditorView.h"
 #include "ui/editor/NewElementDialog.h"
+#include "ui/editor/NormalMapTools.h"
 #include "ui/editor/TiledPreview.h"
 #include "ui/editor/ZoneTool.h"
 #include "ui/widgets/ImageBox.h"
@@ -79,6 +80,7 @@ ElementEditor::ElementEditor(const Services& services, QWidget* parent)
     drawingTools_ = new drawing::DrawingTools(services.prompts, services.cursors, *this, this);
     tiledPreview_ = new TiledPreview(this);
     connectControls();
+    normalMapTools_ = new NormalMapTools(*this, services.prompts, *operations_, work_);
     resize(900, 640);
 }
 

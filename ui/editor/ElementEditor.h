@@ -43,6 +43,7 @@ class ChannelDialog;
 class EditorOperations;
 class EditorView;
 class NewElementDialog;
+class NormalMapTools;
 class ResizeDialog;
 class TiledPreview;
 class ZoneTool;
@@ -145,6 +146,8 @@ class ElementEditor final : public QDialog,
     NewElementDialog* newElementDialog() const { return newElementDialog_; }
     drawing::DrawingTools* drawingTools() const { return drawingTools_; }
     TiledPreview* tiledPreview() const { return tiledPreview_; }
+    // "Carte de normales…" and "Aperçu éclairé".
+    NormalMapTools* normalMapTools() const { return normalMapTools_; }
 
     // DrawingSurface.
     void setDrawingToolActive(bool active) override { drawingToolActive_ = active; }
@@ -225,6 +228,7 @@ class ElementEditor final : public QDialog,
     NewElementDialog* newElementDialog_;
     drawing::DrawingTools* drawingTools_ = nullptr;
     TiledPreview* tiledPreview_ = nullptr;
+    NormalMapTools* normalMapTools_ = nullptr;
     QImage display_;
     // The element as handed over, to tell whether it was changed.
     QImage original_;
