@@ -8,6 +8,7 @@
 
 #include "imagefile/PngWriter.h"
 #include "pixels/LargeImage.h"
+#include "pixels/PixelGrid.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
 #include "platform/SafeFile.h"
@@ -114,12 +115,11 @@ EngineLayout LayOutEngineAtlas(const std::vector<AtlasFrame>& frames,
     return layout;
 }
 
-void DrawRinged(const PageBitmap& page, const QRect& source, QImage& atlas, QPoint inner,
-                const QMargins& ring) {
-    const int w = source.width(), h = source.height();
+void DrawRinged(const std::function<const uint8_t*(int y)>& sourceRow, QSize size, QImage& atlas,
+                QPoint inner, const QMargins& ring) {
+    const int w = size.width(), h = size.height();
     for (int dy = -ring.top(); dy < h + ring.bottom(); ++dy) {
-        const int sy = std::clamp(dy, 0, h - 1);
-        const uint8_t* in = page.row(source.y() + sy) + 3 * static_cast<size_t>(source.x());
+        const uint8_t* in = sourceRow(std::clamp(dy, 0, h - 1));
         uint8_t* out = atlas.scanLine(inner.y() + dy) + 3 * static_cast<size_t>(inner.x());
         std::memcpy(out, in, 3 * static_cast<size_t>(w));
         for (int e = 1; e <= ring.left(); ++e) std::memcpy(out - 3 * e, in, 3);
@@ -128,13 +128,51 @@ void DrawRinged(const PageBitmap& page, const QRect& source, QImage& atlas, QPoi
     }
 }
 
-QImage ComposeEngineSheet(const PageBitmap& page, const EngineSheet& sheet) {
-    QImage atlas = pixels::NewImage(sheet.size.width(), sheet.size.height(), QImage::Format_BGR888);
+namespace {
+
+QImage SheetFilled(QSize size, const QColor& colour) {
+    QImage atlas = pixels::NewImage(size.width(), size.height(), QImage::Format_BGR888);
     if (atlas.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
-    atlas.fill(platform::kMagenta.toQColor());
-    for (const EngineCell& cell : sheet.cells)
-        DrawRinged(page, cell.source, atlas, cell.frame.rect.topLeft(), cell.ring);
+    atlas.fill(colour);
     return atlas;
+}
+
+}  // namespace
+
+QImage ComposeEngineSheet(const PageBitmap& page, const EngineSheet& sheet) {
+    QImage atlas = SheetFilled(sheet.size, platform::kMagenta.toQColor());
+    for (const EngineCell& cell : sheet.cells) {
+        const QRect& source = cell.source;
+        DrawRinged(
+            [&](int y) { return page.row(source.y() + y) + 3 * static_cast<size_t>(source.x()); },
+            source.size(), atlas, cell.frame.rect.topLeft(), cell.ring);
+    }
+    return atlas;
+}
+
+QImage ComposeNormalSheet(const PageBitmap& page, const EngineSheet& sheet,
+                          const editor::NormalMapSettings& settings) {
+    QImage atlas = SheetFilled(sheet.size, QColor(128, 128, 255));
+    pixels::PixelGrid element, normals;
+    for (const EngineCell& cell : sheet.cells) {
+        const QRect& source = cell.source;
+        element.reshape(source.width(), source.height());
+        for (int y = 0; y < source.height(); ++y)
+            std::memcpy(element.row(y),
+                        page.row(source.y() + y) + 3 * static_cast<size_t>(source.x()),
+                        3 * static_cast<size_t>(source.width()));
+        editor::MakeNormalMap(element, normals, settings);
+        DrawRinged([&](int y) { return reinterpret_cast<const uint8_t*>(normals.row(y)); },
+                   source.size(), atlas, cell.frame.rect.topLeft(), cell.ring);
+    }
+    return atlas;
+}
+
+QString NormalMapPathFor(const QString& atlasPath) {
+    const QString suffix = QFileInfo(atlasPath).suffix();
+    const QString stem = WithExtension(atlasPath, QString());
+    return suffix.isEmpty() ? stem + QStringLiteral("_n")
+                            : QStringLiteral("%1_n.%2").arg(stem, suffix);
 }
 
 QStringList EngineSheetPaths(const QString& atlasPath, int count) {
@@ -168,6 +206,14 @@ EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFra
             paths[s], [&](platform::ByteSink& sink) { imagefile::WritePng24(atlas, sink); });
         QJsonObject extra;
         if (settings.mipLevels > 0) extra.insert(QStringLiteral("mipLevels"), settings.mipLevels);
+        if (settings.normalMap) {
+            const QString normalPath = NormalMapPathFor(paths[s]);
+            const QImage normals = ComposeNormalSheet(page, sheet, settings.normal);
+            platform::WriteFileAtomically(normalPath, [&](platform::ByteSink& sink) {
+                imagefile::WritePng24(normals, sink);
+            });
+            extra.insert(QStringLiteral("normalMap"), QFileInfo(normalPath).fileName());
+        }
         if (paths.size() > 1) {
             QJsonArray others;
             for (qsizetype k = 0; k < paths.size(); ++k)

@@ -10,9 +10,11 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
+#include "editor/NormalMap.h"
 #include "texture/AtlasData.h"
 #include "texture/PageBitmap.h"
 
@@ -36,6 +38,10 @@ struct EngineAtlasSettings {
     // filter, no texel it touches, nor the texels around those, holds another element or the
     // background. Padding and ring then grow to multiples of 2^mipLevels.
     int32_t mipLevels = 0;
+    // A normal map beside each atlas, in its layout: each element's map made from its own
+    // pixels, wrapping within it, with the same ring.
+    bool normalMap = false;
+    editor::NormalMapSettings normal;
 };
 
 // One element in an atlas: frame.rect is its own pixels there, source where they are on the
@@ -64,24 +70,31 @@ struct EngineLayout {
 EngineLayout LayOutEngineAtlas(const std::vector<AtlasFrame>& frames,
                                const EngineAtlasSettings& settings);
 
-// Copies source of page into atlas with its top-left at inner, and fills ring around it with
-// the nearest border pixel (corners take the corner pixel). atlas is Format_BGR888; the ring
-// must lie inside atlas.
-void DrawRinged(const PageBitmap& page, const QRect& source, QImage& atlas, QPoint inner,
-                const QMargins& ring);
+// Copies a width x height picture, whose row y (blue-green-red) sourceRow answers, into atlas
+// with its top-left at inner, and fills ring around it with the nearest border pixel (corners
+// take the corner pixel). atlas is Format_BGR888; the ring must lie inside atlas.
+void DrawRinged(const std::function<const uint8_t*(int y)>& sourceRow, QSize size, QImage& atlas,
+                QPoint inner, const QMargins& ring);
 
 // The picture of one atlas, magenta wherever no element or ring lies.
 QImage ComposeEngineSheet(const PageBitmap& page, const EngineSheet& sheet);
+// Its normal map: each element's map made from its own pixels, wrapping within it, ringed as
+// the atlas is; flat (128, 128, 255) wherever no element or ring lies.
+QImage ComposeNormalSheet(const PageBitmap& page, const EngineSheet& sheet,
+                          const editor::NormalMapSettings& settings);
+
+// The normal map's file beside an atlas: "_n" before the extension (atlas.png -> atlas_n.png).
+QString NormalMapPathFor(const QString& atlasPath);
 
 // The files of count atlases: atlasPath, then its name with "-1", "-2", ... before the
 // extension.
 QStringList EngineSheetPaths(const QString& atlasPath, int count);
 
 // Writes the atlases of page's frames (.png, 24-bit) from atlasPath on, each with its atlas
-// data beside it, listing the others in meta.related_multi_packs, each through the atomic
-// writer. Throws, writing nothing, when there are no frames, a frame lies outside the page or
-// cannot fit, or a file would be pagePath's page or atlas data; throws when a file cannot be
-// written. Answers the layout written.
+// data beside it, listing the others in meta.related_multi_packs and its normal map in
+// meta.normalMap, each through the atomic writer. Throws, writing nothing, when there are no
+// frames, a frame lies outside the page or cannot fit, or a file would be pagePath's page or atlas
+// data; throws when a file cannot be written. Answers the layout written.
 EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFrame>& frames,
                               const EngineAtlasSettings& settings, const QString& atlasPath,
                               const QString& pagePath);
