@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "imagefile/BlockEncoder.h"
+#include "pixels/MipChain.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
-#include "pixels/MipChain.h"
 
 namespace tessella::imagefile {
 
@@ -86,7 +86,7 @@ QByteArray LevelBytes(const pixels::PixelGrid& level, GpuBlockFormat format, boo
 }
 
 quint32 DdsFourCc(GpuBlockFormat format) {
-    const char* code = format == GpuBlockFormat::Bc1 ? "DXT1"
+    const char* code = format == GpuBlockFormat::Bc1   ? "DXT1"
                        : format == GpuBlockFormat::Bc3 ? "DXT5"
                                                        : "ATI2";
     return qFromLittleEndian<quint32>(code);
@@ -112,15 +112,23 @@ KtxFormat KtxFormatOf(GpuBlockFormat format) {
         case GpuBlockFormat::Bc1:
             return {kVkBc1RgbSrgb, kModelBc1a, kTransferSrgb, 4, 8, {{0, 64, 0, 0xFFFFFFFF}}};
         case GpuBlockFormat::Bc3:
-            return {kVkBc3Srgb, kModelBc3, kTransferSrgb, 4, 16,
+            return {kVkBc3Srgb,
+                    kModelBc3,
+                    kTransferSrgb,
+                    4,
+                    16,
                     {{0, 64, 15 | kChannelLinear, 0xFFFFFFFF}, {64, 64, 0, 0xFFFFFFFF}}};
         case GpuBlockFormat::Bc5:
-            return {kVkBc5Unorm, kModelBc5, kTransferLinear, 4, 16,
-                    {{0, 64, 0, 0xFFFFFFFF}, {64, 64, 1, 0xFFFFFFFF}}};
+            return {kVkBc5Unorm, kModelBc5, kTransferLinear,
+                    4,           16,        {{0, 64, 0, 0xFFFFFFFF}, {64, 64, 1, 0xFFFFFFFF}}};
         case GpuBlockFormat::Rgb:
             break;
     }
-    return {kVkR8G8B8A8Srgb, kModelRgbsda, kTransferSrgb, 1, 4,
+    return {kVkR8G8B8A8Srgb,
+            kModelRgbsda,
+            kTransferSrgb,
+            1,
+            4,
             {{0, 8, 0, 255}, {8, 8, 1, 255}, {16, 8, 2, 255}, {24, 8, 15 | kChannelLinear, 255}}};
 }
 

@@ -29,8 +29,7 @@ bool IsGpuTexturePath(const QString& path);
 // Writes picture to path (.dds or .ktx2, told by the extension) through a temporary file.
 // Throws TessellaError for an empty picture, another extension, or when the disk or memory
 // fails. The rows are read once, each row while it is valid.
-void WriteGpuTexture(const BgrRows& picture, const QString& path,
-                     const GpuTextureOptions& options);
+void WriteGpuTexture(const BgrRows& picture, const QString& path, const GpuTextureOptions& options);
 
 // The files' bytes, for tests and callers that keep them in memory.
 QByteArray DdsFileBytes(const BgrRows& picture, const GpuTextureOptions& options);

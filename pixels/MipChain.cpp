@@ -103,8 +103,8 @@ Plane Halve(const Plane& plane, int width, int height, int toWidth, int toHeight
 
 void Normalise(Plane& plane) {
     for (std::size_t i = 0; i + 2 < plane.size(); i += 3) {
-        const float length =
-            std::sqrt(plane[i] * plane[i] + plane[i + 1] * plane[i + 1] + plane[i + 2] * plane[i + 2]);
+        const float length = std::sqrt(plane[i] * plane[i] + plane[i + 1] * plane[i + 1] +
+                                       plane[i + 2] * plane[i + 2]);
         if (length > 1e-6f) {
             plane[i] /= length, plane[i + 1] /= length, plane[i + 2] /= length;
         } else {
