@@ -160,4 +160,16 @@ std::vector<PixelGrid> BuildMipChain(const PixelGrid& top, const MipChainOptions
     return levels;
 }
 
+PixelGrid LevelAtTopSize(const PixelGrid& levelGrid, int level, int width, int height) {
+    PixelGrid out(width, height);
+    if (levelGrid.empty()) return out;
+    const int shift = std::min(level, 30);
+    for (int y = 0; y < height; ++y) {
+        const Bgr* in = levelGrid.row((y >> shift) % levelGrid.height());
+        Bgr* row = out.row(y);
+        for (int x = 0; x < width; ++x) row[x] = in[(x >> shift) % levelGrid.width()];
+    }
+    return out;
+}
+
 }  // namespace tessella::pixels

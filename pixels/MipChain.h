@@ -26,4 +26,10 @@ int MipLevelCount(int width, int height);
 // one above, not from its rounded bytes.
 std::vector<PixelGrid> BuildMipChain(const PixelGrid& top, const MipChainOptions& options = {});
 
+// Level number `level` (the grid levelGrid) spread over the top level's width x height, as
+// it covers the element: each pixel repeated 2^level times each way, without smoothing. The
+// element is taken as tiled, so where the level falls short of the size (odd sides) it starts
+// again from its other edge.
+PixelGrid LevelAtTopSize(const PixelGrid& levelGrid, int level, int width, int height);
+
 }  // namespace tessella::pixels

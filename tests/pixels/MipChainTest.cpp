@@ -86,3 +86,14 @@ TEST(MipChainTest, NormalMapsAverageAsUnitVectors) {
     ASSERT_EQ(levels.size(), 2u);
     EXPECT_EQ(levels[1].at(0, 0), (Bgr{255, 128, 128}));
 }
+
+// Level 1 of a 5 x 3 element is 2 x 1: spread over 5 x 3 its columns read 0 0 1 1, then the
+// fifth starts the next tile again with column 0. Level 0 comes back as it is.
+TEST(MipChainTest, LevelsSpreadOverTheElementWrap) {
+    const PixelGrid level1 = Filled(2, 1, [](int x, int) { return Grey(uint8_t(10 + x)); });
+    const PixelGrid spread = LevelAtTopSize(level1, 1, 5, 3);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x) EXPECT_EQ(spread.at(x, y), Grey(x == 2 || x == 3 ? 11 : 10));
+    const PixelGrid top = Filled(3, 2, [](int x, int y) { return Grey(uint8_t(3 * y + x)); });
+    EXPECT_TRUE(LevelAtTopSize(top, 0, 3, 2).samePicture(top));
+}

@@ -45,6 +45,7 @@ class EditorView;
 class NewElementDialog;
 class ResizeDialog;
 class TiledPreview;
+class MipmapPreview;
 class ZoneTool;
 
 class ElementEditor final : public QDialog,
@@ -133,6 +134,7 @@ class ElementEditor final : public QDialog,
     QAction* propertiesAction;
     QAction* drawingToolsAction;
     QAction* tiledPreviewAction;
+    QAction* mipmapPreviewAction;
     QAction* helpAction;
 
     EditorView& viewArea() const { return *view_; }
@@ -145,6 +147,7 @@ class ElementEditor final : public QDialog,
     NewElementDialog* newElementDialog() const { return newElementDialog_; }
     drawing::DrawingTools* drawingTools() const { return drawingTools_; }
     TiledPreview* tiledPreview() const { return tiledPreview_; }
+    MipmapPreview* mipmapPreview() const { return mipmapPreview_; }
 
     // DrawingSurface.
     void setDrawingToolActive(bool active) override { drawingToolActive_ = active; }
@@ -185,6 +188,8 @@ class ElementEditor final : public QDialog,
     void finishShowing();
     // "Aperçu en mosaïque": the preview beside the editor, clear of the palette.
     void showTiledPreview();
+    // "Aperçu des mipmaps": the element's first mip levels side by side.
+    void showMipmapPreview();
 
   protected:
     bool event(QEvent* event) override;
@@ -225,6 +230,7 @@ class ElementEditor final : public QDialog,
     NewElementDialog* newElementDialog_;
     drawing::DrawingTools* drawingTools_ = nullptr;
     TiledPreview* tiledPreview_ = nullptr;
+    MipmapPreview* mipmapPreview_ = nullptr;
     QImage display_;
     // The element as handed over, to tell whether it was changed.
     QImage original_;
