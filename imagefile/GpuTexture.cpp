@@ -254,6 +254,8 @@ QByteArray Ktx2FileBytes(const BgrRows& picture, const GpuTextureOptions& option
 void WriteGpuTexture(const BgrRows& picture, const QString& path,
                      const GpuTextureOptions& options) {
     const QString suffix = QFileInfo(path).suffix().toLower();
+    if (picture.width <= 0 || picture.height <= 0)
+        throw platform::TessellaError(QStringLiteral("Image vide : %1").arg(path));
     if (!IsGpuTexturePath(path))
         throw platform::TessellaError(
             QStringLiteral("Extension non reconnue pour une texture : %1").arg(path));
