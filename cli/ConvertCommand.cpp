@@ -1,19 +1,81 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/PictureFiles.h"
+#include "imagefile/GpuTexture.h"
 #include "imagefile/ImageLoader.h"
 
 namespace tessella::cli {
 
+namespace {
+
+const QString kConvertUsage = QStringLiteral(
+    "Usage : tessella-cli convert ENTREE SORTIE.(tga|bmp|png|dds|ktx2) [--bc1 | --bc3 | --bc5 | "
+    "--rgb] [--no-mipmaps]");
+
+// The texture options, taken out of words wherever they stand before "--" (the other words are
+// files, whose names may start with a dash). Answers the fault in the options, or an empty text.
+QString TakeTextureOptions(QStringList& words, imagefile::GpuTextureOptions& options, bool& given) {
+    using imagefile::GpuBlockFormat;
+    const std::pair<const char*, GpuBlockFormat> formats[] = {{"--bc1", GpuBlockFormat::Bc1},
+                                                              {"--bc3", GpuBlockFormat::Bc3},
+                                                              {"--bc5", GpuBlockFormat::Bc5},
+                                                              {"--rgb", GpuBlockFormat::Rgb}};
+    QStringList files;
+    bool formatGiven = false;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString& word = words[i];
+        if (word == QLatin1String("--")) {
+            files += words.mid(i);
+            break;
+        }
+        bool taken = false;
+        if (word == QLatin1String("--no-mipmaps")) {
+            options.mipmaps = false;
+            taken = true;
+        }
+        for (const auto& [name, format] : formats) {
+            if (word != QLatin1String(name)) continue;
+            if (formatGiven) return QStringLiteral("Un seul format de blocs : %1").arg(word);
+            options.format = format;
+            options.normalMap = format == GpuBlockFormat::Bc5;
+            formatGiven = taken = true;
+        }
+        given = given || taken;
+        if (!taken) files << word;
+    }
+    words = files;
+    return {};
+}
+
+}  // namespace
+
 int ConvertCommand(const QStringList& words) {
-    const QString usage =
-        QStringLiteral("Usage : tessella-cli convert ENTREE SORTIE.(tga|bmp|png)");
+    QStringList files = words;
+    imagefile::GpuTextureOptions textureOptions;
+    bool textureOptionsGiven = false;
+    const QString fault = TakeTextureOptions(files, textureOptions, textureOptionsGiven);
+    if (!fault.isEmpty()) return UsageError(kConvertUsage, fault);
     QCommandLineParser parser;
-    if (const auto stop = ParseCommandLine(parser, words, FilesOnly(usage))) return *stop;
+    if (const auto stop = ParseCommandLine(parser, files, FilesOnly(kConvertUsage))) return *stop;
     const QStringList args = parser.positionalArguments();
-    if (args.size() != 2 || !IsPictureOutput(args[1])) return UsageError(usage);
-    // 24-bit TGA and BMP files go through the rows of one working array.
+    if (args.size() != 2) return UsageError(kConvertUsage);
+    const bool texture = imagefile::IsGpuTexturePath(args[1]);
+    if (!texture && !IsPictureOutput(args[1])) return UsageError(kConvertUsage);
+    if (!texture && textureOptionsGiven)
+        return UsageError(
+            kConvertUsage,
+            QStringLiteral("Ces options ne valent que pour une sortie .dds ou .ktx2"));
     pixels::WorkingPicture work;
+    if (texture) {
+        LoadWorkingPicture(args[0], work);
+        const pixels::PixelGrid& picture = work.image();
+        imagefile::WriteGpuTexture(
+            {picture.width(), picture.height(), 0, 0,
+             [&picture](int y) { return reinterpret_cast<const uchar*>(picture.row(y)); }},
+            args[1], textureOptions);
+        return kExitOk;
+    }
+    // 24-bit TGA and BMP files go through the rows of one working array.
     int dotsPerMeterX = 0, dotsPerMeterY = 0;
     if (imagefile::LoadIntoGrid(args[0], work.image(), dotsPerMeterX, dotsPerMeterY)) {
         work.setDotsPerMeter(dotsPerMeterX, dotsPerMeterY);

@@ -23,7 +23,9 @@ struct Command {
 
 const Command kCommands[] = {
     {"info", "info FICHIER", tessella::cli::InfoCommand},
-    {"convert", "convert ENTREE SORTIE.(tga|bmp|png)", tessella::cli::ConvertCommand},
+    {"convert",
+     "convert ENTREE SORTIE.(tga|bmp|png|dds|ktx2) [--bc1 | --bc3 | --bc5 | --rgb] [--no-mipmaps]",
+     tessella::cli::ConvertCommand},
     {"pack",
      "pack [--import LxH | --free] [--max-width 256|512] [--onto PAGE [--fill-right]]\n"
      "       [--yes-to-all | --no-to-all] -o SORTIE.(tga|png) FICHIER...\n"

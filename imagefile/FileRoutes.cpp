@@ -44,7 +44,7 @@ qint64 MaxFileBytes(Decoder decoder) {
 
 namespace {
 
-// Which decoder reads each of the 35 extensions: the program's 31 in its order, then today's
+// Which decoder reads each of the 36 extensions: the program's 31 in its order, then today's
 // formats.
 constexpr Route kRoutes[] = {
     {".TIF", Decoder::Magick, "TIFF"}, {".TIFF", Decoder::Magick, "TIFF"},
@@ -64,7 +64,7 @@ constexpr Route kRoutes[] = {
     {".RLE", Decoder::Bmp, nullptr},   {".EMF", Decoder::Emf, nullptr},
     {".WMF", Decoder::Magick, "WMF"},  {".PNG", Decoder::Png, nullptr},
     {".JPEG", Decoder::Jpeg, nullptr}, {".JPE", Decoder::Jpeg, nullptr},
-    {".WEBP", Decoder::Webp, nullptr},
+    {".WEBP", Decoder::Webp, nullptr}, {".DDS", Decoder::Magick, "DDS"},
 };
 
 QString ExtensionOf(const QString& path) {

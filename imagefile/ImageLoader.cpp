@@ -230,6 +230,7 @@ bool ReadHeaderOf(const Route& route, int fd, int64_t size, PictureHeader& heade
         case Decoder::Magick:
             if (route.coder == QByteArrayLiteral("GIF")) return ReadGifHeader(start, header);
             if (route.coder == QByteArrayLiteral("PCX")) return ReadPcxHeader(start, header);
+            if (route.coder == QByteArrayLiteral("DDS")) return ReadDdsHeader(start, size, header);
             if (route.coder == QByteArrayLiteral("TIFF"))
                 return ReadTiffHeader(
                     [fd](int64_t offset, int64_t count) { return ReadBytesAt(fd, offset, count); },

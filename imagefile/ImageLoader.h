@@ -12,11 +12,11 @@
 
 namespace tessella::imagefile {
 
-// The 35 accepted extensions, upper case with their dot: the program's 31 in its order, then
-// .PNG, .JPEG, .JPE and .WEBP.
+// The 36 accepted extensions, upper case with their dot: the program's 31 in its order, then
+// .PNG, .JPEG, .JPE, .WEBP and .DDS.
 const QStringList& KnownImageExtensions();
 
-// True when the part of path from its last dot is one of the 35 (any case).
+// True when the part of path from its last dot is one of the 36 (any case).
 bool IsKnownImageExtension(const QString& path);
 
 // False, with image untouched, when the extension is not accepted. Otherwise decodes the

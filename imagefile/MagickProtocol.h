@@ -27,7 +27,7 @@ inline constexpr int kTimeLimitSeconds = 5;
 
 // The only coders the decoder runs: those the loader forces for its extensions.
 inline constexpr std::string_view kAllowedCoders[] = {"TIFF", "GIF", "SGI", "PCD", "PPM", "PBM",
-                                                      "PGM",  "CUT", "PSD", "PCX", "WMF"};
+                                                      "PGM",  "CUT", "PSD", "PCX", "WMF", "DDS"};
 
 // The prefix of the decoder's private folders, followed by the program's pid and a dash.
 inline constexpr std::string_view kPrivateFolderPrefix = "tessella-magick-";

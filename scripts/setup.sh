@@ -8,6 +8,8 @@ PACKAGES=(
   libjpeg62-turbo-dev
   # PNG writing: one-call deflate.
   libdeflate-dev
+  # GPU textures: BC1, BC3 and BC5 blocks; nvcompress is the benchmark's peer.
+  libsquish-dev libnvtt-bin
   libmagick++-6.q16-dev libmagickcore-6.q16-6-extra
   libgtest-dev googletest libbenchmark-dev
   qt6-translations-l10n qt6-image-formats-plugins

@@ -26,14 +26,20 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <squish.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
 #include <QByteArray>
 #include <QDir>
+#include <QFileInfo>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -352,6 +358,122 @@ void BM_Extract_Magick(benchmark::State& state, bool graphics, bool synced) {
     Measure(state, graphics ? Graphics(args) : Theirs(args), made);
 }
 
+// --- GPU textures --------------------------------------------------------------------------
+// BC1 files with every level: ours (convert IN OUT.dds) against NVIDIA Texture Tools'
+// nvcompress -bc1, its output synced as ours is, on the catalogue's textures (made by the
+// build's texture program) and on a 2048 x 2048 low-contrast surface like a close photograph
+// of a wall (ImageMagick's plasma, blurred, desaturated, with grain; the same on every run).
+// Both read the same PNG. psnr_top: the top level read back by ImageMagick against the source;
+// worst_level_psnr: the lowest of the levels of 4 x 4 or more against ImageMagick's linear-light
+// box reduction of the source (read by libsquish: ImageMagick 6 reads the top level only).
+// Targets: our psnr_top at least nvcompress's less 0.1 dB, our time at most nvcompress's, and
+// our worst_level_psnr at least 30 dB.
+
+struct Textures {
+    QTemporaryDir dir;
+    QStringList names, pngs;
+    Textures() {
+        rusage usage{};
+        Run({QStringLiteral(TESSELLA_MAKE_TEXTURES), dir.path()}, usage);
+        for (const char* folder : {"Clips_Textures", "TextureFond"})
+            for (const QFileInfo& bmp :
+                 QDir(dir.filePath(QLatin1String(folder)))
+                     .entryInfoList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name)) {
+                names << bmp.completeBaseName();
+                pngs << dir.filePath(bmp.completeBaseName() + QStringLiteral(".png"));
+                Run({Magick(), bmp.filePath(), QStringLiteral("PNG24:") + pngs.back()}, usage);
+            }
+        names << QStringLiteral("surface2048");
+        pngs << dir.filePath(QStringLiteral("surface2048.png"));
+        Run({Magick(), QStringLiteral("-size"), QStringLiteral("2048x2048"),
+             QStringLiteral("-seed"), QStringLiteral("3"), QStringLiteral("plasma:fractal"),
+             QStringLiteral("-blur"), QStringLiteral("0x2"), QStringLiteral("-modulate"),
+             QStringLiteral("100,40"), QStringLiteral("+level"), QStringLiteral("25%,70%"),
+             QStringLiteral("-attenuate"), QStringLiteral("0.3"), QStringLiteral("+noise"),
+             QStringLiteral("Gaussian"), QStringLiteral("PNG24:") + pngs.back()},
+            usage);
+    }
+};
+
+const Textures& TextureSamples() {
+    static const Textures textures;
+    return textures;
+}
+
+QByteArray Output(const QStringList& command, bool standardError = false) {
+    QProcess process;
+    process.start(command[0], command.mid(1));
+    process.waitForFinished(600000);
+    return standardError ? process.readAllStandardError() : process.readAllStandardOutput();
+}
+
+double Psnr(const QByteArray& a, const QByteArray& b) {
+    if (a.size() != b.size() || a.isEmpty()) return 0;
+    double sum = 0;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const double d = uchar(a[i]) - uchar(b[i]);
+        sum += d * d;
+    }
+    return sum == 0 ? 99 : 10 * std::log10(255.0 * 255.0 * double(a.size()) / sum);
+}
+
+// The lowest PSNR of the BC1 DDS's levels of 4 x 4 or more against the reference chain.
+double WorstLevelPsnr(const QString& dds, const QString& source) {
+    QFile file(dds);
+    if (!file.open(QIODevice::ReadOnly)) return 0;
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() < 128) return 0;
+    auto u32 = [&bytes](int at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
+    const int width = int(u32(16)), height = int(u32(12)), levels = int(std::max(1u, u32(28)));
+    double worst = 99;
+    qsizetype at = 128;
+    for (int n = 0; n < levels; ++n) {
+        const int w = std::max(1, width >> n), h = std::max(1, height >> n);
+        const qsizetype size = qsizetype((w + 3) / 4) * ((h + 3) / 4) * 8;
+        if (w < 4 || h < 4 || at + size > bytes.size()) break;
+        QByteArray rgba(qsizetype(w) * h * 4, '\0');
+        squish::DecompressImage(reinterpret_cast<squish::u8*>(rgba.data()), w, h,
+                                bytes.constData() + at, squish::kDxt1);
+        QByteArray rgb;
+        for (qsizetype i = 0; i < rgba.size(); i += 4) rgb.append(rgba.constData() + i, 3);
+        const QByteArray reference =
+            Output({Magick(), source, QStringLiteral("-colorspace"), QStringLiteral("RGB"),
+                    QStringLiteral("-scale"), QStringLiteral("%1x%2!").arg(w).arg(h),
+                    QStringLiteral("-colorspace"), QStringLiteral("sRGB"), QStringLiteral("-depth"),
+                    QStringLiteral("8"), QStringLiteral("rgb:-")});
+        worst = std::min(worst, Psnr(rgb, reference));
+        at += size;
+    }
+    return worst;
+}
+
+void BM_Bc1(benchmark::State& state, int sample, bool ours) {
+    const Textures& t = TextureSamples();
+    const QString nvcompress = Program({"nvcompress"});
+    if (!ours && nvcompress.isEmpty()) {
+        state.SkipWithError("nvcompress is not installed (libnvtt-bin)");
+        return;
+    }
+    const QString source = t.pngs[sample];
+    const QString out = t.dir.filePath(t.names[sample] + (ours ? "-ours.dds" : "-nvcompress.dds"));
+    if (ours)
+        Measure(state, Ours({QStringLiteral("convert"), source, out}));
+    else
+        // Through a shell that silences its progress lines.
+        Measure(
+            state,
+            {QStringLiteral("/bin/sh"), QStringLiteral("-c"),
+             QStringLiteral("exec \"$0\" -bc1 \"$1\" \"$2\" >/dev/null"), nvcompress, source, out},
+            {out});
+    const QString compare = Program({"compare-im6.q16", "compare"});
+    state.counters["psnr_top"] =
+        QString::fromLatin1(Output({compare, QStringLiteral("-metric"), QStringLiteral("PSNR"),
+                                    source, out, QStringLiteral("null:")},
+                                   true))
+            .toDouble();
+    state.counters["worst_level_psnr"] = WorstLevelPsnr(out, source);
+}
+
 int Register() {
     for (const Work& w : kWorks) {
         benchmark::RegisterBenchmark((std::string("BM_Ours/") + w.name).c_str(), BM_Ours, w)
@@ -399,6 +521,14 @@ int Register() {
                 ->Unit(benchmark::kMillisecond)
                 ->UseRealTime();
         }
+    for (int i = 0; i < int(TextureSamples().names.size()); ++i)
+        for (const bool ours : {true, false})
+            benchmark::RegisterBenchmark(((ours ? "BM_Bc1_Ours/" : "BM_Bc1_Nvcompress_synced/") +
+                                          TextureSamples().names[i].toStdString())
+                                             .c_str(),
+                                         BM_Bc1, i, ours)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime();
     return 0;
 }
 const int registered = Register();

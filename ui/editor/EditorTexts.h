@@ -118,6 +118,12 @@ inline const QString kTileOutlineCaption = QStringLiteral("Contour d'une tuile")
 inline const QString kSeamFigureText = QStringLiteral("Raccord : %1");
 inline const QString kSeamFigureName = QStringLiteral("Raccord");
 inline const QString kTiledViewName = QStringLiteral("Élément répété 3 x 3");
+// The mipmap preview.
+inline const QString kMipmapPreviewCaption = QStringLiteral("Aperçu des mipmaps");
+inline const QString kMipmapPreviewTitle = QStringLiteral("Aperçu des mipmaps");
+inline const QString kMipmapLevelName = QStringLiteral("Niveau %1");
+inline const QString kMipmapLevelCaptionName = QStringLiteral("Taille du niveau %1");
+inline const QString kMipmapLevelCaption = QStringLiteral("Niveau %1 : %2 x %3");
 inline const QString kBlendBandTitle = QStringLiteral("Rendre raccordable");
 inline const QString kBlendBandCaption = QStringLiteral("Largeur de la bande de fondu (pixels) :");
 inline const QString kBlendBandName = QStringLiteral("Largeur de la bande de fondu");

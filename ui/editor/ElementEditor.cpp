@@ -28,6 +28,7 @@
 #include "ui/editor/EditorOperations.h"
 #include "ui/editor/EditorTexts.h"
 #include "ui/editor/EditorView.h"
+#include "ui/editor/MipmapPreview.h"
 #include "ui/editor/NewElementDialog.h"
 #include "ui/editor/NormalMapTools.h"
 #include "ui/editor/TiledPreview.h"
@@ -79,6 +80,7 @@ ElementEditor::ElementEditor(const Services& services, QWidget* parent)
     // The palette beside the editor is its child, so that the modal editor lets it work.
     drawingTools_ = new drawing::DrawingTools(services.prompts, services.cursors, *this, this);
     tiledPreview_ = new TiledPreview(this);
+    mipmapPreview_ = new MipmapPreview(this);
     connectControls();
     normalMapTools_ = new NormalMapTools(*this, services.prompts, *operations_, work_);
     resize(900, 640);
@@ -197,6 +199,7 @@ void ElementEditor::buildMenu() {
     // Brings the palette back after its close box closed it.
     drawingToolsAction = bar->addAction(kDrawingToolsCaption);
     tiledPreviewAction = bar->addAction(kTiledPreviewCaption);
+    mipmapPreviewAction = bar->addAction(kMipmapPreviewCaption);
     helpAction = bar->addAction(kHelpCaption);
     // The shortcuts work while the view has the focus, not only with the menu open.
     addActions({undoAction, redoAction, copyAction, copySelectionAction, pasteAsNewAction,
@@ -240,6 +243,9 @@ void ElementEditor::connectControls() {
     connect(tiledPreviewButton, &QPushButton::clicked, this, &ElementEditor::showTiledPreview);
     connect(this, &ElementEditor::pictureShown, tiledPreview_, &TiledPreview::showPicture);
     connect(this, &QDialog::finished, tiledPreview_, &QWidget::close);
+    connect(mipmapPreviewAction, &QAction::triggered, this, &ElementEditor::showMipmapPreview);
+    connect(this, &ElementEditor::pictureShown, mipmapPreview_, &MipmapPreview::showPicture);
+    connect(this, &QDialog::finished, mipmapPreview_, &QWidget::close);
     connect(reloadButton, &QPushButton::clicked, this, &ElementEditor::reload);
 
     connect(view_->view, &widgets::ImageBox::mouseDown, this, &ElementEditor::pressOnView);
@@ -438,6 +444,12 @@ void ElementEditor::showTiledPreview() {
     // The buttons end where the element's view begins.
     tiledPreview_->showBesideEditor(palette,
                                     view_->view->parentWidget()->mapToGlobal(QPoint()).y());
+}
+
+void ElementEditor::showMipmapPreview() {
+    mipmapPreview_->show();
+    mipmapPreview_->showPicture(display_);
+    mipmapPreview_->raise();
 }
 
 void ElementEditor::replacePicture(const QImage& picture) {

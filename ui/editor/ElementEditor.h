@@ -46,6 +46,7 @@ class NewElementDialog;
 class NormalMapTools;
 class ResizeDialog;
 class TiledPreview;
+class MipmapPreview;
 class ZoneTool;
 
 class ElementEditor final : public QDialog,
@@ -134,6 +135,7 @@ class ElementEditor final : public QDialog,
     QAction* propertiesAction;
     QAction* drawingToolsAction;
     QAction* tiledPreviewAction;
+    QAction* mipmapPreviewAction;
     QAction* helpAction;
 
     EditorView& viewArea() const { return *view_; }
@@ -148,6 +150,7 @@ class ElementEditor final : public QDialog,
     TiledPreview* tiledPreview() const { return tiledPreview_; }
     // "Carte de normales…" and "Aperçu éclairé".
     NormalMapTools* normalMapTools() const { return normalMapTools_; }
+    MipmapPreview* mipmapPreview() const { return mipmapPreview_; }
 
     // DrawingSurface.
     void setDrawingToolActive(bool active) override { drawingToolActive_ = active; }
@@ -188,6 +191,8 @@ class ElementEditor final : public QDialog,
     void finishShowing();
     // "Aperçu en mosaïque": the preview beside the editor, clear of the palette.
     void showTiledPreview();
+    // "Aperçu des mipmaps": the element's first mip levels side by side.
+    void showMipmapPreview();
 
   protected:
     bool event(QEvent* event) override;
@@ -229,6 +234,7 @@ class ElementEditor final : public QDialog,
     drawing::DrawingTools* drawingTools_ = nullptr;
     TiledPreview* tiledPreview_ = nullptr;
     NormalMapTools* normalMapTools_ = nullptr;
+    MipmapPreview* mipmapPreview_ = nullptr;
     QImage display_;
     // The element as handed over, to tell whether it was changed.
     QImage original_;
