@@ -8,6 +8,8 @@
 #include "cli/AnsweringPrompts.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "editor/NormalMap.h"
+#include "imagefile/GpuTexture.h"
 #include "imagefile/ImageLoader.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
@@ -200,7 +202,8 @@ int CompactCommand(const PackOptions& o) {
 
 const QString kExportUsage = QStringLiteral(
     "Usage : tessella-cli export [--padding P] [--extrude E] [--max-size N] [--max-width L] "
-    "[--pot] [--square] [--mip-levels N] -o ATLAS.png PAGE");
+    "[--pot] [--square] [--mip-levels N] [--normal-map [--strength S] [--directx]] "
+    "[--bc1 | --bc3 | --bc5 | --rgb] -o ATLAS.(png|dds|ktx2) PAGE");
 
 // A whole number from 0 to most, or nothing.
 std::optional<int32_t> ParseCount(const std::optional<QString>& text, int32_t most) {
@@ -233,9 +236,33 @@ CommandSyntax ExportSyntax() {
                     {QStringLiteral("mip-levels"),
                      QStringLiteral("niveaux de mipmap sans mélange entre éléments (0 à 10)"),
                      QStringLiteral("N")},
-                    {QStringLiteral("o"), QStringLiteral("atlas à écrire (.png), avec son .json"),
+                    {QStringLiteral("normal-map"),
+                     QStringLiteral("écrit aussi la carte de normales de l'atlas, ATLAS_n")},
+                    {QStringLiteral("strength"),
+                     QStringLiteral("force du relief de la carte de normales (0,1 à 20 ; 2 par "
+                                    "défaut)"),
+                     QStringLiteral("S")},
+                    {QStringLiteral("directx"),
+                     QStringLiteral("carte de normales à la convention DirectX (vert inversé)")},
+                    {QStringLiteral("bc1"), QStringLiteral("blocs BC1 (.dds, .ktx2 ; par défaut)")},
+                    {QStringLiteral("bc3"), QStringLiteral("blocs BC3 (.dds, .ktx2)")},
+                    {QStringLiteral("bc5"),
+                     QStringLiteral("carte de normales en blocs BC5 (.dds, .ktx2 ; par défaut)")},
+                    {QStringLiteral("rgb"), QStringLiteral("pixels non compressés (.dds, .ktx2)")},
+                    {QStringLiteral("o"),
+                     QStringLiteral("atlas à écrire (.png, .dds ou .ktx2), avec son .json"),
                      QStringLiteral("ATLAS")}},
         .unknownOption = kUnknownOption};
+}
+
+// A strength for the normal map, written 2.5 or 2,5, within its bounds; nothing otherwise.
+std::optional<double> ParseStrength(const std::optional<QString>& text) {
+    if (!text) return std::nullopt;
+    bool ok = false;
+    const double v = QString(*text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    if (!ok || v < editor::kMinNormalStrength || v > editor::kMaxNormalStrength)
+        return std::nullopt;
+    return v;
 }
 
 // Reads export's options into settings and out; answers the complaint, empty when they are
@@ -244,6 +271,8 @@ QString ParseExport(const QCommandLineParser& parser, texture::EngineAtlasSettin
                     QString& out) {
     QStringList seen;
     std::optional<int32_t> maxSize, maxWidth;
+    std::optional<QString> blocks;
+    bool normalOptions = false;
     for (const GivenOption& option : OptionsInOrder(parser)) {
         if (const QString twice = Repeated(seen, option); !twice.isEmpty()) return twice;
         const QString& a = option.name;
@@ -271,15 +300,40 @@ QString ParseExport(const QCommandLineParser& parser, texture::EngineAtlasSettin
                 return QStringLiteral("--mip-levels attend un nombre de 0 à %1")
                     .arg(texture::kMaxEngineMipLevels);
             settings.mipLevels = *v;
+        } else if (a == QLatin1String("normal-map")) {
+            settings.normalMap = true;
+        } else if (a == QLatin1String("strength")) {
+            const auto v = ParseStrength(option.value);
+            if (!v) return QStringLiteral("--strength attend un nombre de 0,1 à 20");
+            settings.normal.strength = *v;
+            normalOptions = true;
+        } else if (a == QLatin1String("directx")) {
+            settings.normal.directX = normalOptions = true;
+        } else if (a == QLatin1String("bc1") || a == QLatin1String("bc3") ||
+                   a == QLatin1String("bc5") || a == QLatin1String("rgb")) {
+            if (blocks) return QStringLiteral("Un seul format de blocs : %1").arg(option.spelled);
+            blocks = option.spelled;
+            if (a == QLatin1String("bc3")) settings.gpuFormat = imagefile::GpuBlockFormat::Bc3;
+            if (a == QLatin1String("rgb")) settings.gpuFormat = imagefile::GpuBlockFormat::Rgb;
         } else if (a == QLatin1String("o")) {
             if (!option.value) return QStringLiteral("-o attend l'atlas");
             out = *option.value;
         }
     }
+    if (normalOptions && !settings.normalMap)
+        return QStringLiteral("--strength et --directx vont avec --normal-map");
+    if (blocks == QLatin1String("--bc5") && !settings.normalMap)
+        return QStringLiteral(
+            "--bc5 est le format de la carte de normales : il va avec "
+            "--normal-map");
     settings.maxWidth = settings.maxHeight = maxSize.value_or(texture::kDefaultEngineMaxSize);
     if (maxWidth) settings.maxWidth = *maxWidth;
     if (out.isEmpty()) return QStringLiteral("Il manque -o ATLAS.png");
-    if (!IsPngPath(out)) return QStringLiteral("L'atlas doit être un fichier .png");
+    const bool gpu = imagefile::IsGpuTexturePath(out);
+    if (!IsPngPath(out) && !gpu)
+        return QStringLiteral("L'atlas doit être un fichier .png, .dds ou .ktx2");
+    if (blocks && !gpu)
+        return QStringLiteral("%1 ne vaut que pour un atlas .dds ou .ktx2").arg(*blocks);
     return {};
 }
 
@@ -305,11 +359,15 @@ int ExportCommand(const QStringList& args) {
     const QStringList paths =
         texture::EngineSheetPaths(out, static_cast<int>(layout.sheets.size()));
     for (size_t i = 0; i < layout.sheets.size(); ++i)
-        PrintOut(QStringLiteral("%1 : %2 x %3, %4 élément(s)")
+        PrintOut(QStringLiteral("%1 : %2 x %3, %4 élément(s)%5")
                      .arg(paths[static_cast<qsizetype>(i)])
                      .arg(layout.sheets[i].size.width())
                      .arg(layout.sheets[i].size.height())
-                     .arg(layout.sheets[i].cells.size()));
+                     .arg(layout.sheets[i].cells.size())
+                     .arg(settings.normalMap
+                              ? QStringLiteral(", normales : ") +
+                                    texture::NormalMapPathFor(paths[static_cast<qsizetype>(i)])
+                              : QString()));
     return kExitOk;
 }
 

@@ -35,7 +35,8 @@ const Command kCommands[] = {
      tessella::cli::ExtractCommand},
     {"export",
      "export [--padding P] [--extrude E] [--max-size N] [--max-width L] [--pot] [--square]\n"
-     "       [--mip-levels N] -o ATLAS.png PAGE",
+     "       [--mip-levels N] [--normal-map [--strength S] [--directx]]\n"
+     "       [--bc1 | --bc3 | --bc5 | --rgb] -o ATLAS.(png|dds|ktx2) PAGE",
      tessella::cli::ExportCommand},
     {"op", "op OPERATION [ARGUMENTS...] ENTREE SORTIE", tessella::cli::OpCommand},
     {"print",

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "imagefile/BgrRows.h"
 #include "imagefile/PngWriter.h"
 #include "pixels/LargeImage.h"
 #include "pixels/PixelGrid.h"
@@ -199,19 +200,28 @@ EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFra
         for (const QString& own : ownFiles)
             if (SameFile(own, path) || SameFile(own, AtlasPathFor(path)))
                 throw platform::TessellaError(kEngineTargetIsPage);
+    const auto write = [&](const QImage& picture, const QString& path, bool normals) {
+        if (!imagefile::IsGpuTexturePath(path)) {
+            platform::WriteFileAtomically(
+                path, [&](platform::ByteSink& sink) { imagefile::WritePng24(picture, sink); });
+            return;
+        }
+        imagefile::GpuTextureOptions options;
+        options.format = settings.gpuFormat;
+        if (normals && options.format != imagefile::GpuBlockFormat::Rgb)
+            options.format = imagefile::GpuBlockFormat::Bc5;
+        options.normalMap = normals;
+        options.maxLevel = settings.mipLevels;
+        imagefile::WriteGpuTexture(imagefile::RowsOf(picture), path, options);
+    };
     for (size_t s = 0; s < layout.sheets.size(); ++s) {
         const EngineSheet& sheet = layout.sheets[s];
-        const QImage atlas = ComposeEngineSheet(page, sheet);
-        platform::WriteFileAtomically(
-            paths[s], [&](platform::ByteSink& sink) { imagefile::WritePng24(atlas, sink); });
+        write(ComposeEngineSheet(page, sheet), paths[s], false);
         QJsonObject extra;
         if (settings.mipLevels > 0) extra.insert(QStringLiteral("mipLevels"), settings.mipLevels);
         if (settings.normalMap) {
             const QString normalPath = NormalMapPathFor(paths[s]);
-            const QImage normals = ComposeNormalSheet(page, sheet, settings.normal);
-            platform::WriteFileAtomically(normalPath, [&](platform::ByteSink& sink) {
-                imagefile::WritePng24(normals, sink);
-            });
+            write(ComposeNormalSheet(page, sheet, settings.normal), normalPath, true);
             extra.insert(QStringLiteral("normalMap"), QFileInfo(normalPath).fileName());
         }
         if (paths.size() > 1) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "editor/NormalMap.h"
+#include "imagefile/GpuTexture.h"
 #include "texture/AtlasData.h"
 #include "texture/PageBitmap.h"
 
@@ -42,6 +43,10 @@ struct EngineAtlasSettings {
     // pixels, wrapping within it, with the same ring.
     bool normalMap = false;
     editor::NormalMapSettings normal;
+    // The blocks of an atlas written as .dds or .ktx2 (its normal map takes BC5, or plain
+    // pixels with Rgb). Its mip chain stops at level mipLevels, where the elements are still
+    // clean.
+    imagefile::GpuBlockFormat gpuFormat = imagefile::GpuBlockFormat::Bc1;
 };
 
 // One element in an atlas: frame.rect is its own pixels there, source where they are on the
@@ -90,8 +95,8 @@ QString NormalMapPathFor(const QString& atlasPath);
 // extension.
 QStringList EngineSheetPaths(const QString& atlasPath, int count);
 
-// Writes the atlases of page's frames (.png, 24-bit) from atlasPath on, each with its atlas
-// data beside it, listing the others in meta.related_multi_packs and its normal map in
+// Writes the atlases of page's frames (.png 24-bit, or .dds or .ktx2) from atlasPath on, each with
+// its atlas data beside it, listing the others in meta.related_multi_packs and its normal map in
 // meta.normalMap, each through the atomic writer. Throws, writing nothing, when there are no
 // frames, a frame lies outside the page or cannot fit, or a file would be pagePath's page or atlas
 // data; throws when a file cannot be written. Answers the layout written.

@@ -237,4 +237,43 @@ TEST_F(Cli, PackTightShortensThePageAndKeepsTheNames) {
     EXPECT_FALSE(exists("x.tga"));
 }
 
+// The engine export's GPU files and normal maps: the json names them; options that do not go
+// together are refused as bad usage.
+TEST_F(Cli, ExportWritesGpuFilesAndNormalMapsBesideTheirData) {
+    bmp("b.bmp", 64, 64, Qt::blue);
+    ASSERT_EQ(run("pack -o mur.png e.bmp b.bmp"), 0) << err.toStdString();
+    ASSERT_EQ(run("export --mip-levels 2 --normal-map -o atlas.dds mur.png"), 0)
+        << err.toStdString();
+    const QJsonObject meta = QJsonDocument::fromJson(read("atlas.json"))["meta"].toObject();
+    EXPECT_EQ(meta["image"].toString(), "atlas.dds");
+    EXPECT_EQ(meta["normalMap"].toString(), "atlas_n.dds");
+    EXPECT_EQ(meta["mipLevels"].toInt(), 2);
+    EXPECT_EQ(read("atlas.dds").left(4), "DDS ");
+    EXPECT_EQ(read("atlas_n.dds").mid(84, 4), "ATI2");  // BC5 for the normals
+    ASSERT_EQ(run("info atlas.dds"), 0) << err.toStdString();
+    const QJsonObject size = meta["size"].toObject();
+    EXPECT_TRUE(
+        out.startsWith(QStringLiteral("%1x%2").arg(size["w"].toInt()).arg(size["h"].toInt())))
+        << out.toStdString();
+
+    const struct {
+        const char* line;
+        const char* complaint;
+    } refused[] = {
+        {"export --rgb -o a.png mur.png", "--rgb ne vaut que pour un atlas .dds ou .ktx2"},
+        {"export --bc5 -o a.dds mur.png", "va avec --normal-map"},
+        {"export --bc1 --bc3 -o a.dds mur.png", "Un seul format de blocs"},
+        {"export --strength 3 -o a.png mur.png", "vont avec --normal-map"},
+        {"export --normal-map --strength 25 -o a.png mur.png", "--strength attend"},
+        {"export --mip-levels 11 -o a.png mur.png", "--mip-levels attend"},
+        {"export -o a.webp mur.png", ".png, .dds ou .ktx2"},
+    };
+    for (const auto& row : refused) {
+        SCOPED_TRACE(row.line);
+        EXPECT_EQ(run(row.line), 2);
+        EXPECT_TRUE(err.contains(QString::fromUtf8(row.complaint))) << err.toStdString();
+    }
+    EXPECT_FALSE(exists("a.png"));
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "platform/Error.h"
 #include "texture/AtlasData.h"
@@ -241,6 +242,43 @@ TEST(EngineAtlas, WritesThePictureAndItsDataButNeverOverThePage) {
         EXPECT_FALSE(
             ErrorOf([&] { WriteEngineAtlas(page, frames, {}, target, pagePath); }).isEmpty());
     EXPECT_FALSE(QFile::exists(pagePath));
+}
+
+// A 4 x 2 ramp (greys 0, 10, 20, 30 across) beside a flat grey 4 x 2 on the page. Each map is
+// made from its own pixels, wrapping within the frame: the ramp's slope is 10/255 a pixel
+// (Sobel / 8), so with strength 2 its inside is (-0.0784, 0, 1) normalised, stored 118. Its
+// border columns meet across the wrap (30 beside 0) and lean the other way: 137. Were the
+// flat frame the right column's neighbour, that column would lean hard. The flat frame and its ring
+// stay (128, 128, 255), and so does the room between.
+TEST(EngineAtlas, NormalMapsFollowTheLayoutWithoutBleeding) {
+    QImage source(8, 2, QImage::Format_BGR888);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 8; ++x)
+            source.setPixelColor(x, y,
+                                 x < 4 ? QColor(10 * x, 10 * x, 10 * x) : QColor(200, 200, 200));
+    const PageBitmap page = PageBitmap::fromPicture(source);
+    const EngineLayout layout = LayOutEngineAtlas(
+        {{QRect(0, 0, 4, 2), "rampe"}, {QRect(4, 0, 4, 2), "plat"}}, {.padding = 1, .extrude = 1});
+    const EngineSheet& sheet = layout.sheets.at(0);
+    const QImage normals = ComposeNormalSheet(page, sheet, {});
+    const QColor flat(128, 128, 255);
+    for (const EngineCell& cell : sheet.cells) {
+        const QRect f = cell.frame.rect;
+        const bool ramp = cell.frame.name == "rampe";
+        for (int y = f.top() - 1; y <= f.bottom() + 1; ++y) {
+            // The ring's columns repeat the frame's border columns.
+            const auto expected = [&](int x) {
+                const int inside = std::clamp(x - f.left(), 0, 3);
+                return !ramp                        ? flat
+                       : inside == 0 || inside == 3 ? QColor(137, 128, 255)
+                                                    : QColor(118, 128, 255);
+            };
+            for (int x = f.left() - 1; x <= f.right() + 1; ++x)
+                EXPECT_EQ(normals.pixelColor(x, y), expected(x))
+                    << cell.frame.name.toStdString() << " " << x - f.left() << "," << y - f.top();
+        }
+    }
+    EXPECT_EQ(normals.pixelColor(0, 0), flat);  // the padding
 }
 
 }  // namespace
