@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "imagefile/BmpWriter.h"
+#include "imagefile/GpuTexture.h"
 #include "imagefile/ImageLoader.h"
 #include "imagefile/PngWriter.h"
 #include "imagefile/TgaWriter.h"
@@ -412,7 +413,9 @@ bool PageFiles::exportForEngine(EngineSettingsQuestion& question) {
         page.path(), WithExtension(page.fileName(), QString()) + QStringLiteral("-atlas.png"));
     const auto name = c_.prompts.saveFileName(kEngineExportTitle, kEngineAtlasFilter, proposed);
     if (!name) return false;
-    const QString path = WithExtension(*name, kPngExtension);
+    // A DDS or KTX2 name keeps its extension; anything else is a PNG.
+    const QString path =
+        imagefile::IsGpuTexturePath(*name) ? *name : WithExtension(*name, kPngExtension);
     if (!confirmReplaceFileRenamed(*name, path)) return false;
     const BusyScope busy(c_.events);
     WriteEngineAtlas(p.pageBitmap, p.frames, *settings, path, p.textureFileName);

@@ -57,7 +57,7 @@ class PageFiles {
     // extractElements. True when elements were written. A page whose element list covers it
     // first asks whether its elements go to files named after them, in a folder, or numbered.
     bool extract();
-    // "Exporter pour moteur de jeu…": the settings, then the atlas file (.png), then
+    // "Exporter pour moteur de jeu…": the settings, then the atlas file (.png, .dds, .ktx2), then
     // WriteEngineAtlas. True when the atlas was written.
     bool exportForEngine(EngineSettingsQuestion& question);
     // "Compacter la texture": the page's elements placed again by the rectangle packer within

@@ -88,7 +88,7 @@ inline const QString kUntitledName = QStringLiteral("Sans nom");
 inline const QString kPictureOpenFilter = QStringLiteral(
     "Toutes images |*.bmp;*.jpg;*.win;*.vst;*.vda;*.tiff;*.tif;*.tga;*.sgi;*.rpf;*.rle;*.rla;"
     "*.rgba;*.rgb;*.psd;*.ppm;*.pgm;*.pbm;*.pic;*.pcx;*.pdd;*.pcd;*.pcc;*.icb;*.gif;*.dib;*.cut;"
-    "*.cel;*.bw;*.png;*.jpeg;*.jpe;*.webp;"
+    "*.cel;*.bw;*.png;*.jpeg;*.jpe;*.webp;*.dds;"
     "|Images PNG JPEG WebP png jpeg jpe webp|*.png;*.jpeg;*.jpe;*.webp"
     "|Images WINDOWS bmp jpg rle dib|*.bmp;*.jpg;*.rle;*.dib"
     "|Truevision images win vst vda tga icb|*.win;*.vst;*.vda;*.tga;*.icb"
@@ -151,7 +151,8 @@ inline const QString kCompactAlreadyTight =
 inline const QString kEngineExportTitle = QStringLiteral("EXPORTER POUR MOTEUR DE JEU");
 inline const QString kEnginePaddingCaption = QStringLiteral("Marge entre les éléments (pixels)");
 inline const QString kEngineExtrudeCaption = QStringLiteral("Bord répété autour (pixels)");
-inline const QString kEngineAtlasFilter = QStringLiteral("Image PNG|*.png");
+inline const QString kEngineAtlasFilter =
+    QStringLiteral("Image PNG|*.png|Texture DDS (mipmaps)|*.dds|Texture KTX2 (mipmaps)|*.ktx2");
 inline const QString kEngineNoFrames = QStringLiteral(
     "Cette texture n'a pas de liste d'éléments (fichier .json à côté d'elle) :\n\rrien à "
     "exporter.");
@@ -167,6 +168,13 @@ inline const QString kEnginePowerOfTwoCaption = QStringLiteral("Côtés en puiss
 inline const QString kEngineSquareCaption = QStringLiteral("Atlas carré");
 inline const QString kEngineMipLevelsCaption =
     QStringLiteral("Niveaux de mipmap protégés (0 : aucun)");
+inline const QString kEngineBlocksCaption = QStringLiteral("Format des fichiers DDS et KTX2");
+inline const QString kEngineBlocksBc1 = QStringLiteral("BC1 (compressé, par défaut)");
+inline const QString kEngineBlocksBc3 = QStringLiteral("BC3 (compressé, alpha opaque)");
+inline const QString kEngineBlocksRgb = QStringLiteral("Sans compression");
+inline const QString kEngineNormalMapCaption =
+    QStringLiteral("Écrire aussi la carte de normales (atlas_n)");
+inline const QString kEngineNormalStrengthCaption = QStringLiteral("Force du relief des normales");
 // %1 x %2: the atlas size.
 inline const QString kEngineAtlasTooLarge =
     QStringLiteral("L'atlas ferait %1 x %2 pixels : c'est trop grand.\n\rRien n'a été écrit.");

@@ -87,6 +87,19 @@ TEST_F(PageFlow, EngineExportAndAStoppedExtractionUnderTheElementsNames) {
     const QJsonObject meta = QJsonDocument::fromJson(json.readAll())["meta"].toObject();
     EXPECT_EQ(meta["mipLevels"].toInt(), 2);
     EXPECT_EQ(meta["size"].toObject(), QJsonObject({{"w", 128}, {"h", 256}}));
+    json.close();
+    // Again as a KTX2 file with its normal map beside it.
+    QTimer::singleShot(0, dialog, [dialog] {
+        dialog->normalMapCheck->setChecked(true);
+        dialog->buttons->button(QDialogButtonBox::Ok)->click();
+    });
+    prompts.expectFile(path("gpu.ktx2"));
+    window->engineExportAction->trigger();
+    EXPECT_TRUE(QFileInfo::exists(path("gpu_n.ktx2")));
+    QFile gpuJson(path("gpu.json"));
+    ASSERT_TRUE(gpuJson.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QJsonDocument::fromJson(gpuJson.readAll())["meta"]["normalMap"].toString(),
+              "gpu_n.ktx2");
 
     // "Arrêter" after the first element, bleu: rouge is not written.
     pacer.onPause = [&] { window->stopButton->click(); };

@@ -27,19 +27,20 @@ tessella-cli pack --ma|--max-width
 tessella-cli pack --max-width |256 512
 tessella-cli pack -o |a.png d.tga sub/
 tessella-cli pack --onto |a.png d.tga sub/
-tessella-cli pack |a.png c.bmp d.tga sub/
+tessella-cli pack |a.png b.DDS c.bmp d.tga sub/
 tessella-cli pack --tight |a.png d.tga sub/
 tessella-cli export --m|--max-size --max-width --mip-levels
+tessella-cli export --s|--square --strength
 tessella-cli export --b|--bc1 --bc3 --bc5
 tessella-cli export -o |a.png b.DDS g.KTX2 sub/
 tessella-cli export |a.png d.tga sub/
 tessella-cli convert --no|--no-mipmaps
 tessella-cli convert a.png |a.png b.DDS c.bmp d.tga g.KTX2 sub/
-tessella-cli convert |a.png c.bmp d.tga sub/
+tessella-cli convert |a.png b.DDS c.bmp d.tga sub/
 tessella-cli op neg|negative
 tessella-cli op normal-map --|--directx --help --strength
 tessella-cli op negative --|--help
-tessella-cli op blur 3 |a.png c.bmp d.tga sub/
+tessella-cli op blur 3 |a.png b.DDS c.bmp d.tga sub/
 tessella-cli extract d.tga |a.png c.bmp sub/
 tessella-cli extract --names d.tga |sub/
 tessella-cli print -o |f.pdf sub/

@@ -1,9 +1,12 @@
 #include "ui/texture/EngineExportDialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFontMetrics>
 #include <QFormLayout>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -37,6 +40,22 @@ EngineExportDialog::EngineExportDialog(QWidget* parent) : QDialog(parent) {
     squareCheck->setAccessibleName(kEngineSquareCaption);
     mipLevelsSpin =
         NumberSpin(kEngineMipLevelsCaption, 0, kMaxEngineMipLevels, defaults.mipLevels, this);
+    blocksCombo = new QComboBox(this);
+    blocksCombo->addItem(kEngineBlocksBc1, int(imagefile::GpuBlockFormat::Bc1));
+    blocksCombo->addItem(kEngineBlocksBc3, int(imagefile::GpuBlockFormat::Bc3));
+    blocksCombo->addItem(kEngineBlocksRgb, int(imagefile::GpuBlockFormat::Rgb));
+    blocksCombo->setAccessibleName(kEngineBlocksCaption);
+    normalMapCheck = new QCheckBox(kEngineNormalMapCaption, this);
+    normalMapCheck->setAccessibleName(kEngineNormalMapCaption);
+    normalStrengthSpin = new QDoubleSpinBox(this);
+    normalStrengthSpin->setLocale(QLocale(QLocale::French, QLocale::France));
+    normalStrengthSpin->setRange(editor::kMinNormalStrength, editor::kMaxNormalStrength);
+    normalStrengthSpin->setDecimals(1);
+    normalStrengthSpin->setSingleStep(0.5);
+    normalStrengthSpin->setValue(defaults.normal.strength);
+    normalStrengthSpin->setAccessibleName(kEngineNormalStrengthCaption);
+    normalStrengthSpin->setEnabled(false);
+    connect(normalMapCheck, &QCheckBox::toggled, normalStrengthSpin, &QWidget::setEnabled);
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
@@ -48,6 +67,9 @@ EngineExportDialog::EngineExportDialog(QWidget* parent) : QDialog(parent) {
     layout->addRow(powerOfTwoCheck);
     layout->addRow(squareCheck);
     layout->addRow(kEngineMipLevelsCaption, mipLevelsSpin);
+    layout->addRow(kEngineBlocksCaption, blocksCombo);
+    layout->addRow(normalMapCheck);
+    layout->addRow(kEngineNormalStrengthCaption, normalStrengthSpin);
     layout->addRow(buttons);
     // Title bars often set their caption in bold.
     QFont bold = font();
@@ -68,6 +90,9 @@ std::optional<EngineAtlasSettings> EngineExportDialog::askEngineSettings() {
     settings.powerOfTwo = powerOfTwoCheck->isChecked();
     settings.square = squareCheck->isChecked();
     settings.mipLevels = mipLevelsSpin->value();
+    settings.gpuFormat = static_cast<imagefile::GpuBlockFormat>(blocksCombo->currentData().toInt());
+    settings.normalMap = normalMapCheck->isChecked();
+    settings.normal.strength = normalStrengthSpin->value();
     return settings;
 }
 

@@ -8,6 +8,8 @@
 #include "texture/EngineAtlas.h"
 
 class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
 class QDialogButtonBox;
 class QSpinBox;
 
@@ -29,6 +31,9 @@ class EngineExportDialog final : public QDialog, public EngineSettingsQuestion {
     QCheckBox* powerOfTwoCheck;
     QCheckBox* squareCheck;
     QSpinBox* mipLevelsSpin;
+    QComboBox* blocksCombo;
+    QCheckBox* normalMapCheck;
+    QDoubleSpinBox* normalStrengthSpin;
     QDialogButtonBox* buttons;
 };
 
