@@ -1,11 +1,14 @@
 #pragma once
 // The main window: menus, the top band (import size, zoom, replace position), the source
 // panel, the page view with its mask and progress bar, and the status bar. Slots are named
-// for what they do and are connected in connectHandlers().
+// for what they do and are connected in connectHandlers(). MainWindow.cpp builds and wires
+// the window; MainWindowMenus.cpp holds the menus' commands, MainWindowPageFlow.cpp the top
+// band, the page view and the runs, MainWindowSourcePanel.cpp the source panel.
 
 #include <QMainWindow>
 #include <QPersistentModelIndex>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -264,8 +267,7 @@ class MainWindow : public QMainWindow {
     QModelIndex fileModelIndex(const QModelIndex& listIndex) const;
     void setStartStates();
     // Runs a command's body through the guard, then brings the title up to date.
-    template <class Body>
-    void runCommand(Body&& body);
+    void runCommand(const std::function<void()>& body);
     void refreshTitle();
 
     Services services_;
