@@ -62,11 +62,11 @@ void WriteBmp24(const BgrRows& rows, platform::ByteSink& sink) {
 
 // Colour map fields read 256 entries of 24 bits even when no map follows, as the program's
 // page files always have.
-void PutTgaHeader(char* p, int width, int height, int bpp, bool compressed, bool alpha) {
+void PutTgaHeader(char* p, int width, int height, int bpp, bool alpha) {
     const bool mapped = bpp == 1;
     std::memset(p, 0, kTgaHeaderSize);
     p[1] = mapped ? 1 : 0;
-    p[2] = static_cast<char>((mapped ? 1 : 2) + (compressed ? 8 : 0));
+    p[2] = static_cast<char>(mapped ? 1 : 2);
     PutLe16(p + 5, 256);
     p[7] = 24;
     PutLe16(p + 12, width);
@@ -84,7 +84,7 @@ void WritePageTga(const BgrRows& rows, platform::ByteSink& sink) {
                 .arg(rows.width)
                 .arg(rows.height));
     char header[kTgaHeaderSize];
-    PutTgaHeader(header, rows.width, rows.height, 3, false, false);
+    PutTgaHeader(header, rows.width, rows.height, 3, false);
     BufferedSink out(sink);
     out.write(header, kTgaHeaderSize);
     for (int y = 0; y < rows.height; ++y)

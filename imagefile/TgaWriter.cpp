@@ -1,7 +1,6 @@
 #include "imagefile/TgaWriter.h"
 
 #include <QtEndian>
-#include <cstring>
 
 #include "imagefile/BgrRows.h"
 #include "platform/Error.h"
@@ -47,30 +46,9 @@ void AppendColourMap(QByteArray& out, const QImage& image) {
     }
 }
 
-// One row as run-length packets: runs of 2 to 128 equal pixels, literals of up to 128 others.
-void AppendRunLengthRow(QByteArray& out, const uchar* row, int width, int bpp) {
-    auto same = [&](int a, int b) { return std::memcmp(row + a * bpp, row + b * bpp, bpp) == 0; };
-    int x = 0;
-    while (x < width) {
-        int run = 1;
-        while (x + run < width && run < 128 && same(x, x + run)) ++run;
-        if (run >= 2) {
-            out.append(static_cast<char>(0x80 | (run - 1)));
-            out.append(reinterpret_cast<const char*>(row + x * bpp), bpp);
-            x += run;
-            continue;
-        }
-        int n = 1;
-        while (x + n < width && n < 128 && !(x + n + 1 < width && same(x + n, x + n + 1))) ++n;
-        out.append(static_cast<char>(n - 1));
-        out.append(reinterpret_cast<const char*>(row + x * bpp), n * bpp);
-        x += n;
-    }
-}
-
 }  // namespace
 
-QByteArray WriteTga(const QImage& source, bool compressed) {
+QByteArray WriteTga(const QImage& source) {
     if (source.isNull()) throw platform::TessellaError(QStringLiteral("Targa : image vide"));
     if (source.width() > kTgaMaxSide || source.height() > kTgaMaxSide)
         throw platform::TessellaError(
@@ -85,16 +63,11 @@ QByteArray WriteTga(const QImage& source, bool compressed) {
     QByteArray out;
     out.reserve(kHeaderSize + 768 + rowBytes * image.height());
     out.resize(kHeaderSize);
-    PutTgaHeader(out.data(), image.width(), image.height(), bpp, compressed,
+    PutTgaHeader(out.data(), image.width(), image.height(), bpp,
                  image.format() == QImage::Format_ARGB32);
     if (bpp == 1) AppendColourMap(out, image);
-    for (int y = 0; y < image.height(); ++y) {
-        const uchar* row = image.constScanLine(y);
-        if (compressed)
-            AppendRunLengthRow(out, row, image.width(), bpp);
-        else
-            out.append(reinterpret_cast<const char*>(row), rowBytes);
-    }
+    for (int y = 0; y < image.height(); ++y)
+        out.append(reinterpret_cast<const char*>(image.constScanLine(y)), rowBytes);
     return out;
 }
 

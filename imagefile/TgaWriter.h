@@ -8,12 +8,12 @@
 
 namespace tessella::imagefile {
 
-// The file bytes of image, top row first (descriptor 0x20). The depth follows the pixel
-// format: palette pictures 8 bits with a 256-entry colour map (type 1, or 9 compressed),
-// 15/16-bit formats 16 bits (5-5-5), 32-bit formats 32 bits, everything else 24 bits (type 2,
-// or 10 compressed). A 24-bit page gives 18 + 3 x width x height bytes. Throws TessellaError
-// when a side does not fit the format's 16-bit fields.
-QByteArray WriteTga(const QImage& image, bool compressed = false);
+// The file bytes of image, uncompressed, top row first (descriptor 0x20). The depth follows the
+// pixel format: palette pictures 8 bits with a 256-entry colour map (type 1), 15/16-bit formats
+// 16 bits (5-5-5), 32-bit formats 32 bits, everything else 24 bits (type 2). A 24-bit page
+// gives 18 + 3 x width x height bytes. Throws TessellaError when a side does not fit the
+// format's 16-bit fields.
+QByteArray WriteTga(const QImage& image);
 
 // A texture page file: the picture converted to 24 bits, uncompressed, top row first.
 QByteArray WritePageTga(const QImage& image);
@@ -23,6 +23,6 @@ void WritePageTga(const BgrRows& rows, platform::ByteSink& sink);
 inline constexpr int kTgaHeaderSize = 18;
 inline constexpr int kTgaMaxSide = 0xFFFF;
 // The 18 header bytes at p for pixels of bpp bytes (1: a 256-entry colour map follows).
-void PutTgaHeader(char* p, int width, int height, int bpp, bool compressed, bool alpha);
+void PutTgaHeader(char* p, int width, int height, int bpp, bool alpha);
 
 }  // namespace tessella::imagefile
