@@ -94,6 +94,8 @@ TEST_F(OpCommand, OperationsOnFiles) {
          {{g127, g127}, {g127, g127}, {g100, g100}}},
         // (x, y) lands at ((x + 1) mod 3, (y - 1) mod 2): negative amounts parse.
         {{"offset", "1", "-1", "in.bmp", "out.bmp"}, bmp, {{F, D, E}, {C, A, B}}},
+        // On three rows the sign shows: a positive amount moves down, the last row coming round.
+        {{"offset", "0", "1", "in.bmp", "out.bmp"}, BmpOf({{A}, {B}, {C}}), {{C}, {A}, {B}}},
         {{"veil", "0a141E", "in.bmp", "out.bmp"},  // red 10, green 20, blue 30
          BmpOf({{Bgr{250, 5, 5}}}),
          {{Bgr{255, 25, 15}}}},

@@ -117,3 +117,21 @@ TEST(CliImageCommands, AMissingDecoderIsToldAndNothingIsWritten) {
                          .arg(pcx, missing));
     EXPECT_EQ(ReadFile(out), QByteArray("old"));
 }
+
+// A picture at 300 x 150 dpi (11811 x 5906 pixels a metre) keeps both values through a PNG,
+// each in its place: written from a BMP, and read back into one.
+TEST(CliImageCommands, ConvertKeepsEachResolutionInItsPlace) {
+    QTemporaryDir dir;
+    const QString bmp = dir.filePath("in.bmp"), png = dir.filePath("out.png");
+    const QByteArray resolution = Le(11811, 4) + Le(5906, 4);
+    WriteFile(
+        bmp,
+        Bmp({.width = 1, .height = 1, .pixels = Bytes({1, 2, 3, 0})}).replace(38, 8, resolution));
+    ASSERT_EQ(Cli({"convert", bmp, png}).code, 0);
+    const QImage written(png, "PNG");  // Qt's own reader
+    EXPECT_EQ(written.dotsPerMeterX(), 11811);
+    EXPECT_EQ(written.dotsPerMeterY(), 5906);
+    const QString back = dir.filePath("back.bmp");
+    ASSERT_EQ(Cli({"convert", png, back}).code, 0);
+    EXPECT_EQ(ReadFile(back).mid(38, 8), resolution);
+}

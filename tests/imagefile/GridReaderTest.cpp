@@ -1,6 +1,8 @@
+#include <libdeflate.h>
 #include <sys/stat.h>
 
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <cstring>
 #include <tuple>
 
@@ -22,6 +24,13 @@ QByteArray RowsOf(const PixelGrid& grid) {
     for (int y = 0; y < grid.height(); ++y)
         out.append(reinterpret_cast<const char*>(grid.row(y)), grid.width() * 3);
     return out;
+}
+
+// A PNG chunk of type holding data, with its checksum.
+QByteArray PngChunk(const char* type, const QByteArray& data) {
+    const QByteArray body = QByteArray(type, 4) + data;
+    return Be(data.size(), 4) + body +
+           Be(libdeflate_crc32(0, body.constData(), std::size_t(body.size())), 4);
 }
 
 bool SpareCellsClear(const PixelGrid& grid) {
@@ -113,5 +122,46 @@ TEST(ImageLoader, FifteenAndSixteenBitPicturesFollowOneRule) {
         ASSERT_TRUE(LoadImageByExtension(path, image, depth)) << name;
         EXPECT_EQ(depth, 16) << name;
         EXPECT_EQ(PackedBgr(image).left(3), firstPixel) << name;
+    }
+}
+
+// A damaged PNG is refused every way in, like a file cut short: the reader that puts plain RGB
+// PNG files straight into rows (the quick program's, a page's) leaves it, and the full loader
+// refuses it with the same message.
+TEST(GridReader, DamagedPngFilesAreRefusedEveryWay) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("picture.png");
+    RunConvert(
+        {"-size", "3x2", "xc:#102030", "-define", "png:exclude-chunks=all", "PNG24:" + path});
+    const QByteArray good = ReadFile(path);
+    const qsizetype idat = good.indexOf("IDAT") - 4;  // the chunk's length field
+    ASSERT_GT(idat, 8);
+    PixelGrid grid;
+    int dpmX = 0, dpmY = 0;
+    ASSERT_TRUE(LoadIntoGrid(path, grid, dpmX, dpmY));
+    EXPECT_EQ(RowsOf(grid), Bytes({0x30, 0x20, 0x10}).repeated(6));  // #102030 is blue 0x30
+    WriteFile(path, good.left(good.size() / 2));
+    const QString cutShort = ErrorOf([&] {
+        QImage image;
+        LoadImageByExtension(path, image);
+    });
+    ASSERT_NE(cutShort, kNoError);
+
+    QByteArray flipped = good;
+    const qsizetype checksum = idat + 8 + qFromBigEndian<quint32>(good.constData() + idat);
+    flipped[checksum + 3] = char(flipped[checksum + 3] ^ 0xFF);
+    const struct {
+        const char* name;
+        QByteArray file;
+    } rows[] = {
+        {"one checksum byte flipped", flipped},
+        {"unknown critical chunk", QByteArray(good).insert(idat, PngChunk("ZZZZ", "abcd"))},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        WriteFile(path, row.file);
+        EXPECT_FALSE(LoadIntoGrid(path, grid, dpmX, dpmY));
+        QImage image;
+        EXPECT_EQ(ErrorOf([&] { LoadImageByExtension(path, image); }), cutShort);
     }
 }

@@ -27,6 +27,27 @@ TEST(ImageLoader, LibraryFormatsComeOutOpaqueInRgb) {
     EXPECT_EQ(image.pixelColor(2, 1), QColor(255, 255, 255));
 }
 
+// .rle is a run-length BMP (the start-up logos of old systems): it loads as a BMP, by the full
+// loader and straight into rows alike.
+TEST(ImageLoader, AnRleFileLoadsAsTheBmpItHolds) {
+    QTemporaryDir dir;
+    const QString rle = dir.filePath("logo.rle");
+    RunConvert({"-size", "6x3", "gradient:red-blue", "-type", "Palette", "-compress", "RLE",
+                "BMP3:" + rle});
+    ASSERT_EQ(ReadFile(rle).mid(30, 4), Le(1, 4));  // RLE8
+    const QByteArray theirs = RunConvert({"BMP:" + rle, "bgr:-"});
+    QImage image;
+    EXPECT_EQ(ErrorOf([&] { LoadImageByExtension(rle, image); }), kNoError);
+    EXPECT_EQ(PackedBgr(image), theirs);
+    // The straight way takes raw 24-bit files only: a 24-bit .rle lands in the rows.
+    const QString raw = dir.filePath("raw.rle");
+    RunConvert({"-size", "6x3", "gradient:red-blue", "-type", "TrueColor", "BMP3:" + raw});
+    tessella::pixels::PixelGrid grid;
+    int dpmX = 0, dpmY = 0;
+    ASSERT_TRUE(tessella::imagefile::LoadIntoGrid(raw, grid, dpmX, dpmY));
+    EXPECT_EQ(grid.width(), 6);
+}
+
 // Too large only past our limits: a side past 2^20, 128 megapixels, or the decode memory
 // (11585^2 pixels at 8 bytes); wider than ImageMagick's usual 16000 is no reason.
 TEST(ImageLoader, TooLargeOnlyPastTheProgramsLimits) {

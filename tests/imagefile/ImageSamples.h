@@ -242,7 +242,7 @@ inline QByteArray WmfFile(int width = 100, int height = 80) {
     return out;
 }
 
-// Writes the sample for extension (lower case, no dot) into dir.
+// Writes the sample for ext (lower case, no dot; "grey-alpha.png" for a variant) into dir.
 inline Sample MakeSample(const QDir& dir, const QString& ext) {
     const QString path = dir.filePath(QStringLiteral("sample.") + ext);
     const QString source = dir.filePath(QStringLiteral("source.png"));
@@ -257,6 +257,11 @@ inline Sample MakeSample(const QDir& dir, const QString& ext) {
             .contains(ext)) {
         RunConvert({source, (ext == "bmp" ? QStringLiteral("BMP3:") : QString()) + path});
         return Sample{path, ext == "pcd" ? QSize(768, 512) : QSize(24, 16)};
+    }
+    if (ext == "grey-alpha.png") {  // colour type 4: 32 bits once loaded
+        RunConvert({source, "-colorspace", "Gray", "-alpha", "set", "-channel", "A", "-evaluate",
+                    "set", "60%", "+channel", "-define", "png:color-type=4", path});
+        return Sample{path, QSize(24, 16)};
     }
     if (ext == "cut") return bytes(CutFile(), QSize(6, 3));
     if (ext == "wmf") return bytes(WmfFile(), QSize(100, 80));
