@@ -42,7 +42,7 @@ struct EngineAtlasSettings {
     // A normal map beside each atlas, in its layout: each element's map made from its own
     // pixels, wrapping within it, with the same ring.
     bool normalMap = false;
-    editor::NormalMapSettings normal;
+    editor::NormalMapSettings normal{};
     // The blocks of an atlas written as .dds or .ktx2 (its normal map takes BC5, or plain
     // pixels with Rgb). Its mip chain stops at level mipLevels, where the elements are still
     // clean.
