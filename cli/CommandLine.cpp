@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include <QHash>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -115,6 +116,12 @@ int RunReportingFailures(int (*command)(const QStringList&), const QStringList& 
         PrintError(QString::fromLocal8Bit(e.what()));
     }
     return kExitFailure;
+}
+
+std::optional<double> ParseDecimal(QString text) {
+    bool ok = false;
+    const double value = text.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    return ok && std::isfinite(value) ? std::optional(value) : std::nullopt;
 }
 
 void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {

@@ -50,6 +50,10 @@ struct GivenOption {
 // reports the first fault, as a reader of the line meets it.
 std::vector<GivenOption> OptionsInOrder(const QCommandLineParser& parser);
 
+// A decimal number as the French or the English write it ("2,5" or "2.5"); nothing for any
+// other text.
+std::optional<double> ParseDecimal(QString text);
+
 // Runs command on args; a failure prints its French message on standard error and answers 1.
 int RunReportingFailures(int (*command)(const QStringList&), const QStringList& args);
 

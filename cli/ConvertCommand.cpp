@@ -15,11 +15,6 @@ const QString kConvertUsage = QStringLiteral(
 // The texture options, taken out of words wherever they stand before "--" (the other words are
 // files, whose names may start with a dash). Answers the fault in the options, or an empty text.
 QString TakeTextureOptions(QStringList& words, imagefile::GpuTextureOptions& options, bool& given) {
-    using imagefile::GpuBlockFormat;
-    const std::pair<const char*, GpuBlockFormat> formats[] = {{"--bc1", GpuBlockFormat::Bc1},
-                                                              {"--bc3", GpuBlockFormat::Bc3},
-                                                              {"--bc5", GpuBlockFormat::Bc5},
-                                                              {"--rgb", GpuBlockFormat::Rgb}};
     QStringList files;
     bool formatGiven = false;
     for (qsizetype i = 0; i < words.size(); ++i) {
@@ -33,11 +28,10 @@ QString TakeTextureOptions(QStringList& words, imagefile::GpuTextureOptions& opt
             options.mipmaps = false;
             taken = true;
         }
-        for (const auto& [name, format] : formats) {
-            if (word != QLatin1String(name)) continue;
-            if (formatGiven) return QStringLiteral("Un seul format de blocs : %1").arg(word);
-            options.format = format;
-            options.normalMap = format == GpuBlockFormat::Bc5;
+        if (const auto format = BlockFormatOption(word)) {
+            if (formatGiven) return kOneBlockFormat.arg(word);
+            options.format = *format;
+            options.normalMap = *format == imagefile::GpuBlockFormat::Bc5;
             formatGiven = taken = true;
         }
         given = given || taken;
@@ -68,11 +62,7 @@ int ConvertCommand(const QStringList& words) {
     pixels::WorkingPicture work;
     if (texture) {
         LoadWorkingPicture(args[0], work);
-        const pixels::PixelGrid& picture = work.image();
-        imagefile::WriteGpuTexture(
-            {picture.width(), picture.height(), 0, 0,
-             [&picture](int y) { return reinterpret_cast<const uchar*>(picture.row(y)); }},
-            args[1], textureOptions);
+        imagefile::WriteGpuTexture(imagefile::RowsOf(work.image()), args[1], textureOptions);
         return kExitOk;
     }
     // 24-bit TGA and BMP files go through the rows of one working array.

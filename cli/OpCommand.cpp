@@ -235,13 +235,6 @@ QString Parse(const Argument& a, const QString& text, Values& values) {
     return {};
 }
 
-// A decimal number as the French or the English write it.
-std::optional<double> ParseDecimal(QString text) {
-    bool ok = false;
-    const double value = text.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    return ok && std::isfinite(value) ? std::optional(value) : std::nullopt;
-}
-
 // Takes the operation's options out of words (the words after its name; "--" ends them) into
 // values.options; answers the French complaint, empty when they are valid.
 QString TakeOptions(const Operation& op, QStringList& words, Values& values) {

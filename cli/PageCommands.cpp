@@ -8,6 +8,7 @@
 #include "cli/AnsweringPrompts.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/PictureFiles.h"
 #include "editor/NormalMap.h"
 #include "imagefile/GpuTexture.h"
 #include "imagefile/ImageLoader.h"
@@ -255,12 +256,10 @@ CommandSyntax ExportSyntax() {
         .unknownOption = kUnknownOption};
 }
 
-// A strength for the normal map, written 2.5 or 2,5, within its bounds; nothing otherwise.
+// A strength for the normal map within its bounds; nothing otherwise.
 std::optional<double> ParseStrength(const std::optional<QString>& text) {
-    if (!text) return std::nullopt;
-    bool ok = false;
-    const double v = QString(*text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    if (!ok || v < editor::kMinNormalStrength || v > editor::kMaxNormalStrength)
+    const std::optional<double> v = text ? ParseDecimal(*text) : std::nullopt;
+    if (!v || *v < editor::kMinNormalStrength || *v > editor::kMaxNormalStrength)
         return std::nullopt;
     return v;
 }
@@ -309,12 +308,11 @@ QString ParseExport(const QCommandLineParser& parser, texture::EngineAtlasSettin
             normalOptions = true;
         } else if (a == QLatin1String("directx")) {
             settings.normal.directX = normalOptions = true;
-        } else if (a == QLatin1String("bc1") || a == QLatin1String("bc3") ||
-                   a == QLatin1String("bc5") || a == QLatin1String("rgb")) {
-            if (blocks) return QStringLiteral("Un seul format de blocs : %1").arg(option.spelled);
+        } else if (const auto format = BlockFormatOption(option.spelled)) {
+            if (blocks) return kOneBlockFormat.arg(option.spelled);
             blocks = option.spelled;
-            if (a == QLatin1String("bc3")) settings.gpuFormat = imagefile::GpuBlockFormat::Bc3;
-            if (a == QLatin1String("rgb")) settings.gpuFormat = imagefile::GpuBlockFormat::Rgb;
+            // BC5 is the normal map's own format; the colour atlas keeps BC1 then.
+            if (*format != imagefile::GpuBlockFormat::Bc5) settings.gpuFormat = *format;
         } else if (a == QLatin1String("o")) {
             if (!option.value) return QStringLiteral("-o attend l'atlas");
             out = *option.value;

@@ -29,6 +29,18 @@ ImageLibraryWork& ImageLibrary() {
     return *imageLibrary;
 }
 
+std::optional<imagefile::GpuBlockFormat> BlockFormatOption(const QString& spelled) {
+    using imagefile::GpuBlockFormat;
+    static const std::pair<const char*, GpuBlockFormat> formats[] = {
+        {"--bc1", GpuBlockFormat::Bc1},
+        {"--bc3", GpuBlockFormat::Bc3},
+        {"--bc5", GpuBlockFormat::Bc5},
+        {"--rgb", GpuBlockFormat::Rgb}};
+    for (const auto& [name, format] : formats)
+        if (spelled == QLatin1String(name)) return format;
+    return std::nullopt;
+}
+
 bool IsPictureOutput(const QString& path) {
     const QString suffix = SuffixOf(path);
     return suffix == QLatin1String("tga") || suffix == QLatin1String("bmp") ||
@@ -66,10 +78,7 @@ void WritePicture(imagefile::BgrRows rows, const pixels::WorkingPicture& work,
 }
 
 void WritePicture(const pixels::WorkingPicture& work, const QString& path) {
-    const pixels::PixelGrid& picture = work.image();
-    WritePicture({picture.width(), picture.height(), 0, 0,
-                  [&picture](int y) { return reinterpret_cast<const uchar*>(picture.row(y)); }},
-                 work, path);
+    WritePicture(imagefile::RowsOf(work.image()), work, path);
 }
 
 }  // namespace tessella::cli

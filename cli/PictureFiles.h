@@ -6,8 +6,10 @@
 
 #include <QString>
 #include <any>
+#include <optional>
 
 #include "imagefile/BgrRows.h"
+#include "imagefile/GpuTexture.h"
 #include "pixels/ColourOperations.h"
 #include "pixels/WorkingPicture.h"
 
@@ -34,6 +36,11 @@ class ImageLibraryWork {
 // Set once by each program's main, before any command runs.
 void UseImageLibraryWork(ImageLibraryWork& work);
 ImageLibraryWork& ImageLibrary();
+
+// The block format an option names ("--bc1", "--bc3", "--bc5", "--rgb"), or nothing.
+std::optional<imagefile::GpuBlockFormat> BlockFormatOption(const QString& spelled);
+// %1: the second block format given.
+inline const QString kOneBlockFormat = QStringLiteral("Un seul format de blocs : %1");
 
 // True when path ends in .tga, .bmp or .png (any case), the outputs of the commands.
 bool IsPictureOutput(const QString& path);

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <functional>
 
+#include "pixels/PixelGrid.h"
 #include "platform/SafeFile.h"
 
 namespace tessella::imagefile {
@@ -18,6 +19,12 @@ struct BgrRows {
     // Row y (0 at the top) as width blue-green-red triples, valid until the next call.
     std::function<const uchar*(int y)> row;
 };
+
+// The rows of a working array, without its resolution. grid must outlive the answer.
+inline BgrRows RowsOf(const pixels::PixelGrid& grid) {
+    return {grid.width(), grid.height(), 0, 0,
+            [&grid](int y) { return reinterpret_cast<const uchar*>(grid.row(y)); }};
+}
 
 // The rows of image; pictures of other formats than Format_BGR888 are converted a band of
 // rows at a time. image must outlive the answer.

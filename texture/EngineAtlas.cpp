@@ -169,21 +169,24 @@ QImage ComposeNormalSheet(const PageBitmap& page, const EngineSheet& sheet,
     return atlas;
 }
 
+namespace {
+
+// path with tag before its extension ("atlas.png", "-1" -> "atlas-1.png").
+QString Tagged(const QString& path, const QString& tag) {
+    const QString suffix = QFileInfo(path).suffix();
+    const QString stem = WithExtension(path, QString()) + tag;
+    return suffix.isEmpty() ? stem : stem + QLatin1Char('.') + suffix;
+}
+
+}  // namespace
+
 QString NormalMapPathFor(const QString& atlasPath) {
-    const QString suffix = QFileInfo(atlasPath).suffix();
-    const QString stem = WithExtension(atlasPath, QString());
-    return suffix.isEmpty() ? stem + QStringLiteral("_n")
-                            : QStringLiteral("%1_n.%2").arg(stem, suffix);
+    return Tagged(atlasPath, QStringLiteral("_n"));
 }
 
 QStringList EngineSheetPaths(const QString& atlasPath, int count) {
     QStringList paths{atlasPath};
-    const QFileInfo info(atlasPath);
-    const QString suffix = info.suffix();
-    const QString stem = WithExtension(atlasPath, QString());
-    for (int i = 1; i < count; ++i)
-        paths << (suffix.isEmpty() ? QStringLiteral("%1-%2").arg(stem).arg(i)
-                                   : QStringLiteral("%1-%2.%3").arg(stem).arg(i).arg(suffix));
+    for (int i = 1; i < count; ++i) paths << Tagged(atlasPath, QStringLiteral("-%1").arg(i));
     return paths;
 }
 

@@ -479,15 +479,26 @@ int64_t PowerOfTwoCeil(int64_t value) {
     return p;
 }
 
-bool FitsEmptyBin(QSize size, const BinLimits& limits) {
-    int64_t w = limits.maxWidth, h = limits.maxHeight;
+namespace {
+
+// The largest bin the limits allow, shape included.
+QSize LargestBin(const BinLimits& limits) {
+    int32_t w = limits.maxWidth, h = limits.maxHeight;
     if (limits.powerOfTwo) {
-        w = PowerOfTwoFloor(limits.maxWidth);
-        h = PowerOfTwoFloor(limits.maxHeight);
+        w = PowerOfTwoFloor(w);
+        h = PowerOfTwoFloor(h);
     }
     if (limits.square) w = h = std::min(w, h);
-    return size.width() >= 1 && size.height() >= 1 && int64_t{limits.lead} + size.width() <= w &&
-           int64_t{limits.lead} + size.height() <= h;
+    return QSize(w, h);
+}
+
+}  // namespace
+
+bool FitsEmptyBin(QSize size, const BinLimits& limits) {
+    const QSize most = LargestBin(limits);
+    return size.width() >= 1 && size.height() >= 1 &&
+           int64_t{limits.lead} + size.width() <= most.width() &&
+           int64_t{limits.lead} + size.height() <= most.height();
 }
 
 Packing PackIntoWidth(const std::vector<QSize>& sizes, int32_t width) {
@@ -514,13 +525,9 @@ std::optional<Packing> PackIntoSmallestBin(const std::vector<QSize>& sizes,
     for (const QSize s : sizes)
         if (!FitsEmptyBin(s, limits)) return std::nullopt;
     BinSearch search(sizes, limits, false);
-    int32_t maxWidth = limits.maxWidth, maxHeight = limits.maxHeight;
-    if (limits.powerOfTwo) {
-        maxWidth = PowerOfTwoFloor(maxWidth);
-        maxHeight = PowerOfTwoFloor(maxHeight);
-    }
+    const int32_t maxWidth = LargestBin(limits).width(), maxHeight = LargestBin(limits).height();
     if (limits.square) {
-        const int32_t most = std::min(maxWidth, maxHeight);
+        const int32_t most = maxWidth;
         const int32_t fewest = std::max(
             {search.widest(), search.tallest(),
              static_cast<int32_t>(std::ceil(std::sqrt(static_cast<double>(search.area()))))});
@@ -563,12 +570,7 @@ std::vector<PackedBin> PackIntoBins(const std::vector<QSize>& sizes, const BinLi
         bins.push_back(std::move(bin));
         return bins;
     }
-    int32_t maxWidth = limits.maxWidth, maxHeight = limits.maxHeight;
-    if (limits.powerOfTwo) {
-        maxWidth = PowerOfTwoFloor(maxWidth);
-        maxHeight = PowerOfTwoFloor(maxHeight);
-    }
-    if (limits.square) maxWidth = maxHeight = std::min(maxWidth, maxHeight);
+    const int32_t maxWidth = LargestBin(limits).width(), maxHeight = LargestBin(limits).height();
     std::vector<int> left(sizes.size());
     std::iota(left.begin(), left.end(), 0);
     std::stable_sort(left.begin(), left.end(), [&](int a, int b) {

@@ -3,32 +3,15 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <algorithm>
-#include <cstring>
 
+#include "pixels/ColourAdjustment.h"
 #include "pixels/MipChain.h"
+#include "pixels/WorkingPicture.h"
 #include "ui/editor/EditorTexts.h"
 
 namespace tessella::editor {
 
 namespace {
-
-pixels::PixelGrid GridOf(const QImage& picture) {
-    const QImage bgr = picture.format() == QImage::Format_BGR888
-                           ? picture
-                           : picture.convertToFormat(QImage::Format_BGR888);
-    pixels::PixelGrid grid(bgr.width(), bgr.height());
-    for (int y = 0; y < bgr.height(); ++y)
-        std::memcpy(static_cast<void*>(grid.row(y)), bgr.constScanLine(y),
-                    std::size_t(bgr.width()) * 3);
-    return grid;
-}
-
-QImage ImageOf(const pixels::PixelGrid& grid) {
-    QImage image(grid.width(), grid.height(), QImage::Format_BGR888);
-    for (int y = 0; y < grid.height(); ++y)
-        std::memcpy(image.scanLine(y), grid.row(y), std::size_t(grid.width()) * 3);
-    return image;
-}
 
 // The size a level is shown at: enlarged by a whole factor to fill the cell, or reduced to fit.
 QSize ShownSize(QSize element) {
@@ -62,14 +45,19 @@ MipmapPreview::MipmapPreview(QWidget* editor) : QDialog(editor, Qt::Tool) {
 
 void MipmapPreview::showPicture(const QImage& picture) {
     if (!isVisible()) return;
-    const pixels::PixelGrid top = picture.isNull() ? pixels::PixelGrid() : GridOf(picture);
+    pixels::WorkingPicture work;
+    QImage copy = picture;  // load turns its bitmap to 24 bits: this one, never the editor's
+    if (!copy.isNull()) work.load(copy);
+    const pixels::PixelGrid& top = work.image();
     const auto chain = pixels::BuildMipChain(top, {.maxLevel = kLevels - 1});
     const QSize shown = ShownSize(picture.size());
     for (int n = 0; n < kLevels; ++n) {
         const bool present = n < int(chain.size());
-        levels_[n] = present ? ImageOf(pixels::LevelAtTopSize(chain[std::size_t(n)], n, top.width(),
-                                                              top.height()))
-                             : QImage();
+        levels_[n] = present
+                         ? pixels::PreviewPicture(pixels::LevelAtTopSize(chain[std::size_t(n)], n,
+                                                                         top.width(), top.height()),
+                                                  top.width(), top.height())
+                         : QImage();
         levelViews[n]->setPixmap(present
                                      ? QPixmap::fromImage(levels_[n].scaled(
                                            shown, Qt::IgnoreAspectRatio, Qt::FastTransformation))
