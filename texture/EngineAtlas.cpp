@@ -201,7 +201,8 @@ EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFra
     const QString ownFiles[] = {pagePath, AtlasPathFor(pagePath)};
     for (const QString& path : paths)
         for (const QString& own : ownFiles)
-            if (SameFile(own, path) || SameFile(own, AtlasPathFor(path)))
+            if (SameFile(own, path) || SameFile(own, AtlasPathFor(path)) ||
+                (settings.normalMap && SameFile(own, NormalMapPathFor(path))))
                 throw platform::TessellaError(kEngineTargetIsPage);
     const auto write = [&](const QImage& picture, const QString& path, bool normals) {
         if (!imagefile::IsGpuTexturePath(path)) {

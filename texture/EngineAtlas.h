@@ -98,8 +98,9 @@ QStringList EngineSheetPaths(const QString& atlasPath, int count);
 // Writes the atlases of page's frames (.png 24-bit, or .dds or .ktx2) from atlasPath on, each with
 // its atlas data beside it, listing the others in meta.related_multi_packs and its normal map in
 // meta.normalMap, each through the atomic writer. Throws, writing nothing, when there are no
-// frames, a frame lies outside the page or cannot fit, or a file would be pagePath's page or atlas
-// data; throws when a file cannot be written. Answers the layout written.
+// frames, a frame lies outside the page or cannot fit, or a file it writes (an atlas, its data
+// or its normal map) would be pagePath's page or atlas data; throws when a file cannot be
+// written. Answers the layout written.
 EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFrame>& frames,
                               const EngineAtlasSettings& settings, const QString& atlasPath,
                               const QString& pagePath);

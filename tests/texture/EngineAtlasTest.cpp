@@ -242,6 +242,14 @@ TEST(EngineAtlas, WritesThePictureAndItsDataButNeverOverThePage) {
         EXPECT_FALSE(
             ErrorOf([&] { WriteEngineAtlas(page, frames, {}, target, pagePath); }).isEmpty());
     EXPECT_FALSE(QFile::exists(pagePath));
+    // Nor through the normal map beside the atlas: a page named atlas_n.png stays.
+    const QString normalNamedPage = dir.filePath("atlas_n.png");
+    ASSERT_TRUE(source.save(normalNamedPage, "PNG"));
+    EXPECT_FALSE(ErrorOf([&] {
+                     WriteEngineAtlas(page, frames, {.normalMap = true}, atlasPath,
+                                      normalNamedPage);
+                 }).isEmpty());
+    EXPECT_EQ(QImage(normalNamedPage).pixelColor(0, 0), QColor(Qt::red));
 }
 
 // A 4 x 2 ramp (greys 0, 10, 20, 30 across) beside a flat grey 4 x 2 on the page. Each map is
