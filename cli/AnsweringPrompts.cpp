@@ -30,8 +30,7 @@ Answer AnsweringPrompts::message(platform::MessageKind, const QString& text,
                                  const platform::Buttons& buttons) {
     if (text.startsWith(texture::kFreeSizeQuestion)) return Answer::Yes;
     if (text == texture::kFillRightQuestion) return answers_.fillRight ? Answer::Yes : Answer::No;
-    if (text.startsWith(texture::kCompactQuestion.left(texture::kCompactQuestion.indexOf('%'))))
-        return Answer::Yes;
+    if (FilledIn(text, texture::kCompactQuestion)) return Answer::Yes;
     if (text == texture::kMultipleOf8ManyQuestion ||
         FilledIn(text, texture::kTooWideManyQuestion)) {
         const bool tooWide = text != texture::kMultipleOf8ManyQuestion;
