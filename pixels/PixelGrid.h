@@ -1,6 +1,7 @@
 #pragma once
 // The working pixel array: rows of blue-green-red pixels, row 0 at the top, stored contiguously
-// with one spare row and spare columns beyond the picture.
+// with one spare row and spare columns beyond the picture. A picture with transparency also
+// has an alpha plane, one byte a pixel; an opaque picture has none and costs nothing more.
 
 #include <sys/mman.h>
 #include <cstddef>
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <new>
 #include <utility>
+#include <vector>
 
 // Loops over 3-byte pixels vectorise only with byte shuffles (AVX2): a row function marked so
 // is compiled twice and the processor's own version is chosen when the program loads. The
@@ -116,10 +118,11 @@ class PixelGrid {
         std::swap(pixels_, other.pixels_);
         std::swap(used_, other.used_);
         std::swap(capacity_, other.capacity_);
+        alpha_.swap(other.alpha_);
     }
 
-    // Sizes the array for width x height pixels (contents zeroed). Callers check the size
-    // against the shared pixel limit first.
+    // Sizes the array for width x height pixels (contents zeroed, opaque: no alpha plane).
+    // Callers check the size against the shared pixel limit first.
     // The storage is sized before the fields change, so a failed allocation leaves the array
     // as it was.
     void resize(int width, int height) {
@@ -128,11 +131,13 @@ class PixelGrid {
         if (!grow(count, false)) std::memset(static_cast<void*>(pixels_), 0, count * sizeof(Bgr));
         used_ = count;
         setSize(width, height, stride);
+        dropAlpha();
     }
 
     // Sizes the array for width x height pixels, keeping the storage: the contents are left
     // as they were (operations that rewrite every pixel use it to avoid clearing). Cells
-    // beyond the previous size read as zero.
+    // beyond the previous size read as zero. The alpha plane goes: an operation that keeps
+    // transparency gives the result its plane itself (addAlpha).
     void reshape(int width, int height) {
         const int stride = width + kSpareColumns;
         const std::size_t count = Count(stride, height);
@@ -140,7 +145,34 @@ class PixelGrid {
             std::memset(static_cast<void*>(pixels_ + used_), 0, (count - used_) * sizeof(Bgr));
         used_ = count;
         setSize(width, height, stride);
+        dropAlpha();
     }
+
+    // The alpha plane: width bytes a row, rows one after the other, 0 transparent to 255
+    // opaque. Colours under a transparent texel are kept: they are data, not background.
+    bool hasAlpha() const { return !alpha_.empty(); }
+    uint8_t* alphaRow(int y) { return alpha_.data() + static_cast<size_t>(y) * width_; }
+    const uint8_t* alphaRow(int y) const {
+        return alpha_.data() + static_cast<size_t>(y) * width_;
+    }
+    // 255 where the picture has no plane.
+    uint8_t alphaAt(int x, int y) const { return hasAlpha() ? alphaRow(y)[x] : uint8_t{255}; }
+    // Gives the picture a plane of the given value (every texel) when it has none.
+    void addAlpha(uint8_t value = 255) {
+        if (!hasAlpha()) alpha_.assign(static_cast<size_t>(width_) * height_, value);
+    }
+    void dropAlpha() { std::vector<uint8_t>().swap(alpha_); }
+    // Drops the plane when no texel is below 255; answers whether the picture keeps one.
+    bool settleAlpha() {
+        for (uint8_t a : alpha_)
+            if (a != 255) return true;
+        dropAlpha();
+        return false;
+    }
+    // Takes other's alpha plane (or its lack of one); both grids have the same size.
+    void assignAlpha(const PixelGrid& other) { alpha_ = other.alpha_; }
+    // Bytes the alpha plane holds.
+    std::size_t alphaBytes() const { return alpha_.size(); }
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -153,12 +185,14 @@ class PixelGrid {
     Bgr& at(int x, int y) { return row(y)[x]; }
     const Bgr& at(int x, int y) const { return row(y)[x]; }
 
-    // Same size and the same pixels in rows 0..H-1, columns 0..W-1 (spare cells ignored).
+    // Same size and the same pixels in rows 0..H-1, columns 0..W-1 (spare cells ignored),
+    // with the same alpha (no plane reads as 255 everywhere).
     bool samePicture(const PixelGrid& other) const {
         if (width_ != other.width_ || height_ != other.height_) return false;
         for (int y = 0; y < height_; ++y)
             for (int x = 0; x < width_; ++x)
-                if (!(at(x, y) == other.at(x, y))) return false;
+                if (!(at(x, y) == other.at(x, y)) || alphaAt(x, y) != other.alphaAt(x, y))
+                    return false;
         return true;
     }
 
@@ -186,6 +220,7 @@ class PixelGrid {
     }
 
     void copyFrom(const PixelGrid& other) {
+        alpha_ = other.alpha_;
         if (!other.pixels_) return;
         grow(other.used_, false);
         std::memcpy(static_cast<void*>(pixels_), other.pixels_, other.used_ * sizeof(Bgr));
@@ -205,6 +240,7 @@ class PixelGrid {
     Bgr* pixels_ = nullptr;
     std::size_t used_ = 0;      // pixels in use, spare cells included
     std::size_t capacity_ = 0;  // pixels the block holds
+    std::vector<uint8_t> alpha_;  // empty for an opaque picture
 };
 
 }  // namespace tessella::pixels

@@ -54,6 +54,34 @@ void DecodeRgb32(const QImage& bitmap, PixelGrid& image) {
     DecodeRows<QRgb>(bitmap, image, [](QRgb c) { return FromRgb(c); });
 }
 
+// The fourth byte of non-premultiplied 32-bit pixels as the alpha plane, dropped again when
+// every texel is opaque.
+void DecodeAlpha32(const QImage& bitmap, PixelGrid& image) {
+    image.addAlpha();
+    const int w = image.width(), h = image.height();
+    for (int y = 0; y < h; ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(bitmap.constScanLine(y));
+        uint8_t* out = image.alphaRow(y);
+        for (int x = 0; x < w; ++x) out[x] = static_cast<uint8_t>(qAlpha(in[x]));
+    }
+    image.settleAlpha();
+}
+
+void DecodeIndexedAlpha(const QImage& bitmap, PixelGrid& image) {
+    std::array<uint8_t, 256> alpha;
+    alpha.fill(255);
+    const QList<QRgb> table = bitmap.colorTable();
+    for (qsizetype i = 0; i < table.size() && i < 256; ++i)
+        alpha[i] = static_cast<uint8_t>(qAlpha(table[i]));
+    image.addAlpha();
+    for (int y = 0; y < image.height(); ++y) {
+        const uint8_t* in = bitmap.constScanLine(y);
+        uint8_t* out = image.alphaRow(y);
+        for (int x = 0; x < image.width(); ++x) out[x] = alpha[in[x]];
+    }
+    image.settleAlpha();
+}
+
 // green5 is true for 5-5-5 (each channel times 8), false for 5-6-5 (green times 4).
 void Decode16(const QImage& bitmap, PixelGrid& image, bool green5) {
     const int redShift = green5 ? 10 : 11;
@@ -103,16 +131,21 @@ void WorkingPicture::load(QImage& bitmap) {
         case QImage::Format_Grayscale8:
             break;
         default:
-            // Every other format goes through Qt's own conversion to 24 bits.
-            bitmap.convertTo(QImage::Format_BGR888);
+            // Every other format goes through Qt's own conversion to 24 bits, or to
+            // non-premultiplied 32 bits when it has alpha (colours and alpha kept apart).
+            bitmap.convertTo(bitmap.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                      : QImage::Format_BGR888);
             if (bitmap.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
             break;
     }
     image_.reshape(bitmap.width(), bitmap.height());
     switch (bitmap.format()) {
         case QImage::Format_RGB32:
+            DecodeRgb32(bitmap, image_);
+            break;
         case QImage::Format_ARGB32:
             DecodeRgb32(bitmap, image_);
+            DecodeAlpha32(bitmap, image_);
             break;
         case QImage::Format_RGB555:
             Decode16(bitmap, image_, true);
@@ -122,6 +155,7 @@ void WorkingPicture::load(QImage& bitmap) {
             break;
         case QImage::Format_Indexed8:
             DecodeIndexed8(bitmap, image_);
+            if (bitmap.hasAlphaChannel()) DecodeIndexedAlpha(bitmap, image_);
             break;
         case QImage::Format_Mono:
         case QImage::Format_MonoLSB:
@@ -136,7 +170,11 @@ void WorkingPicture::load(QImage& bitmap) {
     }
     dotsPerMeterX_ = bitmap.dotsPerMeterX();
     dotsPerMeterY_ = bitmap.dotsPerMeterY();
-    if (bitmap.format() != QImage::Format_BGR888) store(bitmap);
+    if (bitmap.format() != StoredFormat()) store(bitmap);
+}
+
+QImage::Format WorkingPicture::StoredFormat() const {
+    return image_.hasAlpha() ? QImage::Format_ARGB32 : QImage::Format_BGR888;
 }
 
 void WorkingPicture::store(QImage& bitmap) const {
@@ -146,24 +184,41 @@ void WorkingPicture::store(QImage& bitmap) const {
     }
     // A bitmap of the right size and format that shares its pixels with no other is written
     // over rather than reallocated.
-    if (bitmap.size() != QSize(image_.width(), image_.height()) ||
-        bitmap.format() != QImage::Format_BGR888 || !bitmap.isDetached()) {
-        QImage out = NewImage(image_.width(), image_.height(), QImage::Format_BGR888);
+    const QImage::Format format = StoredFormat();
+    if (bitmap.size() != QSize(image_.width(), image_.height()) || bitmap.format() != format ||
+        !bitmap.isDetached()) {
+        QImage out = NewImage(image_.width(), image_.height(), format);
         if (out.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
         bitmap = std::move(out);
     }
-    const size_t bytes = static_cast<size_t>(image_.width()) * 3;
-    for (int y = 0; y < image_.height(); ++y) std::memcpy(bitmap.scanLine(y), image_.row(y), bytes);
+    if (image_.hasAlpha()) {
+        for (int y = 0; y < image_.height(); ++y) {
+            const Bgr* in = image_.row(y);
+            const uint8_t* a = image_.alphaRow(y);
+            auto* out = reinterpret_cast<QRgb*>(bitmap.scanLine(y));
+            for (int x = 0; x < image_.width(); ++x)
+                out[x] = qRgba(in[x].r, in[x].g, in[x].b, a[x]);
+        }
+    } else {
+        const size_t bytes = static_cast<size_t>(image_.width()) * 3;
+        for (int y = 0; y < image_.height(); ++y)
+            std::memcpy(bitmap.scanLine(y), image_.row(y), bytes);
+    }
     if (dotsPerMeterX_ > 0) bitmap.setDotsPerMeterX(dotsPerMeterX_);
     if (dotsPerMeterY_ > 0) bitmap.setDotsPerMeterY(dotsPerMeterY_);
 }
 
 namespace {
 
-std::size_t GridBytes(const PixelGrid& p) {
+// Colour bytes only: what the reuse of a dropped copy moves in one block.
+std::size_t ColourBytes(const PixelGrid& p) {
     if (p.empty()) return 0;
     return static_cast<std::size_t>(p.stride()) * static_cast<std::size_t>(p.height() + 1) *
            sizeof(Bgr);
+}
+
+std::size_t GridBytes(const PixelGrid& p) {
+    return ColourBytes(p) + p.alphaBytes();
 }
 
 std::size_t CopyBytes(const WorkingPicture::UndoCopy& copy) {
@@ -221,7 +276,8 @@ WorkingPicture::SavedStep WorkingPicture::saveUndo() {
     if (!image_.empty() && dropped.width() == image_.width() &&
         dropped.height() == image_.height()) {
         copy.picture = std::move(dropped);
-        std::memcpy(static_cast<void*>(copy.picture.row(0)), image_.row(0), GridBytes(image_));
+        std::memcpy(static_cast<void*>(copy.picture.row(0)), image_.row(0), ColourBytes(image_));
+        copy.picture.assignAlpha(image_);
     } else {
         copy.picture = image_;
     }

@@ -31,14 +31,18 @@ class WorkingPicture {
         dotsPerMeterY_ = y;
     }
 
-    // Fills the array from bitmap, whatever its format, and leaves bitmap as 24 bits
-    // (Format_BGR888) with the same colours. 1, 4 and 8-bit pictures use their palette; 5-5-5
-    // and 5-6-5 pixels take each channel times 8 (green of 5-6-5 times 4); 32-bit pixels drop
-    // their fourth byte. Throws TessellaError on an empty or oversized bitmap (array unchanged).
+    // Fills the array from bitmap, whatever its format, and leaves bitmap as store() makes it,
+    // with the same colours. 1, 4 and 8-bit pictures use their palette (its alpha too); 5-5-5
+    // and 5-6-5 pixels take each channel times 8 (green of 5-6-5 times 4); RGB32 drops its
+    // fourth byte; ARGB32 (and any format with alpha) keeps its alpha as the plane when a
+    // texel is below 255. Throws TessellaError on an empty or oversized bitmap.
     void load(QImage& bitmap);
-    // Replaces bitmap with the array's W x H pixels as Format_BGR888 and the resolution.
-    // An empty array gives a null bitmap.
+    // Replaces bitmap with the array's W x H pixels and the resolution: Format_BGR888 for an
+    // opaque picture, non-premultiplied Format_ARGB32 for one with alpha. An empty array gives
+    // a null bitmap.
     void store(QImage& bitmap) const;
+    // The format store() gives.
+    QImage::Format StoredFormat() const;
 
     // One step of the history: a picture with its resolution.
     struct UndoCopy {

@@ -3,13 +3,15 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libqt6test6 libqt6printsupport6 qt6-qpa-plugins
   libjpeg62-turbo-dev
   # PNG writing: one-call deflate.
   libdeflate-dev
   # GPU textures: BC1, BC3 and BC5 blocks; nvcompress is the benchmark's peer.
-  libsquish-dev libnvtt-bin
+  libsquish-dev libnvtt-bin libstb-dev libastcenc-dev
+  # Translations: lupdate and lrelease.
+  qt6-l10n-tools
   libmagick++-6.q16-dev libmagickcore-6.q16-6-extra
   libgtest-dev googletest libbenchmark-dev
   qt6-translations-l10n qt6-image-formats-plugins
