@@ -152,9 +152,7 @@ class PixelGrid {
     // opaque. Colours under a transparent texel are kept: they are data, not background.
     bool hasAlpha() const { return !alpha_.empty(); }
     uint8_t* alphaRow(int y) { return alpha_.data() + static_cast<size_t>(y) * width_; }
-    const uint8_t* alphaRow(int y) const {
-        return alpha_.data() + static_cast<size_t>(y) * width_;
-    }
+    const uint8_t* alphaRow(int y) const { return alpha_.data() + static_cast<size_t>(y) * width_; }
     // 255 where the picture has no plane.
     uint8_t alphaAt(int x, int y) const { return hasAlpha() ? alphaRow(y)[x] : uint8_t{255}; }
     // Gives the picture a plane of the given value (every texel) when it has none.
@@ -238,8 +236,8 @@ class PixelGrid {
     int height_ = 0;
     int stride_ = 0;
     Bgr* pixels_ = nullptr;
-    std::size_t used_ = 0;      // pixels in use, spare cells included
-    std::size_t capacity_ = 0;  // pixels the block holds
+    std::size_t used_ = 0;        // pixels in use, spare cells included
+    std::size_t capacity_ = 0;    // pixels the block holds
     std::vector<uint8_t> alpha_;  // empty for an opaque picture
 };
 
