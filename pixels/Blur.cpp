@@ -49,6 +49,63 @@ class LimitedPicture {
     int h_;
 };
 
+// The same for a picture with an alpha plane: a block's colour is the mean of its four colours
+// weighted by their alpha (divided by the alpha sum itself, so that a faint texel keeps its
+// colour exactly), truncated; its alpha is the truncated mean of the four. A block whose four
+// texels are fully transparent takes the plain mean, as an opaque picture would.
+class LimitedAlphaPicture {
+  public:
+    struct Texel {
+        Bgr colour;
+        uint8_t alpha;
+    };
+
+    explicit LimitedAlphaPicture(PixelGrid& image)
+        : image_(image), w_(image.width()), h_(image.height()) {}
+
+    Texel mean(int x, int y) const {
+        const int xs[4] = {x, x, x + 1, x + 1}, ys[4] = {y, y + 1, y + 1, y};
+        unsigned alphaSum = 0, weighted[3] = {0, 0, 0}, plain[3] = {0, 0, 0};
+        for (int i = 0; i < 4; ++i) {
+            const int cx = Limit(xs[i], w_), cy = Limit(ys[i], h_);
+            const Bgr c = image_.at(cx, cy);
+            const unsigned a = image_.alphaRow(cy)[cx];
+            alphaSum += a;
+            const unsigned channels[3] = {c.b, c.g, c.r};
+            for (int k = 0; k < 3; ++k) {
+                weighted[k] += channels[k] * a;
+                plain[k] += channels[k];
+            }
+        }
+        uint8_t out[3];
+        for (int k = 0; k < 3; ++k)
+            out[k] = static_cast<uint8_t>(alphaSum ? weighted[k] / alphaSum : plain[k] >> 2);
+        return {{out[0], out[1], out[2]}, static_cast<uint8_t>(alphaSum >> 2)};
+    }
+
+    void fill(int x, int y, Texel m) {
+        set(x, y, m);
+        set(x, y + 1, m);
+        set(x + 1, y + 1, m);
+        set(x + 1, y, m);
+    }
+
+    void average(int x, int y) { fill(x, y, mean(x, y)); }
+
+  private:
+    static int Limit(int v, int n) { return v < 0 ? 0 : (v >= n ? n - 1 : v); }
+    void set(int x, int y, Texel m) {
+        x = Limit(x, w_);
+        y = Limit(y, h_);
+        image_.at(x, y) = m.colour;
+        image_.alphaRow(y)[x] = m.alpha;
+    }
+
+    PixelGrid& image_;
+    int w_;
+    int h_;
+};
+
 // The running mean of one column of the whole blur, over the pixel pair (x, x + 1), or over
 // pixel x alone in the last column (`single`).
 #if defined(__SSE2__) && !defined(TESSELLA_NO_SIMD)
@@ -278,7 +335,8 @@ void SmoothAll(PixelGrid& image) {
     }
 }
 
-void SmoothBorders(LimitedPicture& p, int w, int h) {
+template <class Picture>
+void SmoothBorders(Picture& p, int w, int h) {
     for (int x = 0; x < w; ++x) p.average(x, 0);
     for (int x = 0; x < w; ++x) p.average(x, h - 1);
     for (int y = 0; y < h; ++y) p.average(0, y);
@@ -350,6 +408,34 @@ void ShiftUp(PixelGrid& image, int dx, int dy) {
     } while (y > 1);
 }
 
+// The blur of a picture with an alpha plane, block by block in the same walk orders as the
+// opaque one, so that both give the same colours where every texel is opaque.
+void BlurWithAlpha(PixelGrid& image, int dx, int dy, bool whole, bool up) {
+    const int w = image.width(), h = image.height();
+    LimitedAlphaPicture p(image);
+    if (whole) {
+        for (int x = 0; x < w; ++x)
+            for (int y = 0; y < h; ++y) p.average(x, y);
+        return;
+    }
+    SmoothBorders(p, w, h);
+    const auto move = [&](int x, int y) { p.fill(x + dx, y + dy, p.mean(x, y)); };
+    if (!up) {
+        for (int y = 0; y < h - 1; y += 2)
+            for (int x = 0; x < w - 1; x += 2) move(x, y);
+        return;
+    }
+    int y = h - 1;
+    do {
+        int x = w - 1;
+        do {
+            move(x - 1, y - 1);
+            x -= 2;
+        } while (x > 1);
+        y -= 2;
+    } while (y > 1);
+}
+
 }  // namespace
 
 BlurVariant BlurVariantFromIndex(int index) {
@@ -364,6 +450,20 @@ BlurVariant BlurVariantFromIndex(int index) {
 
 void Blur(PixelGrid& picture, BlurVariant variant) {
     if (picture.width() <= 0 || picture.height() <= 0) return;
+    if (picture.hasAlpha()) {
+        struct Walk {
+            int dx, dy;
+            bool whole, up;
+        };
+        static constexpr Walk kWalks[] = {
+            {0, 0, true, false},  {1, 0, false, false},  {0, 1, false, false},
+            {1, 1, false, false}, {-2, 1, false, false}, {-1, 0, false, true},
+            {0, -1, false, true}, {-1, -1, false, true}, {2, -1, false, true},
+        };
+        const Walk& walk = kWalks[static_cast<int>(variant)];
+        BlurWithAlpha(picture, walk.dx, walk.dy, walk.whole, walk.up);
+        return;
+    }
     switch (variant) {
         case BlurVariant::Whole:
             SmoothAll(picture);
