@@ -104,6 +104,21 @@ TEST_F(Transparency, CopyPutsTheAlphaOnTheClipboard) {
     EXPECT_EQ(editor->picture().pixel(0, 0), qRgba(1, 2, 3, 0));
 }
 
+// The pipette takes the colour of a transparent texel, not its transparency: the tools paint
+// opaque.
+TEST_F(Transparency, ThePipettePicksAnOpaqueColour) {
+    QImage sprite(1, 1, QImage::Format_ARGB32);
+    sprite.setPixel(0, 0, qRgba(200, 30, 30, 0));
+    open(sprite);
+    QColor picked;
+    QObject::connect(editor.get(), &ElementEditor::colourPicked,
+                     [&](QColor colour) { picked = colour; });
+    editor->requestColourPick();
+    press({0, 0});
+    EXPECT_EQ(picked, QColor(200, 30, 30));
+    EXPECT_EQ(picked.alpha(), 255);
+}
+
 QStringList Titles(const QMenuBar* bar) {
     QStringList titles;
     for (const QAction* action : bar->actions()) titles << action->text();

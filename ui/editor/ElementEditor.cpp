@@ -567,9 +567,11 @@ void ElementEditor::pressForDrawing(Qt::MouseButton button, QPoint pixel) {
         emit drawingPressed(pixel, button);
     }
     if (colourPickPending_) {
-        // A press without a move before it picks the pixel under the press.
-        const QColor colour =
+        // A press without a move before it picks the pixel under the press: its colour only,
+        // for the tools paint opaque.
+        QColor colour =
             display_.pixelColor(ClampToPicture(pixel, display_.width(), display_.height()));
+        colour.setAlpha(255);
         colourPickPending_ = false;
         emit colourPicked(colour);
     }
