@@ -63,13 +63,12 @@ class LimitedAlphaPicture {
     explicit LimitedAlphaPicture(PixelGrid& image)
         : image_(image), w_(image.width()), h_(image.height()) {}
 
-    Texel mean(int x, int y) const {
-        const int xs[4] = {x, x, x + 1, x + 1}, ys[4] = {y, y + 1, y + 1, y};
+    // The mean of four texels, each given by its colour and alpha.
+    static Texel MeanOf(const Bgr* const colours[4], const unsigned alphas[4]) {
         unsigned alphaSum = 0, weighted[3] = {0, 0, 0}, plain[3] = {0, 0, 0};
         for (int i = 0; i < 4; ++i) {
-            const int cx = Limit(xs[i], w_), cy = Limit(ys[i], h_);
-            const Bgr c = image_.at(cx, cy);
-            const unsigned a = image_.alphaRow(cy)[cx];
+            const Bgr c = *colours[i];
+            const unsigned a = alphas[i];
             alphaSum += a;
             const unsigned channels[3] = {c.b, c.g, c.r};
             for (int k = 0; k < 3; ++k) {
@@ -81,6 +80,18 @@ class LimitedAlphaPicture {
         for (int k = 0; k < 3; ++k)
             out[k] = static_cast<uint8_t>(alphaSum ? weighted[k] / alphaSum : plain[k] >> 2);
         return {{out[0], out[1], out[2]}, static_cast<uint8_t>(alphaSum >> 2)};
+    }
+
+    Texel mean(int x, int y) const {
+        const int xs[4] = {x, x, x + 1, x + 1}, ys[4] = {y, y + 1, y + 1, y};
+        const Bgr* colours[4];
+        unsigned alphas[4];
+        for (int i = 0; i < 4; ++i) {
+            const int cx = Limit(xs[i], w_), cy = Limit(ys[i], h_);
+            colours[i] = &image_.at(cx, cy);
+            alphas[i] = image_.alphaRow(cy)[cx];
+        }
+        return MeanOf(colours, alphas);
     }
 
     void fill(int x, int y, Texel m) {
@@ -413,9 +424,39 @@ void ShiftUp(PixelGrid& image, int dx, int dy) {
 void BlurWithAlpha(PixelGrid& image, int dx, int dy, bool whole, bool up) {
     const int w = image.width(), h = image.height();
     LimitedAlphaPicture p(image);
+    if (whole && h == 1) {
+        for (int x = 0; x < w; ++x) p.average(x, 0);
+        return;
+    }
     if (whole) {
-        for (int x = 0; x < w; ++x)
-            for (int y = 0; y < h; ++y) p.average(x, y);
+        // Down each column as the opaque walk goes: block (x, y) finds row y of both columns
+        // holding the mean just written, and writes rows y and y + 1 of both; the last row's
+        // limited block reads that mean four times and changes nothing. Column x + 1's block y
+        // only needs column x's blocks up to y + 2 done, so a group of columns walks down
+        // together, each two rows behind the one on its left: the result of walking them one
+        // after the other, with the rows they share still in the cache.
+        using Texel = LimitedAlphaPicture::Texel;
+        const auto block = [&](int x, int y) {
+            const int x1 = x + 1 < w ? x + 1 : x;
+            const Bgr* colours[4] = {&image.at(x, y), &image.at(x1, y), &image.at(x, y + 1),
+                                     &image.at(x1, y + 1)};
+            const unsigned alphas[4] = {image.alphaRow(y)[x], image.alphaRow(y)[x1],
+                                        image.alphaRow(y + 1)[x], image.alphaRow(y + 1)[x1]};
+            const Texel m = LimitedAlphaPicture::MeanOf(colours, alphas);
+            for (int row : {y, y + 1}) {
+                image.at(x, row) = m.colour;
+                image.at(x1, row) = m.colour;
+                image.alphaRow(row)[x] = m.alpha;
+                image.alphaRow(row)[x1] = m.alpha;
+            }
+        };
+        constexpr int kColumns = 32, kLag = 2;
+        for (int x0 = 0; x0 < w; x0 += kColumns) {
+            const int n = std::min(kColumns, w - x0);
+            for (int t = 0; t <= h - 2 + kLag * (n - 1); ++t)
+                for (int k = 0; k < n && t - kLag * k >= 0; ++k)
+                    if (t - kLag * k <= h - 2) block(x0 + k, t - kLag * k);
+        }
         return;
     }
     SmoothBorders(p, w, h);
