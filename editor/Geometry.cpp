@@ -52,16 +52,20 @@ size_t RowBytes(int width) {
 
 // The alpha plane follows the colours byte by byte; an opaque picture never comes here.
 // dst (of the moved size) gets a plane whose texel (x, y) is src's at from(x, y).
+// Square tiles, so that a turn's reads down the source's columns stay in cache.
 template <typename SourceOf>
 void MoveAlpha(const PixelGrid& src, PixelGrid& dst, SourceOf from) {
     dst.addAlpha();
-    for (int y = 0; y < dst.height(); ++y) {
-        uint8_t* out = dst.alphaRow(y);
-        for (int x = 0; x < dst.width(); ++x) {
-            const QPoint s = from(x, y);
-            out[x] = src.alphaRow(s.y())[s.x()];
-        }
-    }
+    const int w = dst.width(), h = dst.height();
+    for (int ty = 0; ty < h; ty += kTile)
+        for (int tx = 0; tx < w; tx += kTile)
+            for (int y = ty; y < std::min(ty + kTile, h); ++y) {
+                uint8_t* out = dst.alphaRow(y);
+                for (int x = tx; x < std::min(tx + kTile, w); ++x) {
+                    const QPoint s = from(x, y);
+                    out[x] = src.alphaRow(s.y())[s.x()];
+                }
+            }
 }
 
 // A quarter turn of source (w x h pixels, stride bytes from row to row), seen from the target

@@ -58,10 +58,13 @@ void MixWithAlpha(const Bgr* a, const uint8_t* alphaA, const Bgr* b, const uint8
         const unsigned weight = weightOf(x);
         const unsigned wa = alphaA[x] * (256 - weight), wb = alphaB[x] * weight;
         const unsigned total = wa + wb;
+        // (n + total / 2) / total rounded down through one reciprocal: the half added keeps an
+        // exact quotient from falling below its integer, far above the double's error.
+        const double inverse = total ? 1.0 / total : 0.0;
         const auto mix = [&](unsigned ca, unsigned cb) {
             if (total == 0)
                 return static_cast<uint8_t>((ca * (256 - weight) + cb * weight + 128) >> 8);
-            return static_cast<uint8_t>((ca * wa + cb * wb + total / 2) / total);
+            return static_cast<uint8_t>((ca * wa + cb * wb + total / 2 + 0.5) * inverse);
         };
         out[x] = Bgr{mix(a[x].b, b[x].b), mix(a[x].g, b[x].g), mix(a[x].r, b[x].r)};
         alphaOut[x] =
@@ -128,10 +131,8 @@ void MakeTileable(pixels::WorkingPicture& work, int band) {
         for (int y = 0; y < h; ++y) {
             const Bgr* row = picture.row(y);
             const uint8_t* alpha = picture.alphaRow(y);
-            for (int x = 0; x < w; ++x) {
-                moved[x] = row[(x + halfW) % w];
-                movedAlpha[x] = alpha[(x + halfW) % w];
-            }
+            std::rotate_copy(row, row + halfW, row + w, moved.begin());
+            std::rotate_copy(alpha, alpha + halfW, alpha + w, movedAlpha.begin());
             MixWithAlpha(
                 row, alpha, moved.data(), movedAlpha.data(),
                 [&](int x) { return unsigned{columnWeights[x]}; }, blended.row(y),

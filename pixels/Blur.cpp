@@ -65,21 +65,24 @@ class LimitedAlphaPicture {
 
     // The mean of four texels, each given by its colour and alpha.
     static Texel MeanOf(const Bgr* const colours[4], const unsigned alphas[4]) {
-        unsigned alphaSum = 0, weighted[3] = {0, 0, 0}, plain[3] = {0, 0, 0};
-        for (int i = 0; i < 4; ++i) {
-            const Bgr c = *colours[i];
-            const unsigned a = alphas[i];
-            alphaSum += a;
-            const unsigned channels[3] = {c.b, c.g, c.r};
-            for (int k = 0; k < 3; ++k) {
-                weighted[k] += channels[k] * a;
-                plain[k] += channels[k];
-            }
-        }
-        uint8_t out[3];
-        for (int k = 0; k < 3; ++k)
-            out[k] = static_cast<uint8_t>(alphaSum ? weighted[k] / alphaSum : plain[k] >> 2);
-        return {{out[0], out[1], out[2]}, static_cast<uint8_t>(alphaSum >> 2)};
+        const Bgr p = *colours[0], q = *colours[1], r = *colours[2], s = *colours[3];
+        const unsigned pa = alphas[0], qa = alphas[1], ra = alphas[2], sa = alphas[3];
+        const unsigned alphaSum = pa + qa + ra + sa;
+        if (alphaSum == 0)
+            return {{static_cast<uint8_t>((p.b + q.b + r.b + s.b) >> 2),
+                     static_cast<uint8_t>((p.g + q.g + r.g + s.g) >> 2),
+                     static_cast<uint8_t>((p.r + q.r + r.r + s.r) >> 2)},
+                    0};
+        // The weighted sum over alphaSum rounded down, by one reciprocal: the half added keeps
+        // an exact quotient from falling below its integer, and no other fraction (at least
+        // 1 / 1020 from the next integer) comes near the double's error.
+        const double inverse = 1.0 / alphaSum;
+        const auto channel = [&](unsigned a, unsigned b, unsigned c, unsigned d) {
+            return static_cast<uint8_t>((a * pa + b * qa + c * ra + d * sa + 0.5) * inverse);
+        };
+        return {
+            {channel(p.b, q.b, r.b, s.b), channel(p.g, q.g, r.g, s.g), channel(p.r, q.r, r.r, s.r)},
+            static_cast<uint8_t>(alphaSum >> 2)};
     }
 
     Texel mean(int x, int y) const {
@@ -430,32 +433,41 @@ void BlurWithAlpha(PixelGrid& image, int dx, int dy, bool whole, bool up) {
     }
     if (whole) {
         // Down each column as the opaque walk goes: block (x, y) finds row y of both columns
-        // holding the mean just written, and writes rows y and y + 1 of both; the last row's
-        // limited block reads that mean four times and changes nothing. Column x + 1's block y
-        // only needs column x's blocks up to y + 2 done, so a group of columns walks down
+        // holding the mean just made, and leaves its own in rows y and y + 1 of both; the last
+        // row's limited block reads that mean four times and changes nothing. Column x + 1's block
+        // y only needs column x's blocks up to y + 2 done, so a group of columns walks down
         // together, each two rows behind the one on its left: the result of walking them one
         // after the other, with the rows they share still in the cache.
         using Texel = LimitedAlphaPicture::Texel;
-        const auto block = [&](int x, int y) {
+        constexpr int kColumns = 32, kLag = 2;
+        // Each column's last mean, which its next block finds in row y: only row y + 1 is read,
+        // and a row is written once, with its final mean (the last row with the one before).
+        Texel last[kColumns];
+        const auto block = [&](int x, int y, Texel& m) {
             const int x1 = x + 1 < w ? x + 1 : x;
-            const Bgr* colours[4] = {&image.at(x, y), &image.at(x1, y), &image.at(x, y + 1),
+            const Bgr* colours[4] = {&m.colour, &m.colour, &image.at(x, y + 1),
                                      &image.at(x1, y + 1)};
-            const unsigned alphas[4] = {image.alphaRow(y)[x], image.alphaRow(y)[x1],
-                                        image.alphaRow(y + 1)[x], image.alphaRow(y + 1)[x1]};
-            const Texel m = LimitedAlphaPicture::MeanOf(colours, alphas);
-            for (int row : {y, y + 1}) {
+            unsigned alphas[4] = {m.alpha, m.alpha, image.alphaRow(y + 1)[x],
+                                  image.alphaRow(y + 1)[x1]};
+            if (y == 0) {
+                colours[0] = &image.at(x, 0);
+                colours[1] = &image.at(x1, 0);
+                alphas[0] = image.alphaRow(0)[x];
+                alphas[1] = image.alphaRow(0)[x1];
+            }
+            m = LimitedAlphaPicture::MeanOf(colours, alphas);
+            for (int row = y; row <= (y == h - 2 ? y + 1 : y); ++row) {
                 image.at(x, row) = m.colour;
                 image.at(x1, row) = m.colour;
                 image.alphaRow(row)[x] = m.alpha;
                 image.alphaRow(row)[x1] = m.alpha;
             }
         };
-        constexpr int kColumns = 32, kLag = 2;
         for (int x0 = 0; x0 < w; x0 += kColumns) {
             const int n = std::min(kColumns, w - x0);
             for (int t = 0; t <= h - 2 + kLag * (n - 1); ++t)
                 for (int k = 0; k < n && t - kLag * k >= 0; ++k)
-                    if (t - kLag * k <= h - 2) block(x0 + k, t - kLag * k);
+                    if (t - kLag * k <= h - 2) block(x0 + k, t - kLag * k, last[k]);
         }
         return;
     }
