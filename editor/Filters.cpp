@@ -87,12 +87,15 @@ TESSELLA_PIXEL_LOOP void FilterRow(Bgr* p, const int* centre, const int* column,
     }
 }
 
-// c x num / den rounded to nearest with exact ties to even, at most 255, in 64 bits (the
-// weighted sums of a picture with alpha go past what ScaleChannel's 32 bits hold).
-uint8_t ScaleExactly(int64_t c, int64_t num, int64_t den) {
-    const int64_t twice = 2 * c * num;
-    int64_t q = (twice + den) / (2 * den);
-    if ((twice + den) % (2 * den) == 0 && (q & 1)) --q;
+// c x num / den rounded to nearest with exact ties to even, at most 255, as ScaleChannel does
+// but in 64 bits (the weighted sums of a picture with alpha go past its 32). ratio is num / den
+// in floating point; its error is far below 1 / (2 den), the nearest any other fraction comes to
+// a half.
+uint8_t ScaleExactly(int64_t c, int64_t num, int64_t den, double ratio) {
+    int64_t q = static_cast<int64_t>(static_cast<double>(c) * ratio + 0.5);
+    const int64_t twice = 2 * (c * num - q * den);
+    const int64_t odd = q & 1;
+    q += ((twice == den) & odd) - ((twice == -den) & odd);
     return static_cast<uint8_t>(std::min<int64_t>(q, 255));
 }
 
@@ -119,8 +122,10 @@ void SharpenSoftenWithAlpha(PixelGrid& image, bool sharpen) {
             const Bgr& c = before.at(x, y);
             const int64_t own = (c.b + c.g + c.r + 3) * alphaSum;
             const int64_t num = sharpen ? own : weighted, den = sharpen ? weighted : own;
-            image.at(x, y) = Bgr{ScaleExactly(c.b, num, den), ScaleExactly(c.g, num, den),
-                                 ScaleExactly(c.r, num, den)};
+            const double ratio = static_cast<double>(num) / static_cast<double>(den);
+            image.at(x, y) =
+                Bgr{ScaleExactly(c.b, num, den, ratio), ScaleExactly(c.g, num, den, ratio),
+                    ScaleExactly(c.r, num, den, ratio)};
         }
     }
 }
