@@ -472,7 +472,24 @@ void BlurWithAlpha(PixelGrid& image, int dx, int dy, bool whole, bool up) {
         return;
     }
     SmoothBorders(p, w, h);
-    const auto move = [&](int x, int y) { p.fill(x + dx, y + dy, p.mean(x, y)); };
+    // Blocks wholly inside the picture, and moved inside it, skip the limits.
+    const auto move = [&](int x, int y) {
+        const int tx = x + dx, ty = y + dy;
+        if (x < 0 || y < 0 || x + 1 >= w || y + 1 >= h || tx < 0 || ty < 0 || tx + 1 >= w ||
+            ty + 1 >= h)
+            return p.fill(tx, ty, p.mean(x, y));
+        const Bgr* top = image.row(y) + x;
+        const Bgr* bottom = image.row(y + 1) + x;
+        const uint8_t* topAlpha = image.alphaRow(y) + x;
+        const uint8_t* bottomAlpha = image.alphaRow(y + 1) + x;
+        const Bgr* colours[4] = {top, bottom, bottom + 1, top + 1};
+        const unsigned alphas[4] = {topAlpha[0], bottomAlpha[0], bottomAlpha[1], topAlpha[1]};
+        const LimitedAlphaPicture::Texel m = LimitedAlphaPicture::MeanOf(colours, alphas);
+        for (int row : {ty, ty + 1}) {
+            image.row(row)[tx] = image.row(row)[tx + 1] = m.colour;
+            image.alphaRow(row)[tx] = image.alphaRow(row)[tx + 1] = m.alpha;
+        }
+    };
     if (!up) {
         for (int y = 0; y < h - 1; y += 2)
             for (int x = 0; x < w - 1; x += 2) move(x, y);
