@@ -4,6 +4,7 @@
 #include <any>
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "editor/NormalMap.h"
 #include "editor/Resize.h"
 #include "editor/Seamless.h"
+#include "editor/Transparency.h"
 #include "pixels/Blur.h"
 #include "pixels/ColourOperations.h"
 #include "pixels/WorkingPicture.h"
@@ -52,6 +54,7 @@ struct OperationOption {
     double min = 0;
     double max = 0;
     double byDefault = 0;
+    bool whole = false;  // the value is a whole number
 };
 
 // The arguments in the order given; colours and pictures in their own slots.
@@ -71,7 +74,21 @@ struct Operation {
     // A move that the output can be written with straight from the loaded rows, without run.
     std::optional<editor::Move> move = std::nullopt;
     std::vector<OperationOption> options = {};
+    // The arguments from this one on may be left out together; they then take these values.
+    std::size_t optionalFrom = SIZE_MAX;
+    std::vector<int> defaults = {};
 };
+
+// A colour as three whole numbers, red first.
+const std::vector<Argument> kRgbArguments = {{"ROUGE", Kind::Integer, 0, 255},
+                                             {"VERT", Kind::Integer, 0, 255},
+                                             {"BLEU", Kind::Integer, 0, 255}};
+
+ColourValue ColourOfNumbers(const Values& v) {
+    return ColourValue::fromRgb(static_cast<uint8_t>(v.numbers[0]),
+                                static_cast<uint8_t>(v.numbers[1]),
+                                static_cast<uint8_t>(v.numbers[2]));
+}
 
 // An operation without arguments that calls fn with one fixed choice.
 template <auto fn, auto choice>
@@ -168,6 +185,22 @@ const std::vector<Operation>& Operations() {
          std::nullopt,
          {{"--strength", "S", kMinNormalStrength, kMaxNormalStrength, NormalMapSettings{}.strength},
           {"--directx", nullptr}}},
+        // Texels near the colour become transparent, keeping their colours.
+        {"color-key",
+         kRgbArguments,
+         [](WorkingPicture& w, const Values& v) {
+             MakeColourTransparent(w, ColourOfNumbers(v), static_cast<int>(v.options[0]));
+         },
+         std::nullopt,
+         {{"--tolerance", "T", 0, kMaxKeyTolerance, 0, true}}},
+        // Blended over the colour (white when none is given); the alpha goes.
+        {"flatten",
+         kRgbArguments,
+         [](WorkingPicture& w, const Values& v) { FlattenOnto(w, ColourOfNumbers(v)); },
+         std::nullopt,
+         {},
+         0,
+         {255, 255, 255}},
     };
     return table;
 }
@@ -178,7 +211,12 @@ QString UsageLine(const Operation& op) {
         line += QStringLiteral(" [%1%2]").arg(
             QLatin1String(o.name),
             o.valueName ? QStringLiteral(" ") + QLatin1String(o.valueName) : QString());
-    for (const Argument& a : op.arguments) line += QLatin1Char(' ') + QLatin1String(a.name);
+    for (std::size_t i = 0; i < op.arguments.size(); ++i) {
+        if (i == op.optionalFrom) line += QStringLiteral(" [");
+        line += (i == op.optionalFrom ? QString() : QStringLiteral(" ")) +
+                QLatin1String(op.arguments[i].name);
+    }
+    if (op.optionalFrom < op.arguments.size()) line += QLatin1Char(']');
     return line + QStringLiteral(" ENTREE SORTIE.(bmp|tga|png)");
 }
 
@@ -261,7 +299,12 @@ QString TakeOptions(const Operation& op, QStringList& words, Values& values) {
         if (i == words.size()) return QStringLiteral("%1 : valeur attendue").arg(name);
         const QString text = words.takeAt(i);
         const std::optional<double> value = ParseDecimal(text);
-        if (!value) return QStringLiteral("%1 : nombre attendu, et non « %2 »").arg(name, text);
+        if (!value || (o.whole && *value != std::floor(*value)))
+            return QStringLiteral("%1 : %2, et non « %3 »")
+                .arg(name,
+                     o.whole ? QStringLiteral("nombre entier attendu")
+                             : QStringLiteral("nombre attendu"),
+                     text);
         const QLocale french(QLocale::French);
         if (*value < o.min || *value > o.max)
             return QStringLiteral("%1 : valeur hors limites (%2), attendu de %3 à %4")
@@ -298,7 +341,10 @@ int OpCommand(const QStringList& words) {
         }
         args = QStringList{args[0]} + words;
     }
-    const qsizetype count = static_cast<qsizetype>(op->arguments.size());
+    qsizetype count = static_cast<qsizetype>(op->arguments.size());
+    const bool defaulted = op->optionalFrom < op->arguments.size() &&
+                           args.size() == static_cast<qsizetype>(op->optionalFrom) + 3;
+    if (defaulted) count = static_cast<qsizetype>(op->optionalFrom);
     if (args.size() != count + 3) {
         PrintError(QStringLiteral("Usage : ") + UsageLine(*op));
         return kExitUsage;
@@ -317,6 +363,8 @@ int OpCommand(const QStringList& words) {
             return kExitUsage;
         }
     }
+    if (defaulted)
+        values.numbers.insert(values.numbers.end(), op->defaults.begin(), op->defaults.end());
     for (qsizetype i = 0; i < count; ++i)
         if (op->arguments[i].kind == Kind::Picture)
             values.texture = ImageLibrary().loadTexture(args[i + 1]);
@@ -326,7 +374,8 @@ int OpCommand(const QStringList& words) {
     // spares a full pass over the picture (and for a turn, a second full-size array).
     WorkingPicture work;
     LoadWorkingPicture(input, work);
-    if (op->move) {
+    // The moved rows carry colours only: a picture with alpha is moved whole.
+    if (op->move && !work.image().hasAlpha()) {
         editor::MovedRows moved(work.image(), *op->move);
         WritePicture(
             {moved.width(), moved.height(), 0, 0, [&moved](int y) { return moved.row(y); }}, work,

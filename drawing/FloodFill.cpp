@@ -50,8 +50,9 @@ inline uint32_t ColourAt(const uchar* p) {
 // touches one buffer, not two.
 class SolidArea {
   public:
-    SolidArea(QImage& picture, uint32_t target, const uchar fill[3])
+    SolidArea(QImage& picture, uint32_t target, const uchar fill[3], uint8_t* alpha)
         : bits_(picture.bits()),
+          alpha_(alpha),
           stride_(picture.bytesPerLine()),
           w_(picture.width()),
           fillRow_(size_t(picture.width()) * 3) {
@@ -60,7 +61,10 @@ class SolidArea {
         for (int x = 0; x < w_; ++x) std::memcpy(fillRow_.data() + x * 3, fill, 3);
     }
 
-    void select(int y) { row_ = bits_ + y * stride_; }
+    void select(int y) {
+        row_ = bits_ + y * stride_;
+        alphaRow_ = alpha_ ? alpha_ + size_t(y) * w_ : nullptr;
+    }
     bool open(int x) const {
         const uchar* p = row_ + x * 3;
         return p[0] == target_[0] && p[1] == target_[1] && p[2] == target_[2];
@@ -78,17 +82,20 @@ class SolidArea {
     // Paints [left, right] of the selected row, which closes it.
     void paint(int left, int right) {
         std::memcpy(row_ + left * 3, fillRow_.data() + left * 3, size_t(right - left + 1) * 3);
+        if (alphaRow_) std::memset(alphaRow_ + left, 255, size_t(right - left + 1));
     }
 
   private:
     static constexpr int kBlock = 16;
     uchar* bits_;
+    uint8_t* alpha_;  // the plane of a picture with alpha (painted texels become opaque), or null
     qsizetype stride_;
     int w_;
     std::vector<uchar> fillRow_;  // one row of the fill colour, copied span by span
     uchar target_[3];
     uchar block_[kBlock * 3];  // kBlock pixels of the area's colour
     uchar* row_ = nullptr;
+    uint8_t* alphaRow_ = nullptr;
 };
 
 // A hatched fill leaves pixels between its lines in the area's colour: the pixels still to
@@ -96,8 +103,10 @@ class SolidArea {
 // yet); a row is read from the picture the first time the fill reaches it.
 class HatchedArea {
   public:
-    HatchedArea(QImage& picture, uint32_t target, const uchar fill[3], const Pattern& pattern)
+    HatchedArea(QImage& picture, uint32_t target, const uchar fill[3], const Pattern& pattern,
+                uint8_t* alpha)
         : bits_(picture.bits()),
+          alpha_(alpha),
           stride_(picture.bytesPerLine()),
           target_(target),
           w_(picture.width()),
@@ -132,11 +141,15 @@ class HatchedArea {
         uchar* row = bits_ + y_ * stride_;
         const auto& tileRow = pattern_.on[size_t(y_ % kPatternSide)];
         for (int x = left; x <= right; ++x)
-            if (tileRow[size_t(x % kPatternSide)]) std::memcpy(row + x * 3, fill_, 3);
+            if (tileRow[size_t(x % kPatternSide)]) {
+                std::memcpy(row + x * 3, fill_, 3);
+                if (alpha_) alpha_[size_t(y_) * w_ + x] = 255;
+            }
     }
 
   private:
     uchar* bits_;
+    uint8_t* alpha_;  // as in SolidArea
     qsizetype stride_;
     uint32_t target_;
     int w_;
@@ -186,7 +199,7 @@ void SpanFill(Area& area, QPoint seed, int h) {
     }
 }
 
-void FillBgr(QImage& picture, QPoint seed, const QBrush& brush) {
+void FillBgr(QImage& picture, QPoint seed, const QBrush& brush, uint8_t* alpha = nullptr) {
     const Pattern pattern = PatternOf(brush);
     if (!pattern.any) return;
     const QColor colour = brush.color();
@@ -194,10 +207,10 @@ void FillBgr(QImage& picture, QPoint seed, const QBrush& brush) {
     const uint32_t target = ColourAt(picture.constScanLine(seed.y()) + seed.x() * 3);
     if (pattern.solid) {
         if (target == ColourAt(fill)) return;
-        SolidArea area(picture, target, fill);
+        SolidArea area(picture, target, fill, alpha);
         SpanFill(area, seed, picture.height());
     } else {
-        HatchedArea area(picture, target, fill, pattern);
+        HatchedArea area(picture, target, fill, pattern, alpha);
         SpanFill(area, seed, picture.height());
     }
 }
@@ -210,9 +223,31 @@ void FloodFill(QImage& picture, QPoint seed, const QBrush& brush) {
         FillBgr(picture, seed, brush);
         return;
     }
-    QImage work = picture.convertToFormat(QImage::Format_BGR888);
-    FillBgr(work, seed, brush);
-    picture = work.convertToFormat(picture.format());
+    if (!picture.hasAlphaChannel()) {
+        QImage work = picture.convertToFormat(QImage::Format_BGR888);
+        FillBgr(work, seed, brush);
+        picture = work.convertToFormat(picture.format());
+        return;
+    }
+    // The area is found on the colours alone; the texels painted become opaque, the others keep
+    // their alpha and their colour, hidden ones included (never premultiplied on the way).
+    const QImage straight = picture.convertToFormat(QImage::Format_ARGB32);
+    QImage work = straight.convertToFormat(QImage::Format_BGR888);
+    const int w = picture.width(), h = picture.height();
+    std::vector<uint8_t> alpha(size_t(w) * size_t(h));
+    for (int y = 0; y < h; ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(straight.constScanLine(y));
+        for (int x = 0; x < w; ++x) alpha[size_t(y) * w + x] = uint8_t(qAlpha(in[x]));
+    }
+    FillBgr(work, seed, brush, alpha.data());
+    QImage result(w, h, QImage::Format_ARGB32);
+    for (int y = 0; y < h; ++y) {
+        const uchar* in = work.constScanLine(y);
+        auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            out[x] = qRgba(in[3 * x + 2], in[3 * x + 1], in[3 * x], alpha[size_t(y) * w + x]);
+    }
+    picture = result.convertToFormat(picture.format());
 }
 
 }  // namespace tessella::drawing

@@ -18,11 +18,12 @@ namespace tessella::editor {
 QImage BlankElement(int width, int height, platform::ColourValue colour, const QString& what);
 
 // picture cut down or extended to size from its top-left corner, never scaled; what is added
-// is white.
+// is opaque white. A picture with alpha keeps it (non-premultiplied ARGB32).
 QImage CropOrExtend(const QImage& picture, QSize size, const QString& what);
 
 // picture with pasted laid over it, pasted's top-left corner on element pixel at; what lies
-// past the edges is left out.
+// past the edges is left out. Where either has alpha, the pasted texels replace the element's,
+// alpha included, in a non-premultiplied ARGB32 picture.
 QImage PasteInto(const QImage& picture, const QImage& pasted, QPoint at);
 
 // A white picture of size (at least 1 x 1) with the ticks drawn one pixel wide in black.

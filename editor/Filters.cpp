@@ -87,6 +87,49 @@ TESSELLA_PIXEL_LOOP void FilterRow(Bgr* p, const int* centre, const int* column,
     }
 }
 
+// c x num / den rounded to nearest with exact ties to even, at most 255, as ScaleChannel does
+// but in 64 bits (the weighted sums of a picture with alpha go past its 32). ratio is num / den
+// in floating point; its error is far below 1 / (2 den), the nearest any other fraction comes to
+// a half.
+uint8_t ScaleExactly(int64_t c, int64_t num, int64_t den, double ratio) {
+    int64_t q = static_cast<int64_t>(static_cast<double>(c) * ratio + 0.5);
+    const int64_t twice = 2 * (c * num - q * den);
+    const int64_t odd = q & 1;
+    q += ((twice == den) & odd) - ((twice == -den) & odd);
+    return static_cast<uint8_t>(std::min<int64_t>(q, 255));
+}
+
+// Sharpen and soften of a picture with an alpha plane: the neighbourhood's brightness is the
+// mean of the nine weighted by their alpha, so that a transparent neighbour (whose colour is
+// hidden) neither darkens nor lightens the texels of an edge; with nine equal alphas the ratio
+// is the opaque one. The plane is left as it is: each texel only rescales its own colour, so
+// an alpha grown into the background would show that background's hidden colour. A texel
+// whose nine neighbours are all transparent keeps its colour.
+void SharpenSoftenWithAlpha(PixelGrid& image, bool sharpen) {
+    const PixelGrid before = image;
+    const int w = image.width(), h = image.height();
+    for (int y = 1; y < h - 1; ++y) {
+        for (int x = 1; x < w - 1; ++x) {
+            int64_t alphaSum = 0, weighted = 0;
+            for (int ny = y - 1; ny <= y + 1; ++ny)
+                for (int nx = x - 1; nx <= x + 1; ++nx) {
+                    const Bgr& p = before.at(nx, ny);
+                    const int64_t a = before.alphaRow(ny)[nx];
+                    alphaSum += a;
+                    weighted += a * (p.b + p.g + p.r + 6);
+                }
+            if (alphaSum == 0) continue;
+            const Bgr& c = before.at(x, y);
+            const int64_t own = (c.b + c.g + c.r + 3) * alphaSum;
+            const int64_t num = sharpen ? own : weighted, den = sharpen ? weighted : own;
+            const double ratio = static_cast<double>(num) / static_cast<double>(den);
+            image.at(x, y) =
+                Bgr{ScaleExactly(c.b, num, den, ratio), ScaleExactly(c.g, num, den, ratio),
+                    ScaleExactly(c.r, num, den, ratio)};
+        }
+    }
+}
+
 }  // namespace
 
 void ApplyChannelOperation(pixels::WorkingPicture& work, ChannelOperation operation) {
@@ -137,6 +180,7 @@ void SharpenSoften(pixels::WorkingPicture& work, Sharpness sharpness) {
     const int w = image.width(), h = image.height();
     if (w < 3 || h < 3) return;
     const bool sharpen = sharpness == Sharpness::Sharpen;
+    if (image.hasAlpha()) return SharpenSoftenWithAlpha(image, sharpen);
     const auto width = static_cast<size_t>(w);
     auto sumsOf = [&](int y, int* out) {
         const Bgr* p = image.row(y);

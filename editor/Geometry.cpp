@@ -1,5 +1,6 @@
 #include "editor/Geometry.h"
 
+#include <QPoint>
 #include <algorithm>
 #include <bit>
 #include <cstdint>
@@ -47,6 +48,24 @@ inline void Move4(uint8_t* to, const uint8_t* from) {
 
 size_t RowBytes(int width) {
     return static_cast<size_t>(width) * sizeof(Bgr);
+}
+
+// The alpha plane follows the colours byte by byte; an opaque picture never comes here.
+// dst (of the moved size) gets a plane whose texel (x, y) is src's at from(x, y).
+// Square tiles, so that a turn's reads down the source's columns stay in cache.
+template <typename SourceOf>
+void MoveAlpha(const PixelGrid& src, PixelGrid& dst, SourceOf from) {
+    dst.addAlpha();
+    const int w = dst.width(), h = dst.height();
+    for (int ty = 0; ty < h; ty += kTile)
+        for (int tx = 0; tx < w; tx += kTile)
+            for (int y = ty; y < std::min(ty + kTile, h); ++y) {
+                uint8_t* out = dst.alphaRow(y);
+                for (int x = tx; x < std::min(tx + kTile, w); ++x) {
+                    const QPoint s = from(x, y);
+                    out[x] = src.alphaRow(s.y())[s.x()];
+                }
+            }
 }
 
 // A quarter turn of source (w x h pixels, stride bytes from row to row), seen from the target
@@ -121,6 +140,12 @@ void RotateQuarter(pixels::WorkingPicture& work, Turn turn) {
                 TurnTile(source, ty, std::min(ty + kTile, w), tx, std::min(tx + kTile, h), out,
                          outStride, 0);
     });
+    if (work.image().hasAlpha()) {
+        const bool clockwise = turn == Turn::Clockwise;
+        MoveAlpha(work.image(), dst, [&](int x, int y) {
+            return clockwise ? QPoint(y, h - 1 - x) : QPoint(w - 1 - y, x);
+        });
+    }
     work.adoptScratch();
 }
 
@@ -133,6 +158,8 @@ void MirrorHorizontal(pixels::WorkingPicture& work) {
                    reinterpret_cast<uint8_t*>(reversed.data()), w);
         std::memcpy(image.row(y), reversed.data(), RowBytes(w));
     }
+    if (image.hasAlpha())
+        for (int y = 0; y < h; ++y) std::reverse(image.alphaRow(y), image.alphaRow(y) + w);
 }
 
 void FlipVertical(pixels::WorkingPicture& work) {
@@ -143,6 +170,10 @@ void FlipVertical(pixels::WorkingPicture& work) {
         auto* b = reinterpret_cast<uint8_t*>(image.row(bottom));
         std::swap_ranges(a, a + bytes, b);
     }
+    if (!image.hasAlpha()) return;
+    for (int top = 0, bottom = image.height() - 1; top < bottom; ++top, --bottom)
+        std::swap_ranges(image.alphaRow(top), image.alphaRow(top) + image.width(),
+                         image.alphaRow(bottom));
 }
 
 void MakeSymmetric(pixels::WorkingPicture& work, Symmetry symmetry) {
@@ -163,6 +194,10 @@ void MakeSymmetric(pixels::WorkingPicture& work, Symmetry symmetry) {
     if (fourFaces)
         for (int y = 0; y < h; ++y)
             std::memcpy(dst.row(2 * h - 1 - y), dst.row(y), RowBytes(2 * w));
+    if (src.hasAlpha())
+        MoveAlpha(src, dst, [&](int x, int y) {
+            return QPoint(x < w ? x : 2 * w - 1 - x, y < h ? y : 2 * h - 1 - y);
+        });
     work.adoptScratch();
 }
 
@@ -181,6 +216,7 @@ void DoubleTile(pixels::WorkingPicture& work, TileDirection direction) {
         else
             std::memcpy(dst.row(h + y), src.row(y), RowBytes(w));
     }
+    if (src.hasAlpha()) MoveAlpha(src, dst, [&](int x, int y) { return QPoint(x % w, y % h); });
     work.adoptScratch();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// Operations that move whole pixels of the working array without changing their values.
+// Operations that move whole pixels of the working array without changing their values; the
+// alpha plane, when there is one, moves with the colours.
 // Those that change the size check it first: on a refusal the array is unchanged.
 
 #include <cstdint>
@@ -30,8 +31,8 @@ enum class Move { TurnCounterClockwise, TurnClockwise, Mirror, Flip };
 
 // The rows of source as RotateQuarter, MirrorHorizontal or FlipVertical would leave them, made
 // when asked (a turn a block of rows at a time), so that the moved picture can be written
-// without a full-size copy. Rows may be asked in any order. source must outlive it and stay
-// unchanged.
+// without a full-size copy. Colours only: a picture with an alpha plane is moved whole instead.
+// Rows may be asked in any order. source must outlive it and stay unchanged.
 class MovedRows {
   public:
     MovedRows(const pixels::PixelGrid& source, Move move);

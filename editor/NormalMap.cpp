@@ -39,11 +39,16 @@ TESSELLA_PIXEL_LOOP void VerticalSums(const float* above, const float* centre, c
 // One row of normals. column holds, for x = -1..w (wrapped), the vertical Sobel sums
 // above + 2 centre + below at column[x + 1]; rise holds below - above the same way.
 // k is S / 8 and ySign the sign that turns the image's downward dh/dy into the normal's y.
+// With kWeighted, each texel's slopes are scaled by its alpha / 255 (alpha points at the row's
+// plane): a transparent texel is flat.
+template <bool kWeighted>
 TESSELLA_PIXEL_LOOP void NormalsOfRow(const float* column, const float* rise, float k, float ySign,
-                                      uint8_t* red, uint8_t* green, uint8_t* blue, int w) {
+                                      const uint8_t* alpha, uint8_t* red, uint8_t* green,
+                                      uint8_t* blue, int w) {
     for (int x = 0; x < w; ++x) {
-        const float nx = -k * (column[x + 2] - column[x]);
-        const float ny = ySign * k * (rise[x] + 2 * rise[x + 1] + rise[x + 2]);
+        const float kx = kWeighted ? k * (alpha[x] * (1.0f / 255)) : k;
+        const float nx = -kx * (column[x + 2] - column[x]);
+        const float ny = ySign * kx * (rise[x] + 2 * rise[x + 1] + rise[x + 2]);
         const float length = 1.0f / std::sqrt(nx * nx + ny * ny + 1.0f);
         red[x] = Stored(nx * length);
         green[x] = Stored(ny * length);
@@ -74,7 +79,15 @@ void MakeNormalMap(const PixelGrid& in, PixelGrid& out, const NormalMapSettings&
         HeightsOfRow(in.row((cuts[b] + h - 1) % h), edges.data() + 2 * b * width, w);
         HeightsOfRow(in.row(cuts[b + 1] % h), edges.data() + (2 * b + 1) * width, w);
     }
+    // The plane is kept aside first: out may be in, and reshaping drops it.
+    std::vector<uint8_t> alpha;
+    if (in.hasAlpha())
+        alpha.assign(in.alphaRow(0), in.alphaRow(0) + width * static_cast<std::size_t>(h));
     out.reshape(w, h);
+    if (!alpha.empty()) {
+        out.addAlpha();
+        std::copy(alpha.begin(), alpha.end(), out.alphaRow(0));
+    }
 
     // Image rows run down; the OpenGL normal's y runs up, so a rise down the rows leans it up.
     const float ySign = settings.directX ? -1.0f : 1.0f;
@@ -106,7 +119,11 @@ void MakeNormalMap(const PixelGrid& in, PixelGrid& out, const NormalMapSettings&
             column[w + 1] = column[1];
             rise[0] = rise[w];
             rise[w + 1] = rise[1];
-            NormalsOfRow(column, rise, k, ySign, red, green, blue, w);
+            if (alpha.empty())
+                NormalsOfRow<false>(column, rise, k, ySign, nullptr, red, green, blue, w);
+            else
+                NormalsOfRow<true>(column, rise, k, ySign, alpha.data() + y * width, red, green,
+                                   blue, w);
             Interleave(red, green, blue, out.row(y), w);
             float* oldAbove = above;
             above = centre;

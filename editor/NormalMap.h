@@ -21,7 +21,9 @@ struct NormalMapSettings {
 // tileable picture gives a tileable map). With y pointing up the picture (towards lower rows),
 // the normal is (-S dh/dx, -S dh/dy, 1) normalised, stored in red, green, blue as
 // (n + 1) / 2 x 255 rounded to nearest, halves up: a flat picture gives (128, 128, 255).
-// directX flips the normal's y. out takes in's size; it may be in itself.
+// directX flips the normal's y. out takes in's size and alpha plane; it may be in itself. With
+// a plane, each texel's slopes are scaled by its alpha / 255: a transparent texel is flat
+// (128, 128, 255), whatever colour it hides.
 void MakeNormalMap(const pixels::PixelGrid& in, pixels::PixelGrid& out,
                    const NormalMapSettings& settings);
 

@@ -45,6 +45,15 @@ void ResizeNearest(pixels::WorkingPicture& work, int newWidth, int newHeight) {
         }
         previous = sy;
     }
+    if (src.hasAlpha()) {
+        // The plane is sampled under the same centres as the colours.
+        dst.addAlpha();
+        for (int y = 0; y < newHeight; ++y) {
+            const uint8_t* in = src.alphaRow(SourceIndex(y, h, newHeight));
+            uint8_t* out = dst.alphaRow(y);
+            for (int x = 0; x < newWidth; ++x) out[x] = in[columns[x]];
+        }
+    }
     work.adoptScratch();
 }
 

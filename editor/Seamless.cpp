@@ -48,6 +48,30 @@ TESSELLA_PIXEL_LOOP void MixBytes(const uint8_t* a, const uint8_t* b, unsigned w
         out[i] = static_cast<uint8_t>((a[i] * (256 - weight) + b[i] * weight + 128) >> 8);
 }
 
+// The picture with alpha: a[x] and b[x] mixed by weight(x) / 256 of b, each colour weighted by
+// its alpha as well, so that a transparent texel lends the other none of its colour. Where
+// both weights vanish, the plain mix. The alpha is mixed like an opaque channel.
+template <typename WeightOf>
+void MixWithAlpha(const Bgr* a, const uint8_t* alphaA, const Bgr* b, const uint8_t* alphaB,
+                  WeightOf weightOf, Bgr* out, uint8_t* alphaOut, int count) {
+    for (int x = 0; x < count; ++x) {
+        const unsigned weight = weightOf(x);
+        const unsigned wa = alphaA[x] * (256 - weight), wb = alphaB[x] * weight;
+        const unsigned total = wa + wb;
+        // (n + total / 2) / total rounded down through one reciprocal: the half added keeps an
+        // exact quotient from falling below its integer, far above the double's error.
+        const double inverse = total ? 1.0 / total : 0.0;
+        const auto mix = [&](unsigned ca, unsigned cb) {
+            if (total == 0)
+                return static_cast<uint8_t>((ca * (256 - weight) + cb * weight + 128) >> 8);
+            return static_cast<uint8_t>((ca * wa + cb * wb + total / 2 + 0.5) * inverse);
+        };
+        out[x] = Bgr{mix(a[x].b, b[x].b), mix(a[x].g, b[x].g), mix(a[x].r, b[x].r)};
+        alphaOut[x] =
+            static_cast<uint8_t>((alphaA[x] * (256 - weight) + alphaB[x] * weight + 128) >> 8);
+    }
+}
+
 // Sum of |a[i] - b[i]| over count bytes.
 TESSELLA_PIXEL_LOOP uint64_t AbsoluteDifferences(const uint8_t* a, const uint8_t* b, int count) {
     uint32_t sum = 0;  // at most 3 * 2^20 * 255 per row
@@ -75,6 +99,15 @@ void OffsetWrap(pixels::WorkingPicture& work, long long dx, long long dy) {
         std::memcpy(to + sx, from, static_cast<size_t>(w - sx) * pixel);
         std::memcpy(to, from + (w - sx), static_cast<size_t>(sx) * pixel);
     }
+    if (in.hasAlpha()) {
+        out.addAlpha();
+        for (int y = 0; y < h; ++y) {
+            const uint8_t* from = in.alphaRow(Wrapped(static_cast<long long>(y) - sy, h));
+            uint8_t* to = out.alphaRow(y);
+            std::memcpy(to + sx, from, static_cast<size_t>(w - sx));
+            std::memcpy(to, from + (w - sx), static_cast<size_t>(sx));
+        }
+    }
     work.adoptScratch();
 }
 
@@ -90,6 +123,30 @@ void MakeTileable(pixels::WorkingPicture& work, int band) {
     PixelGrid& blended = work.scratch();
     blended.reshape(w, h);
     const int halfW = w / 2;
+    const int halfH = h / 2;
+    const std::vector<uint16_t> rowWeights = CopyWeights(h, band);
+    if (picture.hasAlpha()) {
+        blended.addAlpha();
+        std::vector<uint8_t> movedAlpha(static_cast<size_t>(w));
+        for (int y = 0; y < h; ++y) {
+            const Bgr* row = picture.row(y);
+            const uint8_t* alpha = picture.alphaRow(y);
+            std::rotate_copy(row, row + halfW, row + w, moved.begin());
+            std::rotate_copy(alpha, alpha + halfW, alpha + w, movedAlpha.begin());
+            MixWithAlpha(
+                row, alpha, moved.data(), movedAlpha.data(),
+                [&](int x) { return unsigned{columnWeights[x]}; }, blended.row(y),
+                blended.alphaRow(y), w);
+        }
+        for (int y = 0; y < h; ++y) {
+            const int other = (y + halfH) % h;
+            MixWithAlpha(
+                blended.row(y), blended.alphaRow(y), blended.row(other), blended.alphaRow(other),
+                [&](int) { return unsigned{rowWeights[y]}; }, picture.row(y), picture.alphaRow(y),
+                w);
+        }
+        return;
+    }
     for (int y = 0; y < h; ++y) {
         const Bgr* row = picture.row(y);
         // The row moved left by half: moved[x] = row[(x + W/2) mod W].
@@ -99,8 +156,6 @@ void MakeTileable(pixels::WorkingPicture& work, int band) {
                  reinterpret_cast<uint8_t*>(blended.row(y)), 3 * w);
     }
     // Rows: the column-blended picture mixed with itself moved up by half.
-    const std::vector<uint16_t> rowWeights = CopyWeights(h, band);
-    const int halfH = h / 2;
     for (int y = 0; y < h; ++y)
         MixBytes(Bytes(blended.row(y)), Bytes(blended.row((y + halfH) % h)), rowWeights[y],
                  reinterpret_cast<uint8_t*>(picture.row(y)), 3 * w);

@@ -11,7 +11,8 @@
 namespace tessella::editor {
 
 // Every pixel moves by (dx, dy) with wrap-around: the pixel at (x, y) lands at
-// ((x + dx) mod W, (y + dy) mod H). Any amount, negative ones going left and up.
+// ((x + dx) mod W, (y + dy) mod H). Any amount, negative ones going left and up. The alpha
+// plane moves with the colours.
 void OffsetWrap(pixels::WorkingPicture& work, long long dx, long long dy);
 
 // The "offset and cross-fade" method of seamless tiling: the element is blended with its copy
@@ -22,7 +23,9 @@ void OffsetWrap(pixels::WorkingPicture& work, long long dx, long long dy);
 // weight such as max(wx, wy) does not (it shows the copy's own seam at the middle of each
 // edge). The band is clamped to (side div 2) - 1 per axis so that it stays clear of the
 // copy's own seam; an axis of 3 pixels or fewer is left as it is (every column already meets
-// every other). Pixels at least band from every edge keep their values.
+// every other). Pixels at least band from every edge keep their values. With an alpha plane,
+// colours are mixed weighted by their alpha as well (a transparent texel gives no colour) and
+// the alpha is mixed like a channel.
 void MakeTileable(pixels::WorkingPicture& work, int band);
 
 // How much the seams of the repeated element show: the mean absolute difference, over the

@@ -1,6 +1,5 @@
 #include "editor/ZoneGeometry.h"
 
-#include <QPainter>
 #include <algorithm>
 #include <cstdlib>
 
@@ -60,11 +59,7 @@ QImage PastedPicture(const QImage& clipboardPicture) {
     if (clipboardPicture.isNull()) return QImage();
     if (!clipboardPicture.hasAlphaChannel())
         return clipboardPicture.convertToFormat(QImage::Format_BGR888);
-    QImage opaque(clipboardPicture.size(), QImage::Format_BGR888);
-    opaque.fill(Qt::white);
-    QPainter p(&opaque);
-    p.drawImage(0, 0, clipboardPicture);
-    return opaque;
+    return clipboardPicture.convertToFormat(QImage::Format_ARGB32);
 }
 
 }  // namespace tessella::editor

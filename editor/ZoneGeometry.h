@@ -34,7 +34,8 @@ ZoneFrame FrameAround(const QRect& view);
 // The element pixel under the top-left corner of a floating picture at view point topLeft.
 QPoint DropPosition(QPoint topLeft, int zoom);
 
-// The clipboard's picture as an element: 24 bits, transparent parts laid over white.
+// The clipboard's picture as an element: 24 bits, or non-premultiplied ARGB32 for a picture
+// with an alpha channel, whose alpha it brings along.
 QImage PastedPicture(const QImage& clipboardPicture);
 
 }  // namespace tessella::editor

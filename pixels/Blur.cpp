@@ -49,6 +49,77 @@ class LimitedPicture {
     int h_;
 };
 
+// The same for a picture with an alpha plane: a block's colour is the mean of its four colours
+// weighted by their alpha (divided by the alpha sum itself, so that a faint texel keeps its
+// colour exactly), truncated; its alpha is the truncated mean of the four. A block whose four
+// texels are fully transparent takes the plain mean, as an opaque picture would.
+class LimitedAlphaPicture {
+  public:
+    struct Texel {
+        Bgr colour;
+        uint8_t alpha;
+    };
+
+    explicit LimitedAlphaPicture(PixelGrid& image)
+        : image_(image), w_(image.width()), h_(image.height()) {}
+
+    // The mean of four texels, each given by its colour and alpha.
+    static Texel MeanOf(const Bgr* const colours[4], const unsigned alphas[4]) {
+        const Bgr p = *colours[0], q = *colours[1], r = *colours[2], s = *colours[3];
+        const unsigned pa = alphas[0], qa = alphas[1], ra = alphas[2], sa = alphas[3];
+        const unsigned alphaSum = pa + qa + ra + sa;
+        if (alphaSum == 0)
+            return {{static_cast<uint8_t>((p.b + q.b + r.b + s.b) >> 2),
+                     static_cast<uint8_t>((p.g + q.g + r.g + s.g) >> 2),
+                     static_cast<uint8_t>((p.r + q.r + r.r + s.r) >> 2)},
+                    0};
+        // The weighted sum over alphaSum rounded down, by one reciprocal: the half added keeps
+        // an exact quotient from falling below its integer, and no other fraction (at least
+        // 1 / 1020 from the next integer) comes near the double's error.
+        const double inverse = 1.0 / alphaSum;
+        const auto channel = [&](unsigned a, unsigned b, unsigned c, unsigned d) {
+            return static_cast<uint8_t>((a * pa + b * qa + c * ra + d * sa + 0.5) * inverse);
+        };
+        return {
+            {channel(p.b, q.b, r.b, s.b), channel(p.g, q.g, r.g, s.g), channel(p.r, q.r, r.r, s.r)},
+            static_cast<uint8_t>(alphaSum >> 2)};
+    }
+
+    Texel mean(int x, int y) const {
+        const int xs[4] = {x, x, x + 1, x + 1}, ys[4] = {y, y + 1, y + 1, y};
+        const Bgr* colours[4];
+        unsigned alphas[4];
+        for (int i = 0; i < 4; ++i) {
+            const int cx = Limit(xs[i], w_), cy = Limit(ys[i], h_);
+            colours[i] = &image_.at(cx, cy);
+            alphas[i] = image_.alphaRow(cy)[cx];
+        }
+        return MeanOf(colours, alphas);
+    }
+
+    void fill(int x, int y, Texel m) {
+        set(x, y, m);
+        set(x, y + 1, m);
+        set(x + 1, y + 1, m);
+        set(x + 1, y, m);
+    }
+
+    void average(int x, int y) { fill(x, y, mean(x, y)); }
+
+  private:
+    static int Limit(int v, int n) { return v < 0 ? 0 : (v >= n ? n - 1 : v); }
+    void set(int x, int y, Texel m) {
+        x = Limit(x, w_);
+        y = Limit(y, h_);
+        image_.at(x, y) = m.colour;
+        image_.alphaRow(y)[x] = m.alpha;
+    }
+
+    PixelGrid& image_;
+    int w_;
+    int h_;
+};
+
 // The running mean of one column of the whole blur, over the pixel pair (x, x + 1), or over
 // pixel x alone in the last column (`single`).
 #if defined(__SSE2__) && !defined(TESSELLA_NO_SIMD)
@@ -278,7 +349,8 @@ void SmoothAll(PixelGrid& image) {
     }
 }
 
-void SmoothBorders(LimitedPicture& p, int w, int h) {
+template <class Picture>
+void SmoothBorders(Picture& p, int w, int h) {
     for (int x = 0; x < w; ++x) p.average(x, 0);
     for (int x = 0; x < w; ++x) p.average(x, h - 1);
     for (int y = 0; y < h; ++y) p.average(0, y);
@@ -350,6 +422,90 @@ void ShiftUp(PixelGrid& image, int dx, int dy) {
     } while (y > 1);
 }
 
+// The blur of a picture with an alpha plane, block by block in the same walk orders as the
+// opaque one, so that both give the same colours where every texel is opaque.
+void BlurWithAlpha(PixelGrid& image, int dx, int dy, bool whole, bool up) {
+    const int w = image.width(), h = image.height();
+    LimitedAlphaPicture p(image);
+    if (whole && h == 1) {
+        for (int x = 0; x < w; ++x) p.average(x, 0);
+        return;
+    }
+    if (whole) {
+        // Down each column as the opaque walk goes: block (x, y) finds row y of both columns
+        // holding the mean just made, and leaves its own in rows y and y + 1 of both; the last
+        // row's limited block reads that mean four times and changes nothing. Column x + 1's block
+        // y only needs column x's blocks up to y + 2 done, so a group of columns walks down
+        // together, each two rows behind the one on its left: the result of walking them one
+        // after the other, with the rows they share still in the cache.
+        using Texel = LimitedAlphaPicture::Texel;
+        constexpr int kColumns = 32, kLag = 2;
+        // Each column's last mean, which its next block finds in row y: only row y + 1 is read,
+        // and a row is written once, with its final mean (the last row with the one before).
+        Texel last[kColumns];
+        const auto block = [&](int x, int y, Texel& m) {
+            const int x1 = x + 1 < w ? x + 1 : x;
+            const Bgr* colours[4] = {&m.colour, &m.colour, &image.at(x, y + 1),
+                                     &image.at(x1, y + 1)};
+            unsigned alphas[4] = {m.alpha, m.alpha, image.alphaRow(y + 1)[x],
+                                  image.alphaRow(y + 1)[x1]};
+            if (y == 0) {
+                colours[0] = &image.at(x, 0);
+                colours[1] = &image.at(x1, 0);
+                alphas[0] = image.alphaRow(0)[x];
+                alphas[1] = image.alphaRow(0)[x1];
+            }
+            m = LimitedAlphaPicture::MeanOf(colours, alphas);
+            for (int row = y; row <= (y == h - 2 ? y + 1 : y); ++row) {
+                image.at(x, row) = m.colour;
+                image.at(x1, row) = m.colour;
+                image.alphaRow(row)[x] = m.alpha;
+                image.alphaRow(row)[x1] = m.alpha;
+            }
+        };
+        for (int x0 = 0; x0 < w; x0 += kColumns) {
+            const int n = std::min(kColumns, w - x0);
+            for (int t = 0; t <= h - 2 + kLag * (n - 1); ++t)
+                for (int k = 0; k < n && t - kLag * k >= 0; ++k)
+                    if (t - kLag * k <= h - 2) block(x0 + k, t - kLag * k, last[k]);
+        }
+        return;
+    }
+    SmoothBorders(p, w, h);
+    // Blocks wholly inside the picture, and moved inside it, skip the limits.
+    const auto move = [&](int x, int y) {
+        const int tx = x + dx, ty = y + dy;
+        if (x < 0 || y < 0 || x + 1 >= w || y + 1 >= h || tx < 0 || ty < 0 || tx + 1 >= w ||
+            ty + 1 >= h)
+            return p.fill(tx, ty, p.mean(x, y));
+        const Bgr* top = image.row(y) + x;
+        const Bgr* bottom = image.row(y + 1) + x;
+        const uint8_t* topAlpha = image.alphaRow(y) + x;
+        const uint8_t* bottomAlpha = image.alphaRow(y + 1) + x;
+        const Bgr* colours[4] = {top, bottom, bottom + 1, top + 1};
+        const unsigned alphas[4] = {topAlpha[0], bottomAlpha[0], bottomAlpha[1], topAlpha[1]};
+        const LimitedAlphaPicture::Texel m = LimitedAlphaPicture::MeanOf(colours, alphas);
+        for (int row : {ty, ty + 1}) {
+            image.row(row)[tx] = image.row(row)[tx + 1] = m.colour;
+            image.alphaRow(row)[tx] = image.alphaRow(row)[tx + 1] = m.alpha;
+        }
+    };
+    if (!up) {
+        for (int y = 0; y < h - 1; y += 2)
+            for (int x = 0; x < w - 1; x += 2) move(x, y);
+        return;
+    }
+    int y = h - 1;
+    do {
+        int x = w - 1;
+        do {
+            move(x - 1, y - 1);
+            x -= 2;
+        } while (x > 1);
+        y -= 2;
+    } while (y > 1);
+}
+
 }  // namespace
 
 BlurVariant BlurVariantFromIndex(int index) {
@@ -364,6 +520,20 @@ BlurVariant BlurVariantFromIndex(int index) {
 
 void Blur(PixelGrid& picture, BlurVariant variant) {
     if (picture.width() <= 0 || picture.height() <= 0) return;
+    if (picture.hasAlpha()) {
+        struct Walk {
+            int dx, dy;
+            bool whole, up;
+        };
+        static constexpr Walk kWalks[] = {
+            {0, 0, true, false},  {1, 0, false, false},  {0, 1, false, false},
+            {1, 1, false, false}, {-2, 1, false, false}, {-1, 0, false, true},
+            {0, -1, false, true}, {-1, -1, false, true}, {2, -1, false, true},
+        };
+        const Walk& walk = kWalks[static_cast<int>(variant)];
+        BlurWithAlpha(picture, walk.dx, walk.dy, walk.whole, walk.up);
+        return;
+    }
     switch (variant) {
         case BlurVariant::Whole:
             SmoothAll(picture);

@@ -30,7 +30,9 @@ enum class BlurVariant {
 BlurVariant BlurVariantFromIndex(int index);
 
 // Works on the picture's own width x height; needs no scratch array. An empty picture is left
-// alone.
+// alone. With an alpha plane, each block's colours are weighted by their alpha and the alpha
+// is averaged too, so that no dark fringe grows where a sprite meets its transparent
+// background.
 void Blur(PixelGrid& picture, BlurVariant variant);
 
 }  // namespace tessella::pixels

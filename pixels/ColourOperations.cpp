@@ -226,10 +226,27 @@ void Emboss(const PixelGrid& source, PixelGrid& destination, int width, int heig
     }
     // Row y reads rows y and y + 1 of the source and writes row y only, so running in place
     // never reads a written pixel. `write(x, e, out)` finishes pixel x from its relief e.
+    // With an alpha plane, the pixel below is seen through its alpha over the pixel itself:
+    // a transparent neighbour, whose colour is hidden, makes no relief (no fringe at an edge).
+    std::vector<Bgr> below;
+    if (source.hasAlpha()) below.resize(static_cast<size_t>(width));
+    const auto lowerRow = [&](int y) -> const Bgr* {
+        const Bgr* q = source.row(y + 1);
+        if (below.empty()) return q;
+        const Bgr* p = source.row(y);
+        const uint8_t* a = source.alphaRow(y + 1);
+        const auto mix = [](unsigned lower, unsigned own, unsigned alpha) {
+            return static_cast<uint8_t>((lower * alpha + own * (255 - alpha) + 127) / 255);
+        };
+        for (int x = 0; x < width; ++x)
+            below[x] = Bgr{mix(q[x].b, p[x].b, a[x]), mix(q[x].g, p[x].g, a[x]),
+                           mix(q[x].r, p[x].r, a[x])};
+        return below.data();
+    };
     const auto eachRow = [&](auto&& startRow, auto&& write) {
         for (int y = 0; y < height - 1; ++y) {
             const Bgr* p = source.row(y);
-            const Bgr* q = source.row(y + 1);
+            const Bgr* q = lowerRow(y);
             Bgr* out = destination.row(y);
             startRow(y);
             for (int x = 0; x < width; ++x) {

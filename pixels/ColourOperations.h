@@ -64,7 +64,9 @@ struct BgrPicture {
 
 // Relief of each pixel against the one below it; the bottom row of `destination` is not
 // written. With `textured`, `texture` (empty counts as one white pixel) is tiled from the
-// top-left pixel, one texture pixel per picture pixel.
+// top-left pixel, one texture pixel per picture pixel. With an alpha plane in source, the pixel
+// below is seen through its alpha over the pixel itself (a transparent one makes no relief);
+// the alpha is left as it is, as by the other operations here.
 void Emboss(const PixelGrid& source, PixelGrid& destination, int width, int height,
             const EmbossSettings& settings, const BgrPicture& texture);
 // The same with a texture of any format. Inline, so that the pixel code needs only Qt Core.

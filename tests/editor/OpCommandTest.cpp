@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <array>
 
 #include "editor/Geometry.h"
 #include "imagefile/ImageLoader.h"
@@ -231,6 +232,105 @@ TEST_F(OpCommand, InfoSeamsPrintsTheSeamFigure) {
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()), "Raccord : 2,0\n");
+}
+
+// A 32-bit TGA, top row first, attribute bits 8: texels as blue, green, red, alpha.
+QByteArray Tga32(int w, int h, const std::vector<std::array<uint8_t, 4>>& texels) {
+    QByteArray tga(18, '\0');
+    tga[2] = 2, tga[12] = char(w), tga[14] = char(h), tga[16] = 32, tga[17] = 0x28;
+    for (const auto& t : texels) tga.append(reinterpret_cast<const char*>(t.data()), 4);
+    return tga;
+}
+
+// The texels of an uncompressed true-colour TGA, top row first, read by hand; alpha 255 for a
+// 24-bit one.
+std::vector<std::array<uint8_t, 4>> TgaTexels(const QByteArray& tga) {
+    std::vector<std::array<uint8_t, 4>> texels;
+    if (tga.size() < 18 || tga[2] != 2) return texels;
+    const int w = uint8_t(tga[12]) | uint8_t(tga[13]) << 8, h = uint8_t(tga[14]) | uint8_t(tga[15])
+                                                                                       << 8;
+    const int bytes = uint8_t(tga[16]) / 8;
+    const bool topFirst = tga[17] & 0x20;
+    const int start = 18 + uint8_t(tga[0]);
+    if (tga.size() < start + w * h * bytes) return texels;
+    for (int y = 0; y < h; ++y) {
+        const int row = topFirst ? y : h - 1 - y;
+        for (int x = 0; x < w; ++x) {
+            const char* p = tga.constData() + start + (row * w + x) * bytes;
+            texels.push_back({uint8_t(p[0]), uint8_t(p[1]), uint8_t(p[2]),
+                              bytes == 4 ? uint8_t(p[3]) : uint8_t(255)});
+        }
+    }
+    return texels;
+}
+
+// The two transparency operations through the command line. They need 32-bit TGA writing,
+// which the image files' part of the transparency work brings: until it is on this branch a
+// picture with alpha is written as 24 bits, and the test stops at that probe (a skip, not a
+// pass). After the merge it runs: check that it does.
+TEST_F(OpCommand, ColourKeyAndFlattenOnA32BitTga) {
+    // Magenta, magenta one off in red, and grey at alpha 100 (its colour, 200 30 30 in RGB).
+    Write("in.tga", Tga32(3, 1, {{255, 0, 255, 255}, {255, 0, 254, 255}, {30, 30, 200, 100}}));
+    ASSERT_EQ(Op({"flip", "in.tga", "probe.tga"}), 0) << errors_.toStdString();
+    const QByteArray probe = Read("probe.tga");
+    if (probe.size() <= 16 || uint8_t(probe[16]) != 32)
+        GTEST_SKIP() << "a picture with alpha is not written as a 32-bit TGA on this branch yet";
+
+    using Texels = std::vector<std::array<uint8_t, 4>>;
+    ASSERT_EQ(Op({"color-key", "255", "0", "255", "in.tga", "out.tga"}), 0)
+        << errors_.toStdString();
+    EXPECT_EQ(TgaTexels(Read("out.tga")),
+              (Texels{{255, 0, 255, 0}, {255, 0, 254, 255}, {30, 30, 200, 100}}));
+    ASSERT_EQ(Op({"color-key", "--tolerance", "1", "255", "0", "255", "in.tga", "out.tga"}), 0)
+        << errors_.toStdString();
+    EXPECT_EQ(TgaTexels(Read("out.tga")),
+              (Texels{{255, 0, 255, 0}, {255, 0, 254, 0}, {30, 30, 200, 100}}));
+    // Over white: (200 x 100 + 255 x 155) / 255 = 233.4 -> 233, (30 x 100 + 255 x 155) / 255
+    // = 166.8 -> 167; a 24-bit file.
+    ASSERT_EQ(Op({"flatten", "in.tga", "out.tga"}), 0) << errors_.toStdString();
+    QByteArray flat = Read("out.tga");
+    EXPECT_EQ(uint8_t(flat[16]), 24);
+    EXPECT_EQ(TgaTexels(flat),
+              (Texels{{255, 0, 255, 255}, {255, 0, 254, 255}, {167, 167, 233, 255}}));
+    // Over black: 200 x 100 / 255 = 78.4 -> 78, 30 x 100 / 255 = 11.8 -> 12.
+    ASSERT_EQ(Op({"flatten", "0", "0", "0", "in.tga", "out.tga"}), 0) << errors_.toStdString();
+    EXPECT_EQ(TgaTexels(Read("out.tga"))[2], (std::array<uint8_t, 4>{12, 12, 78, 255}));
+    // A turn of a picture with alpha turns its plane too (not the row-by-row move).
+    ASSERT_EQ(Op({"rotate-right", "in.tga", "out.tga"}), 0) << errors_.toStdString();
+    EXPECT_EQ(TgaTexels(Read("out.tga")),
+              (Texels{{255, 0, 255, 255}, {255, 0, 254, 255}, {30, 30, 200, 100}}));
+}
+
+// The arguments of the two transparency operations, on any picture.
+TEST_F(OpCommand, ColourKeyAndFlattenArguments) {
+    Write("in.bmp", BmpOf(kThreeByTwo));
+    const struct {
+        QStringList args;
+        int code;
+    } cases[] = {
+        {{"color-key", "255", "0", "255", "in.bmp", "out.bmp"}, 0},
+        {{"color-key", "--tolerance", "255", "0", "0", "0", "in.bmp", "out.bmp"}, 0},
+        {{"color-key", "256", "0", "255", "in.bmp", "out.bmp"}, 2},
+        {{"color-key", "255", "0", "in.bmp", "out.bmp"}, 2},
+        {{"color-key", "--tolerance", "256", "0", "0", "0", "in.bmp", "out.bmp"}, 2},
+        {{"color-key", "--tolerance", "1,5", "0", "0", "0", "in.bmp", "out.bmp"}, 2},
+        {{"color-key", "--tolerance", "-1", "0", "0", "0", "in.bmp", "out.bmp"}, 2},
+        {{"flatten", "in.bmp", "out.bmp"}, 0},
+        {{"flatten", "0", "0", "0", "in.bmp", "out.bmp"}, 0},
+        {{"flatten", "0", "0", "in.bmp", "out.bmp"}, 2},
+        {{"flatten", "0", "0", "-1", "in.bmp", "out.bmp"}, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        EXPECT_EQ(Op(c.args), c.code) << errors_.toStdString();
+    }
+    // An opaque picture stays as it was under both.
+    EXPECT_EQ(RowsOfBmp(Read("out.bmp")), kThreeByTwo);
+    // The usage lists both, flatten's colour as optional.
+    EXPECT_EQ(Op({}), 2);
+    EXPECT_TRUE(errors_.contains("op color-key [--tolerance T] ROUGE VERT BLEU ENTREE"))
+        << errors_.toStdString();
+    EXPECT_TRUE(errors_.contains("op flatten [ROUGE VERT BLEU] ENTREE")) << errors_.toStdString();
 }
 
 }  // namespace

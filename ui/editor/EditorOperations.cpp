@@ -7,12 +7,15 @@
 #include "editor/Geometry.h"
 #include "editor/Resize.h"
 #include "editor/Seamless.h"
+#include "editor/Transparency.h"
 #include "pixels/WorkingPicture.h"
 #include "platform/Guard.h"
 #include "platform/Prompts.h"
 #include "ui/editor/BlurDialog.h"
 #include "ui/editor/ChannelDialog.h"
 #include "ui/editor/ColourAdjustWindow.h"
+#include "ui/editor/ColourKeyDialog.h"
+#include "ui/editor/EditorTexts.h"
 #include "ui/editor/ResizeDialog.h"
 #include "ui/editor/TiledPreview.h"
 
@@ -29,6 +32,7 @@ EditorOperations::EditorOperations(platform::Prompts& prompts,
       channelDialog_(new ChannelDialog(window)),
       resizeDialog_(new ResizeDialog(prompts, window)),
       blendBandDialog_(new BlendBandDialog(window)),
+      colourKeyDialog_(new ColourKeyDialog(window)),
       colourWindow_(new pixels::ColourAdjustWindow(prompts, programFolder, work, window)) {}
 
 void EditorOperations::run(const std::function<void()>& op) {
@@ -216,6 +220,27 @@ void EditorOperations::makeTileable() {
     const std::optional<int> band = blendBandDialog_->ask(QSize(work_.width(), work_.height()));
     if (!band) return;
     run([&] { MakeTileable(work_, *band); });
+}
+
+// --- Transparency ------------------------------------------------------------------------
+
+void EditorOperations::makeColourTransparent() {
+    const std::optional<ColourKeyDialog::Choice> choice = colourKeyDialog_->ask();
+    if (!choice) return;
+    run([&] { MakeColourTransparent(work_, choice->colour, choice->tolerance); });
+}
+
+void EditorOperations::removeTransparency() {
+    if (!work_.image().hasAlpha()) {
+        platform::Guard(prompts_, [this] { prompts_.information(kNoTransparency); });
+        return;
+    }
+    std::optional<platform::ColourValue> colour;
+    if (!platform::Guard(prompts_, [&] { colour = prompts_.chooseColour(flattenColour_); }) ||
+        !colour)
+        return;
+    flattenColour_ = *colour;
+    run([&] { FlattenOnto(work_, *colour); });
 }
 
 }  // namespace tessella::editor

@@ -26,6 +26,7 @@ namespace tessella::editor {
 class BlendBandDialog;
 class BlurDialog;
 class ChannelDialog;
+class ColourKeyDialog;
 class ResizeDialog;
 
 class EditorOperations final : public QObject {
@@ -43,6 +44,7 @@ class EditorOperations final : public QObject {
     ChannelDialog* channelDialog() const { return channelDialog_; }
     ResizeDialog* resizeDialog() const { return resizeDialog_; }
     BlendBandDialog* blendBandDialog() const { return blendBandDialog_; }
+    ColourKeyDialog* colourKeyDialog() const { return colourKeyDialog_; }
     pixels::ColourAdjustWindow* colourWindow() const { return colourWindow_; }
 
   signals:
@@ -77,6 +79,11 @@ class EditorOperations final : public QObject {
     void offsetHalf();
     // "Rendre raccordable", with the band asked first.
     void makeTileable();
+    // "Couleur transparente…": the colour and tolerance asked, then the colour key.
+    void makeColourTransparent();
+    // "Supprimer la transparence…": the background colour asked (white at first), then the
+    // picture blended over it; an opaque picture is only told so.
+    void removeTransparency();
     // One step back, or forward again; nothing when there is none.
     void undo();
     void redo();
@@ -96,8 +103,10 @@ class EditorOperations final : public QObject {
     ChannelDialog* channelDialog_;
     ResizeDialog* resizeDialog_;
     BlendBandDialog* blendBandDialog_;
+    ColourKeyDialog* colourKeyDialog_;
     pixels::ColourAdjustWindow* colourWindow_;
     platform::ColourValue veilColour_{};
+    platform::ColourValue flattenColour_ = platform::kWhite;
     bool blurStepTaken_ = false;
 };
 

@@ -127,6 +127,21 @@ inline const QString kMipmapLevelCaption = QStringLiteral("Niveau %1 : %2 x %3")
 inline const QString kBlendBandTitle = QStringLiteral("Rendre raccordable");
 inline const QString kBlendBandCaption = QStringLiteral("Largeur de la bande de fondu (pixels) :");
 inline const QString kBlendBandName = QStringLiteral("Largeur de la bande de fondu");
+// The menus that gather the windows beside the editor and the operations made for engines.
+inline const QString kViewMenuCaption = QStringLiteral("Affichage");
+inline const QString kEngineMenuCaption = QStringLiteral("Moteurs de jeu");
+// Transparency: the colour key and the flattening.
+inline const QString kColourKeyCaption = QStringLiteral("Couleur transparente…");
+inline const QString kColourKeyTitle = QStringLiteral("Couleur transparente");
+inline const QString kColourKeyText =
+    QStringLiteral("Les texels de cette couleur, à la tolérance près, deviennent transparents.");
+inline const QString kKeyRedCaption = QStringLiteral("Rouge");
+inline const QString kKeyGreenCaption = QStringLiteral("Vert");
+inline const QString kKeyBlueCaption = QStringLiteral("Bleu");
+inline const QString kKeyToleranceCaption = QStringLiteral("Tolérance");
+inline const QString kFlattenCaption = QStringLiteral("Supprimer la transparence…");
+inline const QString kNoTransparency =
+    QStringLiteral("L'image n'a pas de transparence : il n'y a rien à supprimer.");
 inline const QString kUndoStepCaption = QStringLiteral("Annuler");
 inline const QString kRedoStepCaption = QStringLiteral("Rétablir");
 

@@ -196,10 +196,18 @@ void ElementEditor::buildMenu() {
     zoneAction->setCheckable(true);
     propertiesAction = bar->addAction(kPropertiesCaption);
     propertiesAction->setEnabled(false);
+    // What came after the menus of old goes into two menus, so that the bar fits a narrow
+    // editor: the windows shown beside it, and the operations made for engines (the normal
+    // map tools add theirs to both).
+    viewMenu = bar->addMenu(kViewMenuCaption);
     // Brings the palette back after its close box closed it.
-    drawingToolsAction = bar->addAction(kDrawingToolsCaption);
-    tiledPreviewAction = bar->addAction(kTiledPreviewCaption);
-    mipmapPreviewAction = bar->addAction(kMipmapPreviewCaption);
+    drawingToolsAction = viewMenu->addAction(kDrawingToolsCaption);
+    viewMenu->addSeparator();
+    tiledPreviewAction = viewMenu->addAction(kTiledPreviewCaption);
+    mipmapPreviewAction = viewMenu->addAction(kMipmapPreviewCaption);
+    engineMenu = bar->addMenu(kEngineMenuCaption);
+    colourKeyAction = engineMenu->addAction(kColourKeyCaption);
+    flattenAction = engineMenu->addAction(kFlattenCaption);
     helpAction = bar->addAction(kHelpCaption);
     // The shortcuts work while the view has the focus, not only with the menu open.
     addActions({undoAction, redoAction, copyAction, copySelectionAction, pasteAsNewAction,
@@ -247,6 +255,8 @@ void ElementEditor::connectControls() {
     connect(this, &ElementEditor::pictureShown, mipmapPreview_, &MipmapPreview::showPicture);
     connect(this, &QDialog::finished, mipmapPreview_, &QWidget::close);
     connect(reloadButton, &QPushButton::clicked, this, &ElementEditor::reload);
+    connect(colourKeyAction, &QAction::triggered, ops, &EditorOperations::makeColourTransparent);
+    connect(flattenAction, &QAction::triggered, ops, &EditorOperations::removeTransparency);
 
     connect(view_->view, &widgets::ImageBox::mouseDown, this, &ElementEditor::pressOnView);
     connect(view_->view, &widgets::ImageBox::mouseMoved, this, &ElementEditor::moveOnView);
@@ -557,9 +567,11 @@ void ElementEditor::pressForDrawing(Qt::MouseButton button, QPoint pixel) {
         emit drawingPressed(pixel, button);
     }
     if (colourPickPending_) {
-        // A press without a move before it picks the pixel under the press.
-        const QColor colour =
+        // A press without a move before it picks the pixel under the press: its colour only,
+        // for the tools paint opaque.
+        QColor colour =
             display_.pixelColor(ClampToPicture(pixel, display_.width(), display_.height()));
+        colour.setAlpha(255);
         colourPickPending_ = false;
         emit colourPicked(colour);
     }

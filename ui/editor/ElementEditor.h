@@ -133,9 +133,15 @@ class ElementEditor final : public QDialog,
     QAction* pasteIntoAction;
     QAction* zoneAction;
     QAction* propertiesAction;
+    // "Affichage": the drawing tools and the previews.
+    QMenu* viewMenu;
     QAction* drawingToolsAction;
     QAction* tiledPreviewAction;
     QAction* mipmapPreviewAction;
+    // "Moteurs de jeu": the normal map, then the colour key and the flattening.
+    QMenu* engineMenu;
+    QAction* colourKeyAction;
+    QAction* flattenAction;
     QAction* helpAction;
 
     EditorView& viewArea() const { return *view_; }

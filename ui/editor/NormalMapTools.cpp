@@ -1,8 +1,7 @@
 #include "ui/editor/NormalMapTools.h"
 
 #include <QAction>
-#include <QLayout>
-#include <QMenuBar>
+#include <QMenu>
 #include <QScreen>
 #include <optional>
 
@@ -29,8 +28,9 @@ NormalMapTools::NormalMapTools(ElementEditor& editor, platform::Prompts& prompts
       litPreview_(new LitPreview(&editor)) {
     normalMapAction = new QAction(kNormalMapCaption, &editor);
     litPreviewAction = new QAction(kLitPreviewCaption, &editor);
-    if (auto* bar = qobject_cast<QMenuBar*>(editor.layout()->menuBar()))
-        bar->insertActions(editor.helpAction, {normalMapAction, litPreviewAction});
+    editor.engineMenu->insertAction(editor.colourKeyAction, normalMapAction);
+    editor.engineMenu->insertSeparator(editor.colourKeyAction);
+    editor.viewMenu->addAction(litPreviewAction);
     connect(normalMapAction, &QAction::triggered, this, &NormalMapTools::makeNormalMap);
     connect(litPreviewAction, &QAction::triggered, this, &NormalMapTools::showLitPreview);
     connect(dialog_, &NormalMapDialog::strengthChanged, litPreview_, &LitPreview::setStrength);

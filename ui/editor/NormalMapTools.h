@@ -25,7 +25,8 @@ class NormalMapTools final : public QObject {
     Q_OBJECT
 
   public:
-    // Adds both commands to the editor's menu bar, before "Aide".
+    // Adds "Carte de normales…" first to the editor's engine menu, "Aperçu éclairé" last to
+    // its view menu.
     NormalMapTools(ElementEditor& editor, platform::Prompts& prompts, EditorOperations& operations,
                    pixels::WorkingPicture& work);
 

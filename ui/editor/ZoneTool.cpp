@@ -46,6 +46,13 @@ void DotEdge(QFrame* edge) {
     edge->setAutoFillBackground(true);
 }
 
+// What the clipboard gets: 24 bits, or non-premultiplied ARGB32 for a picture with alpha, so
+// that a paste, here or in another program, brings the alpha back.
+QImage ClipboardPicture(const QImage& picture) {
+    return picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                             : QImage::Format_BGR888);
+}
+
 // The hourglass for the time of a drop.
 struct BusyCursor {
     BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -240,7 +247,7 @@ void ZoneTool::copyElement() {
     platform::Guard(prompts_, [this] {
         if (state_ == ZoneState::Fixed || state_ == ZoneState::PasteFloating) enter(ZoneState::Off);
         if (element_.isNull()) return;
-        clipboard_.setImage(element_.convertToFormat(QImage::Format_BGR888));
+        clipboard_.setImage(ClipboardPicture(element_));
         enablePasteItems();
     });
 }
@@ -252,7 +259,7 @@ void ZoneTool::copySelection() {
         // nothing and leaves the clipboard as it was.
         const QRect part = zone_ & element_.rect();
         if (part.isEmpty()) return;
-        clipboard_.setImage(element_.copy(part).convertToFormat(QImage::Format_BGR888));
+        clipboard_.setImage(ClipboardPicture(element_.copy(part)));
         enablePasteItems();
     });
 }

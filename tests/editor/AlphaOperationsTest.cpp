@@ -1,0 +1,333 @@
+// The editor's operations on pictures with an alpha plane: geometry moves the plane with the
+// colours, per-pixel colour operations leave it alone, the mixing filters weigh colours by
+// alpha, and the two transparency operations, worked by hand.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <functional>
+#include <map>
+
+#include "editor/ElementPictures.h"
+#include "editor/Filters.h"
+#include "editor/Geometry.h"
+#include "editor/NormalMap.h"
+#include "editor/Resize.h"
+#include "editor/Seamless.h"
+#include "editor/Transparency.h"
+#include "editor/ZoneGeometry.h"
+#include "platform/ColourValue.h"
+#include "tests/editor/PictureRows.h"
+
+namespace tessella::editor {
+namespace {
+
+using namespace test;
+using pixels::WorkingPicture;
+using AlphaRows = std::vector<std::vector<uint8_t>>;
+
+// rows with the plane alpha.
+WorkingPicture WithAlpha(const Rows& rows, const AlphaRows& alpha) {
+    WorkingPicture work = Working(rows);
+    work.image().addAlpha();
+    for (size_t y = 0; y < alpha.size(); ++y)
+        for (size_t x = 0; x < alpha[y].size(); ++x)
+            work.image().alphaRow(static_cast<int>(y))[x] = alpha[y][x];
+    return work;
+}
+
+AlphaRows AlphaOf(const pixels::PixelGrid& image) {
+    AlphaRows rows(image.height(), std::vector<uint8_t>(image.width()));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) rows[y][x] = image.alphaAt(x, y);
+    return rows;
+}
+
+// A sprite whose every texel has its own colour and an alpha tied to that colour: hard edges
+// (0 and 255) and soft ones. Moving texels keeps the tie; breaking it shows a plane left
+// behind, turned the other way or mixed up.
+const Rows kSprite{{A, B, C}, {D, E, F}};
+const std::map<uint8_t, uint8_t> kAlphaOfBlue{{A.b, 0},   {B.b, 255}, {C.b, 100},
+                                              {D.b, 255}, {E.b, 0},   {F.b, 37}};
+const AlphaRows kSpriteAlpha{{0, 255, 100}, {255, 0, 37}};
+
+TEST(AlphaOperations, GeometryMovesThePlaneWithTheColours) {
+    const struct {
+        const char* what;
+        std::function<void(WorkingPicture&)> op;
+    } cases[] = {
+        {"clockwise", With<RotateQuarter, Turn::Clockwise>},
+        {"counter-clockwise", With<RotateQuarter, Turn::CounterClockwise>},
+        {"mirror", MirrorHorizontal},
+        {"flip", FlipVertical},
+        {"two faces", With<MakeSymmetric, Symmetry::TwoFaces>},
+        {"four faces", With<MakeSymmetric, Symmetry::FourFaces>},
+        {"double right", With<DoubleTile, TileDirection::Right>},
+        {"double down", With<DoubleTile, TileDirection::Down>},
+        {"offset", [](WorkingPicture& w) { OffsetWrap(w, 1, -1); }},
+        {"offset far", [](WorkingPicture& w) { OffsetWrap(w, -7, 5); }},
+        {"resize up", [](WorkingPicture& w) { ResizeNearest(w, 7, 5); }},
+        {"resize down", [](WorkingPicture& w) { ResizeNearest(w, 2, 1); }},
+    };
+    for (const auto& c : cases) {
+        WorkingPicture opaque = Working(kSprite);
+        c.op(opaque);
+        WorkingPicture work = WithAlpha(kSprite, kSpriteAlpha);
+        c.op(work);
+        const pixels::PixelGrid& image = work.image();
+        // The colours go where they go without a plane (each move is tested by hand there).
+        EXPECT_EQ(RowsOf(image), RowsOf(opaque.image())) << c.what;
+        ASSERT_TRUE(image.hasAlpha()) << c.what;
+        ASSERT_EQ(image.alphaBytes(), size_t(image.width()) * size_t(image.height())) << c.what;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                EXPECT_EQ(image.alphaAt(x, y), kAlphaOfBlue.at(image.at(x, y).b))
+                    << c.what << " at " << x << ", " << y;
+        EXPECT_FALSE(opaque.image().hasAlpha()) << c.what;
+    }
+}
+
+// The moves worked out on the plane itself, for the two that reorder it most.
+TEST(AlphaOperations, TurnAndSymmetryWorkedByHand) {
+    WorkingPicture work = WithAlpha(kSprite, kSpriteAlpha);
+    RotateQuarter(work, Turn::Clockwise);  // the bottom-left texel goes to the top-left
+    EXPECT_EQ(AlphaOf(work.image()), (AlphaRows{{255, 0}, {0, 255}, {37, 100}}));
+    WorkingPicture faces = WithAlpha({{A, B}}, {{10, 200}});
+    MakeSymmetric(faces, Symmetry::FourFaces);
+    EXPECT_EQ(AlphaOf(faces.image()), (AlphaRows{{10, 200, 200, 10}, {10, 200, 200, 10}}));
+}
+
+TEST(AlphaOperations, ColourOperationsLeaveThePlaneAlone) {
+    const struct {
+        const char* what;
+        std::function<void(WorkingPicture&)> op;
+    } cases[] = {
+        {"negative", With<ApplyChannelOperation, ChannelOperation::Negative>},
+        {"grey", With<ApplyChannelOperation, ChannelOperation::Grey>},
+        {"swap red blue", With<ApplyChannelOperation, ChannelOperation::SwapRedBlue>},
+        {"swap green blue", With<ApplyChannelOperation, ChannelOperation::SwapGreenBlue>},
+        {"fuse red green", With<FuseChannels, ChannelPair::RedGreen>},
+        {"veil", [](WorkingPicture& w) { AddVeil(w, platform::ColourValue(0x102030)); }},
+    };
+    const Rows colours = Noisy(9, 4, 7);
+    AlphaRows alpha(4, std::vector<uint8_t>(9));
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 9; ++x) alpha[y][x] = uint8_t((x * 31 + y * 70) % 256);
+    for (const auto& c : cases) {
+        WorkingPicture opaque = Working(colours);
+        c.op(opaque);
+        WorkingPicture work = WithAlpha(colours, alpha);
+        c.op(work);
+        EXPECT_EQ(RowsOf(work.image()), RowsOf(opaque.image())) << c.what;
+        EXPECT_EQ(AlphaOf(work.image()), alpha) << c.what;
+    }
+}
+
+// A green (0, 200, 0) sprite on a transparent background that hides black: the mixing
+// operations must not pull the black in (a dark fringe an engine would draw).
+WorkingPicture GreenSprite(int side) {
+    const Bgr green{0, 200, 0};
+    Rows rows = Flat(side, side, Bgr{0, 0, 0});
+    AlphaRows alpha(side, std::vector<uint8_t>(side, 0));
+    for (int y = side / 4; y < side * 3 / 4; ++y)
+        for (int x = side / 4; x < side * 3 / 4; ++x) {
+            rows[y][x] = green;
+            // A soft edge: the outer ring of the square is half transparent.
+            const bool ring =
+                x == side / 4 || y == side / 4 || x == side * 3 / 4 - 1 || y == side * 3 / 4 - 1;
+            alpha[y][x] = ring ? 96 : 255;
+        }
+    return WithAlpha(rows, alpha);
+}
+
+void ExpectNoFringe(const WorkingPicture& work, const char* what) {
+    const pixels::PixelGrid& image = work.image();
+    ASSERT_TRUE(image.hasAlpha()) << what;
+    int seen = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.alphaAt(x, y) < 8) continue;
+            ++seen;
+            const Bgr p = image.at(x, y);
+            EXPECT_LE(std::abs(p.b - 0), 4) << what << " at " << x << ", " << y;
+            EXPECT_LE(std::abs(p.g - 200), 4) << what << " at " << x << ", " << y;
+            EXPECT_LE(std::abs(p.r - 0), 4) << what << " at " << x << ", " << y;
+        }
+    EXPECT_GT(seen, 0) << what;
+}
+
+TEST(AlphaOperations, MixingFiltersGrowNoDarkFringe) {
+    const struct {
+        const char* what;
+        std::function<void(WorkingPicture&)> op;
+    } cases[] = {
+        {"make tileable", [](WorkingPicture& w) { MakeTileable(w, 4); }},
+        {"soften", With<SharpenSoften, Sharpness::Soften>},
+    };
+    for (const auto& c : cases) {
+        WorkingPicture work = GreenSprite(12);
+        c.op(work);
+        ExpectNoFringe(work, c.what);
+    }
+}
+
+// With every texel opaque the weighted mixes are the opaque ones, to the byte.
+TEST(AlphaOperations, OpaquePlaneMixesAsWithoutOne) {
+    const struct {
+        const char* what;
+        std::function<void(WorkingPicture&)> op;
+    } cases[] = {
+        {"make tileable", [](WorkingPicture& w) { MakeTileable(w, 3); }},
+        {"sharpen", With<SharpenSoften, Sharpness::Sharpen>},
+        {"soften", With<SharpenSoften, Sharpness::Soften>},
+    };
+    const Rows colours = Noisy(10, 9, 3);
+    for (const auto& c : cases) {
+        WorkingPicture opaque = Working(colours);
+        c.op(opaque);
+        WorkingPicture work = WithAlpha(colours, AlphaRows(9, std::vector<uint8_t>(10, 255)));
+        c.op(work);
+        EXPECT_EQ(RowsOf(work.image()), RowsOf(opaque.image())) << c.what;
+    }
+}
+
+// A green texel amid transparent black, worked by hand. Its brightness is (0 + 200 + 0 + 3) / 3
+// and its neighbourhood's, weighted by alpha, is its own plus one: (200 + 6) / 3. Soften scales
+// by 206 / 203 (200 -> 202.96 -> 203), sharpen by 203 / 206 (197.09 -> 197). Unweighted,
+// soften would have scaled by (200 + 54) / (9 x 203): 28, nearly black. The alpha stays.
+TEST(AlphaOperations, SharpenAndSoftenWorkedByHand) {
+    const Bgr green{0, 200, 0};
+    Rows rows = Flat(3, 3, Bgr{0, 0, 0});
+    rows[1][1] = green;
+    AlphaRows alpha(3, std::vector<uint8_t>(3, 0));
+    alpha[1][1] = 200;
+    const struct {
+        Sharpness sharpness;
+        Bgr expected;
+    } cases[] = {{Sharpness::Soften, Bgr{0, 203, 0}}, {Sharpness::Sharpen, Bgr{0, 197, 0}}};
+    for (const auto& c : cases) {
+        WorkingPicture work = WithAlpha(rows, alpha);
+        SharpenSoften(work, c.sharpness);
+        EXPECT_EQ(work.image().at(1, 1), c.expected);
+        EXPECT_EQ(AlphaOf(work.image()), alpha);
+    }
+}
+
+// Cross-fade worked by hand on a 6 x 6 picture with band 2: columns 1 and 4 take the copy moved
+// by half at weight 128 / 256 (256 x 1 / 2 rounded), and rows 2 and 3 are left by the row pass
+// (weight 0). Column 1 holds red at alpha 50, column 4 blue at alpha 0: each mixes with the
+// other. Weighted by alpha the blue lends nothing: both become red, at alpha (50 x 128 + 128)
+// / 256 = 25. Unweighted they would be purple.
+TEST(AlphaOperations, MakeTileableWeighsByAlpha) {
+    const Bgr red{0, 0, 200}, blue{200, 0, 0};
+    Rows rows = Flat(6, 6, Grey(9));
+    AlphaRows alpha(6, std::vector<uint8_t>(6, 255));
+    for (int y = 0; y < 6; ++y) {
+        rows[y][1] = red;
+        alpha[y][1] = 50;
+        rows[y][4] = blue;
+        alpha[y][4] = 0;
+    }
+    WorkingPicture work = WithAlpha(rows, alpha);
+    MakeTileable(work, 2);
+    for (int x : {1, 4}) {
+        EXPECT_EQ(work.image().at(x, 2), red) << x;
+        EXPECT_EQ(work.image().alphaAt(x, 2), 25) << x;
+    }
+}
+
+TEST(AlphaOperations, ColourKeyWorkedByHand) {
+    const Bgr magenta{255, 0, 255};
+    const Bgr nearOne{255, 0, 254};  // red one below
+    const Bgr nearTwo{253, 2, 255};  // green two above, blue two below
+    const Bgr other{0, 0, 0};
+    const struct {
+        int tolerance;
+        AlphaRows alpha;
+    } cases[] = {
+        {0, {{0, 255, 255, 255}}},
+        {1, {{0, 0, 255, 255}}},
+        {2, {{0, 0, 0, 255}}},
+        {255, {{0, 0, 0, 0}}},
+    };
+    for (const auto& c : cases) {
+        WorkingPicture work = Working({{magenta, nearOne, nearTwo, other}});
+        MakeColourTransparent(work, platform::kMagenta, c.tolerance);
+        EXPECT_EQ(AlphaOf(work.image()), c.alpha) << c.tolerance;
+        // The colours stay, under the transparent texels too.
+        EXPECT_EQ(RowsOf(work.image()), (Rows{{magenta, nearOne, nearTwo, other}}));
+    }
+    // No texel of the colour: the picture stays opaque, without a plane.
+    WorkingPicture opaque = Working({{nearTwo, other}});
+    MakeColourTransparent(opaque, platform::kMagenta, 1);
+    EXPECT_FALSE(opaque.image().hasAlpha());
+    // A texel already half transparent keeps its alpha when it is not of the colour.
+    WorkingPicture soft = WithAlpha({{other, magenta}}, {{100, 200}});
+    MakeColourTransparent(soft, platform::kMagenta, 0);
+    EXPECT_EQ(AlphaOf(soft.image()), (AlphaRows{{100, 0}}));
+}
+
+// c a / 255 + B (255 - a) / 255, rounded to nearest.
+TEST(AlphaOperations, FlattenWorkedByHand) {
+    const struct {
+        uint8_t colour, alpha, background, expected;
+    } cases[] = {
+        {200, 100, 255, 233},  // (20000 + 39525) / 255 = 233.43
+        {0, 128, 255, 127},    // 32385 / 255 = 127 exactly
+        {1, 128, 0, 1},        // 128 / 255 = 0.502, up
+        {1, 127, 0, 0},        // 127 / 255 = 0.498, down
+        {255, 1, 0, 1},        // 1
+        {77, 255, 0, 77},      // opaque: its own colour
+        {77, 0, 30, 30},       // transparent: the background
+    };
+    for (const auto& c : cases) {
+        // Blue takes the case, green and red the background's other channels over black.
+        WorkingPicture work = WithAlpha({{Bgr{c.colour, 0, 0}}}, {{c.alpha}});
+        FlattenOnto(work, platform::ColourValue::fromRgb(0, 0, c.background));
+        EXPECT_EQ(work.image().at(0, 0).b, c.expected)
+            << int(c.colour) << " at " << int(c.alpha) << " over " << int(c.background);
+        EXPECT_FALSE(work.image().hasAlpha());
+    }
+    // Each channel over its own background channel: white by default in the editor.
+    WorkingPicture work = WithAlpha({{Bgr{10, 20, 30}}}, {{0}});
+    FlattenOnto(work, platform::ColourValue::fromRgb(1, 2, 3));
+    EXPECT_EQ(work.image().at(0, 0), (Bgr{3, 2, 1}));
+}
+
+TEST(AlphaOperations, NormalMapIsFlatUnderTransparentTexels) {
+    // A slope everywhere: a ramp along the rows (which wraps round at the edges).
+    Rows rows(3, std::vector<Bgr>{Grey(0), Grey(85), Grey(170), Grey(255)});
+    WorkingPicture work = WithAlpha(rows, {{0, 0, 0, 0}, {0, 255, 0, 0}, {0, 0, 0, 0}});
+    MakeNormalMap(work.image(), work.image(), {});
+    const Bgr flat{255, 128, 128};  // blue 255, green 128, red 128
+    EXPECT_EQ(work.image().at(0, 1), flat);
+    EXPECT_EQ(work.image().at(2, 1), flat);
+    EXPECT_NE(work.image().at(1, 1), flat);  // the opaque texel keeps its slope
+    EXPECT_EQ(work.image().alphaAt(1, 1), 255);
+    EXPECT_EQ(work.image().alphaAt(2, 1), 0);
+}
+
+// The editor's zones and pastes travel as pictures: a picture with alpha keeps it.
+TEST(AlphaOperations, PastesBringTheirAlpha) {
+    QImage element(3, 1, QImage::Format_BGR888);
+    element.fill(QColor(10, 20, 30));
+    QImage pasted(1, 1, QImage::Format_ARGB32);
+    pasted.setPixel(0, 0, qRgba(200, 30, 30, 100));
+    const QImage merged = PasteInto(element, pasted, QPoint(1, 0));
+    EXPECT_EQ(merged.pixel(1, 0), qRgba(200, 30, 30, 100));  // not laid over the element
+    EXPECT_EQ(merged.pixel(0, 0), qRgba(10, 20, 30, 255));
+    // A hidden colour survives the clipboard's conversion and the crop.
+    QImage hidden(2, 1, QImage::Format_ARGB32);
+    hidden.setPixel(0, 0, qRgba(1, 2, 3, 0));
+    hidden.setPixel(1, 0, qRgba(4, 5, 6, 255));
+    const QImage fromClipboard = PastedPicture(hidden);
+    EXPECT_EQ(fromClipboard.pixel(0, 0), qRgba(1, 2, 3, 0));
+    const QImage cropped = CropOrExtend(hidden, QSize(3, 1), QStringLiteral("Test"));
+    EXPECT_EQ(cropped.pixel(0, 0), qRgba(1, 2, 3, 0));
+    EXPECT_EQ(cropped.pixel(2, 0), qRgba(255, 255, 255, 255));  // what is added: white
+    // An opaque clipboard picture stays 24 bits.
+    EXPECT_EQ(PastedPicture(element).format(), QImage::Format_BGR888);
+}
+
+}  // namespace
+}  // namespace tessella::editor
