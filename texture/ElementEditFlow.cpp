@@ -2,11 +2,9 @@
 
 #include <QFileInfo>
 
-#include "imagefile/BmpWriter.h"
 #include "imagefile/PngWriter.h"
 #include "platform/Error.h"
 #include "platform/ProgramFolder.h"
-#include "platform/SafeFile.h"
 #include "texture/PageFiles.h"
 #include "texture/SourcePanel.h"
 
@@ -89,11 +87,7 @@ QString ElementEditFlow::writeElement(const QImage& picture, const QString& prop
     const bool png = imagefile::IsPngPath(*name);
     const QString path = png ? *name : WithExtension(*name, kBmpExtension);
     try {
-        if (png)
-            platform::WriteFileAtomically(
-                path, [&](platform::ByteSink& sink) { imagefile::WritePng24(picture, sink); });
-        else
-            platform::WriteFileAtomically(path, imagefile::WriteBmp24(picture));
+        WriteElementFile(path, picture);
     } catch (const platform::TessellaError& error) {
         c_.prompts.error(error.message());
         return {};

@@ -41,9 +41,9 @@ class ElementEditFlow {
     // Edits request until the element is written (answers its file and sets written) or given
     // up (answers an empty text); the save dialog proposes proposed.
     QString editAndSave(const ElementRequest& request, const QString& proposed, QImage& written);
-    // The save dialog, then picture written as a 24-bit PNG when the name chosen ends in .png,
-    // else as a 24-bit BMP (.bmp put in place of any other extension); an empty text when
-    // cancelled or when the write failed (which the user is told).
+    // The save dialog, then picture written as a PNG (RGBA with transparency) when the name
+    // chosen ends in .png, else as a 24-bit BMP (.bmp put in place of any other extension); an
+    // empty text when cancelled or when the write failed (which the user is told).
     QString writeElement(const QImage& picture, const QString& proposed);
 
     PageContext c_;
