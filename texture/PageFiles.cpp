@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QJsonObject>
 #include <algorithm>
 
 #include "imagefile/BmpWriter.h"
@@ -267,9 +268,15 @@ bool PageFiles::readAtlasBeside(const QString& pagePath) {
 
 void PageFiles::writeAtlasBeside(const QString& pagePath) {
     const TexturePage& p = c_.page;
-    platform::WriteFileAtomically(AtlasPathFor(pagePath),
-                                  AtlasJson(p.frames, QFileInfo(pagePath).fileName(),
-                                            QSize(p.pageBitmap.width(), p.pageBitmap.height())));
+    // A page with alpha says so, in the words the atlas readers know; an opaque one's data
+    // stays as it was.
+    QJsonObject format;
+    if (p.pageBitmap.hasAlpha())
+        format.insert(QStringLiteral("format"), QStringLiteral("RGBA8888"));
+    platform::WriteFileAtomically(
+        AtlasPathFor(pagePath),
+        AtlasJson(p.frames, QFileInfo(pagePath).fileName(),
+                  QSize(p.pageBitmap.width(), p.pageBitmap.height()), format));
 }
 
 void PageFiles::savePageAsTga(const QString& path) {

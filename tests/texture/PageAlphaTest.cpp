@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <cmath>
 
 #include "imagefile/ImageLoader.h"
 #include "tests/texture/PageFixture.h"
+#include "tests/texture/Sprites.h"
 #include "texture/PageCompaction.h"
 #include "texture/PageTexts.h"
 
@@ -19,22 +19,6 @@ using platform::Answer;
 using platform::MessageKind;
 using texture::PageBitmap;
 using texture::PagePacker;
-
-// A sprite: a green ellipse with a soft edge, on a fully transparent background whose colour
-// (200, 30, 30) is kept under alpha 0.
-QImage Sprite(int w, int h, int green = 180) {
-    QImage picture(w, h, QImage::Format_ARGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const double dx = (x + 0.5 - w / 2.0) / (w / 2.0), dy = (y + 0.5 - h / 2.0) / (h / 2.0);
-            const double d = dx * dx + dy * dy;
-            const int a = d <= 0.6 ? 255
-                          : d >= 1 ? 0
-                                   : static_cast<int>(std::lround(255 * (1 - d) / 0.4));
-            picture.setPixel(x, y, a == 0 ? qRgba(200, 30, 30, 0) : qRgba(30, green, 40, a));
-        }
-    return picture;
-}
 
 // The texel of the page at (x, y) as a non-premultiplied ARGB value.
 QRgb PageTexel(const PageBitmap& page, int x, int y) {
