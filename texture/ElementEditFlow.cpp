@@ -5,6 +5,7 @@
 #include "imagefile/PngWriter.h"
 #include "platform/Error.h"
 #include "platform/ProgramFolder.h"
+#include "texture/PageBitmap.h"
 #include "texture/PageFiles.h"
 #include "texture/SourcePanel.h"
 
@@ -12,7 +13,8 @@ namespace tessella::texture {
 
 namespace {
 const QString kBmpExtension = QStringLiteral(".bmp");
-}
+const QString kPngExtension = QStringLiteral(".png");
+}  // namespace
 
 QString ElementEditFlow::editSource() {
     TexturePage& p = c_.page;
@@ -22,9 +24,12 @@ QString ElementEditFlow::editSource() {
     request.picture = p.sourcePicture.copy();
     request.newElementMode = false;
     request.showDrawingTools = true;
+    // A BMP would lose a sprite's transparency: one is offered as a PNG.
     const QFileInfo source(p.sourceFileName);
-    const QString proposed =
-        platform::JoinPath(source.path(), WithExtension(source.fileName(), kBmpExtension));
+    const QString proposed = platform::JoinPath(
+        source.path(),
+        WithExtension(source.fileName(),
+                      HasTransparency(p.sourcePicture) ? kPngExtension : kBmpExtension));
     QImage written;
     const QString path = editAndSave(request, proposed, written);
     if (path.isEmpty()) return {};

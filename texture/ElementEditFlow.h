@@ -23,7 +23,8 @@ class ElementEditFlow {
                     std::function<void()> refreshSourceLists = {})
         : c_(context), editor_(editor), refreshSourceLists_(std::move(refreshSourceLists)) {}
 
-    // openSourceForEditing: edits the previewed source. On "Fermer et sauver " and Yes to
+    // openSourceForEditing: edits the previewed source (offered back under its name as a BMP,
+    // or as a PNG when it has transparency). On "Fermer et sauver " and Yes to
     // "Sauvegarde" the element is written where the user chooses and becomes the preview.
     // An edited element is never given up without a question: "Non" to "Sauvegarde" asks
     // again, and a cancelled or failed save goes back to the editor.
