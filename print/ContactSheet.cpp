@@ -50,11 +50,12 @@ QImage BlankSheet() {
 
 void DrawThumbnail(QImage& sheet, int indexOnSheet, const QImage& picture, const QString& name) {
     const QSize size = ThumbnailSize(picture.size());
-    QImage source = picture;
+    // Transparency blends over the white sheet before any scaling mixes texels.
+    QImage source = OnWhitePaper(picture);
     if (qint64(picture.width()) * picture.height() > kLargePictureLimit)
-        source = picture.scaled(std::max(1, RoundHalfEven(picture.width() / 4.0)),
-                                std::max(1, RoundHalfEven(picture.height() / 4.0)),
-                                Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        source = source.scaled(std::max(1, RoundHalfEven(picture.width() / 4.0)),
+                               std::max(1, RoundHalfEven(picture.height() / 4.0)),
+                               Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const QRect thumbnail(ThumbnailOrigin(indexOnSheet), size);
     QPainter painter(&sheet);
     painter.drawImage(thumbnail,

@@ -10,6 +10,29 @@
 
 namespace tessella::print {
 
+QImage OnWhitePaper(const QImage& picture) {
+    if (!picture.hasAlphaChannel()) return picture;
+    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+    QImage out(argb.size(), QImage::Format_BGR888);
+    if (argb.isNull() || out.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        uchar* o = out.scanLine(y);
+        for (int x = 0; x < argb.width(); ++x, o += 3) {
+            const int a = qAlpha(in[x]);
+            const auto paper = [a](int c) {
+                return static_cast<uchar>((c * a + 255 * (255 - a) + 127) / 255);
+            };
+            o[0] = paper(qBlue(in[x]));
+            o[1] = paper(qGreen(in[x]));
+            o[2] = paper(qRed(in[x]));
+        }
+    }
+    out.setDotsPerMeterX(picture.dotsPerMeterX());
+    out.setDotsPerMeterY(picture.dotsPerMeterY());
+    return out;
+}
+
 void RequirePrinter(const platform::PrinterService& printer) {
     if (!printer.isAvailable() || printer.dotsPerInch() <= 0)
         throw platform::TessellaError(platform::kNoPrinterMessage);
@@ -29,7 +52,8 @@ void PrintPage(platform::PrinterService& printer, const QImage& page,
     // before the document begins, so a failure here leaves nothing open. The program's working
     // picture is not touched: the element editor's undo stays as it was.
     pixels::WorkingPicture work;
-    QImage bitmap = placement.turned ? TurnQuarter(page, true) : page;
+    const QImage onPaper = OnWhitePaper(page);
+    QImage bitmap = placement.turned ? TurnQuarter(onPaper, true) : onPaper;
     work.load(bitmap);
     if (!printer.scalesPictures()) editor::ResizeNearest(work, target.width(), target.height());
     QImage printed;

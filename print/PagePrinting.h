@@ -23,9 +23,13 @@ struct PrintOptions {
     bool allowCut = false;   // a picture that leaves the paper prints cut instead of refused
 };
 
-// Prints page at placement as one document on portrait paper: turned first when the placement
-// says so, resampled to the device size (point-sampled, through the working picture) unless
-// the device scales pictures itself, then the name when asked, then the page into its device
+// picture blended over white paper, as it prints: each channel c a / 255 + 255 (255 - a) / 255,
+// rounded, in 24 bits. A picture without an alpha channel is answered as it is.
+QImage OnWhitePaper(const QImage& picture);
+
+// Prints page at placement as one document on portrait paper: over white paper, turned first when
+// the placement says so, resampled to the device size (point-sampled, through the working picture)
+// unless the device scales pictures itself, then the name when asked, then the page into its device
 // rectangle. Throws TessellaError (no printer, a picture off the paper unless allowed, refused
 // start, failure); a begun document is always ended or aborted. pacer, when given, lets the
 // windows paint after the resampling.

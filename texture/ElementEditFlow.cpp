@@ -2,11 +2,10 @@
 
 #include <QFileInfo>
 
-#include "imagefile/BmpWriter.h"
 #include "imagefile/PngWriter.h"
 #include "platform/Error.h"
 #include "platform/ProgramFolder.h"
-#include "platform/SafeFile.h"
+#include "texture/PageBitmap.h"
 #include "texture/PageFiles.h"
 #include "texture/SourcePanel.h"
 
@@ -14,7 +13,8 @@ namespace tessella::texture {
 
 namespace {
 const QString kBmpExtension = QStringLiteral(".bmp");
-}
+const QString kPngExtension = QStringLiteral(".png");
+}  // namespace
 
 QString ElementEditFlow::editSource() {
     TexturePage& p = c_.page;
@@ -24,9 +24,12 @@ QString ElementEditFlow::editSource() {
     request.picture = p.sourcePicture.copy();
     request.newElementMode = false;
     request.showDrawingTools = true;
+    // A BMP would lose a sprite's transparency: one is offered as a PNG.
     const QFileInfo source(p.sourceFileName);
-    const QString proposed =
-        platform::JoinPath(source.path(), WithExtension(source.fileName(), kBmpExtension));
+    const QString proposed = platform::JoinPath(
+        source.path(),
+        WithExtension(source.fileName(),
+                      HasTransparency(p.sourcePicture) ? kPngExtension : kBmpExtension));
     QImage written;
     const QString path = editAndSave(request, proposed, written);
     if (path.isEmpty()) return {};
@@ -89,11 +92,7 @@ QString ElementEditFlow::writeElement(const QImage& picture, const QString& prop
     const bool png = imagefile::IsPngPath(*name);
     const QString path = png ? *name : WithExtension(*name, kBmpExtension);
     try {
-        if (png)
-            platform::WriteFileAtomically(
-                path, [&](platform::ByteSink& sink) { imagefile::WritePng24(picture, sink); });
-        else
-            platform::WriteFileAtomically(path, imagefile::WriteBmp24(picture));
+        WriteElementFile(path, picture);
     } catch (const platform::TessellaError& error) {
         c_.prompts.error(error.message());
         return {};

@@ -23,7 +23,8 @@ class ElementEditFlow {
                     std::function<void()> refreshSourceLists = {})
         : c_(context), editor_(editor), refreshSourceLists_(std::move(refreshSourceLists)) {}
 
-    // openSourceForEditing: edits the previewed source. On "Fermer et sauver " and Yes to
+    // openSourceForEditing: edits the previewed source (offered back under its name as a BMP,
+    // or as a PNG when it has transparency). On "Fermer et sauver " and Yes to
     // "Sauvegarde" the element is written where the user chooses and becomes the preview.
     // An edited element is never given up without a question: "Non" to "Sauvegarde" asks
     // again, and a cancelled or failed save goes back to the editor.
@@ -41,9 +42,9 @@ class ElementEditFlow {
     // Edits request until the element is written (answers its file and sets written) or given
     // up (answers an empty text); the save dialog proposes proposed.
     QString editAndSave(const ElementRequest& request, const QString& proposed, QImage& written);
-    // The save dialog, then picture written as a 24-bit PNG when the name chosen ends in .png,
-    // else as a 24-bit BMP (.bmp put in place of any other extension); an empty text when
-    // cancelled or when the write failed (which the user is told).
+    // The save dialog, then picture written as a PNG (RGBA with transparency) when the name
+    // chosen ends in .png, else as a 24-bit BMP (.bmp put in place of any other extension); an
+    // empty text when cancelled or when the write failed (which the user is told).
     QString writeElement(const QImage& picture, const QString& proposed);
 
     PageContext c_;

@@ -1,6 +1,5 @@
 #include "texture/PageCompaction.h"
 
-#include "platform/ColourValue.h"
 #include "texture/RectPacker.h"
 
 namespace tessella::texture {
@@ -12,7 +11,7 @@ std::optional<CompactedPage> CompactPage(const PageBitmap& page,
     for (const AtlasFrame& f : frames) sizes.push_back(f.rect.size());
     const Packing packing = PackIntoWidth(sizes, page.width());
     if (packing.size.height() >= page.height()) return std::nullopt;
-    CompactedPage out{PageBitmap::filled(page.width(), packing.size.height(), platform::kMagenta),
+    CompactedPage out{PageBitmap::freeArea(page.width(), packing.size.height(), page.hasAlpha()),
                       frames};
     for (size_t i = 0; i < frames.size(); ++i) {
         const QRect from = frames[i].rect;

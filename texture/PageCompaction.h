@@ -11,7 +11,7 @@
 namespace tessella::texture {
 
 struct CompactedPage {
-    PageBitmap bitmap;               // as wide as the page, magenta where no element lies
+    PageBitmap bitmap;  // as wide as the page, free where no element lies (PageBitmap::freeArea)
     std::vector<AtlasFrame> frames;  // the same names, in the same order, at their new places
 };
 

@@ -1,7 +1,10 @@
 #include "texture/PageFiles.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageWriter>
+#include <QJsonObject>
 #include <algorithm>
 
 #include "imagefile/BmpWriter.h"
@@ -65,12 +68,58 @@ QString ElementFileName(const QString& destination, int number) {
            (imagefile::IsPngPath(destination) ? kPngExtension : kBmpExtension);
 }
 
+namespace {
+
+// A picture with transparency as an 8-bit RGBA PNG, colours as stored under every alpha.
+void WriteRgbaPng(const QImage& picture, platform::ByteSink& sink) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    const QImage argb = picture.format() == QImage::Format_ARGB32
+                            ? picture
+                            : picture.convertToFormat(QImage::Format_ARGB32);
+    if (argb.isNull() || !writer.write(argb)) throw platform::TessellaError(kRgbaPngWriteFailed);
+    sink.write(bytes);
+}
+
+// The colours of a picture with alpha, the alpha left out (never blended).
+QImage ColoursOnly(const QImage& picture) {
+    const QImage argb = picture.format() == QImage::Format_ARGB32
+                            ? picture
+                            : picture.convertToFormat(QImage::Format_ARGB32);
+    QImage out(argb.size(), QImage::Format_BGR888);
+    if (out.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        uchar* o = out.scanLine(y);
+        for (int x = 0; x < argb.width(); ++x, o += 3) {
+            o[0] = static_cast<uchar>(qBlue(in[x]));
+            o[1] = static_cast<uchar>(qGreen(in[x]));
+            o[2] = static_cast<uchar>(qRed(in[x]));
+        }
+    }
+    out.setDotsPerMeterX(picture.dotsPerMeterX());
+    out.setDotsPerMeterY(picture.dotsPerMeterY());
+    return out;
+}
+
+}  // namespace
+
 void WriteElementFile(const QString& path, const QImage& element) {
-    if (imagefile::IsPngPath(path))
+    if (imagefile::IsPngPath(path)) {
+        const bool transparent = HasTransparency(element);
+        platform::WriteFileAtomically(path, [&](platform::ByteSink& sink) {
+            if (transparent)
+                WriteRgbaPng(element, sink);
+            else
+                imagefile::WritePng24(element, sink);
+        });
+    } else {
         platform::WriteFileAtomically(
-            path, [&](platform::ByteSink& sink) { imagefile::WritePng24(element, sink); });
-    else
-        platform::WriteFileAtomically(path, imagefile::WriteBmp24(element));
+            path,
+            imagefile::WriteBmp24(element.hasAlphaChannel() ? ColoursOnly(element) : element));
+    }
 }
 
 bool PageFiles::confirmAbandonModified() {
@@ -117,6 +166,7 @@ bool PageFiles::newPage() {
     p.pageBitmap = std::move(bitmap);
     p.frames.clear();
     p.framesCoverPage = true;
+    p.unlistedElements = QRect();
     c_.events.showPage(p.pageBitmap.image(), true);
     p.insertX = p.insertY = 0;
     p.pageWidth = p.importWidth;
@@ -158,6 +208,8 @@ bool PageFiles::openPage() {
     p.sourceFileName = *name;
     p.pageBitmap = std::move(bitmap);
     const bool atlasMatches = readAtlasBeside(*name);
+    p.unlistedElements =
+        p.framesCoverPage ? QRect() : QRect(0, 0, p.pageBitmap.width(), p.pageBitmap.height());
     c_.events.showPage(p.pageBitmap.image(), true);
     const int32_t w = p.pageBitmap.width(), h = p.pageBitmap.height();
     p.pageWidth = w;
@@ -216,9 +268,15 @@ bool PageFiles::readAtlasBeside(const QString& pagePath) {
 
 void PageFiles::writeAtlasBeside(const QString& pagePath) {
     const TexturePage& p = c_.page;
-    platform::WriteFileAtomically(AtlasPathFor(pagePath),
-                                  AtlasJson(p.frames, QFileInfo(pagePath).fileName(),
-                                            QSize(p.pageBitmap.width(), p.pageBitmap.height())));
+    // A page with alpha says so, in the words the atlas readers know; an opaque one's data
+    // stays as it was.
+    QJsonObject format;
+    if (p.pageBitmap.hasAlpha())
+        format.insert(QStringLiteral("format"), QStringLiteral("RGBA8888"));
+    platform::WriteFileAtomically(
+        AtlasPathFor(pagePath),
+        AtlasJson(p.frames, QFileInfo(pagePath).fileName(),
+                  QSize(p.pageBitmap.width(), p.pageBitmap.height()), format));
 }
 
 void PageFiles::savePageAsTga(const QString& path) {
@@ -227,7 +285,11 @@ void PageFiles::savePageAsTga(const QString& path) {
     const int32_t w = p.pageBitmap.width(), h = p.pageBitmap.height();
     if (w > kMaxTgaSide || h > kMaxTgaSide)
         throw platform::TessellaError(kPageTooLargeForTga.arg(w).arg(h));
-    platform::WriteFileAtomically(path, imagefile::WritePageTga(p.pageBitmap.image()));
+    // A page whose transparency has all gone is written as an opaque one.
+    const bool transparent = p.pageBitmap.settleAlpha();
+    platform::WriteFileAtomically(path, transparent
+                                            ? imagefile::WriteTga(p.pageBitmap.image())
+                                            : imagefile::WritePageTga(p.pageBitmap.image()));
     writeAtlasBeside(path);
     p.modified = false;
 }
@@ -235,9 +297,14 @@ void PageFiles::savePageAsTga(const QString& path) {
 void PageFiles::savePageAsPng(const QString& path) {
     TexturePage& p = c_.page;
     if (!p.pageOwned()) return;
+    const bool transparent = p.pageBitmap.settleAlpha();
     const QImage page = p.pageBitmap.image();
-    platform::WriteFileAtomically(
-        path, [&](platform::ByteSink& sink) { imagefile::WritePng24(page, sink); });
+    platform::WriteFileAtomically(path, [&](platform::ByteSink& sink) {
+        if (transparent)
+            WriteRgbaPng(page, sink);
+        else
+            imagefile::WritePng24(page, sink);
+    });
     writeAtlasBeside(path);
     p.modified = false;
 }
@@ -453,6 +520,7 @@ bool PageFiles::compactPage() {
     }
     p.pageBitmap = std::move(compacted->bitmap);
     p.frames = std::move(compacted->frames);
+    p.unlistedElements = QRect();  // the frames name every element now
     p.pageWidth = p.pageBitmap.width();
     p.pageHeight = p.pageBitmap.height();
     // Later additions start a row under the packed elements, as on an opened page.

@@ -31,7 +31,9 @@ QString WithExtension(const QString& path, const QString& extension);
 // (mur.bmp, 1 -> mur001.bmp).
 QString ElementFileName(const QString& destination, int number);
 
-// Writes element as a 24-bit PNG when path ends in .png, else as a 24-bit BMP.
+// Writes element as a PNG when path ends in .png, else as a 24-bit BMP. The PNG is RGBA when
+// the element has transparency, 24-bit otherwise; the BMP keeps the colours and leaves the
+// alpha out.
 void WriteElementFile(const QString& path, const QImage& element);
 
 // The widest and highest page a TGA header can hold.
@@ -64,12 +66,13 @@ class PageFiles {
     // the page's width, the page as short as it can be. True when the page changed.
     bool compactPage();
 
-    // Writes the page as a 24-bit TGA to path, replacing any file there only once the new one
-    // is complete, then the atlas file beside it (AtlasPathFor), and clears Modified. Throws,
-    // with Modified and any old file untouched, when the page is larger than a TGA can hold or
-    // a file cannot be written.
+    // Writes the page as a 24-bit TGA to path (32-bit, alpha in the attribute bits, when the
+    // page has transparency), replacing any file there only once the new one is complete, then
+    // the atlas file beside it (AtlasPathFor), and clears Modified. Throws, with Modified and
+    // any old file untouched, when the page is larger than a TGA can hold or a file cannot be
+    // written.
     void savePageAsTga(const QString& path);
-    // The same as a 24-bit PNG.
+    // The same as a 24-bit PNG (RGBA with transparency).
     void savePageAsPng(const QString& path);
     // A PNG when path ends in .png, else a TGA.
     void savePageFile(const QString& path);

@@ -14,6 +14,19 @@ using platform::Answer;
 using platform::CheckedAdd;
 using platform::MessageKind;
 
+void OpenToTransparency(TexturePage& page) {
+    if (!page.pageOwned() || page.pageBitmap.hasAlpha()) return;
+    std::vector<QRect> elements;
+    elements.reserve(page.frames.size() + 1);
+    for (const AtlasFrame& f : page.frames) elements.push_back(f.rect);
+    if (!page.unlistedElements.isEmpty()) elements.push_back(page.unlistedElements);
+    page.pageBitmap.freeOutside(elements);
+}
+
+void OpenToTransparencyFor(TexturePage& page, const QImage& element) {
+    if (!page.pageBitmap.hasAlpha() && HasTransparency(element)) OpenToTransparency(page);
+}
+
 bool IsMultipleOf8(int32_t width, int32_t height) {
     return width % 8 == 0 && height % 8 == 0;
 }
@@ -71,7 +84,6 @@ bool PagePacker::wouldBeCut(int32_t width, int32_t height) const {
 bool PagePacker::placeElement(const QImage& element, bool refresh) {
     TexturePage& p = c_.page;
     PageBitmap& bitmap = p.pageBitmap;
-    const platform::ColourValue fill = platform::kMagenta;  // newly grown area
     const int32_t w = element.width(), h = element.height();
 
     bool place = true;
@@ -92,7 +104,7 @@ bool PagePacker::placeElement(const QImage& element, bool refresh) {
                 p.firstRowOpen = false;
             } else if (p.widthMayGrow) {
                 if (CheckedAdd(bitmap.width(), w) <= p.maxPageWidth)
-                    bitmap.resize(bitmap.width() + w, bitmap.height(), fill);
+                    bitmap.resize(bitmap.width() + w, bitmap.height(), bitmap.freeColour());
                 else
                     p.widthMayGrow = false;
             }
@@ -100,7 +112,7 @@ bool PagePacker::placeElement(const QImage& element, bool refresh) {
         if (bitmap.width() >= CheckedAdd(p.insertX, w)) {
             if (CheckedAdd(p.insertY, h) > p.pageHeight) {
                 p.pageHeight = p.insertY + h;
-                bitmap.resize(bitmap.width(), p.pageHeight, fill);
+                bitmap.resize(bitmap.width(), p.pageHeight, bitmap.freeColour());
             }
             p.tallestElement = std::max(p.tallestElement, h);
         } else {
@@ -117,8 +129,10 @@ bool PagePacker::placeElement(const QImage& element, bool refresh) {
                 p.pageHeight = CheckedAdd(p.pageHeight, h);
                 p.tallestElement = std::max(p.tallestElement, h);
             }
-            bitmap.resize(bitmap.width(), p.pageHeight, fill);
+            bitmap.resize(bitmap.width(), p.pageHeight, bitmap.freeColour());
         }
+        // The grown area is free too: it turns transparent with the rest.
+        OpenToTransparencyFor(p, element);
         bitmap.draw(element, p.insertX, p.insertY);
         p.insertX = CheckedAdd(p.insertX, w);
         // A cut element's frame is the part that is on the page: the list never points past

@@ -32,6 +32,13 @@ struct AddResult {
     QStringList leftOut;  // files of a multi-file add left out as too wide for the page
 };
 
+// Before an element with transparency lands on an opaque page: the page takes an alpha plane,
+// its pixels opaque, and its free area (outside the frames and the unlisted elements) becomes
+// (0, 0, 0, 0). Nothing changes on a page that has a plane.
+void OpenToTransparency(TexturePage& page);
+// The same, when element has transparency.
+void OpenToTransparencyFor(TexturePage& page, const QImage& element);
+
 // True when both sides are multiples of 8.
 bool IsMultipleOf8(int32_t width, int32_t height);
 

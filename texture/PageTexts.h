@@ -184,6 +184,9 @@ inline const QString kEngineMarginRange =
 // %1: the element's name.
 inline const QString kEngineFrameOutside =
     QStringLiteral("L'élément %1 sort de la texture : rien n'a été exporté.");
+// A picture with transparency that the PNG writer refused.
+inline const QString kRgbaPngWriteFailed =
+    QStringLiteral("PNG : écriture impossible (image avec transparence)");
 inline const QString kEngineTargetIsPage =
     QStringLiteral("L'atlas ne peut pas remplacer la texture elle-même.");
 

@@ -63,7 +63,9 @@ void ReplaceMask::validate() {
     maskVisible_ = false;
     c_.events.setMaskVisible(false);
     if (!p.pageOwned()) return;
-    p.pageBitmap.draw(p.sourcePicture.copy(0, 0, p.importWidth, p.importHeight), x_, y_);
+    const QImage element = p.sourcePicture.copy(0, 0, p.importWidth, p.importHeight);
+    OpenToTransparencyFor(p, element);
+    p.pageBitmap.draw(element, x_, y_);
     RecordReplacedFrame(p.frames,
                         QRect(x_, y_, p.importWidth, p.importHeight)
                             .intersected(QRect(0, 0, p.pageBitmap.width(), p.pageBitmap.height())),

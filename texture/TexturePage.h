@@ -2,6 +2,7 @@
 // The document of the main window: one texture page and its packing state.
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 #include <vector>
@@ -49,6 +50,9 @@ struct TexturePage {
     // file): extraction may cut at them. A page opened without one had elements before the list.
     bool framesCoverPage = false;
     bool cutsAtFrames() const { return framesCoverPage && !frames.empty(); }
+    // The part of the page that holds elements the list does not name: the whole page as
+    // opened when no atlas file covered it. Everything outside it and the frames is free area.
+    QRect unlistedElements;
 };
 
 }  // namespace tessella::texture

@@ -12,6 +12,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "tests/texture/Sprites.h"
+
 namespace {
 
 class Cli : public ::testing::Test {
@@ -277,3 +279,115 @@ TEST_F(Cli, ExportWritesGpuFilesAndNormalMapsBesideTheirData) {
 }
 
 }  // namespace
+
+namespace transparency {
+
+using tessella::testing::Sprite;
+
+// The 18-byte header and the pixels of a TGA written top row first, as ARGB values.
+struct TgaPage {
+    int width = 0, height = 0, depth = 0, descriptor = 0;
+    QByteArray bytes;
+    QRgb at(int x, int y) const {
+        const int step = depth / 8;
+        const auto* p = reinterpret_cast<const uchar*>(bytes.constData()) + 18 +
+                        static_cast<qsizetype>(step) * (y * width + x);
+        return qRgba(p[2], p[1], p[0], step == 4 ? p[3] : 255);
+    }
+};
+TgaPage ReadTga(const QByteArray& bytes) {
+    const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
+    return {p[12] | p[13] << 8, p[14] | p[15] << 8, p[16], p[17], bytes};
+}
+
+class CliAlpha : public Cli {
+  protected:
+    void sprite(const char* name, int green) {
+        EXPECT_TRUE(Sprite(32, 32, green).save(dir.filePath(name), "PNG"));
+    }
+};
+
+// Three leaves packed: a 32-bit page whose elements are the sources texel for texel and whose
+// free area is (0, 0, 0, 0). Layout from the strip packing: each add widens the first row by
+// 32, the last 32 columns stay free.
+TEST_F(CliAlpha, PackOfThreeSpritesKeepsTheirAlphaAndFreesTheRest) {
+    for (int n = 0; n < 3; ++n)
+        sprite(qPrintable(QStringLiteral("leaf%1.png").arg(n)), 150 + 20 * n);
+    ASSERT_EQ(run("pack --import 32x32 -o page.png leaf0.png leaf1.png leaf2.png"), 0)
+        << err.toStdString();
+    ASSERT_EQ(run("pack --import 32x32 -o page.tga leaf0.png leaf1.png leaf2.png"), 0)
+        << err.toStdString();
+    const QImage png = QImage(dir.filePath("page.png")).convertToFormat(QImage::Format_ARGB32);
+    const TgaPage tga = ReadTga(read("page.tga"));
+    ASSERT_EQ(png.size(), QSize(128, 32));
+    ASSERT_EQ(QSize(tga.width, tga.height), QSize(128, 32));
+    EXPECT_EQ(tga.depth, 32);
+    EXPECT_EQ(tga.descriptor, 0x28);
+    EXPECT_EQ(read("page.png")[25], 6);  // IHDR colour type: RGBA
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 128; ++x) {
+            const QRgb want =
+                x < 96 ? Sprite(32, 32, 150 + 20 * (x / 32)).pixel(x % 32, y) : qRgba(0, 0, 0, 0);
+            ASSERT_EQ(png.pixel(x, y), want) << x << ", " << y;
+            ASSERT_EQ(tga.at(x, y), want) << x << ", " << y;
+        }
+    EXPECT_EQ(frame("page.json", "leaf2.png"),
+              QJsonObject({{"x", 64}, {"y", 0}, {"w", 32}, {"h", 32}}));
+    EXPECT_EQ(QJsonDocument::fromJson(read("page.json"))["meta"]["format"].toString(),
+              QStringLiteral("RGBA8888"));
+
+    // Extraction writes each element with its alpha.
+    ASSERT_EQ(run("extract --names page.png out"), 0) << err.toStdString();
+    EXPECT_EQ(QImage(dir.filePath("out/leaf1.png")).convertToFormat(QImage::Format_ARGB32),
+              Sprite(32, 32, 170));
+}
+
+// Opaque sources give the page of old: 24 bits, every byte worked from the layout (red, then
+// blue, then the magenta of the grown area; rows top first), and the atlas data of old.
+TEST_F(CliAlpha, PackOfOpaqueSourcesWritesTheSameBytesAsBefore) {
+    bmp("a.bmp", 32, 32, Qt::red);
+    bmp("b.bmp", 32, 32, Qt::blue);
+    ASSERT_EQ(run("pack --import 32x32 -o o.tga a.bmp b.bmp"), 0) << err.toStdString();
+    QByteArray want("\x00\x00\x02\x00\x00\x00\x01\x18\x00\x00\x00\x00\x60\x00\x20\x00\x18\x20", 18);
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) want.append("\x00\x00\xFF", 3);
+        for (int x = 0; x < 32; ++x) want.append("\xFF\x00\x00", 3);
+        for (int x = 0; x < 32; ++x) want.append("\xFF\x00\xFF", 3);
+    }
+    EXPECT_EQ(read("o.tga"), want);
+    const QJsonObject meta = QJsonDocument::fromJson(read("o.json"))["meta"].toObject();
+    EXPECT_EQ(meta, QJsonObject({{"app", "Tessella"},
+                                 {"version", "4.0"},
+                                 {"image", "o.tga"},
+                                 {"format", "RGB888"},
+                                 {"size", QJsonObject({{"w", 96}, {"h", 32}})},
+                                 {"scale", "1"}}));
+    EXPECT_EQ(frame("o.json", "b.bmp"), QJsonObject({{"x", 32}, {"y", 0}, {"w", 32}, {"h", 32}}));
+    ASSERT_EQ(run("pack --import 32x32 -o o.png a.bmp b.bmp"), 0) << err.toStdString();
+    EXPECT_EQ(read("o.png")[25], 2);  // IHDR colour type: RGB
+}
+
+// pack --onto an opaque page with a sprite: the page's elements stay opaque, the sprite lands
+// on a new row with its alpha, and the rest of the page turns free.
+TEST_F(CliAlpha, PackOntoAnOpaquePageWithASprite) {
+    bmp("a.bmp", 32, 32, Qt::red);
+    bmp("b.bmp", 32, 32, Qt::blue);
+    sprite("leaf.png", 180);
+    ASSERT_EQ(run("pack --import 32x32 -o base.tga a.bmp b.bmp"), 0) << err.toStdString();
+    ASSERT_EQ(run("pack --onto base.tga --import 32x32 -o out.tga leaf.png"), 0)
+        << err.toStdString();
+    const TgaPage tga = ReadTga(read("out.tga"));
+    ASSERT_EQ(QSize(tga.width, tga.height), QSize(96, 64));
+    ASSERT_EQ(tga.depth, 32);
+    const QImage leaf = Sprite(32, 32, 180);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 96; ++x) {
+            const QRgb want = y < 32 && x < 32    ? qRgba(255, 0, 0, 255)
+                              : y < 32 && x < 64  ? qRgba(0, 0, 255, 255)
+                              : y >= 32 && x < 32 ? leaf.pixel(x, y - 32)
+                                                  : qRgba(0, 0, 0, 0);
+            ASSERT_EQ(tga.at(x, y), want) << x << ", " << y;
+        }
+}
+
+}  // namespace transparency

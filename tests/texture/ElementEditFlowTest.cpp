@@ -10,6 +10,7 @@
 #include "platform/Error.h"
 #include "tests/support/FakeElementEditor.h"
 #include "tests/texture/PageFixture.h"
+#include "tests/texture/Sprites.h"
 #include "texture/ElementEditFlow.h"
 #include "ui/editor/NewElementDialog.h"
 
@@ -93,6 +94,19 @@ TEST_F(ElementEditFlowTest, AnElementNamedPngIsWrittenAsAPng) {
     const QString written = flow().editSource();
     EXPECT_EQ(written, path("elt.PNG"));
     EXPECT_EQ(QImage(written, "PNG").convertToFormat(edited.format()), edited);
+}
+
+// A sprite is offered back as a PNG, and written with its alpha texel for texel.
+TEST_F(ElementEditFlowTest, ASpriteIsOfferedAndWrittenAsAPngWithItsAlpha) {
+    previewSource();
+    page.sourcePicture = Sprite(16, 8);
+    editor.answer = {EditorResult::SaveAsked, Sprite(16, 8, 90)};
+    prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", Answer::Yes)
+        .expectFile(path("mur.png"));
+    const QString written = flow().editSource();
+    EXPECT_EQ(prompts.dialogInitialPaths()[0], path("sources/mur.png"));
+    ASSERT_EQ(written, path("mur.png"));
+    EXPECT_EQ(QImage(written, "PNG").convertToFormat(QImage::Format_ARGB32), Sprite(16, 8, 90));
 }
 
 // "Non" to "Sauvegarde" on an unchanged element, or the save dialog cancelled: nothing written,

@@ -6,9 +6,11 @@
 #include <QPainter>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "editor/NormalMap.h"
 #include "ui/editor/NormalMapTexts.h"
+#include "ui/widgets/Checkerboard.h"
 
 namespace tessella::editor {
 
@@ -21,8 +23,9 @@ LitView::LitView(QWidget* parent) : QWidget(parent) {
     setMinimumSize(200, 200);
 }
 
-void LitView::setSurface(LitSurface surface) {
+void LitView::setSurface(LitSurface surface, std::vector<uint8_t> alpha) {
     surface_ = std::move(surface);
+    alpha_ = std::move(alpha);
     update();
 }
 
@@ -56,7 +59,30 @@ void LitView::paintLit(QPainter& painter) {
     const double tile = std::min(mosaic.width(), mosaic.height()) / 3.0;
     surface_.paint(frame_.bits(), frame_.bytesPerLine(), frame_.width(), frame_.height(), scale(),
                    {light.x(), light.y(), kLightHeightPerTile * tile, kAmbient});
+    if (!alpha_.empty()) blendOverCheckerboard();
     painter.drawImage(mosaic.topLeft(), frame_);
+}
+
+void LitView::blendOverCheckerboard() {
+    const int w = surface_.width(), h = surface_.height();
+    if (alpha_.size() != static_cast<size_t>(w) * static_cast<size_t>(h)) return;
+    // Painted pixel p shows texel floor((p + 0.5) / scale) mod side, as LitSurface::paint.
+    const double s = scale();
+    const auto texel = [s](int p, int side) {
+        const auto i = static_cast<long long>(std::floor((p + 0.5) / s));
+        return static_cast<int>(((i % side) + side) % side);
+    };
+    std::vector<int> columns(static_cast<size_t>(frame_.width()));
+    for (int px = 0; px < frame_.width(); ++px) columns[static_cast<size_t>(px)] = texel(px, w);
+    std::vector<QRgb> texels(columns.size());
+    for (int py = 0; py < frame_.height(); ++py) {
+        auto* line = reinterpret_cast<QRgb*>(frame_.scanLine(py));
+        const uint8_t* a =
+            alpha_.data() + static_cast<size_t>(texel(py, h)) * static_cast<size_t>(w);
+        for (size_t i = 0; i < columns.size(); ++i)
+            texels[i] = (line[i] & 0x00FFFFFFu) | (uint32_t{a[columns[i]]} << 24);
+        widgets::BlendRowOverCheckerboard(texels.data(), line, frame_.width(), 0, py);
+    }
 }
 
 void LitView::paintEvent(QPaintEvent*) {
@@ -111,8 +137,13 @@ void LitPreview::relight() {
         return;
     }
     pixels::PixelGrid normals;
-    MakeNormalMap(colours_.image(), normals, {strength_, false});
-    view->setSurface(LitSurface(colours_.image(), normals));
+    const pixels::PixelGrid& colours = colours_.image();
+    MakeNormalMap(colours, normals, {strength_, false});
+    std::vector<uint8_t> alpha;
+    if (colours.hasAlpha())
+        for (int y = 0; y < colours.height(); ++y)
+            alpha.insert(alpha.end(), colours.alphaRow(y), colours.alphaRow(y) + colours.width());
+    view->setSurface(LitSurface(colours, normals), std::move(alpha));
 }
 
 }  // namespace tessella::editor

@@ -5,7 +5,9 @@
 #include <QDialog>
 #include <QImage>
 #include <QPointF>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "editor/LitSurface.h"
 #include "pixels/WorkingPicture.h"
@@ -25,7 +27,9 @@ class LitView final : public QWidget {
 
     explicit LitView(QWidget* parent = nullptr);
 
-    void setSurface(LitSurface surface);
+    // alpha: the element's alpha, a byte a texel row by row, or empty for an opaque element;
+    // transparent texels are shown over the grey checkerboard.
+    void setSurface(LitSurface surface, std::vector<uint8_t> alpha = {});
     const LitSurface& surface() const { return surface_; }
     // Where the light is, in the widget's pixels: the pointer's last place, else the middle.
     QPointF lightPosition() const;
@@ -41,7 +45,12 @@ class LitView final : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    // The painted frame blended over the checkerboard by the alpha of the texel each pixel
+    // shows (the surface's own mapping).
+    void blendOverCheckerboard();
+
     LitSurface surface_;
+    std::vector<uint8_t> alpha_;
     std::optional<QPointF> light_;
     QImage frame_;  // kept from one repaint to the next
 };

@@ -8,6 +8,7 @@
 #include "pixels/MipChain.h"
 #include "pixels/WorkingPicture.h"
 #include "ui/editor/EditorTexts.h"
+#include "ui/widgets/Checkerboard.h"
 
 namespace tessella::editor {
 
@@ -20,6 +21,19 @@ QSize ShownSize(QSize element) {
         return element * std::max(1, MipmapPreview::kCellSide / side);
     return element.scaled(MipmapPreview::kCellSide, MipmapPreview::kCellSide, Qt::KeepAspectRatio)
         .expandedTo(QSize(1, 1));
+}
+
+// A level as a picture: 24 bits, or non-premultiplied ARGB32 when it carries alpha.
+QImage LevelPicture(const pixels::PixelGrid& level) {
+    if (!level.hasAlpha()) return pixels::PreviewPicture(level, level.width(), level.height());
+    QImage picture(level.width(), level.height(), QImage::Format_ARGB32);
+    for (int y = 0; y < level.height(); ++y) {
+        const pixels::Bgr* c = level.row(y);
+        const uint8_t* a = level.alphaRow(y);
+        auto* out = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < level.width(); ++x) out[x] = qRgba(c[x].r, c[x].g, c[x].b, a[x]);
+    }
+    return picture;
 }
 
 }  // namespace
@@ -53,15 +67,14 @@ void MipmapPreview::showPicture(const QImage& picture) {
     const QSize shown = ShownSize(picture.size());
     for (int n = 0; n < kLevels; ++n) {
         const bool present = n < int(chain.size());
-        levels_[n] = present
-                         ? pixels::PreviewPicture(pixels::LevelAtTopSize(chain[std::size_t(n)], n,
-                                                                         top.width(), top.height()),
-                                                  top.width(), top.height())
-                         : QImage();
-        levelViews[n]->setPixmap(present
-                                     ? QPixmap::fromImage(levels_[n].scaled(
-                                           shown, Qt::IgnoreAspectRatio, Qt::FastTransformation))
-                                     : QPixmap());
+        levels_[n] = present ? LevelPicture(pixels::LevelAtTopSize(chain[std::size_t(n)], n,
+                                                                   top.width(), top.height()))
+                             : QImage();
+        // Transparency over the checkerboard, counted in the shown pixels.
+        levelViews[n]->setPixmap(
+            present ? QPixmap::fromImage(widgets::OverCheckerboard(
+                          levels_[n].scaled(shown, Qt::IgnoreAspectRatio, Qt::FastTransformation)))
+                    : QPixmap());
         levelCaptions[n]->setText(present ? kMipmapLevelCaption.arg(n)
                                                 .arg(chain[std::size_t(n)].width())
                                                 .arg(chain[std::size_t(n)].height())

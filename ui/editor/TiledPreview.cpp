@@ -14,6 +14,7 @@
 
 #include "editor/Seamless.h"
 #include "ui/editor/EditorTexts.h"
+#include "ui/widgets/Checkerboard.h"
 #include "ui/widgets/ImageBox.h"
 
 namespace tessella::editor {
@@ -51,6 +52,11 @@ void TiledView::paintMosaic(QPainter& painter, const QRect& exposed) {
     if (picture_.isNull()) return;
     const QPoint origin = middleTileOrigin();
     const QSize tile = tileSize();
+    if (picture_.hasAlphaChannel()) {
+        // One board under the whole mosaic, so its squares run on across the seams.
+        const QRect mosaic(origin - QPoint(tile.width(), tile.height()), tile * 3);
+        widgets::PaintCheckerboard(painter, exposed & mosaic, mosaic.topLeft());
+    }
     // Whole pixels, without smoothing: the seam must show as it is.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (int row = -1; row <= 1; ++row)

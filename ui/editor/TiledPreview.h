@@ -12,7 +12,8 @@ class QSpinBox;
 
 namespace tessella::editor {
 
-// The 3 x 3 mosaic, its middle tile in the middle of the widget, cut at the widget's edges.
+// The 3 x 3 mosaic, its middle tile in the middle of the widget, cut at the widget's edges; a
+// picture with transparency over the grey checkerboard.
 class TiledView final : public QWidget {
     Q_OBJECT
 

@@ -116,6 +116,7 @@ PrintDialog::PrintDialog(platform::Prompts& prompts, platform::Pacer& pacer,
     sheetPicture = new widgets::ImageBox(area);
     sheetPicture->setAccessibleName(QStringLiteral("Feuille"));
     sheetPicture->setPicture(SheetDrawing());
+    sheetPicture->setCheckerboard(false);  // the dialog shows around the drawn sheet
     sheetPicture->setGeometry(kSheetPictureRect);
     paperOutline = new PaperOutline(area);
     paperOutline->setGeometry(kPaperRect);
@@ -177,8 +178,9 @@ void PrintDialog::printPage(const QImage& page, const QString& pageFileName) {
         if (page.isNull()) return;
         // Checked first: every size of the dialog is measured on the printer.
         RequirePrinter(printer_);
-        // A plain 24-bit bitmap whatever the page was loaded from (GIF pages included).
-        const QImage plain = page.convertToFormat(QImage::Format_BGR888);
+        // A plain 24-bit bitmap whatever the page was loaded from (GIF pages included), its
+        // transparency over white paper.
+        const QImage plain = OnWhitePaper(page).convertToFormat(QImage::Format_BGR888);
         setPage(plain);
         if (exec() != QDialog::Accepted) return;
         const PrintOptions options{QFileInfo(pageFileName).fileName(), printName_, allowCut_};

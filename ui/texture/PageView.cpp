@@ -7,6 +7,7 @@
 
 #include "platform/Rounding.h"
 #include "texture/ReplaceMask.h"
+#include "ui/widgets/Checkerboard.h"
 
 namespace tessella::texture {
 
@@ -133,6 +134,17 @@ void FillRow(QRgb* out, const QImage& picture, int sourceRow, const std::vector<
     }
 }
 
+// The same row's texels with their alpha (non-premultiplied), for a page with transparency.
+void FillTexels(QRgb* out, const QImage& picture, int sourceRow, const std::vector<int>& columns) {
+    const size_t n = columns.size();
+    if (picture.format() == QImage::Format_ARGB32) {
+        const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(sourceRow));
+        for (size_t i = 0; i < n; ++i) out[i] = line[columns[i]];
+        return;
+    }
+    for (size_t i = 0; i < n; ++i) out[i] = picture.pixelColor(columns[i], sourceRow).rgba();
+}
+
 }  // namespace
 
 void PageView::paintEvent(QPaintEvent* event) {
@@ -150,18 +162,51 @@ void PageView::paintEvent(QPaintEvent* event) {
                                                        placed.width(), page.width());
         const std::vector<int> rows = SourceIndices(drawn.top() - placed.top(), drawn.height(),
                                                     placed.height(), page.height());
-        for (int i = 0; i < drawn.height(); ++i) {
-            auto* out = reinterpret_cast<QRgb*>(buffer.scanLine(drawn.top() - exposed.top() + i)) +
-                        (drawn.left() - exposed.left());
-            // A zoomed row repeats the one above when both come from the same picture row.
-            if (i > 0 && rows[static_cast<size_t>(i)] == rows[static_cast<size_t>(i - 1)])
-                std::copy_n(out - buffer.bytesPerLine() / 4, drawn.width(), out);
-            else
-                FillRow(out, page, rows[static_cast<size_t>(i)], columns);
+        if (page.hasAlphaChannel()) {
+            paintOverCheckerboard(buffer, exposed.topLeft(), drawn, columns, rows);
+        } else {
+            paintOpaque(buffer, exposed.topLeft(), drawn, columns, rows);
         }
     }
     if (maskVisible_ && !maskView_.isEmpty()) PaintMaskNotXor(buffer, exposed.topLeft(), maskView_);
     QPainter(this).drawImage(exposed.topLeft(), buffer);
+}
+
+void PageView::paintOpaque(QImage& buffer, QPoint origin, const QRect& drawn,
+                           const std::vector<int>& columns, const std::vector<int>& rows) const {
+    const QImage& page = picture();
+    for (int i = 0; i < drawn.height(); ++i) {
+        auto* out = reinterpret_cast<QRgb*>(buffer.scanLine(drawn.top() - origin.y() + i)) +
+                    (drawn.left() - origin.x());
+        // A zoomed row repeats the one above when both come from the same picture row.
+        if (i > 0 && rows[static_cast<size_t>(i)] == rows[static_cast<size_t>(i - 1)])
+            std::copy_n(out - buffer.bytesPerLine() / 4, drawn.width(), out);
+        else
+            FillRow(out, page, rows[static_cast<size_t>(i)], columns);
+    }
+}
+
+void PageView::paintOverCheckerboard(QImage& buffer, QPoint origin, const QRect& drawn,
+                                     const std::vector<int>& columns,
+                                     const std::vector<int>& rows) const {
+    // The board counts screen pixels from the picture's corner; a picture row is read once
+    // for the view rows it covers.
+    const QImage& page = picture();
+    const QPoint corner = pictureRect().topLeft();
+    std::vector<QRgb> texels(static_cast<size_t>(drawn.width()));
+    int texelRow = -1;
+    for (int i = 0; i < drawn.height(); ++i) {
+        const int sourceRow = rows[static_cast<size_t>(i)];
+        if (sourceRow != texelRow) {
+            FillTexels(texels.data(), page, sourceRow, columns);
+            texelRow = sourceRow;
+        }
+        const int y = drawn.top() + i;
+        auto* out =
+            reinterpret_cast<QRgb*>(buffer.scanLine(y - origin.y())) + (drawn.left() - origin.x());
+        widgets::BlendRowOverCheckerboard(texels.data(), out, drawn.width(),
+                                          drawn.left() - corner.x(), y - corner.y());
+    }
 }
 
 }  // namespace tessella::texture

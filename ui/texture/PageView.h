@@ -1,8 +1,10 @@
 #pragma once
 // The page view: the texture page picture at the current zoom, with the replace mask painted
-// over it (red diagonal cross, red pen, NOT-XOR so that it shows on any colour).
+// over it (red diagonal cross, red pen, NOT-XOR so that it shows on any colour). A page with
+// transparency is shown over the grey checkerboard.
 
 #include <QRect>
+#include <vector>
 
 #include "ui/widgets/ImageBox.h"
 
@@ -31,6 +33,12 @@ class PageView : public widgets::ImageBox {
 
   private:
     void placeMask();
+    // The drawn part of the view into buffer (whose pixel (0, 0) is view point origin), from
+    // the picture's rows and columns under each view pixel.
+    void paintOpaque(QImage& buffer, QPoint origin, const QRect& drawn,
+                     const std::vector<int>& columns, const std::vector<int>& rows) const;
+    void paintOverCheckerboard(QImage& buffer, QPoint origin, const QRect& drawn,
+                               const std::vector<int>& columns, const std::vector<int>& rows) const;
 
     double zoom_ = 1.0;
     QRect mask_{0, 0, 64, 64};

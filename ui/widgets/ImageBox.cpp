@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "ui/widgets/Checkerboard.h"
+
 namespace tessella::widgets {
 
 ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {}
@@ -28,6 +30,11 @@ void ImageBox::setStretch(bool on) {
 
 void ImageBox::setCenter(bool on) {
     center_ = on;
+    update();
+}
+
+void ImageBox::setCheckerboard(bool on) {
+    checkerboard_ = on;
     update();
 }
 
@@ -70,6 +77,10 @@ void ImageBox::paintPicture(QPainter& painter, const QRect& exposed) const {
     const auto part = ExposedPart(exposed, pictureRect(), picture_.size());
     if (!part) return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (checkerboard_ && picture_.hasAlphaChannel()) {
+        const QRect placed = pictureRect();
+        PaintCheckerboard(painter, exposed & placed, placed.topLeft());
+    }
     painter.drawImage(part->target, picture_, QRectF(part->source));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The image control: paints a picture with the auto-size, stretch and centre flags.
+// The image control: paints a picture with the auto-size, stretch and centre flags. A picture
+// with an alpha channel is painted over the grey checkerboard, so its transparency shows.
 
 #include <QImage>
 #include <QWidget>
@@ -28,6 +29,10 @@ class ImageBox : public QWidget {
     void setStretch(bool on);
     bool center() const { return center_; }
     void setCenter(bool on);
+
+    // Off for a drawing whose transparency shows the window behind (decoration, not a picture
+    // of the user's).
+    void setCheckerboard(bool on);
 
     // Gives the box this size (fixed, so layouts keep it).
     void setBoxSize(int width, int height);
@@ -69,6 +74,7 @@ class ImageBox : public QWidget {
     bool autoSize_ = false;
     bool stretch_ = false;
     bool center_ = false;
+    bool checkerboard_ = true;
 };
 
 }  // namespace tessella::widgets
