@@ -508,21 +508,46 @@ QImage DecodePixels(const Level& level, bool alpha) {
     return image;
 }
 
-QImage DecodeBlocks(const Level& level, bool alpha) {
+// Threads for a picture of pixels texels: the machine's cores past a megapixel, else one.
+unsigned ThreadsFor(int64_t pixels) {
+    return pixels < (1 << 20) ? 1u : std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+}
+
+// Block rows [first, last) of level into image.
+void DecodeBlockRows(const Level& level, bool alpha, int first, int last, QImage& image) {
     const Layout& l = level.layout;
-    QImage image = NewPicture(level.width, level.height, alpha);
-    const int columns = (level.width + 3) / 4, rows = (level.height + 3) / 4;
+    const int columns = (level.width + 3) / 4;
     uchar rgba[64];
-    for (int by = 0; by < rows; ++by)
-        for (int bx = 0; bx < columns; ++bx) {
-            DecodeBlock(l.coding, level.data + (int64_t(by) * columns + bx) * l.blockBytes, rgba);
-            for (int t = 0; t < 16; ++t) {
-                const int x = bx * 4 + t % 4, y = by * 4 + t / 4;
-                if (x >= level.width || y >= level.height) continue;
-                const uchar* c = rgba + 4 * t;
-                PutTexel(image.scanLine(y), x, alpha, c[0], c[1], c[2], c[3]);
-            }
+    for (int by = first; by < last; ++by) {
+        const int texelRows = std::min(4, level.height - by * 4);
+        uchar* out[4];
+        for (int r = 0; r < texelRows; ++r) out[r] = image.scanLine(by * 4 + r);
+        const uchar* block = level.data + int64_t(by) * columns * l.blockBytes;
+        for (int bx = 0; bx < columns; ++bx, block += l.blockBytes) {
+            DecodeBlock(l.coding, block, rgba);
+            const int texelColumns = std::min(4, level.width - bx * 4);
+            for (int r = 0; r < texelRows; ++r)
+                for (int c = 0; c < texelColumns; ++c) {
+                    const uchar* t = rgba + 4 * (4 * r + c);
+                    PutTexel(out[r], bx * 4 + c, alpha, t[0], t[1], t[2], t[3]);
+                }
         }
+    }
+}
+
+// The block rows shared out between the threads, each writing rows of its own.
+QImage DecodeBlocks(const Level& level, bool alpha) {
+    QImage image = NewPicture(level.width, level.height, alpha);
+    image.bits();  // detached once here, never by the threads
+    const int rows = (level.height + 3) / 4;
+    const int threads = int(ThreadsFor(int64_t(level.width) * level.height));
+    std::vector<std::thread> workers;
+    for (int i = 1; i < threads; ++i)
+        workers.emplace_back([&, i] {
+            DecodeBlockRows(level, alpha, rows * i / threads, rows * (i + 1) / threads, image);
+        });
+    DecodeBlockRows(level, alpha, 0, rows / threads, image);
+    for (std::thread& worker : workers) worker.join();
     return image;
 }
 
@@ -536,8 +561,7 @@ QImage DecodeAstc(const Level& level) {
                             ASTCENC_FLG_DECOMPRESS_ONLY, &config) != ASTCENC_SUCCESS)
         FailDamaged();
     const int64_t pixels = int64_t(level.width) * level.height;
-    const unsigned threads =
-        pixels < (1 << 20) ? 1u : std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+    const unsigned threads = ThreadsFor(pixels);
     astcenc_context* context = nullptr;
     if (astcenc_context_alloc(&config, threads, &context) != ASTCENC_SUCCESS)
         throw platform::TessellaError(platform::kOutOfMemoryMessage);
