@@ -455,22 +455,36 @@ void PageFiles::runOffWindowThread(const std::function<void(const EngineProgress
         }
         finished = true;
     });
-    constexpr int kPollMs = 15;
-    int shownTotal = 0;
-    while (!finished) {
-        c_.pacer.wait(kPollMs);
-        c_.pacer.processEvents();
-        if (c_.events.stopRequested()) stop = true;
-        if (const int steps = total; steps != shownTotal) {
-            shownTotal = steps;
-            c_.events.setProgressMaximum(steps);
+    // Whatever happens here, the worker is stopped and waited for before its data goes, and
+    // the window leaves its run.
+    struct Joined {
+        std::thread& worker;
+        std::atomic<bool>& stop;
+        PageEvents& events;
+        bool& running;
+        ~Joined() {
+            stop = true;
+            worker.join();
+            running = false;
+            events.setStoppable(false);
+            events.setProgress(0);
         }
-        c_.events.setProgress(done);
+    };
+    {
+        const Joined joined{worker, stop, c_.events, exportRunning_};
+        constexpr int kPollMs = 15;
+        int shownTotal = 0;
+        while (!finished) {
+            c_.pacer.wait(kPollMs);
+            c_.pacer.processEvents();
+            if (c_.events.stopRequested()) stop = true;
+            if (const int steps = total; steps != shownTotal) {
+                shownTotal = steps;
+                c_.events.setProgressMaximum(steps);
+            }
+            c_.events.setProgress(done);
+        }
     }
-    worker.join();
-    exportRunning_ = false;
-    c_.events.setStoppable(false);
-    c_.events.setProgress(0);
     if (failure) std::rethrow_exception(failure);
 }
 

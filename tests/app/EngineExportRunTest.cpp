@@ -13,6 +13,7 @@
 #include "tests/app/WindowFixture.h"
 #include "tests/support/TestFiles.h"
 #include "texture/AtlasData.h"
+#include "texture/PageTexts.h"
 #include "ui/texture/EngineExportDialog.h"
 
 namespace tessella::testing {
@@ -22,7 +23,9 @@ class EngineExportRun : public WindowFixture {
   protected:
     // A 1024 x 512 page of two 512 x 512 elements with some detail, so that encoding takes a
     // while; the dialog asks for BC3 with a normal map, the file dialog answers atlas.dds.
-    void startExport() {
+    void startExport() { startExport(path("atlas.dds")); }
+    // error: the message the export ends with, if any.
+    void startExport(const QString& file, const QString& error = {}) {
         QImage picture(1024, 512, QImage::Format_BGR888);
         for (int y = 0; y < 512; ++y)
             for (int x = 0; x < 1024; ++x)
@@ -32,7 +35,7 @@ class EngineExportRun : public WindowFixture {
             WriteBytes(path("page.json"), texture::AtlasJson({{QRect(0, 0, 512, 512), "a.bmp"},
                                                               {QRect(512, 0, 512, 512), "b.bmp"}},
                                                              "page.png", QSize(1024, 512))));
-        openPage(path("page.png"));
+        if (page.textureFileName.isEmpty()) openPage(path("page.png"));
         texture::EngineExportDialog* dialog = window->engineExportDialog;
         QTimer::singleShot(0, dialog, [dialog] {
             dialog->blocksCombo->setCurrentIndex(
@@ -40,7 +43,8 @@ class EngineExportRun : public WindowFixture {
             dialog->normalMapCheck->setChecked(true);
             dialog->buttons->button(QDialogButtonBox::Ok)->click();
         });
-        prompts.expectFile(path("atlas.dds"));
+        prompts.expectFile(file);
+        if (!error.isEmpty()) prompts.expectMessage(MessageKind::Error, error);
         window->engineExportAction->trigger();
     }
 };
@@ -85,6 +89,18 @@ TEST_F(EngineExportRun, UnstoppedExportWritesEveryFile) {
     ASSERT_TRUE(imagefile::LoadImageByExtension(path("atlas.dds"), atlas));
     EXPECT_EQ(atlas.size(), QSize(size["w"].toInt(), size["h"].toInt()));
     EXPECT_TRUE(QFileInfo::exists(path("atlas_n.dds")));
+    EXPECT_TRUE(prompts.scriptDone());
+}
+
+// A failure on the worker reaches the user in the window's error box, and the next export runs.
+TEST_F(EngineExportRun, AFailureOnTheWorkerIsShownAndTheNextExportRuns) {
+    // page.dds would have page.json, the page's own atlas data, beside it.
+    startExport(path("page.dds"), texture::kEngineTargetIsPage);
+    EXPECT_TRUE(prompts.scriptDone());
+    EXPECT_FALSE(QFileInfo::exists(path("page.dds")));
+    EXPECT_FALSE(window->stopButton->isEnabled());
+    startExport();
+    EXPECT_TRUE(QFileInfo::exists(path("atlas.dds")));
     EXPECT_TRUE(prompts.scriptDone());
 }
 
