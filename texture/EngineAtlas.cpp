@@ -238,19 +238,27 @@ EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFra
             if (SameFile(own, path) || SameFile(own, AtlasPathFor(path)) ||
                 (settings.normalMap && SameFile(own, NormalMapPathFor(path))))
                 throw platform::TessellaError(kEngineTargetIsPage);
-    // Every file is made in memory first, so that a stop leaves none of them written. Steps:
+    // A run that may be stopped makes every file in memory first, so that a stop leaves none
+    // of them written; one that may not writes each as soon as it is made. Steps:
     // composing and encoding each picture, then writing them all.
     const int picturesPerSheet = settings.normalMap ? 2 : 1;
     const int total = static_cast<int>(layout.sheets.size()) * picturesPerSheet * 2 + 1;
     int done = 0;
     const auto step = [&] { return !progress || progress(done++, total); };
     std::vector<std::pair<QString, QByteArray>> files;
+    platform::SyncedBatch batch;
+    const auto keep = [&](const QString& path, QByteArray bytes) {
+        if (progress)
+            files.emplace_back(path, std::move(bytes));
+        else
+            platform::WriteFileAtomically(path, bytes);
+    };
     for (size_t s = 0; s < layout.sheets.size(); ++s) {
         const EngineSheet& sheet = layout.sheets[s];
         if (!step()) return {};
         QImage atlas = ComposeEngineSheet(page, sheet);
         if (!step()) return {};
-        files.emplace_back(paths[s], PictureFileBytes(atlas, paths[s], false, settings));
+        keep(paths[s], PictureFileBytes(atlas, paths[s], false, settings));
         atlas = QImage();
         QJsonObject extra;
         if (settings.mipLevels > 0) extra.insert(QStringLiteral("mipLevels"), settings.mipLevels);
@@ -259,7 +267,7 @@ EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFra
             if (!step()) return {};
             const QImage normals = ComposeNormalSheet(page, sheet, settings.normal);
             if (!step()) return {};
-            files.emplace_back(normalPath, PictureFileBytes(normals, normalPath, true, settings));
+            keep(normalPath, PictureFileBytes(normals, normalPath, true, settings));
             extra.insert(QStringLiteral("normalMap"), QFileInfo(normalPath).fileName());
         }
         if (paths.size() > 1) {
@@ -272,11 +280,10 @@ EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFra
         std::vector<AtlasFrame> placed;
         placed.reserve(sheet.cells.size());
         for (const EngineCell& cell : sheet.cells) placed.push_back(cell.frame);
-        files.emplace_back(AtlasPathFor(paths[s]),
-                           AtlasJson(placed, QFileInfo(paths[s]).fileName(), sheet.size, extra));
+        keep(AtlasPathFor(paths[s]),
+             AtlasJson(placed, QFileInfo(paths[s]).fileName(), sheet.size, extra));
     }
     if (!step()) return {};
-    platform::SyncedBatch batch;
     for (const auto& [path, bytes] : files) platform::WriteFileAtomically(path, bytes);
     batch.finish();
     if (progress) progress(total, total);

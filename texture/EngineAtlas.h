@@ -104,8 +104,9 @@ using EngineProgress = std::function<bool(int done, int total)>;
 // meta.normalMap, each through the atomic writer. Throws, writing nothing, when there are no
 // frames, a frame lies outside the page or cannot fit, or a file it writes (an atlas, its data
 // or its normal map) would be pagePath's page or atlas data; throws when a file cannot be
-// written. Every file is made before the first is written: when progress asks to stop, nothing
-// is written and the layout answered has no sheet. Otherwise answers the layout written.
+// written. With progress, every file is made before the first is written: when progress asks
+// to stop, nothing is written and the layout answered has no sheet. Otherwise answers the
+// layout written.
 EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFrame>& frames,
                               const EngineAtlasSettings& settings, const QString& atlasPath,
                               const QString& pagePath, const EngineProgress& progress = {});
