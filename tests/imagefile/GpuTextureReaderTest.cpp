@@ -3,6 +3,7 @@
 // program, and damaged files.
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cmath>
 
@@ -174,6 +175,45 @@ TEST_F(GpuTextureReaderTest, Bc1TransparentCode) {
         ASSERT_TRUE(ReadPictureHeader(path, header));
         EXPECT_EQ(header.depth, row.depth);
     }
+}
+
+// A BC1 file of NVIDIA's nvcompress -bc1a, which does not flag alpha in its header: the texels
+// transparent in the source (a 16 x 8 rectangle at (8, 4) of a green picture, ImageMagick's)
+// read as (0, 0, 0, 0), the others as the green within BC1's 5-6-5 steps, opaque.
+TEST_F(GpuTextureReaderTest, Bc1OfAnotherWriterKeepsItsTransparentTexels) {
+    if (QStandardPaths::findExecutable(QStringLiteral("nvcompress")).isEmpty())
+        GTEST_SKIP() << "nvcompress is missing";
+    const QString png = dir_.filePath(QStringLiteral("box.png"));
+    const QString dds = dir_.filePath(QStringLiteral("box.dds"));
+    RunConvert({QStringLiteral("-size"), QStringLiteral("64x64"),
+                QStringLiteral("xc:rgb(40,160,90)"), QStringLiteral("-alpha"),
+                QStringLiteral("set"), QStringLiteral("-region"), QStringLiteral("16x8+8+4"),
+                QStringLiteral("-alpha"), QStringLiteral("transparent"), png});
+    QProcess nvcompress;
+    nvcompress.start(QStringLiteral("nvcompress"),
+                     {QStringLiteral("-bc1a"), QStringLiteral("-nomips"), png, dds});
+    ASSERT_TRUE(nvcompress.waitForFinished(30000));
+    const QByteArray file = ReadFile(dds);
+    ASSERT_GT(file.size(), 128);
+    EXPECT_EQ(quint8(file[80]) & 1, 0) << "the header does not flag alpha";
+    const QImage back = load(dds);
+    ASSERT_EQ(back.size(), QSize(64, 64));
+    ASSERT_TRUE(back.hasAlphaChannel());
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            const QRgb p = back.pixel(x, y);
+            if (QRect(8, 4, 16, 8).contains(x, y)) {
+                EXPECT_EQ(p, 0u) << x << "," << y;
+            } else {
+                EXPECT_EQ(qAlpha(p), 255) << x << "," << y;
+                EXPECT_NEAR(qRed(p), 40, 4);
+                EXPECT_NEAR(qGreen(p), 160, 2);
+                EXPECT_NEAR(qBlue(p), 90, 4);
+            }
+        }
+    PictureHeader header;
+    ASSERT_TRUE(ReadPictureHeader(dds, header));
+    EXPECT_EQ(header.depth, 32);
 }
 
 // BC2 and BC3 carry alpha; a transparent texel outside the picture (a 2 x 2 picture in a 4 x 4
