@@ -318,6 +318,36 @@ TEST_F(GpuTextureReaderTest, AstcReadsAsArmDecodesIt) {
     }
 }
 
+// A sprite on a transparent background keeps its alpha through ASTC, texel for texel as astcenc
+// decodes it, colours under transparent texels included.
+TEST_F(GpuTextureReaderTest, AstcKeepsAlpha) {
+    const QString png = dir_.filePath(QStringLiteral("leaf.png"));
+    const QString astc = dir_.filePath(QStringLiteral("leaf.astc"));
+    const QString decoded = dir_.filePath(QStringLiteral("leaf-decoded.png"));
+    RunConvert({QStringLiteral("-size"), QStringLiteral("40x30"), QStringLiteral("xc:none"),
+                QStringLiteral("-fill"), QStringLiteral("rgba(30,170,60,0.6)"),
+                QStringLiteral("-draw"), QStringLiteral("ellipse 20,15 14,9 0,360"),
+                QStringLiteral("PNG32:") + png});
+    ASSERT_EQ(QProcess::execute(QStringLiteral("astcenc"),
+                                {QStringLiteral("-cs"), png, astc, QStringLiteral("4x4"),
+                                 QStringLiteral("-fast"), QStringLiteral("-silent")}),
+              0);
+    ASSERT_EQ(QProcess::execute(QStringLiteral("astcenc"),
+                                {QStringLiteral("-ds"), astc, decoded, QStringLiteral("-silent")}),
+              0);
+    const QImage reference = QImage(decoded).convertToFormat(QImage::Format_ARGB32);
+    const QImage back = load(astc);
+    ASSERT_EQ(back.format(), QImage::Format_ARGB32);
+    ASSERT_EQ(back.size(), reference.size());
+    int transparent = 0;
+    for (int y = 0; y < back.height(); ++y)
+        for (int x = 0; x < back.width(); ++x) {
+            EXPECT_EQ(back.pixel(x, y), reference.pixel(x, y)) << x << "," << y;
+            transparent += qAlpha(back.pixel(x, y)) < 128;
+        }
+    EXPECT_GT(transparent, 100);  // the corners at least
+}
+
 // Every file we write up to the pixel limit reads back: a 16384 x 8192 BC1 file (64 MB) is
 // taken, one pixel row more is too large; the largest 32-bit file with its chain is accepted
 // unread.
