@@ -187,10 +187,49 @@ def emf_seeds():
     save("emf", "all.emf", emf(shapes + state + paths + text_records + bitmaps))
 
 
+# ---- DDS, KTX2 and .astc: one small level of each coding the reader knows ----
+def dds(w, h, pixel_flags, four_cc=b"\0\0\0\0", bits=0, masks=(0, 0, 0, 0), data=b"", mips=1):
+    head = struct.pack("<4sIIIIIII44xII4sI4I5I", b"DDS ", 124, 0x21007, h, w, 0, 0, mips, 32,
+                       pixel_flags, four_cc, bits, *masks, 0x1000, 0, 0, 0, 0)
+    return head + data
+
+
+def ktx2(vk_format, w, h, data):
+    dfd = struct.pack("<I", 28) + bytes(24)
+    dfd_at = 80 + 24
+    head = b"\xabKTX 20\xbb\r\n\x1a\n" + struct.pack(
+        "<13I2Q", vk_format, 1, w, h, 0, 0, 1, 1, 0, dfd_at, len(dfd), 0, 0, 0, 0)
+    index = struct.pack("<3Q", dfd_at + len(dfd), len(data), len(data))
+    return head + index + dfd + data
+
+
+def gpu_seeds():
+    bc1 = bytes([0x1F, 0, 0, 0xF8, 0xFF, 0, 0x55, 0])
+    bc4 = bytes([255, 0, 1, 2, 0, 0, 0, 0])
+    save("gpu", "bc1.dds", dds(4, 4, 0x4, b"DXT1", data=bc1))
+    save("gpu", "bc1_mips.dds", dds(4, 4, 0x4, b"DXT1", data=bc1 * 3, mips=3))
+    save("gpu", "bc2.dds", dds(5, 3, 0x4, b"DXT3", data=(bytes([0x80] + [0xFF] * 7) + bc1) * 2))
+    save("gpu", "bc3.dds", dds(4, 4, 0x4, b"DXT5", data=bc4 + bc1))
+    save("gpu", "bc5.dds", dds(4, 4, 0x4, b"ATI2", data=bc4 + bc4))
+    save("gpu", "bgr.dds", dds(2, 2, 0x40, bits=24, masks=(0xFF0000, 0xFF00, 0xFF, 0),
+                              data=bytes(range(12))))
+    save("gpu", "bgra.dds", dds(2, 1, 0x41, bits=32,
+                               masks=(0xFF0000, 0xFF00, 0xFF, 0xFF000000), data=bytes(range(8))))
+    save("gpu", "dx10.dds", dds(4, 4, 0x4, b"DX10", data=struct.pack("<5I", 71, 3, 0, 1, 0) + bc1))
+    save("gpu", "bc1.ktx2", ktx2(134, 4, 4, bc1))
+    save("gpu", "rgba.ktx2", ktx2(43, 2, 1, bytes(range(8))))
+    save("gpu", "bc5.ktx2", ktx2(141, 4, 4, bc4 + bc4))
+    save("gpu", "astc.ktx2", ktx2(158, 4, 4, bytes(range(16))))
+    save("gpu", "six.astc", struct.pack("<I3B", 0x5CA1AB13, 6, 6, 1) +
+         (7).to_bytes(3, "little") + (5).to_bytes(3, "little") + (1).to_bytes(3, "little") +
+         bytes(range(32)))
+
+
 if __name__ == "__main__":
     tga_seeds()
     bmp_seeds()
     rla_seeds()
     pic_seeds()
     emf_seeds()
+    gpu_seeds()
     sys.exit(0)

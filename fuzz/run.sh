@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_PER_TARGET=${1:-60}
 BUILD=build-fuzz
-TARGETS=(tga bmp rla pic emf grid)
+TARGETS=(tga bmp rla pic emf grid gpu)
 bash scripts/setup.sh  # clang-14 and its sanitizer runtimes
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -38,13 +38,17 @@ qint64 MaxFileBytes(Decoder decoder) {
         case Decoder::Png:  // 16-bit RGBA stored, ancillary chunks around it
         case Decoder::Webp:
             return platform::MaxImageFileBytes(8, 64 * kMegabyte);
+        case Decoder::Dds:  // 32-bit pixels and their whole mip chain
+        case Decoder::Ktx2:
+        case Decoder::Astc:
+            return platform::MaxImageFileBytes(6, kMegabyte);
     }
     return 0;
 }
 
 namespace {
 
-// Which decoder reads each of the 36 extensions: the program's 31 in its order, then today's
+// Which decoder reads each of the 38 extensions: the program's 31 in its order, then today's
 // formats.
 constexpr Route kRoutes[] = {
     {".TIF", Decoder::Magick, "TIFF"}, {".TIFF", Decoder::Magick, "TIFF"},
@@ -64,7 +68,8 @@ constexpr Route kRoutes[] = {
     {".RLE", Decoder::Bmp, nullptr},   {".EMF", Decoder::Emf, nullptr},
     {".WMF", Decoder::Magick, "WMF"},  {".PNG", Decoder::Png, nullptr},
     {".JPEG", Decoder::Jpeg, nullptr}, {".JPE", Decoder::Jpeg, nullptr},
-    {".WEBP", Decoder::Webp, nullptr}, {".DDS", Decoder::Magick, "DDS"},
+    {".WEBP", Decoder::Webp, nullptr}, {".DDS", Decoder::Dds, nullptr},
+    {".KTX2", Decoder::Ktx2, nullptr}, {".ASTC", Decoder::Astc, nullptr},
 };
 
 QString ExtensionOf(const QString& path) {

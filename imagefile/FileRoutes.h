@@ -9,7 +9,7 @@
 
 namespace tessella::imagefile {
 
-enum class Decoder { Tga, Bmp, Jpeg, Magick, Rla, Pic, Emf, Png, Webp };
+enum class Decoder { Tga, Bmp, Jpeg, Magick, Rla, Pic, Emf, Png, Webp, Dds, Ktx2, Astc };
 
 struct Route {
     const char* extension;

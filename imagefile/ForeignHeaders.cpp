@@ -98,31 +98,6 @@ bool ReadGifHeader(const QByteArray& start, PictureHeader& header) {
     return false;
 }
 
-bool ReadDdsHeader(const QByteArray& start, int64_t fileSize, PictureHeader& header) {
-    constexpr int64_t kHeaderEnd = 4 + 124;
-    constexpr uint32_t kFourCc = 0x4, kRgb = 0x40;
-    const uchar* p = Bytes(start);
-    if (start.size() < kHeaderEnd || std::memcmp(p, "DDS ", 4) != 0 ||
-        qFromLittleEndian<quint32>(p + 4) != 124 || qFromLittleEndian<quint32>(p + 76) != 32)
-        return false;
-    const int64_t height = qFromLittleEndian<quint32>(p + 12);
-    const int64_t width = qFromLittleEndian<quint32>(p + 16);
-    const uint32_t flags = qFromLittleEndian<quint32>(p + 80);
-    const QByteArray fourCc = start.mid(84, 4);
-    const int bits = int(qFromLittleEndian<quint32>(p + 88));
-    int64_t topBytes = 0;
-    if (flags & kFourCc) {
-        if (fourCc != "DXT1" && fourCc != "DXT3" && fourCc != "DXT5") return false;
-        topBytes = ((width + 3) / 4) * ((height + 3) / 4) * (fourCc == "DXT1" ? 8 : 16);
-    } else if ((flags & kRgb) && (bits == 24 || bits == 32)) {
-        topBytes = width * height * (bits / 8);
-    } else {
-        return false;
-    }
-    return platform::ImageSizeAllowed(width, height) && topBytes <= fileSize - kHeaderEnd &&
-           Allowed(width, height, header, 24);
-}
-
 namespace {
 
 // A TIFF's first directory, read through read in the file's byte order.

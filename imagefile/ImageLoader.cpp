@@ -16,7 +16,9 @@
 #include "imagefile/EmfRenderer.h"
 #include "imagefile/FileRoutes.h"
 #include "imagefile/ForeignHeaders.h"
+#include "imagefile/GpuTextureReader.h"
 #include "imagefile/GridReader.h"
+#include "imagefile/ImageFileTexts.h"
 #include "imagefile/JpegDecoder.h"
 #include "imagefile/MagickBridge.h"
 #include "imagefile/PicDecoder.h"
@@ -138,8 +140,24 @@ QImage ReadWithQt(const QByteArray& bytes, const char* coder) {
     return image.convertToFormat(QImage::Format_BGR888);
 }
 
+// Texture files for graphics cards, with the ImageMagick route's wording: the reason after the
+// file's name.
+QImage ReadTexture(const QString& path, const QByteArray& bytes, GpuFileKind kind) {
+    try {
+        return ReadGpuTexture(bytes, kind);
+    } catch (const platform::TessellaError& e) {
+        throw platform::TessellaError(kDecodeFailedMessage.arg(path, e.message()));
+    }
+}
+
 QImage Decode(const Route& route, const QString& path, const QByteArray& bytes) {
     switch (route.decoder) {
+        case Decoder::Dds:
+            return ReadTexture(path, bytes, GpuFileKind::Dds);
+        case Decoder::Ktx2:
+            return ReadTexture(path, bytes, GpuFileKind::Ktx2);
+        case Decoder::Astc:
+            return ReadTexture(path, bytes, GpuFileKind::Astc);
         case Decoder::Tga:
             return ReadTga(bytes);
         case Decoder::Jpeg:
@@ -227,10 +245,13 @@ bool ReadHeaderOf(const Route& route, int fd, int64_t size, PictureHeader& heade
             return ReadJpegHeader(start, header);
         case Decoder::Png:
             return ReadPngHeader(start, header);
+        case Decoder::Dds:  // whether a texel is transparent lies in the blocks
+            return ReadGpuTextureHeader(ReadBytesAt(fd, 0, size, size), GpuFileKind::Dds, header);
+        case Decoder::Ktx2:
+            return ReadGpuTextureHeader(ReadBytesAt(fd, 0, size, size), GpuFileKind::Ktx2, header);
         case Decoder::Magick:
             if (route.coder == QByteArrayLiteral("GIF")) return ReadGifHeader(start, header);
             if (route.coder == QByteArrayLiteral("PCX")) return ReadPcxHeader(start, header);
-            if (route.coder == QByteArrayLiteral("DDS")) return ReadDdsHeader(start, size, header);
             if (route.coder == QByteArrayLiteral("TIFF"))
                 return ReadTiffHeader(
                     [fd](int64_t offset, int64_t count) { return ReadBytesAt(fd, offset, count); },

@@ -12,11 +12,11 @@
 
 namespace tessella::imagefile {
 
-// The 36 accepted extensions, upper case with their dot: the program's 31 in its order, then
-// .PNG, .JPEG, .JPE, .WEBP and .DDS.
+// The 38 accepted extensions, upper case with their dot: the program's 31 in its order, then
+// .PNG, .JPEG, .JPE, .WEBP, .DDS, .KTX2 and .ASTC.
 const QStringList& KnownImageExtensions();
 
-// True when the part of path from its last dot is one of the 36 (any case).
+// True when the part of path from its last dot is one of the 38 (any case).
 bool IsKnownImageExtension(const QString& path);
 
 // False, with image untouched, when the extension is not accepted. Otherwise decodes the
@@ -32,9 +32,9 @@ bool LoadImageByExtension(const QString& path, QImage& image);
 bool LoadImageByExtension(const QString& path, QImage& image, int& depth);
 
 // The width, height and depth LoadImageByExtension would give, read from the header alone,
-// for TGA, BMP, JPEG, PNG, GIF, TIFF and PCX files. False for other formats and wherever the
-// header leaves a doubt (a fault the full load would refuse, a large file): the full load
-// then answers, with its own message.
+// for TGA, BMP, JPEG, PNG, GIF, TIFF, PCX, DDS and KTX2 files. False for other formats and wherever
+// the header leaves a doubt (a fault the full load would refuse, a large file): the full load then
+// answers, with its own message.
 bool ReadPictureHeader(const QString& path, PictureHeader& header);
 
 // A 24-bit TGA, raw 24-bit BMP or 8-bit RGB PNG read straight into grid, for callers that

@@ -190,9 +190,43 @@ QStringList EngineSheetPaths(const QString& atlasPath, int count) {
     return paths;
 }
 
+namespace {
+
+class MemorySink final : public platform::ByteSink {
+  public:
+    explicit MemorySink(QByteArray& out) : out_(out) {}
+    void write(const char* data, std::size_t size) override { out_.append(data, qsizetype(size)); }
+
+  private:
+    QByteArray& out_;
+};
+
+// The bytes of one atlas picture or normal map as its file holds them.
+QByteArray PictureFileBytes(const QImage& picture, const QString& path, bool normals,
+                            const EngineAtlasSettings& settings) {
+    QByteArray bytes;
+    if (!imagefile::IsGpuTexturePath(path)) {
+        MemorySink sink(bytes);
+        imagefile::WritePng24(picture, sink);
+        return bytes;
+    }
+    imagefile::GpuTextureOptions options;
+    options.format = settings.gpuFormat;
+    if (normals && options.format != imagefile::GpuBlockFormat::Rgb)
+        options.format = imagefile::GpuBlockFormat::Bc5;
+    options.normalMap = normals;
+    options.maxLevel = settings.mipLevels;
+    const bool dds =
+        QFileInfo(path).suffix().compare(QStringLiteral("dds"), Qt::CaseInsensitive) == 0;
+    return dds ? imagefile::DdsFileBytes(imagefile::RowsOf(picture), options)
+               : imagefile::Ktx2FileBytes(imagefile::RowsOf(picture), options);
+}
+
+}  // namespace
+
 EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFrame>& frames,
                               const EngineAtlasSettings& settings, const QString& atlasPath,
-                              const QString& pagePath) {
+                              const QString& pagePath, const EngineProgress& progress) {
     const QRect whole(0, 0, page.width(), page.height());
     for (const AtlasFrame& f : frames)
         if (!whole.contains(f.rect)) throw platform::TessellaError(kEngineFrameOutside.arg(f.name));
@@ -204,28 +238,36 @@ EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFra
             if (SameFile(own, path) || SameFile(own, AtlasPathFor(path)) ||
                 (settings.normalMap && SameFile(own, NormalMapPathFor(path))))
                 throw platform::TessellaError(kEngineTargetIsPage);
-    const auto write = [&](const QImage& picture, const QString& path, bool normals) {
-        if (!imagefile::IsGpuTexturePath(path)) {
-            platform::WriteFileAtomically(
-                path, [&](platform::ByteSink& sink) { imagefile::WritePng24(picture, sink); });
-            return;
-        }
-        imagefile::GpuTextureOptions options;
-        options.format = settings.gpuFormat;
-        if (normals && options.format != imagefile::GpuBlockFormat::Rgb)
-            options.format = imagefile::GpuBlockFormat::Bc5;
-        options.normalMap = normals;
-        options.maxLevel = settings.mipLevels;
-        imagefile::WriteGpuTexture(imagefile::RowsOf(picture), path, options);
+    // A run that may be stopped makes every file in memory first, so that a stop leaves none
+    // of them written; one that may not writes each as soon as it is made. Steps:
+    // composing and encoding each picture, then writing them all.
+    const int picturesPerSheet = settings.normalMap ? 2 : 1;
+    const int total = static_cast<int>(layout.sheets.size()) * picturesPerSheet * 2 + 1;
+    int done = 0;
+    const auto step = [&] { return !progress || progress(done++, total); };
+    std::vector<std::pair<QString, QByteArray>> files;
+    platform::SyncedBatch batch;
+    const auto keep = [&](const QString& path, QByteArray bytes) {
+        if (progress)
+            files.emplace_back(path, std::move(bytes));
+        else
+            platform::WriteFileAtomically(path, bytes);
     };
     for (size_t s = 0; s < layout.sheets.size(); ++s) {
         const EngineSheet& sheet = layout.sheets[s];
-        write(ComposeEngineSheet(page, sheet), paths[s], false);
+        if (!step()) return {};
+        QImage atlas = ComposeEngineSheet(page, sheet);
+        if (!step()) return {};
+        keep(paths[s], PictureFileBytes(atlas, paths[s], false, settings));
+        atlas = QImage();
         QJsonObject extra;
         if (settings.mipLevels > 0) extra.insert(QStringLiteral("mipLevels"), settings.mipLevels);
         if (settings.normalMap) {
             const QString normalPath = NormalMapPathFor(paths[s]);
-            write(ComposeNormalSheet(page, sheet, settings.normal), normalPath, true);
+            if (!step()) return {};
+            const QImage normals = ComposeNormalSheet(page, sheet, settings.normal);
+            if (!step()) return {};
+            keep(normalPath, PictureFileBytes(normals, normalPath, true, settings));
             extra.insert(QStringLiteral("normalMap"), QFileInfo(normalPath).fileName());
         }
         if (paths.size() > 1) {
@@ -238,10 +280,13 @@ EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFra
         std::vector<AtlasFrame> placed;
         placed.reserve(sheet.cells.size());
         for (const EngineCell& cell : sheet.cells) placed.push_back(cell.frame);
-        platform::WriteFileAtomically(
-            AtlasPathFor(paths[s]),
-            AtlasJson(placed, QFileInfo(paths[s]).fileName(), sheet.size, extra));
+        keep(AtlasPathFor(paths[s]),
+             AtlasJson(placed, QFileInfo(paths[s]).fileName(), sheet.size, extra));
     }
+    if (!step()) return {};
+    for (const auto& [path, bytes] : files) platform::WriteFileAtomically(path, bytes);
+    batch.finish();
+    if (progress) progress(total, total);
     return layout;
 }
 

@@ -95,15 +95,21 @@ QString NormalMapPathFor(const QString& atlasPath);
 // extension.
 QStringList EngineSheetPaths(const QString& atlasPath, int count);
 
+// How far an export has come: called between its steps (done of total), on the thread that
+// runs it; answering false stops it.
+using EngineProgress = std::function<bool(int done, int total)>;
+
 // Writes the atlases of page's frames (.png 24-bit, or .dds or .ktx2) from atlasPath on, each with
 // its atlas data beside it, listing the others in meta.related_multi_packs and its normal map in
 // meta.normalMap, each through the atomic writer. Throws, writing nothing, when there are no
 // frames, a frame lies outside the page or cannot fit, or a file it writes (an atlas, its data
 // or its normal map) would be pagePath's page or atlas data; throws when a file cannot be
-// written. Answers the layout written.
+// written. With progress, every file is made before the first is written: when progress asks
+// to stop, nothing is written and the layout answered has no sheet. Otherwise answers the
+// layout written.
 EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFrame>& frames,
                               const EngineAtlasSettings& settings, const QString& atlasPath,
-                              const QString& pagePath);
+                              const QString& pagePath, const EngineProgress& progress = {});
 
 // The question of "Exporter pour moteur de jeu…" (a dialog in the window).
 class EngineSettingsQuestion {

@@ -8,7 +8,7 @@ const QString& SourceFileMask() {
     static const QString mask = QStringLiteral(
         "*.bmp;*.jpg;*.win;*.vst;*.vda;*.tiff;*.tif;*.tga;*.sgi;*.rpf;*.rle;*.rla;*.rgba;*.rgb;"
         "*.psd;*.ppm;*.pgm;*.pbm;*.pic;*.pcx;*.pdd;*.pcd;*.pcc;*.icb;*.gif;*.dib;*.cut;*.cel;"
-        "*.bw;*.png;*.jpeg;*.jpe;*.webp;*.dds;");
+        "*.bw;*.png;*.jpeg;*.jpe;*.webp;*.dds;*.ktx2;*.astc;");
     return mask;
 }
 

@@ -6,7 +6,7 @@
 
 namespace tessella::texture {
 
-// "*.bmp;*.jpg;...;*.bw;*.png;*.jpeg;*.jpe;*.webp;": the patterns of the source list, the
+// "*.bmp;*.jpg;...;*.webp;*.dds;*.ktx2;*.astc;": the patterns of the source list, the
 // program's 29 in its order and today's formats after them. Matched whatever the case.
 const QString& SourceFileMask();
 // The same patterns as a list ("*.bmp", "*.jpg", ...), for QFileSystemModel name filters.

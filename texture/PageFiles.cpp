@@ -6,6 +6,9 @@
 #include <QImageWriter>
 #include <QJsonObject>
 #include <algorithm>
+#include <atomic>
+#include <exception>
+#include <thread>
 
 #include "imagefile/BmpWriter.h"
 #include "imagefile/GpuTexture.h"
@@ -471,7 +474,7 @@ int PageFiles::writeElements(int count, const std::function<QRect(int)>& rectAt,
 
 bool PageFiles::exportForEngine(EngineSettingsQuestion& question) {
     const TexturePage& p = c_.page;
-    if (!p.pageOwned()) return false;
+    if (!p.pageOwned() || exportRunning_) return false;
     if (p.frames.empty()) throw platform::TessellaError(kEngineNoFrames);
     const std::optional<EngineAtlasSettings> settings = question.askEngineSettings();
     if (!settings) return false;
@@ -485,8 +488,71 @@ bool PageFiles::exportForEngine(EngineSettingsQuestion& question) {
         imagefile::IsGpuTexturePath(*name) ? *name : WithExtension(*name, kPngExtension);
     if (!confirmReplaceFileRenamed(*name, path)) return false;
     const BusyScope busy(c_.events);
-    WriteEngineAtlas(p.pageBitmap, p.frames, *settings, path, p.textureFileName);
-    return true;
+    // The worker has its own copy of the page: the window stays free to change it meanwhile.
+    const PageBitmap bitmap = p.pageBitmap;
+    const std::vector<AtlasFrame> frames = p.frames;
+    const QString pagePath = p.textureFileName;
+    bool written = false;
+    runOffWindowThread([&](const EngineProgress& progress) {
+        written =
+            !WriteEngineAtlas(bitmap, frames, *settings, path, pagePath, progress).sheets.empty();
+    });
+    return written;
+}
+
+void PageFiles::runOffWindowThread(const std::function<void(const EngineProgress&)>& work) {
+    // The window's thread keeps painting and answering "Arrêter" while the worker runs: it
+    // shows the worker's progress and hands it the stop, both through atomics.
+    std::atomic<int> done{0}, total{0};
+    std::atomic<bool> stop{false}, finished{false};
+    std::exception_ptr failure;
+    const EngineProgress progress = [&](int stepsDone, int steps) {
+        total = steps;
+        done = stepsDone;
+        return !stop;
+    };
+    exportRunning_ = true;
+    c_.events.setProgress(0);
+    c_.events.setStoppable(true);
+    std::thread worker([&] {
+        try {
+            work(progress);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        finished = true;
+    });
+    // Whatever happens here, the worker is stopped and waited for before its data goes, and
+    // the window leaves its run.
+    struct Joined {
+        std::thread& worker;
+        std::atomic<bool>& stop;
+        PageEvents& events;
+        bool& running;
+        ~Joined() {
+            stop = true;
+            worker.join();
+            running = false;
+            events.setStoppable(false);
+            events.setProgress(0);
+        }
+    };
+    {
+        const Joined joined{worker, stop, c_.events, exportRunning_};
+        constexpr int kPollMs = 15;
+        int shownTotal = 0;
+        while (!finished) {
+            c_.pacer.wait(kPollMs);
+            c_.pacer.processEvents();
+            if (c_.events.stopRequested()) stop = true;
+            if (const int steps = total; steps != shownTotal) {
+                shownTotal = steps;
+                c_.events.setProgressMaximum(steps);
+            }
+            c_.events.setProgress(done);
+        }
+    }
+    if (failure) std::rethrow_exception(failure);
 }
 
 void PageFiles::endExtraction() {

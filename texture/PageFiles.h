@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "texture/EngineAtlas.h"
 #include "texture/PageContext.h"
 #include "texture/WidthQuestion.h"
 
@@ -60,7 +61,9 @@ class PageFiles {
     // first asks whether its elements go to files named after them, in a folder, or numbered.
     bool extract();
     // "Exporter pour moteur de jeu…": the settings, then the atlas file (.png, .dds, .ktx2), then
-    // WriteEngineAtlas. True when the atlas was written.
+    // WriteEngineAtlas on a worker thread, the progress bar following it and "Arrêter" stopping
+    // it with no file written. True when the atlas was written; false at once while an export
+    // runs.
     bool exportForEngine(EngineSettingsQuestion& question);
     // "Compacter la texture": the page's elements placed again by the rectangle packer within
     // the page's width, the page as short as it can be. True when the page changed.
@@ -90,6 +93,9 @@ class PageFiles {
     NamedExtraction extractByNames(const QString& folder, int pauseMs = 200);
 
   private:
+    // Runs work on a worker thread while this one lets window events run through the pacer,
+    // shows work's progress and passes "Arrêter" on to it; rethrows what work threw.
+    void runOffWindowThread(const std::function<void(const EngineProgress&)>& work);
     bool confirmAbandonModified();
     // Reads the atlas file beside the page into its element list. False, the list empty,
     // when the file is there but does not match the page; without one the list is empty.
@@ -113,6 +119,7 @@ class PageFiles {
     WidthQuestion& widthQuestion_;
     ReplaceMask* mask_;
     QString saveDialogName_ = QStringLiteral("Sans nom");  // the save dialog keeps its name
+    bool exportRunning_ = false;
 };
 
 }  // namespace tessella::texture

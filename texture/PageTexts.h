@@ -88,7 +88,7 @@ inline const QString kUntitledName = QStringLiteral("Sans nom");
 inline const QString kPictureOpenFilter = QStringLiteral(
     "Toutes images |*.bmp;*.jpg;*.win;*.vst;*.vda;*.tiff;*.tif;*.tga;*.sgi;*.rpf;*.rle;*.rla;"
     "*.rgba;*.rgb;*.psd;*.ppm;*.pgm;*.pbm;*.pic;*.pcx;*.pdd;*.pcd;*.pcc;*.icb;*.gif;*.dib;*.cut;"
-    "*.cel;*.bw;*.png;*.jpeg;*.jpe;*.webp;*.dds;"
+    "*.cel;*.bw;*.png;*.jpeg;*.jpe;*.webp;*.dds;*.ktx2;*.astc;"
     "|Images PNG JPEG WebP png jpeg jpe webp|*.png;*.jpeg;*.jpe;*.webp"
     "|Images WINDOWS bmp jpg rle dib|*.bmp;*.jpg;*.rle;*.dib"
     "|Truevision images win vst vda tga icb|*.win;*.vst;*.vda;*.tga;*.icb"

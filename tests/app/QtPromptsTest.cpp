@@ -71,7 +71,7 @@ TEST(QtPrompts, FiltersShowEachPatternOnceAndTextsTheirLineBreaks) {
 TEST(FileMasks, SourceMaskAndOpenFilter) {
     const QString mask = texture::SourceFileMask();
     EXPECT_TRUE(mask.startsWith("*.bmp;*.jpg;*.win;"));
-    EXPECT_TRUE(mask.endsWith(";*.bw;*.png;*.jpeg;*.jpe;*.webp;*.dds;"));
+    EXPECT_TRUE(mask.endsWith(";*.bw;*.png;*.jpeg;*.jpe;*.webp;*.dds;*.ktx2;*.astc;"));
     EXPECT_EQ(texture::SourceNameFilters().join(';') + ';', mask);
     // "Toutes images" with the mask first, then one entry per family.
     const QStringList parts = texture::OpenPictureFilter().split('|');

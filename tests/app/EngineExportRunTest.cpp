@@ -1,0 +1,108 @@
+// The engine export runs off the window's thread: the window keeps answering, its progress bar
+// follows the export, and "Arrêter" stops it with no file written.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPainter>
+
+#include "imagefile/ImageLoader.h"
+#include "tests/app/WindowFixture.h"
+#include "tests/support/TestFiles.h"
+#include "texture/AtlasData.h"
+#include "texture/PageTexts.h"
+#include "ui/texture/EngineExportDialog.h"
+
+namespace tessella::testing {
+namespace {
+
+class EngineExportRun : public WindowFixture {
+  protected:
+    // A 1024 x 512 page of two 512 x 512 elements with some detail, so that encoding takes a
+    // while; the dialog asks for BC3 with a normal map, the file dialog answers atlas.dds.
+    void startExport() { startExport(path("atlas.dds")); }
+    // error: the message the export ends with, if any.
+    void startExport(const QString& file, const QString& error = {}) {
+        QImage picture(1024, 512, QImage::Format_BGR888);
+        for (int y = 0; y < 512; ++y)
+            for (int x = 0; x < 1024; ++x)
+                picture.setPixel(x, y, qRgb((x * 7 + y) & 255, (y * 5) & 255, (x ^ y) & 255));
+        ASSERT_TRUE(picture.save(path("page.png"), "PNG"));
+        ASSERT_TRUE(
+            WriteBytes(path("page.json"), texture::AtlasJson({{QRect(0, 0, 512, 512), "a.bmp"},
+                                                              {QRect(512, 0, 512, 512), "b.bmp"}},
+                                                             "page.png", QSize(1024, 512))));
+        if (page.textureFileName.isEmpty()) openPage(path("page.png"));
+        texture::EngineExportDialog* dialog = window->engineExportDialog;
+        QTimer::singleShot(0, dialog, [dialog] {
+            dialog->blocksCombo->setCurrentIndex(
+                dialog->blocksCombo->findData(int(imagefile::GpuBlockFormat::Bc3)));
+            dialog->normalMapCheck->setChecked(true);
+            dialog->buttons->button(QDialogButtonBox::Ok)->click();
+        });
+        prompts.expectFile(file);
+        if (!error.isEmpty()) prompts.expectMessage(MessageKind::Error, error);
+        window->engineExportAction->trigger();
+    }
+};
+
+// "Arrêter" once the bar has moved: the export ends with none of its files on the disk, the
+// window having answered all along, and the bar and the button are back at rest.
+TEST_F(EngineExportRun, ArreterLeavesNoFile) {
+    int mostProgress = 0;
+    bool stopEnabled = false;
+    pacer.onPause = [&] {
+        if (!window->stopButton->isEnabled()) return;
+        stopEnabled = true;
+        mostProgress = std::max(mostProgress, window->progressBar->value());
+        if (window->progressBar->value() >= 1) window->stopButton->click();
+    };
+    startExport();
+    EXPECT_TRUE(stopEnabled);
+    EXPECT_GE(mostProgress, 1);
+    EXPECT_GT(pacer.eventRuns, 1);
+    for (const char* name : {"atlas.dds", "atlas.json", "atlas_n.dds"})
+        EXPECT_FALSE(QFileInfo::exists(path(name))) << name;
+    EXPECT_FALSE(window->stopButton->isEnabled());
+    EXPECT_EQ(window->progressBar->value(), 0);
+    EXPECT_TRUE(prompts.scriptDone());
+}
+
+// Left alone, the bar goes through every step and the files are written; the atlas reads back
+// at the size its data gives.
+TEST_F(EngineExportRun, UnstoppedExportWritesEveryFile) {
+    std::vector<int> seen;
+    pacer.onPause = [&] {
+        if (seen.empty() || seen.back() != window->progressBar->value())
+            seen.push_back(window->progressBar->value());
+    };
+    startExport();
+    EXPECT_GE(seen.size(), 2u);
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    QFile json(path("atlas.json"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    const QJsonObject size = QJsonDocument::fromJson(json.readAll())["meta"]["size"].toObject();
+    QImage atlas;
+    ASSERT_TRUE(imagefile::LoadImageByExtension(path("atlas.dds"), atlas));
+    EXPECT_EQ(atlas.size(), QSize(size["w"].toInt(), size["h"].toInt()));
+    EXPECT_TRUE(QFileInfo::exists(path("atlas_n.dds")));
+    EXPECT_TRUE(prompts.scriptDone());
+}
+
+// A failure on the worker reaches the user in the window's error box, and the next export runs.
+TEST_F(EngineExportRun, AFailureOnTheWorkerIsShownAndTheNextExportRuns) {
+    // page.dds would have page.json, the page's own atlas data, beside it.
+    startExport(path("page.dds"), texture::kEngineTargetIsPage);
+    EXPECT_TRUE(prompts.scriptDone());
+    EXPECT_FALSE(QFileInfo::exists(path("page.dds")));
+    EXPECT_FALSE(window->stopButton->isEnabled());
+    startExport();
+    EXPECT_TRUE(QFileInfo::exists(path("atlas.dds")));
+    EXPECT_TRUE(prompts.scriptDone());
+}
+
+}  // namespace
+}  // namespace tessella::testing
