@@ -77,7 +77,7 @@ QImage NamingTheFile(const QString& path, Decode decode) {
 // of at most 8 bits a sample, and TIFF where Qt's plugin is installed, of 8 bits a sample or
 // fewer. Anything else (transparency, 16-bit samples, colour models Qt turns into RGB its own
 // way, a damaged or refused file) answers a null picture and goes to ImageMagick, whose
-// messages and white background stay the rule.
+// messages and way with transparency (colours kept, alpha apart) stay the rule.
 bool QtReadsTheSamePixels(const QByteArray& name, const QByteArray& bytes) {
     if (name == "GIF") return bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a");
     if (name == "PBM" || name == "PGM" || name == "PPM") return PortableMapOfBytes(bytes);
@@ -153,8 +153,10 @@ QImage Decode(const Route& route, const QString& path, const QByteArray& bytes) 
         case Decoder::Emf:
             return NamingTheFile(path, [&] { return RenderEmf(bytes); });
         case Decoder::Png:
-            return NamingTheFile(
-                path, [&] { return ReadWithQtFormat(bytes, "png", kPngInvalidMessage); });
+            return NamingTheFile(path, [&] {
+                if (!PngTransparencyWhole(bytes)) throw platform::TessellaError(kPngInvalidMessage);
+                return ReadWithQtFormat(bytes, "png", kPngInvalidMessage);
+            });
         case Decoder::Webp:
             return NamingTheFile(
                 path, [&] { return ReadWithQtFormat(bytes, "webp", kWebpInvalidMessage); });

@@ -38,15 +38,17 @@ bool LoadImageByExtension(const QString& path, QImage& image, int& depth);
 bool ReadPictureHeader(const QString& path, PictureHeader& header);
 
 // A 24-bit TGA, raw 24-bit BMP or 8-bit RGB PNG read straight into grid, for callers that
-// want the working array alone. False for any other file (and for one that would not load):
+// want the working array alone; a raw 32-bit TGA or 8-bit RGBA PNG too, its alpha as the plane
+// (dropped where every texel is 255). False for any other file (and for one that would not load):
 // then grid's contents are unspecified and LoadImageByExtension is the way. dotsPerMeterX/Y
 // receive the file's resolution, 0 where it tells none.
 bool LoadIntoGrid(const QString& path, pixels::PixelGrid& grid, int& dotsPerMeterX,
                   int& dotsPerMeterY);
 
-// A 24-bit TGA, raw 24-bit BMP or 8-bit RGB PNG read straight into target's rows; false,
-// header untouched, for any other file and for one that would not load (the general loader
-// then gives its message). Memory refused while sizing the target throws.
+// A 24-bit TGA, raw 24-bit BMP or 8-bit RGB PNG read straight into target's rows (a raw 32-bit
+// TGA or 8-bit RGBA PNG when the target keeps alpha); false, header untouched, for any other file
+// and for one that would not load (the general loader then gives its message). Memory refused while
+// sizing the target throws.
 bool LoadRowsDirectly(const QString& path, RowTarget& target, GridHeader& header);
 
 // A 15/16-bit picture (Format_RGB555, Format_RGB16) as Format_BGR888 by the 5-bit rule; any
