@@ -45,8 +45,9 @@ inline const QString kOneBlockFormat = QStringLiteral("Un seul format de blocs :
 // True when path ends in .tga, .bmp or .png (any case), the outputs of the commands.
 bool IsPictureOutput(const QString& path);
 
-// Writes a .tga as a page (24-bit, the program's header), a .png as a 24-bit PNG or a .bmp as
-// a 24-bit BMP, through a temporary file, row by row, holding no encoded copy.
+// Writes a .tga as a page (the program's header), a .png or a .bmp, through a temporary file,
+// row by row, holding no encoded copy. Rows with alpha give a 32-bit TGA or an RGBA PNG; a BMP
+// is always 24-bit, and then the alpha left out is told on the standard error.
 void WritePicture(const imagefile::BgrRows& rows, const QString& path);
 
 // Loads file into the working array: a 24-bit TGA or BMP or a plain RGB PNG straight into its
