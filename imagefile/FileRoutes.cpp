@@ -37,6 +37,7 @@ qint64 MaxFileBytes(Decoder decoder) {
             return platform::MaxImageFileBytes(4, 64 * kMegabyte);
         case Decoder::Png:  // 16-bit RGBA stored, ancillary chunks around it
         case Decoder::Webp:
+        case Decoder::Icon:
             return platform::MaxImageFileBytes(8, 64 * kMegabyte);
     }
     return 0;
@@ -44,7 +45,7 @@ qint64 MaxFileBytes(Decoder decoder) {
 
 namespace {
 
-// Which decoder reads each of the 36 extensions: the program's 31 in its order, then today's
+// Which decoder reads each of the 38 extensions: the program's 31 in its order, then today's
 // formats.
 constexpr Route kRoutes[] = {
     {".TIF", Decoder::Magick, "TIFF"}, {".TIFF", Decoder::Magick, "TIFF"},
@@ -65,6 +66,7 @@ constexpr Route kRoutes[] = {
     {".WMF", Decoder::Magick, "WMF"},  {".PNG", Decoder::Png, nullptr},
     {".JPEG", Decoder::Jpeg, nullptr}, {".JPE", Decoder::Jpeg, nullptr},
     {".WEBP", Decoder::Webp, nullptr}, {".DDS", Decoder::Magick, "DDS"},
+    {".ICO", Decoder::Icon, "ico"},    {".CUR", Decoder::Icon, "cur"},
 };
 
 QString ExtensionOf(const QString& path) {

@@ -17,6 +17,7 @@
 #include "imagefile/FileRoutes.h"
 #include "imagefile/ForeignHeaders.h"
 #include "imagefile/GridReader.h"
+#include "imagefile/IconReader.h"
 #include "imagefile/JpegDecoder.h"
 #include "imagefile/MagickBridge.h"
 #include "imagefile/PicDecoder.h"
@@ -160,6 +161,12 @@ QImage Decode(const Route& route, const QString& path, const QByteArray& bytes) 
         case Decoder::Webp:
             return NamingTheFile(
                 path, [&] { return ReadWithQtFormat(bytes, "webp", kWebpInvalidMessage); });
+        case Decoder::Icon: {
+            const bool cursor = QByteArray(route.coder) == "cur";
+            return NamingTheFile(path, [&] {
+                return ReadIcon(bytes, cursor ? kCurInvalidMessage : kIcoInvalidMessage);
+            });
+        }
         case Decoder::Magick:
             if (QImage read = ReadWithQt(bytes, route.coder); !read.isNull()) return read;
             return DecodeWithMagick(bytes, QString::fromLatin1(route.coder), path);

@@ -12,17 +12,17 @@
 
 namespace tessella::imagefile {
 
-// The 36 accepted extensions, upper case with their dot: the program's 31 in its order, then
-// .PNG, .JPEG, .JPE, .WEBP and .DDS.
+// The 38 accepted extensions, upper case with their dot: the program's 31 in its order, then
+// .PNG, .JPEG, .JPE, .WEBP, .DDS, .ICO and .CUR.
 const QStringList& KnownImageExtensions();
 
-// True when the part of path from its last dot is one of the 36 (any case).
+// True when the part of path from its last dot is one of the 38 (any case).
 bool IsKnownImageExtension(const QString& path);
 
 // False, with image untouched, when the extension is not accepted. Otherwise decodes the
 // file into image and answers true. Decoding failures throw TessellaError with a French
 // message naming the file (for TGA "Targa : image invalide"; for JPEG, .jpeg and .jpe too,
-// "Erreur JPEG #n"; PNG and WebP as ReadWithQtFormat tells).
+// "Erreur JPEG #n"; PNG and WebP as ReadWithQtFormat tells, ICO and CUR as ReadIcon tells).
 // 15 and 16-bit pictures come out as Format_BGR888, each 5-bit channel times 8 (green of 5-6-5
 // times 4), so they show the same colours wherever they are used.
 bool LoadImageByExtension(const QString& path, QImage& image);

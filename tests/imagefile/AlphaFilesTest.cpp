@@ -12,6 +12,7 @@
 #include "ImageSamples.h"
 #include "imagefile/BmpReader.h"
 #include "imagefile/BmpWriter.h"
+#include "imagefile/IconReader.h"
 #include "imagefile/ImageLoader.h"
 #include "imagefile/PngWriter.h"
 #include "imagefile/QtFormatReader.h"
@@ -512,4 +513,51 @@ TEST(AlphaFiles, DirectRowsKeepAlphaAsTheFullLoadDoes) {
         EXPECT_EQ(LoadRowsDirectly(path, coloursOnly, header),
                   QString::fromLatin1(row.name) == "rgb png");
     }
+}
+
+namespace {
+
+// An icon (type 1) or cursor (type 2) file of one 2 x 1 picture of 32 bits: blue, green, red,
+// alpha from the bottom row, then the 1-bit mask (clear: the alpha decides).
+QByteArray IconFile(int type, const QByteArray& bgra) {
+    const QByteArray bitmap = Le(40, 4) + Le(2, 4) + Le(2, 4) + Le(1, 2) + Le(32, 2) +
+                              QByteArray(24, '\0') + bgra + QByteArray(4, '\0');
+    // Planes and bits, or for a cursor its hot spot.
+    const QByteArray fields = type == 1 ? Le(1, 2) + Le(32, 2) : Le(0, 2) + Le(0, 2);
+    return Le(0, 2) + Le(type, 2) + Le(1, 2) + Bytes({2, 1, 0, 0}) + fields + Le(bitmap.size(), 4) +
+           Le(22, 4) + bitmap;
+}
+
+}  // namespace
+
+// Qt's readers of WebP, icons and cursors, as the loader uses them: alpha apart, colours kept.
+TEST(AlphaFiles, WebpIconsAndCursorsKeepAlpha) {
+    QTemporaryDir dir;
+    const QByteArray bgra = Bytes({30, 30, 200, 100, 56, 34, 12, 0});
+    const Texels expected = {{200, 30, 30, 100}, {12, 34, 56, 0}};
+    const QString ico = dir.filePath("a.ico"), cur = dir.filePath("a.cur");
+    WriteFile(ico, IconFile(1, bgra));
+    WriteFile(cur, IconFile(2, bgra));
+    EXPECT_EQ(TexelsOf(LoadedFile(ico)), expected);
+    EXPECT_EQ(TexelsOf(LoadedFile(cur)), expected);
+    // Lossless WebP made by ImageMagick from a PNG of ours (its writer clears the colours under
+    // a transparent texel): the soft texel exact, never premultiplied or blended.
+    const QString png = dir.filePath("edge.png"), webp = dir.filePath("edge.webp");
+    WriteFile(png, Written(RowsOf(Row(kEdge)), WritePng24));
+    RunConvert({png, "-define", "webp:lossless=true", webp});
+    EXPECT_EQ(TexelsOf(LoadedFile(webp)), (Texels{kEdge[0], {0, 0, 0, 0}, kEdge[2]}));
+    // An icon of 24 bits takes its alpha from the mask: a set bit is transparent, its colour
+    // kept.
+    QByteArray masked = IconFile(1, Bytes({30, 30, 200, 56, 34, 12, 0, 0}));
+    masked[22 + 14] = 24;              // bits a pixel
+    masked[22 + 40 + 8] = char(0x40);  // the mask's row: the second texel
+    const QString maskedPath = dir.filePath("masked.ico");
+    WriteFile(maskedPath, masked);
+    EXPECT_EQ(TexelsOf(LoadedFile(maskedPath)), (Texels{{200, 30, 30, 255}, {12, 34, 56, 0}}));
+    // A damaged icon gets its format's message.
+    const QString damaged = dir.filePath("damaged.cur");
+    WriteFile(damaged, IconFile(2, bgra).left(30));
+    QImage image;
+    EXPECT_EQ(ErrorOf([&] { LoadImageByExtension(damaged, image); }),
+              QStringLiteral("%1 (%2)").arg(kCurInvalidMessage, damaged));
 }
