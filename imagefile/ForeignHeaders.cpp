@@ -111,8 +111,11 @@ bool ReadDdsHeader(const QByteArray& start, int64_t fileSize, PictureHeader& hea
     const QByteArray fourCc = start.mid(84, 4);
     const int bits = int(qFromLittleEndian<quint32>(p + 88));
     int64_t topBytes = 0;
+    // Alpha pixels (or blocks that always carry alpha): the full load tells the depth.
+    constexpr uint32_t kAlphaPixels = 0x1;
+    if ((flags & kAlphaPixels) || fourCc == "DXT3" || fourCc == "DXT5") return false;
     if (flags & kFourCc) {
-        if (fourCc != "DXT1" && fourCc != "DXT3" && fourCc != "DXT5") return false;
+        if (fourCc != "DXT1") return false;
         topBytes = ((width + 3) / 4) * ((height + 3) / 4) * (fourCc == "DXT1" ? 8 : 16);
     } else if ((flags & kRgb) && (bits == 24 || bits == 32)) {
         topBytes = width * height * (bits / 8);

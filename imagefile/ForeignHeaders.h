@@ -23,8 +23,9 @@ bool ReadPngHeader(const QByteArray& start, PictureHeader& header);
 bool ReadGifHeader(const QByteArray& start, PictureHeader& header);
 bool ReadTiffHeader(const FileReader& read, int64_t fileSize, PictureHeader& header);
 bool ReadPcxHeader(const QByteArray& start, PictureHeader& header);
-// DDS files of the kinds ImageMagick reads (DXT1, DXT3, DXT5, 24 or 32-bit RGB, no DX10 header)
-// load as 24-bit pictures; the top level must fit in fileSize.
+// DDS files of the kinds ImageMagick reads without alpha (DXT1, 24 or 32-bit RGB without the
+// alpha flag, no DX10 header) load as 24-bit pictures; the top level must fit in fileSize. With
+// alpha (DXT3, DXT5, the flag) the full load tells the depth.
 bool ReadDdsHeader(const QByteArray& start, int64_t fileSize, PictureHeader& header);
 
 }  // namespace tessella::imagefile

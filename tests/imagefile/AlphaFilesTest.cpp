@@ -429,6 +429,14 @@ TEST(AlphaFiles, InfoSaysThirtyTwoForAlpha) {
         const CliResult info = Cli({"info", path});
         EXPECT_EQ(info.out.trimmed(), QStringLiteral("2x1 32"));
     }
+    // A DDS of blocks with alpha, read through the decoder process: the header alone does not
+    // answer for it.
+    const QString dds = dir.filePath("a.dds");
+    RunConvert({"-size", "4x4", "xc:rgba(200,30,30,0.5)", "-define", "dds:compression=dxt5",
+                "-define", "dds:mipmaps=0", dds});
+    PictureHeader header;
+    EXPECT_FALSE(ReadPictureHeader(dds, header));
+    EXPECT_EQ(Cli({"info", dds}).out.trimmed(), QStringLiteral("4x4 32"));
 }
 
 // convert keeps alpha to PNG and TGA; to BMP it keeps the colours and says the alpha was left
