@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "imagefile/BmpReader.h"
+#include "imagefile/PngReader.h"
 #include "imagefile/QtFormatReader.h"
 #include "pixels/LargeImage.h"
 #include "platform/Error.h"
@@ -98,9 +99,11 @@ QImage ReadIcon(const QByteArray& data, const QString& invalidMessage) {
     if (offset < kDirectorySize + kEntrySize || offset > size || bytes > size - offset)
         throw platform::TessellaError(invalidMessage);
     const QByteArray picture = data.mid(offset, bytes);
-    if (picture.startsWith(QByteArrayLiteral("\x89PNG\r\n\x1A\n")))
+    if (picture.startsWith(QByteArrayLiteral("\x89PNG\r\n\x1A\n"))) {
+        if (!PngTransparencyWhole(picture)) throw platform::TessellaError(invalidMessage);
         return ReadWithQtFormat(picture, "png", invalidMessage)
             .convertToFormat(QImage::Format_ARGB32);
+    }
     return ReadIconBitmap(picture, invalidMessage);
 }
 
