@@ -65,7 +65,7 @@ int ConvertCommand(const QStringList& words) {
         imagefile::WriteGpuTexture(imagefile::RowsOf(work.image()), args[1], textureOptions);
         return kExitOk;
     }
-    // 24-bit TGA and BMP files go through the rows of one working array.
+    // The files the row readers take (alpha too) go through the rows of one working array.
     int dotsPerMeterX = 0, dotsPerMeterY = 0;
     if (imagefile::LoadIntoGrid(args[0], work.image(), dotsPerMeterX, dotsPerMeterY)) {
         work.setDotsPerMeter(dotsPerMeterX, dotsPerMeterY);

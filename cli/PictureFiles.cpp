@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include "cli/Commands.h"
+
 #include "imagefile/BmpWriter.h"
 #include "imagefile/ImageLoader.h"
 #include "imagefile/PngWriter.h"
@@ -57,6 +59,8 @@ void WritePicture(const imagefile::BgrRows& rows, const QString& path) {
         else
             imagefile::WriteBmp24(rows, sink);
     });
+    if (rows.alpha && suffix == QLatin1String("bmp"))
+        PrintError(imagefile::kBmpAlphaLeftOutMessage.arg(path));
 }
 
 void LoadWorkingPicture(const QString& file, pixels::WorkingPicture& work) {

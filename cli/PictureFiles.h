@@ -1,7 +1,8 @@
 #pragma once
 // Pictures in and out of the command line, as the program loads and writes them. This part
-// needs only Qt Core: 24-bit TGA and BMP files and plain RGB PNG go straight between the file
-// and the working array's rows, so that tessella-cli-quick starts without Qt's image library.
+// needs only Qt Core: 24 and 32-bit TGA, 24-bit BMP and plain RGB or RGBA PNG files go straight
+// between the file and the working array's rows (alpha as its plane), so that
+// tessella-cli-quick starts without Qt's image library.
 // What needs that library goes through ImageLibraryWork.
 
 #include <QString>
@@ -45,12 +46,13 @@ inline const QString kOneBlockFormat = QStringLiteral("Un seul format de blocs :
 // True when path ends in .tga, .bmp or .png (any case), the outputs of the commands.
 bool IsPictureOutput(const QString& path);
 
-// Writes a .tga as a page (24-bit, the program's header), a .png as a 24-bit PNG or a .bmp as
-// a 24-bit BMP, through a temporary file, row by row, holding no encoded copy.
+// Writes a .tga as a page (the program's header), a .png or a .bmp, through a temporary file,
+// row by row, holding no encoded copy. Rows with alpha give a 32-bit TGA or an RGBA PNG; a BMP
+// is always 24-bit, and then the alpha left out is told on the standard error.
 void WritePicture(const imagefile::BgrRows& rows, const QString& path);
 
-// Loads file into the working array: a 24-bit TGA or BMP or a plain RGB PNG straight into its
-// rows, any other picture through ImageLibrary().
+// Loads file into the working array: a 24 or 32-bit TGA, a 24-bit BMP or a plain RGB or RGBA
+// PNG straight into its rows, any other picture through ImageLibrary().
 void LoadWorkingPicture(const QString& file, pixels::WorkingPicture& work);
 
 // The resolution a new picture gets (96 dots per inch), written where the source tells none.

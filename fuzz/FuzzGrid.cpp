@@ -1,5 +1,5 @@
 // The direct path into the working array's rows must accept only what the general readers
-// accept, and give the same pixels.
+// accept, and give the same pixels and alpha.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -34,7 +34,9 @@ void Check(int fd, const QByteArray& bytes, GridRead gridRead, Read read) {
         for (int x = 0; x < grid.width(); ++x) {
             const QColor c = image.pixelColor(x, y);
             const pixels::Bgr p = grid.at(x, y);
-            if (c.red() != p.r || c.green() != p.g || c.blue() != p.b) __builtin_trap();
+            if (c.red() != p.r || c.green() != p.g || c.blue() != p.b ||
+                c.alpha() != grid.alphaAt(x, y))
+                __builtin_trap();
         }
 }
 

@@ -225,6 +225,21 @@ def gpu_seeds():
          bytes(range(32)))
 
 
+# ---- ICO and CUR: a directory of one entry, then a bitmap of twice the height (colours, then
+# the 1-bit mask) ----
+def icon(kind, bits, colours, mask):
+    bitmap = struct.pack("<IiiHHIIiiII", 40, 2, 2, 1, bits, 0, 0, 0, 0, 0, 0) + colours + mask
+    fields = struct.pack("<HH", 1, 32) if kind == 1 else struct.pack("<HH", 0, 0)
+    return (struct.pack("<HHH", 0, kind, 1) + bytes([2, 1, 0, 0]) + fields +
+            struct.pack("<II", len(bitmap), 22) + bitmap)
+
+
+def icon_seeds():
+    save("icon", "alpha32.ico", icon(1, 32, bytes([30, 30, 200, 100, 56, 34, 12, 0]), bytes(4)))
+    save("icon", "masked24.cur", icon(2, 24, bytes([30, 30, 200, 56, 34, 12, 0, 0]),
+                                      bytes([0x40, 0, 0, 0])))
+
+
 if __name__ == "__main__":
     tga_seeds()
     bmp_seeds()
@@ -232,4 +247,5 @@ if __name__ == "__main__":
     pic_seeds()
     emf_seeds()
     gpu_seeds()
+    icon_seeds()
     sys.exit(0)

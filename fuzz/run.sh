@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_PER_TARGET=${1:-60}
 BUILD=build-fuzz
-TARGETS=(tga bmp rla pic emf grid gpu)
+TARGETS=(tga bmp rla pic emf grid gpu icon)
 bash scripts/setup.sh  # clang-14 and its sanitizer runtimes
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -25,7 +25,7 @@ for t in "${TARGETS[@]}"; do
   work="$BUILD/corpus/$t"
   rm -rf "$work"
   mkdir -p "$work"
-  if [ "$t" = grid ]; then  # the direct path reads 24-bit TGA and BMP, and RGB PNG files
+  if [ "$t" = grid ]; then  # the direct path reads 24 and 32-bit TGA, 24-bit BMP, RGB and RGBA PNG files
     cp fuzz/corpus/tga/* fuzz/corpus/bmp/* fuzz/corpus/png/* "$work"/
   else
     cp fuzz/corpus/"$t"/* "$work"/

@@ -1,6 +1,7 @@
 #pragma once
-// A picture handed to a file writer one 24-bit row at a time, so that writing a large picture
-// holds neither a converted copy of it nor the whole file's bytes.
+// A picture handed to a file writer one 24-bit row at a time, with its alpha row beside it when
+// it has transparency, so that writing a large picture holds neither a converted copy of it nor
+// the whole file's bytes.
 
 #include <QByteArray>
 #include <QImage>
@@ -18,16 +19,23 @@ struct BgrRows {
     int dotsPerMeterY = 0;
     // Row y (0 at the top) as width blue-green-red triples, valid until the next call.
     std::function<const uchar*(int y)> row;
+    // Row y's alpha as width bytes (0 transparent, 255 opaque), valid until the next call;
+    // empty for an opaque picture, which the writers then write as 24 bits.
+    std::function<const uchar*(int y)> alpha = {};
 };
 
-// The rows of a working array, without its resolution. grid must outlive the answer.
+// The rows of a working array, with its alpha plane when it has one, without its resolution.
+// grid must outlive the answer.
 inline BgrRows RowsOf(const pixels::PixelGrid& grid) {
-    return {grid.width(), grid.height(), 0, 0,
-            [&grid](int y) { return reinterpret_cast<const uchar*>(grid.row(y)); }};
+    BgrRows rows{grid.width(), grid.height(), 0, 0,
+                 [&grid](int y) { return reinterpret_cast<const uchar*>(grid.row(y)); }};
+    if (grid.hasAlpha()) rows.alpha = [&grid](int y) { return grid.alphaRow(y); };
+    return rows;
 }
 
 // The rows of image; pictures of other formats than Format_BGR888 are converted a band of
-// rows at a time. image must outlive the answer.
+// rows at a time. A picture with an alpha channel and a texel below 255 gives its alpha rows
+// too, its colours as stored (never blended). image must outlive the answer.
 BgrRows RowsOf(const QImage& image);
 
 // Gathers small writes (one row of a small element) into larger ones; flush() sends the rest.

@@ -34,6 +34,7 @@ struct BmpInfo {
     int64_t paletteCount = 0;
     int64_t pixelOffset = 0;
     uint32_t masks[3] = {0, 0, 0};  // red, green, blue
+    uint32_t alphaMask = 0;         // version 3 and later headers with bit fields
     int32_t dotsPerMeterX = 0;
     int32_t dotsPerMeterY = 0;
 };
@@ -95,6 +96,7 @@ BmpInfo ParseHeaders(const Bytes& in) {
         const int64_t masks = header + 40;
         for (int i = 0; i < 3; ++i) info.masks[i] = in.u32(masks + 4 * i);
         if (headerSize == 40) info.paletteOffset += 12;
+        if (headerSize >= 56) info.alphaMask = in.u32(masks + 12);
     }
     if (info.height < 0) {
         info.topDown = true;
@@ -141,6 +143,7 @@ QImage::Format FormatFor(const BmpInfo& info) {
         case 8:
             return QImage::Format_Indexed8;
         case 16:
+            if (info.alphaMask) return QImage::Format_ARGB32;
             if (!bitFields || (m[0] == 0x7C00 && m[1] == 0x03E0 && m[2] == 0x001F))
                 return QImage::Format_RGB555;
             if (m[0] == 0xF800 && m[1] == 0x07E0 && m[2] == 0x001F) return QImage::Format_RGB16;
@@ -148,7 +151,7 @@ QImage::Format FormatFor(const BmpInfo& info) {
         case 24:
             return QImage::Format_BGR888;
         default:
-            return QImage::Format_RGB32;
+            return info.alphaMask ? QImage::Format_ARGB32 : QImage::Format_RGB32;
     }
 }
 
@@ -186,7 +189,10 @@ void DecodeRow(const uchar* src, uchar* dst, const BmpInfo& info, QImage::Format
     const bool wide = info.bits == 32;
     const bool plain =
         info.compression == kRgb ||
-        (wide && info.masks[0] == 0xFF0000 && info.masks[1] == 0xFF00 && info.masks[2] == 0xFF);
+        (wide && info.masks[0] == 0xFF0000 && info.masks[1] == 0xFF00 && info.masks[2] == 0xFF &&
+         (info.alphaMask == 0 || info.alphaMask == 0xFF000000u));
+    // The plain layout with an alpha byte is ARGB32's own: the pixel goes as it is.
+    const uint32_t opaque = info.alphaMask ? 0 : 0xFF000000u;
     for (int x = 0; x < width; ++x) {
         const uint32_t v = wide ? qFromLittleEndian<quint32>(src + 4 * x)
                                 : qFromLittleEndian<quint16>(src + 2 * x);
@@ -195,10 +201,11 @@ void DecodeRow(const uchar* src, uchar* dst, const BmpInfo& info, QImage::Format
         else if (format == QImage::Format_RGB16)
             out16[x] = static_cast<quint16>(v);
         else if (plain)
-            out32[x] = 0xFF000000u | v;
+            out32[x] = opaque | v;
         else
-            out32[x] = qRgb(Channel(v, info.masks[0]), Channel(v, info.masks[1]),
-                            Channel(v, info.masks[2]));
+            out32[x] =
+                qRgba(Channel(v, info.masks[0]), Channel(v, info.masks[1]),
+                      Channel(v, info.masks[2]), info.alphaMask ? Channel(v, info.alphaMask) : 255);
     }
 }
 

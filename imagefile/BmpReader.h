@@ -16,6 +16,8 @@ inline const QString kBmpInvalidMessage = QStringLiteral("BMP : image invalide")
 // rows, RLE8 and RLE4. 1 bit: Format_Mono, 4 and 8 bits: Format_Indexed8, both with the file's
 // palette (indexes past it are black); 16 bits 5-5-5: Format_RGB555; 16 bits with 5-6-5 bit
 // fields: Format_RGB16; 24: Format_BGR888; 32: Format_RGB32 (other bit fields: Format_RGB32).
+// 16 and 32-bit pictures whose header (version 3 and later) has an alpha mask beside its bit
+// fields: Format_ARGB32, colours and alpha as stored, never blended.
 // Throws TessellaError(kBmpInvalidMessage) on anything it cannot decode whole.
 QImage ReadBmp(const QByteArray& data);
 

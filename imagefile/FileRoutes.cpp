@@ -37,6 +37,7 @@ qint64 MaxFileBytes(Decoder decoder) {
             return platform::MaxImageFileBytes(4, 64 * kMegabyte);
         case Decoder::Png:  // 16-bit RGBA stored, ancillary chunks around it
         case Decoder::Webp:
+        case Decoder::Icon:
             return platform::MaxImageFileBytes(8, 64 * kMegabyte);
         case Decoder::Dds:  // 32-bit pixels and their whole mip chain
         case Decoder::Ktx2:
@@ -48,7 +49,7 @@ qint64 MaxFileBytes(Decoder decoder) {
 
 namespace {
 
-// Which decoder reads each of the 38 extensions: the program's 31 in its order, then today's
+// Which decoder reads each of the 40 extensions: the program's 31 in its order, then today's
 // formats.
 constexpr Route kRoutes[] = {
     {".TIF", Decoder::Magick, "TIFF"}, {".TIFF", Decoder::Magick, "TIFF"},
@@ -70,6 +71,7 @@ constexpr Route kRoutes[] = {
     {".JPEG", Decoder::Jpeg, nullptr}, {".JPE", Decoder::Jpeg, nullptr},
     {".WEBP", Decoder::Webp, nullptr}, {".DDS", Decoder::Dds, nullptr},
     {".KTX2", Decoder::Ktx2, nullptr}, {".ASTC", Decoder::Astc, nullptr},
+    {".ICO", Decoder::Icon, "ico"},    {".CUR", Decoder::Icon, "cur"},
 };
 
 QString ExtensionOf(const QString& path) {

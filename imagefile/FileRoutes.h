@@ -9,12 +9,13 @@
 
 namespace tessella::imagefile {
 
-enum class Decoder { Tga, Bmp, Jpeg, Magick, Rla, Pic, Emf, Png, Webp, Dds, Ktx2, Astc };
+enum class Decoder { Tga, Bmp, Jpeg, Magick, Rla, Pic, Emf, Png, Webp, Dds, Ktx2, Astc, Icon };
 
 struct Route {
     const char* extension;
     Decoder decoder;
-    const char* coder;  // the ImageMagick coder, forced whatever the extension says
+    // The ImageMagick coder, forced whatever the extension says; for Icon, "ico" or "cur".
+    const char* coder;
 };
 
 // The most bytes a file of decoder's kind may take; larger files are refused unread.

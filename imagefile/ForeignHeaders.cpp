@@ -151,6 +151,7 @@ bool ReadTiffHeader(const FileReader& read, int64_t fileSize, PictureHeader& hea
     for (int i = 0; i < count; ++i) {
         const uchar* e = Bytes(entries) + 12 * i;
         const uint32_t tag = d.u16(e);
+        if (tag == 338) return false;  // extra samples: alpha, which the full load tells
         if (tag != 256 && tag != 257 && tag != 259 && tag != 262 && tag != 273 && tag != 279)
             continue;
         const std::vector<int64_t> v = d.values(e);
@@ -177,7 +178,8 @@ bool ReadPcxHeader(const QByteArray& start, PictureHeader& header) {
     if (start.size() < 128) return false;
     const uchar* p = Bytes(start);
     const int bits = p[3], planes = p[65];
-    const bool layout = (bits == 8 && (planes == 1 || planes == 3 || planes == 4)) ||
+    // Four planes of 8 bits carry alpha, which the full load tells.
+    const bool layout = (bits == 8 && (planes == 1 || planes == 3)) ||
                         (planes == 1 && (bits == 1 || bits == 2 || bits == 4)) ||
                         (bits == 1 && planes == 4);
     const int64_t width =

@@ -17,7 +17,9 @@ using FileReader = std::function<QByteArray(int64_t offset, int64_t count)>;
 
 // 24 bits, or 32 for a picture with an alpha channel, as the loader's PNG route gives it.
 bool ReadPngHeader(const QByteArray& start, PictureHeader& header);
-// GIF, TIFF and PCX load as 24-bit pictures whichever decoder reads them.
+// GIF, TIFF and PCX without transparency load as 24-bit pictures whichever decoder reads them;
+// with it (a transparent GIF colour, TIFF extra samples, four 8-bit PCX planes) the full load
+// tells the depth.
 bool ReadGifHeader(const QByteArray& start, PictureHeader& header);
 bool ReadTiffHeader(const FileReader& read, int64_t fileSize, PictureHeader& header);
 bool ReadPcxHeader(const QByteArray& start, PictureHeader& header);

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "imagefile/PixelStream.h"
@@ -85,6 +86,44 @@ int Le16(const uchar* p) {
     return p[0] | (p[1] << 8);
 }
 
+// One row of blue, green, red, alpha pixels into a colour row and an alpha row; answers the
+// alpha bytes or'ed together (0: every one was 0).
+TESSELLA_PIXEL_LOOP uchar SplitRow(const uchar* in, uchar* colours, uchar* alpha, int width) {
+    uchar any = 0;
+    for (int x = 0; x < width; ++x, in += 4, colours += 3) {
+        colours[0] = in[0];
+        colours[1] = in[1];
+        colours[2] = in[2];
+        alpha[x] = in[3];
+        any |= in[3];
+    }
+    return any;
+}
+
+// Raw 32-bit rows from offset into the target's colour and alpha rows, a band of about a
+// megabyte at a time. anySet tells whether some fourth byte was not 0.
+bool ReadSplitRows(int fd, int64_t offset, int width, int height, bool topDown, RowTarget& target,
+                   bool& anySet) {
+    const std::size_t rowBytes = std::size_t(width) * 4;
+    const int band = std::min(height, std::max(1, int((std::size_t{1} << 20) / rowBytes)));
+    const std::unique_ptr<uchar[]> buffer(new (std::nothrow) uchar[rowBytes * std::size_t(band)]);
+    if (!buffer) return false;
+    uchar any = 0;
+    for (int first = 0; first < height; first += band) {
+        const int rows = std::min(band, height - first);
+        if (!ReadAt(fd, offset + int64_t(first) * int64_t(rowBytes), buffer.get(),
+                    rowBytes * std::size_t(rows)))
+            return false;
+        for (int i = 0; i < rows; ++i) {
+            const int y = topDown ? first + i : height - 1 - (first + i);
+            any |= SplitRow(buffer.get() + rowBytes * std::size_t(i), target.row(y),
+                            target.alphaRow(y), width);
+        }
+    }
+    anySet = any != 0;
+    return true;
+}
+
 // TGA run-length packets over the whole picture, as ReadTga decodes them.
 bool DecodeTgaRuns(const uchar* p, const uchar* end, RowTarget& target, int width, int height,
                    bool topDown) {
@@ -133,6 +172,20 @@ std::size_t GridRows::spareBytes() const {
 
 void GridRows::finish() {
     ClearSpareCells(grid_);
+    grid_.settleAlpha();
+}
+
+bool GridRows::addAlpha() {
+    grid_.addAlpha();
+    return true;
+}
+
+uchar* GridRows::alphaRow(int y) {
+    return grid_.alphaRow(y);
+}
+
+void GridRows::dropAlpha() {
+    grid_.dropAlpha();
 }
 
 bool ReadTgaIntoGrid(int fd, int64_t size, PixelGrid& grid, GridHeader& header) {
@@ -152,17 +205,27 @@ bool ReadTgaRows(int fd, int64_t size, RowTarget& target, GridHeader& header) {
     const int mapLength = Le16(h + 5), mapEntryBits = h[7];
     const int width = Le16(h + 12), height = Le16(h + 14), bits = h[16], descriptor = h[17];
     const bool runLength = imageType == 10;
-    if ((imageType != 2 && !runLength) || bits != 24) return false;
+    const bool alpha = bits == 32 && !runLength;
+    // Rows stored right to left, and run-length 32-bit pixels, are left to ReadTga.
+    if ((imageType != 2 && !runLength) || (bits != 24 && !alpha) || (descriptor & 0x10))
+        return false;
     if (!platform::ImageSizeAllowed(width, height)) return false;
     const int entryBytes = mapEntryBits == 24 ? 3 : mapEntryBits == 32 ? 4 : 2;
     const int64_t offset = kTgaHeaderSize + idLength + (mapType == 1 ? mapLength * entryBytes : 0);
     const int64_t pixelCount = int64_t{width} * height;
-    const int64_t needed = runLength ? (pixelCount + 127) / 128 * 4 : pixelCount * 3;
+    const int64_t needed = runLength ? (pixelCount + 127) / 128 * 4 : pixelCount * (bits / 8);
     if (offset > size || size - offset < needed) return false;
 
     target.reshape(width, height);
     const bool topDown = (descriptor & 0x20) != 0;
-    if (runLength) {
+    if (alpha) {
+        bool anySet = false;
+        if (!target.addAlpha() ||
+            !ReadSplitRows(fd, offset, width, height, topDown, target, anySet))
+            return false;
+        // Without alpha bits, a fourth byte 0 everywhere is what old writers left: opaque.
+        if ((descriptor & 0x0F) == 0 && !anySet) target.dropAlpha();
+    } else if (runLength) {
         // Packets are smaller than the picture they make: read whole, then unrolled into rows.
         const auto bytes = std::size_t(size - offset);
         std::unique_ptr<uchar[]> packets(new uchar[bytes]);

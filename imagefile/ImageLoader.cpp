@@ -19,6 +19,7 @@
 #include "imagefile/GpuTextureReader.h"
 #include "imagefile/GridReader.h"
 #include "imagefile/ImageFileTexts.h"
+#include "imagefile/IconReader.h"
 #include "imagefile/JpegDecoder.h"
 #include "imagefile/MagickBridge.h"
 #include "imagefile/PicDecoder.h"
@@ -79,7 +80,7 @@ QImage NamingTheFile(const QString& path, Decode decode) {
 // of at most 8 bits a sample, and TIFF where Qt's plugin is installed, of 8 bits a sample or
 // fewer. Anything else (transparency, 16-bit samples, colour models Qt turns into RGB its own
 // way, a damaged or refused file) answers a null picture and goes to ImageMagick, whose
-// messages and white background stay the rule.
+// messages and way with transparency (colours kept, alpha apart) stay the rule.
 bool QtReadsTheSamePixels(const QByteArray& name, const QByteArray& bytes) {
     if (name == "GIF") return bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a");
     if (name == "PBM" || name == "PGM" || name == "PPM") return PortableMapOfBytes(bytes);
@@ -171,11 +172,19 @@ QImage Decode(const Route& route, const QString& path, const QByteArray& bytes) 
         case Decoder::Emf:
             return NamingTheFile(path, [&] { return RenderEmf(bytes); });
         case Decoder::Png:
-            return NamingTheFile(
-                path, [&] { return ReadWithQtFormat(bytes, "png", kPngInvalidMessage); });
+            return NamingTheFile(path, [&] {
+                if (!PngTransparencyWhole(bytes)) throw platform::TessellaError(kPngInvalidMessage);
+                return ReadWithQtFormat(bytes, "png", kPngInvalidMessage);
+            });
         case Decoder::Webp:
             return NamingTheFile(
                 path, [&] { return ReadWithQtFormat(bytes, "webp", kWebpInvalidMessage); });
+        case Decoder::Icon: {
+            const bool cursor = QByteArray(route.coder) == "cur";
+            return NamingTheFile(path, [&] {
+                return ReadIcon(bytes, cursor ? kCurInvalidMessage : kIcoInvalidMessage);
+            });
+        }
         case Decoder::Magick:
             if (QImage read = ReadWithQt(bytes, route.coder); !read.isNull()) return read;
             return DecodeWithMagick(bytes, QString::fromLatin1(route.coder), path);

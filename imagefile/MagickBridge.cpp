@@ -28,6 +28,8 @@
 
 extern char** environ;
 
+static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN);  // BGRA bytes are ARGB32's uint32s
+
 // ImageMagick runs in tessella-decode, a process of its own (see there why); the program
 // hands it the file's bytes, reads the picture's rows back, and removes the decoder's
 // temporary folder whatever happened.
@@ -277,9 +279,12 @@ QImage DecodeWithMagick(const QByteArray& data, const QString& coder, const QStr
     if (answer.outcome == Outcome::TooLarge) FailTooLarge(path);
     if (answer.outcome != Outcome::Picture) Fail(path);
     platform::CheckImageSize(answer.width, answer.height, path);
-    QImage out = pixels::NewImage(answer.width, answer.height, QImage::Format_BGR888);
+    // Blue, green, red, alpha bytes are non-premultiplied ARGB32 as it lies in memory.
+    const bool alpha = answer.alpha != 0;
+    QImage out = pixels::NewImage(answer.width, answer.height,
+                                  alpha ? QImage::Format_ARGB32 : QImage::Format_BGR888);
     if (out.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
-    const size_t rowBytes = size_t(answer.width) * 3;
+    const size_t rowBytes = size_t(answer.width) * (alpha ? 4 : 3);
     for (int y = 0; y < out.height(); ++y) {
         if (!ReadAll(pipe.reading(), reinterpret_cast<char*>(out.scanLine(y)), rowBytes, clock,
                      timedOut)) {

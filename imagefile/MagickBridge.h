@@ -8,8 +8,9 @@
 namespace tessella::imagefile {
 
 // Decodes data with the ImageMagick coder named (for example "PCX", "SGI", "TIFF"), whatever
-// the file's extension says, and answers the first frame as a Format_BGR888 picture of the
-// file's size in sRGB, transparent parts over white. Any library failure, and a damaged file
+// the file's extension says, and answers the first frame as a picture of the file's size in
+// sRGB: Format_BGR888, or for a picture with alpha non-premultiplied Format_ARGB32, colours and
+// alpha as stored (never composited over a background). Any library failure, and a damaged file
 // that the library only warns about, throws TessellaError with a French message naming path.
 QImage DecodeWithMagick(const QByteArray& data, const QString& coder, const QString& path);
 

@@ -195,30 +195,23 @@ bool SizeAllowed(size_t width, size_t height, const Limits& limits) {
            int64_t(width) * int64_t(height) <= limits.maxPixels;
 }
 
-// Sends the answer, then for a picture its rows, transparent parts over white. False when the
-// program went away.
+// Sends the answer, then for a picture its rows: blue, green, red, and alpha apart where the
+// picture has it, never composited over a background. False when the program went away.
 bool SendPicture(Magick::Image& image, const Limits& limits) {
     const size_t width = image.columns();
     const size_t height = image.rows();
     if (!SizeAllowed(width, height, limits)) {
-        const Answer answer{Outcome::TooLarge, 0, 0};
+        const Answer answer{Outcome::TooLarge, 0, 0, 0};
         return WriteAll(kAnswerDescriptor, &answer, sizeof answer);
     }
     image.colorSpace(Magick::sRGBColorspace);
-    if (image.matte()) {
-        // A white canvas made from the picture itself: the "xc:" coder stays forbidden.
-        Magick::Image white(image);
-        white.matte(false);
-        white.backgroundColor(Magick::Color("white"));
-        white.erase();
-        white.composite(image, 0, 0, Magick::OverCompositeOp);
-        image = white;
-    }
-    const Answer answer{Outcome::Picture, int32_t(width), int32_t(height)};
+    const bool alpha = image.matte();
+    const Answer answer{Outcome::Picture, int32_t(width), int32_t(height), alpha ? 1 : 0};
     if (!WriteAll(kAnswerDescriptor, &answer, sizeof answer)) return false;
-    std::vector<char> row(width * 3);
+    const char* channels = alpha ? "BGRA" : "BGR";
+    std::vector<char> row(width * (alpha ? 4 : 3));
     for (size_t y = 0; y < height; ++y) {
-        image.write(0, ssize_t(y), width, 1, "BGR", Magick::CharPixel, row.data());
+        image.write(0, ssize_t(y), width, 1, channels, Magick::CharPixel, row.data());
         if (!WriteAll(kAnswerDescriptor, row.data(), row.size())) return false;
     }
     return true;
@@ -234,7 +227,7 @@ int main(int argc, char** argv) {
     const std::string coder = UpperCase(argv[1]);
     const std::string folder = argv[2];
     const Limits limits{std::atoll(argv[3]), std::atoll(argv[4]), std::atoll(argv[5])};
-    Answer answer{Outcome::Damaged, 0, 0};
+    Answer answer{Outcome::Damaged, 0, 0, 0};
     try {
         const Input input;
         if (input.size() > 0 && CoderAllowed(coder) && !folder.empty() && folder[0] == '/' &&

@@ -2,7 +2,9 @@
 // What tessella-decode and the program say to each other. The program starts
 //   tessella-decode CODER PRIVATE_FOLDER MAX_SIDE MAX_PIXELS MAX_BYTES PARENT_PID
 // with the file's bytes on its standard input; the decoder answers on descriptor 3: an
-// Answer, then for a picture its rows, top first, as blue, green, red bytes. PRIVATE_FOLDER
+// Answer, then for a picture its rows, top first, as blue, green, red bytes, or blue, green,
+// red, alpha bytes when the answer says the picture has alpha (colours as stored, never
+// composited over a background). PRIVATE_FOLDER
 // is the decoder's own (its configuration, its temporary files, its current folder);
 // PARENT_PID is the program's, so that a decoder whose program already died ends at once.
 
@@ -17,6 +19,7 @@ struct Answer {
     Outcome outcome;
     int32_t width;
     int32_t height;
+    int32_t alpha;  // 1: four bytes a pixel, the fourth the alpha
 };
 
 inline constexpr int kAnswerDescriptor = 3;

@@ -39,10 +39,30 @@ void WriteChunk(platform::ByteSink& sink, const char type[4], const uchar* data,
     sink.write(reinterpret_cast<const char*>(tail), 4);
 }
 
-// The filtered rows PNG compresses: a filter byte, then red, green, blue less the same bytes
-// of the row above (modulo 256; the first row less zeros).
+// Row y as red, green, blue (and alpha when the rows carry it) into out.
+void PngOrder(const BgrRows& rows, int y, uchar* out) {
+    const uchar* in = rows.row(y);
+    if (!rows.alpha) {
+        for (std::size_t i = 0; i < std::size_t(rows.width) * 3; i += 3) {
+            out[i] = in[i + 2];
+            out[i + 1] = in[i + 1];
+            out[i + 2] = in[i];
+        }
+        return;
+    }
+    const uchar* alpha = rows.alpha(y);
+    for (int x = 0; x < rows.width; ++x, in += 3, out += 4) {
+        out[0] = in[2];
+        out[1] = in[1];
+        out[2] = in[0];
+        out[3] = alpha[x];
+    }
+}
+
+// The filtered rows PNG compresses: a filter byte, then red, green, blue (alpha) less the same
+// bytes of the row above (modulo 256; the first row less zeros).
 std::vector<uchar> FilteredRows(const BgrRows& rows) {
-    const std::size_t rgbBytes = std::size_t(rows.width) * 3;
+    const std::size_t rgbBytes = std::size_t(rows.width) * (rows.alpha ? 4 : 3);
     std::vector<uchar> out;
     std::vector<uchar> above, current;
     try {
@@ -54,12 +74,7 @@ std::vector<uchar> FilteredRows(const BgrRows& rows) {
     }
     uchar* o = out.data();
     for (int y = 0; y < rows.height; ++y) {
-        const uchar* in = rows.row(y);
-        for (std::size_t i = 0; i < rgbBytes; i += 3) {
-            current[i] = in[i + 2];
-            current[i + 1] = in[i + 1];
-            current[i + 2] = in[i];
-        }
+        PngOrder(rows, y, current.data());
         *o++ = kUpFilter;
         for (std::size_t i = 0; i < rgbBytes; ++i) o[i] = static_cast<uchar>(current[i] - above[i]);
         o += rgbBytes;
@@ -102,7 +117,8 @@ void WritePng24(const BgrRows& rows, platform::ByteSink& sink) {
     std::vector<uchar> header;
     AppendBe32(header, static_cast<uint32_t>(rows.width));
     AppendBe32(header, static_cast<uint32_t>(rows.height));
-    header.insert(header.end(), {8, 2, 0, 0, 0});  // 8-bit RGB, deflate, filtered, not interlaced
+    // 8-bit RGB (RGBA with alpha), deflate, filtered, not interlaced.
+    header.insert(header.end(), {8, uchar(rows.alpha ? 6 : 2), 0, 0, 0});
     WriteChunk(sink, "IHDR", header.data(), header.size());
     if (rows.dotsPerMeterX > 0 && rows.dotsPerMeterY > 0) {
         std::vector<uchar> resolution;

@@ -1,7 +1,9 @@
-// The writers that take a picture row by row: BMP and TGA pages. They need only Qt Core, so
+// The writers that take a picture row by row: BMP (always opaque) and TGA pages (32 bits when the
+// rows carry alpha). They need only Qt Core, so
 // the command line's quick path writes its files without Qt's image library.
 
 #include <cstring>
+#include <vector>
 
 #include "imagefile/BgrRows.h"
 #include "imagefile/BmpWriter.h"
@@ -83,12 +85,30 @@ void WritePageTga(const BgrRows& rows, platform::ByteSink& sink) {
             QStringLiteral("Targa : image trop grande pour le format (%1 x %2)")
                 .arg(rows.width)
                 .arg(rows.height));
+    const bool alpha = static_cast<bool>(rows.alpha);
     char header[kTgaHeaderSize];
-    PutTgaHeader(header, rows.width, rows.height, 3, false);
+    PutTgaHeader(header, rows.width, rows.height, alpha ? 4 : 3, alpha);
     BufferedSink out(sink);
     out.write(header, kTgaHeaderSize);
-    for (int y = 0; y < rows.height; ++y)
-        out.write(reinterpret_cast<const char*>(rows.row(y)), std::size_t(rows.width) * 3);
+    if (!alpha) {
+        for (int y = 0; y < rows.height; ++y)
+            out.write(reinterpret_cast<const char*>(rows.row(y)), std::size_t(rows.width) * 3);
+    } else {
+        // Blue, green, red, alpha: the colours as they are, whatever the alpha.
+        std::vector<char> pixels(std::size_t(rows.width) * 4);
+        for (int y = 0; y < rows.height; ++y) {
+            const uchar* colours = rows.row(y);
+            const uchar* alphas = rows.alpha(y);
+            char* o = pixels.data();
+            for (int x = 0; x < rows.width; ++x, o += 4, colours += 3) {
+                o[0] = static_cast<char>(colours[0]);
+                o[1] = static_cast<char>(colours[1]);
+                o[2] = static_cast<char>(colours[2]);
+                o[3] = static_cast<char>(alphas[x]);
+            }
+            out.write(pixels.data(), pixels.size());
+        }
+    }
     out.flush();
 }
 

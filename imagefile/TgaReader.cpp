@@ -121,6 +121,17 @@ void ClearTopBits(QImage& image) {
     }
 }
 
+// A 32-bit file whose descriptor gives no alpha bits may still hold alpha in the fourth byte;
+// old writers left that byte 0 everywhere, and then the picture is opaque.
+bool AnyFourthByteSet(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(row[x]) != 0) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 namespace {
@@ -195,6 +206,9 @@ QImage ReadTga(const QByteArray& data) {
     else
         out.literal(pixels, pixelCount);
     if (bpp == 2) ClearTopBits(image);
+    if (h.descriptor & 0x10) image.mirror(true, false);  // rows stored right to left
+    if (bpp == 4 && image.format() == QImage::Format_RGB32 && AnyFourthByteSet(image))
+        image.reinterpretAsFormat(QImage::Format_ARGB32);
     return image;
 }
 

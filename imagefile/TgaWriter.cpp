@@ -73,7 +73,12 @@ QByteArray WriteTga(const QImage& source) {
 
 QByteArray WritePageTga(const QImage& image) {
     if (image.isNull() || image.format() == QImage::Format_BGR888) return WriteTga(image);
-    return WriteTga(image.convertToFormat(QImage::Format_BGR888));
+    const BgrRows rows = RowsOf(image);
+    if (!rows.alpha) return WriteTga(image.convertToFormat(QImage::Format_BGR888));
+    QByteArray out;
+    AppendingSink sink(out);
+    WritePageTga(rows, sink);
+    return out;
 }
 
 }  // namespace tessella::imagefile

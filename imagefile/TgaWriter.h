@@ -15,9 +15,10 @@ namespace tessella::imagefile {
 // format's 16-bit fields.
 QByteArray WriteTga(const QImage& image);
 
-// A texture page file: the picture converted to 24 bits, uncompressed, top row first.
+// A texture page file, uncompressed, top row first: 24 bits, or for a picture with a texel
+// below 255, 32 bits (blue, green, red, alpha; attribute bits 8) with its colours as stored.
 QByteArray WritePageTga(const QImage& image);
-// The same file sent to sink row by row.
+// The same file sent to sink row by row (32 bits when rows carry alpha).
 void WritePageTga(const BgrRows& rows, platform::ByteSink& sink);
 
 inline constexpr int kTgaHeaderSize = 18;

@@ -16,15 +16,19 @@ TEST(ImageLoader, AcceptedExtensionsWhateverTheCase) {
     for (const char* path : refused) EXPECT_FALSE(IsKnownImageExtension(path)) << path;
 }
 
-TEST(ImageLoader, LibraryFormatsComeOutOpaqueInRgb) {
+TEST(ImageLoader, LibraryFormatsKeepAlphaApart) {
     QTemporaryDir dir;
-    // A transparent GIF with one red pixel: the rest over white.
+    // A transparent GIF with one red pixel: the rest transparent, never over white; the
+    // colours as ImageMagick reads them.
     const QString gif = dir.filePath("t.gif");
     RunConvert({"-size", "3x2", "xc:none", "-fill", "red", "-draw", "point 0,0", gif});
     QImage image;
     ASSERT_TRUE(LoadImageByExtension(gif, image));
-    EXPECT_EQ(image.pixelColor(0, 0), QColor(255, 0, 0));
-    EXPECT_EQ(image.pixelColor(2, 1), QColor(255, 255, 255));
+    ASSERT_EQ(image.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(image.pixel(0, 0), qRgba(255, 0, 0, 255));
+    EXPECT_EQ(qAlpha(image.pixel(2, 1)), 0);
+    const QByteArray theirs = RunConvert({gif, "-depth", "8", "bgra:-"});
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(image.constBits()), 3 * 2 * 4), theirs);
 }
 
 // .rle is a run-length BMP (the start-up logos of old systems): it loads as a BMP, by the full
@@ -109,8 +113,9 @@ TEST(ImageLoader, TiffVariantsGiveImageMagicksPixels) {
         RunConvert(QStringList{source} + v.options + QStringList{tif});
         QImage image;
         ASSERT_TRUE(LoadImageByExtension(tif, image));
+        // Colours as stored: alpha is kept apart, never blended.
         const QByteArray theirs =
-            RunConvert({tif + "[0]", "-background", "white", "-flatten", "-depth", "8", "bgr:-"});
+            RunConvert({tif + "[0]", "-alpha", "off", "-depth", "8", "bgr:-"});
         EXPECT_EQ(image.size(), QSize(37, 23));
         EXPECT_LE(MaxDifference(PackedBgr(image), theirs), v.tolerance);
         EXPECT_EQ(PackedBgr(image),

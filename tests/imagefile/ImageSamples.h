@@ -99,7 +99,17 @@ inline QByteArray RunConvert(const QStringList& args) {
     return p.readAllStandardOutput();
 }
 
+// The colours as blue, green, red bytes; a picture with alpha gives its colours as stored.
 inline QByteArray PackedBgr(const QImage& image) {
+    if (image.format() == QImage::Format_ARGB32) {
+        QByteArray out;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb c = reinterpret_cast<const QRgb*>(image.constScanLine(y))[x];
+                out.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c)));
+            }
+        return out;
+    }
     const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
     QByteArray out;
     for (int y = 0; y < bgr.height(); ++y)

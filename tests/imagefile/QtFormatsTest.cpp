@@ -114,8 +114,9 @@ TEST(QtFormats, DamagedFilesGiveOneFrenchMessage) {
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "after");
 }
 
-// 8-bit RGB PNG files go straight into the working array, whatever their row filters; other
-// kinds and damaged ones are left to the general loader.
+// 8-bit RGB and RGBA PNG files go straight into the working array, whatever their row filters
+// (which work on 3 or 4 bytes a pixel); other kinds and damaged ones are left to the general
+// loader.
 TEST(QtFormats, RgbPngGoesStraightToTheGridWithEveryFilter) {
     const QString vips = QStandardPaths::findExecutable("vips");
     if (vips.isEmpty()) GTEST_SKIP() << "vips is not installed";
@@ -132,15 +133,31 @@ TEST(QtFormats, RgbPngGoesStraightToTheGridWithEveryFilter) {
             out.append(reinterpret_cast<const char*>(grid.row(y)), grid.width() * 3);
         return out;
     };
+    // The same colours with a ramp of alpha, as ImageMagick reads them: blue, green, red, alpha.
+    const QString withAlpha = dir.filePath("alpha.png");
+    RunConvert(
+        {source, "-alpha", "set", "-channel", "A", "-fx", "i/w", "+channel", "PNG32:" + withAlpha});
+    const QByteArray expectedRgba = RunConvert({withAlpha, "bgra:-"});
+    auto gridRgba = [&] {
+        QByteArray out;
+        for (int y = 0; y < grid.height(); ++y)
+            for (int x = 0; x < grid.width(); ++x)
+                out.append(reinterpret_cast<const char*>(&grid.at(x, y)), 3)
+                    .append(char(grid.alphaAt(x, y)));
+        return out;
+    };
     for (const char* filter : {"sub", "up", "avg", "paeth"}) {
         SCOPED_TRACE(filter);
-        QFile::remove(path);
-        EXPECT_EQ(QProcess::execute(vips, {"pngsave", source, path, "--filter",
-                                           QString::fromLatin1(filter), "--strip"}),
-                  0);
-        ASSERT_TRUE(LoadIntoGrid(path, grid, dpmX, dpmY));
-        EXPECT_EQ(QSize(grid.width(), grid.height()), QSize(61, 23));
-        EXPECT_EQ(gridBytes(), expected);
+        for (const bool alpha : {false, true}) {
+            QFile::remove(path);
+            EXPECT_EQ(QProcess::execute(vips, {"pngsave", alpha ? withAlpha : source, path,
+                                               "--filter", QString::fromLatin1(filter), "--strip"}),
+                      0);
+            ASSERT_TRUE(LoadIntoGrid(path, grid, dpmX, dpmY));
+            EXPECT_EQ(QSize(grid.width(), grid.height()), QSize(61, 23));
+            EXPECT_EQ(grid.hasAlpha(), alpha);
+            EXPECT_EQ(alpha ? gridRgba() : gridBytes(), alpha ? expectedRgba : expected);
+        }
     }
     const QByteArray good = ReadFile(path);
     QByteArray badCrc = good;
@@ -148,7 +165,7 @@ TEST(QtFormats, RgbPngGoesStraightToTheGridWithEveryFilter) {
     const std::pair<const char*, QByteArray> refused[] = {
         {"cut", good.left(good.size() - 20)},
         {"crc", badCrc},
-        {"alpha", RunConvert({source, "PNG32:-"})},
+        {"16 bits", RunConvert({source, "PNG48:-"})},
     };
     for (const auto& [what, bytes] : refused) {
         SCOPED_TRACE(what);

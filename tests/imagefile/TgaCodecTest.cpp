@@ -47,7 +47,7 @@ TEST(TgaReader, EveryKindKeepsItsFormat) {
         // clang-format off
         {"top-left origin", {.pixels = four}, F::Format_BGR888, four},
         {"bottom-left origin", {.descriptor = 0, .pixels = four}, F::Format_BGR888, four.mid(6) + four.left(6)},
-        {"32 bits, no alpha bits", {.bits = 32, .height = 1, .pixels = bgra}, F::Format_RGB32, Bytes({1, 2, 3, 5, 6, 7})},
+        {"32 bits, no alpha bits, fourth bytes 0", {.bits = 32, .height = 1, .pixels = Bytes({1, 2, 3, 0, 5, 6, 7, 0})}, F::Format_RGB32, Bytes({1, 2, 3, 5, 6, 7})},
         {"grey ramp", {.type = 3, .bits = 8, .pixels = Bytes({0, 128, 128, 0})}, F::Format_Indexed8, Bytes({0, 0, 0, 128, 128, 128})},
         {"16-bit map times 8", Mapped(16, Bytes({0x00, 0x7C, 0x1F, 0x00}), indices), F::Format_Indexed8, Bytes({0, 0, 248, 248, 0, 0})},
         {"ID field skipped", withId, F::Format_Indexed8, Bytes({1, 2, 3, 4, 5, 6})},
