@@ -153,6 +153,7 @@ bool ReadTgaRows(int fd, int64_t size, RowTarget& target, GridHeader& header) {
     const int width = Le16(h + 12), height = Le16(h + 14), bits = h[16], descriptor = h[17];
     const bool runLength = imageType == 10;
     if ((imageType != 2 && !runLength) || bits != 24) return false;
+    platform::RefuseImageBeyondLimit(width, height);
     if (!platform::ImageSizeAllowed(width, height)) return false;
     const int entryBytes = mapEntryBits == 24 ? 3 : mapEntryBits == 32 ? 4 : 2;
     const int64_t offset = kTgaHeaderSize + idLength + (mapType == 1 ? mapLength * entryBytes : 0);
@@ -208,6 +209,7 @@ bool ReadBmpRows(int fd, int64_t size, RowTarget& target, GridHeader& header) {
     if (bits != 24 || compression != 0) return false;
     const bool topDown = height < 0;
     height = std::abs(height);
+    platform::RefuseImageBeyondLimit(width, height);
     if (!platform::ImageSizeAllowed(width, height)) return false;
     const int64_t stride = (width * 24 + 31) / 32 * 4;
     const int64_t used = width * 3;

@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "platform/Error.h"
+
 namespace tessella::platform {
 
 // 128 megapixels (384 MB at 24 bits), and a side of at most 2^20 pixels. The fuzz builds
@@ -28,6 +30,16 @@ void ApplyImageAllocationLimit();
 void CheckImageSize(int64_t width, int64_t height, const QString& what);
 // The same test without throwing.
 bool ImageSizeAllowed(int64_t width, int64_t height);
+
+// A picture whose sides are sound but beyond the limit: every reader refuses it with the same
+// message, its size and the limit, so that no format calls it damaged.
+class ImageTooLargeError : public TessellaError {
+  public:
+    ImageTooLargeError(int64_t width, int64_t height);
+};
+// Throws ImageTooLargeError when width and height are both at least 1 but the picture is
+// beyond the limit; does nothing otherwise (the reader judges other faults itself).
+void RefuseImageBeyondLimit(int64_t width, int64_t height);
 
 // The largest file a format can need for a picture within the limit: bytesPerPixel for the
 // worst coding of one pixel, plus overhead for headers, palettes and row tables. A larger

@@ -100,10 +100,15 @@ QStringList EngineSheetPaths(const QString& atlasPath, int count);
 // meta.normalMap, each through the atomic writer. Throws, writing nothing, when there are no
 // frames, a frame lies outside the page or cannot fit, or a file it writes (an atlas, its data
 // or its normal map) would be pagePath's page or atlas data; throws when a file cannot be
-// written. Answers the layout written.
+// written. The further pages an earlier export of the same atlas wrote (atlasPath's name with
+// "-N" whose data lists this atlas's) are removed. Answers the layout written.
 EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFrame>& frames,
                               const EngineAtlasSettings& settings, const QString& atlasPath,
                               const QString& pagePath);
+
+// The files WriteEngineAtlas wrote for layout, in order: each atlas, its normal map, its data.
+QStringList EngineFilesWritten(const EngineLayout& layout, const EngineAtlasSettings& settings,
+                               const QString& atlasPath);
 
 // The question of "Exporter pour moteur de jeu…" (a dialog in the window).
 class EngineSettingsQuestion {

@@ -49,6 +49,9 @@ struct TexturePage {
     // file): extraction may cut at them. A page opened without one had elements before the list.
     bool framesCoverPage = false;
     bool cutsAtFrames() const { return framesCoverPage && !frames.empty(); }
+    // Why the atlas file beside the opened page was not taken (empty when it was, or when
+    // there is none): the export names the frame instead of saying there is no list.
+    QString atlasFault;
 };
 
 }  // namespace tessella::texture
