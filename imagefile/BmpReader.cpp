@@ -268,9 +268,10 @@ void DecodeRunLength(const Bytes& in, const BmpInfo& info, QImage& image) {
 // Throws kBmpInvalidMessage for headers that ReadBmp refuses before decoding the pixels.
 BmpInfo CheckedInfo(const Bytes& in) {
     const BmpInfo info = ParseHeaders(in);
+    // Too large only where the header is otherwise sound: a damaged one is damaged.
+    if (!DepthAndCompressionKnown(info)) Invalid();
     platform::RefuseImageBeyondLimit(info.width, info.height);
-    if (!DepthAndCompressionKnown(info) || !platform::ImageSizeAllowed(info.width, info.height))
-        Invalid();
+    if (!platform::ImageSizeAllowed(info.width, info.height)) Invalid();
     const bool runLength = info.compression == kRle8 || info.compression == kRle4;
     // Refuse before allocating: raw rows must all be in the file, run-length data must start.
     if (runLength

@@ -30,7 +30,9 @@ void RefuseImageBeyondLimit(int64_t width, int64_t height) {
 }
 
 void CheckImageSize(int64_t width, int64_t height, const QString& what) {
-    RefuseImageBeyondLimit(width, height);
+    if (width >= 1 && height >= 1 && !ImageSizeAllowed(width, height))
+        throw TessellaError(
+            QStringLiteral("%1 : %2").arg(what, ImageTooLargeError(width, height).message()));
     if (!ImageSizeAllowed(width, height))
         throw TessellaError(QStringLiteral("%1 : dimensions d'image invalides (%2 x %3)")
                                 .arg(what)

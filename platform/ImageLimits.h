@@ -26,7 +26,8 @@ inline constexpr int64_t kMaxDecodeBytes = kMaxImagePixels * 3 * 8 / 5;
 void ApplyImageAllocationLimit();
 
 // Throws TessellaError("<what> : dimensions d'image invalides (W x H)") unless
-// 1 <= width, height <= kMaxImageSide and width * height <= kMaxImagePixels.
+// 1 <= width, height <= kMaxImageSide and width * height <= kMaxImagePixels; for sound sides
+// beyond the limit, "<what> : " and ImageTooLargeError's message.
 void CheckImageSize(int64_t width, int64_t height, const QString& what);
 // The same test without throwing.
 bool ImageSizeAllowed(int64_t width, int64_t height);
