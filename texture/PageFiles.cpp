@@ -154,7 +154,7 @@ bool PageFiles::openPageFile(const QString& path) {
 
 bool PageFiles::openChosenPage(const QString& chosen) {
     TexturePage& p = c_.page;
-    const std::optional<QString> name = chosen;
+    const QString* const name = &chosen;  // read as the dialog's answer was
     // TGA and BMP pages go from the file straight into the page's rows; other pictures are
     // decoded first.
     std::optional<PageBitmap> direct = PageBitmap::readFile(*name);
