@@ -198,7 +198,7 @@ TEST_F(EditorWindow, ReloadReadsTheFileAgainAndPasteLeavesNoFileToReload) {
 }
 
 // As the main window marks a modified page: "*" after the name while the element differs from
-// what was opened, gone when the undo brings it back.
+// what was opened, gone when the undo brings it back, back after a stroke.
 TEST_F(EditorWindow, TheTitleMarksAModifiedElement) {
     QTemporaryDir folder;
     const QString file = folder.filePath("feuille.bmp");
@@ -209,6 +209,11 @@ TEST_F(EditorWindow, TheTitleMarksAModifiedElement) {
     EXPECT_EQ(editor->windowTitle(), QString::fromUtf8("Traitement d'images — feuille.bmp*"));
     editor->undoButton->click();
     EXPECT_EQ(editor->windowTitle(), QString::fromUtf8("Traitement d'images — feuille.bmp"));
+    // A pencil stroke, once ended, marks it too.
+    editor->keepUndoCopy();
+    editor->drawOnPicture([](QImage& p) { p.setPixelColor(1, 1, Qt::red); });
+    editor->pictureDrawn();
+    EXPECT_EQ(editor->windowTitle(), QString::fromUtf8("Traitement d'images — feuille.bmp*"));
 }
 
 TEST_F(EditorWindow, EveryControlHasAnAccessibleName) {

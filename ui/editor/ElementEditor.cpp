@@ -609,6 +609,7 @@ void ElementEditor::pictureDrawn() {
     platform::Guard(services_.prompts, [this] {
         work_.load(display_);
         showHistory();
+        showFileName();  // a stroke modifies the element too
         emit pictureShown(display_);
     });
 }
