@@ -282,5 +282,17 @@ TEST_F(CliReports, EveryReaderRefusesAPictureOverTheLimitAlike) {
     EXPECT_FALSE(exists("out.bmp"));
 }
 
+// The windows' texts keep their "\n\r"; on the command line each is a plain line end, never a
+// carriage return that shows as ^M in a log: a refusal, and a warning answered on its own.
+TEST_F(CliReports, MessagesEndTheirLinesPlainly) {
+    EXPECT_EQ(run("pack --tight -o t.tga page.bmp"), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("d'elle) :\nla place"))) << err.toStdString();
+    EXPECT_FALSE(err.contains(QLatin1Char('\r')));
+    write("page.json", "{\"frames\": {");
+    ASSERT_EQ(run("extract page.bmp x.bmp"), 0) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("reprise.\nIl restera tel quel"))) << err.toStdString();
+    EXPECT_FALSE(err.contains(QLatin1Char('\r')));
+}
+
 }  // namespace
 }  // namespace tessella::testing
