@@ -161,5 +161,23 @@ TEST_F(UserReports, AFileGivenAtStartOpensAsThePage) {
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("page.png — TESSELLA"));
 }
 
+// A list whose frame leaves the page: opening says why, and the export names the frame instead
+// of saying there is no list.
+TEST_F(UserReports, AListThatDoesNotFitNamesItsFrame) {
+    threeElementPage();
+    ASSERT_TRUE(WriteBytes(path("page.json"),
+                           R"({"frames": {"a.bmp": {"frame": {"x":224,"y":0,"w":64,"h":64}}}})"));
+    const QString why =
+        QString::fromUtf8("l'élément a.bmp (64 x 64 en 224, 0) sort de la texture (256 x 64).");
+    prompts.expectMessage(
+        MessageKind::Warning,
+        texture::kAtlasMismatchWarning.arg(path("page.json")) + "\n\rRaison : " + why);
+    window->openPageFile(path("page.png"));
+    prompts.expectMessage(MessageKind::Error,
+                          texture::kEngineAtlasDataRefused.arg(path("page.json"), why));
+    window->engineExportAction->trigger();
+    EXPECT_TRUE(prompts.scriptDone());
+}
+
 }  // namespace
 }  // namespace tessella::testing
