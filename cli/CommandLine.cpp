@@ -7,6 +7,7 @@
 
 #include "cli/Commands.h"
 #include "platform/Error.h"
+#include "platform/Prompts.h"
 
 namespace tessella::cli {
 
@@ -97,12 +98,13 @@ std::vector<GivenOption> OptionsInOrder(const QCommandLineParser& parser) {
     return given;
 }
 
+// The messages keep the windows' "\n\r"; a terminal or a log gets plain line ends.
 void PrintError(const QString& text) {
-    std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stderr);
+    std::fputs((platform::DisplayText(text) + QLatin1Char('\n')).toUtf8().constData(), stderr);
 }
 
 void PrintOut(const QString& text) {
-    std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stdout);
+    std::fputs((platform::DisplayText(text) + QLatin1Char('\n')).toUtf8().constData(), stdout);
 }
 
 int RunReportingFailures(int (*command)(const QStringList&), const QStringList& args) {

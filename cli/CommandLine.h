@@ -23,6 +23,9 @@ struct CommandSyntax {
     bool refusedWordsAreFiles = false;
 };
 
+// The line for an option a command does not know, %1 the word as typed.
+inline const QString kUnknownOption = QStringLiteral("Option inconnue : %1");
+
 // Parses args, the words after the command name, into parser. Answers the exit status when the
 // command ends here: 0 once the help is printed, 2 once a refused option is reported. A value
 // option that ends the line is not refused here: OptionsInOrder shows it without its value, so

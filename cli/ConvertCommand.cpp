@@ -1,3 +1,5 @@
+#include <QFileInfo>
+
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/PictureFiles.h"
@@ -34,6 +36,10 @@ QString TakeTextureOptions(QStringList& words, imagefile::GpuTextureOptions& opt
             options.normalMap = *format == imagefile::GpuBlockFormat::Bc5;
             formatGiven = taken = true;
         }
+        // "--bc7" is a mistyped option, unless a file bears that name.
+        if (!taken && word.startsWith(QLatin1String("--")) && word != QLatin1String("--help") &&
+            !QFileInfo::exists(word))
+            return kUnknownOption.arg(word);
         given = given || taken;
         if (!taken) files << word;
     }

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSize>
+#include <algorithm>
 
 #include "cli/AnsweringPrompts.h"
 #include "cli/CommandLine.h"
@@ -35,7 +36,6 @@ const QString kPackUsage = QStringLiteral(
 const QString kExtractUsage = QStringLiteral(
     "Usage : tessella-cli extract [--import LxH] PAGE DEST.(bmp|png)\n"
     "        tessella-cli extract --names PAGE DOSSIER");
-const QString kUnknownOption = QStringLiteral("Option inconnue : %1");
 
 QCommandLineOption ImportOption() {
     return {QStringLiteral("import"), QStringLiteral("taille des éléments (64x64 par défaut)"),
@@ -325,7 +325,8 @@ QString ParseExport(const QCommandLineParser& parser, texture::EngineAtlasSettin
             "--bc5 est le format de la carte de normales : il va avec "
             "--normal-map");
     settings.maxWidth = settings.maxHeight = maxSize.value_or(texture::kDefaultEngineMaxSize);
-    if (maxWidth) settings.maxWidth = *maxWidth;
+    // --max-width narrows the width only: the atlas stays within --max-size on both sides.
+    if (maxWidth) settings.maxWidth = std::min(*maxWidth, settings.maxWidth);
     if (out.isEmpty()) return QStringLiteral("Il manque -o ATLAS.png");
     const bool gpu = imagefile::IsGpuTexturePath(out);
     if (!IsPngPath(out) && !gpu)
@@ -348,6 +349,9 @@ int ExportCommand(const QStringList& args) {
     if (positional.size() != 1 || positional[0].isEmpty())
         return UsageError(kExportUsage, QStringLiteral("Il faut une texture, et une seule"));
     OpenedPage opened(positional[0], std::nullopt);
+    if (opened.page.frames.empty() && !opened.page.atlasFault.isEmpty())
+        throw platform::TessellaError(texture::kEngineAtlasDataRefused.arg(
+            texture::AtlasPathFor(positional[0]), opened.page.atlasFault));
     if (opened.page.frames.empty())
         throw platform::TessellaError(
             QStringLiteral("Aucun élément à exporter : pas de liste d'éléments (%1)")

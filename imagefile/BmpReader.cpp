@@ -275,8 +275,10 @@ void DecodeRunLength(const Bytes& in, const BmpInfo& info, QImage& image) {
 // Throws kBmpInvalidMessage for headers that ReadBmp refuses before decoding the pixels.
 BmpInfo CheckedInfo(const Bytes& in) {
     const BmpInfo info = ParseHeaders(in);
-    if (!DepthAndCompressionKnown(info) || !platform::ImageSizeAllowed(info.width, info.height))
-        Invalid();
+    // Too large only where the header is otherwise sound: a damaged one is damaged.
+    if (!DepthAndCompressionKnown(info)) Invalid();
+    platform::RefuseImageBeyondLimit(info.width, info.height);
+    if (!platform::ImageSizeAllowed(info.width, info.height)) Invalid();
     const bool runLength = info.compression == kRle8 || info.compression == kRle4;
     // Refuse before allocating: raw rows must all be in the file, run-length data must start.
     if (runLength
@@ -299,6 +301,8 @@ bool ReadBmpHeader(const QByteArray& start, int64_t fileSize, PictureHeader& hea
             static_cast<int>(info.width), static_cast<int>(info.height),
             info.bits <= 8 ? info.bits : QImage::toPixelFormat(FormatFor(info)).bitsPerPixel()};
         return true;
+    } catch (const platform::ImageTooLargeError&) {
+        throw;
     } catch (const platform::TessellaError&) {
         return false;
     }

@@ -150,6 +150,9 @@ bool LoadRowsDirectly(const QString& path, RowTarget& target, GridHeader& header
         read = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
                info.st_size <= MaxFileBytes(route->decoder) &&
                ReadRowsOf(*route, fd, info.st_size, target, found);
+    } catch (const platform::ImageTooLargeError& e) {
+        ::close(fd);  // the refusal every reader gives, naming the file as the loader does
+        throw platform::TessellaError(QStringLiteral("%1 (%2)").arg(e.message(), path));
     } catch (...) {
         ::close(fd);
         throw;

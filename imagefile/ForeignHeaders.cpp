@@ -17,6 +17,7 @@ const uchar* Bytes(const QByteArray& data) {
 }
 
 bool Allowed(int64_t width, int64_t height, PictureHeader& header, int depth) {
+    platform::RefuseImageBeyondLimit(width, height);
     if (!platform::ImageSizeAllowed(width, height)) return false;
     header = {static_cast<int>(width), static_cast<int>(height), depth};
     return true;
@@ -49,6 +50,7 @@ bool ReadPngHeader(const QByteArray& start, PictureHeader& header) {
         return false;
     const int64_t width = qFromBigEndian<quint32>(p + 16);
     const int64_t height = qFromBigEndian<quint32>(p + 20);
+    platform::RefuseImageBeyondLimit(width, height);
     const int bits = p[24], colourType = p[25];
     if (!PngDepthKnown(colourType, bits) || p[26] != 0 || p[27] != 0 || p[28] > 1) return false;
     // Qt decodes into 32 or 64 bits a pixel, within its allocation limit.

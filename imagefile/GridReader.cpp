@@ -209,6 +209,7 @@ bool ReadTgaRows(int fd, int64_t size, RowTarget& target, GridHeader& header) {
     // Rows stored right to left, and run-length 32-bit pixels, are left to ReadTga.
     if ((imageType != 2 && !runLength) || (bits != 24 && !alpha) || (descriptor & 0x10))
         return false;
+    platform::RefuseImageBeyondLimit(width, height);
     if (!platform::ImageSizeAllowed(width, height)) return false;
     const int entryBytes = mapEntryBits == 24 ? 3 : mapEntryBits == 32 ? 4 : 2;
     const int64_t offset = kTgaHeaderSize + idLength + (mapType == 1 ? mapLength * entryBytes : 0);
@@ -271,6 +272,7 @@ bool ReadBmpRows(int fd, int64_t size, RowTarget& target, GridHeader& header) {
     if (bits != 24 || compression != 0) return false;
     const bool topDown = height < 0;
     height = std::abs(height);
+    platform::RefuseImageBeyondLimit(width, height);
     if (!platform::ImageSizeAllowed(width, height)) return false;
     const int64_t stride = (width * 24 + 31) / 32 * 4;
     const int64_t used = width * 3;

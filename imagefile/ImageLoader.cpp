@@ -215,9 +215,14 @@ QImage ExpandFiveBitChannels(const QImage& image) {
     return out;
 }
 
+namespace {
+void RefuseDeclaredBeyondLimit(const Route& route, const QString& path);
+}
+
 bool LoadImageByExtension(const QString& path, QImage& image, int& depth) {
     const Route* route = RouteFor(path);
     if (!route) return false;
+    RefuseDeclaredBeyondLimit(*route, path);
     const QByteArray bytes = platform::ReadWholeFile(path, MaxFileBytes(route->decoder));
     QImage decoded = Decode(*route, path, bytes);
     if (decoded.isNull())
@@ -271,6 +276,43 @@ bool ReadHeaderOf(const Route& route, int fd, int64_t size, PictureHeader& heade
     }
 }
 
+// ReadHeaderOf, with the refusal of a picture beyond the limit kept in tooLarge instead of
+// thrown, so that the file is closed first and its name added.
+bool ReadHeaderKeepingSizeRefusal(const Route& route, int fd, int64_t size, PictureHeader& header,
+                                  QString& tooLarge) {
+    try {
+        return ReadHeaderOf(route, fd, size, header);
+    } catch (const platform::ImageTooLargeError& e) {
+        tooLarge = e.message();
+        return false;
+    }
+}
+
+[[noreturn]] void ThrowNamingTheFile(const QString& message, const QString& path) {
+    throw platform::TessellaError(QStringLiteral("%1 (%2)").arg(message, path));
+}
+
+// A picture beyond the limit gets the one message every reader gives, from its header, before
+// the file is read: even where the whole file is too large to be read (that refusal would only
+// say "fichier trop grand") or goes to ImageMagick (whose refusal knows no size). Any other
+// doubt is left to the reading that follows.
+void RefuseDeclaredBeyondLimit(const Route& route, const QString& path) {
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return;
+    struct stat info;
+    PictureHeader header;
+    QString tooLarge;
+    try {
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+            ReadHeaderKeepingSizeRefusal(route, fd, info.st_size, header, tooLarge);
+    } catch (const platform::TessellaError&) {
+        // not this check's to judge
+    }
+    ::close(fd);
+    if (!tooLarge.isEmpty()) ThrowNamingTheFile(tooLarge, path);
+}
+
 }  // namespace
 
 bool ReadPictureHeader(const QString& path, PictureHeader& header) {
@@ -281,10 +323,12 @@ bool ReadPictureHeader(const QString& path, PictureHeader& header) {
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) return false;
     struct stat info;
+    QString tooLarge;
     const bool read = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-                      info.st_size <= MaxFileBytes(route->decoder) &&
-                      ReadHeaderOf(*route, fd, info.st_size, header);
+                      ReadHeaderKeepingSizeRefusal(*route, fd, info.st_size, header, tooLarge) &&
+                      info.st_size <= MaxFileBytes(route->decoder);
     ::close(fd);
+    if (!tooLarge.isEmpty()) ThrowNamingTheFile(tooLarge, path);
     return read;
 }
 

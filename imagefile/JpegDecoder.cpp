@@ -75,6 +75,7 @@ struct Decompressor {
     int readHeader(const QByteArray& data) {
         if (data.isEmpty()) return JERR_INPUT_EMPTY;
         if (const int code = ReadHeader(&cinfo, &err, data)) return code;
+        platform::RefuseImageBeyondLimit(cinfo.output_width, cinfo.output_height);
         if (!platform::ImageSizeAllowed(cinfo.output_width, cinfo.output_height) ||
             cinfo.output_components != 3)
             return JERR_IMAGE_TOO_BIG;

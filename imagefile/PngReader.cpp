@@ -81,6 +81,7 @@ bool ReadPngRows(const QByteArray& file, RowTarget& target, GridHeader& header) 
             bpp = data[9] == 6 ? 4 : 3;
             width = qFromBigEndian<quint32>(data);
             height = qFromBigEndian<quint32>(data + 4);
+            platform::RefuseImageBeyondLimit(width, height);
             if (!platform::ImageSizeAllowed(width, height)) return false;
         } else if (std::memcmp(type, "IDAT", 4) == 0) {
             compressed.append(reinterpret_cast<const char*>(data), qsizetype(length));

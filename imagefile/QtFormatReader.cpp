@@ -97,6 +97,7 @@ QImage ReadWithQtFormat(const QByteArray& bytes, const QByteArray& format,
     {
         const SilencedStandardError quiet;
         size = reader.size();
+        platform::RefuseImageBeyondLimit(size.width(), size.height());
         read = platform::ImageSizeAllowed(size.width(), size.height()) && reader.read(&decoded);
     }
     if (!read || decoded.isNull() || decoded.size() != size)

@@ -154,7 +154,10 @@ TgaLayout CheckedLayout(const uchar* begin, int64_t fileSize) {
         (h.imageType >= 1 && h.imageType <= 3) || (h.imageType >= 9 && h.imageType <= 11);
     const bool bitsKnown =
         h.bits == 8 || h.bits == 15 || h.bits == 16 || h.bits == 24 || h.bits == 32;
-    if (!typeKnown || !bitsKnown || !platform::ImageSizeAllowed(h.width, h.height)) Invalid();
+    // Too large only where the header is otherwise sound: a damaged one is damaged.
+    if (!typeKnown || !bitsKnown) Invalid();
+    platform::RefuseImageBeyondLimit(h.width, h.height);
+    if (!platform::ImageSizeAllowed(h.width, h.height)) Invalid();
 
     // The ID field and the colour map must lie in the file; then the pixels must fit what is
     // left before anything is allocated: raw pixels their bytes, run-length pixels at least one
@@ -179,6 +182,8 @@ bool ReadTgaHeader(const QByteArray& start, int64_t fileSize, PictureHeader& hea
             CheckedLayout(reinterpret_cast<const uchar*>(start.constData()), fileSize).header;
         header = {h.width, h.height, QImage::toPixelFormat(FormatFor(h)).bitsPerPixel()};
         return true;
+    } catch (const platform::ImageTooLargeError&) {
+        throw;
     } catch (const platform::TessellaError&) {
         return false;
     }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "platform/Error.h"
+
 namespace tessella::platform {
 
 // 128 megapixels (384 MB at 24 bits), and a side of at most 2^20 pixels. The fuzz builds
@@ -24,10 +26,21 @@ inline constexpr int64_t kMaxDecodeBytes = kMaxImagePixels * 3 * 8 / 5;
 void ApplyImageAllocationLimit();
 
 // Throws TessellaError("<what> : dimensions d'image invalides (W x H)") unless
-// 1 <= width, height <= kMaxImageSide and width * height <= kMaxImagePixels.
+// 1 <= width, height <= kMaxImageSide and width * height <= kMaxImagePixels; for sound sides
+// beyond the limit, "<what> : " and ImageTooLargeError's message.
 void CheckImageSize(int64_t width, int64_t height, const QString& what);
 // The same test without throwing.
 bool ImageSizeAllowed(int64_t width, int64_t height);
+
+// A picture whose sides are sound but beyond the limit: every reader refuses it with the same
+// message, its size and the limit, so that no format calls it damaged.
+class ImageTooLargeError : public TessellaError {
+  public:
+    ImageTooLargeError(int64_t width, int64_t height);
+};
+// Throws ImageTooLargeError when width and height are both at least 1 but the picture is
+// beyond the limit; does nothing otherwise (the reader judges other faults itself).
+void RefuseImageBeyondLimit(int64_t width, int64_t height);
 
 // The largest file a format can need for a picture within the limit: bytesPerPixel for the
 // worst coding of one pixel, plus overhead for headers, palettes and row tables. A larger

@@ -8,6 +8,7 @@
 
 #include "platform/ImageLimits.h"
 #include "texture/PageFiles.h"
+#include "texture/PageTexts.h"
 
 namespace tessella::texture {
 
@@ -42,17 +43,27 @@ QString AtlasPathFor(const QString& pagePath) {
     return WithExtension(pagePath, kJsonExtension);
 }
 
+namespace {
+
+// The name without its extension: what an element's file is named after.
+QString NameStem(const QString& name) {
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? name.left(dot) : name;
+}
+
+}  // namespace
+
 QString UniqueFrameName(const std::vector<AtlasFrame>& frames, const QString& fileName,
                         const AtlasFrame* except) {
+    // brique.png and brique.bmp would both be extracted as brique.png: stems are unique too.
     const auto taken = [&](const QString& name) {
         for (const AtlasFrame& f : frames)
-            if (&f != except && f.name == name) return true;
+            if (&f != except && NameStem(f.name) == NameStem(name)) return true;
         return false;
     };
     if (!taken(fileName)) return fileName;
-    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
-    const QString stem = dot > 0 ? fileName.left(dot) : fileName;
-    const QString extension = dot > 0 ? fileName.mid(dot) : QString();
+    const QString stem = NameStem(fileName);
+    const QString extension = fileName.mid(stem.size());
     for (qsizetype n = 2;; ++n) {
         const QString candidate = QStringLiteral("%1-%2%3").arg(stem).arg(n).arg(extension);
         if (!taken(candidate)) return candidate;
@@ -103,15 +114,20 @@ QByteArray AtlasJson(const std::vector<AtlasFrame>& frames, const QString& image
         .toJson(QJsonDocument::Indented);
 }
 
-std::optional<std::vector<AtlasFrame>> ParseAtlasJson(const QByteArray& json,
-                                                      const QSize& pageSize) {
+std::optional<std::vector<AtlasFrame>> ParseAtlasJson(const QByteArray& json, const QSize& pageSize,
+                                                      QString* fault) {
+    const auto refuse = [&](const QString& why) {
+        if (fault) *fault = why;
+        return std::nullopt;
+    };
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) return std::nullopt;
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return refuse(kAtlasNotJson);
     const QJsonValue framesValue = document.object().value(QStringLiteral("frames"));
-    if (!framesValue.isObject()) return std::nullopt;
+    if (!framesValue.isObject()) return refuse(kAtlasNotJson);
     const QJsonObject list = framesValue.toObject();
-    if (list.size() > kMaxAtlasFrames) return std::nullopt;
+    if (list.size() > kMaxAtlasFrames) return refuse(kAtlasTooManyFrames.arg(kMaxAtlasFrames));
     const QRect page(QPoint(0, 0), pageSize);
     std::vector<AtlasFrame> frames;
     int64_t covered = 0;
@@ -122,11 +138,21 @@ std::optional<std::vector<AtlasFrame>> ParseAtlasJson(const QByteArray& json,
         const auto y = WholeNumber(rect.value(QStringLiteral("y")));
         const auto w = WholeNumber(rect.value(QStringLiteral("w")));
         const auto h = WholeNumber(rect.value(QStringLiteral("h")));
-        if (!x || !y || !w || !h || *w < 1 || *h < 1) return std::nullopt;
+        if (!x || !y || !w || !h || *w < 1 || *h < 1)
+            return refuse(kAtlasFrameUnreadable.arg(it.key()));
         const QRect r(*x, *y, *w, *h);
-        if (!page.contains(r)) return std::nullopt;
+        if (!page.contains(r))
+            return refuse(kAtlasFrameOutside.arg(it.key())
+                              .arg(*x)
+                              .arg(*y)
+                              .arg(*w)
+                              .arg(*h)
+                              .arg(pageSize.width())
+                              .arg(pageSize.height()));
         covered += int64_t{*w} * *h;
-        if (covered > platform::kMaxImagePixels) return std::nullopt;
+        if (covered > platform::kMaxImagePixels)
+            return refuse(kAtlasFramesCoverTooMuch.arg(it.key()).arg(platform::kMaxImagePixels /
+                                                                     (1024 * 1024)));
         frames.push_back({r, it.key()});
     }
     return frames;

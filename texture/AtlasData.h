@@ -53,9 +53,10 @@ QByteArray AtlasJson(const std::vector<AtlasFrame>& frames, const QString& image
 
 // The frames of an atlas text, in name order, for a page of pageSize. Nothing when
 // the text is not such JSON, a frame lies outside the page or is empty, or the list is beyond
-// kMaxAtlasFrames or covers more than the pixel limit.
-std::optional<std::vector<AtlasFrame>> ParseAtlasJson(const QByteArray& json,
-                                                      const QSize& pageSize);
+// kMaxAtlasFrames or covers more than the pixel limit; then fault, when given, says why,
+// naming the frame.
+std::optional<std::vector<AtlasFrame>> ParseAtlasJson(const QByteArray& json, const QSize& pageSize,
+                                                      QString* fault = nullptr);
 
 // The element's file for name inside folder: name's extension replaced by ".png". Nothing
 // when name would leave the folder or name nothing (empty, ".", "..", a separator, a control

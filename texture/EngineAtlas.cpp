@@ -1,8 +1,11 @@
 #include "texture/EngineAtlas.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <algorithm>
 #include <cstring>
 
@@ -82,12 +85,13 @@ EngineLayout LayOutEngineAtlas(const std::vector<AtlasFrame>& frames,
         const int64_t h = down.before + f.rect.height() + down.after + padding;
         const QSize cell(static_cast<int>(std::min<int64_t>(w / unit, INT32_MAX)),
                          static_cast<int>(std::min<int64_t>(h / unit, INT32_MAX)));
+        // The limit told is the largest atlas the shape allows: 64 for 100 with powers of two.
         if (w / unit > INT32_MAX || h / unit > INT32_MAX || !FitsEmptyBin(cell, limits))
             throw platform::TessellaError(kEngineFrameTooLarge.arg(f.name)
                                               .arg(padding + w)
                                               .arg(padding + h)
-                                              .arg(settings.maxWidth)
-                                              .arg(settings.maxHeight));
+                                              .arg(int64_t{LargestBin(limits).width()} * unit)
+                                              .arg(int64_t{LargestBin(limits).height()} * unit));
         cells.push_back(cell);
         rooms.push_back({across, down});
     }
@@ -176,6 +180,42 @@ QString Tagged(const QString& path, const QString& tag) {
     const QString suffix = QFileInfo(path).suffix();
     const QString stem = WithExtension(path, QString()) + tag;
     return suffix.isEmpty() ? stem : stem + QLatin1Char('.') + suffix;
+}
+
+// The pages beyond count that an earlier export of the same atlas wrote (atlas-N.*, whose
+// data lists this atlas's data among its siblings) would stay advertised to an engine, with
+// frames the new pages hold too: they go. Only the files that data names as its own picture
+// and normal map beside it, never a file elsewhere, nor the page being exported.
+void RemoveOlderSheets(const QString& atlasPath, int count, const QString (&ownFiles)[2]) {
+    const QString ownData = QFileInfo(AtlasPathFor(atlasPath)).fileName();
+    const QDir folder = QFileInfo(atlasPath).dir();
+    for (int n = count;; ++n) {
+        const QString sheet = Tagged(atlasPath, QStringLiteral("-%1").arg(n));
+        const QString data = AtlasPathFor(sheet);
+        if (!QFileInfo(data).isFile()) return;
+        QJsonObject meta;
+        try {
+            meta = QJsonDocument::fromJson(platform::ReadWholeFile(data, kMaxAtlasFileBytes))
+                       .object()
+                       .value(QStringLiteral("meta"))
+                       .toObject();
+        } catch (const platform::TessellaError&) {
+            return;  // not ours to judge: left alone
+        }
+        if (!meta.value(QStringLiteral("related_multi_packs")).toArray().contains(ownData)) return;
+        const QString stem = QFileInfo(WithExtension(sheet, QString())).fileName();
+        QStringList files{data};
+        for (const QString& key : {QStringLiteral("image"), QStringLiteral("normalMap")}) {
+            const QString name = meta.value(key).toString();
+            const QString base = WithExtension(name, QString());
+            if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+                (base != stem && base != stem + QStringLiteral("_n")))
+                continue;
+            files << folder.filePath(name);
+        }
+        for (const QString& file : files)
+            if (!SameFile(file, ownFiles[0]) && !SameFile(file, ownFiles[1])) QFile::remove(file);
+    }
 }
 
 }  // namespace
@@ -286,8 +326,21 @@ EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFra
     if (!step()) return {};
     for (const auto& [path, bytes] : files) platform::WriteFileAtomically(path, bytes);
     batch.finish();
+    RemoveOlderSheets(atlasPath, static_cast<int>(paths.size()), ownFiles);
     if (progress) progress(total, total);
     return layout;
+}
+
+QStringList EngineFilesWritten(const EngineLayout& layout, const EngineAtlasSettings& settings,
+                               const QString& atlasPath) {
+    QStringList files;
+    for (const QString& path :
+         EngineSheetPaths(atlasPath, static_cast<int>(layout.sheets.size()))) {
+        files << path;
+        if (settings.normalMap) files << NormalMapPathFor(path);
+        files << AtlasPathFor(path);
+    }
+    return files;
 }
 
 }  // namespace tessella::texture

@@ -105,11 +105,16 @@ using EngineProgress = std::function<bool(int done, int total)>;
 // frames, a frame lies outside the page or cannot fit, or a file it writes (an atlas, its data
 // or its normal map) would be pagePath's page or atlas data; throws when a file cannot be
 // written. With progress, every file is made before the first is written: when progress asks
-// to stop, nothing is written and the layout answered has no sheet. Otherwise answers the
-// layout written.
+// to stop, nothing is written and the layout answered has no sheet. The further pages an
+// earlier export of the same atlas wrote (atlasPath's name with "-N" whose data lists this
+// atlas's) are removed. Otherwise answers the layout written.
 EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFrame>& frames,
                               const EngineAtlasSettings& settings, const QString& atlasPath,
                               const QString& pagePath, const EngineProgress& progress = {});
+
+// The files WriteEngineAtlas wrote for layout, in order: each atlas, its normal map, its data.
+QStringList EngineFilesWritten(const EngineLayout& layout, const EngineAtlasSettings& settings,
+                               const QString& atlasPath);
 
 // The question of "Exporter pour moteur de jeu…" (a dialog in the window).
 class EngineSettingsQuestion {

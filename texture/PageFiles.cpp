@@ -180,6 +180,7 @@ bool PageFiles::newPage() {
     p.widthMayGrow = true;
     c_.events.showSourcePanel();
     c_.events.setStatusPanel(kPanelFileName, QFileInfo(p.textureFileName).fileName());
+    ShowElementCount(c_);
     c_.events.setEnabled(PageCommand::Save, true);
     c_.events.setEnabled(PageCommand::SaveAs, true);
     c_.events.setEnabled(PageCommand::PrintPage, true);
@@ -196,6 +197,17 @@ bool PageFiles::openPage() {
         c_.prompts.openFileName(kOpenPageTitle, kPictureOpenFilter,
                                 p.textureFileName.isEmpty() ? p.sourceFolder : p.textureFileName);
     if (!name) return false;
+    return openChosenPage(*name);
+}
+
+bool PageFiles::openPageFile(const QString& path) {
+    if (!confirmAbandonModified()) return false;
+    return openChosenPage(path);
+}
+
+bool PageFiles::openChosenPage(const QString& chosen) {
+    TexturePage& p = c_.page;
+    const QString* const name = &chosen;  // read as the dialog's answer was
     // TGA and BMP pages go from the file straight into the page's rows; other pictures are
     // decoded first.
     std::optional<PageBitmap> direct = PageBitmap::readFile(*name);
@@ -237,15 +249,16 @@ bool PageFiles::openPage() {
     if (mask_) mask_->pageOpened();
     c_.events.setStatusPanel(kPanelFileName, QFileInfo(*name).fileName());
     c_.events.setStatusPanel(kPanelPageSize, QStringLiteral(" %1x%2").arg(w).arg(h));
-    const int32_t count = CheckedMul(CheckedDiv(w, p.importWidth), CheckedDiv(h, p.importHeight));
-    c_.events.setStatusPanel(kPanelElementCount, QStringLiteral(" %1").arg(count));
+    ShowElementCount(c_);
     c_.events.setEnabled(PageCommand::SaveAs, true);
     c_.events.setEnabled(PageCommand::Extract, true);
     c_.events.setEnabled(PageCommand::Save, true);
     c_.events.setEnabled(PageCommand::PrintPage, true);
     p.pageOpen = true;
     p.modified = false;  // nothing done to the page yet
-    if (!atlasMatches) c_.prompts.warning(kAtlasMismatchWarning.arg(AtlasPathFor(*name)));
+    if (!atlasMatches)
+        c_.prompts.warning(kAtlasMismatchWarning.arg(AtlasPathFor(*name)) + QStringLiteral("\n\r") +
+                           kAtlasMismatchReason.arg(p.atlasFault));
     return true;
 }
 
@@ -253,15 +266,17 @@ bool PageFiles::readAtlasBeside(const QString& pagePath) {
     TexturePage& p = c_.page;
     p.frames.clear();
     p.framesCoverPage = false;
+    p.atlasFault.clear();
     const QString atlas = AtlasPathFor(pagePath);
     // A page without its atlas file opens as it always has, with no element list.
     if (!QFileInfo::exists(atlas)) return true;
     std::optional<std::vector<AtlasFrame>> frames;
     try {
         frames = ParseAtlasJson(platform::ReadWholeFile(atlas, kMaxAtlasFileBytes),
-                                QSize(p.pageBitmap.width(), p.pageBitmap.height()));
-    } catch (const platform::TessellaError&) {
+                                QSize(p.pageBitmap.width(), p.pageBitmap.height()), &p.atlasFault);
+    } catch (const platform::TessellaError& e) {
         // Unreadable is one more way not to match: the same single message.
+        p.atlasFault = e.message();
     }
     if (!frames) return false;
     p.frames = std::move(*frames);
@@ -427,11 +442,16 @@ NamedExtraction PageFiles::extractByNames(const QString& folder, int pauseMs) {
     QStringList taken;
     const auto file = [&](int i) {
         const QString& name = p.frames[i].name;
-        const std::optional<QString> path = ElementPathForName(folder, name);
-        if (!path || taken.contains(*path)) {
+        std::optional<QString> path = ElementPathForName(folder, name);
+        if (!path) {
             done.refused << name;
             return QString();
         }
+        // Two names of one stem (brique.png, brique.bmp), from a list written before pack
+        // kept stems apart: the second takes a number, as pack now names it.
+        const QString stem = WithExtension(*path, QString());
+        for (int n = 2; taken.contains(*path); ++n)
+            path = QStringLiteral("%1-%2%3").arg(stem).arg(n).arg(kPngExtension);
         taken << *path;
         return *path;
     };
@@ -475,6 +495,9 @@ int PageFiles::writeElements(int count, const std::function<QRect(int)>& rectAt,
 bool PageFiles::exportForEngine(EngineSettingsQuestion& question) {
     const TexturePage& p = c_.page;
     if (!p.pageOwned() || exportRunning_) return false;
+    if (p.frames.empty() && !p.atlasFault.isEmpty())
+        throw platform::TessellaError(
+            kEngineAtlasDataRefused.arg(AtlasPathFor(p.textureFileName), p.atlasFault));
     if (p.frames.empty()) throw platform::TessellaError(kEngineNoFrames);
     const std::optional<EngineAtlasSettings> settings = question.askEngineSettings();
     if (!settings) return false;
@@ -487,17 +510,24 @@ bool PageFiles::exportForEngine(EngineSettingsQuestion& question) {
     const QString path =
         imagefile::IsGpuTexturePath(*name) ? *name : WithExtension(*name, kPngExtension);
     if (!confirmReplaceFileRenamed(*name, path)) return false;
-    const BusyScope busy(c_.events);
-    // The worker has its own copy of the page: the window stays free to change it meanwhile.
-    const PageBitmap bitmap = p.pageBitmap;
-    const std::vector<AtlasFrame> frames = p.frames;
-    const QString pagePath = p.textureFileName;
-    bool written = false;
-    runOffWindowThread([&](const EngineProgress& progress) {
-        written =
-            !WriteEngineAtlas(bitmap, frames, *settings, path, pagePath, progress).sheets.empty();
-    });
-    return written;
+    EngineLayout layout;
+    {
+        const BusyScope busy(c_.events);
+        // The worker has its own copy of the page: the window stays free to change it meanwhile.
+        const PageBitmap bitmap = p.pageBitmap;
+        const std::vector<AtlasFrame> frames = p.frames;
+        const QString pagePath = p.textureFileName;
+        runOffWindowThread([&](const EngineProgress& progress) {
+            layout = WriteEngineAtlas(bitmap, frames, *settings, path, pagePath, progress);
+        });
+    }
+    if (layout.sheets.empty()) return false;  // stopped: nothing was written
+    QStringList lines;
+    for (const QString& file : EngineFilesWritten(layout, *settings, path))
+        lines << kEngineFileWritten.arg(QFileInfo(file).fileName()).arg(QFileInfo(file).size());
+    c_.prompts.information(
+        kEngineExportDone.arg(QFileInfo(path).absolutePath(), lines.join(QStringLiteral("\n\r"))));
+    return true;
 }
 
 void PageFiles::runOffWindowThread(const std::function<void(const EngineProgress&)>& work) {
@@ -571,6 +601,9 @@ bool PageFiles::compactPage() {
     if (!p.pageOwned()) return false;
     if (p.frames.empty()) throw platform::TessellaError(kCompactNoFrames);
     if (!p.framesCoverPage) throw platform::TessellaError(kCompactFramesIncomplete);
+    // The list may name only some elements (one saved by a page opened without its list).
+    if (const std::optional<QPoint> stray = TexelOutsideFrames(p.pageBitmap, p.frames))
+        throw platform::TessellaError(kCompactUnlistedPixels.arg(stray->x()).arg(stray->y()));
     if (c_.prompts.message(platform::MessageKind::Confirmation,
                            kCompactQuestion.arg(p.frames.size()).arg(p.pageBitmap.width()),
                            platform::kYesNo) != platform::Answer::Yes)
@@ -598,6 +631,7 @@ bool PageFiles::compactPage() {
     c_.events.showPage(p.pageBitmap.image(), true);
     if (mask_) mask_->pageOpened();
     c_.events.setStatusPanel(kPanelPageSize, SizeText(p.pageWidth, p.pageHeight));
+    ShowElementCount(c_);
     c_.events.setEnabled(PageCommand::Save, true);
     return true;
 }

@@ -52,6 +52,8 @@ class PageFiles {
     // loaded. The atlas file beside the page brings its element list back; one that does not
     // match the page is told about once, and left as it is until the page is saved.
     bool openPage();
+    // The same for a file already chosen (the one the program was started with): no dialog.
+    bool openPageFile(const QString& path);
     // savePage. A page whose file is neither a TGA nor a PNG is saved as a TGA through "save
     // as". Every save writes the atlas file beside the page.
     bool save();
@@ -97,6 +99,8 @@ class PageFiles {
     // shows work's progress and passes "Arrêter" on to it; rethrows what work threw.
     void runOffWindowThread(const std::function<void(const EngineProgress&)>& work);
     bool confirmAbandonModified();
+    // openPage once its file is chosen.
+    bool openChosenPage(const QString& chosen);
     // Reads the atlas file beside the page into its element list. False, the list empty,
     // when the file is there but does not match the page; without one the list is empty.
     bool readAtlasBeside(const QString& pagePath);

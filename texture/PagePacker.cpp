@@ -163,6 +163,7 @@ void PagePacker::startCommand(int selectedCount) {
 
 void PagePacker::finishCommand() {
     c_.events.setStatusPanel(kPanelPageSize, SizeText(c_.page.pageWidth, c_.page.pageHeight));
+    ShowElementCount(c_);
     c_.events.setProgress(0);
 }
 

@@ -112,6 +112,25 @@ inline const QString kPictureOpenFilter = QStringLiteral(
 inline const QString kAtlasMismatchWarning = QStringLiteral(
     "Le fichier %1 ne correspond pas à la texture : la liste des éléments n'a pas été "
     "reprise.\n\rIl restera tel quel jusqu'au prochain enregistrement de la texture.");
+// Why an atlas file does not match its page. %1: the element's name.
+inline const QString kAtlasNotJson =
+    QStringLiteral("ce n'est pas une liste d'éléments au format JSON.");
+// %1: the most elements.
+inline const QString kAtlasTooManyFrames = QStringLiteral("elle a plus de %1 éléments.");
+inline const QString kAtlasFrameUnreadable = QStringLiteral(
+    "l'élément %1 n'a pas de cadre lisible (x, y, w et h entiers, w et h d'au moins 1).");
+// %2, %3: the frame's corner; %4 x %5: its size; %6 x %7: the page's size.
+inline const QString kAtlasFrameOutside =
+    QStringLiteral("l'élément %1 (%4 x %5 en %2, %3) sort de la texture (%6 x %7).");
+// %2: the limit in megapixels.
+inline const QString kAtlasFramesCoverTooMuch =
+    QStringLiteral("avec l'élément %1, les éléments couvrent plus de %2 mégapixels.");
+// %1: why, as above.
+inline const QString kAtlasMismatchReason = QStringLiteral("Raison : %1");
+// %1: the atlas file; %2: why.
+inline const QString kEngineAtlasDataRefused = QStringLiteral(
+    "Aucun élément à exporter : la liste d'éléments %1 ne correspond pas à la "
+    "texture :\n\r%2");
 
 // Extraction of a page whose element list covers it.
 inline const QString kExtractChoiceQuestion = QStringLiteral(
@@ -146,6 +165,11 @@ inline const QString kCompactNoFrames = QStringLiteral(
 inline const QString kCompactFramesIncomplete = QStringLiteral(
     "La liste d'éléments de cette texture ne couvre pas toute la texture (des éléments y ont été "
     "placés avant elle) :\n\rla compacter perdrait ceux qui n'y figurent pas. Rien n'a changé.");
+// %1, %2: the first such pixel.
+inline const QString kCompactUnlistedPixels = QStringLiteral(
+    "Des pixels de cette texture hors des éléments de sa liste ne sont pas du fond (le premier "
+    "en %1, %2) : des éléments y ont été placés sans être listés.\n\rLa compacter les "
+    "perdrait. Rien n'a changé.");
 inline const QString kCompactAlreadyTight =
     QStringLiteral("La texture est déjà aussi compacte que possible : rien n'a changé.");
 inline const QString kEngineExportTitle = QStringLiteral("EXPORTER POUR MOTEUR DE JEU");
@@ -174,6 +198,8 @@ inline const QString kEngineBlocksBc3 = QStringLiteral("BC3 (compressé, alpha o
 inline const QString kEngineBlocksRgb = QStringLiteral("Sans compression");
 inline const QString kEngineNormalMapCaption =
     QStringLiteral("Écrire aussi la carte de normales (atlas_n)");
+inline const QString kEngineDirectXCaption =
+    QStringLiteral("Normales à la convention DirectX (vert inversé)");
 inline const QString kEngineNormalStrengthCaption = QStringLiteral("Force du relief des normales");
 // %1 x %2: the atlas size.
 inline const QString kEngineAtlasTooLarge =
@@ -187,6 +213,11 @@ inline const QString kEngineFrameOutside =
 // A picture with transparency that the PNG writer refused.
 inline const QString kRgbaPngWriteFailed =
     QStringLiteral("PNG : écriture impossible (image avec transparence)");
+// %1: the folder; %2: one kEngineFileWritten line per file.
+inline const QString kEngineExportDone =
+    QStringLiteral("Exportation terminée. Fichiers écrits dans %1 :\n\r%2");
+// %1: the file's name; %2: its size in bytes.
+inline const QString kEngineFileWritten = QStringLiteral("%1 (%2 octets)");
 inline const QString kEngineTargetIsPage =
     QStringLiteral("L'atlas ne peut pas remplacer la texture elle-même.");
 

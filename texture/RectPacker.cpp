@@ -479,9 +479,6 @@ int64_t PowerOfTwoCeil(int64_t value) {
     return p;
 }
 
-namespace {
-
-// The largest bin the limits allow, shape included.
 QSize LargestBin(const BinLimits& limits) {
     int32_t w = limits.maxWidth, h = limits.maxHeight;
     if (limits.powerOfTwo) {
@@ -491,8 +488,6 @@ QSize LargestBin(const BinLimits& limits) {
     if (limits.square) w = h = std::min(w, h);
     return QSize(w, h);
 }
-
-}  // namespace
 
 bool FitsEmptyBin(QSize size, const BinLimits& limits) {
     const QSize most = LargestBin(limits);

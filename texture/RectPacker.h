@@ -37,6 +37,8 @@ int32_t PowerOfTwoFloor(int32_t value);
 // The smallest power of two not below value.
 int64_t PowerOfTwoCeil(int64_t value);
 
+// The largest bin the limits allow, shape included (powers of two, square).
+QSize LargestBin(const BinLimits& limits);
 // True when a rectangle of size fits an empty bin under limits.
 bool FitsEmptyBin(QSize size, const BinLimits& limits);
 

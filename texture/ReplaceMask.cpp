@@ -71,6 +71,7 @@ void ReplaceMask::validate() {
                             .intersected(QRect(0, 0, p.pageBitmap.width(), p.pageBitmap.height())),
                         p.sourceFileName);
     c_.events.showPage(p.pageBitmap.image(), false);
+    ShowElementCount(c_);
     p.modified = true;
     c_.events.setEnabled(PageCommand::Save, true);
     c_.events.setEnabled(PageCommand::SaveAs, true);

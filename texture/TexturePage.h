@@ -53,6 +53,9 @@ struct TexturePage {
     // The part of the page that holds elements the list does not name: the whole page as
     // opened when no atlas file covered it. Everything outside it and the frames is free area.
     QRect unlistedElements;
+    // Why the atlas file beside the opened page was not taken (empty when it was, or when
+    // there is none): the export names the frame instead of saying there is no list.
+    QString atlasFault;
 };
 
 }  // namespace tessella::texture

@@ -75,10 +75,20 @@ TEST_F(PageFlow, EngineExportAndAStoppedExtractionUnderTheElementsNames) {
     texture::EngineExportDialog* dialog = window->engineExportDialog;
     QTimer::singleShot(0, dialog,
                        [dialog] { dialog->buttons->button(QDialogButtonBox::Ok)->click(); });
-    prompts.expectFile(path("atlas"));  // typed without its extension
+    prompts
+        .expectFile(path("atlas"))  // typed without its extension
+        .expectMessage(MessageKind::Information, QString());
     dialog->mipLevelsSpin->setValue(2);
     dialog->powerOfTwoCheck->setChecked(true);
     window->engineExportAction->trigger();
+    // Then it says what it wrote: each file with its size.
+    ASSERT_FALSE(prompts.shown().empty());
+    EXPECT_EQ(prompts.shown().back().text,
+              QStringLiteral("Exportation terminée. Fichiers écrits dans %1 :\n\r"
+                             "atlas.png (%2 octets)\n\ratlas.json (%3 octets)")
+                  .arg(folder.path())
+                  .arg(QFileInfo(path("atlas.png")).size())
+                  .arg(QFileInfo(path("atlas.json")).size()));
     // Two 64 x 64 frames, rings of 4 (one step of 4 before, one step past the last texel after)
     // and padding 4: cells of 76, 4 + 76 + 76 = 156 by 80 one over the other, grown to powers
     // of two: 128 x 256, the narrower of two equal bins.
@@ -93,8 +103,15 @@ TEST_F(PageFlow, EngineExportAndAStoppedExtractionUnderTheElementsNames) {
         dialog->normalMapCheck->setChecked(true);
         dialog->buttons->button(QDialogButtonBox::Ok)->click();
     });
-    prompts.expectFile(path("gpu.ktx2"));
+    prompts.expectFile(path("gpu.ktx2")).expectMessage(MessageKind::Information, QString());
     window->engineExportAction->trigger();
+    EXPECT_TRUE(prompts.shown().back().text.endsWith(
+        QStringLiteral(
+            ":\n\rgpu.ktx2 (%1 octets)\n\rgpu_n.ktx2 (%2 octets)\n\rgpu.json (%3 octets)")
+            .arg(QFileInfo(path("gpu.ktx2")).size())
+            .arg(QFileInfo(path("gpu_n.ktx2")).size())
+            .arg(QFileInfo(path("gpu.json")).size())))
+        << prompts.shown().back().text.toStdString();
     EXPECT_TRUE(QFileInfo::exists(path("gpu_n.ktx2")));
     QFile gpuJson(path("gpu.json"));
     ASSERT_TRUE(gpuJson.open(QIODevice::ReadOnly));

@@ -44,6 +44,22 @@ TEST(QtPrompts, TheDefaultButtonIsTheFirstUnlessTheQuestionChoosesAnother) {
     EXPECT_EQ(shownDefault, "&Non");
 }
 
+// A one-word question ("Sauvegarde") under the title "Confirmation": the window manager
+// draws the title with an icon and three buttons beside it (24 pixels each at least) and its
+// margins (32 pixels), so the box is wider than its title by that much, or the title is cut
+// (openbox showed "Confir…ation" on a box 188 pixels wide).
+TEST(QtPrompts, AShortQuestionsBoxIsWideEnoughForItsTitle) {
+    widgets::QtPrompts prompts;
+    int width = 0, titleWidth = 0;
+    WhenShown<QMessageBox>([&](QMessageBox& box) {
+        width = box.width();
+        titleWidth = box.fontMetrics().horizontalAdvance(box.windowTitle());
+    });
+    prompts.confirm(QStringLiteral("Sauvegarde"));
+    ASSERT_GT(titleWidth, 0);
+    EXPECT_GE(width, titleWidth + 4 * 24 + 32) << width << " for a title of " << titleWidth;
+}
+
 TEST(QtPrompts, TheSaveDialogAsksBeforeReplacingAndAddsTheExtension) {
     widgets::QtPrompts prompts;
     bool confirms = false;

@@ -194,7 +194,26 @@ TEST_F(EditorWindow, ReloadReadsTheFileAgainAndPasteLeavesNoFileToReload) {
     EXPECT_EQ(editor->picture(), Ramp(3, 2));
     // The pasted picture has no file: nothing to reload, and the title says so.
     EXPECT_FALSE(editor->reloadButton->isEnabled());
-    EXPECT_EQ(editor->windowTitle(), QString::fromUtf8("Traitement d'images — SansNom"));
+    EXPECT_EQ(editor->windowTitle(), QString::fromUtf8("Traitement d'images — SansNom*"));
+}
+
+// As the main window marks a modified page: "*" after the name while the element differs from
+// what was opened, gone when the undo brings it back, back after a stroke.
+TEST_F(EditorWindow, TheTitleMarksAModifiedElement) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath("feuille.bmp");
+    ASSERT_TRUE(Ramp(4, 4).save(file, "BMP"));
+    open(Ramp(4, 4), file);
+    EXPECT_EQ(editor->windowTitle(), QString::fromUtf8("Traitement d'images — feuille.bmp"));
+    editor->rotateRightButton->click();
+    EXPECT_EQ(editor->windowTitle(), QString::fromUtf8("Traitement d'images — feuille.bmp*"));
+    editor->undoButton->click();
+    EXPECT_EQ(editor->windowTitle(), QString::fromUtf8("Traitement d'images — feuille.bmp"));
+    // A pencil stroke, once ended, marks it too.
+    editor->keepUndoCopy();
+    editor->drawOnPicture([](QImage& p) { p.setPixelColor(1, 1, Qt::red); });
+    editor->pictureDrawn();
+    EXPECT_EQ(editor->windowTitle(), QString::fromUtf8("Traitement d'images — feuille.bmp*"));
 }
 
 TEST_F(EditorWindow, EveryControlHasAnAccessibleName) {

@@ -53,7 +53,7 @@ TEST(RlaDecoder, RefusesBrokenFiles) {
         {"run one past the row", changed([](RlaFile& f) { f.scanlines[0][0] = Bytes({3, 1}); }), invalid},
         {"two colour channels", changed([](RlaFile& f) { f.colourChannels = 2; }), invalid},
         {"absurd size", changed([](RlaFile& f) { f.left = f.bottom = -32768, f.right = f.top = 32767; }),
-         QStringLiteral("Image RLA : dimensions")},
+         QStringLiteral("Image RLA : Image trop grande : 65536 x 65536 pixels")},
         {"16-bit channels", changed([](RlaFile& f) { f.bits = 16; }), QStringLiteral("16 bits")},
         // clang-format on
     };

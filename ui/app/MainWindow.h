@@ -190,6 +190,8 @@ class MainWindow : public QMainWindow {
     // Fichier.
     void newPage();
     void openPage();
+    // "Ouvrir une texture" for a file already chosen: the one the program was started with.
+    void openPageFile(const QString& path);
     void savePage();
     void savePageAs();
     void extractElements();
@@ -266,6 +268,9 @@ class MainWindow : public QMainWindow {
     // The file model's entry of a row of the file list.
     QModelIndex fileModelIndex(const QModelIndex& listIndex) const;
     void setStartStates();
+    // The list selects the file the preview now shows (written under a new name), once its
+    // folder lists it; a file of another folder leaves the list without a selection.
+    void selectPreviewedSource(const QString& path, int attemptsLeft = 100);
     // Runs a command's body through the guard, then brings the title up to date.
     void runCommand(const std::function<void()>& body);
     void refreshTitle();

@@ -74,6 +74,12 @@ void MainWindow::openPage() {
     });
 }
 
+void MainWindow::openPageFile(const QString& path) {
+    runCommand([this, path] {
+        if (commands_->files().openPageFile(path)) commands_->sourcePanel().enablePlacing();
+    });
+}
+
 void MainWindow::savePage() {
     runCommand([this] { commands_->files().save(); });
 }
@@ -124,7 +130,10 @@ void MainWindow::printContactSheet() {
 }
 
 void MainWindow::openSourceForEditing() {
-    runCommand([this] { commands_->elementFlow().editSource(); });
+    runCommand([this] {
+        const QString written = commands_->elementFlow().editSource();
+        if (!written.isEmpty()) selectPreviewedSource(written);
+    });
 }
 
 void MainWindow::createNewElement() {

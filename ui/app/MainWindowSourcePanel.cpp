@@ -221,6 +221,29 @@ void MainWindow::previewCurrentSource() {
     });
 }
 
+void MainWindow::selectPreviewedSource(const QString& path, int attemptsLeft) {
+    if (QFileInfo(path).absolutePath() != QFileInfo(fileListFolder()).absolutePath()) {
+        fileList->clearSelection();
+        selectedCountLabel->setValue(selectedFileCount());
+        return;
+    }
+    const QModelIndex index = fileListIndex(path);
+    if (!index.isValid()) {
+        // The model lists a new file a moment after it is written.
+        if (attemptsLeft > 0)
+            QTimer::singleShot(50, this, [this, path, attemptsLeft] {
+                selectPreviewedSource(path, attemptsLeft - 1);
+            });
+        return;
+    }
+    previewed_ = index;  // already previewed: selecting it must not read it again
+    fileList->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    fileList->scrollTo(index);
+    fileIndexLabel->setValue(index.row());
+    selectedCountLabel->setValue(selectedFileCount());
+}
+
 void MainWindow::previewClickedSource() {
     // A click that made its file current has previewed it; a click on the current file
     // previews it again (a page may have opened since, which enables "Ajouter").

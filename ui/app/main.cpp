@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
     widgets::QtPrompts prompts;
     platform::EventLoopPacer pacer;
     texture::TexturePage page;
-    // A file given (as a file manager's "open with" does): the source panel starts in its folder.
+    // A file given (as a file manager's "open with" does): the source panel starts in its
+    // folder, and the file opens as the page once the windows are up.
     const QStringList arguments = QApplication::arguments();
     const QFileInfo given(arguments.size() > 1 ? arguments.at(1) : QString());
     page.sourceFolder = platform::FolderWithSlash(given.exists() ? given.absoluteDir().path()
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
     app::Startup startup(context);
     startup.run();
     prompts.setParent(startup.mainWindow());
+    if (given.isFile()) startup.mainWindow()->openPageFile(given.absoluteFilePath());
     QObject::connect(startup.mainWindow(), &app::MainWindow::closed, &application,
                      &QApplication::quit, Qt::QueuedConnection);
     return application.exec();

@@ -415,10 +415,14 @@ void ElementEditor::keyPressEvent(QKeyEvent* event) {
 
 void ElementEditor::showFileName() {
     reloadButton->setEnabled(!reloadPath_.isEmpty() && QFileInfo(reloadPath_).isFile());
+    // "*" after the name once the element differs from what the editor opened, as the main
+    // window marks a modified page.
+    const bool changed = modified();
+    const QString mark = changed ? QStringLiteral("*") : QString();
     if (!reloadPath_.isEmpty())
-        setWindowTitle(kTitleWithFile.arg(kEditorTitle, QFileInfo(reloadPath_).fileName()));
-    else if (newElementMode_ || original_ != display_)
-        setWindowTitle(kTitleWithFile.arg(kEditorTitle, kUntitledName));
+        setWindowTitle(kTitleWithFile.arg(kEditorTitle, QFileInfo(reloadPath_).fileName() + mark));
+    else if (newElementMode_ || changed)
+        setWindowTitle(kTitleWithFile.arg(kEditorTitle, kUntitledName + mark));
     else
         setWindowTitle(kEditorTitle);
 }
@@ -438,6 +442,7 @@ void ElementEditor::showWorkingPicture() {
     }
     view_->showPicture(display_);
     showDimensions();
+    showFileName();
     emit pictureShown(display_);
 }
 
@@ -616,6 +621,7 @@ void ElementEditor::pictureDrawn() {
     platform::Guard(services_.prompts, [this] {
         work_.load(display_);
         showHistory();
+        showFileName();  // a stroke modifies the element too
         emit pictureShown(display_);
     });
 }

@@ -56,6 +56,10 @@ EngineExportDialog::EngineExportDialog(QWidget* parent) : QDialog(parent) {
     normalStrengthSpin->setAccessibleName(kEngineNormalStrengthCaption);
     normalStrengthSpin->setEnabled(false);
     connect(normalMapCheck, &QCheckBox::toggled, normalStrengthSpin, &QWidget::setEnabled);
+    directXCheck = new QCheckBox(kEngineDirectXCaption, this);
+    directXCheck->setAccessibleName(kEngineDirectXCaption);
+    directXCheck->setEnabled(false);
+    connect(normalMapCheck, &QCheckBox::toggled, directXCheck, &QWidget::setEnabled);
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
@@ -70,6 +74,7 @@ EngineExportDialog::EngineExportDialog(QWidget* parent) : QDialog(parent) {
     layout->addRow(kEngineBlocksCaption, blocksCombo);
     layout->addRow(normalMapCheck);
     layout->addRow(kEngineNormalStrengthCaption, normalStrengthSpin);
+    layout->addRow(directXCheck);
     layout->addRow(buttons);
     // Title bars often set their caption in bold.
     QFont bold = font();
@@ -93,6 +98,7 @@ std::optional<EngineAtlasSettings> EngineExportDialog::askEngineSettings() {
     settings.gpuFormat = static_cast<imagefile::GpuBlockFormat>(blocksCombo->currentData().toInt());
     settings.normalMap = normalMapCheck->isChecked();
     settings.normal.strength = normalStrengthSpin->value();
+    settings.normal.directX = directXCheck->isChecked();
     return settings;
 }
 

@@ -34,6 +34,7 @@ class EngineExportDialog final : public QDialog, public EngineSettingsQuestion {
     QComboBox* blocksCombo;
     QCheckBox* normalMapCheck;
     QDoubleSpinBox* normalStrengthSpin;
+    QCheckBox* directXCheck;  // the normal map's green pointing down, as DirectX reads it
     QDialogButtonBox* buttons;
 };
 

@@ -3,12 +3,15 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpacerItem>
 #include <QTreeView>
 #include <algorithm>
 
@@ -100,6 +103,21 @@ bool OwnedBy(const QWidget* window, const QWidget* owner) {
     return false;
 }
 
+// Room a window manager's title bar takes besides the title: its icon and three buttons (as
+// the page width question keeps).
+constexpr int kTitleBarRoom = 110;
+
+// A window manager cuts a title wider than its window ("Confir…ation" over the one word
+// "Sauvegarde"): the box is made as wide as its title in a bold title-bar font, and its room.
+void KeepTitleWhole(QMessageBox& box) {
+    QFont bold = box.font();
+    bold.setBold(true);
+    const int width = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + kTitleBarRoom;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 }  // namespace
 
 QWidget* FrontWindow(QWidget* fallback) {
@@ -144,6 +162,7 @@ Answer QtPrompts::ask(MessageKind kind, const QString& text, const Buttons& butt
                       Answer defaultAnswer) {
     QMessageBox box(Icon(kind), Title(kind), DisplayText(text), QMessageBox::NoButton, owner());
     KeepAboveStayOnTopWindows(box);
+    KeepTitleWhole(box);
     std::vector<std::pair<QAbstractButton*, Answer>> made;
     for (Answer a : buttons) {
         const ButtonText& bt = TextOf(a);
