@@ -212,9 +212,12 @@ EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFra
         }
         imagefile::GpuTextureOptions options;
         options.format = settings.gpuFormat;
-        if (normals && options.format != imagefile::GpuBlockFormat::Rgb)
+        if (normals && options.format != imagefile::GpuBlockFormat::Rgb &&
+            !imagefile::IsAstcFormat(options.format))
             options.format = imagefile::GpuBlockFormat::Bc5;
         options.normalMap = normals;
+        options.threads = settings.gpuThreads;
+        options.quality = settings.gpuQuality;
         options.maxLevel = settings.mipLevels;
         imagefile::WriteGpuTexture(imagefile::RowsOf(picture), path, options);
     };
