@@ -97,6 +97,9 @@ int ConvertCommand(const QStringList& words) {
         if (formatGiven) return UsageError(kConvertUsage, imagefile::kAstcFileHoldsAstcOnly);
         textureOptions.format = imagefile::GpuBlockFormat::Astc6x6;
     }
+    if (imagefile::IsAstcFormat(textureOptions.format) &&
+        QFileInfo(args[1]).suffix().compare(QLatin1String("dds"), Qt::CaseInsensitive) == 0)
+        return UsageError(kConvertUsage, imagefile::kDdsHoldsNoAstc);
     pixels::WorkingPicture work;
     if (texture) {
         LoadWorkingPicture(args[0], work);

@@ -357,6 +357,9 @@ QString ParseExport(const QCommandLineParser& parser, texture::EngineAtlasSettin
         return QStringLiteral("L'atlas doit être un fichier .png, .dds ou .ktx2");
     if (blocks && !gpu)
         return QStringLiteral("%1 ne vaut que pour un atlas .dds ou .ktx2").arg(*blocks);
+    if (imagefile::IsAstcFormat(settings.gpuFormat) &&
+        !out.endsWith(QLatin1String(".ktx2"), Qt::CaseInsensitive))
+        return imagefile::kDdsHoldsNoAstc;
     return {};
 }
 

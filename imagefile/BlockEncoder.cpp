@@ -250,7 +250,10 @@ BlockEncoder::BlockEncoder(GpuBlockFormat format, const GpuTextureOptions& optio
     // which reads X from red and Y from alpha, so X is given in red, green and blue (the same
     // as `astcenc -normal` does).
     const bool normals = options.normalMap;
-    unsigned int flags = normals ? ASTCENC_FLG_MAP_NORMAL : 0;
+    // The context only compresses, so it may leave out the block modes it never writes, as
+    // astcenc's own program does (a third faster).
+    unsigned int flags = ASTCENC_FLG_SELF_DECOMPRESS_ONLY;
+    if (normals) flags |= ASTCENC_FLG_MAP_NORMAL;
     if (weighAlpha && !normals) flags |= ASTCENC_FLG_USE_ALPHA_WEIGHT;
     astcenc_config config{};
     const astcenc_error made = astcenc_config_init(

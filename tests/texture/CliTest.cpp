@@ -271,6 +271,7 @@ TEST_F(Cli, ExportWritesGpuFilesAndNormalMapsBesideTheirData) {
         {"export --astc 5x5 -o a.ktx2 mur.png", "--astc attend 4x4, 6x6 ou 8x8"},
         {"export --astc 4x4 -o a.png mur.png", "--astc ne vaut que pour un atlas .dds ou .ktx2"},
         {"export --bc3 --astc 4x4 -o a.ktx2 mur.png", "Un seul format de blocs"},
+        {"export --astc 4x4 -o a.dds mur.png", "Un fichier .dds ne contient pas d'ASTC"},
         {"export --quality best -o a.ktx2 mur.png", "--quality attend"},
         {"export --threads 0 -o a.ktx2 mur.png", "--threads attend un nombre de 1 à 256"},
         {"export --rgb -o a.png mur.png", "--rgb ne vaut que pour un atlas .dds ou .ktx2"},
