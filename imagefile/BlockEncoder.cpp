@@ -131,7 +131,7 @@ int ColourError(const Block& block, const uint8_t* colour, bool fourColoursAlway
 // The colour half of a BC1 or BC3 block: stb_dxt's fit, replaced by the cluster fit where that
 // gains (see kClusterFitFrom).
 void EncodeColour(const Block& block, bool bc3, uint8_t* out) {
-    uint8_t opaque[64];
+    alignas(16) uint8_t opaque[64];  // stb_dxt reads it as 32-bit words
     std::memcpy(opaque, block.rgba, 64);
     for (int i = 0; i < 16; ++i) opaque[4 * i + 3] = 255;  // stb_dxt's test of one colour
     stb_compress_dxt_block(out, opaque, 0, STB_DXT_HIGHQUAL);
