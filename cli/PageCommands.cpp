@@ -352,7 +352,9 @@ QString ParseExport(const QCommandLineParser& parser, texture::EngineAtlasSettin
     settings.maxWidth = settings.maxHeight = maxSize.value_or(texture::kDefaultEngineMaxSize);
     if (maxWidth) settings.maxWidth = *maxWidth;
     if (out.isEmpty()) return QStringLiteral("Il manque -o ATLAS.png");
-    const bool gpu = imagefile::IsGpuTexturePath(out);
+    // An atlas comes with its mip chain and normal map, which a .astc file cannot hold.
+    const bool gpu = imagefile::IsGpuTexturePath(out) &&
+                     !out.endsWith(QLatin1String(".astc"), Qt::CaseInsensitive);
     if (!IsPngPath(out) && !gpu)
         return QStringLiteral("L'atlas doit être un fichier .png, .dds ou .ktx2");
     if (blocks && !gpu)

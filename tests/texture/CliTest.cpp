@@ -281,6 +281,7 @@ TEST_F(Cli, ExportWritesGpuFilesAndNormalMapsBesideTheirData) {
         {"export --normal-map --strength 25 -o a.png mur.png", "--strength attend"},
         {"export --mip-levels 11 -o a.png mur.png", "--mip-levels attend"},
         {"export -o a.webp mur.png", ".png, .dds ou .ktx2"},
+        {"export --astc 6x6 -o a.astc mur.png", ".png, .dds ou .ktx2"},
     };
     for (const auto& row : refused) {
         SCOPED_TRACE(row.line);
