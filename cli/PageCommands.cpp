@@ -204,7 +204,8 @@ int CompactCommand(const PackOptions& o) {
 const QString kExportUsage = QStringLiteral(
     "Usage : tessella-cli export [--padding P] [--extrude E] [--max-size N] [--max-width L] "
     "[--pot] [--square] [--mip-levels N] [--normal-map [--strength S] [--directx]] "
-    "[--bc1 | --bc3 | --bc5 | --rgb] -o ATLAS.(png|dds|ktx2) PAGE");
+    "[--bc1 | --bc3 | --bc5 | --rgb | --astc 4x4|6x6|8x8] [--quality fast|medium|thorough] "
+    "[--threads N] -o ATLAS.(png|dds|ktx2) PAGE");
 
 // A whole number from 0 to most, or nothing.
 std::optional<int32_t> ParseCount(const std::optional<QString>& text, int32_t most) {
@@ -250,6 +251,16 @@ CommandSyntax ExportSyntax() {
                     {QStringLiteral("bc5"),
                      QStringLiteral("carte de normales en blocs BC5 (.dds, .ktx2 ; par défaut)")},
                     {QStringLiteral("rgb"), QStringLiteral("pixels non compressés (.dds, .ktx2)")},
+                    {QStringLiteral("astc"),
+                     QStringLiteral("blocs ASTC de 4x4, 6x6 ou 8x8 (.ktx2), la carte de normales "
+                                    "aussi"),
+                     QStringLiteral("NxN")},
+                    {QStringLiteral("quality"),
+                     QStringLiteral("recherche ASTC : fast, medium (par défaut) ou thorough"),
+                     QStringLiteral("Q")},
+                    {QStringLiteral("threads"),
+                     QStringLiteral("fils de calcul des blocs (par défaut : un par cœur)"),
+                     QStringLiteral("N")},
                     {QStringLiteral("o"),
                      QStringLiteral("atlas à écrire (.png, .dds ou .ktx2), avec son .json"),
                      QStringLiteral("ATLAS")}},
@@ -308,6 +319,20 @@ QString ParseExport(const QCommandLineParser& parser, texture::EngineAtlasSettin
             normalOptions = true;
         } else if (a == QLatin1String("directx")) {
             settings.normal.directX = normalOptions = true;
+        } else if (a == QLatin1String("astc")) {
+            const auto format = AstcBlockOption(option.value.value_or(QString()));
+            if (!format) return kAstcValues;
+            if (blocks) return kOneBlockFormat.arg(option.spelled);
+            blocks = option.spelled;
+            settings.gpuFormat = *format;
+        } else if (a == QLatin1String("quality")) {
+            const auto quality = QualityOption(option.value.value_or(QString()));
+            if (!quality) return kQualityValues;
+            settings.gpuQuality = *quality;
+        } else if (a == QLatin1String("threads")) {
+            const auto threads = ThreadsOption(option.value.value_or(QString()));
+            if (!threads) return kThreadsValues;
+            settings.gpuThreads = *threads;
         } else if (const auto format = BlockFormatOption(option.spelled)) {
             if (blocks) return kOneBlockFormat.arg(option.spelled);
             blocks = option.spelled;
@@ -328,11 +353,16 @@ QString ParseExport(const QCommandLineParser& parser, texture::EngineAtlasSettin
     // --max-width narrows the width only: the atlas stays within --max-size on both sides.
     if (maxWidth) settings.maxWidth = std::min(*maxWidth, settings.maxWidth);
     if (out.isEmpty()) return QStringLiteral("Il manque -o ATLAS.png");
-    const bool gpu = imagefile::IsGpuTexturePath(out);
+    // An atlas comes with its mip chain and normal map, which a .astc file cannot hold.
+    const bool gpu = imagefile::IsGpuTexturePath(out) &&
+                     !out.endsWith(QLatin1String(".astc"), Qt::CaseInsensitive);
     if (!IsPngPath(out) && !gpu)
         return QStringLiteral("L'atlas doit être un fichier .png, .dds ou .ktx2");
     if (blocks && !gpu)
         return QStringLiteral("%1 ne vaut que pour un atlas .dds ou .ktx2").arg(*blocks);
+    if (imagefile::IsAstcFormat(settings.gpuFormat) &&
+        !out.endsWith(QLatin1String(".ktx2"), Qt::CaseInsensitive))
+        return imagefile::kDdsHoldsNoAstc;
     return {};
 }
 

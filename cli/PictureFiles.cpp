@@ -43,6 +43,29 @@ std::optional<imagefile::GpuBlockFormat> BlockFormatOption(const QString& spelle
     return std::nullopt;
 }
 
+std::optional<imagefile::GpuBlockFormat> AstcBlockOption(const QString& sides) {
+    using imagefile::GpuBlockFormat;
+    if (sides == QLatin1String("4x4")) return GpuBlockFormat::Astc4x4;
+    if (sides == QLatin1String("6x6")) return GpuBlockFormat::Astc6x6;
+    if (sides == QLatin1String("8x8")) return GpuBlockFormat::Astc8x8;
+    return std::nullopt;
+}
+
+std::optional<imagefile::GpuQuality> QualityOption(const QString& name) {
+    using imagefile::GpuQuality;
+    if (name == QLatin1String("fast")) return GpuQuality::Fast;
+    if (name == QLatin1String("medium")) return GpuQuality::Medium;
+    if (name == QLatin1String("thorough")) return GpuQuality::Thorough;
+    return std::nullopt;
+}
+
+std::optional<int> ThreadsOption(const QString& count) {
+    bool ok = false;
+    const int n = count.toInt(&ok);
+    if (!ok || n < 1 || n > 256 || count.startsWith(QLatin1Char('+'))) return std::nullopt;
+    return n;
+}
+
 bool IsPictureOutput(const QString& path) {
     const QString suffix = SuffixOf(path);
     return suffix == QLatin1String("tga") || suffix == QLatin1String("bmp") ||

@@ -40,6 +40,15 @@ ImageLibraryWork& ImageLibrary();
 
 // The block format an option names ("--bc1", "--bc3", "--bc5", "--rgb"), or nothing.
 std::optional<imagefile::GpuBlockFormat> BlockFormatOption(const QString& spelled);
+// The ASTC block that --astc names ("4x4", "6x6", "8x8"), or nothing.
+std::optional<imagefile::GpuBlockFormat> AstcBlockOption(const QString& sides);
+// The ASTC search that --quality names ("fast", "medium", "thorough"), or nothing.
+std::optional<imagefile::GpuQuality> QualityOption(const QString& name);
+// The thread count that --threads names (1 to 256), or nothing.
+std::optional<int> ThreadsOption(const QString& count);
+inline const QString kAstcValues = QStringLiteral("--astc attend 4x4, 6x6 ou 8x8");
+inline const QString kQualityValues = QStringLiteral("--quality attend fast, medium ou thorough");
+inline const QString kThreadsValues = QStringLiteral("--threads attend un nombre de 1 à 256");
 // %1: the second block format given.
 inline const QString kOneBlockFormat = QStringLiteral("Un seul format de blocs : %1");
 

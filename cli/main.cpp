@@ -24,7 +24,8 @@ struct Command {
 const Command kCommands[] = {
     {"info", "info FICHIER", tessella::cli::InfoCommand},
     {"convert",
-     "convert ENTREE SORTIE.(tga|bmp|png|dds|ktx2) [--bc1 | --bc3 | --bc5 | --rgb] [--no-mipmaps]",
+     "convert ENTREE SORTIE.(tga|bmp|png|dds|ktx2|astc) [--bc1 | --bc3 | --bc5 | --rgb |\n"
+     "       --astc 4x4|6x6|8x8] [--quality fast|medium|thorough] [--threads N] [--no-mipmaps]",
      tessella::cli::ConvertCommand},
     {"pack",
      "pack [--import LxH | --free] [--max-width 256|512] [--onto PAGE [--fill-right]]\n"
@@ -36,7 +37,8 @@ const Command kCommands[] = {
     {"export",
      "export [--padding P] [--extrude E] [--max-size N] [--max-width L] [--pot] [--square]\n"
      "       [--mip-levels N] [--normal-map [--strength S] [--directx]]\n"
-     "       [--bc1 | --bc3 | --bc5 | --rgb] -o ATLAS.(png|dds|ktx2) PAGE",
+     "       [--bc1 | --bc3 | --bc5 | --rgb | --astc 4x4|6x6|8x8] [--quality Q] [--threads N]\n"
+     "       -o ATLAS.(png|dds|ktx2) PAGE",
      tessella::cli::ExportCommand},
     {"op", "op OPERATION [ARGUMENTS...] ENTREE SORTIE", tessella::cli::OpCommand},
     {"print",

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QtEndian>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "imagefile/BlockEncoder.h"
@@ -23,6 +24,7 @@ constexpr quint32 kDdsCapsComplex = 0x8, kDdsCapsTexture = 0x1000, kDdsCapsMipMa
 // KTX2's Vulkan formats and data format descriptor values.
 constexpr quint32 kVkR8G8B8A8Srgb = 43, kVkBc1RgbSrgb = 132, kVkBc3Srgb = 138, kVkBc5Unorm = 141;
 constexpr quint8 kModelRgbsda = 1, kModelBc1a = 128, kModelBc3 = 130, kModelBc5 = 132;
+constexpr quint8 kModelAstc = 162;
 constexpr quint8 kPrimariesBt709 = 1, kTransferLinear = 1, kTransferSrgb = 2;
 constexpr quint8 kChannelLinear = 0x10;  // qualifier: alpha of an sRGB format stays linear
 constexpr char kKtx2Identifier[] = "\xABKTX 20\xBB\r\n\x1A\n";
@@ -47,42 +49,127 @@ class Bytes {
     QByteArray& out_;
 };
 
-pixels::PixelGrid GridOf(const BgrRows& picture) {
+// One level's place in the file.
+struct LevelPlace {
+    int width, height;
+    qsizetype offset, length;
+};
+
+qsizetype StoredLevelBytes(GpuBlockFormat format, int width, int height, int bytesPerTexel) {
+    return format == GpuBlockFormat::Rgb ? qsizetype(width) * height * bytesPerTexel
+                                         : LevelBlockBytes(format, width, height);
+}
+
+// The levels' sizes; offsets are set by the container.
+std::vector<LevelPlace> LevelsOf(const BgrRows& picture, int count, GpuBlockFormat format,
+                                 int bytesPerTexel) {
+    std::vector<LevelPlace> levels;
+    for (int n = 0; n < count; ++n) {
+        const int w = pixels::MipSide(picture.width, n), h = pixels::MipSide(picture.height, n);
+        levels.push_back({w, h, 0, StoredLevelBytes(format, w, h, bytesPerTexel)});
+    }
+    return levels;
+}
+
+void CheckPicture(const BgrRows& picture) {
     if (picture.width <= 0 || picture.height <= 0 || !picture.row)
         throw platform::TessellaError(QStringLiteral("Image vide"));
     platform::CheckImageSize(picture.width, picture.height, QStringLiteral("Texture"));
-    pixels::PixelGrid grid(picture.width, picture.height);
-    for (int y = 0; y < picture.height; ++y)
-        std::memcpy(static_cast<void*>(grid.row(y)), picture.row(y),
-                    std::size_t(picture.width) * 3);
-    return grid;
 }
 
-std::vector<pixels::PixelGrid> LevelsOf(const BgrRows& picture, const GpuTextureOptions& options) {
+pixels::MipChainOptions ChainOptions(const GpuTextureOptions& options, bool oneLevel) {
     pixels::MipChainOptions chain;
-    chain.maxLevel = options.mipmaps ? options.maxLevel : 0;
+    chain.maxLevel = options.mipmaps && !oneLevel ? options.maxLevel : 0;
     chain.normalMap = options.normalMap;
-    return pixels::BuildMipChain(GridOf(picture), chain);
+    return chain;
 }
 
-// One level's bytes as stored in the file: blocks, or rows of 24-bit BGR (DDS) or 32-bit RGBA
-// (KTX2).
-QByteArray LevelBytes(const pixels::PixelGrid& level, GpuBlockFormat format, bool rgba) {
-    if (format != GpuBlockFormat::Rgb) return EncodeBlocks(level, format);
-    QByteArray bytes;
-    bytes.reserve(qsizetype(level.width()) * level.height() * (rgba ? 4 : 3));
-    for (int y = 0; y < level.height(); ++y) {
-        const pixels::Bgr* row = level.row(y);
-        if (!rgba) {
-            bytes.append(reinterpret_cast<const char*>(row), qsizetype(level.width()) * 3);
-            continue;
-        }
-        for (int x = 0; x < level.width(); ++x) {
-            const char pixel[4] = {char(row[x].r), char(row[x].g), char(row[x].b), char(255)};
-            bytes.append(pixel, 4);
+// Encodes the levels one after the other into their places in the file, a band of rows at a
+// time: the top level straight from the picture's rows, the smaller ones as the mip chain makes
+// them. Reports the progress after each band.
+class LevelEncoder {
+  public:
+    LevelEncoder(const GpuTextureOptions& options, int bytesPerTexel)
+        : options_(options), bytesPerTexel_(bytesPerTexel) {
+        if (options.format != GpuBlockFormat::Rgb)
+            blocks_ = std::make_unique<BlockEncoder>(options.format, options);
+        // Bands of whole blocks, tall enough that every core has rows of blocks to take.
+        bandRows_ = BlockHeight(options.format) * 16;
+    }
+
+    void encode(const BgrRows& picture, pixels::MipChainBuilder& chain,
+                const std::vector<LevelPlace>& levels, char* file) {
+        total_ = 0;
+        for (const LevelPlace& level : levels) total_ += qint64(level.width) * level.height;
+        done_ = 0;
+        for (std::size_t n = 0; n < levels.size(); ++n) {
+            if (n == 0) {
+                encodeLevel(levels[0], file, [&](int y) {
+                    const auto* row = reinterpret_cast<const pixels::Bgr*>(picture.row(y));
+                    chain.addTopRow(y, row);
+                    return row;
+                });
+            } else {
+                const pixels::PixelGrid level = chain.nextLevel();
+                encodeLevel(levels[n], file, [&level](int y) { return level.row(y); });
+            }
         }
     }
-    return bytes;
+
+  private:
+    template <typename RowSource>
+    void encodeLevel(const LevelPlace& level, char* file, RowSource&& rowAt) {
+        const int bandRows = std::min(bandRows_, level.height);
+        pixels::PixelGrid band(level.width, bandRows);
+        char* out = file + level.offset;
+        for (int top = 0; top < level.height; top += bandRows) {
+            const int rows = std::min(bandRows, level.height - top);
+            if (rows != band.height()) band = pixels::PixelGrid(level.width, rows);
+            for (int y = 0; y < rows; ++y)
+                std::memcpy(static_cast<void*>(band.row(y)), rowAt(top + y),
+                            std::size_t(level.width) * 3);
+            const qsizetype bytes =
+                StoredLevelBytes(options_.format, level.width, rows, bytesPerTexel_);
+            if (blocks_)
+                blocks_->encode(band, out);
+            else
+                PlainRows(band, out);
+            out += bytes;
+            done_ += qint64(level.width) * rows;
+            if (options_.progress && !options_.progress(done_, total_)) throw GpuWriteStopped();
+        }
+    }
+
+    // 24-bit BGR (DDS) or 32-bit RGBA (KTX2).
+    void PlainRows(const pixels::PixelGrid& band, char* out) const {
+        for (int y = 0; y < band.height(); ++y) {
+            const pixels::Bgr* row = band.row(y);
+            if (bytesPerTexel_ == 3) {
+                std::memcpy(out, static_cast<const void*>(row), std::size_t(band.width()) * 3);
+                out += qsizetype(band.width()) * 3;
+                continue;
+            }
+            for (int x = 0; x < band.width(); ++x, out += 4)
+                out[0] = char(row[x].r), out[1] = char(row[x].g), out[2] = char(row[x].b),
+                out[3] = char(255);
+        }
+    }
+
+    const GpuTextureOptions& options_;
+    int bytesPerTexel_;
+    std::unique_ptr<BlockEncoder> blocks_;
+    int bandRows_;
+    qint64 done_ = 0, total_ = 0;
+};
+
+// The file of header bytes then the levels at their places, made once at its full size.
+QByteArray EncodedFile(const QByteArray& header, const BgrRows& picture,
+                       pixels::MipChainBuilder& chain, const std::vector<LevelPlace>& levels,
+                       qsizetype size, const GpuTextureOptions& options, int bytesPerTexel) {
+    QByteArray file(size, '\0');
+    std::memcpy(file.data(), header.constData(), std::size_t(header.size()));
+    LevelEncoder(options, bytesPerTexel).encode(picture, chain, levels, file.data());
+    return file;
 }
 
 quint32 DdsFourCc(GpuBlockFormat format) {
@@ -107,8 +194,26 @@ struct KtxFormat {
     std::vector<Sample> samples;
 };
 
-KtxFormat KtxFormatOf(GpuBlockFormat format) {
+// ASTC's Vulkan formats: UNORM, then sRGB one above it.
+quint32 AstcVkFormat(GpuBlockFormat format, bool srgb) {
+    const quint32 unorm = format == GpuBlockFormat::Astc4x4   ? 157
+                          : format == GpuBlockFormat::Astc6x6 ? 165
+                                                              : 171;
+    return srgb ? unorm + 1 : unorm;
+}
+
+KtxFormat KtxFormatOf(GpuBlockFormat format, bool normalMap) {
     switch (format) {
+        case GpuBlockFormat::Astc4x4:
+        case GpuBlockFormat::Astc6x6:
+        case GpuBlockFormat::Astc8x8:
+            // One 128-bit sample of ASTC data (channel 0); normal maps stay linear.
+            return {AstcVkFormat(format, !normalMap),
+                    kModelAstc,
+                    normalMap ? kTransferLinear : kTransferSrgb,
+                    quint8(BlockWidth(format)),
+                    16,
+                    {{0, 128, 0, 0xFFFFFFFF}}};
         case GpuBlockFormat::Bc1:
             return {kVkBc1RgbSrgb, kModelBc1a, kTransferSrgb, 4, 8, {{0, 64, 0, 0xFFFFFFFF}}};
         case GpuBlockFormat::Bc3:
@@ -171,24 +276,32 @@ QByteArray KeyValueData() {
 
 }  // namespace
 
+bool IsAstcFormat(GpuBlockFormat format) {
+    return format == GpuBlockFormat::Astc4x4 || format == GpuBlockFormat::Astc6x6 ||
+           format == GpuBlockFormat::Astc8x8;
+}
+
 bool IsGpuTexturePath(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("dds") || suffix == QLatin1String("ktx2");
+    return suffix == QLatin1String("dds") || suffix == QLatin1String("ktx2") ||
+           suffix == QLatin1String("astc");
 }
 
 QByteArray DdsFileBytes(const BgrRows& picture, const GpuTextureOptions& options) {
-    const std::vector<pixels::PixelGrid> levels = LevelsOf(picture, options);
+    CheckPicture(picture);
+    if (IsAstcFormat(options.format)) throw platform::TessellaError(kDdsHoldsNoAstc);
+    pixels::MipChainBuilder chain(picture.width, picture.height, ChainOptions(options, false));
+    std::vector<LevelPlace> levels = LevelsOf(picture, chain.levelCount(), options.format, 3);
     const bool blocks = options.format != GpuBlockFormat::Rgb;
     const quint32 width = quint32(picture.width), height = quint32(picture.height);
-    QByteArray file("DDS ");
-    Bytes out(file);
+    QByteArray header("DDS ");
+    Bytes out(header);
     out.u32(124);
     out.u32(kDdsCaps | kDdsHeight | kDdsWidth | kDdsPixelFormat | kDdsMipMapCount |
             (blocks ? kDdsLinearSize : kDdsPitch));
     out.u32(height);
     out.u32(width);
-    out.u32(blocks ? ((width + 3) / 4) * ((height + 3) / 4) * quint32(BlockBytes(options.format))
-                   : width * 3);
+    out.u32(blocks ? quint32(levels[0].length) : width * 3);
     out.u32(0);  // depth
     out.u32(quint32(levels.size()));
     out.zeros(11 * 4);
@@ -200,36 +313,36 @@ QByteArray DdsFileBytes(const BgrRows& picture, const GpuTextureOptions& options
     out.u32(0);
     out.u32(kDdsCapsTexture | (levels.size() > 1 ? kDdsCapsComplex | kDdsCapsMipMap : 0));
     out.zeros(4 * 4);  // caps 2 to 4, reserved
-    for (const pixels::PixelGrid& level : levels)
-        file.append(LevelBytes(level, options.format, false));
-    return file;
+    qsizetype at = header.size();
+    for (LevelPlace& level : levels) {
+        level.offset = at;
+        at += level.length;
+    }
+    return EncodedFile(header, picture, chain, levels, at, options, 3);
 }
 
 QByteArray Ktx2FileBytes(const BgrRows& picture, const GpuTextureOptions& options) {
-    const std::vector<pixels::PixelGrid> levels = LevelsOf(picture, options);
-    const KtxFormat format = KtxFormatOf(options.format);
+    CheckPicture(picture);
+    pixels::MipChainBuilder chain(picture.width, picture.height, ChainOptions(options, false));
+    std::vector<LevelPlace> levels = LevelsOf(picture, chain.levelCount(), options.format, 4);
+    const KtxFormat format = KtxFormatOf(options.format, options.normalMap);
     const QByteArray dfd = DataFormatDescriptor(format);
     const QByteArray kvd = KeyValueData();
     constexpr qsizetype kHeaderBytes = 80;
     const qsizetype indexBytes = 24 * qsizetype(levels.size());
     const qsizetype dfdOffset = kHeaderBytes + indexBytes;
     const qsizetype kvdOffset = dfdOffset + dfd.size();
-    // Each level starts on a multiple of the block size and of 4 bytes.
+    // Each level starts on a multiple of the block size and of 4 bytes, the smallest first.
     const qsizetype alignment = format.blockBytes % 4 == 0 ? format.blockBytes : 4;
-
-    QByteArray data;
-    std::vector<QPair<qsizetype, qsizetype>> placed(levels.size());
-    qsizetype dataStart = kvdOffset + kvd.size();
-    for (std::size_t i = levels.size(); i-- > 0;) {  // smallest first
-        if (const qsizetype rest = (dataStart + data.size()) % alignment)
-            data.append(alignment - rest, '\0');
-        const QByteArray bytes = LevelBytes(levels[i], options.format, true);
-        placed[i] = {dataStart + data.size(), bytes.size()};
-        data.append(bytes);
+    qsizetype at = kvdOffset + kvd.size();
+    for (std::size_t i = levels.size(); i-- > 0;) {
+        if (const qsizetype rest = at % alignment) at += alignment - rest;
+        levels[i].offset = at;
+        at += levels[i].length;
     }
 
-    QByteArray file(kKtx2Identifier, 12);
-    Bytes out(file);
+    QByteArray header(kKtx2Identifier, 12);
+    Bytes out(header);
     out.u32(format.vkFormat);
     out.u32(1);  // typeSize
     out.u32(quint32(picture.width));
@@ -240,15 +353,34 @@ QByteArray Ktx2FileBytes(const BgrRows& picture, const GpuTextureOptions& option
     out.u32(quint32(dfdOffset)), out.u32(quint32(dfd.size()));
     out.u32(quint32(kvdOffset)), out.u32(quint32(kvd.size()));
     out.u64(0), out.u64(0);  // no supercompression global data
-    for (const auto& [offset, length] : placed) {
-        out.u64(quint64(offset));
-        out.u64(quint64(length));
-        out.u64(quint64(length));
+    for (const LevelPlace& level : levels) {
+        out.u64(quint64(level.offset));
+        out.u64(quint64(level.length));
+        out.u64(quint64(level.length));
     }
-    file.append(dfd);
-    file.append(kvd);
-    file.append(data);
-    return file;
+    header.append(dfd);
+    header.append(kvd);
+    return EncodedFile(header, picture, chain, levels, at, options, 4);
+}
+
+QByteArray AstcFileBytes(const BgrRows& picture, const GpuTextureOptions& options) {
+    CheckPicture(picture);
+    if (!IsAstcFormat(options.format)) throw platform::TessellaError(kAstcFileHoldsAstcOnly);
+    pixels::MipChainBuilder chain(picture.width, picture.height, ChainOptions(options, true));
+    std::vector<LevelPlace> levels = LevelsOf(picture, 1, options.format, 4);
+    // Magic, the block's sides (x, y, z), then the picture's (24 bits each).
+    QByteArray header;
+    Bytes out(header);
+    out.u32(0x5CA1AB13);
+    out.u8(quint8(BlockWidth(options.format))), out.u8(quint8(BlockHeight(options.format)));
+    out.u8(1);
+    for (const int side : {picture.width, picture.height, 1}) {
+        out.u16(quint16(side & 0xFFFF));
+        out.u8(quint8(side >> 16));
+    }
+    levels[0].offset = header.size();
+    return EncodedFile(header, picture, chain, levels, header.size() + levels[0].length, options,
+                       4);
 }
 
 void WriteGpuTexture(const BgrRows& picture, const QString& path,
@@ -259,8 +391,9 @@ void WriteGpuTexture(const BgrRows& picture, const QString& path,
     if (!IsGpuTexturePath(path))
         throw platform::TessellaError(
             QStringLiteral("Extension non reconnue pour une texture : %1").arg(path));
-    const QByteArray bytes = suffix == QLatin1String("dds") ? DdsFileBytes(picture, options)
-                                                            : Ktx2FileBytes(picture, options);
+    const QByteArray bytes = suffix == QLatin1String("dds")    ? DdsFileBytes(picture, options)
+                             : suffix == QLatin1String("ktx2") ? Ktx2FileBytes(picture, options)
+                                                               : AstcFileBytes(picture, options);
     platform::WriteFileAtomically(path, bytes);
 }
 

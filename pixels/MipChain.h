@@ -2,6 +2,7 @@
 // The chain of ever smaller copies of a picture that a graphics card samples from far away:
 // each level half the one above, odd sides rounded down, down to 1 x 1.
 
+#include <memory>
 #include <vector>
 
 #include "pixels/PixelGrid.h"
@@ -25,6 +26,35 @@ int MipLevelCount(int width, int height);
 // brought back to unit length. Levels after the first are worked from the linear values of the
 // one above, not from its rounded bytes.
 std::vector<PixelGrid> BuildMipChain(const PixelGrid& top, const MipChainOptions& options = {});
+
+// The same levels made one at a time, for pictures too large to hold every level: the top
+// level's rows are given once, in order, then each smaller level is asked for in turn. Only the
+// linear values of the level in hand and the sums of the next are held (a quarter of the top's
+// pixels, as floats), never the top level's.
+class MipChainBuilder {
+  public:
+    MipChainBuilder(int width, int height, const MipChainOptions& options = {});
+    ~MipChainBuilder();
+    MipChainBuilder(const MipChainBuilder&) = delete;
+    MipChainBuilder& operator=(const MipChainBuilder&) = delete;
+
+    // Levels in the chain, the top one included (0 for an empty picture).
+    int levelCount() const { return count_; }
+    // Row y of the top level (width pixels); rows 0 to height - 1, each once, in order.
+    void addTopRow(int y, const Bgr* row);
+    // Levels 1, 2, ... in turn, after every top row was given; at most levelCount() - 1 times.
+    PixelGrid nextLevel();
+
+  private:
+    class Reducer;
+    int width_, height_;
+    bool normalMap_;
+    int count_ = 0;
+    int level_ = 0;
+    std::vector<float> row_;    // the top row in hand, linear
+    std::vector<float> plane_;  // the level in hand, linear
+    std::unique_ptr<Reducer> reducer_;
+};
 
 // Level number `level` (the grid levelGrid) spread over the top level's width x height, as
 // it covers the element: each pixel repeated 2^level times each way, without smoothing. The

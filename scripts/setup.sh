@@ -8,8 +8,8 @@ PACKAGES=(
   libjpeg62-turbo-dev
   # PNG writing: one-call deflate.
   libdeflate-dev
-  # GPU textures: BC1, BC3 and BC5 blocks; nvcompress is the benchmark's peer.
-  libsquish-dev libnvtt-bin libstb-dev libastcenc-dev
+  # GPU textures: BC1, BC3, BC5 and ASTC blocks; nvcompress and astcenc are the benchmark's peers.
+  libsquish-dev libnvtt-bin libstb-dev libastcenc-dev astcenc
   # Translations: lupdate and lrelease.
   qt6-l10n-tools
   libmagick++-6.q16-dev libmagickcore-6.q16-6-extra

@@ -252,14 +252,19 @@ QByteArray PictureFileBytes(const QImage& picture, const QString& path, bool nor
     }
     imagefile::GpuTextureOptions options;
     options.format = settings.gpuFormat;
-    if (normals && options.format != imagefile::GpuBlockFormat::Rgb)
+    if (normals && options.format != imagefile::GpuBlockFormat::Rgb &&
+        !imagefile::IsAstcFormat(options.format))
         options.format = imagefile::GpuBlockFormat::Bc5;
     options.normalMap = normals;
+    options.threads = settings.gpuThreads;
+    options.quality = settings.gpuQuality;
     options.maxLevel = settings.mipLevels;
-    const bool dds =
-        QFileInfo(path).suffix().compare(QStringLiteral("dds"), Qt::CaseInsensitive) == 0;
-    return dds ? imagefile::DdsFileBytes(imagefile::RowsOf(picture), options)
-               : imagefile::Ktx2FileBytes(imagefile::RowsOf(picture), options);
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix.compare(QStringLiteral("dds"), Qt::CaseInsensitive) == 0)
+        return imagefile::DdsFileBytes(imagefile::RowsOf(picture), options);
+    if (suffix.compare(QStringLiteral("astc"), Qt::CaseInsensitive) == 0)
+        return imagefile::AstcFileBytes(imagefile::RowsOf(picture), options);
+    return imagefile::Ktx2FileBytes(imagefile::RowsOf(picture), options);
 }
 
 }  // namespace

@@ -43,10 +43,12 @@ struct EngineAtlasSettings {
     // pixels, wrapping within it, with the same ring.
     bool normalMap = false;
     editor::NormalMapSettings normal{};
-    // The blocks of an atlas written as .dds or .ktx2 (its normal map takes BC5, or plain
-    // pixels with Rgb). Its mip chain stops at level mipLevels, where the elements are still
-    // clean.
+    // The blocks of an atlas written as .dds or .ktx2 (its normal map takes BC5, the same
+    // ASTC blocks in the normal-map mode, or plain pixels with Rgb). Its mip chain stops at
+    // level mipLevels, where the elements are still clean.
     imagefile::GpuBlockFormat gpuFormat = imagefile::GpuBlockFormat::Bc1;
+    int32_t gpuThreads = 0;  // 0: the machine's cores
+    imagefile::GpuQuality gpuQuality = imagefile::GpuQuality::Medium;
 };
 
 // One element in an atlas: frame.rect is its own pixels there, source where they are on the

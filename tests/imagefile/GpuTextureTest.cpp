@@ -308,22 +308,6 @@ TEST_F(GpuTextureTest, LevelsReadBackCloseToALinearLightChain) {
     }
 }
 
-// One BC4 block (half of a BC5 block) decoded by the format's rule: two end values, then a
-// 3-bit index a texel; 8 steps between them when the first is larger, else 6 and 0 and 255.
-void DecodeBc4(const uchar* block, uchar texels[16]) {
-    const int a = block[0], b = block[1];
-    int values[8] = {a, b};
-    for (int i = 1; i < 7; ++i)
-        if (a > b) values[i + 1] = ((7 - i) * a + i * b + 3) / 7;
-    if (a <= b) {
-        for (int i = 1; i < 5; ++i) values[i + 1] = ((5 - i) * a + i * b + 2) / 5;
-        values[6] = 0, values[7] = 255;
-    }
-    quint64 indices = 0;
-    for (int i = 0; i < 6; ++i) indices |= quint64(block[2 + i]) << (8 * i);
-    for (int t = 0; t < 16; ++t) texels[t] = uchar(values[(indices >> (3 * t)) & 7]);
-}
-
 // BC5 keeps red in the first half of each block and green in the second (ImageMagick 6 reads
 // no BC5: the blocks are decoded here).
 TEST_F(GpuTextureTest, Bc5KeepsRedThenGreen) {

@@ -24,6 +24,22 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 namespace imagetest {
 
 // v as n bytes, least significant first (Le) or last (Be).
+// One BC4 block (half of a BC5 block) decoded by the format's rule: two end values, then a
+// 3-bit index a texel; 8 steps between them when the first is larger, else 6 and 0 and 255.
+inline void DecodeBc4(const uchar* block, uchar texels[16]) {
+    const int a = block[0], b = block[1];
+    int values[8] = {a, b};
+    for (int i = 1; i < 7; ++i)
+        if (a > b) values[i + 1] = ((7 - i) * a + i * b + 3) / 7;
+    if (a <= b) {
+        for (int i = 1; i < 5; ++i) values[i + 1] = ((5 - i) * a + i * b + 2) / 5;
+        values[6] = 0, values[7] = 255;
+    }
+    quint64 indices = 0;
+    for (int i = 0; i < 6; ++i) indices |= quint64(block[2 + i]) << (8 * i);
+    for (int t = 0; t < 16; ++t) texels[t] = uchar(values[(indices >> (3 * t)) & 7]);
+}
+
 inline QByteArray Le(int64_t v, int n) {
     QByteArray out;
     for (int i = 0; i < n; ++i) out.append(static_cast<char>((v >> (8 * i)) & 0xFF));

@@ -220,10 +220,24 @@ TEST_F(Cli, ExportWritesGpuFilesAndNormalMapsBesideTheirData) {
         out.startsWith(QStringLiteral("%1x%2").arg(size["w"].toInt()).arg(size["h"].toInt())))
         << out.toStdString();
 
+    // ASTC for the atlas (sRGB 6x6: vkFormat 166) and its normal map (UNORM 6x6: 165).
+    ASSERT_EQ(run("export --normal-map --astc 6x6 --quality fast --threads 2 -o atlas.ktx2 "
+                  "mur.png"),
+              0)
+        << err.toStdString();
+    EXPECT_EQ(read("atlas.ktx2").mid(12, 4), QByteArray("\xA6\0\0\0", 4));
+    EXPECT_EQ(read("atlas_n.ktx2").mid(12, 4), QByteArray("\xA5\0\0\0", 4));
+
     const struct {
         const char* line;
         const char* complaint;
     } refused[] = {
+        {"export --astc 5x5 -o a.ktx2 mur.png", "--astc attend 4x4, 6x6 ou 8x8"},
+        {"export --astc 4x4 -o a.png mur.png", "--astc ne vaut que pour un atlas .dds ou .ktx2"},
+        {"export --bc3 --astc 4x4 -o a.ktx2 mur.png", "Un seul format de blocs"},
+        {"export --astc 4x4 -o a.dds mur.png", "Un fichier .dds ne contient pas d'ASTC"},
+        {"export --quality best -o a.ktx2 mur.png", "--quality attend"},
+        {"export --threads 0 -o a.ktx2 mur.png", "--threads attend un nombre de 1 à 256"},
         {"export --rgb -o a.png mur.png", "--rgb ne vaut que pour un atlas .dds ou .ktx2"},
         {"export --bc5 -o a.dds mur.png", "va avec --normal-map"},
         {"export --bc1 --bc3 -o a.dds mur.png", "Un seul format de blocs"},
@@ -231,6 +245,7 @@ TEST_F(Cli, ExportWritesGpuFilesAndNormalMapsBesideTheirData) {
         {"export --normal-map --strength 25 -o a.png mur.png", "--strength attend"},
         {"export --mip-levels 11 -o a.png mur.png", "--mip-levels attend"},
         {"export -o a.webp mur.png", ".png, .dds ou .ktx2"},
+        {"export --astc 6x6 -o a.astc mur.png", ".png, .dds ou .ktx2"},
     };
     for (const auto& row : refused) {
         SCOPED_TRACE(row.line);

@@ -1,0 +1,382 @@
+// Blocks decoded by the libraries that read them (libsquish for BC, libastcenc for ASTC)
+// against the source; the same bytes for any thread count; the ASTC containers' fields checked
+// against the .astc header and the KTX2 level index and data format descriptor.
+
+#include <astcenc.h>
+#include <squish.h>
+
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "ImageSamples.h"
+#include "imagefile/BlockEncoder.h"
+#include "imagefile/GpuTexture.h"
+
+using namespace imagetest;
+using namespace tessella;
+using namespace tessella::imagefile;
+
+namespace {
+
+quint64 Field(const QByteArray& file, qsizetype at, int bytes) {
+    quint64 value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = (value << 8) | quint8(at + i < file.size() ? file[at + i] : 0);
+    return value;
+}
+
+// A picture with detail in every channel, each at its own pace, so that a swapped or dropped
+// channel shows; alpha, when asked, a ramp across.
+pixels::PixelGrid Picture(int width, int height, bool alpha = false) {
+    pixels::PixelGrid grid(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            grid.row(y)[x] = {uint8_t(128 + 90 * std::sin((x + y) / 13.0)),
+                              uint8_t(128 + 100 * std::cos(y / 7.0)),
+                              uint8_t(128 + 100 * std::sin(x / 9.0))};
+    if (alpha) {
+        grid.addAlpha();
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) grid.alphaRow(y)[x] = uint8_t(x * 255 / (width - 1));
+    }
+    return grid;
+}
+
+QImage ToImage(const pixels::PixelGrid& grid) {
+    QImage image(grid.width(), grid.height(), QImage::Format_RGB888);
+    for (int y = 0; y < grid.height(); ++y)
+        for (int x = 0; x < grid.width(); ++x) {
+            const pixels::Bgr p = grid.row(y)[x];
+            image.setPixel(x, y, qRgb(p.r, p.g, p.b));
+        }
+    return image;
+}
+
+// The picture's channels as RGBA bytes (alpha 255 without a plane).
+std::vector<uint8_t> Rgba(const pixels::PixelGrid& grid) {
+    std::vector<uint8_t> out;
+    for (int y = 0; y < grid.height(); ++y)
+        for (int x = 0; x < grid.width(); ++x) {
+            const pixels::Bgr p = grid.row(y)[x];
+            out.insert(out.end(), {p.r, p.g, p.b, grid.alphaAt(x, y)});
+        }
+    return out;
+}
+
+// PSNR of the channels listed (0 red .. 3 alpha) of two RGBA buffers; `to` gives, for each
+// channel of a, the channel of b it is compared with.
+double Psnr(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b,
+            std::initializer_list<std::pair<int, int>> channels) {
+    double sum = 0, count = 0;
+    for (std::size_t i = 0; i + 3 < std::min(a.size(), b.size()); i += 4)
+        for (const auto& [from, to] : channels) {
+            const double d = double(a[i + std::size_t(from)]) - b[i + std::size_t(to)];
+            sum += d * d;
+            ++count;
+        }
+    return sum == 0 ? 99 : 10 * std::log10(255.0 * 255.0 * count / sum);
+}
+
+// BC1 and BC3 through libsquish; BC5 by the format's rule (libsquish 1.15 decodes no BC5).
+std::vector<uint8_t> DecodeBc(const QByteArray& blocks, int width, int height, int flags) {
+    std::vector<uint8_t> rgba(std::size_t(width) * std::size_t(height) * 4);
+    if (flags != squish::kBc5) {
+        squish::DecompressImage(rgba.data(), width, height, blocks.constData(), flags);
+        return rgba;
+    }
+    const int across = (width + 3) / 4;
+    for (int block = 0; block * 16 < blocks.size(); ++block) {
+        const auto* bytes = reinterpret_cast<const uchar*>(blocks.constData()) + 16 * block;
+        uchar red[16], green[16];
+        DecodeBc4(bytes, red);
+        DecodeBc4(bytes + 8, green);
+        for (int t = 0; t < 16; ++t) {
+            const int x = block % across * 4 + t % 4, y = block / across * 4 + t / 4;
+            if (x >= width || y >= height) continue;
+            uint8_t* texel =
+                rgba.data() + 4 * (std::size_t(y) * std::size_t(width) + std::size_t(x));
+            texel[0] = red[t], texel[1] = green[t];
+        }
+    }
+    return rgba;
+}
+
+std::vector<uint8_t> DecodeAstc(const QByteArray& blocks, int width, int height, int side,
+                                bool srgb) {
+    astcenc_config config{};
+    EXPECT_EQ(astcenc_config_init(srgb ? ASTCENC_PRF_LDR_SRGB : ASTCENC_PRF_LDR, unsigned(side),
+                                  unsigned(side), 1, ASTCENC_PRE_FAST, ASTCENC_FLG_DECOMPRESS_ONLY,
+                                  &config),
+              ASTCENC_SUCCESS);
+    astcenc_context* context = nullptr;
+    EXPECT_EQ(astcenc_context_alloc(&config, 1, &context), ASTCENC_SUCCESS);
+    std::vector<uint8_t> rgba(std::size_t(width) * std::size_t(height) * 4);
+    void* slices[1] = {rgba.data()};
+    astcenc_image image{unsigned(width), unsigned(height), 1, ASTCENC_TYPE_U8, slices};
+    const astcenc_swizzle identity{ASTCENC_SWZ_R, ASTCENC_SWZ_G, ASTCENC_SWZ_B, ASTCENC_SWZ_A};
+    EXPECT_EQ(
+        astcenc_decompress_image(context, reinterpret_cast<const uint8_t*>(blocks.constData()),
+                                 std::size_t(blocks.size()), &image, &identity, 0),
+        ASTCENC_SUCCESS);
+    astcenc_context_free(context);
+    return rgba;
+}
+
+int Side(GpuBlockFormat format) {
+    return format == GpuBlockFormat::Astc4x4 ? 4 : format == GpuBlockFormat::Astc6x6 ? 6 : 8;
+}
+
+GpuTextureOptions Options(GpuBlockFormat format, int threads = 0) {
+    GpuTextureOptions options;
+    options.format = format;
+    options.threads = threads;
+    return options;
+}
+
+}  // namespace
+
+// Each block depends on its own texels alone: one thread and two give the same file, every
+// level, for every format (150 rows: bands and rows of blocks shared out, a partial band).
+TEST(BlockEncoderTest, SameBytesForOneAndTwoThreads) {
+    const pixels::PixelGrid picture = Picture(203, 150);
+    for (const GpuBlockFormat format :
+         {GpuBlockFormat::Bc1, GpuBlockFormat::Bc3, GpuBlockFormat::Bc5, GpuBlockFormat::Astc4x4,
+          GpuBlockFormat::Astc6x6, GpuBlockFormat::Astc8x8}) {
+        SCOPED_TRACE(int(format));
+        const QByteArray one = Ktx2FileBytes(RowsOf(picture), Options(format, 1));
+        const QByteArray two = Ktx2FileBytes(RowsOf(picture), Options(format, 2));
+        EXPECT_EQ(one.size(), two.size());
+        EXPECT_TRUE(one == two);
+    }
+}
+
+// The blocks read back by the libraries that read them, against the source, on a picture whose
+// sides are no multiple of any block (61 x 37: partial blocks at the right and bottom). A
+// swapped or dropped channel falls below 20 dB.
+TEST(BlockEncoderTest, BlocksDecodeCloseToTheSource) {
+    struct Row {
+        GpuBlockFormat format;
+        bool alpha;
+        std::initializer_list<std::pair<int, int>> channels;  // source channel, decoded channel
+        double leastPsnr;
+    };
+    const Row rows[] = {
+        {GpuBlockFormat::Bc1, false, {{0, 0}, {1, 1}, {2, 2}}, 33},
+        {GpuBlockFormat::Bc3, false, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}, 33},
+        {GpuBlockFormat::Bc3, true, {{3, 3}}, 45},  // the alpha ramp, in BC3's own alpha half
+        {GpuBlockFormat::Bc5, false, {{0, 0}, {1, 1}}, 42},
+        {GpuBlockFormat::Astc4x4, false, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}, 40},
+        {GpuBlockFormat::Astc6x6, false, {{0, 0}, {1, 1}, {2, 2}}, 33},
+        {GpuBlockFormat::Astc8x8, false, {{0, 0}, {1, 1}, {2, 2}}, 28},
+        {GpuBlockFormat::Astc6x6, true, {{3, 3}}, 40},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(QStringLiteral("%1 %2").arg(int(row.format)).arg(row.alpha).toStdString());
+        const pixels::PixelGrid picture = Picture(61, 37, row.alpha);
+        const QByteArray blocks = EncodeBlocks(picture, row.format);
+        ASSERT_EQ(blocks.size(), LevelBlockBytes(row.format, 61, 37));
+        const int flags = row.format == GpuBlockFormat::Bc1   ? squish::kDxt1
+                          : row.format == GpuBlockFormat::Bc3 ? squish::kDxt5
+                                                              : squish::kBc5;
+        const std::vector<uint8_t> decoded =
+            IsAstcFormat(row.format) ? DecodeAstc(blocks, 61, 37, Side(row.format), true)
+                                     : DecodeBc(blocks, 61, 37, flags);
+        EXPECT_GE(Psnr(Rgba(picture), decoded, row.channels), row.leastPsnr);
+    }
+}
+
+// A flat block costs nothing to fit: every format gives it back within a step of its colour.
+TEST(BlockEncoderTest, FlatColourComesBackWhole) {
+    pixels::PixelGrid flat(8, 8);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) flat.row(y)[x] = {40, 150, 220};  // blue, green, red
+    const std::vector<uint8_t> source = Rgba(flat);
+    EXPECT_GE(Psnr(source, DecodeBc(EncodeBlocks(flat, GpuBlockFormat::Bc1), 8, 8, squish::kDxt1),
+                   {{0, 0}, {1, 1}, {2, 2}}),
+              45);
+    EXPECT_GE(Psnr(source, DecodeAstc(EncodeBlocks(flat, GpuBlockFormat::Astc8x8), 8, 8, 8, true),
+                   {{0, 0}, {1, 1}, {2, 2}, {3, 3}}),
+              45);
+}
+
+// A normal map in ASTC keeps X (red) in red, green and blue and Y (green) in alpha, where
+// libastcenc's normal-map mode reads them; decoded in the linear profile.
+TEST(BlockEncoderTest, AstcNormalMapKeepsXInColourAndYInAlpha) {
+    const pixels::PixelGrid picture = Picture(48, 48);
+    GpuTextureOptions options = Options(GpuBlockFormat::Astc6x6);
+    options.normalMap = true;
+    QByteArray blocks(LevelBlockBytes(GpuBlockFormat::Astc6x6, 48, 48), '\0');
+    BlockEncoder(GpuBlockFormat::Astc6x6, options).encode(picture, blocks.data());
+    const std::vector<uint8_t> decoded = DecodeAstc(blocks, 48, 48, 6, false);
+    EXPECT_GE(Psnr(Rgba(picture), decoded, {{0, 0}, {0, 1}, {0, 2}, {1, 3}}), 35);
+}
+
+// The .astc header: magic 0x5CA1AB13, the block's sides x, y, z, then the picture's sides as
+// 24-bit little-endian numbers; then the blocks of level 0 alone.
+TEST(BlockEncoderTest, AstcFileHeaderFollowsTheFormat) {
+    struct Row {
+        GpuBlockFormat format;
+        int width, height;
+        QByteArray header;
+        qsizetype blocks;  // across x down
+    };
+    const Row rows[] = {
+        {GpuBlockFormat::Astc6x6, 61, 37,
+         QByteArray("\x13\xAB\xA1\x5C\x06\x06\x01\x3D\x00\x00\x25\x00\x00\x01\x00\x00", 16),
+         11 * 7},
+        {GpuBlockFormat::Astc4x4, 300, 4,
+         QByteArray("\x13\xAB\xA1\x5C\x04\x04\x01\x2C\x01\x00\x04\x00\x00\x01\x00\x00", 16),
+         75 * 1},
+        {GpuBlockFormat::Astc8x8, 16384, 9,
+         QByteArray("\x13\xAB\xA1\x5C\x08\x08\x01\x00\x40\x00\x09\x00\x00\x01\x00\x00", 16),
+         2048 * 2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.width);
+        const pixels::PixelGrid picture = Picture(row.width, row.height);
+        const QByteArray file = AstcFileBytes(RowsOf(picture), Options(row.format));
+        EXPECT_EQ(file.left(16), row.header);
+        EXPECT_EQ(file.size(), 16 + 16 * row.blocks);
+    }
+}
+
+// KTX2 with ASTC: the sRGB formats (158, 166, 172) for colours, the UNORM ones (157, 165, 171)
+// for normal maps; the descriptor's model ASTC (162), its block's sides less one, 16 bytes a
+// block, one 128-bit sample; every level's length from its own size, at a multiple of 16.
+TEST(BlockEncoderTest, Ktx2AstcIndexAndDescriptorFollowTheFormat) {
+    struct Row {
+        GpuBlockFormat format;
+        bool normalMap;
+        quint32 vkFormat;
+        quint8 transfer, sideLessOne;
+    };
+    const Row rows[] = {
+        {GpuBlockFormat::Astc4x4, false, 158, 2, 3}, {GpuBlockFormat::Astc6x6, false, 166, 2, 5},
+        {GpuBlockFormat::Astc8x8, false, 172, 2, 7}, {GpuBlockFormat::Astc4x4, true, 157, 1, 3},
+        {GpuBlockFormat::Astc6x6, true, 165, 1, 5},  {GpuBlockFormat::Astc8x8, true, 171, 1, 7},
+    };
+    const pixels::PixelGrid picture = Picture(61, 37);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.vkFormat);
+        GpuTextureOptions options = Options(row.format);
+        options.normalMap = row.normalMap;
+        const QByteArray file = Ktx2FileBytes(RowsOf(picture), options);
+        EXPECT_EQ(Field(file, 12, 4), row.vkFormat);
+        EXPECT_EQ(Field(file, 16, 4), 1u);  // typeSize
+        ASSERT_EQ(Field(file, 40, 4), 6u);  // 61x37 ... 1x1
+        const qsizetype dfd = qsizetype(Field(file, 48, 4));
+        EXPECT_EQ(Field(file, 52, 4), 44u);  // 4 + 24 + 16: one sample
+        EXPECT_EQ(Field(file, dfd, 4), 44u);
+        EXPECT_EQ(Field(file, dfd + 8, 4), 2u | 40u << 16);
+        EXPECT_EQ(quint8(file[dfd + 12]), 162);
+        EXPECT_EQ(quint8(file[dfd + 13]), 1);  // BT.709 primaries
+        EXPECT_EQ(quint8(file[dfd + 14]), row.transfer);
+        EXPECT_EQ(quint8(file[dfd + 16]), row.sideLessOne);
+        EXPECT_EQ(quint8(file[dfd + 17]), row.sideLessOne);
+        EXPECT_EQ(Field(file, dfd + 18, 2), 0u);
+        EXPECT_EQ(quint8(file[dfd + 20]), 16);  // bytes a block
+        EXPECT_EQ(Field(file, dfd + 28, 2), 0u);
+        EXPECT_EQ(quint8(file[dfd + 30]), 127);  // 128 bits
+        EXPECT_EQ(quint8(file[dfd + 31]), 0);    // ASTC data
+        EXPECT_EQ(Field(file, dfd + 40, 4), 0xFFFFFFFFu);
+        const int side = row.sideLessOne + 1;
+        for (int n = 0; n < 6; ++n) {
+            const int w = std::max(1, 61 >> n), h = std::max(1, 37 >> n);
+            const quint64 offset = Field(file, 80 + 24 * n, 8),
+                          length = Field(file, 88 + 24 * n, 8);
+            EXPECT_EQ(length, quint64((w + side - 1) / side * ((h + side - 1) / side) * 16)) << n;
+            EXPECT_EQ(offset % 16, 0u) << n;
+            EXPECT_LE(offset + length, quint64(file.size())) << n;
+        }
+        // Level 0 decodes to the picture.
+        const QByteArray level0 =
+            file.mid(qsizetype(Field(file, 80, 8)), qsizetype(Field(file, 88, 8)));
+        if (!row.normalMap) {
+            EXPECT_GE(Psnr(Rgba(picture), DecodeAstc(level0, 61, 37, side, true),
+                           {{0, 0}, {1, 1}, {2, 2}}),
+                      28);
+        }
+    }
+}
+
+// The progress counts the texels of every level, up to their sum; a false answer stops the
+// write with its message and leaves no file.
+TEST(BlockEncoderTest, ProgressCountsEveryLevelAndStops) {
+    const pixels::PixelGrid picture = Picture(200, 100);
+    // Levels 200x100, 100x50, 50x25, 25x12, 12x6, 6x3, 3x1, 1x1.
+    const qint64 texels = 20000 + 5000 + 1250 + 300 + 72 + 18 + 3 + 1;
+    for (const GpuBlockFormat format : {GpuBlockFormat::Bc1, GpuBlockFormat::Astc6x6}) {
+        GpuTextureOptions options = Options(format);
+        qint64 last = 0, reports = 0;
+        bool rising = true;
+        options.progress = [&](qint64 done, qint64 total) {
+            EXPECT_EQ(total, texels);
+            rising = rising && done > last;
+            last = done, ++reports;
+            return true;
+        };
+        Ktx2FileBytes(RowsOf(picture), options);
+        EXPECT_TRUE(rising);
+        EXPECT_EQ(last, texels);
+        EXPECT_GE(reports, 8);
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("stopped.ktx2"));
+    GpuTextureOptions options = Options(GpuBlockFormat::Bc1);
+    options.progress = [](qint64 done, qint64) { return done < 20000; };
+    EXPECT_EQ(ErrorOf([&] { WriteGpuTexture(RowsOf(picture), path, options); }),
+              QStringLiteral("Écriture de la texture arrêtée"));
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+// convert's ASTC, quality and thread options, and the containers that refuse a format.
+TEST(BlockEncoderTest, ConvertWritesAstcWithItsOptions) {
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("mur.png"));
+    ASSERT_TRUE(ToImage(Picture(40, 30)).save(source));
+    const QString ktx2 = dir.filePath(QStringLiteral("mur.ktx2"));
+    const QString astc = dir.filePath(QStringLiteral("mur.astc"));
+    const QString dds = dir.filePath(QStringLiteral("mur.dds"));
+    const struct {
+        QStringList args;
+        int code;
+        QString file;
+        qsizetype at;
+        QByteArray expected;
+    } rows[] = {
+        {{source, ktx2, QStringLiteral("--astc"), QStringLiteral("6x6")}, 0, ktx2, 12, Le(166, 4)},
+        {{QStringLiteral("--astc=4x4"), source, ktx2, QStringLiteral("--quality"),
+          QStringLiteral("fast"), QStringLiteral("--threads"), QStringLiteral("1")},
+         0,
+         ktx2,
+         12,
+         Le(158, 4)},
+        {{source, astc}, 0, astc, 0, QByteArray("\x13\xAB\xA1\x5C\x06\x06\x01", 7)},
+        {{source, astc, QStringLiteral("--astc"), QStringLiteral("8x8")}, 0, astc, 4, "\x08\x08"},
+        {{source, dds, QStringLiteral("--threads=2")}, 0, dds, 84, "DXT1"},
+        {{source, ktx2, QStringLiteral("--astc"), QStringLiteral("5x5")}, 2, {}, 0, {}},
+        {{source, ktx2, QStringLiteral("--astc")}, 2, {}, 0, {}},
+        {{source, ktx2, QStringLiteral("--quality"), QStringLiteral("best")}, 2, {}, 0, {}},
+        {{source, ktx2, QStringLiteral("--threads"), QStringLiteral("0")}, 2, {}, 0, {}},
+        {{source, astc, QStringLiteral("--bc1")}, 2, {}, 0, {}},
+        {{source, ktx2, QStringLiteral("--bc3"), QStringLiteral("--astc"), QStringLiteral("4x4")},
+         2,
+         {},
+         0,
+         {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.join(' ').toStdString());
+        const CliResult run = Cli(QStringList{QStringLiteral("convert")} + row.args);
+        EXPECT_EQ(run.code, row.code) << run.err.toStdString();
+        if (!row.file.isEmpty()) {
+            EXPECT_EQ(ReadFile(row.file).mid(row.at, row.expected.size()), row.expected);
+        }
+    }
+    const CliResult refused = Cli(
+        {QStringLiteral("convert"), source, dds, QStringLiteral("--astc"), QStringLiteral("6x6")});
+    EXPECT_EQ(refused.code, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("Un fichier .dds ne contient pas d'ASTC")))
+        << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dds + QStringLiteral(".tmp")));
+}
