@@ -1,9 +1,7 @@
 #include "texture/PageFiles.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QJsonObject>
 #include <algorithm>
 #include <atomic>
@@ -73,19 +71,6 @@ QString ElementFileName(const QString& destination, int number) {
 
 namespace {
 
-// A picture with transparency as an 8-bit RGBA PNG, colours as stored under every alpha.
-void WriteRgbaPng(const QImage& picture, platform::ByteSink& sink) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    const QImage argb = picture.format() == QImage::Format_ARGB32
-                            ? picture
-                            : picture.convertToFormat(QImage::Format_ARGB32);
-    if (argb.isNull() || !writer.write(argb)) throw platform::TessellaError(kRgbaPngWriteFailed);
-    sink.write(bytes);
-}
-
 // The colours of a picture with alpha, the alpha left out (never blended).
 QImage ColoursOnly(const QImage& picture) {
     const QImage argb = picture.format() == QImage::Format_ARGB32
@@ -111,13 +96,8 @@ QImage ColoursOnly(const QImage& picture) {
 
 void WriteElementFile(const QString& path, const QImage& element) {
     if (imagefile::IsPngPath(path)) {
-        const bool transparent = HasTransparency(element);
-        platform::WriteFileAtomically(path, [&](platform::ByteSink& sink) {
-            if (transparent)
-                WriteRgbaPng(element, sink);
-            else
-                imagefile::WritePng24(element, sink);
-        });
+        platform::WriteFileAtomically(
+            path, [&](platform::ByteSink& sink) { imagefile::WritePng24(element, sink); });
     } else {
         platform::WriteFileAtomically(
             path,
@@ -315,14 +295,10 @@ void PageFiles::savePageAsTga(const QString& path) {
 void PageFiles::savePageAsPng(const QString& path) {
     TexturePage& p = c_.page;
     if (!p.pageOwned()) return;
-    const bool transparent = p.pageBitmap.settleAlpha();
+    p.pageBitmap.settleAlpha();
     const QImage page = p.pageBitmap.image();
-    platform::WriteFileAtomically(path, [&](platform::ByteSink& sink) {
-        if (transparent)
-            WriteRgbaPng(page, sink);
-        else
-            imagefile::WritePng24(page, sink);
-    });
+    platform::WriteFileAtomically(
+        path, [&](platform::ByteSink& sink) { imagefile::WritePng24(page, sink); });
     writeAtlasBeside(path);
     p.modified = false;
 }

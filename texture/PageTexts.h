@@ -210,9 +210,6 @@ inline const QString kEngineMarginRange =
 // %1: the element's name.
 inline const QString kEngineFrameOutside =
     QStringLiteral("L'élément %1 sort de la texture : rien n'a été exporté.");
-// A picture with transparency that the PNG writer refused.
-inline const QString kRgbaPngWriteFailed =
-    QStringLiteral("PNG : écriture impossible (image avec transparence)");
 // %1: the folder; %2: one kEngineFileWritten line per file.
 inline const QString kEngineExportDone =
     QStringLiteral("Exportation terminée. Fichiers écrits dans %1 :\n\r%2");

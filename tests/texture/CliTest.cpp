@@ -12,8 +12,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "tests/texture/Sprites.h"
 #include "tests/texture/CliFixture.h"
+#include "tests/texture/Sprites.h"
 
 namespace {
 
