@@ -9,8 +9,10 @@ BUILD=build-fuzz
 TARGETS=(tga bmp rla pic emf grid gpu icon)
 bash scripts/setup.sh  # clang-14 and its sanitizer runtimes
 
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 CC=clang-14 CXX=clang++-14 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++-14 \
+  -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
+  -DCMAKE_C_COMPILER_LAUNCHER=ccache \
   -DTESSELLA_BUILD_FUZZ=ON -DTESSELLA_BUILD_TESTS=OFF -DTESSELLA_BUILD_BENCH=OFF >/dev/null
 cmake --build "$BUILD" --target "${TARGETS[@]/#/fuzz_}"
 
