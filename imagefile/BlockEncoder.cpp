@@ -147,10 +147,41 @@ void EncodeColour(const Block& block, bool bc3, uint8_t* out) {
     if (ColourError(block, colour, bc3) < fastError) std::memcpy(out, colour, 8);
 }
 
-void EncodeBcBlock(const Block& block, GpuBlockFormat format, uint8_t* out) {
+// True when a BC1 block reads some texel as the transparent code: index 3 in the three-colour
+// mode (first end colour not above the second).
+bool HasTransparentCode(const uint8_t* colour) {
+    const int c0 = colour[0] | colour[1] << 8, c1 = colour[2] | colour[3] << 8;
+    if (c0 > c1) return false;
+    const quint32 indices = colour[4] | colour[5] << 8 | colour[6] << 16 | quint32(colour[7]) << 24;
+    for (int i = 0; i < 16; ++i)
+        if (((indices >> (2 * i)) & 3) == 3) return true;
+    return false;
+}
+
+// BC1 of a picture with alpha: texels below 128 take the transparent code (black, alpha 0), as
+// the punch-through mode wants, which libsquish's fit keeps to; a block without any keeps the
+// fast fit unless that used the code for an opaque texel.
+void EncodeBc1WithAlpha(const Block& block, uint8_t* out) {
+    bool transparent = false;
+    for (int i = 0; i < 16; ++i)
+        if ((block.mask & (1 << i)) && block.rgba[4 * i + 3] < 128) transparent = true;
+    if (!transparent) {
+        EncodeColour(block, false, out);
+        if (!HasTransparentCode(out)) return;
+    }
+    alignas(16) uint8_t rgba[64];
+    std::memcpy(rgba, block.rgba, 64);
+    for (int i = 0; i < 16; ++i) rgba[4 * i + 3] = rgba[4 * i + 3] < 128 ? 0 : 255;
+    squish::CompressMasked(rgba, block.mask, out, squish::kDxt1 | squish::kColourClusterFit);
+}
+
+void EncodeBcBlock(const Block& block, GpuBlockFormat format, bool alpha, uint8_t* out) {
     switch (format) {
         case GpuBlockFormat::Bc1:
-            EncodeColour(block, false, out);
+            if (alpha)
+                EncodeBc1WithAlpha(block, out);
+            else
+                EncodeColour(block, false, out);
             return;
         case GpuBlockFormat::Bc3: {
             uint8_t alpha[16];
@@ -283,9 +314,10 @@ void BlockEncoder::encodeBc(const pixels::PixelGrid& picture, char* out) {
     auto* base = reinterpret_cast<uint8_t*>(out);
     // Rows of blocks are shared out; each block depends on its texels alone, so the bytes are
     // the same whichever thread encodes it.
+    const bool alpha = picture.hasAlpha();
     ShareOut(down, threads_, [&](int by) {
         for (int bx = 0; bx < across; ++bx)
-            EncodeBcBlock(BlockAt(picture, bx, by), format_,
+            EncodeBcBlock(BlockAt(picture, bx, by), format_, alpha,
                           base + by * rowBytes + bx * blockBytes);
     });
 }
