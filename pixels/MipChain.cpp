@@ -110,25 +110,44 @@ qint64 CoveredCount(const std::vector<float>& alpha, int covered, float scale) {
     return count;
 }
 
-// The factor that brings the count of covered texels nearest to target: the count grows with
-// the factor, so halving between a factor short of it and one that reaches it finds the step.
-float CoverageScale(const std::vector<float>& alpha, int covered, double target) {
+// Scales alpha so that the count of covered texels comes nearest to target: the count grows
+// with the factor, so halving between a factor short of it and one that reaches it finds the
+// step. Texels of one alpha step together (a fence's bars give a level few values): of those
+// that the step's upper factor covers and the lower does not, only as many as the target lacks
+// take the upper one, spread evenly in their order.
+void ScaleToCoverage(std::vector<float>& alpha, int covered, double target) {
     float smallest = 1.0f;
     for (const float a : alpha)
         if (a > 0) smallest = std::min(smallest, a);
     // Beyond 1 / smallest every texel above 0 is opaque: no larger factor covers more.
     float low = 0.0f, high = 1.0f / smallest;
-    if (double(CoveredCount(alpha, covered, high)) <= target) return high;
-    for (int step = 0; step < 40 && high - low > high * 1e-7f; ++step) {
-        const float middle = low + (high - low) / 2;
-        if (double(CoveredCount(alpha, covered, middle)) < target)
-            low = middle;
-        else
-            high = middle;
+    if (double(CoveredCount(alpha, covered, high)) > target) {
+        for (int step = 0; step < 40 && high - low > high * 1e-7f; ++step) {
+            const float middle = low + (high - low) / 2;
+            if (double(CoveredCount(alpha, covered, middle)) < target)
+                low = middle;
+            else
+                high = middle;
+        }
+    } else {
+        low = high;
     }
-    const double below = target - double(CoveredCount(alpha, covered, low));
-    const double above = double(CoveredCount(alpha, covered, high)) - target;
-    return below < above ? low : high;
+    const double lacking = target - double(CoveredCount(alpha, covered, low));
+    qint64 stepping = 0;
+    for (const float a : alpha)
+        stepping += AlphaByte(a * low) < covered && AlphaByte(a * high) >= covered;
+    const double share = stepping > 0 ? std::clamp(lacking / double(stepping), 0.0, 1.0) : 0.0;
+    double owed = 0.5;
+    for (float& a : alpha) {
+        const bool steps = AlphaByte(a * low) < covered && AlphaByte(a * high) >= covered;
+        if (steps) owed += share;
+        if (steps && owed >= 1) {
+            owed -= 1;
+            a *= high;
+        } else {
+            a *= low;
+        }
+    }
 }
 
 float VectorPart(uint8_t byte) {
@@ -326,7 +345,6 @@ PixelGrid MipChainBuilder::alphaLevel(int width, int height) const {
                       LinearToSrgbByte(in[0] / a)};
         }
     }
-    std::vector<float> scale(areas_.size(), 1.0f);
     const int covered = CoverageThreshold(coverage_);
     for (std::size_t i = 0; i < areas_.size(); ++i) {
         const QRect area = AreaAtLevel(areas_[i], level_, width, height);
@@ -337,10 +355,11 @@ PixelGrid MipChainBuilder::alphaLevel(int width, int height) const {
                 values.push_back(alpha[std::size_t(y) * std::size_t(width) + std::size_t(x)]);
         const double share =
             double(topCovered_[i]) / (double(areas_[i].width()) * areas_[i].height());
-        scale[i] = CoverageScale(values, covered, share * double(values.size()));
+        ScaleToCoverage(values, covered, share * double(values.size()));
+        const float* scaled = values.data();
         for (int y = area.top(); y <= area.bottom(); ++y)
             for (int x = area.left(); x <= area.right(); ++x)
-                alpha[std::size_t(y) * std::size_t(width) + std::size_t(x)] *= scale[i];
+                alpha[std::size_t(y) * std::size_t(width) + std::size_t(x)] = *scaled++;
     }
     for (int y = 0; y < height; ++y) {
         uint8_t* out = grid.alphaRow(y);
@@ -404,11 +423,11 @@ void ScaleAlphaToCoverage(PixelGrid& grid, const QRect& area, double threshold, 
     for (int y = inside.top(); y <= inside.bottom(); ++y)
         for (int x = inside.left(); x <= inside.right(); ++x)
             alpha.push_back(grid.alphaRow(y)[x] / 255.0f);
-    const float scale =
-        CoverageScale(alpha, CoverageThreshold(threshold), share * double(alpha.size()));
+    ScaleToCoverage(alpha, CoverageThreshold(threshold), share * double(alpha.size()));
+    const float* scaled = alpha.data();
     for (int y = inside.top(); y <= inside.bottom(); ++y)
         for (int x = inside.left(); x <= inside.right(); ++x)
-            grid.alphaRow(y)[x] = AlphaByte(grid.alphaRow(y)[x] / 255.0f * scale);
+            grid.alphaRow(y)[x] = AlphaByte(*scaled++);
 }
 
 void BleedTransparentColours(PixelGrid& grid, const QRect& area) {

@@ -23,7 +23,7 @@ struct MipChainOptions {
     bool premultiplied = false;
     // Alpha-tested cutouts (0: off; 0.05 to 0.95): at each smaller level the alpha of each area
     // is scaled so that the share of its texels whose stored alpha reaches ceil(255 x T) is
-    // that of level 0 (Castaño's coverage-preserving mipmaps).
+    // that of level 0 (Castaño's coverage-preserving mipmaps; ScaleAlphaToCoverage).
     double alphaCoverage = 0;
     // The areas scaled apart, in level 0's texels (an atlas's frames, aligned to 2^levels so
     // that each level's area is theirs halved); none: the whole picture.
@@ -92,7 +92,8 @@ int CoverageThreshold(double threshold);
 // The share (0 to 1) of area's texels whose alpha is at least CoverageThreshold(threshold).
 double AlphaCoverage(const PixelGrid& grid, const QRect& area, double threshold);
 // Scales the alpha of area (clamped to 255, rounded) by the factor, found by halving, that
-// brings AlphaCoverage nearest to share, judged on the rounded bytes.
+// brings AlphaCoverage nearest to share, judged on the rounded bytes; where texels of one
+// alpha cross the threshold together, only as many as the share lacks do, spread evenly.
 void ScaleAlphaToCoverage(PixelGrid& grid, const QRect& area, double threshold, double share);
 
 // Every texel of area whose alpha is 0 takes the colour of the nearest texel of area whose
