@@ -398,6 +398,13 @@ PixelGrid LevelAtTopSize(const PixelGrid& levelGrid, int level, int width, int h
         Bgr* row = out.row(y);
         for (int x = 0; x < width; ++x) row[x] = in[(x >> shift) % levelGrid.width()];
     }
+    if (!levelGrid.hasAlpha()) return out;
+    out.addAlpha();
+    for (int y = 0; y < height; ++y) {
+        const uint8_t* in = levelGrid.alphaRow((y >> shift) % levelGrid.height());
+        uint8_t* row = out.alphaRow(y);
+        for (int x = 0; x < width; ++x) row[x] = in[(x >> shift) % levelGrid.width()];
+    }
     return out;
 }
 

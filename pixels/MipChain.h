@@ -84,7 +84,7 @@ class MipChainBuilder {
 // Level number `level` (the grid levelGrid) spread over the top level's width x height, as
 // it covers the element: each pixel repeated 2^level times each way, without smoothing. The
 // element is taken as tiled, so where the level falls short of the size (odd sides) it starts
-// again from its other edge.
+// again from its other edge. The level's alpha plane is spread likewise.
 PixelGrid LevelAtTopSize(const PixelGrid& levelGrid, int level, int width, int height);
 
 // The smallest stored alpha that counts as covered for a coverage threshold T: ceil(255 x T).
