@@ -8,6 +8,7 @@
 
 #include "ImageSamples.h"
 #include "imagefile/GpuTexture.h"
+#include "imagefile/GpuTextureReader.h"
 #include "imagefile/ImageLoader.h"
 
 using namespace imagetest;
@@ -734,4 +735,31 @@ TEST(GpuTextureAlphaTest, AlphaCoverageSurvivesTheFiles) {
         std::cout << "\n";
         EXPECT_LT(lowest, top - 0.15);
     }
+}
+
+// The program opens what it writes with alpha: plain texels come back exactly from DDS and
+// KTX2 (colours under alpha 0 included), and BC1's punch-through in KTX2 (vkFormat 134) reads
+// as the same transparent texels ImageMagick finds in the DDS.
+TEST(GpuTextureAlphaTest, OurReaderOpensTheFilesWithAlpha) {
+    QTemporaryDir dir;
+    const QImage sprite = SoftSprite(dir.path());
+    const BgrRows rows = RowsOf(sprite);
+    const GpuTextureOptions plain = Options(GpuBlockFormat::Rgb);
+    for (const QImage& back :
+         {ReadDds(DdsFileBytes(rows, plain)), ReadKtx2(Ktx2FileBytes(rows, plain))}) {
+        ASSERT_EQ(back.size(), sprite.size());
+        int differing = 0;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x) differing += back.pixel(x, y) != sprite.pixel(x, y);
+        EXPECT_EQ(differing, 0) << back.format();
+    }
+    const QImage bc1 = ReadKtx2(Ktx2FileBytes(rows, Options(GpuBlockFormat::Bc1)));
+    ASSERT_EQ(bc1.format(), QImage::Format_ARGB32);
+    int wrong = 0;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            const bool opaque = qAlpha(sprite.pixel(x, y)) >= 128;
+            wrong += opaque ? qAlpha(bc1.pixel(x, y)) != 255 : bc1.pixel(x, y) != 0;
+        }
+    EXPECT_EQ(wrong, 0);
 }
