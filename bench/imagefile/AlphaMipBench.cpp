@@ -107,14 +107,14 @@ void BM_SpriteEdgeDrift(benchmark::State& state) {
         benchmark::DoNotOptimize(file.data());
     }
     for (int n = 1; n <= 4; ++n) {
-        const auto* texels = reinterpret_cast<const uchar*>(file.constData()) +
-                             Field(file, 80 + 24 * n);
+        const auto* texels =
+            reinterpret_cast<const uchar*>(file.constData()) + Field(file, 80 + 24 * n);
         const int w = side >> n;
         int drifting = 0;
         for (int i = 0; i < w * w; ++i, texels += 4)
-            drifting += texels[3] >= 1 && (std::abs(texels[0] - 40) > 4 ||
-                                           std::abs(texels[1] - 180) > 4 ||
-                                           std::abs(texels[2] - 60) > 4);
+            drifting +=
+                texels[3] >= 1 && (std::abs(texels[0] - 40) > 4 || std::abs(texels[1] - 180) > 4 ||
+                                   std::abs(texels[2] - 60) > 4);
         state.counters["level" + std::to_string(n) + " drifting"] = drifting;
     }
 }
