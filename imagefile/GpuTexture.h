@@ -58,7 +58,7 @@ struct GpuTextureOptions {
     double alphaCoverage = 0;
     // The areas scaled apart (an atlas's frames, in level 0's texels); none: the whole picture.
     std::vector<QRect> coverageAreas = {};
-    // The colours are already multiplied by alpha (pixels::PremultiplyAlpha): the smaller
+    // The colours are already multiplied by alpha (pixels::MultiplyColoursByAlpha): the smaller
     // levels are made alike, and KTX2 says so in its format descriptor.
     bool premultiplied = false;
 };

@@ -367,9 +367,9 @@ PixelGrid MipChainBuilder::alphaLevel(int width, int height) const {
         for (int x = 0; x < width; ++x) out[x] = AlphaByte(a[x]);
     }
     if (premultiplied_)
-        PremultiplyAlpha(grid);
+        MultiplyColoursByAlpha(grid);
     else
-        BleedTransparentColours(grid, QRect(0, 0, width, height));
+        BleedIntoTransparentTexels(grid, QRect(0, 0, width, height));
     return grid;
 }
 
@@ -437,7 +437,7 @@ void ScaleAlphaToCoverage(PixelGrid& grid, const QRect& area, double threshold, 
             grid.alphaRow(y)[x] = AlphaByte(*scaled++);
 }
 
-void BleedTransparentColours(PixelGrid& grid, const QRect& area) {
+void BleedIntoTransparentTexels(PixelGrid& grid, const QRect& area) {
     const QRect inside = area.intersected(QRect(0, 0, grid.width(), grid.height()));
     if (!grid.hasAlpha() || inside.isEmpty()) return;
     const int w = inside.width(), h = inside.height();
@@ -472,7 +472,7 @@ void BleedTransparentColours(PixelGrid& grid, const QRect& area) {
         }
 }
 
-void PremultiplyAlpha(PixelGrid& grid) {
+void MultiplyColoursByAlpha(PixelGrid& grid) {
     if (!grid.hasAlpha()) return;
     for (int y = 0; y < grid.height(); ++y) {
         Bgr* row = grid.row(y);

@@ -18,7 +18,7 @@ struct MipChainOptions {
     // plane whose texels at 0 take the colour of the nearest texel that is not (bleeding), so
     // that a GPU's filters mix no colour of the free space into the edges. Ignored for normal maps.
     bool alpha = false;
-    // The colours are already multiplied by alpha (PremultiplyAlpha): they are divided again
+    // The colours are already multiplied by alpha (MultiplyColoursByAlpha): they are divided again
     // before averaging, and every smaller level is multiplied likewise (no bleeding then).
     bool premultiplied = false;
     // Alpha-tested cutouts (0: off; 0.05 to 0.95): at each smaller level the alpha of each area
@@ -99,10 +99,10 @@ void ScaleAlphaToCoverage(PixelGrid& grid, const QRect& area, double threshold, 
 // Every texel of area whose alpha is 0 takes the colour of the nearest texel of area whose
 // alpha is not (chessboard distance, rows first on a tie); alpha stays 0. Nothing changes
 // without a plane or without any such texel.
-void BleedTransparentColours(PixelGrid& grid, const QRect& area);
+void BleedIntoTransparentTexels(PixelGrid& grid, const QRect& area);
 
 // Colours multiplied by alpha / 255, rounded (half up), as engines that blend premultiplied
 // read them. Nothing changes without a plane.
-void PremultiplyAlpha(PixelGrid& grid);
+void MultiplyColoursByAlpha(PixelGrid& grid);
 
 }  // namespace tessella::pixels

@@ -201,7 +201,7 @@ TEST(MipChainTest, BleedingTakesTheNearestColourWithinItsArea) {
     });
     row.addAlpha(0);
     row.alphaRow(0)[0] = 200, row.alphaRow(0)[4] = 1;
-    BleedTransparentColours(row, QRect(0, 0, 5, 1));
+    BleedIntoTransparentTexels(row, QRect(0, 0, 5, 1));
     EXPECT_EQ(row.at(1, 0), kRed);
     EXPECT_EQ(row.at(3, 0), kBlue);
     EXPECT_TRUE(row.at(2, 0) == kRed || row.at(2, 0) == kBlue) << "a tie takes either";
@@ -221,7 +221,7 @@ TEST(MipChainTest, PremultiplyRoundsEachChannel) {
     grid.addAlpha();
     for (int x = 0; x < grid.width(); ++x)
         grid.at(x, 0) = Grey(rows[x].colour), grid.alphaRow(0)[x] = rows[x].alpha;
-    PremultiplyAlpha(grid);
+    MultiplyColoursByAlpha(grid);
     for (int x = 0; x < grid.width(); ++x) {
         EXPECT_EQ(grid.at(x, 0), Grey(rows[x].expected)) << x;
         EXPECT_EQ(grid.alphaAt(x, 0), rows[x].alpha);
