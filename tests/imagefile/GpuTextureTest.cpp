@@ -763,3 +763,21 @@ TEST(GpuTextureAlphaTest, OurReaderOpensTheFilesWithAlpha) {
         }
     EXPECT_EQ(wrong, 0);
 }
+
+// convert hands --alpha-coverage to the whole picture: the fence's level 2 keeps level 0's
+// share of texels at 128 or more (0% without the option).
+TEST(GpuTextureAlphaTest, ConvertScalesTheWholePictureToCoverage) {
+    QTemporaryDir dir;
+    const QString fence = dir.filePath(QStringLiteral("fence.png"));
+    ASSERT_TRUE(FencePicture(64).save(fence));
+    const QString ktx2 = dir.filePath(QStringLiteral("fence.ktx2"));
+    for (const bool coverage : {false, true}) {
+        QStringList args{QStringLiteral("convert"), fence, ktx2, QStringLiteral("--rgb")};
+        if (coverage) args << QStringLiteral("--alpha-coverage") << QStringLiteral("0.5");
+        const CliResult run = Cli(args);
+        ASSERT_EQ(run.code, 0) << run.err.toStdString();
+        const std::vector<Level> levels = Ktx2Levels(ReadFile(ktx2));
+        ASSERT_GE(levels.size(), 3u);
+        EXPECT_NEAR(CoveredShare(levels[2], false), coverage ? 0.365 : 0.0, 0.03);
+    }
+}
