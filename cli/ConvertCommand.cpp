@@ -14,7 +14,7 @@ namespace {
 const QString kConvertUsage = QStringLiteral(
     "Usage : tessella-cli convert ENTREE SORTIE.(tga|bmp|png|dds|ktx2|astc) [--bc1 | --bc3 | "
     "--bc5 | --rgb | --astc 4x4|6x6|8x8] [--quality fast|medium|thorough] [--threads N] "
-    "[--no-mipmaps]");
+    "[--no-mipmaps] [--alpha-coverage T]");
 
 // The value of an option spelled "--name VALUE" or "--name=VALUE" at words[i] (i moves past
 // it); nothing when words[i] is another word, an empty text when the value is missing.
@@ -57,6 +57,12 @@ QString TakeTextureOptions(QStringList& words, imagefile::GpuTextureOptions& opt
             const auto quality = QualityOption(*name);
             if (!quality) return kQualityValues;
             options.quality = *quality;
+            taken = true;
+        }
+        if (const auto threshold = ValueOf(words, i, QLatin1String("--alpha-coverage"))) {
+            const auto value = ParseDecimal(*threshold);
+            if (!value || !(*value >= 0.05 && *value <= 0.95)) return kAlphaCoverageValues;
+            options.alphaCoverage = *value;
             taken = true;
         }
         if (const auto count = ValueOf(words, i, QLatin1String("--threads"))) {
@@ -107,6 +113,9 @@ int ConvertCommand(const QStringList& words) {
     pixels::WorkingPicture work;
     if (texture) {
         LoadWorkingPicture(args[0], work);
+        // No block format asked: BC3 keeps a transparent picture's alpha, BC1 an opaque one.
+        if (!formatGiven && !imagefile::IsAstcFormat(textureOptions.format))
+            textureOptions.format = imagefile::DefaultBlockFormat(work.image().hasAlpha());
         imagefile::WriteGpuTexture(imagefile::RowsOf(work.image()), args[1], textureOptions);
         return kExitOk;
     }

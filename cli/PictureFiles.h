@@ -49,6 +49,8 @@ std::optional<int> ThreadsOption(const QString& count);
 inline const QString kAstcValues = QStringLiteral("--astc attend 4x4, 6x6 ou 8x8");
 inline const QString kQualityValues = QStringLiteral("--quality attend fast, medium ou thorough");
 inline const QString kThreadsValues = QStringLiteral("--threads attend un nombre de 1 à 256");
+inline const QString kAlphaCoverageValues =
+    QStringLiteral("--alpha-coverage attend un seuil de 0,05 à 0,95");
 // %1: the second block format given.
 inline const QString kOneBlockFormat = QStringLiteral("Un seul format de blocs : %1");
 

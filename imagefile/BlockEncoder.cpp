@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "pixels/MipChain.h"
 #include "platform/Error.h"
 
 // stb_dxt uses memcpy without including its header.
@@ -147,15 +148,76 @@ void EncodeColour(const Block& block, bool bc3, uint8_t* out) {
     if (ColourError(block, colour, bc3) < fastError) std::memcpy(out, colour, 8);
 }
 
-void EncodeBcBlock(const Block& block, GpuBlockFormat format, uint8_t* out) {
+// True when a BC1 block reads some texel as the transparent code: index 3 in the three-colour
+// mode (first end colour not above the second).
+bool HasTransparentCode(const uint8_t* colour) {
+    const int c0 = colour[0] | colour[1] << 8, c1 = colour[2] | colour[3] << 8;
+    if (c0 > c1) return false;
+    const quint32 indices = colour[4] | colour[5] << 8 | colour[6] << 16 | quint32(colour[7]) << 24;
+    for (int i = 0; i < 16; ++i)
+        if (((indices >> (2 * i)) & 3) == 3) return true;
+    return false;
+}
+
+// BC1 of a picture with alpha: texels below 128 take the transparent code (black, alpha 0), as
+// the punch-through mode wants, which libsquish's fit keeps to; a block without any keeps the
+// fast fit unless that used the code for an opaque texel.
+void EncodeBc1WithAlpha(const Block& block, uint8_t* out) {
+    bool transparent = false;
+    for (int i = 0; i < 16; ++i)
+        if ((block.mask & (1 << i)) && block.rgba[4 * i + 3] < 128) transparent = true;
+    if (!transparent) {
+        EncodeColour(block, false, out);
+        if (!HasTransparentCode(out)) return;
+    }
+    alignas(16) uint8_t rgba[64];
+    std::memcpy(rgba, block.rgba, 64);
+    for (int i = 0; i < 16; ++i) rgba[4 * i + 3] = rgba[4 * i + 3] < 128 ? 0 : 255;
+    squish::CompressMasked(rgba, block.mask, out, squish::kDxt1 | squish::kColourClusterFit);
+}
+
+// An alpha-tested picture (coverage threshold `covered` above 0) must keep each texel on its
+// side of the threshold, which the mip levels' coverage was worked out on: a BC4 alpha block
+// whose nearest step crosses it takes the nearest step on the texel's own side instead.
+void KeepAlphaSides(const uint8_t* alpha, int covered, int mask, uint8_t* block) {
+    const int a = block[0], b = block[1];
+    int values[8] = {a, b};
+    for (int i = 1; i < 7; ++i)
+        if (a > b) values[i + 1] = ((7 - i) * a + i * b + 3) / 7;
+    if (a <= b) {
+        for (int i = 1; i < 5; ++i) values[i + 1] = ((5 - i) * a + i * b + 2) / 5;
+        values[6] = 0, values[7] = 255;
+    }
+    quint64 indices = 0;
+    for (int i = 0; i < 6; ++i) indices |= quint64(block[2 + i]) << (8 * i);
+    for (int t = 0; t < 16; ++t) {
+        if (!(mask & (1 << t))) continue;
+        const bool above = alpha[t] >= covered;
+        if ((values[(indices >> (3 * t)) & 7] >= covered) == above) continue;
+        int best = -1;
+        for (int v = 0; v < 8; ++v)
+            if ((values[v] >= covered) == above &&
+                (best < 0 || std::abs(values[v] - alpha[t]) < std::abs(values[best] - alpha[t])))
+                best = v;
+        if (best >= 0) indices = (indices & ~(quint64(7) << (3 * t))) | quint64(best) << (3 * t);
+    }
+    for (int i = 0; i < 6; ++i) block[2 + i] = uint8_t(indices >> (8 * i));
+}
+
+void EncodeBcBlock(const Block& block, GpuBlockFormat format, bool alpha, int covered,
+                   uint8_t* out) {
     switch (format) {
         case GpuBlockFormat::Bc1:
-            EncodeColour(block, false, out);
+            if (alpha)
+                EncodeBc1WithAlpha(block, out);
+            else
+                EncodeColour(block, false, out);
             return;
         case GpuBlockFormat::Bc3: {
-            uint8_t alpha[16];
-            for (int i = 0; i < 16; ++i) alpha[i] = block.rgba[4 * i + 3];
-            stb_compress_bc4_block(out, alpha);
+            uint8_t alphas[16];
+            for (int i = 0; i < 16; ++i) alphas[i] = block.rgba[4 * i + 3];
+            stb_compress_bc4_block(out, alphas);
+            if (alpha && covered > 0) KeepAlphaSides(alphas, covered, block.mask, out);
             EncodeColour(block, true, out + 8);
             return;
         }
@@ -243,7 +305,9 @@ int ThreadsFor(int count) {
 }
 
 BlockEncoder::BlockEncoder(GpuBlockFormat format, const GpuTextureOptions& options, bool weighAlpha)
-    : format_(format), threads_(ThreadsFor(options.threads)) {
+    : format_(format),
+      threads_(ThreadsFor(options.threads)),
+      covered_(options.alphaCoverage > 0 ? pixels::CoverageThreshold(options.alphaCoverage) : 0) {
     if (!IsAstcFormat(format)) return;
     astc_ = std::make_unique<Astc>();
     // Colours in the sRGB profile; a normal map in the linear one with the normal-map mode,
@@ -283,9 +347,10 @@ void BlockEncoder::encodeBc(const pixels::PixelGrid& picture, char* out) {
     auto* base = reinterpret_cast<uint8_t*>(out);
     // Rows of blocks are shared out; each block depends on its texels alone, so the bytes are
     // the same whichever thread encodes it.
+    const bool alpha = picture.hasAlpha();
     ShareOut(down, threads_, [&](int by) {
         for (int bx = 0; bx < across; ++bx)
-            EncodeBcBlock(BlockAt(picture, bx, by), format_,
+            EncodeBcBlock(BlockAt(picture, bx, by), format_, alpha, covered_,
                           base + by * rowBytes + bx * blockBytes);
     });
 }

@@ -23,7 +23,8 @@ int ThreadsFor(int count);
 
 class BlockEncoder {
   public:
-    // Takes the threads, quality and normal-map mode of options; weighAlpha: ASTC weighs the
+    // Takes the threads, quality, normal-map mode and alpha coverage of options (BC3 then keeps
+    // each texel's alpha on its side of the threshold); weighAlpha: ASTC weighs the
     // colours by alpha (pictures with transparency). Throws TessellaError when libastcenc
     // refuses the settings. format must not be Rgb.
     BlockEncoder(GpuBlockFormat format, const GpuTextureOptions& options, bool weighAlpha = false);
@@ -44,6 +45,7 @@ class BlockEncoder {
 
     GpuBlockFormat format_;
     int threads_;
+    int covered_;  // the alpha coverage threshold as a byte, 0 without one
     struct Astc;
     std::unique_ptr<Astc> astc_;
 };

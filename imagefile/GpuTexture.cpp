@@ -18,15 +18,18 @@ namespace {
 // DDS header fields (DirectDraw Surface, the legacy 124-byte header).
 constexpr quint32 kDdsCaps = 0x1, kDdsHeight = 0x2, kDdsWidth = 0x4, kDdsPitch = 0x8;
 constexpr quint32 kDdsPixelFormat = 0x1000, kDdsMipMapCount = 0x20000, kDdsLinearSize = 0x80000;
-constexpr quint32 kDdsFourCc = 0x4, kDdsRgb = 0x40;
+constexpr quint32 kDdsAlphaPixels = 0x1, kDdsFourCc = 0x4, kDdsRgb = 0x40;
 constexpr quint32 kDdsCapsComplex = 0x8, kDdsCapsTexture = 0x1000, kDdsCapsMipMap = 0x400000;
 
 // KTX2's Vulkan formats and data format descriptor values.
-constexpr quint32 kVkR8G8B8A8Srgb = 43, kVkBc1RgbSrgb = 132, kVkBc3Srgb = 138, kVkBc5Unorm = 141;
+constexpr quint32 kVkR8G8B8A8Unorm = 37, kVkR8G8B8A8Srgb = 43, kVkBc1RgbSrgb = 132,
+                  kVkBc1RgbaSrgb = 134, kVkBc3Srgb = 138, kVkBc5Unorm = 141;
 constexpr quint8 kModelRgbsda = 1, kModelBc1a = 128, kModelBc3 = 130, kModelBc5 = 132;
 constexpr quint8 kModelAstc = 162;
 constexpr quint8 kPrimariesBt709 = 1, kTransferLinear = 1, kTransferSrgb = 2;
 constexpr quint8 kChannelLinear = 0x10;  // qualifier: alpha of an sRGB format stays linear
+constexpr quint8 kChannelBc1AlphaPresent = 1;
+constexpr quint8 kFlagAlphaPremultiplied = 1;
 constexpr char kKtx2Identifier[] = "\xABKTX 20\xBB\r\n\x1A\n";
 
 class Bytes {
@@ -77,10 +80,20 @@ void CheckPicture(const BgrRows& picture) {
     platform::CheckImageSize(picture.width, picture.height, QStringLiteral("Texture"));
 }
 
-pixels::MipChainOptions ChainOptions(const GpuTextureOptions& options, bool oneLevel) {
+// Whether the file carries the picture's alpha: normal maps and BC5 hold none.
+bool KeepsAlpha(const BgrRows& picture, const GpuTextureOptions& options) {
+    return picture.alpha && !options.normalMap && options.format != GpuBlockFormat::Bc5;
+}
+
+pixels::MipChainOptions ChainOptions(const BgrRows& picture, const GpuTextureOptions& options,
+                                     bool oneLevel) {
     pixels::MipChainOptions chain;
     chain.maxLevel = options.mipmaps && !oneLevel ? options.maxLevel : 0;
     chain.normalMap = options.normalMap;
+    chain.alpha = KeepsAlpha(picture, options);
+    chain.premultiplied = options.premultiplied;
+    chain.alphaCoverage = options.alphaCoverage;
+    chain.coverageAreas = options.coverageAreas;
     return chain;
 }
 
@@ -89,10 +102,10 @@ pixels::MipChainOptions ChainOptions(const GpuTextureOptions& options, bool oneL
 // them. Reports the progress after each band.
 class LevelEncoder {
   public:
-    LevelEncoder(const GpuTextureOptions& options, int bytesPerTexel)
-        : options_(options), bytesPerTexel_(bytesPerTexel) {
+    LevelEncoder(const GpuTextureOptions& options, int bytesPerTexel, bool alpha, bool bgra)
+        : options_(options), bytesPerTexel_(bytesPerTexel), alpha_(alpha), bgra_(bgra) {
         if (options.format != GpuBlockFormat::Rgb)
-            blocks_ = std::make_unique<BlockEncoder>(options.format, options);
+            blocks_ = std::make_unique<BlockEncoder>(options.format, options, alpha);
         // Bands of whole blocks, tall enough that every core has rows of blocks to take.
         bandRows_ = BlockHeight(options.format) * 16;
     }
@@ -104,14 +117,19 @@ class LevelEncoder {
         done_ = 0;
         for (std::size_t n = 0; n < levels.size(); ++n) {
             if (n == 0) {
-                encodeLevel(levels[0], file, [&](int y) {
+                encodeLevel(levels[0], file, [&](int y, uint8_t* alpha) {
                     const auto* row = reinterpret_cast<const pixels::Bgr*>(picture.row(y));
-                    chain.addTopRow(y, row);
+                    const uchar* alphaRow = alpha_ ? picture.alpha(y) : nullptr;
+                    if (alpha_) std::memcpy(alpha, alphaRow, std::size_t(picture.width));
+                    chain.addTopRow(y, row, alphaRow);
                     return row;
                 });
             } else {
                 const pixels::PixelGrid level = chain.nextLevel();
-                encodeLevel(levels[n], file, [&level](int y) { return level.row(y); });
+                encodeLevel(levels[n], file, [&level, this](int y, uint8_t* alpha) {
+                    if (alpha_) std::memcpy(alpha, level.alphaRow(y), std::size_t(level.width()));
+                    return level.row(y);
+                });
             }
         }
     }
@@ -125,8 +143,10 @@ class LevelEncoder {
         for (int top = 0; top < level.height; top += bandRows) {
             const int rows = std::min(bandRows, level.height - top);
             if (rows != band.height()) band = pixels::PixelGrid(level.width, rows);
+            if (alpha_) band.addAlpha();
             for (int y = 0; y < rows; ++y)
-                std::memcpy(static_cast<void*>(band.row(y)), rowAt(top + y),
+                std::memcpy(static_cast<void*>(band.row(y)),
+                            rowAt(top + y, alpha_ ? band.alphaRow(y) : nullptr),
                             std::size_t(level.width) * 3);
             const qsizetype bytes =
                 StoredLevelBytes(options_.format, level.width, rows, bytesPerTexel_);
@@ -140,7 +160,7 @@ class LevelEncoder {
         }
     }
 
-    // 24-bit BGR (DDS) or 32-bit RGBA (KTX2).
+    // 24-bit BGR (DDS), 32-bit BGRA (DDS with alpha) or 32-bit RGBA (KTX2).
     void PlainRows(const pixels::PixelGrid& band, char* out) const {
         for (int y = 0; y < band.height(); ++y) {
             const pixels::Bgr* row = band.row(y);
@@ -149,14 +169,20 @@ class LevelEncoder {
                 out += qsizetype(band.width()) * 3;
                 continue;
             }
-            for (int x = 0; x < band.width(); ++x, out += 4)
-                out[0] = char(row[x].r), out[1] = char(row[x].g), out[2] = char(row[x].b),
-                out[3] = char(255);
+            const uint8_t* alpha = alpha_ ? band.alphaRow(y) : nullptr;
+            const bool bgra = bgra_;
+            for (int x = 0; x < band.width(); ++x, out += 4) {
+                out[0] = char(bgra ? row[x].b : row[x].r), out[1] = char(row[x].g),
+                out[2] = char(bgra ? row[x].r : row[x].b);
+                out[3] = char(alpha ? alpha[x] : 255);
+            }
         }
     }
 
     const GpuTextureOptions& options_;
     int bytesPerTexel_;
+    bool alpha_;
+    bool bgra_;
     std::unique_ptr<BlockEncoder> blocks_;
     int bandRows_;
     qint64 done_ = 0, total_ = 0;
@@ -165,10 +191,12 @@ class LevelEncoder {
 // The file of header bytes then the levels at their places, made once at its full size.
 QByteArray EncodedFile(const QByteArray& header, const BgrRows& picture,
                        pixels::MipChainBuilder& chain, const std::vector<LevelPlace>& levels,
-                       qsizetype size, const GpuTextureOptions& options, int bytesPerTexel) {
+                       qsizetype size, const GpuTextureOptions& options, int bytesPerTexel,
+                       bool bgra = false) {
     QByteArray file(size, '\0');
     std::memcpy(file.data(), header.constData(), std::size_t(header.size()));
-    LevelEncoder(options, bytesPerTexel).encode(picture, chain, levels, file.data());
+    LevelEncoder(options, bytesPerTexel, KeepsAlpha(picture, options), bgra)
+        .encode(picture, chain, levels, file.data());
     return file;
 }
 
@@ -202,7 +230,7 @@ quint32 AstcVkFormat(GpuBlockFormat format, bool srgb) {
     return srgb ? unorm + 1 : unorm;
 }
 
-KtxFormat KtxFormatOf(GpuBlockFormat format, bool normalMap) {
+KtxFormat KtxFormatOf(GpuBlockFormat format, bool normalMap, bool alpha) {
     switch (format) {
         case GpuBlockFormat::Astc4x4:
         case GpuBlockFormat::Astc6x6:
@@ -215,7 +243,13 @@ KtxFormat KtxFormatOf(GpuBlockFormat format, bool normalMap) {
                     16,
                     {{0, 128, 0, 0xFFFFFFFF}}};
         case GpuBlockFormat::Bc1:
-            return {kVkBc1RgbSrgb, kModelBc1a, kTransferSrgb, 4, 8, {{0, 64, 0, 0xFFFFFFFF}}};
+            // With alpha, the colour-and-alpha format whose transparent code engines honour.
+            return {alpha ? kVkBc1RgbaSrgb : kVkBc1RgbSrgb,
+                    kModelBc1a,
+                    kTransferSrgb,
+                    4,
+                    8,
+                    {{0, 64, alpha ? kChannelBc1AlphaPresent : quint8(0), 0xFFFFFFFF}}};
         case GpuBlockFormat::Bc3:
             return {kVkBc3Srgb,
                     kModelBc3,
@@ -229,6 +263,14 @@ KtxFormat KtxFormatOf(GpuBlockFormat format, bool normalMap) {
         case GpuBlockFormat::Rgb:
             break;
     }
+    // Normals are linear data: decoded as sRGB they would bend.
+    if (normalMap)
+        return {kVkR8G8B8A8Unorm,
+                kModelRgbsda,
+                kTransferLinear,
+                1,
+                4,
+                {{0, 8, 0, 255}, {8, 8, 1, 255}, {16, 8, 2, 255}, {24, 8, 15, 255}}};
     return {kVkR8G8B8A8Srgb,
             kModelRgbsda,
             kTransferSrgb,
@@ -237,7 +279,7 @@ KtxFormat KtxFormatOf(GpuBlockFormat format, bool normalMap) {
             {{0, 8, 0, 255}, {8, 8, 1, 255}, {16, 8, 2, 255}, {24, 8, 15 | kChannelLinear, 255}}};
 }
 
-QByteArray DataFormatDescriptor(const KtxFormat& format) {
+QByteArray DataFormatDescriptor(const KtxFormat& format, bool premultiplied) {
     QByteArray dfd;
     Bytes out(dfd);
     const quint16 blockSize = quint16(24 + 16 * format.samples.size());
@@ -248,7 +290,7 @@ QByteArray DataFormatDescriptor(const KtxFormat& format) {
     out.u8(format.model);
     out.u8(kPrimariesBt709);
     out.u8(format.transfer);
-    out.u8(0);  // alpha straight
+    out.u8(premultiplied ? kFlagAlphaPremultiplied : 0);
     const quint8 side = quint8(format.blockSide - 1);
     out.u8(side), out.u8(side), out.u8(0), out.u8(0);
     out.u8(format.blockBytes);
@@ -276,6 +318,10 @@ QByteArray KeyValueData() {
 
 }  // namespace
 
+GpuBlockFormat DefaultBlockFormat(bool alpha) {
+    return alpha ? GpuBlockFormat::Bc3 : GpuBlockFormat::Bc1;
+}
+
 bool IsAstcFormat(GpuBlockFormat format) {
     return format == GpuBlockFormat::Astc4x4 || format == GpuBlockFormat::Astc6x6 ||
            format == GpuBlockFormat::Astc8x8;
@@ -290,9 +336,15 @@ bool IsGpuTexturePath(const QString& path) {
 QByteArray DdsFileBytes(const BgrRows& picture, const GpuTextureOptions& options) {
     CheckPicture(picture);
     if (IsAstcFormat(options.format)) throw platform::TessellaError(kDdsHoldsNoAstc);
-    pixels::MipChainBuilder chain(picture.width, picture.height, ChainOptions(options, false));
-    std::vector<LevelPlace> levels = LevelsOf(picture, chain.levelCount(), options.format, 3);
+    pixels::MipChainBuilder chain(picture.width, picture.height,
+                                  ChainOptions(picture, options, false));
     const bool blocks = options.format != GpuBlockFormat::Rgb;
+    // BC1 flags its punch-through alpha; plain texels with alpha are 32-bit BGRA.
+    const bool alpha =
+        KeepsAlpha(picture, options) && (options.format == GpuBlockFormat::Bc1 || !blocks);
+    const int bytesPerTexel = alpha ? 4 : 3;
+    std::vector<LevelPlace> levels =
+        LevelsOf(picture, chain.levelCount(), options.format, bytesPerTexel);
     const quint32 width = quint32(picture.width), height = quint32(picture.height);
     QByteArray header("DDS ");
     Bytes out(header);
@@ -301,16 +353,16 @@ QByteArray DdsFileBytes(const BgrRows& picture, const GpuTextureOptions& options
             (blocks ? kDdsLinearSize : kDdsPitch));
     out.u32(height);
     out.u32(width);
-    out.u32(blocks ? quint32(levels[0].length) : width * 3);
+    out.u32(blocks ? quint32(levels[0].length) : width * quint32(bytesPerTexel));
     out.u32(0);  // depth
     out.u32(quint32(levels.size()));
     out.zeros(11 * 4);
     out.u32(32);  // pixel format
-    out.u32(blocks ? kDdsFourCc : kDdsRgb);
+    out.u32((blocks ? kDdsFourCc : kDdsRgb) | (alpha ? kDdsAlphaPixels : 0));
     out.u32(blocks ? DdsFourCc(options.format) : 0);
-    out.u32(blocks ? 0 : 24);
+    out.u32(blocks ? 0 : quint32(8 * bytesPerTexel));
     out.u32(blocks ? 0 : 0xFF0000), out.u32(blocks ? 0 : 0xFF00), out.u32(blocks ? 0 : 0xFF);
-    out.u32(0);
+    out.u32(!blocks && alpha ? 0xFF000000 : 0);
     out.u32(kDdsCapsTexture | (levels.size() > 1 ? kDdsCapsComplex | kDdsCapsMipMap : 0));
     out.zeros(4 * 4);  // caps 2 to 4, reserved
     qsizetype at = header.size();
@@ -318,15 +370,17 @@ QByteArray DdsFileBytes(const BgrRows& picture, const GpuTextureOptions& options
         level.offset = at;
         at += level.length;
     }
-    return EncodedFile(header, picture, chain, levels, at, options, 3);
+    return EncodedFile(header, picture, chain, levels, at, options, bytesPerTexel, true);
 }
 
 QByteArray Ktx2FileBytes(const BgrRows& picture, const GpuTextureOptions& options) {
     CheckPicture(picture);
-    pixels::MipChainBuilder chain(picture.width, picture.height, ChainOptions(options, false));
+    pixels::MipChainBuilder chain(picture.width, picture.height,
+                                  ChainOptions(picture, options, false));
     std::vector<LevelPlace> levels = LevelsOf(picture, chain.levelCount(), options.format, 4);
-    const KtxFormat format = KtxFormatOf(options.format, options.normalMap);
-    const QByteArray dfd = DataFormatDescriptor(format);
+    const bool alpha = KeepsAlpha(picture, options);
+    const KtxFormat format = KtxFormatOf(options.format, options.normalMap, alpha);
+    const QByteArray dfd = DataFormatDescriptor(format, alpha && options.premultiplied);
     const QByteArray kvd = KeyValueData();
     constexpr qsizetype kHeaderBytes = 80;
     const qsizetype indexBytes = 24 * qsizetype(levels.size());
@@ -366,7 +420,8 @@ QByteArray Ktx2FileBytes(const BgrRows& picture, const GpuTextureOptions& option
 QByteArray AstcFileBytes(const BgrRows& picture, const GpuTextureOptions& options) {
     CheckPicture(picture);
     if (!IsAstcFormat(options.format)) throw platform::TessellaError(kAstcFileHoldsAstcOnly);
-    pixels::MipChainBuilder chain(picture.width, picture.height, ChainOptions(options, true));
+    pixels::MipChainBuilder chain(picture.width, picture.height,
+                                  ChainOptions(picture, options, true));
     std::vector<LevelPlace> levels = LevelsOf(picture, 1, options.format, 4);
     // Magic, the block's sides (x, y, z), then the picture's (24 bits each).
     QByteArray header;

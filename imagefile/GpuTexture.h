@@ -5,8 +5,10 @@
 // besides the file's bytes.
 
 #include <QByteArray>
+#include <QRect>
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "imagefile/BgrRows.h"
 #include "platform/Error.h"
@@ -14,10 +16,10 @@
 namespace tessella::imagefile {
 
 enum class GpuBlockFormat {
-    Bc1,      // colour, 4 bits a pixel: the default for 24-bit pictures
-    Bc3,      // colour with an opaque alpha, 8 bits a pixel
+    Bc1,      // colour, 4 bits a pixel, alpha below 128 transparent: the default when opaque
+    Bc3,      // colour and interpolated alpha, 8 bits a pixel: the default with transparency
     Bc5,      // red and green only, 8 bits a pixel: normal maps
-    Rgb,      // uncompressed: 24-bit in a DDS, 32-bit RGBA in a KTX2
+    Rgb,      // uncompressed: 24-bit (32 with alpha) in a DDS, 32-bit RGBA in a KTX2
     Astc4x4,  // ASTC, 16 bytes a block of 4 x 4 (8 bits a pixel), 6 x 6 (3.56) or 8 x 8 (2)
     Astc6x6,
     Astc8x8,
@@ -50,7 +52,20 @@ struct GpuTextureOptions {
     int threads = 0;         // 0: the machine's cores; the bytes are the same for any count
     GpuQuality quality = GpuQuality::Medium;  // ASTC only
     GpuProgress progress = nullptr;           // none: no reports, no stop
+    // Alpha-tested cutouts (0: off; 0.05 to 0.95): at each smaller level the alpha of each
+    // area is scaled so that the share of texels whose stored alpha reaches ceil(255 x T)
+    // stays that of level 0 (pixels::MipChainOptions::alphaCoverage).
+    double alphaCoverage = 0;
+    // The areas scaled apart (an atlas's frames, in level 0's texels); none: the whole picture.
+    std::vector<QRect> coverageAreas = {};
+    // The colours are already multiplied by alpha (pixels::MultiplyColoursByAlpha): the smaller
+    // levels are made alike, and KTX2 says so in its format descriptor.
+    bool premultiplied = false;
 };
+
+// The block format engines' importers choose when none is asked for: BC3 for a picture with
+// transparency, BC1 for an opaque one.
+GpuBlockFormat DefaultBlockFormat(bool alpha);
 
 // True for the ASTC formats.
 bool IsAstcFormat(GpuBlockFormat format);
@@ -59,7 +74,10 @@ bool IsAstcFormat(GpuBlockFormat format);
 bool IsGpuTexturePath(const QString& path);
 
 // Writes picture to path (.dds, .ktx2 or .astc, told by the extension) through a temporary file.
-// A .astc file holds level 0 alone. Throws TessellaError for an empty picture, another
+// A .astc file holds level 0 alone. A picture with alpha rows keeps them (BC1 as its 1-bit
+// punch-through, BC3's alpha block, 32-bit plain texels, ASTC weighing colours by alpha) and its
+// smaller levels average colours weighted by alpha; normal maps and BC5 leave alpha out. An
+// opaque picture gives the same bytes as ever. Throws TessellaError for an empty picture, another
 // extension, a format the container cannot hold, or when the disk or memory fails, and
 // GpuWriteStopped when the progress asked to stop. The rows are read once, each row while it is
 // valid.

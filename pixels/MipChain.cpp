@@ -82,6 +82,74 @@ uint8_t LinearToSrgbByte(float linear) {
                    (thresholds.begin() + 1));
 }
 
+uint8_t AlphaByte(float alpha) {
+    return platform::RoundByteHalfEven(std::clamp(double(alpha), 0.0, 1.0) * 255.0);
+}
+
+// A premultiplied colour divided again by its alpha (0 under alpha 0, where it weighs nothing).
+Bgr Unpremultiplied(Bgr p, uint8_t a) {
+    if (a == 0) return {};
+    auto channel = [a](uint8_t c) { return uint8_t(std::min(255, (c * 510 + a) / (2 * a))); };
+    return {channel(p.b), channel(p.g), channel(p.r)};
+}
+
+// An area of level 0 at level `level`: its sides halved `level` times, one texel at least.
+QRect AreaAtLevel(const QRect& area, int level, int width, int height) {
+    const int shift = std::min(level, 30);
+    const int left = area.left() >> shift, top = area.top() >> shift;
+    const int right = std::max(left + 1, (area.left() + area.width()) >> shift);
+    const int bottom = std::max(top + 1, (area.top() + area.height()) >> shift);
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1))
+        .intersected(QRect(0, 0, width, height));
+}
+
+// Texels whose alpha times scale stores at covered or more.
+qint64 CoveredCount(const std::vector<float>& alpha, int covered, float scale) {
+    qint64 count = 0;
+    for (const float a : alpha) count += AlphaByte(a * scale) >= covered;
+    return count;
+}
+
+// Scales alpha so that the count of covered texels comes nearest to target: the count grows
+// with the factor, so halving between a factor short of it and one that reaches it finds the
+// step. Texels of one alpha step together (a fence's bars give a level few values): of those
+// that the step's upper factor covers and the lower does not, only as many as the target lacks
+// take the upper one, spread evenly in their order.
+void ScaleToCoverage(std::vector<float>& alpha, int covered, double target) {
+    float smallest = 1.0f;
+    for (const float a : alpha)
+        if (a > 0) smallest = std::min(smallest, a);
+    // Beyond 1 / smallest every texel above 0 is opaque: no larger factor covers more.
+    float low = 0.0f, high = 1.0f / smallest;
+    if (double(CoveredCount(alpha, covered, high)) > target) {
+        for (int step = 0; step < 40 && high - low > high * 1e-7f; ++step) {
+            const float middle = low + (high - low) / 2;
+            if (double(CoveredCount(alpha, covered, middle)) < target)
+                low = middle;
+            else
+                high = middle;
+        }
+    } else {
+        low = high;
+    }
+    const double lacking = target - double(CoveredCount(alpha, covered, low));
+    qint64 stepping = 0;
+    for (const float a : alpha)
+        stepping += AlphaByte(a * low) < covered && AlphaByte(a * high) >= covered;
+    const double share = stepping > 0 ? std::clamp(lacking / double(stepping), 0.0, 1.0) : 0.0;
+    double owed = 0.5;
+    for (float& a : alpha) {
+        const bool steps = AlphaByte(a * low) < covered && AlphaByte(a * high) >= covered;
+        if (steps) owed += share;
+        if (steps && owed >= 1) {
+            owed -= 1;
+            a *= high;
+        } else {
+            a *= low;
+        }
+    }
+}
+
 float VectorPart(uint8_t byte) {
     return byte / 255.0f * 2.0f - 1.0f;
 }
@@ -136,12 +204,13 @@ int MipLevelCount(int width, int height) {
 // vertical pass over the whole level, to the same values.
 class MipChainBuilder::Reducer {
   public:
-    Reducer(int width, int height, int toWidth, int toHeight)
+    Reducer(int width, int height, int toWidth, int toHeight, int channels)
         : across_(BoxTaps(width, toWidth)),
-          narrow_(std::size_t(toWidth) * 3),
-          sum_(std::size_t(toWidth) * std::size_t(toHeight) * 3, 0.0f),
+          narrow_(std::size_t(toWidth) * std::size_t(channels)),
+          sum_(std::size_t(toWidth) * std::size_t(toHeight) * std::size_t(channels), 0.0f),
           toWidth_(toWidth),
-          toHeight_(toHeight) {
+          toHeight_(toHeight),
+          channels_(channels) {
         const auto down = BoxTaps(height, toHeight);
         coveredBy_.resize(std::size_t(height));
         for (int y = 0; y < toHeight; ++y)
@@ -149,18 +218,27 @@ class MipChainBuilder::Reducer {
                 coveredBy_[std::size_t(tap.source)].push_back({y, tap.weight});
     }
 
-    // Row y of the level as 3 floats a pixel.
+    // Row y of the level as 3 floats a pixel (4 with alpha).
     void add(int y, const float* in) {
         std::fill(narrow_.begin(), narrow_.end(), 0.0f);
-        float* out = narrow_.data();
-        for (int x = 0; x < toWidth_; ++x, out += 3)
-            for (const Tap& tap : across_[std::size_t(x)])
-                for (int c = 0; c < 3; ++c) out[c] += tap.weight * in[tap.source * 3 + c];
+        // The channel count as a constant, so that the opaque chain runs as fast as ever.
+        if (channels_ == 3)
+            narrowRow<3>(in);
+        else
+            narrowRow<4>(in);
         const std::size_t rowSize = narrow_.size();
         for (const Tap& target : coveredBy_[std::size_t(y)]) {
             float* to = sum_.data() + std::size_t(target.source) * rowSize;
             for (std::size_t i = 0; i < rowSize; ++i) to[i] += target.weight * narrow_[i];
         }
+    }
+
+    template <int n>
+    void narrowRow(const float* in) {
+        float* out = narrow_.data();
+        for (int x = 0; x < toWidth_; ++x, out += n)
+            for (const Tap& tap : across_[std::size_t(x)])
+                for (int c = 0; c < n; ++c) out[c] += tap.weight * in[tap.source * n + c];
     }
 
     Plane take() { return std::move(sum_); }
@@ -172,25 +250,60 @@ class MipChainBuilder::Reducer {
     std::vector<std::vector<Tap>> coveredBy_;  // per source row: the smaller rows and weights
     Plane narrow_;
     Plane sum_;
-    int toWidth_, toHeight_;
+    int toWidth_, toHeight_, channels_;
 };
 
 MipChainBuilder::MipChainBuilder(int width, int height, const MipChainOptions& options)
-    : width_(width), height_(height), normalMap_(options.normalMap) {
+    : width_(width),
+      height_(height),
+      normalMap_(options.normalMap),
+      alpha_(options.alpha && !options.normalMap),
+      premultiplied_(alpha_ && options.premultiplied),
+      coverage_(alpha_ ? options.alphaCoverage : 0),
+      channels_(alpha_ ? 4 : 3) {
     count_ = width > 0 && height > 0 ? MipLevelCount(width, height) : 0;
     if (options.maxLevel >= 0) count_ = std::min(count_, options.maxLevel + 1);
+    if (coverage_ > 0) {
+        const QRect whole(0, 0, width, height);
+        for (const QRect& area : options.coverageAreas)
+            if (const QRect inside = area.intersected(whole); !inside.isEmpty())
+                areas_.push_back(inside);
+        if (options.coverageAreas.empty()) areas_.push_back(whole);
+        topCovered_.assign(areas_.size(), 0);
+    }
     if (count_ > 1) {
-        reducer_ = std::make_unique<Reducer>(width, height, MipSide(width, 1), MipSide(height, 1));
-        row_.resize(std::size_t(width) * 3);
+        reducer_ = std::make_unique<Reducer>(width, height, MipSide(width, 1), MipSide(height, 1),
+                                             channels_);
+        row_.resize(std::size_t(width) * std::size_t(channels_));
     }
 }
 
 MipChainBuilder::~MipChainBuilder() = default;
 
-void MipChainBuilder::addTopRow(int y, const Bgr* row) {
+void MipChainBuilder::addTopRow(int y, const Bgr* row, const uint8_t* alphaRow) {
     if (!reducer_) return;
     const auto& linear = SrgbToLinear();
     float* out = row_.data();
+    if (alpha_) {
+        // Colours multiplied by alpha in linear light: the sums are then the weighted ones.
+        for (int x = 0; x < width_; ++x, out += 4) {
+            const uint8_t a = alphaRow ? alphaRow[x] : 255;
+            Bgr p = row[x];
+            if (premultiplied_) p = Unpremultiplied(p, a);
+            const float weight = a / 255.0f;
+            out[0] = linear[p.r] * weight, out[1] = linear[p.g] * weight,
+            out[2] = linear[p.b] * weight, out[3] = weight;
+        }
+        const int covered = CoverageThreshold(coverage_);
+        for (std::size_t i = 0; i < areas_.size(); ++i) {
+            const QRect& area = areas_[i];
+            if (y < area.top() || y > area.bottom()) continue;
+            for (int x = area.left(); x <= area.right(); ++x)
+                topCovered_[i] += (alphaRow ? alphaRow[x] : 255) >= covered;
+        }
+        reducer_->add(y, row_.data());
+        return;
+    }
     for (int x = 0; x < width_; ++x, out += 3) {
         const Bgr p = row[x];
         if (normalMap_) {
@@ -211,23 +324,75 @@ PixelGrid MipChainBuilder::nextLevel() {
     if (level_ + 1 < count_) {
         // The next level is summed now, from this level's linear values, not its bytes.
         reducer_ = std::make_unique<Reducer>(width, height, MipSide(width_, level_ + 1),
-                                             MipSide(height_, level_ + 1));
-        const std::size_t rowSize = std::size_t(width) * 3;
+                                             MipSide(height_, level_ + 1), channels_);
+        const std::size_t rowSize = std::size_t(width) * std::size_t(channels_);
         for (int y = 0; y < height; ++y) reducer_->add(y, plane_.data() + y * rowSize);
     }
-    PixelGrid grid = GridOf(plane_, width, height, normalMap_);
+    PixelGrid grid = alpha_ ? alphaLevel(width, height) : GridOf(plane_, width, height, normalMap_);
     Plane().swap(plane_);
+    return grid;
+}
+
+// The level in hand as colours divided by their alpha, with its alpha plane scaled to the
+// coverage, then bled or multiplied again.
+PixelGrid MipChainBuilder::alphaLevel(int width, int height) const {
+    PixelGrid grid(width, height);
+    grid.addAlpha();
+    std::vector<float> alpha(std::size_t(width) * std::size_t(height));
+    const float* in = plane_.data();
+    for (int y = 0; y < height; ++y) {
+        Bgr* row = grid.row(y);
+        for (int x = 0; x < width; ++x, in += 4) {
+            const float a = in[3];
+            alpha[std::size_t(y) * std::size_t(width) + std::size_t(x)] = a;
+            if (a <= 0) {
+                row[x] = {};
+                continue;
+            }
+            row[x] = {LinearToSrgbByte(in[2] / a), LinearToSrgbByte(in[1] / a),
+                      LinearToSrgbByte(in[0] / a)};
+        }
+    }
+    const int covered = CoverageThreshold(coverage_);
+    for (std::size_t i = 0; i < areas_.size(); ++i) {
+        const QRect area = AreaAtLevel(areas_[i], level_, width, height);
+        std::vector<float> values;
+        values.reserve(std::size_t(area.width()) * std::size_t(area.height()));
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                values.push_back(alpha[std::size_t(y) * std::size_t(width) + std::size_t(x)]);
+        const double share =
+            double(topCovered_[i]) / (double(areas_[i].width()) * areas_[i].height());
+        ScaleToCoverage(values, covered, share * double(values.size()));
+        const float* scaled = values.data();
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                alpha[std::size_t(y) * std::size_t(width) + std::size_t(x)] = *scaled++;
+    }
+    for (int y = 0; y < height; ++y) {
+        uint8_t* out = grid.alphaRow(y);
+        const float* a = alpha.data() + std::size_t(y) * std::size_t(width);
+        for (int x = 0; x < width; ++x) out[x] = AlphaByte(a[x]);
+    }
+    if (premultiplied_)
+        MultiplyColoursByAlpha(grid);
+    else
+        BleedIntoTransparentTexels(grid, QRect(0, 0, width, height));
     return grid;
 }
 
 std::vector<PixelGrid> BuildMipChain(const PixelGrid& top, const MipChainOptions& options) {
     std::vector<PixelGrid> levels;
     if (top.empty()) return levels;
-    MipChainBuilder builder(top.width(), top.height(), options);
+    MipChainOptions chain = options;
+    chain.alpha = top.hasAlpha();
+    MipChainBuilder builder(top.width(), top.height(), chain);
     levels.reserve(std::size_t(builder.levelCount()));
     levels.push_back(top);
     if (builder.levelCount() == 1) return levels;
-    for (int y = 0; y < top.height(); ++y) builder.addTopRow(y, top.row(y));
+    const bool alpha = top.hasAlpha();
+    for (int y = 0; y < top.height(); ++y)
+        builder.addTopRow(y, top.row(y), alpha ? top.alphaRow(y) : nullptr);
     while (int(levels.size()) < builder.levelCount()) levels.push_back(builder.nextLevel());
     return levels;
 }
@@ -241,7 +406,91 @@ PixelGrid LevelAtTopSize(const PixelGrid& levelGrid, int level, int width, int h
         Bgr* row = out.row(y);
         for (int x = 0; x < width; ++x) row[x] = in[(x >> shift) % levelGrid.width()];
     }
+    if (!levelGrid.hasAlpha()) return out;
+    out.addAlpha();
+    for (int y = 0; y < height; ++y) {
+        const uint8_t* in = levelGrid.alphaRow((y >> shift) % levelGrid.height());
+        uint8_t* row = out.alphaRow(y);
+        for (int x = 0; x < width; ++x) row[x] = in[(x >> shift) % levelGrid.width()];
+    }
     return out;
+}
+
+int CoverageThreshold(double threshold) {
+    return int(std::ceil(255.0 * threshold - 1e-9));
+}
+
+double AlphaCoverage(const PixelGrid& grid, const QRect& area, double threshold) {
+    const QRect inside = area.intersected(QRect(0, 0, grid.width(), grid.height()));
+    if (inside.isEmpty()) return 0;
+    const int covered = CoverageThreshold(threshold);
+    qint64 count = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            count += grid.alphaAt(x, y) >= covered;
+    return double(count) / (double(inside.width()) * inside.height());
+}
+
+void ScaleAlphaToCoverage(PixelGrid& grid, const QRect& area, double threshold, double share) {
+    const QRect inside = area.intersected(QRect(0, 0, grid.width(), grid.height()));
+    if (!grid.hasAlpha() || inside.isEmpty()) return;
+    std::vector<float> alpha;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            alpha.push_back(grid.alphaRow(y)[x] / 255.0f);
+    ScaleToCoverage(alpha, CoverageThreshold(threshold), share * double(alpha.size()));
+    const float* scaled = alpha.data();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            grid.alphaRow(y)[x] = AlphaByte(*scaled++);
+}
+
+void BleedIntoTransparentTexels(PixelGrid& grid, const QRect& area) {
+    const QRect inside = area.intersected(QRect(0, 0, grid.width(), grid.height()));
+    if (!grid.hasAlpha() || inside.isEmpty()) return;
+    const int w = inside.width(), h = inside.height();
+    // Each texel's source (its own index when its alpha is above 0), spread breadth first.
+    std::vector<int> source(std::size_t(w) * std::size_t(h), -1);
+    std::vector<int> queue;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (grid.alphaRow(inside.top() + y)[inside.left() + x] > 0) {
+                source[std::size_t(y * w + x)] = y * w + x;
+                queue.push_back(y * w + x);
+            }
+    if (queue.empty() || queue.size() == source.size()) return;
+    for (std::size_t next = 0; next < queue.size(); ++next) {
+        const int at = queue[next], x = at % w, y = at / w;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const int nx = x + dx, ny = y + dy;
+                if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
+                int& to = source[std::size_t(ny * w + nx)];
+                if (to >= 0) continue;
+                to = source[std::size_t(at)];
+                queue.push_back(ny * w + nx);
+            }
+    }
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const int from = source[std::size_t(y * w + x)];
+            if (from != y * w + x)
+                grid.at(inside.left() + x, inside.top() + y) =
+                    grid.at(inside.left() + from % w, inside.top() + from / w);
+        }
+}
+
+void MultiplyColoursByAlpha(PixelGrid& grid) {
+    if (!grid.hasAlpha()) return;
+    for (int y = 0; y < grid.height(); ++y) {
+        Bgr* row = grid.row(y);
+        const uint8_t* alpha = grid.alphaRow(y);
+        for (int x = 0; x < grid.width(); ++x) {
+            const int a = alpha[x];
+            row[x] = {uint8_t((row[x].b * a + 127) / 255), uint8_t((row[x].g * a + 127) / 255),
+                      uint8_t((row[x].r * a + 127) / 255)};
+        }
+    }
 }
 
 }  // namespace tessella::pixels

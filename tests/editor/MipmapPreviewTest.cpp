@@ -78,3 +78,18 @@ TEST_F(EditorWindow, TheMipmapPreviewNamesEveryLevel) {
     }
     EXPECT_EQ(editor->mipmapPreviewAction->text(), "Aperçu des mipmaps");
 }
+
+// A sprite's levels keep its alpha: one opaque red texel among three transparent white ones is
+// red at alpha 63.75 -> 64 at level 1 (colours weighted by alpha), neither pink nor dark.
+TEST_F(EditorWindow, TheMipmapPreviewWeighsColoursByAlpha) {
+    QImage sprite(2, 2, QImage::Format_ARGB32);
+    sprite.fill(qRgba(255, 255, 255, 0));
+    sprite.setPixel(0, 0, qRgba(255, 0, 0, 255));
+    open(sprite);
+    MipmapPreview* preview = editor->mipmapPreview();
+    editor->mipmapPreviewAction->trigger();
+    const QImage level = preview->levelPicture(1);
+    ASSERT_EQ(level.size(), QSize(2, 2));
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 2; ++x) EXPECT_EQ(level.pixel(x, y), qRgba(255, 0, 0, 64)) << x << y;
+}

@@ -380,3 +380,65 @@ TEST(BlockEncoderTest, ConvertWritesAstcWithItsOptions) {
         << refused.err.toStdString();
     EXPECT_FALSE(QFile::exists(dds + QStringLiteral(".tmp")));
 }
+
+// BC1 of a picture with alpha (the ramp: left columns below 128, right ones 128 and above):
+// libsquish reads every texel below 128 as (0, 0, 0, 0), the transparent code under the
+// three-colour mode, and every other one opaque, its colour kept; no opaque block spends the
+// transparent code on a texel of 128 or more.
+TEST(BlockEncoderTest, Bc1PunchesThroughBelow128) {
+    const pixels::PixelGrid picture = Picture(61, 37, true);
+    const QByteArray blocks = EncodeBlocks(picture, GpuBlockFormat::Bc1);
+    const std::vector<uint8_t> decoded = DecodeBc(blocks, 61, 37, squish::kDxt1);
+    const std::vector<uint8_t> source = Rgba(picture);
+    int wrong = 0;
+    std::vector<uint8_t> kept, keptSource;
+    for (std::size_t i = 0; i < source.size(); i += 4) {
+        if (source[i + 3] < 128) {
+            wrong += decoded[i] || decoded[i + 1] || decoded[i + 2] || decoded[i + 3];
+            continue;
+        }
+        wrong += decoded[i + 3] != 255;
+        kept.insert(kept.end(), decoded.begin() + qsizetype(i), decoded.begin() + qsizetype(i) + 3);
+        keptSource.insert(keptSource.end(), source.begin() + qsizetype(i),
+                          source.begin() + qsizetype(i) + 3);
+        kept.push_back(255), keptSource.push_back(255);
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_GE(Psnr(keptSource, kept, {{0, 0}, {1, 1}, {2, 2}}), 30.0);
+    // The columns 30 and 31 hold alpha 127 and 131: their blocks use the three-colour mode.
+    const auto* bytes = reinterpret_cast<const uchar*>(blocks.constData());
+    const uchar* straddling = bytes + 8 * 7;  // block 7 of the first row: columns 28 to 31
+    EXPECT_LE(straddling[0] | straddling[1] << 8, straddling[2] | straddling[3] << 8);
+}
+
+// With an alpha coverage threshold (0.5: 128), BC3's alpha block keeps every texel on its side
+// of 128 even where the nearest step of the block lies across it: a block of 0 and 220 steps
+// by 220 / 7 (0, 31, 63, 94, 126, 157, ...), so 128 would become 126 and fall below.
+TEST(BlockEncoderTest, Bc3KeepsAlphaOnItsSideOfTheCoverageThreshold) {
+    pixels::PixelGrid picture(4, 4);
+    picture.addAlpha();
+    for (int i = 0; i < 16; ++i) picture.alphaRow(i / 4)[i % 4] = i < 8 ? 0 : 220;
+    picture.alphaRow(3)[3] = 128;
+    for (const double coverage : {0.0, 0.5}) {
+        GpuTextureOptions options = Options(GpuBlockFormat::Bc3, 1);
+        options.alphaCoverage = coverage;
+        QByteArray block(16, '\0');
+        BlockEncoder(GpuBlockFormat::Bc3, options, true).encode(picture, block.data());
+        uchar alpha[16];
+        DecodeBc4(reinterpret_cast<const uchar*>(block.constData()), alpha);
+        EXPECT_EQ(alpha[15] >= 128, coverage > 0) << coverage << ": " << int(alpha[15]);
+        for (int i = 0; i < 15; ++i) EXPECT_EQ(alpha[i], picture.alphaRow(i / 4)[i % 4]) << i;
+    }
+}
+
+// The writer hands the alpha rows to ASTC: level 0 of a KTX2 of the ramp decodes with its alpha
+// (an opaque one would be 5 dB off).
+TEST(BlockEncoderTest, AstcFilesKeepAlpha) {
+    const pixels::PixelGrid picture = Picture(61, 37, true);
+    GpuTextureOptions options = Options(GpuBlockFormat::Astc4x4, 1);
+    options.quality = GpuQuality::Fast;
+    const QByteArray file = Ktx2FileBytes(RowsOf(picture), options);
+    const qsizetype at = qsizetype(Field(file, 80, 8)), length = qsizetype(Field(file, 88, 8));
+    const std::vector<uint8_t> decoded = DecodeAstc(file.mid(at, length), 61, 37, 4, true);
+    EXPECT_GE(Psnr(Rgba(picture), decoded, {{3, 3}}), 40.0);
+}

@@ -1,11 +1,14 @@
 // DDS and KTX2 files checked field by field against the two formats, and read back by
 // ImageMagick level by level against its own linear-light reduction of the picture.
 
+#include <QCryptographicHash>
 #include <QTemporaryDir>
 #include <cmath>
+#include <iostream>
 
 #include "ImageSamples.h"
 #include "imagefile/GpuTexture.h"
+#include "imagefile/GpuTextureReader.h"
 #include "imagefile/ImageLoader.h"
 
 using namespace imagetest;
@@ -409,4 +412,372 @@ TEST_F(GpuTextureTest, ConvertWritesTexturesWithItsOptions) {
     const CliResult back = Cli({QStringLiteral("convert"), dds, png});
     EXPECT_EQ(back.code, 0) << back.err.toStdString();
     EXPECT_EQ(QImage(png).size(), QSize(64, 64));
+}
+
+namespace {
+
+// The opaque picture whose files were captured from the program before alpha reached the GPU
+// files (tessella-cli convert of this picture saved as a PNG, --threads 1, ASTC --quality
+// fast): 19 x 13, channels that vary from texel to texel.
+QImage CapturedPicture() {
+    QImage picture(19, 13, QImage::Format_RGB888);
+    for (int y = 0; y < 13; ++y)
+        for (int x = 0; x < 19; ++x)
+            picture.setPixel(x, y,
+                             qRgb((x * x * 7 + y * 31 + x * y * 5) % 256,
+                                  (x * 23 + y * y * 3) % 256, ((x ^ y) * 17) % 256));
+    return picture;
+}
+
+QByteArray Sha256(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+// A soft-edged green sprite (a blurred disc) on a transparent field whose colour is magenta,
+// so that any colour of the free space that leaks into a level shows.
+QImage SoftSprite(const QString& folder) {
+    const QString path = folder + QStringLiteral("/sprite.png");
+    RunConvert({QStringLiteral("-size"), QStringLiteral("64x64"), QStringLiteral("xc:none"),
+                QStringLiteral("-fill"), QStringLiteral("rgb(40,180,60)"), QStringLiteral("-draw"),
+                QStringLiteral("circle 32,32 32,10"), QStringLiteral("-blur"),
+                QStringLiteral("0x4"), QStringLiteral("-depth"), QStringLiteral("8"),
+                QStringLiteral("PNG32:") + path});
+    QImage sprite = QImage(path).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < sprite.height(); ++y)
+        for (int x = 0; x < sprite.width(); ++x)
+            if (qAlpha(sprite.pixel(x, y)) == 0) sprite.setPixel(x, y, qRgba(255, 0, 255, 0));
+    return sprite;
+}
+
+QByteArray AlphaBytes(const QImage& image) {
+    QByteArray out;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) out.append(char(qAlpha(image.pixel(x, y))));
+    return out;
+}
+
+GpuTextureOptions Options(GpuBlockFormat format, bool mipmaps = true) {
+    GpuTextureOptions options;
+    options.format = format;
+    options.mipmaps = mipmaps;
+    options.threads = 1;
+    options.quality = GpuQuality::Fast;
+    options.normalMap = format == GpuBlockFormat::Bc5;
+    return options;
+}
+
+}  // namespace
+
+// An opaque picture gives the same files, byte for byte, as before alpha reached them.
+TEST(GpuTextureOpaqueTest, OpaqueFilesAreTheBytesOfBefore) {
+    const QImage picture = CapturedPicture();
+    const BgrRows rows = RowsOf(picture);
+    ASSERT_FALSE(rows.alpha);
+    enum Kind { Dds, Ktx2, Astc };
+    const struct {
+        Kind kind;
+        GpuBlockFormat format;
+        bool mipmaps;
+        const char* sha256;
+    } cases[] = {
+        {Dds, GpuBlockFormat::Bc1, true,
+         "29e779ea0aa73adc09c7e586170f590ba2c4e2e614ac106bec6fc1ab9c946cf9"},
+        {Dds, GpuBlockFormat::Bc3, true,
+         "2054e4e4918d04414855e38e387088b50ad78ad8858df383a3d9843bd5dc3939"},
+        {Dds, GpuBlockFormat::Bc5, true,
+         "1099a739f08519f50c8a154d17f8529e5132804819511dae4c7f1bcf4fd424da"},
+        {Dds, GpuBlockFormat::Rgb, true,
+         "365dc84698ec180775847c7d91874c0de6a9dc6fffd6a8630f508122a4b5b26f"},
+        {Dds, GpuBlockFormat::Bc1, false,
+         "44fabf855417f9aac1138ca1cdc02dbe40e1b27d9cd226a15412846e01684670"},
+        {Ktx2, GpuBlockFormat::Bc1, true,
+         "72222a20e94657ab2e1b4a1b54d73c3f8859f5c30b7b2afe58f550f66f5fa586"},
+        {Ktx2, GpuBlockFormat::Bc3, true,
+         "9382ada17edec35fcda28362f0bfd2cf57f22a3e8914a3cc303a601818fe6cf1"},
+        {Ktx2, GpuBlockFormat::Bc5, true,
+         "f3ba7f6771332af9c4736f4065f246f4f89c3550bfc2a4669bde4de2effb900e"},
+        {Ktx2, GpuBlockFormat::Rgb, true,
+         "d915dc7b34d73698d6988bc71a2b708357ffd52caae61a85a6a80ea6e8cf90b7"},
+        {Ktx2, GpuBlockFormat::Astc4x4, true,
+         "2f8bf3a599e22bec44f2738ed10f3dc0ae90580986adcdd4b5a46b4267866daa"},
+        {Astc, GpuBlockFormat::Astc6x6, true,
+         "b3835b861bdf8152bc7513ee5e0cd7927f9b100ddafe9efb310579642bb8c2ae"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << row.kind << " " << int(row.format) << " " << row.mipmaps);
+        const GpuTextureOptions options = Options(row.format, row.mipmaps);
+        const QByteArray file = row.kind == Dds    ? DdsFileBytes(rows, options)
+                                : row.kind == Ktx2 ? Ktx2FileBytes(rows, options)
+                                                   : AstcFileBytes(rows, options);
+        EXPECT_EQ(Sha256(file), QByteArray(row.sha256));
+    }
+}
+
+// The headers of a picture with alpha: the DDS pixel format (flags at 80: 0x4 FourCC or 0x40
+// RGB, | 0x1 alpha pixels; FourCC at 84; bits at 88; masks at 92 to 104) and the KTX2 format
+// (vkFormat at 12) with its descriptor's model, transfer, flags and first sample's channel.
+TEST(GpuTextureAlphaTest, HeadersSayTheFileHoldsAlpha) {
+    QTemporaryDir dir;
+    const QImage sprite = SoftSprite(dir.path());
+    const BgrRows rows = RowsOf(sprite);
+    ASSERT_TRUE(rows.alpha);
+    struct DdsRow {
+        GpuBlockFormat format;
+        quint32 flags;
+        QByteArray fourCc;
+        quint32 bits, alphaMask, pitch;
+    };
+    const DdsRow ddsRows[] = {
+        {GpuBlockFormat::Bc1, 0x5, "DXT1", 0, 0, 16 * 16 * 8},
+        {GpuBlockFormat::Bc3, 0x4, "DXT5", 0, 0, 16 * 16 * 16},
+        {GpuBlockFormat::Rgb, 0x41, QByteArray(4, '\0'), 32, 0xFF000000, 64 * 4},
+        {GpuBlockFormat::Bc5, 0x4, "ATI2", 0, 0, 16 * 16 * 16},
+    };
+    for (const DdsRow& row : ddsRows) {
+        SCOPED_TRACE(int(row.format));
+        const QByteArray file = DdsFileBytes(rows, Options(row.format));
+        EXPECT_EQ(U32(file, 80), row.flags);
+        EXPECT_EQ(file.mid(84, 4), row.fourCc);
+        EXPECT_EQ(U32(file, 88), row.bits);
+        EXPECT_EQ(U32(file, 104), row.alphaMask);
+        EXPECT_EQ(U32(file, 20), row.pitch);
+    }
+    struct KtxRow {
+        GpuBlockFormat format;
+        bool normalMap, premultiplied, alpha;
+        quint32 vkFormat;
+        int model, transfer, flags, firstChannel, lastChannel;
+    };
+    const KtxRow ktxRows[] = {
+        {GpuBlockFormat::Bc1, false, false, true, 134, 128, 2, 0, 1, 1},
+        {GpuBlockFormat::Bc1, false, false, false, 132, 128, 2, 0, 0, 0},
+        {GpuBlockFormat::Bc3, false, false, true, 138, 130, 2, 0, 0x1F, 0},
+        {GpuBlockFormat::Bc3, false, true, true, 138, 130, 2, 1, 0x1F, 0},
+        {GpuBlockFormat::Rgb, false, false, true, 43, 1, 2, 0, 0, 0x1F},
+        {GpuBlockFormat::Rgb, false, true, true, 43, 1, 2, 1, 0, 0x1F},
+        {GpuBlockFormat::Rgb, false, true, false, 43, 1, 2, 0, 0, 0x1F},
+        {GpuBlockFormat::Rgb, true, false, false, 37, 1, 1, 0, 0, 0x0F},
+    };
+    const QImage opaquePicture = CapturedPicture();
+    const BgrRows opaque = RowsOf(opaquePicture);
+    for (const KtxRow& row : ktxRows) {
+        SCOPED_TRACE(::testing::Message() << int(row.format) << " normals " << row.normalMap
+                                          << " premultiplied " << row.premultiplied);
+        GpuTextureOptions options = Options(row.format);
+        options.normalMap = row.normalMap;
+        options.premultiplied = row.premultiplied;
+        const QByteArray file = Ktx2FileBytes(row.alpha ? rows : opaque, options);
+        EXPECT_EQ(U32(file, 12), row.vkFormat);
+        const qsizetype dfd = U32(file, 48);
+        EXPECT_EQ(int(quint8(file[dfd + 12])), row.model);
+        EXPECT_EQ(int(quint8(file[dfd + 14])), row.transfer);
+        EXPECT_EQ(int(quint8(file[dfd + 15])), row.flags);
+        const int samples = (int(U32(file, dfd + 4 + 6) & 0xFFFF) - 24) / 16;
+        EXPECT_EQ(int(quint8(file[dfd + 28 + 3])), row.firstChannel);
+        EXPECT_EQ(int(quint8(file[dfd + 28 + 16 * (samples - 1) + 3])), row.lastChannel);
+    }
+}
+
+// ImageMagick reads level 0 of each DDS: BC1 keeps texels of alpha 128 and above opaque and
+// turns the others to (0, 0, 0, 0); BC3's alpha block keeps the soft edge to 40 dB or more;
+// 32-bit texels come back exactly, colours under alpha 0 included.
+TEST(GpuTextureAlphaTest, ImageMagickReadsTheAlphaBack) {
+    QTemporaryDir dir;
+    const QImage sprite = SoftSprite(dir.path());
+    const BgrRows rows = RowsOf(sprite);
+    const QByteArray source = AlphaBytes(sprite);
+    auto decoded = [&](GpuBlockFormat format, const char* map) {
+        const QString path = dir.filePath(QStringLiteral("sprite.dds"));
+        WriteFile(path, DdsFileBytes(rows, Options(format)));
+        return RunConvert({path, QStringLiteral("-depth"), QStringLiteral("8"),
+                           QString::fromLatin1(map) + QStringLiteral(":-")});
+    };
+    const QByteArray bc1 = decoded(GpuBlockFormat::Bc1, "rgba");
+    ASSERT_EQ(bc1.size(), 64 * 64 * 4);
+    int wrong = 0;
+    for (int i = 0; i < 64 * 64; ++i) {
+        const bool opaque = uchar(source[i]) >= 128;
+        const QByteArray texel = bc1.mid(4 * i, 4);
+        if (opaque ? uchar(texel[3]) != 255 : texel != QByteArray(4, '\0')) ++wrong;
+    }
+    EXPECT_EQ(wrong, 0);
+    const QByteArray bc3 = decoded(GpuBlockFormat::Bc3, "rgba");
+    QByteArray bc3Alpha;
+    for (int i = 0; i < 64 * 64; ++i) bc3Alpha.append(bc3[4 * i + 3]);
+    const double psnr = Psnr(source, bc3Alpha);
+    EXPECT_GE(psnr, 40.0);
+    std::cout << "BC3 alpha of a soft-edged sprite: " << psnr << " dB\n";
+    const QByteArray plain = decoded(GpuBlockFormat::Rgb, "rgba");
+    QByteArray expected;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            const QRgb c = sprite.pixel(x, y);
+            expected.append(char(qRed(c))).append(char(qGreen(c))).append(char(qBlue(c)));
+            expected.append(char(qAlpha(c)));
+        }
+    EXPECT_EQ(plain, expected);
+}
+
+// Every level of the sprite's chain (read from the KTX2's plain texels) keeps the sprite's
+// green within 4 wherever alpha is 1 or more, and bleeds it under alpha 0: no magenta nor black
+// reaches a GPU's filter.
+TEST(GpuTextureAlphaTest, LevelsKeepTheSpritesColourAtTheEdges) {
+    QTemporaryDir dir;
+    const QImage sprite = SoftSprite(dir.path());
+    const QByteArray file = Ktx2FileBytes(RowsOf(sprite), Options(GpuBlockFormat::Rgb));
+    const std::vector<Level> levels = Ktx2Levels(file);
+    ASSERT_EQ(levels.size(), 7u);
+    for (std::size_t n = 1; n < levels.size(); ++n) {
+        int far = 0;
+        for (qsizetype i = 0; i < levels[n].bytes.size(); i += 4) {
+            const int r = uchar(levels[n].bytes[i]), g = uchar(levels[n].bytes[i + 1]),
+                      b = uchar(levels[n].bytes[i + 2]);
+            if (std::abs(r - 40) > 4 || std::abs(g - 180) > 4 || std::abs(b - 60) > 4) ++far;
+        }
+        EXPECT_EQ(far, 0) << "level " << n;
+    }
+}
+
+// convert with no block format: BC3 for a picture with alpha, BC1 for an opaque one;
+// --alpha-coverage takes 0.05 to 0.95 only.
+TEST(GpuTextureAlphaTest, ConvertChoosesTheBlocksByAlpha) {
+    QTemporaryDir dir;
+    const QImage sprite = SoftSprite(dir.path());
+    const QString transparent = dir.filePath(QStringLiteral("sprite.png"));
+    const QString opaque = dir.filePath(QStringLiteral("opaque.png"));
+    ASSERT_TRUE(CapturedPicture().save(opaque));
+    const QString dds = dir.filePath(QStringLiteral("out.dds"));
+    const struct {
+        QStringList args;
+        int code;
+        QByteArray fourCc;
+    } rows[] = {
+        {{transparent, dds}, 0, "DXT5"},
+        {{opaque, dds}, 0, "DXT1"},
+        {{transparent, dds, QStringLiteral("--bc1")}, 0, "DXT1"},
+        {{transparent, dds, QStringLiteral("--alpha-coverage"), QStringLiteral("0,5")}, 0, "DXT5"},
+        {{transparent, dds, QStringLiteral("--alpha-coverage=0.96")}, 2, {}},
+        {{transparent, dds, QStringLiteral("--alpha-coverage"), QStringLiteral("half")}, 2, {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.join(' ').toStdString());
+        QFile::remove(dds);
+        const CliResult run = Cli(QStringList{QStringLiteral("convert")} + row.args);
+        EXPECT_EQ(run.code, row.code) << run.err.toStdString();
+        if (row.code == 0) {
+            EXPECT_EQ(ReadFile(dds).mid(84, 4), row.fourCc);
+        }
+    }
+}
+
+namespace {
+
+// A fence: 1-texel white bars every 5 texels both ways on transparent black (36.5% opaque).
+QImage FencePicture(int side) {
+    QImage fence(side, side, QImage::Format_ARGB32);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            fence.setPixel(x, y, x % 5 == 0 || y % 5 == 0 ? qRgba(255, 255, 255, 255) : 0);
+    return fence;
+}
+
+// The share of a level's texels whose alpha, as a GPU decodes it, is 128 or more: plain RGBA
+// texels, or BC3's alpha half (the first 8 bytes of each 16).
+double CoveredShare(const Level& level, bool bc3) {
+    int covered = 0;
+    const auto* bytes = reinterpret_cast<const uchar*>(level.bytes.constData());
+    const int across = (level.width + 3) / 4;
+    for (int y = 0; y < level.height; ++y)
+        for (int x = 0; x < level.width; ++x) {
+            int alpha = 0;
+            if (bc3) {
+                uchar texels[16];
+                DecodeBc4(bytes + 16 * (y / 4 * across + x / 4), texels);
+                alpha = texels[y % 4 * 4 + x % 4];
+            } else {
+                alpha = bytes[4 * (y * level.width + x) + 3];
+            }
+            covered += alpha >= 128;
+        }
+    return double(covered) / (level.width * level.height);
+}
+
+}  // namespace
+
+// A fence with --alpha-coverage 0.5, decoded from the KTX2 files (plain RGBA and BC3): the
+// share of texels at 128 or more stays within 3 points of level 0's at every level down to
+// 4 x 4; without it the bars dissolve. The figures are printed for the notes.
+TEST(GpuTextureAlphaTest, AlphaCoverageSurvivesTheFiles) {
+    const QImage fence = FencePicture(64);
+    const BgrRows rows = RowsOf(fence);
+    for (const GpuBlockFormat format : {GpuBlockFormat::Rgb, GpuBlockFormat::Bc3}) {
+        const bool bc3 = format == GpuBlockFormat::Bc3;
+        GpuTextureOptions options = Options(format);
+        options.maxLevel = 5;
+        const std::vector<Level> plain = Ktx2Levels(Ktx2FileBytes(rows, options));
+        options.alphaCoverage = 0.5;
+        const std::vector<Level> kept = Ktx2Levels(Ktx2FileBytes(rows, options));
+        ASSERT_EQ(kept.size(), 6u);
+        const double top = CoveredShare(kept[0], bc3);
+        EXPECT_NEAR(top, 0.365, 0.001);
+        std::cout << (bc3 ? "BC3" : "RGBA") << " fence, share of alpha >= 128: level 0 "
+                  << 100 * top << "%";
+        double lowest = 1;
+        for (std::size_t n = 1; n < kept.size(); ++n) {
+            const double with = CoveredShare(kept[n], bc3), without = CoveredShare(plain[n], bc3);
+            std::cout << "; level " << n << " " << 100 * with << "% (" << 100 * without
+                      << "% without)";
+            if (kept[n].width < 4) continue;
+            EXPECT_NEAR(with, top, 0.03) << "level " << n;
+            lowest = std::min(lowest, without);
+        }
+        std::cout << "\n";
+        EXPECT_LT(lowest, top - 0.15);
+    }
+}
+
+// The program opens what it writes with alpha: plain texels come back exactly from DDS and
+// KTX2 (colours under alpha 0 included), and BC1's punch-through in KTX2 (vkFormat 134) reads
+// as the same transparent texels ImageMagick finds in the DDS.
+TEST(GpuTextureAlphaTest, OurReaderOpensTheFilesWithAlpha) {
+    QTemporaryDir dir;
+    const QImage sprite = SoftSprite(dir.path());
+    const BgrRows rows = RowsOf(sprite);
+    const GpuTextureOptions plain = Options(GpuBlockFormat::Rgb);
+    for (const QImage& back :
+         {ReadDds(DdsFileBytes(rows, plain)), ReadKtx2(Ktx2FileBytes(rows, plain))}) {
+        ASSERT_EQ(back.size(), sprite.size());
+        int differing = 0;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x) differing += back.pixel(x, y) != sprite.pixel(x, y);
+        EXPECT_EQ(differing, 0) << back.format();
+    }
+    const QImage bc1 = ReadKtx2(Ktx2FileBytes(rows, Options(GpuBlockFormat::Bc1)));
+    ASSERT_EQ(bc1.format(), QImage::Format_ARGB32);
+    int wrong = 0;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            const bool opaque = qAlpha(sprite.pixel(x, y)) >= 128;
+            wrong += opaque ? qAlpha(bc1.pixel(x, y)) != 255 : bc1.pixel(x, y) != 0;
+        }
+    EXPECT_EQ(wrong, 0);
+}
+
+// convert hands --alpha-coverage to the whole picture: the fence's level 2 keeps level 0's
+// share of texels at 128 or more (0% without the option).
+TEST(GpuTextureAlphaTest, ConvertScalesTheWholePictureToCoverage) {
+    QTemporaryDir dir;
+    const QString fence = dir.filePath(QStringLiteral("fence.png"));
+    ASSERT_TRUE(FencePicture(64).save(fence));
+    const QString ktx2 = dir.filePath(QStringLiteral("fence.ktx2"));
+    for (const bool coverage : {false, true}) {
+        QStringList args{QStringLiteral("convert"), fence, ktx2, QStringLiteral("--rgb")};
+        if (coverage) args << QStringLiteral("--alpha-coverage") << QStringLiteral("0.5");
+        const CliResult run = Cli(args);
+        ASSERT_EQ(run.code, 0) << run.err.toStdString();
+        const std::vector<Level> levels = Ktx2Levels(ReadFile(ktx2));
+        ASSERT_GE(levels.size(), 3u);
+        EXPECT_NEAR(CoveredShare(levels[2], false), coverage ? 0.365 : 0.0, 0.03);
+    }
 }
