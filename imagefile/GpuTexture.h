@@ -50,6 +50,11 @@ struct GpuTextureOptions {
     int threads = 0;         // 0: the machine's cores; the bytes are the same for any count
     GpuQuality quality = GpuQuality::Medium;  // ASTC only
     GpuProgress progress = nullptr;           // none: no reports, no stop
+    // Alpha-tested cutouts: at each level the alpha is scaled so that the share of texels at
+    // least ceil(255 x alphaCoverage) stays that of level 0 (0: off).
+    double alphaCoverage = 0;
+    // The colours are already multiplied by alpha: KTX2 says so in its format descriptor.
+    bool premultiplied = false;
 };
 
 // True for the ASTC formats.
