@@ -4,14 +4,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
+#include <QSpinBox>
 
 #include "imagefile/ImageLoader.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/UnnamedControls.h"
 #include "texture/AtlasData.h"
 #include "texture/PageTexts.h"
 #include "ui/texture/EngineExportDialog.h"
@@ -102,6 +105,39 @@ TEST_F(EngineExportRun, AFailureOnTheWorkerIsShownAndTheNextExportRuns) {
     startExport();
     EXPECT_TRUE(QFileInfo::exists(path("atlas.dds")));
     EXPECT_TRUE(prompts.scriptDone());
+}
+
+// The transparency choices: named for screen readers, trimming and bleeding on by default,
+// bleeding idle while colours are premultiplied, and each choice read back into the settings.
+TEST_F(EngineExportRun, TransparencyChoicesReachTheSettings) {
+    texture::EngineExportDialog* dialog = window->engineExportDialog;
+    EXPECT_EQ(UnnamedControls(dialog), "");
+    EXPECT_EQ(dialog->trimCheck->accessibleName(), "Rogner les marges transparentes");
+    EXPECT_EQ(dialog->bleedCheck->accessibleName(), "Étendre les couleurs sous la transparence");
+    EXPECT_EQ(dialog->premultiplyCheck->accessibleName(), "Alpha prémultiplié");
+    EXPECT_TRUE(dialog->trimCheck->isChecked());
+    EXPECT_TRUE(dialog->bleedCheck->isChecked());
+    EXPECT_FALSE(dialog->premultiplyCheck->isChecked());
+    dialog->premultiplyCheck->setChecked(true);
+    EXPECT_FALSE(dialog->bleedCheck->isEnabled());
+    dialog->trimCheck->setChecked(false);
+    EXPECT_FALSE(dialog->alphaThresholdSpin->isEnabled());
+    dialog->trimCheck->setChecked(true);
+    dialog->alphaThresholdSpin->setValue(12);
+    const struct {
+        double typed, kept;  // below 0.05 is off
+    } coverages[] = {{0.5, 0.5}, {0.03, 0}, {0, 0}};
+    for (const auto& row : coverages) {
+        dialog->alphaCoverageSpin->setValue(row.typed);
+        QTimer::singleShot(0, dialog,
+                           [dialog] { dialog->buttons->button(QDialogButtonBox::Ok)->click(); });
+        const auto settings = dialog->askEngineSettings();
+        ASSERT_TRUE(settings);
+        EXPECT_TRUE(settings->trim);
+        EXPECT_EQ(settings->alphaThreshold, 12);
+        EXPECT_TRUE(settings->premultiply);
+        EXPECT_DOUBLE_EQ(settings->alphaCoverage, row.kept) << row.typed;
+    }
 }
 
 }  // namespace
