@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "imagefile/BgrRows.h"
@@ -87,10 +88,21 @@ EngineLayout LayOut(std::vector<Placed> order, const EngineAtlasSettings& settin
     const int64_t unit = UnitOf(settings);
     const int64_t padding = RoundUp(settings.padding, unit);
     BinLimits limits;
-    limits.maxWidth = static_cast<int32_t>(std::max<int64_t>(1, settings.maxWidth / unit));
-    limits.maxHeight = static_cast<int32_t>(std::max<int64_t>(1, settings.maxHeight / unit));
+    // A unit that is no power of two (ASTC 6 x 6 blocks) cannot make power-of-two sides by
+    // counting units: the packer then works within the largest powers of two allowed, and the
+    // atlas grows to powers of two afterwards, the rest free.
+    const bool unitPowerOfTwo = (unit & (unit - 1)) == 0;
+    const bool growToPowers = settings.powerOfTwo && !unitPowerOfTwo;
+    const auto within = [&](int64_t most) {
+        return growToPowers ? std::bit_floor(static_cast<uint64_t>(std::max<int64_t>(most, 1)))
+                            : most;
+    };
+    limits.maxWidth = static_cast<int32_t>(
+        std::max<int64_t>(1, static_cast<int64_t>(within(settings.maxWidth)) / unit));
+    limits.maxHeight = static_cast<int32_t>(
+        std::max<int64_t>(1, static_cast<int64_t>(within(settings.maxHeight)) / unit));
     limits.lead = static_cast<int32_t>(padding / unit);
-    limits.powerOfTwo = settings.powerOfTwo;
+    limits.powerOfTwo = settings.powerOfTwo && unitPowerOfTwo;
     limits.square = settings.square;
 
     std::vector<QSize> cells;  // in units, trailing padding included
@@ -117,7 +129,12 @@ EngineLayout LayOut(std::vector<Placed> order, const EngineAtlasSettings& settin
     EngineLayout layout;
     for (const PackedBin& bin : PackIntoBins(cells, limits)) {
         EngineSheet sheet;
-        const int64_t w = bin.packing.size.width() * unit, h = bin.packing.size.height() * unit;
+        int64_t w = bin.packing.size.width() * unit, h = bin.packing.size.height() * unit;
+        if (growToPowers) {
+            w = static_cast<int64_t>(std::bit_ceil(static_cast<uint64_t>(w)));
+            h = static_cast<int64_t>(std::bit_ceil(static_cast<uint64_t>(h)));
+            if (settings.square) w = h = std::max(w, h);
+        }
         if (!platform::ImageSizeAllowed(w, h))
             throw platform::TessellaError(kEngineAtlasTooLarge.arg(w).arg(h));
         sheet.size = QSize(static_cast<int>(w), static_cast<int>(h));

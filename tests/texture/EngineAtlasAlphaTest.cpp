@@ -444,6 +444,32 @@ TEST(EngineBlocks, NoBlockMixesAFrameWithAnythingElse) {
     }
 }
 
+// ASTC 6 x 6 with 1 mip level: cells on 12-pixel steps, and with --pot the atlas still has
+// power-of-two sides (grown after packing), each cell still on 12-pixel steps.
+TEST(EngineBlocks, SixPixelBlocksKeepPowerOfTwoSides) {
+    QImage picture(60, 20, QImage::Format_BGR888);
+    picture.fill(Qt::red);
+    const PageBitmap page = PageBitmap::fromPicture(picture);
+    const std::vector<AtlasFrame> frames = {{QRect(0, 0, 30, 20), "a"}, {QRect(30, 0, 7, 9), "b"}};
+    for (const bool pot : {false, true}) {
+        const EngineLayout layout =
+            LayOutEngineAtlas(page, frames, {.powerOfTwo = pot, .mipLevels = 1, .blockSide = 6});
+        const QSize size = layout.sheets.at(0).size;
+        if (pot) {
+            EXPECT_EQ(size.width() & (size.width() - 1), 0) << size.width();
+            EXPECT_EQ(size.height() & (size.height() - 1), 0) << size.height();
+        } else {
+            EXPECT_EQ(size.width() % 12, 0);
+            EXPECT_EQ(size.height() % 12, 0);
+        }
+        for (const EngineCell& cell : layout.sheets.at(0).cells) {
+            const QRect ringed = cell.frame.rect.marginsAdded(cell.ring);
+            EXPECT_EQ(ringed.x() % 12, 0);
+            EXPECT_EQ((ringed.right() + 1) % 12, 0);
+        }
+    }
+}
+
 // A 4 x 2 element whose left column is transparent, and its texel (1, 0) too: the normal map
 // is cut as the colours are (3 x 2), and the transparent texel inside lies flat.
 TEST(EngineBlocks, NormalMapsAreTrimmedAndFlatUnderTransparency) {
