@@ -169,11 +169,15 @@ EngineLayout LayOutEngineAtlas(const PageBitmap& page, const std::vector<AtlasFr
                                const EngineAtlasSettings& settings) {
     if (settings.alphaThreshold < 0 || settings.alphaThreshold > kMaxEngineAlphaThreshold)
         throw platform::TessellaError(kEngineAlphaThresholdRange.arg(kMaxEngineAlphaThreshold));
+    const QRect onPage(0, 0, page.width(), page.height());
     std::vector<Placed> order;
     order.reserve(frames.size());
-    for (const AtlasFrame& f : frames)
+    for (const AtlasFrame& f : frames) {
+        if (!onPage.contains(f.rect))
+            throw platform::TessellaError(kEngineFrameOutside.arg(f.name));
         order.push_back(
             {f, settings.trim ? TrimmedRect(page, f.rect, settings.alphaThreshold) : f.rect});
+    }
     return LayOut(std::move(order), settings);
 }
 
@@ -282,10 +286,11 @@ void PremultiplyAlpha(pixels::PixelGrid& picture) {
 
 bool SheetHasAlpha(const PageBitmap& page, const EngineSheet& sheet) {
     if (!page.hasAlpha()) return false;
+    // The whole element decides: one trimmed down to its opaque texels still had alpha.
     for (const EngineCell& cell : sheet.cells)
-        for (int y = cell.source.top(); y <= cell.source.bottom(); ++y) {
+        for (int y = cell.whole.top(); y <= cell.whole.bottom(); ++y) {
             const uint8_t* a = page.alphaRow(y);
-            for (int x = cell.source.left(); x <= cell.source.right(); ++x)
+            for (int x = cell.whole.left(); x <= cell.whole.right(); ++x)
                 if (a[x] != 255) return true;
         }
     return false;

@@ -102,7 +102,8 @@ struct EngineLayout {
 // settings are out of range.
 EngineLayout LayOutEngineAtlas(const std::vector<AtlasFrame>& frames,
                                const EngineAtlasSettings& settings);
-// The same for the frames of page, each trimmed first when settings.trim asks it.
+// The same for the frames of page, each trimmed first when settings.trim asks it. Throws,
+// naming it, when a frame lies outside the page.
 EngineLayout LayOutEngineAtlas(const PageBitmap& page, const std::vector<AtlasFrame>& frames,
                                const EngineAtlasSettings& settings);
 
@@ -128,7 +129,7 @@ void DrawRinged(const std::function<const uint8_t*(int y)>& sourceRow,
                 const std::function<const uint8_t*(int y)>& alphaRow, QSize size,
                 pixels::PixelGrid& atlas, QPoint inner, const QMargins& ring);
 
-// True when a texel of one of the sheet's elements (on page) is below 255.
+// True when a texel of one of the sheet's elements (on page, before trimming) is below 255.
 bool SheetHasAlpha(const PageBitmap& page, const EngineSheet& sheet);
 
 // The picture of one atlas. Opaque elements: magenta wherever no element or ring lies.

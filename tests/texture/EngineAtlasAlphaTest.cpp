@@ -157,6 +157,24 @@ TEST(EngineTrim, OpaqueAtlasesStayAsTheyWere) {
               QJsonObject({{"x", 0}, {"y", 0}, {"w", 6}, {"h", 4}}));
 }
 
+// An opaque rectangle in transparent margins: trimmed down to opaque texels, it still came with
+// alpha, so the atlas is RGBA with transparent free space, not magenta.
+TEST(EngineTrim, AnElementTrimmedToOpaqueTexelsStillMakesAnRgbaAtlas) {
+    QTemporaryDir dir;
+    QImage picture = Clear(8, 8);
+    Fill(picture, QRect(2, 2, 4, 4), qRgba(0, 200, 0, 255));
+    WriteEngineAtlas(PageBitmap::fromPicture(picture), {{QRect(0, 0, 8, 8), "e.png"}},
+                     {.padding = 1, .extrude = 1}, dir.filePath("atlas.png"),
+                     dir.filePath("page.png"));
+    QFile file(dir.filePath("atlas.png"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().at(25), 6);
+    const QImage atlas = QImage(dir.filePath("atlas.png")).convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(atlas.size(), QSize(1 + 6 + 1, 1 + 6 + 1));
+    EXPECT_EQ(atlas.pixel(0, 0), qRgba(0, 0, 0, 0));
+    EXPECT_EQ(atlas.pixel(1, 1), qRgba(0, 200, 0, 255));  // the ring
+}
+
 // Soft sprites in transparent margins of every width: drawing each frame's pixels at
 // spriteSourceSize in a canvas of sourceSize, the rest transparent, as PixiJS does, gives the
 // source back: the same alpha everywhere, the same colour wherever alpha is above 0 (and
