@@ -27,8 +27,9 @@ class EngineExportRun : public WindowFixture {
     // A 1024 x 512 page of two 512 x 512 elements with some detail, so that encoding takes a
     // while; the dialog asks for BC3 with a normal map, the file dialog answers atlas.dds.
     void startExport() { startExport(path("atlas.dds")); }
-    // error: the message the export ends with, if any.
-    void startExport(const QString& file, const QString& error = {}) {
+    // error: the message the export ends with, if any; written: it ends with the files it
+    // wrote listed in an information box.
+    void startExport(const QString& file, const QString& error = {}, bool written = false) {
         QImage picture(1024, 512, QImage::Format_BGR888);
         for (int y = 0; y < 512; ++y)
             for (int x = 0; x < 1024; ++x)
@@ -48,6 +49,7 @@ class EngineExportRun : public WindowFixture {
         });
         prompts.expectFile(file);
         if (!error.isEmpty()) prompts.expectMessage(MessageKind::Error, error);
+        if (written) prompts.expectMessage(MessageKind::Information, {});
         window->engineExportAction->trigger();
     }
 };
@@ -82,7 +84,7 @@ TEST_F(EngineExportRun, UnstoppedExportWritesEveryFile) {
         if (seen.empty() || seen.back() != window->progressBar->value())
             seen.push_back(window->progressBar->value());
     };
-    startExport();
+    startExport(path("atlas.dds"), {}, true);
     EXPECT_GE(seen.size(), 2u);
     EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
     QFile json(path("atlas.json"));
@@ -102,7 +104,7 @@ TEST_F(EngineExportRun, AFailureOnTheWorkerIsShownAndTheNextExportRuns) {
     EXPECT_TRUE(prompts.scriptDone());
     EXPECT_FALSE(QFileInfo::exists(path("page.dds")));
     EXPECT_FALSE(window->stopButton->isEnabled());
-    startExport();
+    startExport(path("atlas.dds"), {}, true);
     EXPECT_TRUE(QFileInfo::exists(path("atlas.dds")));
     EXPECT_TRUE(prompts.scriptDone());
 }
