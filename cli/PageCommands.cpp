@@ -205,7 +205,8 @@ const QString kExportUsage = QStringLiteral(
     "Usage : tessella-cli export [--padding P] [--extrude E] [--max-size N] [--max-width L] "
     "[--pot] [--square] [--mip-levels N] [--normal-map [--strength S] [--directx]] "
     "[--bc1 | --bc3 | --bc5 | --rgb | --astc 4x4|6x6|8x8] [--quality fast|medium|thorough] "
-    "[--threads N] -o ATLAS.(png|dds|ktx2) PAGE");
+    "[--threads N] [--no-trim] [--alpha-threshold A] [--no-bleed] [--premultiply] "
+    "[--alpha-coverage T] -o ATLAS.(png|dds|ktx2) PAGE");
 
 // A whole number from 0 to most, or nothing.
 std::optional<int32_t> ParseCount(const std::optional<QString>& text, int32_t most) {
@@ -261,6 +262,19 @@ CommandSyntax ExportSyntax() {
                     {QStringLiteral("threads"),
                      QStringLiteral("fils de calcul des blocs (par défaut : un par cœur)"),
                      QStringLiteral("N")},
+                    {QStringLiteral("no-trim"),
+                     QStringLiteral("garde les marges transparentes des éléments")},
+                    {QStringLiteral("alpha-threshold"),
+                     QStringLiteral("rogne les texels d'alpha au plus A (0 à 255 ; 0 par défaut)"),
+                     QStringLiteral("A")},
+                    {QStringLiteral("no-bleed"),
+                     QStringLiteral("laisse les couleurs sous les texels transparents")},
+                    {QStringLiteral("premultiply"),
+                     QStringLiteral("couleurs multipliées par l'alpha")},
+                    {QStringLiteral("alpha-coverage"),
+                     QStringLiteral("garde à chaque mipmap la part des texels d'alpha au moins T "
+                                    "(0,05 à 0,95 ; .dds, .ktx2)"),
+                     QStringLiteral("T")},
                     {QStringLiteral("o"),
                      QStringLiteral("atlas à écrire (.png, .dds ou .ktx2), avec son .json"),
                      QStringLiteral("ATLAS")}},
@@ -338,6 +352,25 @@ QString ParseExport(const QCommandLineParser& parser, texture::EngineAtlasSettin
             blocks = option.spelled;
             // BC5 is the normal map's own format; the colour atlas keeps BC1 then.
             if (*format != imagefile::GpuBlockFormat::Bc5) settings.gpuFormat = *format;
+        } else if (a == QLatin1String("no-trim")) {
+            settings.trim = false;
+        } else if (a == QLatin1String("alpha-threshold")) {
+            const auto v = ParseCount(option.value, texture::kMaxEngineAlphaThreshold);
+            if (!v)
+                return QStringLiteral("--alpha-threshold attend un nombre de 0 à %1")
+                    .arg(texture::kMaxEngineAlphaThreshold);
+            settings.alphaThreshold = *v;
+        } else if (a == QLatin1String("no-bleed")) {
+            settings.bleed = false;
+        } else if (a == QLatin1String("premultiply")) {
+            settings.premultiply = true;
+        } else if (a == QLatin1String("alpha-coverage")) {
+            const std::optional<double> v =
+                option.value ? ParseDecimal(*option.value) : std::nullopt;
+            if (!v || *v < texture::kMinEngineAlphaCoverage ||
+                *v > texture::kMaxEngineAlphaCoverage)
+                return QStringLiteral("--alpha-coverage attend un nombre de 0,05 à 0,95");
+            settings.alphaCoverage = *v;
         } else if (a == QLatin1String("o")) {
             if (!option.value) return QStringLiteral("-o attend l'atlas");
             out = *option.value;
@@ -349,6 +382,8 @@ QString ParseExport(const QCommandLineParser& parser, texture::EngineAtlasSettin
         return QStringLiteral(
             "--bc5 est le format de la carte de normales : il va avec "
             "--normal-map");
+    // No block option: the atlas's alpha chooses BC3 or BC1.
+    settings.gpuFormatChosen = blocks.has_value();
     settings.maxWidth = settings.maxHeight = maxSize.value_or(texture::kDefaultEngineMaxSize);
     // --max-width narrows the width only: the atlas stays within --max-size on both sides.
     if (maxWidth) settings.maxWidth = std::min(*maxWidth, settings.maxWidth);
@@ -360,6 +395,11 @@ QString ParseExport(const QCommandLineParser& parser, texture::EngineAtlasSettin
         return QStringLiteral("L'atlas doit être un fichier .png, .dds ou .ktx2");
     if (blocks && !gpu)
         return QStringLiteral("%1 ne vaut que pour un atlas .dds ou .ktx2").arg(*blocks);
+    // Coverage is kept level by level: a PNG has no levels.
+    if (settings.alphaCoverage > 0 && !gpu)
+        return QStringLiteral("--alpha-coverage ne vaut que pour un atlas .dds ou .ktx2");
+    if (!settings.trim && seen.contains(QStringLiteral("alpha-threshold")))
+        return QStringLiteral("--alpha-threshold et --no-trim s'excluent");
     if (imagefile::IsAstcFormat(settings.gpuFormat) &&
         !out.endsWith(QLatin1String(".ktx2"), Qt::CaseInsensitive))
         return imagefile::kDdsHoldsNoAstc;

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "imagefile/BgrRows.h"
@@ -45,40 +46,69 @@ struct AxisRoom {
 // multiple of step = 2^levels, and at the last level its texels (it touches roundUp(length,
 // step) / step of them) and one texel on each side must hold only its own pixels: the ring
 // runs one step before it and to one step past its last texel, or further for the extrude.
+// Block-compressed files add one rule: the cell (ring and element) covers whole blocks of the
+// last level, blockSide x 2^levels pixels, the ring growing to the block's edge; a block that
+// held the element and the free space would have its endpoints pulled towards the free
+// colour, and the element's texels tinted.
 AxisRoom RoomFor(int64_t length, const EngineAtlasSettings& s) {
-    if (s.mipLevels == 0) return {s.extrude, s.extrude};
-    const int64_t step = int64_t{1} << s.mipLevels;
-    const int64_t before = RoundUp(std::max<int64_t>(s.extrude, step), step);
-    const int64_t end = std::max(RoundUp(length, step) + step, RoundUp(length + s.extrude, step));
-    return {before, end - length};
+    AxisRoom room{s.extrude, s.extrude};
+    if (s.mipLevels > 0) {
+        const int64_t step = int64_t{1} << s.mipLevels;
+        room.before = RoundUp(std::max<int64_t>(s.extrude, step), step);
+        const int64_t end =
+            std::max(RoundUp(length, step) + step, RoundUp(length + s.extrude, step));
+        room.after = end - length;
+    }
+    const int64_t block = int64_t{std::max(s.blockSide, 1)} << s.mipLevels;
+    room.after = RoundUp(room.before + length + room.after, block) - room.before - length;
+    return room;
 }
 
-}  // namespace
+// The layout's unit: every cell starts, and every gap ends, on a multiple of it.
+int64_t UnitOf(const EngineAtlasSettings& s) {
+    return int64_t{std::max(s.blockSide, 1)} << s.mipLevels;
+}
 
-EngineLayout LayOutEngineAtlas(const std::vector<AtlasFrame>& frames,
-                               const EngineAtlasSettings& settings) {
-    if (frames.empty()) throw platform::TessellaError(kEngineNoFrames);
+// One element to lay out: where it is on the page whole, and the part kept of it.
+struct Placed {
+    AtlasFrame frame;
+    QRect kept;
+};
+
+EngineLayout LayOut(std::vector<Placed> order, const EngineAtlasSettings& settings) {
+    if (order.empty()) throw platform::TessellaError(kEngineNoFrames);
     if (settings.padding < 0 || settings.padding > kMaxEngineMargin || settings.extrude < 0 ||
         settings.extrude > kMaxEngineMargin)
         throw platform::TessellaError(kEngineMarginRange.arg(kMaxEngineMargin));
     if (settings.mipLevels < 0 || settings.mipLevels > kMaxEngineMipLevels)
         throw platform::TessellaError(kEngineMipRange.arg(kMaxEngineMipLevels));
     // Name order: the layout does not hang on the order the elements were placed in.
-    std::vector<AtlasFrame> order = frames;
     std::stable_sort(order.begin(), order.end(),
-                     [](const AtlasFrame& a, const AtlasFrame& b) { return a.name < b.name; });
-    const int64_t unit = int64_t{1} << settings.mipLevels;
+                     [](const Placed& a, const Placed& b) { return a.frame.name < b.frame.name; });
+    const int64_t unit = UnitOf(settings);
     const int64_t padding = RoundUp(settings.padding, unit);
     BinLimits limits;
-    limits.maxWidth = static_cast<int32_t>(std::max<int64_t>(1, settings.maxWidth / unit));
-    limits.maxHeight = static_cast<int32_t>(std::max<int64_t>(1, settings.maxHeight / unit));
+    // A unit that is no power of two (ASTC 6 x 6 blocks) cannot make power-of-two sides by
+    // counting units: the packer then works within the largest powers of two allowed, and the
+    // atlas grows to powers of two afterwards, the rest free.
+    const bool unitPowerOfTwo = (unit & (unit - 1)) == 0;
+    const bool growToPowers = settings.powerOfTwo && !unitPowerOfTwo;
+    const auto within = [&](int64_t most) {
+        return growToPowers ? std::bit_floor(static_cast<uint64_t>(std::max<int64_t>(most, 1)))
+                            : most;
+    };
+    limits.maxWidth = static_cast<int32_t>(
+        std::max<int64_t>(1, static_cast<int64_t>(within(settings.maxWidth)) / unit));
+    limits.maxHeight = static_cast<int32_t>(
+        std::max<int64_t>(1, static_cast<int64_t>(within(settings.maxHeight)) / unit));
     limits.lead = static_cast<int32_t>(padding / unit);
-    limits.powerOfTwo = settings.powerOfTwo;
+    limits.powerOfTwo = settings.powerOfTwo && unitPowerOfTwo;
     limits.square = settings.square;
 
     std::vector<QSize> cells;  // in units, trailing padding included
     std::vector<std::pair<AxisRoom, AxisRoom>> rooms;
-    for (const AtlasFrame& f : order) {
+    for (const Placed& p : order) {
+        const AtlasFrame f{p.kept, p.frame.name};
         const AxisRoom across = RoomFor(f.rect.width(), settings);
         const AxisRoom down = RoomFor(f.rect.height(), settings);
         const int64_t w = across.before + f.rect.width() + across.after + padding;
@@ -99,13 +129,18 @@ EngineLayout LayOutEngineAtlas(const std::vector<AtlasFrame>& frames,
     EngineLayout layout;
     for (const PackedBin& bin : PackIntoBins(cells, limits)) {
         EngineSheet sheet;
-        const int64_t w = bin.packing.size.width() * unit, h = bin.packing.size.height() * unit;
+        int64_t w = bin.packing.size.width() * unit, h = bin.packing.size.height() * unit;
+        if (growToPowers) {
+            w = static_cast<int64_t>(std::bit_ceil(static_cast<uint64_t>(w)));
+            h = static_cast<int64_t>(std::bit_ceil(static_cast<uint64_t>(h)));
+            if (settings.square) w = h = std::max(w, h);
+        }
         if (!platform::ImageSizeAllowed(w, h))
             throw platform::TessellaError(kEngineAtlasTooLarge.arg(w).arg(h));
         sheet.size = QSize(static_cast<int>(w), static_cast<int>(h));
         for (size_t k = 0; k < bin.indices.size(); ++k) {
             const int i = bin.indices[k];
-            const AtlasFrame& f = order[i];
+            const AtlasFrame f{order[i].kept, order[i].frame.name};
             const auto& [across, down] = rooms[i];
             const QPoint cell = bin.packing.positions[k] * static_cast<int>(unit);
             const QRect inner(cell.x() + static_cast<int>(across.before),
@@ -113,61 +148,228 @@ EngineLayout LayOutEngineAtlas(const std::vector<AtlasFrame>& frames,
                               f.rect.height());
             const QMargins ring(static_cast<int>(across.before), static_cast<int>(down.before),
                                 static_cast<int>(across.after), static_cast<int>(down.after));
-            sheet.cells.push_back({{inner, f.name}, f.rect, ring});
+            sheet.cells.push_back({{inner, f.name}, f.rect, ring, order[i].frame.rect});
         }
         layout.sheets.push_back(std::move(sheet));
     }
     return layout;
 }
 
-void DrawRinged(const std::function<const uint8_t*(int y)>& sourceRow, QSize size, QImage& atlas,
-                QPoint inner, const QMargins& ring) {
+}  // namespace
+
+EngineLayout LayOutEngineAtlas(const std::vector<AtlasFrame>& frames,
+                               const EngineAtlasSettings& settings) {
+    std::vector<Placed> order;
+    order.reserve(frames.size());
+    for (const AtlasFrame& f : frames) order.push_back({f, f.rect});
+    return LayOut(std::move(order), settings);
+}
+
+EngineLayout LayOutEngineAtlas(const PageBitmap& page, const std::vector<AtlasFrame>& frames,
+                               const EngineAtlasSettings& settings) {
+    if (settings.alphaThreshold < 0 || settings.alphaThreshold > kMaxEngineAlphaThreshold)
+        throw platform::TessellaError(kEngineAlphaThresholdRange.arg(kMaxEngineAlphaThreshold));
+    const QRect onPage(0, 0, page.width(), page.height());
+    std::vector<Placed> order;
+    order.reserve(frames.size());
+    for (const AtlasFrame& f : frames) {
+        if (!onPage.contains(f.rect))
+            throw platform::TessellaError(kEngineFrameOutside.arg(f.name));
+        order.push_back(
+            {f, settings.trim ? TrimmedRect(page, f.rect, settings.alphaThreshold) : f.rect});
+    }
+    return LayOut(std::move(order), settings);
+}
+
+QRect TrimmedRect(const PageBitmap& page, const QRect& frame, int32_t threshold) {
+    // Without a plane every texel is 255: only a threshold of 255 leaves nothing.
+    if (!page.hasAlpha() && threshold < 255) return frame;
+    int left = frame.right() + 1, right = frame.left() - 1, top = -1, bottom = -1;
+    for (int y = frame.top(); y <= frame.bottom(); ++y) {
+        if (!page.hasAlpha()) break;
+        const uint8_t* a = page.alphaRow(y);
+        int first = frame.left();
+        while (first <= frame.right() && a[first] <= threshold) ++first;
+        if (first > frame.right()) continue;
+        int last = frame.right();
+        while (a[last] <= threshold) --last;
+        left = std::min(left, first);
+        right = std::max(right, last);
+        if (top < 0) top = y;
+        bottom = y;
+    }
+    if (top < 0) return QRect(frame.topLeft(), QSize(1, 1));
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+void DrawRinged(const std::function<const uint8_t*(int y)>& sourceRow,
+                const std::function<const uint8_t*(int y)>& alphaRow, QSize size,
+                pixels::PixelGrid& atlas, QPoint inner, const QMargins& ring) {
     const int w = size.width(), h = size.height();
+    const bool alpha = atlas.hasAlpha();
     for (int dy = -ring.top(); dy < h + ring.bottom(); ++dy) {
-        const uint8_t* in = sourceRow(std::clamp(dy, 0, h - 1));
-        uint8_t* out = atlas.scanLine(inner.y() + dy) + 3 * static_cast<size_t>(inner.x());
+        const int y = std::clamp(dy, 0, h - 1);
+        const uint8_t* in = sourceRow(y);
+        uint8_t* out = reinterpret_cast<uint8_t*>(atlas.row(inner.y() + dy) + inner.x());
         std::memcpy(out, in, 3 * static_cast<size_t>(w));
         for (int e = 1; e <= ring.left(); ++e) std::memcpy(out - 3 * e, in, 3);
         for (int e = 1; e <= ring.right(); ++e)
             std::memcpy(out + 3 * (w - 1 + e), in + 3 * (w - 1), 3);
+        if (!alpha) continue;
+        uint8_t* a = atlas.alphaRow(inner.y() + dy) + inner.x();
+        if (alphaRow) {
+            const uint8_t* from = alphaRow(y);
+            std::memcpy(a, from, static_cast<size_t>(w));
+            std::memset(a - ring.left(), from[0], static_cast<size_t>(ring.left()));
+            std::memset(a + w, from[w - 1], static_cast<size_t>(ring.right()));
+        } else {
+            std::memset(a - ring.left(), 255, static_cast<size_t>(ring.left() + w + ring.right()));
+        }
     }
+}
+
+void BleedTransparentColours(pixels::PixelGrid& picture, const QRect& area) {
+    const int w = area.width(), h = area.height();
+    if (!picture.hasAlpha() || w <= 0 || h <= 0) return;
+    // stamp: 0 not coloured yet, -1 in the ring being coloured, k > 0 coloured by ring k.
+    std::vector<int32_t> stamp(static_cast<size_t>(w) * h, 0);
+    const auto index = [w](int x, int y) { return static_cast<size_t>(y) * w + x; };
+    for (int y = 0; y < h; ++y) {
+        const uint8_t* a = picture.alphaRow(area.y() + y) + area.x();
+        for (int x = 0; x < w; ++x)
+            if (a[x] > 0) stamp[index(x, y)] = 1;
+    }
+    static constexpr int kSteps[8][2] = {{-1, 0},  {1, 0},  {0, -1}, {0, 1},
+                                         {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+    std::vector<QPoint> ring, next;
+    // Joins the ring after `from` every uncoloured neighbour of (x, y).
+    const auto gather = [&](int x, int y, std::vector<QPoint>& into) {
+        for (const auto& [dx, dy] : kSteps) {
+            const int nx = x + dx, ny = y + dy;
+            if (nx < 0 || ny < 0 || nx >= w || ny >= h || stamp[index(nx, ny)] != 0) continue;
+            stamp[index(nx, ny)] = -1;
+            into.emplace_back(nx, ny);
+        }
+    };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (stamp[index(x, y)] == 1) gather(x, y, ring);
+    for (int32_t k = 2; !ring.empty(); ++k) {
+        for (const QPoint& p : ring) {
+            for (const auto& [dx, dy] : kSteps) {
+                const int nx = p.x() + dx, ny = p.y() + dy;
+                if (nx < 0 || ny < 0 || nx >= w || ny >= h || stamp[index(nx, ny)] <= 0) continue;
+                picture.at(area.x() + p.x(), area.y() + p.y()) =
+                    picture.at(area.x() + nx, area.y() + ny);
+                break;
+            }
+        }
+        for (const QPoint& p : ring) stamp[index(p.x(), p.y())] = k;
+        next.clear();
+        for (const QPoint& p : ring) gather(p.x(), p.y(), next);
+        ring.swap(next);
+    }
+}
+
+void PremultiplyAlpha(pixels::PixelGrid& picture) {
+    if (!picture.hasAlpha()) return;
+    const auto times = [](uint8_t c, uint8_t a) {
+        return static_cast<uint8_t>((c * a + 127) / 255);  // c a / 255 is never a half
+    };
+    for (int y = 0; y < picture.height(); ++y) {
+        pixels::Bgr* row = picture.row(y);
+        const uint8_t* a = picture.alphaRow(y);
+        for (int x = 0; x < picture.width(); ++x)
+            row[x] = {times(row[x].b, a[x]), times(row[x].g, a[x]), times(row[x].r, a[x])};
+    }
+}
+
+bool SheetHasAlpha(const PageBitmap& page, const EngineSheet& sheet) {
+    if (!page.hasAlpha()) return false;
+    // The whole element decides: one trimmed down to its opaque texels still had alpha.
+    for (const EngineCell& cell : sheet.cells)
+        for (int y = cell.whole.top(); y <= cell.whole.bottom(); ++y) {
+            const uint8_t* a = page.alphaRow(y);
+            for (int x = cell.whole.left(); x <= cell.whole.right(); ++x)
+                if (a[x] != 255) return true;
+        }
+    return false;
 }
 
 namespace {
 
-QImage SheetFilled(QSize size, const QColor& colour) {
-    QImage atlas = pixels::NewImage(size.width(), size.height(), QImage::Format_BGR888);
-    if (atlas.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
-    atlas.fill(colour);
+pixels::PixelGrid SheetFilled(QSize size, pixels::Bgr colour) {
+    pixels::PixelGrid atlas;
+    try {
+        atlas.resize(size.width(), size.height());
+    } catch (const std::bad_alloc&) {
+        throw platform::TessellaError(platform::kOutOfMemoryMessage);
+    }
+    for (int y = 0; y < atlas.height(); ++y) std::fill_n(atlas.row(y), atlas.width(), colour);
     return atlas;
+}
+
+std::function<const uint8_t*(int y)> PageRows(const PageBitmap& page, const QRect& source) {
+    return [&page, source](int y) {
+        return page.row(source.y() + y) + 3 * static_cast<size_t>(source.x());
+    };
 }
 
 }  // namespace
 
-QImage ComposeEngineSheet(const PageBitmap& page, const EngineSheet& sheet) {
-    QImage atlas = SheetFilled(sheet.size, platform::kMagenta.toQColor());
+pixels::PixelGrid ComposeEngineSheet(const PageBitmap& page, const EngineSheet& sheet,
+                                     const EngineAtlasSettings& settings) {
+    const bool alpha = SheetHasAlpha(page, sheet);
+    // Free space: magenta as ever for opaque elements, nothing at all around transparent ones.
+    pixels::PixelGrid atlas =
+        SheetFilled(sheet.size, alpha ? pixels::Bgr{} : pixels::Bgr{255, 0, 255});
+    if (alpha) {
+        try {
+            atlas.addAlpha(0);
+        } catch (const std::bad_alloc&) {
+            throw platform::TessellaError(platform::kOutOfMemoryMessage);
+        }
+    }
     for (const EngineCell& cell : sheet.cells) {
         const QRect& source = cell.source;
-        DrawRinged(
-            [&](int y) { return page.row(source.y() + y) + 3 * static_cast<size_t>(source.x()); },
-            source.size(), atlas, cell.frame.rect.topLeft(), cell.ring);
+        std::function<const uint8_t*(int)> alphaRows;
+        if (alpha && page.hasAlpha())
+            alphaRows = [&page, source](int y) {
+                return page.alphaRow(source.y() + y) + source.x();
+            };
+        DrawRinged(PageRows(page, source), alphaRows, source.size(), atlas,
+                   cell.frame.rect.topLeft(), cell.ring);
+    }
+    if (!alpha) return atlas;
+    if (settings.premultiply) {
+        PremultiplyAlpha(atlas);
+    } else if (settings.bleed) {
+        for (const EngineCell& cell : sheet.cells)
+            BleedTransparentColours(atlas, cell.frame.rect.marginsAdded(cell.ring));
     }
     return atlas;
 }
 
-QImage ComposeNormalSheet(const PageBitmap& page, const EngineSheet& sheet,
-                          const editor::NormalMapSettings& settings) {
-    QImage atlas = SheetFilled(sheet.size, QColor(128, 128, 255));
+pixels::PixelGrid ComposeNormalSheet(const PageBitmap& page, const EngineSheet& sheet,
+                                     const editor::NormalMapSettings& settings) {
+    const pixels::Bgr flat{255, 128, 128};
+    pixels::PixelGrid atlas = SheetFilled(sheet.size, flat);
     pixels::PixelGrid element, normals;
     for (const EngineCell& cell : sheet.cells) {
         const QRect& source = cell.source;
         element.reshape(source.width(), source.height());
         for (int y = 0; y < source.height(); ++y)
-            std::memcpy(element.row(y),
-                        page.row(source.y() + y) + 3 * static_cast<size_t>(source.x()),
+            std::memcpy(element.row(y), PageRows(page, source)(y),
                         3 * static_cast<size_t>(source.width()));
         editor::MakeNormalMap(element, normals, settings);
-        DrawRinged([&](int y) { return reinterpret_cast<const uint8_t*>(normals.row(y)); },
+        // A transparent texel has no surface: it lies flat.
+        if (page.hasAlpha())
+            for (int y = 0; y < source.height(); ++y) {
+                const uint8_t* a = page.alphaRow(source.y() + y) + source.x();
+                for (int x = 0; x < source.width(); ++x)
+                    if (a[x] == 0) normals.at(x, y) = flat;
+            }
+        DrawRinged([&](int y) { return reinterpret_cast<const uint8_t*>(normals.row(y)); }, {},
                    source.size(), atlas, cell.frame.rect.topLeft(), cell.ring);
     }
     return atlas;
@@ -242,12 +444,15 @@ class MemorySink final : public platform::ByteSink {
 };
 
 // The bytes of one atlas picture or normal map as its file holds them.
-QByteArray PictureFileBytes(const QImage& picture, const QString& path, bool normals,
-                            const EngineAtlasSettings& settings) {
+// frames: where each frame and its ring lie, for the alpha coverage kept frame by frame.
+// keepGoing is asked between bands of blocks; false stops the encoding (GpuWriteStopped).
+QByteArray PictureFileBytes(const pixels::PixelGrid& picture, const QString& path, bool normals,
+                            const EngineAtlasSettings& settings, const std::vector<QRect>& frames,
+                            const std::function<bool()>& keepGoing) {
     QByteArray bytes;
     if (!imagefile::IsGpuTexturePath(path)) {
         MemorySink sink(bytes);
-        imagefile::WritePng24(picture, sink);
+        imagefile::WritePng24(imagefile::RowsOf(picture), sink);
         return bytes;
     }
     imagefile::GpuTextureOptions options;
@@ -259,12 +464,69 @@ QByteArray PictureFileBytes(const QImage& picture, const QString& path, bool nor
     options.threads = settings.gpuThreads;
     options.quality = settings.gpuQuality;
     options.maxLevel = settings.mipLevels;
+    if (keepGoing) options.progress = [&keepGoing](qint64, qint64) { return keepGoing(); };
+    if (!normals) {
+        if (!settings.gpuFormatChosen)
+            options.format = imagefile::DefaultBlockFormat(picture.hasAlpha());
+        options.alphaCoverage = settings.alphaCoverage;
+        if (settings.alphaCoverage > 0) options.coverageAreas = frames;
+        options.premultiplied = settings.premultiply && picture.hasAlpha();
+    }
     const QString suffix = QFileInfo(path).suffix();
     if (suffix.compare(QStringLiteral("dds"), Qt::CaseInsensitive) == 0)
         return imagefile::DdsFileBytes(imagefile::RowsOf(picture), options);
     if (suffix.compare(QStringLiteral("astc"), Qt::CaseInsensitive) == 0)
         return imagefile::AstcFileBytes(imagefile::RowsOf(picture), options);
     return imagefile::Ktx2FileBytes(imagefile::RowsOf(picture), options);
+}
+
+// The side of the blocks the file at path holds its atlas in: 1 for PNG and plain pixels.
+int32_t BlockSideFor(const QString& path, imagefile::GpuBlockFormat format) {
+    if (!imagefile::IsGpuTexturePath(path)) return 1;
+    switch (format) {
+        case imagefile::GpuBlockFormat::Rgb:
+            return 1;
+        case imagefile::GpuBlockFormat::Astc6x6:
+            return 6;
+        case imagefile::GpuBlockFormat::Astc8x8:
+            return 8;
+        default:
+            return 4;
+    }
+}
+
+QJsonObject RectObject(const QRect& r) {
+    return {{QStringLiteral("x"), r.x()},
+            {QStringLiteral("y"), r.y()},
+            {QStringLiteral("w"), r.width()},
+            {QStringLiteral("h"), r.height()}};
+}
+
+// The atlas data of one sheet: the page's layout, each frame telling how it was trimmed as
+// PixiJS and Phaser read it ("trimmed" written on every frame: PixiJS takes a missing one as
+// true, Phaser as false).
+QByteArray SheetJson(const EngineSheet& sheet, const QString& imageName, const QJsonObject& extra) {
+    std::vector<AtlasFrame> placed;
+    placed.reserve(sheet.cells.size());
+    for (const EngineCell& cell : sheet.cells) placed.push_back(cell.frame);
+    const QByteArray plain = AtlasJson(placed, imageName, sheet.size, extra);
+    if (std::none_of(sheet.cells.begin(), sheet.cells.end(),
+                     [](const EngineCell& c) { return c.trimmed(); }))
+        return plain;
+    QJsonObject root = QJsonDocument::fromJson(plain).object();
+    QJsonObject frames = root.value(QStringLiteral("frames")).toObject();
+    for (const EngineCell& cell : sheet.cells) {
+        QJsonObject frame = frames.value(cell.frame.name).toObject();
+        frame.insert(QStringLiteral("trimmed"), cell.trimmed());
+        frame.insert(QStringLiteral("spriteSourceSize"),
+                     RectObject(cell.source.translated(-cell.whole.topLeft())));
+        frame.insert(QStringLiteral("sourceSize"),
+                     QJsonObject{{QStringLiteral("w"), cell.whole.width()},
+                                 {QStringLiteral("h"), cell.whole.height()}});
+        frames.insert(cell.frame.name, frame);
+    }
+    root.insert(QStringLiteral("frames"), frames);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
 }  // namespace
@@ -275,7 +537,12 @@ EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFra
     const QRect whole(0, 0, page.width(), page.height());
     for (const AtlasFrame& f : frames)
         if (!whole.contains(f.rect)) throw platform::TessellaError(kEngineFrameOutside.arg(f.name));
-    const EngineLayout layout = LayOutEngineAtlas(frames, settings);
+    EngineAtlasSettings laid = settings;
+    laid.blockSide = BlockSideFor(atlasPath, settings.gpuFormat);
+    if (settings.alphaCoverage != 0 && (settings.alphaCoverage < kMinEngineAlphaCoverage ||
+                                        settings.alphaCoverage > kMaxEngineAlphaCoverage))
+        throw platform::TessellaError(kEngineAlphaCoverageRange);
+    const EngineLayout layout = LayOutEngineAtlas(page, frames, laid);
     const QStringList paths = EngineSheetPaths(atlasPath, static_cast<int>(layout.sheets.size()));
     const QString ownFiles[] = {pagePath, AtlasPathFor(pagePath)};
     for (const QString& path : paths)
@@ -298,21 +565,42 @@ EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFra
         else
             platform::WriteFileAtomically(path, bytes);
     };
+    // A stop asked for while a picture is being encoded ends the encoding there.
+    const std::function<bool()> keepGoing =
+        progress ? std::function<bool()>([&] { return progress(done, total); })
+                 : std::function<bool()>();
     for (size_t s = 0; s < layout.sheets.size(); ++s) {
         const EngineSheet& sheet = layout.sheets[s];
+        std::vector<QRect> frameAreas;
+        for (const EngineCell& cell : sheet.cells)
+            frameAreas.push_back(cell.frame.rect.marginsAdded(cell.ring));
         if (!step()) return {};
-        QImage atlas = ComposeEngineSheet(page, sheet);
+        pixels::PixelGrid atlas = ComposeEngineSheet(page, sheet, settings);
         if (!step()) return {};
-        keep(paths[s], PictureFileBytes(atlas, paths[s], false, settings));
-        atlas = QImage();
+        try {
+            keep(paths[s],
+                 PictureFileBytes(atlas, paths[s], false, settings, frameAreas, keepGoing));
+        } catch (const imagefile::GpuWriteStopped&) {
+            return {};
+        }
         QJsonObject extra;
+        if (atlas.hasAlpha()) {
+            extra.insert(QStringLiteral("format"), QStringLiteral("RGBA8888"));
+            if (settings.premultiply) extra.insert(QStringLiteral("premultipliedAlpha"), true);
+        }
+        atlas = pixels::PixelGrid();
         if (settings.mipLevels > 0) extra.insert(QStringLiteral("mipLevels"), settings.mipLevels);
         if (settings.normalMap) {
             const QString normalPath = NormalMapPathFor(paths[s]);
             if (!step()) return {};
-            const QImage normals = ComposeNormalSheet(page, sheet, settings.normal);
+            const pixels::PixelGrid normals = ComposeNormalSheet(page, sheet, settings.normal);
             if (!step()) return {};
-            keep(normalPath, PictureFileBytes(normals, normalPath, true, settings));
+            try {
+                keep(normalPath,
+                     PictureFileBytes(normals, normalPath, true, settings, frameAreas, keepGoing));
+            } catch (const imagefile::GpuWriteStopped&) {
+                return {};
+            }
             extra.insert(QStringLiteral("normalMap"), QFileInfo(normalPath).fileName());
         }
         if (paths.size() > 1) {
@@ -322,11 +610,7 @@ EngineLayout WriteEngineAtlas(const PageBitmap& page, const std::vector<AtlasFra
                     others.append(QFileInfo(AtlasPathFor(paths[k])).fileName());
             extra.insert(QStringLiteral("related_multi_packs"), others);
         }
-        std::vector<AtlasFrame> placed;
-        placed.reserve(sheet.cells.size());
-        for (const EngineCell& cell : sheet.cells) placed.push_back(cell.frame);
-        keep(AtlasPathFor(paths[s]),
-             AtlasJson(placed, QFileInfo(paths[s]).fileName(), sheet.size, extra));
+        keep(AtlasPathFor(paths[s]), SheetJson(sheet, QFileInfo(paths[s]).fileName(), extra));
     }
     if (!step()) return {};
     for (const auto& [path, bytes] : files) platform::WriteFileAtomically(path, bytes);

@@ -16,6 +16,7 @@
 
 #include "editor/NormalMap.h"
 #include "imagefile/GpuTexture.h"
+#include "pixels/PixelGrid.h"
 #include "texture/AtlasData.h"
 #include "texture/PageBitmap.h"
 
@@ -47,16 +48,44 @@ struct EngineAtlasSettings {
     // ASTC blocks in the normal-map mode, or plain pixels with Rgb). Its mip chain stops at
     // level mipLevels, where the elements are still clean.
     imagefile::GpuBlockFormat gpuFormat = imagefile::GpuBlockFormat::Bc1;
+    // False when no block format was asked for: an atlas with alpha then takes BC3, an opaque
+    // one gpuFormat, as the engines' importers choose.
+    bool gpuFormatChosen = true;
     int32_t gpuThreads = 0;  // 0: the machine's cores
     imagefile::GpuQuality gpuQuality = imagefile::GpuQuality::Medium;
+    // Each frame cut to the smallest rectangle holding its texels with alpha above
+    // alphaThreshold (0 to 255); the data tells engines where that rectangle sat.
+    bool trim = true;
+    int32_t alphaThreshold = 0;
+    // Texels of alpha 0 in each frame and its ring take the colour of the nearest texel that
+    // is not transparent, so that filtering draws no dark edge (their alpha stays 0).
+    bool bleed = true;
+    // Colours multiplied by alpha (bleeding is then pointless and skipped).
+    bool premultiply = false;
+    // Alpha-tested cutouts: the share of texels at least this opaque kept at every mip level
+    // (0.05 to 0.95; 0 leaves the alpha as averaged). Done by the GPU file's writer.
+    double alphaCoverage = 0;
+    // The side of the blocks of the atlas's file (4 for BC1, 6 for ASTC 6x6, 1 for plain
+    // pixels): cells and gaps are aligned to blockSide x 2^mipLevels, so that no block at any
+    // level up to mipLevels holds two frames, or a frame and the free space. WriteEngineAtlas
+    // sets it from the file it writes.
+    int32_t blockSide = 1;
 };
 
+// The alpha threshold's bounds, and those of the coverage kept by alpha-tested mip levels.
+inline constexpr int32_t kMaxEngineAlphaThreshold = 255;
+inline constexpr double kMinEngineAlphaCoverage = 0.05;
+inline constexpr double kMaxEngineAlphaCoverage = 0.95;
+
 // One element in an atlas: frame.rect is its own pixels there, source where they are on the
-// page, ring how far its border pixels repeat on each side.
+// page, ring how far its border pixels repeat on each side, whole the element's rectangle on
+// the page before trimming (source where nothing was cut).
 struct EngineCell {
     AtlasFrame frame;
     QRect source;
     QMargins ring;
+    QRect whole;
+    bool trimmed() const { return source != whole; }
 };
 
 // One atlas picture. Its size is a multiple of 2^mipLevels on both sides.
@@ -76,19 +105,46 @@ struct EngineLayout {
 // settings are out of range.
 EngineLayout LayOutEngineAtlas(const std::vector<AtlasFrame>& frames,
                                const EngineAtlasSettings& settings);
+// The same for the frames of page, each trimmed first when settings.trim asks it. Throws,
+// naming it, when a frame lies outside the page.
+EngineLayout LayOutEngineAtlas(const PageBitmap& page, const std::vector<AtlasFrame>& frames,
+                               const EngineAtlasSettings& settings);
 
-// Copies a width x height picture, whose row y (blue-green-red) sourceRow answers, into atlas
-// with its top-left at inner, and fills ring around it with the nearest border pixel (corners
-// take the corner pixel). atlas is Format_BGR888; the ring must lie inside atlas.
-void DrawRinged(const std::function<const uint8_t*(int y)>& sourceRow, QSize size, QImage& atlas,
-                QPoint inner, const QMargins& ring);
+// The smallest rectangle of frame (on page) holding every texel whose alpha is above
+// threshold (a page without alpha is opaque: 255); a frame with none keeps its top-left texel,
+// 1 x 1.
+QRect TrimmedRect(const PageBitmap& page, const QRect& frame, int32_t threshold);
 
-// The picture of one atlas, magenta wherever no element or ring lies.
-QImage ComposeEngineSheet(const PageBitmap& page, const EngineSheet& sheet);
-// Its normal map: each element's map made from its own pixels, wrapping within it, ringed as
-// the atlas is; flat (128, 128, 255) wherever no element or ring lies.
-QImage ComposeNormalSheet(const PageBitmap& page, const EngineSheet& sheet,
-                          const editor::NormalMapSettings& settings);
+// Gives every texel of area (inside picture, which has alpha) whose alpha is 0 the colour of
+// the nearest texel of area whose alpha is not, nearness counted in rings of the 8
+// neighbours (a texel takes the first coloured one of left, right, above, below, then the
+// corners); alpha stays 0. An area without such a texel is left alone.
+void BleedTransparentColours(pixels::PixelGrid& picture, const QRect& area);
+
+// Multiplies every colour by its alpha / 255, rounded (a picture without alpha is left alone).
+void PremultiplyAlpha(pixels::PixelGrid& picture);
+
+// Copies a width x height picture, whose row y (blue-green-red) sourceRow answers and whose
+// alpha row alphaRow answers (none: opaque), into atlas with its top-left at inner, and fills
+// ring around it with the nearest border pixel (corners take the corner pixel). The ring must
+// lie inside atlas; the alpha is written where atlas has a plane.
+void DrawRinged(const std::function<const uint8_t*(int y)>& sourceRow,
+                const std::function<const uint8_t*(int y)>& alphaRow, QSize size,
+                pixels::PixelGrid& atlas, QPoint inner, const QMargins& ring);
+
+// True when a texel of one of the sheet's elements (on page, before trimming) is below 255.
+bool SheetHasAlpha(const PageBitmap& page, const EngineSheet& sheet);
+
+// The picture of one atlas. Opaque elements: magenta wherever no element or ring lies.
+// Elements with alpha: an alpha plane, (0, 0, 0, 0) around them, their transparent colours
+// bled (settings.bleed) or every colour premultiplied (settings.premultiply).
+pixels::PixelGrid ComposeEngineSheet(const PageBitmap& page, const EngineSheet& sheet,
+                                     const EngineAtlasSettings& settings = {});
+// Its normal map: each element's map made from its own pixels, wrapping within it, flat
+// where the element is transparent, ringed as the atlas is; flat (128, 128, 255) wherever
+// no element or ring lies.
+pixels::PixelGrid ComposeNormalSheet(const PageBitmap& page, const EngineSheet& sheet,
+                                     const editor::NormalMapSettings& settings);
 
 // The normal map's file beside an atlas: "_n" before the extension (atlas.png -> atlas_n.png).
 QString NormalMapPathFor(const QString& atlasPath);

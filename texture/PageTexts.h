@@ -217,5 +217,18 @@ inline const QString kEngineExportDone =
 inline const QString kEngineFileWritten = QStringLiteral("%1 (%2 octets)");
 inline const QString kEngineTargetIsPage =
     QStringLiteral("L'atlas ne peut pas remplacer la texture elle-même.");
+// Transparency in the engine atlas.
+inline const QString kEngineTrimCaption = QStringLiteral("Rogner les marges transparentes");
+inline const QString kEngineAlphaThresholdCaption =
+    QStringLiteral("Seuil d'alpha du rognage (0 à 255)");
+inline const QString kEngineBleedCaption =
+    QStringLiteral("Étendre les couleurs sous la transparence");
+inline const QString kEnginePremultiplyCaption = QStringLiteral("Alpha prémultiplié");
+inline const QString kEngineAlphaCoverageCaption =
+    QStringLiteral("Couverture alpha gardée aux mipmaps (0 : non)");
+// %1: the largest threshold.
+inline const QString kEngineAlphaThresholdRange = QStringLiteral("Le seuil d'alpha va de 0 à %1.");
+inline const QString kEngineAlphaCoverageRange =
+    QStringLiteral("La couverture alpha va de 0,05 à 0,95 (0 : sans).");
 
 }  // namespace tessella::texture

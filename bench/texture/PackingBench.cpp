@@ -331,3 +331,67 @@ void BM_OccupancyBesideFreeTexPacker(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OccupancyBesideFreeTexPacker)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The sprites of free-tex-packer-trim-sets.js (opaque rectangles in transparent margins, with
+// free-tex-packer's results), trimmed and packed as the export does with --padding 0
+// --extrude 0: occupancy is the trimmed frames' area over the atlas's, ours beside theirs,
+// and ours without trimming (the whole sprites packed).
+void BM_TrimmedOccupancyBesideFreeTexPacker(benchmark::State& state) {
+    QFile file(qEnvironmentVariable("TESSELLA_TRIM_SETS"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("TESSELLA_TRIM_SETS: run bench/texture/occupancy.sh");
+        return;
+    }
+    const QJsonArray sets = QJsonDocument::fromJson(file.readAll())["sets"].toArray();
+    double trimmedSum = 0, wholeSum = 0, theirsSum = 0, trimmedLeast = 1, theirsLeast = 1;
+    for (auto _ : state) {
+        trimmedSum = wholeSum = theirsSum = 0;
+        for (const QJsonValue set : sets) {
+            const QJsonArray sprites = set["sprites"].toArray();
+            int width = 0, height = 0;
+            for (const QJsonValue s : sprites) {
+                width += s["w"].toInt();
+                height = std::max(height, s["h"].toInt());
+            }
+            QImage picture(width, height, QImage::Format_ARGB32);
+            picture.fill(qRgba(0, 0, 0, 0));
+            std::vector<texture::AtlasFrame> frames;
+            double kept = 0;
+            int x = 0;
+            for (const QJsonValue s : sprites) {
+                const QJsonObject inner = s["inner"].toObject();
+                const QRect r(x + inner["x"].toInt(), inner["y"].toInt(), inner["w"].toInt(),
+                              inner["h"].toInt());
+                for (int y = r.top(); y <= r.bottom(); ++y)
+                    for (int px = r.left(); px <= r.right(); ++px)
+                        picture.setPixel(px, y, qRgba(40, 200, 60, 255));
+                frames.push_back({QRect(x, 0, s["w"].toInt(), s["h"].toInt()),
+                                  QStringLiteral("%1").arg(frames.size(), 2, 10, QChar('0'))});
+                kept += double(r.width()) * r.height();
+                x += s["w"].toInt();
+            }
+            const texture::PageBitmap page = texture::PageBitmap::fromPicture(picture);
+            const auto occupancy = [&](bool trim) {
+                const QSize bin = texture::LayOutEngineAtlas(
+                                      page, frames, {.padding = 0, .extrude = 0, .trim = trim})
+                                      .sheets.at(0)
+                                      .size;
+                return kept / (double(bin.width()) * bin.height());
+            };
+            const double trimmed = occupancy(true), whole = occupancy(false);
+            const double theirs = set["freeTexPacker"]["occupancy"].toDouble();
+            trimmedSum += trimmed;
+            wholeSum += whole;
+            theirsSum += theirs;
+            trimmedLeast = std::min(trimmedLeast, trimmed);
+            theirsLeast = std::min(theirsLeast, theirs);
+        }
+    }
+    const double n = std::max<qsizetype>(1, sets.size());
+    state.counters["ours_trimmed_mean_pct"] = 100 * trimmedSum / n;
+    state.counters["ours_untrimmed_mean_pct"] = 100 * wholeSum / n;
+    state.counters["theirs_trimmed_mean_pct"] = 100 * theirsSum / n;
+    state.counters["ours_trimmed_least_pct"] = 100 * trimmedLeast;
+    state.counters["theirs_trimmed_least_pct"] = 100 * theirsLeast;
+}
+BENCHMARK(BM_TrimmedOccupancyBesideFreeTexPacker)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -4,14 +4,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
+#include <QSpinBox>
 
 #include "imagefile/ImageLoader.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/UnnamedControls.h"
 #include "texture/AtlasData.h"
 #include "texture/PageTexts.h"
 #include "ui/texture/EngineExportDialog.h"
@@ -21,13 +24,12 @@ namespace {
 
 class EngineExportRun : public WindowFixture {
   protected:
-    // A stopped export says nothing when it ends; a finished one lists what it wrote.
-    bool stopping = false;
     // A 1024 x 512 page of two 512 x 512 elements with some detail, so that encoding takes a
     // while; the dialog asks for BC3 with a normal map, the file dialog answers atlas.dds.
     void startExport() { startExport(path("atlas.dds")); }
-    // error: the message the export ends with, if any.
-    void startExport(const QString& file, const QString& error = {}) {
+    // error: the message the export ends with, if any; written: it ends with the files it
+    // wrote listed in an information box.
+    void startExport(const QString& file, const QString& error = {}, bool written = false) {
         QImage picture(1024, 512, QImage::Format_BGR888);
         for (int y = 0; y < 512; ++y)
             for (int x = 0; x < 1024; ++x)
@@ -47,8 +49,7 @@ class EngineExportRun : public WindowFixture {
         });
         prompts.expectFile(file);
         if (!error.isEmpty()) prompts.expectMessage(MessageKind::Error, error);
-        if (error.isEmpty() && !stopping)
-            prompts.expectMessage(MessageKind::Information, QString());
+        if (written) prompts.expectMessage(MessageKind::Information, {});
         window->engineExportAction->trigger();
     }
 };
@@ -64,7 +65,6 @@ TEST_F(EngineExportRun, ArreterLeavesNoFile) {
         mostProgress = std::max(mostProgress, window->progressBar->value());
         if (window->progressBar->value() >= 1) window->stopButton->click();
     };
-    stopping = true;
     startExport();
     EXPECT_TRUE(stopEnabled);
     EXPECT_GE(mostProgress, 1);
@@ -84,7 +84,7 @@ TEST_F(EngineExportRun, UnstoppedExportWritesEveryFile) {
         if (seen.empty() || seen.back() != window->progressBar->value())
             seen.push_back(window->progressBar->value());
     };
-    startExport();
+    startExport(path("atlas.dds"), {}, true);
     EXPECT_GE(seen.size(), 2u);
     EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
     QFile json(path("atlas.json"));
@@ -104,9 +104,42 @@ TEST_F(EngineExportRun, AFailureOnTheWorkerIsShownAndTheNextExportRuns) {
     EXPECT_TRUE(prompts.scriptDone());
     EXPECT_FALSE(QFileInfo::exists(path("page.dds")));
     EXPECT_FALSE(window->stopButton->isEnabled());
-    startExport();
+    startExport(path("atlas.dds"), {}, true);
     EXPECT_TRUE(QFileInfo::exists(path("atlas.dds")));
     EXPECT_TRUE(prompts.scriptDone());
+}
+
+// The transparency choices: named for screen readers, trimming and bleeding on by default,
+// bleeding idle while colours are premultiplied, and each choice read back into the settings.
+TEST_F(EngineExportRun, TransparencyChoicesReachTheSettings) {
+    texture::EngineExportDialog* dialog = window->engineExportDialog;
+    EXPECT_EQ(UnnamedControls(dialog), "");
+    EXPECT_EQ(dialog->trimCheck->accessibleName(), "Rogner les marges transparentes");
+    EXPECT_EQ(dialog->bleedCheck->accessibleName(), "Étendre les couleurs sous la transparence");
+    EXPECT_EQ(dialog->premultiplyCheck->accessibleName(), "Alpha prémultiplié");
+    EXPECT_TRUE(dialog->trimCheck->isChecked());
+    EXPECT_TRUE(dialog->bleedCheck->isChecked());
+    EXPECT_FALSE(dialog->premultiplyCheck->isChecked());
+    dialog->premultiplyCheck->setChecked(true);
+    EXPECT_FALSE(dialog->bleedCheck->isEnabled());
+    dialog->trimCheck->setChecked(false);
+    EXPECT_FALSE(dialog->alphaThresholdSpin->isEnabled());
+    dialog->trimCheck->setChecked(true);
+    dialog->alphaThresholdSpin->setValue(12);
+    const struct {
+        double typed, kept;  // below 0.05 is off
+    } coverages[] = {{0.5, 0.5}, {0.03, 0}, {0, 0}};
+    for (const auto& row : coverages) {
+        dialog->alphaCoverageSpin->setValue(row.typed);
+        QTimer::singleShot(0, dialog,
+                           [dialog] { dialog->buttons->button(QDialogButtonBox::Ok)->click(); });
+        const auto settings = dialog->askEngineSettings();
+        ASSERT_TRUE(settings);
+        EXPECT_TRUE(settings->trim);
+        EXPECT_EQ(settings->alphaThreshold, 12);
+        EXPECT_TRUE(settings->premultiply);
+        EXPECT_DOUBLE_EQ(settings->alphaCoverage, row.kept) << row.typed;
+    }
 }
 
 }  // namespace

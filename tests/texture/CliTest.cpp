@@ -367,4 +367,67 @@ TEST_F(CliAlpha, PackOntoAnOpaquePageWithASprite) {
         }
 }
 
+// A leaf in transparent margins (24 x 20 at (10, 6) of 40 x 32), exported with each of the
+// transparency options; the options that cannot be honoured are refused as bad usage.
+TEST_F(CliAlpha, ExportTrimsBleedsAndPremultipliesOnRequest) {
+    QImage canvas(40, 32, QImage::Format_ARGB32);
+    canvas.fill(qRgba(255, 0, 255, 0));
+    const QImage leaf = Sprite(24, 20, 180);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 24; ++x) canvas.setPixel(10 + x, 6 + y, leaf.pixel(x, y));
+    ASSERT_TRUE(canvas.save(dir.filePath("leaf.png"), "PNG"));
+    ASSERT_EQ(run("pack --import 40x32 -o page.png leaf.png"), 0) << err.toStdString();
+    const struct {
+        const char* line;
+        const char* data;
+        bool trimmed;
+        QRect kept;
+        bool premultiplied;
+    } rows[] = {
+        {"export -o a.png page.png", "a.json", true, QRect(10, 6, 24, 20), false},
+        {"export --no-trim -o b.png page.png", "b.json", false, QRect(0, 0, 40, 32), false},
+        {"export --alpha-threshold 255 -o c.png page.png", "c.json", true, QRect(0, 0, 1, 1),
+         false},
+        {"export --premultiply --no-bleed -o d.png page.png", "d.json", true, QRect(10, 6, 24, 20),
+         true},
+        {"export --mip-levels 4 --alpha-coverage 0.5 -o foliage.ktx2 page.png", "foliage.json",
+         true, QRect(10, 6, 24, 20), false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.line);
+        ASSERT_EQ(run(row.line), 0) << err.toStdString();
+        const QJsonObject root = QJsonDocument::fromJson(read(row.data)).object();
+        const QJsonObject f = root["frames"]["leaf.png"].toObject();
+        EXPECT_EQ(f["trimmed"].toBool(), row.trimmed);
+        EXPECT_EQ(f["spriteSourceSize"].toObject(), QJsonObject({{"x", row.kept.x()},
+                                                                 {"y", row.kept.y()},
+                                                                 {"w", row.kept.width()},
+                                                                 {"h", row.kept.height()}}));
+        EXPECT_EQ(f["sourceSize"].toObject(), QJsonObject({{"w", 40}, {"h", 32}}));
+        EXPECT_EQ(root["meta"]["premultipliedAlpha"].toBool(), row.premultiplied);
+        EXPECT_EQ(root["meta"]["format"].toString(), "RGBA8888");
+    }
+    EXPECT_EQ(read("a.png")[25], 6);  // IHDR colour type: RGBA
+    EXPECT_EQ(read("foliage.ktx2").left(12), QByteArray("\xABKTX 20\xBB\r\n\x1A\n"));
+
+    const struct {
+        const char* line;
+        const char* complaint;
+    } refused[] = {
+        {"export --alpha-threshold 256 -o x.png page.png", "--alpha-threshold attend"},
+        {"export --alpha-threshold -1 -o x.png page.png", "--alpha-threshold attend"},
+        {"export --alpha-coverage 0.99 -o x.ktx2 page.png", "--alpha-coverage attend"},
+        {"export --alpha-coverage 0.04 -o x.ktx2 page.png", "--alpha-coverage attend"},
+        {"export --alpha-coverage 0.5 -o x.png page.png", "ne vaut que pour un atlas .dds"},
+        {"export --no-trim --alpha-threshold 3 -o x.png page.png", "s'excluent"},
+    };
+    for (const auto& row : refused) {
+        SCOPED_TRACE(row.line);
+        EXPECT_EQ(run(row.line), 2);
+        EXPECT_TRUE(err.contains(QString::fromUtf8(row.complaint))) << err.toStdString();
+    }
+    EXPECT_FALSE(exists("x.png"));
+    EXPECT_FALSE(exists("x.ktx2"));
+}
+
 }  // namespace transparency

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "platform/Error.h"
+#include "tests/texture/Sprites.h"
 #include "texture/AtlasData.h"
 #include "texture/EngineAtlas.h"
 
@@ -193,7 +194,7 @@ TEST(EngineAtlas, TheRingRepeatsTheBorderPixels) {
         for (int x = 0; x < 3; ++x) source.setPixelColor(1 + x, 1 + y, element[y][x]);
     const PageBitmap page = PageBitmap::fromPicture(source);
     const EngineLayout layout = LayOutEngineAtlas({{QRect(1, 1, 3, 2), "e"}}, {1, 2, 100});
-    const QImage atlas = ComposeEngineSheet(page, layout.sheets.at(0));
+    const QImage atlas = testing::GridImage(ComposeEngineSheet(page, layout.sheets.at(0)));
     // Rows 1-3 are M A A A B C C C M, rows 4-6 M D D D E F F F M, rows 0 and 7 all M.
     const QColor top[9] = {M, A, A, A, B, C, C, C, M}, bottom[9] = {M, D, D, D, E, F, F, F, M};
     ASSERT_EQ(atlas.size(), QSize(9, 8));
@@ -268,7 +269,7 @@ TEST(EngineAtlas, NormalMapsFollowTheLayoutWithoutBleeding) {
     const EngineLayout layout = LayOutEngineAtlas(
         {{QRect(0, 0, 4, 2), "rampe"}, {QRect(4, 0, 4, 2), "plat"}}, {.padding = 1, .extrude = 1});
     const EngineSheet& sheet = layout.sheets.at(0);
-    const QImage normals = ComposeNormalSheet(page, sheet, {});
+    const QImage normals = testing::GridImage(ComposeNormalSheet(page, sheet, {}));
     const QColor flat(128, 128, 255);
     for (const EngineCell& cell : sheet.cells) {
         const QRect f = cell.frame.rect;

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <random>
 
+#include "tests/texture/Sprites.h"
 #include "texture/EngineAtlas.h"
 #include "texture/RectPacker.h"
 
@@ -206,7 +207,7 @@ TEST(RectPacker, MipmapSafeAtlasesStayCleanWhenHalved) {
         const EngineLayout layout = LayOutEngineAtlas(frames, settings);
         EXPECT_GT(layout.sheets.size(), levels == 4 ? 1u : 0u);  // 12 cells of 80+ take two
         for (const EngineSheet& sheet : layout.sheets) {
-            QImage level = ComposeEngineSheet(page, sheet);
+            QImage level = testing::GridImage(ComposeEngineSheet(page, sheet));
             ASSERT_EQ(level.width() % (1 << levels), 0);
             ASSERT_EQ(level.height() % (1 << levels), 0);
             for (int k = 1; k <= levels; ++k) {

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <cmath>
 
+#include "pixels/PixelGrid.h"
+
 namespace tessella::testing {
 
 // A sprite: a green ellipse with a soft edge, on a fully transparent background whose colour
@@ -20,6 +22,19 @@ inline QImage Sprite(int w, int h, int green = 180) {
             picture.setPixel(x, y, a == 0 ? qRgba(200, 30, 30, 0) : qRgba(30, green, 40, a));
         }
     return picture;
+}
+
+// A working array as a QImage to look at: Format_BGR888, or non-premultiplied Format_ARGB32
+// with its alpha.
+inline QImage GridImage(const pixels::PixelGrid& grid) {
+    QImage image(grid.width(), grid.height(),
+                 grid.hasAlpha() ? QImage::Format_ARGB32 : QImage::Format_BGR888);
+    for (int y = 0; y < grid.height(); ++y)
+        for (int x = 0; x < grid.width(); ++x) {
+            const pixels::Bgr c = grid.at(x, y);
+            image.setPixel(x, y, qRgba(c.r, c.g, c.b, grid.alphaAt(x, y)));
+        }
+    return image;
 }
 
 }  // namespace tessella::testing

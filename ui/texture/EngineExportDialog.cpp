@@ -60,6 +60,28 @@ EngineExportDialog::EngineExportDialog(QWidget* parent) : QDialog(parent) {
     directXCheck->setAccessibleName(kEngineDirectXCaption);
     directXCheck->setEnabled(false);
     connect(normalMapCheck, &QCheckBox::toggled, directXCheck, &QWidget::setEnabled);
+    trimCheck = new QCheckBox(kEngineTrimCaption, this);
+    trimCheck->setAccessibleName(kEngineTrimCaption);
+    trimCheck->setChecked(defaults.trim);
+    alphaThresholdSpin = NumberSpin(kEngineAlphaThresholdCaption, 0, kMaxEngineAlphaThreshold,
+                                    defaults.alphaThreshold, this);
+    connect(trimCheck, &QCheckBox::toggled, alphaThresholdSpin, &QWidget::setEnabled);
+    bleedCheck = new QCheckBox(kEngineBleedCaption, this);
+    bleedCheck->setAccessibleName(kEngineBleedCaption);
+    bleedCheck->setChecked(defaults.bleed);
+    premultiplyCheck = new QCheckBox(kEnginePremultiplyCaption, this);
+    premultiplyCheck->setAccessibleName(kEnginePremultiplyCaption);
+    premultiplyCheck->setChecked(defaults.premultiply);
+    // Premultiplied colours are black under transparent texels by nature: nothing to bleed.
+    connect(premultiplyCheck, &QCheckBox::toggled, bleedCheck,
+            [this](bool on) { bleedCheck->setEnabled(!on); });
+    alphaCoverageSpin = new QDoubleSpinBox(this);
+    alphaCoverageSpin->setLocale(QLocale(QLocale::French, QLocale::France));
+    alphaCoverageSpin->setRange(0, kMaxEngineAlphaCoverage);
+    alphaCoverageSpin->setDecimals(2);
+    alphaCoverageSpin->setSingleStep(0.05);
+    alphaCoverageSpin->setValue(defaults.alphaCoverage);
+    alphaCoverageSpin->setAccessibleName(kEngineAlphaCoverageCaption);
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
@@ -75,6 +97,11 @@ EngineExportDialog::EngineExportDialog(QWidget* parent) : QDialog(parent) {
     layout->addRow(normalMapCheck);
     layout->addRow(kEngineNormalStrengthCaption, normalStrengthSpin);
     layout->addRow(directXCheck);
+    layout->addRow(trimCheck);
+    layout->addRow(kEngineAlphaThresholdCaption, alphaThresholdSpin);
+    layout->addRow(bleedCheck);
+    layout->addRow(premultiplyCheck);
+    layout->addRow(kEngineAlphaCoverageCaption, alphaCoverageSpin);
     layout->addRow(buttons);
     // Title bars often set their caption in bold.
     QFont bold = font();
@@ -99,6 +126,13 @@ std::optional<EngineAtlasSettings> EngineExportDialog::askEngineSettings() {
     settings.normalMap = normalMapCheck->isChecked();
     settings.normal.strength = normalStrengthSpin->value();
     settings.normal.directX = directXCheck->isChecked();
+    settings.trim = trimCheck->isChecked();
+    settings.alphaThreshold = alphaThresholdSpin->value();
+    settings.bleed = bleedCheck->isChecked();
+    settings.premultiply = premultiplyCheck->isChecked();
+    // Below the least coverage that means anything, the levels keep their averaged alpha.
+    const double coverage = alphaCoverageSpin->value();
+    settings.alphaCoverage = coverage < kMinEngineAlphaCoverage ? 0 : coverage;
     return settings;
 }
 

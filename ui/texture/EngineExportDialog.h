@@ -1,7 +1,8 @@
 #pragma once
 // "Exporter pour moteur de jeu…": the room left between elements, the width of the ring of
 // repeated border pixels around each one, the atlas's largest size and shape, and the mipmap
-// levels it stays clean for.
+// levels it stays clean for; the trimming of transparent margins, the colours bled under
+// transparent texels or premultiplied, and the alpha coverage kept by the mip levels.
 
 #include <QDialog>
 
@@ -35,6 +36,11 @@ class EngineExportDialog final : public QDialog, public EngineSettingsQuestion {
     QCheckBox* normalMapCheck;
     QDoubleSpinBox* normalStrengthSpin;
     QCheckBox* directXCheck;  // the normal map's green pointing down, as DirectX reads it
+    QCheckBox* trimCheck;
+    QSpinBox* alphaThresholdSpin;  // what trimming takes as transparent: alpha up to it
+    QCheckBox* bleedCheck;
+    QCheckBox* premultiplyCheck;
+    QDoubleSpinBox* alphaCoverageSpin;  // 0: the mip levels' alpha as averaged
     QDialogButtonBox* buttons;
 };
 
