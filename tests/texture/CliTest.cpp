@@ -409,6 +409,13 @@ TEST_F(CliAlpha, ExportTrimsBleedsAndPremultipliesOnRequest) {
     }
     EXPECT_EQ(read("a.png")[25], 6);  // IHDR colour type: RGBA
     EXPECT_EQ(read("foliage.ktx2").left(12), QByteArray("\xABKTX 20\xBB\r\n\x1A\n"));
+    // With no block option, an atlas with alpha takes BC3 (vkFormat 138 at byte 12; DXT5 at
+    // byte 84 of a DDS); --bc1 keeps BC1, with punch-through alpha (134).
+    EXPECT_EQ(read("foliage.ktx2")[12], char(138));
+    ASSERT_EQ(run("export -o e.dds page.png"), 0) << err.toStdString();
+    EXPECT_EQ(read("e.dds").mid(84, 4), QByteArray("DXT5"));
+    ASSERT_EQ(run("export --bc1 -o f.ktx2 page.png"), 0) << err.toStdString();
+    EXPECT_EQ(read("f.ktx2")[12], char(134));
 
     const struct {
         const char* line;
