@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "imagefile/Bc4Block.h"
 #include "pixels/MipChain.h"
 #include "platform/Error.h"
 
@@ -180,16 +181,8 @@ void EncodeBc1WithAlpha(const Block& block, uint8_t* out) {
 // side of the threshold, which the mip levels' coverage was worked out on: a BC4 alpha block
 // whose nearest step crosses it takes the nearest step on the texel's own side instead.
 void KeepAlphaSides(const uint8_t* alpha, int covered, int mask, uint8_t* block) {
-    const int a = block[0], b = block[1];
-    int values[8] = {a, b};
-    for (int i = 1; i < 7; ++i)
-        if (a > b) values[i + 1] = ((7 - i) * a + i * b + 3) / 7;
-    if (a <= b) {
-        for (int i = 1; i < 5; ++i) values[i + 1] = ((5 - i) * a + i * b + 2) / 5;
-        values[6] = 0, values[7] = 255;
-    }
-    quint64 indices = 0;
-    for (int i = 0; i < 6; ++i) indices |= quint64(block[2 + i]) << (8 * i);
+    const std::array<int, 8> values = Bc4Palette(block);
+    quint64 indices = Bc4Indices(block);
     for (int t = 0; t < 16; ++t) {
         if (!(mask & (1 << t))) continue;
         const bool above = alpha[t] >= covered;

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "imagefile/Bc4Block.h"
 #include "imagefile/ImageFileTexts.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
@@ -350,16 +351,8 @@ Level ParseAstc(const QByteArray& file) {
 // One BC4 block: two end values, then a 3-bit index a texel; 8 steps between them when the
 // first is larger, else 6 and then 0 and 255. Values in 0..255.
 void DecodeBc4(const uchar* block, int out[16]) {
-    const int a = block[0], b = block[1];
-    int values[8] = {a, b};
-    if (a > b) {
-        for (int i = 1; i < 7; ++i) values[i + 1] = ((7 - i) * a + i * b + 3) / 7;
-    } else {
-        for (int i = 1; i < 5; ++i) values[i + 1] = ((5 - i) * a + i * b + 2) / 5;
-        values[6] = 0, values[7] = 255;
-    }
-    uint64_t indices = 0;
-    for (int i = 0; i < 6; ++i) indices |= uint64_t(block[2 + i]) << (8 * i);
+    const std::array<int, 8> values = Bc4Palette(block);
+    const uint64_t indices = Bc4Indices(block);
     for (int t = 0; t < 16; ++t) out[t] = values[(indices >> (3 * t)) & 7];
 }
 
@@ -374,8 +367,7 @@ void DecodeBc4Signed(const uchar* block, int out[16]) {
         for (int i = 1; i < 5; ++i) values[i + 1] = ((5 - i) * a + i * b) / 5;
         values[6] = -127, values[7] = 127;
     }
-    uint64_t indices = 0;
-    for (int i = 0; i < 6; ++i) indices |= uint64_t(block[2 + i]) << (8 * i);
+    const uint64_t indices = Bc4Indices(block);
     for (int t = 0; t < 16; ++t)
         out[t] = int(std::lround((values[(indices >> (3 * t)) & 7] / 127.0f * 0.5f + 0.5f) * 255));
 }

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <string>
 
+#include "imagefile/Bc4Block.h"
 #include "imagefile/GpuTexture.h"
 #include "pixels/PixelGrid.h"
 
@@ -51,17 +52,7 @@ qsizetype Field(const QByteArray& file, qsizetype at) {
 }
 
 int Bc4Texel(const uchar* block, int t) {
-    const int a = block[0], b = block[1];
-    int values[8] = {a, b};
-    for (int i = 1; i < 7; ++i)
-        if (a > b) values[i + 1] = ((7 - i) * a + i * b + 3) / 7;
-    if (a <= b) {
-        for (int i = 1; i < 5; ++i) values[i + 1] = ((5 - i) * a + i * b + 2) / 5;
-        values[6] = 0, values[7] = 255;
-    }
-    quint64 indices = 0;
-    for (int i = 0; i < 6; ++i) indices |= quint64(block[2 + i]) << (8 * i);
-    return values[(indices >> (3 * t)) & 7];
+    return imagefile::Bc4Palette(block)[(imagefile::Bc4Indices(block) >> (3 * t)) & 7];
 }
 
 // The share, in percent, of level n's texels (a KTX2 of BC3 blocks) with alpha >= 128.
