@@ -193,9 +193,13 @@ inline const QString kEngineSquareCaption = QStringLiteral("Atlas carré");
 inline const QString kEngineMipLevelsCaption =
     QStringLiteral("Niveaux de mipmap protégés (0 : aucun)");
 inline const QString kEngineBlocksCaption = QStringLiteral("Format des fichiers DDS et KTX2");
-inline const QString kEngineBlocksBc1 = QStringLiteral("BC1 (compressé, par défaut)");
-inline const QString kEngineBlocksBc3 = QStringLiteral("BC3 (compressé, alpha opaque)");
+inline const QString kEngineBlocksAuto =
+    QStringLiteral("Automatique : BC3 avec transparence, sinon BC1");
+inline const QString kEngineBlocksBc1 = QStringLiteral("BC1 (compressé)");
+inline const QString kEngineBlocksBc3 = QStringLiteral("BC3 (compressé, avec alpha)");
 inline const QString kEngineBlocksRgb = QStringLiteral("Sans compression");
+// %1: the block size, such as 6x6.
+inline const QString kEngineBlocksAstc = QStringLiteral("ASTC %1 (téléphones, KTX2)");
 inline const QString kEngineNormalMapCaption =
     QStringLiteral("Écrire aussi la carte de normales (atlas_n)");
 inline const QString kEngineDirectXCaption =

@@ -142,5 +142,32 @@ TEST_F(EngineExportRun, TransparencyChoicesReachTheSettings) {
     }
 }
 
+// The block format starts on the automatic choice, which leaves it to the atlas's alpha; a
+// format picked in the list is the one written, ASTC among them.
+TEST_F(EngineExportRun, BlockFormatStartsAutomaticAndOffersAstc) {
+    texture::EngineExportDialog* dialog = window->engineExportDialog;
+    const auto ask = [dialog] {
+        QTimer::singleShot(0, dialog,
+                           [dialog] { dialog->buttons->button(QDialogButtonBox::Ok)->click(); });
+        return dialog->askEngineSettings();
+    };
+    EXPECT_EQ(dialog->blocksCombo->currentIndex(), 0);
+    const auto automatic = ask();
+    ASSERT_TRUE(automatic);
+    EXPECT_FALSE(automatic->gpuFormatChosen);
+    const imagefile::GpuBlockFormat picks[] = {imagefile::GpuBlockFormat::Bc1,
+                                               imagefile::GpuBlockFormat::Bc3,
+                                               imagefile::GpuBlockFormat::Astc6x6};
+    for (const auto format : picks) {
+        const int index = dialog->blocksCombo->findData(int(format));
+        ASSERT_GE(index, 1);
+        dialog->blocksCombo->setCurrentIndex(index);
+        const auto chosen = ask();
+        ASSERT_TRUE(chosen);
+        EXPECT_TRUE(chosen->gpuFormatChosen);
+        EXPECT_EQ(chosen->gpuFormat, format);
+    }
+}
+
 }  // namespace
 }  // namespace tessella::testing

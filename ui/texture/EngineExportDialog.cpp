@@ -41,9 +41,17 @@ EngineExportDialog::EngineExportDialog(QWidget* parent) : QDialog(parent) {
     mipLevelsSpin =
         NumberSpin(kEngineMipLevelsCaption, 0, kMaxEngineMipLevels, defaults.mipLevels, this);
     blocksCombo = new QComboBox(this);
+    // No data: the atlas's alpha chooses, as the command line does without a block option.
+    blocksCombo->addItem(kEngineBlocksAuto);
     blocksCombo->addItem(kEngineBlocksBc1, int(imagefile::GpuBlockFormat::Bc1));
     blocksCombo->addItem(kEngineBlocksBc3, int(imagefile::GpuBlockFormat::Bc3));
     blocksCombo->addItem(kEngineBlocksRgb, int(imagefile::GpuBlockFormat::Rgb));
+    blocksCombo->addItem(kEngineBlocksAstc.arg(QStringLiteral("4x4")),
+                         int(imagefile::GpuBlockFormat::Astc4x4));
+    blocksCombo->addItem(kEngineBlocksAstc.arg(QStringLiteral("6x6")),
+                         int(imagefile::GpuBlockFormat::Astc6x6));
+    blocksCombo->addItem(kEngineBlocksAstc.arg(QStringLiteral("8x8")),
+                         int(imagefile::GpuBlockFormat::Astc8x8));
     blocksCombo->setAccessibleName(kEngineBlocksCaption);
     normalMapCheck = new QCheckBox(kEngineNormalMapCaption, this);
     normalMapCheck->setAccessibleName(kEngineNormalMapCaption);
@@ -122,7 +130,10 @@ std::optional<EngineAtlasSettings> EngineExportDialog::askEngineSettings() {
     settings.powerOfTwo = powerOfTwoCheck->isChecked();
     settings.square = squareCheck->isChecked();
     settings.mipLevels = mipLevelsSpin->value();
-    settings.gpuFormat = static_cast<imagefile::GpuBlockFormat>(blocksCombo->currentData().toInt());
+    const QVariant blocks = blocksCombo->currentData();
+    settings.gpuFormatChosen = blocks.isValid();
+    if (blocks.isValid())
+        settings.gpuFormat = static_cast<imagefile::GpuBlockFormat>(blocks.toInt());
     settings.normalMap = normalMapCheck->isChecked();
     settings.normal.strength = normalStrengthSpin->value();
     settings.normal.directX = directXCheck->isChecked();
