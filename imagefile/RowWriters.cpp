@@ -27,6 +27,16 @@ void PutLe32(char* p, int32_t v) {
     for (int i = 0; i < 4; ++i) p[i] = static_cast<char>((u >> (8 * i)) & 0xFF);
 }
 
+// Blue, green, red and alpha of each pixel, from a colour row and an alpha row.
+TESSELLA_PIXEL_LOOP void JoinRow(const uchar* colours, const uchar* alpha, uchar* out, int width) {
+    for (int x = 0; x < width; ++x, out += 4, colours += 3) {
+        out[0] = colours[0];
+        out[1] = colours[1];
+        out[2] = colours[2];
+        out[3] = alpha[x];
+    }
+}
+
 }  // namespace
 
 void WriteBmp24(const BgrRows& rows, platform::ByteSink& sink) {
@@ -95,18 +105,10 @@ void WritePageTga(const BgrRows& rows, platform::ByteSink& sink) {
             out.write(reinterpret_cast<const char*>(rows.row(y)), std::size_t(rows.width) * 3);
     } else {
         // Blue, green, red, alpha: the colours as they are, whatever the alpha.
-        std::vector<char> pixels(std::size_t(rows.width) * 4);
+        std::vector<uchar> pixels(std::size_t(rows.width) * 4);
         for (int y = 0; y < rows.height; ++y) {
-            const uchar* colours = rows.row(y);
-            const uchar* alphas = rows.alpha(y);
-            char* o = pixels.data();
-            for (int x = 0; x < rows.width; ++x, o += 4, colours += 3) {
-                o[0] = static_cast<char>(colours[0]);
-                o[1] = static_cast<char>(colours[1]);
-                o[2] = static_cast<char>(colours[2]);
-                o[3] = static_cast<char>(alphas[x]);
-            }
-            out.write(pixels.data(), pixels.size());
+            JoinRow(rows.row(y), rows.alpha(y), pixels.data(), rows.width);
+            out.write(reinterpret_cast<const char*>(pixels.data()), pixels.size());
         }
     }
     out.flush();
