@@ -7,6 +7,7 @@
 
 #include "imagefile/BgrRows.h"
 #include "imagefile/BmpWriter.h"
+#include "imagefile/PixelPacking.h"
 #include "imagefile/TgaWriter.h"
 #include "platform/CheckedMath.h"
 #include "platform/Error.h"
@@ -25,16 +26,6 @@ void PutLe16(char* p, int v) {
 void PutLe32(char* p, int32_t v) {
     const auto u = static_cast<uint32_t>(v);
     for (int i = 0; i < 4; ++i) p[i] = static_cast<char>((u >> (8 * i)) & 0xFF);
-}
-
-// Blue, green, red and alpha of each pixel, from a colour row and an alpha row.
-TESSELLA_PIXEL_LOOP void JoinRow(const uchar* colours, const uchar* alpha, uchar* out, int width) {
-    for (int x = 0; x < width; ++x, out += 4, colours += 3) {
-        out[0] = colours[0];
-        out[1] = colours[1];
-        out[2] = colours[2];
-        out[3] = alpha[x];
-    }
 }
 
 }  // namespace
@@ -107,7 +98,7 @@ void WritePageTga(const BgrRows& rows, platform::ByteSink& sink) {
         // Blue, green, red, alpha: the colours as they are, whatever the alpha.
         std::vector<uchar> pixels(std::size_t(rows.width) * 4);
         for (int y = 0; y < rows.height; ++y) {
-            JoinRow(rows.row(y), rows.alpha(y), pixels.data(), rows.width);
+            JoinBgraRow(rows.row(y), rows.alpha(y), pixels.data(), rows.width);
             out.write(reinterpret_cast<const char*>(pixels.data()), pixels.size());
         }
     }
