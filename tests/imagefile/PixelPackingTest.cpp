@@ -35,6 +35,28 @@ TEST(PixelPacking, SplitAndJoinEveryWidthWithinTheRows) {
     }
 }
 
+// PNG's order: red, green, blue, alpha packed; the colour rows blue, green, red.
+TEST(PixelPacking, RgbaRowsSwapRedAndBlue) {
+    for (int width = 1; width <= 21; ++width) {
+        SCOPED_TRACE(width);
+        std::vector<uchar> rgba(4 * std::size_t(width) + 16, kGuard);
+        for (int i = 0; i < 4 * width; ++i) rgba[i] = uchar(i + 1);
+        std::vector<uchar> colours(3 * std::size_t(width) + 16, kGuard);
+        std::vector<uchar> alpha(std::size_t(width) + 16, kGuard);
+        SplitRgbaRow(rgba.data(), colours.data(), alpha.data(), width);
+        for (int x = 0; x < width; ++x) {
+            EXPECT_EQ(colours[3 * x], uchar(4 * x + 3)) << x;  // blue, third in the pixel
+            EXPECT_EQ(colours[3 * x + 1], uchar(4 * x + 2)) << x;
+            EXPECT_EQ(colours[3 * x + 2], uchar(4 * x + 1)) << x;
+            EXPECT_EQ(alpha[x], uchar(4 * x + 4)) << x;
+        }
+        for (int i = 3 * width; i < int(colours.size()); ++i) EXPECT_EQ(colours[i], kGuard) << i;
+        std::vector<uchar> joined(4 * std::size_t(width) + 16, kGuard);
+        JoinRgbaRow(colours.data(), alpha.data(), joined.data(), width);
+        EXPECT_EQ(joined, rgba);
+    }
+}
+
 // The answer or's the alpha bytes alone: colours never count, and the last pixel's alpha does
 // (past the four-pixel steps).
 TEST(PixelPacking, SplitTellsWhetherAnyAlphaIsSet) {
