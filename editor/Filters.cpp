@@ -113,13 +113,14 @@ TESSELLA_PIXEL_LOOP void FilterAlphaRow(Bgr* p, const int* centre, const int* co
         const int alphaSum = columnAlpha[x - 1] + columnAlpha[x] + columnAlpha[x + 1];
         const int weighted = columnWeighted[x - 1] + columnWeighted[x] + columnWeighted[x + 1];
         const int own = (centre[x] + 3) * alphaSum;
-        // Both are 0 exactly where the nine alphas are: the texel is then left as it is.
+        // Both are 0 exactly where the nine alphas are: the ratio 1 / 1 then leaves the texel
+        // as it is, without a branch.
+        const int none = alphaSum == 0;
         const Ratio ratio =
-            kSharpen ? Ratio{own, std::max(weighted, 1)} : Ratio{weighted, std::max(own, 1)};
+            kSharpen ? Ratio{own + none, weighted + none} : Ratio{weighted + none, own + none};
         const double f = static_cast<double>(ratio.num) / ratio.den;
-        const Bgr scaled{ScaleChannel(p[x].b, ratio, f), ScaleChannel(p[x].g, ratio, f),
-                         ScaleChannel(p[x].r, ratio, f)};
-        p[x] = alphaSum == 0 ? p[x] : scaled;
+        p[x] = Bgr{ScaleChannel(p[x].b, ratio, f), ScaleChannel(p[x].g, ratio, f),
+                   ScaleChannel(p[x].r, ratio, f)};
     }
 }
 
