@@ -109,7 +109,8 @@ void SpreadAlpha(const uint8_t* alpha, uint8_t* out, int texels) {
 // runs on vectors byte by byte.
 class AlphaMixer {
   public:
-    AlphaMixer() : alphaA_(3 * kRun), alphaB_(3 * kRun) {}
+    explicit AlphaMixer(int texels)
+        : alphaA_(3 * static_cast<size_t>(texels)), alphaB_(alphaA_.size()) {}
 
     // byteWeights holds each byte's weight and texelWeights each texel's; with perTexel false,
     // both hold one weight for the whole row.
@@ -124,25 +125,39 @@ class AlphaMixer {
         // is the plain one: wa + wb = alpha x 256, so (ca wa + cb wb + alpha x 128) div (alpha x
         // 256) is (ca (256 - weight) + cb weight + 128) div 256; alpha 0 takes the plain mix by
         // the rule. Runs of such texels take the opaque mix, which needs no division.
-        for (int x = 0; x < texels; x += kRun) {
+        // So is it where the weight is 0 or 256 (the texel or its copy alone, as outside the
+        // band): wb or wa is then 0 and the quotient the colour kept. Neighbouring runs of one
+        // kind go to one call.
+        const auto equal = [&](int x) {
             const int n = std::min(kRun, texels - x);
+            bool whole = true;
+            for (int i = 0; i < (perTexel ? n : 1); ++i)
+                whole &= texelWeights[perTexel ? x + i : 0] % 256 == 0;
+            return whole || std::memcmp(alphaA + x, alphaB + x, static_cast<size_t>(n)) == 0;
+        };
+        for (int x = 0; x < texels;) {
+            const bool plain = equal(x);
+            int end = x + kRun;
+            while (end < texels && equal(end) == plain) end += kRun;
+            const int n = std::min(end, texels) - x;
             const size_t at = 3 * static_cast<size_t>(x);
             const uint16_t* weight = perTexel ? byteWeights + at : byteWeights;
-            if (std::memcmp(alphaA + x, alphaB + x, static_cast<size_t>(n)) == 0) {
+            if (plain) {
                 if (perTexel)
                     MixBytes(a + at, b + at, weight, out + at, 3 * n);
                 else
                     MixBytes(a + at, b + at, unsigned{weight[0]}, out + at, 3 * n);
-                continue;
+            } else {
+                SpreadAlpha(alphaA + x, alphaA_.data(), n);
+                SpreadAlpha(alphaB + x, alphaB_.data(), n);
+                if (perTexel)
+                    MixColours<true>(a + at, b + at, alphaA_.data(), alphaB_.data(), weight,
+                                     out + at, 3 * n);
+                else
+                    MixColours<false>(a + at, b + at, alphaA_.data(), alphaB_.data(), weight,
+                                      out + at, 3 * n);
             }
-            SpreadAlpha(alphaA + x, alphaA_.data(), n);
-            SpreadAlpha(alphaB + x, alphaB_.data(), n);
-            if (perTexel)
-                MixColours<true>(a + at, b + at, alphaA_.data(), alphaB_.data(), weight, out + at,
-                                 3 * n);
-            else
-                MixColours<false>(a + at, b + at, alphaA_.data(), alphaB_.data(), weight, out + at,
-                                  3 * n);
+            x += n;
         }
     }
 
@@ -238,7 +253,7 @@ void MakeTileable(pixels::WorkingPicture& work, int band) {
         RunBands(bands, [&](int b) {
             std::vector<Bgr> movedRow(static_cast<size_t>(w));
             std::vector<uint8_t> movedAlpha(static_cast<size_t>(w));
-            AlphaMixer mixer;
+            AlphaMixer mixer(w);
             for (int y = cuts[b]; y < cuts[b + 1]; ++y) {
                 const Bgr* row = picture.row(y);
                 const uint8_t* alpha = picture.alphaRow(y);
@@ -250,7 +265,7 @@ void MakeTileable(pixels::WorkingPicture& work, int band) {
             }
         });
         RunBands(bands, [&](int b) {
-            AlphaMixer mixer;
+            AlphaMixer mixer(w);
             for (int y = cuts[b]; y < cuts[b + 1]; ++y) {
                 const int other = (y + halfH) % h;
                 mixer.mix(Bytes(blended.row(y)), blended.alphaRow(y), Bytes(blended.row(other)),
