@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <vector>
 #if defined(__SSE2__) && !defined(TESSELLA_NO_SIMD)
 #include <emmintrin.h>
 #endif
@@ -461,13 +462,20 @@ void BlurWithAlpha(PixelGrid& image, int dx, int dy, bool whole, bool up) {
         // Each column's last mean, which its next block finds in row y: only row y + 1 is read,
         // and a row is written once, with its final mean (the last row with the one before).
         Texel last[kColumns];
+        // The group's alpha columns (and the next column, which its last one reads and writes)
+        // walk in a narrow copy: rows of a 2048-wide plane lie 2 KB apart, and the sixty-odd
+        // rows a group reads at once would fall on the same few cache sets.
+        constexpr int kGroupStride = 40;  // bytes from row to row, not a power of two
+        std::vector<uint8_t> groupAlpha(static_cast<size_t>(h) * kGroupStride);
+        int x0 = 0;
+        const auto alphaRow = [&](int y) { return groupAlpha.data() + y * kGroupStride - x0; };
         const auto block = [&](int x, int y, Texel& m) {
             const int x1 = x + 1 < w ? x + 1 : x;
             const Bgr* below = image.row(y + 1);
-            const uint8_t* belowAlpha = image.alphaRow(y + 1);
+            const uint8_t* belowAlpha = alphaRow(y + 1);
             if (y == 0) {
                 const Bgr* top = image.row(0);
-                const uint8_t* topAlpha = image.alphaRow(0);
+                const uint8_t* topAlpha = alphaRow(0);
                 m = LimitedAlphaPicture::Mean(top[x], topAlpha[x], top[x1], topAlpha[x1], below[x],
                                               belowAlpha[x], below[x1], belowAlpha[x1]);
             } else {
@@ -476,25 +484,29 @@ void BlurWithAlpha(PixelGrid& image, int dx, int dy, bool whole, bool up) {
             }
             for (int row = y; row <= (y == h - 2 ? y + 1 : y); ++row) {
                 Bgr* colours = image.row(row);
-                uint8_t* alpha = image.alphaRow(row);
+                uint8_t* alpha = alphaRow(row);
                 colours[x] = colours[x1] = m.colour;
                 alpha[x] = alpha[x1] = m.alpha;
             }
         };
-        for (int x0 = 0; x0 < w; x0 += kColumns) {
+        for (; x0 < w; x0 += kColumns) {
             const int n = std::min(kColumns, w - x0);
+            const auto span = static_cast<size_t>(std::min(n + 1, w - x0));
+            for (int y = 0; y < h; ++y)
+                std::memcpy(groupAlpha.data() + y * kGroupStride, image.alphaRow(y) + x0, span);
             for (int t = 0; t <= h - 2 + kLag * (n - 1); ++t) {
                 // The rows the group reads next are a stride apart, no stream the hardware
                 // prefetcher follows: the first column's row eight ahead is asked for.
                 const int ahead = std::min(t + 9, h - 1);
                 const char* colours = reinterpret_cast<const char*>(image.row(ahead) + x0);
-                PrefetchLine(colours);
-                PrefetchLine(colours + 64);
-                PrefetchLine(image.alphaRow(ahead) + x0);
+                // 99 bytes, over three lines at most.
+                for (int line = 0; line < 3; ++line) PrefetchLine(colours + 64 * line);
                 const int first = std::max(0, (t - (h - 2) + kLag - 1) / kLag);
                 const int end = std::min(n, t / kLag + 1);
                 for (int k = first; k < end; ++k) block(x0 + k, t - kLag * k, last[k]);
             }
+            for (int y = 0; y < h; ++y)
+                std::memcpy(image.alphaRow(y) + x0, groupAlpha.data() + y * kGroupStride, span);
         }
         return;
     }
