@@ -181,8 +181,12 @@ void MirrorHorizontal(pixels::WorkingPicture& work) {
                    reinterpret_cast<uint8_t*>(reversed.data()), w);
         std::memcpy(image.row(y), reversed.data(), RowBytes(w));
     }
-    if (image.hasAlpha())
-        for (int y = 0; y < h; ++y) std::reverse(image.alphaRow(y), image.alphaRow(y) + w);
+    if (!image.hasAlpha()) return;
+    std::vector<uint8_t> reversedAlpha(static_cast<size_t>(w));
+    for (int y = 0; y < h; ++y) {
+        ReverseBytes(image.alphaRow(y), reversedAlpha.data(), w);
+        std::memcpy(image.alphaRow(y), reversedAlpha.data(), static_cast<size_t>(w));
+    }
 }
 
 void FlipVertical(pixels::WorkingPicture& work) {
@@ -223,7 +227,7 @@ void MakeSymmetric(pixels::WorkingPicture& work, Symmetry symmetry) {
             const uint8_t* in = src.alphaRow(y);
             uint8_t* out = dst.alphaRow(y);
             std::memcpy(out, in, static_cast<size_t>(w));
-            std::reverse_copy(in, in + w, out + w);
+            ReverseBytes(in, out + w, w);
         }
         if (fourFaces)
             for (int y = 0; y < h; ++y)
@@ -280,8 +284,7 @@ const uint8_t* MovedRows::alphaRow(int y) {
         case Move::Flip:
             return source_.alphaRow(height_ - 1 - y);
         case Move::Mirror:
-            std::reverse_copy(source_.alphaRow(y), source_.alphaRow(y) + width_,
-                              alphaBlock_.data());
+            ReverseBytes(source_.alphaRow(y), alphaBlock_.data(), width_);
             return alphaBlock_.data();
         case Move::TurnClockwise:
         case Move::TurnCounterClockwise:
