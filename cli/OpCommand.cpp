@@ -374,12 +374,13 @@ int OpCommand(const QStringList& words) {
     // spares a full pass over the picture (and for a turn, a second full-size array).
     WorkingPicture work;
     LoadWorkingPicture(input, work);
-    // The moved rows carry colours only: a picture with alpha is moved whole.
-    if (op->move && !work.image().hasAlpha()) {
+    if (op->move) {
         editor::MovedRows moved(work.image(), *op->move);
-        WritePicture(
-            {moved.width(), moved.height(), 0, 0, [&moved](int y) { return moved.row(y); }}, work,
-            output);
+        imagefile::BgrRows rows{moved.width(), moved.height(), 0, 0,
+                                [&moved](int y) { return moved.row(y); }};
+        // The alpha rows move alike: a file written without them would lose the transparency.
+        if (work.image().hasAlpha()) rows.alpha = [&moved](int y) { return moved.alphaRow(y); };
+        WritePicture(rows, work, output);
         return kExitOk;
     }
     op->run(work, values);

@@ -87,46 +87,40 @@ TESSELLA_PIXEL_LOOP void FilterRow(Bgr* p, const int* centre, const int* column,
     }
 }
 
-// c x num / den rounded to nearest with exact ties to even, at most 255, as ScaleChannel does
-// but in 64 bits (the weighted sums of a picture with alpha go past its 32). ratio is num / den
-// in floating point; its error is far below 1 / (2 den), the nearest any other fraction comes to
-// a half.
-uint8_t ScaleExactly(int64_t c, int64_t num, int64_t den, double ratio) {
-    int64_t q = static_cast<int64_t>(static_cast<double>(c) * ratio + 0.5);
-    const int64_t twice = 2 * (c * num - q * den);
-    const int64_t odd = q & 1;
-    q += ((twice == den) & odd) - ((twice == -den) & odd);
-    return static_cast<uint8_t>(std::min<int64_t>(q, 255));
+// The same for a picture with an alpha plane: the neighbourhood's brightness is the mean of the
+// nine weighted by their alpha, so that a transparent neighbour (whose colour is hidden)
+// neither darkens nor lightens the texels of an edge. Sharpen scales by own / weighted, soften
+// by the inverse, own = (s + 3) x the nine alphas' sum and weighted = the sum of each alpha x
+// (its channel sum + 6): with nine equal alphas, the opaque ratio times a constant. columnAlpha
+// and columnWeighted hold the sums of each column of three. Both stay below 2^21, so c x num
+// (at most 2^29) and ScaleChannel's tie test fit its integers, and wherever the quotient is at
+// most 255 the factor's error stays far below 1 / (2 den). A texel whose nine neighbours are
+// all transparent keeps its colour.
+// The column sums of three rows' alphas, and of each alpha x (its channel sum + 6).
+TESSELLA_PIXEL_LOOP void WeighColumns(const uint8_t* a0, const uint8_t* a1, const uint8_t* a2,
+                                      const int* s0, const int* s1, const int* s2, int* columnAlpha,
+                                      int* columnWeighted, int w) {
+    for (int x = 0; x < w; ++x) {
+        columnAlpha[x] = a0[x] + a1[x] + a2[x];
+        columnWeighted[x] = a0[x] * (s0[x] + 6) + a1[x] * (s1[x] + 6) + a2[x] * (s2[x] + 6);
+    }
 }
 
-// Sharpen and soften of a picture with an alpha plane: the neighbourhood's brightness is the
-// mean of the nine weighted by their alpha, so that a transparent neighbour (whose colour is
-// hidden) neither darkens nor lightens the texels of an edge; with nine equal alphas the ratio
-// is the opaque one. The plane is left as it is: each texel only rescales its own colour, so
-// an alpha grown into the background would show that background's hidden colour. A texel
-// whose nine neighbours are all transparent keeps its colour.
-void SharpenSoftenWithAlpha(PixelGrid& image, bool sharpen) {
-    const PixelGrid before = image;
-    const int w = image.width(), h = image.height();
-    for (int y = 1; y < h - 1; ++y) {
-        for (int x = 1; x < w - 1; ++x) {
-            int64_t alphaSum = 0, weighted = 0;
-            for (int ny = y - 1; ny <= y + 1; ++ny)
-                for (int nx = x - 1; nx <= x + 1; ++nx) {
-                    const Bgr& p = before.at(nx, ny);
-                    const int64_t a = before.alphaRow(ny)[nx];
-                    alphaSum += a;
-                    weighted += a * (p.b + p.g + p.r + 6);
-                }
-            if (alphaSum == 0) continue;
-            const Bgr& c = before.at(x, y);
-            const int64_t own = (c.b + c.g + c.r + 3) * alphaSum;
-            const int64_t num = sharpen ? own : weighted, den = sharpen ? weighted : own;
-            const double ratio = static_cast<double>(num) / static_cast<double>(den);
-            image.at(x, y) =
-                Bgr{ScaleExactly(c.b, num, den, ratio), ScaleExactly(c.g, num, den, ratio),
-                    ScaleExactly(c.r, num, den, ratio)};
-        }
+template <bool kSharpen>
+TESSELLA_PIXEL_LOOP void FilterAlphaRow(Bgr* p, const int* centre, const int* columnAlpha,
+                                        const int* columnWeighted, int w) {
+    for (int x = 1; x < w - 1; ++x) {
+        const int alphaSum = columnAlpha[x - 1] + columnAlpha[x] + columnAlpha[x + 1];
+        const int weighted = columnWeighted[x - 1] + columnWeighted[x] + columnWeighted[x + 1];
+        const int own = (centre[x] + 3) * alphaSum;
+        // Both are 0 exactly where the nine alphas are: the ratio 1 / 1 then leaves the texel
+        // as it is, without a branch.
+        const int none = alphaSum == 0;
+        const Ratio ratio =
+            kSharpen ? Ratio{own + none, weighted + none} : Ratio{weighted + none, own + none};
+        const double f = static_cast<double>(ratio.num) / ratio.den;
+        p[x] = Bgr{ScaleChannel(p[x].b, ratio, f), ScaleChannel(p[x].g, ratio, f),
+                   ScaleChannel(p[x].r, ratio, f)};
     }
 }
 
@@ -180,7 +174,7 @@ void SharpenSoften(pixels::WorkingPicture& work, Sharpness sharpness) {
     const int w = image.width(), h = image.height();
     if (w < 3 || h < 3) return;
     const bool sharpen = sharpness == Sharpness::Sharpen;
-    if (image.hasAlpha()) return SharpenSoftenWithAlpha(image, sharpen);
+    const bool alpha = image.hasAlpha();
     const auto width = static_cast<size_t>(w);
     auto sumsOf = [&](int y, int* out) {
         const Bgr* p = image.row(y);
@@ -201,11 +195,14 @@ void SharpenSoften(pixels::WorkingPicture& work, Sharpness sharpness) {
         const int first = cuts[b] + 1, last = cuts[b + 1];
         // Channel sums of the rows above, at and below the current row, and their column
         // sums. The row above may already be filtered: only its sums, taken before, are read.
-        std::vector<int> buffer(4 * width);
+        std::vector<int> buffer((alpha ? 6 : 4) * width);
         int* above = buffer.data();
         int* centre = above + w;
         int* below = centre + w;
         int* column = below + w;
+        // With alpha: the sums of each column of three alphas, and of alphas x (sums + 6).
+        int* columnAlpha = column + w;
+        int* columnWeighted = columnAlpha + w;
         std::copy_n(edges.data() + 2 * b * width, width, above);
         sumsOf(first, centre);
         for (int y = first; y <= last; ++y) {
@@ -213,11 +210,23 @@ void SharpenSoften(pixels::WorkingPicture& work, Sharpness sharpness) {
                 sumsOf(y + 1, below);
             else
                 std::copy_n(edges.data() + (2 * b + 1) * width, width, below);
-            for (int x = 0; x < w; ++x) column[x] = above[x] + centre[x] + below[x];
-            if (sharpen)
-                FilterRow<true>(image.row(y), centre, column, w);
-            else
-                FilterRow<false>(image.row(y), centre, column, w);
+            if (alpha) {
+                // The plane is left as it is: its rows are read as they were.
+                const uint8_t* a0 = image.alphaRow(y - 1);
+                const uint8_t* a1 = image.alphaRow(y);
+                const uint8_t* a2 = image.alphaRow(y + 1);
+                WeighColumns(a0, a1, a2, above, centre, below, columnAlpha, columnWeighted, w);
+                if (sharpen)
+                    FilterAlphaRow<true>(image.row(y), centre, columnAlpha, columnWeighted, w);
+                else
+                    FilterAlphaRow<false>(image.row(y), centre, columnAlpha, columnWeighted, w);
+            } else {
+                for (int x = 0; x < w; ++x) column[x] = above[x] + centre[x] + below[x];
+                if (sharpen)
+                    FilterRow<true>(image.row(y), centre, column, w);
+                else
+                    FilterRow<false>(image.row(y), centre, column, w);
+            }
             int* oldAbove = above;
             above = centre;
             centre = below;

@@ -1,6 +1,5 @@
 #include "editor/Geometry.h"
 
-#include <QPoint>
 #include <algorithm>
 #include <bit>
 #include <cstdint>
@@ -48,24 +47,6 @@ inline void Move4(uint8_t* to, const uint8_t* from) {
 
 size_t RowBytes(int width) {
     return static_cast<size_t>(width) * sizeof(Bgr);
-}
-
-// The alpha plane follows the colours byte by byte; an opaque picture never comes here.
-// dst (of the moved size) gets a plane whose texel (x, y) is src's at from(x, y).
-// Square tiles, so that a turn's reads down the source's columns stay in cache.
-template <typename SourceOf>
-void MoveAlpha(const PixelGrid& src, PixelGrid& dst, SourceOf from) {
-    dst.addAlpha();
-    const int w = dst.width(), h = dst.height();
-    for (int ty = 0; ty < h; ty += kTile)
-        for (int tx = 0; tx < w; tx += kTile)
-            for (int y = ty; y < std::min(ty + kTile, h); ++y) {
-                uint8_t* out = dst.alphaRow(y);
-                for (int x = tx; x < std::min(tx + kTile, w); ++x) {
-                    const QPoint s = from(x, y);
-                    out[x] = src.alphaRow(s.y())[s.x()];
-                }
-            }
 }
 
 // A quarter turn of source (w x h pixels, stride bytes from row to row), seen from the target
@@ -121,6 +102,45 @@ void TurnTile(const TurnedSource& s, int ty, int tyEnd, int tx, int txEnd, uint8
     }
 }
 
+// The alpha plane's counterpart of TurnTile: target rows [first, end) of src's plane turned,
+// into out0 (row first there), rows outStride bytes apart. Eight target rows at a time take
+// eight neighbouring bytes of one source row, read as one word; tiles of target columns keep
+// the source rows one tile reads in cache while the block's rows take them.
+void TurnAlphaRows(const PixelGrid& src, bool clockwise, int first, int end, uint8_t* out0,
+                   size_t outStride) {
+    const int w = src.width(), h = src.height();  // the target is h wide
+    const uint8_t* plane = src.alphaRow(0);
+    const auto sw = static_cast<ptrdiff_t>(w);
+    const ptrdiff_t step = clockwise ? -sw : sw;
+    // Target (row y, column x) is source (row h - 1 - x, column y) clockwise, (row x, column
+    // w - 1 - y) counter-clockwise.
+    const auto source = [&](int y, int x) {
+        return clockwise ? plane + (h - 1 - x) * sw + y : plane + x * sw + (w - 1 - y);
+    };
+    const auto out = [&](int y) { return out0 + static_cast<size_t>(y - first) * outStride; };
+    for (int tx = 0; tx < h; tx += kTile) {
+        const int txEnd = std::min(tx + kTile, h);
+        int y = first;
+        for (; y + 8 <= end; y += 8) {
+            // Clockwise the eight bytes are target rows y..y + 7 in order, counter-clockwise
+            // y + 7..y.
+            const uint8_t* in = clockwise ? source(y, tx) : source(y + 7, tx);
+            uint8_t* rows[8];
+            for (int k = 0; k < 8; ++k) rows[k] = out(clockwise ? y + k : y + 7 - k);
+            for (int x = tx; x < txEnd; ++x, in += step) {
+                uint64_t v;
+                std::memcpy(&v, in, 8);
+                for (int k = 0; k < 8; ++k) rows[k][x] = static_cast<uint8_t>(v >> (8 * k));
+            }
+        }
+        for (; y < end; ++y) {
+            const uint8_t* in = source(y, tx);
+            uint8_t* o = out(y);
+            for (int x = tx; x < txEnd; ++x, in += step) o[x] = *in;
+        }
+    }
+}
+
 }  // namespace
 
 void RotateQuarter(pixels::WorkingPicture& work, Turn turn) {
@@ -141,9 +161,12 @@ void RotateQuarter(pixels::WorkingPicture& work, Turn turn) {
                          outStride, 0);
     });
     if (work.image().hasAlpha()) {
-        const bool clockwise = turn == Turn::Clockwise;
-        MoveAlpha(work.image(), dst, [&](int x, int y) {
-            return clockwise ? QPoint(y, h - 1 - x) : QPoint(w - 1 - y, x);
+        dst.addAlpha();
+        const std::vector<int> alphaCuts = BandCuts(w, static_cast<size_t>(w) * h);
+        RunBands(static_cast<int>(alphaCuts.size()) - 1, [&](int band) {
+            TurnAlphaRows(work.image(), turn == Turn::Clockwise, alphaCuts[band],
+                          alphaCuts[band + 1], dst.alphaRow(alphaCuts[band]),
+                          static_cast<size_t>(h));
         });
     }
     work.adoptScratch();
@@ -158,8 +181,12 @@ void MirrorHorizontal(pixels::WorkingPicture& work) {
                    reinterpret_cast<uint8_t*>(reversed.data()), w);
         std::memcpy(image.row(y), reversed.data(), RowBytes(w));
     }
-    if (image.hasAlpha())
-        for (int y = 0; y < h; ++y) std::reverse(image.alphaRow(y), image.alphaRow(y) + w);
+    if (!image.hasAlpha()) return;
+    std::vector<uint8_t> reversedAlpha(static_cast<size_t>(w));
+    for (int y = 0; y < h; ++y) {
+        ReverseBytes(image.alphaRow(y), reversedAlpha.data(), w);
+        std::memcpy(image.alphaRow(y), reversedAlpha.data(), static_cast<size_t>(w));
+    }
 }
 
 void FlipVertical(pixels::WorkingPicture& work) {
@@ -194,10 +221,19 @@ void MakeSymmetric(pixels::WorkingPicture& work, Symmetry symmetry) {
     if (fourFaces)
         for (int y = 0; y < h; ++y)
             std::memcpy(dst.row(2 * h - 1 - y), dst.row(y), RowBytes(2 * w));
-    if (src.hasAlpha())
-        MoveAlpha(src, dst, [&](int x, int y) {
-            return QPoint(x < w ? x : 2 * w - 1 - x, y < h ? y : 2 * h - 1 - y);
-        });
+    if (src.hasAlpha()) {
+        dst.addAlpha();
+        for (int y = 0; y < h; ++y) {
+            const uint8_t* in = src.alphaRow(y);
+            uint8_t* out = dst.alphaRow(y);
+            std::memcpy(out, in, static_cast<size_t>(w));
+            ReverseBytes(in, out + w, w);
+        }
+        if (fourFaces)
+            for (int y = 0; y < h; ++y)
+                std::memcpy(dst.alphaRow(2 * h - 1 - y), dst.alphaRow(y),
+                            2 * static_cast<size_t>(w));
+    }
     work.adoptScratch();
 }
 
@@ -216,7 +252,16 @@ void DoubleTile(pixels::WorkingPicture& work, TileDirection direction) {
         else
             std::memcpy(dst.row(h + y), src.row(y), RowBytes(w));
     }
-    if (src.hasAlpha()) MoveAlpha(src, dst, [&](int x, int y) { return QPoint(x % w, y % h); });
+    if (src.hasAlpha()) {
+        // The plane's rows are contiguous: a tile to the right repeats each row, one below the
+        // whole plane.
+        dst.addAlpha();
+        const auto width = static_cast<size_t>(w);
+        for (int y = 0; y < h; ++y) {
+            std::memcpy(dst.alphaRow(y), src.alphaRow(y), width);
+            std::memcpy(wide ? dst.alphaRow(y) + w : dst.alphaRow(h + y), src.alphaRow(y), width);
+        }
+    }
     work.adoptScratch();
 }
 
@@ -229,6 +274,29 @@ MovedRows::MovedRows(const PixelGrid& source, Move move) : source_(source), move
         block_.resize(width_, std::min(kBlockRows, height_));
     else if (move == Move::Mirror)
         block_.resize(width_, 1);  // with the spare byte ReverseRow needs
+    if (source.hasAlpha() && move != Move::Flip)
+        alphaBlock_.resize(static_cast<size_t>(width_) *
+                           static_cast<size_t>(turn ? std::min(kBlockRows, height_) : 1));
+}
+
+const uint8_t* MovedRows::alphaRow(int y) {
+    switch (move_) {
+        case Move::Flip:
+            return source_.alphaRow(height_ - 1 - y);
+        case Move::Mirror:
+            ReverseBytes(source_.alphaRow(y), alphaBlock_.data(), width_);
+            return alphaBlock_.data();
+        case Move::TurnClockwise:
+        case Move::TurnCounterClockwise:
+            break;
+    }
+    if (alphaFirst_ < 0 || y < alphaFirst_ || y >= alphaFirst_ + kBlockRows) {
+        alphaFirst_ = y / kBlockRows * kBlockRows;
+        TurnAlphaRows(source_, move_ == Move::TurnClockwise, alphaFirst_,
+                      std::min(alphaFirst_ + kBlockRows, height_), alphaBlock_.data(),
+                      static_cast<size_t>(width_));
+    }
+    return alphaBlock_.data() + static_cast<size_t>(y - alphaFirst_) * width_;
 }
 
 const uint8_t* MovedRows::row(int y) {

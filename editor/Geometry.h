@@ -4,6 +4,7 @@
 // Those that change the size check it first: on a refusal the array is unchanged.
 
 #include <cstdint>
+#include <vector>
 
 #include "pixels/WorkingPicture.h"
 
@@ -31,8 +32,8 @@ enum class Move { TurnCounterClockwise, TurnClockwise, Mirror, Flip };
 
 // The rows of source as RotateQuarter, MirrorHorizontal or FlipVertical would leave them, made
 // when asked (a turn a block of rows at a time), so that the moved picture can be written
-// without a full-size copy. Colours only: a picture with an alpha plane is moved whole instead.
-// Rows may be asked in any order. source must outlive it and stay unchanged.
+// without a full-size copy, with the alpha rows moved alike when source has a plane. Rows may
+// be asked in any order. source must outlive it and stay unchanged.
 class MovedRows {
   public:
     MovedRows(const pixels::PixelGrid& source, Move move);
@@ -40,6 +41,8 @@ class MovedRows {
     int height() const { return height_; }
     // Row y (0 at the top) as width blue-green-red triples, valid until the next call.
     const uint8_t* row(int y);
+    // Row y's alpha as width bytes, valid until the next call; only for a source with a plane.
+    const uint8_t* alphaRow(int y);
 
   private:
     const pixels::PixelGrid& source_;
@@ -48,6 +51,8 @@ class MovedRows {
     int height_ = 0;
     pixels::PixelGrid block_;  // turned rows from blockFirst_ on, or the mirrored row
     int blockFirst_ = -1;
+    std::vector<uint8_t> alphaBlock_;  // turned alpha rows from alphaFirst_ on, or the mirrored one
+    int alphaFirst_ = -1;
 };
 
 }  // namespace tessella::editor

@@ -20,5 +20,7 @@ void MeanWithPermutedPixels(uint8_t* first, ptrdiff_t stride, int width, int hei
 // out's pixels are in's in reverse order; the two rows are distinct, and out too needs a spare
 // byte (it may be overwritten).
 void ReverseRow(const uint8_t* in, uint8_t* out, int pixels);
+// out's count bytes are in's in reverse order (an alpha row mirrored); the two are distinct.
+void ReverseBytes(const uint8_t* in, uint8_t* out, int count);
 
 }  // namespace tessella::editor

@@ -5,6 +5,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <vector>
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#endif
+
+#include "editor/RowBands.h"
 
 namespace tessella::editor {
 
@@ -48,29 +53,144 @@ TESSELLA_PIXEL_LOOP void MixBytes(const uint8_t* a, const uint8_t* b, unsigned w
         out[i] = static_cast<uint8_t>((a[i] * (256 - weight) + b[i] * weight + 128) >> 8);
 }
 
-// The picture with alpha: a[x] and b[x] mixed by weight(x) / 256 of b, each colour weighted by
-// its alpha as well, so that a transparent texel lends the other none of its colour. Where
-// both weights vanish, the plain mix. The alpha is mixed like an opaque channel.
-template <typename WeightOf>
-void MixWithAlpha(const Bgr* a, const uint8_t* alphaA, const Bgr* b, const uint8_t* alphaB,
-                  WeightOf weightOf, Bgr* out, uint8_t* alphaOut, int count) {
-    for (int x = 0; x < count; ++x) {
-        const unsigned weight = weightOf(x);
-        const unsigned wa = alphaA[x] * (256 - weight), wb = alphaB[x] * weight;
-        const unsigned total = wa + wb;
-        // (n + total / 2) / total rounded down through one reciprocal: the half added keeps an
-        // exact quotient from falling below its integer, far above the double's error.
-        const double inverse = total ? 1.0 / total : 0.0;
-        const auto mix = [&](unsigned ca, unsigned cb) {
-            if (total == 0)
-                return static_cast<uint8_t>((ca * (256 - weight) + cb * weight + 128) >> 8);
-            return static_cast<uint8_t>((ca * wa + cb * wb + total / 2 + 0.5) * inverse);
-        };
-        out[x] = Bgr{mix(a[x].b, b[x].b), mix(a[x].g, b[x].g), mix(a[x].r, b[x].r)};
-        alphaOut[x] =
-            static_cast<uint8_t>((alphaA[x] * (256 - weight) + alphaB[x] * weight + 128) >> 8);
-    }
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define TESSELLA_SPREAD_SHUFFLE 1
+
+bool HasShuffle() {
+    static const bool has = __builtin_cpu_supports("ssse3");
+    return has;
 }
+
+// SpreadAlpha sixteen texels a step (one load, three shuffles); answers the texels done.
+__attribute__((target("ssse3"))) int SpreadSixteens(const uint8_t* alpha, uint8_t* out,
+                                                    int texels) {
+    const __m128i first = _mm_setr_epi8(0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5);
+    const __m128i second = _mm_setr_epi8(5, 5, 6, 6, 6, 7, 7, 7, 8, 8, 8, 9, 9, 9, 10, 10);
+    const __m128i third =
+        _mm_setr_epi8(10, 11, 11, 11, 12, 12, 12, 13, 13, 13, 14, 14, 14, 15, 15, 15);
+    int x = 0;
+    for (; x + 16 <= texels; x += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(alpha + x));
+        auto* to = reinterpret_cast<__m128i*>(out + 3 * x);
+        _mm_storeu_si128(to, _mm_shuffle_epi8(v, first));
+        _mm_storeu_si128(to + 1, _mm_shuffle_epi8(v, second));
+        _mm_storeu_si128(to + 2, _mm_shuffle_epi8(v, third));
+    }
+    return x;
+}
+#endif
+
+// n / d rounded to nearest (ties up: (n + d div 2) div d), for n + d div 2 < 2^24 and
+// 0 < d < 2^16. The float quotient of those exact integers is within one of the answer; the
+// two integer tests (all below 2^24) put it right. Signed, branch-free steps: they run on
+// vectors.
+[[gnu::always_inline]] inline int RoundedQuotient(int n, int d) {
+    const int top = n + d / 2;
+    int q = static_cast<int>(static_cast<float>(top) / static_cast<float>(d));
+    q -= q * d > top;
+    q += (q + 1) * d <= top;
+    return q;
+}
+
+// Each of texels alpha bytes three times, for the three colour bytes of its texel.
+void SpreadAlpha(const uint8_t* alpha, uint8_t* out, int texels) {
+    int x = 0;
+#ifdef TESSELLA_SPREAD_SHUFFLE
+    if (HasShuffle()) x = SpreadSixteens(alpha, out, texels);
+#endif
+    for (; x < texels; ++x) out[3 * x] = out[3 * x + 1] = out[3 * x + 2] = alpha[x];
+}
+
+// The picture with alpha: the colours of texels a[x] and b[x] mixed by weight / 256 of b, each
+// colour weighted by its alpha as well, so that a transparent texel lends the other none of
+// its colour: (ca wa + cb wb) / (wa + wb) rounded, wa = alpha a x (256 - weight), wb = alpha b
+// x weight (the sums stay below 2^24). Where both vanish, the plain mix. The alpha is mixed
+// like an opaque channel. The alphas are spread to the colour bytes first, so that the mix
+// runs on vectors byte by byte.
+class AlphaMixer {
+  public:
+    explicit AlphaMixer(int texels)
+        : alphaA_(3 * static_cast<size_t>(texels)), alphaB_(alphaA_.size()) {}
+
+    // byteWeights holds each byte's weight and texelWeights each texel's; with perTexel false,
+    // both hold one weight for the whole row.
+    void mix(const uint8_t* a, const uint8_t* alphaA, const uint8_t* b, const uint8_t* alphaB,
+             const uint16_t* byteWeights, const uint16_t* texelWeights, bool perTexel, uint8_t* out,
+             uint8_t* alphaOut, int texels) {
+        if (perTexel)
+            MixAlpha<true>(alphaA, alphaB, texelWeights, alphaOut, texels);
+        else
+            MixAlpha<false>(alphaA, alphaB, texelWeights, alphaOut, texels);
+        // Where the two alphas are equal (inside a sprite, in its background) the weighted mix
+        // is the plain one: wa + wb = alpha x 256, so (ca wa + cb wb + alpha x 128) div (alpha x
+        // 256) is (ca (256 - weight) + cb weight + 128) div 256; alpha 0 takes the plain mix by
+        // the rule. Runs of such texels take the opaque mix, which needs no division.
+        // So is it where the weight is 0 or 256 (the texel or its copy alone, as outside the
+        // band): wb or wa is then 0 and the quotient the colour kept. Neighbouring runs of one
+        // kind go to one call.
+        const auto equal = [&](int x) {
+            const int n = std::min(kRun, texels - x);
+            bool whole = true;
+            for (int i = 0; i < (perTexel ? n : 1); ++i)
+                whole &= texelWeights[perTexel ? x + i : 0] % 256 == 0;
+            return whole || std::memcmp(alphaA + x, alphaB + x, static_cast<size_t>(n)) == 0;
+        };
+        for (int x = 0; x < texels;) {
+            const bool plain = equal(x);
+            int end = x + kRun;
+            while (end < texels && equal(end) == plain) end += kRun;
+            const int n = std::min(end, texels) - x;
+            const size_t at = 3 * static_cast<size_t>(x);
+            const uint16_t* weight = perTexel ? byteWeights + at : byteWeights;
+            if (plain) {
+                if (perTexel)
+                    MixBytes(a + at, b + at, weight, out + at, 3 * n);
+                else
+                    MixBytes(a + at, b + at, unsigned{weight[0]}, out + at, 3 * n);
+            } else {
+                SpreadAlpha(alphaA + x, alphaA_.data(), n);
+                SpreadAlpha(alphaB + x, alphaB_.data(), n);
+                if (perTexel)
+                    MixColours<true>(a + at, b + at, alphaA_.data(), alphaB_.data(), weight,
+                                     out + at, 3 * n);
+                else
+                    MixColours<false>(a + at, b + at, alphaA_.data(), alphaB_.data(), weight,
+                                      out + at, 3 * n);
+            }
+            x += n;
+        }
+    }
+
+  private:
+    static constexpr int kRun = 32;
+
+    template <bool kPerByte>
+    TESSELLA_PIXEL_LOOP static void MixColours(const uint8_t* a, const uint8_t* b,
+                                               const uint8_t* alphaA, const uint8_t* alphaB,
+                                               const uint16_t* weight, uint8_t* out, int count) {
+        for (int i = 0; i < count; ++i) {
+            const int w = weight[kPerByte ? i : 0];
+            const int wa = alphaA[i] * (256 - w), wb = alphaB[i] * w;
+            const int total = wa + wb;
+            const int none = total == 0;        // 1 where both weights vanish
+            const int keepWeighted = none - 1;  // all ones, or 0
+            const int weighted = RoundedQuotient(a[i] * wa + b[i] * wb, total + none);
+            const int plain = (a[i] * (256 - w) + b[i] * w + 128) >> 8;
+            out[i] = static_cast<uint8_t>((weighted & keepWeighted) | (plain & ~keepWeighted));
+        }
+    }
+
+    template <bool kPerTexel>
+    TESSELLA_PIXEL_LOOP static void MixAlpha(const uint8_t* alphaA, const uint8_t* alphaB,
+                                             const uint16_t* weight, uint8_t* out, int texels) {
+        for (int x = 0; x < texels; ++x) {
+            const int w = weight[kPerTexel ? x : 0];
+            out[x] = static_cast<uint8_t>((alphaA[x] * (256 - w) + alphaB[x] * w + 128) >> 8);
+        }
+    }
+
+    std::vector<uint8_t> alphaA_, alphaB_;
+};
 
 // Sum of |a[i] - b[i]| over count bytes.
 TESSELLA_PIXEL_LOOP uint64_t AbsoluteDifferences(const uint8_t* a, const uint8_t* b, int count) {
@@ -127,24 +247,32 @@ void MakeTileable(pixels::WorkingPicture& work, int band) {
     const std::vector<uint16_t> rowWeights = CopyWeights(h, band);
     if (picture.hasAlpha()) {
         blended.addAlpha();
-        std::vector<uint8_t> movedAlpha(static_cast<size_t>(w));
-        for (int y = 0; y < h; ++y) {
-            const Bgr* row = picture.row(y);
-            const uint8_t* alpha = picture.alphaRow(y);
-            std::rotate_copy(row, row + halfW, row + w, moved.begin());
-            std::rotate_copy(alpha, alpha + halfW, alpha + w, movedAlpha.begin());
-            MixWithAlpha(
-                row, alpha, moved.data(), movedAlpha.data(),
-                [&](int x) { return unsigned{columnWeights[x]}; }, blended.row(y),
-                blended.alphaRow(y), w);
-        }
-        for (int y = 0; y < h; ++y) {
-            const int other = (y + halfH) % h;
-            MixWithAlpha(
-                blended.row(y), blended.alphaRow(y), blended.row(other), blended.alphaRow(other),
-                [&](int) { return unsigned{rowWeights[y]}; }, picture.row(y), picture.alphaRow(y),
-                w);
-        }
+        // Each pass writes each row from rows the other pass wrote: bands side by side.
+        const std::vector<int> cuts = BandCuts(h, static_cast<size_t>(w) * static_cast<size_t>(h));
+        const int bands = static_cast<int>(cuts.size()) - 1;
+        RunBands(bands, [&](int b) {
+            std::vector<Bgr> movedRow(static_cast<size_t>(w));
+            std::vector<uint8_t> movedAlpha(static_cast<size_t>(w));
+            AlphaMixer mixer(w);
+            for (int y = cuts[b]; y < cuts[b + 1]; ++y) {
+                const Bgr* row = picture.row(y);
+                const uint8_t* alpha = picture.alphaRow(y);
+                std::rotate_copy(row, row + halfW, row + w, movedRow.begin());
+                std::rotate_copy(alpha, alpha + halfW, alpha + w, movedAlpha.begin());
+                mixer.mix(Bytes(row), alpha, Bytes(movedRow.data()), movedAlpha.data(),
+                          byteWeights.data(), columnWeights.data(), true,
+                          reinterpret_cast<uint8_t*>(blended.row(y)), blended.alphaRow(y), w);
+            }
+        });
+        RunBands(bands, [&](int b) {
+            AlphaMixer mixer(w);
+            for (int y = cuts[b]; y < cuts[b + 1]; ++y) {
+                const int other = (y + halfH) % h;
+                mixer.mix(Bytes(blended.row(y)), blended.alphaRow(y), Bytes(blended.row(other)),
+                          blended.alphaRow(other), &rowWeights[y], &rowWeights[y], false,
+                          reinterpret_cast<uint8_t*>(picture.row(y)), picture.alphaRow(y), w);
+            }
+        });
         return;
     }
     for (int y = 0; y < h; ++y) {

@@ -10,6 +10,7 @@
 #include <new>
 #include <vector>
 
+#include "imagefile/PixelPacking.h"
 #include "imagefile/PixelStream.h"
 #include "platform/ImageLimits.h"
 
@@ -86,20 +87,6 @@ int Le16(const uchar* p) {
     return p[0] | (p[1] << 8);
 }
 
-// One row of blue, green, red, alpha pixels into a colour row and an alpha row; answers the
-// alpha bytes or'ed together (0: every one was 0).
-TESSELLA_PIXEL_LOOP uchar SplitRow(const uchar* in, uchar* colours, uchar* alpha, int width) {
-    uchar any = 0;
-    for (int x = 0; x < width; ++x, in += 4, colours += 3) {
-        colours[0] = in[0];
-        colours[1] = in[1];
-        colours[2] = in[2];
-        alpha[x] = in[3];
-        any |= in[3];
-    }
-    return any;
-}
-
 // Raw 32-bit rows from offset into the target's colour and alpha rows, a band of about a
 // megabyte at a time. anySet tells whether some fourth byte was not 0.
 bool ReadSplitRows(int fd, int64_t offset, int width, int height, bool topDown, RowTarget& target,
@@ -116,8 +103,8 @@ bool ReadSplitRows(int fd, int64_t offset, int width, int height, bool topDown, 
             return false;
         for (int i = 0; i < rows; ++i) {
             const int y = topDown ? first + i : height - 1 - (first + i);
-            any |= SplitRow(buffer.get() + rowBytes * std::size_t(i), target.row(y),
-                            target.alphaRow(y), width);
+            any |= SplitBgraRow(buffer.get() + rowBytes * std::size_t(i), target.row(y),
+                                target.alphaRow(y), width);
         }
     }
     anySet = any != 0;

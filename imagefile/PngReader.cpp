@@ -7,6 +7,7 @@
 #include <memory>
 #include <new>
 
+#include "imagefile/PixelPacking.h"
 #include "platform/ImageLimits.h"
 
 namespace tessella::imagefile {
@@ -129,13 +130,7 @@ bool ReadPngRows(const QByteArray& file, RowTarget& target, GridHeader& header) 
                 out[i + 2] = above[i];
             }
         } else {
-            uchar* alpha = target.alphaRow(static_cast<int>(y));
-            for (std::size_t i = 0, x = 0; i < rowBytes; i += 4, ++x, out += 3) {
-                out[0] = above[i + 2];
-                out[1] = above[i + 1];
-                out[2] = above[i];
-                alpha[x] = above[i + 3];
-            }
+            SplitRgbaRow(above, out, target.alphaRow(static_cast<int>(y)), static_cast<int>(width));
         }
     }
     target.finish();

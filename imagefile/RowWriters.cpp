@@ -7,6 +7,7 @@
 
 #include "imagefile/BgrRows.h"
 #include "imagefile/BmpWriter.h"
+#include "imagefile/PixelPacking.h"
 #include "imagefile/TgaWriter.h"
 #include "platform/CheckedMath.h"
 #include "platform/Error.h"
@@ -95,18 +96,10 @@ void WritePageTga(const BgrRows& rows, platform::ByteSink& sink) {
             out.write(reinterpret_cast<const char*>(rows.row(y)), std::size_t(rows.width) * 3);
     } else {
         // Blue, green, red, alpha: the colours as they are, whatever the alpha.
-        std::vector<char> pixels(std::size_t(rows.width) * 4);
+        std::vector<uchar> pixels(std::size_t(rows.width) * 4);
         for (int y = 0; y < rows.height; ++y) {
-            const uchar* colours = rows.row(y);
-            const uchar* alphas = rows.alpha(y);
-            char* o = pixels.data();
-            for (int x = 0; x < rows.width; ++x, o += 4, colours += 3) {
-                o[0] = static_cast<char>(colours[0]);
-                o[1] = static_cast<char>(colours[1]);
-                o[2] = static_cast<char>(colours[2]);
-                o[3] = static_cast<char>(alphas[x]);
-            }
-            out.write(pixels.data(), pixels.size());
+            JoinBgraRow(rows.row(y), rows.alpha(y), pixels.data(), rows.width);
+            out.write(reinterpret_cast<const char*>(pixels.data()), pixels.size());
         }
     }
     out.flush();

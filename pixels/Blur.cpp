@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <vector>
 #if defined(__SSE2__) && !defined(TESSELLA_NO_SIMD)
 #include <emmintrin.h>
 #endif
@@ -49,6 +50,23 @@ class LimitedPicture {
     int h_;
 };
 
+// Asks for the cache line holding p ahead of its use.
+inline void PrefetchLine(const void* p) {
+    __builtin_prefetch(p, 0, 3);
+}
+
+// n div s for the weighted sums of four texels (n < 2^18, 1 <= s <= 1020) as (n x of[s]) >> 31,
+// of[s] = 2^31 div s + 1: the product overshoots n / s by less than 2^18 / 2^31 = 2^-13, and
+// the fraction of n / s is never within 1 / s (at least 2^-10) of the next integer, so the shift
+// floors it exactly. A table, since a division per channel cost the blur most of its time.
+struct Reciprocals {
+    uint32_t of[1021] = {};
+    constexpr Reciprocals() {
+        for (uint32_t s = 1; s <= 1020; ++s) of[s] = (uint32_t{1} << 31) / s + 1;
+    }
+};
+constexpr Reciprocals kReciprocals;
+
 // The same for a picture with an alpha plane: a block's colour is the mean of its four colours
 // weighted by their alpha (divided by the alpha sum itself, so that a faint texel keeps its
 // colour exactly), truncated; its alpha is the truncated mean of the four. A block whose four
@@ -65,20 +83,21 @@ class LimitedAlphaPicture {
 
     // The mean of four texels, each given by its colour and alpha.
     static Texel MeanOf(const Bgr* const colours[4], const unsigned alphas[4]) {
-        const Bgr p = *colours[0], q = *colours[1], r = *colours[2], s = *colours[3];
-        const unsigned pa = alphas[0], qa = alphas[1], ra = alphas[2], sa = alphas[3];
+        return Mean(*colours[0], alphas[0], *colours[1], alphas[1], *colours[2], alphas[2],
+                    *colours[3], alphas[3]);
+    }
+
+    [[gnu::always_inline]] static Texel Mean(Bgr p, unsigned pa, Bgr q, unsigned qa, Bgr r,
+                                             unsigned ra, Bgr s, unsigned sa) {
         const unsigned alphaSum = pa + qa + ra + sa;
         if (alphaSum == 0)
             return {{static_cast<uint8_t>((p.b + q.b + r.b + s.b) >> 2),
                      static_cast<uint8_t>((p.g + q.g + r.g + s.g) >> 2),
                      static_cast<uint8_t>((p.r + q.r + r.r + s.r) >> 2)},
                     0};
-        // The weighted sum over alphaSum rounded down, by one reciprocal: the half added keeps
-        // an exact quotient from falling below its integer, and no other fraction (at least
-        // 1 / 1020 from the next integer) comes near the double's error.
-        const double inverse = 1.0 / alphaSum;
+        const uint64_t reciprocal = kReciprocals.of[alphaSum];
         const auto channel = [&](unsigned a, unsigned b, unsigned c, unsigned d) {
-            return static_cast<uint8_t>((a * pa + b * qa + c * ra + d * sa + 0.5) * inverse);
+            return static_cast<uint8_t>(((a * pa + b * qa + c * ra + d * sa) * reciprocal) >> 31);
         };
         return {
             {channel(p.b, q.b, r.b, s.b), channel(p.g, q.g, r.g, s.g), channel(p.r, q.r, r.r, s.r)},
@@ -443,31 +462,51 @@ void BlurWithAlpha(PixelGrid& image, int dx, int dy, bool whole, bool up) {
         // Each column's last mean, which its next block finds in row y: only row y + 1 is read,
         // and a row is written once, with its final mean (the last row with the one before).
         Texel last[kColumns];
+        // The group's alpha columns (and the next column, which its last one reads and writes)
+        // walk in a narrow copy: rows of a 2048-wide plane lie 2 KB apart, and the sixty-odd
+        // rows a group reads at once would fall on the same few cache sets.
+        constexpr int kGroupStride = 40;  // bytes from row to row, not a power of two
+        std::vector<uint8_t> groupAlpha(static_cast<size_t>(h) * kGroupStride);
+        int x0 = 0;
+        const auto alphaRow = [&](int y) { return groupAlpha.data() + y * kGroupStride - x0; };
         const auto block = [&](int x, int y, Texel& m) {
             const int x1 = x + 1 < w ? x + 1 : x;
-            const Bgr* colours[4] = {&m.colour, &m.colour, &image.at(x, y + 1),
-                                     &image.at(x1, y + 1)};
-            unsigned alphas[4] = {m.alpha, m.alpha, image.alphaRow(y + 1)[x],
-                                  image.alphaRow(y + 1)[x1]};
+            const Bgr* below = image.row(y + 1);
+            const uint8_t* belowAlpha = alphaRow(y + 1);
             if (y == 0) {
-                colours[0] = &image.at(x, 0);
-                colours[1] = &image.at(x1, 0);
-                alphas[0] = image.alphaRow(0)[x];
-                alphas[1] = image.alphaRow(0)[x1];
+                const Bgr* top = image.row(0);
+                const uint8_t* topAlpha = alphaRow(0);
+                m = LimitedAlphaPicture::Mean(top[x], topAlpha[x], top[x1], topAlpha[x1], below[x],
+                                              belowAlpha[x], below[x1], belowAlpha[x1]);
+            } else {
+                m = LimitedAlphaPicture::Mean(m.colour, m.alpha, m.colour, m.alpha, below[x],
+                                              belowAlpha[x], below[x1], belowAlpha[x1]);
             }
-            m = LimitedAlphaPicture::MeanOf(colours, alphas);
             for (int row = y; row <= (y == h - 2 ? y + 1 : y); ++row) {
-                image.at(x, row) = m.colour;
-                image.at(x1, row) = m.colour;
-                image.alphaRow(row)[x] = m.alpha;
-                image.alphaRow(row)[x1] = m.alpha;
+                Bgr* colours = image.row(row);
+                uint8_t* alpha = alphaRow(row);
+                colours[x] = colours[x1] = m.colour;
+                alpha[x] = alpha[x1] = m.alpha;
             }
         };
-        for (int x0 = 0; x0 < w; x0 += kColumns) {
+        for (; x0 < w; x0 += kColumns) {
             const int n = std::min(kColumns, w - x0);
-            for (int t = 0; t <= h - 2 + kLag * (n - 1); ++t)
-                for (int k = 0; k < n && t - kLag * k >= 0; ++k)
-                    if (t - kLag * k <= h - 2) block(x0 + k, t - kLag * k, last[k]);
+            const auto span = static_cast<size_t>(std::min(n + 1, w - x0));
+            for (int y = 0; y < h; ++y)
+                std::memcpy(groupAlpha.data() + y * kGroupStride, image.alphaRow(y) + x0, span);
+            for (int t = 0; t <= h - 2 + kLag * (n - 1); ++t) {
+                // The rows the group reads next are a stride apart, no stream the hardware
+                // prefetcher follows: the first column's row eight ahead is asked for.
+                const int ahead = std::min(t + 9, h - 1);
+                const char* colours = reinterpret_cast<const char*>(image.row(ahead) + x0);
+                // 99 bytes, over three lines at most.
+                for (int line = 0; line < 3; ++line) PrefetchLine(colours + 64 * line);
+                const int first = std::max(0, (t - (h - 2) + kLag - 1) / kLag);
+                const int end = std::min(n, t / kLag + 1);
+                for (int k = first; k < end; ++k) block(x0 + k, t - kLag * k, last[k]);
+            }
+            for (int y = 0; y < h; ++y)
+                std::memcpy(image.alphaRow(y) + x0, groupAlpha.data() + y * kGroupStride, span);
         }
         return;
     }

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <functional>
 #include <map>
+#include <random>
 
 #include "editor/ElementPictures.h"
 #include "editor/Filters.h"
@@ -233,6 +234,120 @@ TEST(AlphaOperations, MakeTileableWeighsByAlpha) {
     for (int x : {1, 4}) {
         EXPECT_EQ(work.image().at(x, 2), red) << x;
         EXPECT_EQ(work.image().alphaAt(x, 2), 25) << x;
+    }
+}
+
+// The mixing operations' fast paths (rows on vectors, shortcuts where both alphas are equal or
+// the cross-fade weight is 0 or 256) against their rules written out texel by texel, on noisy
+// colours under alphas that come in runs (to take the shortcuts) and alone (to miss them).
+AlphaRows NoisyAlpha(int w, int h, unsigned seed) {
+    std::mt19937 random(seed);
+    static constexpr uint8_t kValues[] = {0, 1, 37, 128, 254, 255};
+    AlphaRows alpha(h, std::vector<uint8_t>(w));
+    for (int y = 0; y < h; ++y) {
+        uint8_t run = 255;
+        for (int x = 0; x < w; ++x) {
+            if (random() % 9 == 0) run = kValues[random() % 6];
+            alpha[y][x] = random() % 4 == 0 ? kValues[random() % 6] : run;
+        }
+    }
+    // A transparent patch, whose middle texels see no alpha at all, and a faint texel in it.
+    for (int y = 1; y < 6; ++y)
+        for (int x = 2; x < 8; ++x) alpha[y][x] = 0;
+    alpha[4][6] = 1;
+    return alpha;
+}
+
+// (c x num / den) rounded to nearest, exact ties to even, at most 255.
+uint8_t ScaledByRule(int64_t c, int64_t num, int64_t den) {
+    const int64_t twice = 2 * c * num;
+    int64_t q = (twice + den) / (2 * den);
+    if ((twice + den) % (2 * den) == 0 && q % 2 == 1) --q;
+    return uint8_t(std::min<int64_t>(q, 255));
+}
+
+void SharpenByRule(Rows& rows, const AlphaRows& alpha, bool sharpen) {
+    const Rows before = rows;
+    const int h = int(rows.size()), w = int(rows[0].size());
+    for (int y = 1; y < h - 1; ++y)
+        for (int x = 1; x < w - 1; ++x) {
+            int64_t alphaSum = 0, weighted = 0;
+            for (int ny = y - 1; ny <= y + 1; ++ny)
+                for (int nx = x - 1; nx <= x + 1; ++nx) {
+                    const Bgr p = before[ny][nx];
+                    alphaSum += alpha[ny][nx];
+                    weighted += alpha[ny][nx] * (p.b + p.g + p.r + 6);
+                }
+            if (alphaSum == 0) continue;
+            const Bgr c = before[y][x];
+            const int64_t own = (c.b + c.g + c.r + 3) * alphaSum;
+            const int64_t num = sharpen ? own : weighted, den = sharpen ? weighted : own;
+            rows[y][x] = Bgr{ScaledByRule(c.b, num, den), ScaledByRule(c.g, num, den),
+                             ScaledByRule(c.r, num, den)};
+        }
+}
+
+// The copy's weight along an axis of n for a band, as MakeTileable's header states it.
+std::vector<int> CopyWeightsByRule(int n, int band) {
+    std::vector<int> weights(n, 0);
+    band = std::min(band, n / 2 - 1);
+    if (band < 1) return weights;
+    for (int i = 0; i < n; ++i) {
+        const int d = std::min(i, n - 1 - i);
+        if (d < band) weights[i] = (256 * (band - d) + band / 2) / band;
+    }
+    return weights;
+}
+
+void MixByRule(Bgr& c, uint8_t& a, Bgr other, uint8_t otherAlpha, int weight) {
+    const int wa = a * (256 - weight), wb = otherAlpha * weight, total = wa + wb;
+    const auto mix = [&](int ca, int cb) {
+        return uint8_t(total == 0 ? (ca * (256 - weight) + cb * weight + 128) >> 8
+                                  : (ca * wa + cb * wb + total / 2) / total);
+    };
+    c = Bgr{mix(c.b, other.b), mix(c.g, other.g), mix(c.r, other.r)};
+    a = uint8_t((a * (256 - weight) + otherAlpha * weight + 128) >> 8);
+}
+
+void MakeTileableByRule(Rows& rows, AlphaRows& alpha, int band) {
+    const int h = int(rows.size()), w = int(rows[0].size());
+    const std::vector<int> columns = CopyWeightsByRule(w, band), lines = CopyWeightsByRule(h, band);
+    const Rows source = rows;
+    const AlphaRows sourceAlpha = alpha;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            MixByRule(rows[y][x], alpha[y][x], source[y][(x + w / 2) % w],
+                      sourceAlpha[y][(x + w / 2) % w], columns[x]);
+    const Rows blended = rows;
+    const AlphaRows blendedAlpha = alpha;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            MixByRule(rows[y][x], alpha[y][x], blended[(y + h / 2) % h][x],
+                      blendedAlpha[(y + h / 2) % h][x], lines[y]);
+}
+
+TEST(AlphaOperations, FastPathsFollowTheRulesOnNoisyPictures) {
+    for (const auto& [w, h] : {std::pair{67, 35}, std::pair{130, 9}}) {
+        SCOPED_TRACE(testing::Message() << w << " x " << h);
+        const Rows colours = Noisy(w, h, 5);
+        const AlphaRows alpha = NoisyAlpha(w, h, 8);
+        for (const bool sharpen : {true, false}) {
+            WorkingPicture work = WithAlpha(colours, alpha);
+            SharpenSoften(work, sharpen ? Sharpness::Sharpen : Sharpness::Soften);
+            Rows expected = colours;
+            SharpenByRule(expected, alpha, sharpen);
+            EXPECT_EQ(RowsOf(work.image()), expected) << "sharpen " << sharpen;
+            EXPECT_EQ(AlphaOf(work.image()), alpha);
+        }
+        for (const int band : {1, 5, 40}) {
+            WorkingPicture work = WithAlpha(colours, alpha);
+            MakeTileable(work, band);
+            Rows expected = colours;
+            AlphaRows expectedAlpha = alpha;
+            MakeTileableByRule(expected, expectedAlpha, band);
+            EXPECT_EQ(RowsOf(work.image()), expected) << "band " << band;
+            EXPECT_EQ(AlphaOf(work.image()), expectedAlpha) << "band " << band;
+        }
     }
 }
 

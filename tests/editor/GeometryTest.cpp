@@ -89,32 +89,55 @@ TEST(MovedRows, RowsAreThoseOfTheMovedPicture) {
     const std::pair<int, int> sizes[] = {{1, 1},  {1, 70},   {70, 1},   {3, 5},
                                          {2, 67}, {67, 130}, {130, 67}, {97, 33}};
     std::mt19937 random(7);
-    for (const auto& [w, h] : sizes) {
-        const Rows noisy = Noisy(w, h, random());
-        for (const auto& m : moves) {
-            SCOPED_TRACE(::testing::Message() << m.what << ' ' << w << " x " << h);
-            auto expected = Working(noisy);
-            m.op(expected);
-            const pixels::PixelGrid& want = expected.image();
-            const auto source = Working(noisy);
-            MovedRows moved(source.image(), m.move);
-            ASSERT_EQ(moved.width(), want.width());
-            ASSERT_EQ(moved.height(), want.height());
-            std::vector<int> order(want.height()), shuffled(2 * want.height());
-            std::iota(order.rbegin(), order.rend(), 0);
-            std::iota(shuffled.begin(), shuffled.end(), 0);
-            for (int& y : shuffled) y %= want.height();  // each row twice
-            std::shuffle(shuffled.begin(), shuffled.end(), random);
-            order.insert(order.end(), shuffled.begin(), shuffled.end());
-            int wrong = 0;
-            for (int y : order)
-                if (std::memcmp(moved.row(y), want.row(y), size_t(want.width()) * 3) != 0 &&
-                    ++wrong <= 3)
-                    ADD_FAILURE() << "row " << y;
-            EXPECT_EQ(wrong, 0);
-            EXPECT_EQ(RowsOf(source.image()), noisy);
+    // With alpha, each texel's alpha is its blue byte: wherever a texel lands, in the moved
+    // picture or in the moved rows, its alpha must have come with it.
+    const auto withAlpha = [](WorkingPicture work) {
+        pixels::PixelGrid& image = work.image();
+        image.addAlpha();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) image.alphaRow(y)[x] = image.at(x, y).b;
+        return work;
+    };
+    for (const auto& [w, h] : sizes)
+        for (const bool alpha : {false, true}) {
+            const Rows noisy = Noisy(w, h, random());
+            for (const auto& m : moves) {
+                SCOPED_TRACE(::testing::Message()
+                             << m.what << ' ' << w << " x " << h << " alpha " << alpha);
+                auto expected = alpha ? withAlpha(Working(noisy)) : Working(noisy);
+                m.op(expected);
+                const pixels::PixelGrid& want = expected.image();
+                ASSERT_EQ(want.hasAlpha(), alpha);
+                const auto source = alpha ? withAlpha(Working(noisy)) : Working(noisy);
+                MovedRows moved(source.image(), m.move);
+                ASSERT_EQ(moved.width(), want.width());
+                ASSERT_EQ(moved.height(), want.height());
+                std::vector<int> order(want.height()), shuffled(2 * want.height());
+                std::iota(order.rbegin(), order.rend(), 0);
+                std::iota(shuffled.begin(), shuffled.end(), 0);
+                for (int& y : shuffled) y %= want.height();  // each row twice
+                std::shuffle(shuffled.begin(), shuffled.end(), random);
+                order.insert(order.end(), shuffled.begin(), shuffled.end());
+                int wrong = 0;
+                for (int y : order)
+                    if (std::memcmp(moved.row(y), want.row(y), size_t(want.width()) * 3) != 0 &&
+                        ++wrong <= 3)
+                        ADD_FAILURE() << "row " << y;
+                EXPECT_EQ(wrong, 0);
+                EXPECT_EQ(RowsOf(source.image()), noisy);
+                if (!alpha) continue;
+                for (int y = 0; y < want.height(); ++y)
+                    for (int x = 0; x < want.width(); ++x)
+                        if (want.alphaRow(y)[x] != want.at(x, y).b && ++wrong <= 3)
+                            ADD_FAILURE() << "moved picture's alpha at " << x << ", " << y;
+                for (int y : order)
+                    if (std::memcmp(moved.alphaRow(y), want.alphaRow(y), size_t(want.width())) !=
+                            0 &&
+                        ++wrong <= 3)
+                        ADD_FAILURE() << "alpha row " << y;
+                EXPECT_EQ(wrong, 0);
+            }
         }
-    }
 }
 
 // Row of w pixels whose blue byte is the column number.

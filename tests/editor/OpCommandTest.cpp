@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <array>
@@ -299,6 +300,111 @@ TEST_F(OpCommand, ColourKeyAndFlattenOnA32BitTga) {
     ASSERT_EQ(Op({"rotate-right", "in.tga", "out.tga"}), 0) << errors_.toStdString();
     EXPECT_EQ(TgaTexels(Read("out.tga")),
               (Texels{{255, 0, 255, 255}, {255, 0, 254, 255}, {30, 30, 200, 100}}));
+}
+
+using Texel = std::array<uint8_t, 4>;  // blue, green, red, alpha
+using TexelRows = std::vector<std::vector<Texel>>;
+
+QByteArray Tga32Of(const TexelRows& rows) {
+    std::vector<Texel> texels;
+    for (const auto& row : rows) texels.insert(texels.end(), row.begin(), row.end());
+    return Tga32(int(rows[0].size()), int(rows.size()), texels);
+}
+
+// A soft-edged sprite: a hidden colour under alpha 0, soft texels (100, 37) and opaque ones.
+const Texel kP{10, 20, 30, 0}, kQ{40, 50, 60, 100}, kR{70, 80, 90, 255}, kS{1, 2, 3, 255},
+    kT{4, 5, 6, 37}, kU{7, 8, 9, 0};
+const TexelRows kSoftSprite{{kP, kQ, kR}, {kS, kT, kU}};
+
+// Every move of a 32-bit TGA, through the command line, written as 32 bits (attribute bits 8)
+// with each texel's alpha where its colour went, worked by hand; the turns, mirror and flip are
+// written straight from the loaded rows, the others through the working array.
+TEST_F(OpCommand, MovesKeepTheAlphaOfA32BitTga) {
+    Write("in.tga", Tga32Of(kSoftSprite));
+    const auto P = kP, Q = kQ, R = kR, S = kS, T = kT, U = kU;
+    const struct {
+        QStringList args;
+        TexelRows expected;
+    } cases[] = {
+        {{"mirror"}, {{R, Q, P}, {U, T, S}}},
+        {{"flip"}, {{S, T, U}, {P, Q, R}}},
+        // Clockwise the bottom-left texel comes to the top-left; counter-clockwise the
+        // top-right one.
+        {{"rotate-right"}, {{S, P}, {T, Q}, {U, R}}},
+        {{"rotate-left"}, {{R, U}, {Q, T}, {P, S}}},
+        {{"symmetry2"}, {{P, Q, R, R, Q, P}, {S, T, U, U, T, S}}},
+        {{"symmetry4"},
+         {{P, Q, R, R, Q, P}, {S, T, U, U, T, S}, {S, T, U, U, T, S}, {P, Q, R, R, Q, P}}},
+        {{"double-width"}, {{P, Q, R, P, Q, R}, {S, T, U, S, T, U}}},
+        {{"double-height"}, {{P, Q, R}, {S, T, U}, {P, Q, R}, {S, T, U}}},
+        // (x, y) lands at ((x + 1) mod 3, (y - 1) mod 2).
+        {{"offset", "1", "-1"}, {{U, S, T}, {R, P, Q}}},
+        {{"resize", "6", "2"}, {{P, P, Q, Q, R, R}, {S, S, T, T, U, U}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        QFile::remove(Path("out.tga"));
+        ASSERT_EQ(Op(c.args + QStringList{"in.tga", "out.tga"}), 0) << errors_.toStdString();
+        const QByteArray out = Read("out.tga");
+        ASSERT_GT(out.size(), 18);
+        EXPECT_EQ(uint8_t(out[16]), 32);
+        EXPECT_EQ(uint8_t(out[17]) & 0x0F, 8);
+        std::vector<Texel> expected;
+        for (const auto& row : c.expected) expected.insert(expected.end(), row.begin(), row.end());
+        EXPECT_EQ(TgaTexels(out), expected);
+        // The same move into a PNG: RGBA, read back by Qt, colours as stored.
+        ASSERT_EQ(Op(c.args + QStringList{"in.tga", "out.png"}), 0) << errors_.toStdString();
+        const QImage png(Path("out.png"));
+        ASSERT_TRUE(png.hasAlphaChannel());
+        ASSERT_EQ(png.width(), int(c.expected[0].size()));
+        for (int y = 0; y < png.height(); ++y)
+            for (int x = 0; x < png.width(); ++x) {
+                const Texel& t = c.expected[y][x];
+                EXPECT_EQ(png.pixel(x, y), qRgba(t[2], t[1], t[0], t[3])) << x << ", " << y;
+            }
+    }
+}
+
+// The colour operations and the filters that only rescale a texel's colour leave every alpha as
+// it was, soft ones included, and the file stays 32 bits. A 4 x 3 sprite, so that sharpen and
+// soften change its middle texels.
+TEST_F(OpCommand, ColourOperationsLeaveTheAlphaOfA32BitTgaAlone) {
+    const TexelRows sprite{{kP, kQ, kR, kS}, {kT, kR, kQ, kU}, {kS, kU, kT, kP}};
+    Write("in.tga", Tga32Of(sprite));
+    const QStringList cases[] = {
+        {"negative"},       {"grey"},
+        {"swap-rb"},        {"swap-gb"},
+        {"swap-rg"},        {"fuse-rb"},
+        {"fuse-gb"},        {"fuse-rg"},
+        {"veil", "102030"}, {"rgb", "150", "100", "50", "0"},
+        {"contrast", "50"}, {"sharpen"},
+        {"soften"},         {"emboss", "200", "1", "1", "none"},
+        {"normal-map"},
+    };
+    for (const QStringList& args : cases) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        QFile::remove(Path("out.tga"));
+        ASSERT_EQ(Op(args + QStringList{"in.tga", "out.tga"}), 0) << errors_.toStdString();
+        const QByteArray out = Read("out.tga");
+        ASSERT_GT(out.size(), 18);
+        EXPECT_EQ(uint8_t(out[16]), 32);
+        const std::vector<Texel> texels = TgaTexels(out);
+        ASSERT_EQ(texels.size(), 12u);
+        for (int i = 0; i < 12; ++i)
+            EXPECT_EQ(texels[i][3], sprite[i / 4][i % 4][3]) << "texel " << i;
+    }
+    // Negative worked by hand on the colours too: 255 less each, under alpha 0 as well.
+    ASSERT_EQ(Op({"negative", "in.tga", "out.tga"}), 0) << errors_.toStdString();
+    EXPECT_EQ(TgaTexels(Read("out.tga"))[0], (Texel{245, 235, 225, 0}));
+}
+
+// The blur through the command line mixes the alpha too: (0, 200, 0) at alpha 255 beside a
+// hidden black at alpha 0. The whole blur's one-row block holds each texel twice: alpha (255 +
+// 255 + 0 + 0) div 4 = 127, colour (200 x 510) / 510 = 200, where the plain mean would be 100.
+TEST_F(OpCommand, BlurMixesTheAlphaOfA32BitTga) {
+    Write("in.tga", Tga32Of({{Texel{0, 200, 0, 255}, Texel{0, 0, 0, 0}}}));
+    ASSERT_EQ(Op({"blur", "0", "in.tga", "out.tga"}), 0) << errors_.toStdString();
+    EXPECT_EQ(TgaTexels(Read("out.tga")), (std::vector<Texel>{{0, 200, 0, 127}, {0, 200, 0, 127}}));
 }
 
 // The arguments of the two transparency operations, on any picture.

@@ -104,6 +104,52 @@ TEST(AlphaPlane, BlurGrowsNoDarkFringe) {
     }
 }
 
+// The whole blur with alpha against its rule written out block by block: columns left to
+// right, each top down, the block at (x, y) with its limited neighbours (x + 1, y + 1 held at
+// the last column and row) taking their colours' mean weighted by alpha (the weighted sum
+// divided by the alpha sum, rounded down; the plain mean where all four are transparent) and
+// the alphas' mean rounded down. Alphas in runs and alone; sizes past one group of columns.
+TEST(AlphaPlane, WholeBlurFollowsTheWeightedBlockRule) {
+    for (const auto& [w, h] : {std::pair{75, 23}, std::pair{6, 1}, std::pair{1, 7}}) {
+        PixelGrid image = Noisy(w, h, 21);
+        image.addAlpha();
+        std::mt19937 random(4);
+        static constexpr uint8_t kValues[] = {0, 1, 37, 128, 254, 255};
+        uint8_t run = 255;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                if (random() % 7 == 0) run = kValues[random() % 6];
+                image.alphaRow(y)[x] = random() % 4 == 0 ? kValues[random() % 6] : run;
+            }
+        PixelGrid expected = image;
+        for (int x = 0; x < w; ++x)
+            for (int y = 0; y < h; ++y) {
+                const int x1 = std::min(x + 1, w - 1), y1 = std::min(y + 1, h - 1);
+                const std::pair<int, int> block[4] = {{x, y}, {x, y1}, {x1, y1}, {x1, y}};
+                unsigned alphaSum = 0, sums[3] = {}, weighted[3] = {};
+                for (const auto& [bx, by] : block) {
+                    const Bgr c = expected.at(bx, by);
+                    const unsigned a = expected.alphaRow(by)[bx];
+                    alphaSum += a;
+                    const unsigned channels[3] = {c.b, c.g, c.r};
+                    for (int k = 0; k < 3; ++k) {
+                        sums[k] += channels[k];
+                        weighted[k] += channels[k] * a;
+                    }
+                }
+                uint8_t mean[3];
+                for (int k = 0; k < 3; ++k)
+                    mean[k] = uint8_t(alphaSum ? weighted[k] / alphaSum : sums[k] / 4);
+                for (const auto& [bx, by] : block) {
+                    expected.at(bx, by) = Bgr{mean[0], mean[1], mean[2]};
+                    expected.alphaRow(by)[bx] = uint8_t(alphaSum / 4);
+                }
+            }
+        Blur(image, BlurVariant::Whole);
+        EXPECT_TRUE(image.samePicture(expected)) << w << " x " << h;
+    }
+}
+
 TEST(AlphaPlane, ColourOperationsLeaveThePlaneAlone) {
     PixelGrid image = Noisy(6, 3, 5);
     image.addAlpha();
