@@ -27,7 +27,7 @@ tessella-cli pack --ma|--max-width
 tessella-cli pack --max-width |256 512
 tessella-cli pack -o |a.png d.tga sub/
 tessella-cli pack --onto |a.png d.tga sub/
-tessella-cli pack |a.png b.DDS c.bmp d.tga sub/
+tessella-cli pack |a.png b.DDS c.bmp d.tga g.KTX2 sub/
 tessella-cli pack --tight |a.png d.tga sub/
 tessella-cli export --m|--max-size --max-width --mip-levels
 tessella-cli export --s|--square --strength
@@ -36,11 +36,17 @@ tessella-cli export -o |a.png b.DDS g.KTX2 sub/
 tessella-cli export |a.png d.tga sub/
 tessella-cli convert --no|--no-mipmaps
 tessella-cli convert a.png |a.png b.DDS c.bmp d.tga g.KTX2 sub/
-tessella-cli convert |a.png b.DDS c.bmp d.tga sub/
+tessella-cli convert |a.png b.DDS c.bmp d.tga g.KTX2 sub/
+tessella-cli convert --astc |4x4 6x6 8x8
+tessella-cli convert --q|--quality
+tessella-cli export --no-|--no-bleed --no-trim
+tessella-cli export --alpha-c|--alpha-coverage
+tessella-cli op col|color-key
+tessella-cli op color-key --t|--tolerance
 tessella-cli op neg|negative
 tessella-cli op normal-map --|--directx --help --strength
 tessella-cli op negative --|--help
-tessella-cli op blur 3 |a.png b.DDS c.bmp d.tga sub/
+tessella-cli op blur 3 |a.png b.DDS c.bmp d.tga g.KTX2 sub/
 tessella-cli extract d.tga |a.png c.bmp sub/
 tessella-cli extract --names d.tga |sub/
 tessella-cli print -o |f.pdf sub/
