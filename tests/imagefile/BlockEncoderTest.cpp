@@ -18,13 +18,6 @@ using namespace tessella::imagefile;
 
 namespace {
 
-quint64 Field(const QByteArray& file, qsizetype at, int bytes) {
-    quint64 value = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        value = (value << 8) | quint8(at + i < file.size() ? file[at + i] : 0);
-    return value;
-}
-
 // A picture with detail in every channel, each at its own pace, so that a swapped or dropped
 // channel shows; alpha, when asked, a ramp across.
 pixels::PixelGrid Picture(int width, int height, bool alpha = false) {

@@ -16,13 +16,6 @@ using namespace tessella::imagefile;
 
 namespace {
 
-// Little-endian fields, byte by byte: a field past the end of a short file reads as zeros.
-quint64 Field(const QByteArray& file, qsizetype at, int bytes) {
-    quint64 value = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        value = (value << 8) | quint8(at + i < file.size() ? file[at + i] : 0);
-    return value;
-}
 quint32 U32(const QByteArray& file, qsizetype at) {
     return quint32(Field(file, at, 4));
 }

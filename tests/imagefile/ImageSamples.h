@@ -50,6 +50,15 @@ inline QByteArray Be(int64_t v, int n) {
     std::reverse(out.begin(), out.end());
     return out;
 }
+// A little-endian field of file, byte by byte: a field past the end of a short file reads as
+// zeros.
+inline quint64 Field(const QByteArray& file, qsizetype at, int bytes) {
+    quint64 value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = (value << 8) | quint8(at + i < file.size() ? file[at + i] : 0);
+    return value;
+}
+
 inline QByteArray Bytes(std::initializer_list<int> values) {
     QByteArray out;
     for (int v : values) out.append(static_cast<char>(v));
