@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "editor/Transparency.h"
+#include "ui/editor/DialogButtons.h"
 #include "ui/editor/EditorTexts.h"
 
 namespace tessella::editor {
@@ -39,13 +40,7 @@ ColourKeyDialog::ColourKeyDialog(QWidget* parent) : QDialog(parent) {
     form->addRow(kKeyGreenCaption, greenSpin);
     form->addRow(kKeyBlueCaption, blueSpin);
     form->addRow(kKeyToleranceCaption, toleranceSpin);
-    auto* buttons = new QDialogButtonBox(this);
-    okButton = buttons->addButton(kOkCaption, QDialogButtonBox::AcceptRole);
-    cancelButton = buttons->addButton(kCancelCaption, QDialogButtonBox::RejectRole);
-    okButton->setAccessibleName(kOkCaption);
-    cancelButton->setAccessibleName(kCancelCaption);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this, okButton, cancelButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
     layout->addLayout(form);

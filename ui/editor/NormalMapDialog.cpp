@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Guard.h"
+#include "ui/editor/DialogButtons.h"
 #include "ui/editor/EditorTexts.h"
 #include "ui/editor/NormalMapTexts.h"
 #include "ui/widgets/ImageBox.h"
@@ -31,11 +32,7 @@ NormalMapDialog::NormalMapDialog(platform::Prompts& prompts, QWidget* parent)
     previewBox->setCenter(true);
     previewBox->setBoxSize(kPreviewSide, kPreviewSide);
     previewBox->setAccessibleName(kNormalMapPreviewName);
-    auto* buttons = new QDialogButtonBox(this);
-    okButton = buttons->addButton(kOkCaption, QDialogButtonBox::AcceptRole);
-    cancelButton = buttons->addButton(kCancelCaption, QDialogButtonBox::RejectRole);
-    okButton->setAccessibleName(kOkCaption);
-    cancelButton->setAccessibleName(kCancelCaption);
+    QDialogButtonBox* buttons = OkCancelButtons(this, okButton, cancelButton);
 
     auto* form = new QFormLayout;
     form->addRow(kStrengthCaption, strengthSpin);
@@ -45,8 +42,6 @@ NormalMapDialog::NormalMapDialog(platform::Prompts& prompts, QWidget* parent)
     layout->addWidget(previewBox, 0, Qt::AlignHCenter);
     layout->addWidget(buttons);
 
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(strengthSpin, &QDoubleSpinBox::valueChanged, this, [this](double strength) {
         showPreview();
         emit strengthChanged(strength);

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "editor/Seamless.h"
+#include "ui/editor/DialogButtons.h"
 #include "ui/editor/EditorTexts.h"
 #include "ui/widgets/Checkerboard.h"
 #include "ui/widgets/ImageBox.h"
@@ -201,13 +202,7 @@ BlendBandDialog::BlendBandDialog(QWidget* parent) : QDialog(parent) {
     bandSpin->setValue(kDefaultBand);
     auto* label = new QLabel(kBlendBandCaption, this);
     label->setBuddy(bandSpin);
-    auto* buttons = new QDialogButtonBox(this);
-    okButton = buttons->addButton(kOkCaption, QDialogButtonBox::AcceptRole);
-    cancelButton = buttons->addButton(kCancelCaption, QDialogButtonBox::RejectRole);
-    okButton->setAccessibleName(kOkCaption);
-    cancelButton->setAccessibleName(kCancelCaption);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this, okButton, cancelButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(bandSpin);
