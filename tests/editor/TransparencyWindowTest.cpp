@@ -15,6 +15,7 @@
 #include "ui/editor/ColourKeyDialog.h"
 #include "ui/editor/EditorTexts.h"
 #include "ui/editor/NormalMapTools.h"
+#include "ui/widgets/QtPrompts.h"
 
 namespace tessella::editor {
 namespace {
@@ -47,6 +48,8 @@ TEST_F(Transparency, TheColourKeyAsksMagentaFirstAndIsUndone) {
         EXPECT_EQ(dialog->greenSpin->value(), 0);
         EXPECT_EQ(dialog->blueSpin->value(), 255);
         EXPECT_EQ(dialog->toleranceSpin->value(), 0);
+        // Wide enough that a window manager shows "Couleur transparente" whole.
+        EXPECT_GE(dialog->width(), widgets::WholeTitleWidth(*dialog));
         dialog->cancelButton->click();
     });
     editor->colourKeyAction->trigger();

@@ -10,6 +10,7 @@
 #include "editor/Transparency.h"
 #include "ui/editor/DialogButtons.h"
 #include "ui/editor/EditorTexts.h"
+#include "ui/widgets/QtPrompts.h"
 
 namespace tessella::editor {
 
@@ -27,6 +28,7 @@ QSpinBox* ChannelSpin(const QString& caption, int value, int max, QWidget* paren
 
 ColourKeyDialog::ColourKeyDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(kColourKeyTitle);
+    setMinimumWidth(widgets::WholeTitleWidth(*this));
     // Magenta: the colour old pages give their empty space.
     const platform::ColourValue key = platform::kMagenta;
     redSpin = ChannelSpin(kKeyRedCaption, key.red(), 255, this);

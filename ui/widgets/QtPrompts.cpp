@@ -108,17 +108,21 @@ bool OwnedBy(const QWidget* window, const QWidget* owner) {
 constexpr int kTitleBarRoom = 110;
 
 // A window manager cuts a title wider than its window ("Confir…ation" over the one word
-// "Sauvegarde"): the box is made as wide as its title in a bold title-bar font, and its room.
+// "Sauvegarde"): the box is made as wide as its whole title.
 void KeepTitleWhole(QMessageBox& box) {
-    QFont bold = box.font();
-    bold.setBold(true);
-    const int width = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + kTitleBarRoom;
+    const int width = WholeTitleWidth(box);
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                       grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 }  // namespace
+
+int WholeTitleWidth(const QWidget& window) {
+    QFont bold = window.font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(window.windowTitle()) + kTitleBarRoom;
+}
 
 QWidget* FrontWindow(QWidget* fallback) {
     QWidget* active = QApplication::activeWindow();

@@ -15,6 +15,10 @@ namespace tessella::widgets {
 // fallback.
 QWidget* FrontWindow(QWidget* fallback = nullptr);
 
+// The width window needs for a window manager to show its whole title: the title in a bold
+// title-bar font, with room for the bar's icon and buttons.
+int WholeTitleWidth(const QWidget& window);
+
 // Gives dialog, before it shows, what keeps it in front of its owner: the stay-on-top hint
 // while a window of the program that stays on top is showing (a box under the help window
 // would leave the program looking frozen).
