@@ -10,8 +10,8 @@ PACKAGES=(
   libdeflate-dev
   # GPU textures: BC1, BC3, BC5 and ASTC blocks; nvcompress and astcenc are the benchmark's peers.
   libsquish-dev libnvtt-bin libstb-dev libastcenc-dev astcenc
-  # Translations: lupdate and lrelease.
-  qt6-l10n-tools
+  # Translations: lupdate and lrelease, and CMake's qt_add_translations.
+  qt6-l10n-tools qt6-tools-dev
   libmagick++-6.q16-dev libmagickcore-6.q16-6-extra
   libgtest-dev googletest libbenchmark-dev
   qt6-translations-l10n qt6-image-formats-plugins

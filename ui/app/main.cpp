@@ -4,11 +4,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include "platform/ImageLimits.h"
+#include "platform/Language.h"
 #include "platform/Pacer.h"
 #include "platform/ProgramFolder.h"
 #include "texture/TexturePage.h"
@@ -24,12 +22,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessella"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Tessella"));
-    // The standard dialogs (files, colours, printing) speak French like the rest.
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // Before any window: the standard dialogs (files, colours, printing) speak the same language.
+    platform::UseLanguage(platform::ProgramLanguage(), true);
     widgets::EnsureResources();
     widgets::InstallAccessibleLabels();
     // Pictures up to the program's own limits, not Qt's smaller default.

@@ -1,0 +1,42 @@
+#pragma once
+// The language of the user texts: French (the source texts) or English. The system's locale
+// decides unless the user forces one; numbers follow the language ("2,5" or "2.5").
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <optional>
+
+namespace tessella::platform {
+
+enum class Language { French, English };
+
+// "fr" or "en", in any case; anything else is not a language we have.
+std::optional<Language> LanguageFromCode(QStringView code);
+QString LanguageCode(Language language);
+
+// The first of the locale's languages that we have (a LANGUAGE list such as "de:fr" gives
+// French); English when none is, "C" and "POSIX" included.
+Language LanguageOfLocale(const QStringList& uiLanguages);
+// As Qt reads the locale: LANGUAGE, LC_ALL, LC_MESSAGES, LANG.
+Language SystemLanguage();
+
+// TESSELLA_LANG when it names a language we have, else the system's.
+Language LanguageOfEnvironment();
+
+// The program's language: the user's saved choice, else LanguageOfEnvironment(). The command
+// line does not read the saved choice.
+Language ProgramLanguage();
+
+// Installs the translation of our texts and the number format of that language; with
+// qtTexts, Qt's own texts too (standard dialogs, message-box buttons), from Debian's
+// qt6-translations-l10n. May be called again to switch.
+void UseLanguage(Language language, bool qtTexts = false);
+Language CurrentLanguage();
+
+// The program's saved choice; none means the system's language.
+std::optional<Language> SavedLanguageChoice();
+// Throws TessellaError when the choice cannot be written.
+void SaveLanguageChoice(std::optional<Language> language);
+
+}  // namespace tessella::platform

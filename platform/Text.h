@@ -1,0 +1,38 @@
+#pragma once
+// A user text kept in one place and translated where it is used. The texts headers' constants
+// are initialised before any translation is loaded, so they hold the French source and look up
+// the translation each time they become a QString.
+
+#include <QCoreApplication>
+#include <QString>
+#include <utility>
+
+namespace tessella::platform {
+
+// Every constant is filed under this one context; its QT_TRANSLATE_NOOP must name it, so that
+// lupdate finds it there:
+//   inline constexpr platform::Text kSaved{QT_TRANSLATE_NOOP("Tessella", "Enregistré")};
+inline constexpr char kTextContext[] = "Tessella";
+
+struct Text {
+    const char* source;
+
+    QString toString() const { return QCoreApplication::translate(kTextContext, source); }
+    operator QString() const { return toString(); }
+    template <typename... Args>
+    QString arg(Args&&... args) const {
+        return toString().arg(std::forward<Args>(args)...);
+    }
+};
+
+inline QString operator+(const Text& a, const QString& b) {
+    return a.toString() + b;
+}
+inline QString operator+(const QString& a, const Text& b) {
+    return a + b.toString();
+}
+inline bool operator==(const Text& a, const QString& b) {
+    return a.toString() == b;
+}
+
+}  // namespace tessella::platform
