@@ -1,6 +1,7 @@
 #include "platform/Language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QRegularExpression>
@@ -15,7 +16,7 @@ namespace tessella::platform {
 
 namespace {
 
-Language current = Language::French;
+Language current = kFrench;
 
 std::unique_ptr<QSettings> Settings() {
     return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
@@ -24,26 +25,42 @@ std::unique_ptr<QSettings> Settings() {
 
 const QString kLanguageKey = QStringLiteral("language");
 
+QString TranslationFile(const Language& language) {
+    return QStringLiteral(":/i18n/tessella_%1.qm").arg(language);
+}
+
 }  // namespace
 
+QStringList AvailableLanguages() {
+    QStringList languages{kFrench};
+    const QStringList files =
+        QDir(QStringLiteral(":/i18n"))
+            .entryList({QStringLiteral("tessella_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString& file : files) languages << file.mid(9, file.size() - 12);
+    return languages;
+}
+
 std::optional<Language> LanguageFromCode(QStringView code) {
-    if (code.compare(u"fr", Qt::CaseInsensitive) == 0) return Language::French;
-    if (code.compare(u"en", Qt::CaseInsensitive) == 0) return Language::English;
+    for (const Language& language : AvailableLanguages())
+        if (code.compare(language, Qt::CaseInsensitive) == 0) return language;
     return std::nullopt;
 }
 
-QString LanguageCode(Language language) {
-    return language == Language::French ? QStringLiteral("fr") : QStringLiteral("en");
+QString LanguageName(const Language& language) {
+    if (language == kEnglish) return QStringLiteral("English");  // not "American English"
+    QString name = QLocale(language).nativeLanguageName();
+    if (!name.isEmpty()) name[0] = name[0].toUpper();
+    return name;
 }
 
 Language LanguageOfLocale(const QStringList& uiLanguages) {
+    static const QRegularExpression separator(QStringLiteral("[-_.@]"));
     for (const QString& name : uiLanguages) {
         // "fr", "fr-CA", "fr_FR.UTF-8", "en-GB"...
-        const QStringView code =
-            QStringView(name).left(name.indexOf(QRegularExpression(QStringLiteral("[-_.@]"))));
-        if (const auto language = LanguageFromCode(code)) return *language;
+        if (const auto language = LanguageFromCode(QStringView(name).left(name.indexOf(separator))))
+            return *language;
     }
-    return Language::English;
+    return kEnglish;
 }
 
 Language SystemLanguage() {
@@ -59,20 +76,19 @@ Language ProgramLanguage() {
     return SavedLanguageChoice().value_or(LanguageOfEnvironment());
 }
 
-void UseLanguage(Language language, bool qtTexts) {
+void UseLanguage(const Language& language, bool qtTexts) {
     static QTranslator ours;
     static QTranslator qts;
     QCoreApplication::removeTranslator(&ours);
     QCoreApplication::removeTranslator(&qts);
-    if (language == Language::English && ours.load(QStringLiteral(":/i18n/tessella_en.qm")))
+    if (language != kFrench && ours.load(TranslationFile(language)))
         QCoreApplication::installTranslator(&ours);
-    // Qt's texts are English already; French comes from Debian's qt6-translations-l10n.
-    if (qtTexts && language == Language::French &&
-        qts.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    // Qt's own texts are English already; the others come from Debian's qt6-translations-l10n.
+    if (qtTexts && language != kEnglish &&
+        qts.load(QStringLiteral("qtbase_") + language,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qts);
-    QLocale::setDefault(language == Language::French
-                            ? QLocale(QLocale::French, QLocale::France)
-                            : QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(QLocale(language));
     current = language;
 }
 
@@ -84,10 +100,10 @@ std::optional<Language> SavedLanguageChoice() {
     return LanguageFromCode(Settings()->value(kLanguageKey).toString());
 }
 
-void SaveLanguageChoice(std::optional<Language> language) {
+void SaveLanguageChoice(const std::optional<Language>& language) {
     const auto settings = Settings();
     if (language)
-        settings->setValue(kLanguageKey, LanguageCode(*language));
+        settings->setValue(kLanguageKey, *language);
     else
         settings->remove(kLanguageKey);
     settings->sync();

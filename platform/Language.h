@@ -1,6 +1,7 @@
 #pragma once
-// The language of the user texts: French (the source texts) or English. The system's locale
-// decides unless the user forces one; numbers follow the language ("2,5" or "2.5").
+// The language of the user texts, as a code: "fr" (the source texts), "en", or any language
+// whose translation is built in (translations/tessella_CODE.ts). The system's locale decides
+// unless the user forces one; numbers follow the language ("2,5" or "2.5").
 
 #include <QString>
 #include <QStringList>
@@ -9,11 +10,16 @@
 
 namespace tessella::platform {
 
-enum class Language { French, English };
+using Language = QString;
+inline const Language kFrench = QStringLiteral("fr");
+inline const Language kEnglish = QStringLiteral("en");
 
-// "fr" or "en", in any case; anything else is not a language we have.
+// French and the built-in translations, French first.
+QStringList AvailableLanguages();
+// The language a code names ("fr", "EN"...), if we have it.
 std::optional<Language> LanguageFromCode(QStringView code);
-QString LanguageCode(Language language);
+// In its own words: "Français", "English".
+QString LanguageName(const Language& language);
 
 // The first of the locale's languages that we have (a LANGUAGE list such as "de:fr" gives
 // French); English when none is, "C" and "POSIX" included.
@@ -31,12 +37,12 @@ Language ProgramLanguage();
 // Installs the translation of our texts and the number format of that language; with
 // qtTexts, Qt's own texts too (standard dialogs, message-box buttons), from Debian's
 // qt6-translations-l10n. May be called again to switch.
-void UseLanguage(Language language, bool qtTexts = false);
+void UseLanguage(const Language& language, bool qtTexts = false);
 Language CurrentLanguage();
 
 // The program's saved choice; none means the system's language.
 std::optional<Language> SavedLanguageChoice();
 // Throws TessellaError when the choice cannot be written.
-void SaveLanguageChoice(std::optional<Language> language);
+void SaveLanguageChoice(const std::optional<Language>& language);
 
 }  // namespace tessella::platform

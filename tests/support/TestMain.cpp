@@ -13,9 +13,13 @@ int main(int argc, char** argv) {
     // Test discovery and CI run the binary without the test environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // French texts and numbers whatever the machine's locale, for the tests and the programs
-    // they start; settings in a scratch folder, never the user's.
-    qputenv("LANG", "fr_FR.UTF-8");
-    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "TESSELLA_LANG"}) qunsetenv(name);
+    // they start; settings in a scratch folder, never the user's. A test that starts this
+    // binary again under another locale sets TESSELLA_TEST_OWN_LOCALE to keep it.
+    if (qEnvironmentVariableIsEmpty("TESSELLA_TEST_OWN_LOCALE")) {
+        qputenv("LANG", "fr_FR.UTF-8");
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "TESSELLA_LANG"})
+            qunsetenv(name);
+    }
     QStandardPaths::setTestModeEnabled(true);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
