@@ -20,8 +20,12 @@ qt_add_translations(tessella_platform
   TS_FILES ${TESSELLA_TS_FILES}
   RESOURCE_PREFIX /i18n
   SOURCES ${TESSELLA_TEXT_SOURCES}
+  # tr() in a class of a namespace is filed under the class's full name only when lupdate
+  # reads the class's header.
+  INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}
   LUPDATE_OPTIONS ${TESSELLA_LUPDATE_OPTIONS})
 
 # The list of sources the check reads, the same as the update target's.
 list(JOIN TESSELLA_TEXT_SOURCES "\n" text_source_lines)
-file(WRITE ${CMAKE_BINARY_DIR}/translations/sources.lst "${text_source_lines}\n")
+file(WRITE ${CMAKE_BINARY_DIR}/translations/sources.lst
+     "-I${CMAKE_SOURCE_DIR}\n${text_source_lines}\n")

@@ -12,12 +12,18 @@ namespace tessella::platform {
 // Every constant is filed under this one context; its QT_TRANSLATE_NOOP must name it, so that
 // lupdate finds it there:
 //   inline constexpr platform::Text kSaved{QT_TRANSLATE_NOOP("Tessella", "Enregistré")};
+// A French text with two meanings gets a note that tells them apart, and a translation each:
+//   inline constexpr platform::Text kNoBackground{
+//       QT_TRANSLATE_NOOP3("Tessella", "Non", "no background")};
 inline constexpr char kTextContext[] = "Tessella";
 
 struct Text {
     const char* source;
+    const char* disambiguation = nullptr;
 
-    QString toString() const { return QCoreApplication::translate(kTextContext, source); }
+    QString toString() const {
+        return QCoreApplication::translate(kTextContext, source, disambiguation);
+    }
     operator QString() const { return toString(); }
     template <typename... Args>
     QString arg(Args&&... args) const {
