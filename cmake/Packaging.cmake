@@ -7,7 +7,7 @@ set(CPACK_PACKAGE_VENDOR "Tessella maintainers")
 set(CPACK_PACKAGE_CONTACT "Tessella maintainers <maintainers@users.noreply.c-seed-e8a5ed46.example>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "texture page editor for 3-D game levels (French interface)")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "texture page editor for 3-D game levels (English and French)")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)

@@ -32,16 +32,37 @@ listing() { (cd "$1" && find . -mindepth 1 -maxdepth 1 | sed 's|^\./||' | sort |
 [ "$(listing "$usr/bin")" = "tessella tessella-cli " ] || fail "bin/ holds: $(listing "$usr/bin")"
 [ "$(listing "$usr/lib/tessella")" = "tessella-cli-full tessella-cli-quick tessella-decode " ] ||
   fail "lib/tessella/ holds: $(listing "$usr/lib/tessella")"
-[ "$(listing "$usr/share/tessella")" = "Clips_Textures Tessella.rtf TextureFond " ] ||
+[ "$(listing "$usr/share/tessella")" = "Clips_Textures Tessella.rtf Tessella_en.rtf TextureFond " ] ||
   fail "share/tessella/ holds: $(listing "$usr/share/tessella")"
 [ "$(ls "$usr/share/tessella/Clips_Textures" | grep -c '\.bmp$')" -ge 12 ] || fail "catalogue"
 [ "$(ls "$usr/share/tessella/TextureFond" | grep -c '\.bmp$')" -ge 6 ] || fail "backgrounds"
 for file in share/man/man1/tessella.1.gz share/man/man1/tessella-cli.1.gz \
+  share/man/fr/man1/tessella.1.gz share/man/fr/man1/tessella-cli.1.gz \
   share/applications/org.example.Tessella.desktop share/metainfo/org.example.Tessella.metainfo.xml \
   share/icons/hicolor/128x128/apps/tessella.png share/bash-completion/completions/tessella-cli \
   share/doc/tessella/copyright share/doc/tessella/changelog.gz; do
   [ -f "$usr/$file" ] || fail "missing /usr/$file"
 done
+# The manual pages in English by default, in French under fr/, each naming its program.
+for page in tessella tessella-cli; do
+  gzip -dc "$usr/share/man/man1/$page.1.gz" | grep -q '^\.SH NAME$' || fail "man1/$page.1 is not English"
+  gzip -dc "$usr/share/man/fr/man1/$page.1.gz" | grep -q '^\.SH NOM$' || fail "fr/man1/$page.1 is not French"
+  for lang in man1 fr/man1; do
+    gzip -dc "$usr/share/man/$lang/$page.1.gz" | grep -q "\"Tessella $version\"" ||
+      fail "$lang/$page.1 does not name version $version"
+  done
+done
+# man picks each by the locale's language (-L stands for the locale, which needs no locale data).
+if command -v man >/dev/null 2>&1; then
+  for pick in "fr_FR.UTF-8 fr/man1" "fr fr/man1" "en_US.UTF-8 man1" "C man1"; do
+    set -- $pick
+    found=$(MANPATH=$usr/share/man man -L "$1" -w tessella-cli) || fail "man -L $1 finds no page"
+    [ "$found" = "$usr/share/man/$2/tessella-cli.1.gz" ] ||
+      fail "man -L $1 found $found"
+  done
+else
+  echo "man missing: the choice of the page by language is not checked"
+fi
 
 # From elsewhere, with a PATH that holds no Tessella program.
 cd "$scratch"

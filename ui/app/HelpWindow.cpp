@@ -1,5 +1,6 @@
 #include "ui/app/HelpWindow.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -11,6 +12,7 @@
 #include "helpfile/RtfReader.h"
 #include "platform/ColourValue.h"
 #include "platform/Guard.h"
+#include "platform/Language.h"
 #include "platform/Prompts.h"
 #include "platform/SafeFile.h"
 #include "ui/widgets/QtPrinter.h"
@@ -19,7 +21,17 @@ namespace tessella::app {
 
 namespace {
 constexpr platform::ColourValue kLightGrey(0x00E3E3E3u);
+
+// The help in the language of the texts: Tessella_en.rtf beside the French Tessella.rtf, or the
+// French one while that language has no help of its own.
+QString HelpFileIn(const platform::Language& language, const QString& frenchFile) {
+    if (language == platform::kFrench) return frenchFile;
+    const QFileInfo french(frenchFile);
+    const QString translated =
+        french.dir().filePath(french.completeBaseName() + '_' + language + '.' + french.suffix());
+    return QFileInfo(translated).isFile() ? translated : frenchFile;
 }
+}  // namespace
 
 HelpWindow::HelpWindow(platform::Prompts& prompts, QString helpFile, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
@@ -61,7 +73,8 @@ void HelpWindow::showEvent(QShowEvent* event) {
 
 void HelpWindow::loadHelpFile() {
     platform::Guard(prompts_, [this] {
-        const QString path = helpFile_;
+        // Chosen at each showing: the language may have changed since the last one.
+        const QString path = HelpFileIn(platform::CurrentLanguage(), helpFile_);
         if (!QFileInfo(path).isFile()) return;
         // The help is a few hundred kilobytes; a file far larger is not ours to hold in memory.
         constexpr qint64 kMaxHelpBytes = qint64{64} << 20;

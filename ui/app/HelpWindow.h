@@ -1,6 +1,6 @@
 #pragma once
-// The help window: the program's "Tessella.rtf" in a read-only rich-text box, reloaded each
-// time the window is shown, with "Imprimer" and "Fermer".
+// The help window: the program's "Tessella.rtf", or "Tessella_en.rtf" in English, in a read-only
+// rich-text box, reloaded each time the window is shown, with "Imprimer" and "Fermer".
 
 #include <QMainWindow>
 
@@ -22,7 +22,8 @@ class HelpWindow : public QMainWindow {
     static constexpr int kWidth = 592;
     static constexpr int kHeight = 364;
 
-    // Shows helpFile, read again at each showing.
+    // Shows helpFile (the French help), or the one of the current language beside it, read
+    // again at each showing.
     HelpWindow(platform::Prompts& prompts, QString helpFile, QWidget* parent = nullptr);
 
     QTextEdit* helpText = nullptr;
