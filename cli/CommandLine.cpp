@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <cmath>
 #include <cstdio>
@@ -39,7 +40,8 @@ QString RefusedWord(const QCommandLineParser& parser, const QStringList& args,
 }
 
 QString HelpText(const QString& usage, const QList<QCommandLineOption>& options) {
-    QString text = usage + QStringLiteral("\nOptions :");
+    QString text =
+        usage + QLatin1Char('\n') + QCoreApplication::translate("CommandLine", "Options :");
     for (const QCommandLineOption& option : options) {
         QStringList names;
         for (const QString& name : option.names()) names << Spelled(name);
@@ -50,7 +52,49 @@ QString HelpText(const QString& usage, const QList<QCommandLineOption>& options)
     return text;
 }
 
+// "fr ou en": the languages --lang takes.
+QString LanguageList() {
+    QStringList languages = platform::AvailableLanguages();
+    const QString last = languages.takeLast();
+    if (languages.isEmpty()) return last;
+    return QCoreApplication::translate("CommandLine", "%1 ou %2")
+        .arg(languages.join(QStringLiteral(", ")), last);
+}
+
 }  // namespace
+
+LanguageChoice TakeLanguageOption(QStringList& words) {
+    std::optional<QString> given;
+    for (qsizetype i = 0; i < words.size();) {
+        const QString& word = words[i];
+        if (word == QLatin1String("--")) break;
+        if (word == QLatin1String("--lang")) {
+            given = i + 1 < words.size() ? words[i + 1] : QString();
+            words.remove(i, i + 1 < words.size() ? 2 : 1);
+        } else if (word.startsWith(QLatin1String("--lang="))) {
+            given = word.mid(7);
+            words.removeAt(i);
+        } else {
+            ++i;
+        }
+    }
+    if (given)
+        if (const auto language = platform::LanguageFromCode(*given)) return {*language, {}};
+    return {platform::LanguageOfEnvironment(), given};
+}
+
+std::optional<int> UseCommandLineLanguage(QStringList& words) {
+    const LanguageChoice choice = TakeLanguageOption(words);
+    platform::UseLanguage(choice.language);
+    if (!choice.refused) return std::nullopt;
+    if (choice.refused->isEmpty())
+        PrintError(QCoreApplication::translate("CommandLine", "--lang attend une langue : %1")
+                       .arg(LanguageList()));
+    else
+        PrintError(QCoreApplication::translate("CommandLine", "Langue inconnue : %1 (%2)")
+                       .arg(*choice.refused, LanguageList()));
+    return kExitUsage;
+}
 
 std::optional<int> ParseCommandLine(QCommandLineParser& parser, const QStringList& args,
                                     const CommandSyntax& syntax) {
@@ -60,7 +104,7 @@ std::optional<int> ParseCommandLine(QCommandLineParser& parser, const QStringLis
         parser.setOptionsAfterPositionalArgumentsMode(
             QCommandLineParser::ParseAsPositionalArguments);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("affiche cette aide"));
+                                  QCoreApplication::translate("CommandLine", "affiche cette aide"));
     const QList<QCommandLineOption> options = syntax.options + QList{help};
     parser.addOptions(options);
     // The parser skips the first word, the program's name.

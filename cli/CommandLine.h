@@ -7,6 +7,9 @@
 #include <optional>
 #include <vector>
 
+#include "platform/Language.h"
+#include "platform/Text.h"
+
 namespace tessella::cli {
 
 struct CommandSyntax {
@@ -24,7 +27,23 @@ struct CommandSyntax {
 };
 
 // The line for an option a command does not know, %1 the word as typed.
-inline const QString kUnknownOption = QStringLiteral("Option inconnue : %1");
+inline constexpr platform::Text kUnknownOption{
+    QT_TRANSLATE_NOOP("Tessella", "Option inconnue : %1")};
+
+// The language of the texts: the last --lang given ("--lang en" or "--lang=en", before the
+// command or among its options, up to "--"), else LanguageOfEnvironment(); the program's saved
+// choice is not read. Every --lang is taken out of words, so that no command's parser meets
+// it. A value that names no language we have gives the environment's language and a fault,
+// in the words of that language once it is in use.
+struct LanguageChoice {
+    platform::Language language;
+    std::optional<QString> refused;  // the value given, or an empty text when it is missing
+};
+LanguageChoice TakeLanguageOption(QStringList& words);
+
+// Takes --lang out of words and puts the language in use, before any text is made. Answers
+// the bad-usage status once a refused value is reported, nothing otherwise.
+std::optional<int> UseCommandLineLanguage(QStringList& words);
 
 // Parses args, the words after the command name, into parser. Answers the exit status when the
 // command ends here: 0 once the help is printed, 2 once a refused option is reported. A value

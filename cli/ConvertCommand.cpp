@@ -11,10 +11,11 @@ namespace tessella::cli {
 
 namespace {
 
-const QString kConvertUsage = QStringLiteral(
+constexpr platform::Text kConvertUsage{QT_TRANSLATE_NOOP(
+    "Tessella",
     "Usage : tessella-cli convert ENTREE SORTIE.(tga|bmp|png|dds|ktx2|astc) [--bc1 | --bc3 | "
     "--bc5 | --rgb | --astc 4x4|6x6|8x8] [--quality fast|medium|thorough] [--threads N] "
-    "[--no-mipmaps] [--alpha-coverage T]");
+    "[--no-mipmaps] [--alpha-coverage T]")};
 
 // The value of an option spelled "--name VALUE" or "--name=VALUE" at words[i] (i moves past
 // it); nothing when words[i] is another word, an empty text when the value is missing.
@@ -100,7 +101,8 @@ int ConvertCommand(const QStringList& words) {
     if (!texture && textureOptionsGiven)
         return UsageError(
             kConvertUsage,
-            QStringLiteral("Ces options ne valent que pour une sortie .dds ou .ktx2"));
+            QCoreApplication::translate("CommandLine",
+                                        "Ces options ne valent que pour une sortie .dds ou .ktx2"));
     // A .astc file holds ASTC blocks alone: 6 x 6 unless told otherwise.
     if (QFileInfo(args[1]).suffix().compare(QLatin1String("astc"), Qt::CaseInsensitive) == 0 &&
         !imagefile::IsAstcFormat(textureOptions.format)) {

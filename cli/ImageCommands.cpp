@@ -9,9 +9,12 @@
 namespace tessella::cli {
 
 int InfoCommand(const QStringList& words) {
-    const QString usage = QStringLiteral("Usage : tessella-cli info [--seams] FICHIER");
-    const QCommandLineOption seams(QStringLiteral("seams"),
-                                   QStringLiteral("Le raccord de l'élément répété, 1 : invisible"));
+    const QString usage =
+        QCoreApplication::translate("CommandLine", "Usage : tessella-cli info [--seams] FICHIER");
+    const QCommandLineOption seams(
+        QStringLiteral("seams"),
+        QCoreApplication::translate("CommandLine",
+                                    "Le raccord de l'élément répété, 1 : invisible"));
     CommandSyntax syntax = FilesOnly(usage);
     syntax.options = {seams};
     QCommandLineParser parser;
@@ -21,7 +24,7 @@ int InfoCommand(const QStringList& words) {
     if (parser.isSet(seams)) {
         pixels::WorkingPicture work;
         LoadWorkingPicture(args[0], work);
-        PrintOut(QStringLiteral("Raccord : %1")
+        PrintOut(QCoreApplication::translate("CommandLine", "Raccord : %1")
                      .arg(editor::SeamFigureText(editor::SeamFigure(work.image()))));
         return kExitOk;
     }

@@ -1,5 +1,7 @@
 #include "cli/ImageLibrary.h"
 
+#include <QCoreApplication>
+
 #include "imagefile/ImageLoader.h"
 #include "platform/Error.h"
 
@@ -31,13 +33,16 @@ QImage LoadPicture(const QString& file) {
     QImage image;
     if (!imagefile::LoadImageByExtension(file, image))
         throw platform::TessellaError(
-            QStringLiteral("Erreur de Chargement de l'image : extension non reconnue (%1)")
+            QCoreApplication::translate(
+                "CommandLine", "Erreur de Chargement de l'image : extension non reconnue (%1)")
                 .arg(file));
     return image;
 }
 
 void WritePicture(const QImage& image, const QString& path) {
-    if (image.isNull()) throw platform::TessellaError(QStringLiteral("Image vide : %1").arg(path));
+    if (image.isNull())
+        throw platform::TessellaError(
+            QCoreApplication::translate("CommandLine", "Image vide : %1").arg(path));
     WritePicture(imagefile::RowsOf(image), path);
 }
 

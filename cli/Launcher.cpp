@@ -8,11 +8,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "cli/CommandWord.h"
 #include "cli/Siblings.h"
 
 int main(int argc, char** argv) {
-    const bool quick =
-        argc >= 2 && (std::strcmp(argv[1], "op") == 0 || std::strcmp(argv[1], "convert") == 0);
+    // The words go on unchanged: the chosen program reads --lang itself.
+    const bool quick = tessella::cli::IsQuickCommand(argc, argv);
     char path[PATH_MAX];
     const char* program =
         tessella::cli::SiblingProgram(quick ? "tessella-cli-quick" : "tessella-cli-full", path);

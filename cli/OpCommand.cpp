@@ -1,5 +1,6 @@
 // tessella-cli op: one element operation on a picture file, through the working pixel array.
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <any>
 #include <cctype>
@@ -40,7 +41,7 @@ enum class Kind {
 };
 
 struct Argument {
-    const char* name;
+    const char* name;  // as the usage writes it, translated at use
     Kind kind;
     int min = 0;
     int max = 0;
@@ -80,9 +81,10 @@ struct Operation {
 };
 
 // A colour as three whole numbers, red first.
-const std::vector<Argument> kRgbArguments = {{"ROUGE", Kind::Integer, 0, 255},
-                                             {"VERT", Kind::Integer, 0, 255},
-                                             {"BLEU", Kind::Integer, 0, 255}};
+const std::vector<Argument> kRgbArguments = {
+    {QT_TRANSLATE_NOOP("CommandLine", "ROUGE"), Kind::Integer, 0, 255},
+    {QT_TRANSLATE_NOOP("CommandLine", "VERT"), Kind::Integer, 0, 255},
+    {QT_TRANSLATE_NOOP("CommandLine", "BLEU"), Kind::Integer, 0, 255}};
 
 ColourValue ColourOfNumbers(const Values& v) {
     return ColourValue::fromRgb(static_cast<uint8_t>(v.numbers[0]),
@@ -124,30 +126,30 @@ const std::vector<Operation>& Operations() {
         {"sharpen", {}, WithChoice<SharpenSoften, Sharpness::Sharpen>},
         {"soften", {}, WithChoice<SharpenSoften, Sharpness::Soften>},
         {"blur",
-         {{"VARIANTE", Kind::Integer, 0, 8}},
+         {{QT_TRANSLATE_NOOP("CommandLine", "VARIANTE"), Kind::Integer, 0, 8}},
          [](WorkingPicture& w, const Values& v) {
              pixels::Blur(w.image(), pixels::BlurVariantFromIndex(v.numbers[0]));
          }},
         {"rgb",
-         {{"ROUGE", Kind::Integer, 0, 200},
-          {"VERT", Kind::Integer, 0, 200},
-          {"BLEU", Kind::Integer, 0, 200},
-          {"DIRECTION", Kind::Integer, 0, 8}},
+         {{QT_TRANSLATE_NOOP("CommandLine", "ROUGE"), Kind::Integer, 0, 200},
+          {QT_TRANSLATE_NOOP("CommandLine", "VERT"), Kind::Integer, 0, 200},
+          {QT_TRANSLATE_NOOP("CommandLine", "BLEU"), Kind::Integer, 0, 200},
+          {QT_TRANSLATE_NOOP("CommandLine", "DIRECTION"), Kind::Integer, 0, 8}},
          [](WorkingPicture& w, const Values& v) {
              pixels::RgbCorrection(w.image(), w.image(), w.width(), w.height(), v.numbers[0],
                                    v.numbers[1], v.numbers[2],
                                    pixels::RgbDirectionFromIndex(v.numbers[3]));
          }},
         {"contrast",
-         {{"QUANTITE", Kind::Integer, -200, 200}},
+         {{QT_TRANSLATE_NOOP("CommandLine", "QUANTITE"), Kind::Integer, -200, 200}},
          [](WorkingPicture& w, const Values& v) {
              pixels::Contrast(w.image(), w.image(), w.width(), w.height(), 127, v.numbers[0]);
          }},
         {"emboss",
-         {{"SEUIL", Kind::Integer, 100, 255},
-          {"MODE", Kind::Integer, 1, 2},
-          {"SATURATION", Kind::Integer, 1, 255},
-          {"COULEUR", Kind::ColourOrNone}},
+         {{QT_TRANSLATE_NOOP("CommandLine", "SEUIL"), Kind::Integer, 100, 255},
+          {QT_TRANSLATE_NOOP("CommandLine", "MODE"), Kind::Integer, 1, 2},
+          {QT_TRANSLATE_NOOP("CommandLine", "SATURATION"), Kind::Integer, 1, 255},
+          {QT_TRANSLATE_NOOP("CommandLine", "COULEUR"), Kind::ColourOrNone}},
          [](WorkingPicture& w, const Values& v) {
              pixels::EmbossSettings settings;
              settings.threshold = v.numbers[0];
@@ -158,7 +160,8 @@ const std::vector<Operation>& Operations() {
              ImageLibrary().emboss(w, settings, {});
          }},
         {"emboss-texture",
-         {{"SEUIL", Kind::Integer, 100, 255}, {"TEXTURE", Kind::Picture}},
+         {{QT_TRANSLATE_NOOP("CommandLine", "SEUIL"), Kind::Integer, 100, 255},
+          {QT_TRANSLATE_NOOP("CommandLine", "TEXTURE"), Kind::Picture}},
          [](WorkingPicture& w, const Values& v) {
              pixels::EmbossSettings settings;
              settings.threshold = v.numbers[0];
@@ -166,8 +169,10 @@ const std::vector<Operation>& Operations() {
              ImageLibrary().emboss(w, settings, v.texture);
          }},
         {"resize",
-         {{"LARGEUR", Kind::Integer, 1, static_cast<int>(platform::kMaxImageSide)},
-          {"HAUTEUR", Kind::Integer, 1, static_cast<int>(platform::kMaxImageSide)}},
+         {{QT_TRANSLATE_NOOP("CommandLine", "LARGEUR"), Kind::Integer, 1,
+           static_cast<int>(platform::kMaxImageSide)},
+          {QT_TRANSLATE_NOOP("CommandLine", "HAUTEUR"), Kind::Integer, 1,
+           static_cast<int>(platform::kMaxImageSide)}},
          [](WorkingPicture& w, const Values& v) { ResizeNearest(w, v.numbers[0], v.numbers[1]); }},
         // Any amount: the picture wraps around; negative values move left and up.
         {"offset",
@@ -175,7 +180,8 @@ const std::vector<Operation>& Operations() {
           {"DY", Kind::Integer, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}},
          [](WorkingPicture& w, const Values& v) { OffsetWrap(w, v.numbers[0], v.numbers[1]); }},
         {"make-tileable",
-         {{"BANDE", Kind::Integer, 1, static_cast<int>(platform::kMaxImageSide)}},
+         {{QT_TRANSLATE_NOOP("CommandLine", "BANDE"), Kind::Integer, 1,
+           static_cast<int>(platform::kMaxImageSide)}},
          [](WorkingPicture& w, const Values& v) { MakeTileable(w, v.numbers[0]); }},
         {"normal-map",
          {},
@@ -205,6 +211,10 @@ const std::vector<Operation>& Operations() {
     return table;
 }
 
+QString NameOf(const Argument& a) {
+    return QCoreApplication::translate("CommandLine", a.name);
+}
+
 QString UsageLine(const Operation& op) {
     QString line = QStringLiteral("tessella-cli op ") + QLatin1String(op.name);
     for (const OperationOption& o : op.options)
@@ -213,15 +223,15 @@ QString UsageLine(const Operation& op) {
             o.valueName ? QStringLiteral(" ") + QLatin1String(o.valueName) : QString());
     for (std::size_t i = 0; i < op.arguments.size(); ++i) {
         if (i == op.optionalFrom) line += QStringLiteral(" [");
-        line += (i == op.optionalFrom ? QString() : QStringLiteral(" ")) +
-                QLatin1String(op.arguments[i].name);
+        line += (i == op.optionalFrom ? QString() : QStringLiteral(" ")) + NameOf(op.arguments[i]);
     }
     if (op.optionalFrom < op.arguments.size()) line += QLatin1Char(']');
-    return line + QStringLiteral(" ENTREE SORTIE.(bmp|tga|png)");
+    return line + QLatin1Char(' ') +
+           QCoreApplication::translate("CommandLine", "ENTREE SORTIE.(bmp|tga|png)");
 }
 
 QString UsageText() {
-    QString text = QStringLiteral("Usage :");
+    QString text = QCoreApplication::translate("CommandLine", "Usage :");
     for (const Operation& op : Operations()) text += QStringLiteral("\n  ") + UsageLine(op);
     return text;
 }
@@ -243,11 +253,13 @@ QString Parse(const Argument& a, const QString& text, Values& values) {
             bool ok = false;
             const int n = text.toInt(&ok);
             if (!ok)
-                return QStringLiteral("%1 : nombre entier attendu, et non « %2 »")
-                    .arg(QLatin1String(a.name), text);
+                return QCoreApplication::translate("CommandLine",
+                                                   "%1 : nombre entier attendu, et non « %2 »")
+                    .arg(NameOf(a), text);
             if (n < a.min || n > a.max)
-                return QStringLiteral("%1 : valeur hors limites (%2), attendu de %3 à %4")
-                    .arg(QLatin1String(a.name))
+                return QCoreApplication::translate(
+                           "CommandLine", "%1 : valeur hors limites (%2), attendu de %3 à %4")
+                    .arg(NameOf(a))
                     .arg(n)
                     .arg(a.min)
                     .arg(a.max);
@@ -260,11 +272,14 @@ QString Parse(const Argument& a, const QString& text, Values& values) {
         case Kind::Colour:
             values.colour = ParseHexColour(text);
             if (!values.colour)
-                return QStringLiteral(
+                return QCoreApplication::translate(
+                           "CommandLine",
                            "%1 : couleur hexadécimale attendue (RRGGBB, rouge en premier)%2, et "
                            "non « %3 »")
-                    .arg(QLatin1String(a.name),
-                         a.kind == Kind::ColourOrNone ? QStringLiteral(" ou none") : QString(),
+                    .arg(NameOf(a),
+                         a.kind == Kind::ColourOrNone
+                             ? QCoreApplication::translate("CommandLine", " ou none")
+                             : QString(),
                          text);
             return {};
         case Kind::Picture:
@@ -296,19 +311,22 @@ QString TakeOptions(const Operation& op, QStringList& words, Values& values) {
             continue;
         }
         const QString name = QLatin1String(o.name);
-        if (i == words.size()) return QStringLiteral("%1 : valeur attendue").arg(name);
+        if (i == words.size())
+            return QCoreApplication::translate("CommandLine", "%1 : valeur attendue").arg(name);
         const QString text = words.takeAt(i);
         const std::optional<double> value = ParseDecimal(text);
         if (!value || (o.whole && *value != std::floor(*value)))
-            return QStringLiteral("%1 : %2, et non « %3 »")
+            return QCoreApplication::translate("CommandLine", "%1 : %2, et non « %3 »")
                 .arg(name,
-                     o.whole ? QStringLiteral("nombre entier attendu")
-                             : QStringLiteral("nombre attendu"),
+                     o.whole ? QCoreApplication::translate("CommandLine", "nombre entier attendu")
+                             : QCoreApplication::translate("CommandLine", "nombre attendu"),
                      text);
-        const QLocale french(QLocale::French);
+        // The bounds as the language writes numbers ("0,1" or "0.1").
+        const QLocale locale;
         if (*value < o.min || *value > o.max)
-            return QStringLiteral("%1 : valeur hors limites (%2), attendu de %3 à %4")
-                .arg(name, text, french.toString(o.min), french.toString(o.max));
+            return QCoreApplication::translate("CommandLine",
+                                               "%1 : valeur hors limites (%2), attendu de %3 à %4")
+                .arg(name, text, locale.toString(o.min), locale.toString(o.max));
         values.options[index] = *value;
     }
     return {};
@@ -320,7 +338,7 @@ int OpCommand(const QStringList& words) {
     // Options end at the operation's name: its arguments may be negative numbers (contrast -50)
     // and its files may start with a dash, all read here in order.
     QCommandLineParser parser;
-    const QString unknown = QStringLiteral("Opération inconnue : %1");
+    const QString unknown = QCoreApplication::translate("CommandLine", "Opération inconnue : %1");
     const CommandSyntax syntax{
         .usage = UsageText(), .unknownOption = unknown, .optionsBeforeArgumentsOnly = true};
     if (const auto stop = ParseCommandLine(parser, words, syntax)) return *stop;
@@ -336,7 +354,8 @@ int OpCommand(const QStringList& words) {
         const QString complaint = TakeOptions(*op, words, values);
         if (!complaint.isEmpty()) {
             PrintError(complaint);
-            PrintError(QStringLiteral("Usage : ") + UsageLine(*op));
+            PrintError(
+                QCoreApplication::translate("CommandLine", "Usage : %1").arg(UsageLine(*op)));
             return kExitUsage;
         }
         args = QStringList{args[0]} + words;
@@ -346,14 +365,15 @@ int OpCommand(const QStringList& words) {
                            args.size() == static_cast<qsizetype>(op->optionalFrom) + 3;
     if (defaulted) count = static_cast<qsizetype>(op->optionalFrom);
     if (args.size() != count + 3) {
-        PrintError(QStringLiteral("Usage : ") + UsageLine(*op));
+        PrintError(QCoreApplication::translate("CommandLine", "Usage : %1").arg(UsageLine(*op)));
         return kExitUsage;
     }
     const QString& input = args[count + 1];
     const QString& output = args[count + 2];
     if (!IsPictureOutput(output)) {
-        PrintError(
-            QStringLiteral("SORTIE : extension .bmp, .tga ou .png attendue (%1)").arg(output));
+        PrintError(QCoreApplication::translate(
+                       "CommandLine", "SORTIE : extension .bmp, .tga ou .png attendue (%1)")
+                       .arg(output));
         return kExitUsage;
     }
     for (qsizetype i = 0; i < count; ++i) {

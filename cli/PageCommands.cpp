@@ -1,5 +1,6 @@
 // tessella-cli pack and extract: the page commands of the main window, answered from options.
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -29,17 +30,20 @@ namespace tessella::cli {
 
 namespace {
 
-const QString kPackUsage = QStringLiteral(
+constexpr platform::Text kPackUsage{QT_TRANSLATE_NOOP(
+    "Tessella",
     "Usage : tessella-cli pack [--import LxH | --free] [--max-width 256|512] "
     "[--onto PAGE [--fill-right]] [--yes-to-all | --no-to-all] -o SORTIE.(tga|png) FICHIER...\n"
-    "        tessella-cli pack --tight -o SORTIE.(tga|png) PAGE");
-const QString kExtractUsage = QStringLiteral(
-    "Usage : tessella-cli extract [--import LxH] PAGE DEST.(bmp|png)\n"
-    "        tessella-cli extract --names PAGE DOSSIER");
+    "        tessella-cli pack --tight -o SORTIE.(tga|png) PAGE")};
+constexpr platform::Text kExtractUsage{
+    QT_TRANSLATE_NOOP("Tessella",
+                      "Usage : tessella-cli extract [--import LxH] PAGE DEST.(bmp|png)\n"
+                      "        tessella-cli extract --names PAGE DOSSIER")};
 
 QCommandLineOption ImportOption() {
-    return {QStringLiteral("import"), QStringLiteral("taille des éléments (64x64 par défaut)"),
-            QStringLiteral("LxH")};
+    return {QStringLiteral("import"),
+            QCoreApplication::translate("CommandLine", "taille des éléments (64x64 par défaut)"),
+            QCoreApplication::translate("CommandLine", "LxH")};
 }
 
 std::optional<QSize> ParseSize(const QString& text) {
@@ -53,7 +57,9 @@ std::optional<QSize> ParseSize(const QString& text) {
 
 platform::TessellaError RefusedFile(const QString& path) {
     return platform::TessellaError(
-        QStringLiteral("Format d'image non reconnu (extension refusée) : %1").arg(path));
+        QCoreApplication::translate("CommandLine",
+                                    "Format d'image non reconnu (extension refusée) : %1")
+            .arg(path));
 }
 
 struct PackOptions {
@@ -73,34 +79,44 @@ struct PackOptions {
 // line is refused instead. Answers the complaint, empty the first time.
 QString Repeated(QStringList& seen, const GivenOption& option) {
     if (seen.contains(option.name))
-        return QStringLiteral("Option répétée : %1").arg(option.spelled);
+        return QCoreApplication::translate("CommandLine", "Option répétée : %1")
+            .arg(option.spelled);
     seen << option.name;
     return {};
 }
 
 CommandSyntax PackSyntax() {
-    const QString notMultipleOf8 = QStringLiteral(
+    const QString notMultipleOf8 = QCoreApplication::translate(
+        "CommandLine",
         "les fichiers dont les côtés ne sont pas multiples de 8, ou trop larges pour la texture");
     return {
         .usage = kPackUsage,
-        .options = {ImportOption(),
-                    {QStringLiteral("free"),
-                     QStringLiteral("taille libre, celle de chaque fichier")},
-                    {QStringLiteral("max-width"),
-                     QStringLiteral("largeur maximale de la texture (512 par défaut)"),
-                     QStringLiteral("256|512")},
-                    {QStringLiteral("onto"), QStringLiteral("ajoute à cette texture"),
-                     QStringLiteral("PAGE")},
-                    {QStringLiteral("fill-right"),
-                     QStringLiteral("complète d'abord une texture étroite à droite (avec --onto)")},
-                    {QStringLiteral("tight"),
-                     QStringLiteral("replace au plus serré les éléments de PAGE (sa liste "
-                                    "d'éléments), dans sa largeur")},
-                    {QStringLiteral("yes-to-all"),
-                     QStringLiteral("place (coupés s'il le faut) ") + notMultipleOf8},
-                    {QStringLiteral("no-to-all"), QStringLiteral("écarte ") + notMultipleOf8},
-                    {QStringLiteral("o"), QStringLiteral("texture à écrire (.tga ou .png)"),
-                     QStringLiteral("SORTIE")}},
+        .options =
+            {ImportOption(),
+             {QStringLiteral("free"),
+              QCoreApplication::translate("CommandLine", "taille libre, celle de chaque fichier")},
+             {QStringLiteral("max-width"),
+              QCoreApplication::translate("CommandLine",
+                                          "largeur maximale de la texture (512 par défaut)"),
+              QStringLiteral("256|512")},
+             {QStringLiteral("onto"),
+              QCoreApplication::translate("CommandLine", "ajoute à cette texture"),
+              QStringLiteral("PAGE")},
+             {QStringLiteral("fill-right"),
+              QCoreApplication::translate(
+                  "CommandLine", "complète d'abord une texture étroite à droite (avec --onto)")},
+             {QStringLiteral("tight"),
+              QCoreApplication::translate("CommandLine",
+                                          "replace au plus serré les éléments de PAGE (sa liste "
+                                          "d'éléments), dans sa largeur")},
+             {QStringLiteral("yes-to-all"),
+              QCoreApplication::translate("CommandLine", "place (coupés s'il le faut) %1")
+                  .arg(notMultipleOf8)},
+             {QStringLiteral("no-to-all"),
+              QCoreApplication::translate("CommandLine", "écarte %1").arg(notMultipleOf8)},
+             {QStringLiteral("o"),
+              QCoreApplication::translate("CommandLine", "texture à écrire (.tga ou .png)"),
+              QCoreApplication::translate("CommandLine", "SORTIE")}},
         .unknownOption = kUnknownOption};
 }
 
@@ -113,17 +129,19 @@ QString ParsePack(const QCommandLineParser& parser, PackOptions& o) {
         if (const QString twice = Repeated(seen, option); !twice.isEmpty()) return twice;
         if (a == QLatin1String("import")) {
             if (!option.value || !(o.import = ParseSize(*option.value)))
-                return QStringLiteral("--import attend une taille LxH (par exemple 64x64)");
+                return QCoreApplication::translate(
+                    "CommandLine", "--import attend une taille LxH (par exemple 64x64)");
         } else if (a == QLatin1String("free")) {
             o.freeSize = true;
         } else if (a == QLatin1String("max-width")) {
             const QString v = option.value.value_or(QString());
             if (v != QLatin1String("256") && v != QLatin1String("512"))
-                return QStringLiteral("--max-width attend 256 ou 512");
+                return QCoreApplication::translate("CommandLine", "--max-width attend 256 ou 512");
             o.maxWidth = v.toInt();
             o.maxWidthGiven = true;
         } else if (a == QLatin1String("onto")) {
-            if (!option.value) return QStringLiteral("--onto attend une texture");
+            if (!option.value)
+                return QCoreApplication::translate("CommandLine", "--onto attend une texture");
             o.onto = *option.value;
         } else if (a == QLatin1String("fill-right")) {
             o.fillRight = true;
@@ -133,26 +151,35 @@ QString ParsePack(const QCommandLineParser& parser, PackOptions& o) {
             const SizeAnswer s =
                 a == QLatin1String("yes-to-all") ? SizeAnswer::YesToAll : SizeAnswer::NoToAll;
             if (o.sizes != SizeAnswer::Place && o.sizes != s)
-                return QStringLiteral("--yes-to-all et --no-to-all s'excluent");
+                return QCoreApplication::translate("CommandLine",
+                                                   "--yes-to-all et --no-to-all s'excluent");
             o.sizes = s;
         } else if (a == QLatin1String("o")) {
-            if (!option.value) return QStringLiteral("-o attend le fichier de sortie");
+            if (!option.value)
+                return QCoreApplication::translate("CommandLine", "-o attend le fichier de sortie");
             o.out = *option.value;
         }
     }
     o.files = parser.positionalArguments();
     if (o.tight && (o.import || o.freeSize || !o.onto.isEmpty() || o.fillRight ||
                     o.sizes != SizeAnswer::Place || o.maxWidthGiven))
-        return QStringLiteral("--tight ne prend que -o SORTIE et la texture");
+        return QCoreApplication::translate("CommandLine",
+                                           "--tight ne prend que -o SORTIE et la texture");
     if (o.tight && o.files.size() != 1)
-        return QStringLiteral("--tight prend une texture, et une seule");
-    if (o.import && o.freeSize) return QStringLiteral("--import et --free s'excluent");
-    if (o.fillRight && o.onto.isEmpty()) return QStringLiteral("--fill-right demande --onto");
-    if (o.out.isEmpty()) return QStringLiteral("Il manque -o SORTIE.tga");
+        return QCoreApplication::translate("CommandLine",
+                                           "--tight prend une texture, et une seule");
+    if (o.import && o.freeSize)
+        return QCoreApplication::translate("CommandLine", "--import et --free s'excluent");
+    if (o.fillRight && o.onto.isEmpty())
+        return QCoreApplication::translate("CommandLine", "--fill-right demande --onto");
+    if (o.out.isEmpty())
+        return QCoreApplication::translate("CommandLine", "Il manque -o SORTIE.tga");
     const QString suffix = QFileInfo(o.out).suffix().toLower();
     if (suffix != QLatin1String("tga") && suffix != QLatin1String("png"))
-        return QStringLiteral("La sortie doit être un fichier .tga ou .png");
-    if (o.files.isEmpty()) return QStringLiteral("Aucun fichier à ajouter");
+        return QCoreApplication::translate("CommandLine",
+                                           "La sortie doit être un fichier .tga ou .png");
+    if (o.files.isEmpty())
+        return QCoreApplication::translate("CommandLine", "Aucun fichier à ajouter");
     return {};
 }
 
@@ -181,9 +208,10 @@ struct OpenedPage {
 };
 
 // %1: the files.
-const QString kTooWideRefused = QStringLiteral(
+constexpr platform::Text kTooWideRefused{QT_TRANSLATE_NOOP(
+    "Tessella",
     "Trop larges pour la texture : %1\nRien n'a été écrit. --yes-to-all les incruste coupés, "
-    "--no-to-all les écarte.");
+    "--no-to-all les écarte.")};
 
 // pack --tight: the page's elements packed again within its width, saved to o.out.
 int CompactCommand(const PackOptions& o) {
@@ -192,7 +220,7 @@ int CompactCommand(const PackOptions& o) {
     const int32_t height = page.pageHeight;
     opened.files.compactPage();
     opened.files.savePageFile(o.out);
-    PrintOut(QStringLiteral("%1 : %2 x %3 (%4 avant), %5 élément(s)")
+    PrintOut(QCoreApplication::translate("CommandLine", "%1 : %2 x %3 (%4 avant), %5 élément(s)")
                  .arg(o.out)
                  .arg(page.pageWidth)
                  .arg(page.pageHeight)
@@ -201,12 +229,13 @@ int CompactCommand(const PackOptions& o) {
     return kExitOk;
 }
 
-const QString kExportUsage = QStringLiteral(
+constexpr platform::Text kExportUsage{QT_TRANSLATE_NOOP(
+    "Tessella",
     "Usage : tessella-cli export [--padding P] [--extrude E] [--max-size N] [--max-width L] "
     "[--pot] [--square] [--mip-levels N] [--normal-map [--strength S] [--directx]] "
     "[--bc1 | --bc3 | --bc5 | --rgb | --astc 4x4|6x6|8x8] [--quality fast|medium|thorough] "
     "[--threads N] [--no-trim] [--alpha-threshold A] [--no-bleed] [--premultiply] "
-    "[--alpha-coverage T] -o ATLAS.(png|dds|ktx2) PAGE");
+    "[--alpha-coverage T] -o ATLAS.(png|dds|ktx2) PAGE")};
 
 // A whole number from 0 to most, or nothing.
 std::optional<int32_t> ParseCount(const std::optional<QString>& text, int32_t most) {
@@ -219,65 +248,91 @@ std::optional<int32_t> ParseCount(const std::optional<QString>& text, int32_t mo
 CommandSyntax ExportSyntax() {
     return {
         .usage = kExportUsage,
-        .options = {{QStringLiteral("padding"),
-                     QStringLiteral("pixels libres entre les éléments et aux bords (2 par "
-                                    "défaut)"),
-                     QStringLiteral("P")},
-                    {QStringLiteral("extrude"),
-                     QStringLiteral("pixels du bord de chaque élément répétés autour (2 par "
-                                    "défaut)"),
-                     QStringLiteral("E")},
-                    {QStringLiteral("max-size"),
-                     QStringLiteral("chaque atlas tient dans N x N (4096 par défaut) ; au-delà, "
-                                    "plusieurs atlas"),
-                     QStringLiteral("N")},
-                    {QStringLiteral("max-width"),
-                     QStringLiteral("largeur maximale de l'atlas (N par défaut)"),
-                     QStringLiteral("L")},
-                    {QStringLiteral("pot"), QStringLiteral("côtés en puissances de deux")},
-                    {QStringLiteral("square"), QStringLiteral("atlas carré")},
-                    {QStringLiteral("mip-levels"),
-                     QStringLiteral("niveaux de mipmap sans mélange entre éléments (0 à 10)"),
-                     QStringLiteral("N")},
-                    {QStringLiteral("normal-map"),
-                     QStringLiteral("écrit aussi la carte de normales de l'atlas, ATLAS_n")},
-                    {QStringLiteral("strength"),
-                     QStringLiteral("force du relief de la carte de normales (0,1 à 20 ; 2 par "
-                                    "défaut)"),
-                     QStringLiteral("S")},
-                    {QStringLiteral("directx"),
-                     QStringLiteral("carte de normales à la convention DirectX (vert inversé)")},
-                    {QStringLiteral("bc1"), QStringLiteral("blocs BC1 (.dds, .ktx2 ; par défaut)")},
-                    {QStringLiteral("bc3"), QStringLiteral("blocs BC3 (.dds, .ktx2)")},
-                    {QStringLiteral("bc5"),
-                     QStringLiteral("carte de normales en blocs BC5 (.dds, .ktx2 ; par défaut)")},
-                    {QStringLiteral("rgb"), QStringLiteral("pixels non compressés (.dds, .ktx2)")},
-                    {QStringLiteral("astc"),
-                     QStringLiteral("blocs ASTC de 4x4, 6x6 ou 8x8 (.ktx2), la carte de normales "
-                                    "aussi"),
-                     QStringLiteral("NxN")},
-                    {QStringLiteral("quality"),
-                     QStringLiteral("recherche ASTC : fast, medium (par défaut) ou thorough"),
-                     QStringLiteral("Q")},
-                    {QStringLiteral("threads"),
-                     QStringLiteral("fils de calcul des blocs (par défaut : un par cœur)"),
-                     QStringLiteral("N")},
-                    {QStringLiteral("no-trim"),
-                     QStringLiteral("garde les marges transparentes des éléments")},
-                    {QStringLiteral("alpha-threshold"),
-                     QStringLiteral("rogne les texels d'alpha au plus A (0 à 255 ; 0 par défaut)"),
-                     QStringLiteral("A")},
-                    {QStringLiteral("no-bleed"),
-                     QStringLiteral("laisse les couleurs sous les texels transparents")},
-                    {QStringLiteral("premultiply"),
-                     QStringLiteral("couleurs multipliées par l'alpha")},
-                    {QStringLiteral("alpha-coverage"),
-                     QStringLiteral("garde à chaque mipmap la part des texels d'alpha au moins T "
-                                    "(0,05 à 0,95 ; .dds, .ktx2)"),
-                     QStringLiteral("T")},
-                    {QStringLiteral("o"),
-                     QStringLiteral("atlas à écrire (.png, .dds ou .ktx2), avec son .json"),
-                     QStringLiteral("ATLAS")}},
+        .options =
+            {{QStringLiteral("padding"),
+              QCoreApplication::translate("CommandLine",
+                                          "pixels libres entre les éléments et aux bords (2 par "
+                                          "défaut)"),
+              QStringLiteral("P")},
+             {QStringLiteral("extrude"),
+              QCoreApplication::translate("CommandLine",
+                                          "pixels du bord de chaque élément répétés autour (2 par "
+                                          "défaut)"),
+              QStringLiteral("E")},
+             {QStringLiteral("max-size"),
+              QCoreApplication::translate(
+                  "CommandLine",
+                  "chaque atlas tient dans N x N (4096 par défaut) ; au-delà, "
+                  "plusieurs atlas"),
+              QStringLiteral("N")},
+             {QStringLiteral("max-width"),
+              QCoreApplication::translate("CommandLine",
+                                          "largeur maximale de l'atlas (N par défaut)"),
+              QCoreApplication::translate("CommandLine", "L")},
+             {QStringLiteral("pot"),
+              QCoreApplication::translate("CommandLine", "côtés en puissances de deux")},
+             {QStringLiteral("square"), QCoreApplication::translate("CommandLine", "atlas carré")},
+             {QStringLiteral("mip-levels"),
+              QCoreApplication::translate("CommandLine",
+                                          "niveaux de mipmap sans mélange entre éléments (0 à 10)"),
+              QStringLiteral("N")},
+             {QStringLiteral("normal-map"),
+              QCoreApplication::translate("CommandLine",
+                                          "écrit aussi la carte de normales de l'atlas, ATLAS_n")},
+             {QStringLiteral("strength"),
+              QCoreApplication::translate(
+                  "CommandLine",
+                  "force du relief de la carte de normales (0,1 à 20 ; 2 par "
+                  "défaut)"),
+              QStringLiteral("S")},
+             {QStringLiteral("directx"),
+              QCoreApplication::translate(
+                  "CommandLine", "carte de normales à la convention DirectX (vert inversé)")},
+             {QStringLiteral("bc1"),
+              QCoreApplication::translate("CommandLine", "blocs BC1 (.dds, .ktx2 ; par défaut)")},
+             {QStringLiteral("bc3"),
+              QCoreApplication::translate("CommandLine", "blocs BC3 (.dds, .ktx2)")},
+             {QStringLiteral("bc5"),
+              QCoreApplication::translate(
+                  "CommandLine", "carte de normales en blocs BC5 (.dds, .ktx2 ; par défaut)")},
+             {QStringLiteral("rgb"),
+              QCoreApplication::translate("CommandLine", "pixels non compressés (.dds, .ktx2)")},
+             {QStringLiteral("astc"),
+              QCoreApplication::translate(
+                  "CommandLine",
+                  "blocs ASTC de 4x4, 6x6 ou 8x8 (.ktx2), la carte de normales "
+                  "aussi"),
+              QStringLiteral("NxN")},
+             {QStringLiteral("quality"),
+              QCoreApplication::translate("CommandLine",
+                                          "recherche ASTC : fast, medium (par défaut) ou thorough"),
+              QStringLiteral("Q")},
+             {QStringLiteral("threads"),
+              QCoreApplication::translate("CommandLine",
+                                          "fils de calcul des blocs (par défaut : un par cœur)"),
+              QStringLiteral("N")},
+             {QStringLiteral("no-trim"),
+              QCoreApplication::translate("CommandLine",
+                                          "garde les marges transparentes des éléments")},
+             {QStringLiteral("alpha-threshold"),
+              QCoreApplication::translate(
+                  "CommandLine", "rogne les texels d'alpha au plus A (0 à 255 ; 0 par défaut)"),
+              QStringLiteral("A")},
+             {QStringLiteral("no-bleed"),
+              QCoreApplication::translate("CommandLine",
+                                          "laisse les couleurs sous les texels transparents")},
+             {QStringLiteral("premultiply"),
+              QCoreApplication::translate("CommandLine", "couleurs multipliées par l'alpha")},
+             {QStringLiteral("alpha-coverage"),
+              QCoreApplication::translate(
+                  "CommandLine",
+                  "garde à chaque mipmap la part des texels d'alpha au moins T "
+                  "(0,05 à 0,95 ; .dds, .ktx2)"),
+              QStringLiteral("T")},
+             {QStringLiteral("o"),
+              QCoreApplication::translate("CommandLine",
+                                          "atlas à écrire (.png, .dds ou .ktx2), avec son .json"),
+              QStringLiteral("ATLAS")}},
         .unknownOption = kUnknownOption};
 }
 
@@ -303,14 +358,14 @@ QString ParseExport(const QCommandLineParser& parser, texture::EngineAtlasSettin
         if (a == QLatin1String("padding") || a == QLatin1String("extrude")) {
             const auto v = ParseCount(option.value, texture::kMaxEngineMargin);
             if (!v)
-                return QStringLiteral("%1 attend un nombre de 0 à %2")
+                return QCoreApplication::translate("CommandLine", "%1 attend un nombre de 0 à %2")
                     .arg(option.spelled)
                     .arg(texture::kMaxEngineMargin);
             (a == QLatin1String("padding") ? settings.padding : settings.extrude) = *v;
         } else if (a == QLatin1String("max-size") || a == QLatin1String("max-width")) {
             const auto v = ParseCount(option.value, static_cast<int32_t>(platform::kMaxImageSide));
             if (!v || *v < 1)
-                return QStringLiteral("%1 attend une taille de 1 à %2")
+                return QCoreApplication::translate("CommandLine", "%1 attend une taille de 1 à %2")
                     .arg(option.spelled)
                     .arg(platform::kMaxImageSide);
             (a == QLatin1String("max-size") ? maxSize : maxWidth) = *v;
@@ -321,14 +376,17 @@ QString ParseExport(const QCommandLineParser& parser, texture::EngineAtlasSettin
         } else if (a == QLatin1String("mip-levels")) {
             const auto v = ParseCount(option.value, texture::kMaxEngineMipLevels);
             if (!v)
-                return QStringLiteral("--mip-levels attend un nombre de 0 à %1")
+                return QCoreApplication::translate("CommandLine",
+                                                   "--mip-levels attend un nombre de 0 à %1")
                     .arg(texture::kMaxEngineMipLevels);
             settings.mipLevels = *v;
         } else if (a == QLatin1String("normal-map")) {
             settings.normalMap = true;
         } else if (a == QLatin1String("strength")) {
             const auto v = ParseStrength(option.value);
-            if (!v) return QStringLiteral("--strength attend un nombre de 0,1 à 20");
+            if (!v)
+                return QCoreApplication::translate("CommandLine",
+                                                   "--strength attend un nombre de 0,1 à 20");
             settings.normal.strength = *v;
             normalOptions = true;
         } else if (a == QLatin1String("directx")) {
@@ -357,7 +415,8 @@ QString ParseExport(const QCommandLineParser& parser, texture::EngineAtlasSettin
         } else if (a == QLatin1String("alpha-threshold")) {
             const auto v = ParseCount(option.value, texture::kMaxEngineAlphaThreshold);
             if (!v)
-                return QStringLiteral("--alpha-threshold attend un nombre de 0 à %1")
+                return QCoreApplication::translate("CommandLine",
+                                                   "--alpha-threshold attend un nombre de 0 à %1")
                     .arg(texture::kMaxEngineAlphaThreshold);
             settings.alphaThreshold = *v;
         } else if (a == QLatin1String("no-bleed")) {
@@ -369,17 +428,21 @@ QString ParseExport(const QCommandLineParser& parser, texture::EngineAtlasSettin
                 option.value ? ParseDecimal(*option.value) : std::nullopt;
             if (!v || *v < texture::kMinEngineAlphaCoverage ||
                 *v > texture::kMaxEngineAlphaCoverage)
-                return QStringLiteral("--alpha-coverage attend un nombre de 0,05 à 0,95");
+                return QCoreApplication::translate(
+                    "CommandLine", "--alpha-coverage attend un nombre de 0,05 à 0,95");
             settings.alphaCoverage = *v;
         } else if (a == QLatin1String("o")) {
-            if (!option.value) return QStringLiteral("-o attend l'atlas");
+            if (!option.value)
+                return QCoreApplication::translate("CommandLine", "-o attend l'atlas");
             out = *option.value;
         }
     }
     if (normalOptions && !settings.normalMap)
-        return QStringLiteral("--strength et --directx vont avec --normal-map");
+        return QCoreApplication::translate("CommandLine",
+                                           "--strength et --directx vont avec --normal-map");
     if (blocks == QLatin1String("--bc5") && !settings.normalMap)
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "CommandLine",
             "--bc5 est le format de la carte de normales : il va avec "
             "--normal-map");
     // No block option: the atlas's alpha chooses BC3 or BC1.
@@ -387,19 +450,24 @@ QString ParseExport(const QCommandLineParser& parser, texture::EngineAtlasSettin
     settings.maxWidth = settings.maxHeight = maxSize.value_or(texture::kDefaultEngineMaxSize);
     // --max-width narrows the width only: the atlas stays within --max-size on both sides.
     if (maxWidth) settings.maxWidth = std::min(*maxWidth, settings.maxWidth);
-    if (out.isEmpty()) return QStringLiteral("Il manque -o ATLAS.png");
+    if (out.isEmpty()) return QCoreApplication::translate("CommandLine", "Il manque -o ATLAS.png");
     // An atlas comes with its mip chain and normal map, which a .astc file cannot hold.
     const bool gpu = imagefile::IsGpuTexturePath(out) &&
                      !out.endsWith(QLatin1String(".astc"), Qt::CaseInsensitive);
     if (!IsPngPath(out) && !gpu)
-        return QStringLiteral("L'atlas doit être un fichier .png, .dds ou .ktx2");
+        return QCoreApplication::translate("CommandLine",
+                                           "L'atlas doit être un fichier .png, .dds ou .ktx2");
     if (blocks && !gpu)
-        return QStringLiteral("%1 ne vaut que pour un atlas .dds ou .ktx2").arg(*blocks);
+        return QCoreApplication::translate("CommandLine",
+                                           "%1 ne vaut que pour un atlas .dds ou .ktx2")
+            .arg(*blocks);
     // Coverage is kept level by level: a PNG has no levels.
     if (settings.alphaCoverage > 0 && !gpu)
-        return QStringLiteral("--alpha-coverage ne vaut que pour un atlas .dds ou .ktx2");
+        return QCoreApplication::translate(
+            "CommandLine", "--alpha-coverage ne vaut que pour un atlas .dds ou .ktx2");
     if (!settings.trim && seen.contains(QStringLiteral("alpha-threshold")))
-        return QStringLiteral("--alpha-threshold et --no-trim s'excluent");
+        return QCoreApplication::translate("CommandLine",
+                                           "--alpha-threshold et --no-trim s'excluent");
     if (imagefile::IsAstcFormat(settings.gpuFormat) &&
         !out.endsWith(QLatin1String(".ktx2"), Qt::CaseInsensitive))
         return imagefile::kDdsHoldsNoAstc;
@@ -417,27 +485,29 @@ int ExportCommand(const QStringList& args) {
         return UsageError(kExportUsage, why);
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1 || positional[0].isEmpty())
-        return UsageError(kExportUsage, QStringLiteral("Il faut une texture, et une seule"));
+        return UsageError(kExportUsage, QCoreApplication::translate(
+                                            "CommandLine", "Il faut une texture, et une seule"));
     OpenedPage opened(positional[0], std::nullopt);
     if (opened.page.frames.empty() && !opened.page.atlasFault.isEmpty())
         throw platform::TessellaError(texture::kEngineAtlasDataRefused.arg(
             texture::AtlasPathFor(positional[0]), opened.page.atlasFault));
     if (opened.page.frames.empty())
         throw platform::TessellaError(
-            QStringLiteral("Aucun élément à exporter : pas de liste d'éléments (%1)")
+            QCoreApplication::translate("CommandLine",
+                                        "Aucun élément à exporter : pas de liste d'éléments (%1)")
                 .arg(texture::AtlasPathFor(positional[0])));
     const texture::EngineLayout layout = texture::WriteEngineAtlas(
         opened.page.pageBitmap, opened.page.frames, settings, out, positional[0]);
     const QStringList paths =
         texture::EngineSheetPaths(out, static_cast<int>(layout.sheets.size()));
     for (size_t i = 0; i < layout.sheets.size(); ++i)
-        PrintOut(QStringLiteral("%1 : %2 x %3, %4 élément(s)%5")
+        PrintOut(QCoreApplication::translate("CommandLine", "%1 : %2 x %3, %4 élément(s)%5")
                      .arg(paths[static_cast<qsizetype>(i)])
                      .arg(layout.sheets[i].size.width())
                      .arg(layout.sheets[i].size.height())
                      .arg(layout.sheets[i].cells.size())
                      .arg(settings.normalMap
-                              ? QStringLiteral(", normales : ") +
+                              ? QCoreApplication::translate("CommandLine", ", normales : ") +
                                     texture::NormalMapPathFor(paths[static_cast<qsizetype>(i)])
                               : QString()));
     return kExitOk;
@@ -474,7 +544,8 @@ int PackCommand(const QStringList& args) {
     if (!o.onto.isEmpty()) {
         if (!files.openPage()) throw RefusedFile(o.onto);
     } else if (!files.newPage()) {
-        throw platform::TessellaError(QStringLiteral("Texture non créée"));
+        throw platform::TessellaError(
+            QCoreApplication::translate("CommandLine", "Texture non créée"));
     }
 
     std::vector<texture::SourceEntry> list;
@@ -489,7 +560,7 @@ int PackCommand(const QStringList& args) {
     }
 
     files.savePageFile(o.out);
-    PrintOut(QStringLiteral("%1 : %2 x %3, %4 élément(s) ajouté(s)")
+    PrintOut(QCoreApplication::translate("CommandLine", "%1 : %2 x %3, %4 élément(s) ajouté(s)")
                  .arg(o.out)
                  .arg(page.pageWidth)
                  .arg(page.pageHeight)
@@ -499,9 +570,11 @@ int PackCommand(const QStringList& args) {
 
 int ExtractCommand(const QStringList& args) {
     QCommandLineParser parser;
-    const QCommandLineOption names(QStringLiteral("names"),
-                                   QStringLiteral("un fichier .png par élément nommé de la "
-                                                  "texture, dans DOSSIER"));
+    const QCommandLineOption names(
+        QStringLiteral("names"),
+        QCoreApplication::translate("CommandLine",
+                                    "un fichier .png par élément nommé de la "
+                                    "texture, dans DOSSIER"));
     if (const auto stop = ParseCommandLine(parser, args,
                                            {.usage = kExtractUsage,
                                             .options = {ImportOption(), names},
@@ -516,31 +589,39 @@ int ExtractCommand(const QStringList& args) {
         if (option.name == QLatin1String("names")) {
             byName = true;
         } else if (!option.value || !(import = ParseSize(*option.value))) {
-            return UsageError(kExtractUsage, QStringLiteral("--import attend une taille LxH"));
+            return UsageError(kExtractUsage, QCoreApplication::translate(
+                                                 "CommandLine", "--import attend une taille LxH"));
         }
     }
     if (byName && import)
-        return UsageError(kExtractUsage, QStringLiteral("--names et --import s'excluent"));
+        return UsageError(kExtractUsage, QCoreApplication::translate(
+                                             "CommandLine", "--names et --import s'excluent"));
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2)
-        return UsageError(kExtractUsage, QStringLiteral("Il faut une texture et une destination"));
+        return UsageError(
+            kExtractUsage,
+            QCoreApplication::translate("CommandLine", "Il faut une texture et une destination"));
     // An empty destination would scatter 001.bmp, 002.bmp... over the current folder.
     if (positional[0].isEmpty() || positional[1].isEmpty())
-        return UsageError(kExtractUsage, QStringLiteral("La texture et la destination ne peuvent "
-                                                        "pas être vides"));
+        return UsageError(kExtractUsage,
+                          QCoreApplication::translate("CommandLine",
+                                                      "La texture et la destination ne peuvent "
+                                                      "pas être vides"));
 
     OpenedPage opened(positional[0], import);
     if (byName) {
         const texture::NamedExtraction done = opened.files.extractByNames(positional[1], 0);
         for (const QString& name : done.refused)
-            PrintError(QStringLiteral("Nom d'élément refusé : %1").arg(name));
-        PrintOut(QStringLiteral("%1 élément(s) extrait(s)").arg(done.written));
+            PrintError(
+                QCoreApplication::translate("CommandLine", "Nom d'élément refusé : %1").arg(name));
+        PrintOut(QCoreApplication::translate("CommandLine", "%1 élément(s) extrait(s)")
+                     .arg(done.written));
         return done.refused.isEmpty() ? kExitOk : kExitFailure;
     }
     const QString destination = texture::WithExtension(
         positional[1], IsPngPath(positional[1]) ? QStringLiteral(".png") : QStringLiteral(".bmp"));
     const int count = opened.files.extractElements(destination, 0);
-    PrintOut(QStringLiteral("%1 élément(s) extrait(s)").arg(count));
+    PrintOut(QCoreApplication::translate("CommandLine", "%1 élément(s) extrait(s)").arg(count));
     return kExitOk;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/PictureFiles.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "cli/Commands.h"
@@ -98,7 +99,8 @@ void LoadWorkingPicture(const QString& file, pixels::WorkingPicture& work) {
 void WritePicture(imagefile::BgrRows rows, const pixels::WorkingPicture& work,
                   const QString& path) {
     if (rows.width <= 0 || rows.height <= 0)
-        throw platform::TessellaError(QStringLiteral("Image vide : %1").arg(path));
+        throw platform::TessellaError(
+            QCoreApplication::translate("CommandLine", "Image vide : %1").arg(path));
     rows.dotsPerMeterX = work.dotsPerMeterX() > 0 ? work.dotsPerMeterX() : kNewPictureDotsPerMeter;
     rows.dotsPerMeterY = work.dotsPerMeterY() > 0 ? work.dotsPerMeterY() : kNewPictureDotsPerMeter;
     WritePicture(rows, path);

@@ -13,6 +13,7 @@
 #include "imagefile/GpuTexture.h"
 #include "pixels/ColourOperations.h"
 #include "pixels/WorkingPicture.h"
+#include "platform/Text.h"
 
 namespace tessella::cli {
 
@@ -46,13 +47,17 @@ std::optional<imagefile::GpuBlockFormat> AstcBlockOption(const QString& sides);
 std::optional<imagefile::GpuQuality> QualityOption(const QString& name);
 // The thread count that --threads names (1 to 256), or nothing.
 std::optional<int> ThreadsOption(const QString& count);
-inline const QString kAstcValues = QStringLiteral("--astc attend 4x4, 6x6 ou 8x8");
-inline const QString kQualityValues = QStringLiteral("--quality attend fast, medium ou thorough");
-inline const QString kThreadsValues = QStringLiteral("--threads attend un nombre de 1 à 256");
-inline const QString kAlphaCoverageValues =
-    QStringLiteral("--alpha-coverage attend un seuil de 0,05 à 0,95");
+inline constexpr platform::Text kAstcValues{
+    QT_TRANSLATE_NOOP("Tessella", "--astc attend 4x4, 6x6 ou 8x8")};
+inline constexpr platform::Text kQualityValues{
+    QT_TRANSLATE_NOOP("Tessella", "--quality attend fast, medium ou thorough")};
+inline constexpr platform::Text kThreadsValues{
+    QT_TRANSLATE_NOOP("Tessella", "--threads attend un nombre de 1 à 256")};
+inline constexpr platform::Text kAlphaCoverageValues{
+    QT_TRANSLATE_NOOP("Tessella", "--alpha-coverage attend un seuil de 0,05 à 0,95")};
 // %1: the second block format given.
-inline const QString kOneBlockFormat = QStringLiteral("Un seul format de blocs : %1");
+inline constexpr platform::Text kOneBlockFormat{
+    QT_TRANSLATE_NOOP("Tessella", "Un seul format de blocs : %1")};
 
 // True when path ends in .tga, .bmp or .png (any case), the outputs of the commands.
 bool IsPictureOutput(const QString& path);

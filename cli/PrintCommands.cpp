@@ -1,6 +1,7 @@
 // print and contact-sheet: the program's page printing and contact sheets, on a PDF printer
 // (600 dpi, A4, no margins).
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
@@ -20,18 +21,20 @@ namespace tessella::cli {
 namespace {
 
 constexpr int kPdfDotsPerInch = 600;
-const QString kPrintUsage = QStringLiteral(
+constexpr platform::Text kPrintUsage{QT_TRANSLATE_NOOP(
+    "Tessella",
     "Usage : tessella-cli print PAGE [--width-mm L] [--x-mm X] [--y-mm Y] [--landscape] [--name] "
-    "[--allow-cut] -o SORTIE.pdf");
+    "[--allow-cut] -o SORTIE.pdf")};
 // %1 the option, %2 the value given, %3 and %4 the bounds.
-const QString kBadValue = QStringLiteral("Valeur refusée pour %1 : « %2 » (un nombre de %3 à %4)");
-const QString kMissingValue = QStringLiteral("Valeur manquante pour %1");
-const QString kContactSheetUsage =
-    QStringLiteral("Usage : tessella-cli contact-sheet -o SORTIE.pdf FICHIER...");
+constexpr platform::Text kBadValue{
+    QT_TRANSLATE_NOOP("Tessella", "Valeur refusée pour %1 : « %2 » (un nombre de %3 à %4)")};
+constexpr platform::Text kMissingValue{QT_TRANSLATE_NOOP("Tessella", "Valeur manquante pour %1")};
+constexpr platform::Text kContactSheetUsage{
+    QT_TRANSLATE_NOOP("Tessella", "Usage : tessella-cli contact-sheet -o SORTIE.pdf FICHIER...")};
 
 QCommandLineOption PdfOutput() {
-    return {QStringLiteral("o"), QStringLiteral("fichier PDF à écrire"),
-            QStringLiteral("SORTIE.pdf")};
+    return {QStringLiteral("o"), QCoreApplication::translate("CommandLine", "fichier PDF à écrire"),
+            QCoreApplication::translate("CommandLine", "SORTIE.pdf")};
 }
 
 bool IsPdf(const QString& path) {
@@ -70,22 +73,30 @@ void WritePdf(platform::PdfPrinter& printer, const QString& output) {
 }  // namespace
 
 int PrintCommand(const QStringList& args) {
-    const QString mm = QStringLiteral("en mm, de %1 à 400 (%2 par défaut)");
+    const QString mm =
+        QCoreApplication::translate("CommandLine", "en mm, de %1 à 400 (%2 par défaut)");
     QCommandLineParser parser;
     const CommandSyntax syntax{
         .usage = kPrintUsage,
-        .options = {{QStringLiteral("width-mm"), QStringLiteral("largeur ") + mm.arg(1).arg(150),
-                     QStringLiteral("L")},
-                    {QStringLiteral("x-mm"), QStringLiteral("marge gauche ") + mm.arg(0).arg(20),
-                     QStringLiteral("X")},
-                    {QStringLiteral("y-mm"), QStringLiteral("marge haute ") + mm.arg(0).arg(20),
-                     QStringLiteral("Y")},
-                    {QStringLiteral("landscape"),
-                     QStringLiteral("image tournée d'un quart, comme après « Orientation »")},
-                    {QStringLiteral("name"), QStringLiteral("imprime le nom du fichier")},
-                    {QStringLiteral("allow-cut"),
-                     QStringLiteral("imprime coupée une image qui dépasse de la feuille")},
-                    PdfOutput()}};
+        .options = {
+            {QStringLiteral("width-mm"),
+             QCoreApplication::translate("CommandLine", "largeur %1").arg(mm.arg(1).arg(150)),
+             QCoreApplication::translate("CommandLine", "L")},
+            {QStringLiteral("x-mm"),
+             QCoreApplication::translate("CommandLine", "marge gauche %1").arg(mm.arg(0).arg(20)),
+             QStringLiteral("X")},
+            {QStringLiteral("y-mm"),
+             QCoreApplication::translate("CommandLine", "marge haute %1").arg(mm.arg(0).arg(20)),
+             QStringLiteral("Y")},
+            {QStringLiteral("landscape"),
+             QCoreApplication::translate("CommandLine",
+                                         "image tournée d'un quart, comme après « Orientation »")},
+            {QStringLiteral("name"),
+             QCoreApplication::translate("CommandLine", "imprime le nom du fichier")},
+            {QStringLiteral("allow-cut"),
+             QCoreApplication::translate("CommandLine",
+                                         "imprime coupée une image qui dépasse de la feuille")},
+            PdfOutput()}};
     if (const auto stop = ParseCommandLine(parser, args, syntax)) return *stop;
     QString output;
     print::PagePlacement placement{150, 20, 20};

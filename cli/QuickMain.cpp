@@ -8,8 +8,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include "cli/CommandLine.h"
+#include "cli/CommandWord.h"
 #include "cli/Commands.h"
 #include "cli/PictureFiles.h"
 #include "cli/Siblings.h"
@@ -34,15 +36,23 @@ class HandingOver final : public ImageLibraryWork {
     void convert(const QString&, const QString&) override { throw HandOver(); }
 };
 
-[[noreturn]] void RunFullProgram(char** argv) {
+[[noreturn]] void RunFullProgram(int argc, char** argv) {
     std::fflush(stdout);
     std::fflush(stderr);
     char path[PATH_MAX];
     const char* program = SiblingProgram("tessella-cli-full", path);
     ::execv(program, argv);
+    const int error = errno;
+    // The message in the language of the line, which may not be in use yet.
+    std::optional<QCoreApplication> app;
+    if (!QCoreApplication::instance()) {
+        app.emplace(argc, argv);
+        QStringList words = QCoreApplication::arguments();
+        tessella::platform::UseLanguage(TakeLanguageOption(words).language);
+    }
     PrintError(
-        QStringLiteral("Impossible de lancer %1 : %2")
-            .arg(QString::fromLocal8Bit(program), QString::fromLocal8Bit(std::strerror(errno))));
+        QCoreApplication::translate("CommandLine", "Impossible de lancer %1 : %2")
+            .arg(QString::fromLocal8Bit(program), QString::fromLocal8Bit(std::strerror(error))));
     std::_Exit(kExitFailure);
 }
 
@@ -50,19 +60,25 @@ class HandingOver final : public ImageLibraryWork {
 
 int main(int argc, char** argv) {
     int (*command)(const QStringList&) = nullptr;
-    if (argc >= 2 && std::strcmp(argv[1], "op") == 0) command = OpCommand;
-    if (argc >= 2 && std::strcmp(argv[1], "convert") == 0) command = ConvertCommand;
-    if (!command) RunFullProgram(argv);
+    if (IsQuickCommand(argc, argv))
+        command =
+            std::strcmp(argv[CommandWordIndex(argc, argv)], "op") == 0 ? OpCommand : ConvertCommand;
+    if (!command) RunFullProgram(argc, argv);
     qInstallMessageHandler(QuietQtMessages);
     HandingOver handingOver;
     UseImageLibraryWork(handingOver);
     int status = kExitFailure;
     {
         QCoreApplication app(argc, argv);
-        try {
-            status = RunReportingFailures(command, QCoreApplication::arguments().mid(2));
-        } catch (const HandOver&) {
-            RunFullProgram(argv);
+        QStringList words = QCoreApplication::arguments().mid(1);
+        if (const auto stop = UseCommandLineLanguage(words)) {
+            status = *stop;
+        } else {
+            try {
+                status = RunReportingFailures(command, words.mid(1));  // after the name
+            } catch (const HandOver&) {
+                RunFullProgram(argc, argv);
+            }
         }
     }
     std::fflush(stdout);

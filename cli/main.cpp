@@ -22,36 +22,56 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"info", "info FICHIER", tessella::cli::InfoCommand},
+    {"info", QT_TRANSLATE_NOOP("CommandLine", "info FICHIER"), tessella::cli::InfoCommand},
     {"convert",
-     "convert ENTREE SORTIE.(tga|bmp|png|dds|ktx2|astc) [--bc1 | --bc3 | --bc5 | --rgb |\n"
-     "       --astc 4x4|6x6|8x8] [--quality fast|medium|thorough] [--threads N] [--no-mipmaps]",
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "convert ENTREE SORTIE.(tga|bmp|png|dds|ktx2|astc) [--bc1 | --bc3 | --bc5 | --rgb |\n"
+         "       --astc 4x4|6x6|8x8] [--quality fast|medium|thorough] [--threads N] "
+         "[--no-mipmaps]"),
      tessella::cli::ConvertCommand},
     {"pack",
-     "pack [--import LxH | --free] [--max-width 256|512] [--onto PAGE [--fill-right]]\n"
-     "       [--yes-to-all | --no-to-all] -o SORTIE.(tga|png) FICHIER...\n"
-     "  tessella-cli pack --tight -o SORTIE.(tga|png) PAGE",
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "pack [--import LxH | --free] [--max-width 256|512] [--onto PAGE [--fill-right]]\n"
+         "       [--yes-to-all | --no-to-all] -o SORTIE.(tga|png) FICHIER...\n"
+         "  tessella-cli pack --tight -o SORTIE.(tga|png) PAGE"),
      tessella::cli::PackCommand},
-    {"extract", "extract [--import LxH] PAGE DEST.(bmp|png) | extract --names PAGE DOSSIER",
+    {"extract",
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "extract [--import LxH] PAGE DEST.(bmp|png) | extract --names PAGE DOSSIER"),
      tessella::cli::ExtractCommand},
     {"export",
-     "export [--padding P] [--extrude E] [--max-size N] [--max-width L] [--pot] [--square]\n"
-     "       [--mip-levels N] [--normal-map [--strength S] [--directx]]\n"
-     "       [--bc1 | --bc3 | --bc5 | --rgb | --astc 4x4|6x6|8x8] [--quality Q] [--threads N]\n"
-     "       -o ATLAS.(png|dds|ktx2) PAGE",
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "export [--padding P] [--extrude E] [--max-size N] [--max-width L] [--pot] [--square]\n"
+         "       [--mip-levels N] [--normal-map [--strength S] [--directx]]\n"
+         "       [--bc1 | --bc3 | --bc5 | --rgb | --astc 4x4|6x6|8x8] [--quality Q] [--threads N]\n"
+         "       -o ATLAS.(png|dds|ktx2) PAGE"),
      tessella::cli::ExportCommand},
-    {"op", "op OPERATION [ARGUMENTS...] ENTREE SORTIE", tessella::cli::OpCommand},
+    {"op", QT_TRANSLATE_NOOP("CommandLine", "op OPERATION [ARGUMENTS...] ENTREE SORTIE"),
+     tessella::cli::OpCommand},
     {"print",
-     "print PAGE [--width-mm L] [--x-mm X] [--y-mm Y] [--landscape] [--name] [--allow-cut] -o "
-     "SORTIE.pdf",
+     QT_TRANSLATE_NOOP(
+         "CommandLine",
+         "print PAGE [--width-mm L] [--x-mm X] [--y-mm Y] [--landscape] [--name] [--allow-cut] -o "
+         "SORTIE.pdf"),
      tessella::cli::PrintCommand},
-    {"contact-sheet", "contact-sheet -o SORTIE.pdf FICHIER...", tessella::cli::ContactSheetCommand},
+    {"contact-sheet", QT_TRANSLATE_NOOP("CommandLine", "contact-sheet -o SORTIE.pdf FICHIER..."),
+     tessella::cli::ContactSheetCommand},
 };
 
 QString UsageText() {
-    QString text = QStringLiteral("Usage : tessella-cli COMMANDE [ARGUMENTS...]\nCommandes :");
-    for (const Command& c : kCommands) text += QStringLiteral("\n  tessella-cli ") + c.usage;
-    return text;
+    QString text = QCoreApplication::translate(
+        "CommandLine", "Usage : tessella-cli COMMANDE [ARGUMENTS...]\nCommandes :");
+    for (const Command& c : kCommands)
+        text += QStringLiteral("\n  tessella-cli ") +
+                QCoreApplication::translate("CommandLine", c.usage);
+    return text + QLatin1Char('\n') +
+           QCoreApplication::translate("CommandLine",
+                                       "Langue des textes : --lang %1, avant la commande ou parmi "
+                                       "ses options (sinon TESSELLA_LANG, sinon celle du système)")
+               .arg(tessella::platform::AvailableLanguages().join(QLatin1Char('|')));
 }
 
 // Commands on pictures need no display: a plain core application, with the resolution a new
@@ -60,7 +80,8 @@ QString UsageText() {
 // options (--version, --help) need none.
 bool NeedsGuiApplication(int argc, char** argv) {
     int first = 1;  // the command's name, after the program's options
-    while (first < argc && argv[first][0] == '-' && QByteArray(argv[first]) != "--") ++first;
+    while (first < argc && argv[first][0] == '-' && QByteArray(argv[first]) != "--")
+        first += QByteArray(argv[first]) == "--lang" ? 2 : 1;
     if (first < argc && QByteArray(argv[first]) == "--") ++first;
     if (first >= argc) return false;
     const QByteArray name = argv[first];
@@ -72,16 +93,16 @@ bool NeedsGuiApplication(int argc, char** argv) {
     return false;
 }
 
-int RunCommand() {
+// words: the line after the program's name, without --lang.
+int RunCommand(const QStringList& words) {
     // The command's name ends the program's own options: what follows is the command's.
     QCommandLineParser parser;
-    const QCommandLineOption version(QStringLiteral("version"),
-                                     QStringLiteral("affiche la version"));
+    const QCommandLineOption version(
+        QStringLiteral("version"),
+        QCoreApplication::translate("CommandLine", "affiche la version"));
     const tessella::cli::CommandSyntax syntax{
         .usage = UsageText(), .options = {version}, .optionsBeforeArgumentsOnly = true};
-    if (const auto stop =
-            tessella::cli::ParseCommandLine(parser, QCoreApplication::arguments().mid(1), syntax))
-        return *stop;
+    if (const auto stop = tessella::cli::ParseCommandLine(parser, words, syntax)) return *stop;
     if (parser.isSet(version)) {
         tessella::cli::PrintOut(QStringLiteral("tessella-cli " TESSELLA_VERSION));
         return tessella::cli::kExitOk;
@@ -110,7 +131,9 @@ int main(int argc, char** argv) {
         app = std::make_unique<QGuiApplication>(argc, argv);
     else
         app = std::make_unique<QCoreApplication>(argc, argv);
-    const int status = RunCommand();
+    QStringList words = QCoreApplication::arguments().mid(1);
+    const auto stop = tessella::cli::UseCommandLineLanguage(words);
+    const int status = stop ? *stop : RunCommand(words);
     // Every file is written and synced by now; the GUI application's teardown would only load
     // fontconfig to unload it.
     std::fflush(stdout);

@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QTranslator>
 #include <memory>
@@ -32,11 +32,18 @@ QString TranslationFile(const Language& language) {
 }  // namespace
 
 QStringList AvailableLanguages() {
-    QStringList languages{kFrench};
-    const QStringList files =
-        QDir(QStringLiteral(":/i18n"))
-            .entryList({QStringLiteral("tessella_*.qm")}, QDir::Files, QDir::Name);
-    for (const QString& file : files) languages << file.mid(9, file.size() - 12);
+    // The built-in translations do not change while the program runs: listed once.
+    static const QStringList languages = [] {
+        // Names compared by hand: a name filter would compile a regular expression.
+        QStringList found;
+        for (QDirIterator it(QStringLiteral(":/i18n"), QDir::Files); it.hasNext();) {
+            const QString file = it.nextFileInfo().fileName();
+            if (file.startsWith(QLatin1String("tessella_")) && file.endsWith(QLatin1String(".qm")))
+                found << file.mid(9, file.size() - 12);
+        }
+        found.sort();
+        return QStringList{kFrench} + found;
+    }();
     return languages;
 }
 
@@ -54,11 +61,12 @@ QString LanguageName(const Language& language) {
 }
 
 Language LanguageOfLocale(const QStringList& uiLanguages) {
-    static const QRegularExpression separator(QStringLiteral("[-_.@]"));
     for (const QString& name : uiLanguages) {
-        // "fr", "fr-CA", "fr_FR.UTF-8", "en-GB"...
-        if (const auto language = LanguageFromCode(QStringView(name).left(name.indexOf(separator))))
-            return *language;
+        // "fr", "fr-CA", "fr_FR.UTF-8", "en-GB"...: the code ends at the first separator (no
+        // regular expression: its compiling would weigh on every start of the command line).
+        qsizetype end = 0;
+        while (end < name.size() && !QStringView(u"-_.@").contains(name[end])) ++end;
+        if (const auto language = LanguageFromCode(QStringView(name).left(end))) return *language;
     }
     return kEnglish;
 }

@@ -53,6 +53,12 @@ tessella-cli print -o |f.pdf sub/
 tessella-cli print --l|--landscape
 tessella-cli contact-sheet -o |f.pdf sub/
 tessella-cli info --s|--seams
+tessella-cli --l|--lang
+tessella-cli --lang |en fr
+tessella-cli --lang en pa|pack
+tessella-cli --lang en pack --t|--tight
+tessella-cli pack --lang |en fr
+tessella-cli op --lang en neg|negative
 ROWS
 [[ $failures -eq 0 ]] && echo "OK"
 exit $((failures > 0))
