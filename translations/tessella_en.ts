@@ -501,7 +501,7 @@
     </message>
     <message>
         <source>Erreur de Chargement de l&apos;image</source>
-        <translation>Error loading the image</translation>
+        <translation>Error Loading the image</translation>
     </message>
     <message>
         <source>Flou uniforme</source>
