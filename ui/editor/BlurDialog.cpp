@@ -16,30 +16,30 @@ using pixels::BlurVariant;
 constexpr QSize kStepButtonSize(33, 22);
 
 struct StepLook {
-    QString name;   // what the button does
-    QPointF arrow;  // direction of the arrow on its glyph; none for the whole picture
+    platform::Text name;  // what the button does
+    QPointF arrow;        // direction of the arrow on its glyph; none for the whole picture
 };
 
 StepLook LookOf(BlurVariant v) {
     switch (v) {
         case BlurVariant::Whole:
-            return {QStringLiteral("Flou uniforme"), {0, 0}};
+            return {kBlurWholeName, {0, 0}};
         case BlurVariant::Right:
-            return {QStringLiteral("Flou vers la droite"), {1, 0}};
+            return {kBlurRightName, {1, 0}};
         case BlurVariant::Down:
-            return {QStringLiteral("Flou vers le bas"), {0, 1}};
+            return {kBlurDownName, {0, 1}};
         case BlurVariant::DownRight:
-            return {QStringLiteral("Flou en bas à droite"), {1, 1}};
+            return {kBlurDownRightName, {1, 1}};
         case BlurVariant::DownOneLeftTwo:
-            return {QStringLiteral("Flou en bas, deux à gauche"), {-2, 1}};
+            return {kBlurDownOneLeftTwoName, {-2, 1}};
         case BlurVariant::Left:
-            return {QStringLiteral("Flou vers la gauche"), {-1, 0}};
+            return {kBlurLeftName, {-1, 0}};
         case BlurVariant::Up:
-            return {QStringLiteral("Flou vers le haut"), {0, -1}};
+            return {kBlurUpName, {0, -1}};
         case BlurVariant::UpLeft:
-            return {QStringLiteral("Flou en haut à gauche"), {-1, -1}};
+            return {kBlurUpLeftName, {-1, -1}};
         case BlurVariant::UpOneRightTwo:
-            return {QStringLiteral("Flou en haut, deux à droite"), {2, -1}};
+            return {kBlurUpOneRightTwoName, {2, -1}};
     }
     return {};
 }

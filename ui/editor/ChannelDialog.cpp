@@ -13,7 +13,7 @@ namespace tessella::editor {
 
 namespace {
 
-QGroupBox* RadioGroup(const QString& caption, const std::array<QString, 3>& items,
+QGroupBox* RadioGroup(const QString& caption, const platform::Text (&items)[3],
                       QButtonGroup*& buttons, std::array<QRadioButton*, 3>& radios,
                       QWidget* parent) {
     auto* group = new QGroupBox(caption, parent);
@@ -42,14 +42,8 @@ ChannelDialog::ChannelDialog(QWidget* parent) : QDialog(parent) {
     resize(kWidth, kHeight);
 
     std::array<QRadioButton*, 3> swaps{}, fusions{};
-    swapGroup = RadioGroup(kSwapGroupCaption,
-                           {QStringLiteral("Rouge <-> Bleu"), QStringLiteral("Vert <-> Bleu"),
-                            QStringLiteral("Rouge <-> Vert")},
-                           swapButtons_, swaps, this);
-    fuseGroup = RadioGroup(kFuseGroupCaption,
-                           {QStringLiteral("Rouge = Bleu"), QStringLiteral("Vert = Bleu"),
-                            QStringLiteral("Rouge = Vert")},
-                           fuseButtons_, fusions, this);
+    swapGroup = RadioGroup(kSwapGroupCaption, kSwapChoices, swapButtons_, swaps, this);
+    fuseGroup = RadioGroup(kFuseGroupCaption, kFuseChoices, fuseButtons_, fusions, this);
     swapRedBlueRadio = swaps[0];
     swapGreenBlueRadio = swaps[1];
     swapRedGreenRadio = swaps[2];

@@ -48,7 +48,7 @@ class RulerLine final : public QWidget {
 EditorView::EditorView(platform::Prompts& prompts, platform::Pacer& pacer, QWidget* window)
     : QObject(window), prompts_(prompts), pacer_(pacer) {
     zoomArrows = new widgets::StepArrows(Qt::Vertical, kMinZoom, kMaxZoom, kMinZoom, 1, window);
-    zoomArrows->setArrowNames(QStringLiteral("Zoom +"), QStringLiteral("Zoom -"));
+    zoomArrows->setArrowNames(kZoomInName, kZoomOutName);
     zoomLabel = new QLabel(QString::number(zoom_), window);
     zoomLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     zoomLabel->setAlignment(Qt::AlignCenter);

@@ -172,7 +172,7 @@ void ElementEditor::buildMenu() {
     closeAction = bar->addAction(kCloseCaption);
     newElementAction = bar->addAction(kNewElementCaption);
     editMenu = bar->addMenu(kEditMenuCaption);
-    undoAction = editMenu->addAction(kUndoStepCaption);
+    undoAction = editMenu->addAction(UndoStepCaption());
     undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     undoAction->setEnabled(false);
     redoAction = editMenu->addAction(kRedoStepCaption);
@@ -420,9 +420,10 @@ void ElementEditor::showFileName() {
     const bool changed = modified();
     const QString mark = changed ? QStringLiteral("*") : QString();
     if (!reloadPath_.isEmpty())
-        setWindowTitle(kTitleWithFile.arg(kEditorTitle, QFileInfo(reloadPath_).fileName() + mark));
+        setWindowTitle(
+            kTitleWithFile.arg(QString(kEditorTitle), QFileInfo(reloadPath_).fileName() + mark));
     else if (newElementMode_ || changed)
-        setWindowTitle(kTitleWithFile.arg(kEditorTitle, kUntitledName + mark));
+        setWindowTitle(kTitleWithFile.arg(QString(kEditorTitle), kUntitledName + mark));
     else
         setWindowTitle(kEditorTitle);
 }

@@ -111,7 +111,7 @@ LitPreview::LitPreview(QWidget* editor) : QDialog(editor, Qt::Tool) {
 
 void LitPreview::setStrength(double strength) {
     strength_ = strength;
-    hintLabel->setText(kLitHintText.arg(QLocale(QLocale::French).toString(strength, 'f', 1)));
+    hintLabel->setText(kLitHintText.arg(QLocale().toString(strength, 'f', 1)));
     relight();
 }
 

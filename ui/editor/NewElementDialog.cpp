@@ -16,6 +16,7 @@
 
 #include "platform/Guard.h"
 #include "platform/Prompts.h"
+#include "ui/editor/EditorTexts.h"
 #include "ui/widgets/QtPrompts.h"
 
 namespace tessella::editor {
@@ -25,6 +26,30 @@ using platform::ColourValue;
 namespace {
 constexpr int kSmallestSide = 8;
 constexpr int kLargestNewSide = 128;  // a new element's arrows stop here
+
+// The list's colours with their names, in order.
+struct ListColour {
+    platform::Text name;
+    ColourValue colour;
+};
+constexpr ListColour kListColours[] = {
+    {{QT_TRANSLATE_NOOP("Tessella", "Noir")}, ColourValue(0x000000)},
+    {{QT_TRANSLATE_NOOP("Tessella", "Marron")}, ColourValue(0x000080)},
+    {{QT_TRANSLATE_NOOP("Tessella", "Vert")}, ColourValue(0x008000)},
+    {{QT_TRANSLATE_NOOP("Tessella", "Olive")}, ColourValue(0x008080)},
+    {{QT_TRANSLATE_NOOP("Tessella", "Bleu marine")}, ColourValue(0x800000)},
+    {{QT_TRANSLATE_NOOP("Tessella", "Pourpre")}, ColourValue(0x800080)},
+    {{QT_TRANSLATE_NOOP("Tessella", "Sarcelle")}, ColourValue(0x808000)},
+    {{QT_TRANSLATE_NOOP("Tessella", "Gris")}, ColourValue(0x808080)},
+    {{QT_TRANSLATE_NOOP("Tessella", "Argent")}, ColourValue(0xC0C0C0)},
+    {{QT_TRANSLATE_NOOP("Tessella", "Rouge")}, ColourValue(0x0000FF)},
+    {{QT_TRANSLATE_NOOP("Tessella", "Citron vert")}, ColourValue(0x00FF00)},
+    {{QT_TRANSLATE_NOOP("Tessella", "Jaune")}, ColourValue(0x00FFFF)},
+    {{QT_TRANSLATE_NOOP("Tessella", "Bleu")}, ColourValue(0xFF0000)},
+    {{QT_TRANSLATE_NOOP("Tessella", "Fuchsia")}, ColourValue(0xFF00FF)},
+    {{QT_TRANSLATE_NOOP("Tessella", "Cyan")}, ColourValue(0xFFFF00)},
+    {{QT_TRANSLATE_NOOP("Tessella", "Blanc")}, ColourValue(0xFFFFFF)},
+};
 
 QSpinBox* SizeUpDown(QWidget* parent) {
     auto* upDown = new QSpinBox(parent);
@@ -44,32 +69,16 @@ QIcon Swatch(ColourValue colour) {
 }
 }  // namespace
 
-const std::vector<std::pair<QString, ColourValue>>& NewElementDialog::Colours() {
-    static const std::vector<std::pair<QString, ColourValue>> colours = {
-        {QStringLiteral("Noir"), ColourValue(0x000000)},
-        {QStringLiteral("Marron"), ColourValue(0x000080)},
-        {QStringLiteral("Vert"), ColourValue(0x008000)},
-        {QStringLiteral("Olive"), ColourValue(0x008080)},
-        {QStringLiteral("Bleu marine"), ColourValue(0x800000)},
-        {QStringLiteral("Pourpre"), ColourValue(0x800080)},
-        {QStringLiteral("Sarcelle"), ColourValue(0x808000)},
-        {QStringLiteral("Gris"), ColourValue(0x808080)},
-        {QStringLiteral("Argent"), ColourValue(0xC0C0C0)},
-        {QStringLiteral("Rouge"), ColourValue(0x0000FF)},
-        {QStringLiteral("Citron vert"), ColourValue(0x00FF00)},
-        {QStringLiteral("Jaune"), ColourValue(0x00FFFF)},
-        {QStringLiteral("Bleu"), ColourValue(0xFF0000)},
-        {QStringLiteral("Fuchsia"), ColourValue(0xFF00FF)},
-        {QStringLiteral("Cyan"), ColourValue(0xFFFF00)},
-        {QStringLiteral("Blanc"), ColourValue(0xFFFFFF)},
-    };
+std::vector<std::pair<QString, ColourValue>> NewElementDialog::Colours() {
+    std::vector<std::pair<QString, ColourValue>> colours;
+    for (const ListColour& c : kListColours) colours.emplace_back(c.name, c.colour);
     return colours;
 }
 
 NewElementDialog::NewElementDialog(texture::NewElementSettings& settings,
                                    platform::Prompts& prompts, QWidget* parent)
     : QDialog(parent), settings_(settings), prompts_(prompts) {
-    setWindowTitle(QStringLiteral("Nouvel élément de texture"));
+    setWindowTitle(kNewElementTitle);
     setModal(true);
 
     widthLabel = new QLabel(this);
@@ -81,12 +90,12 @@ NewElementDialog::NewElementDialog(texture::NewElementSettings& settings,
         text->setMinimumWidth(40);
         text->setAlignment(Qt::AlignCenter);
     }
-    widthSpin->setAccessibleName(QStringLiteral("Largeur"));
-    heightSpin->setAccessibleName(QStringLiteral("Hauteur"));
-    widthLabel->setAccessibleName(QStringLiteral("Largeur choisie"));
-    heightLabel->setAccessibleName(QStringLiteral("Hauteur choisie"));
+    widthSpin->setAccessibleName(kResizeWidthCaption);
+    heightSpin->setAccessibleName(kResizeHeightCaption);
+    widthLabel->setAccessibleName(kChosenWidthName);
+    heightLabel->setAccessibleName(kChosenHeightName);
     presetCombo = new QComboBox(this);
-    presetCombo->setAccessibleName(QString::fromUtf8("Dimensions prédéfinies"));
+    presetCombo->setAccessibleName(kPresetSizesName);
     presetCombo->view()->setAccessibleName(presetCombo->accessibleName());
     presetCombo->addItems({QStringLiteral("8 x 8"), QStringLiteral("16 x 16"),
                            QStringLiteral("32 x 32"), QStringLiteral("64 x 64"),
@@ -94,21 +103,21 @@ NewElementDialog::NewElementDialog(texture::NewElementSettings& settings,
     presetCombo->setCurrentIndex(2);
 
     colourCombo = new QComboBox(this);
-    colourCombo->setAccessibleName(QStringLiteral("Couleur du fond"));
+    colourCombo->setAccessibleName(kNewBackgroundCaption);
     colourCombo->view()->setAccessibleName(colourCombo->accessibleName());
     for (const auto& [name, colour] : Colours()) colourCombo->addItem(Swatch(colour), name);
     colourCombo->setCurrentIndex(static_cast<int>(Colours().size()) - 1);  // white
     colourSwatch = new QLabel(this);
     colourSwatch->setFixedSize(48, 24);
-    colourSwatch->setAccessibleName(QStringLiteral("Couleur choisie"));
+    colourSwatch->setAccessibleName(kChosenSwatchName);
     colourSwatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     colourSwatch->setAutoFillBackground(true);
-    otherColourButton = new QPushButton(QStringLiteral("Autre"), this);
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    otherColourButton = new QPushButton(kOtherCaption, this);
+    okButton = new QPushButton(kOkCaption, this);
     okButton->setDefault(true);
-    cancelButton = new QPushButton(QStringLiteral("Annuler"), this);
+    cancelButton = new QPushButton(kCancelCaption, this);
 
-    auto* sizes = new QGroupBox(QStringLiteral("Dimensions"), this);
+    auto* sizes = new QGroupBox(kNewSizeCaption, this);
     auto* sizeForm = new QFormLayout(sizes);
     auto* widthRow = new QHBoxLayout;
     widthRow->addWidget(widthLabel);
@@ -116,11 +125,11 @@ NewElementDialog::NewElementDialog(texture::NewElementSettings& settings,
     auto* heightRow = new QHBoxLayout;
     heightRow->addWidget(heightLabel);
     heightRow->addWidget(heightSpin);
-    sizeForm->addRow(QStringLiteral("Largeur"), widthRow);
-    sizeForm->addRow(QStringLiteral("Hauteur"), heightRow);
+    sizeForm->addRow(kResizeWidthCaption, widthRow);
+    sizeForm->addRow(kResizeHeightCaption, heightRow);
     sizeForm->addRow(presetCombo);
 
-    colourGroup = new QGroupBox(QStringLiteral("Couleur du fond"), this);
+    colourGroup = new QGroupBox(kNewBackgroundCaption, this);
     auto* colourRow = new QHBoxLayout(colourGroup);
     colourRow->addWidget(colourCombo);
     colourRow->addWidget(colourSwatch);

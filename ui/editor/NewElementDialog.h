@@ -24,8 +24,8 @@ class NewElementDialog final : public QDialog {
     NewElementDialog(texture::NewElementSettings& settings, platform::Prompts& prompts,
                      QWidget* parent = nullptr);
 
-    // The colours of colourCombo, in order, with their names.
-    static const std::vector<std::pair<QString, platform::ColourValue>>& Colours();
+    // The colours of colourCombo, in order, with their names in the language in force.
+    static std::vector<std::pair<QString, platform::ColourValue>> Colours();
 
     QLabel* widthLabel;  // ElementWidth
     QSpinBox* widthSpin;

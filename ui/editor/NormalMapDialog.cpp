@@ -21,7 +21,7 @@ NormalMapDialog::NormalMapDialog(platform::Prompts& prompts, QWidget* parent)
     setWindowTitle(kNormalMapTitle);
     strengthSpin = new QDoubleSpinBox(this);
     strengthSpin->setRange(kMinNormalStrength, kMaxNormalStrength);
-    strengthSpin->setLocale(QLocale(QLocale::French));  // "2,5", as the texts around it
+    strengthSpin->setLocale(QLocale());  // "2,5" or "2.5", as the texts around it
     strengthSpin->setDecimals(1);
     strengthSpin->setSingleStep(0.1);
     strengthSpin->setValue(NormalMapSettings{}.strength);
