@@ -1242,12 +1242,42 @@ Nothing was written. --yes-to-all packs them cut onto the page, --no-to-all leav
         <translation>Percentage</translation>
     </message>
     <message>
+        <source>%1 : « %2 » n&apos;est pas accepté.
+<byte value="xd"/>Tapez un nombre entier de %3 à %4, sans signe, sans virgule ni lettre.</source>
+        <translation>%1: “%2” is not accepted.
+<byte value="xd"/>Type a whole number from %3 to %4, with no sign, decimal point or letter.</translation>
+    </message>
+    <message>
+        <source>Le total dépasse 8 Méga pixel
+<byte value="xd"/>( %1 Méga pixels )</source>
+        <translation>The total exceeds 8 megapixels
+<byte value="xd"/>( %1 megapixels )</translation>
+    </message>
+    <message>
+        <source>Le redimensionnement que vous demandez,
+<byte value="xd"/>dépasse les 8 méga pixels.
+<byte value="xd"/>Cette version de Tessella
+<byte value="xd"/>gère difficilement ces grands formats
+<byte value="xd"/>Voulez-vous continuer ?</source>
+        <translation>The resize you are asking for
+<byte value="xd"/>exceeds 8 megapixels.
+<byte value="xd"/>This version of Tessella
+<byte value="xd"/>struggles with such large sizes.
+<byte value="xd"/>Do you want to continue?</translation>
+    </message>
+    <message>
         <source>Fermer la zone</source>
         <translation>Close zone</translation>
     </message>
     <message>
         <source>Presse-papiers</source>
         <translation>Clipboard</translation>
+    </message>
+    <message>
+        <source>Le presse-papiers contient une image trop grande ou illisible :
+<byte value="xd"/>rien n&apos;a été collé.</source>
+        <translation>The clipboard holds an image that is too large or unreadable:
+<byte value="xd"/>nothing was pasted.</translation>
     </message>
     <message>
         <source>Nouvel élément de texture</source>
@@ -1460,29 +1490,6 @@ Nothing was written. --yes-to-all packs them cut onto the page, --no-to-all leav
     <message>
         <source>Force du relief de l&apos;aperçu éclairé</source>
         <translation>Bump strength of the lit preview</translation>
-    </message>
-    <message>
-        <source>%1 : « %2 » n&apos;est pas accepté.
-<byte value="xd"/>Tapez un nombre entier de %3 à %4, sans signe, sans virgule ni lettre.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Le total dépasse 8 Méga pixel
-<byte value="xd"/>( %1 Méga pixels )</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Le redimensionnement que vous demandez,
-<byte value="xd"/>dépasse les 8 méga pixels.
-<byte value="xd"/>Cette version de Tessella
-<byte value="xd"/>gère difficilement ces grands formats
-<byte value="xd"/>Voulez-vous continuer ?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Le presse-papiers contient une image trop grande ou illisible :
-<byte value="xd"/>rien n&apos;a été collé.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
