@@ -18,8 +18,13 @@ namespace tessella::platform {
 inline constexpr char kTextContext[] = "Tessella";
 
 struct Text {
+    // Not an aggregate: in an array of texts, brace elision would pair each text with the
+    // next one's note.
+    constexpr Text(const char* source, const char* disambiguation = nullptr)
+        : source(source), disambiguation(disambiguation) {}
+
     const char* source;
-    const char* disambiguation = nullptr;
+    const char* disambiguation;
 
     QString toString() const {
         return QCoreApplication::translate(kTextContext, source, disambiguation);

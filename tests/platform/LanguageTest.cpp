@@ -67,3 +67,13 @@ TEST_F(LanguageTest, TheSavedChoiceWinsOverTheEnvironmentAndCanBeTakenBack) {
     qputenv("TESSELLA_LANG", "klingon");
     EXPECT_EQ(LanguageOfEnvironment(), SystemLanguage());
 }
+
+TEST_F(LanguageTest, AnArrayOfTextsKeepsOneTextAnEntry) {
+    constexpr Text texts[] = {QT_TRANSLATE_NOOP("Tessella", "un"),
+                              QT_TRANSLATE_NOOP("Tessella", "deux"),
+                              QT_TRANSLATE_NOOP3("Tessella", "trois", "a note")};
+    EXPECT_EQ(QString(texts[0]), QStringLiteral("un"));
+    EXPECT_EQ(QString(texts[1]), QStringLiteral("deux"));
+    EXPECT_EQ(QString(texts[2]), QStringLiteral("trois"));
+    EXPECT_STREQ(texts[2].disambiguation, "a note");
+}

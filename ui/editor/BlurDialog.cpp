@@ -41,7 +41,7 @@ StepLook LookOf(BlurVariant v) {
         case BlurVariant::UpOneRightTwo:
             return {kBlurUpOneRightTwoName, {2, -1}};
     }
-    return {};
+    return {kBlurWholeName, {0, 0}};
 }
 
 // A soft spot, with an arrow for the directional steps.
