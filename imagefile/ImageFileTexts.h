@@ -1,6 +1,6 @@
 #pragma once
-// The reasons a picture file is refused, as the user reads them after
-// "Impossible de décoder l'image <file> :".
+// The messages of picture files read and written, and the reasons a picture file is refused,
+// as the user reads them after "Impossible de décoder l'image <file> :".
 
 #include <QString>
 

@@ -1,5 +1,6 @@
 #pragma once
-// The one exception type of the program: it carries the French message shown to the user.
+// The one exception type of the program: it carries the message shown to the user, in the
+// language in use when it was thrown.
 
 #include <QString>
 #include <stdexcept>
