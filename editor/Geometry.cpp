@@ -10,6 +10,7 @@
 #include "editor/RowBands.h"
 #include "platform/CheckedMath.h"
 #include "platform/ImageLimits.h"
+#include "platform/Text.h"
 
 namespace tessella::editor {
 
@@ -27,6 +28,10 @@ constexpr int kTile = 32;
 // lines) of each source row, and the block (400 KB for a 2048-pixel target) stays in the
 // second-level cache until the writer has taken it.
 constexpr int kBlockRows = 64;
+
+// What the user asked for, before why it cannot be done.
+constexpr platform::Text kMirrorWhat{QT_TRANSLATE_NOOP("Tessella", "Symétrie")};
+constexpr platform::Text kDoubleWhat{QT_TRANSLATE_NOOP("Tessella", "Doublement")};
 
 void CheckDoubled(int width, int height, int wFactor, int hFactor, const QString& what) {
     platform::CheckImageSize(platform::CheckedMul(width, wFactor),
@@ -209,7 +214,7 @@ void MakeSymmetric(pixels::WorkingPicture& work, Symmetry symmetry) {
     if (src.empty()) return;
     const bool fourFaces = symmetry == Symmetry::FourFaces;
     const int hFactor = fourFaces ? 2 : 1;
-    CheckDoubled(w, h, 2, hFactor, QStringLiteral("Symétrie"));
+    CheckDoubled(w, h, 2, hFactor, kMirrorWhat);
     PixelGrid& dst = work.scratch();
     dst.reshape(2 * w, h * hFactor);
     for (int y = 0; y < h; ++y) {
@@ -242,7 +247,7 @@ void DoubleTile(pixels::WorkingPicture& work, TileDirection direction) {
     const int w = src.width(), h = src.height();
     if (src.empty()) return;
     const bool wide = direction == TileDirection::Right;
-    CheckDoubled(w, h, wide ? 2 : 1, wide ? 1 : 2, QStringLiteral("Doublement"));
+    CheckDoubled(w, h, wide ? 2 : 1, wide ? 1 : 2, kDoubleWhat);
     PixelGrid& dst = work.scratch();
     dst.reshape(wide ? 2 * w : w, wide ? h : 2 * h);
     for (int y = 0; y < h; ++y) {

@@ -5,6 +5,7 @@
 
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
+#include "platform/Text.h"
 
 namespace tessella::editor {
 
@@ -12,6 +13,10 @@ using pixels::Bgr;
 using pixels::PixelGrid;
 
 namespace {
+
+constexpr platform::Text kResizeWhat{QT_TRANSLATE_NOOP("Tessella", "Redimensionnement")};
+constexpr platform::Text kResizeNoPicture{
+    QT_TRANSLATE_NOOP("Tessella", "Redimensionnement : aucune image")};
 
 // floor((i + 0.5) * from / to), exactly, in 64 bits.
 int SourceIndex(int i, int from, int to) {
@@ -21,10 +26,9 @@ int SourceIndex(int i, int from, int to) {
 }  // namespace
 
 void ResizeNearest(pixels::WorkingPicture& work, int newWidth, int newHeight) {
-    platform::CheckImageSize(newWidth, newHeight, QStringLiteral("Redimensionnement"));
+    platform::CheckImageSize(newWidth, newHeight, kResizeWhat);
     const PixelGrid& src = work.image();
-    if (src.empty())
-        throw platform::TessellaError(QStringLiteral("Redimensionnement : aucune image"));
+    if (src.empty()) throw platform::TessellaError(kResizeNoPicture);
     const int w = src.width(), h = src.height();
     std::vector<int> columns(static_cast<size_t>(newWidth));
     for (int x = 0; x < newWidth; ++x) columns[x] = SourceIndex(x, w, newWidth);

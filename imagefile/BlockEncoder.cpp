@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "imagefile/Bc4Block.h"
+#include "imagefile/ImageFileTexts.h"
 #include "pixels/MipChain.h"
 #include "platform/Error.h"
 
@@ -253,8 +254,8 @@ float AstcPreset(GpuQuality quality) {
 }
 
 [[noreturn]] void AstcFailed(astcenc_error error) {
-    throw platform::TessellaError(QStringLiteral("Erreur ASTC : %1")
-                                      .arg(QString::fromLatin1(astcenc_get_error_string(error))));
+    throw platform::TessellaError(
+        kAstcErrorMessage.arg(QString::fromLatin1(astcenc_get_error_string(error))));
 }
 
 }  // namespace

@@ -7,10 +7,12 @@
 #include <cstdint>
 
 #include "imagefile/PictureHeader.h"
+#include "platform/Text.h"
 
 namespace tessella::imagefile {
 
-inline const QString kBmpInvalidMessage = QStringLiteral("BMP : image invalide");
+inline constexpr platform::Text kBmpInvalidMessage{
+    QT_TRANSLATE_NOOP("Tessella", "BMP : image invalide")};
 
 // Decodes the Windows (40-byte and later) and OS/2 (12-byte) headers, top-down and bottom-up
 // rows, RLE8 and RLE4. 1 bit: Format_Mono, 4 and 8 bits: Format_Indexed8, both with the file's

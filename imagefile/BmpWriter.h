@@ -6,13 +6,14 @@
 #include <QString>
 
 #include "imagefile/BgrRows.h"
+#include "platform/Text.h"
 
 namespace tessella::imagefile {
 
 // Told when a picture with transparency is written as a BMP (%1: the file): its alpha is left
 // out, its colours kept.
-inline const QString kBmpAlphaLeftOutMessage =
-    QStringLiteral("BMP : transparence non enregistrée, couleurs gardées (%1)");
+inline constexpr platform::Text kBmpAlphaLeftOutMessage{
+    QT_TRANSLATE_NOOP("Tessella", "BMP : transparence non enregistrée, couleurs gardées (%1)")};
 
 // A 24-bit BMP: 14-byte file header, 40-byte information header, rows bottom-up, each padded
 // to a multiple of 4 bytes. Any pixel format is converted to 24 bits first; the resolution

@@ -16,6 +16,7 @@
 #include <variant>
 #include <vector>
 
+#include "imagefile/ImageFileTexts.h"
 #include "platform/ColourValue.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
@@ -157,7 +158,7 @@ QImage ReadDib(const Fields& r, uint32_t offBmi, uint32_t cbBmi, uint32_t offBit
     const uint32_t compression = info.U32(16);
     const uint32_t used = info.U32(32);
     const int64_t height = signedHeight < 0 ? -signedHeight : signedHeight;
-    platform::CheckImageSize(width, height, QStringLiteral("Métafichier EMF"));
+    platform::CheckImageSize(width, height, kEmfWhat);
     const bool plainRgb = compression == 0 || (compression == 3 && bitCount == 32);
     if (!plainRgb || usage != 0) return {};
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)
@@ -884,7 +885,7 @@ Frame ReadFrame(const Fields& h, double pxPerMmX, double pxPerMmY) {
         height = bounds.height() + 1;
     }
     const int64_t w = RoundedSide(width), h64 = RoundedSide(height);
-    platform::CheckImageSize(w, h64, QStringLiteral("Métafichier EMF"));
+    platform::CheckImageSize(w, h64, kEmfWhat);
     Frame f;
     f.width = static_cast<int>(w);
     f.height = static_cast<int>(h64);

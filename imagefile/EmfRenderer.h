@@ -5,11 +5,14 @@
 #include <QImage>
 #include <QString>
 
+#include "platform/Text.h"
+
 namespace tessella::imagefile {
 
-inline const QString kEmfInvalidMessage = QStringLiteral("Métafichier EMF invalide");
-inline const QString kEmfTooMuchWorkMessage =
-    QStringLiteral("Métafichier EMF trop lourd à dessiner : surface peinte excessive");
+inline constexpr platform::Text kEmfInvalidMessage{
+    QT_TRANSLATE_NOOP("Tessella", "Métafichier EMF invalide")};
+inline constexpr platform::Text kEmfTooMuchWorkMessage{QT_TRANSLATE_NOOP(
+    "Tessella", "Métafichier EMF trop lourd à dessiner : surface peinte excessive")};
 
 // A Format_BGR888 picture, white underneath, of the header's frame in reference-device
 // pixels, with the common drawing, state, object, text and bitmap records played onto it;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "imagefile/BlockEncoder.h"
+#include "imagefile/ImageFileTexts.h"
 #include "pixels/MipChain.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
@@ -76,8 +77,8 @@ std::vector<LevelPlace> LevelsOf(const BgrRows& picture, int count, GpuBlockForm
 
 void CheckPicture(const BgrRows& picture) {
     if (picture.width <= 0 || picture.height <= 0 || !picture.row)
-        throw platform::TessellaError(QStringLiteral("Image vide"));
-    platform::CheckImageSize(picture.width, picture.height, QStringLiteral("Texture"));
+        throw platform::TessellaError(kEmptyImageMessage);
+    platform::CheckImageSize(picture.width, picture.height, kTextureWhat);
 }
 
 // Whether the file carries the picture's alpha: normal maps and BC5 hold none.
@@ -442,10 +443,9 @@ void WriteGpuTexture(const BgrRows& picture, const QString& path,
                      const GpuTextureOptions& options) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (picture.width <= 0 || picture.height <= 0)
-        throw platform::TessellaError(QStringLiteral("Image vide : %1").arg(path));
+        throw platform::TessellaError(kEmptyImageFileMessage.arg(path));
     if (!IsGpuTexturePath(path))
-        throw platform::TessellaError(
-            QStringLiteral("Extension non reconnue pour une texture : %1").arg(path));
+        throw platform::TessellaError(kTextureExtensionRefusedMessage.arg(path));
     const QByteArray bytes = suffix == QLatin1String("dds")    ? DdsFileBytes(picture, options)
                              : suffix == QLatin1String("ktx2") ? Ktx2FileBytes(picture, options)
                                                                : AstcFileBytes(picture, options);

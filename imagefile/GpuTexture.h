@@ -12,6 +12,7 @@
 
 #include "imagefile/BgrRows.h"
 #include "platform/Error.h"
+#include "platform/Text.h"
 
 namespace tessella::imagefile {
 
@@ -32,11 +33,12 @@ enum class GpuQuality { Fast, Medium, Thorough };
 // in all; answers false to stop the write, which then throws GpuWriteStopped and writes nothing.
 using GpuProgress = std::function<bool(qint64 done, qint64 total)>;
 
-inline const QString kGpuWriteStopped = QStringLiteral("Écriture de la texture arrêtée");
-inline const QString kDdsHoldsNoAstc =
-    QStringLiteral("Un fichier .dds ne contient pas d'ASTC : choisissez .ktx2 ou .astc");
-inline const QString kAstcFileHoldsAstcOnly =
-    QStringLiteral("Un fichier .astc ne contient que des blocs ASTC (4x4, 6x6 ou 8x8)");
+inline constexpr platform::Text kGpuWriteStopped{
+    QT_TRANSLATE_NOOP("Tessella", "Écriture de la texture arrêtée")};
+inline constexpr platform::Text kDdsHoldsNoAstc{QT_TRANSLATE_NOOP(
+    "Tessella", "Un fichier .dds ne contient pas d'ASTC : choisissez .ktx2 ou .astc")};
+inline constexpr platform::Text kAstcFileHoldsAstcOnly{QT_TRANSLATE_NOOP(
+    "Tessella", "Un fichier .astc ne contient que des blocs ASTC (4x4, 6x6 ou 8x8)")};
 
 class GpuWriteStopped : public platform::TessellaError {
   public:

@@ -7,11 +7,15 @@
 #include <QImage>
 #include <QString>
 
+#include "platform/Text.h"
+
 namespace tessella::imagefile {
 
 // The one message of every decoding failure of each format.
-inline const QString kIcoInvalidMessage = QStringLiteral("ICO : image invalide");
-inline const QString kCurInvalidMessage = QStringLiteral("CUR : image invalide");
+inline constexpr platform::Text kIcoInvalidMessage{
+    QT_TRANSLATE_NOOP("Tessella", "ICO : image invalide")};
+inline constexpr platform::Text kCurInvalidMessage{
+    QT_TRANSLATE_NOOP("Tessella", "CUR : image invalide")};
 
 // The first picture of an icon or cursor file as non-premultiplied Format_ARGB32: a PNG
 // picture as Qt's PNG reader gives it; a bitmap of 32 bits with its fourth bytes as alpha

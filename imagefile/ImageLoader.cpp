@@ -225,8 +225,7 @@ bool LoadImageByExtension(const QString& path, QImage& image, int& depth) {
     RefuseDeclaredBeyondLimit(*route, path);
     const QByteArray bytes = platform::ReadWholeFile(path, MaxFileBytes(route->decoder));
     QImage decoded = Decode(*route, path, bytes);
-    if (decoded.isNull())
-        throw platform::TessellaError(QStringLiteral("Image illisible : %1").arg(path));
+    if (decoded.isNull()) throw platform::TessellaError(kUnreadableImageMessage.arg(path));
     depth = decoded.depth();
     // Palette pictures are 8 bits a pixel once decoded, whatever the file held.
     if (route->decoder == Decoder::Bmp && decoded.format() == QImage::Format_Indexed8 &&

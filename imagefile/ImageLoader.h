@@ -20,7 +20,7 @@ const QStringList& KnownImageExtensions();
 bool IsKnownImageExtension(const QString& path);
 
 // False, with image untouched, when the extension is not accepted. Otherwise decodes the
-// file into image and answers true. Decoding failures throw TessellaError with a French
+// file into image and answers true. Decoding failures throw TessellaError with a
 // message naming the file (for TGA "Targa : image invalide"; for JPEG, .jpeg and .jpe too,
 // "Erreur JPEG #n"; PNG and WebP as ReadWithQtFormat tells, ICO and CUR as ReadIcon tells).
 // 15 and 16-bit pictures come out as Format_BGR888, each 5-bit channel times 8 (green of 5-6-5

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "imagefile/BmpWriter.h"
+#include "imagefile/ImageFileTexts.h"
 #include "imagefile/PngWriter.h"
 #include "platform/Error.h"
 
@@ -81,7 +82,7 @@ BgrRows RowsOf(const QImage& image) {
 }
 
 QByteArray WriteBmp24(const QImage& source) {
-    if (source.isNull()) throw platform::TessellaError(QStringLiteral("BMP : image vide"));
+    if (source.isNull()) throw platform::TessellaError(kBmpEmptyMessage);
     QByteArray out;
     AppendingSink sink(out);
     WriteBmp24(RowsOf(source), sink);

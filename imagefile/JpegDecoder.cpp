@@ -6,6 +6,7 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
+#include "imagefile/ImageFileTexts.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
 
@@ -55,7 +56,7 @@ int ReadPixels(jpeg_decompress_struct* cinfo, ErrorManager* err, QImage* image) 
 }
 
 [[noreturn]] void Fail(int code) {
-    throw platform::TessellaError(QStringLiteral("Erreur JPEG #%1").arg(code));
+    throw platform::TessellaError(kJpegErrorMessage.arg(code));
 }
 
 // A decompressor that longjmps out of libjpeg on failure, destroyed with it.

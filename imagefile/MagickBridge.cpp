@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "imagefile/ImageFileTexts.h"
 #include "imagefile/MagickProtocol.h"
 #include "pixels/LargeImage.h"
 #include "platform/Error.h"
@@ -45,28 +46,20 @@ using magick::Outcome;
 constexpr int kHardLimitMilliseconds = 8000;
 
 [[noreturn]] void Fail(const QString& path) {
-    throw platform::TessellaError(
-        QStringLiteral("Impossible de décoder l'image %1 : fichier endommagé ou format invalide")
-            .arg(path));
+    throw platform::TessellaError(kDecodeFailedMessage.arg(path, kDamagedFileReason));
 }
 [[noreturn]] void FailTooLarge(const QString& path) {
-    throw platform::TessellaError(
-        QStringLiteral("Impossible de décoder l'image %1 : image trop grande").arg(path));
+    throw platform::TessellaError(kDecodeFailedMessage.arg(path, kTooLargeReason));
 }
 [[noreturn]] void FailTooLong(const QString& path) {
-    throw platform::TessellaError(
-        QStringLiteral("Impossible de décoder l'image %1 : décodage trop long, fichier endommagé")
-            .arg(path));
+    throw platform::TessellaError(kDecodeFailedMessage.arg(path, kSlowDecodeReason));
 }
 [[noreturn]] void FailToStart(const QString& path) {
-    throw platform::TessellaError(
-        QStringLiteral("Impossible de décoder l'image %1 : ressources du système épuisées")
-            .arg(path));
+    throw platform::TessellaError(kDecodeFailedMessage.arg(path, kSystemExhaustedReason));
 }
 [[noreturn]] void FailNoDecoder(const QString& path, const QString& decoder) {
     throw platform::TessellaError(
-        QStringLiteral("Impossible de décoder l'image %1 : programme de décodage %2 introuvable")
-            .arg(path, decoder));
+        kDecodeFailedMessage.arg(path, kDecoderMissingReason.arg(decoder)));
 }
 
 // tessella-decode: named by TESSELLA_DECODER, else beside the running program or in the

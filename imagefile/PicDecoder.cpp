@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "imagefile/ImageFileTexts.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
 
@@ -34,7 +35,7 @@ bool IsVgaPalette(const uint8_t* p) {
 }
 
 QImage Build(int width, int height, const uint8_t* palette, const uint8_t* indices) {
-    platform::CheckImageSize(width, height, QStringLiteral("Image PIC"));
+    platform::CheckImageSize(width, height, kPicWhat);
     QImage image(width, height, QImage::Format_Indexed8);
     if (image.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
     QList<QRgb> colours(256);

@@ -6,9 +6,12 @@
 #include <QString>
 #include <cstdint>
 
+#include "platform/Text.h"
+
 namespace tessella::imagefile {
 
-inline const QString kPicInvalidMessage = QStringLiteral("Image PIC invalide");
+inline constexpr platform::Text kPicInvalidMessage{
+    QT_TRANSLATE_NOOP("Tessella", "Image PIC invalide")};
 
 // A Format_Indexed8 picture of the file's size with its 256-colour palette. Reads the form
 // with the 32-byte 0x9119 header, and the older bare 320 x 200 screen of exactly 64768

@@ -8,6 +8,7 @@
 #include <new>
 #include <vector>
 
+#include "imagefile/ImageFileTexts.h"
 #include "imagefile/PixelPacking.h"
 #include "platform/Error.h"
 
@@ -108,8 +109,7 @@ Deflated Deflate(const std::vector<uchar>& data, int level) {
 }  // namespace
 
 void WritePng24(const BgrRows& rows, platform::ByteSink& sink) {
-    if (rows.width <= 0 || rows.height <= 0)
-        throw platform::TessellaError(QStringLiteral("PNG : écriture impossible (image vide)"));
+    if (rows.width <= 0 || rows.height <= 0) throw platform::TessellaError(kPngEmptyMessage);
     static constexpr uchar kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     sink.write(reinterpret_cast<const char*>(kSignature), sizeof kSignature);
     std::vector<uchar> header;

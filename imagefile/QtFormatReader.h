@@ -7,11 +7,15 @@
 #include <QString>
 #include <cstdint>
 
+#include "platform/Text.h"
+
 namespace tessella::imagefile {
 
 // The one message of every decoding failure of each format (damaged, truncated, refused).
-inline const QString kPngInvalidMessage = QStringLiteral("PNG : image invalide");
-inline const QString kWebpInvalidMessage = QStringLiteral("WebP : image invalide");
+inline constexpr platform::Text kPngInvalidMessage{
+    QT_TRANSLATE_NOOP("Tessella", "PNG : image invalide")};
+inline constexpr platform::Text kWebpInvalidMessage{
+    QT_TRANSLATE_NOOP("Tessella", "WebP : image invalide")};
 
 // A 16-bit sample as 8 bits, rounded to the nearest: v8 = (v16 * 255 + 32767) / 65535. A tie
 // cannot happen (v16 / 257 never ends in one half), so the rule needs no tie-break.

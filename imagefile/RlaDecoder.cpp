@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "imagefile/ImageFileTexts.h"
 #include "pixels/LargeImage.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
@@ -81,7 +82,7 @@ QImage DecodeRla(const QByteArray& data) {
     const int64_t top = file.S16(kActiveWindowAt + 6);
     const int64_t width64 = right - left + 1;
     const int64_t height64 = top - bottom + 1;
-    platform::CheckImageSize(width64, height64, QStringLiteral("Image RLA"));
+    platform::CheckImageSize(width64, height64, kRlaWhat);
     const int width = static_cast<int>(width64);
     const int height = static_cast<int>(height64);
 
@@ -89,10 +90,7 @@ QImage DecodeRla(const QByteArray& data) {
     if (colourChannels != 1 && colourChannels != 3) Invalid();
     // Older writers leave the depth field at zero; their channels are 8 bits.
     const int bits = file.S16(kChanBitsAt);
-    if (bits != 8 && bits != 0)
-        throw platform::TessellaError(
-            QStringLiteral("Image RLA : profondeur de %1 bits par canal non prise en charge")
-                .arg(bits));
+    if (bits != 8 && bits != 0) throw platform::TessellaError(kRlaDepthRefusedMessage.arg(bits));
     // The offset table alone must fit the file before anything is allocated.
     if (height64 * 4 > file.size() - kHeaderSize) Invalid();
 

@@ -5,9 +5,12 @@
 #include <QImage>
 #include <QString>
 
+#include "platform/Text.h"
+
 namespace tessella::imagefile {
 
-inline const QString kRlaInvalidMessage = QStringLiteral("Image RLA invalide");
+inline constexpr platform::Text kRlaInvalidMessage{
+    QT_TRANSLATE_NOOP("Tessella", "Image RLA invalide")};
 
 // A Format_BGR888 picture of the active window's size; 1 colour channel gives grey, 3 give
 // red, green, blue; matte and auxiliary channels are dropped. Throws TessellaError

@@ -7,6 +7,7 @@
 
 #include "imagefile/BgrRows.h"
 #include "imagefile/BmpWriter.h"
+#include "imagefile/ImageFileTexts.h"
 #include "imagefile/PixelPacking.h"
 #include "imagefile/TgaWriter.h"
 #include "platform/CheckedMath.h"
@@ -31,8 +32,7 @@ void PutLe32(char* p, int32_t v) {
 }  // namespace
 
 void WriteBmp24(const BgrRows& rows, platform::ByteSink& sink) {
-    if (rows.width <= 0 || rows.height <= 0)
-        throw platform::TessellaError(QStringLiteral("BMP : image vide"));
+    if (rows.width <= 0 || rows.height <= 0) throw platform::TessellaError(kBmpEmptyMessage);
     const int width = rows.width;
     const int height = rows.height;
     const int32_t rowBytes = platform::CheckedMul(width, 3);
@@ -79,13 +79,9 @@ void PutTgaHeader(char* p, int width, int height, int bpp, bool alpha) {
 }
 
 void WritePageTga(const BgrRows& rows, platform::ByteSink& sink) {
-    if (rows.width <= 0 || rows.height <= 0)
-        throw platform::TessellaError(QStringLiteral("Targa : image vide"));
+    if (rows.width <= 0 || rows.height <= 0) throw platform::TessellaError(kTgaEmptyMessage);
     if (rows.width > kTgaMaxSide || rows.height > kTgaMaxSide)
-        throw platform::TessellaError(
-            QStringLiteral("Targa : image trop grande pour le format (%1 x %2)")
-                .arg(rows.width)
-                .arg(rows.height));
+        throw platform::TessellaError(kTgaTooLargeMessage.arg(rows.width).arg(rows.height));
     const bool alpha = static_cast<bool>(rows.alpha);
     char header[kTgaHeaderSize];
     PutTgaHeader(header, rows.width, rows.height, alpha ? 4 : 3, alpha);

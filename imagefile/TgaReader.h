@@ -7,11 +7,13 @@
 #include <cstdint>
 
 #include "imagefile/PictureHeader.h"
+#include "platform/Text.h"
 
 namespace tessella::imagefile {
 
 // The one message of every TGA decoding failure.
-inline const QString kTgaInvalidMessage = QStringLiteral("Targa : image invalide");
+inline constexpr platform::Text kTgaInvalidMessage{
+    QT_TRANSLATE_NOOP("Tessella", "Targa : image invalide")};
 
 // Decodes image types 1, 2, 3 (raw) and 9, 10, 11 (run-length) at 8, 15, 16, 24 or 32 bits,
 // rows stored from the top or the bottom, left to right or right to left.

@@ -3,6 +3,7 @@
 #include <QtEndian>
 
 #include "imagefile/BgrRows.h"
+#include "imagefile/ImageFileTexts.h"
 #include "platform/Error.h"
 
 static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN);
@@ -49,12 +50,9 @@ void AppendColourMap(QByteArray& out, const QImage& image) {
 }  // namespace
 
 QByteArray WriteTga(const QImage& source) {
-    if (source.isNull()) throw platform::TessellaError(QStringLiteral("Targa : image vide"));
+    if (source.isNull()) throw platform::TessellaError(kTgaEmptyMessage);
     if (source.width() > kTgaMaxSide || source.height() > kTgaMaxSide)
-        throw platform::TessellaError(
-            QStringLiteral("Targa : image trop grande pour le format (%1 x %2)")
-                .arg(source.width())
-                .arg(source.height()));
+        throw platform::TessellaError(kTgaTooLargeMessage.arg(source.width()).arg(source.height()));
     const QImage image = FileFormatCopy(source);
     if (image.isNull()) throw platform::TessellaError(platform::kOutOfMemoryMessage);
     const int bpp = image.depth() == 16 ? 2 : image.depth() / 8;

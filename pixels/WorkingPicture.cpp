@@ -7,10 +7,13 @@
 #include "pixels/LargeImage.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
+#include "platform/Text.h"
 
 namespace tessella::pixels {
 
 namespace {
+
+constexpr platform::Text kWorkingPictureWhat{QT_TRANSLATE_NOOP("Tessella", "Image de travail")};
 
 using Palette = std::array<Bgr, 256>;
 
@@ -117,7 +120,7 @@ void DecodeMono(const QImage& bitmap, PixelGrid& image) {
 }  // namespace
 
 void WorkingPicture::load(QImage& bitmap) {
-    platform::CheckImageSize(bitmap.width(), bitmap.height(), QStringLiteral("Image de travail"));
+    platform::CheckImageSize(bitmap.width(), bitmap.height(), kWorkingPictureWhat);
     const QImage::Format format = bitmap.format();
     switch (format) {
         case QImage::Format_BGR888:

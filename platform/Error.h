@@ -1,8 +1,11 @@
 #pragma once
-// The one exception type of the program: it carries the French message shown to the user.
+// The one exception type of the program: it carries the message shown to the user, in the
+// language in use when it was thrown.
 
 #include <QString>
 #include <stdexcept>
+
+#include "platform/Text.h"
 
 namespace tessella::platform {
 
@@ -17,9 +20,13 @@ class TessellaError : public std::runtime_error {
 };
 
 // Messages of the run-time faults that abandon a command.
-inline const QString kOverflowMessage = QStringLiteral("Débordement d'entier");
-inline const QString kRangeMessage = QStringLiteral("Erreur de vérification d'étendue");
-inline const QString kDivisionByZeroMessage = QStringLiteral("Division par zéro");
-inline const QString kOutOfMemoryMessage = QStringLiteral("Mémoire insuffisante");
+inline constexpr platform::Text kOverflowMessage{
+    QT_TRANSLATE_NOOP("Tessella", "Débordement d'entier")};
+inline constexpr platform::Text kRangeMessage{
+    QT_TRANSLATE_NOOP("Tessella", "Erreur de vérification d'étendue")};
+inline constexpr platform::Text kDivisionByZeroMessage{
+    QT_TRANSLATE_NOOP("Tessella", "Division par zéro")};
+inline constexpr platform::Text kOutOfMemoryMessage{
+    QT_TRANSLATE_NOOP("Tessella", "Mémoire insuffisante")};
 
 }  // namespace tessella::platform

@@ -1,6 +1,7 @@
 #include "platform/ImageLimits.h"
 
 #include "platform/Error.h"
+#include "platform/Text.h"
 
 namespace tessella::platform {
 
@@ -12,9 +13,15 @@ bool ImageSizeAllowed(int64_t width, int64_t height) {
 namespace {
 
 // %1 x %2: the picture; %3: the most megapixels; %4: the longest side.
-const QString kImageTooLarge = QStringLiteral(
+constexpr Text kImageTooLarge{QT_TRANSLATE_NOOP(
+    "Tessella",
     "Image trop grande : %1 x %2 pixels, au-delà de la limite du programme (%3 mégapixels, "
-    "%4 pixels de côté)");
+    "%4 pixels de côté)")};
+// %1: what is too large; %2: why.
+constexpr Text kWhatIsWrong{QT_TRANSLATE_NOOP("Tessella", "%1 : %2")};
+// %1: what; %2 x %3: its size.
+constexpr Text kInvalidSize{
+    QT_TRANSLATE_NOOP("Tessella", "%1 : dimensions d'image invalides (%2 x %3)")};
 
 }  // namespace
 
@@ -31,13 +38,9 @@ void RefuseImageBeyondLimit(int64_t width, int64_t height) {
 
 void CheckImageSize(int64_t width, int64_t height, const QString& what) {
     if (width >= 1 && height >= 1 && !ImageSizeAllowed(width, height))
-        throw TessellaError(
-            QStringLiteral("%1 : %2").arg(what, ImageTooLargeError(width, height).message()));
+        throw TessellaError(kWhatIsWrong.arg(what, ImageTooLargeError(width, height).message()));
     if (!ImageSizeAllowed(width, height))
-        throw TessellaError(QStringLiteral("%1 : dimensions d'image invalides (%2 x %3)")
-                                .arg(what)
-                                .arg(width)
-                                .arg(height));
+        throw TessellaError(kInvalidSize.arg(what).arg(width).arg(height));
 }
 
 }  // namespace tessella::platform

@@ -72,31 +72,29 @@ QString Reason(int error, bool reading) {
     switch (error) {
         case ENOSPC:
         case EDQUOT:
-            return QStringLiteral("disque plein");
+            return kDiskFullReason;
         case EACCES:
         case EPERM:
         case EROFS:
-            return QStringLiteral("droits insuffisants");
+            return kNoPermissionReason;
         case ENOENT:
             // When writing, the file itself may be missing: only its folder can be.
-            return reading ? QStringLiteral("fichier introuvable")
-                           : QStringLiteral("dossier introuvable");
+            return reading ? kFileMissingReason : kFolderMissingReason;
         case ENOTDIR:
-            return QStringLiteral("dossier introuvable");
+            return kFolderMissingReason;
         case EISDIR:
-            return QStringLiteral("c'est un dossier");
+            return kIsFolderReason;
         default:
             return qt_error_string(error);
     }
 }
 
 TessellaError WriteError(const QString& path, const QString& reason) {
-    return TessellaError(
-        QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(path, reason));
+    return TessellaError(kWriteFailedMessage.arg(path, reason));
 }
 
 TessellaError ReadError(const QString& path, const QString& reason) {
-    return TessellaError(QStringLiteral("Impossible de lire le fichier %1 : %2").arg(path, reason));
+    return TessellaError(kReadFailedMessage.arg(path, reason));
 }
 
 thread_local SyncedBatch* currentBatch = nullptr;
@@ -378,8 +376,8 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
 
 QByteArray ReadWholeFile(const QString& path, qint64 maxBytes) {
     const QByteArray native = QFile::encodeName(path);
-    const QString notRegular = QStringLiteral("ce n'est pas un fichier ordinaire");
-    const QString tooLarge = QStringLiteral("fichier trop grand");
+    const QString notRegular = kNotRegularFileReason;
+    const QString tooLarge = kFileTooLargeReason;
     // Looked at before opening: opening a device can have effects of its own.
     struct stat info;
     if (::stat(native.constData(), &info) != 0) throw ReadError(path, Reason(errno, true));

@@ -3,41 +3,55 @@
 
 #include <QString>
 
+#include "platform/Text.h"
+
 namespace tessella::print {
 
-inline const QString kPrintDialogCaption = QStringLiteral("Paramètres d'impression");
-inline const QString kSizeGroupCaption = QStringLiteral(" Dimensions de l'image ");
-inline const QString kPositionGroupCaption = QStringLiteral(" Position en Cm  ");
-inline const QString kWidthCaption = QStringLiteral("Largeur");
-inline const QString kHeightCaption = QStringLiteral("Hauteur");
-inline const QString kTimesCaption = QStringLiteral("X");
-inline const QString kCmCaption = QStringLiteral("Cm");
-inline const QString kOrientationCaption = QStringLiteral("Orientation");
-inline const QString kKeepSettingsCaption = QStringLiteral("Conserver les paramètres");
-inline const QString kPrintNameCaption = QStringLiteral("Imprimer le nom de l'image");
-inline const QString kPrinterSetupCaption = QStringLiteral("Configurer l'imprimante");
-inline const QString kFitToPageCaption = QStringLiteral("Ajuster à la page");
-inline const QString kOverflowText = QStringLiteral("L'image dépasse de la feuille");
-inline const QString kPictureCutMessage =
-    QStringLiteral("L'image dépasse de la feuille : elle serait imprimée coupée.");
-inline const QString kPrintCutQuestion = QStringLiteral(
-    "L'image dépasse de la feuille\n\ret ne sera imprimée qu'en partie.\n\rImprimer quand même ?");
-inline const QString kOkCaption = QStringLiteral("OK");
-inline const QString kCancelCaption = QStringLiteral("Annuler");
+inline constexpr platform::Text kPrintDialogCaption{
+    QT_TRANSLATE_NOOP("Tessella", "Paramètres d'impression")};
+inline constexpr platform::Text kSizeGroupCaption{
+    QT_TRANSLATE_NOOP("Tessella", " Dimensions de l'image ")};
+inline constexpr platform::Text kPositionGroupCaption{
+    QT_TRANSLATE_NOOP("Tessella", " Position en Cm  ")};
+inline constexpr platform::Text kWidthCaption{QT_TRANSLATE_NOOP("Tessella", "Largeur")};
+inline constexpr platform::Text kHeightCaption{QT_TRANSLATE_NOOP("Tessella", "Hauteur")};
+inline constexpr platform::Text kTimesCaption{QT_TRANSLATE_NOOP("Tessella", "X")};
+inline constexpr platform::Text kCmCaption{QT_TRANSLATE_NOOP("Tessella", "Cm")};
+inline constexpr platform::Text kOrientationCaption{QT_TRANSLATE_NOOP("Tessella", "Orientation")};
+inline constexpr platform::Text kKeepSettingsCaption{
+    QT_TRANSLATE_NOOP("Tessella", "Conserver les paramètres")};
+inline constexpr platform::Text kPrintNameCaption{
+    QT_TRANSLATE_NOOP("Tessella", "Imprimer le nom de l'image")};
+inline constexpr platform::Text kPrinterSetupCaption{
+    QT_TRANSLATE_NOOP("Tessella", "Configurer l'imprimante")};
+inline constexpr platform::Text kFitToPageCaption{
+    QT_TRANSLATE_NOOP("Tessella", "Ajuster à la page")};
+inline constexpr platform::Text kOverflowText{
+    QT_TRANSLATE_NOOP("Tessella", "L'image dépasse de la feuille")};
+inline constexpr platform::Text kPictureCutMessage{
+    QT_TRANSLATE_NOOP("Tessella", "L'image dépasse de la feuille : elle serait imprimée coupée.")};
+inline constexpr platform::Text kPrintCutQuestion{QT_TRANSLATE_NOOP(
+    "Tessella",
+    "L'image dépasse de la feuille\n\ret ne sera imprimée qu'en partie.\n\rImprimer quand même ?")};
+inline constexpr platform::Text kOkCaption{QT_TRANSLATE_NOOP("Tessella", "OK")};
+inline constexpr platform::Text kCancelCaption{QT_TRANSLATE_NOOP("Tessella", "Annuler")};
 
-inline const QString kContactSheetCaption = QStringLiteral("Planche Contact");
-inline const QString kRunCaption = QStringLiteral("PLANCHE CONTACT    ");
+inline constexpr platform::Text kContactSheetCaption{
+    QT_TRANSLATE_NOOP("Tessella", "Planche Contact")};
+inline constexpr platform::Text kRunCaption{QT_TRANSLATE_NOOP("Tessella", "PLANCHE CONTACT    ")};
 // Followed by the page number.
-inline const QString kRunPageCaption = QStringLiteral("PLANCHE CONTACT      Page ");
-inline const QString kConfirmationCaption = QStringLiteral("  Confirmation    ");
-inline const QString kAbandonCaption = QStringLiteral("Abandon");
-inline const QString kPrintCaption = QStringLiteral("Imprimer");
-inline const QString kSkipCaption = QStringLiteral("Passer");
+inline constexpr platform::Text kRunPageCaption{
+    QT_TRANSLATE_NOOP("Tessella", "PLANCHE CONTACT      Page ")};
+inline constexpr platform::Text kConfirmationCaption{
+    QT_TRANSLATE_NOOP("Tessella", "  Confirmation    ")};
+inline constexpr platform::Text kAbandonCaption{QT_TRANSLATE_NOOP("Tessella", "Abandon")};
+inline constexpr platform::Text kPrintCaption{QT_TRANSLATE_NOOP("Tessella", "Imprimer")};
+inline constexpr platform::Text kSkipCaption{QT_TRANSLATE_NOOP("Tessella", "Passer")};
 // %1: the page count.
-inline const QString kPreviewQuestion =
-    QStringLiteral("Aperçu et confirmation avant impression des %1 pages ?");
+inline constexpr platform::Text kPreviewQuestion{
+    QT_TRANSLATE_NOOP("Tessella", "Aperçu et confirmation avant impression des %1 pages ?")};
 // %1: the file whose extension the loader does not accept.
-inline const QString kRefusedExtension =
-    QStringLiteral("Erreur de Chargement de l'image : extension non reconnue (%1)");
+inline constexpr platform::Text kRefusedExtension{
+    QT_TRANSLATE_NOOP("Tessella", "Erreur de Chargement de l'image : extension non reconnue (%1)")};
 
 }  // namespace tessella::print

@@ -5,16 +5,18 @@
 #include <QString>
 #include <functional>
 
+#include "platform/Text.h"
 #include "texture/ElementEditorHost.h"
 #include "texture/PageContext.h"
 
 namespace tessella::texture {
 
-inline const QString kSaveElementQuestion = QStringLiteral("Sauvegarde");
-inline const QString kSaveElementTitle = QStringLiteral("SAUVER L'ÉLÉMENT DE TEXTURE");
+inline constexpr platform::Text kSaveElementQuestion{QT_TRANSLATE_NOOP("Tessella", "Sauvegarde")};
+inline constexpr platform::Text kSaveElementTitle{
+    QT_TRANSLATE_NOOP("Tessella", "SAUVER L'ÉLÉMENT DE TEXTURE")};
 // BMP first (the default), then PNG; the extension chosen decides.
-inline const QString kElementFilter =
-    QStringLiteral("Bitmaps (*.bmp)|*.bmp|Images PNG (*.png)|*.png");
+inline constexpr platform::Text kElementFilter{
+    QT_TRANSLATE_NOOP("Tessella", "Bitmaps (*.bmp)|*.bmp|Images PNG (*.png)|*.png")};
 
 class ElementEditFlow {
   public:

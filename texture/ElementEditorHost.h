@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "platform/Prompts.h"
+#include "platform/Text.h"
 #include "texture/NewElementSettings.h"
 
 namespace tessella::texture {
@@ -26,8 +27,8 @@ enum class EditorResult {
 };
 
 // Asked before an edited element is given up, by the editor and by its caller alike.
-inline const QString kUnsavedElementQuestion =
-    QStringLiteral("L'élément a été modifié.\n\rVoulez-vous l'enregistrer ?");
+inline constexpr platform::Text kUnsavedElementQuestion{
+    QT_TRANSLATE_NOOP("Tessella", "L'élément a été modifié.\n\rVoulez-vous l'enregistrer ?")};
 // "Annuler" comes first so that it is the default button: Enter goes back to the editor and
 // never gives the element up.
 inline const platform::Buttons kUnsavedElementButtons{platform::Answer::Cancel,

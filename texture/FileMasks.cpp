@@ -16,7 +16,7 @@ QStringList SourceNameFilters() {
     return SourceFileMask().split(QLatin1Char(';'), Qt::SkipEmptyParts);
 }
 
-const QString& OpenPictureFilter() {
+QString OpenPictureFilter() {
     return texture::kPictureOpenFilter;
 }
 

@@ -12,6 +12,6 @@ const QString& SourceFileMask();
 // The same patterns as a list ("*.bmp", "*.jpg", ...), for QFileSystemModel name filters.
 QStringList SourceNameFilters();
 // The picture-open dialog's 19 entries "Caption|patterns" joined by "|", "Toutes images " first.
-const QString& OpenPictureFilter();
+QString OpenPictureFilter();
 
 }  // namespace tessella::texture

@@ -8,13 +8,14 @@
 #include "pixels/LargeImage.h"
 #include "platform/Error.h"
 #include "platform/ImageLimits.h"
+#include "platform/Text.h"
 
 namespace tessella::texture {
 
 using platform::ColourValue;
 
 namespace {
-const QString kPageWhat = QStringLiteral("Texture");
+constexpr platform::Text kPageWhat{QT_TRANSLATE_NOOP("Tessella", "Texture")};
 }
 
 bool HasTransparency(const QImage& picture) {

@@ -9,6 +9,7 @@
 
 #include "texture/EngineAtlas.h"
 #include "texture/PageContext.h"
+#include "texture/PageTexts.h"
 #include "texture/WidthQuestion.h"
 
 namespace tessella::texture {
@@ -122,7 +123,7 @@ class PageFiles {
     PageContext c_;
     WidthQuestion& widthQuestion_;
     ReplaceMask* mask_;
-    QString saveDialogName_ = QStringLiteral("Sans nom");  // the save dialog keeps its name
+    QString saveDialogName_ = kUntitledName;  // the save dialog keeps its name
     bool exportRunning_ = false;
 };
 

@@ -22,7 +22,7 @@ QSize ClickPreviewBox(int32_t width, int32_t height) {
 std::optional<QSize> ImportSizeOf(const QString& entry) {
     static const QSize sizes[] = {{32, 32},  {32, 64},  {32, 128}, {64, 32},  {64, 64},
                                   {64, 128}, {128, 32}, {128, 64}, {128, 128}};
-    const qsizetype i = kImportSizeEntries.indexOf(entry);
+    const qsizetype i = ImportSizeEntries().indexOf(entry);
     if (i < 0 || i >= static_cast<qsizetype>(std::size(sizes))) return std::nullopt;
     return sizes[i];
 }

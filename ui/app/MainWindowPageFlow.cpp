@@ -30,7 +30,7 @@ QWidget* MainWindow::buildTopBand() {
     importGroup = new QGroupBox(QStringLiteral("Dimensions d'importation"), band);
     auto* importLayout = new QVBoxLayout(importGroup);
     importSizeCombo = new QComboBox(importGroup);
-    importSizeCombo->addItems(texture::kImportSizeEntries);
+    importSizeCombo->addItems(texture::ImportSizeEntries());
     importSizeCombo->setCurrentText(QStringLiteral("64 x 64"));
     importSizeCombo->setMinimumContentsLength(22);
     importSizeCombo->setAccessibleName(QStringLiteral("Dimensions d'importation"));
