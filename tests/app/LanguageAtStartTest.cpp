@@ -13,6 +13,7 @@
 #include "platform/Language.h"
 #include "tests/app/ScratchSettings.h"
 #include "tests/app/WindowFixture.h"
+#include "tests/support/UnnamedControls.h"
 #include "ui/texture/EngineExportDialog.h"
 #include "ui/widgets/QtPrompts.h"
 
@@ -139,6 +140,8 @@ TEST_F(StartsInEnglish, MenusQuestionsAndNumbers) {
         "\t          The texture page has been modified!\n\r\nDO YOU REALLY WANT TO QUIT "
         "WITHOUT SAVING?");
     EXPECT_EQ(halfCoverageShown(), "0.50");
+    // Every control keeps a name for screen readers in English too.
+    EXPECT_EQ(UnnamedControls(window.get()), "");
 
     // The real message boxes: their title and buttons.
     widgets::QtPrompts boxes;
