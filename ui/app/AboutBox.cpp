@@ -7,19 +7,17 @@
 namespace tessella::app {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("À PROPOS"));
+    setWindowTitle(tr("À PROPOS"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    productLabel =
-        new QLabel(QStringLiteral("TESSELLA\nÉditeur de textures pour l'éditeur de niveaux "
-                                  "d'un jeu en 3-D"),
-                   this);
+    productLabel = new QLabel(
+        tr("TESSELLA\nÉditeur de textures pour l'éditeur de niveaux d'un jeu en 3-D"), this);
     QFont bold = productLabel->font();
     bold.setBold(true);
     productLabel->setFont(bold);
     productLabel->setAlignment(Qt::AlignCenter);
-    versionLabel = new QLabel(QStringLiteral("Ver.   4.0      Janvier 2003"), this);
+    versionLabel = new QLabel(tr("Ver.   4.0      Janvier 2003"), this);
     versionLabel->setAlignment(Qt::AlignCenter);
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -39,15 +39,15 @@ HelpWindow::HelpWindow(platform::Prompts& prompts, QString helpFile, QWidget* pa
                               Qt::WindowCloseButtonHint),
       prompts_(prompts),
       helpFile_(std::move(helpFile)) {
-    setWindowTitle(QStringLiteral("TESSELLA   Aide"));
-    printAction = menuBar()->addAction(QStringLiteral("Imprimer"));
-    closeAction = menuBar()->addAction(QStringLiteral("Fermer"));
+    setWindowTitle(tr("TESSELLA   Aide"));
+    printAction = menuBar()->addAction(tr("Imprimer"));
+    closeAction = menuBar()->addAction(tr("Fermer"));
     connect(printAction, &QAction::triggered, this, &HelpWindow::printHelp);
     connect(closeAction, &QAction::triggered, this, &HelpWindow::closeHelp);
 
     helpText = new QTextEdit(this);
     helpText->setReadOnly(true);
-    helpText->setAccessibleName(QStringLiteral("Aide"));
+    helpText->setAccessibleName(tr("Aide"));
     helpText->setLineWrapMode(QTextEdit::NoWrap);
     helpText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     helpText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

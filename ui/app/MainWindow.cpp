@@ -21,6 +21,7 @@
 #include "platform/Guard.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
+#include "platform/Text.h"
 #include "texture/FileMasks.h"
 #include "ui/app/AboutBox.h"
 #include "ui/app/MainWindowLook.h"
@@ -41,24 +42,23 @@ namespace tessella::app {
 
 namespace {
 
-const QString kQuitQuestion = QStringLiteral(
-    "\t          La texture a été modifiée !\n\r\nVOULEZ-VOUS VRAIMENT QUITTER SANS "
-    "SAUVER ?");
 const QString kProgramTitle = QStringLiteral("TESSELLA");
 
 struct PanelSpec {
-    const char* text;
+    platform::Text text;
     int width;
-    const char* accessibleName;  // what a screen reader says of the panel
+    platform::Text accessibleName;  // what a screen reader says of the panel
 };
 constexpr PanelSpec kPanels[MainWindow::kStatusPanels] = {
-    {"  Fichier texture", 100, "Fichier texture"},
-    {"", 200, "Nom du fichier texture"},
-    {" Dimensions", 80, "Dimensions"},
-    {"", 100, "Dimensions de la texture"},
-    {" Nombre de textures", 120, "Nombre de textures"},
-    {"", 50, "Nombre d'éléments"},
-    {"", 50, "Message"}};
+    {QT_TRANSLATE_NOOP("Tessella", "  Fichier texture"), 100,
+     QT_TRANSLATE_NOOP("Tessella", "Fichier texture")},
+    {"", 200, QT_TRANSLATE_NOOP("Tessella", "Nom du fichier texture")},
+    {QT_TRANSLATE_NOOP("Tessella", " Dimensions"), 80, QT_TRANSLATE_NOOP("Tessella", "Dimensions")},
+    {"", 100, QT_TRANSLATE_NOOP("Tessella", "Dimensions de la texture")},
+    {QT_TRANSLATE_NOOP("Tessella", " Nombre de textures"), 120,
+     QT_TRANSLATE_NOOP("Tessella", "Nombre de textures")},
+    {"", 50, QT_TRANSLATE_NOOP("Tessella", "Nombre d'éléments")},
+    {"", 50, QT_TRANSLATE_NOOP("Tessella", "Message")}};
 
 }  // namespace
 
@@ -136,8 +136,7 @@ void MainWindow::buildStatusBar() {
     small.setPointSizeF(small.pointSizeF() * 0.85);
     for (size_t i = 0; i < panels_.size(); ++i) {
         panels_[i] = widgets::AddStatusPanel(statusBar(), kPanels[i].width,
-                                             QString::fromUtf8(kPanels[i].accessibleName),
-                                             QString::fromUtf8(kPanels[i].text));
+                                             kPanels[i].accessibleName, kPanels[i].text);
         panels_[i]->setFont(small);
     }
 }
@@ -239,7 +238,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 bool MainWindow::confirmClose() {
     bool mayClose = false;
     runCommand([this, &mayClose] {
-        if (services_.page.modified && !services_.prompts.confirmDiscard(kQuitQuestion)) return;
+        if (services_.page.modified &&
+            !services_.prompts.confirmDiscard(
+                tr("\t          La texture a été modifiée !\n\r\nVOULEZ-VOUS VRAIMENT QUITTER "
+                   "SANS SAUVER ?")))
+            return;
         services_.page.pageBitmap = texture::PageBitmap();
         mayClose = true;
     });

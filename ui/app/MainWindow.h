@@ -10,13 +10,16 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "platform/Language.h"
 #include "texture/NewElementSettings.h"
 #include "texture/PagePacker.h"
 #include "texture/TexturePage.h"
 
 class QAction;
+class QActionGroup;
 class QComboBox;
 class QFileSystemModel;
 class QFileSystemWatcher;
@@ -114,6 +117,12 @@ class MainWindow : public QMainWindow {
     void refreshSourceLists();
     PageCommands& commands() { return *commands_; }
 
+    // Fichier > Langue: saves the choice (none: the system's language). The program speaks it
+    // from its next start, which the user is told when that is not the language in use.
+    void chooseLanguage(const std::optional<platform::Language>& language);
+    // Checks the entry of the saved choice.
+    void checkSavedLanguage();
+
     // The dialogs and windows the main window opens.
     AboutBox* aboutBox = nullptr;
     texture::PageWidthDialog* pageWidthDialog = nullptr;
@@ -126,6 +135,11 @@ class MainWindow : public QMainWindow {
     QMenu* fileMenu = nullptr;
     QMenu* printMenu = nullptr;
     QMenu* editMenu = nullptr;
+    // Fichier > Langue: each language we have, named in its own words, then the system's.
+    QMenu* languageMenu = nullptr;
+    QActionGroup* languageGroup = nullptr;
+    QList<QAction*> languageActions;  // in platform::AvailableLanguages() order
+    QAction* systemLanguageAction = nullptr;
     QAction* newPageAction = nullptr;
     QAction* openPageAction = nullptr;
     QAction* savePageAction = nullptr;
@@ -255,6 +269,7 @@ class MainWindow : public QMainWindow {
 
   private:
     void buildMenus();
+    void buildLanguageMenu();
     QWidget* buildTopBand();
     QFrame* buildSourcePanel();
     QGroupBox* buildPageView();

@@ -3,11 +3,13 @@
 #include "ui/app/MainWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QListView>
 #include <QMenuBar>
 
+#include "platform/Language.h"
 #include "texture/PageTexts.h"
 #include "ui/app/AboutBox.h"
 #include "ui/app/PageCommands.h"
@@ -19,47 +21,85 @@
 
 namespace tessella::app {
 
-namespace {
-
-const QString kNothingToPrint = QStringLiteral(
-    "Vous devez sélectionner les images à imprimer\n\rdans la liste des fichiers sources !");
-
-}  // namespace
-
 void MainWindow::buildMenus() {
-    auto add = [](QMenu* menu, const char* text, QKeySequence key = {}) {
-        QAction* a = menu->addAction(QString::fromUtf8(text));
+    auto add = [](QMenu* menu, const QString& text, QKeySequence key = {}) {
+        QAction* a = menu->addAction(text);
         if (!key.isEmpty()) a->setShortcut(key);
         return a;
     };
-    fileMenu = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    newPageAction = add(fileMenu, "Nouvelle texture TGA", QKeySequence::New);
-    openPageAction = add(fileMenu, "Ouvrir une texture (TGA ou autre)", QKeySequence::Open);
-    savePageAction = add(fileMenu, "Sauver la texture TGA", QKeySequence::Save);
-    savePageAsAction =
-        add(fileMenu, "Sauver la texture TGA Sous", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    fileMenu = menuBar()->addMenu(tr("&Fichier"));
+    newPageAction = add(fileMenu, tr("Nouvelle texture TGA"), QKeySequence::New);
+    openPageAction = add(fileMenu, tr("Ouvrir une texture (TGA ou autre)"), QKeySequence::Open);
+    savePageAction = add(fileMenu, tr("Sauver la texture TGA"), QKeySequence::Save);
+    savePageAsAction = add(fileMenu, tr("Sauver la texture TGA Sous"),
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     fileMenu->addSeparator();
-    extractElementsAction = add(fileMenu, "Extraire les images d'une texture");
+    extractElementsAction = add(fileMenu, tr("Extraire les images d'une texture"));
     engineExportAction = fileMenu->addAction(texture::kEngineExportAction);
-    showSourcesAction = add(fileMenu, "Ouvrir la fenêtre des sources");
+    showSourcesAction = add(fileMenu, tr("Ouvrir la fenêtre des sources"));
     fileMenu->addSeparator();
-    quitAction = add(fileMenu, "Quitter", QKeySequence(Qt::CTRL | Qt::Key_Q));
+    buildLanguageMenu();
+    fileMenu->addSeparator();
+    quitAction = add(fileMenu, tr("Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    printMenu = menuBar()->addMenu(QStringLiteral("&Imprimer"));
-    printPageAction = add(printMenu, "Texture TGA en cours", QKeySequence::Print);
-    contactSheetAction = add(printMenu, "Planche contact des sources BMP");
+    printMenu = menuBar()->addMenu(tr("&Imprimer"));
+    printPageAction = add(printMenu, tr("Texture TGA en cours"), QKeySequence::Print);
+    contactSheetAction = add(printMenu, tr("Planche contact des sources BMP"));
 
-    editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
-    editSourceAction = add(editMenu, "Modifier le source BMP", QKeySequence(Qt::CTRL | Qt::Key_E));
-    newElementAction =
-        add(editMenu, "Nouvel élément de texture", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    editMenu = menuBar()->addMenu(tr("&Edit"));
+    editSourceAction =
+        add(editMenu, tr("Modifier le source BMP"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    newElementAction = add(editMenu, tr("Nouvel élément de texture"),
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     editMenu->addSeparator();
     compactPageAction = editMenu->addAction(texture::kCompactPageAction);
 
-    helpAction = menuBar()->addAction(QStringLiteral("A&ide"));
+    helpAction = menuBar()->addAction(tr("A&ide"));
     helpAction->setShortcut(QKeySequence(Qt::Key_F1));
     helpAction->setShortcutContext(Qt::ApplicationShortcut);
-    aboutAction = menuBar()->addAction(QStringLiteral("À &propos"));
+    aboutAction = menuBar()->addAction(tr("À &propos"));
+}
+
+void MainWindow::buildLanguageMenu() {
+    languageMenu = fileMenu->addMenu(tr("&Langue"));
+    languageMenu->setAccessibleName(tr("Langue"));
+    languageMenu->setAccessibleDescription(
+        tr("La langue de Tessella, à partir de son prochain démarrage"));
+    languageGroup = new QActionGroup(languageMenu);
+    languageGroup->setExclusive(true);
+    auto entry = [this](const QString& text, const std::optional<platform::Language>& language) {
+        QAction* a = languageMenu->addAction(text);
+        a->setCheckable(true);
+        languageGroup->addAction(a);
+        connect(a, &QAction::triggered, this, [this, language] { chooseLanguage(language); });
+        return a;
+    };
+    // Each language in its own words, whatever the language in use.
+    for (const platform::Language& language : platform::AvailableLanguages())
+        languageActions << entry(platform::LanguageName(language), language);
+    languageMenu->addSeparator();
+    systemLanguageAction = entry(tr("Langue du système"), std::nullopt);
+    checkSavedLanguage();
+}
+
+void MainWindow::checkSavedLanguage() {
+    const std::optional<platform::Language> saved = platform::SavedLanguageChoice();
+    const qsizetype index = saved ? platform::AvailableLanguages().indexOf(*saved) : -1;
+    QAction* checked = index >= 0 && index < languageActions.size() ? languageActions.at(index)
+                                                                    : systemLanguageAction;
+    checked->setChecked(true);
+}
+
+void MainWindow::chooseLanguage(const std::optional<platform::Language>& language) {
+    runCommand([this, &language] {
+        platform::SaveLanguageChoice(language);
+        // The texts in use stay until the next start: the user hears of the change once.
+        if (platform::ProgramLanguage() != platform::CurrentLanguage())
+            services_.prompts.information(
+                tr("Tessella parlera la langue choisie à son prochain démarrage."));
+    });
+    // A choice that could not be saved leaves the saved one checked.
+    checkSavedLanguage();
 }
 
 void MainWindow::newPage() {
@@ -119,7 +159,9 @@ void MainWindow::printContactSheet() {
         // During a run the command only brings the window forward.
         if (sheet && sheet->running()) return sheet->startRun({});
         if (!fileList->selectionModel()->hasSelection()) {
-            services_.prompts.warning(kNothingToPrint);
+            services_.prompts.warning(
+                tr("Vous devez sélectionner les images à imprimer\n\rdans la liste des fichiers "
+                   "sources !"));
             return;
         }
         QStringList paths;  // taken once: the run keeps its own list

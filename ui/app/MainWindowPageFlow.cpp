@@ -27,19 +27,19 @@ QWidget* MainWindow::buildTopBand() {
     auto* row = new QHBoxLayout(band);
     row->setContentsMargins(0, 0, 0, 0);
 
-    importGroup = new QGroupBox(QStringLiteral("Dimensions d'importation"), band);
+    importGroup = new QGroupBox(tr("Dimensions d'importation"), band);
     auto* importLayout = new QVBoxLayout(importGroup);
     importSizeCombo = new QComboBox(importGroup);
     importSizeCombo->addItems(texture::ImportSizeEntries());
     importSizeCombo->setCurrentText(QStringLiteral("64 x 64"));
     importSizeCombo->setMinimumContentsLength(22);
-    importSizeCombo->setAccessibleName(QStringLiteral("Dimensions d'importation"));
+    importSizeCombo->setAccessibleName(tr("Dimensions d'importation"));
     importSizeCombo->view()->setAccessibleName(importSizeCombo->accessibleName());
     importLayout->addWidget(importSizeCombo);
     importLayout->addStretch();
     row->addWidget(importGroup);
 
-    zoomGroup = new QGroupBox(QStringLiteral("Zoom"), band);
+    zoomGroup = new QGroupBox(tr("Zoom"), band);
     auto* zoomLayout = new QHBoxLayout(zoomGroup);
     zoomArrows = new StepArrows(Qt::Vertical, 5, 50, 10, 1, zoomGroup);
     zoomLabel = new QLabel(QStringLiteral("1"), zoomGroup);
@@ -47,16 +47,16 @@ QWidget* MainWindow::buildTopBand() {
     PaintReadout(zoomLabel, Qt::white);
     zoomResetButton = new QPushButton(QStringLiteral("1"), zoomGroup);
     zoomResetButton->setFixedWidth(28);
-    zoomResetButton->setToolTip(QStringLiteral("Zoom 1"));
-    zoomResetButton->setAccessibleName(QStringLiteral("Zoom 1"));
-    zoomArrows->setArrowNames(QStringLiteral("Zoom +"), QStringLiteral("Zoom -"));
-    zoomLabel->setAccessibleName(QStringLiteral("Zoom"));
+    zoomResetButton->setToolTip(tr("Zoom 1"));
+    zoomResetButton->setAccessibleName(tr("Zoom 1"));
+    zoomArrows->setArrowNames(tr("Zoom +"), tr("Zoom -"));
+    zoomLabel->setAccessibleName(tr("Zoom"));
     zoomLayout->addWidget(zoomArrows);
     zoomLayout->addWidget(zoomLabel);
     zoomLayout->addWidget(zoomResetButton);
     row->addWidget(zoomGroup);
 
-    replaceGroup = new QGroupBox(QStringLiteral("Remplacer"), band);
+    replaceGroup = new QGroupBox(tr("Remplacer"), band);
     auto* replace = new QHBoxLayout(replaceGroup);
     replacePositionLabel = new QLabel(QStringLiteral("0 x 0"), replaceGroup);
     replacePositionLabel->setFixedWidth(80);
@@ -65,22 +65,18 @@ QWidget* MainWindow::buildTopBand() {
     replaceXCoarseArrows = new StepArrows(Qt::Horizontal, 0, 448, 0, 16, replaceGroup);
     replaceYFineArrows = new StepArrows(Qt::Vertical, -1024, 0, 0, 1, replaceGroup);
     replaceYCoarseArrows = new StepArrows(Qt::Vertical, -1024, 0, 0, 16, replaceGroup);
-    replaceXFineArrows->setToolTip(QStringLiteral("X : pas de 1"));
-    replaceXCoarseArrows->setToolTip(QStringLiteral("X : pas de 16"));
-    replaceYFineArrows->setToolTip(QStringLiteral("Y : pas de 1"));
-    replaceYCoarseArrows->setToolTip(QStringLiteral("Y : pas de 16"));
+    replaceXFineArrows->setToolTip(tr("X : pas de 1"));
+    replaceXCoarseArrows->setToolTip(tr("X : pas de 16"));
+    replaceYFineArrows->setToolTip(tr("Y : pas de 1"));
+    replaceYCoarseArrows->setToolTip(tr("Y : pas de 16"));
     // The vertical arrows hold -Y: the up arrow moves the mask up.
-    replaceXFineArrows->setArrowNames(QStringLiteral("Position X +"),
-                                      QStringLiteral("Position X -"));
-    replaceXCoarseArrows->setArrowNames(QStringLiteral("Position X +16"),
-                                        QStringLiteral("Position X -16"));
-    replaceYFineArrows->setArrowNames(QStringLiteral("Position Y -"),
-                                      QStringLiteral("Position Y +"));
-    replaceYCoarseArrows->setArrowNames(QStringLiteral("Position Y -16"),
-                                        QStringLiteral("Position Y +16"));
-    replacePositionLabel->setAccessibleName(QStringLiteral("Position du masque"));
-    validateButton = new QPushButton(QStringLiteral("Valider"), replaceGroup);
-    abandonButton = new QPushButton(QStringLiteral("Abandon"), replaceGroup);
+    replaceXFineArrows->setArrowNames(tr("Position X +"), tr("Position X -"));
+    replaceXCoarseArrows->setArrowNames(tr("Position X +16"), tr("Position X -16"));
+    replaceYFineArrows->setArrowNames(tr("Position Y -"), tr("Position Y +"));
+    replaceYCoarseArrows->setArrowNames(tr("Position Y -16"), tr("Position Y +16"));
+    replacePositionLabel->setAccessibleName(tr("Position du masque"));
+    validateButton = new QPushButton(tr("Valider"), replaceGroup);
+    abandonButton = new QPushButton(tr("Abandon"), replaceGroup);
     replace->addWidget(replacePositionLabel);
     replace->addSpacing(6);
     replace->addWidget(new QLabel(QStringLiteral("X"), replaceGroup));
@@ -99,21 +95,21 @@ QWidget* MainWindow::buildTopBand() {
 }
 
 QGroupBox* MainWindow::buildPageView() {
-    pageGroup = new QGroupBox(QStringLiteral(" Texture TGA "), this);
+    pageGroup = new QGroupBox(tr(" Texture TGA "), this);
     auto* layout = new QVBoxLayout(pageGroup);
     pageScroll = new QScrollArea(pageGroup);
     pageScroll->setWidgetResizable(false);
     pageScroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     pageView = new PageView;
-    pageView->setAccessibleName(QStringLiteral("Texture TGA"));
-    pageScroll->setAccessibleName(QStringLiteral("Vue de la texture"));
+    pageView->setAccessibleName(tr("Texture TGA"));
+    pageScroll->setAccessibleName(tr("Vue de la texture"));
     pageScroll->setWidget(pageView);
     progressBar = new QProgressBar(pageGroup);
     progressBar->setRange(0, 100);
     progressBar->setValue(0);
     progressBar->setTextVisible(false);
     progressBar->setMaximumHeight(14);
-    progressBar->setAccessibleName(QStringLiteral("Progression"));
+    progressBar->setAccessibleName(tr("Progression"));
     stopButton = new QPushButton(texture::kStopCaption, pageGroup);
     stopButton->setAccessibleName(texture::kStopName);
     stopButton->setToolTip(texture::kStopName);

@@ -36,8 +36,6 @@ namespace tessella::app {
 
 namespace {
 
-const QString kParentFolderCaption = QStringLiteral("Dossier parent");
-
 constexpr platform::ColourValue kPaleYellow(0x00B3FFFFu);
 
 }  // namespace
@@ -50,7 +48,7 @@ QFrame* MainWindow::buildSourcePanel() {
     column->setContentsMargins(4, 4, 4, 4);
 
     auto* top = new QHBoxLayout;
-    sourceGroup = new QGroupBox(QStringLiteral(" Source "), sourceFrame);
+    sourceGroup = new QGroupBox(tr(" Source "), sourceFrame);
     auto* sourceLayout = new QVBoxLayout(sourceGroup);
     sourceLayout->setContentsMargins(4, 4, 4, 4);
     auto* holder = new QWidget(sourceGroup);
@@ -61,27 +59,27 @@ QFrame* MainWindow::buildSourcePanel() {
     sourcePreview->setStretch(true);
     sourcePreview->setCenter(true);
     sourcePreview->setBoxSize(128, 128);
-    sourcePreview->setToolTip(QStringLiteral("Double click pour édition"));
-    sourcePreview->setAccessibleName(QString::fromUtf8("Aperçu de la source"));
+    sourcePreview->setToolTip(tr("Double click pour édition"));
+    sourcePreview->setAccessibleName(tr("Aperçu de la source"));
     holderLayout->addWidget(sourcePreview, 0, Qt::AlignCenter);
     sourceLayout->addWidget(holder);
     top->addWidget(sourceGroup);
 
     auto* side = new QVBoxLayout;
-    addButton = new QPushButton(QStringLiteral("Ajouter"), sourceFrame);
-    replaceButton = new QPushButton(QStringLiteral("Remplacer"), sourceFrame);
+    addButton = new QPushButton(tr("Ajouter"), sourceFrame);
+    replaceButton = new QPushButton(tr("Remplacer"), sourceFrame);
     selectedCountLabel = new NumberLabel(sourceFrame);
     PaintReadout(selectedCountLabel, Qt::white);
-    selectedCountLabel->setAccessibleName(QString::fromUtf8("Sélections"));
+    selectedCountLabel->setAccessibleName(tr("Sélections"));
     sourceSizeLabel = new QLabel(sourceFrame);
     PaintReadout(sourceSizeLabel, kPaleYellow.toQColor());
-    sourceSizeLabel->setAccessibleName(QStringLiteral("Dimensions de la source"));
+    sourceSizeLabel->setAccessibleName(tr("Dimensions de la source"));
     side->addWidget(addButton);
     side->addWidget(replaceButton);
     side->addSpacing(4);
-    side->addWidget(CentredCaption(QStringLiteral("Sélections"), sourceFrame));
+    side->addWidget(CentredCaption(tr("Sélections"), sourceFrame));
     side->addWidget(selectedCountLabel);
-    side->addWidget(CentredCaption(QStringLiteral("Dimensions"), sourceFrame));
+    side->addWidget(CentredCaption(tr("Dimensions"), sourceFrame));
     side->addWidget(sourceSizeLabel);
     side->addStretch();
     top->addLayout(side);
@@ -90,11 +88,12 @@ QFrame* MainWindow::buildSourcePanel() {
     driveCombo = new QComboBox(sourceFrame);
     for (const QFileInfo& drive : QDir::drives()) driveCombo->addItem(drive.absolutePath());
     if (driveCombo->findText(QDir::homePath()) < 0) driveCombo->addItem(QDir::homePath());
-    driveCombo->setAccessibleName(QStringLiteral("Lecteur"));
+    driveCombo->setAccessibleName(tr("Lecteur"));
     driveCombo->view()->setAccessibleName(driveCombo->accessibleName());
-    parentFolderButton = new QPushButton(kParentFolderCaption, sourceFrame);
-    parentFolderButton->setAccessibleName(kParentFolderCaption);
-    parentFolderButton->setToolTip(kParentFolderCaption);
+    const QString parentFolderCaption = tr("Dossier parent");
+    parentFolderButton = new QPushButton(parentFolderCaption, sourceFrame);
+    parentFolderButton->setAccessibleName(parentFolderCaption);
+    parentFolderButton->setToolTip(parentFolderCaption);
     auto* drives = new QHBoxLayout;
     drives->addWidget(driveCombo, 1);
     drives->addWidget(parentFolderButton);
@@ -106,7 +105,7 @@ QFrame* MainWindow::buildSourcePanel() {
     folderList = new QTreeView(sourceFrame);
     folderList->setModel(dirModel_);
     folderList->setHeaderHidden(true);
-    folderList->setAccessibleName(QStringLiteral("Dossiers"));
+    folderList->setAccessibleName(tr("Dossiers"));
     for (int c = 1; c < dirModel_->columnCount(); ++c) folderList->hideColumn(c);
     column->addWidget(folderList, 2);
 
@@ -121,11 +120,11 @@ QFrame* MainWindow::buildSourcePanel() {
     fileList->setModel(folderRows_);
     fileList->viewport()->installEventFilter(this);
     fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    fileList->setAccessibleName(QStringLiteral("Fichiers sources"));
+    fileList->setAccessibleName(tr("Fichiers sources"));
     column->addWidget(fileList, 3);
 
     auto* bottom = new QHBoxLayout;
-    selectAllButton = new QPushButton(QStringLiteral("Tout sélectionner"), sourceFrame);
+    selectAllButton = new QPushButton(tr("Tout sélectionner"), sourceFrame);
     bottom->addWidget(selectAllButton, 1);
     auto* counters = new QGridLayout;
     fileIndexLabel = new NumberLabel(sourceFrame);
@@ -134,12 +133,12 @@ QFrame* MainWindow::buildSourcePanel() {
         PaintReadout(l, Qt::white);
         l->setMinimumWidth(40);
     }
-    fileIndexLabel->setAccessibleName(QStringLiteral("Numéro du fichier"));
-    fileCountLabel->setAccessibleName(QStringLiteral("Nombre de fichiers"));
+    fileIndexLabel->setAccessibleName(tr("Numéro du fichier"));
+    fileCountLabel->setAccessibleName(tr("Nombre de fichiers"));
     counters->addWidget(fileIndexLabel, 0, 0);
     counters->addWidget(CentredCaption(QStringLiteral("/"), sourceFrame), 0, 1);
     counters->addWidget(fileCountLabel, 0, 2);
-    counters->addWidget(CentredCaption(QStringLiteral("Fichiers"), sourceFrame), 1, 0, 1, 3);
+    counters->addWidget(CentredCaption(tr("Fichiers"), sourceFrame), 1, 0, 1, 3);
     bottom->addLayout(counters);
     column->addLayout(bottom);
     return sourceFrame;
@@ -257,11 +256,11 @@ void MainWindow::toggleSelectAll() {
         texture::TexturePage& page = services_.page;
         page.allSelected = !page.allSelected;
         if (page.allSelected) {
-            selectAllButton->setText(QString::fromUtf8("Tout désélectionner"));
+            selectAllButton->setText(tr("Tout désélectionner"));
             if (page.pageOpen) addButton->setEnabled(true);
             fileList->selectAll();
         } else {
-            selectAllButton->setText(QString::fromUtf8("Tout sélectionner"));
+            selectAllButton->setText(tr("Tout sélectionner"));
             fileList->clearSelection();
         }
         selectedCountLabel->setValue(selectedFileCount());

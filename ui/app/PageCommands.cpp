@@ -1,5 +1,7 @@
 #include "ui/app/PageCommands.h"
 
+#include <QCoreApplication>
+
 #include "platform/Error.h"
 #include "ui/app/MainWindow.h"
 #include "ui/texture/PageWidthDialog.h"
@@ -22,7 +24,9 @@ PageCommands::PageCommands(MainWindow& window)
 
 texture::ElementEditFlow PageCommands::elementFlow() {
     texture::ElementEditorHost* editor = window_.elementEditor();
-    if (!editor) throw platform::TessellaError(QStringLiteral("Éditeur d'éléments absent."));
+    if (!editor)
+        throw platform::TessellaError(
+            QCoreApplication::translate("PageCommands", "Éditeur d'éléments absent."));
     return texture::ElementEditFlow(context_, *editor, [this] { window_.refreshSourceLists(); });
 }
 

@@ -49,7 +49,7 @@ void SplashScreen::showSplashPicture() {
         widgets::EnsureResources();
         QFile file(QStringLiteral(":/Splash"));
         if (!file.open(QIODevice::ReadOnly))
-            throw platform::TessellaError(QStringLiteral("Image d'accueil introuvable"));
+            throw platform::TessellaError(tr("Image d'accueil introuvable"));
         picture->setPicture(imagefile::DecodeJpeg(file.readAll()));
     });
 }

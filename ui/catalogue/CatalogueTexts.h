@@ -1,40 +1,53 @@
 #pragma once
-// The French texts of the catalogue of base textures, exactly as the user sees them.
+// The texts of the catalogue of base textures, in French as the user sees them; each is
+// translated where it is used.
 
 #include <QString>
 
+#include "platform/Text.h"
+
 namespace tessella::catalogue {
 
-inline const QString kCatalogueTitle = QStringLiteral("Catalogue des textures de base");
+using platform::Text;
+
+inline constexpr Text kCatalogueTitle{
+    QT_TRANSLATE_NOOP("Tessella", "Catalogue des textures de base")};
+// The folder beside the program, whatever the language: not translated.
 inline const QString kCatalogueFolderName = QStringLiteral("Clips_Textures");
-inline const QString kGridHint = QStringLiteral("Double Click sur une image image pour charger");
+inline constexpr Text kGridHint{
+    QT_TRANSLATE_NOOP("Tessella", "Double Click sur une image image pour charger")};
 // Folder name, file count.
-inline const QString kSummaryText = QStringLiteral("  [ %1 ]      %2 texture(s)");
+inline constexpr Text kSummaryText{QT_TRANSLATE_NOOP("Tessella", "  [ %1 ]      %2 texture(s)")};
 // First and last file shown, 1-based.
-inline const QString kRangeText = QStringLiteral("%1 à %2");
+inline constexpr Text kRangeText{QT_TRANSLATE_NOOP("Tessella", "%1 à %2")};
+// Width and height: the same in every language.
 inline const QString kDimensionText = QStringLiteral("%1 x %2");
-inline const QString kZoomSmallCaption = QStringLiteral("Zoom sur les petits formats");
-inline const QString kPathPanelText = QStringLiteral("Chemin, dossier");
-inline const QString kCatalogueMenuCaption = QStringLiteral("Catalogue");
+inline constexpr Text kZoomSmallCaption{
+    QT_TRANSLATE_NOOP("Tessella", "Zoom sur les petits formats")};
+inline constexpr Text kPathPanelText{QT_TRANSLATE_NOOP("Tessella", "Chemin, dossier")};
+inline constexpr Text kCatalogueMenuCaption{QT_TRANSLATE_NOOP("Tessella", "Catalogue")};
 inline const QString kEmptyBoxCaption = QStringLiteral(" ");
 
-inline const QString kMissingFolderQuestion =
-    QStringLiteral("Le dossier <%1> n'existe pas !\n\rFaut-il le créer ?");
-inline const QString kEmptyFolderWarning = QStringLiteral(
-    "Le dossier des textures de base est vide !\n\rChoisissez un dossier contenant "
-    "des images BMP\n\rcomme catalogue de textures de base .");
-inline const QString kFolderNotCreated = QStringLiteral("Impossible de créer le dossier :\n\r%1");
-inline const QString kUnreadableTextures =
-    QStringLiteral("Ces images n'ont pas pu être lues :\n\r%1");
-inline const QString kUnreadableTexture = QStringLiteral("Impossible de lire l'image :\n\r%1");
+inline constexpr Text kMissingFolderQuestion{
+    QT_TRANSLATE_NOOP("Tessella", "Le dossier <%1> n'existe pas !\n\rFaut-il le créer ?")};
+inline constexpr Text kEmptyFolderWarning{
+    QT_TRANSLATE_NOOP("Tessella",
+                      "Le dossier des textures de base est vide !\n\rChoisissez un dossier "
+                      "contenant des images BMP\n\rcomme catalogue de textures de base .")};
+inline constexpr Text kFolderNotCreated{
+    QT_TRANSLATE_NOOP("Tessella", "Impossible de créer le dossier :\n\r%1")};
+inline constexpr Text kUnreadableTextures{
+    QT_TRANSLATE_NOOP("Tessella", "Ces images n'ont pas pu être lues :\n\r%1")};
+inline constexpr Text kUnreadableTexture{
+    QT_TRANSLATE_NOOP("Tessella", "Impossible de lire l'image :\n\r%1")};
 
 // What the controls without a caption of their own do (accessible names).
-inline const QString kFirstPageName = QStringLiteral("Première page");
-inline const QString kPreviousPageName = QStringLiteral("Page précédente");
-inline const QString kNextPageName = QStringLiteral("Page suivante");
-inline const QString kLastPageName = QStringLiteral("Dernière page");
-inline const QString kRangeName = QStringLiteral("Images affichées");
-inline const QString kSummaryName = QStringLiteral("Dossier du catalogue");
-inline const QString kThumbnailName = QStringLiteral("Miniature %1");
+inline constexpr Text kFirstPageName{QT_TRANSLATE_NOOP("Tessella", "Première page")};
+inline constexpr Text kPreviousPageName{QT_TRANSLATE_NOOP("Tessella", "Page précédente")};
+inline constexpr Text kNextPageName{QT_TRANSLATE_NOOP("Tessella", "Page suivante")};
+inline constexpr Text kLastPageName{QT_TRANSLATE_NOOP("Tessella", "Dernière page")};
+inline constexpr Text kRangeName{QT_TRANSLATE_NOOP("Tessella", "Images affichées")};
+inline constexpr Text kSummaryName{QT_TRANSLATE_NOOP("Tessella", "Dossier du catalogue")};
+inline constexpr Text kThumbnailName{QT_TRANSLATE_NOOP("Tessella", "Miniature %1")};
 
 }  // namespace tessella::catalogue

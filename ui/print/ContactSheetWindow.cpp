@@ -74,10 +74,10 @@ ContactSheetWindow::ContactSheetWindow(platform::Prompts& prompts, platform::Pac
     confirmationBar->hide();
 
     sheetScroll = new QScrollArea(this);
-    sheetScroll->setAccessibleName(QStringLiteral("Planche"));
+    sheetScroll->setAccessibleName(tr("Planche"));
     sheetView = new widgets::ImageBox;
     sheetView->setAutoSize(true);
-    sheetView->setAccessibleName(QStringLiteral("Page de la planche contact"));
+    sheetView->setAccessibleName(tr("Page de la planche contact"));
     sheet_ = BlankSheet();
     sheetView->setPicture(sheet_);
     sheetScroll->setWidget(sheetView);

@@ -76,15 +76,13 @@ PrintDialog::PrintDialog(platform::Prompts& prompts, platform::Pacer& pacer,
 
     sizeGroup = new QGroupBox(kSizeGroupCaption, this);
     widthFineArrows = new widgets::StepArrows(Qt::Horizontal, 1, 400, 150, 1, sizeGroup);
-    widthFineArrows->setArrowNames(QStringLiteral("Largeur + 1 mm"),
-                                   QStringLiteral("Largeur - 1 mm"));
+    widthFineArrows->setArrowNames(tr("Largeur + 1 mm"), tr("Largeur - 1 mm"));
     widthCoarseArrows = new widgets::StepArrows(Qt::Horizontal, 1, 400, 150, 10, sizeGroup);
-    widthCoarseArrows->setArrowNames(QStringLiteral("Largeur + 1 cm"),
-                                     QStringLiteral("Largeur - 1 cm"));
-    widthFineArrows->setToolTip(QStringLiteral("Largeur au millimètre"));
-    widthCoarseArrows->setToolTip(QStringLiteral("Largeur au centimètre"));
-    widthText = Readout(QStringLiteral("Largeur en cm"), sizeGroup);
-    heightText = Readout(QStringLiteral("Hauteur en cm"), sizeGroup);
+    widthCoarseArrows->setArrowNames(tr("Largeur + 1 cm"), tr("Largeur - 1 cm"));
+    widthFineArrows->setToolTip(tr("Largeur au millimètre"));
+    widthCoarseArrows->setToolTip(tr("Largeur au centimètre"));
+    widthText = Readout(tr("Largeur en cm"), sizeGroup);
+    heightText = Readout(tr("Hauteur en cm"), sizeGroup);
     heightText->setText(QStringLiteral("10"));
     overflowText = new QLabel(kOverflowText, sizeGroup);
     overflowText->setAccessibleName(kOverflowText);
@@ -114,7 +112,7 @@ PrintDialog::PrintDialog(platform::Prompts& prompts, platform::Pacer& pacer,
     auto* area = new QWidget(positionGroup);
     area->setFixedSize(kPositionArea);
     sheetPicture = new widgets::ImageBox(area);
-    sheetPicture->setAccessibleName(QStringLiteral("Feuille"));
+    sheetPicture->setAccessibleName(tr("Feuille"));
     sheetPicture->setPicture(SheetDrawing());
     sheetPicture->setCheckerboard(false);  // the dialog shows around the drawn sheet
     sheetPicture->setGeometry(kSheetPictureRect);
@@ -123,13 +121,13 @@ PrintDialog::PrintDialog(platform::Prompts& prompts, platform::Pacer& pacer,
     paperOutline->setAttribute(Qt::WA_TransparentForMouseEvents);
     miniatureView = new widgets::ImageBox(area);
     miniatureView->setStretch(true);
-    miniatureView->setAccessibleName(QStringLiteral("Miniature de la texture"));
+    miniatureView->setAccessibleName(tr("Miniature de la texture"));
     xArrows = new widgets::StepArrows(Qt::Horizontal, 5, 200, 20, 1, positionGroup);
-    xArrows->setArrowNames(QStringLiteral("Position X +"), QStringLiteral("Position X -"));
-    xText = Readout(QStringLiteral("Position X en cm"), positionGroup);
+    xArrows->setArrowNames(tr("Position X +"), tr("Position X -"));
+    xText = Readout(tr("Position X en cm"), positionGroup);
     yArrows = new widgets::StepArrows(Qt::Vertical, 5, 300, 20, 1, positionGroup);
-    yArrows->setArrowNames(QStringLiteral("Position Y +"), QStringLiteral("Position Y -"));
-    yText = Readout(QStringLiteral("Position Y en cm"), positionGroup);
+    yArrows->setArrowNames(tr("Position Y +"), tr("Position Y -"));
+    yText = Readout(tr("Position Y en cm"), positionGroup);
     auto* positionGrid = new QGridLayout(positionGroup);
     positionGrid->addWidget(area, 0, 0, 2, 2);
     positionGrid->addWidget(yText, 0, 2, Qt::AlignBottom);

@@ -6,7 +6,6 @@
 #include <QDoubleSpinBox>
 #include <QFontMetrics>
 #include <QFormLayout>
-#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -56,7 +55,6 @@ EngineExportDialog::EngineExportDialog(QWidget* parent) : QDialog(parent) {
     normalMapCheck = new QCheckBox(kEngineNormalMapCaption, this);
     normalMapCheck->setAccessibleName(kEngineNormalMapCaption);
     normalStrengthSpin = new QDoubleSpinBox(this);
-    normalStrengthSpin->setLocale(QLocale(QLocale::French, QLocale::France));
     normalStrengthSpin->setRange(editor::kMinNormalStrength, editor::kMaxNormalStrength);
     normalStrengthSpin->setDecimals(1);
     normalStrengthSpin->setSingleStep(0.5);
@@ -84,15 +82,14 @@ EngineExportDialog::EngineExportDialog(QWidget* parent) : QDialog(parent) {
     connect(premultiplyCheck, &QCheckBox::toggled, bleedCheck,
             [this](bool on) { bleedCheck->setEnabled(!on); });
     alphaCoverageSpin = new QDoubleSpinBox(this);
-    alphaCoverageSpin->setLocale(QLocale(QLocale::French, QLocale::France));
     alphaCoverageSpin->setRange(0, kMaxEngineAlphaCoverage);
     alphaCoverageSpin->setDecimals(2);
     alphaCoverageSpin->setSingleStep(0.05);
     alphaCoverageSpin->setValue(defaults.alphaCoverage);
     alphaCoverageSpin->setAccessibleName(kEngineAlphaCoverageCaption);
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annuler"));
 
     auto* layout = new QFormLayout(this);
     layout->addRow(kEnginePaddingCaption, paddingSpin);

@@ -20,7 +20,7 @@ PageWidthDialog::PageWidthDialog(QWidget* parent) : QDialog(parent) {
     width256Radio = new QRadioButton(QStringLiteral("256"), this);
     width512Radio = new QRadioButton(QStringLiteral("512"), this);
     width256Radio->setChecked(true);
-    closeButton = new QPushButton(QStringLiteral("Fermer"), this);
+    closeButton = new QPushButton(tr("Fermer"), this);
     closeButton->setDefault(true);
 
     auto* radios = new QHBoxLayout;

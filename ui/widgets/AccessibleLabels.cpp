@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTextDocumentFragment>
 
@@ -73,7 +74,8 @@ QString AccessibleLabelName(const QLabel& label) {
     const QString shown = ShownText(label);
     if (name.isEmpty()) return shown;
     if (shown.isEmpty() || shown == name) return name;
-    return QStringLiteral("%1 : %2").arg(name, shown);
+    // The French colon has a space before it; other languages write theirs.
+    return QCoreApplication::translate("AccessibleLabels", "%1 : %2").arg(name, shown);
 }
 
 void InstallAccessibleLabels() {

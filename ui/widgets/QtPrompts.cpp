@@ -24,13 +24,13 @@ namespace {
 QString Title(MessageKind kind) {
     switch (kind) {
         case MessageKind::Warning:
-            return QStringLiteral("Avertissement");
+            return QCoreApplication::translate("QtPrompts", "Avertissement");
         case MessageKind::Error:
-            return QStringLiteral("Erreur");
+            return QCoreApplication::translate("QtPrompts", "Erreur");
         case MessageKind::Information:
-            return QStringLiteral("Information");
+            return QCoreApplication::translate("QtPrompts", "Information");
         case MessageKind::Confirmation:
-            return QStringLiteral("Confirmation");
+            return QCoreApplication::translate("QtPrompts", "Confirmation");
     }
     return {};
 }
@@ -51,21 +51,21 @@ QMessageBox::Icon Icon(MessageKind kind) {
 
 struct ButtonText {
     Answer answer;
-    const char* text;
+    const char* text;  // translated in the "QtPrompts" context when the box is made
     QMessageBox::ButtonRole role;
 };
 
 constexpr ButtonText kButtonTexts[] = {
-    {Answer::Ok, "OK", QMessageBox::AcceptRole},
-    {Answer::Cancel, "Annuler", QMessageBox::RejectRole},
-    {Answer::Abort, "Abandonner", QMessageBox::RejectRole},
-    {Answer::Retry, "Réessayer", QMessageBox::AcceptRole},
-    {Answer::Ignore, "Ignorer", QMessageBox::AcceptRole},
-    {Answer::Yes, "&Oui", QMessageBox::YesRole},
-    {Answer::No, "&Non", QMessageBox::NoRole},
-    {Answer::All, "Tous", QMessageBox::YesRole},
-    {Answer::NoToAll, "Non à tout", QMessageBox::NoRole},
-    {Answer::YesToAll, "Oui à tout", QMessageBox::YesRole},
+    {Answer::Ok, QT_TRANSLATE_NOOP("QtPrompts", "OK"), QMessageBox::AcceptRole},
+    {Answer::Cancel, QT_TRANSLATE_NOOP("QtPrompts", "Annuler"), QMessageBox::RejectRole},
+    {Answer::Abort, QT_TRANSLATE_NOOP("QtPrompts", "Abandonner"), QMessageBox::RejectRole},
+    {Answer::Retry, QT_TRANSLATE_NOOP("QtPrompts", "Réessayer"), QMessageBox::AcceptRole},
+    {Answer::Ignore, QT_TRANSLATE_NOOP("QtPrompts", "Ignorer"), QMessageBox::AcceptRole},
+    {Answer::Yes, QT_TRANSLATE_NOOP("QtPrompts", "&Oui"), QMessageBox::YesRole},
+    {Answer::No, QT_TRANSLATE_NOOP("QtPrompts", "&Non"), QMessageBox::NoRole},
+    {Answer::All, QT_TRANSLATE_NOOP("QtPrompts", "Tous"), QMessageBox::YesRole},
+    {Answer::NoToAll, QT_TRANSLATE_NOOP("QtPrompts", "Non à tout"), QMessageBox::NoRole},
+    {Answer::YesToAll, QT_TRANSLATE_NOOP("QtPrompts", "Oui à tout"), QMessageBox::YesRole},
 };
 
 const ButtonText& TextOf(Answer a) {
@@ -170,7 +170,8 @@ Answer QtPrompts::ask(MessageKind kind, const QString& text, const Buttons& butt
     std::vector<std::pair<QAbstractButton*, Answer>> made;
     for (Answer a : buttons) {
         const ButtonText& bt = TextOf(a);
-        made.emplace_back(box.addButton(QString::fromUtf8(bt.text), bt.role), a);
+        made.emplace_back(box.addButton(QCoreApplication::translate("QtPrompts", bt.text), bt.role),
+                          a);
     }
     // Enter presses the default answer's button; the first one when it has none.
     QAbstractButton* defaultButton = made.empty() ? nullptr : made.front().first;

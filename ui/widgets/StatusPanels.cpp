@@ -1,5 +1,6 @@
 #include "ui/widgets/StatusPanels.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -18,13 +19,14 @@ QLabel* AddStatusPanel(QStatusBar* bar, int width, const QString& accessibleName
     panel->setFixedWidth(width);
     panel->setAccessibleName(accessibleName);
     // Screen readers announce the bar that holds the panels too.
-    if (bar->accessibleName().isEmpty()) bar->setAccessibleName(QStringLiteral("Barre d'état"));
+    if (bar->accessibleName().isEmpty())
+        bar->setAccessibleName(QCoreApplication::translate("StatusPanels", "Barre d'état"));
     bar->addWidget(panel);
     return panel;
 }
 
 QString NumberedPanelName(int number) {
-    return QStringLiteral("Barre d'état %1").arg(number);
+    return QCoreApplication::translate("StatusPanels", "Barre d'état %1").arg(number);
 }
 
 }  // namespace tessella::widgets
