@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>AccessibleLabels</name>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Options :</source>
@@ -571,6 +578,83 @@ Commands:</translation>
     <message>
         <source>Annuler</source>
         <translation>Undo</translation>
+    </message>
+</context>
+<context>
+    <name>PageCommands</name>
+    <message>
+        <source>Éditeur d&apos;éléments absent.</source>
+        <translation>No element editor.</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrompts</name>
+    <message>
+        <source>Avertissement</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Abandonner</source>
+        <translation>Abort</translation>
+    </message>
+    <message>
+        <source>Réessayer</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>Ignorer</source>
+        <translation>Ignore</translation>
+    </message>
+    <message>
+        <source>&amp;Oui</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Non</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Tous</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Non à tout</source>
+        <translation>No to All</translation>
+    </message>
+    <message>
+        <source>Oui à tout</source>
+        <translation>Yes to All</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanels</name>
+    <message>
+        <source>Barre d&apos;état</source>
+        <translation>Status bar</translation>
+    </message>
+    <message>
+        <source>Barre d&apos;état %1</source>
+        <translation>Status bar %1</translation>
     </message>
 </context>
 <context>
@@ -2392,90 +2476,6 @@ Nothing was written. --yes-to-all packs them cut onto the page, --no-to-all leav
     <message>
         <source>Miniature %1</source>
         <translation>Thumbnail %1</translation>
-    </message>
-</context>
-<context>
-    <name>AccessibleLabels</name>
-    <message>
-        <source>%1 : %2</source>
-        <translation>%1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>PageCommands</name>
-    <message>
-        <source>Éditeur d&apos;éléments absent.</source>
-        <translation>No element editor.</translation>
-    </message>
-</context>
-<context>
-    <name>QtPrompts</name>
-    <message>
-        <source>Avertissement</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
-        <source>Erreur</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>Information</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>Confirmation</source>
-        <translation>Confirmation</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Abandonner</source>
-        <translation>Abort</translation>
-    </message>
-    <message>
-        <source>Réessayer</source>
-        <translation>Retry</translation>
-    </message>
-    <message>
-        <source>Ignorer</source>
-        <translation>Ignore</translation>
-    </message>
-    <message>
-        <source>&amp;Oui</source>
-        <translation>&amp;Yes</translation>
-    </message>
-    <message>
-        <source>&amp;Non</source>
-        <translation>&amp;No</translation>
-    </message>
-    <message>
-        <source>Tous</source>
-        <translation>All</translation>
-    </message>
-    <message>
-        <source>Non à tout</source>
-        <translation>No to All</translation>
-    </message>
-    <message>
-        <source>Oui à tout</source>
-        <translation>Yes to All</translation>
-    </message>
-</context>
-<context>
-    <name>StatusPanels</name>
-    <message>
-        <source>Barre d&apos;état</source>
-        <translation>Status bar</translation>
-    </message>
-    <message>
-        <source>Barre d&apos;état %1</source>
-        <translation>Status bar %1</translation>
     </message>
 </context>
 <context>
