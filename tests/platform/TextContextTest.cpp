@@ -16,7 +16,8 @@ namespace {
 QStringList WrongContexts(const QString& source) {
     static const QRegularExpression declaration(
         QStringLiteral(R"(\bText\s+k\w+\s*(\[\s*\]\s*=\s*)?\{)"));
-    static const QRegularExpression context(QStringLiteral(R"(QT_TRANSLATE_NOOP\(\s*"([^"]*)\")"));
+    static const QRegularExpression context(
+        QStringLiteral(R"(QT_TRANSLATE_NOOP3?\(\s*"([^"]*)\")"));
     QStringList wrong;
     for (const auto& d : declaration.globalMatch(source)) {
         const qsizetype end = source.indexOf(QStringLiteral("};"), d.capturedEnd());
