@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDoubleSpinBox>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -14,6 +15,8 @@
 #include "tests/app/ScratchSettings.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/support/UnnamedControls.h"
+#include "ui/app/Startup.h"
+#include "ui/editor/ElementEditor.h"
 #include "ui/texture/EngineExportDialog.h"
 #include "ui/widgets/QtPrompts.h"
 
@@ -158,6 +161,17 @@ TEST_F(StartsInEnglish, MenusQuestionsAndNumbers) {
     EXPECT_EQ(title, "Confirmation");
     buttons.sort();
     EXPECT_EQ(buttons.join(QLatin1Char(' ')), "&No &Yes");
+
+    // The element editor, as the program's start builds it.
+    app::Startup startup(context);
+    startup.run();
+    editor::ElementEditor* editor = startup.elementEditor();
+    EXPECT_EQ(editor->windowTitle(), "Image editor");
+    QStringList editorMenus;
+    for (const QAction* a : editor->findChild<QMenuBar*>()->actions()) editorMenus << a->text();
+    EXPECT_EQ(editorMenus.join(QStringLiteral(" | ")),
+              "Close and save  | Close | New element | Edit | Zone | Image properties | View | "
+              "Game engines | Help");
 }
 
 TEST_F(StartsInFrench, MenusQuestionsAndNumbers) {
