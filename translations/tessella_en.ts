@@ -1223,7 +1223,7 @@ Nothing was written. --yes-to-all packs them cut onto the page, --no-to-all leav
     </message>
     <message>
         <source>Erreur de Chargement de l&apos;image</source>
-        <translation>Error Loading the image</translation>
+        <translation>Error loading the image</translation>
     </message>
     <message>
         <source>Flou uniforme</source>
@@ -1835,11 +1835,11 @@ Nothing was written. --yes-to-all packs them cut onto the page, --no-to-all leav
     </message>
     <message>
         <source>Exporter pour moteur de jeu…</source>
-        <translation>Export for Game Engine…</translation>
+        <translation>Export for game engine…</translation>
     </message>
     <message>
         <source>Compacter la texture</source>
-        <translation>Compact Texture Page</translation>
+        <translation>Compact texture page</translation>
     </message>
     <message>
         <source>Compacter la texture ?
@@ -2247,11 +2247,11 @@ Nothing was written. --yes-to-all packs them cut onto the page, --no-to-all leav
     </message>
     <message>
         <source>Paramètres d&apos;impression</source>
-        <translation>Print Settings</translation>
+        <translation>Print settings</translation>
     </message>
     <message>
         <source> Dimensions de l&apos;image </source>
-        <translation> Image Size </translation>
+        <translation> Image size </translation>
     </message>
     <message>
         <source> Position en Cm  </source>
@@ -2279,7 +2279,7 @@ Nothing was written. --yes-to-all packs them cut onto the page, --no-to-all leav
     </message>
     <message>
         <source>Configurer l&apos;imprimante</source>
-        <translation>Printer Setup</translation>
+        <translation>Printer setup</translation>
     </message>
     <message>
         <source>Ajuster à la page</source>
@@ -2335,7 +2335,7 @@ Nothing was written. --yes-to-all packs them cut onto the page, --no-to-all leav
     </message>
     <message>
         <source>Erreur de Chargement de l&apos;image : extension non reconnue (%1)</source>
-        <translation>Error Loading the image: unrecognized extension (%1)</translation>
+        <translation>Error loading the image: unrecognized extension (%1)</translation>
     </message>
     <message>
         <source>Symétrie</source>

@@ -87,7 +87,7 @@ TEST_F(EnglishMessages, PrintingAndContactSheetsSpeakEnglish) {
     const QString odd = dir.filePath(QStringLiteral("notes.xyz"));
     ASSERT_TRUE(tessella::testing::WriteBytes(odd, "text"));
     EXPECT_EQ(ErrorOf([&] { print::LoadSheetPicture(odd); }),
-              "Error Loading the image: unrecognized extension (" + odd + ")");
+              "Error loading the image: unrecognized extension (" + odd + ")");
 }
 
 }  // namespace
