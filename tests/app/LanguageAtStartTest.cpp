@@ -95,6 +95,7 @@ class StartUnderOwnLocale : public WindowFixture {
         platform::UseLanguage(platform::kFrench);
     }
 
+  public:
     QStringList menuTitles() const {
         return {window->fileMenu->title(),   window->printMenu->title(),
                 window->editMenu->title(),   window->helpAction->text(),
@@ -174,20 +175,21 @@ TEST_F(StartsInEnglish, MenusQuestionsAndNumbers) {
               "Game engines | Help");
 }
 
-TEST_F(StartsInFrench, MenusQuestionsAndNumbers) {
+// The French start, by the locale or by the saved choice.
+void ExpectFrench(StartUnderOwnLocale& start) {
     EXPECT_EQ(platform::CurrentLanguage(), platform::kFrench);
-    EXPECT_EQ(menuTitles().join(QStringLiteral(" | ")),
+    EXPECT_EQ(start.menuTitles().join(QStringLiteral(" | ")),
               QString::fromUtf8("&Fichier | &Imprimer | &Edit | A&ide | À &propos | &Langue"));
-    expectQuitQuestion(kFrenchQuitQuestion);
-    EXPECT_EQ(halfCoverageShown(), "0,50");
+    start.expectQuitQuestion(kFrenchQuitQuestion);
+    EXPECT_EQ(start.halfCoverageShown(), "0,50");
+}
+
+TEST_F(StartsInFrench, MenusQuestionsAndNumbers) {
+    ExpectFrench(*this);
 }
 
 TEST_F(StartsInTheSavedFrench, MenusQuestionsAndNumbers) {
-    EXPECT_EQ(platform::CurrentLanguage(), platform::kFrench);
-    EXPECT_EQ(menuTitles().join(QStringLiteral(" | ")),
-              QString::fromUtf8("&Fichier | &Imprimer | &Edit | A&ide | À &propos | &Langue"));
-    expectQuitQuestion(kFrenchQuitQuestion);
-    EXPECT_EQ(halfCoverageShown(), "0,50");
+    ExpectFrench(*this);
 }
 
 }  // namespace

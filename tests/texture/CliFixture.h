@@ -29,8 +29,10 @@ class CliFixture : public ::testing::Test {
         EXPECT_TRUE(image.save(dir.filePath(name), "BMP"));
     }
     // Runs the command line (words split at spaces); the exit code, or -1 on a crash.
-    int run(const char* line) {
+    int run(const char* line,
+            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
         QProcess p;
+        p.setProcessEnvironment(environment);
         p.setWorkingDirectory(dir.path());
         p.start(QStringLiteral(TESSELLA_CLI), QString::fromLatin1(line).split(' '));
         p.waitForFinished(60000);

@@ -22,14 +22,7 @@ class CliLanguage : public tessella::testing::CliFixture {
         if (forced)
             environment.insert(QStringLiteral("TESSELLA_LANG"), QString::fromLatin1(forced));
         if (debug) environment.insert(QStringLiteral("LD_DEBUG"), QString::fromLatin1(debug));
-        QProcess p;
-        p.setProcessEnvironment(environment);
-        p.setWorkingDirectory(dir.path());
-        p.start(QStringLiteral(TESSELLA_CLI), QString::fromLatin1(line).split(' '));
-        p.waitForFinished(60000);
-        out = QString::fromUtf8(p.readAllStandardOutput());
-        err = QString::fromUtf8(p.readAllStandardError());
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        return run(line, environment);
     }
 };
 
