@@ -18,6 +18,10 @@ int main(int argc, char** argv) {
     const char* program =
         tessella::cli::SiblingProgram(quick ? "tessella-cli-quick" : "tessella-cli-full", path);
     ::execv(program, argv);
-    std::fprintf(stderr, "Impossible de lancer %s : %s\n", program, std::strerror(errno));
+    // No Qt here, so no translation: the one message in both languages.
+    std::fprintf(stderr,
+                 tessella::cli::LauncherSpeaksFrench(argc, argv) ? "Impossible de lancer %s : %s\n"
+                                                                 : "Cannot start %s: %s\n",
+                 program, std::strerror(errno));
     return 1;
 }

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include "cli/CommandWord.h"
 #include "tests/texture/CliFixture.h"
 
 namespace {
@@ -136,3 +137,31 @@ TEST_F(CliLanguage, LangBeforeTheCommandKeepsTheQuickProgram) {
 }
 
 }  // namespace
+
+// The launcher links no Qt and speaks its one message by the same rule.
+TEST(LauncherLanguage, LangThenTessellaLangThenTheLocale) {
+    using tessella::cli::LauncherSpeaksFrench;
+    const QByteArray lang = qgetenv("LANG");
+    char program[] = "tessella-cli", info[] = "info", dash[] = "--lang", en[] = "en",
+         fr[] = "--lang=fr";
+    char* english[] = {program, dash, en, info};
+    char* french[] = {program, info, fr};
+    char* plain[] = {program, info};
+    qputenv("LANG", "fr_FR.UTF-8");
+    EXPECT_FALSE(LauncherSpeaksFrench(4, english));
+    EXPECT_TRUE(LauncherSpeaksFrench(2, plain));
+    qputenv("TESSELLA_LANG", "en");
+    EXPECT_FALSE(LauncherSpeaksFrench(2, plain));
+    EXPECT_TRUE(LauncherSpeaksFrench(3, french));
+    qunsetenv("TESSELLA_LANG");
+    qputenv("LANG", "en_US.UTF-8");
+    qputenv("LANGUAGE", "de:fr");  // German is not ours, French is
+    EXPECT_TRUE(LauncherSpeaksFrench(2, plain));
+    qunsetenv("LANGUAGE");
+    EXPECT_FALSE(LauncherSpeaksFrench(2, plain));
+    for (const char* other : {"C", "POSIX", "fry_NL.UTF-8"}) {
+        qputenv("LANG", other);
+        EXPECT_FALSE(LauncherSpeaksFrench(2, plain)) << other;
+    }
+    qputenv("LANG", lang);
+}
