@@ -3,6 +3,7 @@
 // under its own locale; the child's suites do nothing in a normal run.
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QDoubleSpinBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -144,6 +145,7 @@ TEST_F(StartsInEnglish, MenusQuestionsAndNumbers) {
         "\t          The texture page has been modified!\n\r\nDO YOU REALLY WANT TO QUIT "
         "WITHOUT SAVING?");
     EXPECT_EQ(halfCoverageShown(), "0.50");
+    EXPECT_EQ(QColorDialog::tr("Select Color"), "Select Color");
     // Every control keeps a name for screen readers in English too.
     EXPECT_EQ(UnnamedControls(window.get()), "");
 
@@ -182,6 +184,8 @@ void ExpectFrench(StartUnderOwnLocale& start) {
               QString::fromUtf8("&Fichier | &Imprimer | &Edit | A&ide | À &propos | &Langue"));
     start.expectQuitQuestion(kFrenchQuitQuestion);
     EXPECT_EQ(start.halfCoverageShown(), "0,50");
+    // Qt's own dialogs too, from Debian's qt6-translations-l10n.
+    EXPECT_EQ(QColorDialog::tr("Select Color"), QString::fromUtf8("Sélectionner une couleur"));
 }
 
 TEST_F(StartsInFrench, MenusQuestionsAndNumbers) {
