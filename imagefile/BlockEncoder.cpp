@@ -333,11 +333,12 @@ void WriteColourBlock(const Ends& ends, const Ints* indices, uint8_t* out) {
     for (int i = 0; i < 4; ++i) out[4 + i] = uint8_t(packed >> (8 * i));
 }
 
-// The fit of the comment at kColourFitRounds, in four-colour blocks. False for a block of one
-// colour, which stb_dxt's tables of the best pairs for one colour do better.
-bool FitColourBlock(const Colours& c, uint8_t* out) {
+// The fit of the comment at kColourFitRounds, in four-colour blocks; returns its squared error
+// (the same as ColourError's), or -1 for a block of one colour, which stb_dxt's tables of the
+// best pairs for one colour do better.
+int FitColourBlock(const Colours& c, uint8_t* out) {
     Ints indices[4];
-    if (!AxisIndices(c, indices)) return false;
+    if (!AxisIndices(c, indices)) return -1;
     Ends ends = FitEnds(c, indices);
     float best = PickIndices(c, ends, indices);
     Ends bestEnds = ends;
@@ -367,7 +368,7 @@ bool FitColourBlock(const Colours& c, uint8_t* out) {
         std::memcpy(bestIndices, indices, sizeof indices);
     }
     WriteColourBlock(bestEnds, bestIndices, out);
-    return true;
+    return int(best);
 }
 
 // The colour half of a BC1 or BC3 block: the fit above, or stb_dxt's for one colour; then the
@@ -376,11 +377,11 @@ void EncodeColour(const Block& block, bool bc3, uint8_t* out) {
     alignas(16) uint8_t opaque[64];  // stb_dxt reads it as 32-bit words
     std::memcpy(opaque, block.rgba, 64);
     for (int i = 0; i < 16; ++i) opaque[4 * i + 3] = 255;  // stb_dxt's test of one colour
-    if (!FitColourBlock(ColoursOf(block), out)) {
+    const int fitError = FitColourBlock(ColoursOf(block), out);
+    if (fitError < 0) {
         stb_compress_dxt_block(out, opaque, 0, STB_DXT_HIGHQUAL);
         return;
     }
-    const int fitError = ColourError(block, out, bc3);
     if (fitError <= kClusterFitFrom) return;
     const double gain = fitError - SpreadOffLine(block);
     if (gain < kClusterFitShare * fitError) return;
