@@ -151,6 +151,15 @@ Ints Blend(Ints take, Ints yes, Ints no) {
 float Sum(Floats v) {
     return (v[0] + v[1]) + (v[2] + v[3]);
 }
+// The sums of four vectors at once, in one vector.
+Floats Sums(const Floats* v) {
+    const Floats ab = __builtin_shufflevector(v[0], v[1], 0, 4, 1, 5) +
+                      __builtin_shufflevector(v[0], v[1], 2, 6, 3, 7);
+    const Floats cd = __builtin_shufflevector(v[2], v[3], 0, 4, 1, 5) +
+                      __builtin_shufflevector(v[2], v[3], 2, 6, 3, 7);
+    return __builtin_shufflevector(ab, cd, 0, 1, 4, 5) +
+           __builtin_shufflevector(ab, cd, 2, 3, 6, 7);
+}
 
 // A block's colours, texels 4g to 4g + 3 in vector g.
 struct Colours {
@@ -208,15 +217,16 @@ float PickIndices(const Colours& c, const Ends& ends, Ints* indices) {
 // pairs of stored values around it, judged by their exact error (channels are independent once
 // the indices are fixed; per index, sum (p - x)^2 is n p^2 - 2 p S plus a constant).
 Ends FitEnds(const Colours& c, const Ints* indices) {
-    float count[4], sum[3][4];
+    Floats n[4], s0[4], s1[4], s2[4];  // by index, four partial sums each
     for (int k = 0; k < 4; ++k) {
-        Floats n{}, s0{}, s1{}, s2{};
+        n[k] = Floats{}, s0[k] = Floats{}, s1[k] = Floats{}, s2[k] = Floats{};
         for (int g = 0; g < 4; ++g) {
             const Floats w = Floats((indices[g] == k) & Ints(c.weight[g]));
-            n += w, s0 += w * c.channel[0][g], s1 += w * c.channel[1][g], s2 += w * c.channel[2][g];
+            n[k] += w, s0[k] += w * c.channel[0][g], s1[k] += w * c.channel[1][g],
+                s2[k] += w * c.channel[2][g];
         }
-        count[k] = Sum(n), sum[0][k] = Sum(s0), sum[1][k] = Sum(s1), sum[2][k] = Sum(s2);
     }
+    const Floats count = Sums(n), sum[3] = {Sums(s0), Sums(s1), Sums(s2)};
     // The normal equations, with the first end's weights times 3: 3, 0, 2, 1 by index.
     const float aa = 9 * count[0] + 4 * count[2] + count[3];
     const float ab = 2 * (count[2] + count[3]);
@@ -226,7 +236,7 @@ Ends FitEnds(const Colours& c, const Ints* indices) {
     const float texels = count[0] + count[1] + count[2] + count[3];
     Ends ends;
     for (int ch = 0; ch < 3; ++ch) {
-        const float* s = sum[ch];
+        const Floats s = sum[ch];
         float a, b;
         if (det == 0) {  // one index for all: both ends at the mean
             a = b = (s[0] + s[1] + s[2] + s[3]) / texels;
