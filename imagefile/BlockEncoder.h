@@ -1,7 +1,8 @@
 #pragma once
-// The blocks of a picture for a graphics card: BC1, BC3 and BC5 (stb_dxt's fit, libsquish's
-// cluster fit where it pays), ASTC (libastcenc), on every core, with the same bytes whatever
-// the number of threads.
+// The blocks of a picture for a graphics card: BC1, BC3 (a least-squares fit along the colours'
+// axis; stb_dxt for one colour, libsquish's cluster fit where it still pays) and BC5
+// (libsquish), ASTC (libastcenc), on every core, with the same bytes whatever the number of
+// threads.
 
 #include <QByteArray>
 #include <memory>

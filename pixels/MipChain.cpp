@@ -75,11 +75,35 @@ const std::array<float, 256>& SrgbThresholds() {
     return table;
 }
 
-// LinearToSrgb through the thresholds.
-uint8_t LinearToSrgbByte(float linear) {
+// The byte of each 1/4096 step of [0, 1): the thresholds lie at least 1/3300 apart (near 0),
+// so one at most falls within a step, and the search from a step's byte takes one comparison
+// where halving takes eight.
+constexpr int kSrgbSteps = 4096;
+
+uint8_t ThresholdSearch(float linear) {
     const auto& thresholds = SrgbThresholds();
     return uint8_t(std::upper_bound(thresholds.begin() + 1, thresholds.end(), linear) -
                    (thresholds.begin() + 1));
+}
+
+const std::array<uint8_t, kSrgbSteps>& SrgbStepBytes() {
+    static const std::array<uint8_t, kSrgbSteps> table = [] {
+        std::array<uint8_t, kSrgbSteps> out{};
+        for (int step = 0; step < kSrgbSteps; ++step)
+            out[std::size_t(step)] = ThresholdSearch(float(step) / kSrgbSteps);
+        return out;
+    }();
+    return table;
+}
+
+// LinearToSrgb through the thresholds. Scaling by a power of two is exact, so the step's own
+// value is at most `linear` and its byte at most the answer.
+uint8_t LinearToSrgbByte(float linear) {
+    if (!(linear >= 0.0f && linear < 1.0f)) return ThresholdSearch(linear);
+    const auto& thresholds = SrgbThresholds();
+    int byte = SrgbStepBytes()[std::size_t(linear * kSrgbSteps)];
+    while (byte < 255 && thresholds[std::size_t(byte) + 1] <= linear) ++byte;
+    return uint8_t(byte);
 }
 
 uint8_t AlphaByte(float alpha) {

@@ -6,6 +6,8 @@
 #include <squish.h>
 
 #include <QTemporaryDir>
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "ImageSamples.h"
@@ -434,4 +436,120 @@ TEST(BlockEncoderTest, AstcFilesKeepAlpha) {
     const qsizetype at = qsizetype(Field(file, 80, 8)), length = qsizetype(Field(file, 88, 8));
     const std::vector<uint8_t> decoded = DecodeAstc(file.mid(at, length), 61, 37, 4, true);
     EXPECT_GE(Psnr(Rgba(picture), decoded, {{3, 3}}), 40.0);
+}
+
+namespace {
+
+// A 4 x 4 picture of the texels given row by row as red, green, blue.
+pixels::PixelGrid Texels4x4(const std::array<std::array<uint8_t, 3>, 16>& texels) {
+    pixels::PixelGrid grid(4, 4);
+    for (int i = 0; i < 16; ++i)
+        grid.row(i / 4)[i % 4] = {texels[std::size_t(i)][2], texels[std::size_t(i)][1],
+                                  texels[std::size_t(i)][0]};
+    return grid;
+}
+
+// A smooth picture like a blurred photograph: slow waves in each channel and a little grain
+// (the same on every run).
+pixels::PixelGrid Smooth(int width, int height) {
+    pixels::PixelGrid grid(width, height);
+    quint32 seed = 7;
+    auto grain = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return int(seed >> 29) - 3;  // -3 .. 4
+    };
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            auto channel = [&](double v) { return uint8_t(std::clamp(int(v) + grain(), 0, 255)); };
+            grid.row(y)[x] = {channel(120 + 60 * std::sin(x / 23.0) * std::cos(y / 31.0)),
+                              channel(110 + 80 * std::cos((x + 2 * y) / 41.0)),
+                              channel(130 + 70 * std::sin((2 * x - y) / 37.0))};
+        }
+    return grid;
+}
+
+}  // namespace
+
+// Four colours on a line whose ends are stored values (magenta 31, 0, 31 and green 0, 63, 0
+// read as 255, 0, 255 and 0, 255, 0; their thirds 170, 85, 170 and 85, 170, 85) come back
+// exactly, in BC1 and in BC3's colour half: each texel takes its own step of the line.
+TEST(BlockEncoderTest, FourColoursOfALineComeBackExactly) {
+    const std::array<uint8_t, 3> steps[4] = {
+        {255, 0, 255}, {170, 85, 170}, {85, 170, 85}, {0, 255, 0}};
+    std::array<std::array<uint8_t, 3>, 16> texels;
+    for (int i = 0; i < 16; ++i) texels[std::size_t(i)] = steps[(i * 3 + i / 4) % 4];
+    const pixels::PixelGrid picture = Texels4x4(texels);
+    for (const auto& [format, flags] :
+         {std::pair{GpuBlockFormat::Bc1, squish::kDxt1}, {GpuBlockFormat::Bc3, squish::kDxt5}}) {
+        SCOPED_TRACE(int(format));
+        const std::vector<uint8_t> decoded = DecodeBc(EncodeBlocks(picture, format), 4, 4, flags);
+        EXPECT_EQ(Psnr(Rgba(picture), decoded, {{0, 0}, {1, 1}, {2, 2}}), 99);
+    }
+}
+
+// Two colours that no stored value reads as, but the thirds of a pair do: ends 20, 40, 20 and
+// 10, 20, 10 read as 165, 162, 165 and 82, 81, 82, whose thirds are 137, 135, 137 and
+// 109, 108, 109 (five bits give 132 or 140, never 137). A fit that keeps the two groups on the
+// ends is off by up to 4 in each channel; the one that moves them to the thirds, exact.
+TEST(BlockEncoderTest, ColoursBetweenStoredValuesComeBackFromTheThirds) {
+    std::array<std::array<uint8_t, 3>, 16> texels;
+    for (int i = 0; i < 16; ++i)
+        texels[std::size_t(i)] = (i + i / 4) % 2 ? std::array<uint8_t, 3>{137, 135, 137}
+                                                 : std::array<uint8_t, 3>{109, 108, 109};
+    const pixels::PixelGrid picture = Texels4x4(texels);
+    for (const auto& [format, flags] :
+         {std::pair{GpuBlockFormat::Bc1, squish::kDxt1}, {GpuBlockFormat::Bc3, squish::kDxt5}}) {
+        SCOPED_TRACE(int(format));
+        const std::vector<uint8_t> decoded = DecodeBc(EncodeBlocks(picture, format), 4, 4, flags);
+        EXPECT_EQ(Psnr(Rgba(picture), decoded, {{0, 0}, {1, 1}, {2, 2}}), 99);
+    }
+}
+
+// No BC1 block of an opaque picture reads a texel as the three-colour mode's index 3 (first
+// end not above the second), which is black, or transparent where alpha is read: ends written
+// in the wrong order turn the fit's index 3 into it.
+TEST(BlockEncoderTest, OpaqueBc1BlocksNeverReadBlack) {
+    // Grain where red falls as green rises, with blue apart: the end with more green has less
+    // red, so the fit's first end is often the lower one.
+    pixels::PixelGrid grain(32, 32);
+    quint32 seed = 11;
+    auto next = [&seed](int range) {
+        seed = seed * 1664525u + 1013904223u;
+        return int((seed >> 8) % quint32(range));
+    };
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const int green = next(256);
+            grain.row(y)[x] = {uint8_t(next(256)), uint8_t(green),
+                               uint8_t(std::clamp(255 - green + next(81) - 40, 0, 255))};
+        }
+    for (const pixels::PixelGrid& picture : {grain, Picture(61, 37), Smooth(64, 64)}) {
+        const QByteArray blocks = EncodeBlocks(picture, GpuBlockFormat::Bc1);
+        const auto* bytes = reinterpret_cast<const uchar*>(blocks.constData());
+        for (qsizetype at = 0; at < blocks.size(); at += 8) {
+            const uchar* b = bytes + at;
+            if ((b[0] | b[1] << 8) > (b[2] | b[3] << 8)) continue;
+            const quint32 indices = b[4] | b[5] << 8 | b[6] << 16 | quint32(b[7]) << 24;
+            for (int t = 0; t < 16; ++t) EXPECT_NE((indices >> (2 * t)) & 3, 3u) << at / 8;
+        }
+    }
+}
+
+// On a smooth picture the fit is at least as close as libsquish's cluster fit (the slow one
+// that searches every ordering), each decoded by libsquish: BC1 and BC3's colour half.
+TEST(BlockEncoderTest, SmoothPictureAtLeastAsCloseAsTheClusterFit) {
+    const pixels::PixelGrid picture = Smooth(128, 96);
+    std::vector<uint8_t> source = Rgba(picture);
+    for (const auto& [format, flags] :
+         {std::pair{GpuBlockFormat::Bc1, squish::kDxt1}, {GpuBlockFormat::Bc3, squish::kDxt5}}) {
+        SCOPED_TRACE(int(format));
+        QByteArray theirs(LevelBlockBytes(format, 128, 96), '\0');
+        squish::CompressImage(source.data(), 128, 96, theirs.data(),
+                              flags | squish::kColourClusterFit);
+        const double ours = Psnr(source, DecodeBc(EncodeBlocks(picture, format), 128, 96, flags),
+                                 {{0, 0}, {1, 1}, {2, 2}});
+        const double cluster =
+            Psnr(source, DecodeBc(theirs, 128, 96, flags), {{0, 0}, {1, 1}, {2, 2}});
+        EXPECT_GE(ours, cluster);
+    }
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <iostream>
 #include <string>
 
@@ -33,6 +35,34 @@ TEST(MipChainTest, CheckerboardHalvesToGrey188) {
         for (int y = 0; y < levels[n].height(); ++y)
             for (int x = 0; x < levels[n].width(); ++x)
                 EXPECT_EQ(levels[n].at(x, y), Grey(188)) << "level " << n;
+}
+
+// Every pair of bytes averaged in linear light: level 1 of a picture whose 2 x 2 boxes hold
+// bytes x and y side by side is, at (x, y), the sRGB byte of the mean of their linear values,
+// by the sRGB formulas rounded to the nearest byte.
+TEST(MipChainTest, EveryPairAveragesToTheNearestSrgbByte) {
+    auto linear = [](int byte) {
+        const double c = byte / 255.0;
+        return float(c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+    };
+    auto encoded = [](float value) {
+        const double c = std::clamp(double(value), 0.0, 1.0);
+        const double v = c <= 0.0031308 ? c * 12.92 : 1.055 * std::pow(c, 1 / 2.4) - 0.055;
+        return int(std::rint(v * 255.0));
+    };
+    const PixelGrid picture =
+        Filled(512, 512, [](int x, int y) { return Grey(uint8_t(x % 2 ? y / 2 : x / 2)); });
+    MipChainOptions options;
+    options.maxLevel = 1;
+    const auto levels = BuildMipChain(picture, options);
+    ASSERT_GE(levels.size(), 2u);
+    int wrong = 0;
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x) {
+            const int expected = encoded((linear(x) + linear(y)) * 0.5f);
+            wrong += levels[1].at(x, y).r != expected;
+        }
+    EXPECT_EQ(wrong, 0);
 }
 
 // 5 x 3 with a white last column: level 1 is 2 x 1, its right pixel covering half of column
