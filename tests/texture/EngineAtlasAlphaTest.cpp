@@ -298,25 +298,30 @@ TEST(EngineBleed, TheRingIsBledWithTheFrame) {
     }
 }
 
-// c x a / 255 rounded: 200 x 128 / 255 = 100.4, 100 x 128 / 255 = 50.2, 50 x 128 / 255 = 25.1.
+// c x a / 255 rounded: 200 x 128 / 255 = 100.4, 100 x 128 / 255 = 50.2, 50 x 128 / 255 = 25.1;
+// 200 x 192 / 255 = 150.6 rounds up.
 TEST(EngineBleed, PremultipliedColoursAreRounded) {
     const struct {
         pixels::Bgr colour;
         uint8_t alpha;
         pixels::Bgr premultiplied;
     } rows[] = {
-        {{50, 100, 200}, 128, {25, 50, 100}}, {{255, 255, 255}, 1, {1, 1, 1}},
-        {{30, 20, 10}, 0, {0, 0, 0}},         {{9, 8, 7}, 255, {9, 8, 7}},
+        {{50, 100, 200}, 128, {25, 50, 100}},
+        {{255, 255, 255}, 1, {1, 1, 1}},
+        {{30, 20, 10}, 0, {0, 0, 0}},
+        {{9, 8, 7}, 255, {9, 8, 7}},
         {{255, 3, 1}, 127, {127, 1, 0}},  // 3 x 127 / 255 = 1.49, 1 x 127 / 255 = 0.498
+        {{200, 200, 200}, 192, {151, 151, 151}},
     };
-    pixels::PixelGrid grid(5, 1);
+    const int count = int(std::size(rows));
+    pixels::PixelGrid grid(count, 1);
     grid.addAlpha();
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < count; ++i) {
         grid.at(i, 0) = rows[i].colour;
         grid.alphaRow(0)[i] = rows[i].alpha;
     }
     PremultiplyAlpha(grid);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < count; ++i) {
         EXPECT_EQ(grid.at(i, 0), rows[i].premultiplied) << i;
         EXPECT_EQ(grid.alphaAt(i, 0), rows[i].alpha);
     }
