@@ -166,7 +166,9 @@ TEST_F(GpuTextureTest, DdsHeaderFollowsTheFormat) {
 
 // The KTX2 header, the level index (level 0 first in the index, the smallest level first in
 // the file, each on a multiple of its block size), the key/value data and the data format
-// descriptor: its model, transfer, block size and one sample per channel.
+// descriptor: its model, transfer, block size and one sample per channel. ASTC: the sRGB
+// formats (158, 166, 172) for colours, the UNORM ones (157, 165, 171) for normal maps, the model
+// ASTC (162) and one 128-bit sample.
 TEST_F(GpuTextureTest, Ktx2HeaderIndexAndDescriptorFollowTheFormat) {
     const QImage picture = image_.copy(0, 0, 61, 37);
     struct Sample {
@@ -176,6 +178,7 @@ TEST_F(GpuTextureTest, Ktx2HeaderIndexAndDescriptorFollowTheFormat) {
     };
     struct Row {
         GpuBlockFormat format;
+        bool normalMap;
         quint32 vkFormat;
         quint8 model, transfer, blockSideLessOne, bytesPlane0;
         std::vector<Sample> samples;
@@ -183,15 +186,23 @@ TEST_F(GpuTextureTest, Ktx2HeaderIndexAndDescriptorFollowTheFormat) {
     const quint32 all = 0xFFFFFFFF;
     const std::vector<Sample> rgba = {
         {0, 7, 0, 255}, {8, 7, 1, 255}, {16, 7, 2, 255}, {24, 7, 0x1F, 255}};
+    const std::vector<Sample> astc = {{0, 127, 0, all}};
     const Row rows[] = {
-        {GpuBlockFormat::Bc1, 132, 128, 2, 3, 8, {{0, 63, 0, all}}},
-        {GpuBlockFormat::Bc3, 138, 130, 2, 3, 16, {{0, 63, 0x1F, all}, {64, 63, 0, all}}},
-        {GpuBlockFormat::Bc5, 141, 132, 1, 3, 16, {{0, 63, 0, all}, {64, 63, 1, all}}},
-        {GpuBlockFormat::Rgb, 43, 1, 2, 0, 4, rgba},
+        {GpuBlockFormat::Bc1, false, 132, 128, 2, 3, 8, {{0, 63, 0, all}}},
+        {GpuBlockFormat::Bc3, false, 138, 130, 2, 3, 16, {{0, 63, 0x1F, all}, {64, 63, 0, all}}},
+        {GpuBlockFormat::Bc5, false, 141, 132, 1, 3, 16, {{0, 63, 0, all}, {64, 63, 1, all}}},
+        {GpuBlockFormat::Rgb, false, 43, 1, 2, 0, 4, rgba},
+        {GpuBlockFormat::Astc4x4, false, 158, 162, 2, 3, 16, astc},
+        {GpuBlockFormat::Astc6x6, false, 166, 162, 2, 5, 16, astc},
+        {GpuBlockFormat::Astc8x8, false, 172, 162, 2, 7, 16, astc},
+        {GpuBlockFormat::Astc4x4, true, 157, 162, 1, 3, 16, astc},
+        {GpuBlockFormat::Astc6x6, true, 165, 162, 1, 5, 16, astc},
+        {GpuBlockFormat::Astc8x8, true, 171, 162, 1, 7, 16, astc},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.vkFormat);
-        const QByteArray file = Ktx2FileBytes(RowsOf(picture), {.format = row.format});
+        const QByteArray file =
+            Ktx2FileBytes(RowsOf(picture), {.format = row.format, .normalMap = row.normalMap});
         EXPECT_EQ(file.left(12), QByteArray("\xABKTX 20\xBB\r\n\x1A\n", 12));
         // vkFormat, typeSize 1, 61 x 37, no depth, no layers, one face, 6 levels, no
         // supercompression.
@@ -219,9 +230,9 @@ TEST_F(GpuTextureTest, Ktx2HeaderIndexAndDescriptorFollowTheFormat) {
         quint64 previousOffset = file.size();
         for (int n = 0; n < 6; ++n) {
             const quint64 offset = U64(file, 80 + 24 * n), length = U64(file, 88 + 24 * n);
-            const int w = Side(61, n), h = Side(37, n);
+            const int w = Side(61, n), h = Side(37, n), side = row.blockSideLessOne + 1;
             EXPECT_EQ(length,
-                      quint64(row.blockSideLessOne ? LevelBytes(w, h, row.bytesPlane0) : w * h * 4))
+                      quint64((w + side - 1) / side * ((h + side - 1) / side) * row.bytesPlane0))
                 << n;
             EXPECT_EQ(U64(file, 96 + 24 * n), length) << n;
             EXPECT_EQ(offset % row.bytesPlane0, 0u) << n;
