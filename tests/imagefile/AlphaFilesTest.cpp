@@ -67,6 +67,13 @@ PixelGrid LoadedFile(const QString& path) {
     return image.isNull() ? PixelGrid() : Loaded(image);
 }
 
+// The texels of bytes saved in dir under name and loaded as a file.
+Texels TexelsOfFile(const QTemporaryDir& dir, const char* name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    WriteFile(path, bytes);
+    return TexelsOf(LoadedFile(path));
+}
+
 QByteArray Written(const BgrRows& rows,
                    void (*write)(const BgrRows&, tessella::platform::ByteSink&)) {
     QByteArray out;
@@ -116,6 +123,24 @@ QByteArray PngRows(const QByteArray& file, int& colourType) {
 
 // A sprite's edge: a soft texel, a transparent one whose colours are data, an opaque one.
 const Texels kEdge = {{200, 30, 30, 100}, {12, 34, 56, 0}, {7, 8, 9, 255}};
+// Its first two texels, and as a file stores them: blue, green, red, alpha.
+const Texels kSoftAndClear = {kEdge[0], kEdge[1]};
+const QByteArray kSoftAndClearBgra = Bytes({30, 30, 200, 100, 56, 34, 12, 0});
+
+// A BMP of one row of 2 texels whose bit fields have an alpha mask: the masks of red, green,
+// blue and alpha in a header of headerSize bytes (108: version 4, 124: version 5).
+QByteArray MaskedBmp(int bits, int headerSize, std::array<int64_t, 4> masks,
+                     const QByteArray& pixels) {
+    QByteArray fields;
+    for (int64_t v : masks) fields += Le(v, 4);
+    return Bmp({.bits = bits,
+                .height = 1,
+                .compression = 3,
+                .headerSize = headerSize,
+                .masks = fields + QByteArray(headerSize - 56, '\0'),
+                .pixels = pixels});
+}
+const std::array<int64_t, 4> kUsualMasks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
 
 }  // namespace
 
@@ -144,16 +169,16 @@ TEST(AlphaFiles, TgaPageIs32BitsOnlyWithAlpha) {
 // What a 32-bit TGA's fourth byte means: alpha with attribute bits 8; with 0, alpha too unless
 // it is 0 everywhere (old writers left it empty), then the picture is opaque. Any origin.
 TEST(AlphaFiles, TgaFourthByteFollowsTheAttributeBits) {
-    const QByteArray pixels = Bytes({30, 30, 200, 100, 56, 34, 12, 0});  // left, right
-    const QByteArray empty = Bytes({30, 30, 200, 0, 56, 34, 12, 0});
+    const QByteArray& pixels = kSoftAndClearBgra;  // left, right
+    QByteArray empty = pixels;
+    empty[3] = 0;
     const struct {
         const char* name;
         int type, descriptor;
         QByteArray pixels;
         Texels expected;
     } rows[] = {
-        {"attribute 8", 2, 0x28, pixels, {{200, 30, 30, 100}, {12, 34, 56, 0}}},
-        {"attribute 0, alpha", 2, 0x20, pixels, {{200, 30, 30, 100}, {12, 34, 56, 0}}},
+        {"attribute 0, alpha", 2, 0x20, pixels, kSoftAndClear},
         {"attribute 0, empty", 2, 0x20, empty, {{200, 30, 30, 255}, {12, 34, 56, 255}}},
         {"attribute 8, empty", 2, 0x28, empty, {{200, 30, 30, 0}, {12, 34, 56, 0}}},
         {"right to left", 2, 0x38, pixels, {{12, 34, 56, 0}, {200, 30, 30, 100}}},
@@ -237,14 +262,11 @@ TEST(AlphaFiles, PngKindsWithAlphaKeepIt) {
         QByteArray file;
         Texels expected;
     } rows[] = {
-        {"rgba 8",
-         Png(6, 8, 2, Bytes({200, 30, 30, 100, 12, 34, 56, 0})),
-         {{200, 30, 30, 100}, {12, 34, 56, 0}}},
         // 0xC8C8 is 200 x 257, 0x1E1E 30 x 257, 0x6464 100 x 257: 8 bits exactly.
         {"rgba 16",
          Png(6, 16, 2,
              Bytes({0xC8, 0xC8, 0x1E, 0x1E, 0x1E, 0x1E, 0x64, 0x64, 12, 12, 34, 34, 56, 56, 0, 0})),
-         {{200, 30, 30, 100}, {12, 34, 56, 0}}},
+         kSoftAndClear},
         {"grey and alpha",
          Png(4, 8, 2, Bytes({50, 0, 77, 128})),
          {{50, 50, 50, 0}, {77, 77, 77, 128}}},
@@ -258,9 +280,7 @@ TEST(AlphaFiles, PngKindsWithAlphaKeepIt) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const QString path = dir.filePath("a.png");
-        WriteFile(path, row.file);
-        EXPECT_EQ(TexelsOf(LoadedFile(path)), row.expected);
+        EXPECT_EQ(TexelsOfFile(dir, "a.png", row.file), row.expected);
     }
 }
 
@@ -297,54 +317,30 @@ TEST(AlphaFiles, DamagedPngTransparencyIsRefused) {
 
 // BMP files with an alpha mask beside their bit fields (version 4 and 5 headers).
 TEST(AlphaFiles, BmpAlphaMaskIsKept) {
-    // Masks red, green, blue, alpha, then the rest of the header.
-    auto masks = [](std::initializer_list<int64_t> m, int headerSize) {
-        QByteArray out;
-        for (int64_t v : m) out += Le(v, 4);
-        return out + QByteArray(headerSize - 40 - out.size(), '\0');
-    };
     const struct {
         const char* name;
-        BmpSpec spec;
+        QByteArray file;
         Texels expected;
     } rows[] = {
-        {"v5, the usual masks",
-         {.bits = 32,
-          .height = 1,
-          .compression = 3,
-          .headerSize = 124,
-          .masks = masks({0xFF0000, 0xFF00, 0xFF, 0xFF000000}, 124),
-          .pixels = Bytes({30, 30, 200, 100, 56, 34, 12, 0})},
-         {{200, 30, 30, 100}, {12, 34, 56, 0}}},
+        {"v5, the usual masks", MaskedBmp(32, 124, kUsualMasks, kSoftAndClearBgra), kSoftAndClear},
         {"v4, alpha in the low byte",
-         {.bits = 32,
-          .height = 1,
-          .compression = 3,
-          .headerSize = 108,
-          .masks = masks({0xFF00, 0xFF0000, 0xFF000000, 0xFF}, 108),
-          .pixels = Bytes({100, 200, 30, 30, 0, 12, 34, 56})},
-         {{200, 30, 30, 100}, {12, 34, 56, 0}}},
+         MaskedBmp(32, 108, {0xFF00, 0xFF0000, 0xFF000000, 0xFF},
+                   Bytes({100, 200, 30, 30, 0, 12, 34, 56})),
+         kSoftAndClear},
         // 4 bits a channel, times 17: 0x6321 is alpha 6, red 3, green 2, blue 1.
         {"v5, 4-4-4-4",
-         {.bits = 16,
-          .width = 2,
-          .height = 1,
-          .compression = 3,
-          .headerSize = 124,
-          .masks = masks({0x0F00, 0x00F0, 0x000F, 0xF000}, 124),
-          .pixels = Bytes({0x21, 0x63, 0x54, 0x0F})},
+         MaskedBmp(16, 124, {0x0F00, 0x00F0, 0x000F, 0xF000}, Bytes({0x21, 0x63, 0x54, 0x0F})),
          {{51, 34, 17, 102}, {255, 85, 68, 0}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const QByteArray file = Bmp(row.spec);
-        EXPECT_EQ(TexelsOf(Loaded(ReadBmp(file))), row.expected);
+        EXPECT_EQ(TexelsOf(Loaded(ReadBmp(row.file))), row.expected);
         PictureHeader header;
-        ASSERT_TRUE(ReadBmpHeader(file, file.size(), header));
+        ASSERT_TRUE(ReadBmpHeader(row.file, row.file.size(), header));
         EXPECT_EQ(header.depth, 32);
     }
     // Without an alpha mask the fourth byte is not alpha, as before.
-    BmpSpec plain{.bits = 32, .height = 1, .pixels = Bytes({30, 30, 200, 100, 56, 34, 12, 0})};
+    BmpSpec plain{.bits = 32, .height = 1, .pixels = kSoftAndClearBgra};
     EXPECT_EQ(TexelsOf(Loaded(ReadBmp(Bmp(plain)))),
               (Texels{{200, 30, 30, 255}, {12, 34, 56, 255}}));
 }
@@ -372,10 +368,8 @@ TEST(AlphaFiles, DecoderProcessKeepsColoursAndAlphaApart) {
     entry(279, 4, 1, 8);         // the strip's bytes
     entry(338, 3, 1, 2);         // the fourth sample: unassociated alpha
     tiff += Le(0, 4) + Le(8, 2) + Le(8, 2) + Le(8, 2) + Le(8, 2) + pixels;
+    EXPECT_EQ(TexelsOfFile(dir, "edge.tif", tiff), kSoftAndClear);
     const QString tif = dir.filePath("edge.tif");
-    WriteFile(tif, tiff);
-    const Texels expected = {{200, 30, 30, 100}, {12, 34, 56, 0}};
-    EXPECT_EQ(TexelsOf(LoadedFile(tif)), expected);
     // The same picture as PSD, written by ImageMagick: its first frame (the merged picture) as
     // ImageMagick reads it, alpha apart (1 apart at most where it rounds 16-bit colours).
     const QString psd = dir.filePath("edge.psd");
@@ -400,20 +394,14 @@ TEST(AlphaFiles, DecoderProcessKeepsColoursAndAlphaApart) {
 TEST(AlphaFiles, InfoSaysThirtyTwoForAlpha) {
     QTemporaryDir dir;
     TgaSpec tga{.bits = 32, .descriptor = 0x28, .height = 1};
-    tga.pixels = Bytes({30, 30, 200, 100, 56, 34, 12, 0});
+    tga.pixels = kSoftAndClearBgra;
     const struct {
         const char* file;
         QByteArray bytes;
     } rows[] = {
         {"a.tga", Tga(tga)},
         {"a.png", Png(6, 8, 2, Bytes({200, 30, 30, 100, 12, 34, 56, 0}))},
-        {"a.bmp", Bmp({.bits = 32,
-                       .height = 1,
-                       .compression = 3,
-                       .headerSize = 124,
-                       .masks = Le(0xFF0000, 4) + Le(0xFF00, 4) + Le(0xFF, 4) + Le(0xFF000000, 4) +
-                                QByteArray(68, '\0'),
-                       .pixels = tga.pixels})},
+        {"a.bmp", MaskedBmp(32, 124, kUsualMasks, kSoftAndClearBgra)},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
@@ -498,7 +486,6 @@ TEST(AlphaFiles, DirectRowsKeepAlphaAsTheFullLoadDoes) {
         QByteArray bytes;
         bool alpha;
     } rows[] = {
-        {"attribute 8", "a.tga", tga(0x28, pixels), true},
         {"attribute 0", "a.tga", tga(0x20, pixels), true},
         {"attribute 0, empty", "a.tga", tga(0x20, empty), false},
         {"attribute 8, empty", "a.tga", tga(0x28, empty), true},
@@ -542,13 +529,8 @@ QByteArray IconFile(int type, const QByteArray& bgra) {
 // Qt's readers of WebP, icons and cursors, as the loader uses them: alpha apart, colours kept.
 TEST(AlphaFiles, WebpIconsAndCursorsKeepAlpha) {
     QTemporaryDir dir;
-    const QByteArray bgra = Bytes({30, 30, 200, 100, 56, 34, 12, 0});
-    const Texels expected = {{200, 30, 30, 100}, {12, 34, 56, 0}};
-    const QString ico = dir.filePath("a.ico"), cur = dir.filePath("a.cur");
-    WriteFile(ico, IconFile(1, bgra));
-    WriteFile(cur, IconFile(2, bgra));
-    EXPECT_EQ(TexelsOf(LoadedFile(ico)), expected);
-    EXPECT_EQ(TexelsOf(LoadedFile(cur)), expected);
+    EXPECT_EQ(TexelsOfFile(dir, "a.ico", IconFile(1, kSoftAndClearBgra)), kSoftAndClear);
+    EXPECT_EQ(TexelsOfFile(dir, "a.cur", IconFile(2, kSoftAndClearBgra)), kSoftAndClear);
     // Lossless WebP made by ImageMagick from a PNG of ours (its writer clears the colours under
     // a transparent texel): the soft texel exact, never premultiplied or blended.
     const QString png = dir.filePath("edge.png"), webp = dir.filePath("edge.webp");
@@ -560,12 +542,11 @@ TEST(AlphaFiles, WebpIconsAndCursorsKeepAlpha) {
     QByteArray masked = IconFile(1, Bytes({30, 30, 200, 56, 34, 12, 0, 0}));
     masked[22 + 14] = 24;              // bits a pixel
     masked[22 + 40 + 8] = char(0x40);  // the mask's row: the second texel
-    const QString maskedPath = dir.filePath("masked.ico");
-    WriteFile(maskedPath, masked);
-    EXPECT_EQ(TexelsOf(LoadedFile(maskedPath)), (Texels{{200, 30, 30, 255}, {12, 34, 56, 0}}));
+    EXPECT_EQ(TexelsOfFile(dir, "masked.ico", masked),
+              (Texels{{200, 30, 30, 255}, {12, 34, 56, 0}}));
     // A damaged icon gets its format's message.
     const QString damaged = dir.filePath("damaged.cur");
-    WriteFile(damaged, IconFile(2, bgra).left(30));
+    WriteFile(damaged, IconFile(2, kSoftAndClearBgra).left(30));
     QImage image;
     EXPECT_EQ(ErrorOf([&] { LoadImageByExtension(damaged, image); }),
               QStringLiteral("%1 (%2)").arg(kCurInvalidMessage, damaged));

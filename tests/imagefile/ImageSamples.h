@@ -40,6 +40,24 @@ inline void DecodeBc4(const uchar* block, uchar texels[16]) {
     for (int t = 0; t < 16; ++t) texels[t] = uchar(values[(indices >> (3 * t)) & 7]);
 }
 
+// The BC5 blocks of a width x height picture decoded: each block a BC4 block of red, then one
+// of green; red and green get a byte a texel, rows from the top.
+inline void DecodeBc5(const QByteArray& blocks, int width, int height, QByteArray& red,
+                      QByteArray& green) {
+    red = green = QByteArray(qsizetype(width) * height, '\0');
+    const int across = (width + 3) / 4;
+    for (int block = 0; block * 16 < blocks.size(); ++block) {
+        uchar r[16], g[16];
+        DecodeBc4(reinterpret_cast<const uchar*>(blocks.constData()) + 16 * block, r);
+        DecodeBc4(reinterpret_cast<const uchar*>(blocks.constData()) + 16 * block + 8, g);
+        for (int t = 0; t < 16; ++t) {
+            const int x = block % across * 4 + t % 4, y = block / across * 4 + t / 4;
+            if (x < width && y < height)
+                red[y * width + x] = char(r[t]), green[y * width + x] = char(g[t]);
+        }
+    }
+}
+
 inline QByteArray Le(int64_t v, int n) {
     QByteArray out;
     for (int i = 0; i < n; ++i) out.append(static_cast<char>((v >> (8 * i)) & 0xFF));

@@ -11,16 +11,20 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "imagefile/BgrRows.h"
 #include "imagefile/GpuTexture.h"
 #include "imagefile/GpuTextureReader.h"
 #include "pixels/MipChain.h"
+#include "tests/support/Pictures.h"
 #include "tests/texture/Sprites.h"
 #include "texture/EngineAtlas.h"
 
 namespace tessella::texture {
 namespace {
+
+using testing::Solid;
 
 // A w x h picture, every texel transparent over the hidden colour.
 QImage Clear(int w, int h, QRgb hidden = qRgba(0, 0, 0, 0)) {
@@ -34,19 +38,47 @@ void Fill(QImage& picture, const QRect& r, QRgb colour) {
         for (int x = r.left(); x <= r.right(); ++x) picture.setPixel(x, y, colour);
 }
 
-QJsonObject ReadJson(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return QJsonDocument::fromJson(file.readAll()).object();
-}
-
 QRect RectOf(const QJsonObject& o) {
     return QRect(o["x"].toInt(), o["y"].toInt(), o["w"].toInt(), o["h"].toInt());
+}
+
+QJsonObject JsonRect(const QRect& r) {
+    return {{"x", r.x()}, {"y", r.y()}, {"w", r.width()}, {"h", r.height()}};
 }
 
 int MostChannelGap(QRgb a, QRgb b) {
     return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
                      std::abs(qBlue(a) - qBlue(b))});
+}
+
+// An atlas written to a folder of its own and read back: its data, the PNG's colour type (the
+// byte at 25) and its texels.
+struct Written {
+    QJsonObject data, frames;
+    int colourType = 0;
+    QImage atlas;
+    QRect frame(const QString& name) const { return RectOf(frames[name]["frame"].toObject()); }
+};
+
+Written Write(const PageBitmap& page, const std::vector<AtlasFrame>& frames,
+              const EngineAtlasSettings& settings) {
+    QTemporaryDir dir;
+    WriteEngineAtlas(page, frames, settings, dir.filePath("atlas.png"), dir.filePath("page.png"));
+    QFile data(dir.filePath("atlas.json")), png(dir.filePath("atlas.png"));
+    EXPECT_TRUE(data.open(QIODevice::ReadOnly) && png.open(QIODevice::ReadOnly));
+    Written out;
+    out.data = QJsonDocument::fromJson(data.readAll()).object();
+    out.frames = out.data["frames"].toObject();
+    out.colourType = png.readAll().at(25);
+    out.atlas = QImage(dir.filePath("atlas.png")).convertToFormat(QImage::Format_ARGB32);
+    return out;
+}
+
+// The texels of level k (a texel covering 2^k) that frame r or its 1-texel ring touches.
+void ForRingedTexels(const QRect& r, int k, const std::function<void(int, int)>& visit) {
+    const int t = 1 << k;
+    for (int ty = r.top() / t - 1; ty <= r.bottom() / t + 1; ++ty)
+        for (int tx = r.left() / t - 1; tx <= r.right() / t + 1; ++tx) visit(tx, ty);
 }
 
 // A 6 x 5 sprite at (3, 2) of a 12 x 8 page: an opaque rectangle, a faint texel, a threshold,
@@ -60,14 +92,11 @@ TEST(EngineTrim, KeepsTheSmallestRectangleAboveTheThreshold) {
         QRect kept;
     } rows[] = {
         {"nothing to cut", QRect(0, 0, 6, 5), {-1, -1}, 0, QRect(0, 0, 6, 5)},
-        {"one side", QRect(0, 0, 4, 5), {-1, -1}, 0, QRect(0, 0, 4, 5)},
-        {"two sides", QRect(2, 1, 4, 4), {-1, -1}, 0, QRect(2, 1, 4, 4)},
         {"four sides", QRect(1, 1, 3, 2), {-1, -1}, 0, QRect(1, 1, 3, 2)},
         {"fully transparent", QRect(), {-1, -1}, 0, QRect(0, 0, 1, 1)},
-        {"faint texel kept", QRect(1, 1, 2, 2), {5, 4}, 0, QRect(1, 1, 5, 4)},
         {"faint texel above 9", QRect(1, 1, 2, 2), {5, 4}, 9, QRect(1, 1, 5, 4)},
         {"faint texel at the threshold", QRect(1, 1, 2, 2), {5, 4}, 10, QRect(1, 1, 2, 2)},
-        {"faint texel alone above 255", QRect(), {5, 4}, 0, QRect(5, 4, 1, 1)},
+        {"faint texel alone", QRect(), {5, 4}, 0, QRect(5, 4, 1, 1)},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -81,9 +110,7 @@ TEST(EngineTrim, KeepsTheSmallestRectangleAboveTheThreshold) {
         EXPECT_EQ(TrimmedRect(page, QRect(3, 2, 6, 5), row.threshold), row.kept.translated(3, 2));
     }
     // A page without alpha is opaque everywhere: nothing is cut below 255.
-    QImage opaque(6, 5, QImage::Format_BGR888);
-    opaque.fill(Qt::red);
-    const PageBitmap page = PageBitmap::fromPicture(opaque);
+    const PageBitmap page = PageBitmap::fromPicture(Solid(6, 5, Qt::red));
     EXPECT_EQ(TrimmedRect(page, QRect(1, 1, 4, 3), 254), QRect(1, 1, 4, 3));
     EXPECT_EQ(TrimmedRect(page, QRect(1, 1, 4, 3), 255), QRect(1, 1, 1, 1));
 }
@@ -91,88 +118,63 @@ TEST(EngineTrim, KeepsTheSmallestRectangleAboveTheThreshold) {
 // Three elements: a.png (6 x 5, opaque 3 x 2 at (2, 1)), b.png (4 x 4, opaque), c.png
 // (3 x 3, fully transparent). The data says how each was cut, as PixiJS and Phaser read it.
 TEST(EngineTrim, TheDataTellsWhereEachKeptRectangleSat) {
-    QTemporaryDir dir;
     QImage picture = Clear(13, 5);
     Fill(picture, QRect(2, 1, 3, 2), qRgba(0, 200, 0, 255));
     Fill(picture, QRect(6, 0, 4, 4), qRgba(200, 0, 0, 255));
-    const PageBitmap page = PageBitmap::fromPicture(picture);
-    const std::vector<AtlasFrame> frames = {
-        {QRect(0, 0, 6, 5), "a.png"}, {QRect(6, 0, 4, 4), "b.png"}, {QRect(10, 0, 3, 3), "c.png"}};
-    WriteEngineAtlas(page, frames, {.padding = 1, .extrude = 1}, dir.filePath("atlas.png"),
-                     dir.filePath("page.png"));
-    const QJsonObject root = ReadJson(dir.filePath("atlas.json"));
-    const QJsonObject list = root["frames"].toObject();
-    const auto expected = [](QRect frame, bool trimmed, QRect kept, QSize source) {
-        return QJsonObject(
-            {{"frame", QJsonObject({{"x", frame.x()},
-                                    {"y", frame.y()},
-                                    {"w", frame.width()},
-                                    {"h", frame.height()}})},
-             {"rotated", false},
-             {"trimmed", trimmed},
-             {"spriteSourceSize",
-              QJsonObject(
-                  {{"x", kept.x()}, {"y", kept.y()}, {"w", kept.width()}, {"h", kept.height()}})},
-             {"sourceSize", QJsonObject({{"w", source.width()}, {"h", source.height()}})}});
+    const Written w = Write(
+        PageBitmap::fromPicture(picture),
+        {{QRect(0, 0, 6, 5), "a.png"}, {QRect(6, 0, 4, 4), "b.png"}, {QRect(10, 0, 3, 3), "c.png"}},
+        {.padding = 1, .extrude = 1});
+    const struct {
+        const char* name;
+        QSize frame;
+        bool trimmed;
+        QRect kept;
+        QSize source;
+    } rows[] = {
+        {"a.png", {3, 2}, true, {2, 1, 3, 2}, {6, 5}},
+        {"b.png", {4, 4}, false, {0, 0, 4, 4}, {4, 4}},
+        {"c.png", {1, 1}, true, {0, 0, 1, 1}, {3, 3}},
     };
-    const QRect a = RectOf(list["a.png"]["frame"].toObject());
-    const QRect b = RectOf(list["b.png"]["frame"].toObject());
-    const QRect c = RectOf(list["c.png"]["frame"].toObject());
-    EXPECT_EQ(list["a.png"].toObject(),
-              expected(QRect(a.topLeft(), QSize(3, 2)), true, QRect(2, 1, 3, 2), QSize(6, 5)));
-    EXPECT_EQ(list["b.png"].toObject(),
-              expected(QRect(b.topLeft(), QSize(4, 4)), false, QRect(0, 0, 4, 4), QSize(4, 4)));
-    EXPECT_EQ(list["c.png"].toObject(),
-              expected(QRect(c.topLeft(), QSize(1, 1)), true, QRect(0, 0, 1, 1), QSize(3, 3)));
-    EXPECT_EQ(root["meta"]["format"].toString(), "RGBA8888");
-    EXPECT_FALSE(root["meta"].toObject().contains("premultipliedAlpha"));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QJsonObject source{{"w", row.source.width()}, {"h", row.source.height()}};
+        EXPECT_EQ(w.frames[row.name].toObject(),
+                  QJsonObject({{"frame", JsonRect(QRect(w.frame(row.name).topLeft(), row.frame))},
+                               {"rotated", false},
+                               {"trimmed", row.trimmed},
+                               {"spriteSourceSize", JsonRect(row.kept)},
+                               {"sourceSize", source}}));
+    }
+    EXPECT_EQ(w.data["meta"]["format"].toString(), "RGBA8888");
+    EXPECT_FALSE(w.data["meta"].toObject().contains("premultipliedAlpha"));
     // An RGBA PNG (colour type 6) whose free space is (0, 0, 0, 0).
-    QFile file(dir.filePath("atlas.png"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().at(25), 6);
-    const QImage atlas = QImage(dir.filePath("atlas.png")).convertToFormat(QImage::Format_ARGB32);
-    EXPECT_EQ(atlas.pixel(0, 0), qRgba(0, 0, 0, 0));
-    EXPECT_EQ(atlas.pixel(a.topLeft()), qRgba(0, 200, 0, 255));
-    EXPECT_EQ(atlas.pixel(b.bottomRight()), qRgba(200, 0, 0, 255));
+    EXPECT_EQ(w.colourType, 6);
+    EXPECT_EQ(w.atlas.pixel(0, 0), qRgba(0, 0, 0, 0));
+    EXPECT_EQ(w.atlas.pixel(w.frame("a.png").topLeft()), qRgba(0, 200, 0, 255));
+    EXPECT_EQ(w.atlas.pixel(w.frame("b.png").bottomRight()), qRgba(200, 0, 0, 255));
 }
 
-// The same elements opaque: no trimming, the PNG stays RGB (colour type 2) with magenta free
-// space, and the data as it always was.
-TEST(EngineTrim, OpaqueAtlasesStayAsTheyWere) {
-    QTemporaryDir dir;
-    QImage picture(10, 4, QImage::Format_BGR888);
-    picture.fill(Qt::red);
-    const PageBitmap page = PageBitmap::fromPicture(picture);
-    WriteEngineAtlas(page, {{QRect(0, 0, 6, 4), "a.png"}, {QRect(6, 0, 4, 4), "b.png"}},
-                     {.padding = 1, .extrude = 1}, dir.filePath("atlas.png"),
-                     dir.filePath("page.png"));
-    QFile file(dir.filePath("atlas.png"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().at(25), 2);
-    EXPECT_EQ(QImage(dir.filePath("atlas.png")).pixelColor(0, 0), QColor(255, 0, 255));
-    const QJsonObject root = ReadJson(dir.filePath("atlas.json"));
-    EXPECT_EQ(root["meta"]["format"].toString(), "RGB888");
-    EXPECT_EQ(root["frames"]["a.png"]["trimmed"], QJsonValue(false));
-    EXPECT_EQ(root["frames"]["a.png"]["spriteSourceSize"].toObject(),
-              QJsonObject({{"x", 0}, {"y", 0}, {"w", 6}, {"h", 4}}));
-}
-
-// An opaque rectangle in transparent margins: trimmed down to opaque texels, it still came with
-// alpha, so the atlas is RGBA with transparent free space, not magenta.
-TEST(EngineTrim, AnElementTrimmedToOpaqueTexelsStillMakesAnRgbaAtlas) {
-    QTemporaryDir dir;
-    QImage picture = Clear(8, 8);
-    Fill(picture, QRect(2, 2, 4, 4), qRgba(0, 200, 0, 255));
-    WriteEngineAtlas(PageBitmap::fromPicture(picture), {{QRect(0, 0, 8, 8), "e.png"}},
-                     {.padding = 1, .extrude = 1}, dir.filePath("atlas.png"),
-                     dir.filePath("page.png"));
-    QFile file(dir.filePath("atlas.png"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().at(25), 6);
-    const QImage atlas = QImage(dir.filePath("atlas.png")).convertToFormat(QImage::Format_ARGB32);
-    EXPECT_EQ(atlas.size(), QSize(1 + 6 + 1, 1 + 6 + 1));
-    EXPECT_EQ(atlas.pixel(0, 0), qRgba(0, 0, 0, 0));
-    EXPECT_EQ(atlas.pixel(1, 1), qRgba(0, 200, 0, 255));  // the ring
+// Elements that came with alpha make an RGBA atlas (colour type 6) with transparent free space,
+// even trimmed down to opaque texels (an opaque 4 x 4 in transparent margins); opaque ones keep
+// the RGB atlas (colour type 2) with magenta free space, and the data as it always was.
+TEST(EngineTrim, OnlyElementsWithAlphaMakeAnRgbaAtlas) {
+    const Written opaque = Write(PageBitmap::fromPicture(Solid(10, 4, Qt::red)),
+                                 {{QRect(0, 0, 6, 4), "a.png"}, {QRect(6, 0, 4, 4), "b.png"}},
+                                 {.padding = 1, .extrude = 1});
+    EXPECT_EQ(opaque.colourType, 2);
+    EXPECT_EQ(opaque.atlas.pixel(0, 0), qRgb(255, 0, 255));
+    EXPECT_EQ(opaque.data["meta"]["format"].toString(), "RGB888");
+    EXPECT_EQ(opaque.frames["a.png"]["trimmed"], QJsonValue(false));
+    EXPECT_EQ(opaque.frames["a.png"]["spriteSourceSize"].toObject(), JsonRect(QRect(0, 0, 6, 4)));
+    QImage margins = Clear(8, 8);
+    Fill(margins, QRect(2, 2, 4, 4), qRgba(0, 200, 0, 255));
+    const Written trimmed = Write(PageBitmap::fromPicture(margins), {{QRect(0, 0, 8, 8), "e.png"}},
+                                  {.padding = 1, .extrude = 1});
+    EXPECT_EQ(trimmed.colourType, 6);
+    EXPECT_EQ(trimmed.atlas.size(), QSize(1 + 6 + 1, 1 + 6 + 1));
+    EXPECT_EQ(trimmed.atlas.pixel(0, 0), qRgba(0, 0, 0, 0));
+    EXPECT_EQ(trimmed.atlas.pixel(1, 1), qRgba(0, 200, 0, 255));  // the ring
 }
 
 // Soft sprites in transparent margins of every width: drawing each frame's pixels at
@@ -196,14 +198,9 @@ TEST(EngineTrim, PixiJsRebuildsTheSourceTexelForTexel) {
     const PageBitmap page = PageBitmap::fromPicture(picture);
     for (const bool bleed : {true, false}) {
         SCOPED_TRACE(bleed ? "bled" : "not bled");
-        QTemporaryDir dir;
-        WriteEngineAtlas(page, frames, {.padding = 2, .extrude = 1, .bleed = bleed},
-                         dir.filePath("atlas.png"), dir.filePath("page.png"));
-        const QImage atlas =
-            QImage(dir.filePath("atlas.png")).convertToFormat(QImage::Format_ARGB32);
-        const QJsonObject list = ReadJson(dir.filePath("atlas.json"))["frames"].toObject();
+        const Written w = Write(page, frames, {.padding = 2, .extrude = 1, .bleed = bleed});
         for (const AtlasFrame& f : frames) {
-            const QJsonObject entry = list[f.name].toObject();
+            const QJsonObject entry = w.frames[f.name].toObject();
             const QRect frame = RectOf(entry["frame"].toObject());
             const QRect kept = RectOf(entry["spriteSourceSize"].toObject());
             const QJsonObject size = entry["sourceSize"].toObject();
@@ -213,7 +210,7 @@ TEST(EngineTrim, PixiJsRebuildsTheSourceTexelForTexel) {
             for (int y = 0; y < kept.height(); ++y)
                 for (int x = 0; x < kept.width(); ++x)
                     canvas.setPixel(kept.x() + x, kept.y() + y,
-                                    atlas.pixel(frame.x() + x, frame.y() + y));
+                                    w.atlas.pixel(frame.x() + x, frame.y() + y));
             int wrong = 0;
             for (int y = 0; y < f.rect.height(); ++y)
                 for (int x = 0; x < f.rect.width(); ++x) {
@@ -266,7 +263,6 @@ TEST(EngineBleed, TransparentTexelsTakeTheNearestColour) {
 TEST(EngineBleed, TheRingIsBledWithTheFrame) {
     const QRgb G = qRgb(30, 180, 40), K = qRgb(0, 0, 0), Wh = qRgb(255, 255, 255);
     QImage picture = Clear(3, 1);
-    picture.setPixel(0, 0, qRgba(0, 0, 0, 0));
     picture.setPixel(1, 0, qRgba(30, 180, 40, 255));
     picture.setPixel(2, 0, qRgba(255, 255, 255, 0));
     const PageBitmap page = PageBitmap::fromPicture(picture);
@@ -302,41 +298,42 @@ TEST(EngineBleed, TheRingIsBledWithTheFrame) {
     }
 }
 
-// c x a / 255 rounded: 200 x 128 / 255 = 100.4, 100 x 128 / 255 = 50.2, 50 x 128 / 255 = 25.1.
+// c x a / 255 rounded: 200 x 128 / 255 = 100.4, 100 x 128 / 255 = 50.2, 50 x 128 / 255 = 25.1;
+// 200 x 192 / 255 = 150.6 rounds up.
 TEST(EngineBleed, PremultipliedColoursAreRounded) {
     const struct {
         pixels::Bgr colour;
         uint8_t alpha;
         pixels::Bgr premultiplied;
     } rows[] = {
-        {{50, 100, 200}, 128, {25, 50, 100}}, {{255, 255, 255}, 1, {1, 1, 1}},
-        {{30, 20, 10}, 0, {0, 0, 0}},         {{9, 8, 7}, 255, {9, 8, 7}},
+        {{50, 100, 200}, 128, {25, 50, 100}},
+        {{255, 255, 255}, 1, {1, 1, 1}},
+        {{30, 20, 10}, 0, {0, 0, 0}},
+        {{9, 8, 7}, 255, {9, 8, 7}},
         {{255, 3, 1}, 127, {127, 1, 0}},  // 3 x 127 / 255 = 1.49, 1 x 127 / 255 = 0.498
+        {{200, 200, 200}, 192, {151, 151, 151}},
     };
-    pixels::PixelGrid grid(5, 1);
+    const int count = int(std::size(rows));
+    pixels::PixelGrid grid(count, 1);
     grid.addAlpha();
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < count; ++i) {
         grid.at(i, 0) = rows[i].colour;
         grid.alphaRow(0)[i] = rows[i].alpha;
     }
     PremultiplyAlpha(grid);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < count; ++i) {
         EXPECT_EQ(grid.at(i, 0), rows[i].premultiplied) << i;
         EXPECT_EQ(grid.alphaAt(i, 0), rows[i].alpha);
     }
 }
 
 TEST(EngineBleed, PremultipliedAtlasesSaySoInTheirData) {
-    QTemporaryDir dir;
     QImage picture = Clear(4, 4);
     Fill(picture, QRect(1, 1, 2, 2), qRgba(200, 100, 50, 128));
-    WriteEngineAtlas(PageBitmap::fromPicture(picture), {{QRect(0, 0, 4, 4), "e.png"}},
-                     {.premultiply = true}, dir.filePath("atlas.png"), dir.filePath("page.png"));
-    const QJsonObject root = ReadJson(dir.filePath("atlas.json"));
-    EXPECT_EQ(root["meta"]["premultipliedAlpha"], QJsonValue(true));
-    const QRect frame = RectOf(root["frames"]["e.png"]["frame"].toObject());
-    const QImage atlas = QImage(dir.filePath("atlas.png")).convertToFormat(QImage::Format_ARGB32);
-    EXPECT_EQ(atlas.pixel(frame.topLeft()), qRgba(100, 50, 25, 128));
+    const Written w = Write(PageBitmap::fromPicture(picture), {{QRect(0, 0, 4, 4), "e.png"}},
+                            {.premultiply = true});
+    EXPECT_EQ(w.data["meta"]["premultipliedAlpha"], QJsonValue(true));
+    EXPECT_EQ(w.atlas.pixel(w.frame("e.png").topLeft()), qRgba(100, 50, 25, 128));
 }
 
 // Each level the 2 x 2 box of the one above, straight RGBA, rounded: what a GPU's mipmaps do.
@@ -384,25 +381,18 @@ TEST(EngineBleed, NoHaloAtAnyMipLevel) {
     const PageBitmap page = PageBitmap::fromPicture(picture);
     for (const bool bleed : {true, false}) {
         SCOPED_TRACE(bleed ? "bled" : "not bled");
-        QTemporaryDir dir;
-        WriteEngineAtlas(page, frames, {.mipLevels = 4, .bleed = bleed}, dir.filePath("a.png"),
-                         dir.filePath("page.png"));
-        QImage level = QImage(dir.filePath("a.png")).convertToFormat(QImage::Format_ARGB32);
-        const QJsonObject list = ReadJson(dir.filePath("a.json"))["frames"].toObject();
+        const Written w = Write(page, frames, {.mipLevels = 4, .bleed = bleed});
+        QImage level = w.atlas;
         int far = 0, seen = 0;
         for (int k = 0; k <= 4; ++k) {
             if (k > 0) level = BoxHalved(level);
-            const int t = 1 << k;
-            for (const AtlasFrame& f : frames) {
-                const QRect r = RectOf(list[f.name]["frame"].toObject());
-                for (int ty = r.top() / t - 1; ty <= r.bottom() / t + 1; ++ty)
-                    for (int tx = r.left() / t - 1; tx <= r.right() / t + 1; ++tx) {
-                        const QRgb p = level.pixel(tx, ty);
-                        if (qAlpha(p) < 1) continue;
-                        ++seen;
-                        if (MostChannelGap(p, green) > 4) ++far;
-                    }
-            }
+            for (const AtlasFrame& f : frames)
+                ForRingedTexels(w.frame(f.name), k, [&](int x, int y) {
+                    const QRgb p = level.pixel(x, y);
+                    if (qAlpha(p) < 1) return;
+                    ++seen;
+                    far += MostChannelGap(p, green) > 4;
+                });
         }
         EXPECT_GT(seen, 500);
         if (bleed)
@@ -442,7 +432,6 @@ TEST(EngineBlocks, NoBlockMixesAFrameWithAnythingElse) {
             const QImage decoded = imagefile::ReadDds(imagefile::DdsFileBytes(
                 imagefile::RowsOf(chain[k]),
                 {.format = imagefile::GpuBlockFormat::Bc1, .mipmaps = false}));
-            const int t = 1 << k;
             for (const EngineCell& cell : sheet.cells) {
                 const QRect r = cell.frame.rect;
                 if (blockSide == 4) {
@@ -450,9 +439,9 @@ TEST(EngineBlocks, NoBlockMixesAFrameWithAnythingElse) {
                     EXPECT_EQ(r.marginsAdded(cell.ring).right() % 16, 15);
                 }
                 const QRgb own = picture.pixel(cell.source.topLeft());
-                for (int ty = r.top() / t - 1; ty <= r.bottom() / t + 1; ++ty)
-                    for (int tx = r.left() / t - 1; tx <= r.right() / t + 1; ++tx)
-                        if (MostChannelGap(decoded.pixel(tx, ty), own) > 4) ++far;
+                ForRingedTexels(r, k, [&](int x, int y) {
+                    far += MostChannelGap(decoded.pixel(x, y), own) > 4;
+                });
             }
         }
         if (blockSide == 4)
@@ -465,9 +454,7 @@ TEST(EngineBlocks, NoBlockMixesAFrameWithAnythingElse) {
 // ASTC 6 x 6 with 1 mip level: cells on 12-pixel steps, and with --pot the atlas still has
 // power-of-two sides (grown after packing), each cell still on 12-pixel steps.
 TEST(EngineBlocks, SixPixelBlocksKeepPowerOfTwoSides) {
-    QImage picture(60, 20, QImage::Format_BGR888);
-    picture.fill(Qt::red);
-    const PageBitmap page = PageBitmap::fromPicture(picture);
+    const PageBitmap page = PageBitmap::fromPicture(Solid(60, 20, Qt::red));
     const std::vector<AtlasFrame> frames = {{QRect(0, 0, 30, 20), "a"}, {QRect(30, 0, 7, 9), "b"}};
     for (const bool pot : {false, true}) {
         const EngineLayout layout =
