@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <utility>
 #include <vector>
 #if defined(__SSE2__) && !defined(TESSELLA_NO_SIMD)
 #include <emmintrin.h>
@@ -138,6 +139,196 @@ class LimitedAlphaPicture {
     int w_;
     int h_;
 };
+
+#if defined(__SSE2__) && !defined(TESSELLA_NO_SIMD)
+// The whole blur of a picture with an alpha plane, sixteen columns at once: column k of the group
+// is at row t - 2k at step t, so every block finds its upper half (its column's last mean) and its
+// lower-left pixel (the mean column k - 1 made at the step before) in registers, and reads only
+// its lower-right pixel, still untouched. Only for steps where no column is at its first row or its
+// last two, nor limited at the right edge; it writes what the block-by-block walk writes.
+class AlphaLanes {
+  public:
+    static constexpr int kLanes = 16;
+    using Texel = LimitedAlphaPicture::Texel;
+
+    // Colours and alphas from column 0 of the group, row 0; `last` holds each column's mean.
+    AlphaLanes(Bgr* colours, ptrdiff_t stride, uint8_t* alpha, const Texel (&last)[kLanes])
+        : colours_(colours), s_(stride), alpha_(alpha) {
+        alignas(16) uint32_t words[kLanes];
+        for (int k = 0; k < kLanes; ++k)
+            words[k] = uint32_t{last[k].colour.b} | uint32_t{last[k].colour.g} << 8 |
+                       uint32_t{last[k].colour.r} << 16 | uint32_t{last[k].alpha} << 24;
+        for (int half = 0; half < 2; ++half) m_[half] = Unpack(words + 8 * half);
+    }
+
+    void save(Texel (&last)[kLanes]) const {
+        alignas(16) uint32_t words[kLanes];
+        store(words);
+        for (int k = 0; k < kLanes; ++k)
+            last[k] = {{static_cast<uint8_t>(words[k]), static_cast<uint8_t>(words[k] >> 8),
+                        static_cast<uint8_t>(words[k] >> 16)},
+                       static_cast<uint8_t>(words[k] >> 24)};
+    }
+
+    // The alphas lie kAlphaStride bytes from row to row.
+    template <ptrdiff_t kAlphaStride>
+    void step(int t) {
+        constexpr ptrdiff_t kAlphaStep = 1 - 2 * kAlphaStride;
+        const ptrdiff_t colourStep = 1 - 2 * s_;
+        // Lower-right pixels: column k + 1, row t - 2k + 1. The colours go together in registers:
+        // a vector loaded from words just stored one by one would wait for them.
+        const Bgr* c = colours_ + (t + 1) * s_ + 1;
+        __m128i quads[4];
+#pragma GCC unroll 4
+        for (int q = 0; q < 4; ++q) {
+            __m128i v[4];
+#pragma GCC unroll 4
+            for (int i = 0; i < 4; ++i, c += colourStep) {
+                uint32_t word;
+                std::memcpy(&word, static_cast<const void*>(c), 4);  // a spare column past the edge
+                v[i] = _mm_cvtsi32_si128(static_cast<int>(word));
+            }
+            quads[q] =
+                _mm_unpacklo_epi64(_mm_unpacklo_epi32(v[0], v[1]), _mm_unpacklo_epi32(v[2], v[3]));
+        }
+        const uint8_t* a = alpha_ + (t + 1) * kAlphaStride + 1;
+        Planes right[2] = {Unpack(quads[0], quads[1]), Unpack(quads[2], quads[3])};
+        right[0].a = GatherAlpha<kAlphaStep>(a, std::make_index_sequence<8>());
+        right[1].a = GatherAlpha<kAlphaStep>(a + 8 * kAlphaStep, std::make_index_sequence<8>());
+        // Lower-left pixels: the means the column on the left made at the step before; column 0's
+        // comes from the picture (the group on the left, or the untouched first column).
+        const Bgr* leftColour = colours_ + (t + 1) * s_;
+        const int leftAlpha = alpha_[(t + 1) * kAlphaStride];
+        Planes lowerLeft[2];
+        lowerLeft[0] = {_mm_insert_epi16(_mm_slli_si128(m_[0].b, 2), leftColour->b, 0),
+                        _mm_insert_epi16(_mm_slli_si128(m_[0].g, 2), leftColour->g, 0),
+                        _mm_insert_epi16(_mm_slli_si128(m_[0].r, 2), leftColour->r, 0),
+                        _mm_insert_epi16(_mm_slli_si128(m_[0].a, 2), leftAlpha, 0)};
+        const auto carried = [](__m128i lanes, __m128i before) {
+            return _mm_or_si128(_mm_slli_si128(lanes, 2), _mm_srli_si128(before, 14));
+        };
+        lowerLeft[1] = {carried(m_[1].b, m_[0].b), carried(m_[1].g, m_[0].g),
+                        carried(m_[1].r, m_[0].r), carried(m_[1].a, m_[0].a)};
+        for (int half = 0; half < 2; ++half)
+            m_[half] = Mean(m_[half], lowerLeft[half], right[half]);
+        // Each column writes its mean to its own pixel and the one on its right, in row t - 2k.
+        alignas(16) uint32_t words[kLanes];
+        storeColours(words);
+        Bgr* o = colours_ + t * s_;
+#pragma GCC unroll 16
+        for (int k = 0; k < kLanes; ++k, o += colourStep) {
+            uint64_t colour = words[k];
+            colour |= colour << 24;
+            std::memcpy(static_cast<void*>(o), &colour, 6);
+        }
+        uint8_t* oa = alpha_ + t * kAlphaStride;
+        ScatterAlpha<kAlphaStep>(oa, _mm_or_si128(m_[0].a, _mm_slli_epi16(m_[0].a, 8)),
+                                 std::make_index_sequence<8>());
+        ScatterAlpha<kAlphaStep>(oa + 8 * kAlphaStep,
+                                 _mm_or_si128(m_[1].a, _mm_slli_epi16(m_[1].a, 8)),
+                                 std::make_index_sequence<8>());
+    }
+
+  private:
+    struct Planes {
+        __m128i b, g, r, a;  // eight lanes of 16 bits
+    };
+
+    // Lane k from a + k x kStep; reads the byte after each (the next column, or the copy's
+    // padding).
+    template <ptrdiff_t kStep, size_t... K>
+    static __m128i GatherAlpha(const uint8_t* a, std::index_sequence<K...>) {
+        __m128i v = _mm_setzero_si128();
+        const auto at = [a](ptrdiff_t offset) {
+            uint16_t pair;
+            std::memcpy(&pair, a + offset, 2);
+            return static_cast<int>(pair);
+        };
+        ((v = _mm_insert_epi16(v, at(static_cast<ptrdiff_t>(K) * kStep), static_cast<int>(K))),
+         ...);
+        return _mm_and_si128(v, _mm_set1_epi16(0xFF));
+    }
+
+    // The two bytes of lane k to a + k x kStep.
+    template <ptrdiff_t kStep, size_t... K>
+    static void ScatterAlpha(uint8_t* a, __m128i pairs, std::index_sequence<K...>) {
+        const auto put = [a](ptrdiff_t offset, int pair) {
+            const auto v = static_cast<uint16_t>(pair);
+            std::memcpy(a + offset, &v, 2);
+        };
+        (put(static_cast<ptrdiff_t>(K) * kStep, _mm_extract_epi16(pairs, static_cast<int>(K))),
+         ...);
+    }
+
+    static Planes Unpack(const uint32_t* words) {
+        return Unpack(_mm_load_si128(reinterpret_cast<const __m128i*>(words)),
+                      _mm_load_si128(reinterpret_cast<const __m128i*>(words + 4)));
+    }
+    // Eight words (blue, green, red, alpha) into four planes.
+    static Planes Unpack(__m128i v0, __m128i v1) {
+        const __m128i t0 = _mm_unpacklo_epi8(v0, v1), t1 = _mm_unpackhi_epi8(v0, v1);
+        const __m128i u0 = _mm_unpacklo_epi8(t0, t1), u1 = _mm_unpackhi_epi8(t0, t1);
+        const __m128i bg = _mm_unpacklo_epi8(u0, u1), ra = _mm_unpackhi_epi8(u0, u1);
+        const __m128i zero = _mm_setzero_si128();
+        return {_mm_unpacklo_epi8(bg, zero), _mm_unpackhi_epi8(bg, zero),
+                _mm_unpacklo_epi8(ra, zero), _mm_unpackhi_epi8(ra, zero)};
+    }
+
+    // The planes as words, with their alphas or with zero in their place.
+    void store(uint32_t* words, bool withAlpha = true) const {
+        for (int half = 0; half < 2; ++half) {
+            const Planes& p = m_[half];
+            const __m128i bg = _mm_packus_epi16(p.b, p.g);
+            const __m128i ra = _mm_packus_epi16(p.r, withAlpha ? p.a : _mm_setzero_si128());
+            const __m128i br = _mm_unpacklo_epi8(bg, ra), ga = _mm_unpackhi_epi8(bg, ra);
+            _mm_store_si128(reinterpret_cast<__m128i*>(words + 8 * half),
+                            _mm_unpacklo_epi8(br, ga));
+            _mm_store_si128(reinterpret_cast<__m128i*>(words + 8 * half + 4),
+                            _mm_unpackhi_epi8(br, ga));
+        }
+    }
+    void storeColours(uint32_t* words) const {
+        store(words, false);
+    }
+
+    // LimitedAlphaPicture::Mean of (m, m, l, r) in each lane. A block with no alpha weighs its
+    // texels 2, 1, 1 (the plain mean). The quotient n div s in single precision: n and s are
+    // exact, and n x ((1 + 2^-20) / s) lies at or above n / s, by less than 2^-10 / 256 x n / s
+    // (rounding errors being 2^-24 each); below 256, that is less than 1 / 1020, the least gap
+    // between a fraction of n / s and the next integer, so truncating gives floor(n / s).
+    static Planes Mean(const Planes& m, const Planes& l, const Planes& r) {
+        const __m128i zero = _mm_setzero_si128();
+        const __m128i twiceM = _mm_add_epi16(m.a, m.a);
+        const __m128i sum = _mm_add_epi16(_mm_add_epi16(twiceM, l.a), r.a);
+        const __m128i none = _mm_cmpeq_epi16(sum, zero);
+        const __m128i one = _mm_and_si128(none, _mm_set1_epi16(1));
+        const __m128i wm = _mm_or_si128(twiceM, _mm_add_epi16(one, one));
+        const __m128i wl = _mm_or_si128(l.a, one), wr = _mm_or_si128(r.a, one);
+        const __m128i ws = _mm_or_si128(sum, _mm_slli_epi16(one, 2));
+        const __m128 unit = _mm_set1_ps(1.0f + 1.0f / (1 << 20));
+        const __m128 recipLo = _mm_div_ps(unit, _mm_cvtepi32_ps(_mm_unpacklo_epi16(ws, zero)));
+        const __m128 recipHi = _mm_div_ps(unit, _mm_cvtepi32_ps(_mm_unpackhi_epi16(ws, zero)));
+        const __m128i weightsLo = _mm_unpacklo_epi16(wm, wl);
+        const __m128i weightsHi = _mm_unpackhi_epi16(wm, wl);
+        const auto channel = [&](__m128i mc, __m128i lc, __m128i rc) {
+            const __m128i rp = _mm_mullo_epi16(rc, wr);  // at most 255 x 255: no carry lost
+            const __m128i nLo = _mm_add_epi32(_mm_madd_epi16(_mm_unpacklo_epi16(mc, lc), weightsLo),
+                                              _mm_unpacklo_epi16(rp, zero));
+            const __m128i nHi = _mm_add_epi32(_mm_madd_epi16(_mm_unpackhi_epi16(mc, lc), weightsHi),
+                                              _mm_unpackhi_epi16(rp, zero));
+            return _mm_packs_epi32(_mm_cvttps_epi32(_mm_mul_ps(_mm_cvtepi32_ps(nLo), recipLo)),
+                                   _mm_cvttps_epi32(_mm_mul_ps(_mm_cvtepi32_ps(nHi), recipHi)));
+        };
+        return {channel(m.b, l.b, r.b), channel(m.g, l.g, r.g), channel(m.r, l.r, r.r),
+                _mm_srli_epi16(sum, 2)};
+    }
+
+    Bgr* colours_;
+    ptrdiff_t s_;
+    uint8_t* alpha_;
+    Planes m_[2];
+};
+#endif
 
 // The running mean of one column of the whole blur, over the pixel pair (x, x + 1), or over
 // pixel x alone in the last column (`single`).
@@ -458,17 +649,19 @@ void BlurWithAlpha(PixelGrid& image, int dx, int dy, bool whole, bool up) {
         // together, each two rows behind the one on its left: the result of walking them one
         // after the other, with the rows they share still in the cache.
         using Texel = LimitedAlphaPicture::Texel;
-        constexpr int kColumns = 32, kLag = 2;
+        constexpr int kColumns = 16, kLag = 2;
         // Each column's last mean, which its next block finds in row y: only row y + 1 is read,
         // and a row is written once, with its final mean (the last row with the one before).
         Texel last[kColumns];
-        // The group's alpha columns (and the next column, which its last one reads and writes)
-        // walk in a narrow copy: rows of a 2048-wide plane lie 2 KB apart, and the sixty-odd
-        // rows a group reads at once would fall on the same few cache sets.
-        constexpr int kGroupStride = 40;  // bytes from row to row, not a power of two
-        std::vector<uint8_t> groupAlpha(static_cast<size_t>(h) * kGroupStride);
-        int x0 = 0;
-        const auto alphaRow = [&](int y) { return groupAlpha.data() + y * kGroupStride - x0; };
+        // The alpha columns of a band of groups (and the next column, which its last one reads
+        // and writes) walk in a narrow copy: rows of a 2048-wide plane lie 2 KB apart, and the
+        // rows a group reads at once would fall on the same few cache sets. A band is a cache
+        // line wide, so that each line of the plane is read and written back once.
+        constexpr int kBand = 64;
+        constexpr int kBandStride = 72;  // bytes from row to row, not a power of two
+        std::vector<uint8_t> bandAlpha(static_cast<size_t>(h) * kBandStride);
+        int band0 = 0;
+        const auto alphaRow = [&](int y) { return bandAlpha.data() + y * kBandStride - band0; };
         const auto block = [&](int x, int y, Texel& m) {
             const int x1 = x + 1 < w ? x + 1 : x;
             const Bgr* below = image.row(y + 1);
@@ -489,24 +682,48 @@ void BlurWithAlpha(PixelGrid& image, int dx, int dy, bool whole, bool up) {
                 alpha[x] = alpha[x1] = m.alpha;
             }
         };
-        for (; x0 < w; x0 += kColumns) {
-            const int n = std::min(kColumns, w - x0);
-            const auto span = static_cast<size_t>(std::min(n + 1, w - x0));
+        static_assert(kBand % kColumns == 0 && kBandStride >= kBand + 2);
+        // Step t of the group at x0: column k at row t - 2k.
+        const auto groupStep = [&](int x0, int n, int t) {
+            // The rows the group reads next are a stride apart, no stream the hardware
+            // prefetcher follows: the first column's row eight ahead is asked for.
+            const char* ahead =
+                reinterpret_cast<const char*>(image.row(std::min(t + 9, h - 1)) + x0);
+            // 51 bytes, over two lines at most.
+            for (int line = 0; line < 2; ++line) PrefetchLine(ahead + 64 * line);
+            const int first = std::max(0, (t - (h - 2) + kLag - 1) / kLag);
+            const int end = std::min(n, t / kLag + 1);
+            for (int k = first; k < end; ++k) block(x0 + k, t - kLag * k, last[k]);
+        };
+        for (; band0 < w; band0 += kBand) {
+            const auto span = static_cast<size_t>(std::min(kBand + 1, w - band0));
             for (int y = 0; y < h; ++y)
-                std::memcpy(groupAlpha.data() + y * kGroupStride, image.alphaRow(y) + x0, span);
-            for (int t = 0; t <= h - 2 + kLag * (n - 1); ++t) {
-                // The rows the group reads next are a stride apart, no stream the hardware
-                // prefetcher follows: the first column's row eight ahead is asked for.
-                const int ahead = std::min(t + 9, h - 1);
-                const char* colours = reinterpret_cast<const char*>(image.row(ahead) + x0);
-                // 99 bytes, over three lines at most.
-                for (int line = 0; line < 3; ++line) PrefetchLine(colours + 64 * line);
-                const int first = std::max(0, (t - (h - 2) + kLag - 1) / kLag);
-                const int end = std::min(n, t / kLag + 1);
-                for (int k = first; k < end; ++k) block(x0 + k, t - kLag * k, last[k]);
+                std::memcpy(bandAlpha.data() + y * kBandStride, image.alphaRow(y) + band0, span);
+            for (int x0 = band0; x0 < std::min(w, band0 + kBand); x0 += kColumns) {
+                const int n = std::min(kColumns, w - x0);
+                int t = 0;
+#if defined(__SSE2__) && !defined(TESSELLA_NO_SIMD)
+                static_assert(AlphaLanes::kLanes == kColumns);
+                // Steps where every column is past its first row and before its last two, none
+                // limited at the right edge, go all columns at once.
+                const int steadyFrom = 1 + kLag * (kColumns - 1), steadyTo = h - 3;
+                if (n == kColumns && x0 + kColumns < w && steadyFrom <= steadyTo) {
+                    for (; t < steadyFrom; ++t) groupStep(x0, n, t);
+                    AlphaLanes lanes(image.row(0) + x0, image.stride(), alphaRow(0) + x0, last);
+                    for (; t <= steadyTo; ++t) {
+                        const char* ahead =
+                            reinterpret_cast<const char*>(image.row(std::min(t + 9, h - 1)) + x0);
+                        PrefetchLine(ahead);
+                        PrefetchLine(ahead + 64);
+                        lanes.step<kBandStride>(t);
+                    }
+                    lanes.save(last);
+                }
+#endif
+                for (; t <= h - 2 + kLag * (n - 1); ++t) groupStep(x0, n, t);
             }
             for (int y = 0; y < h; ++y)
-                std::memcpy(image.alphaRow(y) + x0, groupAlpha.data() + y * kGroupStride, span);
+                std::memcpy(image.alphaRow(y) + band0, bandAlpha.data() + y * kBandStride, span);
         }
         return;
     }

@@ -5,6 +5,8 @@
 
 #include <Magick++.h>
 #include <QImage>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -58,6 +60,21 @@ void Colour(benchmark::State& state, Op op) {
 void ColourBlur(benchmark::State& state, BlurVariant variant) {
     const int side = static_cast<int>(state.range(0));
     PixelGrid picture = NoisePicture(side);
+    tessella::bench::TimeEach(
+        state, [] {}, [&] { Blur(picture, variant); });
+    CountBytes(state);
+}
+
+// The same with an alpha plane, soft and round: opaque in the middle, clear in the corners.
+void ColourBlurWithAlpha(benchmark::State& state, BlurVariant variant) {
+    const int side = static_cast<int>(state.range(0));
+    PixelGrid picture = NoisePicture(side);
+    picture.addAlpha();
+    const double centre = side / 2.0, reach = side * 0.7071;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            picture.alphaRow(y)[x] = static_cast<uint8_t>(
+                std::max(0.0, 255.0 * (1.0 - std::hypot(x - centre, y - centre) / reach)));
     tessella::bench::TimeEach(
         state, [] {}, [&] { Blur(picture, variant); });
     CountBytes(state);
@@ -168,6 +185,8 @@ BENCHMARK_CAPTURE(ColourBlur, blur_left, BlurVariant::Left) SIZES;
 BENCHMARK_CAPTURE(ColourBlur, blur_up, BlurVariant::Up) SIZES;
 BENCHMARK_CAPTURE(ColourBlur, blur_up_left, BlurVariant::UpLeft) SIZES;
 BENCHMARK_CAPTURE(ColourBlur, blur_up_one_right_two, BlurVariant::UpOneRightTwo) SIZES;
+BENCHMARK_CAPTURE(ColourBlurWithAlpha, blur_whole_alpha, BlurVariant::Whole) SIZES;
+BENCHMARK_CAPTURE(ColourBlurWithAlpha, blur_right_alpha, BlurVariant::Right) SIZES;
 BENCHMARK_CAPTURE(ColourMagick, blur, [](Magick::Image& m) { m.blur(1, 0.5); }) SIZES;
 
 }  // namespace

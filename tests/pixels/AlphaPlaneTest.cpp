@@ -108,9 +108,11 @@ TEST(AlphaPlane, BlurGrowsNoDarkFringe) {
 // right, each top down, the block at (x, y) with its limited neighbours (x + 1, y + 1 held at
 // the last column and row) taking their colours' mean weighted by alpha (the weighted sum
 // divided by the alpha sum, rounded down; the plain mean where all four are transparent) and
-// the alphas' mean rounded down. Alphas in runs and alone; sizes past one group of columns.
+// the alphas' mean rounded down. Alphas in runs and alone; sizes past one group of columns, and
+// tall enough for every column of a group to be between its first row and its last two at once.
 TEST(AlphaPlane, WholeBlurFollowsTheWeightedBlockRule) {
-    for (const auto& [w, h] : {std::pair{75, 23}, std::pair{6, 1}, std::pair{1, 7}}) {
+    for (const auto& [w, h] : {std::pair{75, 23}, std::pair{6, 1}, std::pair{1, 7},
+                               std::pair{150, 70}, std::pair{34, 41}}) {
         PixelGrid image = Noisy(w, h, 21);
         image.addAlpha();
         std::mt19937 random(4);
@@ -147,6 +149,35 @@ TEST(AlphaPlane, WholeBlurFollowsTheWeightedBlockRule) {
             }
         Blur(image, BlurVariant::Whole);
         EXPECT_TRUE(image.samePicture(expected)) << w << " x " << h;
+    }
+}
+
+// One colour everywhere under noisy alphas: each weighted sum is that colour times the alpha
+// sum, so every quotient is exact and the whole blur keeps the colour in every texel (a quotient
+// one short would show as 76 or 199). The alphas follow the opaque rule, the plane blurred as a
+// grey picture would be.
+TEST(AlphaPlane, WholeBlurKeepsOneColourUnderAnyAlpha) {
+    for (const auto& [w, h] : {std::pair{150, 70}, std::pair{97, 36}}) {
+        PixelGrid image(w, h);
+        PixelGrid greys(w, h);
+        image.addAlpha();
+        std::mt19937 random(9);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                image.at(x, y) = Bgr{10, 199, 76};
+                const auto a = static_cast<uint8_t>(random() % 3 == 0 ? 0 : random());
+                image.alphaRow(y)[x] = a;
+                greys.at(x, y) = Bgr{a, a, a};
+            }
+        Blur(image, BlurVariant::Whole);
+        Blur(greys, BlurVariant::Whole);
+        int wrong = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                wrong += !(image.at(x, y) == Bgr{10, 199, 76});
+                wrong += image.alphaAt(x, y) != greys.at(x, y).g;
+            }
+        EXPECT_EQ(wrong, 0) << w << " x " << h;
     }
 }
 
