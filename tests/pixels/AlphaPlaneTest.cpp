@@ -152,6 +152,26 @@ TEST(AlphaPlane, WholeBlurFollowsTheWeightedBlockRule) {
     }
 }
 
+// One alpha everywhere: the weights cancel, (a x S) div (4a) is S div 4, so the whole blur gives
+// the opaque picture's colours and keeps the alpha; with none, the plain mean does the same. The
+// largest alpha sum, 1020, and the smallest, 4, with sums S of every remainder mod 4.
+TEST(AlphaPlane, WholeBlurUnderOneAlphaIsTheOpaqueBlur) {
+    for (const int alpha : {0, 1, 77, 255})
+        for (const auto& [w, h] : {std::pair{150, 70}, std::pair{33, 35}}) {
+            const PixelGrid source = Noisy(w, h, 5);
+            PixelGrid opaque = source;
+            Blur(opaque, BlurVariant::Whole);
+            PixelGrid withPlane = source;
+            withPlane.addAlpha(static_cast<uint8_t>(alpha));
+            Blur(withPlane, BlurVariant::Whole);
+            EXPECT_TRUE(SameColours(opaque, withPlane)) << alpha << " " << w << "x" << h;
+            int changed = 0;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) changed += withPlane.alphaAt(x, y) != alpha;
+            EXPECT_EQ(changed, 0) << alpha << " " << w << "x" << h;
+        }
+}
+
 // One colour everywhere under noisy alphas: each weighted sum is that colour times the alpha
 // sum, so every quotient is exact and the whole blur keeps the colour in every texel (a quotient
 // one short would show as 76 or 199). The alphas follow the opaque rule, the plane blurred as a
