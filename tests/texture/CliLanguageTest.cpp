@@ -38,7 +38,6 @@ TEST_F(CliLanguage, AnEnglishLocaleGivesEnglishTextsWithTheSameStatuses) {
     EXPECT_TRUE(
         out.contains("\nLanguage of the texts: --lang fr|en, before the command or among "
                      "its options (else TESSELLA_LANG, else the system's)\n"));
-    EXPECT_TRUE(out.contains("\n  --version               shows the version\n"));
     EXPECT_TRUE(err.isEmpty());
 
     ASSERT_EQ(runIn(kEnglish, "pack --help"), 0);
@@ -47,8 +46,6 @@ TEST_F(CliLanguage, AnEnglishLocaleGivesEnglishTextsWithTheSameStatuses) {
                        "256|512] [--onto PAGE [--fill-right]] [--yes-to-all | "
                        "--no-to-all] -o OUTPUT.(tga|png) FILE...\n       tessella-cli "
                        "pack --tight -o OUTPUT.(tga|png) PAGE\nOptions:\n"))
-        << out.toStdString();
-    EXPECT_TRUE(out.contains("\n  -o OUTPUT               texture page to write (.tga or .png)\n"))
         << out.toStdString();
 
     // Bad usage: 2, the complaint then the usage.

@@ -146,18 +146,14 @@ TEST_F(CliReports, EachOptionAcceptsItsUpperBound) {
 }
 
 // --mip-levels 2 without a ring: elements start on multiples of 4 after the padding. The
-// padding 2 grows to 4, and the element keeps a clean 4-pixel step before it: at (8, 8).
-TEST_F(CliReports, MipLevelsStartEachElementOnTheirStepAfterThePadding) {
+// padding 2 grows to 4, and the element keeps a clean 4-pixel step before it: at (8, 8). The GPU
+// files hold the full picture and the two protected halvings, never the chain down to 1 x 1,
+// whose small levels mix neighbours. DDS: dwMipMapCount at 28; KTX2: levelCount at 40.
+TEST_F(CliReports, MipLevelsStepTheElementsAndBoundTheGpuLevels) {
     packElements("one.png", 1);
     ASSERT_EQ(run("export --extrude 0 --padding 2 --mip-levels 2 -o m.png one.png"), 0)
         << err.toStdString();
     EXPECT_EQ(frame("m.json", "e.bmp"), QJsonObject({{"x", 8}, {"y", 8}, {"w", 64}, {"h", 64}}));
-}
-
-// Two protected levels: the file holds the full picture and two halvings, never the chain down
-// to 1 x 1, whose small levels mix neighbours. DDS: dwMipMapCount at 28; KTX2: levelCount at 40.
-TEST_F(CliReports, GpuAtlasesHoldOnlyTheProtectedLevels) {
-    packElements("one.png", 1);
     ASSERT_EQ(run("export --mip-levels 2 -o m.dds one.png"), 0) << err.toStdString();
     ASSERT_EQ(run("export --mip-levels 2 -o k.ktx2 one.png"), 0) << err.toStdString();
     const QByteArray dds = read("m.dds"), ktx = read("k.ktx2");
@@ -280,18 +276,6 @@ TEST_F(CliReports, EveryReaderRefusesAPictureOverTheLimitAlike) {
         }
     }
     EXPECT_FALSE(exists("out.bmp"));
-}
-
-// The windows' texts keep their "\n\r"; on the command line each is a plain line end, never a
-// carriage return that shows as ^M in a log: a refusal, and a warning answered on its own.
-TEST_F(CliReports, MessagesEndTheirLinesPlainly) {
-    EXPECT_EQ(run("pack --tight -o t.tga page.bmp"), 1);
-    EXPECT_TRUE(err.contains(QStringLiteral("d'elle) :\nla place"))) << err.toStdString();
-    EXPECT_FALSE(err.contains(QLatin1Char('\r')));
-    write("page.json", "{\"frames\": {");
-    ASSERT_EQ(run("extract page.bmp x.bmp"), 0) << err.toStdString();
-    EXPECT_TRUE(err.contains(QStringLiteral("reprise.\nIl restera tel quel"))) << err.toStdString();
-    EXPECT_FALSE(err.contains(QLatin1Char('\r')));
 }
 
 }  // namespace

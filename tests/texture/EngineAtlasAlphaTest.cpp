@@ -327,15 +327,6 @@ TEST(EngineBleed, PremultipliedColoursAreRounded) {
     }
 }
 
-TEST(EngineBleed, PremultipliedAtlasesSaySoInTheirData) {
-    QImage picture = Clear(4, 4);
-    Fill(picture, QRect(1, 1, 2, 2), qRgba(200, 100, 50, 128));
-    const Written w = Write(PageBitmap::fromPicture(picture), {{QRect(0, 0, 4, 4), "e.png"}},
-                            {.premultiply = true});
-    EXPECT_EQ(w.data["meta"]["premultipliedAlpha"], QJsonValue(true));
-    EXPECT_EQ(w.atlas.pixel(w.frame("e.png").topLeft()), qRgba(100, 50, 25, 128));
-}
-
 // Each level the 2 x 2 box of the one above, straight RGBA, rounded: what a GPU's mipmaps do.
 QImage BoxHalved(const QImage& top) {
     QImage half(top.width() / 2, top.height() / 2, QImage::Format_ARGB32);

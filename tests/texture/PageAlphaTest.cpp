@@ -44,6 +44,8 @@ void ExpectFree(const PageBitmap& page, const QRect& rect) {
 
 class PageAlpha : public PageFixture {};
 
+// An opaque ARGB picture is no transparency: drawn on an opaque page, the page stays without a
+// plane and grows magenta.
 TEST(PageBitmapAlpha, FindsTransparencyOnlyBelow255) {
     QImage opaqueArgb(4, 4, QImage::Format_ARGB32);
     opaqueArgb.fill(qRgba(1, 2, 3, 255));
@@ -55,6 +57,14 @@ TEST(PageBitmapAlpha, FindsTransparencyOnlyBelow255) {
     } rows[] = {
         {Solid(4, 4, Qt::red), false}, {opaqueArgb, false}, {oneTexel, true}, {Sprite(8, 8), true}};
     for (const auto& r : rows) EXPECT_EQ(texture::HasTransparency(r.picture), r.transparent);
+
+    PageBitmap page = PageBitmap::filled(8, 8, platform::kWhite);
+    page.draw(opaqueArgb, 0, 0);
+    page.resize(16, 8, page.freeColour());
+    EXPECT_FALSE(page.hasAlpha());
+    EXPECT_EQ(page.image().format(), QImage::Format_BGR888);
+    EXPECT_EQ(page.pixel(15, 0), platform::kMagenta);
+    EXPECT_EQ(page.alpha(15, 0), 255);
 }
 
 // Growing, drawing and copying on a page with alpha: grown area free, an opaque picture drawn
@@ -82,51 +92,6 @@ TEST(PageBitmapAlpha, GrownAreaIsFreeAndOpaquePicturesLandAt255) {
     const PageBitmap copied = page;  // the plane travels with a copy
     EXPECT_EQ(PageTexel(copied, 4, 4), PageTexel(page, 4, 4));
     EXPECT_EQ(PageTexel(copied, 15, 11), qRgba(0, 0, 0, 0));
-}
-
-TEST(PageBitmapAlpha, AnOpaquePageStaysWithoutAPlane) {
-    PageBitmap page = PageBitmap::filled(8, 8, platform::kWhite);
-    QImage opaqueArgb(8, 8, QImage::Format_ARGB32);
-    opaqueArgb.fill(qRgba(9, 8, 7, 255));
-    page.draw(opaqueArgb, 0, 0);
-    page.resize(16, 8, page.freeColour());
-    EXPECT_FALSE(page.hasAlpha());
-    EXPECT_EQ(page.image().format(), QImage::Format_BGR888);
-    EXPECT_EQ(page.pixel(15, 0), platform::kMagenta);
-    EXPECT_EQ(page.alpha(15, 0), 255);
-}
-
-// Three sprites packed with "Ajouter" on a new page: each one's texels as they are, the rest of
-// the page free. Layout worked from the strip packing: each add widens the first row by 32.
-TEST_F(PageAlpha, AddingSpritesKeepsTheirAlphaAndFreesTheRest) {
-    page.importWidth = page.importHeight = 32;
-    newPage(512);
-    PagePacker packer(context());
-    for (int n = 0; n < 3; ++n)
-        ASSERT_TRUE(packer.placeAtInsertionPoint(Sprite(32, 32, 150 + 20 * n), false));
-    const PageBitmap& bitmap = page.pageBitmap;
-    ASSERT_EQ(QSize(bitmap.width(), bitmap.height()), QSize(128, 32));
-    ASSERT_TRUE(bitmap.hasAlpha());
-    for (int n = 0; n < 3; ++n) ExpectOnPage(bitmap, Sprite(32, 32, 150 + 20 * n), 32 * n, 0);
-    ExpectFree(bitmap, QRect(96, 0, 32, 32));
-}
-
-// An opaque element first, then a sprite: the opaque one stays opaque (alpha 255), the grown
-// area and the new page's white-and-magenta placeholder turn free.
-TEST_F(PageAlpha, AnOpaquePageGainingASpriteFreesOnlyItsFreeArea) {
-    page.importWidth = page.importHeight = 32;
-    newPage(512);
-    PagePacker packer(context());
-    ASSERT_TRUE(packer.placeAtInsertionPoint(Solid(32, 32, Qt::blue), false));
-    EXPECT_FALSE(page.pageBitmap.hasAlpha());
-    EXPECT_EQ(pagePixel(32, 0), kMagentaColour);  // grown area of an opaque page
-    ASSERT_TRUE(packer.placeAtInsertionPoint(Sprite(32, 32), false));
-    const PageBitmap& bitmap = page.pageBitmap;
-    ASSERT_EQ(QSize(bitmap.width(), bitmap.height()), QSize(96, 32));
-    EXPECT_EQ(PageTexel(bitmap, 0, 0), qRgba(0, 0, 255, 255));
-    EXPECT_EQ(PageTexel(bitmap, 31, 31), qRgba(0, 0, 255, 255));
-    ExpectOnPage(bitmap, Sprite(32, 32), 32, 0);
-    ExpectFree(bitmap, QRect(64, 0, 32, 32));
 }
 
 // A page opened without its atlas file: all of it counts as elements; only what grows is free.
@@ -192,38 +157,6 @@ TEST(PageBitmapAlpha, CompactionKeepsAlphaAndFreesTheRest) {
     // Opaque pages keep their magenta.
     EXPECT_EQ(PageBitmap::freeArea(2, 2, false).pixel(1, 1), platform::kMagenta);
     EXPECT_FALSE(PageBitmap::freeArea(2, 2, false).hasAlpha());
-}
-
-// Saved and opened again as PNG and as TGA (32-bit, attribute bits 8): the same texels, colours
-// under alpha 0 kept. The TGA is read back byte by byte, its rows top first.
-TEST_F(PageAlpha, APageWithAlphaSavesAsRgbaPngAnd32BitTga) {
-    page.importWidth = page.importHeight = 16;
-    newPage(512, QStringLiteral("page.png"));
-    ASSERT_TRUE(PagePacker(context()).placeAtInsertionPoint(Sprite(16, 16), false));
-    texture::FixedWidth width(512);
-    texture::PageFiles files(context(), width);
-    files.savePageFile(path(QStringLiteral("page.png")));
-    files.savePageFile(path(QStringLiteral("page.tga")));
-
-    QImage png;
-    ASSERT_TRUE(imagefile::LoadImageByExtension(path(QStringLiteral("page.png")), png));
-    ASSERT_TRUE(png.hasAlphaChannel());
-    png = png.convertToFormat(QImage::Format_ARGB32);
-    QFile tgaFile(path(QStringLiteral("page.tga")));
-    ASSERT_TRUE(tgaFile.open(QIODevice::ReadOnly));
-    const QByteArray tga = tgaFile.readAll();
-    ASSERT_EQ(tga.size(), 18 + 4 * 32 * 16);
-    EXPECT_EQ(tga[2], 2);
-    EXPECT_EQ(tga[16], 32);
-    EXPECT_EQ(tga[17], 0x28);  // top row first, 8 attribute bits
-    const QImage sprite = Sprite(16, 16);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 32; ++x) {
-            const QRgb want = x < 16 ? sprite.pixel(x, y) : qRgba(0, 0, 0, 0);
-            ASSERT_EQ(png.pixel(x, y), want) << x << ", " << y;
-            const auto* p = reinterpret_cast<const uchar*>(tga.constData()) + 18 + 4 * (y * 32 + x);
-            ASSERT_EQ(qRgba(p[2], p[1], p[0], p[3]), want) << x << ", " << y;
-        }
 }
 
 // A PNG sprite opened as the page and saved without a change (Ctrl+S) keeps its transparency.

@@ -152,16 +152,6 @@ TEST_F(Files, SavingAPageOpenedFromABmpWritesATgaBesideIt) {
     ASSERT_TRUE(files().save());  // now an ordinary save, without a dialog
 }
 
-// A page wider than high: the atlas data says its width and height each in its place.
-TEST_F(Files, TheAtlasBesideA256By128PageSays256By128) {
-    ASSERT_TRUE(open(writeBmp("large.bmp", Solid(256, 128, Qt::cyan))));
-    prompts.expectFile(path("large.tga"));
-    ASSERT_TRUE(files().save());
-    const QJsonObject meta =
-        QJsonDocument::fromJson(ReadFile(path("large.json")))["meta"].toObject();
-    EXPECT_EQ(meta["size"].toObject(), QJsonObject({{"w", 256}, {"h", 128}}));
-}
-
 TEST_F(Files, AFailedSaveTouchesNoFileAndKeepsThePageModified) {
     newPage(512);
     const QString name = page.textureFileName;
