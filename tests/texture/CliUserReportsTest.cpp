@@ -226,30 +226,19 @@ TEST_F(CliReports, ConvertNamesAnUnknownOption) {
 // header of a TGA, a PNG or a BMP, read for info or for a conversion, and a whole TGA (a sparse
 // file of its full size) all get the same refusal, with the size, the limit and the file.
 TEST_F(CliReports, EveryReaderRefusesAPictureOverTheLimitAlike) {
-    const auto le = [](QByteArray& b, int at, quint32 v, int bytes) {
-        for (int i = 0; i < bytes; ++i) b[at + i] = char((v >> (8 * i)) & 0xff);
-    };
-    QByteArray tga(18, '\0');
-    tga[2] = 2;  // uncompressed true colour
-    le(tga, 12, 16384, 2);
-    le(tga, 14, 16384, 2);
-    tga[16] = 24;
+    // Uncompressed true colour, 16384 x 16384 (0x4000, little-endian), 24 bits.
+    const QByteArray tga = QByteArray::fromHex("000002000000000000000000 0040 0040 1800");
     write("hdr.tga", tga);
     write("big.tga", tga);
     {
         QFile big(dir.filePath("big.tga"));
         ASSERT_TRUE(big.resize(18 + qint64{3} * 16384 * 16384));
     }
-    QByteArray bmp(54, '\0');
-    bmp[0] = 'B', bmp[1] = 'M';
-    le(bmp, 2, 54, 4);
-    le(bmp, 10, 54, 4);
-    le(bmp, 14, 40, 4);
-    le(bmp, 18, 16384, 4);
-    le(bmp, 22, 16384, 4);
-    le(bmp, 26, 1, 2);
-    le(bmp, 28, 24, 2);
-    write("hdr.bmp", bmp);
+    // File header (size and pixel offset 54), then a 40-byte header: 16384 x 16384, 1 plane, 24
+    // bits, the rest 0.
+    write("hdr.bmp", QByteArray::fromHex("424d 36000000 00000000 36000000 28000000 00400000 "
+                                         "00400000 0100 1800") +
+                         QByteArray(24, '\0'));
     // Signature, then IHDR: 16384 x 16384, 8-bit RGB, with its CRC-32 over type and data.
     QByteArray ihdr = QByteArray("IHDR") + QByteArray::fromHex("00004000000040000802000000");
     quint32 crc = 0xffffffffu;

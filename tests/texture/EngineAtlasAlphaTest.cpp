@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 #include "imagefile/BgrRows.h"
 #include "imagefile/GpuTexture.h"
@@ -24,6 +23,8 @@
 namespace tessella::texture {
 namespace {
 
+using testing::BoxHalved;
+using testing::ForRingedTexels;
 using testing::Solid;
 
 // A w x h picture, every texel transparent over the hidden colour.
@@ -72,13 +73,6 @@ Written Write(const PageBitmap& page, const std::vector<AtlasFrame>& frames,
     out.colourType = png.readAll().at(25);
     out.atlas = QImage(dir.filePath("atlas.png")).convertToFormat(QImage::Format_ARGB32);
     return out;
-}
-
-// The texels of level k (a texel covering 2^k) that frame r or its 1-texel ring touches.
-void ForRingedTexels(const QRect& r, int k, const std::function<void(int, int)>& visit) {
-    const int t = 1 << k;
-    for (int ty = r.top() / t - 1; ty <= r.bottom() / t + 1; ++ty)
-        for (int tx = r.left() / t - 1; tx <= r.right() / t + 1; ++tx) visit(tx, ty);
 }
 
 // A 6 x 5 sprite at (3, 2) of a 12 x 8 page: an opaque rectangle, a faint texel, a threshold,
@@ -325,23 +319,6 @@ TEST(EngineBleed, PremultipliedColoursAreRounded) {
         EXPECT_EQ(grid.at(i, 0), rows[i].premultiplied) << i;
         EXPECT_EQ(grid.alphaAt(i, 0), rows[i].alpha);
     }
-}
-
-// Each level the 2 x 2 box of the one above, straight RGBA, rounded: what a GPU's mipmaps do.
-QImage BoxHalved(const QImage& top) {
-    QImage half(top.width() / 2, top.height() / 2, QImage::Format_ARGB32);
-    for (int y = 0; y < half.height(); ++y)
-        for (int x = 0; x < half.width(); ++x) {
-            int sum[4] = {};
-            for (const QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
-                const QRgb p = top.pixel(2 * x + d.x(), 2 * y + d.y());
-                sum[0] += qRed(p), sum[1] += qGreen(p), sum[2] += qBlue(p), sum[3] += qAlpha(p);
-            }
-            half.setPixel(
-                x, y,
-                qRgba((sum[0] + 2) / 4, (sum[1] + 2) / 4, (sum[2] + 2) / 4, (sum[3] + 2) / 4));
-        }
-    return half;
 }
 
 // Green sprites, hard and soft edged, over black, white and magenta hidden colours, exported

@@ -112,15 +112,8 @@ TEST(EngineAtlas, CellsKeepThePaddingBetweenRingsAndAlongTheEdges) {
     const EngineSheet& sheet = layout.sheets[0];
     EXPECT_EQ(sheet.size, QSize(13, 7));
     ASSERT_EQ(sheet.cells.size(), 2u);
-    for (const EngineCell& cell : sheet.cells) {
-        EXPECT_EQ(cell.ring, QMargins(1, 1, 1, 1));
-        // Every ring starts past the padding and ends one column and row before the edge.
-        const QRect ringed = cell.frame.rect.marginsAdded(cell.ring);
-        EXPECT_GE(ringed.left(), 1);
-        EXPECT_GE(ringed.top(), 1);
-        EXPECT_LE(ringed.right(), 13 - 2);
-        EXPECT_LE(ringed.bottom(), 7 - 2);
-    }
+    // The padding along the edges is NeverPassesTheMaximum's.
+    for (const EngineCell& cell : sheet.cells) EXPECT_EQ(cell.ring, QMargins(1, 1, 1, 1));
     const QRect a =
         sheet.cells[0].frame.rect.marginsAdded(sheet.cells[0].ring + QMargins(0, 0, 1, 1));
     const QRect b =

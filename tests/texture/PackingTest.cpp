@@ -23,11 +23,6 @@ TEST_F(Packing, Import64OnA512PageFillsRowZeroThenGrowsDownward) {
     EXPECT_EQ(pagePixel(448 + 63, 63), ElementColour(8));
     EXPECT_EQ(pagePixel(0, 64), ElementColour(9));
     EXPECT_EQ(pagePixel(64, 64), kMagentaColour);
-    for (int n = 10; n <= 17; ++n)
-        packer.placeAtInsertionPoint(Solid(64, 64, ElementColour(n)), false);
-    EXPECT_EQ(page.pageHeight, 192);
-    EXPECT_EQ(page.pageBitmap.height(), 192);
-    EXPECT_EQ(pagePixel(0, 128), ElementColour(17));
 }
 
 TEST_F(Packing, OnlyAnElementThePageWouldCutWarnsTooWide) {

@@ -168,23 +168,6 @@ TEST(RectPacker, OccupancyOfMixedSets) {
         }
 }
 
-// The atlas halved with a 2 x 2 box, channel by channel.
-QImage Halved(const QImage& image) {
-    QImage half(image.width() / 2, image.height() / 2, QImage::Format_RGB32);
-    for (int y = 0; y < half.height(); ++y)
-        for (int x = 0; x < half.width(); ++x) {
-            int r = 0, g = 0, b = 0;
-            for (const QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
-                const QColor c = image.pixelColor(2 * x + d.x(), 2 * y + d.y());
-                r += c.red();
-                g += c.green();
-                b += c.blue();
-            }
-            half.setPixelColor(x, y, QColor(r / 4, g / 4, b / 4));
-        }
-    return half;
-}
-
 // Each frame one flat colour of its own on the page. The atlas is halved levels times: at
 // every level, every texel the frame touches, and the ring of texels around them, still has
 // exactly the frame's colour, so holds nothing of another frame or of the magenta.
@@ -210,19 +193,19 @@ TEST(RectPacker, MipmapSafeAtlasesStayCleanWhenHalved) {
             QImage level = testing::GridImage(ComposeEngineSheet(page, sheet));
             ASSERT_EQ(level.width() % (1 << levels), 0);
             ASSERT_EQ(level.height() % (1 << levels), 0);
+            for (const EngineCell& cell : sheet.cells) {
+                EXPECT_EQ(cell.frame.rect.x() % (1 << levels), 0);
+                EXPECT_EQ(cell.frame.rect.y() % (1 << levels), 0);
+            }
             for (int k = 1; k <= levels; ++k) {
-                level = Halved(level);
-                const int t = 1 << k;
+                level = testing::BoxHalved(level);
                 for (const EngineCell& cell : sheet.cells) {
-                    const QRect f = cell.frame.rect;
-                    EXPECT_EQ(f.x() % (1 << levels), 0);
-                    EXPECT_EQ(f.y() % (1 << levels), 0);
                     const QColor own = picture.pixelColor(cell.source.topLeft());
-                    for (int ty = f.top() / t - 1; ty <= f.bottom() / t + 1; ++ty)
-                        for (int tx = f.left() / t - 1; tx <= f.right() / t + 1; ++tx)
-                            ASSERT_EQ(level.pixelColor(tx, ty), own)
-                                << cell.frame.name.toStdString() << " level " << k << " texel "
-                                << tx << "," << ty;
+                    int wrong = 0;
+                    testing::ForRingedTexels(cell.frame.rect, k, [&](int x, int y) {
+                        wrong += level.pixelColor(x, y) != own;
+                    });
+                    EXPECT_EQ(wrong, 0) << cell.frame.name.toStdString() << " level " << k;
                 }
             }
         }

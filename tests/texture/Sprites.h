@@ -1,8 +1,10 @@
 #pragma once
-// Sprites for the transparency tests of the page.
+// Sprites for the transparency tests of the page, and mipmaps as a GPU makes them.
 
 #include <QImage>
+#include <QRect>
 #include <cmath>
+#include <functional>
 
 #include "pixels/PixelGrid.h"
 
@@ -35,6 +37,30 @@ inline QImage GridImage(const pixels::PixelGrid& grid) {
             image.setPixel(x, y, qRgba(c.r, c.g, c.b, grid.alphaAt(x, y)));
         }
     return image;
+}
+
+// Each level the 2 x 2 box of the one above, straight RGBA, rounded: what a GPU's mipmaps do.
+inline QImage BoxHalved(const QImage& top) {
+    QImage half(top.width() / 2, top.height() / 2, QImage::Format_ARGB32);
+    for (int y = 0; y < half.height(); ++y)
+        for (int x = 0; x < half.width(); ++x) {
+            int sum[4] = {};
+            for (const QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+                const QRgb p = top.pixel(2 * x + d.x(), 2 * y + d.y());
+                sum[0] += qRed(p), sum[1] += qGreen(p), sum[2] += qBlue(p), sum[3] += qAlpha(p);
+            }
+            half.setPixel(
+                x, y,
+                qRgba((sum[0] + 2) / 4, (sum[1] + 2) / 4, (sum[2] + 2) / 4, (sum[3] + 2) / 4));
+        }
+    return half;
+}
+
+// The texels of level k (a texel covering 2^k) that frame r or its 1-texel ring touches.
+inline void ForRingedTexels(const QRect& r, int k, const std::function<void(int, int)>& visit) {
+    const int t = 1 << k;
+    for (int ty = r.top() / t - 1; ty <= r.bottom() / t + 1; ++ty)
+        for (int tx = r.left() / t - 1; tx <= r.right() / t + 1; ++tx) visit(tx, ty);
 }
 
 }  // namespace tessella::testing
