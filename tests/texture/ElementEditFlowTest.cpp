@@ -85,28 +85,28 @@ TEST_F(ElementEditFlowTest, EditSavedWritesTheBmpAndBecomesThePreview) {
     EXPECT_EQ(listRefreshes, 1);
 }
 
-TEST_F(ElementEditFlowTest, AnElementNamedPngIsWrittenAsAPng) {
-    previewSource();
-    const QImage edited = Solid(24, 16, QColor(10, 200, 30));
-    editor.answer = {EditorResult::SaveAsked, edited};
-    prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", Answer::Yes)
-        .expectFile(path("elt.PNG"));
-    const QString written = flow().editSource();
-    EXPECT_EQ(written, path("elt.PNG"));
-    EXPECT_EQ(QImage(written, "PNG").convertToFormat(edited.format()), edited);
-}
-
-// A sprite is offered back as a PNG, and written with its alpha texel for texel.
-TEST_F(ElementEditFlowTest, ASpriteIsOfferedAndWrittenAsAPngWithItsAlpha) {
-    previewSource();
-    page.sourcePicture = Sprite(16, 8);
-    editor.answer = {EditorResult::SaveAsked, Sprite(16, 8, 90)};
-    prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", Answer::Yes)
-        .expectFile(path("mur.png"));
-    const QString written = flow().editSource();
-    EXPECT_EQ(prompts.dialogInitialPaths()[0], path("sources/mur.png"));
-    ASSERT_EQ(written, path("mur.png"));
-    EXPECT_EQ(QImage(written, "PNG").convertToFormat(QImage::Format_ARGB32), Sprite(16, 8, 90));
+// A name in .PNG is written as a PNG; a sprite is offered back as a PNG and written with its
+// alpha texel for texel.
+TEST_F(ElementEditFlowTest, PngNamesAndSpritesAreWrittenAsPng) {
+    const struct {
+        QImage preview, edited;
+        const char *chosen, *proposed;
+    } rows[] = {
+        {Solid(16, 8, Qt::red), Solid(24, 16, QColor(10, 200, 30)), "elt.PNG", "sources/mur.bmp"},
+        {Sprite(16, 8), Sprite(16, 8, 90), "mur.png", "sources/mur.png"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.chosen);
+        previewSource();
+        page.sourcePicture = row.preview;
+        editor.answer = {EditorResult::SaveAsked, row.edited};
+        prompts.expectMessage(MessageKind::Confirmation, "Sauvegarde", Answer::Yes)
+            .expectFile(path(row.chosen));
+        const QString written = flow().editSource();
+        EXPECT_EQ(prompts.dialogInitialPaths().back(), path(row.proposed));
+        ASSERT_EQ(written, path(row.chosen));
+        EXPECT_EQ(QImage(written, "PNG").convertToFormat(row.edited.format()), row.edited);
+    }
 }
 
 // "Non" to "Sauvegarde" on an unchanged element, or the save dialog cancelled: nothing written,
