@@ -79,16 +79,6 @@ TEST_F(LanguageMenu, HoldsEachLanguageInItsOwnWordsThenTheSystemsBeforeQuitter) 
     }
 }
 
-TEST_F(LanguageMenu, TheSavedChoiceIsChecked) {
-    EXPECT_EQ(checkedEntry(), QString::fromUtf8("Langue du système"));
-    platform::SaveLanguageChoice(platform::kEnglish);
-    reopen();
-    EXPECT_EQ(checkedEntry(), "English");
-    platform::SaveLanguageChoice(platform::kFrench);
-    reopen();
-    EXPECT_EQ(checkedEntry(), QString::fromUtf8("Français"));
-}
-
 TEST_F(LanguageMenu, AnotherLanguageIsSavedAndSaidToComeAtTheNextStart) {
     prompts.expectMessage(MessageKind::Information, kNextStartMessage);
     entry("English")->trigger();
@@ -100,11 +90,15 @@ TEST_F(LanguageMenu, AnotherLanguageIsSavedAndSaidToComeAtTheNextStart) {
     EXPECT_EQ(checkedEntry(), "English");
 }
 
-TEST_F(LanguageMenu, TheLanguageInUseIsSavedWithoutAWord) {
+// The saved choice is the one checked when a window opens.
+TEST_F(LanguageMenu, TheLanguageInUseIsSavedWithoutAWordAndCheckedAtTheNextStart) {
+    EXPECT_EQ(checkedEntry(), QString::fromUtf8("Langue du système"));
     platform::SaveLanguageChoice(platform::kEnglish);
     reopen();
+    EXPECT_EQ(checkedEntry(), "English");
     entry(QString::fromUtf8("Français"))->trigger();
     EXPECT_EQ(platform::SavedLanguageChoice(), platform::kFrench);
+    reopen();
     EXPECT_EQ(checkedEntry(), QString::fromUtf8("Français"));
     // The system's language is French under the tests' locale: the one in use too.
     entry(QString::fromUtf8("Langue du système"))->trigger();

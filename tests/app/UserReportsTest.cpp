@@ -1,9 +1,7 @@
 // The main window as users met it: the element count, the source list after an element saved
-// under a new name, compaction that refuses or has nothing to do, the export's DirectX choice,
-// and a page given on the command line.
+// under a new name, compaction that refuses or has nothing to do, and a page given on the
+// command line.
 
-#include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QPainter>
 
 #include "tests/app/WindowFixture.h"
@@ -12,7 +10,6 @@
 #include "texture/ElementEditFlow.h"
 #include "texture/PageEvents.h"
 #include "texture/PageTexts.h"
-#include "ui/texture/EngineExportDialog.h"
 
 namespace tessella::testing {
 namespace {
@@ -64,14 +61,6 @@ TEST_F(UserReports, TheElementCountIsTheListsAndStaysCurrent) {
     newPage("neuve.tga");
     EXPECT_TRUE(prompts.scriptDone());
     EXPECT_EQ(elementCount(), " 0");
-}
-
-// A page without atlas data keeps the count of import-size cells: 256 x 64 holds four.
-TEST_F(UserReports, WithoutAtlasDataTheCountDividesThePage) {
-    threeElementPage();
-    ASSERT_TRUE(QFile::remove(path("page.json")));
-    openPage(path("page.png"));
-    EXPECT_EQ(elementCount(), " 4");
 }
 
 // The list names b and c but not a (saved by a page opened without its list): compacting would
@@ -135,22 +124,6 @@ TEST_F(UserReports, AfterSavingAnElementUnderANewNameTheListSelectsIt) {
     EXPECT_EQ(window->selectedCountLabel->value(), 1);
 }
 
-// The command line's --directx in the window: offered with the normal map, and passed on.
-TEST_F(UserReports, TheExportDialogOffersDirectXForTheNormalMap) {
-    texture::EngineExportDialog* dialog = window->engineExportDialog;
-    EXPECT_EQ(dialog->directXCheck->accessibleName(), texture::kEngineDirectXCaption);
-    EXPECT_FALSE(dialog->directXCheck->isEnabled());
-    dialog->normalMapCheck->setChecked(true);
-    EXPECT_TRUE(dialog->directXCheck->isEnabled());
-    dialog->directXCheck->setChecked(true);
-    QTimer::singleShot(0, dialog,
-                       [dialog] { dialog->buttons->button(QDialogButtonBox::Ok)->click(); });
-    const auto settings = dialog->askEngineSettings();
-    ASSERT_TRUE(settings);
-    EXPECT_TRUE(settings->normalMap);
-    EXPECT_TRUE(settings->normal.directX);
-}
-
 // "tessella page.png", as a file manager starts it: the page opens, without a file dialog.
 TEST_F(UserReports, AFileGivenAtStartOpensAsThePage) {
     threeElementPage();
@@ -159,6 +132,10 @@ TEST_F(UserReports, AFileGivenAtStartOpensAsThePage) {
     EXPECT_EQ(page.textureFileName, path("page.png"));
     EXPECT_EQ(page.frames.size(), 3u);
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("page.png — TESSELLA"));
+    // Without atlas data the count is of import-size cells: 256 x 64 holds four.
+    ASSERT_TRUE(QFile::remove(path("page.json")));
+    window->openPageFile(path("page.png"));
+    EXPECT_EQ(elementCount(), " 4");
 }
 
 // A list whose frame leaves the page: opening says why, and the export names the frame instead
