@@ -63,9 +63,12 @@ TEST_F(UserReports, TheElementCountIsTheListsAndStaysCurrent) {
     EXPECT_EQ(elementCount(), " 0");
 }
 
-// The list names b and c but not a (saved by a page opened without its list): compacting would
-// lose a, so the program refuses and names the first pixel of it.
-TEST_F(UserReports, CompactionRefusesAPageWithElementsItsListDoesNotName) {
+// Compaction that refuses or has nothing to do, each page opened in turn. The list names b and
+// c but not a (saved by a page opened without its list): compacting would lose a, so the
+// program refuses and names the first pixel of it. A page without a list is refused. One row
+// of two elements listed right to left: a packer given them in name order would swap them in
+// the same height. Already compact: said, nothing moved, the page not modified.
+TEST_F(UserReports, CompactionRefusesUnlistedElementsAndLeavesACompactPageAlone) {
     threeElementPage(false);
     openPage(path("page.png"));
     prompts.expectMessage(MessageKind::Error, texture::kCompactUnlistedPixels.arg(0).arg(0));
@@ -74,11 +77,14 @@ TEST_F(UserReports, CompactionRefusesAPageWithElementsItsListDoesNotName) {
     EXPECT_EQ(page.pageBitmap.height(), 64);
     EXPECT_EQ(page.frames.size(), 2u);
     EXPECT_FALSE(page.modified);
-}
 
-// One row of two elements listed right to left: a packer given them in name order would swap
-// them in the same height. Already compact: said, nothing moved, the page not modified.
-TEST_F(UserReports, CompactingACompactPageSaysSoAndChangesNothing) {
+    ASSERT_TRUE(Solid(128, 128, Qt::red).save(path("nue.bmp"), "BMP"));
+    openPage(path("nue.bmp"));
+    prompts.expectMessage(MessageKind::Error, texture::kCompactNoFrames);
+    window->compactPageAction->trigger();
+    EXPECT_TRUE(prompts.scriptDone());
+    EXPECT_EQ(page.pageBitmap.height(), 128);
+
     QImage picture(128, 64, QImage::Format_BGR888);
     picture.fill(Qt::red);
     QPainter(&picture).fillRect(0, 0, 64, 64, Qt::blue);
