@@ -76,9 +76,15 @@ TEST_F(EngineExportRun, ArreterLeavesNoFile) {
     EXPECT_TRUE(prompts.scriptDone());
 }
 
-// Left alone, the bar goes through every step and the files are written; the atlas reads back
-// at the size its data gives.
-TEST_F(EngineExportRun, UnstoppedExportWritesEveryFile) {
+// A failure on the worker reaches the user in the window's error box, and the next export,
+// left alone, takes the bar through every step and writes every file; the atlas reads back at
+// the size its data gives.
+TEST_F(EngineExportRun, AFailureOnTheWorkerIsShownThenTheNextExportWritesEveryFile) {
+    // page.dds would have page.json, the page's own atlas data, beside it.
+    startExport(path("page.dds"), texture::kEngineTargetIsPage);
+    EXPECT_TRUE(prompts.scriptDone());
+    EXPECT_FALSE(QFileInfo::exists(path("page.dds")));
+    EXPECT_FALSE(window->stopButton->isEnabled());
     std::vector<int> seen;
     pacer.onPause = [&] {
         if (seen.empty() || seen.back() != window->progressBar->value())
@@ -97,29 +103,30 @@ TEST_F(EngineExportRun, UnstoppedExportWritesEveryFile) {
     EXPECT_TRUE(prompts.scriptDone());
 }
 
-// A failure on the worker reaches the user in the window's error box, and the next export runs.
-TEST_F(EngineExportRun, AFailureOnTheWorkerIsShownAndTheNextExportRuns) {
-    // page.dds would have page.json, the page's own atlas data, beside it.
-    startExport(path("page.dds"), texture::kEngineTargetIsPage);
-    EXPECT_TRUE(prompts.scriptDone());
-    EXPECT_FALSE(QFileInfo::exists(path("page.dds")));
-    EXPECT_FALSE(window->stopButton->isEnabled());
-    startExport(path("atlas.dds"), {}, true);
-    EXPECT_TRUE(QFileInfo::exists(path("atlas.dds")));
-    EXPECT_TRUE(prompts.scriptDone());
-}
-
-// The transparency choices: named for screen readers, trimming and bleeding on by default,
-// bleeding idle while colours are premultiplied, and each choice read back into the settings.
-TEST_F(EngineExportRun, TransparencyChoicesReachTheSettings) {
+// The dialog's choices as the export gets them: every control named for screen readers;
+// trimming and bleeding on by default, bleeding idle while colours are premultiplied; the alpha
+// coverage off below 0.05; the block format on the automatic choice, which leaves it to the
+// atlas's alpha, until one is picked in the list, ASTC among them; DirectX offered only with
+// the normal map.
+TEST_F(EngineExportRun, TheDialogsChoicesReachTheSettings) {
     texture::EngineExportDialog* dialog = window->engineExportDialog;
+    const auto ask = [dialog] {
+        QTimer::singleShot(0, dialog,
+                           [dialog] { dialog->buttons->button(QDialogButtonBox::Ok)->click(); });
+        const auto settings = dialog->askEngineSettings();
+        EXPECT_TRUE(settings);
+        return settings.value_or(texture::EngineAtlasSettings{});
+    };
     EXPECT_EQ(UnnamedControls(dialog), "");
     EXPECT_EQ(dialog->trimCheck->accessibleName(), "Rogner les marges transparentes");
     EXPECT_EQ(dialog->bleedCheck->accessibleName(), "Étendre les couleurs sous la transparence");
     EXPECT_EQ(dialog->premultiplyCheck->accessibleName(), "Alpha prémultiplié");
+    EXPECT_EQ(dialog->directXCheck->accessibleName(), texture::kEngineDirectXCaption);
     EXPECT_TRUE(dialog->trimCheck->isChecked());
     EXPECT_TRUE(dialog->bleedCheck->isChecked());
     EXPECT_FALSE(dialog->premultiplyCheck->isChecked());
+    EXPECT_EQ(dialog->blocksCombo->currentIndex(), 0);
+    EXPECT_FALSE(ask().gpuFormatChosen);
     dialog->premultiplyCheck->setChecked(true);
     EXPECT_FALSE(dialog->bleedCheck->isEnabled());
     dialog->trimCheck->setChecked(false);
@@ -131,42 +138,29 @@ TEST_F(EngineExportRun, TransparencyChoicesReachTheSettings) {
     } coverages[] = {{0.5, 0.5}, {0.03, 0}, {0, 0}};
     for (const auto& row : coverages) {
         dialog->alphaCoverageSpin->setValue(row.typed);
-        QTimer::singleShot(0, dialog,
-                           [dialog] { dialog->buttons->button(QDialogButtonBox::Ok)->click(); });
-        const auto settings = dialog->askEngineSettings();
-        ASSERT_TRUE(settings);
-        EXPECT_TRUE(settings->trim);
-        EXPECT_EQ(settings->alphaThreshold, 12);
-        EXPECT_TRUE(settings->premultiply);
-        EXPECT_DOUBLE_EQ(settings->alphaCoverage, row.kept) << row.typed;
+        const auto settings = ask();
+        EXPECT_TRUE(settings.trim);
+        EXPECT_EQ(settings.alphaThreshold, 12);
+        EXPECT_TRUE(settings.premultiply);
+        EXPECT_DOUBLE_EQ(settings.alphaCoverage, row.kept) << row.typed;
     }
-}
-
-// The block format starts on the automatic choice, which leaves it to the atlas's alpha; a
-// format picked in the list is the one written, ASTC among them.
-TEST_F(EngineExportRun, BlockFormatStartsAutomaticAndOffersAstc) {
-    texture::EngineExportDialog* dialog = window->engineExportDialog;
-    const auto ask = [dialog] {
-        QTimer::singleShot(0, dialog,
-                           [dialog] { dialog->buttons->button(QDialogButtonBox::Ok)->click(); });
-        return dialog->askEngineSettings();
-    };
-    EXPECT_EQ(dialog->blocksCombo->currentIndex(), 0);
-    const auto automatic = ask();
-    ASSERT_TRUE(automatic);
-    EXPECT_FALSE(automatic->gpuFormatChosen);
-    const imagefile::GpuBlockFormat picks[] = {imagefile::GpuBlockFormat::Bc1,
-                                               imagefile::GpuBlockFormat::Bc3,
-                                               imagefile::GpuBlockFormat::Astc6x6};
-    for (const auto format : picks) {
+    for (const auto format : {imagefile::GpuBlockFormat::Bc1, imagefile::GpuBlockFormat::Bc3,
+                              imagefile::GpuBlockFormat::Astc6x6}) {
         const int index = dialog->blocksCombo->findData(int(format));
         ASSERT_GE(index, 1);
         dialog->blocksCombo->setCurrentIndex(index);
         const auto chosen = ask();
-        ASSERT_TRUE(chosen);
-        EXPECT_TRUE(chosen->gpuFormatChosen);
-        EXPECT_EQ(chosen->gpuFormat, format);
+        EXPECT_TRUE(chosen.gpuFormatChosen);
+        EXPECT_EQ(chosen.gpuFormat, format);
     }
+    // The command line's --directx in the window: offered with the normal map, and passed on.
+    EXPECT_FALSE(dialog->directXCheck->isEnabled());
+    dialog->normalMapCheck->setChecked(true);
+    EXPECT_TRUE(dialog->directXCheck->isEnabled());
+    dialog->directXCheck->setChecked(true);
+    const auto normal = ask();
+    EXPECT_TRUE(normal.normalMap);
+    EXPECT_TRUE(normal.normal.directX);
 }
 
 }  // namespace

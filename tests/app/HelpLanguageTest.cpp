@@ -21,28 +21,28 @@ class HelpLanguage : public AppFixture {
     void TearDown() override { platform::UseLanguage(kFrench); }
 };
 
-TEST_F(HelpLanguage, EnglishShowsTheEnglishHelpAndFrenchTheFrenchOne) {
+// The file is read again at each showing, in the language of the moment (the user may switch
+// it while the program runs), French when the language has none; a file gone keeps the text
+// shown, without a message.
+TEST_F(HelpLanguage, EachShowingReadsTheHelpOfTheLanguageAndKeepsItsTextWhenItIsMissing) {
+    app::HelpWindow help(prompts, context.programFolder.helpFile());
+    help.show();  // no file yet: empty, and no message
+    help.closeAction->trigger();
     ASSERT_TRUE(WriteBytes(path("Tessella.rtf"), "{\\rtf1\\ansi aide}"));
     ASSERT_TRUE(WriteBytes(path("Tessella_en.rtf"), "{\\rtf1\\ansi help}"));
-    app::HelpWindow help(prompts, context.programFolder.helpFile());
     help.show();
     EXPECT_EQ(help.helpText->toPlainText(), "aide");
     help.hide();
-    // The language is read at each showing, as the user may switch it while the program runs.
     platform::UseLanguage(kEnglish);
     help.show();
     EXPECT_EQ(help.helpText->toPlainText(), "help");
     help.hide();
-    platform::UseLanguage(kFrench);
+    // A language without a help of its own shows the French one.
+    ASSERT_TRUE(QFile::remove(path("Tessella_en.rtf")));
     help.show();
     EXPECT_EQ(help.helpText->toPlainText(), "aide");
-    EXPECT_TRUE(prompts.shown().empty());
-}
-
-TEST_F(HelpLanguage, ALanguageWithoutAHelpOfItsOwnShowsTheFrenchOne) {
-    ASSERT_TRUE(WriteBytes(path("Tessella.rtf"), "{\\rtf1\\ansi aide}"));
-    platform::UseLanguage(kEnglish);
-    app::HelpWindow help(prompts, context.programFolder.helpFile());
+    help.hide();
+    ASSERT_TRUE(QFile::remove(path("Tessella.rtf")));
     help.show();
     EXPECT_EQ(help.helpText->toPlainText(), "aide");
     EXPECT_TRUE(prompts.shown().empty());

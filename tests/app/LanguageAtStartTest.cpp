@@ -60,17 +60,16 @@ void ExpectPassed(const ChildRun& run) {
     if (::testing::Test::HasFailure()) ADD_FAILURE() << run.output.toStdString();
 }
 
-TEST(LanguageAtStart, AnEnglishLocaleGivesEnglish) {
-    ExpectPassed(RunSuiteUnder(QStringLiteral("StartsInEnglish"), QStringLiteral("en_US.UTF-8")));
-}
-
-TEST(LanguageAtStart, AFrenchLocaleGivesFrench) {
-    ExpectPassed(RunSuiteUnder(QStringLiteral("StartsInFrench"), QStringLiteral("fr_FR.UTF-8")));
-}
-
-TEST(LanguageAtStart, TheSavedChoiceWinsOverTheLocale) {
-    ExpectPassed(
-        RunSuiteUnder(QStringLiteral("StartsInTheSavedFrench"), QStringLiteral("en_US.UTF-8")));
+// English under an English locale, French under a French one, and a saved French over an
+// English locale.
+TEST(LanguageAtStart, TheLocaleOrTheSavedChoiceGivesTheLanguage) {
+    const std::pair<const char*, const char*> runs[] = {{"StartsInEnglish", "en_US.UTF-8"},
+                                                        {"StartsInFrench", "fr_FR.UTF-8"},
+                                                        {"StartsInTheSavedFrench", "en_US.UTF-8"}};
+    for (const auto& [suite, locale] : runs) {
+        SCOPED_TRACE(suite);
+        ExpectPassed(RunSuiteUnder(QString::fromLatin1(suite), QString::fromLatin1(locale)));
+    }
 }
 
 // The child's side: the program's start (the language, then the main window) under the locale

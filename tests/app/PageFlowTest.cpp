@@ -217,14 +217,5 @@ TEST_F(PageFlow, CompactingAPageAsksThenPacksItsElementsInItsWidth) {
               page.frames);
 }
 
-TEST_F(PageFlow, APageWithoutItsElementListIsNotCompacted) {
-    ASSERT_TRUE(Solid(128, 128, Qt::red).save(path("nue.bmp"), "BMP"));
-    openPage(path("nue.bmp"));
-    prompts.expectMessage(MessageKind::Error, texture::kCompactNoFrames);
-    window->compactPageAction->trigger();
-    EXPECT_TRUE(prompts.scriptDone());
-    EXPECT_EQ(page.pageBitmap.height(), 128);
-}
-
 }  // namespace
 }  // namespace tessella::testing

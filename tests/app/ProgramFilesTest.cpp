@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImage>
 #include <QSet>
+#include <QTextBlock>
 #include <QTextDocument>
 
 #include "helpfile/RtfReader.h"
@@ -40,14 +41,29 @@ TEST(ProgramFiles, BaseTexturesLieBesideTheProgram) {
     ExpectTextures(kProgram.backgroundFolder(), 6);
 }
 
-TEST(ProgramFiles, HelpFileReadsWithoutShowingMarkup) {
+// The help beside the program reads without markup and covers the commands added since its
+// first text: each has a heading of its own (a block of its own, underlined), and the menu
+// captions it quotes are the program's own, ellipsis included.
+TEST(ProgramFiles, HelpFileReadsWithoutMarkupAndHasASectionForEachNewFeature) {
     QFile f(kProgram.helpFile());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     QTextDocument doc;
     app::RtfReader::Read(f.readAll(), doc);
     const QString text = doc.toPlainText();
     EXPECT_TRUE(text.startsWith("TESSELLA"));
-    EXPECT_TRUE(text.contains(QString::fromUtf8("Ouvrir la fenêtre des sources")));
     for (const char* markup : {"\\", "{", "}", "fonttbl"})
         EXPECT_FALSE(text.contains(QString::fromLatin1(markup))) << markup;
+    QStringList headings;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        if (b.begin() != b.end() && b.begin().fragment().charFormat().fontUnderline())
+            headings << b.text();
+    for (const char* heading :
+         {"Compacter la texture", "Exporter pour un moteur de jeu",
+          "Aperçus des mipmaps et éclairé", "Cartes de normales", "Fichiers DDS et KTX2"})
+        EXPECT_TRUE(headings.contains(QString::fromUtf8(heading))) << heading;
+    for (const char* caption :
+         {"Ouvrir la fenêtre des sources", "Fichier > Exporter pour moteur de jeu…",
+          "Carte de normales…", "Aperçu des mipmaps", "Aperçu éclairé",
+          "Niveaux de mipmap protégés", "Convention DirectX"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(caption))) << caption;
 }

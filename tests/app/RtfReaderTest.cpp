@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -73,27 +72,4 @@ TEST(RtfReader, DeepNestingNeitherCrashesNorLosesTheText) {
     const auto doc = Read("{\\rtf1 premier}");
     RtfReader::Read(deep, *doc);  // and reading again replaces the content
     EXPECT_EQ(doc->toPlainText(), "fond");
-}
-
-// The help shipped with the program covers the commands added since its first text: each has a
-// heading of its own (a block of its own, bold and underlined), and the menu captions it quotes
-// are the program's own, ellipsis included.
-TEST(HelpFile, HasASectionForEachNewFeature) {
-    QFile file(QStringLiteral(TESSELLA_SOURCE_DIR "/resources/Tessella.rtf"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QTextDocument doc;
-    RtfReader::Read(file.readAll(), doc);
-    QStringList headings;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        if (b.begin() != b.end() && b.begin().fragment().charFormat().fontUnderline())
-            headings << b.text();
-    for (const char* heading :
-         {"Compacter la texture", "Exporter pour un moteur de jeu",
-          "Aperçus des mipmaps et éclairé", "Cartes de normales", "Fichiers DDS et KTX2"})
-        EXPECT_TRUE(headings.contains(QString::fromUtf8(heading))) << heading;
-    const QString text = doc.toPlainText();
-    for (const char* caption :
-         {"Fichier > Exporter pour moteur de jeu…", "Carte de normales…", "Aperçu des mipmaps",
-          "Aperçu éclairé", "Niveaux de mipmap protégés", "Convention DirectX"})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(caption))) << caption;
 }

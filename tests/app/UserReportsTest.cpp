@@ -1,9 +1,7 @@
 // The main window as users met it: the element count, the source list after an element saved
-// under a new name, compaction that refuses or has nothing to do, the export's DirectX choice,
-// and a page given on the command line.
+// under a new name, compaction that refuses or has nothing to do, and a page given on the
+// command line.
 
-#include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QPainter>
 
 #include "tests/app/WindowFixture.h"
@@ -12,7 +10,6 @@
 #include "texture/ElementEditFlow.h"
 #include "texture/PageEvents.h"
 #include "texture/PageTexts.h"
-#include "ui/texture/EngineExportDialog.h"
 
 namespace tessella::testing {
 namespace {
@@ -66,17 +63,12 @@ TEST_F(UserReports, TheElementCountIsTheListsAndStaysCurrent) {
     EXPECT_EQ(elementCount(), " 0");
 }
 
-// A page without atlas data keeps the count of import-size cells: 256 x 64 holds four.
-TEST_F(UserReports, WithoutAtlasDataTheCountDividesThePage) {
-    threeElementPage();
-    ASSERT_TRUE(QFile::remove(path("page.json")));
-    openPage(path("page.png"));
-    EXPECT_EQ(elementCount(), " 4");
-}
-
-// The list names b and c but not a (saved by a page opened without its list): compacting would
-// lose a, so the program refuses and names the first pixel of it.
-TEST_F(UserReports, CompactionRefusesAPageWithElementsItsListDoesNotName) {
+// Compaction that refuses or has nothing to do, each page opened in turn. The list names b and
+// c but not a (saved by a page opened without its list): compacting would lose a, so the
+// program refuses and names the first pixel of it. A page without a list is refused. One row
+// of two elements listed right to left: a packer given them in name order would swap them in
+// the same height. Already compact: said, nothing moved, the page not modified.
+TEST_F(UserReports, CompactionRefusesUnlistedElementsAndLeavesACompactPageAlone) {
     threeElementPage(false);
     openPage(path("page.png"));
     prompts.expectMessage(MessageKind::Error, texture::kCompactUnlistedPixels.arg(0).arg(0));
@@ -85,11 +77,14 @@ TEST_F(UserReports, CompactionRefusesAPageWithElementsItsListDoesNotName) {
     EXPECT_EQ(page.pageBitmap.height(), 64);
     EXPECT_EQ(page.frames.size(), 2u);
     EXPECT_FALSE(page.modified);
-}
 
-// One row of two elements listed right to left: a packer given them in name order would swap
-// them in the same height. Already compact: said, nothing moved, the page not modified.
-TEST_F(UserReports, CompactingACompactPageSaysSoAndChangesNothing) {
+    ASSERT_TRUE(Solid(128, 128, Qt::red).save(path("nue.bmp"), "BMP"));
+    openPage(path("nue.bmp"));
+    prompts.expectMessage(MessageKind::Error, texture::kCompactNoFrames);
+    window->compactPageAction->trigger();
+    EXPECT_TRUE(prompts.scriptDone());
+    EXPECT_EQ(page.pageBitmap.height(), 128);
+
     QImage picture(128, 64, QImage::Format_BGR888);
     picture.fill(Qt::red);
     QPainter(&picture).fillRect(0, 0, 64, 64, Qt::blue);
@@ -135,22 +130,6 @@ TEST_F(UserReports, AfterSavingAnElementUnderANewNameTheListSelectsIt) {
     EXPECT_EQ(window->selectedCountLabel->value(), 1);
 }
 
-// The command line's --directx in the window: offered with the normal map, and passed on.
-TEST_F(UserReports, TheExportDialogOffersDirectXForTheNormalMap) {
-    texture::EngineExportDialog* dialog = window->engineExportDialog;
-    EXPECT_EQ(dialog->directXCheck->accessibleName(), texture::kEngineDirectXCaption);
-    EXPECT_FALSE(dialog->directXCheck->isEnabled());
-    dialog->normalMapCheck->setChecked(true);
-    EXPECT_TRUE(dialog->directXCheck->isEnabled());
-    dialog->directXCheck->setChecked(true);
-    QTimer::singleShot(0, dialog,
-                       [dialog] { dialog->buttons->button(QDialogButtonBox::Ok)->click(); });
-    const auto settings = dialog->askEngineSettings();
-    ASSERT_TRUE(settings);
-    EXPECT_TRUE(settings->normalMap);
-    EXPECT_TRUE(settings->normal.directX);
-}
-
 // "tessella page.png", as a file manager starts it: the page opens, without a file dialog.
 TEST_F(UserReports, AFileGivenAtStartOpensAsThePage) {
     threeElementPage();
@@ -159,6 +138,10 @@ TEST_F(UserReports, AFileGivenAtStartOpensAsThePage) {
     EXPECT_EQ(page.textureFileName, path("page.png"));
     EXPECT_EQ(page.frames.size(), 3u);
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("page.png — TESSELLA"));
+    // Without atlas data the count is of import-size cells: 256 x 64 holds four.
+    ASSERT_TRUE(QFile::remove(path("page.json")));
+    window->openPageFile(path("page.png"));
+    EXPECT_EQ(elementCount(), " 4");
 }
 
 // A list whose frame leaves the page: opening says why, and the export names the frame instead

@@ -30,17 +30,14 @@ QImage Row() {
     return picture;
 }
 
-TEST(PrintOverWhite, TexelsBlendOverWhitePaper) {
+TEST(PrintOverWhite, TexelsAndThePagePrintBlendOverWhitePaper) {
     const QImage paper = print::OnWhitePaper(Row());
     EXPECT_EQ(paper.format(), QImage::Format_BGR888);
     for (int i = 0; i < int(std::size(kRows)); ++i)
         EXPECT_EQ(paper.pixel(i, 0) & 0xFFFFFF, kRows[i].printed & 0xFFFFFF) << i;
     const QImage opaque = Solid(3, 3, Qt::red);
     EXPECT_EQ(print::OnWhitePaper(opaque).constBits(), opaque.constBits());  // untouched
-}
-
-// The page print sends the blended picture: five texels each a fifth of the target.
-TEST(PrintOverWhite, ThePagePrintsOverWhitePaper) {
+    // The page print sends the blended picture: five texels each a fifth of the target.
     RecordingPrinter printer;
     print::PrintPage(printer, Row(), {100, 20, 30}, {});
     ASSERT_EQ(printer.documents.size(), 1u);

@@ -50,15 +50,12 @@ TEST(PageLayout, HeightAndMiniatureFollowTheWidth) {
     EXPECT_EQ(MakeMiniatureSource(sliver).picture.size(), QSize(1, 4000));
 }
 
-TEST(PageLayout, TurnFitsThePhotoFormat) {
+TEST(PageLayout, TurnFitsThePhotoFormatAndPlacementAtOkAndOnTheDevice) {
     // 512 x 512 after the turn would be 15 x 15 cm: factor 10/15 to fit 15 x 10.
     const TurnedSize t = FitAfterTurn(true, 512, 512);
     EXPECT_EQ(t.widthMm, 100);
     EXPECT_DOUBLE_EQ(t.shown.heightCm, 10.0);
     EXPECT_EQ(FitAfterTurn(false, 256, 512).widthMm, 50);  // back to portrait: 10 x 20 cm
-}
-
-TEST(PageLayout, PlacementAtOkAndOnTheDevice) {
     OkSettings s;
     s.xMm = 20;
     s.yMm = 30;
