@@ -162,8 +162,12 @@ TEST(AlphaFiles, TgaPageIs32BitsOnlyWithAlpha) {
         image.setPixel(x, 0, qRgba(t[0], t[1], t[2], t[3]));
     }
     EXPECT_EQ(WritePageTga(image), withAlpha);
-    image.fill(qRgba(1, 2, 3, 255));
-    EXPECT_EQ(WritePageTga(image).mid(16, 5), Bytes({24, 0x20, 3, 2, 1}));
+    // 1 x 2, top row first.
+    image = image.copy(0, 0, 1, 2);
+    image.setPixel(0, 0, qRgb(1, 2, 3));
+    image.setPixel(0, 1, qRgb(4, 5, 6));
+    EXPECT_EQ(WritePageTga(image),
+              Bytes({0, 0, 2, 0, 0, 0, 1, 24, 0, 0, 0, 0, 1, 0, 2, 0, 24, 0x20, 3, 2, 1, 6, 5, 4}));
 }
 
 // What a 32-bit TGA's fourth byte means: alpha with attribute bits 8; with 0, alpha too unless
