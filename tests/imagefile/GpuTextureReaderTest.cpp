@@ -79,11 +79,6 @@ const quint32 kRgbaMasks[4] = {0xFF, 0xFF00, 0xFF0000, 0xFF000000};
 
 class GpuTextureReaderTest : public ::testing::Test {
   protected:
-    QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir_.filePath(name);
-        WriteFile(path, bytes);
-        return path;
-    }
     QImage load(const QString& path) {
         QImage image;
         EXPECT_TRUE(LoadImageByExtension(path, image)) << path.toStdString();
@@ -124,7 +119,7 @@ TEST_F(GpuTextureReaderTest, OurFilesReadBack) {
         const QByteArray bytes = name.endsWith(QLatin1String(".dds"))
                                      ? DdsFileBytes(RowsOf(source), options)
                                      : Ktx2FileBytes(RowsOf(source), options);
-        const QString path = write(name, bytes);
+        const QString path = FileIn(dir_, name, bytes);
         const QImage back = load(path);
         ASSERT_EQ(back.size(), source.size());
         EXPECT_EQ(back.format(), QImage::Format_BGR888);
@@ -170,7 +165,7 @@ TEST_F(GpuTextureReaderTest, Bc1TransparentCode) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const QString path = write(QString::fromLatin1(row.name), row.file);
+        const QString path = FileIn(dir_, QString::fromLatin1(row.name), row.file);
         const QImage back = load(path);
         EXPECT_EQ(back.hasAlphaChannel(), row.depth == 32);
         for (int x = 0; x < 4; ++x) {
@@ -294,8 +289,9 @@ TEST_F(GpuTextureReaderTest, AstcReadsAsArmDecodesIt) {
 // taken, one pixel row more is too large; the largest 32-bit file with its chain is accepted
 // unread.
 TEST_F(GpuTextureReaderTest, LargestFilesAreAccepted) {
-    const QString big = write(QStringLiteral("big.dds"), Dds(16384, 8192, 0x4, "DXT1", 0, nullptr,
-                                                             QByteArray(4096 * 2048 * 8, '\0')));
+    const QString big =
+        FileIn(dir_, "big.dds",
+               Dds(16384, 8192, 0x4, "DXT1", 0, nullptr, QByteArray(4096 * 2048 * 8, '\0')));
     PictureHeader header;
     ASSERT_TRUE(ReadPictureHeader(big, header));
     EXPECT_EQ(header.width, 16384);
@@ -359,11 +355,10 @@ TEST_F(GpuTextureReaderTest, DamagedFilesAreRefused) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const QString path = write(QString::fromLatin1(row.name), row.bytes);
+        const QString path = FileIn(dir_, QString::fromLatin1(row.name), row.bytes);
         PictureHeader header;
         EXPECT_FALSE(ReadPictureHeader(path, header));
-        QImage image;
-        EXPECT_EQ(ErrorOf([&] { LoadImageByExtension(path, image); }),
+        EXPECT_EQ(LoadError(path),
                   QStringLiteral("Impossible de décoder l'image %1 : %2").arg(path, row.reason));
     }
 }

@@ -4,7 +4,6 @@
 #include <QCryptographicHash>
 #include <QTemporaryDir>
 #include <cmath>
-#include <iostream>
 
 #include "ImageSamples.h"
 #include "imagefile/GpuTexture.h"
@@ -118,8 +117,7 @@ class GpuTextureTest : public ::testing::Test {
 
     // ImageMagick's reading of one level, as RGB bytes.
     QByteArray Decoded(const Level& level, const char* fourCc) {
-        const QString path = dir_.filePath("level.dds");
-        WriteFile(path, DdsOfOneLevel(level, fourCc));
+        const QString path = FileIn(dir_, "level.dds", DdsOfOneLevel(level, fourCc));
         return RunConvert({path, "-depth", "8", "rgb:-"});
     }
 
@@ -438,8 +436,7 @@ TEST(GpuTextureOpaqueTest, OpaqueFilesAreTheBytesOfBefore) {
 TEST_F(GpuTextureTest, ImageMagickReadsTheAlphaBack) {
     std::vector<QByteArray> keep;
     auto decoded = [&](GpuBlockFormat format) {
-        const QString path = dir_.filePath("sprite.dds");
-        WriteFile(path, DdsFileBytes(spriteRows_, Options(format)));
+        const QString path = FileIn(dir_, "sprite.dds", DdsFileBytes(spriteRows_, Options(format)));
         keep.push_back(RunConvert({path, "-depth", "8", "rgba:-"}));
         EXPECT_EQ(keep.back().size(), 64 * 64 * 4);
         keep.back().resize(64 * 64 * 4);
@@ -447,9 +444,7 @@ TEST_F(GpuTextureTest, ImageMagickReadsTheAlphaBack) {
                       QImage::Format_RGBA8888);
     };
     EXPECT_EQ(PunchThroughMistakes(spriteImage_, decoded(GpuBlockFormat::Bc1)), 0);
-    const double psnr = Psnr(AlphaBytes(spriteImage_), AlphaBytes(decoded(GpuBlockFormat::Bc3)));
-    EXPECT_GE(psnr, 40.0);
-    std::cout << "BC3 alpha of a soft-edged sprite: " << psnr << " dB\n";
+    EXPECT_GE(Psnr(AlphaBytes(spriteImage_), AlphaBytes(decoded(GpuBlockFormat::Bc3))), 40.0);
     EXPECT_EQ(Differing(spriteImage_, decoded(GpuBlockFormat::Rgb)), 0);
 }
 
@@ -507,7 +502,7 @@ double CoveredShare(const Level& level, bool bc3) {
 
 // A fence with --alpha-coverage 0.5, decoded from the KTX2 files (plain RGBA and BC3): the
 // share of texels at 128 or more stays within 3 points of level 0's at every level down to
-// 4 x 4; without it the bars dissolve. The figures are printed for the notes.
+// 4 x 4; without it the bars dissolve.
 TEST(GpuTextureCoverageTest, AlphaCoverageSurvivesTheFiles) {
     const QImage fence = FencePicture(64);
     const BgrRows rows = RowsOf(fence);
@@ -521,18 +516,13 @@ TEST(GpuTextureCoverageTest, AlphaCoverageSurvivesTheFiles) {
         ASSERT_EQ(kept.size(), 6u);
         const double top = CoveredShare(kept[0], bc3);
         EXPECT_NEAR(top, 0.365, 0.001);
-        std::cout << (bc3 ? "BC3" : "RGBA") << " fence, share of alpha >= 128: level 0 "
-                  << 100 * top << "%";
         double lowest = 1;
         for (std::size_t n = 1; n < kept.size(); ++n) {
             const double with = CoveredShare(kept[n], bc3), without = CoveredShare(plain[n], bc3);
-            std::cout << "; level " << n << " " << 100 * with << "% (" << 100 * without
-                      << "% without)";
             if (kept[n].width < 4) continue;
             EXPECT_NEAR(with, top, 0.03) << "level " << n;
             lowest = std::min(lowest, without);
         }
-        std::cout << "\n";
         EXPECT_LT(lowest, top - 0.15);
     }
 }
