@@ -173,8 +173,8 @@ TEST_F(GpuTextureTest, DdsHeaderFollowsTheFormat) {
 // The KTX2 header, the level index (level 0 first in the index, the smallest level first in
 // the file, each on a multiple of its block size), the key/value data and the data format
 // descriptor: its model, transfer, block size and one sample per channel. ASTC: the sRGB
-// formats (158, 166, 172) for colours, the UNORM ones (157, 165, 171) for normal maps, the model
-// ASTC (162) and one 128-bit sample.
+// formats for colours (172; 158 and 166 in the convert test), the UNORM ones (157, 165, 171) for
+// normal maps, the model ASTC (162) and one 128-bit sample.
 TEST_F(GpuTextureTest, Ktx2HeaderIndexAndDescriptorFollowTheFormat) {
     const QImage crop = image_.copy(0, 0, 61, 37);
     struct Sample {
@@ -203,8 +203,6 @@ TEST_F(GpuTextureTest, Ktx2HeaderIndexAndDescriptorFollowTheFormat) {
         {F::Bc3, Crop, 138, 130, 2, 0, 3, 16, bc3},
         {F::Bc5, Crop, 141, 132, 1, 0, 3, 16, {{0, 63, 0, all}, {64, 63, 1, all}}},
         {F::Rgb, Crop, 43, 1, 2, 0, 0, 4, rgba},
-        {F::Astc4x4, Crop, 158, 162, 2, 0, 3, 16, astc},
-        {F::Astc6x6, Crop, 166, 162, 2, 0, 5, 16, astc},
         {F::Astc8x8, Crop, 172, 162, 2, 0, 7, 16, astc},
         {F::Astc4x4, Normals, 157, 162, 1, 0, 3, 16, astc},
         {F::Astc6x6, Normals, 165, 162, 1, 0, 5, 16, astc},
