@@ -69,8 +69,7 @@ PixelGrid LoadedFile(const QString& path) {
 
 // The texels of bytes saved in dir under name and loaded as a file.
 Texels TexelsOfFile(const QTemporaryDir& dir, const char* name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    WriteFile(path, bytes);
+    const QString path = FileIn(dir, name, bytes);
     return TexelsOf(LoadedFile(path));
 }
 
@@ -80,12 +79,6 @@ QByteArray Written(const BgrRows& rows,
     AppendingSink sink(out);
     write(rows, sink);
     return out;
-}
-
-QByteArray PngChunk(const char* type, const QByteArray& data) {
-    const QByteArray body = QByteArray(type, 4) + data;
-    return Be(data.size(), 4) + body +
-           Be(libdeflate_crc32(0, body.constData(), std::size_t(body.size())), 4);
 }
 
 // A PNG of one row (filter byte 0, then the samples), with chunks before the pixels.
@@ -162,8 +155,12 @@ TEST(AlphaFiles, TgaPageIs32BitsOnlyWithAlpha) {
         image.setPixel(x, 0, qRgba(t[0], t[1], t[2], t[3]));
     }
     EXPECT_EQ(WritePageTga(image), withAlpha);
-    image.fill(qRgba(1, 2, 3, 255));
-    EXPECT_EQ(WritePageTga(image).mid(16, 5), Bytes({24, 0x20, 3, 2, 1}));
+    // 1 x 2, top row first.
+    image = image.copy(0, 0, 1, 2);
+    image.setPixel(0, 0, qRgb(1, 2, 3));
+    image.setPixel(0, 1, qRgb(4, 5, 6));
+    EXPECT_EQ(WritePageTga(image),
+              Bytes({0, 0, 2, 0, 0, 0, 1, 24, 0, 0, 0, 0, 1, 0, 2, 0, 24, 0x20, 3, 2, 1, 6, 5, 4}));
 }
 
 // What a 32-bit TGA's fourth byte means: alpha with attribute bits 8; with 0, alpha too unless
@@ -211,8 +208,7 @@ TEST(AlphaFiles, RoundTripsThroughEachFile) {
         {"a.tga", WritePageTga, true}, {"a.png", WritePng24, true}, {"a.bmp", WriteBmp24, false}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
-        const QString path = dir.filePath(row.file);
-        WriteFile(path, Written(RowsOf(picture), row.write));
+        const QString path = FileIn(dir, row.file, Written(RowsOf(picture), row.write));
         const PixelGrid back = LoadedFile(path);
         Texels expected = kEdge;
         if (!row.keepsAlpha)
@@ -305,11 +301,8 @@ TEST(AlphaFiles, DamagedPngTransparencyIsRefused) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const QString path = dir.filePath("damaged.png");
-        WriteFile(path, row.file);
-        QImage image;
-        EXPECT_EQ(ErrorOf([&] { LoadImageByExtension(path, image); }),
-                  QStringLiteral("%1 (%2)").arg(kPngInvalidMessage, path));
+        const QString path = FileIn(dir, "damaged.png", row.file);
+        EXPECT_EQ(LoadError(path), QStringLiteral("%1 (%2)").arg(kPngInvalidMessage, path));
         PictureHeader header;
         EXPECT_FALSE(ReadPictureHeader(path, header));  // the full load answers, with its message
     }
@@ -405,8 +398,7 @@ TEST(AlphaFiles, InfoSaysThirtyTwoForAlpha) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
-        const QString path = dir.filePath(row.file);
-        WriteFile(path, row.bytes);
+        const QString path = FileIn(dir, row.file, row.bytes);
         PictureHeader header;
         ASSERT_TRUE(ReadPictureHeader(path, header));
         EXPECT_EQ(header.depth, 32);
@@ -432,8 +424,7 @@ TEST(AlphaFiles, InfoSaysThirtyTwoForAlpha) {
 // out.
 TEST(AlphaFiles, ConvertKeepsAlphaOrSaysItLeftItOut) {
     QTemporaryDir dir;
-    const QString source = dir.filePath("edge.png");
-    WriteFile(source, Written(RowsOf(Row(kEdge)), WritePng24));
+    const QString source = FileIn(dir, "edge.png", Written(RowsOf(Row(kEdge)), WritePng24));
     for (const char* name : {"out.tga", "out.png", "again.png"}) {
         SCOPED_TRACE(name);
         const QString from =
@@ -497,8 +488,7 @@ TEST(AlphaFiles, DirectRowsKeepAlphaAsTheFullLoadDoes) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const QString path = dir.filePath(row.file);
-        WriteFile(path, row.bytes);
+        const QString path = FileIn(dir, row.file, row.bytes);
         PixelGrid grid;
         int dpmX = 0, dpmY = 0;
         ASSERT_TRUE(LoadIntoGrid(path, grid, dpmX, dpmY));
@@ -533,8 +523,8 @@ TEST(AlphaFiles, WebpIconsAndCursorsKeepAlpha) {
     EXPECT_EQ(TexelsOfFile(dir, "a.cur", IconFile(2, kSoftAndClearBgra)), kSoftAndClear);
     // Lossless WebP made by ImageMagick from a PNG of ours (its writer clears the colours under
     // a transparent texel): the soft texel exact, never premultiplied or blended.
-    const QString png = dir.filePath("edge.png"), webp = dir.filePath("edge.webp");
-    WriteFile(png, Written(RowsOf(Row(kEdge)), WritePng24));
+    const QString png = FileIn(dir, "edge.png", Written(RowsOf(Row(kEdge)), WritePng24));
+    const QString webp = dir.filePath("edge.webp");
     RunConvert({png, "-define", "webp:lossless=true", webp});
     EXPECT_EQ(TexelsOf(LoadedFile(webp)), (Texels{kEdge[0], {0, 0, 0, 0}, kEdge[2]}));
     // An icon of 24 bits takes its alpha from the mask: a set bit is transparent, its colour
@@ -545,9 +535,6 @@ TEST(AlphaFiles, WebpIconsAndCursorsKeepAlpha) {
     EXPECT_EQ(TexelsOfFile(dir, "masked.ico", masked),
               (Texels{{200, 30, 30, 255}, {12, 34, 56, 0}}));
     // A damaged icon gets its format's message.
-    const QString damaged = dir.filePath("damaged.cur");
-    WriteFile(damaged, IconFile(2, kSoftAndClearBgra).left(30));
-    QImage image;
-    EXPECT_EQ(ErrorOf([&] { LoadImageByExtension(damaged, image); }),
-              QStringLiteral("%1 (%2)").arg(kCurInvalidMessage, damaged));
+    const QString damaged = FileIn(dir, "damaged.cur", IconFile(2, kSoftAndClearBgra).left(30));
+    EXPECT_EQ(LoadError(damaged), QStringLiteral("%1 (%2)").arg(kCurInvalidMessage, damaged));
 }

@@ -391,38 +391,31 @@ pixels::PixelGrid Smooth(int width, int height) {
 
 }  // namespace
 
-// Four colours on a line whose ends are stored values (magenta 31, 0, 31 and green 0, 63, 0
-// read as 255, 0, 255 and 0, 255, 0; their thirds 170, 85, 170 and 85, 170, 85) come back
-// exactly, in BC1 and in BC3's colour half: each texel takes its own step of the line.
-TEST(BlockEncoderTest, FourColoursOfALineComeBackExactly) {
-    const std::array<uint8_t, 3> steps[4] = {
-        {255, 0, 255}, {170, 85, 170}, {85, 170, 85}, {0, 255, 0}};
-    std::array<std::array<uint8_t, 3>, 16> texels;
-    for (int i = 0; i < 16; ++i) texels[std::size_t(i)] = steps[(i * 3 + i / 4) % 4];
-    const pixels::PixelGrid picture = Texels4x4(texels);
-    for (const auto& [format, flags] :
-         {std::pair{GpuBlockFormat::Bc1, squish::kDxt1}, {GpuBlockFormat::Bc3, squish::kDxt5}}) {
-        SCOPED_TRACE(int(format));
-        const std::vector<uint8_t> decoded = DecodeBc(EncodeBlocks(picture, format), 4, 4, flags);
-        EXPECT_EQ(Psnr(Rgba(picture), decoded, {{0, 0}, {1, 1}, {2, 2}}), 99);
+// Colours the fit can hit exactly come back exactly, in BC1 and in BC3's colour half:
+// - four on a line whose ends are stored values (magenta 31, 0, 31 and green 0, 63, 0 read as
+//   255, 0, 255 and 0, 255, 0; their thirds 170, 85, 170 and 85, 170, 85): each texel takes its
+//   own step of the line;
+// - two that no stored value reads as, but the thirds of a pair do: ends 20, 40, 20 and
+//   10, 20, 10 read as 165, 162, 165 and 82, 81, 82, whose thirds are 137, 135, 137 and
+//   109, 108, 109 (five bits give 132 or 140, never 137). A fit that keeps the two groups on
+//   the ends is off by up to 4 in each channel; the one that moves them to the thirds, exact.
+TEST(BlockEncoderTest, ColoursTheFitCanHitComeBackExactly) {
+    using Colour = std::array<uint8_t, 3>;
+    const Colour steps[4] = {{255, 0, 255}, {170, 85, 170}, {85, 170, 85}, {0, 255, 0}};
+    std::array<Colour, 16> line, thirds;
+    for (int i = 0; i < 16; ++i) {
+        line[std::size_t(i)] = steps[(i * 3 + i / 4) % 4];
+        thirds[std::size_t(i)] = (i + i / 4) % 2 ? Colour{137, 135, 137} : Colour{109, 108, 109};
     }
-}
-
-// Two colours that no stored value reads as, but the thirds of a pair do: ends 20, 40, 20 and
-// 10, 20, 10 read as 165, 162, 165 and 82, 81, 82, whose thirds are 137, 135, 137 and
-// 109, 108, 109 (five bits give 132 or 140, never 137). A fit that keeps the two groups on the
-// ends is off by up to 4 in each channel; the one that moves them to the thirds, exact.
-TEST(BlockEncoderTest, ColoursBetweenStoredValuesComeBackFromTheThirds) {
-    std::array<std::array<uint8_t, 3>, 16> texels;
-    for (int i = 0; i < 16; ++i)
-        texels[std::size_t(i)] = (i + i / 4) % 2 ? std::array<uint8_t, 3>{137, 135, 137}
-                                                 : std::array<uint8_t, 3>{109, 108, 109};
-    const pixels::PixelGrid picture = Texels4x4(texels);
-    for (const auto& [format, flags] :
-         {std::pair{GpuBlockFormat::Bc1, squish::kDxt1}, {GpuBlockFormat::Bc3, squish::kDxt5}}) {
-        SCOPED_TRACE(int(format));
-        const std::vector<uint8_t> decoded = DecodeBc(EncodeBlocks(picture, format), 4, 4, flags);
-        EXPECT_EQ(Psnr(Rgba(picture), decoded, {{0, 0}, {1, 1}, {2, 2}}), 99);
+    for (const auto& texels : {line, thirds}) {
+        const pixels::PixelGrid picture = Texels4x4(texels);
+        for (const auto& [format, flags] : {std::pair{GpuBlockFormat::Bc1, squish::kDxt1},
+                                            {GpuBlockFormat::Bc3, squish::kDxt5}}) {
+            SCOPED_TRACE(int(format));
+            const std::vector<uint8_t> decoded =
+                DecodeBc(EncodeBlocks(picture, format), 4, 4, flags);
+            EXPECT_EQ(Psnr(Rgba(picture), decoded, {{0, 0}, {1, 1}, {2, 2}}), 99);
+        }
     }
 }
 

@@ -13,12 +13,10 @@ using namespace imagetest;
 TEST(CliImageCommands, InfoHelpUsageAndFailures) {
     QTemporaryDir dir;
     const QString good = MakeSample(QDir(dir.path()), "tga").path;
-    const QString broken = dir.filePath("broken.tga");
-    WriteFile(broken, QByteArray(40, '\x07'));
+    const QString broken = FileIn(dir, "broken.tga", QByteArray(40, '\x07'));
     const QString jpeg = dir.filePath("photo.jfif");
     WriteFile(jpeg, QByteArray("x"));
-    const QString out = dir.filePath("out.bmp");
-    WriteFile(out, "old contents");
+    const QString out = FileIn(dir, "out.bmp", "old contents");
     const QString pdf = dir.filePath("out.pdf");
     const QString fourBits = dir.filePath("four.bmp");
     WriteFile(fourBits, Bmp({.bits = 4,
@@ -71,8 +69,7 @@ TEST(CliImageCommands, HostileFilesFailFastAndQuietly) {
     QTemporaryDir dir;
     const QString pipe = dir.filePath("pipe.bmp");
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    const QString wmf = dir.filePath("huge.wmf");
-    WriteFile(wmf, WmfFile(11585, 11585));
+    const QString wmf = FileIn(dir, "huge.wmf", WmfFile(11585, 11585));
     const QString cutTiff = MakeSample(QDir(dir.path()), "tif").path;
     const QByteArray tiff = ReadFile(cutTiff);
     WriteFile(cutTiff, tiff.left(tiff.size() / 2));
@@ -107,8 +104,7 @@ TEST(CliImageCommands, HostileFilesFailFastAndQuietly) {
 TEST(CliImageCommands, AMissingDecoderIsToldAndNothingIsWritten) {
     QTemporaryDir dir;
     const QString pcx = MakeSample(QDir(dir.path()), "pcx").path;
-    const QString out = dir.filePath("out.bmp");
-    WriteFile(out, QByteArray("old"));
+    const QString out = FileIn(dir, "out.bmp", QByteArray("old"));
     const QString missing = dir.filePath("no-decoder");
     const CliResult r = Cli({"convert", pcx, out}, {}, missing);
     EXPECT_EQ(r.code, 1);

@@ -68,8 +68,7 @@ TEST(CorruptFiles, EveryFormatLoadsRealFilesAndRefusesDamagedOnesCleanly) {
         if (header) cases.push_back({"header cut", good.left(12)});
         for (const auto& [what, data] : cases) {
             SCOPED_TRACE(std::string(name) + " " + what);
-            const QString path = dir.filePath("damaged." + ext);
-            WriteFile(path, data);
+            const QString path = FileIn(dir, "damaged." + ext, data);
             QImage image;
             const QString refusal = ErrorOf([&] { LoadImageByExtension(path, image); });
             ASSERT_NE(refusal, kNoError);

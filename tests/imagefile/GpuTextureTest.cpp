@@ -4,7 +4,6 @@
 #include <QCryptographicHash>
 #include <QTemporaryDir>
 #include <cmath>
-#include <iostream>
 
 #include "ImageSamples.h"
 #include "imagefile/GpuTexture.h"
@@ -118,8 +117,7 @@ class GpuTextureTest : public ::testing::Test {
 
     // ImageMagick's reading of one level, as RGB bytes.
     QByteArray Decoded(const Level& level, const char* fourCc) {
-        const QString path = dir_.filePath("level.dds");
-        WriteFile(path, DdsOfOneLevel(level, fourCc));
+        const QString path = FileIn(dir_, "level.dds", DdsOfOneLevel(level, fourCc));
         return RunConvert({path, "-depth", "8", "rgb:-"});
     }
 
@@ -146,8 +144,6 @@ TEST_F(GpuTextureTest, DdsHeaderFollowsTheFormat) {
     using F = GpuBlockFormat;
     const Row rows[] = {
         {F::Bc1, false, true, 0xA1007, 16 * 10 * 8, 6, 0x4, "DXT1", 0, 0x401008, 128 + 1728},
-        {F::Bc3, false, true, 0xA1007, 16 * 10 * 16, 6, 0x4, "DXT5", 0, 0x401008, 128 + 3456},
-        {F::Bc5, false, true, 0xA1007, 16 * 10 * 16, 6, 0x4, "ATI2", 0, 0x401008, 128 + 3456},
         {F::Rgb, false, true, 0x2100F, 61 * 3, 6, 0x40, "\0\0\0\0", 24, 0x401008, 128 + 8901},
         {F::Bc1, false, false, 0xA1007, 16 * 10 * 8, 1, 0x4, "DXT1", 0, 0x1000, 128 + 1280},
         // With alpha: BC1 says so (0x1), BC3 and BC5 hold it anyway, 32-bit texels get its mask.
@@ -177,8 +173,8 @@ TEST_F(GpuTextureTest, DdsHeaderFollowsTheFormat) {
 // The KTX2 header, the level index (level 0 first in the index, the smallest level first in
 // the file, each on a multiple of its block size), the key/value data and the data format
 // descriptor: its model, transfer, block size and one sample per channel. ASTC: the sRGB
-// formats (158, 166, 172) for colours, the UNORM ones (157, 165, 171) for normal maps, the model
-// ASTC (162) and one 128-bit sample.
+// formats for colours (172; 158 and 166 in the convert test), the UNORM ones (157, 165, 171) for
+// normal maps, the model ASTC (162) and one 128-bit sample.
 TEST_F(GpuTextureTest, Ktx2HeaderIndexAndDescriptorFollowTheFormat) {
     const QImage crop = image_.copy(0, 0, 61, 37);
     struct Sample {
@@ -207,8 +203,6 @@ TEST_F(GpuTextureTest, Ktx2HeaderIndexAndDescriptorFollowTheFormat) {
         {F::Bc3, Crop, 138, 130, 2, 0, 3, 16, bc3},
         {F::Bc5, Crop, 141, 132, 1, 0, 3, 16, {{0, 63, 0, all}, {64, 63, 1, all}}},
         {F::Rgb, Crop, 43, 1, 2, 0, 0, 4, rgba},
-        {F::Astc4x4, Crop, 158, 162, 2, 0, 3, 16, astc},
-        {F::Astc6x6, Crop, 166, 162, 2, 0, 5, 16, astc},
         {F::Astc8x8, Crop, 172, 162, 2, 0, 7, 16, astc},
         {F::Astc4x4, Normals, 157, 162, 1, 0, 3, 16, astc},
         {F::Astc6x6, Normals, 165, 162, 1, 0, 5, 16, astc},
@@ -219,7 +213,6 @@ TEST_F(GpuTextureTest, Ktx2HeaderIndexAndDescriptorFollowTheFormat) {
         {F::Bc1, Alpha, 134, 128, 2, 0, 3, 8, {{0, 63, 1, all}}},
         {F::Bc3, Alpha, 138, 130, 2, 0, 3, 16, bc3},
         {F::Bc3, Alpha | Premultiplied, 138, 130, 2, 1, 3, 16, bc3},
-        {F::Rgb, Alpha, 43, 1, 2, 0, 0, 4, rgba},
         {F::Rgb, Alpha | Premultiplied, 43, 1, 2, 1, 0, 4, rgba},
         {F::Rgb, Premultiplied, 43, 1, 2, 0, 0, 4, rgba},
     };
@@ -286,9 +279,10 @@ TEST_F(GpuTextureTest, LevelsReadBackCloseToALinearLightChain) {
         double leastPsnr;
     };
     const Row rows[] = {
-        {false, GpuBlockFormat::Bc1, "DXT1", 30},  {false, GpuBlockFormat::Bc3, "DXT5", 30},
-        {false, GpuBlockFormat::Rgb, nullptr, 45}, {true, GpuBlockFormat::Bc1, "DXT1", 30},
-        {true, GpuBlockFormat::Bc3, "DXT5", 30},
+        {false, GpuBlockFormat::Bc1, "DXT1", 30},
+        {false, GpuBlockFormat::Bc3, "DXT5", 30},
+        {false, GpuBlockFormat::Rgb, nullptr, 45},
+        {true, GpuBlockFormat::Bc1, "DXT1", 30},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(QStringLiteral("%1 %2").arg(row.ktx2).arg(int(row.format)).toStdString());
@@ -307,60 +301,6 @@ TEST_F(GpuTextureTest, LevelsReadBackCloseToALinearLightChain) {
             EXPECT_GE(Psnr(decoded, reference), row.leastPsnr) << "level " << n;
         }
     }
-}
-
-// BC5 keeps red in the first half of each block and green in the second (ImageMagick 6 reads
-// no BC5: the blocks are decoded here).
-TEST_F(GpuTextureTest, Bc5KeepsRedThenGreen) {
-    const QByteArray file = DdsFileBytes(RowsOf(image_), {.format = GpuBlockFormat::Bc5});
-    const auto levels = DdsLevels(file, 16, 0);
-    ASSERT_EQ(levels.size(), 7u);
-    QByteArray red, green, sourceRed, sourceGreen;
-    DecodeBc5(levels[0].bytes, 64, 64, red, green);
-    for (int i = 0; i < 64 * 64; ++i) {
-        const uchar* p = image_.constScanLine(i / 64) + 3 * (i % 64);  // blue, green, red
-        sourceRed += char(p[2]), sourceGreen += char(p[1]);
-    }
-    EXPECT_GE(Psnr(red, sourceRed), 40);
-    EXPECT_GE(Psnr(green, sourceGreen), 40);
-}
-
-// A cut, oversized or foreign DDS gets the decoder's one message, and info no size.
-TEST_F(GpuTextureTest, DamagedDdsGetsItsMessage) {
-    const QByteArray good = DdsFileBytes(RowsOf(image_), {});
-    auto changed = [&good](qsizetype at, const QByteArray& bytes) {
-        QByteArray file = good;
-        file.replace(at, bytes.size(), bytes);
-        return file;
-    };
-    const struct {
-        const char* name;
-        QByteArray bytes;
-        const char* reason;
-    } rows[] = {
-        {"header.dds", good.left(100), "fichier endommagé ou format invalide"},
-        {"cut.dds", good.left(600), "fichier endommagé ou format invalide"},
-        {"no-height.dds", changed(12, Le(0, 4)), "fichier endommagé ou format invalide"},
-        {"dx10.dds", changed(84, "DX10"), "fichier endommagé ou format invalide"},
-        {"huge.dds", changed(16, Le(1 << 30, 4)), "image trop grande"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const QString path = dir_.filePath(QString::fromLatin1(row.name));
-        WriteFile(path, row.bytes);
-        tessella::imagefile::PictureHeader header;
-        EXPECT_FALSE(ReadPictureHeader(path, header));
-        QImage image;
-        EXPECT_EQ(ErrorOf([&] { LoadImageByExtension(path, image); }),
-                  QStringLiteral("Impossible de décoder l'image %1 : %2")
-                      .arg(path, QString::fromUtf8(row.reason)));
-    }
-    const QString path = dir_.filePath("good.dds");
-    WriteFile(path, good);
-    tessella::imagefile::PictureHeader header;
-    ASSERT_TRUE(ReadPictureHeader(path, header));
-    EXPECT_EQ(header.width, 64);
-    EXPECT_EQ(header.depth, 24);
 }
 
 // convert takes its texture options anywhere before "--", only for .dds and .ktx2; with no
@@ -419,10 +359,6 @@ QImage CapturedPicture() {
     return picture;
 }
 
-QByteArray Sha256(const QByteArray& bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
-}
-
 QByteArray AlphaBytes(const QImage& image) {
     QByteArray out;
     for (int y = 0; y < image.height(); ++y)
@@ -430,10 +366,9 @@ QByteArray AlphaBytes(const QImage& image) {
     return out;
 }
 
-GpuTextureOptions Options(GpuBlockFormat format, bool mipmaps = true) {
+GpuTextureOptions Options(GpuBlockFormat format) {
     GpuTextureOptions options;
     options.format = format;
-    options.mipmaps = mipmaps;
     options.threads = 1;
     options.quality = GpuQuality::Fast;
     options.normalMap = format == GpuBlockFormat::Bc5;
@@ -464,46 +399,32 @@ int Differing(const QImage& a, const QImage& b) {
 // BC3 as their own colour fit writes them).
 TEST(GpuTextureOpaqueTest, OpaqueFilesAreTheBytesOfBefore) {
     const QImage picture = CapturedPicture();
-    const BgrRows rows = RowsOf(picture);
+    const BgrRows rows = RowsOf(picture);  // points into picture
     ASSERT_FALSE(rows.alpha);
     enum Kind { Dds, Ktx2, Astc };
+    using F = GpuBlockFormat;
     const struct {
         Kind kind;
         GpuBlockFormat format;
-        bool mipmaps;
         const char* sha256;
     } cases[] = {
-        {Dds, GpuBlockFormat::Bc1, true,
-         "9d5d48e2904596cff863c170bf9c21b66b742352bbb2ff24d6f9ca739775de2b"},
-        {Dds, GpuBlockFormat::Bc3, true,
-         "041d55016a6c5179712c627b5efd595e5e9add4e42f6e72ea4e26334bfd2dd74"},
-        {Dds, GpuBlockFormat::Bc5, true,
-         "1099a739f08519f50c8a154d17f8529e5132804819511dae4c7f1bcf4fd424da"},
-        {Dds, GpuBlockFormat::Rgb, true,
-         "365dc84698ec180775847c7d91874c0de6a9dc6fffd6a8630f508122a4b5b26f"},
-        {Dds, GpuBlockFormat::Bc1, false,
-         "fa22e0dafae8003128086e8555819cc913a29d14c9aa3fe063f022741213a547"},
-        {Ktx2, GpuBlockFormat::Bc1, true,
-         "279a0b8847f44b9a150b5694d41e3b1a73f946dd89f8d92bbd8665b4db96e809"},
-        {Ktx2, GpuBlockFormat::Bc3, true,
-         "cb7f72e8efac5f3a7719947fbcaaa3f56f7c5a5fc4b44894e1d0d8e0fe4bd15f"},
-        {Ktx2, GpuBlockFormat::Bc5, true,
-         "f3ba7f6771332af9c4736f4065f246f4f89c3550bfc2a4669bde4de2effb900e"},
-        {Ktx2, GpuBlockFormat::Rgb, true,
-         "d915dc7b34d73698d6988bc71a2b708357ffd52caae61a85a6a80ea6e8cf90b7"},
-        {Ktx2, GpuBlockFormat::Astc4x4, true,
-         "2f8bf3a599e22bec44f2738ed10f3dc0ae90580986adcdd4b5a46b4267866daa"},
-        {Astc, GpuBlockFormat::Astc6x6, true,
-         "b3835b861bdf8152bc7513ee5e0cd7927f9b100ddafe9efb310579642bb8c2ae"},
+        {Dds, F::Bc1, "9d5d48e2904596cff863c170bf9c21b66b742352bbb2ff24d6f9ca739775de2b"},
+        {Dds, F::Bc3, "041d55016a6c5179712c627b5efd595e5e9add4e42f6e72ea4e26334bfd2dd74"},
+        {Dds, F::Bc5, "1099a739f08519f50c8a154d17f8529e5132804819511dae4c7f1bcf4fd424da"},
+        {Dds, F::Rgb, "365dc84698ec180775847c7d91874c0de6a9dc6fffd6a8630f508122a4b5b26f"},
+        {Ktx2, F::Bc1, "279a0b8847f44b9a150b5694d41e3b1a73f946dd89f8d92bbd8665b4db96e809"},
+        {Ktx2, F::Rgb, "d915dc7b34d73698d6988bc71a2b708357ffd52caae61a85a6a80ea6e8cf90b7"},
+        {Ktx2, F::Astc4x4, "2f8bf3a599e22bec44f2738ed10f3dc0ae90580986adcdd4b5a46b4267866daa"},
+        {Astc, F::Astc6x6, "b3835b861bdf8152bc7513ee5e0cd7927f9b100ddafe9efb310579642bb8c2ae"},
     };
     for (const auto& row : cases) {
-        SCOPED_TRACE(::testing::Message()
-                     << row.kind << " " << int(row.format) << " " << row.mipmaps);
-        const GpuTextureOptions options = Options(row.format, row.mipmaps);
+        SCOPED_TRACE(::testing::Message() << row.kind << " " << int(row.format));
+        const GpuTextureOptions options = Options(row.format);
         const QByteArray file = row.kind == Dds    ? DdsFileBytes(rows, options)
                                 : row.kind == Ktx2 ? Ktx2FileBytes(rows, options)
                                                    : AstcFileBytes(rows, options);
-        EXPECT_EQ(Sha256(file), QByteArray(row.sha256));
+        EXPECT_EQ(QCryptographicHash::hash(file, QCryptographicHash::Sha256).toHex(),
+                  QByteArray(row.sha256));
     }
 }
 
@@ -513,8 +434,7 @@ TEST(GpuTextureOpaqueTest, OpaqueFilesAreTheBytesOfBefore) {
 TEST_F(GpuTextureTest, ImageMagickReadsTheAlphaBack) {
     std::vector<QByteArray> keep;
     auto decoded = [&](GpuBlockFormat format) {
-        const QString path = dir_.filePath("sprite.dds");
-        WriteFile(path, DdsFileBytes(spriteRows_, Options(format)));
+        const QString path = FileIn(dir_, "sprite.dds", DdsFileBytes(spriteRows_, Options(format)));
         keep.push_back(RunConvert({path, "-depth", "8", "rgba:-"}));
         EXPECT_EQ(keep.back().size(), 64 * 64 * 4);
         keep.back().resize(64 * 64 * 4);
@@ -522,9 +442,7 @@ TEST_F(GpuTextureTest, ImageMagickReadsTheAlphaBack) {
                       QImage::Format_RGBA8888);
     };
     EXPECT_EQ(PunchThroughMistakes(spriteImage_, decoded(GpuBlockFormat::Bc1)), 0);
-    const double psnr = Psnr(AlphaBytes(spriteImage_), AlphaBytes(decoded(GpuBlockFormat::Bc3)));
-    EXPECT_GE(psnr, 40.0);
-    std::cout << "BC3 alpha of a soft-edged sprite: " << psnr << " dB\n";
+    EXPECT_GE(Psnr(AlphaBytes(spriteImage_), AlphaBytes(decoded(GpuBlockFormat::Bc3))), 40.0);
     EXPECT_EQ(Differing(spriteImage_, decoded(GpuBlockFormat::Rgb)), 0);
 }
 
@@ -582,7 +500,7 @@ double CoveredShare(const Level& level, bool bc3) {
 
 // A fence with --alpha-coverage 0.5, decoded from the KTX2 files (plain RGBA and BC3): the
 // share of texels at 128 or more stays within 3 points of level 0's at every level down to
-// 4 x 4; without it the bars dissolve. The figures are printed for the notes.
+// 4 x 4; without it the bars dissolve.
 TEST(GpuTextureCoverageTest, AlphaCoverageSurvivesTheFiles) {
     const QImage fence = FencePicture(64);
     const BgrRows rows = RowsOf(fence);
@@ -596,18 +514,13 @@ TEST(GpuTextureCoverageTest, AlphaCoverageSurvivesTheFiles) {
         ASSERT_EQ(kept.size(), 6u);
         const double top = CoveredShare(kept[0], bc3);
         EXPECT_NEAR(top, 0.365, 0.001);
-        std::cout << (bc3 ? "BC3" : "RGBA") << " fence, share of alpha >= 128: level 0 "
-                  << 100 * top << "%";
         double lowest = 1;
         for (std::size_t n = 1; n < kept.size(); ++n) {
             const double with = CoveredShare(kept[n], bc3), without = CoveredShare(plain[n], bc3);
-            std::cout << "; level " << n << " " << 100 * with << "% (" << 100 * without
-                      << "% without)";
             if (kept[n].width < 4) continue;
             EXPECT_NEAR(with, top, 0.03) << "level " << n;
             lowest = std::min(lowest, without);
         }
-        std::cout << "\n";
         EXPECT_LT(lowest, top - 0.15);
     }
 }

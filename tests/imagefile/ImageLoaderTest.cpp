@@ -73,8 +73,7 @@ TEST(ImageLoader, TooLargeOnlyPastTheProgramsLimits) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const QString path = dir.filePath(QString::fromLatin1(row.name));
-        WriteFile(path, row.bytes);
+        const QString path = FileIn(dir, QString::fromLatin1(row.name), row.bytes);
         QImage image;
         const QString error = ErrorOf([&] { LoadImageByExtension(path, image); });
         if (row.loaded.isEmpty()) {

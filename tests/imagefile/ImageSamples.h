@@ -2,6 +2,7 @@
 // Byte builders, our own formats byte by byte, one real file per decoder, and ImageMagick.
 
 #include <gtest/gtest.h>
+#include <libdeflate.h>
 
 #include <QDir>
 #include <QFile>
@@ -9,11 +10,13 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <functional>
 #include <ostream>
 #include <vector>
 
+#include "imagefile/ImageLoader.h"
 #include "platform/Error.h"
 
 // Failure messages show texts, not UTF-16 code units.
@@ -77,6 +80,13 @@ inline quint64 Field(const QByteArray& file, qsizetype at, int bytes) {
     return value;
 }
 
+// A PNG chunk of type holding data, with its checksum.
+inline QByteArray PngChunk(const char* type, const QByteArray& data) {
+    const QByteArray body = QByteArray(type, 4) + data;
+    return Be(data.size(), 4) + body +
+           Be(libdeflate_crc32(0, body.constData(), std::size_t(body.size())), 4);
+}
+
 inline QByteArray Bytes(std::initializer_list<int> values) {
     QByteArray out;
     for (int v : values) out.append(static_cast<char>(v));
@@ -99,6 +109,12 @@ inline QString ErrorOf(const std::function<void()>& f) {
         return e.message();
     }
     return kNoError;
+}
+
+// The message of the loader's refusal of the file at path, or kNoError.
+inline QString LoadError(const QString& path) {
+    QImage image;
+    return ErrorOf([&] { tessella::imagefile::LoadImageByExtension(path, image); });
 }
 
 #ifdef TESSELLA_CLI
@@ -125,6 +141,12 @@ inline void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+}
+// The bytes written into dir under name: the file's path.
+inline QString FileIn(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    WriteFile(path, bytes);
+    return path;
 }
 inline QByteArray ReadFile(const QString& path) {
     QFile f(path);

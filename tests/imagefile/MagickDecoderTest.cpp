@@ -138,8 +138,7 @@ TEST(MagickDecoder, AKilledProgramTakesItsDecoderAndLeavesNothing) {
     const QString temporary = dir.filePath(QStringLiteral("tmp"));
     ASSERT_TRUE(QDir().mkpath(temporary));
     // 6000 x 6000 points keep the library drawing for seconds.
-    const QString slow = dir.filePath(QStringLiteral("slow.wmf"));
-    WriteFile(slow, WmfFile(6000, 6000));
+    const QString slow = FileIn(dir, QStringLiteral("slow.wmf"), WmfFile(6000, 6000));
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("TMPDIR"), temporary);

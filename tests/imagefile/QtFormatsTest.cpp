@@ -84,8 +84,7 @@ TEST(QtFormats, DamagedFilesGiveOneFrenchMessage) {
         {"bmp-named.webp", whole, kWebpInvalidMessage},
     };
     for (const auto& row : rows) {
-        const QString path = dir.filePath(QString::fromLatin1(row.name));
-        WriteFile(path, row.bytes);
+        const QString path = FileIn(dir, QString::fromLatin1(row.name), row.bytes);
         QImage image;
         // The decoders' own English text stays off the standard error.
         ::testing::internal::CaptureStderr();

@@ -18,18 +18,6 @@ TgaSpec Mapped(int bits, const QByteArray& map, const QByteArray& pixels) {
 
 }  // namespace
 
-TEST(TgaWriter, PageHeaderAndLayout) {
-    QImage page(64, 64, QImage::Format_BGR888);
-    page.fill(QColor(1, 2, 3));
-    page.setPixelColor(1, 0, QColor(10, 20, 30));
-    const QByteArray file = WriteTga(page);
-    ASSERT_EQ(file.size(), 12306);
-    EXPECT_EQ(file.left(18),
-              Bytes({0, 0, 2, 0, 0, 0, 1, 0x18, 0, 0, 0, 0, 0x40, 0, 0x40, 0, 0x18, 0x20}));
-    EXPECT_EQ(file.mid(18, 6), Bytes({3, 2, 1, 30, 20, 10}));  // top row first, blue first
-    EXPECT_EQ(file.right(3), Bytes({3, 2, 1}));
-}
-
 TEST(TgaReader, EveryKindKeepsItsFormat) {
     using F = QImage::Format;
     const QByteArray four = Counting(1, 12), sevens(12, 7), indices = Bytes({0, 1, 1, 0});
