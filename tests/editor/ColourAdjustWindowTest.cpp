@@ -110,6 +110,7 @@ TEST_F(ColourWindow, ThePreviewFollowsTheBarsAndDirection) {
 
 TEST_F(ColourWindow, BackgroundChoiceDecidesColourTextureAndModes) {
     show(Solid(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
+    EXPECT_EQ(UnnamedControls(window.get()), "");
     // Mode 1, threshold 255 on grey 100: (100 + 155) >> 1.
     EXPECT_EQ(shown(0, 0), QColor(127, 127, 127));
     window->paletteButtons[15]->click();             // pure red
@@ -152,10 +153,6 @@ TEST_F(ColourWindow, TextureComesFromTheTextureFolderAndAFailedOneIsNotKept) {
     window->setTexture(QImage(), "vide.bmp");
     EXPECT_EQ(window->texture().size(), QSize(3, 2));
     EXPECT_TRUE(prompts.scriptDone());
-}
-
-TEST_F(ColourWindow, EveryControlHasAnAccessibleName) {
-    EXPECT_EQ(UnnamedControls(window.get()), "");
 }
 
 class ColourEditor : public EditorWindow {

@@ -12,6 +12,7 @@
 #include "platform/ColourValue.h"
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/support/FakeClipboard.h"
+#include "tests/support/UnnamedControls.h"
 #include "ui/editor/ColourKeyDialog.h"
 #include "ui/editor/EditorTexts.h"
 #include "ui/editor/NormalMapTools.h"
@@ -39,10 +40,7 @@ class Transparency : public EditorWindow {
 TEST_F(Transparency, TheColourKeyAsksMagentaFirstAndIsUndone) {
     open(MagentaAndGrey());
     ColourKeyDialog* dialog = editor->operations().colourKeyDialog();
-    for (const QWidget* control : std::initializer_list<const QWidget*>{
-             dialog->redSpin, dialog->greenSpin, dialog->blueSpin, dialog->toleranceSpin,
-             dialog->okButton, dialog->cancelButton})
-        EXPECT_FALSE(control->accessibleName().isEmpty());
+    EXPECT_EQ(UnnamedControls(dialog), "");
     whenModal([dialog] {
         EXPECT_EQ(dialog->redSpin->value(), 255);
         EXPECT_EQ(dialog->greenSpin->value(), 0);
