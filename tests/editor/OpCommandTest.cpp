@@ -88,7 +88,6 @@ TEST_F(OpCommand, OperationsOnFiles) {
         QByteArray input;
         Rows expected;
     } cases[] = {
-        {{"mirror", "in.bmp", "out.bmp"}, bmp, {{C, B, A}, {F, E, D}}},
         {{"resize", "6", "2", "in.bmp", "out.bmp"}, bmp, {{A, A, B, B, C, C}, {D, D, E, E, F, F}}},
         // Threshold 255, mode 1: (100 + (100 ^ 255)) >> 1 = 127 on every row but the last.
         {{"emboss", "255", "1", "1", "none", "in.bmp", "out.bmp"},
