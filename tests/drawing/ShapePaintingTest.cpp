@@ -162,17 +162,6 @@ TEST(FloodFill, PaintsWhatAFourNeighbourWalkReachesOnRandomWalls) {
     }
 }
 
-TEST(FloodFill, AHatchedBrushGivesAHatchedFill) {
-    QImage picture = White(16, 16);
-    FloodFill(picture, {5, 5}, QBrush(Qt::red, Qt::HorPattern));
-    // One row in eight is painted across the whole picture; the rest stays white.
-    std::set<int> painted;
-    for (auto [x, y] : Marked(picture)) painted.insert(y);
-    ASSERT_EQ(painted.size(), 2u);
-    EXPECT_EQ(*painted.rbegin() - *painted.begin(), 8);
-    EXPECT_EQ(Marked(picture).size(), 32u);
-}
-
 TEST(FloodFill, TheAreasOwnColourOrASeedOutsideChangesNothing) {
     QImage picture = White(8, 8);
     picture.setPixelColor(3, 3, Qt::blue);

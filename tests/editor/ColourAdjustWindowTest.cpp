@@ -11,6 +11,7 @@
 
 #include "pixels/ColourAdjustment.h"
 #include "tests/editor/EditorWindowFixture.h"
+#include "tests/support/ContextFixture.h"
 #include "tests/support/TestFiles.h"
 #include "tests/support/UnnamedControls.h"
 #include "ui/editor/ColourAdjustWindow.h"
@@ -58,7 +59,7 @@ TEST(ColourPreview, TakesThePixelUnderEachPreviewPixelsCentre) {
         EXPECT_EQ(preview.at(p.x(), p.y()), element.at(2 * p.x() + 1, 2 * p.y() + 1));
 }
 
-class ColourWindow : public ::testing::Test {
+class ColourWindow : public AppFixture {
   protected:
     ColourWindow() {
         window = std::make_unique<ColourAdjustWindow>(prompts, context.programFolder,
@@ -72,11 +73,6 @@ class ColourWindow : public ::testing::Test {
     }
     QColor shown(int x, int y) const { return window->preview->picture().pixelColor(x, y); }
 
-    QTemporaryDir programDir;
-    ScriptedPrompts prompts;
-    CountingPacer pacer;
-    texture::TexturePage page;
-    app::AppContext context{prompts, pacer, platform::ProgramFolder(programDir.path()), page};
     std::unique_ptr<ColourAdjustWindow> window;
 };
 
@@ -110,6 +106,7 @@ TEST_F(ColourWindow, ThePreviewFollowsTheBarsAndDirection) {
 
 TEST_F(ColourWindow, BackgroundChoiceDecidesColourTextureAndModes) {
     show(Solid(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
+    EXPECT_EQ(UnnamedControls(window.get()), "");
     // Mode 1, threshold 255 on grey 100: (100 + 155) >> 1.
     EXPECT_EQ(shown(0, 0), QColor(127, 127, 127));
     window->paletteButtons[15]->click();             // pure red
@@ -134,16 +131,16 @@ TEST_F(ColourWindow, BackgroundChoiceDecidesColourTextureAndModes) {
 
 TEST_F(ColourWindow, TextureComesFromTheTextureFolderAndAFailedOneIsNotKept) {
     show(Solid(8, 4, QColor(100, 100, 100)), ColourAdjustment::Emboss);
-    ASSERT_TRUE(QDir(programDir.path()).mkdir("TextureFond"));
-    const QString folder = programDir.filePath("TextureFond/");
-    const QString good = folder + "Fond.bmp";
+    ASSERT_TRUE(QDir(folder.path()).mkdir("TextureFond"));
+    const QString textures = path("TextureFond/");
+    const QString good = textures + "Fond.bmp";
     ASSERT_TRUE(Solid(3, 2, Qt::blue).save(good, "BMP"));
-    const QString broken = folder + "Abime.bmp";
+    const QString broken = textures + "Abime.bmp";
     ASSERT_TRUE(WriteBytes(broken, "BM not a bitmap"));
 
     prompts.expectFile(good);
     window->textureButton->click();
-    EXPECT_EQ(prompts.dialogInitialPaths().back(), folder);
+    EXPECT_EQ(prompts.dialogInitialPaths().back(), textures);
     EXPECT_EQ(window->texture().size(), QSize(3, 2));
 
     prompts.expectFile(broken).expectMessage(MessageKind::Error, QString());
@@ -152,10 +149,6 @@ TEST_F(ColourWindow, TextureComesFromTheTextureFolderAndAFailedOneIsNotKept) {
     window->setTexture(QImage(), "vide.bmp");
     EXPECT_EQ(window->texture().size(), QSize(3, 2));
     EXPECT_TRUE(prompts.scriptDone());
-}
-
-TEST_F(ColourWindow, EveryControlHasAnAccessibleName) {
-    EXPECT_EQ(UnnamedControls(window.get()), "");
 }
 
 class ColourEditor : public EditorWindow {

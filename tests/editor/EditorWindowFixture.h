@@ -98,7 +98,6 @@ class EditorWindow : public ::testing::Test {
         while (editor->zoom() > zoom)
             editor->viewArea().zoomArrows->click(widgets::StepArrows::Button::Prev);
     }
-    QString status() const { return editor->statusPanels[1]->text(); }
 
     ScriptedPrompts prompts;
     CountingPacer pacer;

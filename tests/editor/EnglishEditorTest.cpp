@@ -108,6 +108,7 @@ TEST_F(EnglishEditor, TheResizeWindowAndItsQuestionAreEnglish) {
     EXPECT_EQ(Utf8(dialog->cancelButton->text()), "Cancel");
     EXPECT_EQ(Utf8(warning), "The total exceeds 8 megapixels\n( 9 megapixels )");
     EXPECT_EQ(editor->picture().size(), QSize(64, 32));  // answered No: nothing changed
+    EXPECT_FALSE(editor->undoButton->isEnabled());
 }
 
 TEST_F(EnglishEditor, TheBumpStrengthHasAPoint) {

@@ -32,7 +32,7 @@ bool AllGrey(const QImage& picture, int grey) {
 
 // One white pixel of four is linear 0.25 a pixel at level 1, sRGB 137; after "Négatif", three
 // of four, linear 0.75, sRGB 225. The 2 x 2 element has levels 0 and 1 only.
-TEST_F(EditorWindow, TheMipmapPreviewShowsTheLevelsAndFollowsEdits) {
+TEST_F(EditorWindow, TheMipmapPreviewShowsAndNamesTheLevelsAndFollowsEdits) {
     open(Corner(1));
     MipmapPreview* preview = editor->mipmapPreview();
     editor->mipmapPreviewAction->trigger();
@@ -44,6 +44,12 @@ TEST_F(EditorWindow, TheMipmapPreviewShowsTheLevelsAndFollowsEdits) {
     EXPECT_TRUE(preview->levelPicture(2).isNull());
     EXPECT_EQ(preview->levelCaptions[1]->text(), "Niveau 1 : 1 x 1");
     EXPECT_EQ(preview->levelCaptions[2]->text(), "");
+    ASSERT_EQ(preview->levelViews.size(), 5);
+    for (int n = 0; n < 5; ++n) {
+        EXPECT_EQ(preview->levelViews[n]->accessibleName(), QStringLiteral("Niveau %1").arg(n));
+        EXPECT_EQ(preview->levelCaptions[n]->accessibleName(),
+                  QStringLiteral("Taille du niveau %1").arg(n));
+    }
     // Enlarged 80 times to the cell, without smoothing.
     const QImage shown = preview->levelViews[0]->pixmap().toImage();
     EXPECT_EQ(shown.size(), QSize(160, 160));
@@ -65,18 +71,6 @@ TEST_F(EditorWindow, TheMipmapPreviewShowsTheLevelsAndFollowsEdits) {
     editor->negativeButton->click();
     editor->mipmapPreviewAction->trigger();
     EXPECT_TRUE(AllGrey(preview->levelPicture(1), 0));
-}
-
-TEST_F(EditorWindow, TheMipmapPreviewNamesEveryLevel) {
-    open(Corner(2));
-    MipmapPreview* preview = editor->mipmapPreview();
-    ASSERT_EQ(preview->levelViews.size(), 5);
-    for (int n = 0; n < 5; ++n) {
-        EXPECT_EQ(preview->levelViews[n]->accessibleName(), QStringLiteral("Niveau %1").arg(n));
-        EXPECT_EQ(preview->levelCaptions[n]->accessibleName(),
-                  QStringLiteral("Taille du niveau %1").arg(n));
-    }
-    EXPECT_EQ(editor->mipmapPreviewAction->text(), "Aperçu des mipmaps");
 }
 
 // A sprite's levels keep its alpha: one opaque red texel among three transparent white ones is

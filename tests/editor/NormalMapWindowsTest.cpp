@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "tests/editor/EditorWindowFixture.h"
+#include "tests/support/UnnamedControls.h"
 #include "ui/editor/LitPreview.h"
 #include "ui/editor/NormalMapDialog.h"
 #include "ui/editor/NormalMapTools.h"
@@ -38,10 +39,7 @@ QImage Flat(int side, QColor colour) {
 TEST_F(EditorWindow, TheNormalMapReplacesTheElementInOneStepAndCancelChangesNothing) {
     open(BlackWhiteBlack());
     NormalMapDialog* dialog = editor->normalMapTools()->dialog();
-    for (const QWidget* control : std::initializer_list<const QWidget*>{
-             dialog->strengthSpin, dialog->directXCheck, dialog->previewBox, dialog->okButton,
-             dialog->cancelButton})
-        EXPECT_FALSE(control->accessibleName().isEmpty());
+    EXPECT_EQ(UnnamedControls(dialog), "");
     whenModal([dialog] {
         // S 20, DirectX: the top pixel leans down the picture, green 1, z 140.
         dialog->strengthSpin->setValue(20);

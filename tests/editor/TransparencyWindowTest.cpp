@@ -12,6 +12,7 @@
 #include "platform/ColourValue.h"
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/support/FakeClipboard.h"
+#include "tests/support/UnnamedControls.h"
 #include "ui/editor/ColourKeyDialog.h"
 #include "ui/editor/EditorTexts.h"
 #include "ui/editor/NormalMapTools.h"
@@ -39,10 +40,7 @@ class Transparency : public EditorWindow {
 TEST_F(Transparency, TheColourKeyAsksMagentaFirstAndIsUndone) {
     open(MagentaAndGrey());
     ColourKeyDialog* dialog = editor->operations().colourKeyDialog();
-    for (const QWidget* control : std::initializer_list<const QWidget*>{
-             dialog->redSpin, dialog->greenSpin, dialog->blueSpin, dialog->toleranceSpin,
-             dialog->okButton, dialog->cancelButton})
-        EXPECT_FALSE(control->accessibleName().isEmpty());
+    EXPECT_EQ(UnnamedControls(dialog), "");
     whenModal([dialog] {
         EXPECT_EQ(dialog->redSpin->value(), 255);
         EXPECT_EQ(dialog->greenSpin->value(), 0);
@@ -122,10 +120,12 @@ TEST_F(Transparency, ThePipettePicksAnOpaqueColour) {
     EXPECT_EQ(picked.alpha(), 255);
 }
 
-QStringList Titles(const QMenuBar* bar) {
-    QStringList titles;
-    for (const QAction* action : bar->actions()) titles << action->text();
-    return titles;
+// The items of a menu, separators left out, one " | " between two.
+QString Texts(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (const QAction* action : actions)
+        if (!action->isSeparator()) texts << action->text();
+    return texts.join(" | ");
 }
 
 // The menus of old keep their names and places; what came after them is in two menus, and the
@@ -134,19 +134,14 @@ TEST_F(Transparency, TheMenuBarFitsANarrowEditor) {
     open(MagentaAndGrey());
     auto* bar = editor->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(Titles(bar),
-              (QStringList{"Fermer et sauver ", "Fermer", "Nouvel élément", "Edit", "Zone",
-                           "Propriétés de l'image", "Affichage", "Moteurs de jeu", "Aide"}));
+    EXPECT_EQ(Texts(bar->actions()),
+              "Fermer et sauver  | Fermer | Nouvel élément | Edit | Zone | Propriétés de l'image | "
+              "Affichage | Moteurs de jeu | Aide");
     EXPECT_LE(bar->sizeHint().width(), 1024);
-    QStringList view, engines;
-    for (const QAction* a : editor->viewMenu->actions())
-        if (!a->isSeparator()) view << a->text();
-    for (const QAction* a : editor->engineMenu->actions())
-        if (!a->isSeparator()) engines << a->text();
-    EXPECT_EQ(view, (QStringList{"Outils de dessin", "Aperçu en mosaïque", "Aperçu des mipmaps",
-                                 "Aperçu éclairé"}));
-    EXPECT_EQ(engines, (QStringList{"Carte de normales…", "Couleur transparente…",
-                                    "Supprimer la transparence…"}));
+    EXPECT_EQ(Texts(editor->viewMenu->actions()),
+              "Outils de dessin | Aperçu en mosaïque | Aperçu des mipmaps | Aperçu éclairé");
+    EXPECT_EQ(Texts(editor->engineMenu->actions()),
+              "Carte de normales… | Couleur transparente… | Supprimer la transparence…");
 }
 
 }  // namespace

@@ -273,12 +273,7 @@ RunResult RunSequence(const Scenario& s, unsigned seed) {
         if (Shown(work) != model.shown() || work.undoSteps() != model.undoSteps() ||
             work.redoSteps() != model.redoSteps() || work.historyBytes() != model.bytes() ||
             action.find('(') != std::string::npos) {
-            run.fault = "after " + action + " (action " + std::to_string(i) + "): steps " +
-                        std::to_string(work.undoSteps()) + "/" + std::to_string(work.redoSteps()) +
-                        ", model " + std::to_string(model.undoSteps()) + "/" +
-                        std::to_string(model.redoSteps()) + ", bytes " +
-                        std::to_string(work.historyBytes()) + ", model " +
-                        std::to_string(model.bytes());
+            run.fault = "after " + action + " (action " + std::to_string(i) + ")";
             break;
         }
     }

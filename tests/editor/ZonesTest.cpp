@@ -43,19 +43,6 @@ TEST(ZoneGeometry, ZonesArePlacedAroundThePointerInsideTheElement) {
     EXPECT_EQ(DropPosition(QPoint(-3, 5), 2), QPoint(-2, 2));
 }
 
-// A clipboard picture with alpha brings it, never laid over white; an opaque one is 24 bits.
-TEST(ZoneGeometry, PastedPicturesKeepTheirAlpha) {
-    QImage clip(2, 1, QImage::Format_ARGB32);
-    clip.setPixel(0, 0, qRgba(7, 8, 9, 0));
-    clip.setPixel(1, 0, qRgba(10, 20, 30, 255));
-    const QImage pasted = PastedPicture(clip);
-    EXPECT_EQ(pasted.format(), QImage::Format_ARGB32);
-    EXPECT_EQ(pasted.pixel(0, 0), qRgba(7, 8, 9, 0));
-    EXPECT_EQ(pasted.pixel(1, 0), qRgba(10, 20, 30, 255));
-    EXPECT_EQ(PastedPicture(clip.convertToFormat(QImage::Format_RGB32)).format(),
-              QImage::Format_BGR888);
-}
-
 class Zones : public EditorWindow {
   protected:
     Zones() : EditorWindow(&clipboard) {}
